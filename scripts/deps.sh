@@ -1,0 +1,21 @@
+# Installs the Debian packages a task needs, when some are missing.
+# Usage: source scripts/deps.sh; kv_install_packages pkg...
+kv_install_packages() {
+    local missing=()
+    local pkg
+    for pkg in "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -qq
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# What building and testing need.
+KV_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev
+                   libcurl4-openssl-dev libcli11-dev nlohmann-json3-dev libcpp-httplib-dev
+                   fonts-dejavu-core python3)

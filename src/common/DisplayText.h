@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kv {
+
+bool IsValidUtf8(std::string_view bytes);
+
+// Bytes as a user sees them, in UTF-8: valid UTF-8 stays as it is (a leading
+// byte-order mark dropped), anything else is read as Windows-1252.
+std::string ToDisplayUtf8(std::string_view bytes);
+
+}  // namespace kv

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kv {
+
+// The whole file as bytes; nullopt when it cannot be opened or read, or when it
+// is larger than maxBytes (then it is not read at all).
+std::optional<std::string> ReadWholeFile(const std::string& path,
+                                         uint64_t maxBytes = UINT64_MAX);
+
+bool FileExists(const std::string& path);         // a regular file
+int64_t FileLength(const std::string& path);      // -1 when missing
+bool IsDirectory(const std::string& path);
+
+// Replaces path with data: written to a temporary file beside it, flushed and
+// renamed over the old one, so that a failure leaves the old file as it was.
+bool WriteFileAtomic(const std::string& path, const std::string& data);
+
+bool RemoveFile(const std::string& path);
+
+}  // namespace kv

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kv {
+
+// The five commands that start long work; disabled while such work runs.
+enum class Command { OnlineFakesDB, OnlineKestrivane, cbDownloadFakesDB, cbCheckFiles, cbTitelSearch };
+
+// The two View menu switches.
+enum class MenuCheck { ViewAllFiles, ViewTextSearch };
+
+// Message box styles.
+inline constexpr int kMbOk = 0;         // OK button, no icon
+inline constexpr int kMbCritical = 16;  // critical icon, OK button
+
+struct FileChooserRequest {
+    std::string title;
+    std::vector<std::pair<std::string, std::string>> filters;  // (description, pattern)
+    std::string initialDir;
+    std::string initialFileName;
+    int filterIndex = 0;  // entry selected when the dialog opens (0 = first)
+};
+
+struct FileChoice {
+    bool accepted = false;
+    std::string path;     // full path of the chosen (or typed) file
+    int filterIndex = 0;  // entry selected when the dialog closed
+};
+
+// Everything an operation needs of the main window. All strings are bytes as
+// the files hold them; an implementation converts them for display.
+class MainView {
+public:
+    virtual ~MainView() = default;
+
+    // Status line; repainted before the call returns. colour: decimal 0x00BBGGRR, "" keeps it.
+    virtual void SetStatus(const std::string& text, const std::string& colour) = 0;
+    virtual void SetCaption(const std::string& text) = 0;
+    virtual std::string Caption() const = 0;
+
+    // The result list lbGefundeneFakes.
+    virtual void ClearList() = 0;
+    virtual void AddListRow(const std::string& row) = 0;
+    virtual void RepaintList() = 0;
+    virtual int32_t ListCount() const = 0;
+    virtual int32_t SelectedRow() const = 0;  // -1 when no row is selected
+    virtual void SetHorizontalExtent(int32_t pixels) = 0;
+    virtual void SetListTabStops(const std::vector<int32_t>& stops, int32_t count) = 0;
+    // Width of text in the main window's font, in pixels.
+    virtual double TextWidth(const std::string& text) = 0;
+
+    virtual void SetCommandEnabled(Command command, bool enabled) = 0;
+    virtual void SetMenuChecked(MenuCheck item, bool checked) = 0;
+    virtual void SetSearchControlsVisible(bool visible) = 0;
+
+    // Modal message box; returns when the user has closed it.
+    virtual void MessageBox(const std::string& text, int style, const std::string& title) = 0;
+    virtual FileChoice ChooseFile(const FileChooserRequest& request) = 0;
+    virtual void SetClipboardText(const std::string& text) = 0;
+    // Opens a web or mailto: address with the desktop's default program.
+    virtual bool OpenAddress(const std::string& address) = 0;
+
+    // Keeps the window painted during a long blocking operation (no user input).
+    virtual void ProcessPaintEvents() = 0;
+    virtual void SetBusyCursor(bool busy) = 0;
+};
+
+// Disables (or enables) the five work commands in their fixed order.
+void SetWorkCommandsEnabled(MainView& view, bool enabled);
+
+}  // namespace kv

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kv {
+
+inline constexpr char TAB = '\t';
+
+// Field n (from 1) of text split at delimiter; "" when there is no such field.
+std::string GetField(const std::string& text, int32_t n, const std::string& delimiter);
+inline std::string GetField(const std::string& text, int32_t n, char delimiter) {
+    return GetField(text, n, std::string(1, delimiter));
+}
+
+// Grows list by one element. position -1 (or past the new end) appends, otherwise
+// value is inserted there. Returns the new element count.
+template <typename T>
+int32_t AppendToArray(std::vector<T>& list, T value, int32_t position = -1) {
+    if (position < 0 || static_cast<size_t>(position) >= list.size()) {
+        list.push_back(std::move(value));
+    } else {
+        list.insert(list.begin() + position, std::move(value));
+    }
+    return static_cast<int32_t>(list.size());
+}
+
+// The number at the start of text (sign, fraction, exponent; blanks, tabs and
+// line feeds skipped); 0 when the text does not start with a number.
+double NumericValue(std::string_view text);
+
+// Nearest integer, halves to the even neighbour; saturates at the type's range.
+int64_t RoundHalfEven(double value);
+int32_t RoundHalfEven32(double value);
+
+// 16 bytes as 32 lower-case hex digits.
+std::string HashText(const unsigned char* bytes16);
+
+std::string ToLowerAscii(std::string_view text);
+std::string ToUpperAscii(std::string_view text);
+
+// Position of needle in haystack (ASCII letters compared without regard to
+// case), or std::string_view::npos. An empty needle is found at 0.
+size_t FindNoCase(std::string_view haystack, std::string_view needle, size_t from = 0);
+inline bool ContainsNoCase(std::string_view haystack, std::string_view needle) {
+    return FindNoCase(haystack, needle) != std::string_view::npos;
+}
+
+// Decimal text of value; with leadingBlank a non-negative number gets the
+// blank that stands in the sign position (" 12").
+std::string DecimalText(int64_t value, bool leadingBlank = false);
+
+}  // namespace kv

@@ -1,0 +1,3 @@
+#include "fakedb/FakeList.h"
+
+namespace kv {}  // namespace kv

@@ -1,0 +1,3 @@
+#include "online/FakeListUpdate.h"
+
+namespace kv {}  // namespace kv

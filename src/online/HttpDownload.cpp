@@ -1,0 +1,3 @@
+#include "online/HttpDownload.h"
+
+namespace kv {}  // namespace kv

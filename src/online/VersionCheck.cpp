@@ -1,0 +1,3 @@
+#include "online/VersionCheck.h"
+
+namespace kv {}  // namespace kv

@@ -1,0 +1,3 @@
+#include "partmet/CheckRun.h"
+
+namespace kv {}  // namespace kv

@@ -1,0 +1,3 @@
+#include "partmet/LinkExport.h"
+
+namespace kv {}  // namespace kv

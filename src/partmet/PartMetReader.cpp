@@ -1,0 +1,3 @@
+#include "partmet/PartMetReader.h"
+
+namespace kv {}  // namespace kv

@@ -1,0 +1,3 @@
+#include "partmet/PrefImport.h"
+
+namespace kv {}  // namespace kv

@@ -1,0 +1,3 @@
+#include "partmet/TempDir.h"
+
+namespace kv {}  // namespace kv

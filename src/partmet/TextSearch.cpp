@@ -1,0 +1,3 @@
+#include "partmet/TextSearch.h"
+
+namespace kv {}  // namespace kv

@@ -1,0 +1,3 @@
+#include "settings/IniFile.h"
+
+namespace kv {}  // namespace kv

@@ -1,0 +1,3 @@
+#include "settings/Paths.h"
+
+namespace kv {}  // namespace kv

@@ -1,0 +1,3 @@
+#include "shell/About.h"
+
+namespace kv {}  // namespace kv

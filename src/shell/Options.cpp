@@ -1,0 +1,3 @@
+#include "shell/Options.h"
+
+namespace kv {}  // namespace kv

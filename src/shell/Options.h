@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+#include "common/AppState.h"
+#include "common/MainView.h"
+
+namespace kv {
+
+// What the options dialog shows and edits.
+struct OptionsValues {
+    bool checkFakesDat = false;
+    bool checkKestrivane = false;
+    std::string tabStop1;
+    std::string tabStop2;
+    std::string fakesDatUrl;
+    std::string fakesDatVersionCaption;  // "Fakes-DB-Version: " + version
+};
+
+OptionsValues LoadOptions(const AppState& state);
+
+// OK: writes the settings in their fixed order and applies the tab stops.
+void SaveOptions(AppState& state, MainView& view, const OptionsValues& values);
+
+}  // namespace kv

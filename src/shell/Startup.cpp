@@ -1,0 +1,3 @@
+#include "shell/Startup.h"
+
+namespace kv {}  // namespace kv

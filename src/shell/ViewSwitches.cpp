@@ -1,0 +1,3 @@
+#include "shell/ViewSwitches.h"
+
+namespace kv {}  // namespace kv

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: a plain build and a
+# build with AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/deps.sh
+kv_install_packages "${KV_BUILD_PACKAGES[@]}"
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+jobs=$(nproc)
+
+run_suite() {  # build-dir, extra cmake args...
+    local dir=$1; shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug "$@" >/dev/null
+    cmake --build "$dir" -j"$jobs"
+    (cd "$dir" && ctest --output-on-failure -j"$jobs" --timeout 300)
+}
+
+echo "== plain build =="
+run_suite build
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
+run_suite build-asan -DKV_SANITIZE=ON
