@@ -1,0 +1,3 @@
+#include "settings/ViewSwitches.h"
+
+namespace kv {}  // namespace kv

@@ -1,3 +1,0 @@
-#include "shell/ViewSwitches.h"
-
-namespace kv {}  // namespace kv
