@@ -1,0 +1,93 @@
+// kestrivane-cli: the fake check, the fake list update, the client preference
+// import and the text search, for terminals and machines without a display.
+#include <CLI/CLI.hpp>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+
+#include "cli/Commands.h"
+#include "common/Version.h"
+#include "settings/Paths.h"
+
+namespace {
+
+std::string VersionLine() {
+    return "kestrivane-cli " + std::to_string(kv::kVersionMajor) + "." + std::to_string(kv::kVersionMinor) + "." +
+           std::to_string(kv::kVersionRevision);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace kv::cli;
+
+    CLI::App app{"Checks the downloads of eDonkey, eMule and aMule against a list of known fakes.",
+                 "kestrivane-cli"};
+    app.set_version_flag("--version", VersionLine(), "Print the version and exit");
+    app.require_subcommand(1);
+    app.fallthrough();  // --home may also follow the command
+
+    std::string home;
+    app.add_option("--home", home,
+                   "Program directory holding Kestrivane.ini and FAKES.DAT "
+                   "(default: $KESTRIVANE_HOME, else the program's own directory)");
+
+    CheckArgs check;
+    bool all = false, noAll = false, links = false, html = false, json = false;
+    auto* checkCmd = app.add_subcommand("check", "List the downloads that are known fakes");
+    checkCmd->add_option("--temp-dir", check.tempDir, "The client's temp directory instead of the settings");
+    auto* fakesOpt = checkCmd->add_option("--fakes", check.fakesFile, "Fake list to use instead of FAKES.DAT");
+    auto* allOpt = checkCmd->add_flag("--all", all, "List every download, fakes and OK ones");
+    auto* noAllOpt = checkCmd->add_flag("--no-all", noAll, "List the fakes only");
+    allOpt->excludes(noAllOpt);
+    auto* linksOpt = checkCmd->add_flag("--links", links, "Print the ed2k link of every listed download");
+    auto* htmlOpt = checkCmd->add_flag("--html", html, "Print every link as an HTML anchor");
+    auto* jsonOpt = checkCmd->add_flag("--json", json, "Print the listed downloads as a JSON array");
+    linksOpt->excludes(htmlOpt)->excludes(jsonOpt);
+    htmlOpt->excludes(jsonOpt);
+    auto* updateOpt = checkCmd->add_flag("--update", check.update, "Update the fake list first");
+    updateOpt->excludes(fakesOpt);
+
+    auto* updateCmd = app.add_subcommand("update", "Fetch a newer fake list from the update address");
+
+    std::string importFile;
+    auto* importCmd = app.add_subcommand(
+        "import", "Store the client's temp directory, read from its pref.met, preferences.ini or amule.conf");
+    importCmd->add_option("FILE", importFile, "The client's preference file")->required();
+
+    SearchArgs search;
+    auto* searchCmd = app.add_subcommand("search", "List the downloads whose .met file holds a text");
+    searchCmd->add_option("--temp-dir", search.tempDir, "The client's temp directory instead of the settings");
+    searchCmd->add_flag("--json", search.json, "Print the hits as a JSON array");
+    searchCmd->add_option("TEXT", search.text, "Text to look for (letters without regard to case)")->required();
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e, std::cout, std::cerr);
+        return code == 0 ? 0 : kExitError;
+    }
+
+    if (home.empty()) {
+        home = kv::ProgramDirectory();
+    } else {
+        std::error_code ec;
+        const auto absolute = std::filesystem::absolute(home, ec);
+        if (!ec) home = absolute.lexically_normal().string();
+        // Whatever in the core asks for the program directory gets the same one.
+        ::setenv("KESTRIVANE_HOME", home.c_str(), 1);
+    }
+
+    if (checkCmd->parsed()) {
+        if (all) check.showAll = true;
+        if (noAll) check.showAll = false;
+        if (links) check.format = CheckFormat::Links;
+        if (html) check.format = CheckFormat::Html;
+        if (json) check.format = CheckFormat::Json;
+        return RunCheck(home, check, std::cout, std::cerr);
+    }
+    if (updateCmd->parsed()) return RunUpdate(home, std::cerr);
+    if (importCmd->parsed()) return RunImport(home, importFile, std::cerr);
+    if (searchCmd->parsed()) return RunSearch(home, search, std::cout, std::cerr);
+    return kExitError;
+}
