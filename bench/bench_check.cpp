@@ -1,0 +1,176 @@
+// Measures the fake check through kestrivane-cli against merely reading the
+// same files and against a plain record-by-record scan, side by side in one
+// run. Prints times and ratios; nothing is asserted.
+//
+//   kv_bench_check [--downloads N] [--records M] [--scan-sample K] [--rounds R]
+//
+// --scan-sample K scans only the first K downloads and scales the time up, for
+// machines where the full quadratic scan takes too long (0 = all).
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "PartMetBuilder.h"
+#include "TempDir.h"
+#include "common/FileUtil.h"
+#include "common/StringUtil.h"
+#include "fakedb/FakeList.h"
+#include "partmet/PartMetReader.h"
+#include "partmet/TempDir.h"
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); }
+
+struct Rng {
+    uint64_t x = 0x9E3779B97F4A7C15ULL;
+    uint64_t Next() {
+        x ^= x << 13;
+        x ^= x >> 7;
+        x ^= x << 17;
+        return x;
+    }
+};
+
+std::array<uint8_t, 16> RandomHash(Rng& rng) {
+    std::array<uint8_t, 16> h{};
+    for (auto& b : h) b = static_cast<uint8_t>(rng.Next() >> 24);
+    return h;
+}
+
+// Runs the command line checker with its output discarded; returns its exit status.
+int RunCli(const std::vector<std::string>& args) {
+    std::vector<std::string> store{KV_CLI_PATH};
+    store.insert(store.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& a : store) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const int rc = posix_spawn(&pid, KV_CLI_PATH, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (rc != 0) return -1;
+    int status = 0;
+    if (waitpid(pid, &status, 0) < 0) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int ArgValue(int argc, char** argv, const char* name, int fallback) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], name) == 0) return std::atoi(argv[i + 1]);
+    return fallback;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int downloads = ArgValue(argc, argv, "--downloads", 5000);
+    const int records = ArgValue(argc, argv, "--records", 100000);
+    const int scanSample = ArgValue(argc, argv, "--scan-sample", 0);
+    const int rounds = std::max(1, ArgValue(argc, argv, "--rounds", 3));
+
+    kv::test::ScopedTempDir root;  // removed with everything in it at the end
+    const std::string home = root.File("home");
+    const std::string temp = root.File("temp");
+    Rng rng;
+
+    // The downloads: eMule and aMule layouts, a few part hashes each.
+    std::vector<std::array<uint8_t, 16>> hashes;
+    for (int i = 0; i < downloads; ++i) {
+        kv::test::PartMetSpec spec;
+        spec.hash = RandomHash(rng);
+        spec.name = "Download number " + std::to_string(i) + ", some film (2024) 720p.mkv";
+        spec.nameCopies = 1 + (i % 2);
+        spec.size = 100000000 + rng.Next() % 4000000000ULL;
+        spec.partHashCount = static_cast<uint16_t>(spec.size / 9728000);
+        spec.extraTags = {kv::test::TagString(0x12, std::to_string(i) + ".part"), kv::test::TagU32(0x08, 12345)};
+        hashes.push_back(spec.hash);
+        char file[32];
+        std::snprintf(file, sizeof file, "temp/%05d.part.met", i);
+        root.Write(file, kv::test::BuildPartMet(spec));
+    }
+
+    // The fake list: random records, and every 100th download planted somewhere
+    // in it (every other one in capitals).
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<size_t>(records));
+    for (int i = 0; i < records; ++i) {
+        auto h = RandomHash(rng);
+        lines.push_back(kv::HashText(h.data()) + "," + std::to_string(rng.Next() % 2000000000) +
+                        ",Fake number " + std::to_string(i) + ", advertising instead of the film [German]");
+    }
+    int planted = 0;
+    for (int i = 0; i < downloads && records > 0; i += 100, ++planted) {
+        std::string hash = kv::HashText(hashes[static_cast<size_t>(i)].data());
+        if (planted % 2) hash = kv::ToUpperAscii(hash);
+        lines[rng.Next() % lines.size()] = hash + ",1,Planted fake " + std::to_string(i);
+    }
+    std::string fakes;
+    for (const auto& l : lines) fakes += l + "\r\n";
+    root.Write("home/FAKES.DAT", fakes);
+    root.Write("home/Kestrivane.ini", "[Display]\nShowAllPartMet=YES\n");
+
+    const auto names = kv::ListMetFiles(temp).value_or(std::vector<std::string>{});
+    std::printf("%zu .part.met files, %d fake records (%zu bytes), %d planted\n", names.size(), records,
+                fakes.size(), planted);
+
+    const auto readAll = [&] {
+        size_t bytes = 0;
+        for (const auto& n : names) bytes += kv::ReadWholeFile(temp + "/" + n).value_or("").size();
+        return bytes;
+    };
+    readAll();  // the page cache holds the files for every measurement alike
+
+    double read = 1e9, check = 1e9;
+    int exitStatus = -1;
+    for (int r = 0; r < rounds; ++r) {
+        auto t = Clock::now();
+        readAll();
+        read = std::min(read, Seconds(t));
+        t = Clock::now();
+        exitStatus = RunCli({"--home", home, "check", "--temp-dir", temp});
+        check = std::min(check, Seconds(t));
+    }
+
+    // The plain scan: each download's hash against every record, first match.
+    const std::vector<std::string> db = kv::ParseFakeList(fakes);
+    const size_t sample = scanSample > 0 ? std::min(names.size(), static_cast<size_t>(scanSample)) : names.size();
+    int scanFound = 0;
+    auto t = Clock::now();
+    for (size_t i = 0; i < sample; ++i) {
+        const kv::PartMetInfo info = kv::ParsePartMet(kv::ReadWholeFile(temp + "/" + names[i]).value_or(""));
+        if (info.hashText.empty()) continue;
+        for (const auto& record : db)
+            if (kv::ContainsNoCase(record, info.hashText)) {
+                ++scanFound;
+                break;
+            }
+    }
+    double scan = Seconds(t);
+    if (sample > 0 && sample < names.size()) scan *= static_cast<double>(names.size()) / static_cast<double>(sample);
+
+    std::printf("check (kestrivane-cli, exit %d): %8.3f s\n", exitStatus, check);
+    std::printf("read (ReadWholeFile of each):  %8.3f s\n", read);
+    std::printf("scan (record by record%s): %8.3f s, %d fakes in the %s\n",
+                sample < names.size() ? ", scaled up" : "", scan, scanFound,
+                sample < names.size() ? "sample" : "whole set");
+    std::printf("check/read = %.2f (goal <= 1.5)\n", check / read);
+    std::printf("scan/check = %.1f\n", scan / check);
+    return 0;
+}
