@@ -263,6 +263,8 @@ std::string EnsureIniString(const std::string& section, const std::string& key,
     if (value.empty()) {
         WriteIniString(section, key, defaultValue, file);
         value = ReadIniString(section, key, "", size, file);
+        // A settings file that cannot be written leaves the default in effect.
+        if (value.empty()) value = CutToSize(defaultValue, size);
     }
     return value;
 }

@@ -24,7 +24,8 @@ void WriteIniString(const std::string& section, const std::string& key, const st
                     const std::string& file);
 
 // The ensure-key read: when the key reads empty, defaultValue is written and
-// the key read once more.
+// the key read once more; when that still reads empty (the file could not be
+// written), defaultValue is returned.
 std::string EnsureIniString(const std::string& section, const std::string& key,
                             const std::string& defaultValue, int16_t size, const std::string& file);
 

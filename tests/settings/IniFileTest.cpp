@@ -213,7 +213,10 @@ TEST(IniWrite, ReplacesAtomicallyAndFailsSilently) {
     const std::string nowhere = dir.File("no/such/dir/a.ini");
     WriteIniString("A", "x", "1", nowhere);
     EXPECT_FALSE(fs::exists(dir.File("no")));
-    EXPECT_EQ(EnsureIniString("A", "x", "def", 50, nowhere), "");
+    // The default stays in effect although it could not be stored.
+    EXPECT_EQ(EnsureIniString("A", "x", "def", 50, nowhere), "def");
+    EXPECT_EQ(EnsureIniString("A", "x", "defghi", 3, nowhere), "def");
+    EXPECT_FALSE(fs::exists(dir.File("no")));
 
     // A read-only directory keeps the old file. Root ignores permissions, so
     // this part only means something for an ordinary user.
