@@ -36,26 +36,34 @@ std::string ExecutableDirectory() {
     return ec ? std::string(".") : current.string();
 }
 
-std::string ProgramDirectory() {
-    if (const char* home = std::getenv("KESTRIVANE_HOME"); home && *home) return home;
-
-    const std::string exeDir = ExecutableDirectory();
-    if (::access(exeDir.c_str(), W_OK) == 0) return exeDir;
+std::string ResolveProgramDirectory(const std::string& kestrivaneHome, const std::string& executableDir,
+                                    const std::string& xdgDataHome, const std::string& home) {
+    if (!kestrivaneHome.empty()) return kestrivaneHome;
+    if (!executableDir.empty() && ::access(executableDir.c_str(), W_OK) == 0) return executableDir;
 
     // An installed program cannot write beside itself: keep the user's files in
     // the per-user data directory instead.
     fs::path base;
-    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) {
-        base = xdg;
-    } else if (const char* userHome = std::getenv("HOME"); userHome && *userHome) {
-        base = fs::path(userHome) / ".local" / "share";
+    if (!xdgDataHome.empty()) {
+        base = xdgDataHome;
+    } else if (!home.empty()) {
+        base = fs::path(home) / ".local" / "share";
     } else {
-        return exeDir;
+        return executableDir;
     }
     const fs::path dir = base / "kestrivane";
     std::error_code ec;
     fs::create_directories(dir, ec);
     return dir.string();
+}
+
+std::string ProgramDirectory() {
+    auto env = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    return ResolveProgramDirectory(env("KESTRIVANE_HOME"), ExecutableDirectory(), env("XDG_DATA_HOME"),
+                                   env("HOME"));
 }
 
 }  // namespace kv

@@ -26,6 +26,11 @@ std::string FileNameOf(const std::string& path);
 // ~/.local/share/kestrivane), created on first use.
 std::string ProgramDirectory();
 
+// The rule of ProgramDirectory with its inputs given (empty = not set): the
+// environment's KESTRIVANE_HOME, the executable's directory, XDG_DATA_HOME, HOME.
+std::string ResolveProgramDirectory(const std::string& kestrivaneHome, const std::string& executableDir,
+                                    const std::string& xdgDataHome, const std::string& home);
+
 // The executable's directory.
 std::string ExecutableDirectory();
 

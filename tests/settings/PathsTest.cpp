@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <unistd.h>
 
 #include "TempDir.h"
 
@@ -61,12 +62,29 @@ TEST(Paths, ProgramDirectoryFollowsKestrivaneHome) {
         EXPECT_EQ(ProgramDirectory(), dir.path());
     }
     {
-        // Unset (or empty): the executable's directory, which the test can write.
-        ScopedEnv home("KESTRIVANE_HOME", std::string());
+        ScopedEnv home("KESTRIVANE_HOME", std::string());  // empty counts as unset
+        ScopedEnv xdg("XDG_DATA_HOME", dir.File("xdg"));
         const std::string exeDir = ExecutableDirectory();
         EXPECT_TRUE(std::filesystem::is_directory(exeDir));
-        EXPECT_EQ(ProgramDirectory(), exeDir);
+        const std::string expected =
+            ::access(exeDir.c_str(), W_OK) == 0 ? exeDir : dir.File("xdg") + "/kestrivane";
+        EXPECT_EQ(ProgramDirectory(), expected);
     }
+}
+
+TEST(Paths, UnwritableExecutableDirectoryFallsBackToUserDataDirectory) {
+    test::ScopedTempDir dir;
+    // A directory that does not exist cannot be written, even by root.
+    const std::string gone = dir.File("gone");
+    const std::string xdg = dir.File("data");
+    EXPECT_EQ(ResolveProgramDirectory(dir.path(), gone, xdg, "/home/u"), dir.path());
+    EXPECT_EQ(ResolveProgramDirectory("", dir.path(), xdg, "/home/u"), dir.path());
+
+    EXPECT_EQ(ResolveProgramDirectory("", gone, xdg, "/home/u"), xdg + "/kestrivane");
+    EXPECT_TRUE(std::filesystem::is_directory(xdg + "/kestrivane"));  // created on first use
+
+    EXPECT_EQ(ResolveProgramDirectory("", gone, "", dir.File("home")), dir.File("home") + "/.local/share/kestrivane");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("home") + "/.local/share/kestrivane"));
 }
 
 }  // namespace
