@@ -1,3 +1,210 @@
 #include "online/HttpDownload.h"
 
-namespace kv {}  // namespace kv
+#include <curl/curl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <utility>
+
+#include "common/FileUtil.h"
+#include "common/RepaintThrottle.h"
+#include "common/StringUtil.h"
+
+namespace kv {
+
+namespace {
+
+constexpr size_t kReadSize = 2048;
+constexpr size_t kProxyPageLimit = 2000;
+constexpr int kPollMillis = 100;
+
+void GlobalInitOnce() {
+    static std::once_flag once;
+    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+}
+
+// One transfer: an easy handle driven by a multi handle, so that the body can
+// be handed to the read loop as it arrives instead of all at the end.
+class Transfer {
+public:
+    Transfer(MainView& view, int64_t maxBytes) : view_(view), maxBytes_(maxBytes) {}
+
+    ~Transfer() {
+        if (multi_ && easy_) curl_multi_remove_handle(multi_, easy_);
+        if (easy_) curl_easy_cleanup(easy_);
+        if (multi_) curl_multi_cleanup(multi_);
+        if (headers_) curl_slist_free_all(headers_);
+    }
+
+    Transfer(const Transfer&) = delete;
+    Transfer& operator=(const Transfer&) = delete;
+
+    bool Open(const std::string& address, const DownloadLimits& limits) {
+        GlobalInitOnce();
+        easy_ = curl_easy_init();
+        multi_ = curl_multi_init();
+        if (!easy_ || !multi_) return false;
+
+        headers_ = curl_slist_append(headers_, "Cache-Control: no-cache");
+        headers_ = curl_slist_append(headers_, "Pragma: no-cache");
+
+        curl_easy_setopt(easy_, CURLOPT_URL, address.c_str());
+        curl_easy_setopt(easy_, CURLOPT_USERAGENT, kUserAgent);
+        curl_easy_setopt(easy_, CURLOPT_HTTPHEADER, headers_);
+        // Only web addresses: a configured or redirected address must not
+        // reach local files or other protocols.
+        curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, "http,https");
+        curl_easy_setopt(easy_, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
+        curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, 1L);
+        curl_easy_setopt(easy_, CURLOPT_MAXREDIRS, 5L);
+        curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
+        curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT, limits.connectTimeoutSeconds);
+        curl_easy_setopt(easy_, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        curl_easy_setopt(easy_, CURLOPT_LOW_SPEED_TIME, limits.lowSpeedTimeSeconds);
+        curl_easy_setopt(easy_, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(maxBytes_));
+        curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, &Transfer::OnWrite);
+        curl_easy_setopt(easy_, CURLOPT_WRITEDATA, this);
+
+        if (curl_multi_add_handle(multi_, easy_) != CURLM_OK) return false;
+        return true;
+    }
+
+    // The next piece of the body, at most kReadSize bytes; 0 at the end of the
+    // transfer, whether it completed or broke off.
+    size_t Read() {
+        while (Available() < kReadSize && !done_) Pump();
+        const size_t n = std::min(kReadSize, Available());
+        handedOut_ += n;
+        return n;
+    }
+
+    // Every byte received; call once, after Read has returned 0.
+    std::string TakeData() { return std::move(data_); }
+
+    CURLcode Result() const { return result_; }
+
+    long ResponseCode() const {
+        long code = 0;
+        if (easy_) curl_easy_getinfo(easy_, CURLINFO_RESPONSE_CODE, &code);
+        return code;
+    }
+
+    bool Connected() const {
+        curl_off_t connectTime = 0;
+        if (easy_) curl_easy_getinfo(easy_, CURLINFO_CONNECT_TIME_T, &connectTime);
+        return connectTime > 0;
+    }
+
+private:
+    size_t Available() const { return data_.size() - handedOut_; }
+
+    void Pump() {
+        int running = 0;
+        if (curl_multi_perform(multi_, &running) != CURLM_OK) {
+            Finish(CURLE_RECV_ERROR);
+            return;
+        }
+        int queued = 0;
+        while (CURLMsg* msg = curl_multi_info_read(multi_, &queued)) {
+            if (msg->msg == CURLMSG_DONE && msg->easy_handle == easy_) Finish(msg->data.result);
+        }
+        if (!done_ && running == 0) Finish(CURLE_RECV_ERROR);  // ended without a verdict
+        if (!done_ && Available() < kReadSize) curl_multi_poll(multi_, nullptr, 0, kPollMillis, nullptr);
+        if (paint_.Due()) view_.ProcessPaintEvents();
+    }
+
+    void Finish(CURLcode result) {
+        done_ = true;
+        result_ = result;
+    }
+
+    static size_t OnWrite(char* ptr, size_t size, size_t count, void* user) {
+        auto* self = static_cast<Transfer*>(user);
+        const size_t n = size * count;
+        // A body without a length can still grow past the limit.
+        if (static_cast<int64_t>(self->data_.size() + n) > self->maxBytes_) return 0;
+        self->data_.append(ptr, n);
+        return n;
+    }
+
+    MainView& view_;
+    int64_t maxBytes_;
+    CURL* easy_ = nullptr;
+    CURLM* multi_ = nullptr;
+    curl_slist* headers_ = nullptr;
+    std::string data_;
+    size_t handedOut_ = 0;
+    bool done_ = false;
+    CURLcode result_ = CURLE_OK;
+    RepaintThrottle paint_{std::chrono::milliseconds(100)};
+};
+
+void Fail(AppState& state, MainView& view, const std::string& text) {
+    view.SetStatus(text, "0");
+    state.gfDownloadOK = false;
+}
+
+}  // namespace
+
+void DownloadUrlToFile(AppState& state, MainView& view, const std::string& address,
+                       const std::string& targetPath, bool quiet) {
+    if (!quiet) view.SetStatus("Opening URL...", "0");
+
+    Transfer transfer(view, state.downloadLimits.maxBytes);
+    if (!transfer.Open(address, state.downloadLimits)) {
+        Fail(state, view, "Could not connect to the internet");
+        return;
+    }
+
+    int32_t cycle = -100;
+    int32_t sampled = 0;
+    for (;;) {
+        const size_t n = transfer.Read();
+        cycle += 1;
+        if (cycle == 100) cycle = -100;
+        if (cycle % 10 == 0) {
+            sampled += static_cast<int32_t>(n);
+            if (!quiet)
+                view.SetStatus("Reading: " + DecimalText(int64_t{sampled} * 10) + " Bytes. Please wait...", "0");
+        }
+        if (n == 0) break;
+    }
+
+    const long code = transfer.ResponseCode();
+    if (transfer.Result() != CURLE_OK) {
+        // Nothing came back at all: the address could not be opened. Anything
+        // later (reset, short body, stall, over the size limit) is a broken
+        // transfer whose bytes must not be taken for the resource.
+        const bool started = code != 0 || (transfer.Result() == CURLE_OPERATION_TIMEDOUT && transfer.Connected());
+        Fail(state, view, started ? "Download of " + address + " was interrupted."
+                                  : "Could not open file " + address + ".");
+        return;
+    }
+
+    const std::string data = transfer.TakeData();
+    if (ContainsNoCase(data, "Proxy Authentication") || code == 407) {
+        std::string text = data.empty() ? std::string("Proxy Authentication Required") : data.substr(0, kProxyPageLimit);
+        view.MessageBox(text, kMbCritical, kDownloadBoxTitle);
+        state.gfProxyAuth = true;
+        state.gfDownloadOK = false;
+        return;
+    }
+    if (ContainsNoCase(data, "The Page cannot be found") || ContainsNoCase(data, "Object Not Found") || code >= 400) {
+        view.MessageBox("The choosen URL is temporary not available. Please try later!", kMbCritical,
+                        kDownloadBoxTitle);
+        Fail(state, view, "File actually not available: " + address);
+        return;
+    }
+
+    if (!WriteFileAtomic(targetPath, data)) {
+        Fail(state, view, "Could not write file " + targetPath + ".");
+        return;
+    }
+    if (!quiet) view.SetStatus("Download finished! New " + targetPath + " written...", "0");
+    state.gfDownloadOK = true;
+}
+
+}  // namespace kv
