@@ -51,7 +51,7 @@ void PrintCheckResult(const CliView& view, const CheckSummary& summary, CheckFor
             }
             break;
         case CheckFormat::Json: {
-            nlohmann::json list = nlohmann::json::array();
+            nlohmann::ordered_json list = nlohmann::ordered_json::array();
             for (const auto& d : summary.listed) {
                 list.push_back({{"part", ToDisplayUtf8(d.part)},
                                 {"name", ToDisplayUtf8(d.name)},
@@ -147,7 +147,7 @@ int RunSearch(const std::string& home, const SearchArgs& args, std::ostream& out
 
     view.PrintBoxes();
     if (args.json) {
-        nlohmann::json list = nlohmann::json::array();
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const auto& hit : summary.hits)
             list.push_back({{"part", ToDisplayUtf8(hit.part)}, {"name", ToDisplayUtf8(hit.name)}});
         out << list.dump(2) << '\n';
