@@ -110,11 +110,6 @@ TEST(Options, TabStopBoxesAreStoredAsTypedAndAppliedByTheirNumber) {
     EXPECT_EQ(d.Get("Tabs", "TabStop2"), "wide");
     EXPECT_EQ(d.view.tabStops, (std::vector<int32_t>{120, 0}));
 
-    values.tabStop1 = " 7.5";
-    values.tabStop2 = "-2.5e1";
-    SaveOptions(d.state, d.view, values);
-    EXPECT_EQ(d.view.tabStops, (std::vector<int32_t>{8, -25}));
-
     // What is applied is what is stored, line breaks included.
     values.tabStop1 = "\r\n99";
     values.tabStop2 = "33\r\n44";
