@@ -27,11 +27,13 @@ TEST(IniRead, FindsKeysWithoutRegardToCaseAndTrimsBlanksAndQuotes) {
                                        "Mismatched=\"abc'\r\n"
                                        "Lonely=\"\r\n"
                                        "#Hidden=1\r\n"
-                                       "Empty=\r\n");
+                                       "Empty=\r\n"
+                                       "Url=http://h/p?a=b&c==\r\n");
     EXPECT_EQ(ReadIniString("tabs", "TABSTOP1", "d", 50, file), "60");
     EXPECT_EQ(ReadIniString("TABS", "tabstop2", "d", 50, file), "355");
     EXPECT_EQ(ReadIniString("Tabs", "Quoted", "d", 50, file), "  inner  ");
     EXPECT_EQ(ReadIniString("Tabs", "Single", "d", 50, file), "x");
+    EXPECT_EQ(ReadIniString("Tabs", "Url", "d", 50, file), "http://h/p?a=b&c==");
     EXPECT_EQ(ReadIniString("Tabs", "Mismatched", "d", 50, file), "\"abc'");
     EXPECT_EQ(ReadIniString("Tabs", "Lonely", "d", 50, file), "\"");
     // Comment lines are not keys, wherever they stand.
