@@ -1,0 +1,112 @@
+#include "FrmInfo.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include "Twips.h"
+#include "common/DisplayText.h"
+#include "shell/About.h"
+
+namespace kv::app {
+
+namespace {
+
+QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
+
+QLabel* Label(const QString& name, const QString& caption, QWidget* parent) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+}  // namespace
+
+LinkLabel::LinkLabel(QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    setPalette(pal);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+FrmInfo::FrmInfo(const AppState& state, MainView& mainView, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      state_(state),
+      mainView_(mainView) {
+    setObjectName(QStringLiteral("frmInfo"));
+    setWindowTitle(Show(AboutCaption()));
+    setModal(true);
+    setFixedSize(TwipsSize(3915, 2430, this));
+
+    imInfo_ = new QLabel(this);
+    imInfo_->setObjectName(QStringLiteral("imInfo"));
+    imInfo_->setPixmap(QPixmap(QStringLiteral(":/kestrivane/about.png")));
+    imInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTwips(imInfo_, 90, 90, 690, 735);
+
+    QString credit = Show(AboutCreditText());
+    credit.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    lblText1_ = Label(QStringLiteral("lblText1"), credit, this);
+    lblText1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    PlaceTwips(lblText1_, 1080, 180, 2625, 645);
+
+    PlaceTwips(Label(QStringLiteral("lblFakesDB"), QStringLiteral("Fakes-DB:"), this), 180, 990, 735, 195);
+    lblFakesDBText_ = new LinkLabel(this);
+    lblFakesDBText_->setObjectName(QStringLiteral("lblFakesDBText"));
+    lblFakesDBText_->setText(Show(state.gCommunityUrl));
+    PlaceTwips(lblFakesDBText_, 1080, 990, 2445, 285);
+
+    PlaceTwips(Label(QStringLiteral("lblMail"), QStringLiteral("Mailto:"), this), 180, 1260, 645, 195);
+    lblMailText_ = new LinkLabel(this);
+    lblMailText_->setObjectName(QStringLiteral("lblMailText"));
+    lblMailText_->setText(Show(state.gFeedbackAddress));
+    PlaceTwips(lblMailText_, 1080, 1260, 2445, 285);
+
+    PlaceTwips(Label(QStringLiteral("lblDL"), QStringLiteral("DL:"), this), 180, 1530, 645, 285);
+    lblDLText_ = new LinkLabel(this);
+    lblDLText_->setObjectName(QStringLiteral("lblDLText"));
+    lblDLText_->setText(Show(state.gDownloadSiteUrl));
+    PlaceTwips(lblDLText_, 1080, 1530, 2445, 285);
+
+    cbOK_ = new QPushButton(QStringLiteral("&OK"), this);
+    cbOK_->setObjectName(QStringLiteral("cbOK"));
+    cbOK_->setDefault(true);  // Enter presses it; Esc rejects, which also closes
+    PlaceTwips(cbOK_, 1530, 1980, 1095, 325);
+    connect(cbOK_, &QPushButton::clicked, this, &QDialog::accept);
+
+    connect(lblFakesDBText_, &LinkLabel::clicked, this, &FrmInfo::lblFakesDBText_Click);
+    connect(lblMailText_, &LinkLabel::clicked, this, &FrmInfo::lblMailText_Click);
+    connect(lblDLText_, &LinkLabel::clicked, this, &FrmInfo::lblDLText_Click);
+
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r(QPoint(0, 0), size());
+        r.moveCenter(screen->availableGeometry().center());
+        move(r.topLeft());
+    }
+}
+
+void FrmInfo::lblFakesDBText_Click() {
+    OpenAboutLink(mainView_, lblFakesDBText_->text().toUtf8().toStdString());
+}
+
+void FrmInfo::lblDLText_Click() {
+    OpenAboutLink(mainView_, lblDLText_->text().toUtf8().toStdString());
+}
+
+void FrmInfo::lblMailText_Click() { SendFeedbackMail(state_, mainView_); }
+
+}  // namespace kv::app

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QDialog>
+#include <QLabel>
+
+#include "common/AppState.h"
+#include "common/MainView.h"
+
+class QPushButton;
+
+namespace kv::app {
+
+// A label that acts as a link: blue, underlined, a pointing hand over it.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit LinkLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// The about box frmInfo.
+class FrmInfo : public QDialog {
+    Q_OBJECT
+public:
+    FrmInfo(const AppState& state, MainView& mainView, QWidget* parent = nullptr);
+
+    QLabel* imInfo() const { return imInfo_; }
+    QLabel* lblText1() const { return lblText1_; }
+    LinkLabel* lblFakesDBText() const { return lblFakesDBText_; }
+    LinkLabel* lblMailText() const { return lblMailText_; }
+    LinkLabel* lblDLText() const { return lblDLText_; }
+    QPushButton* cbOK() const { return cbOK_; }
+
+public slots:
+    void lblFakesDBText_Click();
+    void lblMailText_Click();
+    void lblDLText_Click();
+
+private:
+    const AppState& state_;
+    MainView& mainView_;
+    QLabel* imInfo_ = nullptr;
+    QLabel* lblText1_ = nullptr;
+    LinkLabel* lblFakesDBText_ = nullptr;
+    LinkLabel* lblMailText_ = nullptr;
+    LinkLabel* lblDLText_ = nullptr;
+    QPushButton* cbOK_ = nullptr;
+};
+
+}  // namespace kv::app

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+namespace kv::app {
+
+// The splash window frmLogo: no frame, centred, the splash picture.
+class FrmLogo : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmLogo(QWidget* parent = nullptr);
+    QLabel* imLogo() const { return imLogo_; }
+
+private:
+    QLabel* imLogo_ = nullptr;
+};
+
+}  // namespace kv::app

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QDialog>
+
+#include "common/AppState.h"
+#include "common/MainView.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace kv::app {
+
+class KvLineEdit;
+
+// The options dialog frmOptions: loads its values from the settings when it is
+// built; OK stores them and applies the tab stops, Cancel stores nothing.
+class FrmOptions : public QDialog {
+    Q_OBJECT
+public:
+    FrmOptions(AppState& state, MainView& mainView, QWidget* parent = nullptr);
+
+    QCheckBox* cbFakesDat() const { return cbFakesDat_; }
+    QCheckBox* cbKestrivane() const { return cbKestrivane_; }
+    KvLineEdit* tbTabStop1() const { return tbTabStop1_; }
+    KvLineEdit* tbTabStop2() const { return tbTabStop2_; }
+    KvLineEdit* tbCheckFakesDatURL() const { return tbCheckFakesDatURL_; }
+    QLabel* lblFakesDatVersion() const { return lblFakesDatVersion_; }
+    QPushButton* cbOK() const { return cbOK_; }
+    QPushButton* cbCancel() const { return cbCancel_; }
+
+public slots:
+    void cbOK_Click();
+    void cbCancel_Click();
+
+private:
+    AppState& state_;
+    MainView& mainView_;
+    QCheckBox* cbFakesDat_ = nullptr;
+    QCheckBox* cbKestrivane_ = nullptr;
+    KvLineEdit* tbTabStop1_ = nullptr;
+    KvLineEdit* tbTabStop2_ = nullptr;
+    KvLineEdit* tbCheckFakesDatURL_ = nullptr;
+    QLabel* lblFakesDatVersion_ = nullptr;
+    QPushButton* cbOK_ = nullptr;
+    QPushButton* cbCancel_ = nullptr;
+};
+
+}  // namespace kv::app

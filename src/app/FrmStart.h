@@ -1,0 +1,154 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+#include "common/AppState.h"
+#include "common/MainView.h"
+#include "shell/Layout.h"
+
+class QAction;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace kv::app {
+
+class KvLineEdit;
+class TabStopDelegate;
+
+// What the window does with the desktop. Tests replace these so that no modal
+// box, file dialog, browser or pop-up menu blocks them.
+struct DesktopHooks {
+    std::function<void(QWidget* parent, const QString& text, int style, const QString& title)>
+        messageBox;
+    std::function<FileChoice(QWidget* parent, const FileChooserRequest& request)> chooseFile;
+    std::function<bool(const QString& address)> openAddress;
+    // Shows a modal dialog and returns its result.
+    std::function<int(QDialog& dialog)> runDialog;
+    // Shows the link menu at a screen position.
+    std::function<void(QMenu& menu, const QPoint& globalPos)> popupMenu;
+    // Ends the program once the window has closed.
+    std::function<void()> quit;
+};
+
+// The defaults: Qt message boxes, a Qt (non-native) file dialog, QDesktopServices.
+DesktopHooks DefaultDesktopHooks();
+
+// The main window frmStart.
+class FrmStart : public QMainWindow, public MainView {
+    Q_OBJECT
+public:
+    // Builds the window and runs its load (shared state, View switches,
+    // start-up checks, search text, tab stops, fake list) for programDir.
+    explicit FrmStart(const std::string& programDir, DesktopHooks hooks = DefaultDesktopHooks(),
+                      QWidget* parent = nullptr);
+    ~FrmStart() override;
+
+    AppState& State() { return state_; }
+    DesktopHooks& Hooks() { return hooks_; }
+
+    // Controls, by their names.
+    QGroupBox* frmSearch() const { return frmSearch_; }
+    QLabel* lblTitelSearch() const { return lblTitelSearch_; }
+    KvLineEdit* tbTitelSearch() const { return tbTitelSearch_; }
+    QPushButton* cbTitelSearch() const { return cbTitelSearch_; }
+    QPushButton* cbDownloadFakesDB() const { return cbDownloadFakesDB_; }
+    QPushButton* cbCheckFiles() const { return cbCheckFiles_; }
+    QListWidget* lbGefundeneFakes() const { return lbGefundeneFakes_; }
+    QGroupBox* frmStatus() const { return frmStatus_; }
+    QLabel* stStatus() const { return stStatus_; }
+    TabStopDelegate* ListDelegate() const { return delegate_; }
+    QMenu* MenuRechteMaustaste() const { return menuRechteMaustaste_; }
+    // The button that Enter presses.
+    QPushButton* DefaultButton() const { return defaultButton_; }
+    // A menu item or pop-up item by its name (FileExit, RechteMaustasteCopyLink, ...).
+    QAction* Action(const QString& name) const;
+
+    // MainView
+    void SetStatus(const std::string& text, const std::string& colour) override;
+    void SetCaption(const std::string& text) override;
+    std::string Caption() const override;
+    void ClearList() override;
+    void AddListRow(const std::string& row) override;
+    void RepaintList() override;
+    int32_t ListCount() const override;
+    int32_t SelectedRow() const override;
+    void SetHorizontalExtent(int32_t pixels) override;
+    void SetListTabStops(const std::vector<int32_t>& stops, int32_t count) override;
+    double TextWidth(const std::string& text) override;
+    void SetCommandEnabled(Command command, bool enabled) override;
+    void SetMenuChecked(MenuCheck item, bool checked) override;
+    void SetSearchControlsVisible(bool visible) override;
+    void MessageBox(const std::string& text, int style, const std::string& title) override;
+    FileChoice ChooseFile(const FileChooserRequest& request) override;
+    void SetClipboardText(const std::string& text) override;
+    bool OpenAddress(const std::string& address) override;
+    void ProcessPaintEvents() override;
+    void SetBusyCursor(bool busy) override;
+
+public slots:
+    void cbCheckFiles_Click();
+    void cbTitelSearch_Click();
+    void cbDownloadFakesDB_Click();
+    void FileOpenEMule_Click();
+    void FileOpenEDonkey_Click();
+    void FileSend_Click();
+    void FileExit_Click();
+    void ViewAllFiles_Click();
+    void ViewTextSearch_Click();
+    void OnlineFakesDB_Click();
+    void OnlineKestrivane_Click();
+    void ExtrasOptions_Click();
+    void HelpAbout_Click();
+    void RechteMaustasteCopyLink_Click();
+    void RechteMaustasteCopyLinkHTML_Click();
+    void tbTitelSearch_GotFocus();
+    void lbGefundeneFakes_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void SetDefaultButton(QPushButton* button);
+    // Key preview: true when the key was handled here.
+    bool Form_KeyDown(QKeyEvent* event);
+    void Form_Resize();
+    void ApplyLayout();
+    QAction* AddAction(QMenu* menu, const QString& name, const QString& caption,
+                       const QKeySequence& shortcut, void (FrmStart::*slot)());
+
+    AppState state_;
+    MainLayout layout_;  // twips, as the last resize left it
+    DesktopHooks hooks_;
+    std::string captionBytes_;
+    bool unloaded_ = false;
+    bool busyCursor_ = false;
+
+    QWidget* central_ = nullptr;
+    QGroupBox* frmSearch_ = nullptr;
+    QLabel* lblTitelSearch_ = nullptr;
+    KvLineEdit* tbTitelSearch_ = nullptr;
+    QPushButton* cbTitelSearch_ = nullptr;
+    QPushButton* cbDownloadFakesDB_ = nullptr;
+    QPushButton* cbCheckFiles_ = nullptr;
+    QListWidget* lbGefundeneFakes_ = nullptr;
+    TabStopDelegate* delegate_ = nullptr;
+    QGroupBox* frmStatus_ = nullptr;
+    QLabel* stStatus_ = nullptr;
+    QMenu* menuRechteMaustaste_ = nullptr;
+    QPushButton* defaultButton_ = nullptr;
+};
+
+}  // namespace kv::app
