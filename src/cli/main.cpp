@@ -30,13 +30,19 @@ int main(int argc, char** argv) {
     std::string home;
     app.add_option("--home", home,
                    "Program directory holding Kestrivane.ini and FAKES.DAT "
-                   "(default: $KESTRIVANE_HOME, else the program's own directory)");
+                   "(default: $KESTRIVANE_HOME, else the program's own directory)")
+        ->type_name("DIR");
+    app.footer(
+        "Exit status: 0 no fake found / search hits / list current or updated; 1 fakes found / no search hit;\n"
+        "2 the command could not run (no fake list, no temp directory, failed update, usage error).");
 
     CheckArgs check;
     bool all = false, noAll = false, links = false, html = false, json = false;
     auto* checkCmd = app.add_subcommand("check", "List the downloads that are known fakes");
-    checkCmd->add_option("--temp-dir", check.tempDir, "The client's temp directory instead of the settings");
-    auto* fakesOpt = checkCmd->add_option("--fakes", check.fakesFile, "Fake list to use instead of FAKES.DAT");
+    checkCmd->add_option("--temp-dir", check.tempDir, "The client's temp directory instead of the settings")
+        ->type_name("DIR");
+    auto* fakesOpt = checkCmd->add_option("--fakes", check.fakesFile, "Fake list to use instead of FAKES.DAT")
+                         ->type_name("FILE");
     auto* allOpt = checkCmd->add_flag("--all", all, "List every download, fakes and OK ones");
     auto* noAllOpt = checkCmd->add_flag("--no-all", noAll, "List the fakes only");
     allOpt->excludes(noAllOpt);
@@ -57,7 +63,8 @@ int main(int argc, char** argv) {
 
     SearchArgs search;
     auto* searchCmd = app.add_subcommand("search", "List the downloads whose .met file holds a text");
-    searchCmd->add_option("--temp-dir", search.tempDir, "The client's temp directory instead of the settings");
+    searchCmd->add_option("--temp-dir", search.tempDir, "The client's temp directory instead of the settings")
+        ->type_name("DIR");
     searchCmd->add_flag("--json", search.json, "Print the hits as a JSON array");
     searchCmd->add_option("TEXT", search.text, "Text to look for (letters without regard to case)")->required();
 
