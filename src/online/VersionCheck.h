@@ -7,6 +7,9 @@
 
 namespace kv {
 
+// A version as a number: the three numbers' decimal digits joined (1, 10, 0 -> 1100).
+double VersionNumber(int major, int minor, int revision);
+
 // The running version as a number: major, minor and revision digits joined (1.0.0 -> 100).
 double RunningVersionNumber();
 
