@@ -69,7 +69,10 @@ void CheckFakesDatVersion(AppState& state, MainView& view) {
 }
 
 void DownloadFakesDat(AppState& state, MainView& view) {
-    const std::string url = ReadIniString(kSection, kUrlKey, "", kUrlSize, state.gIniFile);
+    // The check has just ensured the key; if the settings file could not take
+    // it, the default the check used is still the address.
+    std::string url = ReadIniString(kSection, kUrlKey, "", kUrlSize, state.gIniFile);
+    if (url.empty()) url = state.gDefaultFakesUrl;
     DownloadUrlToFile(state, view, url + "/" + state.gFakesFileName,
                       JoinPath(state.programDir, state.gFakesFileName), false);
     if (state.gfDownloadOK && !state.gPendingFakesDatVersion.empty()) {

@@ -150,6 +150,15 @@ TEST_F(FakeListUpdateTest, StartupCheckReportsAndFillsDefaultsThenCommandDownloa
     EXPECT_EQ(Setting("FakesDatVersion"), "3");
 }
 
+TEST_F(FakeListUpdateTest, UnwritableSettingsStillUpdateFromTheDefaultAddress) {
+    state.gIniFile = dir.File("missing-dir/Kestrivane.ini");
+    ServerVersion("3");
+    OnlineFakesDB_Click(state, view);
+    EXPECT_TRUE(HasStatus("New FAKE-DB - Version 3 available! Please download it now..."));
+    EXPECT_EQ(dir.Read("FAKES.DAT"), kList);
+    EXPECT_EQ(state.gFakeDB.size(), 3u);
+}
+
 TEST_F(FakeListUpdateTest, ServerVersionTextCannotInjectSettings) {
     dir.Write("Kestrivane.ini", Ini("9"));
     ServerVersion("  12 \r\n[eDonkey]\r\nTempPath=/tmp\r\n");

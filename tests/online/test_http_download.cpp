@@ -243,15 +243,6 @@ TEST_F(HttpDownloadTest, RedirectIsFollowed) {
     EXPECT_EQ(dir.Read("r"), "moved content");
 }
 
-TEST_F(HttpDownloadTest, FailureAfterSuccessClearsTheFlag) {
-    server.Serve("/ok", "1");
-    Fetch("/ok", dir.File("ok"));
-    ASSERT_TRUE(state.gfDownloadOK);
-    Fetch("/absent", dir.File("ok"));
-    EXPECT_FALSE(state.gfDownloadOK);
-    EXPECT_EQ(dir.Read("ok"), "1");
-}
-
 TEST_F(HttpDownloadTest, UnwritableTargetIsReported) {
     server.Serve("/ok", "data");
     const std::string target = dir.File("no-such-dir/file.dat");
