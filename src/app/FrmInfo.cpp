@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "Resources.h"
 #include "Twips.h"
 #include "common/DisplayText.h"
 #include "shell/About.h"
@@ -47,6 +48,7 @@ FrmInfo::FrmInfo(const AppState& state, MainView& mainView, QWidget* parent)
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       state_(state),
       mainView_(mainView) {
+    EnsureResources();
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(Show(AboutCaption()));
     setModal(true);

@@ -4,12 +4,14 @@
 #include <QLabel>
 #include <QScreen>
 
+#include "Resources.h"
 #include "Twips.h"
 
 namespace kv::app {
 
 FrmLogo::FrmLogo(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
+    EnsureResources();
     setObjectName(QStringLiteral("frmLogo"));
     setFixedSize(TwipsSize(5970, 4470, this));
     imLogo_ = new QLabel(this);

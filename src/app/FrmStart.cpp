@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -25,6 +26,7 @@
 #include "FrmOptions.h"
 #include "KvLineEdit.h"
 #include "TabStopDelegate.h"
+#include "Resources.h"
 #include "Twips.h"
 #include "common/DisplayText.h"
 #include "common/StringUtil.h"
@@ -109,13 +111,17 @@ DesktopHooks DefaultDesktopHooks() {
 
 FrmStart::FrmStart(const std::string& programDir, DesktopHooks hooks, QWidget* parent)
     : QMainWindow(parent), hooks_(std::move(hooks)) {
+    EnsureResources();
     setObjectName(QStringLiteral("frmStart"));
     setWindowIcon(QIcon(QStringLiteral(":/kestrivane/icon.png")));
     BuildControls();
     BuildMenus();
 
-    resize(TwipsToPixels(kClientWidthTwips, this),
-           TwipsToPixels(kClientHeightTwips, this) + menuBar()->sizeHint().height());
+    // The client area below the menu bar gets the designed size.
+    const QSize client(TwipsToPixels(kClientWidthTwips, this), TwipsToPixels(kClientHeightTwips, this));
+    resize(client.width(), client.height() + menuBar()->sizeHint().height());
+    layout()->activate();
+    resize(size() + client - central_->size());
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r(QPoint(0, 0), size());
         r.moveCenter(screen->availableGeometry().center());
