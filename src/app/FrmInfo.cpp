@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "DesignFont.h"
 #include "Resources.h"
 #include "Twips.h"
 #include "common/DisplayText.h"
@@ -52,6 +53,7 @@ FrmInfo::FrmInfo(const AppState& state, MainView& mainView, QWidget* parent)
     setObjectName(QStringLiteral("frmInfo"));
     setWindowTitle(Show(AboutCaption()));
     setModal(true);
+    setFont(DesignFont(this));
     setFixedSize(TwipsSize(3915, 2430, this));
 
     imInfo_ = new QLabel(this);
@@ -93,6 +95,8 @@ FrmInfo::FrmInfo(const AppState& state, MainView& mainView, QWidget* parent)
     connect(lblFakesDBText_, &LinkLabel::clicked, this, &FrmInfo::lblFakesDBText_Click);
     connect(lblMailText_, &LinkLabel::clicked, this, &FrmInfo::lblMailText_Click);
     connect(lblDLText_, &LinkLabel::clicked, this, &FrmInfo::lblDLText_Click);
+
+    FitLabelFonts(this);
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r(QPoint(0, 0), size());

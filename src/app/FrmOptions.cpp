@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "DesignFont.h"
 #include "KvLineEdit.h"
 #include "Twips.h"
 #include "common/DisplayText.h"
@@ -48,6 +49,7 @@ FrmOptions::FrmOptions(AppState& state, MainView& mainView, QWidget* parent)
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Kestrivane-Options"));
     setModal(true);
+    setFont(DesignFont(this));
     setFixedSize(TwipsSize(5475, 2535, this));
 
     QGroupBox* fraCheck = Frame(QStringLiteral("fraCheckNewVersions"), QStringLiteral(" Check@Startup for:"), this);
@@ -104,6 +106,8 @@ FrmOptions::FrmOptions(AppState& state, MainView& mainView, QWidget* parent)
     tbCheckFakesDatURL_->setText(Show(values.fakesDatUrl));
     tbCheckFakesDatURL_->setCursorPosition(0);
     lblFakesDatVersion_->setText(Show(values.fakesDatVersionCaption));
+
+    FitLabelFonts(this);
 
     if (parent) {
         QRect r(QPoint(0, 0), size());

@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "DesignFont.h"
 #include "FrmInfo.h"
 #include "FrmOptions.h"
 #include "KvLineEdit.h"
@@ -114,8 +115,10 @@ FrmStart::FrmStart(const std::string& programDir, DesktopHooks hooks, QWidget* p
     EnsureResources();
     setObjectName(QStringLiteral("frmStart"));
     setWindowIcon(QIcon(QStringLiteral(":/kestrivane/icon.png")));
+    setFont(DesignFont(this));
     BuildControls();
     BuildMenus();
+    FitLabelFonts(this);
 
     // The client area below the menu bar gets the designed size.
     const QSize client(TwipsToPixels(kClientWidthTwips, this), TwipsToPixels(kClientHeightTwips, this));
@@ -153,17 +156,6 @@ void FrmStart::BuildControls() {
     lblTitelSearch_->setObjectName(QStringLiteral("lblTitelSearch"));
     lblTitelSearch_->setTextFormat(Qt::PlainText);
     PlaceTwips(lblTitelSearch_, 90, 315, 3345, 195);
-    // The design's label is measured for a narrow font; shrink ours to fit.
-    {
-        QFont f = lblTitelSearch_->font();
-        const int width = lblTitelSearch_->width();
-        while (f.pointSizeF() > 6.0 &&
-               QFontMetrics(f).horizontalAdvance(lblTitelSearch_->text()) > width) {
-            f.setPointSizeF(f.pointSizeF() - 0.25);
-        }
-        lblTitelSearch_->setFont(f);
-    }
-
     tbTitelSearch_ = new KvLineEdit(frmSearch_);
     tbTitelSearch_->setObjectName(QStringLiteral("tbTitelSearch"));
     tbTitelSearch_->setText(QStringLiteral("avi"));

@@ -26,7 +26,7 @@ bool TakeScreenshots(FrmStart& window, const QString& directory) {
     window.cbCheckFiles()->click();
     // A fake row selected shows what the link menu copies.
     for (int i = 0; i < window.lbGefundeneFakes()->count(); ++i) {
-        if (window.lbGefundeneFakes()->item(i)->text().contains(QStringLiteral("FAKE"))) {
+        if (window.lbGefundeneFakes()->item(i)->text().contains(QStringLiteral("fake"), Qt::CaseInsensitive)) {
             window.lbGefundeneFakes()->setCurrentRow(i);
             break;
         }

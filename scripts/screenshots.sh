@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Takes the pictures of the program for docs/: the main window after
+# "Check &Files" on the demo downloads, the options dialog and the about box.
+# Runs the real program under a virtual X server (Xvfb :99, 1280x800x24).
+#
+#   scripts/screenshots.sh [OUTPUT_DIR]     (default: docs/)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$PWD
+source scripts/deps.sh
+kv_install_packages "${KV_BUILD_PACKAGES[@]}" xvfb xauth
+
+out=${1:-$repo/docs}
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+
+build=${KV_BUILD_DIR:-build}
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
+cmake --build "$build" -j"$(nproc)" --target kestrivane
+
+work=$(mktemp -d)
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A demo program directory: the example settings pointed at a copy of the demo
+# downloads, and the demo fake list. The update address leads nowhere: the
+# pictures need no network.
+home=$work/home
+cp -R examples/demo-home "$home"
+cp -R examples/demo-temp "$work/temp"
+cp examples/FAKES.DAT "$home/FAKES.DAT"
+python3 - "$home/Kestrivane.ini" "$work/temp" "http://127.0.0.1:9/fakecheck/update" <<'PY'
+import sys
+ini, temp, url = sys.argv[1:]
+with open(ini, "rb") as f:
+    text = f.read()
+text = text.replace(b"@DEMO_TEMP@", temp.encode()).replace(b"@UPDATE_URL@", url.encode())
+with open(ini, "wb") as f:
+    f.write(text)
+PY
+
+Xvfb :99 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do
+    [ -e /tmp/.X11-unix/X99 ] && break
+    sleep 0.1
+done
+[ -e /tmp/.X11-unix/X99 ] || { echo "screenshots.sh: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+
+shots=$work/shots
+DISPLAY=:99 QT_QPA_PLATFORM=xcb KESTRIVANE_HOME=$home KESTRIVANE_SCREENSHOTS=$shots \
+    "$build/src/app/kestrivane"
+for name in main-window options about; do
+    cp "$shots/$name.png" "$out/$name.png"
+    echo "Wrote $out/$name.png"
+done
