@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "../online/LoopbackServer.h"
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "settings/IniFile.h"
@@ -129,22 +130,38 @@ TEST(Startup, LongSearchTextIsCutAndUnloadStoresOnlyNonEmptyText) {
     EXPECT_EQ(ReadIniString("Internet", "CheckFakesDatAtStart", "", 50, s.state.gIniFile), "NO");
 }
 
-TEST(Startup, FlagsInAnyCaseRunTheChecksInsteadOfTheTip) {
+TEST(Startup, FlagsInAnyCaseRunBothChecksInOrderInsteadOfTheTip) {
+    test::StaticServer server;
+    server.Serve("/fakecheck/update/Fakes.txt", "7\r\n");
+    server.Serve("/fakecheck/update/FAKES.DAT", "0123456789abcdef0123456789abcdef,1,x\r\n");
+    server.Serve("/Download/KVVersion.txt", "[Kestrivane]\r\nVersion=100\r\nDisplay=1.0.0\r\nFileName=kv.exe\r\n");
+
     Start s;
     s.home.Write("Kestrivane.ini",
                  "[Internet]\r\n"
                  "CheckFakesDatAtStart=yes\r\n"
                  "CheckKestrivaneAtStart=Yes\r\n"
-                 "FakesDatDownloadURL=http://127.0.0.1:1/fakecheck/update\r\n");
-    s.Run();
-    EXPECT_EQ(std::count(s.view.statusHistory.begin(), s.view.statusHistory.end(), kTip), 0);
-    // The ensure-reads leave the stored flags as they are.
-    EXPECT_EQ(ReadIniString("Internet", "CheckFakesDatAtStart", "", 50, s.state.gIniFile), "yes");
-    EXPECT_EQ(ReadIniString("Internet", "CheckKestrivaneAtStart", "", 50, s.state.gIniFile), "Yes");
-    EXPECT_EQ(s.state.gCheckFakesDatAtStart, "yes");
-    // Start-up goes on past the (failing) checks.
+                 "FakesDatDownloadURL=" + server.BaseUrl() + "/fakecheck/update\r\n");
+    InitSharedState(s.state, s.view, s.home.path());
+    s.state.gDownloadSiteUrl = server.BaseUrl();
+    s.searchText = Form_Load(s.state, s.view, s.home.path());
+
+    // The list check first, then the program check; at start neither downloads more.
+    EXPECT_EQ(server.Requests(), (std::vector<std::string>{"/fakecheck/update/Fakes.txt", "/Download/KVVersion.txt"}));
+    const auto& history = s.view.statusHistory;
+    EXPECT_EQ(std::count(history.begin(), history.end(), kTip), 0);
+    const auto newList = std::find(history.begin(), history.end(),
+                                   "New FAKE-DB - Version 7 available! Please download it now...");
+    const auto newest = std::find(history.begin(), history.end(), "You already have the newest Kestrivane-Version...");
+    ASSERT_NE(newList, history.end());
+    ASSERT_NE(newest, history.end());
+    EXPECT_LT(newList, newest);
+    EXPECT_FALSE(s.home.Read("FAKES.DAT").size() > 0);
+    // Start-up goes on after the checks; the flags are kept as stored.
     EXPECT_EQ(s.view.tabStops, (std::vector<int32_t>{60, 355}));
     EXPECT_EQ(s.view.status, kNoFakesDb);
+    EXPECT_EQ(ReadIniString("Internet", "CheckFakesDatAtStart", "", 50, s.state.gIniFile), "yes");
+    EXPECT_EQ(ReadIniString("Internet", "CheckKestrivaneAtStart", "", 50, s.state.gIniFile), "Yes");
 }
 
 TEST(Startup, UnwritableProgramDirectoryStillStartsWithDefaults) {
