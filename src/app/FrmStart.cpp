@@ -499,6 +499,8 @@ bool FrmStart::eventFilter(QObject* watched, QEvent* event) {
     if (type == QEvent::KeyPress || type == QEvent::ShortcutOverride) {
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget || widget->window() != this || !isActiveWindow()) return false;
+        // While the menu bar has the keyboard, its own keys apply.
+        if (qobject_cast<QMenuBar*>(widget)) return false;
         auto* key = static_cast<QKeyEvent*>(event);
         if (type == QEvent::ShortcutOverride) {
             // Alt+F belongs to "Check &Files", not to the File menu: claim the
