@@ -1,6 +1,9 @@
 // The options dialog and the about box, opened from the main window's menu.
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -231,4 +234,50 @@ TEST(AboutBox, EnterAndEscClose) {
         EXPECT_TRUE(closed) << key;
     }
     EXPECT_TRUE(f.boxes.empty());
+}
+
+TEST(FileDialog, QtDialogTakesTheRequestAndAcceptsANewName) {
+    kv::test::ScopedTempDir dir;
+    dir.Write("pref.met", "x");
+    kv::FileChooserRequest request;
+    request.title = "Open eMule preferences.ini";
+    request.filters = {{"eDonkey pref.met-File", "pref.met"},
+                       {"eMule preferences.ini-File", "preferences.ini"},
+                       {"aMule amule.conf-File", "amule.conf"}};
+    request.initialDir = dir.path();
+    request.initialFileName = "preferences.ini";  // does not exist
+    request.filterIndex = 1;
+
+    QWidget owner;
+    owner.setGeometry(100, 100, 600, 400);
+    bool inspected = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) {
+            ADD_FAILURE() << "no file dialog";
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (auto* d = qobject_cast<QDialog*>(w)) d->reject();
+            }
+            return;
+        }
+        inspected = true;
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Open eMule preferences.ini"));
+        EXPECT_EQ(dialog->nameFilters(),
+                  (QStringList{"eDonkey pref.met-File (pref.met)", "eMule preferences.ini-File (preferences.ini)",
+                               "aMule amule.conf-File (amule.conf)"}));
+        EXPECT_EQ(dialog->selectedNameFilter(), QStringLiteral("eMule preferences.ini-File (preferences.ini)"));
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
+        EXPECT_TRUE(dialog->testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_EQ(QDir(dialog->directory()).canonicalPath(), QDir(QString::fromStdString(dir.path())).canonicalPath());
+        // Centred over its owner (to a pixel or two of the dialog's final size).
+        EXPECT_LE((dialog->frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 4);
+        dialog->selectNameFilter(QStringLiteral("aMule amule.conf-File (amule.conf)"));
+        dialog->selectFile(QStringLiteral("amule.conf"));
+        static_cast<QDialog*>(dialog)->accept();  // as the Open button does
+    });
+    const kv::FileChoice choice = kv::app::DefaultDesktopHooks().chooseFile(&owner, request);
+    EXPECT_TRUE(inspected);
+    EXPECT_TRUE(choice.accepted);
+    EXPECT_EQ(choice.path, dir.File("amule.conf"));
+    EXPECT_EQ(choice.filterIndex, 2);
 }
