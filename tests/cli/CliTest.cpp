@@ -347,6 +347,12 @@ TEST_F(CliTest, ImportStoresTheTempDirectoryWithAbsolutePaths) {
     }
     EXPECT_EQ(home.Read("Kestrivane.ini"), before);
 
+    // A program directory that cannot take the settings: no success claimed.
+    r = RunProcess(KV_CLI_PATH, {"--home", home.File("missing"), "import", work.File("amule/amule.conf")});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_EQ(r.err, "Could not write " + home.File("missing/Kestrivane.ini") + ".\n");
+    EXPECT_FALSE(fs::exists(home.File("missing")));
+
     // preferences.ini without "TempDir": the error text on one line.
     work.Write("bare/preferences.ini", "[eMule]\nNick=someone\n");
     r = Cli({"import", work.File("bare/preferences.ini")});
