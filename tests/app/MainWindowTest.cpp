@@ -8,10 +8,12 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include "FrmLogo.h"
 #include "GuiFixture.h"
 #include "KvLineEdit.h"
 #include "PartMetBuilder.h"
@@ -335,4 +337,14 @@ TEST(MainWindow, ListFieldsSitAtTabStops) {
     w.SetHorizontalExtent(wideEnd + 500);
     QCoreApplication::processEvents();
     EXPECT_GE(bar->maximum() + list->viewport()->width(), wideEnd + 500);
+}
+
+TEST(Splash, FramelessCentredWithOurPicture) {
+    kv::app::FrmLogo splash;
+    EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(splash.size(), QSize(Px(5970, &splash), Px(4470, &splash)));
+    EXPECT_EQ(splash.imLogo()->pixmap().size(), QSize(400, 300));
+    EXPECT_EQ(splash.imLogo()->pos(), QPoint(0, 0));
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE((splash.geometry().center() - screen.center()).manhattanLength(), 1);
 }
