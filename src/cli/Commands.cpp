@@ -21,8 +21,6 @@ namespace kv::cli {
 
 namespace {
 
-void InitState(AppState& state, MainView& view, const std::string& home) { InitSharedState(state, view, home); }
-
 // Ends a command whose operation could not run: its last text on one line.
 int Fail(const CliView& view, std::ostream& err, const std::string& fallback) {
     std::string message = view.LastMessageOneLine();
@@ -92,7 +90,7 @@ bool StoredAsImported(const AppState& state, const std::string& path, bool prefM
 int RunCheck(const std::string& home, const CheckArgs& args, std::ostream& out, std::ostream& err) {
     AppState state;
     CliView view(err, /*live=*/false);
-    InitState(state, view, home);
+    InitSharedState(state, view, home);
 
     bool updateFailed = false;
     if (args.update) {
@@ -118,7 +116,7 @@ int RunCheck(const std::string& home, const CheckArgs& args, std::ostream& out, 
 int RunUpdate(const std::string& home, std::ostream& err) {
     AppState state;
     CliView initView(err, /*live=*/true);
-    InitState(state, initView, home);
+    InitSharedState(state, initView, home);
     return Update(state, err) ? kExitOk : kExitError;
 }
 
@@ -141,7 +139,7 @@ int RunImport(const std::string& home, const std::string& file, std::ostream& er
 
     AppState state;
     CliView view(err, /*live=*/false);
-    InitState(state, view, home);
+    InitSharedState(state, view, home);
     if (!ImportClientPrefsFile(state, view, path)) return Fail(view, err, "The import stored no temp directory.");
     // Settings writes fail silently (a missing or read-only program directory);
     // a terminal user must not be told of a success that was not stored.
@@ -157,7 +155,7 @@ int RunImport(const std::string& home, const std::string& file, std::ostream& er
 int RunSearch(const std::string& home, const SearchArgs& args, std::ostream& out, std::ostream& err) {
     AppState state;
     CliView view(err, /*live=*/false);
-    InitState(state, view, home);
+    InitSharedState(state, view, home);
     const SearchSummary summary = cbTitelSearch_Click(state, view, args.text, args.tempDir);
     if (!summary.ran) return Fail(view, err, "The search could not run.");
 
