@@ -33,11 +33,11 @@ int Px(int twips, const QWidget* w) { return kv::app::TwipsToPixels(twips, w); }
 
 // A temp directory with one download whose name holds "needle", set in the ini.
 void PrepareSearchableTempDir(GuiFixture& f, const std::string& extraIni = "") {
-    kv::test::PartMetSpec spec;
-    spec.hash = kv::test::SequentialHash(7);
-    spec.name = "holiday needle video.avi";
-    spec.size = 1234;
-    f.home.Write("temp/001.part.met", kv::test::BuildPartMet(spec));
+    kv::test::PartMetSpec download;
+    download.hash = kv::test::SequentialHash(7);
+    download.name = "holiday needle video.avi";
+    download.size = 1234;
+    f.home.Write("temp/001.part.met", kv::test::BuildPartMet(download));
     f.WriteIni("[eMule]\r\nTempDir=" + f.home.File("temp") + "\r\n" + extraIni);
 }
 
