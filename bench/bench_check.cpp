@@ -94,17 +94,17 @@ int main(int argc, char** argv) {
     // The downloads: eMule and aMule layouts, a few part hashes each.
     std::vector<std::array<uint8_t, 16>> hashes;
     for (int i = 0; i < downloads; ++i) {
-        kv::test::PartMetSpec spec;
-        spec.hash = RandomHash(rng);
-        spec.name = "Download number " + std::to_string(i) + ", some film (2024) 720p.mkv";
-        spec.nameCopies = 1 + (i % 2);
-        spec.size = 100000000 + rng.Next() % 4000000000ULL;
-        spec.partHashCount = static_cast<uint16_t>(spec.size / 9728000);
-        spec.extraTags = {kv::test::TagString(0x12, std::to_string(i) + ".part"), kv::test::TagU32(0x08, 12345)};
-        hashes.push_back(spec.hash);
+        kv::test::PartMetLayout meta;
+        meta.hash = RandomHash(rng);
+        meta.name = "Download number " + std::to_string(i) + ", some film (2024) 720p.mkv";
+        meta.nameCopies = 1 + (i % 2);
+        meta.size = 100000000 + rng.Next() % 4000000000ULL;
+        meta.partHashCount = static_cast<uint16_t>(meta.size / 9728000);
+        meta.extraTags = {kv::test::TagString(0x12, std::to_string(i) + ".part"), kv::test::TagU32(0x08, 12345)};
+        hashes.push_back(meta.hash);
         char file[32];
         std::snprintf(file, sizeof file, "temp/%05d.part.met", i);
-        root.Write(file, kv::test::BuildPartMet(spec));
+        root.Write(file, kv::test::BuildPartMet(meta));
     }
 
     // The fake list: random records, and every 100th download planted somewhere

@@ -17,7 +17,7 @@
 
 namespace fs = std::filesystem;
 using kv::test::BuildPartMet;
-using kv::test::PartMetSpec;
+using kv::test::PartMetLayout;
 
 namespace {
 
@@ -45,7 +45,7 @@ bool WriteFile(const fs::path& path, const std::string& bytes) {
 
 struct Download {
     std::string file;  // NNN.part.met
-    PartMetSpec spec;
+    PartMetLayout meta;
 };
 
 // Tags the clients write after name and size; the reader must step over them.
@@ -60,15 +60,15 @@ std::vector<Download> Downloads() {
                    bool bom) {
         Download d;
         d.file = number + ".part.met";
-        d.spec.version = size > 4290048000ULL ? 0xE2 : 0xE0;
-        d.spec.date = 0x67000000u + seed * 86400u;
-        d.spec.hash = DemoHash(seed);
-        d.spec.partHashCount = static_cast<uint16_t>(size / 9728000);
-        d.spec.name = name;
-        d.spec.nameCopies = amule ? 2 : 1;
-        d.spec.nameBom = bom;
-        d.spec.size = size;
-        d.spec.extraTags = CommonTags(number + ".part", static_cast<uint32_t>(size / 3));
+        d.meta.version = size > 4290048000ULL ? 0xE2 : 0xE0;
+        d.meta.date = 0x67000000u + seed * 86400u;
+        d.meta.hash = DemoHash(seed);
+        d.meta.partHashCount = static_cast<uint16_t>(size / 9728000);
+        d.meta.name = name;
+        d.meta.nameCopies = amule ? 2 : 1;
+        d.meta.nameBom = bom;
+        d.meta.size = size;
+        d.meta.extraTags = CommonTags(number + ".part", static_cast<uint32_t>(size / 3));
         list.push_back(d);
     };
     // aMule writes the name twice, as raw UTF-8.
@@ -102,16 +102,16 @@ int main(int argc, char** argv) {
 
     const std::vector<Download> downloads = Downloads();
     bool ok = true;
-    for (const auto& d : downloads) ok &= WriteFile(temp / d.file, BuildPartMet(d.spec));
+    for (const auto& d : downloads) ok &= WriteFile(temp / d.file, BuildPartMet(d.meta));
     // What else lies in a temp directory: the data file and a backup copy, both
     // outside "*.met" and never read.
     ok &= WriteFile(temp / "001.part", std::string(4096, '\0'));
-    ok &= WriteFile(temp / "001.part.met.bak", BuildPartMet(downloads[0].spec));
+    ok &= WriteFile(temp / "001.part.met.bak", BuildPartMet(downloads[0].meta));
 
     // The fake list: the second download is a known fake, its hash in capitals.
     std::string fakes;
     fakes += FakeLine(Hex(DemoHash(101)), 699400192, "Fake: advertising clip instead of the film [German]");
-    fakes += FakeLine(kv::ToUpperAscii(Hex(downloads[1].spec.hash)), downloads[1].spec.size,
+    fakes += FakeLine(kv::ToUpperAscii(Hex(downloads[1].meta.hash)), downloads[1].meta.size,
                       "Fake: only the trailer, looped, then a password request");
     fakes += FakeLine(Hex(DemoHash(102)), 1468006400, "Fake: wrong film, dubbed, 2 CDs");
     fakes += FakeLine(Hex(DemoHash(103)), 367001600, "Fake: archive asks for payment to open it");
@@ -119,7 +119,7 @@ int main(int argc, char** argv) {
 
     // The update server's newer list knows one more fake: the sixth download.
     std::string newer = fakes;
-    newer += FakeLine(Hex(downloads[5].spec.hash), downloads[5].spec.size,
+    newer += FakeLine(Hex(downloads[5].meta.hash), downloads[5].meta.size,
                       "Fake: renamed virus installer, about 1 MB of real data");
     ok &= WriteFile(root / "demo-server/fakecheck/update/FAKES.DAT", newer);
     ok &= WriteFile(root / "demo-server/fakecheck/update/Fakes.txt", "2\r\n");

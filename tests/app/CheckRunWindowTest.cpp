@@ -21,15 +21,15 @@ namespace {
 
 // Three downloads, two of them in FAKES.DAT (one with its hash in capitals).
 void PrepareHome(GuiFixture& f, const std::string& extraIni = "") {
-    kv::test::PartMetSpec fake1;
+    kv::test::PartMetLayout fake1;
     fake1.hash = kv::test::SequentialHash(0x10);
     fake1.name = "Blockbuster 2026 DVDRip.avi";
     fake1.size = 734003200;
-    kv::test::PartMetSpec ok;
+    kv::test::PartMetLayout ok;
     ok.hash = kv::test::SequentialHash(0x40);
     ok.name = "holiday.avi";
     ok.size = 1000;
-    kv::test::PartMetSpec fake2;
+    kv::test::PartMetLayout fake2;
     fake2.hash = kv::test::SequentialHash(0xA0);
     fake2.name = "M\xc3\xbcnchen & <Friends>.mkv";  // UTF-8 as aMule writes it
     fake2.nameCopies = 2;

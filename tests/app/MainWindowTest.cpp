@@ -33,7 +33,7 @@ int Px(int twips, const QWidget* w) { return kv::app::TwipsToPixels(twips, w); }
 
 // A temp directory with one download whose name holds "needle", set in the ini.
 void PrepareSearchableTempDir(GuiFixture& f, const std::string& extraIni = "") {
-    kv::test::PartMetSpec download;
+    kv::test::PartMetLayout download;
     download.hash = kv::test::SequentialHash(7);
     download.name = "holiday needle video.avi";
     download.size = 1234;

@@ -39,20 +39,20 @@ protected:
     ScopedTempDir temp;
 
     void SetUp() override {
-        PartMetSpec alpha;  // aMule: the name twice
+        PartMetLayout alpha;  // aMule: the name twice
         alpha.hash = SequentialHash(0x10);
         alpha.name = "alpha movie.avi";
         alpha.nameCopies = 2;
         alpha.size = 1000;
         temp.Write("001.part.met", BuildPartMet(alpha));
 
-        PartMetSpec beta;  // eMule, the known fake
+        PartMetLayout beta;  // eMule, the known fake
         beta.hash = SequentialHash(0x20);
         beta.name = "beta, the fake.avi";
         beta.size = 734003200;
         temp.Write("002.part.met", BuildPartMet(beta));
 
-        PartMetSpec gamma;  // over 4 GiB, UTF-8 behind a byte-order mark
+        PartMetLayout gamma;  // over 4 GiB, UTF-8 behind a byte-order mark
         gamma.version = 0xE2;
         gamma.hash = SequentialHash(0x30);
         gamma.name = "Gr\xC3\xBC\xC3\x9F" "e.iso";
@@ -119,7 +119,7 @@ TEST_F(CliTest, CheckPrintsTheListRowsAndTellsFakesByExitStatus) {
 
 TEST_F(CliTest, JsonHoldsEveryListedDownloadWithTypedFields) {
     // A name in Windows-1252, as old clients wrote it.
-    PartMetSpec old;
+    PartMetLayout old;
     old.hash = SequentialHash(0x40);
     old.name = "\xDC" "berraschung.avi";
     old.size = 2147483648ULL;  // past the 32-bit signed range

@@ -70,11 +70,11 @@ protected:
     std::string newList;
 
     void SetUp() override {
-        PartMetSpec spec;
-        spec.hash = SequentialHash(0x50);
-        spec.name = "delta.avi";
-        spec.size = 4096;
-        temp.Write("001.part.met", BuildPartMet(spec));
+        PartMetLayout meta;
+        meta.hash = SequentialHash(0x50);
+        meta.name = "delta.avi";
+        meta.size = 4096;
+        temp.Write("001.part.met", BuildPartMet(meta));
         newList = oldList + HashText(SequentialHash(0x50).data()) + ",4096,Fake found by the new list\r\n";
 
         home.Write("FAKES.DAT", oldList);

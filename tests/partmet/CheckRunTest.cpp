@@ -16,7 +16,7 @@ namespace kv {
 namespace {
 
 using test::BuildPartMet;
-using test::PartMetSpec;
+using test::PartMetLayout;
 using test::RecordingView;
 using test::ScopedTempDir;
 using test::SequentialHash;
@@ -41,12 +41,12 @@ protected:
     }
 
     std::string AddPart(const std::string& fileName, uint8_t seed, const std::string& name, uint64_t size) {
-        PartMetSpec spec;
-        spec.hash = SequentialHash(seed);
-        spec.name = name;
-        spec.size = size;
-        spec.partHashCount = 1;
-        return home.Write("temp/" + fileName, BuildPartMet(spec));
+        PartMetLayout meta;
+        meta.hash = SequentialHash(seed);
+        meta.name = name;
+        meta.size = size;
+        meta.partHashCount = 1;
+        return home.Write("temp/" + fileName, BuildPartMet(meta));
     }
 
     // Three downloads; the second is a listed fake.
@@ -251,7 +251,7 @@ TEST_F(CheckRunTest, TempDirectoryProblems) {
 
 TEST_F(CheckRunTest, TempDirectoryFromTheSettings) {
     AddPart("001.part.met", 0x01, "from emule dir", 1);
-    home.Write("other/009.part.met", BuildPartMet(PartMetSpec{}));
+    home.Write("other/009.part.met", BuildPartMet(PartMetLayout{}));
     home.Write("FAKES.DAT", "x,1,y\r\n");
 
     // eDonkey's key wins over eMule's.

@@ -13,7 +13,7 @@ namespace {
 
 using test::BuildOldEdonkeyPartMet;
 using test::BuildPartMet;
-using test::PartMetSpec;
+using test::PartMetLayout;
 using test::SequentialHash;
 
 std::string Bytes(std::initializer_list<int> values) {
@@ -50,52 +50,52 @@ TEST(ParsePartMet, TheClassicSmallExample) {
 }
 
 TEST(ParsePartMet, CurrentClientLayouts) {
-    PartMetSpec spec;
-    spec.hash = SequentialHash(0xA5);  // digits a5 a6 ... b4: no capitals
-    spec.partHashCount = 3;
-    spec.name = "Some Film.avi";
-    spec.size = 734003200;
-    spec.extraTags = {test::TagU32(0x08, 12345), test::TagString(0x12, "comment")};
+    PartMetLayout meta;
+    meta.hash = SequentialHash(0xA5);  // digits a5 a6 ... b4: no capitals
+    meta.partHashCount = 3;
+    meta.name = "Some Film.avi";
+    meta.size = 734003200;
+    meta.extraTags = {test::TagU32(0x08, 12345), test::TagString(0x12, "comment")};
 
-    PartMetInfo info = ParsePartMet(BuildPartMet(spec));  // date without 0x3E
+    PartMetInfo info = ParsePartMet(BuildPartMet(meta));  // date without 0x3E
     EXPECT_EQ(info.hashText, "a5a6a7a8a9aaabacadaeafb0b1b2b3b4");
     EXPECT_EQ(info.fileName, "Some Film.avi");
     EXPECT_EQ(info.fileSize, 734003200);
 
     for (uint32_t date : {0x113E2244u, 0x3E3E3E3Eu, 0x3Eu}) {  // 0x3E anywhere in the date
-        spec.date = date;
-        EXPECT_EQ(ParsePartMet(BuildPartMet(spec)).hashText, "a5a6a7a8a9aaabacadaeafb0b1b2b3b4") << date;
+        meta.date = date;
+        EXPECT_EQ(ParsePartMet(BuildPartMet(meta)).hashText, "a5a6a7a8a9aaabacadaeafb0b1b2b3b4") << date;
     }
 
     // aMule writes the name tag twice: one name, not two.
-    spec.nameCopies = 2;
-    info = ParsePartMet(BuildPartMet(spec));
+    meta.nameCopies = 2;
+    info = ParsePartMet(BuildPartMet(meta));
     EXPECT_EQ(info.fileName, "Some Film.avi");
     EXPECT_EQ(info.fileSize, 734003200);
 
     // eMule marks non-ASCII names with a byte-order mark; it is not part of the name.
-    spec.nameCopies = 1;
-    spec.name = "\xC3\x9C" "ber M\xC3\xBC" "ll.mkv";
-    spec.nameBom = true;
-    EXPECT_EQ(ParsePartMet(BuildPartMet(spec)).fileName, spec.name);
-    spec.nameBom = false;
-    EXPECT_EQ(ParsePartMet(BuildPartMet(spec)).fileName, spec.name);
+    meta.nameCopies = 1;
+    meta.name = "\xC3\x9C" "ber M\xC3\xBC" "ll.mkv";
+    meta.nameBom = true;
+    EXPECT_EQ(ParsePartMet(BuildPartMet(meta)).fileName, meta.name);
+    meta.nameBom = false;
+    EXPECT_EQ(ParsePartMet(BuildPartMet(meta)).fileName, meta.name);
 
     // Files over 4,290,048,000 bytes: version 0xE2 and a 64-bit size.
-    spec.version = 0xE2;
-    spec.size = uint64_t{5} << 30;
-    info = ParsePartMet(BuildPartMet(spec));
+    meta.version = 0xE2;
+    meta.size = uint64_t{5} << 30;
+    info = ParsePartMet(BuildPartMet(meta));
     EXPECT_EQ(info.hashText, "a5a6a7a8a9aaabacadaeafb0b1b2b3b4");
     EXPECT_EQ(info.fileSize, int64_t{5} << 30);
 }
 
 TEST(ParsePartMet, SizesAcrossThe32BitLimits) {
-    PartMetSpec spec;
-    spec.name = "x";
+    PartMetLayout meta;
+    meta.name = "x";
     for (uint64_t size : {0ull, 2147483647ull, 2147483648ull, 4290048000ull, 4290048001ull, 4294967295ull,
                           4294967296ull}) {
-        spec.size = size;  // the builder switches to a 64-bit tag above 4,290,048,000
-        const PartMetInfo info = ParsePartMet(BuildPartMet(spec));
+        meta.size = size;  // the builder switches to a 64-bit tag above 4,290,048,000
+        const PartMetInfo info = ParsePartMet(BuildPartMet(meta));
         EXPECT_TRUE(info.hasSize);
         EXPECT_EQ(info.fileSize, static_cast<int64_t>(size));
     }
@@ -108,15 +108,15 @@ TEST(ParsePartMet, SizesAcrossThe32BitLimits) {
 }
 
 TEST(ParsePartMet, OldEdonkeyLayouts) {
-    PartMetSpec spec;
-    spec.hash = SequentialHash(0x40);
-    spec.name = "old.mpg";
-    spec.size = 123456;
+    PartMetLayout meta;
+    meta.hash = SequentialHash(0x40);
+    meta.name = "old.mpg";
+    meta.size = 123456;
     const std::string expected = "404142434445464748494a4b4c4d4e4f";
     for (uint8_t version : {uint8_t{0xE0}, uint8_t{0xE1}}) {
-        spec.version = version;
+        meta.version = version;
         for (bool zeroAtOffset1 : {true, false}) {
-            const PartMetInfo info = ParsePartMet(BuildOldEdonkeyPartMet(spec, zeroAtOffset1));
+            const PartMetInfo info = ParsePartMet(BuildOldEdonkeyPartMet(meta, zeroAtOffset1));
             EXPECT_EQ(info.hashText, expected) << int(version) << " " << zeroAtOffset1;
             EXPECT_EQ(info.fileName, "old.mpg");
             EXPECT_EQ(info.fileSize, 123456);
@@ -125,12 +125,12 @@ TEST(ParsePartMet, OldEdonkeyLayouts) {
 }
 
 TEST(ParsePartMet, NamesComeOutByteForByte) {
-    PartMetSpec spec;
-    spec.size = 1;
+    PartMetLayout meta;
+    meta.size = 1;
     for (const std::string& name : std::vector<std::string>{"a, b, c.avi", "  blanks  inside  .avi", "\xE4\xF6\xFC\xDF M\xFCller.avi",
                                    "\xE6\x97\xA5\xE6\x9C\xAC.mkv", std::string("nul\0inside", 10), std::string()}) {
-        spec.name = name;
-        const std::string file = BuildPartMet(spec);
+        meta.name = name;
+        const std::string file = BuildPartMet(meta);
         const PartMetInfo info = ParsePartMet(file);
         EXPECT_TRUE(info.hasName);
         EXPECT_EQ(info.fileName, name);
@@ -201,10 +201,10 @@ TEST(ParsePartMet, FilesWithoutUsableLandmarks) {
     EXPECT_EQ(info.fileSize, 0);
 
     // An unknown version byte gives no hash, whatever else the file holds.
-    PartMetSpec spec;
-    spec.name = "v.avi";
-    spec.size = 10;
-    std::string file = BuildPartMet(spec);
+    PartMetLayout meta;
+    meta.name = "v.avi";
+    meta.size = 10;
+    std::string file = BuildPartMet(meta);
     file[0] = '\x0E';
     info = ParsePartMet(file);
     EXPECT_EQ(info.hashText, "");
@@ -221,17 +221,17 @@ TEST(ParsePartMet, FilesWithoutUsableLandmarks) {
 // Every prefix of a real-layout file: no crash, no read past the end, and
 // each value is either missing or complete and right.
 TEST(ParsePartMet, EveryTruncationIsSafe) {
-    PartMetSpec spec;
-    spec.hash = SequentialHash(0x20);
-    spec.partHashCount = 2;
-    spec.name = "Trunc \xC3\xA4 file.avi";
-    spec.nameCopies = 2;
-    spec.nameBom = true;
-    spec.size = 4290048001ull;
-    spec.version = 0xE2;
-    spec.extraTags = {test::TagU32(0x08, 1), Bytes({0x07, 1, 0, 0x40}) + Le32(4) + "blob",
+    PartMetLayout meta;
+    meta.hash = SequentialHash(0x20);
+    meta.partHashCount = 2;
+    meta.name = "Trunc \xC3\xA4 file.avi";
+    meta.nameCopies = 2;
+    meta.nameBom = true;
+    meta.size = 4290048001ull;
+    meta.version = 0xE2;
+    meta.extraTags = {test::TagU32(0x08, 1), Bytes({0x07, 1, 0, 0x40}) + Le32(4) + "blob",
                       test::TagString(0x12, "x")};
-    const std::string full = BuildPartMet(spec);
+    const std::string full = BuildPartMet(meta);
     const std::string hash = "202122232425262728292a2b2c2d2e2f";
     for (size_t n = 0; n <= full.size(); ++n) {
         // A copy of exactly n bytes, so that ASan sees any read beyond it.
@@ -240,9 +240,9 @@ TEST(ParsePartMet, EveryTruncationIsSafe) {
         const PartMetInfo info = ParsePartMet(std::string_view(buffer.get(), n));
         EXPECT_TRUE(info.hashText.empty() || info.hashText == hash) << n;
         EXPECT_EQ(info.hashText.empty(), n < 21) << n;
-        EXPECT_EQ(info.fileName, info.hasName ? spec.name : "") << n;
+        EXPECT_EQ(info.fileName, info.hasName ? meta.name : "") << n;
         if (info.hasSize) {
-            EXPECT_EQ(info.fileSize, static_cast<int64_t>(spec.size)) << n;
+            EXPECT_EQ(info.fileSize, static_cast<int64_t>(meta.size)) << n;
         }
         EXPECT_EQ(CutPartMetName(std::string_view(buffer.get(), n)), info.fileName) << n;
     }
@@ -252,11 +252,11 @@ TEST(ParsePartMet, EveryTruncationIsSafe) {
 
 TEST(ReadPartMet, OutputContract) {
     test::ScopedTempDir dir;
-    PartMetSpec spec;
-    spec.hash = SequentialHash(0x10);
-    spec.name = "file.avi";
-    spec.size = 3000000000ull;
-    const std::string path = dir.Write("001.part.met", BuildPartMet(spec));
+    PartMetLayout meta;
+    meta.hash = SequentialHash(0x10);
+    meta.name = "file.avi";
+    meta.size = 3000000000ull;
+    const std::string path = dir.Write("001.part.met", BuildPartMet(meta));
 
     std::string name, hash;
     int64_t size = 0;
@@ -282,7 +282,7 @@ TEST(ReadPartMet, OutputContract) {
     EXPECT_EQ(size, 0);
 
     // A file over 64 MiB is no .part.met, even if it starts like one.
-    const std::string big = dir.Write("big.part.met", BuildPartMet(spec));
+    const std::string big = dir.Write("big.part.met", BuildPartMet(meta));
     std::filesystem::resize_file(big, kMaxPartMetBytes + 1);
     hash = "stale";
     size = 42;

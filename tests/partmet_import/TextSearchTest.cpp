@@ -22,12 +22,12 @@ using namespace kv;
 namespace {
 
 std::string Download(const std::string& name, uint8_t seed, std::vector<std::string> extraTags = {}) {
-    test::PartMetSpec spec;
-    spec.name = name;
-    spec.hash = test::SequentialHash(seed);
-    spec.size = 734003200;
-    spec.extraTags = std::move(extraTags);
-    return test::BuildPartMet(spec);
+    test::PartMetLayout meta;
+    meta.name = name;
+    meta.hash = test::SequentialHash(seed);
+    meta.size = 734003200;
+    meta.extraTags = std::move(extraTags);
+    return test::BuildPartMet(meta);
 }
 
 // A program directory whose settings point at its "temp" subdirectory.
@@ -196,19 +196,19 @@ TEST(TextSearch, OverrideDirectoryReplacesTheSettings) {
 
 TEST(TextSearch, NamesMatchTheCheckRun) {
     SearchFixture f;
-    test::PartMetSpec amule;  // aMule writes the name tag twice
+    test::PartMetLayout amule;  // aMule writes the name tag twice
     amule.name = "Doubled Name (2006).avi";
     amule.nameCopies = 2;
     amule.size = 1234567;
     amule.hash = test::SequentialHash(0x90);
     f.Put("001.part.met", test::BuildPartMet(amule));
-    test::PartMetSpec bom;  // eMule marks a non-ASCII name
+    test::PartMetLayout bom;  // eMule marks a non-ASCII name
     bom.name = "Caf\xC3\xA9 del Mar.mp3";
     bom.nameBom = true;
     bom.size = 4000;
     bom.hash = test::SequentialHash(0xA0);
     f.Put("002.part.met", test::BuildPartMet(bom));
-    test::PartMetSpec old;
+    test::PartMetLayout old;
     old.name = "old edonkey, file.mpg";
     old.size = 99999;
     old.hash = test::SequentialHash(0xB0);

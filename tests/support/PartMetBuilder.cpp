@@ -16,14 +16,14 @@ std::string TagHead(uint8_t type, uint8_t id) {
     return out;
 }
 
-std::string Tags(const PartMetSpec& spec) {
-    std::string name = spec.nameBom ? "\xEF\xBB\xBF" + spec.name : spec.name;
+std::string Tags(const PartMetLayout& meta) {
+    std::string name = meta.nameBom ? "\xEF\xBB\xBF" + meta.name : meta.name;
     std::string tags;
     uint32_t count = 0;
-    for (int i = 0; i < spec.nameCopies; ++i, ++count) tags += TagString(0x01, name);
-    tags += spec.size > 4290048000ULL ? TagU64(0x02, spec.size) : TagU32(0x02, static_cast<uint32_t>(spec.size));
+    for (int i = 0; i < meta.nameCopies; ++i, ++count) tags += TagString(0x01, name);
+    tags += meta.size > 4290048000ULL ? TagU64(0x02, meta.size) : TagU32(0x02, static_cast<uint32_t>(meta.size));
     ++count;
-    for (const auto& extra : spec.extraTags) {
+    for (const auto& extra : meta.extraTags) {
         tags += extra;
         ++count;
     }
@@ -64,30 +64,30 @@ std::string TagU8(uint8_t id, uint8_t value) {
     return out;
 }
 
-std::string BuildPartMet(const PartMetSpec& spec) {
+std::string BuildPartMet(const PartMetLayout& meta) {
     std::string out;
-    out += static_cast<char>(spec.version);
-    PutLE(out, spec.date, 4);
-    out.append(reinterpret_cast<const char*>(spec.hash.data()), 16);
-    PutLE(out, spec.partHashCount, 2);
-    for (uint16_t i = 0; i < spec.partHashCount; ++i)
+    out += static_cast<char>(meta.version);
+    PutLE(out, meta.date, 4);
+    out.append(reinterpret_cast<const char*>(meta.hash.data()), 16);
+    PutLE(out, meta.partHashCount, 2);
+    for (uint16_t i = 0; i < meta.partHashCount; ++i)
         for (int k = 0; k < 16; ++k) out += static_cast<char>((i * 16 + k) & 0xFF);
-    return out + Tags(spec);
+    return out + Tags(meta);
 }
 
-std::string BuildOldEdonkeyPartMet(const PartMetSpec& spec, bool zeroAtOffset1) {
+std::string BuildOldEdonkeyPartMet(const PartMetLayout& meta, bool zeroAtOffset1) {
     std::string out;
-    out += static_cast<char>(spec.version);
+    out += static_cast<char>(meta.version);
     if (zeroAtOffset1) {
         PutLE(out, 0, 4);
     } else {
         out += '\x01';
-        PutLE(out, spec.date, 4);
+        PutLE(out, meta.date, 4);
     }
-    out.append(reinterpret_cast<const char*>(spec.hash.data()), 16);
+    out.append(reinterpret_cast<const char*>(meta.hash.data()), 16);
     out.resize(24, '\0');
     out += std::string("\x00\x00\x02\x01", 4);
-    return out + Tags(spec);
+    return out + Tags(meta);
 }
 
 std::array<uint8_t, 16> SequentialHash(uint8_t seed) {

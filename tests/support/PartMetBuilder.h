@@ -15,7 +15,7 @@ std::string TagU16(uint8_t id, uint16_t value);
 std::string TagU8(uint8_t id, uint8_t value);
 
 // A download as eMule or aMule keeps it in NNN.part.met.
-struct PartMetSpec {
+struct PartMetLayout {
     uint8_t version = 0xE0;              // 0xE2 for files over 4,290,048,000 bytes
     uint32_t date = 0x65A1B2C3;          // little-endian on disk, before the hash
     std::array<uint8_t, 16> hash{};
@@ -28,13 +28,13 @@ struct PartMetSpec {
 };
 
 // version, date, hash, part hashes, tag count, name tag(s), size tag, extra tags.
-std::string BuildPartMet(const PartMetSpec& spec);
+std::string BuildPartMet(const PartMetLayout& meta);
 
-// The older eDonkey layout: spec.version (0xE0 or 0xE1); with zeroAtOffset1
+// The older eDonkey layout: meta.version (0xE0 or 0xE1); with zeroAtOffset1
 // bytes 1..4 are 0 and the hash stands at offset 5, otherwise a date at
 // offset 2 and the hash at offset 6; bytes 24..27 hold 00 00 02 01; the tags
 // (name, size, extras) follow after a tag count.
-std::string BuildOldEdonkeyPartMet(const PartMetSpec& spec, bool zeroAtOffset1);
+std::string BuildOldEdonkeyPartMet(const PartMetLayout& meta, bool zeroAtOffset1);
 
 // A hash whose bytes are seed, seed+1, ... (mod 256).
 std::array<uint8_t, 16> SequentialHash(uint8_t seed);
