@@ -7,6 +7,19 @@
 
 namespace kv {
 
+// A hash text's 16 bytes, the key of the fake index.
+struct FakeHashKey {
+    uint64_t high = 0;
+    uint64_t low = 0;
+    bool operator==(const FakeHashKey&) const = default;
+};
+
+struct FakeHashKeyHash {
+    size_t operator()(const FakeHashKey& key) const noexcept {
+        return static_cast<size_t>(key.high ^ (key.low * 0x9E3779B97F4A7C15ULL));
+    }
+};
+
 // Limits of one HTTP download; tests shorten them.
 struct DownloadLimits {
     long connectTimeoutSeconds = 30;
@@ -36,9 +49,9 @@ struct AppState {
     std::string gShowTextSearch;
 
     // The fake database: TAB records in file order, and the index built while
-    // loading (every 32-hex-digit window, lower-cased -> first record holding it).
+    // loading (every window of 32 hex digits -> first record holding it).
     std::vector<std::string> gFakeDB;
-    std::unordered_map<std::string, int32_t> gFakeIndex;
+    std::unordered_map<FakeHashKey, int32_t, FakeHashKeyHash> gFakeIndex;
     std::string gShowFakesDatErrors;  // "YES" reports skipped FAKES.DAT lines
 
     // The last check run's result records (record k belongs to list row k + 2).

@@ -14,14 +14,33 @@ namespace {
 
 constexpr size_t kHashDigits = 32;
 
-bool IsHexDigit(char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+// Value of a hex digit (either case), -1 for any other byte; a table, since
+// indexing a large list looks at every byte of it.
+struct HexTable {
+    int8_t value[256];
+    constexpr HexTable() : value() {
+        for (int c = 0; c < 256; ++c) value[c] = -1;
+        for (int c = 0; c < 10; ++c) value['0' + c] = static_cast<int8_t>(c);
+        for (int c = 0; c < 6; ++c) {
+            value['a' + c] = static_cast<int8_t>(10 + c);
+            value['A' + c] = static_cast<int8_t>(10 + c);
+        }
+    }
+};
+constexpr HexTable kHex;
 
-bool IsHashText(std::string_view text) {
+inline int HexValue(char c) { return kHex.value[static_cast<unsigned char>(c)]; }
+
+// 32 hex digits (either case) as their 16 bytes; false for anything else.
+bool ToHashKey(std::string_view text, FakeHashKey& key) {
     if (text.size() != kHashDigits) return false;
-    for (char c : text)
-        if (!IsHexDigit(c)) return false;
+    uint64_t half[2] = {0, 0};
+    for (size_t i = 0; i < kHashDigits; ++i) {
+        const int v = HexValue(text[i]);
+        if (v < 0) return false;
+        half[i / 16] = (half[i / 16] << 4) | static_cast<uint64_t>(v);
+    }
+    key = {half[0], half[1]};
     return true;
 }
 
@@ -75,24 +94,41 @@ std::vector<std::string> ParseFakeList(const std::string& content, std::vector<S
 
 void BuildFakeIndex(AppState& state) {
     state.gFakeIndex.clear();
-    std::string window;
+    state.gFakeIndex.reserve(state.gFakeDB.size());
     for (size_t r = 0; r < state.gFakeDB.size(); ++r) {
         const std::string& record = state.gFakeDB[r];
-        size_t run = 0;  // hex digits ending at position i
-        for (size_t i = 0; i < record.size(); ++i) {
-            run = IsHexDigit(record[i]) ? run + 1 : 0;
-            if (run < kHashDigits) continue;
-            window = ToLowerAscii(std::string_view(record).substr(i + 1 - kHashDigits, kHashDigits));
+        const size_t n = record.size();
+        size_t start = 0;  // the earliest place a run of 32 hex digits may begin
+        while (start + kHashDigits <= n) {
+            // Look at the window from its end: a byte that is no hex digit rules
+            // out every window up to it, so most of a description is skipped.
+            size_t k = start + kHashDigits;
+            while (k > start && HexValue(record[k - 1]) >= 0) --k;
+            if (k > start) {
+                start = k;
+                continue;
+            }
+            FakeHashKey key;
+            ToHashKey(std::string_view(record).substr(start, kHashDigits), key);
             // The first record holding a hash wins, as a scan in file order would find it.
-            state.gFakeIndex.emplace(window, static_cast<int32_t>(r));
+            state.gFakeIndex.emplace(key, static_cast<int32_t>(r));
+            // A longer run holds one more window per further digit.
+            size_t end = start + kHashDigits;
+            for (int v; end < n && (v = HexValue(record[end])) >= 0; ++end) {
+                key.high = (key.high << 4) | (key.low >> 60);
+                key.low = (key.low << 4) | static_cast<uint64_t>(v);
+                state.gFakeIndex.emplace(key, static_cast<int32_t>(r));
+            }
+            start = end + 1;
         }
     }
 }
 
 int32_t FindFakeRecord(const AppState& state, const std::string& hashText) {
     if (hashText.empty()) return -1;
-    if (IsHashText(hashText)) {
-        const auto it = state.gFakeIndex.find(ToLowerAscii(hashText));
+    FakeHashKey key;
+    if (ToHashKey(hashText, key)) {
+        const auto it = state.gFakeIndex.find(key);
         return it == state.gFakeIndex.end() ? -1 : it->second;
     }
     // Not a hash text: the index cannot answer, so look the plain way.
