@@ -1,55 +1,70 @@
 #pragma once
-
-#include <QString>
-
-#include <functional>
-
-#include <memory>
-#include <string>
-#include <vector>
+#include <QAction>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
 
 #include "FrmStart.h"
+#include "KvLineEdit.h"
+#include "PartMetBuilder.h"
 #include "TempDir.h"
+#include "settings/IniFile.h"
 
 namespace kv::test {
 
-// A program directory in a temporary directory and a main window on it whose
-// desktop is recorded instead of shown: message boxes, opened addresses,
-// dialogs (by object name) and the end of the program.
-class GuiFixture {
-public:
-    struct Box {
-        QString text;
-        int style;
-        QString title;
-    };
-
-    GuiFixture();
-    ~GuiFixture();
-
+// A program directory in a temporary directory and a main window on it whose desktop (message
+// boxes, opened addresses, dialogs, the end of the program) is recorded. The update address is a
+// closed loopback port: no test reaches the network.
+struct GuiFixture {
     ScopedTempDir home;
-    std::vector<Box> boxes;
-    std::vector<QString> opened;
+    std::vector<QString> boxes, opened, dialogs;  // boxes as "text|style|title"
     bool openResult = true;
-    std::vector<QString> dialogs;
     int quits = 0;
-    // What a dialog does while "shown" (default: nothing, it is then closed as by Cancel).
-    std::function<void(QDialog&)> onDialog;
+    std::function<void(QDialog&)> onDialog;  // what a "shown" dialog does; by default it is cancelled
+    std::unique_ptr<app::FrmStart> w;
 
-    // Kestrivane.ini content before the window loads; the update address always
-    // points at a closed loopback port so that no test reaches the network.
-    void WriteIni(const std::string& extraLines);
-    std::string IniPath() const { return home.File("Kestrivane.ini"); }
+    GuiFixture() { WriteIni(""); }
+    ~GuiFixture() { if (w) w->Hooks().quit = [] {}; }
+    void WriteIni(const std::string& extra) {
+        home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=http://127.0.0.1:9/u\r\n" + extra);
+    }
+    std::string Ini(const char* section, const char* key) {
+        return ReadIniString(section, key, "<missing>", 2000, home.File("Kestrivane.ini"));
+    }
+    // A download in the temp directory; UseTemp names that directory in the ini.
+    void AddDownload(const std::string& file, const std::string& name, uint64_t size, uint8_t seed) {
+        PartMetLayout d;
+        d.hash = SequentialHash(seed);
+        d.name = name;
+        d.size = size;
+        home.Write("temp/" + file, BuildPartMet(d));
+    }
+    void UseTemp(const std::string& extra = "") { WriteIni("[eMule]\r\nTempDir=" + home.File("temp") + "\r\n" + extra); }
 
-    // Builds the window (runs its load) and, with show, shows and activates it.
-    app::FrmStart& Open(bool show = true);
-    app::FrmStart& Window() { return *window_; }
-
-private:
-    std::unique_ptr<app::FrmStart> window_;
+    // Builds the window (runs its load), shows and activates it: shortcuts need an active window.
+    app::FrmStart& Open() {
+        app::DesktopHooks h;
+        h.messageBox = [this](QWidget*, const QString& t, int s, const QString& c) { boxes.push_back(t + '|' + QString::number(s) + '|' + c); };
+        h.chooseFile = [](QWidget*, const FileChooserRequest&) { return FileChoice{}; };
+        h.openAddress = [this](const QString& a) { opened.push_back(a); return openResult; };
+        h.runDialog = [this](QDialog& d) { dialogs.push_back(d.objectName()); if (onDialog) onDialog(d); return d.result(); };
+        h.popupMenu = [](QMenu&, const QPoint&) {};
+        h.quit = [this] { ++quits; };
+        w = std::make_unique<app::FrmStart>(home.path(), h);
+        w->show();
+        w->activateWindow();
+        if (!QTest::qWaitForWindowActive(w.get())) ADD_FAILURE() << "window never became active";
+        return *w;
+    }
+    QStringList Rows() const {
+        QStringList rows;
+        for (int i = 0; i < w->lbGefundeneFakes()->count(); ++i) rows << w->lbGefundeneFakes()->item(i)->text();
+        return rows;
+    }
 };
-
-// The update address used by every test: nothing listens there.
-inline constexpr const char* kDeadUpdateUrl = "http://127.0.0.1:9/fakecheck/update";
 
 }  // namespace kv::test

@@ -1,7 +1,4 @@
-// GoogleTest main for the window tests: one QApplication for the whole run,
-// headless unless a platform is given.
 #include <QApplication>
-
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
