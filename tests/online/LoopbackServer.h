@@ -3,7 +3,7 @@
 #include <httplib.h>
 
 #include <atomic>
-#include <condition_variable>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -12,67 +12,29 @@
 
 namespace kv::test {
 
-// A static web server on 127.0.0.1: paths map to (status, body). Requests are
-// recorded so that tests can tell what was fetched.
+// A web server on 127.0.0.1 on a free port. Paths answer with fixed bytes or a
+// handler of their own; other paths answer 404. Requests are recorded.
 class StaticServer {
 public:
+    using Handler = std::function<void(const httplib::Request&, httplib::Response&)>;
     StaticServer();
     ~StaticServer();
-    StaticServer(const StaticServer&) = delete;
-    StaticServer& operator=(const StaticServer&) = delete;
-
-    // http://127.0.0.1:PORT
-    std::string BaseUrl() const;
+    std::string BaseUrl() const { return "http://127.0.0.1:" + std::to_string(port_); }
     void Serve(const std::string& path, const std::string& body, int status = 200);
-    void Remove(const std::string& path);
-    // path answers 302 with a Location of target.
-    void Redirect(const std::string& path, const std::string& target);
-    // Paths requested so far, in order.
-    std::vector<std::string> Requests() const;
-    int RequestCount(const std::string& path) const;
-    // Request header of the latest request to any path.
+    void Handle(const std::string& path, Handler handler);
+    std::vector<std::string> Requests() const;  // paths, in order
     std::string LastHeader(const std::string& name) const;
+    void Hold() const;  // for handlers that keep a connection: returns when the server stops (10 s at most)
 
 private:
-    struct Resource {
-        int status;
-        std::string body;
-        std::string location;
-    };
     httplib::Server server_;
     std::thread thread_;
     int port_ = 0;
-    mutable std::mutex mutex_;
-    std::map<std::string, Resource> resources_;
-    std::vector<std::string> requests_;
-    std::multimap<std::string, std::string> lastHeaders_;
-};
-
-// A one-connection-at-a-time TCP server on 127.0.0.1 that answers every
-// request with fixed bytes and then closes the connection, or, with stall,
-// keeps it open without sending more until the client gives up or the server
-// stops. For transfers that break off.
-class RawServer {
-public:
-    RawServer(std::string response, bool stall);
-    ~RawServer();
-    RawServer(const RawServer&) = delete;
-    RawServer& operator=(const RawServer&) = delete;
-
-    std::string BaseUrl() const;
-
-private:
-    void Run();
-
-    std::string response_;
-    bool stall_;
-    int listenFd_ = -1;
-    int port_ = 0;
     std::atomic<bool> stopping_{false};
-    std::thread thread_;
+    mutable std::mutex mutex_;
+    std::map<std::string, Handler> handlers_;
+    std::vector<std::string> requests_;
+    httplib::Headers lastHeaders_;
 };
-
-// A port on 127.0.0.1 where nothing listens (bound, then released).
-int UnusedLoopbackPort();
 
 }  // namespace kv::test
