@@ -16,13 +16,12 @@
 
 namespace kv::test {
 
-// A program directory in a temporary directory and a main window on it whose desktop (message
-// boxes, opened addresses, dialogs, the end of the program) is recorded. The update address is a
-// closed loopback port: no test reaches the network.
+// A main window on a program directory in a temporary directory, its desktop recorded.
+// The update address is a closed loopback port: no test reaches the network.
 struct GuiFixture {
     ScopedTempDir home;
     std::vector<QString> boxes, opened, dialogs;  // boxes as "text|style|title"
-    bool openResult = true;
+    bool openResult = true;  // what opening an address reports
     int quits = 0;
     std::function<void(QDialog&)> onDialog;  // what a "shown" dialog does; by default it is cancelled
     std::unique_ptr<app::FrmStart> w;
@@ -37,21 +36,23 @@ struct GuiFixture {
     }
     // A download in the temp directory; UseTemp names that directory in the ini.
     void AddDownload(const std::string& file, const std::string& name, uint64_t size, uint8_t seed) {
-        PartMetLayout d;
-        d.hash = SequentialHash(seed);
-        d.name = name;
-        d.size = size;
-        home.Write("temp/" + file, BuildPartMet(d));
+        home.Write("temp/" + file, BuildPartMet({.hash = SequentialHash(seed), .name = name, .size = size}));
     }
-    void UseTemp(const std::string& extra = "") { WriteIni("[eMule]\r\nTempDir=" + home.File("temp") + "\r\n" + extra); }
+    void UseTemp(const std::string& more = "") { WriteIni("[eMule]\r\nTempDir=" + home.File("temp") + "\r\n" + more); }
 
     // Builds the window (runs its load), shows and activates it: shortcuts need an active window.
     app::FrmStart& Open() {
         app::DesktopHooks h;
-        h.messageBox = [this](QWidget*, const QString& t, int s, const QString& c) { boxes.push_back(t + '|' + QString::number(s) + '|' + c); };
+        h.messageBox = [this](QWidget*, const QString& text, int style, const QString& title) {
+            boxes.push_back(text + '|' + QString::number(style) + '|' + title);
+        };
         h.chooseFile = [](QWidget*, const FileChooserRequest&) { return FileChoice{}; };
         h.openAddress = [this](const QString& a) { opened.push_back(a); return openResult; };
-        h.runDialog = [this](QDialog& d) { dialogs.push_back(d.objectName()); if (onDialog) onDialog(d); return d.result(); };
+        h.runDialog = [this](QDialog& d) {
+            dialogs.push_back(d.objectName());
+            if (onDialog) onDialog(d);
+            return d.result();
+        };
         h.popupMenu = [](QMenu&, const QPoint&) {};
         h.quit = [this] { ++quits; };
         w = std::make_unique<app::FrmStart>(home.path(), h);
