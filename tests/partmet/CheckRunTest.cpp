@@ -1,29 +1,27 @@
 #include "partmet/CheckRun.h"
+#include "partmet/LinkExport.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <random>
 
 #include "PartMetBuilder.h"
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "common/StringUtil.h"
-#include "fakedb/FakeList.h"
-#include "partmet/TempDir.h"
 
 namespace kv {
 namespace {
 
-using test::BuildPartMet;
-using test::PartMetLayout;
-using test::RecordingView;
-using test::ScopedTempDir;
-using test::SequentialHash;
-
+using Rows = std::vector<std::string>;
 const std::string kHead = "Partname\tFilename\tError-Description";
-
-std::string HashOf(uint8_t seed) { return HashText(SequentialHash(seed).data()); }
+const std::string kOdd = "3 |<&\">.mkv";  // blanks, the link separator, HTML markup characters
+std::string HashOf(uint8_t seed) { return HashText(test::SequentialHash(seed).data()); }
+Rows Toggles(const std::string& verb) {
+    return {verb + "OnlineFakesDB", verb + "OnlineKestrivane", verb + "cbDownloadFakesDB", verb + "cbCheckFiles",
+            verb + "cbTitelSearch"};
+}
 
 class CheckRunTest : public ::testing::Test {
 protected:
@@ -31,325 +29,149 @@ protected:
         state.programDir = home.path();
         state.gIniFile = home.File("Kestrivane.ini");
         state.gVersionText = "Kestrivane Version 1.0.0";
-        tempDir = home.File("temp");
-        std::filesystem::create_directories(tempDir);
     }
-
-    void Settings(const std::string& showAll, const std::string& extra = "") {
-        home.Write("Kestrivane.ini",
-                   "[eMule]\r\nTempDir=" + tempDir + "\r\n" + extra + "[Display]\r\nShowAllPartMet=" + showAll + "\r\n");
+    void Settings(const std::string& showAll, const std::string& tempKey = "[eMule]\r\nTempDir=") {
+        home.Write("Kestrivane.ini", tempKey + tempDir + "\r\n[Display]\r\nShowAllPartMet=" + showAll + "\r\n");
     }
-
-    std::string AddPart(const std::string& fileName, uint8_t seed, const std::string& name, uint64_t size) {
-        PartMetLayout meta;
-        meta.hash = SequentialHash(seed);
-        meta.name = name;
-        meta.size = size;
-        meta.partHashCount = 1;
-        return home.Write("temp/" + fileName, BuildPartMet(meta));
+    void AddPart(const std::string& file, uint8_t seed, const std::string& name, uint64_t size) {
+        home.Write("temp/" + file, test::BuildPartMet({0xE0, 0x65A1B2C3, test::SequentialHash(seed), 1, name, 1, false,
+                                                       size, {}}));
     }
-
-    // Three downloads; the second is a listed fake.
-    void ThreeDownloads() {
+    void ThreeDownloads() {  // the second is a listed fake
         AddPart("001.part.met", 0x01, "first.avi", 1000);
         AddPart("002.part.met", 0x02, "second, fake.avi", 734003200);
-        AddPart("003.part.met", 0x03, "third.mkv", 5368709120ull);
+        AddPart("003.part.met", 0x03, kOdd, 5368709120ull);
         home.Write("FAKES.DAT", HashOf(0x77) + ",1,other\r\n" + HashOf(0x02) + ",734003200,Fake film (German)\r\n");
     }
-
-    ScopedTempDir home;
-    std::string tempDir;
+    test::ScopedTempDir home;
+    std::string tempDir = home.File("temp");
     AppState state;
-    RecordingView view;
+    test::RecordingView view;
 };
 
-TEST_F(CheckRunTest, ListsOnlyFakesWhenAllFilesIsOff) {
+TEST_F(CheckRunTest, ThreeDownloadsOneFakeWithAllFilesOffAndOn) {
     ThreeDownloads();
     Settings("NO");
-    const CheckSummary summary = cbCheckFiles_Click(state, view);
+    CheckSummary summary = cbCheckFiles_Click(state, view);
+    const std::string fakeRow = "002.part\tsecond, fake.avi\tFake film (German)";
+    const std::string finished = "Finished! Found 1 Fakes in  3 checked .part.met";
+    EXPECT_EQ(view.rows, (Rows{kHead, " ", fakeRow}));
+    const Rows records = state.gResultRecords;
+    EXPECT_EQ(records, Rows{"002.part\tsecond, fake.avi\t" + HashOf(0x02) + "\tFake film (German)\t734003200\t"});
+    EXPECT_TRUE(summary.ran && state.gListHoldsCheckRows && !view.allFilesChecked);
+    EXPECT_EQ(std::pair(summary.found, summary.checked), std::pair(1, 3));
+    // Disabled before loading; after the last row: repaint, extent (widest row + 500), summary, enabled.
+    Rows head = Toggles("disable:"), tail = {"repaint", "extent:" + std::to_string(7 * fakeRow.size() + 500),
+                                             "status:" + finished};
+    head.push_back("caption:Kestrivane Version 1.0.0 / Total  2 Fakes in DB");
+    for (const auto& e : Toggles("enable:")) tail.push_back(e);
+    const auto lastRow =
+        std::find_if(view.log.rbegin(), view.log.rend(), [](auto& e) { return e.rfind("row:", 0) == 0; });
+    EXPECT_EQ(Rows(view.log.begin(), view.log.begin() + 6), head);
+    EXPECT_EQ(Rows(lastRow.base(), view.log.end()), tail);
 
-    ASSERT_EQ(view.rows.size(), 3u);
-    EXPECT_EQ(view.rows[0], kHead);
-    EXPECT_EQ(view.rows[1], " ");
-    EXPECT_EQ(view.rows[2], "002.part\tsecond, fake.avi\tFake film (German)");
-    ASSERT_EQ(state.gResultRecords.size(), 1u);
-    EXPECT_EQ(state.gResultRecords[0], "002.part\tsecond, fake.avi\t" + HashOf(0x02) + "\tFake film (German)\t734003200\t");
-    EXPECT_EQ(view.status, "Finished! Found 1 Fakes in  3 checked .part.met");
-    EXPECT_EQ(view.statusColour, "0");
-    EXPECT_TRUE(summary.ran);
-    EXPECT_EQ(summary.found, 1);
-    EXPECT_EQ(summary.checked, 3);
-    ASSERT_EQ(summary.listed.size(), 1u);
-    EXPECT_TRUE(summary.listed[0].fake);
-    EXPECT_EQ(summary.listed[0].size, 734003200);
-    EXPECT_FALSE(view.allFilesChecked);
-    EXPECT_TRUE(state.gListHoldsCheckRows);
-    EXPECT_EQ(view.caption, "Kestrivane Version 1.0.0 / Total  2 Fakes in DB");
-    // Widest measured row (7 pixels a character in the fake view) plus 500.
-    EXPECT_EQ(view.horizontalExtent, static_cast<int32_t>(7 * view.rows[2].size() + 500));
-}
-
-TEST_F(CheckRunTest, ListsEveryDownloadWhenAllFilesIsOn) {
-    ThreeDownloads();
     Settings("yes");
-    const CheckSummary summary = cbCheckFiles_Click(state, view);
+    for (int run = 0; run < 2; ++run) {  // a second run gives the same list, not a doubled one
+        summary = cbCheckFiles_Click(state, view);
+        EXPECT_EQ(view.rows,
+                  (Rows{kHead, " ", "001.part\tfirst.avi\t*** OK ", fakeRow, "003.part\t" + kOdd + "\t*** OK "}));
+        EXPECT_EQ(state.gResultRecords, (Rows{"001.part\tfirst.avi\t" + HashOf(1) + "\t\t1000\t", records[0],
+                                              "003.part\t" + kOdd + "\t" + HashOf(3) + "\t\t5368709120\t"}));
+        EXPECT_EQ(view.status, finished);
+        EXPECT_TRUE(view.allFilesChecked);
+    }
 
-    const std::vector<std::string> expected = {kHead, " ", "001.part\tfirst.avi\t*** OK ",
-                                               "002.part\tsecond, fake.avi\tFake film (German)",
-                                               "003.part\tthird.mkv\t*** OK "};
-    EXPECT_EQ(view.rows, expected);
-    ASSERT_EQ(state.gResultRecords.size(), 3u);
-    EXPECT_EQ(state.gResultRecords[0], "001.part\tfirst.avi\t" + HashOf(0x01) + "\t\t1000\t");
-    EXPECT_EQ(state.gResultRecords[2], "003.part\tthird.mkv\t" + HashOf(0x03) + "\t\t5368709120\t");
-    EXPECT_EQ(view.status, "Finished! Found 1 Fakes in  3 checked .part.met");
-    EXPECT_EQ(summary.found, 1);
-    EXPECT_EQ(summary.checked, 3);
-    ASSERT_EQ(summary.listed.size(), 3u);
-    EXPECT_FALSE(summary.listed[2].fake);
-    EXPECT_EQ(summary.listed[2].size, 5368709120);
-    EXPECT_TRUE(view.allFilesChecked);
-
-    // A second run without changes gives the same list, not a doubled one.
-    const auto records = state.gResultRecords;
-    cbCheckFiles_Click(state, view);
-    EXPECT_EQ(view.rows, expected);
-    EXPECT_EQ(state.gResultRecords, records);
+    // No fake list: stopped before anything changes, with --fakes alike.
+    const Rows rows = view.rows, allRecords = state.gResultRecords;
+    std::filesystem::remove(home.File("FAKES.DAT"));
+    view.log.clear();
+    EXPECT_FALSE(cbCheckFiles_Click(state, view).ran);
+    EXPECT_EQ(view.log, Rows{"status:No FAKES-DB found. Please 'Update DB'."});
+    EXPECT_TRUE(view.rows == rows && state.gResultRecords == allRecords);
+    EXPECT_FALSE(cbCheckFiles_Click(state, view, {.tempDir = "", .fakesFile = home.File("x"), .showAll = {}}).ran);
+    EXPECT_EQ(view.status, "No FAKES-DB found. Please 'Update DB'.");
 }
 
-TEST_F(CheckRunTest, MatchingRules) {
+TEST_F(CheckRunTest, FirstRecordHoldingTheHashWinsWithoutRegardToCase) {
     AddPart("001.part.met", 0x0A, "caps.avi", 1);
     AddPart("002.part.met", 0x0B, "twice.avi", 2);
     AddPart("003.part.met", 0x0C, "in description.avi", 3);
-    home.Write("FAKES.DAT", ToUpperAscii(HashOf(0x0A)) + ",1,Capitals\r\n" +  // found without regard to case
-                                HashOf(0x0B) + ",2,First of two\r\n" + HashOf(0x0B) + ",2,Second of two\r\n" +
-                                "zzz,3,see " + ToUpperAscii(HashOf(0x0C)) + " too\n");  // LF-only line end
+    const std::string planted = ToUpperAscii(HashOf(0x0C));
+    home.Write("FAKES.DAT", ToUpperAscii(HashOf(0x0A)) + ",1,Capitals\r\n" + HashOf(0x0B) + ",2,First\r\n" +
+                                HashOf(0x0B) + ",2,Second\n" + "zzz,3,see " + planted + " too\n");
     Settings("NO");
     cbCheckFiles_Click(state, view);
-    const std::vector<std::string> expected = {kHead, " ", "001.part\tcaps.avi\tCapitals",
-                                               "002.part\ttwice.avi\tFirst of two",
-                                               "003.part\tin description.avi\tsee " + ToUpperAscii(HashOf(0x0C)) + " too"};
-    EXPECT_EQ(view.rows, expected);
-    // The record keeps the download's own lower-case hash text.
-    EXPECT_EQ(GetField(state.gResultRecords[0], 3, TAB), HashOf(0x0A));
+    EXPECT_EQ(view.rows, (Rows{kHead, " ", "001.part\tcaps.avi\tCapitals", "002.part\ttwice.avi\tFirst",
+                               "003.part\tin description.avi\tsee " + planted + " too"}));
+    EXPECT_EQ(GetField(state.gResultRecords[0], 3, TAB), HashOf(0x0A));  // the download's own hash text
 }
 
-TEST_F(CheckRunTest, EmptyTempDirectoryAndEmptyFakeList) {
-    home.Write("FAKES.DAT", HashOf(1) + ",1,x\r\n");
+TEST_F(CheckRunTest, OnlyRegularMetFilesAreReadInSortedOrder) {
     Settings("YES");
-    CheckSummary summary = cbCheckFiles_Click(state, view);
-    EXPECT_EQ(view.rows, (std::vector<std::string>{kHead, " "}));
-    EXPECT_EQ(view.status, "Finished! Found 0 Fakes in  0 checked .part.met");
-    EXPECT_TRUE(summary.ran);
-    EXPECT_EQ(view.horizontalExtent, 500);
-
-    // A list without records matches nothing; the run goes on.
-    AddPart("001.part.met", 0x01, "a.avi", 1);
-    home.Write("FAKES.DAT", "no records here\r\n");
-    summary = cbCheckFiles_Click(state, view);
-    EXPECT_EQ(view.rows.size(), 3u);
-    EXPECT_EQ(view.rows[2], "001.part\ta.avi\t*** OK ");
-    EXPECT_EQ(summary.found, 0);
-}
-
-TEST_F(CheckRunTest, MissingFakeListChangesNothing) {
-    ThreeDownloads();
-    Settings("YES");
-    cbCheckFiles_Click(state, view);
-    const auto rows = view.rows;
-    const auto records = state.gResultRecords;
-    std::filesystem::remove(home.File("FAKES.DAT"));
-    view.log.clear();
-
-    const CheckSummary summary = cbCheckFiles_Click(state, view);
-    EXPECT_FALSE(summary.ran);
-    EXPECT_EQ(view.status, "No FAKES-DB found. Please 'Update DB'.");
-    EXPECT_EQ(view.rows, rows);
-    EXPECT_EQ(state.gResultRecords, records);
-    EXPECT_EQ(view.log, std::vector<std::string>{"status:No FAKES-DB found. Please 'Update DB'."});
-}
-
-TEST_F(CheckRunTest, DisablesAndEnablesTheCommandsInOrder) {
-    ThreeDownloads();
-    Settings("NO");
-    cbCheckFiles_Click(state, view);
-
-    std::vector<std::string> toggles;
-    size_t firstDisable = view.log.size(), caption = 0, lastRow = 0, finalRepaint = 0, finished = 0, firstEnable = 0;
-    for (size_t i = 0; i < view.log.size(); ++i) {
-        const std::string& e = view.log[i];
-        if (e.rfind("disable:", 0) == 0 || e.rfind("enable:", 0) == 0) toggles.push_back(e);
-        if (e.rfind("disable:", 0) == 0 && firstDisable == view.log.size()) firstDisable = i;
-        if (e.rfind("caption:", 0) == 0) caption = i;
-        if (e.rfind("row:", 0) == 0) lastRow = i;
-        if (e == "repaint") finalRepaint = i;
-        if (e.rfind("status:Finished!", 0) == 0) finished = i;
-        if (e.rfind("enable:", 0) == 0 && firstEnable == 0) firstEnable = i;
-    }
-    const std::vector<std::string> expected = {
-        "disable:OnlineFakesDB", "disable:OnlineKestrivane", "disable:cbDownloadFakesDB", "disable:cbCheckFiles",
-        "disable:cbTitelSearch", "enable:OnlineFakesDB",     "enable:OnlineKestrivane",   "enable:cbDownloadFakesDB",
-        "enable:cbCheckFiles",   "enable:cbTitelSearch"};
-    EXPECT_EQ(toggles, expected);
-    EXPECT_LT(firstDisable, caption);      // disabled before the list is loaded
-    EXPECT_LT(lastRow, finalRepaint);      // the last rows are painted ...
-    EXPECT_LT(finalRepaint, finished);     // ... before the summary
-    EXPECT_LT(finished, firstEnable);
-    for (int c = 0; c < 5; ++c) EXPECT_TRUE(view.IsEnabled(static_cast<Command>(c)));
-}
-
-TEST_F(CheckRunTest, EveryMetFileIsReadAndNothingElse) {
-    AddPart("a.met", 0x01, "a", 1);
-    AddPart("B.MET", 0x02, "b", 2);
-    AddPart("001.part", 0x03, "data", 3);
-    AddPart("001.part.met.bak", 0x04, "backup", 4);
-    AddPart("001.part.met.backup", 0x05, "backup", 5);
+    home.Write("FAKES.DAT", "no records here\r\n");  // matches nothing; the run goes on
+    for (const char* file : {"a.met", "B.MET", "001.part", "001.part.met.bak", "001.part.met.backup"})
+        AddPart(file, 1, file, 1);
     std::filesystem::create_directories(tempDir + "/dir.met");
+    std::filesystem::create_symlink(home.File("nowhere"), tempDir + "/dangling.met");
     home.Write("temp/broken.part.met", "not a part.met at all");
-    home.Write("FAKES.DAT", "x,1,y\r\n");
-    Settings("YES");
     const CheckSummary summary = cbCheckFiles_Click(state, view);
-
-    const std::vector<std::string> expected = {kHead, " ", "B\tb\t*** OK ", "a\ta\t*** OK ", "broken.part\t\t*** OK "};
-    EXPECT_EQ(view.rows, expected);
+    EXPECT_EQ(view.rows, (Rows{kHead, " ", "B\tB.MET\t*** OK ", "a\ta.met\t*** OK ", "broken.part\t\t*** OK "}));
     EXPECT_EQ(summary.checked, 3);
-    // An unreadable download is listed with no name, no hash and size 0.
-    EXPECT_EQ(state.gResultRecords[2], "broken.part\t\t\t\t0\t");
+    EXPECT_EQ(state.gResultRecords[2], "broken.part\t\t\t\t0\t");  // no name, no hash, size 0
 }
 
-TEST_F(CheckRunTest, TempDirectoryProblems) {
-    home.Write("FAKES.DAT", HashOf(1) + ",1,x\r\n");
+TEST_F(CheckRunTest, TempDirectoryUnsetUnlistableFromSettingsOrOverridden) {
+    ThreeDownloads();
     home.Write("Kestrivane.ini", "[Display]\r\nShowAllPartMet=YES\r\n");
     view.rows = {"old row"};
-    CheckSummary summary = cbCheckFiles_Click(state, view);
-    EXPECT_FALSE(summary.ran);
+    EXPECT_FALSE(cbCheckFiles_Click(state, view).ran);
     ASSERT_EQ(view.boxes.size(), 1u);
-    EXPECT_EQ(view.boxes[0].text,
+    EXPECT_EQ(view.boxes[0].text + "|" + view.boxes[0].title + "|" + std::to_string(view.boxes[0].style),
               "Error:\r\nNo '[eDonkey] TempPath=' or '[eMule] TempDir='\r\nin Kestrivane.ini found!\r\n\r\nUse Menu "
-              "'File, Open ...'");
-    EXPECT_EQ(view.boxes[0].style, kMbCritical);
-    EXPECT_EQ(view.boxes[0].title, "Kestrivane");
+              "'File, Open ...'|Kestrivane|" + std::to_string(kMbCritical));
     EXPECT_TRUE(view.rows.empty());
-    EXPECT_FALSE(state.gfTempDirOK);
-    for (int c = 0; c < 5; ++c) EXPECT_TRUE(view.IsEnabled(static_cast<Command>(c)));
+    EXPECT_EQ(view.LogWith("enable:"), Toggles("enable:"));
 
-    // Set but not there: a status text, no walk over an old listing.
-    const std::string missing = home.File("no such dir");
-    home.Write("Kestrivane.ini", "[eMule]\r\nTempDir=" + missing + "\r\n[Display]\r\nShowAllPartMet=YES\r\n");
-    state.fbFiles = {"stale.part.met"};
-    view.boxes.clear();
-    view.log.clear();
-    summary = cbCheckFiles_Click(state, view);
-    EXPECT_FALSE(summary.ran);
-    EXPECT_EQ(view.status, "Temp directory " + missing + " not found!");
-    EXPECT_TRUE(view.boxes.empty());
-    EXPECT_TRUE(view.rows.empty());
-    EXPECT_TRUE(state.fbFiles.empty());
-    EXPECT_FALSE(state.gfTempDirOK);
-    EXPECT_EQ(view.LogWith("enable:").size(), 5u);
-    EXPECT_EQ(view.LogWith("disable:").size(), 5u);
-}
-
-TEST_F(CheckRunTest, TempDirectoryFromTheSettings) {
-    AddPart("001.part.met", 0x01, "from emule dir", 1);
-    home.Write("other/009.part.met", BuildPartMet(PartMetLayout{}));
-    home.Write("FAKES.DAT", "x,1,y\r\n");
-
-    // eDonkey's key wins over eMule's.
-    Settings("YES", "[eDonkey]\r\nTempPath=" + home.File("other") + "\r\n");
-    cbCheckFiles_Click(state, view);
-    EXPECT_EQ(state.gTempDir, home.File("other"));
-    ASSERT_EQ(view.rows.size(), 3u);
-    EXPECT_EQ(view.rows[2].substr(0, 9), "009.part\t");
-
-    // A closing separator makes no difference.
-    home.Write("Kestrivane.ini", "[eMule]\r\nTempDir=" + tempDir + "/\r\n[Display]\r\nShowAllPartMet=YES\r\n");
-    cbCheckFiles_Click(state, view);
-    ASSERT_EQ(view.rows.size(), 3u);
-    EXPECT_EQ(view.rows[2], "001.part\tfrom emule dir\t*** OK ");
-}
-
-TEST_F(CheckRunTest, CommandLineOverrides) {
-    ThreeDownloads();
-    home.Write("elsewhere/list.dat", HashOf(0x03) + ",1,Other list\r\n");
-    home.Write("Kestrivane.ini", "[Display]\r\nShowAllPartMet=NO\r\n");  // no temp directory set
-    CheckOptions options;
-    options.tempDir = tempDir;
-    options.fakesFile = home.File("elsewhere/list.dat");
-    options.showAll = true;
-    CheckSummary summary = cbCheckFiles_Click(state, view, options);
-    EXPECT_TRUE(summary.ran);
-    EXPECT_EQ(view.rows.size(), 5u);
-    EXPECT_EQ(view.rows[4], "003.part\tthird.mkv\tOther list");
-    EXPECT_EQ(summary.found, 1);
-
-    options.showAll = false;
-    summary = cbCheckFiles_Click(state, view, options);
-    EXPECT_EQ(view.rows.size(), 3u);
-
-    // A fake list given but missing stops the run like a missing FAKES.DAT.
-    options.fakesFile = home.File("elsewhere/none.dat");
-    summary = cbCheckFiles_Click(state, view, options);
-    EXPECT_FALSE(summary.ran);
-    EXPECT_EQ(view.status, "No FAKES-DB found. Please 'Update DB'.");
-}
-
-// Many downloads against a large generated list: each gets the description a
-// plain record-by-record scan in file order gives.
-TEST_F(CheckRunTest, AgreesWithAPlainScanOnALargeList) {
-    std::mt19937 rng(7);
-    std::string list;
-    for (int r = 0; r < 3000; ++r) {
-        const std::string h = HashOf(static_cast<uint8_t>(rng() % 120));
-        switch (rng() % 4) {
-            case 0: list += ToUpperAscii(h) + ",1,caps " + std::to_string(r) + "\r\n"; break;
-            case 1: list += "n" + std::to_string(r) + ",1,planted " + h + " " + std::to_string(r) + "\r\n"; break;
-            case 2: list += std::to_string(r) + ",1,no hash " + std::to_string(r) + "\n"; break;
-            default: list += h + ",1,plain " + std::to_string(r) + "\r\n"; break;
-        }
-    }
-    home.Write("FAKES.DAT", list);
-    for (int i = 0; i < 160; ++i) {
-        char name[32];
-        std::snprintf(name, sizeof name, "%03d.part.met", i);
-        AddPart(name, static_cast<uint8_t>(i), "f" + std::to_string(i), i);
-    }
+    const std::string dir = tempDir;
+    tempDir = home.File("no such dir");
     Settings("YES");
-    const CheckSummary summary = cbCheckFiles_Click(state, view);
-    ASSERT_EQ(summary.listed.size(), 160u);
+    state.fbFiles = {"stale.part.met"};  // no walk over an old listing
+    view.log.clear();
+    EXPECT_FALSE(cbCheckFiles_Click(state, view).ran);
+    EXPECT_EQ(view.status, "Temp directory " + tempDir + " not found!");
+    EXPECT_TRUE(view.rows.empty() && state.fbFiles.empty() && !state.gfTempDirOK && view.boxes.size() == 1);
+    EXPECT_EQ(view.LogWith("enable:"), Toggles("enable:"));
 
-    const std::vector<std::string> records = ParseFakeList(list);
-    int32_t found = 0;
-    for (const auto& download : summary.listed) {
-        std::string expected;
-        bool fake = false;
-        for (const auto& record : records) {
-            if (ContainsNoCase(record, download.hash)) {
-                expected = GetField(record, 3, TAB);
-                fake = true;
-                break;
-            }
-        }
-        found += fake;
-        EXPECT_EQ(download.fake, fake) << download.part;
-        EXPECT_EQ(download.description, expected) << download.part;
-    }
-    EXPECT_EQ(summary.found, found);
-    EXPECT_GT(found, 0);
-    EXPECT_LT(found, 160);
+    Settings("NO", "[eDonkey]\r\nTempPath=" + dir + "\r\n[eMule]\r\nTempDir=");  // eDonkey's key wins
+    EXPECT_EQ(cbCheckFiles_Click(state, view).found, 1);
+    home.Write("list.dat", HashOf(0x03) + ",1,Other list\r\n");
+    const CheckOptions options{.tempDir = dir + "/", .fakesFile = home.File("list.dat"), .showAll = false};
+    EXPECT_EQ(cbCheckFiles_Click(state, view, options).found, 1);  // the command line's overrides
+    EXPECT_EQ(view.rows, (Rows{kHead, " ", "003.part\t" + kOdd + "\tOther list"}));
 }
 
-TEST(ListMetFiles, SortedRegularMetFilesOnly) {
-    ScopedTempDir dir;
-    for (const char* name : {"b.part.met", "A.part.met", "c.MeT", "x.met.bak", "noext", ".met", "a.part"})
-        dir.Write(name, "x");
-    std::filesystem::create_directories(dir.File("sub.met"));
-    std::filesystem::create_symlink(dir.File("nowhere"), dir.File("dangling.met"));
-    const auto names = ListMetFiles(dir.path());
-    ASSERT_TRUE(names.has_value());
-    EXPECT_EQ(*names, (std::vector<std::string>{".met", "A.part.met", "b.part.met", "c.MeT"}));
-
-    EXPECT_FALSE(ListMetFiles(dir.File("missing")).has_value());
-    EXPECT_FALSE(ListMetFiles(dir.File("noext")).has_value());  // a file, not a directory
+TEST_F(CheckRunTest, CopiesTheLinkOfTheSelectedDownloadOnly) {
+    ThreeDownloads();
+    Settings("YES");
+    cbCheckFiles_Click(state, view);
+    auto copy = [&](void (*click)(AppState&, MainView&), int32_t row) {
+        view.clipboardSet = false, view.clipboard = "previous", view.selected = row;
+        click(state, view);
+        return view.clipboardSet ? view.clipboard : "unchanged";
+    };
+    const auto plain = &RechteMaustasteCopyLink_Click, html = &RechteMaustasteCopyLinkHTML_Click;
+    EXPECT_EQ(copy(plain, 3), "ed2k://|file|second, fake.avi|734003200|" + HashOf(2) + "|/");
+    EXPECT_EQ(copy(plain, 4), "ed2k://|file|" + kOdd + "|5368709120|" + HashOf(3) + "|/");
+    EXPECT_EQ(copy(html, 2), "<a href=\"ed2k://|file|first.avi|1000|" + HashOf(1) + "|\">first.avi</a>");
+    EXPECT_EQ(copy(html, 4), "<a href=\"ed2k://|file|" + kOdd + "|5368709120|" + HashOf(3) + "|\">" + kOdd + "</a>");
+    for (auto click : {plain, html}) {
+        for (int32_t row : {-1, 0, 1, 5}) EXPECT_EQ(copy(click, row), "") << row;  // none, head rows, past the end
+        state.gListHoldsCheckRows = false;  // text-search rows: the records are an earlier run's
+        EXPECT_EQ(copy(click, 2), "unchanged");
+        state.gListHoldsCheckRows = true;
+        state.gResultRecords.resize(1);  // a row beyond the records
+        EXPECT_EQ(copy(click, 3), "unchanged");
+    }
 }
 
 }  // namespace
