@@ -1,15 +1,17 @@
-// kestrivane-cli run as a user runs it: a separate process on files in a
-// temporary directory, judged by its exit status and its two output streams.
+// kestrivane-cli run as a separate process, judged by its exit status and its two output streams.
 #include <gtest/gtest.h>
+#include <httplib.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
+#include <thread>
 
 #include "PartMetBuilder.h"
-#include "Subprocess.h"
 #include "TempDir.h"
 #include "common/StringUtil.h"
 #include "settings/IniFile.h"
@@ -18,347 +20,239 @@ namespace kv::test {
 namespace {
 
 namespace fs = std::filesystem;
+using Args = std::vector<std::string>;
+using namespace std::string_literals;
 
-const std::string kHead = "Partname\tFilename\tError-Description\n \n";
+struct Result {
+    int code = -1;
+    std::string out, err;
+    bool operator==(const Result&) const = default;
+};
+void PrintTo(const Result& r, std::ostream* os) { *os << r.code << " out[" << r.out << "] err[" << r.err << "]"; }
+
+std::string Quote(const std::string& text) { return "'" + text + "'"; }  // no test argument holds a quote
+
+// The CLI in workDir with env added, without the test's KESTRIVANE_HOME, never through a proxy.
+Result Exec(const Args& args, const std::string& workDir = ".", const std::string& env = "") {
+    ScopedTempDir capture;
+    std::string command =
+        "cd " + Quote(workDir) + " && env -u KESTRIVANE_HOME no_proxy='*' " + env + " " + Quote(KV_CLI_PATH);
+    for (const auto& arg : args) command += " " + Quote(arg);
+    command += " </dev/null >" + Quote(capture.File("out")) + " 2>" + Quote(capture.File("err"));
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, capture.Read("out"), capture.Read("err")};
+}
 
 std::string Hash(uint8_t seed) { return HashText(SequentialHash(seed).data()); }
+const std::string kHead = "Partname\tFilename\tError-Description\n \n";
+const std::string kFakeRow = "002.part\tbeta, the fake.avi\tFake, trailer only\n";
+const std::string kOtherRecord = "00112233445566778899aabbccddeeff,1,first record\r\n";
 
-// Every file below root with its content, for before/after comparisons.
 std::map<std::string, std::string> Snapshot(const ScopedTempDir& dir) {
     std::map<std::string, std::string> files;
-    for (const auto& entry : fs::recursive_directory_iterator(dir.path())) {
-        const std::string rel = fs::relative(entry.path(), dir.path()).string();
-        files[rel] = entry.is_regular_file() ? dir.Read(rel) : std::string("<dir>");
-    }
+    for (const auto& entry : fs::recursive_directory_iterator(dir.path()))
+        files[entry.path()] = entry.is_regular_file() ? dir.Read(fs::relative(entry.path(), dir.path())) : "<dir>";
     return files;
 }
 
 class CliTest : public ::testing::Test {
 protected:
-    ScopedTempDir home;
-    ScopedTempDir temp;
+    ScopedTempDir home, temp;
+    std::map<std::string, std::string> tempBefore;
+    std::string fakes = kOtherRecord + ToUpperAscii(Hash(0x20)) + ",734003200,Fake, trailer only\r\n";
 
     void SetUp() override {
-        PartMetLayout alpha;  // aMule: the name twice
-        alpha.hash = SequentialHash(0x10);
-        alpha.name = "alpha movie.avi";
-        alpha.nameCopies = 2;
-        alpha.size = 1000;
-        temp.Write("001.part.met", BuildPartMet(alpha));
-
-        PartMetLayout beta;  // eMule, the known fake
-        beta.hash = SequentialHash(0x20);
-        beta.name = "beta, the fake.avi";
-        beta.size = 734003200;
-        temp.Write("002.part.met", BuildPartMet(beta));
-
-        PartMetLayout gamma;  // over 4 GiB, UTF-8 behind a byte-order mark
-        gamma.version = 0xE2;
-        gamma.hash = SequentialHash(0x30);
-        gamma.name = "Gr\xC3\xBC\xC3\x9F" "e.iso";
-        gamma.nameBom = true;
-        gamma.size = 5368709120ULL;
-        temp.Write("003.part.met", BuildPartMet(gamma));
-
-        // Neither is a *.met file.
-        temp.Write("001.part", std::string(100, 'x'));
-        temp.Write("002.part.met.bak", BuildPartMet(beta));
-
-        WriteFakes(home);
-        WriteIni("[eMule]\nTempDir=" + temp.path() + "\n");
+        const auto put = [&](const std::string& file, uint8_t seed, const std::string& name, uint64_t size) {
+            PartMetLayout meta;
+            meta.hash = SequentialHash(seed), meta.name = name, meta.size = size;
+            meta.nameCopies = seed == 0x10 ? 2 : 1;  // aMule writes the name twice
+            meta.nameBom = seed == 0x30;             // eMule marks UTF-8
+            meta.version = size > 4290048000 ? 0xE2 : 0xE0;
+            temp.Write(file, BuildPartMet(meta));
+        };
+        put("001.part.met", 0x10, "alpha movie.avi", 2147483648ULL);  // past the 32-bit signed range
+        put("002.part.met", 0x20, "beta, the fake.avi", 734003200);
+        put("003.part.met", 0x30, "Gr\xC3\xBC\xC3\x9F" "e.iso", 5368709120ULL);
+        put("004.part.met", 0x40, "\xDC" "berraschung.avi", 1000);       // Windows-1252, as old clients wrote
+        put("002.part.met.bak", 0x20, "beta, the fake.avi", 734003200);  // not a *.met file
+        temp.Write("001.part", "data");
+        home.Write("FAKES.DAT", fakes);
+        Settings("");
+        tempBefore = Snapshot(temp);
     }
-
-    void WriteFakes(const ScopedTempDir& dir, const std::string& name = "FAKES.DAT") {
-        dir.Write(name, "00112233445566778899aabbccddeeff,1,first record\r\n" + ToUpperAscii(Hash(0x20)) +
-                            ",734003200,Fake, trailer only\r\n");
-    }
-    void WriteIni(const std::string& text) { home.Write("Kestrivane.ini", text); }
-    std::string Ini(const std::string& section, const std::string& key) {
-        return ReadIniString(section, key, "", 2000, home.File("Kestrivane.ini"));
-    }
-
-    ProcessResult Cli(std::vector<std::string> args) {
-        args.insert(args.begin(), {"--home", home.path()});
-        return RunProcess(KV_CLI_PATH, args);
-    }
+    void TearDown() override { EXPECT_EQ(Snapshot(temp), tempBefore) << "the temp directory is only read"; }
+    void Settings(std::string more) { home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n" + more); }
+    std::string Ini(std::string s, std::string k) { return ReadIniString(s, k, "", 2000, home.File("Kestrivane.ini")); }
+    Result Cli(Args args) { args.insert(args.begin(), {"--home", home.path()}); return Exec(args); }
 };
 
-TEST_F(CliTest, CheckPrintsTheListRowsAndTellsFakesByExitStatus) {
-    const std::string summary = "Finished! Found 1 Fakes in  3 checked .part.met\n";
-    const std::string fakeRow = "002.part\tbeta, the fake.avi\tFake, trailer only\n";
+TEST_F(CliTest, CheckPrintsTheRowsAndTellsFakesByExitStatus) {
+    const std::string all = kHead + "001.part\talpha movie.avi\t*** OK \n" + kFakeRow +
+                            "003.part\tGr\xC3\xBC\xC3\x9F" "e.iso\t*** OK \n"
+                            "004.part\t\xC3\x9C" "berraschung.avi\t*** OK \n";
+    const std::string summary = "Finished! Found 1 Fakes in  4 checked .part.met\n";
+    EXPECT_EQ(Cli({"check"}), (Result{1, all, summary}));  // "ShowAllPartMet" defaults to YES, stored by the read
+    EXPECT_EQ(Ini("Display", "ShowAllPartMet"), "YES");
+    EXPECT_EQ(Cli({"check", "--no-all"}), (Result{1, kHead + kFakeRow, summary}));
 
-    // "ShowAllPartMet" defaults to YES: every download is listed.
-    ProcessResult r = Cli({"check"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, kHead + "001.part\talpha movie.avi\t*** OK \n" + fakeRow +
-                         "003.part\tGr\xC3\xBC\xC3\x9F" "e.iso\t*** OK \n");
-    EXPECT_EQ(r.err, summary);
-    EXPECT_EQ(Ini("Display", "ShowAllPartMet"), "YES");  // the ensure-key read stored it
-
-    r = Cli({"check", "--no-all"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, kHead + fakeRow);
-    EXPECT_EQ(r.err, summary);
-
-    // The setting decides unless overridden, and an override is not stored.
-    WriteIni("[Display]\nShowAllPartMet=no\n[eMule]\nTempDir=" + temp.path() + "\n");
-    r = Cli({"check"});
-    EXPECT_EQ(r.out, kHead + fakeRow);
-    r = Cli({"check", "--all"});
-    EXPECT_EQ(r.out.substr(0, kHead.size() + 9), kHead + "001.part\t");
-    EXPECT_EQ(r.exitCode, 1);
+    Settings("[Display]\nShowAllPartMet=no\n");  // the setting decides unless overridden; no override is stored
+    EXPECT_EQ(Cli({"check"}).out, kHead + kFakeRow);
+    EXPECT_EQ(Cli({"check", "--all"}).out, all);
     EXPECT_EQ(Ini("Display", "ShowAllPartMet"), "no");
 
-    // No known fake among the downloads: exit status 0.
-    home.Write("FAKES.DAT", "00112233445566778899aabbccddeeff,1,unrelated\r\n");
-    r = Cli({"check", "--all"});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.err, "Finished! Found 0 Fakes in  3 checked .part.met\n");
-    EXPECT_NE(r.out.find("002.part\tbeta, the fake.avi\t*** OK \n"), std::string::npos);
+    home.Write("FAKES.DAT", kOtherRecord);
+    const Result r = Cli({"check", "--all"});
+    EXPECT_EQ(std::make_pair(r.code, r.err), std::make_pair(0, "Finished! Found 0 Fakes in  4 checked .part.met\n"s));
 }
 
-TEST_F(CliTest, JsonHoldsEveryListedDownloadWithTypedFields) {
-    // A name in Windows-1252, as old clients wrote it.
-    PartMetLayout old;
-    old.hash = SequentialHash(0x40);
-    old.name = "\xDC" "berraschung.avi";
-    old.size = 2147483648ULL;  // past the 32-bit signed range
-    temp.Write("004.part.met", BuildPartMet(old));
-
-    const ProcessResult r = Cli({"check", "--json"});
-    ASSERT_EQ(r.exitCode, 1) << r.err;
+TEST_F(CliTest, JsonLinksAndAnchorsCarry64BitSizesAndUtf8Names) {
+    const Result r = Cli({"check", "--json"});
+    ASSERT_EQ(r.code, 1) << r.err;
     const auto list = nlohmann::json::parse(r.out);
-    ASSERT_TRUE(list.is_array());
     ASSERT_EQ(list.size(), 4u);
-
-    EXPECT_EQ(list[0]["part"], "001.part");
+    const std::string link = "ed2k://|file|beta, the fake.avi|734003200|" + Hash(0x20) + "|/";
+    EXPECT_EQ(list[1], (nlohmann::json{{"part", "002.part"}, {"name", "beta, the fake.avi"}, {"size", 734003200},
+                                       {"hash", Hash(0x20)}, {"fake", true}, {"description", "Fake, trailer only"},
+                                       {"link", link}}));
     EXPECT_EQ(list[0]["fake"], false);
-    EXPECT_EQ(list[0]["description"], "");
-
-    const auto& fake = list[1];
-    EXPECT_EQ(fake["part"], "002.part");
-    EXPECT_EQ(fake["name"], "beta, the fake.avi");
-    EXPECT_TRUE(fake["size"].is_number_integer());
-    EXPECT_EQ(fake["size"].get<int64_t>(), 734003200);
-    EXPECT_EQ(fake["hash"], Hash(0x20));  // lower case, whatever the list holds
-    EXPECT_EQ(fake["fake"], true);
-    EXPECT_EQ(fake["description"], "Fake, trailer only");
-    EXPECT_EQ(fake["link"], "ed2k://|file|beta, the fake.avi|734003200|" + Hash(0x20) + "|/");
-
-    EXPECT_EQ(list[2]["name"], "Gr\xC3\xBC\xC3\x9F" "e.iso");  // the byte-order mark dropped
-    EXPECT_EQ(list[2]["size"].get<int64_t>(), 5368709120LL);
-    EXPECT_EQ(list[3]["name"], "\xC3\x9C" "berraschung.avi");  // converted to UTF-8
-    EXPECT_EQ(list[3]["size"].get<int64_t>(), 2147483648LL);
-    EXPECT_EQ(list[3]["link"], "ed2k://|file|\xC3\x9C" "berraschung.avi|2147483648|" + Hash(0x40) + "|/");
-
-    EXPECT_EQ(Cli({"check", "--json", "--no-all"}).out.find("001.part"), std::string::npos);
-}
-
-TEST_F(CliTest, LinksAndAnchorsOneALine) {
-    ProcessResult r = Cli({"check", "--links"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, "ed2k://|file|alpha movie.avi|1000|" + Hash(0x10) + "|/\n" +
-                         "ed2k://|file|beta, the fake.avi|734003200|" + Hash(0x20) + "|/\n" +
-                         "ed2k://|file|Gr\xC3\xBC\xC3\x9F" "e.iso|5368709120|" + Hash(0x30) + "|/\n");
-    EXPECT_EQ(r.err, "Finished! Found 1 Fakes in  3 checked .part.met\n");
-
-    r = Cli({"check", "--html", "--no-all"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, "<a href=\"ed2k://|file|beta, the fake.avi|734003200|" + Hash(0x20) +
-                         "|\">beta, the fake.avi</a>\n");
+    EXPECT_EQ(list[0]["size"], 2147483648LL);
+    EXPECT_TRUE(list[2]["size"].is_number_integer());
+    EXPECT_EQ(list[2]["size"], 5368709120LL);
+    EXPECT_EQ(list[2]["name"], "Gr\xC3\xBC\xC3\x9F" "e.iso");
+    EXPECT_EQ(list[3]["name"], "\xC3\x9C" "berraschung.avi");
+    EXPECT_EQ(Cli({"check", "--links"}).out,
+              "ed2k://|file|alpha movie.avi|2147483648|" + Hash(0x10) + "|/\n" + link + "\n" +
+                  "ed2k://|file|Gr\xC3\xBC\xC3\x9F" "e.iso|5368709120|" + Hash(0x30) + "|/\n" +
+                  "ed2k://|file|\xC3\x9C" "berraschung.avi|1000|" + Hash(0x40) + "|/\n");
+    EXPECT_EQ(Cli({"check", "--html", "--no-all"}).out,
+              "<a href=\"ed2k://|file|beta, the fake.avi|734003200|" + Hash(0x20) + "|\">beta, the fake.avi</a>\n");
 }
 
 TEST_F(CliTest, ErrorsEndWithOneLineAndStatus2) {
-    const auto expectError = [](const ProcessResult& r, const std::string& line) {
-        EXPECT_EQ(r.exitCode, 2);
-        EXPECT_EQ(r.out, "");
-        EXPECT_EQ(r.err, line + "\n");
-    };
-
-    // No temp directory in the settings: the box text, on one line.
-    WriteIni("[Display]\nShowAllPartMet=YES\n");
-    expectError(Cli({"check"}),
-                "Error: No '[eDonkey] TempPath=' or '[eMule] TempDir=' in Kestrivane.ini found! "
-                "Use Menu 'File, Open ...'");
-
-    // A temp directory that is not there, or is no directory.
-    const std::string missing = temp.File("gone");
-    expectError(Cli({"check", "--temp-dir", missing}), "Temp directory " + missing + " not found!");
-    const std::string plainFile = temp.File("001.part");
-    expectError(Cli({"check", "--temp-dir", plainFile}), "Temp directory " + plainFile + " not found!");
-
-    // A directory that cannot be read (root reads every directory, so only
-    // an ordinary user can see this).
-    if (::geteuid() != 0) {
-        ScopedTempDir locked;
-        ASSERT_EQ(::chmod(locked.path().c_str(), 0), 0);
-        expectError(Cli({"check", "--temp-dir", locked.path()}), "Temp directory " + locked.path() + " not found!");
-    }
-
-    // No fake list, in the program directory or where --fakes points.
+    EXPECT_EQ(Exec({"check", "--no-all"}, ".", "KESTRIVANE_HOME=" + Quote(home.path())).out, kHead + kFakeRow);
+    const auto expectError = [](Result r, std::string line) { EXPECT_EQ(r, (Result{2, "", line + "\n"})); };
+    home.Write("Kestrivane.ini", "[Display]\nShowAllPartMet=YES\n");
+    expectError(Cli({"check"}), "Error: No '[eDonkey] TempPath=' or '[eMule] TempDir=' in Kestrivane.ini found! "
+                                "Use Menu 'File, Open ...'");
+    ScopedTempDir locked;
+    ::chmod(locked.path().c_str(), 0);
+    for (const std::string& dir : {temp.File("gone"), temp.File("001.part"), locked.path()})
+        if (dir != locked.path() || ::geteuid() != 0)  // root lists every directory
+            expectError(Cli({"check", "--temp-dir", dir}), "Temp directory " + dir + " not found!");
     expectError(Cli({"check", "--temp-dir", temp.path(), "--fakes", home.File("nowhere.dat")}),
                 "No FAKES-DB found. Please 'Update DB'.");
     fs::remove(home.File("FAKES.DAT"));
     expectError(Cli({"check", "--temp-dir", temp.path(), "--json"}), "No FAKES-DB found. Please 'Update DB'.");
+
+    ScopedTempDir elsewhere;  // overrides stand in for both
+    EXPECT_EQ(Cli({"check", "--no-all", "--temp-dir", temp.path(), "--fakes", elsewhere.Write("l.dat", fakes)}).out,
+              kHead + kFakeRow);
 }
 
-TEST_F(CliTest, OverridesAndTheProgramDirectoryFromTheEnvironment) {
-    // No temp directory and no list in the program directory: both given here.
-    WriteIni("");
-    fs::remove(home.File("FAKES.DAT"));
-    ScopedTempDir elsewhere;
-    WriteFakes(elsewhere, "list.dat");
-    ProcessResult r = Cli({"check", "--no-all", "--temp-dir", temp.path(), "--fakes", elsewhere.File("list.dat")});
-    EXPECT_EQ(r.exitCode, 1) << r.err;
-    EXPECT_EQ(r.out, kHead + "002.part\tbeta, the fake.avi\tFake, trailer only\n");
-
-    // KESTRIVANE_HOME stands for --home, and options may follow the command.
-    WriteFakes(home);
-    WriteIni("[eMule]\nTempDir=" + temp.path() + "\n");
-    r = RunProcess(KV_CLI_PATH, {"check", "--no-all"}, "", {{"KESTRIVANE_HOME", home.path()}});
-    EXPECT_EQ(r.exitCode, 1) << r.err;
-    EXPECT_EQ(r.out, kHead + "002.part\tbeta, the fake.avi\tFake, trailer only\n");
-    r = RunProcess(KV_CLI_PATH, {"check", "--no-all", "--home", home.path()});
-    EXPECT_EQ(r.exitCode, 1) << r.err;
-
-    // A relative --home is taken from the current directory.
-    r = RunProcess(KV_CLI_PATH, {"--home", fs::path(home.path()).filename().string(), "check", "--no-all"},
-                   fs::path(home.path()).parent_path().string());
-    EXPECT_EQ(r.exitCode, 1) << r.err;
-}
-
-TEST_F(CliTest, CheckAndSearchWriteNothingButTheSettings) {
-    WriteIni("[eMule]\nTempDir=" + temp.path() + "\n");
-    const auto tempBefore = Snapshot(temp);
-    auto homeBefore = Snapshot(home);
-    homeBefore.erase("Kestrivane.ini");
-
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"check"}, {"check", "--json"}, {"check", "--links", "--no-all"}, {"search", "avi"}}) {
-        const ProcessResult r = Cli(args);
-        EXPECT_LT(r.exitCode, 2) << args[0] << ": " << r.err;
-    }
-
-    EXPECT_EQ(Snapshot(temp), tempBefore);
-    auto homeAfter = Snapshot(home);
-    homeAfter.erase("Kestrivane.ini");
-    EXPECT_EQ(homeAfter, homeBefore);
-    EXPECT_EQ(Ini("eMule", "TempDir"), temp.path());
+TEST_F(CliTest, WritesNothingButTheSettings) {
+    for (const Args& args : {Args{"check"}, Args{"check", "--json"}, Args{"check", "--links"}, Args{"search", "avi"}})
+        EXPECT_LT(Cli(args).code, 2) << args.back();
+    fs::remove(home.File("Kestrivane.ini"));
+    EXPECT_EQ(Snapshot(home), (std::map<std::string, std::string>{{home.File("FAKES.DAT"), fakes}}));
 }
 
 TEST_F(CliTest, HelpVersionAndUsageErrors) {
-    ProcessResult r = RunProcess(KV_CLI_PATH, {"--version"});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "kestrivane-cli 1.0.0\n");
-
-    r = RunProcess(KV_CLI_PATH, {"--help"});
-    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(Exec({"--version"}), (Result{0, "kestrivane-cli 1.0.0\n", ""}));
+    const Result help = Exec({"--help"}), checkHelp = Exec({"check", "--help"});
+    EXPECT_EQ(std::make_pair(help.code, checkHelp.code), std::make_pair(0, 0));
     for (const char* word : {"check", "update", "import", "search", "--home", "--version"})
-        EXPECT_NE(r.out.find(word), std::string::npos) << word;
-    r = RunProcess(KV_CLI_PATH, {"check", "--help"});
-    EXPECT_EQ(r.exitCode, 0);
+        EXPECT_NE(help.out.find(word), std::string::npos) << word;
     for (const char* word : {"--temp-dir", "--fakes", "--no-all", "--links", "--html", "--json", "--update"})
-        EXPECT_NE(r.out.find(word), std::string::npos) << word;
-
-    // Usage errors: status 2, a message on the error stream, nothing checked.
-    for (const auto& args : std::vector<std::vector<std::string>>{{"--bogus", "check"},
-                                                                  {},
-                                                                  {"frobnicate"},
-                                                                  {"check", "--links", "--json"},
-                                                                  {"check", "--all", "--no-all"},
-                                                                  {"check", "--update", "--fakes", "x"},
-                                                                  {"check", "extra"},
-                                                                  {"search"},
-                                                                  {"import"}}) {
-        r = Cli(args);
-        EXPECT_EQ(r.exitCode, 2) << (args.empty() ? "(none)" : args.back());
-        EXPECT_FALSE(r.err.empty());
-        EXPECT_EQ(r.out.find("Partname"), std::string::npos);
+        EXPECT_NE(checkHelp.out.find(word), std::string::npos) << word;
+    for (const Args& args : {Args{"--bogus", "check"}, Args{}, Args{"frobnicate"}, Args{"check", "--links", "--json"},
+                             Args{"check", "--all", "--no-all"}, Args{"check", "--update", "--fakes", "x"},
+                             Args{"check", "extra"}, Args{"search"}, Args{"import"}}) {
+        const Result r = Cli(args);
+        EXPECT_TRUE(r.code == 2 && r.out.empty() && !r.err.empty()) << ::testing::PrintToString(r);
     }
 }
 
-TEST_F(CliTest, SearchListsMatchingDownloadsByName) {
-    ProcessResult r = Cli({"search", "ALPHA"});
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(r.out, "001.part\talpha movie.avi\n");  // no head rows
-    EXPECT_EQ(r.err, "Finished! Found 1 part.met-File with Text 'ALPHA'\n");
-
-    // The whole file is searched; .bak copies are not listed.
-    r = Cli({"search", ".avi", "--json"});
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    const auto hits = nlohmann::json::parse(r.out);
-    ASSERT_EQ(hits.size(), 2u);
-    EXPECT_EQ(hits[0], (nlohmann::json{{"part", "001.part"}, {"name", "alpha movie.avi"}}));
-    EXPECT_EQ(hits[1], (nlohmann::json{{"part", "002.part"}, {"name", "beta, the fake.avi"}}));
-
-    r = Cli({"search", "no such text"});
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "Finished! Found 0 part.met-File with Text 'no such text'\n");
-
-    // Without a temp directory the search cannot run; --temp-dir supplies one.
-    WriteIni("");
-    r = Cli({"search", "avi"});
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
-    r = Cli({"search", "--temp-dir", temp.path(), "iso"});
-    EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out, "003.part\tGr\xC3\xBC\xC3\x9F" "e.iso\n");
+TEST_F(CliTest, SearchListsHitsAndTellsThemByExitStatus) {
+    EXPECT_EQ(Cli({"search", "ALPHA"}),
+              (Result{0, "001.part\talpha movie.avi\n", "Finished! Found 1 part.met-File with Text 'ALPHA'\n"}));
+    EXPECT_EQ(nlohmann::json::parse(Cli({"search", "BERRASCHUNG", "--json"}).out),
+              nlohmann::json::parse(R"([{"part": "004.part", "name": "\u00dcberraschung.avi"}])"));
+    EXPECT_EQ(Cli({"search", "no such text"}),
+              (Result{1, "", "Finished! Found 0 part.met-File with Text 'no such text'\n"}));
+    home.Write("Kestrivane.ini", "");
+    const Result r = Cli({"search", "avi"});
+    EXPECT_TRUE(r.code == 2 && r.out.empty() && r.err.find('\n') == r.err.size() - 1) << ::testing::PrintToString(r);
+    EXPECT_EQ(Cli({"search", "--temp-dir", temp.path(), "iso"}).out, "003.part\tGr\xC3\xBC\xC3\x9F" "e.iso\n");
 }
 
 TEST_F(CliTest, ImportStoresTheTempDirectoryWithAbsolutePaths) {
-    WriteIni("");
     ScopedTempDir work;
     work.Write("emule/preferences.ini", "[eMule]\r\nNick=someone\r\nTempDir=C:\\eMule\\Temp\r\n");
-    work.Write("amule/amule.conf", "[eMule]\nNick=someone\nTempDir=/home/user/.aMule/Temp\n");
-    static const char kPrefMet[] = "\x14junkTEMP!\x07/data/edonkey/temp\x03\x07\x00rest";
-    work.Write("edonkey/pref.met", std::string(kPrefMet, sizeof kPrefMet - 1));
+    work.Write("edonkey/pref.met", "\x14junkTEMP!\x07/data/edonkey/temp\x03\x07\x00rest"s);
+    const auto Import = [&](std::string file) { return Exec({"--home", home.path(), "import", file}, work.path()); };
 
-    // A relative path is taken from the current directory and stored absolute.
-    ProcessResult r = RunProcess(KV_CLI_PATH, {"--home", home.path(), "import", "emule/preferences.ini"},
-                                 work.path());
-    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Import("./emule/../emule/preferences.ini"),  // relative to the current directory, stored absolute
+              (Result{0, "", "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and 'TempDir' written to "
+                             "KESTRIVANE.INI\n"}));
     EXPECT_EQ(Ini("eMule", "PreferencesIniPath"), work.File("emule"));
-    EXPECT_EQ(Ini("eMule", "TempDir"), "C:\\eMule\\Temp");
-    EXPECT_EQ(r.err,
-              "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and 'TempDir' written to "
-              "KESTRIVANE.INI\n");
-
-    r = RunProcess(KV_CLI_PATH, {"--home", home.path(), "import", "./amule/../amule/amule.conf"}, work.path());
-    EXPECT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(Ini("eMule", "PreferencesIniPath"), work.File("amule"));
-    EXPECT_EQ(Ini("eMule", "TempDir"), "/home/user/.aMule/Temp");
-
-    r = Cli({"import", work.File("edonkey/pref.met")});
-    EXPECT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(Import(work.File("edonkey/pref.met")).code, 0);
     EXPECT_EQ(Ini("eDonkey", "PrefMetPath"), work.File("edonkey"));
     EXPECT_EQ(Ini("eDonkey", "TempPath"), "/data/edonkey/temp");
 
-    // Errors leave the settings as they were.
-    const std::string before = home.Read("Kestrivane.ini");
-    work.Write("other/prefs.txt", "[eMule]\nTempDir=/x\n");
+    const std::string before = home.Read("Kestrivane.ini");  // errors leave the settings as they were
     work.Write("other/Preferences.ini", "[eMule]\nTempDir=/x\n");
-    for (const char* name : {"other/prefs.txt", "other/Preferences.ini", "other/pref.met"}) {
-        r = Cli({"import", work.File(name)});
-        EXPECT_EQ(r.exitCode, 2) << name;
-        EXPECT_NE(r.err.find(work.File(name)), std::string::npos) << r.err;
-        EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+    for (const std::string name : {"other/Preferences.ini", "other/pref.met"}) {
+        const Result r = Import(name);  // the path named on one line
+        EXPECT_TRUE(r.code == 2 && r.err.find(work.File(name)) < r.err.find('\n') && r.err.ends_with(".\n")) << r.err;
     }
     EXPECT_EQ(home.Read("Kestrivane.ini"), before);
+    work.Write("bare/preferences.ini", "[eMule]\nNick=someone\n");
+    EXPECT_EQ(Import("bare/preferences.ini"),
+              (Result{2, "", "Error: No '[eMule] TempDir=' in preferences.ini found!\n"}));
+    EXPECT_EQ(Ini("eMule", "TempDir"), "C:\\eMule\\Temp");
 
     // A program directory that cannot take the settings: no success claimed.
-    r = RunProcess(KV_CLI_PATH, {"--home", home.File("missing"), "import", work.File("amule/amule.conf")});
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.err, "Could not write " + home.File("missing/Kestrivane.ini") + ".\n");
+    EXPECT_EQ(Exec({"--home", home.File("missing"), "import", work.File("emule/preferences.ini")}),
+              (Result{2, "", "Could not write " + home.File("missing/Kestrivane.ini") + ".\n"}));
     EXPECT_FALSE(fs::exists(home.File("missing")));
+}
 
-    // preferences.ini without "TempDir": the error text on one line.
-    work.Write("bare/preferences.ini", "[eMule]\nNick=someone\n");
-    r = Cli({"import", work.File("bare/preferences.ini")});
-    EXPECT_EQ(r.exitCode, 2);
-    EXPECT_EQ(r.err, "Error: No '[eMule] TempDir=' in preferences.ini found!\n");
-    EXPECT_EQ(Ini("eMule", "TempDir"), "/home/user/.aMule/Temp");
+TEST_F(CliTest, UpdateFetchesANewerListOrSaysWhyNot) {
+    ScopedTempDir served;  // on 127.0.0.1
+    httplib::Server server;
+    server.set_mount_point("/fakecheck/update", served.path());
+    const int port = server.bind_to_any_port("127.0.0.1");
+    const std::string url = "http://127.0.0.1:" + std::to_string(port) + "/fakecheck/update";
+    std::thread thread([&] { server.listen_after_bind(); });
+    home.Write("FAKES.DAT", kOtherRecord);
+    Settings("[Internet]\nFakesDatDownloadURL=" + url + "\nFakesDatVersion=9\n");
+    const std::string iniBefore = home.Read("Kestrivane.ini");
+
+    EXPECT_EQ(Cli({"update"}).code, 2);  // no version file on the server
+    served.Write("Fakes.txt", "12\r\n");  // a newer version, but no list
+    EXPECT_EQ(Cli({"update"}).code, 2);
+    EXPECT_EQ(home.Read("FAKES.DAT") + home.Read("Kestrivane.ini"), kOtherRecord + iniBefore);
+    Result r = Cli({"check", "--no-all", "--update"});  // checks with the local list, but is no success
+    EXPECT_EQ(std::make_pair(r.code, r.out), std::make_pair(2, kHead));
+    EXPECT_NE(r.err.find("Update failed"), std::string::npos) << r.err;
+
+    served.Write("FAKES.DAT", fakes);
+    r = Cli({"check", "--no-all", "--update"});
+    EXPECT_EQ(std::make_pair(r.code, r.out), std::make_pair(1, kHead + kFakeRow)) << r.err;
+    const size_t wait = r.err.find("Please wait, version check is running..."),
+                 announced = r.err.find("New FAKE-DB - Version 12 available!");
+    EXPECT_TRUE(wait < announced && announced != std::string::npos) << r.err;
+    EXPECT_TRUE(r.err.ends_with("Finished! Found 1 Fakes in  4 checked .part.met\n")) << r.err;
+    EXPECT_EQ(home.Read("FAKES.DAT"), fakes);
+    EXPECT_EQ(Ini("Internet", "FakesDatVersion"), "12");
+    EXPECT_FALSE(fs::exists(home.File("Fakes.txt")));
+
+    fs::remove(served.File("FAKES.DAT"));  // now current: the list is not fetched again
+    r = Cli({"update"});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.err.find("You already have the newest FAKE-DB..."), std::string::npos) << r.err;
+    server.stop();
+    thread.join();
 }
 
 }  // namespace
