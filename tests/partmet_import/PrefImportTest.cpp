@@ -77,12 +77,9 @@ TEST(ReadPrefMetTempPath, CutsFromTheFirstMarkerToTheTerminator) {
         {PrefMet("TEMP!", "/home/j\xC3\xBCrgen/t"), "/home/j\xC3\xBCrgen/t"},
         {PrefMet("Temp!", "/first") + PrefMet("temp!", "/second"), "/first"},
         {"\x02\x05\x00temp!\x04/abc\x02\x01\x00more"s + kTerm + "tail", "/abc\x02\x01\x00more"s},  // later field
-        {"", ""},  // no marker, terminator or value: nothing, never bytes from the file's start
-        {"abcdefgh/path" + kTerm, ""},
-        {"\x02\x05\x00temp!\x04/abc"s, ""},
-        {"xxtemp!", ""},
-        {"xxtemp!\x01", ""},
-        {"temp!\x00"s + kTerm, ""},
+        // No marker, terminator or value: nothing, never bytes from the file's start.
+        {"", ""}, {"abcdefgh/path" + kTerm, ""}, {"\x02\x05\x00temp!\x04/abc"s, ""},
+        {"xxtemp!", ""}, {"xxtemp!\x01", ""}, {"temp!\x00"s + kTerm, ""},
     };
     for (size_t i = 0; i < cases.size(); ++i)
         EXPECT_EQ(ReadPrefMetTempPath(dir.Write(std::to_string(i), cases[i].first)), cases[i].second) << i;
