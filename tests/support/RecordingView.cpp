@@ -53,9 +53,8 @@ void RecordingView::SetListTabStops(const std::vector<int32_t>& stops, int32_t c
     log.push_back(entry);
 }
 
-double RecordingView::TextWidth(const std::string& text) {
-    return charWidth * static_cast<double>(text.size());
-}
+// Seven pixels a byte: enough for tests of the widest row.
+double RecordingView::TextWidth(const std::string& text) { return 7.0 * static_cast<double>(text.size()); }
 
 void RecordingView::SetCommandEnabled(Command command, bool on) {
     enabled[static_cast<int>(command)] = on;

@@ -47,9 +47,6 @@ public:
     std::deque<FileChoice> choices;
     std::vector<FileChooserRequest> chooserRequests;
 
-    // Pixels per character for TextWidth.
-    double charWidth = 7.0;
-
     void SetStatus(const std::string& text, const std::string& colour) override;
     void SetCaption(const std::string& text) override;
     std::string Caption() const override { return caption; }
@@ -71,7 +68,6 @@ public:
     void ProcessPaintEvents() override;
     void SetBusyCursor(bool busy) override;
 
-    bool IsEnabled(Command command) const { return enabled[static_cast<int>(command)]; }
     // The log entries that start with prefix, in order.
     std::vector<std::string> LogWith(const std::string& prefix) const;
 };
