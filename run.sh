@@ -52,20 +52,8 @@ trap stop_server EXIT
 
 if [ -z "$home" ]; then
     home=$repo/build/demo-home
-    rm -rf "$home"
-    cp -R examples/demo-home "$home"
-    cp examples/FAKES.DAT "$home/FAKES.DAT"
-
     port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-    python3 - "$home/Kestrivane.ini" "$repo/examples/demo-temp" "http://127.0.0.1:$port/fakecheck/update" <<'PY'
-import sys
-ini, temp, url = sys.argv[1:]
-with open(ini, "rb") as f:
-    text = f.read()
-text = text.replace(b"@DEMO_TEMP@", temp.encode()).replace(b"@UPDATE_URL@", url.encode())
-with open(ini, "wb") as f:
-    f.write(text)
-PY
+    scripts/make-demo-home.sh "$home" "$repo/examples/demo-temp" "http://127.0.0.1:$port/fakecheck/update"
 
     if [ "$display" = yes ]; then
         python3 -m http.server --bind 127.0.0.1 "$port" --directory examples/demo-server \

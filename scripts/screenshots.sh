@@ -33,18 +33,8 @@ trap cleanup EXIT
 # downloads, and the demo fake list. The update address leads nowhere: the
 # pictures need no network.
 home=$work/home
-cp -R examples/demo-home "$home"
 cp -R examples/demo-temp "$work/temp"
-cp examples/FAKES.DAT "$home/FAKES.DAT"
-python3 - "$home/Kestrivane.ini" "$work/temp" "http://127.0.0.1:9/fakecheck/update" <<'PY'
-import sys
-ini, temp, url = sys.argv[1:]
-with open(ini, "rb") as f:
-    text = f.read()
-text = text.replace(b"@DEMO_TEMP@", temp.encode()).replace(b"@UPDATE_URL@", url.encode())
-with open(ini, "wb") as f:
-    f.write(text)
-PY
+scripts/make-demo-home.sh "$home" "$work/temp" "http://127.0.0.1:9/fakecheck/update"
 
 Xvfb :99 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
