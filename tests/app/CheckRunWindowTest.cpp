@@ -17,12 +17,10 @@ TEST(CheckRunWindow, CheckFilesListsFakesCopiesTheirLinksAndAltFWorksFromTheSear
     auto& w = f.Open();
     EXPECT_TRUE(w.windowTitle().startsWith("Kestrivane Version 1.0.0") && w.windowTitle().contains("2 Fakes in DB"));
     QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
-    const QStringList rows = f.Rows();
-    ASSERT_EQ(rows.size(), 5);
-    EXPECT_EQ(rows[0], QStringLiteral("Partname\tFilename\tError-Description"));
-    EXPECT_EQ(rows[2], QStringLiteral("001.part\tBlockbuster 2026 DVDRip.avi\tFAKE: password protected"));
-    EXPECT_TRUE(rows[3].startsWith(QStringLiteral("002.part\tholiday.avi\t*** OK")));
-    EXPECT_EQ(rows[4], QString::fromUtf8("003.part\tM\xc3\xbcnchen & <Friends>.mkv\tFAKE: audio only"));
+    EXPECT_EQ(f.Rows(), QStringList({"Partname\tFilename\tError-Description", " ",
+                                     "001.part\tBlockbuster 2026 DVDRip.avi\tFAKE: password protected",
+                                     "002.part\tholiday.avi\t*** OK ",
+                                     QString::fromUtf8("003.part\tM\xc3\xbcnchen & <Friends>.mkv\tFAKE: audio only")}));
     const QString status = w.stStatus()->text();
     EXPECT_TRUE(status.startsWith("Finished! Found 2 Fakes in") && status.endsWith("3 checked .part.met"));
     EXPECT_TRUE(w.cbCheckFiles()->isEnabled() && w.cbDownloadFakesDB()->isEnabled() && w.cbTitelSearch()->isEnabled() &&

@@ -14,6 +14,7 @@
 #include "TempDir.h"
 #include "settings/IniFile.h"
 
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 namespace kv::test {
 
 // A main window on a program directory in a temporary directory, its desktop recorded.
@@ -27,7 +28,6 @@ struct GuiFixture {
     std::unique_ptr<app::FrmStart> w;
 
     GuiFixture() { WriteIni(""); }
-    ~GuiFixture() { if (w) w->Hooks().quit = [] {}; }
     void WriteIni(const std::string& extra) {
         home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=http://127.0.0.1:9/u\r\n" + extra);
     }
