@@ -142,6 +142,12 @@ TEST(ImportClientPrefs, FailuresKeepTheWorkingSettings) {
     EXPECT_EQ(f.Ini("eDonkey", "TempPath"), "/good");
     EXPECT_EQ(f.Ini("eMule", "TempDir"), "/kept");
     EXPECT_TRUE(f.view.statusHistory.empty());
+
+    // At the root of the file system the directory is stored without its separator (the root's "C:").
+    if (std::filesystem::exists("/pref.met")) GTEST_SKIP() << "/pref.met exists here";
+    f.Menu("eDonkey", "/pref.met");
+    EXPECT_EQ(f.Ini("eDonkey", "PrefMetPath"), "");
+    EXPECT_EQ(f.Ini("eDonkey", "TempPath"), "/good");
 }
 
 TEST(ImportClientPrefs, EitherMenuEntryImportsWhatTheFileNameSays) {
