@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMenu>
+#include <fstream>
 
 #include "GuiFixture.h"
 
@@ -54,4 +55,22 @@ TEST(CheckRunWindow, CheckFilesListsFakesCopiesTheirLinksAndAltFWorksFromTheSear
     EXPECT_EQ(f.Rows().mid(2).join('|').replace(QRegularExpression("\t[^|]*"), "").toStdString(), "001.part|003.part");
     EXPECT_EQ(w.tbTitelSearch()->text(), QStringLiteral("avi"));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+}
+
+// The demo that ./run.sh shows: the repository's demo downloads and fake list.
+TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLink) {
+    kv::test::GuiFixture f;
+    std::ifstream list(KV_EXAMPLES_DIR "/FAKES.DAT", std::ios::binary);
+    f.home.Write("FAKES.DAT", std::string(std::istreambuf_iterator<char>(list), {}));
+    f.WriteIni("[eMule]\r\nTempDir=" KV_EXAMPLES_DIR "/demo-temp\r\n[Display]\r\nShowAllPartMet=NO\r\n");
+    auto& w = f.Open();
+    QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
+    const QString fake = QString::fromUtf8("Die Sch\xc3\xb6ne und das Biest, Teil 1 - DVDRip.avi");
+    ASSERT_EQ(f.Rows().size(), 3);
+    EXPECT_EQ(f.Rows()[2], "002.part\t" + fake + "\tFake: only the trailer, looped, then a password request");
+    EXPECT_TRUE(w.stStatus()->text().endsWith(" 6 checked .part.met"));
+    w.lbGefundeneFakes()->setCurrentRow(2);
+    w.Action(QStringLiteral("RechteMaustasteCopyLink"))->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(),
+              "ed2k://|file|" + fake + "|734003200|3bd5ba5b199d13a55ab98766f2d08fcc|/");
 }
