@@ -3,9 +3,11 @@
 #include <httplib.h>
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <map>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,14 +19,41 @@ namespace kv::test {
 class StaticServer {
 public:
     using Handler = std::function<void(const httplib::Request&, httplib::Response&)>;
-    StaticServer();
-    ~StaticServer();
+    static Handler Fixed(const std::string& body, int code = 200) {
+        return [=](const auto&, httplib::Response& r) { r.status = code; r.set_content(body, "text/plain"); };
+    }
+    StaticServer() {
+        server_.Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
+            Handler handler = Fixed("", 404);
+            {
+                std::lock_guard lock(mutex_);
+                requests_.push_back(req.path);
+                lastHeaders_ = req.headers;
+                if (const auto it = handlers_.find(req.path); it != handlers_.end()) handler = it->second;
+            }
+            handler(req, res);  // unlocked: it may hold the connection
+        });
+        port_ = server_.bind_to_any_port("127.0.0.1");
+        if (port_ <= 0) throw std::runtime_error("cannot bind a loopback port");
+        thread_ = std::thread([this] { server_.listen_after_bind(); });
+        while (!server_.is_running()) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    ~StaticServer() { stopping_ = true; server_.stop(); thread_.join(); }
     std::string BaseUrl() const { return "http://127.0.0.1:" + std::to_string(port_); }
-    void Serve(const std::string& path, const std::string& body, int status = 200);
-    void Handle(const std::string& path, Handler handler);
-    std::vector<std::string> Requests() const;  // paths, in order
-    std::string LastHeader(const std::string& name) const;
-    void Hold() const;  // for handlers that keep a connection: returns when the server stops (10 s at most)
+    void Serve(const std::string& path, const std::string& body, int code = 200) { Handle(path, Fixed(body, code)); }
+    void Handle(const std::string& path, Handler handler) {
+        std::lock_guard lock(mutex_);
+        handlers_[path] = std::move(handler);
+    }
+    std::vector<std::string> Requests() const { std::lock_guard lock(mutex_); return requests_; }  // paths, in order
+    std::string LastHeader(const std::string& name) const {
+        std::lock_guard lock(mutex_);
+        return lastHeaders_.count(name) ? lastHeaders_.find(name)->second : "";  // names compare without case
+    }
+    // For handlers that keep a connection: returns when the server stops (10 s at most).
+    void Hold() const {
+        for (int i = 0; i < 1000 && !stopping_; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
 
 private:
     httplib::Server server_;
