@@ -2,7 +2,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -66,12 +65,17 @@ protected:
         return "[Internet]\r\nFakesDatDownloadURL=" + Url(updatePath) + "\r\nFakesDatVersion=" + recorded + "\r\n";
     }
     // `sent` bytes of `announced` (0: no length given, the body ends whole); then the
-    // connection closes, or with hold stays open until the client gives up.
+    // connection closes, or with hold the rest follows after a long silence, which
+    // a client without a stall limit would wait out and accept.
     test::StaticServer::Handler Body(size_t sent, size_t announced, bool hold = false) {
         return [=, this](const Request&, Response& res) {
             const auto send = [=, this](size_t, DataSink& sink) {
                 sink.write(Bytes(sent).data(), sent);
-                if (hold) server.Hold();
+                if (hold) {
+                    server.Hold();
+                    sink.write(Bytes(announced - sent).data(), announced - sent);
+                    return true;
+                }
                 if (announced == 0) sink.done();
                 return announced == 0;
             };
@@ -225,9 +229,7 @@ TEST_F(OnlineTest, FailedUpdatesLeaveListAndSettingsByteIdentical) {
         server.Serve(version, "12");
         server.Serve(list, kList);
         server.Handle(c.path, c.handler);
-        const auto start = std::chrono::steady_clock::now();
         Run(OnlineFakesDB_Click);
-        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));  // a stall is given up
         EXPECT_TRUE(c.status.empty() ? state.gfProxyAuth : view.status == c.status) << view.status;
         EXPECT_EQ(dir.Read("FAKES.DAT"), kOldList) << c.status;
         EXPECT_EQ(dir.Read("Kestrivane.ini"), Ini("9")) << c.status;
