@@ -7,7 +7,6 @@
 #include "PartMetBuilder.h"
 #include "RecordingView.h"
 #include "TempDir.h"
-#include "common/StringUtil.h"
 #include "partmet/PartMetReader.h"
 #include "partmet/PrefImport.h"
 #include "partmet/TextSearch.h"
@@ -19,16 +18,7 @@ using Strings = std::vector<std::string>;
 
 namespace {
 
-const std::string kTerm = "\x03\x07\x00"s;
-const std::string kNoTempBox = "Error: No 'temp!' entry in pref.met found!";
-const std::string kNoTempDirBox = "Error: No '[eMule] TempDir=' in preferences.ini found!";
-const std::string kEDonkeyOk =
-    "eDonkey PREF.MET successfully opened, 'PrefMetPath' and 'TempPath' written to KESTRIVANE.INI";
-const std::string kEMuleOk =
-    "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and 'TempDir' written to KESTRIVANE.INI";
-const std::string kAMuleOk =
-    "aMule AMULE.CONF successfully opened, 'PreferencesIniPath' and 'TempDir' written to KESTRIVANE.INI";
-const std::string kHead = "Partname"s + TAB + "Filename";
+const std::string kTerm = "\x03\x07\x00"s, kHead = "Partname\tFilename";
 
 // A pref.met as eDonkey leaves it: binary tags around "temp!", one length byte, the path, 03 07 00.
 std::string PrefMet(const std::string& marker, const std::string& path) {
@@ -38,23 +28,15 @@ std::string PrefMet(const std::string& marker, const std::string& path) {
 
 std::string Download(const std::string& name, uint8_t seed, int nameCopies = 1) {
     test::PartMetLayout meta;
-    meta.name = name;
-    meta.nameCopies = nameCopies;
-    meta.hash = test::SequentialHash(seed);
-    meta.size = 734003200;
+    meta.name = name, meta.nameCopies = nameCopies, meta.hash = test::SequentialHash(seed), meta.size = 734003200;
     return test::BuildPartMet(meta);
 }
-
-std::string Row(const std::string& part, const std::string& name) { return part + TAB + name; }
 
 struct Fixture {
     test::ScopedTempDir home;
     AppState state;
     test::RecordingView view;
-    Fixture() {
-        state.programDir = home.path();
-        state.gIniFile = home.File("Kestrivane.ini");
-    }
+    Fixture() { state.programDir = home.path(), state.gIniFile = home.File("Kestrivane.ini"); }
     std::string Ini(std::string s, std::string k) { return ReadIniString(s, k, "<missing>", 4000, state.gIniFile); }
     void Menu(const std::string& client, const std::string& path = "", int filter = 0) {
         if (!path.empty()) view.choices.push_back(FileChoice{true, path, filter});
@@ -92,20 +74,18 @@ TEST(ImportClientPrefs, DialogPresetsAndTheRememberedFilterEntry) {
     f.Menu("eDonkey");   // cancelled; it has no third entry, so it opens on the first
     f.Menu("eMule");     // and the eMule dialog still finds its own
     f.Menu("Shareaza");  // no dialog
-    std::vector<int> filters;
-    for (const auto& request : f.view.chooserRequests) filters.push_back(request.filterIndex);
-    ASSERT_EQ(filters, (std::vector<int>{0, 0, 2}));
-    const FileChooserRequest& em = f.view.chooserRequests[0];
-    const FileChooserRequest& ed = f.view.chooserRequests[1];
-    EXPECT_EQ(ed.title, "Search for eDonkey-PREF.MET-File");
-    EXPECT_EQ(em.title, "Search for eMule-Preferences.INI-File");
+    const auto& r = f.view.chooserRequests;
+    ASSERT_EQ(r.size(), 3u);
+    EXPECT_EQ((std::array{r[0].filterIndex, r[1].filterIndex, r[2].filterIndex}), (std::array{0, 0, 2}));
     using Filters = std::vector<std::pair<std::string, std::string>>;
-    EXPECT_EQ(ed.filters, (Filters{{"eDonkey pref.met-File (pref.met)", "pref.met"}, {"All Files (*.*)", "*.*"}}));
-    EXPECT_EQ(em.filters, (Filters{{"eMule preferences.ini-File (preferences.ini)", "preferences.ini"},
-                                   {"All Files (*.*)", "*.*"},
-                                   {"aMule amule.conf-File (amule.conf)", "amule.conf"}}));
-    EXPECT_EQ((Strings{ed.initialFileName, em.initialFileName, ed.initialDir, em.initialDir}),
-              (Strings{"pref.met", "preferences.ini", f.home.path(), f.home.path()}));
+    const std::pair<std::string, std::string> all{"All Files (*.*)", "*.*"};
+    EXPECT_EQ(r[1].filters, (Filters{{"eDonkey pref.met-File (pref.met)", "pref.met"}, all}));
+    EXPECT_EQ(r[0].filters, (Filters{{"eMule preferences.ini-File (preferences.ini)", "preferences.ini"}, all,
+                                     {"aMule amule.conf-File (amule.conf)", "amule.conf"}}));
+    EXPECT_EQ((Strings{r[1].title, r[0].title, r[1].initialFileName, r[0].initialFileName, r[1].initialDir,
+                       r[0].initialDir}),
+              (Strings{"Search for eDonkey-PREF.MET-File", "Search for eMule-Preferences.INI-File", "pref.met",
+                       "preferences.ini", f.home.path(), f.home.path()}));
 }
 
 TEST(ImportClientPrefs, FailuresKeepTheWorkingSettings) {
@@ -116,14 +96,12 @@ TEST(ImportClientPrefs, FailuresKeepTheWorkingSettings) {
     f.Menu("eMule");
     for (const std::string name : {"Pref.met", "PREF.MET", "xpref.met", "Preferences.ini", "preferences.ini.bak",
                                    "AMULE.CONF", "amule.conf~", "notes.txt"}) {
-        const std::string path = f.home.Write(
-            "other/" + name, name.find("met") != std::string::npos ? PrefMet("temp!", "/c") : "[eMule]\nTempDir=/c\n");
+        const std::string path = f.home.Write("other/" + name, PrefMet("temp!", "/c") + "\n[eMule]\nTempDir=/c\n");
         f.Menu("eMule", path, 1);
         EXPECT_FALSE(f.Import(path)) << name;
     }
     EXPECT_FALSE(f.Import("") || f.Import(f.home.path() + "/"));
     EXPECT_EQ(f.home.Read("Kestrivane.ini"), before);
-    EXPECT_TRUE(f.view.boxes.empty());
 
     f.view.busy = true;
     f.Menu("eDonkey", f.home.File("gone/pref.met"));  // typed by name, not there
@@ -132,15 +110,11 @@ TEST(ImportClientPrefs, FailuresKeepTheWorkingSettings) {
     EXPECT_FALSE(f.Import(f.home.Write("m/preferences.ini", "[Other]\nTempDir=/wrong\n[eMule]\nTempDir=\n")));
     EXPECT_FALSE(f.Import(f.home.File("n/preferences.ini")));
     EXPECT_FALSE(f.Import(f.home.Write("o/amule.conf", "[eMule]\nNick=a\n")));
-    ASSERT_EQ(f.view.boxes.size(), 5u);
-    for (size_t i = 0; i < 5; ++i) {
-        EXPECT_EQ(f.view.boxes[i].text, i < 2 ? kNoTempBox : kNoTempDirBox) << i;
-        EXPECT_EQ(f.view.boxes[i].style, kMbCritical);
-        EXPECT_EQ(f.view.boxes[i].title, "Kestrivane");
-    }
+    Strings boxes(2, "box:16:Kestrivane:Error: No 'temp!' entry in pref.met found!");
+    boxes.resize(5, "box:16:Kestrivane:Error: No '[eMule] TempDir=' in preferences.ini found!");
+    EXPECT_EQ(f.view.LogWith("box:"), boxes);
     EXPECT_EQ(f.view.log[f.view.log.size() - 2], "busy:0");  // the pointer reset before the box
-    EXPECT_EQ(f.Ini("eDonkey", "TempPath"), "/good");
-    EXPECT_EQ(f.Ini("eMule", "TempDir"), "/kept");
+    EXPECT_EQ((Strings{f.Ini("eDonkey", "TempPath"), f.Ini("eMule", "TempDir")}), (Strings{"/good", "/kept"}));
     EXPECT_TRUE(f.view.statusHistory.empty());
 
     // At the root of the file system the directory is stored without its separator (the root's "C:").
@@ -151,14 +125,11 @@ TEST(ImportClientPrefs, FailuresKeepTheWorkingSettings) {
 }
 
 TEST(ImportClientPrefs, EitherMenuEntryImportsWhatTheFileNameSays) {
-    std::string longDir = "/";
+    std::string longDir = "/", utf16 = "\xFF\xFE", amule = "[eMule]\nAppVersion=2.3.3\nNick=http://www.aMule.org\n";
     while (longDir.size() < 2600) longDir += "abcdefghij/";
-    std::string utf16 = "\xFF\xFE";
     for (char c : "[eMule]\r\nAppVersion=0.50a\r\nTempDir=C:\\J\xFCrgen\\Temp\r\n"s) utf16 += c + "\0"s;
-    std::string amule = "[eMule]\nAppVersion=2.3.3\nNick=http://www.aMule.org\nPort=4662\n";
     for (int i = 0; i < 40; ++i) amule += "Key" + std::to_string(i) + "=" + std::to_string(i) + "\n";
-    amule += "TempDir=/home/user/.aMule/Temp\nIncomingDir=/home/user/.aMule/Incoming\n[Browser]\nOpenPageInTab=1\n"
-             "[Proxy]\nProxyPort=1080\n[Statistics]\nTempDir=/not/this/one\n";
+    amule += "TempDir=/home/user/.aMule/Temp\n[Proxy]\nProxyPort=1080\n[Statistics]\nTempDir=/not/this/one\n";
     const std::string utf8Dir = "C:\\J\xC3\xBCrgen\\Temp";
     const std::vector<std::array<std::string, 4>> cases = {
         {"eMule", "eDonkey2000/pref.met", PrefMet("temp!", "/data/ed/temp"), "/data/ed/temp"},
@@ -168,6 +139,9 @@ TEST(ImportClientPrefs, EitherMenuEntryImportsWhatTheFileNameSays) {
         {"eMule", "u16/preferences.ini", utf16, utf8Dir},
         {"eMule", "plain/amule.conf", "[eMule]\nTempDir=/j\xC3\xBCrgen/Temp\n", "/j\xC3\xBCrgen/Temp"},
     };
+    const auto ok = [](std::string file, std::string keys) {
+        return file + " successfully opened, " + keys + " written to KESTRIVANE.INI";
+    };
     for (const auto& [menu, name, bytes, temp] : cases) {
         Fixture f;
         f.Menu(menu, f.home.Write(name, bytes), 1);
@@ -176,7 +150,9 @@ TEST(ImportClientPrefs, EitherMenuEntryImportsWhatTheFileNameSays) {
         EXPECT_EQ(f.Ini(section, met ? "TempPath" : "TempDir"), temp) << name;
         EXPECT_EQ(f.Ini(section, met ? "PrefMetPath" : "PreferencesIniPath"), dir);
         EXPECT_EQ(f.Ini(met ? "eMule" : "eDonkey", met ? "TempDir" : "TempPath"), "<missing>");
-        EXPECT_EQ(f.view.status, met ? kEDonkeyOk : name.ends_with("amule.conf") ? kAMuleOk : kEMuleOk);
+        EXPECT_EQ(f.view.status, met ? ok("eDonkey PREF.MET", "'PrefMetPath' and 'TempPath'")
+                                     : ok(name.ends_with("amule.conf") ? "aMule AMULE.CONF" : "eMule PREFERENCES.INI",
+                                          "'PreferencesIniPath' and 'TempDir'"));
         EXPECT_EQ(f.view.statusColour, "0");
     }
 }
@@ -186,26 +162,22 @@ TEST(TextSearch, FindsTextAnywhereInEveryMetFileWithoutRegardToCase) {
     f.Put("001.part.met", Download("movie.avi", 0x10, 2));  // aMule's doubled name tag: shown once
     f.Put("003.part.met", Download("Another.AVI.Movie.mkv", 0x30) + test::TagString(0xF6, "comment: xyzzy rocks"));
     f.Put("004.part.met", "\x0E\x01\x02XYZZY free text");  // no name pattern: an empty name
-    f.Put("BACKUP.MET", Download("x.avi", 0x50));
-    f.Put("known.met", Download("y.Avi", 0x60));
-    f.Put("005.part.met.bak", Download("z.avi", 0x70));
-    f.Put("notes.txt", Download("w.avi", 0x80));
+    f.Put("BACKUP.MET", Download("x.avi", 0x50)), f.Put("known.met", Download("y.Avi", 0x60));
+    f.Put("005.part.met.bak", Download("z.avi", 0x70)), f.Put("notes.txt", Download("w.avi", 0x80));
     f.state.gListHoldsCheckRows = true;
 
     EXPECT_TRUE(f.Search("AVI").ran);
-    EXPECT_EQ(f.view.rows, (Strings{kHead, " ", Row("001.part", "movie.avi"), Row("003.part", "Another.AVI.Movie.mkv"),
-                                    Row("BACKUP", "x.avi"), Row("known", "y.Avi")}));
-    EXPECT_EQ(f.view.status, "Finished! Found 4 part.met-File with Text 'AVI'");
-    EXPECT_EQ(f.view.statusColour, "0");
+    EXPECT_EQ(f.view.rows, (Strings{kHead, " ", "001.part\tmovie.avi", "003.part\tAnother.AVI.Movie.mkv",
+                                    "BACKUP\tx.avi", "known\ty.Avi"}));
+    EXPECT_EQ(f.view.status + "|" + f.view.statusColour, "Finished! Found 4 part.met-File with Text 'AVI'|0");
     EXPECT_FALSE(f.state.gListHoldsCheckRows);  // the link export must not pair these rows with check results
     EXPECT_EQ(f.view.horizontalExtent, 7 * 30 + 200);  // the widest row, 7 pixels a character
-    EXPECT_EQ(f.view.repaints, 1);
-    EXPECT_TRUE(f.view.LogWith("disable:").empty());
+    EXPECT_TRUE(f.view.repaints == 1 && f.view.LogWith("disable:").empty());
 
     f.Search("Xyzzy");
-    EXPECT_EQ(f.view.rows, (Strings{kHead, " ", Row("003.part", "Another.AVI.Movie.mkv"), Row("004.part", "")}));
+    EXPECT_EQ(f.view.rows, (Strings{kHead, " ", "003.part\tAnother.AVI.Movie.mkv", "004.part\t"}));
     f.Search("\x11\x12\x13");  // hash bytes
-    EXPECT_EQ(f.view.rows, (Strings{kHead, " ", Row("001.part", "movie.avi")}));
+    EXPECT_EQ(f.view.rows, (Strings{kHead, " ", "001.part\tmovie.avi"}));
 }
 
 TEST(TextSearch, EmptyTextSkipsUnreadableFilesAndStopsWithoutTempDir) {
@@ -213,7 +185,6 @@ TEST(TextSearch, EmptyTextSkipsUnreadableFilesAndStopsWithoutTempDir) {
     f.Put("002.part.met", "");
     EXPECT_TRUE(f.Search("").ran);
     EXPECT_EQ(f.view.rows, (Strings{kHead, " "}));
-    EXPECT_EQ(f.view.status, "Finished! Found 0 part.met-File with Text ''");
     EXPECT_EQ(f.view.horizontalExtent, 200);
 
     f.Put("001.part.met", Download("a.avi", 1));
@@ -222,7 +193,7 @@ TEST(TextSearch, EmptyTextSkipsUnreadableFilesAndStopsWithoutTempDir) {
     if (::geteuid() != 0) ::chmod(f.Put("locked.met", Download("secret.avi", 2)).c_str(), 0);  // root reads all
     f.Put("zzz.part.met", Download("b.avi", 3));
     EXPECT_EQ(f.Search("").hits.size(), 2u);
-    EXPECT_EQ(f.view.rows, (Strings{kHead, " ", Row("001.part", "a.avi"), Row("zzz.part", "b.avi")}));
+    EXPECT_EQ(f.view.rows, (Strings{kHead, " ", "001.part\ta.avi", "zzz.part\tb.avi"}));
     EXPECT_EQ(f.view.status, "Finished! Found 2 part.met-File with Text ''");
 
     std::filesystem::remove(f.state.gIniFile);
@@ -230,7 +201,6 @@ TEST(TextSearch, EmptyTextSkipsUnreadableFilesAndStopsWithoutTempDir) {
     f.view.rows = {"stale"};
     EXPECT_FALSE(f.Search("avi").ran);
     EXPECT_TRUE(f.view.rows.empty());  // cleared, and the older listing not walked
-    ASSERT_EQ(f.view.boxes.size(), 1u);
-    EXPECT_EQ(f.view.boxes[0].style, kMbCritical);
+    EXPECT_EQ(f.view.LogWith("box:16:").size(), 1u);
     for (const auto& text : f.view.statusHistory) EXPECT_EQ(text.find("Finished!"), std::string::npos) << text;
 }
