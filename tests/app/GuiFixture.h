@@ -1,30 +1,28 @@
 #pragma once
-#include <QAction>
-#include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 #include <QTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
 #include "FrmStart.h"
 #include "KvLineEdit.h"
 #include "PartMetBuilder.h"
+#include "TabStopDelegate.h"
 #include "TempDir.h"
 #include "settings/IniFile.h"
 
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+// Shows a window and waits until it has the keyboard: shortcuts need an active window.
+inline bool Activate(QWidget* w) { w->show(); w->activateWindow(); return QTest::qWaitForWindowActive(w); }
 namespace kv::test {
 
-// A main window on a program directory in a temporary directory, its desktop recorded.
-// The update address is a closed loopback port: no test reaches the network.
+// A main window on a temporary program directory, its desktop recorded; updates go to a closed loopback port.
 struct GuiFixture {
     ScopedTempDir home;
-    std::vector<QString> boxes, opened, dialogs;  // boxes as "text|style|title"
-    bool openResult = true;  // what opening an address reports
+    std::vector<QString> boxes, dialogs;  // boxes as "text|style|title"
+    std::vector<std::string> opened;
+    bool openResult = true;
     int quits = 0;
-    std::function<void(QDialog&)> onDialog;  // what a "shown" dialog does; by default it is cancelled
+    std::function<void(QDialog&)> onDialog;  // by default a dialog is cancelled
     std::unique_ptr<app::FrmStart> w;
 
     GuiFixture() { WriteIni(""); }
@@ -34,31 +32,27 @@ struct GuiFixture {
     std::string Ini(const char* section, const char* key) {
         return ReadIniString(section, key, "<missing>", 2000, home.File("Kestrivane.ini"));
     }
-    // A download in the temp directory; UseTemp names that directory in the ini.
     void AddDownload(const std::string& file, const std::string& name, uint64_t size, uint8_t seed) {
-        home.Write("temp/" + file, BuildPartMet({.hash = SequentialHash(seed), .name = name, .size = size}));
+        const PartMetLayout download{.hash = SequentialHash(seed), .name = name, .size = size, .extraTags{}};
+        home.Write("temp/" + file, BuildPartMet(download));
     }
     void UseTemp(const std::string& more = "") { WriteIni("[eMule]\r\nTempDir=" + home.File("temp") + "\r\n" + more); }
 
-    // Builds the window (runs its load), shows and activates it: shortcuts need an active window.
+    // Builds the window, which runs its load, and activates it.
     app::FrmStart& Open() {
         app::DesktopHooks h;
         h.messageBox = [this](QWidget*, const QString& text, int style, const QString& title) {
             boxes.push_back(text + '|' + QString::number(style) + '|' + title);
         };
-        h.chooseFile = [](QWidget*, const FileChooserRequest&) { return FileChoice{}; };
-        h.openAddress = [this](const QString& a) { opened.push_back(a); return openResult; };
+        h.openAddress = [this](const QString& a) { opened.push_back(a.toStdString()); return openResult; };
         h.runDialog = [this](QDialog& d) {
             dialogs.push_back(d.objectName());
             if (onDialog) onDialog(d);
             return d.result();
         };
-        h.popupMenu = [](QMenu&, const QPoint&) {};
         h.quit = [this] { ++quits; };
         w = std::make_unique<app::FrmStart>(home.path(), h);
-        w->show();
-        w->activateWindow();
-        if (!QTest::qWaitForWindowActive(w.get())) ADD_FAILURE() << "window never became active";
+        if (!Activate(w.get())) ADD_FAILURE() << "window never became active";
         return *w;
     }
     QStringList Rows() const {
@@ -69,3 +63,4 @@ struct GuiFixture {
 };
 
 }  // namespace kv::test
+using kv::test::GuiFixture;
