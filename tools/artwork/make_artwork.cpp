@@ -125,21 +125,17 @@ QImage Magnifier() {
     return img;
 }
 
-QImage AboutPicture() {
-    QImage img(46, 49, QImage::Format_ARGB32);
+// The program's mark alone on a transparent picture of the given size.
+QImage Mark(int width, int height, const QRectF& where) {
+    QImage img(width, height, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
-    PaintMark(p, QRectF(1, 2, 44, 44));
+    PaintMark(p, where);
     return img;
 }
 
-QImage Icon() {
-    QImage img(64, 64, QImage::Format_ARGB32);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    PaintMark(p, QRectF(2, 2, 60, 60));
-    return img;
-}
+QImage AboutPicture() { return Mark(46, 49, QRectF(1, 2, 44, 44)); }
+QImage Icon() { return Mark(64, 64, QRectF(2, 2, 60, 60)); }
 
 }  // namespace
 
