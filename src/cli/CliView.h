@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <ostream>
 #include <string>
@@ -51,6 +52,9 @@ public:
     const std::vector<std::string>& Rows() const { return rows_; }
     const std::vector<Message>& Messages() const { return messages_; }
 
+    bool HasBoxes() const {
+        return std::any_of(messages_.begin(), messages_.end(), [](const Message& m) { return m.box; });
+    }
     // The last status text ("" when none was written).
     std::string LastStatus() const;
     // The last status text or box text, whichever came later, on one line and

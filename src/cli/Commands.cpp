@@ -76,15 +76,6 @@ bool Update(AppState& state, std::ostream& err) {
     return state.gfDownloadOK;
 }
 
-// True when the settings now hold the temp directory that the client's file gives.
-bool StoredAsImported(const AppState& state, const std::string& path, bool prefMet) {
-    std::string expected = prefMet ? ReadPrefMetTempPath(path) : ReadIniString("eMule", "TempDir", "", 2000, path);
-    expected = expected.substr(0, expected.find_first_of("\r\n"));  // values end at a line break
-    const std::string stored = prefMet ? ReadIniString("eDonkey", "TempPath", "", 2000, state.gIniFile)
-                                       : ReadIniString("eMule", "TempDir", "", 2000, state.gIniFile);
-    return !stored.empty() && stored == expected;
-}
-
 }  // namespace
 
 int RunCheck(const std::string& home, const CheckArgs& args, std::ostream& out, std::ostream& err) {
@@ -140,10 +131,10 @@ int RunImport(const std::string& home, const std::string& file, std::ostream& er
     AppState state;
     CliView view(err, /*live=*/false);
     InitSharedState(state, view, home);
-    if (!ImportClientPrefsFile(state, view, path)) return Fail(view, err, "The import stored no temp directory.");
-    // Settings writes fail silently (a missing or read-only program directory);
-    // a terminal user must not be told of a success that was not stored.
-    if (!StoredAsImported(state, path, name == "pref.met")) {
+    if (!ImportClientPrefsFile(state, view, path)) {
+        // Without a box the client's file was fine and the settings could not
+        // be written (a missing or read-only program directory).
+        if (view.HasBoxes()) return Fail(view, err, "The import stored no temp directory.");
         err << "Could not write " << ToDisplayUtf8(state.gIniFile) << ".\n";
         return kExitError;
     }

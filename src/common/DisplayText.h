@@ -1,11 +1,15 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace kv {
 
 bool IsValidUtf8(std::string_view bytes);
+
+// Appends one code point (up to U+10FFFF) as UTF-8.
+void AppendUtf8(std::string& out, uint32_t codePoint);
 
 // Bytes as a user sees them, in UTF-8: valid UTF-8 stays as it is (a leading
 // byte-order mark dropped), anything else is read as Windows-1252.

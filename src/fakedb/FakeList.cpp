@@ -162,8 +162,10 @@ void LoadFakeListFrom(AppState& state, MainView& view, const std::string& path) 
                     " Fakes in DB");
 }
 
+std::string FakesDatPath(const AppState& state) { return JoinPath(state.programDir, state.gFakesFileName); }
+
 void LoadFakeList(AppState& state, MainView& view) {
-    LoadFakeListFrom(state, view, JoinPath(state.programDir, "FAKES.DAT"));
+    LoadFakeListFrom(state, view, FakesDatPath(state));
 }
 
 }  // namespace kv

@@ -28,7 +28,10 @@ void BuildFakeIndex(AppState& state);
 // digits) anywhere, without regard to case; -1 for none or an empty hashText.
 int32_t FindFakeRecord(const AppState& state, const std::string& hashText);
 
-// Loads JoinPath(programDir, "FAKES.DAT") into state.gFakeDB (and the index);
+// The fake list's path: the program directory and gFakesFileName.
+std::string FakesDatPath(const AppState& state);
+
+// Loads FakesDatPath(state) into state.gFakeDB (and the index);
 // the caption gets " / Total " N " Fakes in DB", or the status line tells the
 // file is missing.
 void LoadFakeList(AppState& state, MainView& view);

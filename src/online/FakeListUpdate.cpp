@@ -62,7 +62,7 @@ void CheckFakesDatVersion(AppState& state, MainView& view) {
     } else {
         state.gPendingFakesDatVersion.clear();
         view.SetStatus("You already have the newest FAKE-DB...", "0");
-        state.gfFakesDatNeeded = FileLength(JoinPath(state.programDir, state.gFakesFileName)) <= 0;
+        state.gfFakesDatNeeded = FileLength(FakesDatPath(state)) <= 0;
     }
 
     RemoveFile(versionFile);
@@ -74,7 +74,7 @@ void DownloadFakesDat(AppState& state, MainView& view) {
     std::string url = ReadIniString(kSection, kUrlKey, "", kUrlSize, state.gIniFile);
     if (url.empty()) url = state.gDefaultFakesUrl;
     DownloadUrlToFile(state, view, url + "/" + state.gFakesFileName,
-                      JoinPath(state.programDir, state.gFakesFileName), false);
+                      FakesDatPath(state), false);
     if (state.gfDownloadOK && !state.gPendingFakesDatVersion.empty()) {
         WriteIniString(kSection, kVersionKey, state.gPendingFakesDatVersion, state.gIniFile);
         state.gPendingFakesDatVersion.clear();

@@ -63,7 +63,7 @@ private:
 CheckSummary cbCheckFiles_Click(AppState& state, MainView& view, const CheckOptions& options) {
     CheckSummary summary;
     const std::string fakesPath =
-        options.fakesFile.empty() ? JoinPath(state.programDir, "FAKES.DAT") : options.fakesFile;
+        options.fakesFile.empty() ? FakesDatPath(state) : options.fakesFile;
     if (!FileExists(fakesPath)) {
         view.SetStatus("No FAKES-DB found. Please 'Update DB'.", "0");
         return summary;

@@ -62,11 +62,11 @@ bool ImportPrefMet(AppState& state, MainView& view, const std::string& fullPath,
         view.MessageBox(kNoPrefMetTemp, kMbCritical, kAppTitle);
         return false;
     }
-    WriteIniString("eDonkey", "TempPath", temp, state.gIniFile);
+    const bool stored = WriteIniString("eDonkey", "TempPath", temp, state.gIniFile);
     view.SetStatus(
         "eDonkey PREF.MET successfully opened, 'PrefMetPath' and 'TempPath' written to KESTRIVANE.INI",
         "0");
-    return true;
+    return stored;
 }
 
 // preferences.ini (eMule) and amule.conf (aMule) keep the temp directory under
@@ -80,13 +80,13 @@ bool ImportIniPrefs(AppState& state, MainView& view, const std::string& fullPath
         view.MessageBox(kNoIniTempDir, kMbCritical, kAppTitle);
         return false;
     }
-    WriteIniString("eMule", "TempDir", temp, state.gIniFile);
+    const bool stored = WriteIniString("eMule", "TempDir", temp, state.gIniFile);
     view.SetStatus(amule ? "aMule AMULE.CONF successfully opened, 'PreferencesIniPath' and 'TempDir' "
                            "written to KESTRIVANE.INI"
                          : "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and "
                            "'TempDir' written to KESTRIVANE.INI",
                    "0");
-    return true;
+    return stored;
 }
 
 }  // namespace

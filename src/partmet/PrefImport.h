@@ -17,7 +17,7 @@ std::string ReadPrefMetTempPath(const std::string& path);
 void ImportClientPrefs(AppState& state, MainView& view, const std::string& client);
 
 // Imports one chosen file by its name (pref.met, preferences.ini, amule.conf);
-// other names do nothing. Returns true when a temp directory was stored.
+// other names do nothing. Returns true when the temp directory reached the settings file.
 bool ImportClientPrefsFile(AppState& state, MainView& view, const std::string& fullPath);
 
 }  // namespace kv

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "common/DisplayText.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
 
@@ -32,24 +33,6 @@ std::string_view TrimBlanks(std::string_view text) {
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && ToUpperAscii(a) == ToUpperAscii(b);
-}
-
-void AppendUtf8(std::string& out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 // UTF-16 (without its byte-order mark) to UTF-8; unpaired surrogates become
@@ -211,9 +194,9 @@ std::string ReadIniString(const std::string& section, const std::string& key,
     return CutToSize(ValueOf(content, content.find('=')), size);
 }
 
-void WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& file) {
-    if (file.empty() || section.empty() || key.empty()) return;
+    if (file.empty() || section.empty() || key.empty()) return false;
     // A value never spans lines: whatever follows a line break would become
     // lines of its own in the file.
     const std::string stored = value.substr(0, value.find_first_of("\r\n"));
@@ -223,7 +206,7 @@ void WriteIniString(const std::string& section, const std::string& key, const st
     if (const std::optional<std::string> raw = ReadWholeFile(file, kMaxIniBytes)) {
         lines = SplitLines(DecodeIniText(*raw, &prefix));
     } else if (FileExists(file)) {
-        return;  // present but unreadable (or too large): never replace it blindly
+        return false;  // present but unreadable (or too large): never replace it blindly
     }
 
     // New lines take the file's own line ending; a new file gets CR LF.
@@ -254,7 +237,7 @@ void WriteIniString(const std::string& section, const std::string& key, const st
         out += line.content;
         out += line.ending;
     }
-    WriteFileAtomic(file, out);
+    return WriteFileAtomic(file, out);
 }
 
 std::string EnsureIniString(const std::string& section, const std::string& key,

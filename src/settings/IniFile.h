@@ -19,8 +19,9 @@ std::string ReadIniString(const std::string& section, const std::string& key,
 // Stores value (up to its first line break) under key in section of file:
 // replaced in place, or appended at the end of its section, or in a new section
 // at the end of the file; every other line kept byte for byte, the file's own
-// line ending kept. The file is replaced atomically; failures are silent.
-void WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+// line ending kept. The file is replaced atomically. Returns whether the value
+// was stored; callers that only report on the status line may ignore it.
+bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& file);
 
 // The ensure-key read: when the key reads empty, defaultValue is written and

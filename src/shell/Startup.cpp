@@ -78,8 +78,7 @@ std::string Form_Load(AppState& state, MainView& view, const std::string& progra
     AppendToArray(state.gTabStops, RoundHalfEven32(NumericValue(tabStop2)));
     view.SetListTabStops(state.gTabStops, 2);
 
-    const std::string& dir = state.programDir.empty() ? programDir : state.programDir;
-    if (FileExists(JoinPath(dir, state.gFakesFileName))) {
+    if (FileExists(FakesDatPath(state))) {
         LoadFakeList(state, view);
     } else {
         view.SetStatus(kNoFakesDb, "0");
