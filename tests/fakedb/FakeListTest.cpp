@@ -1,90 +1,52 @@
-#include "fakedb/FakeList.h"
-
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <random>
 
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "common/StringUtil.h"
+#include "fakedb/FakeList.h"
 
-namespace kv {
-namespace {
-
+using namespace kv;
 using Rows = std::vector<std::string>;
-const std::string kA = "0123456789abcdef0123456789abcdef", kB = "fedcba9876543210fedcba9876543210";
 
-TEST(ParseFakeList, LineEndsFieldsAndSkippedLines) {
-    std::vector<SkippedFakeLine> skipped;
-    EXPECT_EQ(ParseFakeList(kA + ",734869504,Movie (German)\r\n,12,empty field 1\r\nno comma\r\n" + kB +
-                                ",100,Title, with, commas\nh,only a description\r\nh,1,a\rb\r\n\r\n AB , x , d ",
-                            &skipped),
-              (Rows{kA + "\t734869504\tMovie (German)\t", kB + "\t100\tTitle, with, commas\t",
-                    "h\t\tonly a description\t", "h\t1\ta\rb\t", " AB \t x \t d \t"}));
-    EXPECT_EQ(skipped.size() == 1 ? std::to_string(skipped[0].index) + skipped[0].line : "", "1,12,empty field 1");
-    EXPECT_TRUE(ParseFakeList("").empty() && ParseFakeList("\r\n\n").empty());
-}
-
-// On generated lists (capitals, planted in descriptions, partial, adjacent, longer runs) the index = a plain scan.
-TEST(FakeIndex, AgreesWithAPlainScan) {
-    std::mt19937 rng(1);
-    auto hash = [&] { std::string h(32, '0'); for (char& c : h) c = "0123456789abcdef"[rng() % 16]; return h; };
-    Rows pool(600);  // the first 400 are listed
-    for (auto& h : pool) h = hash();
-    std::string file;
-    for (int r = 0; r < 4000; ++r) {
-        const std::string h = pool[rng() % 400], n = std::to_string(r);
-        const std::string lines[] = {ToUpperAscii(h) + ",1,Film " + n, "bad" + n + ",1,see " + h + " (repost)",
-                                     "x,1,mixed " + h.substr(0, 10) + ToUpperAscii(h.substr(10)) + "!",
-                                     h.substr(0, 20) + ",1,half", "beef" + h + ",2,longer run", h + ",1,Plain",
-                                     n + "," + h + "," + pool[r % 400] + " next to it"};
-        file += lines[rng() % 7] + (rng() % 3 ? "\r\n" : "\n");
-    }
-    AppState state;
-    state.gFakeDB = ParseFakeList(file), BuildFakeIndex(state);
-    Rows probes = pool;
-    for (int i = 0; i < 40; ++i) probes.push_back(("beef" + pool[i]).substr(1 + i % 4, 32));  // inside longer runs
-    probes.insert(probes.end(), {ToUpperAscii(pool[0]), "", "FILM 1", "PLAIN"});
-    int hits = 0;
-    for (const auto& probe : probes) {
-        int32_t scan = -1;
-        for (size_t r = 0; r < state.gFakeDB.size() && scan < 0 && !probe.empty(); ++r)
-            if (ContainsNoCase(state.gFakeDB[r], probe)) scan = static_cast<int32_t>(r);
-        ASSERT_EQ(FindFakeRecord(state, probe), scan) << probe;
-        hits += scan >= 0;
-    }
-    EXPECT_GT(hits, 350);
-}
-
-TEST(LoadFakeList, CountReloadDiagnosticAndMissingOrEmptyFile) {
+// A generated list, lines ended by CR LF or LF alone: capitals, hashes planted in descriptions, partial ones and
+// inside longer hex runs. The index finds the first record a plain scan finds, also after loading again.
+TEST(LoadFakeList, IndexAgreesWithAPlainScanAnEmptyOrMissingListClearsItLinesAndSkippedLines) {
     test::ScopedTempDir dir;
     test::RecordingView view;
     AppState state;
-    state.programDir = dir.path(), state.gVersionText = "Kestrivane Version 1.0.0";
-    dir.Write("FAKES.DAT", kA + ",1,a\r\n" + kB + ",2,b\n,3,broken\r\nc,3,c");
-    const Rows box = {"box:" + std::to_string(kMbOk) +
-                      ":Kestrivane:Fehler in der FAKES.DAT, Linie2\r\nEingelesene Zeile:\r\n,3,broken"};
-    for (const std::string ask : {"", "yes", "env"}) {  // loading again replaces the records, never adds to them
-        state.gShowFakesDatErrors = ask == "yes" ? ask : "";
-        if (ask == "env") ::setenv("KESTRIVANE_SHOW_FAKESDAT_ERRORS", "YES", 1);
-        view.log.clear();
-        LoadFakeList(state, view);
-        ::unsetenv("KESTRIVANE_SHOW_FAKESDAT_ERRORS");
-        EXPECT_TRUE(state.gFakeDB.size() == 3 && FindFakeRecord(state, kB) == 1);
-        EXPECT_EQ(view.caption, "Kestrivane Version 1.0.0 / Total  3 Fakes in DB");
-        EXPECT_EQ(view.LogWith("box:"), ask.empty() ? Rows{} : box);  // skipped lines are shown only on request
+    std::mt19937 rng(1);
+    Rows pool(600);  // the first 400 are listed
+    for (auto& h : pool) while (h.size() < 32) h += "0123456789abcdef"[rng() % 16];
+    std::string file = ",1,no hash\n";
+    for (int r = 0; r < 4000; ++r) {
+        const std::string h = pool[rng() % 400], n = std::to_string(r);
+        const std::string lines[] = {ToUpperAscii(h) + ",1,Film " + n, "bad" + n + ",1,see " + h + " (repost)",
+                                     h.substr(0, 20) + ",1,half", "beef" + h + ",2,longer run", h + ",1,Plain"};
+        file += lines[rng() % 5] + (rng() % 3 ? "\r\n" : "\n");
     }
-    dir.Write("FAKES.DAT", "");
-    view.caption = "kept";
-    for (const char* name : {"FAKES.DAT", "absent.dat"}) {
-        state.gFakeDB = {kA + "\t"}, BuildFakeIndex(state);
-        LoadFakeListFrom(state, view, dir.File(name));
-        EXPECT_EQ(view.status + view.caption, "File " + dir.File(name) + " not found! Please download FAKE-DB!kept");
-        EXPECT_TRUE(state.gFakeDB.empty() && FindFakeRecord(state, kA) == -1);  // the old records and index are gone
+    for (int i = 400; i < 440; ++i) pool[i] = ("beef" + pool[i - 400]).substr(1 + i % 4, 32);  // inside longer runs
+    pool.insert(pool.end(), {ToUpperAscii(pool[0]), ""});
+    const std::string list = dir.Write("FAKES.DAT", file), empty = dir.Write("empty.dat", "");
+    for (const std::string& other : {empty, dir.File("absent.dat")}) {
+        LoadFakeListFrom(state, view, list);
+        EXPECT_EQ(view.caption, " / Total  4000 Fakes in DB");  // replaced, not added to
+        for (const auto& probe : pool) {
+            const auto& db = state.gFakeDB;
+            const auto scan = std::find_if(db.begin(), db.end(), [&](auto& r) { return ContainsNoCase(r, probe); });
+            ASSERT_EQ(FindFakeRecord(state, probe), probe.empty() || scan == db.end() ? -1 : scan - db.begin())
+                << probe;
+        }
+        LoadFakeListFrom(state, view, other);
+        EXPECT_EQ(view.status, "File " + other + " not found! Please download FAKE-DB!");
+        EXPECT_TRUE(state.gFakeDB.empty() && FindFakeRecord(state, pool[0]) == -1);
     }
-    EXPECT_EQ(dir.Read("FAKES.DAT"), "");
+    EXPECT_EQ(view.LogWith("box:"), Rows{});  // skipped lines are shown only on request
+    state.gShowFakesDatErrors = "yes";        // a lone CR ends no line; commas past the second are the description's
+    LoadFakeListFrom(state, view, dir.Write("small.dat", "a,7,Movie\r\n,12,no hash\r\nno comma\nb,1,x, y\rz\nc,text"));
+    EXPECT_EQ(state.gFakeDB, (Rows{"a\t7\tMovie\t", "b\t1\tx, y\rz\t", "c\t\ttext\t"}));
+    const std::string box = ":Kestrivane:Fehler in der FAKES.DAT, Linie1\r\nEingelesene Zeile:\r\n,12,no hash";
+    EXPECT_EQ(view.LogWith("box:"), Rows{"box:" + std::to_string(kMbOk) + box});
 }
-
-}  // namespace
-}  // namespace kv
