@@ -1,12 +1,20 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "common/MainView.h"
 
 namespace kv::test {
+
+inline const char* CommandName(Command command) {
+    static const char* const names[] = {"OnlineFakesDB", "OnlineKestrivane", "cbDownloadFakesDB", "cbCheckFiles",
+                                        "cbTitelSearch"};
+    return names[static_cast<int>(command)];
+}
 
 // A MainView that records every call, for tests of the core's operations.
 class RecordingView : public MainView {
@@ -18,10 +26,10 @@ public:
     };
 
     // Everything observed, in call order, as short strings ("status:...",
-    // "enable:cbCheckFiles:0", "box:16:...", "clipboard:...", ...).
+    // "disable:cbCheckFiles", "box:16:<title>:<text>", "clipboard:...", ...).
     std::vector<std::string> log;
 
-    std::string status;                   // last status text
+    std::string status;  // last status text
     std::vector<std::string> statusHistory;
     std::string statusColour;
     std::string caption;
@@ -40,38 +48,79 @@ public:
     bool textSearchChecked = false;
     bool searchControlsVisible = true;
     bool busy = false;
-    // Enabled state of the five commands (all enabled at first).
-    bool enabled[5] = {true, true, true, true, true};
+    bool enabled[5] = {true, true, true, true, true};  // the five commands, by Command
 
     // Answers for ChooseFile, taken in order; a cancel when none is left.
     std::deque<FileChoice> choices;
     std::vector<FileChooserRequest> chooserRequests;
 
-    void SetStatus(const std::string& text, const std::string& colour) override;
-    void SetCaption(const std::string& text) override;
+    void SetStatus(const std::string& text, const std::string& colour) override {
+        status = text;
+        if (!colour.empty()) statusColour = colour;
+        statusHistory.push_back(text);
+        log.push_back("status:" + text);
+    }
+    void SetCaption(const std::string& text) override { caption = text, log.push_back("caption:" + text); }
     std::string Caption() const override { return caption; }
-    void ClearList() override;
-    void AddListRow(const std::string& row) override;
-    void RepaintList() override;
+    void ClearList() override { rows.clear(), selected = -1, log.push_back("clear"); }
+    void AddListRow(const std::string& row) override { rows.push_back(row), log.push_back("row:" + row); }
+    void RepaintList() override { ++repaints, log.push_back("repaint"); }
     int32_t ListCount() const override { return static_cast<int32_t>(rows.size()); }
     int32_t SelectedRow() const override { return selected; }
-    void SetHorizontalExtent(int32_t pixels) override;
-    void SetListTabStops(const std::vector<int32_t>& stops, int32_t count) override;
-    double TextWidth(const std::string& text) override;
-    void SetCommandEnabled(Command command, bool enabled) override;
-    void SetMenuChecked(MenuCheck item, bool checked) override;
-    void SetSearchControlsVisible(bool visible) override;
-    void MessageBox(const std::string& text, int style, const std::string& title) override;
-    FileChoice ChooseFile(const FileChooserRequest& request) override;
-    void SetClipboardText(const std::string& text) override;
-    bool OpenAddress(const std::string& address) override;
-    void ProcessPaintEvents() override;
-    void SetBusyCursor(bool busy) override;
+    void SetHorizontalExtent(int32_t pixels) override {
+        horizontalExtent = pixels;
+        log.push_back("extent:" + std::to_string(pixels));
+    }
+    void SetListTabStops(const std::vector<int32_t>& stops, int32_t count) override {
+        tabStops.assign(stops.begin(), stops.begin() + std::min<size_t>(stops.size(), std::max(count, 0)));
+        std::string entry = "tabstops:";
+        for (size_t i = 0; i < tabStops.size(); ++i) entry += (i ? "," : "") + std::to_string(tabStops[i]);
+        log.push_back(entry);
+    }
+    // Seven pixels a byte: enough for tests of the widest row.
+    double TextWidth(const std::string& text) override { return 7.0 * static_cast<double>(text.size()); }
+    void SetCommandEnabled(Command command, bool on) override {
+        enabled[static_cast<int>(command)] = on;
+        log.push_back(std::string(on ? "enable:" : "disable:") + CommandName(command));
+    }
+    void SetMenuChecked(MenuCheck item, bool checked) override {
+        const bool all = item == MenuCheck::ViewAllFiles;
+        (all ? allFilesChecked : textSearchChecked) = checked;
+        log.push_back(std::string("check:") + (all ? "ViewAllFiles:" : "ViewTextSearch:") + (checked ? "1" : "0"));
+    }
+    void SetSearchControlsVisible(bool visible) override {
+        searchControlsVisible = visible;
+        log.push_back(std::string("searchcontrols:") + (visible ? "1" : "0"));
+    }
+    void MessageBox(const std::string& text, int style, const std::string& title) override {
+        boxes.push_back({text, style, title});
+        log.push_back("box:" + std::to_string(style) + ":" + title + ":" + text);
+    }
+    FileChoice ChooseFile(const FileChooserRequest& request) override {
+        chooserRequests.push_back(request);
+        log.push_back("choose:" + request.title);
+        if (choices.empty()) return FileChoice{false, "", request.filterIndex};
+        const FileChoice choice = choices.front();
+        choices.pop_front();
+        return choice;
+    }
+    void SetClipboardText(const std::string& text) override {
+        clipboardSet = true, clipboard = text, log.push_back("clipboard:" + text);
+    }
+    bool OpenAddress(const std::string& address) override {
+        openedAddresses.push_back(address), log.push_back("open:" + address);
+        return openAddressResult;
+    }
+    void ProcessPaintEvents() override { ++paintEventPumps; }
+    void SetBusyCursor(bool on) override { busy = on, log.push_back(std::string("busy:") + (on ? "1" : "0")); }
 
     // The log entries that start with prefix, in order.
-    std::vector<std::string> LogWith(const std::string& prefix) const;
+    std::vector<std::string> LogWith(const std::string& prefix) const {
+        std::vector<std::string> out;
+        std::copy_if(log.begin(), log.end(), std::back_inserter(out),
+                     [&](const std::string& e) { return e.rfind(prefix, 0) == 0; });
+        return out;
+    }
 };
-
-const char* CommandName(Command command);
 
 }  // namespace kv::test
