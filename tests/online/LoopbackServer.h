@@ -1,21 +1,11 @@
 #pragma once
 
-#include <httplib.h>
-
-#include <atomic>
-#include <chrono>
-#include <functional>
-#include <map>
-#include <mutex>
-#include <stdexcept>
-#include <string>
-#include <thread>
-#include <vector>
+#include <httplib.h>  // with it <atomic>, <chrono>, <functional>, <map>, <mutex>, <string>, <thread>, <vector>
 
 namespace kv::test {
 
 // A web server on 127.0.0.1 on a free port. Paths answer with fixed bytes or a
-// handler of their own; other paths answer 404. Requests are recorded.
+// handler of their own; other paths answer 404. Requested paths are recorded.
 class StaticServer {
 public:
     using Handler = std::function<void(const httplib::Request&, httplib::Response&)>;
@@ -23,16 +13,7 @@ public:
         return [=](const auto&, httplib::Response& r) { r.status = code; r.set_content(body, "text/plain"); };
     }
     StaticServer() {
-        server_.Get(".*", [this](const httplib::Request& req, httplib::Response& res) {
-            Handler handler = Fixed("", 404);
-            {
-                std::lock_guard lock(mutex_);
-                requests_.push_back(req.path);
-                lastHeaders_ = req.headers;
-                if (const auto it = handlers_.find(req.path); it != handlers_.end()) handler = it->second;
-            }
-            handler(req, res);  // unlocked: it may hold the connection
-        });
+        server_.Get(".*", [this](const httplib::Request& req, httplib::Response& res) { Take(req.path)(req, res); });
         port_ = server_.bind_to_any_port("127.0.0.1");
         if (port_ <= 0) throw std::runtime_error("cannot bind a loopback port");
         thread_ = std::thread([this] { server_.listen_after_bind(); });
@@ -41,21 +22,21 @@ public:
     ~StaticServer() { stopping_ = true; server_.stop(); thread_.join(); }
     std::string BaseUrl() const { return "http://127.0.0.1:" + std::to_string(port_); }
     void Serve(const std::string& path, const std::string& body, int code = 200) { Handle(path, Fixed(body, code)); }
-    void Handle(const std::string& path, Handler handler) {
-        std::lock_guard lock(mutex_);
-        handlers_[path] = std::move(handler);
-    }
-    std::vector<std::string> Requests() const { std::lock_guard lock(mutex_); return requests_; }  // paths, in order
-    std::string LastHeader(const std::string& name) const {
-        std::lock_guard lock(mutex_);
-        return lastHeaders_.count(name) ? lastHeaders_.find(name)->second : "";  // names compare without case
-    }
+    void Handle(const std::string& path, Handler handler) { std::lock_guard lock(mutex_); handlers_[path] = handler; }
+    std::vector<std::string> Requests() const { std::lock_guard lock(mutex_); return requests_; }
     // For handlers that keep a connection: returns when the server stops (10 s at most).
     void Hold() const {
         for (int i = 0; i < 1000 && !stopping_; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 
 private:
+    // Records the request; the handler runs unlocked, as it may hold the connection.
+    Handler Take(const std::string& path) {
+        std::lock_guard lock(mutex_);
+        requests_.push_back(path);
+        const auto it = handlers_.find(path);
+        return it != handlers_.end() ? it->second : Fixed("", 404);
+    }
     httplib::Server server_;
     std::thread thread_;
     int port_ = 0;
@@ -63,7 +44,6 @@ private:
     mutable std::mutex mutex_;
     std::map<std::string, Handler> handlers_;
     std::vector<std::string> requests_;
-    httplib::Headers lastHeaders_;
 };
 
 }  // namespace kv::test
