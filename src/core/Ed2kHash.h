@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <compare>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kv {
+
+// The ed2k (MD4-based) hash of a file: 16 bytes.
+class Ed2kHash {
+public:
+    using Bytes = std::array<uint8_t, 16>;
+
+    constexpr Ed2kHash() = default;
+    constexpr explicit Ed2kHash(const Bytes& bytes) : bytes_(bytes) {}
+
+    // 16 raw bytes, e.g. as a .part.met stores them.
+    static Ed2kHash FromRaw(const void* sixteenBytes) {
+        Bytes b;
+        std::memcpy(b.data(), sixteenBytes, b.size());
+        return Ed2kHash(b);
+    }
+    // Exactly 32 hex digits, either case; nullopt for anything else.
+    static std::optional<Ed2kHash> FromHex(std::string_view text);
+
+    // 32 lower-case hex digits.
+    std::string ToHex() const;
+
+    const Bytes& bytes() const { return bytes_; }
+    bool IsZero() const { return bytes_ == Bytes{}; }
+
+    auto operator<=>(const Ed2kHash&) const = default;
+
+private:
+    Bytes bytes_{};
+};
+
+// Value of a hex digit (either case), -1 for any other byte.
+int HexDigitValue(char c);
+
+}  // namespace kv
+
+template <>
+struct std::hash<kv::Ed2kHash> {
+    size_t operator()(const kv::Ed2kHash& h) const noexcept {
+        uint64_t a, b;
+        std::memcpy(&a, h.bytes().data(), 8);
+        std::memcpy(&b, h.bytes().data() + 8, 8);
+        return static_cast<size_t>(a ^ (b * 0x9E3779B97F4A7C15ULL));
+    }
+};
