@@ -24,9 +24,9 @@
 #include "TempDir.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
-#include "fakedb/FakeList.h"
-#include "partmet/PartMetReader.h"
-#include "partmet/TempDir.h"
+#include "core/FakeList.h"
+#include "core/PartMetReader.h"
+#include "core/TempDir.h"
 
 extern char** environ;
 
@@ -157,15 +157,19 @@ int main(int argc, char** argv) {
     }
 
     // The plain scan: each download's hash against every record, first match.
-    const std::vector<std::string> db = kv::ParseFakeList(fakes);
+    std::vector<std::string> db;
+    const kv::FakeList list = kv::FakeList::Parse(fakes);
+    for (size_t r = 0; r < list.size(); ++r)
+        db.push_back(std::string(list.record(r).hashText) + "," + std::string(list.record(r).description));
     const size_t sample = scanSample > 0 ? std::min(names.size(), static_cast<size_t>(scanSample)) : names.size();
     int scanFound = 0;
     auto t = Clock::now();
     for (size_t i = 0; i < sample; ++i) {
-        const kv::PartMetInfo info = kv::ParsePartMet(kv::ReadWholeFile(temp + "/" + names[i]).value_or(""));
-        if (info.hashText.empty()) continue;
+        const kv::Download info = kv::ParsePartMet(kv::ReadWholeFile(temp + "/" + names[i]).value_or(""));
+        if (!info.hash) continue;
+        const std::string hashText = info.hash->ToHex();
         for (const auto& record : db)
-            if (kv::ContainsNoCase(record, info.hashText)) {
+            if (kv::ContainsNoCase(record, hashText)) {
                 ++scanFound;
                 break;
             }

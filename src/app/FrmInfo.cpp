@@ -44,10 +44,10 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-FrmInfo::FrmInfo(const AppState& state, MainView& mainView, QWidget* parent)
+FrmInfo::FrmInfo(const Session& session, MainView& mainView, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      state_(state),
+      session_(session),
       mainView_(mainView) {
     EnsureResources();
     setObjectName(QStringLiteral("frmInfo"));
@@ -71,19 +71,19 @@ FrmInfo::FrmInfo(const AppState& state, MainView& mainView, QWidget* parent)
     PlaceTwips(Label(QStringLiteral("lblFakesDB"), QStringLiteral("Fakes-DB:"), this), 180, 990, 735, 195);
     lblFakesDBText_ = new LinkLabel(this);
     lblFakesDBText_->setObjectName(QStringLiteral("lblFakesDBText"));
-    lblFakesDBText_->setText(Show(state.gCommunityUrl));
+    lblFakesDBText_->setText(Show(session.addresses.community));
     PlaceTwips(lblFakesDBText_, 1080, 990, 2445, 285);
 
     PlaceTwips(Label(QStringLiteral("lblMail"), QStringLiteral("Mailto:"), this), 180, 1260, 645, 195);
     lblMailText_ = new LinkLabel(this);
     lblMailText_->setObjectName(QStringLiteral("lblMailText"));
-    lblMailText_->setText(Show(state.gFeedbackAddress));
+    lblMailText_->setText(Show(session.addresses.feedback));
     PlaceTwips(lblMailText_, 1080, 1260, 2445, 285);
 
     PlaceTwips(Label(QStringLiteral("lblDL"), QStringLiteral("DL:"), this), 180, 1530, 645, 285);
     lblDLText_ = new LinkLabel(this);
     lblDLText_->setObjectName(QStringLiteral("lblDLText"));
-    lblDLText_->setText(Show(state.gDownloadSiteUrl));
+    lblDLText_->setText(Show(session.addresses.downloadSite));
     PlaceTwips(lblDLText_, 1080, 1530, 2445, 285);
 
     cbOK_ = new QPushButton(QStringLiteral("&OK"), this);
@@ -113,6 +113,6 @@ void FrmInfo::lblDLText_Click() {
     OpenAboutLink(mainView_, lblDLText_->text().toUtf8().toStdString());
 }
 
-void FrmInfo::lblMailText_Click() { SendFeedbackMail(state_, mainView_); }
+void FrmInfo::lblMailText_Click() { SendFeedbackMail(session_, mainView_); }
 
 }  // namespace kv::app

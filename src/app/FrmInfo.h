@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QLabel>
 
-#include "common/AppState.h"
-#include "common/MainView.h"
+#include "core/Session.h"
+#include "shell/MainView.h"
 
 class QPushButton;
 
@@ -27,7 +27,7 @@ protected:
 class FrmInfo : public QDialog {
     Q_OBJECT
 public:
-    FrmInfo(const AppState& state, MainView& mainView, QWidget* parent = nullptr);
+    FrmInfo(const Session& session, MainView& mainView, QWidget* parent = nullptr);
 
     QLabel* imInfo() const { return imInfo_; }
     QLabel* lblText1() const { return lblText1_; }
@@ -42,7 +42,7 @@ public slots:
     void lblDLText_Click();
 
 private:
-    const AppState& state_;
+    const Session& session_;
     MainView& mainView_;
     QLabel* imInfo_ = nullptr;
     QLabel* lblText1_ = nullptr;

@@ -41,10 +41,10 @@ KvLineEdit* TextBox(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-FrmOptions::FrmOptions(AppState& state, MainView& mainView, QWidget* parent)
+FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      state_(state),
+      session_(session),
       mainView_(mainView) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Kestrivane-Options"));
@@ -98,7 +98,7 @@ FrmOptions::FrmOptions(AppState& state, MainView& mainView, QWidget* parent)
     setTabOrder(cbOK_, cbCancel_);
 
     // Form_Load
-    const OptionsValues values = LoadOptions(state_);
+    const OptionsValues values = LoadOptions(session_);
     cbKestrivane_->setChecked(values.checkKestrivane);
     cbFakesDat_->setChecked(values.checkFakesDat);
     tbTabStop1_->setText(Show(values.tabStop1));
@@ -123,7 +123,7 @@ void FrmOptions::cbOK_Click() {
     values.tabStop1 = Bytes(tbTabStop1_->text());
     values.tabStop2 = Bytes(tbTabStop2_->text());
     values.fakesDatUrl = Bytes(tbCheckFakesDatURL_->text());
-    SaveOptions(state_, mainView_, values);
+    SaveOptions(session_, mainView_, values);
     accept();
 }
 

@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "common/AppState.h"
-#include "common/MainView.h"
+#include "core/Session.h"
+#include "shell/MainView.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -19,7 +19,7 @@ class KvLineEdit;
 class FrmOptions : public QDialog {
     Q_OBJECT
 public:
-    FrmOptions(AppState& state, MainView& mainView, QWidget* parent = nullptr);
+    FrmOptions(Session& session, MainView& mainView, QWidget* parent = nullptr);
 
     QCheckBox* cbFakesDat() const { return cbFakesDat_; }
     QCheckBox* cbKestrivane() const { return cbKestrivane_; }
@@ -35,7 +35,7 @@ public slots:
     void cbCancel_Click();
 
 private:
-    AppState& state_;
+    Session& session_;
     MainView& mainView_;
     QCheckBox* cbFakesDat_ = nullptr;
     QCheckBox* cbKestrivane_ = nullptr;

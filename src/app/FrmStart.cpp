@@ -31,17 +31,9 @@
 #include "Twips.h"
 #include "common/DisplayText.h"
 #include "common/StringUtil.h"
-#include "common/Version.h"
-#include "online/FakeListUpdate.h"
-#include "online/VersionCheck.h"
-#include "partmet/CheckRun.h"
-#include "partmet/LinkExport.h"
-#include "partmet/PrefImport.h"
-#include "partmet/TextSearch.h"
-#include "settings/ViewSwitches.h"
 #include "shell/About.h"
 #include "shell/Layout.h"
-#include "shell/Startup.h"
+#include "shell/Messages.h"
 
 namespace kv::app {
 
@@ -111,7 +103,17 @@ DesktopHooks DefaultDesktopHooks() {
 }
 
 FrmStart::FrmStart(const std::string& programDir, DesktopHooks hooks, QWidget* parent)
-    : QMainWindow(parent), hooks_(std::move(hooks)) {
+    : FrmStart(std::make_unique<Session>(Session::At(programDir)), nullptr, std::move(hooks), parent) {}
+
+FrmStart::FrmStart(Session& session, DesktopHooks hooks, QWidget* parent)
+    : FrmStart(nullptr, &session, std::move(hooks), parent) {}
+
+FrmStart::FrmStart(std::unique_ptr<Session> own, Session* session, DesktopHooks hooks, QWidget* parent)
+    : QMainWindow(parent),
+      ownSession_(std::move(own)),
+      session_(session ? *session : *ownSession_),
+      presenter_(session_, *this),
+      hooks_(std::move(hooks)) {
     EnsureResources();
     setObjectName(QStringLiteral("frmStart"));
     setWindowIcon(QIcon(QStringLiteral(":/kestrivane/icon.png")));
@@ -132,8 +134,7 @@ FrmStart::FrmStart(const std::string& programDir, DesktopHooks hooks, QWidget* p
     }
     qApp->installEventFilter(this);
 
-    InitSharedState(state_, *this, programDir);
-    const std::string searchText = Form_Load(state_, *this, programDir);
+    const std::string searchText = presenter_.Load();
     tbTitelSearch_->setText(Show(searchText));
 }
 
@@ -353,37 +354,36 @@ int32_t FrmStart::SelectedRow() const {
     return selected.isEmpty() ? -1 : lbGefundeneFakes_->row(selected.first());
 }
 
-void FrmStart::SetHorizontalExtent(int32_t pixels) {
-    delegate_->SetMinimumWidth(std::max(0, pixels));
+void FrmStart::FitListWidth(int32_t marginPixels) {
+    const QFontMetricsF metrics(font());
+    int32_t widest = 0;
+    for (int i = 2; i < lbGefundeneFakes_->count(); ++i)
+        widest = std::max(widest, RoundHalfEven32(metrics.horizontalAdvance(lbGefundeneFakes_->item(i)->text())));
+    delegate_->SetMinimumWidth(std::max(0, RoundHalfEven32(double(widest) + marginPixels)));
     lbGefundeneFakes_->doItemsLayout();
     lbGefundeneFakes_->viewport()->update();
 }
 
-void FrmStart::SetListTabStops(const std::vector<int32_t>& stops, int32_t count) {
-    const size_t n = std::min<size_t>(stops.size(), count < 0 ? 0 : static_cast<size_t>(count));
+void FrmStart::SetListTabStops(const std::vector<int32_t>& stops) {
     QVector<int> units;
-    for (size_t i = 0; i < n; ++i) units.push_back(stops[i]);
+    for (const int32_t stop : stops) units.push_back(stop);
     delegate_->SetTabStopUnits(units);
     lbGefundeneFakes_->doItemsLayout();
     lbGefundeneFakes_->viewport()->update();
 }
 
-double FrmStart::TextWidth(const std::string& text) {
-    return QFontMetricsF(font()).horizontalAdvance(Show(text));
-}
-
 void FrmStart::SetCommandEnabled(Command command, bool enabled) {
     switch (command) {
-        case Command::OnlineFakesDB: Action(QStringLiteral("OnlineFakesDB"))->setEnabled(enabled); break;
-        case Command::OnlineKestrivane: Action(QStringLiteral("OnlineKestrivane"))->setEnabled(enabled); break;
-        case Command::cbDownloadFakesDB: cbDownloadFakesDB_->setEnabled(enabled); break;
-        case Command::cbCheckFiles: cbCheckFiles_->setEnabled(enabled); break;
-        case Command::cbTitelSearch: cbTitelSearch_->setEnabled(enabled); break;
+        case Command::UpdateListMenu: Action(QStringLiteral("OnlineFakesDB"))->setEnabled(enabled); break;
+        case Command::UpdateProgramMenu: Action(QStringLiteral("OnlineKestrivane"))->setEnabled(enabled); break;
+        case Command::UpdateListButton: cbDownloadFakesDB_->setEnabled(enabled); break;
+        case Command::CheckButton: cbCheckFiles_->setEnabled(enabled); break;
+        case Command::SearchButton: cbTitelSearch_->setEnabled(enabled); break;
     }
 }
 
 void FrmStart::SetMenuChecked(MenuCheck item, bool checked) {
-    Action(item == MenuCheck::ViewAllFiles ? QStringLiteral("ViewAllFiles")
+    Action(item == MenuCheck::AllFiles ? QStringLiteral("ViewAllFiles")
                                            : QStringLiteral("ViewTextSearch"))
         ->setChecked(checked);
 }
@@ -395,7 +395,7 @@ void FrmStart::SetSearchControlsVisible(bool visible) {
 }
 
 void FrmStart::MessageBox(const std::string& text, int style, const std::string& title) {
-    const QString caption = title.empty() ? QString::fromLatin1(kAppTitle) : Show(title);
+    const QString caption = title.empty() ? QString::fromLatin1(msg::kAppTitle) : Show(title);
     if (hooks_.messageBox) hooks_.messageBox(this, Show(text), style, caption);
 }
 
@@ -411,7 +411,7 @@ bool FrmStart::OpenAddress(const std::string& address) {
     return hooks_.openAddress && hooks_.openAddress(Show(address));
 }
 
-void FrmStart::ProcessPaintEvents() {
+void FrmStart::KeepPainted() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
@@ -427,33 +427,31 @@ void FrmStart::SetBusyCursor(bool busy) {
 
 // ---- Handlers --------------------------------------------------------------
 
-void FrmStart::cbCheckFiles_Click() { kv::cbCheckFiles_Click(state_, *this); }
+void FrmStart::cbCheckFiles_Click() { presenter_.CheckDownloads(); }
 
 void FrmStart::cbTitelSearch_Click() {
-    kv::cbTitelSearch_Click(state_, *this, tbTitelSearch_->text().toUtf8().toStdString());
+    presenter_.SearchTempFiles(tbTitelSearch_->text().toUtf8().toStdString());
 }
 
 void FrmStart::cbDownloadFakesDB_Click() { OnlineFakesDB_Click(); }
-void FrmStart::OnlineFakesDB_Click() { kv::OnlineFakesDB_Click(state_, *this); }
-void FrmStart::OnlineKestrivane_Click() { kv::OnlineKestrivane_Click(state_, *this); }
-void FrmStart::FileOpenEMule_Click() { ImportClientPrefs(state_, *this, "eMule"); }
-void FrmStart::FileOpenEDonkey_Click() { ImportClientPrefs(state_, *this, "eDonkey"); }
-void FrmStart::FileSend_Click() { SendFeedbackMail(state_, *this); }
+void FrmStart::OnlineFakesDB_Click() { presenter_.UpdateFakeList(); }
+void FrmStart::OnlineKestrivane_Click() { presenter_.UpdateProgram(); }
+void FrmStart::FileOpenEMule_Click() { presenter_.ImportClient(false); }
+void FrmStart::FileOpenEDonkey_Click() { presenter_.ImportClient(true); }
+void FrmStart::FileSend_Click() { SendFeedbackMail(session_, *this); }
 void FrmStart::FileExit_Click() { close(); }
-void FrmStart::ViewAllFiles_Click() { kv::ViewAllFiles_Click(state_, *this); }
-void FrmStart::ViewTextSearch_Click() { kv::ViewTextSearch_Click(state_, *this); }
-void FrmStart::RechteMaustasteCopyLink_Click() { kv::RechteMaustasteCopyLink_Click(state_, *this); }
-void FrmStart::RechteMaustasteCopyLinkHTML_Click() {
-    kv::RechteMaustasteCopyLinkHTML_Click(state_, *this);
-}
+void FrmStart::ViewAllFiles_Click() { presenter_.ToggleAllFiles(); }
+void FrmStart::ViewTextSearch_Click() { presenter_.ToggleTextSearch(); }
+void FrmStart::RechteMaustasteCopyLink_Click() { presenter_.CopyLink(false); }
+void FrmStart::RechteMaustasteCopyLinkHTML_Click() { presenter_.CopyLink(true); }
 
 void FrmStart::ExtrasOptions_Click() {
-    FrmOptions dialog(state_, *this, this);
+    FrmOptions dialog(session_, *this, this);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
 }
 
 void FrmStart::HelpAbout_Click() {
-    FrmInfo dialog(state_, *this, this);
+    FrmInfo dialog(session_, *this, this);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
 }
 
@@ -554,7 +552,7 @@ void FrmStart::ApplyLayout() {
 void FrmStart::closeEvent(QCloseEvent* event) {
     if (!unloaded_) {
         unloaded_ = true;
-        kv::Form_Unload(state_, tbTitelSearch_->text().toUtf8().toStdString());
+        presenter_.Unload(tbTitelSearch_->text().toUtf8().toStdString());
     }
     event->accept();
     if (hooks_.quit) hooks_.quit();

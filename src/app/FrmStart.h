@@ -6,8 +6,11 @@
 #include <functional>
 #include <string>
 
-#include "common/AppState.h"
-#include "common/MainView.h"
+#include <memory>
+
+#include "core/Session.h"
+#include "shell/MainPresenter.h"
+#include "shell/MainView.h"
 #include "shell/Layout.h"
 
 class QAction;
@@ -45,13 +48,15 @@ DesktopHooks DefaultDesktopHooks();
 class FrmStart : public QMainWindow, public MainView {
     Q_OBJECT
 public:
-    // Builds the window and runs its load (shared state, View switches,
-    // start-up checks, search text, tab stops, fake list) for programDir.
+    // Builds the window and runs its load (View switches, start-up checks,
+    // search text, tab stops, fake list) on session.
+    explicit FrmStart(Session& session, DesktopHooks hooks = DefaultDesktopHooks(), QWidget* parent = nullptr);
+    // The same on a session of its own for programDir.
     explicit FrmStart(const std::string& programDir, DesktopHooks hooks = DefaultDesktopHooks(),
                       QWidget* parent = nullptr);
     ~FrmStart() override;
 
-    AppState& State() { return state_; }
+    Session& State() { return session_; }
     DesktopHooks& Hooks() { return hooks_; }
 
     // Controls, by their names.
@@ -74,15 +79,14 @@ public:
     // MainView
     void SetStatus(const std::string& text, const std::string& colour) override;
     void SetCaption(const std::string& text) override;
-    std::string Caption() const override;
+    std::string Caption() const;
     void ClearList() override;
     void AddListRow(const std::string& row) override;
     void RepaintList() override;
     int32_t ListCount() const override;
     int32_t SelectedRow() const override;
-    void SetHorizontalExtent(int32_t pixels) override;
-    void SetListTabStops(const std::vector<int32_t>& stops, int32_t count) override;
-    double TextWidth(const std::string& text) override;
+    void FitListWidth(int32_t marginPixels) override;
+    void SetListTabStops(const std::vector<int32_t>& stops) override;
     void SetCommandEnabled(Command command, bool enabled) override;
     void SetMenuChecked(MenuCheck item, bool checked) override;
     void SetSearchControlsVisible(bool visible) override;
@@ -90,7 +94,7 @@ public:
     FileChoice ChooseFile(const FileChooserRequest& request) override;
     void SetClipboardText(const std::string& text) override;
     bool OpenAddress(const std::string& address) override;
-    void ProcessPaintEvents() override;
+    void KeepPainted() override;
     void SetBusyCursor(bool busy) override;
 
 public slots:
@@ -119,6 +123,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    FrmStart(std::unique_ptr<Session> own, Session* session, DesktopHooks hooks, QWidget* parent);
     void BuildControls();
     void BuildMenus();
     void SetDefaultButton(QPushButton* button);
@@ -129,7 +134,9 @@ private:
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption,
                        const QKeySequence& shortcut, void (FrmStart::*slot)());
 
-    AppState state_;
+    std::unique_ptr<Session> ownSession_;
+    Session& session_;
+    MainPresenter presenter_;
     MainLayout layout_;  // twips, as the last resize left it
     DesktopHooks hooks_;
     std::string captionBytes_;

@@ -29,7 +29,8 @@ int main(int argc, char** argv) {
     const int wait = kv::SplashWaitMilliseconds(clock.elapsed() / 1000.0);
     if (wait > 0) QThread::msleep(static_cast<unsigned long>(wait));
 
-    kv::app::FrmStart window(kv::ProgramDirectory());
+    kv::Session session = kv::Session::At(kv::ProgramDirectory());
+    kv::app::FrmStart window(session);
     window.show();
     splash->close();
     delete splash;

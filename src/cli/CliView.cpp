@@ -61,11 +61,6 @@ std::string CliView::LastStatus() const {
     return "";
 }
 
-std::string CliView::LastMessageOneLine() const {
-    if (messages_.empty()) return "";
-    return FlattenToOneLine(ToDisplayUtf8(messages_.back().text));
-}
-
 void CliView::PrintBoxes() const {
     if (live_) return;  // already written
     for (const auto& m : messages_)

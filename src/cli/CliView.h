@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/MainView.h"
+#include "shell/MainView.h"
 
 namespace kv::cli {
 
@@ -26,17 +26,15 @@ public:
     CliView(std::ostream& err, bool live) : err_(err), live_(live) {}
 
     void SetStatus(const std::string& text, const std::string& colour) override;
-    void SetCaption(const std::string& text) override { caption_ = text; }
-    std::string Caption() const override { return caption_; }
+    void SetCaption(const std::string&) override {}
 
     void ClearList() override { rows_.clear(); }
     void AddListRow(const std::string& row) override { rows_.push_back(row); }
     void RepaintList() override {}
     int32_t ListCount() const override { return static_cast<int32_t>(rows_.size()); }
     int32_t SelectedRow() const override { return -1; }
-    void SetHorizontalExtent(int32_t) override {}
-    void SetListTabStops(const std::vector<int32_t>&, int32_t) override {}
-    double TextWidth(const std::string& text) override { return static_cast<double>(text.size()); }
+    void FitListWidth(int32_t) override {}
+    void SetListTabStops(const std::vector<int32_t>&) override {}
 
     void SetCommandEnabled(Command, bool) override {}
     void SetMenuChecked(MenuCheck, bool) override {}
@@ -46,7 +44,7 @@ public:
     FileChoice ChooseFile(const FileChooserRequest&) override { return {}; }  // nobody to ask
     void SetClipboardText(const std::string&) override {}
     bool OpenAddress(const std::string&) override { return false; }
-    void ProcessPaintEvents() override {}
+    void KeepPainted() override {}
     void SetBusyCursor(bool) override {}
 
     const std::vector<std::string>& Rows() const { return rows_; }
@@ -57,16 +55,12 @@ public:
     }
     // The last status text ("" when none was written).
     std::string LastStatus() const;
-    // The last status text or box text, whichever came later, on one line and
-    // ready for display.
-    std::string LastMessageOneLine() const;
     // Writes the boxes that were kept back, each as "<title>: <text>".
     void PrintBoxes() const;
 
 private:
     std::ostream& err_;
     bool live_;
-    std::string caption_;
     std::vector<std::string> rows_;
     std::vector<Message> messages_;
 };

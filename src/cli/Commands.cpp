@@ -4,26 +4,21 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/CliView.h"
-#include "common/AppState.h"
 #include "common/DisplayText.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
-#include "online/FakeListUpdate.h"
-#include "partmet/CheckRun.h"
-#include "partmet/LinkExport.h"
-#include "partmet/PrefImport.h"
-#include "partmet/TextSearch.h"
-#include "settings/IniFile.h"
+#include "core/LinkText.h"
+#include "core/Session.h"
 #include "settings/Paths.h"
-#include "shell/Startup.h"
+#include "shell/MainPresenter.h"
 
 namespace kv::cli {
 
 namespace {
 
-// Ends a command whose operation could not run: its last text on one line.
-int Fail(const CliView& view, std::ostream& err, const std::string& fallback) {
-    std::string message = view.LastMessageOneLine();
+// Ends a command whose operation could not run: its reason on one line.
+int Fail(std::ostream& err, const std::string& failure, const std::string& fallback) {
+    std::string message = FlattenToOneLine(ToDisplayUtf8(failure));
     if (message.empty()) message = fallback;
     err << message << '\n';
     return kExitError;
@@ -34,31 +29,28 @@ void PrintStatus(const CliView& view, std::ostream& err) {
     if (!status.empty()) err << ToDisplayUtf8(status) << '\n';
 }
 
-void PrintCheckResult(const CliView& view, const CheckSummary& summary, CheckFormat format,
-                      std::ostream& out) {
+void PrintCheckResult(const CliView& view, const CheckReport& report, CheckFormat format, std::ostream& out) {
     switch (format) {
         case CheckFormat::Rows:
             for (const auto& row : view.Rows()) out << ToDisplayUtf8(row) << '\n';
             break;
         case CheckFormat::Links:
         case CheckFormat::Html:
-            for (const auto& d : summary.listed) {
-                const std::string size = DecimalText(d.size);
-                out << ToDisplayUtf8(format == CheckFormat::Links ? Ed2kLink(d.name, size, d.hash)
-                                                                  : Ed2kLinkHtml(d.name, size, d.hash))
+            for (const auto& f : report.listed)
+                out << ToDisplayUtf8(format == CheckFormat::Links ? LinkFor(f.download) : LinkHtmlFor(f.download))
                     << '\n';
-            }
             break;
         case CheckFormat::Json: {
             nlohmann::ordered_json list = nlohmann::ordered_json::array();
-            for (const auto& d : summary.listed) {
-                list.push_back({{"part", ToDisplayUtf8(d.part)},
+            for (const auto& f : report.listed) {
+                const Download& d = f.download;
+                list.push_back({{"part", ToDisplayUtf8(f.part)},
                                 {"name", ToDisplayUtf8(d.name)},
-                                {"size", d.size},
-                                {"hash", ToDisplayUtf8(d.hash)},
-                                {"fake", d.fake},
-                                {"description", ToDisplayUtf8(d.description)},
-                                {"link", ToDisplayUtf8(Ed2kLink(d.name, DecimalText(d.size), d.hash))}});
+                                {"size", static_cast<int64_t>(d.size)},
+                                {"hash", d.hash ? d.hash->ToHex() : std::string()},
+                                {"fake", f.fake},
+                                {"description", ToDisplayUtf8(f.description)},
+                                {"link", ToDisplayUtf8(LinkFor(d))}});
             }
             out << list.dump(2) << '\n';
             break;
@@ -67,48 +59,40 @@ void PrintCheckResult(const CliView& view, const CheckSummary& summary, CheckFor
     out << std::flush;
 }
 
-// The update flow on state; true when the list is current or was updated.
-bool Update(AppState& state, std::ostream& err) {
+bool Update(Session& session, std::ostream& err) {
     CliView view(err, /*live=*/true);
-    OnlineFakesDB_Click(state, view);
-    // After the flow gfDownloadOK tells the last transfer: the version file
-    // when no list was needed, else the list itself.
-    return state.gfDownloadOK;
+    return MainPresenter(session, view).UpdateFakeList();
 }
 
 }  // namespace
 
 int RunCheck(const std::string& home, const CheckArgs& args, std::ostream& out, std::ostream& err) {
-    AppState state;
-    CliView view(err, /*live=*/false);
-    InitSharedState(state, view, home);
-
+    Session session = Session::At(home);
     bool updateFailed = false;
     if (args.update) {
-        updateFailed = !Update(state, err);
+        updateFailed = !Update(session, err);
         // The local list still serves; the failure shows in the exit status.
         if (updateFailed) err << "Update failed; checking with the local fake list.\n";
     }
 
-    CheckOptions options;
-    options.tempDir = args.tempDir;
-    options.fakesFile = args.fakesFile;
-    options.showAll = args.showAll;
-    const CheckSummary summary = cbCheckFiles_Click(state, view, options);
-    if (!summary.ran) return Fail(view, err, "The check could not run.");
+    CliView view(err, /*live=*/false);
+    CheckOverrides overrides;
+    overrides.tempDir = args.tempDir;
+    overrides.fakeList = args.fakesFile;
+    overrides.listAll = args.showAll;
+    const Outcome<CheckReport> outcome = MainPresenter(session, view).CheckDownloads(overrides);
+    if (!outcome) return Fail(err, outcome.failure, "The check could not run.");
 
     view.PrintBoxes();
-    PrintCheckResult(view, summary, args.format, out);
+    PrintCheckResult(view, *outcome.value, args.format, out);
     PrintStatus(view, err);
     if (updateFailed) return kExitError;
-    return summary.found > 0 ? kExitFound : kExitOk;
+    return outcome.value->found > 0 ? kExitFound : kExitOk;
 }
 
 int RunUpdate(const std::string& home, std::ostream& err) {
-    AppState state;
-    CliView initView(err, /*live=*/true);
-    InitSharedState(state, initView, home);
-    return Update(state, err) ? kExitOk : kExitError;
+    Session session = Session::At(home);
+    return Update(session, err) ? kExitOk : kExitError;
 }
 
 int RunImport(const std::string& home, const std::string& file, std::ostream& err) {
@@ -116,8 +100,7 @@ int RunImport(const std::string& home, const std::string& file, std::ostream& er
     std::error_code ec;
     const fs::path absolute = fs::absolute(fs::path(file), ec).lexically_normal();
     const std::string path = ec ? file : absolute.string();
-    const std::string name = FileNameOf(path);
-    if (name != "pref.met" && name != "preferences.ini" && name != "amule.conf") {
+    if (ClientFileOf(path) == ClientFile::None) {
         err << "Cannot import " << ToDisplayUtf8(path)
             << ": the file must be named pref.met (eDonkey), preferences.ini (eMule) or amule.conf (aMule).\n";
         return kExitError;
@@ -128,14 +111,14 @@ int RunImport(const std::string& home, const std::string& file, std::ostream& er
         return kExitError;
     }
 
-    AppState state;
+    Session session = Session::At(home);
     CliView view(err, /*live=*/false);
-    InitSharedState(state, view, home);
-    if (!ImportClientPrefsFile(state, view, path)) {
-        // Without a box the client's file was fine and the settings could not
-        // be written (a missing or read-only program directory).
-        if (view.HasBoxes()) return Fail(view, err, "The import stored no temp directory.");
-        err << "Could not write " << ToDisplayUtf8(state.gIniFile) << ".\n";
+    const Outcome<ImportResult> outcome = MainPresenter(session, view).ImportClientFile(path);
+    if (!outcome) {
+        // Without a failure text the client's file was fine and the settings
+        // could not be written (a missing or read-only program directory).
+        if (!outcome.failure.empty()) return Fail(err, outcome.failure, "The import stored no temp directory.");
+        err << "Could not write " << ToDisplayUtf8(session.settings.Path()) << ".\n";
         return kExitError;
     }
     view.PrintBoxes();
@@ -144,24 +127,24 @@ int RunImport(const std::string& home, const std::string& file, std::ostream& er
 }
 
 int RunSearch(const std::string& home, const SearchArgs& args, std::ostream& out, std::ostream& err) {
-    AppState state;
+    Session session = Session::At(home);
     CliView view(err, /*live=*/false);
-    InitSharedState(state, view, home);
-    const SearchSummary summary = cbTitelSearch_Click(state, view, args.text, args.tempDir);
-    if (!summary.ran) return Fail(view, err, "The search could not run.");
+    const Outcome<std::vector<SearchHit>> outcome = MainPresenter(session, view).SearchTempFiles(args.text, args.tempDir);
+    if (!outcome) return Fail(err, outcome.failure, "The search could not run.");
 
     view.PrintBoxes();
+    const auto& hits = *outcome.value;
     if (args.json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
-        for (const auto& hit : summary.hits)
+        for (const auto& hit : hits)
             list.push_back({{"part", ToDisplayUtf8(hit.part)}, {"name", ToDisplayUtf8(hit.name)}});
         out << list.dump(2) << '\n';
     } else {
-        for (const auto& hit : summary.hits) out << ToDisplayUtf8(hit.part) << '\t' << ToDisplayUtf8(hit.name) << '\n';
+        for (const auto& hit : hits) out << ToDisplayUtf8(hit.part) << '\t' << ToDisplayUtf8(hit.name) << '\n';
     }
     out << std::flush;
     PrintStatus(view, err);
-    return summary.hits.empty() ? kExitFound : kExitOk;
+    return hits.empty() ? kExitFound : kExitOk;
 }
 
 }  // namespace kv::cli

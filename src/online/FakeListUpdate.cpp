@@ -6,22 +6,11 @@
 
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
-#include "common/Version.h"
-#include "fakedb/FakeList.h"
-#include "online/HttpDownload.h"
-#include "settings/IniFile.h"
 #include "settings/Paths.h"
 
 namespace kv {
 
 namespace {
-
-constexpr const char* kSection = "Internet";
-constexpr const char* kUrlKey = "FakesDatDownloadURL";
-constexpr const char* kVersionKey = "FakesDatVersion";
-// Long enough that a long update address is used whole, never cut.
-constexpr int16_t kUrlSize = 2000;
-constexpr int16_t kVersionSize = 50;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
@@ -39,64 +28,39 @@ std::string VersionLine(const std::string& text) {
 
 }  // namespace
 
-void CheckFakesDatVersion(AppState& state, MainView& view) {
-    const std::string url = EnsureIniString(kSection, kUrlKey, state.gDefaultFakesUrl, kUrlSize, state.gIniFile);
-    const std::string versionFile = JoinPath(state.programDir, "Fakes.txt");
+std::string FakeListAddress(const Session& session) {
+    return session.settings.Ensure(Key::FakesDatDownloadURL, session.addresses.defaultFakeList);
+}
 
-    DownloadUrlToFile(state, view, url + "/Fakes.txt", versionFile, true);
-    if (!state.gfDownloadOK) {
-        state.gfFakesDatNeeded = false;
-        state.gPendingFakesDatVersion.clear();
-        return;
-    }
+ListVersionCheck CheckFakeListVersion(const Session& session, TransferProgress* progress) {
+    ListVersionCheck check;
+    const std::string url = FakeListAddress(session);
+    const std::string versionFile = JoinPath(session.programDir, "Fakes.txt");
+    check.fetch = DownloadToFile(url + "/Fakes.txt", versionFile, session.downloadLimits, progress);
+    if (!check.fetch.ok()) return check;
 
     const std::string serverText = ReadWholeFile(versionFile).value_or("");
-    const std::string recorded = EnsureIniString(kSection, kVersionKey, "1", kVersionSize, state.gIniFile);
-
+    const std::string recorded = session.settings.Ensure(Key::FakesDatVersion);
     if (NumericValue(recorded) < NumericValue(serverText)) {
-        state.gPendingFakesDatVersion = VersionLine(serverText);
-        view.SetStatus("New FAKE-DB - Version " + state.gPendingFakesDatVersion +
-                           " available! Please download it now...",
-                       "0");
-        state.gfFakesDatNeeded = true;
+        check.newer = true;
+        check.serverVersion = VersionLine(serverText);
+        check.listNeeded = true;
     } else {
-        state.gPendingFakesDatVersion.clear();
-        view.SetStatus("You already have the newest FAKE-DB...", "0");
-        state.gfFakesDatNeeded = FileLength(FakesDatPath(state)) <= 0;
+        check.listNeeded = FileLength(session.FakeListPath()) <= 0;
     }
-
     RemoveFile(versionFile);
+    return check;
 }
 
-void DownloadFakesDat(AppState& state, MainView& view) {
+DownloadResult DownloadFakeList(const Session& session, const std::string& serverVersion, TransferProgress* progress) {
     // The check has just ensured the key; if the settings file could not take
     // it, the default the check used is still the address.
-    std::string url = ReadIniString(kSection, kUrlKey, "", kUrlSize, state.gIniFile);
-    if (url.empty()) url = state.gDefaultFakesUrl;
-    DownloadUrlToFile(state, view, url + "/" + state.gFakesFileName,
-                      FakesDatPath(state), false);
-    if (state.gfDownloadOK && !state.gPendingFakesDatVersion.empty()) {
-        WriteIniString(kSection, kVersionKey, state.gPendingFakesDatVersion, state.gIniFile);
-        state.gPendingFakesDatVersion.clear();
-    }
-}
-
-void OnlineFakesDB_Click(AppState& state, MainView& view) {
-    if (state.gfProxyAuth) {
-        view.MessageBox("Proxy Authentication is not implemented yet", kMbOk, kAppTitle);
-        return;
-    }
-    view.SetStatus("Please wait, version check is running...", "0");
-    SetWorkCommandsEnabled(view, false);
-
-    CheckFakesDatVersion(state, view);
-    if (state.gfFakesDatNeeded) {
-        DownloadFakesDat(state, view);
-        // Whatever the download did, the database shows what FAKES.DAT now holds.
-        LoadFakeList(state, view);
-    }
-
-    SetWorkCommandsEnabled(view, true);
+    std::string url = session.settings.Read(Key::FakesDatDownloadURL, "");
+    if (url.empty()) url = session.addresses.defaultFakeList;
+    DownloadResult result =
+        DownloadToFile(url + "/" + kFakeListFileName, session.FakeListPath(), session.downloadLimits, progress);
+    if (result.ok() && !serverVersion.empty()) session.settings.Write(Key::FakesDatVersion, serverVersion);
+    return result;
 }
 
 }  // namespace kv

@@ -30,7 +30,7 @@ void GlobalInitOnce() {
 // be handed to the read loop as it arrives instead of all at the end.
 class Transfer {
 public:
-    Transfer(MainView& view, int64_t maxBytes) : view_(view), maxBytes_(maxBytes) {}
+    Transfer(TransferProgress* progress, int64_t maxBytes) : progress_(progress), maxBytes_(maxBytes) {}
 
     ~Transfer() {
         if (multi_ && easy_) curl_multi_remove_handle(multi_, easy_);
@@ -113,7 +113,7 @@ private:
         }
         if (!done_ && running == 0) Finish(CURLE_RECV_ERROR);  // ended without a verdict
         if (!done_ && Available() < kReadSize) curl_multi_poll(multi_, nullptr, 0, kPollMillis, nullptr);
-        if (paint_.Due()) view_.ProcessPaintEvents();
+        if (progress_ && paint_.Due()) progress_->Waiting();
     }
 
     void Finish(CURLcode result) {
@@ -130,7 +130,7 @@ private:
         return n;
     }
 
-    MainView& view_;
+    TransferProgress* progress_;
     int64_t maxBytes_;
     CURL* easy_ = nullptr;
     CURLM* multi_ = nullptr;
@@ -142,34 +142,19 @@ private:
     RepaintThrottle paint_{std::chrono::milliseconds(100)};
 };
 
-void Fail(AppState& state, MainView& view, const std::string& text) {
-    view.SetStatus(text, "0");
-    state.gfDownloadOK = false;
-}
-
 }  // namespace
 
-void DownloadUrlToFile(AppState& state, MainView& view, const std::string& address,
-                       const std::string& targetPath, bool quiet) {
-    if (!quiet) view.SetStatus("Opening URL...", "0");
-
-    Transfer transfer(view, state.downloadLimits.maxBytes);
-    if (!transfer.Open(address, state.downloadLimits)) {
-        Fail(state, view, "Could not connect to the internet");
-        return;
+DownloadResult DownloadToFile(const std::string& address, const std::string& targetPath, const DownloadLimits& limits,
+                              TransferProgress* progress) {
+    DownloadResult result;
+    Transfer transfer(progress, limits.maxBytes);
+    if (!transfer.Open(address, limits)) {
+        result.status = DownloadStatus::NoConnection;
+        return result;
     }
-
-    int32_t cycle = -100;
-    int32_t sampled = 0;
     for (;;) {
         const size_t n = transfer.Read();
-        cycle += 1;
-        if (cycle == 100) cycle = -100;
-        if (cycle % 10 == 0) {
-            sampled += static_cast<int32_t>(n);
-            if (!quiet)
-                view.SetStatus("Reading: " + DecimalText(int64_t{sampled} * 10) + " Bytes. Please wait...", "0");
-        }
+        if (progress) progress->Read(n);
         if (n == 0) break;
     }
 
@@ -179,32 +164,22 @@ void DownloadUrlToFile(AppState& state, MainView& view, const std::string& addre
         // later (reset, short body, stall, over the size limit) is a broken
         // transfer whose bytes must not be taken for the resource.
         const bool started = code != 0 || (transfer.Result() == CURLE_OPERATION_TIMEDOUT && transfer.Connected());
-        Fail(state, view, started ? "Download of " + address + " was interrupted."
-                                  : "Could not open file " + address + ".");
-        return;
+        result.status = started ? DownloadStatus::Interrupted : DownloadStatus::NotOpened;
+        return result;
     }
 
     const std::string data = transfer.TakeData();
     if (ContainsNoCase(data, "Proxy Authentication") || code == 407) {
-        std::string text = data.empty() ? std::string("Proxy Authentication Required") : data.substr(0, kProxyPageLimit);
-        view.MessageBox(text, kMbCritical, kDownloadBoxTitle);
-        state.gfProxyAuth = true;
-        state.gfDownloadOK = false;
-        return;
+        result.status = DownloadStatus::ProxyRefused;
+        result.proxyPage = data.empty() ? std::string("Proxy Authentication Required") : data.substr(0, kProxyPageLimit);
+        return result;
     }
     if (ContainsNoCase(data, "The Page cannot be found") || ContainsNoCase(data, "Object Not Found") || code >= 400) {
-        view.MessageBox("The choosen URL is temporary not available. Please try later!", kMbCritical,
-                        kDownloadBoxTitle);
-        Fail(state, view, "File actually not available: " + address);
-        return;
+        result.status = DownloadStatus::NotAvailable;
+        return result;
     }
-
-    if (!WriteFileAtomic(targetPath, data)) {
-        Fail(state, view, "Could not write file " + targetPath + ".");
-        return;
-    }
-    if (!quiet) view.SetStatus("Download finished! New " + targetPath + " written...", "0");
-    state.gfDownloadOK = true;
+    result.status = WriteFileAtomic(targetPath, data) ? DownloadStatus::Written : DownloadStatus::NotWritten;
+    return result;
 }
 
 }  // namespace kv

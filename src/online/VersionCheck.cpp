@@ -5,7 +5,6 @@
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
 #include "common/Version.h"
-#include "online/HttpDownload.h"
 #include "settings/IniFile.h"
 #include "settings/Paths.h"
 
@@ -14,7 +13,6 @@ namespace kv {
 namespace {
 
 constexpr const char* kRecordName = "KVVersion.txt";
-constexpr const char* kNoSetupFile = "The version record names no usable setup file.";
 
 }  // namespace
 
@@ -33,51 +31,34 @@ bool IsPlainFileName(const std::string& name) {
     return true;
 }
 
-void CheckProgramVersion(AppState& state, MainView& view) {
-    const std::string record = JoinPath(state.programDir, kRecordName);
-    DownloadUrlToFile(state, view, state.gDownloadSiteUrl + "/Download/" + kRecordName, record, true);
-    if (!state.gfDownloadOK) {
-        state.gfNewVersion = false;
-        return;
-    }
+ProgramVersionCheck CheckProgramVersion(const Session& session, TransferProgress* progress) {
+    ProgramVersionCheck check;
+    const std::string record = JoinPath(session.programDir, kRecordName);
+    check.fetch = DownloadToFile(session.addresses.downloadSite + "/Download/" + kRecordName, record,
+                                 session.downloadLimits, progress);
+    if (!check.fetch.ok()) return check;
 
     const std::string version = ReadIniString("Kestrivane", "Version", "", 50, record);
-    const std::string display = ReadIniString("Kestrivane", "Display", "", 50, record);
-    state.gSetupFileName = ReadIniString("Kestrivane", "FileName", "", 100, record);
+    check.display = ReadIniString("Kestrivane", "Display", "", 50, record);
+    check.setupFile = ReadIniString("Kestrivane", "FileName", "", 100, record);
 
     if (RunningVersionNumber() >= NumericValue(version)) {
-        view.SetStatus("You already have the newest Kestrivane-Version...", "0");
-        state.gfNewVersion = false;
-    } else if (!IsPlainFileName(state.gSetupFileName)) {
-        // The name comes from a server: it must not lead anywhere but into
-        // the program directory.
-        view.SetStatus(kNoSetupFile, "0");
-        state.gfNewVersion = false;
-    } else if (FileExists(JoinPath(state.programDir, state.gSetupFileName))) {
-        view.SetStatus("NEWER Kestrivane-Version " + display + " already downloaded .-) Please install it ...", "0");
-        state.gfNewVersion = false;
+        check.verdict = ProgramVersionVerdict::Current;
+    } else if (!IsPlainFileName(check.setupFile)) {
+        // The name comes from a server: it must not lead anywhere but into the program directory.
+        check.verdict = ProgramVersionVerdict::NoUsableSetupFile;
+    } else if (FileExists(JoinPath(session.programDir, check.setupFile))) {
+        check.verdict = ProgramVersionVerdict::AlreadyDownloaded;
     } else {
-        view.SetStatus("New Kestrivane-Version " + display + " available! Please download it now...", "0");
-        state.gfNewVersion = true;
+        check.verdict = ProgramVersionVerdict::NewVersion;
     }
-
     RemoveFile(record);
+    return check;
 }
 
-void DownloadProgramSetup(AppState& state, MainView& view) {
-    if (!IsPlainFileName(state.gSetupFileName)) {
-        view.SetStatus(kNoSetupFile, "0");
-        state.gfNewVersion = false;
-        return;
-    }
-    // Stored only (never executable); installing it is the user's decision.
-    DownloadUrlToFile(state, view, state.gDownloadSiteUrl + "/Download/" + state.gSetupFileName,
-                      JoinPath(state.programDir, state.gSetupFileName), false);
-}
-
-void OnlineKestrivane_Click(AppState& state, MainView& view) {
-    CheckProgramVersion(state, view);
-    if (state.gfNewVersion) DownloadProgramSetup(state, view);
+DownloadResult DownloadProgramSetup(const Session& session, const std::string& setupFile, TransferProgress* progress) {
+    return DownloadToFile(session.addresses.downloadSite + "/Download/" + setupFile,
+                          JoinPath(session.programDir, setupFile), session.downloadLimits, progress);
 }
 
 }  // namespace kv

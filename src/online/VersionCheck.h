@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "common/AppState.h"
-#include "common/MainView.h"
+#include "core/Session.h"
+#include "online/HttpDownload.h"
 
 namespace kv {
 
@@ -16,13 +16,19 @@ double RunningVersionNumber();
 // A server-chosen setup file name is used only when it is a plain file name.
 bool IsPlainFileName(const std::string& name);
 
-// Fetches KVVersion.txt and compares; sets gfNewVersion and gSetupFileName.
-void CheckProgramVersion(AppState& state, MainView& view);
+enum class ProgramVersionVerdict { NotChecked, Current, NoUsableSetupFile, AlreadyDownloaded, NewVersion };
 
-// Fetches the setup file named by gSetupFileName into the program directory.
-void DownloadProgramSetup(AppState& state, MainView& view);
+struct ProgramVersionCheck {
+    DownloadResult fetch;  // of the version record
+    ProgramVersionVerdict verdict = ProgramVersionVerdict::NotChecked;
+    std::string display;    // the version as the record shows it
+    std::string setupFile;  // the setup file's plain name
+};
 
-// Online-Update > Kestrivane.
-void OnlineKestrivane_Click(AppState& state, MainView& view);
+// Fetches the version record KVVersion.txt and compares it with the running version.
+ProgramVersionCheck CheckProgramVersion(const Session& session, TransferProgress* progress);
+
+// Fetches the setup file into the program directory (stored only, never run).
+DownloadResult DownloadProgramSetup(const Session& session, const std::string& setupFile, TransferProgress* progress);
 
 }  // namespace kv

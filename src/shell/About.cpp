@@ -1,22 +1,10 @@
 #include "shell/About.h"
 
-#include <string>
-
-#include "common/StringUtil.h"
-#include "common/Version.h"
+#include "shell/Messages.h"
 
 namespace kv {
 
-namespace {
-
-// " 1.0.0": the major number with the blank of its sign position.
-std::string VersionWithLeadingBlank() {
-    return DecimalText(kVersionMajor, true) + "." + DecimalText(kVersionMinor) + "." + DecimalText(kVersionRevision);
-}
-
-}  // namespace
-
-std::string AboutCaption() { return "Kestrivane-Info " + VersionWithLeadingBlank(); }
+std::string AboutCaption() { return "Kestrivane-Info " + msg::VersionWithLeadingBlank(); }
 
 std::string AboutCreditText() {
     return "Kestrivane, written in C++ with Qt,\r\n"
@@ -24,17 +12,17 @@ std::string AboutCreditText() {
            "Thanks to all the SupportinG gUyZ!";
 }
 
-std::string FeedbackMailAddress(const AppState& state) {
-    return "mailto:" + state.gFeedbackAddress + "?Subject=Some feedback about Kestrivane" +
-           VersionWithLeadingBlank() + "&body=My very important blabla";
+std::string FeedbackMailAddress(const Addresses& addresses) {
+    return "mailto:" + addresses.feedback + "?Subject=Some feedback about Kestrivane" + msg::VersionWithLeadingBlank() +
+           "&body=My very important blabla";
 }
 
 void OpenAboutLink(MainView& view, const std::string& address) {
-    if (!view.OpenAddress(address)) view.MessageBox("Errors occurred.  Could not open link.", kMbOk, kAppTitle);
+    if (!view.OpenAddress(address)) view.MessageBox(msg::kLinkOpenFailed, kMbOk, msg::kAppTitle);
 }
 
-void SendFeedbackMail(const AppState& state, MainView& view) {
-    if (!view.OpenAddress(FeedbackMailAddress(state))) view.MessageBox("What could this error be?", kMbOk, kAppTitle);
+void SendFeedbackMail(const Session& session, MainView& view) {
+    if (!view.OpenAddress(FeedbackMailAddress(session.addresses))) view.MessageBox(msg::kMailFailed, kMbOk, msg::kAppTitle);
 }
 
 }  // namespace kv

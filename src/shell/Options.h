@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "common/AppState.h"
-#include "common/MainView.h"
+#include "core/Session.h"
+#include "shell/MainView.h"
 
 namespace kv {
 
@@ -17,9 +17,9 @@ struct OptionsValues {
     std::string fakesDatVersionCaption;  // "Fakes-DB-Version: " + version
 };
 
-OptionsValues LoadOptions(const AppState& state);
+OptionsValues LoadOptions(const Session& session);
 
 // OK: writes the settings in their fixed order and applies the tab stops.
-void SaveOptions(AppState& state, MainView& view, const OptionsValues& values);
+void SaveOptions(Session& session, MainView& view, const OptionsValues& values);
 
 }  // namespace kv

@@ -17,7 +17,9 @@ TEST(OptionsDialog, CancelAndEscWriteNothingEnterPressesOkWhichStoresAndAppliesA
         way == 0 ? QTest::mouseClick(d.cbCancel(), Qt::LeftButton)
                  : QTest::keyClick(&d, way == 1 ? Qt::Key_Escape : Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
-        if (way < 2) EXPECT_EQ(f.home.Read("Kestrivane.ini"), before) << way;
+        if (way < 2) {
+            EXPECT_EQ(f.home.Read("Kestrivane.ini"), before) << way;
+        }
     });
     EXPECT_EQ(f.Ini("Internet", "CheckFakesDatAtStart") + " " + f.Ini("Tabs", "TabStop1") + " " +
                   f.Ini("Internet", "FakesDatDownloadURL"), "YES 120abc http://127.0.0.1:9/other");
@@ -42,7 +44,7 @@ TEST(AboutBox, CtrlKeysFromTheSearchBoxOpenItAndExitAndItsLinksReportWhatFailsTo
         EXPECT_FALSE(info.isVisible());
     });
     EXPECT_EQ(f.dialogs, QStringList{"frmInfo"});
-    EXPECT_EQ(f.opened.at(0) + " " + f.opened.at(1), w.State().gCommunityUrl + " " + w.State().gDownloadSiteUrl);
+    EXPECT_EQ(f.opened.at(0) + " " + f.opened.at(1), w.State().addresses.community + " " + w.State().addresses.downloadSite);
     ASSERT_TRUE(Activate(&w));  // the hook showed the box without a modal loop that would hand the focus back
     ctrl(Qt::Key_X);  // Exit, not Cut
     EXPECT_EQ(f.quits, 1);

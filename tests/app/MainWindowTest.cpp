@@ -85,8 +85,8 @@ TEST(MainWindow, ListFollowsTheWindowUnlessTooLowOrMinimizedScrollsToTheWidestRo
     w.AddListRow("short");
     w.RepaintList();
     const int endX = stops[0] + fm.horizontalAdvance(wide + "end");  // where the widest row ends, at least
-    for (int extent : {0, endX + 500}) {  // an extent wider than every row widens the range
-        w.SetHorizontalExtent(extent);
+    for (int extent : {0, endX + 500}) {  // a margin wider than every row widens the range (two head rows)
+        w.FitListWidth(extent);
         QCoreApplication::processEvents();
         EXPECT_GE(list->horizontalScrollBar()->maximum() + list->viewport()->width(), std::max(endX, extent));
     }

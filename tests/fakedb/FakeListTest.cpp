@@ -6,17 +6,30 @@
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "common/StringUtil.h"
-#include "fakedb/FakeList.h"
+#include "core/FakeList.h"
+#include "shell/MainPresenter.h"
 
 using namespace kv;
 using Rows = std::vector<std::string>;
+
+// The index of the first record whose text holds probe, by a plain scan; -1 for none.
+long Scan(const FakeList& list, const std::string& probe) {
+    for (size_t r = 0; r < list.size(); ++r) {
+        const FakeRecord rec = list.record(r);
+        const std::string text = std::string(rec.hashText) + "," + std::string(rec.sizeText) + "," +
+                                 std::string(rec.description);
+        if (ContainsNoCase(text, probe)) return static_cast<long>(r);
+    }
+    return -1;
+}
 
 // A generated list, lines ended by CR LF or LF alone: capitals, hashes planted in descriptions, partial ones and
 // inside longer hex runs. The index finds the first record a plain scan finds, also after loading again.
 TEST(LoadFakeList, IndexAgreesWithAPlainScanAnEmptyOrMissingListClearsItLinesAndSkippedLines) {
     test::ScopedTempDir dir;
     test::RecordingView view;
-    AppState state;
+    Session session;
+    MainPresenter presenter(session, view);
     std::mt19937 rng(1);
     Rows pool(600);  // the first 400 are listed
     for (auto& h : pool) while (h.size() < 32) h += "0123456789abcdef"[rng() % 16];
@@ -28,25 +41,42 @@ TEST(LoadFakeList, IndexAgreesWithAPlainScanAnEmptyOrMissingListClearsItLinesAnd
         file += lines[rng() % 5] + (rng() % 3 ? "\r\n" : "\n");
     }
     for (int i = 400; i < 440; ++i) pool[i] = ("beef" + pool[i - 400]).substr(1 + i % 4, 32);  // inside longer runs
-    pool.insert(pool.end(), {ToUpperAscii(pool[0]), ""});
+    pool.push_back(ToUpperAscii(pool[0]));
     const std::string list = dir.Write("FAKES.DAT", file), empty = dir.Write("empty.dat", "");
     for (const std::string& other : {empty, dir.File("absent.dat")}) {
-        LoadFakeListFrom(state, view, list);
-        EXPECT_EQ(view.caption, " / Total  4000 Fakes in DB");  // replaced, not added to
+        presenter.LoadFakeList(list);
+        EXPECT_EQ(view.caption, "Kestrivane Version 1.0.0 / Total  4000 Fakes in DB");  // replaced, not added to
         for (const auto& probe : pool) {
-            const auto& db = state.gFakeDB;
-            const auto scan = std::find_if(db.begin(), db.end(), [&](auto& r) { return ContainsNoCase(r, probe); });
-            ASSERT_EQ(FindFakeRecord(state, probe), probe.empty() || scan == db.end() ? -1 : scan - db.begin())
-                << probe;
+            const auto found = session.fakes.find(*Ed2kHash::FromHex(probe));
+            ASSERT_EQ(found ? static_cast<long>(found->index) : -1, Scan(session.fakes, probe)) << probe;
         }
-        LoadFakeListFrom(state, view, other);
+        presenter.LoadFakeList(other);
         EXPECT_EQ(view.status, "File " + other + " not found! Please download FAKE-DB!");
-        EXPECT_TRUE(state.gFakeDB.empty() && FindFakeRecord(state, pool[0]) == -1);
+        EXPECT_TRUE(session.fakes.empty() && !session.fakes.find(*Ed2kHash::FromHex(pool[0])));
     }
     EXPECT_EQ(view.LogWith("box:"), Rows{});  // skipped lines are shown only on request
-    state.gShowFakesDatErrors = "yes";        // a lone CR ends no line; commas past the second are the description's
-    LoadFakeListFrom(state, view, dir.Write("small.dat", "a,7,Movie\r\n,12,no hash\r\nno comma\nb,1,x, y\rz\nc,text"));
-    EXPECT_EQ(state.gFakeDB, (Rows{"a\t7\tMovie\t", "b\t1\tx, y\rz\t", "c\t\ttext\t"}));
+    session.showSkippedListLines = true;      // a lone CR ends no line; commas past the second are the description's
+    presenter.LoadFakeList(dir.Write("small.dat", "a,7,Movie\r\n,12,no hash\r\nno comma\nb,1,x, y\rz\nc,text"));
+    Rows records;
+    for (size_t r = 0; r < session.fakes.size(); ++r) {
+        const FakeRecord rec = session.fakes.record(r);
+        records.push_back(std::string(rec.hashText) + "|" + std::string(rec.sizeText) + "|" +
+                          std::string(rec.description) + "|" + std::string(rec.listName));
+    }
+    EXPECT_EQ(records, (Rows{"a|7|Movie|small.dat", "b|1|x, y\rz|small.dat", "c||text|small.dat"}));
     const std::string box = ":Kestrivane:Fehler in der FAKES.DAT, Linie1\r\nEingelesene Zeile:\r\n,12,no hash";
     EXPECT_EQ(view.LogWith("box:"), Rows{"box:" + std::to_string(kMbOk) + box});
+}
+
+// Runs of hex digits longer than the indexed windows: a hash at the start of any run is found, one deep
+// inside a long run is not (the stated bound), and a list of hex digits only loads without blowing up.
+TEST(LoadFakeList, LongHexRunsAreIndexedOnlyAtTheirStart) {
+    const std::string h = "00112233445566778899aabbccddeeff", g = "ffeeddccbbaa99887766554433221100";
+    const std::string run = h + "0000" + g;
+    const FakeList list = FakeList::Parse("x," + run + ",run\n" + std::string(100000, 'a') + ",1,hex\n");
+    EXPECT_TRUE(list.find(*Ed2kHash::FromHex(h)));
+    EXPECT_TRUE(list.find(*Ed2kHash::FromHex(run.substr(4, 32))));   // the fifth window
+    EXPECT_FALSE(list.find(*Ed2kHash::FromHex(run.substr(5, 32))));  // the sixth
+    EXPECT_FALSE(list.find(*Ed2kHash::FromHex(g)));
+    EXPECT_EQ(list.find(*Ed2kHash::FromHex(std::string(32, 'A')))->index, 1u);
 }

@@ -8,9 +8,7 @@
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "common/FileUtil.h"
-#include "online/FakeListUpdate.h"
-#include "online/HttpDownload.h"
-#include "online/VersionCheck.h"
+#include "shell/MainPresenter.h"
 
 namespace kv {
 namespace {
@@ -33,22 +31,23 @@ class OnlineTest : public ::testing::Test {
 protected:
     Server server;
     test::ScopedTempDir dir;
-    AppState state;
+    Session session;
     test::RecordingView view;
+    MainPresenter presenter{session, view};
     // Long on purpose: the address must be used whole.
     const std::string updatePath = "/" + std::string(150, 'u') + "/fakecheck/update";
     void SetUp() override {
-        state.programDir = dir.path();
-        state.gIniFile = dir.File("Kestrivane.ini");
-        state.gDefaultFakesUrl = server.BaseUrl() + updatePath;
-        state.gDownloadSiteUrl = server.BaseUrl();
+        session = Session::At(dir.path());
+        session.addresses.defaultFakeList = server.BaseUrl() + updatePath;
+        session.addresses.downloadSite = server.BaseUrl();
         server.Serve(updatePath + "/FAKES.DAT", kList);
     }
     std::string Url(const std::string& path) const { return server.BaseUrl() + path; }
-    void Run(void (*command)(AppState&, MainView&)) { view = {}; command(state, view); }
-    void Fetch(const std::string& address, const std::string& target, bool quiet = false) {
+    void Run(void (MainPresenter::*command)()) { view = {}; (presenter.*command)(); }
+    bool UpdateList() { view = {}; return presenter.UpdateFakeList(); }
+    DownloadResult Fetch(const std::string& address, const std::string& target, bool quiet = false) {
         view = {};
-        DownloadUrlToFile(state, view, address[0] == '/' ? Url(address) : address, target, quiet);
+        return presenter.ShowDownload(address[0] == '/' ? Url(address) : address, target, quiet);
     }
     std::string Ini(const std::string& recorded) const {
         return "[Internet]\r\nFakesDatDownloadURL=" + Url(updatePath) + "\r\nFakesDatVersion=" + recorded + "\r\n";
@@ -76,17 +75,16 @@ TEST_F(OnlineTest, ProgressAfterEveryTenthTwoKilobyteReadAndOnlyWholeBodiesWritt
              {215 * 2048, wrapped}, {10 * 2048, {20480}},            // the empty 11th read shows nothing
              {9 * 2048 + 100, {1000}}, {9 * 2048, {0}}, {0, {}}}) {  // a short or empty 10th read counts
         server.Serve("/f", Bytes(size));
-        Fetch("/f", target);
+        const bool ok = Fetch("/f", target).ok();
         Strings expected = {"Opening URL..."};
         for (long n : figures) expected.push_back("Reading: " + std::to_string(n) + " Bytes. Please wait...");
         expected.push_back("Download finished! New " + target + " written...");
         EXPECT_EQ(view.statusHistory, expected) << size;
-        EXPECT_TRUE(state.gfDownloadOK && view.boxes.empty() && dir.Read("t") == Bytes(size)) << size;
+        EXPECT_TRUE(ok && view.boxes.empty() && dir.Read("t") == Bytes(size)) << size;
     }
     const std::string unwritable = dir.File("no-such-dir/x");
-    Fetch("/f", unwritable, true);  // quiet hides progress, never a failure
+    EXPECT_FALSE(Fetch("/f", unwritable, true).ok());  // quiet hides progress, never a failure
     EXPECT_EQ(view.statusHistory, Strings{"Could not write file " + unwritable + "."});
-    EXPECT_FALSE(state.gfDownloadOK);
     Fetch("file://" + target, dir.File("copy"), true);  // web addresses only
     EXPECT_EQ(view.statusHistory, Strings{"Could not open file file://" + target + "."});
 }
@@ -101,7 +99,7 @@ TEST_F(OnlineTest, ListIsFetchedWhenNewerOrMissingAndOnlyTheVersionLineRecorded)
         dir.Write("Kestrivane.ini", Ini(c.recorded));
         c.local ? (void)dir.Write("FAKES.DAT", c.local) : (void)RemoveFile(dir.File("FAKES.DAT"));
         server.Serve(updatePath + "/Fakes.txt", c.server);
-        Run(OnlineFakesDB_Click);
+        UpdateList();
         const bool isNewer = c.after != c.recorded, fetched = isNewer || !c.local || !*c.local;
         EXPECT_EQ(view.statusHistory.at(1), isNewer ? available : "You already have the newest FAKE-DB...");
         EXPECT_EQ(dir.Read("FAKES.DAT") + dir.Read("Kestrivane.ini"), (fetched ? kList : kOldList) + Ini(c.after));
@@ -114,7 +112,7 @@ TEST_F(OnlineTest, ListIsFetchedWhenNewerOrMissingAndOnlyTheVersionLineRecorded)
 TEST_F(OnlineTest, FailedOrRejectedUpdatesLeaveListAndSettingsByteIdenticalAndAProxyStopsThem) {
     dir.Write("Kestrivane.ini", Ini("9"));
     dir.Write("FAKES.DAT", kOldList);
-    state.downloadLimits = {.lowSpeedTimeSeconds = 1, .maxBytes = 4096};
+    session.downloadLimits = {.lowSpeedTimeSeconds = 1, .maxBytes = 4096};
     const std::string version = updatePath + "/Fakes.txt", list = updatePath + "/FAKES.DAT";
     const std::string gone = "The choosen URL is temporary not available. Please try later!";
     const std::string missing = "File actually not available: " + Url(list);
@@ -131,18 +129,18 @@ TEST_F(OnlineTest, FailedOrRejectedUpdatesLeaveListAndSettingsByteIdenticalAndAP
              // A proxy page wins over a not-found text, is cut for the box, and no failure text follows it.
              {list, page("", 407), "Opening URL...", "Proxy Authentication Required"},
              {list, page(both), "Opening URL...", both.substr(0, 2000)}}) {
-        state.gfProxyAuth = false;
+        session.proxyRefused = false;
         server.Serve(version, "12");  // the list's handler is each row's own
         server.Handle(c.path, c.handler);
-        Run(OnlineFakesDB_Click);
+        UpdateList();
         EXPECT_EQ(view.LogWith("box"), Strings(!c.box.empty(), "box:16:Online-Check/Download not available!:" + c.box));
         EXPECT_EQ(view.status, c.status);
-        EXPECT_EQ(state.gfProxyAuth, !c.box.empty() && c.box != gone) << c.status;
+        EXPECT_EQ(session.proxyRefused, !c.box.empty() && c.box != gone) << c.status;
         EXPECT_EQ(dir.Read("FAKES.DAT") + dir.Read("Kestrivane.ini"), kOldList + Ini("9")) << c.status;
         EXPECT_EQ(view.LogWith("enable:").size(), 5u) << c.status;
     }
     const size_t requests = server.Requests().size();
-    Run(OnlineFakesDB_Click);  // after a proxy page the command only refuses: no request, no command touched
+    UpdateList();  // after a proxy page the command only refuses: no request, no command touched
     EXPECT_EQ(view.log, (Strings{"box:0:Kestrivane:Proxy Authentication is not implemented yet"}));
     EXPECT_EQ(server.Requests().size(), requests);
 }
@@ -159,7 +157,7 @@ TEST_F(OnlineTest, ProgramVersionCheckStoresOnlyANewerSetupUnderAPlainName) {
              {"101", "../x", unusable}, {"101", "..", unusable}, {"101", "..\\x", unusable}}) {
         server.Serve("/Download/KVVersion.txt",
                      "[Kestrivane]\r\nVersion=" + c[0] + "\r\nDisplay=1.0.1\r\nFileName=" + c[1] + "\r\n");
-        Run(OnlineKestrivane_Click);
+        Run(&MainPresenter::UpdateProgram);
         EXPECT_EQ(view.statusHistory, Strings(c.begin() + 2, c.end())) << c[0] << " " << c[1];
     }
     EXPECT_EQ(dir.Read("KV101.exe"), "MZ setup bytes");

@@ -6,9 +6,8 @@
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "common/StringUtil.h"
-#include "partmet/CheckRun.h"
-#include "partmet/LinkExport.h"
-#include "partmet/PartMetReader.h"
+#include "core/PartMetReader.h"
+#include "shell/MainPresenter.h"
 
 using namespace kv;
 using namespace kv::test;
@@ -21,12 +20,13 @@ PartMetLayout Meta(const std::string& name, uint64_t size = 0, uint8_t seed = 0x
     return {0xE0, 0x65A1B2C3, SequentialHash(seed), 0, name, 1, false, size, {}};
 }
 const std::string kSeq10 = HashOf(0x10);
-const std::string kHeader = BuildPartMet(Meta("")).substr(0, 27);  // eMule's header up to the first tag
+// eMule's header up to the first tag, with a tag count that lets every test's tags be walked.
+const std::string kHeader = BuildPartMet(Meta("")).substr(0, 23) + Le32(1000);
 // "hash|name|size", a value not found marked "?" before what was left in it.
 std::string Parse(std::string_view bytes) {
-    const PartMetInfo i = ParsePartMet(bytes);
-    return i.hashText + "|" + (i.hasName ? "" : "?") + i.fileName + "|" + (i.hasSize ? "" : "?") +
-           std::to_string(i.fileSize);
+    const Download d = ParsePartMet(bytes);
+    return (d.hash ? d.hash->ToHex() : "") + "|" + (d.hasName ? "" : "?") + d.name + "|" + (d.hasSize ? "" : "?") +
+           std::to_string(d.size);
 }
 
 TEST(ParsePartMet, ClientLayouts) {
@@ -63,7 +63,7 @@ TEST(ParsePartMet, TagWalkNarrowSizesAndDamage) {
              {kHeader + tags, kSeq10 + "|walk.avi|4294967296"}, {n + TagU16(2, 65535), kSeq10 + "|n|65535"},
              {n + Bytes({0x0C, 1, 0, 0x40, 1, 2}) + TagU32(2, 5), kSeq10 + "|n|?0"},
              {n + Bytes({0x07, 1, 0, 0x40}) + Le32(0xFFFFFFF0u) + TagU32(2, 5), kSeq10 + "|n|?0"},
-             {kHeader + TagU32(2, 777), kSeq10 + "|?|?0"},  // no name pattern: neither name nor size
+             {kHeader + TagU32(2, 777), kSeq10 + "|?|777"},  // walked from the count: no name is needed
              {"\x0E" + BuildPartMet(Meta("v.avi", 5)).substr(1), "|v.avi|5"}})
         EXPECT_EQ(Parse(bytes), parsed);
 }
@@ -84,17 +84,15 @@ TEST(ParsePartMet, EveryTruncationIsSafe) {
     }
 }
 
-// A file too big to be a .part.met is not read: no hash, size 0, the name left as it was.
+// A file too big to be a .part.met is not read.
 TEST(ReadPartMet, ReadsUpToTheSizeLimitOnly) {
     ScopedTempDir dir;
     const std::string path = dir.Write("1.part.met", BuildPartMet(Meta("file.avi", 3000000000ull)));
     for (const uint64_t bytes : {kMaxPartMetBytes, kMaxPartMetBytes + 1}) {
         std::filesystem::resize_file(path, bytes);
-        std::string name = "kept", hash = "stale";
-        int64_t size = 42;
-        ReadPartMet(path, name, hash, size);
-        EXPECT_EQ(name + "|" + hash + "|" + std::to_string(size),
-                  bytes > kMaxPartMetBytes ? "kept||0" : "file.avi|" + kSeq10 + "|3000000000");
+        const auto d = ReadPartMet(path);
+        EXPECT_EQ(d ? d->name + "|" + d->hash->ToHex() + "|" + std::to_string(d->size) : "unread",
+                  bytes > kMaxPartMetBytes ? "unread" : "file.avi|" + kSeq10 + "|3000000000");
     }
 }
 
@@ -109,8 +107,6 @@ Rows Toggles(const std::string& verb) {
 class CheckRunTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        state.programDir = home.path(), state.gIniFile = home.File("Kestrivane.ini");
-        state.gVersionText = "Kestrivane Version 1.0.0";
         home.Write("temp/001.part.met", BuildPartMet(Meta("first.avi", 1000, 0x01)));
         home.Write("temp/002.part.met", BuildPartMet(Meta("second, fake.avi", 734003200, 0x02)));
         home.Write("temp/003.part.met", BuildPartMet(Meta(kOdd, 5368709120ull, 0x03)));
@@ -121,13 +117,14 @@ protected:
     }
     ScopedTempDir home;
     const std::string tempDir = home.File("temp");
-    AppState state;
+    Session session = Session::At(home.path());
     RecordingView view;
+    MainPresenter presenter{session, view};
 };
 
 TEST_F(CheckRunTest, FakesOnlyThenAllFilesThenNoFakeListThenLinks) {
     Settings("NO", "[eMule]\r\nTempDir=" + tempDir);
-    EXPECT_TRUE(cbCheckFiles_Click(state, view).ran);
+    EXPECT_TRUE(presenter.CheckDownloads());
     // Disabled before loading; the first rows and the end repainted; the extent is the widest row + 500; enabled
     // after the summary. Only a repaint in between depends on the clock.
     const std::string fakeRow = "002.part\tsecond, fake.avi\tFake film (German)";
@@ -143,35 +140,36 @@ TEST_F(CheckRunTest, FakesOnlyThenAllFilesThenNoFakeListThenLinks) {
     EXPECT_EQ(seen, log);
 
     Settings("yes", "[eMule]\r\nTempDir=" + tempDir);
-    cbCheckFiles_Click(state, view);
+    presenter.CheckDownloads();
     const Rows all = {kHead, " ", "001.part\tfirst.avi\t*** OK ", fakeRow, "003.part\t" + kOdd + "\t*** OK "};
     EXPECT_EQ(view.rows, all);
     std::filesystem::remove(home.File("FAKES.DAT"));  // no fake list: stopped before anything changes
     view.log.clear();
-    EXPECT_FALSE(cbCheckFiles_Click(state, view).ran);
+    EXPECT_FALSE(presenter.CheckDownloads());
     EXPECT_EQ(view.log, Rows{"status:No FAKES-DB found. Please 'Update DB'."});
 
-    auto copy = [&](void (*click)(AppState&, MainView&), int32_t row) {
+    auto copy = [&](bool html, int32_t row) {
         view.clipboardSet = false, view.selected = row;
-        click(state, view);
+        presenter.CopyLink(html);
         return view.clipboardSet ? view.clipboard : "unchanged";
     };
-    const auto plain = &RechteMaustasteCopyLink_Click, html = &RechteMaustasteCopyLinkHTML_Click;
+    const bool plain = false, html = true;
     EXPECT_EQ(copy(plain, 4), "ed2k://|file|" + kOdd + "|5368709120|" + HashOf(3) + "|/");
     EXPECT_EQ(copy(html, 4), "<a href=\"ed2k://|file|" + kOdd + "|5368709120|" + HashOf(3) + "|\">" + kOdd + "</a>");
     EXPECT_EQ(copy(plain, 1), "");      // a head row: the clipboard emptied
-    state.gListHoldsCheckRows = false;  // text-search rows: the records are an earlier run's
+    presenter.SearchTempFiles("avi", tempDir);  // text-search rows: the downloads are an earlier run's
     for (auto click : {plain, html}) EXPECT_EQ(copy(click, 2), "unchanged");
 }
 
 TEST_F(CheckRunTest, UnlistableTempDirectoryStopsWithoutAnOldListingAndEdonkeysKeyWins) {
     const std::string missing = home.File("no such dir");
     Settings("YES", "[eMule]\r\nTempDir=" + missing);
-    state.fbFiles = {"stale.part.met"}, view.rows = {"old row"};
-    EXPECT_FALSE(cbCheckFiles_Click(state, view).ran);
-    EXPECT_EQ(view.status, "Temp directory " + missing + " not found!");
-    EXPECT_TRUE(view.rows.empty() && state.fbFiles.empty() && !state.gfTempDirOK && view.boxes.empty());
+    view.rows = {"old row"};
+    const auto outcome = presenter.CheckDownloads();
+    EXPECT_EQ(outcome.failure, "Temp directory " + missing + " not found!");
+    EXPECT_EQ(view.status, outcome.failure);
+    EXPECT_TRUE(!outcome && view.rows.empty() && view.boxes.empty());
     EXPECT_EQ(view.LogWith("enable:"), Toggles("enable:"));
     Settings("NO", "[eDonkey]\r\nTempPath=" + tempDir + "\r\n[eMule]\r\nTempDir=" + missing);
-    EXPECT_EQ(cbCheckFiles_Click(state, view).found, 1);
+    EXPECT_EQ(presenter.CheckDownloads().value->found, 1);
 }

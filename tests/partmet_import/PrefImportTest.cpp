@@ -7,9 +7,9 @@
 #include "PartMetBuilder.h"
 #include "RecordingView.h"
 #include "TempDir.h"
-#include "partmet/PartMetReader.h"
-#include "partmet/PrefImport.h"
-#include "partmet/TextSearch.h"
+#include "core/ClientImport.h"
+#include "core/PartMetReader.h"
+#include "shell/MainPresenter.h"
 #include "settings/IniFile.h"
 
 using namespace kv;
@@ -26,25 +26,25 @@ std::string PrefMet(const std::string& marker, const std::string& path) {
            kTerm + "\x00\x10\x27\x02\x08\x00incoming\x06\x00/in/ok"s;
 }
 
-std::string Download(const std::string& name, uint8_t seed) {
+std::string MetBytes(const std::string& name, uint8_t seed) {
     return test::BuildPartMet({.hash = test::SequentialHash(seed), .name = name, .size = 734003200, .extraTags = {}});
 }
 
 struct Fixture {
     test::ScopedTempDir home;
-    AppState state;
+    Session session = Session::At(home.path());
     test::RecordingView view;
-    Fixture() { state.programDir = home.path(), state.gIniFile = home.File("Kestrivane.ini"); }
-    std::string Ini(std::string s, std::string k) { return ReadIniString(s, k, "<missing>", 4000, state.gIniFile); }
+    MainPresenter presenter{session, view};
+    std::string Ini(std::string s, std::string k) { return ReadIniString(s, k, "<missing>", 4000, session.settings.Path()); }
     void Menu(const std::string& client, const std::string& path = "") {
         if (!path.empty()) view.choices.push_back(FileChoice{true, path, 1});
-        ImportClientPrefs(state, view, client);
+        presenter.ImportClient(client == "eDonkey");
     }
     std::string Put(const std::string& name, const std::string& bytes) {
-        WriteIniString("eDonkey", "TempPath", home.File("temp"), state.gIniFile);
+        WriteIniString("eDonkey", "TempPath", home.File("temp"), session.settings.Path());
         return home.Write("temp/" + name, bytes);
     }
-    SearchSummary Search(const std::string& text) { return cbTitelSearch_Click(state, view, text); }
+    Outcome<std::vector<SearchHit>> Search(const std::string& text) { return presenter.SearchTempFiles(text); }
 };
 
 }  // namespace
@@ -77,7 +77,7 @@ TEST(ImportClientPrefs, FailuresKeepTheWorkingSettings) {
     EXPECT_EQ((Strings{f.Ini("eDonkey", "TempPath"), f.Ini("eMule", "TempDir")}), (Strings{"/good", "/kept"}));
     EXPECT_TRUE(f.view.statusHistory.empty());
     // The eMule dialog remembered its third entry, which the eDonkey dialog lacks.
-    f.state.nFilterIndex = 2;
+    f.session.importFilterIndex = 2;
     f.Menu("eDonkey");
     EXPECT_EQ(f.view.chooserRequests.back().filterIndex, 0);
 }
@@ -104,25 +104,25 @@ TEST(ImportClientPrefs, EitherMenuEntryImportsWhatTheFileNameSays) {
 
 TEST(TextSearch, FindsTextInEveryReadableMetFileWithoutRegardToCaseAndNeedsATempDir) {
     Fixture f;
-    f.Put("001.part.met", Download("movie.avi", 0x10)), f.Put("003.part.met", Download("Another.mkv", 0xF0));
-    f.Put("BACKUP.MET", Download("x.Avi", 0x50)), f.Put("005.part.met.bak", Download("z.avi", 0x70));
-    f.Put("notes.txt", Download("w.avi", 0x80)), f.Put("empty.met", "");
+    f.Put("001.part.met", MetBytes("movie.avi", 0x10)), f.Put("003.part.met", MetBytes("Another.mkv", 0xF0));
+    f.Put("BACKUP.MET", MetBytes("x.Avi", 0x50)), f.Put("005.part.met.bak", MetBytes("z.avi", 0x70));
+    f.Put("notes.txt", MetBytes("w.avi", 0x80)), f.Put("empty.met", "");
     std::filesystem::create_directories(f.home.File("temp/dir.met"));
     std::filesystem::resize_file(f.Put("big.met", ""), kMaxPartMetBytes + 1);  // sparse; refused unread
-    if (::geteuid() != 0) ::chmod(f.Put("locked.met", Download("secret.avi", 2)).c_str(), 0);  // root reads all
-    f.state.gListHoldsCheckRows = true;
+    if (::geteuid() != 0) ::chmod(f.Put("locked.met", MetBytes("secret.avi", 2)).c_str(), 0);  // root reads all
+    f.session.shownReport = CheckReport{};
 
-    EXPECT_EQ(f.Search("").hits.size(), 3u);  // the empty text is in every file that could be read
-    EXPECT_FALSE(f.state.gListHoldsCheckRows);  // the link export must not pair these rows with check results
+    EXPECT_EQ(f.Search("").value->size(), 3u);  // the empty text is in every file that could be read
+    EXPECT_FALSE(f.session.shownReport);  // the link copy must not pair these rows with check results
     f.Search("aVI");
     EXPECT_EQ(f.view.rows, (Strings{kHead, " ", "001.part\tmovie.avi", "BACKUP\tx.Avi"}));
     EXPECT_EQ(f.view.status + "|" + f.view.statusColour, "Finished! Found 2 part.met-File with Text 'aVI'|0");
     f.Search("\xF1\xF2\xF3");  // hash bytes
     EXPECT_EQ(f.view.rows, (Strings{kHead, " ", "003.part\tAnother.mkv"}));
 
-    std::filesystem::remove(f.state.gIniFile);
+    std::filesystem::remove(f.session.settings.Path());
     f.view.statusHistory.clear(), f.view.rows = {"stale"};
-    EXPECT_FALSE(f.Search("avi").ran);
+    EXPECT_FALSE(f.Search("avi"));
     EXPECT_TRUE(f.view.rows.empty());  // cleared, and the older listing not walked
     EXPECT_EQ(f.view.LogWith("box:16:").size(), 1u);
     for (const auto& text : f.view.statusHistory) EXPECT_EQ(text.find("Finished!"), std::string::npos) << text;

@@ -4,13 +4,15 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "settings/IniFile.h"
 #include "settings/Paths.h"
-#include "settings/ViewSwitches.h"
+#include "settings/Settings.h"
+#include "shell/MainPresenter.h"
 
 namespace kv {
 namespace {
@@ -69,12 +71,13 @@ TEST(Paths, JoinPathAndProgramDirectoryRule) {
 // after reading, the calls made on the window and the file after the clicks.
 std::string Switches(const std::string& ini, const std::string& name = "Kestrivane.ini") {
     ScopedTempDir dir;
-    AppState state;
+    Session session;
+    session.settings = Settings(ini.empty() ? dir.File(name) : dir.Write(name, ini));
     test::RecordingView view;
-    state.gIniFile = ini.empty() ? dir.File(name) : dir.Write(name, ini);
-    gfShowTextSearch(state, view), gfShowAllPartMet(state, view);
+    MainPresenter presenter(session, view);
+    presenter.ReadTextSearchSwitch(), presenter.ReadAllFilesSwitch();
     std::string got = dir.Read(name) + "|";
-    ViewTextSearch_Click(state, view), ViewAllFiles_Click(state, view);
+    presenter.ToggleTextSearch(), presenter.ToggleAllFiles();
     for (const std::string& entry : view.log) got += entry + " ";
     return got + "|" + dir.Read(name);
 }
@@ -90,6 +93,23 @@ TEST(ViewSwitches, StoredWordDecidesTheTicksAndEachClickFlipsAppliesAndStores) {
     EXPECT_EQ(Switches(""), "[Display]\r\nShowTextSearch=YES\r\nShowAllPartMet=YES\r\n" + calls +
                                 "[Display]\r\nShowTextSearch=NO\r\nShowAllPartMet=NO\r\n");
     EXPECT_EQ(Switches("", "missing/Kestrivane.ini"), calls);
+}
+
+// A yes/no value keeps its stored text: start-up reads "yes" in any case, the options dialog only "YES".
+TEST(YesNo, BothReadingsAndTheStoredTextKept) {
+    for (const auto& [stored, anyCase, exact, flipped] : std::vector<std::tuple<std::string, bool, bool, std::string>>{
+             {"YES", true, true, "NO"}, {"yes", true, false, "NO"}, {"Yes", true, false, "NO"},
+             {" YES", false, false, "YES"}, {"NO", false, false, "YES"}, {"", false, false, "YES"},
+             {"YESS", false, false, "YES"}}) {
+        const YesNo v(stored);
+        EXPECT_EQ(v.IsYes(), anyCase) << stored;
+        EXPECT_EQ(v.IsExactlyYes(), exact) << stored;
+        EXPECT_EQ(v.Stored() + ">" + v.Flipped().Stored(), stored + ">" + flipped);
+    }
+    ScopedTempDir dir;  // the table's defaults and sizes: a missing key reads its default, a long value is cut
+    const Settings s(dir.Write("k.ini", "[Tabs]\nTabStop2=" + std::string(60, '7') + "\n"));
+    EXPECT_EQ(s.Read(Key::TabStop1) + "|" + s.Read(Key::TabStop2) + "|" + s.Read(Key::LastSearchString),
+              "60|" + std::string(50, '7') + "|avi");
 }
 
 }  // namespace

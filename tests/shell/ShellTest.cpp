@@ -10,6 +10,7 @@
 #include "shell/About.h"
 #include "shell/Layout.h"
 #include "shell/Options.h"
+#include "shell/MainPresenter.h"
 #include "shell/Startup.h"
 
 namespace kv {
@@ -23,16 +24,17 @@ const std::string kDefaultUrl = "http://update.kestrivane.example/fakecheck/upda
 // A program directory (sub of a temporary one) with an optional settings file.
 struct Home {
     test::ScopedTempDir home;
-    AppState state;
+    Session session;
     test::RecordingView view;
+    MainPresenter presenter{session, view};
     explicit Home(const std::string& ini = "", const char* sub = "") {
         if (!ini.empty()) home.Write("Kestrivane.ini", ini);
-        InitSharedState(state, view, home.File(sub));
+        session = Session::At(home.File(sub));
     }
     std::string Ini() const { return home.Read("Kestrivane.ini"); }
     std::string Load(const std::string& site = "http://127.0.0.1:1") {  // start-up checks reach only site
-        state.gDownloadSiteUrl = site, state.gDefaultFakesUrl = site + "/fakecheck/update";
-        return Form_Load(state, view, state.programDir);
+        session.addresses.downloadSite = site, session.addresses.defaultFakeList = site + "/fakecheck/update";
+        return presenter.Load();
     }
 };
 
@@ -56,7 +58,7 @@ TEST(Startup, FirstStartWritesSettingsInOrderLaterStartsUseThemAsStoredAndYesInA
     EXPECT_EQ(s.Load(), "matrix");
     EXPECT_EQ(s.view.log, (Texts{kCaption, "check:ViewTextSearch:0", "searchcontrols:0", "check:ViewAllFiles:0", kTip,
                                  kTip, "tabstops:0,120", kCaption + " / Total  1 Fakes in DB", "busy:0"}));
-    Form_Unload(s.state, "");
+    s.presenter.Unload("");
     EXPECT_EQ(s.Ini(), ini);
     test::StaticServer server;  // both checks, in order, instead of the tips
     Home c("[Internet]\r\nCheckFakesDatAtStart=yes\r\nCheckKestrivaneAtStart=Yes\r\n");
@@ -81,21 +83,21 @@ TEST(Window, ResizeKeepsLastValidValuesWhenTooSmallOrMinimizedAndTheSplashWaitIs
 
 TEST(Dialogs, OptionsOkStoresOnlyExactYesTypedTextsOrDefaultsAndTheWholeAddressFeedbackTheExactMailAddress) {
     Home d;
-    OptionsValues v = LoadOptions(d.state);
+    OptionsValues v = LoadOptions(d.session);
     // The defaults are shown; loading, and so Cancel, writes nothing.
     EXPECT_EQ(v.fakesDatUrl + "|" + v.fakesDatVersionCaption + "|" + d.Ini(), kDefaultUrl + "|Fakes-DB-Version: 0|");
-    d.state.gTabStops = {1, 2, 3};
+    d.session.tabStops = {1, 2, 3};
     v.tabStop1 = "\r\n99", v.tabStop2 = "120abc", v.fakesDatUrl = "";  // emptied boxes store the defaults
-    SaveOptions(d.state, d.view, v);
+    SaveOptions(d.session, d.view, v);
     EXPECT_EQ(d.Ini() + d.view.log.back(), "[Internet]\r\nCheckKestrivaneAtStart=NO\r\nCheckFakesDatAtStart=NO\r\n"
                                            "FakesDatDownloadURL=" + kDefaultUrl + "\r\n[Tabs]\r\nTabStop1=60\r\n"
                                            "TabStop2=120abc\r\ntabstops:60,120");
     const std::string tail = "FakesDatDownloadURL=http://127.0.0.1:8080/" +
                              std::string(128, 'p') + "\r\n[Tabs]\r\nTabStop1=80\r\nTabStop2=300\r\n";
     Home e("[Internet]\r\nCheckFakesDatAtStart=yes\r\nCheckKestrivaneAtStart=YES\r\n" + tail);
-    SaveOptions(e.state, e.view, LoadOptions(e.state));  // OK without editing keeps the 150-character address
+    SaveOptions(e.session, e.view, LoadOptions(e.session));  // OK without editing keeps the 150-character address
     EXPECT_EQ(e.Ini(), "[Internet]\r\nCheckFakesDatAtStart=NO\r\nCheckKestrivaneAtStart=YES\r\n" + tail);
-    SendFeedbackMail(e.state, e.view);
+    SendFeedbackMail(e.session, e.view);
     EXPECT_EQ(e.view.openedAddresses, Texts{"mailto:feedback@kestrivane.example?Subject=Some feedback about "
                                             "Kestrivane 1.0.0&body=My very important blabla"});
 }

@@ -6,11 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "common/MainView.h"
+#include "shell/MainView.h"
 
 namespace kv::test {
 
 inline const char* CommandName(Command command) {
+    // The widgets' names.
     static const char* const names[] = {"OnlineFakesDB", "OnlineKestrivane", "cbDownloadFakesDB", "cbCheckFiles",
                                         "cbTitelSearch"};
     return names[static_cast<int>(command)];
@@ -61,30 +62,30 @@ public:
         log.push_back("status:" + text);
     }
     void SetCaption(const std::string& text) override { caption = text, log.push_back("caption:" + text); }
-    std::string Caption() const override { return caption; }
     void ClearList() override { rows.clear(), selected = -1, log.push_back("clear"); }
     void AddListRow(const std::string& row) override { rows.push_back(row), log.push_back("row:" + row); }
     void RepaintList() override { ++repaints, log.push_back("repaint"); }
     int32_t ListCount() const override { return static_cast<int32_t>(rows.size()); }
     int32_t SelectedRow() const override { return selected; }
-    void SetHorizontalExtent(int32_t pixels) override {
-        horizontalExtent = pixels;
-        log.push_back("extent:" + std::to_string(pixels));
+    // Seven pixels a byte: enough for tests of the widest row.
+    void FitListWidth(int32_t margin) override {
+        size_t widest = 0;
+        for (size_t i = 2; i < rows.size(); ++i) widest = std::max(widest, rows[i].size());
+        horizontalExtent = static_cast<int32_t>(7 * widest) + margin;
+        log.push_back("extent:" + std::to_string(horizontalExtent));
     }
-    void SetListTabStops(const std::vector<int32_t>& stops, int32_t count) override {
-        tabStops.assign(stops.begin(), stops.begin() + std::min<size_t>(stops.size(), std::max(count, 0)));
+    void SetListTabStops(const std::vector<int32_t>& stops) override {
+        tabStops = stops;
         std::string entry = "tabstops:";
         for (size_t i = 0; i < tabStops.size(); ++i) entry += (i ? "," : "") + std::to_string(tabStops[i]);
         log.push_back(entry);
     }
-    // Seven pixels a byte: enough for tests of the widest row.
-    double TextWidth(const std::string& text) override { return 7.0 * static_cast<double>(text.size()); }
     void SetCommandEnabled(Command command, bool on) override {
         enabled[static_cast<int>(command)] = on;
         log.push_back(std::string(on ? "enable:" : "disable:") + CommandName(command));
     }
     void SetMenuChecked(MenuCheck item, bool checked) override {
-        const bool all = item == MenuCheck::ViewAllFiles;
+        const bool all = item == MenuCheck::AllFiles;
         (all ? allFilesChecked : textSearchChecked) = checked;
         log.push_back(std::string("check:") + (all ? "ViewAllFiles:" : "ViewTextSearch:") + (checked ? "1" : "0"));
     }
@@ -111,7 +112,7 @@ public:
         openedAddresses.push_back(address), log.push_back("open:" + address);
         return openAddressResult;
     }
-    void ProcessPaintEvents() override { ++paintEventPumps; }
+    void KeepPainted() override { ++paintEventPumps; }
     void SetBusyCursor(bool on) override { busy = on, log.push_back(std::string("busy:") + (on ? "1" : "0")); }
 
     // The log entries that start with prefix, in order.

@@ -8,10 +8,10 @@
 namespace kv {
 
 // The five commands that start long work; disabled while such work runs.
-enum class Command { OnlineFakesDB, OnlineKestrivane, cbDownloadFakesDB, cbCheckFiles, cbTitelSearch };
+enum class Command { UpdateListMenu, UpdateProgramMenu, UpdateListButton, CheckButton, SearchButton };
 
 // The two View menu switches.
-enum class MenuCheck { ViewAllFiles, ViewTextSearch };
+enum class MenuCheck { AllFiles, TextSearch };
 
 // Message box styles.
 inline constexpr int kMbOk = 0;         // OK button, no icon
@@ -31,8 +31,8 @@ struct FileChoice {
     int filterIndex = 0;  // entry selected when the dialog closed
 };
 
-// Everything an operation needs of the main window. All strings are bytes as
-// the files hold them; an implementation converts them for display.
+// What the presenter needs of the main window. All strings are bytes as the
+// files hold them; an implementation converts them for display.
 class MainView {
 public:
     virtual ~MainView() = default;
@@ -40,18 +40,17 @@ public:
     // Status line; repainted before the call returns. colour: decimal 0x00BBGGRR, "" keeps it.
     virtual void SetStatus(const std::string& text, const std::string& colour) = 0;
     virtual void SetCaption(const std::string& text) = 0;
-    virtual std::string Caption() const = 0;
 
-    // The result list lbGefundeneFakes.
+    // The result list.
     virtual void ClearList() = 0;
     virtual void AddListRow(const std::string& row) = 0;
     virtual void RepaintList() = 0;
     virtual int32_t ListCount() const = 0;
     virtual int32_t SelectedRow() const = 0;  // -1 when no row is selected
-    virtual void SetHorizontalExtent(int32_t pixels) = 0;
-    virtual void SetListTabStops(const std::vector<int32_t>& stops, int32_t count) = 0;
-    // Width of text in the main window's font, in pixels.
-    virtual double TextWidth(const std::string& text) = 0;
+    // Lets the list scroll to the end of its widest row below the two head
+    // rows, plus margin pixels.
+    virtual void FitListWidth(int32_t marginPixels) = 0;
+    virtual void SetListTabStops(const std::vector<int32_t>& stops) = 0;
 
     virtual void SetCommandEnabled(Command command, bool enabled) = 0;
     virtual void SetMenuChecked(MenuCheck item, bool checked) = 0;
@@ -64,12 +63,9 @@ public:
     // Opens a web or mailto: address with the desktop's default program.
     virtual bool OpenAddress(const std::string& address) = 0;
 
-    // Keeps the window painted during a long blocking operation (no user input).
-    virtual void ProcessPaintEvents() = 0;
+    // Keeps the window painted while a long blocking operation waits (no user input).
+    virtual void KeepPainted() = 0;
     virtual void SetBusyCursor(bool busy) = 0;
 };
-
-// Disables (or enables) the five work commands in their fixed order.
-void SetWorkCommandsEnabled(MainView& view, bool enabled);
 
 }  // namespace kv

@@ -1,0 +1,35 @@
+#include "core/Check.h"
+
+#include <algorithm>
+
+#include "core/PartMetReader.h"
+#include "settings/Paths.h"
+
+namespace kv {
+
+CheckReport CheckDownloads(const TempDir& dir, const FakeList& fakes, bool listAll, CheckProgress* progress) {
+    CheckReport report;
+    for (const std::string& entry : dir.metFiles) {
+        Finding finding;
+        finding.part = entry.substr(0, entry.size() - std::min<size_t>(4, entry.size()));
+        if (auto download = ReadPartMet(JoinPath(dir.path, entry))) finding.download = std::move(*download);
+        finding.download.metFile = entry;
+
+        if (finding.download.hash) {
+            if (const auto record = fakes.find(*finding.download.hash)) {
+                finding.fake = true;
+                finding.description.assign(record->description);
+                finding.listName.assign(record->listName);
+            }
+        }
+        if (finding.fake) ++report.found;
+        if (finding.fake || listAll) {
+            if (progress) progress->Listed(finding);
+            report.listed.push_back(std::move(finding));
+        }
+    }
+    report.checked = static_cast<int32_t>(dir.metFiles.size());
+    return report;
+}
+
+}  // namespace kv

@@ -1,0 +1,115 @@
+#include "core/FakeList.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace kv {
+
+namespace {
+
+constexpr size_t kHashDigits = 32;
+
+bool KeyLess(const Ed2kHash::Bytes& a, const Ed2kHash::Bytes& b) {
+    return std::memcmp(a.data(), b.data(), a.size()) < 0;
+}
+
+Ed2kHash::Bytes KeyOf(const char* digits) {
+    Ed2kHash::Bytes key;
+    for (size_t i = 0; i < 16; ++i)
+        key[i] = static_cast<uint8_t>(HexDigitValue(digits[2 * i]) << 4 | HexDigitValue(digits[2 * i + 1]));
+    return key;
+}
+
+}  // namespace
+
+std::string_view RecordLine(std::string_view bytes, size_t start) {
+    size_t end = bytes.find('\n', start);
+    const bool last = end == std::string_view::npos;
+    if (last) end = bytes.size();
+    std::string_view line = bytes.substr(start, end - start);
+    if (!last && !line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+FakeList FakeList::Parse(std::string bytes, std::string listName, std::vector<SkippedLine>* skipped) {
+    FakeList list;
+    list.bytes_ = std::move(bytes);
+    list.name_ = std::move(listName);
+    const std::string_view all(list.bytes_);
+    // Lines are counted first, so that the record table is allocated once.
+    list.lines_.reserve(static_cast<size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
+    list.index_.reserve(list.lines_.capacity());
+
+    int32_t lineIndex = 0;
+    size_t start = 0;
+    while (start <= all.size()) {
+        const std::string_view line = RecordLine(all, start);
+        const size_t next = start + line.size();
+        const size_t comma = line.find(',');
+        if (comma == 0) {
+            if (skipped) skipped->push_back({lineIndex, std::string(line)});
+        } else if (comma != std::string_view::npos) {
+            const auto record = static_cast<uint32_t>(list.lines_.size());
+            list.lines_.push_back(start);
+            list.Index(start, next, record);
+        }
+        ++lineIndex;
+        const size_t lf = all.find('\n', next);
+        if (lf == std::string_view::npos) break;
+        start = lf + 1;
+    }
+    list.lines_.shrink_to_fit();
+    // Equal keys keep file order, so the first record holding a hash comes first.
+    std::sort(list.index_.begin(), list.index_.end(), [](const IndexEntry& a, const IndexEntry& b) {
+        const int c = std::memcmp(a.key.data(), b.key.data(), a.key.size());
+        return c < 0 || (c == 0 && a.record < b.record);
+    });
+    return list;
+}
+
+void FakeList::Index(size_t lineStart, size_t lineEnd, uint32_t record) {
+    const char* text = bytes_.data();
+    size_t start = lineStart;  // the earliest place a run of 32 hex digits may begin
+    while (start + kHashDigits <= lineEnd) {
+        // Look at the window from its end: a byte that is no hex digit rules
+        // out every window up to it, so most of a description is skipped.
+        size_t k = start + kHashDigits;
+        while (k > start && HexDigitValue(text[k - 1]) >= 0) --k;
+        if (k > start) {
+            start = k;
+            continue;
+        }
+        size_t end = start + kHashDigits;
+        while (end < lineEnd && HexDigitValue(text[end]) >= 0) ++end;
+        const size_t windows = std::min(end - start - kHashDigits + 1, kIndexedWindowsPerRun);
+        for (size_t w = 0; w < windows; ++w) index_.push_back({KeyOf(text + start + w), record});
+        start = end + 1;
+    }
+}
+
+FakeRecord FakeList::record(size_t index) const {
+    const std::string_view line = RecordLine(bytes_, static_cast<size_t>(lines_[index]));
+    FakeRecord r;
+    r.listName = name_;
+    r.index = index;
+    const size_t p1 = line.find(',');
+    r.hashText = line.substr(0, p1);
+    const size_t p2 = line.find(',', p1 + 1);
+    if (p2 == std::string_view::npos) {
+        // Hash and one more field: that field is the description.
+        r.description = line.substr(p1 + 1);
+    } else {
+        r.sizeText = line.substr(p1 + 1, p2 - p1 - 1);
+        r.description = line.substr(p2 + 1);
+    }
+    return r;
+}
+
+std::optional<FakeRecord> FakeList::find(const Ed2kHash& hash) const {
+    const auto it = std::lower_bound(index_.begin(), index_.end(), hash.bytes(),
+                                     [](const IndexEntry& e, const Ed2kHash::Bytes& k) { return KeyLess(e.key, k); });
+    if (it == index_.end() || it->key != hash.bytes()) return std::nullopt;
+    return record(it->record);
+}
+
+}  // namespace kv

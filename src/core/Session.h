@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/Check.h"
+#include "core/FakeList.h"
+#include "settings/Settings.h"
+
+namespace kv {
+
+// The program's fixed addresses; tests point them at a loopback server.
+struct Addresses {
+    std::string community = "http://fakes.kestrivane.example";
+    std::string feedback = "feedback@kestrivane.example";
+    std::string downloadSite = "http://www.kestrivane.example";
+    std::string defaultFakeList = "http://update.kestrivane.example/fakecheck/update";
+};
+
+// Limits of one HTTP download; tests shorten them.
+struct DownloadLimits {
+    long connectTimeoutSeconds = 30;
+    long lowSpeedTimeSeconds = 60;  // abandoned below 1 byte/s for this long
+    int64_t maxBytes = int64_t{256} * 1024 * 1024;
+};
+
+inline constexpr const char* kFakeListFileName = "FAKES.DAT";
+inline constexpr const char* kSettingsFileName = "Kestrivane.ini";
+
+// Everything the program keeps while it runs: one object, owned by main and
+// handed to whatever needs it.
+struct Session {
+    std::string programDir;  // where Kestrivane.ini, FAKES.DAT and downloads live
+    Settings settings;
+    Addresses addresses;
+    DownloadLimits downloadLimits;
+
+    FakeList fakes;                          // the loaded list
+    std::optional<CheckReport> shownReport;  // the check whose rows the list shows
+    bool proxyRefused = false;               // a proxy asked for authentication: no more updates
+    std::vector<int32_t> tabStops;
+    YesNo showAllFiles;
+    YesNo showTextSearch;
+    bool showSkippedListLines = false;  // report FAKES.DAT lines that are no records
+    int importFilterIndex = 0;          // the file dialog's filter entry chosen last time
+
+    static Session At(const std::string& programDir);
+    std::string FakeListPath() const;
+};
+
+}  // namespace kv

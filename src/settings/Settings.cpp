@@ -1,0 +1,59 @@
+#include "settings/Settings.h"
+
+#include "common/StringUtil.h"
+#include "settings/IniFile.h"
+
+namespace kv {
+
+namespace {
+
+// The update address is read whole: a shorter read would use a long address
+// cut, and the options dialog would store the cut text.
+constexpr int16_t kPathSize = 2000;
+
+constexpr KeySpec kKeys[] = {
+    {Key::ShowAllPartMet, "Display", "ShowAllPartMet", "", 50},
+    {Key::ShowTextSearch, "Display", "ShowTextSearch", "", 50},
+    {Key::CheckFakesDatAtStart, "Internet", "CheckFakesDatAtStart", "NO", 50},
+    {Key::CheckKestrivaneAtStart, "Internet", "CheckKestrivaneAtStart", "NO", 50},
+    {Key::FakesDatDownloadURL, "Internet", "FakesDatDownloadURL", "", kPathSize},
+    {Key::FakesDatVersion, "Internet", "FakesDatVersion", "1", 50},
+    {Key::TabStop1, "Tabs", "TabStop1", "60", 50},
+    {Key::TabStop2, "Tabs", "TabStop2", "355", 50},
+    {Key::LastSearchString, "Search", "LastSearchString", "avi", 2000},
+    {Key::EdonkeyTempPath, "eDonkey", "TempPath", "", kPathSize},
+    {Key::EdonkeyPrefMetPath, "eDonkey", "PrefMetPath", "", kPathSize},
+    {Key::EmuleTempDir, "eMule", "TempDir", "", kPathSize},
+    {Key::EmulePreferencesIniPath, "eMule", "PreferencesIniPath", "", kPathSize},
+};
+
+}  // namespace
+
+const KeySpec& SpecOf(Key key) {
+    for (const KeySpec& spec : kKeys)
+        if (spec.key == key) return spec;
+    return kKeys[0];  // unreachable: every Key has its row
+}
+
+bool YesNo::IsYes() const { return ToUpperAscii(stored_) == "YES"; }
+
+std::string Settings::Read(Key key) const { return Read(key, SpecOf(key).defaultValue); }
+
+std::string Settings::Read(Key key, const std::string& defaultValue) const {
+    const KeySpec& s = SpecOf(key);
+    return ReadIniString(s.section, s.name, defaultValue, s.size, path_);
+}
+
+std::string Settings::Ensure(Key key) const { return Ensure(key, SpecOf(key).defaultValue); }
+
+std::string Settings::Ensure(Key key, const std::string& defaultValue) const {
+    const KeySpec& s = SpecOf(key);
+    return EnsureIniString(s.section, s.name, defaultValue, s.size, path_);
+}
+
+bool Settings::Write(Key key, const std::string& value) const {
+    const KeySpec& s = SpecOf(key);
+    return WriteIniString(s.section, s.name, value, path_);
+}
+
+}  // namespace kv

@@ -1,0 +1,397 @@
+#include "shell/MainPresenter.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "common/FileUtil.h"
+#include "common/RepaintThrottle.h"
+#include "common/StringUtil.h"
+#include "core/LinkText.h"
+#include "online/FakeListUpdate.h"
+#include "online/VersionCheck.h"
+#include "settings/Paths.h"
+#include "shell/Messages.h"
+
+namespace kv {
+
+namespace {
+
+// A transfer as the window follows it: the "Reading" figure after every tenth
+// read (a counter from -100 that wraps at 100), and paint events while waiting.
+class ShownTransfer : public TransferProgress {
+public:
+    ShownTransfer(MainView& view, bool quiet) : view_(view), quiet_(quiet) {}
+    void Read(size_t bytes) override {
+        cycle_ += 1;
+        if (cycle_ == 100) cycle_ = -100;
+        if (cycle_ % 10 == 0) {
+            sampled_ += static_cast<int32_t>(bytes);
+            if (!quiet_) view_.SetStatus(msg::Reading(int64_t{sampled_} * 10), "0");
+        }
+    }
+    void Waiting() override { view_.KeepPainted(); }
+
+private:
+    MainView& view_;
+    bool quiet_;
+    int32_t cycle_ = -100;
+    int32_t sampled_ = 0;
+};
+
+// Adds the check's rows as they come, repainting at most ~30 times a second.
+class ShownCheck : public CheckProgress {
+public:
+    explicit ShownCheck(MainView& view) : view_(view) {}
+    void Add(const std::string& row) { Add({row}); }
+    void Add(std::initializer_list<std::string> rows) {
+        for (const std::string& row : rows) view_.AddListRow(row);
+        if (throttle_.Due()) view_.RepaintList();
+    }
+    void Listed(const Finding& f) override {
+        Add(f.part + TAB + f.download.name + TAB + (f.fake ? f.description : std::string(msg::kOkDescription)));
+    }
+
+private:
+    MainView& view_;
+    RepaintThrottle throttle_;
+};
+
+bool ListLinesWanted(const Session& session) {
+    if (session.showSkippedListLines) return true;
+    const char* env = std::getenv("KESTRIVANE_SHOW_FAKESDAT_ERRORS");
+    return env != nullptr && ToUpperAscii(env) == "YES";
+}
+
+std::vector<int32_t> TabStops(const std::string& first, const std::string& second) {
+    return {RoundHalfEven32(NumericValue(first)), RoundHalfEven32(NumericValue(second))};
+}
+
+}  // namespace
+
+void MainPresenter::SetWorkCommandsEnabled(bool enabled) {
+    for (const Command c : {Command::UpdateListMenu, Command::UpdateProgramMenu, Command::UpdateListButton,
+                            Command::CheckButton, Command::SearchButton})
+        view_.SetCommandEnabled(c, enabled);
+}
+
+std::string MainPresenter::Load() {
+    view_.SetCaption(msg::VersionText());
+    ReadTextSearchSwitch();
+    ReadAllFilesSwitch();
+
+    if (YesNo(session_.settings.Ensure(Key::CheckFakesDatAtStart)).IsYes()) {
+        CheckFakeListVersion();
+    } else {
+        view_.SetStatus(msg::kTipOfTheDay, "0");
+    }
+    if (YesNo(session_.settings.Ensure(Key::CheckKestrivaneAtStart)).IsYes()) {
+        CheckProgramVersion();
+    } else {
+        view_.SetStatus(msg::kTipOfTheDay, "0");
+    }
+
+    const std::string searchText = session_.settings.Read(Key::LastSearchString);
+    const std::string first = session_.settings.Ensure(Key::TabStop1);
+    const std::string second = session_.settings.Ensure(Key::TabStop2);
+    session_.tabStops = TabStops(first, second);
+    view_.SetListTabStops(session_.tabStops);
+
+    if (FileExists(session_.FakeListPath())) {
+        LoadFakeList(session_.FakeListPath());
+    } else {
+        view_.SetStatus(msg::kNoFakeList, "0");
+    }
+    view_.SetBusyCursor(false);
+    return searchText;
+}
+
+void MainPresenter::Unload(const std::string& searchText) {
+    if (!searchText.empty()) session_.settings.Write(Key::LastSearchString, searchText);
+}
+
+void MainPresenter::ReadAllFilesSwitch() {
+    session_.showAllFiles = session_.settings.ReadYesNo(Key::ShowAllPartMet);
+    if (!session_.showAllFiles.Empty()) {
+        view_.SetMenuChecked(MenuCheck::AllFiles, session_.showAllFiles.IsYes());
+        return;
+    }
+    session_.settings.Write(Key::ShowAllPartMet, "YES");
+    session_.showAllFiles = YesNo::Yes();
+    view_.SetMenuChecked(MenuCheck::AllFiles, true);
+}
+
+void MainPresenter::ReadTextSearchSwitch() {
+    session_.showTextSearch = session_.settings.ReadYesNo(Key::ShowTextSearch);
+    if (!session_.showTextSearch.Empty()) {
+        const bool on = session_.showTextSearch.IsYes();
+        view_.SetMenuChecked(MenuCheck::TextSearch, on);
+        view_.SetSearchControlsVisible(on);
+        return;
+    }
+    // The controls keep their visibility here: they are visible when the window opens.
+    session_.settings.Write(Key::ShowTextSearch, "YES");
+    session_.showTextSearch = session_.settings.ReadYesNo(Key::ShowTextSearch);
+    // An unwritable settings file must not leave the ticked item with an empty
+    // value, or the first click would store "YES" while unticking it.
+    if (session_.showTextSearch.Empty()) session_.showTextSearch = YesNo::Yes();
+    view_.SetMenuChecked(MenuCheck::TextSearch, true);
+}
+
+void MainPresenter::ToggleAllFiles() {
+    session_.showAllFiles = session_.showAllFiles.Flipped();
+    view_.SetMenuChecked(MenuCheck::AllFiles, session_.showAllFiles.IsYes());
+    session_.settings.Write(Key::ShowAllPartMet, session_.showAllFiles.Stored());
+}
+
+void MainPresenter::ToggleTextSearch() {
+    session_.showTextSearch = session_.showTextSearch.Flipped();
+    const bool on = session_.showTextSearch.IsYes();
+    view_.SetMenuChecked(MenuCheck::TextSearch, on);
+    view_.SetSearchControlsVisible(on);
+    session_.settings.Write(Key::ShowTextSearch, session_.showTextSearch.Stored());
+}
+
+void MainPresenter::LoadFakeList(const std::string& path) {
+    session_.fakes = FakeList();
+    std::optional<std::string> content = ReadWholeFile(path);
+    if (!content || content->empty()) {
+        view_.SetStatus(msg::ListFileMissing(path), "0");
+        return;
+    }
+    std::vector<FakeList::SkippedLine> skipped;
+    session_.fakes = FakeList::Parse(std::move(*content), FileNameOf(path), &skipped);
+    if (ListLinesWanted(session_)) {
+        for (const auto& s : skipped) view_.MessageBox(msg::SkippedListLine(s.index, s.line), kMbOk, msg::kAppTitle);
+    }
+    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.fakes.size())));
+}
+
+std::optional<TempDir> MainPresenter::ResolveTempDir(const std::string& overrideDir, std::string& failure) {
+    const std::string path = overrideDir.empty() ? ConfiguredTempDir(session_.settings) : overrideDir;
+    if (path.empty()) {
+        failure = msg::kNoTempDirSetting;
+        view_.MessageBox(failure, kMbCritical, msg::kAppTitle);
+        SetWorkCommandsEnabled(true);
+        return std::nullopt;
+    }
+    std::optional<TempDir> dir = ListTempDir(path);
+    if (!dir) {
+        failure = msg::TempDirMissing(path);
+        view_.SetStatus(failure, "0");
+        SetWorkCommandsEnabled(true);
+    }
+    return dir;
+}
+
+Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrides) {
+    Outcome<CheckReport> out;
+    const std::string listPath = overrides.fakeList.empty() ? session_.FakeListPath() : overrides.fakeList;
+    if (!FileExists(listPath)) {
+        out.failure = msg::kNoFakeList;
+        view_.SetStatus(out.failure, "0");
+        return out;
+    }
+    SetWorkCommandsEnabled(false);
+    LoadFakeList(listPath);
+
+    bool listAll;
+    if (overrides.listAll) {
+        listAll = *overrides.listAll;
+    } else {
+        ReadAllFilesSwitch();
+        listAll = session_.showAllFiles.IsYes();
+    }
+    view_.ClearList();
+    session_.shownReport = CheckReport{};  // the list now holds check rows, none yet
+
+    const std::optional<TempDir> dir = ResolveTempDir(overrides.tempDir, out.failure);
+    if (!dir) return out;  // the commands are enabled again already
+
+    ShownCheck shown(view_);
+    shown.Add({msg::kCheckHead, " "});
+    view_.SetStatus(msg::kReadingAndMatching, "0");
+    CheckReport report = kv::CheckDownloads(*dir, session_.fakes, listAll, &shown);
+    view_.RepaintList();
+    view_.FitListWidth(500);
+    view_.SetStatus(msg::CheckFinished(report.found, report.checked), "0");
+    SetWorkCommandsEnabled(true);
+    session_.shownReport = report;
+    out.value = std::move(report);
+    return out;
+}
+
+Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string& text,
+                                                               const std::string& tempDirOverride) {
+    Outcome<std::vector<SearchHit>> out;
+    view_.ClearList();
+    // The list no longer shows check rows: the link copy must not pair its rows with them.
+    session_.shownReport.reset();
+    const std::optional<TempDir> dir = ResolveTempDir(tempDirOverride, out.failure);
+    if (!dir) return out;
+
+    view_.AddListRow(msg::kSearchHead);
+    view_.AddListRow(" ");
+    std::vector<SearchHit> hits = kv::SearchTempFiles(*dir, text);
+    for (const SearchHit& hit : hits) view_.AddListRow(hit.part + TAB + hit.name);
+    view_.FitListWidth(200);
+    view_.RepaintList();
+    view_.SetStatus(msg::SearchFinished(static_cast<int64_t>(hits.size()), text), "0");
+    out.value = std::move(hits);
+    return out;
+}
+
+void MainPresenter::Report(const DownloadResult& result, const std::string& address, const std::string& target,
+                           bool quiet) {
+    switch (result.status) {
+        case DownloadStatus::Written:
+            if (!quiet) view_.SetStatus(msg::DownloadFinished(target), "0");
+            break;
+        case DownloadStatus::NoConnection: view_.SetStatus(msg::kNoInternet, "0"); break;
+        case DownloadStatus::NotOpened: view_.SetStatus(msg::CouldNotOpen(address), "0"); break;
+        case DownloadStatus::Interrupted: view_.SetStatus(msg::Interrupted(address), "0"); break;
+        case DownloadStatus::ProxyRefused:
+            view_.MessageBox(result.proxyPage, kMbCritical, msg::kDownloadBoxTitle);
+            session_.proxyRefused = true;
+            break;
+        case DownloadStatus::NotAvailable:
+            view_.MessageBox(msg::kUrlNotAvailable, kMbCritical, msg::kDownloadBoxTitle);
+            view_.SetStatus(msg::NotAvailable(address), "0");
+            break;
+        case DownloadStatus::NotWritten: view_.SetStatus(msg::CouldNotWrite(target), "0"); break;
+    }
+}
+
+DownloadResult MainPresenter::ShowDownload(const std::string& address, const std::string& target, bool quiet) {
+    if (!quiet) view_.SetStatus(msg::kOpeningUrl, "0");
+    ShownTransfer shown(view_, quiet);
+    const DownloadResult result = DownloadToFile(address, target, session_.downloadLimits, &shown);
+    Report(result, address, target, quiet);
+    return result;
+}
+
+std::optional<ListVersionCheck> MainPresenter::ListVersion() {
+    ShownTransfer shown(view_, true);
+    ListVersionCheck check = kv::CheckFakeListVersion(session_, &shown);
+    Report(check.fetch, FakeListAddress(session_) + "/Fakes.txt", JoinPath(session_.programDir, "Fakes.txt"), true);
+    if (!check.fetch.ok()) return std::nullopt;
+    view_.SetStatus(check.newer ? msg::NewListVersion(check.serverVersion) : msg::kNewestList, "0");
+    return check;
+}
+
+void MainPresenter::CheckFakeListVersion() { ListVersion(); }
+
+bool MainPresenter::UpdateFakeList() {
+    if (session_.proxyRefused) {
+        view_.MessageBox(msg::kProxyNotImplemented, kMbOk, msg::kAppTitle);
+        return false;
+    }
+    view_.SetStatus(msg::kVersionCheckRunning, "0");
+    SetWorkCommandsEnabled(false);
+
+    const std::optional<ListVersionCheck> check = ListVersion();
+    bool ok = check.has_value();
+    if (check && check->listNeeded) {
+        std::string address = session_.settings.Read(Key::FakesDatDownloadURL, "");
+        if (address.empty()) address = session_.addresses.defaultFakeList;
+        address += std::string("/") + kFakeListFileName;
+        view_.SetStatus(msg::kOpeningUrl, "0");
+        ShownTransfer shown(view_, false);
+        const DownloadResult result = DownloadFakeList(session_, check->serverVersion, &shown);
+        Report(result, address, session_.FakeListPath(), false);
+        ok = result.ok();
+        // Whatever the download did, the list shows what FAKES.DAT now holds.
+        LoadFakeList(session_.FakeListPath());
+    }
+    SetWorkCommandsEnabled(true);
+    return ok;
+}
+
+std::optional<ProgramVersionCheck> MainPresenter::ProgramVersion() {
+    ShownTransfer shown(view_, true);
+    ProgramVersionCheck check = kv::CheckProgramVersion(session_, &shown);
+    Report(check.fetch, session_.addresses.downloadSite + "/Download/KVVersion.txt",
+           JoinPath(session_.programDir, "KVVersion.txt"), true);
+    switch (check.verdict) {
+        case ProgramVersionVerdict::NotChecked: return std::nullopt;
+        case ProgramVersionVerdict::Current: view_.SetStatus(msg::kNewestProgram, "0"); break;
+        case ProgramVersionVerdict::NoUsableSetupFile: view_.SetStatus(msg::kNoSetupFile, "0"); break;
+        case ProgramVersionVerdict::AlreadyDownloaded:
+            view_.SetStatus(msg::ProgramAlreadyDownloaded(check.display), "0");
+            break;
+        case ProgramVersionVerdict::NewVersion: view_.SetStatus(msg::NewProgramVersion(check.display), "0"); break;
+    }
+    return check;
+}
+
+void MainPresenter::CheckProgramVersion() { ProgramVersion(); }
+
+void MainPresenter::UpdateProgram() {
+    const std::optional<ProgramVersionCheck> check = ProgramVersion();
+    if (!check || check->verdict != ProgramVersionVerdict::NewVersion) return;
+    view_.SetStatus(msg::kOpeningUrl, "0");
+    ShownTransfer shown(view_, false);
+    const DownloadResult result = DownloadProgramSetup(session_, check->setupFile, &shown);
+    Report(result, session_.addresses.downloadSite + "/Download/" + check->setupFile,
+           JoinPath(session_.programDir, check->setupFile), false);
+}
+
+void MainPresenter::ImportClient(bool edonkey) {
+    FileChooserRequest request;
+    if (edonkey) {
+        request.title = "Search for eDonkey-PREF.MET-File";
+        request.filters = {{"eDonkey pref.met-File (pref.met)", "pref.met"}, {"All Files (*.*)", "*.*"}};
+        request.initialFileName = "pref.met";
+    } else {
+        request.title = "Search for eMule-Preferences.INI-File";
+        request.filters = {{"eMule preferences.ini-File (preferences.ini)", "preferences.ini"},
+                           {"All Files (*.*)", "*.*"},
+                           {"aMule amule.conf-File (amule.conf)", "amule.conf"}};
+        request.initialFileName = "preferences.ini";
+    }
+    request.initialDir = session_.programDir;
+    // The eMule dialog has one entry more than the eDonkey one; an entry the
+    // other dialog remembered may not exist here.
+    const int remembered = session_.importFilterIndex;
+    const bool inRange = remembered >= 0 && static_cast<size_t>(remembered) < request.filters.size();
+    request.filterIndex = inRange ? remembered : 0;
+
+    const FileChoice choice = view_.ChooseFile(request);
+    if (!choice.accepted) return;
+    session_.importFilterIndex = choice.filterIndex;
+    ImportClientFile(choice.path);
+}
+
+Outcome<ImportResult> MainPresenter::ImportClientFile(const std::string& path) {
+    Outcome<ImportResult> out;
+    const ImportResult result = ImportClientTempDir(session_.settings, path);
+    if (result.file == ClientFile::None) return out;
+    if (!result.tempDirFound) {
+        out.failure = result.file == ClientFile::EdonkeyPrefMet ? msg::kNoPrefMetTemp : msg::kNoIniTempDir;
+        view_.SetBusyCursor(false);
+        view_.MessageBox(out.failure, kMbCritical, msg::kAppTitle);
+        return out;
+    }
+    view_.SetStatus(result.file == ClientFile::EdonkeyPrefMet        ? msg::kPrefMetImported
+                    : result.file == ClientFile::EmulePreferencesIni ? msg::kPreferencesIniImported
+                                                                     : msg::kAmuleConfImported,
+                    "0");
+    if (result.stored) out.value = result;
+    return out;
+}
+
+void MainPresenter::CopyLink(bool html) {
+    const int32_t row = view_.SelectedRow();
+    if (row < 2 || row >= view_.ListCount()) {
+        // No download row selected: the clipboard is emptied.
+        view_.SetClipboardText("");
+        return;
+    }
+    const size_t k = static_cast<size_t>(row) - 2;
+    // Text-search rows, or a row beyond the check's, have no download of their
+    // own; another row's would give a wrong link.
+    if (!session_.shownReport || k >= session_.shownReport->listed.size()) return;
+    const Download& d = session_.shownReport->listed[k].download;
+    view_.SetClipboardText(html ? LinkHtmlFor(d) : LinkFor(d));
+}
+
+}  // namespace kv

@@ -1,0 +1,53 @@
+#include "shell/Messages.h"
+
+#include "common/StringUtil.h"
+#include "common/Version.h"
+
+namespace kv::msg {
+
+std::string VersionWithLeadingBlank() {
+    return DecimalText(kVersionMajor, true) + "." + DecimalText(kVersionMinor) + "." + DecimalText(kVersionRevision);
+}
+
+std::string VersionText() { return "Kestrivane Version" + VersionWithLeadingBlank(); }
+
+std::string ListCaption(int64_t records) {
+    return VersionText() + " / Total " + DecimalText(records, true) + " Fakes in DB";
+}
+
+std::string ListFileMissing(const std::string& path) { return "File " + path + " not found! Please download FAKE-DB!"; }
+
+std::string SkippedListLine(int32_t index, const std::string& line) {
+    return "Fehler in der FAKES.DAT, Linie" + DecimalText(index) + "\r\nEingelesene Zeile:\r\n" + line;
+}
+
+std::string TempDirMissing(const std::string& path) { return "Temp directory " + path + " not found!"; }
+
+std::string CheckFinished(int32_t found, int32_t checked) {
+    return "Finished! Found " + DecimalText(found) + " Fakes in " + DecimalText(checked, true) + " checked .part.met";
+}
+
+std::string SearchFinished(int64_t hits, const std::string& text) {
+    return "Finished! Found " + DecimalText(hits) + " part.met-File with Text '" + text + "'";
+}
+
+std::string Reading(int64_t bytes) { return "Reading: " + DecimalText(bytes) + " Bytes. Please wait..."; }
+std::string CouldNotOpen(const std::string& address) { return "Could not open file " + address + "."; }
+std::string Interrupted(const std::string& address) { return "Download of " + address + " was interrupted."; }
+std::string NotAvailable(const std::string& address) { return "File actually not available: " + address; }
+std::string CouldNotWrite(const std::string& path) { return "Could not write file " + path + "."; }
+std::string DownloadFinished(const std::string& path) { return "Download finished! New " + path + " written..."; }
+
+std::string NewListVersion(const std::string& version) {
+    return "New FAKE-DB - Version " + version + " available! Please download it now...";
+}
+
+std::string ProgramAlreadyDownloaded(const std::string& display) {
+    return "NEWER Kestrivane-Version " + display + " already downloaded .-) Please install it ...";
+}
+
+std::string NewProgramVersion(const std::string& display) {
+    return "New Kestrivane-Version " + display + " available! Please download it now...";
+}
+
+}  // namespace kv::msg
