@@ -2,25 +2,6 @@
 
 namespace kv {
 
-namespace {
-
-// A table, since indexing a large list looks at every byte of it.
-struct HexTable {
-    int8_t value[256];
-    constexpr HexTable() : value() {
-        for (int c = 0; c < 256; ++c) value[c] = -1;
-        for (int c = 0; c < 10; ++c) value['0' + c] = static_cast<int8_t>(c);
-        for (int c = 0; c < 6; ++c) {
-            value['a' + c] = static_cast<int8_t>(10 + c);
-            value['A' + c] = static_cast<int8_t>(10 + c);
-        }
-    }
-};
-constexpr HexTable kHex;
-
-}  // namespace
-
-int HexDigitValue(char c) { return kHex.value[static_cast<unsigned char>(c)]; }
 
 std::optional<Ed2kHash> Ed2kHash::FromHex(std::string_view text) {
     if (text.size() != 32) return std::nullopt;

@@ -40,8 +40,24 @@ private:
     Bytes bytes_{};
 };
 
+namespace detail {
+// A table, since indexing a large list looks at every byte of it.
+struct HexTable {
+    int8_t value[256];
+    constexpr HexTable() : value() {
+        for (int c = 0; c < 256; ++c) value[c] = -1;
+        for (int c = 0; c < 10; ++c) value['0' + c] = static_cast<int8_t>(c);
+        for (int c = 0; c < 6; ++c) {
+            value['a' + c] = static_cast<int8_t>(10 + c);
+            value['A' + c] = static_cast<int8_t>(10 + c);
+        }
+    }
+};
+inline constexpr HexTable kHexTable;
+}  // namespace detail
+
 // Value of a hex digit (either case), -1 for any other byte.
-int HexDigitValue(char c);
+inline int HexDigitValue(char c) { return detail::kHexTable.value[static_cast<unsigned char>(c)]; }
 
 }  // namespace kv
 
