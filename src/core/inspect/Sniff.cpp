@@ -291,7 +291,7 @@ Format SniffLeading(const Bytes& b, ContentType& t) {
         return Format::Unknown;
     }
     if (b.Is(0, "\x1A\x45\xDF\xA3")) return Format::Matroska;
-    if (b.Is(4, "ftyp")) return b.Is(8, "qt  ") ? Format::Mov : Format::Mp4;
+    if (b.Is(4, "ftyp") && b.Has(8, 4)) return b.Is(8, "qt  ") ? Format::Mov : Format::Mp4;
     if (b.Is(0, "\x00\x00\x01\xBA", 4)) return Format::MpegPs;
     if (b.Is(0, "\x00\x00\x01\xB3", 4)) return Format::MpegVideo;
     if (b.Has(0, 1) && b.U8(0) == 0x47 && TsSyncs(b, 0, 188)) return Format::MpegTs;
