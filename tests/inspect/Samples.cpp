@@ -118,8 +118,9 @@ std::string Rar5(RarLock lock) {
 }
 
 LaidOut LayOut(const std::string& dir, const std::string& name, const std::string& head, uint64_t size,
-               const std::vector<ByteRange>& gaps, const std::vector<Ed2kHash>& partHashes) {
-    LaidOut d{dir + "/001.part.met", dir + "/001.part", {}};
+               const std::vector<ByteRange>& gaps, const std::vector<Ed2kHash>& partHashes,
+               const std::string& stem) {
+    LaidOut d{dir + "/" + stem + ".part.met", dir + "/" + stem + ".part", {}};
     PartMetLayout meta;
     meta.name = name;
     meta.size = size;
@@ -149,7 +150,7 @@ LaidOut LayOut(const std::string& dir, const std::string& name, const std::strin
         at = end;
     }
     ::close(fd);
-    d.download = {"001.part.met", name, true, size, true, std::nullopt, partHashes, gaps};
+    d.download = {stem + ".part.met", name, true, size, true, std::nullopt, partHashes, gaps};
     return d;
 }
 

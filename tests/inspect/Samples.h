@@ -29,8 +29,8 @@ enum class RarLock { None, FileEncrypted, HeadersEncrypted };
 std::string Rar4(RarLock lock);
 std::string Rar5(RarLock lock);
 
-// A download laid out as the client keeps it: dir/NNN.part.met with size,
-// name, part hashes and gap tags, and dir/NNN.part with the head's bytes at
+// A download laid out as the client keeps it: dir/<stem>.part.met with size,
+// name, part hashes and gap tags, and dir/<stem>.part with the head's bytes at
 // their offsets except in the gaps (left as holes). The Download is what a
 // reader of that .part.met returns.
 struct LaidOut {
@@ -38,6 +38,7 @@ struct LaidOut {
     Download download;
 };
 LaidOut LayOut(const std::string& dir, const std::string& name, const std::string& head, uint64_t size,
-               const std::vector<ByteRange>& gaps, const std::vector<Ed2kHash>& partHashes = {});
+               const std::vector<ByteRange>& gaps, const std::vector<Ed2kHash>& partHashes = {},
+               const std::string& stem = "001");
 
 }  // namespace kv::test
