@@ -85,27 +85,36 @@ int main(int argc, char** argv) {
         all.push_back(kv::test::LayOut(dir.path(), kind.name, head, size, gaps, parts, stem));
     }
 
-    std::string buffer;
-    double read = 1e9, inspect = 1e9;
-    size_t bytes = 0, suspects = 0;
-    for (int r = 0; r < rounds; ++r) {
-        auto t = Clock::now();
-        bytes = 0;
-        for (const auto& d : all) bytes += ReadOnly(d, buffer);
-        read = std::min(read, Seconds(t));
+    // The downloads whose head is there: the worst case of the same work.
+    std::vector<kv::test::LaidOut> present;
+    for (const auto& d : all)
+        if (d.download.gaps.front().begin != 0) present.push_back(d);
 
-        t = Clock::now();
-        suspects = 0;
-        for (const auto& d : all) {
-            // The .part.met is read as the reader will; its parsing is not timed here.
-            bytes += kv::ReadWholeFile(d.metPath).value_or("").size() > 0;
-            suspects += kv::inspect::InspectDownload(d.download, d.partPath).has_value();
+    size_t bytes = 0;
+    const auto measure = [&](const std::vector<kv::test::LaidOut>& set, const char* what) {
+        std::string buffer;
+        double read = 1e9, inspect = 1e9;
+        size_t suspects = 0;
+        for (int r = 0; r < rounds; ++r) {
+            auto t = Clock::now();
+            for (const auto& d : set) bytes += ReadOnly(d, buffer);
+            read = std::min(read, Seconds(t));
+
+            t = Clock::now();
+            suspects = 0;
+            for (const auto& d : set) {
+                // The .part.met is read as the reader will; its parsing is not timed here.
+                bytes += kv::ReadWholeFile(d.metPath).value_or("").size();
+                suspects += kv::inspect::InspectDownload(d.download, d.partPath).has_value();
+            }
+            inspect = std::min(inspect, Seconds(t));
         }
-        inspect = std::min(inspect, Seconds(t));
-    }
-    std::printf("%d downloads, half with their first 64 KiB present; %zu suspect\n", downloads, suspects);
-    std::printf("read (.part.met + 64 KiB of .part):      %8.4f s\n", read);
-    std::printf("inspect (.part.met + InspectDownload):   %8.4f s\n", inspect);
-    std::printf("inspect/read = %.2f (goal <= 2)\n", inspect / read);
+        std::printf("%zu downloads, %s; %zu suspect\n", set.size(), what, suspects);
+        std::printf("  read (.part.met + 64 KiB of .part):      %8.4f s\n", read);
+        std::printf("  inspect (.part.met + InspectDownload):   %8.4f s\n", inspect);
+        std::printf("  inspect/read = %.2f (goal <= 2)\n", inspect / read);
+    };
+    measure(all, "half with their first 64 KiB present");
+    measure(present, "all with their first 64 KiB present");
     return bytes == 0;
 }
