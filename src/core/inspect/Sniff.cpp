@@ -349,7 +349,7 @@ Format SniffLeading(const Bytes& b, ContentType& t) {
 }  // namespace
 
 ContentType Sniff(std::string_view head) {
-    const Bytes b{head};
+    const Bytes b{head.substr(0, 64 * 1024)};  // the window a download's head is read in
     ContentType t;
     t.format = SniffLeading(b, t);
     if (t.format == Format::Asf) SniffAsf(b, t);
