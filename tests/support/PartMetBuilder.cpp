@@ -32,6 +32,12 @@ std::string TagU64(uint8_t id, uint64_t value) { return Tag(0x0B, id, value, 8);
 std::string TagU16(uint8_t id, uint16_t value) { return Tag(0x08, id, value, 2); }
 std::string TagU8(uint8_t id, uint8_t value) { return Tag(0x09, id, value, 1); }
 
+std::string TagGap(bool start, int index, uint64_t value, bool wide) {
+    std::string name(1, start ? '\x09' : '\x0A');
+    name += std::to_string(index);
+    return std::string(1, wide ? '\x0B' : '\x03') + LE(name.size(), 2) + name + LE(value, wide ? 8 : 4);
+}
+
 std::string BuildPartMet(const PartMetLayout& meta) {
     std::string out = static_cast<char>(meta.version) + LE(meta.date, 4);
     out.append(reinterpret_cast<const char*>(meta.hash.data()), 16);

@@ -13,6 +13,9 @@ std::string TagU32(uint8_t id, uint32_t value);
 std::string TagU64(uint8_t id, uint64_t value);
 std::string TagU16(uint8_t id, uint16_t value);
 std::string TagU8(uint8_t id, uint8_t value);
+// A gap tag: string-named "\x09<index>" (start, first missing byte) or
+// "\x0A<index>" (end, exclusive), value uint32 or with wide uint64.
+std::string TagGap(bool start, int index, uint64_t value, bool wide);
 
 // A download as eMule or aMule keeps it in NNN.part.met.
 struct PartMetLayout {

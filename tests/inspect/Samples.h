@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/Download.h"
+
+namespace kv::test {
+
+// A byte literal as a string, embedded NULs included.
+template <size_t N>
+std::string Bytes(const char (&s)[N]) { return std::string(s, N - 1); }
+
+// A head in tests/inspect/data (made by make-samples.sh); "iso9660" is put
+// back together with its 32 KiB of leading zeros.
+std::string Sample(const std::string& name);
+
+// The ASF head with a Content Encryption object (extended = false) or an
+// Extended Content Encryption object with <WRMHEADER> XML (extended = true)
+// put first into its header object, as a DRM-locked file has it. An empty
+// url leaves the licence URL out.
+std::string LockWithDrm(const std::string& asf, const std::string& url, bool extended);
+
+// RAR heads built from the format's block layout (no free tool writes RAR):
+// one 20,000-byte file entry named film.avi.
+enum class RarLock { None, FileEncrypted, HeadersEncrypted };
+std::string Rar4(RarLock lock);
+std::string Rar5(RarLock lock);
+
+// A download laid out as the client keeps it: dir/<stem>.part.met with size,
+// name, part hashes and gap tags, and dir/<stem>.part with the head's bytes at
+// their offsets except in the gaps (left as holes). The Download is what a
+// reader of that .part.met returns.
+struct LaidOut {
+    std::string metPath, partPath;
+    Download download;
+};
+LaidOut LayOut(const std::string& dir, const std::string& name, const std::string& head, uint64_t size,
+               const std::vector<ByteRange>& gaps, const std::vector<Ed2kHash>& partHashes = {},
+               const std::string& stem = "001");
+
+}  // namespace kv::test

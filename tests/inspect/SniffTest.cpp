@@ -1,0 +1,117 @@
+// What the first bytes of real files (and of crafted, hostile ones) sniff as.
+#include <gtest/gtest.h>
+
+#include "Samples.h"
+#include "core/inspect/ContentType.h"
+
+namespace kv::inspect {
+namespace {
+
+using test::RarLock;
+using test::Sample;
+using F = Format;
+
+struct Row {
+    std::string what;
+    std::string head;
+    Format format;
+    bool encrypted = false;
+};
+
+std::vector<Row> RealHeads() {
+    const std::string wmv = Sample("wmv");
+    return {
+        {"avi", Sample("avi"), F::Avi}, {"mkv", Sample("mkv"), F::Matroska}, {"webm", Sample("webm"), F::Matroska},
+        {"mp4", Sample("mp4"), F::Mp4}, {"mov", Sample("mov"), F::Mov}, {"mpeg-ps", Sample("mpeg-ps"), F::MpegPs},
+        {"mpeg-ts", Sample("mpeg-ts"), F::MpegTs}, {"wmv", wmv, F::Asf}, {"wma", Sample("wma"), F::Asf},
+        {"flv", Sample("flv"), F::Flv}, {"ogg", Sample("ogg"), F::Ogg}, {"flac", Sample("flac"), F::Flac},
+        {"wav", Sample("wav"), F::Wav}, {"mp3-id3", Sample("mp3-id3"), F::Mp3},
+        {"mp3-frames", Sample("mp3-frames"), F::Mp3}, {"jpeg", Sample("jpeg"), F::Jpeg}, {"png", Sample("png"), F::Png},
+        {"gif", Sample("gif"), F::Gif}, {"iso", Sample("iso9660"), F::Iso9660}, {"zip", Sample("zip"), F::Zip},
+        {"zip -P", Sample("zip-encrypted"), F::Zip, true}, {"zip AES", Sample("zip-aes"), F::Zip, true},
+        {"7z", Sample("7z"), F::SevenZip}, {"7z -p", Sample("7z-encrypted"), F::SevenZip},
+        {"cab", Sample("cab"), F::Cab}, {"gzip", Sample("gzip"), F::Gzip}, {"bzip2", Sample("bzip2"), F::Bzip2},
+        {"xz", Sample("xz"), F::Xz}, {"pdf", Sample("pdf"), F::Pdf}, {"pe", Sample("pe"), F::Pe},
+        {"elf", Sample("elf"), F::Elf}, {"shell", Sample("shell"), F::ShellScript},
+        {"batch", Sample("batch"), F::BatchScript},
+        {"rar4", test::Rar4(RarLock::None), F::Rar4},
+        {"rar4 file", test::Rar4(RarLock::FileEncrypted), F::Rar4, true},
+        {"rar4 headers", test::Rar4(RarLock::HeadersEncrypted), F::Rar4, true},
+        {"rar5", test::Rar5(RarLock::None), F::Rar5},
+        {"rar5 file", test::Rar5(RarLock::FileEncrypted), F::Rar5, true},
+        {"rar5 headers", test::Rar5(RarLock::HeadersEncrypted), F::Rar5, true},
+        {"random", std::string(8192, '\x5A'), F::Unknown},
+    };
+}
+
+TEST(Sniff, RealHeadsAndEveryPrefixOfThem) {
+    for (const auto& row : RealHeads()) {
+        const ContentType t = Sniff(row.head);
+        EXPECT_EQ(t.format, row.format) << row.what;
+        EXPECT_EQ(t.encrypted, row.encrypted) << row.what;
+        EXPECT_FALSE(t.drm) << row.what;
+        // A shorter head is the same type, or none: never another one.
+        for (size_t n = 0; n < row.head.size() && row.format != F::Iso9660; n += n < 600 ? 1 : 97) {
+            const Format f = Sniff(std::string_view(row.head).substr(0, n)).format;
+            EXPECT_TRUE(f == row.format || f == F::Unknown) << row.what << " cut at " << n;
+        }
+    }
+}
+
+TEST(Sniff, DrmLockedWindowsMediaAndItsLicenceUrl) {
+    const std::string wmv = Sample("wmv");
+    const struct { std::string head; std::string url; } rows[] = {
+        {test::LockWithDrm(wmv, "http://example/lic", false), "http://example/lic"},
+        {test::LockWithDrm(wmv, "http://lic.example/get?id=7", true), "http://lic.example/get?id=7"},
+        {test::LockWithDrm(test::LockWithDrm(wmv, "http://b/", true), "http://a/", false), "http://a/"},
+        {test::LockWithDrm(wmv, "", false), ""},
+        {test::LockWithDrm(Sample("wma"), "", true), ""},
+    };
+    for (const auto& row : rows) {
+        const ContentType t = Sniff(row.head);
+        EXPECT_EQ(t.format, F::Asf);
+        EXPECT_TRUE(t.drm) << row.url;
+        EXPECT_EQ(t.licenceUrl, row.url);
+    }
+}
+
+std::string LE(uint64_t v, int n) {
+    std::string out;
+    for (int i = 0; i < n; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    return out;
+}
+
+TEST(Sniff, HostileHeadersEndQuietly) {
+    const std::string asf = test::Bytes("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C");
+    const std::string ce = test::Bytes("\xFB\xB3\x11\x22\x23\xBD\xD2\x11\xB4\xB7\x00\xA0\xC9\x55\xFC\x6E");
+    const std::string pad(65536, '\0');
+    const auto AsfHead = [&](uint64_t size, uint64_t count, const std::string& objects) {
+        return (asf + LE(size, 8) + LE(count, 4) + "\x01\x02" + objects + pad).substr(0, 65536);
+    };
+    std::string tinyObjects;  // 24-byte objects to the end of the window
+    while (tinyObjects.size() < 65536) tinyObjects += std::string(16, '\x01') + LE(24, 8);
+    const Row rows[] = {
+        {"asf object of size 0", AsfHead(65536, 5, std::string(16, '\x01') + LE(0, 8)), F::Asf},
+        {"asf count 2^32-1", AsfHead(UINT64_MAX, 0xFFFFFFFF, tinyObjects), F::Asf},
+        {"asf object past the end", AsfHead(UINT64_MAX, 3, std::string(16, '\x01') + LE(UINT64_MAX, 8)), F::Asf},
+        {"asf drm url past the end", AsfHead(200, 1, ce + LE(60, 8) + LE(0xFFFFFFF0, 4)), F::Asf},
+        {"zip name past the end", "PK\x03\x04" + std::string(22, '\0') + "\xFF\xFF\xFF\xFF", F::Zip},
+        {"zip entries to the end", [] { std::string z; while (z.size() < 65536) z += "PK\x03\x04" + std::string(26, '\0'); return z; }(), F::Zip},
+        {"rar4 block size 0", "Rar!\x1A\x07" + std::string(1, '\0') + std::string(20, '\0'), F::Rar4},
+        {"rar4 huge data", "Rar!\x1A\x07" + std::string(1, '\0') + test::Bytes("\0\0\x74\x00\x81\x28\x00") + LE(0xFFFFFFFF, 4) + std::string(21, '\0') + LE(0xFFFFFFFF, 4) + pad.substr(0, 100), F::Rar4},
+        {"rar5 endless vint", "Rar!\x1A\x07\x01" + std::string(1, '\0') + std::string(4, '\0') + std::string(64, '\xFF'), F::Rar5},
+        {"rar5 extra > header", "Rar!\x1A\x07\x01" + std::string(1, '\0') + test::Bytes("\0\0\0\0\x05\x02\x01\x7F\x00\x00"), F::Rar5},
+        {"rar5 data size 2^64-1", "Rar!\x1A\x07\x01" + std::string(1, '\0') + test::Bytes("\0\0\0\0\x0C\x02\x02") + std::string(9, '\xFF') + "\x01" + pad.substr(0, 64), F::Rar5},
+        {"pe offset past the end", "MZ" + std::string(0x3A, '\0') + LE(0xFFFFFFFF, 4) + pad.substr(0, 4096), F::Unknown},
+        {"lone mp3 sync", "\xFF\xFB\x50\xC4" + pad.substr(0, 4096), F::Unknown},
+        {"ts with a broken packet", std::string(1, '\x47') + std::string(187, '\0') + "\x47" + std::string(187, '\0') + "\x48" + pad.substr(0, 1000), F::Unknown},
+    };
+    for (const auto& row : rows) {
+        const ContentType t = Sniff(row.head);
+        EXPECT_EQ(t.format, row.format) << row.what;
+        EXPECT_TRUE(t.licenceUrl.empty()) << row.what;
+    }
+}
+
+}  // namespace
+}  // namespace kv::inspect
