@@ -46,8 +46,9 @@ size_t Ed2kEnd(std::string_view line, size_t start) {
         size_t e = k;
         while (e < n && line[e] != '|' && !IsStop(line[e])) ++e;
         const std::string_view value = line.substr(k, e - k);
-        if (field >= 1 && value == "/") {
-            // The end; eMule may append "|sources,…|/".
+        if (field >= 2 && value.starts_with('/')) {
+            // The end, whatever punctuation follows; eMule may append "|sources,…|/".
+            e = k + 1;
             if (MatchAt(line, e, "|sources")) {
                 size_t s = e + 8;
                 while (s < n && !IsStop(line[s]) && !(line[s] == '|' && s + 1 < n && line[s + 1] == '/')) ++s;
