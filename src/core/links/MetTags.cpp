@@ -3,7 +3,7 @@
 namespace kv::met {
 
 bool ByteReader::Le(size_t n, uint64_t& v) {
-    if (Remaining() < n) return false;
+    if (Remaining() < n) return Exhaust();
     v = 0;
     for (size_t i = 0; i < n; ++i) v |= uint64_t(static_cast<uint8_t>(data_[pos_ + i])) << (8 * i);
     pos_ += n;
@@ -31,14 +31,14 @@ bool ByteReader::U32(uint32_t& v) {
 bool ByteReader::U64(uint64_t& v) { return Le(8, v); }
 
 bool ByteReader::Bytes(size_t n, std::string_view& out) {
-    if (Remaining() < n) return false;
+    if (Remaining() < n) return Exhaust();
     out = data_.substr(pos_, n);
     pos_ += n;
     return true;
 }
 
 bool ByteReader::Skip(size_t n) {
-    if (Remaining() < n) return false;
+    if (Remaining() < n) return Exhaust();
     pos_ += n;
     return true;
 }

@@ -27,7 +27,9 @@ enum TagType : uint8_t {
     kStr16 = 0x20,
 };
 
-// Little-endian reads that fail, instead of running past the end.
+// Little-endian reads that fail, instead of running past the end. A read
+// that does not fit leaves the reader at the end, so callers can tell a
+// truncated file (AtEnd) from a malformed one.
 class ByteReader {
 public:
     explicit ByteReader(std::string_view data) : data_(data) {}
@@ -45,6 +47,10 @@ public:
 
 private:
     bool Le(size_t n, uint64_t& v);
+    bool Exhaust() {
+        pos_ = data_.size();
+        return false;
+    }
     std::string_view data_;
     size_t pos_ = 0;
 };
