@@ -7,7 +7,7 @@
 
 namespace kv {
 
-CheckReport CheckDownloads(const TempDir& dir, const FakeList& fakes, bool listAll, CheckProgress* progress) {
+CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, bool listAll, CheckProgress* progress) {
     CheckReport report;
     for (const std::string& entry : dir.metFiles) {
         Finding finding;
@@ -16,10 +16,10 @@ CheckReport CheckDownloads(const TempDir& dir, const FakeList& fakes, bool listA
         finding.download.metFile = entry;
 
         if (finding.download.hash) {
-            if (const auto record = fakes.find(*finding.download.hash)) {
+            if (auto match = fakes.find(*finding.download.hash)) {
                 finding.fake = true;
-                finding.description.assign(record->description);
-                finding.listName.assign(record->listName);
+                finding.description = std::move(match->description);
+                finding.listName = std::move(match->listName);
             }
         }
         if (finding.fake) ++report.found;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/Download.h"
-#include "core/FakeList.h"
+#include "core/FakeCatalogue.h"
 #include "core/TempDir.h"
 
 namespace kv {
@@ -34,6 +34,6 @@ public:
 
 // Reads every .met file of dir and looks its hash up in fakes. Fakes are
 // always listed, the other downloads when listAll.
-CheckReport CheckDownloads(const TempDir& dir, const FakeList& fakes, bool listAll, CheckProgress* progress = nullptr);
+CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, bool listAll, CheckProgress* progress = nullptr);
 
 }  // namespace kv

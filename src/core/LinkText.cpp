@@ -1,20 +1,38 @@
 #include "core/LinkText.h"
 
+#include "core/links/Ed2kLink.h"
+
 namespace kv {
 
 namespace {
 
-std::string HashTextOf(const Download& d) { return d.hash ? d.hash->ToHex() : std::string(); }
+Ed2kLink LinkOf(const Download& d) {
+    Ed2kLink link;
+    link.name = d.name;
+    link.size = d.size;
+    if (d.hash) link.hash = *d.hash;
+    return link;
+}
+
+// A download without a hash (its .met could not be read) still gets a link
+// naming what is known, with the hash field empty.
+std::string WithoutHash(std::string text) {
+    const std::string zeros = "|" + std::string(32, '0') + "|";
+    const size_t at = text.rfind(zeros);
+    if (at != std::string::npos) text.replace(at, zeros.size(), "||");
+    return text;
+}
 
 }  // namespace
 
 std::string LinkFor(const Download& d) {
-    return "ed2k://|file|" + d.name + "|" + std::to_string(d.size) + "|" + HashTextOf(d) + "|/";
+    const std::string text = LinkOf(d).Text();
+    return d.hash ? text : WithoutHash(text);
 }
 
 std::string LinkHtmlFor(const Download& d) {
-    return "<a href=\"ed2k://|file|" + d.name + "|" + std::to_string(d.size) + "|" + HashTextOf(d) + "|\">" + d.name +
-           "</a>";
+    const std::string text = LinkOf(d).HtmlAnchor();
+    return d.hash ? text : WithoutHash(text);
 }
 
 }  // namespace kv

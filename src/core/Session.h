@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/Check.h"
-#include "core/FakeList.h"
+#include "core/FakeCatalogue.h"
 #include "settings/Settings.h"
 
 namespace kv {
@@ -27,6 +27,7 @@ struct DownloadLimits {
 };
 
 inline constexpr const char* kFakeListFileName = "FAKES.DAT";
+inline constexpr const char* kMainListSlot = "main";  // FAKES.DAT, or the list given instead
 inline constexpr const char* kSettingsFileName = "Kestrivane.ini";
 
 // Everything the program keeps while it runs: one object, owned by main and
@@ -37,7 +38,7 @@ struct Session {
     Addresses addresses;
     DownloadLimits downloadLimits;
 
-    FakeList fakes;                          // the loaded list
+    FakeCatalogue fakes;                     // the loaded lists
     std::optional<CheckReport> shownReport;  // the check whose rows the list shows
     bool proxyRefused = false;               // a proxy asked for authentication: no more updates
     std::vector<int32_t> tabStops;

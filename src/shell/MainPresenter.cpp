@@ -152,18 +152,19 @@ void MainPresenter::ToggleTextSearch() {
 }
 
 void MainPresenter::LoadFakeList(const std::string& path) {
-    session_.fakes = FakeList();
+    session_.fakes.Remove(kMainListSlot);
     std::optional<std::string> content = ReadWholeFile(path);
     if (!content || content->empty()) {
         view_.SetStatus(msg::ListFileMissing(path), "0");
         return;
     }
     std::vector<FakeList::SkippedLine> skipped;
-    session_.fakes = FakeList::Parse(std::move(*content), FileNameOf(path), &skipped);
+    session_.fakes.Put(FakeList::Parse(std::move(*content), FileNameOf(path), &skipped), ListRank::Downloaded,
+                       kMainListSlot);
     if (ListLinesWanted(session_)) {
         for (const auto& s : skipped) view_.MessageBox(msg::SkippedListLine(s.index, s.line), kMbOk, msg::kAppTitle);
     }
-    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.fakes.size())));
+    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.fakes.records())));
 }
 
 std::optional<TempDir> MainPresenter::ResolveTempDir(const std::string& overrideDir, std::string& failure) {

@@ -154,8 +154,10 @@ TEST_F(CheckRunTest, FakesOnlyThenAllFilesThenNoFakeListThenLinks) {
         return view.clipboardSet ? view.clipboard : "unchanged";
     };
     const bool plain = false, html = true;
-    EXPECT_EQ(copy(plain, 4), "ed2k://|file|" + kOdd + "|5368709120|" + HashOf(3) + "|/");
-    EXPECT_EQ(copy(html, 4), "<a href=\"ed2k://|file|" + kOdd + "|5368709120|" + HashOf(3) + "|\">" + kOdd + "</a>");
+    // The separator is percent-encoded, so that the clients read the name back whole; markup is escaped.
+    EXPECT_EQ(copy(plain, 4), "ed2k://|file|3 %7C<&\">.mkv|5368709120|" + HashOf(3) + "|/");
+    EXPECT_EQ(copy(html, 4), "<a href=\"ed2k://|file|3 %7C&lt;&amp;&quot;&gt;.mkv|5368709120|" + HashOf(3) +
+                                 "|\">3 |&lt;&amp;&quot;&gt;.mkv</a>");
     EXPECT_EQ(copy(plain, 1), "");      // a head row: the clipboard emptied
     presenter.SearchTempFiles("avi", tempDir);  // text-search rows: the downloads are an earlier run's
     for (auto click : {plain, html}) EXPECT_EQ(copy(click, 2), "unchanged");
