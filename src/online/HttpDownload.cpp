@@ -67,6 +67,7 @@ public:
         curl_easy_setopt(easy_, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(maxBytes_));
         curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, &Transfer::OnWrite);
         curl_easy_setopt(easy_, CURLOPT_WRITEDATA, this);
+        curl_easy_setopt(easy_, CURLOPT_ERRORBUFFER, errorText_);
 
         if (curl_multi_add_handle(multi_, easy_) != CURLM_OK) return false;
         return true;
@@ -85,6 +86,18 @@ public:
     std::string TakeData() { return std::move(data_); }
 
     CURLcode Result() const { return result_; }
+
+    // What went wrong, in the network library's words.
+    std::string ErrorText() const {
+        return errorText_[0] != '\0' ? std::string(errorText_) : std::string(curl_easy_strerror(result_));
+    }
+
+    // The announced length of the body: -1 until the headers are in or when there is none.
+    int64_t AnnouncedLength() const {
+        curl_off_t length = -1;
+        if (easy_) curl_easy_getinfo(easy_, CURLINFO_CONTENT_LENGTH_DOWNLOAD_T, &length);
+        return ResponseCode() == 0 ? -1 : static_cast<int64_t>(length);
+    }
 
     long ResponseCode() const {
         long code = 0;
@@ -139,6 +152,7 @@ private:
     size_t handedOut_ = 0;
     bool done_ = false;
     CURLcode result_ = CURLE_OK;
+    char errorText_[CURL_ERROR_SIZE] = {};
     RepaintThrottle paint_{std::chrono::milliseconds(100)};
 };
 
@@ -152,19 +166,26 @@ DownloadResult DownloadToFile(const std::string& address, const std::string& tar
         result.status = DownloadStatus::NoConnection;
         return result;
     }
+    bool announced = false;
     for (;;) {
         const size_t n = transfer.Read();
+        if (progress && !announced && (n > 0 || transfer.ResponseCode() != 0)) {
+            announced = true;
+            progress->Expected(transfer.AnnouncedLength());
+        }
         if (progress) progress->Read(n);
         if (n == 0) break;
     }
 
     const long code = transfer.ResponseCode();
+    result.httpStatus = code;
     if (transfer.Result() != CURLE_OK) {
         // Nothing came back at all: the address could not be opened. Anything
         // later (reset, short body, stall, over the size limit) is a broken
         // transfer whose bytes must not be taken for the resource.
         const bool started = code != 0 || (transfer.Result() == CURLE_OPERATION_TIMEDOUT && transfer.Connected());
         result.status = started ? DownloadStatus::Interrupted : DownloadStatus::NotOpened;
+        result.networkError = transfer.ErrorText();
         return result;
     }
 

@@ -21,7 +21,9 @@ enum class DownloadStatus {
 
 struct DownloadResult {
     DownloadStatus status = DownloadStatus::NotOpened;
-    std::string proxyPage;  // what the proxy said, for ProxyRefused
+    std::string proxyPage;     // what the proxy said, for ProxyRefused
+    std::string networkError;  // the network library's own words, for NotOpened and Interrupted
+    long httpStatus = 0;       // 0 when no answer came
     bool ok() const { return status == DownloadStatus::Written; }
 };
 
@@ -29,6 +31,8 @@ struct DownloadResult {
 class TransferProgress {
 public:
     virtual ~TransferProgress() = default;
+    // The body's announced length, once known (-1: none announced); at most once.
+    virtual void Expected(int64_t bytes) { (void)bytes; }
     // A piece of the body was handed over (at most 2048 bytes; 0 at the end).
     virtual void Read(size_t bytes) = 0;
     // Waiting for the network; a window uses it to stay painted.
