@@ -119,13 +119,7 @@ bool IsInstalledExecutable(const std::string& executableDir, const std::vector<s
     return false;
 }
 
-std::vector<std::string> InstallBinDirs() {
-#ifdef KV_INSTALL_FULL_BINDIR
-    return {KV_INSTALL_FULL_BINDIR, "/usr/bin"};
-#else
-    return {"/usr/bin"};
-#endif
-}
+std::vector<std::string> InstallBinDirs() { return {KV_INSTALL_FULL_BINDIR, KV_PACKAGE_FULL_BINDIR}; }
 
 HomeDirs CurrentHomeDirs() {
     HomeInputs in;

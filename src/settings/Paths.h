@@ -69,7 +69,7 @@ HomeDirs ResolveHomeDirs(const HomeInputs& in);
 bool IsInstalledExecutable(const std::string& executableDir, const std::vector<std::string>& installBinDirs);
 
 // The bin directories this build installs into: CMAKE_INSTALL_FULL_BINDIR and
-// the Debian package's, /usr/bin.
+// the Debian package's (/usr/bin).
 std::vector<std::string> InstallBinDirs();
 
 // ResolveHomeDirs with the inputs of this process: the environment, this
