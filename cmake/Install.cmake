@@ -32,7 +32,7 @@ set(CPACK_PACKAGE_NAME kestrivane)
 set(CPACK_PACKAGE_VENDOR "The Kestrivane developers")
 set(CPACK_PACKAGE_CONTACT "The Kestrivane developers <kestrivane@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "find known fakes among eDonkey, eMule and aMule downloads")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Kestrivane reads the .part.met file an eDonkey, eMule or aMule client keeps for every unfinished download "
     "and looks its ed2k hash up in a list of known fakes. It comes with a Qt window and with kestrivane-cli "
     "for terminals and machines without a display.")
