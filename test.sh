@@ -23,3 +23,6 @@ echo "== plain build =="
 run_suite build
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite build-asan -DKV_SANITIZE=ON
+
+echo "== Debian package: build, install, run, remove =="
+scripts/package-check.sh build

@@ -19,3 +19,8 @@ kv_install_packages() {
 KV_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt6-base-dev
                    libcurl4-openssl-dev libcli11-dev nlohmann-json3-dev libcpp-httplib-dev
                    fonts-dejavu-core python3)
+
+# What the installed-tree test and the package check need: the validators of
+# the desktop entry, the metainfo and the manual pages; cpack's dpkg-shlibdeps
+# (dpkg-dev) and file, for the Debian package's library dependencies.
+KV_BUILD_PACKAGES+=(desktop-file-utils appstream man-db dpkg-dev file)

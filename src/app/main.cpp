@@ -7,13 +7,14 @@
 #include "FrmLogo.h"
 #include "FrmStart.h"
 #include "Screenshots.h"
+#include "common/Version.h"
 #include "settings/Paths.h"
 #include "shell/Startup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrivane"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    QApplication::setApplicationVersion(QString::fromLatin1(kv::kVersionText));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestrivane/icon.png")));
 
     // Busy from the start until the main window has loaded.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace kv {
 
@@ -33,5 +34,46 @@ std::string ResolveProgramDirectory(const std::string& kestrivaneHome, const std
 
 // The executable's directory.
 std::string ExecutableDirectory();
+
+// Where the settings (Kestrivane.ini) and the data (FAKES.DAT, downloaded
+// files) live. Portable and KESTRIVANE_HOME setups keep both in one directory.
+struct HomeDirs {
+    std::string config;
+    std::string data;
+    bool operator==(const HomeDirs&) const = default;
+};
+
+// What the choice depends on; empty strings are unset variables.
+struct HomeInputs {
+    std::string kestrivaneHome;  // $KESTRIVANE_HOME or --home
+    std::string executableDir;
+    bool installed = false;               // the executable sits in the install prefix's bin directory
+    bool executableDirWritable = false;   // only consulted for a portable build
+    std::string xdgConfigHome;
+    std::string xdgDataHome;
+    std::string home;
+    bool earlierHomeExists = false;  // $XDG_DATA_HOME/kestrivane holds a Kestrivane.ini of an earlier version
+};
+
+// KESTRIVANE_HOME wins; a portable build keeps ResolveProgramDirectory's rule;
+// an installed one never writes beside its executable: settings in
+// $XDG_CONFIG_HOME/kestrivane (~/.config/kestrivane), data in
+// $XDG_DATA_HOME/kestrivane (~/.local/share/kestrivane), unless an earlier
+// version's directory there already holds Kestrivane.ini, which then serves for
+// both. Relative XDG values are ignored, as the XDG base directory rules say.
+// Both are empty when an installed program has no home to go to. Touches no file.
+HomeDirs ResolveHomeDirs(const HomeInputs& in);
+
+// Whether executableDir is one of the bin directories an install puts the
+// programs into (compared as normalised paths, trailing separators ignored).
+bool IsInstalledExecutable(const std::string& executableDir, const std::vector<std::string>& installBinDirs);
+
+// The bin directories this build installs into: CMAKE_INSTALL_FULL_BINDIR and
+// the Debian package's (/usr/bin).
+std::vector<std::string> InstallBinDirs();
+
+// ResolveHomeDirs with the inputs of this process: the environment, this
+// executable's directory and the earlier directory's Kestrivane.ini. Creates nothing.
+HomeDirs CurrentHomeDirs();
 
 }  // namespace kv

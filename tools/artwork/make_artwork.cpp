@@ -1,6 +1,8 @@
 // Paints the program's pictures: the splash, the search button's magnifier, the
-// about box picture and the window icon. Usage: kv_make_artwork OUTPUT_DIR
+// about box picture and the window icon; with --icons, the desktop icons.
+// Usage: kv_make_artwork OUTPUT_DIR | kv_make_artwork --icons ICON_DIR
 #include <QDir>
+#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -18,26 +20,66 @@ const QColor kInk(24, 44, 74);
 const QColor kAmber(236, 150, 32);
 const QColor kTeal(28, 132, 140);
 
-// A kestrel-like wing mark: two swept curves over a disc.
+// A kestrel-like wing mark: two swept curves over a disc. The painter and the
+// SVG writer both draw it from this geometry.
+struct MarkGeometry {
+    QRectF disc;
+    double stroke;
+    QPointF start, c1, c2, tip, c3, c4, end;  // the wing: two cubic curves, then closed
+};
+
+MarkGeometry MarkIn(const QRectF& box) {
+    const double x = box.left(), y = box.top(), w = box.width(), h = box.height();
+    auto at = [&](double fx, double fy) { return QPointF(x + fx * w, y + fy * h); };
+    return {box.adjusted(1, 1, -1, -1), std::max(1.0, w / 24),
+            at(0.18, 0.62), at(0.35, 0.30), at(0.60, 0.22), at(0.86, 0.30),
+            at(0.62, 0.38), at(0.48, 0.50), at(0.42, 0.72)};
+}
+
+const QColor kDiscCentre = kAmber.lighter(130);
+
 void PaintMark(QPainter& p, const QRectF& box) {
+    const MarkGeometry m = MarkIn(box);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient disc(box.center(), box.width() / 2);
-    disc.setColorAt(0, kAmber.lighter(130));
+    disc.setColorAt(0, kDiscCentre);
     disc.setColorAt(1, kAmber);
     p.setBrush(disc);
-    p.setPen(QPen(kInk, std::max(1.0, box.width() / 24)));
-    p.drawEllipse(box.adjusted(1, 1, -1, -1));
+    p.setPen(QPen(kInk, m.stroke));
+    p.drawEllipse(m.disc);
     QPainterPath wing;
-    const double x = box.left(), y = box.top(), w = box.width(), h = box.height();
-    wing.moveTo(x + 0.18 * w, y + 0.62 * h);
-    wing.cubicTo(x + 0.35 * w, y + 0.30 * h, x + 0.60 * w, y + 0.22 * h, x + 0.86 * w, y + 0.30 * h);
-    wing.cubicTo(x + 0.62 * w, y + 0.38 * h, x + 0.48 * w, y + 0.50 * h, x + 0.42 * w, y + 0.72 * h);
+    wing.moveTo(m.start);
+    wing.cubicTo(m.c1, m.c2, m.tip);
+    wing.cubicTo(m.c3, m.c4, m.end);
     wing.closeSubpath();
     p.setBrush(kInk);
     p.setPen(Qt::NoPen);
     p.drawPath(wing);
     p.restore();
+}
+
+// The mark as SVG text on a size x size canvas, the box placed as for the PNG icons.
+QByteArray MarkSvg(int size, const QRectF& box) {
+    const MarkGeometry m = MarkIn(box);
+    auto n = [](double v) { return QByteArray::number(v, 'g', 6); };
+    auto pt = [&](const QPointF& q) { return n(q.x()) + "," + n(q.y()); };
+    QByteArray svg;
+    svg += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + n(size) + "\" height=\"" + n(size) +
+           "\" viewBox=\"0 0 " + n(size) + " " + n(size) + "\">\n";
+    svg += "  <defs>\n    <radialGradient id=\"disc\" gradientUnits=\"userSpaceOnUse\" cx=\"" +
+           n(box.center().x()) + "\" cy=\"" + n(box.center().y()) + "\" r=\"" + n(box.width() / 2) + "\">\n";
+    svg += "      <stop offset=\"0\" stop-color=\"" + kDiscCentre.name().toLatin1() + "\"/>\n";
+    svg += "      <stop offset=\"1\" stop-color=\"" + kAmber.name().toLatin1() + "\"/>\n";
+    svg += "    </radialGradient>\n  </defs>\n";
+    svg += "  <ellipse cx=\"" + n(m.disc.center().x()) + "\" cy=\"" + n(m.disc.center().y()) + "\" rx=\"" +
+           n(m.disc.width() / 2) + "\" ry=\"" + n(m.disc.height() / 2) + "\" fill=\"url(#disc)\" stroke=\"" +
+           kInk.name().toLatin1() + "\" stroke-width=\"" + n(m.stroke) + "\"/>\n";
+    svg += "  <path d=\"M " + pt(m.start) + " C " + pt(m.c1) + " " + pt(m.c2) + " " + pt(m.tip) + " C " + pt(m.c3) +
+           " " + pt(m.c4) + " " + pt(m.end) + " Z\" fill=\"" + kInk.name().toLatin1() + "\"/>\n";
+    svg += "</svg>\n";
+    return svg;
 }
 
 // A round emblem with a letter, labelled below.
@@ -135,15 +177,36 @@ QImage Mark(int width, int height, const QRectF& where) {
 }
 
 QImage AboutPicture() { return Mark(46, 49, QRectF(1, 2, 44, 44)); }
-QImage Icon() { return Mark(64, 64, QRectF(2, 2, 60, 60)); }
+// The icon's box on a size x size canvas: a margin of 1/32 each side (2 px at 64).
+QRectF IconBox(int size) { return QRectF(size / 32.0, size / 32.0, size * 30 / 32.0, size * 30 / 32.0); }
+QImage Icon(int size = 64) { return Mark(size, size, IconBox(size)); }
+
+// The desktop icon theme's sizes, written as DIR/<N>x<N>/apps/ID.png and DIR/scalable/apps/ID.svg.
+bool WriteThemeIcons(const QDir& dir, const QString& id) {
+    bool ok = true;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString sub = QStringLiteral("%1x%1/apps").arg(size);
+        ok &= QDir().mkpath(dir.filePath(sub));
+        ok &= Icon(size).save(dir.filePath(sub + QLatin1Char('/') + id + QStringLiteral(".png")));
+    }
+    ok &= QDir().mkpath(dir.filePath(QStringLiteral("scalable/apps")));
+    QFile svg(dir.filePath(QStringLiteral("scalable/apps/") + id + QStringLiteral(".svg")));
+    ok &= svg.open(QIODevice::WriteOnly | QIODevice::Truncate) && svg.write(MarkSvg(64, IconBox(64))) > 0;
+    return ok;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: kv_make_artwork OUTPUT_DIR\n");
+    if (argc == 3 && QByteArray(argv[1]) == "--icons") {
+        const bool ok = WriteThemeIcons(QDir(QString::fromLocal8Bit(argv[2])), QStringLiteral(KV_APP_ID));
+        if (!ok) std::fprintf(stderr, "kv_make_artwork: could not write into %s\n", argv[2]);
+        return ok ? 0 : 1;
+    }
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: kv_make_artwork OUTPUT_DIR | kv_make_artwork --icons ICON_DIR\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));

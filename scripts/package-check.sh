@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# Builds the Debian package in a configured, built directory, installs it with
+# dpkg, runs the installed checker and removes the package again, checking that
+# its files are gone. Changes the system: meant for CI machines and containers.
+# Usage: scripts/package-check.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+
+(cd "$build" && rm -f kestrivane_*.deb && cpack -G DEB >/dev/null)
+debs=("$build"/kestrivane_*.deb)
+deb=${debs[0]}
+[ -f "$deb" ] || { echo "package-check: cpack wrote no .deb" >&2; exit 1; }
+echo "Package: $deb"
+dpkg-deb -f "$deb" Package Version Depends
+
+if dpkg-query -W -f='${Status}' kestrivane 2>/dev/null | grep -q "install ok installed"; then
+    echo "package-check: kestrivane is installed already; not touching it" >&2
+    exit 1
+fi
+
+# dpkg -i needs no network: the build's own packages brought every library in.
+removed=no
+remove() { [ "$removed" = yes ] || $sudo dpkg -r kestrivane >/dev/null; removed=yes; }
+trap remove EXIT
+$sudo dpkg -i "$deb"
+files=$(dpkg -L kestrivane | while read -r f; do [ -f "$f" ] && echo "$f"; done)
+
+version=$(/usr/bin/kestrivane-cli --version)
+expected="kestrivane-cli $(dpkg-deb -f "$deb" Version)"
+[ "$version" = "$expected" ] || { echo "package-check: '$version', not '$expected'" >&2; exit 1; }
+echo "Installed: $version"
+
+remove
+left=0
+while read -r f; do
+    [ -n "$f" ] && [ -e "$f" ] && { echo "package-check: $f is left after dpkg -r" >&2; left=1; }
+done <<<"$files"
+dpkg-query -W -f='${Status}' kestrivane 2>/dev/null | grep -q "install ok installed" &&
+    { echo "package-check: kestrivane is still installed" >&2; left=1; }
+[ "$left" -eq 0 ] || exit 1
+echo "Removed: $(wc -l <<<"$files") files gone"
