@@ -254,7 +254,10 @@ void FrmStart::BuildMenus() {
                              &FrmStart::ViewAllFiles_Click);
     QAction* text = AddAction(view, QStringLiteral("ViewTextSearch"), QStringLiteral("&TextSearch"),
                               {}, &FrmStart::ViewTextSearch_Click);
-    for (QAction* a : {all, text}) {
+    QAction* inspect = AddAction(view, QStringLiteral("ViewInspection"), QStringLiteral("&Inspect Downloads"), {},
+                                 &FrmStart::ViewInspection_Click);
+    inspect->setToolTip(QStringLiteral("Look at names and at the first bytes already downloaded for fakes no list knows"));
+    for (QAction* a : {all, text, inspect}) {
         a->setCheckable(true);
         a->setChecked(true);
     }
@@ -338,8 +341,11 @@ void FrmStart::ClearList() {
     lbGefundeneFakes_->clear();
 }
 
-void FrmStart::AddListRow(const std::string& row) {
-    lbGefundeneFakes_->addItem(Show(row));
+void FrmStart::AddListRow(const std::string& row, RowKind kind) {
+    auto* item = new QListWidgetItem(Show(row));
+    item->setData(TabStopDelegate::kRowKindRole, static_cast<int>(kind));
+    if (kind != RowKind::Plain) item->setToolTip(kind == RowKind::Fake ? QStringLiteral("Fake") : QStringLiteral("Suspect"));
+    lbGefundeneFakes_->addItem(item);
 }
 
 void FrmStart::RepaintList() {
@@ -383,9 +389,9 @@ void FrmStart::SetCommandEnabled(Command command, bool enabled) {
 }
 
 void FrmStart::SetMenuChecked(MenuCheck item, bool checked) {
-    Action(item == MenuCheck::AllFiles ? QStringLiteral("ViewAllFiles")
-                                           : QStringLiteral("ViewTextSearch"))
-        ->setChecked(checked);
+    const QString names[] = {QStringLiteral("ViewAllFiles"), QStringLiteral("ViewTextSearch"),
+                             QStringLiteral("ViewInspection")};
+    Action(names[static_cast<int>(item)])->setChecked(checked);
 }
 
 void FrmStart::SetSearchControlsVisible(bool visible) {
@@ -442,6 +448,7 @@ void FrmStart::FileSend_Click() { SendFeedbackMail(session_, *this); }
 void FrmStart::FileExit_Click() { close(); }
 void FrmStart::ViewAllFiles_Click() { presenter_.ToggleAllFiles(); }
 void FrmStart::ViewTextSearch_Click() { presenter_.ToggleTextSearch(); }
+void FrmStart::ViewInspection_Click() { presenter_.ToggleInspection(); }
 void FrmStart::RechteMaustasteCopyLink_Click() { presenter_.CopyLink(false); }
 void FrmStart::RechteMaustasteCopyLinkHTML_Click() { presenter_.CopyLink(true); }
 

@@ -81,7 +81,8 @@ public:
     void SetCaption(const std::string& text) override;
     std::string Caption() const;
     void ClearList() override;
-    void AddListRow(const std::string& row) override;
+    using MainView::AddListRow;
+    void AddListRow(const std::string& row, RowKind kind) override;
     void RepaintList() override;
     int32_t ListCount() const override;
     int32_t SelectedRow() const override;
@@ -107,6 +108,7 @@ public slots:
     void FileExit_Click();
     void ViewAllFiles_Click();
     void ViewTextSearch_Click();
+    void ViewInspection_Click();
     void OnlineFakesDB_Click();
     void OnlineKestrivane_Click();
     void ExtrasOptions_Click();

@@ -70,9 +70,21 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     opt.text.clear();
     const QWidget* widget = opt.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
+    // Fakes and suspects stand out by colour and by an icon, so that the
+    // difference does not rest on colour alone.
+    const int kind = index.data(kRowKindRole).toInt();
+    const bool selectedRow = opt.state & QStyle::State_Selected;
+    if (kind != 0 && !selectedRow) opt.backgroundBrush = QBrush(kind == 1 ? QColor(255, 212, 212) : QColor(255, 236, 176));
     style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
 
     const QFontMetrics metrics(opt.font);
+    const int gutter = Gutter(metrics);
+    if (kind != 0) {
+        const QIcon icon = style->standardIcon(kind == 1 ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning,
+                                               nullptr, widget);
+        const int side = gutter - 2;
+        icon.paint(painter, QRect(opt.rect.left() + 1, opt.rect.top() + (opt.rect.height() - side) / 2, side, side));
+    }
     const QVector<int> positions = FieldPositions(text, metrics, StopsPx(metrics));
     const QStringList fields = text.split(QLatin1Char('\t'));
     painter->save();
@@ -81,7 +93,7 @@ void TabStopDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     painter->setPen(opt.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
     const QRect r = opt.rect;
     for (int i = 0; i < fields.size(); ++i) {
-        const QRect cell(r.left() + kTextMargin + positions[i], r.top(),
+        const QRect cell(r.left() + gutter + kTextMargin + positions[i], r.top(),
                          metrics.horizontalAdvance(fields[i]) + 1, r.height());
         painter->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, fields[i]);
     }
@@ -94,7 +106,7 @@ QSize TabStopDelegate::sizeHint(const QStyleOptionViewItem& option, const QModel
     const QFontMetrics metrics(opt.font);
     int endX = 0;
     FieldPositions(opt.text, metrics, StopsPx(metrics), &endX);
-    const int width = std::max(endX + 2 * kTextMargin, minimumWidth_);
+    const int width = std::max(Gutter(metrics) + endX + 2 * kTextMargin, minimumWidth_);
     return QSize(width, metrics.height() + 2);
 }
 

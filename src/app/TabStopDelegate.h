@@ -38,6 +38,10 @@ public:
     int MinimumWidth() const { return minimumWidth_; }
 
     static constexpr int kTextMargin = 2;
+    // The item data role holding a row's kind (kv::RowKind as int).
+    static constexpr int kRowKindRole = Qt::UserRole + 1;
+    // Room left of every row for the fake and suspect icons.
+    static int Gutter(const QFontMetrics& metrics) { return metrics.height() + 2; }
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;

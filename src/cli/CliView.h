@@ -29,7 +29,8 @@ public:
     void SetCaption(const std::string&) override {}
 
     void ClearList() override { rows_.clear(); }
-    void AddListRow(const std::string& row) override { rows_.push_back(row); }
+    using MainView::AddListRow;
+    void AddListRow(const std::string& row, RowKind) override { rows_.push_back(row); }
     void RepaintList() override {}
     int32_t ListCount() const override { return static_cast<int32_t>(rows_.size()); }
     int32_t SelectedRow() const override { return -1; }

@@ -50,7 +50,9 @@ void PrintCheckResult(const CliView& view, const CheckReport& report, CheckForma
                                 {"hash", d.hash ? d.hash->ToHex() : std::string()},
                                 {"fake", f.fake},
                                 {"description", ToDisplayUtf8(f.description)},
-                                {"link", ToDisplayUtf8(LinkFor(d))}});
+                                {"link", ToDisplayUtf8(LinkFor(d))},
+                                {"suspect", f.suspect() ? nlohmann::ordered_json(ToDisplayUtf8(f.suspicion->reason))
+                                                        : nlohmann::ordered_json(nullptr)}});
             }
             out << list.dump(2) << '\n';
             break;
@@ -80,6 +82,7 @@ int RunCheck(const std::string& home, const CheckArgs& args, std::ostream& out, 
     overrides.tempDir = args.tempDir;
     overrides.fakeList = args.fakesFile;
     overrides.listAll = args.showAll;
+    overrides.inspect = args.inspect;
     const Outcome<CheckReport> outcome = MainPresenter(session, view).CheckDownloads(overrides);
     if (!outcome) return Fail(err, outcome.failure, "The check could not run.");
 
@@ -87,7 +90,7 @@ int RunCheck(const std::string& home, const CheckArgs& args, std::ostream& out, 
     PrintCheckResult(view, *outcome.value, args.format, out);
     PrintStatus(view, err);
     if (updateFailed) return kExitError;
-    return outcome.value->found > 0 ? kExitFound : kExitOk;
+    return outcome.value->found + outcome.value->suspects > 0 ? kExitFound : kExitOk;
 }
 
 int RunUpdate(const std::string& home, std::ostream& err) {

@@ -19,6 +19,7 @@ struct CheckArgs {
     std::optional<bool> showAll;   // unset = "ShowAllPartMet"
     CheckFormat format = CheckFormat::Rows;
     bool update = false;           // update the fake list first
+    bool inspect = true;           // inspect names and arrived bytes
 };
 
 struct SearchArgs {

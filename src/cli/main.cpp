@@ -33,12 +33,14 @@ int main(int argc, char** argv) {
                    "(default: $KESTRIVANE_HOME, else the program's own directory)")
         ->type_name("DIR");
     app.footer(
-        "Exit status: 0 no fake found / search hits / list current or updated; 1 fakes found / no search hit;\n"
+        "Exit status: 0 no fake or suspect found / search hits / list current or updated;\n"
+        "1 fakes or suspects found / no search hit;\n"
         "2 the command could not run (no fake list, no temp directory, failed update, usage error).");
 
     CheckArgs check;
     bool all = false, noAll = false, links = false, html = false, json = false;
-    auto* checkCmd = app.add_subcommand("check", "List the downloads that are known fakes");
+    auto* checkCmd = app.add_subcommand(
+        "check", "List the downloads that are known fakes or whose name or first bytes give them away");
     checkCmd->add_option("--temp-dir", check.tempDir, "The client's temp directory instead of the settings")
         ->type_name("DIR");
     auto* fakesOpt = checkCmd->add_option("--fakes", check.fakesFile, "Fake list to use instead of FAKES.DAT")
@@ -51,6 +53,9 @@ int main(int argc, char** argv) {
     auto* jsonOpt = checkCmd->add_flag("--json", json, "Print the listed downloads as a JSON array");
     linksOpt->excludes(htmlOpt)->excludes(jsonOpt);
     htmlOpt->excludes(jsonOpt);
+    bool noInspect = false;
+    checkCmd->add_flag("--no-inspect", noInspect,
+                       "Do not look at names, part hashes and the bytes already downloaded for suspects");
     auto* updateOpt = checkCmd->add_flag("--update", check.update, "Update the fake list first");
     updateOpt->excludes(fakesOpt);
 
@@ -91,6 +96,7 @@ int main(int argc, char** argv) {
         if (links) check.format = CheckFormat::Links;
         if (html) check.format = CheckFormat::Html;
         if (json) check.format = CheckFormat::Json;
+        check.inspect = !noInspect;
         return RunCheck(home, check, std::cout, std::cerr);
     }
     if (updateCmd->parsed()) return RunUpdate(home, std::cerr);

@@ -7,6 +7,7 @@
 #include "core/Download.h"
 #include "core/FakeCatalogue.h"
 #include "core/TempDir.h"
+#include "core/inspect/Inspect.h"
 
 namespace kv {
 
@@ -17,12 +18,25 @@ struct Finding {
     bool fake = false;
     std::string description;     // the fake record's description; "" for OK rows
     std::string listName;        // the list that named it
+    // What the download's name, part hashes and first bytes give away, whether
+    // or not a list names it.
+    std::optional<inspect::Suspicion> suspicion;
+
+    bool suspect() const { return !fake && suspicion.has_value(); }
+    // The description column: the list's description, "Suspect: " and the reason, or "*** OK ".
+    std::string Verdict() const;
 };
 
 struct CheckReport {
     std::vector<Finding> listed;  // in list order
     int32_t found = 0;            // fakes
+    int32_t suspects = 0;         // suspects that no list names
     int32_t checked = 0;          // .met files looked at
+};
+
+struct CheckRules {
+    bool listAll = false;  // list the downloads that are neither fake nor suspect too
+    bool inspect = true;   // look at names, part hashes and the arrived bytes
 };
 
 // Told of each listed finding as soon as it is known, so that a long check can be shown as it runs.
@@ -32,8 +46,10 @@ public:
     virtual void Listed(const Finding& finding) = 0;
 };
 
-// Reads every .met file of dir and looks its hash up in fakes. Fakes are
-// always listed, the other downloads when listAll.
-CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, bool listAll, CheckProgress* progress = nullptr);
+// Reads every .met file of dir, looks its hash up in fakes and, by the rules,
+// inspects what has arrived. Fakes and suspects are always listed, the other
+// downloads when rules.listAll.
+CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
+                           CheckProgress* progress = nullptr);
 
 }  // namespace kv

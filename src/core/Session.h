@@ -44,6 +44,7 @@ struct Session {
     std::vector<int32_t> tabStops;
     YesNo showAllFiles;
     YesNo showTextSearch;
+    YesNo inspectContent = YesNo::Yes();
     bool showSkippedListLines = false;  // report FAKES.DAT lines that are no records
     int importFilterIndex = 0;          // the file dialog's filter entry chosen last time
 

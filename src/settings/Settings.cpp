@@ -25,6 +25,8 @@ constexpr KeySpec kKeys[] = {
     {Key::EdonkeyPrefMetPath, "eDonkey", "PrefMetPath", "", kPathSize},
     {Key::EmuleTempDir, "eMule", "TempDir", "", kPathSize},
     {Key::EmulePreferencesIniPath, "eMule", "PreferencesIniPath", "", kPathSize},
+    // Not written until the user turns it off: a first start writes what it always wrote.
+    {Key::InspectContent, "Display", "InspectContent", "YES", 50},
 };
 
 }  // namespace

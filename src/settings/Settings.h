@@ -20,6 +20,7 @@ enum class Key {
     EdonkeyPrefMetPath,
     EmuleTempDir,
     EmulePreferencesIniPath,
+    InspectContent,
 };
 
 struct KeySpec {

@@ -42,13 +42,14 @@ private:
 class ShownCheck : public CheckProgress {
 public:
     explicit ShownCheck(MainView& view) : view_(view) {}
-    void Add(const std::string& row) { Add({row}); }
     void Add(std::initializer_list<std::string> rows) {
         for (const std::string& row : rows) view_.AddListRow(row);
         if (throttle_.Due()) view_.RepaintList();
     }
     void Listed(const Finding& f) override {
-        Add(f.part + TAB + f.download.name + TAB + (f.fake ? f.description : std::string(msg::kOkDescription)));
+        view_.AddListRow(f.part + TAB + f.download.name + TAB + f.Verdict(),
+                         f.fake ? RowKind::Fake : f.suspect() ? RowKind::Suspect : RowKind::Plain);
+        if (throttle_.Due()) view_.RepaintList();
     }
 
 private:
@@ -78,6 +79,7 @@ std::string MainPresenter::Load() {
     view_.SetCaption(msg::VersionText());
     ReadTextSearchSwitch();
     ReadAllFilesSwitch();
+    ReadInspectionSwitch();
 
     if (YesNo(session_.settings.Ensure(Key::CheckFakesDatAtStart)).IsYes()) {
         CheckFakeListVersion();
@@ -137,6 +139,17 @@ void MainPresenter::ReadTextSearchSwitch() {
     view_.SetMenuChecked(MenuCheck::TextSearch, true);
 }
 
+void MainPresenter::ReadInspectionSwitch() {
+    session_.inspectContent = YesNo(session_.settings.Read(Key::InspectContent));
+    view_.SetMenuChecked(MenuCheck::Inspection, session_.inspectContent.IsYes());
+}
+
+void MainPresenter::ToggleInspection() {
+    session_.inspectContent = session_.inspectContent.Flipped();
+    view_.SetMenuChecked(MenuCheck::Inspection, session_.inspectContent.IsYes());
+    session_.settings.Write(Key::InspectContent, session_.inspectContent.Stored());
+}
+
 void MainPresenter::ToggleAllFiles() {
     session_.showAllFiles = session_.showAllFiles.Flipped();
     view_.SetMenuChecked(MenuCheck::AllFiles, session_.showAllFiles.IsYes());
@@ -187,13 +200,21 @@ std::optional<TempDir> MainPresenter::ResolveTempDir(const std::string& override
 Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrides) {
     Outcome<CheckReport> out;
     const std::string listPath = overrides.fakeList.empty() ? session_.FakeListPath() : overrides.fakeList;
-    if (!FileExists(listPath)) {
+    const bool haveList = FileExists(listPath);
+    const bool inspect = overrides.inspect.value_or(session_.inspectContent.IsYes());
+    if (!haveList && !inspect) {
         out.failure = msg::kNoFakeList;
         view_.SetStatus(out.failure, "0");
         return out;
     }
     SetWorkCommandsEnabled(false);
-    LoadFakeList(listPath);
+    if (haveList) {
+        LoadFakeList(listPath);
+    } else {
+        // Without a list the downloads are still inspected; the hint stays in the summary.
+        session_.fakes.Remove(kMainListSlot);
+        view_.SetStatus(msg::kNoFakeList, "0");
+    }
 
     bool listAll;
     if (overrides.listAll) {
@@ -211,10 +232,11 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     ShownCheck shown(view_);
     shown.Add({msg::kCheckHead, " "});
     view_.SetStatus(msg::kReadingAndMatching, "0");
-    CheckReport report = kv::CheckDownloads(*dir, session_.fakes, listAll, &shown);
+    CheckReport report = kv::CheckDownloads(*dir, session_.fakes, CheckRules{listAll, inspect}, &shown);
     view_.RepaintList();
     view_.FitListWidth(500);
-    view_.SetStatus(msg::CheckFinished(report.found, report.checked), "0");
+    const std::string finished = msg::CheckFinished(report.found, report.suspects, report.checked);
+    view_.SetStatus(haveList ? finished : finished + " - " + msg::kNoFakeList, "0");
     SetWorkCommandsEnabled(true);
     session_.shownReport = report;
     out.value = std::move(report);

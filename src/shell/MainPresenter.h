@@ -19,6 +19,7 @@ struct CheckOverrides {
     std::string tempDir;          // instead of the settings
     std::string fakeList;         // instead of FAKES.DAT in the program directory
     std::optional<bool> listAll;  // instead of "ShowAllPartMet"
+    std::optional<bool> inspect;  // instead of "InspectContent"
 };
 
 // An operation's result, with the text that says why it could not run.
@@ -61,7 +62,9 @@ public:
     // The View switches from the settings, applied to the window; a missing one is stored as "YES".
     void ReadAllFilesSwitch();
     void ReadTextSearchSwitch();
+    void ReadInspectionSwitch();
     void ToggleAllFiles();
+    void ToggleInspection();
     void ToggleTextSearch();
     // The selected row's link to the clipboard.
     void CopyLink(bool html);

@@ -10,8 +10,11 @@ namespace kv {
 // The five commands that start long work; disabled while such work runs.
 enum class Command { UpdateListMenu, UpdateProgramMenu, UpdateListButton, CheckButton, SearchButton };
 
-// The two View menu switches.
-enum class MenuCheck { AllFiles, TextSearch };
+// The View menu switches.
+enum class MenuCheck { AllFiles, TextSearch, Inspection };
+
+// How a result row stands out: fakes and suspects with a colour and an icon.
+enum class RowKind { Plain, Fake, Suspect };
 
 // Message box styles.
 inline constexpr int kMbOk = 0;         // OK button, no icon
@@ -43,7 +46,8 @@ public:
 
     // The result list.
     virtual void ClearList() = 0;
-    virtual void AddListRow(const std::string& row) = 0;
+    virtual void AddListRow(const std::string& row, RowKind kind) = 0;
+    void AddListRow(const std::string& row) { AddListRow(row, RowKind::Plain); }
     virtual void RepaintList() = 0;
     virtual int32_t ListCount() const = 0;
     virtual int32_t SelectedRow() const = 0;  // -1 when no row is selected

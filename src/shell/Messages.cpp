@@ -23,8 +23,9 @@ std::string SkippedListLine(int32_t index, const std::string& line) {
 
 std::string TempDirMissing(const std::string& path) { return "Temp directory " + path + " not found!"; }
 
-std::string CheckFinished(int32_t found, int32_t checked) {
-    return "Finished! Found " + DecimalText(found) + " Fakes in " + DecimalText(checked, true) + " checked .part.met";
+std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked) {
+    const std::string counted = suspects > 0 ? " Fakes and " + DecimalText(suspects) + " Suspects in " : " Fakes in ";
+    return "Finished! Found " + DecimalText(found) + counted + DecimalText(checked, true) + " checked .part.met";
 }
 
 std::string SearchFinished(int64_t hits, const std::string& text) {

@@ -49,7 +49,7 @@ std::string ListCaption(int64_t records);  // VersionText() + " / Total  N Fakes
 std::string ListFileMissing(const std::string& path);
 std::string SkippedListLine(int32_t index, const std::string& line);
 std::string TempDirMissing(const std::string& path);
-std::string CheckFinished(int32_t found, int32_t checked);
+std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked);
 std::string SearchFinished(int64_t hits, const std::string& text);
 
 std::string Reading(int64_t bytes);

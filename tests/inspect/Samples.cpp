@@ -124,6 +124,9 @@ LaidOut LayOut(const std::string& dir, const std::string& name, const std::strin
     PartMetLayout meta;
     meta.name = name;
     meta.size = size;
+    uint8_t seed = 0;  // a hash of its own for each download
+    for (const char c : stem + name) seed = static_cast<uint8_t>(seed * 31 + static_cast<uint8_t>(c));
+    meta.hash = SequentialHash(seed);
     const bool wide = size > 4290048000ULL;
     for (size_t i = 0; i < gaps.size(); ++i) {
         meta.extraTags.push_back(TagGap(true, static_cast<int>(i), gaps[i].begin, wide));

@@ -143,10 +143,19 @@ TEST_F(CheckRunTest, FakesOnlyThenAllFilesThenNoFakeListThenLinks) {
     presenter.CheckDownloads();
     const Rows all = {kHead, " ", "001.part\tfirst.avi\t*** OK ", fakeRow, "003.part\t" + kOdd + "\t*** OK "};
     EXPECT_EQ(view.rows, all);
-    std::filesystem::remove(home.File("FAKES.DAT"));  // no fake list: stopped before anything changes
+    // No fake list: the downloads are still inspected and the hint stays in the summary; with the inspection
+    // off there is nothing to check, and the check stops before anything changes.
+    std::filesystem::remove(home.File("FAKES.DAT"));
+    EXPECT_EQ(presenter.CheckDownloads().value->found, 0);
+    EXPECT_EQ(view.status, "Finished! Found 0 Fakes in  3 checked .part.met - No FAKES-DB found. Please 'Update DB'.");
     view.log.clear();
-    EXPECT_FALSE(presenter.CheckDownloads());
+    CheckOverrides noInspection;
+    noInspection.inspect = false;
+    EXPECT_FALSE(presenter.CheckDownloads(noInspection));
     EXPECT_EQ(view.log, Rows{"status:No FAKES-DB found. Please 'Update DB'."});
+    Settings("yes", "[eMule]\r\nTempDir=" + tempDir);
+    home.Write("FAKES.DAT", HashOf(0x02) + ",734003200,Fake film (German)\r\n");
+    presenter.CheckDownloads();
 
     auto copy = [&](bool html, int32_t row) {
         view.clipboardSet = false, view.selected = row;

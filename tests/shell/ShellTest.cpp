@@ -46,7 +46,8 @@ TEST(Startup, FirstStartWritesSettingsInOrderLaterStartsUseThemAsStoredAndYesInA
                                       "[Internet]\r\nCheckFakesDatAtStart=NO\r\nCheckKestrivaneAtStart=NO\r\n"
                                       "[Tabs]\r\nTabStop1=60\r\nTabStop2=355\r\n");
         // Nothing else: caption, View switches, a tip for each check that is off, tab stops, missing list, cursor.
-        EXPECT_EQ(h.view.log, (Texts{kCaption, "check:ViewTextSearch:1", "check:ViewAllFiles:1", kTip, kTip,
+        EXPECT_EQ(h.view.log, (Texts{kCaption, "check:ViewTextSearch:1", "check:ViewAllFiles:1",
+                                     "check:ViewInspection:1", kTip, kTip,
                                      "tabstops:60,355", "status:No FAKES-DB found. Please 'Update DB'.", "busy:0"}));
     }
     // Later starts use the stored values as they are; an empty search box keeps the stored text.
@@ -56,7 +57,8 @@ TEST(Startup, FirstStartWritesSettingsInOrderLaterStartsUseThemAsStoredAndYesInA
     Home s(ini);
     s.home.Write("FAKES.DAT", "0123456789abcdef0123456789abcdef,100,Fake one\r\n");
     EXPECT_EQ(s.Load(), "matrix");
-    EXPECT_EQ(s.view.log, (Texts{kCaption, "check:ViewTextSearch:0", "searchcontrols:0", "check:ViewAllFiles:0", kTip,
+    EXPECT_EQ(s.view.log, (Texts{kCaption, "check:ViewTextSearch:0", "searchcontrols:0", "check:ViewAllFiles:0",
+                                 "check:ViewInspection:1", kTip,
                                  kTip, "tabstops:0,120", kCaption + " / Total  1 Fakes in DB", "busy:0"}));
     s.presenter.Unload("");
     EXPECT_EQ(s.Ini(), ini);

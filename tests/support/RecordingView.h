@@ -35,6 +35,8 @@ public:
     std::string statusColour;
     std::string caption;
     std::vector<std::string> rows;
+    std::vector<RowKind> rowKinds;
+    bool inspectionChecked = false;
     int32_t selected = -1;
     int32_t horizontalExtent = -1;
     std::vector<int32_t> tabStops;
@@ -62,8 +64,11 @@ public:
         log.push_back("status:" + text);
     }
     void SetCaption(const std::string& text) override { caption = text, log.push_back("caption:" + text); }
-    void ClearList() override { rows.clear(), selected = -1, log.push_back("clear"); }
-    void AddListRow(const std::string& row) override { rows.push_back(row), log.push_back("row:" + row); }
+    void ClearList() override { rows.clear(), rowKinds.clear(), selected = -1, log.push_back("clear"); }
+    using MainView::AddListRow;
+    void AddListRow(const std::string& row, RowKind kind) override {
+        rows.push_back(row), rowKinds.push_back(kind), log.push_back("row:" + row);
+    }
     void RepaintList() override { ++repaints, log.push_back("repaint"); }
     int32_t ListCount() const override { return static_cast<int32_t>(rows.size()); }
     int32_t SelectedRow() const override { return selected; }
@@ -85,9 +90,10 @@ public:
         log.push_back(std::string(on ? "enable:" : "disable:") + CommandName(command));
     }
     void SetMenuChecked(MenuCheck item, bool checked) override {
-        const bool all = item == MenuCheck::AllFiles;
-        (all ? allFilesChecked : textSearchChecked) = checked;
-        log.push_back(std::string("check:") + (all ? "ViewAllFiles:" : "ViewTextSearch:") + (checked ? "1" : "0"));
+        const char* names[] = {"ViewAllFiles:", "ViewTextSearch:", "ViewInspection:"};
+        bool* ticks[] = {&allFilesChecked, &textSearchChecked, &inspectionChecked};
+        *ticks[static_cast<int>(item)] = checked;
+        log.push_back(std::string("check:") + names[static_cast<int>(item)] + (checked ? "1" : "0"));
     }
     void SetSearchControlsVisible(bool visible) override {
         searchControlsVisible = visible;
