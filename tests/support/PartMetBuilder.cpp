@@ -48,7 +48,12 @@ std::string BuildPartMet(const PartMetLayout& meta) {
 
 std::string BuildOldEdonkeyPartMet(const PartMetLayout& meta, bool zeroAtOffset1) {
     std::string out(1, static_cast<char>(meta.version));
-    out += zeroAtOffset1 ? LE(0, 4) : "\x01" + LE(meta.date, 4);
+    if (zeroAtOffset1) {
+        out += LE(0, 4);
+    } else {
+        out += '\x01';
+        out += LE(meta.date, 4);
+    }
     out.append(reinterpret_cast<const char*>(meta.hash.data()), 16);
     out.resize(24, '\0');
     return out + std::string("\x00\x00\x02\x01", 4) + Tags(meta);
