@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "PartMetBuilder.h"
+#include "Samples.h"
 #include "common/StringUtil.h"
 
 namespace fs = std::filesystem;
@@ -107,6 +108,25 @@ int main(int argc, char** argv) {
     // outside "*.met" and never read.
     ok &= WriteFile(temp / "001.part", std::string(4096, '\0'));
     ok &= WriteFile(temp / "001.part.met.bak", BuildPartMet(downloads[0].meta));
+
+    // Fakes that no list knows, betrayed by what has already arrived (heads of
+    // real files; only the first 64 KiB downloaded) or by their names alone.
+    using kv::test::LayOut;
+    using kv::test::Sample;
+    const uint64_t film = 734003200, album = 104857600;
+    const std::vector<kv::ByteRange> head = {{64 * 1024, film}}, albumHead = {{64 * 1024, album}};
+    try {
+        LayOut(temp.string(), "Der Pate (1972) German DVDRip.avi",
+               kv::test::LockWithDrm(Sample("wmv"), "http://licence.example/buy.asp?film=pate", false), film, head,
+               {}, "007");
+        LayOut(temp.string(), "Greatest Hits 2024 - Full Album.mp3", Sample("zip-encrypted"), album, albumHead, {},
+               "008");
+        LayOut(temp.string(), "Urlaubsfotos Mallorca.jpg                      .exe", "", 2457600,
+               {{0, 2457600}}, {}, "009");
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "kv_make_demo: %s\n", e.what());
+        ok = false;
+    }
 
     // The fake list: the second download is a known fake, its hash in capitals.
     std::string fakes;

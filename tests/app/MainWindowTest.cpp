@@ -32,10 +32,23 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
 
     QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
     const QString fake = QString::fromUtf8("Die Sch\xc3\xb6ne und das Biest, Teil 1 - DVDRip.avi");
-    const QStringList rows{"Partname\tFilename\tError-Description", " ",
-                           "002.part\t" + fake + "\tFake: only the trailer, looped, then a password request"};
+    // The listed fake, then the fakes no list knows, each with what gave it away.
+    const QStringList rows{
+        "Partname\tFilename\tError-Description", " ",
+        "002.part\t" + fake + "\tFake: only the trailer, looped, then a password request",
+        "007.part\tDer Pate (1972) German DVDRip.avi\tSuspect: claims AVI video, the data is a Windows Media file "
+        "locked by DRM (licence: http://licence.example/buy.asp?film=pate)",
+        "008.part\tGreatest Hits 2024 - Full Album.mp3\tSuspect: claims MP3 audio, the data is a password-protected "
+        "ZIP archive",
+        "009.part\tUrlaubsfotos Mallorca.jpg                      .exe\tSuspect: a program posing as a JPEG image: the "
+        "name ends in .jpg, 22 blanks and .exe"};
     EXPECT_EQ(f.Rows(), rows);
-    EXPECT_EQ(w.stStatus()->text(), "Finished! Found 1 Fakes in  6 checked .part.met");
+    EXPECT_EQ(w.stStatus()->text(), "Finished! Found 1 Fakes and 3 Suspects in  9 checked .part.met");
+    QStringList kinds;  // fakes and suspects stand out (colour and icon), told apart by their tool tips too
+    for (int r = 0; r < w.lbGefundeneFakes()->count(); ++r)
+        kinds << w.lbGefundeneFakes()->item(r)->data(kv::app::TabStopDelegate::kRowKindRole).toString() + ":" +
+                     w.lbGefundeneFakes()->item(r)->toolTip();
+    EXPECT_EQ(kinds, (QStringList{"0:", "0:", "1:Fake", "2:Suspect", "2:Suspect", "2:Suspect"}));
     EXPECT_TRUE(w.cbCheckFiles()->isEnabled() && w.cbDownloadFakesDB()->isEnabled() && w.cbTitelSearch()->isEnabled() &&
                 w.Action("OnlineFakesDB")->isEnabled() && w.Action("OnlineKestrivane")->isEnabled());
     const QString link = "ed2k://|file|" + fake + "|734003200|3bd5ba5b199d13a55ab98766f2d08fcc|/";
