@@ -342,7 +342,7 @@ void FrmStart::ClearList() {
 }
 
 void FrmStart::AddListRow(const std::string& row, RowKind kind) {
-    auto* item = new QListWidgetItem(Show(row));
+    auto* item = new QListWidgetItem(QString::fromUtf8(ToDisplayUtf8Fields(row)));
     item->setData(TabStopDelegate::kRowKindRole, static_cast<int>(kind));
     if (kind != RowKind::Plain) item->setToolTip(kind == RowKind::Fake ? QStringLiteral("Fake") : QStringLiteral("Suspect"));
     lbGefundeneFakes_->addItem(item);

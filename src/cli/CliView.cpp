@@ -26,7 +26,11 @@ std::string NormaliseLineBreaks(const std::string& text) {
 }  // namespace
 
 std::string FormatBox(const std::string& title, const std::string& text) {
-    return ToDisplayUtf8(title) + ": " + ToDisplayUtf8(NormaliseLineBreaks(text));
+    // Line breaks stay line breaks; any other control byte is shown, not sent to the terminal.
+    std::string shown;
+    for (const char c : ToDisplayUtf8(NormaliseLineBreaks(text)))
+        shown += c == '\n' ? std::string("\n") : VisibleControls(std::string_view(&c, 1));
+    return VisibleControls(ToDisplayUtf8(title)) + ": " + shown;
 }
 
 std::string FlattenToOneLine(const std::string& text) {
@@ -47,7 +51,7 @@ std::string FlattenToOneLine(const std::string& text) {
 
 void CliView::SetStatus(const std::string& text, const std::string&) {
     messages_.push_back({false, text, ""});
-    if (live_) err_ << ToDisplayUtf8(text) << '\n' << std::flush;
+    if (live_) err_ << VisibleControls(ToDisplayUtf8(text)) << '\n' << std::flush;
 }
 
 void CliView::MessageBox(const std::string& text, int, const std::string& title) {

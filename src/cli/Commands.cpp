@@ -18,7 +18,7 @@ namespace {
 
 // Ends a command whose operation could not run: its reason on one line.
 int Fail(std::ostream& err, const std::string& failure, const std::string& fallback) {
-    std::string message = FlattenToOneLine(ToDisplayUtf8(failure));
+    std::string message = VisibleControls(FlattenToOneLine(ToDisplayUtf8(failure)));
     if (message.empty()) message = fallback;
     err << message << '\n';
     return kExitError;
@@ -26,13 +26,13 @@ int Fail(std::ostream& err, const std::string& failure, const std::string& fallb
 
 void PrintStatus(const CliView& view, std::ostream& err) {
     const std::string status = view.LastStatus();
-    if (!status.empty()) err << ToDisplayUtf8(status) << '\n';
+    if (!status.empty()) err << VisibleControls(ToDisplayUtf8(status)) << '\n';
 }
 
 void PrintCheckResult(const CliView& view, const CheckReport& report, CheckFormat format, std::ostream& out) {
     switch (format) {
         case CheckFormat::Rows:
-            for (const auto& row : view.Rows()) out << ToDisplayUtf8(row) << '\n';
+            for (const auto& row : view.Rows()) out << ToDisplayUtf8Fields(row) << '\n';
             break;
         case CheckFormat::Links:
         case CheckFormat::Html:
@@ -143,7 +143,8 @@ int RunSearch(const std::string& home, const SearchArgs& args, std::ostream& out
             list.push_back({{"part", ToDisplayUtf8(hit.part)}, {"name", ToDisplayUtf8(hit.name)}});
         out << list.dump(2) << '\n';
     } else {
-        for (const auto& hit : hits) out << ToDisplayUtf8(hit.part) << '\t' << ToDisplayUtf8(hit.name) << '\n';
+        for (const auto& hit : hits)
+            out << ToDisplayUtf8(VisibleControls(hit.part)) << '\t' << ToDisplayUtf8(VisibleControls(hit.name)) << '\n';
     }
     out << std::flush;
     PrintStatus(view, err);

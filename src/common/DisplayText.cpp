@@ -66,4 +66,39 @@ std::string ToDisplayUtf8(std::string_view bytes) {
     return out;
 }
 
+std::string ToDisplayUtf8Fields(std::string_view row) {
+    std::string out;
+    size_t start = 0;
+    for (;;) {
+        const size_t tab = row.find('\t', start);
+        out += ToDisplayUtf8(row.substr(start, tab == std::string_view::npos ? std::string_view::npos : tab - start));
+        if (tab == std::string_view::npos) return out;
+        out += '\t';
+        start = tab + 1;
+    }
+}
+
+std::string VisibleControls(std::string_view bytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(bytes.size());
+    for (const char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c >= 0x20 && c != 0x7F) {
+            out += ch;
+        } else if (c == '\t') {
+            out += "\\t";
+        } else if (c == '\n') {
+            out += "\\n";
+        } else if (c == '\r') {
+            out += "\\r";
+        } else {
+            out += "\\x";
+            out += kHex[c >> 4];
+            out += kHex[c & 15];
+        }
+    }
+    return out;
+}
+
 }  // namespace kv

@@ -15,4 +15,12 @@ void AppendUtf8(std::string& out, uint32_t codePoint);
 // byte-order mark dropped), anything else is read as Windows-1252.
 std::string ToDisplayUtf8(std::string_view bytes);
 
+// The same for each TAB-separated field on its own, so that one field's
+// encoding does not decide another's.
+std::string ToDisplayUtf8Fields(std::string_view row);
+
+// Control bytes made visible ("\t", "\n", "\r", "\x1B", ...), so that a
+// name or a server's text can neither forge rows nor drive a terminal.
+std::string VisibleControls(std::string_view bytes);
+
 }  // namespace kv

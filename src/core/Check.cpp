@@ -2,29 +2,29 @@
 
 #include <algorithm>
 
+#include "common/FileUtil.h"
 #include "core/PartMetReader.h"
 #include "settings/Paths.h"
 
 namespace kv {
-
-std::string Finding::Verdict() const {
-    if (fake) return description;
-    if (suspicion) return inspect::SuspectText(suspicion->reason);
-    return "*** OK ";
-}
 
 CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
                            CheckProgress* progress) {
     CheckReport report;
     for (const std::string& entry : dir.metFiles) {
         Finding finding;
-        finding.part = entry.substr(0, entry.size() - std::min<size_t>(4, entry.size()));
+        finding.part = PartNameOf(entry);
+        finding.fromBackup = IsBackupCopy(entry);
         const std::string metPath = JoinPath(dir.path, entry);
-        const bool read = [&] {
-            auto download = ReadPartMet(metPath);
-            if (download) finding.download = std::move(*download);
-            return download.has_value();
-        }();
+        if (auto download = ReadPartMet(metPath)) {
+            finding.download = std::move(*download);
+            // An empty or damaged file has neither hash nor name: nothing was checked.
+            if (!finding.download.hash && !finding.download.hasName) finding.problem = ReadProblem::NoDownload;
+        } else {
+            finding.problem = FileLength(metPath) > static_cast<int64_t>(kMaxPartMetBytes) ? ReadProblem::TooLarge
+                                                                                          : ReadProblem::Unreadable;
+        }
+        const bool read = finding.problem == ReadProblem::None;
         finding.download.metFile = entry;
         // A file that could not be read says nothing about the download.
         if (read && rules.inspect)
@@ -39,12 +39,13 @@ CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const
         }
         if (finding.fake) ++report.found;
         if (finding.suspect()) ++report.suspects;
-        if (finding.fake || finding.suspect() || rules.listAll) {
+        if (!read) ++report.unreadable;
+        if (finding.fake || finding.suspect() || !read || rules.listAll) {
             if (progress) progress->Listed(finding);
             report.listed.push_back(std::move(finding));
         }
     }
-    report.checked = static_cast<int32_t>(dir.metFiles.size());
+    report.checked = static_cast<int32_t>(dir.metFiles.size()) - report.unreadable;
     return report;
 }
 

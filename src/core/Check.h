@@ -11,6 +11,9 @@
 
 namespace kv {
 
+// Why a .met file told nothing.
+enum class ReadProblem { None, Unreadable, TooLarge, NoDownload };
+
 // What the check says about one download.
 struct Finding {
     std::string part;            // the .met name without its last 4 characters
@@ -21,17 +24,18 @@ struct Finding {
     // What the download's name, part hashes and first bytes give away, whether
     // or not a list names it.
     std::optional<inspect::Suspicion> suspicion;
+    ReadProblem problem = ReadProblem::None;
+    bool fromBackup = false;  // read from the client's backup copy: the .part.met was missing
 
     bool suspect() const { return !fake && suspicion.has_value(); }
-    // The description column: the list's description, "Suspect: " and the reason, or "*** OK ".
-    std::string Verdict() const;
 };
 
 struct CheckReport {
     std::vector<Finding> listed;  // in list order
     int32_t found = 0;            // fakes
     int32_t suspects = 0;         // suspects that no list names
-    int32_t checked = 0;          // .met files looked at
+    int32_t checked = 0;          // .met files read and looked up
+    int32_t unreadable = 0;       // .met files that told nothing (always listed)
 };
 
 struct CheckRules {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "common/DisplayText.h"
 #include "common/FileUtil.h"
 #include "common/RepaintThrottle.h"
 #include "common/StringUtil.h"
@@ -47,7 +48,9 @@ public:
         if (throttle_.Due()) view_.RepaintList();
     }
     void Listed(const Finding& f) override {
-        view_.AddListRow(f.part + TAB + f.download.name + TAB + f.Verdict(),
+        // A field's own control bytes are shown, never taken for separators or line ends.
+        view_.AddListRow(VisibleControls(f.part) + TAB + VisibleControls(f.download.name) + TAB +
+                             VisibleControls(msg::VerdictOf(f)),
                          f.fake ? RowKind::Fake : f.suspect() ? RowKind::Suspect : RowKind::Plain);
         if (throttle_.Due()) view_.RepaintList();
     }
@@ -180,7 +183,8 @@ void MainPresenter::LoadFakeList(const std::string& path) {
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.fakes.records())));
 }
 
-std::optional<TempDir> MainPresenter::ResolveTempDir(const std::string& overrideDir, std::string& failure) {
+std::optional<TempDir> MainPresenter::ResolveTempDir(const std::string& overrideDir, std::string& failure,
+                                                     bool backups) {
     const std::string path = overrideDir.empty() ? ConfiguredTempDir(session_.settings) : overrideDir;
     if (path.empty()) {
         failure = msg::kNoTempDirSetting;
@@ -188,7 +192,7 @@ std::optional<TempDir> MainPresenter::ResolveTempDir(const std::string& override
         SetWorkCommandsEnabled(true);
         return std::nullopt;
     }
-    std::optional<TempDir> dir = ListTempDir(path);
+    std::optional<TempDir> dir = ListTempDir(path, backups);
     if (!dir) {
         failure = msg::TempDirMissing(path);
         view_.SetStatus(failure, "0");
@@ -226,7 +230,7 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     view_.ClearList();
     session_.shownReport = CheckReport{};  // the list now holds check rows, none yet
 
-    const std::optional<TempDir> dir = ResolveTempDir(overrides.tempDir, out.failure);
+    const std::optional<TempDir> dir = ResolveTempDir(overrides.tempDir, out.failure, true);
     if (!dir) return out;  // the commands are enabled again already
 
     ShownCheck shown(view_);
@@ -235,7 +239,7 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     CheckReport report = kv::CheckDownloads(*dir, session_.fakes, CheckRules{listAll, inspect}, &shown);
     view_.RepaintList();
     view_.FitListWidth(500);
-    const std::string finished = msg::CheckFinished(report.found, report.suspects, report.checked);
+    const std::string finished = msg::CheckFinished(report.found, report.suspects, report.checked, report.unreadable);
     view_.SetStatus(haveList ? finished : finished + " - " + msg::kNoFakeList, "0");
     SetWorkCommandsEnabled(true);
     session_.shownReport = report;
@@ -249,13 +253,14 @@ Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string
     view_.ClearList();
     // The list no longer shows check rows: the link copy must not pair its rows with them.
     session_.shownReport.reset();
-    const std::optional<TempDir> dir = ResolveTempDir(tempDirOverride, out.failure);
+    // The search looks at the .met files as they are; backups are copies of them.
+    const std::optional<TempDir> dir = ResolveTempDir(tempDirOverride, out.failure, false);
     if (!dir) return out;
 
     view_.AddListRow(msg::kSearchHead);
     view_.AddListRow(" ");
     std::vector<SearchHit> hits = kv::SearchTempFiles(*dir, text);
-    for (const SearchHit& hit : hits) view_.AddListRow(hit.part + TAB + hit.name);
+    for (const SearchHit& hit : hits) view_.AddListRow(VisibleControls(hit.part) + TAB + VisibleControls(hit.name));
     view_.FitListWidth(200);
     view_.RepaintList();
     view_.SetStatus(msg::SearchFinished(static_cast<int64_t>(hits.size()), text), "0");

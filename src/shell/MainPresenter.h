@@ -71,7 +71,7 @@ public:
 
 private:
     void SetWorkCommandsEnabled(bool enabled);
-    std::optional<TempDir> ResolveTempDir(const std::string& overrideDir, std::string& failure);
+    std::optional<TempDir> ResolveTempDir(const std::string& overrideDir, std::string& failure, bool backups);
     // Reports a finished transfer; quiet ones report failures only.
     void Report(const DownloadResult& result, const std::string& address, const std::string& target, bool quiet);
     std::optional<ListVersionCheck> ListVersion();

@@ -2,6 +2,7 @@
 
 #include "common/StringUtil.h"
 #include "common/Version.h"
+#include "core/Check.h"
 
 namespace kv::msg {
 
@@ -23,9 +24,25 @@ std::string SkippedListLine(int32_t index, const std::string& line) {
 
 std::string TempDirMissing(const std::string& path) { return "Temp directory " + path + " not found!"; }
 
-std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked) {
+std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked, int32_t unreadable) {
     const std::string counted = suspects > 0 ? " Fakes and " + DecimalText(suspects) + " Suspects in " : " Fakes in ";
-    return "Finished! Found " + DecimalText(found) + counted + DecimalText(checked, true) + " checked .part.met";
+    std::string text = "Finished! Found " + DecimalText(found) + counted + DecimalText(checked, true) + " checked .part.met";
+    if (unreadable > 0) text += ", " + DecimalText(unreadable) + " could not be read";
+    return text;
+}
+
+std::string VerdictOf(const Finding& f) {
+    switch (f.problem) {
+        case ReadProblem::None: break;
+        case ReadProblem::Unreadable: return "*** Not checked: the .met file could not be read";
+        case ReadProblem::TooLarge: return "*** Not checked: the .met file is larger than 64 MiB, no .part.met";
+        case ReadProblem::NoDownload: return "*** Not checked: the .met file is empty or damaged";
+    }
+    std::string verdict = f.fake ? f.description
+                          : f.suspicion ? inspect::SuspectText(f.suspicion->reason)
+                                        : std::string(kOkDescription);
+    if (f.fromBackup) verdict += " (read from the client's backup " + f.download.metFile + ")";
+    return verdict;
 }
 
 std::string SearchFinished(int64_t hits, const std::string& text) {

@@ -5,6 +5,10 @@
 
 // Every text the user sees, verbatim, spelling and spacing included: stored
 // settings, published lists and users' habits depend on them.
+namespace kv {
+struct Finding;
+}
+
 namespace kv::msg {
 
 inline constexpr const char* kAppTitle = "Kestrivane";
@@ -49,7 +53,10 @@ std::string ListCaption(int64_t records);  // VersionText() + " / Total  N Fakes
 std::string ListFileMissing(const std::string& path);
 std::string SkippedListLine(int32_t index, const std::string& line);
 std::string TempDirMissing(const std::string& path);
-std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked);
+std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked, int32_t unreadable = 0);
+// A check row's description column: the list's description, "Suspect: " and
+// the reason, why the file told nothing, or "*** OK ".
+std::string VerdictOf(const struct Finding& finding);
 std::string SearchFinished(int64_t hits, const std::string& text);
 
 std::string Reading(int64_t bytes);

@@ -12,3 +12,12 @@ TEST(DisplayText, KeepsUtf8WithoutItsMarkAndReadsAnythingElseAsWindows1252) {
         EXPECT_FALSE(IsValidUtf8(bad)) << bad;  // overlong, surrogate, beyond U+10FFFF
     EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x98\x80"));
 }
+
+// Each field decides its own encoding; control bytes are shown, never sent on.
+TEST(DisplayText, FieldsAreConvertedOneByOneAndControlBytesMadeVisible) {
+    EXPECT_EQ(kv::ToDisplayUtf8Fields("0\xE9.part\t\xC3\x9C" "ber.avi\t*** OK "),
+              "0\xC3\xA9.part\t\xC3\x9C" "ber.avi\t*** OK ");
+    EXPECT_EQ(kv::ToDisplayUtf8Fields("\xEF\xBB\xBFx\t\xEF\xBB\xBFy"), "x\ty");
+    EXPECT_EQ(kv::VisibleControls(std::string("a\tb\nc\rd\x1B[2J\x7F\0e", 14)), "a\\tb\\nc\\rd\\x1B[2J\\x7F\\x00e");
+    EXPECT_EQ(kv::VisibleControls("Gr\xC3\xBC\xC3\x9F" "e"), "Gr\xC3\xBC\xC3\x9F" "e");
+}

@@ -184,3 +184,42 @@ TEST_F(CheckRunTest, UnlistableTempDirectoryStopsWithoutAnOldListingAndEdonkeysK
     Settings("NO", "[eDonkey]\r\nTempPath=" + tempDir + "\r\n[eMule]\r\nTempDir=" + missing);
     EXPECT_EQ(presenter.CheckDownloads().value->found, 1);
 }
+
+// Faults found by fault probes, each as the user met it.
+TEST_F(CheckRunTest, DamagedFilesBackupsControlBytesAndFragmentedDownloadsAreReportedAsTheyAre) {
+    const std::string t = tempDir;
+    // A download fragmented into 150 gaps has over 256 tags: name and size still found.
+    PartMetLayout fragmented = Meta("fragmented.avi", 1u << 30, 0x04);
+    for (int i = 0; i < 150; ++i) {
+        fragmented.extraTags.push_back(TagGap(true, i, uint64_t(i) * 4000000 + 100, false));
+        fragmented.extraTags.push_back(TagGap(false, i, uint64_t(i) * 4000000 + 200, false));
+    }
+    home.Write("temp/004.part.met", BuildPartMet(fragmented));
+    home.Write("temp/005.part.met", "");
+    home.Write("temp/006.part.met", "\xE0");
+    std::filesystem::resize_file(home.Write("temp/007.part.met", ""), kMaxPartMetBytes + 1);
+    // eMule saving: no .part.met for a moment, its copies stand in (".bak" first); ".tmp" is never read.
+    home.Write("temp/008.part.met.bak", BuildPartMet(Meta("saved.avi", 5, 0x08)));
+    home.Write("temp/008.part.met.backup", BuildPartMet(Meta("older.avi", 5, 0x08)));
+    home.Write("temp/009.part.met.tmp", BuildPartMet(Meta("half-written.avi", 5, 0x09)));
+    home.Write("temp/001.part.met.bak", BuildPartMet(Meta("stale copy.avi", 5, 0x01)));  // its .part.met is there
+    // Names and list texts with control bytes cannot forge rows or reach a terminal.
+    home.Write("temp/010.part.met", BuildPartMet(Meta("two\tfields\nand a row\x1B[2J.avi", 5, 0x0A)));
+    home.Write("FAKES.DAT", HashOf(0x0A) + ",5,tab\there\r\n");
+    Settings("NO", "[eMule]\r\nTempDir=" + t);
+    const auto outcome = presenter.CheckDownloads();
+    EXPECT_EQ(Rows(view.rows.begin() + 2, view.rows.end()),
+              (Rows{"005.part\t\t*** Not checked: the .met file is empty or damaged",
+                    "006.part\t\t*** Not checked: the .met file is empty or damaged",
+                    "007.part\t\t*** Not checked: the .met file is larger than 64 MiB, no .part.met",
+                    "010.part\ttwo\\tfields\\nand a row\\x1B[2J.avi\ttab\\there"}));
+    EXPECT_EQ(view.status, "Finished! Found 1 Fakes in  6 checked .part.met, 3 could not be read");
+    Settings("YES", "[eMule]\r\nTempDir=" + t);
+    presenter.CheckDownloads();
+    EXPECT_EQ(view.rows.at(5), "004.part\tfragmented.avi\t*** OK ");
+    EXPECT_EQ(view.rows.at(9), "008.part\tsaved.avi\t*** OK  (read from the client's backup 008.part.met.bak)");
+    EXPECT_EQ(view.rows.size(), 11u);  // head, blank, 001-008 and 010: no .tmp, no second 001
+    const auto& fragmentedRead = ParsePartMet(BuildPartMet(fragmented));
+    EXPECT_EQ(fragmentedRead.gaps.size(), 150u);
+    EXPECT_EQ(fragmentedRead.size, 1u << 30);
+}
