@@ -22,6 +22,25 @@ double VersionNumber(int major, int minor, int revision) {
 
 double RunningVersionNumber() { return VersionNumber(kVersionMajor, kVersionMinor, kVersionRevision); }
 
+bool IsNewerVersion(const std::string& recordVersion, int major, int minor, int revision) {
+    const std::string v = recordVersion.substr(0, recordVersion.find_first_of("\r\n"));
+    size_t dots = 0;
+    for (const char c : v) dots += c == '.';
+    if (dots == 0) return VersionNumber(major, minor, revision) < NumericValue(v);
+    // Dotted: each part a number, missing parts 0, anything after a part's digits ignored.
+    const int64_t running[3] = {major, minor, revision};
+    size_t at = v.find_first_not_of(" \t");
+    for (int i = 0; i < 3; ++i) {
+        int64_t part = 0;
+        while (at < v.size() && v[at] >= '0' && v[at] <= '9' && part < 1000000000) part = part * 10 + (v[at++] - '0');
+        if (part != running[i]) return part > running[i];
+        at = v.find('.', at);
+        if (at == std::string::npos) return false;
+        ++at;
+    }
+    return false;
+}
+
 bool IsPlainFileName(const std::string& name) {
     if (name.empty() || name == "." || name == "..") return false;
     for (const char ch : name) {
@@ -42,7 +61,7 @@ ProgramVersionCheck CheckProgramVersion(const Session& session, TransferProgress
     check.display = ReadIniString("Kestrivane", "Display", "", 50, record);
     check.setupFile = ReadIniString("Kestrivane", "FileName", "", 100, record);
 
-    if (RunningVersionNumber() >= NumericValue(version)) {
+    if (!IsNewerVersion(version, kVersionMajor, kVersionMinor, kVersionRevision)) {
         check.verdict = ProgramVersionVerdict::Current;
     } else if (!IsPlainFileName(check.setupFile)) {
         // The name comes from a server: it must not lead anywhere but into the program directory.

@@ -13,6 +13,11 @@ double VersionNumber(int major, int minor, int revision);
 // The running version as a number: major, minor and revision digits joined (1.0.0 -> 100).
 double RunningVersionNumber();
 
+// Whether the version record's version is newer than the running one. A dotted
+// version ("1.10.0") is compared number by number; a plain number keeps its
+// old meaning, the running version's digits joined (1.0.0 -> 100).
+bool IsNewerVersion(const std::string& recordVersion, int major, int minor, int revision);
+
 // A server-chosen setup file name is used only when it is a plain file name.
 bool IsPlainFileName(const std::string& name);
 

@@ -166,3 +166,21 @@ TEST_F(OnlineTest, ProgramVersionCheckStoresOnlyANewerSetupUnderAPlainName) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv {
+namespace {
+
+// A dotted version is compared number by number; a plain number keeps its old meaning (digits joined: 1.0.0 = 100).
+TEST(VersionRecord, DottedVersionsComparePartByPart) {
+    struct Case { const char* record; int major, minor, revision; bool newer; };
+    for (const Case& c : std::vector<Case>{{"1.10.0", 2, 0, 0, false}, {"2.0.0", 1, 10, 0, true},
+                                           {"1.0.1", 1, 0, 0, true}, {"1.0.0", 1, 0, 0, false},
+                                           {"1.1", 1, 0, 0, true}, {"0.9.9", 1, 0, 0, false},
+                                           {"101", 1, 0, 0, true}, {"100", 1, 0, 0, false},
+                                           {"", 1, 0, 0, false}, {"1.0.0-beta", 1, 0, 0, false},
+                                           {"99999999999999.0.0", 1, 0, 0, true}})
+        EXPECT_EQ(IsNewerVersion(c.record, c.major, c.minor, c.revision), c.newer) << c.record;
+}
+
+}  // namespace
+}  // namespace kv
