@@ -154,17 +154,18 @@ void MainPresenter::ToggleTextSearch() {
 
 void MainPresenter::LoadFakeList(const std::string& path) {
     session_.fakes.Remove(kMainListSlot);
-    // The own list, the further sources and the clients' signals come with
-    // every load of the main list, so that a check always sees all of them.
-    extraLists_ = LoadExtraLists(session_);
     std::optional<std::string> content = ReadWholeFile(path);
     if (!content || content->empty()) {
+        extraLists_ = LoadExtraLists(session_);
         view_.SetStatus(msg::ListFileMissing(path), "0");
         return;
     }
     std::vector<FakeList::SkippedLine> skipped;
     session_.fakes.Put(FakeList::Parse(std::move(*content), FileNameOf(path), &skipped), ListRank::Downloaded,
                        kMainListSlot);
+    // The own list, the further sources (after the main list: it wins a hash
+    // both name) and the clients' signals come with every load of the main list.
+    extraLists_ = LoadExtraLists(session_);
     if (ListLinesWanted(session_)) {
         for (const auto& s : skipped) view_.MessageBox(msg::SkippedListLine(s.index, s.line), kMbOk, msg::kAppTitle);
     }
