@@ -24,3 +24,6 @@ KV_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt
 # the desktop entry, the metainfo and the manual pages; cpack's dpkg-shlibdeps
 # (dpkg-dev) and file, for the Debian package's library dependencies.
 KV_BUILD_PACKAGES+=(desktop-file-utils appstream man-db dpkg-dev file)
+
+# Compressed fake lists (.gz, .zip) are inflated with zlib.
+KV_BUILD_PACKAGES+=(zlib1g-dev)

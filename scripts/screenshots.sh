@@ -47,7 +47,7 @@ done
 shots=$work/shots
 DISPLAY=:99 QT_QPA_PLATFORM=xcb KESTRIVANE_HOME=$home KESTRIVANE_SCREENSHOTS=$shots \
     "$build/src/app/kestrivane"
-for name in main-window options about; do
+for name in main-window options about mark-fake; do
     cp "$shots/$name.png" "$out/$name.png"
     echo "Wrote $out/$name.png"
 done

@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -60,8 +61,8 @@ FileChoice ShowFileDialog(QWidget* parent, const FileChooserRequest& request) {
                        QFile::decodeName(request.initialDir.c_str()));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::AnyFile);  // a name may be typed that does not exist
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Open"));
+    dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setLabelText(QFileDialog::Accept, request.save ? QStringLiteral("Save") : QStringLiteral("Open"));
     QStringList filters;
     for (const auto& [description, pattern] : request.filters) {
         filters << QStringLiteral("%1 (%2)").arg(Show(description), Show(pattern));
@@ -195,7 +196,8 @@ void FrmStart::BuildControls() {
     lbGefundeneFakes_->setContextMenuPolicy(Qt::PreventContextMenu);
     delegate_ = new TabStopDelegate(lbGefundeneFakes_);
     lbGefundeneFakes_->setItemDelegate(delegate_);
-    lbGefundeneFakes_->viewport()->installEventFilter(this);
+    // The application-wide filter (see the constructor) already sees the
+    // viewport's mouse releases; a second filter here opened the menu twice.
     PlaceTwips(lbGefundeneFakes_, 90, 810, 10725, 4155);
 
     frmStatus_ = new QGroupBox(QStringLiteral(" Status:"), central_);
@@ -291,6 +293,7 @@ void FrmStart::BuildMenus() {
     connect(html, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyLinkHTML_Click);
     menuRechteMaustaste_->addAction(copy);
     menuRechteMaustaste_->addAction(html);
+    BuildListMenus();
 
     // Inside the search box the window's Ctrl shortcuts win over editing keys.
     QList<QKeySequence> keys;
@@ -298,6 +301,26 @@ void FrmStart::BuildMenus() {
         if (!a->shortcut().isEmpty()) keys << a->shortcut();
     }
     tbTitelSearch_->SetPassThroughShortcuts(keys);
+}
+
+void FrmStart::BuildListMenus() {
+    QMenu* file = findChild<QMenu*>(QStringLiteral("MenuFile"));
+    QAction* exportOwn = AddAction(file, QStringLiteral("FileExportOwnList"), QStringLiteral("Export my &fake list..."),
+                                   {}, &FrmStart::FileExportOwnList_Click);
+    // Beside the other file commands, before Print.
+    file->removeAction(exportOwn);
+    file->insertAction(Action(QStringLiteral("FilePrint")), exportOwn);
+
+    menuRechteMaustaste_->addSeparator();
+    const auto item = [this](const char* name, const char* caption, void (FrmStart::*slot)()) {
+        auto* a = new QAction(QString::fromUtf8(caption), menuRechteMaustaste_);
+        a->setObjectName(QString::fromLatin1(name));
+        connect(a, &QAction::triggered, this, slot);
+        menuRechteMaustaste_->addAction(a);
+    };
+    item("RechteMaustasteMarkFake", "&Mark as fake...", &FrmStart::RechteMaustasteMarkFake_Click);
+    item("RechteMaustasteUnmark", "&Unmark", &FrmStart::RechteMaustasteUnmark_Click);
+    item("RechteMaustasteCopyListLine", "Copy as &list line", &FrmStart::RechteMaustasteCopyListLine_Click);
 }
 
 QAction* FrmStart::Action(const QString& name) const {
@@ -413,6 +436,20 @@ void FrmStart::SetClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(Show(text));
 }
 
+std::optional<std::string> FrmStart::AskText(const std::string& prompt, const std::string& title,
+                                             const std::string& initial) {
+    QInputDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("FrmMarkFake"));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setWindowTitle(Show(title));
+    dialog.setLabelText(Show(prompt));
+    dialog.setTextValue(Show(initial));
+    dialog.resize(520, dialog.sizeHint().height());
+    const int result = hooks_.runDialog ? hooks_.runDialog(dialog) : int(QDialog::Rejected);
+    if (result != QDialog::Accepted) return std::nullopt;
+    return dialog.textValue().toUtf8().toStdString();
+}
+
 bool FrmStart::OpenAddress(const std::string& address) {
     return hooks_.openAddress && hooks_.openAddress(Show(address));
 }
@@ -451,6 +488,10 @@ void FrmStart::ViewTextSearch_Click() { presenter_.ToggleTextSearch(); }
 void FrmStart::ViewInspection_Click() { presenter_.ToggleInspection(); }
 void FrmStart::RechteMaustasteCopyLink_Click() { presenter_.CopyLink(false); }
 void FrmStart::RechteMaustasteCopyLinkHTML_Click() { presenter_.CopyLink(true); }
+void FrmStart::RechteMaustasteMarkFake_Click() { presenter_.MarkSelectedAsFake(); }
+void FrmStart::RechteMaustasteUnmark_Click() { presenter_.UnmarkSelected(); }
+void FrmStart::RechteMaustasteCopyListLine_Click() { presenter_.CopySelectedAsListLine(); }
+void FrmStart::FileExportOwnList_Click() { presenter_.ExportOwnList(); }
 
 void FrmStart::ExtrasOptions_Click() {
     FrmOptions dialog(session_, *this, this);

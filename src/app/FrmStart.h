@@ -94,6 +94,9 @@ public:
     void MessageBox(const std::string& text, int style, const std::string& title) override;
     FileChoice ChooseFile(const FileChooserRequest& request) override;
     void SetClipboardText(const std::string& text) override;
+    // A QInputDialog (object name FrmMarkFake), shown through the runDialog hook.
+    std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
+                                       const std::string& initial) override;
     bool OpenAddress(const std::string& address) override;
     void KeepPainted() override;
     void SetBusyCursor(bool busy) override;
@@ -115,6 +118,11 @@ public slots:
     void HelpAbout_Click();
     void RechteMaustasteCopyLink_Click();
     void RechteMaustasteCopyLinkHTML_Click();
+    // The own list and sharing lines.
+    void RechteMaustasteMarkFake_Click();
+    void RechteMaustasteUnmark_Click();
+    void RechteMaustasteCopyListLine_Click();
+    void FileExportOwnList_Click();
     void tbTitelSearch_GotFocus();
     void lbGefundeneFakes_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
 
@@ -128,6 +136,7 @@ private:
     FrmStart(std::unique_ptr<Session> own, Session* session, DesktopHooks hooks, QWidget* parent);
     void BuildControls();
     void BuildMenus();
+    void BuildListMenus();  // the own list's items in the File and the right-click menu
     void SetDefaultButton(QPushButton* button);
     // Key preview: true when the key was handled here.
     bool Form_KeyDown(QKeyEvent* event);

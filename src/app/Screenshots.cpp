@@ -47,6 +47,9 @@ bool TakeScreenshots(FrmStart& window, const QString& directory) {
     window.ExtrasOptions_Click();
     name = QStringLiteral("about.png");
     window.HelpAbout_Click();
+    // The prompt of "Mark as fake..." on the selected row; cancelled, so nothing is stored.
+    name = QStringLiteral("mark-fake.png");
+    window.RechteMaustasteMarkFake_Click();
     window.Hooks().runDialog = previous;
     return ok;
 }

@@ -8,9 +8,14 @@
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
 #include "core/LinkText.h"
+#include "core/ListCheck.h"
+#include "core/OwnList.h"
+#include "core/PartMetReader.h"
+#include "core/TempDir.h"
 #include "core/Session.h"
 #include "settings/Paths.h"
 #include "shell/MainPresenter.h"
+#include "shell/Messages.h"
 
 namespace kv::cli {
 
@@ -87,6 +92,7 @@ int RunCheck(const std::string& home, const CheckArgs& args, std::ostream& out, 
     if (!outcome) return Fail(err, outcome.failure, "The check could not run.");
 
     view.PrintBoxes();
+    WarnAboutLoadedLists(session, args.fakesFile.empty() ? session.FakeListPath() : args.fakesFile, err);
     PrintCheckResult(view, *outcome.value, args.format, out);
     PrintStatus(view, err);
     if (updateFailed) return kExitError;
@@ -149,6 +155,110 @@ int RunSearch(const std::string& home, const SearchArgs& args, std::ostream& out
     out << std::flush;
     PrintStatus(view, err);
     return hits.empty() ? kExitFound : kExitOk;
+}
+
+void WarnAboutLoadedLists(const Session& session, const std::string& listPath, std::ostream& err) {
+    const int64_t length = FileLength(listPath);
+    // The first bytes tell a UTF-16 file; its records cannot be read as lines of bytes.
+    const std::string head = length > 0 ? ReadWholeFile(listPath, 1u << 20).value_or("").substr(0, 4096) : "";
+    const ListShape shape = length == 0 ? ListShape::Empty : JudgeList(head).shape;
+    if (shape == ListShape::Empty || shape == ListShape::Utf16)
+        err << "Warning: " << ToDisplayUtf8(listPath) << " " << ShapeText(shape)
+            << "; no download can be found as a fake with it.\n";
+    else if (session.fakes.records() == 0)
+        err << "Warning: the loaded fake lists hold no record; no download can be found as a fake.\n";
+}
+
+namespace {
+
+struct MarkTarget {
+    Ed2kHash hash;
+    std::optional<uint64_t> size;
+    std::string name;  // for messages: the download's name or the hash
+};
+
+// PART names a .met file of the temp directory; anything of 32 hex digits is a hash.
+std::optional<MarkTarget> ResolveMarkTarget(const Session& session, const MarkArgs& args, std::ostream& err) {
+    if (const auto hash = Ed2kHash::FromHex(args.target)) return MarkTarget{*hash, args.size, args.target};
+    if (args.target.find('/') != std::string::npos || args.target.empty()) {
+        err << "Cannot mark " << ToDisplayUtf8(args.target)
+            << ": give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.\n";
+        return std::nullopt;
+    }
+    const std::string dir = args.tempDir.empty() ? ConfiguredTempDir(session.settings) : args.tempDir;
+    if (dir.empty()) {
+        err << "No temp directory is set; use --temp-dir or import the client's preferences first.\n";
+        return std::nullopt;
+    }
+    for (const std::string& name : {args.target, args.target + ".met"}) {
+        const std::string path = JoinPath(dir, name);
+        if (!FileExists(path) || name.size() < 4 || name.compare(name.size() - 4, 4, ".met") != 0) continue;
+        const std::optional<Download> d = ReadPartMet(path);
+        if (!d || !d->hash) {
+            err << "Cannot mark " << ToDisplayUtf8(path) << ": the file holds no ed2k hash.\n";
+            return std::nullopt;
+        }
+        return MarkTarget{*d->hash, args.size ? args.size : std::optional<uint64_t>(d->size), d->name};
+    }
+    err << "Cannot mark " << ToDisplayUtf8(args.target) << ": no such .part.met in " << ToDisplayUtf8(dir) << ".\n";
+    return std::nullopt;
+}
+
+}  // namespace
+
+int RunMark(const std::string& home, const MarkArgs& args, std::ostream& err) {
+    Session session = Session::At(home);
+    const auto target = ResolveMarkTarget(session, args, err);
+    if (!target) return kExitError;
+    const ListEdit edit = MarkFake(JoinPath(home, kOwnListFileName), target->hash, target->size, args.reason);
+    if (!edit.ok) return Fail(err, edit.failure, "The own list could not be written.");
+    err << ToDisplayUtf8(msg::Marked(target->name)) << '\n';
+    return kExitOk;
+}
+
+int RunUnmark(const std::string& home, const MarkArgs& args, std::ostream& err) {
+    Session session = Session::At(home);
+    const auto target = ResolveMarkTarget(session, args, err);
+    if (!target) return kExitError;
+    const ListEdit edit = UnmarkFake(JoinPath(home, kOwnListFileName), target->hash);
+    if (!edit.ok) return Fail(err, edit.failure, "The own list could not be written.");
+    if (edit.changed == 0) {
+        err << ToDisplayUtf8(msg::NotInOwnList(target->name)) << '\n';
+        return kExitFound;
+    }
+    err << ToDisplayUtf8(msg::Unmarked(target->name)) << '\n';
+    return kExitOk;
+}
+
+int RunExport(const std::string& home, const ExportArgs& args, std::ostream& out, std::ostream& err) {
+    Session session = Session::At(home);
+    std::string lines;
+    if (args.own) {
+        lines = OwnListLines(JoinPath(home, kOwnListFileName));
+    } else {
+        CliView view(err, /*live=*/false);
+        CheckOverrides overrides;
+        overrides.tempDir = args.tempDir;
+        overrides.listAll = false;
+        const Outcome<CheckReport> outcome = MainPresenter(session, view).CheckDownloads(overrides);
+        if (!outcome) return Fail(err, outcome.failure, "The check could not run.");
+        for (const Finding& f : outcome.value->listed)
+            if (f.fake) lines += FindingListLine(f);
+    }
+    if (lines.empty()) {
+        err << (args.own ? msg::kOwnListEmpty : "The check found no fake to export.") << '\n';
+        return kExitFound;
+    }
+    const int64_t count = std::count(lines.begin(), lines.end(), '\n');
+    if (args.file.empty() || args.file == "-") {
+        out << lines << std::flush;
+    } else if (!WriteFileAtomic(args.file, lines)) {
+        err << "Could not write file " << ToDisplayUtf8(args.file) << ".\n";
+        return kExitError;
+    } else {
+        err << count << " list line(s) written to " << ToDisplayUtf8(args.file) << ".\n";
+    }
+    return kExitOk;
 }
 
 }  // namespace kv::cli

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
+
+#include "core/Session.h"
 
 namespace kv::cli {
 
@@ -28,10 +31,33 @@ struct SearchArgs {
     std::string text;
 };
 
+// mark / unmark: a download of the temp directory (001.part or 001.part.met) or a hash.
+struct MarkArgs {
+    std::string target;            // PART or HASH
+    std::string reason;            // mark: the description
+    std::optional<uint64_t> size;  // mark with a HASH: the size field
+    std::string tempDir;           // "" = from the settings
+};
+
+struct ExportArgs {
+    bool own = false;    // the own list instead of the fakes the check finds
+    std::string file;    // "" or "-" = standard output
+    std::string tempDir;
+};
+
 // Each command works on the program directory home and returns the exit status.
 int RunCheck(const std::string& home, const CheckArgs& args, std::ostream& out, std::ostream& err);
 int RunUpdate(const std::string& home, std::ostream& err);
 int RunImport(const std::string& home, const std::string& file, std::ostream& err);
 int RunSearch(const std::string& home, const SearchArgs& args, std::ostream& out, std::ostream& err);
+// 0 marked; 2 no such download, no hash, or the own list could not be written.
+int RunMark(const std::string& home, const MarkArgs& args, std::ostream& err);
+// 0 removed; 1 the own list does not name it; 2 as mark.
+int RunUnmark(const std::string& home, const MarkArgs& args, std::ostream& err);
+// 0 lines written; 1 nothing to export (no file written); 2 the check could not run or the file not be written.
+int RunExport(const std::string& home, const ExportArgs& args, std::ostream& out, std::ostream& err);
+// Warns on err when the lists a check used can find nothing: no record at all,
+// or a main list that is empty or UTF-16.
+void WarnAboutLoadedLists(const Session& session, const std::string& listPath, std::ostream& err);
 
 }  // namespace kv::cli

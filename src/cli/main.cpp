@@ -73,6 +73,28 @@ int main(int argc, char** argv) {
     searchCmd->add_flag("--json", search.json, "Print the hits as a JSON array");
     searchCmd->add_option("TEXT", search.text, "Text to look for (letters without regard to case)")->required();
 
+    // The user's own list, and lists to share.
+    MarkArgs mark, unmark;
+    auto* markCmd = app.add_subcommand("mark", "Add a download to your own fake list MYFAKES.DAT");
+    markCmd->add_option("PART|HASH", mark.target, "A .part.met of the temp directory (001.part) or an ed2k hash")
+        ->required();
+    markCmd->add_option("--reason", mark.reason, "Why it is a fake (the list line's description)")->required();
+    markCmd->add_option("--size", mark.size, "The file size, for a HASH")->type_name("BYTES");
+    markCmd->add_option("--temp-dir", mark.tempDir, "The client's temp directory instead of the settings")
+        ->type_name("DIR");
+    auto* unmarkCmd = app.add_subcommand("unmark", "Remove a download from your own fake list MYFAKES.DAT");
+    unmarkCmd->add_option("PART|HASH", unmark.target, "A .part.met of the temp directory or an ed2k hash")
+        ->required();
+    unmarkCmd->add_option("--temp-dir", unmark.tempDir, "The client's temp directory instead of the settings")
+        ->type_name("DIR");
+    ExportArgs exportArgs;
+    auto* exportCmd =
+        app.add_subcommand("export", "Print or write list lines (hash,size,description) of the fakes the check finds");
+    exportCmd->add_flag("--own", exportArgs.own, "Your own list MYFAKES.DAT instead");
+    exportCmd->add_option("--temp-dir", exportArgs.tempDir, "The client's temp directory instead of the settings")
+        ->type_name("DIR");
+    exportCmd->add_option("FILE", exportArgs.file, "File to write (replaced whole); - or none: standard output");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -102,5 +124,8 @@ int main(int argc, char** argv) {
     if (updateCmd->parsed()) return RunUpdate(home, std::cerr);
     if (importCmd->parsed()) return RunImport(home, importFile, std::cerr);
     if (searchCmd->parsed()) return RunSearch(home, search, std::cout, std::cerr);
+    if (markCmd->parsed()) return RunMark(home, mark, std::cerr);
+    if (unmarkCmd->parsed()) return RunUnmark(home, unmark, std::cerr);
+    if (exportCmd->parsed()) return RunExport(home, exportArgs, std::cout, std::cerr);
     return kExitError;
 }

@@ -10,9 +10,9 @@ void FakeCatalogue::Insert(Entry entry) {
     entries_.insert(at, std::move(entry));
 }
 
-void FakeCatalogue::Put(FakeList list, ListRank rank, std::string slot) {
+void FakeCatalogue::Put(FakeList list, ListRank rank, std::string slot, std::string descriptionPrefix) {
     if (slot.empty()) slot = list.name();
-    Insert(Entry{std::move(slot), rank, std::move(list), {}, {}});
+    Insert(Entry{std::move(slot), rank, std::move(list), std::move(descriptionPrefix), {}});
 }
 
 void FakeCatalogue::PutSignal(std::string name, std::string description, Lookup holds) {
@@ -28,7 +28,7 @@ std::optional<FakeMatch> FakeCatalogue::find(const Ed2kHash& hash) const {
         if (e.holds) {
             if (e.holds(hash)) return FakeMatch{e.description, e.slot};
         } else if (const auto record = e.list.find(hash)) {
-            return FakeMatch{std::string(record->description), e.list.name()};
+            return FakeMatch{e.description + std::string(record->description), e.list.name()};
         }
     }
     return std::nullopt;

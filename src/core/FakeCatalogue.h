@@ -29,7 +29,8 @@ public:
 
     // Replaces the list in slot (by default its name), or adds it in its
     // rank's place (after the lists of the same rank already there).
-    void Put(FakeList list, ListRank rank, std::string slot = "");
+    // descriptionPrefix goes before the description of every match it gives.
+    void Put(FakeList list, ListRank rank, std::string slot = "", std::string descriptionPrefix = "");
     // A hash set kept by a client (spam marks, cancelled downloads): a hash it
     // holds is named with description.
     void PutSignal(std::string name, std::string description, Lookup holds);
@@ -46,7 +47,7 @@ private:
         std::string slot;
         ListRank rank;
         FakeList list;               // for lists
-        std::string description;     // for signals
+        std::string description;     // for signals; for lists, the prefix of their descriptions
         Lookup holds;                // for signals
     };
     void Insert(Entry entry);

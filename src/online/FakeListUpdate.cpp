@@ -6,6 +6,8 @@
 
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
+#include "core/ListCheck.h"
+#include "online/ListArchive.h"
 #include "settings/Paths.h"
 
 namespace kv {
@@ -32,34 +34,88 @@ std::string FakeListAddress(const Session& session) {
     return session.settings.Ensure(Key::FakesDatDownloadURL, session.addresses.defaultFakeList);
 }
 
+std::string SourceAddress(const Session& session, const ListSource& source) {
+    if (source.number == 1) {
+        // The check has ensured the key; if the settings file could not take
+        // it, the default the check used is still the address.
+        std::string url = session.settings.Read(Key::FakesDatDownloadURL, "");
+        return url.empty() ? session.addresses.defaultFakeList : url;
+    }
+    return session.settings.Read(source.url, "");
+}
+
 ListVersionCheck CheckFakeListVersion(const Session& session, TransferProgress* progress) {
+    return CheckSourceVersion(session, ListSourceNumber(1), progress);
+}
+
+ListVersionCheck CheckSourceVersion(const Session& session, const ListSource& source, TransferProgress* progress) {
     ListVersionCheck check;
-    const std::string url = FakeListAddress(session);
-    const std::string versionFile = JoinPath(session.programDir, "Fakes.txt");
-    check.fetch = DownloadToFile(url + "/Fakes.txt", versionFile, session.downloadLimits, progress);
+    const std::string url = source.number == 1 ? FakeListAddress(session) : SourceAddress(session, source);
+    check.fetch = DownloadToMemory(url + "/Fakes.txt", session.downloadLimits, progress);
     if (!check.fetch.ok()) return check;
 
-    const std::string serverText = ReadWholeFile(versionFile).value_or("");
-    const std::string recorded = session.settings.Ensure(Key::FakesDatVersion);
+    const std::string serverText = std::move(check.fetch.body);
+    check.fetch.body.clear();
+    const std::string line = VersionLine(serverText);
+    const std::string recorded = session.settings.Ensure(source.version);
     if (NumericValue(recorded) < NumericValue(serverText)) {
+        if (line.size() > kMaxVersionLine) {
+            check.fetch.status = DownloadStatus::Refused;
+            check.fetch.refusal = "The version line of " + url + "/Fakes.txt is longer than " +
+                                  std::to_string(kMaxVersionLine) + " characters; the list was not updated.";
+            return check;
+        }
         check.newer = true;
-        check.serverVersion = VersionLine(serverText);
+        check.serverVersion = line;
         check.listNeeded = true;
     } else {
-        check.listNeeded = FileLength(session.FakeListPath()) <= 0;
+        check.listNeeded = FileLength(SourceListPath(session, source)) <= 0;
     }
-    RemoveFile(versionFile);
     return check;
 }
 
 DownloadResult DownloadFakeList(const Session& session, const std::string& serverVersion, TransferProgress* progress) {
-    // The check has just ensured the key; if the settings file could not take
-    // it, the default the check used is still the address.
-    std::string url = session.settings.Read(Key::FakesDatDownloadURL, "");
-    if (url.empty()) url = session.addresses.defaultFakeList;
+    return DownloadSourceList(session, ListSourceNumber(1), serverVersion, progress);
+}
+
+std::string RefusalOf(const std::string& plainList) {
+    const ListJudgement j = JudgeList(plainList);
+    if (j.usable()) return "";
+    return "The downloaded fake list " + ShapeText(j.shape) + "; the list here was kept.";
+}
+
+DownloadResult DownloadSourceList(const Session& session, const ListSource& source, const std::string& serverVersion,
+                                  TransferProgress* progress) {
+    const std::string target = SourceListPath(session, source);
+    DownloadRequest request;
+    // A stored Last-Modified only speaks for a list that is still here.
+    if (FileLength(target) > 0) request.ifModifiedSince = session.settings.Read(source.lastModified, "");
     DownloadResult result =
-        DownloadToFile(url + "/" + kFakeListFileName, session.FakeListPath(), session.downloadLimits, progress);
-    if (result.ok() && !serverVersion.empty()) session.settings.Write(Key::FakesDatVersion, serverVersion);
+        DownloadToMemory(SourceAddress(session, source) + "/" + kFakeListFileName, session.downloadLimits, progress,
+                         request);
+    if (result.status != DownloadStatus::Written) return result;
+
+    UnpackedList unpacked = UnpackList(std::move(result.body), static_cast<uint64_t>(session.downloadLimits.maxBytes));
+    result.body.clear();
+    if (!unpacked.list) {
+        result.status = DownloadStatus::Refused;
+        result.refusal = unpacked.failure;
+        return result;
+    }
+    result.refusal = RefusalOf(*unpacked.list);
+    if (!result.refusal.empty()) {
+        result.status = DownloadStatus::Refused;
+        return result;
+    }
+    if (!WriteFileAtomic(target, *unpacked.list)) {
+        result.status = DownloadStatus::NotWritten;
+        return result;
+    }
+    if (!serverVersion.empty()) session.settings.Write(source.version, serverVersion);
+    // Only a server that stated one gets it back; an old value would make it
+    // answer 304 for a list it has since changed.
+    const std::string stored = session.settings.Read(source.lastModified, "");
+    if (result.lastModified != stored) session.settings.Write(source.lastModified, result.lastModified);
     return result;
 }
 

@@ -2,10 +2,15 @@
 
 #include <string>
 
+#include "core/ListSources.h"
 #include "core/Session.h"
 #include "online/HttpDownload.h"
 
 namespace kv {
+
+// The version line of Fakes.txt is stored with a 50-character read; a longer
+// one would come back cut and compare as older every time, so it is refused.
+inline constexpr size_t kMaxVersionLine = 50;
 
 // The server's Fakes.txt against the recorded "FakesDatVersion".
 struct ListVersionCheck {
@@ -17,11 +22,24 @@ struct ListVersionCheck {
 
 // The update address: "FakesDatDownloadURL", written with the default when missing.
 std::string FakeListAddress(const Session& session);
+// A source's address: source 1 as FakeListAddress, the others as stored.
+std::string SourceAddress(const Session& session, const ListSource& source);
 
-// Fetches and compares the list's version number; the fetched file is removed again.
+// Fetches and compares the list's version number (nothing is written).
 ListVersionCheck CheckFakeListVersion(const Session& session, TransferProgress* progress);
+ListVersionCheck CheckSourceVersion(const Session& session, const ListSource& source, TransferProgress* progress);
 
 // Fetches FAKES.DAT; after a good download the server's version is recorded.
 DownloadResult DownloadFakeList(const Session& session, const std::string& serverVersion, TransferProgress* progress);
+
+// Fetches a source's list (plain, .gz or .zip body) and stores it only when it
+// is a fake list (see JudgeList); then its version and Last-Modified are
+// recorded. A refused body leaves the list and the settings as they were
+// (status Refused, with the cause); a 304 to If-Modified-Since writes nothing.
+DownloadResult DownloadSourceList(const Session& session, const ListSource& source, const std::string& serverVersion,
+                                  TransferProgress* progress);
+
+// Why a body cannot replace a list, or "" when it can.
+std::string RefusalOf(const std::string& plainList);
 
 }  // namespace kv

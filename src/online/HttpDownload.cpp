@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string_view>
 #include <utility>
 
 #include "common/FileUtil.h"
@@ -42,7 +43,7 @@ public:
     Transfer(const Transfer&) = delete;
     Transfer& operator=(const Transfer&) = delete;
 
-    bool Open(const std::string& address, const DownloadLimits& limits) {
+    bool Open(const std::string& address, const DownloadLimits& limits, const DownloadRequest& request) {
         GlobalInitOnce();
         easy_ = curl_easy_init();
         multi_ = curl_multi_init();
@@ -50,6 +51,8 @@ public:
 
         headers_ = curl_slist_append(headers_, "Cache-Control: no-cache");
         headers_ = curl_slist_append(headers_, "Pragma: no-cache");
+        if (!request.ifModifiedSince.empty() && request.ifModifiedSince.find_first_of("\r\n") == std::string::npos)
+            headers_ = curl_slist_append(headers_, ("If-Modified-Since: " + request.ifModifiedSince).c_str());
 
         curl_easy_setopt(easy_, CURLOPT_URL, address.c_str());
         curl_easy_setopt(easy_, CURLOPT_USERAGENT, kUserAgent);
@@ -68,6 +71,8 @@ public:
         curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, &Transfer::OnWrite);
         curl_easy_setopt(easy_, CURLOPT_WRITEDATA, this);
         curl_easy_setopt(easy_, CURLOPT_ERRORBUFFER, errorText_);
+        curl_easy_setopt(easy_, CURLOPT_HEADERFUNCTION, &Transfer::OnHeader);
+        curl_easy_setopt(easy_, CURLOPT_HEADERDATA, this);
 
         if (curl_multi_add_handle(multi_, easy_) != CURLM_OK) return false;
         return true;
@@ -86,6 +91,7 @@ public:
     std::string TakeData() { return std::move(data_); }
 
     CURLcode Result() const { return result_; }
+    const std::string& LastModified() const { return lastModified_; }
 
     // What went wrong, in the network library's words.
     std::string ErrorText() const {
@@ -143,8 +149,26 @@ private:
         return n;
     }
 
+    // Keeps Last-Modified of the final answer: a redirect's headers are dropped.
+    static size_t OnHeader(char* ptr, size_t size, size_t count, void* user) {
+        auto* self = static_cast<Transfer*>(user);
+        const size_t n = size * count;
+        std::string line(ptr, n);
+        while (!line.empty() && (line.back() == '\n' || line.back() == '\r')) line.pop_back();
+        constexpr std::string_view kName = "last-modified:";
+        if (line.compare(0, 5, "HTTP/") == 0) {
+            self->lastModified_.clear();
+        } else if (line.size() > kName.size() && ToLowerAscii(line.substr(0, kName.size())) == kName) {
+            size_t b = kName.size();
+            while (b < line.size() && (line[b] == ' ' || line[b] == '\t')) ++b;
+            self->lastModified_ = line.substr(b, 100);
+        }
+        return n;
+    }
+
     TransferProgress* progress_;
     int64_t maxBytes_;
+    std::string lastModified_;
     CURL* easy_ = nullptr;
     CURLM* multi_ = nullptr;
     curl_slist* headers_ = nullptr;
@@ -158,11 +182,11 @@ private:
 
 }  // namespace
 
-DownloadResult DownloadToFile(const std::string& address, const std::string& targetPath, const DownloadLimits& limits,
-                              TransferProgress* progress) {
+DownloadResult DownloadToMemory(const std::string& address, const DownloadLimits& limits, TransferProgress* progress,
+                                const DownloadRequest& request) {
     DownloadResult result;
     Transfer transfer(progress, limits.maxBytes);
-    if (!transfer.Open(address, limits)) {
+    if (!transfer.Open(address, limits, request)) {
         result.status = DownloadStatus::NoConnection;
         return result;
     }
@@ -189,17 +213,35 @@ DownloadResult DownloadToFile(const std::string& address, const std::string& tar
         return result;
     }
 
-    const std::string data = transfer.TakeData();
-    if (ContainsNoCase(data, "Proxy Authentication") || code == 407) {
+    // The status decides, never words in the body: a list or a page may well
+    // mention "not found" and still be what was asked for.
+    std::string data = transfer.TakeData();
+    if (code == 407) {
         result.status = DownloadStatus::ProxyRefused;
         result.proxyPage = data.empty() ? std::string("Proxy Authentication Required") : data.substr(0, kProxyPageLimit);
         return result;
     }
-    if (ContainsNoCase(data, "The Page cannot be found") || ContainsNoCase(data, "Object Not Found") || code >= 400) {
+    if (code >= 400) {
         result.status = DownloadStatus::NotAvailable;
         return result;
     }
-    result.status = WriteFileAtomic(targetPath, data) ? DownloadStatus::Written : DownloadStatus::NotWritten;
+    if (code == 304) {
+        result.status = DownloadStatus::NotModified;
+        result.lastModified = request.ifModifiedSince;
+        return result;
+    }
+    result.lastModified = transfer.LastModified();
+    result.body = std::move(data);
+    result.status = DownloadStatus::Written;
+    return result;
+}
+
+DownloadResult DownloadToFile(const std::string& address, const std::string& targetPath, const DownloadLimits& limits,
+                              TransferProgress* progress) {
+    DownloadResult result = DownloadToMemory(address, limits, progress);
+    if (result.status != DownloadStatus::Written) return result;
+    if (!WriteFileAtomic(targetPath, result.body)) result.status = DownloadStatus::NotWritten;
+    result.body.clear();
     return result;
 }
 

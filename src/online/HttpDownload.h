@@ -17,6 +17,8 @@ enum class DownloadStatus {
     ProxyRefused,   // the proxy asks for authentication
     NotAvailable,   // an error page or status
     NotWritten,     // the body could not be stored
+    NotModified,    // 304: the copy here is the server's current one
+    Refused,        // the body came whole but is not what was asked for (see refusal)
 };
 
 struct DownloadResult {
@@ -24,6 +26,9 @@ struct DownloadResult {
     std::string proxyPage;     // what the proxy said, for ProxyRefused
     std::string networkError;  // the network library's own words, for NotOpened and Interrupted
     long httpStatus = 0;       // 0 when no answer came
+    std::string body;          // DownloadToMemory: the whole body of a 2xx answer
+    std::string lastModified;  // the server's Last-Modified header, "" when none
+    std::string refusal;       // for Refused: why, in a sentence
     bool ok() const { return status == DownloadStatus::Written; }
 };
 
@@ -38,6 +43,15 @@ public:
     // Waiting for the network; a window uses it to stay painted.
     virtual void Waiting() = 0;
 };
+
+struct DownloadRequest {
+    std::string ifModifiedSince;  // sent as If-Modified-Since when set; a 304 gives NotModified
+};
+
+// Fetches address into result.body ("Written" then means: held in memory). The
+// status alone decides: 407 is the proxy, 400 and above not available.
+DownloadResult DownloadToMemory(const std::string& address, const DownloadLimits& limits, TransferProgress* progress,
+                                const DownloadRequest& request = {});
 
 // Fetches address into targetPath (replaced atomically, only on acceptance).
 DownloadResult DownloadToFile(const std::string& address, const std::string& targetPath, const DownloadLimits& limits,

@@ -27,6 +27,19 @@ constexpr KeySpec kKeys[] = {
     {Key::EmulePreferencesIniPath, "eMule", "PreferencesIniPath", "", kPathSize},
     // Not written until the user turns it off: a first start writes what it always wrote.
     {Key::InspectContent, "Display", "InspectContent", "YES", 50},
+    {Key::FakesDatLastModified, "Internet", "FakesDatLastModified", "", 100},
+    {Key::FakesDatDownloadURL2, "Internet", "FakesDatDownloadURL2", "", kPathSize},
+    {Key::FakesDatVersion2, "Internet", "FakesDatVersion2", "1", 50},
+    {Key::FakesDatLastModified2, "Internet", "FakesDatLastModified2", "", 100},
+    {Key::FakesDatDownloadURL3, "Internet", "FakesDatDownloadURL3", "", kPathSize},
+    {Key::FakesDatVersion3, "Internet", "FakesDatVersion3", "1", 50},
+    {Key::FakesDatLastModified3, "Internet", "FakesDatLastModified3", "", 100},
+    {Key::FakesDatDownloadURL4, "Internet", "FakesDatDownloadURL4", "", kPathSize},
+    {Key::FakesDatVersion4, "Internet", "FakesDatVersion4", "1", 50},
+    {Key::FakesDatLastModified4, "Internet", "FakesDatLastModified4", "", 100},
+    {Key::FakesDatDownloadURL5, "Internet", "FakesDatDownloadURL5", "", kPathSize},
+    {Key::FakesDatVersion5, "Internet", "FakesDatVersion5", "1", 50},
+    {Key::FakesDatLastModified5, "Internet", "FakesDatLastModified5", "", 100},
 };
 
 }  // namespace

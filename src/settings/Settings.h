@@ -21,6 +21,21 @@ enum class Key {
     EmuleTempDir,
     EmulePreferencesIniPath,
     InspectContent,
+    // Further fake list sources (the first is FakesDatDownloadURL/FakesDatVersion)
+    // and each source's Last-Modified, sent back as If-Modified-Since.
+    FakesDatLastModified,
+    FakesDatDownloadURL2,
+    FakesDatVersion2,
+    FakesDatLastModified2,
+    FakesDatDownloadURL3,
+    FakesDatVersion3,
+    FakesDatLastModified3,
+    FakesDatDownloadURL4,
+    FakesDatVersion4,
+    FakesDatLastModified4,
+    FakesDatDownloadURL5,
+    FakesDatVersion5,
+    FakesDatLastModified5,
 };
 
 struct KeySpec {

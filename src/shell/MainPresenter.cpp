@@ -8,6 +8,7 @@
 #include "common/RepaintThrottle.h"
 #include "common/StringUtil.h"
 #include "core/LinkText.h"
+#include "core/OwnList.h"
 #include "online/FakeListUpdate.h"
 #include "online/VersionCheck.h"
 #include "settings/Paths.h"
@@ -171,12 +172,16 @@ void MainPresenter::LoadFakeList(const std::string& path) {
     session_.fakes.Remove(kMainListSlot);
     std::optional<std::string> content = ReadWholeFile(path);
     if (!content || content->empty()) {
+        extraLists_ = LoadExtraLists(session_);
         view_.SetStatus(msg::ListFileMissing(path), "0");
         return;
     }
     std::vector<FakeList::SkippedLine> skipped;
     session_.fakes.Put(FakeList::Parse(std::move(*content), FileNameOf(path), &skipped), ListRank::Downloaded,
                        kMainListSlot);
+    // The own list, the further sources (after the main list: it wins a hash
+    // both name) and the clients' signals come with every load of the main list.
+    extraLists_ = LoadExtraLists(session_);
     if (ListLinesWanted(session_)) {
         for (const auto& s : skipped) view_.MessageBox(msg::SkippedListLine(s.index, s.line), kMbOk, msg::kAppTitle);
     }
@@ -286,6 +291,11 @@ void MainPresenter::Report(const DownloadResult& result, const std::string& addr
             view_.SetStatus(msg::NotAvailable(address), "0");
             break;
         case DownloadStatus::NotWritten: view_.SetStatus(msg::CouldNotWrite(target), "0"); break;
+        case DownloadStatus::NotModified: view_.SetStatus(msg::ListNotModified(address), "0"); break;
+        case DownloadStatus::Refused:
+            view_.MessageBox(result.refusal, kMbCritical, msg::kListRefusedTitle);
+            view_.SetStatus(result.refusal, "0");
+            break;
     }
 }
 
@@ -297,16 +307,32 @@ DownloadResult MainPresenter::ShowDownload(const std::string& address, const std
     return result;
 }
 
-std::optional<ListVersionCheck> MainPresenter::ListVersion() {
+std::optional<ListVersionCheck> MainPresenter::ListVersion() { return ListVersion(ListSourceNumber(1)); }
+
+std::optional<ListVersionCheck> MainPresenter::ListVersion(const ListSource& source) {
     ShownTransfer shown(view_, true);
-    ListVersionCheck check = kv::CheckFakeListVersion(session_, &shown);
-    Report(check.fetch, FakeListAddress(session_) + "/Fakes.txt", JoinPath(session_.programDir, "Fakes.txt"), true);
+    ListVersionCheck check = kv::CheckSourceVersion(session_, source, &shown);
+    const std::string address = source.number == 1 ? FakeListAddress(session_) : SourceAddress(session_, source);
+    Report(check.fetch, address + "/Fakes.txt", JoinPath(session_.programDir, "Fakes.txt"), true);
     if (!check.fetch.ok()) return std::nullopt;
     view_.SetStatus(check.newer ? msg::NewListVersion(check.serverVersion) : msg::kNewestList, "0");
     return check;
 }
 
 void MainPresenter::CheckFakeListVersion() { ListVersion(); }
+
+bool MainPresenter::UpdateSource(const ListSource& source, bool& listFetched) {
+    const std::optional<ListVersionCheck> check = ListVersion(source);
+    if (!check) return false;
+    if (!check->listNeeded) return true;
+    const std::string address = SourceAddress(session_, source) + "/" + kFakeListFileName;
+    view_.SetStatus(msg::kOpeningUrl, "0");
+    ShownTransfer shown(view_, false);
+    const DownloadResult result = DownloadSourceList(session_, source, check->serverVersion, &shown);
+    Report(result, address, SourceListPath(session_, source), false);
+    listFetched = true;
+    return result.ok() || result.status == DownloadStatus::NotModified;
+}
 
 bool MainPresenter::UpdateFakeList() {
     if (session_.proxyRefused) {
@@ -316,22 +342,21 @@ bool MainPresenter::UpdateFakeList() {
     view_.SetStatus(msg::kVersionCheckRunning, "0");
     SetWorkCommandsEnabled(false);
 
-    const std::optional<ListVersionCheck> check = ListVersion();
-    bool ok = check.has_value();
-    if (check && check->listNeeded) {
-        std::string address = session_.settings.Read(Key::FakesDatDownloadURL, "");
-        if (address.empty()) address = session_.addresses.defaultFakeList;
-        address += std::string("/") + kFakeListFileName;
-        view_.SetStatus(msg::kOpeningUrl, "0");
-        ShownTransfer shown(view_, false);
-        const DownloadResult result = DownloadFakeList(session_, check->serverVersion, &shown);
-        Report(result, address, session_.FakeListPath(), false);
-        ok = result.ok();
-        // Whatever the download did, the list shows what FAKES.DAT now holds.
-        LoadFakeList(session_.FakeListPath());
+    // Each source in turn: one that fails does not keep the others from their update.
+    const std::vector<ListSource> sources = ConfiguredListSources(session_.settings);
+    std::string failed;
+    bool listFetched = false;
+    for (const ListSource& source : sources) {
+        if (session_.proxyRefused) break;  // the proxy refuses every address alike
+        if (!UpdateSource(source, listFetched))
+            failed += (failed.empty() ? "" : ", ") + std::to_string(source.number);
     }
+    // Whatever the downloads did, the list shows what the files now hold.
+    if (listFetched) LoadFakeList(session_.FakeListPath());
+    if (sources.size() > 1 && !failed.empty() && !session_.proxyRefused)
+        view_.SetStatus(msg::SourcesNotUpdated(failed), "0");
     SetWorkCommandsEnabled(true);
-    return ok;
+    return failed.empty();
 }
 
 std::optional<ProgramVersionCheck> MainPresenter::ProgramVersion() {
@@ -420,6 +445,94 @@ void MainPresenter::CopyLink(bool html) {
     if (!session_.shownReport || k >= session_.shownReport->listed.size()) return;
     const Download& d = session_.shownReport->listed[k].download;
     view_.SetClipboardText(html ? LinkHtmlFor(d) : LinkFor(d));
+}
+
+const Finding* MainPresenter::SelectedFinding() {
+    const int32_t row = view_.SelectedRow();
+    const size_t k = row >= 2 ? static_cast<size_t>(row) - 2 : SIZE_MAX;
+    if (!session_.shownReport || row >= view_.ListCount() || k >= session_.shownReport->listed.size()) {
+        view_.SetStatus(msg::kSelectCheckRow, "0");
+        return nullptr;
+    }
+    const Finding& f = session_.shownReport->listed[k];
+    if (!f.download.hash) {
+        view_.SetStatus(msg::kNoHashToMark, "0");
+        return nullptr;
+    }
+    return &f;
+}
+
+bool MainPresenter::MarkSelectedAsFake() {
+    const Finding* f = SelectedFinding();
+    if (!f) return false;
+    const std::string initial = f->fake ? PlainDescription(f->listName, f->description) : f->download.name;
+    const std::optional<std::string> reason = view_.AskText(msg::kMarkPrompt, msg::kMarkTitle, initial);
+    if (!reason) return false;
+    const ListEdit edit = MarkFake(JoinPath(session_.programDir, kOwnListFileName), *f->download.hash,
+                                   f->download.size, *reason);
+    if (!edit.ok) {
+        view_.MessageBox(edit.failure, kMbCritical, msg::kAppTitle);
+        return false;
+    }
+    const std::string name = f->download.name;
+    extraLists_ = LoadExtraLists(session_);
+    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.fakes.records())));
+    view_.SetStatus(msg::Marked(name), "0");
+    return true;
+}
+
+bool MainPresenter::UnmarkSelected() {
+    const Finding* f = SelectedFinding();
+    if (!f) return false;
+    const ListEdit edit = UnmarkFake(JoinPath(session_.programDir, kOwnListFileName), *f->download.hash);
+    if (!edit.ok) {
+        view_.MessageBox(edit.failure, kMbCritical, msg::kAppTitle);
+        return false;
+    }
+    const std::string name = f->download.name;
+    if (edit.changed == 0) {
+        view_.SetStatus(msg::NotInOwnList(name), "0");
+        return false;
+    }
+    extraLists_ = LoadExtraLists(session_);
+    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.fakes.records())));
+    view_.SetStatus(msg::Unmarked(name), "0");
+    return true;
+}
+
+void MainPresenter::CopySelectedAsListLine() {
+    const Finding* f = SelectedFinding();
+    if (!f) return;
+    view_.SetClipboardText(FindingListLine(*f));
+    view_.SetStatus(msg::ListLinesCopied(1), "0");
+}
+
+void MainPresenter::ExportOwnList() {
+    const std::string own = JoinPath(session_.programDir, kOwnListFileName);
+    const std::string lines = OwnListLines(own);
+    if (lines.empty()) {
+        view_.MessageBox(msg::kOwnListEmpty, kMbOk, msg::kAppTitle);
+        return;
+    }
+    FileChooserRequest request;
+    request.title = msg::kExportOwnTitle;
+    request.filters = {{"Fake lists (*.DAT)", "*.DAT"}, {"All Files (*.*)", "*.*"}};
+    request.initialDir = session_.programDir;
+    request.initialFileName = "FAKES.DAT";
+    request.save = true;
+    const FileChoice choice = view_.ChooseFile(request);
+    if (!choice.accepted) return;
+    // Never over the own list itself, nor over the list the check uses.
+    if (choice.path == own || choice.path == session_.FakeListPath()) {
+        view_.MessageBox(msg::kExportOverList, kMbCritical, msg::kAppTitle);
+        return;
+    }
+    if (!WriteFileAtomic(choice.path, lines)) {
+        view_.MessageBox(msg::CouldNotWrite(choice.path), kMbCritical, msg::kAppTitle);
+        return;
+    }
+    view_.SetStatus(msg::OwnListExported(static_cast<int64_t>(std::count(lines.begin(), lines.end(), '\n')),
+                                         choice.path), "0");
 }
 
 }  // namespace kv

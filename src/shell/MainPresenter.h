@@ -5,6 +5,7 @@
 
 #include "core/Check.h"
 #include "core/ClientImport.h"
+#include "core/ListSources.h"
 #include "core/Session.h"
 #include "core/TextSearch.h"
 #include "online/FakeListUpdate.h"
@@ -69,6 +70,18 @@ public:
     // The selected row's link to the clipboard.
     void CopyLink(bool html);
 
+    // The user's own list (MYFAKES.DAT) and sharing lists.
+    // The selected check row's download into the own list, after asking why; true when stored.
+    bool MarkSelectedAsFake();
+    // The selected check row's download out of the own list; true when a record went.
+    bool UnmarkSelected();
+    // The selected check row as a list line ("hash,size,description" CR LF) to the clipboard.
+    void CopySelectedAsListLine();
+    // File > Export my fake list...: a save dialog, then MYFAKES.DAT's records written there.
+    void ExportOwnList();
+    // What the last list load found beside FAKES.DAT (own list, sources, client signals).
+    const ExtraListsLoad& ExtraLists() const { return extraLists_; }
+
 private:
     void SetWorkCommandsEnabled(bool enabled);
     std::optional<TempDir> ResolveTempDir(const std::string& overrideDir, std::string& failure, bool backups);
@@ -76,9 +89,15 @@ private:
     void Report(const DownloadResult& result, const std::string& address, const std::string& target, bool quiet);
     std::optional<ListVersionCheck> ListVersion();
     std::optional<ProgramVersionCheck> ProgramVersion();
+    std::optional<ListVersionCheck> ListVersion(const ListSource& source);
+    // One source's version check and, when needed, its list; whether it ended well.
+    bool UpdateSource(const ListSource& source, bool& listFetched);
+    // The finding of the selected check row, or null (with a status saying why).
+    const Finding* SelectedFinding();
 
     Session& session_;
     MainView& view_;
+    ExtraListsLoad extraLists_;
 };
 
 }  // namespace kv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -26,6 +27,7 @@ struct FileChooserRequest {
     std::string initialDir;
     std::string initialFileName;
     int filterIndex = 0;  // entry selected when the dialog opens (0 = first)
+    bool save = false;    // a file to write: the dialog asks before replacing one
 };
 
 struct FileChoice {
@@ -64,6 +66,12 @@ public:
     virtual void MessageBox(const std::string& text, int style, const std::string& title) = 0;
     virtual FileChoice ChooseFile(const FileChooserRequest& request) = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
+    // Asks for one line of text; nullopt when cancelled (or nobody can be asked).
+    virtual std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
+                                               const std::string& initial) {
+        (void)prompt, (void)title, (void)initial;
+        return std::nullopt;
+    }
     // Opens a web or mailto: address with the desktop's default program.
     virtual bool OpenAddress(const std::string& address) = 0;
 

@@ -68,4 +68,24 @@ std::string NewProgramVersion(const std::string& display) {
     return "New Kestrivane-Version " + display + " available! Please download it now...";
 }
 
+std::string ListNotModified(const std::string& address) {
+    return "The fake list at " + address + " has not changed since the last download.";
+}
+
+std::string SourcesNotUpdated(const std::string& numbers) {
+    return "Not updated: fake list source " + numbers + " (the other sources were updated or are current).";
+}
+
+std::string Marked(const std::string& name) { return "Marked as fake in MYFAKES.DAT: " + name; }
+std::string Unmarked(const std::string& name) { return "Removed from MYFAKES.DAT: " + name; }
+std::string NotInOwnList(const std::string& name) { return "Your own list MYFAKES.DAT does not name " + name + "."; }
+
+std::string ListLinesCopied(int64_t lines) {
+    return DecimalText(lines) + " list line(s) copied to the clipboard.";
+}
+
+std::string OwnListExported(int64_t lines, const std::string& path) {
+    return DecimalText(lines) + " list line(s) of MYFAKES.DAT written to " + path;
+}
+
 }  // namespace kv::msg

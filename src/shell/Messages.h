@@ -69,4 +69,22 @@ std::string NewListVersion(const std::string& version);
 std::string ProgramAlreadyDownloaded(const std::string& display);
 std::string NewProgramVersion(const std::string& display);
 
+// Fake lists: checked before they replace one, the user's own list, several sources.
+inline constexpr const char* kListRefusedTitle = "Fake list not used";
+inline constexpr const char* kMarkTitle = "Mark as fake";
+inline constexpr const char* kMarkPrompt = "Why is this download a fake? (kept in your own list MYFAKES.DAT)";
+inline constexpr const char* kSelectCheckRow = "Select a download in the result of a check first.";
+inline constexpr const char* kNoHashToMark = "This download has no ed2k hash; it cannot be marked.";
+inline constexpr const char* kExportOwnTitle = "Export my fake list";
+inline constexpr const char* kExportOverList =
+    "Choose another file: MYFAKES.DAT and FAKES.DAT in the program directory are the lists in use.";
+inline constexpr const char* kOwnListEmpty = "Your own fake list MYFAKES.DAT holds no record yet.";
+std::string ListNotModified(const std::string& address);
+std::string SourcesNotUpdated(const std::string& numbers);
+std::string Marked(const std::string& name);
+std::string Unmarked(const std::string& name);
+std::string NotInOwnList(const std::string& name);
+std::string ListLinesCopied(int64_t lines);
+std::string OwnListExported(int64_t lines, const std::string& path);
+
 }  // namespace kv::msg

@@ -12,6 +12,7 @@
 #include "TempDir.h"
 #include "common/StringUtil.h"
 #include "settings/IniFile.h"
+#include "common/FileUtil.h"
 
 namespace kv::test {
 namespace {
@@ -129,6 +130,60 @@ TEST_F(CliTest, UpdateFetchesANewerListOrChecksWithTheLocalOneAndFails) {
     EXPECT_EQ(home.Read("FAKES.DAT") + Ini("Internet", "FakesDatVersion"), kOtherRecord + "12");
     server.stop();
     thread.join();
+}
+
+TEST_F(CliTest, MarkUnmarkAndExportTellByExitStatusAndMarksShowInTheCheck) {
+    const std::string h1 = ToUpperAscii(Hash(0x10)), other(32, 'E');
+    const std::string uber = "\xC3\x9C" "berraschung.avi";
+    struct Step { Args args; int code; std::string errHas; };
+    for (const Step& s : std::vector<Step>{
+             {{"mark", "001.part", "--reason", "Surprise, renamed"}, 0, "Marked as fake in MYFAKES.DAT: " + uber},
+             {{"mark", "001.part.met", "--reason", "Surprise, renamed"}, 0, "Marked"},  // once in the list
+             {{"mark", other, "--reason", "by hash", "--size", "99"}, 0, "Marked"},
+             {{"mark", "009.part", "--reason", "x"}, 2, "no such .part.met in " + temp.path()},
+             {{"mark", "../001.part", "--reason", "x"}, 2, "a hash of 32 hex digits"},
+             {{"mark", "001.part"}, 2, "--reason"},
+             {{"unmark", std::string(32, 'd')}, 1, "does not name"},
+             {{"export", home.File("no-dir/x.dat")}, 2, "Could not write file"}}) {
+        const Result r = Cli(s.args);
+        EXPECT_EQ(r.code, s.code) << s.args[0] << " " << s.args[1] << ": " << r.err;
+        EXPECT_NE(r.err.find(s.errHas), std::string::npos) << r.err;
+    }
+    const std::string own = h1 + ",5368709120,Surprise, renamed\r\n" + other + ",99,by hash\r\n";
+    EXPECT_EQ(home.Read("MYFAKES.DAT"), own);
+    EXPECT_EQ(Cli({"export", "--own"}), (Result{0, own, ""}));
+    // The check names whose judgement it is; FAKES.DAT rows stay as they were.
+    EXPECT_EQ(Cli({"check", "--no-all"}).out,
+              kHead + "001.part\t" + uber + "\t[mine] Surprise, renamed\n" + kFakeRow);
+    EXPECT_EQ(Cli({"export", "-"}).out, h1 + ",5368709120,Surprise, renamed\r\n" + ToUpperAscii(Hash(0x20)) +
+                                            ",734003200,Fake, trailer only\r\n");
+    ScopedTempDir shared;
+    EXPECT_EQ(Cli({"export", "--own", shared.File("FAKES.DAT")}).code, 0);
+    EXPECT_EQ(shared.Read("FAKES.DAT"), own);
+
+    EXPECT_EQ(Cli({"unmark", "001.part"}).code, 0);
+    EXPECT_EQ(Cli({"unmark", other}).code, 0);
+    EXPECT_EQ(Cli({"unmark", other}).code, 1);
+    EXPECT_EQ(Cli({"export", "--own"}), (Result{1, "", "Your own fake list MYFAKES.DAT holds no record yet.\n"}));
+    EXPECT_EQ(home.Read("MYFAKES.DAT"), "");
+    RemoveFile(home.File("MYFAKES.DAT"));
+}
+
+TEST_F(CliTest, CheckWarnsWhenItsListsCanFindNothing) {
+    const std::string warned = "Warning: " + home.File("FAKES.DAT");
+    struct Case { std::string list, warning; };
+    for (const Case& c : std::vector<Case>{
+             {"", warned + " is empty; no download can be found as a fake with it.\n"},
+             {"\xFF\xFE" + std::string("0\0" "0\0", 4), warned + " is a UTF-16 text, not a list of lines in single bytes; "
+                                                        "no download can be found as a fake with it.\n"},
+             {"no records here\r\n", "Warning: the loaded fake lists hold no record; no download can be found as a fake.\n"},
+             {kOtherRecord, ""}}) {
+        home.Write("FAKES.DAT", c.list);
+        const Result r = Cli({"check", "--no-all"});
+        EXPECT_EQ(r.code, 0);
+        EXPECT_EQ(r.err.substr(0, c.warning.size()), c.warning) << r.err;
+        EXPECT_EQ(r.err.find("Warning") != std::string::npos, !c.warning.empty()) << r.err;
+    }
 }
 
 }  // namespace

@@ -114,31 +114,39 @@ TEST_F(OnlineTest, FailedOrRejectedUpdatesLeaveListAndSettingsByteIdenticalAndAP
     dir.Write("FAKES.DAT", kOldList);
     session.downloadLimits = {.lowSpeedTimeSeconds = 1, .maxBytes = 4096};
     const std::string version = updatePath + "/Fakes.txt", list = updatePath + "/FAKES.DAT";
-    const std::string gone = "The choosen URL is temporary not available. Please try later!";
+    const std::string gone = "Online-Check/Download not available!:The choosen URL is temporary not available. Please try later!";
+    const std::string proxy = "Online-Check/Download not available!:";
     const std::string missing = "File actually not available: " + Url(list);
     const std::string cut = "Download of " + Url(list) + " was interrupted.";
+    // A 200 page is judged by what it holds, whatever words it uses: not a list, so refused.
+    const std::string noRecord = "The downloaded fake list holds no record (no line starts with a 32-digit hash); "
+                                 "the list here was kept.";
+    const std::string refused = "Fake list not used:" + noRecord;
     const std::string both = "<b>PROXY Authentication required</b> Object Not Found" + Bytes(3000);
     const auto page = [](const std::string& body, int code = 200) { return Server::Fixed(body, code); };
-    struct Case { std::string path; Server::Handler handler; std::string status, box; };
+    struct Case { std::string path; Server::Handler handler; std::string status, box; bool proxied = false; };
     for (const Case& c : std::vector<Case>{
              {version, page("", 404), "File actually not available: " + Url(version), gone},
-             {list, page("THE PAGE CANNOT BE FOUND"), missing, gone}, {list, page("Oops", 500), missing, gone},
-             {list, page("error: object not found"), missing, gone}, {list, Chunked(2000, false), cut, ""},
+             {list, page("THE PAGE CANNOT BE FOUND"), noRecord, refused}, {list, page("Oops", 500), missing, gone},
+             {list, page("Object Not Found", 404), missing, gone},
+             {list, page("error: object not found"), noRecord, refused}, {list, Chunked(2000, false), cut, ""},
              {list, [this](auto&&...) { server.Hold(); }, cut, ""}, {list, Chunked(1, true, true), cut, ""},  // stalled
              {list, page(Bytes(5000)), cut, ""}, {list, Chunked(9000, true), cut, ""},  // over the limit
-             // A proxy page wins over a not-found text, is cut for the box, and no failure text follows it.
-             {list, page("", 407), "Opening URL...", "Proxy Authentication Required"},
-             {list, page(both), "Opening URL...", both.substr(0, 2000)}}) {
+             // Only the status names a proxy: its page is cut for the box, and no failure text follows it.
+             {list, page("", 407), "Opening URL...", proxy + "Proxy Authentication Required", true},
+             {list, page(both, 407), "Opening URL...", proxy + both.substr(0, 2000), true},
+             {list, page(both.substr(0, 3000)), noRecord, refused}}) {
         session.proxyRefused = false;
         server.Serve(version, "12");  // the list's handler is each row's own
         server.Handle(c.path, c.handler);
         UpdateList();
-        EXPECT_EQ(view.LogWith("box"), Strings(!c.box.empty(), "box:16:Online-Check/Download not available!:" + c.box));
+        EXPECT_EQ(view.LogWith("box"), Strings(!c.box.empty(), "box:16:" + c.box)) << c.status;
         EXPECT_EQ(view.status, c.status);
-        EXPECT_EQ(session.proxyRefused, !c.box.empty() && c.box != gone) << c.status;
+        EXPECT_EQ(session.proxyRefused, c.proxied) << c.status;
         EXPECT_EQ(dir.Read("FAKES.DAT") + dir.Read("Kestrivane.ini"), kOldList + Ini("9")) << c.status;
         EXPECT_EQ(view.LogWith("enable:").size(), 5u) << c.status;
     }
+    session.proxyRefused = true;
     const size_t requests = server.Requests().size();
     UpdateList();  // after a proxy page the command only refuses: no request, no command touched
     EXPECT_EQ(view.log, (Strings{"box:0:Kestrivane:Proxy Authentication is not implemented yet"}));

@@ -118,6 +118,16 @@ public:
         openedAddresses.push_back(address), log.push_back("open:" + address);
         return openAddressResult;
     }
+    // Answers for AskText, taken in order; a cancel when none is left.
+    std::deque<std::optional<std::string>> answers;
+    std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
+                                       const std::string& initial) override {
+        log.push_back("ask:" + title + ":" + prompt + ":" + initial);
+        if (answers.empty()) return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
     void KeepPainted() override { ++paintEventPumps; }
     void SetBusyCursor(bool on) override { busy = on, log.push_back(std::string("busy:") + (on ? "1" : "0")); }
 

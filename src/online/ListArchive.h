@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kv {
+
+// A list body as it came: plain, gzip (1F 8B) or a zip archive (PK 03 04),
+// told apart by its first bytes, whatever the address or the server says.
+enum class BodyPacking { Plain, Gzip, Zip };
+
+BodyPacking PackingOf(const std::string& body);
+
+struct UnpackedList {
+    std::optional<std::string> list;  // the plain list
+    std::string failure;              // why not, in a sentence
+};
+
+// The plain list of body: itself, or the gzip stream's content, or the zip
+// archive's first file (stored or deflated). Never more than maxBytes of
+// output is held: an archive that inflates past it is refused, not cut.
+UnpackedList UnpackList(std::string body, uint64_t maxBytes);
+
+}  // namespace kv
