@@ -115,6 +115,8 @@ public slots:
     void RechteMaustasteCopyLinkHTML_Click();
     void tbTitelSearch_GotFocus();
     void lbGefundeneFakes_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    // File > Check ed2k links...
+    void FileCheckLinks_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -32,5 +33,19 @@ int RunCheck(const std::string& home, const CheckArgs& args, std::ostream& out, 
 int RunUpdate(const std::string& home, std::ostream& err);
 int RunImport(const std::string& home, const std::string& file, std::ostream& err);
 int RunSearch(const std::string& home, const SearchArgs& args, std::ostream& out, std::ostream& err);
+
+// ---- links: links checked before downloading -------------------------------------
+enum class LinksFormat { Rows, Links, Json };
+
+struct LinksArgs {
+    std::string file;        // "" or "-" = standard input
+    std::string fakesFile;   // "" = FAKES.DAT in the program directory
+    bool showAll = true;     // false: fakes and suspects only
+    LinksFormat format = LinksFormat::Rows;
+};
+
+// Exit status 1 when a fake or a suspect link is listed; malformed links are
+// reported (standard error, JSON) without failing the run.
+int RunLinks(const std::string& home, const LinksArgs& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace kv::cli
