@@ -61,6 +61,8 @@ FrmCheckLinks::FrmCheckLinks(MainPresenter& presenter, QWidget* parent) : QDialo
     cbOpenFile_ = new QPushButton(QStringLiteral("&Open file..."), this);
     cbOpenFile_->setObjectName(QStringLiteral("cbOpenFile"));
     cbOpenFile_->setToolTip(QStringLiteral("Check an eMule collection or a text file"));
+    // Enter checks the links even when the focus has just left the text box for this button.
+    cbOpenFile_->setAutoDefault(false);
     cbCheck_ = new QPushButton(QStringLiteral("&Check"), this);
     cbCheck_->setObjectName(QStringLiteral("cbCheck"));
     cbCheck_->setDefault(true);
