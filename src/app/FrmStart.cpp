@@ -24,6 +24,7 @@
 #include <QUrl>
 
 #include "DesignFont.h"
+#include "FrmCheckLinks.h"
 #include "FrmInfo.h"
 #include "FrmOptions.h"
 #include "KvLineEdit.h"
@@ -242,6 +243,8 @@ void FrmStart::BuildMenus() {
               QKeySequence(Qt::CTRL | Qt::Key_M), &FrmStart::FileOpenEMule_Click);
     AddAction(file, QStringLiteral("FileOpenEDonkey"), QStringLiteral("Open e&Donkey"),
               QKeySequence(Qt::CTRL | Qt::Key_D), &FrmStart::FileOpenEDonkey_Click);
+    AddAction(file, QStringLiteral("FileCheckLinks"), QStringLiteral("Check ed2k &links..."),
+              QKeySequence(Qt::CTRL | Qt::Key_L), &FrmStart::FileCheckLinks_Click);
     AddAction(file, QStringLiteral("FilePrint"), QStringLiteral("&Print"),
               QKeySequence(Qt::CTRL | Qt::Key_P), nullptr)
         ->setEnabled(false);
@@ -500,6 +503,11 @@ void FrmStart::ExtrasOptions_Click() {
 
 void FrmStart::HelpAbout_Click() {
     FrmInfo dialog(session_, *this, this);
+    if (hooks_.runDialog) hooks_.runDialog(dialog);
+}
+
+void FrmStart::FileCheckLinks_Click() {
+    FrmCheckLinks dialog(presenter_, this);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
 }
 

@@ -125,6 +125,8 @@ public slots:
     void FileExportOwnList_Click();
     void tbTitelSearch_GotFocus();
     void lbGefundeneFakes_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    // File > Check ed2k links...
+    void FileCheckLinks_Click();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include <filesystem>
+#include <iterator>
 #include <nlohmann/json.hpp>
 
 #include "cli/CliView.h"
@@ -14,6 +15,7 @@
 #include "core/TempDir.h"
 #include "core/Session.h"
 #include "settings/Paths.h"
+#include "shell/LinkRows.h"
 #include "shell/MainPresenter.h"
 #include "shell/Messages.h"
 
@@ -206,6 +208,41 @@ std::optional<MarkTarget> ResolveMarkTarget(const Session& session, const MarkAr
 
 }  // namespace
 
+// ---- links ------------------------------------------------------------------------
+
+namespace {
+
+// Standard input, up to one byte over the limit so that the check can refuse it.
+std::optional<std::string> ReadInput(std::istream& in) {
+    std::string bytes;
+    char buffer[1 << 16];
+    while (bytes.size() <= kMaxLinkCheckInput && in.read(buffer, sizeof buffer).gcount() > 0)
+        bytes.append(buffer, static_cast<size_t>(in.gcount()));
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+nlohmann::ordered_json NullOr(const std::string& text) {
+    return text.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(ToDisplayUtf8(text));
+}
+
+nlohmann::ordered_json LinkJson(const LinkFinding& f) {
+    using json = nlohmann::ordered_json;
+    const bool read = f.link.has_value();
+    return {{"line", f.line},
+            {"name", read ? json(ToDisplayUtf8(f.link->name)) : json(nullptr)},
+            {"size", read ? json(f.link->size) : json(nullptr)},
+            {"hash", read ? json(f.link->hash.ToHex()) : json(nullptr)},
+            {"fake", f.fake()},
+            {"description", ToDisplayUtf8(f.description)},
+            {"list", NullOr(f.listName)},
+            {"suspect", NullOr(f.suspect)},
+            {"link", read ? json(ToDisplayUtf8(f.link->Text())) : NullOr(f.raw)},
+            {"error", NullOr(f.error)}};
+}
+
+}  // namespace
+
 int RunMark(const std::string& home, const MarkArgs& args, std::ostream& err) {
     Session session = Session::At(home);
     const auto target = ResolveMarkTarget(session, args, err);
@@ -259,6 +296,49 @@ int RunExport(const std::string& home, const ExportArgs& args, std::ostream& out
         err << count << " list line(s) written to " << ToDisplayUtf8(args.file) << ".\n";
     }
     return kExitOk;
+}
+
+int RunLinks(const std::string& home, const LinksArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
+    Session session = Session::At(home);
+    CliView view(err, /*live=*/false);
+    MainPresenter presenter(session, view);
+    Outcome<LinkReport> outcome;
+    if (args.file.empty() || args.file == "-") {
+        const std::optional<std::string> input = ReadInput(in);
+        if (!input) return Fail(err, "Could not read the standard input.", "");
+        outcome = presenter.CheckLinks(*input, args.fakesFile);
+    } else {
+        outcome = presenter.CheckLinksFile(args.file, args.fakesFile);
+    }
+    if (!outcome) return Fail(err, outcome.failure, "The link check could not run.");
+    const LinkReport& report = *outcome.value;
+    view.PrintBoxes();
+    if (report.listRecords == 0) err << msg::kNoListForLinks << '\n';
+
+    const auto listed = [&](const LinkFinding& f) {
+        return f.verdict == LinkVerdict::Fake || f.verdict == LinkVerdict::Suspect ||
+               (args.showAll && f.verdict == LinkVerdict::Ok);
+    };
+    if (args.format == LinksFormat::Json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const LinkFinding& f : report.findings)
+            if (listed(f) || f.verdict == LinkVerdict::Malformed) list.push_back(LinkJson(f));
+        out << list.dump(2) << '\n';
+    } else {
+        if (args.format == LinksFormat::Rows) out << msg::kLinkCheckHead << "\n \n";
+        for (const LinkFinding& f : report.findings) {
+            if (!listed(f)) continue;
+            out << ToDisplayUtf8(args.format == LinksFormat::Links ? f.link->Text() : LinkRow(f)) << '\n';
+        }
+    }
+    out << std::flush;
+    for (const LinkFinding& f : report.findings) {
+        if (f.verdict != LinkVerdict::Malformed) continue;
+        if (f.line > 0) err << "Line " << f.line << ": ";
+        err << FlattenToOneLine(ToDisplayUtf8(f.error)) << '\n';
+    }
+    err << LinkCheckSummary(report) << '\n';
+    return report.fakes + report.suspects > 0 ? kExitFound : kExitOk;
 }
 
 }  // namespace kv::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -59,5 +60,19 @@ int RunExport(const std::string& home, const ExportArgs& args, std::ostream& out
 // Warns on err when the lists a check used can find nothing: no record at all,
 // or a main list that is empty or UTF-16.
 void WarnAboutLoadedLists(const Session& session, const std::string& listPath, std::ostream& err);
+
+// ---- links: links checked before downloading -------------------------------------
+enum class LinksFormat { Rows, Links, Json };
+
+struct LinksArgs {
+    std::string file;        // "" or "-" = standard input
+    std::string fakesFile;   // "" = FAKES.DAT in the program directory
+    bool showAll = true;     // false: fakes and suspects only
+    LinksFormat format = LinksFormat::Rows;
+};
+
+// Exit status 1 when a fake or a suspect link is listed; malformed links are
+// reported (standard error, JSON) without failing the run.
+int RunLinks(const std::string& home, const LinksArgs& args, std::istream& in, std::ostream& out, std::ostream& err);
 
 }  // namespace kv::cli

@@ -95,6 +95,20 @@ int main(int argc, char** argv) {
         ->type_name("DIR");
     exportCmd->add_option("FILE", exportArgs.file, "File to write (replaced whole); - or none: standard output");
 
+    // links: the links in a text or a collection, checked before they are downloaded.
+    LinksArgs linksArgs;
+    bool linksAll = false, linksNoAll = false, linksLinks = false, linksJson = false;
+    auto* linksCmd = app.add_subcommand("links", "Check ed2k and magnet links (a text, a web page or an eMule "
+                                                 "collection) before they are downloaded");
+    linksCmd->add_option("FILE", linksArgs.file, "File holding the links; - or none for the standard input");
+    linksCmd->add_option("--fakes", linksArgs.fakesFile, "Fake list to use instead of FAKES.DAT")->type_name("FILE");
+    auto* linksAllOpt = linksCmd->add_flag("--all", linksAll, "List every link, fakes, suspects and OK ones (the default)");
+    auto* linksNoAllOpt = linksCmd->add_flag("--no-all", linksNoAll, "List the fakes and suspects only");
+    linksAllOpt->excludes(linksNoAllOpt);
+    auto* linksLinksOpt = linksCmd->add_flag("--links", linksLinks, "Print the ed2k link of every listed link");
+    auto* linksJsonOpt = linksCmd->add_flag("--json", linksJson, "Print every link as a JSON array, malformed ones too");
+    linksLinksOpt->excludes(linksJsonOpt);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -120,6 +134,12 @@ int main(int argc, char** argv) {
         if (json) check.format = CheckFormat::Json;
         check.inspect = !noInspect;
         return RunCheck(home, check, std::cout, std::cerr);
+    }
+    if (linksCmd->parsed()) {
+        linksArgs.showAll = !linksNoAll;
+        if (linksLinks) linksArgs.format = LinksFormat::Links;
+        if (linksJson) linksArgs.format = LinksFormat::Json;
+        return RunLinks(home, linksArgs, std::cin, std::cout, std::cerr);
     }
     if (updateCmd->parsed()) return RunUpdate(home, std::cerr);
     if (importCmd->parsed()) return RunImport(home, importFile, std::cerr);

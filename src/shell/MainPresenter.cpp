@@ -535,4 +535,58 @@ void MainPresenter::ExportOwnList() {
                                          choice.path), "0");
 }
 
+// ---- Links checked before downloading ------------------------------------------
+
+bool MainPresenter::LoadListsForLinks(const std::string& fakeList, std::string& failure) {
+    if (!fakeList.empty()) {
+        if (FileLength(fakeList) <= 0) {
+            failure = msg::LinksListUnreadable(fakeList);
+            return false;
+        }
+        LoadFakeList(fakeList);
+        return true;
+    }
+    if (session_.fakes.list(kMainListSlot) == nullptr && FileLength(session_.FakeListPath()) > 0)
+        LoadFakeList(session_.FakeListPath());
+    return true;
+}
+
+Outcome<LinkReport> MainPresenter::CheckLinks(std::string_view textOrCollection, const std::string& fakeList) {
+    Outcome<LinkReport> out;
+    if (!LoadListsForLinks(fakeList, out.failure)) return out;
+    LinkReport report = kv::CheckLinks(textOrCollection, session_.fakes);
+    if (report.Refused()) {
+        out.failure = report.refused;
+        return out;
+    }
+    out.value = std::move(report);
+    return out;
+}
+
+Outcome<LinkReport> MainPresenter::CheckLinksFile(const std::string& path, const std::string& fakeList) {
+    Outcome<LinkReport> out;
+    const int64_t length = FileLength(path);
+    if (length > static_cast<int64_t>(kMaxLinkCheckInput)) {
+        out.failure = msg::LinksFileTooLarge(path, length);
+        return out;
+    }
+    const std::optional<std::string> bytes = length < 0 ? std::nullopt : ReadWholeFile(path, kMaxLinkCheckInput);
+    if (!bytes) {
+        out.failure = msg::LinksFileUnreadable(path);
+        return out;
+    }
+    return CheckLinks(*bytes, fakeList);
+}
+
+std::string MainPresenter::ChooseLinksFile() {
+    FileChooserRequest request;
+    request.title = msg::kOpenLinksTitle;
+    request.filters = {{"eMule collections", "*.emulecollection"},
+                       {"Text files and web pages", "*.txt *.htm *.html"},
+                       {"All files", "*"}};
+    request.initialDir = session_.programDir;
+    const FileChoice choice = view_.ChooseFile(request);
+    return choice.accepted ? choice.path : std::string();
+}
+
 }  // namespace kv

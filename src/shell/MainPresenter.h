@@ -2,8 +2,10 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/Check.h"
+#include "core/LinkCheck.h"
 #include "core/ClientImport.h"
 #include "core/ListSources.h"
 #include "core/Session.h"
@@ -82,6 +84,16 @@ public:
     // What the last list load found beside FAKES.DAT (own list, sources, client signals).
     const ExtraListsLoad& ExtraLists() const { return extraLists_; }
 
+    // ---- Links checked before downloading (File > Check ed2k links..., `links`)
+    // Checks the links in a text or a collection's bytes. FAKES.DAT is loaded
+    // first when it is not loaded yet, or fakeList instead of it; without a
+    // list only the rules apply (the report's listRecords is 0).
+    Outcome<LinkReport> CheckLinks(std::string_view textOrCollection, const std::string& fakeList = "");
+    // The same on a file (text, or a collection in either form).
+    Outcome<LinkReport> CheckLinksFile(const std::string& path, const std::string& fakeList = "");
+    // The file dialog for a links file or a collection; "" when cancelled.
+    std::string ChooseLinksFile();
+
 private:
     void SetWorkCommandsEnabled(bool enabled);
     std::optional<TempDir> ResolveTempDir(const std::string& overrideDir, std::string& failure, bool backups);
@@ -94,6 +106,9 @@ private:
     bool UpdateSource(const ListSource& source, bool& listFetched);
     // The finding of the selected check row, or null (with a status saying why).
     const Finding* SelectedFinding();
+
+    // Loads the list the link check consults; false (with failure) when a list given by name cannot be read.
+    bool LoadListsForLinks(const std::string& fakeList, std::string& failure);
 
     Session& session_;
     MainView& view_;

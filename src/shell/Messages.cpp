@@ -3,6 +3,7 @@
 #include "common/StringUtil.h"
 #include "common/Version.h"
 #include "core/Check.h"
+#include "core/LinkCheck.h"
 
 namespace kv::msg {
 
@@ -87,5 +88,25 @@ std::string ListLinesCopied(int64_t lines) {
 std::string OwnListExported(int64_t lines, const std::string& path) {
     return DecimalText(lines) + " list line(s) of MYFAKES.DAT written to " + path;
 }
+
+// ---- Links checked before downloading ----------------------------------------
+
+namespace {
+std::string Counted(int64_t n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
+}  // namespace
+
+std::string LinkCheckFinished(size_t links, int32_t fakes, int32_t suspects, int32_t malformed) {
+    return Counted(static_cast<int64_t>(links), "link", "links") + ": " + Counted(fakes, "fake", "fakes") + ", " +
+           Counted(suspects, "suspect", "suspects") + ", " + std::to_string(malformed) + " malformed";
+}
+
+std::string LinksFileUnreadable(const std::string& path) { return "Could not read " + path + "."; }
+
+std::string LinksFileTooLarge(const std::string& path, int64_t bytes) {
+    return path + " is too large to check for links (" + std::to_string(bytes) + " bytes; at most " +
+           std::to_string(kMaxLinkCheckInput >> 20) + " MiB are read).";
+}
+
+std::string LinksListUnreadable(const std::string& path) { return "Could not read the fake list " + path + "."; }
 
 }  // namespace kv::msg

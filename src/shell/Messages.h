@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -86,5 +87,21 @@ std::string Unmarked(const std::string& name);
 std::string NotInOwnList(const std::string& name);
 std::string ListLinesCopied(int64_t lines);
 std::string OwnListExported(int64_t lines, const std::string& path);
+
+// ---- Links checked before downloading ----------------------------------------
+inline constexpr const char* kCheckLinksTitle = "Check ed2k links";
+inline constexpr const char* kLinkCheckHead = "Line\tFilename\tError-Description";
+inline constexpr const char* kSuspectPrefix = "Suspect: ";
+inline constexpr const char* kMalformedPrefix = "Malformed link: ";
+inline constexpr const char* kNoListForLinks =
+    "No fake list loaded: the links were checked by their names and part hashes only.";
+inline constexpr const char* kOpenLinksTitle = "Open ed2k links or an eMule collection";
+inline constexpr const char* kNoLinksPasted = "Paste ed2k or magnet links (or any text holding them) first.";
+
+// "3 links: 1 fake, 1 suspect, 0 malformed"
+std::string LinkCheckFinished(size_t links, int32_t fakes, int32_t suspects, int32_t malformed);
+std::string LinksFileUnreadable(const std::string& path);
+std::string LinksFileTooLarge(const std::string& path, int64_t bytes);
+std::string LinksListUnreadable(const std::string& path);
 
 }  // namespace kv::msg

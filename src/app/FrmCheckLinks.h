@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+
+#include "core/LinkCheck.h"
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTreeWidget;
+
+namespace kv {
+class MainPresenter;
+}
+
+namespace kv::app {
+
+// File > Check ed2k links...: links pasted or opened from a file, checked
+// before they are downloaded. The presenter checks; the dialog only shows.
+class FrmCheckLinks : public QDialog {
+    Q_OBJECT
+public:
+    enum Column { kLine = 0, kName = 1, kVerdict = 2 };
+
+    explicit FrmCheckLinks(MainPresenter& presenter, QWidget* parent = nullptr);
+
+    QPlainTextEdit* tbLinks() const { return tbLinks_; }
+    QPushButton* cbOpenFile() const { return cbOpenFile_; }
+    QPushButton* cbCheck() const { return cbCheck_; }
+    QPushButton* cbClose() const { return cbClose_; }
+    QTreeWidget* lvResults() const { return lvResults_; }
+    QLabel* stStatus() const { return stStatus_; }
+
+    // The rows as "line<TAB>name<TAB>verdict", for tests and screenshots.
+    QStringList RowTexts() const;
+
+public slots:
+    void cbCheck_Click();
+    void cbOpenFile_Click();
+
+private:
+    void ShowReport(const LinkReport& report, const QString& source);
+    void ShowFailure(const std::string& failure);
+
+    MainPresenter& presenter_;
+    QPlainTextEdit* tbLinks_ = nullptr;
+    QPushButton* cbOpenFile_ = nullptr;
+    QPushButton* cbCheck_ = nullptr;
+    QPushButton* cbClose_ = nullptr;
+    QTreeWidget* lvResults_ = nullptr;
+    QLabel* stStatus_ = nullptr;
+};
+
+}  // namespace kv::app

@@ -1,0 +1,90 @@
+#include "FrmCheckLinks.h"
+#include "GuiFixture.h"
+#include "core/links/Collection.h"
+
+using kv::app::FrmCheckLinks;
+
+namespace {
+
+const std::string kFake = "0123456789abcdef0123456789abcdef";
+const std::string kOk = "00112233445566778899aabbccddeeff";
+
+QString Q(const std::string& s) { return QString::fromUtf8(s); }
+
+}  // namespace
+
+TEST(CheckLinksDialog, ChecksPastedTextAndOpenedCollectionsAndMarksFakesAndSuspects) {
+    GuiFixture f;
+    f.home.Write("FAKES.DAT", kFake + ",100,Fake, trailer only\r\n");
+    kv::Collection c;
+    c.name = "Films";
+    kv::Ed2kLink one;
+    one.name = "one.avi", one.size = 100, one.hash = *kv::Ed2kHash::FromHex(kFake);
+    c.files = {one};
+    const std::string collection = f.home.Write("films.emulecollection", kv::WriteBinaryCollection(c));
+    auto& w = f.Open();
+    std::vector<kv::FileChooserRequest> asked;
+    kv::FileChoice choice;
+    w.Hooks().chooseFile = [&](QWidget*, const kv::FileChooserRequest& r) { asked.push_back(r); return choice; };
+
+    f.With<FrmCheckLinks>([&] { QTest::keyClick(&w, Qt::Key_L, Qt::ControlModifier); }, [&](FrmCheckLinks& d) {
+        QTest::mouseClick(d.cbCheck(), Qt::LeftButton);  // nothing pasted yet
+        EXPECT_EQ(d.stStatus()->text(), "Paste ed2k or magnet links (or any text holding them) first.");
+
+        d.tbLinks()->setPlainText(Q("Look:\ned2k://|file|Trailer%7C1 & <2> \"x\".avi|100|" + kFake + "|/\n"
+                                    "ed2k://|file|movie.avi.exe|7|" + kOk + "|/\n"
+                                    "ed2k://|file|\xC3\x9C" "ber.avi|7|" + kOk + "|/ ed2k://|file|bad|1|x|/"));
+        QTest::mouseClick(d.cbCheck(), Qt::LeftButton);
+        EXPECT_EQ(d.RowTexts(), QStringList({Q("2\tTrailer|1 & <2> \"x\".avi\tFake, trailer only"),
+                                             "3\tmovie.avi.exe\tSuspect: a program posing as AVI video: the name ends in .avi.exe",
+                                             Q("4\t\xC3\x9C" "ber.avi\t*** OK "),
+                                             "4\ted2k://|file|bad|1|x|/\tMalformed link: The file hash must be 32 hex digits."}));
+        EXPECT_EQ(d.stStatus()->text(), "4 links: 1 fake, 1 suspect, 1 malformed");
+        // Fakes and suspects stand out from OK rows, and from each other.
+        const auto back = [&](int row) { return d.lvResults()->topLevelItem(row)->background(1).color(); };
+        EXPECT_NE(back(0), back(2));
+        EXPECT_NE(back(1), back(2));
+        EXPECT_NE(back(0), back(1));
+        EXPECT_TRUE(d.lvResults()->topLevelItem(0)->font(1).bold());
+
+        QTest::mouseClick(d.cbOpenFile(), Qt::LeftButton);  // cancelled: the rows stay
+        EXPECT_EQ(d.RowTexts().size(), 4);
+        choice = {true, collection, 0};
+        QTest::mouseClick(d.cbOpenFile(), Qt::LeftButton);
+        EXPECT_EQ(d.RowTexts(), QStringList{"1\tone.avi\tFake, trailer only"});
+        EXPECT_EQ(d.stStatus()->text(), "films.emulecollection: 1 link: 1 fake, 0 suspects, 0 malformed");
+        choice = {true, f.home.File("gone.txt"), 0};
+        QTest::mouseClick(d.cbOpenFile(), Qt::LeftButton);
+        EXPECT_EQ(d.RowTexts(), QStringList{});
+        EXPECT_EQ(d.stStatus()->text(), Q("Could not read " + f.home.File("gone.txt") + "."));
+
+        QTest::mouseClick(d.cbClose(), Qt::LeftButton);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(f.dialogs, QStringList{"frmCheckLinks"});
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(asked[0].filters.at(0).second, "*.emulecollection");
+    EXPECT_TRUE(f.boxes.isEmpty());
+}
+
+TEST(CheckLinksDialog, WithoutAFakeListTheMenuItemStillChecksByTheRules) {
+    GuiFixture f;
+    auto& w = f.Open();
+    f.With<FrmCheckLinks>([&] { w.Action("FileCheckLinks")->trigger(); }, [&](FrmCheckLinks& d) {
+        d.tbLinks()->setPlainText(Q("ed2k://|file|a.jpg       .exe|7|" + kOk + "|/"));
+        ASSERT_TRUE(Activate(&d));
+        // Enter on the button beside the text box (where Tab leads) checks the links; it does not open a file.
+        QTest::keyClick(d.cbOpenFile(), Qt::Key_Return);
+        ASSERT_EQ(d.RowTexts().size(), 1);
+        EXPECT_TRUE(d.RowTexts()[0].contains("\tSuspect: ")) << d.RowTexts()[0].toStdString();
+        EXPECT_EQ(d.stStatus()->text(), "1 link: 0 fakes, 1 suspect, 0 malformed\n"
+                                        "No fake list loaded: the links were checked by their names and part hashes only.");
+    });
+}
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
