@@ -50,7 +50,12 @@ DirectoryWatch::DirectoryWatch(const std::string& directory) {
 
 DirectoryWatch::~DirectoryWatch() {
     if (inotify_ >= 0) ::close(inotify_);
-    if (signals_ >= 0) ::close(signals_);
+    if (signals_ >= 0) {
+        // A stop signal that came since is taken as well: the watch is over either way.
+        signalfd_siginfo info;
+        while (::read(signals_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {}
+        ::close(signals_);
+    }
     const sigset_t stop = StopSignals();
     sigprocmask(SIG_UNBLOCK, &stop, nullptr);
 }
@@ -65,6 +70,9 @@ ChangeSource::Event DirectoryWatch::Wait(int timeoutMs) {
         if (n < 0) return Event::Stopped;
         if (n == 0) return Event::Quiet;
         if (fds[0].revents & POLLIN) {
+            // Taken, or unblocking it in the destructor would end the process after all.
+            signalfd_siginfo info;
+            while (::read(signals_, &info, sizeof info) == static_cast<ssize_t>(sizeof info)) {}
             stopped_ = true;
             return Event::Stopped;
         }
