@@ -57,6 +57,7 @@ FrmFirstStart::FrmFirstStart(Session& session, MainPresenter& presenter, std::ve
                                                : QStringLiteral("temp directory %1").arg(Path(d.tempDir));
         auto* item = new QListWidgetItem(
             QStringLiteral("%1: %2 (%3)").arg(QString::fromLatin1(ClientName(d.client)), Path(d.path), temp), lstClients_);
+        item->setToolTip(item->text());  // long Wine paths do not fit the row
         // A file that names no temp directory has nothing to import.
         if (d.tempDir.empty()) item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
         else if (chosen < 0) chosen = static_cast<int>(i);

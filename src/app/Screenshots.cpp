@@ -47,6 +47,8 @@ bool TakeScreenshots(FrmStart& window, const QString& directory) {
     window.ExtrasOptions_Click();
     name = QStringLiteral("about.png");
     window.HelpAbout_Click();
+    name = QStringLiteral("first-start.png");
+    window.RunFirstStart();
     window.Hooks().runDialog = previous;
     return ok;
 }
