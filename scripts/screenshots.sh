@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the pictures of the program for docs/: the main window after
-# "Check &Files" on the demo downloads, the options dialog and the about box.
+# "Check &Files" on the demo downloads, the options dialog, the about box and
+# the first-start dialog (on a demo home with an aMule and a Wine eMule).
 # Runs the real program under a virtual X server (Xvfb :99, 1280x800x24).
 #
 #   scripts/screenshots.sh [OUTPUT_DIR]     (default: docs/)
@@ -36,6 +37,13 @@ home=$work/home
 cp -R examples/demo-temp "$work/temp"
 scripts/make-demo-home.sh "$home" "$work/temp" "http://127.0.0.1:9/fakecheck/update"
 
+# The first-start dialog offers what it finds under $HOME.
+user=$work/user
+mkdir -p "$user/.aMule" "$user/.wine/drive_c/Program Files/eMule/config"
+printf '[eMule]\nTempDir=/home/anna/.aMule/Temp\n' >"$user/.aMule/amule.conf"
+printf '[eMule]\r\nTempDir=C:\\Program Files\\eMule\\Temp\r\n' \
+    >"$user/.wine/drive_c/Program Files/eMule/config/preferences.ini"
+
 Xvfb :99 -screen 0 1280x800x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 50); do
@@ -45,9 +53,9 @@ done
 [ -e /tmp/.X11-unix/X99 ] || { echo "screenshots.sh: Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
 
 shots=$work/shots
-DISPLAY=:99 QT_QPA_PLATFORM=xcb KESTRIVANE_HOME=$home KESTRIVANE_SCREENSHOTS=$shots \
+HOME=$user DISPLAY=:99 QT_QPA_PLATFORM=xcb KESTRIVANE_HOME=$home KESTRIVANE_SCREENSHOTS=$shots \
     "$build/src/app/kestrivane"
-for name in main-window options about mark-fake; do
+for name in main-window options about mark-fake first-start; do
     cp "$shots/$name.png" "$out/$name.png"
     echo "Wrote $out/$name.png"
 done

@@ -13,13 +13,16 @@ _kestrivane_cli() {
             _filedir
             return
             ;;
+        --url | --exec)
+            return
+            ;;
     esac
 
     local cmd="" i
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
             --home) ((i++)) ;;
-            check | update | import | search)
+            check | update | import | search | watch)
                 cmd=${words[i]}
                 break
                 ;;
@@ -29,13 +32,13 @@ _kestrivane_cli() {
     local opts
     case $cmd in
         "")
-            opts="--help --version --home check update import search"
+            opts="--help --version --home -q --quiet check update import search watch"
             ;;
         check)
-            opts="--help --home --temp-dir --fakes --all --no-all --links --html --json --update"
+            opts="--help --home --temp-dir --fakes --all --no-all --links --html --json --update --no-header"
             ;;
         update)
-            opts="--help --home"
+            opts="--help --home --url"
             ;;
         import)
             if [[ $cur != -* ]]; then
@@ -43,7 +46,10 @@ _kestrivane_cli() {
                 _filedir '@(met|ini|conf)'
                 return
             fi
-            opts="--help --home"
+            opts="--help --home --detect"
+            ;;
+        watch)
+            opts="--help --home --temp-dir --fakes --json --exec"
             ;;
         search)
             opts="--help --home --temp-dir --json"

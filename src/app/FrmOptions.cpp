@@ -1,6 +1,9 @@
 #include "FrmOptions.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -9,11 +12,15 @@
 #include "KvLineEdit.h"
 #include "Twips.h"
 #include "common/DisplayText.h"
+#include "shell/Messages.h"
 #include "shell/Options.h"
 
 namespace kv::app {
 
 namespace {
+
+// The temp directory's row below the update address pushes the rest down.
+constexpr int kTempDirRowTwips = 810;
 
 QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
 std::string Bytes(const QString& text) { return text.toUtf8().toStdString(); }
@@ -41,16 +48,17 @@ KvLineEdit* TextBox(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent)
+FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, DirectoryChooser chooseDirectory)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       session_(session),
-      mainView_(mainView) {
+      mainView_(mainView),
+      chooseDirectory_(std::move(chooseDirectory)) {
     setObjectName(QStringLiteral("frmOptions"));
     setWindowTitle(QStringLiteral("Kestrivane-Options"));
     setModal(true);
     setFont(DesignFont(this));
-    setFixedSize(TwipsSize(5475, 2535, this));
+    setFixedSize(TwipsSize(5475, 2535 + kTempDirRowTwips, this));
 
     QGroupBox* fraCheck = Frame(QStringLiteral("fraCheckNewVersions"), QStringLiteral(" Check@Startup for:"), this);
     PlaceTwips(fraCheck, 90, 90, 2415, 1065);
@@ -75,17 +83,27 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent)
     tbCheckFakesDatURL_ = TextBox(QStringLiteral("tbCheckFakesDatURL"), fraUrl);
     PlaceTwips(tbCheckFakesDatURL_, 180, 270, 4965, 285);
 
+    QGroupBox* fraTemp = Frame(QStringLiteral("fraTempDir"), QString::fromUtf8(msg::kOptionsTempDir), this);
+    PlaceTwips(fraTemp, 90, 2070, 5295, 705);
+    tbTempDir_ = TextBox(QStringLiteral("tbTempDir"), fraTemp);
+    PlaceTwips(tbTempDir_, 180, 270, 3825, 285);
+    cbBrowseTempDir_ = new QPushButton(QString::fromUtf8(msg::kOptionsBrowse), fraTemp);
+    cbBrowseTempDir_->setObjectName(QStringLiteral("cbBrowseTempDir"));
+    cbBrowseTempDir_->setAutoDefault(false);
+    PlaceTwips(cbBrowseTempDir_, 4095, 240, 1095, 345);
+    connect(cbBrowseTempDir_, &QPushButton::clicked, this, &FrmOptions::cbBrowseTempDir_Click);
+
     lblFakesDatVersion_ = Label(QStringLiteral("lblFakesDatVersion"), QString(), this);
-    PlaceTwips(lblFakesDatVersion_, 180, 2160, 2445, 195);
+    PlaceTwips(lblFakesDatVersion_, 180, 2160 + kTempDirRowTwips, 2445, 195);
 
     cbOK_ = new QPushButton(QStringLiteral("&OK"), this);
     cbOK_->setObjectName(QStringLiteral("cbOK"));
     cbOK_->setDefault(true);
-    PlaceTwips(cbOK_, 2970, 2070, 1095, 375);
+    PlaceTwips(cbOK_, 2970, 2070 + kTempDirRowTwips, 1095, 375);
     cbCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
     cbCancel_->setObjectName(QStringLiteral("cbCancel"));
     cbCancel_->setAutoDefault(false);
-    PlaceTwips(cbCancel_, 4320, 2070, 1095, 375);
+    PlaceTwips(cbCancel_, 4320, 2070 + kTempDirRowTwips, 1095, 375);
     connect(cbOK_, &QPushButton::clicked, this, &FrmOptions::cbOK_Click);
     // Esc and the title-bar close reject the dialog as Cancel does.
     connect(cbCancel_, &QPushButton::clicked, this, &FrmOptions::cbCancel_Click);
@@ -94,7 +112,9 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent)
     setTabOrder(cbKestrivane_, tbTabStop1_);
     setTabOrder(tbTabStop1_, tbTabStop2_);
     setTabOrder(tbTabStop2_, tbCheckFakesDatURL_);
-    setTabOrder(tbCheckFakesDatURL_, cbOK_);
+    setTabOrder(tbCheckFakesDatURL_, tbTempDir_);
+    setTabOrder(tbTempDir_, cbBrowseTempDir_);
+    setTabOrder(cbBrowseTempDir_, cbOK_);
     setTabOrder(cbOK_, cbCancel_);
 
     // Form_Load
@@ -106,6 +126,9 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent)
     tbCheckFakesDatURL_->setText(Show(values.fakesDatUrl));
     tbCheckFakesDatURL_->setCursorPosition(0);
     lblFakesDatVersion_->setText(Show(values.fakesDatVersionCaption));
+    tbTempDir_->setText(QFile::decodeName(values.tempDir.c_str()));
+    tbTempDir_->setCursorPosition(0);
+    tempDirLoaded_ = values.tempDirLoaded;
 
     FitLabelFonts(this);
 
@@ -123,10 +146,23 @@ void FrmOptions::cbOK_Click() {
     values.tabStop1 = Bytes(tbTabStop1_->text());
     values.tabStop2 = Bytes(tbTabStop2_->text());
     values.fakesDatUrl = Bytes(tbCheckFakesDatURL_->text());
+    values.tempDir = QFile::encodeName(tbTempDir_->text()).toStdString();
+    values.tempDirLoaded = tempDirLoaded_;
     SaveOptions(session_, mainView_, values);
     accept();
 }
 
 void FrmOptions::cbCancel_Click() { reject(); }
+
+void FrmOptions::cbBrowseTempDir_Click() {
+    const QString title = QString::fromUtf8(msg::kOptionsChooseTempDir);
+    QString start = tbTempDir_->text();
+    if (start.isEmpty() || !QDir(start).exists()) start = QDir::homePath();
+    const QString chosen = chooseDirectory_ ? chooseDirectory_(this, title, start)
+                                            : QFileDialog::getExistingDirectory(
+                                                  this, title, start,
+                                                  QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    if (!chosen.isEmpty()) tbTempDir_->setText(QDir::toNativeSeparators(chosen));
+}
 
 }  // namespace kv::app

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 #include "core/Session.h"
 #include "shell/MainView.h"
 
@@ -19,7 +21,11 @@ class KvLineEdit;
 class FrmOptions : public QDialog {
     Q_OBJECT
 public:
-    FrmOptions(Session& session, MainView& mainView, QWidget* parent = nullptr);
+    // Asks for a directory (title, starting directory); "" when cancelled.
+    using DirectoryChooser = std::function<QString(QWidget* parent, const QString& title, const QString& start)>;
+
+    // chooseDirectory: the Browse button's chooser; empty: a Qt directory dialog.
+    FrmOptions(Session& session, MainView& mainView, QWidget* parent = nullptr, DirectoryChooser chooseDirectory = {});
 
     QCheckBox* cbFakesDat() const { return cbFakesDat_; }
     QCheckBox* cbKestrivane() const { return cbKestrivane_; }
@@ -27,12 +33,15 @@ public:
     KvLineEdit* tbTabStop2() const { return tbTabStop2_; }
     KvLineEdit* tbCheckFakesDatURL() const { return tbCheckFakesDatURL_; }
     QLabel* lblFakesDatVersion() const { return lblFakesDatVersion_; }
+    KvLineEdit* tbTempDir() const { return tbTempDir_; }
+    QPushButton* cbBrowseTempDir() const { return cbBrowseTempDir_; }
     QPushButton* cbOK() const { return cbOK_; }
     QPushButton* cbCancel() const { return cbCancel_; }
 
 public slots:
     void cbOK_Click();
     void cbCancel_Click();
+    void cbBrowseTempDir_Click();
 
 private:
     Session& session_;
@@ -43,6 +52,10 @@ private:
     KvLineEdit* tbTabStop2_ = nullptr;
     KvLineEdit* tbCheckFakesDatURL_ = nullptr;
     QLabel* lblFakesDatVersion_ = nullptr;
+    KvLineEdit* tbTempDir_ = nullptr;
+    QPushButton* cbBrowseTempDir_ = nullptr;
+    DirectoryChooser chooseDirectory_;
+    std::string tempDirLoaded_;
     QPushButton* cbOK_ = nullptr;
     QPushButton* cbCancel_ = nullptr;
 };

@@ -25,6 +25,7 @@
 
 #include "DesignFont.h"
 #include "FrmCheckLinks.h"
+#include "FrmFirstStart.h"
 #include "FrmInfo.h"
 #include "FrmOptions.h"
 #include "KvLineEdit.h"
@@ -36,6 +37,11 @@
 #include "shell/About.h"
 #include "shell/Layout.h"
 #include "shell/Messages.h"
+#include "core/ClientDetect.h"
+#include "core/TempDir.h"
+#include "settings/Paths.h"
+#include <QDir>
+#include <cstdlib>
 
 namespace kv::app {
 
@@ -64,6 +70,8 @@ FileChoice ShowFileDialog(QWidget* parent, const FileChooserRequest& request) {
     dialog.setFileMode(QFileDialog::AnyFile);  // a name may be typed that does not exist
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setLabelText(QFileDialog::Accept, request.save ? QStringLiteral("Save") : QStringLiteral("Open"));
+    // The clients keep their settings in dot-folders (~/.aMule, ~/.wine).
+    dialog.setFilter(dialog.filter() | QDir::Hidden);
     QStringList filters;
     for (const auto& [description, pattern] : request.filters) {
         filters << QStringLiteral("%1 (%2)").arg(Show(description), Show(pattern));
@@ -138,6 +146,17 @@ FrmStart::FrmStart(std::unique_ptr<Session> own, Session* session, DesktopHooks 
 
     const std::string searchText = presenter_.Load();
     tbTitelSearch_->setText(Show(searchText));
+}
+
+bool FrmStart::FirstStartWanted(bool settingsFileExisted) const {
+    return !settingsFileExisted && ConfiguredTempDir(session_.settings).empty();
+}
+
+void FrmStart::RunFirstStart() {
+    const char* winePrefix = std::getenv("WINEPREFIX");
+    FrmFirstStart dialog(session_, presenter_, DetectClientFiles(UserHomeDirectory(), {winePrefix ? winePrefix : ""}),
+                         this);
+    if (hooks_.runDialog) hooks_.runDialog(dialog);
 }
 
 FrmStart::~FrmStart() {
@@ -497,7 +516,7 @@ void FrmStart::RechteMaustasteCopyListLine_Click() { presenter_.CopySelectedAsLi
 void FrmStart::FileExportOwnList_Click() { presenter_.ExportOwnList(); }
 
 void FrmStart::ExtrasOptions_Click() {
-    FrmOptions dialog(session_, *this, this);
+    FrmOptions dialog(session_, *this, this, hooks_.chooseDirectory);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
 }
 

@@ -39,6 +39,8 @@ struct DesktopHooks {
     std::function<void(QMenu& menu, const QPoint& globalPos)> popupMenu;
     // Ends the program once the window has closed.
     std::function<void()> quit;
+    // Asks for a directory (the options' temp directory); "" when cancelled.
+    std::function<QString(QWidget* parent, const QString& title, const QString& start)> chooseDirectory;
 };
 
 // The defaults: Qt message boxes, a Qt (non-native) file dialog, QDesktopServices.
@@ -73,6 +75,12 @@ public:
     QMenu* MenuRechteMaustaste() const { return menuRechteMaustaste_; }
     // The button that Enter presses.
     QPushButton* DefaultButton() const { return defaultButton_; }
+    // Whether start-up should offer the first-start dialog: no settings file
+    // existed before this start and no temp directory is set.
+    bool FirstStartWanted(bool settingsFileExisted) const;
+    // The first-start dialog on the client files found under the user's home;
+    // OK imports the chosen one and stores the update address.
+    void RunFirstStart();
     // A menu item or pop-up item by its name (FileExit, RechteMaustasteCopyLink, ...).
     QAction* Action(const QString& name) const;
 

@@ -50,6 +50,8 @@ bool TakeScreenshots(FrmStart& window, const QString& directory) {
     // The prompt of "Mark as fake..." on the selected row; cancelled, so nothing is stored.
     name = QStringLiteral("mark-fake.png");
     window.RechteMaustasteMarkFake_Click();
+    name = QStringLiteral("first-start.png");
+    window.RunFirstStart();
     window.Hooks().runDialog = previous;
     return ok;
 }

@@ -8,6 +8,7 @@
 #include "FrmStart.h"
 #include "Screenshots.h"
 #include "common/Version.h"
+#include "common/FileUtil.h"
 #include "settings/Paths.h"
 #include "shell/Startup.h"
 
@@ -30,12 +31,19 @@ int main(int argc, char** argv) {
     const int wait = kv::SplashWaitMilliseconds(clock.elapsed() / 1000.0);
     if (wait > 0) QThread::msleep(static_cast<unsigned long>(wait));
 
-    kv::Session session = kv::Session::At(kv::ProgramDirectory());
+    // Settings in ~/.config/kestrivane and data in ~/.local/share/kestrivane
+    // when installed; one directory when portable or KESTRIVANE_HOME is set.
+    kv::HomeDirs dirs = kv::CurrentHomeDirs();
+    if (dirs.config.empty() || dirs.data.empty()) dirs = {kv::ProgramDirectory(), kv::ProgramDirectory()};
+    kv::Session session = kv::Session::At(dirs);
+    session.CreateDirectories();  // a failure shows as the settings' and list's own messages
+    const bool settingsExisted = kv::FileExists(session.settings.Path());
     kv::app::FrmStart window(session);
     window.show();
     splash->close();
     delete splash;
     QApplication::restoreOverrideCursor();
+    if (!std::getenv("KESTRIVANE_SCREENSHOTS") && window.FirstStartWanted(settingsExisted)) window.RunFirstStart();
 
     const char* shots = std::getenv("KESTRIVANE_SCREENSHOTS");
     if (shots && *shots) {

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "online/HttpDownload.h"
 #include "shell/MainView.h"
 
 namespace kv::cli {
@@ -15,6 +17,34 @@ namespace kv::cli {
 // With live output every status text and box is written as it arrives (the
 // update flow); otherwise they are kept, so that the caller can print only the
 // summary, or one line when the operation ends in an error.
+// A transfer on a terminal: one line, rewritten in place ('\r'), with the
+// bytes so far, the percentage when the length was announced, and the rate.
+// Disabled, it shows nothing: a pipe or a cron mail gets no progress at all.
+class TerminalProgress : public TransferProgress {
+public:
+    using Clock = std::function<double()>;  // seconds, monotonic
+    TerminalProgress(std::ostream& err, bool enabled, Clock clock = {});
+
+    void Expected(int64_t bytes) override;
+    void Read(size_t bytes) override;
+    void Waiting() override;
+    // Ends a line still being rewritten, so that the next text starts on its own.
+    void Finish();
+
+    // The line for so many bytes of expected (-1: unknown) after seconds.
+    static std::string Line(int64_t bytes, int64_t expected, double seconds);
+
+private:
+    void Draw(bool force);
+
+    std::ostream& err_;
+    bool enabled_;
+    Clock clock_;
+    double start_ = -1, lastDrawn_ = -1;
+    int64_t bytes_ = 0, expected_ = -1;
+    bool lineOpen_ = false;
+};
+
 class CliView : public MainView {
 public:
     struct Message {
@@ -23,7 +53,8 @@ public:
         std::string title;  // boxes only
     };
 
-    CliView(std::ostream& err, bool live) : err_(err), live_(live) {}
+    // progress: show transfers on one updating line (a terminal, not quiet).
+    CliView(std::ostream& err, bool live, bool progress = false) : err_(err), live_(live), progress_(err, progress) {}
 
     void SetStatus(const std::string& text, const std::string& colour) override;
     void SetCaption(const std::string&) override {}
@@ -47,6 +78,8 @@ public:
     bool OpenAddress(const std::string&) override { return false; }
     void KeepPainted() override {}
     void SetBusyCursor(bool) override {}
+    // Transfers never show as status texts here.
+    TransferProgress* TransferDisplay() override { return &progress_; }
 
     const std::vector<std::string>& Rows() const { return rows_; }
     const std::vector<Message>& Messages() const { return messages_; }
@@ -62,6 +95,7 @@ public:
 private:
     std::ostream& err_;
     bool live_;
+    TerminalProgress progress_;
     std::vector<std::string> rows_;
     std::vector<Message> messages_;
 };

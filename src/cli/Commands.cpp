@@ -1,5 +1,6 @@
 #include "cli/Commands.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <iterator>
 #include <nlohmann/json.hpp>
@@ -15,9 +16,12 @@
 #include "core/TempDir.h"
 #include "core/Session.h"
 #include "settings/Paths.h"
+#include "cli/DirectoryWatch.h"
+#include "core/ClientDetect.h"
 #include "shell/LinkRows.h"
 #include "shell/MainPresenter.h"
 #include "shell/Messages.h"
+#include "shell/Watch.h"
 
 namespace kv::cli {
 
@@ -31,9 +35,42 @@ int Fail(std::ostream& err, const std::string& failure, const std::string& fallb
     return kExitError;
 }
 
+// The presenter's failure texts name the window's buttons and menus; a
+// terminal user needs the commands and options instead.
+std::string CliFailure(FailureKind kind, const std::string& failure, const Session& session,
+                       const std::string& fakesFile) {
+    switch (kind) {
+        case FailureKind::NoFakeList:
+            return "No fake list: " + (fakesFile.empty() ? session.FakeListPath() : fakesFile) +
+                   " does not exist. Run 'kestrivane-cli update' or pass --fakes FILE.";
+        case FailureKind::NoTempDirSetting:
+            return "No temp directory is set: run 'kestrivane-cli import FILE' or 'kestrivane-cli import --detect', "
+                   "or pass --temp-dir DIR.";
+        case FailureKind::NotStored: return "Could not write " + session.settings.Path() + ".";
+        default: return failure;
+    }
+}
+
 void PrintStatus(const CliView& view, std::ostream& err) {
-    const std::string status = view.LastStatus();
+    std::string status = view.LastStatus();
+    // The window's advice names its button; the check's warning has said what to run instead.
+    const std::string windowAdvice = std::string(" - ") + msg::kNoFakeList;
+    if (status.size() > windowAdvice.size() && status.ends_with(windowAdvice))
+        status.resize(status.size() - windowAdvice.size());
     if (!status.empty()) err << VisibleControls(ToDisplayUtf8(status)) << '\n';
+}
+
+nlohmann::ordered_json FindingJson(const Finding& f) {
+    const Download& d = f.download;
+    return {{"part", ToDisplayUtf8(f.part)},
+            {"name", ToDisplayUtf8(d.name)},
+            {"size", static_cast<int64_t>(d.size)},
+            {"hash", d.hash ? d.hash->ToHex() : std::string()},
+            {"fake", f.fake},
+            {"description", ToDisplayUtf8(f.description)},
+            {"link", ToDisplayUtf8(LinkFor(d))},
+            {"suspect", f.suspect() ? nlohmann::ordered_json(ToDisplayUtf8(f.suspicion->reason))
+                                    : nlohmann::ordered_json(nullptr)}};
 }
 
 void PrintCheckResult(const CliView& view, const CheckReport& report, CheckFormat format, std::ostream& out) {
@@ -49,18 +86,7 @@ void PrintCheckResult(const CliView& view, const CheckReport& report, CheckForma
             break;
         case CheckFormat::Json: {
             nlohmann::ordered_json list = nlohmann::ordered_json::array();
-            for (const auto& f : report.listed) {
-                const Download& d = f.download;
-                list.push_back({{"part", ToDisplayUtf8(f.part)},
-                                {"name", ToDisplayUtf8(d.name)},
-                                {"size", static_cast<int64_t>(d.size)},
-                                {"hash", d.hash ? d.hash->ToHex() : std::string()},
-                                {"fake", f.fake},
-                                {"description", ToDisplayUtf8(f.description)},
-                                {"link", ToDisplayUtf8(LinkFor(d))},
-                                {"suspect", f.suspect() ? nlohmann::ordered_json(ToDisplayUtf8(f.suspicion->reason))
-                                                        : nlohmann::ordered_json(nullptr)}});
-            }
+            for (const auto& f : report.listed) list.push_back(FindingJson(f));
             out << list.dump(2) << '\n';
             break;
         }
@@ -68,94 +94,158 @@ void PrintCheckResult(const CliView& view, const CheckReport& report, CheckForma
     out << std::flush;
 }
 
-bool Update(Session& session, std::ostream& err) {
-    CliView view(err, /*live=*/true);
-    return MainPresenter(session, view).UpdateFakeList();
+// The update as a terminal follows it. Quiet, nothing shows unless it fails;
+// a failed transfer adds the network library's own words.
+bool Update(Session& session, const Output& o) {
+    CliView view(o.err, /*live=*/!o.quiet, /*progress=*/o.terminal && !o.quiet);
+    MainPresenter presenter(session, view);
+    const bool ok = presenter.UpdateFakeList();
+    if (ok) return true;
+    if (o.quiet) {
+        view.PrintBoxes();
+        PrintStatus(view, o.err);
+    }
+    if (const auto& failed = presenter.LastFailedTransfer(); failed && !failed->networkError.empty())
+        o.err << "Network error: " << ToDisplayUtf8(failed->networkError) << '\n';
+    return false;
 }
 
 }  // namespace
 
-int RunCheck(const std::string& home, const CheckArgs& args, std::ostream& out, std::ostream& err) {
-    Session session = Session::At(home);
+int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
+    Session session = Session::At(dirs);
     bool updateFailed = false;
     if (args.update) {
-        updateFailed = !Update(session, err);
+        updateFailed = !Update(session, o);
         // The local list still serves; the failure shows in the exit status.
-        if (updateFailed) err << "Update failed; checking with the local fake list.\n";
+        if (updateFailed) o.err << "Update failed; checking with the local fake list.\n";
     }
 
-    CliView view(err, /*live=*/false);
+    CliView view(o.err, /*live=*/false);
     CheckOverrides overrides;
     overrides.tempDir = args.tempDir;
     overrides.fakeList = args.fakesFile;
     overrides.listAll = args.showAll;
     overrides.inspect = args.inspect;
     const Outcome<CheckReport> outcome = MainPresenter(session, view).CheckDownloads(overrides);
-    if (!outcome) return Fail(err, outcome.failure, "The check could not run.");
+    if (!outcome)
+        return Fail(o.err, CliFailure(outcome.kind, outcome.failure, session, args.fakesFile), "The check could not run.");
 
-    view.PrintBoxes();
-    WarnAboutLoadedLists(session, args.fakesFile.empty() ? session.FakeListPath() : args.fakesFile, err);
-    PrintCheckResult(view, *outcome.value, args.format, out);
-    PrintStatus(view, err);
-    if (updateFailed) return kExitError;
-    return outcome.value->found + outcome.value->suspects > 0 ? kExitFound : kExitOk;
+    if (!o.quiet) view.PrintBoxes();
+    // Warnings survive -q: a check that no list can help is worth a line in a cron mail.
+    const std::string listPath = args.fakesFile.empty() ? session.FakeListPath() : args.fakesFile;
+    if (FileExists(listPath))
+        WarnAboutLoadedLists(session, listPath, o.err);
+    else
+        o.err << "Warning: no fake list: " << ToDisplayUtf8(listPath)
+              << " does not exist, so only names, part hashes and the bytes already downloaded were checked. Run "
+                 "'kestrivane-cli update' or pass --fakes FILE.\n";
+    if (args.noHeader && args.format == CheckFormat::Rows) {
+        // The head row and the blank row under it.
+        for (size_t i = 2; i < view.Rows().size(); ++i) o.out << ToDisplayUtf8(view.Rows()[i]) << '\n';
+        o.out << std::flush;
+    } else {
+        PrintCheckResult(view, *outcome.value, args.format, o.out);
+    }
+    if (!o.quiet) PrintStatus(view, o.err);
+    const bool found = outcome.value->found + outcome.value->suspects > 0;
+    if (updateFailed) return found ? kExitUpdateFailedFound : kExitError;
+    return found ? kExitFound : kExitOk;
 }
 
-int RunUpdate(const std::string& home, std::ostream& err) {
-    Session session = Session::At(home);
-    return Update(session, err) ? kExitOk : kExitError;
+int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o) {
+    Session session = Session::At(dirs);
+    if (!args.url.empty() && !session.settings.Write(Key::FakesDatDownloadURL, args.url)) {
+        o.err << "Could not store the update address in " << ToDisplayUtf8(session.settings.Path()) << ".\n";
+        return kExitError;
+    }
+    return Update(session, o) ? kExitOk : kExitError;
 }
 
-int RunImport(const std::string& home, const std::string& file, std::ostream& err) {
+namespace {
+
+int Import(Session& session, const std::string& path, const DetectedClient* detected, const Output& o) {
+    CliView view(o.err, /*live=*/false);
+    MainPresenter presenter(session, view);
+    const Outcome<ImportResult> outcome =
+        detected ? presenter.ImportDetectedClient(*detected) : presenter.ImportClientFile(path);
+    if (!outcome) {
+        // Without a failure text the client's file was fine and the settings
+        // could not be written (a missing or read-only program directory).
+        if (!outcome.failure.empty()) return Fail(o.err, outcome.failure, "The import stored no temp directory.");
+        o.err << "Could not write " << ToDisplayUtf8(session.settings.Path()) << ".\n";
+        return kExitError;
+    }
+    if (!o.quiet) {
+        view.PrintBoxes();
+        PrintStatus(view, o.err);
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunImport(const HomeDirs& dirs, const std::string& file, const Output& o) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path absolute = fs::absolute(fs::path(file), ec).lexically_normal();
     const std::string path = ec ? file : absolute.string();
     if (ClientFileOf(path) == ClientFile::None) {
-        err << "Cannot import " << ToDisplayUtf8(path)
-            << ": the file must be named pref.met (eDonkey), preferences.ini (eMule) or amule.conf (aMule).\n";
+        o.err << "Cannot import " << ToDisplayUtf8(path)
+              << ": the file must be named pref.met (eDonkey), preferences.ini (eMule) or amule.conf (aMule).\n";
         return kExitError;
     }
     // A mistyped path is reported before anything is written to the settings.
     if (!FileExists(path)) {
-        err << "Cannot import " << ToDisplayUtf8(path) << ": no such file.\n";
+        o.err << "Cannot import " << ToDisplayUtf8(path) << ": no such file.\n";
         return kExitError;
     }
-
-    Session session = Session::At(home);
-    CliView view(err, /*live=*/false);
-    const Outcome<ImportResult> outcome = MainPresenter(session, view).ImportClientFile(path);
-    if (!outcome) {
-        // Without a failure text the client's file was fine and the settings
-        // could not be written (a missing or read-only program directory).
-        if (!outcome.failure.empty()) return Fail(err, outcome.failure, "The import stored no temp directory.");
-        err << "Could not write " << ToDisplayUtf8(session.settings.Path()) << ".\n";
-        return kExitError;
-    }
-    view.PrintBoxes();
-    PrintStatus(view, err);
-    return kExitOk;
+    Session session = Session::At(dirs);
+    return Import(session, path, nullptr, o);
 }
 
-int RunSearch(const std::string& home, const SearchArgs& args, std::ostream& out, std::ostream& err) {
-    Session session = Session::At(home);
-    CliView view(err, /*live=*/false);
-    const Outcome<std::vector<SearchHit>> outcome = MainPresenter(session, view).SearchTempFiles(args.text, args.tempDir);
-    if (!outcome) return Fail(err, outcome.failure, "The search could not run.");
+int RunImportDetected(const HomeDirs& dirs, const std::string& home, const Output& o) {
+    const char* winePrefix = std::getenv("WINEPREFIX");
+    const std::vector<DetectedClient> found = DetectClientFiles(home, {winePrefix ? winePrefix : ""});
+    const DetectedClient* chosen = nullptr;
+    for (const DetectedClient& d : found) {
+        if (!o.quiet)
+            o.err << "Found " << ClientName(d.client) << ": " << ToDisplayUtf8(d.path)
+                  << (d.tempDir.empty() ? " (names no temp directory)" : " (temp directory " + ToDisplayUtf8(d.tempDir) + ")")
+                  << '\n';
+        if (!chosen && !d.tempDir.empty()) chosen = &d;
+    }
+    if (!chosen) {
+        o.err << (found.empty() ? "No client preference file found"
+                                : "No client preference file found that names a temp directory")
+              << " (looked for ~/.aMule/amule.conf, and eMule's preferences.ini and eDonkey's pref.met in the Wine "
+                 "prefix ~/.wine). Run 'kestrivane-cli import FILE' or pass --temp-dir DIR to 'check'.\n";
+        return kExitError;
+    }
+    if (!o.quiet) o.err << "Importing " << ToDisplayUtf8(chosen->path) << '\n';
+    Session session = Session::At(dirs);
+    return Import(session, chosen->path, chosen, o);
+}
 
-    view.PrintBoxes();
+int RunSearch(const HomeDirs& dirs, const SearchArgs& args, const Output& o) {
+    Session session = Session::At(dirs);
+    CliView view(o.err, /*live=*/false);
+    const Outcome<std::vector<SearchHit>> outcome = MainPresenter(session, view).SearchTempFiles(args.text, args.tempDir);
+    if (!outcome) return Fail(o.err, CliFailure(outcome.kind, outcome.failure, session, ""), "The search could not run.");
+
+    if (!o.quiet) view.PrintBoxes();
     const auto& hits = *outcome.value;
     if (args.json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const auto& hit : hits)
             list.push_back({{"part", ToDisplayUtf8(hit.part)}, {"name", ToDisplayUtf8(hit.name)}});
-        out << list.dump(2) << '\n';
+        o.out << list.dump(2) << '\n';
     } else {
         for (const auto& hit : hits)
-            out << ToDisplayUtf8(VisibleControls(hit.part)) << '\t' << ToDisplayUtf8(VisibleControls(hit.name)) << '\n';
+            o.out << ToDisplayUtf8(VisibleControls(hit.part)) << '\t' << ToDisplayUtf8(VisibleControls(hit.name)) << '\n';
     }
-    out << std::flush;
-    PrintStatus(view, err);
+    o.out << std::flush;
+    if (!o.quiet) PrintStatus(view, o.err);
     return hits.empty() ? kExitFound : kExitOk;
 }
 
@@ -243,35 +333,39 @@ nlohmann::ordered_json LinkJson(const LinkFinding& f) {
 
 }  // namespace
 
-int RunMark(const std::string& home, const MarkArgs& args, std::ostream& err) {
-    Session session = Session::At(home);
+int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
+    std::ostream& err = o.err;
+    Session session = Session::At(dirs);
     const auto target = ResolveMarkTarget(session, args, err);
     if (!target) return kExitError;
-    const ListEdit edit = MarkFake(JoinPath(home, kOwnListFileName), target->hash, target->size, args.reason);
+    const ListEdit edit = MarkFake(JoinPath(session.programDir, kOwnListFileName), target->hash, target->size, args.reason);
     if (!edit.ok) return Fail(err, edit.failure, "The own list could not be written.");
-    err << ToDisplayUtf8(msg::Marked(target->name)) << '\n';
+    if (!o.quiet) err << ToDisplayUtf8(msg::Marked(target->name)) << '\n';
     return kExitOk;
 }
 
-int RunUnmark(const std::string& home, const MarkArgs& args, std::ostream& err) {
-    Session session = Session::At(home);
+int RunUnmark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
+    std::ostream& err = o.err;
+    Session session = Session::At(dirs);
     const auto target = ResolveMarkTarget(session, args, err);
     if (!target) return kExitError;
-    const ListEdit edit = UnmarkFake(JoinPath(home, kOwnListFileName), target->hash);
+    const ListEdit edit = UnmarkFake(JoinPath(session.programDir, kOwnListFileName), target->hash);
     if (!edit.ok) return Fail(err, edit.failure, "The own list could not be written.");
     if (edit.changed == 0) {
         err << ToDisplayUtf8(msg::NotInOwnList(target->name)) << '\n';
         return kExitFound;
     }
-    err << ToDisplayUtf8(msg::Unmarked(target->name)) << '\n';
+    if (!o.quiet) err << ToDisplayUtf8(msg::Unmarked(target->name)) << '\n';
     return kExitOk;
 }
 
-int RunExport(const std::string& home, const ExportArgs& args, std::ostream& out, std::ostream& err) {
-    Session session = Session::At(home);
+int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
+    std::ostream& out = o.out;
+    std::ostream& err = o.err;
+    Session session = Session::At(dirs);
     std::string lines;
     if (args.own) {
-        lines = OwnListLines(JoinPath(home, kOwnListFileName));
+        lines = OwnListLines(JoinPath(session.programDir, kOwnListFileName));
     } else {
         CliView view(err, /*live=*/false);
         CheckOverrides overrides;
@@ -298,8 +392,10 @@ int RunExport(const std::string& home, const ExportArgs& args, std::ostream& out
     return kExitOk;
 }
 
-int RunLinks(const std::string& home, const LinksArgs& args, std::istream& in, std::ostream& out, std::ostream& err) {
-    Session session = Session::At(home);
+int RunLinks(const HomeDirs& dirs, const LinksArgs& args, std::istream& in, const Output& o) {
+    std::ostream& out = o.out;
+    std::ostream& err = o.err;
+    Session session = Session::At(dirs);
     CliView view(err, /*live=*/false);
     MainPresenter presenter(session, view);
     Outcome<LinkReport> outcome;
@@ -312,8 +408,8 @@ int RunLinks(const std::string& home, const LinksArgs& args, std::istream& in, s
     }
     if (!outcome) return Fail(err, outcome.failure, "The link check could not run.");
     const LinkReport& report = *outcome.value;
-    view.PrintBoxes();
-    if (report.listRecords == 0) err << msg::kNoListForLinks << '\n';
+    if (!o.quiet) view.PrintBoxes();
+    if (report.listRecords == 0 && !o.quiet) err << msg::kNoListForLinks << '\n';
 
     const auto listed = [&](const LinkFinding& f) {
         return f.verdict == LinkVerdict::Fake || f.verdict == LinkVerdict::Suspect ||
@@ -337,8 +433,66 @@ int RunLinks(const std::string& home, const LinksArgs& args, std::istream& in, s
         if (f.line > 0) err << "Line " << f.line << ": ";
         err << FlattenToOneLine(ToDisplayUtf8(f.error)) << '\n';
     }
-    err << LinkCheckSummary(report) << '\n';
+    if (!o.quiet) err << LinkCheckSummary(report) << '\n';
     return report.fakes + report.suspects > 0 ? kExitFound : kExitOk;
+}
+
+int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o) {
+    Session session = Session::At(dirs);
+    std::vector<std::string> command;
+    if (!args.exec.empty()) {
+        bool ok = false;
+        command = SplitCommand(args.exec, &ok);
+        if (!ok || command.empty()) {
+            o.err << "--exec: cannot split '" << args.exec << "' into a program and its arguments (unclosed quote?).\n";
+            return kExitError;
+        }
+    }
+    const std::string dir = args.tempDir.empty() ? ConfiguredTempDir(session.settings) : args.tempDir;
+    if (dir.empty())
+        return Fail(o.err, CliFailure(FailureKind::NoTempDirSetting, "", session, args.fakesFile), "");
+    if (!IsDirectory(dir)) return Fail(o.err, "Temp directory " + dir + " not found!", "");
+
+    DirectoryWatch watch(dir);
+    if (!watch.Failure().empty()) return Fail(o.err, watch.Failure(), "");
+    if (!o.quiet) o.err << "Watching " << ToDisplayUtf8(dir) << " (Ctrl+C ends)\n" << std::flush;
+
+    WatchHandlers handlers;
+    handlers.finding = [&](const Finding& f) {
+        if (args.json) {
+            o.out << FindingJson(f).dump() << '\n';
+        } else {
+            // One line per finding, whatever a name holds.
+            o.out << VisibleControls(ToDisplayUtf8(f.part)) << '\t' << VisibleControls(ToDisplayUtf8(f.download.name))
+                  << '\t' << VisibleControls(ToDisplayUtf8(msg::VerdictOf(f))) << '\n';
+        }
+        o.out << std::flush;
+        if (command.empty()) return;
+        // The finding travels in the environment only: no shell ever parses a download's name.
+        const Download& d = f.download;
+        const int status = RunProgram(command, {{"KV_PART", ToDisplayUtf8(f.part)},
+                                                {"KV_NAME", ToDisplayUtf8(d.name)},
+                                                {"KV_SIZE", std::to_string(d.size)},
+                                                {"KV_HASH", d.hash ? d.hash->ToHex() : std::string()},
+                                                {"KV_KIND", f.fake ? "fake" : "suspect"},
+                                                {"KV_DESCRIPTION", ToDisplayUtf8(msg::VerdictOf(f))},
+                                                {"KV_LINK", ToDisplayUtf8(LinkFor(d))},
+                                                {"KV_TEMP_DIR", ToDisplayUtf8(dir)}});
+        if (status < 0) o.err << "--exec: could not start " << command.front() << ".\n" << std::flush;
+        else if (status != 0 && !o.quiet)
+            o.err << "--exec: " << command.front() << " ended with status " << status << ".\n" << std::flush;
+    };
+    handlers.problem = [&](FailureKind kind, const std::string& failure) {
+        // Watching goes on: the list or the directory may come back.
+        o.err << FlattenToOneLine(ToDisplayUtf8(CliFailure(kind, failure, session, args.fakesFile))) << '\n'
+              << std::flush;
+    };
+    CheckOverrides overrides;
+    overrides.tempDir = dir;
+    overrides.fakeList = args.fakesFile;
+    RunWatch(session, overrides, watch, handlers);
+    if (!watch.Failure().empty()) return Fail(o.err, watch.Failure(), "");
+    return kExitOk;
 }
 
 }  // namespace kv::cli

@@ -7,13 +7,15 @@
 #include <string>
 
 #include "core/Session.h"
+#include "settings/Paths.h"
 
 namespace kv::cli {
 
 // Exit statuses of every command.
 inline constexpr int kExitOk = 0;        // no fake found, search hits, update done
-inline constexpr int kExitFound = 1;     // fakes found; a search without hits
+inline constexpr int kExitFound = 1;     // fakes or suspects found; a search without hits
 inline constexpr int kExitError = 2;     // the operation could not run, usage errors
+inline constexpr int kExitUpdateFailedFound = 3;  // check --update: the update failed, the local list found fakes or suspects
 
 enum class CheckFormat { Rows, Links, Html, Json };
 
@@ -24,6 +26,11 @@ struct CheckArgs {
     CheckFormat format = CheckFormat::Rows;
     bool update = false;           // update the fake list first
     bool inspect = true;           // inspect names and arrived bytes
+    bool noHeader = false;         // rows without the two head rows
+};
+
+struct UpdateArgs {
+    std::string url;  // "" = the stored update address; else stored as the new one
 };
 
 struct SearchArgs {
@@ -46,17 +53,37 @@ struct ExportArgs {
     std::string tempDir;
 };
 
-// Each command works on the program directory home and returns the exit status.
-int RunCheck(const std::string& home, const CheckArgs& args, std::ostream& out, std::ostream& err);
-int RunUpdate(const std::string& home, std::ostream& err);
-int RunImport(const std::string& home, const std::string& file, std::ostream& err);
-int RunSearch(const std::string& home, const SearchArgs& args, std::ostream& out, std::ostream& err);
+struct WatchArgs {
+    std::string tempDir;    // "" = from the settings
+    std::string fakesFile;  // "" = FAKES.DAT in the program directory
+    bool json = false;      // one JSON object per line
+    std::string exec;       // a command run for each finding ("" = none)
+};
+
+// Where a command writes and how much.
+struct Output {
+    std::ostream& out;
+    std::ostream& err;
+    bool quiet = false;     // errors only on err
+    bool terminal = false;  // err is a terminal: transfers show one updating line
+};
+
+// Each command works on the settings and data directories dirs and returns the exit status.
+int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o);
+int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o);
+int RunImport(const HomeDirs& dirs, const std::string& file, const Output& o);
+// Imports the first client preference file found under home that names a temp directory.
+int RunImportDetected(const HomeDirs& dirs, const std::string& home, const Output& o);
+int RunSearch(const HomeDirs& dirs, const SearchArgs& args, const Output& o);
+// Stays running and reports each new fake or suspect download once; ends with
+// kExitOk on SIGINT or SIGTERM.
+int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o);
 // 0 marked; 2 no such download, no hash, or the own list could not be written.
-int RunMark(const std::string& home, const MarkArgs& args, std::ostream& err);
+int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o);
 // 0 removed; 1 the own list does not name it; 2 as mark.
-int RunUnmark(const std::string& home, const MarkArgs& args, std::ostream& err);
+int RunUnmark(const HomeDirs& dirs, const MarkArgs& args, const Output& o);
 // 0 lines written; 1 nothing to export (no file written); 2 the check could not run or the file not be written.
-int RunExport(const std::string& home, const ExportArgs& args, std::ostream& out, std::ostream& err);
+int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o);
 // Warns on err when the lists a check used can find nothing: no record at all,
 // or a main list that is empty or UTF-16.
 void WarnAboutLoadedLists(const Session& session, const std::string& listPath, std::ostream& err);
@@ -73,6 +100,6 @@ struct LinksArgs {
 
 // Exit status 1 when a fake or a suspect link is listed; malformed links are
 // reported (standard error, JSON) without failing the run.
-int RunLinks(const std::string& home, const LinksArgs& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunLinks(const HomeDirs& dirs, const LinksArgs& args, std::istream& in, const Output& o);
 
 }  // namespace kv::cli

@@ -4,9 +4,11 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <unistd.h>
 
 #include "cli/Commands.h"
 #include "common/Version.h"
+#include "core/Session.h"
 #include "settings/Paths.h"
 
 namespace {
@@ -29,13 +31,17 @@ int main(int argc, char** argv) {
 
     std::string home;
     app.add_option("--home", home,
-                   "Program directory holding Kestrivane.ini and FAKES.DAT "
-                   "(default: $KESTRIVANE_HOME, else the program's own directory)")
+                   "Directory holding Kestrivane.ini and FAKES.DAT; must exist "
+                   "(default: $KESTRIVANE_HOME, else ~/.config/kestrivane and ~/.local/share/kestrivane when "
+                   "installed, the program's own directory when portable)")
         ->type_name("DIR");
+    bool quiet = false;
+    app.add_flag("-q,--quiet", quiet, "Print errors only (the check's rows and the search hits still go to stdout)");
     app.footer(
-        "Exit status: 0 no fake or suspect found / search hits / list current or updated;\n"
-        "1 fakes or suspects found / no search hit;\n"
-        "2 the command could not run (no fake list, no temp directory, failed update, usage error).");
+        "Exit status: 0 no fake or suspect found / search hits / list current or updated / watch ended by a\n"
+        "signal; 1 fakes or suspects found / no search hit; 2 the command could not run (no fake list, no temp\n"
+        "directory, failed update, usage error); 3 check --update: the update failed, the local list still found\n"
+        "fakes or suspects.");
 
     CheckArgs check;
     bool all = false, noAll = false, links = false, html = false, json = false;
@@ -58,13 +64,36 @@ int main(int argc, char** argv) {
                        "Do not look at names, part hashes and the bytes already downloaded for suspects");
     auto* updateOpt = checkCmd->add_flag("--update", check.update, "Update the fake list first");
     updateOpt->excludes(fakesOpt);
+    checkCmd->add_flag("--no-header", check.noHeader, "Leave out the two head rows");
 
+    UpdateArgs update;
     auto* updateCmd = app.add_subcommand("update", "Fetch a newer fake list from the update address");
+    updateCmd->add_option("--url", update.url, "Update address to use; stored as the new update address")
+        ->type_name("URL");
 
     std::string importFile;
+    bool detect = false;
     auto* importCmd = app.add_subcommand(
         "import", "Store the client's temp directory, read from its pref.met, preferences.ini or amule.conf");
-    importCmd->add_option("FILE", importFile, "The client's preference file")->required();
+    auto* importFileOpt = importCmd->add_option("FILE", importFile, "The client's preference file");
+    auto* detectOpt = importCmd->add_flag(
+        "--detect", detect,
+        "Look for ~/.aMule/amule.conf and eMule's or eDonkey's files under Wine (~/.wine, $WINEPREFIX); "
+        "import the first that names a temp directory");
+    detectOpt->excludes(importFileOpt);
+    importCmd->require_option(1);
+
+    WatchArgs watchArgs;
+    auto* watchCmd = app.add_subcommand(
+        "watch", "Stay running; re-check when a .part.met appears or changes and report each new fake once");
+    watchCmd->add_option("--temp-dir", watchArgs.tempDir, "The client's temp directory instead of the settings")
+        ->type_name("DIR");
+    watchCmd->add_option("--fakes", watchArgs.fakesFile, "Fake list to use instead of FAKES.DAT")->type_name("FILE");
+    watchCmd->add_flag("--json", watchArgs.json, "One JSON object per line for each finding");
+    watchCmd->add_option("--exec", watchArgs.exec,
+                         "Run CMD for each finding (split like a shell would, never run by one); the finding is in "
+                         "KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR")
+        ->type_name("CMD");
 
     SearchArgs search;
     auto* searchCmd = app.add_subcommand("search", "List the downloads whose .met file holds a text");
@@ -116,16 +145,32 @@ int main(int argc, char** argv) {
         return code == 0 ? 0 : kExitError;
     }
 
+    kv::HomeDirs dirs;
     if (home.empty()) {
-        home = kv::ProgramDirectory();
+        dirs = kv::CurrentHomeDirs();
+        if (dirs.config.empty() || dirs.data.empty()) {
+            std::cerr << "No directory for the settings: HOME is not set. Pass --home DIR or set KESTRIVANE_HOME.\n";
+            return kExitError;
+        }
+        // Created before the first write; an explicit --home must exist already.
+        if (const auto failed = kv::Session::At(dirs).CreateDirectories()) {
+            std::cerr << "Cannot create the directory " << *failed << ". Pass --home DIR.\n";
+            return kExitError;
+        }
     } else {
         std::error_code ec;
         const auto absolute = std::filesystem::absolute(home, ec);
         if (!ec) home = absolute.lexically_normal().string();
+        if (!std::filesystem::is_directory(home, ec)) {
+            std::cerr << "--home " << home << ": no such directory.\n";
+            return kExitError;
+        }
         // Whatever in the core asks for the program directory gets the same one.
         ::setenv("KESTRIVANE_HOME", home.c_str(), 1);
+        dirs = {home, home};
     }
 
+    const Output o{std::cout, std::cerr, quiet, ::isatty(STDERR_FILENO) == 1};
     if (checkCmd->parsed()) {
         if (all) check.showAll = true;
         if (noAll) check.showAll = false;
@@ -133,19 +178,20 @@ int main(int argc, char** argv) {
         if (html) check.format = CheckFormat::Html;
         if (json) check.format = CheckFormat::Json;
         check.inspect = !noInspect;
-        return RunCheck(home, check, std::cout, std::cerr);
+        return RunCheck(dirs, check, o);
     }
     if (linksCmd->parsed()) {
         linksArgs.showAll = !linksNoAll;
         if (linksLinks) linksArgs.format = LinksFormat::Links;
         if (linksJson) linksArgs.format = LinksFormat::Json;
-        return RunLinks(home, linksArgs, std::cin, std::cout, std::cerr);
+        return RunLinks(dirs, linksArgs, std::cin, o);
     }
-    if (updateCmd->parsed()) return RunUpdate(home, std::cerr);
-    if (importCmd->parsed()) return RunImport(home, importFile, std::cerr);
-    if (searchCmd->parsed()) return RunSearch(home, search, std::cout, std::cerr);
-    if (markCmd->parsed()) return RunMark(home, mark, std::cerr);
-    if (unmarkCmd->parsed()) return RunUnmark(home, unmark, std::cerr);
-    if (exportCmd->parsed()) return RunExport(home, exportArgs, std::cout, std::cerr);
+    if (updateCmd->parsed()) return RunUpdate(dirs, update, o);
+    if (importCmd->parsed()) return detect ? RunImportDetected(dirs, kv::UserHomeDirectory(), o) : RunImport(dirs, importFile, o);
+    if (searchCmd->parsed()) return RunSearch(dirs, search, o);
+    if (watchCmd->parsed()) return RunWatchCommand(dirs, watchArgs, o);
+    if (markCmd->parsed()) return RunMark(dirs, mark, o);
+    if (unmarkCmd->parsed()) return RunUnmark(dirs, unmark, o);
+    if (exportCmd->parsed()) return RunExport(dirs, exportArgs, o);
     return kExitError;
 }

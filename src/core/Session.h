@@ -7,6 +7,7 @@
 
 #include "core/Check.h"
 #include "core/FakeCatalogue.h"
+#include "settings/Paths.h"
 #include "settings/Settings.h"
 
 namespace kv {
@@ -33,7 +34,8 @@ inline constexpr const char* kSettingsFileName = "Kestrivane.ini";
 // Everything the program keeps while it runs: one object, owned by main and
 // handed to whatever needs it.
 struct Session {
-    std::string programDir;  // where Kestrivane.ini, FAKES.DAT and downloads live
+    std::string programDir;  // where FAKES.DAT and downloads live (and Kestrivane.ini for At(dir))
+    std::string configDir;   // where Kestrivane.ini lives
     Settings settings;
     Addresses addresses;
     DownloadLimits downloadLimits;
@@ -48,7 +50,13 @@ struct Session {
     bool showSkippedListLines = false;  // report FAKES.DAT lines that are no records
     int importFilterIndex = 0;          // the file dialog's filter entry chosen last time
 
+    // One directory for the settings and the data (portable, --home).
     static Session At(const std::string& programDir);
+    // Settings in dirs.config, lists and downloads in dirs.data.
+    static Session At(const HomeDirs& dirs);
+    // Creates both directories when missing; nullopt on success, else the one
+    // that could not be made ("" when there is no home to put it in).
+    std::optional<std::string> CreateDirectories() const;
     std::string FakeListPath() const;
 };
 

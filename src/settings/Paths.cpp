@@ -148,3 +148,14 @@ HomeDirs CurrentHomeDirs() {
 }
 
 }  // namespace kv
+
+namespace kv {
+
+std::string UserHomeDirectory() {
+    const char* home = std::getenv("HOME");
+    if (home && *home) return home;
+    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
+    return "";
+}
+
+}  // namespace kv

@@ -77,3 +77,10 @@ std::vector<std::string> InstallBinDirs();
 HomeDirs CurrentHomeDirs();
 
 }  // namespace kv
+
+namespace kv {
+
+// The user's home directory: $HOME, else the password database's; "" without either.
+std::string UserHomeDirectory();
+
+}  // namespace kv

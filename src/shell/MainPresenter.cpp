@@ -22,8 +22,15 @@ namespace {
 // read (a counter from -100 that wraps at 100), and paint events while waiting.
 class ShownTransfer : public TransferProgress {
 public:
-    ShownTransfer(MainView& view, bool quiet) : view_(view), quiet_(quiet) {}
+    ShownTransfer(MainView& view, bool quiet) : view_(view), quiet_(quiet), display_(view.TransferDisplay()) {}
+    void Expected(int64_t bytes) override {
+        if (display_ && !quiet_) display_->Expected(bytes);
+    }
     void Read(size_t bytes) override {
+        if (display_) {
+            if (!quiet_) display_->Read(bytes);
+            return;
+        }
         cycle_ += 1;
         if (cycle_ == 100) cycle_ = -100;
         if (cycle_ % 10 == 0) {
@@ -31,11 +38,15 @@ public:
             if (!quiet_) view_.SetStatus(msg::Reading(int64_t{sampled_} * 10), "0");
         }
     }
-    void Waiting() override { view_.KeepPainted(); }
+    void Waiting() override {
+        if (display_ && !quiet_) display_->Waiting();
+        view_.KeepPainted();
+    }
 
 private:
     MainView& view_;
     bool quiet_;
+    TransferProgress* display_;
     int32_t cycle_ = -100;
     int32_t sampled_ = 0;
 };
@@ -189,10 +200,11 @@ void MainPresenter::LoadFakeList(const std::string& path) {
 }
 
 std::optional<TempDir> MainPresenter::ResolveTempDir(const std::string& overrideDir, std::string& failure,
-                                                     bool backups) {
+                                                     FailureKind& kind, bool backups) {
     const std::string path = overrideDir.empty() ? ConfiguredTempDir(session_.settings) : overrideDir;
     if (path.empty()) {
         failure = msg::kNoTempDirSetting;
+        kind = FailureKind::NoTempDirSetting;
         view_.MessageBox(failure, kMbCritical, msg::kAppTitle);
         SetWorkCommandsEnabled(true);
         return std::nullopt;
@@ -200,6 +212,7 @@ std::optional<TempDir> MainPresenter::ResolveTempDir(const std::string& override
     std::optional<TempDir> dir = ListTempDir(path, backups);
     if (!dir) {
         failure = msg::TempDirMissing(path);
+        kind = FailureKind::TempDirMissing;
         view_.SetStatus(failure, "0");
         SetWorkCommandsEnabled(true);
     }
@@ -213,6 +226,7 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     const bool inspect = overrides.inspect.value_or(session_.inspectContent.IsYes());
     if (!haveList && !inspect) {
         out.failure = msg::kNoFakeList;
+        out.kind = FailureKind::NoFakeList;
         view_.SetStatus(out.failure, "0");
         return out;
     }
@@ -235,7 +249,7 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     view_.ClearList();
     session_.shownReport = CheckReport{};  // the list now holds check rows, none yet
 
-    const std::optional<TempDir> dir = ResolveTempDir(overrides.tempDir, out.failure, true);
+    const std::optional<TempDir> dir = ResolveTempDir(overrides.tempDir, out.failure, out.kind, true);
     if (!dir) return out;  // the commands are enabled again already
 
     ShownCheck shown(view_);
@@ -259,7 +273,7 @@ Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string
     // The list no longer shows check rows: the link copy must not pair its rows with them.
     session_.shownReport.reset();
     // The search looks at the .met files as they are; backups are copies of them.
-    const std::optional<TempDir> dir = ResolveTempDir(tempDirOverride, out.failure, false);
+    const std::optional<TempDir> dir = ResolveTempDir(tempDirOverride, out.failure, out.kind, false);
     if (!dir) return out;
 
     view_.AddListRow(msg::kSearchHead);
@@ -275,6 +289,7 @@ Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string
 
 void MainPresenter::Report(const DownloadResult& result, const std::string& address, const std::string& target,
                            bool quiet) {
+    if (!result.ok()) lastFailedTransfer_ = result;
     switch (result.status) {
         case DownloadStatus::Written:
             if (!quiet) view_.SetStatus(msg::DownloadFinished(target), "0");
@@ -401,7 +416,9 @@ void MainPresenter::ImportClient(bool edonkey) {
                            {"aMule amule.conf-File (amule.conf)", "amule.conf"}};
         request.initialFileName = "preferences.ini";
     }
-    request.initialDir = session_.programDir;
+    // The clients keep their files under the user's home (~/.aMule, ~/.wine).
+    request.initialDir = UserHomeDirectory();
+    if (request.initialDir.empty()) request.initialDir = session_.programDir;
     // The eMule dialog has one entry more than the eDonkey one; an entry the
     // other dialog remembered may not exist here.
     const int remembered = session_.importFilterIndex;
@@ -420,6 +437,7 @@ Outcome<ImportResult> MainPresenter::ImportClientFile(const std::string& path) {
     if (result.file == ClientFile::None) return out;
     if (!result.tempDirFound) {
         out.failure = result.file == ClientFile::EdonkeyPrefMet ? msg::kNoPrefMetTemp : msg::kNoIniTempDir;
+        out.kind = FailureKind::NoTempInClientFile;
         view_.SetBusyCursor(false);
         view_.MessageBox(out.failure, kMbCritical, msg::kAppTitle);
         return out;
@@ -429,6 +447,18 @@ Outcome<ImportResult> MainPresenter::ImportClientFile(const std::string& path) {
                                                                      : msg::kAmuleConfImported,
                     "0");
     if (result.stored) out.value = result;
+    else out.kind = FailureKind::NotStored;
+    return out;
+}
+
+Outcome<ImportResult> MainPresenter::ImportDetectedClient(const DetectedClient& client) {
+    Outcome<ImportResult> out = ImportClientFile(client.path);
+    if (!out || client.winePrefix.empty() || client.tempDir == client.storedTemp) return out;
+    const Key key = client.client == ClientFile::EdonkeyPrefMet ? Key::EdonkeyTempPath : Key::EmuleTempDir;
+    if (!session_.settings.Write(key, client.tempDir)) {
+        out.value.reset();
+        out.kind = FailureKind::NotStored;
+    }
     return out;
 }
 

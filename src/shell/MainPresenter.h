@@ -6,6 +6,7 @@
 
 #include "core/Check.h"
 #include "core/LinkCheck.h"
+#include "core/ClientDetect.h"
 #include "core/ClientImport.h"
 #include "core/ListSources.h"
 #include "core/Session.h"
@@ -25,11 +26,22 @@ struct CheckOverrides {
     std::optional<bool> inspect;  // instead of "InspectContent"
 };
 
+// Why an operation could not run, for front ends that word it their own way.
+enum class FailureKind {
+    None,
+    NoFakeList,        // no FAKES.DAT (or the list given instead)
+    NoTempDirSetting,  // the settings name no temp directory
+    TempDirMissing,    // the temp directory cannot be listed
+    NoTempInClientFile,  // the client's preference file names no temp directory
+    NotStored,         // the settings file could not be written
+};
+
 // An operation's result, with the text that says why it could not run.
 template <typename T>
 struct Outcome {
     std::optional<T> value;
     std::string failure;  // the user-facing text when value is empty
+    FailureKind kind = FailureKind::None;
     explicit operator bool() const { return value.has_value(); }
 };
 
@@ -60,6 +72,13 @@ public:
     // File > Open eDonkey / Open eMule: a file dialog, then the import.
     void ImportClient(bool edonkey);
     Outcome<ImportResult> ImportClientFile(const std::string& path);
+    // A detected client file: imported as ImportClientFile does; a Wine
+    // client's Windows temp path is then stored as the path on this machine.
+    Outcome<ImportResult> ImportDetectedClient(const DetectedClient& client);
+
+    // The last transfer that failed since this presenter was made (its
+    // network library's words included), if any.
+    const std::optional<DownloadResult>& LastFailedTransfer() const { return lastFailedTransfer_; }
 
     void LoadFakeList(const std::string& path);
     // The View switches from the settings, applied to the window; a missing one is stored as "YES".
@@ -96,7 +115,8 @@ public:
 
 private:
     void SetWorkCommandsEnabled(bool enabled);
-    std::optional<TempDir> ResolveTempDir(const std::string& overrideDir, std::string& failure, bool backups);
+    std::optional<TempDir> ResolveTempDir(const std::string& overrideDir, std::string& failure, FailureKind& kind,
+                                          bool backups);
     // Reports a finished transfer; quiet ones report failures only.
     void Report(const DownloadResult& result, const std::string& address, const std::string& target, bool quiet);
     std::optional<ListVersionCheck> ListVersion();
@@ -113,6 +133,7 @@ private:
     Session& session_;
     MainView& view_;
     ExtraListsLoad extraLists_;
+    std::optional<DownloadResult> lastFailedTransfer_;
 };
 
 }  // namespace kv

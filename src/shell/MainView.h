@@ -8,6 +8,8 @@
 
 namespace kv {
 
+class TransferProgress;
+
 // The five commands that start long work; disabled while such work runs.
 enum class Command { UpdateListMenu, UpdateProgramMenu, UpdateListButton, CheckButton, SearchButton };
 
@@ -78,6 +80,11 @@ public:
     // Keeps the window painted while a long blocking operation waits (no user input).
     virtual void KeepPainted() = 0;
     virtual void SetBusyCursor(bool busy) = 0;
+
+    // A view that shows a transfer its own way (a terminal's one updating line)
+    // returns its sink: it then gets the transfer's figures instead of the
+    // "Reading" status texts. nullptr keeps the status texts.
+    virtual TransferProgress* TransferDisplay() { return nullptr; }
 };
 
 }  // namespace kv

@@ -105,3 +105,28 @@ std::string LinksFileTooLarge(const std::string& path, int64_t bytes);
 std::string LinksListUnreadable(const std::string& path);
 
 }  // namespace kv::msg
+
+// The first-start dialog.
+namespace kv::msg {
+
+inline constexpr const char* kFirstStartTitle = "Welcome to Kestrivane";
+inline constexpr const char* kFirstStartFakeList =
+    "Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: "
+    "a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). "
+    "The list is fetched from the update address below with 'Update DB' and kept up to date from there.";
+inline constexpr const char* kFirstStartContentCheck =
+    "Without a list the check still looks at the first bytes each download has received and marks what does "
+    "not match its name as \"Suspect: ...\".";
+inline constexpr const char* kFirstStartClients = "Client settings found on this computer (the check reads its temp directory):";
+inline constexpr const char* kFirstStartNoClient = "None of these: I will choose the file later (File, Open eMule / Open eDonkey)";
+inline constexpr const char* kFirstStartNoneFound =
+    "No client settings found in ~/.aMule or the Wine prefix ~/.wine. Choose the file later with File, Open eMule "
+    "or Open eDonkey.";
+inline constexpr const char* kFirstStartUpdateAddress = "Update address of the fake list:";
+
+// The options dialog's temp directory.
+inline constexpr const char* kOptionsTempDir = " Temp directory of the client:";
+inline constexpr const char* kOptionsBrowse = "&Browse...";
+inline constexpr const char* kOptionsChooseTempDir = "Choose the client's temp directory";
+
+}  // namespace kv::msg

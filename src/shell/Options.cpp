@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/StringUtil.h"
+#include "core/TempDir.h"
 
 namespace kv {
 
@@ -27,6 +28,7 @@ OptionsValues LoadOptions(const Session& session) {
     values.tabStop2 = s.Read(Key::TabStop2, "");
     values.fakesDatUrl = s.Read(Key::FakesDatDownloadURL, session.addresses.defaultFakeList);
     values.fakesDatVersionCaption = "Fakes-DB-Version: " + s.Read(Key::FakesDatVersion, "0");
+    values.tempDir = values.tempDirLoaded = ConfiguredTempDir(s);
     return values;
 }
 
@@ -44,6 +46,13 @@ void SaveOptions(Session& session, MainView& view, const OptionsValues& values) 
     view.SetListTabStops(session.tabStops);
 
     s.Write(Key::FakesDatDownloadURL, StoredOrDefault(values.fakesDatUrl, session.addresses.defaultFakeList));
+
+    // The key the check reads first is the one edited; an untouched value stays as the file has it.
+    const std::string tempDir = values.tempDir.substr(0, values.tempDir.find_first_of("\r\n"));
+    if (tempDir != values.tempDirLoaded) {
+        const bool edonkey = !s.Read(Key::EdonkeyTempPath, "").empty();
+        s.Write(edonkey ? Key::EdonkeyTempPath : Key::EmuleTempDir, tempDir);
+    }
 }
 
 }  // namespace kv

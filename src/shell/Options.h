@@ -15,6 +15,9 @@ struct OptionsValues {
     std::string tabStop2;
     std::string fakesDatUrl;
     std::string fakesDatVersionCaption;  // "Fakes-DB-Version: " + version
+    // The client's temp directory: [eDonkey] TempPath when that is set, else [eMule] TempDir.
+    std::string tempDir;
+    std::string tempDirLoaded;  // as it was read: an unchanged value is not written back
 };
 
 OptionsValues LoadOptions(const Session& session);

@@ -105,7 +105,11 @@ TEST_F(CliTest, ImportStoresAnAbsolutePathAndClaimsNoSuccessItDidNotStore) {
                              "to KESTRIVANE.INI\n"}));
     EXPECT_EQ(Ini("eMule", "PreferencesIniPath"), work.File("emule"));
     EXPECT_EQ(Exec({"--home", home.File("missing"), "import", work.File("emule/preferences.ini")}),
-              (Result{2, "", "Could not write " + home.File("missing/Kestrivane.ini") + ".\n"}));
+              (Result{2, "", "--home " + home.File("missing") + ": no such directory.\n"}));
+    ScopedTempDir unwritable;  // its settings file cannot be written: a directory stands in its place
+    unwritable.Write("Kestrivane.ini/x", "");
+    EXPECT_EQ(Exec({"--home", unwritable.path(), "import", work.File("emule/preferences.ini")}),
+              (Result{2, "", "Could not write " + unwritable.File("Kestrivane.ini") + ".\n"}));
 }
 
 TEST_F(CliTest, UpdateFetchesANewerListOrChecksWithTheLocalOneAndFails) {
@@ -118,8 +122,8 @@ TEST_F(CliTest, UpdateFetchesANewerListOrChecksWithTheLocalOneAndFails) {
     const std::string newer = "Please wait, version check is running...\nNew FAKE-DB - Version 12 available! Please "
                               "download it now...\nOpening URL...\n";
     served.Write("Fakes.txt", "12\r\n");  // a newer version, but no list
-    EXPECT_EQ(Cli({"check", "--no-all", "--update"}),
-              (Result{2, kHead + kFakeRow,
+    EXPECT_EQ(Cli({"check", "--no-all", "--update"}),  // 3: the update failed, the local list found a fake
+              (Result{3, kHead + kFakeRow,
                       newer + "Online-Check/Download not available!: The choosen URL is temporary not available. "
                               "Please try later!\nFile actually not available: " + url + "/FAKES.DAT\n"
                               "Update failed; checking with the local fake list.\n"

@@ -58,7 +58,8 @@ man_page() {  # page, words the rendering must hold...
 }
 man_page kestrivane-cli "Kestrivane $version" "NAME" "find known fakes" "EXIT STATUS" \
     "ENVIRONMENT" "KESTRIVANE_HOME" "FILES" "Kestrivane.ini" --temp-dir --fakes --all --no-all --links --html \
-    --json --update --home --version "import FILE" "search TEXT"
+    --json --update --home --version "import FILE" "search TEXT" --detect --no-header --url --quiet --exec \
+    "KV_NAME" "watch"
 if [ "$gui" = 1 ]; then
     man_page kestrivane "Kestrivane $version" "find known fakes" "KESTRIVANE_HOME" "FILES" "kestrivane-cli(1)"
 
@@ -100,7 +101,10 @@ bash_completes() {  # expected, words...
 }
 bash_completes "check" kestrivane-cli ch
 bash_completes "--help --home" kestrivane-cli --h
-bash_completes "--no-all" kestrivane-cli --home /x check --no
+bash_completes "--no-all --no-header" kestrivane-cli --home /x check --no
+bash_completes "watch" kestrivane-cli wa
+bash_completes "--detect" kestrivane-cli import --d
+bash_completes "--exec" kestrivane-cli watch --e
 bash_completes "--json" kestrivane-cli search --j
 bash_completes "<files -d>" kestrivane-cli check --temp-dir ""
 bash_completes "<files>" kestrivane-cli check --fakes ""

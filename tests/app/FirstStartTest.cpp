@@ -1,0 +1,125 @@
+#include <cstdlib>
+
+#include "FrmFirstStart.h"
+#include "FrmOptions.h"
+#include "GuiFixture.h"
+
+using kv::app::FrmFirstStart;
+using kv::app::FrmOptions;
+
+namespace {
+
+// $HOME pointed at a temporary directory for the test's lifetime.
+struct FakeHome {
+    kv::test::ScopedTempDir dir;
+    std::string saved = std::getenv("HOME") ? std::getenv("HOME") : "";
+    FakeHome() { setenv("HOME", dir.path().c_str(), 1); unsetenv("WINEPREFIX"); }
+    ~FakeHome() { saved.empty() ? unsetenv("HOME") : setenv("HOME", saved.c_str(), 1); }
+};
+
+}  // namespace
+
+TEST(FirstStart, OnlyWithoutAnEarlierSettingsFileAndWithoutATempDirectory) {
+    GuiFixture bare, withTemp("[eDonkey]\r\nTempPath=/srv/temp\r\n");
+    bare.Open();
+    withTemp.Open();
+    EXPECT_TRUE(bare.w->FirstStartWanted(false));
+    EXPECT_FALSE(bare.w->FirstStartWanted(true));
+    EXPECT_FALSE(withTemp.w->FirstStartWanted(false));
+    EXPECT_TRUE(bare.dialogs.isEmpty());  // building the window never shows it
+}
+
+TEST(FirstStart, OffersTheFilesFoundExplainsTheListAndImportsTheChosenOne) {
+    FakeHome user;
+    user.dir.Write(".aMule/amule.conf", "[eMule]\nTempDir=" + user.dir.File(".aMule/Temp") + "\n");
+    user.dir.Write(".wine/drive_c/Program Files/eMule/config/preferences.ini", "[eMule]\r\nTempDir=C:\\eMule\\Temp\r\n");
+    user.dir.Write(".wine/drive_c/Program Files/eDonkey2000/pref.met", "no temp entry");
+    GuiFixture f;
+    f.Open();
+    const std::string before = f.home.Read("Kestrivane.ini");
+    f.With<FrmFirstStart>([&] { f.w->RunFirstStart(); }, [&](FrmFirstStart& d) {
+        ASSERT_EQ(d.lstClients()->count(), 4);  // three files, then "none of these"
+        EXPECT_EQ(d.lstClients()->currentRow(), 0);
+        EXPECT_TRUE(d.lstClients()->item(0)->text().startsWith("aMule: " + QString::fromStdString(user.dir.File(".aMule/amule.conf"))));
+        EXPECT_FALSE(d.lstClients()->item(2)->flags() & Qt::ItemIsEnabled);  // the pref.met names no temp directory
+        EXPECT_TRUE(d.lblFakeList()->text().contains("fake list") && d.lblFakeList()->text().contains("ed2k hashes"));
+        EXPECT_TRUE(d.lblContentCheck()->text().contains("Without a list") && d.lblContentCheck()->text().contains("\"Suspect: ...\""));
+        EXPECT_EQ(d.tbUpdateURL()->text(), "http://127.0.0.1:9/u");
+        QTest::mouseClick(d.cbCancel(), Qt::LeftButton);
+    });
+    EXPECT_EQ(f.home.Read("Kestrivane.ini"), before);  // Cancel stores nothing
+
+    f.With<FrmFirstStart>([&] { f.w->RunFirstStart(); }, [&](FrmFirstStart& d) {
+        d.lstClients()->setCurrentRow(1);
+        d.tbUpdateURL()->setText(" http://127.0.0.1:9/lists ");
+        QTest::keyClick(&d, Qt::Key_Return);
+    });
+    EXPECT_EQ(f.Ini("eMule", "TempDir"), user.dir.File(".wine/drive_c/eMule/Temp"));
+    EXPECT_EQ(f.Ini("eMule", "PreferencesIniPath"), user.dir.File(".wine/drive_c/Program Files/eMule/config"));
+    EXPECT_EQ(f.Ini("Internet", "FakesDatDownloadURL"), "http://127.0.0.1:9/lists");
+    EXPECT_EQ(f.w->stStatus()->text(), "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and 'TempDir' "
+                                       "written to KESTRIVANE.INI");
+    EXPECT_EQ(f.dialogs, QStringList({"frmFirstStart", "frmFirstStart"}));
+}
+
+TEST(FirstStart, NothingFoundSaysWhereItLookedAndOkKeepsTheSettingsWithoutTempDir) {
+    FakeHome user;
+    GuiFixture f;
+    f.Open();
+    f.With<FrmFirstStart>([&] { f.w->RunFirstStart(); }, [&](FrmFirstStart& d) {
+        EXPECT_EQ(d.lstClients()->count(), 1);
+        EXPECT_TRUE(d.findChild<QLabel*>("lblClients")->text().contains("~/.aMule"));
+        QTest::mouseClick(d.cbOK(), Qt::LeftButton);
+    });
+    EXPECT_EQ(f.Ini("eMule", "TempDir"), "<missing>");
+    EXPECT_TRUE(f.boxes.isEmpty());
+}
+
+TEST(ImportDialog, StartsInTheHomeDirectoryAndShowsHiddenFolders) {
+    FakeHome user;
+    user.dir.Write(".aMule/amule.conf", "[eMule]\nTempDir=/t\n");
+    GuiFixture f;
+    f.Open();
+    QString shownDir;
+    bool hidden = false, seen = false;
+    f.w->Hooks().chooseFile = kv::app::DefaultDesktopHooks().chooseFile;  // the real dialog, closed at once
+    QTimer::singleShot(50, [&] {
+        if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            seen = true;
+            shownDir = d->directory().absolutePath();
+            hidden = d->filter() & QDir::Hidden;
+            d->reject();
+        }
+    });
+    f.w->Action("FileOpenEMule")->trigger();
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(shownDir, QString::fromStdString(user.dir.path()));
+    EXPECT_TRUE(hidden);
+}
+
+TEST(OptionsDialog, TempDirectoryIsShownBrowsedAndStoredUnderTheKeyTheCheckReads) {
+    struct Case { std::string ini; const char* section; const char* key; };
+    for (const Case& c : {Case{"", "eMule", "TempDir"}, Case{"[eDonkey]\r\nTempPath=/old/donkey\r\n", "eDonkey", "TempPath"}}) {
+        GuiFixture f(c.ini);
+        f.Open();
+        QString asked;
+        f.w->Hooks().chooseDirectory = [&](QWidget*, const QString& title, const QString& start) {
+            asked = title + "|" + start;
+            return QString::fromStdString(f.home.path());
+        };
+        f.With<FrmOptions>([&] { f.w->Action("ExtrasOptions")->trigger(); }, [&](FrmOptions& d) {
+            EXPECT_EQ(d.tbTempDir()->text().toStdString(), c.ini.empty() ? "" : "/old/donkey");
+            QTest::mouseClick(d.cbBrowseTempDir(), Qt::LeftButton);
+            EXPECT_TRUE(d.isVisible());  // Browse is no default button
+            QTest::mouseClick(d.cbOK(), Qt::LeftButton);
+        });
+        EXPECT_EQ(asked.toStdString(), "Choose the client's temp directory|" + QDir::homePath().toStdString());
+        EXPECT_EQ(f.Ini(c.section, c.key), f.home.path()) << c.section;
+        EXPECT_EQ(f.Ini("eMule", "TempDir") == "<missing>", c.ini.empty() ? false : true);
+    }
+    GuiFixture unchanged("[eMule]\r\nTempDir=/kept\r\n");  // OK without an edit writes no temp directory
+    unchanged.Open();
+    unchanged.With<FrmOptions>([&] { unchanged.w->Action("ExtrasOptions")->trigger(); },
+                               [&](FrmOptions& d) { QTest::mouseClick(d.cbOK(), Qt::LeftButton); });
+    EXPECT_EQ(unchanged.Ini("eMule", "TempDir"), "/kept");
+}
