@@ -453,9 +453,20 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
         return Fail(o.err, CliFailure(FailureKind::NoTempDirSetting, "", session, args.fakesFile), "");
     if (!IsDirectory(dir)) return Fail(o.err, "Temp directory " + dir + " not found!", "");
 
-    DirectoryWatch watch(dir);
+    // eMule's further temp directories are watched too, those that are there
+    // now (the check says which are missing).
+    std::vector<std::string> watched = {dir};
+    if (args.tempDir.empty()) {
+        for (const std::string& further : FurtherTempDirs(session.settings))
+            if (IsDirectory(further)) watched.push_back(further);
+    }
+    DirectoryWatch watch(watched);
     if (!watch.Failure().empty()) return Fail(o.err, watch.Failure(), "");
-    if (!o.quiet) o.err << "Watching " << ToDisplayUtf8(dir) << " (Ctrl+C ends)\n" << std::flush;
+    if (!o.quiet) {
+        o.err << "Watching " << ToDisplayUtf8(dir);
+        if (watched.size() > 1) o.err << " and " << watched.size() - 1 << " further temp director" << (watched.size() > 2 ? "ies" : "y");
+        o.err << " (Ctrl+C ends)\n" << std::flush;
+    }
 
     WatchHandlers handlers;
     handlers.finding = [&](const Finding& f) {
@@ -488,7 +499,7 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
               << std::flush;
     };
     CheckOverrides overrides;
-    overrides.tempDir = dir;
+    overrides.tempDir = args.tempDir;  // none given: the settings' directories, further ones included
     overrides.fakeList = args.fakesFile;
     RunWatch(session, overrides, watch, handlers);
     if (!watch.Failure().empty()) return Fail(o.err, watch.Failure(), "");

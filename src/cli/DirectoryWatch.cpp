@@ -34,7 +34,7 @@ sigset_t StopSignals() {
 
 }  // namespace
 
-DirectoryWatch::DirectoryWatch(const std::string& directory) {
+DirectoryWatch::DirectoryWatch(const std::vector<std::string>& directories) {
     const sigset_t stop = StopSignals();
     sigprocmask(SIG_BLOCK, &stop, nullptr);
     signals_ = signalfd(-1, &stop, SFD_CLOEXEC | SFD_NONBLOCK);
@@ -44,8 +44,12 @@ DirectoryWatch::DirectoryWatch(const std::string& directory) {
         return;
     }
     // A download appears (created, or renamed into place) or is written anew.
-    if (inotify_add_watch(inotify_, directory.c_str(), IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE) < 0)
-        failure_ = "Cannot watch " + directory + ": " + std::strerror(errno);
+    for (const std::string& directory : directories) {
+        if (inotify_add_watch(inotify_, directory.c_str(), IN_CLOSE_WRITE | IN_MOVED_TO | IN_CREATE) < 0) {
+            failure_ = "Cannot watch " + directory + ": " + std::strerror(errno);
+            return;
+        }
+    }
 }
 
 DirectoryWatch::~DirectoryWatch() {

@@ -8,12 +8,12 @@
 
 namespace kv::cli {
 
-// Changes to the .met files of one directory, from inotify; SIGINT and SIGTERM
+// Changes to the .met files of some directories, from inotify; SIGINT and SIGTERM
 // (blocked by the constructor and taken through a signalfd) stop it. Holds the
-// directory's watch only, never a file of it.
+// directories' watches only, never a file of them.
 class DirectoryWatch : public ChangeSource {
 public:
-    explicit DirectoryWatch(const std::string& directory);
+    explicit DirectoryWatch(const std::vector<std::string>& directories);
     ~DirectoryWatch() override;
     DirectoryWatch(const DirectoryWatch&) = delete;
     DirectoryWatch& operator=(const DirectoryWatch&) = delete;

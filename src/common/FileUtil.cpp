@@ -13,27 +13,41 @@ namespace kv {
 namespace fs = std::filesystem;
 
 std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBytes) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return std::nullopt;
+    // O_NONBLOCK: opening a FIFO put in a file's place must not wait for a
+    // writer; only regular files are read at all.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
     struct stat st {};
-    if (fstat(fileno(f), &st) != 0 || !S_ISREG(st.st_mode) ||
-        static_cast<uint64_t>(st.st_size) > maxBytes) {
-        std::fclose(f);
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<uint64_t>(st.st_size) > maxBytes) {
+        ::close(fd);
         return std::nullopt;
     }
-    std::string data;
-    data.reserve(static_cast<size_t>(st.st_size));
-    char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) {
-        data.append(buffer, n);
-        if (data.size() > maxBytes) {  // grew while we read
-            std::fclose(f);
-            return std::nullopt;
+    std::string data(static_cast<size_t>(st.st_size), '\0');
+    size_t have = 0;
+    bool failed = false;
+    while (have < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + have, data.size() - have);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            failed = n < 0;
+            break;
         }
+        have += static_cast<size_t>(n);
     }
-    const bool failed = std::ferror(f) != 0;
-    std::fclose(f);
+    data.resize(have);
+    // The file may have grown since fstat: take the rest too, within the bound.
+    char buffer[65536];
+    while (!failed) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            failed = n < 0;
+            break;
+        }
+        if (static_cast<uint64_t>(n) > maxBytes - data.size()) failed = true;
+        else data.append(buffer, static_cast<size_t>(n));
+    }
+    ::close(fd);
     if (failed) return std::nullopt;
     return data;
 }
@@ -55,13 +69,41 @@ bool IsDirectory(const std::string& path) {
     return fs::is_directory(path, ec);
 }
 
+namespace {
+
+// Where a write to path lands: the end of its chain of symbolic links, so that
+// a link the user made (to a shared list, say) keeps pointing at the new bytes.
+std::string WriteTarget(const std::string& path) {
+    fs::path target(path);
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(target, ec)); ++hops) {
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec) break;
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return target.string();
+}
+
+}  // namespace
+
 bool WriteFileAtomic(const std::string& path, const std::string& data) {
-    const std::string temp = path + ".tmp-" + std::to_string(::getpid());
+    const std::string target = WriteTarget(path);
+    const std::string temp = target + ".tmp-" + std::to_string(::getpid());
+    // A file being replaced keeps its permissions (read-only, private) and,
+    // where we may, its owner.
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return false;
-    size_t written = 0;
     bool ok = true;
-    while (written < data.size()) {
+    if (replacing) {
+        if (::fchmod(fd, old.st_mode & 07777) != 0) ok = false;
+        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+            [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
+        }
+    }
+    size_t written = 0;
+    while (ok && written < data.size()) {
         const ssize_t n = ::write(fd, data.data() + written, data.size() - written);
         if (n < 0) {
             if (errno == EINTR) continue;
@@ -72,7 +114,7 @@ bool WriteFileAtomic(const std::string& path, const std::string& data) {
     }
     if (ok && ::fsync(fd) != 0) ok = false;
     if (::close(fd) != 0) ok = false;
-    if (ok && std::rename(temp.c_str(), path.c_str()) != 0) ok = false;
+    if (ok && std::rename(temp.c_str(), target.c_str()) != 0) ok = false;
     if (!ok) ::unlink(temp.c_str());
     return ok;
 }

@@ -8,14 +8,17 @@
 
 namespace kv {
 
-CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
-                           CheckProgress* progress) {
-    CheckReport report;
-    for (const std::string& entry : dir.metFiles) {
+namespace {
+
+// The downloads of one directory; partDir prefixes the part names of a further temp directory.
+void CheckDirectory(const std::string& path, const std::vector<std::string>& metFiles, const std::string& partDir,
+                    const FakeCatalogue& fakes, const CheckRules& rules, CheckProgress* progress,
+                    CheckReport& report) {
+    for (const std::string& entry : metFiles) {
         Finding finding;
-        finding.part = PartNameOf(entry);
+        finding.part = partDir.empty() ? PartNameOf(entry) : JoinPath(partDir, PartNameOf(entry));
         finding.fromBackup = IsBackupCopy(entry);
-        const std::string metPath = JoinPath(dir.path, entry);
+        const std::string metPath = JoinPath(path, entry);
         if (auto download = ReadPartMet(metPath)) {
             finding.download = std::move(*download);
             // An empty or damaged file has neither hash nor name: nothing was checked.
@@ -39,13 +42,34 @@ CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const
         }
         if (finding.fake) ++report.found;
         if (finding.suspect()) ++report.suspects;
-        if (!read) ++report.unreadable;
+        if (read) ++report.checked;
+        else ++report.unreadable;
         if (finding.fake || finding.suspect() || !read || rules.listAll) {
             if (progress) progress->Listed(finding);
             report.listed.push_back(std::move(finding));
         }
     }
-    report.checked = static_cast<int32_t>(dir.metFiles.size()) - report.unreadable;
+}
+
+}  // namespace
+
+CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
+                           CheckProgress* progress) {
+    CheckReport report;
+    CheckDirectory(dir.path, dir.metFiles, "", fakes, rules, progress, report);
+    for (const std::string& further : dir.further) {
+        if (const std::optional<TempDir> listed = ListTempDir(further)) {
+            CheckDirectory(further, listed->metFiles, further, fakes, rules, progress, report);
+            continue;
+        }
+        // A directory gone (an unmounted disk) is said, not skipped in silence.
+        Finding missing;
+        missing.part = further;
+        missing.problem = ReadProblem::DirectoryUnlisted;
+        ++report.unreadable;
+        if (progress) progress->Listed(missing);
+        report.listed.push_back(std::move(missing));
+    }
     return report;
 }
 

@@ -12,11 +12,12 @@
 namespace kv {
 
 // Why a .met file told nothing.
-enum class ReadProblem { None, Unreadable, TooLarge, NoDownload };
+// DirectoryUnlisted: a further temp directory that could not be listed (its row's part is the directory).
+enum class ReadProblem { None, Unreadable, TooLarge, NoDownload, DirectoryUnlisted };
 
 // What the check says about one download.
 struct Finding {
-    std::string part;            // the .met name without its last 4 characters
+    std::string part;            // the .met name without its last 4 characters (a further temp directory's: its path too)
     Download download;
     bool fake = false;
     std::string description;     // the fake record's description; "" for OK rows
@@ -50,8 +51,8 @@ public:
     virtual void Listed(const Finding& finding) = 0;
 };
 
-// Reads every .met file of dir, looks its hash up in fakes and, by the rules,
-// inspects what has arrived. Fakes and suspects are always listed, the other
+// Reads every .met file of dir (and of its further directories), looks its
+// hash up in fakes and, by the rules, inspects what has arrived. Fakes and suspects are always listed, the other
 // downloads when rules.listAll.
 CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
                            CheckProgress* progress = nullptr);

@@ -71,11 +71,22 @@ ImportResult ImportClientTempDir(const Settings& settings, const std::string& fu
             temp = ReadIniString("eMule", "TempDir", "", kTempDirSize, fullPath);
             break;
     }
-    // An empty or garbage value must not replace a working setting.
-    if (temp.empty()) return result;
+    // An empty or garbage value must not replace a working setting: a value
+    // that starts with a blank or holds a line break would be stored cut or
+    // trimmed to something else, often "".
+    if (temp.empty() || temp.front() == ' ' || temp.front() == '\t' ||
+        temp.find_first_of("\r\n") != std::string::npos)
+        return result;
     result.tempDirFound = true;
     result.stored = settings.Write(result.file == ClientFile::EdonkeyPrefMet ? Key::EdonkeyTempPath : Key::EmuleTempDir,
                                    temp);
+    if (result.stored && result.file == ClientFile::EmulePreferencesIni) {
+        // eMule's further temp directories come along; an earlier import's
+        // are cleared, and a file without any writes nothing new.
+        const std::string further = ReadIniString("eMule", "TempDirs", "", SpecOf(Key::EmuleTempDirs).size, fullPath);
+        const bool had = settings.Read(Key::EmuleTempDirs, "\x01") != "\x01";
+        if (!further.empty() || had) result.stored = settings.Write(Key::EmuleTempDirs, further);
+    }
     return result;
 }
 

@@ -78,10 +78,28 @@ std::string ConfiguredTempDir(const Settings& settings) {
     return dir;
 }
 
+std::vector<std::string> SplitTempDirs(std::string_view list, const std::string& first) {
+    std::vector<std::string> dirs;
+    size_t start = 0;
+    while (start <= list.size()) {
+        const size_t end = std::min(list.find('|', start), list.size());
+        std::string dir(list.substr(start, end - start));
+        if (!dir.empty() && dir != first && std::find(dirs.begin(), dirs.end(), dir) == dirs.end())
+            dirs.push_back(std::move(dir));
+        start = end + 1;
+    }
+    return dirs;
+}
+
+std::vector<std::string> FurtherTempDirs(const Settings& settings) {
+    if (!settings.Read(Key::EdonkeyTempPath).empty()) return {};
+    return SplitTempDirs(settings.Read(Key::EmuleTempDirs), settings.Read(Key::EmuleTempDir));
+}
+
 std::optional<TempDir> ListTempDir(const std::string& path, bool backups) {
     auto names = ListMetFiles(path, backups);
     if (!names) return std::nullopt;
-    return TempDir{path, std::move(*names)};
+    return TempDir{path, std::move(*names), {}};
 }
 
 }  // namespace kv

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kv {
@@ -12,6 +13,8 @@ class Settings;
 struct TempDir {
     std::string path;
     std::vector<std::string> metFiles;  // names, sorted
+    // eMule's further temp directories, listed when they are checked.
+    std::vector<std::string> further;
 };
 
 // Sorted names of the regular files in directory matching "*.met" (without
@@ -28,6 +31,12 @@ bool IsBackupCopy(const std::string& metFile);
 
 // The temp directory the settings name: [eDonkey] TempPath, else [eMule] TempDir.
 std::string ConfiguredTempDir(const Settings& settings);
+
+// eMule keeps further temp directories beside its first ([eMule] TempDirs,
+// '|'-separated). They belong to the eMule temp directory only: with eDonkey's
+// TempPath set they are not used. Empty entries and repeats are dropped.
+std::vector<std::string> FurtherTempDirs(const Settings& settings);
+std::vector<std::string> SplitTempDirs(std::string_view list, const std::string& first);
 
 // The listing of path (with backups: see ListMetFiles); nullopt when it cannot be listed.
 std::optional<TempDir> ListTempDir(const std::string& path, bool backups = true);

@@ -25,6 +25,8 @@ constexpr KeySpec kKeys[] = {
     {Key::EdonkeyPrefMetPath, "eDonkey", "PrefMetPath", "", kPathSize},
     {Key::EmuleTempDir, "eMule", "TempDir", "", kPathSize},
     {Key::EmulePreferencesIniPath, "eMule", "PreferencesIniPath", "", kPathSize},
+    // Written only by an import that finds some: other imports write what they always wrote.
+    {Key::EmuleTempDirs, "eMule", "TempDirs", "", 8 * kPathSize},
     // Not written until the user turns it off: a first start writes what it always wrote.
     {Key::InspectContent, "Display", "InspectContent", "YES", 50},
     {Key::FakesDatLastModified, "Internet", "FakesDatLastModified", "", 100},

@@ -20,6 +20,7 @@ enum class Key {
     EdonkeyPrefMetPath,
     EmuleTempDir,
     EmulePreferencesIniPath,
+    EmuleTempDirs,  // eMule's further temp directories, '|'-separated
     InspectContent,
     // Further fake list sources (the first is FakesDatDownloadURL/FakesDatVersion)
     // and each source's Last-Modified, sent back as If-Modified-Since.

@@ -210,6 +210,7 @@ std::optional<TempDir> MainPresenter::ResolveTempDir(const std::string& override
         return std::nullopt;
     }
     std::optional<TempDir> dir = ListTempDir(path, backups);
+    if (dir && overrideDir.empty()) dir->further = FurtherTempDirs(session_.settings);
     if (!dir) {
         failure = msg::TempDirMissing(path);
         kind = FailureKind::TempDirMissing;
@@ -576,8 +577,12 @@ bool MainPresenter::LoadListsForLinks(const std::string& fakeList, std::string& 
         LoadFakeList(fakeList);
         return true;
     }
-    if (session_.fakes.list(kMainListSlot) == nullptr && FileLength(session_.FakeListPath()) > 0)
-        LoadFakeList(session_.FakeListPath());
+    if (session_.fakes.list(kMainListSlot) == nullptr) {
+        // Without FAKES.DAT the own list, the further sources and the
+        // clients' signals still know fakes.
+        if (FileLength(session_.FakeListPath()) > 0) LoadFakeList(session_.FakeListPath());
+        else extraLists_ = LoadExtraLists(session_);
+    }
     return true;
 }
 

@@ -38,6 +38,7 @@ std::string VerdictOf(const Finding& f) {
         case ReadProblem::Unreadable: return "*** Not checked: the .met file could not be read";
         case ReadProblem::TooLarge: return "*** Not checked: the .met file is larger than 64 MiB, no .part.met";
         case ReadProblem::NoDownload: return "*** Not checked: the .met file is empty or damaged";
+        case ReadProblem::DirectoryUnlisted: return "*** Not checked: the temp directory could not be listed";
     }
     std::string verdict = f.fake ? f.description
                           : f.suspicion ? inspect::SuspectText(f.suspicion->reason)

@@ -138,6 +138,13 @@ TEST_F(LinksCli, WithoutAListTheRulesStillRunAndSaySo) {
               std::string::npos) << r.err;
     const Result other = Links({"--fakes", home.File("FAKES.DAT")}, kPaste);  // named, but empty: cannot run
     EXPECT_EQ(other.code, 2);
+
+    // The user's own list knows fakes without FAKES.DAT.
+    home.Write("MYFAKES.DAT", kFake + ",100,seen it\r\n");
+    const Result own = Links({"--no-all"}, kPaste);
+    EXPECT_EQ(own.code, 1);
+    EXPECT_NE(own.out.find("2\tTrailer|part 1 & <2> \"final\".avi\t[mine] seen it\n"), std::string::npos) << own.out;
+    EXPECT_EQ(own.err.find("No fake list loaded"), std::string::npos) << own.err;
 }
 
 }  // namespace

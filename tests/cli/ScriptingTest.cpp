@@ -290,5 +290,36 @@ TEST_F(ScriptingTest, WatchPrintsRowsAndEndsOnSigint) {
     EXPECT_EQ(watch->err, "");
 }
 
+// eMule's further temp directories ([eMule] TempDirs, '|'-separated) are
+// checked and watched beside the first; one that is gone is said.
+TEST_F(ScriptingTest, CheckAndWatchCoverEveryTempDirectoryOfEmule) {
+    ScopedTempDir further;
+    const std::string gone = further.File("unmounted");
+    home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\nTempDirs=" + further.path() + "||" +
+                                     temp.path() + "|" + gone + "|" + further.path() + "\n");
+    temp.Write("001.part.met", PartMet(0x30, "fine.avi"));
+    further.Write("001.part.met", PartMet(0x20, "fake.avi"));  // the same part name, elsewhere
+    auto check = Start({"check", "--all", "--no-header"});
+    EXPECT_EQ(check->Finish(), 1);
+    EXPECT_EQ(check->out, "001.part\tfine.avi\t*** OK \n" + further.File("001.part") + "\tfake.avi\tFake, trailer only\n" +
+                              gone + "\t\t*** Not checked: the temp directory could not be listed\n");
+
+    auto watch = Start({"watch"});
+    ASSERT_TRUE(watch->ReadUntil([&] { return Count(watch->out, "\n") >= 1; }, 10)) << watch->err;
+    EXPECT_NE(watch->err.find("and 1 further temp directory"), std::string::npos) << watch->err;
+    further.Write("002.part.met", PartMet(0x20, "again.avi"));
+    ASSERT_TRUE(watch->ReadUntil([&] { return Count(watch->out, "\n") >= 2; }, 10)) << watch->err;
+    watch->Signal(SIGTERM);
+    EXPECT_EQ(watch->Finish(), 0);
+    EXPECT_EQ(watch->out, further.File("001.part") + "\tfake.avi\tFake, trailer only\n" + further.File("002.part") +
+                              "\tagain.avi\tFake, trailer only\n");
+
+    // eDonkey's temp path wins, and TempDirs is eMule's: not used with it.
+    WriteIniString("eDonkey", "TempPath", temp.path(), home.File("Kestrivane.ini"));
+    auto edonkey = Start({"check", "--no-all", "--no-header"});
+    EXPECT_EQ(edonkey->Finish(), 0);
+    EXPECT_EQ(edonkey->out, "");
+}
+
 }  // namespace
 }  // namespace kv::test

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 
 #include "PartMetBuilder.h"
@@ -206,6 +208,8 @@ TEST_F(CheckRunTest, DamagedFilesBackupsControlBytesAndFragmentedDownloadsAreRep
     // Names and list texts with control bytes cannot forge rows or reach a terminal.
     home.Write("temp/010.part.met", BuildPartMet(Meta("two\tfields\nand a row\x1B[2J.avi", 5, 0x0A)));
     home.Write("FAKES.DAT", HashOf(0x0A) + ",5,tab\there\r\n");
+    // A FIFO in a .part.met's place is not waited on.
+    ASSERT_EQ(::mkfifo(home.File("temp/011.part.met").c_str(), 0600), 0);
     Settings("NO", "[eMule]\r\nTempDir=" + t);
     const auto outcome = presenter.CheckDownloads();
     EXPECT_EQ(Rows(view.rows.begin() + 2, view.rows.end()),

@@ -69,6 +69,12 @@ TEST(ImportClientPrefs, FailuresKeepTheWorkingSettings) {
         f.Menu("eMule", f.home.Write("other/" + name, PrefMet("temp!", "/c") + "\n[eMule]\nTempDir=/c\n"));
     EXPECT_EQ(f.home.Read("Kestrivane.ini"), before);
 
+    // A path that would be stored cut or trimmed, often to "", is no path.
+    for (const std::string path : {"\r\n/evil", "\n", "   ", "\t/x", "/tmp\r\nX=1"})
+        f.Menu("eDonkey", f.home.Write("p/pref.met", PrefMet("temp!", path)));
+    EXPECT_EQ(f.view.LogWith("box:").size(), 5u);
+    EXPECT_EQ(f.Ini("eDonkey", "TempPath"), "/good");
+    f.view.log.clear();
     f.Menu("eDonkey", f.home.Write("a/pref.met", "no such entry" + kTerm));
     f.Menu("eDonkey", f.home.Write("m/preferences.ini", "[Other]\nTempDir=/wrong\n[eMule]\nTempDir=\n"));
     EXPECT_EQ(f.view.LogWith("box:"), (Strings{"box:16:Kestrivane:Error: No 'temp!' entry in pref.met found!",
@@ -100,6 +106,20 @@ TEST(ImportClientPrefs, EitherMenuEntryImportsWhatTheFileNameSays) {
                            client + " successfully opened, '" + dirKey + "' and '" + (met ? "TempPath" : "TempDir") +
                                "' written to KESTRIVANE.INI"}));
     }
+}
+
+TEST(ImportClientPrefs, EmulesFurtherTempDirectoriesComeAlongAndAreClearedByALaterImport) {
+    Fixture f;
+    f.Menu("eMule", f.home.Write("a/preferences.ini", "[eMule]\r\nTempDir=/t1\r\nTempDirs=/t2|/t3\r\n"));
+    EXPECT_EQ(f.Ini("eMule", "TempDirs"), "/t2|/t3");
+    f.Menu("eMule", f.home.Write("b/preferences.ini", "[eMule]\r\nTempDir=/t4\r\n"));
+    EXPECT_EQ(f.Ini("eMule", "TempDirs"), "");  // no stale directories of the earlier client
+    EXPECT_EQ(f.Ini("eMule", "TempDir"), "/t4");
+
+    Fixture plain;  // a client without further directories writes what an import always wrote
+    plain.Menu("eMule", plain.home.Write("c/preferences.ini", "[eMule]\r\nTempDir=/t1\r\n"));
+    EXPECT_EQ(plain.home.Read("Kestrivane.ini"),
+              "[eMule]\r\nPreferencesIniPath=" + plain.home.File("c") + "\r\nTempDir=/t1\r\n");
 }
 
 TEST(TextSearch, FindsTextInEveryReadableMetFileWithoutRegardToCaseAndNeedsATempDir) {
