@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the pictures of the program for docs/: the main window after
-# "Check &Files" on the demo downloads, the options dialog, the about box and
-# the first-start dialog (on a demo home with an aMule and a Wine eMule).
+# "Check &Files" on the demo downloads, the options dialog, the about box,
+# the link check on a pasted post and the first-start dialog (on a demo home
+# with an aMule and a Wine eMule).
 # Runs the real program under a virtual X server (Xvfb :99, 1280x800x24).
 #
 #   scripts/screenshots.sh [OUTPUT_DIR]     (default: docs/)
@@ -55,7 +56,7 @@ done
 shots=$work/shots
 HOME=$user DISPLAY=:99 QT_QPA_PLATFORM=xcb KESTRIVANE_HOME=$home KESTRIVANE_SCREENSHOTS=$shots \
     "$build/src/app/kestrivane"
-for name in main-window options about mark-fake first-start; do
+for name in main-window options about mark-fake first-start check-links; do
     cp "$shots/$name.png" "$out/$name.png"
     echo "Wrote $out/$name.png"
 done

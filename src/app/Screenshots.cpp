@@ -4,8 +4,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "FrmCheckLinks.h"
 #include "FrmStart.h"
 
 namespace kv::app {
@@ -52,6 +54,26 @@ bool TakeScreenshots(FrmStart& window, const QString& directory) {
     window.RechteMaustasteMarkFake_Click();
     name = QStringLiteral("first-start.png");
     window.RunFirstStart();
+
+    // The link check on a pasted forum post: a listed fake, a name that hides
+    // a program, a magnet and a plain download.
+    window.Hooks().runDialog = [&](QDialog& dialog) {
+        if (auto* links = qobject_cast<FrmCheckLinks*>(&dialog)) {
+            links->tbLinks()->setPlainText(QStringLiteral(
+                "Re: new releases this week\n"
+                "ed2k://|file|The%20Long%20Road%20(2006).DVDRip.avi|734003200|3BD5BA5B199D13A55AB98766F2D08FCC|/\n"
+                "ed2k://|file|Holiday%20Photos.jpg.exe|348160|5f0e2b6c9a1d4e7f8a3b2c1d0e9f8a7b|/\n"
+                "magnet:?xt=urn:ed2k:0a1b2c3d4e5f60718293a4b5c6d7e8f9&xl=1468006400&dn=Concert%20Live.mkv\n"
+                "ed2k://|file|Linux%20Install%20DVD.iso|4700000000|e3b0c44298fc1c149afbf4c8996fb924|/\n"));
+            links->cbCheck()->click();
+        }
+        dialog.show();
+        Settle();
+        ok &= dialog.grab().save(dir.filePath(QStringLiteral("check-links.png")));
+        dialog.reject();
+        return int(QDialog::Rejected);
+    };
+    window.FileCheckLinks_Click();
     window.Hooks().runDialog = previous;
     return ok;
 }
