@@ -145,7 +145,7 @@ DirectoryLock::DirectoryLock(const std::string& directory, std::chrono::millisec
             }
         }
         if (Clock::now() >= deadline) {
-            busy_ = LockHolder{directory, program, static_cast<long>(::getpid())};
+            busy_ = LockHolder{key_, program, static_cast<long>(::getpid())};
             tBusy = busy_;
             return;
         }
@@ -172,7 +172,7 @@ DirectoryLock::DirectoryLock(const std::string& directory, std::chrono::millisec
         if (errno != EWOULDBLOCK) break;
         if (Clock::now() >= deadline) {
             busy_ = ParseLockFileText(ReadAll(fd)).value_or(LockHolder{});
-            busy_->directory = directory;
+            busy_->directory = key_;
             tBusy = busy_;
             ::close(fd);
             forget();

@@ -8,7 +8,7 @@ namespace kv {
 
 // Who holds a directory's lock, as the holder wrote it into the lock file.
 struct LockHolder {
-    std::string directory;
+    std::string directory;  // absolute, as the lock resolved it
     std::string program;  // empty when the holder had not written it yet
     long pid = 0;
 };
