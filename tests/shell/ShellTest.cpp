@@ -119,7 +119,7 @@ namespace kv {
 namespace {
 
 // Another process holding the program directory, as a window sees it: the
-// mark, the unmark and the import say who and change nothing.
+// mark, the unmark, the import and the options say who and change nothing.
 TEST(Window, WritesBlockedByAnotherWriterNameItInTheMessageBox) {
     test::ScopedTempDir temp;
     temp.Write("001.part.met", test::BuildPartMet({.hash = test::SequentialHash(0x20), .name = "beta.avi",
@@ -151,11 +151,14 @@ TEST(Window, WritesBlockedByAnotherWriterNameItInTheMessageBox) {
     EXPECT_FALSE(h.presenter.UnmarkSelected());
     const std::string prefs = temp.Write("preferences.ini", "[eMule]\r\nTempDir=C:\\other\r\n");
     EXPECT_FALSE(h.presenter.ImportClientFile(prefs));
+    OptionsValues options = LoadOptions(h.session);
+    options.tabStop1 = "99", options.tempDir = "/elsewhere";
+    SaveOptions(h.session, h.view, options);
     ::kill(holder, SIGKILL);
     ::waitpid(holder, nullptr, 0);
     DirectoryLock::SetDefaultWait(std::chrono::milliseconds(10000));
 
-    ASSERT_EQ(h.view.boxes.size(), 3u);
+    ASSERT_EQ(h.view.boxes.size(), 4u);
     for (const auto& box : h.view.boxes) EXPECT_EQ(box.text, busy);
     EXPECT_EQ(h.Ini(), before);
     EXPECT_FALSE(std::filesystem::exists(h.home.File("MYFAKES.DAT")));
