@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/CliView.h"
+#include "common/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
@@ -32,6 +33,14 @@ int Fail(std::ostream& err, const std::string& failure, const std::string& fallb
     std::string message = VisibleControls(FlattenToOneLine(ToDisplayUtf8(failure)));
     if (message.empty()) message = fallback;
     err << message << '\n';
+    return kExitError;
+}
+
+// A command that changes the program directory holds its lock throughout, so
+// that its writes land together or not at all; the writes inside only count.
+int LockFailed(const DirectoryLock& lock, const std::string& dir, std::ostream& err) {
+    if (lock.Busy()) err << ToDisplayUtf8(msg::DirectoryBusy(*lock.Busy())) << '\n';
+    else err << "Could not write in " << ToDisplayUtf8(dir) << ".\n";
     return kExitError;
 }
 
@@ -156,6 +165,10 @@ int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
 int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o) {
     Session session = Session::At(dirs);
     if (!args.url.empty() && !session.settings.Write(Key::FakesDatDownloadURL, args.url)) {
+        if (const std::optional<LockHolder> busy = TakeLockBusy()) {
+            o.err << ToDisplayUtf8(msg::DirectoryBusy(*busy)) << '\n';
+            return kExitError;
+        }
         o.err << "Could not store the update address in " << ToDisplayUtf8(session.settings.Path()) << ".\n";
         return kExitError;
     }
@@ -165,6 +178,8 @@ int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o) {
 namespace {
 
 int Import(Session& session, const std::string& path, const DetectedClient* detected, const Output& o) {
+    const DirectoryLock lock(session.programDir);
+    if (!lock) return LockFailed(lock, session.programDir, o.err);
     CliView view(o.err, /*live=*/false);
     MainPresenter presenter(session, view);
     const Outcome<ImportResult> outcome =
@@ -338,6 +353,8 @@ int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
     Session session = Session::At(dirs);
     const auto target = ResolveMarkTarget(session, args, err);
     if (!target) return kExitError;
+    const DirectoryLock lock(session.programDir);
+    if (!lock) return LockFailed(lock, session.programDir, err);
     const ListEdit edit = MarkFake(JoinPath(session.programDir, kOwnListFileName), target->hash, target->size, args.reason);
     if (!edit.ok) return Fail(err, edit.failure, "The own list could not be written.");
     if (!o.quiet) err << ToDisplayUtf8(msg::Marked(target->name)) << '\n';
@@ -349,6 +366,8 @@ int RunUnmark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
     Session session = Session::At(dirs);
     const auto target = ResolveMarkTarget(session, args, err);
     if (!target) return kExitError;
+    const DirectoryLock lock(session.programDir);
+    if (!lock) return LockFailed(lock, session.programDir, err);
     const ListEdit edit = UnmarkFake(JoinPath(session.programDir, kOwnListFileName), target->hash);
     if (!edit.ok) return Fail(err, edit.failure, "The own list could not be written.");
     if (edit.changed == 0) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "cli/Commands.h"
+#include "common/DirectoryLock.h"
 #include "common/Version.h"
 #include "core/Session.h"
 #include "settings/Paths.h"
@@ -22,6 +23,7 @@ std::string VersionLine() {
 
 int main(int argc, char** argv) {
     using namespace kv::cli;
+    kv::DirectoryLock::SetProgramName("kestrivane-cli");
 
     CLI::App app{"Checks the downloads of eDonkey, eMule and aMule against a list of known fakes.",
                  "kestrivane-cli"};

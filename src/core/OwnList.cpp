@@ -1,7 +1,9 @@
 #include "core/OwnList.h"
 
 #include <algorithm>
+#include <filesystem>
 
+#include "common/DirectoryLock.h"
 #include "common/FileUtil.h"
 #include "core/FakeList.h"
 #include "core/ListSources.h"
@@ -29,6 +31,11 @@ bool NamesHash(std::string_view line, const Ed2kHash& hash) {
 // Rewrites path keeping every line that does not name hash, then adds `added` (if any).
 ListEdit Rewrite(const std::string& path, const Ed2kHash& hash, const std::string& added) {
     ListEdit edit;
+    const DirectoryLock lock(std::filesystem::path(path).parent_path().string());
+    if (!lock) {
+        edit.failure = "Could not write file " + path + ".";
+        return edit;
+    }
     std::string old;
     if (FileExists(path)) {
         auto content = ReadWholeFile(path, kOwnListLimit);

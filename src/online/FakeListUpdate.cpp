@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "common/DirectoryLock.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
 #include "core/ListCheck.h"
@@ -107,7 +108,9 @@ DownloadResult DownloadSourceList(const Session& session, const ListSource& sour
         result.status = DownloadStatus::Refused;
         return result;
     }
-    if (!WriteFileAtomic(target, *unpacked.list)) {
+    // The list and the version it is recorded with change together.
+    const DirectoryLock lock(session.programDir);
+    if (!lock || !WriteFileAtomic(target, *unpacked.list)) {
         result.status = DownloadStatus::NotWritten;
         return result;
     }

@@ -5,11 +5,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <mutex>
 #include <string_view>
 #include <utility>
 
+#include "common/DirectoryLock.h"
 #include "common/FileUtil.h"
 #include "common/RepaintThrottle.h"
 #include "common/StringUtil.h"
@@ -240,7 +242,8 @@ DownloadResult DownloadToFile(const std::string& address, const std::string& tar
                               TransferProgress* progress) {
     DownloadResult result = DownloadToMemory(address, limits, progress);
     if (result.status != DownloadStatus::Written) return result;
-    if (!WriteFileAtomic(targetPath, result.body)) result.status = DownloadStatus::NotWritten;
+    const DirectoryLock lock(std::filesystem::path(targetPath).parent_path().string());
+    if (!lock || !WriteFileAtomic(targetPath, result.body)) result.status = DownloadStatus::NotWritten;
     result.body.clear();
     return result;
 }

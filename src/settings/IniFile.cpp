@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "common/DisplayText.h"
+#include "common/DirectoryLock.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
 
@@ -200,6 +202,11 @@ bool WriteIniString(const std::string& section, const std::string& key, const st
     // A value never spans lines: whatever follows a line break would become
     // lines of its own in the file.
     const std::string stored = value.substr(0, value.find_first_of("\r\n"));
+
+    // Another process may be changing another key of the same file: the read
+    // below and the rename must not interleave with its own.
+    const DirectoryLock lock(std::filesystem::path(file).parent_path().string());
+    if (!lock) return false;
 
     std::string prefix;
     std::vector<Line> lines;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "common/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/FileUtil.h"
 #include "common/RepaintThrottle.h"
@@ -306,7 +307,11 @@ void MainPresenter::Report(const DownloadResult& result, const std::string& addr
             view_.MessageBox(msg::kUrlNotAvailable, kMbCritical, msg::kDownloadBoxTitle);
             view_.SetStatus(msg::NotAvailable(address), "0");
             break;
-        case DownloadStatus::NotWritten: view_.SetStatus(msg::CouldNotWrite(target), "0"); break;
+        case DownloadStatus::NotWritten: {
+            const std::optional<LockHolder> busy = TakeLockBusy();
+            view_.SetStatus(busy ? msg::DirectoryBusy(*busy) : msg::CouldNotWrite(target), "0");
+            break;
+        }
         case DownloadStatus::NotModified: view_.SetStatus(msg::ListNotModified(address), "0"); break;
         case DownloadStatus::Refused:
             view_.MessageBox(result.refusal, kMbCritical, msg::kListRefusedTitle);
@@ -447,8 +452,15 @@ Outcome<ImportResult> MainPresenter::ImportClientFile(const std::string& path) {
                     : result.file == ClientFile::EmulePreferencesIni ? msg::kPreferencesIniImported
                                                                      : msg::kAmuleConfImported,
                     "0");
-    if (result.stored) out.value = result;
-    else out.kind = FailureKind::NotStored;
+    if (result.stored) {
+        out.value = result;
+    } else {
+        out.kind = FailureKind::NotStored;
+        if (const std::optional<LockHolder> busy = TakeLockBusy()) {
+            out.failure = msg::DirectoryBusy(*busy);
+            view_.MessageBox(out.failure, kMbCritical, msg::kAppTitle);
+        }
+    }
     return out;
 }
 
@@ -502,7 +514,8 @@ bool MainPresenter::MarkSelectedAsFake() {
     const ListEdit edit = MarkFake(JoinPath(session_.programDir, kOwnListFileName), *f->download.hash,
                                    f->download.size, *reason);
     if (!edit.ok) {
-        view_.MessageBox(edit.failure, kMbCritical, msg::kAppTitle);
+        const std::optional<LockHolder> busy = TakeLockBusy();
+        view_.MessageBox(busy ? msg::DirectoryBusy(*busy) : edit.failure, kMbCritical, msg::kAppTitle);
         return false;
     }
     const std::string name = f->download.name;
@@ -517,7 +530,8 @@ bool MainPresenter::UnmarkSelected() {
     if (!f) return false;
     const ListEdit edit = UnmarkFake(JoinPath(session_.programDir, kOwnListFileName), *f->download.hash);
     if (!edit.ok) {
-        view_.MessageBox(edit.failure, kMbCritical, msg::kAppTitle);
+        const std::optional<LockHolder> busy = TakeLockBusy();
+        view_.MessageBox(busy ? msg::DirectoryBusy(*busy) : edit.failure, kMbCritical, msg::kAppTitle);
         return false;
     }
     const std::string name = f->download.name;

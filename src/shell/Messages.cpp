@@ -1,5 +1,6 @@
 #include "shell/Messages.h"
 
+#include "common/DirectoryLock.h"
 #include "common/StringUtil.h"
 #include "common/Version.h"
 #include "core/Check.h"
@@ -56,6 +57,12 @@ std::string CouldNotOpen(const std::string& address) { return "Could not open fi
 std::string Interrupted(const std::string& address) { return "Download of " + address + " was interrupted."; }
 std::string NotAvailable(const std::string& address) { return "File actually not available: " + address; }
 std::string CouldNotWrite(const std::string& path) { return "Could not write file " + path + "."; }
+std::string DirectoryBusy(const LockHolder& holder) {
+    std::string who;
+    if (!holder.program.empty() && holder.pid > 0) who = " (" + holder.program + ", pid " + std::to_string(holder.pid) + ")";
+    else if (holder.pid > 0) who = " (pid " + std::to_string(holder.pid) + ")";
+    return "Another Kestrivane" + who + " is writing in " + holder.directory + "; try again when it has finished.";
+}
 std::string DownloadFinished(const std::string& path) { return "Download finished! New " + path + " written..."; }
 
 std::string NewListVersion(const std::string& version) {

@@ -7,6 +7,7 @@
 // Every text the user sees, verbatim, spelling and spacing included: stored
 // settings, published lists and users' habits depend on them.
 namespace kv {
+struct LockHolder;
 struct Finding;
 }
 
@@ -65,6 +66,8 @@ std::string CouldNotOpen(const std::string& address);
 std::string Interrupted(const std::string& address);
 std::string NotAvailable(const std::string& address);
 std::string CouldNotWrite(const std::string& path);
+// Another process holds the program directory's lock for longer than a writer waits.
+std::string DirectoryBusy(const LockHolder& holder);
 std::string DownloadFinished(const std::string& path);
 std::string NewListVersion(const std::string& version);
 std::string ProgramAlreadyDownloaded(const std::string& display);

@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "common/DirectoryLock.h"
 #include "common/StringUtil.h"
 #include "core/TempDir.h"
+#include "shell/Messages.h"
 
 namespace kv {
 
@@ -33,6 +35,12 @@ OptionsValues LoadOptions(const Session& session) {
 }
 
 void SaveOptions(Session& session, MainView& view, const OptionsValues& values) {
+    // The dialog's values are stored together or, when another writer keeps the directory, not at all.
+    const DirectoryLock lock(session.programDir);
+    if (!lock) {
+        if (lock.Busy()) view.MessageBox(msg::DirectoryBusy(*lock.Busy()), kMbCritical, msg::kAppTitle);
+        return;
+    }
     const Settings& s = session.settings;
     s.Write(Key::CheckKestrivaneAtStart, YesNo::Of(values.checkKestrivane).Stored());
     s.Write(Key::CheckFakesDatAtStart, YesNo::Of(values.checkFakesDat).Stored());

@@ -61,11 +61,12 @@ protected:
         home.Write("FAKES.DAT", fakes), home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n");
         tempBefore = Snapshot(temp);
     }
-    // Whatever ran, the temp directory is only read and the program directory holds no more than its two files.
+    // Whatever ran, the temp directory is only read and the program directory holds no more than its two files (and the writers' lock).
     void TearDown() override {
         EXPECT_EQ(Snapshot(temp), tempBefore);
         for (const auto& [path, bytes] : Snapshot(home))
-            EXPECT_TRUE(path == home.File("FAKES.DAT") || path == home.File("Kestrivane.ini")) << path;
+            EXPECT_TRUE(path == home.File("FAKES.DAT") || path == home.File("Kestrivane.ini") ||
+                        path == home.File(".kestrivane.lock")) << path;
     }
     std::string Ini(std::string s, std::string k) { return ReadIniString(s, k, "", 2000, home.File("Kestrivane.ini")); }
     Result Cli(Args args) { args.insert(args.begin(), {"--home", home.path()}); return Exec(args); }

@@ -1,12 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "../online/LoopbackServer.h"
+#include "PartMetBuilder.h"
 #include "RecordingView.h"
 #include "TempDir.h"
+#include "common/DirectoryLock.h"
 #include "shell/About.h"
 #include "shell/Layout.h"
 #include "shell/Options.h"
@@ -102,6 +110,58 @@ TEST(Dialogs, OptionsOkStoresOnlyExactYesTypedTextsOrDefaultsAndTheWholeAddressF
     SendFeedbackMail(e.session, e.view);
     EXPECT_EQ(e.view.openedAddresses, Texts{"mailto:feedback@kestrivane.example?Subject=Some feedback about "
                                             "Kestrivane 1.0.0&body=My very important blabla"});
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// Another process holding the program directory, as a window sees it: the
+// mark, the unmark, the import and the options say who and change nothing.
+TEST(Window, WritesBlockedByAnotherWriterNameItInTheMessageBox) {
+    test::ScopedTempDir temp;
+    temp.Write("001.part.met", test::BuildPartMet({.hash = test::SequentialHash(0x20), .name = "beta.avi",
+                                                   .size = 734003200, .extraTags = {}}));
+    Home h("[eMule]\r\nTempDir=" + temp.path() + "\r\n");
+    h.home.Write("FAKES.DAT", "");
+    ASSERT_TRUE(h.presenter.CheckDownloads({.tempDir = "", .fakeList = "", .listAll = true, .inspect = false}));
+    const std::string before = h.Ini();
+
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        DirectoryLock::SetProgramName("kestrivane-cli");
+        const DirectoryLock lock(h.session.programDir, std::chrono::milliseconds(0));
+        [[maybe_unused]] const ssize_t sent = ::write(ready[1], lock ? "y" : "n", 1);
+        for (;;) ::pause();
+    }
+    char state = 0;
+    ASSERT_TRUE(::read(ready[0], &state, 1) == 1 && state == 'y');
+    ::close(ready[0]), ::close(ready[1]);
+    DirectoryLock::SetDefaultWait(std::chrono::milliseconds(200));
+    const std::string busy = "Another Kestrivane (kestrivane-cli, pid " + std::to_string(holder) + ") is writing in " +
+                             h.home.path() + "; try again when it has finished.";
+
+    h.view.selected = 2;
+    h.view.answers.push_back("trailer only");
+    EXPECT_FALSE(h.presenter.MarkSelectedAsFake());
+    EXPECT_FALSE(h.presenter.UnmarkSelected());
+    const std::string prefs = temp.Write("preferences.ini", "[eMule]\r\nTempDir=C:\\other\r\n");
+    EXPECT_FALSE(h.presenter.ImportClientFile(prefs));
+    OptionsValues options = LoadOptions(h.session);
+    options.tabStop1 = "99", options.tempDir = "/elsewhere";
+    SaveOptions(h.session, h.view, options);
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    DirectoryLock::SetDefaultWait(std::chrono::milliseconds(10000));
+
+    ASSERT_EQ(h.view.boxes.size(), 4u);
+    for (const auto& box : h.view.boxes) EXPECT_EQ(box.text, busy);
+    EXPECT_EQ(h.Ini(), before);
+    EXPECT_FALSE(std::filesystem::exists(h.home.File("MYFAKES.DAT")));
 }
 
 }  // namespace
