@@ -30,25 +30,25 @@ struct Holding {
     std::thread::id owner;
 };
 
-std::mutex gMutex;
-std::map<std::string, Holding> gHeld;
-std::optional<std::chrono::milliseconds> gWait;
-std::string gProgram = "kestrivane";
-thread_local std::optional<LockHolder> tBusy;
+std::mutex registryMutex;
+std::map<std::string, Holding> heldLocks;
+std::optional<std::chrono::milliseconds> waitOverride;
+std::string programName = "kestrivane";
+thread_local std::optional<LockHolder> lastBusy;
 
 // A forked child holds none of its parent's locks: its descriptors share the
 // parent's flock, and its writes must wait for the parent like anyone's.
 void ForgetInChild() {
-    for (auto& [key, holding] : gHeld)
+    for (auto& [key, holding] : heldLocks)
         if (holding.fd >= 0) ::close(holding.fd);
-    gHeld.clear();
-    gMutex.unlock();
+    heldLocks.clear();
+    registryMutex.unlock();
 }
 
 void WatchForks() {
     static std::once_flag once;
     std::call_once(once, [] {
-        ::pthread_atfork([] { gMutex.lock(); }, [] { gMutex.unlock(); }, ForgetInChild);
+        ::pthread_atfork([] { registryMutex.lock(); }, [] { registryMutex.unlock(); }, ForgetInChild);
     });
 }
 
@@ -101,8 +101,8 @@ std::optional<LockHolder> ParseLockFileText(const std::string& text) {
 }
 
 std::chrono::milliseconds DirectoryLock::DefaultWait() {
-    std::lock_guard lock(gMutex);
-    if (gWait) return *gWait;
+    std::lock_guard lock(registryMutex);
+    if (waitOverride) return *waitOverride;
     if (const char* text = std::getenv("KESTRIVANE_LOCK_WAIT_MS"); text && *text) {
         char* end = nullptr;
         const long ms = std::strtol(text, &end, 10);
@@ -112,13 +112,13 @@ std::chrono::milliseconds DirectoryLock::DefaultWait() {
 }
 
 void DirectoryLock::SetDefaultWait(std::chrono::milliseconds wait) {
-    std::lock_guard lock(gMutex);
-    gWait = wait;
+    std::lock_guard lock(registryMutex);
+    waitOverride = wait;
 }
 
 void DirectoryLock::SetProgramName(const std::string& name) {
-    std::lock_guard lock(gMutex);
-    gProgram = name;
+    std::lock_guard lock(registryMutex);
+    programName = name;
 }
 
 DirectoryLock::DirectoryLock(const std::string& directory) : DirectoryLock(directory, DefaultWait()) {}
@@ -131,11 +131,11 @@ DirectoryLock::DirectoryLock(const std::string& directory, std::chrono::millisec
     // First among the threads of this process.
     for (;;) {
         {
-            std::lock_guard lock(gMutex);
-            program = gProgram;
-            auto it = gHeld.find(key_);
-            if (it == gHeld.end()) {
-                gHeld[key_] = Holding{-1, 1, self};
+            std::lock_guard lock(registryMutex);
+            program = programName;
+            auto it = heldLocks.find(key_);
+            if (it == heldLocks.end()) {
+                heldLocks[key_] = Holding{-1, 1, self};
                 break;
             }
             if (it->second.owner == self) {
@@ -146,14 +146,14 @@ DirectoryLock::DirectoryLock(const std::string& directory, std::chrono::millisec
         }
         if (Clock::now() >= deadline) {
             busy_ = LockHolder{key_, program, static_cast<long>(::getpid())};
-            tBusy = busy_;
+            lastBusy = busy_;
             return;
         }
         std::this_thread::sleep_for(kPollInterval);
     }
     const auto forget = [this] {
-        std::lock_guard lock(gMutex);
-        gHeld.erase(key_);
+        std::lock_guard lock(registryMutex);
+        heldLocks.erase(key_);
     };
 
     // Then among the processes. A directory where the lock file cannot be made
@@ -173,7 +173,7 @@ DirectoryLock::DirectoryLock(const std::string& directory, std::chrono::millisec
         if (Clock::now() >= deadline) {
             busy_ = ParseLockFileText(ReadAll(fd)).value_or(LockHolder{});
             busy_->directory = key_;
-            tBusy = busy_;
+            lastBusy = busy_;
             ::close(fd);
             forget();
             return;
@@ -182,27 +182,27 @@ DirectoryLock::DirectoryLock(const std::string& directory, std::chrono::millisec
     }
     WriteAll(fd, LockFileText(static_cast<long>(::getpid()), program));
     {
-        std::lock_guard lock(gMutex);
-        gHeld[key_].fd = fd;
+        std::lock_guard lock(registryMutex);
+        heldLocks[key_].fd = fd;
     }
     held_ = true;
-    tBusy.reset();
+    lastBusy.reset();
 }
 
 DirectoryLock::~DirectoryLock() {
     if (!held_) return;
-    std::lock_guard lock(gMutex);
-    auto it = gHeld.find(key_);
-    if (it == gHeld.end() || --it->second.depth > 0) return;
+    std::lock_guard lock(registryMutex);
+    auto it = heldLocks.find(key_);
+    if (it == heldLocks.end() || --it->second.depth > 0) return;
     // At rest the file names nobody; closing the last descriptor releases the flock.
     [[maybe_unused]] const int emptied = ::ftruncate(it->second.fd, 0);
     ::close(it->second.fd);
-    gHeld.erase(it);
+    heldLocks.erase(it);
 }
 
 std::optional<LockHolder> TakeLockBusy() {
-    std::optional<LockHolder> busy = std::move(tBusy);
-    tBusy.reset();
+    std::optional<LockHolder> busy = std::move(lastBusy);
+    lastBusy.reset();
     return busy;
 }
 
