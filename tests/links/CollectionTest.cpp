@@ -85,6 +85,9 @@ TEST(Collection, BinaryRoundTripsAndPicksTheVersion) {
     }
 }
 
+// A file's hash and size tags in the short form.
+std::string HashAndSize() { return std::string("\x81\x28", 2) + std::string(16, '\x11') + "\x83\x02" + Le32(5); }
+
 TEST(Collection, TruncatedAndLyingBinaryFiles) {
     Collection in;
     in.name = "c";
@@ -116,6 +119,11 @@ TEST(Collection, TruncatedAndLyingBinaryFiles) {
          "File 1 of the collection cannot be read: it holds a tag of unknown type 0x0C; the rest is lost."},
         {Le32(1) + Le32(0) + Le32(1) + Le32(1) + std::string("\x95\x01", 2) + "abcdefghijklmnopqrstu", "",
          "File 1 of the collection is skipped: it has no file hash."},
+        // Names no link could carry: the file would not read back from its own link.
+        {Le32(1) + Le32(0) + Le32(1) + Le32(3) + HashAndSize() + std::string("\x93\x01" "a\0b", 5), "",
+         "File 1 of the collection is skipped: its file name contains a NUL byte."},
+        {Le32(1) + Le32(0) + Le32(1) + Le32(3) + HashAndSize() + std::string("\x92\x01 \t", 4), "",
+         "File 1 of the collection is skipped: it has no file name."},
     };
     for (const auto& k : kCases) {
         std::string error;

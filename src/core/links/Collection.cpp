@@ -67,8 +67,13 @@ std::optional<Ed2kLink> LinkFromTags(const std::vector<met::Tag>& tags, std::str
     link.size = size->number;
     if (name) link.name = std::string(StripBom(name->bytes));
     std::replace(link.name.begin(), link.name.end(), '/', '_');
-    if (link.name.empty()) {
+    // The names a link may carry, so that a file read here is one its link reads back as.
+    if (link.name.find_first_not_of(" \t\r\n") == std::string::npos) {
         why = "it has no file name";
+        return std::nullopt;
+    }
+    if (link.name.find('\0') != std::string::npos) {
+        why = "its file name contains a NUL byte";
         return std::nullopt;
     }
     if (aich && aich->bytes.size() == 32 && IsBase32(aich->bytes)) {
