@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<kv::Ed2kHash> parts;
     for (size_t i = 0; i + 16 <= head.size() && parts.size() < 64; i += 16)
         parts.push_back(kv::Ed2kHash::FromRaw(head.data() + i));
-    if (in.empty() && !parts.empty() && (data[0] & 1)) parts.push_back(ZeroPartHash());
+    if (!parts.empty() && (data[0] & 1)) parts.push_back(ZeroPartHash());
     const uint64_t fileSize = uint64_t{static_cast<uint8_t>(name.empty() ? 0 : name[0])} * 9728000 + head.size();
     const int zeros = CountZeroParts(parts, fileSize);
     KV_FUZZ_CHECK(zeros >= 0 && static_cast<size_t>(zeros) <= parts.size());

@@ -54,15 +54,18 @@ TEST(Collection, BinaryRoundTripsAndPicksTheVersion) {
     const struct {
         std::vector<Ed2kLink> files;
         uint32_t version;
+        std::string name = "My collection";
     } kCases[] = {
         {{File("small.avi", 200, kH1), File("a name longer than sixteen bytes.mkv", 70000, kH2, aich)}, 1},
         {{File("just under.iso", 4290048000ULL, kH1)}, 1},
         {{File("one byte over the old limit.iso", 4290048001ULL, kH1)}, 2},
         {{File("big.iso", 6ULL << 30, kH1), File("\xC3\xA9t\xC3\xA9.avi", 1, kH2)}, 2},
+        // Names that themselves start with a byte-order mark keep it (the reader drops one).
+        {{File("\xEF\xBB\xBF" "bom.avi", 1, kH1), File("\xEF\xBB\xBF\xEF\xBB\xBF" "x", 2, kH2)}, 1, "\xEF\xBB\xBF" "c"},
     };
     for (const auto& k : kCases) {
         Collection in;
-        in.name = "My collection";
+        in.name = k.name;
         in.author = "me";
         in.authorKey = std::string("\x30\x81\x9D\x00key", 7);
         in.files = k.files;
