@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "FuzzSupport.h"
@@ -34,8 +35,8 @@ std::vector<Line> Records(std::string_view all) {
     return records;
 }
 
-bool Holds(std::string_view line, const kv::Ed2kHash& hash) {
-    const std::string want = hash.ToHex();
+// The hashes a record's line holds by the rule, in the order they stand.
+void WindowsOf(std::string_view line, std::vector<kv::Ed2kHash>& out) {
     size_t i = 0;
     while (i < line.size()) {
         if (kv::HexDigitValue(line[i]) < 0) {
@@ -44,15 +45,10 @@ bool Holds(std::string_view line, const kv::Ed2kHash& hash) {
         }
         size_t end = i;
         while (end < line.size() && kv::HexDigitValue(line[end]) >= 0) ++end;
-        for (size_t w = 0; w < kv::FakeList::kIndexedWindowsPerRun && i + w + 32 <= end; ++w) {
-            std::string window(line.substr(i + w, 32));
-            for (char& c : window)
-                if (c >= 'A' && c <= 'F') c = static_cast<char>(c - 'A' + 'a');
-            if (window == want) return true;
-        }
+        for (size_t w = 0; w < kv::FakeList::kIndexedWindowsPerRun && i + w + 32 <= end; ++w)
+            out.push_back(*kv::Ed2kHash::FromHex(line.substr(i + w, 32)));
         i = end;
     }
-    return false;
 }
 
 }  // namespace
@@ -71,11 +67,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i + 16 <= size && i < 64; i += 16) probes.push_back(kv::Ed2kHash::FromRaw(data + i));
     probes.push_back(kv::Ed2kHash());
 
+    // Every record's windows, in file order: a plain scan finds the first record holding a hash.
+    std::vector<std::pair<kv::Ed2kHash, size_t>> windows;
+    std::vector<kv::Ed2kHash> held;
+    for (const Line& r : records) {
+        held.clear();
+        WindowsOf(r.text, held);
+        for (const kv::Ed2kHash& h : held) windows.emplace_back(h, r.index);
+    }
     for (const kv::Ed2kHash& hash : probes) {
         std::optional<size_t> expected;
-        for (const Line& r : records) {
-            if (Holds(r.text, hash)) {
-                expected = r.index;
+        for (const auto& [h, record] : windows) {
+            if (h == hash) {
+                expected = record;
                 break;
             }
         }
