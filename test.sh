@@ -26,3 +26,9 @@ run_suite build-asan -DKV_SANITIZE=ON
 
 echo "== Debian package: build, install, run, remove =="
 scripts/package-check.sh build
+
+echo "== libFuzzer targets, 20 s each =="
+kv_install_packages "${KV_FUZZ_PACKAGES[@]}"
+if command -v clang >/dev/null; then
+    scripts/fuzz.sh 20
+fi

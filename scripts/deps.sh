@@ -27,3 +27,6 @@ KV_BUILD_PACKAGES+=(desktop-file-utils appstream man-db dpkg-dev file)
 
 # Compressed fake lists (.gz, .zip) are inflated with zlib.
 KV_BUILD_PACKAGES+=(zlib1g-dev)
+
+# The libFuzzer targets (scripts/fuzz.sh): clang and its fuzzer runtime.
+KV_FUZZ_PACKAGES=(clang libclang-rt-14-dev)

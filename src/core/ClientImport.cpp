@@ -31,6 +31,19 @@ std::pair<std::string, std::string> SplitAtLastSeparator(const std::string& full
     return {fullPath.substr(0, cut), fullPath.substr(cut + 1)};
 }
 
+// Whether a value stored in the settings file reads back unchanged: the ini
+// reader drops blanks around a value and one pair of quotes, a line break
+// ends it, and it is cut to the key's size.
+bool ReadsBackAsItself(const std::string& value, int16_t size) {
+    if (value.empty() || value.size() > static_cast<size_t>(size)) return false;
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    if (blank(value.front()) || blank(value.back())) return false;
+    if (value.find_first_of("\r\n") != std::string::npos) return false;
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    return !quoted;
+}
+
 }  // namespace
 
 std::string ReadPrefMetTempPath(const std::string& path) {
@@ -71,15 +84,13 @@ ImportResult ImportClientTempDir(const Settings& settings, const std::string& fu
             temp = ReadIniString("eMule", "TempDir", "", kTempDirSize, fullPath);
             break;
     }
-    // An empty or garbage value must not replace a working setting: a value
-    // that starts with a blank or holds a line break would be stored cut or
-    // trimmed to something else, often "".
-    if (temp.empty() || temp.front() == ' ' || temp.front() == '\t' ||
-        temp.find_first_of("\r\n") != std::string::npos)
-        return result;
+    // An empty or garbage value must not replace a working setting: one that
+    // would not read back as itself (stored cut or trimmed to something else,
+    // often "") is no path.
+    const Key tempKey = result.file == ClientFile::EdonkeyPrefMet ? Key::EdonkeyTempPath : Key::EmuleTempDir;
+    if (!ReadsBackAsItself(temp, SpecOf(tempKey).size)) return result;
     result.tempDirFound = true;
-    result.stored = settings.Write(result.file == ClientFile::EdonkeyPrefMet ? Key::EdonkeyTempPath : Key::EmuleTempDir,
-                                   temp);
+    result.stored = settings.Write(tempKey, temp);
     if (result.stored && result.file == ClientFile::EmulePreferencesIni) {
         // eMule's further temp directories come along; an earlier import's
         // are cleared, and a file without any writes nothing new.

@@ -235,7 +235,12 @@ bool WriteIniString(const std::string& section, const std::string& key, const st
         added.push_back({key + "=" + stored, eol});
         const size_t after = loc.sectionLine == std::string::npos ? lines.size() : loc.lastContentLine + 1;
         // The line before the insertion point must end before new lines follow it.
-        if (after > 0 && lines[after - 1].ending.empty()) lines[after - 1].ending = eol;
+        // A lone CR ending that line stays its content: an LF right after it
+        // would turn it into a CR LF ending.
+        if (after > 0 && lines[after - 1].ending.empty()) {
+            const std::string& last = lines[after - 1].content;
+            lines[after - 1].ending = !last.empty() && last.back() == '\r' ? "\r\n" : eol;
+        }
         lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after), added.begin(), added.end());
     }
 

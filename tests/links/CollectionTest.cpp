@@ -54,15 +54,18 @@ TEST(Collection, BinaryRoundTripsAndPicksTheVersion) {
     const struct {
         std::vector<Ed2kLink> files;
         uint32_t version;
+        std::string name = "My collection";
     } kCases[] = {
         {{File("small.avi", 200, kH1), File("a name longer than sixteen bytes.mkv", 70000, kH2, aich)}, 1},
         {{File("just under.iso", 4290048000ULL, kH1)}, 1},
         {{File("one byte over the old limit.iso", 4290048001ULL, kH1)}, 2},
         {{File("big.iso", 6ULL << 30, kH1), File("\xC3\xA9t\xC3\xA9.avi", 1, kH2)}, 2},
+        // Names that themselves start with a byte-order mark keep it (the reader drops one).
+        {{File("\xEF\xBB\xBF" "bom.avi", 1, kH1), File("\xEF\xBB\xBF\xEF\xBB\xBF" "x", 2, kH2)}, 1, "\xEF\xBB\xBF" "c"},
     };
     for (const auto& k : kCases) {
         Collection in;
-        in.name = "My collection";
+        in.name = k.name;
         in.author = "me";
         in.authorKey = std::string("\x30\x81\x9D\x00key", 7);
         in.files = k.files;
@@ -84,6 +87,9 @@ TEST(Collection, BinaryRoundTripsAndPicksTheVersion) {
         EXPECT_TRUE(out->errors.empty());
     }
 }
+
+// A file's hash and size tags in the short form.
+std::string HashAndSize() { return std::string("\x81\x28", 2) + std::string(16, '\x11') + "\x83\x02" + Le32(5); }
 
 TEST(Collection, TruncatedAndLyingBinaryFiles) {
     Collection in;
@@ -116,6 +122,11 @@ TEST(Collection, TruncatedAndLyingBinaryFiles) {
          "File 1 of the collection cannot be read: it holds a tag of unknown type 0x0C; the rest is lost."},
         {Le32(1) + Le32(0) + Le32(1) + Le32(1) + std::string("\x95\x01", 2) + "abcdefghijklmnopqrstu", "",
          "File 1 of the collection is skipped: it has no file hash."},
+        // Names no link could carry: the file would not read back from its own link.
+        {Le32(1) + Le32(0) + Le32(1) + Le32(3) + HashAndSize() + std::string("\x93\x01" "a\0b", 5), "",
+         "File 1 of the collection is skipped: its file name contains a NUL byte."},
+        {Le32(1) + Le32(0) + Le32(1) + Le32(3) + HashAndSize() + std::string("\x92\x01 \t", 4), "",
+         "File 1 of the collection is skipped: it has no file name."},
     };
     for (const auto& k : kCases) {
         std::string error;

@@ -69,10 +69,12 @@ TEST(ImportClientPrefs, FailuresKeepTheWorkingSettings) {
         f.Menu("eMule", f.home.Write("other/" + name, PrefMet("temp!", "/c") + "\n[eMule]\nTempDir=/c\n"));
     EXPECT_EQ(f.home.Read("Kestrivane.ini"), before);
 
-    // A path that would be stored cut or trimmed, often to "", is no path.
-    for (const std::string path : {"\r\n/evil", "\n", "   ", "\t/x", "/tmp\r\nX=1"})
-        f.Menu("eDonkey", f.home.Write("p/pref.met", PrefMet("temp!", path)));
-    EXPECT_EQ(f.view.LogWith("box:").size(), 5u);
+    // A path that would be stored cut or trimmed, often to "", is no path: it would not read back as itself.
+    const std::string paths[] = {"\r\n/evil", "\n", "   ", "\t/x", "/tmp\r\nX=1", "/x ", "/x\t", "\"/x\"", "'/x'",
+                                 "/" + std::string(2000, 'a')};
+    for (const std::string& path : paths) f.Menu("eDonkey", f.home.Write("p/pref.met", PrefMet("temp!", path)));
+    f.Menu("eMule", f.home.Write("q/preferences.ini", "[eMule]\nTempDir=\"'/x'\"\n"));
+    EXPECT_EQ(f.view.LogWith("box:").size(), std::size(paths) + 1);
     EXPECT_EQ(f.Ini("eDonkey", "TempPath"), "/good");
     f.view.log.clear();
     f.Menu("eDonkey", f.home.Write("a/pref.met", "no such entry" + kTerm));

@@ -61,6 +61,20 @@ TEST(IniFile, ReadRulesUtf16WritesKeepingOtherBytesAndAFailedWriteKeepingTheOldF
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 3);
 }
 
+// A file whose last line ends in a lone CR: the value there keeps its CR when
+// a key is added after it (an LF right after the CR would end the line as CR LF).
+TEST(IniFile, AddingAfterALastLineEndingInALoneCrKeepsThatLine) {
+    ScopedTempDir dir;
+    for (const char* eol : {"\n", "\r\n"}) {
+        const std::string file = dir.Write("a.ini", std::string("[A]") + eol + "x=1\r");
+        ASSERT_EQ(ReadIniString("A", "x", "", 50, file), "1\r");
+        ASSERT_TRUE(WriteIniString("B", "y", "2", file));
+        EXPECT_EQ(ReadIniString("A", "x", "", 50, file), "1\r") << eol;
+        EXPECT_EQ(ReadIniString("B", "y", "", 50, file), "2");
+        EXPECT_EQ(dir.Read("a.ini"), std::string("[A]") + eol + "x=1\r\r\n[B]" + eol + "y=2" + eol);
+    }
+}
+
 TEST(Paths, JoinPathAndProgramDirectoryRule) {
     EXPECT_EQ(JoinPath("/", "/F") + "|" + JoinPath("/prog", "F") + "|" + JoinPath("", "F"), "/F|/prog/F|/F");
     ScopedTempDir dir;  // beside the program when it may write there, else in the user's data directory

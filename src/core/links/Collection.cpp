@@ -25,6 +25,12 @@ std::string_view StripBom(std::string_view s) {
     return s;
 }
 
+// A string as the binary form stores it: the reader drops one leading UTF-8
+// byte-order mark, so a string that starts with one gets another in front.
+std::string WithBomKept(std::string_view s) {
+    return s.starts_with("\xEF\xBB\xBF") ? "\xEF\xBB\xBF" + std::string(s) : std::string(s);
+}
+
 bool IsBase32(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char c) {
         return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '2' && c <= '7');
@@ -67,8 +73,13 @@ std::optional<Ed2kLink> LinkFromTags(const std::vector<met::Tag>& tags, std::str
     link.size = size->number;
     if (name) link.name = std::string(StripBom(name->bytes));
     std::replace(link.name.begin(), link.name.end(), '/', '_');
-    if (link.name.empty()) {
+    // The names a link may carry, so that a file read here is one its link reads back as.
+    if (link.name.find_first_not_of(" \t\r\n") == std::string::npos) {
         why = "it has no file name";
+        return std::nullopt;
+    }
+    if (link.name.find('\0') != std::string::npos) {
+        why = "its file name contains a NUL byte";
         return std::nullopt;
     }
     if (aich && aich->bytes.size() == 32 && IsBase32(aich->bytes)) {
@@ -187,8 +198,8 @@ std::string WriteBinaryCollection(const Collection& collection) {
     met::PutU32(out, large ? 2 : 1);
     const bool withAuthor = !collection.author.empty() || !collection.authorKey.empty();
     met::PutU32(out, 1 + (withAuthor ? 1 : 0) + (collection.authorKey.empty() ? 0 : 1));
-    met::PutLongStringTag(out, kTagName, collection.name);
-    if (withAuthor) met::PutLongStringTag(out, kTagAuthor, collection.author);
+    met::PutLongStringTag(out, kTagName, WithBomKept(collection.name));
+    if (withAuthor) met::PutLongStringTag(out, kTagAuthor, WithBomKept(collection.author));
     if (!collection.authorKey.empty()) met::PutLongBlobTag(out, kTagAuthorKey, collection.authorKey);
 
     met::PutU32(out, static_cast<uint32_t>(collection.files.size()));
@@ -196,7 +207,7 @@ std::string WriteBinaryCollection(const Collection& collection) {
         met::PutU32(out, file.aich.empty() ? 3 : 4);
         met::PutShortHashTag(out, kTagHash, file.hash.bytes().data());
         met::PutShortIntTag(out, kTagSize, file.size);
-        met::PutShortStringTag(out, kTagName, file.name);
+        met::PutShortStringTag(out, kTagName, WithBomKept(file.name));
         if (!file.aich.empty()) met::PutShortStringTag(out, kTagAich, file.aich);
     }
     return out;
