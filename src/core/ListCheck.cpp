@@ -54,7 +54,9 @@ ListJudgement JudgeList(std::string_view bytes) {
     while (start < bytes.size()) {
         size_t end = bytes.find('\n', start);
         if (end == std::string_view::npos) end = bytes.size();
-        const std::string_view line = bytes.substr(start, end - start);
+        std::string_view line = bytes.substr(start, end - start);
+        // The CR of a CR LF is the line's end, not its content: it counts for no bound.
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (!IsBlankLine(line)) {
             ++j.nonBlankLines;
             if (IsRecordLine(line)) ++j.records;

@@ -27,6 +27,10 @@ TEST(JudgeList, RecordsAndPagesToldApart) {
              {std::string(31, 'a') + ",1,short hash\r\n", ListShape::NoRecords, 0},
              {kA + "0,1,33 digits\r\n", ListShape::NoRecords, 0},
              {kA + std::string(kMaxRecordLineBytes, 'x') + "\r\n", ListShape::NoRecords, 0},  // overlong line
+             // The longest record, with either line end: the CR is not part of it.
+             {kA + "," + std::string(kMaxRecordLineBytes - 33, 'x') + "\r\n", ListShape::Usable, 1},
+             {kA + "," + std::string(kMaxRecordLineBytes - 33, 'x') + "\n", ListShape::Usable, 1},
+             {kA + "," + std::string(kMaxRecordLineBytes - 32, 'x') + "\r\n", ListShape::NoRecords, 0},
              {html, ListShape::MostlyNotRecords, 1},
              {"\xFF\xFE" + std::string("a\0,\0", 4), ListShape::Utf16, 0},
              {"\xFE\xFF" + std::string("\0a\0,", 4), ListShape::Utf16, 0},
