@@ -16,11 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const kv::UnpackedList unpacked = kv::UnpackList(body, maxBytes);
     KV_FUZZ_CHECK(unpacked.list.has_value() != !unpacked.failure.empty());
-    if (kv::PackingOf(body) == kv::BodyPacking::Plain) {
+    if (unpacked.list) KV_FUZZ_CHECK(unpacked.list->size() <= maxBytes);
+    // A plain body within the limit is the list itself.
+    if (kv::PackingOf(body) == kv::BodyPacking::Plain && body.size() <= maxBytes)
         KV_FUZZ_CHECK(unpacked.list && *unpacked.list == body);
-    } else if (unpacked.list) {
-        KV_FUZZ_CHECK(unpacked.list->size() <= maxBytes);
-    }
 
     for (const std::string* bytes : {&body, unpacked.list ? &*unpacked.list : nullptr}) {
         if (!bytes) continue;

@@ -104,6 +104,12 @@ UnpackedList UnpackList(std::string body, uint64_t maxBytes) {
         case BodyPacking::Plain: break;
     }
     UnpackedList r;
+    // The download bounds a plain body already; held to the same limit here so the bound holds for every caller.
+    if (body.size() > maxBytes) {
+        r.failure = "The list is larger than " + std::to_string(maxBytes / (1024 * 1024)) +
+                    " MiB, the limit of a fake list; it was not used.";
+        return r;
+    }
     r.list = std::move(body);
     return r;
 }

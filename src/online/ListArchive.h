@@ -19,7 +19,8 @@ struct UnpackedList {
 
 // The plain list of body: itself, or the gzip stream's content, or the zip
 // archive's first file (stored or deflated). Never more than maxBytes of
-// output is held: an archive that inflates past it is refused, not cut.
+// output is held: an archive that inflates past it, or a plain body larger
+// than it, is refused, not cut.
 UnpackedList UnpackList(std::string body, uint64_t maxBytes);
 
 }  // namespace kv

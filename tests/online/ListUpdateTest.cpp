@@ -58,7 +58,7 @@ TEST(UnpackList, PlainGzipAndZipBodiesAndBoundedInflation) {
              {kList, kList, ""}, {Deflate(kList, 31), kList, ""}, {Zip(kList), kList, ""},
              {Zip(kList, true), kList, ""},
              {Deflate(bomb, 31), "", "more than 1 MiB"}, {Zip(bomb), "", "more than 1 MiB"},
-             {Zip(bomb, true), "", "more than 1 MiB"},
+             {Zip(bomb, true), "", "more than 1 MiB"}, {bomb, "", "larger than 1 MiB"},
              {Deflate(kList, 31).substr(0, 20), "", "damaged or cut short"},
              {Zip(kList).substr(0, 25), "", "cut short"}}) {
         const UnpackedList u = UnpackList(c.body, 1024 * 1024);
