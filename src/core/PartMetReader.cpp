@@ -37,6 +37,7 @@ public:
     Cursor(std::string_view bytes, size_t pos) : bytes_(bytes), pos_(pos) {}
 
     bool Has(size_t n) const { return pos_ <= bytes_.size() && bytes_.size() - pos_ >= n; }
+    size_t Left() const { return pos_ <= bytes_.size() ? bytes_.size() - pos_ : 0; }
 
     std::optional<uint64_t> Le(size_t n) {
         if (!Has(n)) return std::nullopt;
@@ -208,6 +209,7 @@ bool WalkFromCount(std::string_view bytes, Walk& walk) {
     Cursor cur(bytes, 21);
     const auto partCount = cur.Le(2);
     if (!partCount) return false;
+    walk.out.partHashes.reserve(std::min<size_t>(*partCount, cur.Left() / 16));  // no more than the file holds
     for (uint64_t i = 0; i < *partCount; ++i) {
         const auto part = cur.Take(16);
         if (!part) return false;
