@@ -1,6 +1,7 @@
 #include "core/FakeList.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace kv {
@@ -8,6 +9,9 @@ namespace kv {
 namespace {
 
 constexpr size_t kHashDigits = 32;
+
+// The key's first 16 bits.
+size_t PrefixOf(const Ed2kHash::Bytes& key) { return (size_t{key[0]} << 8) | key[1]; }
 
 bool KeyLess(const Ed2kHash::Bytes& a, const Ed2kHash::Bytes& b) {
     return std::memcmp(a.data(), b.data(), a.size()) < 0;
@@ -64,6 +68,13 @@ FakeList FakeList::Parse(std::string bytes, std::string listName, std::vector<Sk
         const int c = std::memcmp(a.key.data(), b.key.data(), a.key.size());
         return c < 0 || (c == 0 && a.record < b.record);
     });
+    // About one bucket per entry, at most 2^16 of them (256 KiB).
+    const int bits = std::min(16, static_cast<int>(std::bit_width(list.index_.size())));
+    list.bucketShift_ = 16 - bits;
+    const size_t buckets = size_t{1} << bits;
+    list.buckets_.assign(buckets + 1, 0);
+    for (const IndexEntry& e : list.index_) ++list.buckets_[(PrefixOf(e.key) >> list.bucketShift_) + 1];
+    for (size_t b = 1; b <= buckets; ++b) list.buckets_[b] += list.buckets_[b - 1];
     return list;
 }
 
@@ -106,9 +117,12 @@ FakeRecord FakeList::record(size_t index) const {
 }
 
 std::optional<FakeRecord> FakeList::find(const Ed2kHash& hash) const {
-    const auto it = std::lower_bound(index_.begin(), index_.end(), hash.bytes(),
+    if (index_.empty()) return std::nullopt;
+    const size_t b = PrefixOf(hash.bytes()) >> bucketShift_;
+    const auto first = index_.begin() + buckets_[b], last = index_.begin() + buckets_[b + 1];
+    const auto it = std::lower_bound(first, last, hash.bytes(),
                                      [](const IndexEntry& e, const Ed2kHash::Bytes& k) { return KeyLess(e.key, k); });
-    if (it == index_.end() || it->key != hash.bytes()) return std::nullopt;
+    if (it == last || it->key != hash.bytes()) return std::nullopt;
     return record(it->record);
 }
 

@@ -58,6 +58,11 @@ private:
     std::string name_;
     std::vector<uint64_t> lines_;  // start of each record's line in bytes_
     std::vector<IndexEntry> index_;  // sorted by key, then record
+    // Where the keys of each prefix (the key's first 16 - bucketShift_ bits)
+    // begin in index_, and one more entry for the end: hashes are evenly
+    // spread, so a lookup searches a handful of entries, not the whole index.
+    std::vector<uint32_t> buckets_;
+    int bucketShift_ = 16;
 };
 
 // A record's line without its line end.
