@@ -82,3 +82,35 @@ TEST(LoadFakeList, LongHexRunsAreIndexedOnlyAtTheirStart) {
     EXPECT_FALSE(list.find(*Ed2kHash::FromHex(g)));
     EXPECT_EQ(list.find(*Ed2kHash::FromHex(std::string(32, 'A')))->index, 1u);
 }
+
+// Lookups start from a table of key prefixes sized to the list: lists of one record up to
+// the full table find every hash, also at the ends of the key range, and nothing else.
+TEST(LoadFakeList, PrefixTableFindsHashesAtTheEndsOfTheKeyRangeInListsOfEverySize) {
+    std::mt19937 rng(7);
+    const Rows edges = {std::string(32, '0'), std::string(32, 'f'), std::string(4, '0') + std::string(28, 'f'),
+                        std::string(4, 'f') + std::string(28, '0'), "00010000000000000000000000000000",
+                        "fffe" + std::string(28, 'f')};
+    for (const size_t records : {size_t{1}, size_t{2}, size_t{6}, size_t{70000}}) {
+        Rows hashes(edges.begin(), edges.begin() + static_cast<long>(std::min(records, edges.size())));
+        while (hashes.size() < records) {
+            std::string h;
+            while (h.size() < 32) h += "0123456789abcdef"[rng() % 16];
+            hashes.push_back(h);
+        }
+        std::string file;
+        for (size_t i = 0; i < hashes.size(); ++i) file += hashes[i] + "," + std::to_string(i) + ",r\r\n";
+        const FakeList list = FakeList::Parse(file + hashes[0] + ",dup,later\r\n");
+        for (size_t i = 0; i < hashes.size(); i += 1 + i / 64) {
+            const auto found = list.find(*Ed2kHash::FromHex(hashes[i]));
+            ASSERT_TRUE(found) << records << " " << hashes[i];
+            EXPECT_EQ(found->index, i);  // the first record, not the later duplicate
+        }
+        for (const std::string& edge : edges) {
+            std::string near = edge;
+            near[31] = near[31] == '0' ? '1' : 'e';
+            if (std::find(hashes.begin(), hashes.end(), near) == hashes.end()) {
+                EXPECT_FALSE(list.find(*Ed2kHash::FromHex(near))) << records << " " << near;
+            }
+        }
+    }
+}
