@@ -267,7 +267,7 @@ int RunSearch(const HomeDirs& dirs, const SearchArgs& args, const Output& o) {
 void WarnAboutLoadedLists(const Session& session, const std::string& listPath, std::ostream& err) {
     const int64_t length = FileLength(listPath);
     // The first bytes tell a UTF-16 file; its records cannot be read as lines of bytes.
-    const std::string head = length > 0 ? ReadWholeFile(listPath, 1u << 20).value_or("").substr(0, 4096) : "";
+    const std::string head = length > 0 ? ReadFileHead(listPath, 4096).value_or("") : "";
     const ListShape shape = length == 0 ? ListShape::Empty : JudgeList(head).shape;
     if (shape == ListShape::Empty || shape == ListShape::Utf16)
         err << "Warning: " << ToDisplayUtf8(listPath) << " " << ShapeText(shape)

@@ -1,5 +1,6 @@
 #include "FileUtil.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -12,29 +13,45 @@ namespace kv {
 
 namespace fs = std::filesystem;
 
-std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBytes) {
-    // O_NONBLOCK: opening a FIFO put in a file's place must not wait for a
-    // writer; only regular files are read at all.
+namespace {
+
+// O_NONBLOCK: opening a FIFO put in a file's place must not wait for a
+// writer; only regular files are read at all. -1 otherwise.
+int OpenRegular(const std::string& path, struct stat& st) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0) return -1;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Reads into data from its current size on until it is full or the file ends; false on an error.
+bool ReadInto(int fd, std::string& data, size_t have) {
+    while (have < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + have, data.size() - have);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) break;
+        have += static_cast<size_t>(n);
+    }
+    data.resize(have);
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBytes) {
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || static_cast<uint64_t>(st.st_size) > maxBytes) {
+    const int fd = OpenRegular(path, st);
+    if (fd < 0) return std::nullopt;
+    if (static_cast<uint64_t>(st.st_size) > maxBytes) {
         ::close(fd);
         return std::nullopt;
     }
     std::string data(static_cast<size_t>(st.st_size), '\0');
-    size_t have = 0;
-    bool failed = false;
-    while (have < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + have, data.size() - have);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            failed = n < 0;
-            break;
-        }
-        have += static_cast<size_t>(n);
-    }
-    data.resize(have);
+    bool failed = !ReadInto(fd, data, 0);
     // The file may have grown since fstat: take the rest too, within the bound.
     char buffer[65536];
     while (!failed) {
@@ -49,6 +66,17 @@ std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBy
     }
     ::close(fd);
     if (failed) return std::nullopt;
+    return data;
+}
+
+std::optional<std::string> ReadFileHead(const std::string& path, uint64_t maxBytes) {
+    struct stat st {};
+    const int fd = OpenRegular(path, st);
+    if (fd < 0) return std::nullopt;
+    std::string data(static_cast<size_t>(std::min<uint64_t>(maxBytes, static_cast<uint64_t>(st.st_size))), '\0');
+    const bool ok = ReadInto(fd, data, 0);
+    ::close(fd);
+    if (!ok) return std::nullopt;
     return data;
 }
 

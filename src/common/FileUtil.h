@@ -11,6 +11,10 @@ namespace kv {
 std::optional<std::string> ReadWholeFile(const std::string& path,
                                          uint64_t maxBytes = UINT64_MAX);
 
+// At most the first maxBytes of a regular file; nullopt when it cannot be
+// opened or read.
+std::optional<std::string> ReadFileHead(const std::string& path, uint64_t maxBytes);
+
 bool FileExists(const std::string& path);         // a regular file
 int64_t FileLength(const std::string& path);      // -1 when missing
 bool IsDirectory(const std::string& path);

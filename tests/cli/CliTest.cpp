@@ -182,7 +182,9 @@ TEST_F(CliTest, CheckWarnsWhenItsListsCanFindNothing) {
              {"\xFF\xFE" + std::string("0\0" "0\0", 4), warned + " is a UTF-16 text, not a list of lines in single bytes; "
                                                         "no download can be found as a fake with it.\n"},
              {"no records here\r\n", "Warning: the loaded fake lists hold no record; no download can be found as a fake.\n"},
-             {kOtherRecord, ""}}) {
+             {kOtherRecord, ""},
+             // A list past the first MiB is judged by its start like any other.
+             {[] { std::string big; while (big.size() < (3u << 20)) big += kOtherRecord; return big; }(), ""}}) {
         home.Write("FAKES.DAT", c.list);
         const Result r = Cli({"check", "--no-all"});
         EXPECT_EQ(r.code, 0);

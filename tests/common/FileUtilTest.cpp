@@ -61,4 +61,9 @@ TEST(FileUtil, ReadsRegularFilesOnlyAndNeverWaitsOnAFifo) {
     const std::string path = dir.Write("big", big);
     EXPECT_EQ(ReadWholeFile(path, big.size()).value(), big);
     EXPECT_FALSE(ReadWholeFile(path, big.size() - 1));
+    // A head is the start of a file of any size, and also refuses FIFOs and devices.
+    EXPECT_EQ(ReadFileHead(path, 4096).value(), big.substr(0, 4096));
+    EXPECT_EQ(ReadFileHead(dir.Write("small", "abc"), 4096).value(), "abc");
+    EXPECT_FALSE(ReadFileHead(fifo, 4096));
+    EXPECT_FALSE(ReadFileHead("/dev/zero", 4096));
 }
