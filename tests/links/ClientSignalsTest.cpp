@@ -16,7 +16,7 @@ TEST(SearchSpam, ReadsEmulesTags) {
     // As eMule stores it: names, a size, spam and not-spam hashes, IPs and a
     // server ratio blob (the last two not used here).
     std::string b = "\x0F" + Le32(8);
-    b += std::string("\x98\x01", 2) + "fake.avi";                         // 0x01 full name (short string, 8)
+    b += std::string("\x9B\x01", 2) + "\xEF\xBB\xBF" "fake.avi";             // 0x01 full name, UTF-8 with its mark (11)
     b += std::string("\x91\x06", 2) + "x";                                // 0x06 similar name (not kept)
     b += std::string("\x8B\x07", 2) + std::string("\x00\x00\x00\x40\x01\x00\x00\x00", 8);  // 0x07 size, uint64
     b += std::string("\x81\x02", 2) + Raw(kH1);                           // spam
@@ -45,7 +45,8 @@ TEST(SearchSpam, RoundTripAndDamagedFiles) {
     ASSERT_TRUE(out);
     EXPECT_EQ(out->spam, in.spam);
     EXPECT_EQ(out->notSpam, in.notSpam);
-    EXPECT_EQ(out->names, (std::vector<std::string>{"spam name.avi", "another"}));
+    // The reader drops the mark eMule writes before UTF-8; a name that itself starts with one keeps it.
+    EXPECT_EQ(out->names, in.names);
     EXPECT_EQ(out->sizes, in.sizes);
 
     const struct {

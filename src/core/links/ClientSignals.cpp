@@ -62,9 +62,7 @@ std::optional<SpamList> ReadSearchSpam(std::string_view bytes, std::string* erro
             list.notSpam.insert(h);
             list.spam.erase(h);
         } else if (tag.id == kSpamFullName && tag.IsString()) {
-            std::string_view name = tag.bytes;
-            if (name.starts_with("\xEF\xBB\xBF")) name.remove_prefix(3);
-            list.names.emplace_back(name);
+            list.names.emplace_back(met::WithoutBom(tag.bytes));
         } else if (tag.id == kSpamSize && tag.IsInt()) {
             list.sizes.push_back(tag.number);
         }
@@ -76,7 +74,7 @@ std::string WriteSearchSpam(const SpamList& list) {
     std::string body;
     uint32_t count = 0;
     for (const std::string& name : list.names) {
-        met::PutShortStringTag(body, kSpamFullName, name);
+        met::PutShortStringTag(body, kSpamFullName, met::WithBomKept(name));
         ++count;
     }
     for (uint64_t size : list.sizes) {

@@ -20,17 +20,6 @@ constexpr uint8_t kTagAuthorKey = 0x32;
 // not at 4 GiB.
 constexpr uint64_t kOldMaxFileSize = 4290048000ULL;
 
-std::string_view StripBom(std::string_view s) {
-    if (s.starts_with("\xEF\xBB\xBF")) s.remove_prefix(3);
-    return s;
-}
-
-// A string as the binary form stores it: the reader drops one leading UTF-8
-// byte-order mark, so a string that starts with one gets another in front.
-std::string WithBomKept(std::string_view s) {
-    return s.starts_with("\xEF\xBB\xBF") ? "\xEF\xBB\xBF" + std::string(s) : std::string(s);
-}
-
 bool IsBase32(std::string_view s) {
     return std::all_of(s.begin(), s.end(), [](char c) {
         return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '2' && c <= '7');
@@ -71,7 +60,7 @@ std::optional<Ed2kLink> LinkFromTags(const std::vector<met::Tag>& tags, std::str
         return std::nullopt;
     }
     link.size = size->number;
-    if (name) link.name = std::string(StripBom(name->bytes));
+    if (name) link.name = std::string(met::WithoutBom(name->bytes));
     std::replace(link.name.begin(), link.name.end(), '/', '_');
     // The names a link may carry, so that a file read here is one its link reads back as.
     if (link.name.find_first_not_of(" \t\r\n") == std::string::npos) {
@@ -103,8 +92,8 @@ std::optional<Collection> ReadBinary(std::string_view bytes, std::string* error)
         met::Tag tag;
         if (!met::ReadTag(in, tag, &why)) return Fail(error, "The collection header cannot be read: " + why + ".");
         if (!tag.name.empty()) continue;
-        if (tag.id == kTagName && tag.IsString()) c.name = std::string(StripBom(tag.bytes));
-        if (tag.id == kTagAuthor && tag.IsString()) c.author = std::string(StripBom(tag.bytes));
+        if (tag.id == kTagName && tag.IsString()) c.name = std::string(met::WithoutBom(tag.bytes));
+        if (tag.id == kTagAuthor && tag.IsString()) c.author = std::string(met::WithoutBom(tag.bytes));
         if (tag.id == kTagAuthorKey && tag.type == met::kBlob) c.authorKey = tag.bytes;
     }
     uint32_t fileCount = 0;
@@ -150,7 +139,7 @@ std::optional<Collection> ReadBinary(std::string_view bytes, std::string* error)
 std::optional<Collection> ReadText(std::string_view bytes, std::string* error) {
     Collection c;
     c.form = Collection::Form::kText;
-    bytes = StripBom(bytes);
+    bytes = met::WithoutBom(bytes);
     size_t lineNumber = 0;
     while (!bytes.empty()) {
         ++lineNumber;
@@ -198,8 +187,8 @@ std::string WriteBinaryCollection(const Collection& collection) {
     met::PutU32(out, large ? 2 : 1);
     const bool withAuthor = !collection.author.empty() || !collection.authorKey.empty();
     met::PutU32(out, 1 + (withAuthor ? 1 : 0) + (collection.authorKey.empty() ? 0 : 1));
-    met::PutLongStringTag(out, kTagName, WithBomKept(collection.name));
-    if (withAuthor) met::PutLongStringTag(out, kTagAuthor, WithBomKept(collection.author));
+    met::PutLongStringTag(out, kTagName, met::WithBomKept(collection.name));
+    if (withAuthor) met::PutLongStringTag(out, kTagAuthor, met::WithBomKept(collection.author));
     if (!collection.authorKey.empty()) met::PutLongBlobTag(out, kTagAuthorKey, collection.authorKey);
 
     met::PutU32(out, static_cast<uint32_t>(collection.files.size()));
@@ -207,7 +196,7 @@ std::string WriteBinaryCollection(const Collection& collection) {
         met::PutU32(out, file.aich.empty() ? 3 : 4);
         met::PutShortHashTag(out, kTagHash, file.hash.bytes().data());
         met::PutShortIntTag(out, kTagSize, file.size);
-        met::PutShortStringTag(out, kTagName, WithBomKept(file.name));
+        met::PutShortStringTag(out, kTagName, met::WithBomKept(file.name));
         if (!file.aich.empty()) met::PutShortStringTag(out, kTagAich, file.aich);
     }
     return out;

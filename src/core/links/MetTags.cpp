@@ -202,4 +202,13 @@ void PutLongBlobTag(std::string& out, uint8_t id, std::string_view value) {
     out.append(value);
 }
 
+std::string_view WithoutBom(std::string_view s) {
+    if (s.starts_with("\xEF\xBB\xBF")) s.remove_prefix(3);
+    return s;
+}
+
+std::string WithBomKept(std::string_view s) {
+    return s.starts_with("\xEF\xBB\xBF") ? "\xEF\xBB\xBF" + std::string(s) : std::string(s);
+}
+
 }  // namespace kv::met

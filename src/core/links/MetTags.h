@@ -71,6 +71,12 @@ struct Tag {
 // On failure `error` says why, for a person.
 bool ReadTag(ByteReader& in, Tag& tag, std::string* error);
 
+// eMule may write a string tag's UTF-8 with a byte-order mark in front: the
+// reader drops one, so a string that itself starts with one is written with
+// another in front.
+std::string_view WithoutBom(std::string_view s);
+std::string WithBomKept(std::string_view s);
+
 // Writers, so that tests and round trips build files the way the clients do.
 void PutU8(std::string& out, uint8_t v);
 void PutU16(std::string& out, uint16_t v);
