@@ -3,6 +3,7 @@
 # for SECONDS (default 600) on a copy of its seed corpus.
 #   scripts/fuzz.sh [SECONDS]         every target
 #   FUZZ_TARGETS="fuzz_ini fuzz_links" scripts/fuzz.sh 60
+#   FUZZ_SEED=1 scripts/fuzz.sh 20    the same mutations every run (as ./test.sh does)
 # Prints per target the executions reached and the crashes, leaks and
 # timeouts found; exits non-zero when any target found anything. Findings are
 # left in build-fuzz/findings/<target>/.
@@ -43,7 +44,7 @@ for t in $targets; do
     [ -d "fuzz/corpus/$t" ] && cp -r "fuzz/corpus/$t/." "$work/"
     log=build-fuzz/findings/$t.log
     set +e
-    (cd "$found" && "../../fuzz/$t" -max_total_time="$seconds" -max_len="$(max_len "$t")" -timeout=10 \
+    (cd "$found" && "../../fuzz/$t" ${FUZZ_SEED:+-seed="$FUZZ_SEED"} -max_total_time="$seconds" -max_len="$(max_len "$t")" -timeout=10 \
         -rss_limit_mb=2048 -dict=../../../fuzz/ed2k.dict -print_final_stats=1 "../../corpus/$t") >"$log" 2>&1
     set -e
     execs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
