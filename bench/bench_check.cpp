@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "PartMetBuilder.h"
+#include "BenchSupport.h"
 #include "TempDir.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
@@ -33,19 +34,10 @@ extern char** environ;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); }
-
-struct Rng {
-    uint64_t x = 0x9E3779B97F4A7C15ULL;
-    uint64_t Next() {
-        x ^= x << 13;
-        x ^= x >> 7;
-        x ^= x << 17;
-        return x;
-    }
-};
+using kv::bench::Clock;
+using kv::bench::Rng;
+using kv::bench::ArgValue;
+using kv::bench::Seconds;
 
 std::array<uint8_t, 16> RandomHash(Rng& rng) {
     std::array<uint8_t, 16> h{};
@@ -71,12 +63,6 @@ int RunCli(const std::vector<std::string>& args) {
     int status = 0;
     if (waitpid(pid, &status, 0) < 0) return -1;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-int ArgValue(int argc, char** argv, const char* name, int fallback) {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], name) == 0) return std::atoi(argv[i + 1]);
-    return fallback;
 }
 
 }  // namespace

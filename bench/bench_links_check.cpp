@@ -15,6 +15,7 @@
 #include <cstring>
 #include <string>
 
+#include "BenchSupport.h"
 #include "TempDir.h"
 #include "common/FileUtil.h"
 #include "core/FakeCatalogue.h"
@@ -23,30 +24,15 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); }
-
-struct Rng {
-    uint64_t x = 0x9E3779B97F4A7C15ULL;
-    uint64_t Next() {
-        x ^= x << 13;
-        x ^= x >> 7;
-        x ^= x << 17;
-        return x;
-    }
-};
+using kv::bench::Clock;
+using kv::bench::Rng;
+using kv::bench::ArgValue;
+using kv::bench::Seconds;
 
 std::string Hex(Rng& rng) {
     std::string s;
     while (s.size() < 32) s += "0123456789abcdef"[rng.Next() >> 60];
     return s;
-}
-
-int ArgValue(int argc, char** argv, const char* name, int fallback) {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], name) == 0) return std::atoi(argv[i + 1]);
-    return fallback;
 }
 
 // Runs the CLI with stdout and stderr to /dev/null; the exit status.

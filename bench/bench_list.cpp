@@ -15,25 +15,17 @@
 #include <cstring>
 #include <string>
 
+#include "BenchSupport.h"
 #include "TempDir.h"
 #include "common/FileUtil.h"
 #include "core/FakeList.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double Seconds(Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); }
-
-struct Rng {
-    uint64_t x = 0x9E3779B97F4A7C15ULL;
-    uint64_t Next() {
-        x ^= x << 13;
-        x ^= x >> 7;
-        x ^= x << 17;
-        return x;
-    }
-};
+using kv::bench::Clock;
+using kv::bench::Rng;
+using kv::bench::ArgValue;
+using kv::bench::Seconds;
 
 std::string Hex(Rng& rng, size_t digits) {
     std::string s;
@@ -95,12 +87,6 @@ int Child(const std::string& mode, const std::string& path) {
     }
     std::printf("%ld\n", PeakKiB());
     return 0;
-}
-
-int ArgValue(int argc, char** argv, const char* name, int fallback) {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], name) == 0) return std::atoi(argv[i + 1]);
-    return fallback;
 }
 
 struct Timing {

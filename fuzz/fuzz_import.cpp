@@ -62,10 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                                      : kv::ReadIniString("eMule", "TempDir", "", 2000, clientPath);
         const kv::Key tempKey = file == kv::ClientFile::EdonkeyPrefMet ? kv::Key::EdonkeyTempPath : kv::Key::EmuleTempDir;
         const std::string stored = settings.Read(tempKey, "\x01missing");
-        const auto& spec = kv::SpecOf(tempKey);
-        if (stored != temp.substr(0, static_cast<size_t>(spec.size)))
+        const auto& entry = kv::SpecOf(tempKey);
+        if (stored != temp.substr(0, static_cast<size_t>(entry.size)))
             std::fprintf(stderr, "client temp \"%s\", stored \"%s\"\n", temp.c_str(), stored.c_str());
-        KV_FUZZ_CHECK(stored == temp.substr(0, static_cast<size_t>(spec.size)));
+        KV_FUZZ_CHECK(stored == temp.substr(0, static_cast<size_t>(entry.size)));
     }
     return 0;
 }

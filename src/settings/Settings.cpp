@@ -47,8 +47,8 @@ constexpr KeySpec kKeys[] = {
 }  // namespace
 
 const KeySpec& SpecOf(Key key) {
-    for (const KeySpec& spec : kKeys)
-        if (spec.key == key) return spec;
+    for (const KeySpec& entry : kKeys)
+        if (entry.key == key) return entry;
     return kKeys[0];  // unreachable: every Key has its row
 }
 
