@@ -25,10 +25,10 @@
 #include "TempDir.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
-#include "core/Check.h"
-#include "core/FakeList.h"
-#include "core/PartMetReader.h"
-#include "core/TempDir.h"
+#include "usecases/Check.h"
+#include "lists/FakeList.h"
+#include "ed2k/PartMetReader.h"
+#include "clients/TempDir.h"
 
 extern char** environ;
 

@@ -17,8 +17,8 @@
 #include "Samples.h"
 #include "TempDir.h"
 #include "common/FileUtil.h"
-#include "core/Check.h"
-#include "core/inspect/Inspect.h"
+#include "usecases/Check.h"
+#include "inspect/Inspect.h"
 
 namespace {
 

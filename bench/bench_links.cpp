@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "core/links/Collection.h"
-#include "core/links/LinkFinder.h"
+#include "ed2k/Collection.h"
+#include "ed2k/LinkFinder.h"
 
 namespace {
 

@@ -18,9 +18,9 @@
 #include "BenchSupport.h"
 #include "TempDir.h"
 #include "common/FileUtil.h"
-#include "core/FakeCatalogue.h"
-#include "core/FakeList.h"
-#include "core/LinkCheck.h"
+#include "lists/FakeCatalogue.h"
+#include "lists/FakeList.h"
+#include "usecases/LinkCheck.h"
 
 namespace {
 

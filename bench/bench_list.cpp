@@ -18,7 +18,7 @@
 #include "BenchSupport.h"
 #include "TempDir.h"
 #include "common/FileUtil.h"
-#include "core/FakeList.h"
+#include "lists/FakeList.h"
 
 namespace {
 

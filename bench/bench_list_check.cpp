@@ -14,8 +14,8 @@
 #include <functional>
 #include <string>
 
-#include "core/FakeList.h"
-#include "core/ListCheck.h"
+#include "lists/FakeList.h"
+#include "lists/ListShape.h"
 #include "online/ListArchive.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
-#include "core/links/Collection.h"
+#include "ed2k/Collection.h"
 
 namespace {
 

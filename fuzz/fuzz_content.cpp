@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "core/inspect/Extension.h"
-#include "core/inspect/Inspect.h"
+#include "inspect/Extension.h"
+#include "inspect/Inspect.h"
 
 using namespace kv::inspect;
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "FuzzSupport.h"
-#include "core/FakeList.h"
+#include "lists/FakeList.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "FuzzSupport.h"
 #include "common/FileUtil.h"
-#include "core/ClientImport.h"
+#include "clients/ClientImport.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 

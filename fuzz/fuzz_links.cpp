@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "FuzzSupport.h"
-#include "core/links/Ed2kLink.h"
-#include "core/links/LinkFinder.h"
+#include "ed2k/Ed2kLink.h"
+#include "ed2k/LinkFinder.h"
 
 namespace {
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "PartMetBuilder.h"
-#include "core/links/ClientSignals.h"
-#include "core/links/Collection.h"
-#include "core/links/Ed2kLink.h"
+#include "ed2k/ClientSignals.h"
+#include "ed2k/Collection.h"
+#include "ed2k/Ed2kLink.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "core/LinkCheck.h"
+#include "usecases/LinkCheck.h"
 
 class QLabel;
 class QPlainTextEdit;

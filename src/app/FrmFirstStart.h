@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "core/ClientDetect.h"
-#include "core/Session.h"
+#include "clients/ClientDetect.h"
+#include "usecases/Session.h"
 #include "shell/MainPresenter.h"
 
 class QLabel;

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QLabel>
 
-#include "core/Session.h"
+#include "usecases/Session.h"
 #include "shell/MainView.h"
 
 class QPushButton;

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "core/Session.h"
+#include "usecases/Session.h"
 #include "shell/MainView.h"
 
 class QCheckBox;

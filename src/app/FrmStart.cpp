@@ -37,9 +37,9 @@
 #include "shell/About.h"
 #include "shell/Layout.h"
 #include "shell/Messages.h"
-#include "core/ClientDetect.h"
-#include "core/TempDir.h"
-#include "settings/Paths.h"
+#include "clients/ClientDetect.h"
+#include "clients/TempDir.h"
+#include "common/Paths.h"
 #include <QDir>
 #include <cstdlib>
 

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "core/Session.h"
+#include "usecases/Session.h"
 #include "shell/MainPresenter.h"
 #include "shell/MainView.h"
 #include "shell/Layout.h"

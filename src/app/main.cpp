@@ -9,7 +9,7 @@
 #include "Screenshots.h"
 #include "common/Version.h"
 #include "common/FileUtil.h"
-#include "settings/Paths.h"
+#include "common/Paths.h"
 #include "shell/Startup.h"
 
 int main(int argc, char** argv) {

@@ -6,8 +6,8 @@
 #include <ostream>
 #include <string>
 
-#include "core/Session.h"
-#include "settings/Paths.h"
+#include "usecases/Session.h"
+#include "common/Paths.h"
 
 namespace kv::cli {
 

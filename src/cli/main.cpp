@@ -9,8 +9,8 @@
 #include "cli/Commands.h"
 #include "common/DirectoryLock.h"
 #include "common/Version.h"
-#include "core/Session.h"
-#include "settings/Paths.h"
+#include "usecases/Session.h"
+#include "common/Paths.h"
 
 namespace {
 

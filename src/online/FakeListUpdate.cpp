@@ -7,9 +7,9 @@
 #include "common/DirectoryLock.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
-#include "core/ListCheck.h"
+#include "lists/ListShape.h"
 #include "online/ListArchive.h"
-#include "settings/Paths.h"
+#include "common/Paths.h"
 
 namespace kv {
 
@@ -31,34 +31,34 @@ std::string VersionLine(const std::string& text) {
 
 }  // namespace
 
-std::string FakeListAddress(const Session& session) {
-    return session.settings.Ensure(Key::FakesDatDownloadURL, session.addresses.defaultFakeList);
+std::string FakeListAddress(const ProgramHome& home, const OnlineSetup& net) {
+    return home.settings.Ensure(Key::FakesDatDownloadURL, net.addresses.defaultFakeList);
 }
 
-std::string SourceAddress(const Session& session, const ListSource& source) {
+std::string SourceAddress(const ProgramHome& home, const OnlineSetup& net, const ListSource& source) {
     if (source.number == 1) {
         // The check has ensured the key; if the settings file could not take
         // it, the default the check used is still the address.
-        std::string url = session.settings.Read(Key::FakesDatDownloadURL, "");
-        return url.empty() ? session.addresses.defaultFakeList : url;
+        std::string url = home.settings.Read(Key::FakesDatDownloadURL, "");
+        return url.empty() ? net.addresses.defaultFakeList : url;
     }
-    return session.settings.Read(source.url, "");
+    return home.settings.Read(source.url, "");
 }
 
-ListVersionCheck CheckFakeListVersion(const Session& session, TransferProgress* progress) {
-    return CheckSourceVersion(session, ListSourceNumber(1), progress);
+ListVersionCheck CheckFakeListVersion(const ProgramHome& home, const OnlineSetup& net, TransferProgress* progress) {
+    return CheckSourceVersion(home, net, ListSourceNumber(1), progress);
 }
 
-ListVersionCheck CheckSourceVersion(const Session& session, const ListSource& source, TransferProgress* progress) {
+ListVersionCheck CheckSourceVersion(const ProgramHome& home, const OnlineSetup& net, const ListSource& source, TransferProgress* progress) {
     ListVersionCheck check;
-    const std::string url = source.number == 1 ? FakeListAddress(session) : SourceAddress(session, source);
-    check.fetch = DownloadToMemory(url + "/Fakes.txt", session.downloadLimits, progress);
+    const std::string url = source.number == 1 ? FakeListAddress(home, net) : SourceAddress(home, net, source);
+    check.fetch = DownloadToMemory(url + "/Fakes.txt", net.downloadLimits, progress);
     if (!check.fetch.ok()) return check;
 
     const std::string serverText = std::move(check.fetch.body);
     check.fetch.body.clear();
     const std::string line = VersionLine(serverText);
-    const std::string recorded = session.settings.Ensure(source.version);
+    const std::string recorded = home.settings.Ensure(source.version);
     if (NumericValue(recorded) < NumericValue(serverText)) {
         if (line.size() > kMaxVersionLine) {
             check.fetch.status = DownloadStatus::Refused;
@@ -70,13 +70,13 @@ ListVersionCheck CheckSourceVersion(const Session& session, const ListSource& so
         check.serverVersion = line;
         check.listNeeded = true;
     } else {
-        check.listNeeded = FileLength(SourceListPath(session, source)) <= 0;
+        check.listNeeded = FileLength(SourceListPath(home, source)) <= 0;
     }
     return check;
 }
 
-DownloadResult DownloadFakeList(const Session& session, const std::string& serverVersion, TransferProgress* progress) {
-    return DownloadSourceList(session, ListSourceNumber(1), serverVersion, progress);
+DownloadResult DownloadFakeList(const ProgramHome& home, const OnlineSetup& net, const std::string& serverVersion, TransferProgress* progress) {
+    return DownloadSourceList(home, net, ListSourceNumber(1), serverVersion, progress);
 }
 
 std::string RefusalOf(const std::string& plainList) {
@@ -85,18 +85,18 @@ std::string RefusalOf(const std::string& plainList) {
     return "The downloaded fake list " + ShapeText(j.shape) + "; the list here was kept.";
 }
 
-DownloadResult DownloadSourceList(const Session& session, const ListSource& source, const std::string& serverVersion,
+DownloadResult DownloadSourceList(const ProgramHome& home, const OnlineSetup& net, const ListSource& source, const std::string& serverVersion,
                                   TransferProgress* progress) {
-    const std::string target = SourceListPath(session, source);
+    const std::string target = SourceListPath(home, source);
     DownloadRequest request;
     // A stored Last-Modified only speaks for a list that is still here.
-    if (FileLength(target) > 0) request.ifModifiedSince = session.settings.Read(source.lastModified, "");
+    if (FileLength(target) > 0) request.ifModifiedSince = home.settings.Read(source.lastModified, "");
     DownloadResult result =
-        DownloadToMemory(SourceAddress(session, source) + "/" + kFakeListFileName, session.downloadLimits, progress,
+        DownloadToMemory(SourceAddress(home, net, source) + "/" + kFakeListFileName, net.downloadLimits, progress,
                          request);
     if (result.status != DownloadStatus::Written) return result;
 
-    UnpackedList unpacked = UnpackList(std::move(result.body), static_cast<uint64_t>(session.downloadLimits.maxBytes));
+    UnpackedList unpacked = UnpackList(std::move(result.body), static_cast<uint64_t>(net.downloadLimits.maxBytes));
     result.body.clear();
     if (!unpacked.list) {
         result.status = DownloadStatus::Refused;
@@ -109,16 +109,16 @@ DownloadResult DownloadSourceList(const Session& session, const ListSource& sour
         return result;
     }
     // The list and the version it is recorded with change together.
-    const DirectoryLock lock(session.programDir);
+    const DirectoryLock lock(home.programDir);
     if (!lock || !WriteFileAtomic(target, *unpacked.list)) {
         result.status = DownloadStatus::NotWritten;
         return result;
     }
-    if (!serverVersion.empty()) session.settings.Write(source.version, serverVersion);
+    if (!serverVersion.empty()) home.settings.Write(source.version, serverVersion);
     // Only a server that stated one gets it back; an old value would make it
     // answer 304 for a list it has since changed.
-    const std::string stored = session.settings.Read(source.lastModified, "");
-    if (result.lastModified != stored) session.settings.Write(source.lastModified, result.lastModified);
+    const std::string stored = home.settings.Read(source.lastModified, "");
+    if (result.lastModified != stored) home.settings.Write(source.lastModified, result.lastModified);
     return result;
 }
 

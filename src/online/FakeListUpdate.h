@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "core/ListSources.h"
-#include "core/Session.h"
+#include "lists/ListSources.h"
+#include "online/OnlineSetup.h"
+#include "settings/Home.h"
 #include "online/HttpDownload.h"
 
 namespace kv {
@@ -21,22 +22,22 @@ struct ListVersionCheck {
 };
 
 // The update address: "FakesDatDownloadURL", written with the default when missing.
-std::string FakeListAddress(const Session& session);
+std::string FakeListAddress(const ProgramHome& home, const OnlineSetup& net);
 // A source's address: source 1 as FakeListAddress, the others as stored.
-std::string SourceAddress(const Session& session, const ListSource& source);
+std::string SourceAddress(const ProgramHome& home, const OnlineSetup& net, const ListSource& source);
 
 // Fetches and compares the list's version number (nothing is written).
-ListVersionCheck CheckFakeListVersion(const Session& session, TransferProgress* progress);
-ListVersionCheck CheckSourceVersion(const Session& session, const ListSource& source, TransferProgress* progress);
+ListVersionCheck CheckFakeListVersion(const ProgramHome& home, const OnlineSetup& net, TransferProgress* progress);
+ListVersionCheck CheckSourceVersion(const ProgramHome& home, const OnlineSetup& net, const ListSource& source, TransferProgress* progress);
 
 // Fetches FAKES.DAT; after a good download the server's version is recorded.
-DownloadResult DownloadFakeList(const Session& session, const std::string& serverVersion, TransferProgress* progress);
+DownloadResult DownloadFakeList(const ProgramHome& home, const OnlineSetup& net, const std::string& serverVersion, TransferProgress* progress);
 
 // Fetches a source's list (plain, .gz or .zip body) and stores it only when it
 // is a fake list (see JudgeList); then its version and Last-Modified are
 // recorded. A refused body leaves the list and the settings as they were
 // (status Refused, with the cause); a 304 to If-Modified-Since writes nothing.
-DownloadResult DownloadSourceList(const Session& session, const ListSource& source, const std::string& serverVersion,
+DownloadResult DownloadSourceList(const ProgramHome& home, const OnlineSetup& net, const ListSource& source, const std::string& serverVersion,
                                   TransferProgress* progress);
 
 // Why a body cannot replace a list, or "" when it can.

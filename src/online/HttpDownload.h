@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "core/Session.h"
+#include "online/OnlineSetup.h"
 
 namespace kv {
 

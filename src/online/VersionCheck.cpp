@@ -6,7 +6,7 @@
 #include "common/StringUtil.h"
 #include "common/Version.h"
 #include "settings/IniFile.h"
-#include "settings/Paths.h"
+#include "common/Paths.h"
 
 namespace kv {
 
@@ -50,11 +50,11 @@ bool IsPlainFileName(const std::string& name) {
     return true;
 }
 
-ProgramVersionCheck CheckProgramVersion(const Session& session, TransferProgress* progress) {
+ProgramVersionCheck CheckProgramVersion(const ProgramHome& home, const OnlineSetup& net, TransferProgress* progress) {
     ProgramVersionCheck check;
-    const std::string record = JoinPath(session.programDir, kRecordName);
-    check.fetch = DownloadToFile(session.addresses.downloadSite + "/Download/" + kRecordName, record,
-                                 session.downloadLimits, progress);
+    const std::string record = JoinPath(home.programDir, kRecordName);
+    check.fetch = DownloadToFile(net.addresses.downloadSite + "/Download/" + kRecordName, record,
+                                 net.downloadLimits, progress);
     if (!check.fetch.ok()) return check;
 
     const std::string version = ReadIniString("Kestrivane", "Version", "", 50, record);
@@ -66,7 +66,7 @@ ProgramVersionCheck CheckProgramVersion(const Session& session, TransferProgress
     } else if (!IsPlainFileName(check.setupFile)) {
         // The name comes from a server: it must not lead anywhere but into the program directory.
         check.verdict = ProgramVersionVerdict::NoUsableSetupFile;
-    } else if (FileExists(JoinPath(session.programDir, check.setupFile))) {
+    } else if (FileExists(JoinPath(home.programDir, check.setupFile))) {
         check.verdict = ProgramVersionVerdict::AlreadyDownloaded;
     } else {
         check.verdict = ProgramVersionVerdict::NewVersion;
@@ -75,9 +75,9 @@ ProgramVersionCheck CheckProgramVersion(const Session& session, TransferProgress
     return check;
 }
 
-DownloadResult DownloadProgramSetup(const Session& session, const std::string& setupFile, TransferProgress* progress) {
-    return DownloadToFile(session.addresses.downloadSite + "/Download/" + setupFile,
-                          JoinPath(session.programDir, setupFile), session.downloadLimits, progress);
+DownloadResult DownloadProgramSetup(const ProgramHome& home, const OnlineSetup& net, const std::string& setupFile, TransferProgress* progress) {
+    return DownloadToFile(net.addresses.downloadSite + "/Download/" + setupFile,
+                          JoinPath(home.programDir, setupFile), net.downloadLimits, progress);
 }
 
 }  // namespace kv

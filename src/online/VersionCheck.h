@@ -2,7 +2,8 @@
 
 #include <string>
 
-#include "core/Session.h"
+#include "online/OnlineSetup.h"
+#include "settings/Home.h"
 #include "online/HttpDownload.h"
 
 namespace kv {
@@ -31,9 +32,9 @@ struct ProgramVersionCheck {
 };
 
 // Fetches the version record KVVersion.txt and compares it with the running version.
-ProgramVersionCheck CheckProgramVersion(const Session& session, TransferProgress* progress);
+ProgramVersionCheck CheckProgramVersion(const ProgramHome& home, const OnlineSetup& net, TransferProgress* progress);
 
 // Fetches the setup file into the program directory (stored only, never run).
-DownloadResult DownloadProgramSetup(const Session& session, const std::string& setupFile, TransferProgress* progress);
+DownloadResult DownloadProgramSetup(const ProgramHome& home, const OnlineSetup& net, const std::string& setupFile, TransferProgress* progress);
 
 }  // namespace kv

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/Session.h"
+#include "usecases/Session.h"
 #include "shell/MainView.h"
 
 namespace kv {

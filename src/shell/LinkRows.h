@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/LinkCheck.h"
+#include "usecases/LinkCheck.h"
 
 namespace kv {
 

@@ -8,11 +8,11 @@
 #include "common/FileUtil.h"
 #include "common/RepaintThrottle.h"
 #include "common/StringUtil.h"
-#include "core/LinkText.h"
-#include "core/OwnList.h"
+#include "ed2k/LinkText.h"
+#include "lists/OwnList.h"
 #include "online/FakeListUpdate.h"
 #include "online/VersionCheck.h"
-#include "settings/Paths.h"
+#include "common/Paths.h"
 #include "shell/Messages.h"
 
 namespace kv {
@@ -184,7 +184,7 @@ void MainPresenter::LoadFakeList(const std::string& path) {
     session_.fakes.Remove(kMainListSlot);
     std::optional<std::string> content = ReadWholeFile(path);
     if (!content || content->empty()) {
-        extraLists_ = LoadExtraLists(session_);
+        extraLists_ = LoadExtraLists(session_.fakes, session_);
         view_.SetStatus(msg::ListFileMissing(path), "0");
         return;
     }
@@ -193,7 +193,7 @@ void MainPresenter::LoadFakeList(const std::string& path) {
                        kMainListSlot);
     // The own list, the further sources (after the main list: it wins a hash
     // both name) and the clients' signals come with every load of the main list.
-    extraLists_ = LoadExtraLists(session_);
+    extraLists_ = LoadExtraLists(session_.fakes, session_);
     if (ListLinesWanted(session_)) {
         for (const auto& s : skipped) view_.MessageBox(msg::SkippedListLine(s.index, s.line), kMbOk, msg::kAppTitle);
     }
@@ -332,8 +332,8 @@ std::optional<ListVersionCheck> MainPresenter::ListVersion() { return ListVersio
 
 std::optional<ListVersionCheck> MainPresenter::ListVersion(const ListSource& source) {
     ShownTransfer shown(view_, true);
-    ListVersionCheck check = kv::CheckSourceVersion(session_, source, &shown);
-    const std::string address = source.number == 1 ? FakeListAddress(session_) : SourceAddress(session_, source);
+    ListVersionCheck check = kv::CheckSourceVersion(session_, session_, source, &shown);
+    const std::string address = source.number == 1 ? FakeListAddress(session_, session_) : SourceAddress(session_, session_, source);
     Report(check.fetch, address + "/Fakes.txt", JoinPath(session_.programDir, "Fakes.txt"), true);
     if (!check.fetch.ok()) return std::nullopt;
     view_.SetStatus(check.newer ? msg::NewListVersion(check.serverVersion) : msg::kNewestList, "0");
@@ -346,10 +346,10 @@ bool MainPresenter::UpdateSource(const ListSource& source, bool& listFetched) {
     const std::optional<ListVersionCheck> check = ListVersion(source);
     if (!check) return false;
     if (!check->listNeeded) return true;
-    const std::string address = SourceAddress(session_, source) + "/" + kFakeListFileName;
+    const std::string address = SourceAddress(session_, session_, source) + "/" + kFakeListFileName;
     view_.SetStatus(msg::kOpeningUrl, "0");
     ShownTransfer shown(view_, false);
-    const DownloadResult result = DownloadSourceList(session_, source, check->serverVersion, &shown);
+    const DownloadResult result = DownloadSourceList(session_, session_, source, check->serverVersion, &shown);
     Report(result, address, SourceListPath(session_, source), false);
     listFetched = true;
     return result.ok() || result.status == DownloadStatus::NotModified;
@@ -382,7 +382,7 @@ bool MainPresenter::UpdateFakeList() {
 
 std::optional<ProgramVersionCheck> MainPresenter::ProgramVersion() {
     ShownTransfer shown(view_, true);
-    ProgramVersionCheck check = kv::CheckProgramVersion(session_, &shown);
+    ProgramVersionCheck check = kv::CheckProgramVersion(session_, session_, &shown);
     Report(check.fetch, session_.addresses.downloadSite + "/Download/KVVersion.txt",
            JoinPath(session_.programDir, "KVVersion.txt"), true);
     switch (check.verdict) {
@@ -404,7 +404,7 @@ void MainPresenter::UpdateProgram() {
     if (!check || check->verdict != ProgramVersionVerdict::NewVersion) return;
     view_.SetStatus(msg::kOpeningUrl, "0");
     ShownTransfer shown(view_, false);
-    const DownloadResult result = DownloadProgramSetup(session_, check->setupFile, &shown);
+    const DownloadResult result = DownloadProgramSetup(session_, session_, check->setupFile, &shown);
     Report(result, session_.addresses.downloadSite + "/Download/" + check->setupFile,
            JoinPath(session_.programDir, check->setupFile), false);
 }
@@ -519,7 +519,7 @@ bool MainPresenter::MarkSelectedAsFake() {
         return false;
     }
     const std::string name = f->download.name;
-    extraLists_ = LoadExtraLists(session_);
+    extraLists_ = LoadExtraLists(session_.fakes, session_);
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.fakes.records())));
     view_.SetStatus(msg::Marked(name), "0");
     return true;
@@ -539,7 +539,7 @@ bool MainPresenter::UnmarkSelected() {
         view_.SetStatus(msg::NotInOwnList(name), "0");
         return false;
     }
-    extraLists_ = LoadExtraLists(session_);
+    extraLists_ = LoadExtraLists(session_.fakes, session_);
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.fakes.records())));
     view_.SetStatus(msg::Unmarked(name), "0");
     return true;
@@ -595,7 +595,7 @@ bool MainPresenter::LoadListsForLinks(const std::string& fakeList, std::string& 
         // Without FAKES.DAT the own list, the further sources and the
         // clients' signals still know fakes.
         if (FileLength(session_.FakeListPath()) > 0) LoadFakeList(session_.FakeListPath());
-        else extraLists_ = LoadExtraLists(session_);
+        else extraLists_ = LoadExtraLists(session_.fakes, session_);
     }
     return true;
 }

@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 
-#include "core/Check.h"
-#include "core/LinkCheck.h"
-#include "core/ClientDetect.h"
-#include "core/ClientImport.h"
-#include "core/ListSources.h"
-#include "core/Session.h"
-#include "core/TextSearch.h"
+#include "usecases/Check.h"
+#include "usecases/LinkCheck.h"
+#include "clients/ClientDetect.h"
+#include "clients/ClientImport.h"
+#include "lists/ListSources.h"
+#include "usecases/Session.h"
+#include "usecases/TextSearch.h"
 #include "online/FakeListUpdate.h"
 #include "online/HttpDownload.h"
 #include "online/VersionCheck.h"

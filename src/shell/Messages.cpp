@@ -3,8 +3,8 @@
 #include "common/DirectoryLock.h"
 #include "common/StringUtil.h"
 #include "common/Version.h"
-#include "core/Check.h"
-#include "core/LinkCheck.h"
+#include "usecases/Check.h"
+#include "usecases/LinkCheck.h"
 
 namespace kv::msg {
 

@@ -4,7 +4,7 @@
 
 #include "common/DirectoryLock.h"
 #include "common/StringUtil.h"
-#include "core/TempDir.h"
+#include "clients/TempDir.h"
 #include "shell/Messages.h"
 
 namespace kv {

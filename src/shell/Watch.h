@@ -6,8 +6,8 @@
 #include <tuple>
 #include <vector>
 
-#include "core/Check.h"
-#include "core/Session.h"
+#include "usecases/Check.h"
+#include "usecases/Session.h"
 #include "shell/MainPresenter.h"
 
 namespace kv {

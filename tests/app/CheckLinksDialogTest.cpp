@@ -1,6 +1,6 @@
 #include "FrmCheckLinks.h"
 #include "GuiFixture.h"
-#include "core/links/Collection.h"
+#include "ed2k/Collection.h"
 
 using kv::app::FrmCheckLinks;
 

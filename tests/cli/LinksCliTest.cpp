@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "TempDir.h"
-#include "core/links/Collection.h"
+#include "ed2k/Collection.h"
 
 namespace kv::test {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "Samples.h"
 #include "TempDir.h"
-#include "core/inspect/Inspect.h"
+#include "inspect/Inspect.h"
 
 namespace kv::inspect {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Download.h"
+#include "ed2k/Download.h"
 
 namespace kv::test {
 

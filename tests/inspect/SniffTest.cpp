@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "Samples.h"
-#include "core/inspect/ContentType.h"
+#include "inspect/ContentType.h"
 
 namespace kv::inspect {
 namespace {

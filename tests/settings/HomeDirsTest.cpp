@@ -7,7 +7,7 @@
 #include <string>
 
 #include "TempDir.h"
-#include "settings/Paths.h"
+#include "common/Paths.h"
 
 namespace kv {
 namespace {

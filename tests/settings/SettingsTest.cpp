@@ -10,7 +10,7 @@
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "settings/IniFile.h"
-#include "settings/Paths.h"
+#include "common/Paths.h"
 #include "settings/Settings.h"
 #include "shell/MainPresenter.h"
 

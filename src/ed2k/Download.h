@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ed2k/Ed2kHash.h"
+
+namespace kv {
+
+// A run of bytes of a file, [begin, end).
+struct ByteRange {
+    uint64_t begin = 0;
+    uint64_t end = 0;
+    bool operator==(const ByteRange&) const = default;
+};
+
+// One unfinished download, as its .part.met describes it.
+struct Download {
+    std::string metFile;                 // the .met file's name in the temp directory
+    std::string name;                    // bytes as stored, a leading UTF-8 byte-order mark dropped
+    bool hasName = false;
+    uint64_t size = 0;
+    bool hasSize = false;
+    std::optional<Ed2kHash> hash;        // none when the layout is unknown or the file is short
+    std::vector<Ed2kHash> partHashes;    // one per 9,728,000-byte part, as the client stores them
+    std::vector<ByteRange> gaps;         // ranges still missing, sorted, clipped to the size
+};
+
+}  // namespace kv

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ed2k/Download.h"
+
+namespace kv {
+
+// Files larger than this are no .part.met and are not read.
+inline constexpr uint64_t kMaxPartMetBytes = uint64_t{64} * 1024 * 1024;
+
+// Takes hash, part hashes, name, size and the missing ranges out of the bytes
+// of a .part.met. The tags are walked from their count in eMule's and aMule's
+// layouts; in the older eDonkey layouts and unknown versions from the name tag.
+Download ParsePartMet(std::string_view bytes);
+
+// The download's name ("" when it has none), by the same rule, for the text search.
+std::string CutPartMetName(std::string_view bytes);
+
+// Reads and parses one file; nullopt when it cannot be read or is too large.
+std::optional<Download> ReadPartMet(const std::string& path);
+
+}  // namespace kv

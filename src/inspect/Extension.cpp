@@ -1,0 +1,155 @@
+#include "inspect/Extension.h"
+
+#include <array>
+
+namespace kv::inspect {
+
+namespace {
+
+using F = Format;
+using C = Category;
+
+constexpr uint64_t kMpeg = Bit(F::MpegPs) | Bit(F::MpegVideo) | Bit(F::MpegTs);
+constexpr uint64_t kIsoMedia = Bit(F::Mp4) | Bit(F::Mov);
+
+struct Entry {
+    std::string_view ext;
+    NameClaim claim;
+};
+
+// Extensions seen on the networks, lower case. A claim without accepted
+// formats is judged by category only (nothing is known of its signature).
+constexpr Entry kEntries[] = {
+    {"avi", {C::Video, "AVI video", Bit(F::Avi)}},
+    {"divx", {C::Video, "DivX video", Bit(F::Avi)}},
+    {"xvid", {C::Video, "Xvid video", Bit(F::Avi)}},
+    {"mkv", {C::Video, "Matroska video", Bit(F::Matroska)}},
+    {"mk3d", {C::Video, "Matroska video", Bit(F::Matroska)}},
+    {"webm", {C::Video, "WebM video", Bit(F::Matroska)}},
+    {"mp4", {C::Video, "MP4 video", kIsoMedia}},
+    {"m4v", {C::Video, "MP4 video", kIsoMedia}},
+    {"mov", {C::Video, "QuickTime video", kIsoMedia}},
+    {"qt", {C::Video, "QuickTime video", kIsoMedia}},
+    {"3gp", {C::Video, "3GP video", kIsoMedia}},
+    {"f4v", {C::Video, "Flash MP4 video", kIsoMedia}},
+    {"mpg", {C::Video, "MPEG video", kMpeg}},
+    {"mpeg", {C::Video, "MPEG video", kMpeg}},
+    {"mpe", {C::Video, "MPEG video", kMpeg}},
+    {"m2v", {C::Video, "MPEG video", kMpeg}},
+    {"vob", {C::Video, "DVD video", kMpeg}},
+    {"ts", {C::Video, "an MPEG transport stream", kMpeg}},
+    {"m2ts", {C::Video, "an MPEG transport stream", kMpeg}},
+    {"mts", {C::Video, "an MPEG transport stream", kMpeg}},
+    {"wmv", {C::Video, "Windows Media video", Bit(F::Asf)}},
+    {"asf", {C::Video, "Windows Media video", Bit(F::Asf)}},
+    {"flv", {C::Video, "Flash video", Bit(F::Flv)}},
+    {"ogm", {C::Video, "Ogg video", Bit(F::Ogg)}},
+    {"ogv", {C::Video, "Ogg video", Bit(F::Ogg)}},
+    {"rm", {C::Video, "RealMedia video", Bit(F::RealMedia)}},
+    {"rmvb", {C::Video, "RealMedia video", Bit(F::RealMedia)}},
+    {"mp3", {C::Audio, "MP3 audio", Bit(F::Mp3)}},
+    {"mp2", {C::Audio, "MPEG audio", Bit(F::Mp3)}},
+    {"mpa", {C::Audio, "MPEG audio", Bit(F::Mp3)}},
+    {"wma", {C::Audio, "Windows Media audio", Bit(F::Asf)}},
+    {"ogg", {C::Audio, "Ogg audio", Bit(F::Ogg)}},
+    {"oga", {C::Audio, "Ogg audio", Bit(F::Ogg) | Bit(F::Flac)}},
+    {"opus", {C::Audio, "Opus audio", Bit(F::Ogg)}},
+    {"flac", {C::Audio, "FLAC audio", Bit(F::Flac) | Bit(F::Ogg)}},
+    {"wav", {C::Audio, "WAV audio", Bit(F::Wav)}},
+    {"mka", {C::Audio, "Matroska audio", Bit(F::Matroska)}},
+    {"m4a", {C::Audio, "MP4 audio", kIsoMedia}},
+    {"m4b", {C::Audio, "MP4 audio", kIsoMedia}},
+    {"aac", {C::Audio, "AAC audio", Bit(F::Mp3) | kIsoMedia}},  // often behind an ID3 tag
+    {"ra", {C::Audio, "RealAudio", Bit(F::RealMedia)}},
+    {"ac3", {C::Audio, "AC-3 audio", 0}},
+    {"ape", {C::Audio, "Monkey's Audio", 0}},
+    {"iso", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
+    {"bin", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
+    {"img", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
+    {"nrg", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
+    {"mdf", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
+    {"cdi", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
+    {"jpg", {C::Image, "a JPEG image", Bit(F::Jpeg)}},
+    {"jpeg", {C::Image, "a JPEG image", Bit(F::Jpeg)}},
+    {"jpe", {C::Image, "a JPEG image", Bit(F::Jpeg)}},
+    {"png", {C::Image, "a PNG image", Bit(F::Png)}},
+    {"gif", {C::Image, "a GIF image", Bit(F::Gif)}},
+    {"webp", {C::Image, "a WebP image", Bit(F::Webp)}},
+    {"bmp", {C::Image, "a bitmap image", 0}},
+    {"tif", {C::Image, "a TIFF image", 0}},
+    {"tiff", {C::Image, "a TIFF image", 0}},
+    {"zip", {C::Archive, "a ZIP archive", Bit(F::Zip)}},
+    {"rar", {C::Archive, "a RAR archive", Bit(F::Rar4) | Bit(F::Rar5)}},
+    {"7z", {C::Archive, "a 7-Zip archive", Bit(F::SevenZip)}},
+    {"cab", {C::Archive, "a cabinet archive", Bit(F::Cab)}},
+    {"gz", {C::Archive, "a gzip archive", Bit(F::Gzip)}},
+    {"tgz", {C::Archive, "a gzip archive", Bit(F::Gzip)}},
+    {"bz2", {C::Archive, "a bzip2 archive", Bit(F::Bzip2)}},
+    {"xz", {C::Archive, "an xz archive", Bit(F::Xz)}},
+    {"tar", {C::Archive, "a tar archive", 0}},
+    {"ace", {C::Archive, "an ACE archive", 0}},
+    {"pdf", {C::Document, "a PDF document", Bit(F::Pdf)}},
+    {"doc", {C::Document, "a document", 0}},
+    {"docx", {C::Document, "a document", 0}},
+    {"odt", {C::Document, "a document", 0}},
+    {"rtf", {C::Document, "a document", 0}},
+    {"txt", {C::Document, "a text file", 0}},
+    {"nfo", {C::Document, "a text file", 0}},
+    {"epub", {C::Document, "an e-book", 0}},
+    {"chm", {C::Document, "a help file", 0}},
+    {"djvu", {C::Document, "a document", 0}},
+    {"cbr", {C::Document, "a comic book", 0}},
+    {"cbz", {C::Document, "a comic book", 0}},
+    {"exe", {C::Executable, "a program", 0}},
+    {"scr", {C::Executable, "a program", 0}},
+    {"pif", {C::Executable, "a program", 0}},
+    {"com", {C::Executable, "a program", 0}},
+    {"bat", {C::Executable, "a program", 0}},
+    {"cmd", {C::Executable, "a program", 0}},
+    {"vbs", {C::Executable, "a program", 0}},
+    {"vbe", {C::Executable, "a program", 0}},
+    {"js", {C::Executable, "a program", 0}},
+    {"jse", {C::Executable, "a program", 0}},
+    {"wsf", {C::Executable, "a program", 0}},
+    {"hta", {C::Executable, "a program", 0}},
+    {"msi", {C::Executable, "a program", 0}},
+    {"lnk", {C::Executable, "a program", 0}},
+    {"cpl", {C::Executable, "a program", 0}},
+    {"dll", {C::Executable, "a program", 0}},
+    {"sh", {C::Executable, "a program", 0}},
+    {"run", {C::Executable, "a program", 0}},
+    {"jar", {C::Executable, "a program", 0}},
+    {"apk", {C::Executable, "a program", 0}},
+    {"deb", {C::Executable, "a program", 0}},
+    {"rpm", {C::Executable, "a program", 0}},
+};
+
+constexpr NameClaim kRarVolume{C::Archive, "a RAR archive", Bit(F::Rar4) | Bit(F::Rar5)};
+
+}  // namespace
+
+std::string_view LastExtension(std::string_view name) {
+    const size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos) return {};
+    return name.substr(dot + 1);
+}
+
+std::optional<NameClaim> ClaimOfExtension(std::string_view ext) {
+    std::array<char, 8> lower{};
+    if (ext.empty() || ext.size() > lower.size()) return std::nullopt;
+    for (size_t i = 0; i < ext.size(); ++i) {
+        const char c = ext[i];
+        lower[i] = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    const std::string_view key(lower.data(), ext.size());
+    for (const auto& e : kEntries)
+        if (e.ext == key) return e.claim;
+    // Old-style RAR volumes: .r00, .r01, ...
+    if (key.size() == 3 && key[0] == 'r' && key[1] >= '0' && key[1] <= '9' && key[2] >= '0' && key[2] <= '9')
+        return kRarVolume;
+    return std::nullopt;
+}
+
+std::optional<NameClaim> ClaimOfName(std::string_view name) { return ClaimOfExtension(LastExtension(name)); }
+
+}  // namespace kv::inspect

@@ -1,0 +1,428 @@
+#include <cstring>
+
+#include "inspect/ContentType.h"
+
+namespace kv::inspect {
+
+namespace {
+
+// Bounds-checked little-endian reads; a read past the head fails instead.
+struct Bytes {
+    std::string_view d;
+
+    bool Has(uint64_t at, uint64_t n) const { return at <= d.size() && n <= d.size() - at; }
+    uint8_t U8(uint64_t at) const { return static_cast<uint8_t>(d[at]); }
+    bool Is(uint64_t at, const void* sig, size_t n) const {
+        return Has(at, n) && std::memcmp(d.data() + at, sig, n) == 0;
+    }
+    template <size_t N>
+    bool Is(uint64_t at, const char (&sig)[N]) const { return Is(at, sig, N - 1); }
+    uint64_t LE(uint64_t at, int n) const {  // caller checked Has(at, n)
+        uint64_t v = 0;
+        for (int i = n - 1; i >= 0; --i) v = (v << 8) | U8(at + i);
+        return v;
+    }
+    bool U16(uint64_t at, uint64_t& v) const { return Has(at, 2) && ((v = LE(at, 2)), true); }
+    bool U32(uint64_t at, uint64_t& v) const { return Has(at, 4) && ((v = LE(at, 4)), true); }
+    bool U64(uint64_t at, uint64_t& v) const { return Has(at, 8) && ((v = LE(at, 8)), true); }
+};
+
+// Every header walk stops after this many steps, whatever the counts claim.
+constexpr int kMaxSteps = 4096;
+
+// --- ASF -------------------------------------------------------------------
+
+constexpr char kAsfHeader[] = "\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C";
+constexpr char kAsfContentEncryption[] = "\xFB\xB3\x11\x22\x23\xBD\xD2\x11\xB4\xB7\x00\xA0\xC9\x55\xFC\x6E";
+constexpr char kAsfExtContentEncryption[] = "\x14\xE6\x8A\x29\x22\x26\x17\x4C\xB9\x35\xDA\xE0\x7E\xE9\x28\x9C";
+
+// A URL for display: printable ASCII only, bounded.
+std::string CleanUrl(std::string_view raw) {
+    std::string url;
+    for (char c : raw) {
+        if (c == '\0') break;
+        if (c > ' ' && c < 0x7F) url += c;
+        if (url.size() >= 300) break;
+    }
+    return url;
+}
+
+// Content Encryption object data: four uint32-length fields (secret,
+// protection type, key id, licence URL).
+std::string ContentEncryptionUrl(const Bytes& b, uint64_t at, uint64_t end) {
+    for (int field = 0; field < 4; ++field) {
+        uint64_t len = 0;
+        if (at + 4 > end || !b.U32(at, len)) return {};
+        at += 4;
+        if (len > end - at) return {};
+        if (field == 3) return CleanUrl(b.d.substr(at, len));
+        at += len;
+    }
+    return {};
+}
+
+// Extended Content Encryption: uint32 size, then UTF-16LE <WRMHEADER> XML;
+// the licence acquisition URL stands in <LA_URL>.
+std::string ExtContentEncryptionUrl(const Bytes& b, uint64_t at, uint64_t end) {
+    uint64_t len = 0;
+    if (at + 4 > end || !b.U32(at, len)) return {};
+    at += 4;
+    if (len > end - at) len = end - at;
+    // Narrow the UTF-16 text to ASCII as we go; anything else becomes '?'.
+    static constexpr std::string_view kOpen = "<LA_URL>";
+    std::string url;
+    size_t matched = 0;
+    bool inside = false;
+    for (uint64_t i = 0; i + 1 < len; i += 2) {
+        const uint8_t lo = b.U8(at + i), hi = b.U8(at + i + 1);
+        const char c = hi == 0 && lo < 0x80 ? static_cast<char>(lo) : '?';
+        if (inside) {
+            if (c == '<') break;
+            url += c;
+            if (url.size() > 600) break;
+        } else if (c == kOpen[matched]) {
+            if (++matched == kOpen.size()) inside = true;
+        } else {
+            matched = c == kOpen[0] ? 1 : 0;
+        }
+    }
+    return CleanUrl(url);
+}
+
+void SniffAsf(const Bytes& b, ContentType& t) {
+    t.format = Format::Asf;
+    uint64_t headerSize = 0, count = 0;
+    if (!b.U64(16, headerSize) || !b.U32(24, count)) return;
+    const uint64_t end = std::min<uint64_t>(headerSize, b.d.size());
+    uint64_t at = 30;
+    std::string extUrl;
+    for (uint64_t i = 0; i < count && i < kMaxSteps; ++i) {
+        uint64_t size = 0;
+        if (at + 24 > end || !b.U64(at + 16, size)) break;
+        if (size < 24) break;  // a zero size would never advance
+        const uint64_t objEnd = size > end - at ? end : at + size;
+        if (b.Is(at, kAsfContentEncryption)) {
+            t.drm = true;
+            if (t.licenceUrl.empty()) t.licenceUrl = ContentEncryptionUrl(b, at + 24, objEnd);
+        } else if (b.Is(at, kAsfExtContentEncryption)) {
+            t.drm = true;
+            if (extUrl.empty()) extUrl = ExtContentEncryptionUrl(b, at + 24, objEnd);
+        }
+        if (size > end - at) break;
+        at += size;
+    }
+    if (t.licenceUrl.empty()) t.licenceUrl = std::move(extUrl);
+}
+
+// --- ZIP -------------------------------------------------------------------
+
+// Walks the local file headers that have arrived; any entry marked encrypted
+// (flag bit 0, or method 99 = AES) marks the archive.
+bool ZipEncrypted(const Bytes& b, uint64_t at) {
+    for (int step = 0; step < kMaxSteps && b.Is(at, "PK\x03\x04"); ++step) {
+        uint64_t flags = 0, method = 0, packed = 0, nameLen = 0, extraLen = 0;
+        if (!b.U16(at + 6, flags) || !b.U16(at + 8, method)) return false;
+        if ((flags & 1) || method == 99) return true;
+        if (!b.U32(at + 18, packed) || !b.U16(at + 26, nameLen) || !b.U16(at + 28, extraLen)) return false;
+        if (flags & 8) return false;  // sizes follow the data: cannot step over it
+        at += 30 + nameLen + extraLen + packed;
+    }
+    return false;
+}
+
+// --- RAR -------------------------------------------------------------------
+
+bool Rar4Encrypted(const Bytes& b) {
+    uint64_t at = 7;  // the marker block is the signature itself
+    for (int step = 0; step < kMaxSteps; ++step) {
+        uint64_t type = 0, flags = 0, headSize = 0, addSize = 0;
+        if (!b.Has(at, 7)) return false;
+        type = b.U8(at + 2);
+        flags = b.LE(at + 3, 2);
+        headSize = b.LE(at + 5, 2);
+        if (headSize < 7) return false;
+        if (type == 0x73 && (flags & 0x0080)) return true;  // headers encrypted
+        if (type == 0x74) {
+            if (flags & 0x0004) return true;
+            uint64_t high = 0;
+            if (!b.U32(at + 7, addSize)) return false;
+            if ((flags & 0x0100) && b.U32(at + 32, high)) addSize |= high << 32;
+        } else if (flags & 0x8000) {
+            if (!b.U32(at + 7, addSize)) return false;
+        }
+        if (type == 0x7B) return false;  // end of archive
+        if (addSize > b.d.size()) return false;  // the next block has not arrived
+        at += headSize + addSize;
+    }
+    return false;
+}
+
+// RAR 5 variable-length integer: 7 bits a byte, low first, at most 10 bytes.
+bool VInt(const Bytes& b, uint64_t& at, uint64_t end, uint64_t& v) {
+    v = 0;
+    for (int i = 0; i < 10 && at < end && b.Has(at, 1); ++i) {
+        const uint8_t byte = b.U8(at++);
+        if (i < 9 || (byte & 0x7F) <= 1) v |= static_cast<uint64_t>(byte & 0x7F) << (7 * i);
+        if (!(byte & 0x80)) return true;
+    }
+    return false;
+}
+
+// A file or service header's extra area holds a file-encryption record (0x01).
+bool Rar5ExtraEncrypted(const Bytes& b, uint64_t at, uint64_t end) {
+    for (int step = 0; step < kMaxSteps && at < end; ++step) {
+        uint64_t size = 0, type = 0;
+        if (!VInt(b, at, end, size) || size == 0 || size > end - at) return false;
+        const uint64_t next = at + size;
+        if (!VInt(b, at, next, type)) return false;
+        if (type == 0x01) return true;
+        at = next;
+    }
+    return false;
+}
+
+bool Rar5Encrypted(const Bytes& b) {
+    uint64_t at = 8;
+    const uint64_t limit = b.d.size();
+    for (int step = 0; step < kMaxSteps; ++step) {
+        uint64_t headSize = 0, type = 0, flags = 0, extraSize = 0, dataSize = 0;
+        uint64_t p = at + 4;  // CRC32 first
+        if (p >= limit || !VInt(b, p, limit, headSize) || headSize == 0) return false;
+        const uint64_t headStart = p;
+        if (headSize > limit - headStart) return false;  // not all arrived
+        const uint64_t headEnd = headStart + headSize;
+        if (!VInt(b, p, headEnd, type) || !VInt(b, p, headEnd, flags)) return false;
+        if ((flags & 0x01) && !VInt(b, p, headEnd, extraSize)) return false;
+        if ((flags & 0x02) && !VInt(b, p, headEnd, dataSize)) return false;
+        if (type == 4) return true;  // archive encryption header: all headers encrypted
+        if ((type == 2 || type == 3) && (flags & 0x01) && extraSize <= headEnd - p &&
+            Rar5ExtraEncrypted(b, headEnd - extraSize, headEnd))
+            return true;
+        if (type == 5) return false;  // end of archive
+        if (dataSize > UINT64_MAX - headEnd) return false;
+        at = headEnd + dataSize;
+    }
+    return false;
+}
+
+// --- MPEG ------------------------------------------------------------------
+
+// 0x47 sync bytes every `stride` bytes from `first`, over the packets present
+// (at least 4, at most 32 are looked at).
+bool TsSyncs(const Bytes& b, uint64_t first, uint64_t stride) {
+    int packets = 0;
+    for (uint64_t at = first; b.Has(at, 1) && packets < 32; at += stride, ++packets)
+        if (b.U8(at) != 0x47) return false;
+    return packets >= 4;
+}
+
+// Length of the MPEG audio frame whose header is at `at`, 0 when it is none.
+uint64_t MpegAudioFrame(const Bytes& b, uint64_t at) {
+    if (!b.Has(at, 4) || b.U8(at) != 0xFF || (b.U8(at + 1) & 0xE0) != 0xE0) return 0;
+    const int version = (b.U8(at + 1) >> 3) & 3;  // 0: 2.5, 1: reserved, 2: 2, 3: 1
+    const int layer = (b.U8(at + 1) >> 1) & 3;    // 1: III, 2: II, 3: I
+    const int rateIndex = b.U8(at + 2) >> 4;
+    const int freqIndex = (b.U8(at + 2) >> 2) & 3;
+    const int padding = (b.U8(at + 2) >> 1) & 1;
+    if (version == 1 || layer == 0 || rateIndex == 0 || rateIndex == 15 || freqIndex == 3) return 0;
+    static constexpr int kRates[2][3][16] = {
+        {{0, 32, 64, 96, 128, 160, 192, 224, 256, 288, 320, 352, 384, 416, 448, 0},   // V1 L1
+         {0, 32, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 0},      // V1 L2
+         {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0}},      // V1 L3
+        {{0, 32, 48, 56, 64, 80, 96, 112, 128, 144, 160, 176, 192, 224, 256, 0},      // V2 L1
+         {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0},           // V2 L2/L3
+         {0, 8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112, 128, 144, 160, 0}}};
+    static constexpr int kFreqs[3] = {44100, 48000, 32000};
+    const bool v1 = version == 3;
+    const int layerIndex = 3 - layer;  // 0: I, 1: II, 2: III
+    const uint64_t rate = static_cast<uint64_t>(kRates[v1 ? 0 : 1][layerIndex][rateIndex]) * 1000;
+    const uint64_t freq = static_cast<uint64_t>(kFreqs[freqIndex] >> (version == 3 ? 0 : version == 2 ? 1 : 2));
+    if (layerIndex == 0) return (12 * rate / freq + padding) * 4;
+    const uint64_t perFrame = layerIndex == 2 && !v1 ? 72 : 144;
+    return perFrame * rate / freq + padding;
+}
+
+// A frame header, and a second one where the first frame says it ends (when
+// that much has arrived): a lone FF Ex is too weak a sign.
+bool MpegAudioFrames(const Bytes& b, uint64_t at) {
+    const uint64_t len = MpegAudioFrame(b, at);
+    if (len < 4) return false;
+    if (!b.Has(at + len, 4)) return true;
+    return MpegAudioFrame(b, at + len) != 0;
+}
+
+// --- the rest ---------------------------------------------------------------
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+bool StartsNoCase(std::string_view s, std::string_view prefix) {
+    if (s.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        char c = s[i];
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+        if (c != prefix[i]) return false;
+    }
+    return true;
+}
+
+bool IsBatch(std::string_view s) {
+    if (s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
+    size_t i = 0;
+    while (i < s.size() && i < 64 && IsBlank(s[i])) ++i;
+    s.remove_prefix(i);
+    for (std::string_view p : {"@echo off", "@echo on", "echo off", "@rem ", "@setlocal", "@cls"})
+        if (StartsNoCase(s, p)) return true;
+    return false;
+}
+
+bool IsShebang(const Bytes& b) {
+    if (!b.Is(0, "#!")) return false;
+    uint64_t i = 2;
+    while (b.Has(i, 1) && i < 16 && b.d[i] == ' ') ++i;
+    return b.Has(i, 1) && b.d[i] == '/';
+}
+
+Format SniffLeading(const Bytes& b, ContentType& t) {
+    if (b.Is(0, kAsfHeader)) return Format::Asf;
+    if (b.Is(0, "RIFF")) {
+        if (b.Is(8, "AVI ")) return Format::Avi;
+        if (b.Is(8, "WAVE")) return Format::Wav;
+        if (b.Is(8, "WEBP")) return Format::Webp;
+        return Format::Unknown;
+    }
+    if (b.Is(0, "\x1A\x45\xDF\xA3")) return Format::Matroska;
+    if (b.Is(4, "ftyp") && b.Has(8, 4)) return b.Is(8, "qt  ") ? Format::Mov : Format::Mp4;
+    if (b.Is(0, "\x00\x00\x01\xBA", 4)) return Format::MpegPs;
+    if (b.Is(0, "\x00\x00\x01\xB3", 4)) return Format::MpegVideo;
+    if (b.Has(0, 1) && b.U8(0) == 0x47 && TsSyncs(b, 0, 188)) return Format::MpegTs;
+    if (b.Has(4, 1) && b.U8(4) == 0x47 && TsSyncs(b, 4, 192)) return Format::MpegTs;  // M2TS
+    if (b.Is(0, "FLV\x01")) return Format::Flv;
+    if (b.Is(0, "OggS")) return Format::Ogg;
+    if (b.Is(0, "fLaC")) return Format::Flac;
+    if (b.Is(0, ".RMF")) return Format::RealMedia;
+    if (b.Is(0, "ID3") && b.Has(10, 0)) {
+        // The tag's syncsafe size; FLAC (and AAC) may hide behind it too.
+        const uint64_t size = (uint64_t{b.U8(6)} & 0x7F) << 21 | (uint64_t{b.U8(7)} & 0x7F) << 14 |
+                              (uint64_t{b.U8(8)} & 0x7F) << 7 | (b.U8(9) & 0x7F);
+        const uint64_t after = 10 + size + ((b.U8(5) & 0x10) ? 10 : 0);
+        if (b.Is(after, "fLaC")) return Format::Flac;
+        return Format::Mp3;
+    }
+    if (b.Is(0, "PK\x03\x04") || (b.Is(0, "PK\x07\x08") && b.Is(4, "PK\x03\x04"))) {
+        t.encrypted = ZipEncrypted(b, b.Is(0, "PK\x03\x04") ? 0 : 4);
+        return Format::Zip;
+    }
+    if (b.Is(0, "PK\x05\x06")) return Format::Zip;  // empty
+    if (b.Is(0, "Rar!\x1A\x07\x00", 7)) {
+        t.encrypted = Rar4Encrypted(b);
+        return Format::Rar4;
+    }
+    if (b.Is(0, "Rar!\x1A\x07\x01\x00", 8)) {
+        t.encrypted = Rar5Encrypted(b);
+        return Format::Rar5;
+    }
+    if (b.Is(0, "7z\xBC\xAF\x27\x1C")) return Format::SevenZip;
+    if (b.Is(0, "MSCF\0\0\0\0", 8)) return Format::Cab;
+    if (b.Is(0, "\x1F\x8B\x08")) return Format::Gzip;
+    if (b.Is(0, "BZh") && b.Has(3, 1) && b.U8(3) >= '1' && b.U8(3) <= '9') return Format::Bzip2;
+    if (b.Is(0, "\xFD" "7zXZ\0", 6)) return Format::Xz;
+    if (b.Is(0, "%PDF-")) return Format::Pdf;
+    if (b.Is(0, "\xFF\xD8\xFF")) return Format::Jpeg;
+    if (b.Is(0, "\x89PNG\r\n\x1A\n")) return Format::Png;
+    if (b.Is(0, "GIF87a") || b.Is(0, "GIF89a")) return Format::Gif;
+    if (b.Is(0, "MZ")) {
+        uint64_t pe = 0;
+        if (b.U32(0x3C, pe) && b.Is(pe, "PE\0\0", 4)) return Format::Pe;
+        return Format::Unknown;
+    }
+    if (b.Is(0, "\x7F" "ELF") && b.Has(4, 1) && (b.U8(4) == 1 || b.U8(4) == 2)) return Format::Elf;
+    if (IsShebang(b)) return Format::ShellScript;
+    if (IsBatch(b.d.substr(0, 128))) return Format::BatchScript;
+    if (MpegAudioFrames(b, 0)) return Format::Mp3;
+    // Old QuickTime files start with an atom other than ftyp.
+    if (b.Has(0, 8) && (b.U8(0) | b.U8(1) | b.U8(2) | (b.U8(3) & 0xF8)) != 0 &&
+        (b.Is(4, "moov") || b.Is(4, "mdat") || b.Is(4, "wide")))
+        return Format::Mov;  // atom size (big-endian) of at least 8
+    return Format::Unknown;
+}
+
+}  // namespace
+
+ContentType Sniff(std::string_view head) {
+    const Bytes b{head.substr(0, 64 * 1024)};  // the window a download's head is read in
+    ContentType t;
+    t.format = SniffLeading(b, t);
+    if (t.format == Format::Asf) SniffAsf(b, t);
+    // ISO 9660 (and UDF) volume descriptors start at sector 16; the system
+    // area before them is zeros or a boot record of no fixed form.
+    if (t.format == Format::Unknown &&
+        (b.Is(0x8001, "CD001") || b.Is(0x8001, "BEA01") || b.Is(0x8001, "NSR0")))
+        t.format = Format::Iso9660;
+    return t;
+}
+
+Category CategoryOf(Format f) {
+    switch (f) {
+        case Format::Avi: case Format::Matroska: case Format::Mp4: case Format::Mov: case Format::MpegPs:
+        case Format::MpegVideo: case Format::MpegTs: case Format::Asf: case Format::Flv: case Format::Ogg:
+        case Format::RealMedia:
+            return Category::Video;
+        case Format::Wav: case Format::Flac: case Format::Mp3:
+            return Category::Audio;
+        case Format::Iso9660:
+            return Category::DiscImage;
+        case Format::Zip: case Format::Rar4: case Format::Rar5: case Format::SevenZip: case Format::Cab:
+        case Format::Gzip: case Format::Bzip2: case Format::Xz:
+            return Category::Archive;
+        case Format::Pdf:
+            return Category::Document;
+        case Format::Jpeg: case Format::Png: case Format::Gif: case Format::Webp:
+            return Category::Image;
+        case Format::Pe: case Format::Elf: case Format::ShellScript: case Format::BatchScript:
+            return Category::Executable;
+        case Format::Unknown:
+            break;
+    }
+    return Category::Unknown;
+}
+
+std::string_view Describe(Format f) {
+    switch (f) {
+        case Format::Unknown: return "of an unknown kind";
+        case Format::Avi: return "AVI video";
+        case Format::Wav: return "WAV audio";
+        case Format::Matroska: return "Matroska video";
+        case Format::Mp4: return "MP4 video";
+        case Format::Mov: return "QuickTime video";
+        case Format::MpegPs: return "MPEG video";
+        case Format::MpegVideo: return "MPEG video";
+        case Format::MpegTs: return "an MPEG transport stream";
+        case Format::Asf: return "a Windows Media file";
+        case Format::Flv: return "Flash video";
+        case Format::Ogg: return "Ogg media";
+        case Format::Flac: return "FLAC audio";
+        case Format::Mp3: return "MP3 audio";
+        case Format::RealMedia: return "RealMedia";
+        case Format::Iso9660: return "a disc image";
+        case Format::Zip: return "a ZIP archive";
+        case Format::Rar4: return "a RAR archive";
+        case Format::Rar5: return "a RAR archive";
+        case Format::SevenZip: return "a 7-Zip archive";
+        case Format::Cab: return "a cabinet archive";
+        case Format::Gzip: return "gzip-compressed data";
+        case Format::Bzip2: return "bzip2-compressed data";
+        case Format::Xz: return "xz-compressed data";
+        case Format::Pdf: return "a PDF document";
+        case Format::Jpeg: return "a JPEG image";
+        case Format::Png: return "a PNG image";
+        case Format::Gif: return "a GIF image";
+        case Format::Webp: return "a WebP image";
+        case Format::Pe: return "a Windows program";
+        case Format::Elf: return "a Linux program";
+        case Format::ShellScript: return "a shell script";
+        case Format::BatchScript: return "a Windows batch script";
+    }
+    return "of an unknown kind";
+}
+
+}  // namespace kv::inspect

@@ -1,0 +1,49 @@
+#include "lists/FakeCatalogue.h"
+
+#include <algorithm>
+
+namespace kv {
+
+void FakeCatalogue::Insert(Entry entry) {
+    Remove(entry.slot);
+    const auto at = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.rank > entry.rank; });
+    entries_.insert(at, std::move(entry));
+}
+
+void FakeCatalogue::Put(FakeList list, ListRank rank, std::string slot, std::string descriptionPrefix) {
+    if (slot.empty()) slot = list.name();
+    Insert(Entry{std::move(slot), rank, std::move(list), std::move(descriptionPrefix), {}});
+}
+
+void FakeCatalogue::PutSignal(std::string name, std::string description, Lookup holds) {
+    Insert(Entry{std::move(name), ListRank::ClientSignal, FakeList(), std::move(description), std::move(holds)});
+}
+
+void FakeCatalogue::Remove(std::string_view slot) {
+    std::erase_if(entries_, [&](const Entry& e) { return e.slot == slot; });
+}
+
+std::optional<FakeMatch> FakeCatalogue::find(const Ed2kHash& hash) const {
+    for (const Entry& e : entries_) {
+        if (e.holds) {
+            if (e.holds(hash)) return FakeMatch{e.description, e.slot};
+        } else if (const auto record = e.list.find(hash)) {
+            return FakeMatch{e.description + std::string(record->description), e.list.name()};
+        }
+    }
+    return std::nullopt;
+}
+
+const FakeList* FakeCatalogue::list(std::string_view slot) const {
+    for (const Entry& e : entries_)
+        if (e.slot == slot && !e.holds) return &e.list;
+    return nullptr;
+}
+
+size_t FakeCatalogue::records() const {
+    size_t n = 0;
+    for (const Entry& e : entries_) n += e.list.size();
+    return n;
+}
+
+}  // namespace kv

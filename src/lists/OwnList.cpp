@@ -1,0 +1,106 @@
+#include "lists/OwnList.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "common/DirectoryLock.h"
+#include "common/FileUtil.h"
+#include "lists/FakeList.h"
+#include "lists/ListSources.h"
+
+namespace kv {
+
+namespace {
+
+// The own list is typed by hand, a few hundred lines at most; anything this
+// large is not the file this program writes.
+constexpr uint64_t kOwnListLimit = uint64_t{64} * 1024 * 1024;
+
+std::string ToUpperHex(const Ed2kHash& hash) {
+    std::string hex = hash.ToHex();
+    std::transform(hex.begin(), hex.end(), hex.begin(), [](char c) { return c >= 'a' && c <= 'f' ? c - 32 : c; });
+    return hex;
+}
+
+bool NamesHash(std::string_view line, const Ed2kHash& hash) {
+    const size_t comma = line.find(',');
+    const auto first = Ed2kHash::FromHex(line.substr(0, comma));
+    return first && *first == hash;
+}
+
+// Rewrites path keeping every line that does not name hash, then adds `added` (if any).
+ListEdit Rewrite(const std::string& path, const Ed2kHash& hash, const std::string& added) {
+    ListEdit edit;
+    const DirectoryLock lock(std::filesystem::path(path).parent_path().string());
+    if (!lock) {
+        edit.failure = "Could not write file " + path + ".";
+        return edit;
+    }
+    std::string old;
+    if (FileExists(path)) {
+        auto content = ReadWholeFile(path, kOwnListLimit);
+        if (!content) {
+            edit.failure = "Could not read " + path + ".";
+            return edit;
+        }
+        old = std::move(*content);
+    }
+    std::string kept;
+    kept.reserve(old.size() + added.size() + 2);
+    size_t start = 0;
+    while (start < old.size()) {
+        const std::string_view line = RecordLine(old, start);
+        size_t next = old.find('\n', start);
+        next = next == std::string::npos ? old.size() : next + 1;
+        if (NamesHash(line, hash)) {
+            ++edit.changed;
+        } else {
+            kept.append(line);
+            kept.append("\r\n");
+        }
+        start = next;
+    }
+    if (!added.empty()) {
+        kept += added;
+        edit.changed = 1;
+    }
+    if (edit.changed == 0) {
+        edit.ok = true;  // nothing to change: the file stays as it is
+        return edit;
+    }
+    edit.ok = WriteFileAtomic(path, kept);
+    if (!edit.ok) edit.failure = "Could not write file " + path + ".";
+    return edit;
+}
+
+}  // namespace
+
+std::string ListLine(const Ed2kHash& hash, std::optional<uint64_t> size, std::string_view description) {
+    std::string text(description);
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+    return ToUpperHex(hash) + "," + (size ? std::to_string(*size) : std::string()) + "," + text + "\r\n";
+}
+
+ListEdit MarkFake(const std::string& path, const Ed2kHash& hash, std::optional<uint64_t> size,
+                  std::string_view description) {
+    return Rewrite(path, hash, ListLine(hash, size, description));
+}
+
+ListEdit UnmarkFake(const std::string& path, const Ed2kHash& hash) { return Rewrite(path, hash, ""); }
+
+std::string OwnListLines(const std::string& path) {
+    auto content = ReadWholeFile(path, kOwnListLimit);
+    if (!content) return "";
+    const FakeList list = FakeList::Parse(std::move(*content), kOwnListFileName);
+    std::string lines;
+    for (size_t i = 0; i < list.size(); ++i) {
+        const FakeRecord r = list.record(i);
+        // The record's line as written: from its first field to the end of its description.
+        const char* end = r.description.data() + r.description.size();
+        lines.append(r.hashText.data(), static_cast<size_t>(end - r.hashText.data()));
+        lines += "\r\n";
+    }
+    return lines;
+}
+
+}  // namespace kv

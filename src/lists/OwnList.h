@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "ed2k/Ed2kHash.h"
+
+namespace kv {
+
+// The user's own list: beside FAKES.DAT, in the same line format, and never
+// touched by an update, so that what the user marked survives every update.
+inline constexpr const char* kOwnListFileName = "MYFAKES.DAT";
+// Put before the description of a fake the own list names, so the row says whose judgement it is.
+inline constexpr const char* kOwnListPrefix = "[mine] ";
+
+// "hash,size,description" with CR LF; the hash in upper case, line breaks of
+// the description turned into blanks so that one mark stays one line.
+std::string ListLine(const Ed2kHash& hash, std::optional<uint64_t> size, std::string_view description);
+
+struct ListEdit {
+    bool ok = false;
+    size_t changed = 0;   // records added, replaced or removed
+    std::string failure;  // why the file could not be written
+};
+
+// Adds a record for hash to the list at path, or replaces the record that
+// names it already; the file is rewritten atomically.
+ListEdit MarkFake(const std::string& path, const Ed2kHash& hash, std::optional<uint64_t> size,
+                  std::string_view description);
+// Removes every record whose first field is hash; ok with changed 0 when none did.
+ListEdit UnmarkFake(const std::string& path, const Ed2kHash& hash);
+
+
+// Every record of the list at path as a line with CR LF, in file order; "" when
+// the file is missing or holds no record.
+std::string OwnListLines(const std::string& path);
+
+}  // namespace kv

@@ -1,0 +1,85 @@
+#include "usecases/Check.h"
+
+#include <algorithm>
+
+#include "common/FileUtil.h"
+#include "ed2k/PartMetReader.h"
+#include "lists/ListSources.h"
+#include "lists/OwnList.h"
+#include "common/Paths.h"
+
+namespace kv {
+
+namespace {
+
+// The downloads of one directory; partDir prefixes the part names of a further temp directory.
+void CheckDirectory(const std::string& path, const std::vector<std::string>& metFiles, const std::string& partDir,
+                    const FakeCatalogue& fakes, const CheckRules& rules, CheckProgress* progress,
+                    CheckReport& report) {
+    for (const std::string& entry : metFiles) {
+        Finding finding;
+        finding.part = partDir.empty() ? PartNameOf(entry) : JoinPath(partDir, PartNameOf(entry));
+        finding.fromBackup = IsBackupCopy(entry);
+        const std::string metPath = JoinPath(path, entry);
+        if (auto download = ReadPartMet(metPath)) {
+            finding.download = std::move(*download);
+            // An empty or damaged file has neither hash nor name: nothing was checked.
+            if (!finding.download.hash && !finding.download.hasName) finding.problem = ReadProblem::NoDownload;
+        } else {
+            finding.problem = FileLength(metPath) > static_cast<int64_t>(kMaxPartMetBytes) ? ReadProblem::TooLarge
+                                                                                          : ReadProblem::Unreadable;
+        }
+        const bool read = finding.problem == ReadProblem::None;
+        finding.download.metFile = entry;
+        // A file that could not be read says nothing about the download.
+        if (read && rules.inspect)
+            finding.suspicion = inspect::JudgeDownload(finding.download, inspect::PartPathOf(metPath));
+
+        if (finding.download.hash) {
+            if (auto match = fakes.find(*finding.download.hash)) {
+                finding.fake = true;
+                finding.description = std::move(match->description);
+                finding.listName = std::move(match->listName);
+            }
+        }
+        if (finding.fake) ++report.found;
+        if (finding.suspect()) ++report.suspects;
+        if (read) ++report.checked;
+        else ++report.unreadable;
+        if (finding.fake || finding.suspect() || !read || rules.listAll) {
+            if (progress) progress->Listed(finding);
+            report.listed.push_back(std::move(finding));
+        }
+    }
+}
+
+}  // namespace
+
+CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
+                           CheckProgress* progress) {
+    CheckReport report;
+    CheckDirectory(dir.path, dir.metFiles, "", fakes, rules, progress, report);
+    for (const std::string& further : dir.further) {
+        if (const std::optional<TempDir> listed = ListTempDir(further)) {
+            CheckDirectory(further, listed->metFiles, further, fakes, rules, progress, report);
+            continue;
+        }
+        // A directory gone (an unmounted disk) is said, not skipped in silence.
+        Finding missing;
+        missing.part = further;
+        missing.problem = ReadProblem::DirectoryUnlisted;
+        ++report.unreadable;
+        if (progress) progress->Listed(missing);
+        report.listed.push_back(std::move(missing));
+    }
+    return report;
+}
+
+std::string FindingListLine(const Finding& finding) {
+    if (!finding.download.hash) return "";
+    const std::string description =
+        finding.fake ? PlainDescription(finding.listName, finding.description) : finding.download.name;
+    return ListLine(*finding.download.hash, finding.download.size, description);
+}
+
+}  // namespace kv

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ed2k/Download.h"
+#include "lists/FakeCatalogue.h"
+#include "clients/TempDir.h"
+#include "inspect/Inspect.h"
+
+namespace kv {
+
+// Why a .met file told nothing.
+// DirectoryUnlisted: a further temp directory that could not be listed (its row's part is the directory).
+enum class ReadProblem { None, Unreadable, TooLarge, NoDownload, DirectoryUnlisted };
+
+// What the check says about one download.
+struct Finding {
+    std::string part;            // the .met name without its last 4 characters (a further temp directory's: its path too)
+    Download download;
+    bool fake = false;
+    std::string description;     // the fake record's description; "" for OK rows
+    std::string listName;        // the list that named it
+    // What the download's name, part hashes and first bytes give away, whether
+    // or not a list names it.
+    std::optional<inspect::Suspicion> suspicion;
+    ReadProblem problem = ReadProblem::None;
+    bool fromBackup = false;  // read from the client's backup copy: the .part.met was missing
+
+    bool suspect() const { return !fake && suspicion.has_value(); }
+};
+
+struct CheckReport {
+    std::vector<Finding> listed;  // in list order
+    int32_t found = 0;            // fakes
+    int32_t suspects = 0;         // suspects that no list names
+    int32_t checked = 0;          // .met files read and looked up
+    int32_t unreadable = 0;       // .met files that told nothing (always listed)
+};
+
+struct CheckRules {
+    bool listAll = false;  // list the downloads that are neither fake nor suspect too
+    bool inspect = true;   // look at names, part hashes and the arrived bytes
+};
+
+// Told of each listed finding as soon as it is known, so that a long check can be shown as it runs.
+class CheckProgress {
+public:
+    virtual ~CheckProgress() = default;
+    virtual void Listed(const Finding& finding) = 0;
+};
+
+// Reads every .met file of dir (and of its further directories), looks its
+// hash up in fakes and, by the rules, inspects what has arrived. Fakes and suspects are always listed, the other
+// downloads when rules.listAll.
+CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
+                           CheckProgress* progress = nullptr);
+
+// A check's finding as a line to share: its hash and size, and the description
+// that named it (without the own list's mark), or the download's name for an OK row.
+// "" for a download without a hash.
+std::string FindingListLine(const Finding& finding);
+
+}  // namespace kv

@@ -1,0 +1,105 @@
+#include "usecases/LinkCheck.h"
+
+#include "inspect/NameRules.h"
+#include "inspect/ZeroParts.h"
+#include "ed2k/Collection.h"
+#include "ed2k/LinkFinder.h"
+
+namespace kv {
+
+namespace {
+
+bool LooksLikeBinaryCollection(std::string_view bytes) {
+    if (bytes.size() < 4) return false;
+    const uint32_t version = static_cast<uint8_t>(bytes[0]) | static_cast<uint32_t>(static_cast<uint8_t>(bytes[1])) << 8 |
+                             static_cast<uint32_t>(static_cast<uint8_t>(bytes[2])) << 16 |
+                             static_cast<uint32_t>(static_cast<uint8_t>(bytes[3])) << 24;
+    return version == 1 || version == 2;
+}
+
+void Judge(LinkFinding& f, const FakeCatalogue& fakes, LinkReport& report) {
+    if (!f.link) {
+        f.verdict = LinkVerdict::Malformed;
+        ++report.malformed;
+        return;
+    }
+    if (auto reason = SuspectLink(*f.link)) f.suspect = std::move(*reason);
+    if (auto match = fakes.find(f.link->hash)) {
+        f.verdict = LinkVerdict::Fake;
+        f.description = std::move(match->description);
+        f.listName = std::move(match->listName);
+        ++report.fakes;
+    } else if (!f.suspect.empty()) {
+        f.verdict = LinkVerdict::Suspect;
+        ++report.suspects;
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> SuspectLink(const Ed2kLink& link) {
+    std::string reasons;
+    const auto add = [&](const std::string& reason) {
+        if (!reasons.empty()) reasons += "; ";
+        reasons += reason;
+    };
+    if (auto name = inspect::InspectName(link.name)) add(*name);
+    if (auto mostly = inspect::InspectPartHashes(link.partHashes, link.size))
+        add(*mostly);
+    else if (inspect::HoldsZeroPart(link.partHashes))
+        add("a part of the published file is all zeros (its part hashes hold the hash of an empty part)");
+    if (reasons.empty()) return std::nullopt;
+    return reasons;
+}
+
+LinkReport CheckLinks(std::string_view input, const FakeCatalogue& fakes) {
+    LinkReport report;
+    report.listRecords = fakes.records();
+    if (input.size() > kMaxLinkCheckInput) {
+        report.refused = "The input is too large to check for links: " + std::to_string(input.size()) +
+                         " bytes, at most " + std::to_string(kMaxLinkCheckInput >> 20) + " MiB are read.";
+        return report;
+    }
+
+    if (LooksLikeBinaryCollection(input)) {
+        report.source = LinkReport::Source::BinaryCollection;
+        std::string error;
+        std::optional<Collection> c = ReadCollection(input, &error);
+        if (!c) {
+            report.refused = error;
+            return report;
+        }
+        report.collectionName = c->name;
+        report.findings.reserve(c->files.size() + c->errors.size());
+        for (size_t i = 0; i < c->files.size(); ++i) {
+            LinkFinding f;
+            f.line = i + 1;
+            f.link = std::move(c->files[i]);
+            Judge(f, fakes, report);
+            report.findings.push_back(std::move(f));
+        }
+        // The reader names the entry in its text; the entries after a broken one are lost.
+        for (std::string& e : c->errors) {
+            LinkFinding f;
+            f.error = std::move(e);
+            Judge(f, fakes, report);
+            report.findings.push_back(std::move(f));
+        }
+        return report;
+    }
+
+    std::vector<LinkCandidate> candidates = FindLinks(input);
+    report.findings.reserve(candidates.size());
+    for (LinkCandidate& c : candidates) {
+        LinkFinding f;
+        f.line = c.line;
+        f.raw = std::move(c.raw);
+        f.link = std::move(c.link);
+        f.error = std::move(c.error);
+        Judge(f, fakes, report);
+        report.findings.push_back(std::move(f));
+    }
+    return report;
+}
+
+}  // namespace kv

@@ -1,0 +1,66 @@
+#pragma once
+
+// Links judged before anything is downloaded: each ed2k or magnet link in a
+// pasted text, a text file or an eMule collection, looked up in the fake lists
+// and put to the rules that need no data (the name, the published part hashes).
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "lists/FakeCatalogue.h"
+#include "ed2k/Ed2kLink.h"
+
+namespace kv {
+
+// More than any paste or collection holds; larger input is refused unread.
+inline constexpr size_t kMaxLinkCheckInput = size_t{64} << 20;
+
+enum class LinkVerdict { Ok, Fake, Suspect, Malformed };
+
+// What the check says about one link.
+struct LinkFinding {
+    size_t line = 0;               // text: its line, from 1; binary collection: its place, from 1; 0 = none
+    std::string raw;               // as it stood in the text ("" for a binary collection's entries)
+    std::optional<Ed2kLink> link;  // unset for a malformed link
+    LinkVerdict verdict = LinkVerdict::Ok;
+    std::string description;       // a list named it: the record's description
+    std::string listName;          // ... and the list
+    std::string suspect;           // a rule's reason (lower case), also kept for a listed fake
+    std::string error;             // why a malformed link could not be read
+
+    bool fake() const { return verdict == LinkVerdict::Fake; }
+};
+
+struct LinkReport {
+    // A text collection is text: one link a line.
+    enum class Source { Text, BinaryCollection };
+
+    std::vector<LinkFinding> findings;  // in the order of the input
+    int32_t fakes = 0;
+    int32_t suspects = 0;   // not counting fakes a rule also suspects
+    int32_t malformed = 0;
+    Source source = Source::Text;
+    std::string collectionName;  // binary collections only
+    size_t listRecords = 0;      // records in the lists consulted (0: only the rules applied)
+    // Set when the input was not checked at all (too large, a broken
+    // collection header); the text says why, for a person.
+    std::string refused;
+
+    size_t links() const { return findings.size(); }
+    bool Refused() const { return !refused.empty(); }
+};
+
+// Reads links from a binary eMule collection (told by its version number at
+// the start) or else from text of any kind (one link a line, an HTML page, a
+// forum post, the text form of a collection), and judges each. Time and
+// memory linear in the input.
+LinkReport CheckLinks(std::string_view textOrCollectionBytes, const FakeCatalogue& fakes);
+
+// The rules alone for one link: a reason in lower case, or nullopt.
+std::optional<std::string> SuspectLink(const Ed2kLink& link);
+
+}  // namespace kv

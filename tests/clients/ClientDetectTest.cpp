@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "RecordingView.h"
+#include "TempDir.h"
+#include "clients/ClientDetect.h"
+#include "usecases/Session.h"
+#include "settings/IniFile.h"
+#include "shell/MainPresenter.h"
+
+namespace kv::test {
+namespace {
+
+std::string PrefMet(const std::string& temp) { return std::string("\x0e\x01\x02\x00", 4) + "temp!" + "X" + temp + std::string("\x03\x07\x00", 3); }
+
+TEST(ClientDetect, FindsEachClientInItsUsualPlaceNativeFirstThenWineInOrder) {
+    ScopedTempDir home, extra;
+    EXPECT_TRUE(DetectClientFiles(home.path()).empty());
+    const std::string c = home.path() + "/.wine/drive_c/";
+    const std::string x86 = home.Write(".wine/drive_c/Program Files (x86)/eMule/config/preferences.ini",
+                                       "[eMule]\r\nTempDir=D:\\Downloads\\Temp\r\n");
+    const std::string local = home.Write(".wine/drive_c/users/anna/AppData/Local/eMule/config/preferences.ini",
+                                         "[eMule]\r\nTempDir=C:\\users\\anna\\Temp\r\n");
+    const std::string xp = home.Write(".wine/drive_c/users/bob/Local Settings/Application Data/eMule/config/preferences.ini",
+                                      "[eMule]\r\nNick=bob\r\n");
+    const std::string donkey = home.Write(".wine/drive_c/Program Files/eDonkey2000/pref.met", PrefMet("C:\\eDonkey\\temp"));
+    const std::string amule = home.Write(".aMule/amule.conf", "[eMule]\nTempDir=/home/anna/.aMule/Temp\n");
+    const std::string other = extra.Write("drive_c/Program Files/eMule/config/preferences.ini", "[eMule]\r\nTempDir=C:\\T\r\n");
+    home.Write(".wine/drive_c/Program Files/eMule/config/preferences.ini/not-a-file", "");  // a directory is no file
+
+    struct Want { std::string path; ClientFile client; std::string temp, stored, prefix; };
+    const std::string wine = home.File(".wine");
+    const std::vector<Want> want = {
+        {amule, ClientFile::AmuleConf, "/home/anna/.aMule/Temp", "/home/anna/.aMule/Temp", ""},
+        {x86, ClientFile::EmulePreferencesIni, wine + "/dosdevices/d:/Downloads/Temp", "D:\\Downloads\\Temp", wine},
+        {local, ClientFile::EmulePreferencesIni, c + "users/anna/Temp", "C:\\users\\anna\\Temp", wine},
+        {xp, ClientFile::EmulePreferencesIni, "", "", wine},
+        {donkey, ClientFile::EdonkeyPrefMet, c + "eDonkey/temp", "C:\\eDonkey\\temp", wine},
+        {other, ClientFile::EmulePreferencesIni, extra.File("drive_c/T"), "C:\\T", extra.path()},
+    };
+    const auto found = DetectClientFiles(home.path(), {extra.path(), home.File(".wine")});
+    ASSERT_EQ(found.size(), want.size());
+    for (size_t i = 0; i < want.size(); ++i) {
+        EXPECT_EQ(found[i].path, want[i].path) << i;
+        EXPECT_EQ(found[i].client, want[i].client) << i;
+        EXPECT_EQ(found[i].tempDir, want[i].temp) << i;
+        EXPECT_EQ(found[i].storedTemp, want[i].stored) << i;
+        EXPECT_EQ(found[i].winePrefix, want[i].prefix) << i;
+    }
+}
+
+TEST(ClientDetect, WinePathsMapDrivesAndLeaveOtherPathsAlone) {
+    struct Case { std::string windows, local; };
+    for (const Case& c : std::vector<Case>{
+             {"C:\\Program Files\\eMule\\Temp", "/p/drive_c/Program Files/eMule/Temp"},
+             {"c:/a//b\\", "/p/drive_c/a/b"},
+             {"E:\\", "/p/dosdevices/e:"},
+             {"/home/anna/Temp", "/home/anna/Temp"},
+             {"Temp", "Temp"},
+             {"", ""},
+         })
+        EXPECT_EQ(WinePathToLocal("/p", c.windows), c.local) << c.windows;
+}
+
+TEST(ClientDetect, TheDetectedWineTempDirectoryIsStoredAsThePathOnThisMachine) {
+    ScopedTempDir home, program;
+    home.Write(".wine/drive_c/Program Files/eMule/config/preferences.ini", "[eMule]\r\nTempDir=C:\\eMule\\Temp\r\n");
+    const auto found = DetectClientFiles(home.path());
+    ASSERT_EQ(found.size(), 1u);
+    Session session = Session::At(program.path());
+    RecordingView view;
+    ASSERT_TRUE(MainPresenter(session, view).ImportDetectedClient(found[0]));
+    EXPECT_EQ(ReadIniString("eMule", "TempDir", "", 2000, program.File("Kestrivane.ini")),
+              home.File(".wine/drive_c/eMule/Temp"));
+}
+
+TEST(SessionDirs, SettingsGoToConfigListsAndDownloadsToData) {
+    ScopedTempDir root;
+    const HomeDirs dirs{root.File("config/kestrivane"), root.File("data/kestrivane")};
+    Session session = Session::At(dirs);
+    EXPECT_EQ(session.settings.Path(), root.File("config/kestrivane/Kestrivane.ini"));
+    EXPECT_EQ(session.FakeListPath(), root.File("data/kestrivane/FAKES.DAT"));
+    EXPECT_FALSE(std::filesystem::exists(dirs.config));  // nothing made before it is asked for
+    EXPECT_EQ(session.CreateDirectories(), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_directory(dirs.config) && std::filesystem::is_directory(dirs.data));
+    EXPECT_TRUE(session.settings.Write(Key::ShowAllPartMet, "NO"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dirs.config + "/Kestrivane.ini"));
+
+    root.Write("blocked", "a file where a directory should go");
+    EXPECT_EQ(Session::At(HomeDirs{root.File("blocked/sub"), dirs.data}).CreateDirectories(), root.File("blocked/sub"));
+    EXPECT_EQ(Session::At(HomeDirs{"", ""}).CreateDirectories(), "");
+    const Session one = Session::At(root.path());
+    EXPECT_EQ(one.settings.Path(), root.File("Kestrivane.ini"));
+    EXPECT_EQ(one.FakeListPath(), root.File("FAKES.DAT"));
+}
+
+}  // namespace
+}  // namespace kv::test

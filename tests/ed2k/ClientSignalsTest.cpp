@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include "ed2k/ClientSignals.h"
+
+namespace kv {
+namespace {
+
+const Ed2kHash kH1 = *Ed2kHash::FromHex("11111111111111111111111111111111");
+const Ed2kHash kH2 = *Ed2kHash::FromHex("22222222222222222222222222222222");
+const Ed2kHash kH3 = *Ed2kHash::FromHex("33333333333333333333333333333333");
+
+std::string Le32(uint32_t v) { return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; }
+std::string Raw(const Ed2kHash& h) { return std::string(reinterpret_cast<const char*>(h.bytes().data()), 16); }
+
+TEST(SearchSpam, ReadsEmulesTags) {
+    // As eMule stores it: names, a size, spam and not-spam hashes, IPs and a
+    // server ratio blob (the last two not used here).
+    std::string b = "\x0F" + Le32(8);
+    b += std::string("\x9B\x01", 2) + "\xEF\xBB\xBF" "fake.avi";             // 0x01 full name, UTF-8 with its mark (11)
+    b += std::string("\x91\x06", 2) + "x";                                // 0x06 similar name (not kept)
+    b += std::string("\x8B\x07", 2) + std::string("\x00\x00\x00\x40\x01\x00\x00\x00", 8);  // 0x07 size, uint64
+    b += std::string("\x81\x02", 2) + Raw(kH1);                           // spam
+    b += std::string("\x81\x02", 2) + Raw(kH2);                           // spam, then ...
+    b += std::string("\x81\x03", 2) + Raw(kH2);                           // ... cleared by the user
+    b += std::string("\x83\x05", 2) + Le32(0x04030201);                   // server IP
+    b += std::string("\x87\x08", 2) + Le32(12) + std::string(12, '\0');   // UDP server ratio
+    std::string error;
+    const auto list = ReadSearchSpam(b, &error);
+    ASSERT_TRUE(list) << error;
+    EXPECT_TRUE(list->IsSpam(kH1));
+    EXPECT_FALSE(list->IsSpam(kH2));
+    EXPECT_FALSE(list->IsSpam(kH3));
+    EXPECT_EQ(list->notSpam.count(kH2), 1u);
+    EXPECT_EQ(list->names, std::vector<std::string>{"fake.avi"});
+    EXPECT_EQ(list->sizes, std::vector<uint64_t>{0x140000000ULL});
+}
+
+TEST(SearchSpam, RoundTripAndDamagedFiles) {
+    SpamList in;
+    in.spam = {kH1, kH3};
+    in.notSpam = {kH2};
+    in.names = {"\xEF\xBB\xBFspam name.avi", "another"};
+    in.sizes = {5, 5ULL << 32};
+    const auto out = ReadSearchSpam(WriteSearchSpam(in));
+    ASSERT_TRUE(out);
+    EXPECT_EQ(out->spam, in.spam);
+    EXPECT_EQ(out->notSpam, in.notSpam);
+    // The reader drops the mark eMule writes before UTF-8; a name that itself starts with one keeps it.
+    EXPECT_EQ(out->names, in.names);
+    EXPECT_EQ(out->sizes, in.sizes);
+
+    const struct {
+        std::string bytes, error;
+    } kCases[] = {
+        {"", "This is not an eMule SearchSpam.met (wrong first byte)."},
+        {"\x0E" + Le32(0), "This is not an eMule SearchSpam.met (wrong first byte)."},
+        {"\x0F\x01", "The SearchSpam.met ends inside its header."},
+        {"\x0F" + Le32(1000000), "The file says it holds 1000000 entries, but it ends after 0."},
+        {"\x0F" + Le32(2) + std::string("\x81\x02", 2) + Raw(kH1) + std::string("\x81\x02", 2) + "short",
+         "The file says it holds 2 entries, but it ends after 1."},
+        {"\x0F" + Le32(1) + std::string("\xFF\x02", 2) + "junk", "Entry 1 of the SearchSpam.met cannot be read: it holds a tag of unknown type 0x7F."},
+    };
+    for (const auto& k : kCases) {
+        std::string error;
+        EXPECT_FALSE(ReadSearchSpam(k.bytes, &error));
+        EXPECT_EQ(error, k.error);
+    }
+}
+
+TEST(Cancelled, EmuleSaltsEntriesWithTheSeed) {
+    // Seed "abcd" (little-endian) and a hash of the bytes "efghijklmnopqrst"
+    // make MD5("abcdefghijklmnopqrst"): computed elsewhere, not by the code under test.
+    const uint32_t seed = 0x64636261;
+    const Ed2kHash fileHash = Ed2kHash::FromRaw("efghijklmnopqrst");
+    const Ed2kHash expected = *Ed2kHash::FromHex("6aa8de45918023095f6e831efe48d00b");
+    EXPECT_EQ(SaltedCancelledEntry(seed, fileHash), expected);
+
+    // The file as eMule writes it: header, version, seed, count, entries with a tag count.
+    const std::string bytes = std::string("\x0F\x01", 2) + Le32(seed) + Le32(2) + Raw(expected) + '\0' +
+                              Raw(SaltedCancelledEntry(seed, kH1)) + std::string("\x01\x89\x01\x07", 4);
+    EXPECT_EQ(bytes.substr(0, 6 + 4 + 17), WriteEmuleCancelled(seed, {fileHash, kH1}).substr(0, 6 + 4 + 17));
+    std::string error;
+    const auto list = ReadCancelled(bytes, &error);
+    ASSERT_TRUE(list) << error;
+    EXPECT_EQ(list->form(), CancelledList::Form::kEmuleSalted);
+    EXPECT_EQ(list->seed(), seed);
+    EXPECT_EQ(list->size(), 2u);
+    EXPECT_TRUE(list->Contains(fileHash));
+    EXPECT_TRUE(list->Contains(kH1));
+    EXPECT_FALSE(list->Contains(kH2));
+    EXPECT_FALSE(list->Contains(expected));  // the stored value is not itself a cancelled hash
+
+    // Another seed gives other entries for the same downloads.
+    const auto other = ReadCancelled(WriteEmuleCancelled(7, {kH2, kH3}));
+    ASSERT_TRUE(other);
+    EXPECT_TRUE(other->Contains(kH2) && other->Contains(kH3));
+    EXPECT_FALSE(other->Contains(kH1));
+}
+
+TEST(Cancelled, UnsaltedFormsAndDamagedFiles) {
+    // aMule: 0x21, count, plain hashes (an all-zero hash means nothing).
+    const auto amule = ReadCancelled(WriteAmuleCanceled({kH1, kH2, Ed2kHash{}}));
+    ASSERT_TRUE(amule);
+    EXPECT_EQ(amule->form(), CancelledList::Form::kAmule);
+    EXPECT_EQ(amule->size(), 2u);
+    EXPECT_TRUE(amule->Contains(kH1) && amule->Contains(kH2));
+    EXPECT_FALSE(amule->Contains(kH3));
+
+    // eMule before the salt: 0x0E, count, plain hashes with a tag count.
+    const auto old = ReadCancelled("\x0E" + Le32(1) + Raw(kH3) + '\0');
+    ASSERT_TRUE(old);
+    EXPECT_EQ(old->form(), CancelledList::Form::kEmuleUnsalted);
+    EXPECT_TRUE(old->Contains(kH3));
+
+    const struct {
+        std::string bytes, error;
+    } kCases[] = {
+        {"", "The list of cancelled downloads is empty."},
+        {"\x42" + Le32(0), "This is not a list of cancelled downloads (wrong first byte)."},
+        {"\x21\x01\x00", "The canceled.met ends inside its header."},
+        {"\x21" + Le32(0x7FFFFFFF) + Raw(kH1), "The file says it holds 2147483647 hashes, but it ends after 1."},
+        {std::string("\x0F\x01\x01", 3), "The cancelled.met ends inside its header."},
+        {std::string("\x0F\x02", 2) + Le32(1) + Le32(0), "The cancelled.met has version 2, newer than this program reads."},
+        {std::string("\x0F\x01", 2) + Le32(1) + Le32(3) + Raw(kH1) + '\0' + Raw(kH2),
+         "The file says it holds 3 entries, but it ends after 1."},
+        {std::string("\x0F\x01", 2) + Le32(1) + Le32(1) + Raw(kH1) + "\x02\x89\x01\x07",
+         "The file says it holds 1 entries, but it ends after 0."},
+        {std::string("\x0F\x01", 2) + Le32(1) + Le32(1) + Raw(kH1) + "\x01\x8D\x01xyz",
+         "Entry 1 of the cancelled.met cannot be read: it holds a tag of unknown type 0x0D."},
+    };
+    for (const auto& k : kCases) {
+        std::string error;
+        EXPECT_FALSE(ReadCancelled(k.bytes, &error));
+        EXPECT_EQ(error, k.error);
+    }
+}
+
+}  // namespace
+}  // namespace kv

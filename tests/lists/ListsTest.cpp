@@ -1,0 +1,162 @@
+#include <gtest/gtest.h>
+
+#include "TempDir.h"
+#include "lists/ListShape.h"
+#include "lists/ListSources.h"
+#include "lists/OwnList.h"
+#include "usecases/Check.h"
+#include "ed2k/ClientSignals.h"
+
+namespace kv {
+namespace {
+
+using test::ScopedTempDir;
+
+const std::string kA(32, 'a'), kB(32, 'B'), kC(32, 'c');
+Ed2kHash H(const std::string& hex) { return *Ed2kHash::FromHex(hex); }
+
+TEST(JudgeList, RecordsAndPagesToldApart) {
+    const std::string html = "<html><body>\r\n<p>Parked domain</p>\r\n" + kA + ",1,x\r\n</body>\r\n</html>\r\n";
+    struct Case { std::string bytes; ListShape shape; size_t records; };
+    for (const Case& c : std::vector<Case>{
+             {kA + ",1,Fake\r\n" + kB + ",2,Virus\r\n", ListShape::Usable, 2},
+             {kA + "\n", ListShape::Usable, 1},                              // a hash alone, LF only
+             {"# comment\r\n" + kA + ",1,x\r\n", ListShape::Usable, 1},      // half records still a list
+             {"", ListShape::Empty, 0}, {" \r\n\r\n\t\n", ListShape::Empty, 0},
+             {"<html>down</html>", ListShape::NoRecords, 0},
+             {"Object Not Found\r\n", ListShape::NoRecords, 0},
+             {std::string(31, 'a') + ",1,short hash\r\n", ListShape::NoRecords, 0},
+             {kA + "0,1,33 digits\r\n", ListShape::NoRecords, 0},
+             {kA + std::string(kMaxRecordLineBytes, 'x') + "\r\n", ListShape::NoRecords, 0},  // overlong line
+             // The longest record, with either line end: the CR is not part of it.
+             {kA + "," + std::string(kMaxRecordLineBytes - 33, 'x') + "\r\n", ListShape::Usable, 1},
+             {kA + "," + std::string(kMaxRecordLineBytes - 33, 'x') + "\n", ListShape::Usable, 1},
+             {kA + "," + std::string(kMaxRecordLineBytes - 32, 'x') + "\r\n", ListShape::NoRecords, 0},
+             {html, ListShape::MostlyNotRecords, 1},
+             {"\xFF\xFE" + std::string("a\0,\0", 4), ListShape::Utf16, 0},
+             {"\xFE\xFF" + std::string("\0a\0,", 4), ListShape::Utf16, 0},
+             {std::string("a\0a\0a\0a\0", 8), ListShape::Utf16, 0},       // no mark, every other byte NUL
+             {kA + ",1,x\r\n" + std::string("\0\x01\x02", 3), ListShape::HasNul, 0}}) {
+        const ListJudgement j = JudgeList(c.bytes);
+        EXPECT_EQ(j.shape, c.shape) << c.bytes.substr(0, 60);
+        EXPECT_EQ(j.records, c.records) << c.bytes.substr(0, 60);
+    }
+}
+
+TEST(JudgeList, TenMillionLinesAreJudgedWithoutACopy) {
+    // Ten million short lines (20 MB) around a few records: a text dump, not a list.
+    std::string big(20'000'000, '\n');
+    for (size_t i = 0; i < big.size(); i += 2) big[i] = 'x';
+    big += kA + ",1,x\r\n";
+    const ListJudgement j = JudgeList(big);
+    EXPECT_EQ(j.shape, ListShape::MostlyNotRecords);
+    EXPECT_EQ(j.nonBlankLines, 10'000'001u);
+    EXPECT_EQ(j.records, 1u);
+}
+
+TEST(OwnList, MarkReplacesUnmarkRemovesAndOtherLinesStay) {
+    ScopedTempDir dir;
+    const std::string path = dir.File(kOwnListFileName);
+    EXPECT_EQ(UnmarkFake(path, H(kA)).changed, 0u);  // no file yet: nothing to remove, nothing written
+    EXPECT_EQ(dir.Read(kOwnListFileName), "");
+
+    dir.Write(kOwnListFileName, "# my marks\n" + kC + ",5,kept\n");
+    EXPECT_TRUE(MarkFake(path, H(kA), 700, "Trailer\r\nonly").ok);  // a line break cannot split the record
+    EXPECT_TRUE(MarkFake(path, H(kB), std::nullopt, "no size").ok);
+    const std::string upperA(32, 'A');
+    EXPECT_EQ(dir.Read(kOwnListFileName),
+              "# my marks\r\n" + kC + ",5,kept\r\n" + upperA + ",700,Trailer  only\r\n" + kB + ",,no size\r\n");
+
+    EXPECT_EQ(MarkFake(path, H(kA), 701, "again").changed, 1u);  // marked twice: one record, the newer
+    EXPECT_EQ(UnmarkFake(path, H(std::string(32, 'b'))).changed, 1u);  // either case names it
+    EXPECT_EQ(dir.Read(kOwnListFileName), "# my marks\r\n" + kC + ",5,kept\r\n" + upperA + ",701,again\r\n");
+    EXPECT_EQ(OwnListLines(path), kC + ",5,kept\r\n" + upperA + ",701,again\r\n");  // records only
+
+    const ListEdit failed = MarkFake(dir.File("no-dir/MYFAKES.DAT"), H(kA), 1, "x");
+    EXPECT_FALSE(failed.ok);
+    EXPECT_NE(failed.failure.find("no-dir/MYFAKES.DAT"), std::string::npos);
+}
+
+TEST(FindingListLine, FakeRowsKeepTheirDescriptionWithoutTheOwnMark) {
+    Finding f;
+    f.download.hash = H(kA);
+    f.download.size = 42;
+    f.download.name = "movie.avi";
+    EXPECT_EQ(FindingListLine(f), std::string(32, 'A') + ",42,movie.avi\r\n");
+    f.fake = true, f.listName = kOwnListFileName, f.description = "[mine] Trailer";
+    EXPECT_EQ(FindingListLine(f), std::string(32, 'A') + ",42,Trailer\r\n");
+    f.listName = "FAKES.DAT", f.description = "[mine] as the list says";
+    EXPECT_EQ(FindingListLine(f), std::string(32, 'A') + ",42,[mine] as the list says\r\n");
+    f.download.hash.reset();
+    EXPECT_EQ(FindingListLine(f), "");
+}
+
+class ExtraListsTest : public ::testing::Test {
+protected:
+    ScopedTempDir home, prefs;
+    ProgramHome session = ProgramHome::At(home.path());
+    FakeCatalogue fakes;
+    std::optional<FakeMatch> Find(const std::string& hex) const { return fakes.find(H(hex)); }
+};
+
+TEST_F(ExtraListsTest, OwnListFirstThenFakesDatThenSourcesInOrderThenClientSignals) {
+    home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL3=http://three\r\nFakesDatDownloadURL2=http://two\r\n"
+                                 "[eMule]\r\nPreferencesIniPath=" + prefs.path() + "\r\n");
+    const std::string kD(32, 'd'), kE(32, 'e');
+    home.Write("MYFAKES.DAT", kA + ",1,mine\r\n");
+    home.Write("FAKES2.DAT", kA + ",1,two\r\n" + kB + ",1,two\r\n" + kC + ",1,two\r\n");
+    home.Write("FAKES3.DAT", kB + ",1,three\r\n" + kD + ",1,three\r\n");
+    home.Write("FAKES4.DAT", kE + ",1,no address, so not loaded\r\n");
+    fakes.Put(FakeList::Parse(kB + ",1,main\r\n", "FAKES.DAT"), ListRank::Downloaded, kMainListSlot);
+    prefs.Write("cancelled.met", WriteEmuleCancelled(0x5EED1234, {H(kC), H(kD), H(kE)}));
+
+    const ExtraListsLoad load = LoadExtraLists(fakes, session);
+    EXPECT_EQ(load.ownRecords, 1u);
+    EXPECT_EQ(load.sourceLists, 2u);
+    EXPECT_EQ(load.signalFiles, std::vector<std::string>{prefs.File("cancelled.met")});
+    struct Case { std::string hash, description, list; };
+    for (const Case& c : std::vector<Case>{{kA, "[mine] mine", "MYFAKES.DAT"}, {kB, "main", "FAKES.DAT"},
+                                           {kC, "two", "FAKES2.DAT"}, {kD, "three", "FAKES3.DAT"},
+                                           {kE, "Cancelled before in eMule", "cancelled.met"}}) {
+        const auto m = Find(c.hash);
+        ASSERT_TRUE(m) << c.hash;
+        EXPECT_EQ(m->description + "|" + m->listName, c.description + "|" + c.list);
+    }
+    EXPECT_FALSE(Find(std::string(32, '9')));
+
+    // A second load replaces what the first put there: a removed mark is gone.
+    home.Write("MYFAKES.DAT", "");
+    LoadExtraLists(fakes, session);
+    EXPECT_EQ(Find(kA)->listName, "FAKES2.DAT");
+}
+
+TEST_F(ExtraListsTest, SpamMarksAndBothClientsCancelledListsWithAKnownSeed) {
+    const ScopedTempDir donkey;
+    home.Write("Kestrivane.ini", "[eMule]\r\nPreferencesIniPath=" + prefs.path() + "\r\n[eDonkey]\r\nPrefMetPath=" +
+                                     donkey.path() + "\r\n");
+    SpamList spam;
+    spam.spam = {H(kA)};
+    prefs.Write("SearchSpam.met", WriteSearchSpam(spam));
+    prefs.Write("canceled.met", WriteAmuleCanceled({H(kB)}));
+    donkey.Write("cancelled.met", WriteEmuleCancelled(7, {H(kC)}));
+    donkey.Write("SearchSpam.met", "not a spam file");  // the eMule directory's file of that name wins
+
+    const ExtraListsLoad load = LoadExtraLists(fakes, session);
+    EXPECT_EQ(load.signalFiles.size(), 3u);
+    EXPECT_TRUE(load.problems.empty());
+    EXPECT_EQ(Find(kA)->description, "Marked as spam in eMule");
+    EXPECT_EQ(Find(kB)->description, "Cancelled before in aMule");
+    EXPECT_EQ(Find(kC)->description, "Cancelled before in eMule");
+    EXPECT_FALSE(Find(std::string(32, '7')));
+
+    // Salted with another seed, the same hash is another entry: the file must be read with its own seed.
+    prefs.Write("cancelled.met", WriteEmuleCancelled(8, {H(kC)}));
+    prefs.Write("SearchSpam.met", "\x0F");  // cut short
+    const ExtraListsLoad again = LoadExtraLists(fakes, session);
+    EXPECT_EQ(again.problems.size(), 1u);
+    EXPECT_EQ(Find(kC)->listName, "cancelled.met");
+    EXPECT_FALSE(Find(kA));
+}
+
+}  // namespace
+}  // namespace kv

@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+
+#include "usecases/LinkCheck.h"
+#include "inspect/ZeroParts.h"
+#include "ed2k/Collection.h"
+#include "shell/LinkRows.h"
+
+namespace kv {
+namespace {
+
+const std::string kFakeHash = "0123456789abcdef0123456789abcdef";
+const std::string kOwnHash = "fedcba9876543210fedcba9876543210";
+const std::string kOkHash = "00112233445566778899aabbccddeeff";
+const std::string kZero = "d7def262a127cd79096a108e7a9fc138";
+
+FakeCatalogue Lists() {
+    FakeCatalogue c;
+    c.Put(FakeList::Parse(kFakeHash + ",100,Fake: trailer looped\r\n", "FAKES.DAT"), ListRank::Downloaded);
+    c.Put(FakeList::Parse(kOwnHash + ",5,my own verdict\r\n", "own.dat"), ListRank::Own);
+    return c;
+}
+
+std::string Link(const std::string& name, uint64_t size, const std::string& hash, const std::string& extra = "") {
+    return "ed2k://|file|" + name + "|" + std::to_string(size) + "|" + hash + "|" + extra + "/";
+}
+
+// One row per link: its verdict and the text the list shows for it.
+struct Case {
+    const char* what;
+    std::string text;
+    LinkVerdict verdict;
+    std::string shown;  // LinkVerdictText
+    std::string name;   // LinkShownName
+};
+
+TEST(LinkCheck, JudgesEveryKindOfLinkInAText) {
+    const std::string twoZeroParts = "p=" + kZero + ":" + kZero + ":" + kOkHash + "|";
+    const std::string oneZeroOfThree = "p=" + kOkHash + ":" + kZero + ":" + kOkHash + ":" + kOkHash + "|";
+    const Case cases[] = {
+        {"listed", Link("film.avi", 100, kFakeHash), LinkVerdict::Fake, "Fake: trailer looped", "film.avi"},
+        {"own list", Link("x.avi", 5, kOwnHash), LinkVerdict::Fake, "my own verdict", "x.avi"},
+        {"listed and suspect: the list wins", Link("film.avi.exe", 100, kFakeHash), LinkVerdict::Fake,
+         "Fake: trailer looped", "film.avi.exe"},
+        {"double extension", Link("movie.avi.exe", 700, kOkHash), LinkVerdict::Suspect,
+         "Suspect: a program posing as AVI video: the name ends in .avi.exe", "movie.avi.exe"},
+        {"padded", Link("movie%20%20%20%20%20%20%20%20.exe", 700, kOkHash), LinkVerdict::Suspect, "", ""},
+        {"mostly zeros", Link("m.avi", 2 * inspect::kPartSize + 5, kOkHash, twoZeroParts), LinkVerdict::Suspect,
+         "Suspect: the published file is mostly zeros (2 of 2 parts are empty)", "m.avi"},
+        {"one zero part", Link("m.avi", 3 * inspect::kPartSize + 5, kOkHash, oneZeroOfThree), LinkVerdict::Suspect,
+         "Suspect: a part of the published file is all zeros (its part hashes hold the hash of an empty part)",
+         "m.avi"},
+        {"ok", Link("holiday.avi", 700, kOkHash), LinkVerdict::Ok, "*** OK ", "holiday.avi"},
+        {"ok part hashes", Link("m.avi", 2 * inspect::kPartSize + 5, kOkHash, "p=" + kOkHash + ":" + kOkHash + ":" + kOkHash + "|"),
+         LinkVerdict::Ok, "*** OK ", "m.avi"},
+        {"magnet, listed", "magnet:?xt=urn:ed2k:" + kFakeHash + "&xl=100&dn=clip+one.avi", LinkVerdict::Fake,
+         "Fake: trailer looped", "clip one.avi"},
+        {"magnet, suspect", "magnet:?xt=urn:ed2k:" + kOkHash + "&xl=9&dn=song.mp3.scr", LinkVerdict::Suspect, "", ""},
+        {"bad hash", Link("a.avi", 5, "zz"), LinkVerdict::Malformed, "Malformed link: The file hash must be 32 hex digits.",
+         Link("a.avi", 5, "zz")},
+        {"no size", "ed2k://|file|a.avi||" + kOkHash + "|/", LinkVerdict::Malformed,
+         "Malformed link: The link has no file size.", ""},
+        {"magnet without size", "magnet:?xt=urn:ed2k:" + kOkHash + "&dn=a.avi", LinkVerdict::Malformed,
+         "Malformed link: The magnet link has no file size (xl=).", ""},
+    };
+    const FakeCatalogue lists = Lists();
+    for (const Case& c : cases) {
+        const LinkReport r = CheckLinks("look: " + c.text + " \r\n", lists);
+        ASSERT_EQ(r.links(), 1u) << c.what;
+        const LinkFinding& f = r.findings[0];
+        EXPECT_EQ(f.verdict, c.verdict) << c.what;
+        EXPECT_EQ(f.line, 1u) << c.what;
+        if (!c.shown.empty()) {
+            EXPECT_EQ(LinkVerdictText(f), c.shown) << c.what;
+        }
+        if (!c.name.empty()) {
+            EXPECT_EQ(LinkShownName(f), c.name) << c.what;
+        }
+        EXPECT_EQ(r.fakes + r.suspects + r.malformed, c.verdict == LinkVerdict::Ok ? 0 : 1) << c.what;
+        // A rule's reason is kept for a listed fake too.
+        const bool suspected = c.verdict == LinkVerdict::Suspect || c.name.ends_with(".exe");
+        EXPECT_EQ(f.suspect.empty(), !suspected) << c.what;
+    }
+}
+
+TEST(LinkCheck, ReportsLinesCountsAndTheListThatNamedAFake) {
+    const std::string text = "<a href=\"" + Link("a &amp; b.avi", 100, kFakeHash) + "\">a</a>\n\n" +
+                             Link("movie.avi.exe", 7, kOkHash) + " " + Link("fine.avi", 7, kOkHash) + "\n" +
+                             "ed2k://|server|1.2.3.4|4661|/ and ed2k://|file|broken|\n";
+    const LinkReport r = CheckLinks(text, Lists());
+    ASSERT_EQ(r.links(), 4u);
+    EXPECT_EQ(r.findings[0].link->name, "a & b.avi");
+    EXPECT_EQ(r.findings[0].listName, "FAKES.DAT");
+    EXPECT_EQ(r.findings[1].line, 3u);
+    EXPECT_EQ(r.findings[2].line, 3u);
+    EXPECT_EQ(r.findings[3].line, 4u);
+    EXPECT_EQ(LinkRow(r.findings[1]), "3\tmovie.avi.exe\tSuspect: a program posing as AVI video: the name ends in .avi.exe");
+    EXPECT_EQ(LinkCheckSummary(r), "4 links: 1 fake, 1 suspect, 1 malformed");
+    EXPECT_EQ(r.listRecords, 2u);
+    EXPECT_EQ(LinkCheckSummary(CheckLinks("", Lists())), "0 links: 0 fakes, 0 suspects, 0 malformed");
+}
+
+TEST(LinkCheck, WithoutListsTheRulesStillApply) {
+    const LinkReport r = CheckLinks(Link("film.avi", 100, kFakeHash) + "\n" + Link("a.jpg .exe", 3, kOkHash), {});
+    EXPECT_EQ(r.listRecords, 0u);
+    EXPECT_EQ(r.findings[0].verdict, LinkVerdict::Ok);
+    EXPECT_EQ(r.findings[1].verdict, LinkVerdict::Suspect);
+}
+
+Ed2kLink File(std::string name, uint64_t size, const std::string& hash) {
+    Ed2kLink l;
+    l.name = std::move(name);
+    l.size = size;
+    l.hash = *Ed2kHash::FromHex(hash);
+    return l;
+}
+
+TEST(LinkCheck, ReadsCollectionsInBothForms) {
+    Collection c;
+    c.name = "Films";
+    c.files = {File("one.avi", 100, kFakeHash), File("two.avi.exe", 50, kOkHash), File("three|<\"&.avi", 9, kOkHash)};
+    for (const bool binary : {true, false}) {
+        const std::string bytes = binary ? WriteBinaryCollection(c) : "\xEF\xBB\xBF# a comment\r\n" + WriteTextCollection(c);
+        const LinkReport r = CheckLinks(bytes, Lists());
+        ASSERT_FALSE(r.Refused()) << r.refused;
+        EXPECT_EQ(r.source, binary ? LinkReport::Source::BinaryCollection : LinkReport::Source::Text);
+        ASSERT_EQ(r.links(), 3u) << binary;
+        EXPECT_EQ(r.findings[0].verdict, LinkVerdict::Fake);
+        EXPECT_EQ(r.findings[1].verdict, LinkVerdict::Suspect);
+        EXPECT_EQ(r.findings[2].verdict, LinkVerdict::Ok);
+        EXPECT_EQ(r.findings[2].link->name, "three|<\"&.avi") << binary;  // '|' percent-encoded in the text form
+        EXPECT_EQ(r.findings[2].line, binary ? 3u : 4u);
+        EXPECT_EQ(r.collectionName, binary ? "Films" : "");
+    }
+}
+
+TEST(LinkCheck, ABrokenCollectionKeepsWhatWasReadAndABrokenHeaderIsRefused) {
+    Collection c;
+    c.files = {File("one.avi", 100, kFakeHash), File("two.avi", 50, kOkHash)};
+    std::string bytes = WriteBinaryCollection(c);
+    const LinkReport cut = CheckLinks(bytes.substr(0, bytes.size() - 3), Lists());
+    ASSERT_EQ(cut.links(), 2u);
+    EXPECT_EQ(cut.findings[0].verdict, LinkVerdict::Fake);
+    EXPECT_EQ(cut.findings[1].verdict, LinkVerdict::Malformed);
+    EXPECT_EQ(cut.findings[1].line, 0u);
+    EXPECT_NE(cut.findings[1].error.find("ends inside file 2"), std::string::npos) << cut.findings[1].error;
+    EXPECT_EQ(cut.malformed, 1);
+
+    const LinkReport header = CheckLinks(std::string("\x01\x00\x00\x00\x05", 5), Lists());
+    EXPECT_TRUE(header.Refused());
+    EXPECT_TRUE(header.findings.empty());
+}
+
+TEST(LinkCheck, RefusesInputOverTheLimitUnread) {
+    const std::string big(kMaxLinkCheckInput + 1, 'a');
+    const LinkReport r = CheckLinks(big, Lists());
+    EXPECT_EQ(r.refused, "The input is too large to check for links: 67108865 bytes, at most 64 MiB are read.");
+    // At the limit it is read: one line too long to search, reported as such.
+    const LinkReport atLimit = CheckLinks(std::string_view(big).substr(1), Lists());
+    EXPECT_FALSE(atLimit.Refused());
+    ASSERT_EQ(atLimit.links(), 1u);
+    EXPECT_EQ(atLimit.findings[0].error, "Line 1 is longer than 64 KiB and was not searched for links.");
+}
+
+}  // namespace
+}  // namespace kv
