@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "common/DisplayText.h"
-#include "shell/LinkRows.h"
+#include "usecases/ReportText.h"
 #include "shell/MainPresenter.h"
 #include "shell/Messages.h"
 

@@ -1,71 +1,46 @@
 #include "cli/Commands.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
-#include <iterator>
 #include <nlohmann/json.hpp>
 
-#include "cli/CliView.h"
+#include "cli/DirectoryWatch.h"
+#include "cli/Terminal.h"
+#include "cli/Texts.h"
 #include "common/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
 #include "ed2k/LinkText.h"
-#include "lists/ListShape.h"
-#include "lists/OwnList.h"
-#include "ed2k/PartMetReader.h"
-#include "clients/TempDir.h"
-#include "usecases/Session.h"
-#include "common/Paths.h"
-#include "cli/DirectoryWatch.h"
-#include "clients/ClientDetect.h"
-#include "shell/LinkRows.h"
-#include "shell/MainPresenter.h"
-#include "shell/Messages.h"
-#include "shell/Watch.h"
+#include "usecases/Check.h"
+#include "usecases/ImportClient.h"
+#include "usecases/LinkCheck.h"
+#include "usecases/OwnListEdit.h"
+#include "usecases/ReportText.h"
+#include "usecases/TextSearch.h"
+#include "usecases/UpdateLists.h"
+#include "usecases/Watch.h"
 
 namespace kv::cli {
 
 namespace {
 
 // Ends a command whose operation could not run: its reason on one line.
-int Fail(std::ostream& err, const std::string& failure, const std::string& fallback) {
-    std::string message = VisibleControls(FlattenToOneLine(ToDisplayUtf8(failure)));
-    if (message.empty()) message = fallback;
-    err << message << '\n';
+int Fail(std::ostream& err, const std::string& failure) {
+    err << VisibleControls(FlattenToOneLine(ToDisplayUtf8(failure))) << '\n';
     return kExitError;
 }
 
 // A command that changes the program directory holds its lock throughout, so
 // that its writes land together or not at all; the writes inside only count.
 int LockFailed(const DirectoryLock& lock, const std::string& dir, std::ostream& err) {
-    if (lock.Busy()) err << ToDisplayUtf8(msg::DirectoryBusy(*lock.Busy())) << '\n';
+    if (lock.Busy()) err << ToDisplayUtf8(text::DirectoryBusy(*lock.Busy())) << '\n';
     else err << "Could not write in " << ToDisplayUtf8(dir) << ".\n";
     return kExitError;
 }
 
-// The presenter's failure texts name the window's buttons and menus; a
-// terminal user needs the commands and options instead.
-std::string CliFailure(FailureKind kind, const std::string& failure, const Session& session,
-                       const std::string& fakesFile) {
-    switch (kind) {
-        case FailureKind::NoFakeList:
-            return "No fake list: " + (fakesFile.empty() ? session.FakeListPath() : fakesFile) +
-                   " does not exist. Run 'kestrivane-cli update' or pass --fakes FILE.";
-        case FailureKind::NoTempDirSetting:
-            return "No temp directory is set: run 'kestrivane-cli import FILE' or 'kestrivane-cli import --detect', "
-                   "or pass --temp-dir DIR.";
-        case FailureKind::NotStored: return "Could not write " + session.settings.Path() + ".";
-        default: return failure;
-    }
-}
-
-void PrintStatus(const CliView& view, std::ostream& err) {
-    std::string status = view.LastStatus();
-    // The window's advice names its button; the check's warning has said what to run instead.
-    const std::string windowAdvice = std::string(" - ") + msg::kNoFakeList;
-    if (status.size() > windowAdvice.size() && status.ends_with(windowAdvice))
-        status.resize(status.size() - windowAdvice.size());
+void PrintStatus(const std::string& status, std::ostream& err) {
     if (!status.empty()) err << VisibleControls(ToDisplayUtf8(status)) << '\n';
 }
 
@@ -82,15 +57,21 @@ nlohmann::ordered_json FindingJson(const Finding& f) {
                                     : nlohmann::ordered_json(nullptr)}};
 }
 
-void PrintCheckResult(const CliView& view, const CheckReport& report, CheckFormat format, std::ostream& out) {
-    switch (format) {
+// A check row: a field's own control bytes are shown, never taken for separators or line ends.
+std::string FindingRow(const Finding& f) {
+    return VisibleControls(f.part) + TAB + VisibleControls(f.download.name) + TAB + VisibleControls(VerdictOf(f));
+}
+
+void PrintCheckResult(const CheckReport& report, const CheckArgs& args, std::ostream& out) {
+    switch (args.format) {
         case CheckFormat::Rows:
-            for (const auto& row : view.Rows()) out << ToDisplayUtf8Fields(row) << '\n';
+            if (!args.noHeader) out << text::kCheckHead << "\n \n";
+            for (const auto& f : report.listed) out << ToDisplayUtf8Fields(FindingRow(f)) << '\n';
             break;
         case CheckFormat::Links:
         case CheckFormat::Html:
             for (const auto& f : report.listed)
-                out << ToDisplayUtf8(format == CheckFormat::Links ? LinkFor(f.download) : LinkHtmlFor(f.download))
+                out << ToDisplayUtf8(args.format == CheckFormat::Links ? LinkFor(f.download) : LinkHtmlFor(f.download))
                     << '\n';
             break;
         case CheckFormat::Json: {
@@ -103,98 +84,129 @@ void PrintCheckResult(const CliView& view, const CheckReport& report, CheckForma
     out << std::flush;
 }
 
+// The update as a terminal follows it: each step a status line, transfers on one updating line.
+class UpdateOutput : public UpdateObserver {
+public:
+    UpdateOutput(StatusLog& log, bool showProgress) : log_(log), showProgress_(showProgress) {}
+
+    void VersionCheckStarted() override { log_.Status(text::kVersionCheckRunning); }
+    void VersionChecked(const ListSource&, const ListVersionCheck& check) override {
+        log_.Status(check.newer ? text::NewListVersion(check.serverVersion) : std::string(text::kNewestList));
+    }
+    void DownloadStarted(const std::string&) override { log_.Status(text::kOpeningUrl); }
+    TransferProgress* Progress(bool quiet) override {
+        if (quiet || !showProgress_) return &silent_;
+        return &log_.Progress();
+    }
+    void TransferEnded(const DownloadResult& result, const std::string& address, const std::string& target,
+                       bool quiet) override {
+        if (!result.ok()) lastFailed_ = result;
+        if (result.status == DownloadStatus::ProxyRefused) return log_.Box(result.proxyPage, text::kDownloadBoxTitle);
+        if (result.status == DownloadStatus::NotAvailable) log_.Box(text::kUrlNotAvailable, text::kDownloadBoxTitle);
+        if (result.status == DownloadStatus::Refused) log_.Box(result.refusal, text::kListRefusedTitle);
+        const std::optional<LockHolder> busy =
+            result.status == DownloadStatus::NotWritten ? TakeLockBusy() : std::nullopt;
+        const std::string status = busy ? text::DirectoryBusy(*busy) : text::TransferStatus(result, address, target, quiet);
+        if (!status.empty()) log_.Status(status);
+    }
+    void SourcesFailed(const std::string& numbers) override { log_.Status(text::SourcesNotUpdated(numbers)); }
+
+    const std::optional<DownloadResult>& LastFailed() const { return lastFailed_; }
+
+private:
+    class Silent : public TransferProgress {
+        void Read(size_t) override {}
+        void Waiting() override {}
+    };
+    StatusLog& log_;
+    bool showProgress_;
+    Silent silent_;
+    std::optional<DownloadResult> lastFailed_;
+};
+
 // The update as a terminal follows it. Quiet, nothing shows unless it fails;
 // a failed transfer adds the network library's own words.
-bool Update(Session& session, const Output& o) {
-    CliView view(o.err, /*live=*/!o.quiet, /*progress=*/o.terminal && !o.quiet);
-    MainPresenter presenter(session, view);
-    const bool ok = presenter.UpdateFakeList();
-    if (ok) return true;
+bool Update(const ProgramHome& home, const Output& o) {
+    StatusLog log(o.err, /*live=*/!o.quiet, /*progress=*/o.terminal && !o.quiet);
+    UpdateOutput output(log, o.terminal && !o.quiet);
+    ListUpdater updater(home, OnlineSetup{});
+    const auto done = updater.Update(output);
+    if (done) return true;
+    if (done.error().kind == UpdateError::ProxyRefusedBefore) log.Box(text::kProxyNotImplemented, text::kAppTitle);
     if (o.quiet) {
-        view.PrintBoxes();
-        PrintStatus(view, o.err);
+        log.PrintBoxes();
+        PrintStatus(log.LastStatus(), o.err);
     }
-    if (const auto& failed = presenter.LastFailedTransfer(); failed && !failed->networkError.empty())
+    if (const auto& failed = output.LastFailed(); failed && !failed->networkError.empty())
         o.err << "Network error: " << ToDisplayUtf8(failed->networkError) << '\n';
     return false;
+}
+
+// Warns when the lists a check used can find nothing: no record at all, or a
+// main list that is empty or UTF-16. Warnings survive -q: a check that no list
+// can help is worth a line in a cron mail.
+void WarnAboutLists(const ListsLoaded& lists, std::ostream& err) {
+    if (!lists.mainExists) {
+        err << ToDisplayUtf8(text::NoListWarning(lists.mainPath)) << '\n';
+    } else if (lists.mainShape == ListShape::Empty || lists.mainShape == ListShape::Utf16) {
+        err << "Warning: " << ToDisplayUtf8(lists.mainPath) << " " << ShapeText(lists.mainShape)
+            << "; no download can be found as a fake with it.\n";
+    } else if (lists.records == 0) {
+        err << "Warning: the loaded fake lists hold no record; no download can be found as a fake.\n";
+    }
+}
+
+CheckRequest RequestOf(const CheckArgs& args) {
+    CheckRequest request;
+    request.tempDir = args.tempDir;
+    request.fakeList = args.fakesFile;
+    request.listAll = args.showAll;
+    request.inspect = args.inspect;
+    return request;
 }
 
 }  // namespace
 
 int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
-    Session session = Session::At(dirs);
+    const ProgramHome home = ProgramHome::At(dirs);
     bool updateFailed = false;
     if (args.update) {
-        updateFailed = !Update(session, o);
+        updateFailed = !Update(home, o);
         // The local list still serves; the failure shows in the exit status.
         if (updateFailed) o.err << "Update failed; checking with the local fake list.\n";
     }
+    ListStore lists(home);
+    const auto result = CheckTempDirs(lists, RequestOf(args));
+    if (!result) return Fail(o.err, text::CheckFailed(result.error()));
 
-    CliView view(o.err, /*live=*/false);
-    CheckOverrides overrides;
-    overrides.tempDir = args.tempDir;
-    overrides.fakeList = args.fakesFile;
-    overrides.listAll = args.showAll;
-    overrides.inspect = args.inspect;
-    const Outcome<CheckReport> outcome = MainPresenter(session, view).CheckDownloads(overrides);
-    if (!outcome)
-        return Fail(o.err, CliFailure(outcome.kind, outcome.failure, session, args.fakesFile), "The check could not run.");
-
-    if (!o.quiet) view.PrintBoxes();
-    // Warnings survive -q: a check that no list can help is worth a line in a cron mail.
-    const std::string listPath = args.fakesFile.empty() ? session.FakeListPath() : args.fakesFile;
-    if (FileExists(listPath))
-        WarnAboutLoadedLists(session, listPath, o.err);
-    else
-        o.err << "Warning: no fake list: " << ToDisplayUtf8(listPath)
-              << " does not exist, so only names, part hashes and the bytes already downloaded were checked. Run "
-                 "'kestrivane-cli update' or pass --fakes FILE.\n";
-    if (args.noHeader && args.format == CheckFormat::Rows) {
-        // The head row and the blank row under it.
-        for (size_t i = 2; i < view.Rows().size(); ++i) o.out << ToDisplayUtf8(view.Rows()[i]) << '\n';
-        o.out << std::flush;
-    } else {
-        PrintCheckResult(view, *outcome.value, args.format, o.out);
-    }
-    if (!o.quiet) PrintStatus(view, o.err);
-    const bool found = outcome.value->found + outcome.value->suspects > 0;
+    WarnAboutLists(result->lists, o.err);
+    PrintCheckResult(result->report, args, o.out);
+    const CheckReport& report = result->report;
+    if (!o.quiet) PrintStatus(CheckFinished(report.found, report.suspects, report.checked, report.unreadable), o.err);
+    const bool found = report.found + report.suspects > 0;
     if (updateFailed) return found ? kExitUpdateFailedFound : kExitError;
     return found ? kExitFound : kExitOk;
 }
 
 int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o) {
-    Session session = Session::At(dirs);
-    if (!args.url.empty() && !session.settings.Write(Key::FakesDatDownloadURL, args.url)) {
+    const ProgramHome home = ProgramHome::At(dirs);
+    if (!args.url.empty() && !home.settings.Write(Key::FakesDatDownloadURL, args.url)) {
         if (const std::optional<LockHolder> busy = TakeLockBusy()) {
-            o.err << ToDisplayUtf8(msg::DirectoryBusy(*busy)) << '\n';
+            o.err << ToDisplayUtf8(text::DirectoryBusy(*busy)) << '\n';
             return kExitError;
         }
-        o.err << "Could not store the update address in " << ToDisplayUtf8(session.settings.Path()) << ".\n";
+        o.err << "Could not store the update address in " << ToDisplayUtf8(home.settings.Path()) << ".\n";
         return kExitError;
     }
-    return Update(session, o) ? kExitOk : kExitError;
+    return Update(home, o) ? kExitOk : kExitError;
 }
 
 namespace {
 
-int Import(Session& session, const std::string& path, const DetectedClient* detected, const Output& o) {
-    const DirectoryLock lock(session.programDir);
-    if (!lock) return LockFailed(lock, session.programDir, o.err);
-    CliView view(o.err, /*live=*/false);
-    MainPresenter presenter(session, view);
-    const Outcome<ImportResult> outcome =
-        detected ? presenter.ImportDetectedClient(*detected) : presenter.ImportClientFile(path);
-    if (!outcome) {
-        // Without a failure text the client's file was fine and the settings
-        // could not be written (a missing or read-only program directory).
-        if (!outcome.failure.empty()) return Fail(o.err, outcome.failure, "The import stored no temp directory.");
-        o.err << "Could not write " << ToDisplayUtf8(session.settings.Path()) << ".\n";
-        return kExitError;
-    }
-    if (!o.quiet) {
-        view.PrintBoxes();
-        PrintStatus(view, o.err);
-    }
+int Import(const ProgramHome& home, const std::string& path, const DetectedClient* detected, const Output& o) {
+    const auto imported = ImportClient(home, path, detected);
+    if (!imported) return Fail(o.err, text::ImportFailed(imported.error(), home.settings.Path()));
+    if (!o.quiet) PrintStatus(text::ImportDone(imported->file), o.err);
     return kExitOk;
 }
 
@@ -204,19 +216,7 @@ int RunImport(const HomeDirs& dirs, const std::string& file, const Output& o) {
     namespace fs = std::filesystem;
     std::error_code ec;
     const fs::path absolute = fs::absolute(fs::path(file), ec).lexically_normal();
-    const std::string path = ec ? file : absolute.string();
-    if (ClientFileOf(path) == ClientFile::None) {
-        o.err << "Cannot import " << ToDisplayUtf8(path)
-              << ": the file must be named pref.met (eDonkey), preferences.ini (eMule) or amule.conf (aMule).\n";
-        return kExitError;
-    }
-    // A mistyped path is reported before anything is written to the settings.
-    if (!FileExists(path)) {
-        o.err << "Cannot import " << ToDisplayUtf8(path) << ": no such file.\n";
-        return kExitError;
-    }
-    Session session = Session::At(dirs);
-    return Import(session, path, nullptr, o);
+    return Import(ProgramHome::At(dirs), ec ? file : absolute.string(), nullptr, o);
 }
 
 int RunImportDetected(const HomeDirs& dirs, const std::string& home, const Output& o) {
@@ -238,80 +238,96 @@ int RunImportDetected(const HomeDirs& dirs, const std::string& home, const Outpu
         return kExitError;
     }
     if (!o.quiet) o.err << "Importing " << ToDisplayUtf8(chosen->path) << '\n';
-    Session session = Session::At(dirs);
-    return Import(session, chosen->path, chosen, o);
+    return Import(ProgramHome::At(dirs), chosen->path, chosen, o);
 }
 
 int RunSearch(const HomeDirs& dirs, const SearchArgs& args, const Output& o) {
-    Session session = Session::At(dirs);
-    CliView view(o.err, /*live=*/false);
-    const Outcome<std::vector<SearchHit>> outcome = MainPresenter(session, view).SearchTempFiles(args.text, args.tempDir);
-    if (!outcome) return Fail(o.err, CliFailure(outcome.kind, outcome.failure, session, ""), "The search could not run.");
-
-    if (!o.quiet) view.PrintBoxes();
-    const auto& hits = *outcome.value;
+    const ProgramHome home = ProgramHome::At(dirs);
+    const auto hits = SearchDownloads(home.settings, args.tempDir, args.text);
+    if (!hits) return Fail(o.err, text::TempDirFailed(hits.error()));
     if (args.json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
-        for (const auto& hit : hits)
-            list.push_back({{"part", ToDisplayUtf8(hit.part)}, {"name", ToDisplayUtf8(hit.name)}});
+        for (const auto& hit : *hits) list.push_back({{"part", ToDisplayUtf8(hit.part)}, {"name", ToDisplayUtf8(hit.name)}});
         o.out << list.dump(2) << '\n';
     } else {
-        for (const auto& hit : hits)
+        for (const auto& hit : *hits)
             o.out << ToDisplayUtf8(VisibleControls(hit.part)) << '\t' << ToDisplayUtf8(VisibleControls(hit.name)) << '\n';
     }
     o.out << std::flush;
-    if (!o.quiet) PrintStatus(view, o.err);
-    return hits.empty() ? kExitFound : kExitOk;
-}
-
-void WarnAboutLoadedLists(const Session& session, const std::string& listPath, std::ostream& err) {
-    const int64_t length = FileLength(listPath);
-    // The first bytes tell a UTF-16 file; its records cannot be read as lines of bytes.
-    const std::string head = length > 0 ? ReadFileHead(listPath, 4096).value_or("") : "";
-    const ListShape shape = length == 0 ? ListShape::Empty : JudgeList(head).shape;
-    if (shape == ListShape::Empty || shape == ListShape::Utf16)
-        err << "Warning: " << ToDisplayUtf8(listPath) << " " << ShapeText(shape)
-            << "; no download can be found as a fake with it.\n";
-    else if (session.fakes.records() == 0)
-        err << "Warning: the loaded fake lists hold no record; no download can be found as a fake.\n";
+    if (!o.quiet) PrintStatus(text::SearchFinished(static_cast<int64_t>(hits->size()), args.text), o.err);
+    return hits->empty() ? kExitFound : kExitOk;
 }
 
 namespace {
 
-struct MarkTarget {
-    Ed2kHash hash;
-    std::optional<uint64_t> size;
-    std::string name;  // for messages: the download's name or the hash
-};
-
-// PART names a .met file of the temp directory; anything of 32 hex digits is a hash.
-std::optional<MarkTarget> ResolveMarkTarget(const Session& session, const MarkArgs& args, std::ostream& err) {
-    if (const auto hash = Ed2kHash::FromHex(args.target)) return MarkTarget{*hash, args.size, args.target};
-    if (args.target.find('/') != std::string::npos || args.target.empty()) {
-        err << "Cannot mark " << ToDisplayUtf8(args.target)
-            << ": give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.\n";
-        return std::nullopt;
+// mark and unmark: the target resolved, then the own list edited under the lock.
+template <typename Edit>
+int EditOwnList(const HomeDirs& dirs, const MarkArgs& args, const Output& o, Edit edit) {
+    const ProgramHome home = ProgramHome::At(dirs);
+    const auto target = ResolveDownloadTarget(home.settings, args.target, args.size, args.tempDir);
+    if (!target) {
+        o.err << ToDisplayUtf8(text::TargetFailed(target.error(), args.target)) << '\n';
+        return kExitError;
     }
-    const std::string dir = args.tempDir.empty() ? ConfiguredTempDir(session.settings) : args.tempDir;
-    if (dir.empty()) {
-        err << "No temp directory is set; use --temp-dir or import the client's preferences first.\n";
-        return std::nullopt;
-    }
-    for (const std::string& name : {args.target, args.target + ".met"}) {
-        const std::string path = JoinPath(dir, name);
-        if (!FileExists(path) || name.size() < 4 || name.compare(name.size() - 4, 4, ".met") != 0) continue;
-        const std::optional<Download> d = ReadPartMet(path);
-        if (!d || !d->hash) {
-            err << "Cannot mark " << ToDisplayUtf8(path) << ": the file holds no ed2k hash.\n";
-            return std::nullopt;
-        }
-        return MarkTarget{*d->hash, args.size ? args.size : std::optional<uint64_t>(d->size), d->name};
-    }
-    err << "Cannot mark " << ToDisplayUtf8(args.target) << ": no such .part.met in " << ToDisplayUtf8(dir) << ".\n";
-    return std::nullopt;
+    const DirectoryLock lock(home.programDir);
+    if (!lock) return LockFailed(lock, home.programDir, o.err);
+    return edit(home, *target);
 }
 
 }  // namespace
+
+int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
+    return EditOwnList(dirs, args, o, [&](const ProgramHome& home, const DownloadTarget& target) {
+        const ListEdit edit = MarkInOwnList(home, target, args.reason);
+        if (!edit.ok) return Fail(o.err, text::OwnListEditFailed(edit));
+        if (!o.quiet) o.err << ToDisplayUtf8(text::Marked(target.name)) << '\n';
+        return kExitOk;
+    });
+}
+
+int RunUnmark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
+    return EditOwnList(dirs, args, o, [&](const ProgramHome& home, const DownloadTarget& target) {
+        const ListEdit edit = UnmarkInOwnList(home, target.hash);
+        if (!edit.ok) return Fail(o.err, text::OwnListEditFailed(edit));
+        if (edit.changed == 0) {
+            o.err << ToDisplayUtf8(text::NotInOwnList(target.name)) << '\n';
+            return kExitFound;
+        }
+        if (!o.quiet) o.err << ToDisplayUtf8(text::Unmarked(target.name)) << '\n';
+        return kExitOk;
+    });
+}
+
+int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
+    const ProgramHome home = ProgramHome::At(dirs);
+    std::string lines;
+    if (args.own) {
+        lines = OwnListLines(OwnListPath(home));
+    } else {
+        ListStore lists(home);
+        CheckRequest request;
+        request.tempDir = args.tempDir;
+        request.listAll = false;
+        const auto result = CheckTempDirs(lists, request);
+        if (!result) return Fail(o.err, text::CheckFailed(result.error()));
+        for (const Finding& f : result->report.listed)
+            if (f.fake) lines += FindingListLine(f);
+    }
+    if (lines.empty()) {
+        o.err << (args.own ? text::kOwnListEmpty : "The check found no fake to export.") << '\n';
+        return kExitFound;
+    }
+    const int64_t count = std::count(lines.begin(), lines.end(), '\n');
+    if (args.file.empty() || args.file == "-") {
+        o.out << lines << std::flush;
+    } else if (!WriteFileAtomic(args.file, lines)) {
+        o.err << "Could not write file " << ToDisplayUtf8(args.file) << ".\n";
+        return kExitError;
+    } else {
+        o.err << count << " list line(s) written to " << ToDisplayUtf8(args.file) << ".\n";
+    }
+    return kExitOk;
+}
 
 // ---- links ------------------------------------------------------------------------
 
@@ -327,8 +343,8 @@ std::optional<std::string> ReadInput(std::istream& in) {
     return bytes;
 }
 
-nlohmann::ordered_json NullOr(const std::string& text) {
-    return text.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(ToDisplayUtf8(text));
+nlohmann::ordered_json NullOr(const std::string& s) {
+    return s.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(ToDisplayUtf8(s));
 }
 
 nlohmann::ordered_json LinkJson(const LinkFinding& f) {
@@ -346,90 +362,7 @@ nlohmann::ordered_json LinkJson(const LinkFinding& f) {
             {"error", NullOr(f.error)}};
 }
 
-}  // namespace
-
-int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
-    std::ostream& err = o.err;
-    Session session = Session::At(dirs);
-    const auto target = ResolveMarkTarget(session, args, err);
-    if (!target) return kExitError;
-    const DirectoryLock lock(session.programDir);
-    if (!lock) return LockFailed(lock, session.programDir, err);
-    const ListEdit edit = MarkFake(JoinPath(session.programDir, kOwnListFileName), target->hash, target->size, args.reason);
-    if (!edit.ok) return Fail(err, edit.failure, "The own list could not be written.");
-    if (!o.quiet) err << ToDisplayUtf8(msg::Marked(target->name)) << '\n';
-    return kExitOk;
-}
-
-int RunUnmark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
-    std::ostream& err = o.err;
-    Session session = Session::At(dirs);
-    const auto target = ResolveMarkTarget(session, args, err);
-    if (!target) return kExitError;
-    const DirectoryLock lock(session.programDir);
-    if (!lock) return LockFailed(lock, session.programDir, err);
-    const ListEdit edit = UnmarkFake(JoinPath(session.programDir, kOwnListFileName), target->hash);
-    if (!edit.ok) return Fail(err, edit.failure, "The own list could not be written.");
-    if (edit.changed == 0) {
-        err << ToDisplayUtf8(msg::NotInOwnList(target->name)) << '\n';
-        return kExitFound;
-    }
-    if (!o.quiet) err << ToDisplayUtf8(msg::Unmarked(target->name)) << '\n';
-    return kExitOk;
-}
-
-int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
-    std::ostream& out = o.out;
-    std::ostream& err = o.err;
-    Session session = Session::At(dirs);
-    std::string lines;
-    if (args.own) {
-        lines = OwnListLines(JoinPath(session.programDir, kOwnListFileName));
-    } else {
-        CliView view(err, /*live=*/false);
-        CheckOverrides overrides;
-        overrides.tempDir = args.tempDir;
-        overrides.listAll = false;
-        const Outcome<CheckReport> outcome = MainPresenter(session, view).CheckDownloads(overrides);
-        if (!outcome) return Fail(err, outcome.failure, "The check could not run.");
-        for (const Finding& f : outcome.value->listed)
-            if (f.fake) lines += FindingListLine(f);
-    }
-    if (lines.empty()) {
-        err << (args.own ? msg::kOwnListEmpty : "The check found no fake to export.") << '\n';
-        return kExitFound;
-    }
-    const int64_t count = std::count(lines.begin(), lines.end(), '\n');
-    if (args.file.empty() || args.file == "-") {
-        out << lines << std::flush;
-    } else if (!WriteFileAtomic(args.file, lines)) {
-        err << "Could not write file " << ToDisplayUtf8(args.file) << ".\n";
-        return kExitError;
-    } else {
-        err << count << " list line(s) written to " << ToDisplayUtf8(args.file) << ".\n";
-    }
-    return kExitOk;
-}
-
-int RunLinks(const HomeDirs& dirs, const LinksArgs& args, std::istream& in, const Output& o) {
-    std::ostream& out = o.out;
-    std::ostream& err = o.err;
-    Session session = Session::At(dirs);
-    CliView view(err, /*live=*/false);
-    MainPresenter presenter(session, view);
-    Outcome<LinkReport> outcome;
-    if (args.file.empty() || args.file == "-") {
-        const std::optional<std::string> input = ReadInput(in);
-        if (!input) return Fail(err, "Could not read the standard input.", "");
-        outcome = presenter.CheckLinks(*input, args.fakesFile);
-    } else {
-        outcome = presenter.CheckLinksFile(args.file, args.fakesFile);
-    }
-    if (!outcome) return Fail(err, outcome.failure, "The link check could not run.");
-    const LinkReport& report = *outcome.value;
-    if (!o.quiet) view.PrintBoxes();
-    if (report.listRecords == 0 && !o.quiet) err << msg::kNoListForLinks << '\n';
-
+void PrintLinks(const LinkReport& report, const LinksArgs& args, std::ostream& out) {
     const auto listed = [&](const LinkFinding& f) {
         return f.verdict == LinkVerdict::Fake || f.verdict == LinkVerdict::Suspect ||
                (args.showAll && f.verdict == LinkVerdict::Ok);
@@ -440,24 +373,84 @@ int RunLinks(const HomeDirs& dirs, const LinksArgs& args, std::istream& in, cons
             if (listed(f) || f.verdict == LinkVerdict::Malformed) list.push_back(LinkJson(f));
         out << list.dump(2) << '\n';
     } else {
-        if (args.format == LinksFormat::Rows) out << msg::kLinkCheckHead << "\n \n";
+        if (args.format == LinksFormat::Rows) out << text::kLinkCheckHead << "\n \n";
         for (const LinkFinding& f : report.findings) {
             if (!listed(f)) continue;
             out << ToDisplayUtf8(args.format == LinksFormat::Links ? f.link->Text() : LinkRow(f)) << '\n';
         }
     }
     out << std::flush;
+}
+
+}  // namespace
+
+int RunLinks(const HomeDirs& dirs, const LinksArgs& args, std::istream& in, const Output& o) {
+    ListStore lists(ProgramHome::At(dirs));
+    std::expected<LinkReport, LinkCheckFailure> checked;
+    if (args.file.empty() || args.file == "-") {
+        const std::optional<std::string> input = ReadInput(in);
+        if (!input) return Fail(o.err, "Could not read the standard input.");
+        checked = CheckLinksIn(lists, *input, args.fakesFile);
+    } else {
+        checked = CheckLinksInFile(lists, args.file, args.fakesFile);
+    }
+    if (!checked) return Fail(o.err, text::LinkCheckFailed(checked.error()));
+    const LinkReport& report = *checked;
+    if (report.listRecords == 0 && !o.quiet) o.err << text::kNoListForLinks << '\n';
+    PrintLinks(report, args, o.out);
     for (const LinkFinding& f : report.findings) {
         if (f.verdict != LinkVerdict::Malformed) continue;
-        if (f.line > 0) err << "Line " << f.line << ": ";
-        err << FlattenToOneLine(ToDisplayUtf8(f.error)) << '\n';
+        if (f.line > 0) o.err << "Line " << f.line << ": ";
+        o.err << FlattenToOneLine(ToDisplayUtf8(f.error)) << '\n';
     }
-    if (!o.quiet) err << LinkCheckSummary(report) << '\n';
+    if (!o.quiet) o.err << LinkCheckSummary(report) << '\n';
     return report.fakes + report.suspects > 0 ? kExitFound : kExitOk;
 }
 
+namespace {
+
+// One line per finding, whatever a name holds; or one JSON object per line.
+void PrintWatchFinding(const Finding& f, bool json, std::ostream& out) {
+    if (json) {
+        out << FindingJson(f).dump() << '\n';
+    } else {
+        out << VisibleControls(ToDisplayUtf8(f.part)) << '\t' << VisibleControls(ToDisplayUtf8(f.download.name)) << '\t'
+            << VisibleControls(ToDisplayUtf8(VerdictOf(f))) << '\n';
+    }
+    out << std::flush;
+}
+
+// The finding travels in the environment only: no shell ever parses a download's name.
+void RunForFinding(const std::vector<std::string>& command, const Finding& f, const std::string& dir,
+                   const Output& o) {
+    const Download& d = f.download;
+    const int status = RunProgram(command, {{"KV_PART", ToDisplayUtf8(f.part)},
+                                            {"KV_NAME", ToDisplayUtf8(d.name)},
+                                            {"KV_SIZE", std::to_string(d.size)},
+                                            {"KV_HASH", d.hash ? d.hash->ToHex() : std::string()},
+                                            {"KV_KIND", f.fake ? "fake" : "suspect"},
+                                            {"KV_DESCRIPTION", ToDisplayUtf8(VerdictOf(f))},
+                                            {"KV_LINK", ToDisplayUtf8(LinkFor(d))},
+                                            {"KV_TEMP_DIR", ToDisplayUtf8(dir)}});
+    if (status < 0) o.err << "--exec: could not start " << command.front() << ".\n" << std::flush;
+    else if (status != 0 && !o.quiet)
+        o.err << "--exec: " << command.front() << " ended with status " << status << ".\n" << std::flush;
+}
+
+// The directories to watch: the one given, or the settings' and eMule's further
+// ones that are there now (the check says which are missing).
+std::vector<std::string> WatchedDirs(const Settings& settings, const std::string& dir, bool given) {
+    std::vector<std::string> watched = {dir};
+    if (!given)
+        for (const std::string& further : FurtherTempDirs(settings))
+            if (IsDirectory(further)) watched.push_back(further);
+    return watched;
+}
+
+}  // namespace
+
 int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o) {
-    Session session = Session::At(dirs);
+    const ProgramHome home = ProgramHome::At(dirs);
     std::vector<std::string> command;
     if (!args.exec.empty()) {
         bool ok = false;
@@ -467,61 +460,35 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
             return kExitError;
         }
     }
-    const std::string dir = args.tempDir.empty() ? ConfiguredTempDir(session.settings) : args.tempDir;
-    if (dir.empty())
-        return Fail(o.err, CliFailure(FailureKind::NoTempDirSetting, "", session, args.fakesFile), "");
-    if (!IsDirectory(dir)) return Fail(o.err, "Temp directory " + dir + " not found!", "");
+    const std::string dir = args.tempDir.empty() ? ConfiguredTempDir(home.settings) : args.tempDir;
+    if (dir.empty()) return Fail(o.err, text::TempDirFailed({TempDirError::NotSet, ""}));
+    if (!IsDirectory(dir)) return Fail(o.err, text::TempDirFailed({TempDirError::Missing, dir}));
 
-    // eMule's further temp directories are watched too, those that are there
-    // now (the check says which are missing).
-    std::vector<std::string> watched = {dir};
-    if (args.tempDir.empty()) {
-        for (const std::string& further : FurtherTempDirs(session.settings))
-            if (IsDirectory(further)) watched.push_back(further);
-    }
+    const std::vector<std::string> watched = WatchedDirs(home.settings, dir, !args.tempDir.empty());
     DirectoryWatch watch(watched);
-    if (!watch.Failure().empty()) return Fail(o.err, watch.Failure(), "");
+    if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
     if (!o.quiet) {
         o.err << "Watching " << ToDisplayUtf8(dir);
-        if (watched.size() > 1) o.err << " and " << watched.size() - 1 << " further temp director" << (watched.size() > 2 ? "ies" : "y");
+        if (watched.size() > 1)
+            o.err << " and " << watched.size() - 1 << " further temp director" << (watched.size() > 2 ? "ies" : "y");
         o.err << " (Ctrl+C ends)\n" << std::flush;
     }
 
     WatchHandlers handlers;
     handlers.finding = [&](const Finding& f) {
-        if (args.json) {
-            o.out << FindingJson(f).dump() << '\n';
-        } else {
-            // One line per finding, whatever a name holds.
-            o.out << VisibleControls(ToDisplayUtf8(f.part)) << '\t' << VisibleControls(ToDisplayUtf8(f.download.name))
-                  << '\t' << VisibleControls(ToDisplayUtf8(msg::VerdictOf(f))) << '\n';
-        }
-        o.out << std::flush;
-        if (command.empty()) return;
-        // The finding travels in the environment only: no shell ever parses a download's name.
-        const Download& d = f.download;
-        const int status = RunProgram(command, {{"KV_PART", ToDisplayUtf8(f.part)},
-                                                {"KV_NAME", ToDisplayUtf8(d.name)},
-                                                {"KV_SIZE", std::to_string(d.size)},
-                                                {"KV_HASH", d.hash ? d.hash->ToHex() : std::string()},
-                                                {"KV_KIND", f.fake ? "fake" : "suspect"},
-                                                {"KV_DESCRIPTION", ToDisplayUtf8(msg::VerdictOf(f))},
-                                                {"KV_LINK", ToDisplayUtf8(LinkFor(d))},
-                                                {"KV_TEMP_DIR", ToDisplayUtf8(dir)}});
-        if (status < 0) o.err << "--exec: could not start " << command.front() << ".\n" << std::flush;
-        else if (status != 0 && !o.quiet)
-            o.err << "--exec: " << command.front() << " ended with status " << status << ".\n" << std::flush;
+        PrintWatchFinding(f, args.json, o.out);
+        if (!command.empty()) RunForFinding(command, f, dir, o);
     };
-    handlers.problem = [&](FailureKind kind, const std::string& failure) {
+    handlers.problem = [&](const CheckFailure& failure) {
         // Watching goes on: the list or the directory may come back.
-        o.err << FlattenToOneLine(ToDisplayUtf8(CliFailure(kind, failure, session, args.fakesFile))) << '\n'
-              << std::flush;
+        o.err << FlattenToOneLine(ToDisplayUtf8(text::CheckFailed(failure))) << '\n' << std::flush;
     };
-    CheckOverrides overrides;
-    overrides.tempDir = args.tempDir;  // none given: the settings' directories, further ones included
-    overrides.fakeList = args.fakesFile;
-    RunWatch(session, overrides, watch, handlers);
-    if (!watch.Failure().empty()) return Fail(o.err, watch.Failure(), "");
+    CheckRequest request;
+    request.tempDir = args.tempDir;  // none given: the settings' directories, further ones included
+    request.fakeList = args.fakesFile;
+    ListStore lists(home);
+    RunWatch(lists, request, watch, handlers);
+    if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
     return kExitOk;
 }
 

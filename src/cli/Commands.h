@@ -6,7 +6,6 @@
 #include <ostream>
 #include <string>
 
-#include "usecases/Session.h"
 #include "common/Paths.h"
 
 namespace kv::cli {
@@ -84,9 +83,6 @@ int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o);
 int RunUnmark(const HomeDirs& dirs, const MarkArgs& args, const Output& o);
 // 0 lines written; 1 nothing to export (no file written); 2 the check could not run or the file not be written.
 int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o);
-// Warns on err when the lists a check used can find nothing: no record at all,
-// or a main list that is empty or UTF-16.
-void WarnAboutLoadedLists(const Session& session, const std::string& listPath, std::ostream& err);
 
 // ---- links: links checked before downloading -------------------------------------
 enum class LinksFormat { Rows, Links, Json };

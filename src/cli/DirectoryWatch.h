@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/Watch.h"
+#include "usecases/Watch.h"
 
 namespace kv::cli {
 

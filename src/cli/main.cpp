@@ -9,7 +9,7 @@
 #include "cli/Commands.h"
 #include "common/DirectoryLock.h"
 #include "common/Version.h"
-#include "usecases/Session.h"
+#include "settings/Home.h"
 #include "common/Paths.h"
 
 namespace {
@@ -155,7 +155,7 @@ int main(int argc, char** argv) {
             return kExitError;
         }
         // Created before the first write; an explicit --home must exist already.
-        if (const auto failed = kv::Session::At(dirs).CreateDirectories()) {
+        if (const auto failed = kv::ProgramHome::At(dirs).CreateDirectories()) {
             std::cerr << "Cannot create the directory " << *failed << ". Pass --home DIR.\n";
             return kExitError;
         }

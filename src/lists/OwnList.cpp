@@ -33,6 +33,8 @@ ListEdit Rewrite(const std::string& path, const Ed2kHash& hash, const std::strin
     ListEdit edit;
     const DirectoryLock lock(std::filesystem::path(path).parent_path().string());
     if (!lock) {
+        edit.error = lock.Busy() ? ListEditError::Busy : ListEditError::NotWritten;
+        edit.busy = lock.Busy();
         edit.failure = "Could not write file " + path + ".";
         return edit;
     }
@@ -40,6 +42,7 @@ ListEdit Rewrite(const std::string& path, const Ed2kHash& hash, const std::strin
     if (FileExists(path)) {
         auto content = ReadWholeFile(path, kOwnListLimit);
         if (!content) {
+            edit.error = ListEditError::Unreadable;
             edit.failure = "Could not read " + path + ".";
             return edit;
         }
@@ -69,7 +72,10 @@ ListEdit Rewrite(const std::string& path, const Ed2kHash& hash, const std::strin
         return edit;
     }
     edit.ok = WriteFileAtomic(path, kept);
-    if (!edit.ok) edit.failure = "Could not write file " + path + ".";
+    if (!edit.ok) {
+        edit.error = ListEditError::NotWritten;
+        edit.failure = "Could not write file " + path + ".";
+    }
     return edit;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/DirectoryLock.h"
 #include "ed2k/Ed2kHash.h"
 
 namespace kv {
@@ -19,10 +20,14 @@ inline constexpr const char* kOwnListPrefix = "[mine] ";
 // the description turned into blanks so that one mark stays one line.
 std::string ListLine(const Ed2kHash& hash, std::optional<uint64_t> size, std::string_view description);
 
+enum class ListEditError { None, Busy, Unreadable, NotWritten };
+
 struct ListEdit {
     bool ok = false;
     size_t changed = 0;   // records added, replaced or removed
-    std::string failure;  // why the file could not be written
+    ListEditError error = ListEditError::None;
+    std::optional<LockHolder> busy;  // Busy: who holds the directory
+    std::string failure;  // why the file could not be written, in a sentence
 };
 
 // Adds a record for hash to the list at path, or replaces the record that

@@ -63,7 +63,7 @@ public:
     void Listed(const Finding& f) override {
         // A field's own control bytes are shown, never taken for separators or line ends.
         view_.AddListRow(VisibleControls(f.part) + TAB + VisibleControls(f.download.name) + TAB +
-                             VisibleControls(msg::VerdictOf(f)),
+                             VisibleControls(VerdictOf(f)),
                          f.fake ? RowKind::Fake : f.suspect() ? RowKind::Suspect : RowKind::Plain);
         if (throttle_.Due()) view_.RepaintList();
     }
@@ -260,7 +260,7 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     CheckReport report = kv::CheckDownloads(*dir, session_.fakes, CheckRules{listAll, inspect}, &shown);
     view_.RepaintList();
     view_.FitListWidth(500);
-    const std::string finished = msg::CheckFinished(report.found, report.suspects, report.checked, report.unreadable);
+    const std::string finished = CheckFinished(report.found, report.suspects, report.checked, report.unreadable);
     view_.SetStatus(haveList ? finished : finished + " - " + msg::kNoFakeList, "0");
     SetWorkCommandsEnabled(true);
     session_.shownReport = report;

@@ -26,28 +26,6 @@ std::string SkippedListLine(int32_t index, const std::string& line) {
 
 std::string TempDirMissing(const std::string& path) { return "Temp directory " + path + " not found!"; }
 
-std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked, int32_t unreadable) {
-    const std::string counted = suspects > 0 ? " Fakes and " + DecimalText(suspects) + " Suspects in " : " Fakes in ";
-    std::string text = "Finished! Found " + DecimalText(found) + counted + DecimalText(checked, true) + " checked .part.met";
-    if (unreadable > 0) text += ", " + DecimalText(unreadable) + " could not be read";
-    return text;
-}
-
-std::string VerdictOf(const Finding& f) {
-    switch (f.problem) {
-        case ReadProblem::None: break;
-        case ReadProblem::Unreadable: return "*** Not checked: the .met file could not be read";
-        case ReadProblem::TooLarge: return "*** Not checked: the .met file is larger than 64 MiB, no .part.met";
-        case ReadProblem::NoDownload: return "*** Not checked: the .met file is empty or damaged";
-        case ReadProblem::DirectoryUnlisted: return "*** Not checked: the temp directory could not be listed";
-    }
-    std::string verdict = f.fake ? f.description
-                          : f.suspicion ? inspect::SuspectText(f.suspicion->reason)
-                                        : std::string(kOkDescription);
-    if (f.fromBackup) verdict += " (read from the client's backup " + f.download.metFile + ")";
-    return verdict;
-}
-
 std::string SearchFinished(int64_t hits, const std::string& text) {
     return "Finished! Found " + DecimalText(hits) + " part.met-File with Text '" + text + "'";
 }
@@ -98,15 +76,6 @@ std::string OwnListExported(int64_t lines, const std::string& path) {
 }
 
 // ---- Links checked before downloading ----------------------------------------
-
-namespace {
-std::string Counted(int64_t n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
-}  // namespace
-
-std::string LinkCheckFinished(size_t links, int32_t fakes, int32_t suspects, int32_t malformed) {
-    return Counted(static_cast<int64_t>(links), "link", "links") + ": " + Counted(fakes, "fake", "fakes") + ", " +
-           Counted(suspects, "suspect", "suspects") + ", " + std::to_string(malformed) + " malformed";
-}
 
 std::string LinksFileUnreadable(const std::string& path) { return "Could not read " + path + "."; }
 

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "usecases/ReportText.h"
+
 // Every text the user sees, verbatim, spelling and spacing included: stored
 // settings, published lists and users' habits depend on them.
 namespace kv {
@@ -17,7 +19,6 @@ inline constexpr const char* kAppTitle = "Kestrivane";
 inline constexpr const char* kTipOfTheDay = "Tip of the day: ALT-F (Check File), CTRL-F (Download Fakes-DB)";
 inline constexpr const char* kNoFakeList = "No FAKES-DB found. Please 'Update DB'.";
 inline constexpr const char* kReadingAndMatching = "Reading *.part.met and matching with FAKE-DB...";
-inline constexpr const char* kOkDescription = "*** OK ";
 inline constexpr const char* kCheckHead = "Partname\tFilename\tError-Description";
 inline constexpr const char* kSearchHead = "Partname\tFilename";
 inline constexpr const char* kNoTempDirSetting =
@@ -55,10 +56,6 @@ std::string ListCaption(int64_t records);  // VersionText() + " / Total  N Fakes
 std::string ListFileMissing(const std::string& path);
 std::string SkippedListLine(int32_t index, const std::string& line);
 std::string TempDirMissing(const std::string& path);
-std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked, int32_t unreadable = 0);
-// A check row's description column: the list's description, "Suspect: " and
-// the reason, why the file told nothing, or "*** OK ".
-std::string VerdictOf(const struct Finding& finding);
 std::string SearchFinished(int64_t hits, const std::string& text);
 
 std::string Reading(int64_t bytes);
@@ -94,15 +91,11 @@ std::string OwnListExported(int64_t lines, const std::string& path);
 // ---- Links checked before downloading ----------------------------------------
 inline constexpr const char* kCheckLinksTitle = "Check ed2k links";
 inline constexpr const char* kLinkCheckHead = "Line\tFilename\tError-Description";
-inline constexpr const char* kSuspectPrefix = "Suspect: ";
-inline constexpr const char* kMalformedPrefix = "Malformed link: ";
 inline constexpr const char* kNoListForLinks =
     "No fake list loaded: the links were checked by their names and part hashes only.";
 inline constexpr const char* kOpenLinksTitle = "Open ed2k links or an eMule collection";
 inline constexpr const char* kNoLinksPasted = "Paste ed2k or magnet links (or any text holding them) first.";
 
-// "3 links: 1 fake, 1 suspect, 0 malformed"
-std::string LinkCheckFinished(size_t links, int32_t fakes, int32_t suspects, int32_t malformed);
 std::string LinksFileUnreadable(const std::string& path);
 std::string LinksFileTooLarge(const std::string& path, int64_t bytes);
 std::string LinksListUnreadable(const std::string& path);

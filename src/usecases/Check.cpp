@@ -6,6 +6,7 @@
 #include "ed2k/PartMetReader.h"
 #include "lists/ListSources.h"
 #include "lists/OwnList.h"
+#include "usecases/TempDirs.h"
 #include "common/Paths.h"
 
 namespace kv {
@@ -73,6 +74,40 @@ CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const
         report.listed.push_back(std::move(missing));
     }
     return report;
+}
+
+bool ListAllSwitch(const Settings& settings) {
+    const YesNo stored = settings.ReadYesNo(Key::ShowAllPartMet);
+    if (!stored.Empty()) return stored.IsYes();
+    settings.Write(Key::ShowAllPartMet, "YES");
+    return true;
+}
+
+std::expected<CheckResult, CheckFailure> CheckTempDirs(ListStore& lists, const CheckRequest& request,
+                                                       CheckProgress* progress) {
+    const Settings& settings = lists.home().settings;
+    const bool inspect = request.inspect.value_or(YesNo(settings.Read(Key::InspectContent)).IsYes());
+    auto loaded = lists.Load(request.fakeList);
+    if (!loaded) {
+        const bool missing = loaded.error().kind == ListError::GivenListMissing;
+        return std::unexpected(CheckFailure{missing ? CheckError::GivenListMissing : CheckError::GivenListUnreadable,
+                                            loaded.error().path});
+    }
+    // Without any list the downloads are still inspected; without either nothing could be found.
+    if (!inspect && !loaded->mainExists && !loaded->anyList())
+        return std::unexpected(CheckFailure{CheckError::NoList, loaded->mainPath});
+    const bool listAll = request.listAll ? *request.listAll : ListAllSwitch(settings);
+    auto dir = ResolveTempDir(settings, request.tempDir, /*backups=*/true);
+    if (!dir) {
+        const bool unset = dir.error().kind == TempDirError::NotSet;
+        return std::unexpected(
+            CheckFailure{unset ? CheckError::NoTempDirSetting : CheckError::TempDirMissing, dir.error().path});
+    }
+    if (progress) progress->Started();
+    CheckResult result;
+    result.report = CheckDownloads(*dir, lists.catalogue(), CheckRules{listAll, inspect}, progress);
+    result.lists = std::move(*loaded);
+    return result;
 }
 
 std::string FindingListLine(const Finding& finding) {

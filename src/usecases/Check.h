@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <string>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "lists/FakeCatalogue.h"
 #include "clients/TempDir.h"
 #include "inspect/Inspect.h"
+#include "usecases/Lists.h"
 
 namespace kv {
 
@@ -48,6 +50,8 @@ struct CheckRules {
 class CheckProgress {
 public:
     virtual ~CheckProgress() = default;
+    // The lists are loaded and the directory listed: reading starts.
+    virtual void Started() {}
     virtual void Listed(const Finding& finding) = 0;
 };
 
@@ -56,6 +60,41 @@ public:
 // downloads when rules.listAll.
 CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
                            CheckProgress* progress = nullptr);
+
+// ---- The check as the front ends ask for it ----------------------------------------
+
+struct CheckRequest {
+    std::string tempDir;          // "" = the settings' temp directory and its further ones
+    std::string fakeList;         // "" = FAKES.DAT, which may be missing
+    std::optional<bool> listAll;  // unset = the "ShowAllPartMet" switch
+    std::optional<bool> inspect;  // unset = the "InspectContent" switch
+};
+
+enum class CheckError {
+    NoList,               // no list at all, and the inspection is off: nothing could be found
+    GivenListMissing,     // the list given instead of FAKES.DAT does not exist
+    GivenListUnreadable,  // ... is empty or cannot be read
+    NoTempDirSetting,     // no temp directory set or given
+    TempDirMissing,       // the temp directory cannot be listed
+};
+
+struct CheckFailure {
+    CheckError kind;
+    std::string path;  // the list or the directory concerned
+};
+
+struct CheckResult {
+    CheckReport report;
+    ListsLoaded lists;  // what the check consulted
+};
+
+// Loads the lists (ListStore::Load), lists the temp directories and checks
+// every download. The same for every front end.
+std::expected<CheckResult, CheckFailure> CheckTempDirs(ListStore& lists, const CheckRequest& request,
+                                                       CheckProgress* progress = nullptr);
+
+// The "ShowAllPartMet" switch; a missing one is stored as "YES".
+bool ListAllSwitch(const Settings& settings);
 
 // A check's finding as a line to share: its hash and size, and the description
 // that named it (without the own list's mark), or the download's name for an OK row.

@@ -1,5 +1,7 @@
 #include "usecases/LinkCheck.h"
 
+#include "common/FileUtil.h"
+
 #include "inspect/NameRules.h"
 #include "inspect/ZeroParts.h"
 #include "ed2k/Collection.h"
@@ -100,6 +102,37 @@ LinkReport CheckLinks(std::string_view input, const FakeCatalogue& fakes) {
         report.findings.push_back(std::move(f));
     }
     return report;
+}
+
+namespace {
+LinkCheckFailure LinkFailure(LinkCheckError kind, const std::string& path, int64_t length = 0,
+                             const std::string& refusal = "") {
+    LinkCheckFailure f;
+    f.kind = kind;
+    f.path = path;
+    f.length = length;
+    f.refusal = refusal;
+    return f;
+}
+}  // namespace
+
+std::expected<LinkReport, LinkCheckFailure> CheckLinksIn(ListStore& lists, std::string_view textOrCollection,
+                                                         const std::string& fakeList) {
+    if (auto loaded = lists.Load(fakeList); !loaded)
+        return std::unexpected(LinkFailure(LinkCheckError::GivenListUnreadable, loaded.error().path));
+    LinkReport report = CheckLinks(textOrCollection, lists.catalogue());
+    if (report.Refused()) return std::unexpected(LinkFailure(LinkCheckError::Refused, "", 0, report.refused));
+    return report;
+}
+
+std::expected<LinkReport, LinkCheckFailure> CheckLinksInFile(ListStore& lists, const std::string& path,
+                                                             const std::string& fakeList) {
+    const int64_t length = FileLength(path);
+    if (length > static_cast<int64_t>(kMaxLinkCheckInput))
+        return std::unexpected(LinkFailure(LinkCheckError::FileTooLarge, path, length));
+    const std::optional<std::string> bytes = length < 0 ? std::nullopt : ReadWholeFile(path, kMaxLinkCheckInput);
+    if (!bytes) return std::unexpected(LinkFailure(LinkCheckError::FileUnreadable, path));
+    return CheckLinksIn(lists, *bytes, fakeList);
 }
 
 }  // namespace kv

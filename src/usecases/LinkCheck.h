@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <expected>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,7 @@
 
 #include "lists/FakeCatalogue.h"
 #include "ed2k/Ed2kLink.h"
+#include "usecases/Lists.h"
 
 namespace kv {
 
@@ -59,6 +61,30 @@ struct LinkReport {
 // forum post, the text form of a collection), and judges each. Time and
 // memory linear in the input.
 LinkReport CheckLinks(std::string_view textOrCollectionBytes, const FakeCatalogue& fakes);
+
+// ---- The link check as the front ends ask for it ---------------------------------
+
+enum class LinkCheckError {
+    GivenListUnreadable,  // the list given instead of FAKES.DAT cannot be read
+    FileTooLarge,         // the links file is over kMaxLinkCheckInput
+    FileUnreadable,       // the links file cannot be read
+    Refused,              // the input was not checked (see LinkReport::refused)
+};
+
+struct LinkCheckFailure {
+    LinkCheckError kind{};
+    std::string path;     // the list or the links file
+    int64_t length = 0;   // FileTooLarge: its size
+    std::string refusal;  // Refused: why
+};
+
+// Loads the lists as the download check does (the own list, FAKES.DAT or
+// fakeList, the sources, the signals) and checks the links in the input.
+std::expected<LinkReport, LinkCheckFailure> CheckLinksIn(ListStore& lists, std::string_view textOrCollection,
+                                                         const std::string& fakeList = "");
+// The same on a file (text, or a collection in either form).
+std::expected<LinkReport, LinkCheckFailure> CheckLinksInFile(ListStore& lists, const std::string& path,
+                                                             const std::string& fakeList = "");
 
 // The rules alone for one link: a reason in lower case, or nullopt.
 std::optional<std::string> SuspectLink(const Ed2kLink& link);

@@ -34,4 +34,12 @@ std::vector<SearchHit> SearchTempFiles(const TempDir& dir, const std::string& te
     return hits;
 }
 
+std::expected<std::vector<SearchHit>, TempDirFailure> SearchDownloads(const Settings& settings,
+                                                                      const std::string& tempDir,
+                                                                      const std::string& text) {
+    auto dir = ResolveTempDir(settings, tempDir, /*backups=*/false);
+    if (!dir) return std::unexpected(dir.error());
+    return SearchTempFiles(*dir, text);
+}
+
 }  // namespace kv

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <expected>
 #include <string>
 #include <vector>
 
 #include "clients/TempDir.h"
+#include "usecases/TempDirs.h"
 
 namespace kv {
 
@@ -15,5 +17,11 @@ struct SearchHit {
 // Every .met file of dir whose bytes hold text (letters without regard to
 // case). Unreadable and empty files are no hits.
 std::vector<SearchHit> SearchTempFiles(const TempDir& dir, const std::string& text);
+
+// The search as the front ends ask for it: the temp directory given, or the
+// settings' one (the .met files as they are: backups are copies of them).
+std::expected<std::vector<SearchHit>, TempDirFailure> SearchDownloads(const Settings& settings,
+                                                                      const std::string& tempDir,
+                                                                      const std::string& text);
 
 }  // namespace kv

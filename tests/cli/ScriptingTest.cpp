@@ -10,7 +10,7 @@
 #include "PartMetBuilder.h"
 #include "Spawn.h"
 #include "TempDir.h"
-#include "cli/CliView.h"
+#include "cli/Terminal.h"
 #include "cli/DirectoryWatch.h"
 #include "common/StringUtil.h"
 #include "settings/IniFile.h"

@@ -23,11 +23,11 @@ class Spawned {
 public:
     // env: variables to set ("" values are removed); KESTRIVANE_HOME is always removed first.
     Spawned(const std::vector<std::string>& args, const std::map<std::string, std::string>& env, bool stderrOnPty) {
-        int out[2], err[2] = {-1, -1}, slave = -1;
-        if (::pipe(out) != 0) return;
+        int outPipe[2], errPipe[2] = {-1, -1}, slave = -1;
+        if (::pipe(outPipe) != 0) return;
         if (stderrOnPty) {
             if (::openpty(&errFd_, &slave, nullptr, nullptr, nullptr) != 0) return;
-        } else if (::pipe(err) != 0) {
+        } else if (::pipe(errPipe) != 0) {
             return;
         }
         std::vector<std::string> envText;
@@ -45,20 +45,20 @@ public:
 
         pid_ = ::fork();
         if (pid_ == 0) {
-            ::dup2(out[1], 1);
-            ::dup2(stderrOnPty ? slave : err[1], 2);
+            ::dup2(outPipe[1], 1);
+            ::dup2(stderrOnPty ? slave : errPipe[1], 2);
             const int null = ::open("/dev/null", O_RDONLY);
             ::dup2(null, 0);
             ::execve(argv[0], argv.data(), envp.data());
             ::_exit(127);
         }
-        ::close(out[1]);
-        outFd_ = out[0];
+        ::close(outPipe[1]);
+        outFd_ = outPipe[0];
         if (stderrOnPty) {
             ::close(slave);
         } else {
-            ::close(err[1]);
-            errFd_ = err[0];
+            ::close(errPipe[1]);
+            errFd_ = errPipe[0];
         }
     }
     ~Spawned() {

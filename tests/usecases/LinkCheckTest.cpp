@@ -3,7 +3,7 @@
 #include "usecases/LinkCheck.h"
 #include "inspect/ZeroParts.h"
 #include "ed2k/Collection.h"
-#include "shell/LinkRows.h"
+#include "usecases/ReportText.h"
 
 namespace kv {
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/CliView.h"
+#include "cli/Terminal.h"
 
 #include <algorithm>
 #include <chrono>
@@ -53,13 +53,13 @@ std::string FlattenToOneLine(const std::string& text) {
     return out.substr(first, out.find_last_not_of(' ') - first + 1);
 }
 
-void CliView::SetStatus(const std::string& text, const std::string&) {
+void StatusLog::Status(const std::string& text) {
     messages_.push_back({false, text, ""});
     progress_.Finish();
     if (live_) err_ << VisibleControls(ToDisplayUtf8(text)) << '\n' << std::flush;
 }
 
-void CliView::MessageBox(const std::string& text, int, const std::string& title) {
+void StatusLog::Box(const std::string& text, const std::string& title) {
     messages_.push_back({true, text, title});
     progress_.Finish();
     if (live_) err_ << FormatBox(title, text) << '\n' << std::flush;
@@ -134,13 +134,13 @@ void TerminalProgress::Finish() {
     expected_ = -1;
 }
 
-std::string CliView::LastStatus() const {
+std::string StatusLog::LastStatus() const {
     for (auto it = messages_.rbegin(); it != messages_.rend(); ++it)
         if (!it->box) return it->text;
     return "";
 }
 
-void CliView::PrintBoxes() const {
+void StatusLog::PrintBoxes() const {
     if (live_) return;  // already written
     for (const auto& m : messages_)
         if (m.box) err_ << FormatBox(m.title, m.text) << '\n';

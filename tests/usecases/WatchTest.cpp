@@ -6,7 +6,7 @@
 #include "PartMetBuilder.h"
 #include "TempDir.h"
 #include "common/StringUtil.h"
-#include "shell/Watch.h"
+#include "usecases/Watch.h"
 
 namespace kv::test {
 namespace {
@@ -64,13 +64,13 @@ public:
 TEST(RunWatch, ChecksAtOnceAndAfterEachBurstReportsNewFindingsAndProblemsOnce) {
     ScopedTempDir home, temp;
     home.Write("FAKES.DAT", ToUpperAscii(HashText(SequentialHash(7).data())) + ",1,Known fake\r\n");
-    Session session = Session::At(home.path());
-    CheckOverrides overrides;
-    overrides.tempDir = temp.path();
-    overrides.inspect = false;  // so that a missing list stops the check
+    ListStore lists(ProgramHome::At(home.path()));
+    CheckRequest request;
+    request.tempDir = temp.path();
+    request.inspect = false;  // so that a missing list stops the check
     std::vector<std::string> log;
     WatchHandlers handlers{[&](const Finding& f) { log.push_back("finding " + f.part); },
-                           [&](FailureKind kind, const std::string&) { log.push_back("problem " + std::to_string(int(kind))); }};
+                           [&](const CheckFailure& failure) { log.push_back("problem " + std::to_string(int(failure.kind))); }};
     auto write = [&](const std::string& name, uint8_t seed) {
         return [&, name, seed] { temp.Write(name, BuildPartMet({.hash = SequentialHash(seed), .name = name, .size = 1, .extraTags = {}})); };
     };
@@ -87,8 +87,8 @@ TEST(RunWatch, ChecksAtOnceAndAfterEachBurstReportsNewFindingsAndProblemsOnce) {
         {nullptr, E::Changed},  // still no list: not reported twice
         {nullptr, E::Quiet},
     };
-    RunWatch(session, overrides, changes, handlers, 250);
-    EXPECT_EQ(log, (std::vector<std::string>{"finding 001.part", "problem " + std::to_string(int(FailureKind::NoFakeList))}));
+    RunWatch(lists, request, changes, handlers, 250);
+    EXPECT_EQ(log, (std::vector<std::string>{"finding 001.part", "problem " + std::to_string(int(CheckError::NoList))}));
     EXPECT_EQ(changes.timeouts, (std::vector<int>{-1, 250, 250, -1, 250, -1, 250, -1, 250, -1}));
 }
 

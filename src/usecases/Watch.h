@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "usecases/Check.h"
-#include "usecases/Session.h"
-#include "shell/MainPresenter.h"
 
 namespace kv {
 
@@ -42,13 +40,13 @@ public:
 
 struct WatchHandlers {
     std::function<void(const Finding&)> finding;    // each new finding
-    std::function<void(FailureKind, const std::string&)> problem;  // a check that could not run (each new text once)
+    std::function<void(const CheckFailure&)> problem;  // a check that could not run (each new failure once)
 };
 
 // The watch: a check at once, then one after each burst of changes, when the
 // directory has been quiet for debounceMs. Returns when the source stops. Each
 // check opens the client's files and closes them again before it returns.
-void RunWatch(Session& session, const CheckOverrides& overrides, ChangeSource& changes, const WatchHandlers& handlers,
+void RunWatch(ListStore& lists, const CheckRequest& request, ChangeSource& changes, const WatchHandlers& handlers,
               int debounceMs = 300);
 
 }  // namespace kv

@@ -1,0 +1,55 @@
+#pragma once
+
+// Every text the command line writes of its own: errors name commands and
+// options, not the window's buttons. Bytes as the core gives them; the caller
+// converts them for the terminal.
+
+#include <cstdint>
+#include <string>
+
+#include "common/DirectoryLock.h"
+#include "online/HttpDownload.h"
+#include "usecases/Check.h"
+#include "usecases/ImportClient.h"
+#include "usecases/LinkCheck.h"
+#include "usecases/OwnListEdit.h"
+#include "usecases/TempDirs.h"
+
+namespace kv::cli::text {
+
+inline constexpr const char* kCheckHead = "Partname\tFilename\tError-Description";
+inline constexpr const char* kLinkCheckHead = "Line\tFilename\tError-Description";
+inline constexpr const char* kAppTitle = "Kestrivane";
+
+std::string CheckFailed(const CheckFailure& failure);
+std::string TempDirFailed(const TempDirFailure& failure);
+std::string LinkCheckFailed(const LinkCheckFailure& failure);
+std::string ImportFailed(const ImportFailure& failure, const std::string& settingsPath);
+std::string ImportDone(ClientFile file);
+std::string TargetFailed(const TargetFailure& failure, const std::string& target);
+std::string OwnListEditFailed(const ListEdit& edit);
+std::string DirectoryBusy(const LockHolder& holder);
+std::string NoListWarning(const std::string& listPath);
+inline constexpr const char* kNoListForLinks =
+    "No fake list loaded: the links were checked by their names and part hashes only.";
+inline constexpr const char* kOwnListEmpty = "Your own fake list MYFAKES.DAT holds no record yet.";
+std::string Marked(const std::string& name);
+std::string Unmarked(const std::string& name);
+std::string NotInOwnList(const std::string& name);
+std::string SearchFinished(int64_t hits, const std::string& text);
+
+// The update as it goes.
+inline constexpr const char* kVersionCheckRunning = "Please wait, version check is running...";
+inline constexpr const char* kNewestList = "You already have the newest FAKE-DB...";
+inline constexpr const char* kOpeningUrl = "Opening URL...";
+inline constexpr const char* kProxyNotImplemented = "Proxy Authentication is not implemented yet";
+inline constexpr const char* kDownloadBoxTitle = "Online-Check/Download not available!";
+inline constexpr const char* kUrlNotAvailable = "The choosen URL is temporary not available. Please try later!";
+inline constexpr const char* kListRefusedTitle = "Fake list not used";
+std::string NewListVersion(const std::string& version);
+std::string SourcesNotUpdated(const std::string& numbers);
+// A finished transfer's status line; "" for one that says nothing (a quiet success).
+std::string TransferStatus(const DownloadResult& result, const std::string& address, const std::string& target,
+                           bool quiet);
+
+}  // namespace kv::cli::text

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstddef>
+#include <expected>
+#include <string>
+#include <vector>
+
+#include "lists/FakeCatalogue.h"
+#include "lists/FakeList.h"
+#include "lists/ListShape.h"
+#include "lists/ListSources.h"
+#include "settings/Home.h"
+
+namespace kv {
+
+// What one load of the lists found.
+struct ListsLoaded {
+    std::string mainPath;        // FAKES.DAT, or the list given instead
+    bool mainExists = false;     // there is a file of that name
+    bool mainLoaded = false;     // it exists and holds bytes
+    ListShape mainShape = ListShape::Empty;  // judged on its first bytes, when it exists
+    size_t records = 0;          // in every list (signals not counted)
+    ExtraListsLoad extra;        // the own list, further sources, client signals
+    std::vector<FakeList::SkippedLine> skipped;  // main list lines that are no records
+    // Whether any list or signal can name a fake at all.
+    bool anyList() const { return records > 0 || !extra.signalFiles.empty(); }
+};
+
+enum class ListError {
+    GivenListMissing,     // a list named instead of FAKES.DAT does not exist
+    GivenListUnreadable,  // ... is empty or cannot be read
+};
+
+struct ListFailure {
+    ListError kind;
+    std::string path;
+};
+
+// The lists a check consults, decided in one place for every front end: the
+// user's own list first, then FAKES.DAT (or the list given instead) when it is
+// there, the further sources' lists, and the clients' signal files.
+class ListStore {
+public:
+    explicit ListStore(ProgramHome home) : home_(std::move(home)) {}
+
+    // Loads every list afresh. mainList "" is FAKES.DAT, which may be missing;
+    // a list given by name must be readable.
+    std::expected<ListsLoaded, ListFailure> Load(const std::string& mainList = "");
+    // After the own list changed: the lists beside the main one again.
+    const ListsLoaded& ReloadExtras();
+
+    const FakeCatalogue& catalogue() const { return fakes_; }
+    const ListsLoaded& loaded() const { return loaded_; }
+    const ProgramHome& home() const { return home_; }
+    bool empty() const { return !loaded_.anyList(); }
+
+private:
+    ProgramHome home_;
+    FakeCatalogue fakes_;
+    ListsLoaded loaded_;
+};
+
+}  // namespace kv

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <expected>
+#include <optional>
+#include <string>
+
+#include "ed2k/Ed2kHash.h"
+#include "lists/OwnList.h"
+#include "settings/Home.h"
+
+namespace kv {
+
+// A download named by its part (001.part, 001.part.met) in the temp directory, or a hash.
+struct DownloadTarget {
+    Ed2kHash hash;
+    std::optional<uint64_t> size;
+    std::string name;  // the download's name, or the hash as given
+};
+
+enum class TargetError {
+    NotPartOrHash,  // neither a hash of 32 hex digits nor a plain .part.met name
+    NoTempDir,      // a part was named and no temp directory is set or given
+    NoHash,         // its .part.met holds no ed2k hash (path: the file)
+    NoSuchPart,     // no such .part.met (path: the directory)
+};
+
+struct TargetFailure {
+    TargetError kind;
+    std::string path;
+};
+
+std::expected<DownloadTarget, TargetFailure> ResolveDownloadTarget(const Settings& settings, const std::string& target,
+                                                                   std::optional<uint64_t> size,
+                                                                   const std::string& tempDir);
+
+// MYFAKES.DAT in the program directory.
+std::string OwnListPath(const ProgramHome& home);
+
+// The target into the own list with reason as its description (replacing a
+// record of the same hash); under the program directory's lock.
+ListEdit MarkInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason);
+// Every own-list record of the hash removed; changed 0 when none named it.
+ListEdit UnmarkInOwnList(const ProgramHome& home, const Ed2kHash& hash);
+
+}  // namespace kv

@@ -1,0 +1,37 @@
+#pragma once
+
+// A report's rows and summaries in words: the verdict column of a download or
+// a link, and the line that sums a check up. Both front ends show them alike.
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "usecases/Check.h"
+#include "usecases/LinkCheck.h"
+
+namespace kv {
+
+inline constexpr const char* kOkDescription = "*** OK ";
+inline constexpr const char* kSuspectPrefix = "Suspect: ";
+inline constexpr const char* kMalformedPrefix = "Malformed link: ";
+
+// A check row's description column: the list's description, "Suspect: " and
+// the reason, why the file told nothing, or "*** OK ".
+std::string VerdictOf(const Finding& finding);
+// "Finished! Found F Fakes [and S Suspects] in N checked .part.met[, U could not be read]"
+std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked, int32_t unreadable = 0);
+
+// The description column: the list's description for a fake, "Suspect: …",
+// "Malformed link: …", or "*** OK " as for a download.
+std::string LinkVerdictText(const LinkFinding& finding);
+// The file name, or for a malformed link the text that could not be read.
+std::string LinkShownName(const LinkFinding& finding);
+// "line<TAB>name<TAB>verdict", bytes as the input held them.
+std::string LinkRow(const LinkFinding& finding);
+// "3 links: 1 fake, 1 suspect, 0 malformed"
+std::string LinkCheckFinished(size_t links, int32_t fakes, int32_t suspects, int32_t malformed);
+// The summary of a finished link check.
+std::string LinkCheckSummary(const LinkReport& report);
+
+}  // namespace kv

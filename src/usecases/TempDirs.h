@@ -1,0 +1,26 @@
+#pragma once
+
+#include <expected>
+#include <string>
+
+#include "clients/TempDir.h"
+#include "settings/Settings.h"
+
+namespace kv {
+
+enum class TempDirError {
+    NotSet,   // the settings name no temp directory and none was given
+    Missing,  // it cannot be listed
+};
+
+struct TempDirFailure {
+    TempDirError kind;
+    std::string path;  // the directory that could not be listed
+};
+
+// The temp directory given, or the one the settings name together with eMule's
+// further directories; listed with the clients' backup copies when backups.
+std::expected<TempDir, TempDirFailure> ResolveTempDir(const Settings& settings, const std::string& given,
+                                                      bool backups);
+
+}  // namespace kv
