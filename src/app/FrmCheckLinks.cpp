@@ -11,8 +11,8 @@
 
 #include "common/DisplayText.h"
 #include "usecases/ReportText.h"
-#include "shell/MainPresenter.h"
-#include "shell/Messages.h"
+#include "app/presenter/MainPresenter.h"
+#include "app/presenter/Messages.h"
 
 namespace kv::app {
 

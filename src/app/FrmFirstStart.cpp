@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "common/DisplayText.h"
-#include "shell/Messages.h"
+#include "app/presenter/Messages.h"
 
 namespace kv::app {
 

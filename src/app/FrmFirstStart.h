@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "clients/ClientDetect.h"
-#include "usecases/Session.h"
-#include "shell/MainPresenter.h"
+#include "app/presenter/Session.h"
+#include "app/presenter/MainPresenter.h"
 
 class QLabel;
 class QLineEdit;

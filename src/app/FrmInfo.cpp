@@ -9,7 +9,7 @@
 #include "Resources.h"
 #include "Twips.h"
 #include "common/DisplayText.h"
-#include "shell/About.h"
+#include "app/presenter/About.h"
 
 namespace kv::app {
 

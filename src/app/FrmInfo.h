@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <QLabel>
 
-#include "usecases/Session.h"
-#include "shell/MainView.h"
+#include "app/presenter/Session.h"
+#include "app/presenter/MainView.h"
 
 class QPushButton;
 

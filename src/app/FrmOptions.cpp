@@ -12,8 +12,8 @@
 #include "KvLineEdit.h"
 #include "Twips.h"
 #include "common/DisplayText.h"
-#include "shell/Messages.h"
-#include "shell/Options.h"
+#include "app/presenter/Messages.h"
+#include "app/presenter/Options.h"
 
 namespace kv::app {
 

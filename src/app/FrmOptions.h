@@ -4,8 +4,8 @@
 
 #include <functional>
 
-#include "usecases/Session.h"
-#include "shell/MainView.h"
+#include "app/presenter/Session.h"
+#include "app/presenter/MainView.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -8,10 +8,10 @@
 
 #include <memory>
 
-#include "usecases/Session.h"
-#include "shell/MainPresenter.h"
-#include "shell/MainView.h"
-#include "shell/Layout.h"
+#include "app/presenter/Session.h"
+#include "app/presenter/MainPresenter.h"
+#include "app/presenter/MainView.h"
+#include "app/presenter/Layout.h"
 
 class QAction;
 class QDialog;

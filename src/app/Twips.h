@@ -4,7 +4,7 @@
 #include <QSize>
 #include <QWidget>
 
-#include "shell/Layout.h"
+#include "app/presenter/Layout.h"
 
 namespace kv::app {
 

@@ -10,7 +10,7 @@
 #include "common/Version.h"
 #include "common/FileUtil.h"
 #include "common/Paths.h"
-#include "shell/Startup.h"
+#include "app/presenter/Startup.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

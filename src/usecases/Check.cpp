@@ -96,6 +96,7 @@ std::expected<CheckResult, CheckFailure> CheckTempDirs(ListStore& lists, const C
     // Without any list the downloads are still inspected; without either nothing could be found.
     if (!inspect && !loaded->mainExists && !loaded->anyList())
         return std::unexpected(CheckFailure{CheckError::NoList, loaded->mainPath});
+    if (progress) progress->ListsLoaded(*loaded);
     const bool listAll = request.listAll ? *request.listAll : ListAllSwitch(settings);
     auto dir = ResolveTempDir(settings, request.tempDir, /*backups=*/true);
     if (!dir) {

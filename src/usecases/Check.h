@@ -50,7 +50,9 @@ struct CheckRules {
 class CheckProgress {
 public:
     virtual ~CheckProgress() = default;
-    // The lists are loaded and the directory listed: reading starts.
+    // The lists are loaded and the check will run (the temp directory is listed next).
+    virtual void ListsLoaded(const kv::ListsLoaded& lists) { (void)lists; }
+    // The directory is listed: reading starts.
     virtual void Started() {}
     virtual void Listed(const Finding& finding) = 0;
 };

@@ -5,9 +5,9 @@
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "clients/ClientDetect.h"
-#include "usecases/Session.h"
+#include "app/presenter/Session.h"
 #include "settings/IniFile.h"
-#include "shell/MainPresenter.h"
+#include "app/presenter/MainPresenter.h"
 
 namespace kv::test {
 namespace {

@@ -9,7 +9,7 @@
 #include "TempDir.h"
 #include "clients/ClientImport.h"
 #include "ed2k/PartMetReader.h"
-#include "shell/MainPresenter.h"
+#include "app/presenter/MainPresenter.h"
 #include "settings/IniFile.h"
 
 using namespace kv;

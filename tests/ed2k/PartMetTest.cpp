@@ -9,7 +9,7 @@
 #include "TempDir.h"
 #include "common/StringUtil.h"
 #include "ed2k/PartMetReader.h"
-#include "shell/MainPresenter.h"
+#include "app/presenter/MainPresenter.h"
 
 using namespace kv;
 using namespace kv::test;

@@ -7,7 +7,7 @@
 #include "TempDir.h"
 #include "common/StringUtil.h"
 #include "lists/FakeList.h"
-#include "shell/MainPresenter.h"
+#include "app/presenter/MainPresenter.h"
 
 using namespace kv;
 using Rows = std::vector<std::string>;
@@ -46,20 +46,20 @@ TEST(LoadFakeList, IndexAgreesWithAPlainScanAnEmptyOrMissingListClearsItLinesAnd
     for (const std::string& other : {empty, dir.File("absent.dat")}) {
         presenter.LoadFakeList(list);
         EXPECT_EQ(view.caption, "Kestrivane Version 1.0.0 / Total  4000 Fakes in DB");  // replaced, not added to
-        const FakeList& loaded = *session.fakes.list(kMainListSlot);
+        const FakeList& loaded = *session.fakes().list(kMainListSlot);
         for (const auto& probe : pool) {
             const auto found = loaded.find(*Ed2kHash::FromHex(probe));
             ASSERT_EQ(found ? static_cast<long>(found->index) : -1, Scan(loaded, probe)) << probe;
         }
         presenter.LoadFakeList(other);
         EXPECT_EQ(view.status, "File " + other + " not found! Please download FAKE-DB!");
-        EXPECT_TRUE(session.fakes.records() == 0 && !session.fakes.find(*Ed2kHash::FromHex(pool[0])));
+        EXPECT_TRUE(session.fakes().records() == 0 && !session.fakes().find(*Ed2kHash::FromHex(pool[0])));
     }
     EXPECT_EQ(view.LogWith("box:"), Rows{});  // skipped lines are shown only on request
     session.showSkippedListLines = true;      // a lone CR ends no line; commas past the second are the description's
     presenter.LoadFakeList(dir.Write("small.dat", "a,7,Movie\r\n,12,no hash\r\nno comma\nb,1,x, y\rz\nc,text"));
     Rows records;
-    const FakeList& small = *session.fakes.list(kMainListSlot);
+    const FakeList& small = *session.fakes().list(kMainListSlot);
     for (size_t r = 0; r < small.size(); ++r) {
         const FakeRecord rec = small.record(r);
         records.push_back(std::string(rec.hashText) + "|" + std::string(rec.sizeText) + "|" +

@@ -9,7 +9,7 @@
 #include "TempDir.h"
 #include "common/FileUtil.h"
 #include "online/ListArchive.h"
-#include "shell/MainPresenter.h"
+#include "app/presenter/MainPresenter.h"
 
 namespace kv {
 namespace {
@@ -137,7 +137,7 @@ TEST_F(ListUpdateTest, MarksSurviveAnUpdateAndComeFirst) {
     EXPECT_TRUE(UpdateList());
     EXPECT_EQ(dir.Read("FAKES.DAT"), kList);
     EXPECT_EQ(dir.Read("MYFAKES.DAT"), mine);
-    const auto m = session.fakes.find(*Ed2kHash::FromHex(std::string(32, 'a')));
+    const auto m = session.fakes().find(*Ed2kHash::FromHex(std::string(32, 'a')));
     ASSERT_TRUE(m);
     EXPECT_EQ(m->description + "|" + m->listName, "[mine] my own judgement|MYFAKES.DAT");
     EXPECT_NE(view.caption.find("Total  3 Fakes in DB"), std::string::npos) << view.caption;
@@ -186,8 +186,8 @@ TEST_F(ListUpdateTest, EverySourceIsFetchedInTurnAndAFailingOneIsNamed) {
     EXPECT_EQ(dir.Read("FAKES2.DAT"), "");
     EXPECT_NE(dir.Read("Kestrivane.ini").find("FakesDatVersion3=5\r\n"), std::string::npos);
     // FAKES.DAT wins the hash both name; the third source adds its own.
-    EXPECT_EQ(session.fakes.find(*Ed2kHash::FromHex(std::string(32, 'b')))->description, "Virus");
-    EXPECT_EQ(session.fakes.find(*Ed2kHash::FromHex(std::string(32, 'c')))->listName, "FAKES3.DAT");
+    EXPECT_EQ(session.fakes().find(*Ed2kHash::FromHex(std::string(32, 'b')))->description, "Virus");
+    EXPECT_EQ(session.fakes().find(*Ed2kHash::FromHex(std::string(32, 'c')))->listName, "FAKES3.DAT");
 }
 
 TEST_F(ListUpdateTest, AVersionLineOverFiftyCharactersIsRefused) {

@@ -8,7 +8,7 @@
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "common/FileUtil.h"
-#include "shell/MainPresenter.h"
+#include "app/presenter/MainPresenter.h"
 
 namespace kv {
 namespace {

@@ -11,7 +11,7 @@
 #include "TempDir.h"
 #include "common/DirectoryLock.h"
 #include "settings/IniFile.h"
-#include "shell/Messages.h"
+#include "app/presenter/Messages.h"
 
 namespace kv::test {
 namespace {

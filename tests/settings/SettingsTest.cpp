@@ -12,7 +12,7 @@
 #include "settings/IniFile.h"
 #include "common/Paths.h"
 #include "settings/Settings.h"
-#include "shell/MainPresenter.h"
+#include "app/presenter/MainPresenter.h"
 
 namespace kv {
 namespace {

@@ -15,11 +15,11 @@
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "common/DirectoryLock.h"
-#include "shell/About.h"
-#include "shell/Layout.h"
-#include "shell/Options.h"
-#include "shell/MainPresenter.h"
-#include "shell/Startup.h"
+#include "app/presenter/About.h"
+#include "app/presenter/Layout.h"
+#include "app/presenter/Options.h"
+#include "app/presenter/MainPresenter.h"
+#include "app/presenter/Startup.h"
 
 namespace kv {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/MainView.h"
+#include "app/presenter/MainView.h"
 
 namespace kv::test {
 

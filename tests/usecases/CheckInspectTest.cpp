@@ -6,7 +6,7 @@
 #include "Samples.h"
 #include "TempDir.h"
 #include "ed2k/PartMetReader.h"
-#include "shell/MainPresenter.h"
+#include "app/presenter/MainPresenter.h"
 
 using namespace kv;
 using namespace kv::test;

@@ -1,4 +1,4 @@
-#include "shell/Startup.h"
+#include "app/presenter/Startup.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "usecases/Session.h"
-#include "shell/MainView.h"
+#include "app/presenter/Session.h"
+#include "app/presenter/MainView.h"
 
 namespace kv {
 

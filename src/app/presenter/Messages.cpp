@@ -1,4 +1,4 @@
-#include "shell/Messages.h"
+#include "app/presenter/Messages.h"
 
 #include "common/DirectoryLock.h"
 #include "common/StringUtil.h"

@@ -1,11 +1,11 @@
-#include "shell/Options.h"
+#include "app/presenter/Options.h"
 
 #include <string>
 
 #include "common/DirectoryLock.h"
 #include "common/StringUtil.h"
 #include "clients/TempDir.h"
-#include "shell/Messages.h"
+#include "app/presenter/Messages.h"
 
 namespace kv {
 

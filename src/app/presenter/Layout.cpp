@@ -1,4 +1,4 @@
-#include "shell/Layout.h"
+#include "app/presenter/Layout.h"
 
 #include <cmath>
 #include <cstdint>

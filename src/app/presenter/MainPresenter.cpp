@@ -1,7 +1,8 @@
-#include "shell/MainPresenter.h"
+#include "app/presenter/MainPresenter.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 
 #include "common/DirectoryLock.h"
 #include "common/DisplayText.h"
@@ -10,14 +11,22 @@
 #include "common/StringUtil.h"
 #include "ed2k/LinkText.h"
 #include "lists/OwnList.h"
+#include "usecases/OwnListEdit.h"
+#include "usecases/ReportText.h"
 #include "online/FakeListUpdate.h"
 #include "online/VersionCheck.h"
 #include "common/Paths.h"
-#include "shell/Messages.h"
+#include "app/presenter/Messages.h"
 
 namespace kv {
 
 namespace {
+
+std::string ImportedText(ClientFile file) {
+    return file == ClientFile::EdonkeyPrefMet        ? msg::kPrefMetImported
+           : file == ClientFile::EmulePreferencesIni ? msg::kPreferencesIniImported
+                                                      : msg::kAmuleConfImported;
+}
 
 // A transfer as the window follows it: the "Reading" figure after every tenth
 // read (a counter from -100 that wraps at 100), and paint events while waiting.
@@ -55,10 +64,14 @@ private:
 // Adds the check's rows as they come, repainting at most ~30 times a second.
 class ShownCheck : public CheckProgress {
 public:
-    explicit ShownCheck(MainView& view) : view_(view) {}
-    void Add(std::initializer_list<std::string> rows) {
-        for (const std::string& row : rows) view_.AddListRow(row);
+    explicit ShownCheck(MainView& view, std::function<void(const kv::ListsLoaded&)> loaded)
+        : view_(view), loaded_(std::move(loaded)) {}
+    void ListsLoaded(const kv::ListsLoaded& lists) override { loaded_(lists); }
+    void Started() override {
+        view_.AddListRow(msg::kCheckHead);
+        view_.AddListRow(" ");
         if (throttle_.Due()) view_.RepaintList();
+        view_.SetStatus(msg::kReadingAndMatching, "0");
     }
     void Listed(const Finding& f) override {
         // A field's own control bytes are shown, never taken for separators or line ends.
@@ -70,6 +83,7 @@ public:
 
 private:
     MainView& view_;
+    std::function<void(const kv::ListsLoaded&)> loaded_;
     RepaintThrottle throttle_;
 };
 
@@ -181,91 +195,85 @@ void MainPresenter::ToggleTextSearch() {
 }
 
 void MainPresenter::LoadFakeList(const std::string& path) {
-    session_.fakes.Remove(kMainListSlot);
-    std::optional<std::string> content = ReadWholeFile(path);
-    if (!content || content->empty()) {
-        extraLists_ = LoadExtraLists(session_.fakes, session_);
-        view_.SetStatus(msg::ListFileMissing(path), "0");
-        return;
-    }
-    std::vector<FakeList::SkippedLine> skipped;
-    session_.fakes.Put(FakeList::Parse(std::move(*content), FileNameOf(path), &skipped), ListRank::Downloaded,
-                       kMainListSlot);
-    // The own list, the further sources (after the main list: it wins a hash
-    // both name) and the clients' signals come with every load of the main list.
-    extraLists_ = LoadExtraLists(session_.fakes, session_);
-    if (ListLinesWanted(session_)) {
-        for (const auto& s : skipped) view_.MessageBox(msg::SkippedListLine(s.index, s.line), kMbOk, msg::kAppTitle);
-    }
-    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.fakes.records())));
+    ShowLoadedLists(session_.lists.Load(path == session_.FakeListPath() ? "" : path), path);
 }
 
-std::optional<TempDir> MainPresenter::ResolveTempDir(const std::string& overrideDir, std::string& failure,
-                                                     FailureKind& kind, bool backups) {
-    const std::string path = overrideDir.empty() ? ConfiguredTempDir(session_.settings) : overrideDir;
-    if (path.empty()) {
-        failure = msg::kNoTempDirSetting;
-        kind = FailureKind::NoTempDirSetting;
-        view_.MessageBox(failure, kMbCritical, msg::kAppTitle);
-        SetWorkCommandsEnabled(true);
-        return std::nullopt;
+void MainPresenter::ShowLoadedLists(const std::expected<ListsLoaded, ListFailure>& loaded, const std::string& path) {
+    if (!loaded || !loaded->mainLoaded) {
+        view_.SetStatus(msg::ListFileMissing(loaded ? loaded->mainPath : path), "0");
+        return;
     }
-    std::optional<TempDir> dir = ListTempDir(path, backups);
-    if (dir && overrideDir.empty()) dir->further = FurtherTempDirs(session_.settings);
-    if (!dir) {
-        failure = msg::TempDirMissing(path);
-        kind = FailureKind::TempDirMissing;
-        view_.SetStatus(failure, "0");
-        SetWorkCommandsEnabled(true);
+    if (ListLinesWanted(session_)) {
+        for (const auto& s : loaded->skipped) view_.MessageBox(msg::SkippedListLine(s.index, s.line), kMbOk, msg::kAppTitle);
     }
-    return dir;
+    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(loaded->records)));
+}
+
+void MainPresenter::ShowTempDirFailure(const TempDirFailure& failure) {
+    if (failure.kind == TempDirError::NotSet) view_.MessageBox(msg::kNoTempDirSetting, kMbCritical, msg::kAppTitle);
+    else view_.SetStatus(msg::TempDirMissing(failure.path), "0");
 }
 
 Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrides) {
     Outcome<CheckReport> out;
-    const std::string listPath = overrides.fakeList.empty() ? session_.FakeListPath() : overrides.fakeList;
-    const bool haveList = FileExists(listPath);
-    const bool inspect = overrides.inspect.value_or(session_.inspectContent.IsYes());
-    if (!haveList && !inspect) {
-        out.failure = msg::kNoFakeList;
-        out.kind = FailureKind::NoFakeList;
-        view_.SetStatus(out.failure, "0");
+    CheckRequest request;
+    request.tempDir = overrides.tempDir;
+    request.fakeList = overrides.fakeList;
+    request.inspect = overrides.inspect.value_or(session_.inspectContent.IsYes());
+    request.listAll = overrides.listAll;
+    bool started = false;
+    // Once the lists are loaded the check runs: the commands wait, the switch is read again, the list empties.
+    ShownCheck shown(view_, [&](const ListsLoaded& lists) {
+        started = true;
+        SetWorkCommandsEnabled(false);
+        if (lists.mainExists) ShowLoadedLists(lists, lists.mainPath);
+        else view_.SetStatus(msg::kNoFakeList, "0");
+        if (!overrides.listAll) ReadAllFilesSwitch();
+        view_.ClearList();
+        session_.shownReport = CheckReport{};  // the list now holds check rows, none yet
+    });
+    auto result = CheckTempDirs(session_.lists, request, &shown);
+    if (!result) {
+        ShowCheckFailure(result.error(), out);
+        if (started) SetWorkCommandsEnabled(true);
         return out;
     }
-    SetWorkCommandsEnabled(false);
-    if (haveList) {
-        LoadFakeList(listPath);
-    } else {
-        // Without a list the downloads are still inspected; the hint stays in the summary.
-        session_.fakes.Remove(kMainListSlot);
-        view_.SetStatus(msg::kNoFakeList, "0");
-    }
-
-    bool listAll;
-    if (overrides.listAll) {
-        listAll = *overrides.listAll;
-    } else {
-        ReadAllFilesSwitch();
-        listAll = session_.showAllFiles.IsYes();
-    }
-    view_.ClearList();
-    session_.shownReport = CheckReport{};  // the list now holds check rows, none yet
-
-    const std::optional<TempDir> dir = ResolveTempDir(overrides.tempDir, out.failure, out.kind, true);
-    if (!dir) return out;  // the commands are enabled again already
-
-    ShownCheck shown(view_);
-    shown.Add({msg::kCheckHead, " "});
-    view_.SetStatus(msg::kReadingAndMatching, "0");
-    CheckReport report = kv::CheckDownloads(*dir, session_.fakes, CheckRules{listAll, inspect}, &shown);
+    const CheckReport& report = result->report;
     view_.RepaintList();
     view_.FitListWidth(500);
     const std::string finished = CheckFinished(report.found, report.suspects, report.checked, report.unreadable);
-    view_.SetStatus(haveList ? finished : finished + " - " + msg::kNoFakeList, "0");
+    // Without a list the downloads were still inspected; the hint stays in the summary.
+    view_.SetStatus(result->lists.mainLoaded ? finished : finished + " - " + msg::kNoFakeList, "0");
     SetWorkCommandsEnabled(true);
     session_.shownReport = report;
-    out.value = std::move(report);
+    out.value = std::move(result->report);
     return out;
+}
+
+void MainPresenter::ShowCheckFailure(const CheckFailure& failure, Outcome<CheckReport>& out) {
+    switch (failure.kind) {
+        case CheckError::NoList:
+            out.kind = FailureKind::NoFakeList;
+            out.failure = msg::kNoFakeList;
+            view_.SetStatus(out.failure, "0");
+            return;
+        case CheckError::GivenListMissing:
+        case CheckError::GivenListUnreadable:
+            out.kind = FailureKind::NoFakeList;
+            out.failure = msg::ListFileMissing(failure.path);
+            view_.SetStatus(out.failure, "0");
+            return;
+        case CheckError::NoTempDirSetting:
+            out.kind = FailureKind::NoTempDirSetting;
+            out.failure = msg::kNoTempDirSetting;
+            break;
+        case CheckError::TempDirMissing:
+            out.kind = FailureKind::TempDirMissing;
+            out.failure = msg::TempDirMissing(failure.path);
+            break;
+    }
+    ShowTempDirFailure({failure.kind == CheckError::NoTempDirSetting ? TempDirError::NotSet : TempDirError::Missing,
+                        failure.path});
 }
 
 Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string& text,
@@ -274,18 +282,21 @@ Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string
     view_.ClearList();
     // The list no longer shows check rows: the link copy must not pair its rows with them.
     session_.shownReport.reset();
-    // The search looks at the .met files as they are; backups are copies of them.
-    const std::optional<TempDir> dir = ResolveTempDir(tempDirOverride, out.failure, out.kind, false);
-    if (!dir) return out;
-
+    auto hits = SearchDownloads(session_.settings, tempDirOverride, text);
+    if (!hits) {
+        out.kind = hits.error().kind == TempDirError::NotSet ? FailureKind::NoTempDirSetting : FailureKind::TempDirMissing;
+        out.failure = hits.error().kind == TempDirError::NotSet ? std::string(msg::kNoTempDirSetting)
+                                                                 : msg::TempDirMissing(hits.error().path);
+        ShowTempDirFailure(hits.error());
+        return out;
+    }
     view_.AddListRow(msg::kSearchHead);
     view_.AddListRow(" ");
-    std::vector<SearchHit> hits = kv::SearchTempFiles(*dir, text);
-    for (const SearchHit& hit : hits) view_.AddListRow(VisibleControls(hit.part) + TAB + VisibleControls(hit.name));
+    for (const SearchHit& hit : *hits) view_.AddListRow(VisibleControls(hit.part) + TAB + VisibleControls(hit.name));
     view_.FitListWidth(200);
     view_.RepaintList();
-    view_.SetStatus(msg::SearchFinished(static_cast<int64_t>(hits.size()), text), "0");
-    out.value = std::move(hits);
+    view_.SetStatus(msg::SearchFinished(static_cast<int64_t>(hits->size()), text), "0");
+    out.value = std::move(*hits);
     return out;
 }
 
@@ -301,7 +312,7 @@ void MainPresenter::Report(const DownloadResult& result, const std::string& addr
         case DownloadStatus::Interrupted: view_.SetStatus(msg::Interrupted(address), "0"); break;
         case DownloadStatus::ProxyRefused:
             view_.MessageBox(result.proxyPage, kMbCritical, msg::kDownloadBoxTitle);
-            session_.proxyRefused = true;
+            session_.proxyRefused = true;  // every address goes through the same proxy
             break;
         case DownloadStatus::NotAvailable:
             view_.MessageBox(msg::kUrlNotAvailable, kMbCritical, msg::kDownloadBoxTitle);
@@ -328,31 +339,36 @@ DownloadResult MainPresenter::ShowDownload(const std::string& address, const std
     return result;
 }
 
-std::optional<ListVersionCheck> MainPresenter::ListVersion() { return ListVersion(ListSourceNumber(1)); }
+// The update as the window follows it: every step a status text, boxes for
+// what needs the user's attention.
+class MainPresenter::ShownUpdate : public UpdateObserver {
+public:
+    explicit ShownUpdate(MainPresenter& presenter) : p_(presenter), quiet_(presenter.view_, true),
+                                                     loud_(presenter.view_, false) {}
+    void VersionCheckStarted() override { p_.view_.SetStatus(msg::kVersionCheckRunning, "0"); }
+    void VersionChecked(const ListSource&, const ListVersionCheck& check) override {
+        p_.view_.SetStatus(check.newer ? msg::NewListVersion(check.serverVersion) : msg::kNewestList, "0");
+    }
+    void DownloadStarted(const std::string&) override { p_.view_.SetStatus(msg::kOpeningUrl, "0"); }
+    TransferProgress* Progress(bool quiet) override { return quiet ? &quiet_ : &loud_; }
+    void TransferEnded(const DownloadResult& result, const std::string& address, const std::string& target,
+                       bool quiet) override {
+        p_.Report(result, address, target, quiet);
+    }
+    void SourcesFailed(const std::string& numbers) override {
+        p_.view_.SetStatus(msg::SourcesNotUpdated(numbers), "0");
+    }
 
-std::optional<ListVersionCheck> MainPresenter::ListVersion(const ListSource& source) {
-    ShownTransfer shown(view_, true);
-    ListVersionCheck check = kv::CheckSourceVersion(session_, session_, source, &shown);
-    const std::string address = source.number == 1 ? FakeListAddress(session_, session_) : SourceAddress(session_, session_, source);
-    Report(check.fetch, address + "/Fakes.txt", JoinPath(session_.programDir, "Fakes.txt"), true);
-    if (!check.fetch.ok()) return std::nullopt;
-    view_.SetStatus(check.newer ? msg::NewListVersion(check.serverVersion) : msg::kNewestList, "0");
-    return check;
-}
+private:
+    MainPresenter& p_;
+    ShownTransfer quiet_, loud_;
+};
 
-void MainPresenter::CheckFakeListVersion() { ListVersion(); }
+ListUpdater MainPresenter::Updater() const { return ListUpdater(session_, session_); }
 
-bool MainPresenter::UpdateSource(const ListSource& source, bool& listFetched) {
-    const std::optional<ListVersionCheck> check = ListVersion(source);
-    if (!check) return false;
-    if (!check->listNeeded) return true;
-    const std::string address = SourceAddress(session_, session_, source) + "/" + kFakeListFileName;
-    view_.SetStatus(msg::kOpeningUrl, "0");
-    ShownTransfer shown(view_, false);
-    const DownloadResult result = DownloadSourceList(session_, session_, source, check->serverVersion, &shown);
-    Report(result, address, SourceListPath(session_, source), false);
-    listFetched = true;
-    return result.ok() || result.status == DownloadStatus::NotModified;
+void MainPresenter::CheckFakeListVersion() {
+    ShownUpdate shown(*this);
+    Updater().CheckVersion(shown);
 }
 
 bool MainPresenter::UpdateFakeList() {
@@ -360,24 +376,13 @@ bool MainPresenter::UpdateFakeList() {
         view_.MessageBox(msg::kProxyNotImplemented, kMbOk, msg::kAppTitle);
         return false;
     }
-    view_.SetStatus(msg::kVersionCheckRunning, "0");
     SetWorkCommandsEnabled(false);
-
-    // Each source in turn: one that fails does not keep the others from their update.
-    const std::vector<ListSource> sources = ConfiguredListSources(session_.settings);
-    std::string failed;
-    bool listFetched = false;
-    for (const ListSource& source : sources) {
-        if (session_.proxyRefused) break;  // the proxy refuses every address alike
-        if (!UpdateSource(source, listFetched))
-            failed += (failed.empty() ? "" : ", ") + std::to_string(source.number);
-    }
+    ShownUpdate shown(*this);
+    const auto done = Updater().Update(shown);
     // Whatever the downloads did, the list shows what the files now hold.
-    if (listFetched) LoadFakeList(session_.FakeListPath());
-    if (sources.size() > 1 && !failed.empty() && !session_.proxyRefused)
-        view_.SetStatus(msg::SourcesNotUpdated(failed), "0");
+    if (done ? done->listFetched : done.error().listFetched) LoadFakeList(session_.FakeListPath());
     SetWorkCommandsEnabled(true);
-    return failed.empty();
+    return done.has_value();
 }
 
 std::optional<ProgramVersionCheck> MainPresenter::ProgramVersion() {
@@ -438,41 +443,41 @@ void MainPresenter::ImportClient(bool edonkey) {
 }
 
 Outcome<ImportResult> MainPresenter::ImportClientFile(const std::string& path) {
+    return Import(path, nullptr);
+}
+
+Outcome<ImportResult> MainPresenter::Import(const std::string& path, const DetectedClient* detected) {
     Outcome<ImportResult> out;
-    const ImportResult result = ImportClientTempDir(session_.settings, path);
-    if (result.file == ClientFile::None) return out;
-    if (!result.tempDirFound) {
-        out.failure = result.file == ClientFile::EdonkeyPrefMet ? msg::kNoPrefMetTemp : msg::kNoIniTempDir;
-        out.kind = FailureKind::NoTempInClientFile;
-        view_.SetBusyCursor(false);
-        view_.MessageBox(out.failure, kMbCritical, msg::kAppTitle);
+    const auto imported = kv::ImportClient(session_, path, detected);
+    if (imported) {
+        view_.SetStatus(ImportedText(imported->file), "0");
+        out.value = *imported;
         return out;
     }
-    view_.SetStatus(result.file == ClientFile::EdonkeyPrefMet        ? msg::kPrefMetImported
-                    : result.file == ClientFile::EmulePreferencesIni ? msg::kPreferencesIniImported
-                                                                     : msg::kAmuleConfImported,
-                    "0");
-    if (result.stored) {
-        out.value = result;
-    } else {
-        out.kind = FailureKind::NotStored;
-        if (const std::optional<LockHolder> busy = TakeLockBusy()) {
-            out.failure = msg::DirectoryBusy(*busy);
+    const ImportFailure& f = imported.error();
+    switch (f.kind) {
+        case ImportError::NotAClientFile:
+        case ImportError::NoSuchFile: return out;
+        case ImportError::NoTempDir:
+            out.failure = f.file == ClientFile::EdonkeyPrefMet ? msg::kNoPrefMetTemp : msg::kNoIniTempDir;
+            out.kind = FailureKind::NoTempInClientFile;
+            view_.SetBusyCursor(false);
             view_.MessageBox(out.failure, kMbCritical, msg::kAppTitle);
-        }
+            return out;
+        case ImportError::NotStored:
+            view_.SetStatus(ImportedText(f.file), "0");
+            out.kind = FailureKind::NotStored;
+            if (f.busy) {
+                out.failure = msg::DirectoryBusy(*f.busy);
+                view_.MessageBox(out.failure, kMbCritical, msg::kAppTitle);
+            }
+            return out;
     }
     return out;
 }
 
 Outcome<ImportResult> MainPresenter::ImportDetectedClient(const DetectedClient& client) {
-    Outcome<ImportResult> out = ImportClientFile(client.path);
-    if (!out || client.winePrefix.empty() || client.tempDir == client.storedTemp) return out;
-    const Key key = client.client == ClientFile::EdonkeyPrefMet ? Key::EdonkeyTempPath : Key::EmuleTempDir;
-    if (!session_.settings.Write(key, client.tempDir)) {
-        out.value.reset();
-        out.kind = FailureKind::NotStored;
-    }
-    return out;
+    return Import(client.path, &client);
 }
 
 void MainPresenter::CopyLink(bool html) {
@@ -511,16 +516,14 @@ bool MainPresenter::MarkSelectedAsFake() {
     const std::string initial = f->fake ? PlainDescription(f->listName, f->description) : f->download.name;
     const std::optional<std::string> reason = view_.AskText(msg::kMarkPrompt, msg::kMarkTitle, initial);
     if (!reason) return false;
-    const ListEdit edit = MarkFake(JoinPath(session_.programDir, kOwnListFileName), *f->download.hash,
-                                   f->download.size, *reason);
+    const ListEdit edit =
+        MarkInOwnList(session_, DownloadTarget{*f->download.hash, f->download.size, f->download.name}, *reason);
     if (!edit.ok) {
-        const std::optional<LockHolder> busy = TakeLockBusy();
-        view_.MessageBox(busy ? msg::DirectoryBusy(*busy) : edit.failure, kMbCritical, msg::kAppTitle);
+        view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, kMbCritical, msg::kAppTitle);
         return false;
     }
     const std::string name = f->download.name;
-    extraLists_ = LoadExtraLists(session_.fakes, session_);
-    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.fakes.records())));
+    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
     view_.SetStatus(msg::Marked(name), "0");
     return true;
 }
@@ -528,10 +531,9 @@ bool MainPresenter::MarkSelectedAsFake() {
 bool MainPresenter::UnmarkSelected() {
     const Finding* f = SelectedFinding();
     if (!f) return false;
-    const ListEdit edit = UnmarkFake(JoinPath(session_.programDir, kOwnListFileName), *f->download.hash);
+    const ListEdit edit = UnmarkInOwnList(session_, *f->download.hash);
     if (!edit.ok) {
-        const std::optional<LockHolder> busy = TakeLockBusy();
-        view_.MessageBox(busy ? msg::DirectoryBusy(*busy) : edit.failure, kMbCritical, msg::kAppTitle);
+        view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, kMbCritical, msg::kAppTitle);
         return false;
     }
     const std::string name = f->download.name;
@@ -539,8 +541,7 @@ bool MainPresenter::UnmarkSelected() {
         view_.SetStatus(msg::NotInOwnList(name), "0");
         return false;
     }
-    extraLists_ = LoadExtraLists(session_.fakes, session_);
-    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.fakes.records())));
+    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
     view_.SetStatus(msg::Unmarked(name), "0");
     return true;
 }
@@ -553,7 +554,7 @@ void MainPresenter::CopySelectedAsListLine() {
 }
 
 void MainPresenter::ExportOwnList() {
-    const std::string own = JoinPath(session_.programDir, kOwnListFileName);
+    const std::string own = OwnListPath(session_);
     const std::string lines = OwnListLines(own);
     if (lines.empty()) {
         view_.MessageBox(msg::kOwnListEmpty, kMbOk, msg::kAppTitle);
@@ -582,49 +583,31 @@ void MainPresenter::ExportOwnList() {
 
 // ---- Links checked before downloading ------------------------------------------
 
-bool MainPresenter::LoadListsForLinks(const std::string& fakeList, std::string& failure) {
-    if (!fakeList.empty()) {
-        if (FileLength(fakeList) <= 0) {
-            failure = msg::LinksListUnreadable(fakeList);
-            return false;
-        }
-        LoadFakeList(fakeList);
-        return true;
+namespace {
+std::string LinkFailureText(const LinkCheckFailure& f) {
+    switch (f.kind) {
+        case LinkCheckError::GivenListUnreadable: return msg::LinksListUnreadable(f.path);
+        case LinkCheckError::FileTooLarge: return msg::LinksFileTooLarge(f.path, f.length);
+        case LinkCheckError::FileUnreadable: return msg::LinksFileUnreadable(f.path);
+        case LinkCheckError::Refused: return f.refusal;
     }
-    if (session_.fakes.list(kMainListSlot) == nullptr) {
-        // Without FAKES.DAT the own list, the further sources and the
-        // clients' signals still know fakes.
-        if (FileLength(session_.FakeListPath()) > 0) LoadFakeList(session_.FakeListPath());
-        else extraLists_ = LoadExtraLists(session_.fakes, session_);
-    }
-    return true;
+    return "";
 }
 
-Outcome<LinkReport> MainPresenter::CheckLinks(std::string_view textOrCollection, const std::string& fakeList) {
+Outcome<LinkReport> LinkOutcome(std::expected<LinkReport, LinkCheckFailure> checked) {
     Outcome<LinkReport> out;
-    if (!LoadListsForLinks(fakeList, out.failure)) return out;
-    LinkReport report = kv::CheckLinks(textOrCollection, session_.fakes);
-    if (report.Refused()) {
-        out.failure = report.refused;
-        return out;
-    }
-    out.value = std::move(report);
+    if (checked) out.value = std::move(*checked);
+    else out.failure = LinkFailureText(checked.error());
     return out;
+}
+}  // namespace
+
+Outcome<LinkReport> MainPresenter::CheckLinks(std::string_view textOrCollection, const std::string& fakeList) {
+    return LinkOutcome(CheckLinksIn(session_.lists, textOrCollection, fakeList));
 }
 
 Outcome<LinkReport> MainPresenter::CheckLinksFile(const std::string& path, const std::string& fakeList) {
-    Outcome<LinkReport> out;
-    const int64_t length = FileLength(path);
-    if (length > static_cast<int64_t>(kMaxLinkCheckInput)) {
-        out.failure = msg::LinksFileTooLarge(path, length);
-        return out;
-    }
-    const std::optional<std::string> bytes = length < 0 ? std::nullopt : ReadWholeFile(path, kMaxLinkCheckInput);
-    if (!bytes) {
-        out.failure = msg::LinksFileUnreadable(path);
-        return out;
-    }
-    return CheckLinks(*bytes, fakeList);
+    return LinkOutcome(CheckLinksInFile(session_.lists, path, fakeList));
 }
 
 std::string MainPresenter::ChooseLinksFile() {

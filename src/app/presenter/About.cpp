@@ -1,6 +1,6 @@
-#include "shell/About.h"
+#include "app/presenter/About.h"
 
-#include "shell/Messages.h"
+#include "app/presenter/Messages.h"
 
 namespace kv {
 

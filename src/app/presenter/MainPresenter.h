@@ -4,17 +4,19 @@
 #include <string>
 #include <string_view>
 
-#include "usecases/Check.h"
-#include "usecases/LinkCheck.h"
+#include "app/presenter/Session.h"
 #include "clients/ClientDetect.h"
 #include "clients/ClientImport.h"
 #include "lists/ListSources.h"
-#include "usecases/Session.h"
+#include "usecases/Check.h"
+#include "usecases/ImportClient.h"
+#include "usecases/LinkCheck.h"
 #include "usecases/TextSearch.h"
+#include "usecases/UpdateLists.h"
 #include "online/FakeListUpdate.h"
 #include "online/HttpDownload.h"
 #include "online/VersionCheck.h"
-#include "shell/MainView.h"
+#include "app/presenter/MainView.h"
 
 namespace kv {
 
@@ -101,7 +103,7 @@ public:
     // File > Export my fake list...: a save dialog, then MYFAKES.DAT's records written there.
     void ExportOwnList();
     // What the last list load found beside FAKES.DAT (own list, sources, client signals).
-    const ExtraListsLoad& ExtraLists() const { return extraLists_; }
+    const ExtraListsLoad& ExtraLists() const { return session_.lists.loaded().extra; }
 
     // ---- Links checked before downloading (File > Check ed2k links..., `links`)
     // Checks the links in a text or a collection's bytes. FAKES.DAT is loaded
@@ -114,25 +116,22 @@ public:
     std::string ChooseLinksFile();
 
 private:
+    class ShownUpdate;
     void SetWorkCommandsEnabled(bool enabled);
-    std::optional<TempDir> ResolveTempDir(const std::string& overrideDir, std::string& failure, FailureKind& kind,
-                                          bool backups);
+    void ShowLoadedLists(const std::expected<ListsLoaded, ListFailure>& loaded, const std::string& path);
+    void ShowTempDirFailure(const TempDirFailure& failure);
+    void ShowCheckFailure(const CheckFailure& failure, Outcome<CheckReport>& out);
+    Outcome<ImportResult> Import(const std::string& path, const DetectedClient* detected);
+    ListUpdater Updater() const;
     // Reports a finished transfer; quiet ones report failures only.
     void Report(const DownloadResult& result, const std::string& address, const std::string& target, bool quiet);
-    std::optional<ListVersionCheck> ListVersion();
     std::optional<ProgramVersionCheck> ProgramVersion();
-    std::optional<ListVersionCheck> ListVersion(const ListSource& source);
-    // One source's version check and, when needed, its list; whether it ended well.
-    bool UpdateSource(const ListSource& source, bool& listFetched);
     // The finding of the selected check row, or null (with a status saying why).
     const Finding* SelectedFinding();
 
-    // Loads the list the link check consults; false (with failure) when a list given by name cannot be read.
-    bool LoadListsForLinks(const std::string& fakeList, std::string& failure);
 
     Session& session_;
     MainView& view_;
-    ExtraListsLoad extraLists_;
     std::optional<DownloadResult> lastFailedTransfer_;
 };
 
