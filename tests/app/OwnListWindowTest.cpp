@@ -73,3 +73,26 @@ TEST(OwnListWindow, MarkAsFakePromptsStoresAndTheNextCheckSaysMineUnmarkAndShare
     EXPECT_EQ(w.stStatus()->text(), "Select a download in the result of a check first.");
     EXPECT_TRUE(f.boxes.empty()) << f.boxes.join(";").toStdString();
 }
+
+// A window started afresh, with no FAKES.DAT at all, still finds what the own list names.
+TEST(OwnListWindow, WithoutFakesDatAFreshWindowFindsWhatTheOwnListNames) {
+    GuiFixture f(KV_DEMO_TEMP "[Display]\r\nShowAllPartMet=YES\r\n");
+    auto& w = f.Open();
+    QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
+    ASSERT_GT(f.Rows().size(), 3);
+    const QString before = f.Rows()[2];
+    ASSERT_TRUE(before.endsWith("*** OK ")) << before.toStdString();
+    f.onDialog = [](QDialog& d) {
+        static_cast<QInputDialog&>(d).setTextValue("Seen it");
+        static_cast<QInputDialog&>(d).accept();
+    };
+    MenuItem(w, 2, "RechteMaustasteMarkFake");
+    ASSERT_TRUE(std::filesystem::exists(f.home.File("MYFAKES.DAT")));
+
+    GuiFixture again(KV_DEMO_TEMP "[Display]\r\nShowAllPartMet=YES\r\n");
+    std::filesystem::copy_file(f.home.File("MYFAKES.DAT"), again.home.File("MYFAKES.DAT"));
+    auto& restarted = again.Open();
+    QTest::mouseClick(restarted.cbCheckFiles(), Qt::LeftButton);
+    EXPECT_EQ(again.Rows()[2], before.section('\t', 0, 1) + "\t[mine] Seen it");
+    EXPECT_TRUE(restarted.stStatus()->text().startsWith("Finished! Found 1 Fakes")) << restarted.stStatus()->text().toStdString();
+}
