@@ -20,7 +20,7 @@ run_suite() {  # build-dir, extra cmake args...
 }
 
 echo "== plain build =="
-run_suite build
+run_suite build -DKV_WERROR=ON
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite build-asan -DKV_SANITIZE=ON
 

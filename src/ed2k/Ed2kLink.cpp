@@ -176,6 +176,52 @@ std::vector<std::string_view> Split(std::string_view s, char sep) {
     }
 }
 
+// After the hash: optional parameters, then "/" ends the link; eMule may
+// append "|sources,…|/". A missing final "/" is tolerated.
+bool ParseTail(const std::vector<std::string_view>& fields, Ed2kLink& link, std::string* error) {
+    size_t i = 4;
+    bool ended = false;
+    for (; i < fields.size(); ++i) {
+        const std::string_view f = fields[i];
+        if (f == "/") {
+            ended = true;
+            ++i;
+            break;
+        }
+        if (f.empty()) {
+            if (i + 1 == fields.size()) break;  // the final '|' of a link without "/"
+            return Fail(error, "The link is malformed: it has an empty field."), false;
+        }
+        if (f.starts_with('/')) return Fail(error, "The link is malformed: unexpected text after its end."), false;
+        if (f.find('=') == std::string_view::npos) {
+            Fail(error, "The link is malformed: unexpected field \"" + std::string(f.substr(0, 40)) + "\" after the hash.");
+            return false;
+        }
+        if (f.starts_with("p=")) {
+            link.partHashes = ParsePartHashes(f.substr(2));
+        } else if (f.starts_with("h=")) {
+            if (f.size() == 34 && IsBase32(f.substr(2))) link.aich = Upper(f.substr(2));
+        } else if (f.starts_with("s=")) {
+            if (f.size() > 2) link.urls.emplace_back(f.substr(2));
+        }
+        // Other parameters belong to newer clients; they do not change the file.
+    }
+    if (!ended) return true;
+    std::vector<std::string_view> rest(fields.begin() + static_cast<std::ptrdiff_t>(i), fields.end());
+    if (!rest.empty() && rest.back().empty()) rest.pop_back();
+    if (rest.empty()) return true;
+    // Only eMule's "|sources,…|/" may follow the end.
+    if (rest.size() < 2 || rest.back() != "/" || !StartsWithNoCase(rest[0], "sources"))
+        return Fail(error, "The link is malformed: unexpected text after its end."), false;
+    std::string extension;
+    for (size_t k = 0; k + 1 < rest.size(); ++k) {
+        if (k) extension.push_back('|');
+        extension.append(rest[k]);
+    }
+    link.sources = ParseSources(extension);
+    return true;
+}
+
 }  // namespace
 
 std::optional<Ed2kLink> Ed2kLink::Parse(std::string_view text, std::string* error) {
@@ -209,56 +255,7 @@ std::optional<Ed2kLink> Ed2kLink::Parse(std::string_view text, std::string* erro
         !ParseHash(fields[3], link.hash, error))
         return std::nullopt;
 
-    // After the hash: optional parameters, then "/" ends the link; eMule may
-    // append "|sources,…|/". A missing final "/" is tolerated.
-    size_t i = 4;
-    bool ended = false;
-    for (; i < fields.size(); ++i) {
-        const std::string_view f = fields[i];
-        if (f == "/") {
-            ended = true;
-            ++i;
-            break;
-        }
-        if (f.empty()) {
-            if (i + 1 == fields.size()) break;  // the final '|' of a link without "/"
-            Fail(error, "The link is malformed: it has an empty field.");
-            return std::nullopt;
-        }
-        if (f.starts_with('/')) {
-            Fail(error, "The link is malformed: unexpected text after its end.");
-            return std::nullopt;
-        }
-        if (f.find('=') == std::string_view::npos) {
-            Fail(error, "The link is malformed: unexpected field \"" + std::string(f.substr(0, 40)) + "\" after the hash.");
-            return std::nullopt;
-        }
-        if (f.starts_with("p=")) {
-            link.partHashes = ParsePartHashes(f.substr(2));
-        } else if (f.starts_with("h=")) {
-            if (f.size() == 34 && IsBase32(f.substr(2))) link.aich = Upper(f.substr(2));
-        } else if (f.starts_with("s=")) {
-            if (f.size() > 2) link.urls.emplace_back(f.substr(2));
-        }
-        // Other parameters belong to newer clients; they do not change the file.
-    }
-    if (ended) {
-        std::vector<std::string_view> rest(fields.begin() + static_cast<std::ptrdiff_t>(i), fields.end());
-        if (!rest.empty() && rest.back().empty()) rest.pop_back();
-        if (!rest.empty()) {
-            // Only eMule's "|sources,…|/" may follow the end.
-            if (rest.size() < 2 || rest.back() != "/" || !StartsWithNoCase(rest[0], "sources")) {
-                Fail(error, "The link is malformed: unexpected text after its end.");
-                return std::nullopt;
-            }
-            std::string extension;
-            for (size_t k = 0; k + 1 < rest.size(); ++k) {
-                if (k) extension.push_back('|');
-                extension.append(rest[k]);
-            }
-            link.sources = ParseSources(extension);
-        }
-    }
+    if (!ParseTail(fields, link, error)) return std::nullopt;
     return link;
 }
 
