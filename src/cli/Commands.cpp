@@ -266,7 +266,7 @@ int EditOwnList(const HomeDirs& dirs, const MarkArgs& args, const Output& o, Edi
     const ProgramHome home = ProgramHome::At(dirs);
     const auto target = ResolveDownloadTarget(home.settings, args.target, args.size, args.tempDir);
     if (!target) {
-        o.err << ToDisplayUtf8(text::TargetFailed(target.error(), args.target)) << '\n';
+        o.err << VisibleControls(ToDisplayUtf8(text::TargetFailed(target.error(), args.target))) << '\n';
         return kExitError;
     }
     const DirectoryLock lock(home.programDir);
@@ -277,10 +277,16 @@ int EditOwnList(const HomeDirs& dirs, const MarkArgs& args, const Output& o, Edi
 }  // namespace
 
 int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
+    // A list line without its size cannot be shared: a hash alone says nothing of it.
+    if (Ed2kHash::FromHex(args.target) && !args.size) {
+        o.err << "Cannot mark " << VisibleControls(ToDisplayUtf8(args.target))
+              << ": give the file's size with --size BYTES when marking a hash.\n";
+        return kExitError;
+    }
     return EditOwnList(dirs, args, o, [&](const ProgramHome& home, const DownloadTarget& target) {
         const ListEdit edit = MarkInOwnList(home, target, args.reason);
         if (!edit.ok) return Fail(o.err, text::OwnListEditFailed(edit));
-        if (!o.quiet) o.err << ToDisplayUtf8(text::Marked(target.name)) << '\n';
+        if (!o.quiet) o.err << VisibleControls(ToDisplayUtf8(text::Marked(target.name))) << '\n';
         return kExitOk;
     });
 }
@@ -290,10 +296,19 @@ int RunUnmark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
         const ListEdit edit = UnmarkInOwnList(home, target.hash);
         if (!edit.ok) return Fail(o.err, text::OwnListEditFailed(edit));
         if (edit.changed == 0) {
-            o.err << ToDisplayUtf8(text::NotInOwnList(target.name)) << '\n';
+            o.err << VisibleControls(ToDisplayUtf8(text::NotInOwnList(target.name))) << '\n';
             return kExitFound;
         }
-        if (!o.quiet) o.err << ToDisplayUtf8(text::Unmarked(target.name)) << '\n';
+        if (!o.quiet) o.err << VisibleControls(ToDisplayUtf8(text::Unmarked(target.name))) << '\n';
+        return kExitOk;
+    });
+}
+
+int RunAllow(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
+    return EditOwnList(dirs, args, o, [&](const ProgramHome& home, const DownloadTarget& target) {
+        const ListEdit edit = AllowInOwnList(home, target, args.reason);
+        if (!edit.ok) return Fail(o.err, text::OwnListEditFailed(edit));
+        if (!o.quiet) o.err << VisibleControls(ToDisplayUtf8(text::Allowed(target.name))) << '\n';
         return kExitOk;
     });
 }

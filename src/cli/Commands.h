@@ -81,6 +81,8 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
 int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o);
 // 0 removed; 1 the own list does not name it; 2 as mark.
 int RunUnmark(const HomeDirs& dirs, const MarkArgs& args, const Output& o);
+// 0 recorded as not a fake; 2 as mark.
+int RunAllow(const HomeDirs& dirs, const MarkArgs& args, const Output& o);
 // 0 lines written; 1 nothing to export (no file written); 2 the check could not run or the file not be written.
 int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o);
 

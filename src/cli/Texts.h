@@ -35,6 +35,7 @@ inline constexpr const char* kNoListForLinks =
 inline constexpr const char* kOwnListEmpty = "Your own fake list MYFAKES.DAT holds no record yet.";
 std::string Marked(const std::string& name);
 std::string Unmarked(const std::string& name);
+std::string Allowed(const std::string& name);
 std::string NotInOwnList(const std::string& name);
 std::string SearchFinished(int64_t hits, const std::string& text);
 

@@ -105,13 +105,20 @@ int main(int argc, char** argv) {
     searchCmd->add_option("TEXT", search.text, "Text to look for (letters without regard to case)")->required();
 
     // The user's own list, and lists to share.
-    MarkArgs mark, unmark;
+    MarkArgs mark, unmark, allow;
     auto* markCmd = app.add_subcommand("mark", "Add a download to your own fake list MYFAKES.DAT");
     markCmd->add_option("PART|HASH", mark.target, "A .part.met of the temp directory (001.part) or an ed2k hash")
         ->required();
     markCmd->add_option("--reason", mark.reason, "Why it is a fake (the list line's description)")->required();
     markCmd->add_option("--size", mark.size, "The file size, for a HASH")->type_name("BYTES");
     markCmd->add_option("--temp-dir", mark.tempDir, "The client's temp directory instead of the settings")
+        ->type_name("DIR");
+    auto* allowCmd = app.add_subcommand("allow", "Record in MYFAKES.DAT that a download is not a fake, whatever "
+                                                 "a list, a client or the inspection says");
+    allowCmd->add_option("PART|HASH", allow.target, "A .part.met of the temp directory (001.part) or an ed2k hash")
+        ->required();
+    allowCmd->add_option("--reason", allow.reason, "Why it is not a fake");
+    allowCmd->add_option("--temp-dir", allow.tempDir, "The client's temp directory instead of the settings")
         ->type_name("DIR");
     auto* unmarkCmd = app.add_subcommand("unmark", "Remove a download from your own fake list MYFAKES.DAT");
     unmarkCmd->add_option("PART|HASH", unmark.target, "A .part.met of the temp directory or an ed2k hash")
@@ -194,6 +201,7 @@ int main(int argc, char** argv) {
     if (watchCmd->parsed()) return RunWatchCommand(dirs, watchArgs, o);
     if (markCmd->parsed()) return RunMark(dirs, mark, o);
     if (unmarkCmd->parsed()) return RunUnmark(dirs, unmark, o);
+    if (allowCmd->parsed()) return RunAllow(dirs, allow, o);
     if (exportCmd->parsed()) return RunExport(dirs, exportArgs, o);
     return kExitError;
 }

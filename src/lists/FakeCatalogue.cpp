@@ -4,6 +4,11 @@
 
 namespace kv {
 
+std::string SignalReason(std::string description) {
+    if (!description.empty() && description[0] >= 'A' && description[0] <= 'Z') description[0] += 'a' - 'A';
+    return description;
+}
+
 void FakeCatalogue::Insert(Entry entry) {
     Remove(entry.slot);
     const auto at = std::find_if(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.rank > entry.rank; });
@@ -12,11 +17,11 @@ void FakeCatalogue::Insert(Entry entry) {
 
 void FakeCatalogue::Put(FakeList list, ListRank rank, std::string slot, std::string descriptionPrefix) {
     if (slot.empty()) slot = list.name();
-    Insert(Entry{std::move(slot), rank, std::move(list), std::move(descriptionPrefix), {}});
+    Insert(Entry{std::move(slot), rank, std::move(list), std::move(descriptionPrefix), {}, MatchKind::Fake});
 }
 
-void FakeCatalogue::PutSignal(std::string name, std::string description, Lookup holds) {
-    Insert(Entry{std::move(name), ListRank::ClientSignal, FakeList(), std::move(description), std::move(holds)});
+void FakeCatalogue::PutSignal(std::string name, std::string description, Lookup holds, MatchKind kind) {
+    Insert(Entry{std::move(name), ListRank::ClientSignal, FakeList(), std::move(description), std::move(holds), kind});
 }
 
 void FakeCatalogue::Remove(std::string_view slot) {
@@ -26,8 +31,11 @@ void FakeCatalogue::Remove(std::string_view slot) {
 std::optional<FakeMatch> FakeCatalogue::find(const Ed2kHash& hash) const {
     for (const Entry& e : entries_) {
         if (e.holds) {
-            if (e.holds(hash)) return FakeMatch{e.description, e.slot};
+            if (e.holds(hash)) return FakeMatch{e.description, e.slot, e.signalKind};
         } else if (const auto record = e.list.find(hash)) {
+            // Only the user's own judgement may clear a download.
+            if (e.rank == ListRank::Own && record->sizeText == kAllowedSizeField)
+                return FakeMatch{std::string(record->description), e.list.name(), MatchKind::Allowed};
             return FakeMatch{e.description + std::string(record->description), e.list.name()};
         }
     }

@@ -111,7 +111,9 @@ ExtraListsLoad LoadExtraLists(FakeCatalogue& fakes, const ProgramHome& home) {
             load.problems.push_back(f.path + ": " + (error.empty() ? std::string("not readable") : error));
             continue;
         }
-        fakes.PutSignal(name, f.description, std::move(holds));
+        // A download cancelled before may have been added again on purpose: a suspect, not a fake.
+        const bool cancelled = name != "SearchSpam.met";
+        fakes.PutSignal(name, f.description, std::move(holds), cancelled ? MatchKind::Suspect : MatchKind::Fake);
         load.signalFiles.push_back(f.path);
     }
     return load;

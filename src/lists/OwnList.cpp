@@ -5,6 +5,7 @@
 
 #include "common/DirectoryLock.h"
 #include "common/FileUtil.h"
+#include "lists/FakeCatalogue.h"
 #include "lists/FakeList.h"
 #include "lists/ListSources.h"
 
@@ -92,6 +93,12 @@ ListEdit MarkFake(const std::string& path, const Ed2kHash& hash, std::optional<u
     return Rewrite(path, hash, ListLine(hash, size, description));
 }
 
+ListEdit AllowHash(const std::string& path, const Ed2kHash& hash, std::string_view reason) {
+    std::string text(reason);
+    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
+    return Rewrite(path, hash, ToUpperHex(hash) + "," + std::string(kAllowedSizeField) + "," + text + "\r\n");
+}
+
 ListEdit UnmarkFake(const std::string& path, const Ed2kHash& hash) { return Rewrite(path, hash, ""); }
 
 std::string OwnListLines(const std::string& path) {
@@ -101,6 +108,7 @@ std::string OwnListLines(const std::string& path) {
     std::string lines;
     for (size_t i = 0; i < list.size(); ++i) {
         const FakeRecord r = list.record(i);
+        if (r.sizeText == kAllowedSizeField) continue;
         // The record's line as written: from its first field to the end of its description.
         const char* end = r.description.data() + r.description.size();
         lines.append(r.hashText.data(), static_cast<size_t>(end - r.hashText.data()));

@@ -34,12 +34,14 @@ struct ListEdit {
 // names it already; the file is rewritten atomically.
 ListEdit MarkFake(const std::string& path, const Ed2kHash& hash, std::optional<uint64_t> size,
                   std::string_view description);
-// Removes every record whose first field is hash; ok with changed 0 when none did.
+// Records that the user judges hash not a fake ("hash,allowed,reason"), replacing a mark of it.
+ListEdit AllowHash(const std::string& path, const Ed2kHash& hash, std::string_view reason);
+// Removes every record whose first field is hash (marks and allows); ok with changed 0 when none did.
 ListEdit UnmarkFake(const std::string& path, const Ed2kHash& hash);
 
 
-// Every record of the list at path as a line with CR LF, in file order; "" when
-// the file is missing or holds no record.
+// Every fake record of the list at path as a line with CR LF, in file order
+// (the allows are the user's own business); "" when the file is missing or holds none.
 std::string OwnListLines(const std::string& path);
 
 }  // namespace kv

@@ -13,6 +13,28 @@ namespace kv {
 
 namespace {
 
+// What a list's match makes of a finding: a fake, one the user allowed (whatever
+// the inspection said), or a suspect for a client's memory that is no proof.
+void ApplyMatch(FakeMatch match, Finding& finding) {
+    switch (match.kind) {
+        case MatchKind::Fake:
+            finding.fake = true;
+            finding.description = std::move(match.description);
+            break;
+        case MatchKind::Allowed:
+            finding.allowed = true;
+            finding.suspicion.reset();
+            finding.description = std::move(match.description);
+            break;
+        case MatchKind::Suspect:
+            if (!finding.suspicion)
+                finding.suspicion =
+                    inspect::Suspicion{inspect::Strength::SelfExtractor, SignalReason(match.description)};
+            break;
+    }
+    finding.listName = std::move(match.listName);
+}
+
 // The downloads of one directory; partDir prefixes the part names of a further temp directory.
 void CheckDirectory(const std::string& path, const std::vector<std::string>& metFiles, const std::string& partDir,
                     const FakeCatalogue& fakes, const CheckRules& rules, CheckProgress* progress,
@@ -37,11 +59,7 @@ void CheckDirectory(const std::string& path, const std::vector<std::string>& met
             finding.suspicion = inspect::JudgeDownload(finding.download, inspect::PartPathOf(metPath));
 
         if (finding.download.hash) {
-            if (auto match = fakes.find(*finding.download.hash)) {
-                finding.fake = true;
-                finding.description = std::move(match->description);
-                finding.listName = std::move(match->listName);
-            }
+            if (auto match = fakes.find(*finding.download.hash)) ApplyMatch(std::move(*match), finding);
         }
         if (finding.fake) ++report.found;
         if (finding.suspect()) ++report.suspects;

@@ -29,6 +29,7 @@ struct Finding {
     std::optional<inspect::Suspicion> suspicion;
     ReadProblem problem = ReadProblem::None;
     bool fromBackup = false;  // read from the client's backup copy: the .part.met was missing
+    bool allowed = false;     // the own list says it is not a fake (description: the user's reason)
 
     bool suspect() const { return !fake && suspicion.has_value(); }
 };

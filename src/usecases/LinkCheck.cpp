@@ -26,11 +26,21 @@ void Judge(LinkFinding& f, const FakeCatalogue& fakes, LinkReport& report) {
         return;
     }
     if (auto reason = SuspectLink(*f.link)) f.suspect = std::move(*reason);
-    if (auto match = fakes.find(f.link->hash)) {
+    auto match = fakes.find(f.link->hash);
+    if (match && match->kind == MatchKind::Allowed) {
+        f.suspect.clear();  // the user's judgement wins over the rules
+        f.description = std::move(match->description);
+        f.listName = std::move(match->listName);
+        f.allowed = true;
+    } else if (match && match->kind == MatchKind::Fake) {
         f.verdict = LinkVerdict::Fake;
         f.description = std::move(match->description);
         f.listName = std::move(match->listName);
         ++report.fakes;
+    } else if (match && f.suspect.empty()) {
+        f.suspect = SignalReason(match->description);
+        f.verdict = LinkVerdict::Suspect;
+        ++report.suspects;
     } else if (!f.suspect.empty()) {
         f.verdict = LinkVerdict::Suspect;
         ++report.suspects;

@@ -33,6 +33,7 @@ struct LinkFinding {
     std::string listName;          // ... and the list
     std::string suspect;           // a rule's reason (lower case), also kept for a listed fake
     std::string error;             // why a malformed link could not be read
+    bool allowed = false;          // the own list says it is not a fake (description: the user's reason)
 
     bool fake() const { return verdict == LinkVerdict::Fake; }
 };

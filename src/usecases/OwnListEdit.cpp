@@ -30,6 +30,10 @@ ListEdit MarkInOwnList(const ProgramHome& home, const DownloadTarget& target, co
     return MarkFake(OwnListPath(home), target.hash, target.size, reason);
 }
 
+ListEdit AllowInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason) {
+    return AllowHash(OwnListPath(home), target.hash, reason);
+}
+
 ListEdit UnmarkInOwnList(const ProgramHome& home, const Ed2kHash& hash) { return UnmarkFake(OwnListPath(home), hash); }
 
 }  // namespace kv

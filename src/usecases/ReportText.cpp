@@ -4,6 +4,10 @@
 
 namespace kv {
 
+std::string AllowedText(const std::string& reason) {
+    return std::string(kOkDescription) + "(allowed by you" + (reason.empty() ? "" : ": " + reason) + ")";
+}
+
 std::string VerdictOf(const Finding& f) {
     switch (f.problem) {
         case ReadProblem::None: break;
@@ -12,6 +16,7 @@ std::string VerdictOf(const Finding& f) {
         case ReadProblem::NoDownload: return "*** Not checked: the .met file is empty or damaged";
         case ReadProblem::DirectoryUnlisted: return "*** Not checked: the temp directory could not be listed";
     }
+    if (f.allowed) return AllowedText(f.description);
     std::string verdict = f.fake ? f.description
                           : f.suspicion ? inspect::SuspectText(f.suspicion->reason)
                                         : std::string(kOkDescription);
@@ -35,7 +40,7 @@ std::string LinkVerdictText(const LinkFinding& f) {
         case LinkVerdict::Malformed: return kMalformedPrefix + f.error;
         case LinkVerdict::Ok: break;
     }
-    return kOkDescription;
+    return f.allowed ? AllowedText(f.description) : std::string(kOkDescription);
 }
 
 std::string LinkShownName(const LinkFinding& f) { return f.link ? f.link->name : f.raw; }

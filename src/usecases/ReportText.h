@@ -16,6 +16,9 @@ inline constexpr const char* kOkDescription = "*** OK ";
 inline constexpr const char* kSuspectPrefix = "Suspect: ";
 inline constexpr const char* kMalformedPrefix = "Malformed link: ";
 
+// "*** OK (allowed by you: reason)": the own list says it is no fake.
+std::string AllowedText(const std::string& reason);
+
 // A check row's description column: the list's description, "Suspect: " and
 // the reason, why the file told nothing, or "*** OK ".
 std::string VerdictOf(const Finding& finding);
