@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "LoopbackServer.h"
+#include "Packing.h"
+#include "TempDir.h"
+#include "online/FakeListUpdate.h"
+#include "online/HttpDownload.h"
+#include "online/ListArchive.h"
+
+namespace kv {
+namespace {
+
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+using Server = test::StaticServer;
+
+const std::string kList = std::string(32, 'a') + ",700000000,Fake movie\r\n" + std::string(32, 'b') + ",1,Virus\r\n";
+const std::string kMore = std::string(32, 'c') + ",2,Second half\r\n";
+
+class Quiet : public TransferProgress {
+public:
+    void Read(size_t) override {}
+    void Waiting() override { ++waits; }
+    bool Cancelled() override { return cancelAfterWaits >= 0 && waits > cancelAfterWaits; }
+    int waits = 0;
+    int cancelAfterWaits = -1;
+};
+
+// A server that keeps sending, too slowly or for too long, is left behind on
+// time; a user's cancel ends a transfer at once, whatever the server does.
+TEST(HostileServer, SlowEndlessAndCancelledTransfersEndInTime) {
+    Server server;
+    const std::string endless(10'000, 'x');
+    server.Handle("/byte-a-second", server.Trickle(endless, 1000ms));
+    server.Handle("/ten-a-second", server.Trickle(endless, 100ms));
+    server.Handle("/silent", [&](const auto&, auto&) { server.Hold(); });
+    struct Case { const char* name; std::string path; DownloadLimits limits; int cancelAfter; bool timedOut; };
+    for (const Case& c : std::vector<Case>{
+             {"below the minimum rate", "/byte-a-second", {.minBytesPerSecond = 64, .lowSpeedTimeSeconds = 1}, -1, true},
+             {"past the deadline", "/ten-a-second",
+              {.totalSeconds = 2, .minBytesPerSecond = 1, .lowSpeedTimeSeconds = 60}, -1, true},
+             {"cancelled while silent", "/silent", {}, 2, false},
+             {"cancelled while trickling", "/ten-a-second", {}, 2, false}}) {
+        Quiet progress;
+        progress.cancelAfterWaits = c.cancelAfter;
+        const auto start = Clock::now();
+        const DownloadResult r = DownloadToMemory(server.BaseUrl() + c.path, c.limits, &progress);
+        const auto took = Clock::now() - start;
+        EXPECT_EQ(r.status, DownloadStatus::Interrupted) << c.name;
+        EXPECT_EQ(r.timedOut, c.timedOut) << c.name << ": " << r.networkError;
+        EXPECT_EQ(r.cancelled, !c.timedOut) << c.name;
+        EXPECT_TRUE(r.body.empty()) << c.name;
+        EXPECT_LT(took, 5s) << c.name;
+    }
+}
+
+TEST(HostileServer, LastModifiedIsUsedOnlyWhenItIsAPastDate) {
+    const int64_t now = 1'796'000'000;  // 2026-11-30
+    struct Case { const char* name; std::string value; bool usable; };
+    for (const Case& c : std::vector<Case>{{"past", "Wed, 21 Oct 2026 07:28:00 GMT", true},
+                                           {"a year ahead", "Thu, 21 Oct 2027 07:28:00 GMT", false},
+                                           {"a day ahead", "Tue, 01 Dec 2026 08:00:00 GMT", false},
+                                           {"not a date", "yesterday-ish", false},
+                                           {"empty", "", false}})
+        EXPECT_EQ(UsableLastModified(c.value, now), c.usable) << c.name;
+}
+
+class HostileListServer : public ::testing::Test {
+protected:
+    Server server;
+    test::ScopedTempDir dir;
+    ProgramHome home = ProgramHome::At(dir.path());
+    OnlineSetup net;
+    std::vector<std::string> sentStamps;
+    void SetUp() override { net.addresses.defaultFakeList = server.BaseUrl() + "/update"; }
+    DownloadResult Fetch() { return DownloadSourceList(home, net, ListSourceNumber(1), "12", nullptr); }
+    void Serve(const Server::Handler& handler) {
+        server.Handle("/update/FAKES.DAT", [this, handler](const httplib::Request& req, httplib::Response& res) {
+            sentStamps.push_back(req.get_header_value("If-Modified-Since"));
+            handler(req, res);
+        });
+    }
+};
+
+TEST_F(HostileListServer, EveryGzipMemberIsReadAndAZipOfSeveralFilesIsRefusedByName) {
+    using test::Gzip, test::Zip;
+    struct Case { const char* name; std::string body; std::string stored; std::string refusalHas; };
+    for (const Case& c : std::vector<Case>{
+             {"two gzip members", Gzip(kList) + Gzip(kMore), kList + kMore, ""},
+             {"three members, one empty", Gzip(kList) + Gzip("") + Gzip(kMore), kList + kMore, ""},
+             {"a member then junk", Gzip(kList) + "junk", "", "damaged or cut short"},
+             {"a second member cut short", Gzip(kList) + Gzip(kMore).substr(0, 12), "", "damaged or cut short"},
+             {"two zip entries", Zip({{"FAKES.DAT", kList}, {"readme.txt", kMore}}), "",
+              "holds 2 files (FAKES.DAT, readme.txt), not one fake list"},
+             {"a folder and one list", Zip({{"lists/", ""}, {"lists/FAKES.DAT", kList}}), kList, ""},
+             {"an empty archive", Zip(std::vector<test::ZipEntry>{}), "", "holds no file"},
+             {"a wrong checksum", [] { std::string z = Zip(kList, true); z[40] ^= 1; return z; }(), "",
+              "damaged or cut short"}}) {
+        dir.Write("FAKES.DAT", "old");
+        server.Serve("/update/FAKES.DAT", c.body);
+        const DownloadResult r = Fetch();
+        EXPECT_EQ(r.ok(), c.refusalHas.empty()) << c.name << ": " << r.refusal;
+        EXPECT_NE(r.refusal.find(c.refusalHas), std::string::npos) << c.name << ": " << r.refusal;
+        EXPECT_EQ(dir.Read("FAKES.DAT"), c.stored.empty() ? "old" : c.stored) << c.name;
+    }
+}
+
+TEST_F(HostileListServer, ALastModifiedInTheFutureIsNeitherStoredNorSent) {
+    const std::string past = "Wed, 21 Oct 2026 07:28:00 GMT", future = "Fri, 01 Jan 2100 00:00:00 GMT";
+    dir.Write("Kestrivane.ini", "[Internet]\r\nFakesDatLastModified=" + future + "\r\n");
+    dir.Write("FAKES.DAT", kList);  // a stored stamp is only sent for a list that is here
+    Serve(Server::Stamped(kList, future));
+    EXPECT_TRUE(Fetch().ok());
+    EXPECT_EQ(home.settings.Read(Key::FakesDatLastModified, "?"), "");  // the stale future stamp is cleared too
+    EXPECT_TRUE(Fetch().ok());
+    Serve(Server::Stamped(kList, past));
+    EXPECT_TRUE(Fetch().ok());
+    EXPECT_EQ(Fetch().status, DownloadStatus::NotModified);
+    EXPECT_EQ(sentStamps, (std::vector<std::string>{"", "", "", past}));
+}
+
+}  // namespace
+}  // namespace kv
