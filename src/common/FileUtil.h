@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace kv {
 
@@ -19,8 +21,41 @@ bool FileExists(const std::string& path);         // a regular file
 int64_t FileLength(const std::string& path);      // -1 when missing
 bool IsDirectory(const std::string& path);
 
+// Nothing, or why a write failed: a sentence naming the file and the cause
+// (the system's words, as strerror gives them).
+using WriteOutcome = std::expected<void, std::string>;
+
+// New content for path, written and flushed to a temporary file beside it but
+// not yet in its place: Commit renames it over path. Dropped uncommitted, the
+// temporary file is removed. Lets a caller get every write of a change onto
+// the disk before any of them takes effect.
+class PreparedFile {
+public:
+    // path may be a symbolic link (a chain of them): the file at its end is
+    // replaced, so the link keeps pointing at the new bytes. Refused when that
+    // end exists and is no regular file (a device, a FIFO, a directory) or the
+    // chain does not end.
+    static std::expected<PreparedFile, std::string> Write(const std::string& path, const std::string& data);
+    PreparedFile(PreparedFile&& other) noexcept;
+    PreparedFile& operator=(PreparedFile&& other) noexcept;
+    PreparedFile(const PreparedFile&) = delete;
+    PreparedFile& operator=(const PreparedFile&) = delete;
+    ~PreparedFile();
+
+    WriteOutcome Commit();
+    const std::string& Target() const { return target_; }
+
+private:
+    PreparedFile(std::string target, std::string temp) : target_(std::move(target)), temp_(std::move(temp)) {}
+    std::string target_;
+    std::string temp_;  // empty once committed or moved from
+};
+
 // Replaces path with data: written to a temporary file beside it, flushed and
-// renamed over the old one, so that a failure leaves the old file as it was.
+// renamed over the old one, so that a failure leaves the old file as it was and
+// no temporary file behind. PreparedFile's rules for links.
+WriteOutcome ReplaceFile(const std::string& path, const std::string& data);
+// The same, for callers that only need to know whether it worked.
 bool WriteFileAtomic(const std::string& path, const std::string& data);
 
 bool RemoveFile(const std::string& path);

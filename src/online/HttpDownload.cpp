@@ -268,8 +268,14 @@ DownloadResult DownloadToFile(const std::string& address, const std::string& tar
     DownloadResult result = DownloadToMemory(address, limits, progress);
     if (result.status != DownloadStatus::Written) return result;
     const DirectoryLock lock(std::filesystem::path(targetPath).parent_path().string());
-    if (!lock || !WriteFileAtomic(targetPath, result.body)) result.status = DownloadStatus::NotWritten;
+    WriteOutcome written = lock ? ReplaceFile(targetPath, result.body)
+                                : std::unexpected("Could not write " + targetPath +
+                                                  ": another program is writing in its directory.");
     result.body.clear();
+    if (!written) {
+        result.status = DownloadStatus::NotWritten;
+        result.refusal = written.error();
+    }
     return result;
 }
 

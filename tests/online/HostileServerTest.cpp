@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -122,6 +125,79 @@ TEST_F(HostileListServer, ALastModifiedInTheFutureIsNeitherStoredNorSent) {
     EXPECT_TRUE(Fetch().ok());
     EXPECT_EQ(Fetch().status, DownloadStatus::NotModified);
     EXPECT_EQ(sentStamps, (std::vector<std::string>{"", "", "", past}));
+}
+
+// Lowers RLIMIT_FSIZE for a scope, as `ulimit -f` does for a shell: a full disk
+// for every file larger than bytes.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit lower = saved_;
+        lower.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+};
+
+std::string Records(size_t count) {
+    std::string list;
+    for (size_t i = 0; i < count; ++i) {
+        std::string hash = std::to_string(i);
+        list += std::string(32 - hash.size(), 'a') + hash + ",1,Fake " + hash + "\r\n";
+    }
+    return list;
+}
+
+// The list and its recorded version change together or not at all: whichever
+// write fails, both stay byte for byte as they were, the cause is told, and
+// nothing is left behind.
+TEST_F(HostileListServer, AFailingWriteOfListOrSettingsChangesNeither) {
+    const std::string oldIni = "[Internet]\r\nFakesDatVersion=9\r\n[Notes]\r\n;" + std::string(5000, 'n') + "\r\n";
+    const std::string small = Records(2), large = Records(200);  // about 100 bytes and 10 KB
+    ASSERT_GT(oldIni.size(), 3000u);
+    ASSERT_GT(large.size(), 3000u);
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    struct Case { const char* name; std::string body; rlim_t limit; std::string linked; std::string cause; };
+    for (const Case& c : std::vector<Case>{
+             {"the list past the disk's room", large, 3000, "", "Could not write " + dir.File("FAKES.DAT") + ": File too large."},
+             {"the settings past the disk's room", small, 3000, "", "Could not write " + dir.File("Kestrivane.ini") + ": File too large."},
+             {"the list a link to a FIFO", small, RLIM_INFINITY, "FAKES.DAT", "Not writing through the link " + dir.File("FAKES.DAT")},
+             {"the settings a link to a FIFO", small, RLIM_INFINITY, "Kestrivane.ini",
+              "Not writing through the link " + dir.File("Kestrivane.ini")},
+             {"neither fails", small, RLIM_INFINITY, "", ""}}) {
+        std::filesystem::remove(dir.File("FAKES.DAT")), std::filesystem::remove(dir.File("Kestrivane.ini"));
+        dir.Write("FAKES.DAT", kList);
+        dir.Write("Kestrivane.ini", oldIni);
+        if (!c.linked.empty()) {
+            std::filesystem::remove(dir.File(c.linked));
+            std::filesystem::create_symlink(dir.File("fifo"), dir.File(c.linked));
+        }
+        server.Serve("/update/FAKES.DAT", c.body);
+        DownloadResult r;
+        {
+            const FileSizeLimit limit(c.limit);
+            r = Fetch();
+        }
+        EXPECT_EQ(r.status, c.cause.empty() ? DownloadStatus::Written : DownloadStatus::NotWritten) << c.name;
+        EXPECT_EQ(r.refusal.substr(0, c.cause.size()), c.cause) << c.name;
+        const bool changed = c.cause.empty();
+        if (c.linked != "FAKES.DAT") {
+            EXPECT_EQ(dir.Read("FAKES.DAT"), changed ? c.body : kList) << c.name;
+        }
+        if (c.linked != "Kestrivane.ini") {
+            const std::string newIni = "[Internet]\r\nFakesDatVersion=12" + oldIni.substr(oldIni.find("\r\n[Notes]"));
+            EXPECT_EQ(dir.Read("Kestrivane.ini"), changed ? newIni : oldIni) << c.name;
+        }
+        EXPECT_TRUE(std::filesystem::is_fifo(dir.File("fifo"))) << c.name;
+        size_t files = 0;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            files += e.path().filename().string().find(".tmp-") == std::string::npos;
+        EXPECT_EQ(files, static_cast<size_t>(std::distance(std::filesystem::directory_iterator(dir.path()), {}))) << c.name;
+    }
 }
 
 }  // namespace
