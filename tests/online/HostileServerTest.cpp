@@ -127,6 +127,31 @@ TEST_F(HostileListServer, ALastModifiedInTheFutureIsNeitherStoredNorSent) {
     EXPECT_EQ(sentStamps, (std::vector<std::string>{"", "", "", past}));
 }
 
+// There is no public fake list: with no address set anywhere, the update says
+// so by its result and sends nothing, writes nothing.
+TEST(NoUpdateAddress, NothingIsSentOrWritten) {
+    test::ScopedTempDir dir;
+    const ProgramHome home = ProgramHome::At(dir.path());
+    const OnlineSetup net;  // the program's own addresses
+    ASSERT_EQ(net.addresses.defaultFakeList, "");
+    struct Case { const char* name; std::string ini; };
+    for (const Case& c : std::vector<Case>{{"no settings file", ""},
+                                           {"an empty address", "[Internet]\r\nFakesDatDownloadURL=\r\n"},
+                                           {"a blank address", "[Internet]\r\nFakesDatDownloadURL=   \r\n"}}) {
+        std::filesystem::remove(dir.File("Kestrivane.ini"));
+        if (!c.ini.empty()) dir.Write("Kestrivane.ini", c.ini);
+        const ListVersionCheck check = CheckFakeListVersion(home, net, nullptr);
+        const DownloadResult list = DownloadFakeList(home, net, "12", nullptr);
+        for (const DownloadResult& r : {check.fetch, list}) {
+            EXPECT_TRUE(r.noAddress) << c.name;
+            EXPECT_EQ(r.status, DownloadStatus::NotOpened) << c.name;
+        }
+        EXPECT_FALSE(check.listNeeded) << c.name;
+        EXPECT_EQ(dir.Read("Kestrivane.ini"), c.ini) << c.name;
+        EXPECT_FALSE(std::filesystem::exists(dir.File("FAKES.DAT"))) << c.name;
+    }
+}
+
 // Lowers RLIMIT_FSIZE for a scope, as `ulimit -f` does for a shell: a full disk
 // for every file larger than bytes.
 class FileSizeLimit {
