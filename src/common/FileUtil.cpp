@@ -85,6 +85,35 @@ std::optional<std::string> ReadFileHead(const std::string& path, uint64_t maxByt
     return data;
 }
 
+namespace {
+
+FileStamp StampOf(const struct stat& st) {
+    const auto ns = [](const timespec& t) { return int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec; };
+    return {static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino), static_cast<int64_t>(st.st_size),
+            ns(st.st_mtim), ns(st.st_ctim)};
+}
+
+}  // namespace
+
+SteadyReading ReadWholeFileSteady(const std::string& path, uint64_t maxBytes) {
+    SteadyReading r;
+    struct stat before {}, after {};
+    if (::stat(path.c_str(), &before) != 0) return r;
+    std::optional<std::string> bytes = ReadWholeFile(path, maxBytes);
+    r.stamp = StampOf(before);
+    if (::stat(path.c_str(), &after) != 0 || StampOf(after) != r.stamp) {
+        r.changing = true;
+        return r;
+    }
+    // The bytes read must also be as long as the file was throughout.
+    if (bytes && static_cast<int64_t>(bytes->size()) != static_cast<int64_t>(after.st_size)) {
+        r.changing = true;
+        return r;
+    }
+    r.bytes = std::move(bytes);
+    return r;
+}
+
 bool FileExists(const std::string& path) {
     std::error_code ec;
     return fs::is_regular_file(path, ec);

@@ -17,6 +17,24 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 // opened or read.
 std::optional<std::string> ReadFileHead(const std::string& path, uint64_t maxBytes);
 
+// The whole file, read only if it stayed the same file with the same size and
+// change times from before the read to after it. A file another program
+// rewrites meanwhile (in place, or by renaming a new one over it) is reported
+// as changing instead of being returned half old, half new.
+// Which file a path named and in which state: device, inode, size and the
+// modification and change times in nanoseconds.
+struct FileStamp {
+    uint64_t device = 0, inode = 0;
+    int64_t size = -1, modified = 0, changed = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+struct SteadyReading {
+    std::optional<std::string> bytes;
+    bool changing = false;  // it changed during the read (bytes is empty then)
+    FileStamp stamp;        // the file as it was read; readings of the same state compare equal
+};
+SteadyReading ReadWholeFileSteady(const std::string& path, uint64_t maxBytes = UINT64_MAX);
+
 bool FileExists(const std::string& path);         // a regular file
 int64_t FileLength(const std::string& path);      // -1 when missing
 bool IsDirectory(const std::string& path);

@@ -35,6 +35,7 @@ public:
     // holds is named with description.
     void PutSignal(std::string name, std::string description, Lookup holds);
     void Remove(std::string_view slot);
+    bool Has(std::string_view slot) const;
     void Clear() { entries_.clear(); }
 
     std::optional<FakeMatch> find(const Ed2kHash& hash) const;
