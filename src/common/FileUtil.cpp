@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <csignal>
@@ -189,7 +190,11 @@ std::expected<std::string, std::string> WriteTarget(const std::string& path) {
 }
 
 // A process killed while writing (SIGKILL, a power cut) leaves its temporary
-// file; the next writer of the same file removes those of processes gone.
+// file; the next writer of the same file removes those of processes gone. Only
+// old ones: on a directory shared over the network the pid may be another
+// machine's, whose write of a moment ago is still going on.
+constexpr auto kStaleTemporaryAge = std::chrono::minutes(10);
+
 void RemoveStaleTemporaries(const std::string& target) {
     const fs::path t(target);
     const std::string prefix = t.filename().string() + ".tmp-";
@@ -201,6 +206,8 @@ void RemoveStaleTemporaries(const std::string& target) {
         std::string pid = name.substr(prefix.size());
         if (pid.size() > 4 && pid.ends_with(".old")) pid.resize(pid.size() - 4);
         if (pid.find_first_not_of("0123456789") != std::string::npos || pid.size() > 9) continue;
+        const auto written = fs::last_write_time(entry.path(), ec);
+        if (ec || fs::file_time_type::clock::now() - written < kStaleTemporaryAge) continue;
         if (::kill(static_cast<pid_t>(std::stol(pid)), 0) != 0 && errno == ESRCH) ::unlink(entry.path().c_str());
     }
 }

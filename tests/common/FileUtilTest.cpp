@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -170,23 +171,30 @@ TEST(FileUtil, AFailedWriteCarriesItsCauseAndLeavesNothingBehind) {
 }
 
 // A writer killed mid-write leaves its temporary file; the next write of the
-// same file clears those of processes that are gone, and only those.
+// same file clears those of processes that are gone, and only those, and only
+// when they are old (the pid may be another machine's on a shared directory).
 TEST(FileUtil, TemporariesOfGoneWritersAreRemovedOnTheNextWrite) {
     test::ScopedTempDir dir;
-    const pid_t gone = [] {
+    const std::string gone = std::to_string([] {
         const pid_t child = ::fork();
         if (child == 0) ::_exit(0);
         ::waitpid(child, nullptr, 0);
         return child;
-    }();
-    dir.Write("FAKES.DAT.tmp-" + std::to_string(gone), "half");
-    dir.Write("FAKES.DAT.tmp-" + std::to_string(gone) + ".old", "kept");
-    dir.Write("FAKES.DAT.tmp-1", "init's");                    // alive: not ours to judge
-    dir.Write("FAKES.DAT.tmp-notes", "a user's file");         // not a temporary name
-    dir.Write("OTHER.DAT.tmp-" + std::to_string(gone), "x");   // another file's
+    }());
+    const auto old = [&](const std::string& name, const std::string& bytes) {
+        fs::last_write_time(dir.Write(name, bytes), fs::file_time_type::clock::now() - std::chrono::hours(1));
+    };
+    old("FAKES.DAT.tmp-" + gone, "half");
+    old("FAKES.DAT.tmp-" + gone + ".old", "kept");
+    dir.Write("FAKES.DAT.tmp-" + gone + "0", "a moment ago");  // recent: maybe another machine's
+    old("FAKES.DAT.tmp-1", "init's");                          // alive: not ours to judge
+    old("FAKES.DAT.tmp-notes", "a user's file");               // not a temporary name
+    old("OTHER.DAT.tmp-" + gone, "x");                         // another file's
     ASSERT_TRUE(ReplaceFile(dir.File("FAKES.DAT"), "new"));
-    EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"FAKES.DAT", "FAKES.DAT.tmp-1", "FAKES.DAT.tmp-notes",
-                                                           "OTHER.DAT.tmp-" + std::to_string(gone)}));
+    std::vector<std::string> left = {"FAKES.DAT", "FAKES.DAT.tmp-" + gone + "0", "FAKES.DAT.tmp-1",
+                                     "FAKES.DAT.tmp-notes", "OTHER.DAT.tmp-" + gone};
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(Names(dir.path()), left);
 }
 
 // Several files are got onto the disk first and put in place later; one
