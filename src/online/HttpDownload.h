@@ -30,7 +30,7 @@ struct DownloadResult {
     std::string lastModified;  // the server's Last-Modified header, "" when none
     std::string refusal;       // for Refused: why, in a sentence; for NotWritten: the cause
     bool cancelled = false;    // Interrupted because the progress asked to stop
-    bool timedOut = false;     // Interrupted by the deadline or the minimum rate
+    bool timedOut = false;     // a time limit ended it: the deadline, the minimum rate or the connect time-out
     bool noAddress = false;    // NotOpened because no address is set: nothing was sent
     bool ok() const { return status == DownloadStatus::Written; }
 };
