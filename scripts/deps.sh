@@ -25,6 +25,9 @@ KV_BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev qt
 # (dpkg-dev) and file, for the Debian package's library dependencies.
 KV_BUILD_PACKAGES+=(desktop-file-utils appstream man-db dpkg-dev file)
 
+# The package check runs Debian's lintian on the .deb.
+KV_BUILD_PACKAGES+=(lintian)
+
 # Compressed fake lists (.gz, .zip) are inflated with zlib.
 KV_BUILD_PACKAGES+=(zlib1g-dev)
 

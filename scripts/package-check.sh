@@ -14,7 +14,17 @@ debs=("$build"/kestrivane_*.deb)
 deb=${debs[0]}
 [ -f "$deb" ] || { echo "package-check: cpack wrote no .deb" >&2; exit 1; }
 echo "Package: $deb"
-dpkg-deb -f "$deb" Package Version Depends
+dpkg-deb -f "$deb" Package Version Depends Recommends
+
+# Debian's own checks: any error fails (warnings and notes are shown).
+command -v lintian >/dev/null || { echo "package-check: lintian is missing (scripts/deps.sh installs it)" >&2; exit 1; }
+lint=$(lintian --tag-display-limit 0 "$deb" 2>&1 | grep -v "^running with root privileges" || true)
+[ -z "$lint" ] || echo "$lint"
+if grep -q "^E: " <<<"$lint"; then
+    echo "package-check: lintian reports errors" >&2
+    exit 1
+fi
+echo "lintian: no errors"
 
 if dpkg-query -W -f='${Status}' kestrivane 2>/dev/null | grep -q "install ok installed"; then
     echo "package-check: kestrivane is installed already; not touching it" >&2

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace kv {
 
@@ -15,12 +17,63 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 // opened or read.
 std::optional<std::string> ReadFileHead(const std::string& path, uint64_t maxBytes);
 
+// The whole file, read only if it stayed the same file with the same size and
+// change times from before the read to after it. A file another program
+// rewrites meanwhile (in place, or by renaming a new one over it) is reported
+// as changing instead of being returned half old, half new.
+// Which file a path named and in which state: device, inode, size and the
+// modification and change times in nanoseconds.
+struct FileStamp {
+    uint64_t device = 0, inode = 0;
+    int64_t size = -1, modified = 0, changed = 0;
+    bool operator==(const FileStamp&) const = default;
+};
+struct SteadyReading {
+    std::optional<std::string> bytes;
+    bool changing = false;  // it changed during the read (bytes is empty then)
+    FileStamp stamp;        // the file as it was read; readings of the same state compare equal
+};
+SteadyReading ReadWholeFileSteady(const std::string& path, uint64_t maxBytes = UINT64_MAX);
+
 bool FileExists(const std::string& path);         // a regular file
 int64_t FileLength(const std::string& path);      // -1 when missing
 bool IsDirectory(const std::string& path);
 
+// Nothing, or why a write failed: a sentence naming the file and the cause
+// (the system's words, as strerror gives them).
+using WriteOutcome = std::expected<void, std::string>;
+
+// New content for path, written and flushed to a temporary file beside it but
+// not yet in its place: Commit renames it over path. Dropped uncommitted, the
+// temporary file is removed. Lets a caller get every write of a change onto
+// the disk before any of them takes effect.
+class PreparedFile {
+public:
+    // path may be a symbolic link (a chain of them): the file at its end is
+    // replaced, so the link keeps pointing at the new bytes. Refused when that
+    // end exists and is no regular file (a device, a FIFO, a directory) or the
+    // chain does not end.
+    static std::expected<PreparedFile, std::string> Write(const std::string& path, const std::string& data);
+    PreparedFile(PreparedFile&& other) noexcept;
+    PreparedFile& operator=(PreparedFile&& other) noexcept;
+    PreparedFile(const PreparedFile&) = delete;
+    PreparedFile& operator=(const PreparedFile&) = delete;
+    ~PreparedFile();
+
+    WriteOutcome Commit();
+    const std::string& Target() const { return target_; }
+
+private:
+    PreparedFile(std::string target, std::string temp) : target_(std::move(target)), temp_(std::move(temp)) {}
+    std::string target_;
+    std::string temp_;  // empty once committed or moved from
+};
+
 // Replaces path with data: written to a temporary file beside it, flushed and
-// renamed over the old one, so that a failure leaves the old file as it was.
+// renamed over the old one, so that a failure leaves the old file as it was and
+// no temporary file behind. PreparedFile's rules for links.
+WriteOutcome ReplaceFile(const std::string& path, const std::string& data);
+// The same, for callers that only need to know whether it worked.
 bool WriteFileAtomic(const std::string& path, const std::string& data);
 
 bool RemoveFile(const std::string& path);

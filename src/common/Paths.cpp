@@ -110,31 +110,24 @@ HomeDirs ResolveHomeDirs(const HomeInputs& in) {
     return {(config / "kestrivane").string(), dataDir};
 }
 
-bool IsInstalledExecutable(const std::string& executableDir, const std::vector<std::string>& installBinDirs) {
+bool IsInstalledLayout(const std::string& executableDir) {
     if (executableDir.empty()) return false;
-    const std::string exe = Normalised(executableDir);
-    for (const std::string& bin : installBinDirs) {
-        if (!bin.empty() && Normalised(bin) == exe) return true;
-    }
-    return false;
+    const fs::path bin = fs::path(Normalised(executableDir));
+    if (bin.filename() != fs::path(KV_INSTALL_BINDIR).filename()) return false;
+    const fs::path share = bin.parent_path() / KV_INSTALL_DATADIR;
+    std::error_code ec;
+    return fs::is_directory(share / "kestrivane", ec) ||
+           fs::is_regular_file(share / "applications" / (std::string(KV_APP_ID) + ".desktop"), ec);
 }
-
-std::vector<std::string> InstallBinDirs() { return {KV_INSTALL_FULL_BINDIR, KV_PACKAGE_FULL_BINDIR}; }
 
 HomeDirs CurrentHomeDirs() {
     HomeInputs in;
     in.kestrivaneHome = Env("KESTRIVANE_HOME");
     in.executableDir = ExecutableDirectory();
-    // Both sides resolved, so that /bin -> /usr/bin and similar links compare equal.
     std::error_code ec;
-    const std::string exeReal = fs::weakly_canonical(in.executableDir, ec).string();
-    std::vector<std::string> bins;
-    for (const std::string& bin : InstallBinDirs()) {
-        std::error_code binEc;
-        const fs::path real = fs::weakly_canonical(bin, binEc);
-        bins.push_back(binEc ? bin : real.string());
-    }
-    in.installed = IsInstalledExecutable(ec ? in.executableDir : exeReal, bins);
+    // ExecutableDirectory is /proc/self/exe's, links resolved: a program
+    // reached through a link (/usr/local/bin/x -> /opt/kv/bin/x) is judged where it is.
+    in.installed = IsInstalledLayout(in.executableDir);
     in.executableDirWritable = ::access(in.executableDir.c_str(), W_OK) == 0;
     in.xdgConfigHome = Env("XDG_CONFIG_HOME");
     in.xdgDataHome = Env("XDG_DATA_HOME");

@@ -47,7 +47,7 @@ struct HomeDirs {
 struct HomeInputs {
     std::string kestrivaneHome;  // $KESTRIVANE_HOME or --home
     std::string executableDir;
-    bool installed = false;               // the executable sits in the install prefix's bin directory
+    bool installed = false;               // the executable sits in an installed layout (IsInstalledLayout)
     bool executableDirWritable = false;   // only consulted for a portable build
     std::string xdgConfigHome;
     std::string xdgDataHome;
@@ -64,13 +64,11 @@ struct HomeInputs {
 // Both are empty when an installed program has no home to go to. Touches no file.
 HomeDirs ResolveHomeDirs(const HomeInputs& in);
 
-// Whether executableDir is one of the bin directories an install puts the
-// programs into (compared as normalised paths, trailing separators ignored).
-bool IsInstalledExecutable(const std::string& executableDir, const std::vector<std::string>& installBinDirs);
-
-// The bin directories this build installs into: CMAKE_INSTALL_FULL_BINDIR and
-// the Debian package's (/usr/bin).
-std::vector<std::string> InstallBinDirs();
+// Whether executableDir is PREFIX/bin of an installed tree, wherever PREFIX is:
+// the install's data stand beside it (PREFIX/share/kestrivane, or the desktop
+// entry under PREFIX/share/applications). A build tree has neither, so a
+// program run from it stays portable. Looks at the file system only.
+bool IsInstalledLayout(const std::string& executableDir);
 
 // ResolveHomeDirs with the inputs of this process: the environment, this
 // executable's directory and the earlier directory's Kestrivane.ini. Creates nothing.

@@ -28,6 +28,10 @@ void FakeCatalogue::Remove(std::string_view slot) {
     std::erase_if(entries_, [&](const Entry& e) { return e.slot == slot; });
 }
 
+bool FakeCatalogue::Has(std::string_view slot) const {
+    return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& e) { return e.slot == slot; });
+}
+
 std::optional<FakeMatch> FakeCatalogue::find(const Ed2kHash& hash) const {
     for (const Entry& e : entries_) {
         if (e.holds) {

@@ -49,6 +49,7 @@ public:
     // holds is named with description, as kind says.
     void PutSignal(std::string name, std::string description, Lookup holds, MatchKind kind = MatchKind::Fake);
     void Remove(std::string_view slot);
+    bool Has(std::string_view slot) const;
     void Clear() { entries_.clear(); }
 
     std::optional<FakeMatch> find(const Ed2kHash& hash) const;

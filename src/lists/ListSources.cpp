@@ -1,7 +1,10 @@
 #include "lists/ListSources.h"
 
+#include <chrono>
 #include <memory>
+#include <optional>
 #include <set>
+#include <thread>
 
 #include "common/FileUtil.h"
 #include "lists/OwnList.h"
@@ -26,6 +29,62 @@ constexpr uint64_t kListReadLimit = uint64_t{256} * 1024 * 1024;
 constexpr uint64_t kSignalReadLimit = uint64_t{64} * 1024 * 1024;
 
 std::string SlotOf(const ListSource& s) { return "source" + std::to_string(s.number); }
+
+// A client rewrites these files while it runs. A reading counts only when the
+// file stayed the same while it was read and parses; otherwise it is tried
+// again after a pause, a few times (a rewrite takes milliseconds).
+constexpr int kSignalReadAttempts = 5;
+constexpr auto kSignalReadPause = std::chrono::milliseconds(20);
+constexpr const char* kSignalSlots[] = {"SearchSpam.met", "cancelled.met", "canceled.met"};
+
+struct SignalReading {
+    FakeCatalogue::Lookup holds;
+    std::string error;
+    bool changing = false;
+    FileStamp stamp;
+};
+
+SignalReading ReadSignalOnce(const std::string& path, const std::string& name) {
+    SignalReading r;
+    const SteadyReading read = ReadWholeFileSteady(path, kSignalReadLimit);
+    r.stamp = read.stamp;
+    if (read.changing) {
+        r.changing = true;
+        return r;
+    }
+    if (!read.bytes) {
+        r.error = "cannot be read";
+    } else if (name == "SearchSpam.met") {
+        if (auto spam = ReadSearchSpam(*read.bytes, &r.error)) {
+            auto kept = std::make_shared<SpamList>(std::move(*spam));
+            r.holds = [kept](const Ed2kHash& h) { return kept->IsSpam(h); };
+        }
+    } else if (auto cancelled = ReadCancelled(*read.bytes, &r.error)) {
+        auto kept = std::make_shared<CancelledList>(std::move(*cancelled));
+        r.holds = [kept](const Ed2kHash& h) { return kept->Contains(h); };
+    }
+    if (!r.holds && r.error.empty()) r.error = "not readable";
+    return r;
+}
+
+// A broken reading may be a file caught between two writes of a client that
+// rewrites it in place (truncated, then written piece by piece), which looks
+// steady for the moment of one read: tried again too. Only a file found in the
+// same state every time is broken; one seen in several states is being rewritten.
+SignalReading ReadSignal(const std::string& path, const std::string& name) {
+    SignalReading r;
+    std::optional<FileStamp> first;
+    bool sawChange = false;
+    for (int attempt = 0; attempt < kSignalReadAttempts; ++attempt) {
+        if (attempt > 0) std::this_thread::sleep_for(kSignalReadPause);
+        r = ReadSignalOnce(path, name);
+        if (r.holds || (!r.changing && !FileExists(path))) return r;
+        if (!first) first = r.stamp;
+        sawChange = sawChange || r.changing || r.stamp != *first;
+    }
+    r.changing = sawChange;
+    return r;
+}
 
 }  // namespace
 
@@ -88,33 +147,27 @@ ExtraListsLoad LoadExtraLists(FakeCatalogue& fakes, const ProgramHome& home) {
         ++load.sourceLists;
     }
 
-    for (const char* slot : {"SearchSpam.met", "cancelled.met", "canceled.met"}) fakes.Remove(slot);
     std::set<std::string> taken;
     for (const ClientSignalFile& f : FindClientSignalFiles(home.settings)) {
         const std::string name = FileNameOf(f.path);
         if (!taken.insert(name).second) continue;  // the first directory's file of that name wins
-        const auto bytes = ReadWholeFile(f.path, kSignalReadLimit);
-        std::string error;
-        FakeCatalogue::Lookup holds;
-        if (!bytes) {
-            error = "cannot be read";
-        } else if (name == "SearchSpam.met") {
-            if (auto spam = ReadSearchSpam(*bytes, &error)) {
-                auto kept = std::make_shared<SpamList>(std::move(*spam));
-                holds = [kept](const Ed2kHash& h) { return kept->IsSpam(h); };
-            }
-        } else if (auto cancelled = ReadCancelled(*bytes, &error)) {
-            auto kept = std::make_shared<CancelledList>(std::move(*cancelled));
-            holds = [kept](const Ed2kHash& h) { return kept->Contains(h); };
+        SignalReading r = ReadSignal(f.path, name);
+        if (r.holds) {
+            // A download cancelled before may have been added again on purpose: a suspect, not a fake.
+            const bool cancelled = name != "SearchSpam.met";
+            fakes.PutSignal(name, f.description, std::move(r.holds), cancelled ? MatchKind::Suspect : MatchKind::Fake);
+            load.signalFiles.push_back(f.path);
+        } else if (r.changing && fakes.Has(name)) {
+            // Never half a file: what the last load read stands until the client is done.
+            load.problems.push_back(f.path + ": it was being rewritten while read; the previous reading is kept");
+        } else {
+            fakes.Remove(name);
+            load.problems.push_back(f.path + ": " + (r.changing ? "it was being rewritten while read; not used this time"
+                                                                 : r.error));
         }
-        if (!holds) {
-            load.problems.push_back(f.path + ": " + (error.empty() ? std::string("not readable") : error));
-            continue;
-        }
-        // A download cancelled before may have been added again on purpose: a suspect, not a fake.
-        const bool cancelled = name != "SearchSpam.met";
-        fakes.PutSignal(name, f.description, std::move(holds), cancelled ? MatchKind::Suspect : MatchKind::Fake);
-        load.signalFiles.push_back(f.path);
+    }
+    for (const char* slot : kSignalSlots) {
+        if (!taken.count(slot)) fakes.Remove(slot);
     }
     return load;
 }

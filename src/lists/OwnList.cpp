@@ -72,10 +72,11 @@ ListEdit Rewrite(const std::string& path, const Ed2kHash& hash, const std::strin
         edit.ok = true;  // nothing to change: the file stays as it is
         return edit;
     }
-    edit.ok = WriteFileAtomic(path, kept);
+    const WriteOutcome written = ReplaceFile(path, kept);
+    edit.ok = written.has_value();
     if (!edit.ok) {
         edit.error = ListEditError::NotWritten;
-        edit.failure = "Could not write file " + path + ".";
+        edit.failure = written.error();  // names the file and the system's cause
     }
     return edit;
 }

@@ -3,6 +3,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <unistd.h>
+#include <utility>
+#include <vector>
 
 #include "common/DirectoryLock.h"
 #include "common/FileUtil.h"
@@ -14,6 +17,15 @@
 namespace kv {
 
 namespace {
+
+// The answer to an update with no address to go to: nothing is sent.
+DownloadResult NoAddress() {
+    DownloadResult r;
+    r.status = DownloadStatus::NotOpened;
+    r.noAddress = true;
+    r.networkError = "No update address is set.";
+    return r;
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
@@ -32,6 +44,8 @@ std::string VersionLine(const std::string& text) {
 }  // namespace
 
 std::string FakeListAddress(const ProgramHome& home, const OnlineSetup& net) {
+    // Without a default there is nothing to ensure: the key is not written empty.
+    if (net.addresses.defaultFakeList.empty()) return home.settings.Read(Key::FakesDatDownloadURL, "");
     return home.settings.Ensure(Key::FakesDatDownloadURL, net.addresses.defaultFakeList);
 }
 
@@ -52,6 +66,10 @@ ListVersionCheck CheckFakeListVersion(const ProgramHome& home, const OnlineSetup
 ListVersionCheck CheckSourceVersion(const ProgramHome& home, const OnlineSetup& net, const ListSource& source, TransferProgress* progress) {
     ListVersionCheck check;
     const std::string url = source.number == 1 ? FakeListAddress(home, net) : SourceAddress(home, net, source);
+    if (url.empty()) {
+        check.fetch = NoAddress();
+        return check;
+    }
     check.fetch = DownloadToMemory(url + "/Fakes.txt", net.downloadLimits, progress);
     if (!check.fetch.ok()) return check;
 
@@ -85,41 +103,90 @@ std::string RefusalOf(const std::string& plainList) {
     return "The downloaded fake list " + ShapeText(j.shape) + "; the list here was kept.";
 }
 
-DownloadResult DownloadSourceList(const ProgramHome& home, const OnlineSetup& net, const ListSource& source, const std::string& serverVersion,
-                                  TransferProgress* progress) {
-    const std::string target = SourceListPath(home, source);
-    DownloadRequest request;
-    // A stored Last-Modified only speaks for a list that is still here.
-    if (FileLength(target) > 0) request.ifModifiedSince = home.settings.Read(source.lastModified, "");
-    DownloadResult result =
-        DownloadToMemory(SourceAddress(home, net, source) + "/" + kFakeListFileName, net.downloadLimits, progress,
-                         request);
-    if (result.status != DownloadStatus::Written) return result;
+namespace {
 
+DownloadResult NotWritten(DownloadResult result, std::string cause) {
+    result.status = DownloadStatus::NotWritten;
+    result.refusal = std::move(cause);
+    return result;
+}
+
+// The body of a 2xx answer as a plain list fit to replace the one here;
+// otherwise result turned into the refusal.
+std::optional<std::string> AcceptedList(DownloadResult& result, const OnlineSetup& net) {
     UnpackedList unpacked = UnpackList(std::move(result.body), static_cast<uint64_t>(net.downloadLimits.maxBytes));
     result.body.clear();
-    if (!unpacked.list) {
-        result.status = DownloadStatus::Refused;
-        result.refusal = unpacked.failure;
-        return result;
-    }
-    result.refusal = RefusalOf(*unpacked.list);
+    result.refusal = unpacked.list ? RefusalOf(*unpacked.list) : unpacked.failure;
     if (!result.refusal.empty()) {
         result.status = DownloadStatus::Refused;
-        return result;
+        return std::nullopt;
     }
-    // The list and the version it is recorded with change together.
+    return std::move(unpacked.list);
+}
+
+// Puts the list and its settings in place together. Both are on the disk
+// already, so only two renames remain: the list first, as a new list under
+// the old version is only fetched again. Should the settings' rename fail all
+// the same, the old list goes back from a hard link kept meanwhile (or the new
+// one goes, when there was none).
+WriteOutcome CommitTogether(PreparedFile& list, PreparedFile& settings) {
+    const std::string keep = list.Target() + ".tmp-" + std::to_string(::getpid()) + ".old";
+    const bool hadList = FileExists(list.Target());
+    const bool kept = hadList && ::link(list.Target().c_str(), keep.c_str()) == 0;
+    WriteOutcome done = list.Commit();
+    if (done) {
+        done = settings.Commit();
+        if (!done && kept) ::rename(keep.c_str(), list.Target().c_str());
+        if (!done && !hadList) ::unlink(list.Target().c_str());
+    }
+    if (kept) ::unlink(keep.c_str());
+    return done;
+}
+
+// Stores list with the version and Last-Modified it came with: both reach the
+// disk or neither does, and a failure says why.
+DownloadResult StoreList(const ProgramHome& home, const ListSource& source, const std::string& list,
+                         const std::string& serverVersion, DownloadResult result) {
     const DirectoryLock lock(home.programDir);
-    if (!lock || !WriteFileAtomic(target, *unpacked.list)) {
-        result.status = DownloadStatus::NotWritten;
-        return result;
-    }
-    if (!serverVersion.empty()) home.settings.Write(source.version, serverVersion);
+    if (!lock) return NotWritten(std::move(result), "Could not write " + SourceListPath(home, source) +
+                                                        ": another program is writing in its directory.");
+    std::expected<PreparedFile, std::string> listFile = PreparedFile::Write(SourceListPath(home, source), list);
+    if (!listFile) return NotWritten(std::move(result), listFile.error());
+
+    std::vector<std::pair<Key, std::string>> values;
+    if (!serverVersion.empty()) values.emplace_back(source.version, serverVersion);
     // Only a server that stated one gets it back; an old value would make it
     // answer 304 for a list it has since changed.
-    const std::string stored = home.settings.Read(source.lastModified, "");
-    if (result.lastModified != stored) home.settings.Write(source.lastModified, result.lastModified);
+    if (result.lastModified != home.settings.Read(source.lastModified, ""))
+        values.emplace_back(source.lastModified, result.lastModified);
+    if (values.empty()) {
+        if (WriteOutcome done = listFile->Commit(); !done) return NotWritten(std::move(result), done.error());
+        return result;
+    }
+    const DirectoryLock settingsLock(DirectoryOf(home.settings.Path()));
+    if (!settingsLock) return NotWritten(std::move(result), "Could not write " + home.settings.Path() +
+                                                                ": another program is writing in its directory.");
+    std::expected<PreparedFile, std::string> settingsFile = home.settings.Prepare(values);
+    if (!settingsFile) return NotWritten(std::move(result), settingsFile.error());
+    if (WriteOutcome done = CommitTogether(*listFile, *settingsFile); !done)
+        return NotWritten(std::move(result), done.error());
     return result;
+}
+
+}  // namespace
+
+DownloadResult DownloadSourceList(const ProgramHome& home, const OnlineSetup& net, const ListSource& source, const std::string& serverVersion,
+                                  TransferProgress* progress) {
+    const std::string address = SourceAddress(home, net, source);
+    if (address.empty()) return NoAddress();
+    DownloadRequest request;
+    // A stored Last-Modified only speaks for a list that is still here.
+    if (FileLength(SourceListPath(home, source)) > 0) request.ifModifiedSince = home.settings.Read(source.lastModified, "");
+    DownloadResult result = DownloadToMemory(address + "/" + kFakeListFileName, net.downloadLimits, progress, request);
+    if (result.status != DownloadStatus::Written) return result;
+    const std::optional<std::string> list = AcceptedList(result, net);
+    if (!list) return result;
+    return StoreList(home, source, *list, serverVersion, std::move(result));
 }
 
 }  // namespace kv

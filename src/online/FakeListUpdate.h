@@ -26,7 +26,8 @@ std::string FakeListAddress(const ProgramHome& home, const OnlineSetup& net);
 // A source's address: source 1 as FakeListAddress, the others as stored.
 std::string SourceAddress(const ProgramHome& home, const OnlineSetup& net, const ListSource& source);
 
-// Fetches and compares the list's version number (nothing is written).
+// Fetches and compares the list's version number (nothing is written). With
+// no address set, nothing is sent: fetch is NotOpened with noAddress.
 ListVersionCheck CheckFakeListVersion(const ProgramHome& home, const OnlineSetup& net, TransferProgress* progress);
 ListVersionCheck CheckSourceVersion(const ProgramHome& home, const OnlineSetup& net, const ListSource& source, TransferProgress* progress);
 
@@ -35,8 +36,11 @@ DownloadResult DownloadFakeList(const ProgramHome& home, const OnlineSetup& net,
 
 // Fetches a source's list (plain, .gz or .zip body) and stores it only when it
 // is a fake list (see JudgeList); then its version and Last-Modified are
-// recorded. A refused body leaves the list and the settings as they were
-// (status Refused, with the cause); a 304 to If-Modified-Since writes nothing.
+// recorded: the list and those settings change together or not at all, and a
+// failure of either write is NotWritten with the cause in refusal. A refused
+// body leaves the list and the settings as they were (status Refused, with the
+// cause); a 304 to If-Modified-Since writes nothing; no address set: NotOpened
+// with noAddress, nothing sent.
 DownloadResult DownloadSourceList(const ProgramHome& home, const OnlineSetup& net, const ListSource& source, const std::string& serverVersion,
                                   TransferProgress* progress);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <ctime>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -53,7 +54,8 @@ public:
 
         headers_ = curl_slist_append(headers_, "Cache-Control: no-cache");
         headers_ = curl_slist_append(headers_, "Pragma: no-cache");
-        if (!request.ifModifiedSince.empty() && request.ifModifiedSince.find_first_of("\r\n") == std::string::npos)
+        if (UsableLastModified(request.ifModifiedSince, static_cast<int64_t>(std::time(nullptr))) &&
+            request.ifModifiedSince.find_first_of("\r\n") == std::string::npos)
             headers_ = curl_slist_append(headers_, ("If-Modified-Since: " + request.ifModifiedSince).c_str());
 
         curl_easy_setopt(easy_, CURLOPT_URL, address.c_str());
@@ -67,7 +69,11 @@ public:
         curl_easy_setopt(easy_, CURLOPT_MAXREDIRS, 5L);
         curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
         curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT, limits.connectTimeoutSeconds);
-        curl_easy_setopt(easy_, CURLOPT_LOW_SPEED_LIMIT, 1L);
+        // A server that trickles a byte now and then must not hold the
+        // program (or a cron job) for ever: a deadline for the whole transfer
+        // and a minimum rate over every window of lowSpeedTimeSeconds.
+        curl_easy_setopt(easy_, CURLOPT_TIMEOUT, limits.totalSeconds);
+        curl_easy_setopt(easy_, CURLOPT_LOW_SPEED_LIMIT, std::max(1L, limits.minBytesPerSecond));
         curl_easy_setopt(easy_, CURLOPT_LOW_SPEED_TIME, limits.lowSpeedTimeSeconds);
         curl_easy_setopt(easy_, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(maxBytes_));
         curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, &Transfer::OnWrite);
@@ -93,10 +99,12 @@ public:
     std::string TakeData() { return std::move(data_); }
 
     CURLcode Result() const { return result_; }
+    bool WasCancelled() const { return cancelled_; }
     const std::string& LastModified() const { return lastModified_; }
 
     // What went wrong, in the network library's words.
     std::string ErrorText() const {
+        if (cancelled_) return "Cancelled.";
         return errorText_[0] != '\0' ? std::string(errorText_) : std::string(curl_easy_strerror(result_));
     }
 
@@ -123,6 +131,11 @@ private:
     size_t Available() const { return data_.size() - handedOut_; }
 
     void Pump() {
+        if (progress_ && progress_->Cancelled()) {
+            cancelled_ = true;
+            Finish(CURLE_ABORTED_BY_CALLBACK);
+            return;
+        }
         int running = 0;
         if (curl_multi_perform(multi_, &running) != CURLM_OK) {
             Finish(CURLE_RECV_ERROR);
@@ -177,12 +190,19 @@ private:
     std::string data_;
     size_t handedOut_ = 0;
     bool done_ = false;
+    bool cancelled_ = false;
     CURLcode result_ = CURLE_OK;
     char errorText_[CURL_ERROR_SIZE] = {};
     RepaintThrottle paint_{std::chrono::milliseconds(100)};
 };
 
 }  // namespace
+
+bool UsableLastModified(const std::string& value, int64_t now) {
+    if (value.empty()) return false;
+    const time_t when = curl_getdate(value.c_str(), nullptr);
+    return when != -1 && static_cast<int64_t>(when) <= now;
+}
 
 DownloadResult DownloadToMemory(const std::string& address, const DownloadLimits& limits, TransferProgress* progress,
                                 const DownloadRequest& request) {
@@ -209,9 +229,12 @@ DownloadResult DownloadToMemory(const std::string& address, const DownloadLimits
         // Nothing came back at all: the address could not be opened. Anything
         // later (reset, short body, stall, over the size limit) is a broken
         // transfer whose bytes must not be taken for the resource.
-        const bool started = code != 0 || (transfer.Result() == CURLE_OPERATION_TIMEDOUT && transfer.Connected());
+        const bool timedOut = transfer.Result() == CURLE_OPERATION_TIMEDOUT;
+        const bool started = code != 0 || (timedOut && transfer.Connected()) || transfer.WasCancelled();
         result.status = started ? DownloadStatus::Interrupted : DownloadStatus::NotOpened;
         result.networkError = transfer.ErrorText();
+        result.cancelled = transfer.WasCancelled();
+        result.timedOut = timedOut;
         return result;
     }
 
@@ -232,7 +255,9 @@ DownloadResult DownloadToMemory(const std::string& address, const DownloadLimits
         result.lastModified = request.ifModifiedSince;
         return result;
     }
-    result.lastModified = transfer.LastModified();
+    // A stamp from the future is dropped here, so that it is neither stored nor sent.
+    if (UsableLastModified(transfer.LastModified(), static_cast<int64_t>(std::time(nullptr))))
+        result.lastModified = transfer.LastModified();
     result.body = std::move(data);
     result.status = DownloadStatus::Written;
     return result;
@@ -243,8 +268,14 @@ DownloadResult DownloadToFile(const std::string& address, const std::string& tar
     DownloadResult result = DownloadToMemory(address, limits, progress);
     if (result.status != DownloadStatus::Written) return result;
     const DirectoryLock lock(std::filesystem::path(targetPath).parent_path().string());
-    if (!lock || !WriteFileAtomic(targetPath, result.body)) result.status = DownloadStatus::NotWritten;
+    WriteOutcome written = lock ? ReplaceFile(targetPath, result.body)
+                                : std::unexpected("Could not write " + targetPath +
+                                                  ": another program is writing in its directory.");
     result.body.clear();
+    if (!written) {
+        result.status = DownloadStatus::NotWritten;
+        result.refusal = written.error();
+    }
     return result;
 }
 

@@ -13,7 +13,7 @@ enum class DownloadStatus {
     Written,        // the target holds the whole body
     NoConnection,   // the transfer could not even be set up
     NotOpened,      // no answer at all
-    Interrupted,    // reset, short body, stall or over the size limit
+    Interrupted,    // reset, short body, stall, too slow, past the deadline, cancelled or over the size limit
     ProxyRefused,   // the proxy asks for authentication
     NotAvailable,   // an error page or status
     NotWritten,     // the body could not be stored
@@ -28,7 +28,10 @@ struct DownloadResult {
     long httpStatus = 0;       // 0 when no answer came
     std::string body;          // DownloadToMemory: the whole body of a 2xx answer
     std::string lastModified;  // the server's Last-Modified header, "" when none
-    std::string refusal;       // for Refused: why, in a sentence
+    std::string refusal;       // for Refused: why, in a sentence; for NotWritten: the cause
+    bool cancelled = false;    // Interrupted because the progress asked to stop
+    bool timedOut = false;     // a time limit ended it: the deadline, the minimum rate or the connect time-out
+    bool noAddress = false;    // NotOpened because no address is set: nothing was sent
     bool ok() const { return status == DownloadStatus::Written; }
 };
 
@@ -42,14 +45,24 @@ public:
     virtual void Read(size_t bytes) = 0;
     // Waiting for the network; a window uses it to stay painted.
     virtual void Waiting() = 0;
+    // Asked several times a second while the transfer runs: true ends it at
+    // once as Interrupted (cancelled), and nothing received is used.
+    virtual bool Cancelled() { return false; }
 };
+
+// Whether a Last-Modified value may be stored and sent back: an HTTP date
+// not later than now. A date in the future would be sent back until then and
+// keep a server from ever answering with a newer list.
+bool UsableLastModified(const std::string& value, int64_t now);
 
 struct DownloadRequest {
     std::string ifModifiedSince;  // sent as If-Modified-Since when set; a 304 gives NotModified
 };
 
 // Fetches address into result.body ("Written" then means: held in memory). The
-// status alone decides: 407 is the proxy, 400 and above not available.
+// status alone decides: 407 is the proxy, 400 and above not available. The
+// transfer ends as Interrupted (timedOut) after limits.totalSeconds, or when
+// it averages less than minBytesPerSecond over lowSpeedTimeSeconds.
 DownloadResult DownloadToMemory(const std::string& address, const DownloadLimits& limits, TransferProgress* progress,
                                 const DownloadRequest& request = {});
 

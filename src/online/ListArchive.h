@@ -17,8 +17,9 @@ struct UnpackedList {
     std::string failure;              // why not, in a sentence
 };
 
-// The plain list of body: itself, or the gzip stream's content, or the zip
-// archive's first file (stored or deflated). Never more than maxBytes of
+// The plain list of body: itself, or the content of every member of a gzip
+// file, or the one file of a zip archive (stored or deflated; an archive of
+// several files is refused, naming them). Never more than maxBytes of
 // output is held: an archive that inflates past it, or a plain body larger
 // than it, is refused, not cut.
 UnpackedList UnpackList(std::string body, uint64_t maxBytes);

@@ -10,13 +10,19 @@ struct Addresses {
     std::string community = "http://fakes.kestrivane.example";
     std::string feedback = "feedback@kestrivane.example";
     std::string downloadSite = "http://www.kestrivane.example";
-    std::string defaultFakeList = "http://update.kestrivane.example/fakecheck/update";
+    // No public fake list exists to point at: without an address of the
+    // user's own choosing the update has nowhere to go and says so.
+    std::string defaultFakeList;
 };
 
-// Limits of one HTTP download; tests shorten them.
+// Limits of one HTTP download; tests shorten them. A fake list is a few
+// MiB; a program setup file tens: at the minimum rate the deadline still
+// carries 600 KiB, at a modest 100 KiB/s some 58 MiB.
 struct DownloadLimits {
     long connectTimeoutSeconds = 30;
-    long lowSpeedTimeSeconds = 60;  // abandoned below 1 byte/s for this long
+    long totalSeconds = 600;           // the whole transfer, connecting included
+    long minBytesPerSecond = 1024;     // the average over any lowSpeedTimeSeconds window,
+    long lowSpeedTimeSeconds = 30;     // below which the transfer is abandoned
     int64_t maxBytes = int64_t{256} * 1024 * 1024;
 };
 

@@ -196,26 +196,44 @@ std::string ReadIniString(const std::string& section, const std::string& key,
     return CutToSize(ValueOf(content, content.find('=')), size);
 }
 
-bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
-                    const std::string& file) {
-    if (file.empty() || section.empty() || key.empty()) return false;
-    // A value never spans lines: whatever follows a line break would become
-    // lines of its own in the file.
-    const std::string stored = value.substr(0, value.find_first_of("\r\n"));
+namespace {
 
-    // Another process may be changing another key of the same file: the read
-    // below and the rename must not interleave with its own.
-    const DirectoryLock lock(std::filesystem::path(file).parent_path().string());
-    if (!lock) return false;
+// Stores key=stored in section of lines: replaced in place, or appended at the
+// end of its section, or in a new section at the end.
+void StoreValue(std::vector<Line>& lines, const std::string& section, const std::string& key, const std::string& stored,
+                const std::string& eol) {
+    const Location loc = Locate(lines, section, key);
+    if (loc.keyLine != std::string::npos) {
+        std::string& content = lines[loc.keyLine].content;
+        content = content.substr(0, content.find('=') + 1) + stored;
+        return;
+    }
+    std::vector<Line> added;
+    if (loc.sectionLine == std::string::npos) added.push_back({"[" + section + "]", eol});
+    added.push_back({key + "=" + stored, eol});
+    const size_t after = loc.sectionLine == std::string::npos ? lines.size() : loc.lastContentLine + 1;
+    // The line before the insertion point must end before new lines follow it.
+    // A lone CR ending that line stays its content: an LF right after it
+    // would turn it into a CR LF ending.
+    if (after > 0 && lines[after - 1].ending.empty()) {
+        const std::string& last = lines[after - 1].content;
+        lines[after - 1].ending = !last.empty() && last.back() == '\r' ? "\r\n" : eol;
+    }
+    lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after), added.begin(), added.end());
+}
 
+// The text file will hold with values stored in section.
+std::expected<std::string, std::string> IniTextWith(const std::string& section, const IniValues& values,
+                                                    const std::string& file) {
+    if (file.empty() || section.empty()) return std::unexpected("No settings file to write.");
     std::string prefix;
     std::vector<Line> lines;
     if (const std::optional<std::string> raw = ReadWholeFile(file, kMaxIniBytes)) {
         lines = SplitLines(DecodeIniText(*raw, &prefix));
     } else if (FileExists(file)) {
-        return false;  // present but unreadable (or too large): never replace it blindly
+        // Present but unreadable (or too large): never replace it blindly.
+        return std::unexpected("Could not write " + file + ": it cannot be read, so its other settings would be lost.");
     }
-
     // New lines take the file's own line ending; a new file gets CR LF.
     std::string eol = "\r\n";
     for (const Line& line : lines) {
@@ -224,32 +242,51 @@ bool WriteIniString(const std::string& section, const std::string& key, const st
             break;
         }
     }
-
-    const Location loc = Locate(lines, section, key);
-    if (loc.keyLine != std::string::npos) {
-        std::string& content = lines[loc.keyLine].content;
-        content = content.substr(0, content.find('=') + 1) + stored;
-    } else {
-        std::vector<Line> added;
-        if (loc.sectionLine == std::string::npos) added.push_back({"[" + section + "]", eol});
-        added.push_back({key + "=" + stored, eol});
-        const size_t after = loc.sectionLine == std::string::npos ? lines.size() : loc.lastContentLine + 1;
-        // The line before the insertion point must end before new lines follow it.
-        // A lone CR ending that line stays its content: an LF right after it
-        // would turn it into a CR LF ending.
-        if (after > 0 && lines[after - 1].ending.empty()) {
-            const std::string& last = lines[after - 1].content;
-            lines[after - 1].ending = !last.empty() && last.back() == '\r' ? "\r\n" : eol;
-        }
-        lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(after), added.begin(), added.end());
+    for (const auto& [key, value] : values) {
+        if (key.empty()) return std::unexpected("No key to write in " + file + ".");
+        // A value never spans lines: whatever follows a line break would become
+        // lines of its own in the file.
+        StoreValue(lines, section, key, value.substr(0, value.find_first_of("\r\n")), eol);
     }
-
     std::string out = prefix;
     for (const Line& line : lines) {
         out += line.content;
         out += line.ending;
     }
-    return WriteFileAtomic(file, out);
+    return out;
+}
+
+std::string Busy(const std::string& file, const DirectoryLock& lock) {
+    std::string who;
+    if (lock.Busy()) who = " (" + (lock.Busy()->program.empty() ? "pid" : lock.Busy()->program + ", pid") + " " +
+                           std::to_string(lock.Busy()->pid) + ")";
+    return "Could not write " + file + ": another program is writing in its directory" + who + ".";
+}
+
+}  // namespace
+
+std::expected<PreparedFile, std::string> PrepareIniStrings(const std::string& section, const IniValues& values,
+                                                           const std::string& file) {
+    const std::expected<std::string, std::string> text = IniTextWith(section, values, file);
+    if (!text) return std::unexpected(text.error());
+    return PreparedFile::Write(file, *text);
+}
+
+WriteOutcome WriteIniStrings(const std::string& section, const IniValues& values, const std::string& file) {
+    if (file.empty()) return std::unexpected("No settings file to write.");
+    // Another process may be changing another key of the same file: the read
+    // and the rename must not interleave with its own.
+    const DirectoryLock lock(std::filesystem::path(file).parent_path().string());
+    if (!lock) return std::unexpected(Busy(file, lock));
+    std::expected<PreparedFile, std::string> prepared = PrepareIniStrings(section, values, file);
+    if (!prepared) return std::unexpected(prepared.error());
+    return prepared->Commit();
+}
+
+bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
+                    const std::string& file) {
+    if (key.empty()) return false;
+    return WriteIniStrings(section, {{key, value}}, file).has_value();
 }
 
 std::string EnsureIniString(const std::string& section, const std::string& key,

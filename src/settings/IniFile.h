@@ -1,7 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "common/FileUtil.h"
 
 namespace kv {
 
@@ -23,6 +28,18 @@ std::string ReadIniString(const std::string& section, const std::string& key,
 // was stored; callers that only report on the status line may ignore it.
 bool WriteIniString(const std::string& section, const std::string& key, const std::string& value,
                     const std::string& file);
+
+// Keys and values of one section, stored in this order.
+using IniValues = std::vector<std::pair<std::string, std::string>>;
+
+// WriteIniString for several keys of one section in one replacement of the
+// file: all of them reach it or none. The failure names the file and the cause.
+WriteOutcome WriteIniStrings(const std::string& section, const IniValues& values, const std::string& file);
+
+// The same replacement written beside the file but not yet renamed over it
+// (PreparedFile). The caller holds the directory lock of file until it commits.
+std::expected<PreparedFile, std::string> PrepareIniStrings(const std::string& section, const IniValues& values,
+                                                           const std::string& file);
 
 // The ensure-key read: when the key reads empty, defaultValue is written and
 // the key read once more; when that still reads empty (the file could not be

@@ -73,4 +73,33 @@ bool Settings::Write(Key key, const std::string& value) const {
     return WriteIniString(s.section, s.name, value, path_);
 }
 
+namespace {
+
+// The section the keys share and their names; an empty section when they do not share one.
+std::pair<std::string, IniValues> SectionValues(const std::vector<std::pair<Key, std::string>>& values) {
+    std::string section;
+    IniValues named;
+    for (const auto& [key, value] : values) {
+        const KeySpec& s = SpecOf(key);
+        if (!section.empty() && section != s.section) return {};
+        section = s.section;
+        named.emplace_back(s.name, value);
+    }
+    return {section, named};
+}
+
+}  // namespace
+
+WriteOutcome Settings::Write(const std::vector<std::pair<Key, std::string>>& values) const {
+    const auto [section, named] = SectionValues(values);
+    if (section.empty()) return std::unexpected("The settings to write do not share one section.");
+    return WriteIniStrings(section, named, path_);
+}
+
+std::expected<PreparedFile, std::string> Settings::Prepare(const std::vector<std::pair<Key, std::string>>& values) const {
+    const auto [section, named] = SectionValues(values);
+    if (section.empty()) return std::unexpected("The settings to write do not share one section.");
+    return PrepareIniStrings(section, named, path_);
+}
+
 }  // namespace kv

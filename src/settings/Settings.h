@@ -1,7 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "common/FileUtil.h"
 
 namespace kv {
 
@@ -89,6 +94,12 @@ public:
     std::string Ensure(Key key, const std::string& defaultValue) const;
     // Whether the value reached the file.
     bool Write(Key key, const std::string& value) const;
+    // Several keys of one section in one replacement of the file; the failure
+    // names the file and the cause.
+    WriteOutcome Write(const std::vector<std::pair<Key, std::string>>& values) const;
+    // The same, written beside the file to be committed later; the caller holds
+    // the settings directory's lock (DirectoryLock of DirectoryOf(Path())).
+    std::expected<PreparedFile, std::string> Prepare(const std::vector<std::pair<Key, std::string>>& values) const;
 
 private:
     std::string path_;

@@ -1,8 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "TempDir.h"
 #include "common/FileUtil.h"
@@ -66,4 +74,141 @@ TEST(FileUtil, ReadsRegularFilesOnlyAndNeverWaitsOnAFifo) {
     EXPECT_EQ(ReadFileHead(dir.Write("small", "abc"), 4096).value(), "abc");
     EXPECT_FALSE(ReadFileHead(fifo, 4096));
     EXPECT_FALSE(ReadFileHead("/dev/zero", 4096));
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> Names(const std::string& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Lowers RLIMIT_FSIZE for a scope, as `ulimit -f` does for a shell.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit lower = saved_;
+        lower.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &lower);
+    }
+    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+};
+
+}  // namespace
+
+// A name that leads to something other than a regular file is never replaced,
+// and the refusal names the link and what it leads to.
+TEST(FileUtil, WritesOnlyThroughLinksToRegularFilesOrToNothing) {
+    test::ScopedTempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
+    fs::create_directory(dir.File("folder"));
+    // A device node of our own where we may make one; otherwise the system's,
+    // which an unprivileged test could not replace even if the check failed.
+    std::string device = "/dev/null";
+    if (::geteuid() == 0 && ::mknod(dir.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) device = dir.File("null");
+    fs::create_symlink(dir.File("fifo"), dir.File("to-fifo"));
+    fs::create_symlink(device, dir.File("to-device"));
+    fs::create_symlink("to-device", dir.File("to-link-to-device"));
+    fs::create_symlink(dir.File("folder"), dir.File("to-folder"));
+    fs::create_symlink("loop-b", dir.File("loop-a"));
+    fs::create_symlink("loop-a", dir.File("loop-b"));
+    const std::vector<std::string> before = Names(dir.path());
+    struct Case { const char* name; std::string path; std::string message; };
+    for (const Case& c : std::vector<Case>{
+             {"link to a FIFO", "to-fifo", "Not writing through the link " + dir.File("to-fifo") + ": it points to " +
+                                               dir.File("fifo") + ", a FIFO, not a regular file."},
+             {"link to a device", "to-device", "Not writing through the link " + dir.File("to-device") +
+                                                   ": it points to " + device + ", a character device, not a regular file."},
+             {"link to a link to a device", "to-link-to-device", "it points to " + device + ", a character device"},
+             {"link to a directory", "to-folder", "a directory, not a regular file."},
+             {"a FIFO itself", "fifo", "Not writing " + dir.File("fifo") + ": it is a FIFO, not a regular file."},
+             {"a directory itself", "folder", "it is a directory"},
+             {"a loop of links", "loop-a", "Not writing through the link " + dir.File("loop-a") +
+                                               ": its chain of links does not end."}}) {
+        const WriteOutcome r = ReplaceFile(dir.File(c.path), "x");
+        ASSERT_FALSE(r) << c.name;
+        EXPECT_NE(r.error().find(c.message), std::string::npos) << c.name << ": " << r.error();
+        EXPECT_EQ(Names(dir.path()), before) << c.name;  // nothing replaced, nothing left behind
+    }
+    EXPECT_TRUE(fs::is_fifo(dir.File("fifo")) && fs::is_character_file(device));
+}
+
+// A write that fails says why, in the system's words, and leaves the old file
+// whole and no temporary file.
+TEST(FileUtil, AFailedWriteCarriesItsCauseAndLeavesNothingBehind) {
+    test::ScopedTempDir dir;
+    const std::string old = dir.Write("FAKES.DAT", "old list");
+    fs::create_directory(dir.File("locked"));
+    dir.Write("locked/FAKES.DAT", "old list");
+    fs::permissions(dir.File("locked"), fs::perms(0500));
+    const bool root = ::geteuid() == 0;  // root writes in a read-only directory all the same
+    struct Case { const char* name; std::string path; rlim_t limit; std::string cause; };
+    for (const Case& c : std::vector<Case>{
+             {"past RLIMIT_FSIZE (ulimit -f)", old, 4096, "File too large"},
+             {"a read-only directory", dir.File("locked/FAKES.DAT"), RLIM_INFINITY, root ? "" : "Permission denied"},
+             {"a missing directory", dir.File("gone/FAKES.DAT"), RLIM_INFINITY, "No such file or directory"}}) {
+        if (c.cause.empty()) continue;
+        WriteOutcome r;
+        {
+            const FileSizeLimit limit(c.limit);
+            r = ReplaceFile(c.path, std::string(100'000, 'n'));  // killed by SIGXFSZ, unless it is ignored
+        }
+        ASSERT_FALSE(r) << c.name;
+        EXPECT_EQ(r.error(), "Could not write " + c.path + ": " + c.cause + ".") << c.name;
+        EXPECT_EQ(ReadWholeFile(c.path).value_or("(none)"), c.path.find("gone") == std::string::npos ? "old list" : "(none)") << c.name;
+    }
+    fs::permissions(dir.File("locked"), fs::perms(0700));
+    EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"FAKES.DAT", "locked"}));
+    EXPECT_EQ(Names(dir.File("locked")), (std::vector<std::string>{"FAKES.DAT"}));
+}
+
+// A writer killed mid-write leaves its temporary file; the next write of the
+// same file clears those of processes that are gone, and only those, and only
+// when they are old (the pid may be another machine's on a shared directory).
+TEST(FileUtil, TemporariesOfGoneWritersAreRemovedOnTheNextWrite) {
+    test::ScopedTempDir dir;
+    const std::string gone = std::to_string([] {
+        const pid_t child = ::fork();
+        if (child == 0) ::_exit(0);
+        ::waitpid(child, nullptr, 0);
+        return child;
+    }());
+    const auto old = [&](const std::string& name, const std::string& bytes) {
+        fs::last_write_time(dir.Write(name, bytes), fs::file_time_type::clock::now() - std::chrono::hours(1));
+    };
+    old("FAKES.DAT.tmp-" + gone, "half");
+    old("FAKES.DAT.tmp-" + gone + ".old", "kept");
+    dir.Write("FAKES.DAT.tmp-" + gone + "0", "a moment ago");  // recent: maybe another machine's
+    old("FAKES.DAT.tmp-1", "init's");                          // alive: not ours to judge
+    old("FAKES.DAT.tmp-notes", "a user's file");               // not a temporary name
+    old("OTHER.DAT.tmp-" + gone, "x");                         // another file's
+    ASSERT_TRUE(ReplaceFile(dir.File("FAKES.DAT"), "new"));
+    std::vector<std::string> left = {"FAKES.DAT", "FAKES.DAT.tmp-" + gone + "0", "FAKES.DAT.tmp-1",
+                                     "FAKES.DAT.tmp-notes", "OTHER.DAT.tmp-" + gone};
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(Names(dir.path()), left);
+}
+
+// Several files are got onto the disk first and put in place later; one
+// dropped before its commit leaves no trace.
+TEST(FileUtil, APreparedFileTakesEffectOnlyOnCommit) {
+    test::ScopedTempDir dir;
+    dir.Write("a", "old a");
+    {
+        auto a = PreparedFile::Write(dir.File("a"), "new a");
+        auto b = PreparedFile::Write(dir.File("b"), "new b");
+        ASSERT_TRUE(a && b);
+        EXPECT_EQ(dir.Read("a") + "|" + dir.Read("b"), "old a|");
+        ASSERT_TRUE(a->Commit());
+        EXPECT_EQ(dir.Read("a") + "|" + dir.Read("b"), "new a|");
+    }  // b dropped
+    EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"a"});
 }

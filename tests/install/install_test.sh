@@ -28,10 +28,13 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 # The tree holds exactly what is meant to be installed.
 sizes=(16 22 24 32 48 64 128 256)
-expected=(bin/kestrivane-cli share/man/man1/kestrivane-cli.1
-          share/bash-completion/completions/kestrivane-cli share/zsh/vendor-completions/_kestrivane-cli)
+units=(lib/systemd/user/kestrivane-check.service lib/systemd/user/kestrivane-check.timer
+       lib/systemd/user/kestrivane-watch.service)
+expected=(bin/kestrivane-cli share/man/man1/kestrivane-cli.1.gz
+          share/bash-completion/completions/kestrivane-cli share/zsh/vendor-completions/_kestrivane-cli
+          share/kestrivane/layout.txt share/doc/kestrivane/copyright share/doc/kestrivane/changelog.gz "${units[@]}")
 if [ "$gui" = 1 ]; then
-    expected+=(bin/kestrivane share/man/man1/kestrivane.1 "share/applications/$id.desktop"
+    expected+=(bin/kestrivane share/man/man1/kestrivane.1.gz "share/applications/$id.desktop"
                "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg")
     for n in "${sizes[@]}"; do expected+=("share/icons/hicolor/${n}x${n}/apps/$id.png"); done
 fi
@@ -46,9 +49,30 @@ for word in check update import search --home "Exit status"; do
     grep -qF -- "$word" <<<"$help" || fail "kestrivane-cli --help lacks $word"
 done
 
+# Installed into a prefix other than the configured one, with a fresh home:
+# the programs know they are installed by the tree around them and write
+# nothing beside themselves; KESTRIVANE_HOME still wins.
+(cd "$tmp" && mkdir -p temp && "$cli" check --temp-dir "$tmp/temp" >/dev/null 2>&1
+ "$cli" update >/dev/null 2>&1; "$cli" mark "$(printf 'a%.0s' {1..32})" --size 1 >/dev/null 2>&1; true)
+beside=$(cd "$prefix/bin" && find . -mindepth 1 | sed 's|^\./||' | sort | tr '\n' ' ')
+want="kestrivane-cli "
+[ "$gui" = 1 ] && want="kestrivane kestrivane-cli "
+[ "$beside" = "$want" ] || fail "written beside the installed programs: $beside"
+[ -f "$HOME/.config/kestrivane/Kestrivane.ini" ] || fail "the installed checker kept no settings in ~/.config/kestrivane"
+mkdir -p "$tmp/own-home"
+KESTRIVANE_HOME=$tmp/own-home "$cli" check --temp-dir "$tmp/temp" >/dev/null 2>&1
+[ -f "$tmp/own-home/Kestrivane.ini" ] || fail "KESTRIVANE_HOME did not win over the installed layout"
+
+# The systemd user units start the installed checker by its full path.
+for unit in "${units[@]}"; do
+    grep -q "^ExecStart=" "$prefix/$unit" || continue
+    grep "^ExecStart=" "$prefix/$unit" | grep -vq "^ExecStart=$prefix/bin/kestrivane-cli " &&
+        fail "$unit starts another program: $(grep '^ExecStart=' "$prefix/$unit")"
+done
+
 # Manual pages: no roff warnings, and the parts a reader looks for.
 man_page() {  # page, words the rendering must hold...
-    local page=$prefix/share/man/man1/$1.1; shift
+    local page=$prefix/share/man/man1/$1.1.gz; shift
     local text warnings
     warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 >/dev/null)
     [ -z "$warnings" ] || fail "$page: $warnings"

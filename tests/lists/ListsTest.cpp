@@ -1,4 +1,10 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <thread>
 
 #include "TempDir.h"
 #include "lists/ListShape.h"
@@ -156,6 +162,78 @@ TEST_F(ExtraListsTest, SpamMarksAndBothClientsCancelledListsWithAKnownSeed) {
     EXPECT_EQ(again.problems.size(), 1u);
     EXPECT_EQ(Find(kC)->listName, "cancelled.met");
     EXPECT_FALSE(Find(kA));
+}
+
+}  // namespace
+}  // namespace kv
+
+namespace kv {
+namespace {
+
+// Rewrites path in place without pause, as a client saving its list does:
+// truncated, then written in two pieces with a moment between them.
+class InPlaceRewriter {
+public:
+    InPlaceRewriter(std::string path, std::string bytes) : path_(std::move(path)), bytes_(std::move(bytes)) {
+        thread_ = std::thread([this] {
+            while (!stop_) {
+                std::FILE* f = std::fopen(path_.c_str(), "r+b");
+                if (!f) f = std::fopen(path_.c_str(), "wb");
+                if (!f) return;
+                ::ftruncate(::fileno(f), 0);
+                const size_t half = bytes_.size() / 2;
+                std::fwrite(bytes_.data(), 1, half, f);
+                std::fflush(f);
+                std::this_thread::sleep_for(std::chrono::microseconds(300));
+                std::fwrite(bytes_.data() + half, 1, bytes_.size() - half, f);
+                std::fclose(f);
+                ++rewrites_;
+            }
+        });
+        while (rewrites_ == 0) std::this_thread::sleep_for(std::chrono::microseconds(100));  // the old bytes are gone
+    }
+    ~InPlaceRewriter() {
+        stop_ = true;
+        thread_.join();
+    }
+
+private:
+    std::string path_, bytes_;
+    std::atomic<bool> stop_{false};
+    std::atomic<int> rewrites_{0};
+    std::thread thread_;
+};
+
+// A client's file rewritten during the check is read again, or what the last
+// load read stands; never is half a file taken for the whole.
+TEST_F(ExtraListsTest, ASignalFileRewrittenWhileReadIsNeverTakenHalf) {
+    home.Write("Kestrivane.ini", "[eMule]\r\nPreferencesIniPath=" + prefs.path() + "\r\n");
+    std::vector<Ed2kHash> many;
+    for (int i = 0; i < 400; ++i) many.push_back(H(std::string(31, 'c') + "0123456789abcdef"[i % 16]));
+    many.push_back(H(kC));
+    const std::string rewritten = WriteAmuleCanceled(many);
+    const std::string kept = "it was being rewritten while read; the previous reading is kept";
+    const std::string skipped = "it was being rewritten while read; not used this time";
+    struct Case { const char* name; bool loadedBefore; };
+    for (const Case& c : std::vector<Case>{{"with an earlier reading", true}, {"on the first load", false}}) {
+        for (int round = 0; round < 5; ++round) {
+            fakes.Clear();
+            prefs.Write("canceled.met", WriteAmuleCanceled({H(kB)}));
+            if (c.loadedBefore) {
+                ASSERT_TRUE(LoadExtraLists(fakes, session).problems.empty());
+            }
+            const InPlaceRewriter client(prefs.File("canceled.met"), rewritten);
+            const ExtraListsLoad load = LoadExtraLists(fakes, session);
+            if (Find(kC)) {  // read whole between two rewrites
+                EXPECT_TRUE(load.problems.empty()) << c.name;
+                continue;
+            }
+            ASSERT_EQ(load.problems.size(), 1u) << c.name;
+            EXPECT_EQ(load.problems[0], prefs.File("canceled.met") + ": " + (c.loadedBefore ? kept : skipped))
+                << c.name;
+            EXPECT_EQ(Find(kB).has_value(), c.loadedBefore) << c.name;
+        }
+    }
 }
 
 }  // namespace

@@ -29,6 +29,36 @@ public:
         for (int i = 0; i < 1000 && !stopping_; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 
+    // Hostile modes.
+    // body one byte at a time, a byte every interval, without a length; the
+    // connection ends with the body, when the client leaves, or when the server stops.
+    Handler Trickle(const std::string& body, std::chrono::milliseconds interval) {
+        return [=, this](const httplib::Request&, httplib::Response& res) {
+            res.set_chunked_content_provider("text/plain", [=, this](size_t offset, httplib::DataSink& sink) {
+                if (offset >= body.size()) {
+                    sink.done();
+                    return true;
+                }
+                if (!sink.write(body.data() + offset, 1)) return false;
+                for (auto waited = std::chrono::milliseconds(0); waited < interval && !stopping_;
+                     waited += std::chrono::milliseconds(10))
+                    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                return !stopping_.load();
+            });
+        };
+    }
+    // body with a Last-Modified header; answers 304 when If-Modified-Since repeats it.
+    static Handler Stamped(const std::string& body, const std::string& lastModified) {
+        return [=](const httplib::Request& req, httplib::Response& res) {
+            if (req.get_header_value("If-Modified-Since") == lastModified) {
+                res.status = 304;
+                return;
+            }
+            res.set_header("Last-Modified", lastModified);
+            res.set_content(body, "application/octet-stream");
+        };
+    }
+
 private:
     // Records the request; the handler runs unlocked, as it may hold the connection.
     Handler Take(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "TempDir.h"
 #include "common/Paths.h"
@@ -83,23 +84,39 @@ TEST(HomeDirs, PortableAgreesWithTheProgramDirectoryRule) {
     }
 }
 
-TEST(HomeDirs, InstalledIsDecidedByTheBinDirectoryNotByWriteAccess) {
-    const std::vector<std::string> bins = {"/usr/local/bin", "/usr/bin"};
-    const std::pair<const char*, bool> cases[] = {
-        {"/usr/bin", true},      {"/usr/bin/", true},  {"/usr/local/bin/../bin", true}, {"/usr//local/bin", true},
-        {"/usr/bin2", false},    {"/usr", false},      {"/opt/kestrivane", false},      {"", false},
-    };
-    for (const auto& [dir, want] : cases) EXPECT_EQ(IsInstalledExecutable(dir, bins), want) << dir;
-    EXPECT_FALSE(IsInstalledExecutable("/usr/bin", {}));
+// Installed is what the tree looks like around the program, wherever the
+// prefix is; write access plays no part.
+TEST(HomeDirs, InstalledIsDecidedByTheLayoutNotByThePrefixOrWriteAccess) {
+    namespace fs = std::filesystem;
+    const std::string desktop = std::string("share/applications/") + KV_APP_ID + ".desktop";
+    struct Case { const char* name; std::vector<std::string> dirs, files; std::string exeDir; bool installed; };
+    for (const Case& c : std::vector<Case>{
+             {"data directory beside bin", {"bin", "share/kestrivane"}, {}, "bin", true},
+             {"desktop entry beside bin", {"bin"}, {desktop}, "bin", true},
+             {"both", {"bin", "share/kestrivane"}, {desktop}, "bin/", true},
+             {"reached through ..", {"bin", "share/kestrivane", "lib"}, {}, "lib/../bin", true},
+             {"a build tree", {"src/cli"}, {}, "src/cli", false},
+             {"bin alone", {"bin"}, {}, "bin", false},
+             {"another program's desktop entry", {"bin"}, {"share/applications/other.desktop"}, "bin", false},
+             {"a file where the data directory goes", {"bin", "share"}, {"share/kestrivane"}, "bin", false},
+             {"not a bin directory", {"tools", "share/kestrivane"}, {}, "tools", false},
+             {"data one level off", {"bin", "usr/share/kestrivane"}, {}, "bin", false}}) {
+        ScopedTempDir prefix;
+        for (const std::string& d : c.dirs) fs::create_directories(prefix.File(d));
+        for (const std::string& f : c.files) prefix.Write(f, "");
+        EXPECT_EQ(IsInstalledLayout(prefix.File(c.exeDir)), c.installed) << c.name;
+    }
+    EXPECT_FALSE(IsInstalledLayout(""));
 
-    // A read-only directory in the prefix: root may write there anyway, yet nothing goes beside the program.
+    // A read-only bin in an installed tree: root may write there anyway, yet nothing goes beside the program.
     ScopedTempDir prefix;
     const std::string bin = prefix.File("bin");
-    std::filesystem::create_directories(bin);
+    fs::create_directories(bin);
+    fs::create_directories(prefix.File("share/kestrivane"));
     ASSERT_EQ(::chmod(bin.c_str(), 0555), 0);
     HomeInputs in;
     in.executableDir = bin;
-    in.installed = IsInstalledExecutable(bin, {prefix.path() + "/bin/"});
+    in.installed = IsInstalledLayout(bin);
     in.executableDirWritable = ::access(bin.c_str(), W_OK) == 0;  // true for uid 0
     in.home = prefix.File("home");
     EXPECT_EQ(ResolveHomeDirs(in), (HomeDirs{in.home + "/.config/kestrivane", in.home + "/.local/share/kestrivane"}))
@@ -116,7 +133,7 @@ TEST(HomeDirs, CurrentHomeDirsReadsTheEnvironment) {
     EXPECT_EQ(CurrentHomeDirs(), (HomeDirs{dir.path(), dir.path()}));
     ::unsetenv("KESTRIVANE_HOME");
     const std::string exe = ExecutableDirectory();
-    EXPECT_FALSE(IsInstalledExecutable(exe, InstallBinDirs()));
+    EXPECT_FALSE(IsInstalledLayout(exe));
     ASSERT_EQ(::access(exe.c_str(), W_OK), 0);
     EXPECT_EQ(CurrentHomeDirs(), (HomeDirs{exe, exe}));
     if (was) ::setenv("KESTRIVANE_HOME", saved.c_str(), 1);

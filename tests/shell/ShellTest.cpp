@@ -27,7 +27,7 @@ namespace {
 using Texts = std::vector<std::string>;
 const std::string kCaption = "caption:Kestrivane Version 1.0.0";
 const std::string kTip = "status:Tip of the day: ALT-F (Check File), CTRL-F (Download Fakes-DB)";
-const std::string kDefaultUrl = "http://update.kestrivane.example/fakecheck/update";
+const std::string kDefaultUrl;  // there is no public fake list to default to
 
 // A program directory (sub of a temporary one) with an optional settings file.
 struct Home {
