@@ -60,7 +60,7 @@ public:
             if (!t.licenceUrl.empty()) detail += " (licence: " + t.licenceUrl + ")";
             return Claimed(Strength::DrmMedia, *claim, std::string(Describe(f)), detail);
         }
-        if (claim->accepted & Bit(f)) return {};
+        if (claim->accepted & (Bit(f) | Bit(t.format))) return {};
         return Mismatch(e, *claim, t, f);
     }
 
