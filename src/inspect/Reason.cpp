@@ -65,7 +65,7 @@ std::string ReasonText(const Reason& r) {
         case ReasonKind::Junk: return "claims " + r.claim + ", the data is " + r.data;
         case ReasonKind::ScriptCommands:
             return "claims " + r.claim + ", the data is Windows Media that opens web pages as it plays (" +
-                   Plural(r.count, "address", "addresses") + (r.detail.empty() ? "" : ": " + r.detail) + ")";
+                   Plural(r.count, "URL command", "URL commands") + (r.detail.empty() ? "" : ": " + r.detail) + ")";
         case ReasonKind::CorruptedParts:
             return Plural(r.count, "part", "parts") + " arrived corrupted: someone is feeding this download bad data";
         case ReasonKind::CorruptedBytes:

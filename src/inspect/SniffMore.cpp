@@ -134,12 +134,12 @@ Format SniffText(const ByteView& b, ContentType& t) {
         return Format::Playlist;
     }
     if (IsPage(body)) return Format::Html;
-    // Below this many bytes any binary signature's first bytes look like text too.
-    if (body.size() < 128 || !LooksWritten(body)) return Format::Unknown;
     if (IsAddressList(body)) {
         t.urls = WebAddresses(body);
         return Format::Playlist;
     }
+    // Below this many bytes any binary signature's first bytes look like text too.
+    if (body.size() < 128 || !LooksWritten(body)) return Format::Unknown;
     return Format::Text;
 }
 

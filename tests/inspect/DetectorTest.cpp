@@ -4,6 +4,7 @@
 // editing one header field, or by writing the documented structures.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <random>
 
@@ -145,6 +146,159 @@ TEST(Detectors, CleanStructuresAndFreeFormData) {
         {"backup.dat", zeros, 700000000}, {"film.avi.part", noise, 700000000},
     };
     for (const auto& row : rows) EXPECT_EQ(Describe(Judge(row.name, row.head, row.size)), "nothing") << row.name;
+}
+
+}  // namespace
+}  // namespace kv::inspect
+
+namespace kv::inspect {
+namespace {
+
+std::string Patch(std::string head, size_t at, const std::string& bytes) { return head.replace(at, bytes.size(), bytes); }
+std::string LE32(uint32_t v) { return {char(v), char(v >> 8), char(v >> 16), char(v >> 24)}; }
+std::string BE32(uint32_t v) { return {char(v >> 24), char(v >> 16), char(v >> 8), char(v)}; }
+
+std::string Noise(size_t n, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string s(n, '\0');
+    for (char& c : s) c = static_cast<char>(random());
+    return s;
+}
+
+std::string Repeat(const std::string& pattern, size_t n) {
+    std::string s;
+    while (s.size() < n) s += pattern;
+    return s.substr(0, n);
+}
+
+constexpr uint64_t kCd = 734003200, kDvd = 4700000000;
+
+struct FakeRow {
+    std::string what, name, head;
+    uint64_t size;
+    std::function<void(Download&)> tweak;
+    std::string found;       // Describe() of the finding
+    bool fromTags = false;   // found from the client's tags alone, without the head
+};
+
+std::vector<FakeRow> Fakes() {
+    const std::string avi = Sample("avi"), mkv = Sample("mkvmerge"), wmv = Sample("wmv"), mp3 = Sample("mp3-vbr");
+    const size_t xing = mp3.find("Xing") != std::string::npos ? mp3.find("Xing") : mp3.find("Info");
+    const size_t segment = mkv.find("\x18\x53\x80\x67");
+    const auto asx = "<ASX version=\"3.0\">\r\n <Entry><Ref href=\"http://codec.example.invalid/get.php?id=7\"/></Entry>\r\n</ASX>\r\n";
+    const auto wpl = "<?wpl version=\"1.0\"?>\r\n<smil><body><seq><media src=\"http://x.example.invalid/film.wmv\"/></seq></body></smil>\r\n";
+    const auto m3u = "http://stream.example.invalid/live\r\nhttp://stream.example.invalid/backup\r\n";
+    const std::string link = test::ShellLink("C:\\Windows\\System32\\cmd.exe", "/c start http://codec.example.invalid/");
+    const uint64_t kLink = link.size();
+    return {
+        // Padded: a real clip published at a film's size.
+        {"padded avi", "Film.2009.DVDRip.XviD.avi", avi, kCd, {}, "suspect: a short clip padded to a larger size: the AVI header says it is 28,488 bytes long, the download is published as 734,003,200 bytes"},
+        {"padded mkv", "Film.2009.720p.mkv", mkv, kDvd, {}, "suspect: a short clip padded to a larger size: the Matroska header says it is 24,027 bytes long, the download is published as 4,700,000,000 bytes"},
+        {"padded wmv", "Film.2009.wmv", wmv, kCd, {}, "suspect: a short clip padded to a larger size: the Windows Media header says it is 32,901 bytes long, the download is published as 734,003,200 bytes"},
+        {"padded mp4", "Film.2009.mp4", Sample("mp4"), kCd, {}, "suspect: a short clip padded to a larger size: the MP4 header says it is 17,382 bytes long, the download is published as 734,003,200 bytes"},
+        {"padded mp3", "Artist - Greatest Hits (full album).mp3", mp3, 120000000, {}, "suspect: a short clip padded to a larger size: the MP3 header says it is 37,716 bytes long, the download is published as 120,000,000 bytes"},
+        {"padded wav", "Artist - Album.wav", Sample("sox-wav"), 700000000, {}, "suspect: a short clip padded to a larger size: the WAV header says it is 529,244 bytes long, the download is published as 700,000,000 bytes"},
+        {"padded flac", "Artist - Album.flac", Sample("flac-tool"), 600000000, {}, "suspect: the FLAC header says it plays 3 s, too short for 600,000,000 bytes (1600.0 Mbit/s, the most such a file carries is 1.5 Mbit/s)"},
+        // One header field edited to the published size; the duration gives it away.
+        {"avi riff edited", "Film.2009.DVDRip.avi", Patch(avi, 4, LE32(kCd - 8)), kCd, {}, "suspect: the AVI header says it plays 1 s, too short for 734,003,200 bytes (5646.2 Mbit/s, the most such a file carries is 160.0 Mbit/s)"},
+        {"mkv segment edited", "Film.2009.mkv", Patch(mkv, segment + 4, std::string("\x01\x00\x00\x01\x18\x2D\x2E\x00", 8)), kDvd, {}, "suspect: the Matroska header says it plays 1 s, too short for 4,700,000,000 bytes (35980.9 Mbit/s, the most such a file carries is 160.0 Mbit/s)"},
+        {"mp3 xing edited", "Artist - Greatest Hits (full album).mp3", Patch(Patch(mp3, xing + 8, BE32(6890)), xing + 12, BE32(120000000)), 120000000, {}, "suspect: the MP3 header says it plays 3 min 0 s, too short for 120,000,000 bytes (5.3 Mbit/s, the most such a file carries is 0.6 Mbit/s)"},
+        {"search said 90 min", "Film.2009.mkv", mkv, SampleSize("mkvmerge"), [](Download& d) { d.mediaLength = 5400; }, "suspect: the Matroska header says it plays 1 s, the search result said 1 h 30 min"},
+        // Junk under media names.
+        {"random", "Film.2009.DVDRip.avi", Noise(65536, 1), kCd, {}, "suspect: claims AVI video, the data is random bytes of no known format (8.00 bits a byte)"},
+        {"random short head", "Artist - Album.mp3", Noise(4096, 2), 120000000, {}, "suspect: claims MP3 audio, the data is random bytes of no known format (7.96 bits a byte)"},
+        {"zeros", "Film.2009.mkv", std::string(65536, '\0'), kDvd, {}, "suspect: claims Matroska video, the data is nothing but zero bytes"},
+        {"0xFF", "Film.2009.avi", std::string(65536, '\xFF'), kCd, {}, "suspect: claims AVI video, the data is nothing but 0xFF bytes"},
+        {"one byte", "Film.2009.wmv", std::string(65536, 'Z'), kCd, {}, "suspect: claims Windows Media video, the data is one byte (0x5A) repeated"},
+        {"pattern", "Film.2009.mp4", Repeat("\xDE\xAD\xBE\xEF", 65536), kCd, {}, "suspect: claims MP4 video, the data is a 4-byte pattern repeated"},
+        {"long pattern", "Song.flac", Repeat(Noise(61, 3), 65536), 30000000, {}, "suspect: claims FLAC audio, the data is a 61-byte pattern repeated"},
+        // Pages, text, shortcuts, playlists and documents named as media.
+        {"html page", "Film.2009.DVDRip.avi", Sample("html"), SampleSize("html"), {}, "suspect: claims AVI video, the data is a web page"},
+        {"text", "Film.2009.avi", Sample("srt"), SampleSize("srt"), {}, "suspect: claims AVI video, the data is plain text"},
+        {"shortcut", "Film.2009.avi", link, kLink, {}, "suspect: claims AVI video, the data is a Windows shortcut"},
+        {"asx", "Film.2009.wmv", asx, std::strlen(asx), {}, "suspect: claims Windows Media video, the data is a playlist that opens http://codec.example.invalid/get.php?id=7"},
+        {"wpl", "Song.wma", wpl, std::strlen(wpl), {}, "suspect: claims Windows Media audio, the data is a playlist that opens http://x.example.invalid/film.wmv"},
+        {"m3u", "Live.mp3", m3u, std::strlen(m3u), {}, "suspect: claims MP3 audio, the data is a playlist that opens http://stream.example.invalid/live http://stream.example.invalid/backup"},
+        {"docx", "Film.2009.avi", Sample("docx"), kCd, {}, "suspect: claims AVI video, the data is an office document"},
+        {"odt", "Album.mp3", Sample("odt"), 100000000, {}, "suspect: claims MP3 audio, the data is an office document"},
+        {"pdf", "Album.mp3", Sample("pdf"), SampleSize("pdf"), {}, "suspect: claims MP3 audio, the data is a PDF document"},
+        {"jpeg", "Film.2009.avi", Sample("jpeg"), SampleSize("jpeg"), {}, "suspect: claims AVI video, the data is a JPEG image"},
+        {"djvu", "Film.2009.mkv", Sample("djvu"), SampleSize("djvu"), {}, "suspect: claims Matroska video, the data is a DjVu document"},
+        // Windows Media that opens web pages; ARJ and MSI.
+        {"asf script", "Film.2009.wmv", test::WithScriptCommands(wmv, {"http://codec.example.invalid/", "http://ads.example.invalid/x"}), SampleSize("wmv") + 200, {}, "suspect: claims Windows Media video, the data is Windows Media that opens web pages as it plays (2 URL commands: http://codec.example.invalid/ http://ads.example.invalid/x)"},
+        {"asf script as avi", "Film.avi", test::WithScriptCommands(wmv, {"http://codec.example.invalid/"}), SampleSize("wmv") + 200, {}, "suspect: claims AVI video, the data is Windows Media that opens web pages as it plays (1 URL command: http://codec.example.invalid/)"},
+        {"arj", "Film.2009.avi", Sample("arj"), kCd, {}, "suspect: claims AVI video, the data is an ARJ archive"},
+        {"msi", "Film.2009.avi", Sample("msi"), kCd, {}, "suspect: claims AVI video, the data is a Windows installer"},
+        {"msi as document", "paper.doc", Sample("msi"), SampleSize("msi"), {}, "suspect: claims a document, the data is a Windows installer"},
+        // What the client saw.
+        {"corrupted parts", "Film.2009.avi", avi, SampleSize("avi"), [](Download& d) { d.corruptedParts = "3,7,12,15"; }, "suspect: 4 parts arrived corrupted: someone is feeding this download bad data", true},
+        {"one corrupted part", "Film.2009.avi", avi, SampleSize("avi"), [](Download& d) { d.corruptedParts = "5"; }, "note: 1 part arrived corrupted: someone is feeding this download bad data", true},
+        {"corrupted bytes", "Film.2009.avi", avi, SampleSize("avi"), [](Download& d) { d.corruptedBytes = 40000000; }, "suspect: 40,000,000 bytes were lost to corruption: someone is feeding this download bad data", true},
+        {"never complete", "Film.2009.avi", avi, SampleSize("avi"), [](Download& d) { d.lastSeenComplete = 0; d.activeSeconds = 3 * 86400; }, "note: no source has had the whole file in 72 h 0 min of downloading", true},
+    };
+}
+
+TEST(Detectors, EveryFakeKindFlaggedWithItsReason) {
+    for (const auto& row : Fakes()) EXPECT_EQ(Describe(Judge(row.name, row.head, row.size, row.tweak)), row.found) << row.what;
+}
+
+// Where the head has not arrived, nothing is judged from it: the same fakes
+// with their first bytes missing (only what the client noted still counts).
+TEST(Detectors, RangesNotYetArrivedAreNeverJudged) {
+    test::ScopedTempDir dir;
+    for (const auto& row : Fakes()) {
+        for (const std::vector<ByteRange>& gaps : {std::vector<ByteRange>{{0, row.size}}, {{std::min<uint64_t>(100, row.size / 2), row.size}}}) {
+            auto d = test::LayOut(dir.path(), row.name, row.head, row.size, gaps);
+            InspectOptions options;
+            options.notes = true;
+            const auto s = JudgeDownload(d.download, d.partPath, options);
+            EXPECT_EQ(Describe(s), "nothing") << row.what;
+            if (row.fromTags) {
+                row.tweak(d.download);
+                EXPECT_EQ(Describe(JudgeDownload(d.download, d.partPath, options)), row.found) << row.what;
+            }
+        }
+    }
+}
+
+// Playable video under another container's name is a note, never counted:
+// JudgeDownload leaves it out unless asked, InspectDownload never says it.
+TEST(Detectors, WrongContainerNameIsANoteOnly) {
+    const struct { std::string sample, name, found; } rows[] = {
+        {"mkvmerge", "Film.avi", "note: the data is Matroska video, named .avi: it will play"},
+        {"mp4", "Film.avi", "note: the data is MP4 video, named .avi: it will play"},
+        {"mpeg-ps", "Film.avi", "note: the data is MPEG video, named .avi: it will play"},
+        {"wmv", "Film.avi", "note: the data is a Windows Media file, named .avi: it will play"},
+        {"mpeg-ts", "Film.mkv", "note: the data is an MPEG transport stream, named .mkv: it will play"},
+    };
+    for (const auto& row : rows) {
+        const std::string head = Sample(row.sample);
+        EXPECT_EQ(Describe(Judge(row.name, head, SampleSize(row.sample))), row.found) << row.name;
+        EXPECT_EQ(Describe(Judge(row.name, head, SampleSize(row.sample), {}, false)), "nothing") << row.name;
+    }
+}
+
+// Each detector is found by its id, says what it reads, and a link gets only
+// those that need no data.
+TEST(Detectors, RegistrationAndLinks) {
+    std::vector<std::string> ids;
+    for (const auto& d : Detectors()) {
+        ids.emplace_back(d->id());
+        EXPECT_EQ(FindDetector(d->id()), d.get());
+    }
+    EXPECT_EQ(ids, (std::vector<std::string>{"content", "name", "zero-parts", "padded-clip", "duration", "media-length",
+                                             "junk", "asf-script", "corruption", "never-complete"}));
+    EXPECT_EQ(FindDetector("nope"), nullptr);
+    Download link;
+    link.name = "Film.avi.exe";
+    link.hasName = link.hasSize = true;
+    link.size = 3 * kPartSize;
+    link.corruptedParts = "1,2,3";  // a link carries none; never read for one
+    EXPECT_EQ(Describe(JudgeLink(link)), "suspect: a program posing as AVI video: the name ends in .avi.exe");
+    link.name = "Film.avi";
+    EXPECT_EQ(Describe(JudgeLink(link)), "nothing");
+    link.partHashes.assign(4, ZeroPartHash());
+    EXPECT_EQ(Describe(JudgeLink(link)), "suspect: the published file is mostly zeros (3 of 3 parts are empty)");
 }
 
 }  // namespace

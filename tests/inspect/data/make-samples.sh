@@ -8,7 +8,7 @@
 # Each sample keeps only the first 8 KiB of the tool's output (a download's
 # head is all the inspection ever sees), and sizes.txt the whole file's size,
 # at which the tests publish it. Exceptions, noted below: the ISO and UDF
-# samples and the RAR samples.
+# samples, the MSI sample and the RAR samples.
 set -euo pipefail
 out=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -102,9 +102,9 @@ keep remux.mkv remux-40mbit.head
 ff -f lavfi -i testsrc=duration=16:size=1920x1080:rate=25 -c:v rawvideo -pix_fmt yuv420p odml.avi
 keep odml.avi avi-odml.head; rm odml.avi
 
-# Audio as people share it.
-sox -n -r 44100 -c 2 -b 16 s.wav synth 3 sine 440;    keep s.wav sox-wav.head
-sox -n -r 44100 -c 2 -b 16 s.aiff synth 3 sine 440;   keep s.aiff aiff.head
+# Audio as people share it (sox -D: no dither noise, the same bytes each run).
+sox -D -n -r 44100 -c 2 -b 16 s.wav synth 3 sine 440; keep s.wav sox-wav.head
+sox -D -n -r 44100 -c 2 -b 16 s.aiff synth 3 sine 440; keep s.aiff aiff.head
 lame --quiet -V 0 s.wav vbr.mp3;                       keep vbr.mp3 mp3-vbr.head
 lame --quiet -b 128 --nohist s.wav cbr.mp3;            keep cbr.mp3 mp3-lame.head
 ff -i s.wav -c:a libmp3lame -b:a 128k -f wav riff.mp3; keep riff.mp3 mp3-in-wav.head
@@ -158,7 +158,8 @@ cat > setup.wxs <<'WXS'
   </Product>
 </Wix>
 WXS
-wixl -o setup.msi setup.wxs;                           keep setup.msi msi.head
+# Whole: the directory that tells an installer from an Office file comes after the first 8 KiB.
+wixl -o setup.msi setup.wxs;                           keep setup.msi msi.head; cp setup.msi "$out/msi.head"
 mkdir -p pkg/DEBIAN && printf 'Package: film\nVersion: 1\nArchitecture: all\nMaintainer: x <x@example.invalid>\nDescription: x\n' > pkg/DEBIAN/control
 dpkg-deb -b pkg film.deb >/dev/null;                   keep film.deb deb.head
 
