@@ -17,6 +17,9 @@ constexpr uint64_t kMinPublished = 8ull << 20;
 // moov after its mdat (a few per cent), a last part's rounding.
 constexpr double kPaddedFactor = 2.0;
 constexpr uint64_t kPaddedSlack = 4ull << 20;
+// What a short file may carry beside its media: cover art, a cue sheet and
+// a rip log embedded in a FLAC, a long ID3 tag.
+constexpr double kDurationSlack = 16.0 * 1024 * 1024;
 // The search result's length against the container's: encoders and the
 // client's own estimate (VBR MP3 without a Xing frame) disagree by up to
 // about 2.5 times; a fake's clip is off by far more.
@@ -53,6 +56,8 @@ public:
         const auto d = Declared(e);
         if (!d || !d->bytes || *d->bytes == 0) return {};
         const uint64_t own = *d->bytes, published = e.size();
+        // A RIFF or Xing size field cannot state a larger file: it wrapped or was capped.
+        if (published > d->bytesLimit) return {};
         if (static_cast<double>(published) < kPaddedFactor * static_cast<double>(own) || published - own < kPaddedSlack)
             return {};
         return MakeSuspicion(Strength::PaddedClip,
@@ -70,8 +75,8 @@ public:
         if (!e.hasSize() || e.size() < kMinPublished) return {};
         const auto d = Declared(e);
         if (!d || !d->seconds || !d->maxBitRate || *d->seconds <= 0) return {};
-        const double rate = static_cast<double>(e.size()) * 8 / *d->seconds;
-        if (rate <= *d->maxBitRate) return {};
+        const double published = static_cast<double>(e.size()), rate = published * 8 / *d->seconds;
+        if (rate <= *d->maxBitRate || published <= *d->seconds * *d->maxBitRate / 8 + kDurationSlack) return {};
         return MakeSuspicion(Strength::DurationMismatch,
                              Reason{.kind = ReasonKind::TooShortForSize,
                                     .data = std::string(HeaderName(e.Content().format)),

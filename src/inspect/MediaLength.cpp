@@ -1,6 +1,7 @@
 #include "inspect/MediaLength.h"
 
 #include <bit>
+#include <cmath>
 #include <cstring>
 
 #include "inspect/ByteView.h"
@@ -36,12 +37,15 @@ bool LossyVideoCodec(const ByteView& b, uint64_t strh) {
 
 DeclaredLength Avi(const ByteView& b) {
     DeclaredLength out;
+    out.bytesLimit = UINT32_MAX;
     uint64_t riff = 0, usPerFrame = 0, frames = 0, totalFrames = 0;
     const uint64_t avih = b.Find("avih", 12, 4096);
     if (avih != std::string_view::npos && b.U32(avih + 8, usPerFrame)) b.U32(avih + 24, frames);
     const uint64_t dmlh = b.Find("dmlh", 12, 65536);
     const bool odml = dmlh != std::string_view::npos && b.U32(dmlh + 8, totalFrames);
-    if (b.U32(4, riff) && riff > 1024) {
+    // Until the movi list has arrived, an odml list may still follow in the headers.
+    const bool headersArrived = b.Find("movi", 12, b.d.size()) != std::string_view::npos;
+    if (headersArrived && b.U32(4, riff) && riff > 1024) {
         // OpenDML continues in AVIX lists after a full first RIFF; more frames
         // in dmlh than in avih say so too.
         if (!odml || (riff + 8 < kOdmlFirstRiff && totalFrames <= frames)) out.bytes = riff + 8;
@@ -98,7 +102,9 @@ void MatroskaInfo(const ByteView& b, uint64_t at, uint64_t end, DeclaredLength& 
         if (id == 0x4489 && size == 8) duration = std::bit_cast<double>(b.BE(at, 8));
         at += size;
     }
-    if (duration && *duration > 0 && *duration < 1e18) out.seconds = *duration * static_cast<double>(scale) / 1e9;
+    if (!duration || !(*duration > 0) || *duration > 1e18) return;  // NaN fails the comparison too
+    const double seconds = *duration * static_cast<double>(scale) / 1e9;
+    if (seconds > 0 && std::isfinite(seconds)) out.seconds = seconds;
 }
 
 DeclaredLength Matroska(const ByteView& b) {
@@ -196,6 +202,7 @@ Mp3Frame FrameHeader(const ByteView& b, uint64_t at) {
 
 DeclaredLength Mp3(const ByteView& b) {
     DeclaredLength out;
+    out.bytesLimit = UINT32_MAX;
     out.maxBitRate = kMp3Max;
     uint64_t at = 0;
     if (b.Is(0, "ID3") && b.Has(10, 0))
@@ -241,6 +248,7 @@ DeclaredLength Flac(const ByteView& b) {
 // Streaming writers leave 0 or 0xFFFFFFFF: placeholders, no length.
 DeclaredLength Wav(const ByteView& b) {
     DeclaredLength out;
+    out.bytesLimit = UINT32_MAX;
     uint64_t riff = 0, avg = 0;
     if (!b.Is(0, "RIFF") || !b.U32(4, riff)) return out;
     if (riff > 36 && riff < 0xFFFFFFF0) out.bytes = riff + 8;

@@ -11,6 +11,7 @@ namespace kv::inspect {
 // What a container says of its own length, from its head alone.
 struct DeclaredLength {
     std::optional<uint64_t> bytes;   // the whole file, as its headers state it
+    uint64_t bytesLimit = UINT64_MAX;  // the most its size field can state (RIFF and Xing: 32 bits)
     std::optional<double> seconds;   // its play time
     std::optional<double> maxBitRate;  // bits a second no real file of this kind exceeds
 };

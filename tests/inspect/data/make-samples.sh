@@ -8,7 +8,7 @@
 # Each sample keeps only the first 8 KiB of the tool's output (a download's
 # head is all the inspection ever sees), and sizes.txt the whole file's size,
 # at which the tests publish it. Exceptions, noted below: the ISO and UDF
-# samples, the MSI sample and the RAR samples.
+# samples, the AVI, OpenDML and MSI samples and the RAR samples.
 set -euo pipefail
 out=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -27,6 +27,7 @@ audio=(-f lavfi -i sine=frequency=440:duration=1)
 
 # Video containers, each with a second of test picture and tone.
 ff "${video[@]}" "${audio[@]}" -c:v mpeg4 -c:a mp3 v.avi;               keep v.avi avi.head
+head -c 65536 v.avi > "$out/avi.head"  # whole: its headers end (movi) after 8 KiB
 ff "${video[@]}" "${audio[@]}" -c:v mpeg4 -c:a mp3 v.mkv;               keep v.mkv mkv.head
 ff "${video[@]}" "${audio[@]}" -c:v libvpx -c:a libvorbis v.webm;       keep v.webm webm.head
 ff "${video[@]}" "${audio[@]}" -c:v mpeg4 -c:a aac v.mp4;               keep v.mp4 mp4.head
@@ -100,7 +101,8 @@ ff -f lavfi -i "testsrc2=duration=10:size=1920x1080:rate=24,noise=alls=40:allf=t
 keep remux.mkv remux-40mbit.head
 # A film's OpenDML AVI: raw frames until the first RIFF is full and AVIX lists follow.
 ff -f lavfi -i testsrc=duration=16:size=1920x1080:rate=25 -c:v rawvideo -pix_fmt yuv420p odml.avi
-keep odml.avi avi-odml.head; rm odml.avi
+# Its dmlh stands after 45 KiB of reserved index space: this head keeps 64 KiB, a download's whole window.
+keep odml.avi avi-odml.head; head -c 65536 odml.avi > "$out/avi-odml.head"; rm odml.avi
 
 # Audio as people share it (sox -D: no dither noise, the same bytes each run).
 sox -D -n -r 44100 -c 2 -b 16 s.wav synth 3 sine 440; keep s.wav sox-wav.head
