@@ -122,6 +122,12 @@ bool IsPage(std::string_view s) {
 
 }  // namespace
 
+bool ElementaryAudioAt(const ByteView& b, uint64_t at) {
+    if (b.Is(at, "\x7F\xFE\x80\x01")) return true;
+    const uint64_t len = AdtsFrame(b, at);
+    return len != 0 && AdtsFrame(b, at + len) != 0;
+}
+
 Format SniffText(const ByteView& b, ContentType& t) {
     if (b.Is(0, "\x4C\0\0\0\x01\x14\x02\0\0\0\0\0\xC0\0\0\0\0\0\0\x46", 20)) return Format::ShellLink;
     std::string_view s = b.d.substr(0, 4096);

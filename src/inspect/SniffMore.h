@@ -21,6 +21,10 @@ bool IsZipDocument(const ByteView& b);
 // Two MPEG audio frames in a row from `at` (one when the second has not arrived).
 bool MpegAudioFramesAt(const ByteView& b, uint64_t at);
 
+// An ADTS frame followed by another, or a DTS core sync, at `at`: audio
+// cut out of a stream mid-frame finds its next frame this way.
+bool ElementaryAudioAt(const ByteView& b, uint64_t at);
+
 // What is left when no binary format matched: a web page, a playlist (its
 // addresses go into t.urls), a Windows shortcut, or plain text.
 Format SniffText(const ByteView& b, ContentType& t);

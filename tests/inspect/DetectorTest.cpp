@@ -144,6 +144,14 @@ TEST(Detectors, CleanStructuresAndFreeFormData) {
         {"disc.nrg", zeros, 700000000}, {"disc.mdf", zeros, 700000000}, {"disc.dmg", noise, 700000000},
         {"files.7z.002", noise, 100000000}, {"data.bin", noise, 700000000}, {"noextension", zeros, 700000000},
         {"backup.dat", zeros, 700000000}, {"film.avi.part", noise, 700000000},
+        // Streams cut mid-frame by whoever shared them: a player finds the next frame.
+        {"track.ac3", Sample("ac3").substr(1000), SampleSize("ac3") - 1000},
+        {"track.dts", Sample("dts").substr(1000), SampleSize("dts") - 1000},
+        {"song.aac", Sample("aac-adts").substr(1000), SampleSize("aac-adts") - 1000},
+        {"song.mp3", Sample("mp3-lame").substr(777), SampleSize("mp3-lame") - 777},
+        {"song.mp2", Sample("mp2").substr(777), SampleSize("mp2") - 777},
+        {"rec.ts", Sample("mpeg-ts").substr(100), SampleSize("mpeg-ts") - 100},
+        {"rec.mpg", Sample("mpeg-ps").substr(5000), SampleSize("mpeg-ps") - 5000},
     };
     for (const auto& row : rows) EXPECT_EQ(Describe(Judge(row.name, row.head, row.size)), "nothing") << row.name;
 }
