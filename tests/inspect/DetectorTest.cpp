@@ -4,6 +4,7 @@
 // editing one header field, or by writing the documented structures.
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cstring>
 #include <functional>
 #include <random>
@@ -244,6 +245,63 @@ std::vector<FakeRow> Fakes() {
         {"corrupted bytes", "Film.2009.avi", avi, SampleSize("avi"), [](Download& d) { d.corruptedBytes = 40000000; }, "suspect: 40,000,000 bytes were lost to corruption: someone is feeding this download bad data", true},
         {"never complete", "Film.2009.avi", avi, SampleSize("avi"), [](Download& d) { d.lastSeenComplete = 0; d.activeSeconds = 3 * 86400; }, "note: no source has had the whole file in 72 h 0 min of downloading", true},
     };
+}
+
+std::string BE64(uint64_t v) { return BE32(static_cast<uint32_t>(v >> 32)) + BE32(static_cast<uint32_t>(v)); }
+std::string FloatBE(float f) { return BE32(std::bit_cast<uint32_t>(f)); }
+
+// mkvmerge's head with its Segment size (8-byte VINT at 44) stating `bytes`
+// for the whole file and its Info duration (float at 4251, in ms) `seconds`.
+std::string MatroskaOf(uint64_t bytes, double seconds) {
+    const std::string mkv = Sample("mkvmerge");
+    EXPECT_EQ(mkv.substr(40, 4), "\x18\x53\x80\x67");
+    EXPECT_EQ(mkv.substr(4248, 3), "\x44\x89\x84");
+    return Patch(Patch(mkv, 44, "\x01" + BE64(bytes - 52).substr(1)), 4251, FloatBE(static_cast<float>(seconds * 1000)));
+}
+
+// The real AVI (FMP4 video, 25 frames a second) with its RIFF size and frame count edited.
+std::string AviOf(uint64_t bytes, uint32_t frames) { return Patch(Patch(Sample("avi"), 4, LE32(static_cast<uint32_t>(bytes - 8))), 48, LE32(frames)); }
+
+// The VBR MP3 with its Xing frame count and byte count edited (44.1 kHz, 1,152 samples a frame).
+std::string Mp3Of(uint32_t bytes, double seconds) {
+    const std::string mp3 = Sample("mp3-vbr");
+    const size_t xing = mp3.find("Xing");
+    return Patch(Patch(mp3, xing + 8, BE32(static_cast<uint32_t>(seconds * 44100 / 1152))), xing + 12, BE32(bytes));
+}
+
+// The FLAC (44.1 kHz, 16-bit stereo) with its STREAMINFO total samples edited.
+std::string FlacOf(double seconds) {
+    std::string flac = Sample("flac-tool");
+    const auto samples = static_cast<uint64_t>(seconds * 44100);
+    uint64_t v = 0;
+    for (int i = 0; i < 8; ++i) v = v << 8 | static_cast<unsigned char>(flac[18 + i]);
+    v = (v & ~0xFFFFFFFFFull) | samples;
+    return Patch(flac, 18, BE64(v));
+}
+
+// Honest figures at the edge of each tolerance stay clean; just past it, flagged.
+TEST(Detectors, TolerancesHoldAtTheirEdges) {
+    const uint64_t mb = 1000000;
+    const struct { std::string what, name, head; uint64_t size; std::string found; } rows[] = {
+        {"xvid film 700 MB, 90 min", "Film.avi", AviOf(kCd, 135000), kCd, "nothing"},
+        {"avi at 150 Mbit/s", "Film.avi", AviOf(kCd, 979), kCd, "nothing"},
+        {"avi at 170 Mbit/s", "Film.avi", AviOf(kCd, 863), kCd, "suspect: the AVI header says it plays 35 s, too short for 734,003,200 bytes (170.1 Mbit/s, the most such a file carries is 160.0 Mbit/s)"},
+        {"mkv 4.7 GB, 2 h", "Film.mkv", MatroskaOf(kDvd, 7200), kDvd, "nothing"},
+        {"uhd remux 60 GB, 2 h (67 Mbit/s)", "Film.2160p.REMUX.mkv", MatroskaOf(60000 * mb, 7200), 60000 * mb, "nothing"},
+        {"mkv 4.7 GB, 1 min", "Film.mkv", MatroskaOf(kDvd, 60), kDvd, "suspect: the Matroska header says it plays 1 min 0 s, too short for 4,700,000,000 bytes (626.7 Mbit/s, the most such a file carries is 160.0 Mbit/s)"},
+        {"published 1.9 times its length", "Film.mkv", MatroskaOf(100 * mb, 1800), 190 * mb, "nothing"},
+        {"published 2.1 times its length", "Film.mkv", MatroskaOf(100 * mb, 1800), 210 * mb, "suspect: a short clip padded to a larger size: the Matroska header says it is 100,000,000 bytes long, the download is published as 210,000,000 bytes"},
+        {"mp3 album 60 min at 320 kbit/s", "Album.mp3", Mp3Of(144 * mb, 3600), 144 * mb, "nothing"},
+        {"mp3 album padded twofold", "Album.mp3", Mp3Of(144 * mb, 3600), 300 * mb, "suspect: a short clip padded to a larger size: the MP3 header says it is 144,000,000 bytes long, the download is published as 300,000,000 bytes"},
+        {"flac 80 min, incompressible, with art", "Album.flac", FlacOf(4800), 900 * mb, "nothing"},
+        {"flac 80 min in 1 GB", "Album.flac", FlacOf(4800), 1000 * mb, "suspect: the FLAC header says it plays 1 h 20 min, too short for 1,000,000,000 bytes (1.7 Mbit/s, the most such a file carries is 1.5 Mbit/s)"},
+        {"search said 100 min, file 30 min", "Film.mkv", MatroskaOf(700 * mb, 1800), 700 * mb, "nothing"},
+    };
+    for (const auto& row : rows) {
+        std::function<void(Download&)> tweak;
+        if (row.what.starts_with("search")) tweak = [](Download& d) { d.mediaLength = 6000; };
+        EXPECT_EQ(Describe(Judge(row.name, row.head, row.size, tweak)), row.found) << row.what;
+    }
 }
 
 TEST(Detectors, EveryFakeKindFlaggedWithItsReason) {
