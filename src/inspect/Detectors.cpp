@@ -1,11 +1,9 @@
 // The detectors and their registration list. Each reads only what its
 // reads() names; the head is the arrived bytes, never more.
 #include <array>
-#include <cmath>
 
 #include "inspect/Detector.h"
 #include "inspect/Extension.h"
-#include "inspect/MediaLength.h"
 #include "inspect/NameRules.h"
 #include "inspect/ZeroParts.h"
 

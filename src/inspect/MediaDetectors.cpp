@@ -1,11 +1,9 @@
 // Detectors that read what the container says of itself in the arrived head.
-#include <array>
+#include <algorithm>
 #include <cmath>
 
 #include "inspect/Detector.h"
-#include "inspect/Extension.h"
 #include "inspect/MediaLength.h"
-#include "inspect/SniffMore.h"
 
 namespace kv::inspect {
 
