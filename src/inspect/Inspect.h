@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ed2k/Download.h"
 #include "inspect/ArrivedHead.h"
