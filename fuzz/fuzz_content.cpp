@@ -1,13 +1,19 @@
 // The content sniffer and the judgements built on it, on a name and a head.
-// Properties: DRM and a licence address only come with ASF, encryption only
-// with archives that can say so; the judgement never flags a name that claims
-// nothing known or a program, data of unknown type, or data the name accepts.
+// Properties: DRM, script addresses and a licence address only come with ASF,
+// playlist addresses only with playlists, encryption only with archives that
+// can say so; the judgement never flags a name that claims nothing known or a
+// program, data of unknown type, or data the name accepts. The container
+// length parsers give finite, positive figures or none, and every detector's
+// finding is worded from its reason.
 #include <string>
 #include <vector>
 
 #include "FuzzSupport.h"
 #include "inspect/Extension.h"
 #include "inspect/Inspect.h"
+#include "inspect/MediaLength.h"
+
+#include <cmath>
 
 using namespace kv::inspect;
 
@@ -24,6 +30,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     KV_FUZZ_CHECK(!t.encrypted || t.format == Format::Zip || t.format == Format::Rar4 || t.format == Format::Rar5 ||
                   t.format == Format::SevenZip);
     KV_FUZZ_CHECK(t.format == Format::Unknown || !Describe(t.format).empty());
+    KV_FUZZ_CHECK(t.scriptUrls == 0 || t.format == Format::Asf);
+    KV_FUZZ_CHECK(t.urls.empty() || t.format == Format::Asf || t.format == Format::Playlist);
+    KV_FUZZ_CHECK(t.urls.size() <= 600);
+
+    const DeclaredLength declared = ReadDeclaredLength(t, head);
+    if (declared.seconds) KV_FUZZ_CHECK(std::isfinite(*declared.seconds) && *declared.seconds > 0);
+    if (declared.maxBitRate) KV_FUZZ_CHECK(std::isfinite(*declared.maxBitRate) && *declared.maxBitRate > 0);
 
     const auto judged = JudgeContent(name, head);
     const auto claim = ClaimOfName(name);
@@ -33,9 +46,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (claim && (claim->accepted & Bit(t.format)) != 0 && !t.drm) KV_FUZZ_CHECK(!judged);
     if (judged) KV_FUZZ_CHECK(!judged->reason.empty());
     const auto text = InspectContent(name, head);
-    KV_FUZZ_CHECK(text.has_value() == judged.has_value() && (!text || *text == judged->reason));
+    // A note (playable video under another video name) is no suspect's reason.
+    const bool suspect = judged && judged->severity == Severity::Suspect;
+    KV_FUZZ_CHECK(text.has_value() == suspect && (!text || *text == judged->reason));
+    if (judged && !suspect) KV_FUZZ_CHECK(judged->strength == Strength::Playable && claim->category == Category::Video);
 
     if (const auto byName = InspectName(name)) KV_FUZZ_CHECK(!byName->empty());
+
+    // Every detector on the name and head, published at a size from the input.
+    const uint64_t published = head.size() + (size > 0 ? uint64_t{data[0]} << 24 : 0);
+    const Evidence evidence(name, head, published);
+    for (const Suspicion& s : AllFindings(evidence)) {
+        KV_FUZZ_CHECK(!s.reason.empty() && s.reason == ReasonText(s.why));
+        if (s.why.kind == ReasonKind::Junk || s.why.kind == ReasonKind::ScriptCommands)
+            KV_FUZZ_CHECK(claim && (claim->category == Category::Video || claim->category == Category::Audio));
+        if (s.why.kind == ReasonKind::PaddedClip) KV_FUZZ_CHECK(s.why.count > 0 && s.why.total > 2 * s.why.count - 1);
+    }
 
     // The head's bytes as part hashes, for the empty-part rule.
     std::vector<kv::Ed2kHash> parts;

@@ -57,6 +57,45 @@ std::string StoredZip(const std::string& name, const std::string& data) {
            Le(data.size(), 4) + Le(name.size(), 2) + Le(0, 2) + name + data;
 }
 
+std::string Be(uint64_t v, int n) {
+    std::string s;
+    for (int i = n - 1; i >= 0; --i) s.push_back(static_cast<char>(v >> (8 * i)));
+    return s;
+}
+
+// Heads whose containers state their own length, for the length parsers.
+void LengthSeeds() {
+    const std::string mkvInfo = "\x15\x49\xA9\x66\x8E"s + "\x2A\xD7\xB1\x83\x0F\x42\x40"s + "\x44\x89\x84"s + Be(0x4482A000, 4);
+    Seed("fuzz_content", "mkv_info", Piece("film.mkv") + "\x1A\x45\xDF\xA3\x84\x42\x86\x81\x01"s +
+                                         "\x18\x53\x80\x67\x01"s + Be(5000, 7) + mkvInfo);
+    const std::string mvhd = Be(108, 4) + "mvhd" + std::string(12, '\0') + Be(1000, 4) + Be(60000, 4) + std::string(80, '\0');
+    Seed("fuzz_content", "mp4_moov", Piece("film.mp4") + Be(16, 4) + "ftypisom" + Be(0, 4) + Be(116, 4) + "moov" + mvhd +
+                                         Be(100000, 4) + "mdat");
+    Seed("fuzz_content", "mp3_xing", Piece("song.mp3") + "\xFF\xFB\x90\x64"s + std::string(32, '\0') + "Xing" +
+                                         Be(3, 4) + Be(1000, 4) + Be(400000, 4) + std::string(300, '\0'));
+    Seed("fuzz_content", "flac", Piece("song.flac") + "fLaC\x80\x00\x00\x22"s + Be(4096, 2) + Be(4096, 2) +
+                                     std::string(6, '\0') + Be(0x0AC442F000000000ull | 441000, 8) + std::string(16, '\0'));
+    Seed("fuzz_content", "wav", Piece("song.wav") + "RIFF"s + Le(1036, 4) + "WAVEfmt " + Le(16, 4) + Le(1, 2) + Le(2, 2) +
+                                    Le(44100, 4) + Le(176400, 4) + Le(4, 2) + Le(16, 2) + "data" + Le(1000, 4));
+    const std::string fileProperties = "\xA1\xDC\xAB\x8C\x47\xA9\xCF\x11\x8E\xE4\x00\xC0\x0C\x20\x53\x65"s +
+                                       Le(104, 8) + std::string(16, '\0') + Le(900000, 8) + Le(0, 8) + Le(10, 8) +
+                                       Le(600000000, 8) + Le(600000000, 8) + Le(3000, 8) + Le(2, 4) + Le(3200, 4) +
+                                       Le(3200, 4) + Le(128000, 4);
+    const std::string url = "h\0t\0t\0p\0:\0/\0/\0x\0/\0\0\0"s;
+    const std::string script = "\x30\x1A\xFB\x1E\x62\x0B\xD0\x11\xA3\x9B\x00\xA0\xC9\x03\x48\xF6"s +
+                               Le(24 + 16 + 4 + 8 + 8 + url.size(), 8) + std::string(16, '\0') + Le(1, 2) + Le(1, 2) +
+                               Le(3, 2) + "U\0R\0L\0"s + Le(1000, 4) + Le(0, 2) + Le(url.size() / 2, 2) + url;
+    Seed("fuzz_content", "asf_script", Piece("film.wmv") + "\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C"s +
+                                           Le(30 + fileProperties.size() + script.size(), 8) + Le(2, 4) + "\x01\x02" +
+                                           fileProperties + script);
+    Seed("fuzz_content", "ole", Piece("film.avi") + "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"s + std::string(0x16, '\0') +
+                                    Le(9, 2) + std::string(0x10, '\0') + Le(0, 4) + std::string(512 - 0x34 + 0x50, '\0') +
+                                    "\x84\x10\x0C\x00\x00\x00\x00\x00\xC0\x00\x00\x00\x00\x00\x00\x46"s);
+    Seed("fuzz_content", "asx", Piece("film.wmv") + "<ASX version=\"3.0\"><Entry><Ref href=\"http://x/\"/></Entry></ASX>\r\n");
+    Seed("fuzz_content", "lnk", Piece("film.avi") + Le(0x4C, 4) +
+                                    "\x01\x14\x02\x00\x00\x00\x00\x00\xC0\x00\x00\x00\x00\x00\x00\x46"s + std::string(56, '\0'));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -133,6 +172,7 @@ int main(int argc, char** argv) {
     Seed("fuzz_content", "asf", Piece("song.wma") + "\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C"s +
                                     std::string(14, '\0'));
     Seed("fuzz_content", "rar_as_iso", Piece("disc.iso") + "Rar!\x1A\x07\x00"s + std::string(16, '\0'));
+    LengthSeeds();
 
     // list body: a limit byte, then the body.
     Seed("fuzz_listbody", "plain", "\x14"s + fakes);

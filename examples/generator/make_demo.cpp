@@ -104,9 +104,9 @@ int main(int argc, char** argv) {
     const std::vector<Download> downloads = Downloads();
     bool ok = true;
     for (const auto& d : downloads) ok &= WriteFile(temp / d.file, BuildPartMet(d.meta));
-    // What else lies in a temp directory: the data file and a backup copy, both
-    // outside "*.met" and never read.
-    ok &= WriteFile(temp / "001.part", std::string(4096, '\0'));
+    // What else lies in a temp directory: the data file (created, nothing
+    // written to it yet: no head to judge) and a backup copy outside "*.met".
+    ok &= WriteFile(temp / "001.part", std::string());
     ok &= WriteFile(temp / "001.part.met.bak", BuildPartMet(downloads[0].meta));
 
     // Fakes that no list knows, betrayed by what has already arrived (heads of

@@ -26,6 +26,12 @@ struct Download {
     std::optional<Ed2kHash> hash;        // none when the layout is unknown or the file is short
     std::vector<Ed2kHash> partHashes;    // one per 9,728,000-byte part, as the client stores them
     std::vector<ByteRange> gaps;         // ranges still missing, sorted, clipped to the size
+    // What the client noted while downloading; absent when it wrote nothing.
+    std::string corruptedParts{};              // FT_CORRUPTEDPARTS: part numbers joined by ","
+    std::optional<uint64_t> corruptedBytes{};  // FT_CORRUPTED (eMule): bytes lost to corruption
+    std::optional<uint64_t> lastSeenComplete{};  // FT_LASTSEENCOMPLETE: unix time, 0 = never
+    std::optional<uint64_t> activeSeconds{};   // FT_DL_ACTIVE_TIME: time spent downloading
+    std::optional<uint64_t> mediaLength{};     // FT_MEDIA_LENGTH: seconds, from the search result
 };
 
 }  // namespace kv

@@ -28,6 +28,11 @@ constexpr uint8_t kTagStr16 = 0x20;  // ... up to 16 bytes, length in the type
 
 constexpr uint8_t kIdName = 0x01;
 constexpr uint8_t kIdSize = 0x02;
+constexpr uint8_t kIdLastSeenComplete = 0x05;
+constexpr uint8_t kIdCorrupted = 0x1B;
+constexpr uint8_t kIdActiveTime = 0x23;
+constexpr uint8_t kIdCorruptedParts = 0x24;
+constexpr uint8_t kIdMediaLength = 0xD3;
 constexpr char kGapStart = '\x09';
 constexpr char kGapEnd = '\x0A';
 
@@ -160,6 +165,26 @@ struct Walk {
                 auto& side = tag.name[0] == kGapStart ? gapStarts : gapEnds;
                 side.emplace(*index, *tag.number);
             }
+        } else if (tag.id) {
+            TakeClientNote(*tag.id, tag);
+        }
+    }
+
+    // The client's own notes on the download; the first of each counts.
+    void TakeClientNote(uint8_t id, const Tag& tag) {
+        const auto first = [&tag](std::optional<uint64_t>& field) {
+            if (tag.number && !field) field = *tag.number;
+        };
+        switch (id) {
+            case kIdLastSeenComplete: first(out.lastSeenComplete); break;
+            case kIdCorrupted: first(out.corruptedBytes); break;
+            case kIdActiveTime: first(out.activeSeconds); break;
+            case kIdMediaLength: first(out.mediaLength); break;
+            case kIdCorruptedParts:
+                if (tag.value && (tag.type == kTagString || tag.type >= kTagStr1) && out.corruptedParts.empty())
+                    out.corruptedParts.assign(*tag.value);
+                break;
+            default: break;
         }
     }
 

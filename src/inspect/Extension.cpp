@@ -11,6 +11,8 @@ using C = Category;
 
 constexpr uint64_t kMpeg = Bit(F::MpegPs) | Bit(F::MpegVideo) | Bit(F::MpegTs);
 constexpr uint64_t kIsoMedia = Bit(F::Mp4) | Bit(F::Mov);
+constexpr uint64_t kZipDocument = Bit(F::OfficeDoc) | Bit(F::Zip);
+constexpr uint64_t kText = Bit(F::Text) | Bit(F::Html) | Bit(F::Playlist);
 
 struct Entry {
     std::string_view ext;
@@ -43,9 +45,11 @@ constexpr Entry kEntries[] = {
     {"wmv", {C::Video, "Windows Media video", Bit(F::Asf)}},
     {"asf", {C::Video, "Windows Media video", Bit(F::Asf)}},
     {"flv", {C::Video, "Flash video", Bit(F::Flv)}},
+    {"swf", {C::Video, "a Flash movie", Bit(F::Swf)}},
     {"ogm", {C::Video, "Ogg video", Bit(F::Ogg)}},
     {"ogv", {C::Video, "Ogg video", Bit(F::Ogg)}},
     {"rm", {C::Video, "RealMedia video", Bit(F::RealMedia)}},
+    {"ram", {C::Video, "RealMedia video", Bit(F::RealMedia) | Bit(F::Playlist) | Bit(F::Text)}},
     {"rmvb", {C::Video, "RealMedia video", Bit(F::RealMedia)}},
     {"mp3", {C::Audio, "MP3 audio", Bit(F::Mp3)}},
     {"mp2", {C::Audio, "MPEG audio", Bit(F::Mp3)}},
@@ -59,23 +63,36 @@ constexpr Entry kEntries[] = {
     {"mka", {C::Audio, "Matroska audio", Bit(F::Matroska)}},
     {"m4a", {C::Audio, "MP4 audio", kIsoMedia}},
     {"m4b", {C::Audio, "MP4 audio", kIsoMedia}},
-    {"aac", {C::Audio, "AAC audio", Bit(F::Mp3) | kIsoMedia}},  // often behind an ID3 tag
+    {"aac", {C::Audio, "AAC audio", Bit(F::Adts) | Bit(F::Mp3) | kIsoMedia}},  // often behind an ID3 tag
     {"ra", {C::Audio, "RealAudio", Bit(F::RealMedia)}},
-    {"ac3", {C::Audio, "AC-3 audio", 0}},
-    {"ape", {C::Audio, "Monkey's Audio", 0}},
+    {"ac3", {C::Audio, "AC-3 audio", Bit(F::Ac3)}},
+    {"dts", {C::Audio, "DTS audio", Bit(F::Dts) | Bit(F::Wav)}},  // DTS CDs are ripped as WAV
+    {"wv", {C::Audio, "WavPack audio", Bit(F::WavPack)}},
+    {"mpc", {C::Audio, "Musepack audio", Bit(F::Musepack) | Bit(F::Mp3)}},
+    {"tta", {C::Audio, "TTA audio", Bit(F::Tta) | Bit(F::Mp3)}},
+    {"aif", {C::Audio, "AIFF audio", Bit(F::Aiff)}},
+    {"aiff", {C::Audio, "AIFF audio", Bit(F::Aiff)}},
+    {"aifc", {C::Audio, "AIFF audio", Bit(F::Aiff)}},
+    {"mid", {C::Audio, "MIDI music", Bit(F::Midi)}},
+    {"midi", {C::Audio, "MIDI music", Bit(F::Midi)}},
+    {"kar", {C::Audio, "MIDI music", Bit(F::Midi)}},
+    {"alac", {C::Audio, "MP4 audio", kIsoMedia}},
+    {"ape", {C::Audio, "Monkey's Audio", Bit(F::Ape) | Bit(F::Mp3)}},  // Mp3: behind an ID3 tag
     {"iso", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
     {"bin", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
     {"img", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
     {"nrg", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
     {"mdf", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
     {"cdi", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
+    {"udf", {C::DiscImage, "a disc image", Bit(F::Iso9660)}},
+    {"dmg", {C::DiscImage, "a disc image", 0}},
     {"jpg", {C::Image, "a JPEG image", Bit(F::Jpeg)}},
     {"jpeg", {C::Image, "a JPEG image", Bit(F::Jpeg)}},
     {"jpe", {C::Image, "a JPEG image", Bit(F::Jpeg)}},
     {"png", {C::Image, "a PNG image", Bit(F::Png)}},
     {"gif", {C::Image, "a GIF image", Bit(F::Gif)}},
     {"webp", {C::Image, "a WebP image", Bit(F::Webp)}},
-    {"bmp", {C::Image, "a bitmap image", 0}},
+    {"bmp", {C::Image, "a bitmap image", 0}},  // pictures under another picture name open anyway
     {"tif", {C::Image, "a TIFF image", 0}},
     {"tiff", {C::Image, "a TIFF image", 0}},
     {"zip", {C::Archive, "a ZIP archive", Bit(F::Zip)}},
@@ -86,20 +103,43 @@ constexpr Entry kEntries[] = {
     {"tgz", {C::Archive, "a gzip archive", Bit(F::Gzip)}},
     {"bz2", {C::Archive, "a bzip2 archive", Bit(F::Bzip2)}},
     {"xz", {C::Archive, "an xz archive", Bit(F::Xz)}},
-    {"tar", {C::Archive, "a tar archive", 0}},
+    {"tar", {C::Archive, "a tar archive", Bit(F::Tar)}},
+    {"arj", {C::Archive, "an ARJ archive", Bit(F::Arj)}},
     {"ace", {C::Archive, "an ACE archive", 0}},
     {"pdf", {C::Document, "a PDF document", Bit(F::Pdf)}},
-    {"doc", {C::Document, "a document", 0}},
-    {"docx", {C::Document, "a document", 0}},
-    {"odt", {C::Document, "a document", 0}},
-    {"rtf", {C::Document, "a document", 0}},
-    {"txt", {C::Document, "a text file", 0}},
-    {"nfo", {C::Document, "a text file", 0}},
-    {"epub", {C::Document, "an e-book", 0}},
-    {"chm", {C::Document, "a help file", 0}},
-    {"djvu", {C::Document, "a document", 0}},
-    {"cbr", {C::Document, "a comic book", 0}},
-    {"cbz", {C::Document, "a comic book", 0}},
+    {"doc", {C::Document, "a document", Bit(F::Ole)}},
+    {"xls", {C::Document, "a document", Bit(F::Ole)}},
+    {"ppt", {C::Document, "a document", Bit(F::Ole)}},
+    {"docx", {C::Document, "a document", kZipDocument}},
+    {"xlsx", {C::Document, "a document", kZipDocument}},
+    {"pptx", {C::Document, "a document", kZipDocument}},
+    {"odt", {C::Document, "a document", kZipDocument}},
+    {"ods", {C::Document, "a document", kZipDocument}},
+    {"odp", {C::Document, "a document", kZipDocument}},
+    {"rtf", {C::Document, "a document", Bit(F::Text)}},
+    {"txt", {C::Document, "a text file", kText}},
+    {"nfo", {C::Document, "a text file", kText}},
+    {"srt", {C::Document, "subtitles", kText}},
+    {"sub", {C::Document, "subtitles", kText}},
+    {"ssa", {C::Document, "subtitles", kText}},
+    {"ass", {C::Document, "subtitles", kText}},
+    {"idx", {C::Document, "subtitles", kText}},
+    {"cue", {C::Document, "a cue sheet", kText}},
+    {"sfv", {C::Document, "a checksum list", kText}},
+    {"md5", {C::Document, "a checksum list", kText}},
+    {"m3u", {C::Document, "a playlist", kText}},
+    {"m3u8", {C::Document, "a playlist", kText}},
+    {"pls", {C::Document, "a playlist", kText}},
+    {"asx", {C::Document, "a playlist", kText}},
+    {"wpl", {C::Document, "a playlist", kText}},
+    {"htm", {C::Document, "a web page", kText}},
+    {"html", {C::Document, "a web page", kText}},
+    {"epub", {C::Document, "an e-book", kZipDocument}},
+    {"chm", {C::Document, "a help file", Bit(F::Chm)}},
+    {"djvu", {C::Document, "a document", Bit(F::DjVu)}},
+    {"djv", {C::Document, "a document", Bit(F::DjVu)}},
+    {"cbr", {C::Document, "a comic book", Bit(F::Rar4) | Bit(F::Rar5)}},
+    {"cbz", {C::Document, "a comic book", Bit(F::Zip)}},
     {"exe", {C::Executable, "a program", 0}},
     {"scr", {C::Executable, "a program", 0}},
     {"pif", {C::Executable, "a program", 0}},
@@ -135,7 +175,7 @@ std::string_view LastExtension(std::string_view name) {
 }
 
 std::optional<NameClaim> ClaimOfExtension(std::string_view ext) {
-    std::array<char, 8> lower{};
+    std::array<char, 8> lower{};  // no extension we know is longer
     if (ext.empty() || ext.size() > lower.size()) return std::nullopt;
     for (size_t i = 0; i < ext.size(); ++i) {
         const char c = ext[i];

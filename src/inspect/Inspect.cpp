@@ -1,96 +1,71 @@
 #include "inspect/Inspect.h"
 
-#include "inspect/Extension.h"
-
 namespace kv::inspect {
 
 namespace {
 
-bool IsTrueArchive(Format f) {
-    return f == Format::Zip || f == Format::Rar4 || f == Format::Rar5 || f == Format::SevenZip || f == Format::Cab;
-}
-
-bool IsMediaLike(Category c) {
-    return c == Category::Video || c == Category::Audio || c == Category::Image || c == Category::DiscImage;
-}
-
-Suspicion Make(Strength s, const NameClaim& claim, std::string_view data, std::string_view detail = {}) {
-    std::string reason = "claims ";
-    reason += claim.text;
-    reason += ", the data is ";
-    reason += data;
-    reason += detail;
-    return {s, std::move(reason)};
-}
-
-}  // namespace
-
-std::optional<Suspicion> JudgeContent(std::string_view name, std::string_view head) {
-    const auto claim = ClaimOfName(name);
-    if (!claim || claim->category == Category::Unknown || claim->category == Category::Executable)
-        return std::nullopt;
-    const ContentType t = Sniff(head);
-    if (t.format == Format::Unknown) return std::nullopt;
-    const Category found = CategoryOf(t.format);
-
-    if (t.format == Format::Asf && t.drm) {
-        std::string detail = " locked by DRM";
-        if (!t.licenceUrl.empty()) detail += " (licence: " + t.licenceUrl + ")";
-        return Make(Strength::DrmMedia, *claim, Describe(t.format), detail);
+bool Allowed(Reads reads, const InspectOptions& o) {
+    switch (reads) {
+        case Reads::Name: return o.names;
+        case Reads::PartHashes: return o.partHashes;
+        case Reads::ClientTags: return o.clientTags;
+        case Reads::Head: return o.content;
     }
-    if (claim->accepted & Bit(t.format)) return std::nullopt;
-
-    if (IsTrueArchive(t.format) && IsMediaLike(claim->category)) {
-        const bool tellsEncryption = t.format != Format::SevenZip && t.format != Format::Cab;
-        if (t.encrypted && tellsEncryption) {
-            std::string data = "a password-protected ";
-            data += Describe(t.format).substr(2);  // "a ZIP archive" -> "ZIP archive"
-            return Make(Strength::ArchiveAsMedia, *claim, data);
-        }
-        return Make(Strength::ArchiveAsMedia, *claim, Describe(t.format));
-    }
-    if (found == Category::Executable) {
-        if (t.format == Format::Pe && claim->category == Category::Archive)
-            return Make(Strength::SelfExtractor, *claim, Describe(t.format), " (perhaps a self-extracting archive)");
-        return Make(Strength::ProgramContent, *claim, Describe(t.format));
-    }
-    if (IsMediaLike(claim->category)) {
-        // A claim without a known signature (.bmp, .ac3) is held to its category.
-        if (claim->accepted == 0 && found == claim->category) return std::nullopt;
-        return Make(Strength::TypeMismatch, *claim, Describe(t.format));
-    }
-    return std::nullopt;
+    return false;
 }
 
-std::optional<std::string> InspectContent(std::string_view name, std::string_view head) {
-    auto s = JudgeContent(name, head);
-    if (!s) return std::nullopt;
-    return std::move(s->reason);
-}
-
-std::optional<Suspicion> JudgeDownload(const Download& d, const std::string& partPath,
-                                       const InspectOptions& options) {
+// Suspects before notes; among equals the stronger, then the earlier.
+std::optional<Suspicion> Strongest(std::vector<Suspicion> found, bool notes) {
     std::optional<Suspicion> best;
-    const auto consider = [&best](std::optional<Suspicion> s) {
-        if (s && (!best || s->strength > best->strength)) best = std::move(s);
-    };
-    if (options.content && d.hasSize) {
-        if (const auto head = ReadArrivedHead(partPath, d.gaps, d.size)) consider(JudgeContent(d.name, *head));
-    }
-    if (options.names) {
-        if (auto r = InspectName(d.name)) consider(Suspicion{Strength::ProgramName, std::move(*r)});
-    }
-    if (options.partHashes && d.hasSize) {
-        if (auto r = InspectPartHashes(d.partHashes, d.size)) consider(Suspicion{Strength::MostlyZeros, std::move(*r)});
+    for (Suspicion& s : found) {
+        if (s.severity == Severity::Note && !notes) continue;
+        const bool better = !best || (s.severity == Severity::Suspect && best->severity == Severity::Note) ||
+                            (s.severity == best->severity && s.strength > best->strength);
+        if (better) best = std::move(s);
     }
     return best;
 }
 
+std::optional<std::string> SuspectReason(std::optional<Suspicion> s) {
+    if (!s || s->severity != Severity::Suspect) return std::nullopt;
+    return std::move(s->reason);
+}
+
+}  // namespace
+
+std::vector<Suspicion> AllFindings(const Evidence& e, const InspectOptions& options) {
+    std::vector<Suspicion> found;
+    for (const auto& detector : Detectors()) {
+        if (!Allowed(detector->reads(), options)) continue;
+        if (auto s = detector->Examine(e)) found.push_back(std::move(*s));
+    }
+    return found;
+}
+
+std::optional<Suspicion> JudgeContent(std::string_view name, std::string_view head) {
+    const Evidence e(name, head);
+    return FindDetector("content")->Examine(e);
+}
+
+std::optional<std::string> InspectContent(std::string_view name, std::string_view head) {
+    return SuspectReason(JudgeContent(name, head));
+}
+
+std::optional<Suspicion> JudgeDownload(const Download& d, const std::string& partPath,
+                                       const InspectOptions& options) {
+    const Evidence e(d, partPath);
+    return Strongest(AllFindings(e, options), options.notes);
+}
+
 std::optional<std::string> InspectDownload(const Download& d, const std::string& partPath,
                                            const InspectOptions& options) {
-    auto s = JudgeDownload(d, partPath, options);
-    if (!s) return std::nullopt;
-    return std::move(s->reason);
+    return SuspectReason(JudgeDownload(d, partPath, options));
+}
+
+std::optional<Suspicion> JudgeLink(const Download& link, bool notes) {
+    const Evidence e(link);
+    const InspectOptions noData{.content = false, .clientTags = false, .notes = notes};
+    return Strongest(AllFindings(e, noData), notes);
 }
 
 std::string SuspectText(const std::string& reason) { return "Suspect: " + reason; }

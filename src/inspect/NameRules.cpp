@@ -49,31 +49,28 @@ bool IsProgramExtension(std::string_view ext) {
     return false;
 }
 
-std::optional<std::string> InspectName(std::string_view name) {
-    if (name.find("\xE2\x80\xAE") != std::string_view::npos)
-        return std::string("the name hides its real extension behind a right-to-left mark");
+std::optional<Reason> NameReason(std::string_view name) {
+    if (name.find("\xE2\x80\xAE") != std::string_view::npos) return Reason{.kind = ReasonKind::RightToLeftMark};
 
     const std::string_view ext = LastExtension(name);
     if (ext.empty() || !IsProgramExtension(ext)) return std::nullopt;
     std::string_view stem = name.substr(0, name.size() - ext.size() - 1);
-    int blanks = 0;
+    uint64_t blanks = 0;
     for (size_t len; (len = TrailingBlank(stem)) != 0; ++blanks) stem.remove_suffix(len);
 
     const std::string_view inner = LastExtension(stem);
     const auto claim = ClaimOfExtension(inner);
     if (claim && claim->category != Category::Executable && claim->category != Category::Unknown) {
-        std::string reason = "a program posing as ";
-        reason += claim->accepted ? claim->text : CategoryWord(claim->category);
-        reason += ": the name ends in .";
-        reason += inner;
-        if (blanks > 0) reason += ", " + std::to_string(blanks) + (blanks == 1 ? " blank" : " blanks") + " and ";
-        reason += ".";
-        reason += ext;
-        return reason;
+        return Reason{.kind = ReasonKind::ProgramBehindName,
+                      .claim = std::string(claim->accepted ? claim->text : CategoryWord(claim->category)),
+                      .ext = std::string(inner), .ext2 = std::string(ext), .count = blanks};
     }
-    if (blanks >= 3)
-        return "a program hidden behind blanks: the name has " + std::to_string(blanks) + " blanks before ." +
-               std::string(ext);
+    if (blanks >= 3) return Reason{.kind = ReasonKind::ProgramBehindBlanks, .ext2 = std::string(ext), .count = blanks};
+    return std::nullopt;
+}
+
+std::optional<std::string> InspectName(std::string_view name) {
+    if (auto why = NameReason(name)) return ReasonText(*why);
     return std::nullopt;
 }
 

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "inspect/Suspicion.h"
+
 namespace kv::inspect {
 
 // Rules on a file name alone, shared by downloads and links (no data needed).
@@ -15,6 +17,8 @@ namespace kv::inspect {
 //    out of sight in a narrow column: "movie                 .exe";
 //  - a right-to-left override (U+202E), which shows "gpj.exe" reversed.
 std::optional<std::string> InspectName(std::string_view name);
+// The same finding as figures (ReasonText words it as above).
+std::optional<Reason> NameReason(std::string_view name);
 
 // Whether the extension (no dot, any case) runs as a program when opened on
 // Windows: the extensions the rules above look for.

@@ -1,34 +1,17 @@
 #include <cstring>
 
 #include "inspect/ContentType.h"
+#include "inspect/ByteView.h"
+#include "inspect/SniffMore.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace kv::inspect {
 
 namespace {
 
-// Bounds-checked little-endian reads; a read past the head fails instead.
-struct Bytes {
-    std::string_view d;
-
-    bool Has(uint64_t at, uint64_t n) const { return at <= d.size() && n <= d.size() - at; }
-    uint8_t U8(uint64_t at) const { return static_cast<uint8_t>(d[at]); }
-    bool Is(uint64_t at, const void* sig, size_t n) const {
-        return Has(at, n) && std::memcmp(d.data() + at, sig, n) == 0;
-    }
-    template <size_t N>
-    bool Is(uint64_t at, const char (&sig)[N]) const { return Is(at, sig, N - 1); }
-    uint64_t LE(uint64_t at, int n) const {  // caller checked Has(at, n)
-        uint64_t v = 0;
-        for (int i = n - 1; i >= 0; --i) v = (v << 8) | U8(at + i);
-        return v;
-    }
-    bool U16(uint64_t at, uint64_t& v) const { return Has(at, 2) && ((v = LE(at, 2)), true); }
-    bool U32(uint64_t at, uint64_t& v) const { return Has(at, 4) && ((v = LE(at, 4)), true); }
-    bool U64(uint64_t at, uint64_t& v) const { return Has(at, 8) && ((v = LE(at, 8)), true); }
-};
-
-// Every header walk stops after this many steps, whatever the counts claim.
-constexpr int kMaxSteps = 4096;
+using Bytes = ByteView;
 
 // --- ASF -------------------------------------------------------------------
 
@@ -89,6 +72,52 @@ std::string ExtContentEncryptionUrl(const Bytes& b, uint64_t at, uint64_t end) {
     return CleanUrl(url);
 }
 
+constexpr char kAsfScriptCommand[] = "\x30\x1A\xFB\x1E\x62\x0B\xD0\x11\xA3\x9B\x00\xA0\xC9\x03\x48\xF6";
+
+// UTF-16LE text of `chars` characters at `at`, narrowed to ASCII; false when
+// it runs past `end`.
+bool Utf16At(const Bytes& b, uint64_t& at, uint64_t end, uint64_t chars, std::string& out) {
+    if (chars > (end - std::min(at, end)) / 2) return false;
+    for (uint64_t i = 0; i < chars; ++i, at += 2) {
+        const uint8_t lo = b.U8(at), hi = b.U8(at + 1);
+        out += hi == 0 && lo < 0x80 ? static_cast<char>(lo) : '?';
+    }
+    return true;
+}
+
+bool NoCaseEqual(std::string_view a, std::string_view b);
+
+// Script Command object: reserved GUID, command count, type count, the type
+// names, then per command a time, a type index and its text. Commands of
+// the type "URL" open their text in a browser while the file plays.
+void AsfScriptUrls(const Bytes& b, uint64_t at, uint64_t end, ContentType& t) {
+    uint64_t commands = 0, types = 0;
+    at += 16;
+    if (at + 4 > end || !b.U16(at, commands) || !b.U16(at + 2, types)) return;
+    at += 4;
+    std::vector<bool> isUrl;
+    for (uint64_t i = 0; i < types; ++i) {
+        uint64_t len = 0;
+        std::string name;
+        if (at + 2 > end || !b.U16(at, len)) return;
+        at += 2;
+        if (!Utf16At(b, at, end, len, name)) return;
+        isUrl.push_back(NoCaseEqual(name, "URL"));
+    }
+    for (uint64_t i = 0; i < commands; ++i) {
+        uint64_t type = 0, len = 0;
+        std::string text;
+        if (at + 8 > end || !b.U16(at + 4, type) || !b.U16(at + 6, len)) return;
+        at += 8;
+        if (!Utf16At(b, at, end, len, text)) return;
+        if (type >= isUrl.size() || !isUrl[type]) continue;
+        ++t.scriptUrls;
+        const std::string url = CleanUrl(text);
+        if (!url.empty() && t.urls.size() < 300 && t.urls.find(url) == std::string::npos)
+            t.urls += (t.urls.empty() ? "" : " ") + url;
+    }
+}
+
 void SniffAsf(const Bytes& b, ContentType& t) {
     t.format = Format::Asf;
     uint64_t headerSize = 0, count = 0;
@@ -107,6 +136,8 @@ void SniffAsf(const Bytes& b, ContentType& t) {
         } else if (b.Is(at, kAsfExtContentEncryption)) {
             t.drm = true;
             if (extUrl.empty()) extUrl = ExtContentEncryptionUrl(b, at + 24, objEnd);
+        } else if (b.Is(at, kAsfScriptCommand)) {
+            AsfScriptUrls(b, at + 24, objEnd, t);
         }
         if (size > end - at) break;
         at += size;
@@ -216,6 +247,21 @@ bool TsSyncs(const Bytes& b, uint64_t first, uint64_t stride) {
     return packets >= 4;
 }
 
+// A transport stream cut out of a recording starts inside a packet: the
+// syncs begin within the first 188 (or 192) bytes; 32 in a row are wanted.
+bool TsCutShort(const Bytes& b) {
+    if (!b.Has(192 * 33, 0)) return false;
+    for (uint64_t first = 1; first < 192; ++first) {
+        if (b.U8(first) != 0x47) continue;
+        for (uint64_t stride : {188, 192}) {
+            int n = 0;
+            for (uint64_t at = first; n < 32 && b.U8(at) == 0x47; at += stride) ++n;
+            if (n == 32) return true;
+        }
+    }
+    return false;
+}
+
 // Length of the MPEG audio frame whose header is at `at`, 0 when it is none.
 uint64_t MpegAudioFrame(const Bytes& b, uint64_t at) {
     if (!b.Has(at, 4) || b.U8(at) != 0xFF || (b.U8(at + 1) & 0xE0) != 0xE0) return 0;
@@ -255,6 +301,15 @@ bool MpegAudioFrames(const Bytes& b, uint64_t at) {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 
+bool NoCaseEqual(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
 bool StartsNoCase(std::string_view s, std::string_view prefix) {
     if (s.size() < prefix.size()) return false;
     for (size_t i = 0; i < prefix.size(); ++i) {
@@ -284,10 +339,14 @@ bool IsShebang(const Bytes& b) {
 
 Format SniffLeading(const Bytes& b, ContentType& t) {
     if (b.Is(0, kAsfHeader)) return Format::Asf;
-    if (b.Is(0, "RIFF")) {
+    if (b.Is(0, "RIFF") || b.Is(0, "RF64")) {
         if (b.Is(8, "AVI ")) return Format::Avi;
-        if (b.Is(8, "WAVE")) return Format::Wav;
+        if (b.Is(8, "WAVE")) {
+            t.wavCodec = WavCodec(b);
+            return Format::Wav;
+        }
         if (b.Is(8, "WEBP")) return Format::Webp;
+        if (b.Is(8, "CDXA")) return Format::MpegPs;  // Video CD: MPEG in 2,352-byte sectors
         return Format::Unknown;
     }
     if (b.Is(0, "\x1A\x45\xDF\xA3")) return Format::Matroska;
@@ -296,10 +355,11 @@ Format SniffLeading(const Bytes& b, ContentType& t) {
     if (b.Is(0, "\x00\x00\x01\xB3", 4)) return Format::MpegVideo;
     if (b.Has(0, 1) && b.U8(0) == 0x47 && TsSyncs(b, 0, 188)) return Format::MpegTs;
     if (b.Has(4, 1) && b.U8(4) == 0x47 && TsSyncs(b, 4, 192)) return Format::MpegTs;  // M2TS
+    if (TsCutShort(b)) return Format::MpegTs;
     if (b.Is(0, "FLV\x01")) return Format::Flv;
     if (b.Is(0, "OggS")) return Format::Ogg;
     if (b.Is(0, "fLaC")) return Format::Flac;
-    if (b.Is(0, ".RMF")) return Format::RealMedia;
+    if (b.Is(0, ".RMF") || b.Is(0, ".ra\xFD")) return Format::RealMedia;
     if (b.Is(0, "ID3") && b.Has(10, 0)) {
         // The tag's syncsafe size; FLAC (and AAC) may hide behind it too.
         const uint64_t size = (uint64_t{b.U8(6)} & 0x7F) << 21 | (uint64_t{b.U8(7)} & 0x7F) << 14 |
@@ -310,7 +370,7 @@ Format SniffLeading(const Bytes& b, ContentType& t) {
     }
     if (b.Is(0, "PK\x03\x04") || (b.Is(0, "PK\x07\x08") && b.Is(4, "PK\x03\x04"))) {
         t.encrypted = ZipEncrypted(b, b.Is(0, "PK\x03\x04") ? 0 : 4);
-        return Format::Zip;
+        return !t.encrypted && IsZipDocument(b) ? Format::OfficeDoc : Format::Zip;
     }
     if (b.Is(0, "PK\x05\x06")) return Format::Zip;  // empty
     if (b.Is(0, "Rar!\x1A\x07\x00", 7)) {
@@ -338,15 +398,18 @@ Format SniffLeading(const Bytes& b, ContentType& t) {
     if (b.Is(0, "\x7F" "ELF") && b.Has(4, 1) && (b.U8(4) == 1 || b.U8(4) == 2)) return Format::Elf;
     if (IsShebang(b)) return Format::ShellScript;
     if (IsBatch(b.d.substr(0, 128))) return Format::BatchScript;
+    if (const Format f = SniffMore(b); f != Format::Unknown) return f;
     if (MpegAudioFrames(b, 0)) return Format::Mp3;
     // Old QuickTime files start with an atom other than ftyp.
     if (b.Has(0, 8) && (b.U8(0) | b.U8(1) | b.U8(2) | (b.U8(3) & 0xF8)) != 0 &&
         (b.Is(4, "moov") || b.Is(4, "mdat") || b.Is(4, "wide")))
         return Format::Mov;  // atom size (big-endian) of at least 8
-    return Format::Unknown;
+    return SniffText(b, t);
 }
 
 }  // namespace
+
+bool MpegAudioFramesAt(const ByteView& b, uint64_t at) { return MpegAudioFrames(b, at); }
 
 ContentType Sniff(std::string_view head) {
     const Bytes b{head.substr(0, 64 * 1024)};  // the window a download's head is read in
@@ -359,6 +422,11 @@ ContentType Sniff(std::string_view head) {
         (b.Is(0x8001, "CD001") || b.Is(0x8001, "BEA01") || b.Is(0x8001, "NSR0")))
         t.format = Format::Iso9660;
     return t;
+}
+
+bool IsPlayableMedia(Format f) {
+    const Category c = CategoryOf(f);
+    return (c == Category::Video || c == Category::Audio) && f != Format::Swf && f != Format::Midi;
 }
 
 Category CategoryOf(Format f) {
@@ -379,7 +447,20 @@ Category CategoryOf(Format f) {
         case Format::Jpeg: case Format::Png: case Format::Gif: case Format::Webp:
             return Category::Image;
         case Format::Pe: case Format::Elf: case Format::ShellScript: case Format::BatchScript:
+        case Format::Msi: case Format::ShellLink:
             return Category::Executable;
+        case Format::Swf:
+            return Category::Video;
+        case Format::Aiff: case Format::Midi: case Format::WavPack: case Format::Musepack: case Format::Tta:
+        case Format::Ape: case Format::Ac3: case Format::Dts: case Format::Adts:
+            return Category::Audio;
+        case Format::Bmp: case Format::Tiff:
+            return Category::Image;
+        case Format::Arj: case Format::Tar:
+            return Category::Archive;
+        case Format::DjVu: case Format::Chm: case Format::OfficeDoc: case Format::Ole: case Format::Html:
+        case Format::Text: case Format::Playlist:
+            return Category::Document;
         case Format::Unknown:
             break;
     }
@@ -421,6 +502,29 @@ std::string_view Describe(Format f) {
         case Format::Elf: return "a Linux program";
         case Format::ShellScript: return "a shell script";
         case Format::BatchScript: return "a Windows batch script";
+        case Format::Aiff: return "AIFF audio";
+        case Format::Midi: return "MIDI music";
+        case Format::WavPack: return "WavPack audio";
+        case Format::Musepack: return "Musepack audio";
+        case Format::Tta: return "TTA audio";
+        case Format::Ape: return "Monkey's Audio";
+        case Format::Ac3: return "AC-3 audio";
+        case Format::Dts: return "DTS audio";
+        case Format::Adts: return "AAC audio";
+        case Format::Swf: return "a Flash movie";
+        case Format::Bmp: return "a bitmap image";
+        case Format::Tiff: return "a TIFF image";
+        case Format::DjVu: return "a DjVu document";
+        case Format::Arj: return "an ARJ archive";
+        case Format::Tar: return "a tar archive";
+        case Format::Chm: return "a help file";
+        case Format::OfficeDoc: return "an office document";
+        case Format::Ole: return "an Office document or an installer";
+        case Format::Msi: return "a Windows installer";
+        case Format::Html: return "a web page";
+        case Format::Text: return "plain text";
+        case Format::ShellLink: return "a Windows shortcut";
+        case Format::Playlist: return "a playlist";
     }
     return "of an unknown kind";
 }

@@ -19,13 +19,17 @@ bool HoldsZeroPart(const std::vector<Ed2kHash>& partHashes) {
     return std::find(partHashes.begin(), partHashes.end(), ZeroPartHash()) != partHashes.end();
 }
 
-std::optional<std::string> InspectPartHashes(const std::vector<Ed2kHash>& partHashes, uint64_t size) {
+std::optional<Reason> ZeroPartsReason(const std::vector<Ed2kHash>& partHashes, uint64_t size) {
     const uint64_t full = size / kPartSize;
     if (full == 0 || partHashes.size() < full) return std::nullopt;
-    const int zeros = CountZeroParts(partHashes, size);
-    if (zeros == 0 || static_cast<uint64_t>(zeros) * 2 < full) return std::nullopt;
-    return "the published file is mostly zeros (" + std::to_string(zeros) + " of " + std::to_string(full) +
-           " parts are empty)";
+    const auto zeros = static_cast<uint64_t>(CountZeroParts(partHashes, size));
+    if (zeros == 0 || zeros * 2 < full) return std::nullopt;
+    return Reason{.kind = ReasonKind::MostlyZeros, .count = zeros, .total = full};
+}
+
+std::optional<std::string> InspectPartHashes(const std::vector<Ed2kHash>& partHashes, uint64_t size) {
+    if (auto why = ZeroPartsReason(partHashes, size)) return ReasonText(*why);
+    return std::nullopt;
 }
 
 }  // namespace kv::inspect

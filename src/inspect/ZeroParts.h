@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ed2k/Ed2kHash.h"
+#include "inspect/Suspicion.h"
 
 namespace kv::inspect {
 
@@ -27,5 +28,6 @@ bool HoldsZeroPart(const std::vector<Ed2kHash>& partHashes);
 // least half of the full parts are empty; nullopt otherwise, or when the file
 // has no full part or the list does not cover them.
 std::optional<std::string> InspectPartHashes(const std::vector<Ed2kHash>& partHashes, uint64_t size);
+std::optional<Reason> ZeroPartsReason(const std::vector<Ed2kHash>& partHashes, uint64_t size);
 
 }  // namespace kv::inspect

@@ -70,6 +70,29 @@ TEST(ParsePartMet, TagWalkNarrowSizesAndDamage) {
         EXPECT_EQ(Parse(bytes), parsed);
 }
 
+// What the client noted: corrupted parts (long or short string form), bytes lost, last seen complete (0 = never),
+// active time, the search result's media length. The first of each counts; a tag of another type is no note.
+TEST(ParsePartMet, ClientNotesOnTheDownload) {
+    const auto notes = [](const Rows& tags) {
+        PartMetLayout meta = Meta("f.avi", 50000000);
+        meta.extraTags = tags;
+        const Download d = ParsePartMet(BuildPartMet(meta));
+        const auto num = [](const std::optional<uint64_t>& v) { return v ? std::to_string(*v) : std::string("-"); };
+        return d.corruptedParts + "|" + num(d.corruptedBytes) + "|" + num(d.lastSeenComplete) + "|" +
+               num(d.activeSeconds) + "|" + num(d.mediaLength) + "|" + d.name + "|" + std::to_string(d.size);
+    };
+    const std::vector<std::pair<Rows, std::string>> rows = {
+        {{}, "|-|-|-|-|f.avi|50000000"},
+        {{TagString(0x24, "3,7,12"), TagU32(0x1B, 29184000), TagU32(0x05, 0), TagU32(0x23, 259200), TagU32(0xD3, 5400)},
+         "3,7,12|29184000|0|259200|5400|f.avi|50000000"},
+        {{Bytes({0x93, 0x24}) + "3,7", TagU64(0x1B, 5000000000ull), TagU32(0x05, 1700000000)},
+         "3,7|5000000000|1700000000|-|-|f.avi|50000000"},
+        {{TagString(0x24, "1"), TagString(0x24, "2"), TagU32(0xD3, 60), TagU32(0xD3, 90)}, "1|-|-|-|60|f.avi|50000000"},
+        {{TagU32(0x24, 5), TagString(0x23, "x"), TagString(0xD3, "5400")}, "|-|-|-|-|f.avi|50000000"},
+    };
+    for (const auto& [tags, parsed] : rows) EXPECT_EQ(notes(tags), parsed);
+}
+
 // Every prefix of a real-layout file, copied to an exact-size buffer so ASan sees any overread.
 TEST(ParsePartMet, EveryTruncationIsSafe) {
     const PartMetLayout meta{0xE2, 0x3E3E3E3E, SequentialHash(0x20), 2, "Trunc \xC3\xA4.avi", 2, true,

@@ -40,7 +40,6 @@ TEST(InspectContent, ClassicFakesFlaggedRealFilesUnderTheirNamesNot) {
         {"readme.txt", Sample("shell"), "claims a text file, the data is a shell script"},
         {"song.mp3", Sample("batch"), "claims MP3 audio, the data is a Windows batch script"},
         {"setup.rar", pe, "claims a RAR archive, the data is a Windows program (perhaps a self-extracting archive)"},
-        {"movie.avi", wmv, "claims AVI video, the data is a Windows Media file"},
         {"disc.iso", avi, "claims a disc image, the data is AVI video"},
         {"song.mp3", Sample("flac"), "claims MP3 audio, the data is FLAC audio"},
         {"movie.avi", Sample("gzip"), "claims AVI video, the data is gzip-compressed data"},
@@ -170,9 +169,11 @@ TEST(InspectDownload, StrongestFindingOfNameZerosAndArrivedContent) {
         {"film.avi", Sample("zip"), big, {}, zeros, {}, Suspicion{Strength::ArchiveAsMedia, "claims AVI video, the data is a ZIP archive"}},
         {"film.avi", Sample("avi"), big, {}, zeros, {}, Suspicion{Strength::MostlyZeros, zeroReason}},
         {"film.avi", Sample("wmv"), big, {}, zeros, {}, Suspicion{Strength::MostlyZeros, zeroReason}},
-        {"film.avi", Sample("wmv"), big, {{9000, big}}, {}, {}, Suspicion{Strength::TypeMismatch, "claims AVI video, the data is a Windows Media file"}},
+        // One-second clips published at 29 MB: padded, by their own headers.
+        {"film.avi", Sample("wmv"), big, {{9000, big}}, {}, {}, Suspicion{Strength::PaddedClip, "a short clip padded to a larger size: the Windows Media header says it is 32,901 bytes long, the download is published as 29,184,077 bytes"}},
         {"film.avi", drm, 5000000000ULL, {{9000, 5000000000ULL}}, {}, noContent, {}},
-        {"film.avi", Sample("avi"), big, {}, {}, {}, {}},
+        {"film.avi", Sample("avi"), big, {}, {}, {}, Suspicion{Strength::PaddedClip, "a short clip padded to a larger size: the AVI header says it is 28,488 bytes long, the download is published as 29,184,077 bytes"}},
+        {"film.avi", Sample("avi"), 28488, {}, {}, {}, {}},
     };
     for (const auto& row : rows) {
         const auto d = test::LayOut(dir.path(), row.name, row.head, row.size, row.gaps, row.hashes);

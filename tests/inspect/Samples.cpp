@@ -58,9 +58,105 @@ std::string Rar5Block(const std::string& header) {
 
 std::string Sample(const std::string& name) {
     if (name == "iso9660") return std::string(0x8000, '\0') + Sample("iso9660-at-8000");
+    if (name == "udf") return std::string(0x8000, '\0') + Sample("udf-at-8000");
     auto bytes = ReadWholeFile(std::string(KV_INSPECT_DATA) + "/" + name + ".head");
     if (!bytes) throw std::runtime_error("missing sample " + name);
     return *bytes;
+}
+
+uint64_t SampleSize(const std::string& name) {
+    static const auto sizes = [] {
+        std::vector<std::pair<std::string, uint64_t>> out;
+        const auto text = ReadWholeFile(std::string(KV_INSPECT_DATA) + "/sizes.txt");
+        if (!text) throw std::runtime_error("missing sizes.txt");
+        size_t at = 0;
+        while (at < text->size()) {
+            size_t end = text->find('\n', at);
+            if (end == std::string::npos) end = text->size();
+            const std::string line = text->substr(at, end - at);
+            const size_t space = line.find(' ');
+            if (space != std::string::npos) out.emplace_back(line.substr(0, space), std::stoull(line.substr(space + 1)));
+            at = end + 1;
+        }
+        return out;
+    }();
+    for (const auto& [sample, size] : sizes)
+        if (sample == name) return size;
+    throw std::runtime_error("no size for sample " + name);
+}
+
+// Inserts an object first into an ASF head's header object, fixing its size and count.
+std::string InsertAsfObject(const std::string& asf, const std::string& object) {
+    uint64_t size = 0, count = 0;
+    for (int i = 7; i >= 0; --i) size = (size << 8) | static_cast<unsigned char>(asf[16 + i]);
+    for (int i = 3; i >= 0; --i) count = (count << 8) | static_cast<unsigned char>(asf[24 + i]);
+    return asf.substr(0, 16) + LE(size + object.size(), 8) + LE(count + 1, 4) + asf.substr(28, 2) + object +
+           asf.substr(30);
+}
+
+std::string WithScriptCommands(const std::string& asf, const std::vector<std::string>& urls) {
+    // Reserved GUID, command count, type count, types (length in characters,
+    // UTF-16 name), commands (time ms, type index, length, UTF-16 text).
+    std::string body = std::string(16, '\0') + LE(urls.size() + 1, 2) + LE(2, 2);
+    for (const std::string type : {"URL", "CAPTION"}) body += LE(type.size(), 2) + Utf16(type);
+    uint32_t time = 1000;
+    for (const auto& url : urls)
+        body += LE(time += 5000, 4) + LE(0, 2) + LE(url.size() + 1, 2) + Utf16(url) + std::string(2, '\0');
+    body += LE(0, 4) + LE(1, 2) + LE(6, 2) + Utf16("Hello") + std::string(2, '\0');
+    const std::string object = Bytes("\x30\x1A\xFB\x1E\x62\x0B\xD0\x11\xA3\x9B\x00\xA0\xC9\x03\x48\xF6") +
+                               LE(24 + body.size(), 8) + body;
+    return InsertAsfObject(asf, object);
+}
+
+std::string ShellLink(const std::string& target, const std::string& arguments) {
+    // Header: size 0x4C, CLSID 00021401-0000-0000-C000-000000000046, flags
+    // HasRelativePath | HasArguments | IsUnicode, attributes, times, size,
+    // icon, show command, hot key; then counted UTF-16 strings.
+    std::string link = LE(0x4C, 4) + Bytes("\x01\x14\x02\x00\x00\x00\x00\x00\xC0\x00\x00\x00\x00\x00\x00\x46") +
+                       LE(0x08 | 0x20 | 0x80, 4) + LE(0x20, 4) + std::string(24, '\0') + LE(0, 4) + LE(0, 4) +
+                       LE(1, 4) + LE(0, 2) + std::string(10, '\0');
+    link += LE(target.size(), 2) + Utf16(target) + LE(arguments.size(), 2) + Utf16(arguments);
+    return link + LE(0, 4);
+}
+
+std::string VideoCdDat(const std::string& mpegPs) {
+    // RIFF CDXA: a fmt chunk of the XA attributes, then data: Mode 2 Form 2
+    // sectors of sync, header, subheader and 2,324 bytes of the stream.
+    std::string sectors;
+    for (size_t at = 0, n = 0; at < mpegPs.size(); at += 2324, ++n) {
+        std::string payload = mpegPs.substr(at, 2324);
+        payload.resize(2324, '\0');
+        sectors += Bytes("\x00\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x00") + "\x00\x02" +
+                   static_cast<char>(n) + "\x02" + Bytes("\x01\x01\x62\x0F\x01\x01\x62\x0F") + payload + LE(0, 4);
+    }
+    const std::string fmt = "fmt " + LE(16, 4) + LE(0, 4) + LE(0, 4) + "\x11\x11XA" + LE(1, 1) + std::string(5, '\0');
+    return "RIFF" + LE(4 + fmt.size() + 8 + sectors.size(), 4) + "CDXA" + fmt + "data" + LE(sectors.size(), 4) + sectors;
+}
+
+std::string Midi() {
+    // Header chunk (format 0, one track, 96 ticks a beat), then a track of
+    // note-on/off pairs and the end-of-track event.
+    std::string track;
+    for (int i = 0; i < 400; ++i) {
+        const char note = static_cast<char>(60 + i % 12);
+        track += std::string("\x00\x90", 2) + note + "\x40" + std::string("\x60\x80", 2) + note + std::string(1, '\0');
+    }
+    track += std::string("\x00\xFF\x2F\x00", 4);
+    auto be = [](uint64_t v, int n) {
+        std::string out;
+        for (int i = n - 1; i >= 0; --i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+        return out;
+    };
+    return "MThd" + be(6, 4) + be(0, 2) + be(1, 2) + be(96, 2) + "MTrk" + be(track.size(), 4) + track;
+}
+
+std::string RawCdImage() {
+    // Mode 1 sectors of 2,352 bytes: the pregap's are zeros but for their sync and header.
+    std::string image;
+    for (int n = 0; n < 4; ++n)
+        image += Bytes("\x00\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x00") + "\x00\x02" + static_cast<char>(n) + "\x01" +
+                 std::string(2336, '\0');
+    return image;
 }
 
 std::string LockWithDrm(const std::string& asf, const std::string& url, bool extended) {
@@ -76,11 +172,7 @@ std::string LockWithDrm(const std::string& asf, const std::string& url, bool ext
         data = LE(5, 4) + "s3cr3" + LE(4, 4) + std::string("DRM\0", 4) + LE(8, 4) + "keyid=42" + LE(lic.size(), 4) + lic;
         data = Bytes("\xFB\xB3\x11\x22\x23\xBD\xD2\x11\xB4\xB7\x00\xA0\xC9\x55\xFC\x6E") + LE(24 + data.size(), 8) + data;
     }
-    uint64_t size = 0, count = 0;
-    for (int i = 7; i >= 0; --i) size = (size << 8) | static_cast<unsigned char>(asf[16 + i]);
-    for (int i = 3; i >= 0; --i) count = (count << 8) | static_cast<unsigned char>(asf[24 + i]);
-    return asf.substr(0, 16) + LE(size + data.size(), 8) + LE(count + 1, 4) + asf.substr(28, 2) + data +
-           asf.substr(30);
+    return InsertAsfObject(asf, data);
 }
 
 std::string Rar4(RarLock lock) {

@@ -17,6 +17,21 @@ std::string Bytes(const char (&s)[N]) { return std::string(s, N - 1); }
 // back together with its 32 KiB of leading zeros.
 std::string Sample(const std::string& name);
 
+// The size of the whole file a sample is the head of (sizes.txt), at which
+// the tests publish it.
+uint64_t SampleSize(const std::string& name);
+
+// Structures no free tool writes, built from their published layouts:
+// an ASF head with a Script Command object of URL commands put first into its
+// header object; a Windows shortcut (shell link) to a program with a web
+// address as argument; a Video CD's RIFF CDXA file around the MPEG sample in
+// 2,352-byte sectors; a MIDI file; a raw CD image starting with its pregap.
+std::string WithScriptCommands(const std::string& asf, const std::vector<std::string>& urls);
+std::string ShellLink(const std::string& target, const std::string& arguments);
+std::string VideoCdDat(const std::string& mpegPs);
+std::string Midi();
+std::string RawCdImage();
+
 // The ASF head with a Content Encryption object (extended = false) or an
 // Extended Content Encryption object with <WRMHEADER> XML (extended = true)
 // put first into its header object, as a DRM-locked file has it. An empty

@@ -21,9 +21,9 @@ protected:
         const std::string t = home.File("temp");
         std::filesystem::create_directories(t);
         const uint64_t big = 700ull << 20;
-        LayOut(t, "Movie.DVDRip.avi", Sample("wmv"), big, {{1 << 20, big}}, {}, "001");           // Windows Media
+        LayOut(t, "Movie.DVDRip.avi", Sample("wmv"), big, {{1 << 20, big}}, {}, "001");           // a padded clip
         LayOut(t, "Album.mp3", Sample("zip-encrypted"), big, {{1 << 20, big}}, {}, "002");          // an archive
-        LayOut(t, "Sintel.avi", Sample("avi"), big, {{1 << 20, big}}, {}, "003");                   // right
+        LayOut(t, "Sintel.avi", Sample("avi"), SampleSize("avi"), {}, {}, "003");                   // right
         LayOut(t, "Movie.mkv", Sample("pe"), big, {{0, 4096}, {1 << 20, big}}, {}, "004");          // head missing
         LayOut(t, "Holiday.jpg.exe", "", big, {{0, big}}, {}, "005");                             // name only
         const LaidOut listed = LayOut(t, "Listed.avi", Sample("elf"), big, {{1 << 20, big}}, {}, "006");
@@ -40,7 +40,8 @@ TEST_F(CheckInspectTest, SuspectsAreListedBesideFakesWithTheirReasonAndOnlyArriv
     const auto outcome = presenter.CheckDownloads();
     ASSERT_TRUE(outcome);
     EXPECT_EQ(view.rows, (Rows{"Partname\tFilename\tError-Description", " ",
-                               "001.part\tMovie.DVDRip.avi\tSuspect: claims AVI video, the data is a Windows Media file",
+                               "001.part\tMovie.DVDRip.avi\tSuspect: a short clip padded to a larger size: the Windows "
+                               "Media header says it is 32,901 bytes long, the download is published as 734,003,200 bytes",
                                "002.part\tAlbum.mp3\tSuspect: claims MP3 audio, the data is a password-protected ZIP archive",
                                "005.part\tHoliday.jpg.exe\tSuspect: a program posing as a JPEG image: the name ends in .jpg.exe",
                                "006.part\tListed.avi\tKnown fake"}));

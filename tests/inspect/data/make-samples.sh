@@ -1,18 +1,25 @@
 #!/usr/bin/env bash
 # Regenerates the sample heads in this directory from real tools. Not run by
 # CI (the tools need not be installed there); run by hand after changing it:
-#   apt-get install ffmpeg xorriso zip p7zip-full gcab gzip bzip2 xz-utils qpdf gcc gcc-mingw-w64-x86-64
+#   apt-get install ffmpeg xorriso zip p7zip-full gcab gzip bzip2 xz-utils qpdf gcc gcc-mingw-w64-x86-64 \
+#     sox lame flac vorbis-tools opus-tools wavpack musepack-tools mkvtoolnix genisoimage udftools wixl arj \
+#     pandoc djvulibre-bin
 #   tests/inspect/data/make-samples.sh
 # Each sample keeps only the first 8 KiB of the tool's output (a download's
-# head is all the inspection ever sees). Exceptions, noted below: the ISO
-# sample and the RAR samples.
+# head is all the inspection ever sees), and sizes.txt the whole file's size,
+# at which the tests publish it. Exceptions, noted below: the ISO and UDF
+# samples, the AVI, OpenDML and MSI samples and the RAR samples.
 set -euo pipefail
 out=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cd "$work"
 
-keep() { head -c 8192 "$1" > "$out/$2"; }  # file, sample name
+: > "$out/sizes.txt"
+keep() {  # file, sample name
+    head -c 8192 "$1" > "$out/$2"
+    echo "${2%.head} $(stat -c %s "$1")" >> "$out/sizes.txt"
+}
 
 ff() { ffmpeg -nostdin -hide_banner -loglevel error -y "$@"; }
 video=(-f lavfi -i testsrc=duration=1:size=64x48:rate=25)
@@ -20,6 +27,7 @@ audio=(-f lavfi -i sine=frequency=440:duration=1)
 
 # Video containers, each with a second of test picture and tone.
 ff "${video[@]}" "${audio[@]}" -c:v mpeg4 -c:a mp3 v.avi;               keep v.avi avi.head
+head -c 65536 v.avi > "$out/avi.head"  # whole: its headers end (movi) after 8 KiB
 ff "${video[@]}" "${audio[@]}" -c:v mpeg4 -c:a mp3 v.mkv;               keep v.mkv mkv.head
 ff "${video[@]}" "${audio[@]}" -c:v libvpx -c:a libvorbis v.webm;       keep v.webm webm.head
 ff "${video[@]}" "${audio[@]}" -c:v mpeg4 -c:a aac v.mp4;               keep v.mp4 mp4.head
@@ -74,5 +82,92 @@ x86_64-w64-mingw32-gcc -Os -s -o p.exe p.c;  keep p.exe pe.head
 gcc -Os -s -o p.elf p.c;                     keep p.elf elf.head
 printf '#!/bin/sh\necho "installing codec"\n' > s.sh; cp s.sh "$out/shell.head"
 printf '@echo off\r\nstart http://example.invalid/codec\r\n' > s.bat; cp s.bat "$out/batch.head"
+
+# --- Formats people share, each to be clean under its own and usual names ----
+ff "${video[@]}" "${audio[@]}" -c:v libx264 -preset ultrafast -c:a aac v.m4v;        keep v.m4v m4v.head
+ff "${video[@]}" "${audio[@]}" -c:v mpeg4 -c:a aac -movflags +faststart vf.mp4;      keep vf.mp4 mp4-faststart.head
+ff "${video[@]}" "${audio[@]}" -c:v h263 -s 176x144 -c:a aac -ar 8000 -ac 1 v.3gp;   keep v.3gp 3gp.head
+ff "${video[@]}" "${audio[@]}" -c:v mpeg2video -c:a mp2 -f vob v.vob;                keep v.vob vob.head
+ff "${video[@]}" "${audio[@]}" -c:v mpeg2video -c:a ac3 -f mpegts -mpegts_m2ts_mode 1 v.m2ts; keep v.m2ts m2ts.head
+ff "${video[@]}" "${audio[@]}" -c:v rv10 -c:a ac3 -f rm v.rm;                        keep v.rm rm.head
+ff "${video[@]}" -c:v flv1 -f swf v.swf;                                             keep v.swf swf.head
+ff "${video[@]}" "${audio[@]}" -c:v libtheora -c:a libvorbis -f ogg v.ogm;           keep v.ogm ogm.head
+# mkvmerge's own files, and an audio-only one.
+mkvmerge -q -o mm.mkv v.mp4;                                                         keep mm.mkv mkvmerge.head
+ff "${audio[@]}" -c:a libvorbis a.ogg; mkvmerge -q -o a.mka a.ogg;                   keep a.mka mka.head
+# Ten seconds of 1080p at 40 Mbit/s: a Blu-ray remux sample's rate.
+ff -f lavfi -i "testsrc2=duration=10:size=1920x1080:rate=24,noise=alls=40:allf=t" "${audio[@]}" \
+   -c:v mpeg2video -b:v 40M -minrate 40M -maxrate 40M -bufsize 20M -c:a ac3 -b:a 640k remux.mkv
+keep remux.mkv remux-40mbit.head
+# A film's OpenDML AVI: raw frames until the first RIFF is full and AVIX lists follow.
+ff -f lavfi -i testsrc=duration=16:size=1920x1080:rate=25 -c:v rawvideo -pix_fmt yuv420p odml.avi
+# Its dmlh stands after 45 KiB of reserved index space: this head keeps 64 KiB, a download's whole window.
+keep odml.avi avi-odml.head; head -c 65536 odml.avi > "$out/avi-odml.head"; rm odml.avi
+
+# Audio as people share it (sox -D: no dither noise, the same bytes each run).
+sox -D -n -r 44100 -c 2 -b 16 s.wav synth 3 sine 440; keep s.wav sox-wav.head
+sox -D -n -r 44100 -c 2 -b 16 s.aiff synth 3 sine 440; keep s.aiff aiff.head
+lame --quiet -V 0 s.wav vbr.mp3;                       keep vbr.mp3 mp3-vbr.head
+lame --quiet -b 128 --nohist s.wav cbr.mp3;            keep cbr.mp3 mp3-lame.head
+ff -i s.wav -c:a libmp3lame -b:a 128k -f wav riff.mp3; keep riff.mp3 mp3-in-wav.head
+ff -i s.wav -c:a mp2 -f mp2 a.mp2;                     keep a.mp2 mp2.head
+ff -i s.wav -c:a aac -f adts a.aac;                    keep a.aac aac-adts.head
+ff -i s.wav -c:a aac a.m4a;                            keep a.m4a m4a.head
+ff -i s.wav -c:a alac alac.m4a;                        keep alac.m4a alac.head
+ff -i s.wav -c:a ac3 -f ac3 a.ac3;                     keep a.ac3 ac3.head
+ff -i s.wav -c:a dca -strict -2 -f dts a.dts;          keep a.dts dts.head
+ff -i s.wav -c:a tta -f tta a.tta;                     keep a.tta tta.head
+flac -s -f -o f.flac s.wav;                            keep f.flac flac-tool.head
+oggenc -Q -o v.ogg s.wav;                              keep v.ogg vorbis.head
+opusenc --quiet s.wav o.opus;                          keep o.opus opus.head
+wavpack -q -y s.wav -o w.wv;                           keep w.wv wavpack.head
+mpcenc --silent s.wav m.mpc;                           keep m.mpc musepack.head
+ff -i s.wav -c:a pcm_s16le -f wav -rf64 always rf64.wav; keep rf64.wav rf64.head
+
+# Pictures and documents.
+ff -f lavfi -i testsrc=size=64x48 -frames:v 1 p.bmp;   keep p.bmp bmp.head
+ff -f lavfi -i testsrc=size=64x48 -frames:v 1 p.tiff;  keep p.tiff tiff.head
+ff -f lavfi -i testsrc=size=64x48 -frames:v 1 -pix_fmt monob p.pbm; cjb2 p.pbm p.djvu; keep p.djvu djvu.head
+printf '%s\n' '# Film' '' 'A page about a film, with a [link](http://example.invalid/codec).' > page.md
+pandoc -s -o page.html page.md --metadata title=Film; keep page.html html.head
+pandoc -o doc.docx page.md;                            keep doc.docx docx.head
+pandoc -o doc.odt page.md;                             keep doc.odt odt.head
+pandoc -o book.epub page.md --metadata title=Film;     keep book.epub epub.head
+cp p.jpg 001.jpg && zip -q comic.cbz 001.jpg;          keep comic.cbz cbz.head
+
+# Disc images: UDF's descriptor sector alone, as with ISO 9660 above.
+truncate -s 8M udf.img; mkudffs --media-type=hd --blocksize=2048 --label=FILM udf.img >/dev/null
+dd if=udf.img of="$out/udf-at-8000.head" bs=2048 skip=16 count=1 status=none
+
+# Archives, installers and packages.
+7z a -bd -bso0 -mx=1 -v12k split.7z v.avi;             keep split.7z.001 7z-volume.head
+tar -czf film.tar.gz film.avi;                         keep film.tar.gz tar-gz.head
+tar -cf film.tar film.avi;                             keep film.tar tar.head
+arj a -y film.arj film.avi >/dev/null;                 keep film.arj arj.head
+cat > setup.wxs <<'WXS'
+<?xml version="1.0" encoding="utf-8"?>
+<Wix xmlns="http://schemas.microsoft.com/wix/2006/wi">
+  <Product Id="*" Name="Codec Pack" Language="1033" Version="1.0.0" Manufacturer="Example"
+           UpgradeCode="12345678-1234-1234-1234-123456789012">
+    <Package InstallerVersion="200" Compressed="yes"/>
+    <Media Id="1" Cabinet="setup.cab" EmbedCab="yes"/>
+    <Directory Id="TARGETDIR" Name="SourceDir">
+      <Directory Id="ProgramFilesFolder"><Directory Id="INSTALLDIR" Name="Codec">
+        <Component Id="Main" Guid="12345678-1234-1234-1234-123456789013"><File Id="F" Source="film.avi"/></Component>
+      </Directory></Directory>
+    </Directory>
+    <Feature Id="All" Level="1"><ComponentRef Id="Main"/></Feature>
+  </Product>
+</Wix>
+WXS
+# Whole: the directory that tells an installer from an Office file comes after the first 8 KiB.
+wixl -o setup.msi setup.wxs;                           keep setup.msi msi.head; cp setup.msi "$out/msi.head"
+mkdir -p pkg/DEBIAN && printf 'Package: film\nVersion: 1\nArchitecture: all\nMaintainer: x <x@example.invalid>\nDescription: x\n' > pkg/DEBIAN/control
+dpkg-deb -b pkg film.deb >/dev/null;                   keep film.deb deb.head
+
+# Text people share beside films.
+printf '1\r\n00:00:01,000 --> 00:00:04,000\r\nHello there, this is the first line of the film.\r\n\r\n' > s.srt
+for i in $(seq 2 40); do printf '%d\r\n00:00:%02d,000 --> 00:00:%02d,500\r\nAnother line of talk in the film, number %d.\r\n\r\n' $i $i $i $i >> s.srt; done
+keep s.srt srt.head
 
 ls -l "$out"

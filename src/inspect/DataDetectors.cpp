@@ -1,0 +1,131 @@
+// Detectors on the arrived bytes themselves: junk where media should start,
+// Windows Media that opens web pages.
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+#include "inspect/Detector.h"
+#include "inspect/Extension.h"
+#include "inspect/SniffMore.h"
+
+namespace kv::inspect {
+
+namespace {
+
+// Bits a byte above which data looks random: random bytes measure 7.95 over
+// 4 KiB (the smallest head judged) and 7.997 over 64 KiB; compressed audio
+// cut out of its container measures 7.8 to 7.9 (AC-3 at 640 kbit/s: 7.90),
+// so a sync word found further on clears it too.
+constexpr double kRandomEntropy = 7.92;
+// Repeats of a pattern up to this long are junk, not media.
+constexpr size_t kMaxPattern = 64;
+
+double Entropy(std::string_view s) {
+    std::array<uint64_t, 256> counts{};
+    for (const char c : s) ++counts[static_cast<unsigned char>(c)];
+    double bits = 0;
+    for (const uint64_t n : counts) {
+        if (n == 0) continue;
+        const double p = static_cast<double>(n) / static_cast<double>(s.size());
+        bits -= p * std::log2(p);
+    }
+    return bits;
+}
+
+// The shortest period of the whole head, 0 when none up to kMaxPattern.
+size_t Period(std::string_view s) {
+    for (size_t p = 1; p <= kMaxPattern && p < s.size(); ++p) {
+        size_t i = p;
+        while (i < s.size() && s[i] == s[i - p]) ++i;
+        if (i == s.size()) return p;
+    }
+    return 0;
+}
+
+// Media that the sniffer does not place at offset 0 but that a player finds
+// further on: MPEG audio, AAC, DTS or AC-3 cut mid-frame, MPEG start codes.
+bool MediaFurtherOn(const ByteView& b) {
+    const uint64_t end = std::min<uint64_t>(b.d.size(), 16384);
+    int ac3Syncs = 0;
+    for (uint64_t at = 0; at < end; ++at) {
+        const uint8_t c = b.U8(at);
+        // A lone MPEG frame passes when its successor has not arrived; a frame
+        // is at most 1,728 bytes, so only from 2 KiB before the end is a pair sure.
+        if (c == 0xFF && at + 2048 < b.d.size() && MpegAudioFramesAt(b, at)) return true;
+        if ((c == 0xFF || c == 0x7F) && ElementaryAudioAt(b, at)) return true;
+        // AC-3 syncs with a valid stream id: three in 16 KiB do not happen by chance (about 1 in 500).
+        if (c == 0x0B && b.Has(at, 6) && b.U8(at + 1) == 0x77 && (b.U8(at + 5) >> 3) <= 16 && ++ac3Syncs == 3)
+            return true;
+    }
+    return b.Find(std::string_view("\0\0\x01\xBA", 4), 0, end) != std::string_view::npos ||
+           b.Find(std::string_view("\0\0\x01\xB3", 4), 0, end) != std::string_view::npos;
+}
+
+std::string Hex(unsigned char c) {
+    char text[8];
+    std::snprintf(text, sizeof text, "0x%02X", c);
+    return text;
+}
+
+// What the bytes are, when they are junk.
+std::optional<std::string> JunkKind(std::string_view head) {
+    const size_t period = Period(head);
+    if (period == 1) {
+        const auto c = static_cast<unsigned char>(head[0]);
+        if (c == 0) return "nothing but zero bytes";
+        if (c == 0xFF) return "nothing but 0xFF bytes";
+        return "one byte (" + Hex(c) + ") repeated";
+    }
+    if (period > 1) return "a " + std::to_string(period) + "-byte pattern repeated";
+    const double bits = Entropy(head);
+    if (bits < kRandomEntropy || MediaFurtherOn(ByteView{head})) return std::nullopt;
+    char text[80];
+    std::snprintf(text, sizeof text, "random bytes of no known format (%.2f bits a byte)", bits);
+    return text;
+}
+
+// Index-poisoning junk: a media name over bytes that start no format at all.
+// Only names that claim a particular video or audio format: disc images
+// (.bin .img .mdf .nrg) may start with a pregap of zeros, and names that
+// claim nothing promise nothing.
+class JunkDetector final : public Detector {
+public:
+    std::string_view id() const override { return "junk"; }
+    Reads reads() const override { return Reads::Head; }
+    std::optional<Suspicion> Examine(const Evidence& e) const override {
+        const auto claim = ClaimOfName(e.name());
+        if (!claim || claim->accepted == 0 || (claim->category != Category::Video && claim->category != Category::Audio))
+            return {};
+        const std::string* head = e.Head();
+        if (!head || head->size() < 4096 || e.Content().format != Format::Unknown) return {};
+        auto kind = JunkKind(*head);
+        if (!kind) return {};
+        return MakeSuspicion(Strength::Junk, Reason{.kind = ReasonKind::Junk, .claim = std::string(claim->text),
+                                                    .data = std::move(*kind), .count = head->size()});
+    }
+};
+
+// ASF Script Command objects with URL commands: the "codec required" fakes
+// that open web pages while they play.
+class ScriptDetector final : public Detector {
+public:
+    std::string_view id() const override { return "asf-script"; }
+    Reads reads() const override { return Reads::Head; }
+    std::optional<Suspicion> Examine(const Evidence& e) const override {
+        const auto claim = ClaimOfName(e.name());
+        if (!claim || (claim->category != Category::Video && claim->category != Category::Audio)) return {};
+        if (!e.Head()) return {};
+        const ContentType& t = e.Content();
+        if (t.format != Format::Asf || t.scriptUrls == 0) return {};
+        return MakeSuspicion(Strength::ScriptedMedia,
+                             Reason{.kind = ReasonKind::ScriptCommands, .claim = std::string(claim->text),
+                                    .detail = t.urls, .count = static_cast<uint64_t>(t.scriptUrls)});
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Detector> MakeJunkDetector() { return std::make_unique<JunkDetector>(); }
+std::unique_ptr<Detector> MakeScriptDetector() { return std::make_unique<ScriptDetector>(); }
+
+}  // namespace kv::inspect

@@ -1,0 +1,157 @@
+// The detectors and their registration list. Each reads only what its
+// reads() names; the head is the arrived bytes, never more.
+#include <array>
+
+#include "inspect/Detector.h"
+#include "inspect/Extension.h"
+#include "inspect/NameRules.h"
+#include "inspect/ZeroParts.h"
+
+namespace kv::inspect {
+
+namespace {
+
+bool IsTrueArchive(Format f) {
+    return f == Format::Zip || f == Format::Rar4 || f == Format::Rar5 || f == Format::SevenZip || f == Format::Cab ||
+           f == Format::Arj;
+}
+
+bool IsMediaLike(Category c) {
+    return c == Category::Video || c == Category::Audio || c == Category::Image || c == Category::DiscImage;
+}
+
+bool IsPageLike(Format f) {
+    return f == Format::Html || f == Format::Text || f == Format::ShellLink || f == Format::Playlist ||
+           f == Format::OfficeDoc || f == Format::Ole;
+}
+
+// An MP3 stream inside a RIFF WAVE wrapper (format tag 0x55, or 0x50 for
+// MPEG layers I and II) is MP3 audio to every player.
+Format Effective(const ContentType& t) {
+    if (t.format == Format::Wav && (t.wavCodec == 0x55 || t.wavCodec == 0x50)) return Format::Mp3;
+    return t.format;
+}
+
+Suspicion Claimed(Strength s, const NameClaim& claim, std::string data, std::string detail = {}) {
+    return MakeSuspicion(s, Reason{.kind = ReasonKind::Content, .claim = std::string(claim.text),
+                                   .data = std::move(data), .detail = std::move(detail)});
+}
+
+// ---------------------------------------------------------------------------
+
+// The data against what the name claims: DRM, archives, programs, pages and
+// other media. Playable video under another video container's name is only
+// a note: a wrong container name is not a fake.
+class ContentDetector final : public Detector {
+public:
+    std::string_view id() const override { return "content"; }
+    Reads reads() const override { return Reads::Head; }
+    std::optional<Suspicion> Examine(const Evidence& e) const override {
+        const auto claim = ClaimOfName(e.name());
+        if (!claim || claim->category == Category::Unknown || claim->category == Category::Executable) return {};
+        if (!e.Head()) return {};
+        const ContentType& t = e.Content();
+        const Format f = Effective(t);
+        if (f == Format::Unknown) return {};
+        if (f == Format::Asf && t.drm) {
+            std::string detail = " locked by DRM";
+            if (!t.licenceUrl.empty()) detail += " (licence: " + t.licenceUrl + ")";
+            return Claimed(Strength::DrmMedia, *claim, std::string(Describe(f)), detail);
+        }
+        if (claim->accepted & (Bit(f) | Bit(t.format))) return {};
+        return Mismatch(e, *claim, t, f);
+    }
+
+private:
+    static std::optional<Suspicion> Mismatch(const Evidence& e, const NameClaim& claim, const ContentType& t, Format f) {
+        const Category found = CategoryOf(f);
+        const bool media = IsMediaLike(claim.category);
+        if (IsTrueArchive(f) && media) {
+            const bool tellsEncryption = f != Format::SevenZip && f != Format::Cab && f != Format::Arj;
+            std::string data(Describe(f));
+            if (t.encrypted && tellsEncryption) data = "a password-protected " + data.substr(2);
+            return Claimed(Strength::ArchiveAsMedia, claim, std::move(data));
+        }
+        if (IsPageLike(f) && media) {
+            std::string data(Describe(f));
+            if (f == Format::Playlist && !t.urls.empty()) data += " that opens " + t.urls;
+            return Claimed(Strength::PageAsMedia, claim, std::move(data));
+        }
+        if (found == Category::Executable) {
+            if (f == Format::Pe && claim.category == Category::Archive)
+                return Claimed(Strength::SelfExtractor, claim, std::string(Describe(f)),
+                               " (perhaps a self-extracting archive)");
+            return Claimed(Strength::ProgramContent, claim, std::string(Describe(f)));
+        }
+        if (!media) return {};
+        // A claim without a known signature is held to its category.
+        if (claim.accepted == 0 && found == claim.category) return {};
+        if (claim.category == Category::Video && found == Category::Video && IsPlayableMedia(f)) {
+            return MakeSuspicion(Strength::Playable,
+                                 Reason{.kind = ReasonKind::PlayableContent, .data = std::string(Describe(f)),
+                                        .ext = std::string(LastExtension(e.name()))},
+                                 Severity::Note);
+        }
+        return Claimed(Strength::TypeMismatch, claim, std::string(Describe(f)));
+    }
+};
+
+class NameDetector final : public Detector {
+public:
+    std::string_view id() const override { return "name"; }
+    Reads reads() const override { return Reads::Name; }
+    std::optional<Suspicion> Examine(const Evidence& e) const override {
+        if (auto why = NameReason(e.name())) return MakeSuspicion(Strength::ProgramName, std::move(*why));
+        return {};
+    }
+};
+
+class ZeroPartsDetector final : public Detector {
+public:
+    std::string_view id() const override { return "zero-parts"; }
+    Reads reads() const override { return Reads::PartHashes; }
+    std::optional<Suspicion> Examine(const Evidence& e) const override {
+        if (!e.hasSize()) return {};
+        if (auto why = ZeroPartsReason(e.download().partHashes, e.size()))
+            return MakeSuspicion(Strength::MostlyZeros, std::move(*why));
+        return {};
+    }
+};
+
+}  // namespace
+
+// Defined in MediaDetectors.cpp and ClientDetectors.cpp.
+std::unique_ptr<Detector> MakePaddedClipDetector();
+std::unique_ptr<Detector> MakeDurationDetector();
+std::unique_ptr<Detector> MakeMediaLengthDetector();
+std::unique_ptr<Detector> MakeJunkDetector();
+std::unique_ptr<Detector> MakeScriptDetector();
+std::unique_ptr<Detector> MakeCorruptionDetector();
+std::unique_ptr<Detector> MakeNeverCompleteDetector();
+
+std::span<const std::unique_ptr<Detector>> Detectors() {
+    static const auto kAll = [] {
+        std::array<std::unique_ptr<Detector>, 10> all{
+            std::make_unique<ContentDetector>(),  // the content's finding first on a tie, then the name's
+            std::make_unique<NameDetector>(),
+            std::make_unique<ZeroPartsDetector>(),
+            MakePaddedClipDetector(),
+            MakeDurationDetector(),
+            MakeMediaLengthDetector(),
+            MakeJunkDetector(),
+            MakeScriptDetector(),
+            MakeCorruptionDetector(),
+            MakeNeverCompleteDetector(),
+        };
+        return all;
+    }();
+    return kAll;
+}
+
+const Detector* FindDetector(std::string_view id) {
+    for (const auto& d : Detectors())
+        if (d->id() == id) return d.get();
+    return nullptr;
+}
+
+}  // namespace kv::inspect

@@ -1,0 +1,112 @@
+// Detectors that read what the container says of itself in the arrived head.
+#include <algorithm>
+#include <cmath>
+
+#include "inspect/Detector.h"
+#include "inspect/MediaLength.h"
+
+namespace kv::inspect {
+
+namespace {
+
+// Below this a published file is no "film" or "album": nothing to pad.
+constexpr uint64_t kMinPublished = 8ull << 20;
+// What may follow a container's own length in a real file: tags, an MP4's
+// moov after its mdat (a few per cent), a last part's rounding.
+constexpr double kPaddedFactor = 2.0;
+constexpr uint64_t kPaddedSlack = 4ull << 20;
+// What a short file may carry beside its media: cover art, a cue sheet and
+// a rip log embedded in a FLAC, a long ID3 tag.
+constexpr double kDurationSlack = 16.0 * 1024 * 1024;
+// The search result's length against the container's: encoders and the
+// client's own estimate (VBR MP3 without a Xing frame) disagree by up to
+// about 2.5 times; a fake's clip is off by far more.
+constexpr double kLengthFactor = 4.0;
+constexpr double kLengthSlack = 300.0;
+
+std::string_view HeaderName(Format f) {
+    switch (f) {
+        case Format::Avi: return "AVI header";
+        case Format::Asf: return "Windows Media header";
+        case Format::Matroska: return "Matroska header";
+        case Format::Mp4: return "MP4 header";
+        case Format::Mov: return "QuickTime header";
+        case Format::Mp3: return "MP3 header";
+        case Format::Flac: return "FLAC header";
+        case Format::Wav: return "WAV header";
+        default: return "header";
+    }
+}
+
+std::optional<DeclaredLength> Declared(const Evidence& e) {
+    const std::string* head = e.Head();
+    if (!head) return std::nullopt;
+    return ReadDeclaredLength(e.Content(), *head);
+}
+
+// A published size several times the container's own length.
+class PaddedClipDetector final : public Detector {
+public:
+    std::string_view id() const override { return "padded-clip"; }
+    Reads reads() const override { return Reads::Head; }
+    std::optional<Suspicion> Examine(const Evidence& e) const override {
+        if (!e.hasSize() || e.size() < kMinPublished) return {};
+        const auto d = Declared(e);
+        if (!d || !d->bytes || *d->bytes == 0) return {};
+        const uint64_t own = *d->bytes, published = e.size();
+        // A RIFF or Xing size field cannot state a larger file: it wrapped or was capped.
+        if (published > d->bytesLimit) return {};
+        if (static_cast<double>(published) < kPaddedFactor * static_cast<double>(own) || published - own < kPaddedSlack)
+            return {};
+        return MakeSuspicion(Strength::PaddedClip,
+                             Reason{.kind = ReasonKind::PaddedClip, .data = std::string(HeaderName(e.Content().format)),
+                                    .count = own, .total = published});
+    }
+};
+
+// A declared duration no real file of that size could have.
+class DurationDetector final : public Detector {
+public:
+    std::string_view id() const override { return "duration"; }
+    Reads reads() const override { return Reads::Head; }
+    std::optional<Suspicion> Examine(const Evidence& e) const override {
+        if (!e.hasSize() || e.size() < kMinPublished) return {};
+        const auto d = Declared(e);
+        if (!d || !d->seconds || !d->maxBitRate || *d->seconds <= 0) return {};
+        const double published = static_cast<double>(e.size()), rate = published * 8 / *d->seconds;
+        if (rate <= *d->maxBitRate || published <= *d->seconds * *d->maxBitRate / 8 + kDurationSlack) return {};
+        return MakeSuspicion(Strength::DurationMismatch,
+                             Reason{.kind = ReasonKind::TooShortForSize,
+                                    .data = std::string(HeaderName(e.Content().format)),
+                                    .count = static_cast<uint64_t>(std::min(rate, 1e18)), .total = e.size(),
+                                    .limit = static_cast<uint64_t>(*d->maxBitRate), .seconds = *d->seconds});
+    }
+};
+
+// The container's duration against the search result's (FT_MEDIA_LENGTH).
+class MediaLengthDetector final : public Detector {
+public:
+    std::string_view id() const override { return "media-length"; }
+    Reads reads() const override { return Reads::Head; }
+    std::optional<Suspicion> Examine(const Evidence& e) const override {
+        const auto published = e.download().mediaLength;
+        if (!published || *published == 0) return {};
+        const auto d = Declared(e);
+        if (!d || !d->seconds || *d->seconds <= 0) return {};
+        const double said = static_cast<double>(*published), own = *d->seconds;
+        const double ratio = said > own ? said / own : own / said;
+        if (ratio < kLengthFactor || std::fabs(said - own) < kLengthSlack) return {};
+        return MakeSuspicion(Strength::DurationMismatch,
+                             Reason{.kind = ReasonKind::LengthMismatch,
+                                    .data = std::string(HeaderName(e.Content().format)), .count = *published,
+                                    .seconds = own});
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<Detector> MakePaddedClipDetector() { return std::make_unique<PaddedClipDetector>(); }
+std::unique_ptr<Detector> MakeDurationDetector() { return std::make_unique<DurationDetector>(); }
+std::unique_ptr<Detector> MakeMediaLengthDetector() { return std::make_unique<MediaLengthDetector>(); }
+
+}  // namespace kv::inspect
