@@ -46,15 +46,36 @@ std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBy
     struct stat st {};
     const int fd = OpenRegular(path, st);
     if (fd < 0) return std::nullopt;
-    if (static_cast<uint64_t>(st.st_size) > maxBytes) {
+    const auto size = static_cast<uint64_t>(st.st_size);
+    if (size > maxBytes || size >= SIZE_MAX) {
         ::close(fd);
         return std::nullopt;
     }
-    std::string data(static_cast<size_t>(st.st_size), '\0');
-    bool failed = !ReadInto(fd, data, 0);
-    // The file may have grown since fstat: take the rest too, within the bound.
+    // Room for one byte more than fstat says: a read that stops short of it
+    // has met the end, so a file is read in one call. The memory is not
+    // cleared first; the read fills it.
+    std::string data;
+    bool failed = false;
+    data.resize_and_overwrite(static_cast<size_t>(size) + 1, [&](char* p, size_t n) {
+        size_t have = 0;
+        while (have < n) {
+            const size_t asked = n - have;
+            const ssize_t got = ::read(fd, p + have, asked);
+            if (got < 0 && errno == EINTR) continue;
+            if (got <= 0) {
+                failed = got < 0;
+                break;
+            }
+            have += static_cast<size_t>(got);
+            if (static_cast<size_t>(got) < asked) break;  // short: the end
+        }
+        return have;
+    });
+    // Filled: the file grew since fstat; take the rest too, within the bound.
     char buffer[65536];
-    while (!failed) {
+    bool grew = !failed && data.size() == static_cast<size_t>(size) + 1;
+    if (grew && data.size() > maxBytes) failed = true;
+    while (grew && !failed) {
         const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {

@@ -23,9 +23,10 @@ struct FakeRecord {
 // indexed by every window of 32 hex digits it holds (either case), so that a
 // hash written anywhere in a record finds it; the first record wins.
 //
-// Bound: windows are taken from the first kIndexedWindowsPerRun positions of
+// Bounds: windows are taken from the first kIndexedWindowsPerRun positions of
 // a run of hex digits, so runs of up to 36 digits are indexed whole and a list
 // of nothing but hex digits loads in time and memory linear in its size.
+// Records are read from the first 4 GiB of a list (offsets are 32 bits).
 class FakeList {
 public:
     static constexpr size_t kIndexedWindowsPerRun = 5;
@@ -48,16 +49,20 @@ public:
     std::optional<FakeRecord> find(const Ed2kHash& hash) const;
 
 private:
-    struct IndexEntry {
-        Ed2kHash::Bytes key;
-        uint32_t record;
-    };
-    void Index(size_t lineStart, size_t lineEnd, uint32_t record);
+    // Where the window at a byte offset belongs: the record whose line holds it.
+    size_t RecordAt(uint32_t offset) const;
+    void Index(const char* text, size_t lineStart, size_t lineEnd);
+    void Sort();
 
     std::string bytes_;
     std::string name_;
-    std::vector<uint64_t> lines_;  // start of each record's line in bytes_
-    std::vector<IndexEntry> index_;  // sorted by key, then record
+    std::vector<uint32_t> lines_;  // start of each record's line in bytes_
+    // One entry a hex window: its key's first 32 bits above the window's
+    // offset in bytes_, sorted as numbers; keys that agree in those bits are
+    // ordered by the whole key (read again from the text), then by offset, so
+    // the first record holding a hash comes first. 8 bytes a window keeps the
+    // index small beside the text it points into.
+    std::vector<uint64_t> index_;
     // Where the keys of each prefix (the key's first 16 - bucketShift_ bits)
     // begin in index_, and one more entry for the end: hashes are evenly
     // spread, so a lookup searches a handful of entries, not the whole index.
