@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <string>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,6 +26,16 @@ int OpenRegular(const std::string& path, struct stat& st) {
         return -1;
     }
     return fd;
+}
+
+// A large buffer is filled faster in 2 MiB pages: a five-hundredth of the page
+// faults. Only a hint; the kernel may say no.
+void AskForHugePages(char* p, size_t n) {
+    constexpr uintptr_t kHuge = uintptr_t{2} << 20;
+    if (n < 4 * kHuge) return;
+    const uintptr_t from = (reinterpret_cast<uintptr_t>(p) + kHuge - 1) & ~(kHuge - 1);
+    const uintptr_t to = (reinterpret_cast<uintptr_t>(p) + n) & ~(kHuge - 1);
+    if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
 }
 
 // Reads into data from its current size on until it is full or the file ends; false on an error.
@@ -57,6 +68,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBy
     std::string data;
     bool failed = false;
     data.resize_and_overwrite(static_cast<size_t>(size) + 1, [&](char* p, size_t n) {
+        AskForHugePages(p, n);
         size_t have = 0;
         while (have < n) {
             const size_t asked = n - have;
