@@ -53,19 +53,18 @@ bool ReadInto(int fd, std::string& data, size_t have) {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBytes) {
+bool ReadFileInto(const std::string& path, uint64_t maxBytes, std::string& data) {
     struct stat st {};
     const int fd = OpenRegular(path, st);
-    if (fd < 0) return std::nullopt;
+    if (fd < 0) return false;
     const auto size = static_cast<uint64_t>(st.st_size);
     if (size > maxBytes || size >= SIZE_MAX) {
         ::close(fd);
-        return std::nullopt;
+        return false;
     }
     // Room for one byte more than fstat says: a read that stops short of it
     // has met the end, so a file is read in one call. The memory is not
     // cleared first; the read fills it.
-    std::string data;
     bool failed = false;
     data.resize_and_overwrite(static_cast<size_t>(size) + 1, [&](char* p, size_t n) {
         AskForHugePages(p, n);
@@ -98,7 +97,12 @@ std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBy
         else data.append(buffer, static_cast<size_t>(n));
     }
     ::close(fd);
-    if (failed) return std::nullopt;
+    return !failed;
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBytes) {
+    std::string data;
+    if (!ReadFileInto(path, maxBytes, data)) return std::nullopt;
     return data;
 }
 

@@ -171,9 +171,11 @@ Download ParsePartMet(std::string_view bytes) { return Parse(bytes, true); }
 std::string CutPartMetName(std::string_view bytes) { return Parse(bytes, false).name; }
 
 std::optional<Download> ReadPartMet(const std::string& path) {
-    const std::optional<std::string> bytes = ReadWholeFile(path, kMaxPartMetBytes);
-    if (!bytes) return std::nullopt;
-    return ParsePartMet(*bytes);
+    // One buffer a thread, reused from file to file: the check reads
+    // thousands of small files, and the parse copies out what it keeps.
+    thread_local std::string buffer;
+    if (!ReadFileInto(path, kMaxPartMetBytes, buffer)) return std::nullopt;
+    return ParsePartMet(buffer);
 }
 
 }  // namespace kv

@@ -114,3 +114,41 @@ TEST(LoadFakeList, PrefixTableFindsHashesAtTheEndsOfTheKeyRangeInListsOfEverySiz
         }
     }
 }
+
+// The index keeps a key's first 32 bits and finds the rest in the text: hashes alike in their first digits, up to
+// all but the last, in either case and repeated, each find their first record; a near miss finds none.
+TEST(LoadFakeList, HashesAlikeInTheirFirstDigitsAreToldApart) {
+    struct Row {
+        const char* name;
+        std::string prefix;  // shared by every hash of the list
+        size_t records;
+    };
+    const std::vector<Row> rows = {
+        {"first 8 digits alike", "0123abcd", 3000},
+        {"first 31 digits alike", "0123456789abcdef0123456789abcde", 16},
+        {"all alike but the run's place", "ffffffff", 200},
+    };
+    std::mt19937 rng(3);
+    for (const Row& row : rows) {
+        Rows hashes;
+        std::string file;
+        while (hashes.size() < row.records) {
+            std::string h = row.prefix;
+            while (h.size() < 32) h += "0123456789abcdef"[rng() % 16];
+            if (std::find(hashes.begin(), hashes.end(), h) != hashes.end()) continue;
+            file += (hashes.size() % 2 ? ToUpperAscii(h) : h) + ",1,r\n";
+            hashes.push_back(h);
+        }
+        for (size_t i = 0; i < hashes.size(); i += 3) file += "x,2,again " + hashes[i] + "\n";
+        const FakeList list = FakeList::Parse(file);
+        for (size_t i = 0; i < hashes.size(); ++i) {
+            const auto found = list.find(*Ed2kHash::FromHex(hashes[i]));
+            ASSERT_TRUE(found) << row.name << " " << hashes[i];
+            EXPECT_EQ(found->index, i) << row.name;
+            std::string near = hashes[i];
+            near[31] = near[31] == '0' ? 'f' : '0';
+            if (std::find(hashes.begin(), hashes.end(), near) == hashes.end())
+                EXPECT_FALSE(list.find(*Ed2kHash::FromHex(near))) << row.name << " " << near;
+        }
+    }
+}
