@@ -1,9 +1,16 @@
 #include "lists/FakeList.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
 #include <utility>
+
+#include "common/FileUtil.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -16,8 +23,8 @@ namespace {
 constexpr size_t kHashDigits = 32;
 // Lines of records are rarely shorter; longer lists of short lines grow the tables as they go.
 constexpr size_t kBytesPerLineGuess = 40;
-
-using FullKey = std::pair<uint64_t, uint64_t>;
+// Smaller lists are read: a mapping costs more than the copy it saves.
+constexpr uint64_t kMappedFrom = uint64_t{1} << 20;
 
 // Bit k set when byte k of the 16 at p is a hex digit (either case).
 uint32_t HexMask16(const char* p) {
@@ -55,35 +62,23 @@ uint64_t KeyHalf(const Ed2kHash::Bytes& key, size_t at) {
 uint32_t KeyTop(uint64_t entry) { return static_cast<uint32_t>(entry >> 32); }
 uint32_t OffsetOf(uint64_t entry) { return static_cast<uint32_t>(entry); }
 
-void InsertionSort(uint64_t* a, size_t n) {
-    for (size_t i = 1; i < n; ++i) {
-        const uint64_t v = a[i];
-        size_t j = i;
-        for (; j > 0 && a[j - 1] > v; --j) a[j] = a[j - 1];
-        a[j] = v;
-    }
-}
-
-// In-place MSD radix sort on the byte at shift and below: the first two
-// levels keep the index in place (no second buffer beside the list) and
-// leave groups small enough to finish by insertion.
-void RadixSort(uint64_t* a, size_t n, int shift) {
-    if (n <= 48) return InsertionSort(a, n);
-    if (shift < 32) return std::sort(a, a + n);  // only keys alike in their first 32 bits get here
-    size_t begin[257] = {};
-    for (size_t i = 0; i < n; ++i) ++begin[((a[i] >> shift) & 0xFF) + 1];
-    for (int b = 0; b < 256; ++b) begin[b + 1] += begin[b];
-    size_t next[256];
-    std::copy(begin, begin + 256, next);
-    for (int b = 0; b < 256; ++b) {
+// Sorts a[0, n) in place by the digit of `width` bits at `shift` (an
+// American flag sort: no second buffer beside the list). begin gets where
+// each digit's run begins, and one more entry for the end.
+void FlagSort(uint64_t* a, size_t n, int shift, int width, std::vector<size_t>& begin, std::vector<size_t>& next) {
+    const uint64_t mask = (uint64_t{1} << width) - 1;
+    const size_t digits = size_t{1} << width;
+    begin.assign(digits + 1, 0);
+    for (size_t i = 0; i < n; ++i) ++begin[((a[i] >> shift) & mask) + 1];
+    for (size_t d = 0; d < digits; ++d) begin[d + 1] += begin[d];
+    next.assign(begin.begin(), begin.end() - 1);
+    for (size_t b = 0; b < digits; ++b) {
         while (next[b] < begin[b + 1]) {
             uint64_t v = a[next[b]];
-            for (auto d = static_cast<int>((v >> shift) & 0xFF); d != b; d = static_cast<int>((v >> shift) & 0xFF))
-                std::swap(v, a[next[d]++]);
+            for (size_t d = (v >> shift) & mask; d != b; d = (v >> shift) & mask) std::swap(v, a[next[d]++]);
             a[next[b]++] = v;
         }
     }
-    for (int b = 0; b < 256; ++b) RadixSort(a + begin[b], begin[b + 1] - begin[b], shift - 8);
 }
 
 }  // namespace
@@ -97,17 +92,51 @@ std::string_view RecordLine(std::string_view bytes, size_t start) {
     return line;
 }
 
-// One pass: each line is found once, its comma checked and its hex windows
-// indexed while its bytes are in the cache.
 FakeList FakeList::Parse(std::string bytes, std::string listName, std::vector<SkippedLine>* skipped) {
     FakeList list;
-    list.bytes_ = std::move(bytes);
+    list.owned_ = std::move(bytes);
     list.name_ = std::move(listName);
-    const char* text = list.bytes_.data();
-    const size_t size = std::min<size_t>(list.bytes_.size(), UINT32_MAX);
+    list.Build(skipped);
+    return list;
+}
+
+std::optional<FakeList> FakeList::Load(const std::string& path, std::string listName,
+                                       std::vector<SkippedLine>* skipped, uint64_t maxBytes) {
+    // O_NONBLOCK: a FIFO in the list's place must not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    const auto size = static_cast<uint64_t>(st.st_size);
+    void* map = MAP_FAILED;
+    if (regular && size >= kMappedFrom && size <= maxBytes && size < SIZE_MAX)
+        map = ::mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    ::close(fd);
+    if (!regular) return std::nullopt;
+    if (map == MAP_FAILED) {
+        // Small (or not mappable): read, into memory that is not cleared first.
+        std::string bytes;
+        if (!ReadFileInto(path, maxBytes, bytes)) return std::nullopt;
+        return Parse(std::move(bytes), std::move(listName), skipped);
+    }
+    FakeList list;
+    const auto length = static_cast<size_t>(size);
+    list.mapped_ = std::shared_ptr<const char>(static_cast<const char*>(map),
+                                               [length](const char* p) { ::munmap(const_cast<char*>(p), length); });
+    list.mappedSize_ = length;
+    list.name_ = std::move(listName);
+    list.Build(skipped);
+    return list;
+}
+
+// One pass: each line is found once, its comma checked and its hex windows
+// indexed while its bytes are in the cache.
+void FakeList::Build(std::vector<SkippedLine>* skipped) {
+    const char* text = this->text().data();
+    const size_t size = std::min<size_t>(this->text().size(), UINT32_MAX);
     // Reserved, not touched: pages a short list leaves unused cost no memory.
-    list.lines_.reserve(size / kBytesPerLineGuess + 16);
-    list.index_.reserve(size / kBytesPerLineGuess + 16);
+    lines_.reserve(size / kBytesPerLineGuess + 16);
+    index_.reserve(size / kBytesPerLineGuess + 16);
 
     size_t start = 0;
     for (int32_t lineIndex = 0;; ++lineIndex) {
@@ -118,14 +147,13 @@ FakeList FakeList::Parse(std::string bytes, std::string listName, std::vector<Sk
         if (comma == text + start) {
             if (skipped) skipped->push_back({lineIndex, std::string(text + start, end - start)});
         } else if (comma) {
-            list.lines_.push_back(static_cast<uint32_t>(start));
-            list.Index(text, start, end);
+            lines_.push_back(static_cast<uint32_t>(start));
+            Index(text, start, end);
         }
         if (!lf) break;
         start = next + 1;
     }
-    list.Sort();
-    return list;
+    Sort();
 }
 
 void FakeList::Index(const char* text, size_t at, size_t lineEnd) {
@@ -146,29 +174,39 @@ void FakeList::Index(const char* text, size_t at, size_t lineEnd) {
     }
 }
 
+FakeList::FullKey FakeList::KeyAt(uint64_t entry) const {
+    const char* digits = text().data() + OffsetOf(entry);
+    return {HexNumber(digits, 16), HexNumber(digits + 16, 16)};
+}
+
+// Entries go to buckets by their key's first bits, first on 8 of them over
+// the whole index, then on the rest within each (by then in the cache).
+// Buckets are left unsorted: a lookup scans their handful of entries. Only
+// a bucket that crafted keys have filled is sorted, for a binary search.
 void FakeList::Sort() {
-    const char* text = bytes_.data();
-    const auto fullKey = [text](uint64_t e) {
-        return FullKey{HexNumber(text + OffsetOf(e), 16), HexNumber(text + OffsetOf(e) + 16, 16)};
-    };
-    RadixSort(index_.data(), index_.size(), 56);
-    // Keys alike in their first 32 bits (rare but for crafted lists) are
-    // ordered by the whole key, equal keys in file order.
-    for (size_t i = 0; i + 1 < index_.size();) {
-        size_t j = i + 1;
-        while (j < index_.size() && KeyTop(index_[j]) == KeyTop(index_[i])) ++j;
-        if (j - i > 1)
-            std::sort(index_.begin() + static_cast<long>(i), index_.begin() + static_cast<long>(j),
-                      [&](uint64_t a, uint64_t b) { return std::pair(fullKey(a), a) < std::pair(fullKey(b), b); });
-        i = j;
+    const size_t n = index_.size();
+    const int bits = std::clamp(static_cast<int>(std::bit_width(n / kEntriesPerBucket)), 8, 20);
+    bucketShift_ = 64 - bits;
+    std::vector<size_t> begin, next;
+    FlagSort(index_.data(), n, 56, 8, begin, next);
+    if (bits > 8) {
+        const std::vector<size_t> top = begin;
+        for (size_t b = 0; b < 256; ++b)
+            FlagSort(index_.data() + top[b], top[b + 1] - top[b], bucketShift_, bits - 8, begin, next);
     }
-    // About one bucket per entry, at most 2^16 of them (256 KiB).
-    const int bits = std::min(16, static_cast<int>(std::bit_width(index_.size())));
-    bucketShift_ = 16 - bits;
     const size_t buckets = size_t{1} << bits;
     buckets_.assign(buckets + 1, 0);
-    for (const uint64_t e : index_) ++buckets_[(KeyTop(e) >> 16 >> bucketShift_) + 1];
+    for (const uint64_t e : index_) ++buckets_[(e >> bucketShift_) + 1];
     for (size_t b = 1; b <= buckets; ++b) buckets_[b] += buckets_[b - 1];
+    // By key, the whole key read again from the text where the first 32 bits agree; equal keys in file order.
+    const auto less = [this](uint64_t a, uint64_t b) {
+        if (KeyTop(a) != KeyTop(b)) return a < b;
+        const FullKey ka = KeyAt(a), kb = KeyAt(b);
+        return ka != kb ? ka < kb : a < b;
+    };
+    for (size_t b = 0; b < buckets; ++b)
+        if (buckets_[b + 1] - buckets_[b] > kScannedBucket)
+            std::sort(index_.begin() + buckets_[b], index_.begin() + buckets_[b + 1], less);
 }
 
 size_t FakeList::RecordAt(uint32_t offset) const {
@@ -176,7 +214,7 @@ size_t FakeList::RecordAt(uint32_t offset) const {
 }
 
 FakeRecord FakeList::record(size_t index) const {
-    const std::string_view line = RecordLine(bytes_, static_cast<size_t>(lines_[index]));
+    const std::string_view line = RecordLine(text(), static_cast<size_t>(lines_[index]));
     FakeRecord r;
     r.listName = name_;
     r.index = index;
@@ -196,18 +234,22 @@ FakeRecord FakeList::record(size_t index) const {
 std::optional<FakeRecord> FakeList::find(const Ed2kHash& hash) const {
     if (index_.empty()) return std::nullopt;
     const FullKey key{KeyHalf(hash.bytes(), 0), KeyHalf(hash.bytes(), 8)};
-    const auto top = static_cast<uint32_t>(key.first >> 32);
-    const size_t b = top >> 16 >> bucketShift_;
-    const auto* first = index_.data() + buckets_[b];
-    const auto* last = index_.data() + buckets_[b + 1];
-    first = std::lower_bound(first, last, uint64_t{top} << 32);
-    last = std::upper_bound(first, last, uint64_t{top} << 32 | UINT32_MAX);
-    const char* text = bytes_.data();
-    const auto keyAt = [text](uint64_t e) {
-        return FullKey{HexNumber(text + OffsetOf(e), 16), HexNumber(text + OffsetOf(e) + 16, 16)};
-    };
-    const auto* it = std::lower_bound(first, last, key, [&](uint64_t e, const FullKey& k) { return keyAt(e) < k; });
-    if (it == last || keyAt(*it) != key) return std::nullopt;
+    const uint64_t top = key.first >> 32;
+    const size_t b = key.first >> bucketShift_;
+    const uint64_t* first = index_.data() + buckets_[b];
+    const uint64_t* last = index_.data() + buckets_[b + 1];
+    if (static_cast<size_t>(last - first) <= kScannedBucket) {
+        // Unsorted: the match at the smallest offset is the first record's.
+        const uint64_t* best = nullptr;
+        for (const uint64_t* e = first; e != last; ++e)
+            if (KeyTop(*e) == top && (!best || *e < *best) && KeyAt(*e) == key) best = e;
+        if (!best) return std::nullopt;
+        return record(RecordAt(OffsetOf(*best)));
+    }
+    first = std::lower_bound(first, last, top << 32);
+    last = std::upper_bound(first, last, top << 32 | UINT32_MAX);
+    const auto* it = std::lower_bound(first, last, key, [this](uint64_t e, const FullKey& k) { return KeyAt(e) < k; });
+    if (it == last || KeyAt(*it) != key) return std::nullopt;
     return record(RecordAt(OffsetOf(*it)));
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ed2k/Ed2kHash.h"
@@ -41,33 +43,50 @@ public:
     // a comma is no record; one whose first field is empty is reported in skipped.
     static FakeList Parse(std::string bytes, std::string listName = "FAKES.DAT",
                           std::vector<SkippedLine>* skipped = nullptr);
+    // The list in the file at path, as Parse reads it. A large file is mapped,
+    // not copied: its bytes are the page cache's, with no copy and no cleared
+    // memory beside them. A list replaced by rename (as this program writes
+    // lists) leaves the mapped one intact; one cut short in place while mapped
+    // is not supported. nullopt when the file cannot be read, is no regular
+    // file or is larger than maxBytes.
+    static std::optional<FakeList> Load(const std::string& path, std::string listName,
+                                        std::vector<SkippedLine>* skipped = nullptr,
+                                        uint64_t maxBytes = UINT64_MAX);
 
     size_t size() const { return lines_.size(); }
     bool empty() const { return lines_.empty(); }
     const std::string& name() const { return name_; }
+    size_t byteSize() const { return text().size(); }
     FakeRecord record(size_t index) const;
     std::optional<FakeRecord> find(const Ed2kHash& hash) const;
 
 private:
+    using FullKey = std::pair<uint64_t, uint64_t>;  // a key's two halves, ordered as its bytes
+    static constexpr size_t kEntriesPerBucket = 8;  // on average 4 to 8
+    static constexpr size_t kScannedBucket = 32;    // larger buckets (crafted keys) are sorted
+
     // Where the window at a byte offset belongs: the record whose line holds it.
     size_t RecordAt(uint32_t offset) const;
+    FullKey KeyAt(uint64_t entry) const;  // read again from the text
+    std::string_view text() const { return mapped_ ? std::string_view(mapped_.get(), mappedSize_) : owned_; }
+    void Build(std::vector<SkippedLine>* skipped);
     void Index(const char* text, size_t lineStart, size_t lineEnd);
     void Sort();
 
-    std::string bytes_;
+    std::string owned_;                   // the bytes, when read
+    std::shared_ptr<const char> mapped_;  // or mapped (shared by copies)
+    size_t mappedSize_ = 0;
     std::string name_;
-    std::vector<uint32_t> lines_;  // start of each record's line in bytes_
+    std::vector<uint32_t> lines_;  // start of each record's line in the text
     // One entry a hex window: its key's first 32 bits above the window's
-    // offset in bytes_, sorted as numbers; keys that agree in those bits are
-    // ordered by the whole key (read again from the text), then by offset, so
-    // the first record holding a hash comes first. 8 bytes a window keeps the
-    // index small beside the text it points into.
+    // offset in the text. 8 bytes a window keeps the index small beside the
+    // text it points into; the rest of a key is read from the text.
     std::vector<uint64_t> index_;
-    // Where the keys of each prefix (the key's first 16 - bucketShift_ bits)
-    // begin in index_, and one more entry for the end: hashes are evenly
-    // spread, so a lookup searches a handful of entries, not the whole index.
+    // Where the entries of each key prefix (an entry's bits from bucketShift_
+    // up) begin in index_, and one more for the end: hashes are evenly
+    // spread, so a lookup looks at a handful of entries, not the whole index.
     std::vector<uint32_t> buckets_;
-    int bucketShift_ = 16;
+    int bucketShift_ = 56;
 };
 
 // A record's line without its line end.
