@@ -209,8 +209,25 @@ void FakeList::Sort() {
             std::sort(index_.begin() + buckets_[b], index_.begin() + buckets_[b + 1], less);
 }
 
+// Lines are of much the same length, so the record is looked for where the
+// offset's share of the text puts it, and searched from there in steps that
+// double: a couple of cache misses, not a binary search's twenty.
 size_t FakeList::RecordAt(uint32_t offset) const {
-    return static_cast<size_t>(std::upper_bound(lines_.begin(), lines_.end(), offset) - lines_.begin()) - 1;
+    const size_t n = lines_.size();
+    size_t lo = std::min(n - 1, static_cast<size_t>(uint64_t{offset} * n / std::max<size_t>(1, text().size())));
+    size_t hi = lo + 1;
+    for (size_t step = 1; lo > 0 && lines_[lo] > offset; step *= 2) {
+        hi = lo;
+        lo = lo > step ? lo - step : 0;
+    }
+    for (size_t step = 1; hi < n && lines_[hi] <= offset; step *= 2) {
+        lo = hi;
+        hi = std::min(n, hi + step);
+    }
+    // Now lines_[lo] <= offset < lines_[hi] (or hi == n).
+    return static_cast<size_t>(std::upper_bound(lines_.begin() + static_cast<long>(lo),
+                                                lines_.begin() + static_cast<long>(hi), offset) -
+                               lines_.begin()) - 1;
 }
 
 FakeRecord FakeList::record(size_t index) const {
