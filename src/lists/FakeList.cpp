@@ -135,7 +135,7 @@ void FakeList::Build(std::vector<SkippedLine>* skipped) {
     const char* text = this->text().data();
     const size_t size = std::min<size_t>(this->text().size(), UINT32_MAX);
     // Reserved, not touched: pages a short list leaves unused cost no memory.
-    lines_.reserve(size / kBytesPerLineGuess + 16);
+    marks_.reserve(size / kBytesPerLineGuess / kRecordsPerMark + 16);
     index_.reserve(size / kBytesPerLineGuess + 16);
 
     size_t start = 0;
@@ -147,7 +147,8 @@ void FakeList::Build(std::vector<SkippedLine>* skipped) {
         if (comma == text + start) {
             if (skipped) skipped->push_back({lineIndex, std::string(text + start, end - start)});
         } else if (comma) {
-            lines_.push_back(static_cast<uint32_t>(start));
+            if (records_ % kRecordsPerMark == 0) marks_.push_back(static_cast<uint32_t>(start));
+            ++records_;
             Index(text, start, end);
         }
         if (!lf) break;
@@ -209,29 +210,33 @@ void FakeList::Sort() {
             std::sort(index_.begin() + buckets_[b], index_.begin() + buckets_[b + 1], less);
 }
 
-// Lines are of much the same length, so the record is looked for where the
-// offset's share of the text puts it, and searched from there in steps that
-// double: a couple of cache misses, not a binary search's twenty.
+// The record after the one whose line starts at `start`, as Build counts
+// them: the next line with a comma that is not its first byte. There is one.
+size_t FakeList::NextRecord(size_t start) const {
+    const char* t = text().data();
+    const size_t size = std::min<size_t>(text().size(), UINT32_MAX);
+    for (;;) {
+        const auto* lf = static_cast<const char*>(std::memchr(t + start, '\n', size - start));
+        if (!lf) return size;
+        start = static_cast<size_t>(lf - t) + 1;
+        const auto* comma = static_cast<const char*>(std::memchr(t + start, ',', size - start));
+        if (!comma) return size;
+        if (comma != t + start && !std::memchr(t + start, '\n', static_cast<size_t>(comma - (t + start))))
+            return start;
+    }
+}
+
 size_t FakeList::RecordAt(uint32_t offset) const {
-    const size_t n = lines_.size();
-    size_t lo = std::min(n - 1, static_cast<size_t>(uint64_t{offset} * n / std::max<size_t>(1, text().size())));
-    size_t hi = lo + 1;
-    for (size_t step = 1; lo > 0 && lines_[lo] > offset; step *= 2) {
-        hi = lo;
-        lo = lo > step ? lo - step : 0;
-    }
-    for (size_t step = 1; hi < n && lines_[hi] <= offset; step *= 2) {
-        lo = hi;
-        hi = std::min(n, hi + step);
-    }
-    // Now lines_[lo] <= offset < lines_[hi] (or hi == n).
-    return static_cast<size_t>(std::upper_bound(lines_.begin() + static_cast<long>(lo),
-                                                lines_.begin() + static_cast<long>(hi), offset) -
-                               lines_.begin()) - 1;
+    const auto mark = static_cast<size_t>(std::upper_bound(marks_.begin(), marks_.end(), offset) - marks_.begin()) - 1;
+    size_t index = mark * kRecordsPerMark;
+    for (size_t at = marks_[mark], next; index + 1 < records_ && (next = NextRecord(at)) <= offset; at = next) ++index;
+    return index;
 }
 
 FakeRecord FakeList::record(size_t index) const {
-    const std::string_view line = RecordLine(text(), static_cast<size_t>(lines_[index]));
+    size_t start = marks_[index / kRecordsPerMark];
+    for (size_t k = index % kRecordsPerMark; k > 0; --k) start = NextRecord(start);
+    const std::string_view line = RecordLine(text(), start);
     FakeRecord r;
     r.listName = name_;
     r.index = index;

@@ -53,8 +53,8 @@ public:
                                         std::vector<SkippedLine>* skipped = nullptr,
                                         uint64_t maxBytes = UINT64_MAX);
 
-    size_t size() const { return lines_.size(); }
-    bool empty() const { return lines_.empty(); }
+    size_t size() const { return records_; }
+    bool empty() const { return records_ == 0; }
     const std::string& name() const { return name_; }
     size_t byteSize() const { return text().size(); }
     FakeRecord record(size_t index) const;
@@ -65,8 +65,11 @@ private:
     static constexpr size_t kEntriesPerBucket = 8;  // on average 4 to 8
     static constexpr size_t kScannedBucket = 32;    // larger buckets (crafted keys) are sorted
 
+    static constexpr size_t kRecordsPerMark = 16;
+
     // Where the window at a byte offset belongs: the record whose line holds it.
     size_t RecordAt(uint32_t offset) const;
+    size_t NextRecord(size_t start) const;
     FullKey KeyAt(uint64_t entry) const;  // read again from the text
     std::string_view text() const { return mapped_ ? std::string_view(mapped_.get(), mappedSize_) : owned_; }
     void Build(std::vector<SkippedLine>* skipped);
@@ -77,7 +80,11 @@ private:
     std::shared_ptr<const char> mapped_;  // or mapped (shared by copies)
     size_t mappedSize_ = 0;
     std::string name_;
-    std::vector<uint32_t> lines_;  // start of each record's line in the text
+    // Where every kRecordsPerMark-th record's line starts: the records between
+    // are found by reading on, which costs a look-up little and spares the
+    // memory of a table of every line.
+    std::vector<uint32_t> marks_;
+    size_t records_ = 0;
     // One entry a hex window: its key's first 32 bits above the window's
     // offset in the text. 8 bytes a window keeps the index small beside the
     // text it points into; the rest of a key is read from the text.
