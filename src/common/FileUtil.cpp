@@ -38,17 +38,23 @@ void AskForHugePages(char* p, size_t n) {
     if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
 }
 
-// Reads into data from its current size on until it is full or the file ends; false on an error.
-bool ReadInto(int fd, std::string& data, size_t have) {
-    while (have < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + have, data.size() - have);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return false;
-        if (n == 0) break;
-        have += static_cast<size_t>(n);
+// Reads up to n bytes into p and returns how many came; failed on an error.
+// With stopShort a read that brings fewer bytes than asked ends it: for a
+// regular file that is its end, and no further call is needed to see it.
+size_t ReadUpTo(int fd, char* p, size_t n, bool stopShort, bool& failed) {
+    size_t have = 0;
+    while (have < n) {
+        const size_t asked = n - have;
+        const ssize_t got = ::read(fd, p + have, asked);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            failed = got < 0;
+            break;
+        }
+        have += static_cast<size_t>(got);
+        if (stopShort && static_cast<size_t>(got) < asked) break;
     }
-    data.resize(have);
-    return true;
+    return have;
 }
 
 }  // namespace
@@ -68,19 +74,7 @@ bool ReadFileInto(const std::string& path, uint64_t maxBytes, std::string& data)
     bool failed = false;
     data.resize_and_overwrite(static_cast<size_t>(size) + 1, [&](char* p, size_t n) {
         AskForHugePages(p, n);
-        size_t have = 0;
-        while (have < n) {
-            const size_t asked = n - have;
-            const ssize_t got = ::read(fd, p + have, asked);
-            if (got < 0 && errno == EINTR) continue;
-            if (got <= 0) {
-                failed = got < 0;
-                break;
-            }
-            have += static_cast<size_t>(got);
-            if (static_cast<size_t>(got) < asked) break;  // short: the end
-        }
-        return have;
+        return ReadUpTo(fd, p, n, true, failed);
     });
     // Filled: the file grew since fstat; take the rest too, within the bound.
     char buffer[65536];
@@ -110,10 +104,12 @@ std::optional<std::string> ReadFileHead(const std::string& path, uint64_t maxByt
     struct stat st {};
     const int fd = OpenRegular(path, st);
     if (fd < 0) return std::nullopt;
-    std::string data(static_cast<size_t>(std::min<uint64_t>(maxBytes, static_cast<uint64_t>(st.st_size))), '\0');
-    const bool ok = ReadInto(fd, data, 0);
+    std::string data;
+    bool failed = false;
+    data.resize_and_overwrite(static_cast<size_t>(std::min<uint64_t>(maxBytes, static_cast<uint64_t>(st.st_size))),
+                              [&](char* p, size_t n) { return ReadUpTo(fd, p, n, false, failed); });
     ::close(fd);
-    if (!ok) return std::nullopt;
+    if (failed) return std::nullopt;
     return data;
 }
 
