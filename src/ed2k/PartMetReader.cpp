@@ -1,6 +1,8 @@
 #include "ed2k/PartMetReader.h"
 
 #include <algorithm>
+#include <cstring>
+#include <type_traits>
 #include <map>
 
 #include "common/FileUtil.h"
@@ -121,12 +123,12 @@ bool WalkFromCount(std::string_view bytes, Walk& walk) {
     met::ByteReader in(bytes.substr(21));
     uint16_t partCount = 0;
     if (!in.U16(partCount)) return false;
-    walk.out.partHashes.reserve(std::min<size_t>(partCount, in.Remaining() / 16));  // no more than the file holds
-    for (uint32_t i = 0; i < partCount; ++i) {
-        std::string_view part;
-        if (!in.Bytes(16, part)) return false;
-        walk.out.partHashes.push_back(Ed2kHash::FromRaw(part.data()));
-    }
+    // All at once: checked against what the file holds before anything is reserved.
+    std::string_view parts;
+    if (!in.Bytes(size_t{16} * partCount, parts)) return false;
+    static_assert(sizeof(Ed2kHash) == 16 && std::is_trivially_copyable_v<Ed2kHash>);
+    walk.out.partHashes.resize(partCount);
+    if (partCount > 0) std::memcpy(static_cast<void*>(walk.out.partHashes.data()), parts.data(), parts.size());
     uint32_t count = 0;
     if (!in.U32(count)) return false;
     for (uint32_t i = 0; i < count; ++i) {
