@@ -1,8 +1,6 @@
 #include "ed2k/PartMetReader.h"
 
 #include <algorithm>
-#include <cstring>
-#include <type_traits>
 #include <map>
 
 #include "common/FileUtil.h"
@@ -126,9 +124,8 @@ bool WalkFromCount(std::string_view bytes, Walk& walk) {
     // All at once: checked against what the file holds before anything is reserved.
     std::string_view parts;
     if (!in.Bytes(size_t{16} * partCount, parts)) return false;
-    static_assert(sizeof(Ed2kHash) == 16 && std::is_trivially_copyable_v<Ed2kHash>);
-    walk.out.partHashes.resize(partCount);
-    if (partCount > 0) std::memcpy(static_cast<void*>(walk.out.partHashes.data()), parts.data(), parts.size());
+    walk.out.partHashes.reserve(partCount);
+    for (size_t at = 0; at < parts.size(); at += 16) walk.out.partHashes.push_back(Ed2kHash::FromRaw(parts.data() + at));
     uint32_t count = 0;
     if (!in.U32(count)) return false;
     for (uint32_t i = 0; i < count; ++i) {
