@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "TempDir.h"
 #include "common/FileUtil.h"
@@ -66,4 +68,33 @@ TEST(FileUtil, ReadsRegularFilesOnlyAndNeverWaitsOnAFifo) {
     EXPECT_EQ(ReadFileHead(dir.Write("small", "abc"), 4096).value(), "abc");
     EXPECT_FALSE(ReadFileHead(fifo, 4096));
     EXPECT_FALSE(ReadFileHead("/dev/zero", 4096));
+}
+
+// One buffer reused from file to file, as the check reads its .part.met files: each read leaves exactly that
+// file's bytes, whatever the buffer held before; a file that cannot be read or is too large says so.
+TEST(FileUtil, ReadingIntoAReusedBufferLeavesExactlyEachFile) {
+    test::ScopedTempDir dir;
+    struct Row {
+        const char* name;
+        std::string bytes;
+        uint64_t limit;
+        bool read;
+    };
+    const std::vector<Row> rows = {
+        {"long", std::string(100000, 'L'), UINT64_MAX, true},
+        {"shorter after a long one", "short", UINT64_MAX, true},
+        {"empty", "", UINT64_MAX, true},
+        {"exactly at the limit", std::string(64, 'x'), 64, true},
+        {"one byte over the limit", std::string(65, 'x'), 64, false},
+        {"NULs and line ends", std::string("a\0b\r\n", 5), UINT64_MAX, true},
+    };
+    std::string buffer = "left over from before";
+    for (const Row& row : rows) {
+        const std::string path = dir.Write(std::string(row.name) + ".bin", row.bytes);
+        ASSERT_EQ(ReadFileInto(path, row.limit, buffer), row.read) << row.name;
+        if (row.read) EXPECT_EQ(buffer, row.bytes) << row.name;
+        EXPECT_EQ(ReadFileHead(path, 3), row.bytes.substr(0, 3)) << row.name;
+    }
+    EXPECT_FALSE(ReadFileInto(dir.File("missing"), UINT64_MAX, buffer));
+    EXPECT_FALSE(ReadFileInto(dir.path(), UINT64_MAX, buffer));
 }
