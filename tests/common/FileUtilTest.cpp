@@ -92,7 +92,9 @@ TEST(FileUtil, ReadingIntoAReusedBufferLeavesExactlyEachFile) {
     for (const Row& row : rows) {
         const std::string path = dir.Write(std::string(row.name) + ".bin", row.bytes);
         ASSERT_EQ(ReadFileInto(path, row.limit, buffer), row.read) << row.name;
-        if (row.read) EXPECT_EQ(buffer, row.bytes) << row.name;
+        if (row.read) {
+            EXPECT_EQ(buffer, row.bytes) << row.name;
+        }
         EXPECT_EQ(ReadFileHead(path, 3), row.bytes.substr(0, 3)) << row.name;
     }
     EXPECT_FALSE(ReadFileInto(dir.File("missing"), UINT64_MAX, buffer));
