@@ -143,7 +143,7 @@ int main(int argc, char** argv) {
 
     std::printf("%d downloads (%zu heads arrived), %d fake records (%.1f MB); floor: the check's I/O alone %.4f s\n",
                 downloads, io.heads, records, fakes.size() / 1e6, floor);
-    std::printf("%-58s %8s %8s\n", "", "seconds", "x floor");
+    std::printf("%-58s %8s %8s\n", "", "cpu s", "x floor");
     const auto row = [&](const char* what, double s) { std::printf("%-58s %8.4f %8.2f\n", what, s, s / floor); };
     row("kestrivane-cli check", cli.seconds);
     row("  less start-up and list load (check of an empty dir)", cli.seconds - fixed.seconds);

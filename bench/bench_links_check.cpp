@@ -9,7 +9,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -90,7 +89,7 @@ int main(int argc, char** argv) {
 
     std::printf("%d links (%.1f MB) against %d records (%.1f MB); floor: the list read in 1 MiB blocks %.4f s\n",
                 links, pasteBytes / 1e6, records, listBytes / 1e6, floor);
-    std::printf("%-52s %8s %8s %8s\n", "", "seconds", "x floor", "x load");
+    std::printf("%-52s %8s %8s %8s\n", "", "cpu s", "x floor", "x load");
     const auto row = [&](const char* what, double s, double load) {
         std::printf("%-52s %8.4f %8.2f %8.2f\n", what, s, s / floor, s / load);
     };

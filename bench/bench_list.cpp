@@ -108,7 +108,7 @@ int main(int argc, char** argv) {
     const Run bare = BestRun(rounds, {KV_CLI_PATH, "--version"});
 
     std::printf("list of %zu records, %.1f MB; floor: read in 1 MiB blocks %.4f s\n", p.records, bytes / 1e6, floor);
-    std::printf("%-44s %8s %8s\n", "", "seconds", "x floor");
+    std::printf("%-44s %8s %8s\n", "", "cpu s", "x floor");
     const auto row = [&](const char* what, double s) { std::printf("%-44s %8.4f %8.2f\n", what, s, s / floor); };
     row("in process: FakeList::Load (mapped)", mapped);
     row("in process: read whole, then Parse", p.load);
