@@ -1,18 +1,18 @@
-// Loading a fake list against merely reading its bytes, side by side in one
-// run: time (best of several rounds) and peak memory (each measured in a child
-// process of its own). Also a list of nothing but hex digits against an
-// ordinary one of the same size. Prints figures and ratios; nothing is asserted.
+// Loading a fake list against the floor, the same file read in 1 MiB blocks,
+// side by side in one run: in process with its phases (reading, the one pass
+// and the sort), and through kestrivane-cli check on an empty temp directory
+// with the whole process's peak memory. Also a list of nothing but hex digits
+// against an ordinary one of the same size. Prints figures and ratios; nothing
+// is asserted.
 //
-//   kv_bench_list [--records N] [--rounds R]
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
+//   kv_bench_list [--records N] [--rounds R] [--keep DIR]
+//
+// With --keep the home (FAKES.DAT, Kestrivane.ini) and the empty temp
+// directory are written to DIR and left there, for farm-bench or callgrind.
+#include <sys/stat.h>
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "BenchSupport.h"
@@ -22,10 +22,7 @@
 
 namespace {
 
-using kv::bench::Clock;
-using kv::bench::Rng;
-using kv::bench::ArgValue;
-using kv::bench::Seconds;
+using namespace kv::bench;
 
 std::string Hex(Rng& rng, size_t digits) {
     std::string s;
@@ -33,12 +30,13 @@ std::string Hex(Rng& rng, size_t digits) {
     return s;
 }
 
-// Records as lists carry them: hash, size, a description of some 55 characters.
-std::string OrdinaryList(size_t bytes) {
+// Records as lists carry them: hash, size, a description; about 98 bytes a line.
+std::string OrdinaryList(size_t records) {
     Rng rng;
     std::string out;
+    out.reserve(records * 100);
     const char* words[] = {"Fake", "movie", "trailer", "looped", "password", "virus", "DVDRip", "German"};
-    while (out.size() < bytes) {
+    for (size_t i = 0; i < records; ++i) {
         out += Hex(rng, 32) + "," + std::to_string(rng.Next() % 4000000000ULL) + ",";
         for (int w = 0; w < 7; ++w) out += std::string(words[rng.Next() % 8]) + " ";
         out += "\r\n";
@@ -54,96 +52,78 @@ std::string HexList(size_t bytes) {
     return out;
 }
 
-// This address space's peak resident memory in KiB (begins anew at exec, unlike ru_maxrss).
-long PeakKiB() {
-    const std::string status = kv::ReadWholeFile("/proc/self/status").value_or("");
-    const size_t at = status.find("VmHWM:");
-    return at == std::string::npos ? -1 : std::atol(status.c_str() + at + 6);
-}
-
-// Runs this program afresh as "--child MODE PATH" and returns its peak resident memory in KiB.
-long PeakOfFreshProcess(const char* mode, const std::string& path) {
-    int fds[2];
-    if (pipe(fds) != 0) return -1;
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(fds[1], 1);
-        execl("/proc/self/exe", "kv_bench_list", "--child", mode, path.c_str(), static_cast<char*>(nullptr));
-        std::_Exit(127);
-    }
-    close(fds[1]);
-    char buffer[64] = {};
-    const ssize_t n = read(fds[0], buffer, sizeof buffer - 1);
-    close(fds[0]);
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return n > 0 ? std::atol(buffer) : -1;
-}
-
-int Child(const std::string& mode, const std::string& path) {
-    if (mode == "load") {
-        const kv::FakeList list = kv::FakeList::Parse(kv::ReadWholeFile(path).value_or(""));
-        if (list.size() == 1) std::fputs("", stderr);
-    }
-    std::printf("%ld\n", PeakKiB());
-    return 0;
-}
-
-struct Timing {
-    double read = 1e9, load = 1e9;
+struct Phases {
+    double read = 1e9, parse = 1e9, load = 1e9;
     size_t records = 0;
 };
 
-Timing Time(const std::string& path, int rounds) {
-    Timing t;
+double TimeMappedLoad(const std::string& path, int rounds) {
+    return BestOf(rounds, [&] {
+        if (!kv::FakeList::Load(path, "FAKES.DAT")) std::fputs("cannot load\n", stderr);
+    });
+}
+
+Phases TimeLoad(const std::string& path, int rounds) {
+    Phases p;
     for (int r = 0; r < rounds; ++r) {
         auto t0 = Clock::now();
-        const size_t n = kv::ReadWholeFile(path).value_or("").size();
-        t.read = std::min(t.read, Seconds(t0));
-        t0 = Clock::now();
-        const kv::FakeList list = kv::FakeList::Parse(kv::ReadWholeFile(path).value_or(""));
-        t.load = std::min(t.load, Seconds(t0));
-        t.records = list.size() + (n == 0);
+        std::string bytes = kv::ReadWholeFile(path).value_or("");
+        p.read = std::min(p.read, Seconds(t0));
+        const auto t1 = Clock::now();
+        const kv::FakeList list = kv::FakeList::Parse(std::move(bytes));
+        p.parse = std::min(p.parse, Seconds(t1));
+        p.load = std::min(p.load, Seconds(t0));
+        p.records = list.size();
     }
-    return t;
+    return p;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 4 && std::strcmp(argv[1], "--child") == 0) return Child(argv[2], argv[3]);
+    if (const int launched = LaunchMode(argc, argv); launched >= 0) return launched;
     const int records = ArgValue(argc, argv, "--records", 1000000);
-    const int rounds = std::max(1, ArgValue(argc, argv, "--rounds", 3));
-    kv::test::ScopedTempDir dir;
+    const int rounds = std::max(1, ArgValue(argc, argv, "--rounds", 5));
+    std::string keep;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--keep") == 0) keep = argv[i + 1];
+    kv::test::ScopedTempDir scratch;
+    const std::string root = keep.empty() ? scratch.path() : keep;
+    std::filesystem::create_directories(root + "/home");
+    std::filesystem::create_directories(root + "/empty");
 
-    std::string text;
-    {
-        Rng rng;
-        for (int i = 0; i < records; ++i) {
-            text += Hex(rng, 32) + "," + std::to_string(rng.Next() % 4000000000ULL) + ",Fake: ";
-            text += "looped trailer of another film, then a request for a password\r\n";
-        }
-    }
-    const std::string big = dir.Write("FAKES.DAT", text);
-    const size_t bytes = text.size();
-    text.clear();
-    text.shrink_to_fit();
+    const std::string list = root + "/home/FAKES.DAT";
+    const size_t bytes = [&] {
+        const std::string text = OrdinaryList(static_cast<size_t>(records));
+        kv::WriteFileAtomic(list, text);
+        return text.size();
+    }();
+    kv::WriteFileAtomic(root + "/home/Kestrivane.ini", "[Display]\r\nShowAllPartMet=NO\r\n");
 
-    const Timing t = Time(big, rounds);
-    // The memory rule: the peak of a child that loads the list, less that of one that only starts.
-    const long base = PeakOfFreshProcess("bare", big);
-    const long load = PeakOfFreshProcess("load", big);
-    std::printf("list of %zu records, %.1f MB (peak of a bare child %ld KiB, of a loading one %ld KiB)\n", t.records, bytes / 1e6, base, load);
-    std::printf("  read its bytes:  %8.3f s\n  load and index:  %8.3f s\n", t.read, t.load);
-    std::printf("  load/read time   = %.2f (goal <= 8)\n", t.load / t.read);
-    std::printf("  peak memory of the load: %.1f MB = %.2f x the list's size (goal <= 1.5)\n",
-                (load - base) * 1024.0 / 1e6, (load - base) * 1024.0 / static_cast<double>(bytes));
+    const double floor = BestOf(rounds, [&] { ReadLoop(list); });
+    const Phases p = TimeLoad(list, rounds);
+    const double mapped = TimeMappedLoad(list, rounds);
+    const std::vector<std::string> check{KV_CLI_PATH, "--home", root + "/home", "check", "--temp-dir", root + "/empty"};
+    const Run cli = BestRun(rounds, check);
+    const Run bare = BestRun(rounds, {KV_CLI_PATH, "--version"});
 
-    const std::string ordinary = dir.Write("ordinary.dat", OrdinaryList(10'000'000));
-    const std::string hex = dir.Write("hex.dat", HexList(10'000'000));
-    const Timing o = Time(ordinary, rounds), h = Time(hex, rounds);
-    std::printf("10 MB ordinary list (%zu records): load %.3f s; 10 MB of hex digits (%zu records): load %.3f s\n",
-                o.records, o.load, h.records, h.load);
-    std::printf("  hex/ordinary load time = %.2f (goal <= 5)\n", h.load / o.load);
+    std::printf("list of %zu records, %.1f MB; floor: read in 1 MiB blocks %.4f s\n", p.records, bytes / 1e6, floor);
+    std::printf("%-44s %8s %8s\n", "", "cpu s", "x floor");
+    const auto row = [&](const char* what, double s) { std::printf("%-44s %8.4f %8.2f\n", what, s, s / floor); };
+    row("in process: FakeList::Load (mapped)", mapped);
+    row("in process: read whole, then Parse", p.load);
+    row("  read the file whole (ReadWholeFile)", p.read);
+    row("  one pass and the sort (FakeList::Parse)", p.parse);
+    row("kestrivane-cli check, empty temp dir (goal 5)", cli.seconds);
+    row("  of which start-up (kestrivane-cli --version)", bare.seconds);
+    std::printf("peak memory of kestrivane-cli check: %.1f MB = %.2f x the list (goal 1.25); exit %d\n",
+                cli.peakKiB * 1024.0 / 1e6, cli.peakKiB * 1024.0 / static_cast<double>(bytes), cli.status);
+
+    kv::test::ScopedTempDir small;
+    const std::string ordinary = small.Write("ordinary.dat", OrdinaryList(100000));
+    const std::string hex = small.Write("hex.dat", HexList(kv::FileLength(ordinary) > 0 ? static_cast<size_t>(kv::FileLength(ordinary)) : 0));
+    const Phases o = TimeLoad(ordinary, rounds), h = TimeLoad(hex, rounds);
+    std::printf("%.1f MB ordinary list (%zu records): load %.4f s; as much of hex digits only (%zu records): %.4f s, "
+                "%.2f x\n", kv::FileLength(ordinary) / 1e6, o.records, o.load, h.records, h.load, h.load / o.load);
     return 0;
 }

@@ -1,45 +1,75 @@
 #include "clients/TempDir.h"
 
+#include <dirent.h>
+#include <sys/stat.h>
+
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
+#include <cerrno>
+#include <memory>
 
 #include "common/StringUtil.h"
 #include "settings/Settings.h"
 
 namespace kv {
 
-namespace fs = std::filesystem;
-
 namespace {
 
 constexpr std::string_view kBackupSuffixes[] = {".part.met.bak", ".part.met.backup"};
 
+// suffix is lower case.
 bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() && ToLowerAscii(text.substr(text.size() - suffix.size())) == suffix;
+    if (text.size() < suffix.size()) return false;
+    const std::string_view tail = text.substr(text.size() - suffix.size());
+    for (size_t i = 0; i < suffix.size(); ++i) {
+        const char c = tail[i] >= 'A' && tail[i] <= 'Z' ? static_cast<char>(tail[i] - 'A' + 'a') : tail[i];
+        if (c != suffix[i]) return false;
+    }
+    return true;
+}
+
+bool IsBackupName(std::string_view name) {
+    for (const std::string_view suffix : kBackupSuffixes)
+        if (EndsWithNoCase(name, suffix)) return true;
+    return false;
+}
+
+// Whether the entry is a regular file, a link to one included; the kernel's
+// type from the listing spares a stat for most entries.
+bool IsRegularEntry(DIR* dir, const dirent& entry) {
+    if (entry.d_type == DT_REG) return true;
+    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN) return false;
+    struct stat st {};
+    return ::fstatat(::dirfd(dir), entry.d_name, &st, 0) == 0 && S_ISREG(st.st_mode);
+}
+
+struct DirCloser {
+    void operator()(DIR* d) const { ::closedir(d); }
+};
+
+// The names straight from readdir, without a path object or a copy for each
+// entry that is passed over.
+bool ReadNames(const std::string& directory, bool backups, std::vector<std::string>& names,
+               std::vector<std::string>& copies) {
+    const std::unique_ptr<DIR, DirCloser> dir(::opendir(directory.c_str()));
+    if (!dir) return false;
+    for (;;) {
+        errno = 0;
+        const dirent* entry = ::readdir(dir.get());
+        if (!entry) return errno == 0;
+        const std::string_view name(entry->d_name);
+        const bool met = EndsWithNoCase(name, ".met");
+        if (!met && !(backups && IsBackupName(name))) continue;
+        if (!IsRegularEntry(dir.get(), *entry)) continue;  // directories, sockets, dangling links
+        (met ? names : copies).emplace_back(name);
+    }
 }
 
 }  // namespace
 
 std::optional<std::vector<std::string>> ListMetFiles(const std::string& directory, bool backups) {
-    std::error_code ec;
-    fs::directory_iterator it(directory, ec);
-    if (ec) return std::nullopt;
-
     std::vector<std::string> names;
     std::vector<std::string> copies;
-    for (const fs::directory_iterator end; it != end; it.increment(ec)) {
-        if (ec) return std::nullopt;
-        std::error_code statError;
-        if (!it->is_regular_file(statError)) continue;  // directories, sockets, dangling links
-        std::string name = it->path().filename().string();
-        if (EndsWithNoCase(name, ".met")) {
-            names.push_back(std::move(name));
-        } else if (backups && IsBackupCopy(name)) {
-            copies.push_back(std::move(name));
-        }
-    }
-    if (ec) return std::nullopt;
+    if (!ReadNames(directory, backups, names, copies)) return std::nullopt;
     std::sort(names.begin(), names.end());
     // ".bak" is the finished copy; ".backup" is written before the save and may be older.
     const auto rank = [](const std::string& n) { return EndsWithNoCase(n, ".bak") ? 0 : 1; };
@@ -60,11 +90,7 @@ std::optional<std::vector<std::string>> ListMetFiles(const std::string& director
     return names;
 }
 
-bool IsBackupCopy(const std::string& metFile) {
-    for (const std::string_view suffix : kBackupSuffixes)
-        if (EndsWithNoCase(metFile, suffix)) return true;
-    return false;
-}
+bool IsBackupCopy(const std::string& metFile) { return IsBackupName(metFile); }
 
 std::string PartNameOf(const std::string& metFile) {
     for (const std::string_view suffix : kBackupSuffixes)

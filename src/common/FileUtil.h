@@ -12,6 +12,10 @@ namespace kv {
 // is larger than maxBytes (then it is not read at all).
 std::optional<std::string> ReadWholeFile(const std::string& path,
                                          uint64_t maxBytes = UINT64_MAX);
+// The same into data, whose memory is reused: false where ReadWholeFile gives
+// nullopt (data then holds nothing of use). One read call for a file that does
+// not grow while it is read.
+bool ReadFileInto(const std::string& path, uint64_t maxBytes, std::string& data);
 
 // At most the first maxBytes of a regular file; nullopt when it cannot be
 // opened or read.

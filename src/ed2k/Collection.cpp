@@ -72,7 +72,7 @@ std::optional<Ed2kLink> LinkFromTags(const std::vector<met::Tag>& tags, std::str
         return std::nullopt;
     }
     if (aich && aich->bytes.size() == 32 && IsBase32(aich->bytes)) {
-        link.aich = aich->bytes;
+        link.aich = std::string(aich->bytes);
         for (char& c : link.aich)
             if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
@@ -94,7 +94,7 @@ std::optional<Collection> ReadBinary(std::string_view bytes, std::string* error)
         if (!tag.name.empty()) continue;
         if (tag.id == kTagName && tag.IsString()) c.name = std::string(met::WithoutBom(tag.bytes));
         if (tag.id == kTagAuthor && tag.IsString()) c.author = std::string(met::WithoutBom(tag.bytes));
-        if (tag.id == kTagAuthorKey && tag.type == met::kBlob) c.authorKey = tag.bytes;
+        if (tag.id == kTagAuthorKey && tag.type == met::kBlob) c.authorKey = std::string(tag.bytes);
     }
     uint32_t fileCount = 0;
     if (!in.U32(fileCount)) return Fail(error, "The collection ends before its list of files.");

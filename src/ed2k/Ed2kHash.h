@@ -35,6 +35,13 @@ public:
     bool IsZero() const { return bytes_ == Bytes{}; }
 
     auto operator<=>(const Ed2kHash&) const = default;
+    // Two 8-byte compares, not a memcmp call: checks compare hashes by the thousand.
+    bool operator==(const Ed2kHash& other) const {
+        uint64_t a[2], b[2];
+        std::memcpy(a, bytes_.data(), 16);
+        std::memcpy(b, other.bytes_.data(), 16);
+        return ((a[0] ^ b[0]) | (a[1] ^ b[1])) == 0;
+    }
 
 private:
     Bytes bytes_{};

@@ -168,6 +168,7 @@ std::string HtmlEscape(std::string_view s) {
 
 std::vector<std::string_view> Split(std::string_view s, char sep) {
     std::vector<std::string_view> out;
+    out.reserve(static_cast<size_t>(std::count(s.begin(), s.end(), sep)) + 1);  // one allocation a link
     for (;;) {
         const size_t at = s.find(sep);
         out.push_back(s.substr(0, at));

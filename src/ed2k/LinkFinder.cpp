@@ -120,7 +120,9 @@ void ScanLine(std::string_view line, size_t lineNumber, std::vector<LinkCandidat
         LinkCandidate candidate;
         candidate.line = lineNumber;
         candidate.raw = std::string(line.substr(j, end - j));
-        const std::string text = quoted ? HtmlDecode(candidate.raw) : candidate.raw;
+        // Only a quoted link (an attribute's value) is decoded; the others are read where they are.
+        const std::string decoded = quoted ? HtmlDecode(candidate.raw) : std::string();
+        const std::string_view text = quoted ? std::string_view(decoded) : std::string_view(candidate.raw);
         if (isMagnet) {
             if (!ContainsNoCase(text, "urn:ed2k")) continue;
             candidate.link = ParseMagnet(text, &candidate.error);

@@ -45,87 +45,80 @@ bool ByteReader::Skip(size_t n) {
 
 namespace {
 
-bool Fail(std::string* error, const std::string& text) {
+bool Fail(std::string* error, const char* text) {
     if (error) *error = text;
     return false;
+}
+
+bool Truncated(std::string* error) { return Fail(error, "it ends in the middle of a tag"); }
+
+bool UnknownType(std::string* error, uint8_t type) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    if (error) *error = std::string("it holds a tag of unknown type 0x") + kDigits[type >> 4] + kDigits[type & 15];
+    return false;
+}
+
+// The tag's name: one id byte in the short form, else a counted string that
+// is an id when it is one byte long.
+bool ReadName(ByteReader& in, uint8_t& type, Tag& tag) {
+    if (!in.U8(type)) return false;
+    if (type & 0x80) {
+        type &= 0x7F;
+        return in.U8(tag.id);
+    }
+    uint16_t nameLength;
+    std::string_view name;
+    if (!in.U16(nameLength) || !in.Bytes(nameLength, name)) return false;
+    if (nameLength == 1) tag.id = static_cast<uint8_t>(name[0]);
+    else tag.name = name;
+    return true;
+}
+
+// A value of `width` bytes read as a little-endian number.
+bool ReadNumber(ByteReader& in, size_t width, uint64_t& number) {
+    std::string_view value;
+    if (!in.Bytes(width, value)) return false;
+    number = 0;
+    for (size_t i = 0; i < width; ++i) number |= uint64_t(static_cast<uint8_t>(value[i])) << (8 * i);
+    return true;
+}
+
+// A value whose length comes first, in a field of lengthWidth bytes.
+bool ReadCounted(ByteReader& in, size_t lengthWidth, std::string_view& value) {
+    uint64_t length;
+    return ReadNumber(in, lengthWidth, length) && in.Bytes(static_cast<size_t>(length), value);
 }
 
 }  // namespace
 
 bool ReadTag(ByteReader& in, Tag& tag, std::string* error) {
     tag = Tag{};
-    const std::string truncated = "it ends in the middle of a tag";
-    uint8_t type;
-    if (!in.U8(type)) return Fail(error, truncated);
-    if (type & 0x80) {
-        type &= 0x7F;
-        if (!in.U8(tag.id)) return Fail(error, truncated);
-    } else {
-        uint16_t nameLength;
-        std::string_view name;
-        if (!in.U16(nameLength) || !in.Bytes(nameLength, name)) return Fail(error, truncated);
-        if (nameLength == 1)
-            tag.id = static_cast<uint8_t>(name[0]);
-        else
-            tag.name = std::string(name);
-    }
+    uint8_t type = 0;
+    if (!ReadName(in, type, tag)) return Truncated(error);
     tag.type = type;
-
-    std::string_view value;
+    bool read = false;
     switch (type) {
-        case kHash:
-            if (!in.Bytes(16, value)) return Fail(error, truncated);
-            tag.bytes = std::string(value);
-            return true;
-        case kString: {
-            uint16_t length;
-            if (!in.U16(length) || !in.Bytes(length, value)) return Fail(error, truncated);
-            tag.bytes = std::string(value);
-            return true;
-        }
-        case kUint8:
-        case kUint16:
-        case kUint32:
-        case kUint64: {
-            const size_t width = type == kUint8 ? 1 : type == kUint16 ? 2 : type == kUint32 ? 4 : 8;
-            if (!in.Bytes(width, value)) return Fail(error, truncated);
-            for (size_t i = 0; i < width; ++i) tag.number |= uint64_t(static_cast<uint8_t>(value[i])) << (8 * i);
-            return true;
-        }
-        case kFloat32:
-            if (!in.Skip(4)) return Fail(error, truncated);
-            return true;
-        case kBool:
-            if (!in.Skip(1)) return Fail(error, truncated);
-            return true;
+        case kHash: read = in.Bytes(16, tag.bytes); break;
+        case kString: read = ReadCounted(in, 2, tag.bytes); break;
+        case kUint8: read = ReadNumber(in, 1, tag.number); break;
+        case kUint16: read = ReadNumber(in, 2, tag.number); break;
+        case kUint32: read = ReadNumber(in, 4, tag.number); break;
+        case kUint64: read = ReadNumber(in, 8, tag.number); break;
+        case kFloat32: read = in.Skip(4); break;
+        case kBool: read = in.Skip(1); break;
         case kBoolArray: {
             uint16_t bits;
-            if (!in.U16(bits) || !in.Skip(bits / 8 + 1)) return Fail(error, truncated);
-            return true;
+            read = in.U16(bits) && in.Skip(bits / 8 + 1u);
+            break;
         }
-        case kBlob: {
-            uint32_t length;
-            if (!in.U32(length) || !in.Bytes(length, value)) return Fail(error, truncated);
-            tag.bytes = std::string(value);
-            return true;
-        }
-        case kBsob: {
-            uint8_t length;
-            if (!in.U8(length) || !in.Bytes(length, value)) return Fail(error, truncated);
-            tag.bytes = std::string(value);
-            return true;
-        }
+        case kBlob: read = ReadCounted(in, 4, tag.bytes); break;
+        case kBsob: read = ReadCounted(in, 1, tag.bytes); break;
         default:
-            if (type >= kStr1 && type <= kStr16) {
-                if (!in.Bytes(type - kStr1 + 1u, value)) return Fail(error, truncated);
-                tag.bytes = std::string(value);
-                tag.type = kString;
-                return true;
-            }
-            static constexpr char kDigits[] = "0123456789ABCDEF";
-            return Fail(error, std::string("it holds a tag of unknown type 0x") + kDigits[type >> 4] +
-                                   kDigits[type & 15]);
+            if (type < kStr1 || type > kStr16) return UnknownType(error, type);
+            read = in.Bytes(type - kStr1 + 1u, tag.bytes);
+            tag.type = kString;
     }
+    return read || Truncated(error);
 }
 
 void PutU8(std::string& out, uint8_t v) { out.push_back(static_cast<char>(v)); }

@@ -55,21 +55,26 @@ private:
     size_t pos_ = 0;
 };
 
+// One tag, its name and value views into the bytes read: reading a tag
+// allocates nothing, so a walk over a large .met costs what its bytes cost.
 struct Tag {
-    uint8_t type = 0;      // with the short-form bit cleared; short strings become kString
-    uint8_t id = 0;        // 0 when the tag is named by a string
-    std::string name;      // the string name of a long-form tag (empty for one-byte ids)
-    uint64_t number = 0;   // integer tags
-    std::string bytes;     // string, hash (16 bytes) and blob values
+    uint8_t type = 0;         // with the short-form bit cleared; short strings become kString
+    uint8_t id = 0;           // 0 when the tag is named by a string
+    std::string_view name;    // the string name of a long-form tag (empty for one-byte ids)
+    uint64_t number = 0;      // integer tags
+    std::string_view bytes;   // string, hash (16 bytes), blob and bsob values
 
     bool IsInt() const { return type == kUint8 || type == kUint16 || type == kUint32 || type == kUint64; }
     bool IsString() const { return type == kString; }
     bool IsHash() const { return type == kHash && bytes.size() == 16; }
 };
 
-// Reads one tag. Unknown types make the rest unreadable, so they fail too.
-// On failure `error` says why, for a person.
-bool ReadTag(ByteReader& in, Tag& tag, std::string* error);
+// Reads one tag as the clients do: a long-form name of one byte is an id,
+// short strings may come in either form, a bool array of n bits takes
+// n/8 + 1 bytes (eMule 0.42e on; aMule skips the same). Unknown types make
+// the rest unreadable, so they fail too; on failure `error` says why, for a
+// person.
+bool ReadTag(ByteReader& in, Tag& tag, std::string* error = nullptr);
 
 // eMule may write a string tag's UTF-8 with a byte-order mark in front: the
 // reader drops one, so a string that itself starts with one is written with

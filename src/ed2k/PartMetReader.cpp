@@ -4,27 +4,13 @@
 #include <map>
 
 #include "common/FileUtil.h"
+#include "ed2k/MetTags.h"
 
 namespace kv {
 
 namespace {
 
 constexpr std::string_view kNamePattern("\x00\x00\x00\x02\x01\x00\x01", 7);
-constexpr std::string_view kBom("\xEF\xBB\xBF", 3);
-
-constexpr uint8_t kTagHash = 0x01;
-constexpr uint8_t kTagString = 0x02;
-constexpr uint8_t kTagUint32 = 0x03;
-constexpr uint8_t kTagFloat = 0x04;
-constexpr uint8_t kTagBool = 0x05;
-constexpr uint8_t kTagBoolArray = 0x06;
-constexpr uint8_t kTagBlob = 0x07;
-constexpr uint8_t kTagUint16 = 0x08;
-constexpr uint8_t kTagUint8 = 0x09;
-constexpr uint8_t kTagBsob = 0x0A;
-constexpr uint8_t kTagUint64 = 0x0B;
-constexpr uint8_t kTagStr1 = 0x11;   // short form: string of 1 byte ...
-constexpr uint8_t kTagStr16 = 0x20;  // ... up to 16 bytes, length in the type
 
 constexpr uint8_t kIdName = 0x01;
 constexpr uint8_t kIdSize = 0x02;
@@ -36,97 +22,10 @@ constexpr uint8_t kIdMediaLength = 0xD3;
 constexpr char kGapStart = '\x09';
 constexpr char kGapEnd = '\x0A';
 
-// Bounds-checked little-endian reading over the file's bytes.
-class Cursor {
-public:
-    Cursor(std::string_view bytes, size_t pos) : bytes_(bytes), pos_(pos) {}
-
-    bool Has(size_t n) const { return pos_ <= bytes_.size() && bytes_.size() - pos_ >= n; }
-    size_t Left() const { return pos_ <= bytes_.size() ? bytes_.size() - pos_ : 0; }
-
-    std::optional<uint64_t> Le(size_t n) {
-        if (!Has(n)) return std::nullopt;
-        uint64_t value = 0;
-        for (size_t i = 0; i < n; ++i) value |= uint64_t{static_cast<uint8_t>(bytes_[pos_ + i])} << (8 * i);
-        pos_ += n;
-        return value;
-    }
-
-    std::optional<std::string_view> Take(uint64_t n) {
-        if (n > SIZE_MAX || !Has(static_cast<size_t>(n))) return std::nullopt;
-        std::string_view out = bytes_.substr(pos_, static_cast<size_t>(n));
-        pos_ += static_cast<size_t>(n);
-        return out;
-    }
-
-private:
-    std::string_view bytes_;
-    size_t pos_;
-};
-
-struct Tag {
-    uint8_t type = 0;
-    std::optional<uint8_t> id;   // one-byte names
-    std::string_view name;       // longer names
-    std::optional<std::string_view> value;
-    std::optional<uint64_t> number;
-};
-
 // The next tag, or nullopt at an unknown type or a value that runs past the end.
-std::optional<Tag> NextTag(Cursor& cur) {
-    Tag tag;
-    const auto typeByte = cur.Le(1);
-    if (!typeByte) return std::nullopt;
-    tag.type = static_cast<uint8_t>(*typeByte);
-    if (tag.type & 0x80) {
-        // Short form: the name is one id byte with no length.
-        tag.type &= 0x7F;
-        const auto idByte = cur.Le(1);
-        if (!idByte) return std::nullopt;
-        tag.id = static_cast<uint8_t>(*idByte);
-    } else {
-        const auto nameLength = cur.Le(2);
-        if (!nameLength) return std::nullopt;
-        const auto name = cur.Take(*nameLength);
-        if (!name) return std::nullopt;
-        if (name->size() == 1) tag.id = static_cast<uint8_t>((*name)[0]);
-        else tag.name = *name;
-        if (tag.type >= kTagStr1 && tag.type <= kTagStr16) return std::nullopt;  // only written in the short form
-    }
-
-    switch (tag.type) {
-        case kTagHash: tag.value = cur.Take(16); break;
-        case kTagString: {
-            const auto length = cur.Le(2);
-            if (length) tag.value = cur.Take(*length);
-            break;
-        }
-        case kTagUint32: tag.number = cur.Le(4); break;
-        case kTagFloat: tag.value = cur.Take(4); break;
-        case kTagBool: tag.value = cur.Take(1); break;
-        case kTagBoolArray: {
-            const auto bits = cur.Le(2);
-            if (bits) tag.value = cur.Take((*bits + 7) / 8);
-            break;
-        }
-        case kTagBlob: {
-            const auto length = cur.Le(4);
-            if (length) tag.value = cur.Take(*length);
-            break;
-        }
-        case kTagUint16: tag.number = cur.Le(2); break;
-        case kTagUint8: tag.number = cur.Le(1); break;
-        case kTagBsob: {
-            const auto length = cur.Le(1);
-            if (length) tag.value = cur.Take(*length);
-            break;
-        }
-        case kTagUint64: tag.number = cur.Le(8); break;
-        default:
-            if (tag.type >= kTagStr1 && tag.type <= kTagStr16) tag.value = cur.Take(tag.type - 0x10u);
-            else return std::nullopt;  // unknown type: the layout beyond is unknown
-    }
-    if (!tag.value && !tag.number) return std::nullopt;  // ran past the end
+std::optional<met::Tag> NextTag(met::ByteReader& in) {
+    met::Tag tag;
+    if (!met::ReadTag(in, tag)) return std::nullopt;
     return tag;
 }
 
@@ -147,44 +46,53 @@ struct Walk {
     std::map<uint32_t, uint64_t> gapStarts;
     std::map<uint32_t, uint64_t> gapEnds;
 
-    // Takes what the tag says; true once name and size are known.
-    void Take(const Tag& tag) {
-        if (tag.id == kIdName && tag.type == kTagString && !out.hasName) {
-            std::string_view name = *tag.value;
-            if (name.substr(0, kBom.size()) == kBom) name.remove_prefix(kBom.size());
-            out.hasName = true;
-            out.name.assign(name);
-        } else if (tag.id == kIdSize && tag.number && !out.hasSize) {
-            // Sizes up to 2^63-1 fit; larger values from a damaged file are not sizes.
-            if (*tag.number <= static_cast<uint64_t>(INT64_MAX)) {
-                out.hasSize = true;
-                out.size = *tag.number;
-            }
-        } else if (tag.number && !tag.name.empty() && (tag.name[0] == kGapStart || tag.name[0] == kGapEnd)) {
-            if (const auto index = GapIndex(tag.name)) {
-                auto& side = tag.name[0] == kGapStart ? gapStarts : gapEnds;
-                side.emplace(*index, *tag.number);
-            }
-        } else if (tag.id) {
-            TakeClientNote(*tag.id, tag);
+    // Takes what the tag says: one switch on the tag's id, the gaps (named
+    // by strings) under id 0.
+    void Take(const met::Tag& tag) {
+        switch (tag.id) {
+            case kIdName:
+                if (tag.IsString() && !out.hasName) {
+                    const std::string_view name = met::WithoutBom(tag.bytes);
+                    out.hasName = true;
+                    out.name.assign(name);
+                }
+                break;
+            case kIdSize:
+                // Sizes up to 2^63-1 fit; larger values from a damaged file are not sizes.
+                if (tag.IsInt() && !out.hasSize && tag.number <= static_cast<uint64_t>(INT64_MAX)) {
+                    out.hasSize = true;
+                    out.size = tag.number;
+                }
+                break;
+            case 0:
+                if (tag.IsInt()) TakeGap(tag);
+                break;
+            default: TakeClientNote(tag); break;
         }
     }
 
     // The client's own notes on the download; the first of each counts.
-    void TakeClientNote(uint8_t id, const Tag& tag) {
+    void TakeClientNote(const met::Tag& tag) {
         const auto first = [&tag](std::optional<uint64_t>& field) {
-            if (tag.number && !field) field = *tag.number;
+            if (tag.IsInt() && !field) field = tag.number;
         };
-        switch (id) {
+        switch (tag.id) {
             case kIdLastSeenComplete: first(out.lastSeenComplete); break;
             case kIdCorrupted: first(out.corruptedBytes); break;
             case kIdActiveTime: first(out.activeSeconds); break;
             case kIdMediaLength: first(out.mediaLength); break;
             case kIdCorruptedParts:
-                if (tag.value && (tag.type == kTagString || tag.type >= kTagStr1) && out.corruptedParts.empty())
-                    out.corruptedParts.assign(*tag.value);
+                if (tag.IsString() && out.corruptedParts.empty()) out.corruptedParts.assign(tag.bytes);
                 break;
             default: break;
+        }
+    }
+
+    void TakeGap(const met::Tag& tag) {
+        if (tag.name.empty() || (tag.name[0] != kGapStart && tag.name[0] != kGapEnd)) return;
+        if (const auto index = GapIndex(tag.name)) {
+            auto& side = tag.name[0] == kGapStart ? gapStarts : gapEnds;
+            side.emplace(*index, tag.number);
         }
     }
 
@@ -216,10 +124,10 @@ size_t HashOffset(std::string_view bytes, bool& currentLayout) {
     const uint8_t version = static_cast<uint8_t>(bytes[0]);
     const bool oldEdonkeyMark = bytes.size() >= 28 && bytes.substr(24, 4) == std::string_view("\x00\x00\x02\x01", 4);
     if (version == 0xE1 || (version == 0xE0 && oldEdonkeyMark)) {
-        Cursor cur(bytes, 1);
-        const auto atOne = cur.Le(4);
-        if (!atOne) return std::string_view::npos;
-        return *atOne == 0 ? 5 : 6;
+        met::ByteReader in(bytes.substr(1));
+        uint32_t atOne = 0;
+        if (!in.U32(atOne)) return std::string_view::npos;
+        return atOne == 0 ? 5 : 6;
     }
     if (version == 0xE0 || version == 0xE2) {
         currentLayout = true;
@@ -231,19 +139,19 @@ size_t HashOffset(std::string_view bytes, bool& currentLayout) {
 // eMule's and aMule's layout: hash, part hashes, tag count, tags. False when
 // the header itself is cut short.
 bool WalkFromCount(std::string_view bytes, Walk& walk) {
-    Cursor cur(bytes, 21);
-    const auto partCount = cur.Le(2);
-    if (!partCount) return false;
-    walk.out.partHashes.reserve(std::min<size_t>(*partCount, cur.Left() / 16));  // no more than the file holds
-    for (uint64_t i = 0; i < *partCount; ++i) {
-        const auto part = cur.Take(16);
-        if (!part) return false;
-        walk.out.partHashes.push_back(Ed2kHash::FromRaw(part->data()));
-    }
-    const auto count = cur.Le(4);
-    if (!count) return false;
-    for (uint64_t i = 0; i < *count; ++i) {
-        const auto tag = NextTag(cur);
+    if (bytes.size() < 21) return false;
+    met::ByteReader in(bytes.substr(21));
+    uint16_t partCount = 0;
+    if (!in.U16(partCount)) return false;
+    // All at once: checked against what the file holds before anything is reserved.
+    std::string_view parts;
+    if (!in.Bytes(size_t{16} * partCount, parts)) return false;
+    walk.out.partHashes.reserve(partCount);
+    for (size_t at = 0; at < parts.size(); at += 16) walk.out.partHashes.push_back(Ed2kHash::FromRaw(parts.data() + at));
+    uint32_t count = 0;
+    if (!in.U32(count)) return false;
+    for (uint32_t i = 0; i < count; ++i) {
+        const auto tag = NextTag(in);
         if (!tag) break;
         walk.Take(*tag);
     }
@@ -254,9 +162,9 @@ bool WalkFromCount(std::string_view bytes, Walk& walk) {
 void WalkFromName(std::string_view bytes, Walk& walk, bool wantSize) {
     const size_t pattern = bytes.find(kNamePattern);
     if (pattern == std::string_view::npos) return;
-    Cursor cur(bytes, pattern + 3);
+    met::ByteReader in(bytes.substr(pattern + 3));
     while (!(walk.out.hasName && (walk.out.hasSize || !wantSize))) {
-        const auto tag = NextTag(cur);
+        const auto tag = NextTag(in);
         if (!tag) break;
         walk.Take(*tag);
     }
@@ -284,9 +192,11 @@ Download ParsePartMet(std::string_view bytes) { return Parse(bytes, true); }
 std::string CutPartMetName(std::string_view bytes) { return Parse(bytes, false).name; }
 
 std::optional<Download> ReadPartMet(const std::string& path) {
-    const std::optional<std::string> bytes = ReadWholeFile(path, kMaxPartMetBytes);
-    if (!bytes) return std::nullopt;
-    return ParsePartMet(*bytes);
+    // One buffer a thread, reused from file to file: the check reads
+    // thousands of small files, and the parse copies out what it keeps.
+    thread_local std::string buffer;
+    if (!ReadFileInto(path, kMaxPartMetBytes, buffer)) return std::nullopt;
+    return ParsePartMet(buffer);
 }
 
 }  // namespace kv

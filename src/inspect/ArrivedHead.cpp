@@ -44,16 +44,19 @@ std::optional<std::string> ReadArrivedHead(const std::string& partPath, const st
     want = std::min(want, static_cast<uint64_t>(std::max<off_t>(st.st_size, 0)));
     if (want < need) return std::nullopt;
 
-    std::string head(want, '\0');
-    size_t got = 0;
-    while (got < want) {
-        const ssize_t n = ::pread(fd.get(), head.data() + got, want - got, static_cast<off_t>(got));
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;  // an error or a file that shrank: keep what came
-        got += static_cast<size_t>(n);
-    }
-    if (got < need) return std::nullopt;
-    head.resize(got);
+    // Not cleared first: the reads fill it, and it is cut to what came.
+    std::string head;
+    head.resize_and_overwrite(static_cast<size_t>(want), [&](char* p, size_t n) {
+        size_t got = 0;
+        while (got < n) {
+            const ssize_t r = ::pread(fd.get(), p + got, n - got, static_cast<off_t>(got));
+            if (r < 0 && errno == EINTR) continue;
+            if (r <= 0) break;  // an error or a file that shrank: keep what came
+            got += static_cast<size_t>(r);
+        }
+        return got;
+    });
+    if (head.size() < need) return std::nullopt;
     return head;
 }
 

@@ -1,17 +1,55 @@
 #include "lists/FakeList.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <utility>
+
+#include "common/FileUtil.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kv {
 
 namespace {
 
 constexpr size_t kHashDigits = 32;
+// Lines of records are rarely shorter; longer lists of short lines grow the tables as they go.
+constexpr size_t kBytesPerLineGuess = 40;
+// Smaller lists are read: a mapping costs more than the copy it saves.
+constexpr uint64_t kMappedFrom = uint64_t{1} << 20;
 
-// The key's first 16 bits.
-size_t PrefixOf(const Ed2kHash::Bytes& key) { return (size_t{key[0]} << 8) | key[1]; }
+// Bit k set when byte k of the 16 at p is a hex digit (either case).
+uint32_t HexMask16(const char* p) {
+#if defined(__SSE2__)
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i digit = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8('0' - 1)), _mm_cmplt_epi8(v, _mm_set1_epi8('9' + 1)));
+    const __m128i lower = _mm_or_si128(v, _mm_set1_epi8(0x20));
+    const __m128i letter =
+        _mm_and_si128(_mm_cmpgt_epi8(lower, _mm_set1_epi8('a' - 1)), _mm_cmplt_epi8(lower, _mm_set1_epi8('g')));
+    return static_cast<uint32_t>(_mm_movemask_epi8(_mm_or_si128(digit, letter)));
+#else
+    uint32_t mask = 0;
+    for (int k = 0; k < 16; ++k) mask |= uint32_t{HexDigitValue(p[k]) >= 0} << k;
+    return mask;
+#endif
+}
+
+uint32_t HexMask32(const char* p) { return HexMask16(p) | HexMask16(p + 16) << 16; }
+
+// The number the hex digits at p spell (all digits, checked by the caller).
+uint64_t HexNumber(const char* p, int digits) {
+    uint64_t v = 0;
+    for (int k = 0; k < digits; ++k) v = v << 4 | static_cast<uint64_t>(HexDigitValue(p[k]));
+    return v;
+}
 
 // Half of a key as a number that orders as its bytes do.
 uint64_t KeyHalf(const Ed2kHash::Bytes& key, size_t at) {
@@ -21,17 +59,26 @@ uint64_t KeyHalf(const Ed2kHash::Bytes& key, size_t at) {
     return v;
 }
 
-// Byte order, as memcmp would give it, in two comparisons: sorting the index is most of a load.
-bool KeyLess(const Ed2kHash::Bytes& a, const Ed2kHash::Bytes& b) {
-    const uint64_t a0 = KeyHalf(a, 0), b0 = KeyHalf(b, 0);
-    return a0 != b0 ? a0 < b0 : KeyHalf(a, 8) < KeyHalf(b, 8);
-}
+uint32_t KeyTop(uint64_t entry) { return static_cast<uint32_t>(entry >> 32); }
+uint32_t OffsetOf(uint64_t entry) { return static_cast<uint32_t>(entry); }
 
-Ed2kHash::Bytes KeyOf(const char* digits) {
-    Ed2kHash::Bytes key;
-    for (size_t i = 0; i < 16; ++i)
-        key[i] = static_cast<uint8_t>(HexDigitValue(digits[2 * i]) << 4 | HexDigitValue(digits[2 * i + 1]));
-    return key;
+// Sorts a[0, n) in place by the digit of `width` bits at `shift` (an
+// American flag sort: no second buffer beside the list). begin gets where
+// each digit's run begins, and one more entry for the end.
+void FlagSort(uint64_t* a, size_t n, int shift, int width, std::vector<size_t>& begin, std::vector<size_t>& next) {
+    const uint64_t mask = (uint64_t{1} << width) - 1;
+    const size_t digits = size_t{1} << width;
+    begin.assign(digits + 1, 0);
+    for (size_t i = 0; i < n; ++i) ++begin[((a[i] >> shift) & mask) + 1];
+    for (size_t d = 0; d < digits; ++d) begin[d + 1] += begin[d];
+    next.assign(begin.begin(), begin.end() - 1);
+    for (size_t b = 0; b < digits; ++b) {
+        while (next[b] < begin[b + 1]) {
+            uint64_t v = a[next[b]];
+            for (size_t d = (v >> shift) & mask; d != b; d = (v >> shift) & mask) std::swap(v, a[next[d]++]);
+            a[next[b]++] = v;
+        }
+    }
 }
 
 }  // namespace
@@ -47,68 +94,149 @@ std::string_view RecordLine(std::string_view bytes, size_t start) {
 
 FakeList FakeList::Parse(std::string bytes, std::string listName, std::vector<SkippedLine>* skipped) {
     FakeList list;
-    list.bytes_ = std::move(bytes);
+    list.owned_ = std::move(bytes);
     list.name_ = std::move(listName);
-    const std::string_view all(list.bytes_);
-    // Lines are counted first, so that the record table is allocated once.
-    list.lines_.reserve(static_cast<size_t>(std::count(all.begin(), all.end(), '\n')) + 1);
-    list.index_.reserve(list.lines_.capacity());
-
-    int32_t lineIndex = 0;
-    size_t start = 0;
-    while (start <= all.size()) {
-        const std::string_view line = RecordLine(all, start);
-        const size_t next = start + line.size();
-        const size_t comma = line.find(',');
-        if (comma == 0) {
-            if (skipped) skipped->push_back({lineIndex, std::string(line)});
-        } else if (comma != std::string_view::npos) {
-            const auto record = static_cast<uint32_t>(list.lines_.size());
-            list.lines_.push_back(start);
-            list.Index(start, next, record);
-        }
-        ++lineIndex;
-        const size_t lf = all.find('\n', next);
-        if (lf == std::string_view::npos) break;
-        start = lf + 1;
-    }
-    list.lines_.shrink_to_fit();
-    // Equal keys keep file order, so the first record holding a hash comes first.
-    std::sort(list.index_.begin(), list.index_.end(), [](const IndexEntry& a, const IndexEntry& b) {
-        return KeyLess(a.key, b.key) || (a.key == b.key && a.record < b.record);
-    });
-    // About one bucket per entry, at most 2^16 of them (256 KiB).
-    const int bits = std::min(16, static_cast<int>(std::bit_width(list.index_.size())));
-    list.bucketShift_ = 16 - bits;
-    const size_t buckets = size_t{1} << bits;
-    list.buckets_.assign(buckets + 1, 0);
-    for (const IndexEntry& e : list.index_) ++list.buckets_[(PrefixOf(e.key) >> list.bucketShift_) + 1];
-    for (size_t b = 1; b <= buckets; ++b) list.buckets_[b] += list.buckets_[b - 1];
+    list.Build(skipped);
     return list;
 }
 
-void FakeList::Index(size_t lineStart, size_t lineEnd, uint32_t record) {
-    const char* text = bytes_.data();
-    size_t start = lineStart;  // the earliest place a run of 32 hex digits may begin
-    while (start + kHashDigits <= lineEnd) {
-        // Look at the window from its end: a byte that is no hex digit rules
-        // out every window up to it, so most of a description is skipped.
-        size_t k = start + kHashDigits;
-        while (k > start && HexDigitValue(text[k - 1]) >= 0) --k;
-        if (k > start) {
-            start = k;
+std::optional<FakeList> FakeList::Load(const std::string& path, std::string listName,
+                                       std::vector<SkippedLine>* skipped, uint64_t maxBytes) {
+    // O_NONBLOCK: a FIFO in the list's place must not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    const auto size = static_cast<uint64_t>(st.st_size);
+    void* map = MAP_FAILED;
+    if (regular && size >= kMappedFrom && size <= maxBytes && size < SIZE_MAX)
+        map = ::mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
+    ::close(fd);
+    if (!regular) return std::nullopt;
+    if (map == MAP_FAILED) {
+        // Small (or not mappable): read, into memory that is not cleared first.
+        std::string bytes;
+        if (!ReadFileInto(path, maxBytes, bytes)) return std::nullopt;
+        return Parse(std::move(bytes), std::move(listName), skipped);
+    }
+    FakeList list;
+    const auto length = static_cast<size_t>(size);
+    list.mapped_ = std::shared_ptr<const char>(static_cast<const char*>(map),
+                                               [length](const char* p) { ::munmap(const_cast<char*>(p), length); });
+    list.mappedSize_ = length;
+    list.name_ = std::move(listName);
+    list.Build(skipped);
+    return list;
+}
+
+// One pass: each line is found once, its comma checked and its hex windows
+// indexed while its bytes are in the cache.
+void FakeList::Build(std::vector<SkippedLine>* skipped) {
+    const char* text = this->text().data();
+    const size_t size = std::min<size_t>(this->text().size(), UINT32_MAX);
+    // Reserved, not touched: pages a short list leaves unused cost no memory.
+    marks_.reserve(size / kBytesPerLineGuess / kRecordsPerMark + 16);
+    index_.reserve(size / kBytesPerLineGuess + 16);
+
+    size_t start = 0;
+    for (int32_t lineIndex = 0;; ++lineIndex) {
+        const auto* lf = static_cast<const char*>(std::memchr(text + start, '\n', size - start));
+        const size_t next = lf ? static_cast<size_t>(lf - text) : size;
+        const size_t end = lf && next > start && text[next - 1] == '\r' ? next - 1 : next;
+        const auto* comma = static_cast<const char*>(std::memchr(text + start, ',', end - start));
+        if (comma == text + start) {
+            if (skipped) skipped->push_back({lineIndex, std::string(text + start, end - start)});
+        } else if (comma) {
+            if (records_ % kRecordsPerMark == 0) marks_.push_back(static_cast<uint32_t>(start));
+            ++records_;
+            Index(text, start, end);
+        }
+        if (!lf) break;
+        start = next + 1;
+    }
+    Sort();
+}
+
+void FakeList::Index(const char* text, size_t at, size_t lineEnd) {
+    while (at + kHashDigits <= lineEnd) {
+        // A byte that is no hex digit rules out every window up to it, so
+        // most of a description is passed over 32 bytes at a time.
+        const uint32_t hex = HexMask32(text + at);
+        if (hex != 0xFFFFFFFFu) {
+            at += kHashDigits - static_cast<size_t>(std::countl_zero(~hex));
             continue;
         }
-        size_t end = start + kHashDigits;
+        size_t end = at + kHashDigits;
         while (end < lineEnd && HexDigitValue(text[end]) >= 0) ++end;
-        const size_t windows = std::min(end - start - kHashDigits + 1, kIndexedWindowsPerRun);
-        for (size_t w = 0; w < windows; ++w) index_.push_back({KeyOf(text + start + w), record});
-        start = end + 1;
+        const size_t windows = std::min(end - at - kHashDigits + 1, kIndexedWindowsPerRun);
+        for (size_t w = 0; w < windows; ++w)
+            index_.push_back(HexNumber(text + at + w, 8) << 32 | static_cast<uint32_t>(at + w));
+        at = end + 1;
     }
 }
 
+FakeList::FullKey FakeList::KeyAt(uint64_t entry) const {
+    const char* digits = text().data() + OffsetOf(entry);
+    return {HexNumber(digits, 16), HexNumber(digits + 16, 16)};
+}
+
+// Entries go to buckets by their key's first bits, first on 8 of them over
+// the whole index, then on the rest within each (by then in the cache).
+// Buckets are left unsorted: a lookup scans their handful of entries. Only
+// a bucket that crafted keys have filled is sorted, for a binary search.
+void FakeList::Sort() {
+    const size_t n = index_.size();
+    const int bits = std::clamp(static_cast<int>(std::bit_width(n / kEntriesPerBucket)), 8, 20);
+    bucketShift_ = 64 - bits;
+    std::vector<size_t> begin, next;
+    FlagSort(index_.data(), n, 56, 8, begin, next);
+    if (bits > 8) {
+        const std::vector<size_t> top = begin;
+        for (size_t b = 0; b < 256; ++b)
+            FlagSort(index_.data() + top[b], top[b + 1] - top[b], bucketShift_, bits - 8, begin, next);
+    }
+    const size_t buckets = size_t{1} << bits;
+    buckets_.assign(buckets + 1, 0);
+    for (const uint64_t e : index_) ++buckets_[(e >> bucketShift_) + 1];
+    for (size_t b = 1; b <= buckets; ++b) buckets_[b] += buckets_[b - 1];
+    // By key, the whole key read again from the text where the first 32 bits agree; equal keys in file order.
+    const auto less = [this](uint64_t a, uint64_t b) {
+        if (KeyTop(a) != KeyTop(b)) return a < b;
+        const FullKey ka = KeyAt(a), kb = KeyAt(b);
+        return ka != kb ? ka < kb : a < b;
+    };
+    for (size_t b = 0; b < buckets; ++b)
+        if (buckets_[b + 1] - buckets_[b] > kScannedBucket)
+            std::sort(index_.begin() + buckets_[b], index_.begin() + buckets_[b + 1], less);
+}
+
+// The record after the one whose line starts at `start`, as Build counts
+// them: the next line with a comma that is not its first byte. There is one.
+size_t FakeList::NextRecord(size_t start) const {
+    const char* t = text().data();
+    const size_t size = std::min<size_t>(text().size(), UINT32_MAX);
+    for (;;) {
+        const auto* lf = static_cast<const char*>(std::memchr(t + start, '\n', size - start));
+        if (!lf) return size;
+        start = static_cast<size_t>(lf - t) + 1;
+        const auto* comma = static_cast<const char*>(std::memchr(t + start, ',', size - start));
+        if (!comma) return size;
+        if (comma != t + start && !std::memchr(t + start, '\n', static_cast<size_t>(comma - (t + start))))
+            return start;
+    }
+}
+
+size_t FakeList::RecordAt(uint32_t offset) const {
+    const auto mark = static_cast<size_t>(std::upper_bound(marks_.begin(), marks_.end(), offset) - marks_.begin()) - 1;
+    size_t index = mark * kRecordsPerMark;
+    for (size_t at = marks_[mark], next; index + 1 < records_ && (next = NextRecord(at)) <= offset; at = next) ++index;
+    return index;
+}
+
 FakeRecord FakeList::record(size_t index) const {
-    const std::string_view line = RecordLine(bytes_, static_cast<size_t>(lines_[index]));
+    size_t start = marks_[index / kRecordsPerMark];
+    for (size_t k = index % kRecordsPerMark; k > 0; --k) start = NextRecord(start);
+    const std::string_view line = RecordLine(text(), start);
     FakeRecord r;
     r.listName = name_;
     r.index = index;
@@ -127,12 +255,24 @@ FakeRecord FakeList::record(size_t index) const {
 
 std::optional<FakeRecord> FakeList::find(const Ed2kHash& hash) const {
     if (index_.empty()) return std::nullopt;
-    const size_t b = PrefixOf(hash.bytes()) >> bucketShift_;
-    const auto first = index_.begin() + buckets_[b], last = index_.begin() + buckets_[b + 1];
-    const auto it = std::lower_bound(first, last, hash.bytes(),
-                                     [](const IndexEntry& e, const Ed2kHash::Bytes& k) { return KeyLess(e.key, k); });
-    if (it == last || it->key != hash.bytes()) return std::nullopt;
-    return record(it->record);
+    const FullKey key{KeyHalf(hash.bytes(), 0), KeyHalf(hash.bytes(), 8)};
+    const uint64_t top = key.first >> 32;
+    const size_t b = key.first >> bucketShift_;
+    const uint64_t* first = index_.data() + buckets_[b];
+    const uint64_t* last = index_.data() + buckets_[b + 1];
+    if (static_cast<size_t>(last - first) <= kScannedBucket) {
+        // Unsorted: the match at the smallest offset is the first record's.
+        const uint64_t* best = nullptr;
+        for (const uint64_t* e = first; e != last; ++e)
+            if (KeyTop(*e) == top && (!best || *e < *best) && KeyAt(*e) == key) best = e;
+        if (!best) return std::nullopt;
+        return record(RecordAt(OffsetOf(*best)));
+    }
+    first = std::lower_bound(first, last, top << 32);
+    last = std::upper_bound(first, last, top << 32 | UINT32_MAX);
+    const auto* it = std::lower_bound(first, last, key, [this](uint64_t e, const FullKey& k) { return KeyAt(e) < k; });
+    if (it == last || KeyAt(*it) != key) return std::nullopt;
+    return record(RecordAt(OffsetOf(*it)));
 }
 
 }  // namespace kv

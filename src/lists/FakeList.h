@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "ed2k/Ed2kHash.h"
@@ -23,9 +25,10 @@ struct FakeRecord {
 // indexed by every window of 32 hex digits it holds (either case), so that a
 // hash written anywhere in a record finds it; the first record wins.
 //
-// Bound: windows are taken from the first kIndexedWindowsPerRun positions of
+// Bounds: windows are taken from the first kIndexedWindowsPerRun positions of
 // a run of hex digits, so runs of up to 36 digits are indexed whole and a list
 // of nothing but hex digits loads in time and memory linear in its size.
+// Records are read from the first 4 GiB of a list (offsets are 32 bits).
 class FakeList {
 public:
     static constexpr size_t kIndexedWindowsPerRun = 5;
@@ -40,29 +43,57 @@ public:
     // a comma is no record; one whose first field is empty is reported in skipped.
     static FakeList Parse(std::string bytes, std::string listName = "FAKES.DAT",
                           std::vector<SkippedLine>* skipped = nullptr);
+    // The list in the file at path, as Parse reads it. A large file is mapped,
+    // not copied: its bytes are the page cache's, with no copy and no cleared
+    // memory beside them. A list replaced by rename (as this program writes
+    // lists) leaves the mapped one intact; one cut short in place while mapped
+    // is not supported. nullopt when the file cannot be read, is no regular
+    // file or is larger than maxBytes.
+    static std::optional<FakeList> Load(const std::string& path, std::string listName,
+                                        std::vector<SkippedLine>* skipped = nullptr,
+                                        uint64_t maxBytes = UINT64_MAX);
 
-    size_t size() const { return lines_.size(); }
-    bool empty() const { return lines_.empty(); }
+    size_t size() const { return records_; }
+    bool empty() const { return records_ == 0; }
     const std::string& name() const { return name_; }
+    size_t byteSize() const { return text().size(); }
     FakeRecord record(size_t index) const;
     std::optional<FakeRecord> find(const Ed2kHash& hash) const;
 
 private:
-    struct IndexEntry {
-        Ed2kHash::Bytes key;
-        uint32_t record;
-    };
-    void Index(size_t lineStart, size_t lineEnd, uint32_t record);
+    using FullKey = std::pair<uint64_t, uint64_t>;  // a key's two halves, ordered as its bytes
+    static constexpr size_t kEntriesPerBucket = 8;  // on average 4 to 8
+    static constexpr size_t kScannedBucket = 32;    // larger buckets (crafted keys) are sorted
 
-    std::string bytes_;
+    static constexpr size_t kRecordsPerMark = 16;
+
+    // Where the window at a byte offset belongs: the record whose line holds it.
+    size_t RecordAt(uint32_t offset) const;
+    size_t NextRecord(size_t start) const;
+    FullKey KeyAt(uint64_t entry) const;  // read again from the text
+    std::string_view text() const { return mapped_ ? std::string_view(mapped_.get(), mappedSize_) : owned_; }
+    void Build(std::vector<SkippedLine>* skipped);
+    void Index(const char* text, size_t lineStart, size_t lineEnd);
+    void Sort();
+
+    std::string owned_;                   // the bytes, when read
+    std::shared_ptr<const char> mapped_;  // or mapped (shared by copies)
+    size_t mappedSize_ = 0;
     std::string name_;
-    std::vector<uint64_t> lines_;  // start of each record's line in bytes_
-    std::vector<IndexEntry> index_;  // sorted by key, then record
-    // Where the keys of each prefix (the key's first 16 - bucketShift_ bits)
-    // begin in index_, and one more entry for the end: hashes are evenly
-    // spread, so a lookup searches a handful of entries, not the whole index.
+    // Where every kRecordsPerMark-th record's line starts: the records between
+    // are found by reading on, which costs a look-up little and spares the
+    // memory of a table of every line.
+    std::vector<uint32_t> marks_;
+    size_t records_ = 0;
+    // One entry a hex window: its key's first 32 bits above the window's
+    // offset in the text. 8 bytes a window keeps the index small beside the
+    // text it points into; the rest of a key is read from the text.
+    std::vector<uint64_t> index_;
+    // Where the entries of each key prefix (an entry's bits from bucketShift_
+    // up) begin in index_, and one more for the end: hashes are evenly
+    // spread, so a lookup looks at a handful of entries, not the whole index.
     std::vector<uint32_t> buckets_;
-    int bucketShift_ = 16;
+    int bucketShift_ = 56;
 };
 
 // A record's line without its line end.

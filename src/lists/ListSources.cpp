@@ -132,18 +132,17 @@ ExtraListsLoad LoadExtraLists(FakeCatalogue& fakes, const ProgramHome& home) {
 
     const std::string ownPath = JoinPath(home.programDir, kOwnListFileName);
     fakes.Remove(kOwnListFileName);
-    if (auto content = ReadWholeFile(ownPath, kListReadLimit)) {
-        FakeList own = FakeList::Parse(std::move(*content), kOwnListFileName);
-        load.ownRecords = own.size();
-        fakes.Put(std::move(own), ListRank::Own, kOwnListFileName, kOwnListPrefix);
+    if (auto own = FakeList::Load(ownPath, kOwnListFileName, nullptr, kListReadLimit)) {
+        load.ownRecords = own->size();
+        fakes.Put(std::move(*own), ListRank::Own, kOwnListFileName, kOwnListPrefix);
     }
 
     for (int n = 2; n <= kMaxListSources; ++n) fakes.Remove(SlotOf(ListSourceNumber(n)));
     for (const ListSource& s : ConfiguredListSources(home.settings)) {
         if (s.number == 1) continue;  // FAKES.DAT: the main list, loaded by the caller
-        auto content = ReadWholeFile(SourceListPath(home, s), kListReadLimit);
-        if (!content || content->empty()) continue;  // not fetched yet
-        fakes.Put(FakeList::Parse(std::move(*content), s.fileName), ListRank::Downloaded, SlotOf(s));
+        auto list = FakeList::Load(SourceListPath(home, s), s.fileName, nullptr, kListReadLimit);
+        if (!list || list->byteSize() == 0) continue;  // not fetched yet
+        fakes.Put(std::move(*list), ListRank::Downloaded, SlotOf(s));
         ++load.sourceLists;
     }
 

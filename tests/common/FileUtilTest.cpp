@@ -212,3 +212,34 @@ TEST(FileUtil, APreparedFileTakesEffectOnlyOnCommit) {
     }  // b dropped
     EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"a"});
 }
+
+// One buffer reused from file to file, as the check reads its .part.met files: each read leaves exactly that
+// file's bytes, whatever the buffer held before; a file that cannot be read or is too large says so.
+TEST(FileUtil, ReadingIntoAReusedBufferLeavesExactlyEachFile) {
+    test::ScopedTempDir dir;
+    struct Row {
+        const char* name;
+        std::string bytes;
+        uint64_t limit;
+        bool read;
+    };
+    const std::vector<Row> rows = {
+        {"long", std::string(100000, 'L'), UINT64_MAX, true},
+        {"shorter after a long one", "short", UINT64_MAX, true},
+        {"empty", "", UINT64_MAX, true},
+        {"exactly at the limit", std::string(64, 'x'), 64, true},
+        {"one byte over the limit", std::string(65, 'x'), 64, false},
+        {"NULs and line ends", std::string("a\0b\r\n", 5), UINT64_MAX, true},
+    };
+    std::string buffer = "left over from before";
+    for (const Row& row : rows) {
+        const std::string path = dir.Write(std::string(row.name) + ".bin", row.bytes);
+        ASSERT_EQ(ReadFileInto(path, row.limit, buffer), row.read) << row.name;
+        if (row.read) {
+            EXPECT_EQ(buffer, row.bytes) << row.name;
+        }
+        EXPECT_EQ(ReadFileHead(path, 3), row.bytes.substr(0, 3)) << row.name;
+    }
+    EXPECT_FALSE(ReadFileInto(dir.File("missing"), UINT64_MAX, buffer));
+    EXPECT_FALSE(ReadFileInto(dir.path(), UINT64_MAX, buffer));
+}

@@ -66,6 +66,8 @@ TEST(ParsePartMet, TagWalkNarrowSizesAndDamage) {
              {n + Bytes({0x0C, 1, 0, 0x40, 1, 2}) + TagU32(2, 5), kSeq10 + "|n|?0"},
              {n + Bytes({0x07, 1, 0, 0x40}) + Le32(0xFFFFFFF0u) + TagU32(2, 5), kSeq10 + "|n|?0"},
              {kHeader + TagU32(2, 777), kSeq10 + "|?|777"},  // walked from the count: no name is needed
+             // a bool array of 8 bits takes 2 bytes, as the clients skip it
+             {kHeader + Bytes({0x86, 0x40, 8, 0, 0xFF, 0}) + TagString(1, "b") + TagU32(2, 9), kSeq10 + "|b|9"},
              {"\x0E" + BuildPartMet(Meta("v.avi", 5)).substr(1), "|v.avi|5"}})
         EXPECT_EQ(Parse(bytes), parsed);
 }

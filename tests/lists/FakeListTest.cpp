@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <random>
 
@@ -113,4 +115,87 @@ TEST(LoadFakeList, PrefixTableFindsHashesAtTheEndsOfTheKeyRangeInListsOfEverySiz
             }
         }
     }
+}
+
+// The index keeps a key's first 32 bits and finds the rest in the text: hashes alike in their first digits, up to
+// all but the last, in either case and repeated, each find their first record; a near miss finds none.
+TEST(LoadFakeList, HashesAlikeInTheirFirstDigitsAreToldApart) {
+    struct Row {
+        const char* name;
+        std::string prefix;  // shared by every hash of the list
+        size_t records;
+    };
+    const std::vector<Row> rows = {
+        {"first 8 digits alike", "0123abcd", 3000},
+        {"first 31 digits alike", "0123456789abcdef0123456789abcde", 16},
+        {"all alike but the run's place", "ffffffff", 200},
+    };
+    std::mt19937 rng(3);
+    for (const Row& row : rows) {
+        Rows hashes;
+        std::string file;
+        while (hashes.size() < row.records) {
+            std::string h = row.prefix;
+            while (h.size() < 32) h += "0123456789abcdef"[rng() % 16];
+            if (std::find(hashes.begin(), hashes.end(), h) != hashes.end()) continue;
+            file += (hashes.size() % 2 ? ToUpperAscii(h) : h) + ",1,r\n";
+            hashes.push_back(h);
+        }
+        for (size_t i = 0; i < hashes.size(); i += 3) file += "x,2,again " + hashes[i] + "\n";
+        const FakeList list = FakeList::Parse(file);
+        for (size_t i = 0; i < hashes.size(); ++i) {
+            const auto found = list.find(*Ed2kHash::FromHex(hashes[i]));
+            ASSERT_TRUE(found) << row.name << " " << hashes[i];
+            EXPECT_EQ(found->index, i) << row.name;
+            std::string near = hashes[i];
+            near[31] = near[31] == '0' ? 'f' : '0';
+            if (std::find(hashes.begin(), hashes.end(), near) == hashes.end()) {
+                EXPECT_FALSE(list.find(*Ed2kHash::FromHex(near))) << row.name << " " << near;
+            }
+        }
+    }
+}
+
+// Loading from a file gives what parsing its bytes gives, whether the file is read (small) or mapped (large); a
+// copy outlives the list it was copied from. Files that are no list are refused, and a FIFO does not block.
+TEST(LoadFakeList, LoadFromAFileFindsWhatParsingItsBytesFinds) {
+    test::ScopedTempDir dir;
+    std::mt19937 rng(5);
+    struct Row {
+        const char* name;
+        size_t records;
+    };
+    for (const Row& row : std::vector<Row>{{"small, read", 50}, {"large, mapped", 30000}}) {
+        Rows hashes;
+        std::string file = ",1,skipped\r\n";
+        for (size_t i = 0; i < row.records; ++i) {
+            std::string h;
+            while (h.size() < 32) h += "0123456789abcdef"[rng() % 16];
+            file += h + "," + std::to_string(i) + ",description of a fake film, with words " + std::to_string(i) + "\r\n";
+            hashes.push_back(h);
+        }
+        const std::string path = dir.Write(std::string(row.name) + ".dat", file);
+        const FakeList parsed = FakeList::Parse(file, "list.dat");
+        std::vector<FakeList::SkippedLine> skipped;
+        std::optional<FakeList> copy;
+        {
+            const std::optional<FakeList> loaded = FakeList::Load(path, "list.dat", &skipped);
+            ASSERT_TRUE(loaded) << row.name;
+            copy = *loaded;
+        }
+        ASSERT_EQ(copy->size(), parsed.size()) << row.name;
+        EXPECT_EQ(copy->byteSize(), file.size()) << row.name;
+        EXPECT_EQ(skipped.size(), 1u) << row.name;
+        for (size_t i = 0; i < hashes.size(); i += 7) {
+            const auto found = copy->find(*Ed2kHash::FromHex(hashes[i]));
+            ASSERT_TRUE(found) << row.name << " " << i;
+            EXPECT_EQ(found->index, i) << row.name;
+            EXPECT_EQ(found->description, parsed.record(i).description) << row.name;
+        }
+        EXPECT_FALSE(FakeList::Load(path, "list.dat", nullptr, file.size() - 1)) << row.name;
+    }
+    const std::string fifo = dir.File("fifo.dat");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& path : {dir.File("absent.dat"), dir.path(), fifo})
+        EXPECT_FALSE(FakeList::Load(path, "x.dat")) << path;
 }

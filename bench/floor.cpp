@@ -1,0 +1,25 @@
+// The floors as programs of their own, for timing whole commands side by
+// side (farm-bench ... --vs 'kv_floor read FILE'):
+//
+//   kv_floor read FILE     the file read in 1 MiB blocks into one buffer
+//   kv_floor check DIR     the I/O of a check of DIR and nothing else: list it;
+//                          open, fstat, read, close each *.met; pread the first
+//                          64 KiB of the .part beside it where there is one
+#include <cstdio>
+#include <cstring>
+
+#include "BenchSupport.h"
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "read") == 0) {
+        std::printf("%zu bytes\n", kv::bench::ReadLoop(argv[2]));
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "check") == 0) {
+        const kv::bench::IoCount n = kv::bench::IoOnlyCheck(argv[2]);
+        std::printf("%zu .met files, %zu heads, %zu bytes\n", n.metFiles, n.heads, n.bytes);
+        return 0;
+    }
+    std::fputs("usage: kv_floor read FILE | kv_floor check DIR\n", stderr);
+    return 2;
+}
