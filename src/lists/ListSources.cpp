@@ -59,36 +59,46 @@ std::vector<ClientSignalFile> FindClientSignalFiles(const Settings& settings) {
         const std::string path = JoinPath(dir, name);
         if (FileExists(path)) found.push_back({path, description});
     };
-    for (const Key key : {Key::EmulePreferencesIniPath, Key::EdonkeyPrefMetPath}) {
-        const std::string dir = settings.Read(key, "");
-        look(dir, "SearchSpam.met", "Marked as spam in eMule");
-        look(dir, "cancelled.met", "Cancelled before in eMule");
-        look(dir, "canceled.met", "Cancelled before in aMule");
+    for (const std::string& dir : ClientSignalDirs(settings)) {
+        look(dir, kClientSignalNames[0], "Marked as spam in eMule");
+        look(dir, kClientSignalNames[1], "Cancelled before in eMule");
+        look(dir, kClientSignalNames[2], "Cancelled before in aMule");
     }
     return found;
 }
 
-ExtraListsLoad LoadExtraLists(FakeCatalogue& fakes, const ProgramHome& home) {
-    ExtraListsLoad load;
+std::vector<std::string> ClientSignalDirs(const Settings& settings) {
+    std::vector<std::string> dirs;
+    for (const Key key : {Key::EmulePreferencesIniPath, Key::EdonkeyPrefMetPath}) {
+        std::string dir = settings.Read(key, "");
+        if (!dir.empty()) dirs.push_back(std::move(dir));
+    }
+    return dirs;
+}
 
-    const std::string ownPath = JoinPath(home.programDir, kOwnListFileName);
+std::string OwnListFile(const ProgramHome& home) { return JoinPath(home.programDir, kOwnListFileName); }
+
+size_t LoadOwnList(FakeCatalogue& fakes, const ProgramHome& home) {
     fakes.Remove(kOwnListFileName);
-    if (auto content = ReadWholeFile(ownPath, kListReadLimit)) {
-        FakeList own = FakeList::Parse(std::move(*content), kOwnListFileName);
-        load.ownRecords = own.size();
-        fakes.Put(std::move(own), ListRank::Own, kOwnListFileName, kOwnListPrefix);
-    }
+    auto content = ReadWholeFile(OwnListFile(home), kListReadLimit);
+    if (!content) return 0;
+    FakeList own = FakeList::Parse(std::move(*content), kOwnListFileName);
+    const size_t records = own.size();
+    fakes.Put(std::move(own), ListRank::Own, kOwnListFileName, kOwnListPrefix);
+    return records;
+}
 
-    for (int n = 2; n <= kMaxListSources; ++n) fakes.Remove(SlotOf(ListSourceNumber(n)));
-    for (const ListSource& s : ConfiguredListSources(home.settings)) {
-        if (s.number == 1) continue;  // FAKES.DAT: the main list, loaded by the caller
-        auto content = ReadWholeFile(SourceListPath(home, s), kListReadLimit);
-        if (!content || content->empty()) continue;  // not fetched yet
-        fakes.Put(FakeList::Parse(std::move(*content), s.fileName), ListRank::Downloaded, SlotOf(s));
-        ++load.sourceLists;
-    }
+bool LoadSourceList(FakeCatalogue& fakes, const ProgramHome& home, const ListSource& source) {
+    fakes.Remove(SlotOf(source));
+    auto content = ReadWholeFile(SourceListPath(home, source), kListReadLimit);
+    if (!content || content->empty()) return false;  // not fetched yet
+    fakes.Put(FakeList::Parse(std::move(*content), source.fileName), ListRank::Downloaded, SlotOf(source));
+    return true;
+}
 
-    for (const char* slot : {"SearchSpam.met", "cancelled.met", "canceled.met"}) fakes.Remove(slot);
+void LoadClientSignals(FakeCatalogue& fakes, const ProgramHome& home, ExtraListsLoad& load) {
+    for (const char* slot : kClientSignalNames) fakes.Remove(slot);
+    load.signalFiles.clear();
     std::set<std::string> taken;
     for (const ClientSignalFile& f : FindClientSignalFiles(home.settings)) {
         const std::string name = FileNameOf(f.path);
@@ -114,6 +124,17 @@ ExtraListsLoad LoadExtraLists(FakeCatalogue& fakes, const ProgramHome& home) {
         fakes.PutSignal(name, f.description, std::move(holds));
         load.signalFiles.push_back(f.path);
     }
+}
+
+ExtraListsLoad LoadExtraLists(FakeCatalogue& fakes, const ProgramHome& home) {
+    ExtraListsLoad load;
+    load.ownRecords = LoadOwnList(fakes, home);
+    for (int n = 2; n <= kMaxListSources; ++n) fakes.Remove(SlotOf(ListSourceNumber(n)));
+    for (const ListSource& s : ConfiguredListSources(home.settings)) {
+        // FAKES.DAT: the main list, loaded by the caller.
+        if (s.number != 1 && LoadSourceList(fakes, home, s)) ++load.sourceLists;
+    }
+    LoadClientSignals(fakes, home, load);
     return load;
 }
 

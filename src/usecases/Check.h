@@ -61,6 +61,13 @@ public:
 CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
                            CheckProgress* progress = nullptr);
 
+// One download: reads dir/metFile, looks its hash up in fakes and, by the
+// rules, inspects it. partDir as for a further temp directory ("" for the first).
+Finding CheckOneDownload(const std::string& dir, const std::string& metFile, const std::string& partDir,
+                         const FakeCatalogue& fakes, const CheckRules& rules);
+// The finding's fake, description and list as fakes name its hash now.
+void JudgeByLists(Finding& finding, const FakeCatalogue& fakes);
+
 // ---- The check as the front ends ask for it ----------------------------------------
 
 struct CheckRequest {
