@@ -182,10 +182,13 @@ WatchedDir* WatchEngine::DirAt(const std::string& path) {
 
 void WatchEngine::Absorb(const Changes& changes) {
     const bool wasPending = Pending();
+    bool news = changes.reload;
     for (const FileChange& c : changes.files) {
         WatchedDir* dir = DirAt(c.directory);
-        if (dir && IsMetName(c.name) && c.kind != FileChange::Kind::Writing)
+        if (dir && IsMetName(c.name) && c.kind != FileChange::Kind::Writing) {
             dir->dirty[PartNameOf(c.name)] = c.name;
+            news = true;
+        }
         const auto list = listFiles_.find({c.directory, c.name});
         if (list == listFiles_.end()) continue;
         if (c.kind == FileChange::Kind::Writing) {
@@ -193,15 +196,17 @@ void WatchEngine::Absorb(const Changes& changes) {
         } else {
             writingLists_.erase(list->second);
             dirtyLists_.insert(list->second);
+            news = true;
         }
     }
     for (const std::string& path : changes.relist) {
         if (WatchedDir* dir = DirAt(path)) dir->relist = true;
         for (const auto& [key, file] : listFiles_)
             if (key.first == path) dirtyLists_.insert(file);
+        news = true;
     }
     reload_ = reload_ || changes.reload;
-    if (!Pending()) return;
+    if (!news || !Pending()) return;
     lastChange_ = Now();
     if (!wasPending) burstStart_ = lastChange_;
 }

@@ -23,8 +23,8 @@ struct FileChange {
 
 // What one wait for changes brought.
 struct Changes {
-    std::vector<FileChange> files;
-    std::vector<std::string> relist;  // directories to list again whole: followed anew, or events were lost
+    std::vector<FileChange> files{};
+    std::vector<std::string> relist{};  // directories to list again whole: followed anew, or events were lost
     bool reload = false;              // the settings and every list again, as the user asked
     bool stopped = false;
     bool empty() const { return files.empty() && relist.empty() && !reload && !stopped; }
