@@ -496,9 +496,9 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
     CommandQueue commands(args.execTimeoutSeconds * 1000, say);
     DirectoryWatch watch(say, command.empty() ? nullptr : &commands);
     if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
-    SayWatchStarted(dir, WatchedDirs(home.settings, dir, !args.tempDir.empty()).size(), o);
 
     WatchHandlers handlers;
+    handlers.started = [&] { SayWatchStarted(dir, WatchedDirs(home.settings, dir, !args.tempDir.empty()).size(), o); };
     handlers.finding = [&](const Finding& f) {
         PrintWatchFinding(f, args.json, o.out);
         if (!command.empty()) commands.Add(command, FindingEnvironment(f, dir));

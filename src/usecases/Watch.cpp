@@ -86,6 +86,7 @@ public:
         LoadLists();
         ResolveDirs();
         ReadChanged();
+        if (handlers_.started) handlers_.started();
         for (;;) {
             const Changes changes = source_.Wait(NextTimeout());
             if (changes.stopped) return;

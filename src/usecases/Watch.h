@@ -73,6 +73,7 @@ struct WatchNotice {
 };
 
 struct WatchHandlers {
+    std::function<void()> started;  // every download checked once, the directories and lists followed
     std::function<void(const Finding&)> finding;       // a fake or suspect download, once
     std::function<void(const CheckFailure&)> problem;  // each new failure once, while it lasts
     std::function<void(const WatchNotice&)> notice;
