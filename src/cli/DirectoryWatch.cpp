@@ -28,6 +28,9 @@ namespace {
 // A directory that is gone is looked for this often; one replaced under the
 // same path (or mounted over) is noticed within this time.
 constexpr int kPathCheckMs = 1000;
+// Events that come together are handed on together: a busy client's saves
+// wake the watch a few times a second, not once for every file.
+constexpr int kGatherMs = 50;
 
 int64_t NowMs() {
     using namespace std::chrono;
@@ -324,18 +327,28 @@ Changes DirectoryWatch::Wait(int timeoutMs) {
         changes.stopped = true;
         return changes;
     }
-    const int64_t end = timeoutMs < 0 ? -1 : NowMs() + timeoutMs;
+    int64_t end = timeoutMs < 0 ? -1 : NowMs() + timeoutMs;
+    bool gathering = false;
     for (;;) {
-        int64_t now = NowMs();
+        const int64_t now = NowMs();
         if (now >= nextPathCheck_) {
             CheckPaths(changes);
             nextPathCheck_ = now + kPathCheckMs;
         }
-        if (!changes.empty()) return changes;
+        if (!changes.empty() && !gathering) {
+            gathering = true;
+            end = end < 0 ? now + kGatherMs : std::min(end, now + kGatherMs);
+        }
+        if (end >= 0 && now >= end) {
+            if (gathering) ReadEvents(changes);  // what came meanwhile
+            return changes;
+        }
         int64_t wake = nextPathCheck_;
         if (end >= 0) wake = std::min(wake, end);
         if (commands_ && commands_->PollMs() >= 0) wake = std::min<int64_t>(wake, now + commands_->PollMs());
-        pollfd fds[3] = {{signals_, POLLIN, 0}, {inotify_, POLLIN, 0}, {commands_ ? commands_->Fd() : -1, POLLIN, 0}};
+        // While gathering, the events wait in the queue and are read at the end.
+        pollfd fds[3] = {{signals_, POLLIN, 0}, {gathering ? -1 : inotify_, POLLIN, 0},
+                         {commands_ ? commands_->Fd() : -1, POLLIN, 0}};
         const int n = ::poll(fds, 3, static_cast<int>(std::max<int64_t>(0, wake - now)));
         if (n < 0 && errno != EINTR) {
             changes.stopped = true;
@@ -348,8 +361,7 @@ Changes DirectoryWatch::Wait(int timeoutMs) {
         }
         if (commands_) commands_->Service();
         if (fds[1].revents & POLLIN) ReadEvents(changes);
-        if (!changes.empty()) return changes;
-        if (end >= 0 && NowMs() >= end) return changes;
+        if (changes.reload) return changes;
     }
 }
 
