@@ -240,7 +240,7 @@ void DirectoryWatch::Follow(const std::vector<FollowedDirectory>& directories) {
             continue;
         }
         Followed f{d};
-        if (!Arm(f)) say_("Not there now: " + d.path + "; watched for.");
+        if (!Arm(f)) say_("The directory " + d.path + " is not there; watching for it to appear.");
         followed_.push_back(f);
     }
     for (Followed& f : before) {
@@ -261,7 +261,8 @@ void DirectoryWatch::CheckPaths(Changes& changes) {
         if (f.wd >= 0) {
             if (there && st.st_dev == f.device && st.st_ino == f.inode) continue;
             Disarm(f);
-            say_(there ? "Replaced: " + f.what.path + "; watching the new one." : "Gone: " + f.what.path + "; watched for.");
+            say_(there ? "Replaced: " + f.what.path + "; watching the new one."
+                       : "The directory " + f.what.path + " is gone; watching for it to come back.");
         }
         if (there && Arm(f)) {
             say_("Watching " + f.what.path + " again.");
@@ -278,7 +279,7 @@ void DirectoryWatch::Event(int wd, uint32_t mask, const char* name, Changes& cha
             if (!(mask & IN_IGNORED)) inotify_rm_watch(inotify_, wd);
             for (Followed& o : followed_)
                 if (o.wd == wd) o.wd = -1;
-            say_("Gone: " + f.what.path + "; watched for.");
+            say_("The directory " + f.what.path + " is gone; watching for it to come back.");
             nextPathCheck_ = 0;
             return;
         }

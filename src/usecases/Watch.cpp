@@ -385,7 +385,12 @@ void WatchEngine::ConfirmGone() {
             m = missing_.erase(m);
             continue;
         }
-        if (now < it->second.missingSince + timing_.goneMs || !IsDirectory(dir->path)) {
+        if (now < it->second.missingSince + timing_.goneMs) {
+            ++m;
+            continue;
+        }
+        if (!IsDirectory(dir->path)) {
+            it->second.missingSince = now;  // asked again later, not at every wake
             ++m;
             continue;
         }

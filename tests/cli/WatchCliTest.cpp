@@ -227,7 +227,7 @@ TEST_F(WatchCliTest, ATempDirectoryRenamedAwayAndMadeAgainIsWatchedAgain) {
     auto watch = Watch();
     const std::string away = temp.path() + ".away";
     fs::rename(temp.path(), away);
-    ASSERT_TRUE(watch->ReadUntil([&] { return watch->err.find("Gone: " + temp.path()) != std::string::npos; }, kGenerous))
+    ASSERT_TRUE(watch->ReadUntil([&] { return watch->err.find("The directory " + temp.path() + " is gone") != std::string::npos; }, kGenerous))
         << watch->err;
     fs::create_directory(temp.path());
     ASSERT_TRUE(watch->ReadUntil(

@@ -2,6 +2,7 @@
 // is reported, when, and what is read again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 
@@ -36,9 +37,11 @@ public:
     std::deque<Step> steps;
     int64_t now = 0;
     std::vector<std::vector<FollowedDirectory>> follows;
+    std::vector<int> timeouts;
 
     void Follow(const std::vector<FollowedDirectory>& directories) override { follows.push_back(directories); }
     Changes Wait(int timeoutMs) override {
+        timeouts.push_back(timeoutMs);
         if (steps.empty()) return Changes{.stopped = true};
         Step s = std::move(steps.front());
         steps.pop_front();
@@ -207,6 +210,20 @@ TEST_F(WatchTest, ADirectoryFollowedAnewIsListedAgainWhole) {
     Idle(3);
     Run();
     EXPECT_EQ(log, (Log{"001.part fake.avi: Known fake", "002.part again.avi: Known fake", "gone 001.part"}));
+}
+
+// An unmounted disk says nothing about its downloads: they stay, and the watch
+// asks again now and then rather than at once.
+TEST_F(WatchTest, TheDownloadsOfADirectoryThatIsGoneStayUntilItCanBeListed) {
+    temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
+    const std::string away = temp.path() + ".away";
+    Do([&] { fs::rename(temp.path(), away); }, Changed(temp.path(), "001.part.met", Kind::Removed));
+    Idle(5);
+    Do([&] { fs::rename(away, temp.path()); }, Changes{.relist = {temp.path()}});
+    Idle(3);
+    Run();
+    EXPECT_EQ(log, Log{"001.part fake.avi: Known fake"});
+    EXPECT_EQ(std::ranges::count(source.timeouts, 0), 0) << ::testing::PrintToString(source.timeouts);
 }
 
 TEST_F(WatchTest, TheSettingsNameTheDirectoriesAndListsFollowed) {
