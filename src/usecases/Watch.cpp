@@ -108,6 +108,7 @@ private:
     void Process();
     void LoadLists();
     bool RefreshLists();
+    void CheckAnythingFindable();
     void ResolveDirs();
     void FollowAll();
     void ReadChanged();
@@ -258,7 +259,20 @@ bool WatchEngine::RefreshLists() {
         Resolved(CheckError::GivenListUnreadable);
     }
     for (const std::string& path : refresh.reloaded) Notice(WatchNotice::Kind::ListReloaded, path);
+    CheckAnythingFindable();
     return refresh.changed();
+}
+
+// Without any list and without the inspection nothing could be found: said while it lasts.
+void WatchEngine::CheckAnythingFindable() {
+    const ListsLoaded& loaded = lists_.loaded();
+    // A given list that is missing is said already.
+    const bool givenMissing = std::ranges::any_of(problems_, [](const auto& p) {
+        return p.first == CheckError::GivenListMissing || p.first == CheckError::GivenListUnreadable;
+    });
+    if (!rules_.inspect && !loaded.mainExists && !loaded.anyList() && !givenMissing)
+        Problem(CheckError::NoList, loaded.mainPath);
+    else Resolved(CheckError::NoList);
 }
 
 // The temp directories and the lists as the request and the settings name them now.
@@ -268,9 +282,7 @@ void WatchEngine::ResolveDirs() {
     const bool reinspect = rulesKnown_ && rules.inspect != rules_.inspect;
     rules_ = rules;
     rulesKnown_ = true;
-    const ListsLoaded& loaded = lists_.loaded();
-    if (!rules_.inspect && !loaded.mainExists && !loaded.anyList()) Problem(CheckError::NoList, loaded.mainPath);
-    else Resolved(CheckError::NoList);
+    CheckAnythingFindable();
 
     std::vector<std::pair<std::string, std::string>> wanted;  // path, part prefix
     const std::string first = request_.tempDir.empty() ? ConfiguredTempDir(settings) : request_.tempDir;

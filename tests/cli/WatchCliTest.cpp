@@ -111,7 +111,7 @@ class WatchCliTest : public ::testing::Test {
 protected:
     ScopedTempDir home, temp, user;
     void SetUp() override {
-        home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\nInspectContent=NO\n");
+        home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n[Display]\nInspectContent=NO\n");
         home.Write("FAKES.DAT", ListLine(0x20, "Fake, trailer only"));
     }
     std::unique_ptr<Spawned> Run(Args args) {

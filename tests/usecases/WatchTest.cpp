@@ -60,7 +60,7 @@ protected:
     std::vector<int64_t> reportedAt;
 
     void SetUp() override {
-        home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\nInspectContent=NO\n");
+        home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n[Display]\nInspectContent=NO\n");
         home.Write("FAKES.DAT", ListLineFor(0x20, "Known fake"));
     }
     // A change of a file, as the source reports it.
@@ -185,7 +185,7 @@ TEST_F(WatchTest, AChangedListIsReadAloneAndJudgesTheDownloadsWithoutReadingThem
 }
 
 TEST_F(WatchTest, AVerdictIsNewsWhenItGrowsNotWhenAListIsBrieflyEmpty) {
-    home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\nInspectContent=YES\n");
+    home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n[Display]\nInspectContent=YES\n");
     temp.Write("001.part.met", PartMet(0x40, "Holiday.jpg.exe"));
     const auto writeList = [&](const std::string& text) {
         return [&, text] { home.Write("FAKES.DAT", text); };
@@ -231,7 +231,7 @@ TEST_F(WatchTest, TheSettingsNameTheDirectoriesAndListsFollowed) {
     further.Write("009.part.met", PartMet(0x20, "further.avi"));
     Do([&] {
         home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\nTempDirs=" + further.path() +
-                                         "\nInspectContent=NO\n");
+                                         "\n[Display]\nInspectContent=NO\n");
     }, Changed(home.path(), "Kestrivane.ini"));
     Idle();
     Do(nullptr, Changes{.reload = true});
@@ -263,6 +263,22 @@ TEST_F(WatchTest, AProblemIsSaidOnceWhileItLasts) {
     Run(request);
     EXPECT_EQ(log, (Log{"problem " + std::to_string(int(CheckError::GivenListMissing)), "reloaded given.dat",
                         "kept given.dat", "001.part fake.avi: Given"}));
+}
+
+// Without lists and without the inspection nothing can be found: said once, until a list is back.
+TEST_F(WatchTest, NoListAtAllIsSaidOnceUntilOneIsBack) {
+    Do([&] { fs::remove(home.File("FAKES.DAT")); }, Changed(home.path(), "FAKES.DAT", Kind::Removed));
+    Idle();
+    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, Changed(temp.path(), "001.part.met"));
+    Idle();
+    Do([&] { home.Write("MYFAKES.DAT", ListLineFor(0x20, "Mine")); }, Changed(home.path(), "MYFAKES.DAT"));
+    Idle();
+    Do([&] { fs::remove(home.File("MYFAKES.DAT")); }, Changed(home.path(), "MYFAKES.DAT", Kind::Removed));
+    Idle();
+    Run();
+    const std::string noList = "problem " + std::to_string(int(CheckError::NoList));
+    EXPECT_EQ(log, (Log{"reloaded FAKES.DAT", noList, "reloaded MYFAKES.DAT", "001.part fake.avi: [mine] Mine",
+                        "reloaded MYFAKES.DAT", noList}));
 }
 
 }  // namespace
