@@ -283,3 +283,54 @@ TEST_F(WatchTest, NoListAtAllIsSaidOnceUntilOneIsBack) {
 
 }  // namespace
 }  // namespace kv::test
+
+namespace kv::test {
+namespace {
+
+// The watch's list store: a refresh reads the files it is told of and no other.
+TEST(ListStoreRefresh, ReadsOnlyTheListsNamedAndWhatTheSettingsNameAnew) {
+    ScopedTempDir home;
+    home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + home.path() + "\n");
+    home.Write("FAKES.DAT", ListLineFor(0x01, "main"));
+    home.Write("MYFAKES.DAT", ListLineFor(0x02, "own"));
+    ListStore lists(ProgramHome::At(home.path()));
+    ASSERT_TRUE(lists.Load());
+    const auto names = [&](uint8_t seed) {
+        const auto match = lists.catalogue().find(Ed2kHash::FromRaw(SequentialHash(seed).data()));
+        return match ? match->description : std::string("-");
+    };
+
+    home.Write("FAKES.DAT", ListLineFor(0x03, "main, changed"));
+    home.Write("MYFAKES.DAT", ListLineFor(0x04, "own, changed"));
+    ListsRefresh refresh = lists.Refresh({home.File("MYFAKES.DAT")});
+    EXPECT_EQ(refresh.reloaded, std::vector<std::string>{home.File("MYFAKES.DAT")});
+    EXPECT_EQ(names(0x04), "[mine] own, changed");
+    EXPECT_EQ(names(0x02), "-");
+    EXPECT_EQ(names(0x01), "main");  // FAKES.DAT as read before
+    EXPECT_EQ(names(0x03), "-");
+
+    // A further source set in the settings: its list comes in, the others stay.
+    home.Write("FAKES2.DAT", ListLineFor(0x05, "second source"));
+    lists.home().settings.Write(Key::FakesDatDownloadURL2, "http://127.0.0.1:1/list");
+    refresh = lists.Refresh({lists.home().settings.Path()});
+    EXPECT_EQ(refresh.reloaded, std::vector<std::string>{home.File("FAKES2.DAT")});
+    EXPECT_EQ(names(0x05), "second source");
+    EXPECT_EQ(names(0x01), "main");
+    const std::vector<std::string> followed = lists.FollowedFiles();
+    EXPECT_NE(std::ranges::find(followed, home.File("FAKES2.DAT")), followed.end());
+
+    // A list given by name that cannot be read now keeps what it held.
+    const auto loaded = lists.Load(home.File("given.dat"));
+    ASSERT_FALSE(loaded);
+    EXPECT_EQ(loaded.error().kind, ListError::GivenListMissing);
+    home.Write("given.dat", ListLineFor(0x06, "given"));
+    EXPECT_FALSE(lists.Refresh({home.File("given.dat")}).failure);
+    home.Write("given.dat", "");
+    refresh = lists.Refresh({home.File("given.dat")});
+    ASSERT_TRUE(refresh.failure);
+    EXPECT_EQ(refresh.failure->kind, ListError::GivenListUnreadable);
+    EXPECT_EQ(names(0x06), "given");
+}
+
+}  // namespace
+}  // namespace kv::test
