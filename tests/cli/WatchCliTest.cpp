@@ -73,9 +73,9 @@ public:
         fs::rename(met + ".backup", met);
         fs::copy_file(met, met + ".bak", fs::copy_options::overwrite_existing);
     }
-    // Downloads first..last saved in turn, one every 10 ms; and their .bak copies alone every 100 ms.
-    void Start(int first, int last) {
-        threads_.emplace_back([=, this] {
+    // Downloads first..last saved in turn, one every 10 ms (unless bakOnly); and their .bak copies alone every 100 ms.
+    void Start(int first, int last, bool bakOnly) {
+        if (!bakOnly) threads_.emplace_back([=, this] {
             for (int n = first; !stop_; n = n == last ? first : n + 1) {
                 SaveAsAmule(dir_, PartName(n), PartMet(static_cast<uint8_t>(0x80 + n % 64), "busy" + std::to_string(n) + ".avi"));
                 ++saves_;
@@ -89,6 +89,7 @@ public:
                     fs::copy_file(dir_ + "/" + PartName(n), dir_ + "/" + PartName(n) + ".bak",
                                   fs::copy_options::overwrite_existing, ec);
                 }
+                saves_ += last - first + 1;
                 std::this_thread::sleep_for(std::chrono::milliseconds(100));
             }
         });
@@ -136,28 +137,33 @@ protected:
 
 TEST_F(WatchCliTest, ABusyClientsNewFakeIsReportedWithinTheDelayAndEachFakeOnceAcrossItsSaves) {
     for (int n = 2; n <= 41; ++n) temp.Write(PartName(n), PartMet(static_cast<uint8_t>(0x80 + n % 64), "busy.avi"));
-    temp.Write(PartName(1), PartMet(0x20, "old fake.avi"));
-    auto watch = Watch();
-    ASSERT_TRUE(Reported(*watch, "001.part", 1, kGenerous)) << watch->err;
+    struct Case { const char* client; bool bakOnly; };
+    for (const Case& c : {Case{"aMule saving", false}, Case{".bak copies only", true}}) {
+        SCOPED_TRACE(c.client);
+        for (const char* met : {"001.part.met", "001.part.met.bak", "050.part.met", "050.part.met.bak"}) fs::remove(temp.File(met));
+        temp.Write(PartName(1), PartMet(0x20, "old fake.avi"));
+        auto watch = Watch();
+        ASSERT_TRUE(Reported(*watch, "001.part", 1, kGenerous)) << watch->err;
 
-    BusyClient client(temp.path());
-    client.Start(2, 41);
-    std::this_thread::sleep_for(std::chrono::seconds(1));
-    BusyClient::SaveAsAmule(temp.path(), PartName(50), PartMet(0x20, "new fake.avi"));
-    EXPECT_TRUE(Reported(*watch, "050.part", 1, kReportDeadline)) << watch->err;
-    for (int i = 0; i < 20; ++i) {
-        BusyClient::SaveAsAmule(temp.path(), PartName(1), PartMet(0x20, "old fake.avi"));
+        BusyClient client(temp.path());
+        client.Start(2, 41, c.bakOnly);
+        std::this_thread::sleep_for(std::chrono::seconds(1));
         BusyClient::SaveAsAmule(temp.path(), PartName(50), PartMet(0x20, "new fake.avi"));
-        std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        EXPECT_TRUE(Reported(*watch, "050.part", 1, kReportDeadline)) << watch->err;
+        for (int i = 0; i < 20; ++i) {
+            BusyClient::SaveAsAmule(temp.path(), PartName(1), PartMet(0x20, "old fake.avi"));
+            BusyClient::SaveAsAmule(temp.path(), PartName(50), PartMet(0x20, "new fake.avi"));
+            std::this_thread::sleep_for(std::chrono::milliseconds(150));
+        }
+        client.Stop();
+        EXPECT_GT(client.Saves(), 100);
+        watch->ReadUntil([] { return false; }, kReportDeadline);  // a late duplicate would come now
+        watch->Signal(SIGTERM);
+        EXPECT_EQ(watch->Finish(), 0) << watch->err;
+        EXPECT_EQ(CountPart(watch->out, "001.part"), 1u) << watch->out;
+        EXPECT_EQ(CountPart(watch->out, "050.part"), 1u) << watch->out;
+        EXPECT_EQ(Findings(watch->out).size(), 2u) << watch->out;
     }
-    client.Stop();
-    EXPECT_GT(client.Saves(), 100);
-    watch->ReadUntil([] { return false; }, kReportDeadline);  // a late duplicate would come now
-    watch->Signal(SIGTERM);
-    EXPECT_EQ(watch->Finish(), 0) << watch->err;
-    EXPECT_EQ(CountPart(watch->out, "001.part"), 1u) << watch->out;
-    EXPECT_EQ(CountPart(watch->out, "050.part"), 1u) << watch->out;
-    EXPECT_EQ(Findings(watch->out).size(), 2u) << watch->out;
 }
 
 TEST_F(WatchCliTest, AHalfWrittenMetIsNeverReportedWithAnEmptyName) {
