@@ -149,6 +149,7 @@ void Drain(int fd) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // a long run's samples show as they come
     const int downloads = ArgValue(argc, argv, "--downloads", 5000);
     const int rate = ArgValue(argc, argv, "--rate", 100);
     const int records = ArgValue(argc, argv, "--records", 100000);
