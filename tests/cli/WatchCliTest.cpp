@@ -3,10 +3,12 @@
 // copied over, directories renamed away, commands that hang.
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
 
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -242,6 +244,24 @@ TEST_F(WatchCliTest, ATempDirectoryRenamedAwayAndMadeAgainIsWatchedAgain) {
     fs::remove_all(away);  // the old one gone for good: the watch goes on
     temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
     EXPECT_TRUE(Reported(*watch, "001.part", 1, kGenerous)) << watch->err;
+    watch->Signal(SIGTERM);
+    EXPECT_EQ(watch->Finish(), 0) << watch->err;
+}
+
+// Mounted over, the path holds another directory without an event for the old one.
+TEST_F(WatchCliTest, ATempDirectoryMountedOverIsWatchedAnew) {
+    ScopedTempDir disk;
+    disk.Write("001.part.met", PartMet(0x20, "on the disk.avi"));
+    auto watch = Watch();
+    if (::mount(disk.path().c_str(), temp.path().c_str(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "no bind mount here: " << std::strerror(errno);
+    const bool replaced = watch->ReadUntil(
+        [&] { return watch->err.find("Replaced: " + temp.path() + "; watching the new one.") != std::string::npos; },
+        kGenerous);
+    const bool reported = Reported(*watch, "001.part", 1, kGenerous);
+    ::umount2(temp.path().c_str(), MNT_DETACH);
+    EXPECT_TRUE(replaced) << watch->err;
+    EXPECT_TRUE(reported) << watch->err;
     watch->Signal(SIGTERM);
     EXPECT_EQ(watch->Finish(), 0) << watch->err;
 }
