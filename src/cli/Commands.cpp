@@ -469,7 +469,7 @@ void PrintWatchNotice(const WatchNotice& n, const Output& o) {
 
 void SayWatchStarted(const std::string& dir, size_t dirs, const Output& o) {
     if (o.quiet) return;
-    o.err << "Watching " << ToDisplayUtf8(dir);
+    o.err << "Watching " << VisibleControls(ToDisplayUtf8(dir));
     if (dirs > 1) o.err << " and " << dirs - 1 << " further temp director" << (dirs > 2 ? "ies" : "y");
     o.err << "; changes are checked within " << kWatchDelayMs / 1000 << " s (Ctrl+C ends, SIGHUP reads the lists again)\n"
           << std::flush;
