@@ -435,21 +435,21 @@ void PrintWatchFinding(const Finding& f, bool json, std::ostream& out) {
     out << std::flush;
 }
 
+// A change in a temp directory or a list is checked at the latest this long
+// after it, however busy the client keeps the directory.
+constexpr int kWatchDelayMs = 2000;
+
 // The finding travels in the environment only: no shell ever parses a download's name.
-void RunForFinding(const std::vector<std::string>& command, const Finding& f, const std::string& dir,
-                   const Output& o) {
+Environment FindingEnvironment(const Finding& f, const std::string& dir) {
     const Download& d = f.download;
-    const int status = RunProgram(command, {{"KV_PART", ToDisplayUtf8(f.part)},
-                                            {"KV_NAME", ToDisplayUtf8(d.name)},
-                                            {"KV_SIZE", std::to_string(d.size)},
-                                            {"KV_HASH", d.hash ? d.hash->ToHex() : std::string()},
-                                            {"KV_KIND", f.fake ? "fake" : "suspect"},
-                                            {"KV_DESCRIPTION", ToDisplayUtf8(VerdictOf(f))},
-                                            {"KV_LINK", ToDisplayUtf8(LinkFor(d))},
-                                            {"KV_TEMP_DIR", ToDisplayUtf8(dir)}});
-    if (status < 0) o.err << "--exec: could not start " << command.front() << ".\n" << std::flush;
-    else if (status != 0 && !o.quiet)
-        o.err << "--exec: " << command.front() << " ended with status " << status << ".\n" << std::flush;
+    return {{"KV_PART", ToDisplayUtf8(f.part)},
+            {"KV_NAME", ToDisplayUtf8(d.name)},
+            {"KV_SIZE", std::to_string(d.size)},
+            {"KV_HASH", d.hash ? d.hash->ToHex() : std::string()},
+            {"KV_KIND", f.fake ? "fake" : "suspect"},
+            {"KV_DESCRIPTION", ToDisplayUtf8(VerdictOf(f))},
+            {"KV_LINK", ToDisplayUtf8(LinkFor(d))},
+            {"KV_TEMP_DIR", ToDisplayUtf8(dir)}};
 }
 
 // The directories to watch: the one given, or the settings' and eMule's further
@@ -460,6 +460,34 @@ std::vector<std::string> WatchedDirs(const Settings& settings, const std::string
         for (const std::string& further : FurtherTempDirs(settings))
             if (IsDirectory(further)) watched.push_back(further);
     return watched;
+}
+
+// What the watch tells besides findings, on standard error; -q keeps the warnings only.
+void PrintWatchNotice(const WatchNotice& n, const Output& o) {
+    const std::string path = VisibleControls(ToDisplayUtf8(n.path));
+    switch (n.kind) {
+        case WatchNotice::Kind::ListReloaded:
+            if (!o.quiet) o.err << "Read again: " << path << '\n';
+            break;
+        case WatchNotice::Kind::ListKept:
+            o.err << "Cannot read " << path << " now; the list read before is used.\n";
+            break;
+        case WatchNotice::Kind::Gone:
+            if (!o.quiet) o.err << "Gone: " << path << '\n';
+            break;
+        case WatchNotice::Kind::Reloaded:
+            if (!o.quiet) o.err << "Settings and lists read again.\n";
+            break;
+    }
+    o.err << std::flush;
+}
+
+void SayWatchStarted(const std::string& dir, size_t dirs, const Output& o) {
+    if (o.quiet) return;
+    o.err << "Watching " << VisibleControls(ToDisplayUtf8(dir));
+    if (dirs > 1) o.err << " and " << dirs - 1 << " further temp director" << (dirs > 2 ? "ies" : "y");
+    o.err << "; changes are checked within " << kWatchDelayMs / 1000 << " s (Ctrl+C ends, SIGHUP reads the lists again)\n"
+          << std::flush;
 }
 
 }  // namespace
@@ -479,30 +507,30 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
     if (dir.empty()) return Fail(o.err, text::TempDirFailed({TempDirError::NotSet, ""}));
     if (!IsDirectory(dir)) return Fail(o.err, text::TempDirFailed({TempDirError::Missing, dir}));
 
-    const std::vector<std::string> watched = WatchedDirs(home.settings, dir, !args.tempDir.empty());
-    DirectoryWatch watch(watched);
+    const Say say = [&](const std::string& line) { o.err << VisibleControls(ToDisplayUtf8(line)) << '\n' << std::flush; };
+    CommandQueue commands(args.execTimeoutSeconds * 1000, say);
+    DirectoryWatch watch(say, command.empty() ? nullptr : &commands);
     if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
-    if (!o.quiet) {
-        o.err << "Watching " << ToDisplayUtf8(dir);
-        if (watched.size() > 1)
-            o.err << " and " << watched.size() - 1 << " further temp director" << (watched.size() > 2 ? "ies" : "y");
-        o.err << " (Ctrl+C ends)\n" << std::flush;
-    }
 
     WatchHandlers handlers;
+    handlers.started = [&] { SayWatchStarted(dir, WatchedDirs(home.settings, dir, !args.tempDir.empty()).size(), o); };
     handlers.finding = [&](const Finding& f) {
         PrintWatchFinding(f, args.json, o.out);
-        if (!command.empty()) RunForFinding(command, f, dir, o);
+        if (!command.empty()) commands.Add(command, FindingEnvironment(f, dir));
     };
     handlers.problem = [&](const CheckFailure& failure) {
         // Watching goes on: the list or the directory may come back.
         o.err << FlattenToOneLine(ToDisplayUtf8(text::CheckFailed(failure))) << '\n' << std::flush;
     };
+    handlers.notice = [&](const WatchNotice& n) { PrintWatchNotice(n, o); };
     CheckRequest request;
     request.tempDir = args.tempDir;  // none given: the settings' directories, further ones included
     request.fakeList = args.fakesFile;
     ListStore lists(home);
-    RunWatch(lists, request, watch, handlers);
+    WatchTiming timing;
+    timing.delayMs = kWatchDelayMs;
+    RunWatch(lists, request, watch, handlers, timing);
+    commands.StopAll();
     if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
     return kExitOk;
 }

@@ -57,6 +57,7 @@ struct WatchArgs {
     std::string fakesFile;  // "" = FAKES.DAT in the program directory
     bool json = false;      // one JSON object per line
     std::string exec;       // a command run for each finding ("" = none)
+    int execTimeoutSeconds = 60;  // a command running longer is ended
 };
 
 // Where a command writes and how much.
@@ -75,7 +76,7 @@ int RunImport(const HomeDirs& dirs, const std::string& file, const Output& o);
 int RunImportDetected(const HomeDirs& dirs, const std::string& home, const Output& o);
 int RunSearch(const HomeDirs& dirs, const SearchArgs& args, const Output& o);
 // Stays running and reports each new fake or suspect download once; ends with
-// kExitOk on SIGINT or SIGTERM.
+// kExitOk on SIGINT or SIGTERM; SIGHUP reads the settings and lists again.
 int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o);
 // 0 marked; 2 no such download, no hash, or the own list could not be written.
 int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o);

@@ -87,15 +87,21 @@ int main(int argc, char** argv) {
 
     WatchArgs watchArgs;
     auto* watchCmd = app.add_subcommand(
-        "watch", "Stay running; re-check when a .part.met appears or changes and report each new fake once");
+        "watch", "Stay running; re-check a .part.met or a list when it changes and report each new fake once "
+                 "(SIGHUP reads the settings and lists again)");
     watchCmd->add_option("--temp-dir", watchArgs.tempDir, "The client's temp directory instead of the settings")
         ->type_name("DIR");
     watchCmd->add_option("--fakes", watchArgs.fakesFile, "Fake list to use instead of FAKES.DAT")->type_name("FILE");
     watchCmd->add_flag("--json", watchArgs.json, "One JSON object per line for each finding");
     watchCmd->add_option("--exec", watchArgs.exec,
                          "Run CMD for each finding (split like a shell would, never run by one); the finding is in "
-                         "KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR")
+                         "KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; its "
+                         "output goes to standard error; one runs at a time")
         ->type_name("CMD");
+    watchCmd->add_option("--exec-timeout", watchArgs.execTimeoutSeconds,
+                         "End a command of --exec that runs longer than this (default 60)")
+        ->type_name("SECONDS")
+        ->check(CLI::Range(1, 86400));
 
     SearchArgs search;
     auto* searchCmd = app.add_subcommand("search", "List the downloads whose .met file holds a text");

@@ -35,7 +35,6 @@ std::string SlotOf(const ListSource& s) { return "source" + std::to_string(s.num
 // again after a pause, a few times (a rewrite takes milliseconds).
 constexpr int kSignalReadAttempts = 5;
 constexpr auto kSignalReadPause = std::chrono::milliseconds(20);
-constexpr const char* kSignalSlots[] = {"SearchSpam.met", "cancelled.met", "canceled.met"};
 
 struct SignalReading {
     FakeCatalogue::Lookup holds;
@@ -118,34 +117,44 @@ std::vector<ClientSignalFile> FindClientSignalFiles(const Settings& settings) {
         const std::string path = JoinPath(dir, name);
         if (FileExists(path)) found.push_back({path, description});
     };
-    for (const Key key : {Key::EmulePreferencesIniPath, Key::EdonkeyPrefMetPath}) {
-        const std::string dir = settings.Read(key, "");
-        look(dir, "SearchSpam.met", "Marked as spam in eMule");
-        look(dir, "cancelled.met", "Cancelled before in eMule");
-        look(dir, "canceled.met", "Cancelled before in aMule");
+    for (const std::string& dir : ClientSignalDirs(settings)) {
+        look(dir, kClientSignalNames[0], "Marked as spam in eMule");
+        look(dir, kClientSignalNames[1], "Cancelled before in eMule");
+        look(dir, kClientSignalNames[2], "Cancelled before in aMule");
     }
     return found;
 }
 
-ExtraListsLoad LoadExtraLists(FakeCatalogue& fakes, const ProgramHome& home) {
-    ExtraListsLoad load;
+std::vector<std::string> ClientSignalDirs(const Settings& settings) {
+    std::vector<std::string> dirs;
+    for (const Key key : {Key::EmulePreferencesIniPath, Key::EdonkeyPrefMetPath}) {
+        std::string dir = settings.Read(key, "");
+        if (!dir.empty()) dirs.push_back(std::move(dir));
+    }
+    return dirs;
+}
 
-    const std::string ownPath = JoinPath(home.programDir, kOwnListFileName);
+std::string OwnListFile(const ProgramHome& home) { return JoinPath(home.programDir, kOwnListFileName); }
+
+size_t LoadOwnList(FakeCatalogue& fakes, const ProgramHome& home) {
     fakes.Remove(kOwnListFileName);
-    if (auto own = FakeList::Load(ownPath, kOwnListFileName, nullptr, kListReadLimit)) {
-        load.ownRecords = own->size();
-        fakes.Put(std::move(*own), ListRank::Own, kOwnListFileName, kOwnListPrefix);
-    }
+    auto own = FakeList::Load(OwnListFile(home), kOwnListFileName, nullptr, kListReadLimit);
+    if (!own) return 0;
+    const size_t records = own->size();
+    fakes.Put(std::move(*own), ListRank::Own, kOwnListFileName, kOwnListPrefix);
+    return records;
+}
 
-    for (int n = 2; n <= kMaxListSources; ++n) fakes.Remove(SlotOf(ListSourceNumber(n)));
-    for (const ListSource& s : ConfiguredListSources(home.settings)) {
-        if (s.number == 1) continue;  // FAKES.DAT: the main list, loaded by the caller
-        auto list = FakeList::Load(SourceListPath(home, s), s.fileName, nullptr, kListReadLimit);
-        if (!list || list->byteSize() == 0) continue;  // not fetched yet
-        fakes.Put(std::move(*list), ListRank::Downloaded, SlotOf(s));
-        ++load.sourceLists;
-    }
+bool LoadSourceList(FakeCatalogue& fakes, const ProgramHome& home, const ListSource& source) {
+    fakes.Remove(SlotOf(source));
+    auto list = FakeList::Load(SourceListPath(home, source), source.fileName, nullptr, kListReadLimit);
+    if (!list || list->byteSize() == 0) return false;  // not fetched yet
+    fakes.Put(std::move(*list), ListRank::Downloaded, SlotOf(source));
+    return true;
+}
 
+void LoadClientSignals(FakeCatalogue& fakes, const ProgramHome& home, ExtraListsLoad& load) {
+    load.signalFiles.clear();
     std::set<std::string> taken;
     for (const ClientSignalFile& f : FindClientSignalFiles(home.settings)) {
         const std::string name = FileNameOf(f.path);
@@ -165,9 +174,20 @@ ExtraListsLoad LoadExtraLists(FakeCatalogue& fakes, const ProgramHome& home) {
                                                                  : r.error));
         }
     }
-    for (const char* slot : kSignalSlots) {
+    for (const char* slot : kClientSignalNames) {
         if (!taken.count(slot)) fakes.Remove(slot);
     }
+}
+
+ExtraListsLoad LoadExtraLists(FakeCatalogue& fakes, const ProgramHome& home) {
+    ExtraListsLoad load;
+    load.ownRecords = LoadOwnList(fakes, home);
+    for (int n = 2; n <= kMaxListSources; ++n) fakes.Remove(SlotOf(ListSourceNumber(n)));
+    for (const ListSource& s : ConfiguredListSources(home.settings)) {
+        // FAKES.DAT: the main list, loaded by the caller.
+        if (s.number != 1 && LoadSourceList(fakes, home, s)) ++load.sourceLists;
+    }
+    LoadClientSignals(fakes, home, load);
     return load;
 }
 

@@ -33,6 +33,10 @@ struct ClientSignalFile {
     std::string path;
     std::string description;  // the row text for a download it names
 };
+// The clients' files of that kind, by name.
+inline constexpr const char* kClientSignalNames[] = {"SearchSpam.met", "cancelled.met", "canceled.met"};
+// The directories where they may be: beside eMule's preferences.ini and eDonkey's pref.met.
+std::vector<std::string> ClientSignalDirs(const Settings& settings);
 // SearchSpam.met and cancelled.met beside preferences.ini ([eMule] PreferencesIniPath,
 // also aMule's canceled.met there) and beside eDonkey's pref.met; existing files only.
 std::vector<ClientSignalFile> FindClientSignalFiles(const Settings& settings);
@@ -49,6 +53,15 @@ struct ExtraListsLoad {
 // FAKES.DAT, in source order) and the clients' signals (ClientSignal) into
 // fakes, replacing what an earlier load put there.
 ExtraListsLoad LoadExtraLists(FakeCatalogue& fakes, const ProgramHome& home);
+
+// The pieces of that load, each replacing only what it put there before, so
+// that a watch reloads the one file that changed.
+std::string OwnListFile(const ProgramHome& home);
+size_t LoadOwnList(FakeCatalogue& fakes, const ProgramHome& home);  // its records
+// A further source's list (not source 1, the main list); false when it is missing or empty.
+bool LoadSourceList(FakeCatalogue& fakes, const ProgramHome& home, const ListSource& source);
+// Every client file found; fills load's signalFiles and problems.
+void LoadClientSignals(FakeCatalogue& fakes, const ProgramHome& home, ExtraListsLoad& load);
 
 // A found fake's description as a list line keeps it: without the own list's kOwnListPrefix.
 std::string PlainDescription(const std::string& listName, const std::string& description);

@@ -40,27 +40,8 @@ void CheckDirectory(const std::string& path, const std::vector<std::string>& met
                     const FakeCatalogue& fakes, const CheckRules& rules, CheckProgress* progress,
                     CheckReport& report) {
     for (const std::string& entry : metFiles) {
-        Finding finding;
-        finding.part = partDir.empty() ? PartNameOf(entry) : JoinPath(partDir, PartNameOf(entry));
-        finding.fromBackup = IsBackupCopy(entry);
-        const std::string metPath = JoinPath(path, entry);
-        if (auto download = ReadPartMet(metPath)) {
-            finding.download = std::move(*download);
-            // An empty or damaged file has neither hash nor name: nothing was checked.
-            if (!finding.download.hash && !finding.download.hasName) finding.problem = ReadProblem::NoDownload;
-        } else {
-            finding.problem = FileLength(metPath) > static_cast<int64_t>(kMaxPartMetBytes) ? ReadProblem::TooLarge
-                                                                                          : ReadProblem::Unreadable;
-        }
+        Finding finding = CheckOneDownload(path, entry, partDir, fakes, rules);
         const bool read = finding.problem == ReadProblem::None;
-        finding.download.metFile = entry;
-        // A file that could not be read says nothing about the download.
-        if (read && rules.inspect)
-            finding.suspicion = inspect::JudgeDownload(finding.download, inspect::PartPathOf(metPath));
-
-        if (finding.download.hash) {
-            if (auto match = fakes.find(*finding.download.hash)) ApplyMatch(std::move(*match), finding);
-        }
         if (finding.fake) ++report.found;
         if (finding.suspect()) ++report.suspects;
         if (read) ++report.checked;
@@ -73,6 +54,40 @@ void CheckDirectory(const std::string& path, const std::vector<std::string>& met
 }
 
 }  // namespace
+
+Finding CheckOneDownload(const std::string& dir, const std::string& metFile, const std::string& partDir,
+                         const FakeCatalogue& fakes, const CheckRules& rules) {
+    Finding finding;
+    finding.part = partDir.empty() ? PartNameOf(metFile) : JoinPath(partDir, PartNameOf(metFile));
+    finding.fromBackup = IsBackupCopy(metFile);
+    const std::string metPath = JoinPath(dir, metFile);
+    if (auto download = ReadPartMet(metPath)) {
+        finding.download = std::move(*download);
+        // An empty or damaged file has neither hash nor name: nothing was checked.
+        if (!finding.download.hash && !finding.download.hasName) finding.problem = ReadProblem::NoDownload;
+    } else {
+        finding.problem = FileLength(metPath) > static_cast<int64_t>(kMaxPartMetBytes) ? ReadProblem::TooLarge
+                                                                                      : ReadProblem::Unreadable;
+    }
+    finding.download.metFile = metFile;
+    // A file that could not be read says nothing about the download.
+    if (finding.problem == ReadProblem::None && rules.inspect)
+        finding.inspected = inspect::JudgeDownload(finding.download, inspect::PartPathOf(metPath));
+    // The part hashes served the detectors; a finding kept for long need not carry them.
+    std::vector<Ed2kHash>().swap(finding.download.partHashes);
+    JudgeByLists(finding, fakes);
+    return finding;
+}
+
+void JudgeByLists(Finding& finding, const FakeCatalogue& fakes) {
+    finding.fake = false;
+    finding.allowed = false;
+    finding.description.clear();
+    finding.listName.clear();
+    finding.suspicion = finding.inspected;
+    if (!finding.download.hash) return;
+    if (auto match = fakes.find(*finding.download.hash)) ApplyMatch(std::move(*match), finding);
+}
 
 CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
                            CheckProgress* progress) {

@@ -27,6 +27,7 @@ struct Finding {
     // What the download's name, part hashes and first bytes give away, whether
     // or not a list names it.
     std::optional<inspect::Suspicion> suspicion;
+    std::optional<inspect::Suspicion> inspected;  // what the detectors said, before the lists had their say
     ReadProblem problem = ReadProblem::None;
     bool fromBackup = false;  // read from the client's backup copy: the .part.met was missing
     bool allowed = false;     // the own list says it is not a fake (description: the user's reason)
@@ -63,6 +64,13 @@ public:
 // downloads when rules.listAll.
 CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
                            CheckProgress* progress = nullptr);
+
+// One download: reads dir/metFile, looks its hash up in fakes and, by the
+// rules, inspects it. partDir as for a further temp directory ("" for the first).
+Finding CheckOneDownload(const std::string& dir, const std::string& metFile, const std::string& partDir,
+                         const FakeCatalogue& fakes, const CheckRules& rules);
+// The finding's fake, description and list as fakes name its hash now.
+void JudgeByLists(Finding& finding, const FakeCatalogue& fakes);
 
 // ---- The check as the front ends ask for it ----------------------------------------
 

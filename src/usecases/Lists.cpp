@@ -1,24 +1,44 @@
 #include "usecases/Lists.h"
 
+#include <algorithm>
+
 #include "common/FileUtil.h"
+#include "common/Paths.h"
+#include "lists/OwnList.h"
 
 namespace kv {
 
 namespace {
 // The main list is read whole; the same bound as a download.
 constexpr uint64_t kMainListReadLimit = uint64_t{256} * 1024 * 1024;
+
+bool Contains(const std::vector<std::string>& paths, const std::string& path) {
+    return std::find(paths.begin(), paths.end(), path) != paths.end();
+}
 }  // namespace
 
 std::expected<ListsLoaded, ListFailure> ListStore::Load(const std::string& mainList) {
-    const std::string path = mainList.empty() ? home_.FakeListPath() : mainList;
-    fakes_.Remove(kMainListSlot);
+    mainGiven_ = mainList;
+    if (auto failed = ReloadMain(/*keepOnFailure=*/false)) return std::unexpected(*failed);
+    ReloadExtras();
+    return loaded_;
+}
+
+// Reads the main list into its slot. A given list must be readable; with
+// keepOnFailure an unreadable one leaves what was loaded before.
+std::optional<ListFailure> ListStore::ReloadMain(bool keepOnFailure) {
+    const std::string path = MainPath();
     ListsLoaded loaded;
     loaded.mainPath = path;
     const int64_t length = FileLength(path);
     std::optional<std::string> content = length > 0 ? ReadWholeFile(path, kMainListReadLimit) : std::nullopt;
-    if (!mainList.empty() && (!content || content->empty()))
-        return std::unexpected(ListFailure{
-            FileExists(path) ? ListError::GivenListUnreadable : ListError::GivenListMissing, path});
+    if (!mainGiven_.empty() && (!content || content->empty())) {
+        const ListFailure failure{FileExists(path) ? ListError::GivenListUnreadable : ListError::GivenListMissing,
+                                  path};
+        if (!keepOnFailure) fakes_.Remove(kMainListSlot);
+        return failure;
+    }
+    fakes_.Remove(kMainListSlot);
     loaded.mainExists = FileExists(path);
     if (length >= 0) {
         // The first bytes tell a UTF-16 file; its records cannot be read as lines of bytes.
@@ -29,9 +49,10 @@ std::expected<ListsLoaded, ListFailure> ListStore::Load(const std::string& mainL
         fakes_.Put(FakeList::Parse(std::move(*content), FileNameOf(path), &loaded.skipped), ListRank::Downloaded,
                    kMainListSlot);
     }
+    loaded.extra = std::move(loaded_.extra);
     loaded_ = std::move(loaded);
-    ReloadExtras();
-    return loaded_;
+    loaded_.records = fakes_.records();
+    return std::nullopt;
 }
 
 const ListsLoaded& ListStore::ReloadExtras() {
@@ -39,7 +60,81 @@ const ListsLoaded& ListStore::ReloadExtras() {
     // both name) and the clients' signals come with every load.
     loaded_.extra = LoadExtraLists(fakes_, home_);
     loaded_.records = fakes_.records();
+    sourceNumbers_ = SourceNumbers();
+    signalDirs_ = ClientSignalDirs(home_.settings);
     return loaded_;
+}
+
+std::vector<int> ListStore::SourceNumbers() const {
+    std::vector<int> numbers;
+    for (const ListSource& s : ConfiguredListSources(home_.settings))
+        if (s.number != 1) numbers.push_back(s.number);
+    return numbers;
+}
+
+std::vector<std::string> ListStore::FollowedFiles() const {
+    std::vector<std::string> files = {MainPath(), OwnListFile(home_), home_.settings.Path()};
+    for (const int n : sourceNumbers_) files.push_back(SourceListPath(home_, ListSourceNumber(n)));
+    for (const std::string& dir : signalDirs_)
+        for (const char* name : kClientSignalNames) files.push_back(JoinPath(dir, name));
+    return files;
+}
+
+// The settings may name other further sources or other client directories:
+// those lists come and go, the others stay.
+bool ListStore::ReloadForSettings(ListsRefresh& refresh) {
+    const std::vector<int> numbers = SourceNumbers();
+    bool changed = false;
+    for (int n = 2; n <= kMaxListSources; ++n) {
+        const bool before = std::ranges::count(sourceNumbers_, n) > 0, now = std::ranges::count(numbers, n) > 0;
+        if (before == now) continue;
+        const ListSource source = ListSourceNumber(n);
+        LoadSourceList(fakes_, home_, source);
+        if (now) refresh.reloaded.push_back(SourceListPath(home_, source));
+        changed = true;
+    }
+    sourceNumbers_ = numbers;
+    const std::vector<std::string> dirs = ClientSignalDirs(home_.settings);
+    if (dirs != signalDirs_) {
+        signalDirs_ = dirs;
+        loaded_.extra.problems.clear();
+        LoadClientSignals(fakes_, home_, loaded_.extra);
+        refresh.reloaded.insert(refresh.reloaded.end(), loaded_.extra.signalFiles.begin(),
+                                loaded_.extra.signalFiles.end());
+        changed = true;
+    }
+    return changed;
+}
+
+ListsRefresh ListStore::Refresh(const std::vector<std::string>& paths) {
+    ListsRefresh refresh;
+    if (Contains(paths, home_.settings.Path())) ReloadForSettings(refresh);
+    if (Contains(paths, MainPath())) {
+        refresh.failure = ReloadMain(/*keepOnFailure=*/true);
+        if (!refresh.failure) refresh.reloaded.push_back(MainPath());
+    }
+    if (Contains(paths, OwnListFile(home_))) {
+        loaded_.extra.ownRecords = LoadOwnList(fakes_, home_);
+        refresh.reloaded.push_back(OwnListFile(home_));
+    }
+    for (const int n : sourceNumbers_) {
+        const ListSource source = ListSourceNumber(n);
+        if (!Contains(paths, SourceListPath(home_, source))) continue;
+        LoadSourceList(fakes_, home_, source);
+        refresh.reloaded.push_back(SourceListPath(home_, source));
+    }
+    std::vector<std::string> signals;
+    for (const std::string& dir : signalDirs_)
+        for (const char* name : kClientSignalNames)
+            if (Contains(paths, JoinPath(dir, name))) signals.push_back(JoinPath(dir, name));
+    if (!signals.empty()) {
+        // They are small, and which one counts depends on which exist: read together.
+        loaded_.extra.problems.clear();
+        LoadClientSignals(fakes_, home_, loaded_.extra);
+        refresh.reloaded.insert(refresh.reloaded.end(), signals.begin(), signals.end());
+    }
+    loaded_.records = fakes_.records();
+    return refresh;
 }
 
 }  // namespace kv

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <expected>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,13 @@ struct ListFailure {
     std::string path;
 };
 
+// What a refresh of the lists did.
+struct ListsRefresh {
+    std::vector<std::string> reloaded;   // the files read again
+    std::optional<ListFailure> failure;  // the given main list is unreadable now: what it held before stays
+    bool changed() const { return !reloaded.empty(); }
+};
+
 // The lists a check consults, decided in one place for every front end: the
 // user's own list first, then FAKES.DAT (or the list given instead) when it is
 // there, the further sources' lists, and the clients' signal files.
@@ -49,13 +57,29 @@ public:
     // After the own list changed: the lists beside the main one again.
     const ListsLoaded& ReloadExtras();
 
+    // The files the lists come from, and the settings naming them: what a
+    // watch follows to stay current. Files that are not there yet are named too.
+    std::vector<std::string> FollowedFiles() const;
+    // After the files among paths were written: reloads only the lists they
+    // are (the settings: the sources and client files they name anew); the
+    // other lists stay as they were loaded. Needs a Load before.
+    ListsRefresh Refresh(const std::vector<std::string>& paths);
+
     const FakeCatalogue& catalogue() const { return fakes_; }
     const ListsLoaded& loaded() const { return loaded_; }
     const ProgramHome& home() const { return home_; }
     bool empty() const { return !loaded_.anyList(); }
 
 private:
+    std::string MainPath() const { return mainGiven_.empty() ? home_.FakeListPath() : mainGiven_; }
+    std::optional<ListFailure> ReloadMain(bool keepOnFailure);
+    std::vector<int> SourceNumbers() const;
+    bool ReloadForSettings(ListsRefresh& refresh);
+
     ProgramHome home_;
+    std::string mainGiven_;               // the list given instead of FAKES.DAT
+    std::vector<int> sourceNumbers_;      // the further sources loaded (by the settings then)
+    std::vector<std::string> signalDirs_; // where the client files were looked for
     FakeCatalogue fakes_;
     ListsLoaded loaded_;
 };

@@ -1,5 +1,8 @@
+// The watch's logic on a scripted change source and a clock of its own: what
+// is reported, when, and what is read again.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 
@@ -11,85 +14,322 @@
 namespace kv::test {
 namespace {
 
-Finding Row(const std::string& met, uint8_t seed, bool fake, const std::string& description) {
-    Finding f;
-    f.part = met.substr(0, met.size() - 4);
-    f.download.metFile = met;
-    f.download.hash = Ed2kHash::FromRaw(SequentialHash(seed).data());
-    f.fake = fake;
-    f.description = description;
-    if (!fake && !description.empty()) f.suspicion = inspect::Suspicion{inspect::Strength::MostlyZeros, description};
-    return f;
+namespace fs = std::filesystem;
+using Kind = FileChange::Kind;
+using Log = std::vector<std::string>;
+
+std::string ListLineFor(uint8_t seed, const std::string& description) {
+    return ToUpperAscii(HashText(SequentialHash(seed).data())) + ",1," + description + "\r\n";
+}
+std::string PartMet(uint8_t seed, const std::string& name) {
+    return BuildPartMet({.hash = SequentialHash(seed), .name = name, .size = 1000, .extraTags = {}});
 }
 
-std::vector<std::string> Parts(const std::vector<Finding>& findings) {
-    std::vector<std::string> parts;
-    for (const auto& f : findings) parts.push_back(f.part + ":" + f.description);
-    return parts;
-}
-
-TEST(WatchReporter, EachFakeOrSuspectOnceWhileItStaysAndAgainAfterItLeft) {
-    WatchReporter reporter;
-    const Finding fake = Row("001.part.met", 1, true, "Fake"), ok = Row("002.part.met", 2, false, "");
-    const Finding suspect = Row("003.part.met", 3, false, "Suspect: the head is zeros");
-    using V = std::vector<std::string>;
-    EXPECT_EQ(Parts(reporter.NewFindings({{fake, ok}, 1, 2})), V{"001.part:Fake"});
-    EXPECT_EQ(Parts(reporter.NewFindings({{fake, ok}, 1, 2})), V{});
-    EXPECT_EQ(Parts(reporter.NewFindings({{fake, suspect}, 1, 3})), V{"003.part:Suspect: the head is zeros"});
-    // Another verdict for the same download is news; so is one that left and came back.
-    const Finding nowFake = Row("003.part.met", 3, true, "Fake, listed now");
-    EXPECT_EQ(Parts(reporter.NewFindings({{fake, nowFake}, 2, 3})), V{"003.part:Fake, listed now"});
-    EXPECT_EQ(Parts(reporter.NewFindings({{nowFake}, 1, 2})), V{});
-    EXPECT_EQ(Parts(reporter.NewFindings({{fake, nowFake}, 2, 3})), V{"001.part:Fake"});
-    // The same part number with another hash is another download.
-    EXPECT_EQ(Parts(reporter.NewFindings({{Row("001.part.met", 9, true, "Fake"), nowFake}, 2, 2})), V{"001.part:Fake"});
-}
-
-// Changes as a script gives them; each Wait first runs the step's action.
-class ScriptedChanges : public ChangeSource {
+// Each Wait runs the next step: its action, then it returns the step's
+// changes; an idle step lets the whole timeout pass on the clock.
+class ScriptedSource : public ChangeSource {
 public:
-    struct Step { std::function<void()> before; Event event; };
+    struct Step {
+        std::function<void()> action;
+        Changes changes;
+        bool idle = false;
+    };
     std::deque<Step> steps;
+    int64_t now = 0;
+    std::vector<std::vector<FollowedDirectory>> follows;
     std::vector<int> timeouts;
-    Event Wait(int timeoutMs) override {
+
+    void Follow(const std::vector<FollowedDirectory>& directories) override { follows.push_back(directories); }
+    Changes Wait(int timeoutMs) override {
         timeouts.push_back(timeoutMs);
-        if (steps.empty()) return Event::Stopped;
-        Step s = steps.front();
+        if (steps.empty()) return Changes{.stopped = true};
+        Step s = std::move(steps.front());
         steps.pop_front();
-        if (s.before) s.before();
-        return s.event;
+        if (s.action) s.action();
+        // Idle with nothing pending would wait for ever: a minute stands for it.
+        now += s.idle ? (timeoutMs < 0 ? 60000 : timeoutMs) : 10;
+        return s.changes;
     }
 };
 
-TEST(RunWatch, ChecksAtOnceAndAfterEachBurstReportsNewFindingsAndProblemsOnce) {
+class WatchTest : public ::testing::Test {
+protected:
     ScopedTempDir home, temp;
-    home.Write("FAKES.DAT", ToUpperAscii(HashText(SequentialHash(7).data())) + ",1,Known fake\r\n");
-    ListStore lists(ProgramHome::At(home.path()));
+    ScriptedSource source;
+    Log log;
+    std::vector<int64_t> reportedAt;
+
+    void SetUp() override {
+        home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n[Display]\nInspectContent=NO\n");
+        home.Write("FAKES.DAT", ListLineFor(0x20, "Known fake"));
+    }
+    // A change of a file, as the source reports it.
+    static Changes Changed(const std::string& dir, const std::string& name, Kind kind = Kind::Written) {
+        return Changes{.files = {{dir, name, kind}}};
+    }
+    void Do(std::function<void()> action, Changes changes) { source.steps.push_back({std::move(action), std::move(changes)}); }
+    void Idle(int times = 1) {
+        for (int i = 0; i < times; ++i) source.steps.push_back({nullptr, {}, true});
+    }
+    void Run(CheckRequest request = {}) {
+        ListStore lists(ProgramHome::At(home.path()));
+        WatchHandlers handlers;
+        handlers.finding = [&](const Finding& f) {
+            log.push_back(f.part + " " + f.download.name + ": " + (f.fake ? f.description : "suspect"));
+            reportedAt.push_back(source.now);
+        };
+        handlers.problem = [&](const CheckFailure& f) { log.push_back("problem " + std::to_string(int(f.kind))); };
+        handlers.notice = [&](const WatchNotice& n) {
+            static const char* kinds[] = {"reloaded", "kept", "gone", "all reloaded"};
+            log.push_back(std::string(kinds[int(n.kind)]) + " " + FileNameOf(n.path));
+        };
+        WatchTiming timing;
+        timing.clock = [this] { return source.now; };
+        RunWatch(lists, request, source, handlers, timing);
+    }
+    // A save as aMule makes it: written beside, renamed over, copied to .bak.
+    void SaveAsAmule(const std::string& name, const std::string& bytes) {
+        temp.Write(name + ".backup", bytes);
+        fs::rename(temp.File(name + ".backup"), temp.File(name));
+        fs::copy_file(temp.File(name), temp.File(name + ".bak"), fs::copy_options::overwrite_existing);
+    }
+};
+
+TEST_F(WatchTest, AFakeIsReportedOnceAcrossSavesAndMomentsWithoutItsMet) {
+    temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
+    temp.Write("002.part.met", PartMet(0x30, "fine.avi"));
+    for (int i = 0; i < 20; ++i) {
+        Do([&] { SaveAsAmule("001.part.met", PartMet(0x20, "fake.avi")); }, Changed(temp.path(), "001.part.met"));
+        Idle();
+    }
+    // eMule's save: the .met away for a moment, its .bak standing in; or nothing there at all for a moment.
+    Do([&] { fs::remove(temp.File("001.part.met")); }, Changed(temp.path(), "001.part.met", Kind::Removed));
+    Idle();
+    Do([&] {
+        fs::remove(temp.File("001.part.met.bak"));
+        fs::remove(temp.File("001.part.met.backup"));
+    }, Changed(temp.path(), "001.part.met.bak"));
+    Idle();
+    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, Changed(temp.path(), "001.part.met"));
+    Idle(3);
+    Run();
+    EXPECT_EQ(log, Log{"001.part fake.avi: Known fake"});
+}
+
+TEST_F(WatchTest, ANewFakeIsReadWithinTheDelayHoweverBusyTheDirectory) {
+    temp.Write("002.part.met", PartMet(0x30, "busy.avi"));
+    int64_t written = -1;
+    // The other download saved every 100 ms: the quiet time never comes.
+    for (int i = 0; i < 60; ++i) {
+        if (i == 5)
+            Do([&] {
+                temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
+                written = source.now;
+            }, Changed(temp.path(), "001.part.met"));
+        Do([&] {
+            SaveAsAmule("002.part.met", PartMet(0x30, "busy.avi"));
+            source.now += 90;
+        }, Changed(temp.path(), "002.part.met"));
+    }
+    Run();
+    ASSERT_EQ(log, Log{"001.part fake.avi: Known fake"});
+    EXPECT_LE(reportedAt[0] - written, WatchTiming{}.delayMs);
+}
+
+TEST_F(WatchTest, AHalfWrittenMetWaitsForItsNextWrite) {
+    const std::string whole = PartMet(0x20, "fake.avi");
+    // The hash is there, the name and size tags not yet.
+    Do([&] { temp.Write("001.part.met", whole.substr(0, 30)); }, Changed(temp.path(), "001.part.met"));
+    Idle(2);
+    Do([&] { temp.Write("001.part.met", whole); }, Changed(temp.path(), "001.part.met"));
+    Idle();
+    Run();
+    EXPECT_EQ(log, Log{"001.part fake.avi: Known fake"});
+}
+
+TEST_F(WatchTest, ADownloadGoneLongEnoughIsReportedAgainWhenItComesBack) {
+    temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
+    Do([&] { fs::remove(temp.File("001.part.met")); }, Changed(temp.path(), "001.part.met", Kind::Removed));
+    Idle(3);
+    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, Changed(temp.path(), "001.part.met"));
+    Idle();
+    // Another download under the same part name is news at once.
+    Do([&] { temp.Write("001.part.met", PartMet(0x21, "other.avi")); }, Changed(temp.path(), "001.part.met"));
+    Do([&] { home.Write("FAKES.DAT", ListLineFor(0x20, "Known fake") + ListLineFor(0x21, "Other fake")); },
+       Changed(home.path(), "FAKES.DAT"));
+    Idle();
+    Run();
+    EXPECT_EQ(log, (Log{"001.part fake.avi: Known fake", "gone 001.part", "001.part fake.avi: Known fake",
+                        "reloaded FAKES.DAT", "001.part other.avi: Other fake"}));
+}
+
+// A list that changed is read again alone, and every download judged by what
+// was read of it before: here the .met on disk names another hash by now.
+TEST_F(WatchTest, AChangedListIsReadAloneAndJudgesTheDownloadsWithoutReadingThem) {
+    temp.Write("001.part.met", PartMet(0x40, "marked.avi"));
+    temp.Write("002.part.met", PartMet(0x41, "listed.avi"));
+    Do([&] {
+        temp.Write("001.part.met", PartMet(0x50, "marked.avi"));
+        temp.Write("002.part.met", PartMet(0x51, "listed.avi"));
+        home.Write("MYFAKES.DAT", ListLineFor(0x40, "Mine"));
+    }, Changed(home.path(), "MYFAKES.DAT"));
+    Idle();
+    // Being written: not read before it is complete.
+    Do([&] { home.Write("FAKES.DAT", ""); }, Changed(home.path(), "FAKES.DAT", Kind::Writing));
+    Idle();
+    Do([&] { home.Write("FAKES.DAT", ListLineFor(0x41, "Listed now")); }, Changed(home.path(), "FAKES.DAT"));
+    Idle();
+    Run();
+    EXPECT_EQ(log, (Log{"reloaded MYFAKES.DAT", "001.part marked.avi: [mine] Mine", "reloaded FAKES.DAT",
+                        "002.part listed.avi: Listed now"}));
+}
+
+TEST_F(WatchTest, AVerdictIsNewsWhenItGrowsNotWhenAListIsBrieflyEmpty) {
+    home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n[Display]\nInspectContent=YES\n");
+    temp.Write("001.part.met", PartMet(0x40, "Holiday.jpg.exe"));
+    const auto writeList = [&](const std::string& text) {
+        return [&, text] { home.Write("FAKES.DAT", text); };
+    };
+    Do(writeList(ListLineFor(0x40, "Listed")), Changed(home.path(), "FAKES.DAT"));
+    Idle();
+    Do(writeList(""), Changed(home.path(), "FAKES.DAT"));
+    Idle();
+    Do(writeList(ListLineFor(0x40, "Listed")), Changed(home.path(), "FAKES.DAT"));
+    Idle();
+    Run();
+    EXPECT_EQ(log, (Log{"001.part Holiday.jpg.exe: suspect", "reloaded FAKES.DAT", "001.part Holiday.jpg.exe: Listed",
+                        "reloaded FAKES.DAT", "reloaded FAKES.DAT"}));
+}
+
+TEST_F(WatchTest, ADirectoryFollowedAnewIsListedAgainWhole) {
+    temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
+    Do([&] {
+        fs::remove(temp.File("001.part.met"));
+        temp.Write("002.part.met", PartMet(0x20, "again.avi"));
+    }, Changes{.relist = {temp.path()}});
+    Idle(3);
+    Run();
+    EXPECT_EQ(log, (Log{"001.part fake.avi: Known fake", "002.part again.avi: Known fake", "gone 001.part"}));
+}
+
+// An unmounted disk says nothing about its downloads: they stay, and the watch
+// asks again now and then rather than at once.
+TEST_F(WatchTest, TheDownloadsOfADirectoryThatIsGoneStayUntilItCanBeListed) {
+    temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
+    const std::string away = temp.path() + ".away";
+    Do([&] { fs::rename(temp.path(), away); }, Changed(temp.path(), "001.part.met", Kind::Removed));
+    Idle(5);
+    Do([&] { fs::rename(away, temp.path()); }, Changes{.relist = {temp.path()}});
+    Idle(3);
+    Run();
+    EXPECT_EQ(log, Log{"001.part fake.avi: Known fake"});
+    EXPECT_EQ(std::ranges::count(source.timeouts, 0), 0) << ::testing::PrintToString(source.timeouts);
+}
+
+TEST_F(WatchTest, TheSettingsNameTheDirectoriesAndListsFollowed) {
+    ScopedTempDir further;
+    further.Write("009.part.met", PartMet(0x20, "further.avi"));
+    Do([&] {
+        home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\nTempDirs=" + further.path() +
+                                         "\n[Display]\nInspectContent=NO\n");
+    }, Changed(home.path(), "Kestrivane.ini"));
+    Idle();
+    Do(nullptr, Changes{.reload = true});
+    Idle();
+    Run();
+    EXPECT_EQ(log, (Log{further.File("009.part") + " further.avi: Known fake", "all reloaded "}));
+    ASSERT_EQ(source.follows.size(), 2u);
+    const auto names = [](const std::vector<FollowedDirectory>& f) {
+        Log paths;
+        for (const auto& d : f) paths.push_back(d.path + (d.downloads ? " *.met" : ""));
+        return paths;
+    };
+    EXPECT_EQ(names(source.follows[0]), (Log{temp.path() + " *.met", home.path()}));
+    EXPECT_EQ(names(source.follows[1]), (Log{temp.path() + " *.met", further.path() + " *.met", home.path()}));
+    Log listNames = source.follows[0].back().names;
+    std::sort(listNames.begin(), listNames.end());
+    EXPECT_EQ(listNames, (Log{"FAKES.DAT", "Kestrivane.ini", "MYFAKES.DAT"}));
+}
+
+TEST_F(WatchTest, AProblemIsSaidOnceWhileItLasts) {
     CheckRequest request;
-    request.tempDir = temp.path();
-    request.inspect = false;  // so that a missing list stops the check
-    std::vector<std::string> log;
-    WatchHandlers handlers{[&](const Finding& f) { log.push_back("finding " + f.part); },
-                           [&](const CheckFailure& failure) { log.push_back("problem " + std::to_string(int(failure.kind))); }};
-    auto write = [&](const std::string& name, uint8_t seed) {
-        return [&, name, seed] { temp.Write(name, BuildPartMet({.hash = SequentialHash(seed), .name = name, .size = 1, .extraTags = {}})); };
+    request.fakeList = home.File("given.dat");
+    Do([&] { home.Write("given.dat", ListLineFor(0x20, "Given")); }, Changed(home.path(), "given.dat"));
+    Idle();
+    Do([&] { home.Write("given.dat", ""); }, Changed(home.path(), "given.dat"));
+    Idle();
+    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, Changed(temp.path(), "001.part.met"));
+    Idle();
+    Run(request);
+    EXPECT_EQ(log, (Log{"problem " + std::to_string(int(CheckError::GivenListMissing)), "reloaded given.dat",
+                        "kept given.dat", "001.part fake.avi: Given"}));
+}
+
+// Without lists and without the inspection nothing can be found: said once, until a list is back.
+TEST_F(WatchTest, NoListAtAllIsSaidOnceUntilOneIsBack) {
+    Do([&] { fs::remove(home.File("FAKES.DAT")); }, Changed(home.path(), "FAKES.DAT", Kind::Removed));
+    Idle();
+    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, Changed(temp.path(), "001.part.met"));
+    Idle();
+    Do([&] { home.Write("MYFAKES.DAT", ListLineFor(0x20, "Mine")); }, Changed(home.path(), "MYFAKES.DAT"));
+    Idle();
+    Do([&] { fs::remove(home.File("MYFAKES.DAT")); }, Changed(home.path(), "MYFAKES.DAT", Kind::Removed));
+    Idle();
+    Run();
+    const std::string noList = "problem " + std::to_string(int(CheckError::NoList));
+    EXPECT_EQ(log, (Log{"reloaded FAKES.DAT", noList, "reloaded MYFAKES.DAT", "001.part fake.avi: [mine] Mine",
+                        "reloaded MYFAKES.DAT", noList}));
+}
+
+}  // namespace
+}  // namespace kv::test
+
+namespace kv::test {
+namespace {
+
+// The watch's list store: a refresh reads the files it is told of and no other.
+TEST(ListStoreRefresh, ReadsOnlyTheListsNamedAndWhatTheSettingsNameAnew) {
+    ScopedTempDir home;
+    home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + home.path() + "\n");
+    home.Write("FAKES.DAT", ListLineFor(0x01, "main"));
+    home.Write("MYFAKES.DAT", ListLineFor(0x02, "own"));
+    ListStore lists(ProgramHome::At(home.path()));
+    ASSERT_TRUE(lists.Load());
+    const auto names = [&](uint8_t seed) {
+        const auto match = lists.catalogue().find(Ed2kHash::FromRaw(SequentialHash(seed).data()));
+        return match ? match->description : std::string("-");
     };
-    using E = ChangeSource::Event;
-    ScriptedChanges changes;
-    changes.steps = {
-        {write("001.part.met", 7), E::Changed},  // a burst of two changes, then quiet: one check
-        {write("002.part.met", 8), E::Changed},
-        {nullptr, E::Quiet},
-        {write("001.part.met", 7), E::Changed},  // written again: nothing new
-        {nullptr, E::Quiet},
-        {[&] { std::filesystem::remove(home.File("FAKES.DAT")); }, E::Changed},
-        {nullptr, E::Quiet},
-        {nullptr, E::Changed},  // still no list: not reported twice
-        {nullptr, E::Quiet},
-    };
-    RunWatch(lists, request, changes, handlers, 250);
-    EXPECT_EQ(log, (std::vector<std::string>{"finding 001.part", "problem " + std::to_string(int(CheckError::NoList))}));
-    EXPECT_EQ(changes.timeouts, (std::vector<int>{-1, 250, 250, -1, 250, -1, 250, -1, 250, -1}));
+
+    home.Write("FAKES.DAT", ListLineFor(0x03, "main, changed"));
+    home.Write("MYFAKES.DAT", ListLineFor(0x04, "own, changed"));
+    ListsRefresh refresh = lists.Refresh({home.File("MYFAKES.DAT")});
+    EXPECT_EQ(refresh.reloaded, std::vector<std::string>{home.File("MYFAKES.DAT")});
+    EXPECT_EQ(names(0x04), "[mine] own, changed");
+    EXPECT_EQ(names(0x02), "-");
+    EXPECT_EQ(names(0x01), "main");  // FAKES.DAT as read before
+    EXPECT_EQ(names(0x03), "-");
+
+    // A further source set in the settings: its list comes in, the others stay.
+    home.Write("FAKES2.DAT", ListLineFor(0x05, "second source"));
+    lists.home().settings.Write(Key::FakesDatDownloadURL2, "http://127.0.0.1:1/list");
+    refresh = lists.Refresh({lists.home().settings.Path()});
+    EXPECT_EQ(refresh.reloaded, std::vector<std::string>{home.File("FAKES2.DAT")});
+    EXPECT_EQ(names(0x05), "second source");
+    EXPECT_EQ(names(0x01), "main");
+    const std::vector<std::string> followed = lists.FollowedFiles();
+    EXPECT_NE(std::ranges::find(followed, home.File("FAKES2.DAT")), followed.end());
+
+    // A list given by name that cannot be read now keeps what it held.
+    const auto loaded = lists.Load(home.File("given.dat"));
+    ASSERT_FALSE(loaded);
+    EXPECT_EQ(loaded.error().kind, ListError::GivenListMissing);
+    home.Write("given.dat", ListLineFor(0x06, "given"));
+    EXPECT_FALSE(lists.Refresh({home.File("given.dat")}).failure);
+    home.Write("given.dat", "");
+    refresh = lists.Refresh({home.File("given.dat")});
+    ASSERT_TRUE(refresh.failure);
+    EXPECT_EQ(refresh.failure->kind, ListError::GivenListUnreadable);
+    EXPECT_EQ(names(0x06), "given");
 }
 
 }  // namespace
