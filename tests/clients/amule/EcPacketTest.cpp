@@ -60,7 +60,9 @@ TEST_P(CapturedReplies, ReadAndReEncodeByteForByte) {
     EXPECT_EQ(packet->opcode, c.opcode);
     const EcTag* tag = packet->Tag(c.tag);
     ASSERT_NE(tag, nullptr);
-    if (*c.text) EXPECT_EQ(tag->Text(), c.text);
+    if (*c.text) {
+        EXPECT_EQ(tag->Text(), c.text);
+    }
     // aMule computes lengths as we do: its uncompressed packets come out again unchanged.
     EXPECT_EQ(WritePacket(*packet), bytes);
 }
@@ -78,8 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CapturedCase{"auth-req-request.bin", OpAuthReq, TagClientName, "capture"},
                     CapturedCase{"zlib-auth-req-request.bin", OpAuthReq, TagProtocolVersion, ""},
                     CapturedCase{"auth-passwd-request.bin", OpAuthPasswd, TagPasswdHash, ""}),
-    [](const auto& info) {
-        std::string name = info.param.file;
+    [](const auto& row) {
+        std::string name = row.param.file;
         name = name.substr(0, name.find('.'));
         std::erase(name, '-');
         return name;
@@ -177,7 +179,7 @@ std::vector<HostileCase> HostileCases() {
 }
 
 INSTANTIATE_TEST_SUITE_P(Reader, HostilePackets, testing::ValuesIn(HostileCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(EcPacket, NestingWithinTheLimitReads) {
     const auto packet = ReadPacket(Nested(14));
