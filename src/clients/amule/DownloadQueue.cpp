@@ -149,7 +149,20 @@ std::expected<void, AmuleError> Act(EcConnection& connection, Action action, con
 }
 
 std::expected<void, AmuleError> AddLink(EcConnection& connection, const std::string& link) {
-    return ExpectNoop(connection.Exchange(Packet{OpAddLink, {StringTag(TagString, link)}}));
+    // aMule 2.3.3 decodes an escape that follows a raw UTF-8 character at the
+    // wrong place ("Caf\xC3\xA9%20del" becomes "Caf\xC3\xA9\rdel"); escaped, every
+    // byte comes through.
+    std::string escaped;
+    for (const char c : link) {
+        if (static_cast<unsigned char>(c) < 0x80) {
+            escaped += c;
+            continue;
+        }
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%%%02X", static_cast<unsigned char>(c));
+        escaped += hex;
+    }
+    return ExpectNoop(connection.Exchange(Packet{OpAddLink, {StringTag(TagString, escaped)}}));
 }
 
 std::expected<Ed2kHash, AmuleError> ResolveTarget(const DownloadQueue& queue, std::string_view target) {
