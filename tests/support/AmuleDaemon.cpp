@@ -123,11 +123,16 @@ std::string AmuleDaemon::Amulecmd(const std::string& command) const {
     const std::string line = "HOME='" + dir_ + "' timeout 30 amulecmd -h 127.0.0.1 -p " + std::to_string(port_) +
                              " -P '" + kPassword + "' -c '" + command + "' 2>&1";
     std::string out;
-    if (FILE* pipe = ::popen(line.c_str(), "r")) {
-        std::array<char, 4096> buffer;
-        size_t n;
-        while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
-        ::pclose(pipe);
+    // amuled 2.3.3 drops a connection now and then, amulecmd's too: try again.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        out.clear();
+        if (FILE* pipe = ::popen(line.c_str(), "r")) {
+            std::array<char, 4096> buffer;
+            size_t n;
+            while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
+            ::pclose(pipe);
+        }
+        if (out.find("Connection established") != std::string::npos && out.find(" > ") != std::string::npos) break;
     }
     return out;
 }

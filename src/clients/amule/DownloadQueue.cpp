@@ -43,16 +43,16 @@ std::vector<Comment> ReadComments(const EcTag* tag) {
     return comments;
 }
 
-std::expected<void, AmuleError> ExpectNoop(std::expected<Packet, AmuleError> reply) {
-    if (!reply) return std::unexpected(reply.error());
+kv::expected<void, AmuleError> ExpectNoop(kv::expected<Packet, AmuleError> reply) {
+    if (!reply) return kv::unexpected(reply.error());
     if (reply->opcode == OpNoop) return {};
     if (reply->opcode == OpFailed) {
         const EcTag* text = reply->Tag(TagString);
         const std::string reason = text ? text->Text() : std::string();
         const auto kind = ContainsNoCase(reason, "not found") ? AmuleErrorKind::NotFound : AmuleErrorKind::Failed;
-        return std::unexpected(AmuleError{kind, reason});
+        return kv::unexpected(AmuleError{kind, reason});
     }
-    return std::unexpected(AmuleError{AmuleErrorKind::BadReply, "unexpected answer"});
+    return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, "unexpected answer"});
 }
 
 }  // namespace
@@ -129,14 +129,14 @@ DownloadQueue ReadDownloadQueue(const Packet& reply) {
     return queue;
 }
 
-std::expected<DownloadQueue, AmuleError> GetDownloadQueue(EcConnection& connection) {
+kv::expected<DownloadQueue, AmuleError> GetDownloadQueue(EcConnection& connection) {
     auto reply = connection.Exchange(Packet{OpGetDloadQueue, {}});
-    if (!reply) return std::unexpected(reply.error());
-    if (reply->opcode != OpDloadQueue) return std::unexpected(AmuleError{AmuleErrorKind::BadReply, "no download queue"});
+    if (!reply) return kv::unexpected(reply.error());
+    if (reply->opcode != OpDloadQueue) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, "no download queue"});
     return ReadDownloadQueue(*reply);
 }
 
-std::expected<void, AmuleError> Act(EcConnection& connection, Action action, const Ed2kHash& hash) {
+kv::expected<void, AmuleError> Act(EcConnection& connection, Action action, const Ed2kHash& hash) {
     uint8_t opcode = OpPartfilePause;
     switch (action) {
         case Action::Pause: opcode = OpPartfilePause; break;
@@ -148,7 +148,7 @@ std::expected<void, AmuleError> Act(EcConnection& connection, Action action, con
     return ExpectNoop(connection.Exchange(Packet{opcode, {HashTag(TagPartfile, raw)}}));
 }
 
-std::expected<void, AmuleError> AddLink(EcConnection& connection, const std::string& link) {
+kv::expected<void, AmuleError> AddLink(EcConnection& connection, const std::string& link) {
     // aMule 2.3.3 decodes an escape that follows a raw UTF-8 character at the
     // wrong place ("Caf\xC3\xA9%20del" becomes "Caf\xC3\xA9\rdel"); escaped, every
     // byte comes through.
@@ -165,10 +165,10 @@ std::expected<void, AmuleError> AddLink(EcConnection& connection, const std::str
     return ExpectNoop(connection.Exchange(Packet{OpAddLink, {StringTag(TagString, escaped)}}));
 }
 
-std::expected<Ed2kHash, AmuleError> ResolveTarget(const DownloadQueue& queue, std::string_view target) {
+kv::expected<Ed2kHash, AmuleError> ResolveTarget(const DownloadQueue& queue, std::string_view target) {
     if (const auto hash = Ed2kHash::FromHex(target)) {
         if (queue.views.contains(*hash)) return *hash;
-        return std::unexpected(AmuleError{AmuleErrorKind::NotFound, std::string(target)});
+        return kv::unexpected(AmuleError{AmuleErrorKind::NotFound, std::string(target)});
     }
     std::string_view stem = target;
     for (const std::string_view suffix : {".met", ".part"})
@@ -181,7 +181,7 @@ std::expected<Ed2kHash, AmuleError> ResolveTarget(const DownloadQueue& queue, st
         for (const Download& d : queue.downloads)
             if (queue.views.at(*d.hash).partMetId == id) return *d.hash;
     }
-    return std::unexpected(AmuleError{AmuleErrorKind::NotFound, std::string(target)});
+    return kv::unexpected(AmuleError{AmuleErrorKind::NotFound, std::string(target)});
 }
 
 }  // namespace kv::ec

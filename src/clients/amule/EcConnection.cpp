@@ -42,24 +42,24 @@ bool WaitFor(int fd, short events, Clock::time_point deadline) {
     }
 }
 
-std::expected<int, AmuleError> ConnectOne(const addrinfo& ai, Clock::time_point deadline) {
+kv::expected<int, AmuleError> ConnectOne(const addrinfo& ai, Clock::time_point deadline) {
     const int fd = ::socket(ai.ai_family, ai.ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, ai.ai_protocol);
-    if (fd < 0) return std::unexpected(SystemError(AmuleErrorKind::Refused, errno));
+    if (fd < 0) return kv::unexpected(SystemError(AmuleErrorKind::Refused, errno));
     if (::connect(fd, ai.ai_addr, ai.ai_addrlen) != 0 && errno != EINPROGRESS) {
         const int error = errno;
         ::close(fd);
-        return std::unexpected(SystemError(AmuleErrorKind::Refused, error));
+        return kv::unexpected(SystemError(AmuleErrorKind::Refused, error));
     }
     if (!WaitFor(fd, POLLOUT, deadline)) {
         ::close(fd);
-        return std::unexpected(AmuleError{AmuleErrorKind::Timeout, "no connection"});
+        return kv::unexpected(AmuleError{AmuleErrorKind::Timeout, "no connection"});
     }
     int error = 0;
     socklen_t length = sizeof error;
     ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length);
     if (error != 0) {
         ::close(fd);
-        return std::unexpected(SystemError(AmuleErrorKind::Refused, error));
+        return kv::unexpected(SystemError(AmuleErrorKind::Refused, error));
     }
     return fd;
 }
@@ -85,20 +85,20 @@ std::string ReasonOf(const Packet& reply) {
     return text ? text->Text() : std::string();
 }
 
-std::expected<uint64_t, AmuleError> RequestSalt(EcConnection& connection, const std::string& clientName,
+kv::expected<uint64_t, AmuleError> RequestSalt(EcConnection& connection, const std::string& clientName,
                                                 const std::string& clientVersion) {
     Packet request{OpAuthReq,
                    {StringTag(TagClientName, clientName), StringTag(TagClientVersion, clientVersion),
                     IntTag(TagProtocolVersion, kProtocolVersion)}};
     auto reply = connection.Exchange(request);
-    if (!reply) return std::unexpected(reply.error());
+    if (!reply) return kv::unexpected(reply.error());
     if (reply->opcode == OpAuthFail) {
         // An empty reason: the daemon has no EC password set and lets nobody in.
         const std::string reason = ReasonOf(*reply);
-        return std::unexpected(AmuleError{ClassifyAuthFail(reason, AmuleErrorKind::Refused), reason});
+        return kv::unexpected(AmuleError{ClassifyAuthFail(reason, AmuleErrorKind::Refused), reason});
     }
     const EcTag* salt = reply->opcode == OpAuthSalt ? reply->Tag(TagPasswdSalt) : nullptr;
-    if (!salt || !salt->Int()) return std::unexpected(AmuleError{AmuleErrorKind::BadReply, "no salt in the login reply"});
+    if (!salt || !salt->Int()) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, "no salt in the login reply"});
     return *salt->Int();
 }
 
@@ -139,7 +139,7 @@ EcConnection& EcConnection::operator=(EcConnection&& other) noexcept {
     return *this;
 }
 
-std::expected<EcConnection, AmuleError> EcConnection::Open(const std::string& host, uint16_t port,
+kv::expected<EcConnection, AmuleError> EcConnection::Open(const std::string& host, uint16_t port,
                                                            Timeouts timeouts) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
@@ -147,22 +147,22 @@ std::expected<EcConnection, AmuleError> EcConnection::Open(const std::string& ho
     addrinfo* list = nullptr;
     const std::string service = std::to_string(port);
     if (const int rc = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &list); rc != 0)
-        return std::unexpected(AmuleError{AmuleErrorKind::Refused, ::gai_strerror(rc)});
+        return kv::unexpected(AmuleError{AmuleErrorKind::Refused, ::gai_strerror(rc)});
     const auto deadline = Clock::now() + timeouts.connect;
-    std::expected<int, AmuleError> fd = std::unexpected(AmuleError{AmuleErrorKind::Refused, "no address"});
+    kv::expected<int, AmuleError> fd = kv::unexpected(AmuleError{AmuleErrorKind::Refused, "no address"});
     for (const addrinfo* ai = list; ai != nullptr; ai = ai->ai_next) {
         fd = ConnectOne(*ai, deadline);
         if (fd || fd.error().kind == AmuleErrorKind::Timeout) break;
     }
     ::freeaddrinfo(list);
-    if (!fd) return std::unexpected(fd.error());
+    if (!fd) return kv::unexpected(fd.error());
     EcConnection connection;
     connection.fd_ = *fd;
     connection.timeouts_ = timeouts;
     return connection;
 }
 
-std::expected<void, AmuleError> EcConnection::SendAll(const std::string& bytes) {
+kv::expected<void, AmuleError> EcConnection::SendAll(const std::string& bytes) {
     const auto deadline = Clock::now() + timeouts_.reply;
     size_t sent = 0;
     while (sent < bytes.size()) {
@@ -171,15 +171,15 @@ std::expected<void, AmuleError> EcConnection::SendAll(const std::string& bytes) 
             sent += static_cast<size_t>(n);
         } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             if (!WaitFor(fd_, POLLOUT, deadline))
-                return std::unexpected(AmuleError{AmuleErrorKind::Timeout, "sending"});
+                return kv::unexpected(AmuleError{AmuleErrorKind::Timeout, "sending"});
         } else if (n < 0 && errno != EINTR) {
-            return std::unexpected(SystemError(AmuleErrorKind::Closed, errno));
+            return kv::unexpected(SystemError(AmuleErrorKind::Closed, errno));
         }
     }
     return {};
 }
 
-std::expected<std::string, AmuleError> EcConnection::ReceiveExactly(size_t count, Clock::time_point deadline) {
+kv::expected<std::string, AmuleError> EcConnection::ReceiveExactly(size_t count, Clock::time_point deadline) {
     std::string bytes;
     char buffer[65536];
     while (bytes.size() < count) {
@@ -187,33 +187,33 @@ std::expected<std::string, AmuleError> EcConnection::ReceiveExactly(size_t count
         if (n > 0) {
             bytes.append(buffer, static_cast<size_t>(n));
         } else if (n == 0) {
-            return std::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
+            return kv::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
         } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            if (!WaitFor(fd_, POLLIN, deadline)) return std::unexpected(AmuleError{AmuleErrorKind::Timeout, {}});
+            if (!WaitFor(fd_, POLLIN, deadline)) return kv::unexpected(AmuleError{AmuleErrorKind::Timeout, {}});
         } else if (errno != EINTR) {
-            return std::unexpected(SystemError(AmuleErrorKind::Closed, errno));
+            return kv::unexpected(SystemError(AmuleErrorKind::Closed, errno));
         }
     }
     return bytes;
 }
 
-std::expected<Packet, AmuleError> EcConnection::Receive() {
+kv::expected<Packet, AmuleError> EcConnection::Receive() {
     const auto deadline = Clock::now() + timeouts_.reply;
     auto headerBytes = ReceiveExactly(kHeaderSize, deadline);
-    if (!headerBytes) return std::unexpected(headerBytes.error());
-    if (LooksLikeTls(*headerBytes)) return std::unexpected(AmuleError{AmuleErrorKind::EncryptionRequired, {}});
+    if (!headerBytes) return kv::unexpected(headerBytes.error());
+    if (LooksLikeTls(*headerBytes)) return kv::unexpected(AmuleError{AmuleErrorKind::EncryptionRequired, {}});
     const auto header = ReadHeader(*headerBytes);
-    if (!header) return std::unexpected(AmuleError{AmuleErrorKind::ProtocolMismatch, Describe(header.error().code)});
+    if (!header) return kv::unexpected(AmuleError{AmuleErrorKind::ProtocolMismatch, Describe(header.error().code)});
     auto body = ReceiveExactly(header->bodyLength, deadline);
-    if (!body) return std::unexpected(body.error());
+    if (!body) return kv::unexpected(body.error());
     auto packet = ReadBody(header->flags, *body);
-    if (!packet) return std::unexpected(AmuleError{AmuleErrorKind::BadReply, Describe(packet.error().code)});
+    if (!packet) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, Describe(packet.error().code)});
     return *std::move(packet);
 }
 
-std::expected<Packet, AmuleError> EcConnection::Exchange(const Packet& request) {
-    if (fd_ < 0) return std::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
-    if (auto sent = SendAll(WritePacket(request)); !sent) return std::unexpected(sent.error());
+kv::expected<Packet, AmuleError> EcConnection::Exchange(const Packet& request) {
+    if (fd_ < 0) return kv::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
+    if (auto sent = SendAll(WritePacket(request)); !sent) return kv::unexpected(sent.error());
     return Receive();
 }
 
@@ -223,21 +223,21 @@ std::string SaltedPasswordHash(const std::string& passwordMd5Hex, uint64_t salt)
     return Md5Hex(ToLowerAscii(passwordMd5Hex) + Md5Hex(saltText));
 }
 
-std::expected<ServerInfo, AmuleError> Login(EcConnection& connection, const std::string& passwordMd5Hex,
+kv::expected<ServerInfo, AmuleError> Login(EcConnection& connection, const std::string& passwordMd5Hex,
                                             const std::string& clientName, const std::string& clientVersion) {
     if (!Ed2kHash::FromHex(passwordMd5Hex))
-        return std::unexpected(AmuleError{AmuleErrorKind::WrongPassword, "the password's MD5 is not 32 hex digits"});
+        return kv::unexpected(AmuleError{AmuleErrorKind::WrongPassword, "the password's MD5 is not 32 hex digits"});
     const auto salt = RequestSalt(connection, clientName, clientVersion);
-    if (!salt) return std::unexpected(salt.error());
+    if (!salt) return kv::unexpected(salt.error());
     const auto answer = Ed2kHash::FromHex(SaltedPasswordHash(passwordMd5Hex, *salt));
     const std::string raw(answer->bytes().begin(), answer->bytes().end());
     auto reply = connection.Exchange(Packet{OpAuthPasswd, {HashTag(TagPasswdHash, raw)}});
-    if (!reply) return std::unexpected(reply.error());
+    if (!reply) return kv::unexpected(reply.error());
     if (reply->opcode == OpAuthFail) {
         const std::string reason = ReasonOf(*reply);
-        return std::unexpected(AmuleError{ClassifyAuthFail(reason, AmuleErrorKind::WrongPassword), reason});
+        return kv::unexpected(AmuleError{ClassifyAuthFail(reason, AmuleErrorKind::WrongPassword), reason});
     }
-    if (reply->opcode != OpAuthOk) return std::unexpected(AmuleError{AmuleErrorKind::BadReply, "no login answer"});
+    if (reply->opcode != OpAuthOk) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, "no login answer"});
     const EcTag* version = reply->Tag(TagServerVersion);
     return ServerInfo{version ? version->Text() : std::string()};
 }

@@ -2,7 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
-#include <expected>
+#include "common/Expected.h"
 #include <string>
 
 #include "clients/amule/EcPacket.h"
@@ -45,16 +45,16 @@ public:
     EcConnection(const EcConnection&) = delete;
     EcConnection& operator=(const EcConnection&) = delete;
 
-    static std::expected<EcConnection, AmuleError> Open(const std::string& host, uint16_t port,
+    static kv::expected<EcConnection, AmuleError> Open(const std::string& host, uint16_t port,
                                                         Timeouts timeouts = {});
 
     // Sends a request and waits for its reply.
-    std::expected<Packet, AmuleError> Exchange(const Packet& request);
+    kv::expected<Packet, AmuleError> Exchange(const Packet& request);
 
 private:
-    std::expected<void, AmuleError> SendAll(const std::string& bytes);
-    std::expected<std::string, AmuleError> ReceiveExactly(size_t count, std::chrono::steady_clock::time_point deadline);
-    std::expected<Packet, AmuleError> Receive();
+    kv::expected<void, AmuleError> SendAll(const std::string& bytes);
+    kv::expected<std::string, AmuleError> ReceiveExactly(size_t count, std::chrono::steady_clock::time_point deadline);
+    kv::expected<Packet, AmuleError> Receive();
 
     int fd_ = -1;
     Timeouts timeouts_;
@@ -70,7 +70,7 @@ struct ServerInfo {
 std::string SaltedPasswordHash(const std::string& passwordMd5Hex, uint64_t salt);
 
 // Logs in with the password's MD5 in hex (what amule.conf keeps as ECPassword).
-std::expected<ServerInfo, AmuleError> Login(EcConnection& connection, const std::string& passwordMd5Hex,
+kv::expected<ServerInfo, AmuleError> Login(EcConnection& connection, const std::string& passwordMd5Hex,
                                             const std::string& clientName, const std::string& clientVersion);
 
 }  // namespace kv::ec

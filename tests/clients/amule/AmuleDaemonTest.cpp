@@ -9,6 +9,7 @@
 
 #include "AmuleDaemon.h"
 #include "TempDir.h"
+#include "clients/amule/AmuleClient.h"
 #include "clients/amule/ConnectionSettings.h"
 #include "clients/amule/DownloadQueue.h"
 #include "common/FileUtil.h"
@@ -46,13 +47,8 @@ protected:
         ASSERT_TRUE(daemon_->Running()) << daemon_->Log();
     }
 
-    EcConnection LoggedIn() {
-        auto connection = EcConnection::Open("127.0.0.1", daemon_->Port());
-        EXPECT_TRUE(connection) << Describe(connection.error());
-        if (!connection) return {};
-        const auto info = Login(*connection, AmuleDaemon::kPasswordMd5, "kestrivane-test", "1");
-        EXPECT_TRUE(info) << Describe(info.error());
-        return std::move(*connection);
+    kv::expected<AmuleClient, AmuleError> Connect(const std::string& passwordMd5) const {
+        return AmuleClient::Connect({"127.0.0.1", daemon_->Port(), passwordMd5}, {"kestrivane-test", "1"});
     }
 
     // amulecmd's two lines for a download: "HASH name" and the status line after it.
@@ -73,10 +69,11 @@ TEST_F(AmuleDaemonTest, ListsTheDownloadsWithTheirNamesSizesHashesAndPartFiles) 
     // raw UTF-8 in its name, which amulecmd 2.3.3 mangles in the C locale.
     for (const Link& link : {kLinks[0], kLinks[2]})
         ASSERT_NE(daemon_->Amulecmd("add " + link.Text()).find("successful"), std::string::npos);
-    EcConnection ec = LoggedIn();
-    const auto added = AddLink(ec, kLinks[1].Text());
+    auto client = Connect(AmuleDaemon::kPasswordMd5);
+    ASSERT_TRUE(client) << Describe(client.error());
+    const auto added = client->AddLink(kLinks[1].Text());
     ASSERT_TRUE(added) << Describe(added.error());
-    const auto queue = GetDownloadQueue(ec);
+    const auto queue = client->Queue();
     ASSERT_TRUE(queue) << Describe(queue.error());
     ASSERT_EQ(queue->downloads.size(), 3u);
     for (const Link& link : kLinks) {
@@ -94,10 +91,11 @@ TEST_F(AmuleDaemonTest, ListsTheDownloadsWithTheirNamesSizesHashesAndPartFiles) 
 
 TEST_F(AmuleDaemonTest, PauseStopResumeAndCancelChangeWhatAmuleShows) {
     for (const Link& link : {kLinks[0], kLinks[1]}) daemon_->Amulecmd("add " + link.Text());
-    EcConnection ec = LoggedIn();
+    auto client = Connect(AmuleDaemon::kPasswordMd5);
+    ASSERT_TRUE(client) << Describe(client.error());
     const auto hash = *Ed2kHash::FromHex(kLinks[0].hash);
     const auto stateNow = [&] {
-        const auto queue = GetDownloadQueue(ec);
+        const auto queue = client->Queue();
         return queue && queue->ViewOf(hash) ? queue->ViewOf(hash)->state : DownloadState::Other;
     };
     struct Step { Action action; const char* shown; DownloadState state; };
@@ -107,13 +105,13 @@ TEST_F(AmuleDaemonTest, PauseStopResumeAndCancelChangeWhatAmuleShows) {
                           {Action::Resume, "Waiting", DownloadState::Waiting}};
     for (const Step& step : steps) {
         SCOPED_TRACE(ActionName(step.action));
-        ASSERT_TRUE(Act(ec, step.action, hash));
+        ASSERT_TRUE(client->Act(step.action, hash));
         EXPECT_NE(ShownStatus(kLinks[0].hash).find(step.shown), std::string::npos) << ShownStatus(kLinks[0].hash);
         EXPECT_EQ(stateNow(), step.state);
         // The other download is never touched.
         EXPECT_NE(ShownStatus(kLinks[1].hash).find("Waiting"), std::string::npos);
     }
-    ASSERT_TRUE(Act(ec, Action::Cancel, hash));
+    ASSERT_TRUE(client->Act(Action::Cancel, hash));
     EXPECT_EQ(ShownStatus(kLinks[0].hash), "(not shown)");
     const auto canceled = kv::ReadWholeFile(dir_.path() + "/canceled.met");
     ASSERT_TRUE(canceled) << "aMule writes canceled.met at once";
@@ -122,37 +120,33 @@ TEST_F(AmuleDaemonTest, PauseStopResumeAndCancelChangeWhatAmuleShows) {
     EXPECT_TRUE(list->Contains(hash));
     EXPECT_FALSE(list->Contains(*Ed2kHash::FromHex(kLinks[1].hash)));
     // Gone: acting on it again is a clear "not found", not a silent success.
-    const auto again = Act(ec, Action::Pause, hash);
+    const auto again = client->Act(Action::Pause, hash);
     ASSERT_FALSE(again);
     EXPECT_EQ(again.error().kind, AmuleErrorKind::NotFound);
 }
 
 TEST_F(AmuleDaemonTest, AWrongPasswordIsRefusedAsSuch) {
-    auto connection = EcConnection::Open("127.0.0.1", daemon_->Port());
-    ASSERT_TRUE(connection);
-    const auto info = Login(*connection, kv::HashText(kv::Md5("not the password").data()), "kestrivane-test", "1");
-    ASSERT_FALSE(info);
-    EXPECT_EQ(info.error().kind, AmuleErrorKind::WrongPassword);
-    EXPECT_NE(info.error().detail.find("wrong password"), std::string::npos) << info.error().detail;
-    // The daemon closes that connection and still lets the right password in.
-    EXPECT_FALSE(GetDownloadQueue(*connection));
-    LoggedIn();
+    const auto refused = Connect(kv::HashText(kv::Md5("not the password").data()));
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().kind, AmuleErrorKind::WrongPassword);
+    EXPECT_NE(refused.error().detail.find("wrong password"), std::string::npos) << refused.error().detail;
+    // The daemon holds no grudge: the right password gets in next.
+    EXPECT_TRUE(Connect(AmuleDaemon::kPasswordMd5));
 }
 
 TEST_F(AmuleDaemonTest, ItsAmuleConfIsEnoughToConnect) {
     const auto conf = ReadAmuleConfEc(daemon_->ConfFile());
     ASSERT_TRUE(conf);
     EXPECT_TRUE(conf->accepted);
-    auto connection = EcConnection::Open(conf->settings.host, conf->settings.port);
-    ASSERT_TRUE(connection) << Describe(connection.error());
-    const auto info = Login(*connection, conf->settings.passwordMd5, "kestrivane-test", "1");
-    ASSERT_TRUE(info) << Describe(info.error());
-    EXPECT_EQ(info->version.substr(0, 2), "2.") << info->version;
+    const auto client = AmuleClient::Connect(conf->settings, {"kestrivane-test", "1"});
+    ASSERT_TRUE(client) << Describe(client.error());
+    EXPECT_EQ(client->ServerVersion().substr(0, 2), "2.") << client->ServerVersion();
 }
 
 TEST_F(AmuleDaemonTest, ABadLinkIsRefusedWithAmulesReason) {
-    EcConnection ec = LoggedIn();
-    const auto added = AddLink(ec, "ed2k://|file|x|");
+    auto client = Connect(AmuleDaemon::kPasswordMd5);
+    ASSERT_TRUE(client);
+    const auto added = client->AddLink("ed2k://|file|x|");
     ASSERT_FALSE(added);
     EXPECT_EQ(added.error().kind, AmuleErrorKind::Failed);
     EXPECT_NE(added.error().detail.find("Invalid link"), std::string::npos) << added.error().detail;
