@@ -46,16 +46,17 @@ std::optional<std::string> ReadPassword(const AmuleConnectArgs& args, const Amul
     if (!args.passwordStdin && !io.inTerminal) return std::nullopt;
     termios saved{};
     const bool hide = !args.passwordStdin && ::tcgetattr(STDIN_FILENO, &saved) == 0;
-    if (!args.passwordStdin) io.err << "aMule's External Connections password: " << std::flush;
+    // Echo goes off before the prompt: what is typed after it must not be flushed.
     if (hide) {
         termios quiet = saved;
         quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
         ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
     }
+    if (!args.passwordStdin) io.err << "aMule's External Connections password: " << std::flush;
     std::string line;
     const bool read = static_cast<bool>(std::getline(io.in, line));
     if (hide) {
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
         io.err << "\n";
     }
     if (!read) return std::nullopt;
