@@ -24,11 +24,14 @@ size_t CountTags(const std::vector<kv::ec::EcTag>& tags) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace kv::ec;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const auto packet = ReadPacket(bytes);
+    // Smaller caps than the defaults: inflating megabytes per input would leave
+    // no time for anything else, and the cap is hit the same way.
+    const ReadLimits limits{.maxBody = 1u << 18, .maxDepth = 16, .maxTags = 1u << 14};
+    const auto packet = ReadPacket(bytes, limits);
 
     // The connection reads a header first, then as many bytes as it says.
-    if (const auto header = ReadHeader(bytes); header && bytes.size() == kHeaderSize + header->bodyLength) {
-        const auto split = ReadBody(header->flags, bytes.substr(kHeaderSize));
+    if (const auto header = ReadHeader(bytes, limits); header && bytes.size() == kHeaderSize + header->bodyLength) {
+        const auto split = ReadBody(header->flags, bytes.substr(kHeaderSize), limits);
         KV_FUZZ_CHECK(split.has_value() == packet.has_value());
         if (split && packet) KV_FUZZ_CHECK(*split == *packet);
     }
@@ -39,12 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!deflated) KV_FUZZ_CHECK(CountTags(packet->tags) * 7 + 11 <= size);
 
     const std::string plain = WritePacket(*packet);
-    const auto again = ReadPacket(plain);
+    const auto again = ReadPacket(plain, limits);
     KV_FUZZ_CHECK(again.has_value() && *again == *packet);
     // An uncompressed packet whose lengths add up is written back byte for byte.
     if (!deflated) KV_FUZZ_CHECK(plain.size() <= size);
 
-    const auto packed = ReadPacket(WritePacket(*packet, true));
+    const auto packed = ReadPacket(WritePacket(*packet, true), limits);
     KV_FUZZ_CHECK(packed.has_value() && *packed == *packet);
 
     const DownloadQueue queue = ReadDownloadQueue(*packet);
