@@ -75,8 +75,9 @@ std::optional<ec::ConnectionSettings> ConnectionToTry(const HomeDirs& dirs, cons
         }
         const auto password = ReadPassword(args, io);
         if (!password || password->empty()) {
-            io.err << (password ? "The password is empty.\n"
-                                : "No password: pass --password-stdin and give it on the standard input.\n");
+            io.err << (password                 ? "The password is empty.\n"
+                       : args.passwordStdin ? "No password on the standard input.\n"
+                                            : "No password: pass --password-stdin and give it on the standard input.\n");
             return std::nullopt;
         }
         settings->passwordMd5 = HashText(Md5(*password).data());

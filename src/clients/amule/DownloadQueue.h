@@ -40,8 +40,10 @@ struct ClientView {
     std::vector<Comment> comments;
 };
 
-// The daemon's downloads: the same records a temp-directory check reads,
-// and the client's view of each by hash.
+// The daemon's downloads: the same records a temp-directory check reads
+// (name, size, hash, .part.met name; EC does not send the part hashes, and
+// the gaps only in a packed form, so those stay empty), and the client's
+// view of each by hash.
 struct DownloadQueue {
     std::vector<Download> downloads;
     std::unordered_map<Ed2kHash, ClientView> views;

@@ -93,8 +93,9 @@ kv::expected<uint64_t, AmuleError> RequestSalt(EcConnection& connection, const s
     auto reply = connection.Exchange(request);
     if (!reply) return kv::unexpected(reply.error());
     if (reply->opcode == OpAuthFail) {
-        // An empty reason: the daemon has no EC password set and lets nobody in.
         const std::string reason = ReasonOf(*reply);
+        // No reason at all: aMule has no External Connections password set and lets nobody in.
+        if (reason.empty()) return kv::unexpected(AmuleError{AmuleErrorKind::Refused, "it has no password set"});
         return kv::unexpected(AmuleError{ClassifyAuthFail(reason, AmuleErrorKind::Refused), reason});
     }
     const EcTag* salt = reply->opcode == OpAuthSalt ? reply->Tag(TagPasswdSalt) : nullptr;
@@ -203,7 +204,12 @@ kv::expected<Packet, AmuleError> EcConnection::Receive() {
     if (!headerBytes) return kv::unexpected(headerBytes.error());
     if (LooksLikeTls(*headerBytes)) return kv::unexpected(AmuleError{AmuleErrorKind::EncryptionRequired, {}});
     const auto header = ReadHeader(*headerBytes);
-    if (!header) return kv::unexpected(AmuleError{AmuleErrorKind::ProtocolMismatch, Describe(header.error().code)});
+    if (!header) {
+        // Other flags: another protocol (or another program) on that port.
+        const auto kind = header.error().code == EcErrorCode::BadFlags ? AmuleErrorKind::ProtocolMismatch
+                                                                        : AmuleErrorKind::BadReply;
+        return kv::unexpected(AmuleError{kind, Describe(header.error().code)});
+    }
     auto body = ReceiveExactly(header->bodyLength, deadline);
     if (!body) return kv::unexpected(body.error());
     auto packet = ReadBody(header->flags, *body);
