@@ -33,3 +33,7 @@ KV_BUILD_PACKAGES+=(zlib1g-dev)
 
 # The libFuzzer targets (scripts/fuzz.sh): clang and its fuzzer runtime.
 KV_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+
+# The aMule External Connections tests start a throwaway amuled on loopback
+# and read what it says with amulecmd.
+KV_BUILD_PACKAGES+=(amule-daemon amule-utils)

@@ -14,7 +14,7 @@ kv_install_packages "${KV_BUILD_PACKAGES[@]}" "${KV_FUZZ_PACKAGES[@]}"
 
 seconds=${1:-600}
 all="fuzz_partmet fuzz_fakelist fuzz_ini fuzz_import fuzz_version fuzz_links fuzz_collection fuzz_content
-     fuzz_listbody fuzz_signals"
+     fuzz_listbody fuzz_signals fuzz_ec"
 targets=${FUZZ_TARGETS:-$all}
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -26,7 +26,7 @@ cmake --build build-fuzz -j2 --target $targets
 max_len() {
     case $1 in
         fuzz_content) echo 16384 ;;
-        fuzz_listbody|fuzz_partmet|fuzz_collection|fuzz_signals) echo 8192 ;;
+        fuzz_listbody|fuzz_partmet|fuzz_collection|fuzz_signals|fuzz_ec) echo 8192 ;;
         *) echo 4096 ;;
     esac
 }

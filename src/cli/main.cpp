@@ -6,6 +6,7 @@
 #include <iostream>
 #include <unistd.h>
 
+#include "cli/AmuleCommands.h"
 #include "cli/Commands.h"
 #include "common/DirectoryLock.h"
 #include "common/Version.h"
@@ -153,6 +154,8 @@ int main(int argc, char** argv) {
     auto* linksJsonOpt = linksCmd->add_flag("--json", linksJson, "Print every link as a JSON array, malformed ones too");
     linksLinksOpt->excludes(linksJsonOpt);
 
+    const auto amule = AddAmuleCommands(app);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -209,5 +212,6 @@ int main(int argc, char** argv) {
     if (unmarkCmd->parsed()) return RunUnmark(dirs, unmark, o);
     if (allowCmd->parsed()) return RunAllow(dirs, allow, o);
     if (exportCmd->parsed()) return RunExport(dirs, exportArgs, o);
+    if (amule->Parsed()) return amule->Run(dirs);
     return kExitError;
 }

@@ -1,0 +1,279 @@
+#include "cli/AmuleCommands.h"
+
+#include <termios.h>
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <deque>
+#include <iostream>
+
+#include "clients/ClientDetect.h"
+#include "clients/amule/AmuleClient.h"
+#include "clients/amule/ConnectionSettings.h"
+#include "clients/amule/EcConnection.h"
+#include "common/DisplayText.h"
+#include "common/FileUtil.h"
+#include "common/StringUtil.h"
+#include "common/Version.h"
+#include "ed2k/Md5.h"
+#include "settings/Home.h"
+
+namespace kv::cli {
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kCouldNotRun = 2;
+
+std::string Visible(std::string_view bytes) { return VisibleControls(ToDisplayUtf8(bytes)); }
+
+std::string ClientVersion() {
+    return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
+}
+
+// The imported amule.conf, else the one in its usual place; "" when neither exists.
+std::string FindAmuleConf(const HomeDirs& dirs) {
+    const ProgramHome home = ProgramHome::At(dirs);
+    const std::string imported = home.settings.Read(Key::EmulePreferencesIniPath);
+    if (!imported.empty() && FileExists(JoinPath(imported, "amule.conf"))) return JoinPath(imported, "amule.conf");
+    for (const DetectedClient& found : DetectClientFiles(UserHomeDirectory()))
+        if (found.client == ClientFile::AmuleConf) return found.path;
+    return "";
+}
+
+// Reads one line; with echo off when it comes from a terminal.
+std::optional<std::string> ReadPassword(const AmuleConnectArgs& args, const AmuleIo& io) {
+    if (!args.passwordStdin && !io.inTerminal) return std::nullopt;
+    termios saved{};
+    const bool hide = !args.passwordStdin && ::tcgetattr(STDIN_FILENO, &saved) == 0;
+    // Echo goes off before the prompt: what is typed after it must not be flushed.
+    if (hide) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
+    }
+    if (!args.passwordStdin) io.err << "aMule's External Connections password: " << std::flush;
+    std::string line;
+    const bool read = static_cast<bool>(std::getline(io.in, line));
+    if (hide) {
+        ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+        io.err << "\n";
+    }
+    if (!read) return std::nullopt;
+    if (line.ends_with('\r')) line.pop_back();
+    return line;
+}
+
+// The connection to use: HOST[:PORT] with a password, or the local amule.conf's settings.
+std::optional<ec::ConnectionSettings> ConnectionToTry(const HomeDirs& dirs, const AmuleConnectArgs& args,
+                                                      const AmuleIo& io) {
+    if (!args.hostPort.empty()) {
+        auto settings = ec::ParseHostPort(args.hostPort);
+        if (!settings) {
+            io.err << "Not a host or host:port: " << Visible(args.hostPort) << "\n";
+            return std::nullopt;
+        }
+        const auto password = ReadPassword(args, io);
+        if (!password || password->empty()) {
+            io.err << (password                 ? "The password is empty.\n"
+                       : args.passwordStdin ? "No password on the standard input.\n"
+                                            : "No password: pass --password-stdin and give it on the standard input.\n");
+            return std::nullopt;
+        }
+        settings->passwordMd5 = HashText(Md5(*password).data());
+        return settings;
+    }
+    const std::string conf = FindAmuleConf(dirs);
+    const auto ec = conf.empty() ? std::nullopt : ec::ReadAmuleConfEc(conf);
+    if (!ec) {
+        io.err << "No amule.conf found: pass HOST[:PORT], or import aMule's amule.conf first "
+                  "(kestrivane-cli import FILE).\n";
+        return std::nullopt;
+    }
+    if (!ec->accepted) {
+        io.err << "aMule does not accept External Connections (AcceptExternalConnections in " << Visible(conf)
+               << "): turn on remote controls in aMule's preferences, or pass HOST[:PORT].\n";
+        return std::nullopt;
+    }
+    if (!Ed2kHash::FromHex(ec->settings.passwordMd5)) {
+        io.err << "aMule has no External Connections password set (ECPassword in " << Visible(conf) << ").\n";
+        return std::nullopt;
+    }
+    return ec->settings;
+}
+
+kv::expected<ec::AmuleClient, ec::AmuleError> ConnectAndLogin(const ec::ConnectionSettings& settings) {
+    return ec::AmuleClient::Connect(settings, {"kestrivane-cli", ClientVersion()});
+}
+
+std::string Where(const ec::ConnectionSettings& settings) {
+    const bool v6 = settings.host.find(':') != std::string::npos;
+    return (v6 ? "[" + settings.host + "]" : settings.host) + ":" + std::to_string(settings.port);
+}
+
+const char* PastTense(ec::Action action) {
+    switch (action) {
+        case ec::Action::Pause: return "Paused";
+        case ec::Action::Resume: return "Resumed";
+        case ec::Action::Stop: return "Stopped";
+        case ec::Action::Cancel: return "Cancelled";
+    }
+    return "";
+}
+
+std::string Row(const ec::DownloadQueue& queue, const Ed2kHash& hash) {
+    for (const Download& d : queue.downloads)
+        if (d.hash == hash) return Visible(d.name) + " (" + d.metFile + ", " + hash.ToHex() + ")";
+    return hash.ToHex();
+}
+
+// Every target as a download of the queue; nullopt (each miss reported) when one is not there.
+std::optional<std::vector<Ed2kHash>> ResolveAll(const ec::DownloadQueue& queue, const std::vector<std::string>& targets,
+                                                const AmuleIo& io) {
+    std::vector<Ed2kHash> hashes;
+    bool all = true;
+    for (const std::string& target : targets) {
+        const auto hash = ec::ResolveTarget(queue, target);
+        if (!hash) {
+            io.err << "aMule has no download " << Visible(target) << ".\n";
+            all = false;
+        } else if (std::ranges::find(hashes, *hash) == hashes.end()) {
+            hashes.push_back(*hash);
+        }
+    }
+    if (!all) return std::nullopt;
+    return hashes;
+}
+
+// Cancelling deletes what has arrived: asked on a terminal, refused in a script without --yes.
+bool ConfirmCancel(const ec::DownloadQueue& queue, const std::vector<Ed2kHash>& hashes, const AmuleActArgs& args,
+                   const AmuleIo& io) {
+    if (args.action != ec::Action::Cancel || args.yes) return true;
+    if (!io.inTerminal) {
+        io.err << "Cancelling deletes the downloads in aMule: pass --yes to confirm.\n";
+        return false;
+    }
+    for (const Ed2kHash& hash : hashes) io.err << "  " << Row(queue, hash) << "\n";
+    io.err << "Cancel " << (hashes.size() == 1 ? "this download" : std::to_string(hashes.size()) + " downloads")
+           << " in aMule and delete what has arrived? [y/N] " << std::flush;
+    std::string answer;
+    std::getline(io.in, answer);
+    if (ToLowerAscii(answer) == "y" || ToLowerAscii(answer) == "yes") return true;
+    io.err << "Nothing cancelled.\n";
+    return false;
+}
+
+}  // namespace
+
+std::string AmuleConnectionFile(const HomeDirs& dirs) {
+    return JoinPath(ProgramHome::At(dirs).configDir, ec::kConnectionFileName);
+}
+
+int RunAmuleConnect(const HomeDirs& dirs, const AmuleConnectArgs& args, const AmuleIo& io) {
+    const auto settings = ConnectionToTry(dirs, args, io);
+    if (!settings) return kCouldNotRun;
+    const auto connection = ConnectAndLogin(*settings);
+    if (!connection) {
+        io.err << Describe(connection.error()) << " (" << Visible(Where(*settings)) << "). Nothing stored.\n";
+        return kCouldNotRun;
+    }
+    const std::string file = AmuleConnectionFile(dirs);
+    if (!ec::StoreConnection(file, *settings)) {
+        io.err << "Connected, but could not write " << file << ".\n";
+        return kCouldNotRun;
+    }
+    const std::string& version = connection->ServerVersion();
+    io.out << "Connected to aMule " << Visible(version.empty() ? "(version not given)" : version) << " at "
+           << Visible(Where(*settings)) << "; stored in " << file << ".\n";
+    return kOk;
+}
+
+int RunAmuleAct(const HomeDirs& dirs, const AmuleActArgs& args, const AmuleIo& io) {
+    const auto settings = ec::ReadStoredConnection(AmuleConnectionFile(dirs));
+    if (!settings) {
+        io.err << "No aMule connection stored: run 'kestrivane-cli amule connect' first.\n";
+        return kCouldNotRun;
+    }
+    auto connection = ConnectAndLogin(*settings);
+    if (!connection) {
+        io.err << Describe(connection.error()) << " (" << Visible(Where(*settings)) << ").\n";
+        return kCouldNotRun;
+    }
+    const auto queue = connection->Queue();
+    if (!queue) {
+        io.err << Describe(queue.error()) << "\n";
+        return kCouldNotRun;
+    }
+    const auto hashes = ResolveAll(*queue, args.targets, io);
+    if (!hashes || !ConfirmCancel(*queue, *hashes, args, io)) return kCouldNotRun;
+    int status = kOk;
+    for (const Ed2kHash& hash : *hashes) {
+        if (const auto done = connection->Act(args.action, hash); !done) {
+            io.err << "Could not " << ec::ActionName(args.action) << " " << Row(*queue, hash) << ": "
+                   << Describe(done.error()) << "\n";
+            status = kCouldNotRun;
+            // A broken connection fails every one after it the same way.
+            if (done.error().kind != ec::AmuleErrorKind::Failed && done.error().kind != ec::AmuleErrorKind::NotFound)
+                break;
+            continue;
+        }
+        io.out << PastTense(args.action) << ": " << Row(*queue, hash) << "\n";
+    }
+    return status;
+}
+
+namespace {
+
+class Registered final : public AmuleCommands {
+public:
+    explicit Registered(CLI::App& app) {
+        amule_ = app.add_subcommand("amule", "Act in aMule over its External Connections (amuled, the remote GUI's "
+                                             "daemon, on this machine or another)");
+        amule_->require_subcommand(1);
+        connect_ = amule_->add_subcommand(
+            "connect", "Log in to aMule and store the connection (host, port, the password's MD5) for the "
+                       "other amule commands; prints the aMule version reached");
+        connect_->add_option("HOST[:PORT]", connectArgs_.hostPort,
+                             "Where aMule listens (port default 4712); none: the EC settings of the imported or "
+                             "detected amule.conf, no password asked");
+        connect_->add_flag("--password-stdin", connectArgs_.passwordStdin,
+                           "Read the password from the first line of the standard input");
+        for (const ec::Action action : {ec::Action::Pause, ec::Action::Resume, ec::Action::Stop, ec::Action::Cancel})
+            AddAction(action);
+    }
+
+    bool Parsed() const override { return amule_->parsed(); }
+
+    int Run(const HomeDirs& dirs) override {
+        const AmuleIo io{std::cin, std::cout, std::cerr, ::isatty(STDIN_FILENO) == 1};
+        if (connect_->parsed()) return RunAmuleConnect(dirs, connectArgs_, io);
+        for (auto& [command, args] : actions_)
+            if (command->parsed()) return RunAmuleAct(dirs, args, io);
+        return kCouldNotRun;
+    }
+
+private:
+    void AddAction(ec::Action action) {
+        static const char* const help[] = {"Pause downloads in aMule (undone with resume)",
+                                           "Resume paused or stopped downloads in aMule",
+                                           "Stop downloads in aMule (they keep their place but ask no sources)",
+                                           "Cancel downloads in aMule: deletes what has arrived and lists the hash "
+                                           "in aMule's canceled.met; asks first on a terminal"};
+        auto& [command, args] = actions_.emplace_back(nullptr, AmuleActArgs{action, {}, false});
+        command = amule_->add_subcommand(ec::ActionName(action), help[static_cast<int>(action)]);
+        command->add_option("PART|HASH", args.targets, "A download by its part file (001, 001.part) or its ed2k hash")
+            ->required();
+        if (action == ec::Action::Cancel) command->add_flag("--yes", args.yes, "Do not ask (for scripts)");
+    }
+
+    CLI::App* amule_ = nullptr;
+    CLI::App* connect_ = nullptr;
+    AmuleConnectArgs connectArgs_;
+    std::deque<std::pair<CLI::App*, AmuleActArgs>> actions_;  // stable addresses for the bound options
+};
+
+}  // namespace
+
+std::unique_ptr<AmuleCommands> AddAmuleCommands(CLI::App& app) { return std::make_unique<Registered>(app); }
+
+}  // namespace kv::cli

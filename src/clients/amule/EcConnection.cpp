@@ -1,0 +1,251 @@
+#include "clients/amule/EcConnection.h"
+
+#include <fcntl.h>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+#include "clients/amule/EcCodes.h"
+#include "common/DisplayText.h"
+#include "common/StringUtil.h"
+#include "ed2k/Ed2kHash.h"
+#include "ed2k/Md5.h"
+
+namespace kv::ec {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string Md5Hex(std::string_view bytes) { return HashText(Md5(bytes).data()); }
+
+int MillisLeft(Clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    return left <= 0 ? 0 : static_cast<int>(std::min<long long>(left, 1 << 30));
+}
+
+AmuleError SystemError(AmuleErrorKind kind, int error) { return {kind, std::strerror(error)}; }
+
+// Waits for one socket to become ready; false on a timeout.
+bool WaitFor(int fd, short events, Clock::time_point deadline) {
+    pollfd p{fd, events, 0};
+    for (;;) {
+        const int n = ::poll(&p, 1, MillisLeft(deadline));
+        if (n > 0) return true;
+        if (n == 0) return false;
+        if (errno != EINTR) return true;  // the following call reports the error
+    }
+}
+
+kv::expected<int, AmuleError> ConnectOne(const addrinfo& ai, Clock::time_point deadline) {
+    const int fd = ::socket(ai.ai_family, ai.ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, ai.ai_protocol);
+    if (fd < 0) return kv::unexpected(SystemError(AmuleErrorKind::Refused, errno));
+    if (::connect(fd, ai.ai_addr, ai.ai_addrlen) != 0 && errno != EINPROGRESS) {
+        const int error = errno;
+        ::close(fd);
+        return kv::unexpected(SystemError(AmuleErrorKind::Refused, error));
+    }
+    if (!WaitFor(fd, POLLOUT, deadline)) {
+        ::close(fd);
+        return kv::unexpected(AmuleError{AmuleErrorKind::Timeout, "no connection"});
+    }
+    int error = 0;
+    socklen_t length = sizeof error;
+    ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length);
+    if (error != 0) {
+        ::close(fd);
+        return kv::unexpected(SystemError(AmuleErrorKind::Refused, error));
+    }
+    return fd;
+}
+
+// A TLS record where an EC header belongs: the daemon wants an encrypted connection.
+bool LooksLikeTls(std::string_view header) {
+    return header.size() >= 3 && (header[0] == 0x15 || header[0] == 0x16) && header[1] == 0x03;
+}
+
+// What an AUTH_FAIL's reason says beyond "no". aMule sends English texts only.
+AmuleErrorKind ClassifyAuthFail(const std::string& reason, AmuleErrorKind otherwise) {
+    if (ContainsNoCase(reason, "encrypt") || ContainsNoCase(reason, "TLS")) return AmuleErrorKind::EncryptionRequired;
+    if (ContainsNoCase(reason, "protocol version") || ContainsNoCase(reason, "version ID") ||
+        ContainsNoCase(reason, "snapshot"))
+        return AmuleErrorKind::ProtocolMismatch;
+    // The daemon's own ECPassword is no hash: no password can get in.
+    if (ContainsNoCase(reason, "invalid hash")) return AmuleErrorKind::Refused;
+    return otherwise;
+}
+
+std::string ReasonOf(const Packet& reply) {
+    const EcTag* text = reply.Tag(TagString);
+    return text ? text->Text() : std::string();
+}
+
+kv::expected<uint64_t, AmuleError> RequestSalt(EcConnection& connection, const std::string& clientName,
+                                                const std::string& clientVersion) {
+    Packet request{OpAuthReq,
+                   {StringTag(TagClientName, clientName), StringTag(TagClientVersion, clientVersion),
+                    IntTag(TagProtocolVersion, kProtocolVersion)}};
+    auto reply = connection.Exchange(request);
+    if (!reply) return kv::unexpected(reply.error());
+    if (reply->opcode == OpAuthFail) {
+        const std::string reason = ReasonOf(*reply);
+        // No reason at all: aMule has no External Connections password set and lets nobody in.
+        if (reason.empty()) return kv::unexpected(AmuleError{AmuleErrorKind::Refused, "it has no password set"});
+        return kv::unexpected(AmuleError{ClassifyAuthFail(reason, AmuleErrorKind::Refused), reason});
+    }
+    const EcTag* salt = reply->opcode == OpAuthSalt ? reply->Tag(TagPasswdSalt) : nullptr;
+    if (!salt || !salt->Int()) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, "no salt in the login reply"});
+    return *salt->Int();
+}
+
+}  // namespace
+
+std::string Describe(const AmuleError& error) {
+    std::string text;
+    switch (error.kind) {
+        case AmuleErrorKind::WrongPassword: text = "aMule refused the password"; break;
+        case AmuleErrorKind::Refused: text = "aMule refused the connection"; break;
+        case AmuleErrorKind::Closed: text = "aMule closed the connection"; break;
+        case AmuleErrorKind::Timeout: text = "aMule did not answer in time"; break;
+        case AmuleErrorKind::EncryptionRequired:
+            text = "aMule accepts encrypted External Connections only, which Kestrivane does not speak";
+            break;
+        case AmuleErrorKind::ProtocolMismatch: text = "aMule speaks another External Connections protocol"; break;
+        case AmuleErrorKind::BadReply: text = "aMule sent a reply that makes no sense"; break;
+        case AmuleErrorKind::Failed: text = "aMule could not do it"; break;
+        case AmuleErrorKind::NotFound: text = "aMule has no such download"; break;
+    }
+    if (!error.detail.empty()) text += ": " + VisibleControls(ToDisplayUtf8(error.detail));
+    return text;
+}
+
+EcConnection::~EcConnection() {
+    if (fd_ >= 0) ::close(fd_);
+}
+
+EcConnection::EcConnection(EcConnection&& other) noexcept
+    : fd_(std::exchange(other.fd_, -1)), timeouts_(other.timeouts_) {}
+
+EcConnection& EcConnection::operator=(EcConnection&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = std::exchange(other.fd_, -1);
+        timeouts_ = other.timeouts_;
+    }
+    return *this;
+}
+
+kv::expected<EcConnection, AmuleError> EcConnection::Open(const std::string& host, uint16_t port,
+                                                           Timeouts timeouts) {
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo* list = nullptr;
+    const std::string service = std::to_string(port);
+    if (const int rc = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &list); rc != 0)
+        return kv::unexpected(AmuleError{AmuleErrorKind::Refused, ::gai_strerror(rc)});
+    const auto deadline = Clock::now() + timeouts.connect;
+    kv::expected<int, AmuleError> fd = kv::unexpected(AmuleError{AmuleErrorKind::Refused, "no address"});
+    for (const addrinfo* ai = list; ai != nullptr; ai = ai->ai_next) {
+        fd = ConnectOne(*ai, deadline);
+        if (fd || fd.error().kind == AmuleErrorKind::Timeout) break;
+    }
+    ::freeaddrinfo(list);
+    if (!fd) return kv::unexpected(fd.error());
+    EcConnection connection;
+    connection.fd_ = *fd;
+    connection.timeouts_ = timeouts;
+    return connection;
+}
+
+kv::expected<void, AmuleError> EcConnection::SendAll(const std::string& bytes) {
+    const auto deadline = Clock::now() + timeouts_.reply;
+    size_t sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n = ::send(fd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        if (n > 0) {
+            sent += static_cast<size_t>(n);
+        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+            if (!WaitFor(fd_, POLLOUT, deadline))
+                return kv::unexpected(AmuleError{AmuleErrorKind::Timeout, "sending"});
+        } else if (n < 0 && errno != EINTR) {
+            return kv::unexpected(SystemError(AmuleErrorKind::Closed, errno));
+        }
+    }
+    return {};
+}
+
+kv::expected<std::string, AmuleError> EcConnection::ReceiveExactly(size_t count, Clock::time_point deadline) {
+    std::string bytes;
+    char buffer[65536];
+    while (bytes.size() < count) {
+        const ssize_t n = ::recv(fd_, buffer, std::min(sizeof buffer, count - bytes.size()), 0);
+        if (n > 0) {
+            bytes.append(buffer, static_cast<size_t>(n));
+        } else if (n == 0) {
+            return kv::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
+        } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            if (!WaitFor(fd_, POLLIN, deadline)) return kv::unexpected(AmuleError{AmuleErrorKind::Timeout, {}});
+        } else if (errno != EINTR) {
+            return kv::unexpected(SystemError(AmuleErrorKind::Closed, errno));
+        }
+    }
+    return bytes;
+}
+
+kv::expected<Packet, AmuleError> EcConnection::Receive() {
+    const auto deadline = Clock::now() + timeouts_.reply;
+    auto headerBytes = ReceiveExactly(kHeaderSize, deadline);
+    if (!headerBytes) return kv::unexpected(headerBytes.error());
+    if (LooksLikeTls(*headerBytes)) return kv::unexpected(AmuleError{AmuleErrorKind::EncryptionRequired, {}});
+    const auto header = ReadHeader(*headerBytes);
+    if (!header) {
+        // Other flags: another protocol (or another program) on that port.
+        const auto kind = header.error().code == EcErrorCode::BadFlags ? AmuleErrorKind::ProtocolMismatch
+                                                                        : AmuleErrorKind::BadReply;
+        return kv::unexpected(AmuleError{kind, Describe(header.error().code)});
+    }
+    auto body = ReceiveExactly(header->bodyLength, deadline);
+    if (!body) return kv::unexpected(body.error());
+    auto packet = ReadBody(header->flags, *body);
+    if (!packet) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, Describe(packet.error().code)});
+    return *std::move(packet);
+}
+
+kv::expected<Packet, AmuleError> EcConnection::Exchange(const Packet& request) {
+    if (fd_ < 0) return kv::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
+    if (auto sent = SendAll(WritePacket(request)); !sent) return kv::unexpected(sent.error());
+    return Receive();
+}
+
+std::string SaltedPasswordHash(const std::string& passwordMd5Hex, uint64_t salt) {
+    char saltText[17];
+    std::snprintf(saltText, sizeof saltText, "%llX", static_cast<unsigned long long>(salt));
+    return Md5Hex(ToLowerAscii(passwordMd5Hex) + Md5Hex(saltText));
+}
+
+kv::expected<ServerInfo, AmuleError> Login(EcConnection& connection, const std::string& passwordMd5Hex,
+                                            const std::string& clientName, const std::string& clientVersion) {
+    if (!Ed2kHash::FromHex(passwordMd5Hex))
+        return kv::unexpected(AmuleError{AmuleErrorKind::WrongPassword, "the password's MD5 is not 32 hex digits"});
+    const auto salt = RequestSalt(connection, clientName, clientVersion);
+    if (!salt) return kv::unexpected(salt.error());
+    const auto answer = Ed2kHash::FromHex(SaltedPasswordHash(passwordMd5Hex, *salt));
+    const std::string raw(answer->bytes().begin(), answer->bytes().end());
+    auto reply = connection.Exchange(Packet{OpAuthPasswd, {HashTag(TagPasswdHash, raw)}});
+    if (!reply) return kv::unexpected(reply.error());
+    if (reply->opcode == OpAuthFail) {
+        const std::string reason = ReasonOf(*reply);
+        return kv::unexpected(AmuleError{ClassifyAuthFail(reason, AmuleErrorKind::WrongPassword), reason});
+    }
+    if (reply->opcode != OpAuthOk) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, "no login answer"});
+    const EcTag* version = reply->Tag(TagServerVersion);
+    return ServerInfo{version ? version->Text() : std::string()};
+}
+
+}  // namespace kv::ec
