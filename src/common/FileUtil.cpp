@@ -200,25 +200,25 @@ void IgnoreFileSizeSignal() {
 // Only a regular file, or nothing yet, is written there: renaming over a
 // device or a FIFO would replace the node itself (FAKES.DAT -> /dev/null run
 // as root would replace the system's /dev/null).
-std::expected<std::string, std::string> WriteTarget(const std::string& path) {
+kv::expected<std::string, std::string> WriteTarget(const std::string& path) {
     fs::path target(path);
     for (int hops = 0;; ++hops) {
         struct stat st {};
         if (::lstat(target.c_str(), &st) != 0) {
             if (errno == ENOENT) return target.string();  // made new (a dangling link gets its file)
-            return std::unexpected(CouldNotWrite(path, target.string(), errno));
+            return kv::unexpected(CouldNotWrite(path, target.string(), errno));
         }
         if (S_ISREG(st.st_mode)) return target.string();
         if (!S_ISLNK(st.st_mode)) {
-            if (hops == 0) return std::unexpected("Not writing " + path + ": it is " + KindOf(st.st_mode) + ", not a regular file.");
-            return std::unexpected("Not writing through the link " + path + ": it points to " + target.string() + ", " +
+            if (hops == 0) return kv::unexpected("Not writing " + path + ": it is " + KindOf(st.st_mode) + ", not a regular file.");
+            return kv::unexpected("Not writing through the link " + path + ": it points to " + target.string() + ", " +
                                    KindOf(st.st_mode) + ", not a regular file.");
         }
         std::error_code ec;
         const fs::path next = fs::read_symlink(target, ec);
-        if (ec) return std::unexpected(CouldNotWrite(path, target.string(), ec.value()));
+        if (ec) return kv::unexpected(CouldNotWrite(path, target.string(), ec.value()));
         target = next.is_absolute() ? next : target.parent_path() / next;
-        if (hops == 40) return std::unexpected("Not writing through the link " + path + ": its chain of links does not end.");
+        if (hops == 40) return kv::unexpected("Not writing through the link " + path + ": its chain of links does not end.");
     }
 }
 
@@ -273,20 +273,20 @@ int KeepModeAndOwner(int fd, const std::string& target) {
 
 }  // namespace
 
-std::expected<PreparedFile, std::string> PreparedFile::Write(const std::string& path, const std::string& data) {
+kv::expected<PreparedFile, std::string> PreparedFile::Write(const std::string& path, const std::string& data) {
     IgnoreFileSizeSignal();
-    const std::expected<std::string, std::string> target = WriteTarget(path);
-    if (!target) return std::unexpected(target.error());
+    const kv::expected<std::string, std::string> target = WriteTarget(path);
+    if (!target) return kv::unexpected(target.error());
     RemoveStaleTemporaries(*target);
     const std::string temp = *target + ".tmp-" + std::to_string(::getpid());
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) return std::unexpected(CouldNotWrite(path, *target, errno));
+    if (fd < 0) return kv::unexpected(CouldNotWrite(path, *target, errno));
     int err = KeepModeAndOwner(fd, *target);
     if (err == 0) err = WriteAll(fd, data);
     if (::close(fd) != 0 && err == 0) err = errno;
     if (err != 0) {
         ::unlink(temp.c_str());
-        return std::unexpected(CouldNotWrite(path, *target, err));
+        return kv::unexpected(CouldNotWrite(path, *target, err));
     }
     return PreparedFile(*target, temp);
 }
@@ -313,14 +313,14 @@ WriteOutcome PreparedFile::Commit() {
     if (std::rename(temp.c_str(), target_.c_str()) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
-        return std::unexpected(CouldNotWrite(target_, target_, err));
+        return kv::unexpected(CouldNotWrite(target_, target_, err));
     }
     return {};
 }
 
 WriteOutcome ReplaceFile(const std::string& path, const std::string& data) {
-    std::expected<PreparedFile, std::string> prepared = PreparedFile::Write(path, data);
-    if (!prepared) return std::unexpected(prepared.error());
+    kv::expected<PreparedFile, std::string> prepared = PreparedFile::Write(path, data);
+    if (!prepared) return kv::unexpected(prepared.error());
     return prepared->Commit();
 }
 

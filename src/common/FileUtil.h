@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <expected>
+#include "common/Expected.h"
 #include <optional>
 #include <string>
 #include <utility>
@@ -45,7 +45,7 @@ bool IsDirectory(const std::string& path);
 
 // Nothing, or why a write failed: a sentence naming the file and the cause
 // (the system's words, as strerror gives them).
-using WriteOutcome = std::expected<void, std::string>;
+using WriteOutcome = kv::expected<void, std::string>;
 
 // New content for path, written and flushed to a temporary file beside it but
 // not yet in its place: Commit renames it over path. Dropped uncommitted, the
@@ -57,7 +57,7 @@ public:
     // replaced, so the link keeps pointing at the new bytes. Refused when that
     // end exists and is no regular file (a device, a FIFO, a directory) or the
     // chain does not end.
-    static std::expected<PreparedFile, std::string> Write(const std::string& path, const std::string& data);
+    static kv::expected<PreparedFile, std::string> Write(const std::string& path, const std::string& data);
     PreparedFile(PreparedFile&& other) noexcept;
     PreparedFile& operator=(PreparedFile&& other) noexcept;
     PreparedFile(const PreparedFile&) = delete;

@@ -150,7 +150,7 @@ DownloadResult StoreList(const ProgramHome& home, const ListSource& source, cons
     const DirectoryLock lock(home.programDir);
     if (!lock) return NotWritten(std::move(result), "Could not write " + SourceListPath(home, source) +
                                                         ": another program is writing in its directory.");
-    std::expected<PreparedFile, std::string> listFile = PreparedFile::Write(SourceListPath(home, source), list);
+    kv::expected<PreparedFile, std::string> listFile = PreparedFile::Write(SourceListPath(home, source), list);
     if (!listFile) return NotWritten(std::move(result), listFile.error());
 
     std::vector<std::pair<Key, std::string>> values;
@@ -166,7 +166,7 @@ DownloadResult StoreList(const ProgramHome& home, const ListSource& source, cons
     const DirectoryLock settingsLock(DirectoryOf(home.settings.Path()));
     if (!settingsLock) return NotWritten(std::move(result), "Could not write " + home.settings.Path() +
                                                                 ": another program is writing in its directory.");
-    std::expected<PreparedFile, std::string> settingsFile = home.settings.Prepare(values);
+    kv::expected<PreparedFile, std::string> settingsFile = home.settings.Prepare(values);
     if (!settingsFile) return NotWritten(std::move(result), settingsFile.error());
     if (WriteOutcome done = CommitTogether(*listFile, *settingsFile); !done)
         return NotWritten(std::move(result), done.error());

@@ -269,7 +269,7 @@ DownloadResult DownloadToFile(const std::string& address, const std::string& tar
     if (result.status != DownloadStatus::Written) return result;
     const DirectoryLock lock(std::filesystem::path(targetPath).parent_path().string());
     WriteOutcome written = lock ? ReplaceFile(targetPath, result.body)
-                                : std::unexpected("Could not write " + targetPath +
+                                : kv::unexpected("Could not write " + targetPath +
                                                   ": another program is writing in its directory.");
     result.body.clear();
     if (!written) {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <expected>
+#include "common/Expected.h"
 #include <string>
 #include <utility>
 #include <vector>
@@ -99,7 +99,7 @@ public:
     WriteOutcome Write(const std::vector<std::pair<Key, std::string>>& values) const;
     // The same, written beside the file to be committed later; the caller holds
     // the settings directory's lock (DirectoryLock of DirectoryOf(Path())).
-    std::expected<PreparedFile, std::string> Prepare(const std::vector<std::pair<Key, std::string>>& values) const;
+    kv::expected<PreparedFile, std::string> Prepare(const std::vector<std::pair<Key, std::string>>& values) const;
 
 private:
     std::string path_;
