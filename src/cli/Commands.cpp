@@ -12,7 +12,9 @@
 #include "common/DisplayText.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
+#include "common/Version.h"
 #include "ed2k/LinkText.h"
+#include "usecases/AmuleCheck.h"
 #include "usecases/Check.h"
 #include "usecases/ImportClient.h"
 #include "usecases/LinkCheck.h"
@@ -54,7 +56,9 @@ nlohmann::ordered_json FindingJson(const Finding& f) {
             {"description", ToDisplayUtf8(f.description)},
             {"link", ToDisplayUtf8(LinkFor(d))},
             {"suspect", f.suspect() ? nlohmann::ordered_json(ToDisplayUtf8(f.suspicion->reason))
-                                    : nlohmann::ordered_json(nullptr)}};
+                                    : nlohmann::ordered_json(nullptr)},
+            {"note", f.note() ? nlohmann::ordered_json(ToDisplayUtf8(f.suspicion->reason)) : nlohmann::ordered_json(nullptr)},
+            {"allowed", f.allowed}};
 }
 
 // A check row: a field's own control bytes are shown, never taken for separators or line ends.
@@ -167,8 +171,65 @@ CheckRequest RequestOf(const CheckArgs& args) {
 
 }  // namespace
 
+namespace {
+
+nlohmann::ordered_json ClientJson(const AmuleFinding& af) {
+    const ec::ClientView& v = af.view;
+    nlohmann::ordered_json comments = nlohmann::ordered_json::array();
+    for (const ec::Comment& c : v.comments)
+        comments.push_back({{"user", ToDisplayUtf8(c.user)},
+                            {"file", ToDisplayUtf8(c.fileName)},
+                            {"rating", c.rating},
+                            {"comment", ToDisplayUtf8(c.text)}});
+    return {{"name", "aMule"},
+            {"state", ec::StateName(v.state)},
+            {"sources", v.sources},
+            {"done", v.done},
+            {"ratings", {{"fake", v.ratings[1]}, {"poor", v.ratings[2]}, {"fair", v.ratings[3]},
+                         {"good", v.ratings[4]}, {"excellent", v.ratings[5]}}},
+            {"comments", comments},
+            {"paused", af.paused}};
+}
+
+int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& o) {
+    ListStore lists(home);
+    AmuleCheckRequest request;
+    request.fakeList = args.fakesFile;
+    request.listAll = args.showAll;
+    request.inspect = args.inspect;
+    request.tempDir = args.tempDir;
+    request.pauseFakes = args.pauseFakes;
+    const auto result = CheckAmule(lists, request);
+    if (!result) return Fail(o.err, text::AmuleCheckFailed(result.error()));
+    WarnAboutLists(result->lists, o.err);
+    CheckReport report;
+    for (const AmuleFinding& af : result->listed) report.listed.push_back(af.finding);
+    if (args.format == CheckFormat::Json) {
+        nlohmann::ordered_json list = nlohmann::ordered_json::array();
+        for (const AmuleFinding& af : result->listed) {
+            nlohmann::ordered_json row = FindingJson(af.finding);
+            row["client"] = ClientJson(af);
+            list.push_back(std::move(row));
+        }
+        o.out << list.dump(2) << '\n' << std::flush;
+    } else {
+        PrintCheckResult(report, args, o.out);
+    }
+    for (const AmuleFinding& af : result->listed) {
+        if (af.paused && !o.quiet) o.err << "Paused in aMule: " << VisibleControls(ToDisplayUtf8(af.finding.download.name)) << '\n';
+        if (!af.pauseError.empty())
+            o.err << "Could not pause " << VisibleControls(ToDisplayUtf8(af.finding.download.name)) << ": "
+                  << af.pauseError << '\n';
+    }
+    if (!o.quiet) PrintStatus(CheckFinished(result->found, result->suspects, result->checked), o.err);
+    return result->found + result->suspects > 0 ? kExitFound : kExitOk;
+}
+
+}  // namespace
+
 int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
     const ProgramHome home = ProgramHome::At(dirs);
+    if (args.amule) return RunCheckAmule(home, args, o);
     bool updateFailed = false;
     if (args.update) {
         updateFailed = !Update(home, o);
@@ -492,6 +553,26 @@ void SayWatchStarted(const std::string& dir, size_t dirs, const Output& o) {
 
 }  // namespace
 
+namespace {
+
+// A new fake stops costing bandwidth at once: paused in the aMule of 'amule connect'.
+void PauseInAmule(const ProgramHome& home, const Finding& f, const Output& o) {
+    if (!f.download.hash) return;
+    const auto stored = ec::ReadStoredConnection(AmuleConnectionPath(home));
+    if (!stored) {
+        o.err << "No aMule connection stored: run 'kestrivane-cli amule connect' first.\n" << std::flush;
+        return;
+    }
+    auto client = ec::AmuleClient::Connect(*stored, {"kestrivane", kVersionText});
+    const auto done = client ? client->Act(ec::Action::Pause, *f.download.hash)
+                             : kv::expected<void, ec::AmuleError>(kv::unexpected(client.error()));
+    const std::string name = VisibleControls(ToDisplayUtf8(f.download.name));
+    if (done) o.err << "Paused in aMule: " << name << '\n' << std::flush;
+    else o.err << "Could not pause " << name << " in aMule: " << ec::Describe(done.error()) << '\n' << std::flush;
+}
+
+}  // namespace
+
 int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o) {
     const ProgramHome home = ProgramHome::At(dirs);
     std::vector<std::string> command;
@@ -516,6 +597,7 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
     handlers.started = [&] { SayWatchStarted(dir, WatchedDirs(home.settings, dir, !args.tempDir.empty()).size(), o); };
     handlers.finding = [&](const Finding& f) {
         PrintWatchFinding(f, args.json, o.out);
+        if (args.amulePause) PauseInAmule(home, f, o);
         if (!command.empty()) commands.Add(command, FindingEnvironment(f, dir));
     };
     handlers.problem = [&](const CheckFailure& failure) {

@@ -26,6 +26,8 @@ struct CheckArgs {
     bool update = false;           // update the fake list first
     bool inspect = true;           // inspect names and arrived bytes
     bool noHeader = false;         // rows without the two head rows
+    bool amule = false;            // the downloads aMule reports over its connection
+    bool pauseFakes = false;       // with amule: pause every listed fake and suspect
 };
 
 struct UpdateArgs {
@@ -58,6 +60,7 @@ struct WatchArgs {
     bool json = false;      // one JSON object per line
     std::string exec;       // a command run for each finding ("" = none)
     int execTimeoutSeconds = 60;  // a command running longer is ended
+    bool amulePause = false;      // pause each new fake and suspect in aMule (--amule --pause-fakes)
 };
 
 // Where a command writes and how much.

@@ -23,6 +23,19 @@ std::string CheckFailed(const CheckFailure& f) {
     return "The check could not run.";
 }
 
+std::string AmuleCheckFailed(const AmuleCheckFailure& f) {
+    switch (f.kind) {
+        case AmuleCheckError::NoConnection:
+            return "No aMule connection stored: run 'kestrivane-cli amule connect' first.";
+        case AmuleCheckError::Connection: return "aMule: " + f.detail;
+        case AmuleCheckError::NoList:
+        case AmuleCheckError::GivenListMissing:
+            return "No fake list: " + f.detail + " does not exist. Run 'kestrivane-cli update' or pass --fakes FILE.";
+        case AmuleCheckError::GivenListUnreadable: return "Could not read the fake list " + f.detail + ".";
+    }
+    return "The check could not run.";
+}
+
 std::string TempDirFailed(const TempDirFailure& f) {
     return f.kind == TempDirError::NotSet ? std::string(kSetTempDir) : "Temp directory " + f.path + " not found!";
 }

@@ -9,6 +9,7 @@
 
 #include "common/DirectoryLock.h"
 #include "online/HttpDownload.h"
+#include "usecases/AmuleCheck.h"
 #include "usecases/Check.h"
 #include "usecases/ImportClient.h"
 #include "usecases/LinkCheck.h"
@@ -22,6 +23,7 @@ inline constexpr const char* kLinkCheckHead = "Line\tFilename\tError-Description
 inline constexpr const char* kAppTitle = "Kestrivane";
 
 std::string CheckFailed(const CheckFailure& failure);
+std::string AmuleCheckFailed(const AmuleCheckFailure& failure);
 std::string TempDirFailed(const TempDirFailure& failure);
 std::string LinkCheckFailed(const LinkCheckFailure& failure);
 std::string ImportFailed(const ImportFailure& failure, const std::string& settingsPath);

@@ -68,6 +68,11 @@ int main(int argc, char** argv) {
     auto* updateOpt = checkCmd->add_flag("--update", check.update, "Update the fake list first");
     updateOpt->excludes(fakesOpt);
     checkCmd->add_flag("--no-header", check.noHeader, "Leave out the two head rows");
+    auto* amuleOpt = checkCmd->add_flag("--amule", check.amule,
+                                        "Check the downloads aMule reports (see 'amule connect') instead of the temp "
+                                        "directory's .part.met files");
+    checkCmd->add_flag("--pause-fakes", check.pauseFakes, "With --amule: pause every listed fake and suspect in aMule")
+        ->needs(amuleOpt);
 
     UpdateArgs update;
     auto* updateCmd = app.add_subcommand("update", "Fetch a newer fake list from the update address");
@@ -94,6 +99,10 @@ int main(int argc, char** argv) {
         ->type_name("DIR");
     watchCmd->add_option("--fakes", watchArgs.fakesFile, "Fake list to use instead of FAKES.DAT")->type_name("FILE");
     watchCmd->add_flag("--json", watchArgs.json, "One JSON object per line for each finding");
+    bool watchAmule = false;
+    auto* watchAmuleOpt = watchCmd->add_flag("--amule", watchAmule, "Act in the aMule of 'amule connect' (with --pause-fakes)");
+    watchCmd->add_flag("--pause-fakes", watchArgs.amulePause, "With --amule: pause each new fake and suspect in aMule")
+        ->needs(watchAmuleOpt);
     watchCmd->add_option("--exec", watchArgs.exec,
                          "Run CMD for each finding (split like a shell would, never run by one); the finding is in "
                          "KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; its "

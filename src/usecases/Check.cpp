@@ -13,6 +13,12 @@ namespace kv {
 
 namespace {
 
+inspect::InspectOptions NotesToo() {
+    inspect::InspectOptions options;
+    options.notes = true;
+    return options;
+}
+
 // What a list's match makes of a finding: a fake, one the user allowed (whatever
 // the inspection said), or a suspect for a client's memory that is no proof.
 void ApplyMatch(FakeMatch match, Finding& finding) {
@@ -72,7 +78,7 @@ Finding CheckOneDownload(const std::string& dir, const std::string& metFile, con
     finding.download.metFile = metFile;
     // A file that could not be read says nothing about the download.
     if (finding.problem == ReadProblem::None && rules.inspect)
-        finding.inspected = inspect::JudgeDownload(finding.download, inspect::PartPathOf(metPath));
+        finding.inspected = inspect::JudgeDownload(finding.download, inspect::PartPathOf(metPath), NotesToo());
     // The part hashes served the detectors; a finding kept for long need not carry them.
     std::vector<Ed2kHash>().swap(finding.download.partHashes);
     JudgeByLists(finding, fakes);

@@ -32,7 +32,12 @@ struct Finding {
     bool fromBackup = false;  // read from the client's backup copy: the .part.met was missing
     bool allowed = false;     // the own list says it is not a fake (description: the user's reason)
 
-    bool suspect() const { return !fake && suspicion.has_value(); }
+    // Strong evidence that no list names: counted, and it changes the exit status.
+    bool suspect() const {
+        return !fake && !allowed && suspicion && suspicion->severity == inspect::Severity::Suspect;
+    }
+    // Weak evidence (playable media under another container's name): shown, not counted.
+    bool note() const { return !fake && !allowed && suspicion && suspicion->severity == inspect::Severity::Note; }
 };
 
 struct CheckReport {

@@ -17,6 +17,7 @@ std::string VerdictOf(const Finding& f) {
         case ReadProblem::DirectoryUnlisted: return "*** Not checked: the temp directory could not be listed";
     }
     if (f.allowed) return AllowedText(f.description);
+    if (f.note()) return std::string(kOkDescription) + "(note: " + f.suspicion->reason + ")";
     std::string verdict = f.fake ? f.description
                           : f.suspicion ? inspect::SuspectText(f.suspicion->reason)
                                         : std::string(kOkDescription);

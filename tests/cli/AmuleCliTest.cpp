@@ -6,7 +6,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
+#include <nlohmann/json.hpp>
 
 #include "AmuleDaemon.h"
 #include "Spawn.h"
@@ -210,6 +212,50 @@ TEST_F(AmuleCli, OnATerminalThePasswordIsAskedWithoutEchoAndCancelIsConfirmed) {
     run = OnTerminal(cancel, Env(), {{"[y/N]", "y"}});
     EXPECT_EQ(run.status, 0) << run.out;
     EXPECT_EQ(Shown(kFilmHash), "(not shown)");
+}
+
+}  // namespace
+}  // namespace kv::test
+
+namespace kv::test {
+namespace {
+
+// check --amule judges aMule's own downloads by the same lists, and --pause-fakes stops the fakes' bandwidth.
+TEST_F(AmuleCli, CheckAmuleListsTheFakesWithTheClientsViewAndPausesThem) {
+    daemon->Amulecmd(std::string("add ") + kFilm);
+    daemon->Amulecmd(std::string("add ") + kSong);
+    Connect();
+    ASSERT_EQ(Cli({"mark", kFilmHash, "--size", "734003200", "--reason", "Trailer only"}).status, 0);
+
+    Outcome run = Cli({"check", "--amule", "--json", "--all", "--no-inspect"});
+    ASSERT_EQ(run.status, 1) << run.err;
+    const auto rows = nlohmann::json::parse(run.out);
+    ASSERT_EQ(rows.size(), 2u) << run.out;
+    std::map<std::string, nlohmann::json> byName;
+    for (const auto& r : rows) byName[r["name"]] = r;
+    EXPECT_EQ(byName["Film One.avi"]["fake"], true);
+    EXPECT_EQ(byName["Film One.avi"]["description"], "[mine] Trailer only");
+    EXPECT_EQ(byName["Film One.avi"]["size"], 734003200);
+    EXPECT_EQ(byName["Film One.avi"]["part"], "001.part");
+    EXPECT_EQ(byName["Film One.avi"]["client"]["name"], "aMule");
+    EXPECT_EQ(byName["Film One.avi"]["client"]["paused"], false);
+    EXPECT_EQ(byName["Song.mp3"]["fake"], false);
+    EXPECT_EQ(byName["Song.mp3"]["hash"], "fedcba9876543210fedcba9876543210");
+    EXPECT_NE(Shown(kFilmHash).find("Waiting"), std::string::npos) << "a check alone changes nothing";
+
+    run = Cli({"check", "--amule", "--pause-fakes", "--no-all", "--no-header", "--no-inspect"});
+    ASSERT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, "001.part\tFilm One.avi\t[mine] Trailer only\n");
+    EXPECT_NE(run.err.find("Paused in aMule: Film One.avi"), std::string::npos) << run.err;
+    EXPECT_NE(Shown(kFilmHash).find("Paused"), std::string::npos) << Shown(kFilmHash);
+    EXPECT_NE(Shown(kSongHash).find("Waiting"), std::string::npos) << "only the fake is paused";
+}
+
+TEST_F(AmuleCli, CheckAmuleWithoutAConnectionSaysHowToMakeOne) {
+    const Outcome run = Cli({"check", "--amule"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("amule connect' first"), std::string::npos) << run.err;
+    EXPECT_EQ(Cli({"check", "--pause-fakes"}).status, 2) << "--pause-fakes needs --amule";
 }
 
 }  // namespace

@@ -76,10 +76,11 @@ TEST_F(CliTest, CheckAndSearchTellWhatTheyFoundByExitStatus) {
     const std::string uber = "\xC3\x9C" "berraschung.avi", h1 = Hash(0x10), h2 = Hash(0x20);
     const auto expected = nlohmann::ordered_json::array(
         {{{"part", "001.part"}, {"name", uber}, {"size", 5368709120LL}, {"hash", h1}, {"fake", false},
-          {"description", ""}, {"link", "ed2k://|file|" + uber + "|5368709120|" + h1 + "|/"}, {"suspect", nullptr}},
+          {"description", ""}, {"link", "ed2k://|file|" + uber + "|5368709120|" + h1 + "|/"}, {"suspect", nullptr},
+          {"note", nullptr}, {"allowed", false}},
          {{"part", "002.part"}, {"name", "beta, the fake.avi"}, {"size", 734003200}, {"hash", h2}, {"fake", true},
           {"description", "Fake, trailer only"}, {"link", "ed2k://|file|beta, the fake.avi|734003200|" + h2 + "|/"},
-          {"suspect", nullptr}}});
+          {"suspect", nullptr}, {"note", nullptr}, {"allowed", false}}});
     // Field order and whole-number sizes count too: compared as text.
     EXPECT_EQ(nlohmann::ordered_json::parse(Cli({"check", "--json"}).out).dump(), expected.dump());
     EXPECT_EQ(Cli({"check", "--no-all"}),

@@ -1,0 +1,116 @@
+#include "usecases/AmuleCheck.h"
+
+#include <cstdio>
+#include <numeric>
+
+#include "common/FileUtil.h"
+#include "common/Version.h"
+
+namespace kv {
+
+namespace {
+
+std::string PartMetName(uint32_t id) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%03u.part.met", id);
+    return name;
+}
+
+// A download the client sent: read again from its .part.met when the temp
+// directory is here, so that part hashes and the arrived bytes count too.
+Finding Judge(const Download& d, const ec::ClientView& view, const std::string& tempDir, const FakeCatalogue& fakes,
+              const CheckRules& rules) {
+    const std::string met = PartMetName(view.partMetId);
+    if (!tempDir.empty() && view.partMetId != 0 && FileExists(JoinPath(tempDir, met))) {
+        Finding local = CheckOneDownload(tempDir, met, "", fakes, rules);
+        if (local.problem == ReadProblem::None && local.download.hash == d.hash) return local;
+    }
+    Finding f;
+    f.part = PartNameOf(met);
+    f.download = d;
+    f.download.metFile = met;
+    if (rules.inspect) {
+        inspect::InspectOptions names;
+        names.content = false;  // no bytes here to look at
+        names.notes = true;
+        f.inspected = inspect::JudgeDownload(f.download, "", names);
+    }
+    JudgeByLists(f, fakes);
+    return f;
+}
+
+kv::expected<AmuleCheckResult, AmuleCheckFailure> LoadLists(ListStore& lists, const AmuleCheckRequest& request,
+                                                            bool inspect) {
+    auto loaded = lists.Load(request.fakeList);
+    if (!loaded) {
+        const bool missing = loaded.error().kind == ListError::GivenListMissing;
+        return kv::unexpected(AmuleCheckFailure{
+            missing ? AmuleCheckError::GivenListMissing : AmuleCheckError::GivenListUnreadable, loaded.error().path});
+    }
+    if (!inspect && !loaded->mainExists && !loaded->anyList())
+        return kv::unexpected(AmuleCheckFailure{AmuleCheckError::NoList, loaded->mainPath});
+    AmuleCheckResult result;
+    result.lists = std::move(*loaded);
+    return result;
+}
+
+void PauseIfListed(ec::AmuleClient& client, AmuleFinding& af) {
+    const bool listed = af.finding.fake || af.finding.suspect();
+    const bool running = af.view.state != ec::DownloadState::Paused && af.view.state != ec::DownloadState::Stopped;
+    if (!listed || !running || !af.finding.download.hash) return;
+    if (const auto done = client.Act(ec::Action::Pause, *af.finding.download.hash); done) af.paused = true;
+    else af.pauseError = ec::Describe(done.error());
+}
+
+}  // namespace
+
+std::string AmuleConnectionPath(const ProgramHome& home) { return JoinPath(home.configDir, ec::kConnectionFileName); }
+
+std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view) {
+    const uint32_t fake = view.ratings[1];
+    const uint32_t rated = std::accumulate(view.ratings.begin() + 1, view.ratings.end(), uint32_t{0});
+    if (fake == 0 || fake * 2 < rated) return std::nullopt;
+    std::string reason = "rated Fake by " + std::to_string(fake) + " of " + std::to_string(rated) + " source" +
+                         (rated == 1 ? "" : "s");
+    for (const ec::Comment& c : view.comments) {
+        if (c.rating == 1 && !c.text.empty()) {
+            reason += ": '" + c.text + "'";
+            break;
+        }
+    }
+    return inspect::Suspicion{inspect::Strength::TypeMismatch, reason};
+}
+
+kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
+                                                             ec::Timeouts timeouts) {
+    const Settings& settings = lists.home().settings;
+    const auto stored = ec::ReadStoredConnection(AmuleConnectionPath(lists.home()));
+    if (!stored) return kv::unexpected(AmuleCheckFailure{AmuleCheckError::NoConnection, ""});
+    const bool inspect = request.inspect.value_or(YesNo(settings.Read(Key::InspectContent)).IsYes());
+    auto result = LoadLists(lists, request, inspect);
+    if (!result) return result;
+    auto client = ec::AmuleClient::Connect(*stored, {"kestrivane", kVersionText}, timeouts);
+    if (!client) return kv::unexpected(AmuleCheckFailure{AmuleCheckError::Connection, ec::Describe(client.error())});
+    auto queue = client->Queue();
+    if (!queue) return kv::unexpected(AmuleCheckFailure{AmuleCheckError::Connection, ec::Describe(queue.error())});
+    result->serverVersion = client->ServerVersion();
+    const bool listAll = request.listAll ? *request.listAll : ListAllSwitch(settings);
+    const std::string tempDir = request.tempDir.empty() ? ConfiguredTempDir(settings) : request.tempDir;
+    for (const Download& d : queue->downloads) {
+        const ec::ClientView* view = d.hash ? queue->ViewOf(*d.hash) : nullptr;
+        AmuleFinding af{Judge(d, view ? *view : ec::ClientView{}, tempDir, lists.catalogue(), {listAll, inspect}),
+                        view ? *view : ec::ClientView{}, false, ""};
+        Finding& f = af.finding;
+        // What other users say counts where nothing stronger was found.
+        if (!f.fake && !f.allowed && !f.suspect())
+            if (auto rated = RatedFake(af.view)) f.suspicion = std::move(rated);
+        ++result->checked;
+        if (f.fake) ++result->found;
+        if (f.suspect()) ++result->suspects;
+        if (request.pauseFakes) PauseIfListed(*client, af);
+        if (f.fake || f.suspect() || listAll) result->listed.push_back(std::move(af));
+    }
+    return result;
+}
+
+}  // namespace kv

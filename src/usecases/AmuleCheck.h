@@ -1,0 +1,56 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "clients/amule/AmuleClient.h"
+#include "common/Expected.h"
+#include "usecases/Check.h"
+
+namespace kv {
+
+struct AmuleCheckRequest {
+    std::string fakeList;         // "" = FAKES.DAT, which may be missing
+    std::optional<bool> listAll;  // unset = the "ShowAllPartMet" switch
+    std::optional<bool> inspect;  // unset = the "InspectContent" switch
+    // aMule's temp directory as this machine sees it ("" = the settings'); when
+    // its .part.met and .part files are there, the arrived bytes are inspected too.
+    std::string tempDir;
+    bool pauseFakes = false;  // pause every listed fake and suspect that is not paused or stopped
+};
+
+// A download as the check judged it, with what aMule says of it.
+struct AmuleFinding {
+    Finding finding;
+    ec::ClientView view;
+    bool paused = false;     // paused by this check
+    std::string pauseError;  // why pausing failed, when it did
+};
+
+struct AmuleCheckResult {
+    std::vector<AmuleFinding> listed;
+    int32_t found = 0, suspects = 0, checked = 0;
+    ListsLoaded lists;
+    std::string serverVersion;
+};
+
+enum class AmuleCheckError { NoConnection, Connection, NoList, GivenListMissing, GivenListUnreadable };
+
+struct AmuleCheckFailure {
+    AmuleCheckError kind;
+    std::string detail;  // Connection: the error in a line; the lists: the path
+};
+
+// The connection Kestrivane stored (amule-connection.ini in the settings' directory).
+std::string AmuleConnectionPath(const ProgramHome& home);
+
+// Every download aMule reports, judged by the same lists and detectors as a
+// check of the temp directory, plus what other users' clients rated it.
+kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
+                                                             ec::Timeouts timeouts = {});
+
+// Other users' ratings as a suspicion: at least one "Fake" and at least half of all ratings.
+std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view);
+
+}  // namespace kv
