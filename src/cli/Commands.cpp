@@ -74,8 +74,10 @@ void PrintCheckResult(const CheckReport& report, const CheckArgs& args, std::ost
             break;
         case CheckFormat::Links:
         case CheckFormat::Html:
+            // A name's control bytes are percent-encoded in the link; in an anchor's text they are shown.
             for (const auto& f : report.listed)
-                out << ToDisplayUtf8(args.format == CheckFormat::Links ? LinkFor(f.download) : LinkHtmlFor(f.download))
+                out << VisibleControls(ToDisplayUtf8(args.format == CheckFormat::Links ? LinkFor(f.download)
+                                                                                        : LinkHtmlFor(f.download)))
                     << '\n';
             break;
         case CheckFormat::Json: {
@@ -141,7 +143,7 @@ bool Update(const ProgramHome& home, const Output& o) {
         log.PrintBoxes();
         PrintStatus(log.LastStatus(), o.err);
     }
-    if (const auto& failed = output.LastFailed(); failed && !failed->networkError.empty())
+    if (const auto& failed = output.LastFailed(); failed && !failed->networkError.empty() && !failed->noAddress)
         o.err << "Network error: " << ToDisplayUtf8(failed->networkError) << '\n';
     return false;
 }
@@ -231,7 +233,10 @@ int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
     const ProgramHome home = ProgramHome::At(dirs);
     if (args.amule) return RunCheckAmule(home, args, o);
     bool updateFailed = false;
-    if (args.update) {
+    if (args.update && FakeListAddress(home, OnlineSetup{}).empty()) {
+        // Nothing to fetch from: the check still runs on what is here, and says so.
+        o.err << "Warning: " << text::kNoUpdateAddress << '\n';
+    } else if (args.update) {
         updateFailed = !Update(home, o);
         // The local list still serves; the failure shows in the exit status.
         if (updateFailed) o.err << "Update failed; checking with the local fake list.\n";
@@ -257,6 +262,10 @@ int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o) {
             return kExitError;
         }
         o.err << "Could not store the update address in " << ToDisplayUtf8(home.settings.Path()) << ".\n";
+        return kExitError;
+    }
+    if (FakeListAddress(home, OnlineSetup{}).empty()) {
+        o.err << text::kNoUpdateAddress << '\n';  // nothing is sent anywhere
         return kExitError;
     }
     return Update(home, o) ? kExitOk : kExitError;
@@ -374,6 +383,25 @@ int RunAllow(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
     });
 }
 
+namespace {
+
+// List lines whose fields hold control bytes (a downloaded list's descriptions)
+// with them shown; the CR LF that ends each line stays.
+std::string VisibleInLines(const std::string& lines) {
+    std::string out;
+    size_t start = 0;
+    while (start < lines.size()) {
+        size_t end = lines.find("\r\n", start);
+        if (end == std::string::npos) end = lines.size();
+        out += VisibleControls(std::string_view(lines).substr(start, end - start));
+        if (end < lines.size()) out += "\r\n";
+        start = end + 2;
+    }
+    return out;
+}
+
+}  // namespace
+
 int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
     const ProgramHome home = ProgramHome::At(dirs);
     std::string lines;
@@ -393,11 +421,12 @@ int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
         o.err << (args.own ? text::kOwnListEmpty : "The check found no fake to export.") << '\n';
         return kExitFound;
     }
+    lines = VisibleInLines(lines);
     const int64_t count = std::count(lines.begin(), lines.end(), '\n');
     if (args.file.empty() || args.file == "-") {
         o.out << lines << std::flush;
-    } else if (!WriteFileAtomic(args.file, lines)) {
-        o.err << "Could not write file " << ToDisplayUtf8(args.file) << ".\n";
+    } else if (const WriteOutcome written = ReplaceFile(args.file, lines); !written) {
+        o.err << VisibleControls(ToDisplayUtf8(written.error())) << '\n';
         return kExitError;
     } else {
         o.err << count << " list line(s) written to " << ToDisplayUtf8(args.file) << ".\n";
@@ -585,8 +614,8 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
         }
     }
     const std::string dir = args.tempDir.empty() ? ConfiguredTempDir(home.settings) : args.tempDir;
-    if (dir.empty()) return Fail(o.err, text::TempDirFailed({TempDirError::NotSet, ""}));
-    if (!IsDirectory(dir)) return Fail(o.err, text::TempDirFailed({TempDirError::Missing, dir}));
+    if (dir.empty()) return Fail(o.err, text::TempDirFailed({TempDirError::NotSet, "", ""}));
+    if (!IsDirectory(dir)) return Fail(o.err, text::TempDirFailed({TempDirError::Missing, dir, ""}));
 
     const Say say = [&](const std::string& line) { o.err << VisibleControls(ToDisplayUtf8(line)) << '\n' << std::flush; };
     CommandQueue commands(args.execTimeoutSeconds * 1000, say);

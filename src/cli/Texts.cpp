@@ -15,10 +15,13 @@ std::string CheckFailed(const CheckFailure& f) {
     switch (f.kind) {
         case CheckError::NoList:
         case CheckError::GivenListMissing:
-            return "No fake list: " + f.path + " does not exist. Run 'kestrivane-cli update' or pass --fakes FILE.";
-        case CheckError::GivenListUnreadable: return "Could not read the fake list " + f.path + ".";
+            return "No fake list: " + f.path + " does not exist. " + kHowToGetAList;
+        case CheckError::GivenListUnreadable:
+            return "Could not read the fake list " + f.path + (f.cause.empty() ? "" : ": " + f.cause) + ".";
         case CheckError::NoTempDirSetting: return kSetTempDir;
         case CheckError::TempDirMissing: return "Temp directory " + f.path + " not found!";
+        case CheckError::TempDirUnreadable:
+            return "Cannot read the temp directory " + f.path + ": " + f.cause + ".";
     }
     return "The check could not run.";
 }
@@ -37,7 +40,12 @@ std::string AmuleCheckFailed(const AmuleCheckFailure& f) {
 }
 
 std::string TempDirFailed(const TempDirFailure& f) {
-    return f.kind == TempDirError::NotSet ? std::string(kSetTempDir) : "Temp directory " + f.path + " not found!";
+    switch (f.kind) {
+        case TempDirError::NotSet: return kSetTempDir;
+        case TempDirError::Missing: return "Temp directory " + f.path + " not found!";
+        case TempDirError::Unreadable: return "Cannot read the temp directory " + f.path + ": " + f.cause + ".";
+    }
+    return kSetTempDir;
 }
 
 std::string LinkCheckFailed(const LinkCheckFailure& f) {
@@ -107,8 +115,8 @@ std::string DirectoryBusy(const LockHolder& holder) {
 
 std::string NoListWarning(const std::string& listPath) {
     return "Warning: no fake list: " + listPath +
-           " does not exist, so only names, part hashes and the bytes already downloaded were checked. Run "
-           "'kestrivane-cli update' or pass --fakes FILE.";
+           " does not exist, so only names, part hashes and the bytes already downloaded were checked. " +
+           kHowToGetAList;
 }
 
 std::string Marked(const std::string& name) { return "Marked as fake in MYFAKES.DAT: " + name; }
@@ -133,10 +141,12 @@ std::string TransferStatus(const DownloadResult& result, const std::string& addr
     switch (result.status) {
         case DownloadStatus::Written: return quiet ? "" : "Download finished! New " + target + " written...";
         case DownloadStatus::NoConnection: return "Could not connect to the internet";
-        case DownloadStatus::NotOpened: return "Could not open file " + address + ".";
+        case DownloadStatus::NotOpened:
+            return result.noAddress ? std::string(kNoUpdateAddress) : "Could not open file " + address + ".";
         case DownloadStatus::Interrupted: return "Download of " + address + " was interrupted.";
         case DownloadStatus::NotAvailable: return "File actually not available: " + address;
-        case DownloadStatus::NotWritten: return "Could not write file " + target + ".";
+        case DownloadStatus::NotWritten:
+            return result.refusal.empty() ? "Could not write file " + target + "." : result.refusal;
         case DownloadStatus::NotModified:
             return "The fake list at " + address + " has not changed since the last download.";
         case DownloadStatus::Refused: return result.refusal;

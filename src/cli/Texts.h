@@ -21,6 +21,13 @@ namespace kv::cli::text {
 inline constexpr const char* kCheckHead = "Partname\tFilename\tError-Description";
 inline constexpr const char* kLinkCheckHead = "Line\tFilename\tError-Description";
 inline constexpr const char* kAppTitle = "Kestrivane";
+inline constexpr const char* kHowToGetAList =
+    "There is no public fake list; to get one, mark fakes yourself ('kestrivane-cli mark'), use a group's "
+    "address ('kestrivane-cli update --url URL') or pass a list file (--fakes FILE).";
+inline constexpr const char* kNoUpdateAddress =
+    "No update address is set. There is no public fake list; the content check works without one. To get a "
+    "list, mark fakes yourself ('kestrivane-cli mark'), use a group's address ('kestrivane-cli update --url URL') "
+    "or pass a list file (--fakes FILE).";
 
 std::string CheckFailed(const CheckFailure& failure);
 std::string AmuleCheckFailed(const AmuleCheckFailure& failure);

@@ -1,6 +1,8 @@
 // kestrivane-cli: the fake check, the fake list update, the client preference
 // import and the text search, for terminals and machines without a display.
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <vector>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -9,6 +11,7 @@
 #include "cli/AmuleCommands.h"
 #include "cli/Commands.h"
 #include "common/DirectoryLock.h"
+#include "common/DisplayText.h"
 #include "common/Version.h"
 #include "settings/Home.h"
 #include "common/Paths.h"
@@ -18,6 +21,46 @@ namespace {
 std::string VersionLine() {
     return "kestrivane-cli " + std::to_string(kv::kVersionMajor) + "." + std::to_string(kv::kVersionMinor) + "." +
            std::to_string(kv::kVersionRevision);
+}
+
+// Letters to change, add or drop to turn a into b.
+size_t EditDistance(const std::string& a, const std::string& b) {
+    std::vector<size_t> row(b.size() + 1);
+    for (size_t j = 0; j <= b.size(); ++j) row[j] = j;
+    for (size_t i = 1; i <= a.size(); ++i) {
+        size_t diagonal = row[0];
+        row[0] = i;
+        for (size_t j = 1; j <= b.size(); ++j) {
+            const size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+// A mistyped command ("chek") named with the nearest one, rather than a parser's
+// "A subcommand is required"; "" when the first word is a command or an option.
+std::string UnknownCommand(CLI::App& app, int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--home") {
+            ++i;  // its value
+            continue;
+        }
+        if (word.starts_with("-")) continue;
+        std::string nearest;
+        size_t best = SIZE_MAX;
+        for (const CLI::App* sub : app.get_subcommands([](CLI::App*) { return true; })) {
+            if (sub->get_name() == word) return "";
+            const size_t d = EditDistance(word, sub->get_name());
+            if (d < best) best = d, nearest = sub->get_name();
+        }
+        std::string text = "Unknown command '" + kv::VisibleControls(word) + "'";
+        if (best <= 2) text += "; did you mean '" + nearest + "'?";
+        return text + " ('kestrivane-cli --help' lists the commands)";
+    }
+    return "";
 }
 
 }  // namespace
@@ -165,6 +208,10 @@ int main(int argc, char** argv) {
 
     const auto amule = AddAmuleCommands(app);
 
+    if (const std::string unknown = UnknownCommand(app, argc, argv); !unknown.empty()) {
+        std::cerr << unknown << '\n';
+        return kExitError;
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -211,6 +258,8 @@ int main(int argc, char** argv) {
         linksArgs.showAll = !linksNoAll;
         if (linksLinks) linksArgs.format = LinksFormat::Links;
         if (linksJson) linksArgs.format = LinksFormat::Json;
+        if ((linksArgs.file.empty() || linksArgs.file == "-") && ::isatty(STDIN_FILENO) && !quiet)
+            std::cerr << "Reading links from the keyboard: paste them, then press Ctrl+D (or give a FILE).\n";
         return RunLinks(dirs, linksArgs, std::cin, o);
     }
     if (updateCmd->parsed()) return RunUpdate(dirs, update, o);

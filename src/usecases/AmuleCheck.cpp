@@ -45,7 +45,8 @@ kv::expected<AmuleCheckResult, AmuleCheckFailure> LoadLists(ListStore& lists, co
     if (!loaded) {
         const bool missing = loaded.error().kind == ListError::GivenListMissing;
         return kv::unexpected(AmuleCheckFailure{
-            missing ? AmuleCheckError::GivenListMissing : AmuleCheckError::GivenListUnreadable, loaded.error().path});
+            missing ? AmuleCheckError::GivenListMissing : AmuleCheckError::GivenListUnreadable,
+            loaded.error().cause.empty() ? loaded.error().path : loaded.error().path + ": " + loaded.error().cause});
     }
     if (!inspect && !loaded->mainExists && !loaded->anyList())
         return kv::unexpected(AmuleCheckFailure{AmuleCheckError::NoList, loaded->mainPath});

@@ -130,18 +130,20 @@ std::expected<CheckResult, CheckFailure> CheckTempDirs(ListStore& lists, const C
     if (!loaded) {
         const bool missing = loaded.error().kind == ListError::GivenListMissing;
         return std::unexpected(CheckFailure{missing ? CheckError::GivenListMissing : CheckError::GivenListUnreadable,
-                                            loaded.error().path});
+                                            loaded.error().path, loaded.error().cause});
     }
     // Without any list the downloads are still inspected; without either nothing could be found.
     if (!inspect && !loaded->mainExists && !loaded->anyList())
-        return std::unexpected(CheckFailure{CheckError::NoList, loaded->mainPath});
+        return std::unexpected(CheckFailure{CheckError::NoList, loaded->mainPath, ""});
     if (progress) progress->ListsLoaded(*loaded);
     const bool listAll = request.listAll ? *request.listAll : ListAllSwitch(settings);
     auto dir = ResolveTempDir(settings, request.tempDir, /*backups=*/true);
     if (!dir) {
-        const bool unset = dir.error().kind == TempDirError::NotSet;
-        return std::unexpected(
-            CheckFailure{unset ? CheckError::NoTempDirSetting : CheckError::TempDirMissing, dir.error().path});
+        const TempDirError kind = dir.error().kind;
+        const CheckError error = kind == TempDirError::NotSet    ? CheckError::NoTempDirSetting
+                                 : kind == TempDirError::Missing ? CheckError::TempDirMissing
+                                                                 : CheckError::TempDirUnreadable;
+        return std::unexpected(CheckFailure{error, dir.error().path, dir.error().cause});
     }
     if (progress) progress->Started();
     CheckResult result;

@@ -91,12 +91,14 @@ enum class CheckError {
     GivenListMissing,     // the list given instead of FAKES.DAT does not exist
     GivenListUnreadable,  // ... is empty or cannot be read
     NoTempDirSetting,     // no temp directory set or given
-    TempDirMissing,       // the temp directory cannot be listed
+    TempDirMissing,       // there is no temp directory at its path
+    TempDirUnreadable,    // there is one, but it cannot be listed
 };
 
 struct CheckFailure {
     CheckError kind;
     std::string path;  // the list or the directory concerned
+    std::string cause;  // the system's words, where it gave any
 };
 
 struct CheckResult {

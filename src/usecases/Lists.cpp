@@ -1,5 +1,11 @@
 #include "usecases/Lists.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
 #include <algorithm>
 
 #include "common/FileUtil.h"
@@ -7,6 +13,29 @@
 #include "lists/OwnList.h"
 
 namespace kv {
+
+namespace {
+
+constexpr const char* kNothingThere = "there is no such file";
+
+// Why the list at path cannot be read, or "" when it can (or may: the read says the rest).
+std::string UnreadableCause(const std::string& path) {
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0) {
+        const int err = errno;
+        struct stat link{};
+        // A link that leads nowhere is no list; a name with nothing behind it is simply no list yet.
+        if (err == ENOENT && ::lstat(path.c_str(), &link) != 0) return kNothingThere;
+        return std::strerror(err);
+    }
+    if (S_ISDIR(st.st_mode)) return "it is a directory";
+    if (S_ISFIFO(st.st_mode)) return "it is a FIFO, not a regular file";
+    if (!S_ISREG(st.st_mode)) return "it is not a regular file";
+    if (::access(path.c_str(), R_OK) != 0) return std::strerror(errno);
+    return "";
+}
+
+}  // namespace
 
 namespace {
 // The main list is read whole; the same bound as a download.
@@ -31,23 +60,35 @@ std::optional<ListFailure> ListStore::ReloadMain(bool keepOnFailure) {
     ListsLoaded loaded;
     loaded.mainPath = path;
     const int64_t length = FileLength(path);
-    std::optional<std::string> content = length > 0 ? ReadWholeFile(path, kMainListReadLimit) : std::nullopt;
-    if (!mainGiven_.empty() && (!content || content->empty())) {
-        const ListFailure failure{FileExists(path) ? ListError::GivenListUnreadable : ListError::GivenListMissing,
-                                  path};
-        if (!keepOnFailure) fakes_.Remove(kMainListSlot);
-        return failure;
+    std::optional<FakeList> list;
+    std::string cause = UnreadableCause(path);
+    if (cause.empty() && length > 0) {
+        list = FakeList::Load(path, FileNameOf(path), &loaded.skipped, kMainListReadLimit);
+        if (!list) cause = "it cannot be read";
+    }
+    if (cause.empty() && !mainGiven_.empty() && length == 0) cause = "it is empty";
+    if (!cause.empty() || (!mainGiven_.empty() && !list)) {
+        const bool absent = cause == kNothingThere;
+        // FAKES.DAT may be missing (no list yet); anything else that cannot be read is said.
+        if (mainGiven_.empty() && absent) {
+            cause.clear();
+        } else {
+            if (!keepOnFailure) fakes_.Remove(kMainListSlot);
+            const ListError kind = absent               ? ListError::GivenListMissing
+                                   : !mainGiven_.empty() ? ListError::GivenListUnreadable
+                                                         : ListError::ListUnreadable;
+            return ListFailure{kind, path, cause};
+        }
     }
     fakes_.Remove(kMainListSlot);
-    loaded.mainExists = FileExists(path);
+    loaded.mainExists = length >= 0;
     if (length >= 0) {
         // The first bytes tell a UTF-16 file; its records cannot be read as lines of bytes.
         loaded.mainShape = length == 0 ? ListShape::Empty : JudgeList(ReadFileHead(path, 4096).value_or("")).shape;
     }
-    if (content && !content->empty()) {
+    if (list && list->byteSize() > 0) {
         loaded.mainLoaded = true;
-        fakes_.Put(FakeList::Parse(std::move(*content), FileNameOf(path), &loaded.skipped), ListRank::Downloaded,
-                   kMainListSlot);
+        fakes_.Put(std::move(*list), ListRank::Downloaded, kMainListSlot);
     }
     loaded.extra = std::move(loaded_.extra);
     loaded_ = std::move(loaded);

@@ -30,11 +30,13 @@ struct ListsLoaded {
 enum class ListError {
     GivenListMissing,     // a list named instead of FAKES.DAT does not exist
     GivenListUnreadable,  // ... is empty or cannot be read
+    ListUnreadable,       // FAKES.DAT or the list given is there but cannot be read (a FIFO, a directory, no permission)
 };
 
 struct ListFailure {
     ListError kind;
     std::string path;
+    std::string cause;  // ListUnreadable: why, in the system's words or ours
 };
 
 // What a refresh of the lists did.

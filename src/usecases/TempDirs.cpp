@@ -1,13 +1,24 @@
 #include "usecases/TempDirs.h"
 
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+#include "common/FileUtil.h"
+
 namespace kv {
 
 std::expected<TempDir, TempDirFailure> ResolveTempDir(const Settings& settings, const std::string& given,
                                                       bool backups) {
     const std::string path = given.empty() ? ConfiguredTempDir(settings) : given;
-    if (path.empty()) return std::unexpected(TempDirFailure{TempDirError::NotSet, ""});
+    if (path.empty()) return std::unexpected(TempDirFailure{TempDirError::NotSet, "", ""});
     std::optional<TempDir> dir = ListTempDir(path, backups);
-    if (!dir) return std::unexpected(TempDirFailure{TempDirError::Missing, path});
+    if (!dir) {
+        // A directory the user may not read is there all the same: say why, not "not found".
+        if (!IsDirectory(path)) return std::unexpected(TempDirFailure{TempDirError::Missing, path, ""});
+        const int err = ::access(path.c_str(), R_OK | X_OK) == 0 ? EIO : errno;
+        return std::unexpected(TempDirFailure{TempDirError::Unreadable, path, std::strerror(err)});
+    }
     if (given.empty()) dir->further = FurtherTempDirs(settings);
     return std::move(*dir);
 }

@@ -10,12 +10,14 @@ namespace kv {
 
 enum class TempDirError {
     NotSet,   // the settings name no temp directory and none was given
-    Missing,  // it cannot be listed
+    Missing,     // there is no directory at its path
+    Unreadable,  // there is one, but it cannot be listed (cause: the system's words)
 };
 
 struct TempDirFailure {
     TempDirError kind;
     std::string path;  // the directory that could not be listed
+    std::string cause;
 };
 
 // The temp directory given, or the one the settings name together with eMule's

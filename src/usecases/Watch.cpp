@@ -436,7 +436,7 @@ void WatchEngine::Report(Tracked& t) {
 void WatchEngine::Problem(CheckError kind, const std::string& path) {
     if (std::ranges::any_of(problems_, [&](const auto& p) { return p.first == kind; })) return;
     problems_.insert({kind, path});
-    if (handlers_.problem) handlers_.problem(CheckFailure{kind, path});
+    if (handlers_.problem) handlers_.problem(CheckFailure{kind, path, ""});
 }
 
 void WatchEngine::Resolved(CheckError kind) {

@@ -150,7 +150,7 @@ TEST_F(CliTest, MarkUnmarkAndExportTellByExitStatusAndMarksShowInTheCheck) {
              {{"mark", "../001.part", "--reason", "x"}, 2, "a hash of 32 hex digits"},
              {{"mark", "001.part"}, 2, "--reason"},
              {{"unmark", std::string(32, 'd')}, 1, "does not name"},
-             {{"export", home.File("no-dir/x.dat")}, 2, "Could not write file"}}) {
+             {{"export", home.File("no-dir/x.dat")}, 2, "Could not write " + home.File("no-dir/x.dat") + ": No such file or directory."}}) {
         const Result r = Cli(s.args);
         EXPECT_EQ(r.code, s.code) << s.args[0] << " " << s.args[1] << ": " << r.err;
         EXPECT_NE(r.err.find(s.errHas), std::string::npos) << r.err;

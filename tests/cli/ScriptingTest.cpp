@@ -118,11 +118,13 @@ TEST_F(ScriptingTest, ErrorsNameCommandsAndOptionsNotButtons) {
          "No temp directory is set: run 'kestrivane-cli import FILE' or 'kestrivane-cli import --detect', or pass "
          "--temp-dir DIR.\n"},
         {"no list", {"check", "--no-inspect"}, "[eMule]\nTempDir=/tmp\n", true,
-         "No fake list: " + home.File("FAKES.DAT") + " does not exist. Run 'kestrivane-cli update' or pass --fakes "
-                                                     "FILE.\n"},
+         "No fake list: " + home.File("FAKES.DAT") + " does not exist. " +
+             std::string("There is no public fake list; to get one, mark fakes yourself ('kestrivane-cli mark'), use a group's address "
+         "('kestrivane-cli update --url URL') or pass a list file (--fakes FILE).\n")},
         {"quiet changes no error", {"-q", "check", "--no-inspect", "--fakes", home.File("none.dat")}, "", false,
-         "No fake list: " + home.File("none.dat") + " does not exist. Run 'kestrivane-cli update' or pass --fakes "
-                                                    "FILE.\n"},
+         "No fake list: " + home.File("none.dat") + " does not exist. " +
+             std::string("There is no public fake list; to get one, mark fakes yourself ('kestrivane-cli mark'), use a group's address "
+         "('kestrivane-cli update --url URL') or pass a list file (--fakes FILE).\n")},
     };
     const std::string list = home.Read("FAKES.DAT");
     for (const Case& c : cases) {
@@ -143,7 +145,8 @@ TEST_F(ScriptingTest, ACheckWithoutAListWarnsWithCommandsAndStillInspects) {
     std::filesystem::remove(home.File("FAKES.DAT"));
     const std::string warning = "Warning: no fake list: " + home.File("FAKES.DAT") +
                                 " does not exist, so only names, part hashes and the bytes already downloaded were "
-                                "checked. Run 'kestrivane-cli update' or pass --fakes FILE.\n";
+                                "checked. " + std::string("There is no public fake list; to get one, mark fakes yourself ('kestrivane-cli mark'), use a group's address "
+         "('kestrivane-cli update --url URL') or pass a list file (--fakes FILE).\n");
     for (const bool quiet : {false, true}) {
         auto run = Start(quiet ? Args{"-q", "check", "--no-header"} : Args{"check", "--no-header"});
         EXPECT_EQ(run->Finish(), 1) << quiet;  // the double extension makes a suspect

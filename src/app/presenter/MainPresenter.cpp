@@ -211,7 +211,8 @@ void MainPresenter::ShowLoadedLists(const std::expected<ListsLoaded, ListFailure
 
 void MainPresenter::ShowTempDirFailure(const TempDirFailure& failure) {
     if (failure.kind == TempDirError::NotSet) view_.MessageBox(msg::kNoTempDirSetting, kMbCritical, msg::kAppTitle);
-    else view_.SetStatus(msg::TempDirMissing(failure.path), "0");
+    else if (failure.kind == TempDirError::Missing) view_.SetStatus(msg::TempDirMissing(failure.path), "0");
+    else view_.SetStatus(msg::TempDirUnreadable(failure.path, failure.cause), "0");
 }
 
 Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrides) {
@@ -258,9 +259,13 @@ void MainPresenter::ShowCheckFailure(const CheckFailure& failure, Outcome<CheckR
             view_.SetStatus(out.failure, "0");
             return;
         case CheckError::GivenListMissing:
-        case CheckError::GivenListUnreadable:
             out.kind = FailureKind::NoFakeList;
             out.failure = msg::ListFileMissing(failure.path);
+            view_.SetStatus(out.failure, "0");
+            return;
+        case CheckError::GivenListUnreadable:
+            out.kind = FailureKind::NoFakeList;
+            out.failure = msg::ListUnreadable(failure.path, failure.cause);
             view_.SetStatus(out.failure, "0");
             return;
         case CheckError::NoTempDirSetting:
@@ -271,9 +276,15 @@ void MainPresenter::ShowCheckFailure(const CheckFailure& failure, Outcome<CheckR
             out.kind = FailureKind::TempDirMissing;
             out.failure = msg::TempDirMissing(failure.path);
             break;
+        case CheckError::TempDirUnreadable:
+            out.kind = FailureKind::TempDirMissing;
+            out.failure = msg::TempDirUnreadable(failure.path, failure.cause);
+            break;
     }
-    ShowTempDirFailure({failure.kind == CheckError::NoTempDirSetting ? TempDirError::NotSet : TempDirError::Missing,
-                        failure.path});
+    const TempDirError kind = failure.kind == CheckError::NoTempDirSetting ? TempDirError::NotSet
+                              : failure.kind == CheckError::TempDirMissing ? TempDirError::Missing
+                                                                           : TempDirError::Unreadable;
+    ShowTempDirFailure({kind, failure.path, failure.cause});
 }
 
 Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string& text,

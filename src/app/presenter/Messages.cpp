@@ -25,6 +25,12 @@ std::string SkippedListLine(int32_t index, const std::string& line) {
 }
 
 std::string TempDirMissing(const std::string& path) { return "Temp directory " + path + " not found!"; }
+std::string TempDirUnreadable(const std::string& path, const std::string& cause) {
+    return "Cannot read the temp directory " + path + ": " + cause + ".";
+}
+std::string ListUnreadable(const std::string& path, const std::string& cause) {
+    return "Could not read the fake list " + path + (cause.empty() ? "" : ": " + cause) + ".";
+}
 
 std::string SearchFinished(int64_t hits, const std::string& text) {
     return "Finished! Found " + DecimalText(hits) + " part.met-File with Text '" + text + "'";

@@ -56,6 +56,8 @@ std::string ListCaption(int64_t records);  // VersionText() + " / Total  N Fakes
 std::string ListFileMissing(const std::string& path);
 std::string SkippedListLine(int32_t index, const std::string& line);
 std::string TempDirMissing(const std::string& path);
+std::string TempDirUnreadable(const std::string& path, const std::string& cause);
+std::string ListUnreadable(const std::string& path, const std::string& cause);
 std::string SearchFinished(int64_t hits, const std::string& text);
 
 std::string Reading(int64_t bytes);
