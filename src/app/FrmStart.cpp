@@ -13,7 +13,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QHeaderView>
+#include <QTableView>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -29,7 +30,9 @@
 #include "FrmInfo.h"
 #include "FrmOptions.h"
 #include "KvLineEdit.h"
-#include "TabStopDelegate.h"
+#include "FindingsModel.h"
+#include "TabStops.h"
+#include "Worker.h"
 #include "Resources.h"
 #include "Twips.h"
 #include "common/DisplayText.h"
@@ -55,6 +58,8 @@ constexpr int kClientHeightTwips = 5685;
 // The frame and the title and menu bars around that client area in the design.
 constexpr int kFrameWidthTwips = 90;
 constexpr int kNonClientHeightTwips = 705;
+// The lowest client area that still shows the list with three rows and the status frame below it.
+constexpr int kMinClientHeightTwips = 2530;
 
 void ShowMessageBox(QWidget* parent, const QString& text, int style, const QString& title) {
     QMessageBox box(style == kMbCritical ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
@@ -142,10 +147,64 @@ FrmStart::FrmStart(std::unique_ptr<Session> own, Session* session, DesktopHooks 
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
+    // Every control stays in sight: the buttons at the right of the search
+    // frame, the list with a few rows, the status frame below it.
+    central_->setMinimumSize(TwipsToPixels(kClientWidthTwips, this), TwipsToPixels(kMinClientHeightTwips, this));
     qApp->installEventFilter(this);
+    worker_ = new Worker(session_, *this, this);
+    connect(worker_, &Worker::finished, this, &FrmStart::JobEnded);
 
     const std::string searchText = presenter_.Load();
     tbTitelSearch_->setText(Show(searchText));
+    RestoreWindow();
+}
+
+void FrmStart::RestoreWindow() {
+    const auto number = [this](Key key) -> std::optional<int> {
+        const std::string text = session_.settings.Read(key);
+        const auto first = text.find_first_not_of(' ');
+        if (first == std::string::npos || !(std::isdigit(static_cast<unsigned char>(text[first])) || text[first] == '-'))
+            return std::nullopt;
+        return RoundHalfEven32(NumericValue(text));
+    };
+    const auto width = number(Key::WindowWidth), height = number(Key::WindowHeight);
+    if (width && height && *width > 0 && *height > 0) resize(*width, *height);
+    const auto left = number(Key::WindowLeft), top = number(Key::WindowTop);
+    if (left && top) {
+        // Only where some screen still shows the title bar.
+        const QPoint corner(*left, *top);
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().contains(corner + QPoint(40, 10))) {
+                move(corner);
+                break;
+            }
+        }
+    }
+    QVector<int> columns;
+    for (const Key key : {Key::WindowColumn1, Key::WindowColumn2, Key::WindowColumn3}) {
+        const auto w = number(key);
+        if (!w || *w <= 0) break;
+        columns.push_back(*w);
+    }
+    if (columns.size() == 3) {
+        storedColumnWidths_ = columns;
+        ApplyColumnWidths();
+    }
+}
+
+void FrmStart::StoreWindow() {
+    const QRect frame = geometry();
+    const std::pair<Key, int> values[] = {{Key::WindowLeft, frame.x()}, {Key::WindowTop, frame.y()},
+                                          {Key::WindowWidth, frame.width()}, {Key::WindowHeight, frame.height()}};
+    for (const auto& [key, value] : values) session_.settings.Write(key, std::to_string(value));
+    // The check's three columns; a search list has only two, whose widths are the check's first two.
+    const QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    const Key columns[] = {Key::WindowColumn1, Key::WindowColumn2, Key::WindowColumn3};
+    for (int c = 0; c < 3; ++c) {
+        const int width = c < head->count() ? head->sectionSize(c)
+                          : c < storedColumnWidths_.size() ? storedColumnWidths_[c] : head->defaultSectionSize();
+        session_.settings.Write(columns[c], std::to_string(width));
+    }
 }
 
 bool FrmStart::FirstStartWanted(bool settingsFileExisted) const {
@@ -160,6 +219,9 @@ void FrmStart::RunFirstStart() {
 }
 
 FrmStart::~FrmStart() {
+    // The work ends before the session it uses goes.
+    delete worker_;
+    worker_ = nullptr;
     qApp->removeEventFilter(this);
     if (busyCursor_) QApplication::restoreOverrideCursor();
 }
@@ -207,15 +269,34 @@ void FrmStart::BuildControls() {
     PlaceTwips(cbCheckFiles_, 9360, 230, 1185, 375);
     connect(cbCheckFiles_, &QPushButton::clicked, this, &FrmStart::cbCheckFiles_Click);
 
-    lbGefundeneFakes_ = new QListWidget(central_);
+    lbGefundeneFakes_ = new QTableView(central_);
     lbGefundeneFakes_->setObjectName(QStringLiteral("lbGefundeneFakes"));
-    lbGefundeneFakes_->setSelectionMode(QAbstractItemView::SingleSelection);
+    model_ = new FindingsModel(this);
+    model_->SetPalette(lbGefundeneFakes_->palette());
+    lbGefundeneFakes_->setModel(model_);
+    lbGefundeneFakes_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lbGefundeneFakes_->setSelectionBehavior(QAbstractItemView::SelectRows);
     lbGefundeneFakes_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lbGefundeneFakes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    lbGefundeneFakes_->setUniformItemSizes(false);
+    lbGefundeneFakes_->setShowGrid(false);
+    lbGefundeneFakes_->setWordWrap(false);
+    lbGefundeneFakes_->setTextElideMode(Qt::ElideRight);
     lbGefundeneFakes_->setContextMenuPolicy(Qt::PreventContextMenu);
-    delegate_ = new TabStopDelegate(lbGefundeneFakes_);
-    lbGefundeneFakes_->setItemDelegate(delegate_);
+    // Every row as high as one line of text: nothing is measured per row.
+    QHeaderView* rowsHead = lbGefundeneFakes_->verticalHeader();
+    rowsHead->hide();
+    rowsHead->setSectionResizeMode(QHeaderView::Fixed);
+    const int lineHeight = QFontMetrics(lbGefundeneFakes_->font()).height();
+    rowsHead->setDefaultSectionSize(lineHeight + 4);
+    lbGefundeneFakes_->setIconSize(QSize(lineHeight, lineHeight));
+    QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    head->setSectionResizeMode(QHeaderView::Interactive);
+    head->setStretchLastSection(false);
+    head->setHighlightSections(false);
+    head->setSortIndicatorShown(true);
+    head->setSortIndicator(-1, Qt::AscendingOrder);  // the order the check found them in
+    lbGefundeneFakes_->setSortingEnabled(true);
+    // A new list's columns keep the widths the user gave them.
+    connect(model_, &QAbstractItemModel::modelReset, this, &FrmStart::ApplyColumnWidths);
     // The application-wide filter (see the constructor) already sees the
     // viewport's mouse releases; a second filter here opened the menu twice.
     PlaceTwips(lbGefundeneFakes_, 90, 810, 10725, 4155);
@@ -315,12 +396,25 @@ void FrmStart::BuildMenus() {
     connect(html, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyLinkHTML_Click);
     menuRechteMaustaste_->addAction(copy);
     menuRechteMaustaste_->addAction(html);
+    auto* name = new QAction(QStringLiteral("Copy &name"), menuRechteMaustaste_);
+    name->setObjectName(QStringLiteral("RechteMaustasteCopyName"));
+    connect(name, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyName_Click);
+    auto* hash = new QAction(QStringLiteral("Copy h&ash"), menuRechteMaustaste_);
+    hash->setObjectName(QStringLiteral("RechteMaustasteCopyHash"));
+    connect(hash, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyHash_Click);
+    menuRechteMaustaste_->addAction(name);
+    menuRechteMaustaste_->addAction(hash);
     BuildListMenus();
 
-    // Inside the search box the window's Ctrl shortcuts win over editing keys.
+    // Inside the search box the window's Ctrl shortcuts win, except the keys
+    // that edit text: Ctrl+X cuts there, it does not end the program.
+    QList<QKeySequence> editing;
+    for (const auto key : {QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste, QKeySequence::SelectAll,
+                           QKeySequence::Undo})
+        editing << QKeySequence::keyBindings(key);
     QList<QKeySequence> keys;
     for (QAction* a : actions()) {
-        if (!a->shortcut().isEmpty()) keys << a->shortcut();
+        if (!a->shortcut().isEmpty() && !editing.contains(a->shortcut())) keys << a->shortcut();
     }
     tbTitelSearch_->SetPassThroughShortcuts(keys);
 }
@@ -382,45 +476,72 @@ void FrmStart::SetCaption(const std::string& text) {
 
 std::string FrmStart::Caption() const { return captionBytes_; }
 
-void FrmStart::ClearList() {
-    lbGefundeneFakes_->clear();
+void FrmStart::ClearList() { model_->Clear(); }
+
+void FrmStart::StartList(ListKind kind) {
+    // A new list shows the order it was found in until a column is clicked.
+    lbGefundeneFakes_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    model_->Start(kind);
 }
 
-void FrmStart::AddListRow(const std::string& row, RowKind kind) {
-    auto* item = new QListWidgetItem(QString::fromUtf8(ToDisplayUtf8Fields(row)));
-    item->setData(TabStopDelegate::kRowKindRole, static_cast<int>(kind));
-    if (kind != RowKind::Plain) item->setToolTip(kind == RowKind::Fake ? QStringLiteral("Fake") : QStringLiteral("Suspect"));
-    lbGefundeneFakes_->addItem(item);
+void FrmStart::AddFinding(const Finding& finding) { AddFindings({finding}); }
+void FrmStart::AddSearchHit(const SearchHit& hit) { AddSearchHits({hit}); }
+void FrmStart::AddFindings(std::vector<Finding>&& batch) { model_->Append(std::move(batch)); }
+void FrmStart::AddSearchHits(std::vector<SearchHit>&& batch) { model_->Append(std::move(batch)); }
+
+void FrmStart::RepaintList() { lbGefundeneFakes_->viewport()->update(); }
+
+size_t FrmStart::SelectedRowCount() const {
+    return static_cast<size_t>(lbGefundeneFakes_->selectionModel()->selectedRows().size());
 }
 
-void FrmStart::RepaintList() {
-    lbGefundeneFakes_->doItemsLayout();
-    lbGefundeneFakes_->viewport()->repaint();
-}
-
-int32_t FrmStart::ListCount() const { return lbGefundeneFakes_->count(); }
-
-int32_t FrmStart::SelectedRow() const {
-    const QList<QListWidgetItem*> selected = lbGefundeneFakes_->selectedItems();
-    return selected.isEmpty() ? -1 : lbGefundeneFakes_->row(selected.first());
+std::vector<Finding> FrmStart::SelectedFindings() const {
+    QModelIndexList rows = lbGefundeneFakes_->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::vector<Finding> out;
+    for (const QModelIndex& i : rows)
+        if (const Finding* f = model_->FindingAt(i.row())) out.push_back(*f);
+    return out;
 }
 
 void FrmStart::FitListWidth(int32_t marginPixels) {
-    const QFontMetricsF metrics(font());
-    int32_t widest = 0;
-    for (int i = 2; i < lbGefundeneFakes_->count(); ++i)
-        widest = std::max(widest, RoundHalfEven32(metrics.horizontalAdvance(lbGefundeneFakes_->item(i)->text())));
-    delegate_->SetMinimumWidth(std::max(0, RoundHalfEven32(double(widest) + marginPixels)));
-    lbGefundeneFakes_->doItemsLayout();
-    lbGefundeneFakes_->viewport()->update();
+    // The last column reaches the end of its widest text (as far as the view
+    // measures: the first thousand rows and those in sight); the user may
+    // still narrow it. The margin of a list box's scroll range has no use here.
+    (void)marginPixels;
+    const int last = model_->columnCount() - 1;
+    if (last < 0) return;
+    QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    head->resizeSection(last, std::max(head->sectionSize(last), static_cast<const QAbstractItemView*>(lbGefundeneFakes_)->sizeHintForColumn(last)));
 }
 
 void FrmStart::SetListTabStops(const std::vector<int32_t>& stops) {
+    tabStopUnits_ = stops;
+    storedColumnWidths_.clear();  // stops set now (the options) win over the last run's widths
+    ApplyColumnWidths();
+}
+
+void FrmStart::ApplyColumnWidths() {
+    QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    const int columns = model_->columnCount();
+    if (!storedColumnWidths_.isEmpty()) {
+        for (int c = 0; c < columns && c < storedColumnWidths_.size(); ++c) head->resizeSection(c, storedColumnWidths_[c]);
+        return;
+    }
+    const QFontMetrics metrics(lbGefundeneFakes_->font());
     QVector<int> units;
-    for (const int32_t stop : stops) units.push_back(stop);
-    delegate_->SetTabStopUnits(units);
-    lbGefundeneFakes_->doItemsLayout();
-    lbGefundeneFakes_->viewport()->update();
+    for (const int32_t u : tabStopUnits_) units.push_back(u);
+    const QVector<int> stops = TabStopsToPixels(units, metrics);
+    // The first column holds the fake and suspect icons too: the text columns
+    // start where the tab stops put the fields of old, after that room.
+    const int gutter = metrics.height() + 2;
+    int start = 0;
+    for (int c = 0; c < columns; ++c) {
+        const int next = c < stops.size() ? gutter + stops[c] : -1;
+        if (next > start) head->resizeSection(c, next - start);
+        else if (c == columns - 1) head->resizeSection(c, std::max(head->defaultSectionSize(), 4 * gutter));
+        start = head->sectionPosition(c) + head->sectionSize(c);
+    }
 }
 
 void FrmStart::SetCommandEnabled(Command command, bool enabled) {
@@ -492,15 +613,49 @@ void FrmStart::SetBusyCursor(bool busy) {
 
 // ---- Handlers --------------------------------------------------------------
 
-void FrmStart::cbCheckFiles_Click() { presenter_.CheckDownloads(); }
+void FrmStart::cbCheckFiles_Click() {
+    RunJob([](MainPresenter& p) { p.CheckDownloads(); });
+}
 
 void FrmStart::cbTitelSearch_Click() {
-    presenter_.SearchTempFiles(tbTitelSearch_->text().toUtf8().toStdString());
+    // F3 reaches here with the search button disabled: one piece of work at a time.
+    if (Busy()) return;
+    RunJob([text = tbTitelSearch_->text().toUtf8().toStdString()](MainPresenter& p) { p.SearchTempFiles(text); });
 }
 
 void FrmStart::cbDownloadFakesDB_Click() { OnlineFakesDB_Click(); }
-void FrmStart::OnlineFakesDB_Click() { presenter_.UpdateFakeList(); }
-void FrmStart::OnlineKestrivane_Click() { presenter_.UpdateProgram(); }
+void FrmStart::OnlineFakesDB_Click() {
+    RunJob([](MainPresenter& p) { p.UpdateFakeList(); });
+}
+void FrmStart::OnlineKestrivane_Click() {
+    RunJob([](MainPresenter& p) { p.UpdateProgram(); });
+}
+
+bool FrmStart::Busy() const { return worker_ && worker_->Running(); }
+
+void FrmStart::RunJob(std::function<void(MainPresenter&)> job) {
+    if (Busy()) return;
+    SetSessionActionsEnabled(false);
+    worker_->Start(std::move(job));
+}
+
+void FrmStart::JobEnded() {
+    SetSessionActionsEnabled(true);
+    // Rows that came after a column was clicked take their place in its order.
+    const QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    if (head->sortIndicatorSection() >= 0) model_->sort(head->sortIndicatorSection(), head->sortIndicatorOrder());
+    if (closePending_) close();
+}
+
+void FrmStart::SetSessionActionsEnabled(bool enabled) {
+    // The work uses the session (settings, lists): what changes it waits.
+    static const char* const kNames[] = {"FileOpenEMule", "FileOpenEDonkey", "FileCheckLinks", "FileSend",
+                                         "FileExportOwnList", "ViewAllFiles", "ViewTextSearch", "ViewInspection",
+                                         "ExtrasOptions", "HelpAbout", "RechteMaustasteMarkFake",
+                                         "RechteMaustasteUnmark"};
+    for (const char* name : kNames)
+        if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(enabled);
+}
 void FrmStart::FileOpenEMule_Click() { presenter_.ImportClient(false); }
 void FrmStart::FileOpenEDonkey_Click() { presenter_.ImportClient(true); }
 void FrmStart::FileSend_Click() { SendFeedbackMail(session_, *this); }
@@ -510,6 +665,8 @@ void FrmStart::ViewTextSearch_Click() { presenter_.ToggleTextSearch(); }
 void FrmStart::ViewInspection_Click() { presenter_.ToggleInspection(); }
 void FrmStart::RechteMaustasteCopyLink_Click() { presenter_.CopyLink(false); }
 void FrmStart::RechteMaustasteCopyLinkHTML_Click() { presenter_.CopyLink(true); }
+void FrmStart::RechteMaustasteCopyName_Click() { presenter_.CopySelected(CopyWhat::Name); }
+void FrmStart::RechteMaustasteCopyHash_Click() { presenter_.CopySelected(CopyWhat::Hash); }
 void FrmStart::RechteMaustasteMarkFake_Click() { presenter_.MarkSelectedAsFake(); }
 void FrmStart::RechteMaustasteUnmark_Click() { presenter_.UnmarkSelected(); }
 void FrmStart::RechteMaustasteCopyListLine_Click() { presenter_.CopySelectedAsListLine(); }
@@ -540,6 +697,13 @@ void FrmStart::lbGefundeneFakes_MouseUp(Qt::MouseButton button, const QPoint& gl
     if (hooks_.popupMenu) hooks_.popupMenu(*menuRechteMaustaste_, globalPos);
 }
 
+void FrmStart::OpenRowMenuAtCurrentRow() {
+    const QModelIndex current = lbGefundeneFakes_->currentIndex();
+    const QRect cell = current.isValid() ? lbGefundeneFakes_->visualRect(current) : QRect();
+    const QPoint local = cell.isValid() ? cell.bottomLeft() : QPoint(0, 0);
+    if (hooks_.popupMenu) hooks_.popupMenu(*menuRechteMaustaste_, lbGefundeneFakes_->viewport()->mapToGlobal(local));
+}
+
 // ---- Events ----------------------------------------------------------------
 
 bool FrmStart::Form_KeyDown(QKeyEvent* event) {
@@ -550,6 +714,13 @@ bool FrmStart::Form_KeyDown(QKeyEvent* event) {
     }
     if (key == Qt::Key_F3) {
         cbTitelSearch_Click();
+        return true;
+    }
+    // The keyboard's way to the row menu.
+    const bool menuKey = key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    QWidget* focus = QApplication::focusWidget();
+    if (menuKey && (focus == lbGefundeneFakes_ || lbGefundeneFakes_->isAncestorOf(focus))) {
+        OpenRowMenuAtCurrentRow();
         return true;
     }
     if (key == Qt::Key_F && event->modifiers() == Qt::AltModifier) {
@@ -600,6 +771,7 @@ void FrmStart::resizeEvent(QResizeEvent* event) {
 
 void FrmStart::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && model_) model_->SetPalette(lbGefundeneFakes_->palette());
     if (event->type() == QEvent::WindowStateChange) Form_Resize();
 }
 
@@ -625,7 +797,17 @@ void FrmStart::ApplyLayout() {
 }
 
 void FrmStart::closeEvent(QCloseEvent* event) {
+    if (Busy()) {
+        // The work cannot stop midway: the window goes now, and closes for good
+        // (settings written, program ended) when the work has ended.
+        closePending_ = true;
+        worker_->Cancel();
+        hide();
+        event->ignore();
+        return;
+    }
     if (!unloaded_) {
+        StoreWindow();
         unloaded_ = true;
         presenter_.Unload(tbTitelSearch_->text().toUtf8().toStdString());
     }

@@ -3,10 +3,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QListWidget>
+#include <QTableView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "FindingsModel.h"
 #include "FrmCheckLinks.h"
 #include "FrmStart.h"
 
@@ -18,6 +19,10 @@ void Settle() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 }
 
+void WaitForWork(const FrmStart& window) {
+    while (window.Busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 }  // namespace
 
 bool TakeScreenshots(FrmStart& window, const QString& directory) {
@@ -26,10 +31,12 @@ bool TakeScreenshots(FrmStart& window, const QString& directory) {
     bool ok = true;
 
     window.cbCheckFiles()->click();
+    WaitForWork(window);
     // A fake row selected shows what the link menu copies.
-    for (int i = 0; i < window.lbGefundeneFakes()->count(); ++i) {
-        if (window.lbGefundeneFakes()->item(i)->text().contains(QStringLiteral("fake"), Qt::CaseInsensitive)) {
-            window.lbGefundeneFakes()->setCurrentRow(i);
+    const FindingsModel& model = *window.Model();
+    for (int i = 0; i < model.rowCount(); ++i) {
+        if (model.index(i, 2).data().toString().contains(QStringLiteral("fake"), Qt::CaseInsensitive)) {
+            window.lbGefundeneFakes()->selectRow(i);
             break;
         }
     }
