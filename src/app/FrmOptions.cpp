@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QIntValidator>
 #include <QLabel>
 #include <QPushButton>
 
@@ -21,6 +22,7 @@ namespace {
 
 // The temp directory's row below the update address pushes the rest down.
 constexpr int kTempDirRowTwips = 810;
+constexpr int kMaxTabStop = 32767;
 
 QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
 std::string Bytes(const QString& text) { return text.toUtf8().toStdString(); }
@@ -59,6 +61,18 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, Di
     setModal(true);
     setFont(DesignFont(this));
     setFixedSize(TwipsSize(5475, 2535 + kTempDirRowTwips, this));
+    BuildControls();
+    LoadValues();
+    FitLabelFonts(this);
+
+    if (parent) {
+        QRect r(QPoint(0, 0), size());
+        r.moveCenter(parent->geometry().center());
+        move(r.topLeft());
+    }
+}
+
+void FrmOptions::BuildControls() {
 
     QGroupBox* fraCheck = Frame(QStringLiteral("fraCheckNewVersions"), QStringLiteral(" Check@Startup for:"), this);
     PlaceTwips(fraCheck, 90, 90, 2415, 1065);
@@ -77,6 +91,8 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, Di
     PlaceTwips(Label(QStringLiteral("lblTabStop2"), QStringLiteral("Stop-Value 2:"), fraTabs), 180, 675, 1005, 285);
     tbTabStop2_ = TextBox(QStringLiteral("tbTabStop2"), fraTabs);
     PlaceTwips(tbTabStop2_, 1530, 630, 735, 285);
+    // Tab stops are whole dialog units: other keys are refused as typed.
+    for (KvLineEdit* box : {tbTabStop1_, tbTabStop2_}) box->setValidator(new QIntValidator(0, kMaxTabStop, box));
 
     QGroupBox* fraUrl = Frame(QStringLiteral("fraInternetDLURL"), QStringLiteral(" Download URL for Fakes-DB:"), this);
     PlaceTwips(fraUrl, 90, 1260, 5295, 705);
@@ -93,6 +109,10 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, Di
     PlaceTwips(cbBrowseTempDir_, 4095, 240, 1095, 345);
     connect(cbBrowseTempDir_, &QPushButton::clicked, this, &FrmOptions::cbBrowseTempDir_Click);
 
+    BuildButtons();
+}
+
+void FrmOptions::BuildButtons() {
     lblFakesDatVersion_ = Label(QStringLiteral("lblFakesDatVersion"), QString(), this);
     PlaceTwips(lblFakesDatVersion_, 180, 2160 + kTempDirRowTwips, 2445, 195);
 
@@ -117,7 +137,9 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, Di
     setTabOrder(cbBrowseTempDir_, cbOK_);
     setTabOrder(cbOK_, cbCancel_);
 
-    // Form_Load
+}
+
+void FrmOptions::LoadValues() {
     const OptionsValues values = LoadOptions(session_);
     cbKestrivane_->setChecked(values.checkKestrivane);
     cbFakesDat_->setChecked(values.checkFakesDat);
@@ -129,17 +151,17 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, Di
     tbTempDir_->setText(QFile::decodeName(values.tempDir.c_str()));
     tbTempDir_->setCursorPosition(0);
     tempDirLoaded_ = values.tempDirLoaded;
-
-    FitLabelFonts(this);
-
-    if (parent) {
-        QRect r(QPoint(0, 0), size());
-        r.moveCenter(parent->geometry().center());
-        move(r.topLeft());
-    }
 }
 
 void FrmOptions::cbOK_Click() {
+    // A pasted or stored text that is no number is refused, not stored.
+    for (KvLineEdit* box : {tbTabStop1_, tbTabStop2_}) {
+        if (box->text().trimmed().isEmpty() || box->hasAcceptableInput()) continue;
+        mainView_.MessageBox(msg::kTabStopNotANumber, kMbCritical, msg::kAppTitle);
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
     OptionsValues values;
     values.checkKestrivane = cbKestrivane_->isChecked();
     values.checkFakesDat = cbFakesDat_->isChecked();

@@ -22,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QUrl>
 
 #include "DesignFont.h"
@@ -60,6 +61,9 @@ constexpr int kFrameWidthTwips = 90;
 constexpr int kNonClientHeightTwips = 705;
 // The lowest client area that still shows the list with three rows and the status frame below it.
 constexpr int kMinClientHeightTwips = 2530;
+
+constexpr Command kWorkCommands[] = {Command::UpdateListMenu, Command::UpdateProgramMenu, Command::UpdateListButton,
+                                     Command::CheckButton, Command::SearchButton};
 
 void ShowMessageBox(QWidget* parent, const QString& text, int style, const QString& title) {
     QMessageBox box(style == kMbCritical ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
@@ -187,7 +191,7 @@ void FrmStart::RestoreWindow() {
         columns.push_back(*w);
     }
     if (columns.size() == 3) {
-        storedColumnWidths_ = columns;
+        columnWidths_ = columns;
         ApplyColumnWidths();
     }
 }
@@ -197,14 +201,10 @@ void FrmStart::StoreWindow() {
     const std::pair<Key, int> values[] = {{Key::WindowLeft, frame.x()}, {Key::WindowTop, frame.y()},
                                           {Key::WindowWidth, frame.width()}, {Key::WindowHeight, frame.height()}};
     for (const auto& [key, value] : values) session_.settings.Write(key, std::to_string(value));
-    // The check's three columns; a search list has only two, whose widths are the check's first two.
-    const QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    // As the user left them (a search list's two columns are the check's first two).
     const Key columns[] = {Key::WindowColumn1, Key::WindowColumn2, Key::WindowColumn3};
-    for (int c = 0; c < 3; ++c) {
-        const int width = c < head->count() ? head->sectionSize(c)
-                          : c < storedColumnWidths_.size() ? storedColumnWidths_[c] : head->defaultSectionSize();
-        session_.settings.Write(columns[c], std::to_string(width));
-    }
+    for (int c = 0; c < 3 && c < columnWidths_.size(); ++c)
+        session_.settings.Write(columns[c], std::to_string(columnWidths_[c]));
 }
 
 bool FrmStart::FirstStartWanted(bool settingsFileExisted) const {
@@ -296,7 +296,13 @@ void FrmStart::BuildControls() {
     head->setSortIndicator(-1, Qt::AscendingOrder);  // the order the check found them in
     lbGefundeneFakes_->setSortingEnabled(true);
     // A new list's columns keep the widths the user gave them.
-    connect(model_, &QAbstractItemModel::modelReset, this, &FrmStart::ApplyColumnWidths);
+    // (The header lays its sections out afresh meanwhile: that is no resizing by the user.)
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { listResetting_ = true; });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        listResetting_ = false;
+        ApplyColumnWidths();
+    });
+    connect(head, &QHeaderView::sectionResized, this, [this](int c, int, int width) { ColumnResized(c, width); });
     // The application-wide filter (see the constructor) already sees the
     // viewport's mouse releases; a second filter here opened the menu twice.
     PlaceTwips(lbGefundeneFakes_, 90, 810, 10725, 4155);
@@ -512,36 +518,40 @@ void FrmStart::FitListWidth(int32_t marginPixels) {
     const int last = model_->columnCount() - 1;
     if (last < 0) return;
     QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    const QSignalBlocker quiet(head);  // the next list starts as the user left the columns, not as this one
     head->resizeSection(last, std::max(head->sectionSize(last), static_cast<const QAbstractItemView*>(lbGefundeneFakes_)->sizeHintForColumn(last)));
+    lbGefundeneFakes_->viewport()->update();
 }
 
 void FrmStart::SetListTabStops(const std::vector<int32_t>& stops) {
-    tabStopUnits_ = stops;
-    storedColumnWidths_.clear();  // stops set now (the options) win over the last run's widths
+    // The first column holds the fake and suspect icons too: the text columns
+    // start where the tab stops put the fields of old, after that room.
+    const QFontMetrics metrics(lbGefundeneFakes_->font());
+    QVector<int> units;
+    for (const int32_t u : stops) units.push_back(u);
+    const QVector<int> px = TabStopsToPixels(units, metrics);
+    const int gutter = metrics.height() + 2;
+    QVector<int> widths;
+    int start = 0;
+    for (const int stop : px) {
+        widths.push_back(std::max(gutter, gutter + stop - start));
+        start = gutter + stop;
+    }
+    // The last column until a check finds its widest text.
+    while (widths.size() < 3) widths.push_back(std::max(lbGefundeneFakes_->horizontalHeader()->defaultSectionSize(),
+                                                        10 * gutter));
+    columnWidths_ = widths;
     ApplyColumnWidths();
 }
 
 void FrmStart::ApplyColumnWidths() {
     QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
-    const int columns = model_->columnCount();
-    if (!storedColumnWidths_.isEmpty()) {
-        for (int c = 0; c < columns && c < storedColumnWidths_.size(); ++c) head->resizeSection(c, storedColumnWidths_[c]);
-        return;
-    }
-    const QFontMetrics metrics(lbGefundeneFakes_->font());
-    QVector<int> units;
-    for (const int32_t u : tabStopUnits_) units.push_back(u);
-    const QVector<int> stops = TabStopsToPixels(units, metrics);
-    // The first column holds the fake and suspect icons too: the text columns
-    // start where the tab stops put the fields of old, after that room.
-    const int gutter = metrics.height() + 2;
-    int start = 0;
-    for (int c = 0; c < columns; ++c) {
-        const int next = c < stops.size() ? gutter + stops[c] : -1;
-        if (next > start) head->resizeSection(c, next - start);
-        else if (c == columns - 1) head->resizeSection(c, std::max(head->defaultSectionSize(), 4 * gutter));
-        start = head->sectionPosition(c) + head->sectionSize(c);
-    }
+    const QSignalBlocker quiet(head);  // not the user's resizing
+    for (int c = 0; c < head->count() && c < columnWidths_.size(); ++c) head->resizeSection(c, columnWidths_[c]);
+}
+
+void FrmStart::ColumnResized(int column, int width) {
+    if (!listResetting_ && column >= 0 && column < columnWidths_.size()) columnWidths_[column] = width;
 }
 
 void FrmStart::SetCommandEnabled(Command command, bool enabled) {
@@ -635,11 +645,14 @@ bool FrmStart::Busy() const { return worker_ && worker_->Running(); }
 
 void FrmStart::RunJob(std::function<void(MainPresenter&)> job) {
     if (Busy()) return;
+    // At once, not when the work's first call arrives: a second click must find them disabled.
+    for (const Command c : kWorkCommands) SetCommandEnabled(c, false);
     SetSessionActionsEnabled(false);
     worker_->Start(std::move(job));
 }
 
 void FrmStart::JobEnded() {
+    for (const Command c : kWorkCommands) SetCommandEnabled(c, true);
     SetSessionActionsEnabled(true);
     // Rows that came after a column was clicked take their place in its order.
     const QHeaderView* head = lbGefundeneFakes_->horizontalHeader();

@@ -161,8 +161,9 @@ private:
     bool Form_KeyDown(QKeyEvent* event);
     void Form_Resize();
     void ApplyLayout();
-    // The list's columns where the tab stops put them, unless the last run left widths of its own.
+    // The list's columns as columnWidths_ has them.
     void ApplyColumnWidths();
+    void ColumnResized(int column, int width);
     void RestoreWindow();
     void StoreWindow();
     // Long work on the worker thread; the commands that touch the session wait meanwhile.
@@ -182,9 +183,10 @@ private:
     std::string captionBytes_;
     bool unloaded_ = false;
     bool busyCursor_ = false;
-    bool closePending_ = false;  // closed while work ran: the window closes when it ends
+    bool closePending_ = false;
+    bool listResetting_ = false;  // closed while work ran: the window closes when it ends
     std::vector<int32_t> tabStopUnits_;
-    QVector<int> storedColumnWidths_;  // as the last run left them; empty: the tab stops decide
+    QVector<int> columnWidths_;  // from the tab stops, the last run or the user's resizing
     Worker* worker_ = nullptr;
 
     QWidget* central_ = nullptr;

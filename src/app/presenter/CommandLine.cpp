@@ -26,6 +26,16 @@ GuiCommandLine Exit(int code, std::string out, std::string err) {
     return c;
 }
 
+// Qt's own options that take a value (QGuiApplication and QApplication read them).
+bool QtOptionWithValue(const std::string& a) {
+    static const char* const kNames[] = {"-platform", "-platformpluginpath", "-platformtheme", "-plugin", "-style",
+                                         "-stylesheet", "-session", "-display", "-geometry", "-qwindowgeometry",
+                                         "-qwindowtitle", "-qwindowicon"};
+    for (const char* n : kNames)
+        if (a == n) return true;
+    return false;
+}
+
 GuiCommandLine UsageError(const std::string& text) { return Exit(2, "", text + "\nRun with --help for more information.\n"); }
 
 }  // namespace
@@ -43,6 +53,10 @@ GuiCommandLine ParseGuiCommandLine(const std::vector<std::string>& args) {
         if (a == "--home" || a.starts_with("--home=")) {
             if (a == "--home" && i + 1 >= args.size()) return UsageError("--home: 1 required DIR missing");
             home = a == "--home" ? args[++i] : a.substr(7);
+            continue;
+        }
+        if (QtOptionWithValue(a)) {
+            ++i;
             continue;
         }
         if (a.starts_with("--") || !a.starts_with("-")) return UsageError("The following argument was not expected: " + a);
