@@ -227,7 +227,6 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
         else view_.SetStatus(msg::kNoFakeList, "0");
         if (!overrides.listAll) ReadAllFilesSwitch();
         view_.ClearList();
-        session_.shownReport = CheckReport{};  // the list now holds check rows, none yet
     });
     auto result = CheckTempDirs(session_.lists, request, &shown);
     if (!result) {
@@ -242,7 +241,6 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     // Without a list the downloads were still inspected; the hint stays in the summary.
     view_.SetStatus(result->lists.mainLoaded ? finished : finished + " - " + msg::kNoFakeList, "0");
     SetWorkCommandsEnabled(true);
-    session_.shownReport = report;
     out.value = std::move(result->report);
     return out;
 }
@@ -277,8 +275,6 @@ Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string
                                                                const std::string& tempDirOverride) {
     Outcome<std::vector<SearchHit>> out;
     view_.ClearList();
-    // The list no longer shows check rows: the link copy must not pair its rows with them.
-    session_.shownReport.reset();
     auto hits = SearchDownloads(session_.settings, tempDirOverride, text);
     if (!hits) {
         out.kind = hits.error().kind == TempDirError::NotSet ? FailureKind::NoTempDirSetting : FailureKind::TempDirMissing;
