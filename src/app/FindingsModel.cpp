@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "RowColours.h"
+#include "Translations.h"
 #include "app/presenter/ResultRows.h"
 #include "common/DisplayText.h"
 
@@ -31,7 +32,7 @@ void FindingsModel::Start(ListKind kind) {
     beginResetModel();
     kind_ = kind;
     columns_.clear();
-    for (const std::string& c : ListColumns(kind)) columns_ << Show(c);
+    for (const std::string& c : ListColumns(kind)) columns_ << ShownText(c);
     rows_.clear();
     rows_.shrink_to_fit();
     arrivals_ = 0;
@@ -98,7 +99,7 @@ QVariant FindingsModel::data(const QModelIndex& index, int role) const {
         case kRowKindRole: return static_cast<int>(row.kind);
         case Qt::ToolTipRole:
             if (row.kind == RowKind::Plain) return {};
-            return row.kind == RowKind::Fake ? QStringLiteral("Fake") : QStringLiteral("Suspect");
+            return row.kind == RowKind::Fake ? tr("Fake") : tr("Suspect");
         case Qt::DecorationRole: {
             // Fakes and suspects stand out by an icon too, so that the difference does not rest on colour alone.
             if (index.column() != 0 || row.kind == RowKind::Plain) return {};

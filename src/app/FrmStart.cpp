@@ -33,6 +33,7 @@
 #include "KvLineEdit.h"
 #include "FindingsModel.h"
 #include "TabStops.h"
+#include "Translations.h"
 #include "Worker.h"
 #include "Resources.h"
 #include "Twips.h"
@@ -235,7 +236,7 @@ void FrmStart::BuildControls() {
     frmSearch_->setObjectName(QStringLiteral("frmSearch"));
     PlaceTwips(frmSearch_, 90, 0, 10725, 735);
 
-    lblTitelSearch_ = new QLabel(QStringLiteral("Search temporary file(s) with following content:"),
+    lblTitelSearch_ = new QLabel(tr("Search temporary file(s) with following content:"),
                                  frmSearch_);
     lblTitelSearch_->setObjectName(QStringLiteral("lblTitelSearch"));
     lblTitelSearch_->setTextFormat(Qt::PlainText);
@@ -243,13 +244,13 @@ void FrmStart::BuildControls() {
     tbTitelSearch_ = new KvLineEdit(frmSearch_);
     tbTitelSearch_->setObjectName(QStringLiteral("tbTitelSearch"));
     tbTitelSearch_->setText(QStringLiteral("avi"));
-    tbTitelSearch_->setToolTip(QStringLiteral("Enter filename to search for .part.met"));
+    tbTitelSearch_->setToolTip(tr("Enter filename to search for .part.met"));
     PlaceTwips(tbTitelSearch_, 3420, 270, 1995, 285);
     connect(tbTitelSearch_, &KvLineEdit::gotFocus, this, &FrmStart::tbTitelSearch_GotFocus);
 
     cbTitelSearch_ = new QPushButton(frmSearch_);
     cbTitelSearch_->setObjectName(QStringLiteral("cbTitelSearch"));
-    cbTitelSearch_->setToolTip(QStringLiteral("Suche starten (F3)"));
+    cbTitelSearch_->setToolTip(tr("Suche starten (F3)"));
     {
         QPixmap glass(QStringLiteral(":/kestrivane/magnifier.png"));
         glass.setMask(glass.createMaskFromColor(QColor(255, 0, 255), Qt::MaskInColor));
@@ -259,12 +260,12 @@ void FrmStart::BuildControls() {
     PlaceTwips(cbTitelSearch_, 5490, 270, 375, 315);
     connect(cbTitelSearch_, &QPushButton::clicked, this, &FrmStart::cbTitelSearch_Click);
 
-    cbDownloadFakesDB_ = new QPushButton(QStringLiteral("&Update DB"), frmSearch_);
+    cbDownloadFakesDB_ = new QPushButton(tr("&Update DB"), frmSearch_);
     cbDownloadFakesDB_->setObjectName(QStringLiteral("cbDownloadFakesDB"));
     PlaceTwips(cbDownloadFakesDB_, 8010, 230, 1185, 375);
     connect(cbDownloadFakesDB_, &QPushButton::clicked, this, &FrmStart::cbDownloadFakesDB_Click);
 
-    cbCheckFiles_ = new QPushButton(QStringLiteral("Check &Files"), frmSearch_);
+    cbCheckFiles_ = new QPushButton(tr("Check &Files"), frmSearch_);
     cbCheckFiles_->setObjectName(QStringLiteral("cbCheckFiles"));
     PlaceTwips(cbCheckFiles_, 9360, 230, 1185, 375);
     connect(cbCheckFiles_, &QPushButton::clicked, this, &FrmStart::cbCheckFiles_Click);
@@ -307,11 +308,11 @@ void FrmStart::BuildControls() {
     // viewport's mouse releases; a second filter here opened the menu twice.
     PlaceTwips(lbGefundeneFakes_, 90, 810, 10725, 4155);
 
-    frmStatus_ = new QGroupBox(QStringLiteral(" Status:"), central_);
+    frmStatus_ = new QGroupBox(tr(" Status:"), central_);
     frmStatus_->setObjectName(QStringLiteral("frmStatus"));
     PlaceTwips(frmStatus_, 90, 5040, 10725, 555);
 
-    stStatus_ = new QLabel(QStringLiteral("Status:"), frmStatus_);
+    stStatus_ = new QLabel(tr("Status:"), frmStatus_);
     stStatus_->setObjectName(QStringLiteral("stStatus"));
     stStatus_->setTextFormat(Qt::PlainText);
     PlaceTwips(stStatus_, 180, 250, 10365, 195);
@@ -343,69 +344,69 @@ QAction* FrmStart::AddAction(QMenu* menu, const QString& name, const QString& ca
 
 void FrmStart::BuildMenus() {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("MenuFile"));
-    AddAction(file, QStringLiteral("FileOpenEMule"), QStringLiteral("Open e&Mule"),
+    AddAction(file, QStringLiteral("FileOpenEMule"), tr("Open e&Mule"),
               QKeySequence(Qt::CTRL | Qt::Key_M), &FrmStart::FileOpenEMule_Click);
-    AddAction(file, QStringLiteral("FileOpenEDonkey"), QStringLiteral("Open e&Donkey"),
+    AddAction(file, QStringLiteral("FileOpenEDonkey"), tr("Open e&Donkey"),
               QKeySequence(Qt::CTRL | Qt::Key_D), &FrmStart::FileOpenEDonkey_Click);
-    AddAction(file, QStringLiteral("FileCheckLinks"), QStringLiteral("Check ed2k &links..."),
+    AddAction(file, QStringLiteral("FileCheckLinks"), tr("Check ed2k &links..."),
               QKeySequence(Qt::CTRL | Qt::Key_L), &FrmStart::FileCheckLinks_Click);
-    AddAction(file, QStringLiteral("FilePrint"), QStringLiteral("&Print"),
+    AddAction(file, QStringLiteral("FilePrint"), tr("&Print"),
               QKeySequence(Qt::CTRL | Qt::Key_P), nullptr)
         ->setEnabled(false);
-    AddAction(file, QStringLiteral("FileSend"), QStringLiteral("&Send Feedback"),
+    AddAction(file, QStringLiteral("FileSend"), tr("&Send Feedback"),
               QKeySequence(Qt::CTRL | Qt::Key_S), &FrmStart::FileSend_Click);
-    AddAction(file, QStringLiteral("FileExit"), QStringLiteral("E&xit"),
+    AddAction(file, QStringLiteral("FileExit"), tr("E&xit"),
               QKeySequence(Qt::CTRL | Qt::Key_X), &FrmStart::FileExit_Click);
 
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    QMenu* view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("MenuView"));
-    QAction* all = AddAction(view, QStringLiteral("ViewAllFiles"), QStringLiteral("&All Files"), {},
+    QAction* all = AddAction(view, QStringLiteral("ViewAllFiles"), tr("&All Files"), {},
                              &FrmStart::ViewAllFiles_Click);
-    QAction* text = AddAction(view, QStringLiteral("ViewTextSearch"), QStringLiteral("&TextSearch"),
+    QAction* text = AddAction(view, QStringLiteral("ViewTextSearch"), tr("&TextSearch"),
                               {}, &FrmStart::ViewTextSearch_Click);
-    QAction* inspect = AddAction(view, QStringLiteral("ViewInspection"), QStringLiteral("&Inspect Downloads"), {},
+    QAction* inspect = AddAction(view, QStringLiteral("ViewInspection"), tr("&Inspect Downloads"), {},
                                  &FrmStart::ViewInspection_Click);
-    inspect->setToolTip(QStringLiteral("Look at names and at the first bytes already downloaded for fakes no list knows"));
+    inspect->setToolTip(tr("Look at names and at the first bytes already downloaded for fakes no list knows"));
     for (QAction* a : {all, text, inspect}) {
         a->setCheckable(true);
         a->setChecked(true);
     }
 
-    QMenu* online = bar->addMenu(QStringLiteral("&Online-Update"));
+    QMenu* online = bar->addMenu(tr("&Online-Update"));
     online->setObjectName(QStringLiteral("MenuOnline"));
-    AddAction(online, QStringLiteral("OnlineFakesDB"), QStringLiteral("&Fakes-DB"),
+    AddAction(online, QStringLiteral("OnlineFakesDB"), tr("&Fakes-DB"),
               QKeySequence(Qt::CTRL | Qt::Key_F), &FrmStart::OnlineFakesDB_Click);
-    AddAction(online, QStringLiteral("OnlineKestrivane"), QStringLiteral("&Kestrivane"),
+    AddAction(online, QStringLiteral("OnlineKestrivane"), tr("&Kestrivane"),
               QKeySequence(Qt::CTRL | Qt::Key_B), &FrmStart::OnlineKestrivane_Click);
 
-    QMenu* extras = bar->addMenu(QStringLiteral("&Extras"));
+    QMenu* extras = bar->addMenu(tr("&Extras"));
     extras->setObjectName(QStringLiteral("MenuExtras"));
-    AddAction(extras, QStringLiteral("ExtrasOptions"), QStringLiteral("&Options"),
+    AddAction(extras, QStringLiteral("ExtrasOptions"), tr("&Options"),
               QKeySequence(Qt::CTRL | Qt::Key_O), &FrmStart::ExtrasOptions_Click);
 
-    QMenu* help = bar->addMenu(QStringLiteral("?"));
+    QMenu* help = bar->addMenu(tr("?"));
     help->setObjectName(QStringLiteral("Help"));
-    AddAction(help, QStringLiteral("HelpAbout"), QStringLiteral("&About"),
+    AddAction(help, QStringLiteral("HelpAbout"), tr("&About"),
               QKeySequence(Qt::CTRL | Qt::Key_A), &FrmStart::HelpAbout_Click);
 
     // The link menu: not in the menu bar, opened by a right click on the list.
     menuRechteMaustaste_ = new QMenu(QStringLiteral("RechteMaustaste"), this);
     menuRechteMaustaste_->setObjectName(QStringLiteral("MenuRechteMaustaste"));
-    auto* copy = new QAction(QStringLiteral("Copy &ed2k-Link to Clipboard"), menuRechteMaustaste_);
+    auto* copy = new QAction(tr("Copy &ed2k-Link to Clipboard"), menuRechteMaustaste_);
     copy->setObjectName(QStringLiteral("RechteMaustasteCopyLink"));
     connect(copy, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyLink_Click);
     auto* html =
-        new QAction(QStringLiteral("Copy ed2k-Link to Clipboard (&HTML)"), menuRechteMaustaste_);
+        new QAction(tr("Copy ed2k-Link to Clipboard (&HTML)"), menuRechteMaustaste_);
     html->setObjectName(QStringLiteral("RechteMaustasteCopyLinkHTML"));
     connect(html, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyLinkHTML_Click);
     menuRechteMaustaste_->addAction(copy);
     menuRechteMaustaste_->addAction(html);
-    auto* name = new QAction(QStringLiteral("Copy &name"), menuRechteMaustaste_);
+    auto* name = new QAction(tr("Copy &name"), menuRechteMaustaste_);
     name->setObjectName(QStringLiteral("RechteMaustasteCopyName"));
     connect(name, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyName_Click);
-    auto* hash = new QAction(QStringLiteral("Copy h&ash"), menuRechteMaustaste_);
+    auto* hash = new QAction(tr("Copy h&ash"), menuRechteMaustaste_);
     hash->setObjectName(QStringLiteral("RechteMaustasteCopyHash"));
     connect(hash, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyHash_Click);
     menuRechteMaustaste_->addAction(name);
@@ -427,7 +428,7 @@ void FrmStart::BuildMenus() {
 
 void FrmStart::BuildListMenus() {
     QMenu* file = findChild<QMenu*>(QStringLiteral("MenuFile"));
-    QAction* exportOwn = AddAction(file, QStringLiteral("FileExportOwnList"), QStringLiteral("Export my &fake list..."),
+    QAction* exportOwn = AddAction(file, QStringLiteral("FileExportOwnList"), tr("Export my &fake list..."),
                                    {}, &FrmStart::FileExportOwnList_Click);
     // Beside the other file commands, before Print.
     file->removeAction(exportOwn);
@@ -435,14 +436,14 @@ void FrmStart::BuildListMenus() {
 
     menuRechteMaustaste_->addSeparator();
     const auto item = [this](const char* name, const char* caption, void (FrmStart::*slot)()) {
-        auto* a = new QAction(QString::fromUtf8(caption), menuRechteMaustaste_);
+        auto* a = new QAction(tr(caption), menuRechteMaustaste_);
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, slot);
         menuRechteMaustaste_->addAction(a);
     };
-    item("RechteMaustasteMarkFake", "&Mark as fake...", &FrmStart::RechteMaustasteMarkFake_Click);
-    item("RechteMaustasteUnmark", "&Unmark", &FrmStart::RechteMaustasteUnmark_Click);
-    item("RechteMaustasteCopyListLine", "Copy as &list line", &FrmStart::RechteMaustasteCopyListLine_Click);
+    item("RechteMaustasteMarkFake", QT_TR_NOOP("&Mark as fake..."), &FrmStart::RechteMaustasteMarkFake_Click);
+    item("RechteMaustasteUnmark", QT_TR_NOOP("&Unmark"), &FrmStart::RechteMaustasteUnmark_Click);
+    item("RechteMaustasteCopyListLine", QT_TR_NOOP("Copy as &list line"), &FrmStart::RechteMaustasteCopyListLine_Click);
 }
 
 QAction* FrmStart::Action(const QString& name) const {
@@ -471,13 +472,13 @@ void FrmStart::SetStatus(const std::string& text, const std::string& colour) {
             stStatus_->setPalette(pal);
         }
     }
-    stStatus_->setText(Show(text));
+    stStatus_->setText(ShownText(text));
     stStatus_->repaint();
 }
 
 void FrmStart::SetCaption(const std::string& text) {
     captionBytes_ = text;
-    setWindowTitle(Show(text));
+    setWindowTitle(ShownText(text));
 }
 
 std::string FrmStart::Caption() const { return captionBytes_; }
@@ -577,8 +578,8 @@ void FrmStart::SetSearchControlsVisible(bool visible) {
 }
 
 void FrmStart::MessageBox(const std::string& text, int style, const std::string& title) {
-    const QString caption = title.empty() ? QString::fromLatin1(msg::kAppTitle) : Show(title);
-    if (hooks_.messageBox) hooks_.messageBox(this, Show(text), style, caption);
+    const QString caption = title.empty() ? QString::fromLatin1(msg::kAppTitle) : ShownText(title);
+    if (hooks_.messageBox) hooks_.messageBox(this, ShownText(text), style, caption);
 }
 
 FileChoice FrmStart::ChooseFile(const FileChooserRequest& request) {
@@ -594,8 +595,8 @@ std::optional<std::string> FrmStart::AskText(const std::string& prompt, const st
     QInputDialog dialog(this);
     dialog.setObjectName(QStringLiteral("FrmMarkFake"));
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(Show(title));
-    dialog.setLabelText(Show(prompt));
+    dialog.setWindowTitle(ShownText(title));
+    dialog.setLabelText(ShownText(prompt));
     dialog.setTextValue(Show(initial));
     dialog.resize(520, dialog.sizeHint().height());
     const int result = hooks_.runDialog ? hooks_.runDialog(dialog) : int(QDialog::Rejected);

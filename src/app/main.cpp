@@ -10,6 +10,7 @@
 #include "FrmLogo.h"
 #include "FrmStart.h"
 #include "Screenshots.h"
+#include "Translations.h"
 #include "common/Version.h"
 #include "common/FileUtil.h"
 #include "common/Paths.h"
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Kestrivane"));
     QApplication::setApplicationVersion(QString::fromLatin1(kv::kVersionText));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestrivane/icon.png")));
+    // The user's language, when it is one of the translations; English and C as they are.
+    kv::app::InstallTranslation(QLocale());
 
     // Busy from the start until the main window has loaded.
     QApplication::setOverrideCursor(Qt::WaitCursor);
