@@ -421,4 +421,19 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
         <translation>Als &amp;Listenzeile kopieren</translation>
     </message>
 </context>
+<context>
+    <name>kv::app::LinkFindingsModel</name>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+</context>
 </TS>

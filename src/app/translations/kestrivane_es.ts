@@ -421,4 +421,19 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <translation>Copiar como línea de &amp;lista</translation>
     </message>
 </context>
+<context>
+    <name>kv::app::LinkFindingsModel</name>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Nombre del archivo</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+</context>
 </TS>

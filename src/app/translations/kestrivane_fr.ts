@@ -421,4 +421,19 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <translation>Copier comme &amp;ligne de liste</translation>
     </message>
 </context>
+<context>
+    <name>kv::app::LinkFindingsModel</name>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Nom du fichier</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+</context>
 </TS>

@@ -421,4 +421,19 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <translation>Copia come riga di &amp;lista</translation>
     </message>
 </context>
+<context>
+    <name>kv::app::LinkFindingsModel</name>
+    <message>
+        <source>Line</source>
+        <translation>Riga</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Nome del file</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdetto</translation>
+    </message>
+</context>
 </TS>
