@@ -3,6 +3,7 @@
 // the last row shown, and each process's peak memory. Prints; asserts nothing.
 //
 //   kv_bench_gui_check [--downloads N] [--rounds R]    (default: 5,000 and 20,000, 3 rounds)
+//   kv_bench_gui_check --make-home DIR N               (only writes such a directory)
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -15,6 +16,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -59,32 +62,43 @@ Run Spawn(const std::vector<std::string>& args, const std::string& out = "/dev/n
     return run;
 }
 
-// A program directory with count downloads, every tenth a listed fake.
-void MakeHome(kv::test::ScopedTempDir& root, int count) {
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A program directory base/home with count downloads in base/temp: every tenth
+// a listed fake, every seventh a program posing as a picture (a suspect), and
+// base/empty, the same list over a directory without downloads.
+void MakeHome(const std::string& base, int count) {
+    static const char* const kReasons[] = {"Fake: wrong film, dubbed", "Fake: only the trailer, looped",
+                                           "Fake: advertising clip instead of the film", "Fake: password request"};
     std::string fakes;
     for (int i = 0; i < count; ++i) {
         kv::test::PartMetLayout meta;
-        meta.name = "Some.Film." + std::to_string(i) + ".German.DVDRip.XviD.avi";
+        meta.name = i % 7 == 3 ? "Holiday Photos " + std::to_string(i) + ".jpg.exe"
+                               : "Some.Film." + std::to_string(i) + ".German.DVDRip.XviD.avi";
         meta.size = 700000000u + static_cast<uint64_t>(i) * 1000u;
         meta.hash = kv::test::SequentialHash(static_cast<uint8_t>(i));
         meta.hash[13] = static_cast<uint8_t>(i >> 16), meta.hash[14] = static_cast<uint8_t>(i >> 8),
         meta.hash[15] = static_cast<uint8_t>(i);
         char file[40];
-        std::snprintf(file, sizeof file, "temp/%06d.part.met", i);
-        root.Write(file, kv::test::BuildPartMet(meta));
+        std::snprintf(file, sizeof file, "/temp/%06d.part.met", i);
+        WriteFile(base + file, kv::test::BuildPartMet(meta));
         if (i % 10 == 0) {
             static const char* hex = "0123456789abcdef";
             std::string h;
             for (uint8_t b : meta.hash) h += hex[b >> 4], h += hex[b & 15];
-            fakes += h + "," + std::to_string(meta.size) + ",Fake: wrong film, number " + std::to_string(i) + "\r\n";
+            fakes += h + "," + std::to_string(meta.size) + "," + kReasons[(i / 10) % 4] + " (" + std::to_string(i) +
+                     ")\r\n";
         }
     }
-    for (const char* home : {"home", "empty"}) {
-        root.Write(std::string(home) + "/FAKES.DAT", fakes);
-        root.Write(std::string(home) + "/Kestrivane.ini", "[eMule]\r\nTempDir=" + root.File(home == std::string("home") ? "temp" : "none") +
-                                                            "\r\n[Display]\r\nShowAllPartMet=YES\r\n");
+    for (const std::string home : {"home", "empty"}) {
+        WriteFile(base + "/" + home + "/FAKES.DAT", fakes);
+        WriteFile(base + "/" + home + "/Kestrivane.ini", "[eMule]\r\nTempDir=" + base + (home == "home" ? "/temp" : "/none") +
+                                                         "\r\n[Display]\r\nShowAllPartMet=YES\r\n");
     }
-    root.Write("none/readme.txt", "no downloads here");
+    WriteFile(base + "/none/readme.txt", "no downloads here");
 }
 
 // The child: opens the window on home, clicks "Check Files" and prints the
@@ -122,6 +136,8 @@ double ReadSeconds(const std::string& path) {
 
 int main(int argc, char** argv) {
     if (argc >= 4 && std::string(argv[1]) == "--window") return RunWindow(argc, argv, argv[2], std::atoi(argv[3]));
+    // The pictures of the documentation use such a directory too.
+    if (argc >= 4 && std::string(argv[1]) == "--make-home") return MakeHome(argv[2], std::atoi(argv[3])), 0;
     const int only = kv::bench::ArgValue(argc, argv, "--downloads", 0);
     const int rounds = std::max(1, kv::bench::ArgValue(argc, argv, "--rounds", 3));
     const std::vector<int> sizes = only > 0 ? std::vector<int>{only} : std::vector<int>{5000, 20000};
@@ -134,7 +150,7 @@ int main(int argc, char** argv) {
                 "win MiB", "ratio", "CLI +MiB", "win +MiB", "ratio");
     for (const int count : sizes) {
         kv::test::ScopedTempDir root;
-        MakeHome(root, count);
+        MakeHome(root.path(), count);
         const std::string home = root.File("home");
         // Each process's size without downloads: the window opened, the CLI's check of an empty directory.
         const Run idle = Spawn({self, "--window", home, "0"});

@@ -128,7 +128,7 @@ QStringList FrmCheckLinks::RowTexts() const {
 
 void FrmCheckLinks::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && model_) model_->SetPalette(lvResults_->palette());
+    if (event->type() == QEvent::PaletteChange && model_) model_->SetPalette(palette());
 }
 
 }  // namespace kv::app

@@ -293,6 +293,8 @@ void FrmStart::BuildControls() {
     head->setSectionResizeMode(QHeaderView::Interactive);
     head->setStretchLastSection(false);
     head->setHighlightSections(false);
+    // A title stays in sight at the start of a column as wide as its longest text.
+    head->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     head->setSortIndicatorShown(true);
     head->setSortIndicator(-1, Qt::AscendingOrder);  // the order the check found them in
     lbGefundeneFakes_->setSortingEnabled(true);
@@ -466,9 +468,9 @@ void FrmStart::SetStatus(const std::string& text, const std::string& colour) {
                               colour[first] == '-' || colour[first] == '+' || colour[first] == '.');
         if (numeric) {
             const auto bgr = static_cast<uint32_t>(RoundHalfEven(NumericValue(colour)));
-            QPalette pal = stStatus_->palette();
-            pal.setColor(QPalette::WindowText,
-                         QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+            QPalette pal = palette();
+            // Black is the plain text colour: the theme's, which a dark theme makes light.
+            if (bgr != 0) pal.setColor(QPalette::WindowText, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
             stStatus_->setPalette(pal);
         }
     }
@@ -785,7 +787,8 @@ void FrmStart::resizeEvent(QResizeEvent* event) {
 
 void FrmStart::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && model_) model_->SetPalette(lbGefundeneFakes_->palette());
+    // The window's palette is the list's (the list's own may not have followed yet).
+    if (event->type() == QEvent::PaletteChange && model_) model_->SetPalette(palette());
     if (event->type() == QEvent::WindowStateChange) Form_Resize();
 }
 

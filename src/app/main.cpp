@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
     const char* shots = std::getenv("KESTRIVANE_SCREENSHOTS");
     if (shots && *shots) {
         window.activateWindow();
-        const bool ok = kv::app::TakeScreenshots(window, QString::fromLocal8Bit(shots));
+        const char* set = std::getenv("KESTRIVANE_SCREENSHOT_SET");
+        const bool ok = kv::app::TakeScreenshots(window, QString::fromLocal8Bit(shots), QString::fromLocal8Bit(set ? set : ""));
         window.Hooks().quit = [] {};
         window.close();
         return ok ? 0 : 1;

@@ -227,6 +227,8 @@ TEST(ResultList, RowsAreReadableInDarkLightAndOddPalettes) {
             const QColor back = bg.isValid() ? bg.value<QColor>() : shown.color(QPalette::Base);
             if (kind != 0) {
                 EXPECT_NE(back, shown.color(QPalette::Base)) << t.name << " row " << r;  // they stand out
+                // A tint of the theme's base: dark rows in a dark theme, light in a light one.
+                EXPECT_EQ(back.lightness() < 128, shown.color(QPalette::Base).lightness() < 128) << t.name << " row " << r;
             }
             if (kind != 0 || std::string(t.name) != "grey text") {  // plain rows are the theme's own
                 EXPECT_GE(kv::app::ContrastRatio(text, back), 4.5) << t.name << " row " << r << " kind " << kind;
