@@ -270,6 +270,29 @@ void FrmStart::BuildControls() {
     PlaceTwips(cbCheckFiles_, 9360, 230, 1185, 375);
     connect(cbCheckFiles_, &QPushButton::clicked, this, &FrmStart::cbCheckFiles_Click);
 
+    BuildList();
+
+    frmStatus_ = new QGroupBox(tr(" Status:"), central_);
+    frmStatus_->setObjectName(QStringLiteral("frmStatus"));
+    PlaceTwips(frmStatus_, 90, 5040, 10725, 555);
+
+    stStatus_ = new QLabel(tr("Status:"), frmStatus_);
+    stStatus_->setObjectName(QStringLiteral("stStatus"));
+    stStatus_->setTextFormat(Qt::PlainText);
+    PlaceTwips(stStatus_, 180, 250, 10365, 195);
+
+    // Focus order: the tab indexes of the design, focusable controls only.
+    setTabOrder(cbDownloadFakesDB_, cbCheckFiles_);
+    setTabOrder(cbCheckFiles_, tbTitelSearch_);
+    setTabOrder(tbTitelSearch_, cbTitelSearch_);
+    setTabOrder(cbTitelSearch_, lbGefundeneFakes_);
+    for (QPushButton* b : {cbTitelSearch_, cbDownloadFakesDB_, cbCheckFiles_}) {
+        b->setAutoDefault(false);
+    }
+    SetDefaultButton(cbDownloadFakesDB_);
+}
+
+void FrmStart::BuildList() {
     lbGefundeneFakes_ = new QTableView(central_);
     lbGefundeneFakes_->setObjectName(QStringLiteral("lbGefundeneFakes"));
     model_ = new FindingsModel(this);
@@ -309,25 +332,6 @@ void FrmStart::BuildControls() {
     // The application-wide filter (see the constructor) already sees the
     // viewport's mouse releases; a second filter here opened the menu twice.
     PlaceTwips(lbGefundeneFakes_, 90, 810, 10725, 4155);
-
-    frmStatus_ = new QGroupBox(tr(" Status:"), central_);
-    frmStatus_->setObjectName(QStringLiteral("frmStatus"));
-    PlaceTwips(frmStatus_, 90, 5040, 10725, 555);
-
-    stStatus_ = new QLabel(tr("Status:"), frmStatus_);
-    stStatus_->setObjectName(QStringLiteral("stStatus"));
-    stStatus_->setTextFormat(Qt::PlainText);
-    PlaceTwips(stStatus_, 180, 250, 10365, 195);
-
-    // Focus order: the tab indexes of the design, focusable controls only.
-    setTabOrder(cbDownloadFakesDB_, cbCheckFiles_);
-    setTabOrder(cbCheckFiles_, tbTitelSearch_);
-    setTabOrder(tbTitelSearch_, cbTitelSearch_);
-    setTabOrder(cbTitelSearch_, lbGefundeneFakes_);
-    for (QPushButton* b : {cbTitelSearch_, cbDownloadFakesDB_, cbCheckFiles_}) {
-        b->setAutoDefault(false);
-    }
-    SetDefaultButton(cbDownloadFakesDB_);
 }
 
 QAction* FrmStart::AddAction(QMenu* menu, const QString& name, const QString& caption,
@@ -393,6 +397,23 @@ void FrmStart::BuildMenus() {
     AddAction(help, QStringLiteral("HelpAbout"), tr("&About"),
               QKeySequence(Qt::CTRL | Qt::Key_A), &FrmStart::HelpAbout_Click);
 
+    BuildRowMenu();
+    BuildListMenus();
+
+    // Inside the search box the window's Ctrl shortcuts win, except the keys
+    // that edit text: Ctrl+X cuts there, it does not end the program.
+    QList<QKeySequence> editing;
+    for (const auto key : {QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste, QKeySequence::SelectAll,
+                           QKeySequence::Undo})
+        editing << QKeySequence::keyBindings(key);
+    QList<QKeySequence> keys;
+    for (QAction* a : actions()) {
+        if (!a->shortcut().isEmpty() && !editing.contains(a->shortcut())) keys << a->shortcut();
+    }
+    tbTitelSearch_->SetPassThroughShortcuts(keys);
+}
+
+void FrmStart::BuildRowMenu() {
     // The link menu: not in the menu bar, opened by a right click on the list.
     menuRechteMaustaste_ = new QMenu(QStringLiteral("RechteMaustaste"), this);
     menuRechteMaustaste_->setObjectName(QStringLiteral("MenuRechteMaustaste"));
@@ -413,19 +434,6 @@ void FrmStart::BuildMenus() {
     connect(hash, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyHash_Click);
     menuRechteMaustaste_->addAction(name);
     menuRechteMaustaste_->addAction(hash);
-    BuildListMenus();
-
-    // Inside the search box the window's Ctrl shortcuts win, except the keys
-    // that edit text: Ctrl+X cuts there, it does not end the program.
-    QList<QKeySequence> editing;
-    for (const auto key : {QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste, QKeySequence::SelectAll,
-                           QKeySequence::Undo})
-        editing << QKeySequence::keyBindings(key);
-    QList<QKeySequence> keys;
-    for (QAction* a : actions()) {
-        if (!a->shortcut().isEmpty() && !editing.contains(a->shortcut())) keys << a->shortcut();
-    }
-    tbTitelSearch_->SetPassThroughShortcuts(keys);
 }
 
 void FrmStart::BuildListMenus() {

@@ -155,6 +155,8 @@ private:
     FrmStart(std::unique_ptr<Session> own, Session* session, DesktopHooks hooks, QWidget* parent);
     void BuildControls();
     void BuildMenus();
+    void BuildList();     // the result list: a table over the findings model
+    void BuildRowMenu();  // the link menu of the rows
     void BuildListMenus();  // the own list's items in the File and the right-click menu
     void SetDefaultButton(QPushButton* button);
     // Key preview: true when the key was handled here.
