@@ -17,14 +17,13 @@ namespace {
 
 QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
 
-// The list never needs a download's part hashes or gaps: a long list keeps only what it shows and copies.
-Finding Slim(Finding f) {
+}  // namespace
+
+Finding SlimFinding(Finding f) {
     std::vector<Ed2kHash>().swap(f.download.partHashes);
     std::vector<ByteRange>().swap(f.download.gaps);
     return f;
 }
-
-}  // namespace
 
 FindingsModel::FindingsModel(QObject* parent) : QAbstractTableModel(parent) { Start(ListKind::Check); }
 
@@ -54,7 +53,7 @@ void FindingsModel::Append(std::vector<Finding>&& findings) {
     beginInsertRows({}, first, first + static_cast<int>(findings.size()) - 1);
     for (Finding& f : findings) {
         const RowKind kind = KindOf(f);
-        rows_.push_back(Row{Slim(std::move(f)), {}, kind, arrivals_++});
+        rows_.push_back(Row{SlimFinding(std::move(f)), {}, kind, arrivals_++});
     }
     endInsertRows();
 }

@@ -11,6 +11,10 @@
 
 namespace kv::app {
 
+// What the list keeps of a finding: all but the download's part hashes and
+// gaps, which a long list does not need to show or copy a row.
+Finding SlimFinding(Finding finding);
+
 // The result list's rows: the findings of a check or the hits of a text
 // search, in the order they came, sortable by any column. The view never holds
 // the data: a selection is turned back into findings here.

@@ -5,6 +5,8 @@
 
 #include <chrono>
 
+#include "FindingsModel.h"
+
 namespace kv::app {
 
 namespace {
@@ -29,7 +31,7 @@ public:
     }
     void StartList(ListKind kind) override { Post([=](MainView& v) { v.StartList(kind); }); }
     void AddFinding(const Finding& f) override {
-        findings_.push_back(f);
+        findings_.push_back(SlimFinding(f));  // rows waiting for the window hold no part hashes
         FlushWhenDue();
     }
     void AddSearchHit(const SearchHit& hit) override {
