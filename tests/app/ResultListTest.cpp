@@ -246,9 +246,16 @@ TEST(ResultList, WindowClosedDuringACheckGoesAtOnceAndClosesForGoodWhenTheCheckH
     w.tbTitelSearch()->setText("closing");
     QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
     ASSERT_TRUE(w.Busy());
-    // The five commands wait while the check runs.
+    // The five commands wait while the check runs, and so do those that change the settings.
     EXPECT_FALSE(w.cbCheckFiles()->isEnabled() || w.cbTitelSearch()->isEnabled() || w.cbDownloadFakesDB()->isEnabled() ||
                  w.Action("OnlineFakesDB")->isEnabled() || w.Action("OnlineKestrivane")->isEnabled());
+    EXPECT_FALSE(w.Action("ExtrasOptions")->isEnabled() || w.Action("RechteMaustasteMarkFake")->isEnabled());
+    EXPECT_TRUE(w.Action("RechteMaustasteCopyLink")->isEnabled());  // copying touches no settings
+    // The window takes a new size meanwhile: the list follows it.
+    const int listWidth = w.lbGefundeneFakes()->width();
+    w.resize(w.width() + 100, w.height());
+    QCoreApplication::processEvents();
+    EXPECT_NEAR(w.lbGefundeneFakes()->width(), listWidth + 100, 1);
     w.close();
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.quits == 1; }, 60000));
