@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "LinkFindingsModel.h"
+#include "Translations.h"
 #include "common/DisplayText.h"
 #include "usecases/ReportText.h"
 #include "app/presenter/MainPresenter.h"
@@ -25,11 +26,11 @@ QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(
 
 FrmCheckLinks::FrmCheckLinks(MainPresenter& presenter, QWidget* parent) : QDialog(parent), presenter_(presenter) {
     setObjectName(QStringLiteral("frmCheckLinks"));
-    setWindowTitle(Show(msg::kCheckLinksTitle));
+    setWindowTitle(ShownText(msg::kCheckLinksTitle));
     setModal(true);
 
     auto* top = new QVBoxLayout(this);
-    auto* prompt = new QLabel(QStringLiteral("Paste ed2k or magnet links, or any text holding them:"), this);
+    auto* prompt = new QLabel(tr("Paste ed2k or magnet links, or any text holding them:"), this);
     prompt->setObjectName(QStringLiteral("lblLinks"));
     top->addWidget(prompt);
     tbLinks_ = new QPlainTextEdit(this);
@@ -39,15 +40,15 @@ FrmCheckLinks::FrmCheckLinks(MainPresenter& presenter, QWidget* parent) : QDialo
     top->addWidget(tbLinks_, 2);
 
     auto* buttons = new QHBoxLayout;
-    cbOpenFile_ = new QPushButton(QStringLiteral("&Open file..."), this);
+    cbOpenFile_ = new QPushButton(tr("&Open file..."), this);
     cbOpenFile_->setObjectName(QStringLiteral("cbOpenFile"));
-    cbOpenFile_->setToolTip(QStringLiteral("Check an eMule collection or a text file"));
+    cbOpenFile_->setToolTip(tr("Check an eMule collection or a text file"));
     // Enter checks the links even when the focus has just left the text box for this button.
     cbOpenFile_->setAutoDefault(false);
-    cbCheck_ = new QPushButton(QStringLiteral("&Check"), this);
+    cbCheck_ = new QPushButton(tr("&Check"), this);
     cbCheck_->setObjectName(QStringLiteral("cbCheck"));
     cbCheck_->setDefault(true);
-    cbClose_ = new QPushButton(QStringLiteral("Close"), this);
+    cbClose_ = new QPushButton(tr("Close"), this);
     cbClose_->setObjectName(QStringLiteral("cbClose"));
     buttons->addWidget(cbOpenFile_);
     buttons->addStretch(1);
@@ -87,7 +88,7 @@ void FrmCheckLinks::cbCheck_Click() {
     const QByteArray text = tbLinks_->toPlainText().toUtf8();
     if (text.trimmed().isEmpty()) {
         model_->Show({});
-        stStatus_->setText(Show(msg::kNoLinksPasted));
+        stStatus_->setText(ShownText(msg::kNoLinksPasted));
         return;
     }
     const Outcome<LinkReport> outcome = presenter_.CheckLinks(std::string_view(text.constData(), size_t(text.size())));
@@ -112,7 +113,7 @@ void FrmCheckLinks::ShowReport(const LinkReport& report, const QString& source) 
     model_->Show(report.findings);
     QString status = Show(LinkCheckSummary(report));
     if (!source.isEmpty()) status = source + QStringLiteral(": ") + status;
-    if (report.listRecords == 0) status += QStringLiteral("\n") + Show(msg::kNoListForLinks);
+    if (report.listRecords == 0) status += QStringLiteral("\n") + ShownText(msg::kNoListForLinks);
     stStatus_->setText(status);
 }
 

@@ -74,6 +74,22 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("Messages", " Temp directory of the client:"),
     QT_TRANSLATE_NOOP("Messages", "&Browse..."),
     QT_TRANSLATE_NOOP("Messages", "Choose the client's temp directory"),
+    QT_TRANSLATE_NOOP("Messages", "Check ed2k links"),
+    QT_TRANSLATE_NOOP("Messages", "No fake list loaded: the links were checked by their names and part hashes only."),
+    QT_TRANSLATE_NOOP("Messages", "Paste ed2k or magnet links (or any text holding them) first."),
+    QT_TRANSLATE_NOOP("Messages", "Welcome to Kestrivane"),
+    QT_TRANSLATE_NOOP("Messages",
+                      "Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a "
+                      "fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an "
+                      "advertisement, another film). The list is fetched from the update address below with 'Update "
+                      "DB' and kept up to date from there."),
+    QT_TRANSLATE_NOOP("Messages", "Without a list the check still looks at the first bytes each download has received "
+                                  "and marks what does not match its name as \"Suspect: ...\"."),
+    QT_TRANSLATE_NOOP("Messages", "Client settings found on this computer (the check reads its temp directory):"),
+    QT_TRANSLATE_NOOP("Messages", "None of these: I will choose the file later (File, Open eMule / Open eDonkey)"),
+    QT_TRANSLATE_NOOP("Messages", "No client settings found in ~/.aMule or the Wine prefix ~/.wine. Choose the file "
+                                  "later with File, Open eMule or Open eDonkey."),
+    QT_TRANSLATE_NOOP("Messages", "Update address of the fake list:"),
 };
 
 // A summary may end in the hint that no list was found.

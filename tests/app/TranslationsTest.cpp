@@ -5,6 +5,7 @@
 
 #include "GuiFixture.h"
 #include "Translations.h"
+#include "app/presenter/Messages.h"
 
 namespace {
 
@@ -113,4 +114,25 @@ TEST(Translations, GermanWindowTranslatesMenusHeaderAndTheLogicsTextsWithTheirPa
     f.w.reset();
     kv::app::RemoveTranslation();
     EXPECT_EQ(kv::app::ShownText("Opening URL..."), "Opening URL...");
+}
+
+// A fixed text is translated only when the pattern table holds it word for word.
+TEST(Translations, TheFixedTextsTheWindowShowsAreInThePatternTableWordForWord) {
+    namespace msg = kv::msg;
+    const char* const shown[] = {
+        msg::kTipOfTheDay, msg::kNoFakeList, msg::kReadingAndMatching, msg::kNoTempDirSetting,
+        msg::kVersionCheckRunning, msg::kProxyNotImplemented, msg::kNewestList, msg::kNewestProgram,
+        msg::kNoSetupFile, msg::kOpeningUrl, msg::kNoInternet, msg::kDownloadBoxTitle, msg::kUrlNotAvailable,
+        msg::kNoPrefMetTemp, msg::kNoIniTempDir, msg::kPrefMetImported, msg::kPreferencesIniImported,
+        msg::kAmuleConfImported, msg::kLinkOpenFailed, msg::kListRefusedTitle, msg::kMarkTitle, msg::kMarkPrompt,
+        msg::kTabStopNotANumber, msg::kSelectCheckRow, msg::kNoHashToMark, msg::kOwnListEmpty,
+        msg::kCheckLinksTitle, msg::kNoListForLinks, msg::kNoLinksPasted, msg::kFirstStartTitle,
+        msg::kFirstStartFakeList, msg::kFirstStartContentCheck, msg::kFirstStartClients, msg::kFirstStartNoClient,
+        msg::kFirstStartNoneFound, msg::kFirstStartUpdateAddress, msg::kOptionsTempDir, msg::kOptionsBrowse,
+        msg::kOptionsChooseTempDir};
+    const auto& patterns = kv::app::MessagePatterns();
+    for (const char* text : shown) {
+        EXPECT_TRUE(std::any_of(patterns.begin(), patterns.end(), [&](const char* p) { return std::string(p) == text; }))
+            << text;
+    }
 }

@@ -227,6 +227,46 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
         <source>Choose the client&apos;s temp directory</source>
         <translation>Temp-Verzeichnis des Clients wählen</translation>
     </message>
+    <message>
+        <source>Check ed2k links</source>
+        <translation>ed2k-Links prüfen</translation>
+    </message>
+    <message>
+        <source>No fake list loaded: the links were checked by their names and part hashes only.</source>
+        <translation>Keine Fake-Liste geladen: die Links wurden nur nach Namen und Teil-Hashes geprüft.</translation>
+    </message>
+    <message>
+        <source>Paste ed2k or magnet links (or any text holding them) first.</source>
+        <translation>Zuerst ed2k- oder Magnet-Links einfügen (oder einen Text, der sie enthält).</translation>
+    </message>
+    <message>
+        <source>Welcome to Kestrivane</source>
+        <translation>Willkommen bei Kestrivane</translation>
+    </message>
+    <message>
+        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). The list is fetched from the update address below with &apos;Update DB&apos; and kept up to date from there.</source>
+        <translation>Kestrivane vergleicht jeden unfertigen Download Ihres eMule-, aMule- oder eDonkey-Clients mit einer Fake-Liste: einer Datei mit ed2k-Hashes, die andere Nutzer als Fakes erkannt haben (ein Trailer, eine Werbung, ein anderer Film). Die Liste wird mit &apos;DB aktualisieren&apos; von der Update-Adresse unten geholt und von dort aktuell gehalten.</translation>
+    </message>
+    <message>
+        <source>Without a list the check still looks at the first bytes each download has received and marks what does not match its name as &quot;Suspect: ...&quot;.</source>
+        <translation>Auch ohne Liste sieht die Prüfung die ersten schon empfangenen Bytes jedes Downloads an und markiert, was nicht zu seinem Namen passt, als &quot;Suspect: ...&quot;.</translation>
+    </message>
+    <message>
+        <source>Client settings found on this computer (the check reads its temp directory):</source>
+        <translation>Auf diesem Rechner gefundene Client-Einstellungen (die Prüfung liest deren Temp-Verzeichnis):</translation>
+    </message>
+    <message>
+        <source>None of these: I will choose the file later (File, Open eMule / Open eDonkey)</source>
+        <translation>Keine davon: ich wähle die Datei später (Datei, eMule öffnen / eDonkey öffnen)</translation>
+    </message>
+    <message>
+        <source>No client settings found in ~/.aMule or the Wine prefix ~/.wine. Choose the file later with File, Open eMule or Open eDonkey.</source>
+        <translation>Keine Client-Einstellungen in ~/.aMule oder im Wine-Präfix ~/.wine gefunden. Wählen Sie die Datei später mit Datei, eMule öffnen oder eDonkey öffnen.</translation>
+    </message>
+    <message>
+        <source>Update address of the fake list:</source>
+        <translation>Update-Adresse der Fake-Liste:</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -237,6 +277,48 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     <message>
         <source>Suspect</source>
         <translation>Verdächtig</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FrmCheckLinks</name>
+    <message>
+        <source>Paste ed2k or magnet links, or any text holding them:</source>
+        <translation>ed2k- oder Magnet-Links einfügen, oder einen Text, der sie enthält:</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>Datei ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Check an eMule collection or a text file</source>
+        <translation>Eine eMule-Collection oder eine Textdatei prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FrmFirstStart</name>
+    <message>
+        <source>names no temp directory</source>
+        <translation>nennt kein Temp-Verzeichnis</translation>
+    </message>
+    <message>
+        <source>temp directory %1</source>
+        <translation>Temp-Verzeichnis %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
     </message>
 </context>
 <context>

@@ -227,6 +227,46 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <source>Choose the client&apos;s temp directory</source>
         <translation>Elegir el directorio temporal del cliente</translation>
     </message>
+    <message>
+        <source>Check ed2k links</source>
+        <translation>Comprobar enlaces ed2k</translation>
+    </message>
+    <message>
+        <source>No fake list loaded: the links were checked by their names and part hashes only.</source>
+        <translation>No hay lista de fakes cargada: los enlaces se comprobaron solo por sus nombres y hashes de partes.</translation>
+    </message>
+    <message>
+        <source>Paste ed2k or magnet links (or any text holding them) first.</source>
+        <translation>Pegue primero enlaces ed2k o magnet (o un texto que los contenga).</translation>
+    </message>
+    <message>
+        <source>Welcome to Kestrivane</source>
+        <translation>Bienvenido a Kestrivane</translation>
+    </message>
+    <message>
+        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). The list is fetched from the update address below with &apos;Update DB&apos; and kept up to date from there.</source>
+        <translation>Kestrivane compara cada descarga sin terminar de su cliente eMule, aMule o eDonkey con una lista de fakes: un archivo de hashes ed2k que otros usuarios han identificado como fakes (un tráiler, un anuncio, otra película). La lista se obtiene de la dirección de actualización de abajo con &apos;Actualizar DB&apos; y se mantiene al día desde allí.</translation>
+    </message>
+    <message>
+        <source>Without a list the check still looks at the first bytes each download has received and marks what does not match its name as &quot;Suspect: ...&quot;.</source>
+        <translation>Incluso sin lista, la comprobación examina los primeros bytes recibidos de cada descarga y marca lo que no coincide con su nombre como &quot;Suspect: ...&quot;.</translation>
+    </message>
+    <message>
+        <source>Client settings found on this computer (the check reads its temp directory):</source>
+        <translation>Configuraciones de cliente encontradas en este equipo (la comprobación lee su directorio temporal):</translation>
+    </message>
+    <message>
+        <source>None of these: I will choose the file later (File, Open eMule / Open eDonkey)</source>
+        <translation>Ninguna: elegiré el archivo más tarde (Archivo, Abrir eMule / Abrir eDonkey)</translation>
+    </message>
+    <message>
+        <source>No client settings found in ~/.aMule or the Wine prefix ~/.wine. Choose the file later with File, Open eMule or Open eDonkey.</source>
+        <translation>No se encontró configuración de cliente en ~/.aMule ni en el prefijo de Wine ~/.wine. Elija el archivo más tarde con Archivo, Abrir eMule o Abrir eDonkey.</translation>
+    </message>
+    <message>
+        <source>Update address of the fake list:</source>
+        <translation>Dirección de actualización de la lista de fakes:</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -237,6 +277,48 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     <message>
         <source>Suspect</source>
         <translation>Sospechoso</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FrmCheckLinks</name>
+    <message>
+        <source>Paste ed2k or magnet links, or any text holding them:</source>
+        <translation>Pegue enlaces ed2k o magnet, o un texto que los contenga:</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Abrir archivo...</translation>
+    </message>
+    <message>
+        <source>Check an eMule collection or a text file</source>
+        <translation>Comprobar una colección de eMule o un archivo de texto</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Comprobar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FrmFirstStart</name>
+    <message>
+        <source>names no temp directory</source>
+        <translation>no indica directorio temporal</translation>
+    </message>
+    <message>
+        <source>temp directory %1</source>
+        <translation>directorio temporal %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>

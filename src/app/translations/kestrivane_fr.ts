@@ -227,6 +227,46 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <source>Choose the client&apos;s temp directory</source>
         <translation>Choisir le dossier temporaire du client</translation>
     </message>
+    <message>
+        <source>Check ed2k links</source>
+        <translation>Vérifier des liens ed2k</translation>
+    </message>
+    <message>
+        <source>No fake list loaded: the links were checked by their names and part hashes only.</source>
+        <translation>Aucune liste de fakes chargée : les liens n&apos;ont été vérifiés que d&apos;après leurs noms et hashes de parties.</translation>
+    </message>
+    <message>
+        <source>Paste ed2k or magnet links (or any text holding them) first.</source>
+        <translation>Collez d&apos;abord des liens ed2k ou magnet (ou un texte qui en contient).</translation>
+    </message>
+    <message>
+        <source>Welcome to Kestrivane</source>
+        <translation>Bienvenue dans Kestrivane</translation>
+    </message>
+    <message>
+        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). The list is fetched from the update address below with &apos;Update DB&apos; and kept up to date from there.</source>
+        <translation>Kestrivane compare chaque téléchargement inachevé de votre client eMule, aMule ou eDonkey à une liste de fakes : un fichier de hashes ed2k que d&apos;autres utilisateurs ont reconnus comme des fakes (une bande-annonce, une publicité, un autre film). La liste est récupérée à l&apos;adresse de mise à jour ci-dessous avec &apos;Mettre à jour la DB&apos; et tenue à jour depuis celle-ci.</translation>
+    </message>
+    <message>
+        <source>Without a list the check still looks at the first bytes each download has received and marks what does not match its name as &quot;Suspect: ...&quot;.</source>
+        <translation>Même sans liste, la vérification examine les premiers octets reçus de chaque téléchargement et marque ce qui ne correspond pas à son nom comme &quot;Suspect: ...&quot;.</translation>
+    </message>
+    <message>
+        <source>Client settings found on this computer (the check reads its temp directory):</source>
+        <translation>Réglages de client trouvés sur cet ordinateur (la vérification lit leur dossier temporaire) :</translation>
+    </message>
+    <message>
+        <source>None of these: I will choose the file later (File, Open eMule / Open eDonkey)</source>
+        <translation>Aucun : je choisirai le fichier plus tard (Fichier, Ouvrir eMule / Ouvrir eDonkey)</translation>
+    </message>
+    <message>
+        <source>No client settings found in ~/.aMule or the Wine prefix ~/.wine. Choose the file later with File, Open eMule or Open eDonkey.</source>
+        <translation>Aucun réglage de client trouvé dans ~/.aMule ni dans le préfixe Wine ~/.wine. Choisissez le fichier plus tard avec Fichier, Ouvrir eMule ou Ouvrir eDonkey.</translation>
+    </message>
+    <message>
+        <source>Update address of the fake list:</source>
+        <translation>Adresse de mise à jour de la liste de fakes :</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -237,6 +277,48 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     <message>
         <source>Suspect</source>
         <translation>Suspect</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FrmCheckLinks</name>
+    <message>
+        <source>Paste ed2k or magnet links, or any text holding them:</source>
+        <translation>Collez des liens ed2k ou magnet, ou un texte qui en contient :</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Ouvrir un fichier...</translation>
+    </message>
+    <message>
+        <source>Check an eMule collection or a text file</source>
+        <translation>Vérifier une collection eMule ou un fichier texte</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FrmFirstStart</name>
+    <message>
+        <source>names no temp directory</source>
+        <translation>n&apos;indique aucun dossier temporaire</translation>
+    </message>
+    <message>
+        <source>temp directory %1</source>
+        <translation>dossier temporaire %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>

@@ -227,6 +227,46 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <source>Choose the client&apos;s temp directory</source>
         <translation>Scegli la cartella temporanea del client</translation>
     </message>
+    <message>
+        <source>Check ed2k links</source>
+        <translation>Controlla link ed2k</translation>
+    </message>
+    <message>
+        <source>No fake list loaded: the links were checked by their names and part hashes only.</source>
+        <translation>Nessuna lista di fake caricata: i link sono stati controllati solo in base a nomi e hash delle parti.</translation>
+    </message>
+    <message>
+        <source>Paste ed2k or magnet links (or any text holding them) first.</source>
+        <translation>Incolla prima link ed2k o magnet (o un testo che li contiene).</translation>
+    </message>
+    <message>
+        <source>Welcome to Kestrivane</source>
+        <translation>Benvenuto in Kestrivane</translation>
+    </message>
+    <message>
+        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). The list is fetched from the update address below with &apos;Update DB&apos; and kept up to date from there.</source>
+        <translation>Kestrivane confronta ogni download incompleto del tuo client eMule, aMule o eDonkey con una lista di fake: un file di hash ed2k che altri utenti hanno riconosciuto come fake (un trailer, una pubblicità, un altro film). La lista viene scaricata dall&apos;indirizzo di aggiornamento qui sotto con &apos;Aggiorna DB&apos; e mantenuta aggiornata da lì.</translation>
+    </message>
+    <message>
+        <source>Without a list the check still looks at the first bytes each download has received and marks what does not match its name as &quot;Suspect: ...&quot;.</source>
+        <translation>Anche senza lista il controllo esamina i primi byte ricevuti di ogni download e segna ciò che non corrisponde al nome come &quot;Suspect: ...&quot;.</translation>
+    </message>
+    <message>
+        <source>Client settings found on this computer (the check reads its temp directory):</source>
+        <translation>Impostazioni dei client trovate su questo computer (il controllo legge la loro cartella temporanea):</translation>
+    </message>
+    <message>
+        <source>None of these: I will choose the file later (File, Open eMule / Open eDonkey)</source>
+        <translation>Nessuno: sceglierò il file più tardi (File, Apri eMule / Apri eDonkey)</translation>
+    </message>
+    <message>
+        <source>No client settings found in ~/.aMule or the Wine prefix ~/.wine. Choose the file later with File, Open eMule or Open eDonkey.</source>
+        <translation>Nessuna impostazione di client trovata in ~/.aMule o nel prefisso Wine ~/.wine. Scegli il file più tardi con File, Apri eMule o Apri eDonkey.</translation>
+    </message>
+    <message>
+        <source>Update address of the fake list:</source>
+        <translation>Indirizzo di aggiornamento della lista di fake:</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -237,6 +277,48 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     <message>
         <source>Suspect</source>
         <translation>Sospetto</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FrmCheckLinks</name>
+    <message>
+        <source>Paste ed2k or magnet links, or any text holding them:</source>
+        <translation>Incolla link ed2k o magnet, o un testo che li contiene:</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Apri file...</translation>
+    </message>
+    <message>
+        <source>Check an eMule collection or a text file</source>
+        <translation>Controlla una collezione eMule o un file di testo</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Controlla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FrmFirstStart</name>
+    <message>
+        <source>names no temp directory</source>
+        <translation>non indica alcuna cartella temporanea</translation>
+    </message>
+    <message>
+        <source>temp directory %1</source>
+        <translation>cartella temporanea %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
     </message>
 </context>
 <context>
