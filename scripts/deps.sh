@@ -31,6 +31,9 @@ KV_BUILD_PACKAGES+=(lintian)
 # Compressed fake lists (.gz, .zip) are inflated with zlib.
 KV_BUILD_PACKAGES+=(zlib1g-dev)
 
+# The window's translations: lupdate and lrelease, and their CMake functions.
+KV_BUILD_PACKAGES+=(qt6-l10n-tools qt6-tools-dev)
+
 # The libFuzzer targets (scripts/fuzz.sh): clang and its fuzzer runtime.
 KV_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 

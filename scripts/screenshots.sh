@@ -2,7 +2,8 @@
 # Takes the pictures of the program for docs/: the main window after
 # "Check &Files" on the demo downloads, the options dialog, the about box,
 # the link check on a pasted post and the first-start dialog (on a demo home
-# with an aMule and a Wine eMule).
+# with an aMule and a Wine eMule); the window over 5,000 downloads sorted by
+# description, the same in a dark theme, and the German window.
 # Runs the real program under a virtual X server (Xvfb :99, 1280x800x24).
 #
 #   scripts/screenshots.sh [OUTPUT_DIR]     (default: docs/)
@@ -18,7 +19,7 @@ out=$(cd "$out" && pwd)
 
 build=${KV_BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
-cmake --build "$build" -j"$(nproc)" --target kestrivane
+cmake --build "$build" -j"$(nproc)" --target kestrivane kv_bench_gui_check
 
 work=$(mktemp -d)
 xvfb_pid=""
@@ -56,7 +57,14 @@ done
 shots=$work/shots
 HOME=$user DISPLAY=:99 QT_QPA_PLATFORM=xcb KESTRIVANE_HOME=$home KESTRIVANE_SCREENSHOTS=$shots \
     "$build/src/app/kestrivane"
-for name in main-window options about mark-fake first-start check-links; do
+# 5,000 downloads, sorted by description, then dark; the demo in German.
+"$build/bench/kv_bench_gui_check" --make-home "$work/large" 5000
+HOME=$user DISPLAY=:99 QT_QPA_PLATFORM=xcb KESTRIVANE_HOME=$work/large/home KESTRIVANE_SCREENSHOTS=$shots \
+    KESTRIVANE_SCREENSHOT_SET=large "$build/src/app/kestrivane"
+HOME=$user DISPLAY=:99 QT_QPA_PLATFORM=xcb KESTRIVANE_HOME=$home KESTRIVANE_SCREENSHOTS=$shots \
+    KESTRIVANE_SCREENSHOT_SET=german LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$build/src/app/kestrivane"
+for name in main-window options about mark-fake first-start check-links main-window-5000 main-window-dark \
+            main-window-de; do
     cp "$shots/$name.png" "$out/$name.png"
     echo "Wrote $out/$name.png"
 done

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QWidget>
 
-#include "TabStopDelegate.h"
+#include "TabStops.h"
 
 namespace kv::app {
 

@@ -6,9 +6,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 
+#include "LinkFindingsModel.h"
+#include "Translations.h"
 #include "common/DisplayText.h"
 #include "usecases/ReportText.h"
 #include "app/presenter/MainPresenter.h"
@@ -20,35 +22,15 @@ namespace {
 
 QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
 
-// Fakes and suspects stand out; a malformed link is greyed, it names no file.
-void Mark(QTreeWidgetItem* item, LinkVerdict verdict) {
-    QColor back, fore;
-    bool bold = false;
-    switch (verdict) {
-        case LinkVerdict::Fake: back = QColor(255, 200, 200), fore = QColor(140, 0, 0), bold = true; break;
-        case LinkVerdict::Suspect: back = QColor(255, 236, 179), fore = QColor(120, 70, 0), bold = true; break;
-        case LinkVerdict::Malformed: fore = QColor(110, 110, 110); break;
-        case LinkVerdict::Ok: return;
-    }
-    for (int c = 0; c < 3; ++c) {
-        if (back.isValid()) item->setBackground(c, back);
-        item->setForeground(c, fore);
-        QFont font = item->font(c);
-        font.setBold(bold);
-        font.setItalic(verdict == LinkVerdict::Malformed);
-        item->setFont(c, font);
-    }
-}
-
 }  // namespace
 
 FrmCheckLinks::FrmCheckLinks(MainPresenter& presenter, QWidget* parent) : QDialog(parent), presenter_(presenter) {
     setObjectName(QStringLiteral("frmCheckLinks"));
-    setWindowTitle(Show(msg::kCheckLinksTitle));
+    setWindowTitle(ShownText(msg::kCheckLinksTitle));
     setModal(true);
 
     auto* top = new QVBoxLayout(this);
-    auto* prompt = new QLabel(QStringLiteral("Paste ed2k or magnet links, or any text holding them:"), this);
+    auto* prompt = new QLabel(tr("Paste ed2k or magnet links, or any text holding them:"), this);
     prompt->setObjectName(QStringLiteral("lblLinks"));
     top->addWidget(prompt);
     tbLinks_ = new QPlainTextEdit(this);
@@ -58,15 +40,15 @@ FrmCheckLinks::FrmCheckLinks(MainPresenter& presenter, QWidget* parent) : QDialo
     top->addWidget(tbLinks_, 2);
 
     auto* buttons = new QHBoxLayout;
-    cbOpenFile_ = new QPushButton(QStringLiteral("&Open file..."), this);
+    cbOpenFile_ = new QPushButton(tr("&Open file..."), this);
     cbOpenFile_->setObjectName(QStringLiteral("cbOpenFile"));
-    cbOpenFile_->setToolTip(QStringLiteral("Check an eMule collection or a text file"));
+    cbOpenFile_->setToolTip(tr("Check an eMule collection or a text file"));
     // Enter checks the links even when the focus has just left the text box for this button.
     cbOpenFile_->setAutoDefault(false);
-    cbCheck_ = new QPushButton(QStringLiteral("&Check"), this);
+    cbCheck_ = new QPushButton(tr("&Check"), this);
     cbCheck_->setObjectName(QStringLiteral("cbCheck"));
     cbCheck_->setDefault(true);
-    cbClose_ = new QPushButton(QStringLiteral("Close"), this);
+    cbClose_ = new QPushButton(tr("Close"), this);
     cbClose_->setObjectName(QStringLiteral("cbClose"));
     buttons->addWidget(cbOpenFile_);
     buttons->addStretch(1);
@@ -74,14 +56,18 @@ FrmCheckLinks::FrmCheckLinks(MainPresenter& presenter, QWidget* parent) : QDialo
     buttons->addWidget(cbClose_);
     top->addLayout(buttons);
 
-    lvResults_ = new QTreeWidget(this);
+    lvResults_ = new QTableView(this);
     lvResults_->setObjectName(QStringLiteral("lvResults"));
-    lvResults_->setColumnCount(3);
-    lvResults_->setHeaderLabels({QStringLiteral("Line"), QStringLiteral("Filename"), QStringLiteral("Verdict")});
-    lvResults_->setRootIsDecorated(false);
-    lvResults_->setUniformRowHeights(true);
-    lvResults_->setAllColumnsShowFocus(true);
-    lvResults_->header()->setStretchLastSection(true);
+    model_ = new LinkFindingsModel(this);
+    model_->SetPalette(lvResults_->palette());
+    lvResults_->setModel(model_);
+    lvResults_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lvResults_->setShowGrid(false);
+    lvResults_->setWordWrap(false);
+    lvResults_->verticalHeader()->hide();
+    lvResults_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    lvResults_->verticalHeader()->setDefaultSectionSize(QFontMetrics(lvResults_->font()).height() + 4);
+    lvResults_->horizontalHeader()->setStretchLastSection(true);
     lvResults_->setColumnWidth(kLine, 50);
     lvResults_->setColumnWidth(kName, 300);
     top->addWidget(lvResults_, 3);
@@ -101,8 +87,8 @@ FrmCheckLinks::FrmCheckLinks(MainPresenter& presenter, QWidget* parent) : QDialo
 void FrmCheckLinks::cbCheck_Click() {
     const QByteArray text = tbLinks_->toPlainText().toUtf8();
     if (text.trimmed().isEmpty()) {
-        lvResults_->clear();
-        stStatus_->setText(Show(msg::kNoLinksPasted));
+        model_->Show({});
+        stStatus_->setText(ShownText(msg::kNoLinksPasted));
         return;
     }
     const Outcome<LinkReport> outcome = presenter_.CheckLinks(std::string_view(text.constData(), size_t(text.size())));
@@ -119,41 +105,31 @@ void FrmCheckLinks::cbOpenFile_Click() {
 }
 
 void FrmCheckLinks::ShowFailure(const std::string& failure) {
-    lvResults_->clear();
+    model_->Show({});
     stStatus_->setText(Show(failure));
 }
 
 void FrmCheckLinks::ShowReport(const LinkReport& report, const QString& source) {
-    lvResults_->clear();
-    QList<QTreeWidgetItem*> items;
-    items.reserve(qsizetype(report.findings.size()));
-    for (const LinkFinding& f : report.findings) {
-        auto* item = new QTreeWidgetItem;
-        item->setText(kLine, f.line > 0 ? QString::number(qulonglong(f.line)) : QString());
-        item->setText(kName, Show(LinkShownName(f)));
-        item->setText(kVerdict, Show(LinkVerdictText(f)));
-        QString tip = Show(f.link ? f.link->Text() : f.raw);
-        if (f.fake()) tip += QStringLiteral("\nNamed by ") + Show(f.listName);
-        if (f.fake() && !f.suspect.empty()) tip += QStringLiteral("\nAlso suspect: ") + Show(f.suspect);
-        item->setToolTip(kName, tip);
-        item->setToolTip(kVerdict, item->text(kVerdict));
-        Mark(item, f.verdict);
-        items << item;
-    }
-    lvResults_->addTopLevelItems(items);
+    model_->Show(report.findings);
     QString status = Show(LinkCheckSummary(report));
     if (!source.isEmpty()) status = source + QStringLiteral(": ") + status;
-    if (report.listRecords == 0) status += QStringLiteral("\n") + Show(msg::kNoListForLinks);
+    if (report.listRecords == 0) status += QStringLiteral("\n") + ShownText(msg::kNoListForLinks);
     stStatus_->setText(status);
 }
 
 QStringList FrmCheckLinks::RowTexts() const {
     QStringList rows;
-    for (int i = 0; i < lvResults_->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* item = lvResults_->topLevelItem(i);
-        rows << item->text(kLine) + '\t' + item->text(kName) + '\t' + item->text(kVerdict);
+    for (int r = 0; r < model_->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < model_->columnCount(); ++c) cells << model_->index(r, c).data().toString();
+        rows << cells.join('\t');
     }
     return rows;
+}
+
+void FrmCheckLinks::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && model_) model_->SetPalette(palette());
 }
 
 }  // namespace kv::app

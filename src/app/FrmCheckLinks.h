@@ -7,13 +7,15 @@
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
-class QTreeWidget;
+class QTableView;
 
 namespace kv {
 class MainPresenter;
 }
 
 namespace kv::app {
+
+class LinkFindingsModel;
 
 // File > Check ed2k links...: links pasted or opened from a file, checked
 // before they are downloaded. The presenter checks; the dialog only shows.
@@ -28,7 +30,8 @@ public:
     QPushButton* cbOpenFile() const { return cbOpenFile_; }
     QPushButton* cbCheck() const { return cbCheck_; }
     QPushButton* cbClose() const { return cbClose_; }
-    QTreeWidget* lvResults() const { return lvResults_; }
+    QTableView* lvResults() const { return lvResults_; }
+    LinkFindingsModel* Model() const { return model_; }
     QLabel* stStatus() const { return stStatus_; }
 
     // The rows as "line<TAB>name<TAB>verdict", for tests and screenshots.
@@ -37,6 +40,9 @@ public:
 public slots:
     void cbCheck_Click();
     void cbOpenFile_Click();
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private:
     void ShowReport(const LinkReport& report, const QString& source);
@@ -47,7 +53,8 @@ private:
     QPushButton* cbOpenFile_ = nullptr;
     QPushButton* cbCheck_ = nullptr;
     QPushButton* cbClose_ = nullptr;
-    QTreeWidget* lvResults_ = nullptr;
+    QTableView* lvResults_ = nullptr;
+    LinkFindingsModel* model_ = nullptr;
     QLabel* stStatus_ = nullptr;
 };
 

@@ -10,13 +10,14 @@
 
 #include "common/DisplayText.h"
 #include "app/presenter/Messages.h"
+#include "Translations.h"
 
 namespace kv::app {
 
 namespace {
 
 QLabel* Text(const QString& name, const char* text, QWidget* parent) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(ShownText(text), parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -31,7 +32,7 @@ FrmFirstStart::FrmFirstStart(Session& session, MainPresenter& presenter, std::ve
                              QWidget* parent)
     : QDialog(parent), session_(session), presenter_(presenter), found_(std::move(found)) {
     setObjectName(QStringLiteral("frmFirstStart"));
-    setWindowTitle(QString::fromUtf8(msg::kFirstStartTitle));
+    setWindowTitle(ShownText(msg::kFirstStartTitle));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
 
@@ -53,8 +54,8 @@ FrmFirstStart::FrmFirstStart(Session& session, MainPresenter& presenter, std::ve
     int chosen = -1;
     for (size_t i = 0; i < found_.size(); ++i) {
         const DetectedClient& d = found_[i];
-        const QString temp = d.tempDir.empty() ? QStringLiteral("names no temp directory")
-                                               : QStringLiteral("temp directory %1").arg(Path(d.tempDir));
+        const QString temp = d.tempDir.empty() ? tr("names no temp directory")
+                                               : tr("temp directory %1").arg(Path(d.tempDir));
         auto* item = new QListWidgetItem(
             QStringLiteral("%1: %2 (%3)").arg(QString::fromLatin1(ClientName(d.client)), Path(d.path), temp), lstClients_);
         item->setToolTip(item->text());  // long Wine paths do not fit the row
@@ -62,16 +63,16 @@ FrmFirstStart::FrmFirstStart(Session& session, MainPresenter& presenter, std::ve
         if (d.tempDir.empty()) item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
         else if (chosen < 0) chosen = static_cast<int>(i);
     }
-    new QListWidgetItem(QString::fromUtf8(msg::kFirstStartNoClient), lstClients_);
+    new QListWidgetItem(ShownText(msg::kFirstStartNoClient), lstClients_);
     lstClients_->setCurrentRow(chosen >= 0 ? chosen : lstClients_->count() - 1);
     lstClients_->setMaximumHeight(lstClients_->sizeHintForRow(0) * 5 + 2 * lstClients_->frameWidth());
     layout->addWidget(lstClients_);
 
     auto* buttons = new QDialogButtonBox(this);
-    cbOK_ = buttons->addButton(QStringLiteral("&OK"), QDialogButtonBox::AcceptRole);
+    cbOK_ = buttons->addButton(tr("&OK"), QDialogButtonBox::AcceptRole);
     cbOK_->setObjectName(QStringLiteral("cbOK"));
     cbOK_->setDefault(true);
-    cbCancel_ = buttons->addButton(QStringLiteral("&Cancel"), QDialogButtonBox::RejectRole);
+    cbCancel_ = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     cbCancel_->setObjectName(QStringLiteral("cbCancel"));
     connect(cbOK_, &QPushButton::clicked, this, &FrmFirstStart::cbOK_Click);
     connect(cbCancel_, &QPushButton::clicked, this, &QDialog::reject);

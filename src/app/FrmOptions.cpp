@@ -5,11 +5,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QIntValidator>
 #include <QLabel>
 #include <QPushButton>
 
 #include "DesignFont.h"
 #include "KvLineEdit.h"
+#include "Translations.h"
 #include "Twips.h"
 #include "common/DisplayText.h"
 #include "app/presenter/Messages.h"
@@ -21,6 +23,7 @@ namespace {
 
 // The temp directory's row below the update address pushes the rest down.
 constexpr int kTempDirRowTwips = 810;
+constexpr int kMaxTabStop = 32767;
 
 QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
 std::string Bytes(const QString& text) { return text.toUtf8().toStdString(); }
@@ -55,52 +58,70 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, Di
       mainView_(mainView),
       chooseDirectory_(std::move(chooseDirectory)) {
     setObjectName(QStringLiteral("frmOptions"));
-    setWindowTitle(QStringLiteral("Kestrivane-Options"));
+    setWindowTitle(tr("Kestrivane-Options"));
     setModal(true);
     setFont(DesignFont(this));
     setFixedSize(TwipsSize(5475, 2535 + kTempDirRowTwips, this));
+    BuildControls();
+    LoadValues();
+    FitLabelFonts(this);
 
-    QGroupBox* fraCheck = Frame(QStringLiteral("fraCheckNewVersions"), QStringLiteral(" Check@Startup for:"), this);
+    if (parent) {
+        QRect r(QPoint(0, 0), size());
+        r.moveCenter(parent->geometry().center());
+        move(r.topLeft());
+    }
+}
+
+void FrmOptions::BuildControls() {
+
+    QGroupBox* fraCheck = Frame(QStringLiteral("fraCheckNewVersions"), tr(" Check@Startup for:"), this);
     PlaceTwips(fraCheck, 90, 90, 2415, 1065);
-    cbFakesDat_ = new QCheckBox(QStringLiteral("New Fakes-DB"), fraCheck);
+    cbFakesDat_ = new QCheckBox(tr("New Fakes-DB"), fraCheck);
     cbFakesDat_->setObjectName(QStringLiteral("cbFakesDat"));
     PlaceTwips(cbFakesDat_, 180, 270, 2085, 285);
-    cbKestrivane_ = new QCheckBox(QStringLiteral("New Kestrivane"), fraCheck);
+    cbKestrivane_ = new QCheckBox(tr("New Kestrivane"), fraCheck);
     cbKestrivane_->setObjectName(QStringLiteral("cbKestrivane"));
     PlaceTwips(cbKestrivane_, 180, 630, 1995, 285);
 
-    QGroupBox* fraTabs = Frame(QStringLiteral("frmTabStops"), QStringLiteral(" Tab-Stops:"), this);
+    QGroupBox* fraTabs = Frame(QStringLiteral("frmTabStops"), tr(" Tab-Stops:"), this);
     PlaceTwips(fraTabs, 2970, 90, 2415, 1065);
-    PlaceTwips(Label(QStringLiteral("lblTabStop1"), QStringLiteral("Stop-Value 1:"), fraTabs), 180, 315, 1005, 285);
+    PlaceTwips(Label(QStringLiteral("lblTabStop1"), tr("Stop-Value 1:"), fraTabs), 180, 315, 1005, 285);
     tbTabStop1_ = TextBox(QStringLiteral("tbTabStop1"), fraTabs);
     PlaceTwips(tbTabStop1_, 1530, 270, 735, 285);
-    PlaceTwips(Label(QStringLiteral("lblTabStop2"), QStringLiteral("Stop-Value 2:"), fraTabs), 180, 675, 1005, 285);
+    PlaceTwips(Label(QStringLiteral("lblTabStop2"), tr("Stop-Value 2:"), fraTabs), 180, 675, 1005, 285);
     tbTabStop2_ = TextBox(QStringLiteral("tbTabStop2"), fraTabs);
     PlaceTwips(tbTabStop2_, 1530, 630, 735, 285);
+    // Tab stops are whole dialog units: other keys are refused as typed.
+    for (KvLineEdit* box : {tbTabStop1_, tbTabStop2_}) box->setValidator(new QIntValidator(0, kMaxTabStop, box));
 
-    QGroupBox* fraUrl = Frame(QStringLiteral("fraInternetDLURL"), QStringLiteral(" Download URL for Fakes-DB:"), this);
+    QGroupBox* fraUrl = Frame(QStringLiteral("fraInternetDLURL"), tr(" Download URL for Fakes-DB:"), this);
     PlaceTwips(fraUrl, 90, 1260, 5295, 705);
     tbCheckFakesDatURL_ = TextBox(QStringLiteral("tbCheckFakesDatURL"), fraUrl);
     PlaceTwips(tbCheckFakesDatURL_, 180, 270, 4965, 285);
 
-    QGroupBox* fraTemp = Frame(QStringLiteral("fraTempDir"), QString::fromUtf8(msg::kOptionsTempDir), this);
+    QGroupBox* fraTemp = Frame(QStringLiteral("fraTempDir"), ShownText(msg::kOptionsTempDir), this);
     PlaceTwips(fraTemp, 90, 2070, 5295, 705);
     tbTempDir_ = TextBox(QStringLiteral("tbTempDir"), fraTemp);
     PlaceTwips(tbTempDir_, 180, 270, 3825, 285);
-    cbBrowseTempDir_ = new QPushButton(QString::fromUtf8(msg::kOptionsBrowse), fraTemp);
+    cbBrowseTempDir_ = new QPushButton(ShownText(msg::kOptionsBrowse), fraTemp);
     cbBrowseTempDir_->setObjectName(QStringLiteral("cbBrowseTempDir"));
     cbBrowseTempDir_->setAutoDefault(false);
     PlaceTwips(cbBrowseTempDir_, 4095, 240, 1095, 345);
     connect(cbBrowseTempDir_, &QPushButton::clicked, this, &FrmOptions::cbBrowseTempDir_Click);
 
+    BuildButtons();
+}
+
+void FrmOptions::BuildButtons() {
     lblFakesDatVersion_ = Label(QStringLiteral("lblFakesDatVersion"), QString(), this);
     PlaceTwips(lblFakesDatVersion_, 180, 2160 + kTempDirRowTwips, 2445, 195);
 
-    cbOK_ = new QPushButton(QStringLiteral("&OK"), this);
+    cbOK_ = new QPushButton(tr("&OK"), this);
     cbOK_->setObjectName(QStringLiteral("cbOK"));
     cbOK_->setDefault(true);
     PlaceTwips(cbOK_, 2970, 2070 + kTempDirRowTwips, 1095, 375);
-    cbCancel_ = new QPushButton(QStringLiteral("&Cancel"), this);
+    cbCancel_ = new QPushButton(tr("&Cancel"), this);
     cbCancel_->setObjectName(QStringLiteral("cbCancel"));
     cbCancel_->setAutoDefault(false);
     PlaceTwips(cbCancel_, 4320, 2070 + kTempDirRowTwips, 1095, 375);
@@ -117,7 +138,9 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, Di
     setTabOrder(cbBrowseTempDir_, cbOK_);
     setTabOrder(cbOK_, cbCancel_);
 
-    // Form_Load
+}
+
+void FrmOptions::LoadValues() {
     const OptionsValues values = LoadOptions(session_);
     cbKestrivane_->setChecked(values.checkKestrivane);
     cbFakesDat_->setChecked(values.checkFakesDat);
@@ -129,17 +152,17 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, Di
     tbTempDir_->setText(QFile::decodeName(values.tempDir.c_str()));
     tbTempDir_->setCursorPosition(0);
     tempDirLoaded_ = values.tempDirLoaded;
-
-    FitLabelFonts(this);
-
-    if (parent) {
-        QRect r(QPoint(0, 0), size());
-        r.moveCenter(parent->geometry().center());
-        move(r.topLeft());
-    }
 }
 
 void FrmOptions::cbOK_Click() {
+    // A pasted or stored text that is no number is refused, not stored.
+    for (KvLineEdit* box : {tbTabStop1_, tbTabStop2_}) {
+        if (box->text().trimmed().isEmpty() || box->hasAcceptableInput()) continue;
+        mainView_.MessageBox(msg::kTabStopNotANumber, kMbCritical, msg::kAppTitle);
+        box->setFocus();
+        box->selectAll();
+        return;
+    }
     OptionsValues values;
     values.checkKestrivane = cbKestrivane_->isChecked();
     values.checkFakesDat = cbFakesDat_->isChecked();
@@ -155,7 +178,7 @@ void FrmOptions::cbOK_Click() {
 void FrmOptions::cbCancel_Click() { reject(); }
 
 void FrmOptions::cbBrowseTempDir_Click() {
-    const QString title = QString::fromUtf8(msg::kOptionsChooseTempDir);
+    const QString title = ShownText(msg::kOptionsChooseTempDir);
     QString start = tbTempDir_->text();
     if (start.isEmpty() || !QDir(start).exists()) start = QDir::homePath();
     const QString chosen = chooseDirectory_ ? chooseDirectory_(this, title, start)

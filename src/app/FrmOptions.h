@@ -44,6 +44,11 @@ public slots:
     void cbBrowseTempDir_Click();
 
 private:
+    void BuildControls();
+    void BuildButtons();
+    void LoadValues();
+
+private:
     Session& session_;
     MainView& mainView_;
     QCheckBox* cbFakesDat_ = nullptr;

@@ -13,7 +13,8 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
+#include <QHeaderView>
+#include <QTableView>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMenuBar>
@@ -21,6 +22,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QUrl>
 
 #include "DesignFont.h"
@@ -29,7 +31,10 @@
 #include "FrmInfo.h"
 #include "FrmOptions.h"
 #include "KvLineEdit.h"
-#include "TabStopDelegate.h"
+#include "FindingsModel.h"
+#include "TabStops.h"
+#include "Translations.h"
+#include "Worker.h"
 #include "Resources.h"
 #include "Twips.h"
 #include "common/DisplayText.h"
@@ -55,6 +60,11 @@ constexpr int kClientHeightTwips = 5685;
 // The frame and the title and menu bars around that client area in the design.
 constexpr int kFrameWidthTwips = 90;
 constexpr int kNonClientHeightTwips = 705;
+// The lowest client area that still shows the list with three rows and the status frame below it.
+constexpr int kMinClientHeightTwips = 2530;
+
+constexpr Command kWorkCommands[] = {Command::UpdateListMenu, Command::UpdateProgramMenu, Command::UpdateListButton,
+                                     Command::CheckButton, Command::SearchButton};
 
 void ShowMessageBox(QWidget* parent, const QString& text, int style, const QString& title) {
     QMessageBox box(style == kMbCritical ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
@@ -142,10 +152,60 @@ FrmStart::FrmStart(std::unique_ptr<Session> own, Session* session, DesktopHooks 
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
+    // Every control stays in sight: the buttons at the right of the search
+    // frame, the list with a few rows, the status frame below it.
+    central_->setMinimumSize(TwipsToPixels(kClientWidthTwips, this), TwipsToPixels(kMinClientHeightTwips, this));
     qApp->installEventFilter(this);
+    worker_ = new Worker(session_, *this, this);
+    connect(worker_, &Worker::finished, this, &FrmStart::JobEnded);
 
     const std::string searchText = presenter_.Load();
     tbTitelSearch_->setText(Show(searchText));
+    RestoreWindow();
+}
+
+void FrmStart::RestoreWindow() {
+    const auto number = [this](Key key) -> std::optional<int> {
+        const std::string text = session_.settings.Read(key);
+        const auto first = text.find_first_not_of(' ');
+        if (first == std::string::npos || !(std::isdigit(static_cast<unsigned char>(text[first])) || text[first] == '-'))
+            return std::nullopt;
+        return RoundHalfEven32(NumericValue(text));
+    };
+    const auto width = number(Key::WindowWidth), height = number(Key::WindowHeight);
+    if (width && height && *width > 0 && *height > 0) resize(*width, *height);
+    const auto left = number(Key::WindowLeft), top = number(Key::WindowTop);
+    if (left && top) {
+        // Only where some screen still shows the title bar.
+        const QPoint corner(*left, *top);
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (screen->availableGeometry().contains(corner + QPoint(40, 10))) {
+                move(corner);
+                break;
+            }
+        }
+    }
+    QVector<int> columns;
+    for (const Key key : {Key::WindowColumn1, Key::WindowColumn2, Key::WindowColumn3}) {
+        const auto w = number(key);
+        if (!w || *w <= 0) break;
+        columns.push_back(*w);
+    }
+    if (columns.size() == 3) {
+        columnWidths_ = columns;
+        ApplyColumnWidths();
+    }
+}
+
+void FrmStart::StoreWindow() {
+    const QRect frame = geometry();
+    const std::pair<Key, int> values[] = {{Key::WindowLeft, frame.x()}, {Key::WindowTop, frame.y()},
+                                          {Key::WindowWidth, frame.width()}, {Key::WindowHeight, frame.height()}};
+    for (const auto& [key, value] : values) session_.settings.Write(key, std::to_string(value));
+    // As the user left them (a search list's two columns are the check's first two).
+    const Key columns[] = {Key::WindowColumn1, Key::WindowColumn2, Key::WindowColumn3};
+    for (int c = 0; c < 3 && c < columnWidths_.size(); ++c)
+        session_.settings.Write(columns[c], std::to_string(columnWidths_[c]));
 }
 
 bool FrmStart::FirstStartWanted(bool settingsFileExisted) const {
@@ -160,6 +220,9 @@ void FrmStart::RunFirstStart() {
 }
 
 FrmStart::~FrmStart() {
+    // The work ends before the session it uses goes.
+    delete worker_;
+    worker_ = nullptr;
     qApp->removeEventFilter(this);
     if (busyCursor_) QApplication::restoreOverrideCursor();
 }
@@ -173,7 +236,7 @@ void FrmStart::BuildControls() {
     frmSearch_->setObjectName(QStringLiteral("frmSearch"));
     PlaceTwips(frmSearch_, 90, 0, 10725, 735);
 
-    lblTitelSearch_ = new QLabel(QStringLiteral("Search temporary file(s) with following content:"),
+    lblTitelSearch_ = new QLabel(tr("Search temporary file(s) with following content:"),
                                  frmSearch_);
     lblTitelSearch_->setObjectName(QStringLiteral("lblTitelSearch"));
     lblTitelSearch_->setTextFormat(Qt::PlainText);
@@ -181,13 +244,13 @@ void FrmStart::BuildControls() {
     tbTitelSearch_ = new KvLineEdit(frmSearch_);
     tbTitelSearch_->setObjectName(QStringLiteral("tbTitelSearch"));
     tbTitelSearch_->setText(QStringLiteral("avi"));
-    tbTitelSearch_->setToolTip(QStringLiteral("Enter filename to search for .part.met"));
+    tbTitelSearch_->setToolTip(tr("Enter filename to search for .part.met"));
     PlaceTwips(tbTitelSearch_, 3420, 270, 1995, 285);
     connect(tbTitelSearch_, &KvLineEdit::gotFocus, this, &FrmStart::tbTitelSearch_GotFocus);
 
     cbTitelSearch_ = new QPushButton(frmSearch_);
     cbTitelSearch_->setObjectName(QStringLiteral("cbTitelSearch"));
-    cbTitelSearch_->setToolTip(QStringLiteral("Suche starten (F3)"));
+    cbTitelSearch_->setToolTip(tr("Suche starten (F3)"));
     {
         QPixmap glass(QStringLiteral(":/kestrivane/magnifier.png"));
         glass.setMask(glass.createMaskFromColor(QColor(255, 0, 255), Qt::MaskInColor));
@@ -197,34 +260,23 @@ void FrmStart::BuildControls() {
     PlaceTwips(cbTitelSearch_, 5490, 270, 375, 315);
     connect(cbTitelSearch_, &QPushButton::clicked, this, &FrmStart::cbTitelSearch_Click);
 
-    cbDownloadFakesDB_ = new QPushButton(QStringLiteral("&Update DB"), frmSearch_);
+    cbDownloadFakesDB_ = new QPushButton(tr("&Update DB"), frmSearch_);
     cbDownloadFakesDB_->setObjectName(QStringLiteral("cbDownloadFakesDB"));
     PlaceTwips(cbDownloadFakesDB_, 8010, 230, 1185, 375);
     connect(cbDownloadFakesDB_, &QPushButton::clicked, this, &FrmStart::cbDownloadFakesDB_Click);
 
-    cbCheckFiles_ = new QPushButton(QStringLiteral("Check &Files"), frmSearch_);
+    cbCheckFiles_ = new QPushButton(tr("Check &Files"), frmSearch_);
     cbCheckFiles_->setObjectName(QStringLiteral("cbCheckFiles"));
     PlaceTwips(cbCheckFiles_, 9360, 230, 1185, 375);
     connect(cbCheckFiles_, &QPushButton::clicked, this, &FrmStart::cbCheckFiles_Click);
 
-    lbGefundeneFakes_ = new QListWidget(central_);
-    lbGefundeneFakes_->setObjectName(QStringLiteral("lbGefundeneFakes"));
-    lbGefundeneFakes_->setSelectionMode(QAbstractItemView::SingleSelection);
-    lbGefundeneFakes_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lbGefundeneFakes_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    lbGefundeneFakes_->setUniformItemSizes(false);
-    lbGefundeneFakes_->setContextMenuPolicy(Qt::PreventContextMenu);
-    delegate_ = new TabStopDelegate(lbGefundeneFakes_);
-    lbGefundeneFakes_->setItemDelegate(delegate_);
-    // The application-wide filter (see the constructor) already sees the
-    // viewport's mouse releases; a second filter here opened the menu twice.
-    PlaceTwips(lbGefundeneFakes_, 90, 810, 10725, 4155);
+    BuildList();
 
-    frmStatus_ = new QGroupBox(QStringLiteral(" Status:"), central_);
+    frmStatus_ = new QGroupBox(tr(" Status:"), central_);
     frmStatus_->setObjectName(QStringLiteral("frmStatus"));
     PlaceTwips(frmStatus_, 90, 5040, 10725, 555);
 
-    stStatus_ = new QLabel(QStringLiteral("Status:"), frmStatus_);
+    stStatus_ = new QLabel(tr("Status:"), frmStatus_);
     stStatus_->setObjectName(QStringLiteral("stStatus"));
     stStatus_->setTextFormat(Qt::PlainText);
     PlaceTwips(stStatus_, 180, 250, 10365, 195);
@@ -238,6 +290,48 @@ void FrmStart::BuildControls() {
         b->setAutoDefault(false);
     }
     SetDefaultButton(cbDownloadFakesDB_);
+}
+
+void FrmStart::BuildList() {
+    lbGefundeneFakes_ = new QTableView(central_);
+    lbGefundeneFakes_->setObjectName(QStringLiteral("lbGefundeneFakes"));
+    model_ = new FindingsModel(this);
+    model_->SetPalette(lbGefundeneFakes_->palette());
+    lbGefundeneFakes_->setModel(model_);
+    lbGefundeneFakes_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lbGefundeneFakes_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lbGefundeneFakes_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    lbGefundeneFakes_->setShowGrid(false);
+    lbGefundeneFakes_->setWordWrap(false);
+    lbGefundeneFakes_->setTextElideMode(Qt::ElideRight);
+    lbGefundeneFakes_->setContextMenuPolicy(Qt::PreventContextMenu);
+    // Every row as high as one line of text: nothing is measured per row.
+    QHeaderView* rowsHead = lbGefundeneFakes_->verticalHeader();
+    rowsHead->hide();
+    rowsHead->setSectionResizeMode(QHeaderView::Fixed);
+    const int lineHeight = QFontMetrics(lbGefundeneFakes_->font()).height();
+    rowsHead->setDefaultSectionSize(lineHeight + 4);
+    lbGefundeneFakes_->setIconSize(QSize(lineHeight, lineHeight));
+    QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    head->setSectionResizeMode(QHeaderView::Interactive);
+    head->setStretchLastSection(false);
+    head->setHighlightSections(false);
+    // A title stays in sight at the start of a column as wide as its longest text.
+    head->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    head->setSortIndicatorShown(true);
+    head->setSortIndicator(-1, Qt::AscendingOrder);  // the order the check found them in
+    lbGefundeneFakes_->setSortingEnabled(true);
+    // A new list's columns keep the widths the user gave them.
+    // (The header lays its sections out afresh meanwhile: that is no resizing by the user.)
+    connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { listResetting_ = true; });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        listResetting_ = false;
+        ApplyColumnWidths();
+    });
+    connect(head, &QHeaderView::sectionResized, this, [this](int c, int, int width) { ColumnResized(c, width); });
+    // The application-wide filter (see the constructor) already sees the
+    // viewport's mouse releases; a second filter here opened the menu twice.
+    PlaceTwips(lbGefundeneFakes_, 90, 810, 10725, 4155);
 }
 
 QAction* FrmStart::AddAction(QMenu* menu, const QString& name, const QString& caption,
@@ -256,78 +350,95 @@ QAction* FrmStart::AddAction(QMenu* menu, const QString& name, const QString& ca
 
 void FrmStart::BuildMenus() {
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("MenuFile"));
-    AddAction(file, QStringLiteral("FileOpenEMule"), QStringLiteral("Open e&Mule"),
+    AddAction(file, QStringLiteral("FileOpenEMule"), tr("Open e&Mule"),
               QKeySequence(Qt::CTRL | Qt::Key_M), &FrmStart::FileOpenEMule_Click);
-    AddAction(file, QStringLiteral("FileOpenEDonkey"), QStringLiteral("Open e&Donkey"),
+    AddAction(file, QStringLiteral("FileOpenEDonkey"), tr("Open e&Donkey"),
               QKeySequence(Qt::CTRL | Qt::Key_D), &FrmStart::FileOpenEDonkey_Click);
-    AddAction(file, QStringLiteral("FileCheckLinks"), QStringLiteral("Check ed2k &links..."),
+    AddAction(file, QStringLiteral("FileCheckLinks"), tr("Check ed2k &links..."),
               QKeySequence(Qt::CTRL | Qt::Key_L), &FrmStart::FileCheckLinks_Click);
-    AddAction(file, QStringLiteral("FilePrint"), QStringLiteral("&Print"),
+    AddAction(file, QStringLiteral("FilePrint"), tr("&Print"),
               QKeySequence(Qt::CTRL | Qt::Key_P), nullptr)
         ->setEnabled(false);
-    AddAction(file, QStringLiteral("FileSend"), QStringLiteral("&Send Feedback"),
+    AddAction(file, QStringLiteral("FileSend"), tr("&Send Feedback"),
               QKeySequence(Qt::CTRL | Qt::Key_S), &FrmStart::FileSend_Click);
-    AddAction(file, QStringLiteral("FileExit"), QStringLiteral("E&xit"),
+    AddAction(file, QStringLiteral("FileExit"), tr("E&xit"),
               QKeySequence(Qt::CTRL | Qt::Key_X), &FrmStart::FileExit_Click);
 
-    QMenu* view = bar->addMenu(QStringLiteral("&View"));
+    QMenu* view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("MenuView"));
-    QAction* all = AddAction(view, QStringLiteral("ViewAllFiles"), QStringLiteral("&All Files"), {},
+    QAction* all = AddAction(view, QStringLiteral("ViewAllFiles"), tr("&All Files"), {},
                              &FrmStart::ViewAllFiles_Click);
-    QAction* text = AddAction(view, QStringLiteral("ViewTextSearch"), QStringLiteral("&TextSearch"),
+    QAction* text = AddAction(view, QStringLiteral("ViewTextSearch"), tr("&TextSearch"),
                               {}, &FrmStart::ViewTextSearch_Click);
-    QAction* inspect = AddAction(view, QStringLiteral("ViewInspection"), QStringLiteral("&Inspect Downloads"), {},
+    QAction* inspect = AddAction(view, QStringLiteral("ViewInspection"), tr("&Inspect Downloads"), {},
                                  &FrmStart::ViewInspection_Click);
-    inspect->setToolTip(QStringLiteral("Look at names and at the first bytes already downloaded for fakes no list knows"));
+    inspect->setToolTip(tr("Look at names and at the first bytes already downloaded for fakes no list knows"));
     for (QAction* a : {all, text, inspect}) {
         a->setCheckable(true);
         a->setChecked(true);
     }
 
-    QMenu* online = bar->addMenu(QStringLiteral("&Online-Update"));
+    QMenu* online = bar->addMenu(tr("&Online-Update"));
     online->setObjectName(QStringLiteral("MenuOnline"));
-    AddAction(online, QStringLiteral("OnlineFakesDB"), QStringLiteral("&Fakes-DB"),
+    AddAction(online, QStringLiteral("OnlineFakesDB"), tr("&Fakes-DB"),
               QKeySequence(Qt::CTRL | Qt::Key_F), &FrmStart::OnlineFakesDB_Click);
-    AddAction(online, QStringLiteral("OnlineKestrivane"), QStringLiteral("&Kestrivane"),
+    AddAction(online, QStringLiteral("OnlineKestrivane"), tr("&Kestrivane"),
               QKeySequence(Qt::CTRL | Qt::Key_B), &FrmStart::OnlineKestrivane_Click);
 
-    QMenu* extras = bar->addMenu(QStringLiteral("&Extras"));
+    QMenu* extras = bar->addMenu(tr("&Extras"));
     extras->setObjectName(QStringLiteral("MenuExtras"));
-    AddAction(extras, QStringLiteral("ExtrasOptions"), QStringLiteral("&Options"),
+    AddAction(extras, QStringLiteral("ExtrasOptions"), tr("&Options"),
               QKeySequence(Qt::CTRL | Qt::Key_O), &FrmStart::ExtrasOptions_Click);
 
-    QMenu* help = bar->addMenu(QStringLiteral("?"));
+    QMenu* help = bar->addMenu(tr("?"));
     help->setObjectName(QStringLiteral("Help"));
-    AddAction(help, QStringLiteral("HelpAbout"), QStringLiteral("&About"),
+    AddAction(help, QStringLiteral("HelpAbout"), tr("&About"),
               QKeySequence(Qt::CTRL | Qt::Key_A), &FrmStart::HelpAbout_Click);
 
-    // The link menu: not in the menu bar, opened by a right click on the list.
-    menuRechteMaustaste_ = new QMenu(QStringLiteral("RechteMaustaste"), this);
-    menuRechteMaustaste_->setObjectName(QStringLiteral("MenuRechteMaustaste"));
-    auto* copy = new QAction(QStringLiteral("Copy &ed2k-Link to Clipboard"), menuRechteMaustaste_);
-    copy->setObjectName(QStringLiteral("RechteMaustasteCopyLink"));
-    connect(copy, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyLink_Click);
-    auto* html =
-        new QAction(QStringLiteral("Copy ed2k-Link to Clipboard (&HTML)"), menuRechteMaustaste_);
-    html->setObjectName(QStringLiteral("RechteMaustasteCopyLinkHTML"));
-    connect(html, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyLinkHTML_Click);
-    menuRechteMaustaste_->addAction(copy);
-    menuRechteMaustaste_->addAction(html);
+    BuildRowMenu();
     BuildListMenus();
 
-    // Inside the search box the window's Ctrl shortcuts win over editing keys.
+    // Inside the search box the window's Ctrl shortcuts win, except the keys
+    // that edit text: Ctrl+X cuts there, it does not end the program.
+    QList<QKeySequence> editing;
+    for (const auto key : {QKeySequence::Cut, QKeySequence::Copy, QKeySequence::Paste, QKeySequence::SelectAll,
+                           QKeySequence::Undo})
+        editing << QKeySequence::keyBindings(key);
     QList<QKeySequence> keys;
     for (QAction* a : actions()) {
-        if (!a->shortcut().isEmpty()) keys << a->shortcut();
+        if (!a->shortcut().isEmpty() && !editing.contains(a->shortcut())) keys << a->shortcut();
     }
     tbTitelSearch_->SetPassThroughShortcuts(keys);
 }
 
+void FrmStart::BuildRowMenu() {
+    // The link menu: not in the menu bar, opened by a right click on the list.
+    menuRechteMaustaste_ = new QMenu(QStringLiteral("RechteMaustaste"), this);
+    menuRechteMaustaste_->setObjectName(QStringLiteral("MenuRechteMaustaste"));
+    auto* copy = new QAction(tr("Copy &ed2k-Link to Clipboard"), menuRechteMaustaste_);
+    copy->setObjectName(QStringLiteral("RechteMaustasteCopyLink"));
+    connect(copy, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyLink_Click);
+    auto* html =
+        new QAction(tr("Copy ed2k-Link to Clipboard (&HTML)"), menuRechteMaustaste_);
+    html->setObjectName(QStringLiteral("RechteMaustasteCopyLinkHTML"));
+    connect(html, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyLinkHTML_Click);
+    menuRechteMaustaste_->addAction(copy);
+    menuRechteMaustaste_->addAction(html);
+    auto* name = new QAction(tr("Copy &name"), menuRechteMaustaste_);
+    name->setObjectName(QStringLiteral("RechteMaustasteCopyName"));
+    connect(name, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyName_Click);
+    auto* hash = new QAction(tr("Copy h&ash"), menuRechteMaustaste_);
+    hash->setObjectName(QStringLiteral("RechteMaustasteCopyHash"));
+    connect(hash, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyHash_Click);
+    menuRechteMaustaste_->addAction(name);
+    menuRechteMaustaste_->addAction(hash);
+}
+
 void FrmStart::BuildListMenus() {
     QMenu* file = findChild<QMenu*>(QStringLiteral("MenuFile"));
-    QAction* exportOwn = AddAction(file, QStringLiteral("FileExportOwnList"), QStringLiteral("Export my &fake list..."),
+    QAction* exportOwn = AddAction(file, QStringLiteral("FileExportOwnList"), tr("Export my &fake list..."),
                                    {}, &FrmStart::FileExportOwnList_Click);
     // Beside the other file commands, before Print.
     file->removeAction(exportOwn);
@@ -335,14 +446,14 @@ void FrmStart::BuildListMenus() {
 
     menuRechteMaustaste_->addSeparator();
     const auto item = [this](const char* name, const char* caption, void (FrmStart::*slot)()) {
-        auto* a = new QAction(QString::fromUtf8(caption), menuRechteMaustaste_);
+        auto* a = new QAction(tr(caption), menuRechteMaustaste_);
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, slot);
         menuRechteMaustaste_->addAction(a);
     };
-    item("RechteMaustasteMarkFake", "&Mark as fake...", &FrmStart::RechteMaustasteMarkFake_Click);
-    item("RechteMaustasteUnmark", "&Unmark", &FrmStart::RechteMaustasteUnmark_Click);
-    item("RechteMaustasteCopyListLine", "Copy as &list line", &FrmStart::RechteMaustasteCopyListLine_Click);
+    item("RechteMaustasteMarkFake", QT_TR_NOOP("&Mark as fake..."), &FrmStart::RechteMaustasteMarkFake_Click);
+    item("RechteMaustasteUnmark", QT_TR_NOOP("&Unmark"), &FrmStart::RechteMaustasteUnmark_Click);
+    item("RechteMaustasteCopyListLine", QT_TR_NOOP("Copy as &list line"), &FrmStart::RechteMaustasteCopyListLine_Click);
 }
 
 QAction* FrmStart::Action(const QString& name) const {
@@ -365,62 +476,93 @@ void FrmStart::SetStatus(const std::string& text, const std::string& colour) {
                               colour[first] == '-' || colour[first] == '+' || colour[first] == '.');
         if (numeric) {
             const auto bgr = static_cast<uint32_t>(RoundHalfEven(NumericValue(colour)));
-            QPalette pal = stStatus_->palette();
-            pal.setColor(QPalette::WindowText,
-                         QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+            QPalette pal = palette();
+            // Black is the plain text colour: the theme's, which a dark theme makes light.
+            if (bgr != 0) pal.setColor(QPalette::WindowText, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
             stStatus_->setPalette(pal);
         }
     }
-    stStatus_->setText(Show(text));
+    stStatus_->setText(ShownText(text));
     stStatus_->repaint();
 }
 
 void FrmStart::SetCaption(const std::string& text) {
     captionBytes_ = text;
-    setWindowTitle(Show(text));
+    setWindowTitle(ShownText(text));
 }
 
 std::string FrmStart::Caption() const { return captionBytes_; }
 
-void FrmStart::ClearList() {
-    lbGefundeneFakes_->clear();
+void FrmStart::ClearList() { model_->Clear(); }
+
+void FrmStart::StartList(ListKind kind) {
+    // A new list shows the order it was found in until a column is clicked.
+    lbGefundeneFakes_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    model_->Start(kind);
 }
 
-void FrmStart::AddListRow(const std::string& row, RowKind kind) {
-    auto* item = new QListWidgetItem(QString::fromUtf8(ToDisplayUtf8Fields(row)));
-    item->setData(TabStopDelegate::kRowKindRole, static_cast<int>(kind));
-    if (kind != RowKind::Plain) item->setToolTip(kind == RowKind::Fake ? QStringLiteral("Fake") : QStringLiteral("Suspect"));
-    lbGefundeneFakes_->addItem(item);
+void FrmStart::AddFinding(const Finding& finding) { AddFindings({finding}); }
+void FrmStart::AddSearchHit(const SearchHit& hit) { AddSearchHits({hit}); }
+void FrmStart::AddFindings(std::vector<Finding>&& batch) { model_->Append(std::move(batch)); }
+void FrmStart::AddSearchHits(std::vector<SearchHit>&& batch) { model_->Append(std::move(batch)); }
+
+void FrmStart::RepaintList() { lbGefundeneFakes_->viewport()->update(); }
+
+size_t FrmStart::SelectedRowCount() const {
+    return static_cast<size_t>(lbGefundeneFakes_->selectionModel()->selectedRows().size());
 }
 
-void FrmStart::RepaintList() {
-    lbGefundeneFakes_->doItemsLayout();
-    lbGefundeneFakes_->viewport()->repaint();
-}
-
-int32_t FrmStart::ListCount() const { return lbGefundeneFakes_->count(); }
-
-int32_t FrmStart::SelectedRow() const {
-    const QList<QListWidgetItem*> selected = lbGefundeneFakes_->selectedItems();
-    return selected.isEmpty() ? -1 : lbGefundeneFakes_->row(selected.first());
+std::vector<Finding> FrmStart::SelectedFindings() const {
+    QModelIndexList rows = lbGefundeneFakes_->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::vector<Finding> out;
+    for (const QModelIndex& i : rows)
+        if (const Finding* f = model_->FindingAt(i.row())) out.push_back(*f);
+    return out;
 }
 
 void FrmStart::FitListWidth(int32_t marginPixels) {
-    const QFontMetricsF metrics(font());
-    int32_t widest = 0;
-    for (int i = 2; i < lbGefundeneFakes_->count(); ++i)
-        widest = std::max(widest, RoundHalfEven32(metrics.horizontalAdvance(lbGefundeneFakes_->item(i)->text())));
-    delegate_->SetMinimumWidth(std::max(0, RoundHalfEven32(double(widest) + marginPixels)));
-    lbGefundeneFakes_->doItemsLayout();
+    // The last column reaches the end of its widest text (as far as the view
+    // measures: the first thousand rows and those in sight); the user may
+    // still narrow it. The margin of a list box's scroll range has no use here.
+    (void)marginPixels;
+    const int last = model_->columnCount() - 1;
+    if (last < 0) return;
+    QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    const QSignalBlocker quiet(head);  // the next list starts as the user left the columns, not as this one
+    head->resizeSection(last, std::max(head->sectionSize(last), static_cast<const QAbstractItemView*>(lbGefundeneFakes_)->sizeHintForColumn(last)));
     lbGefundeneFakes_->viewport()->update();
 }
 
 void FrmStart::SetListTabStops(const std::vector<int32_t>& stops) {
+    // The first column holds the fake and suspect icons too: the text columns
+    // start where the tab stops put the fields of old, after that room.
+    const QFontMetrics metrics(lbGefundeneFakes_->font());
     QVector<int> units;
-    for (const int32_t stop : stops) units.push_back(stop);
-    delegate_->SetTabStopUnits(units);
-    lbGefundeneFakes_->doItemsLayout();
-    lbGefundeneFakes_->viewport()->update();
+    for (const int32_t u : stops) units.push_back(u);
+    const QVector<int> px = TabStopsToPixels(units, metrics);
+    const int gutter = metrics.height() + 2;
+    QVector<int> widths;
+    int start = 0;
+    for (const int stop : px) {
+        widths.push_back(std::max(gutter, gutter + stop - start));
+        start = gutter + stop;
+    }
+    // The last column until a check finds its widest text.
+    while (widths.size() < 3) widths.push_back(std::max(lbGefundeneFakes_->horizontalHeader()->defaultSectionSize(),
+                                                        10 * gutter));
+    columnWidths_ = widths;
+    ApplyColumnWidths();
+}
+
+void FrmStart::ApplyColumnWidths() {
+    QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    const QSignalBlocker quiet(head);  // not the user's resizing
+    for (int c = 0; c < head->count() && c < columnWidths_.size(); ++c) head->resizeSection(c, columnWidths_[c]);
+}
+
+void FrmStart::ColumnResized(int column, int width) {
+    if (!listResetting_ && column >= 0 && column < columnWidths_.size()) columnWidths_[column] = width;
 }
 
 void FrmStart::SetCommandEnabled(Command command, bool enabled) {
@@ -446,8 +588,8 @@ void FrmStart::SetSearchControlsVisible(bool visible) {
 }
 
 void FrmStart::MessageBox(const std::string& text, int style, const std::string& title) {
-    const QString caption = title.empty() ? QString::fromLatin1(msg::kAppTitle) : Show(title);
-    if (hooks_.messageBox) hooks_.messageBox(this, Show(text), style, caption);
+    const QString caption = title.empty() ? QString::fromLatin1(msg::kAppTitle) : ShownText(title);
+    if (hooks_.messageBox) hooks_.messageBox(this, ShownText(text), style, caption);
 }
 
 FileChoice FrmStart::ChooseFile(const FileChooserRequest& request) {
@@ -463,8 +605,8 @@ std::optional<std::string> FrmStart::AskText(const std::string& prompt, const st
     QInputDialog dialog(this);
     dialog.setObjectName(QStringLiteral("FrmMarkFake"));
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(Show(title));
-    dialog.setLabelText(Show(prompt));
+    dialog.setWindowTitle(ShownText(title));
+    dialog.setLabelText(ShownText(prompt));
     dialog.setTextValue(Show(initial));
     dialog.resize(520, dialog.sizeHint().height());
     const int result = hooks_.runDialog ? hooks_.runDialog(dialog) : int(QDialog::Rejected);
@@ -492,15 +634,52 @@ void FrmStart::SetBusyCursor(bool busy) {
 
 // ---- Handlers --------------------------------------------------------------
 
-void FrmStart::cbCheckFiles_Click() { presenter_.CheckDownloads(); }
+void FrmStart::cbCheckFiles_Click() {
+    RunJob([](MainPresenter& p) { p.CheckDownloads(); });
+}
 
 void FrmStart::cbTitelSearch_Click() {
-    presenter_.SearchTempFiles(tbTitelSearch_->text().toUtf8().toStdString());
+    // F3 reaches here with the search button disabled: one piece of work at a time.
+    if (Busy()) return;
+    RunJob([text = tbTitelSearch_->text().toUtf8().toStdString()](MainPresenter& p) { p.SearchTempFiles(text); });
 }
 
 void FrmStart::cbDownloadFakesDB_Click() { OnlineFakesDB_Click(); }
-void FrmStart::OnlineFakesDB_Click() { presenter_.UpdateFakeList(); }
-void FrmStart::OnlineKestrivane_Click() { presenter_.UpdateProgram(); }
+void FrmStart::OnlineFakesDB_Click() {
+    RunJob([](MainPresenter& p) { p.UpdateFakeList(); });
+}
+void FrmStart::OnlineKestrivane_Click() {
+    RunJob([](MainPresenter& p) { p.UpdateProgram(); });
+}
+
+bool FrmStart::Busy() const { return worker_ && worker_->Running(); }
+
+void FrmStart::RunJob(std::function<void(MainPresenter&)> job) {
+    if (Busy()) return;
+    // At once, not when the work's first call arrives: a second click must find them disabled.
+    for (const Command c : kWorkCommands) SetCommandEnabled(c, false);
+    SetSessionActionsEnabled(false);
+    worker_->Start(std::move(job));
+}
+
+void FrmStart::JobEnded() {
+    for (const Command c : kWorkCommands) SetCommandEnabled(c, true);
+    SetSessionActionsEnabled(true);
+    // Rows that came after a column was clicked take their place in its order.
+    const QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    if (head->sortIndicatorSection() >= 0) model_->sort(head->sortIndicatorSection(), head->sortIndicatorOrder());
+    if (closePending_) close();
+}
+
+void FrmStart::SetSessionActionsEnabled(bool enabled) {
+    // The work uses the session (settings, lists): what changes it waits.
+    static const char* const kNames[] = {"FileOpenEMule", "FileOpenEDonkey", "FileCheckLinks", "FileSend",
+                                         "FileExportOwnList", "ViewAllFiles", "ViewTextSearch", "ViewInspection",
+                                         "ExtrasOptions", "HelpAbout", "RechteMaustasteMarkFake",
+                                         "RechteMaustasteUnmark"};
+    for (const char* name : kNames)
+        if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(enabled);
+}
 void FrmStart::FileOpenEMule_Click() { presenter_.ImportClient(false); }
 void FrmStart::FileOpenEDonkey_Click() { presenter_.ImportClient(true); }
 void FrmStart::FileSend_Click() { SendFeedbackMail(session_, *this); }
@@ -510,6 +689,8 @@ void FrmStart::ViewTextSearch_Click() { presenter_.ToggleTextSearch(); }
 void FrmStart::ViewInspection_Click() { presenter_.ToggleInspection(); }
 void FrmStart::RechteMaustasteCopyLink_Click() { presenter_.CopyLink(false); }
 void FrmStart::RechteMaustasteCopyLinkHTML_Click() { presenter_.CopyLink(true); }
+void FrmStart::RechteMaustasteCopyName_Click() { presenter_.CopySelected(CopyWhat::Name); }
+void FrmStart::RechteMaustasteCopyHash_Click() { presenter_.CopySelected(CopyWhat::Hash); }
 void FrmStart::RechteMaustasteMarkFake_Click() { presenter_.MarkSelectedAsFake(); }
 void FrmStart::RechteMaustasteUnmark_Click() { presenter_.UnmarkSelected(); }
 void FrmStart::RechteMaustasteCopyListLine_Click() { presenter_.CopySelectedAsListLine(); }
@@ -540,6 +721,13 @@ void FrmStart::lbGefundeneFakes_MouseUp(Qt::MouseButton button, const QPoint& gl
     if (hooks_.popupMenu) hooks_.popupMenu(*menuRechteMaustaste_, globalPos);
 }
 
+void FrmStart::OpenRowMenuAtCurrentRow() {
+    const QModelIndex current = lbGefundeneFakes_->currentIndex();
+    const QRect cell = current.isValid() ? lbGefundeneFakes_->visualRect(current) : QRect();
+    const QPoint local = cell.isValid() ? cell.bottomLeft() : QPoint(0, 0);
+    if (hooks_.popupMenu) hooks_.popupMenu(*menuRechteMaustaste_, lbGefundeneFakes_->viewport()->mapToGlobal(local));
+}
+
 // ---- Events ----------------------------------------------------------------
 
 bool FrmStart::Form_KeyDown(QKeyEvent* event) {
@@ -550,6 +738,13 @@ bool FrmStart::Form_KeyDown(QKeyEvent* event) {
     }
     if (key == Qt::Key_F3) {
         cbTitelSearch_Click();
+        return true;
+    }
+    // The keyboard's way to the row menu.
+    const bool menuKey = key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
+    QWidget* focus = QApplication::focusWidget();
+    if (menuKey && (focus == lbGefundeneFakes_ || lbGefundeneFakes_->isAncestorOf(focus))) {
+        OpenRowMenuAtCurrentRow();
         return true;
     }
     if (key == Qt::Key_F && event->modifiers() == Qt::AltModifier) {
@@ -600,6 +795,8 @@ void FrmStart::resizeEvent(QResizeEvent* event) {
 
 void FrmStart::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
+    // The window's palette is the list's (the list's own may not have followed yet).
+    if (event->type() == QEvent::PaletteChange && model_) model_->SetPalette(palette());
     if (event->type() == QEvent::WindowStateChange) Form_Resize();
 }
 
@@ -625,7 +822,17 @@ void FrmStart::ApplyLayout() {
 }
 
 void FrmStart::closeEvent(QCloseEvent* event) {
+    if (Busy()) {
+        // The work cannot stop midway: the window goes now, and closes for good
+        // (settings written, program ended) when the work has ended.
+        closePending_ = true;
+        worker_->Cancel();
+        hide();
+        event->ignore();
+        return;
+    }
     if (!unloaded_) {
+        StoreWindow();
         unloaded_ = true;
         presenter_.Unload(tbTitelSearch_->text().toUtf8().toStdString());
     }

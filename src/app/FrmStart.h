@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QVector>
 
 #include <functional>
 #include <string>
@@ -17,14 +18,15 @@ class QAction;
 class QDialog;
 class QGroupBox;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QPushButton;
+class QTableView;
 
 namespace kv::app {
 
+class FindingsModel;
 class KvLineEdit;
-class TabStopDelegate;
+class Worker;
 
 // What the window does with the desktop. Tests replace these so that no modal
 // box, file dialog, browser or pop-up menu blocks them.
@@ -68,10 +70,10 @@ public:
     QPushButton* cbTitelSearch() const { return cbTitelSearch_; }
     QPushButton* cbDownloadFakesDB() const { return cbDownloadFakesDB_; }
     QPushButton* cbCheckFiles() const { return cbCheckFiles_; }
-    QListWidget* lbGefundeneFakes() const { return lbGefundeneFakes_; }
+    QTableView* lbGefundeneFakes() const { return lbGefundeneFakes_; }
+    FindingsModel* Model() const { return model_; }
     QGroupBox* frmStatus() const { return frmStatus_; }
     QLabel* stStatus() const { return stStatus_; }
-    TabStopDelegate* ListDelegate() const { return delegate_; }
     QMenu* MenuRechteMaustaste() const { return menuRechteMaustaste_; }
     // The button that Enter presses.
     QPushButton* DefaultButton() const { return defaultButton_; }
@@ -83,17 +85,22 @@ public:
     void RunFirstStart();
     // A menu item or pop-up item by its name (FileExit, RechteMaustasteCopyLink, ...).
     QAction* Action(const QString& name) const;
+    // Whether a check, search or download runs on the worker thread.
+    bool Busy() const;
 
     // MainView
     void SetStatus(const std::string& text, const std::string& colour) override;
     void SetCaption(const std::string& text) override;
     std::string Caption() const;
     void ClearList() override;
-    using MainView::AddListRow;
-    void AddListRow(const std::string& row, RowKind kind) override;
+    void StartList(ListKind kind) override;
+    void AddFinding(const Finding& finding) override;
+    void AddSearchHit(const SearchHit& hit) override;
+    void AddFindings(std::vector<Finding>&& batch) override;
+    void AddSearchHits(std::vector<SearchHit>&& batch) override;
     void RepaintList() override;
-    int32_t ListCount() const override;
-    int32_t SelectedRow() const override;
+    size_t SelectedRowCount() const override;
+    std::vector<Finding> SelectedFindings() const override;
     void FitListWidth(int32_t marginPixels) override;
     void SetListTabStops(const std::vector<int32_t>& stops) override;
     void SetCommandEnabled(Command command, bool enabled) override;
@@ -126,6 +133,8 @@ public slots:
     void HelpAbout_Click();
     void RechteMaustasteCopyLink_Click();
     void RechteMaustasteCopyLinkHTML_Click();
+    void RechteMaustasteCopyName_Click();
+    void RechteMaustasteCopyHash_Click();
     // The own list and sharing lines.
     void RechteMaustasteMarkFake_Click();
     void RechteMaustasteUnmark_Click();
@@ -146,12 +155,25 @@ private:
     FrmStart(std::unique_ptr<Session> own, Session* session, DesktopHooks hooks, QWidget* parent);
     void BuildControls();
     void BuildMenus();
+    void BuildList();     // the result list: a table over the findings model
+    void BuildRowMenu();  // the link menu of the rows
     void BuildListMenus();  // the own list's items in the File and the right-click menu
     void SetDefaultButton(QPushButton* button);
     // Key preview: true when the key was handled here.
     bool Form_KeyDown(QKeyEvent* event);
     void Form_Resize();
     void ApplyLayout();
+    // The list's columns as columnWidths_ has them.
+    void ApplyColumnWidths();
+    void ColumnResized(int column, int width);
+    void RestoreWindow();
+    void StoreWindow();
+    // Long work on the worker thread; the commands that touch the session wait meanwhile.
+    void RunJob(std::function<void(MainPresenter&)> job);
+    void JobEnded();
+    void SetSessionActionsEnabled(bool enabled);
+    // The row menu below the current row, for the keyboard.
+    void OpenRowMenuAtCurrentRow();
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption,
                        const QKeySequence& shortcut, void (FrmStart::*slot)());
 
@@ -163,6 +185,11 @@ private:
     std::string captionBytes_;
     bool unloaded_ = false;
     bool busyCursor_ = false;
+    bool closePending_ = false;
+    bool listResetting_ = false;  // closed while work ran: the window closes when it ends
+    std::vector<int32_t> tabStopUnits_;
+    QVector<int> columnWidths_;  // from the tab stops, the last run or the user's resizing
+    Worker* worker_ = nullptr;
 
     QWidget* central_ = nullptr;
     QGroupBox* frmSearch_ = nullptr;
@@ -171,8 +198,8 @@ private:
     QPushButton* cbTitelSearch_ = nullptr;
     QPushButton* cbDownloadFakesDB_ = nullptr;
     QPushButton* cbCheckFiles_ = nullptr;
-    QListWidget* lbGefundeneFakes_ = nullptr;
-    TabStopDelegate* delegate_ = nullptr;
+    QTableView* lbGefundeneFakes_ = nullptr;
+    FindingsModel* model_ = nullptr;
     QGroupBox* frmStatus_ = nullptr;
     QLabel* stStatus_ = nullptr;
     QMenu* menuRechteMaustaste_ = nullptr;

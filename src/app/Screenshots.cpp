@@ -3,10 +3,11 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
-#include <QListWidget>
+#include <QTableView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "FindingsModel.h"
 #include "FrmCheckLinks.h"
 #include "FrmStart.h"
 
@@ -18,18 +19,64 @@ void Settle() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 }
 
+void WaitForWork(const FrmStart& window) {
+    while (window.Busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+QPalette DarkPalette() {
+    QPalette p;
+    const QColor window(0x2b, 0x2b, 0x2b), base(0x1e, 0x1e, 0x1e), text(0xe6, 0xe6, 0xe6);
+    p.setColor(QPalette::Window, window), p.setColor(QPalette::WindowText, text);
+    p.setColor(QPalette::Base, base), p.setColor(QPalette::AlternateBase, window);
+    p.setColor(QPalette::Text, text), p.setColor(QPalette::Button, window), p.setColor(QPalette::ButtonText, text);
+    p.setColor(QPalette::Highlight, QColor(0x2f, 0x65, 0xca)), p.setColor(QPalette::HighlightedText, Qt::white);
+    p.setColor(QPalette::ToolTipBase, base), p.setColor(QPalette::ToolTipText, text);
+    return p;
+}
+
+// A large temp directory: the list sorted by its description, then the same in a dark theme.
+bool TakeLargeListShots(FrmStart& window, const QDir& dir) {
+    window.cbCheckFiles()->click();
+    WaitForWork(window);
+    window.lbGefundeneFakes()->sortByColumn(2, Qt::DescendingOrder);
+    // Where the suspects end and the fakes begin.
+    const FindingsModel& model = *window.Model();
+    int firstFake = 0;
+    while (firstFake < model.rowCount() &&
+           model.index(firstFake, 0).data(FindingsModel::kRowKindRole).toInt() != static_cast<int>(RowKind::Fake))
+        ++firstFake;
+    window.lbGefundeneFakes()->scrollTo(model.index(std::max(0, firstFake - 6), 0), QAbstractItemView::PositionAtTop);
+    window.lbGefundeneFakes()->selectRow(firstFake + 1);
+    Settle();
+    bool ok = window.grab().save(dir.filePath(QStringLiteral("main-window-5000.png")));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(DarkPalette());
+    Settle();
+    ok &= window.grab().save(dir.filePath(QStringLiteral("main-window-dark.png")));
+    return ok;
+}
+
 }  // namespace
 
-bool TakeScreenshots(FrmStart& window, const QString& directory) {
+bool TakeScreenshots(FrmStart& window, const QString& directory, const QString& set) {
     QDir().mkpath(directory);
     const QDir dir(directory);
+    if (set == QLatin1String("large")) return TakeLargeListShots(window, dir);
+    if (set == QLatin1String("german")) {
+        window.cbCheckFiles()->click();
+        WaitForWork(window);
+        Settle();
+        return window.grab().save(dir.filePath(QStringLiteral("main-window-de.png")));
+    }
     bool ok = true;
 
     window.cbCheckFiles()->click();
+    WaitForWork(window);
     // A fake row selected shows what the link menu copies.
-    for (int i = 0; i < window.lbGefundeneFakes()->count(); ++i) {
-        if (window.lbGefundeneFakes()->item(i)->text().contains(QStringLiteral("fake"), Qt::CaseInsensitive)) {
-            window.lbGefundeneFakes()->setCurrentRow(i);
+    const FindingsModel& model = *window.Model();
+    for (int i = 0; i < model.rowCount(); ++i) {
+        if (model.index(i, 2).data().toString().contains(QStringLiteral("fake"), Qt::CaseInsensitive)) {
+            window.lbGefundeneFakes()->selectRow(i);
             break;
         }
     }

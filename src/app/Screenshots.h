@@ -6,10 +6,11 @@ namespace kv::app {
 
 class FrmStart;
 
-// Runs "Check &Files" on the shown window, then saves pictures of the main
-// window, the options dialog and the about box into directory as
-// main-window.png, options.png and about.png. Returns false when a picture
-// could not be saved.
-bool TakeScreenshots(FrmStart& window, const QString& directory);
+// Runs "Check &Files" on the shown window, then saves pictures into
+// directory. set "": the main window, the dialogs (main-window.png,
+// options.png, about.png, ...); "large": the list sorted by its description
+// (main-window-5000.png), then in a dark theme (main-window-dark.png);
+// "german": main-window-de.png. Returns false when a picture could not be saved.
+bool TakeScreenshots(FrmStart& window, const QString& directory, const QString& set = {});
 
 }  // namespace kv::app

@@ -2,21 +2,35 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 #include "FrmLogo.h"
 #include "FrmStart.h"
 #include "Screenshots.h"
+#include "Translations.h"
 #include "common/Version.h"
 #include "common/FileUtil.h"
 #include "common/Paths.h"
+#include "app/presenter/CommandLine.h"
 #include "app/presenter/Startup.h"
 
 int main(int argc, char** argv) {
+    // Answered before Qt starts: --help and --version need no display.
+    const kv::GuiCommandLine command = kv::ParseGuiCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    if (!command.run) {
+        std::fputs(command.out.c_str(), stdout);
+        std::fputs(command.err.c_str(), stderr);
+        return command.exitCode;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrivane"));
     QApplication::setApplicationVersion(QString::fromLatin1(kv::kVersionText));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestrivane/icon.png")));
+    // The user's language, when it is one of the translations; English and C as they are.
+    kv::app::InstallTranslation(QLocale());
 
     // Busy from the start until the main window has loaded.
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -35,6 +49,11 @@ int main(int argc, char** argv) {
     // when installed; one directory when portable or KESTRIVANE_HOME is set.
     kv::HomeDirs dirs = kv::CurrentHomeDirs();
     if (dirs.config.empty() || dirs.data.empty()) dirs = {kv::ProgramDirectory(), kv::ProgramDirectory()};
+    if (command.home) {
+        // As the command line does: what the program starts (the feedback mail, ...) finds the same home.
+        ::setenv("KESTRIVANE_HOME", command.home->c_str(), 1);
+        dirs = {*command.home, *command.home};
+    }
     kv::Session session = kv::Session::At(dirs);
     session.CreateDirectories();  // a failure shows as the settings' and list's own messages
     const bool settingsExisted = kv::FileExists(session.settings.Path());
@@ -48,7 +67,8 @@ int main(int argc, char** argv) {
     const char* shots = std::getenv("KESTRIVANE_SCREENSHOTS");
     if (shots && *shots) {
         window.activateWindow();
-        const bool ok = kv::app::TakeScreenshots(window, QString::fromLocal8Bit(shots));
+        const char* set = std::getenv("KESTRIVANE_SCREENSHOT_SET");
+        const bool ok = kv::app::TakeScreenshots(window, QString::fromLocal8Bit(shots), QString::fromLocal8Bit(set ? set : ""));
         window.Hooks().quit = [] {};
         window.close();
         return ok ? 0 : 1;

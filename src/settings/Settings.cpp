@@ -42,6 +42,14 @@ constexpr KeySpec kKeys[] = {
     {Key::FakesDatDownloadURL5, "Internet", "FakesDatDownloadURL5", "", kPathSize},
     {Key::FakesDatVersion5, "Internet", "FakesDatVersion5", "1", 50},
     {Key::FakesDatLastModified5, "Internet", "FakesDatLastModified5", "", 100},
+    // Only the window's closing writes these: a first start writes what it always wrote.
+    {Key::WindowLeft, "Window", "Left", "", 50},
+    {Key::WindowTop, "Window", "Top", "", 50},
+    {Key::WindowWidth, "Window", "Width", "", 50},
+    {Key::WindowHeight, "Window", "Height", "", 50},
+    {Key::WindowColumn1, "Window", "Column1", "", 50},
+    {Key::WindowColumn2, "Window", "Column2", "", 50},
+    {Key::WindowColumn3, "Window", "Column3", "", 50},
 };
 
 }  // namespace

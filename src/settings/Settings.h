@@ -42,6 +42,15 @@ enum class Key {
     FakesDatDownloadURL5,
     FakesDatVersion5,
     FakesDatLastModified5,
+    // The main window as it was closed last: position, size and column widths
+    // in pixels. Written only when the window closes.
+    WindowLeft,
+    WindowTop,
+    WindowWidth,
+    WindowHeight,
+    WindowColumn1,
+    WindowColumn2,
+    WindowColumn3,
 };
 
 struct KeySpec {

@@ -1,5 +1,6 @@
 #include "FrmCheckLinks.h"
 #include "GuiFixture.h"
+#include "LinkFindingsModel.h"
 #include "ed2k/Collection.h"
 
 using kv::app::FrmCheckLinks;
@@ -41,11 +42,15 @@ TEST(CheckLinksDialog, ChecksPastedTextAndOpenedCollectionsAndMarksFakesAndSuspe
                                              "4\ted2k://|file|bad|1|x|/\tMalformed link: The file hash must be 32 hex digits."}));
         EXPECT_EQ(d.stStatus()->text(), "4 links: 1 fake, 1 suspect, 1 malformed");
         // Fakes and suspects stand out from OK rows, and from each other.
-        const auto back = [&](int row) { return d.lvResults()->topLevelItem(row)->background(1).color(); };
+        const auto back = [&](int row) {
+            const QVariant colour = d.Model()->index(row, 1).data(Qt::BackgroundRole);
+            return colour.isValid() ? colour.value<QColor>() : d.lvResults()->palette().color(QPalette::Base);
+        };
         EXPECT_NE(back(0), back(2));
         EXPECT_NE(back(1), back(2));
         EXPECT_NE(back(0), back(1));
-        EXPECT_TRUE(d.lvResults()->topLevelItem(0)->font(1).bold());
+        EXPECT_TRUE(d.Model()->index(0, 1).data(Qt::FontRole).value<QFont>().bold());
+        EXPECT_TRUE(d.Model()->index(3, 1).data(Qt::FontRole).value<QFont>().italic());  // malformed: names no file
 
         QTest::mouseClick(d.cbOpenFile(), Qt::LeftButton);  // cancelled: the rows stay
         EXPECT_EQ(d.RowTexts().size(), 4);

@@ -4,10 +4,11 @@
 
 using kv::app::FrmOptions;
 
-TEST(OptionsDialog, CancelAndEscWriteNothingEnterPressesOkWhichStoresAndAppliesAtOnce) {
+TEST(OptionsDialog, CancelAndEscWriteNothingEnterPressesOkWhichRefusesANonNumberThenStoresAndAppliesAtOnce) {
     GuiFixture f;
     f.Open();
     const std::string before = f.home.Read("Kestrivane.ini");
+    const QString refused = "A tab stop is a whole number of dialog units, 0 to 32767.|16|Kestrivane";
     // Closed by Cancel, by Esc, then by Enter, which presses OK.
     for (int way : {0, 1, 2}) f.With<FrmOptions>([&] { f.w->Action("ExtrasOptions")->trigger(); }, [&](FrmOptions& d) {
         EXPECT_TRUE(!d.cbFakesDat()->isChecked() && d.tbTabStop1()->text() == "60");  // read afresh each time
@@ -16,24 +17,42 @@ TEST(OptionsDialog, CancelAndEscWriteNothingEnterPressesOkWhichStoresAndAppliesA
         d.tbCheckFakesDatURL()->setText("http://127.0.0.1:9/other");
         way == 0 ? QTest::mouseClick(d.cbCancel(), Qt::LeftButton)
                  : QTest::keyClick(&d, way == 1 ? Qt::Key_Escape : Qt::Key_Return);
-        EXPECT_FALSE(d.isVisible());
         if (way < 2) {
+            EXPECT_FALSE(d.isVisible());
             EXPECT_EQ(f.home.Read("Kestrivane.ini"), before) << way;
+            return;
         }
+        // Not a number: refused with a message, the field's text selected for typing over, nothing stored.
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(f.boxes, QStringList{refused});
+        EXPECT_EQ(f.home.Read("Kestrivane.ini"), before);
+        EXPECT_EQ(d.tbTabStop1()->selectedText(), "120abc");
+        QTest::keyClicks(d.tbTabStop1(), "12x0");  // typed: the letter is refused as it comes
+        EXPECT_EQ(d.tbTabStop1()->text(), "120");
+        QTest::keyClick(&d, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
     });
     EXPECT_EQ(f.Ini("Internet", "CheckFakesDatAtStart") + " " + f.Ini("Tabs", "TabStop1") + " " +
-                  f.Ini("Internet", "FakesDatDownloadURL"), "YES 120abc http://127.0.0.1:9/other");
-    EXPECT_EQ(f.w->ListDelegate()->TabStopUnits(), (QVector<int>{120, 355}));
+                  f.Ini("Internet", "FakesDatDownloadURL"), "YES 120 http://127.0.0.1:9/other");
+    // Applied at once: the second column starts at the new stop.
+    const QFontMetrics fm(f.w->lbGefundeneFakes()->font());
+    const double avg = fm.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0;
+    EXPECT_EQ(f.w->lbGefundeneFakes()->horizontalHeader()->sectionPosition(1), fm.height() + 2 + qRound(120 * avg / 4));
     EXPECT_TRUE(f.dialogs.size() == 3u && f.quits == 0 && f.w->isVisible());  // Esc closed the dialog only
 }
 
-TEST(AboutBox, CtrlKeysFromTheSearchBoxOpenItAndExitAndItsLinksReportWhatFailsToOpen) {
+// Ctrl+A and Ctrl+X edit the search box while it has the focus; elsewhere they open About and exit.
+TEST(AboutBox, CtrlKeysEditTheSearchBoxOpenItAndExitElsewhereAndItsLinksReportWhatFailsToOpen) {
     GuiFixture f;
     auto& w = f.Open();
     w.tbTitelSearch()->setText("keep me");
     w.tbTitelSearch()->setFocus();
-    const auto ctrl = [&](Qt::Key key) { QTest::keyClick(w.tbTitelSearch(), key, Qt::ControlModifier); };
-    f.With<kv::app::FrmInfo>([&] { ctrl(Qt::Key_A); }, [&](kv::app::FrmInfo& info) {  // About, not Select All
+    const auto ctrl = [&](QWidget* on, Qt::Key key) { QTest::keyClick(on, key, Qt::ControlModifier); };
+    ctrl(w.tbTitelSearch(), Qt::Key_A);
+    EXPECT_EQ(w.tbTitelSearch()->selectedText(), "keep me");
+    EXPECT_TRUE(f.dialogs.isEmpty());
+    w.lbGefundeneFakes()->setFocus();
+    f.With<kv::app::FrmInfo>([&] { ctrl(w.lbGefundeneFakes(), Qt::Key_A); }, [&](kv::app::FrmInfo& info) {
         f.openResult = false;  // links that cannot be opened: the messages, the dialog stays
         for (QLabel* link : {(QLabel*)info.lblFakesDBText(), (QLabel*)info.lblDLText(), (QLabel*)info.lblMailText()})
             QTest::mouseClick(link, Qt::LeftButton);
@@ -46,7 +65,8 @@ TEST(AboutBox, CtrlKeysFromTheSearchBoxOpenItAndExitAndItsLinksReportWhatFailsTo
     EXPECT_EQ(f.dialogs, QStringList{"frmInfo"});
     EXPECT_EQ(f.opened.at(0) + " " + f.opened.at(1), w.State().addresses.community + " " + w.State().addresses.downloadSite);
     ASSERT_TRUE(Activate(&w));  // the hook showed the box without a modal loop that would hand the focus back
-    ctrl(Qt::Key_X);  // Exit, not Cut
+    w.lbGefundeneFakes()->setFocus();
+    ctrl(w.lbGefundeneFakes(), Qt::Key_X);  // Exit
     EXPECT_EQ(f.quits, 1);
     EXPECT_EQ(w.tbTitelSearch()->text().toStdString() + "|" + f.Ini("Search", "LastSearchString"), "keep me|keep me");
 }

@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "FrmStart.h"
+#include "FindingsModel.h"
 #include "KvLineEdit.h"
-#include "TabStopDelegate.h"
+#include "TabStops.h"
 #include "TempDir.h"
 #include "settings/IniFile.h"
 
@@ -51,9 +52,39 @@ struct GuiFixture {
         open();
         onDialog = nullptr;
     }
+    // Waits until the check, search or download on the worker has ended and all it sent is shown.
+    bool Idle() {
+        const bool ended = QTest::qWaitFor([&] { return !w->Busy(); }, 60000);
+        QCoreApplication::processEvents();
+        return ended;
+    }
+    // The list's column titles and rows as the model gives them, cells joined by TAB.
+    QString Head() const {
+        QStringList titles;
+        for (int c = 0; c < w->Model()->columnCount(); ++c) titles << w->Model()->headerData(c, Qt::Horizontal).toString();
+        return titles.join('\t');
+    }
     QStringList Rows() const {
         QStringList rows;
-        for (int i = 0; i < w->lbGefundeneFakes()->count(); ++i) rows << w->lbGefundeneFakes()->item(i)->text();
+        for (int r = 0; r < w->Model()->rowCount(); ++r) {
+            QStringList cells;
+            for (int c = 0; c < w->Model()->columnCount(); ++c) cells << w->Model()->index(r, c).data().toString();
+            rows << cells.join('\t');
+        }
         return rows;
+    }
+    // Right-clicks a row with the named item of the row menu chosen in the menu; row -1: the item with no row selected.
+    void MenuItem(int row, const char* item) {
+        if (row < 0) {
+            w->lbGefundeneFakes()->clearSelection();
+            w->Action(QString::fromLatin1(item))->trigger();
+            return;
+        }
+        w->Hooks().popupMenu = [&](QMenu& menu, const QPoint&) {
+            for (QAction* a : menu.actions()) if (a->objectName() == QLatin1String(item)) a->trigger();
+        };
+        QTableView* list = w->lbGefundeneFakes();
+        const QPoint pos = list->visualRect(w->Model()->index(row, 1)).center();
+        QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier, pos);
     }
 };

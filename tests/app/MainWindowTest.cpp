@@ -9,8 +9,7 @@ static QString MenuCopy(kv::app::FrmStart& w, int row, const char* item, Qt::Mou
         for (QAction* a : menu.actions()) if (a->objectName() == QLatin1String(item)) a->trigger();
         got = QGuiApplication::clipboard()->text();
     };
-    w.lbGefundeneFakes()->setCurrentRow(row);
-    const QPoint pos = w.lbGefundeneFakes()->visualItemRect(w.lbGefundeneFakes()->item(row)).center();
+    const QPoint pos = w.lbGefundeneFakes()->visualRect(w.Model()->index(row, 1)).center();
     QTest::mouseClick(w.lbGefundeneFakes()->viewport(), b, Qt::NoModifier, pos);
     return got;
 }
@@ -26,15 +25,19 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
     EXPECT_FALSE(w.tbTitelSearch()->isVisible() || w.lblTitelSearch()->isVisible() || w.cbTitelSearch()->isVisible());
     w.lbGefundeneFakes()->setFocus();
     QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_F3);
+    ASSERT_TRUE(f.Idle());
     EXPECT_EQ(w.stStatus()->text(), found.arg("SINTEL"));
+    EXPECT_EQ(f.Head(), "Partname\tFilename");
     QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_Return);
+    ASSERT_TRUE(f.Idle());
     EXPECT_EQ(w.stStatus()->text(), "Could not open file http://127.0.0.1:9/u/Fakes.txt.");
 
     QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
+    ASSERT_TRUE(f.Idle());
     const QString fake = QString::fromUtf8("Die Sch\xc3\xb6ne und das Biest, Teil 1 - DVDRip.avi");
     // The listed fake, then the fakes no list knows, each with what gave it away.
+    EXPECT_EQ(f.Head(), "Partname\tFilename\tError-Description");
     const QStringList rows{
-        "Partname\tFilename\tError-Description", " ",
         "002.part\t" + fake + "\tFake: only the trailer, looped, then a password request",
         "007.part\tDer Pate (1972) German DVDRip.avi\tSuspect: claims AVI video, the data is a Windows Media file "
         "locked by DRM (licence: http://licence.example/buy.asp?film=pate)",
@@ -45,24 +48,27 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
     EXPECT_EQ(f.Rows(), rows);
     EXPECT_EQ(w.stStatus()->text(), "Finished! Found 1 Fakes and 3 Suspects in  9 checked .part.met");
     QStringList kinds;  // fakes and suspects stand out (colour and icon), told apart by their tool tips too
-    for (int r = 0; r < w.lbGefundeneFakes()->count(); ++r)
-        kinds << w.lbGefundeneFakes()->item(r)->data(kv::app::TabStopDelegate::kRowKindRole).toString() + ":" +
-                     w.lbGefundeneFakes()->item(r)->toolTip();
-    EXPECT_EQ(kinds, (QStringList{"0:", "0:", "1:Fake", "2:Suspect", "2:Suspect", "2:Suspect"}));
+    for (int r = 0; r < w.Model()->rowCount(); ++r)
+        kinds << w.Model()->index(r, 0).data(kv::app::FindingsModel::kRowKindRole).toString() + ":" +
+                     w.Model()->index(r, 2).data(Qt::ToolTipRole).toString() + ":" +
+                     (w.Model()->index(r, 0).data(Qt::DecorationRole).isNull() ? "" : "icon");
+    EXPECT_EQ(kinds, (QStringList{"1:Fake:icon", "2:Suspect:icon", "2:Suspect:icon", "2:Suspect:icon"}));
     EXPECT_TRUE(w.cbCheckFiles()->isEnabled() && w.cbDownloadFakesDB()->isEnabled() && w.cbTitelSearch()->isEnabled() &&
                 w.Action("OnlineFakesDB")->isEnabled() && w.Action("OnlineKestrivane")->isEnabled());
     const QString link = "ed2k://|file|" + fake + "|734003200|3bd5ba5b199d13a55ab98766f2d08fcc|/";
-    EXPECT_EQ(MenuCopy(w, 2, "RechteMaustasteCopyLink"), link);
-    EXPECT_EQ(MenuCopy(w, 2, "RechteMaustasteCopyLinkHTML"), "<a href=\"" + link.chopped(1) + "\">" + fake + "</a>");
-    EXPECT_EQ(MenuCopy(w, 2, "RechteMaustasteCopyLink", Qt::LeftButton), "no menu");
+    EXPECT_EQ(MenuCopy(w, 0, "RechteMaustasteCopyLink"), link);
+    EXPECT_EQ(MenuCopy(w, 0, "RechteMaustasteCopyLinkHTML"), "<a href=\"" + link.chopped(1) + "\">" + fake + "</a>");
+    EXPECT_EQ(MenuCopy(w, 0, "RechteMaustasteCopyLink", Qt::LeftButton), "no menu");
 
     w.Action("ViewTextSearch")->trigger();
     w.tbTitelSearch()->setText("bunny");
     w.tbTitelSearch()->setFocus(Qt::MouseFocusReason);
     EXPECT_EQ(w.tbTitelSearch()->selectedText(), "bunny");
     QTest::keyClick(w.tbTitelSearch(), Qt::Key_Return);
+    ASSERT_TRUE(f.Idle());
     EXPECT_EQ(w.stStatus()->text(), found.arg("bunny"));
     QTest::keyClick(w.tbTitelSearch(), Qt::Key_F, Qt::AltModifier);  // Check Files, not the File menu
+    ASSERT_TRUE(f.Idle());
     EXPECT_EQ(f.Rows(), rows);
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     QTest::keyClick(w.tbTitelSearch(), Qt::Key_Escape);
@@ -70,10 +76,10 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
     EXPECT_EQ(f.Ini("Search", "LastSearchString"), "bunny");
 }
 
-TEST(MainWindow, ListFollowsTheWindowUnlessTooLowOrMinimizedScrollsToTheWidestRowStatusIsPlain) {
+TEST(MainWindow, ListFollowsTheWindowDownToASizeThatShowsEveryControlUnlessMinimizedStatusIsPlain) {
     GuiFixture f;
     auto& w = f.Open();
-    QListWidget* list = w.lbGefundeneFakes();
+    QTableView* list = w.lbGefundeneFakes();
     const QRect list0 = list->geometry();
     const auto resize = [&](int dw, int h) { w.resize(w.width() + dw, h); QCoreApplication::processEvents(); };
     resize(150, w.height() + 90);
@@ -81,28 +87,21 @@ TEST(MainWindow, ListFollowsTheWindowUnlessTooLowOrMinimizedScrollsToTheWidestRo
     EXPECT_NEAR(list->height(), list0.height() + 90, 1);
     EXPECT_EQ(w.frmStatus()->width(), list->width());
     const auto layout = [&] { return std::pair(list->geometry(), w.frmStatus()->geometry()); };
+    // Made as small as it goes, every control is still inside the window and the list shows three rows.
+    resize(-2000, 60);
+    const QRect client = w.centralWidget()->rect();
+    for (QWidget* c : std::initializer_list<QWidget*>{w.cbCheckFiles(), w.cbDownloadFakesDB(), w.cbTitelSearch(),
+                                                      w.tbTitelSearch(), list, w.frmStatus()}) {
+        EXPECT_TRUE(client.contains(QRect(c->mapTo(w.centralWidget(), QPoint(0, 0)), c->size())))
+            << c->objectName().toStdString();
+    }
+    EXPECT_GE(list->viewport()->height(), 3 * list->verticalHeader()->defaultSectionSize());
     const auto before = layout();
-    resize(0, 60);  // too low for the list: all stays
-    EXPECT_EQ(layout(), before);
     w.showMinimized();
     resize(-100, 60);  // a minimized window keeps its layout whatever size it reports
     EXPECT_EQ(layout(), before);
     w.showNormal();
 
-    const QFontMetrics fm(list->font());  // tab stops: a quarter of the average width of A-Z and a-z
-    const double avg = fm.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0;
-    const QVector<int> stops = w.ListDelegate()->StopsPx(fm);
-    ASSERT_EQ(stops, (QVector<int>{qRound(60 * avg / 4), qRound(355 * avg / 4)}));
-    const QString wide(200, QLatin1Char('n'));  // runs past stop 2: its next field lies beyond it
-    w.AddListRow("x.part\t" + wide.toStdString() + "\tend");
-    w.AddListRow("short");
-    w.RepaintList();
-    const int endX = stops[0] + fm.horizontalAdvance(wide + "end");  // where the widest row ends, at least
-    for (int extent : {0, endX + 500}) {  // a margin wider than every row widens the range (two head rows)
-        w.FitListWidth(extent);
-        QCoreApplication::processEvents();
-        EXPECT_GE(list->horizontalScrollBar()->maximum() + list->viewport()->width(), std::max(endX, extent));
-    }
     // The status is plain text, bytes that are not UTF-8 read as Windows-1252, in a colour given as BGR.
     w.SetStatus("<b>M\xfc" "ller</b>", "255");
     EXPECT_EQ(w.stStatus()->textFormat(), Qt::PlainText);

@@ -308,7 +308,10 @@ TEST_F(ScriptingTest, CheckAndWatchCoverEveryTempDirectoryOfEmule) {
                               gone + "\t\t*** Not checked: the temp directory could not be listed\n");
 
     auto watch = Start({"watch"});
-    ASSERT_TRUE(watch->ReadUntil([&] { return Count(watch->out, "\n") >= 1; }, 10)) << watch->err;
+    // The "Watching" line follows the first full check, whose findings may come first.
+    ASSERT_TRUE(watch->ReadUntil(
+        [&] { return Count(watch->out, "\n") >= 1 && watch->err.find("Watching ") != std::string::npos; }, 10))
+        << watch->err;
     EXPECT_NE(watch->err.find("and 1 further temp directory"), std::string::npos) << watch->err;
     further.Write("002.part.met", PartMet(0x20, "again.avi"));
     ASSERT_TRUE(watch->ReadUntil([&] { return Count(watch->out, "\n") >= 2; }, 10)) << watch->err;

@@ -157,7 +157,7 @@ TEST_F(CheckRunTest, FakesOnlyThenAllFilesThenNoFakeListThenLinks) {
     const std::string fakeRow = "002.part\tsecond, fake.avi\tFake film (German)";
     Rows log = Toggles("disable:");
     log.insert(log.end(), {"caption:Kestrivane Version 1.0.0 / Total  2 Fakes in DB", "check:ViewAllFiles:0", "clear",
-                           "row:" + kHead, "row: ", "repaint", "status:Reading *.part.met and matching with FAKE-DB...",
+                           "head:" + kHead, "repaint", "status:Reading *.part.met and matching with FAKE-DB...",
                            "row:" + fakeRow, "repaint", "extent:" + std::to_string(7 * fakeRow.size() + 500),
                            "status:Finished! Found 1 Fakes in  3 checked .part.met"});
     for (const auto& e : Toggles("enable:")) log.push_back(e);
@@ -168,7 +168,8 @@ TEST_F(CheckRunTest, FakesOnlyThenAllFilesThenNoFakeListThenLinks) {
 
     Settings("yes", "[eMule]\r\nTempDir=" + tempDir);
     presenter.CheckDownloads();
-    const Rows all = {kHead, " ", "001.part\tfirst.avi\t*** OK ", fakeRow, "003.part\t" + kOdd + "\t*** OK "};
+    EXPECT_EQ(view.head, kHead);
+    const Rows all = {"001.part\tfirst.avi\t*** OK ", fakeRow, "003.part\t" + kOdd + "\t*** OK "};
     EXPECT_EQ(view.rows, all);
     // No fake list: the downloads are still inspected and the hint stays in the summary; with the inspection
     // off there is nothing to check, and the check stops before anything changes.
@@ -184,19 +185,22 @@ TEST_F(CheckRunTest, FakesOnlyThenAllFilesThenNoFakeListThenLinks) {
     home.Write("FAKES.DAT", HashOf(0x02) + ",734003200,Fake film (German)\r\n");
     presenter.CheckDownloads();
 
-    auto copy = [&](bool html, int32_t row) {
-        view.clipboardSet = false, view.selected = row;
+    auto copy = [&](bool html, std::vector<size_t> rows) {
+        view.clipboardSet = false, view.selected = rows;
         presenter.CopyLink(html);
         return view.clipboardSet ? view.clipboard : "unchanged";
     };
     const bool plain = false, html = true;
     // The separator is percent-encoded, so that the clients read the name back whole; markup is escaped.
-    EXPECT_EQ(copy(plain, 4), "ed2k://|file|3 %7C<&\">.mkv|5368709120|" + HashOf(3) + "|/");
-    EXPECT_EQ(copy(html, 4), "<a href=\"ed2k://|file|3 %7C&lt;&amp;&quot;&gt;.mkv|5368709120|" + HashOf(3) +
+    EXPECT_EQ(copy(plain, {2}), "ed2k://|file|3 %7C<&\">.mkv|5368709120|" + HashOf(3) + "|/");
+    EXPECT_EQ(copy(html, {2}), "<a href=\"ed2k://|file|3 %7C&lt;&amp;&quot;&gt;.mkv|5368709120|" + HashOf(3) +
                                  "|\">3 |&lt;&amp;&quot;&gt;.mkv</a>");
-    EXPECT_EQ(copy(plain, 1), "");      // a head row: the clipboard emptied
+    // Several rows: one link a line, in list order whatever order they were selected in.
+    EXPECT_EQ(copy(plain, {2, 0}), "ed2k://|file|first.avi|1000|" + HashOf(1) + "|/\n" +
+                                       "ed2k://|file|3 %7C<&\">.mkv|5368709120|" + HashOf(3) + "|/");
+    EXPECT_EQ(copy(plain, {}), "");  // no row: the clipboard emptied
     presenter.SearchTempFiles("avi", tempDir);  // text-search rows: the downloads are an earlier run's
-    for (auto click : {plain, html}) EXPECT_EQ(copy(click, 2), "unchanged");
+    for (auto click : {plain, html}) EXPECT_EQ(copy(click, {0}), "unchanged");
 }
 
 TEST_F(CheckRunTest, UnlistableTempDirectoryStopsWithoutAnOldListingAndEdonkeysKeyWins) {
@@ -237,7 +241,7 @@ TEST_F(CheckRunTest, DamagedFilesBackupsControlBytesAndFragmentedDownloadsAreRep
     ASSERT_EQ(::mkfifo(home.File("temp/011.part.met").c_str(), 0600), 0);
     Settings("NO", "[eMule]\r\nTempDir=" + t);
     const auto outcome = presenter.CheckDownloads();
-    EXPECT_EQ(Rows(view.rows.begin() + 2, view.rows.end()),
+    EXPECT_EQ(view.rows,
               (Rows{"005.part\t\t*** Not checked: the .met file is empty or damaged",
                     "006.part\t\t*** Not checked: the .met file is empty or damaged",
                     "007.part\t\t*** Not checked: the .met file is larger than 64 MiB, no .part.met",
@@ -245,9 +249,9 @@ TEST_F(CheckRunTest, DamagedFilesBackupsControlBytesAndFragmentedDownloadsAreRep
     EXPECT_EQ(view.status, "Finished! Found 1 Fakes in  6 checked .part.met, 3 could not be read");
     Settings("YES", "[eMule]\r\nTempDir=" + t);
     presenter.CheckDownloads();
-    EXPECT_EQ(view.rows.at(5), "004.part\tfragmented.avi\t*** OK ");
-    EXPECT_EQ(view.rows.at(9), "008.part\tsaved.avi\t*** OK  (read from the client's backup 008.part.met.bak)");
-    EXPECT_EQ(view.rows.size(), 11u);  // head, blank, 001-008 and 010: no .tmp, no second 001
+    EXPECT_EQ(view.rows.at(3), "004.part\tfragmented.avi\t*** OK ");
+    EXPECT_EQ(view.rows.at(7), "008.part\tsaved.avi\t*** OK  (read from the client's backup 008.part.met.bak)");
+    EXPECT_EQ(view.rows.size(), 9u);  // 001-008 and 010: no .tmp, no second 001
     const auto& fragmentedRead = ParsePartMet(BuildPartMet(fragmented));
     EXPECT_EQ(fragmentedRead.gaps.size(), 150u);
     EXPECT_EQ(fragmentedRead.size, 1u << 30);

@@ -145,7 +145,7 @@ TEST(Window, WritesBlockedByAnotherWriterNameItInTheMessageBox) {
     const std::string busy = "Another Kestrivane (kestrivane-cli, pid " + std::to_string(holder) + ") is writing in " +
                              h.home.path() + "; try again when it has finished.";
 
-    h.view.selected = 2;
+    h.view.selected = {0};
     h.view.answers.push_back("trailer only");
     EXPECT_FALSE(h.presenter.MarkSelectedAsFake());
     EXPECT_FALSE(h.presenter.UnmarkSelected());

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <deque>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/presenter/MainView.h"
+#include "app/presenter/ResultRows.h"
 
 namespace kv::test {
 
@@ -34,10 +36,12 @@ public:
     std::vector<std::string> statusHistory;
     std::string statusColour;
     std::string caption;
-    std::vector<std::string> rows;
+    std::string head;                          // the column titles, TAB-joined
+    std::vector<std::string> rows;             // each row's cells, TAB-joined
     std::vector<RowKind> rowKinds;
+    std::vector<std::optional<Finding>> rowFindings;  // none for search rows
     bool inspectionChecked = false;
-    int32_t selected = -1;
+    std::vector<size_t> selected;  // rows, as a user may select them in any order
     int32_t horizontalExtent = -1;
     std::vector<int32_t> tabStops;
     int repaints = 0;
@@ -64,18 +68,30 @@ public:
         log.push_back("status:" + text);
     }
     void SetCaption(const std::string& text) override { caption = text, log.push_back("caption:" + text); }
-    void ClearList() override { rows.clear(), rowKinds.clear(), selected = -1, log.push_back("clear"); }
-    using MainView::AddListRow;
-    void AddListRow(const std::string& row, RowKind kind) override {
-        rows.push_back(row), rowKinds.push_back(kind), log.push_back("row:" + row);
+    void ClearList() override {
+        head.clear(), rows.clear(), rowKinds.clear(), rowFindings.clear(), selected.clear(), log.push_back("clear");
     }
+    void StartList(ListKind kind) override {
+        head.clear();
+        for (const std::string& c : ListColumns(kind)) head += (head.empty() ? "" : "\t") + c;
+        log.push_back("head:" + head);
+    }
+    void AddFinding(const Finding& f) override { AddRow(FindingCells(f), KindOf(f), f); }
+    void AddSearchHit(const SearchHit& hit) override { AddRow(SearchHitCells(hit), RowKind::Plain, std::nullopt); }
     void RepaintList() override { ++repaints, log.push_back("repaint"); }
-    int32_t ListCount() const override { return static_cast<int32_t>(rows.size()); }
-    int32_t SelectedRow() const override { return selected; }
+    size_t SelectedRowCount() const override { return selected.size(); }
+    std::vector<Finding> SelectedFindings() const override {
+        std::vector<size_t> inOrder = selected;
+        std::sort(inOrder.begin(), inOrder.end());
+        std::vector<Finding> out;
+        for (const size_t row : inOrder)
+            if (row < rowFindings.size() && rowFindings[row]) out.push_back(*rowFindings[row]);
+        return out;
+    }
     // Seven pixels a byte: enough for tests of the widest row.
     void FitListWidth(int32_t margin) override {
         size_t widest = 0;
-        for (size_t i = 2; i < rows.size(); ++i) widest = std::max(widest, rows[i].size());
+        for (const std::string& row : rows) widest = std::max(widest, row.size());
         horizontalExtent = static_cast<int32_t>(7 * widest) + margin;
         log.push_back("extent:" + std::to_string(horizontalExtent));
     }
@@ -130,6 +146,13 @@ public:
     }
     void KeepPainted() override { ++paintEventPumps; }
     void SetBusyCursor(bool on) override { busy = on, log.push_back(std::string("busy:") + (on ? "1" : "0")); }
+
+    void AddRow(const std::vector<std::string>& cells, RowKind kind, std::optional<Finding> finding) {
+        std::string row;
+        for (size_t i = 0; i < cells.size(); ++i) row += (i ? "\t" : "") + cells[i];
+        rows.push_back(row), rowKinds.push_back(kind), rowFindings.push_back(std::move(finding));
+        log.push_back("row:" + row);
+    }
 
     // The log entries that start with prefix, in order.
     std::vector<std::string> LogWith(const std::string& prefix) const {

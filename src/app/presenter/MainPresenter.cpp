@@ -17,6 +17,7 @@
 #include "online/VersionCheck.h"
 #include "common/Paths.h"
 #include "app/presenter/Messages.h"
+#include "app/presenter/ResultRows.h"
 
 namespace kv {
 
@@ -68,16 +69,12 @@ public:
         : view_(view), loaded_(std::move(loaded)) {}
     void ListsLoaded(const kv::ListsLoaded& lists) override { loaded_(lists); }
     void Started() override {
-        view_.AddListRow(msg::kCheckHead);
-        view_.AddListRow(" ");
+        view_.StartList(ListKind::Check);
         if (throttle_.Due()) view_.RepaintList();
         view_.SetStatus(msg::kReadingAndMatching, "0");
     }
     void Listed(const Finding& f) override {
-        // A field's own control bytes are shown, never taken for separators or line ends.
-        view_.AddListRow(VisibleControls(f.part) + TAB + VisibleControls(f.download.name) + TAB +
-                             VisibleControls(VerdictOf(f)),
-                         f.fake ? RowKind::Fake : f.suspect() ? RowKind::Suspect : RowKind::Plain);
+        view_.AddFinding(f);
         if (throttle_.Due()) view_.RepaintList();
     }
 
@@ -231,7 +228,6 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
         else view_.SetStatus(msg::kNoFakeList, "0");
         if (!overrides.listAll) ReadAllFilesSwitch();
         view_.ClearList();
-        session_.shownReport = CheckReport{};  // the list now holds check rows, none yet
     });
     auto result = CheckTempDirs(session_.lists, request, &shown);
     if (!result) {
@@ -246,7 +242,6 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     // Without a list the downloads were still inspected; the hint stays in the summary.
     view_.SetStatus(result->lists.mainLoaded ? finished : finished + " - " + msg::kNoFakeList, "0");
     SetWorkCommandsEnabled(true);
-    session_.shownReport = report;
     out.value = std::move(result->report);
     return out;
 }
@@ -291,8 +286,6 @@ Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string
                                                                const std::string& tempDirOverride) {
     Outcome<std::vector<SearchHit>> out;
     view_.ClearList();
-    // The list no longer shows check rows: the link copy must not pair its rows with them.
-    session_.shownReport.reset();
     auto hits = SearchDownloads(session_.settings, tempDirOverride, text);
     if (!hits) {
         out.kind = hits.error().kind == TempDirError::NotSet ? FailureKind::NoTempDirSetting : FailureKind::TempDirMissing;
@@ -301,9 +294,8 @@ Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string
         ShowTempDirFailure(hits.error());
         return out;
     }
-    view_.AddListRow(msg::kSearchHead);
-    view_.AddListRow(" ");
-    for (const SearchHit& hit : *hits) view_.AddListRow(VisibleControls(hit.part) + TAB + VisibleControls(hit.name));
+    view_.StartList(ListKind::Search);
+    for (const SearchHit& hit : *hits) view_.AddSearchHit(hit);
     view_.FitListWidth(200);
     view_.RepaintList();
     view_.SetStatus(msg::SearchFinished(static_cast<int64_t>(hits->size()), text), "0");
@@ -491,38 +483,35 @@ Outcome<ImportResult> MainPresenter::ImportDetectedClient(const DetectedClient& 
     return Import(client.path, &client);
 }
 
-void MainPresenter::CopyLink(bool html) {
-    const int32_t row = view_.SelectedRow();
-    if (row < 2 || row >= view_.ListCount()) {
+void MainPresenter::CopyLink(bool html) { CopySelected(html ? CopyWhat::LinkHtml : CopyWhat::Link); }
+
+void MainPresenter::CopySelected(CopyWhat what) {
+    if (view_.SelectedRowCount() == 0) {
         // No download row selected: the clipboard is emptied.
         view_.SetClipboardText("");
         return;
     }
-    const size_t k = static_cast<size_t>(row) - 2;
-    // Text-search rows, or a row beyond the check's, have no download of their
-    // own; another row's would give a wrong link.
-    if (!session_.shownReport || k >= session_.shownReport->listed.size()) return;
-    const Download& d = session_.shownReport->listed[k].download;
-    view_.SetClipboardText(html ? LinkHtmlFor(d) : LinkFor(d));
+    // Text-search rows have no download of their own: nothing to copy.
+    const std::vector<Finding> selected = view_.SelectedFindings();
+    if (selected.empty()) return;
+    view_.SetClipboardText(CopyText(selected, what));
 }
 
-const Finding* MainPresenter::SelectedFinding() {
-    const int32_t row = view_.SelectedRow();
-    const size_t k = row >= 2 ? static_cast<size_t>(row) - 2 : SIZE_MAX;
-    if (!session_.shownReport || row >= view_.ListCount() || k >= session_.shownReport->listed.size()) {
+std::optional<Finding> MainPresenter::SelectedFinding() {
+    const std::vector<Finding> selected = view_.SelectedFindings();
+    if (selected.empty()) {
         view_.SetStatus(msg::kSelectCheckRow, "0");
-        return nullptr;
+        return std::nullopt;
     }
-    const Finding& f = session_.shownReport->listed[k];
-    if (!f.download.hash) {
+    if (!selected.front().download.hash) {
         view_.SetStatus(msg::kNoHashToMark, "0");
-        return nullptr;
+        return std::nullopt;
     }
-    return &f;
+    return selected.front();
 }
 
 bool MainPresenter::MarkSelectedAsFake() {
-    const Finding* f = SelectedFinding();
+    const std::optional<Finding> f = SelectedFinding();
     if (!f) return false;
     const std::string initial = f->fake ? PlainDescription(f->listName, f->description) : f->download.name;
     const std::optional<std::string> reason = view_.AskText(msg::kMarkPrompt, msg::kMarkTitle, initial);
@@ -540,7 +529,7 @@ bool MainPresenter::MarkSelectedAsFake() {
 }
 
 bool MainPresenter::UnmarkSelected() {
-    const Finding* f = SelectedFinding();
+    const std::optional<Finding> f = SelectedFinding();
     if (!f) return false;
     const ListEdit edit = UnmarkInOwnList(session_, *f->download.hash);
     if (!edit.ok) {
@@ -558,10 +547,11 @@ bool MainPresenter::UnmarkSelected() {
 }
 
 void MainPresenter::CopySelectedAsListLine() {
-    const Finding* f = SelectedFinding();
-    if (!f) return;
-    view_.SetClipboardText(FindingListLine(*f));
-    view_.SetStatus(msg::ListLinesCopied(1), "0");
+    if (!SelectedFinding()) return;
+    std::vector<Finding> selected = view_.SelectedFindings();
+    std::erase_if(selected, [](const Finding& f) { return !f.download.hash; });
+    view_.SetClipboardText(CopyText(selected, CopyWhat::ListLine));
+    view_.SetStatus(msg::ListLinesCopied(static_cast<int64_t>(selected.size())), "0");
 }
 
 void MainPresenter::ExportOwnList() {

@@ -17,6 +17,7 @@
 #include "online/HttpDownload.h"
 #include "online/VersionCheck.h"
 #include "app/presenter/MainView.h"
+#include "app/presenter/ResultRows.h"
 
 namespace kv {
 
@@ -90,15 +91,17 @@ public:
     void ToggleAllFiles();
     void ToggleInspection();
     void ToggleTextSearch();
-    // The selected row's link to the clipboard.
+    // The selected rows' links to the clipboard, one a line.
     void CopyLink(bool html);
+    // The selected rows' links, names or hashes to the clipboard, one a line.
+    void CopySelected(CopyWhat what);
 
     // The user's own list (MYFAKES.DAT) and sharing lists.
     // The selected check row's download into the own list, after asking why; true when stored.
     bool MarkSelectedAsFake();
     // The selected check row's download out of the own list; true when a record went.
     bool UnmarkSelected();
-    // The selected check row as a list line ("hash,size,description" CR LF) to the clipboard.
+    // The selected check rows as list lines ("hash,size,description" CR LF) to the clipboard.
     void CopySelectedAsListLine();
     // File > Export my fake list...: a save dialog, then MYFAKES.DAT's records written there.
     void ExportOwnList();
@@ -126,8 +129,8 @@ private:
     // Reports a finished transfer; quiet ones report failures only.
     void Report(const DownloadResult& result, const std::string& address, const std::string& target, bool quiet);
     std::optional<ProgramVersionCheck> ProgramVersion();
-    // The finding of the selected check row, or null (with a status saying why).
-    const Finding* SelectedFinding();
+    // The first selected check row's finding, or none (with a status saying why).
+    std::optional<Finding> SelectedFinding();
 
 
     Session& session_;

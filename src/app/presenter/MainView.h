@@ -6,6 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "usecases/Check.h"
+#include "usecases/TextSearch.h"
+
 namespace kv {
 
 class TransferProgress;
@@ -18,6 +21,9 @@ enum class MenuCheck { AllFiles, TextSearch, Inspection };
 
 // How a result row stands out: fakes and suspects with a colour and an icon.
 enum class RowKind { Plain, Fake, Suspect };
+
+// What the result list holds; its columns follow from it.
+enum class ListKind { Check, Search };
 
 // Message box styles.
 inline constexpr int kMbOk = 0;         // OK button, no icon
@@ -48,16 +54,27 @@ public:
     virtual void SetStatus(const std::string& text, const std::string& colour) = 0;
     virtual void SetCaption(const std::string& text) = 0;
 
-    // The result list.
+    // The result list: its columns for what it will hold, then the rows.
     virtual void ClearList() = 0;
-    virtual void AddListRow(const std::string& row, RowKind kind) = 0;
-    void AddListRow(const std::string& row) { AddListRow(row, RowKind::Plain); }
+    virtual void StartList(ListKind kind) = 0;
+    virtual void AddFinding(const Finding& finding) = 0;
+    virtual void AddSearchHit(const SearchHit& hit) = 0;
+    // Many rows at once: a view may lay them out once.
+    virtual void AddFindings(std::vector<Finding>&& batch) {
+        for (const Finding& f : batch) AddFinding(f);
+    }
+    virtual void AddSearchHits(std::vector<SearchHit>&& batch) {
+        for (const SearchHit& h : batch) AddSearchHit(h);
+    }
+    // The rows added so far are shown.
     virtual void RepaintList() = 0;
-    virtual int32_t ListCount() const = 0;
-    virtual int32_t SelectedRow() const = 0;  // -1 when no row is selected
-    // Lets the list scroll to the end of its widest row below the two head
-    // rows, plus margin pixels.
+    // How many rows are selected, and the findings among them in list order
+    // (search rows have none).
+    virtual size_t SelectedRowCount() const = 0;
+    virtual std::vector<Finding> SelectedFindings() const = 0;
+    // Lets the list scroll to the end of its widest row, plus margin pixels.
     virtual void FitListWidth(int32_t marginPixels) = 0;
+    // Where the columns start, in dialog units (a quarter of the average character width).
     virtual void SetListTabStops(const std::vector<int32_t>& stops) = 0;
 
     virtual void SetCommandEnabled(Command command, bool enabled) = 0;

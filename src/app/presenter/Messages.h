@@ -76,6 +76,7 @@ std::string NewProgramVersion(const std::string& display);
 inline constexpr const char* kListRefusedTitle = "Fake list not used";
 inline constexpr const char* kMarkTitle = "Mark as fake";
 inline constexpr const char* kMarkPrompt = "Why is this download a fake? (kept in your own list MYFAKES.DAT)";
+inline constexpr const char* kTabStopNotANumber = "A tab stop is a whole number of dialog units, 0 to 32767.";
 inline constexpr const char* kSelectCheckRow = "Select a download in the result of a check first.";
 inline constexpr const char* kNoHashToMark = "This download has no ed2k hash; it cannot be marked.";
 inline constexpr const char* kExportOwnTitle = "Export my fake list";

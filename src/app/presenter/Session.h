@@ -15,10 +15,10 @@ namespace kv {
 
 // What the window keeps while it runs: the program's home and network setup,
 // the lists it loaded, the updater (which remembers a proxy's refusal) and what
-// only the window needs (the report on screen, the view switches, ...).
+// only the window needs (the view switches, ...). The findings on screen are
+// the view's: the row menu takes them from the selection.
 struct Session : ProgramHome, OnlineSetup {
     ListStore lists{ProgramHome{}};
-    std::optional<CheckReport> shownReport;  // the check whose rows the list shows
     std::vector<int32_t> tabStops;
     YesNo showAllFiles;
     YesNo showTextSearch;

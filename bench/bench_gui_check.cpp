@@ -1,0 +1,177 @@
+// "Check Files" in the real window (offscreen) against `kestrivane-cli check
+// --all` on the same temp directory, side by side: the time from the click to
+// the last row shown, and each process's peak memory. Prints; asserts nothing.
+//
+//   kv_bench_gui_check [--downloads N] [--rounds R]    (default: 5,000 and 20,000, 3 rounds)
+//   kv_bench_gui_check --make-home DIR N               (only writes such a directory)
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "BenchSupport.h"
+#include "FindingsModel.h"
+#include "FrmStart.h"
+#include "PartMetBuilder.h"
+#include "TempDir.h"
+
+extern char** environ;
+
+namespace {
+
+using kv::bench::Clock;
+using kv::bench::Seconds;
+
+struct Run {
+    double seconds = 0;  // as the process measured itself (the window), or from spawn to exit (the CLI)
+    double peakMiB = 0;
+};
+
+// Spawns a program with stdout to out (or /dev/null); its time and peak resident memory.
+Run Spawn(const std::vector<std::string>& args, const std::string& out = "/dev/null") {
+    std::vector<std::string> store = args;
+    std::vector<char*> argv;
+    for (auto& a : store) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    const auto start = Clock::now();
+    pid_t pid = 0;
+    Run run;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) return run;
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    run.seconds = Seconds(start);
+    run.peakMiB = usage.ru_maxrss / 1024.0;
+    return run;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A program directory base/home with count downloads in base/temp: every tenth
+// a listed fake, every seventh a program posing as a picture (a suspect), and
+// base/empty, the same list over a directory without downloads.
+void MakeHome(const std::string& base, int count) {
+    static const char* const kReasons[] = {"Fake: wrong film, dubbed", "Fake: only the trailer, looped",
+                                           "Fake: advertising clip instead of the film", "Fake: password request"};
+    std::string fakes;
+    for (int i = 0; i < count; ++i) {
+        kv::test::PartMetLayout meta;
+        meta.name = i % 7 == 3 ? "Holiday Photos " + std::to_string(i) + ".jpg.exe"
+                               : "Some.Film." + std::to_string(i) + ".German.DVDRip.XviD.avi";
+        meta.size = 700000000u + static_cast<uint64_t>(i) * 1000u;
+        meta.hash = kv::test::SequentialHash(static_cast<uint8_t>(i));
+        meta.hash[13] = static_cast<uint8_t>(i >> 16), meta.hash[14] = static_cast<uint8_t>(i >> 8),
+        meta.hash[15] = static_cast<uint8_t>(i);
+        char file[40];
+        std::snprintf(file, sizeof file, "/temp/%06d.part.met", i);
+        WriteFile(base + file, kv::test::BuildPartMet(meta));
+        if (i % 10 == 0) {
+            static const char* hex = "0123456789abcdef";
+            std::string h;
+            for (uint8_t b : meta.hash) h += hex[b >> 4], h += hex[b & 15];
+            fakes += h + "," + std::to_string(meta.size) + "," + kReasons[(i / 10) % 4] + " (" + std::to_string(i) +
+                     ")\r\n";
+        }
+    }
+    for (const std::string home : {"home", "empty"}) {
+        WriteFile(base + "/" + home + "/FAKES.DAT", fakes);
+        WriteFile(base + "/" + home + "/Kestrivane.ini", "[eMule]\r\nTempDir=" + base + (home == "home" ? "/temp" : "/none") +
+                                                         "\r\n[Display]\r\nShowAllPartMet=YES\r\n");
+    }
+    WriteFile(base + "/none/readme.txt", "no downloads here");
+}
+
+// The child: opens the window on home, clicks "Check Files" and prints the
+// seconds until every row is in the list and laid out. With expect 0 it only
+// opens the window (the process's size before any check).
+int RunWindow(int argc, char** argv, const std::string& home, int expect) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    kv::app::DesktopHooks hooks;
+    hooks.messageBox = [](QWidget*, const QString&, int, const QString&) {};
+    hooks.quit = [] {};
+    kv::app::FrmStart window(home, hooks);
+    window.show();
+    QCoreApplication::processEvents();
+    if (expect == 0) return 0;
+    const auto start = Clock::now();
+    window.cbCheckFiles()->click();
+    while (window.Busy() || window.Model()->rowCount() < expect) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    window.repaint();  // the rows in sight painted once
+    std::printf("%.6f\n", Seconds(start));
+    return window.Model()->rowCount() == expect ? 0 : 1;
+}
+
+double ReadSeconds(const std::string& path) {
+    FILE* f = std::fopen(path.c_str(), "r");
+    double s = 0;
+    if (f) {
+        if (std::fscanf(f, "%lf", &s) != 1) s = 0;
+        std::fclose(f);
+    }
+    return s;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc >= 4 && std::string(argv[1]) == "--window") return RunWindow(argc, argv, argv[2], std::atoi(argv[3]));
+    // The pictures of the documentation use such a directory too.
+    if (argc >= 4 && std::string(argv[1]) == "--make-home") return MakeHome(argv[2], std::atoi(argv[3])), 0;
+    const int only = kv::bench::ArgValue(argc, argv, "--downloads", 0);
+    const int rounds = std::max(1, kv::bench::ArgValue(argc, argv, "--rounds", 3));
+    const std::vector<int> sizes = only > 0 ? std::vector<int>{only} : std::vector<int>{5000, 20000};
+    char self[4096];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0) return 2;
+    self[n] = 0;
+
+    std::printf("%9s  %8s %8s %6s   %8s %8s %6s   %9s %9s %6s\n", "downloads", "CLI s", "window s", "ratio", "CLI MiB",
+                "win MiB", "ratio", "CLI +MiB", "win +MiB", "ratio");
+    for (const int count : sizes) {
+        kv::test::ScopedTempDir root;
+        MakeHome(root.path(), count);
+        const std::string home = root.File("home");
+        // Each process's size without downloads: the window opened, the CLI's check of an empty directory.
+        const Run idle = Spawn({self, "--window", home, "0"});
+        const Run cliIdle = Spawn({KV_CLI_PATH, "--home", root.File("empty"), "check", "--all"});
+        std::vector<double> cli, window;
+        double cliPeak = 0, windowPeak = 0;
+        for (int r = 0; r < rounds; ++r) {
+            const Run c = Spawn({KV_CLI_PATH, "--home", home, "check", "--all"});
+            const Run w = Spawn({self, "--window", home, std::to_string(count)}, root.File("seconds.txt"));
+            cli.push_back(c.seconds), window.push_back(ReadSeconds(root.File("seconds.txt")));
+            cliPeak = std::max(cliPeak, c.peakMiB), windowPeak = std::max(windowPeak, w.peakMiB);
+        }
+        std::sort(cli.begin(), cli.end()), std::sort(window.begin(), window.end());
+        const double c = cli[cli.size() / 2], w = window[window.size() / 2];  // medians
+        const double cliMore = cliPeak - cliIdle.peakMiB, windowMore = windowPeak - idle.peakMiB;
+        std::printf("%9d  %8.3f %8.3f %5.2fx   %8.1f %8.1f %5.2fx   %9.1f %9.1f %5.2fx\n", count, c, w, w / c, cliPeak,
+                    windowPeak, windowPeak / cliPeak, cliMore, windowMore, windowMore / cliMore);
+        std::fflush(stdout);
+    }
+    std::printf("CLI s: spawn to exit; window s: click to the last row laid out (medians of the rounds).\n"
+                "MiB: peak resident size; +MiB: above the same process without downloads (the window opened,\n"
+                "the CLI checking an empty directory with the same list).\n");
+    return 0;
+}

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QPalette>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+#include "app/presenter/MainView.h"
+
+namespace kv::app {
+
+// What the list keeps of a finding: all but the download's part hashes and
+// gaps, which a long list does not need to show or copy a row.
+Finding SlimFinding(Finding finding);
+
+// The result list's rows: the findings of a check or the hits of a text
+// search, in the order they came, sortable by any column. The view never holds
+// the data: a selection is turned back into findings here.
+class FindingsModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    // A row's kind (kv::RowKind as int).
+    static constexpr int kRowKindRole = Qt::UserRole + 1;
+
+    explicit FindingsModel(QObject* parent = nullptr);
+
+    // Empties the list and takes the columns of kind.
+    void Start(ListKind kind);
+    void Clear();
+    // One insertion for the whole batch, so that the view lays it out once.
+    void Append(std::vector<Finding>&& findings);
+    void Append(std::vector<SearchHit>&& hits);
+
+    ListKind Kind() const { return kind_; }
+    // The finding shown in row, or null for a search row or a row out of range.
+    const Finding* FindingAt(int row) const;
+    // The palette the row colours are chosen against.
+    void SetPalette(const QPalette& palette);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    // column -1: the order the rows came in.
+    void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+private:
+    struct Row {
+        std::optional<Finding> finding;
+        SearchHit hit;
+        RowKind kind = RowKind::Plain;
+        size_t arrival = 0;
+    };
+    QString Cell(const Row& row, int column) const;
+
+    ListKind kind_ = ListKind::Check;
+    QStringList columns_;
+    std::vector<Row> rows_;
+    size_t arrivals_ = 0;
+    QPalette palette_;
+};
+
+}  // namespace kv::app

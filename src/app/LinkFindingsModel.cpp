@@ -1,0 +1,77 @@
+#include "LinkFindingsModel.h"
+
+#include <QFont>
+
+#include "RowColours.h"
+#include "common/DisplayText.h"
+#include "usecases/ReportText.h"
+
+namespace kv::app {
+
+namespace {
+
+QString Shown(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
+
+RowKind KindOf(LinkVerdict v) {
+    return v == LinkVerdict::Fake ? RowKind::Fake : v == LinkVerdict::Suspect ? RowKind::Suspect : RowKind::Plain;
+}
+
+QString Tip(const LinkFinding& f) {
+    QString tip = Shown(f.link ? f.link->Text() : f.raw);
+    if (f.fake()) tip += QStringLiteral("\nNamed by ") + Shown(f.listName);
+    if (f.fake() && !f.suspect.empty()) tip += QStringLiteral("\nAlso suspect: ") + Shown(f.suspect);
+    return tip;
+}
+
+}  // namespace
+
+void LinkFindingsModel::Show(std::vector<LinkFinding> findings) {
+    beginResetModel();
+    findings_ = std::move(findings);
+    endResetModel();
+}
+
+void LinkFindingsModel::SetPalette(const QPalette& palette) {
+    palette_ = palette;
+    if (!findings_.empty()) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+int LinkFindingsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(findings_.size());
+}
+
+int LinkFindingsModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 3; }
+
+QVariant LinkFindingsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const LinkFinding& f = findings_[static_cast<size_t>(index.row())];
+    const RowKind kind = KindOf(f.verdict);
+    switch (role) {
+        case Qt::DisplayRole:
+            if (index.column() == kLine) return f.line > 0 ? QString::number(qulonglong(f.line)) : QString();
+            return Shown(index.column() == kName ? LinkShownName(f) : LinkVerdictText(f));
+        case Qt::ToolTipRole:
+            if (index.column() == kName) return Tip(f);
+            return index.column() == kVerdict ? Shown(LinkVerdictText(f)) : QVariant();
+        // Fakes and suspects stand out by colour and bold type; a malformed link, naming no file, is italic.
+        case Qt::BackgroundRole: return kind == RowKind::Plain ? QVariant() : QVariant(ColoursFor(kind, palette_).background);
+        case Qt::ForegroundRole: return kind == RowKind::Plain ? QVariant() : QVariant(ColoursFor(kind, palette_).text);
+        case Qt::FontRole: {
+            if (kind == RowKind::Plain && f.verdict != LinkVerdict::Malformed) return {};
+            QFont font;
+            font.setBold(kind != RowKind::Plain);
+            font.setItalic(f.verdict == LinkVerdict::Malformed);
+            return font;
+        }
+        default: return {};
+    }
+}
+
+QVariant LinkFindingsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 2)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    static const char* const kTitles[] = {QT_TR_NOOP("Line"), QT_TR_NOOP("Filename"), QT_TR_NOOP("Verdict")};
+    return tr(kTitles[section]);
+}
+
+}  // namespace kv::app

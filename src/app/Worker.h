@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QObject>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+
+#include "app/presenter/MainPresenter.h"
+
+class QThread;
+
+namespace kv::app {
+
+// Runs one long piece of the window's work (a check, a search, a download) on
+// a thread of its own. The work talks to a presenter whose view hands every
+// call to the window's thread: status texts and commands in order, rows in
+// batches, boxes and dialogs waiting for their answer.
+class Worker : public QObject {
+    Q_OBJECT
+public:
+    using Job = std::function<void(MainPresenter&)>;
+
+    // window: the view the calls reach, on the thread this object lives in.
+    Worker(Session& session, MainView& window, QObject* parent = nullptr);
+    // Cancels and waits for the work to end.
+    ~Worker() override;
+
+    // false when work runs already.
+    bool Start(Job job);
+    bool Running() const { return thread_ != nullptr; }
+    // From now on nothing reaches the window; the work itself runs to its end
+    // (the use cases cannot be stopped midway), and finished() follows.
+    void Cancel();
+
+signals:
+    // After every call the work made has reached the window.
+    void finished();
+
+private:
+    class QueuedView;
+    void Ended();
+
+    Session& session_;
+    MainView& window_;
+    QObject* relay_;  // receives the calls on the window's thread
+    std::shared_ptr<std::atomic<bool>> cancelled_;
+    QThread* thread_ = nullptr;
+};
+
+}  // namespace kv::app

@@ -1,0 +1,521 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Messages</name>
+    <message>
+        <source>Tip of the day: ALT-F (Check File), CTRL-F (Download Fakes-DB)</source>
+        <translation>Consejo del día: ALT-F (comprobar archivos), CTRL-F (descargar la Fakes-DB)</translation>
+    </message>
+    <message>
+        <source>No FAKES-DB found. Please &apos;Update DB&apos;.</source>
+        <translation>No se encontró ninguna FAKES-DB. Use &apos;Actualizar DB&apos;.</translation>
+    </message>
+    <message>
+        <source>Reading *.part.met and matching with FAKE-DB...</source>
+        <translation>Leyendo *.part.met y comparando con la FAKE-DB...</translation>
+    </message>
+    <message>
+        <source>Partname</source>
+        <translation>Nombre del part</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Nombre del archivo</translation>
+    </message>
+    <message>
+        <source>Error-Description</source>
+        <translation>Descripción del error</translation>
+    </message>
+    <message>
+        <source>Error:<byte value="xd"/>
+No &apos;[eDonkey] TempPath=&apos; or &apos;[eMule] TempDir=&apos;<byte value="xd"/>
+in Kestrivane.ini found!<byte value="xd"/>
+<byte value="xd"/>
+Use Menu &apos;File, Open ...&apos;</source>
+        <translation>Error:<byte value="xd"/>
+No se encontró &apos;[eDonkey] TempPath=&apos; ni &apos;[eMule] TempDir=&apos;<byte value="xd"/>
+en Kestrivane.ini.<byte value="xd"/>
+<byte value="xd"/>
+Use el menú &apos;Archivo, Abrir ...&apos;</translation>
+    </message>
+    <message>
+        <source>Please wait, version check is running...</source>
+        <translation>Espere, se está comprobando la versión...</translation>
+    </message>
+    <message>
+        <source>Proxy Authentication is not implemented yet</source>
+        <translation>La autenticación de proxy aún no está implementada</translation>
+    </message>
+    <message>
+        <source>You already have the newest FAKE-DB...</source>
+        <translation>Ya tiene la FAKE-DB más reciente...</translation>
+    </message>
+    <message>
+        <source>You already have the newest Kestrivane-Version...</source>
+        <translation>Ya tiene la versión más reciente de Kestrivane...</translation>
+    </message>
+    <message>
+        <source>The version record names no usable setup file.</source>
+        <translation>El registro de versión no indica ningún archivo de instalación utilizable.</translation>
+    </message>
+    <message>
+        <source>Opening URL...</source>
+        <translation>Abriendo URL...</translation>
+    </message>
+    <message>
+        <source>Could not connect to the internet</source>
+        <translation>No se pudo conectar a Internet</translation>
+    </message>
+    <message>
+        <source>Online-Check/Download not available!</source>
+        <translation>¡Comprobación/descarga en línea no disponible!</translation>
+    </message>
+    <message>
+        <source>The choosen URL is temporary not available. Please try later!</source>
+        <translation>La URL elegida no está disponible temporalmente. ¡Inténtelo más tarde!</translation>
+    </message>
+    <message>
+        <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
+        <translation>Error: no se encontró la entrada &apos;temp!&apos; en pref.met.</translation>
+    </message>
+    <message>
+        <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
+        <translation>Error: no se encontró &apos;[eMule] TempDir=&apos; en preferences.ini.</translation>
+    </message>
+    <message>
+        <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
+        <translation>PREF.MET de eDonkey abierto, &apos;PrefMetPath&apos; y &apos;TempPath&apos; escritos en KESTRIVANE.INI</translation>
+    </message>
+    <message>
+        <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
+        <translation>PREFERENCES.INI de eMule abierto, &apos;PreferencesIniPath&apos; y &apos;TempDir&apos; escritos en KESTRIVANE.INI</translation>
+    </message>
+    <message>
+        <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
+        <translation>AMULE.CONF de aMule abierto, &apos;PreferencesIniPath&apos; y &apos;TempDir&apos; escritos en KESTRIVANE.INI</translation>
+    </message>
+    <message>
+        <source>Errors occurred.  Could not open link.</source>
+        <translation>Se produjeron errores. No se pudo abrir el enlace.</translation>
+    </message>
+    <message>
+        <source>Fake list not used</source>
+        <translation>Lista de fakes no usada</translation>
+    </message>
+    <message>
+        <source>Mark as fake</source>
+        <translation>Marcar como fake</translation>
+    </message>
+    <message>
+        <source>Why is this download a fake? (kept in your own list MYFAKES.DAT)</source>
+        <translation>¿Por qué es esta descarga un fake? (se guarda en su lista MYFAKES.DAT)</translation>
+    </message>
+    <message>
+        <source>A tab stop is a whole number of dialog units, 0 to 32767.</source>
+        <translation>Una tabulación es un número entero de unidades de diálogo, de 0 a 32767.</translation>
+    </message>
+    <message>
+        <source>Select a download in the result of a check first.</source>
+        <translation>Seleccione primero una descarga en el resultado de una comprobación.</translation>
+    </message>
+    <message>
+        <source>This download has no ed2k hash; it cannot be marked.</source>
+        <translation>Esta descarga no tiene hash ed2k; no se puede marcar.</translation>
+    </message>
+    <message>
+        <source>Your own fake list MYFAKES.DAT holds no record yet.</source>
+        <translation>Su lista de fakes MYFAKES.DAT aún no tiene ningún registro.</translation>
+    </message>
+    <message>
+        <source>Kestrivane Version%1 / Total %2 Fakes in DB</source>
+        <translation>Kestrivane versión%1 / %2 fakes en total en la DB</translation>
+    </message>
+    <message>
+        <source>File %1 not found! Please download FAKE-DB!</source>
+        <translation>¡No se encontró el archivo %1! ¡Descargue la FAKE-DB!</translation>
+    </message>
+    <message>
+        <source>Temp directory %1 not found!</source>
+        <translation>¡No se encontró el directorio temporal %1!</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 part.met-File with Text &apos;%2&apos;</source>
+        <translation>¡Terminado! %1 archivo(s) part.met con el texto &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes in %2 checked .part.met</source>
+        <translation>¡Terminado! %1 fakes encontrados en %2 .part.met comprobados</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes in %2 checked .part.met, %3 could not be read</source>
+        <translation>¡Terminado! %1 fakes encontrados en %2 .part.met comprobados, %3 no se pudieron leer</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met</source>
+        <translation>¡Terminado! %1 fakes y %2 sospechosos encontrados en %3 .part.met comprobados</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met, %4 could not be read</source>
+        <translation>¡Terminado! %1 fakes y %2 sospechosos encontrados en %3 .part.met comprobados, %4 no se pudieron leer</translation>
+    </message>
+    <message>
+        <source>Reading: %1 Bytes. Please wait...</source>
+        <translation>Leyendo: %1 bytes. Espere...</translation>
+    </message>
+    <message>
+        <source>Could not open file %1.</source>
+        <translation>No se pudo abrir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Download of %1 was interrupted.</source>
+        <translation>La descarga de %1 se interrumpió.</translation>
+    </message>
+    <message>
+        <source>File actually not available: %1</source>
+        <translation>Archivo no disponible actualmente: %1</translation>
+    </message>
+    <message>
+        <source>Could not write file %1.</source>
+        <translation>No se pudo escribir el archivo %1.</translation>
+    </message>
+    <message>
+        <source>Download finished! New %1 written...</source>
+        <translation>¡Descarga terminada! Nuevo %1 escrito...</translation>
+    </message>
+    <message>
+        <source>New FAKE-DB - Version %1 available! Please download it now...</source>
+        <translation>¡Nueva FAKE-DB - versión %1 disponible! Descárguela ahora...</translation>
+    </message>
+    <message>
+        <source>New Kestrivane-Version %1 available! Please download it now...</source>
+        <translation>¡Nueva versión de Kestrivane %1 disponible! Descárguela ahora...</translation>
+    </message>
+    <message>
+        <source>The fake list at %1 has not changed since the last download.</source>
+        <translation>La lista de fakes en %1 no ha cambiado desde la última descarga.</translation>
+    </message>
+    <message>
+        <source>Marked as fake in MYFAKES.DAT: %1</source>
+        <translation>Marcado como fake en MYFAKES.DAT: %1</translation>
+    </message>
+    <message>
+        <source>Removed from MYFAKES.DAT: %1</source>
+        <translation>Quitado de MYFAKES.DAT: %1</translation>
+    </message>
+    <message>
+        <source>Your own list MYFAKES.DAT does not name %1.</source>
+        <translation>Su lista MYFAKES.DAT no incluye %1.</translation>
+    </message>
+    <message>
+        <source>%1 list line(s) copied to the clipboard.</source>
+        <translation>%1 línea(s) de lista copiada(s) al portapapeles.</translation>
+    </message>
+    <message>
+        <source>%1 list line(s) of MYFAKES.DAT written to %2</source>
+        <translation>%1 línea(s) de MYFAKES.DAT escrita(s) en %2</translation>
+    </message>
+    <message>
+        <source> Temp directory of the client:</source>
+        <translation> Directorio temporal del cliente:</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+        <source>Choose the client&apos;s temp directory</source>
+        <translation>Elegir el directorio temporal del cliente</translation>
+    </message>
+    <message>
+        <source>Check ed2k links</source>
+        <translation>Comprobar enlaces ed2k</translation>
+    </message>
+    <message>
+        <source>No fake list loaded: the links were checked by their names and part hashes only.</source>
+        <translation>No hay lista de fakes cargada: los enlaces se comprobaron solo por sus nombres y hashes de partes.</translation>
+    </message>
+    <message>
+        <source>Paste ed2k or magnet links (or any text holding them) first.</source>
+        <translation>Pegue primero enlaces ed2k o magnet (o un texto que los contenga).</translation>
+    </message>
+    <message>
+        <source>Welcome to Kestrivane</source>
+        <translation>Bienvenido a Kestrivane</translation>
+    </message>
+    <message>
+        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). The list is fetched from the update address below with &apos;Update DB&apos; and kept up to date from there.</source>
+        <translation>Kestrivane compara cada descarga sin terminar de su cliente eMule, aMule o eDonkey con una lista de fakes: un archivo de hashes ed2k que otros usuarios han identificado como fakes (un tráiler, un anuncio, otra película). La lista se obtiene de la dirección de actualización de abajo con &apos;Actualizar DB&apos; y se mantiene al día desde allí.</translation>
+    </message>
+    <message>
+        <source>Without a list the check still looks at the first bytes each download has received and marks what does not match its name as &quot;Suspect: ...&quot;.</source>
+        <translation>Incluso sin lista, la comprobación examina los primeros bytes recibidos de cada descarga y marca lo que no coincide con su nombre como &quot;Suspect: ...&quot;.</translation>
+    </message>
+    <message>
+        <source>Client settings found on this computer (the check reads its temp directory):</source>
+        <translation>Configuraciones de cliente encontradas en este equipo (la comprobación lee su directorio temporal):</translation>
+    </message>
+    <message>
+        <source>None of these: I will choose the file later (File, Open eMule / Open eDonkey)</source>
+        <translation>Ninguna: elegiré el archivo más tarde (Archivo, Abrir eMule / Abrir eDonkey)</translation>
+    </message>
+    <message>
+        <source>No client settings found in ~/.aMule or the Wine prefix ~/.wine. Choose the file later with File, Open eMule or Open eDonkey.</source>
+        <translation>No se encontró configuración de cliente en ~/.aMule ni en el prefijo de Wine ~/.wine. Elija el archivo más tarde con Archivo, Abrir eMule o Abrir eDonkey.</translation>
+    </message>
+    <message>
+        <source>Update address of the fake list:</source>
+        <translation>Dirección de actualización de la lista de fakes:</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FindingsModel</name>
+    <message>
+        <source>Fake</source>
+        <translation>Fake</translation>
+    </message>
+    <message>
+        <source>Suspect</source>
+        <translation>Sospechoso</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FrmCheckLinks</name>
+    <message>
+        <source>Paste ed2k or magnet links, or any text holding them:</source>
+        <translation>Pegue enlaces ed2k o magnet, o un texto que los contenga:</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Abrir archivo...</translation>
+    </message>
+    <message>
+        <source>Check an eMule collection or a text file</source>
+        <translation>Comprobar una colección de eMule o un archivo de texto</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Comprobar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FrmFirstStart</name>
+    <message>
+        <source>names no temp directory</source>
+        <translation>no indica directorio temporal</translation>
+    </message>
+    <message>
+        <source>temp directory %1</source>
+        <translation>directorio temporal %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FrmOptions</name>
+    <message>
+        <source>Kestrivane-Options</source>
+        <translation>Opciones de Kestrivane</translation>
+    </message>
+    <message>
+        <source> Check@Startup for:</source>
+        <translation> Comprobar al iniciar:</translation>
+    </message>
+    <message>
+        <source>New Fakes-DB</source>
+        <translation>Nueva Fakes-DB</translation>
+    </message>
+    <message>
+        <source>New Kestrivane</source>
+        <translation>Nuevo Kestrivane</translation>
+    </message>
+    <message>
+        <source> Tab-Stops:</source>
+        <translation> Tabulaciones:</translation>
+    </message>
+    <message>
+        <source>Stop-Value 1:</source>
+        <translation>Valor 1:</translation>
+    </message>
+    <message>
+        <source>Stop-Value 2:</source>
+        <translation>Valor 2:</translation>
+    </message>
+    <message>
+        <source> Download URL for Fakes-DB:</source>
+        <translation> URL de descarga de la Fakes-DB:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FrmStart</name>
+    <message>
+        <source>Search temporary file(s) with following content:</source>
+        <translation>Buscar archivos temporales con el contenido:</translation>
+    </message>
+    <message>
+        <source>Enter filename to search for .part.met</source>
+        <translation>Escriba el nombre de archivo que buscar en los .part.met</translation>
+    </message>
+    <message>
+        <source>Suche starten (F3)</source>
+        <translation>Iniciar búsqueda (F3)</translation>
+    </message>
+    <message>
+        <source>&amp;Update DB</source>
+        <translation>&amp;Actualizar DB</translation>
+    </message>
+    <message>
+        <source>Check &amp;Files</source>
+        <translation>Comprobar a&amp;rchivos</translation>
+    </message>
+    <message>
+        <source> Status:</source>
+        <translation> Estado:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>Arc&amp;hivo</translation>
+    </message>
+    <message>
+        <source>Open e&amp;Mule</source>
+        <translation>Abrir e&amp;Mule</translation>
+    </message>
+    <message>
+        <source>Open e&amp;Donkey</source>
+        <translation>Abrir e&amp;Donkey</translation>
+    </message>
+    <message>
+        <source>Check ed2k &amp;links...</source>
+        <translation>Comprobar en&amp;laces ed2k...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Im&amp;primir</translation>
+    </message>
+    <message>
+        <source>&amp;Send Feedback</source>
+        <translation>&amp;Enviar comentarios</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;All Files</source>
+        <translation>&amp;Todos los archivos</translation>
+    </message>
+    <message>
+        <source>&amp;TextSearch</source>
+        <translation>&amp;Búsqueda de texto</translation>
+    </message>
+    <message>
+        <source>&amp;Inspect Downloads</source>
+        <translation>&amp;Inspeccionar descargas</translation>
+    </message>
+    <message>
+        <source>Look at names and at the first bytes already downloaded for fakes no list knows</source>
+        <translation>Examinar los nombres y los primeros bytes ya descargados en busca de fakes que ninguna lista conoce</translation>
+    </message>
+    <message>
+        <source>&amp;Online-Update</source>
+        <translation>Actualización en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Fakes-DB</source>
+        <translation>&amp;Fakes-DB</translation>
+    </message>
+    <message>
+        <source>&amp;Kestrivane</source>
+        <translation>&amp;Kestrivane</translation>
+    </message>
+    <message>
+        <source>&amp;Extras</source>
+        <translation>&amp;Herramientas</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Copy &amp;ed2k-Link to Clipboard</source>
+        <translation>Copiar el enlace &amp;ed2k al portapapeles</translation>
+    </message>
+    <message>
+        <source>Copy ed2k-Link to Clipboard (&amp;HTML)</source>
+        <translation>Copiar el enlace ed2k al portapapeles (&amp;HTML)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;name</source>
+        <translation>Copiar el &amp;nombre</translation>
+    </message>
+    <message>
+        <source>Copy h&amp;ash</source>
+        <translation>Copiar el h&amp;ash</translation>
+    </message>
+    <message>
+        <source>Export my &amp;fake list...</source>
+        <translation>Exportar mi lista de &amp;fakes...</translation>
+    </message>
+    <message>
+        <source>&amp;Mark as fake...</source>
+        <translation>&amp;Marcar como fake...</translation>
+    </message>
+    <message>
+        <source>&amp;Unmark</source>
+        <translation>&amp;Desmarcar</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;list line</source>
+        <translation>Copiar como línea de &amp;lista</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::LinkFindingsModel</name>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Filename</source>
+        <translation>Nombre del archivo</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,138 @@
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include "GuiFixture.h"
+#include "Translations.h"
+#include "app/presenter/Messages.h"
+
+namespace {
+
+struct Message {
+    QString context, source, translation, type;
+};
+
+std::vector<Message> ReadTs(const QString& path) {
+    QFile file(path);
+    std::vector<Message> out;
+    if (!file.open(QIODevice::ReadOnly)) return out;
+    QXmlStreamReader xml(&file);
+    QString context;
+    Message m;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == QLatin1String("name")) context = xml.readElementText();
+        if (xml.name() == QLatin1String("message")) m = Message{context, {}, {}, {}};
+        if (xml.name() == QLatin1String("source")) m.source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        if (xml.name() == QLatin1String("translation")) {
+            m.type = xml.attributes().value(QLatin1String("type")).toString();
+            m.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            out.push_back(m);
+        }
+    }
+    return out;
+}
+
+// %1..%9 in order of their numbers, and the accelerator marks (&x, not &&).
+QStringList Placeholders(const QString& text) {
+    static const QRegularExpression number(QStringLiteral("%[1-9]"));
+    QStringList found;
+    for (auto it = number.globalMatch(text); it.hasNext();) found << it.next().captured();
+    found.sort();
+    return found;
+}
+int Accelerators(const QString& text) { return text.count(QRegularExpression(QStringLiteral("&[^&\\s]"))); }
+
+const QStringList kLanguages{"de", "fr", "es", "it"};
+
+}  // namespace
+
+TEST(Translations, EveryShippedLanguageTranslatesEveryTextKeepingItsPlaceholdersAndAccelerator) {
+    const QString dir = QStringLiteral(KV_TS_DIR);
+    QStringList sources;
+    for (const auto& m : ReadTs(dir + "/kestrivane_de.ts")) sources << m.context + "|" + m.source;
+    ASSERT_GT(sources.size(), 90);
+    // (A CR is written as an element of its own, which the reader drops.)
+    for (const char* pattern : kv::app::MessagePatterns())
+        EXPECT_TRUE(sources.contains("Messages|" + QString::fromUtf8(pattern).remove('\r'))) << pattern;
+    EXPECT_EQ(QDir(dir).entryList({"*.ts"}).size(), kLanguages.size());
+    for (const QString& lang : kLanguages) {
+        const auto messages = ReadTs(dir + "/kestrivane_" + lang + ".ts");
+        QStringList here;
+        for (const auto& m : messages) {
+            here << m.context + "|" + m.source;
+            const std::string where = (lang + ": " + m.source).toStdString();
+            EXPECT_TRUE(m.type.isEmpty()) << where << " is " << m.type.toStdString();
+            EXPECT_FALSE(m.translation.trimmed().isEmpty()) << where;
+            EXPECT_EQ(Placeholders(m.translation), Placeholders(m.source)) << where;
+            EXPECT_EQ(Accelerators(m.translation), Accelerators(m.source)) << where;
+        }
+        EXPECT_EQ(here, sources) << lang.toStdString();
+    }
+}
+
+// The user's language picks the translation; English and the C locale (the tests') keep every text.
+TEST(Translations, GermanWindowTranslatesMenusHeaderAndTheLogicsTextsWithTheirPartsKept) {
+    EXPECT_FALSE(kv::app::InstallTranslation(QLocale::c()));
+    EXPECT_FALSE(kv::app::InstallTranslation(QLocale(QLocale::English, QLocale::UnitedStates)));
+    EXPECT_FALSE(kv::app::InstallTranslation(QLocale(QLocale::Japanese)));
+    EXPECT_EQ(kv::app::ShownText("Temp directory /t not found!"), "Temp directory /t not found!");
+    for (const QString& lang : kLanguages) {
+        ASSERT_TRUE(kv::app::InstallTranslation(QLocale(lang))) << lang.toStdString();
+        EXPECT_NE(kv::app::ShownText("Opening URL..."), "Opening URL...") << lang.toStdString();
+    }
+
+    ASSERT_TRUE(kv::app::InstallTranslation(QLocale(QLocale::German, QLocale::Austria)));
+    const struct { const char* name; std::string text; QString shown; } rows[] = {
+        {"fixed", "Opening URL...", "Öffne URL..."},
+        {"a path with the pattern's words", "Temp directory /a not found!/b not found! not found!",
+         "Temp-Verzeichnis /a not found!/b not found! nicht gefunden!"},
+        {"a part holding a placeholder", "Marked as fake in MYFAKES.DAT: %2 %1.avi", "In MYFAKES.DAT als Fake markiert: %2 %1.avi"},
+        {"four parts", "Finished! Found 1 Fakes and 3 Suspects in  9 checked .part.met, 2 could not be read",
+         "Fertig! 1 Fakes und 3 Verdächtige in  9 geprüften .part.met gefunden, 2 konnten nicht gelesen werden"},
+        {"summary without a list", "Finished! Found 0 Fakes in  3 checked .part.met - No FAKES-DB found. Please 'Update DB'.",
+         "Fertig! 0 Fakes in  3 geprüften .part.met gefunden - Keine FAKES-DB gefunden. Bitte 'DB aktualisieren'."},
+        {"not the program's", "Connection refused", "Connection refused"},
+        {"not UTF-8", "Temp directory /M\xfcll not found!", "Temp-Verzeichnis /Müll nicht gefunden!"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(kv::app::ShownText(r.text), r.shown) << r.name;
+
+    GuiFixture f;
+    auto& w = f.Open();
+    EXPECT_EQ(w.findChild<QMenu*>("MenuFile")->title(), "&Datei");
+    EXPECT_EQ(w.cbCheckFiles()->text(), "Dateien &prüfen");
+    EXPECT_EQ(f.Head(), "Part-Name\tDateiname\tFehlerbeschreibung");
+    EXPECT_EQ(w.stStatus()->text(), "Keine FAKES-DB gefunden. Bitte 'DB aktualisieren'.");
+    // Alt+F still starts the check, whatever letter the translation marks.
+    w.lbGefundeneFakes()->setFocus();
+    QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_F, Qt::AltModifier);
+    EXPECT_TRUE(f.Idle());
+    EXPECT_EQ(f.boxes.size(), 1);  // no temp directory: the box, in German
+    EXPECT_TRUE(f.boxes.value(0).startsWith("Fehler:")) << f.boxes.value(0).toStdString();
+    f.w.reset();
+    kv::app::RemoveTranslation();
+    EXPECT_EQ(kv::app::ShownText("Opening URL..."), "Opening URL...");
+}
+
+// A fixed text is translated only when the pattern table holds it word for word.
+TEST(Translations, TheFixedTextsTheWindowShowsAreInThePatternTableWordForWord) {
+    namespace msg = kv::msg;
+    const char* const shown[] = {
+        msg::kTipOfTheDay, msg::kNoFakeList, msg::kReadingAndMatching, msg::kNoTempDirSetting,
+        msg::kVersionCheckRunning, msg::kProxyNotImplemented, msg::kNewestList, msg::kNewestProgram,
+        msg::kNoSetupFile, msg::kOpeningUrl, msg::kNoInternet, msg::kDownloadBoxTitle, msg::kUrlNotAvailable,
+        msg::kNoPrefMetTemp, msg::kNoIniTempDir, msg::kPrefMetImported, msg::kPreferencesIniImported,
+        msg::kAmuleConfImported, msg::kLinkOpenFailed, msg::kListRefusedTitle, msg::kMarkTitle, msg::kMarkPrompt,
+        msg::kTabStopNotANumber, msg::kSelectCheckRow, msg::kNoHashToMark, msg::kOwnListEmpty,
+        msg::kCheckLinksTitle, msg::kNoListForLinks, msg::kNoLinksPasted, msg::kFirstStartTitle,
+        msg::kFirstStartFakeList, msg::kFirstStartContentCheck, msg::kFirstStartClients, msg::kFirstStartNoClient,
+        msg::kFirstStartNoneFound, msg::kFirstStartUpdateAddress, msg::kOptionsTempDir, msg::kOptionsBrowse,
+        msg::kOptionsChooseTempDir};
+    const auto& patterns = kv::app::MessagePatterns();
+    for (const char* text : shown) {
+        EXPECT_TRUE(std::any_of(patterns.begin(), patterns.end(), [&](const char* p) { return std::string(p) == text; }))
+            << text;
+    }
+}
