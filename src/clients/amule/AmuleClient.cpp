@@ -27,7 +27,10 @@ kv::expected<void, AmuleError> AmuleClient::LogIn() {
 kv::expected<AmuleClient, AmuleError> AmuleClient::Connect(const ConnectionSettings& settings, Identity identity,
                                                            Timeouts timeouts) {
     AmuleClient client(settings, std::move(identity), timeouts);
-    if (auto loggedIn = client.LogIn(); !loggedIn) return kv::unexpected(loggedIn.error());
+    auto loggedIn = client.LogIn();
+    // aMule drops a connection now and then on its own, during the login too: one more try.
+    if (!loggedIn && Dropped(loggedIn.error())) loggedIn = client.LogIn();
+    if (!loggedIn) return kv::unexpected(loggedIn.error());
     return client;
 }
 
