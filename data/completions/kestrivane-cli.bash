@@ -13,18 +13,22 @@ _kestrivane_cli() {
             _filedir
             return
             ;;
-        --url | --exec)
+        --url | --exec | --exec-timeout | --reason | --size)
             return
             ;;
     esac
 
-    local cmd="" i
+    local cmd="" sub="" i
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
             --home) ((i++)) ;;
-            check | update | import | search | watch)
-                cmd=${words[i]}
-                break
+            check | update | import | search | watch | mark | allow | unmark | export | links | amule)
+                if [[ -z $cmd ]]; then
+                    cmd=${words[i]}
+                fi
+                ;;
+            connect | pause | resume | stop | cancel)
+                [[ $cmd == amule ]] && sub=${words[i]}
                 ;;
         esac
     done
@@ -32,10 +36,11 @@ _kestrivane_cli() {
     local opts
     case $cmd in
         "")
-            opts="--help --version --home -q --quiet check update import search watch"
+            opts="--help --version --home -q --quiet check update import search watch mark allow unmark export links amule"
             ;;
         check)
-            opts="--help --home --temp-dir --fakes --all --no-all --links --html --json --update --no-header"
+            opts="--help --home --temp-dir --fakes --all --no-all --links --html --json --no-inspect --update
+                  --no-header --amule --pause-fakes"
             ;;
         update)
             opts="--help --home --url"
@@ -49,10 +54,37 @@ _kestrivane_cli() {
             opts="--help --home --detect"
             ;;
         watch)
-            opts="--help --home --temp-dir --fakes --json --exec"
+            opts="--help --home --temp-dir --fakes --json --exec --exec-timeout --amule --pause-fakes"
             ;;
         search)
             opts="--help --home --temp-dir --json"
+            ;;
+        mark)
+            opts="--help --home --temp-dir --reason --size"
+            ;;
+        allow)
+            opts="--help --home --temp-dir --reason"
+            ;;
+        unmark)
+            opts="--help --home --temp-dir"
+            ;;
+        export)
+            opts="--help --home --temp-dir --own"
+            ;;
+        links)
+            if [[ $cur != -* ]]; then
+                _filedir
+                return
+            fi
+            opts="--help --home --fakes --all --no-all --links --json"
+            ;;
+        amule)
+            case $sub in
+                "") opts="--help connect pause resume stop cancel" ;;
+                connect) opts="--help --password-stdin" ;;
+                cancel) opts="--help --yes" ;;
+                *) opts="--help" ;;
+            esac
             ;;
     esac
     COMPREPLY=($(compgen -W "$opts" -- "$cur"))
