@@ -125,10 +125,12 @@ bash_completes() {  # expected, words...
 }
 bash_completes "check" kestrivane-cli ch
 bash_completes "--help --home" kestrivane-cli --h
-bash_completes "--no-all --no-header" kestrivane-cli --home /x check --no
+bash_completes "--no-all --no-inspect --no-header" kestrivane-cli --home /x check --no
 bash_completes "watch" kestrivane-cli wa
 bash_completes "--detect" kestrivane-cli import --d
-bash_completes "--exec" kestrivane-cli watch --e
+bash_completes "--exec --exec-timeout" kestrivane-cli watch --e
+bash_completes "connect cancel" kestrivane-cli amule c
+bash_completes "--yes" kestrivane-cli amule cancel --y
 bash_completes "--json" kestrivane-cli search --j
 bash_completes "<files -d>" kestrivane-cli check --temp-dir ""
 bash_completes "<files>" kestrivane-cli check --fakes ""
