@@ -84,10 +84,11 @@ int main(int argc, char** argv) {
     bool quiet = false;
     app.add_flag("-q,--quiet", quiet, "Print errors only (the check's rows and the search hits still go to stdout)");
     app.footer(
-        "Exit status: 0 no fake or suspect found / search hits / list current or updated / watch ended by a\n"
-        "signal; 1 fakes or suspects found / no search hit; 2 the command could not run (no fake list, no temp\n"
-        "directory, failed update, usage error); 3 check --update: the update failed, the local list still found\n"
-        "fakes or suspects.");
+        "Exit status: 0 no fake or suspect found / search hits / list current or updated / watch ended by SIGINT\n"
+        "or SIGTERM; 1 fakes or suspects found / no search hit; 2 the command could not run (a fake list that\n"
+        "cannot be read, no list at all with --no-inspect, no temp directory or one that cannot be read, no update\n"
+        "address or a failed update, a file that could not be written, no aMule connection, usage error); 3 check\n"
+        "--update: the update failed, the local list still found fakes or suspects.");
 
     CheckArgs check;
     bool all = false, noAll = false, links = false, html = false, json = false;

@@ -113,3 +113,51 @@ std::string DecimalText(int64_t value, bool leadingBlank) {
 }
 
 }  // namespace kv
+
+namespace kv {
+
+namespace {
+
+// The lower case of a capital letter between U+00C0 and U+04FF, or 0 for any other.
+uint32_t LowerOf(uint32_t c) {
+    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
+        (c >= 0x410 && c <= 0x42F))
+        return c + 0x20;
+    if (c >= 0x400 && c <= 0x40F) return c + 0x50;
+    // Latin Extended-A pairs capitals and small letters side by side; U+0130 and U+0131 are no pair.
+    if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138) {
+        const bool evenIsCapital = (c < 0x139) || (c >= 0x14A && c < 0x178);
+        if (evenIsCapital == (c % 2 == 0)) return c + 1;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string FoldCaseUtf8(std::string_view text) {
+    std::string out(text);
+    for (size_t i = 0; i < out.size(); ++i) {
+        const auto b0 = static_cast<unsigned char>(out[i]);
+        if (b0 < 0x80) {
+            if (b0 >= 'A' && b0 <= 'Z') out[i] = static_cast<char>(b0 + 32);
+            continue;
+        }
+        // Two-byte sequences only: the letters folded here all have one.
+        if ((b0 & 0xE0) != 0xC0 || i + 1 >= out.size()) continue;
+        const auto b1 = static_cast<unsigned char>(out[i + 1]);
+        if ((b1 & 0xC0) != 0x80) continue;
+        const uint32_t lower = LowerOf((uint32_t(b0 & 0x1F) << 6) | (b1 & 0x3F));
+        if (lower != 0 && lower < 0x800) {
+            out[i] = static_cast<char>(0xC0 | (lower >> 6));
+            out[i + 1] = static_cast<char>(0x80 | (lower & 0x3F));
+        }
+        ++i;
+    }
+    return out;
+}
+
+size_t FindFoldedUtf8(std::string_view haystack, std::string_view needle) {
+    return FoldCaseUtf8(haystack).find(FoldCaseUtf8(needle));
+}
+
+}  // namespace kv

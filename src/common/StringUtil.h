@@ -53,3 +53,12 @@ inline bool ContainsNoCase(std::string_view haystack, std::string_view needle) {
 std::string DecimalText(int64_t value, bool leadingBlank = false);
 
 }  // namespace kv
+
+namespace kv {
+// Letters folded to lower case, ASCII and, in UTF-8, the Latin, Greek and
+// Cyrillic capitals European names use ("Ü" -> "ü", "Σ" -> "σ", "Ж" -> "ж");
+// every encoding keeps its length, any other byte is kept.
+std::string FoldCaseUtf8(std::string_view text);
+// Where needle stands in haystack with letters compared as FoldCaseUtf8 folds them; npos when nowhere.
+size_t FindFoldedUtf8(std::string_view haystack, std::string_view needle);
+}  // namespace kv

@@ -17,7 +17,7 @@ void SearchDirectory(const std::string& path, const std::vector<std::string>& me
         const std::optional<std::string> content = ReadWholeFile(JoinPath(path, entry), kMaxPartMetBytes);
         // An unreadable file is skipped rather than searched with stale bytes.
         if (!content || content->empty()) continue;
-        if (FindNoCase(*content, text) == std::string::npos) continue;
+        if (FindFoldedUtf8(*content, text) == std::string::npos) continue;
         const std::string part = entry.size() >= 4 ? entry.substr(0, entry.size() - 4) : std::string();
         hits.push_back({partDir.empty() ? part : JoinPath(partDir, part), CutPartMetName(*content)});
     }

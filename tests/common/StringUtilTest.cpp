@@ -42,3 +42,21 @@ TEST(RepaintThrottle, AllowsOneRepaintPerInterval) {
     now += std::chrono::milliseconds(1);
     EXPECT_TRUE(throttle.Due());
 }
+
+// The search finds "überraschung" in "Überraschung" as it finds "avi" in "AVI".
+TEST(FoldCaseUtf8, EuropeanCapitalsFoldAndNothingElseChanges) {
+    struct Row { const char* name; std::string text, folded; };
+    const std::vector<Row> rows = {
+        {"ASCII", "Film.AVI", "film.avi"},
+        {"Latin-1", "\xC3\x9C" "BER \xC3\x80 \xC3\x97", "\xC3\xBC" "ber \xC3\xA0 \xC3\x97"},  // the multiplication sign stays
+        {"Latin Extended-A", "\xC5\x81\xC3\xB3" "d\xC5\xBA \xC4\x8C", "\xC5\x82\xC3\xB3" "d\xC5\xBA \xC4\x8D"},  // Łódź Č
+        {"Greek", "\xCE\xA3\xCE\x91", "\xCF\x83\xCE\xB1"},                                       // ΣΑ
+        {"Cyrillic", "\xD0\x96\xD0\x81", "\xD0\xB6\xD1\x91"},                                    // ЖЁ
+        {"Windows-1252 bytes stay as they are", "\xDC" "ber", "\xDC" "ber"},
+        {"a cut sequence", "AB\xC3", "ab\xC3"},
+    };
+    for (const Row& r : rows) EXPECT_EQ(FoldCaseUtf8(r.text), r.folded) << r.name;
+    EXPECT_EQ(FindFoldedUtf8("x \xC3\x9C" "berraschung.avi", "\xC3\xBC" "BERRASCH"), 2u);
+    EXPECT_EQ(FindFoldedUtf8("\xD0\x96\xD1\x83\xD0\xBA", "\xD0\xB6\xD0\xA3"), 0u);
+    EXPECT_EQ(FindFoldedUtf8("nothing", "other"), std::string::npos);
+}
