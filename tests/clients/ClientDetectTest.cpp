@@ -2,12 +2,10 @@
 
 #include <filesystem>
 
-#include "RecordingView.h"
 #include "TempDir.h"
 #include "clients/ClientDetect.h"
-#include "app/presenter/Session.h"
+#include "usecases/ImportClient.h"
 #include "settings/IniFile.h"
-#include "app/presenter/MainPresenter.h"
 
 namespace kv::test {
 namespace {
@@ -68,31 +66,9 @@ TEST(ClientDetect, TheDetectedWineTempDirectoryIsStoredAsThePathOnThisMachine) {
     home.Write(".wine/drive_c/Program Files/eMule/config/preferences.ini", "[eMule]\r\nTempDir=C:\\eMule\\Temp\r\n");
     const auto found = DetectClientFiles(home.path());
     ASSERT_EQ(found.size(), 1u);
-    Session session = Session::At(program.path());
-    RecordingView view;
-    ASSERT_TRUE(MainPresenter(session, view).ImportDetectedClient(found[0]));
+    ASSERT_TRUE(ImportClient(ProgramHome::At(program.path()), found[0].path, &found[0]));
     EXPECT_EQ(ReadIniString("eMule", "TempDir", "", 2000, program.File("Kestrivane.ini")),
               home.File(".wine/drive_c/eMule/Temp"));
-}
-
-TEST(SessionDirs, SettingsGoToConfigListsAndDownloadsToData) {
-    ScopedTempDir root;
-    const HomeDirs dirs{root.File("config/kestrivane"), root.File("data/kestrivane")};
-    Session session = Session::At(dirs);
-    EXPECT_EQ(session.settings.Path(), root.File("config/kestrivane/Kestrivane.ini"));
-    EXPECT_EQ(session.FakeListPath(), root.File("data/kestrivane/FAKES.DAT"));
-    EXPECT_FALSE(std::filesystem::exists(dirs.config));  // nothing made before it is asked for
-    EXPECT_EQ(session.CreateDirectories(), std::nullopt);
-    EXPECT_TRUE(std::filesystem::is_directory(dirs.config) && std::filesystem::is_directory(dirs.data));
-    EXPECT_TRUE(session.settings.Write(Key::ShowAllPartMet, "NO"));
-    EXPECT_TRUE(std::filesystem::is_regular_file(dirs.config + "/Kestrivane.ini"));
-
-    root.Write("blocked", "a file where a directory should go");
-    EXPECT_EQ(Session::At(HomeDirs{root.File("blocked/sub"), dirs.data}).CreateDirectories(), root.File("blocked/sub"));
-    EXPECT_EQ(Session::At(HomeDirs{"", ""}).CreateDirectories(), "");
-    const Session one = Session::At(root.path());
-    EXPECT_EQ(one.settings.Path(), root.File("Kestrivane.ini"));
-    EXPECT_EQ(one.FakeListPath(), root.File("FAKES.DAT"));
 }
 
 }  // namespace

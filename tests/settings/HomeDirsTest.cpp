@@ -9,6 +9,7 @@
 
 #include "TempDir.h"
 #include "common/Paths.h"
+#include "settings/Home.h"
 
 namespace kv {
 namespace {
@@ -141,3 +142,27 @@ TEST(HomeDirs, CurrentHomeDirsReadsTheEnvironment) {
 
 }  // namespace
 }  // namespace kv
+
+namespace kv::test {
+
+TEST(ProgramHome, SettingsGoToConfigListsAndDownloadsToData) {
+    ScopedTempDir root;
+    const HomeDirs dirs{root.File("config/kestrivane"), root.File("data/kestrivane")};
+    ProgramHome session = ProgramHome::At(dirs);
+    EXPECT_EQ(session.settings.Path(), root.File("config/kestrivane/Kestrivane.ini"));
+    EXPECT_EQ(session.FakeListPath(), root.File("data/kestrivane/FAKES.DAT"));
+    EXPECT_FALSE(std::filesystem::exists(dirs.config));  // nothing made before it is asked for
+    EXPECT_EQ(session.CreateDirectories(), std::nullopt);
+    EXPECT_TRUE(std::filesystem::is_directory(dirs.config) && std::filesystem::is_directory(dirs.data));
+    EXPECT_TRUE(session.settings.Write(Key::ShowAllPartMet, "NO"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(dirs.config + "/Kestrivane.ini"));
+
+    root.Write("blocked", "a file where a directory should go");
+    EXPECT_EQ(ProgramHome::At(HomeDirs{root.File("blocked/sub"), dirs.data}).CreateDirectories(), root.File("blocked/sub"));
+    EXPECT_EQ(ProgramHome::At(HomeDirs{"", ""}).CreateDirectories(), "");
+    const ProgramHome one = ProgramHome::At(root.path());
+    EXPECT_EQ(one.settings.Path(), root.File("Kestrivane.ini"));
+    EXPECT_EQ(one.FakeListPath(), root.File("FAKES.DAT"));
+}
+
+}  // namespace kv::test

@@ -49,17 +49,6 @@ struct Fixture {
 
 }  // namespace
 
-TEST(ReadPrefMetTempPath, CutsFromTheFirstMarkerToTheTerminator) {
-    test::ScopedTempDir dir;
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {PrefMet("TEMP!", "/home/j\xC3\xBCrgen/t") + PrefMet("temp!", "/second"), "/home/j\xC3\xBCrgen/t"},
-        {"\x02\x05\x00temp!\x04/abc\x02\x01\x00more"s + kTerm + "tail", "/abc\x02\x01\x00more"s},  // later field
-        // No marker, terminator or value: nothing, never bytes from the file's start.
-        {"abcdefgh/path" + kTerm, ""}, {"\x02\x05\x00temp!\x04/abc"s, ""}, {"xxtemp!", ""}};
-    for (size_t i = 0; i < cases.size(); ++i)
-        EXPECT_EQ(ReadPrefMetTempPath(dir.Write(std::to_string(i), cases[i].first)), cases[i].second) << i;
-}
-
 TEST(ImportClientPrefs, FailuresKeepTheWorkingSettings) {
     Fixture f;
     const std::string before = "; mine\r\n[eDonkey]\r\nTempPath=/good\r\n[eMule]\r\nTempDir=/kept\r\n";
