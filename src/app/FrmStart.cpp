@@ -452,6 +452,7 @@ void FrmStart::BuildListMenus() {
         menuRechteMaustaste_->addAction(a);
     };
     item("RechteMaustasteMarkFake", QT_TR_NOOP("&Mark as fake..."), &FrmStart::RechteMaustasteMarkFake_Click);
+    item("RechteMaustasteAllow", QT_TR_NOOP("&Not a fake..."), &FrmStart::RechteMaustasteAllow_Click);
     item("RechteMaustasteUnmark", QT_TR_NOOP("&Unmark"), &FrmStart::RechteMaustasteUnmark_Click);
     item("RechteMaustasteCopyListLine", QT_TR_NOOP("Copy as &list line"), &FrmStart::RechteMaustasteCopyListLine_Click);
 }
@@ -676,7 +677,7 @@ void FrmStart::SetSessionActionsEnabled(bool enabled) {
     static const char* const kNames[] = {"FileOpenEMule", "FileOpenEDonkey", "FileCheckLinks", "FileSend",
                                          "FileExportOwnList", "ViewAllFiles", "ViewTextSearch", "ViewInspection",
                                          "ExtrasOptions", "HelpAbout", "RechteMaustasteMarkFake",
-                                         "RechteMaustasteUnmark"};
+                                         "RechteMaustasteAllow", "RechteMaustasteUnmark"};
     for (const char* name : kNames)
         if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(enabled);
 }
@@ -692,6 +693,7 @@ void FrmStart::RechteMaustasteCopyLinkHTML_Click() { presenter_.CopyLink(true); 
 void FrmStart::RechteMaustasteCopyName_Click() { presenter_.CopySelected(CopyWhat::Name); }
 void FrmStart::RechteMaustasteCopyHash_Click() { presenter_.CopySelected(CopyWhat::Hash); }
 void FrmStart::RechteMaustasteMarkFake_Click() { presenter_.MarkSelectedAsFake(); }
+void FrmStart::RechteMaustasteAllow_Click() { presenter_.AllowSelected(); }
 void FrmStart::RechteMaustasteUnmark_Click() { presenter_.UnmarkSelected(); }
 void FrmStart::RechteMaustasteCopyListLine_Click() { presenter_.CopySelectedAsListLine(); }
 void FrmStart::FileExportOwnList_Click() { presenter_.ExportOwnList(); }

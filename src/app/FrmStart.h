@@ -137,6 +137,7 @@ public slots:
     void RechteMaustasteCopyHash_Click();
     // The own list and sharing lines.
     void RechteMaustasteMarkFake_Click();
+    void RechteMaustasteAllow_Click();
     void RechteMaustasteUnmark_Click();
     void RechteMaustasteCopyListLine_Click();
     void FileExportOwnList_Click();

@@ -311,7 +311,9 @@ void MainPresenter::Report(const DownloadResult& result, const std::string& addr
             if (!quiet) view_.SetStatus(msg::DownloadFinished(target), "0");
             break;
         case DownloadStatus::NoConnection: view_.SetStatus(msg::kNoInternet, "0"); break;
-        case DownloadStatus::NotOpened: view_.SetStatus(msg::CouldNotOpen(address), "0"); break;
+        case DownloadStatus::NotOpened:
+            view_.SetStatus(result.noAddress ? msg::kNoUpdateAddress : msg::CouldNotOpen(address), "0");
+            break;
         case DownloadStatus::Interrupted: view_.SetStatus(msg::Interrupted(address), "0"); break;
         case DownloadStatus::ProxyRefused:
             view_.MessageBox(result.proxyPage, kMbCritical, msg::kDownloadBoxTitle);
@@ -323,7 +325,9 @@ void MainPresenter::Report(const DownloadResult& result, const std::string& addr
             break;
         case DownloadStatus::NotWritten: {
             const std::optional<LockHolder> busy = TakeLockBusy();
-            view_.SetStatus(busy ? msg::DirectoryBusy(*busy) : msg::CouldNotWrite(target), "0");
+            // The refusal names the file and the system's cause; the bare text is for when none came.
+            view_.SetStatus(busy ? msg::DirectoryBusy(*busy)
+                                 : !result.refusal.empty() ? result.refusal : msg::CouldNotWrite(target), "0");
             break;
         }
         case DownloadStatus::NotModified: view_.SetStatus(msg::ListNotModified(address), "0"); break;
@@ -525,6 +529,32 @@ bool MainPresenter::MarkSelectedAsFake() {
     const std::string name = f->download.name;
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
     view_.SetStatus(msg::Marked(name), "0");
+    return true;
+}
+
+bool MainPresenter::AllowSelected() {
+    if (!SelectedFinding()) return false;
+    std::vector<Finding> selected = view_.SelectedFindings();
+    std::erase_if(selected, [](const Finding& f) { return !f.download.hash; });
+    const Finding& first = selected.front();
+    const std::string initial = first.fake ? PlainDescription(first.listName, first.description) : "";
+    const std::optional<std::string> reason = view_.AskText(msg::kAllowPrompt, msg::kAllowTitle, initial);
+    if (!reason) return false;
+    std::vector<std::string> names;
+    for (const Finding& f : selected) {
+        const ListEdit edit =
+            AllowInOwnList(session_, DownloadTarget{*f.download.hash, f.download.size, f.download.name}, *reason);
+        if (!edit.ok) {
+            view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, kMbCritical, msg::kAppTitle);
+            break;
+        }
+        names.push_back(f.download.name);
+    }
+    if (names.empty()) return false;
+    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
+    std::string joined;
+    for (const std::string& n : names) joined += (joined.empty() ? "" : ", ") + n;
+    view_.SetStatus(msg::Allowed(joined), "0");
     return true;
 }
 

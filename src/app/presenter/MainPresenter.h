@@ -99,6 +99,8 @@ public:
     // The user's own list (MYFAKES.DAT) and sharing lists.
     // The selected check row's download into the own list, after asking why; true when stored.
     bool MarkSelectedAsFake();
+    // The selected check rows' downloads recorded as not fakes, after asking why; true when stored.
+    bool AllowSelected();
     // The selected check row's download out of the own list; true when a record went.
     bool UnmarkSelected();
     // The selected check rows as list lines ("hash,size,description" CR LF) to the clipboard.

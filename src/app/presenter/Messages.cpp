@@ -71,6 +71,7 @@ std::string SourcesNotUpdated(const std::string& numbers) {
 
 std::string Marked(const std::string& name) { return "Marked as fake in MYFAKES.DAT: " + name; }
 std::string Unmarked(const std::string& name) { return "Removed from MYFAKES.DAT: " + name; }
+std::string Allowed(const std::string& name) { return "Recorded as not a fake in MYFAKES.DAT: " + name; }
 std::string NotInOwnList(const std::string& name) { return "Your own list MYFAKES.DAT does not name " + name + "."; }
 
 std::string ListLinesCopied(int64_t lines) {

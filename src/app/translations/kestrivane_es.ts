@@ -244,8 +244,8 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <translation>Bienvenido a Kestrivane</translation>
     </message>
     <message>
-        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). The list is fetched from the update address below with &apos;Update DB&apos; and kept up to date from there.</source>
-        <translation>Kestrivane compara cada descarga sin terminar de su cliente eMule, aMule o eDonkey con una lista de fakes: un archivo de hashes ed2k que otros usuarios han identificado como fakes (un tráiler, un anuncio, otra película). La lista se obtiene de la dirección de actualización de abajo con &apos;Actualizar DB&apos; y se mantiene al día desde allí.</translation>
+        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with fake lists: files of ed2k hashes found to be fakes (a trailer, an advertisement, another film). There is no public fake list, and the content check below works without one. To have a list, mark the fakes you find yourself (right click on a row, &apos;Mark as fake&apos;), or, if a group you belong to keeps a list, enter its update address in the field below. The field may stay empty.</source>
+        <translation>Kestrivane compara cada descarga sin terminar de su cliente eMule, aMule o eDonkey con listas de fakes: archivos de hashes ed2k identificados como fakes (un tráiler, un anuncio, otra película). No existe una lista de fakes pública, y la comprobación del contenido de abajo funciona sin ella. Para tener una lista, marque usted mismo los fakes que encuentre (clic derecho en una fila, &apos;Marcar como fake&apos;), o, si un grupo al que pertenece mantiene una lista, introduzca su dirección de actualización en el campo de abajo. El campo puede quedar vacío.</translation>
     </message>
     <message>
         <source>Without a list the check still looks at the first bytes each download has received and marks what does not match its name as &quot;Suspect: ...&quot;.</source>
@@ -264,8 +264,24 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <translation>No se encontró configuración de cliente en ~/.aMule ni en el prefijo de Wine ~/.wine. Elija el archivo más tarde con Archivo, Abrir eMule o Abrir eDonkey.</translation>
     </message>
     <message>
-        <source>Update address of the fake list:</source>
-        <translation>Dirección de actualización de la lista de fakes:</translation>
+        <source>Update address of a group&apos;s fake list (optional):</source>
+        <translation>Dirección de actualización de la lista de fakes de un grupo (opcional):</translation>
+    </message>
+    <message>
+        <source>Not a fake</source>
+        <translation>No es un fake</translation>
+    </message>
+    <message>
+        <source>Why is this download not a fake? (kept in your own list MYFAKES.DAT)</source>
+        <translation>¿Por qué esta descarga no es un fake? (se guarda en su propia lista MYFAKES.DAT)</translation>
+    </message>
+    <message>
+        <source>Recorded as not a fake in MYFAKES.DAT: %1</source>
+        <translation>Registrado como no fake en MYFAKES.DAT: %1</translation>
+    </message>
+    <message>
+        <source>No update address is set. There is no public fake list; the content check works without one. Mark fakes yourself, or enter a group&apos;s update address in Extras &gt; Options.</source>
+        <translation>No hay ninguna dirección de actualización. No existe una lista de fakes pública; la comprobación del contenido funciona sin ella. Marque usted mismo los fakes o introduzca la dirección de actualización de un grupo en Extras &gt; Opciones.</translation>
     </message>
 </context>
 <context>
@@ -501,6 +517,10 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     <message>
         <source>Copy as &amp;list line</source>
         <translation>Copiar como línea de &amp;lista</translation>
+    </message>
+    <message>
+        <source>&amp;Not a fake...</source>
+        <translation>&amp;No es un fake...</translation>
     </message>
 </context>
 <context>

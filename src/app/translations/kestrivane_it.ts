@@ -244,8 +244,8 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <translation>Benvenuto in Kestrivane</translation>
     </message>
     <message>
-        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). The list is fetched from the update address below with &apos;Update DB&apos; and kept up to date from there.</source>
-        <translation>Kestrivane confronta ogni download incompleto del tuo client eMule, aMule o eDonkey con una lista di fake: un file di hash ed2k che altri utenti hanno riconosciuto come fake (un trailer, una pubblicità, un altro film). La lista viene scaricata dall&apos;indirizzo di aggiornamento qui sotto con &apos;Aggiorna DB&apos; e mantenuta aggiornata da lì.</translation>
+        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with fake lists: files of ed2k hashes found to be fakes (a trailer, an advertisement, another film). There is no public fake list, and the content check below works without one. To have a list, mark the fakes you find yourself (right click on a row, &apos;Mark as fake&apos;), or, if a group you belong to keeps a list, enter its update address in the field below. The field may stay empty.</source>
+        <translation>Kestrivane confronta ogni download non finito del tuo client eMule, aMule o eDonkey con liste di fake: file di hash ed2k riconosciuti come fake (un trailer, una pubblicità, un altro film). Non esiste una lista di fake pubblica, e il controllo del contenuto qui sotto funziona anche senza. Per avere una lista, segna tu stesso i fake che trovi (clic destro su una riga, &apos;Segna come fake&apos;), oppure, se un gruppo di cui fai parte tiene una lista, inserisci il suo indirizzo di aggiornamento nel campo qui sotto. Il campo può restare vuoto.</translation>
     </message>
     <message>
         <source>Without a list the check still looks at the first bytes each download has received and marks what does not match its name as &quot;Suspect: ...&quot;.</source>
@@ -264,8 +264,24 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <translation>Nessuna impostazione di client trovata in ~/.aMule o nel prefisso Wine ~/.wine. Scegli il file più tardi con File, Apri eMule o Apri eDonkey.</translation>
     </message>
     <message>
-        <source>Update address of the fake list:</source>
-        <translation>Indirizzo di aggiornamento della lista di fake:</translation>
+        <source>Update address of a group&apos;s fake list (optional):</source>
+        <translation>Indirizzo di aggiornamento della lista di fake di un gruppo (facoltativo):</translation>
+    </message>
+    <message>
+        <source>Not a fake</source>
+        <translation>Non è un fake</translation>
+    </message>
+    <message>
+        <source>Why is this download not a fake? (kept in your own list MYFAKES.DAT)</source>
+        <translation>Perché questo download non è un fake? (conservato nella tua lista MYFAKES.DAT)</translation>
+    </message>
+    <message>
+        <source>Recorded as not a fake in MYFAKES.DAT: %1</source>
+        <translation>Registrato come non fake in MYFAKES.DAT: %1</translation>
+    </message>
+    <message>
+        <source>No update address is set. There is no public fake list; the content check works without one. Mark fakes yourself, or enter a group&apos;s update address in Extras &gt; Options.</source>
+        <translation>Nessun indirizzo di aggiornamento impostato. Non esiste una lista di fake pubblica; il controllo del contenuto funziona anche senza. Segna tu stesso i fake, oppure inserisci l&apos;indirizzo di aggiornamento di un gruppo in Extra &gt; Opzioni.</translation>
     </message>
 </context>
 <context>
@@ -501,6 +517,10 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     <message>
         <source>Copy as &amp;list line</source>
         <translation>Copia come riga di &amp;lista</translation>
+    </message>
+    <message>
+        <source>&amp;Not a fake...</source>
+        <translation>&amp;Non è un fake...</translation>
     </message>
 </context>
 <context>
