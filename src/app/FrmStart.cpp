@@ -358,6 +358,7 @@ void FrmStart::BuildMenus() {
               QKeySequence(Qt::CTRL | Qt::Key_D), &FrmStart::FileOpenEDonkey_Click);
     AddAction(file, QStringLiteral("FileCheckLinks"), tr("Check ed2k &links..."),
               QKeySequence(Qt::CTRL | Qt::Key_L), &FrmStart::FileCheckLinks_Click);
+    AddAction(file, QStringLiteral("FileCheckAmule"), tr("Check &aMule"), {}, &FrmStart::FileCheckAmule_Click);
     AddAction(file, QStringLiteral("FilePrint"), tr("&Print"),
               QKeySequence(Qt::CTRL | Qt::Key_P), nullptr)
         ->setEnabled(false);
@@ -455,6 +456,11 @@ void FrmStart::BuildListMenus() {
     item("RechteMaustasteAllow", QT_TR_NOOP("&Not a fake..."), &FrmStart::RechteMaustasteAllow_Click);
     item("RechteMaustasteUnmark", QT_TR_NOOP("&Unmark"), &FrmStart::RechteMaustasteUnmark_Click);
     item("RechteMaustasteCopyListLine", QT_TR_NOOP("Copy as &list line"), &FrmStart::RechteMaustasteCopyListLine_Click);
+    menuRechteMaustaste_->addSeparator();
+    item("RechteMaustasteAmulePause", QT_TR_NOOP("&Pause in aMule"), &FrmStart::RechteMaustasteAmulePause_Click);
+    item("RechteMaustasteAmuleResume", QT_TR_NOOP("&Resume in aMule"), &FrmStart::RechteMaustasteAmuleResume_Click);
+    item("RechteMaustasteAmuleCancel", QT_TR_NOOP("Cance&l in aMule..."), &FrmStart::RechteMaustasteAmuleCancel_Click);
+    RefreshAmuleActions();
 }
 
 QAction* FrmStart::Action(const QString& name) const {
@@ -615,6 +621,16 @@ std::optional<std::string> FrmStart::AskText(const std::string& prompt, const st
     return dialog.textValue().toUtf8().toStdString();
 }
 
+bool FrmStart::Confirm(const std::string& question, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, ShownText(title), ShownText(question), QMessageBox::Yes | QMessageBox::No,
+                    this);
+    box.setObjectName(QStringLiteral("FrmConfirm"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    const int result = hooks_.runDialog ? hooks_.runDialog(box) : int(QMessageBox::No);
+    return result == QMessageBox::Yes;
+}
+
 bool FrmStart::OpenAddress(const std::string& address) {
     return hooks_.openAddress && hooks_.openAddress(Show(address));
 }
@@ -680,6 +696,14 @@ void FrmStart::SetSessionActionsEnabled(bool enabled) {
                                          "RechteMaustasteAllow", "RechteMaustasteUnmark"};
     for (const char* name : kNames)
         if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(enabled);
+    RefreshAmuleActions();
+}
+
+void FrmStart::RefreshAmuleActions() {
+    const bool usable = !Busy() && presenter_.AmuleConnectionStored();
+    for (const char* name : {"FileCheckAmule", "RechteMaustasteAmulePause", "RechteMaustasteAmuleResume",
+                             "RechteMaustasteAmuleCancel"})
+        if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(usable);
 }
 void FrmStart::FileOpenEMule_Click() { presenter_.ImportClient(false); }
 void FrmStart::FileOpenEDonkey_Click() { presenter_.ImportClient(true); }
@@ -701,7 +725,15 @@ void FrmStart::FileExportOwnList_Click() { presenter_.ExportOwnList(); }
 void FrmStart::ExtrasOptions_Click() {
     FrmOptions dialog(session_, *this, this, hooks_.chooseDirectory);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
+    RefreshAmuleActions();  // a connection may have been stored
 }
+
+void FrmStart::FileCheckAmule_Click() {
+    RunJob([](MainPresenter& p) { p.CheckAmuleDownloads(); });
+}
+void FrmStart::RechteMaustasteAmulePause_Click() { presenter_.ActInAmule(ec::Action::Pause); }
+void FrmStart::RechteMaustasteAmuleResume_Click() { presenter_.ActInAmule(ec::Action::Resume); }
+void FrmStart::RechteMaustasteAmuleCancel_Click() { presenter_.ActInAmule(ec::Action::Cancel); }
 
 void FrmStart::HelpAbout_Click() {
     FrmInfo dialog(session_, *this, this);

@@ -113,6 +113,8 @@ public:
     std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
                                        const std::string& initial) override;
     bool OpenAddress(const std::string& address) override;
+    // A Yes/No box (object name FrmConfirm), shown through the runDialog hook.
+    bool Confirm(const std::string& question, const std::string& title) override;
     void KeepPainted() override;
     void SetBusyCursor(bool busy) override;
 
@@ -130,6 +132,10 @@ public slots:
     void OnlineFakesDB_Click();
     void OnlineKestrivane_Click();
     void ExtrasOptions_Click();
+    void FileCheckAmule_Click();
+    void RechteMaustasteAmulePause_Click();
+    void RechteMaustasteAmuleResume_Click();
+    void RechteMaustasteAmuleCancel_Click();
     void HelpAbout_Click();
     void RechteMaustasteCopyLink_Click();
     void RechteMaustasteCopyLinkHTML_Click();
@@ -173,6 +179,8 @@ private:
     void RunJob(std::function<void(MainPresenter&)> job);
     void JobEnded();
     void SetSessionActionsEnabled(bool enabled);
+    // The aMule commands: only with a stored connection and no work running.
+    void RefreshAmuleActions();
     // The row menu below the current row, for the keyboard.
     void OpenRowMenuAtCurrentRow();
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption,

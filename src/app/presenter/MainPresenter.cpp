@@ -16,6 +16,7 @@
 #include "online/FakeListUpdate.h"
 #include "online/VersionCheck.h"
 #include "common/Paths.h"
+#include "app/presenter/AmuleLink.h"
 #include "app/presenter/Messages.h"
 #include "app/presenter/ResultRows.h"
 
@@ -244,6 +245,90 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     SetWorkCommandsEnabled(true);
     out.value = std::move(result->report);
     return out;
+}
+
+bool MainPresenter::AmuleConnectionStored() const { return StoredAmule(session_).has_value(); }
+
+namespace {
+std::string AmuleCheckFailureText(const AmuleCheckFailure& f) {
+    switch (f.kind) {
+        case AmuleCheckError::NoConnection: return msg::kAmuleNoConnection;
+        case AmuleCheckError::Connection: return msg::AmuleFailed(f.detail);
+        case AmuleCheckError::NoList:
+        case AmuleCheckError::GivenListMissing: return msg::ListFileMissing(f.detail);
+        case AmuleCheckError::GivenListUnreadable: return msg::ListUnreadable(f.detail, "");
+    }
+    return msg::AmuleFailed(f.detail);
+}
+
+std::string JoinedNames(const std::vector<Finding>& findings) {
+    std::string joined;
+    for (const Finding& f : findings) joined += (joined.empty() ? "" : ", ") + f.download.name;
+    return joined;
+}
+}  // namespace
+
+Outcome<CheckReport> MainPresenter::CheckAmuleDownloads() {
+    Outcome<CheckReport> out;
+    SetWorkCommandsEnabled(false);
+    view_.SetStatus(msg::kAmuleAsking, "0");
+    ReadAllFilesSwitch();
+    AmuleCheckRequest request;
+    request.inspect = session_.inspectContent.IsYes();
+    auto result = CheckAmule(session_.lists, request);
+    if (!result) {
+        out.failure = AmuleCheckFailureText(result.error());
+        view_.SetStatus(out.failure, "0");
+        SetWorkCommandsEnabled(true);
+        return out;
+    }
+    if (result->lists.mainExists) ShowLoadedLists(result->lists, result->lists.mainPath);
+    CheckReport report;
+    report.found = result->found;
+    report.suspects = result->suspects;
+    report.checked = result->checked;
+    for (const AmuleFinding& af : result->listed) report.listed.push_back(af.finding);
+    view_.ClearList();
+    view_.StartList(ListKind::Check);
+    view_.AddFindings(std::vector<Finding>(report.listed));
+    view_.RepaintList();
+    view_.FitListWidth(500);
+    const std::string finished = CheckFinished(report.found, report.suspects, report.checked);
+    view_.SetStatus(result->lists.mainLoaded ? finished : finished + " - " + msg::kNoFakeList, "0");
+    SetWorkCommandsEnabled(true);
+    out.value = std::move(report);
+    return out;
+}
+
+bool MainPresenter::ActInAmule(ec::Action action) {
+    if (!SelectedFinding()) return false;
+    std::vector<Finding> selected = view_.SelectedFindings();
+    std::erase_if(selected, [](const Finding& f) { return !f.download.hash; });
+    const std::optional<ec::ConnectionSettings> stored = StoredAmule(session_);
+    if (!stored) {
+        view_.SetStatus(msg::kAmuleNoConnection, "0");
+        return false;
+    }
+    // Cancelling deletes what has arrived: never without a yes.
+    if (action == ec::Action::Cancel &&
+        !view_.Confirm(msg::AmuleCancelQuestion(JoinedNames(selected)), msg::kAmuleCancelTitle))
+        return false;
+    auto client = ec::AmuleClient::Connect(*stored, AmuleIdentity());
+    if (!client) {
+        view_.MessageBox(msg::AmuleFailed(ec::Describe(client.error())), kMbCritical, msg::kAppTitle);
+        return false;
+    }
+    for (const Finding& f : selected) {
+        const auto done = client->Act(action, *f.download.hash);
+        if (done) continue;
+        view_.MessageBox(msg::AmuleActFailed(f.download.name, ec::Describe(done.error())), kMbCritical, msg::kAppTitle);
+        return false;
+    }
+    const std::string names = JoinedNames(selected);
+    view_.SetStatus(action == ec::Action::Pause    ? msg::AmulePaused(names)
+                    : action == ec::Action::Resume ? msg::AmuleResumed(names)
+                                                   : msg::AmuleCancelled(names), "0");
+    return true;
 }
 
 void MainPresenter::ShowCheckFailure(const CheckFailure& failure, Outcome<CheckReport>& out) {

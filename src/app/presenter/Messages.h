@@ -97,6 +97,24 @@ std::string NotInOwnList(const std::string& name);
 std::string ListLinesCopied(int64_t lines);
 std::string OwnListExported(int64_t lines, const std::string& path);
 
+// ---- aMule reached over its External Connections
+inline constexpr const char* kAmuleNoPassword = "Enter the password of aMule's External Connections.";
+inline constexpr const char* kAmuleNoConnection = "No aMule connection stored: enter it in Extras > Options.";
+inline constexpr const char* kAmuleAsking = "Asking aMule for its downloads...";
+inline constexpr const char* kAmuleCancelTitle = "Cancel in aMule";
+inline constexpr const char* kAmuleNoConf = "No amule.conf found in ~/.aMule.";
+inline constexpr const char* kAmuleNotAccepting =
+    "aMule does not accept External Connections: turn on remote controls in aMule's preferences.";
+std::string AmuleNotHostPort(const std::string& text);
+std::string AmuleNotConnected(const std::string& why);
+std::string AmuleConnected(const std::string& version);
+std::string AmuleFailed(const std::string& why);
+std::string AmulePaused(const std::string& names);
+std::string AmuleResumed(const std::string& names);
+std::string AmuleCancelled(const std::string& names);
+std::string AmuleActFailed(const std::string& name, const std::string& why);
+std::string AmuleCancelQuestion(const std::string& names);
+
 // ---- Links checked before downloading ----------------------------------------
 inline constexpr const char* kCheckLinksTitle = "Check ed2k links";
 inline constexpr const char* kLinkCheckHead = "Line\tFilename\tError-Description";
