@@ -283,6 +283,66 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
         <source>No update address is set. There is no public fake list; the content check works without one. Mark fakes yourself, or enter a group&apos;s update address in Extras &gt; Options.</source>
         <translation>Keine Update-Adresse eingestellt. Es gibt keine öffentliche Fake-Liste; die Inhaltsprüfung arbeitet auch ohne sie. Markieren Sie Fakes selbst oder tragen Sie die Update-Adresse einer Gruppe unter Extras &gt; Optionen ein.</translation>
     </message>
+    <message>
+        <source>Enter the password of aMule&apos;s External Connections.</source>
+        <translation>Geben Sie das Passwort der externen Verbindungen von aMule ein.</translation>
+    </message>
+    <message>
+        <source>No aMule connection stored: enter it in Extras &gt; Options.</source>
+        <translation>Keine aMule-Verbindung gespeichert: tragen Sie sie unter Extras &gt; Optionen ein.</translation>
+    </message>
+    <message>
+        <source>Asking aMule for its downloads...</source>
+        <translation>aMule wird nach seinen Downloads gefragt...</translation>
+    </message>
+    <message>
+        <source>Cancel in aMule</source>
+        <translation>In aMule abbrechen</translation>
+    </message>
+    <message>
+        <source>No amule.conf found in ~/.aMule.</source>
+        <translation>Keine amule.conf in ~/.aMule gefunden.</translation>
+    </message>
+    <message>
+        <source>aMule does not accept External Connections: turn on remote controls in aMule&apos;s preferences.</source>
+        <translation>aMule nimmt keine externen Verbindungen an: schalten Sie die Fernsteuerung in den Einstellungen von aMule ein.</translation>
+    </message>
+    <message>
+        <source>Not a host and port for aMule: %1</source>
+        <translation>Kein Host und Port für aMule: %1</translation>
+    </message>
+    <message>
+        <source>Could not log in to aMule: %1. Nothing stored.</source>
+        <translation>Anmeldung bei aMule fehlgeschlagen: %1. Nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Connected to aMule %1; the connection is stored.</source>
+        <translation>Mit aMule %1 verbunden; die Verbindung ist gespeichert.</translation>
+    </message>
+    <message>
+        <source>aMule: %1</source>
+        <translation>aMule: %1</translation>
+    </message>
+    <message>
+        <source>Paused in aMule: %1</source>
+        <translation>In aMule angehalten: %1</translation>
+    </message>
+    <message>
+        <source>Resumed in aMule: %1</source>
+        <translation>In aMule fortgesetzt: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule: %1</source>
+        <translation>In aMule abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>aMule did not take the command for %1: %2</source>
+        <translation>aMule hat den Befehl für %1 nicht angenommen: %2</translation>
+    </message>
+    <message>
+        <source>Cancel %1 in aMule and delete what has arrived?</source>
+        <translation>%1 in aMule abbrechen und das bereits Empfangene löschen?</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -378,6 +438,26 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source> aMule connection:</source>
+        <translation> aMule-Verbindung:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Use the &amp;local aMule</source>
+        <translation>&amp;Lokales aMule verwenden</translation>
     </message>
 </context>
 <context>
@@ -521,6 +601,22 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     <message>
         <source>&amp;Not a fake...</source>
         <translation>&amp;Kein Fake...</translation>
+    </message>
+    <message>
+        <source>Check &amp;aMule</source>
+        <translation>&amp;aMule prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Pause in aMule</source>
+        <translation>In aMule an&amp;halten</translation>
+    </message>
+    <message>
+        <source>&amp;Resume in aMule</source>
+        <translation>In aMule &amp;fortsetzen</translation>
+    </message>
+    <message>
+        <source>Cance&amp;l in aMule...</source>
+        <translation>In aMule a&amp;bbrechen...</translation>
     </message>
 </context>
 <context>

@@ -283,6 +283,66 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <source>No update address is set. There is no public fake list; the content check works without one. Mark fakes yourself, or enter a group&apos;s update address in Extras &gt; Options.</source>
         <translation>No hay ninguna dirección de actualización. No existe una lista de fakes pública; la comprobación del contenido funciona sin ella. Marque usted mismo los fakes o introduzca la dirección de actualización de un grupo en Extras &gt; Opciones.</translation>
     </message>
+    <message>
+        <source>Enter the password of aMule&apos;s External Connections.</source>
+        <translation>Introduzca la contraseña de las conexiones externas de aMule.</translation>
+    </message>
+    <message>
+        <source>No aMule connection stored: enter it in Extras &gt; Options.</source>
+        <translation>No hay ninguna conexión de aMule guardada: introdúzcala en Extras &gt; Opciones.</translation>
+    </message>
+    <message>
+        <source>Asking aMule for its downloads...</source>
+        <translation>Pidiendo a aMule sus descargas...</translation>
+    </message>
+    <message>
+        <source>Cancel in aMule</source>
+        <translation>Cancelar en aMule</translation>
+    </message>
+    <message>
+        <source>No amule.conf found in ~/.aMule.</source>
+        <translation>No se encontró amule.conf en ~/.aMule.</translation>
+    </message>
+    <message>
+        <source>aMule does not accept External Connections: turn on remote controls in aMule&apos;s preferences.</source>
+        <translation>aMule no acepta conexiones externas: active el control remoto en las preferencias de aMule.</translation>
+    </message>
+    <message>
+        <source>Not a host and port for aMule: %1</source>
+        <translation>No es un host y puerto para aMule: %1</translation>
+    </message>
+    <message>
+        <source>Could not log in to aMule: %1. Nothing stored.</source>
+        <translation>No se pudo iniciar sesión en aMule: %1. No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>Connected to aMule %1; the connection is stored.</source>
+        <translation>Conectado a aMule %1; la conexión está guardada.</translation>
+    </message>
+    <message>
+        <source>aMule: %1</source>
+        <translation>aMule: %1</translation>
+    </message>
+    <message>
+        <source>Paused in aMule: %1</source>
+        <translation>Pausado en aMule: %1</translation>
+    </message>
+    <message>
+        <source>Resumed in aMule: %1</source>
+        <translation>Reanudado en aMule: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule: %1</source>
+        <translation>Cancelado en aMule: %1</translation>
+    </message>
+    <message>
+        <source>aMule did not take the command for %1: %2</source>
+        <translation>aMule no aceptó la orden para %1: %2</translation>
+    </message>
+    <message>
+        <source>Cancel %1 in aMule and delete what has arrived?</source>
+        <translation>¿Cancelar %1 en aMule y borrar lo que ya ha llegado?</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -378,6 +438,26 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source> aMule connection:</source>
+        <translation> Conexión con aMule:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Use the &amp;local aMule</source>
+        <translation>Usar el aMule &amp;local</translation>
     </message>
 </context>
 <context>
@@ -521,6 +601,22 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     <message>
         <source>&amp;Not a fake...</source>
         <translation>&amp;No es un fake...</translation>
+    </message>
+    <message>
+        <source>Check &amp;aMule</source>
+        <translation>Comprobar &amp;aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Pause in aMule</source>
+        <translation>&amp;Pausar en aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Resume in aMule</source>
+        <translation>&amp;Reanudar en aMule</translation>
+    </message>
+    <message>
+        <source>Cance&amp;l in aMule...</source>
+        <translation>Cance&amp;lar en aMule...</translation>
     </message>
 </context>
 <context>

@@ -283,6 +283,66 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <source>No update address is set. There is no public fake list; the content check works without one. Mark fakes yourself, or enter a group&apos;s update address in Extras &gt; Options.</source>
         <translation>Aucune adresse de mise à jour n&apos;est définie. Il n&apos;existe pas de liste de fakes publique ; la vérification du contenu fonctionne sans. Marquez vous-même les fakes, ou saisissez l&apos;adresse de mise à jour d&apos;un groupe dans Extras &gt; Options.</translation>
     </message>
+    <message>
+        <source>Enter the password of aMule&apos;s External Connections.</source>
+        <translation>Saisissez le mot de passe des connexions externes d&apos;aMule.</translation>
+    </message>
+    <message>
+        <source>No aMule connection stored: enter it in Extras &gt; Options.</source>
+        <translation>Aucune connexion aMule enregistrée : saisissez-la dans Extras &gt; Options.</translation>
+    </message>
+    <message>
+        <source>Asking aMule for its downloads...</source>
+        <translation>Demande de ses téléchargements à aMule...</translation>
+    </message>
+    <message>
+        <source>Cancel in aMule</source>
+        <translation>Annuler dans aMule</translation>
+    </message>
+    <message>
+        <source>No amule.conf found in ~/.aMule.</source>
+        <translation>Aucun amule.conf trouvé dans ~/.aMule.</translation>
+    </message>
+    <message>
+        <source>aMule does not accept External Connections: turn on remote controls in aMule&apos;s preferences.</source>
+        <translation>aMule n&apos;accepte pas les connexions externes : activez le contrôle à distance dans les préférences d&apos;aMule.</translation>
+    </message>
+    <message>
+        <source>Not a host and port for aMule: %1</source>
+        <translation>Pas un hôte et un port pour aMule : %1</translation>
+    </message>
+    <message>
+        <source>Could not log in to aMule: %1. Nothing stored.</source>
+        <translation>Connexion à aMule impossible : %1. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Connected to aMule %1; the connection is stored.</source>
+        <translation>Connecté à aMule %1 ; la connexion est enregistrée.</translation>
+    </message>
+    <message>
+        <source>aMule: %1</source>
+        <translation>aMule : %1</translation>
+    </message>
+    <message>
+        <source>Paused in aMule: %1</source>
+        <translation>Mis en pause dans aMule : %1</translation>
+    </message>
+    <message>
+        <source>Resumed in aMule: %1</source>
+        <translation>Repris dans aMule : %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule: %1</source>
+        <translation>Annulé dans aMule : %1</translation>
+    </message>
+    <message>
+        <source>aMule did not take the command for %1: %2</source>
+        <translation>aMule n&apos;a pas accepté la commande pour %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cancel %1 in aMule and delete what has arrived?</source>
+        <translation>Annuler %1 dans aMule et supprimer ce qui est déjà arrivé ?</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -378,6 +438,26 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source> aMule connection:</source>
+        <translation> Connexion aMule :</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Hôte :</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Use the &amp;local aMule</source>
+        <translation>Utiliser l&apos;aMule &amp;local</translation>
     </message>
 </context>
 <context>
@@ -521,6 +601,22 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     <message>
         <source>&amp;Not a fake...</source>
         <translation>&amp;Pas un fake...</translation>
+    </message>
+    <message>
+        <source>Check &amp;aMule</source>
+        <translation>Vérifier &amp;aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Pause in aMule</source>
+        <translation>Mettre en &amp;pause dans aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Resume in aMule</source>
+        <translation>&amp;Reprendre dans aMule</translation>
+    </message>
+    <message>
+        <source>Cance&amp;l in aMule...</source>
+        <translation>Annu&amp;ler dans aMule...</translation>
     </message>
 </context>
 <context>

@@ -283,6 +283,66 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <source>No update address is set. There is no public fake list; the content check works without one. Mark fakes yourself, or enter a group&apos;s update address in Extras &gt; Options.</source>
         <translation>Nessun indirizzo di aggiornamento impostato. Non esiste una lista di fake pubblica; il controllo del contenuto funziona anche senza. Segna tu stesso i fake, oppure inserisci l&apos;indirizzo di aggiornamento di un gruppo in Extra &gt; Opzioni.</translation>
     </message>
+    <message>
+        <source>Enter the password of aMule&apos;s External Connections.</source>
+        <translation>Inserisci la password delle connessioni esterne di aMule.</translation>
+    </message>
+    <message>
+        <source>No aMule connection stored: enter it in Extras &gt; Options.</source>
+        <translation>Nessuna connessione ad aMule salvata: inseriscila in Extra &gt; Opzioni.</translation>
+    </message>
+    <message>
+        <source>Asking aMule for its downloads...</source>
+        <translation>Richiesta dei download ad aMule...</translation>
+    </message>
+    <message>
+        <source>Cancel in aMule</source>
+        <translation>Annulla in aMule</translation>
+    </message>
+    <message>
+        <source>No amule.conf found in ~/.aMule.</source>
+        <translation>Nessun amule.conf trovato in ~/.aMule.</translation>
+    </message>
+    <message>
+        <source>aMule does not accept External Connections: turn on remote controls in aMule&apos;s preferences.</source>
+        <translation>aMule non accetta connessioni esterne: attiva il controllo remoto nelle preferenze di aMule.</translation>
+    </message>
+    <message>
+        <source>Not a host and port for aMule: %1</source>
+        <translation>Non è un host e una porta per aMule: %1</translation>
+    </message>
+    <message>
+        <source>Could not log in to aMule: %1. Nothing stored.</source>
+        <translation>Accesso ad aMule non riuscito: %1. Nulla è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Connected to aMule %1; the connection is stored.</source>
+        <translation>Connesso ad aMule %1; la connessione è salvata.</translation>
+    </message>
+    <message>
+        <source>aMule: %1</source>
+        <translation>aMule: %1</translation>
+    </message>
+    <message>
+        <source>Paused in aMule: %1</source>
+        <translation>Messo in pausa in aMule: %1</translation>
+    </message>
+    <message>
+        <source>Resumed in aMule: %1</source>
+        <translation>Ripreso in aMule: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule: %1</source>
+        <translation>Annullato in aMule: %1</translation>
+    </message>
+    <message>
+        <source>aMule did not take the command for %1: %2</source>
+        <translation>aMule non ha accettato il comando per %1: %2</translation>
+    </message>
+    <message>
+        <source>Cancel %1 in aMule and delete what has arrived?</source>
+        <translation>Annullare %1 in aMule ed eliminare ciò che è già arrivato?</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -378,6 +438,26 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source> aMule connection:</source>
+        <translation> Connessione ad aMule:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Use the &amp;local aMule</source>
+        <translation>Usa l&apos;aMule &amp;locale</translation>
     </message>
 </context>
 <context>
@@ -521,6 +601,22 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     <message>
         <source>&amp;Not a fake...</source>
         <translation>&amp;Non è un fake...</translation>
+    </message>
+    <message>
+        <source>Check &amp;aMule</source>
+        <translation>Controlla &amp;aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Pause in aMule</source>
+        <translation>Metti in &amp;pausa in aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Resume in aMule</source>
+        <translation>&amp;Riprendi in aMule</translation>
+    </message>
+    <message>
+        <source>Cance&amp;l in aMule...</source>
+        <translation>Annu&amp;lla in aMule...</translation>
     </message>
 </context>
 <context>
