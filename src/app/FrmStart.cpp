@@ -270,6 +270,14 @@ void FrmStart::BuildControls() {
     PlaceTwips(cbCheckFiles_, 9360, 230, 1185, 375);
     connect(cbCheckFiles_, &QPushButton::clicked, this, &FrmStart::cbCheckFiles_Click);
 
+    // Left of "Update DB", shown only while an aMule connection is stored: the
+    // window of those without aMule stays as designed.
+    cbCheckAmule_ = new QPushButton(tr("Check &aMule"), frmSearch_);
+    cbCheckAmule_->setObjectName(QStringLiteral("cbCheckAmule"));
+    PlaceTwips(cbCheckAmule_, 6660, 230, 1185, 375);
+    cbCheckAmule_->hide();
+    connect(cbCheckAmule_, &QPushButton::clicked, this, &FrmStart::FileCheckAmule_Click);
+
     BuildList();
 
     frmStatus_ = new QGroupBox(tr(" Status:"), central_);
@@ -283,10 +291,11 @@ void FrmStart::BuildControls() {
 
     // Focus order: the tab indexes of the design, focusable controls only.
     setTabOrder(cbDownloadFakesDB_, cbCheckFiles_);
-    setTabOrder(cbCheckFiles_, tbTitelSearch_);
+    setTabOrder(cbCheckFiles_, cbCheckAmule_);
+    setTabOrder(cbCheckAmule_, tbTitelSearch_);
     setTabOrder(tbTitelSearch_, cbTitelSearch_);
     setTabOrder(cbTitelSearch_, lbGefundeneFakes_);
-    for (QPushButton* b : {cbTitelSearch_, cbDownloadFakesDB_, cbCheckFiles_}) {
+    for (QPushButton* b : {cbTitelSearch_, cbDownloadFakesDB_, cbCheckFiles_, cbCheckAmule_}) {
         b->setAutoDefault(false);
     }
     SetDefaultButton(cbDownloadFakesDB_);
@@ -460,7 +469,7 @@ void FrmStart::BuildListMenus() {
     item("RechteMaustasteAmulePause", QT_TR_NOOP("&Pause in aMule"), &FrmStart::RechteMaustasteAmulePause_Click);
     item("RechteMaustasteAmuleResume", QT_TR_NOOP("&Resume in aMule"), &FrmStart::RechteMaustasteAmuleResume_Click);
     item("RechteMaustasteAmuleCancel", QT_TR_NOOP("Cance&l in aMule..."), &FrmStart::RechteMaustasteAmuleCancel_Click);
-    RefreshAmuleActions();
+    RefreshAmuleActions(true);
 }
 
 QAction* FrmStart::Action(const QString& name) const {
@@ -696,14 +705,18 @@ void FrmStart::SetSessionActionsEnabled(bool enabled) {
                                          "RechteMaustasteAllow", "RechteMaustasteUnmark"};
     for (const char* name : kNames)
         if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(enabled);
-    RefreshAmuleActions();
+    RefreshAmuleActions(enabled);
 }
 
-void FrmStart::RefreshAmuleActions() {
-    const bool usable = !Busy() && presenter_.AmuleConnectionStored();
+void FrmStart::RefreshAmuleActions(bool idle) {
+    const bool stored = presenter_.AmuleConnectionStored();
     for (const char* name : {"FileCheckAmule", "RechteMaustasteAmulePause", "RechteMaustasteAmuleResume",
                              "RechteMaustasteAmuleCancel"})
-        if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(usable);
+        if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(idle && stored);
+    if (cbCheckAmule_) {
+        cbCheckAmule_->setVisible(stored);
+        cbCheckAmule_->setEnabled(idle && stored);
+    }
 }
 void FrmStart::FileOpenEMule_Click() { presenter_.ImportClient(false); }
 void FrmStart::FileOpenEDonkey_Click() { presenter_.ImportClient(true); }
@@ -725,7 +738,7 @@ void FrmStart::FileExportOwnList_Click() { presenter_.ExportOwnList(); }
 void FrmStart::ExtrasOptions_Click() {
     FrmOptions dialog(session_, *this, this, hooks_.chooseDirectory);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
-    RefreshAmuleActions();  // a connection may have been stored
+    RefreshAmuleActions(!Busy());  // a connection may have been stored
 }
 
 void FrmStart::FileCheckAmule_Click() {

@@ -70,6 +70,7 @@ public:
     QPushButton* cbTitelSearch() const { return cbTitelSearch_; }
     QPushButton* cbDownloadFakesDB() const { return cbDownloadFakesDB_; }
     QPushButton* cbCheckFiles() const { return cbCheckFiles_; }
+    QPushButton* cbCheckAmule() const { return cbCheckAmule_; }
     QTableView* lbGefundeneFakes() const { return lbGefundeneFakes_; }
     FindingsModel* Model() const { return model_; }
     QGroupBox* frmStatus() const { return frmStatus_; }
@@ -179,8 +180,8 @@ private:
     void RunJob(std::function<void(MainPresenter&)> job);
     void JobEnded();
     void SetSessionActionsEnabled(bool enabled);
-    // The aMule commands: only with a stored connection and no work running.
-    void RefreshAmuleActions();
+    // The aMule commands: only with a stored connection and no work running (idle).
+    void RefreshAmuleActions(bool idle);
     // The row menu below the current row, for the keyboard.
     void OpenRowMenuAtCurrentRow();
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption,
@@ -207,6 +208,7 @@ private:
     QPushButton* cbTitelSearch_ = nullptr;
     QPushButton* cbDownloadFakesDB_ = nullptr;
     QPushButton* cbCheckFiles_ = nullptr;
+    QPushButton* cbCheckAmule_ = nullptr;
     QTableView* lbGefundeneFakes_ = nullptr;
     FindingsModel* model_ = nullptr;
     QGroupBox* frmStatus_ = nullptr;

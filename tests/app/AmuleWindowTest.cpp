@@ -64,6 +64,7 @@ protected:
 
 TEST_F(AmuleWindow, AFailedLoginIsShownAndStoresNothingTheLocalAmuleIsFoundAndStored) {
     f.Open();
+    EXPECT_FALSE(f.w->cbCheckAmule()->isVisible());
     EXPECT_FALSE(f.w->Action("FileCheckAmule")->isEnabled());
     EXPECT_FALSE(f.w->Action("RechteMaustasteAmulePause")->isEnabled());
     const QString port = QString::number(daemon->Port());
@@ -95,6 +96,7 @@ TEST_F(AmuleWindow, AFailedLoginIsShownAndStoresNothingTheLocalAmuleIsFoundAndSt
     EXPECT_TRUE(f.w->stStatus()->text().startsWith("Connected to aMule 2.3.3")) << f.w->stStatus()->text().toStdString();
     EXPECT_TRUE(f.w->Action("FileCheckAmule")->isEnabled());
     EXPECT_TRUE(f.w->Action("RechteMaustasteAmulePause")->isEnabled());
+    EXPECT_TRUE(f.w->cbCheckAmule()->isVisible());
 }
 
 TEST_F(AmuleWindow, CheckAmuleListsItsDownloadsAndTheRowMenuPausesResumesAndCancelsAfterAsking) {
@@ -108,8 +110,10 @@ TEST_F(AmuleWindow, CheckAmuleListsItsDownloadsAndTheRowMenuPausesResumesAndCanc
     });
     ASSERT_TRUE(kv::FileExists(Stored())) << f.boxes.join(";").toStdString();
 
-    f.w->Action("FileCheckAmule")->trigger();
+    QTest::mouseClick(f.w->cbCheckAmule(), Qt::LeftButton);
+    EXPECT_FALSE(f.w->Action("FileCheckAmule")->isEnabled()) << "one piece of work at a time";
     ASSERT_TRUE(f.Idle());
+    EXPECT_TRUE(f.w->cbCheckAmule()->isEnabled());
     ASSERT_EQ(f.Rows().size(), 2) << f.Rows().join('\n').toStdString();
     const int film = RowOf("Film One.avi"), song = RowOf("Song.mp3");
     ASSERT_GE(film, 0);
