@@ -110,6 +110,7 @@ TEST(OwnListWindow, NotAFakeOverridesTheListAndTheNextCheckSaysAllowedByYou) {
     f.onDialog = [&](QDialog& d) {
         auto& input = static_cast<QInputDialog&>(d);
         EXPECT_EQ(input.windowTitle(), "Not a fake");
+        EXPECT_EQ(input.textValue(), "");  // the list's words are not offered as the reason
         input.setTextValue("My own holiday video");
         input.accept();
     };

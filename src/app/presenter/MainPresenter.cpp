@@ -621,9 +621,8 @@ bool MainPresenter::AllowSelected() {
     if (!SelectedFinding()) return false;
     std::vector<Finding> selected = view_.SelectedFindings();
     std::erase_if(selected, [](const Finding& f) { return !f.download.hash; });
-    const Finding& first = selected.front();
-    const std::string initial = first.fake ? PlainDescription(first.listName, first.description) : "";
-    const std::optional<std::string> reason = view_.AskText(msg::kAllowPrompt, msg::kAllowTitle, initial);
+    // Nothing offered: the list's words are what the user disagrees with.
+    const std::optional<std::string> reason = view_.AskText(msg::kAllowPrompt, msg::kAllowTitle, "");
     if (!reason) return false;
     std::vector<std::string> names;
     for (const Finding& f : selected) {
