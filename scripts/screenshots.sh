@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Takes the pictures of the program for docs/: the main window after
-# "Check &Files" on the demo downloads, the options dialog, the about box,
+# "Check &Files" on the demo downloads, its row menu, the options dialog, the about box,
 # the link check on a pasted post and the first-start dialog (on a demo home
 # with an aMule and a Wine eMule); the window over 5,000 downloads sorted by
 # description, the same in a dark theme, and the German window.
@@ -33,11 +33,11 @@ cleanup() {
 trap cleanup EXIT
 
 # A demo program directory: the example settings pointed at a copy of the demo
-# downloads, and the demo fake list. The update address leads nowhere: the
-# pictures need no network.
+# downloads, and the demo fake list. No update address, as on a fresh
+# install: the pictures need no network and suggest no address.
 home=$work/home
 cp -R examples/demo-temp "$work/temp"
-scripts/make-demo-home.sh "$home" "$work/temp" "http://127.0.0.1:9/fakecheck/update"
+scripts/make-demo-home.sh "$home" "$work/temp" ""
 
 # The first-start dialog offers what it finds under $HOME.
 user=$work/user
@@ -63,7 +63,7 @@ HOME=$user DISPLAY=:99 QT_QPA_PLATFORM=xcb KESTRIVANE_HOME=$work/large/home KEST
     KESTRIVANE_SCREENSHOT_SET=large "$build/src/app/kestrivane"
 HOME=$user DISPLAY=:99 QT_QPA_PLATFORM=xcb KESTRIVANE_HOME=$home KESTRIVANE_SCREENSHOTS=$shots \
     KESTRIVANE_SCREENSHOT_SET=german LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$build/src/app/kestrivane"
-for name in main-window options about mark-fake first-start check-links main-window-5000 main-window-dark \
+for name in main-window row-menu options about mark-fake first-start check-links main-window-5000 main-window-dark \
             main-window-de; do
     cp "$shots/$name.png" "$out/$name.png"
     echo "Wrote $out/$name.png"

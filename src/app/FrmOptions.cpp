@@ -15,7 +15,9 @@
 #include "Twips.h"
 #include "common/DisplayText.h"
 #include "app/presenter/Messages.h"
+#include "app/presenter/AmuleLink.h"
 #include "app/presenter/Options.h"
+#include "common/Paths.h"
 
 namespace kv::app {
 
@@ -23,6 +25,8 @@ namespace {
 
 // The temp directory's row below the update address pushes the rest down.
 constexpr int kTempDirRowTwips = 810;
+// The aMule group below it, likewise.
+constexpr int kAmuleRowTwips = 1170;
 constexpr int kMaxTabStop = 32767;
 
 QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
@@ -61,7 +65,7 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, Di
     setWindowTitle(tr("Kestrivane-Options"));
     setModal(true);
     setFont(DesignFont(this));
-    setFixedSize(TwipsSize(5475, 2535 + kTempDirRowTwips, this));
+    setFixedSize(TwipsSize(5475, 2535 + kTempDirRowTwips + kAmuleRowTwips, this));
     BuildControls();
     LoadValues();
     FitLabelFonts(this);
@@ -110,21 +114,45 @@ void FrmOptions::BuildControls() {
     PlaceTwips(cbBrowseTempDir_, 4095, 240, 1095, 345);
     connect(cbBrowseTempDir_, &QPushButton::clicked, this, &FrmOptions::cbBrowseTempDir_Click);
 
+    BuildAmuleGroup();
     BuildButtons();
+}
+
+void FrmOptions::BuildAmuleGroup() {
+    QGroupBox* fraAmule = Frame(QStringLiteral("fraAmule"), tr(" aMule connection:"), this);
+    PlaceTwips(fraAmule, 90, 2070 + kTempDirRowTwips, 5295, 1065);
+    PlaceTwips(Label(QStringLiteral("lblAmuleHost"), tr("Host:"), fraAmule), 180, 315, 900, 285);
+    tbAmuleHost_ = TextBox(QStringLiteral("tbAmuleHost"), fraAmule);
+    PlaceTwips(tbAmuleHost_, 1080, 270, 1935, 285);
+    PlaceTwips(Label(QStringLiteral("lblAmulePort"), tr("Port:"), fraAmule), 3195, 315, 600, 285);
+    tbAmulePort_ = TextBox(QStringLiteral("tbAmulePort"), fraAmule);
+    tbAmulePort_->setValidator(new QIntValidator(1, 65535, tbAmulePort_));
+    PlaceTwips(tbAmulePort_, 3870, 270, 1320, 285);
+    PlaceTwips(Label(QStringLiteral("lblAmulePassword"), tr("Password:"), fraAmule), 180, 675, 900, 285);
+    tbAmulePassword_ = TextBox(QStringLiteral("tbAmulePassword"), fraAmule);
+    tbAmulePassword_->setEchoMode(QLineEdit::Password);
+    PlaceTwips(tbAmulePassword_, 1080, 630, 1935, 285);
+    // A typed password replaces the one taken from amule.conf.
+    connect(tbAmulePassword_, &QLineEdit::textEdited, this, [this] { localAmuleMd5_.clear(); });
+    cbLocalAmule_ = new QPushButton(tr("Use the &local aMule"), fraAmule);
+    cbLocalAmule_->setObjectName(QStringLiteral("cbLocalAmule"));
+    cbLocalAmule_->setAutoDefault(false);
+    PlaceTwips(cbLocalAmule_, 3195, 600, 1995, 345);
+    connect(cbLocalAmule_, &QPushButton::clicked, this, &FrmOptions::cbLocalAmule_Click);
 }
 
 void FrmOptions::BuildButtons() {
     lblFakesDatVersion_ = Label(QStringLiteral("lblFakesDatVersion"), QString(), this);
-    PlaceTwips(lblFakesDatVersion_, 180, 2160 + kTempDirRowTwips, 2445, 195);
+    PlaceTwips(lblFakesDatVersion_, 180, 2160 + kTempDirRowTwips + kAmuleRowTwips, 2445, 195);
 
     cbOK_ = new QPushButton(tr("&OK"), this);
     cbOK_->setObjectName(QStringLiteral("cbOK"));
     cbOK_->setDefault(true);
-    PlaceTwips(cbOK_, 2970, 2070 + kTempDirRowTwips, 1095, 375);
+    PlaceTwips(cbOK_, 2970, 2070 + kTempDirRowTwips + kAmuleRowTwips, 1095, 375);
     cbCancel_ = new QPushButton(tr("&Cancel"), this);
     cbCancel_->setObjectName(QStringLiteral("cbCancel"));
     cbCancel_->setAutoDefault(false);
-    PlaceTwips(cbCancel_, 4320, 2070 + kTempDirRowTwips, 1095, 375);
+    PlaceTwips(cbCancel_, 4320, 2070 + kTempDirRowTwips + kAmuleRowTwips, 1095, 375);
     connect(cbOK_, &QPushButton::clicked, this, &FrmOptions::cbOK_Click);
     // Esc and the title-bar close reject the dialog as Cancel does.
     connect(cbCancel_, &QPushButton::clicked, this, &FrmOptions::cbCancel_Click);
@@ -135,7 +163,11 @@ void FrmOptions::BuildButtons() {
     setTabOrder(tbTabStop2_, tbCheckFakesDatURL_);
     setTabOrder(tbCheckFakesDatURL_, tbTempDir_);
     setTabOrder(tbTempDir_, cbBrowseTempDir_);
-    setTabOrder(cbBrowseTempDir_, cbOK_);
+    setTabOrder(cbBrowseTempDir_, tbAmuleHost_);
+    setTabOrder(tbAmuleHost_, tbAmulePort_);
+    setTabOrder(tbAmulePort_, tbAmulePassword_);
+    setTabOrder(tbAmulePassword_, cbLocalAmule_);
+    setTabOrder(cbLocalAmule_, cbOK_);
     setTabOrder(cbOK_, cbCancel_);
 
 }
@@ -152,6 +184,9 @@ void FrmOptions::LoadValues() {
     tbTempDir_->setText(QFile::decodeName(values.tempDir.c_str()));
     tbTempDir_->setCursorPosition(0);
     tempDirLoaded_ = values.tempDirLoaded;
+    const ec::ConnectionSettings amule = StoredAmule(session_).value_or(ec::ConnectionSettings{});
+    tbAmuleHost_->setText(Show(amule.host));
+    tbAmulePort_->setText(QString::number(amule.port));
 }
 
 void FrmOptions::cbOK_Click() {
@@ -171,8 +206,36 @@ void FrmOptions::cbOK_Click() {
     values.fakesDatUrl = Bytes(tbCheckFakesDatURL_->text());
     values.tempDir = QFile::encodeName(tbTempDir_->text()).toStdString();
     values.tempDirLoaded = tempDirLoaded_;
+    if (!StoreAmule()) return;
     SaveOptions(session_, mainView_, values);
     accept();
+}
+
+bool FrmOptions::StoreAmule() {
+    AmuleLogin login{Bytes(tbAmuleHost_->text().trimmed()), Bytes(tbAmulePort_->text().trimmed()),
+                     Bytes(tbAmulePassword_->text()), localAmuleMd5_};
+    if (login.password.empty() && login.passwordMd5.empty()) return true;  // the aMule group was not used
+    std::string version;
+    const std::string failure = ConnectAndStoreAmule(session_, login, version);
+    if (!failure.empty()) {
+        mainView_.MessageBox(failure, kMbCritical, msg::kAppTitle);
+        tbAmulePassword_->setFocus();
+        return false;
+    }
+    mainView_.SetStatus(msg::AmuleConnected(version), "0");
+    return true;
+}
+
+void FrmOptions::cbLocalAmule_Click() {
+    const std::optional<ec::AmuleConfEc> local = LocalAmule(UserHomeDirectory());
+    if (!local || !local->accepted) {
+        mainView_.MessageBox(local ? msg::kAmuleNotAccepting : msg::kAmuleNoConf, kMbCritical, msg::kAppTitle);
+        return;
+    }
+    tbAmuleHost_->setText(Show(local->settings.host));
+    tbAmulePort_->setText(QString::number(local->settings.port));
+    tbAmulePassword_->clear();
+    localAmuleMd5_ = local->settings.passwordMd5;
 }
 
 void FrmOptions::cbCancel_Click() { reject(); }

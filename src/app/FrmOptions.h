@@ -35,6 +35,10 @@ public:
     QLabel* lblFakesDatVersion() const { return lblFakesDatVersion_; }
     KvLineEdit* tbTempDir() const { return tbTempDir_; }
     QPushButton* cbBrowseTempDir() const { return cbBrowseTempDir_; }
+    KvLineEdit* tbAmuleHost() const { return tbAmuleHost_; }
+    KvLineEdit* tbAmulePort() const { return tbAmulePort_; }
+    KvLineEdit* tbAmulePassword() const { return tbAmulePassword_; }
+    QPushButton* cbLocalAmule() const { return cbLocalAmule_; }
     QPushButton* cbOK() const { return cbOK_; }
     QPushButton* cbCancel() const { return cbCancel_; }
 
@@ -42,10 +46,15 @@ public slots:
     void cbOK_Click();
     void cbCancel_Click();
     void cbBrowseTempDir_Click();
+    void cbLocalAmule_Click();
 
 private:
     void BuildControls();
+    void BuildAmuleGroup();
     void BuildButtons();
+    // Logs in and stores the connection when a password was given or the local
+    // aMule's taken; false (the failure shown) when that did not work.
+    bool StoreAmule();
     void LoadValues();
 
 private:
@@ -61,6 +70,11 @@ private:
     QPushButton* cbBrowseTempDir_ = nullptr;
     DirectoryChooser chooseDirectory_;
     std::string tempDirLoaded_;
+    KvLineEdit* tbAmuleHost_ = nullptr;
+    KvLineEdit* tbAmulePort_ = nullptr;
+    KvLineEdit* tbAmulePassword_ = nullptr;
+    QPushButton* cbLocalAmule_ = nullptr;
+    std::string localAmuleMd5_;  // the local amule.conf's password MD5, once taken
     QPushButton* cbOK_ = nullptr;
     QPushButton* cbCancel_ = nullptr;
 };

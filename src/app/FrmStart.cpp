@@ -270,6 +270,14 @@ void FrmStart::BuildControls() {
     PlaceTwips(cbCheckFiles_, 9360, 230, 1185, 375);
     connect(cbCheckFiles_, &QPushButton::clicked, this, &FrmStart::cbCheckFiles_Click);
 
+    // Left of "Update DB", shown only while an aMule connection is stored: the
+    // window of those without aMule stays as designed.
+    cbCheckAmule_ = new QPushButton(tr("Check &aMule"), frmSearch_);
+    cbCheckAmule_->setObjectName(QStringLiteral("cbCheckAmule"));
+    PlaceTwips(cbCheckAmule_, 6660, 230, 1185, 375);
+    cbCheckAmule_->hide();
+    connect(cbCheckAmule_, &QPushButton::clicked, this, &FrmStart::FileCheckAmule_Click);
+
     BuildList();
 
     frmStatus_ = new QGroupBox(tr(" Status:"), central_);
@@ -283,10 +291,11 @@ void FrmStart::BuildControls() {
 
     // Focus order: the tab indexes of the design, focusable controls only.
     setTabOrder(cbDownloadFakesDB_, cbCheckFiles_);
-    setTabOrder(cbCheckFiles_, tbTitelSearch_);
+    setTabOrder(cbCheckFiles_, cbCheckAmule_);
+    setTabOrder(cbCheckAmule_, tbTitelSearch_);
     setTabOrder(tbTitelSearch_, cbTitelSearch_);
     setTabOrder(cbTitelSearch_, lbGefundeneFakes_);
-    for (QPushButton* b : {cbTitelSearch_, cbDownloadFakesDB_, cbCheckFiles_}) {
+    for (QPushButton* b : {cbTitelSearch_, cbDownloadFakesDB_, cbCheckFiles_, cbCheckAmule_}) {
         b->setAutoDefault(false);
     }
     SetDefaultButton(cbDownloadFakesDB_);
@@ -358,6 +367,7 @@ void FrmStart::BuildMenus() {
               QKeySequence(Qt::CTRL | Qt::Key_D), &FrmStart::FileOpenEDonkey_Click);
     AddAction(file, QStringLiteral("FileCheckLinks"), tr("Check ed2k &links..."),
               QKeySequence(Qt::CTRL | Qt::Key_L), &FrmStart::FileCheckLinks_Click);
+    AddAction(file, QStringLiteral("FileCheckAmule"), tr("Check &aMule"), {}, &FrmStart::FileCheckAmule_Click);
     AddAction(file, QStringLiteral("FilePrint"), tr("&Print"),
               QKeySequence(Qt::CTRL | Qt::Key_P), nullptr)
         ->setEnabled(false);
@@ -452,8 +462,14 @@ void FrmStart::BuildListMenus() {
         menuRechteMaustaste_->addAction(a);
     };
     item("RechteMaustasteMarkFake", QT_TR_NOOP("&Mark as fake..."), &FrmStart::RechteMaustasteMarkFake_Click);
+    item("RechteMaustasteAllow", QT_TR_NOOP("&Not a fake..."), &FrmStart::RechteMaustasteAllow_Click);
     item("RechteMaustasteUnmark", QT_TR_NOOP("&Unmark"), &FrmStart::RechteMaustasteUnmark_Click);
     item("RechteMaustasteCopyListLine", QT_TR_NOOP("Copy as &list line"), &FrmStart::RechteMaustasteCopyListLine_Click);
+    menuRechteMaustaste_->addSeparator();
+    item("RechteMaustasteAmulePause", QT_TR_NOOP("&Pause in aMule"), &FrmStart::RechteMaustasteAmulePause_Click);
+    item("RechteMaustasteAmuleResume", QT_TR_NOOP("&Resume in aMule"), &FrmStart::RechteMaustasteAmuleResume_Click);
+    item("RechteMaustasteAmuleCancel", QT_TR_NOOP("Cance&l in aMule..."), &FrmStart::RechteMaustasteAmuleCancel_Click);
+    RefreshAmuleActions(true);
 }
 
 QAction* FrmStart::Action(const QString& name) const {
@@ -614,6 +630,16 @@ std::optional<std::string> FrmStart::AskText(const std::string& prompt, const st
     return dialog.textValue().toUtf8().toStdString();
 }
 
+bool FrmStart::Confirm(const std::string& question, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, ShownText(title), ShownText(question), QMessageBox::Yes | QMessageBox::No,
+                    this);
+    box.setObjectName(QStringLiteral("FrmConfirm"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    const int result = hooks_.runDialog ? hooks_.runDialog(box) : int(QMessageBox::No);
+    return result == QMessageBox::Yes;
+}
+
 bool FrmStart::OpenAddress(const std::string& address) {
     return hooks_.openAddress && hooks_.openAddress(Show(address));
 }
@@ -676,9 +702,21 @@ void FrmStart::SetSessionActionsEnabled(bool enabled) {
     static const char* const kNames[] = {"FileOpenEMule", "FileOpenEDonkey", "FileCheckLinks", "FileSend",
                                          "FileExportOwnList", "ViewAllFiles", "ViewTextSearch", "ViewInspection",
                                          "ExtrasOptions", "HelpAbout", "RechteMaustasteMarkFake",
-                                         "RechteMaustasteUnmark"};
+                                         "RechteMaustasteAllow", "RechteMaustasteUnmark"};
     for (const char* name : kNames)
         if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(enabled);
+    RefreshAmuleActions(enabled);
+}
+
+void FrmStart::RefreshAmuleActions(bool idle) {
+    const bool stored = presenter_.AmuleConnectionStored();
+    for (const char* name : {"FileCheckAmule", "RechteMaustasteAmulePause", "RechteMaustasteAmuleResume",
+                             "RechteMaustasteAmuleCancel"})
+        if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(idle && stored);
+    if (cbCheckAmule_) {
+        cbCheckAmule_->setVisible(stored);
+        cbCheckAmule_->setEnabled(idle && stored);
+    }
 }
 void FrmStart::FileOpenEMule_Click() { presenter_.ImportClient(false); }
 void FrmStart::FileOpenEDonkey_Click() { presenter_.ImportClient(true); }
@@ -692,6 +730,7 @@ void FrmStart::RechteMaustasteCopyLinkHTML_Click() { presenter_.CopyLink(true); 
 void FrmStart::RechteMaustasteCopyName_Click() { presenter_.CopySelected(CopyWhat::Name); }
 void FrmStart::RechteMaustasteCopyHash_Click() { presenter_.CopySelected(CopyWhat::Hash); }
 void FrmStart::RechteMaustasteMarkFake_Click() { presenter_.MarkSelectedAsFake(); }
+void FrmStart::RechteMaustasteAllow_Click() { presenter_.AllowSelected(); }
 void FrmStart::RechteMaustasteUnmark_Click() { presenter_.UnmarkSelected(); }
 void FrmStart::RechteMaustasteCopyListLine_Click() { presenter_.CopySelectedAsListLine(); }
 void FrmStart::FileExportOwnList_Click() { presenter_.ExportOwnList(); }
@@ -699,7 +738,15 @@ void FrmStart::FileExportOwnList_Click() { presenter_.ExportOwnList(); }
 void FrmStart::ExtrasOptions_Click() {
     FrmOptions dialog(session_, *this, this, hooks_.chooseDirectory);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
+    RefreshAmuleActions(!Busy());  // a connection may have been stored
 }
+
+void FrmStart::FileCheckAmule_Click() {
+    RunJob([](MainPresenter& p) { p.CheckAmuleDownloads(); });
+}
+void FrmStart::RechteMaustasteAmulePause_Click() { presenter_.ActInAmule(ec::Action::Pause); }
+void FrmStart::RechteMaustasteAmuleResume_Click() { presenter_.ActInAmule(ec::Action::Resume); }
+void FrmStart::RechteMaustasteAmuleCancel_Click() { presenter_.ActInAmule(ec::Action::Cancel); }
 
 void FrmStart::HelpAbout_Click() {
     FrmInfo dialog(session_, *this, this);

@@ -70,6 +70,7 @@ public:
     QPushButton* cbTitelSearch() const { return cbTitelSearch_; }
     QPushButton* cbDownloadFakesDB() const { return cbDownloadFakesDB_; }
     QPushButton* cbCheckFiles() const { return cbCheckFiles_; }
+    QPushButton* cbCheckAmule() const { return cbCheckAmule_; }
     QTableView* lbGefundeneFakes() const { return lbGefundeneFakes_; }
     FindingsModel* Model() const { return model_; }
     QGroupBox* frmStatus() const { return frmStatus_; }
@@ -113,6 +114,8 @@ public:
     std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
                                        const std::string& initial) override;
     bool OpenAddress(const std::string& address) override;
+    // A Yes/No box (object name FrmConfirm), shown through the runDialog hook.
+    bool Confirm(const std::string& question, const std::string& title) override;
     void KeepPainted() override;
     void SetBusyCursor(bool busy) override;
 
@@ -130,6 +133,10 @@ public slots:
     void OnlineFakesDB_Click();
     void OnlineKestrivane_Click();
     void ExtrasOptions_Click();
+    void FileCheckAmule_Click();
+    void RechteMaustasteAmulePause_Click();
+    void RechteMaustasteAmuleResume_Click();
+    void RechteMaustasteAmuleCancel_Click();
     void HelpAbout_Click();
     void RechteMaustasteCopyLink_Click();
     void RechteMaustasteCopyLinkHTML_Click();
@@ -137,6 +144,7 @@ public slots:
     void RechteMaustasteCopyHash_Click();
     // The own list and sharing lines.
     void RechteMaustasteMarkFake_Click();
+    void RechteMaustasteAllow_Click();
     void RechteMaustasteUnmark_Click();
     void RechteMaustasteCopyListLine_Click();
     void FileExportOwnList_Click();
@@ -172,6 +180,8 @@ private:
     void RunJob(std::function<void(MainPresenter&)> job);
     void JobEnded();
     void SetSessionActionsEnabled(bool enabled);
+    // The aMule commands: only with a stored connection and no work running (idle).
+    void RefreshAmuleActions(bool idle);
     // The row menu below the current row, for the keyboard.
     void OpenRowMenuAtCurrentRow();
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption,
@@ -198,6 +208,7 @@ private:
     QPushButton* cbTitelSearch_ = nullptr;
     QPushButton* cbDownloadFakesDB_ = nullptr;
     QPushButton* cbCheckFiles_ = nullptr;
+    QPushButton* cbCheckAmule_ = nullptr;
     QTableView* lbGefundeneFakes_ = nullptr;
     FindingsModel* model_ = nullptr;
     QGroupBox* frmStatus_ = nullptr;

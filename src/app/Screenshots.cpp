@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QMenu>
 #include <QTableView>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -82,6 +83,13 @@ bool TakeScreenshots(FrmStart& window, const QString& directory, const QString& 
     }
     Settle();
     ok &= window.grab().save(dir.filePath(QStringLiteral("main-window.png")));
+    // The row menu of that row, with its own-list and aMule commands.
+    QMenu* menu = window.MenuRechteMaustaste();
+    const QTableView* list = window.lbGefundeneFakes();
+    menu->popup(list->viewport()->mapToGlobal(list->visualRect(list->currentIndex()).center()));
+    Settle();
+    ok &= menu->grab().save(dir.filePath(QStringLiteral("row-menu.png")));
+    menu->hide();
 
     const auto previous = window.Hooks().runDialog;
     QString name;

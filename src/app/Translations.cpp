@@ -68,6 +68,28 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("Messages", "The fake list at %1 has not changed since the last download."),
     QT_TRANSLATE_NOOP("Messages", "Marked as fake in MYFAKES.DAT: %1"),
     QT_TRANSLATE_NOOP("Messages", "Removed from MYFAKES.DAT: %1"),
+    QT_TRANSLATE_NOOP("Messages", "Recorded as not a fake in MYFAKES.DAT: %1"),
+    QT_TRANSLATE_NOOP("Messages", "Enter the password of aMule's External Connections."),
+    QT_TRANSLATE_NOOP("Messages", "No aMule connection stored: enter it in Extras > Options."),
+    QT_TRANSLATE_NOOP("Messages", "Asking aMule for its downloads..."),
+    QT_TRANSLATE_NOOP("Messages", "Cancel in aMule"),
+    QT_TRANSLATE_NOOP("Messages", "No amule.conf found in ~/.aMule."),
+    QT_TRANSLATE_NOOP("Messages",
+                      "aMule does not accept External Connections: turn on remote controls in aMule's preferences."),
+    QT_TRANSLATE_NOOP("Messages", "Not a host and port for aMule: %1"),
+    QT_TRANSLATE_NOOP("Messages", "Could not log in to aMule: %1. Nothing stored."),
+    QT_TRANSLATE_NOOP("Messages", "Connected to aMule %1; the connection is stored."),
+    QT_TRANSLATE_NOOP("Messages", "aMule: %1"),
+    QT_TRANSLATE_NOOP("Messages", "Paused in aMule: %1"),
+    QT_TRANSLATE_NOOP("Messages", "Resumed in aMule: %1"),
+    QT_TRANSLATE_NOOP("Messages", "Cancelled in aMule: %1"),
+    QT_TRANSLATE_NOOP("Messages", "aMule did not take the command for %1: %2"),
+    QT_TRANSLATE_NOOP("Messages", "Cancel %1 in aMule and delete what has arrived?"),
+    QT_TRANSLATE_NOOP("Messages", "Not a fake"),
+    QT_TRANSLATE_NOOP("Messages", "Why is this download not a fake? (kept in your own list MYFAKES.DAT)"),
+    QT_TRANSLATE_NOOP("Messages", "No update address is set. There is no public fake list; the content check works "
+                                  "without one. Mark fakes yourself, or enter a group's update address in Extras > "
+                                  "Options."),
     QT_TRANSLATE_NOOP("Messages", "Your own list MYFAKES.DAT does not name %1."),
     QT_TRANSLATE_NOOP("Messages", "%1 list line(s) copied to the clipboard."),
     QT_TRANSLATE_NOOP("Messages", "%1 list line(s) of MYFAKES.DAT written to %2"),
@@ -79,17 +101,19 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("Messages", "Paste ed2k or magnet links (or any text holding them) first."),
     QT_TRANSLATE_NOOP("Messages", "Welcome to Kestrivane"),
     QT_TRANSLATE_NOOP("Messages",
-                      "Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a "
-                      "fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an "
-                      "advertisement, another film). The list is fetched from the update address below with 'Update "
-                      "DB' and kept up to date from there."),
+                      "Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with "
+                      "fake lists: files of ed2k hashes found to be fakes (a trailer, an advertisement, another "
+                      "film). There is no public fake list, and the content check below works without one. To have a "
+                      "list, mark the fakes you find yourself (right click on a row, 'Mark as fake'), or, if a group "
+                      "you belong to keeps a list, enter its update address in the field below. The field may stay "
+                      "empty."),
     QT_TRANSLATE_NOOP("Messages", "Without a list the check still looks at the first bytes each download has received "
                                   "and marks what does not match its name as \"Suspect: ...\"."),
     QT_TRANSLATE_NOOP("Messages", "Client settings found on this computer (the check reads its temp directory):"),
     QT_TRANSLATE_NOOP("Messages", "None of these: I will choose the file later (File, Open eMule / Open eDonkey)"),
     QT_TRANSLATE_NOOP("Messages", "No client settings found in ~/.aMule or the Wine prefix ~/.wine. Choose the file "
                                   "later with File, Open eMule or Open eDonkey."),
-    QT_TRANSLATE_NOOP("Messages", "Update address of the fake list:"),
+    QT_TRANSLATE_NOOP("Messages", "Update address of a group's fake list (optional):"),
 };
 
 // A summary may end in the hint that no list was found.

@@ -64,6 +64,9 @@ public:
         return Ask<std::optional<std::string>>([&](MainView& v) { return v.AskText(prompt, title, initial); },
                                                std::nullopt);
     }
+    bool Confirm(const std::string& question, const std::string& title) override {
+        return Ask<bool>([&](MainView& v) { return v.Confirm(question, title); }, false);
+    }
     bool OpenAddress(const std::string& address) override {
         return Ask<bool>([&](MainView& v) { return v.OpenAddress(address); }, false);
     }

@@ -123,3 +123,31 @@ TEST(OptionsDialog, TempDirectoryIsShownBrowsedAndStoredUnderTheKeyTheCheckReads
                                [&](FrmOptions& d) { QTest::mouseClick(d.cbOK(), Qt::LeftButton); });
     EXPECT_EQ(unchanged.Ini("eMule", "TempDir"), "/kept");
 }
+
+// No address is made up: the field starts empty, the text says there is no public
+// list and how to get one, and "Update DB" then says the same instead of a failed download.
+TEST(FirstStart, WithoutAnAddressTheFieldStaysEmptyAndTheTextsSayThereIsNoPublicList) {
+    FakeHome user;
+    GuiFixture f;
+    f.home.Write("Kestrivane.ini", "");
+    f.Open();
+    f.With<FrmFirstStart>([&] { f.w->RunFirstStart(); }, [&](FrmFirstStart& d) {
+        EXPECT_EQ(d.tbUpdateURL()->text(), "");
+        EXPECT_EQ(d.tbUpdateURL()->placeholderText(), "");
+        const QString text = d.lblFakeList()->text();
+        for (const char* part : {"There is no public fake list", "the content check below works without one",
+                                 "mark the fakes you find yourself", "a group you belong to",
+                                 "The field may stay empty."})
+            EXPECT_TRUE(text.contains(part)) << part;
+        EXPECT_FALSE(text.contains("http")) << text.toStdString();
+        QTest::mouseClick(d.cbOK(), Qt::LeftButton);
+    });
+    EXPECT_EQ(f.Ini("Internet", "FakesDatDownloadURL"), "<missing>");
+
+    QTest::mouseClick(f.w->cbDownloadFakesDB(), Qt::LeftButton);
+    ASSERT_TRUE(f.Idle());
+    EXPECT_EQ(f.w->stStatus()->text(),
+              "No update address is set. There is no public fake list; the content check works without one. "
+              "Mark fakes yourself, or enter a group's update address in Extras > Options.");
+    EXPECT_TRUE(f.boxes.isEmpty()) << f.boxes.join(";").toStdString();
+}

@@ -86,3 +86,51 @@ TEST(OwnListWindow, WithoutFakesDatAFreshWindowFindsWhatTheOwnListNames) {
     EXPECT_EQ(again.Rows()[0], before.section('\t', 0, 1) + "\t[mine] Seen it");
     EXPECT_TRUE(restarted.stStatus()->text().startsWith("Finished! Found 1 Fakes")) << restarted.stStatus()->text().toStdString();
 }
+
+// "Not a fake" on a row FAKES.DAT names: after the next check the row is OK with the reason given.
+TEST(OwnListWindow, NotAFakeOverridesTheListAndTheNextCheckSaysAllowedByYou) {
+    GuiFixture f(KV_DEMO_TEMP "[Display]\r\nShowAllPartMet=YES\r\n");
+    std::filesystem::copy_file(KV_EXAMPLES_DIR "/FAKES.DAT", f.home.File("FAKES.DAT"));
+    auto& w = f.Open();
+    QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
+    ASSERT_TRUE(f.Idle());
+    const QStringList before = f.Rows();
+    int row = -1;
+    for (int r = 0; r < before.size() && row < 0; ++r)
+        if (!before[r].section('\t', 2).startsWith("*** OK")) row = r;
+    ASSERT_GE(row, 0) << before.join('\n').toStdString();
+    const QString name = before[row].section('\t', 1, 1);
+
+    // Cancelled: nothing stored.
+    f.onDialog = [](QDialog& d) { d.reject(); };
+    f.MenuItem(row, "RechteMaustasteAllow");
+    EXPECT_EQ(f.dialogs, QStringList{"FrmMarkFake"});
+    EXPECT_FALSE(std::filesystem::exists(f.home.File("MYFAKES.DAT")));
+
+    f.onDialog = [&](QDialog& d) {
+        auto& input = static_cast<QInputDialog&>(d);
+        EXPECT_EQ(input.windowTitle(), "Not a fake");
+        EXPECT_EQ(input.textValue(), "");  // the list's words are not offered as the reason
+        input.setTextValue("My own holiday video");
+        input.accept();
+    };
+    f.MenuItem(row, "RechteMaustasteAllow");
+    EXPECT_EQ(w.stStatus()->text(), "Recorded as not a fake in MYFAKES.DAT: " + name);
+
+    QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
+    ASSERT_TRUE(f.Idle());
+    const QStringList after = f.Rows();
+    ASSERT_EQ(after.size(), before.size());
+    EXPECT_EQ(after[row], before[row].section('\t', 0, 1) + "\t*** OK (allowed by you: My own holiday video)");
+    for (int r = 0; r < before.size(); ++r) {
+        if (r == row) continue;
+        EXPECT_EQ(after[r], before[r]);  // the others as they were
+    }
+
+    // Unmark takes the record out again: the list's verdict is back.
+    f.MenuItem(row, "RechteMaustasteUnmark");
+    QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
+    ASSERT_TRUE(f.Idle());
+    EXPECT_EQ(f.Rows()[row], before[row]);
+    EXPECT_TRUE(f.boxes.empty()) << f.boxes.join(";").toStdString();
+}

@@ -125,6 +125,8 @@ TEST(Translations, TheFixedTextsTheWindowShowsAreInThePatternTableWordForWord) {
         msg::kNoSetupFile, msg::kOpeningUrl, msg::kNoInternet, msg::kDownloadBoxTitle, msg::kUrlNotAvailable,
         msg::kNoPrefMetTemp, msg::kNoIniTempDir, msg::kPrefMetImported, msg::kPreferencesIniImported,
         msg::kAmuleConfImported, msg::kLinkOpenFailed, msg::kListRefusedTitle, msg::kMarkTitle, msg::kMarkPrompt,
+        msg::kAllowTitle, msg::kAllowPrompt, msg::kNoUpdateAddress, msg::kAmuleNoPassword, msg::kAmuleNoConnection,
+        msg::kAmuleAsking, msg::kAmuleCancelTitle, msg::kAmuleNoConf, msg::kAmuleNotAccepting,
         msg::kTabStopNotANumber, msg::kSelectCheckRow, msg::kNoHashToMark, msg::kOwnListEmpty,
         msg::kCheckLinksTitle, msg::kNoListForLinks, msg::kNoLinksPasted, msg::kFirstStartTitle,
         msg::kFirstStartFakeList, msg::kFirstStartContentCheck, msg::kFirstStartClients, msg::kFirstStartNoClient,

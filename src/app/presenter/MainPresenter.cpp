@@ -16,6 +16,7 @@
 #include "online/FakeListUpdate.h"
 #include "online/VersionCheck.h"
 #include "common/Paths.h"
+#include "app/presenter/AmuleLink.h"
 #include "app/presenter/Messages.h"
 #include "app/presenter/ResultRows.h"
 
@@ -246,6 +247,90 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     return out;
 }
 
+bool MainPresenter::AmuleConnectionStored() const { return StoredAmule(session_).has_value(); }
+
+namespace {
+std::string AmuleCheckFailureText(const AmuleCheckFailure& f) {
+    switch (f.kind) {
+        case AmuleCheckError::NoConnection: return msg::kAmuleNoConnection;
+        case AmuleCheckError::Connection: return msg::AmuleFailed(f.detail);
+        case AmuleCheckError::NoList:
+        case AmuleCheckError::GivenListMissing: return msg::ListFileMissing(f.detail);
+        case AmuleCheckError::GivenListUnreadable: return msg::ListUnreadable(f.detail, "");
+    }
+    return msg::AmuleFailed(f.detail);
+}
+
+std::string JoinedNames(const std::vector<Finding>& findings) {
+    std::string joined;
+    for (const Finding& f : findings) joined += (joined.empty() ? "" : ", ") + f.download.name;
+    return joined;
+}
+}  // namespace
+
+Outcome<CheckReport> MainPresenter::CheckAmuleDownloads() {
+    Outcome<CheckReport> out;
+    SetWorkCommandsEnabled(false);
+    view_.SetStatus(msg::kAmuleAsking, "0");
+    ReadAllFilesSwitch();
+    AmuleCheckRequest request;
+    request.inspect = session_.inspectContent.IsYes();
+    auto result = CheckAmule(session_.lists, request);
+    if (!result) {
+        out.failure = AmuleCheckFailureText(result.error());
+        view_.SetStatus(out.failure, "0");
+        SetWorkCommandsEnabled(true);
+        return out;
+    }
+    if (result->lists.mainExists) ShowLoadedLists(result->lists, result->lists.mainPath);
+    CheckReport report;
+    report.found = result->found;
+    report.suspects = result->suspects;
+    report.checked = result->checked;
+    for (const AmuleFinding& af : result->listed) report.listed.push_back(af.finding);
+    view_.ClearList();
+    view_.StartList(ListKind::Check);
+    view_.AddFindings(std::vector<Finding>(report.listed));
+    view_.RepaintList();
+    view_.FitListWidth(500);
+    const std::string finished = CheckFinished(report.found, report.suspects, report.checked);
+    view_.SetStatus(result->lists.mainLoaded ? finished : finished + " - " + msg::kNoFakeList, "0");
+    SetWorkCommandsEnabled(true);
+    out.value = std::move(report);
+    return out;
+}
+
+bool MainPresenter::ActInAmule(ec::Action action) {
+    if (!SelectedFinding()) return false;
+    std::vector<Finding> selected = view_.SelectedFindings();
+    std::erase_if(selected, [](const Finding& f) { return !f.download.hash; });
+    const std::optional<ec::ConnectionSettings> stored = StoredAmule(session_);
+    if (!stored) {
+        view_.SetStatus(msg::kAmuleNoConnection, "0");
+        return false;
+    }
+    // Cancelling deletes what has arrived: never without a yes.
+    if (action == ec::Action::Cancel &&
+        !view_.Confirm(msg::AmuleCancelQuestion(JoinedNames(selected)), msg::kAmuleCancelTitle))
+        return false;
+    auto client = ec::AmuleClient::Connect(*stored, AmuleIdentity());
+    if (!client) {
+        view_.MessageBox(msg::AmuleFailed(ec::Describe(client.error())), kMbCritical, msg::kAppTitle);
+        return false;
+    }
+    for (const Finding& f : selected) {
+        const auto done = client->Act(action, *f.download.hash);
+        if (done) continue;
+        view_.MessageBox(msg::AmuleActFailed(f.download.name, ec::Describe(done.error())), kMbCritical, msg::kAppTitle);
+        return false;
+    }
+    const std::string names = JoinedNames(selected);
+    view_.SetStatus(action == ec::Action::Pause    ? msg::AmulePaused(names)
+                    : action == ec::Action::Resume ? msg::AmuleResumed(names)
+                                                   : msg::AmuleCancelled(names), "0");
+    return true;
+}
+
 void MainPresenter::ShowCheckFailure(const CheckFailure& failure, Outcome<CheckReport>& out) {
     switch (failure.kind) {
         case CheckError::NoList:
@@ -311,7 +396,9 @@ void MainPresenter::Report(const DownloadResult& result, const std::string& addr
             if (!quiet) view_.SetStatus(msg::DownloadFinished(target), "0");
             break;
         case DownloadStatus::NoConnection: view_.SetStatus(msg::kNoInternet, "0"); break;
-        case DownloadStatus::NotOpened: view_.SetStatus(msg::CouldNotOpen(address), "0"); break;
+        case DownloadStatus::NotOpened:
+            view_.SetStatus(result.noAddress ? msg::kNoUpdateAddress : msg::CouldNotOpen(address), "0");
+            break;
         case DownloadStatus::Interrupted: view_.SetStatus(msg::Interrupted(address), "0"); break;
         case DownloadStatus::ProxyRefused:
             view_.MessageBox(result.proxyPage, kMbCritical, msg::kDownloadBoxTitle);
@@ -323,7 +410,9 @@ void MainPresenter::Report(const DownloadResult& result, const std::string& addr
             break;
         case DownloadStatus::NotWritten: {
             const std::optional<LockHolder> busy = TakeLockBusy();
-            view_.SetStatus(busy ? msg::DirectoryBusy(*busy) : msg::CouldNotWrite(target), "0");
+            // The refusal names the file and the system's cause; the bare text is for when none came.
+            view_.SetStatus(busy ? msg::DirectoryBusy(*busy)
+                                 : !result.refusal.empty() ? result.refusal : msg::CouldNotWrite(target), "0");
             break;
         }
         case DownloadStatus::NotModified: view_.SetStatus(msg::ListNotModified(address), "0"); break;
@@ -525,6 +614,31 @@ bool MainPresenter::MarkSelectedAsFake() {
     const std::string name = f->download.name;
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
     view_.SetStatus(msg::Marked(name), "0");
+    return true;
+}
+
+bool MainPresenter::AllowSelected() {
+    if (!SelectedFinding()) return false;
+    std::vector<Finding> selected = view_.SelectedFindings();
+    std::erase_if(selected, [](const Finding& f) { return !f.download.hash; });
+    // Nothing offered: the list's words are what the user disagrees with.
+    const std::optional<std::string> reason = view_.AskText(msg::kAllowPrompt, msg::kAllowTitle, "");
+    if (!reason) return false;
+    std::vector<std::string> names;
+    for (const Finding& f : selected) {
+        const ListEdit edit =
+            AllowInOwnList(session_, DownloadTarget{*f.download.hash, f.download.size, f.download.name}, *reason);
+        if (!edit.ok) {
+            view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, kMbCritical, msg::kAppTitle);
+            break;
+        }
+        names.push_back(f.download.name);
+    }
+    if (names.empty()) return false;
+    view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
+    std::string joined;
+    for (const std::string& n : names) joined += (joined.empty() ? "" : ", ") + n;
+    view_.SetStatus(msg::Allowed(joined), "0");
     return true;
 }
 

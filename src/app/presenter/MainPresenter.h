@@ -8,6 +8,7 @@
 #include "clients/ClientDetect.h"
 #include "clients/ClientImport.h"
 #include "lists/ListSources.h"
+#include "usecases/AmuleCheck.h"
 #include "usecases/Check.h"
 #include "usecases/ImportClient.h"
 #include "usecases/LinkCheck.h"
@@ -99,6 +100,8 @@ public:
     // The user's own list (MYFAKES.DAT) and sharing lists.
     // The selected check row's download into the own list, after asking why; true when stored.
     bool MarkSelectedAsFake();
+    // The selected check rows' downloads recorded as not fakes, after asking why; true when stored.
+    bool AllowSelected();
     // The selected check row's download out of the own list; true when a record went.
     bool UnmarkSelected();
     // The selected check rows as list lines ("hash,size,description" CR LF) to the clipboard.
@@ -107,6 +110,14 @@ public:
     void ExportOwnList();
     // What the last list load found beside FAKES.DAT (own list, sources, client signals).
     const ExtraListsLoad& ExtraLists() const { return session_.lists.loaded().extra; }
+
+    // ---- aMule over its External Connections
+    // Whether a connection is stored (Extras > Options, or `kestrivane-cli amule connect`).
+    bool AmuleConnectionStored() const;
+    // The downloads aMule reports, judged as a check of the temp directory, into the list.
+    Outcome<CheckReport> CheckAmuleDownloads();
+    // Pause, Resume or Cancel (after asking) for the selected check rows; true when aMule took them all.
+    bool ActInAmule(ec::Action action);
 
     // ---- Links checked before downloading (File > Check ed2k links..., `links`)
     // Checks the links in a text or a collection's bytes. FAKES.DAT is loaded

@@ -91,6 +91,11 @@ public:
         (void)prompt, (void)title, (void)initial;
         return std::nullopt;
     }
+    // A yes/no question; true for yes (false when nobody can be asked).
+    virtual bool Confirm(const std::string& question, const std::string& title) {
+        (void)question, (void)title;
+        return false;
+    }
     // Opens a web or mailto: address with the desktop's default program.
     virtual bool OpenAddress(const std::string& address) = 0;
 

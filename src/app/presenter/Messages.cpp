@@ -71,6 +71,22 @@ std::string SourcesNotUpdated(const std::string& numbers) {
 
 std::string Marked(const std::string& name) { return "Marked as fake in MYFAKES.DAT: " + name; }
 std::string Unmarked(const std::string& name) { return "Removed from MYFAKES.DAT: " + name; }
+std::string AmuleNotHostPort(const std::string& text) { return "Not a host and port for aMule: " + text; }
+std::string AmuleNotConnected(const std::string& why) { return "Could not log in to aMule: " + why + ". Nothing stored."; }
+std::string AmuleConnected(const std::string& version) {
+    return "Connected to aMule " + version + "; the connection is stored.";
+}
+std::string AmuleFailed(const std::string& why) { return "aMule: " + why; }
+std::string AmulePaused(const std::string& names) { return "Paused in aMule: " + names; }
+std::string AmuleResumed(const std::string& names) { return "Resumed in aMule: " + names; }
+std::string AmuleCancelled(const std::string& names) { return "Cancelled in aMule: " + names; }
+std::string AmuleActFailed(const std::string& name, const std::string& why) {
+    return "aMule did not take the command for " + name + ": " + why;
+}
+std::string AmuleCancelQuestion(const std::string& names) {
+    return "Cancel " + names + " in aMule and delete what has arrived?";
+}
+std::string Allowed(const std::string& name) { return "Recorded as not a fake in MYFAKES.DAT: " + name; }
 std::string NotInOwnList(const std::string& name) { return "Your own list MYFAKES.DAT does not name " + name + "."; }
 
 std::string ListLinesCopied(int64_t lines) {

@@ -62,6 +62,9 @@ std::string SearchFinished(int64_t hits, const std::string& text);
 
 std::string Reading(int64_t bytes);
 std::string CouldNotOpen(const std::string& address);
+inline constexpr const char* kNoUpdateAddress =
+    "No update address is set. There is no public fake list; the content check works without one. "
+    "Mark fakes yourself, or enter a group's update address in Extras > Options.";
 std::string Interrupted(const std::string& address);
 std::string NotAvailable(const std::string& address);
 std::string CouldNotWrite(const std::string& path);
@@ -76,6 +79,8 @@ std::string NewProgramVersion(const std::string& display);
 inline constexpr const char* kListRefusedTitle = "Fake list not used";
 inline constexpr const char* kMarkTitle = "Mark as fake";
 inline constexpr const char* kMarkPrompt = "Why is this download a fake? (kept in your own list MYFAKES.DAT)";
+inline constexpr const char* kAllowTitle = "Not a fake";
+inline constexpr const char* kAllowPrompt = "Why is this download not a fake? (kept in your own list MYFAKES.DAT)";
 inline constexpr const char* kTabStopNotANumber = "A tab stop is a whole number of dialog units, 0 to 32767.";
 inline constexpr const char* kSelectCheckRow = "Select a download in the result of a check first.";
 inline constexpr const char* kNoHashToMark = "This download has no ed2k hash; it cannot be marked.";
@@ -87,9 +92,28 @@ std::string ListNotModified(const std::string& address);
 std::string SourcesNotUpdated(const std::string& numbers);
 std::string Marked(const std::string& name);
 std::string Unmarked(const std::string& name);
+std::string Allowed(const std::string& name);
 std::string NotInOwnList(const std::string& name);
 std::string ListLinesCopied(int64_t lines);
 std::string OwnListExported(int64_t lines, const std::string& path);
+
+// ---- aMule reached over its External Connections
+inline constexpr const char* kAmuleNoPassword = "Enter the password of aMule's External Connections.";
+inline constexpr const char* kAmuleNoConnection = "No aMule connection stored: enter it in Extras > Options.";
+inline constexpr const char* kAmuleAsking = "Asking aMule for its downloads...";
+inline constexpr const char* kAmuleCancelTitle = "Cancel in aMule";
+inline constexpr const char* kAmuleNoConf = "No amule.conf found in ~/.aMule.";
+inline constexpr const char* kAmuleNotAccepting =
+    "aMule does not accept External Connections: turn on remote controls in aMule's preferences.";
+std::string AmuleNotHostPort(const std::string& text);
+std::string AmuleNotConnected(const std::string& why);
+std::string AmuleConnected(const std::string& version);
+std::string AmuleFailed(const std::string& why);
+std::string AmulePaused(const std::string& names);
+std::string AmuleResumed(const std::string& names);
+std::string AmuleCancelled(const std::string& names);
+std::string AmuleActFailed(const std::string& name, const std::string& why);
+std::string AmuleCancelQuestion(const std::string& names);
 
 // ---- Links checked before downloading ----------------------------------------
 inline constexpr const char* kCheckLinksTitle = "Check ed2k links";
@@ -110,9 +134,11 @@ namespace kv::msg {
 
 inline constexpr const char* kFirstStartTitle = "Welcome to Kestrivane";
 inline constexpr const char* kFirstStartFakeList =
-    "Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: "
-    "a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). "
-    "The list is fetched from the update address below with 'Update DB' and kept up to date from there.";
+    "Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with fake lists: "
+    "files of ed2k hashes found to be fakes (a trailer, an advertisement, another film). "
+    "There is no public fake list, and the content check below works without one. To have a list, mark the "
+    "fakes you find yourself (right click on a row, 'Mark as fake'), or, if a group you belong to keeps a list, "
+    "enter its update address in the field below. The field may stay empty.";
 inline constexpr const char* kFirstStartContentCheck =
     "Without a list the check still looks at the first bytes each download has received and marks what does "
     "not match its name as \"Suspect: ...\".";
@@ -121,7 +147,7 @@ inline constexpr const char* kFirstStartNoClient = "None of these: I will choose
 inline constexpr const char* kFirstStartNoneFound =
     "No client settings found in ~/.aMule or the Wine prefix ~/.wine. Choose the file later with File, Open eMule "
     "or Open eDonkey.";
-inline constexpr const char* kFirstStartUpdateAddress = "Update address of the fake list:";
+inline constexpr const char* kFirstStartUpdateAddress = "Update address of a group's fake list (optional):";
 
 // The options dialog's temp directory.
 inline constexpr const char* kOptionsTempDir = " Temp directory of the client:";

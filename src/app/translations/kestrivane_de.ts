@@ -244,8 +244,8 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
         <translation>Willkommen bei Kestrivane</translation>
     </message>
     <message>
-        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). The list is fetched from the update address below with &apos;Update DB&apos; and kept up to date from there.</source>
-        <translation>Kestrivane vergleicht jeden unfertigen Download Ihres eMule-, aMule- oder eDonkey-Clients mit einer Fake-Liste: einer Datei mit ed2k-Hashes, die andere Nutzer als Fakes erkannt haben (ein Trailer, eine Werbung, ein anderer Film). Die Liste wird mit &apos;DB aktualisieren&apos; von der Update-Adresse unten geholt und von dort aktuell gehalten.</translation>
+        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with fake lists: files of ed2k hashes found to be fakes (a trailer, an advertisement, another film). There is no public fake list, and the content check below works without one. To have a list, mark the fakes you find yourself (right click on a row, &apos;Mark as fake&apos;), or, if a group you belong to keeps a list, enter its update address in the field below. The field may stay empty.</source>
+        <translation>Kestrivane vergleicht jeden unfertigen Download Ihres eMule-, aMule- oder eDonkey-Clients mit Fake-Listen: Dateien mit ed2k-Hashes, die als Fakes erkannt wurden (ein Trailer, eine Werbung, ein anderer Film). Es gibt keine öffentliche Fake-Liste, und die Inhaltsprüfung unten arbeitet auch ohne sie. Für eine eigene Liste markieren Sie gefundene Fakes selbst (Rechtsklick auf eine Zeile, &apos;Als Fake markieren&apos;), oder, wenn eine Gruppe, der Sie angehören, eine Liste führt, tragen Sie deren Update-Adresse im Feld unten ein. Das Feld darf leer bleiben.</translation>
     </message>
     <message>
         <source>Without a list the check still looks at the first bytes each download has received and marks what does not match its name as &quot;Suspect: ...&quot;.</source>
@@ -264,8 +264,84 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
         <translation>Keine Client-Einstellungen in ~/.aMule oder im Wine-Präfix ~/.wine gefunden. Wählen Sie die Datei später mit Datei, eMule öffnen oder eDonkey öffnen.</translation>
     </message>
     <message>
-        <source>Update address of the fake list:</source>
-        <translation>Update-Adresse der Fake-Liste:</translation>
+        <source>Update address of a group&apos;s fake list (optional):</source>
+        <translation>Update-Adresse der Fake-Liste einer Gruppe (optional):</translation>
+    </message>
+    <message>
+        <source>Not a fake</source>
+        <translation>Kein Fake</translation>
+    </message>
+    <message>
+        <source>Why is this download not a fake? (kept in your own list MYFAKES.DAT)</source>
+        <translation>Warum ist dieser Download kein Fake? (wird in Ihrer eigenen Liste MYFAKES.DAT gespeichert)</translation>
+    </message>
+    <message>
+        <source>Recorded as not a fake in MYFAKES.DAT: %1</source>
+        <translation>In MYFAKES.DAT als kein Fake vermerkt: %1</translation>
+    </message>
+    <message>
+        <source>No update address is set. There is no public fake list; the content check works without one. Mark fakes yourself, or enter a group&apos;s update address in Extras &gt; Options.</source>
+        <translation>Keine Update-Adresse eingestellt. Es gibt keine öffentliche Fake-Liste; die Inhaltsprüfung arbeitet auch ohne sie. Markieren Sie Fakes selbst oder tragen Sie die Update-Adresse einer Gruppe unter Extras &gt; Optionen ein.</translation>
+    </message>
+    <message>
+        <source>Enter the password of aMule&apos;s External Connections.</source>
+        <translation>Geben Sie das Passwort der externen Verbindungen von aMule ein.</translation>
+    </message>
+    <message>
+        <source>No aMule connection stored: enter it in Extras &gt; Options.</source>
+        <translation>Keine aMule-Verbindung gespeichert: tragen Sie sie unter Extras &gt; Optionen ein.</translation>
+    </message>
+    <message>
+        <source>Asking aMule for its downloads...</source>
+        <translation>aMule wird nach seinen Downloads gefragt...</translation>
+    </message>
+    <message>
+        <source>Cancel in aMule</source>
+        <translation>In aMule abbrechen</translation>
+    </message>
+    <message>
+        <source>No amule.conf found in ~/.aMule.</source>
+        <translation>Keine amule.conf in ~/.aMule gefunden.</translation>
+    </message>
+    <message>
+        <source>aMule does not accept External Connections: turn on remote controls in aMule&apos;s preferences.</source>
+        <translation>aMule nimmt keine externen Verbindungen an: schalten Sie die Fernsteuerung in den Einstellungen von aMule ein.</translation>
+    </message>
+    <message>
+        <source>Not a host and port for aMule: %1</source>
+        <translation>Kein Host und Port für aMule: %1</translation>
+    </message>
+    <message>
+        <source>Could not log in to aMule: %1. Nothing stored.</source>
+        <translation>Anmeldung bei aMule fehlgeschlagen: %1. Nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Connected to aMule %1; the connection is stored.</source>
+        <translation>Mit aMule %1 verbunden; die Verbindung ist gespeichert.</translation>
+    </message>
+    <message>
+        <source>aMule: %1</source>
+        <translation>aMule: %1</translation>
+    </message>
+    <message>
+        <source>Paused in aMule: %1</source>
+        <translation>In aMule angehalten: %1</translation>
+    </message>
+    <message>
+        <source>Resumed in aMule: %1</source>
+        <translation>In aMule fortgesetzt: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule: %1</source>
+        <translation>In aMule abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>aMule did not take the command for %1: %2</source>
+        <translation>aMule hat den Befehl für %1 nicht angenommen: %2</translation>
+    </message>
+    <message>
+        <source>Cancel %1 in aMule and delete what has arrived?</source>
+        <translation>%1 in aMule abbrechen und das bereits Empfangene löschen?</translation>
     </message>
 </context>
 <context>
@@ -362,6 +438,26 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source> aMule connection:</source>
+        <translation> aMule-Verbindung:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Use the &amp;local aMule</source>
+        <translation>&amp;Lokales aMule verwenden</translation>
     </message>
 </context>
 <context>
@@ -501,6 +597,26 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     <message>
         <source>Copy as &amp;list line</source>
         <translation>Als &amp;Listenzeile kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Not a fake...</source>
+        <translation>&amp;Kein Fake...</translation>
+    </message>
+    <message>
+        <source>Check &amp;aMule</source>
+        <translation>&amp;aMule prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Pause in aMule</source>
+        <translation>In aMule an&amp;halten</translation>
+    </message>
+    <message>
+        <source>&amp;Resume in aMule</source>
+        <translation>In aMule &amp;fortsetzen</translation>
+    </message>
+    <message>
+        <source>Cance&amp;l in aMule...</source>
+        <translation>In aMule a&amp;bbrechen...</translation>
     </message>
 </context>
 <context>

@@ -244,8 +244,8 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <translation>Bienvenido a Kestrivane</translation>
     </message>
     <message>
-        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). The list is fetched from the update address below with &apos;Update DB&apos; and kept up to date from there.</source>
-        <translation>Kestrivane compara cada descarga sin terminar de su cliente eMule, aMule o eDonkey con una lista de fakes: un archivo de hashes ed2k que otros usuarios han identificado como fakes (un tráiler, un anuncio, otra película). La lista se obtiene de la dirección de actualización de abajo con &apos;Actualizar DB&apos; y se mantiene al día desde allí.</translation>
+        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with fake lists: files of ed2k hashes found to be fakes (a trailer, an advertisement, another film). There is no public fake list, and the content check below works without one. To have a list, mark the fakes you find yourself (right click on a row, &apos;Mark as fake&apos;), or, if a group you belong to keeps a list, enter its update address in the field below. The field may stay empty.</source>
+        <translation>Kestrivane compara cada descarga sin terminar de su cliente eMule, aMule o eDonkey con listas de fakes: archivos de hashes ed2k identificados como fakes (un tráiler, un anuncio, otra película). No existe una lista de fakes pública, y la comprobación del contenido de abajo funciona sin ella. Para tener una lista, marque usted mismo los fakes que encuentre (clic derecho en una fila, &apos;Marcar como fake&apos;), o, si un grupo al que pertenece mantiene una lista, introduzca su dirección de actualización en el campo de abajo. El campo puede quedar vacío.</translation>
     </message>
     <message>
         <source>Without a list the check still looks at the first bytes each download has received and marks what does not match its name as &quot;Suspect: ...&quot;.</source>
@@ -264,8 +264,84 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <translation>No se encontró configuración de cliente en ~/.aMule ni en el prefijo de Wine ~/.wine. Elija el archivo más tarde con Archivo, Abrir eMule o Abrir eDonkey.</translation>
     </message>
     <message>
-        <source>Update address of the fake list:</source>
-        <translation>Dirección de actualización de la lista de fakes:</translation>
+        <source>Update address of a group&apos;s fake list (optional):</source>
+        <translation>Dirección de actualización de la lista de fakes de un grupo (opcional):</translation>
+    </message>
+    <message>
+        <source>Not a fake</source>
+        <translation>No es un fake</translation>
+    </message>
+    <message>
+        <source>Why is this download not a fake? (kept in your own list MYFAKES.DAT)</source>
+        <translation>¿Por qué esta descarga no es un fake? (se guarda en su propia lista MYFAKES.DAT)</translation>
+    </message>
+    <message>
+        <source>Recorded as not a fake in MYFAKES.DAT: %1</source>
+        <translation>Registrado como no fake en MYFAKES.DAT: %1</translation>
+    </message>
+    <message>
+        <source>No update address is set. There is no public fake list; the content check works without one. Mark fakes yourself, or enter a group&apos;s update address in Extras &gt; Options.</source>
+        <translation>No hay ninguna dirección de actualización. No existe una lista de fakes pública; la comprobación del contenido funciona sin ella. Marque usted mismo los fakes o introduzca la dirección de actualización de un grupo en Extras &gt; Opciones.</translation>
+    </message>
+    <message>
+        <source>Enter the password of aMule&apos;s External Connections.</source>
+        <translation>Introduzca la contraseña de las conexiones externas de aMule.</translation>
+    </message>
+    <message>
+        <source>No aMule connection stored: enter it in Extras &gt; Options.</source>
+        <translation>No hay ninguna conexión de aMule guardada: introdúzcala en Extras &gt; Opciones.</translation>
+    </message>
+    <message>
+        <source>Asking aMule for its downloads...</source>
+        <translation>Pidiendo a aMule sus descargas...</translation>
+    </message>
+    <message>
+        <source>Cancel in aMule</source>
+        <translation>Cancelar en aMule</translation>
+    </message>
+    <message>
+        <source>No amule.conf found in ~/.aMule.</source>
+        <translation>No se encontró amule.conf en ~/.aMule.</translation>
+    </message>
+    <message>
+        <source>aMule does not accept External Connections: turn on remote controls in aMule&apos;s preferences.</source>
+        <translation>aMule no acepta conexiones externas: active el control remoto en las preferencias de aMule.</translation>
+    </message>
+    <message>
+        <source>Not a host and port for aMule: %1</source>
+        <translation>No es un host y puerto para aMule: %1</translation>
+    </message>
+    <message>
+        <source>Could not log in to aMule: %1. Nothing stored.</source>
+        <translation>No se pudo iniciar sesión en aMule: %1. No se guardó nada.</translation>
+    </message>
+    <message>
+        <source>Connected to aMule %1; the connection is stored.</source>
+        <translation>Conectado a aMule %1; la conexión está guardada.</translation>
+    </message>
+    <message>
+        <source>aMule: %1</source>
+        <translation>aMule: %1</translation>
+    </message>
+    <message>
+        <source>Paused in aMule: %1</source>
+        <translation>Pausado en aMule: %1</translation>
+    </message>
+    <message>
+        <source>Resumed in aMule: %1</source>
+        <translation>Reanudado en aMule: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule: %1</source>
+        <translation>Cancelado en aMule: %1</translation>
+    </message>
+    <message>
+        <source>aMule did not take the command for %1: %2</source>
+        <translation>aMule no aceptó la orden para %1: %2</translation>
+    </message>
+    <message>
+        <source>Cancel %1 in aMule and delete what has arrived?</source>
+        <translation>¿Cancelar %1 en aMule y borrar lo que ya ha llegado?</translation>
     </message>
 </context>
 <context>
@@ -362,6 +438,26 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source> aMule connection:</source>
+        <translation> Conexión con aMule:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Use the &amp;local aMule</source>
+        <translation>Usar el aMule &amp;local</translation>
     </message>
 </context>
 <context>
@@ -501,6 +597,26 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     <message>
         <source>Copy as &amp;list line</source>
         <translation>Copiar como línea de &amp;lista</translation>
+    </message>
+    <message>
+        <source>&amp;Not a fake...</source>
+        <translation>&amp;No es un fake...</translation>
+    </message>
+    <message>
+        <source>Check &amp;aMule</source>
+        <translation>Comprobar &amp;aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Pause in aMule</source>
+        <translation>&amp;Pausar en aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Resume in aMule</source>
+        <translation>&amp;Reanudar en aMule</translation>
+    </message>
+    <message>
+        <source>Cance&amp;l in aMule...</source>
+        <translation>Cance&amp;lar en aMule...</translation>
     </message>
 </context>
 <context>

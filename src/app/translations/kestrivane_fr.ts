@@ -244,8 +244,8 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <translation>Bienvenue dans Kestrivane</translation>
     </message>
     <message>
-        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). The list is fetched from the update address below with &apos;Update DB&apos; and kept up to date from there.</source>
-        <translation>Kestrivane compare chaque téléchargement inachevé de votre client eMule, aMule ou eDonkey à une liste de fakes : un fichier de hashes ed2k que d&apos;autres utilisateurs ont reconnus comme des fakes (une bande-annonce, une publicité, un autre film). La liste est récupérée à l&apos;adresse de mise à jour ci-dessous avec &apos;Mettre à jour la DB&apos; et tenue à jour depuis celle-ci.</translation>
+        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with fake lists: files of ed2k hashes found to be fakes (a trailer, an advertisement, another film). There is no public fake list, and the content check below works without one. To have a list, mark the fakes you find yourself (right click on a row, &apos;Mark as fake&apos;), or, if a group you belong to keeps a list, enter its update address in the field below. The field may stay empty.</source>
+        <translation>Kestrivane compare chaque téléchargement inachevé de votre client eMule, aMule ou eDonkey à des listes de fakes : des fichiers de hashes ed2k reconnus comme des fakes (une bande-annonce, une publicité, un autre film). Il n&apos;existe pas de liste de fakes publique, et la vérification du contenu ci-dessous fonctionne sans. Pour avoir une liste, marquez vous-même les fakes trouvés (clic droit sur une ligne, &apos;Marquer comme fake&apos;), ou, si un groupe dont vous faites partie tient une liste, saisissez son adresse de mise à jour dans le champ ci-dessous. Le champ peut rester vide.</translation>
     </message>
     <message>
         <source>Without a list the check still looks at the first bytes each download has received and marks what does not match its name as &quot;Suspect: ...&quot;.</source>
@@ -264,8 +264,84 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <translation>Aucun réglage de client trouvé dans ~/.aMule ni dans le préfixe Wine ~/.wine. Choisissez le fichier plus tard avec Fichier, Ouvrir eMule ou Ouvrir eDonkey.</translation>
     </message>
     <message>
-        <source>Update address of the fake list:</source>
-        <translation>Adresse de mise à jour de la liste de fakes :</translation>
+        <source>Update address of a group&apos;s fake list (optional):</source>
+        <translation>Adresse de mise à jour de la liste de fakes d&apos;un groupe (facultatif) :</translation>
+    </message>
+    <message>
+        <source>Not a fake</source>
+        <translation>Pas un fake</translation>
+    </message>
+    <message>
+        <source>Why is this download not a fake? (kept in your own list MYFAKES.DAT)</source>
+        <translation>Pourquoi ce téléchargement n&apos;est-il pas un fake ? (conservé dans votre propre liste MYFAKES.DAT)</translation>
+    </message>
+    <message>
+        <source>Recorded as not a fake in MYFAKES.DAT: %1</source>
+        <translation>Enregistré comme pas un fake dans MYFAKES.DAT : %1</translation>
+    </message>
+    <message>
+        <source>No update address is set. There is no public fake list; the content check works without one. Mark fakes yourself, or enter a group&apos;s update address in Extras &gt; Options.</source>
+        <translation>Aucune adresse de mise à jour n&apos;est définie. Il n&apos;existe pas de liste de fakes publique ; la vérification du contenu fonctionne sans. Marquez vous-même les fakes, ou saisissez l&apos;adresse de mise à jour d&apos;un groupe dans Extras &gt; Options.</translation>
+    </message>
+    <message>
+        <source>Enter the password of aMule&apos;s External Connections.</source>
+        <translation>Saisissez le mot de passe des connexions externes d&apos;aMule.</translation>
+    </message>
+    <message>
+        <source>No aMule connection stored: enter it in Extras &gt; Options.</source>
+        <translation>Aucune connexion aMule enregistrée : saisissez-la dans Extras &gt; Options.</translation>
+    </message>
+    <message>
+        <source>Asking aMule for its downloads...</source>
+        <translation>Demande de ses téléchargements à aMule...</translation>
+    </message>
+    <message>
+        <source>Cancel in aMule</source>
+        <translation>Annuler dans aMule</translation>
+    </message>
+    <message>
+        <source>No amule.conf found in ~/.aMule.</source>
+        <translation>Aucun amule.conf trouvé dans ~/.aMule.</translation>
+    </message>
+    <message>
+        <source>aMule does not accept External Connections: turn on remote controls in aMule&apos;s preferences.</source>
+        <translation>aMule n&apos;accepte pas les connexions externes : activez le contrôle à distance dans les préférences d&apos;aMule.</translation>
+    </message>
+    <message>
+        <source>Not a host and port for aMule: %1</source>
+        <translation>Pas un hôte et un port pour aMule : %1</translation>
+    </message>
+    <message>
+        <source>Could not log in to aMule: %1. Nothing stored.</source>
+        <translation>Connexion à aMule impossible : %1. Rien n&apos;a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Connected to aMule %1; the connection is stored.</source>
+        <translation>Connecté à aMule %1 ; la connexion est enregistrée.</translation>
+    </message>
+    <message>
+        <source>aMule: %1</source>
+        <translation>aMule : %1</translation>
+    </message>
+    <message>
+        <source>Paused in aMule: %1</source>
+        <translation>Mis en pause dans aMule : %1</translation>
+    </message>
+    <message>
+        <source>Resumed in aMule: %1</source>
+        <translation>Repris dans aMule : %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule: %1</source>
+        <translation>Annulé dans aMule : %1</translation>
+    </message>
+    <message>
+        <source>aMule did not take the command for %1: %2</source>
+        <translation>aMule n&apos;a pas accepté la commande pour %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cancel %1 in aMule and delete what has arrived?</source>
+        <translation>Annuler %1 dans aMule et supprimer ce qui est déjà arrivé ?</translation>
     </message>
 </context>
 <context>
@@ -362,6 +438,26 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source> aMule connection:</source>
+        <translation> Connexion aMule :</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Hôte :</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Use the &amp;local aMule</source>
+        <translation>Utiliser l&apos;aMule &amp;local</translation>
     </message>
 </context>
 <context>
@@ -501,6 +597,26 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     <message>
         <source>Copy as &amp;list line</source>
         <translation>Copier comme &amp;ligne de liste</translation>
+    </message>
+    <message>
+        <source>&amp;Not a fake...</source>
+        <translation>&amp;Pas un fake...</translation>
+    </message>
+    <message>
+        <source>Check &amp;aMule</source>
+        <translation>Vérifier &amp;aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Pause in aMule</source>
+        <translation>Mettre en &amp;pause dans aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Resume in aMule</source>
+        <translation>&amp;Reprendre dans aMule</translation>
+    </message>
+    <message>
+        <source>Cance&amp;l in aMule...</source>
+        <translation>Annu&amp;ler dans aMule...</translation>
     </message>
 </context>
 <context>

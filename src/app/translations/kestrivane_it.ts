@@ -244,8 +244,8 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <translation>Benvenuto in Kestrivane</translation>
     </message>
     <message>
-        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with a fake list: a file of ed2k hashes that other users have found to be fakes (a trailer, an advertisement, another film). The list is fetched from the update address below with &apos;Update DB&apos; and kept up to date from there.</source>
-        <translation>Kestrivane confronta ogni download incompleto del tuo client eMule, aMule o eDonkey con una lista di fake: un file di hash ed2k che altri utenti hanno riconosciuto come fake (un trailer, una pubblicità, un altro film). La lista viene scaricata dall&apos;indirizzo di aggiornamento qui sotto con &apos;Aggiorna DB&apos; e mantenuta aggiornata da lì.</translation>
+        <source>Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with fake lists: files of ed2k hashes found to be fakes (a trailer, an advertisement, another film). There is no public fake list, and the content check below works without one. To have a list, mark the fakes you find yourself (right click on a row, &apos;Mark as fake&apos;), or, if a group you belong to keeps a list, enter its update address in the field below. The field may stay empty.</source>
+        <translation>Kestrivane confronta ogni download non finito del tuo client eMule, aMule o eDonkey con liste di fake: file di hash ed2k riconosciuti come fake (un trailer, una pubblicità, un altro film). Non esiste una lista di fake pubblica, e il controllo del contenuto qui sotto funziona anche senza. Per avere una lista, segna tu stesso i fake che trovi (clic destro su una riga, &apos;Segna come fake&apos;), oppure, se un gruppo di cui fai parte tiene una lista, inserisci il suo indirizzo di aggiornamento nel campo qui sotto. Il campo può restare vuoto.</translation>
     </message>
     <message>
         <source>Without a list the check still looks at the first bytes each download has received and marks what does not match its name as &quot;Suspect: ...&quot;.</source>
@@ -264,8 +264,84 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <translation>Nessuna impostazione di client trovata in ~/.aMule o nel prefisso Wine ~/.wine. Scegli il file più tardi con File, Apri eMule o Apri eDonkey.</translation>
     </message>
     <message>
-        <source>Update address of the fake list:</source>
-        <translation>Indirizzo di aggiornamento della lista di fake:</translation>
+        <source>Update address of a group&apos;s fake list (optional):</source>
+        <translation>Indirizzo di aggiornamento della lista di fake di un gruppo (facoltativo):</translation>
+    </message>
+    <message>
+        <source>Not a fake</source>
+        <translation>Non è un fake</translation>
+    </message>
+    <message>
+        <source>Why is this download not a fake? (kept in your own list MYFAKES.DAT)</source>
+        <translation>Perché questo download non è un fake? (conservato nella tua lista MYFAKES.DAT)</translation>
+    </message>
+    <message>
+        <source>Recorded as not a fake in MYFAKES.DAT: %1</source>
+        <translation>Registrato come non fake in MYFAKES.DAT: %1</translation>
+    </message>
+    <message>
+        <source>No update address is set. There is no public fake list; the content check works without one. Mark fakes yourself, or enter a group&apos;s update address in Extras &gt; Options.</source>
+        <translation>Nessun indirizzo di aggiornamento impostato. Non esiste una lista di fake pubblica; il controllo del contenuto funziona anche senza. Segna tu stesso i fake, oppure inserisci l&apos;indirizzo di aggiornamento di un gruppo in Extra &gt; Opzioni.</translation>
+    </message>
+    <message>
+        <source>Enter the password of aMule&apos;s External Connections.</source>
+        <translation>Inserisci la password delle connessioni esterne di aMule.</translation>
+    </message>
+    <message>
+        <source>No aMule connection stored: enter it in Extras &gt; Options.</source>
+        <translation>Nessuna connessione ad aMule salvata: inseriscila in Extra &gt; Opzioni.</translation>
+    </message>
+    <message>
+        <source>Asking aMule for its downloads...</source>
+        <translation>Richiesta dei download ad aMule...</translation>
+    </message>
+    <message>
+        <source>Cancel in aMule</source>
+        <translation>Annulla in aMule</translation>
+    </message>
+    <message>
+        <source>No amule.conf found in ~/.aMule.</source>
+        <translation>Nessun amule.conf trovato in ~/.aMule.</translation>
+    </message>
+    <message>
+        <source>aMule does not accept External Connections: turn on remote controls in aMule&apos;s preferences.</source>
+        <translation>aMule non accetta connessioni esterne: attiva il controllo remoto nelle preferenze di aMule.</translation>
+    </message>
+    <message>
+        <source>Not a host and port for aMule: %1</source>
+        <translation>Non è un host e una porta per aMule: %1</translation>
+    </message>
+    <message>
+        <source>Could not log in to aMule: %1. Nothing stored.</source>
+        <translation>Accesso ad aMule non riuscito: %1. Nulla è stato salvato.</translation>
+    </message>
+    <message>
+        <source>Connected to aMule %1; the connection is stored.</source>
+        <translation>Connesso ad aMule %1; la connessione è salvata.</translation>
+    </message>
+    <message>
+        <source>aMule: %1</source>
+        <translation>aMule: %1</translation>
+    </message>
+    <message>
+        <source>Paused in aMule: %1</source>
+        <translation>Messo in pausa in aMule: %1</translation>
+    </message>
+    <message>
+        <source>Resumed in aMule: %1</source>
+        <translation>Ripreso in aMule: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule: %1</source>
+        <translation>Annullato in aMule: %1</translation>
+    </message>
+    <message>
+        <source>aMule did not take the command for %1: %2</source>
+        <translation>aMule non ha accettato il comando per %1: %2</translation>
+    </message>
+    <message>
+        <source>Cancel %1 in aMule and delete what has arrived?</source>
+        <translation>Annullare %1 in aMule ed eliminare ciò che è già arrivato?</translation>
     </message>
 </context>
 <context>
@@ -362,6 +438,26 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     <message>
         <source>&amp;Cancel</source>
         <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source> aMule connection:</source>
+        <translation> Connessione ad aMule:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Use the &amp;local aMule</source>
+        <translation>Usa l&apos;aMule &amp;locale</translation>
     </message>
 </context>
 <context>
@@ -501,6 +597,26 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     <message>
         <source>Copy as &amp;list line</source>
         <translation>Copia come riga di &amp;lista</translation>
+    </message>
+    <message>
+        <source>&amp;Not a fake...</source>
+        <translation>&amp;Non è un fake...</translation>
+    </message>
+    <message>
+        <source>Check &amp;aMule</source>
+        <translation>Controlla &amp;aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Pause in aMule</source>
+        <translation>Metti in &amp;pausa in aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Resume in aMule</source>
+        <translation>&amp;Riprendi in aMule</translation>
+    </message>
+    <message>
+        <source>Cance&amp;l in aMule...</source>
+        <translation>Annu&amp;lla in aMule...</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -84,9 +86,42 @@ TEST_F(OnlineTest, ProgressAfterEveryTenthTwoKilobyteReadAndOnlyWholeBodiesWritt
     }
     const std::string unwritable = dir.File("no-such-dir/x");
     EXPECT_FALSE(Fetch("/f", unwritable, true).ok());  // quiet hides progress, never a failure
-    EXPECT_EQ(view.statusHistory, Strings{"Could not write file " + unwritable + "."});
+    ASSERT_EQ(view.statusHistory.size(), 1u);
+    EXPECT_TRUE(view.statusHistory[0].starts_with("Could not write " + unwritable + ": ")) << view.statusHistory[0];
     Fetch("file://" + target, dir.File("copy"), true);  // web addresses only
     EXPECT_EQ(view.statusHistory, Strings{"Could not open file file://" + target + "."});
+}
+
+// A body that cannot be stored is said with the file and the system's cause,
+// not a bare "could not write".
+TEST_F(OnlineTest, AnUnwritableTargetIsReportedWithItsCause) {
+    server.Serve("/f", Bytes(100));
+    const std::string taken = dir.File("taken");
+    ASSERT_TRUE(std::filesystem::create_directories(taken + "/inside"));  // a directory where the file should go
+    const DownloadResult result = Fetch("/f", taken);
+    EXPECT_EQ(result.status, DownloadStatus::NotWritten);
+    ASSERT_FALSE(view.statusHistory.empty());
+    EXPECT_EQ(view.statusHistory.back(), "Not writing " + taken + ": it is a directory, not a regular file.");
+    EXPECT_EQ(view.statusHistory.back(), result.refusal);
+}
+
+// With no address anywhere nothing is sent, and the status says why and what
+// the user can do, not that a made-up address could not be opened.
+TEST_F(OnlineTest, NoUpdateAddressSaysThereIsNoPublicListAndHowToGetOne) {
+    session.addresses.defaultFakeList.clear();
+    const std::string said =
+        "No update address is set. There is no public fake list; the content check works without one. "
+        "Mark fakes yourself, or enter a group's update address in Extras > Options.";
+    for (const bool full : {true, false}) {
+        view = {};
+        full ? (void)presenter.UpdateFakeList() : presenter.CheckFakeListVersion();
+        EXPECT_NE(std::find(view.statusHistory.begin(), view.statusHistory.end(), said), view.statusHistory.end())
+            << full;
+        for (const std::string& s : view.statusHistory) EXPECT_EQ(s.find("Could not open"), std::string::npos) << s;
+        EXPECT_TRUE(view.boxes.empty()) << full;
+    }
+    EXPECT_TRUE(server.Requests().empty());
+    EXPECT_FALSE(FileExists(dir.File("FAKES.DAT")));
 }
 
 TEST_F(OnlineTest, ListIsFetchedWhenNewerOrMissingAndOnlyTheVersionLineRecorded) {
