@@ -267,10 +267,13 @@ DownloadResult DownloadToFile(const std::string& address, const std::string& tar
                               TransferProgress* progress) {
     DownloadResult result = DownloadToMemory(address, limits, progress);
     if (result.status != DownloadStatus::Written) return result;
-    const DirectoryLock lock(std::filesystem::path(targetPath).parent_path().string());
-    WriteOutcome written = lock ? ReplaceFile(targetPath, result.body)
-                                : kv::unexpected("Could not write " + targetPath +
-                                                  ": another program is writing in its directory.");
+    const std::string dir = std::filesystem::path(targetPath).parent_path().string();
+    const DirectoryLock lock(dir);
+    // Only a lock someone holds means someone is writing; a lock not had otherwise (no such
+    // directory, no permission) is said by the write itself, with the system's cause.
+    WriteOutcome written = lock || !lock.Busy() ? ReplaceFile(targetPath, result.body)
+                                                : kv::unexpected("Could not write " + targetPath +
+                                                                  ": another program is writing in its directory.");
     result.body.clear();
     if (!written) {
         result.status = DownloadStatus::NotWritten;

@@ -88,6 +88,8 @@ TEST_F(OnlineTest, ProgressAfterEveryTenthTwoKilobyteReadAndOnlyWholeBodiesWritt
     EXPECT_FALSE(Fetch("/f", unwritable, true).ok());  // quiet hides progress, never a failure
     ASSERT_EQ(view.statusHistory.size(), 1u);
     EXPECT_TRUE(view.statusHistory[0].starts_with("Could not write " + unwritable + ": ")) << view.statusHistory[0];
+    // The cause is the missing directory, not another writer.
+    EXPECT_NE(view.statusHistory[0].find("No such file or directory"), std::string::npos) << view.statusHistory[0];
     Fetch("file://" + target, dir.File("copy"), true);  // web addresses only
     EXPECT_EQ(view.statusHistory, Strings{"Could not open file file://" + target + "."});
 }
