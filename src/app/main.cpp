@@ -49,11 +49,7 @@ int main(int argc, char** argv) {
     // when installed; one directory when portable or KESTRIVANE_HOME is set.
     kv::HomeDirs dirs = kv::CurrentHomeDirs();
     if (dirs.config.empty() || dirs.data.empty()) dirs = {kv::ProgramDirectory(), kv::ProgramDirectory()};
-    if (command.home) {
-        // As the command line does: what the program starts (the feedback mail, ...) finds the same home.
-        ::setenv("KESTRIVANE_HOME", command.home->c_str(), 1);
-        dirs = {*command.home, *command.home};
-    }
+    if (command.home) dirs = {*command.home, *command.home};  // as the command line takes it
     kv::Session session = kv::Session::At(dirs);
     session.CreateDirectories();  // a failure shows as the settings' and list's own messages
     const bool settingsExisted = kv::FileExists(session.settings.Path());
