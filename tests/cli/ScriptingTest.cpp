@@ -310,7 +310,7 @@ TEST_F(ScriptingTest, CheckAndWatchCoverEveryTempDirectoryOfEmule) {
     auto watch = Start({"watch"});
     // The "Watching" line follows the first full check, whose findings may come first.
     ASSERT_TRUE(watch->ReadUntil(
-        [&] { return Count(watch->out, "\n") >= 1 && watch->err.find("Watching ") != std::string::npos; }, 10))
+        [&] { return Count(watch->out, "\n") >= 1 && watch->err.find("reads the lists again)\n") != std::string::npos; }, 10))
         << watch->err;
     EXPECT_NE(watch->err.find("and 1 further temp directory"), std::string::npos) << watch->err;
     further.Write("002.part.met", PartMet(0x20, "again.avi"));
