@@ -67,8 +67,9 @@ std::string ImportFailed(const ImportFailure& f, const std::string& settingsPath
                    ": the file must be named pref.met (eDonkey), preferences.ini (eMule) or amule.conf (aMule).";
         case ImportError::NoSuchFile: return "Cannot import " + f.path + ": no such file.";
         case ImportError::NoTempDir:
-            return f.file == ClientFile::EdonkeyPrefMet ? "Error: No 'temp!' entry in pref.met found!"
-                                                        : "Error: No '[eMule] TempDir=' in preferences.ini found!";
+            if (f.file == ClientFile::EdonkeyPrefMet) return "Error: No 'temp!' entry in pref.met found!";
+            return f.file == ClientFile::AmuleConf ? "Error: No '[eMule] TempDir=' in amule.conf found!"
+                                                   : "Error: No '[eMule] TempDir=' in preferences.ini found!";
         case ImportError::NotStored: return f.busy ? DirectoryBusy(*f.busy) : "Could not write " + settingsPath + ".";
     }
     return "The import stored no temp directory.";

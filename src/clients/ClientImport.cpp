@@ -73,24 +73,22 @@ ImportResult ImportClientTempDir(const Settings& settings, const std::string& fu
     std::string temp;
     switch (result.file) {
         case ClientFile::None: return result;
-        case ClientFile::EdonkeyPrefMet:
-            settings.Write(Key::EdonkeyPrefMetPath, dir);
-            temp = ReadPrefMetTempPath(fullPath);
-            break;
+        case ClientFile::EdonkeyPrefMet: temp = ReadPrefMetTempPath(fullPath); break;
         case ClientFile::EmulePreferencesIni:
         case ClientFile::AmuleConf:
             // eMule and aMule keep the temp directory under the same section and key.
-            settings.Write(Key::EmulePreferencesIniPath, dir);
             temp = ReadIniString("eMule", "TempDir", "", kTempDirSize, fullPath);
             break;
     }
     // An empty or garbage value must not replace a working setting: one that
     // would not read back as itself (stored cut or trimmed to something else,
-    // often "") is no path.
-    const Key tempKey = result.file == ClientFile::EdonkeyPrefMet ? Key::EdonkeyTempPath : Key::EmuleTempDir;
+    // often "") is no path. A file that names none changes nothing at all.
+    const bool edonkey = result.file == ClientFile::EdonkeyPrefMet;
+    const Key tempKey = edonkey ? Key::EdonkeyTempPath : Key::EmuleTempDir;
     if (!ReadsBackAsItself(temp, SpecOf(tempKey).size)) return result;
     result.tempDirFound = true;
-    result.stored = settings.Write(tempKey, temp);
+    result.stored = settings.Write(edonkey ? Key::EdonkeyPrefMetPath : Key::EmulePreferencesIniPath, dir) &&
+                    settings.Write(tempKey, temp);
     if (result.stored && result.file == ClientFile::EmulePreferencesIni) {
         // eMule's further temp directories come along; an earlier import's
         // are cleared, and a file without any writes nothing new.

@@ -119,6 +119,16 @@ TEST_F(FirstHour, CommandsAndArgumentsThatCannotWorkSayWhy) {
     EXPECT_FALSE(fs::exists(home.File("MYFAKES.DAT")));
 }
 
+// An aMule settings file without a temp directory is named as what it is, and changes nothing.
+TEST_F(FirstHour, AFailedImportWritesNothing) {
+    const std::string before = home.Read("Kestrivane.ini");
+    const std::string conf = work.Write("aMule/amule.conf", "[eMule]\nNick=someone\n");
+    const Result run = Run({"import", conf});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.err, "Error: No '[eMule] TempDir=' in amule.conf found!\n");
+    EXPECT_EQ(home.Read("Kestrivane.ini"), before);
+}
+
 // A name that carries terminal escapes never reaches the terminal raw, in any output form.
 TEST_F(FirstHour, HostileNamesAreShownNotObeyed) {
     home.Write("FAKES.DAT", HashText(SequentialHash(1).data()) + ",100,Fake \x1b[2J cleared\r\n");

@@ -72,6 +72,9 @@ TEST(ImportClientPrefs, FailuresKeepTheWorkingSettings) {
                                                "box:16:Kestrivane:Error: No '[eMule] TempDir=' in preferences.ini "
                                                "found!"}));
     EXPECT_EQ((Strings{f.Ini("eDonkey", "TempPath"), f.Ini("eMule", "TempDir")}), (Strings{"/good", "/kept"}));
+    // A file that names no temp directory leaves no trace at all, not even where it lies.
+    EXPECT_EQ((Strings{f.Ini("eDonkey", "PrefMetPath"), f.Ini("eMule", "PreferencesIniPath")}),
+              (Strings{"<missing>", "<missing>"}));
     EXPECT_TRUE(f.view.statusHistory.empty());
     // The eMule dialog remembered its third entry, which the eDonkey dialog lacks.
     f.session.importFilterIndex = 2;
