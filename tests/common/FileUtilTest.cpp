@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "common/FileUtil.h"
 
@@ -87,21 +88,6 @@ std::vector<std::string> Names(const std::string& dir) {
     return names;
 }
 
-// Lowers RLIMIT_FSIZE for a scope, as `ulimit -f` does for a shell.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit lower = saved_;
-        lower.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
-};
-
 }  // namespace
 
 // A name that leads to something other than a regular file is never replaced,
@@ -158,7 +144,7 @@ TEST(FileUtil, AFailedWriteCarriesItsCauseAndLeavesNothingBehind) {
         if (c.cause.empty()) continue;
         WriteOutcome r;
         {
-            const FileSizeLimit limit(c.limit);
+            const test::FileSizeLimit limit(c.limit);
             r = ReplaceFile(c.path, std::string(100'000, 'n'));  // killed by SIGXFSZ, unless it is ignored
         }
         ASSERT_FALSE(r) << c.name;

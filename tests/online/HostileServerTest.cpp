@@ -10,6 +10,7 @@
 
 #include "LoopbackServer.h"
 #include "Packing.h"
+#include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "online/FakeListUpdate.h"
 #include "online/HttpDownload.h"
@@ -152,21 +153,6 @@ TEST(NoUpdateAddress, NothingIsSentOrWritten) {
     }
 }
 
-// Lowers RLIMIT_FSIZE for a scope, as `ulimit -f` does for a shell: a full disk
-// for every file larger than bytes.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit lower = saved_;
-        lower.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lower);
-    }
-    ~FileSizeLimit() { ::setrlimit(RLIMIT_FSIZE, &saved_); }
-
-private:
-    rlimit saved_{};
-};
 
 std::string Records(size_t count) {
     std::string list;
@@ -204,7 +190,7 @@ TEST_F(HostileListServer, AFailingWriteOfListOrSettingsChangesNeither) {
         server.Serve("/update/FAKES.DAT", c.body);
         DownloadResult r;
         {
-            const FileSizeLimit limit(c.limit);
+            const test::FileSizeLimit limit(c.limit);
             r = Fetch();
         }
         EXPECT_EQ(r.status, c.cause.empty() ? DownloadStatus::Written : DownloadStatus::NotWritten) << c.name;
