@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <filesystem>
-#include <string>
 #include <tuple>
-#include <vector>
 
+#include "FileSizeLimit.h"
 #include "TempDir.h"
-#include "settings/IniFile.h"
 #include "common/Paths.h"
+#include "settings/IniFile.h"
 #include "settings/Settings.h"
 
 namespace kv {
@@ -48,11 +45,10 @@ TEST(IniFile, ReadRulesUtf16WritesKeepingOtherBytesAndAFailedWriteKeepingTheOldF
     EXPECT_EQ(dir.Read("a.ini"), "\xEF\xBB\xBF; note\n[Tabs]\n  T1  =90\r\nno equals\nEmpty=60\nTabStop3=7\n\n\n"
                                  "[Search]\nLast=avi\n[Display]\nShowAllPartMet=NO\n");
     EXPECT_TRUE(WriteIniString("A", "x", "old", dir.File("new.ini")));
-    rlimit was{}, full{};  // a disk that fills up while the new content is written out
-    ::signal(SIGXFSZ, SIG_IGN);
-    ASSERT_TRUE(::getrlimit(RLIMIT_FSIZE, &was) == 0 && ::setrlimit(RLIMIT_FSIZE, &(full = {20, was.rlim_max})) == 0);
-    EXPECT_FALSE(WriteIniString("A", "x", std::string(200, 'n'), dir.File("new.ini")));  // and says so
-    ::setrlimit(RLIMIT_FSIZE, &was);
+    {
+        const test::FileSizeLimit full(20);  // a disk that fills up while the new content is written out
+        EXPECT_FALSE(WriteIniString("A", "x", std::string(200, 'n'), dir.File("new.ini")));  // and says so
+    }
     EXPECT_EQ(dir.Read("new.ini"), "[A]\r\nx=old\r\n");
     // No leftovers: the two files and the writers' lock file, which stays by design.
     EXPECT_TRUE(std::filesystem::exists(dir.File(".kestrivane.lock")));

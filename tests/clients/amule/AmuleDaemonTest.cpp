@@ -3,19 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "AmuleDaemon.h"
 #include "TempDir.h"
 #include "clients/amule/AmuleClient.h"
 #include "clients/amule/ConnectionSettings.h"
-#include "clients/amule/DownloadQueue.h"
 #include "common/FileUtil.h"
+#include "common/StringUtil.h"
 #include "ed2k/ClientSignals.h"
 #include "ed2k/Md5.h"
-#include "common/StringUtil.h"
 
 using namespace kv::ec;
 using kv::Ed2kHash;
@@ -64,7 +61,7 @@ protected:
     std::unique_ptr<AmuleDaemon> daemon_;
 };
 
-TEST_F(AmuleDaemonTest, ListsTheDownloadsWithTheirNamesSizesHashesAndPartFiles) {
+TEST_F(AmuleDaemonTest, ListsTheDownloadsWithTheirNamesSizesHashesAndPartFilesAndRefusesABadLink) {
     // Two through amulecmd, one through our own EC_OP_ADD_LINK: the one with
     // raw UTF-8 in its name, which amulecmd 2.3.3 mangles in the C locale.
     for (const Link& link : {kLinks[0], kLinks[2]})
@@ -73,6 +70,10 @@ TEST_F(AmuleDaemonTest, ListsTheDownloadsWithTheirNamesSizesHashesAndPartFiles) 
     ASSERT_TRUE(client) << Describe(client.error());
     const auto added = client->AddLink(kLinks[1].Text());
     ASSERT_TRUE(added) << Describe(added.error());
+    const auto bad = client->AddLink("ed2k://|file|x|");
+    ASSERT_FALSE(bad);
+    EXPECT_EQ(bad.error().kind, AmuleErrorKind::Failed);
+    EXPECT_NE(bad.error().detail.find("Invalid link"), std::string::npos) << bad.error().detail;
     const auto queue = client->Queue();
     ASSERT_TRUE(queue) << Describe(queue.error());
     ASSERT_EQ(queue->downloads.size(), 3u);
@@ -125,31 +126,18 @@ TEST_F(AmuleDaemonTest, PauseStopResumeAndCancelChangeWhatAmuleShows) {
     EXPECT_EQ(again.error().kind, AmuleErrorKind::NotFound);
 }
 
-TEST_F(AmuleDaemonTest, AWrongPasswordIsRefusedAsSuch) {
+TEST_F(AmuleDaemonTest, ItsAmuleConfIsEnoughToConnectAndAWrongPasswordIsRefusedAsSuch) {
     const auto refused = Connect(kv::HashText(kv::Md5("not the password").data()));
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.error().kind, AmuleErrorKind::WrongPassword);
     EXPECT_NE(refused.error().detail.find("wrong password"), std::string::npos) << refused.error().detail;
-    // The daemon holds no grudge: the right password gets in next.
-    EXPECT_TRUE(Connect(AmuleDaemon::kPasswordMd5));
-}
-
-TEST_F(AmuleDaemonTest, ItsAmuleConfIsEnoughToConnect) {
+    // The daemon holds no grudge: what its amule.conf says gets in next.
     const auto conf = ReadAmuleConfEc(daemon_->ConfFile());
     ASSERT_TRUE(conf);
     EXPECT_TRUE(conf->accepted);
     const auto client = AmuleClient::Connect(conf->settings, {"kestrivane-test", "1"});
     ASSERT_TRUE(client) << Describe(client.error());
     EXPECT_EQ(client->ServerVersion().substr(0, 2), "2.") << client->ServerVersion();
-}
-
-TEST_F(AmuleDaemonTest, ABadLinkIsRefusedWithAmulesReason) {
-    auto client = Connect(AmuleDaemon::kPasswordMd5);
-    ASSERT_TRUE(client);
-    const auto added = client->AddLink("ed2k://|file|x|");
-    ASSERT_FALSE(added);
-    EXPECT_EQ(added.error().kind, AmuleErrorKind::Failed);
-    EXPECT_NE(added.error().detail.find("Invalid link"), std::string::npos) << added.error().detail;
 }
 
 }  // namespace
