@@ -28,7 +28,7 @@ TEST(JudgeList, RecordsAndPagesToldApart) {
              {kA + ",1,Fake\r\n" + kB + ",2,Virus\r\n", ListShape::Usable, 2},
              {kA + "\n", ListShape::Usable, 1},                              // a hash alone, LF only
              {"# comment\r\n" + kA + ",1,x\r\n", ListShape::Usable, 1},      // half records still a list
-             {"", ListShape::Empty, 0}, {" \r\n\r\n\t\n", ListShape::Empty, 0},
+             {" \r\n\r\n\t\n", ListShape::Empty, 0},
              {"Object Not Found\r\n", ListShape::NoRecords, 0},
              {std::string(31, 'a') + ",1,short hash\r\n", ListShape::NoRecords, 0},
              {kA + "0,1,33 digits\r\n", ListShape::NoRecords, 0},
@@ -66,18 +66,6 @@ TEST(OwnList, MarkReplacesUnmarkRemovesAndOtherLinesStay) {
     const ListEdit failed = MarkFake(dir.File("no-dir/MYFAKES.DAT"), H(kA), 1, "x");
     EXPECT_FALSE(failed.ok);
     EXPECT_NE(failed.failure.find("no-dir/MYFAKES.DAT"), std::string::npos);
-}
-
-TEST(FindingListLine, FakeRowsKeepTheirDescriptionWithoutTheOwnMark) {
-    Finding f;
-    f.download.hash = H(kA), f.download.size = 42, f.download.name = "movie.avi";
-    EXPECT_EQ(FindingListLine(f), kUpperA + ",42,movie.avi\r\n");
-    f.fake = true, f.listName = kOwnListFileName, f.description = "[mine] Trailer";
-    EXPECT_EQ(FindingListLine(f), kUpperA + ",42,Trailer\r\n");
-    f.listName = "FAKES.DAT", f.description = "[mine] as the list says";
-    EXPECT_EQ(FindingListLine(f), kUpperA + ",42,[mine] as the list says\r\n");
-    f.download.hash.reset();
-    EXPECT_EQ(FindingListLine(f), "");
 }
 
 class ExtraListsTest : public ::testing::Test {

@@ -28,19 +28,19 @@ TEST(HomeDirs, InstalledPortableHomeXdgAndEarlierDirectory) {
               [](HomeInputs& in) { in.earlierHomeExists = true, in.xdgDataHome = "/x/d"; }, "/x/d/kestrivane",
               "/x/d/kestrivane"},
              {"installed, no home at all", [](HomeInputs& in) { in.home = ""; }, "", ""},
-             {"installed, data but no config base", [](HomeInputs& in) { in.home = "", in.xdgDataHome = "/x"; }, "", ""},
+             {"installed, no config base", [](HomeInputs& in) { in.home = "", in.xdgDataHome = "/x"; }, "", ""},
              {"KESTRIVANE_HOME wins",
               [](HomeInputs& in) { in.kestrivaneHome = "/k", in.installed = false, in.earlierHomeExists = true; },
               "/k", "/k"},
              {"portable, writable", [](HomeInputs& in) { in.installed = false, in.executableDir = "/opt/kv"; },
               "/opt/kv", "/opt/kv"},
              {"portable, read-only, XDG unset",
-              [](HomeInputs& in) { in.installed = false, in.executableDirWritable = false; }, data, data},
+              [](HomeInputs& in) { in.installed = in.executableDirWritable = false; }, data, data},
              {"portable, read-only, XDG set", [](HomeInputs& in) {
-                  in.installed = false, in.executableDirWritable = false, in.xdgDataHome = "/x/d", in.xdgConfigHome = "/";
+                  in.installed = in.executableDirWritable = false, in.xdgDataHome = "/x/d", in.xdgConfigHome = "/x/c";
               }, "/x/d/kestrivane", "/x/d/kestrivane"},
              {"portable, read-only, no home",
-              [](HomeInputs& in) { in.installed = false, in.executableDirWritable = false, in.home = ""; },
+              [](HomeInputs& in) { in.installed = in.executableDirWritable = false, in.home = ""; },
               "/usr/bin", "/usr/bin"}}) {
         HomeInputs in;
         in.executableDir = "/usr/bin";

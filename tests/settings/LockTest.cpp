@@ -53,7 +53,8 @@ TEST_F(LockTest, ConcurrentWritersEachKeepTheirOwnKey) {
         if (children.back() != 0) continue;
         const std::string key = "Key" + std::to_string(w);
         bool ok = true;
-        for (int r = 0; r < kRounds; ++r) ok = WriteIniString("Writers", key, std::to_string(w) + "-" + std::to_string(r), ini) && ok;
+        for (int r = 0; r < kRounds; ++r)
+            ok = WriteIniString("Writers", key, std::to_string(w) + "-" + std::to_string(r), ini) && ok;
         ::_exit(ok ? 0 : 1);
     }
     for (pid_t pid : children) {
