@@ -91,30 +91,24 @@ TEST(HomeDirs, CurrentHomeDirsReadsTheEnvironment) {
     if (was) ::setenv("KESTRIVANE_HOME", saved.c_str(), 1);
 }
 
-}  // namespace
-}  // namespace kv
-
-namespace kv::test {
-
 TEST(ProgramHome, SettingsGoToConfigListsAndDownloadsToData) {
+    namespace fs = std::filesystem;
     ScopedTempDir root;
     const HomeDirs dirs{root.File("config/kestrivane"), root.File("data/kestrivane")};
     ProgramHome session = ProgramHome::At(dirs);
-    EXPECT_EQ(session.settings.Path(), root.File("config/kestrivane/Kestrivane.ini"));
-    EXPECT_EQ(session.FakeListPath(), root.File("data/kestrivane/FAKES.DAT"));
-    EXPECT_FALSE(std::filesystem::exists(dirs.config));  // nothing made before it is asked for
+    EXPECT_EQ(session.settings.Path() + "|" + session.FakeListPath(),
+              dirs.config + "/Kestrivane.ini|" + dirs.data + "/FAKES.DAT");
+    EXPECT_FALSE(fs::exists(dirs.config));  // nothing made before it is asked for
     EXPECT_EQ(session.CreateDirectories(), std::nullopt);
-    EXPECT_TRUE(std::filesystem::is_directory(dirs.config) && std::filesystem::is_directory(dirs.data));
     EXPECT_TRUE(session.settings.Write(Key::ShowAllPartMet, "NO"));
-    EXPECT_TRUE(std::filesystem::is_regular_file(dirs.config + "/Kestrivane.ini"));
+    EXPECT_TRUE(fs::is_regular_file(dirs.config + "/Kestrivane.ini") && fs::is_directory(dirs.data));
 
-    root.Write("blocked", "a file where a directory should go");
-    const std::string blocked = root.File("blocked/sub");
+    const std::string blocked = root.Write("blocked", "a file where a directory should go") + "/sub";
     EXPECT_EQ(ProgramHome::At(HomeDirs{blocked, dirs.data}).CreateDirectories(), blocked);
     EXPECT_EQ(ProgramHome::At(HomeDirs{"", ""}).CreateDirectories(), "");
-    const ProgramHome one = ProgramHome::At(root.path());
-    EXPECT_EQ(one.settings.Path(), root.File("Kestrivane.ini"));
-    EXPECT_EQ(one.FakeListPath(), root.File("FAKES.DAT"));
+    const ProgramHome one = ProgramHome::At(root.path());  // one directory for both
+    EXPECT_EQ(one.settings.Path() + "|" + one.FakeListPath(), root.File("Kestrivane.ini|") + root.File("FAKES.DAT"));
 }
 
-}  // namespace kv::test
+}  // namespace
+}  // namespace kv

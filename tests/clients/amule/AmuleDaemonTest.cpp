@@ -8,11 +8,8 @@
 #include "AmuleDaemon.h"
 #include "TempDir.h"
 #include "clients/amule/AmuleClient.h"
-#include "clients/amule/ConnectionSettings.h"
 #include "common/FileUtil.h"
-#include "common/StringUtil.h"
 #include "ed2k/ClientSignals.h"
-#include "ed2k/Md5.h"
 
 using namespace kv::ec;
 using kv::Ed2kHash;
@@ -44,8 +41,8 @@ protected:
         ASSERT_TRUE(daemon_->Running()) << daemon_->Log();
     }
 
-    kv::expected<AmuleClient, AmuleError> Connect(const std::string& passwordMd5) const {
-        return AmuleClient::Connect({"127.0.0.1", daemon_->Port(), passwordMd5}, {"kestrivane-test", "1"});
+    kv::expected<AmuleClient, AmuleError> Connect() const {
+        return AmuleClient::Connect({"127.0.0.1", daemon_->Port(), AmuleDaemon::kPasswordMd5}, {"kv-test", "1"});
     }
 
     // amulecmd's two lines for a download: "HASH name" and the status line after it.
@@ -66,7 +63,7 @@ TEST_F(AmuleDaemonTest, ListsTheDownloadsWithTheirNamesSizesHashesAndPartFilesAn
     // raw UTF-8 in its name, which amulecmd 2.3.3 mangles in the C locale.
     for (const Link& link : {kLinks[0], kLinks[2]})
         ASSERT_NE(daemon_->Amulecmd("add " + link.Text()).find("successful"), std::string::npos);
-    auto client = Connect(AmuleDaemon::kPasswordMd5);
+    auto client = Connect();
     ASSERT_TRUE(client) << Describe(client.error());
     const auto added = client->AddLink(kLinks[1].Text());
     ASSERT_TRUE(added) << Describe(added.error());
@@ -92,7 +89,7 @@ TEST_F(AmuleDaemonTest, ListsTheDownloadsWithTheirNamesSizesHashesAndPartFilesAn
 
 TEST_F(AmuleDaemonTest, PauseStopResumeAndCancelChangeWhatAmuleShows) {
     for (const Link& link : {kLinks[0], kLinks[1]}) daemon_->Amulecmd("add " + link.Text());
-    auto client = Connect(AmuleDaemon::kPasswordMd5);
+    auto client = Connect();
     ASSERT_TRUE(client) << Describe(client.error());
     const auto hash = *Ed2kHash::FromHex(kLinks[0].hash);
     const auto stateNow = [&] {
@@ -124,20 +121,6 @@ TEST_F(AmuleDaemonTest, PauseStopResumeAndCancelChangeWhatAmuleShows) {
     const auto again = client->Act(Action::Pause, hash);
     ASSERT_FALSE(again);
     EXPECT_EQ(again.error().kind, AmuleErrorKind::NotFound);
-}
-
-TEST_F(AmuleDaemonTest, ItsAmuleConfIsEnoughToConnectAndAWrongPasswordIsRefusedAsSuch) {
-    const auto refused = Connect(kv::HashText(kv::Md5("not the password").data()));
-    ASSERT_FALSE(refused);
-    EXPECT_EQ(refused.error().kind, AmuleErrorKind::WrongPassword);
-    EXPECT_NE(refused.error().detail.find("wrong password"), std::string::npos) << refused.error().detail;
-    // The daemon holds no grudge: what its amule.conf says gets in next.
-    const auto conf = ReadAmuleConfEc(daemon_->ConfFile());
-    ASSERT_TRUE(conf);
-    EXPECT_TRUE(conf->accepted);
-    const auto client = AmuleClient::Connect(conf->settings, {"kestrivane-test", "1"});
-    ASSERT_TRUE(client) << Describe(client.error());
-    EXPECT_EQ(client->ServerVersion().substr(0, 2), "2.") << client->ServerVersion();
 }
 
 }  // namespace
