@@ -10,7 +10,6 @@
 #include "lists/ListShape.h"
 #include "lists/ListSources.h"
 #include "lists/OwnList.h"
-#include "usecases/Check.h"
 
 namespace kv {
 namespace {
