@@ -12,15 +12,10 @@ using namespace kv::ec;
 
 namespace {
 
-Packet CapturedQueue() {
-    const std::string path = std::string(KV_AMULE_DATA_DIR) + "/dload-queue-reply.bin";
-    auto packet = ReadPacket(kv::ReadWholeFile(path).value_or(""));
-    EXPECT_TRUE(packet);
-    return packet.value_or(Packet{});
-}
-
-TEST(DownloadQueue, ReadsTheCapturedQueueOfAmule233) {
-    const DownloadQueue queue = ReadDownloadQueue(CapturedQueue());
+TEST(DownloadQueue, ReadsTheCapturedQueueOfAmule233AndFindsItsDownloadsByPartNameOrHash) {
+    const auto packet = ReadPacket(kv::ReadWholeFile(KV_AMULE_DATA_DIR "/dload-queue-reply.bin").value_or(""));
+    ASSERT_TRUE(packet);
+    const DownloadQueue queue = ReadDownloadQueue(*packet);
     // The downloads capture.sh adds, in aMule's order: name, size, hash, part file.
     const std::vector<std::string> rows = {
         "Film One.avi|734003200|0123456789abcdef0123456789abcdef|001.part.met",
@@ -36,6 +31,19 @@ TEST(DownloadQueue, ReadsTheCapturedQueueOfAmule233) {
         // No server, no Kad: nothing to download from.
         EXPECT_TRUE(view->state == DownloadState::Waiting && view->sources == 0 && view->done == 0) << rows[i];
         EXPECT_TRUE(view->comments.empty());
+    }
+    const std::string film = "0123456789abcdef0123456789abcdef", song = "fedcba9876543210fedcba9876543210";
+    struct Case { const char* target; std::string hash; };
+    for (const Case& c : std::vector<Case>{{"001", film}, {"002.part", song},
+                                           {"003.part.met", "00112233445566778899aabbccddeeff"}, {"1", film},
+                                           {"FEDCBA9876543210FEDCBA9876543210", song}, {"004", ""},
+                                           {"ffffffffffffffffffffffffffffffff", ""}, {"001.met.part", ""}, {"", ""},
+                                           {"99999999999999999999", ""}}) {
+        const auto hash = ResolveTarget(queue, c.target);
+        EXPECT_EQ(hash ? hash->ToHex() : "", c.hash) << c.target;
+        if (!hash) {
+            EXPECT_EQ(hash.error().kind, AmuleErrorKind::NotFound) << c.target;
+        }
     }
 }
 
@@ -91,23 +99,6 @@ TEST(DownloadQueue, PartfilesWithoutAHashOrTwiceAreLeftOut) {
     const DownloadQueue queue = ReadDownloadQueue(Packet{OpDloadQueue, {noHash, Partfile("short", {}), twice, twice}});
     EXPECT_EQ(queue.downloads.size(), 1u);
     EXPECT_EQ(queue.views.size(), 1u);
-}
-
-TEST(DownloadQueue, TargetsByPartNameOrHash) {
-    const DownloadQueue queue = ReadDownloadQueue(CapturedQueue());
-    const std::string film = "0123456789abcdef0123456789abcdef", song = "fedcba9876543210fedcba9876543210";
-    struct Case { const char* target; std::string hash; };
-    for (const Case& c : std::vector<Case>{{"001", film}, {"002.part", song},
-                                           {"003.part.met", "00112233445566778899aabbccddeeff"}, {"1", film},
-                                           {"FEDCBA9876543210FEDCBA9876543210", song}, {"004", ""},
-                                           {"ffffffffffffffffffffffffffffffff", ""}, {"001.met.part", ""}, {"", ""},
-                                           {"99999999999999999999", ""}}) {
-        const auto hash = ResolveTarget(queue, c.target);
-        EXPECT_EQ(hash ? hash->ToHex() : "", c.hash) << c.target;
-        if (!hash) {
-            EXPECT_EQ(hash.error().kind, AmuleErrorKind::NotFound) << c.target;
-        }
-    }
 }
 
 TEST(ConnectionSettings, HostAndPort) {
