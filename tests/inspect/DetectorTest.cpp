@@ -99,7 +99,7 @@ TEST(Detectors, CleanStructuresAndFreeFormData) {
         m3u += "#EXTINF:215,Artist - Song " + n + "\r\nMusic\\Artist\\track" + n + ".mp3\r\n";
     }
     const struct { std::string name, head; uint64_t size; } rows[] = {
-        {"disc.bin", test::RawCdImage(), 700000000}, {"disc.img", zeros, 700000000},
+        {"disc.bin", zeros, 700000000}, {"disc.img", zeros, 700000000},
         {"disc.nrg", zeros, 700000000}, {"disc.mdf", zeros, 700000000}, {"disc.dmg", noise, 700000000},
         {"files.7z.002", noise, 100000000}, {"data.bin", noise, 700000000}, {"noextension", zeros, 700000000},
         {"backup.dat", zeros, 700000000}, {"film.avi.part", noise, 700000000},
@@ -120,11 +120,12 @@ TEST(Detectors, CleanStructuresAndFreeFormData) {
 
 constexpr uint64_t kCd = 734003200, kDvd = 4700000000;
 
+// A fake, each under a name of its own; size 0 publishes the head as the whole file.
 struct FakeRow {
-    std::string what, name, head;
-    uint64_t size;                           // 0: the head is the whole file
-    std::function<void(Download&)> tweak;
+    std::string name, head;
     std::string found;                       // Describe() of the finding
+    uint64_t size = 0;
+    std::function<void(Download&)> tweak = {};  // what the client noted
     bool fromTags = false;                   // found from the client's tags alone, without the head
 };
 
@@ -132,104 +133,92 @@ std::vector<FakeRow> Fakes() {
     const std::string avi = Sample("avi"), mkv = Sample("mkvmerge"), wmv = Sample("wmv"), mp3 = Sample("mp3-vbr");
     const size_t xing = mp3.find("Xing") != std::string::npos ? mp3.find("Xing") : mp3.find("Info");
     const size_t segment = mkv.find("\x18\x53\x80\x67");
-    const std::string asx = "<ASX version=\"3.0\">\r\n <Entry><Ref href=\"http://codec.example.invalid/get.php?id=7\"/>"
-                            "</Entry>\r\n</ASX>\r\n";
-    const std::string wpl = "<?wpl version=\"1.0\"?>\r\n<smil><body><seq>"
-                            "<media src=\"http://x.example.invalid/film.wmv\"/></seq></body></smil>\r\n";
+    const std::string codec = "http://codec.example.invalid/", ads = "http://ads.example.invalid/x";
+    const std::string asx = "<ASX version=\"3.0\">\r\n <Entry><Ref href=\"" + codec + "\"/></Entry>\r\n</ASX>\r\n";
+    const std::string wpl = "<?wpl version=\"1.0\"?>\r\n<smil><body><seq><media src=\"" + ads + "\"/></seq></body>";
     const std::string live = "http://stream.example.invalid/live", backup = "http://stream.example.invalid/backup";
-    const std::string m3u = live + "\r\n" + backup + "\r\n";
-    const std::string link = test::ShellLink("C:\\Windows\\cmd.exe", "/c start http://codec.example.invalid/");
-    const std::string scripts = "Windows Media that opens web pages as it plays";
+    const std::string link = test::ShellLink("C:\\Windows\\cmd.exe", "/c start " + codec);
+    const std::string scripts = "Windows Media that opens web pages as it plays", bad = ": someone is feeding this "
+                                "download bad data";
     const std::string locked = "a Windows Media file locked by DRM", pw = "a password-protected ";
+    const auto drm = [](const std::string& asf, const std::string& url, bool extended) {
+        return test::LockWithDrm(asf, url, extended);
+    };
     using test::RarLock;
     return {
         // The classic fakes: DRM, archives and programs behind media names, other media.
-        {"drm", "Film.DVDRip.avi", test::LockWithDrm(wmv, "http://l.example/", false), 0, {},
-         Claims("AVI video", locked + " (licence: http://l.example/)")},
-        {"drm extended", "Film.mkv", test::LockWithDrm(wmv, "http://l.example/get?id=7", true), 0, {},
-         Claims("Matroska video", locked + " (licence: http://l.example/get?id=7)")},
-        {"drm, no licence url", "Song.wma", test::LockWithDrm(Sample("wma"), "", false), 0, {},
-         Claims("Windows Media audio", locked)},
-        {"zip -P", "Album.MP3", Sample("zip-encrypted"), 0, {}, Claims("MP3 audio", pw + "ZIP archive")},
-        {"zip", "movie.avi", Sample("zip"), 0, {}, Claims("AVI video", "a ZIP archive")},
-        {"rar4 -p", "movie.avi", test::Rar4(RarLock::FileEncrypted), 0, {}, Claims("AVI video", pw + "RAR archive")},
-        {"rar5 -hp", "film.mp4", test::Rar5(RarLock::HeadersEncrypted), 0, {}, Claims("MP4 video", pw + "RAR archive")},
-        {"rar5", "movie.mp4", test::Rar5(RarLock::None), 0, {}, Claims("MP4 video", "a RAR archive")},
-        {"7z -p", "game.iso", Sample("7z-encrypted"), 0, {}, Claims("a disc image", "a 7-Zip archive")},
-        {"cab", "photo.jpg", Sample("cab"), 0, {}, Claims("a JPEG image", "a cabinet archive")},
-        {"pe", "movie.mkv", Sample("pe"), 0, {}, Claims("Matroska video", "a Windows program")},
-        {"elf", "movie.mp4", Sample("elf"), 0, {}, Claims("MP4 video", "a Linux program")},
-        {"shell", "readme.txt", Sample("shell"), 0, {}, Claims("a text file", "a shell script")},
-        {"batch", "song.mp3", Sample("batch"), 0, {}, Claims("MP3 audio", "a Windows batch script")},
-        {"pe as rar", "setup.rar", Sample("pe"), 0, {},
-         Claims("a RAR archive", "a Windows program (perhaps a self-extracting archive)")},
-        {"avi as iso", "disc.iso", avi, 0, {}, Claims("a disc image", "AVI video")},
-        {"flac as mp3", "song.mp3", Sample("flac"), 0, {}, Claims("MP3 audio", "FLAC audio")},
-        {"gzip as avi", "movie.avi", Sample("gzip"), 0, {}, Claims("AVI video", "gzip-compressed data")},
+        {"Film.DVDRip.avi", drm(wmv, "http://l/", false), Claims("AVI video", locked + " (licence: http://l/)")},
+        {"Film.mkv", drm(wmv, "http://l/?id=7", true), Claims("Matroska video", locked + " (licence: http://l/?id=7)")},
+        {"Locked twice.avi", drm(drm(wmv, "http://b/", true), "http://a/", false),
+         Claims("AVI video", locked + " (licence: http://a/)")},
+        {"Song.wma", drm(Sample("wma"), "", true), Claims("Windows Media audio", locked)},
+        {"Album.MP3", Sample("zip-encrypted"), Claims("MP3 audio", pw + "ZIP archive")},
+        {"zip.avi", Sample("zip"), Claims("AVI video", "a ZIP archive")},
+        {"rar4.avi", test::Rar4(RarLock::FileEncrypted), Claims("AVI video", pw + "RAR archive")},
+        {"rar5.mp4", test::Rar5(RarLock::None), Claims("MP4 video", "a RAR archive")},
+        {"game.iso", Sample("7z-encrypted"), Claims("a disc image", "a 7-Zip archive")},
+        {"photo.jpg", Sample("cab"), Claims("a JPEG image", "a cabinet archive")},
+        {"pe.mkv", Sample("pe"), Claims("Matroska video", "a Windows program")},
+        {"elf.mp4", Sample("elf"), Claims("MP4 video", "a Linux program")},
+        {"readme.txt", Sample("shell"), Claims("a text file", "a shell script")},
+        {"batch.mp3", Sample("batch"), Claims("MP3 audio", "a Windows batch script")},
+        {"setup.rar", Sample("pe"), Claims("a RAR archive", "a Windows program (perhaps a self-extracting archive)")},
+        {"disc.iso", avi, Claims("a disc image", "AVI video")},
+        {"flac.mp3", Sample("flac"), Claims("MP3 audio", "FLAC audio")},
+        {"gzip.avi", Sample("gzip"), Claims("AVI video", "gzip-compressed data")},
         // Padded: a real clip published at a film's size.
-        {"padded avi", "Film.2009.DVDRip.XviD.avi", avi, kCd, {}, Padded("AVI", "28,488", "734,003,200")},
-        {"padded mkv", "Film.2009.720p.mkv", mkv, kDvd, {}, Padded("Matroska", "24,027", "4,700,000,000")},
-        {"padded wmv", "Film.2009.wmv", wmv, kCd, {}, Padded("Windows Media", "32,901", "734,003,200")},
-        {"padded mp4", "Film.2009.mp4", Sample("mp4"), kCd, {}, Padded("MP4", "17,382", "734,003,200")},
-        {"padded mp3", "Greatest Hits.mp3", mp3, 120000000, {}, Padded("MP3", "37,716", "120,000,000")},
-        {"padded wav", "Artist - Album.wav", Sample("sox-wav"), 700000000, {}, Padded("WAV", "529,244", "700,000,000")},
-        {"padded flac", "Artist - Album.flac", Sample("flac-tool"), 600000000, {},
-         TooShort("FLAC", "3 s", "600,000,000", "1600.0", "1.5")},
+        {"Film.2009.DVDRip.XviD.avi", avi, Padded("AVI", "28,488", "734,003,200"), kCd},
+        {"Film.2009.720p.mkv", mkv, Padded("Matroska", "24,027", "4,700,000,000"), kDvd},
+        {"Film.2009.wmv", wmv, Padded("Windows Media", "32,901", "734,003,200"), kCd},
+        {"Film.2009.mp4", Sample("mp4"), Padded("MP4", "17,382", "734,003,200"), kCd},
+        {"Greatest Hits.mp3", mp3, Padded("MP3", "37,716", "120,000,000"), 120000000},
+        {"Artist - Album.wav", Sample("sox-wav"), Padded("WAV", "529,244", "700,000,000"), 700000000},
+        {"Album.flac", Sample("flac-tool"), TooShort("FLAC", "3 s", "600,000,000", "1600.0", "1.5"), 600000000},
         // One header field edited to the published size; the duration gives it away.
-        {"avi riff edited", "Film.2009.DVDRip.avi", Patch(avi, 4, LE(kCd - 8, 4)), kCd, {},
-         TooShort("AVI", "1 s", "734,003,200", "5646.2", "160.0")},
-        {"mkv segment edited", "Film.2009.mkv", Patch(mkv, segment + 4, "\x01" + BE(0x1182D2E00, 7)), kDvd, {},
-         TooShort("Matroska", "1 s", "4,700,000,000", "35980.9", "160.0")},
-        {"mp3 xing edited", "Greatest Hits.mp3", Patch(Patch(mp3, xing + 8, BE(6890, 4)), xing + 12, BE(120000000, 4)),
-         120000000, {}, TooShort("MP3", "3 min 0 s", "120,000,000", "5.3", "0.6")},
-        {"search said 90 min", "Film.2009.mkv", mkv, SampleSize("mkvmerge"), [](Download& d) { d.mediaLength = 5400; },
-         "suspect: the Matroska header says it plays 1 s, the search result said 1 h 30 min"},
+        {"riff.avi", Patch(avi, 4, LE(kCd - 8, 4)), TooShort("AVI", "1 s", "734,003,200", "5646.2", "160.0"), kCd},
+        {"segment edited.mkv", Patch(mkv, segment + 4, "\x01" + BE(0x1182D2E00, 7)),
+         TooShort("Matroska", "1 s", "4,700,000,000", "35980.9", "160.0"), kDvd},
+        {"xing edited.mp3", Patch(Patch(mp3, xing + 8, BE(6890, 4)), xing + 12, BE(120000000, 4)),
+         TooShort("MP3", "3 min 0 s", "120,000,000", "5.3", "0.6"), 120000000},
+        {"search said 90 min.mkv", mkv, 
+         "suspect: the Matroska header says it plays 1 s, the search result said 1 h 30 min",
+         0, [](Download& d) { d.mediaLength = 5400; }},
         // Junk under media names.
-        {"random", "Film.2009.DVDRip.avi", Noise(65536, 1), kCd, {},
-         Claims("AVI video", "random bytes of no known format (8.00 bits a byte)")},
-        {"random short head", "Artist - Album.mp3", Noise(4096, 2), 120000000, {},
-         Claims("MP3 audio", "random bytes of no known format (7.96 bits a byte)")},
-        {"zeros", "Film.mkv", std::string(65536, '\0'), kDvd, {}, Claims("Matroska video", "nothing but zero bytes")},
-        {"0xFF", "Film.avi", std::string(65536, '\xFF'), kCd, {}, Claims("AVI video", "nothing but 0xFF bytes")},
-        {"one byte", "Film.wmv", std::string(65536, 'Z'), kCd, {},
-         Claims("Windows Media video", "one byte (0x5A) repeated")},
-        {"pattern", "Film.mp4", Repeat("\xDE\xAD\xBE\xEF", 65536), kCd, {},
-         Claims("MP4 video", "a 4-byte pattern repeated")},
-        {"long pattern", "Song.flac", Repeat(Noise(61, 3), 65536), 30000000, {},
-         Claims("FLAC audio", "a 61-byte pattern repeated")},
+        {"random.avi", Noise(65536, 1), Claims("AVI video", "random bytes of no known format (8.00 bits a byte)"), kCd},
+        {"random short head.mp3", Noise(4096, 2),
+         Claims("MP3 audio", "random bytes of no known format (7.96 bits a byte)"), 120000000},
+        {"zeros.mkv", std::string(65536, '\0'), Claims("Matroska video", "nothing but zero bytes"), kDvd},
+        {"0xFF.avi", std::string(65536, '\xFF'), Claims("AVI video", "nothing but 0xFF bytes"), kCd},
+        {"one byte.wmv", std::string(65536, 'Z'), Claims("Windows Media video", "one byte (0x5A) repeated"), kCd},
+        {"pattern.mp4", Repeat("\xDE\xAD\xBE\xEF", 65536), Claims("MP4 video", "a 4-byte pattern repeated"), kCd},
+        {"pattern.flac", Repeat(Noise(61, 3), 65536), Claims("FLAC audio", "a 61-byte pattern repeated"), 30000000},
         // Pages, text, shortcuts, playlists and documents named as media.
-        {"html page", "Film.2009.DVDRip.avi", Sample("html"), 0, {}, Claims("AVI video", "a web page")},
-        {"text", "Film.2009.avi", Sample("srt"), 0, {}, Claims("AVI video", "plain text")},
-        {"shortcut", "Film.2009.avi", link, 0, {}, Claims("AVI video", "a Windows shortcut")},
-        {"asx", "Film.2009.wmv", asx, 0, {},
-         Claims("Windows Media video", "a playlist that opens http://codec.example.invalid/get.php?id=7")},
-        {"wpl", "Song.wma", wpl, 0, {},
-         Claims("Windows Media audio", "a playlist that opens http://x.example.invalid/film.wmv")},
-        {"m3u", "Live.mp3", m3u, 0, {},
-         Claims("MP3 audio", "a playlist that opens " + live + " " + backup)},
-        {"docx", "Film.2009.avi", Sample("docx"), kCd, {}, Claims("AVI video", "an office document")},
-        {"pdf", "Album.mp3", Sample("pdf"), 0, {}, Claims("MP3 audio", "a PDF document")},
-        {"jpeg", "Film.2009.avi", Sample("jpeg"), 0, {}, Claims("AVI video", "a JPEG image")},
-        {"djvu", "Film.2009.mkv", Sample("djvu"), 0, {}, Claims("Matroska video", "a DjVu document")},
+        {"html.avi", Sample("html"), Claims("AVI video", "a web page")},
+        {"text.avi", Sample("srt"), Claims("AVI video", "plain text")},
+        {"shortcut.avi", link, Claims("AVI video", "a Windows shortcut")},
+        {"asx.wmv", asx, Claims("Windows Media video", "a playlist that opens " + codec)},
+        {"wpl.wma", wpl, Claims("Windows Media audio", "a playlist that opens " + ads)},
+        {"Live.mp3", live + "\r\n" + backup, Claims("MP3 audio", "a playlist that opens " + live + " " + backup)},
+        {"docx.avi", Sample("docx"), Claims("AVI video", "an office document"), kCd},
+        {"pdf.mp3", Sample("pdf"), Claims("MP3 audio", "a PDF document")},
+        {"jpeg.avi", Sample("jpeg"), Claims("AVI video", "a JPEG image")},
         // Windows Media that opens web pages; ARJ and MSI.
-        {"asf script", "Film.2009.wmv",
-         test::WithScriptCommands(wmv, {"http://codec.example.invalid/", "http://ads.example.invalid/x"}), 0, {},
-         Claims("Windows Media video",
-                scripts + " (2 URL commands: http://codec.example.invalid/ http://ads.example.invalid/x)")},
-        {"asf script as avi", "Film.avi", test::WithScriptCommands(wmv, {"http://codec.example.invalid/"}), 0, {},
-         Claims("AVI video", scripts + " (1 URL command: http://codec.example.invalid/)")},
-        {"arj", "Film.2009.avi", Sample("arj"), kCd, {}, Claims("AVI video", "an ARJ archive")},
-        {"msi", "Film.2009.avi", Sample("msi"), kCd, {}, Claims("AVI video", "a Windows installer")},
-        {"msi as document", "paper.doc", Sample("msi"), 0, {}, Claims("a document", "a Windows installer")},
+        {"script.wmv", test::WithScriptCommands(wmv, {codec, ads}),
+         Claims("Windows Media video", scripts + " (2 URL commands: " + codec + " " + ads + ")")},
+        {"script.avi", test::WithScriptCommands(wmv, {codec}),
+         Claims("AVI video", scripts + " (1 URL command: " + codec + ")")},
+        {"arj.avi", Sample("arj"), Claims("AVI video", "an ARJ archive"), kCd},
+        {"msi.avi", Sample("msi"), Claims("AVI video", "a Windows installer"), kCd},
+        {"paper.doc", Sample("msi"), Claims("a document", "a Windows installer")},
         // What the client saw.
-        {"corrupted parts", "Film.2009.avi", avi, 0, [](Download& d) { d.corruptedParts = "3,7,12,15"; },
-         "suspect: 4 parts arrived corrupted: someone is feeding this download bad data", true},
-        {"one corrupted part", "Film.2009.avi", avi, 0, [](Download& d) { d.corruptedParts = "5"; },
-         "note: 1 part arrived corrupted: someone is feeding this download bad data", true},
-        {"corrupted bytes", "Film.2009.avi", avi, 0, [](Download& d) { d.corruptedBytes = 40000000; },
-         "suspect: 40,000,000 bytes were lost to corruption: someone is feeding this download bad data", true},
-        {"never complete", "Film.avi", avi, 0, [](Download& d) { d.lastSeenComplete = 0, d.activeSeconds = 259200; },
-         "note: no source has had the whole file in 72 h 0 min of downloading", true},
+        {"corrupted parts.avi", avi, "suspect: 4 parts arrived corrupted" + bad, 0,
+         [](Download& d) { d.corruptedParts = "3,7,12,15"; }, true},
+        {"one corrupted part.avi", avi, "note: 1 part arrived corrupted" + bad, 0,
+         [](Download& d) { d.corruptedParts = "5"; }, true},
+        {"corrupted bytes.avi", avi, "suspect: 40,000,000 bytes were lost to corruption" + bad, 0,
+         [](Download& d) { d.corruptedBytes = 40000000; }, true},
+        {"never complete.avi", avi, "note: no source has had the whole file in 72 h 0 min of downloading", 0,
+         [](Download& d) { d.lastSeenComplete = 0, d.activeSeconds = 259200; }, true},
     };
 }
 
@@ -296,7 +285,7 @@ TEST(Detectors, TolerancesHoldAtTheirEdges) {
 TEST(Detectors, EveryFakeKindFlaggedWithItsReason) {
     for (const auto& row : Fakes()) {
         const uint64_t size = row.size ? row.size : row.head.size();
-        EXPECT_EQ(Describe(Judge(row.name, row.head, size, row.tweak)), row.found) << row.what;
+        EXPECT_EQ(Describe(Judge(row.name, row.head, size, row.tweak)), row.found) << row.name;
     }
 }
 
@@ -309,10 +298,10 @@ TEST(Detectors, RangesNotYetArrivedAreNeverJudged) {
         const uint64_t size = row.size ? row.size : row.head.size();
         for (const uint64_t from : {uint64_t{0}, std::min<uint64_t>(100, size / 2)}) {
             auto d = test::LayOut(dir.path(), row.name, row.head, size, {{from, size}});
-            EXPECT_EQ(Describe(JudgeDownload(d.download, d.partPath, options)), "nothing") << row.what;
+            EXPECT_EQ(Describe(JudgeDownload(d.download, d.partPath, options)), "nothing") << row.name;
             if (!row.fromTags) continue;
             row.tweak(d.download);
-            EXPECT_EQ(Describe(JudgeDownload(d.download, d.partPath, options)), row.found) << row.what;
+            EXPECT_EQ(Describe(JudgeDownload(d.download, d.partPath, options)), row.found) << row.name;
         }
     }
 }

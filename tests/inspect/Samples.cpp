@@ -143,14 +143,6 @@ std::string Midi() {
     return "MThd" + BE(6, 4) + BE(0, 2) + BE(1, 2) + BE(96, 2) + "MTrk" + BE(track.size(), 4) + track;
 }
 
-std::string RawCdImage() {
-    // Mode 1 sectors of 2,352 bytes: the pregap's are zeros but for their sync and header.
-    std::string image;
-    for (int n = 0; n < 4; ++n)
-        image += kSync + Bytes("\x00\x02") + static_cast<char>(n) + "\x01" + std::string(2336, '\0');
-    return image;
-}
-
 std::string LockWithDrm(const std::string& asf, const std::string& url, bool extended) {
     std::string data;
     if (extended) {

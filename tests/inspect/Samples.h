@@ -34,12 +34,11 @@ uint64_t SampleSize(const std::string& name);
 // an ASF head with a Script Command object of URL commands put first into its
 // header object; a Windows shortcut (shell link) to a program with a web
 // address as argument; a Video CD's RIFF CDXA file around the MPEG sample in
-// 2,352-byte sectors; a MIDI file; a raw CD image starting with its pregap.
+// 2,352-byte sectors; a MIDI file.
 std::string WithScriptCommands(const std::string& asf, const std::vector<std::string>& urls);
 std::string ShellLink(const std::string& target, const std::string& arguments);
 std::string VideoCdDat(const std::string& mpegPs);
 std::string Midi();
-std::string RawCdImage();
 
 // The ASF head with a Content Encryption object (extended = false) or an
 // Extended Content Encryption object with <WRMHEADER> XML (extended = true)

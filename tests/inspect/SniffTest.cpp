@@ -8,7 +8,6 @@ namespace kv::inspect {
 namespace {
 
 using test::LE;
-using test::Sample;
 using F = Format;
 
 TEST(Sniff, RealHeadsAndEveryPrefixOfThem) {
@@ -28,23 +27,6 @@ TEST(Sniff, RealHeadsAndEveryPrefixOfThem) {
                         (row.format == F::OfficeDoc && f == F::Zip))
                 << row.what << " cut at " << n;
         }
-    }
-}
-
-TEST(Sniff, DrmLockedWindowsMediaAndItsLicenceUrl) {
-    const std::string wmv = Sample("wmv");
-    const struct { std::string head; std::string url; } rows[] = {
-        {test::LockWithDrm(wmv, "http://example/lic", false), "http://example/lic"},
-        {test::LockWithDrm(wmv, "http://lic.example/get?id=7", true), "http://lic.example/get?id=7"},
-        {test::LockWithDrm(test::LockWithDrm(wmv, "http://b/", true), "http://a/", false), "http://a/"},
-        {test::LockWithDrm(wmv, "", false), ""},
-        {test::LockWithDrm(Sample("wma"), "", true), ""},
-    };
-    for (const auto& row : rows) {
-        const ContentType t = Sniff(row.head);
-        EXPECT_EQ(t.format, F::Asf);
-        EXPECT_TRUE(t.drm) << row.url;
-        EXPECT_EQ(t.licenceUrl, row.url);
     }
 }
 
