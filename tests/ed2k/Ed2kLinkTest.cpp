@@ -27,23 +27,20 @@ std::string Read(Parser parse, std::string_view text) {
 std::string Link(std::string_view text) { return Read(Ed2kLink::Parse, text); }
 
 TEST(Ed2kLink, TextAndAnchorEncodeOnlyWhatTheyMust) {
-    const std::string tail = "|12345|" + kHex + "|";
-    const struct { std::string name, text, anchor; } kCases[] = {
-        // Ordinary names come out exactly as before.
-        {"My Movie.avi", "ed2k://|file|My Movie.avi" + tail + "/",
-         "<a href=\"ed2k://|file|My Movie.avi" + tail + "\">My Movie.avi</a>"},
-        {"a|b%c", "ed2k://|file|a%7Cb%25c" + tail + "/", "<a href=\"ed2k://|file|a%7Cb%25c" + tail + "\">a|b%c</a>"},
-        {"Tom & \"Jerry\" <1>.avi", "ed2k://|file|Tom & \"Jerry\" <1>.avi" + tail + "/",
-         "<a href=\"ed2k://|file|Tom &amp; &quot;Jerry&quot; &lt;1&gt;.avi" + tail +
-             "\">Tom &amp; &quot;Jerry&quot; &lt;1&gt;.avi</a>"},
-        {"tab\there\x7F", "ed2k://|file|tab%09here%7F" + tail + "/",
-         "<a href=\"ed2k://|file|tab%09here%7F" + tail + "\">tab\there\x7F</a>"},
-        {"Gr\xC3\xBC\xC3\x9F" "e \xE9t\xE9", "ed2k://|file|Gr\xC3\xBC\xC3\x9F" "e \xE9t\xE9" + tail + "/",
-         "<a href=\"ed2k://|file|Gr\xC3\xBC\xC3\x9F" "e \xE9t\xE9" + tail + "\">Gr\xC3\xBC\xC3\x9F" "e \xE9t\xE9</a>"},
+    // The name as it stands in the link, in the anchor's address and as the anchor's text.
+    const struct { std::string name, text, href, shown; } kCases[] = {
+        {"My Movie.avi", "My Movie.avi", "My Movie.avi", "My Movie.avi"},  // exactly as before
+        {"a|b%c", "a%7Cb%25c", "a%7Cb%25c", "a|b%c"},
+        {"Tom & \"Jerry\" <1>.avi", "Tom & \"Jerry\" <1>.avi", "Tom &amp; &quot;Jerry&quot; &lt;1&gt;.avi",
+         "Tom &amp; &quot;Jerry&quot; &lt;1&gt;.avi"},
+        {"tab\there\x7F", "tab%09here%7F", "tab%09here%7F", "tab\there\x7F"},
+        {"Gr\xC3\xBC\xC3\x9F" "e \xE9t\xE9", "Gr\xC3\xBC\xC3\x9F" "e \xE9t\xE9", "Gr\xC3\xBC\xC3\x9F" "e \xE9t\xE9",
+         "Gr\xC3\xBC\xC3\x9F" "e \xE9t\xE9"},
     };
+    const std::string tail = "|12345|" + kHex + "|";
     for (const auto& c : kCases) {
-        EXPECT_EQ(Make(c.name).Text(), c.text);
-        EXPECT_EQ(Make(c.name).HtmlAnchor(), c.anchor);
+        EXPECT_EQ(Make(c.name).Text(), "ed2k://|file|" + c.text + tail + "/");
+        EXPECT_EQ(Make(c.name).HtmlAnchor(), "<a href=\"ed2k://|file|" + c.href + tail + "\">" + c.shown + "</a>");
     }
 }
 

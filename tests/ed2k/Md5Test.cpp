@@ -7,9 +7,7 @@ namespace kv {
 namespace {
 
 TEST(Md5, Rfc1321TestSuiteAndBlockBoundaries) {
-    const struct {
-        std::string input, digest;
-    } kCases[] = {
+    const struct { std::string input, digest; } kCases[] = {
         {"", "d41d8cd98f00b204e9800998ecf8427e"},
         {"a", "0cc175b9c0f1b6a831c399e269772661"},
         {"abc", "900150983cd24fb0d6963f7d28e17f72"},
