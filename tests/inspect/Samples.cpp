@@ -298,9 +298,18 @@ LaidOut LayOut(const std::string& dir, const std::string& name, const std::strin
     met.replace(21, 2, hashes);
     if (!WriteFileAtomic(d.metPath, met)) throw std::runtime_error("cannot write " + d.metPath);
 
+    // The .part ends after its last present byte, as a client's sparse file reads.
     std::string part = head;
     for (const auto& g : gaps)
         for (uint64_t i = g.begin; i < g.end && i < part.size(); ++i) part[i] = '\0';
+    for (bool cut = true; cut;) {
+        cut = false;
+        for (const auto& g : gaps)
+            if (g.begin < part.size() && g.end >= part.size()) {
+                part.resize(g.begin);
+                cut = true;
+            }
+    }
     if (!WriteFileAtomic(d.partPath, part)) throw std::runtime_error("cannot write " + d.partPath);
     d.download = *ReadPartMet(d.metPath);
     return d;

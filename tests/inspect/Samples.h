@@ -66,8 +66,8 @@ std::vector<CleanFile> Corpus();
 
 // A download laid out as the client keeps it: dir/<stem>.part.met with size,
 // name, part hashes and gap tags, and dir/<stem>.part with the head's bytes at
-// their offsets, zeros in the gaps. The Download is what a reader of that
-// .part.met returns.
+// their offsets and zeros in the gaps, ending after its last present byte.
+// The Download is what the reader makes of that .part.met.
 struct LaidOut {
     std::string metPath, partPath;
     Download download;
