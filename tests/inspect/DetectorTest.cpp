@@ -319,19 +319,5 @@ TEST(Detectors, WrongContainerNameIsANoteOnly) {
     }
 }
 
-// A link gets only the detectors that need no data.
-TEST(Detectors, LinksAreJudgedByNameAndPartHashesOnly) {
-    Download link;
-    link.name = "Film.avi.exe";
-    link.hasName = link.hasSize = true;
-    link.size = 3 * kPartSize;
-    link.corruptedParts = "1,2,3";  // a link carries none; never read for one
-    EXPECT_EQ(Describe(JudgeLink(link)), "suspect: a program posing as AVI video: the name ends in .avi.exe");
-    link.name = "Film.avi";
-    EXPECT_EQ(Describe(JudgeLink(link)), "nothing");
-    link.partHashes.assign(4, ZeroPartHash());
-    EXPECT_EQ(Describe(JudgeLink(link)), "suspect: the published file is mostly zeros (3 of 3 parts are empty)");
-}
-
 }  // namespace
 }  // namespace kv::inspect
