@@ -343,6 +343,14 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <source>Cancel %1 in aMule and delete what has arrived?</source>
         <translation>Annuler %1 dans aMule et supprimer ce qui est déjà arrivé ?</translation>
     </message>
+    <message>
+        <source>Clean links added to aMule: %1 of %2</source>
+        <translation>Liens sains ajoutés à aMule : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Not added to aMule: %1 (%2)</source>
+        <translation>Non ajouté à aMule : %1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -376,6 +384,14 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Add the clean links to aMule</source>
+        <translation>&amp;Ajouter les liens sains à aMule</translation>
+    </message>
+    <message>
+        <source>Only the links judged OK, never a fake or a suspect; the aMule connection is set in Extras &gt; Options</source>
+        <translation>Seulement les liens jugés OK, jamais un fake ni un suspect ; la connexion à aMule se règle dans Extras &gt; Options</translation>
     </message>
 </context>
 <context>
