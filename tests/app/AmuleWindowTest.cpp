@@ -70,7 +70,8 @@ TEST_F(AmuleWindow, AFailedLoginIsShownAndStoresNothingTheLocalAmuleIsFoundAndSt
         d.tbAmulePassword()->setText("guess");
     });
     ASSERT_EQ(f.boxes.size(), 1);
-    EXPECT_TRUE(f.boxes[0].startsWith("Could not log in to aMule: aMule refused the password")) << f.boxes[0].toStdString();
+    EXPECT_TRUE(f.boxes[0].startsWith("Could not log in to aMule: aMule refused the password"))
+        << f.boxes[0].toStdString();
     EXPECT_FALSE(kv::FileExists(Stored()));
     EXPECT_EQ(usable(), std::tuple(false, false, false));
 
@@ -83,7 +84,8 @@ TEST_F(AmuleWindow, AFailedLoginIsShownAndStoresNothingTheLocalAmuleIsFoundAndSt
     EXPECT_TRUE(f.boxes.isEmpty()) << f.boxes.join(";").toStdString();
     const std::string stored = f.home.Read("amule-connection.ini");
     EXPECT_NE(stored.find(std::string("PasswordMd5=") + AmuleDaemon::kPasswordMd5), std::string::npos) << stored;
-    EXPECT_TRUE(f.w->stStatus()->text().startsWith("Connected to aMule 2.3.3")) << f.w->stStatus()->text().toStdString();
+    EXPECT_TRUE(f.w->stStatus()->text().startsWith("Connected to aMule 2.3.3"))
+        << f.w->stStatus()->text().toStdString();
     EXPECT_EQ(usable(), std::tuple(true, true, true));
 }
 

@@ -57,7 +57,8 @@ TEST(AboutBox, CtrlKeysOpenItAndExitOutsideTheSearchBoxAndItsLinksReportWhatFail
         EXPECT_FALSE(info.isVisible());
     });
     EXPECT_EQ(f.dialogs, QStringList{"frmInfo"});
-    EXPECT_EQ(f.opened.at(0) + " " + f.opened.at(1), w.State().addresses.community + " " + w.State().addresses.downloadSite);
+    EXPECT_EQ(f.opened.at(0) + " " + f.opened.at(1),
+              w.State().addresses.community + " " + w.State().addresses.downloadSite);
     ASSERT_TRUE(Activate(&w));  // the hook showed the box without a modal loop that would hand the focus back
     w.lbGefundeneFakes()->setFocus();
     ctrl(w.lbGefundeneFakes(), Qt::Key_X);  // Exit

@@ -32,7 +32,8 @@ TEST(FirstStart, OnlyWithoutAnEarlierSettingsFileAndWithoutATempDirectory) {
 TEST(FirstStart, OffersTheFilesFoundExplainsTheListAndImportsTheChosenOne) {
     FakeHome user;
     user.dir.Write(".aMule/amule.conf", "[eMule]\nTempDir=" + user.dir.File(".aMule/Temp") + "\n");
-    user.dir.Write(".wine/drive_c/Program Files/eMule/config/preferences.ini", "[eMule]\r\nTempDir=C:\\eMule\\Temp\r\n");
+    user.dir.Write(".wine/drive_c/Program Files/eMule/config/preferences.ini",
+                   "[eMule]\r\nTempDir=C:\\eMule\\Temp\r\n");
     user.dir.Write(".wine/drive_c/Program Files/eDonkey2000/pref.met", "no temp entry");
     GuiFixture f;
     f.Open();
@@ -97,7 +98,7 @@ TEST(ImportDialog, StartsInTheHomeDirectoryAndShowsHiddenFolders) {
 
 TEST(OptionsDialog, TempDirectoryIsShownBrowsedAndStoredUnderTheKeyTheCheckReads) {
     struct Case { std::string ini; const char* section; const char* key; };
-    for (const Case& c : {Case{"", "eMule", "TempDir"}, Case{"[eDonkey]\r\nTempPath=/old\r\n", "eDonkey", "TempPath"}}) {
+    for (const Case& c : {Case{"", "eMule", "TempDir"}, Case{"[eDonkey]\nTempPath=/old\n", "eDonkey", "TempPath"}}) {
         GuiFixture f(c.ini);
         f.Open();
         QString asked;

@@ -84,7 +84,8 @@ struct GuiFixture {
     // The list's column titles and rows as the model gives them, cells joined by TAB.
     QString Head() const {
         QStringList titles;
-        for (int c = 0; c < w->Model()->columnCount(); ++c) titles << w->Model()->headerData(c, Qt::Horizontal).toString();
+        for (int c = 0; c < w->Model()->columnCount(); ++c)
+            titles << w->Model()->headerData(c, Qt::Horizontal).toString();
         return titles.join('\t');
     }
     QStringList Column(int c) const {

@@ -114,7 +114,8 @@ TEST(ResultList, ShiftF10AndTheMenuKeyOpenTheRowMenuAtTheCurrentRow) {
     list->setFocus();
     list->selectRow(3);
     const QRect row = list->visualRect(w.Model()->index(3, 0));
-    for (const auto& [key, mods] : {std::pair(Qt::Key_F10, Qt::ShiftModifier), std::pair(Qt::Key_Menu, Qt::NoModifier)}) {
+    const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {{Qt::Key_F10, Qt::ShiftModifier}, {Qt::Key_Menu, {}}};
+    for (const auto& [key, mods] : keys) {
         QStringList items;
         QPoint at;
         w.Hooks().popupMenu = [&](QMenu& menu, const QPoint& pos) {
@@ -157,7 +158,8 @@ TEST(ResultList, InTheSearchBoxTheEditingKeysEditTheTextAndNeverEndTheProgram) {
 TEST(ResultList, RowsAreReadableInDarkLightAndOddPalettes) {
     const struct { const char* name; QColor base, text; } themes[] = {
         {"dark", QColor(0x1e, 0x1e, 0x1e), QColor(0xe6, 0xe6, 0xe6)}, {"light", Qt::white, Qt::black},
-        {"black on white text", Qt::black, Qt::white}, {"grey text", QColor(0x30, 0x30, 0x30), QColor(0x90, 0x90, 0x90)}};
+        {"black on white text", Qt::black, Qt::white},
+        {"grey text", QColor(0x30, 0x30, 0x30), QColor(0x90, 0x90, 0x90)}};
     ListWindow f;
     auto& w = f.Checked();
     const QPalette before = QApplication::palette();
@@ -205,9 +207,10 @@ TEST(ResultList, WindowClosedOrDestroyedDuringACheckWaitsForItAndTheRowsOfAFullC
     QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
     ASSERT_TRUE(w.Busy());
     // The five commands wait while the check runs, and so do those that change the settings.
-    EXPECT_FALSE(w.cbCheckFiles()->isEnabled() || w.cbTitelSearch()->isEnabled() || w.cbDownloadFakesDB()->isEnabled() ||
-                 w.Action("OnlineFakesDB")->isEnabled() || w.Action("OnlineKestrivane")->isEnabled());
-    EXPECT_FALSE(w.Action("ExtrasOptions")->isEnabled() || w.Action("RechteMaustasteMarkFake")->isEnabled());
+    for (QWidget* c : std::initializer_list<QWidget*>{w.cbCheckFiles(), w.cbTitelSearch(), w.cbDownloadFakesDB()})
+        EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
+    for (const char* a : {"OnlineFakesDB", "OnlineKestrivane", "ExtrasOptions", "RechteMaustasteMarkFake"})
+        EXPECT_FALSE(w.Action(a)->isEnabled()) << a;
     EXPECT_TRUE(w.Action("RechteMaustasteCopyLink")->isEnabled());  // copying touches no settings
     // The window takes a new size meanwhile: the list follows it.
     const int listWidth = w.lbGefundeneFakes()->width();
@@ -247,7 +250,8 @@ TEST(ResultList, SizePositionAndColumnWidthsAreKeptInTheirOwnSectionWrittenOnlyO
     auto& restarted = again.Open();
     EXPECT_EQ(restarted.size(), size);
     QHeaderView* head2 = restarted.lbGefundeneFakes()->horizontalHeader();
-    EXPECT_EQ(QList<int>({head2->sectionSize(0), head2->sectionSize(1), head2->sectionSize(2)}), QList<int>({70, 250, 400}));
+    EXPECT_EQ(QList<int>({head2->sectionSize(0), head2->sectionSize(1), head2->sectionSize(2)}),
+              QList<int>({70, 250, 400}));
     // Figures that are no numbers are ignored: the designed size and the tab stops, as on a first start.
     GuiFixture odd("[Window]\r\nWidth=wide\r\nHeight=-5\r\nColumn1=x\r\nColumn2=250\r\nColumn3=400\r\n");
     auto& plain = odd.Open();
@@ -258,11 +262,18 @@ TEST(ResultList, SizePositionAndColumnWidthsAreKeptInTheirOwnSectionWrittenOnlyO
 TEST(CommandLine, HelpVersionAndHomeAsTheCommandLineProgramHasThem) {
     kv::test::ScopedTempDir dir;
     const std::string more = "\nRun with --help for more information.\n";
-    const struct { const char* name; std::vector<std::string> args; bool run; int code; std::string out, err; } rows[] = {
+    const std::string none = dir.File("none");
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        bool run;
+        int code;
+        std::string out, err;
+    } rows[] = {
         {"nothing", {}, true, 0, "", ""},
         {"Qt's own", {"-platform", "offscreen", "-style", "fusion"}, true, 0, "", ""},
         {"version", {"--version"}, false, 0, "kestrivane 1.0.0\n", ""},
-        {"missing home", {"--home", dir.File("none")}, false, 2, "", "--home " + dir.File("none") + ": no such directory.\n"},
+        {"missing home", {"--home", none}, false, 2, "", "--home " + none + ": no such directory.\n"},
         {"home without DIR", {"--home"}, false, 2, "", "--home: 1 required DIR missing" + more},
         {"unknown", {"--bogus"}, false, 2, "", "The following argument was not expected: --bogus" + more},
     };

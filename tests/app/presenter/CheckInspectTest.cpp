@@ -37,8 +37,9 @@ protected:
 TEST_F(CheckInspectTest, SuspectsAreListedBesideFakesWithTheirReasonAndOnlyArrivedBytesAreJudged) {
     const auto outcome = presenter.CheckDownloads();
     ASSERT_TRUE(outcome);
-    EXPECT_EQ(view.rows, (Rows{"001.part\tMovie.DVDRip.avi\tSuspect: a short clip padded to a larger size: the Windows "
-                               "Media header says it is 32,901 bytes long, the download is published as 734,003,200 bytes",
+    EXPECT_EQ(view.rows, (Rows{"001.part\tMovie.DVDRip.avi\tSuspect: a short clip padded to a larger size: the "
+                               "Windows Media header says it is 32,901 bytes long, the download is published as "
+                               "734,003,200 bytes",
                                "006.part\tListed.avi\tKnown fake"}));
     EXPECT_EQ(view.rowKinds, (std::vector<RowKind>{RowKind::Suspect, RowKind::Fake}));
     EXPECT_EQ(view.status, "Finished! Found 1 Fakes and 1 Suspects in  4 checked .part.met");
