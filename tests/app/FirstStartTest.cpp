@@ -61,19 +61,6 @@ TEST(FirstStart, OffersTheFilesFoundExplainsTheListAndImportsTheChosenOne) {
     EXPECT_TRUE(f.w->stStatus()->text().startsWith("eMule PREFERENCES.INI successfully opened"));
 }
 
-TEST(FirstStart, NothingFoundSaysWhereItLookedAndOkKeepsTheSettingsWithoutTempDir) {
-    FakeHome user;
-    GuiFixture f;
-    f.Open();
-    f.With<FrmFirstStart>([&] { f.w->RunFirstStart(); }, [&](FrmFirstStart& d) {
-        EXPECT_EQ(d.lstClients()->count(), 1);
-        EXPECT_TRUE(d.findChild<QLabel*>("lblClients")->text().contains("~/.aMule"));
-        QTest::mouseClick(d.cbOK(), Qt::LeftButton);
-    });
-    EXPECT_EQ(f.Ini("eMule", "TempDir"), "<missing>");
-    EXPECT_TRUE(f.boxes.isEmpty());
-}
-
 TEST(ImportDialog, StartsInTheHomeDirectoryAndShowsHiddenFolders) {
     FakeHome user;
     user.dir.Write(".aMule/amule.conf", "[eMule]\nTempDir=/t\n");
@@ -118,8 +105,8 @@ TEST(OptionsDialog, TempDirectoryIsShownBrowsedAndStoredUnderTheKeyTheCheckReads
     }
 }
 
-// No address is made up: the field starts empty, the text says there is no public
-// list and how to get one, and "Update DB" then says the same instead of a failed download.
+// No address is made up: the field starts empty, the text says there is no public list and how to get one, and
+// "Update DB" then says the same instead of a failed download. With no client found, it says where it looked.
 TEST(FirstStart, WithoutAnAddressTheFieldStaysEmptyAndTheTextsSayThereIsNoPublicList) {
     FakeHome user;
     GuiFixture f;
@@ -134,9 +121,11 @@ TEST(FirstStart, WithoutAnAddressTheFieldStaysEmptyAndTheTextsSayThereIsNoPublic
                                  "The field may stay empty."})
             EXPECT_TRUE(text.contains(part)) << part;
         EXPECT_FALSE(text.contains("http")) << text.toStdString();
+        EXPECT_EQ(d.lstClients()->count(), 1);
+        EXPECT_TRUE(d.findChild<QLabel*>("lblClients")->text().contains("~/.aMule"));
         QTest::mouseClick(d.cbOK(), Qt::LeftButton);
     });
-    EXPECT_EQ(f.Ini("Internet", "FakesDatDownloadURL"), "<missing>");
+    EXPECT_EQ(f.Ini("Internet", "FakesDatDownloadURL") + f.Ini("eMule", "TempDir"), "<missing><missing>");
 
     QTest::mouseClick(f.w->cbDownloadFakesDB(), Qt::LeftButton);
     ASSERT_TRUE(f.Idle());
