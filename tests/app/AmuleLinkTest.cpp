@@ -81,7 +81,7 @@ TEST_F(WindowLogic, ACancelNotConfirmedNeverReachesAmule) {
     EXPECT_TRUE(view.boxes.empty());
     EXPECT_FALSE(presenter.ActInAmule(ec::Action::Pause));  // a pause goes and is refused
     ASSERT_EQ(view.boxes.size(), 1u);
-    EXPECT_TRUE(view.boxes[0].text.starts_with("aMule: aMule refused the connection")) << view.boxes[0].text;
+    EXPECT_TRUE(view.boxes[0].starts_with("aMule: aMule refused the connection")) << view.boxes[0];
 }
 
 TEST_F(WindowLogic, NotAFakeRecordsEverySelectedRowWithTheOneReason) {

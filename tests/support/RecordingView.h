@@ -15,12 +15,6 @@ namespace kv::test {
 // A MainView that records every call, for tests of the core's operations.
 class RecordingView : public MainView {
 public:
-    struct Box {
-        std::string text;
-        int style;
-        std::string title;
-    };
-
     // Everything observed, in call order, as short strings ("status:...",
     // "disable:cbCheckFiles", "box:16:<title>:<text>", "clipboard:...", ...).
     std::vector<std::string> log;
@@ -34,7 +28,7 @@ public:
     std::vector<RowKind> rowKinds;
     std::vector<std::optional<Finding>> rowFindings;  // none for search rows
     std::vector<size_t> selected;                     // rows, as a user may select them in any order
-    std::vector<Box> boxes;
+    std::vector<std::string> boxes;                   // their texts
     bool clipboardSet = false;
     std::string clipboard;
     std::vector<std::string> openedAddresses;
@@ -93,7 +87,7 @@ public:
         log.push_back(std::string("searchcontrols:") + (visible ? "1" : "0"));
     }
     void MessageBox(const std::string& text, int style, const std::string& title) override {
-        boxes.push_back({text, style, title});
+        boxes.push_back(text);
         log.push_back("box:" + std::to_string(style) + ":" + title + ":" + text);
     }
     FileChoice ChooseFile(const FileChooserRequest& request) override {
