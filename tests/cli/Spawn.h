@@ -1,7 +1,8 @@
 #pragma once
 // The CLI as a child process whose output is read while it runs: stdout on a
-// pipe, stderr on a pipe or on a pseudo-terminal.
+// pipe, stderr on a pipe or on a pseudo-terminal (then also its stdin).
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
@@ -12,24 +13,26 @@
 #include <cstdlib>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "TempDir.h"
 
 extern char** environ;
 
 namespace kv::test {
 
+using Args = std::vector<std::string>;
+using Env = std::map<std::string, std::string>;
+
 class Spawned {
 public:
     // env: variables to set ("" values are removed); KESTRIVANE_HOME is always removed first.
-    Spawned(const std::vector<std::string>& args, const std::map<std::string, std::string>& env, bool stderrOnPty) {
+    Spawned(const Args& args, const Env& env, bool onPty, const std::string& stdinPath = "/dev/null") {
         int outPipe[2], errPipe[2] = {-1, -1}, slave = -1;
         if (::pipe(outPipe) != 0) return;
-        if (stderrOnPty) {
-            if (::openpty(&errFd_, &slave, nullptr, nullptr, nullptr) != 0) return;
-        } else if (::pipe(errPipe) != 0) {
-            return;
-        }
+        if (onPty ? ::openpty(&errFd_, &slave, nullptr, nullptr, nullptr) != 0 : ::pipe(errPipe) != 0) return;
         std::vector<std::string> envText;
         for (char** e = environ; *e; ++e) {
             const std::string entry = *e, name = entry.substr(0, entry.find('='));
@@ -46,20 +49,15 @@ public:
         pid_ = ::fork();
         if (pid_ == 0) {
             ::dup2(outPipe[1], 1);
-            ::dup2(stderrOnPty ? slave : errPipe[1], 2);
-            const int null = ::open("/dev/null", O_RDONLY);
-            ::dup2(null, 0);
+            ::dup2(onPty ? slave : errPipe[1], 2);
+            ::dup2(onPty ? slave : ::open(stdinPath.c_str(), O_RDONLY), 0);
             ::execve(argv[0], argv.data(), envp.data());
             ::_exit(127);
         }
         ::close(outPipe[1]);
         outFd_ = outPipe[0];
-        if (stderrOnPty) {
-            ::close(slave);
-        } else {
-            ::close(errPipe[1]);
-            errFd_ = errPipe[0];
-        }
+        ::close(onPty ? slave : errPipe[1]);
+        if (!onPty) errFd_ = errPipe[0];
     }
     ~Spawned() {
         if (pid_ > 0 && !exited_) {
@@ -71,12 +69,18 @@ public:
     }
     bool Started() const { return pid_ > 0; }
     void Signal(int sig) const { ::kill(pid_, sig); }
+    // Types a line on the terminal (onPty only).
+    void Type(std::string line) const {
+        line += "\n";
+        [[maybe_unused]] const ssize_t n = ::write(errFd_, line.data(), line.size());
+    }
 
     // Reads both streams until done says so or seconds pass; true when done said so.
     bool ReadUntil(const std::function<bool()>& done, double seconds) {
         const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
         while (!done()) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+            using std::chrono::milliseconds, std::chrono::steady_clock;
+            const auto left = std::chrono::duration_cast<milliseconds>(end - steady_clock::now());
             if (left.count() <= 0) return false;
             pollfd fds[2] = {{outFd_, POLLIN, 0}, {errFd_, POLLIN, 0}};
             if (::poll(fds, 2, static_cast<int>(left.count())) <= 0) continue;
@@ -90,6 +94,9 @@ public:
             if (!any && eofBoth()) return done();
         }
         return true;
+    }
+    bool ReadUntilErrHas(const std::string& text, double seconds) {
+        return ReadUntil([&] { return err.find(text) != std::string::npos; }, seconds);
     }
     // Reads to the end and returns the exit status (-1 when it did not exit within seconds).
     int Finish(double seconds = 30) {
@@ -117,8 +124,7 @@ private:
     int Wait() {
         int status = 0;
         for (int i = 0; i < 3000; ++i) {
-            const pid_t r = ::waitpid(pid_, &status, WNOHANG);
-            if (r == pid_) {
+            if (::waitpid(pid_, &status, WNOHANG) == pid_) {
                 exited_ = true;
                 return WIFEXITED(status) ? WEXITSTATUS(status) : (WIFSIGNALED(status) ? -1000 - WTERMSIG(status) : -1);
             }
@@ -129,6 +135,39 @@ private:
     pid_t pid_ = -1;
     int outFd_ = -1, errFd_ = -1;
     bool exited_ = false;
+};
+
+// A finished run: its exit status (as Spawned::Finish gives it) and both outputs.
+struct Ran {
+    int code = -1;
+    std::string out, err;
+    bool operator==(const Ran&) const = default;
+};
+inline void PrintTo(const Ran& r, std::ostream* os) { *os << r.code << " out[" << r.out << "] err[" << r.err << "]"; }
+
+// kestrivane-cli with a program directory (home), a client temp directory and
+// a user's $HOME of its own, never through a proxy.
+class CliFixture : public ::testing::Test {
+protected:
+    ScopedTempDir home, temp, user, input;
+    Env env{{"HOME", user.path()}, {"no_proxy", "*"}, {"WINEPREFIX", ""}};
+
+    Args Command(Args args) const {
+        args.insert(args.begin(), {KV_CLI_PATH, "--home", home.path()});
+        return args;
+    }
+    std::unique_ptr<Spawned> Start(const Args& args, bool onPty = false) {
+        auto child = std::make_unique<Spawned>(Command(args), env, onPty);
+        EXPECT_TRUE(child->Started());
+        return child;
+    }
+    // Runs argv (a whole command line) to its end, stdin holding stdinBytes.
+    Ran RunArgv(const Args& argv, const std::string& stdinBytes = "") {
+        Spawned child(argv, env, false, input.Write("stdin", stdinBytes));
+        const int code = child.Finish();
+        return {code, child.out, child.err};
+    }
+    Ran Run(const Args& args, const std::string& stdinBytes = "") { return RunArgv(Command(args), stdinBytes); }
 };
 
 }  // namespace kv::test
