@@ -70,11 +70,10 @@ protected:
     Changes InHome(const std::string& name, Kind kind = Kind::Written) const {
         return Changes{.files = {{home.path(), name, kind}}};
     }
-    void Do(std::function<void()> action, Changes changes) {
+    // A step, then idle ones that let the clock run.
+    void Do(std::function<void()> action, Changes changes, int idle = 1) {
         source.steps.push_back({std::move(action), std::move(changes)});
-    }
-    void Idle(int times = 1) {
-        for (int i = 0; i < times; ++i) source.steps.push_back({nullptr, {}, true});
+        for (int i = 0; i < idle; ++i) source.steps.push_back({nullptr, {}, true});
     }
     void Run(CheckRequest request = {}) {
         ListStore lists(ProgramHome::At(home.path()));
@@ -103,17 +102,12 @@ protected:
 TEST_F(WatchTest, AFakeIsReportedOnceAcrossSavesAndMomentsWithoutItsMet) {
     temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
     temp.Write("002.part.met", PartMet(0x30, "fine.avi"));
-    for (int i = 0; i < 20; ++i) {
-        Do([&] { SaveAsAmule("001.part.met", PartMet(0x20, "fake.avi")); }, InTemp("001.part.met"));
-        Idle();
-    }
+    const std::string fake = PartMet(0x20, "fake.avi");
+    for (int i = 0; i < 20; ++i) Do([&] { SaveAsAmule("001.part.met", fake); }, InTemp("001.part.met"));
     // eMule's save: the .met away for a moment, its .bak standing in; or nothing there at all for a moment.
     Do([&] { fs::remove(temp.File("001.part.met")); }, InTemp("001.part.met", Kind::Removed));
-    Idle();
     Do([&] { fs::remove(temp.File("001.part.met.bak")); }, InTemp("001.part.met.bak", Kind::Removed));
-    Idle();
-    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, InTemp("001.part.met"));
-    Idle(3);
+    Do([&] { temp.Write("001.part.met", fake); }, InTemp("001.part.met"), 3);
     Run();
     EXPECT_EQ(log, Log{"001.part fake.avi: Known fake"});
 }
@@ -124,8 +118,9 @@ TEST_F(WatchTest, ANewFakeIsReadWithinTheDelayHoweverBusyTheDirectory) {
     // The other download saved every 100 ms: the quiet time never comes.
     for (int i = 0; i < 60; ++i) {
         if (i == 5) Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")), written = source.now; },
-                       InTemp("001.part.met"));
-        Do([&] { SaveAsAmule("002.part.met", PartMet(0x30, "busy.avi")), source.now += 90; }, InTemp("002.part.met"));
+                       InTemp("001.part.met"), 0);
+        Do([&] { SaveAsAmule("002.part.met", PartMet(0x30, "busy.avi")), source.now += 90; }, InTemp("002.part.met"),
+           0);
     }
     Run();
     ASSERT_EQ(log, Log{"001.part fake.avi: Known fake"});
@@ -135,10 +130,8 @@ TEST_F(WatchTest, ANewFakeIsReadWithinTheDelayHoweverBusyTheDirectory) {
 TEST_F(WatchTest, AHalfWrittenMetWaitsForItsNextWrite) {
     const std::string whole = PartMet(0x20, "fake.avi");
     // The hash is there, the name and size tags not yet.
-    Do([&] { temp.Write("001.part.met", whole.substr(0, 30)); }, InTemp("001.part.met"));
-    Idle(2);
+    Do([&] { temp.Write("001.part.met", whole.substr(0, 30)); }, InTemp("001.part.met"), 2);
     Do([&] { temp.Write("001.part.met", whole); }, InTemp("001.part.met"));
-    Idle();
     Run();
     EXPECT_EQ(log, Log{"001.part fake.avi: Known fake"});
 }
@@ -146,14 +139,11 @@ TEST_F(WatchTest, AHalfWrittenMetWaitsForItsNextWrite) {
 // Cancelled and added again, a fake is news again; so is another download under the same part name, at once.
 TEST_F(WatchTest, ADownloadGoneLongEnoughIsReportedAgainWhenItComesBack) {
     temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
-    Do([&] { fs::remove(temp.File("001.part.met")); }, InTemp("001.part.met", Kind::Removed));
-    Idle(3);
+    Do([&] { fs::remove(temp.File("001.part.met")); }, InTemp("001.part.met", Kind::Removed), 3);
     Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, InTemp("001.part.met"));
-    Idle();
-    Do([&] { temp.Write("001.part.met", PartMet(0x21, "other.avi")); }, InTemp("001.part.met"));
+    Do([&] { temp.Write("001.part.met", PartMet(0x21, "other.avi")); }, InTemp("001.part.met"), 0);
     Do([&] { home.Write("FAKES.DAT", ListLineFor(0x20, "Known fake") + ListLineFor(0x21, "Other fake")); },
        InHome("FAKES.DAT"));
-    Idle();
     Run();
     EXPECT_EQ(log, (Log{"001.part fake.avi: Known fake", "gone 001.part", "001.part fake.avi: Known fake",
                         "reloaded FAKES.DAT", "001.part other.avi: Other fake"}));
@@ -169,12 +159,9 @@ TEST_F(WatchTest, AChangedListIsReadAloneAndJudgesTheDownloadsWithoutReadingThem
         temp.Write("002.part.met", PartMet(0x51, "listed.avi"));
         home.Write("MYFAKES.DAT", ListLineFor(0x40, "Mine"));
     }, InHome("MYFAKES.DAT"));
-    Idle();
     // Being written: not read before it is complete.
     Do([&] { home.Write("FAKES.DAT", ""); }, InHome("FAKES.DAT", Kind::Writing));
-    Idle();
     Do([&] { home.Write("FAKES.DAT", ListLineFor(0x41, "Listed now")); }, InHome("FAKES.DAT"));
-    Idle();
     Run();
     EXPECT_EQ(log, (Log{"reloaded MYFAKES.DAT", "001.part marked.avi: [mine] Mine", "reloaded FAKES.DAT",
                         "002.part listed.avi: Listed now"}));
@@ -183,10 +170,8 @@ TEST_F(WatchTest, AChangedListIsReadAloneAndJudgesTheDownloadsWithoutReadingThem
 TEST_F(WatchTest, AVerdictIsNewsWhenItGrowsNotWhenAListIsBrieflyEmpty) {
     home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n[Display]\nInspectContent=YES\n");
     temp.Write("001.part.met", PartMet(0x40, "Holiday.jpg.exe"));
-    for (const std::string& list : {ListLineFor(0x40, "Listed"), std::string(), ListLineFor(0x40, "Listed")}) {
+    for (const std::string& list : {ListLineFor(0x40, "Listed"), std::string(), ListLineFor(0x40, "Listed")})
         Do([&, list] { home.Write("FAKES.DAT", list); }, InHome("FAKES.DAT"));
-        Idle();
-    }
     Run();
     EXPECT_EQ(log, (Log{"001.part Holiday.jpg.exe: suspect", "reloaded FAKES.DAT", "001.part Holiday.jpg.exe: Listed",
                         "reloaded FAKES.DAT", "reloaded FAKES.DAT"}));
@@ -197,14 +182,12 @@ TEST_F(WatchTest, AVerdictIsNewsWhenItGrowsNotWhenAListIsBrieflyEmpty) {
 TEST_F(WatchTest, ADirectoryGoneKeepsItsDownloadsUntilItIsListedAgainWhole) {
     temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
     const std::string away = temp.path() + ".away";
-    Do([&] { fs::rename(temp.path(), away); }, InTemp("001.part.met", Kind::Removed));
-    Idle(5);
+    Do([&] { fs::rename(temp.path(), away); }, InTemp("001.part.met", Kind::Removed), 5);
     Do([&] {
         fs::rename(away, temp.path());
         fs::remove(temp.File("001.part.met"));
         temp.Write("002.part.met", PartMet(0x20, "again.avi"));
-    }, Changes{.relist = {temp.path()}});
-    Idle(3);
+    }, Changes{.relist = {temp.path()}}, 3);
     Run();
     EXPECT_EQ(log, (Log{"001.part fake.avi: Known fake", "002.part again.avi: Known fake", "gone 001.part"}));
     EXPECT_EQ(std::ranges::count(source.timeouts, 0), 0) << ::testing::PrintToString(source.timeouts);
@@ -219,9 +202,7 @@ TEST_F(WatchTest, TheSettingsNameTheDirectoriesAndListsFollowed) {
         home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\nTempDirs=" + further.path() +
                                          "\n[Display]\nInspectContent=NO\n[Internet]\nFakesDatDownloadURL2=http://x\n");
     }, InHome("Kestrivane.ini"));
-    Idle();
     Do(nullptr, Changes{.reload = true});
-    Idle();
     Run();
     EXPECT_EQ(log, (Log{"reloaded FAKES2.DAT", further.File("009.part") + " further.avi: Known fake",
                         "001.part second.avi: second source", "all reloaded "}));
@@ -247,11 +228,8 @@ TEST_F(WatchTest, AProblemIsSaidOnceWhileItLasts) {
     CheckRequest request;
     request.fakeList = home.File("given.dat");
     Do([&] { home.Write("given.dat", ListLineFor(0x20, "Given")); }, InHome("given.dat"));
-    Idle();
     Do([&] { home.Write("given.dat", ""); }, InHome("given.dat"));
-    Idle();
     Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, InTemp("001.part.met"));
-    Idle();
     Run(request);
     EXPECT_EQ(log, (Log{"problem " + std::to_string(int(CheckError::GivenListMissing)), "reloaded given.dat",
                         "kept given.dat", "001.part fake.avi: Given"}));
@@ -260,13 +238,9 @@ TEST_F(WatchTest, AProblemIsSaidOnceWhileItLasts) {
 // Without lists and without the inspection nothing can be found: said once, until a list is back.
 TEST_F(WatchTest, NoListAtAllIsSaidOnceUntilOneIsBack) {
     Do([&] { fs::remove(home.File("FAKES.DAT")); }, InHome("FAKES.DAT", Kind::Removed));
-    Idle();
     Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, InTemp("001.part.met"));
-    Idle();
     Do([&] { home.Write("MYFAKES.DAT", ListLineFor(0x20, "Mine")); }, InHome("MYFAKES.DAT"));
-    Idle();
     Do([&] { fs::remove(home.File("MYFAKES.DAT")); }, InHome("MYFAKES.DAT", Kind::Removed));
-    Idle();
     Run();
     const std::string noList = "problem " + std::to_string(int(CheckError::NoList));
     EXPECT_EQ(log, (Log{"reloaded FAKES.DAT", noList, "reloaded MYFAKES.DAT", "001.part fake.avi: [mine] Mine",
