@@ -67,19 +67,6 @@ TEST_F(FirstHour, WhatThisUserMayNotReadIsSaidAsSuch) {
     EXPECT_EQ(r, (Ran{2, "", "Cannot read the temp directory " + temp.path() + ": Permission denied.\n"}));
 }
 
-TEST_F(FirstHour, CommandsAndArgumentsThatCannotWorkSayWhy) {
-    struct Row { Args args; std::string err; };
-    for (const Row& r : std::vector<Row>{
-             {{"chek"}, "Unknown command 'chek'; did you mean 'check'? ('kestrivane-cli --help' lists the commands)\n"},
-             {{"mark", kHash, "--reason", "x"},
-              "Cannot mark " + kHash + ": give the file's size with --size BYTES when marking a hash.\n"},
-             {{"update"}, "No update address is set. There is no public fake list; the content check works without "
-                          "one. To get a list, mark fakes yourself ('kestrivane-cli mark'), use a group's address "
-                          "('kestrivane-cli update --url URL') or pass a list file (--fakes FILE).\n"}})
-        EXPECT_EQ(Run(r.args), (Ran{2, "", r.err}));
-    EXPECT_FALSE(fs::exists(home.File("MYFAKES.DAT")));
-}
-
 // An aMule settings file without a temp directory is named as what it is, and changes nothing.
 TEST_F(FirstHour, AFailedImportWritesNothing) {
     const std::string before = home.Read("Kestrivane.ini");

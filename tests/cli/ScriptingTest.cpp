@@ -82,25 +82,9 @@ TEST_F(ScriptingTest, FailedUpdatesSayTheNetworkCauseEvenWhenQuiet) {
     }
 }
 
-TEST_F(ScriptingTest, ErrorsNameCommandsAndOptionsNotButtons) {
-    const std::string noTempDir = "No temp directory is set: run 'kestrivane-cli import FILE' or 'kestrivane-cli "
-                                  "import --detect', or pass --temp-dir DIR.\n";
-    struct Case { Args args; std::string ini; std::string err; };
-    for (const Case& c : std::vector<Case>{
-             {{"check"}, "", noTempDir},
-             {{"search", "avi"}, "", noTempDir},
-             {{"check", "--no-inspect"}, "[eMule]\nTempDir=/tmp\n",  // a temp directory, and no list at all
-              "No fake list: " + home.File("FAKES.DAT") + " does not exist. " + kHowToGetAList},
-             {{"-q", "check", "--no-inspect", "--fakes", home.File("none.dat")}, "",  // quiet changes no error
-              "No fake list: " + home.File("none.dat") + " does not exist. " + kHowToGetAList}}) {
-        home.Write("Kestrivane.ini", c.ini);
-        if (!c.ini.empty()) std::filesystem::remove(home.File("FAKES.DAT"));
-        EXPECT_EQ(Run(c.args), (Ran{2, "", c.err}));
-    }
-}
-
-// Without a list the check still inspects; it says so in the CLI's words, also when quiet.
-TEST_F(ScriptingTest, ACheckWithoutAListWarnsWithCommandsAndStillInspects) {
+// Without a list the check still inspects and says how to get one, also when quiet; told not to inspect, or given
+// a list that is not there, it cannot run.
+TEST_F(ScriptingTest, WithoutAListTheCheckInspectsAndSaysHowToGetOne) {
     temp.Write("001.part.met", PartMet(0x20, "movie.avi.exe"));
     std::filesystem::remove(home.File("FAKES.DAT"));
     const std::string warning = "Warning: no fake list: " + home.File("FAKES.DAT") + " does not exist, so only names, "
@@ -112,6 +96,10 @@ TEST_F(ScriptingTest, ACheckWithoutAListWarnsWithCommandsAndStillInspects) {
         EXPECT_EQ(run.err.find("Update DB"), std::string::npos) << run.err;
         EXPECT_NE(run.out.find("movie.avi.exe\tSuspect: "), std::string::npos) << run.out;
     }
+    EXPECT_EQ(Run({"check", "--no-inspect"}),
+              (Ran{2, "", "No fake list: " + home.File("FAKES.DAT") + " does not exist. " + kHowToGetAList}));
+    EXPECT_EQ(Run({"-q", "check", "--fakes", home.File("none.dat")}),
+              (Ran{2, "", "No fake list: " + home.File("none.dat") + " does not exist. " + kHowToGetAList}));
 }
 
 TEST_F(ScriptingTest, HomeDirectoryMustExistAndTheEnvironmentServesWithoutOne) {
