@@ -29,11 +29,7 @@ std::string PartMet(uint8_t seed, const std::string& name) {
 // changes; an idle step lets the whole timeout pass on the clock.
 class ScriptedSource : public ChangeSource {
 public:
-    struct Step {
-        std::function<void()> action;
-        Changes changes;
-        bool idle = false;
-    };
+    struct Step { std::function<void()> action; Changes changes; bool idle = false; };
     std::deque<Step> steps;
     int64_t now = 0;
     std::vector<std::vector<FollowedDirectory>> follows;
@@ -63,12 +59,9 @@ protected:
         home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n[Display]\nInspectContent=NO\n");
         home.Write("FAKES.DAT", ListLineFor(0x20, "Known fake"));
     }
-    // A change of a file in the temp directory or the program directory, as the source reports it.
-    Changes InTemp(const std::string& name, Kind kind = Kind::Written) const {
-        return Changes{.files = {{temp.path(), name, kind}}};
-    }
-    Changes InHome(const std::string& name, Kind kind = Kind::Written) const {
-        return Changes{.files = {{home.path(), name, kind}}};
+    // A change of a file in dir, as the source reports it.
+    static Changes In(const ScopedTempDir& dir, const std::string& name, Kind kind = Kind::Written) {
+        return Changes{.files = {{dir.path(), name, kind}}};
     }
     // A step, then idle ones that let the clock run.
     void Do(std::function<void()> action, Changes changes, int idle = 1) {
@@ -103,11 +96,11 @@ TEST_F(WatchTest, AFakeIsReportedOnceAcrossSavesAndMomentsWithoutItsMet) {
     temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
     temp.Write("002.part.met", PartMet(0x30, "fine.avi"));
     const std::string fake = PartMet(0x20, "fake.avi");
-    for (int i = 0; i < 20; ++i) Do([&] { SaveAsAmule("001.part.met", fake); }, InTemp("001.part.met"));
+    for (int i = 0; i < 20; ++i) Do([&] { SaveAsAmule("001.part.met", fake); }, In(temp, "001.part.met"));
     // eMule's save: the .met away for a moment, its .bak standing in; or nothing there at all for a moment.
-    Do([&] { fs::remove(temp.File("001.part.met")); }, InTemp("001.part.met", Kind::Removed));
-    Do([&] { fs::remove(temp.File("001.part.met.bak")); }, InTemp("001.part.met.bak", Kind::Removed));
-    Do([&] { temp.Write("001.part.met", fake); }, InTemp("001.part.met"), 3);
+    Do([&] { fs::remove(temp.File("001.part.met")); }, In(temp, "001.part.met", Kind::Removed));
+    Do([&] { fs::remove(temp.File("001.part.met.bak")); }, In(temp, "001.part.met.bak", Kind::Removed));
+    Do([&] { temp.Write("001.part.met", fake); }, In(temp, "001.part.met"), 3);
     Run();
     EXPECT_EQ(log, Log{"001.part fake.avi: Known fake"});
 }
@@ -118,8 +111,8 @@ TEST_F(WatchTest, ANewFakeIsReadWithinTheDelayHoweverBusyTheDirectory) {
     // The other download saved every 100 ms: the quiet time never comes.
     for (int i = 0; i < 60; ++i) {
         if (i == 5) Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")), written = source.now; },
-                       InTemp("001.part.met"), 0);
-        Do([&] { SaveAsAmule("002.part.met", PartMet(0x30, "busy.avi")), source.now += 90; }, InTemp("002.part.met"),
+                       In(temp, "001.part.met"), 0);
+        Do([&] { SaveAsAmule("002.part.met", PartMet(0x30, "busy.avi")), source.now += 90; }, In(temp, "002.part.met"),
            0);
     }
     Run();
@@ -130,8 +123,8 @@ TEST_F(WatchTest, ANewFakeIsReadWithinTheDelayHoweverBusyTheDirectory) {
 TEST_F(WatchTest, AHalfWrittenMetWaitsForItsNextWrite) {
     const std::string whole = PartMet(0x20, "fake.avi");
     // The hash is there, the name and size tags not yet.
-    Do([&] { temp.Write("001.part.met", whole.substr(0, 30)); }, InTemp("001.part.met"), 2);
-    Do([&] { temp.Write("001.part.met", whole); }, InTemp("001.part.met"));
+    Do([&] { temp.Write("001.part.met", whole.substr(0, 30)); }, In(temp, "001.part.met"), 2);
+    Do([&] { temp.Write("001.part.met", whole); }, In(temp, "001.part.met"));
     Run();
     EXPECT_EQ(log, Log{"001.part fake.avi: Known fake"});
 }
@@ -139,11 +132,11 @@ TEST_F(WatchTest, AHalfWrittenMetWaitsForItsNextWrite) {
 // Cancelled and added again, a fake is news again; so is another download under the same part name, at once.
 TEST_F(WatchTest, ADownloadGoneLongEnoughIsReportedAgainWhenItComesBack) {
     temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
-    Do([&] { fs::remove(temp.File("001.part.met")); }, InTemp("001.part.met", Kind::Removed), 3);
-    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, InTemp("001.part.met"));
-    Do([&] { temp.Write("001.part.met", PartMet(0x21, "other.avi")); }, InTemp("001.part.met"), 0);
+    Do([&] { fs::remove(temp.File("001.part.met")); }, In(temp, "001.part.met", Kind::Removed), 3);
+    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, In(temp, "001.part.met"));
+    Do([&] { temp.Write("001.part.met", PartMet(0x21, "other.avi")); }, In(temp, "001.part.met"), 0);
     Do([&] { home.Write("FAKES.DAT", ListLineFor(0x20, "Known fake") + ListLineFor(0x21, "Other fake")); },
-       InHome("FAKES.DAT"));
+       In(home, "FAKES.DAT"));
     Run();
     EXPECT_EQ(log, (Log{"001.part fake.avi: Known fake", "gone 001.part", "001.part fake.avi: Known fake",
                         "reloaded FAKES.DAT", "001.part other.avi: Other fake"}));
@@ -158,10 +151,10 @@ TEST_F(WatchTest, AChangedListIsReadAloneAndJudgesTheDownloadsWithoutReadingThem
         temp.Write("001.part.met", PartMet(0x50, "marked.avi"));
         temp.Write("002.part.met", PartMet(0x51, "listed.avi"));
         home.Write("MYFAKES.DAT", ListLineFor(0x40, "Mine"));
-    }, InHome("MYFAKES.DAT"));
+    }, In(home, "MYFAKES.DAT"));
     // Being written: not read before it is complete.
-    Do([&] { home.Write("FAKES.DAT", ""); }, InHome("FAKES.DAT", Kind::Writing));
-    Do([&] { home.Write("FAKES.DAT", ListLineFor(0x41, "Listed now")); }, InHome("FAKES.DAT"));
+    Do([&] { home.Write("FAKES.DAT", ""); }, In(home, "FAKES.DAT", Kind::Writing));
+    Do([&] { home.Write("FAKES.DAT", ListLineFor(0x41, "Listed now")); }, In(home, "FAKES.DAT"));
     Run();
     EXPECT_EQ(log, (Log{"reloaded MYFAKES.DAT", "001.part marked.avi: [mine] Mine", "reloaded FAKES.DAT",
                         "002.part listed.avi: Listed now"}));
@@ -171,7 +164,7 @@ TEST_F(WatchTest, AVerdictIsNewsWhenItGrowsNotWhenAListIsBrieflyEmpty) {
     home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n[Display]\nInspectContent=YES\n");
     temp.Write("001.part.met", PartMet(0x40, "Holiday.jpg.exe"));
     for (const std::string& list : {ListLineFor(0x40, "Listed"), std::string(), ListLineFor(0x40, "Listed")})
-        Do([&, list] { home.Write("FAKES.DAT", list); }, InHome("FAKES.DAT"));
+        Do([&, list] { home.Write("FAKES.DAT", list); }, In(home, "FAKES.DAT"));
     Run();
     EXPECT_EQ(log, (Log{"001.part Holiday.jpg.exe: suspect", "reloaded FAKES.DAT", "001.part Holiday.jpg.exe: Listed",
                         "reloaded FAKES.DAT", "reloaded FAKES.DAT"}));
@@ -182,7 +175,7 @@ TEST_F(WatchTest, AVerdictIsNewsWhenItGrowsNotWhenAListIsBrieflyEmpty) {
 TEST_F(WatchTest, ADirectoryGoneKeepsItsDownloadsUntilItIsListedAgainWhole) {
     temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
     const std::string away = temp.path() + ".away";
-    Do([&] { fs::rename(temp.path(), away); }, InTemp("001.part.met", Kind::Removed), 5);
+    Do([&] { fs::rename(temp.path(), away); }, In(temp, "001.part.met", Kind::Removed), 5);
     Do([&] {
         fs::rename(away, temp.path());
         fs::remove(temp.File("001.part.met"));
@@ -201,35 +194,35 @@ TEST_F(WatchTest, TheSettingsNameTheDirectoriesAndListsFollowed) {
     Do([&] {
         home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\nTempDirs=" + further.path() +
                                          "\n[Display]\nInspectContent=NO\n[Internet]\nFakesDatDownloadURL2=http://x\n");
-    }, InHome("Kestrivane.ini"));
+    }, In(home, "Kestrivane.ini"));
     Do(nullptr, Changes{.reload = true});
     Run();
     EXPECT_EQ(log, (Log{"reloaded FAKES2.DAT", further.File("009.part") + " further.avi: Known fake",
                         "001.part second.avi: second source", "all reloaded "}));
     ASSERT_EQ(source.follows.size(), 2u);
-    const auto names = [](const std::vector<FollowedDirectory>& f) {
-        Log paths;
-        for (const auto& d : f) paths.push_back(d.path + (d.downloads ? " *.met" : ""));
-        return paths;
+    // Each directory followed, with "*.met" when its downloads count and the names that count in it, sorted.
+    const auto described = [](const std::vector<FollowedDirectory>& follow) {
+        Log text;
+        for (FollowedDirectory d : follow) {
+            std::ranges::sort(d.names);
+            text.push_back(d.path + (d.downloads ? " *.met" : ""));
+            for (const std::string& name : d.names) text.back() += " " + name;
+        }
+        return text;
     };
-    EXPECT_EQ(names(source.follows[0]), (Log{temp.path() + " *.met", home.path()}));
-    EXPECT_EQ(names(source.follows[1]), (Log{temp.path() + " *.met", further.path() + " *.met", home.path()}));
-    const auto lists = [](const std::vector<FollowedDirectory>& f) {
-        Log sorted = f.back().names;
-        std::ranges::sort(sorted);
-        return sorted;
-    };
-    EXPECT_EQ(lists(source.follows[0]), (Log{"FAKES.DAT", "Kestrivane.ini", "MYFAKES.DAT"}));
-    EXPECT_EQ(lists(source.follows[1]), (Log{"FAKES.DAT", "FAKES2.DAT", "Kestrivane.ini", "MYFAKES.DAT"}));
+    EXPECT_EQ(described(source.follows[0]),
+              (Log{temp.path() + " *.met", home.path() + " FAKES.DAT Kestrivane.ini MYFAKES.DAT"}));
+    EXPECT_EQ(described(source.follows[1]), (Log{temp.path() + " *.met", further.path() + " *.met",
+                                                 home.path() + " FAKES.DAT FAKES2.DAT Kestrivane.ini MYFAKES.DAT"}));
 }
 
 // A list given by name that cannot be read now keeps what it held.
 TEST_F(WatchTest, AProblemIsSaidOnceWhileItLasts) {
     CheckRequest request;
     request.fakeList = home.File("given.dat");
-    Do([&] { home.Write("given.dat", ListLineFor(0x20, "Given")); }, InHome("given.dat"));
-    Do([&] { home.Write("given.dat", ""); }, InHome("given.dat"));
-    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, InTemp("001.part.met"));
+    Do([&] { home.Write("given.dat", ListLineFor(0x20, "Given")); }, In(home, "given.dat"));
+    Do([&] { home.Write("given.dat", ""); }, In(home, "given.dat"));
+    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, In(temp, "001.part.met"));
     Run(request);
     EXPECT_EQ(log, (Log{"problem " + std::to_string(int(CheckError::GivenListMissing)), "reloaded given.dat",
                         "kept given.dat", "001.part fake.avi: Given"}));
@@ -237,10 +230,10 @@ TEST_F(WatchTest, AProblemIsSaidOnceWhileItLasts) {
 
 // Without lists and without the inspection nothing can be found: said once, until a list is back.
 TEST_F(WatchTest, NoListAtAllIsSaidOnceUntilOneIsBack) {
-    Do([&] { fs::remove(home.File("FAKES.DAT")); }, InHome("FAKES.DAT", Kind::Removed));
-    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, InTemp("001.part.met"));
-    Do([&] { home.Write("MYFAKES.DAT", ListLineFor(0x20, "Mine")); }, InHome("MYFAKES.DAT"));
-    Do([&] { fs::remove(home.File("MYFAKES.DAT")); }, InHome("MYFAKES.DAT", Kind::Removed));
+    Do([&] { fs::remove(home.File("FAKES.DAT")); }, In(home, "FAKES.DAT", Kind::Removed));
+    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, In(temp, "001.part.met"));
+    Do([&] { home.Write("MYFAKES.DAT", ListLineFor(0x20, "Mine")); }, In(home, "MYFAKES.DAT"));
+    Do([&] { fs::remove(home.File("MYFAKES.DAT")); }, In(home, "MYFAKES.DAT", Kind::Removed));
     Run();
     const std::string noList = "problem " + std::to_string(int(CheckError::NoList));
     EXPECT_EQ(log, (Log{"reloaded FAKES.DAT", noList, "reloaded MYFAKES.DAT", "001.part fake.avi: [mine] Mine",
