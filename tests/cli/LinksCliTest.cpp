@@ -4,7 +4,6 @@
 #include <nlohmann/json.hpp>
 
 #include "Spawn.h"
-#include "ed2k/Collection.h"
 
 // kestrivane-cli links: each link's verdict is the link check's (tested case by case there); here the forms
 // of the output and the exit statuses.
@@ -64,8 +63,6 @@ TEST_F(LinksCli, RowsJsonAndLinksWithTheirExitStatuses) {
 
 TEST_F(LinksCli, ExitStatusTable) {
     const std::string ok = "ed2k://|file|fine.avi|5|" + kOk + "|/\n";
-    Collection films;
-    films.files.push_back(*Ed2kLink::Parse("ed2k://|file|one.avi|100|" + kFake + "|/"));
     const std::string tooLarge = input.Write("large.txt", "");
     std::filesystem::resize_file(tooLarge, 67108865);
     struct Row { Args args; int code; std::string errHas; };
@@ -73,7 +70,6 @@ TEST_F(LinksCli, ExitStatusTable) {
              {{input.Write("ok.txt", ok)}, 0, "1 link: 0 fakes, 0 suspects, 0 malformed"},
              {{input.Write("malformed.txt", ok + "ed2k://|file|x||" + kOk + "|/\n")}, 0,
               "Line 2: The link has no file size."},  // reported, not failing
-             {{input.Write("films.emulecollection", WriteBinaryCollection(films)), "--no-all"}, 1, "1 link: 1 fake"},
              {{input.Write("broken.emulecollection", std::string("\x02\x00\x00\x00\x01", 5))}, 2, "The collection"},
              {{input.File("missing.txt")}, 2, "Could not read " + input.File("missing.txt") + "."},
              {{tooLarge}, 2, "is too large to check for links (67108865 bytes; at most 64 MiB are read)."},
