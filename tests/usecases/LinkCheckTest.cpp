@@ -79,22 +79,6 @@ TEST(LinkCheck, JudgesEveryKindOfLinkInAText) {
     }
 }
 
-TEST(LinkCheck, NumbersLinksByTheirLineAndCountsTheListsRecords) {
-    const std::string text = "<a href=\"" + Link("a &amp; b.avi", 100, kFakeHash) + "\">a</a>\n\n" +
-                             Link("movie.avi.exe", 7, kOkHash) + " " + Link("fine.avi", 7, kOkHash) + "\n" +
-                             "ed2k://|server|1.2.3.4|4661|/ and ed2k://|file|broken|\n";
-    const LinkReport r = CheckLinks(text, Lists());
-    ASSERT_EQ(r.links(), 4u);
-    EXPECT_EQ(r.findings[0].link->name, "a & b.avi");
-    EXPECT_EQ(r.findings[0].listName, "FAKES.DAT");
-    std::vector<size_t> lines;
-    for (const LinkFinding& f : r.findings) lines.push_back(f.line);
-    EXPECT_EQ(lines, (std::vector<size_t>{1, 3, 3, 4}));
-    EXPECT_EQ(LinkCheckSummary(r), "4 links: 1 fake, 1 suspect, 1 malformed");
-    EXPECT_EQ(r.listRecords, 2u);
-    EXPECT_EQ(LinkCheckSummary(CheckLinks("", Lists())), "0 links: 0 fakes, 0 suspects, 0 malformed");
-}
-
 Ed2kLink File(std::string name, uint64_t size, const std::string& hash) {
     Ed2kLink l;
     l.name = std::move(name);
