@@ -1,5 +1,5 @@
 // kestrivane-cli as scripts and headless boxes use it: progress on a terminal
-// only, quiet runs, errors that name commands, client detection.
+// only, quiet runs, no list yet, client detection, every temp directory.
 #include <gtest/gtest.h>
 
 #include <algorithm>
