@@ -145,7 +145,8 @@ TEST_F(ScriptingTest, CheckCoversEveryTempDirectoryOfEmule) {
               (Ran{0, "", "Finished! Found 0 Fakes in  1 checked .part.met\n"}));
 }
 
-TEST(TerminalProgressLine, SizePercentAndRate) {
+// One line with the size, the share and the rate, redrawn at most ten times a second, and not at all when disabled.
+TEST(TerminalProgress, OneLineRedrawnAtMostTenTimesASecond) {
     struct Case { int64_t bytes, expected; double seconds; std::string line; };
     for (const Case& c : std::vector<Case>{
              {0, -1, 0, "Downloading: 0 B"},
@@ -155,9 +156,6 @@ TEST(TerminalProgressLine, SizePercentAndRate) {
              {70, 50, 1, "Downloading: 70 B of 50 B (100%), 70 B/s"},  // a server that sends more than it said
          })
         EXPECT_EQ(cli::TerminalProgress::Line(c.bytes, c.expected, c.seconds), c.line);
-}
-
-TEST(TerminalProgress, RedrawsAtMostTenTimesASecondAndNotAtAllWhenDisabled) {
     double now = 0;
     std::ostringstream shown, hidden;
     cli::TerminalProgress on(shown, true, [&] { return now; }), off(hidden, false, [&] { return now; });
