@@ -1,43 +1,23 @@
 #include <gtest/gtest.h>
-#include <httplib.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <nlohmann/json.hpp>
-#include <thread>
 
+#include "../online/LoopbackServer.h"
 #include "PartMetBuilder.h"
-#include "TempDir.h"
+#include "Spawn.h"
 #include "common/StringUtil.h"
 #include "settings/IniFile.h"
-#include "common/FileUtil.h"
 
 namespace kv::test {
 namespace {
-
-using Args = std::vector<std::string>;
-
-struct Result { int code = -1; std::string out, err; bool operator==(const Result&) const = default; };
-void PrintTo(const Result& r, std::ostream* os) { *os << r.code << " out[" << r.out << "] err[" << r.err << "]"; }
-
-std::string Quote(const std::string& text) { return "'" + text + "'"; }  // no test argument holds a quote
-
-// The CLI in workDir, without the test's KESTRIVANE_HOME, never through a proxy.
-Result Exec(const Args& args, const std::string& workDir = ".") {
-    ScopedTempDir capture;
-    std::string command = "cd " + Quote(workDir) + " && env -u KESTRIVANE_HOME no_proxy='*' " + Quote(KV_CLI_PATH);
-    for (const auto& arg : args) command += " " + Quote(arg);
-    const int status = std::system((command + " </dev/null >" + Quote(capture.File("out")) + " 2>" +
-                                    Quote(capture.File("err"))).c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, capture.Read("out"), capture.Read("err")};
-}
 
 std::string Hash(uint8_t seed) { return HashText(SequentialHash(seed).data()); }
 const std::string kHead = "Partname\tFilename\tError-Description\n \n";
 const std::string kFakeRow = "002.part\tbeta, the fake.avi\tFake, trailer only\n";
 const std::string kOtherRecord = "00112233445566778899aabbccddeeff,1,first record\r\n";
+const std::string kUber = "\xC3\x9C" "berraschung.avi";
 
 std::map<std::string, std::string> Snapshot(const ScopedTempDir& dir) {
     std::map<std::string, std::string> files;
@@ -46,11 +26,9 @@ std::map<std::string, std::string> Snapshot(const ScopedTempDir& dir) {
     return files;
 }
 
-class CliTest : public ::testing::Test {
+class CliTest : public CliFixture {
 protected:
-    ScopedTempDir home, temp;
     std::map<std::string, std::string> tempBefore;
-    std::string fakes = kOtherRecord + ToUpperAscii(Hash(0x20)) + ",734003200,Fake, trailer only\r\n";
 
     void SetUp() override {
         temp.Write("001.part.met",  // over 4 GB, its name in Windows-1252 as old clients wrote it
@@ -58,10 +36,12 @@ protected:
                                  .size = 5368709120ULL, .extraTags = {}}));
         temp.Write("002.part.met", BuildPartMet({.hash = SequentialHash(0x20), .name = "beta, the fake.avi",
                                                  .size = 734003200, .extraTags = {}}));
-        home.Write("FAKES.DAT", fakes), home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n");
+        home.Write("FAKES.DAT", kOtherRecord + ToUpperAscii(Hash(0x20)) + ",734003200,Fake, trailer only\r\n");
+        home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n");
         tempBefore = Snapshot(temp);
     }
-    // Whatever ran, the temp directory is only read and the program directory holds no more than its two files (and the writers' lock).
+    // Whatever ran, the temp directory is only read and the program directory holds no more than its two files
+    // (and the writers' lock).
     void TearDown() override {
         EXPECT_EQ(Snapshot(temp), tempBefore);
         for (const auto& [path, bytes] : Snapshot(home))
@@ -69,125 +49,123 @@ protected:
                         path == home.File(".kestrivane.lock")) << path;
     }
     std::string Ini(std::string s, std::string k) { return ReadIniString(s, k, "", 2000, home.File("Kestrivane.ini")); }
-    Result Cli(Args args) { args.insert(args.begin(), {"--home", home.path()}); return Exec(args); }
 };
 
 TEST_F(CliTest, CheckAndSearchTellWhatTheyFoundByExitStatus) {
-    const std::string uber = "\xC3\x9C" "berraschung.avi", h1 = Hash(0x10), h2 = Hash(0x20);
+    const std::string h1 = Hash(0x10), h2 = Hash(0x20);
     const auto expected = nlohmann::ordered_json::array(
-        {{{"part", "001.part"}, {"name", uber}, {"size", 5368709120LL}, {"hash", h1}, {"fake", false},
-          {"description", ""}, {"link", "ed2k://|file|" + uber + "|5368709120|" + h1 + "|/"}, {"suspect", nullptr},
+        {{{"part", "001.part"}, {"name", kUber}, {"size", 5368709120LL}, {"hash", h1}, {"fake", false},
+          {"description", ""}, {"link", "ed2k://|file|" + kUber + "|5368709120|" + h1 + "|/"}, {"suspect", nullptr},
           {"note", nullptr}, {"allowed", false}},
          {{"part", "002.part"}, {"name", "beta, the fake.avi"}, {"size", 734003200}, {"hash", h2}, {"fake", true},
           {"description", "Fake, trailer only"}, {"link", "ed2k://|file|beta, the fake.avi|734003200|" + h2 + "|/"},
           {"suspect", nullptr}, {"note", nullptr}, {"allowed", false}}});
     // Field order and whole-number sizes count too: compared as text.
-    EXPECT_EQ(nlohmann::ordered_json::parse(Cli({"check", "--json"}).out).dump(), expected.dump());
-    EXPECT_EQ(Cli({"check", "--no-all"}),
-              (Result{1, kHead + kFakeRow, "Finished! Found 1 Fakes in  2 checked .part.met\n"}));
+    EXPECT_EQ(nlohmann::ordered_json::parse(Run({"check", "--json"}).out).dump(), expected.dump());
+    EXPECT_EQ(Run({"check", "--no-all"}),
+              (Ran{1, kHead + kFakeRow, "Finished! Found 1 Fakes in  2 checked .part.met\n"}));
     home.Write("FAKES.DAT", kOtherRecord);
-    EXPECT_EQ(Cli({"check", "--no-all"}), (Result{0, kHead, "Finished! Found 0 Fakes in  2 checked .part.met\n"}));
-    EXPECT_EQ(Cli({"search", "BERRASCHUNG"}),
-              (Result{0, "001.part\t" + uber + "\n", "Finished! Found 1 part.met-File with Text 'BERRASCHUNG'\n"}));
-    EXPECT_EQ(Cli({"search", "no such text"}).code, 1);
+    EXPECT_EQ(Run({"check", "--no-all"}), (Ran{0, kHead, "Finished! Found 0 Fakes in  2 checked .part.met\n"}));
+    EXPECT_EQ(Run({"search", "BERRASCHUNG"}),
+              (Ran{0, "001.part\t" + kUber + "\n", "Finished! Found 1 part.met-File with Text 'BERRASCHUNG'\n"}));
+    EXPECT_EQ(Run({"search", "no such text"}).code, 1);
 }
 
-TEST_F(CliTest, ErrorsEndWithOneLineAndStatus2) {
-    for (const Args& args : std::vector<Args>{{}, {"frobnicate"}, {"check", "--links", "--json"}, {"search"}})
-        EXPECT_PRED1([](const Result& r) { return r.code == 2 && r.out.empty() && !r.err.empty(); }, Cli(args));
-    EXPECT_EQ(Cli({"check", "--temp-dir", temp.File("gone")}), (Result{2, "", "Temp directory " + temp.File("gone") +
-                                                                              " not found!\n"}));
+// Whatever cannot run says why, and what to do instead, on standard error alone with status 2.
+TEST_F(CliTest, FailuresSayWhyWithStatus2) {
+    const std::string help = "Run with --help for more information.\n", h = Hash(0x10);
+    for (const auto& [args, err] : std::vector<std::pair<Args, std::string>>{
+             {{}, "A subcommand is required\n" + help},
+             {{"chek"}, "Unknown command 'chek'; did you mean 'check'? ('kestrivane-cli --help' lists the commands)\n"},
+             {{"frobnicate"}, "Unknown command 'frobnicate' ('kestrivane-cli --help' lists the commands)\n"},
+             {{"check", "--links", "--json"}, "--links excludes --json\n" + help},
+             {{"search"}, "TEXT is required\n" + help},
+             {{"check", "--temp-dir", temp.File("gone")}, "Temp directory " + temp.File("gone") + " not found!\n"},
+             {{"mark", h, "--reason", "x"},
+              "Cannot mark " + h + ": give the file's size with --size BYTES when marking a hash.\n"},
+             {{"update"}, "No update address is set. There is no public fake list; the content check works without "
+                          "one. To get a list, mark fakes yourself ('kestrivane-cli mark'), use a group's address "
+                          "('kestrivane-cli update --url URL') or pass a list file (--fakes FILE).\n"}})
+        EXPECT_EQ(Run(args), (Ran{2, "", err}));
+    home.Write("Kestrivane.ini", "");
+    for (const Args& args : {Args{"check"}, Args{"search", "avi"}})
+        EXPECT_EQ(Run(args), (Ran{2, "", "No temp directory is set: run 'kestrivane-cli import FILE' or "
+                                         "'kestrivane-cli import --detect', or pass --temp-dir DIR.\n"}));
 }
 
 TEST_F(CliTest, ImportStoresAnAbsolutePathAndClaimsNoSuccessItDidNotStore) {
     ScopedTempDir work;
     work.Write("emule/preferences.ini", "[eMule]\r\nNick=someone\r\nTempDir=C:\\eMule\\Temp\r\n");
-    EXPECT_EQ(Exec({"--home", home.path(), "import", "./emule/../emule/preferences.ini"}, work.path()),  // relative
-              (Result{0, "", "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and 'TempDir' written "
-                             "to KESTRIVANE.INI\n"}));
+    Args relative = Command({"import", "./emule/../emule/preferences.ini"});
+    relative.insert(relative.begin(), {"/usr/bin/env", "-C", work.path()});
+    EXPECT_EQ(RunArgv(relative), (Ran{0, "", "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and "
+                                             "'TempDir' written to KESTRIVANE.INI\n"}));
     EXPECT_EQ(Ini("eMule", "PreferencesIniPath"), work.File("emule"));
-    EXPECT_EQ(Exec({"--home", home.File("missing"), "import", work.File("emule/preferences.ini")}),
-              (Result{2, "", "--home " + home.File("missing") + ": no such directory.\n"}));
     ScopedTempDir unwritable;  // its settings file cannot be written: a directory stands in its place
     unwritable.Write("Kestrivane.ini/x", "");
-    EXPECT_EQ(Exec({"--home", unwritable.path(), "import", work.File("emule/preferences.ini")}),
-              (Result{2, "", "Could not write " + unwritable.File("Kestrivane.ini") + ".\n"}));
+    EXPECT_EQ(RunArgv({KV_CLI_PATH, "--home", unwritable.path(), "import", work.File("emule/preferences.ini")}),
+              (Ran{2, "", "Could not write " + unwritable.File("Kestrivane.ini") + ".\n"}));
 }
 
-TEST_F(CliTest, UpdateFetchesANewerListOrChecksWithTheLocalOneAndFails) {
-    ScopedTempDir served;  // on 127.0.0.1
-    httplib::Server server;
-    server.set_mount_point("/update", served.path());
-    const std::string url = "http://127.0.0.1:" + std::to_string(server.bind_to_any_port("127.0.0.1")) + "/update";
-    std::thread thread([&] { server.listen_after_bind(); });
+// A newer version announced, but no list behind it (a successful update is shown with its progress).
+TEST_F(CliTest, ACheckWhoseUpdateFailsChecksWithTheLocalListAndExits3) {
+    StaticServer server;
+    const std::string url = server.BaseUrl() + "/update";
     home.Write("Kestrivane.ini", home.Read("Kestrivane.ini") + "[Internet]\nFakesDatDownloadURL=" + url + "\n");
-    const std::string newer = "Please wait, version check is running...\nNew FAKE-DB - Version 12 available! Please "
-                              "download it now...\nOpening URL...\n";
-    served.Write("Fakes.txt", "12\r\n");  // a newer version, but no list
-    EXPECT_EQ(Cli({"check", "--no-all", "--update"}),  // 3: the update failed, the local list found a fake
-              (Result{3, kHead + kFakeRow,
-                      newer + "Online-Check/Download not available!: The choosen URL is temporary not available. "
-                              "Please try later!\nFile actually not available: " + url + "/FAKES.DAT\n"
-                              "Update failed; checking with the local fake list.\n"
-                              "Finished! Found 1 Fakes in  2 checked .part.met\n"}));
-    served.Write("FAKES.DAT", kOtherRecord);
-    EXPECT_EQ(Cli({"update"}),
-              (Result{0, "", newer + "Download finished! New " + home.File("FAKES.DAT") + " written...\n"}));
-    EXPECT_EQ(home.Read("FAKES.DAT") + Ini("Internet", "FakesDatVersion"), kOtherRecord + "12");
-    server.stop();
-    thread.join();
+    server.Serve("/update/Fakes.txt", "12\r\n");
+    EXPECT_EQ(Run({"check", "--no-all", "--update"}),
+              (Ran{3, kHead + kFakeRow,
+                   "Please wait, version check is running...\nNew FAKE-DB - Version 12 available! Please download it "
+                   "now...\nOpening URL...\nOnline-Check/Download not available!: The choosen URL is temporary not "
+                   "available. Please try later!\nFile actually not available: " + url + "/FAKES.DAT\nUpdate failed; "
+                   "checking with the local fake list.\nFinished! Found 1 Fakes in  2 checked .part.met\n"}));
 }
 
 TEST_F(CliTest, MarkUnmarkAndExportTellByExitStatusAndMarksShowInTheCheck) {
     const std::string h1 = ToUpperAscii(Hash(0x10)), other(32, 'E');
-    const std::string uber = "\xC3\x9C" "berraschung.avi";
     struct Step { Args args; int code; std::string errHas; };
     for (const Step& s : std::vector<Step>{
-             {{"mark", "001.part", "--reason", "Surprise, renamed"}, 0, "Marked as fake in MYFAKES.DAT: " + uber},
+             {{"mark", "001.part", "--reason", "Surprise, renamed"}, 0, "Marked as fake in MYFAKES.DAT: " + kUber},
              {{"mark", "001.part.met", "--reason", "Surprise, renamed"}, 0, "Marked"},  // once in the list
              {{"mark", other, "--reason", "by hash", "--size", "99"}, 0, "Marked"},
              {{"mark", "009.part", "--reason", "x"}, 2, "no such .part.met in " + temp.path()},
              {{"mark", "../001.part", "--reason", "x"}, 2, "a hash of 32 hex digits"},
              {{"mark", "001.part"}, 2, "--reason"},
              {{"unmark", std::string(32, 'd')}, 1, "does not name"},
-             {{"export", home.File("no-dir/x.dat")}, 2, "Could not write " + home.File("no-dir/x.dat") + ": No such file or directory."}}) {
-        const Result r = Cli(s.args);
+             {{"export", home.File("no-dir/x.dat")}, 2,
+              "Could not write " + home.File("no-dir/x.dat") + ": No such file or directory."}}) {
+        const Ran r = Run(s.args);
         EXPECT_EQ(r.code, s.code) << s.args[0] << " " << s.args[1] << ": " << r.err;
         EXPECT_NE(r.err.find(s.errHas), std::string::npos) << r.err;
     }
     const std::string own = h1 + ",5368709120,Surprise, renamed\r\n" + other + ",99,by hash\r\n";
-    EXPECT_EQ(home.Read("MYFAKES.DAT"), own);
-    EXPECT_EQ(Cli({"export", "--own"}), (Result{0, own, ""}));
     // The check names whose judgement it is; FAKES.DAT rows stay as they were.
-    EXPECT_EQ(Cli({"check", "--no-all"}).out,
-              kHead + "001.part\t" + uber + "\t[mine] Surprise, renamed\n" + kFakeRow);
-    EXPECT_EQ(Cli({"export", "-"}).out, h1 + ",5368709120,Surprise, renamed\r\n" + ToUpperAscii(Hash(0x20)) +
+    EXPECT_EQ(Run({"check", "--no-all"}).out, kHead + "001.part\t" + kUber + "\t[mine] Surprise, renamed\n" + kFakeRow);
+    EXPECT_EQ(Run({"export", "-"}).out, h1 + ",5368709120,Surprise, renamed\r\n" + ToUpperAscii(Hash(0x20)) +
                                             ",734003200,Fake, trailer only\r\n");
-    ScopedTempDir shared;
-    EXPECT_EQ(Cli({"export", "--own", shared.File("FAKES.DAT")}).code, 0);
-    EXPECT_EQ(shared.Read("FAKES.DAT"), own);
+    EXPECT_EQ(Run({"export", "--own", input.File("FAKES.DAT")}).code, 0);
+    EXPECT_EQ(input.Read("FAKES.DAT"), own);
 
-    EXPECT_EQ(Cli({"unmark", "001.part"}).code, 0);
-    EXPECT_EQ(Cli({"unmark", other}).code, 0);
-    EXPECT_EQ(Cli({"unmark", other}).code, 1);
-    EXPECT_EQ(Cli({"export", "--own"}), (Result{1, "", "Your own fake list MYFAKES.DAT holds no record yet.\n"}));
-    EXPECT_EQ(home.Read("MYFAKES.DAT"), "");
-    RemoveFile(home.File("MYFAKES.DAT"));
+    EXPECT_EQ(Run({"unmark", "001.part"}).code, 0);
+    EXPECT_EQ(Run({"unmark", other}).code, 0);
+    EXPECT_EQ(Run({"export", "--own"}), (Ran{1, "", "Your own fake list MYFAKES.DAT holds no record yet.\n"}));
+    std::filesystem::remove(home.File("MYFAKES.DAT"));
 }
 
 TEST_F(CliTest, CheckWarnsWhenItsListsCanFindNothing) {
     const std::string warned = "Warning: " + home.File("FAKES.DAT");
+    const std::string found = "; no download can be found as a fake with it.\n";
     struct Case { std::string list, warning; };
     for (const Case& c : std::vector<Case>{
-             {"", warned + " is empty; no download can be found as a fake with it.\n"},
-             {"\xFF\xFE" + std::string("0\0" "0\0", 4), warned + " is a UTF-16 text, not a list of lines in single bytes; "
-                                                        "no download can be found as a fake with it.\n"},
-             {"no records here\r\n", "Warning: the loaded fake lists hold no record; no download can be found as a fake.\n"},
-             {kOtherRecord, ""},
+             {"", warned + " is empty" + found},
+             {"\xFF\xFE" + std::string("0\0" "0\0", 4),
+              warned + " is a UTF-16 text, not a list of lines in single bytes" + found},
+             {"no records here\r\n",
+              "Warning: the loaded fake lists hold no record; no download can be found as a fake.\n"},
              // A list past the first MiB is judged by its start like any other.
              {[] { std::string big; while (big.size() < (3u << 20)) big += kOtherRecord; return big; }(), ""}}) {
         home.Write("FAKES.DAT", c.list);
-        const Result r = Cli({"check", "--no-all"});
+        const Ran r = Run({"check", "--no-all"});
         EXPECT_EQ(r.code, 0);
         EXPECT_EQ(r.err.substr(0, c.warning.size()), c.warning) << r.err;
         EXPECT_EQ(r.err.find("Warning") != std::string::npos, !c.warning.empty()) << r.err;

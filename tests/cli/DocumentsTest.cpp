@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <regex>
 #include <set>
 
+#include "Spawn.h"
 #include "common/FileUtil.h"
 
 // The manual page and the shell completions name every command and option the
@@ -11,74 +11,50 @@
 namespace kv::test {
 namespace {
 
-std::string Output(const std::string& args) {
-    std::string out;
-    if (FILE* p = ::popen((std::string("'") + KV_CLI_PATH + "' " + args + " 2>&1").c_str(), "r")) {
-        char buffer[4096];
-        size_t n;
-        while ((n = std::fread(buffer, 1, sizeof buffer, p)) > 0) out.append(buffer, n);
-        ::pclose(p);
-    }
-    return out;
-}
-
-// The names under "Subcommands:" and the long options under "Options:" of one --help.
-void Read(const std::string& help, std::set<std::string>& commands, std::set<std::string>& options) {
-    const size_t subs = help.find("Subcommands:");
-    const std::string optionsPart = help.substr(0, subs);
-    static const std::regex option(R"((?:^|[ ,])(--[a-z][a-z-]*))");
-    for (auto it = std::sregex_iterator(optionsPart.begin(), optionsPart.end(), option); it != std::sregex_iterator(); ++it)
-        options.insert((*it)[1]);
-    if (subs == std::string::npos) return;
-    static const std::regex command(R"(\n  ([a-z]+) )");
-    const std::string subsPart = help.substr(subs);
-    for (auto it = std::sregex_iterator(subsPart.begin(), subsPart.end(), command); it != std::sregex_iterator(); ++it)
-        commands.insert((*it)[1]);
-}
-
 struct Definitions {
     std::set<std::string> commands, options;
 };
 
-Definitions FromTheProgram() {
-    Definitions d;
-    Read(Output("--help"), d.commands, d.options);
-    const std::set<std::string> top = d.commands;
-    for (const std::string& c : top) {
-        std::set<std::string> nested;
-        Read(Output(c + " --help"), nested, d.options);
-        for (const std::string& n : nested) {
-            d.commands.insert(n);
-            Read(Output(c + " " + n + " --help"), nested, d.options);
-        }
+// Adds the long options of `words --help`, and its subcommands with theirs.
+void Read(Args words, Definitions& d) {
+    words.insert(words.begin(), KV_CLI_PATH);
+    words.push_back("--help");
+    Spawned help(words, {}, false);
+    help.Finish();
+    const std::string text = help.out + help.err;
+    const size_t subs = std::min(text.find("Subcommands:"), text.size());
+    static const std::regex option(R"((?:^|[ ,])(--[a-z][a-z-]*))"), command(R"(\n  ([a-z]+) )");
+    for (auto it = std::sregex_iterator(text.begin(), text.begin() + subs, option); it != std::sregex_iterator(); ++it)
+        d.options.insert((*it)[1]);
+    if (words.size() > 3) return;  // two levels deep at most
+    for (auto it = std::sregex_iterator(text.begin() + subs, text.end(), command); it != std::sregex_iterator(); ++it) {
+        d.commands.insert((*it)[1]);
+        Args deeper(words.begin() + 1, words.end() - 1);
+        deeper.push_back((*it)[1]);
+        Read(deeper, d);
     }
-    return d;
 }
 
 TEST(Documents, TheManualPageAndTheCompletionsNameEveryCommandAndOption) {
-    const Definitions defined = FromTheProgram();
+    Definitions defined;
+    Read({}, defined);
     ASSERT_GT(defined.commands.size(), 10u) << "the program's --help did not read";
     ASSERT_TRUE(defined.options.count("--pause-fakes"));
+    defined.options.erase("--help"), defined.options.erase("--version");
     struct Document {
-        const char* name;
         std::string path;
-        std::string (*quoted)(const std::string&);  // how the document writes a name
+        bool roff;  // the manual page writes '-' as "\-"
     };
-    const std::vector<Document> documents = {
-        {"manual page", KV_SOURCE_DIR "/docs/man/kestrivane-cli.1.in",
-         [](const std::string& s) { return std::regex_replace(s, std::regex("-"), "\\-"); }},
-        {"bash completion", KV_SOURCE_DIR "/data/completions/kestrivane-cli.bash", [](const std::string& s) { return s; }},
-        {"zsh completion", KV_SOURCE_DIR "/data/completions/_kestrivane-cli", [](const std::string& s) { return s; }},
-    };
-    for (const Document& doc : documents) {
+    for (const Document& doc : {Document{KV_SOURCE_DIR "/docs/man/kestrivane-cli.1.in", true},
+                                Document{KV_SOURCE_DIR "/data/completions/kestrivane-cli.bash", false},
+                                Document{KV_SOURCE_DIR "/data/completions/_kestrivane-cli", false}}) {
         const std::optional<std::string> text = ReadWholeFile(doc.path);
         ASSERT_TRUE(text) << doc.path;
-        for (const std::string& c : defined.commands)
-            EXPECT_NE(text->find(doc.quoted(c)), std::string::npos) << doc.name << " lacks the command " << c;
-        for (const std::string& o : defined.options) {
-            if (o == "--help" || o == "--version") continue;
-            EXPECT_NE(text->find(doc.quoted(o)), std::string::npos) << doc.name << " lacks the option " << o;
-        }
+        for (const auto* names : {&defined.commands, &defined.options})
+            for (const std::string& name : *names) {
+                const std::string written = doc.roff ? std::regex_replace(name, std::regex("-"), "\\-") : name;
+                EXPECT_NE(text->find(written), std::string::npos) << doc.path << " lacks " << name;
+            }
     }
 }
 

@@ -10,17 +10,16 @@
 #include "../online/LoopbackServer.h"
 #include "PartMetBuilder.h"
 #include "Spawn.h"
-#include "TempDir.h"
 #include "common/DirectoryLock.h"
 #include "common/StringUtil.h"
 
 namespace kv::test {
 namespace {
 
-using Args = std::vector<std::string>;
 using namespace std::chrono_literals;
 
 std::string Hash(uint8_t seed) { return HashText(SequentialHash(seed).data()); }
+const std::string kList = Hash(0x20) + ",734003200,Fake, trailer only\r\n";
 
 // Every file of dir but the lock file, which stays by design.
 std::map<std::string, std::string> Files(const ScopedTempDir& dir) {
@@ -31,26 +30,6 @@ std::map<std::string, std::string> Files(const ScopedTempDir& dir) {
     }
     return files;
 }
-
-class LockCliTest : public ::testing::Test {
-protected:
-    ScopedTempDir home, temp, user;
-    void SetUp() override {
-        temp.Write("001.part.met", BuildPartMet({.hash = SequentialHash(0x20), .name = "beta.avi", .size = 734003200,
-                                                 .extraTags = {}}));
-        home.Write("Kestrivane.ini", "[eMule]\r\nTempDir=" + temp.path() + "\r\n[Internet]\r\nFakesDatVersion=3\r\n");
-        home.Write("FAKES.DAT", ToUpperAscii(Hash(0x20)) + ",734003200,Fake, trailer only\r\n");
-    }
-    std::unique_ptr<Spawned> Start(Args args) {
-        args.insert(args.begin(), {KV_CLI_PATH, "--home", home.path()});
-        auto child = std::make_unique<Spawned>(
-            args, std::map<std::string, std::string>{{"HOME", user.path()}, {"no_proxy", "*"}, {"WINEPREFIX", ""},
-                                                     {"KESTRIVANE_LOCK_WAIT_MS", "300"}},
-            false);
-        EXPECT_TRUE(child->Started());
-        return child;
-    }
-};
 
 // The lock taken by a child of this test that stays until killed.
 pid_t HoldLock(const std::string& dir) {
@@ -69,10 +48,25 @@ pid_t HoldLock(const std::string& dir) {
     return held ? pid : -1;
 }
 
+class LockCliTest : public CliFixture {
+protected:
+    void SetUp() override {
+        env["KESTRIVANE_LOCK_WAIT_MS"] = "300";
+        temp.Write("001.part.met", BuildPartMet({.hash = SequentialHash(0x20), .name = "beta.avi", .size = 734003200,
+                                                 .extraTags = {}}));
+        Configure("");
+        home.Write("FAKES.DAT", kList);
+    }
+    void Configure(const std::string& url) {
+        home.Write("Kestrivane.ini", "[eMule]\r\nTempDir=" + temp.path() + "\r\n[Internet]\r\nFakesDatVersion=3\r\n" +
+                                         (url.empty() ? "" : "FakesDatDownloadURL=" + url + "\r\n"));
+    }
+};
+
 TEST_F(LockCliTest, WritingCommandsFailNamingTheHolderAndChangeNothing) {
     StaticServer server;
     server.Serve("/u/Fakes.txt", "7\r\n");
-    server.Serve("/u/FAKES.DAT", ToUpperAscii(Hash(0x30)) + ",1,new\r\n");
+    server.Serve("/u/FAKES.DAT", Hash(0x30) + ",1,new\r\n");
     const auto before = Files(home);
     const pid_t holder = HoldLock(home.path());
     ASSERT_GT(holder, 0);
@@ -81,73 +75,52 @@ TEST_F(LockCliTest, WritingCommandsFailNamingTheHolderAndChangeNothing) {
     for (const Args& args : {Args{"mark", "001.part", "--reason", "x"}, Args{"unmark", Hash(0x20)},
                              Args{"import", temp.Write("preferences.ini", "[eMule]\r\nTempDir=C:\\t\r\n")},
                              Args{"update", "--url", server.BaseUrl() + "/u"}}) {
-        auto run = Start(args);
-        EXPECT_EQ(run->Finish(), 2) << args[0];
-        EXPECT_EQ(run->err, busy) << args[0];
+        EXPECT_EQ(Run(args), (Ran{2, "", busy})) << args[0];
         EXPECT_EQ(Files(home), before) << args[0];
     }
     // An update waits only to replace the list, after its transfer, and names the holder there.
-    home.Write("Kestrivane.ini", "[eMule]\r\nTempDir=" + temp.path() + "\r\n[Internet]\r\nFakesDatVersion=3\r\n" +
-                                     "FakesDatDownloadURL=" + server.BaseUrl() + "/u\r\n");
+    Configure(server.BaseUrl() + "/u");
     const auto stored = Files(home);
-    auto update = Start({"-q", "update"});
-    EXPECT_EQ(update->Finish(), 2);
-    EXPECT_NE(update->err.find(busy), std::string::npos) << update->err;
+    const Ran update = Run({"-q", "update"});
+    EXPECT_EQ(update.code, 2);
+    EXPECT_NE(update.err.find(busy), std::string::npos) << update.err;
     EXPECT_EQ(Files(home), stored);
     EXPECT_EQ(server.Requests(), (std::vector<std::string>{"/u/Fakes.txt", "/u/FAKES.DAT"}));
     ::kill(holder, SIGKILL);
     ::waitpid(holder, nullptr, 0);
-    auto mark = Start({"mark", "001.part", "--reason", "x"});
-    EXPECT_EQ(mark->Finish(), 0) << mark->err;
+    EXPECT_EQ(Run({"mark", "001.part", "--reason", "x"}).code, 0);
 }
 
-// Killed at any point of a slow transfer, an update leaves the program
-// directory as it was, and the next one runs as if it had never started.
+// Killed halfway through the list's body, when a careless writer would have begun its file, an update leaves the
+// program directory as it was, and the next one runs as if it had never started.
 TEST_F(LockCliTest, AKilledUpdateLeavesTheDirectoryAsItWas) {
-    const std::string list = ToUpperAscii(Hash(0x40)) + ",1,new\r\n" + std::string(200000, '#') + "\r\n";
-    struct Point { const char* name; const char* path; bool midBody; };
-    for (const Point point : {Point{"before the version's headers", "/u/Fakes.txt", false},
-                              Point{"before the list's headers", "/u/FAKES.DAT", false},
-                              Point{"in the list's body", "/u/FAKES.DAT", true}}) {
-        SCOPED_TRACE(point.name);
-        StaticServer server;
-        std::atomic<bool> reached{false};
-        server.Serve("/u/Fakes.txt", "7\r\n");
-        server.Serve("/u/FAKES.DAT", list);
-        server.Handle(point.path, [&](const httplib::Request&, httplib::Response& res) {
-            if (!point.midBody) {
-                reached = true;
-                server.Hold();
-                return;
-            }
-            res.set_content_provider(list.size(), "text/plain", [&](size_t offset, size_t, httplib::DataSink& sink) {
-                if (offset == 0) return sink.write(list.data(), list.size() / 2);
-                reached = true;
-                server.Hold();
-                return false;
-            });
+    const std::string list = Hash(0x40) + ",1,new\r\n" + std::string(200000, '#') + "\r\n";
+    StaticServer server;
+    std::atomic<bool> halfSent{false};
+    server.Serve("/u/Fakes.txt", "7\r\n");
+    server.Handle("/u/FAKES.DAT", [&](const httplib::Request&, httplib::Response& res) {
+        res.set_content_provider(list.size(), "text/plain", [&](size_t offset, size_t, httplib::DataSink& sink) {
+            if (offset == 0) return sink.write(list.data(), list.size() / 2);
+            halfSent = true;
+            server.Hold();
+            return false;
         });
-        home.Write("Kestrivane.ini", "[eMule]\r\nTempDir=" + temp.path() + "\r\n[Internet]\r\nFakesDatVersion=3\r\n" +
-                                         "FakesDatDownloadURL=" + server.BaseUrl() + "/u\r\n");
-        const auto before = Files(home);
-        auto update = Start({"update"});
-        for (int i = 0; i < 1000 && !reached; ++i) std::this_thread::sleep_for(10ms);
-        ASSERT_TRUE(reached);
-        std::this_thread::sleep_for(50ms);  // the bytes sent are on their way into the transfer
-        update->Signal(SIGKILL);
-        EXPECT_EQ(update->Finish(), -1000 - SIGKILL);
-        EXPECT_EQ(Files(home), before);
+    });
+    Configure(server.BaseUrl() + "/u");
+    const auto before = Files(home);
+    auto update = Start({"update"});
+    for (int i = 0; i < 1000 && !halfSent; ++i) std::this_thread::sleep_for(10ms);
+    ASSERT_TRUE(halfSent);
+    std::this_thread::sleep_for(50ms);  // the bytes sent are on their way into the transfer
+    update->Signal(SIGKILL);
+    EXPECT_EQ(update->Finish(), -1000 - SIGKILL);
+    EXPECT_EQ(Files(home), before);
 
-        server.Serve("/u/Fakes.txt", "7\r\n");
-        server.Serve("/u/FAKES.DAT", list);
-        auto check = Start({"check", "--no-all"});
-        EXPECT_EQ(check->Finish(), 1) << check->err;  // the old list still finds the fake
-        auto again = Start({"update"});
-        EXPECT_EQ(again->Finish(), 0) << again->err;
-        EXPECT_EQ(home.Read("FAKES.DAT"), list);
-        EXPECT_NE(home.Read("Kestrivane.ini").find("FakesDatVersion=7\r\n"), std::string::npos);
-        home.Write("FAKES.DAT", ToUpperAscii(Hash(0x20)) + ",734003200,Fake, trailer only\r\n");
-    }
+    server.Serve("/u/FAKES.DAT", list);
+    EXPECT_EQ(Run({"check", "--no-all"}).code, 1);  // the old list still finds the fake
+    EXPECT_EQ(Run({"update"}).code, 0);
+    EXPECT_EQ(home.Read("FAKES.DAT"), list);
+    EXPECT_NE(home.Read("Kestrivane.ini").find("FakesDatVersion=7\r\n"), std::string::npos);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 #pragma once
 // The CLI as a child process whose output is read while it runs: stdout on a
-// pipe, stderr on a pipe or on a pseudo-terminal.
+// pipe, stderr on a pipe or on a pseudo-terminal (then also its stdin).
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
@@ -9,27 +10,25 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "TempDir.h"
 
 extern char** environ;
 
 namespace kv::test {
 
+using Args = std::vector<std::string>;
+using Env = std::map<std::string, std::string>;
+
 class Spawned {
 public:
     // env: variables to set ("" values are removed); KESTRIVANE_HOME is always removed first.
-    Spawned(const std::vector<std::string>& args, const std::map<std::string, std::string>& env, bool stderrOnPty) {
-        int outPipe[2], errPipe[2] = {-1, -1}, slave = -1;
-        if (::pipe(outPipe) != 0) return;
-        if (stderrOnPty) {
-            if (::openpty(&errFd_, &slave, nullptr, nullptr, nullptr) != 0) return;
-        } else if (::pipe(errPipe) != 0) {
-            return;
-        }
+    Spawned(const Args& args, const Env& env, bool onPty, const std::string& stdinPath = "/dev/null") {
         std::vector<std::string> envText;
         for (char** e = environ; *e; ++e) {
             const std::string entry = *e, name = entry.substr(0, entry.find('='));
@@ -39,96 +38,107 @@ public:
             if (!v.empty()) envText.push_back(k + "=" + v);
         std::vector<char*> argv, envp;
         for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
         for (auto& e : envText) envp.push_back(e.data());
-        envp.push_back(nullptr);
-
+        argv.push_back(nullptr), envp.push_back(nullptr);
+        int toOut[2], toErr[2];  // [0] read here, [1] written by the child
+        const int made = onPty ? ::openpty(&toErr[0], &toErr[1], nullptr, nullptr, nullptr) : ::pipe(toErr);
+        if (made != 0 || ::pipe(toOut) != 0) return;
         pid_ = ::fork();
         if (pid_ == 0) {
-            ::dup2(outPipe[1], 1);
-            ::dup2(stderrOnPty ? slave : errPipe[1], 2);
-            const int null = ::open("/dev/null", O_RDONLY);
-            ::dup2(null, 0);
+            ::dup2(toOut[1], 1), ::dup2(toErr[1], 2);
+            ::dup2(onPty ? toErr[1] : ::open(stdinPath.c_str(), O_RDONLY), 0);
             ::execve(argv[0], argv.data(), envp.data());
             ::_exit(127);
         }
-        ::close(outPipe[1]);
-        outFd_ = outPipe[0];
-        if (stderrOnPty) {
-            ::close(slave);
-        } else {
-            ::close(errPipe[1]);
-            errFd_ = errPipe[0];
-        }
+        ::close(toOut[1]), ::close(toErr[1]);
+        fds_[0] = toOut[0], fds_[1] = toErr[0];
     }
     ~Spawned() {
-        if (pid_ > 0 && !exited_) {
-            ::kill(pid_, SIGKILL);
-            Wait();
-        }
-        if (outFd_ >= 0) ::close(outFd_);
-        if (errFd_ >= 0) ::close(errFd_);
+        if (pid_ > 0 && !exited_) ::kill(pid_, SIGKILL), Wait();
+        for (int fd : fds_)
+            if (fd >= 0) ::close(fd);
     }
-    bool Started() const { return pid_ > 0; }
     void Signal(int sig) const { ::kill(pid_, sig); }
+    // Types a line on the terminal (onPty only).
+    void Type(std::string line) const {
+        line += "\n";
+        [[maybe_unused]] const ssize_t n = ::write(fds_[1], line.data(), line.size());
+    }
 
-    // Reads both streams until done says so or seconds pass; true when done said so.
+    // Reads both streams until done says so, both end, or seconds pass; true when done said so.
     bool ReadUntil(const std::function<bool()>& done, double seconds) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+        using namespace std::chrono;
+        const auto end = steady_clock::now() + duration<double>(seconds);
         while (!done()) {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
-            if (left.count() <= 0) return false;
-            pollfd fds[2] = {{outFd_, POLLIN, 0}, {errFd_, POLLIN, 0}};
-            if (::poll(fds, 2, static_cast<int>(left.count())) <= 0) continue;
-            bool any = false;
+            const auto left = duration_cast<milliseconds>(end - steady_clock::now()).count();
+            if (left <= 0 || (fds_[0] < 0 && fds_[1] < 0)) return false;
+            pollfd polled[2] = {{fds_[0], POLLIN, 0}, {fds_[1], POLLIN, 0}};  // an ended one (-1) is left out
+            if (::poll(polled, 2, static_cast<int>(left)) <= 0) continue;
             for (int i = 0; i < 2; ++i) {
-                if (!(fds[i].revents & (POLLIN | POLLHUP | POLLERR))) continue;
+                if (polled[i].revents == 0) continue;
                 char buffer[4096];
-                const ssize_t n = ::read(fds[i].fd, buffer, sizeof buffer);
-                if (n > 0) (i == 0 ? out : err).append(buffer, static_cast<size_t>(n)), any = true;
+                const ssize_t n = ::read(fds_[i], buffer, sizeof buffer);
+                if (n > 0) (i == 0 ? out : err).append(buffer, static_cast<size_t>(n));
+                else ::close(fds_[i]), fds_[i] = -1;  // its end; a terminal's reads -1 (EIO)
             }
-            if (!any && eofBoth()) return done();
         }
         return true;
     }
-    // Reads to the end and returns the exit status (-1 when it did not exit within seconds).
+    bool ReadUntilErrHas(const std::string& text, double seconds) {
+        return ReadUntil([&] { return err.find(text) != std::string::npos; }, seconds);
+    }
+    // Reads to the end and returns the exit status: -1000 - the signal that ended it, -1 when it did not end
+    // within seconds.
     int Finish(double seconds = 30) {
-        ReadUntil([this] { return eofBoth(); }, seconds);
+        ReadUntil([] { return false; }, seconds);
         return Wait();
     }
 
     std::string out, err;
 
 private:
-    bool eofBoth() {
-        // A pipe at its end polls as readable and reads 0 (a pty reads -1 with EIO).
-        for (int fd : {outFd_, errFd_}) {
-            pollfd p{fd, POLLIN, 0};
-            if (::poll(&p, 1, 0) == 0) return false;
-            char c;
-            const ssize_t n = ::read(fd, &c, 1);
-            if (n > 0) {
-                (fd == outFd_ ? out : err) += c;
-                return false;
-            }
-        }
-        return true;
-    }
     int Wait() {
         int status = 0;
-        for (int i = 0; i < 3000; ++i) {
-            const pid_t r = ::waitpid(pid_, &status, WNOHANG);
-            if (r == pid_) {
-                exited_ = true;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : (WIFSIGNALED(status) ? -1000 - WTERMSIG(status) : -1);
-            }
-            ::usleep(10000);
-        }
-        return -1;
+        for (int i = 0; i < 3000 && !exited_; ++i)
+            if (::waitpid(pid_, &status, WNOHANG) == pid_) exited_ = true;
+            else ::usleep(10000);
+        if (!exited_) return -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : WIFSIGNALED(status) ? -1000 - WTERMSIG(status) : -1;
     }
     pid_t pid_ = -1;
-    int outFd_ = -1, errFd_ = -1;
+    int fds_[2] = {-1, -1};
     bool exited_ = false;
+};
+
+// A finished run: its exit status (as Spawned::Finish gives it) and both outputs.
+struct Ran {
+    int code = -1;
+    std::string out, err;
+    bool operator==(const Ran&) const = default;
+};
+inline void PrintTo(const Ran& r, std::ostream* os) { *os << r.code << " out[" << r.out << "] err[" << r.err << "]"; }
+
+// kestrivane-cli with a program directory (home), a client temp directory and
+// a user's $HOME of its own, never through a proxy.
+class CliFixture : public ::testing::Test {
+protected:
+    ScopedTempDir home, temp, user, input;
+    Env env{{"HOME", user.path()}, {"no_proxy", "*"}, {"WINEPREFIX", ""}};
+
+    Args Command(Args args) const {
+        args.insert(args.begin(), {KV_CLI_PATH, "--home", home.path()});
+        return args;
+    }
+    std::unique_ptr<Spawned> Start(const Args& args, bool onPty = false) {
+        return std::make_unique<Spawned>(Command(args), env, onPty);
+    }
+    // Runs argv (a whole command line) to its end, stdin holding stdinBytes.
+    Ran RunArgv(const Args& argv, const std::string& stdinBytes = "") {
+        Spawned child(argv, env, false, input.Write("stdin", stdinBytes));
+        const int code = child.Finish();
+        return {code, child.out, child.err};
+    }
+    Ran Run(const Args& args, const std::string& stdinBytes = "") { return RunArgv(Command(args), stdinBytes); }
 };
 
 }  // namespace kv::test

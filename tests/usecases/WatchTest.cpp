@@ -29,11 +29,7 @@ std::string PartMet(uint8_t seed, const std::string& name) {
 // changes; an idle step lets the whole timeout pass on the clock.
 class ScriptedSource : public ChangeSource {
 public:
-    struct Step {
-        std::function<void()> action;
-        Changes changes;
-        bool idle = false;
-    };
+    struct Step { std::function<void()> action; Changes changes; bool idle = false; };
     std::deque<Step> steps;
     int64_t now = 0;
     std::vector<std::vector<FollowedDirectory>> follows;
@@ -63,13 +59,14 @@ protected:
         home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n[Display]\nInspectContent=NO\n");
         home.Write("FAKES.DAT", ListLineFor(0x20, "Known fake"));
     }
-    // A change of a file, as the source reports it.
-    static Changes Changed(const std::string& dir, const std::string& name, Kind kind = Kind::Written) {
-        return Changes{.files = {{dir, name, kind}}};
+    // A change of a file in dir, as the source reports it.
+    static Changes In(const ScopedTempDir& dir, const std::string& name, Kind kind = Kind::Written) {
+        return Changes{.files = {{dir.path(), name, kind}}};
     }
-    void Do(std::function<void()> action, Changes changes) { source.steps.push_back({std::move(action), std::move(changes)}); }
-    void Idle(int times = 1) {
-        for (int i = 0; i < times; ++i) source.steps.push_back({nullptr, {}, true});
+    // A step, then idle ones that let the clock run.
+    void Do(std::function<void()> action, Changes changes, int idle = 1) {
+        source.steps.push_back({std::move(action), std::move(changes)});
+        for (int i = 0; i < idle; ++i) source.steps.push_back({nullptr, {}, true});
     }
     void Run(CheckRequest request = {}) {
         ListStore lists(ProgramHome::At(home.path()));
@@ -98,20 +95,12 @@ protected:
 TEST_F(WatchTest, AFakeIsReportedOnceAcrossSavesAndMomentsWithoutItsMet) {
     temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
     temp.Write("002.part.met", PartMet(0x30, "fine.avi"));
-    for (int i = 0; i < 20; ++i) {
-        Do([&] { SaveAsAmule("001.part.met", PartMet(0x20, "fake.avi")); }, Changed(temp.path(), "001.part.met"));
-        Idle();
-    }
+    const std::string fake = PartMet(0x20, "fake.avi");
+    for (int i = 0; i < 20; ++i) Do([&] { SaveAsAmule("001.part.met", fake); }, In(temp, "001.part.met"));
     // eMule's save: the .met away for a moment, its .bak standing in; or nothing there at all for a moment.
-    Do([&] { fs::remove(temp.File("001.part.met")); }, Changed(temp.path(), "001.part.met", Kind::Removed));
-    Idle();
-    Do([&] {
-        fs::remove(temp.File("001.part.met.bak"));
-        fs::remove(temp.File("001.part.met.backup"));
-    }, Changed(temp.path(), "001.part.met.bak"));
-    Idle();
-    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, Changed(temp.path(), "001.part.met"));
-    Idle(3);
+    Do([&] { fs::remove(temp.File("001.part.met")); }, In(temp, "001.part.met", Kind::Removed));
+    Do([&] { fs::remove(temp.File("001.part.met.bak")); }, In(temp, "001.part.met.bak", Kind::Removed));
+    Do([&] { temp.Write("001.part.met", fake); }, In(temp, "001.part.met"), 3);
     Run();
     EXPECT_EQ(log, Log{"001.part fake.avi: Known fake"});
 }
@@ -121,15 +110,10 @@ TEST_F(WatchTest, ANewFakeIsReadWithinTheDelayHoweverBusyTheDirectory) {
     int64_t written = -1;
     // The other download saved every 100 ms: the quiet time never comes.
     for (int i = 0; i < 60; ++i) {
-        if (i == 5)
-            Do([&] {
-                temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
-                written = source.now;
-            }, Changed(temp.path(), "001.part.met"));
-        Do([&] {
-            SaveAsAmule("002.part.met", PartMet(0x30, "busy.avi"));
-            source.now += 90;
-        }, Changed(temp.path(), "002.part.met"));
+        if (i == 5) Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")), written = source.now; },
+                       In(temp, "001.part.met"), 0);
+        Do([&] { SaveAsAmule("002.part.met", PartMet(0x30, "busy.avi")), source.now += 90; }, In(temp, "002.part.met"),
+           0);
     }
     Run();
     ASSERT_EQ(log, Log{"001.part fake.avi: Known fake"});
@@ -139,25 +123,20 @@ TEST_F(WatchTest, ANewFakeIsReadWithinTheDelayHoweverBusyTheDirectory) {
 TEST_F(WatchTest, AHalfWrittenMetWaitsForItsNextWrite) {
     const std::string whole = PartMet(0x20, "fake.avi");
     // The hash is there, the name and size tags not yet.
-    Do([&] { temp.Write("001.part.met", whole.substr(0, 30)); }, Changed(temp.path(), "001.part.met"));
-    Idle(2);
-    Do([&] { temp.Write("001.part.met", whole); }, Changed(temp.path(), "001.part.met"));
-    Idle();
+    Do([&] { temp.Write("001.part.met", whole.substr(0, 30)); }, In(temp, "001.part.met"), 2);
+    Do([&] { temp.Write("001.part.met", whole); }, In(temp, "001.part.met"));
     Run();
     EXPECT_EQ(log, Log{"001.part fake.avi: Known fake"});
 }
 
+// Cancelled and added again, a fake is news again; so is another download under the same part name, at once.
 TEST_F(WatchTest, ADownloadGoneLongEnoughIsReportedAgainWhenItComesBack) {
     temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
-    Do([&] { fs::remove(temp.File("001.part.met")); }, Changed(temp.path(), "001.part.met", Kind::Removed));
-    Idle(3);
-    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, Changed(temp.path(), "001.part.met"));
-    Idle();
-    // Another download under the same part name is news at once.
-    Do([&] { temp.Write("001.part.met", PartMet(0x21, "other.avi")); }, Changed(temp.path(), "001.part.met"));
+    Do([&] { fs::remove(temp.File("001.part.met")); }, In(temp, "001.part.met", Kind::Removed), 3);
+    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, In(temp, "001.part.met"));
+    Do([&] { temp.Write("001.part.met", PartMet(0x21, "other.avi")); }, In(temp, "001.part.met"), 0);
     Do([&] { home.Write("FAKES.DAT", ListLineFor(0x20, "Known fake") + ListLineFor(0x21, "Other fake")); },
-       Changed(home.path(), "FAKES.DAT"));
-    Idle();
+       In(home, "FAKES.DAT"));
     Run();
     EXPECT_EQ(log, (Log{"001.part fake.avi: Known fake", "gone 001.part", "001.part fake.avi: Known fake",
                         "reloaded FAKES.DAT", "001.part other.avi: Other fake"}));
@@ -172,13 +151,10 @@ TEST_F(WatchTest, AChangedListIsReadAloneAndJudgesTheDownloadsWithoutReadingThem
         temp.Write("001.part.met", PartMet(0x50, "marked.avi"));
         temp.Write("002.part.met", PartMet(0x51, "listed.avi"));
         home.Write("MYFAKES.DAT", ListLineFor(0x40, "Mine"));
-    }, Changed(home.path(), "MYFAKES.DAT"));
-    Idle();
+    }, In(home, "MYFAKES.DAT"));
     // Being written: not read before it is complete.
-    Do([&] { home.Write("FAKES.DAT", ""); }, Changed(home.path(), "FAKES.DAT", Kind::Writing));
-    Idle();
-    Do([&] { home.Write("FAKES.DAT", ListLineFor(0x41, "Listed now")); }, Changed(home.path(), "FAKES.DAT"));
-    Idle();
+    Do([&] { home.Write("FAKES.DAT", ""); }, In(home, "FAKES.DAT", Kind::Writing));
+    Do([&] { home.Write("FAKES.DAT", ListLineFor(0x41, "Listed now")); }, In(home, "FAKES.DAT"));
     Run();
     EXPECT_EQ(log, (Log{"reloaded MYFAKES.DAT", "001.part marked.avi: [mine] Mine", "reloaded FAKES.DAT",
                         "002.part listed.avi: Listed now"}));
@@ -187,79 +163,66 @@ TEST_F(WatchTest, AChangedListIsReadAloneAndJudgesTheDownloadsWithoutReadingThem
 TEST_F(WatchTest, AVerdictIsNewsWhenItGrowsNotWhenAListIsBrieflyEmpty) {
     home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\n[Display]\nInspectContent=YES\n");
     temp.Write("001.part.met", PartMet(0x40, "Holiday.jpg.exe"));
-    const auto writeList = [&](const std::string& text) {
-        return [&, text] { home.Write("FAKES.DAT", text); };
-    };
-    Do(writeList(ListLineFor(0x40, "Listed")), Changed(home.path(), "FAKES.DAT"));
-    Idle();
-    Do(writeList(""), Changed(home.path(), "FAKES.DAT"));
-    Idle();
-    Do(writeList(ListLineFor(0x40, "Listed")), Changed(home.path(), "FAKES.DAT"));
-    Idle();
+    for (const std::string& list : {ListLineFor(0x40, "Listed"), std::string(), ListLineFor(0x40, "Listed")})
+        Do([&, list] { home.Write("FAKES.DAT", list); }, In(home, "FAKES.DAT"));
     Run();
     EXPECT_EQ(log, (Log{"001.part Holiday.jpg.exe: suspect", "reloaded FAKES.DAT", "001.part Holiday.jpg.exe: Listed",
                         "reloaded FAKES.DAT", "reloaded FAKES.DAT"}));
 }
 
-TEST_F(WatchTest, ADirectoryFollowedAnewIsListedAgainWhole) {
-    temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
-    Do([&] {
-        fs::remove(temp.File("001.part.met"));
-        temp.Write("002.part.met", PartMet(0x20, "again.avi"));
-    }, Changes{.relist = {temp.path()}});
-    Idle(3);
-    Run();
-    EXPECT_EQ(log, (Log{"001.part fake.avi: Known fake", "002.part again.avi: Known fake", "gone 001.part"}));
-}
-
 // An unmounted disk says nothing about its downloads: they stay, and the watch
-// asks again now and then rather than at once.
-TEST_F(WatchTest, TheDownloadsOfADirectoryThatIsGoneStayUntilItCanBeListed) {
+// asks again now and then rather than at once. Followed anew, it is listed again whole.
+TEST_F(WatchTest, ADirectoryGoneKeepsItsDownloadsUntilItIsListedAgainWhole) {
     temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
     const std::string away = temp.path() + ".away";
-    Do([&] { fs::rename(temp.path(), away); }, Changed(temp.path(), "001.part.met", Kind::Removed));
-    Idle(5);
-    Do([&] { fs::rename(away, temp.path()); }, Changes{.relist = {temp.path()}});
-    Idle(3);
+    Do([&] { fs::rename(temp.path(), away); }, In(temp, "001.part.met", Kind::Removed), 5);
+    Do([&] {
+        fs::rename(away, temp.path());
+        fs::remove(temp.File("001.part.met"));
+        temp.Write("002.part.met", PartMet(0x20, "again.avi"));
+    }, Changes{.relist = {temp.path()}}, 3);
     Run();
-    EXPECT_EQ(log, Log{"001.part fake.avi: Known fake"});
+    EXPECT_EQ(log, (Log{"001.part fake.avi: Known fake", "002.part again.avi: Known fake", "gone 001.part"}));
     EXPECT_EQ(std::ranges::count(source.timeouts, 0), 0) << ::testing::PrintToString(source.timeouts);
 }
 
 TEST_F(WatchTest, TheSettingsNameTheDirectoriesAndListsFollowed) {
     ScopedTempDir further;
     further.Write("009.part.met", PartMet(0x20, "further.avi"));
+    temp.Write("001.part.met", PartMet(0x05, "second.avi"));
+    home.Write("FAKES2.DAT", ListLineFor(0x05, "second source"));
     Do([&] {
         home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + temp.path() + "\nTempDirs=" + further.path() +
-                                         "\n[Display]\nInspectContent=NO\n");
-    }, Changed(home.path(), "Kestrivane.ini"));
-    Idle();
+                                         "\n[Display]\nInspectContent=NO\n[Internet]\nFakesDatDownloadURL2=http://x\n");
+    }, In(home, "Kestrivane.ini"));
     Do(nullptr, Changes{.reload = true});
-    Idle();
     Run();
-    EXPECT_EQ(log, (Log{further.File("009.part") + " further.avi: Known fake", "all reloaded "}));
+    EXPECT_EQ(log, (Log{"reloaded FAKES2.DAT", further.File("009.part") + " further.avi: Known fake",
+                        "001.part second.avi: second source", "all reloaded "}));
     ASSERT_EQ(source.follows.size(), 2u);
-    const auto names = [](const std::vector<FollowedDirectory>& f) {
-        Log paths;
-        for (const auto& d : f) paths.push_back(d.path + (d.downloads ? " *.met" : ""));
-        return paths;
+    // Each directory followed, with "*.met" when its downloads count and the names that count in it, sorted.
+    const auto described = [](const std::vector<FollowedDirectory>& follow) {
+        Log text;
+        for (FollowedDirectory d : follow) {
+            std::ranges::sort(d.names);
+            text.push_back(d.path + (d.downloads ? " *.met" : ""));
+            for (const std::string& name : d.names) text.back() += " " + name;
+        }
+        return text;
     };
-    EXPECT_EQ(names(source.follows[0]), (Log{temp.path() + " *.met", home.path()}));
-    EXPECT_EQ(names(source.follows[1]), (Log{temp.path() + " *.met", further.path() + " *.met", home.path()}));
-    Log listNames = source.follows[0].back().names;
-    std::sort(listNames.begin(), listNames.end());
-    EXPECT_EQ(listNames, (Log{"FAKES.DAT", "Kestrivane.ini", "MYFAKES.DAT"}));
+    EXPECT_EQ(described(source.follows[0]),
+              (Log{temp.path() + " *.met", home.path() + " FAKES.DAT Kestrivane.ini MYFAKES.DAT"}));
+    EXPECT_EQ(described(source.follows[1]), (Log{temp.path() + " *.met", further.path() + " *.met",
+                                                 home.path() + " FAKES.DAT FAKES2.DAT Kestrivane.ini MYFAKES.DAT"}));
 }
 
+// A list given by name that cannot be read now keeps what it held.
 TEST_F(WatchTest, AProblemIsSaidOnceWhileItLasts) {
     CheckRequest request;
     request.fakeList = home.File("given.dat");
-    Do([&] { home.Write("given.dat", ListLineFor(0x20, "Given")); }, Changed(home.path(), "given.dat"));
-    Idle();
-    Do([&] { home.Write("given.dat", ""); }, Changed(home.path(), "given.dat"));
-    Idle();
-    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, Changed(temp.path(), "001.part.met"));
-    Idle();
+    Do([&] { home.Write("given.dat", ListLineFor(0x20, "Given")); }, In(home, "given.dat"));
+    Do([&] { home.Write("given.dat", ""); }, In(home, "given.dat"));
+    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, In(temp, "001.part.met"));
     Run(request);
     EXPECT_EQ(log, (Log{"problem " + std::to_string(int(CheckError::GivenListMissing)), "reloaded given.dat",
                         "kept given.dat", "001.part fake.avi: Given"}));
@@ -267,69 +230,14 @@ TEST_F(WatchTest, AProblemIsSaidOnceWhileItLasts) {
 
 // Without lists and without the inspection nothing can be found: said once, until a list is back.
 TEST_F(WatchTest, NoListAtAllIsSaidOnceUntilOneIsBack) {
-    Do([&] { fs::remove(home.File("FAKES.DAT")); }, Changed(home.path(), "FAKES.DAT", Kind::Removed));
-    Idle();
-    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, Changed(temp.path(), "001.part.met"));
-    Idle();
-    Do([&] { home.Write("MYFAKES.DAT", ListLineFor(0x20, "Mine")); }, Changed(home.path(), "MYFAKES.DAT"));
-    Idle();
-    Do([&] { fs::remove(home.File("MYFAKES.DAT")); }, Changed(home.path(), "MYFAKES.DAT", Kind::Removed));
-    Idle();
+    Do([&] { fs::remove(home.File("FAKES.DAT")); }, In(home, "FAKES.DAT", Kind::Removed));
+    Do([&] { temp.Write("001.part.met", PartMet(0x20, "fake.avi")); }, In(temp, "001.part.met"));
+    Do([&] { home.Write("MYFAKES.DAT", ListLineFor(0x20, "Mine")); }, In(home, "MYFAKES.DAT"));
+    Do([&] { fs::remove(home.File("MYFAKES.DAT")); }, In(home, "MYFAKES.DAT", Kind::Removed));
     Run();
     const std::string noList = "problem " + std::to_string(int(CheckError::NoList));
     EXPECT_EQ(log, (Log{"reloaded FAKES.DAT", noList, "reloaded MYFAKES.DAT", "001.part fake.avi: [mine] Mine",
                         "reloaded MYFAKES.DAT", noList}));
-}
-
-}  // namespace
-}  // namespace kv::test
-
-namespace kv::test {
-namespace {
-
-// The watch's list store: a refresh reads the files it is told of and no other.
-TEST(ListStoreRefresh, ReadsOnlyTheListsNamedAndWhatTheSettingsNameAnew) {
-    ScopedTempDir home;
-    home.Write("Kestrivane.ini", "[eMule]\nTempDir=" + home.path() + "\n");
-    home.Write("FAKES.DAT", ListLineFor(0x01, "main"));
-    home.Write("MYFAKES.DAT", ListLineFor(0x02, "own"));
-    ListStore lists(ProgramHome::At(home.path()));
-    ASSERT_TRUE(lists.Load());
-    const auto names = [&](uint8_t seed) {
-        const auto match = lists.catalogue().find(Ed2kHash::FromRaw(SequentialHash(seed).data()));
-        return match ? match->description : std::string("-");
-    };
-
-    home.Write("FAKES.DAT", ListLineFor(0x03, "main, changed"));
-    home.Write("MYFAKES.DAT", ListLineFor(0x04, "own, changed"));
-    ListsRefresh refresh = lists.Refresh({home.File("MYFAKES.DAT")});
-    EXPECT_EQ(refresh.reloaded, std::vector<std::string>{home.File("MYFAKES.DAT")});
-    EXPECT_EQ(names(0x04), "[mine] own, changed");
-    EXPECT_EQ(names(0x02), "-");
-    EXPECT_EQ(names(0x01), "main");  // FAKES.DAT as read before
-    EXPECT_EQ(names(0x03), "-");
-
-    // A further source set in the settings: its list comes in, the others stay.
-    home.Write("FAKES2.DAT", ListLineFor(0x05, "second source"));
-    lists.home().settings.Write(Key::FakesDatDownloadURL2, "http://127.0.0.1:1/list");
-    refresh = lists.Refresh({lists.home().settings.Path()});
-    EXPECT_EQ(refresh.reloaded, std::vector<std::string>{home.File("FAKES2.DAT")});
-    EXPECT_EQ(names(0x05), "second source");
-    EXPECT_EQ(names(0x01), "main");
-    const std::vector<std::string> followed = lists.FollowedFiles();
-    EXPECT_NE(std::ranges::find(followed, home.File("FAKES2.DAT")), followed.end());
-
-    // A list given by name that cannot be read now keeps what it held.
-    const auto loaded = lists.Load(home.File("given.dat"));
-    ASSERT_FALSE(loaded);
-    EXPECT_EQ(loaded.error().kind, ListError::GivenListMissing);
-    home.Write("given.dat", ListLineFor(0x06, "given"));
-    EXPECT_FALSE(lists.Refresh({home.File("given.dat")}).failure);
-    home.Write("given.dat", "");
-    refresh = lists.Refresh({home.File("given.dat")});
-    ASSERT_TRUE(refresh.failure);
-    EXPECT_EQ(refresh.failure->kind, ListError::GivenListUnreadable);
-    EXPECT_EQ(names(0x06), "given");
 }
 
 }  // namespace
