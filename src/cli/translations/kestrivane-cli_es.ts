@@ -5,714 +5,714 @@
     <name>Cli</name>
     <message>
         <source>Paused in aMule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pausado en aMule: %1</translation>
     </message>
     <message>
         <source>Could not write in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir en %1.</translation>
     </message>
     <message>
         <source>Network error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de red: %1</translation>
     </message>
     <message>
         <source>Warning: %1 %2; no download can be found as a fake with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: %1 %2; con ella no se puede reconocer ninguna descarga como fake.</translation>
     </message>
     <message>
         <source>Warning: the loaded fake lists hold no record; no download can be found as a fake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: las listas de fakes cargadas no contienen ninguna entrada; ninguna descarga puede reconocerse como fake.</translation>
     </message>
     <message>
         <source>Could not pause %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo pausar %1: %2</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: %1</translation>
     </message>
     <message>
         <source>Update failed; checking with the local fake list.</source>
-        <translation type="unfinished"></translation>
+        <translation>La actualización falló; se comprueba con la lista de fakes local.</translation>
     </message>
     <message>
         <source>Could not store the update address in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la dirección de actualización en %1.</translation>
     </message>
     <message>
         <source>Found %1: %2 (names no temp directory)</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrado %1: %2 (no indica ningún directorio temporal)</translation>
     </message>
     <message>
         <source>Found %1: %2 (temp directory %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Encontrado %1: %2 (directorio temporal %3)</translation>
     </message>
     <message>
         <source>No client preference file found (looked for ~/.aMule/amule.conf, and eMule&apos;s preferences.ini and eDonkey&apos;s pref.met in the Wine prefix ~/.wine). Run &apos;kestrivane-cli import FILE&apos; or pass --temp-dir DIR to &apos;check&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún archivo de preferencias de un cliente (se buscaron ~/.aMule/amule.conf, y preferences.ini de eMule y pref.met de eDonkey en el prefijo de Wine ~/.wine). Ejecute &apos;kestrivane-cli import FILE&apos; o pase --temp-dir DIR a &apos;check&apos;.</translation>
     </message>
     <message>
         <source>No client preference file found that names a temp directory (looked for ~/.aMule/amule.conf, and eMule&apos;s preferences.ini and eDonkey&apos;s pref.met in the Wine prefix ~/.wine). Run &apos;kestrivane-cli import FILE&apos; or pass --temp-dir DIR to &apos;check&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún archivo de preferencias de un cliente que indique un directorio temporal (se buscaron ~/.aMule/amule.conf, y preferences.ini de eMule y pref.met de eDonkey en el prefijo de Wine ~/.wine). Ejecute &apos;kestrivane-cli import FILE&apos; o pase --temp-dir DIR a &apos;check&apos;.</translation>
     </message>
     <message>
         <source>Importing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importando %1</translation>
     </message>
     <message>
         <source>Cannot mark %1: give the file&apos;s size with --size BYTES when marking a hash.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede marcar %1: indique el tamaño del archivo con --size BYTES al marcar un hash.</translation>
     </message>
     <message>
         <source>The check found no fake to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>La comprobación no encontró ningún fake que exportar.</translation>
     </message>
     <message>
         <source>%1 list line(s) written to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 línea(s) de lista escrita(s) en %2.</translation>
     </message>
     <message>
         <source>Could not read the standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la entrada estándar.</translation>
     </message>
     <message>
         <source>Line %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: </translation>
     </message>
     <message>
         <source>Read again: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leído de nuevo: %1</translation>
     </message>
     <message>
         <source>Cannot read %1 now; the list read before is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1 ahora; se usa la lista leída antes.</translation>
     </message>
     <message>
         <source>Gone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desaparecido: %1</translation>
     </message>
     <message>
         <source>Settings and lists read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes y listas leídos de nuevo.</translation>
     </message>
     <message>
         <source>Watching %1; changes are checked within %2 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilando %1; los cambios se comprueban en %2 s (Ctrl+C termina, SIGHUP vuelve a leer las listas)</translation>
     </message>
     <message>
         <source>Watching %1 and 1 further temp directory; changes are checked within %2 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilando %1 y 1 directorio temporal más; los cambios se comprueban en %2 s (Ctrl+C termina, SIGHUP vuelve a leer las listas)</translation>
     </message>
     <message>
         <source>Watching %1 and %2 further temp directories; changes are checked within %3 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilando %1 y %2 directorios temporales más; los cambios se comprueban en %3 s (Ctrl+C termina, SIGHUP vuelve a leer las listas)</translation>
     </message>
     <message>
         <source>Could not pause %1 in aMule: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo pausar %1 en aMule: %2</translation>
     </message>
     <message>
         <source>--exec: cannot split &apos;%1&apos; into a program and its arguments (unclosed quote?).</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec: no se puede dividir &apos;%1&apos; en un programa y sus argumentos (¿comilla sin cerrar?).</translation>
     </message>
     <message>
         <source>No temp directory is set: run &apos;kestrivane-cli import FILE&apos; or &apos;kestrivane-cli import --detect&apos;, or pass --temp-dir DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún directorio temporal: ejecute &apos;kestrivane-cli import FILE&apos; o &apos;kestrivane-cli import --detect&apos;, o indique --temp-dir DIR.</translation>
     </message>
     <message>
         <source>Temp directory %1 not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se encontró el directorio temporal %1!</translation>
     </message>
     <message>
         <source>Cannot read the temp directory %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el directorio temporal %1: %2.</translation>
     </message>
     <message>
         <source>Could not read the fake list %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la lista de fakes %1.</translation>
     </message>
     <message>
         <source>The check could not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>La comprobación no pudo ejecutarse.</translation>
     </message>
     <message>
         <source>No fake list: %1 does not exist. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay lista de fakes: %1 no existe. %2</translation>
     </message>
     <message>
         <source>Could not read the fake list %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la lista de fakes %1: %2.</translation>
     </message>
     <message>
         <source>aMule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aMule: %1</translation>
     </message>
     <message>
         <source>No fake list: %1 does not exist. Run &apos;kestrivane-cli update&apos; or pass --fakes FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay lista de fakes: %1 no existe. Ejecute &apos;kestrivane-cli update&apos; o indique --fakes FILE.</translation>
     </message>
     <message>
         <source>%1 is too large to check for links (%2 bytes; at most %3 MiB are read).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para buscar enlaces (%2 bytes; se leen como mucho %3 MiB).</translation>
     </message>
     <message>
         <source>Could not read %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer %1.</translation>
     </message>
     <message>
         <source>The link check could not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>La comprobación de enlaces no pudo ejecutarse.</translation>
     </message>
     <message>
         <source>Cannot import %1: the file must be named pref.met (eDonkey), preferences.ini (eMule) or amule.conf (aMule).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar %1: el archivo debe llamarse pref.met (eDonkey), preferences.ini (eMule) o amule.conf (aMule).</translation>
     </message>
     <message>
         <source>Cannot import %1: no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar %1: el archivo no existe.</translation>
     </message>
     <message>
         <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se encontró la entrada &apos;temp!&apos; en pref.met.</translation>
     </message>
     <message>
         <source>Error: No &apos;[eMule] TempDir=&apos; in amule.conf found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: ¡No se encontró &apos;[eMule] TempDir=&apos; en amule.conf!</translation>
     </message>
     <message>
         <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Error: no se encontró &apos;[eMule] TempDir=&apos; en preferences.ini.</translation>
     </message>
     <message>
         <source>Could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir %1.</translation>
     </message>
     <message>
         <source>The import stored no temp directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>La importación no guardó ningún directorio temporal.</translation>
     </message>
     <message>
         <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
-        <translation type="unfinished"></translation>
+        <translation>PREF.MET de eDonkey abierto, &apos;PrefMetPath&apos; y &apos;TempPath&apos; escritos en KESTRIVANE.INI</translation>
     </message>
     <message>
         <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation type="unfinished"></translation>
+        <translation>PREFERENCES.INI de eMule abierto, &apos;PreferencesIniPath&apos; y &apos;TempDir&apos; escritos en KESTRIVANE.INI</translation>
     </message>
     <message>
         <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation type="unfinished"></translation>
+        <translation>AMULE.CONF de aMule abierto, &apos;PreferencesIniPath&apos; y &apos;TempDir&apos; escritos en KESTRIVANE.INI</translation>
     </message>
     <message>
         <source>Cannot mark %1: give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede marcar %1: indique un nombre de .part.met del directorio temporal (001.part) o un hash de 32 dígitos hexadecimales.</translation>
     </message>
     <message>
         <source>No temp directory is set; use --temp-dir or import the client&apos;s preferences first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún directorio temporal; use --temp-dir o importe primero las preferencias del cliente.</translation>
     </message>
     <message>
         <source>Cannot mark %1: the file holds no ed2k hash.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede marcar %1: el archivo no contiene ningún hash ed2k.</translation>
     </message>
     <message>
         <source>Cannot mark %1: no such .part.met in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede marcar %1: no existe ese .part.met en %2.</translation>
     </message>
     <message>
         <source>The own list could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la lista propia.</translation>
     </message>
     <message>
         <source>Another Kestrivane (%1, pid %2) is writing in %3; try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro Kestrivane (%1, pid %2) está escribiendo en %3; inténtelo de nuevo cuando haya terminado.</translation>
     </message>
     <message>
         <source>Another Kestrivane (pid %1) is writing in %2; try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro Kestrivane (pid %1) está escribiendo en %2; inténtelo de nuevo cuando haya terminado.</translation>
     </message>
     <message>
         <source>Another Kestrivane is writing in %1; try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro Kestrivane está escribiendo en %1; inténtelo de nuevo cuando haya terminado.</translation>
     </message>
     <message>
         <source>Warning: no fake list: %1 does not exist, so only names, part hashes and the bytes already downloaded were checked. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso: no hay lista de fakes: %1 no existe, así que solo se comprobaron los nombres, los hashes de partes y los bytes ya descargados. %2</translation>
     </message>
     <message>
         <source>Marked as fake in MYFAKES.DAT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcado como fake en MYFAKES.DAT: %1</translation>
     </message>
     <message>
         <source>Removed from MYFAKES.DAT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitado de MYFAKES.DAT: %1</translation>
     </message>
     <message>
         <source>Recorded as not a fake in MYFAKES.DAT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrado como no fake en MYFAKES.DAT: %1</translation>
     </message>
     <message>
         <source>Your own list MYFAKES.DAT does not name %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su lista MYFAKES.DAT no incluye %1.</translation>
     </message>
     <message>
         <source>Finished! Found %1 part.met-File with Text &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Terminado! %1 archivo(s) part.met con el texto &apos;%2&apos;</translation>
     </message>
     <message>
         <source>New FAKE-DB - Version %1 available! Please download it now...</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Nueva FAKE-DB - versión %1 disponible! Descárguela ahora...</translation>
     </message>
     <message>
         <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
-        <translation type="unfinished"></translation>
+        <translation>No actualizada: fuente %1 de la lista de fakes (las demás fuentes se actualizaron o están al día).</translation>
     </message>
     <message>
         <source>Download finished! New %1 written...</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Descarga terminada! Nuevo %1 escrito...</translation>
     </message>
     <message>
         <source>Could not connect to the internet</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo conectar a Internet</translation>
     </message>
     <message>
         <source>Could not open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir el archivo %1.</translation>
     </message>
     <message>
         <source>Download of %1 was interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>La descarga de %1 se interrumpió.</translation>
     </message>
     <message>
         <source>File actually not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo no disponible actualmente: %1</translation>
     </message>
     <message>
         <source>Could not write file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el archivo %1.</translation>
     </message>
     <message>
         <source>The fake list at %1 has not changed since the last download.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de fakes en %1 no ha cambiado desde la última descarga.</translation>
     </message>
     <message>
         <source>--exec: %1 ended with status %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec: %1 terminó con el estado %2.</translation>
     </message>
     <message>
         <source>--exec: %1 was ended by signal %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec: %1 fue terminado por la señal %2.</translation>
     </message>
     <message>
         <source>--exec: %1 ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec: %1 terminó.</translation>
     </message>
     <message>
         <source>The directory %1 is gone; watching for it to come back.</source>
-        <translation type="unfinished"></translation>
+        <translation>El directorio %1 ha desaparecido; se vigila su regreso.</translation>
     </message>
     <message>
         <source>--exec: too many findings waiting for %1; some are not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec: demasiados hallazgos esperan a %1; algunos no se ejecutan.</translation>
     </message>
     <message>
         <source>--exec: %1 ran longer than %2 s and is ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec: %1 se ejecutó más de %2 s y se termina.</translation>
     </message>
     <message>
         <source>--exec: could not start %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec: no se pudo iniciar %1.</translation>
     </message>
     <message>
         <source>--exec: %1 findings not handed on.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec: %1 hallazgos no transmitidos.</translation>
     </message>
     <message>
         <source>Cannot watch for changes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden vigilar los cambios: %1</translation>
     </message>
     <message>
         <source>The directory %1 is not there; watching for it to appear.</source>
-        <translation type="unfinished"></translation>
+        <translation>El directorio %1 no está; se vigila su aparición.</translation>
     </message>
     <message>
         <source>Replaced: %1; watching the new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sustituido: %1; se vigila el nuevo.</translation>
     </message>
     <message>
         <source>Watching %1 again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigilando %1 de nuevo.</translation>
     </message>
     <message>
         <source>aMule&apos;s External Connections password: </source>
-        <translation type="unfinished"></translation>
+        <translation>Contraseña de las External Connections de aMule: </translation>
     </message>
     <message>
         <source>Not a host or host:port: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un host ni host:puerto: %1</translation>
     </message>
     <message>
         <source>The password is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>La contraseña está vacía.</translation>
     </message>
     <message>
         <source>No password on the standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay contraseña en la entrada estándar.</translation>
     </message>
     <message>
         <source>No password: pass --password-stdin and give it on the standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay contraseña: pase --password-stdin y désela en la entrada estándar.</translation>
     </message>
     <message>
         <source>No amule.conf found: pass HOST[:PORT], or import aMule&apos;s amule.conf first (kestrivane-cli import FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún amule.conf: indique HOST[:PORT] o importe primero el amule.conf de aMule (kestrivane-cli import FILE).</translation>
     </message>
     <message>
         <source>aMule does not accept External Connections (AcceptExternalConnections in %1): turn on remote controls in aMule&apos;s preferences, or pass HOST[:PORT].</source>
-        <translation type="unfinished"></translation>
+        <translation>aMule no acepta External Connections (AcceptExternalConnections en %1): active el control remoto en las preferencias de aMule o indique HOST[:PORT].</translation>
     </message>
     <message>
         <source>aMule has no External Connections password set (ECPassword in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>aMule no tiene contraseña para las External Connections (ECPassword en %1).</translation>
     </message>
     <message>
         <source>Paused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En pausa: %1</translation>
     </message>
     <message>
         <source>Resumed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanudado: %1</translation>
     </message>
     <message>
         <source>Stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido: %1</translation>
     </message>
     <message>
         <source>Cancelled: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelado: %1</translation>
     </message>
     <message>
         <source>Could not resume %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo reanudar %1: %2</translation>
     </message>
     <message>
         <source>Could not stop %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo detener %1: %2</translation>
     </message>
     <message>
         <source>Could not cancel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cancelar %1: %2</translation>
     </message>
     <message>
         <source>aMule has no download %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>aMule no tiene ninguna descarga %1.</translation>
     </message>
     <message>
         <source>Cancelling deletes the downloads in aMule: pass --yes to confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar borra las descargas en aMule: pase --yes para confirmar.</translation>
     </message>
     <message>
         <source>Cancel this download in aMule and delete what has arrived? [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cancelar esta descarga en aMule y borrar lo que ha llegado? [y/N] </translation>
     </message>
     <message>
         <source>Cancel %1 downloads in aMule and delete what has arrived? [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cancelar %1 descargas en aMule y borrar lo que ha llegado? [y/N] </translation>
     </message>
     <message>
         <source>Nothing cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se canceló nada.</translation>
     </message>
     <message>
         <source>%1 (%2). Nothing stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2). No se guardó nada.</translation>
     </message>
     <message>
         <source>Connected, but could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado, pero no se pudo escribir %1.</translation>
     </message>
     <message>
         <source>(version not given)</source>
-        <translation type="unfinished"></translation>
+        <translation>(versión no indicada)</translation>
     </message>
     <message>
         <source>Connected to aMule %1 at %2; stored in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectado a aMule %1 en %2; guardado en %3.</translation>
     </message>
     <message>
         <source>Unknown command &apos;%1&apos;; did you mean &apos;%2&apos;? (&apos;kestrivane-cli --help&apos; lists the commands)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden desconocida &apos;%1&apos;; ¿quería decir &apos;%2&apos;? (&apos;kestrivane-cli --help&apos; muestra las órdenes)</translation>
     </message>
     <message>
         <source>Unknown command &apos;%1&apos; (&apos;kestrivane-cli --help&apos; lists the commands)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden desconocida &apos;%1&apos; (&apos;kestrivane-cli --help&apos; muestra las órdenes)</translation>
     </message>
     <message>
         <source>Reading links from the keyboard: paste them, then press Ctrl+D (or give a FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo enlaces del teclado: péguelos y pulse Ctrl+D (o indique un FILE).</translation>
     </message>
     <message>
         <source>No directory for the settings: HOME is not set. Pass --home DIR or set KESTRIVANE_HOME.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay directorio para los ajustes: HOME no está definido. Indique --home DIR o defina KESTRIVANE_HOME.</translation>
     </message>
     <message>
         <source>Cannot create the directory %1. Pass --home DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el directorio %1. Indique --home DIR.</translation>
     </message>
     <message>
         <source>--home %1: no such directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>--home %1: el directorio no existe.</translation>
     </message>
     <message>
         <source>Partname	Filename	Error-Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del part	Nombre del archivo	Descripción del error</translation>
     </message>
     <message>
         <source>Line	Filename	Error-Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea	Nombre del archivo	Descripción del error</translation>
     </message>
     <message>
         <source>There is no public fake list; to get one, mark fakes yourself (&apos;kestrivane-cli mark&apos;), use a group&apos;s address (&apos;kestrivane-cli update --url URL&apos;) or pass a list file (--fakes FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe una lista de fakes pública; para tener una, marque usted mismo los fakes (&apos;kestrivane-cli mark&apos;), use la dirección de un grupo (&apos;kestrivane-cli update --url URL&apos;) o indique un archivo de lista (--fakes FILE).</translation>
     </message>
     <message>
         <source>No update address is set. There is no public fake list; the content check works without one. To get a list, mark fakes yourself (&apos;kestrivane-cli mark&apos;), use a group&apos;s address (&apos;kestrivane-cli update --url URL&apos;) or pass a list file (--fakes FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna dirección de actualización. No existe una lista de fakes pública; la comprobación del contenido funciona sin ella. Para tener una lista, marque usted mismo los fakes (&apos;kestrivane-cli mark&apos;), use la dirección de un grupo (&apos;kestrivane-cli update --url URL&apos;) o indique un archivo de lista (--fakes FILE).</translation>
     </message>
     <message>
         <source>No aMule connection stored: run &apos;kestrivane-cli amule connect&apos; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna conexión con aMule guardada: ejecute primero &apos;kestrivane-cli amule connect&apos;.</translation>
     </message>
     <message>
         <source>No fake list loaded: the links were checked by their names and part hashes only.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay lista de fakes cargada: los enlaces se comprobaron solo por sus nombres y hashes de partes.</translation>
     </message>
     <message>
         <source>Your own fake list MYFAKES.DAT holds no record yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su lista de fakes MYFAKES.DAT aún no tiene ningún registro.</translation>
     </message>
     <message>
         <source>Please wait, version check is running...</source>
-        <translation type="unfinished"></translation>
+        <translation>Espere, se está comprobando la versión...</translation>
     </message>
     <message>
         <source>You already have the newest FAKE-DB...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya tiene la FAKE-DB más reciente...</translation>
     </message>
     <message>
         <source>Opening URL...</source>
-        <translation type="unfinished"></translation>
+        <translation>Abriendo URL...</translation>
     </message>
     <message>
         <source>Proxy Authentication is not implemented yet</source>
-        <translation type="unfinished"></translation>
+        <translation>La autenticación de proxy aún no está implementada</translation>
     </message>
     <message>
         <source>Online-Check/Download not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Comprobación/descarga en línea no disponible!</translation>
     </message>
     <message>
         <source>The choosen URL is temporary not available. Please try later!</source>
-        <translation type="unfinished"></translation>
+        <translation>La URL elegida no está disponible temporalmente. ¡Inténtelo más tarde!</translation>
     </message>
     <message>
         <source>Fake list not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de fakes no usada</translation>
     </message>
 </context>
 <context>
     <name>Verdicts</name>
     <message>
         <source>%1 byte</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 byte</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>claims %1, the data is %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>dice ser %1, los datos son %2%3</translation>
     </message>
     <message>
         <source>the data is %1, named .%2: it will play</source>
-        <translation type="unfinished"></translation>
+        <translation>los datos son %1, con nombre .%2: se reproducirá</translation>
     </message>
     <message>
         <source>a program posing as %1: the name ends in .%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>un programa que se hace pasar por %1: el nombre termina en .%2.%3</translation>
     </message>
     <message>
         <source>%1 blank</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 espacio</translation>
     </message>
     <message>
         <source>%1 blanks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 espacios</translation>
     </message>
     <message>
         <source>a program posing as %1: the name ends in .%2, %3 and .%4</source>
-        <translation type="unfinished"></translation>
+        <translation>un programa que se hace pasar por %1: el nombre termina en .%2, %3 y .%4</translation>
     </message>
     <message>
         <source>a program hidden behind blanks: the name has %1 blanks before .%2</source>
-        <translation type="unfinished"></translation>
+        <translation>un programa oculto tras espacios: el nombre tiene %1 espacios antes de .%2</translation>
     </message>
     <message>
         <source>the name hides its real extension behind a right-to-left mark</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre oculta su extensión real tras una marca de derecha a izquierda</translation>
     </message>
     <message>
         <source>the published file is mostly zeros (%1 of %2 parts are empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo publicado es casi todo ceros (%1 de %2 partes están vacías)</translation>
     </message>
     <message>
         <source>a short clip padded to a larger size: the %1 says it is %2 long, the download is published as %3</source>
-        <translation type="unfinished"></translation>
+        <translation>un clip corto rellenado hasta un tamaño mayor: el %1 dice medir %2, la descarga se publica con %3</translation>
     </message>
     <message>
         <source>the %1 says it plays %2, too short for %3 (%4, the most such a file carries is %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>el %1 dice durar %2, demasiado poco para %3 (%4, un archivo así lleva como mucho %5)</translation>
     </message>
     <message>
         <source>the %1 says it plays %2, the search result said %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el %1 dice durar %2, el resultado de búsqueda decía %3</translation>
     </message>
     <message>
         <source>%1 URL command</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 orden URL</translation>
     </message>
     <message>
         <source>%1 URL commands</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 órdenes URL</translation>
     </message>
     <message>
         <source>claims %1, the data is Windows Media that opens web pages as it plays (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>dice ser %1, los datos son Windows Media que abre páginas web al reproducirse (%2)</translation>
     </message>
     <message>
         <source>claims %1, the data is Windows Media that opens web pages as it plays (%2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>dice ser %1, los datos son Windows Media que abre páginas web al reproducirse (%2: %3)</translation>
     </message>
     <message>
         <source>%1 part arrived corrupted: someone is feeding this download bad data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parte llegó corrupta: alguien alimenta esta descarga con datos malos</translation>
     </message>
     <message>
         <source>%1 parts arrived corrupted: someone is feeding this download bad data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 partes llegaron corruptas: alguien alimenta esta descarga con datos malos</translation>
     </message>
     <message>
         <source>%1 were lost to corruption: someone is feeding this download bad data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 perdidos por corrupción: alguien alimenta esta descarga con datos malos</translation>
     </message>
     <message>
         <source>no source has had the whole file in %1 of downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna fuente ha tenido el archivo completo en %1 de descarga</translation>
     </message>
     <message>
         <source>a part of the published file is all zeros (its part hashes hold the hash of an empty part)</source>
-        <translation type="unfinished"></translation>
+        <translation>una parte del archivo publicado es todo ceros (sus hashes de partes contienen el hash de una parte vacía)</translation>
     </message>
     <message>
         <source>rated Fake by %1 of %2 source</source>
-        <translation type="unfinished"></translation>
+        <translation>valorado como Fake por %1 de %2 fuente</translation>
     </message>
     <message>
         <source>rated Fake by %1 of %2 sources</source>
-        <translation type="unfinished"></translation>
+        <translation>valorado como Fake por %1 de %2 fuentes</translation>
     </message>
     <message>
         <source>*** OK </source>
-        <translation type="unfinished"></translation>
+        <translation>*** OK </translation>
     </message>
     <message>
         <source>*** OK (allowed by you)</source>
-        <translation type="unfinished"></translation>
+        <translation>*** OK (permitido por usted)</translation>
     </message>
     <message>
         <source>*** OK (allowed by you: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>*** OK (permitido por usted: %1)</translation>
     </message>
     <message>
         <source>*** Not checked: the .met file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>*** No comprobado: no se pudo leer el archivo .met</translation>
     </message>
     <message>
         <source>*** Not checked: the .met file is larger than 64 MiB, no .part.met</source>
-        <translation type="unfinished"></translation>
+        <translation>*** No comprobado: el archivo .met supera los 64 MiB, no es un .part.met</translation>
     </message>
     <message>
         <source>*** Not checked: the .met file is empty or damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>*** No comprobado: el archivo .met está vacío o dañado</translation>
     </message>
     <message>
         <source>*** Not checked: the temp directory could not be listed</source>
-        <translation type="unfinished"></translation>
+        <translation>*** No comprobado: no se pudo listar el directorio temporal</translation>
     </message>
     <message>
         <source>*** OK (note: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>*** OK (nota: %1)</translation>
     </message>
     <message>
         <source>Suspect: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sospechoso: %1</translation>
     </message>
     <message>
         <source>%1 (read from the client&apos;s backup %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (leído de la copia de seguridad %2 del cliente)</translation>
     </message>
     <message>
         <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met, %4 could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Terminado! %1 fakes y %2 sospechosos encontrados en %3 .part.met comprobados, %4 no se pudieron leer</translation>
     </message>
     <message>
         <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Terminado! %1 fakes y %2 sospechosos encontrados en %3 .part.met comprobados</translation>
     </message>
     <message>
         <source>Finished! Found %1 Fakes in %2 checked .part.met, %3 could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Terminado! %1 fakes encontrados en %2 .part.met comprobados, %3 no se pudieron leer</translation>
     </message>
     <message>
         <source>Finished! Found %1 Fakes in %2 checked .part.met</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Terminado! %1 fakes encontrados en %2 .part.met comprobados</translation>
     </message>
     <message>
         <source>Fake (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fake (%1)</translation>
     </message>
     <message>
         <source>Malformed link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace mal formado: %1</translation>
     </message>
     <message>
         <source>%1: %2, %3, %4 malformed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2, %3, %4 mal formados</translation>
     </message>
     <message>
         <source>%1 link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enlace</translation>
     </message>
     <message>
         <source>%1 links</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enlaces</translation>
     </message>
     <message>
         <source>%1 fake</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fake</translation>
     </message>
     <message>
         <source>%1 fakes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fakes</translation>
     </message>
     <message>
         <source>%1 suspect</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sospechoso</translation>
     </message>
     <message>
         <source>%1 suspects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sospechosos</translation>
     </message>
 </context>
 </TS>

@@ -5,714 +5,714 @@
     <name>Cli</name>
     <message>
         <source>Paused in aMule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mis en pause dans aMule : %1</translation>
     </message>
     <message>
         <source>Could not write in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire dans %1.</translation>
     </message>
     <message>
         <source>Network error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur réseau : %1</translation>
     </message>
     <message>
         <source>Warning: %1 %2; no download can be found as a fake with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : %1 %2 ; aucun téléchargement ne peut être reconnu comme fake avec elle.</translation>
     </message>
     <message>
         <source>Warning: the loaded fake lists hold no record; no download can be found as a fake.</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : les listes de fakes chargées ne contiennent aucune entrée ; aucun téléchargement ne peut être reconnu comme fake.</translation>
     </message>
     <message>
         <source>Could not pause %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre %1 en pause : %2</translation>
     </message>
     <message>
         <source>Warning: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : %1</translation>
     </message>
     <message>
         <source>Update failed; checking with the local fake list.</source>
-        <translation type="unfinished"></translation>
+        <translation>La mise à jour a échoué ; la vérification utilise la liste de fakes locale.</translation>
     </message>
     <message>
         <source>Could not store the update address in %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer l&apos;adresse de mise à jour dans %1.</translation>
     </message>
     <message>
         <source>Found %1: %2 (names no temp directory)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvé %1 : %2 (ne nomme aucun dossier temporaire)</translation>
     </message>
     <message>
         <source>Found %1: %2 (temp directory %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trouvé %1 : %2 (dossier temporaire %3)</translation>
     </message>
     <message>
         <source>No client preference file found (looked for ~/.aMule/amule.conf, and eMule&apos;s preferences.ini and eDonkey&apos;s pref.met in the Wine prefix ~/.wine). Run &apos;kestrivane-cli import FILE&apos; or pass --temp-dir DIR to &apos;check&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier de préférences de client trouvé (recherchés : ~/.aMule/amule.conf, ainsi que preferences.ini d&apos;eMule et pref.met d&apos;eDonkey dans le préfixe Wine ~/.wine). Lancez &apos;kestrivane-cli import FILE&apos; ou passez --temp-dir DIR à &apos;check&apos;.</translation>
     </message>
     <message>
         <source>No client preference file found that names a temp directory (looked for ~/.aMule/amule.conf, and eMule&apos;s preferences.ini and eDonkey&apos;s pref.met in the Wine prefix ~/.wine). Run &apos;kestrivane-cli import FILE&apos; or pass --temp-dir DIR to &apos;check&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun fichier de préférences de client nommant un dossier temporaire n&apos;a été trouvé (recherchés : ~/.aMule/amule.conf, ainsi que preferences.ini d&apos;eMule et pref.met d&apos;eDonkey dans le préfixe Wine ~/.wine). Lancez &apos;kestrivane-cli import FILE&apos; ou passez --temp-dir DIR à &apos;check&apos;.</translation>
     </message>
     <message>
         <source>Importing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Importation de %1</translation>
     </message>
     <message>
         <source>Cannot mark %1: give the file&apos;s size with --size BYTES when marking a hash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de marquer %1 : indiquez la taille du fichier avec --size BYTES pour marquer un hash.</translation>
     </message>
     <message>
         <source>The check found no fake to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vérification n&apos;a trouvé aucun fake à exporter.</translation>
     </message>
     <message>
         <source>%1 list line(s) written to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ligne(s) de liste écrite(s) dans %2.</translation>
     </message>
     <message>
         <source>Could not read the standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;entrée standard.</translation>
     </message>
     <message>
         <source>Line %1: </source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1 : </translation>
     </message>
     <message>
         <source>Read again: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Relu : %1</translation>
     </message>
     <message>
         <source>Cannot read %1 now; the list read before is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1 maintenant ; la liste lue auparavant est utilisée.</translation>
     </message>
     <message>
         <source>Gone: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Disparu : %1</translation>
     </message>
     <message>
         <source>Settings and lists read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages et listes relus.</translation>
     </message>
     <message>
         <source>Watching %1; changes are checked within %2 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance de %1 ; les changements sont vérifiés en %2 s (Ctrl+C termine, SIGHUP relit les listes)</translation>
     </message>
     <message>
         <source>Watching %1 and 1 further temp directory; changes are checked within %2 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance de %1 et d&apos;1 autre dossier temporaire ; les changements sont vérifiés en %2 s (Ctrl+C termine, SIGHUP relit les listes)</translation>
     </message>
     <message>
         <source>Watching %1 and %2 further temp directories; changes are checked within %3 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance de %1 et de %2 autres dossiers temporaires ; les changements sont vérifiés en %3 s (Ctrl+C termine, SIGHUP relit les listes)</translation>
     </message>
     <message>
         <source>Could not pause %1 in aMule: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de mettre %1 en pause dans aMule : %2</translation>
     </message>
     <message>
         <source>--exec: cannot split &apos;%1&apos; into a program and its arguments (unclosed quote?).</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec : impossible de découper &apos;%1&apos; en un programme et ses arguments (guillemet non fermé ?).</translation>
     </message>
     <message>
         <source>No temp directory is set: run &apos;kestrivane-cli import FILE&apos; or &apos;kestrivane-cli import --detect&apos;, or pass --temp-dir DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier temporaire n&apos;est défini : lancez &apos;kestrivane-cli import FILE&apos; ou &apos;kestrivane-cli import --detect&apos;, ou indiquez --temp-dir DIR.</translation>
     </message>
     <message>
         <source>Temp directory %1 not found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier temporaire %1 introuvable !</translation>
     </message>
     <message>
         <source>Cannot read the temp directory %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le dossier temporaire %1 : %2.</translation>
     </message>
     <message>
         <source>Could not read the fake list %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la liste de fakes %1.</translation>
     </message>
     <message>
         <source>The check could not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vérification n&apos;a pas pu s&apos;exécuter.</translation>
     </message>
     <message>
         <source>No fake list: %1 does not exist. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune liste de fakes : %1 n&apos;existe pas. %2</translation>
     </message>
     <message>
         <source>Could not read the fake list %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la liste de fakes %1 : %2.</translation>
     </message>
     <message>
         <source>aMule: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aMule : %1</translation>
     </message>
     <message>
         <source>No fake list: %1 does not exist. Run &apos;kestrivane-cli update&apos; or pass --fakes FILE.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune liste de fakes : %1 n&apos;existe pas. Lancez &apos;kestrivane-cli update&apos; ou indiquez --fakes FILE.</translation>
     </message>
     <message>
         <source>%1 is too large to check for links (%2 bytes; at most %3 MiB are read).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop grand pour y chercher des liens (%2 octets ; au plus %3 Mio sont lus).</translation>
     </message>
     <message>
         <source>Could not read %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1.</translation>
     </message>
     <message>
         <source>The link check could not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>La vérification des liens n&apos;a pas pu s&apos;exécuter.</translation>
     </message>
     <message>
         <source>Cannot import %1: the file must be named pref.met (eDonkey), preferences.ini (eMule) or amule.conf (aMule).</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;importer %1 : le fichier doit s&apos;appeler pref.met (eDonkey), preferences.ini (eMule) ou amule.conf (aMule).</translation>
     </message>
     <message>
         <source>Cannot import %1: no such file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;importer %1 : fichier inexistant.</translation>
     </message>
     <message>
         <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : aucune entrée &apos;temp!&apos; trouvée dans pref.met !</translation>
     </message>
     <message>
         <source>Error: No &apos;[eMule] TempDir=&apos; in amule.conf found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : aucun &apos;[eMule] TempDir=&apos; trouvé dans amule.conf !</translation>
     </message>
     <message>
         <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : aucun &apos;[eMule] TempDir=&apos; trouvé dans preferences.ini !</translation>
     </message>
     <message>
         <source>Could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>The import stored no temp directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;importation n&apos;a enregistré aucun dossier temporaire.</translation>
     </message>
     <message>
         <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
-        <translation type="unfinished"></translation>
+        <translation>PREF.MET d&apos;eDonkey ouvert, &apos;PrefMetPath&apos; et &apos;TempPath&apos; écrits dans KESTRIVANE.INI</translation>
     </message>
     <message>
         <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation type="unfinished"></translation>
+        <translation>PREFERENCES.INI d&apos;eMule ouvert, &apos;PreferencesIniPath&apos; et &apos;TempDir&apos; écrits dans KESTRIVANE.INI</translation>
     </message>
     <message>
         <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation type="unfinished"></translation>
+        <translation>AMULE.CONF d&apos;aMule ouvert, &apos;PreferencesIniPath&apos; et &apos;TempDir&apos; écrits dans KESTRIVANE.INI</translation>
     </message>
     <message>
         <source>Cannot mark %1: give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de marquer %1 : indiquez un nom de .part.met du dossier temporaire (001.part) ou un hash de 32 chiffres hexadécimaux.</translation>
     </message>
     <message>
         <source>No temp directory is set; use --temp-dir or import the client&apos;s preferences first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier temporaire n&apos;est défini ; utilisez --temp-dir ou importez d&apos;abord les préférences du client.</translation>
     </message>
     <message>
         <source>Cannot mark %1: the file holds no ed2k hash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de marquer %1 : le fichier ne contient aucun hash ed2k.</translation>
     </message>
     <message>
         <source>Cannot mark %1: no such .part.met in %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de marquer %1 : pas de tel .part.met dans %2.</translation>
     </message>
     <message>
         <source>The own list could not be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste personnelle n&apos;a pas pu être écrite.</translation>
     </message>
     <message>
         <source>Another Kestrivane (%1, pid %2) is writing in %3; try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre Kestrivane (%1, pid %2) écrit dans %3 ; réessayez quand il aura fini.</translation>
     </message>
     <message>
         <source>Another Kestrivane (pid %1) is writing in %2; try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre Kestrivane (pid %1) écrit dans %2 ; réessayez quand il aura fini.</translation>
     </message>
     <message>
         <source>Another Kestrivane is writing in %1; try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un autre Kestrivane écrit dans %1 ; réessayez quand il aura fini.</translation>
     </message>
     <message>
         <source>Warning: no fake list: %1 does not exist, so only names, part hashes and the bytes already downloaded were checked. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Attention : aucune liste de fakes : %1 n&apos;existe pas, seuls les noms, les hashes de parties et les octets déjà téléchargés ont donc été vérifiés. %2</translation>
     </message>
     <message>
         <source>Marked as fake in MYFAKES.DAT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Marqué comme fake dans MYFAKES.DAT : %1</translation>
     </message>
     <message>
         <source>Removed from MYFAKES.DAT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Retiré de MYFAKES.DAT : %1</translation>
     </message>
     <message>
         <source>Recorded as not a fake in MYFAKES.DAT: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré comme pas un fake dans MYFAKES.DAT : %1</translation>
     </message>
     <message>
         <source>Your own list MYFAKES.DAT does not name %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre liste MYFAKES.DAT ne contient pas %1.</translation>
     </message>
     <message>
         <source>Finished! Found %1 part.met-File with Text &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé ! %1 fichier(s) part.met contenant le texte &apos;%2&apos;</translation>
     </message>
     <message>
         <source>New FAKE-DB - Version %1 available! Please download it now...</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle FAKE-DB - version %1 disponible ! Téléchargez-la maintenant...</translation>
     </message>
     <message>
         <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
-        <translation type="unfinished"></translation>
+        <translation>Non mise à jour : source %1 de la liste de fakes (les autres sources ont été mises à jour ou sont à jour).</translation>
     </message>
     <message>
         <source>Download finished! New %1 written...</source>
-        <translation type="unfinished"></translation>
+        <translation>Téléchargement terminé ! Nouveau %1 écrit...</translation>
     </message>
     <message>
         <source>Could not connect to the internet</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à Internet impossible</translation>
     </message>
     <message>
         <source>Could not open file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier %1.</translation>
     </message>
     <message>
         <source>Download of %1 was interrupted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement de %1 a été interrompu.</translation>
     </message>
     <message>
         <source>File actually not available: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier actuellement indisponible : %1</translation>
     </message>
     <message>
         <source>Could not write file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier %1.</translation>
     </message>
     <message>
         <source>The fake list at %1 has not changed since the last download.</source>
-        <translation type="unfinished"></translation>
+        <translation>La liste de fakes à %1 n&apos;a pas changé depuis le dernier téléchargement.</translation>
     </message>
     <message>
         <source>--exec: %1 ended with status %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec : %1 s&apos;est terminé avec le code %2.</translation>
     </message>
     <message>
         <source>--exec: %1 was ended by signal %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec : %1 a été terminé par le signal %2.</translation>
     </message>
     <message>
         <source>--exec: %1 ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec : %1 s&apos;est terminé.</translation>
     </message>
     <message>
         <source>The directory %1 is gone; watching for it to come back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 a disparu ; surveillance de son retour.</translation>
     </message>
     <message>
         <source>--exec: too many findings waiting for %1; some are not run.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec : trop de résultats attendent %1 ; certains ne sont pas exécutés.</translation>
     </message>
     <message>
         <source>--exec: %1 ran longer than %2 s and is ended.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec : %1 a tourné plus de %2 s et est arrêté.</translation>
     </message>
     <message>
         <source>--exec: could not start %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec : impossible de lancer %1.</translation>
     </message>
     <message>
         <source>--exec: %1 findings not handed on.</source>
-        <translation type="unfinished"></translation>
+        <translation>--exec : %1 résultats non transmis.</translation>
     </message>
     <message>
         <source>Cannot watch for changes: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de surveiller les changements : %1</translation>
     </message>
     <message>
         <source>The directory %1 is not there; watching for it to appear.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier %1 n&apos;existe pas ; surveillance de son apparition.</translation>
     </message>
     <message>
         <source>Replaced: %1; watching the new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacé : %1 ; surveillance du nouveau.</translation>
     </message>
     <message>
         <source>Watching %1 again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Surveillance de %1 reprise.</translation>
     </message>
     <message>
         <source>aMule&apos;s External Connections password: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mot de passe des External Connections d&apos;aMule : </translation>
     </message>
     <message>
         <source>Not a host or host:port: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce n&apos;est pas un hôte ni hôte:port : %1</translation>
     </message>
     <message>
         <source>The password is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le mot de passe est vide.</translation>
     </message>
     <message>
         <source>No password on the standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot de passe sur l&apos;entrée standard.</translation>
     </message>
     <message>
         <source>No password: pass --password-stdin and give it on the standard input.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun mot de passe : passez --password-stdin et donnez-le sur l&apos;entrée standard.</translation>
     </message>
     <message>
         <source>No amule.conf found: pass HOST[:PORT], or import aMule&apos;s amule.conf first (kestrivane-cli import FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun amule.conf trouvé : indiquez HOST[:PORT] ou importez d&apos;abord l&apos;amule.conf d&apos;aMule (kestrivane-cli import FILE).</translation>
     </message>
     <message>
         <source>aMule does not accept External Connections (AcceptExternalConnections in %1): turn on remote controls in aMule&apos;s preferences, or pass HOST[:PORT].</source>
-        <translation type="unfinished"></translation>
+        <translation>aMule n&apos;accepte pas les External Connections (AcceptExternalConnections dans %1) : activez le contrôle à distance dans les préférences d&apos;aMule ou indiquez HOST[:PORT].</translation>
     </message>
     <message>
         <source>aMule has no External Connections password set (ECPassword in %1).</source>
-        <translation type="unfinished"></translation>
+        <translation>aMule n&apos;a pas de mot de passe pour les External Connections (ECPassword dans %1).</translation>
     </message>
     <message>
         <source>Paused: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>En pause : %1</translation>
     </message>
     <message>
         <source>Resumed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Repris : %1</translation>
     </message>
     <message>
         <source>Stopped: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté : %1</translation>
     </message>
     <message>
         <source>Cancelled: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Annulé : %1</translation>
     </message>
     <message>
         <source>Could not resume %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de reprendre %1 : %2</translation>
     </message>
     <message>
         <source>Could not stop %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;arrêter %1 : %2</translation>
     </message>
     <message>
         <source>Could not cancel %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;annuler %1 : %2</translation>
     </message>
     <message>
         <source>aMule has no download %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>aMule n&apos;a pas de téléchargement %1.</translation>
     </message>
     <message>
         <source>Cancelling deletes the downloads in aMule: pass --yes to confirm.</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler supprime les téléchargements dans aMule : passez --yes pour confirmer.</translation>
     </message>
     <message>
         <source>Cancel this download in aMule and delete what has arrived? [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler ce téléchargement dans aMule et supprimer ce qui est arrivé ? [y/N] </translation>
     </message>
     <message>
         <source>Cancel %1 downloads in aMule and delete what has arrived? [y/N] </source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler %1 téléchargements dans aMule et supprimer ce qui est arrivé ? [y/N] </translation>
     </message>
     <message>
         <source>Nothing cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien annulé.</translation>
     </message>
     <message>
         <source>%1 (%2). Nothing stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2). Rien enregistré.</translation>
     </message>
     <message>
         <source>Connected, but could not write %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté, mais impossible d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>(version not given)</source>
-        <translation type="unfinished"></translation>
+        <translation>(version non indiquée)</translation>
     </message>
     <message>
         <source>Connected to aMule %1 at %2; stored in %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecté à aMule %1 sur %2 ; enregistré dans %3.</translation>
     </message>
     <message>
         <source>Unknown command &apos;%1&apos;; did you mean &apos;%2&apos;? (&apos;kestrivane-cli --help&apos; lists the commands)</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande inconnue &apos;%1&apos; ; vouliez-vous dire &apos;%2&apos; ? (&apos;kestrivane-cli --help&apos; liste les commandes)</translation>
     </message>
     <message>
         <source>Unknown command &apos;%1&apos; (&apos;kestrivane-cli --help&apos; lists the commands)</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande inconnue &apos;%1&apos; (&apos;kestrivane-cli --help&apos; liste les commandes)</translation>
     </message>
     <message>
         <source>Reading links from the keyboard: paste them, then press Ctrl+D (or give a FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Lecture des liens au clavier : collez-les, puis appuyez sur Ctrl+D (ou indiquez un FILE).</translation>
     </message>
     <message>
         <source>No directory for the settings: HOME is not set. Pass --home DIR or set KESTRIVANE_HOME.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier pour les réglages : HOME n&apos;est pas défini. Indiquez --home DIR ou définissez KESTRIVANE_HOME.</translation>
     </message>
     <message>
         <source>Cannot create the directory %1. Pass --home DIR.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le dossier %1. Indiquez --home DIR.</translation>
     </message>
     <message>
         <source>--home %1: no such directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>--home %1 : dossier inexistant.</translation>
     </message>
     <message>
         <source>Partname	Filename	Error-Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du part	Nom du fichier	Description de l&apos;erreur</translation>
     </message>
     <message>
         <source>Line	Filename	Error-Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne	Nom du fichier	Description de l&apos;erreur</translation>
     </message>
     <message>
         <source>There is no public fake list; to get one, mark fakes yourself (&apos;kestrivane-cli mark&apos;), use a group&apos;s address (&apos;kestrivane-cli update --url URL&apos;) or pass a list file (--fakes FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;existe pas de liste de fakes publique ; pour en avoir une, marquez vous-même les fakes (&apos;kestrivane-cli mark&apos;), utilisez l&apos;adresse d&apos;un groupe (&apos;kestrivane-cli update --url URL&apos;) ou indiquez un fichier de liste (--fakes FILE).</translation>
     </message>
     <message>
         <source>No update address is set. There is no public fake list; the content check works without one. To get a list, mark fakes yourself (&apos;kestrivane-cli mark&apos;), use a group&apos;s address (&apos;kestrivane-cli update --url URL&apos;) or pass a list file (--fakes FILE).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune adresse de mise à jour n&apos;est définie. Il n&apos;existe pas de liste de fakes publique ; la vérification du contenu fonctionne sans. Pour avoir une liste, marquez vous-même les fakes (&apos;kestrivane-cli mark&apos;), utilisez l&apos;adresse d&apos;un groupe (&apos;kestrivane-cli update --url URL&apos;) ou indiquez un fichier de liste (--fakes FILE).</translation>
     </message>
     <message>
         <source>No aMule connection stored: run &apos;kestrivane-cli amule connect&apos; first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune connexion à aMule enregistrée : lancez d&apos;abord &apos;kestrivane-cli amule connect&apos;.</translation>
     </message>
     <message>
         <source>No fake list loaded: the links were checked by their names and part hashes only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune liste de fakes chargée : les liens n&apos;ont été vérifiés que d&apos;après leurs noms et hashes de parties.</translation>
     </message>
     <message>
         <source>Your own fake list MYFAKES.DAT holds no record yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Votre liste de fakes MYFAKES.DAT ne contient encore aucun enregistrement.</translation>
     </message>
     <message>
         <source>Please wait, version check is running...</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez patienter, vérification de la version en cours...</translation>
     </message>
     <message>
         <source>You already have the newest FAKE-DB...</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous avez déjà la FAKE-DB la plus récente...</translation>
     </message>
     <message>
         <source>Opening URL...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouverture de l&apos;URL...</translation>
     </message>
     <message>
         <source>Proxy Authentication is not implemented yet</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;authentification proxy n&apos;est pas encore prise en charge</translation>
     </message>
     <message>
         <source>Online-Check/Download not available!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérification/téléchargement en ligne indisponible !</translation>
     </message>
     <message>
         <source>The choosen URL is temporary not available. Please try later!</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;URL choisie est temporairement indisponible. Réessayez plus tard !</translation>
     </message>
     <message>
         <source>Fake list not used</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste de fakes non utilisée</translation>
     </message>
 </context>
 <context>
     <name>Verdicts</name>
     <message>
         <source>%1 byte</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octet</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 octets</translation>
     </message>
     <message>
         <source>claims %1, the data is %2%3</source>
-        <translation type="unfinished"></translation>
+        <translation>se dit %1, les données sont %2%3</translation>
     </message>
     <message>
         <source>the data is %1, named .%2: it will play</source>
-        <translation type="unfinished"></translation>
+        <translation>les données sont %1, nommées .%2 : cela se lira</translation>
     </message>
     <message>
         <source>a program posing as %1: the name ends in .%2.%3</source>
-        <translation type="unfinished"></translation>
+        <translation>un programme qui se fait passer pour %1 : le nom se termine par .%2.%3</translation>
     </message>
     <message>
         <source>%1 blank</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 espace</translation>
     </message>
     <message>
         <source>%1 blanks</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 espaces</translation>
     </message>
     <message>
         <source>a program posing as %1: the name ends in .%2, %3 and .%4</source>
-        <translation type="unfinished"></translation>
+        <translation>un programme qui se fait passer pour %1 : le nom se termine par .%2, %3 et .%4</translation>
     </message>
     <message>
         <source>a program hidden behind blanks: the name has %1 blanks before .%2</source>
-        <translation type="unfinished"></translation>
+        <translation>un programme caché derrière des espaces : le nom a %1 espaces avant .%2</translation>
     </message>
     <message>
         <source>the name hides its real extension behind a right-to-left mark</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom cache sa vraie extension derrière une marque de droite à gauche</translation>
     </message>
     <message>
         <source>the published file is mostly zeros (%1 of %2 parts are empty)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier publié est surtout fait de zéros (%1 parties sur %2 sont vides)</translation>
     </message>
     <message>
         <source>a short clip padded to a larger size: the %1 says it is %2 long, the download is published as %3</source>
-        <translation type="unfinished"></translation>
+        <translation>un court extrait gonflé à une taille plus grande : le %1 indique %2, le téléchargement est publié avec %3</translation>
     </message>
     <message>
         <source>the %1 says it plays %2, too short for %3 (%4, the most such a file carries is %5)</source>
-        <translation type="unfinished"></translation>
+        <translation>le %1 indique une durée de %2, trop courte pour %3 (%4, un tel fichier porte au plus %5)</translation>
     </message>
     <message>
         <source>the %1 says it plays %2, the search result said %3</source>
-        <translation type="unfinished"></translation>
+        <translation>le %1 indique une durée de %2, le résultat de recherche disait %3</translation>
     </message>
     <message>
         <source>%1 URL command</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 commande URL</translation>
     </message>
     <message>
         <source>%1 URL commands</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 commandes URL</translation>
     </message>
     <message>
         <source>claims %1, the data is Windows Media that opens web pages as it plays (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>se dit %1, les données sont du Windows Media qui ouvre des pages web pendant la lecture (%2)</translation>
     </message>
     <message>
         <source>claims %1, the data is Windows Media that opens web pages as it plays (%2: %3)</source>
-        <translation type="unfinished"></translation>
+        <translation>se dit %1, les données sont du Windows Media qui ouvre des pages web pendant la lecture (%2 : %3)</translation>
     </message>
     <message>
         <source>%1 part arrived corrupted: someone is feeding this download bad data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 partie est arrivée corrompue : quelqu&apos;un alimente ce téléchargement de mauvaises données</translation>
     </message>
     <message>
         <source>%1 parts arrived corrupted: someone is feeding this download bad data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 parties sont arrivées corrompues : quelqu&apos;un alimente ce téléchargement de mauvaises données</translation>
     </message>
     <message>
         <source>%1 were lost to corruption: someone is feeding this download bad data</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 perdus à cause de corruptions : quelqu&apos;un alimente ce téléchargement de mauvaises données</translation>
     </message>
     <message>
         <source>no source has had the whole file in %1 of downloading</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune source n&apos;a eu le fichier entier en %1 de téléchargement</translation>
     </message>
     <message>
         <source>a part of the published file is all zeros (its part hashes hold the hash of an empty part)</source>
-        <translation type="unfinished"></translation>
+        <translation>une partie du fichier publié n&apos;est faite que de zéros (ses hashes de parties contiennent le hash d&apos;une partie vide)</translation>
     </message>
     <message>
         <source>rated Fake by %1 of %2 source</source>
-        <translation type="unfinished"></translation>
+        <translation>noté Fake par %1 source sur %2</translation>
     </message>
     <message>
         <source>rated Fake by %1 of %2 sources</source>
-        <translation type="unfinished"></translation>
+        <translation>noté Fake par %1 sources sur %2</translation>
     </message>
     <message>
         <source>*** OK </source>
-        <translation type="unfinished"></translation>
+        <translation>*** OK </translation>
     </message>
     <message>
         <source>*** OK (allowed by you)</source>
-        <translation type="unfinished"></translation>
+        <translation>*** OK (autorisé par vous)</translation>
     </message>
     <message>
         <source>*** OK (allowed by you: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>*** OK (autorisé par vous : %1)</translation>
     </message>
     <message>
         <source>*** Not checked: the .met file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>*** Non vérifié : le fichier .met n&apos;a pas pu être lu</translation>
     </message>
     <message>
         <source>*** Not checked: the .met file is larger than 64 MiB, no .part.met</source>
-        <translation type="unfinished"></translation>
+        <translation>*** Non vérifié : le fichier .met dépasse 64 Mio, ce n&apos;est pas un .part.met</translation>
     </message>
     <message>
         <source>*** Not checked: the .met file is empty or damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>*** Non vérifié : le fichier .met est vide ou endommagé</translation>
     </message>
     <message>
         <source>*** Not checked: the temp directory could not be listed</source>
-        <translation type="unfinished"></translation>
+        <translation>*** Non vérifié : le dossier temporaire n&apos;a pas pu être listé</translation>
     </message>
     <message>
         <source>*** OK (note: %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>*** OK (remarque : %1)</translation>
     </message>
     <message>
         <source>Suspect: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Suspect : %1</translation>
     </message>
     <message>
         <source>%1 (read from the client&apos;s backup %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (lu dans la sauvegarde %2 du client)</translation>
     </message>
     <message>
         <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met, %4 could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé ! %1 fakes et %2 suspects trouvés dans %3 .part.met vérifiés, %4 illisibles</translation>
     </message>
     <message>
         <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé ! %1 fakes et %2 suspects trouvés dans %3 .part.met vérifiés</translation>
     </message>
     <message>
         <source>Finished! Found %1 Fakes in %2 checked .part.met, %3 could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé ! %1 fakes trouvés dans %2 .part.met vérifiés, %3 illisibles</translation>
     </message>
     <message>
         <source>Finished! Found %1 Fakes in %2 checked .part.met</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé ! %1 fakes trouvés dans %2 .part.met vérifiés</translation>
     </message>
     <message>
         <source>Fake (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fake (%1)</translation>
     </message>
     <message>
         <source>Malformed link: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien mal formé : %1</translation>
     </message>
     <message>
         <source>%1: %2, %3, %4 malformed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2, %3, %4 mal formés</translation>
     </message>
     <message>
         <source>%1 link</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lien</translation>
     </message>
     <message>
         <source>%1 links</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liens</translation>
     </message>
     <message>
         <source>%1 fake</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fake</translation>
     </message>
     <message>
         <source>%1 fakes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fakes</translation>
     </message>
     <message>
         <source>%1 suspect</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 suspect</translation>
     </message>
     <message>
         <source>%1 suspects</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 suspects</translation>
     </message>
 </context>
 </TS>
