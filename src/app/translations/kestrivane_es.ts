@@ -345,6 +345,201 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     </message>
 </context>
 <context>
+    <name>Verdicts</name>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 bytes</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is %2%3</source>
+        <translation>dice ser %1, los datos son %2%3</translation>
+    </message>
+    <message>
+        <source>the data is %1, named .%2: it will play</source>
+        <translation>los datos son %1, con nombre .%2: se reproducirá</translation>
+    </message>
+    <message>
+        <source>a program posing as %1: the name ends in .%2.%3</source>
+        <translation>un programa que se hace pasar por %1: el nombre termina en .%2.%3</translation>
+    </message>
+    <message>
+        <source>%1 blank</source>
+        <translation>%1 espacio</translation>
+    </message>
+    <message>
+        <source>%1 blanks</source>
+        <translation>%1 espacios</translation>
+    </message>
+    <message>
+        <source>a program posing as %1: the name ends in .%2, %3 and .%4</source>
+        <translation>un programa que se hace pasar por %1: el nombre termina en .%2, %3 y .%4</translation>
+    </message>
+    <message>
+        <source>a program hidden behind blanks: the name has %1 blanks before .%2</source>
+        <translation>un programa oculto tras espacios: el nombre tiene %1 espacios antes de .%2</translation>
+    </message>
+    <message>
+        <source>the name hides its real extension behind a right-to-left mark</source>
+        <translation>el nombre oculta su extensión real tras una marca de derecha a izquierda</translation>
+    </message>
+    <message>
+        <source>the published file is mostly zeros (%1 of %2 parts are empty)</source>
+        <translation>el archivo publicado es casi todo ceros (%1 de %2 partes están vacías)</translation>
+    </message>
+    <message>
+        <source>a short clip padded to a larger size: the %1 says it is %2 long, the download is published as %3</source>
+        <translation>un clip corto rellenado hasta un tamaño mayor: el %1 dice medir %2, la descarga se publica con %3</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2, too short for %3 (%4, the most such a file carries is %5)</source>
+        <translation>el %1 dice durar %2, demasiado poco para %3 (%4, un archivo así lleva como mucho %5)</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2, the search result said %3</source>
+        <translation>el %1 dice durar %2, el resultado de búsqueda decía %3</translation>
+    </message>
+    <message>
+        <source>%1 URL command</source>
+        <translation>%1 orden URL</translation>
+    </message>
+    <message>
+        <source>%1 URL commands</source>
+        <translation>%1 órdenes URL</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is Windows Media that opens web pages as it plays (%2)</source>
+        <translation>dice ser %1, los datos son Windows Media que abre páginas web al reproducirse (%2)</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is Windows Media that opens web pages as it plays (%2: %3)</source>
+        <translation>dice ser %1, los datos son Windows Media que abre páginas web al reproducirse (%2: %3)</translation>
+    </message>
+    <message>
+        <source>%1 part arrived corrupted: someone is feeding this download bad data</source>
+        <translation>%1 parte llegó corrupta: alguien alimenta esta descarga con datos malos</translation>
+    </message>
+    <message>
+        <source>%1 parts arrived corrupted: someone is feeding this download bad data</source>
+        <translation>%1 partes llegaron corruptas: alguien alimenta esta descarga con datos malos</translation>
+    </message>
+    <message>
+        <source>%1 were lost to corruption: someone is feeding this download bad data</source>
+        <translation>%1 perdidos por corrupción: alguien alimenta esta descarga con datos malos</translation>
+    </message>
+    <message>
+        <source>no source has had the whole file in %1 of downloading</source>
+        <translation>ninguna fuente ha tenido el archivo completo en %1 de descarga</translation>
+    </message>
+    <message>
+        <source>a part of the published file is all zeros (its part hashes hold the hash of an empty part)</source>
+        <translation>una parte del archivo publicado es todo ceros (sus hashes de partes contienen el hash de una parte vacía)</translation>
+    </message>
+    <message>
+        <source>rated Fake by %1 of %2 source</source>
+        <translation>valorado como Fake por %1 de %2 fuente</translation>
+    </message>
+    <message>
+        <source>rated Fake by %1 of %2 sources</source>
+        <translation>valorado como Fake por %1 de %2 fuentes</translation>
+    </message>
+    <message>
+        <source>*** OK </source>
+        <translation>*** OK </translation>
+    </message>
+    <message>
+        <source>*** OK (allowed by you)</source>
+        <translation>*** OK (permitido por usted)</translation>
+    </message>
+    <message>
+        <source>*** OK (allowed by you: %1)</source>
+        <translation>*** OK (permitido por usted: %1)</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file could not be read</source>
+        <translation>*** No comprobado: no se pudo leer el archivo .met</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file is larger than 64 MiB, no .part.met</source>
+        <translation>*** No comprobado: el archivo .met supera los 64 MiB, no es un .part.met</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file is empty or damaged</source>
+        <translation>*** No comprobado: el archivo .met está vacío o dañado</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the temp directory could not be listed</source>
+        <translation>*** No comprobado: no se pudo listar el directorio temporal</translation>
+    </message>
+    <message>
+        <source>*** OK (note: %1)</source>
+        <translation>*** OK (nota: %1)</translation>
+    </message>
+    <message>
+        <source>Suspect: %1</source>
+        <translation>Sospechoso: %1</translation>
+    </message>
+    <message>
+        <source>%1 (read from the client&apos;s backup %2)</source>
+        <translation>%1 (leído de la copia de seguridad %2 del cliente)</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met, %4 could not be read</source>
+        <translation>¡Terminado! %1 fakes y %2 sospechosos encontrados en %3 .part.met comprobados, %4 no se pudieron leer</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met</source>
+        <translation>¡Terminado! %1 fakes y %2 sospechosos encontrados en %3 .part.met comprobados</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes in %2 checked .part.met, %3 could not be read</source>
+        <translation>¡Terminado! %1 fakes encontrados en %2 .part.met comprobados, %3 no se pudieron leer</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes in %2 checked .part.met</source>
+        <translation>¡Terminado! %1 fakes encontrados en %2 .part.met comprobados</translation>
+    </message>
+    <message>
+        <source>Fake (%1)</source>
+        <translation>Fake (%1)</translation>
+    </message>
+    <message>
+        <source>Malformed link: %1</source>
+        <translation>Enlace mal formado: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4 malformed</source>
+        <translation>%1: %2, %3, %4 mal formados</translation>
+    </message>
+    <message>
+        <source>%1 link</source>
+        <translation>%1 enlace</translation>
+    </message>
+    <message>
+        <source>%1 links</source>
+        <translation>%1 enlaces</translation>
+    </message>
+    <message>
+        <source>%1 fake</source>
+        <translation>%1 fake</translation>
+    </message>
+    <message>
+        <source>%1 fakes</source>
+        <translation>%1 fakes</translation>
+    </message>
+    <message>
+        <source>%1 suspect</source>
+        <translation>%1 sospechoso</translation>
+    </message>
+    <message>
+        <source>%1 suspects</source>
+        <translation>%1 sospechosos</translation>
+    </message>
+</context>
+<context>
     <name>kv::app::FindingsModel</name>
     <message>
         <source>Fake</source>

@@ -345,6 +345,201 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     </message>
 </context>
 <context>
+    <name>Verdicts</name>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 octet</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 octets</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is %2%3</source>
+        <translation>se dit %1, les données sont %2%3</translation>
+    </message>
+    <message>
+        <source>the data is %1, named .%2: it will play</source>
+        <translation>les données sont %1, nommées .%2 : cela se lira</translation>
+    </message>
+    <message>
+        <source>a program posing as %1: the name ends in .%2.%3</source>
+        <translation>un programme qui se fait passer pour %1 : le nom se termine par .%2.%3</translation>
+    </message>
+    <message>
+        <source>%1 blank</source>
+        <translation>%1 espace</translation>
+    </message>
+    <message>
+        <source>%1 blanks</source>
+        <translation>%1 espaces</translation>
+    </message>
+    <message>
+        <source>a program posing as %1: the name ends in .%2, %3 and .%4</source>
+        <translation>un programme qui se fait passer pour %1 : le nom se termine par .%2, %3 et .%4</translation>
+    </message>
+    <message>
+        <source>a program hidden behind blanks: the name has %1 blanks before .%2</source>
+        <translation>un programme caché derrière des espaces : le nom a %1 espaces avant .%2</translation>
+    </message>
+    <message>
+        <source>the name hides its real extension behind a right-to-left mark</source>
+        <translation>le nom cache sa vraie extension derrière une marque de droite à gauche</translation>
+    </message>
+    <message>
+        <source>the published file is mostly zeros (%1 of %2 parts are empty)</source>
+        <translation>le fichier publié est surtout fait de zéros (%1 parties sur %2 sont vides)</translation>
+    </message>
+    <message>
+        <source>a short clip padded to a larger size: the %1 says it is %2 long, the download is published as %3</source>
+        <translation>un court extrait gonflé à une taille plus grande : le %1 indique %2, le téléchargement est publié avec %3</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2, too short for %3 (%4, the most such a file carries is %5)</source>
+        <translation>le %1 indique une durée de %2, trop courte pour %3 (%4, un tel fichier porte au plus %5)</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2, the search result said %3</source>
+        <translation>le %1 indique une durée de %2, le résultat de recherche disait %3</translation>
+    </message>
+    <message>
+        <source>%1 URL command</source>
+        <translation>%1 commande URL</translation>
+    </message>
+    <message>
+        <source>%1 URL commands</source>
+        <translation>%1 commandes URL</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is Windows Media that opens web pages as it plays (%2)</source>
+        <translation>se dit %1, les données sont du Windows Media qui ouvre des pages web pendant la lecture (%2)</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is Windows Media that opens web pages as it plays (%2: %3)</source>
+        <translation>se dit %1, les données sont du Windows Media qui ouvre des pages web pendant la lecture (%2 : %3)</translation>
+    </message>
+    <message>
+        <source>%1 part arrived corrupted: someone is feeding this download bad data</source>
+        <translation>%1 partie est arrivée corrompue : quelqu&apos;un alimente ce téléchargement de mauvaises données</translation>
+    </message>
+    <message>
+        <source>%1 parts arrived corrupted: someone is feeding this download bad data</source>
+        <translation>%1 parties sont arrivées corrompues : quelqu&apos;un alimente ce téléchargement de mauvaises données</translation>
+    </message>
+    <message>
+        <source>%1 were lost to corruption: someone is feeding this download bad data</source>
+        <translation>%1 perdus à cause de corruptions : quelqu&apos;un alimente ce téléchargement de mauvaises données</translation>
+    </message>
+    <message>
+        <source>no source has had the whole file in %1 of downloading</source>
+        <translation>aucune source n&apos;a eu le fichier entier en %1 de téléchargement</translation>
+    </message>
+    <message>
+        <source>a part of the published file is all zeros (its part hashes hold the hash of an empty part)</source>
+        <translation>une partie du fichier publié n&apos;est faite que de zéros (ses hashes de parties contiennent le hash d&apos;une partie vide)</translation>
+    </message>
+    <message>
+        <source>rated Fake by %1 of %2 source</source>
+        <translation>noté Fake par %1 source sur %2</translation>
+    </message>
+    <message>
+        <source>rated Fake by %1 of %2 sources</source>
+        <translation>noté Fake par %1 sources sur %2</translation>
+    </message>
+    <message>
+        <source>*** OK </source>
+        <translation>*** OK </translation>
+    </message>
+    <message>
+        <source>*** OK (allowed by you)</source>
+        <translation>*** OK (autorisé par vous)</translation>
+    </message>
+    <message>
+        <source>*** OK (allowed by you: %1)</source>
+        <translation>*** OK (autorisé par vous : %1)</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file could not be read</source>
+        <translation>*** Non vérifié : le fichier .met n&apos;a pas pu être lu</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file is larger than 64 MiB, no .part.met</source>
+        <translation>*** Non vérifié : le fichier .met dépasse 64 Mio, ce n&apos;est pas un .part.met</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file is empty or damaged</source>
+        <translation>*** Non vérifié : le fichier .met est vide ou endommagé</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the temp directory could not be listed</source>
+        <translation>*** Non vérifié : le dossier temporaire n&apos;a pas pu être listé</translation>
+    </message>
+    <message>
+        <source>*** OK (note: %1)</source>
+        <translation>*** OK (remarque : %1)</translation>
+    </message>
+    <message>
+        <source>Suspect: %1</source>
+        <translation>Suspect : %1</translation>
+    </message>
+    <message>
+        <source>%1 (read from the client&apos;s backup %2)</source>
+        <translation>%1 (lu dans la sauvegarde %2 du client)</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met, %4 could not be read</source>
+        <translation>Terminé ! %1 fakes et %2 suspects trouvés dans %3 .part.met vérifiés, %4 illisibles</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met</source>
+        <translation>Terminé ! %1 fakes et %2 suspects trouvés dans %3 .part.met vérifiés</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes in %2 checked .part.met, %3 could not be read</source>
+        <translation>Terminé ! %1 fakes trouvés dans %2 .part.met vérifiés, %3 illisibles</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes in %2 checked .part.met</source>
+        <translation>Terminé ! %1 fakes trouvés dans %2 .part.met vérifiés</translation>
+    </message>
+    <message>
+        <source>Fake (%1)</source>
+        <translation>Fake (%1)</translation>
+    </message>
+    <message>
+        <source>Malformed link: %1</source>
+        <translation>Lien mal formé : %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4 malformed</source>
+        <translation>%1 : %2, %3, %4 mal formés</translation>
+    </message>
+    <message>
+        <source>%1 link</source>
+        <translation>%1 lien</translation>
+    </message>
+    <message>
+        <source>%1 links</source>
+        <translation>%1 liens</translation>
+    </message>
+    <message>
+        <source>%1 fake</source>
+        <translation>%1 fake</translation>
+    </message>
+    <message>
+        <source>%1 fakes</source>
+        <translation>%1 fakes</translation>
+    </message>
+    <message>
+        <source>%1 suspect</source>
+        <translation>%1 suspect</translation>
+    </message>
+    <message>
+        <source>%1 suspects</source>
+        <translation>%1 suspects</translation>
+    </message>
+</context>
+<context>
     <name>kv::app::FindingsModel</name>
     <message>
         <source>Fake</source>

@@ -345,6 +345,201 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     </message>
 </context>
 <context>
+    <name>Verdicts</name>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is %2%3</source>
+        <translation>dichiara %1, i dati sono %2%3</translation>
+    </message>
+    <message>
+        <source>the data is %1, named .%2: it will play</source>
+        <translation>i dati sono %1, chiamati .%2: si riprodurrà</translation>
+    </message>
+    <message>
+        <source>a program posing as %1: the name ends in .%2.%3</source>
+        <translation>un programma che si spaccia per %1: il nome termina in .%2.%3</translation>
+    </message>
+    <message>
+        <source>%1 blank</source>
+        <translation>%1 spazio</translation>
+    </message>
+    <message>
+        <source>%1 blanks</source>
+        <translation>%1 spazi</translation>
+    </message>
+    <message>
+        <source>a program posing as %1: the name ends in .%2, %3 and .%4</source>
+        <translation>un programma che si spaccia per %1: il nome termina in .%2, %3 e .%4</translation>
+    </message>
+    <message>
+        <source>a program hidden behind blanks: the name has %1 blanks before .%2</source>
+        <translation>un programma nascosto dietro spazi: il nome ha %1 spazi prima di .%2</translation>
+    </message>
+    <message>
+        <source>the name hides its real extension behind a right-to-left mark</source>
+        <translation>il nome nasconde la sua vera estensione dietro un segno da destra a sinistra</translation>
+    </message>
+    <message>
+        <source>the published file is mostly zeros (%1 of %2 parts are empty)</source>
+        <translation>il file pubblicato è fatto quasi solo di zeri (%1 parti su %2 sono vuote)</translation>
+    </message>
+    <message>
+        <source>a short clip padded to a larger size: the %1 says it is %2 long, the download is published as %3</source>
+        <translation>una clip breve gonfiata a una dimensione maggiore: il %1 dice di essere lungo %2, il download è pubblicato come %3</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2, too short for %3 (%4, the most such a file carries is %5)</source>
+        <translation>il %1 dice di durare %2, troppo poco per %3 (%4, un file simile porta al massimo %5)</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2, the search result said %3</source>
+        <translation>il %1 dice di durare %2, il risultato della ricerca diceva %3</translation>
+    </message>
+    <message>
+        <source>%1 URL command</source>
+        <translation>%1 comando URL</translation>
+    </message>
+    <message>
+        <source>%1 URL commands</source>
+        <translation>%1 comandi URL</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is Windows Media that opens web pages as it plays (%2)</source>
+        <translation>dichiara %1, i dati sono Windows Media che apre pagine web durante la riproduzione (%2)</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is Windows Media that opens web pages as it plays (%2: %3)</source>
+        <translation>dichiara %1, i dati sono Windows Media che apre pagine web durante la riproduzione (%2: %3)</translation>
+    </message>
+    <message>
+        <source>%1 part arrived corrupted: someone is feeding this download bad data</source>
+        <translation>%1 parte è arrivata corrotta: qualcuno alimenta questo download con dati cattivi</translation>
+    </message>
+    <message>
+        <source>%1 parts arrived corrupted: someone is feeding this download bad data</source>
+        <translation>%1 parti sono arrivate corrotte: qualcuno alimenta questo download con dati cattivi</translation>
+    </message>
+    <message>
+        <source>%1 were lost to corruption: someone is feeding this download bad data</source>
+        <translation>%1 persi per corruzione: qualcuno alimenta questo download con dati cattivi</translation>
+    </message>
+    <message>
+        <source>no source has had the whole file in %1 of downloading</source>
+        <translation>nessuna fonte ha avuto il file intero in %1 di download</translation>
+    </message>
+    <message>
+        <source>a part of the published file is all zeros (its part hashes hold the hash of an empty part)</source>
+        <translation>una parte del file pubblicato è fatta solo di zeri (i suoi hash delle parti contengono l&apos;hash di una parte vuota)</translation>
+    </message>
+    <message>
+        <source>rated Fake by %1 of %2 source</source>
+        <translation>valutato Fake da %1 fonte su %2</translation>
+    </message>
+    <message>
+        <source>rated Fake by %1 of %2 sources</source>
+        <translation>valutato Fake da %1 fonti su %2</translation>
+    </message>
+    <message>
+        <source>*** OK </source>
+        <translation>*** OK </translation>
+    </message>
+    <message>
+        <source>*** OK (allowed by you)</source>
+        <translation>*** OK (consentito da te)</translation>
+    </message>
+    <message>
+        <source>*** OK (allowed by you: %1)</source>
+        <translation>*** OK (consentito da te: %1)</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file could not be read</source>
+        <translation>*** Non controllato: impossibile leggere il file .met</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file is larger than 64 MiB, no .part.met</source>
+        <translation>*** Non controllato: il file .met supera i 64 MiB, non è un .part.met</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file is empty or damaged</source>
+        <translation>*** Non controllato: il file .met è vuoto o danneggiato</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the temp directory could not be listed</source>
+        <translation>*** Non controllato: impossibile elencare la cartella temporanea</translation>
+    </message>
+    <message>
+        <source>*** OK (note: %1)</source>
+        <translation>*** OK (nota: %1)</translation>
+    </message>
+    <message>
+        <source>Suspect: %1</source>
+        <translation>Sospetto: %1</translation>
+    </message>
+    <message>
+        <source>%1 (read from the client&apos;s backup %2)</source>
+        <translation>%1 (letto dal backup %2 del client)</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met, %4 could not be read</source>
+        <translation>Finito! Trovati %1 fake e %2 sospetti in %3 .part.met controllati, %4 non leggibili</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met</source>
+        <translation>Finito! Trovati %1 fake e %2 sospetti in %3 .part.met controllati</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes in %2 checked .part.met, %3 could not be read</source>
+        <translation>Finito! Trovati %1 fake in %2 .part.met controllati, %3 non leggibili</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes in %2 checked .part.met</source>
+        <translation>Finito! Trovati %1 fake in %2 .part.met controllati</translation>
+    </message>
+    <message>
+        <source>Fake (%1)</source>
+        <translation>Fake (%1)</translation>
+    </message>
+    <message>
+        <source>Malformed link: %1</source>
+        <translation>Link malformato: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4 malformed</source>
+        <translation>%1: %2, %3, %4 malformati</translation>
+    </message>
+    <message>
+        <source>%1 link</source>
+        <translation>%1 link</translation>
+    </message>
+    <message>
+        <source>%1 links</source>
+        <translation>%1 link</translation>
+    </message>
+    <message>
+        <source>%1 fake</source>
+        <translation>%1 fake</translation>
+    </message>
+    <message>
+        <source>%1 fakes</source>
+        <translation>%1 fake</translation>
+    </message>
+    <message>
+        <source>%1 suspect</source>
+        <translation>%1 sospetto</translation>
+    </message>
+    <message>
+        <source>%1 suspects</source>
+        <translation>%1 sospetti</translation>
+    </message>
+</context>
+<context>
     <name>kv::app::FindingsModel</name>
     <message>
         <source>Fake</source>

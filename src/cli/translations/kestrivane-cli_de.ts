@@ -536,7 +536,7 @@
     </message>
     <message>
         <source>the data is %1, named .%2: it will play</source>
-        <translation>die Daten sind %1, benannt als .%2: es wird abspielen</translation>
+        <translation>die Daten sind %1, benannt als .%2: es lässt sich abspielen</translation>
     </message>
     <message>
         <source>a program posing as %1: the name ends in .%2.%3</source>
