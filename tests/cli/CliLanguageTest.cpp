@@ -134,7 +134,9 @@ TEST(CliLanguage, EveryShippedLanguageTranslatesEveryTextAndTheBuiltInFilesSayTh
             EXPECT_FALSE(m.translation.empty()) << where;
             EXPECT_EQ(Placeholders(m.translation), Placeholders(m.source)) << where;
             EXPECT_EQ(qm.Translate(m.context.c_str(), m.source.c_str()), m.translation) << where;
-            if (m.context == "Verdicts") EXPECT_EQ(window[m.source], m.translation) << where << " (window)";
+            if (m.context == "Verdicts") {
+                EXPECT_EQ(window[m.source], m.translation) << where << " (window)";
+            }
         }
         EXPECT_EQ(here, keys) << lang;
         EXPECT_EQ(qm.Translate("Cli", "not one of ours"), "not one of ours");
