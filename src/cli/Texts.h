@@ -20,20 +20,17 @@
 
 namespace kv::cli::text {
 
-inline constexpr const char* kCheckHead = QT_TRANSLATE_NOOP(
-    "Cli", "Partname\tFilename\tError-Description");
-inline constexpr const char* kLinkCheckHead = QT_TRANSLATE_NOOP(
-    "Cli", "Line\tFilename\tError-Description");
+inline constexpr const char* kCheckHead = QT_TRANSLATE_NOOP("Cli", "Partname\tFilename\tError-Description");
+inline constexpr const char* kLinkCheckHead = QT_TRANSLATE_NOOP("Cli", "Line\tFilename\tError-Description");
 inline constexpr const char* kAppTitle = "Kestrivane";
 inline constexpr const char* kHowToGetAList =
-    QT_TRANSLATE_NOOP(
-    "Cli", "There is no public fake list; to get one, mark fakes yourself ('kestrivane-cli mark'), use a group's "
-    "address ('kestrivane-cli update --url URL') or pass a list file (--fakes FILE).");
+    QT_TRANSLATE_NOOP("Cli", "There is no public fake list; to get one, mark fakes yourself ('kestrivane-cli mark'), "
+                             "use a group's address ('kestrivane-cli update --url URL') or pass a list file (--fakes "
+                             "FILE).");
 inline constexpr const char* kNoUpdateAddress =
-    QT_TRANSLATE_NOOP(
-    "Cli", "No update address is set. There is no public fake list; the content check works without one. To get a "
-    "list, mark fakes yourself ('kestrivane-cli mark'), use a group's address ('kestrivane-cli update --url URL') "
-    "or pass a list file (--fakes FILE).");
+    QT_TRANSLATE_NOOP("Cli", "No update address is set. There is no public fake list; the content check works "
+                             "without one. To get a list, mark fakes yourself ('kestrivane-cli mark'), use a group's "
+                             "address ('kestrivane-cli update --url URL') or pass a list file (--fakes FILE).");
 
 inline constexpr const char* kNoAmuleConnection =
     QT_TRANSLATE_NOOP("Cli", "No aMule connection stored: run 'kestrivane-cli amule connect' first.");
@@ -49,10 +46,9 @@ std::string OwnListEditFailed(const ListEdit& edit);
 std::string DirectoryBusy(const LockHolder& holder);
 std::string NoListWarning(const std::string& listPath);
 inline constexpr const char* kNoListForLinks =
-    QT_TRANSLATE_NOOP(
-    "Cli", "No fake list loaded: the links were checked by their names and part hashes only.");
-inline constexpr const char* kOwnListEmpty = QT_TRANSLATE_NOOP(
-    "Cli", "Your own fake list MYFAKES.DAT holds no record yet.");
+    QT_TRANSLATE_NOOP("Cli", "No fake list loaded: the links were checked by their names and part hashes only.");
+inline constexpr const char* kOwnListEmpty =
+    QT_TRANSLATE_NOOP("Cli", "Your own fake list MYFAKES.DAT holds no record yet.");
 std::string Marked(const std::string& name);
 std::string Unmarked(const std::string& name);
 std::string Allowed(const std::string& name);
@@ -60,20 +56,16 @@ std::string NotInOwnList(const std::string& name);
 std::string SearchFinished(int64_t hits, const std::string& text);
 
 // The update as it goes.
-inline constexpr const char* kVersionCheckRunning = QT_TRANSLATE_NOOP(
-    "Cli", "Please wait, version check is running...");
-inline constexpr const char* kNewestList = QT_TRANSLATE_NOOP(
-    "Cli", "You already have the newest FAKE-DB...");
-inline constexpr const char* kOpeningUrl = QT_TRANSLATE_NOOP(
-    "Cli", "Opening URL...");
-inline constexpr const char* kProxyNotImplemented = QT_TRANSLATE_NOOP(
-    "Cli", "Proxy Authentication is not implemented yet");
-inline constexpr const char* kDownloadBoxTitle = QT_TRANSLATE_NOOP(
-    "Cli", "Online-Check/Download not available!");
-inline constexpr const char* kUrlNotAvailable = QT_TRANSLATE_NOOP(
-    "Cli", "The choosen URL is temporary not available. Please try later!");
-inline constexpr const char* kListRefusedTitle = QT_TRANSLATE_NOOP(
-    "Cli", "Fake list not used");
+inline constexpr const char* kVersionCheckRunning =
+    QT_TRANSLATE_NOOP("Cli", "Please wait, version check is running...");
+inline constexpr const char* kNewestList = QT_TRANSLATE_NOOP("Cli", "You already have the newest FAKE-DB...");
+inline constexpr const char* kOpeningUrl = QT_TRANSLATE_NOOP("Cli", "Opening URL...");
+inline constexpr const char* kProxyNotImplemented =
+    QT_TRANSLATE_NOOP("Cli", "Proxy Authentication is not implemented yet");
+inline constexpr const char* kDownloadBoxTitle = QT_TRANSLATE_NOOP("Cli", "Online-Check/Download not available!");
+inline constexpr const char* kUrlNotAvailable =
+    QT_TRANSLATE_NOOP("Cli", "The choosen URL is temporary not available. Please try later!");
+inline constexpr const char* kListRefusedTitle = QT_TRANSLATE_NOOP("Cli", "Fake list not used");
 std::string NewListVersion(const std::string& version);
 std::string SourcesNotUpdated(const std::string& numbers);
 // A finished transfer's status line; "" for one that says nothing (a quiet success).
