@@ -161,8 +161,14 @@ void WarnAboutLists(const ListsLoaded& lists, std::ostream& err) {
     if (!lists.mainExists) {
         err << ToDisplayUtf8(text::NoListWarning(lists.mainPath)) << '\n';
     } else if (lists.mainShape == ListShape::Empty || lists.mainShape == ListShape::Utf16) {
-        err << T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 %2; no download can be found as a fake with it."),
-                 {ToDisplayUtf8(lists.mainPath), ShapeText(lists.mainShape)})
+        // Whole sentences, so that a translation words the shape too.
+        const std::string path = ToDisplayUtf8(lists.mainPath);
+        err << (lists.mainShape == ListShape::Empty
+                    ? T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 is empty; no download can be found as a fake with it."),
+                        {path})
+                    : T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 is a UTF-16 text, not a list of lines in single bytes; "
+                                                 "no download can be found as a fake with it."),
+                        {path}))
             << '\n';
     } else if (lists.records == 0) {
         err << T(QT_TRANSLATE_NOOP("Cli",

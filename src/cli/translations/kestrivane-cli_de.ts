@@ -16,10 +16,6 @@
         <translation>Netzwerkfehler: %1</translation>
     </message>
     <message>
-        <source>Warning: %1 %2; no download can be found as a fake with it.</source>
-        <translation>Warnung: %1 %2; damit kann kein Download als Fake erkannt werden.</translation>
-    </message>
-    <message>
         <source>Warning: the loaded fake lists hold no record; no download can be found as a fake.</source>
         <translation>Warnung: die geladenen Fake-Listen enthalten keinen Eintrag; kein Download kann als Fake erkannt werden.</translation>
     </message>
@@ -518,6 +514,14 @@
     <message>
         <source>Fake list not used</source>
         <translation>Fake-Liste nicht verwendet</translation>
+    </message>
+    <message>
+        <source>Warning: %1 is empty; no download can be found as a fake with it.</source>
+        <translation>Warnung: %1 ist leer; damit kann kein Download als Fake erkannt werden.</translation>
+    </message>
+    <message>
+        <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
+        <translation>Warnung: %1 ist ein UTF-16-Text, keine Liste von Zeilen in Einzelbytes; damit kann kein Download als Fake erkannt werden.</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,6 @@
         <translation>Error de red: %1</translation>
     </message>
     <message>
-        <source>Warning: %1 %2; no download can be found as a fake with it.</source>
-        <translation>Aviso: %1 %2; con ella no se puede reconocer ninguna descarga como fake.</translation>
-    </message>
-    <message>
         <source>Warning: the loaded fake lists hold no record; no download can be found as a fake.</source>
         <translation>Aviso: las listas de fakes cargadas no contienen ninguna entrada; ninguna descarga puede reconocerse como fake.</translation>
     </message>
@@ -518,6 +514,14 @@
     <message>
         <source>Fake list not used</source>
         <translation>Lista de fakes no usada</translation>
+    </message>
+    <message>
+        <source>Warning: %1 is empty; no download can be found as a fake with it.</source>
+        <translation>Aviso: %1 está vacía; con ella no se puede reconocer ninguna descarga como fake.</translation>
+    </message>
+    <message>
+        <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
+        <translation>Aviso: %1 es un texto UTF-16, no una lista de líneas en bytes simples; con ella no se puede reconocer ninguna descarga como fake.</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,6 @@
         <translation>Erreur réseau : %1</translation>
     </message>
     <message>
-        <source>Warning: %1 %2; no download can be found as a fake with it.</source>
-        <translation>Attention : %1 %2 ; aucun téléchargement ne peut être reconnu comme fake avec elle.</translation>
-    </message>
-    <message>
         <source>Warning: the loaded fake lists hold no record; no download can be found as a fake.</source>
         <translation>Attention : les listes de fakes chargées ne contiennent aucune entrée ; aucun téléchargement ne peut être reconnu comme fake.</translation>
     </message>
@@ -518,6 +514,14 @@
     <message>
         <source>Fake list not used</source>
         <translation>Liste de fakes non utilisée</translation>
+    </message>
+    <message>
+        <source>Warning: %1 is empty; no download can be found as a fake with it.</source>
+        <translation>Attention : %1 est vide ; aucun téléchargement ne peut être reconnu comme fake avec elle.</translation>
+    </message>
+    <message>
+        <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
+        <translation>Attention : %1 est un texte UTF-16, pas une liste de lignes en octets simples ; aucun téléchargement ne peut être reconnu comme fake avec elle.</translation>
     </message>
 </context>
 <context>

@@ -16,10 +16,6 @@
         <translation>Errore di rete: %1</translation>
     </message>
     <message>
-        <source>Warning: %1 %2; no download can be found as a fake with it.</source>
-        <translation>Attenzione: %1 %2; con essa nessun download può essere riconosciuto come fake.</translation>
-    </message>
-    <message>
         <source>Warning: the loaded fake lists hold no record; no download can be found as a fake.</source>
         <translation>Attenzione: le liste di fake caricate non contengono alcuna voce; nessun download può essere riconosciuto come fake.</translation>
     </message>
@@ -518,6 +514,14 @@
     <message>
         <source>Fake list not used</source>
         <translation>Lista di fake non usata</translation>
+    </message>
+    <message>
+        <source>Warning: %1 is empty; no download can be found as a fake with it.</source>
+        <translation>Attenzione: %1 è vuota; con essa nessun download può essere riconosciuto come fake.</translation>
+    </message>
+    <message>
+        <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
+        <translation>Attenzione: %1 è un testo UTF-16, non una lista di righe in byte singoli; con essa nessun download può essere riconosciuto come fake.</translation>
     </message>
 </context>
 <context>
