@@ -1,6 +1,6 @@
 // The command line's .qm reader on any bytes. Properties: it reads nothing
-// outside them (the sanitizers watch), a text it cannot find comes back as it
-// was, and what it finds is UTF-8 without a NUL.
+// outside them (the sanitizers watch), and every answer is UTF-8, never empty
+// for a text that is not: the text itself or a translation found for it.
 #include <string>
 
 #include "FuzzSupport.h"
@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const auto& key : keys) {
         const std::string got = qm.Translate(key[0], key[1]);
         KV_FUZZ_CHECK(ValidUtf8(got));
-        KV_FUZZ_CHECK(got == key[1] || got.find('\0') == std::string::npos);
+        if (key[1][0] != '\0') KV_FUZZ_CHECK(!got.empty());
     }
     return 0;
 }
