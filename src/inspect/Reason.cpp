@@ -27,6 +27,10 @@ std::string T(const Translator& tr, const char* source, std::initializer_list<st
     return Tr(tr, kContext, source, parts);
 }
 
+// The names of types (the extension table's claims, the sniffer's findings,
+// the headers) are worded too; one built of several words stays as it is.
+std::string Type(const Translator& tr, const std::string& name) { return tr.Translate("Types", name.c_str()); }
+
 std::string Bytes(const Translator& tr, uint64_t n) {
     return n == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 byte"), {Grouped(n)})
                   : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 bytes"), {Grouped(n)});
@@ -56,17 +60,17 @@ std::string ReasonText(const Reason& r, const Translator& tr) {
         case ReasonKind::Junk:
             // The detail (DRM, a self-extractor) is appended as it is.
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is %2%3"),
-                     {r.claim, r.data, r.kind == ReasonKind::Content ? r.detail : ""});
+                     {Type(tr, r.claim), Type(tr, r.data), r.kind == ReasonKind::Content ? r.detail : ""});
         case ReasonKind::PlayableContent:
-            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "the data is %1, named .%2: it will play"), {r.data, r.ext});
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "the data is %1, named .%2: it will play"), {Type(tr, r.data), r.ext});
         case ReasonKind::ProgramBehindName: {
             if (r.count == 0)
                 return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a program posing as %1: the name ends in .%2.%3"),
-                         {r.claim, r.ext, r.ext2});
+                         {Type(tr, r.claim), r.ext, r.ext2});
             const std::string blanks = r.count == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 blank"), {count})
                                                     : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 blanks"), {count});
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a program posing as %1: the name ends in .%2, %3 and .%4"),
-                     {r.claim, r.ext, blanks, r.ext2});
+                     {Type(tr, r.claim), r.ext, blanks, r.ext2});
         }
         case ReasonKind::ProgramBehindBlanks:
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a program hidden behind blanks: the name has %1 blanks before .%2"),
@@ -80,15 +84,15 @@ std::string ReasonText(const Reason& r, const Translator& tr) {
             return T(tr,
                      QT_TRANSLATE_NOOP("Verdicts", "a short clip padded to a larger size: the %1 says it is %2 long, "
                                                    "the download is published as %3"),
-                     {r.data, Bytes(tr, r.count), Bytes(tr, r.total)});
+                     {Type(tr, r.data), Bytes(tr, r.count), Bytes(tr, r.total)});
         case ReasonKind::TooShortForSize:
             return T(tr,
                      QT_TRANSLATE_NOOP("Verdicts", "the %1 says it plays %2, too short for %3 (%4, the most such a "
                                                    "file carries is %5)"),
-                     {r.data, Duration(r.seconds), Bytes(tr, r.total), Mbits(r.count), Mbits(r.limit)});
+                     {Type(tr, r.data), Duration(r.seconds), Bytes(tr, r.total), Mbits(r.count), Mbits(r.limit)});
         case ReasonKind::LengthMismatch:
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "the %1 says it plays %2, the search result said %3"),
-                     {r.data, Duration(r.seconds), Duration(static_cast<double>(r.count))});
+                     {Type(tr, r.data), Duration(r.seconds), Duration(static_cast<double>(r.count))});
         case ReasonKind::ScriptCommands: {
             const std::string commands = r.count == 1
                                              ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 URL command"), {count})
@@ -97,11 +101,11 @@ std::string ReasonText(const Reason& r, const Translator& tr) {
                 return T(tr,
                          QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is Windows Media that opens web pages as "
                                                        "it plays (%2)"),
-                         {r.claim, commands});
+                         {Type(tr, r.claim), commands});
             return T(tr,
                      QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is Windows Media that opens web pages as it "
                                                    "plays (%2: %3)"),
-                     {r.claim, commands, r.detail});
+                     {Type(tr, r.claim), commands, r.detail});
         }
         case ReasonKind::CorruptedParts:
             return r.count == 1 ? T(tr,

@@ -64,7 +64,8 @@ struct Reason {
 
 // The sentence the check shows for a reason, in lower case ("claims AVI
 // video, the data is a ZIP archive"); see SuspectText. A front end passes its
-// translator; the names of types (claim, data) and quoted details stay as found.
+// translator, which also words the names of types (claim, data) that are
+// the tables' own; quoted details and composed names stay as found.
 std::string ReasonText(const Reason& why, const Translator& tr = Untranslated());
 
 struct Suspicion {

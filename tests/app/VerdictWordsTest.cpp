@@ -47,8 +47,8 @@ TEST(VerdictWords, TheWindowWordsVerdictsInItsLanguageAndAListsWordsAsTheyAre) {
         const kv::Finding& finding;
         const char* shown;
     } rows[] = {
-        {suspect, "Verdächtig: ein Programm, das sich als AVI video ausgibt: der Name endet auf .avi.exe"},
-        {noted, "*** OK (Hinweis: ein Programm, das sich als AVI video ausgibt: der Name endet auf .avi.exe)"},
+        {suspect, "Verdächtig: ein Programm, das sich als AVI-Video ausgibt: der Name endet auf .avi.exe"},
+        {noted, "*** OK (Hinweis: ein Programm, das sich als AVI-Video ausgibt: der Name endet auf .avi.exe)"},
         {listed, "Suspect: a trailer"},
         {allowed, "*** OK (von Ihnen erlaubt: my own film)"},
     };

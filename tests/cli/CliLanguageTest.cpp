@@ -112,7 +112,7 @@ TEST(CliLanguage, TheLocaleChoosesTheLanguageAsGettextDoes) {
 }
 
 // Every text in every language, its placeholders kept, and the built-in .qm
-// (lrelease's) read back to the .ts file's words; the verdicts read as the window's.
+// (lrelease's) read back to the .ts file's words; verdicts and type names read as the window's.
 TEST(CliLanguage, EveryShippedLanguageTranslatesEveryTextAndTheBuiltInFilesSayTheSame) {
     std::vector<std::string> keys;
     for (const Message& m : ReadTs(CliTs("de"))) keys.push_back(m.context + "|" + m.source);
@@ -124,8 +124,8 @@ TEST(CliLanguage, EveryShippedLanguageTranslatesEveryTextAndTheBuiltInFilesSayTh
         ASSERT_FALSE(qm.empty()) << lang;
         std::map<std::string, std::string> window;
         for (const Message& m : ReadTs(std::string(KV_SOURCE_DIR) + "/src/app/translations/kestrivane_" + lang + ".ts"))
-            if (m.context == "Verdicts") window[m.source] = m.translation;
-        EXPECT_GT(window.size(), 40u) << lang;
+            if (m.context == "Verdicts" || m.context == "Types") window[m.context + "|" + m.source] = m.translation;
+        EXPECT_GT(window.size(), 120u) << lang;
         std::vector<std::string> here;
         for (const Message& m : ReadTs(CliTs(lang))) {
             here.push_back(m.context + "|" + m.source);
@@ -134,8 +134,8 @@ TEST(CliLanguage, EveryShippedLanguageTranslatesEveryTextAndTheBuiltInFilesSayTh
             EXPECT_FALSE(m.translation.empty()) << where;
             EXPECT_EQ(Placeholders(m.translation), Placeholders(m.source)) << where;
             EXPECT_EQ(qm.Translate(m.context.c_str(), m.source.c_str()), m.translation) << where;
-            if (m.context == "Verdicts") {
-                EXPECT_EQ(window[m.source], m.translation) << where << " (window)";
+            if (m.context == "Verdicts" || m.context == "Types") {
+                EXPECT_EQ(window[m.context + "|" + m.source], m.translation) << where << " (window)";
             }
         }
         EXPECT_EQ(here, keys) << lang;
@@ -207,7 +207,7 @@ TEST(CliLanguage, GermanLocalePrintsGermanAndTheCLocaleTheEnglishUnchanged) {
     const auto [germanOut, germanErr] = run({{"LANG", "de_DE.UTF-8"}});
     EXPECT_EQ(germanOut,
               "Part-Name\tDateiname\tFehlerbeschreibung\n \n"
-              "001.part\tmovie.avi.exe\tVerdächtig: ein Programm, das sich als AVI video ausgibt: der Name endet auf "
+              "001.part\tmovie.avi.exe\tVerdächtig: ein Programm, das sich als AVI-Video ausgibt: der Name endet auf "
               ".avi.exe\n");
     EXPECT_TRUE(germanErr.starts_with("Warnung: keine Fake-Liste: ")) << germanErr;
     EXPECT_NE(germanErr.find("\nFertig! 0 Fakes und 1 Verdächtige in  1 geprüften .part.met gefunden\n"),

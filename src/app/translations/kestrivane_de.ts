@@ -345,6 +345,373 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     </message>
 </context>
 <context>
+    <name>Types</name>
+    <message>
+        <source>AVI video</source>
+        <translation>AVI-Video</translation>
+    </message>
+    <message>
+        <source>DivX video</source>
+        <translation>DivX-Video</translation>
+    </message>
+    <message>
+        <source>Xvid video</source>
+        <translation>Xvid-Video</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Matroska-Video</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>WebM-Video</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>MP4-Video</translation>
+    </message>
+    <message>
+        <source>QuickTime video</source>
+        <translation>QuickTime-Video</translation>
+    </message>
+    <message>
+        <source>3GP video</source>
+        <translation>3GP-Video</translation>
+    </message>
+    <message>
+        <source>Flash MP4 video</source>
+        <translation>Flash-MP4-Video</translation>
+    </message>
+    <message>
+        <source>MPEG video</source>
+        <translation>MPEG-Video</translation>
+    </message>
+    <message>
+        <source>DVD video</source>
+        <translation>DVD-Video</translation>
+    </message>
+    <message>
+        <source>an MPEG transport stream</source>
+        <translation>ein MPEG-Transportstrom</translation>
+    </message>
+    <message>
+        <source>Windows Media video</source>
+        <translation>Windows-Media-Video</translation>
+    </message>
+    <message>
+        <source>Flash video</source>
+        <translation>Flash-Video</translation>
+    </message>
+    <message>
+        <source>a Flash movie</source>
+        <translation>ein Flash-Film</translation>
+    </message>
+    <message>
+        <source>Ogg video</source>
+        <translation>Ogg-Video</translation>
+    </message>
+    <message>
+        <source>RealMedia video</source>
+        <translation>RealMedia-Video</translation>
+    </message>
+    <message>
+        <source>MP3 audio</source>
+        <translation>MP3-Audio</translation>
+    </message>
+    <message>
+        <source>MPEG audio</source>
+        <translation>MPEG-Audio</translation>
+    </message>
+    <message>
+        <source>Windows Media audio</source>
+        <translation>Windows-Media-Audio</translation>
+    </message>
+    <message>
+        <source>Ogg audio</source>
+        <translation>Ogg-Audio</translation>
+    </message>
+    <message>
+        <source>Opus audio</source>
+        <translation>Opus-Audio</translation>
+    </message>
+    <message>
+        <source>FLAC audio</source>
+        <translation>FLAC-Audio</translation>
+    </message>
+    <message>
+        <source>WAV audio</source>
+        <translation>WAV-Audio</translation>
+    </message>
+    <message>
+        <source>Matroska audio</source>
+        <translation>Matroska-Audio</translation>
+    </message>
+    <message>
+        <source>MP4 audio</source>
+        <translation>MP4-Audio</translation>
+    </message>
+    <message>
+        <source>AAC audio</source>
+        <translation>AAC-Audio</translation>
+    </message>
+    <message>
+        <source>RealAudio</source>
+        <translation>RealAudio</translation>
+    </message>
+    <message>
+        <source>AC-3 audio</source>
+        <translation>AC-3-Audio</translation>
+    </message>
+    <message>
+        <source>DTS audio</source>
+        <translation>DTS-Audio</translation>
+    </message>
+    <message>
+        <source>WavPack audio</source>
+        <translation>WavPack-Audio</translation>
+    </message>
+    <message>
+        <source>Musepack audio</source>
+        <translation>Musepack-Audio</translation>
+    </message>
+    <message>
+        <source>TTA audio</source>
+        <translation>TTA-Audio</translation>
+    </message>
+    <message>
+        <source>AIFF audio</source>
+        <translation>AIFF-Audio</translation>
+    </message>
+    <message>
+        <source>MIDI music</source>
+        <translation>MIDI-Musik</translation>
+    </message>
+    <message>
+        <source>Monkey&apos;s Audio</source>
+        <translation>Monkey&apos;s Audio</translation>
+    </message>
+    <message>
+        <source>a disc image</source>
+        <translation>ein Disc-Image</translation>
+    </message>
+    <message>
+        <source>a JPEG image</source>
+        <translation>ein JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>a PNG image</source>
+        <translation>ein PNG-Bild</translation>
+    </message>
+    <message>
+        <source>a GIF image</source>
+        <translation>ein GIF-Bild</translation>
+    </message>
+    <message>
+        <source>a WebP image</source>
+        <translation>ein WebP-Bild</translation>
+    </message>
+    <message>
+        <source>a bitmap image</source>
+        <translation>ein Bitmap-Bild</translation>
+    </message>
+    <message>
+        <source>a TIFF image</source>
+        <translation>ein TIFF-Bild</translation>
+    </message>
+    <message>
+        <source>a ZIP archive</source>
+        <translation>ein ZIP-Archiv</translation>
+    </message>
+    <message>
+        <source>a RAR archive</source>
+        <translation>ein RAR-Archiv</translation>
+    </message>
+    <message>
+        <source>a 7-Zip archive</source>
+        <translation>ein 7-Zip-Archiv</translation>
+    </message>
+    <message>
+        <source>a cabinet archive</source>
+        <translation>ein Cabinet-Archiv</translation>
+    </message>
+    <message>
+        <source>a gzip archive</source>
+        <translation>ein gzip-Archiv</translation>
+    </message>
+    <message>
+        <source>a bzip2 archive</source>
+        <translation>ein bzip2-Archiv</translation>
+    </message>
+    <message>
+        <source>an xz archive</source>
+        <translation>ein xz-Archiv</translation>
+    </message>
+    <message>
+        <source>a tar archive</source>
+        <translation>ein tar-Archiv</translation>
+    </message>
+    <message>
+        <source>an ARJ archive</source>
+        <translation>ein ARJ-Archiv</translation>
+    </message>
+    <message>
+        <source>an ACE archive</source>
+        <translation>ein ACE-Archiv</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>ein PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>a document</source>
+        <translation>ein Dokument</translation>
+    </message>
+    <message>
+        <source>a text file</source>
+        <translation>eine Textdatei</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>a cue sheet</source>
+        <translation>ein Cue-Sheet</translation>
+    </message>
+    <message>
+        <source>a checksum list</source>
+        <translation>eine Prüfsummenliste</translation>
+    </message>
+    <message>
+        <source>a playlist</source>
+        <translation>eine Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>a web page</source>
+        <translation>eine Webseite</translation>
+    </message>
+    <message>
+        <source>an e-book</source>
+        <translation>ein E-Book</translation>
+    </message>
+    <message>
+        <source>a help file</source>
+        <translation>eine Hilfedatei</translation>
+    </message>
+    <message>
+        <source>a comic book</source>
+        <translation>ein Comic</translation>
+    </message>
+    <message>
+        <source>a program</source>
+        <translation>ein Programm</translation>
+    </message>
+    <message>
+        <source>of an unknown kind</source>
+        <translation>unbekannter Art</translation>
+    </message>
+    <message>
+        <source>a Windows Media file</source>
+        <translation>eine Windows-Media-Datei</translation>
+    </message>
+    <message>
+        <source>Ogg media</source>
+        <translation>Ogg-Medien</translation>
+    </message>
+    <message>
+        <source>RealMedia</source>
+        <translation>RealMedia</translation>
+    </message>
+    <message>
+        <source>gzip-compressed data</source>
+        <translation>gzip-komprimierte Daten</translation>
+    </message>
+    <message>
+        <source>bzip2-compressed data</source>
+        <translation>bzip2-komprimierte Daten</translation>
+    </message>
+    <message>
+        <source>xz-compressed data</source>
+        <translation>xz-komprimierte Daten</translation>
+    </message>
+    <message>
+        <source>a Windows program</source>
+        <translation>ein Windows-Programm</translation>
+    </message>
+    <message>
+        <source>a Linux program</source>
+        <translation>ein Linux-Programm</translation>
+    </message>
+    <message>
+        <source>a shell script</source>
+        <translation>ein Shell-Skript</translation>
+    </message>
+    <message>
+        <source>a Windows batch script</source>
+        <translation>ein Windows-Batch-Skript</translation>
+    </message>
+    <message>
+        <source>a DjVu document</source>
+        <translation>ein DjVu-Dokument</translation>
+    </message>
+    <message>
+        <source>an office document</source>
+        <translation>ein Office-Dokument</translation>
+    </message>
+    <message>
+        <source>an Office document or an installer</source>
+        <translation>ein Office-Dokument oder ein Installer</translation>
+    </message>
+    <message>
+        <source>a Windows installer</source>
+        <translation>ein Windows-Installer</translation>
+    </message>
+    <message>
+        <source>plain text</source>
+        <translation>reiner Text</translation>
+    </message>
+    <message>
+        <source>a Windows shortcut</source>
+        <translation>eine Windows-Verknüpfung</translation>
+    </message>
+    <message>
+        <source>AVI header</source>
+        <translation>der AVI-Header</translation>
+    </message>
+    <message>
+        <source>Windows Media header</source>
+        <translation>der Windows-Media-Header</translation>
+    </message>
+    <message>
+        <source>Matroska header</source>
+        <translation>der Matroska-Header</translation>
+    </message>
+    <message>
+        <source>MP4 header</source>
+        <translation>der MP4-Header</translation>
+    </message>
+    <message>
+        <source>QuickTime header</source>
+        <translation>der QuickTime-Header</translation>
+    </message>
+    <message>
+        <source>MP3 header</source>
+        <translation>der MP3-Header</translation>
+    </message>
+    <message>
+        <source>FLAC header</source>
+        <translation>der FLAC-Header</translation>
+    </message>
+    <message>
+        <source>WAV header</source>
+        <translation>der WAV-Header</translation>
+    </message>
+    <message>
+        <source>header</source>
+        <translation>der Header</translation>
+    </message>
+</context>
+<context>
     <name>Verdicts</name>
     <message>
         <source>%1 byte</source>

@@ -525,6 +525,373 @@
     </message>
 </context>
 <context>
+    <name>Types</name>
+    <message>
+        <source>AVI video</source>
+        <translation>video AVI</translation>
+    </message>
+    <message>
+        <source>DivX video</source>
+        <translation>video DivX</translation>
+    </message>
+    <message>
+        <source>Xvid video</source>
+        <translation>video Xvid</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>video Matroska</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>video WebM</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>video MP4</translation>
+    </message>
+    <message>
+        <source>QuickTime video</source>
+        <translation>video QuickTime</translation>
+    </message>
+    <message>
+        <source>3GP video</source>
+        <translation>video 3GP</translation>
+    </message>
+    <message>
+        <source>Flash MP4 video</source>
+        <translation>video Flash MP4</translation>
+    </message>
+    <message>
+        <source>MPEG video</source>
+        <translation>video MPEG</translation>
+    </message>
+    <message>
+        <source>DVD video</source>
+        <translation>video DVD</translation>
+    </message>
+    <message>
+        <source>an MPEG transport stream</source>
+        <translation>un flusso di trasporto MPEG</translation>
+    </message>
+    <message>
+        <source>Windows Media video</source>
+        <translation>video Windows Media</translation>
+    </message>
+    <message>
+        <source>Flash video</source>
+        <translation>video Flash</translation>
+    </message>
+    <message>
+        <source>a Flash movie</source>
+        <translation>un filmato Flash</translation>
+    </message>
+    <message>
+        <source>Ogg video</source>
+        <translation>video Ogg</translation>
+    </message>
+    <message>
+        <source>RealMedia video</source>
+        <translation>video RealMedia</translation>
+    </message>
+    <message>
+        <source>MP3 audio</source>
+        <translation>audio MP3</translation>
+    </message>
+    <message>
+        <source>MPEG audio</source>
+        <translation>audio MPEG</translation>
+    </message>
+    <message>
+        <source>Windows Media audio</source>
+        <translation>audio Windows Media</translation>
+    </message>
+    <message>
+        <source>Ogg audio</source>
+        <translation>audio Ogg</translation>
+    </message>
+    <message>
+        <source>Opus audio</source>
+        <translation>audio Opus</translation>
+    </message>
+    <message>
+        <source>FLAC audio</source>
+        <translation>audio FLAC</translation>
+    </message>
+    <message>
+        <source>WAV audio</source>
+        <translation>audio WAV</translation>
+    </message>
+    <message>
+        <source>Matroska audio</source>
+        <translation>audio Matroska</translation>
+    </message>
+    <message>
+        <source>MP4 audio</source>
+        <translation>audio MP4</translation>
+    </message>
+    <message>
+        <source>AAC audio</source>
+        <translation>audio AAC</translation>
+    </message>
+    <message>
+        <source>RealAudio</source>
+        <translation>RealAudio</translation>
+    </message>
+    <message>
+        <source>AC-3 audio</source>
+        <translation>audio AC-3</translation>
+    </message>
+    <message>
+        <source>DTS audio</source>
+        <translation>audio DTS</translation>
+    </message>
+    <message>
+        <source>WavPack audio</source>
+        <translation>audio WavPack</translation>
+    </message>
+    <message>
+        <source>Musepack audio</source>
+        <translation>audio Musepack</translation>
+    </message>
+    <message>
+        <source>TTA audio</source>
+        <translation>audio TTA</translation>
+    </message>
+    <message>
+        <source>AIFF audio</source>
+        <translation>audio AIFF</translation>
+    </message>
+    <message>
+        <source>MIDI music</source>
+        <translation>musica MIDI</translation>
+    </message>
+    <message>
+        <source>Monkey&apos;s Audio</source>
+        <translation>Monkey&apos;s Audio</translation>
+    </message>
+    <message>
+        <source>a disc image</source>
+        <translation>un&apos;immagine disco</translation>
+    </message>
+    <message>
+        <source>a JPEG image</source>
+        <translation>un&apos;immagine JPEG</translation>
+    </message>
+    <message>
+        <source>a PNG image</source>
+        <translation>un&apos;immagine PNG</translation>
+    </message>
+    <message>
+        <source>a GIF image</source>
+        <translation>un&apos;immagine GIF</translation>
+    </message>
+    <message>
+        <source>a WebP image</source>
+        <translation>un&apos;immagine WebP</translation>
+    </message>
+    <message>
+        <source>a bitmap image</source>
+        <translation>un&apos;immagine bitmap</translation>
+    </message>
+    <message>
+        <source>a TIFF image</source>
+        <translation>un&apos;immagine TIFF</translation>
+    </message>
+    <message>
+        <source>a ZIP archive</source>
+        <translation>un archivio ZIP</translation>
+    </message>
+    <message>
+        <source>a RAR archive</source>
+        <translation>un archivio RAR</translation>
+    </message>
+    <message>
+        <source>a 7-Zip archive</source>
+        <translation>un archivio 7-Zip</translation>
+    </message>
+    <message>
+        <source>a cabinet archive</source>
+        <translation>un archivio cabinet</translation>
+    </message>
+    <message>
+        <source>a gzip archive</source>
+        <translation>un archivio gzip</translation>
+    </message>
+    <message>
+        <source>a bzip2 archive</source>
+        <translation>un archivio bzip2</translation>
+    </message>
+    <message>
+        <source>an xz archive</source>
+        <translation>un archivio xz</translation>
+    </message>
+    <message>
+        <source>a tar archive</source>
+        <translation>un archivio tar</translation>
+    </message>
+    <message>
+        <source>an ARJ archive</source>
+        <translation>un archivio ARJ</translation>
+    </message>
+    <message>
+        <source>an ACE archive</source>
+        <translation>un archivio ACE</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>un documento PDF</translation>
+    </message>
+    <message>
+        <source>a document</source>
+        <translation>un documento</translation>
+    </message>
+    <message>
+        <source>a text file</source>
+        <translation>un file di testo</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>sottotitoli</translation>
+    </message>
+    <message>
+        <source>a cue sheet</source>
+        <translation>un cue sheet</translation>
+    </message>
+    <message>
+        <source>a checksum list</source>
+        <translation>un elenco di checksum</translation>
+    </message>
+    <message>
+        <source>a playlist</source>
+        <translation>una playlist</translation>
+    </message>
+    <message>
+        <source>a web page</source>
+        <translation>una pagina web</translation>
+    </message>
+    <message>
+        <source>an e-book</source>
+        <translation>un e-book</translation>
+    </message>
+    <message>
+        <source>a help file</source>
+        <translation>un file di guida</translation>
+    </message>
+    <message>
+        <source>a comic book</source>
+        <translation>un fumetto</translation>
+    </message>
+    <message>
+        <source>a program</source>
+        <translation>un programma</translation>
+    </message>
+    <message>
+        <source>of an unknown kind</source>
+        <translation>di un tipo sconosciuto</translation>
+    </message>
+    <message>
+        <source>a Windows Media file</source>
+        <translation>un file Windows Media</translation>
+    </message>
+    <message>
+        <source>Ogg media</source>
+        <translation>media Ogg</translation>
+    </message>
+    <message>
+        <source>RealMedia</source>
+        <translation>RealMedia</translation>
+    </message>
+    <message>
+        <source>gzip-compressed data</source>
+        <translation>dati compressi gzip</translation>
+    </message>
+    <message>
+        <source>bzip2-compressed data</source>
+        <translation>dati compressi bzip2</translation>
+    </message>
+    <message>
+        <source>xz-compressed data</source>
+        <translation>dati compressi xz</translation>
+    </message>
+    <message>
+        <source>a Windows program</source>
+        <translation>un programma Windows</translation>
+    </message>
+    <message>
+        <source>a Linux program</source>
+        <translation>un programma Linux</translation>
+    </message>
+    <message>
+        <source>a shell script</source>
+        <translation>uno script di shell</translation>
+    </message>
+    <message>
+        <source>a Windows batch script</source>
+        <translation>uno script batch di Windows</translation>
+    </message>
+    <message>
+        <source>a DjVu document</source>
+        <translation>un documento DjVu</translation>
+    </message>
+    <message>
+        <source>an office document</source>
+        <translation>un documento di Office</translation>
+    </message>
+    <message>
+        <source>an Office document or an installer</source>
+        <translation>un documento di Office o un programma di installazione</translation>
+    </message>
+    <message>
+        <source>a Windows installer</source>
+        <translation>un programma di installazione Windows</translation>
+    </message>
+    <message>
+        <source>plain text</source>
+        <translation>testo semplice</translation>
+    </message>
+    <message>
+        <source>a Windows shortcut</source>
+        <translation>un collegamento di Windows</translation>
+    </message>
+    <message>
+        <source>AVI header</source>
+        <translation>l&apos;intestazione AVI</translation>
+    </message>
+    <message>
+        <source>Windows Media header</source>
+        <translation>l&apos;intestazione Windows Media</translation>
+    </message>
+    <message>
+        <source>Matroska header</source>
+        <translation>l&apos;intestazione Matroska</translation>
+    </message>
+    <message>
+        <source>MP4 header</source>
+        <translation>l&apos;intestazione MP4</translation>
+    </message>
+    <message>
+        <source>QuickTime header</source>
+        <translation>l&apos;intestazione QuickTime</translation>
+    </message>
+    <message>
+        <source>MP3 header</source>
+        <translation>l&apos;intestazione MP3</translation>
+    </message>
+    <message>
+        <source>FLAC header</source>
+        <translation>l&apos;intestazione FLAC</translation>
+    </message>
+    <message>
+        <source>WAV header</source>
+        <translation>l&apos;intestazione WAV</translation>
+    </message>
+    <message>
+        <source>header</source>
+        <translation>l&apos;intestazione</translation>
+    </message>
+</context>
+<context>
     <name>Verdicts</name>
     <message>
         <source>%1 byte</source>
@@ -572,15 +939,15 @@
     </message>
     <message>
         <source>a short clip padded to a larger size: the %1 says it is %2 long, the download is published as %3</source>
-        <translation>una clip breve gonfiata a una dimensione maggiore: il %1 dice di essere lungo %2, il download è pubblicato come %3</translation>
+        <translation>una clip breve gonfiata a una dimensione maggiore: %1 indica %2, il download è pubblicato come %3</translation>
     </message>
     <message>
         <source>the %1 says it plays %2, too short for %3 (%4, the most such a file carries is %5)</source>
-        <translation>il %1 dice di durare %2, troppo poco per %3 (%4, un file simile porta al massimo %5)</translation>
+        <translation>%1 indica una durata di %2, troppo poco per %3 (%4, un file simile porta al massimo %5)</translation>
     </message>
     <message>
         <source>the %1 says it plays %2, the search result said %3</source>
-        <translation>il %1 dice di durare %2, il risultato della ricerca diceva %3</translation>
+        <translation>%1 indica una durata di %2, il risultato della ricerca diceva %3</translation>
     </message>
     <message>
         <source>%1 URL command</source>
