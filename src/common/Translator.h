@@ -2,7 +2,7 @@
 
 // The program's own texts in the user's language. A text is marked where it is
 // written, with the context it is translated in, so that Qt's lupdate finds it:
-//   tr.Text(QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is %2"))
+//   Tr(tr, "Verdicts", QT_TRANSLATE_NOOP("Verdicts", "Suspect: %1"), {reason})
 // The core knows no language: it asks the translator a front end gives it, and
 // the default one keeps every text as it is, byte for byte.
 
