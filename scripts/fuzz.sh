@@ -14,7 +14,7 @@ kv_install_packages "${KV_BUILD_PACKAGES[@]}" "${KV_FUZZ_PACKAGES[@]}"
 
 seconds=${1:-600}
 all="fuzz_partmet fuzz_fakelist fuzz_ini fuzz_import fuzz_version fuzz_links fuzz_collection fuzz_content
-     fuzz_listbody fuzz_signals fuzz_ec"
+     fuzz_listbody fuzz_signals fuzz_ec fuzz_qm"
 targets=${FUZZ_TARGETS:-$all}
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -85,7 +85,7 @@ int FindingsModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString FindingsModel::Cell(const Row& row, int column) const {
-    const std::vector<std::string> cells = row.finding ? FindingCells(*row.finding) : SearchHitCells(row.hit);
+    const std::vector<std::string> cells = row.finding ? FindingCells(*row.finding, VerdictWords()) : SearchHitCells(row.hit);
     return column >= 0 && static_cast<size_t>(column) < cells.size() ? Show(cells[static_cast<size_t>(column)])
                                                                      : QString();
 }

@@ -144,7 +144,7 @@ void FrmCheckLinks::ShowFailure(const std::string& failure) {
 void FrmCheckLinks::ShowReport(const LinkReport& report, const QString& source) {
     model_->Show(report.findings);
     ShowCleanLinks(CleanLinks(report));
-    QString status = Show(LinkCheckSummary(report));
+    QString status = Show(LinkCheckSummary(report, VerdictWords()));
     if (!source.isEmpty()) status = source + QStringLiteral(": ") + status;
     if (report.listRecords == 0) status += QStringLiteral("\n") + ShownText(msg::kNoListForLinks);
     stStatus_->setText(status);

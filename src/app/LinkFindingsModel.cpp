@@ -3,6 +3,7 @@
 #include <QFont>
 
 #include "RowColours.h"
+#include "Translations.h"
 #include "common/DisplayText.h"
 #include "usecases/ReportText.h"
 
@@ -49,10 +50,10 @@ QVariant LinkFindingsModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             if (index.column() == kLine) return f.line > 0 ? QString::number(qulonglong(f.line)) : QString();
-            return Shown(index.column() == kName ? LinkShownName(f) : LinkVerdictText(f));
+            return Shown(index.column() == kName ? LinkShownName(f) : LinkVerdictText(f, VerdictWords()));
         case Qt::ToolTipRole:
             if (index.column() == kName) return Tip(f);
-            return index.column() == kVerdict ? Shown(LinkVerdictText(f)) : QVariant();
+            return index.column() == kVerdict ? Shown(LinkVerdictText(f, VerdictWords())) : QVariant();
         // Fakes and suspects stand out by colour and bold type; a malformed link, naming no file, is italic.
         case Qt::BackgroundRole: return kind == RowKind::Plain ? QVariant() : QVariant(ColoursFor(kind, palette_).background);
         case Qt::ForegroundRole: return kind == RowKind::Plain ? QVariant() : QVariant(ColoursFor(kind, palette_).text);

@@ -206,6 +206,17 @@ QString ShownText(const std::string& bytes) {
     return TranslatedOrShown(shown);
 }
 
+const Translator& VerdictWords() {
+    // Without an installed translation Qt gives the source back as it is.
+    class QtWords final : public Translator {
+        std::string Translate(const char* context, const char* source) const override {
+            return QCoreApplication::translate(context, source).toStdString();
+        }
+    };
+    static const QtWords words;
+    return words;
+}
+
 const std::vector<const char*>& MessagePatterns() {
     static const std::vector<const char*> all(std::begin(kPatterns), std::end(kPatterns));
     return all;

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "common/Translator.h"
+
 namespace kv::app {
 
 // Installs the shipped translation for locale's language, if there is one:
@@ -20,6 +22,10 @@ void RemoveTranslation();
 // or made from a pattern whose parts (names, paths, figures) are kept as they
 // are; else the bytes for display.
 QString ShownText(const std::string& bytes);
+
+// The verdicts' words (context "Verdicts") in the installed translation:
+// for the core's VerdictOf and its kin, which build them from patterns.
+const Translator& VerdictWords();
 
 // The patterns of the window's logic, in English with %1... for their parts.
 const std::vector<const char*>& MessagePatterns();

@@ -8,6 +8,8 @@
 #include <deque>
 #include <iostream>
 
+#include "cli/QmCatalog.h"
+#include "cli/Texts.h"
 #include "clients/ClientDetect.h"
 #include "clients/amule/AmuleClient.h"
 #include "clients/amule/ConnectionSettings.h"
@@ -52,7 +54,7 @@ std::optional<std::string> ReadPassword(const AmuleConnectArgs& args, const Amul
         quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
         ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
     }
-    if (!args.passwordStdin) io.err << "aMule's External Connections password: " << std::flush;
+    if (!args.passwordStdin) io.err << T(QT_TRANSLATE_NOOP("Cli", "aMule's External Connections password: ")) << std::flush;
     std::string line;
     const bool read = static_cast<bool>(std::getline(io.in, line));
     if (hide) {
@@ -70,14 +72,16 @@ std::optional<ec::ConnectionSettings> ConnectionToTry(const HomeDirs& dirs, cons
     if (!args.hostPort.empty()) {
         auto settings = ec::ParseHostPort(args.hostPort);
         if (!settings) {
-            io.err << "Not a host or host:port: " << Visible(args.hostPort) << "\n";
+            io.err << T(QT_TRANSLATE_NOOP("Cli", "Not a host or host:port: %1"), {Visible(args.hostPort)}) << "\n";
             return std::nullopt;
         }
         const auto password = ReadPassword(args, io);
         if (!password || password->empty()) {
-            io.err << (password                 ? "The password is empty.\n"
-                       : args.passwordStdin ? "No password on the standard input.\n"
-                                            : "No password: pass --password-stdin and give it on the standard input.\n");
+            io.err << (password               ? T(QT_TRANSLATE_NOOP("Cli", "The password is empty."))
+                       : args.passwordStdin ? T(QT_TRANSLATE_NOOP("Cli", "No password on the standard input."))
+                                            : T(QT_TRANSLATE_NOOP("Cli", "No password: pass --password-stdin and give it "
+                                                                         "on the standard input.")))
+                   << "\n";
             return std::nullopt;
         }
         settings->passwordMd5 = HashText(Md5(*password).data());
@@ -86,17 +90,22 @@ std::optional<ec::ConnectionSettings> ConnectionToTry(const HomeDirs& dirs, cons
     const std::string conf = FindAmuleConf(dirs);
     const auto ec = conf.empty() ? std::nullopt : ec::ReadAmuleConfEc(conf);
     if (!ec) {
-        io.err << "No amule.conf found: pass HOST[:PORT], or import aMule's amule.conf first "
-                  "(kestrivane-cli import FILE).\n";
+        io.err << T(QT_TRANSLATE_NOOP("Cli", "No amule.conf found: pass HOST[:PORT], or import aMule's amule.conf "
+                                             "first (kestrivane-cli import FILE)."))
+               << "\n";
         return std::nullopt;
     }
     if (!ec->accepted) {
-        io.err << "aMule does not accept External Connections (AcceptExternalConnections in " << Visible(conf)
-               << "): turn on remote controls in aMule's preferences, or pass HOST[:PORT].\n";
+        io.err << T(QT_TRANSLATE_NOOP("Cli", "aMule does not accept External Connections (AcceptExternalConnections in "
+                                             "%1): turn on remote controls in aMule's preferences, or pass HOST[:PORT]."),
+                    {Visible(conf)})
+               << "\n";
         return std::nullopt;
     }
     if (!Ed2kHash::FromHex(ec->settings.passwordMd5)) {
-        io.err << "aMule has no External Connections password set (ECPassword in " << Visible(conf) << ").\n";
+        io.err << T(QT_TRANSLATE_NOOP("Cli", "aMule has no External Connections password set (ECPassword in %1)."),
+                    {Visible(conf)})
+               << "\n";
         return std::nullopt;
     }
     return ec->settings;
@@ -111,14 +120,24 @@ std::string Where(const ec::ConnectionSettings& settings) {
     return (v6 ? "[" + settings.host + "]" : settings.host) + ":" + std::to_string(settings.port);
 }
 
-const char* PastTense(ec::Action action) {
+std::string Done(ec::Action action, const std::string& row) {
     switch (action) {
-        case ec::Action::Pause: return "Paused";
-        case ec::Action::Resume: return "Resumed";
-        case ec::Action::Stop: return "Stopped";
-        case ec::Action::Cancel: return "Cancelled";
+        case ec::Action::Pause: return T(QT_TRANSLATE_NOOP("Cli", "Paused: %1"), {row});
+        case ec::Action::Resume: return T(QT_TRANSLATE_NOOP("Cli", "Resumed: %1"), {row});
+        case ec::Action::Stop: return T(QT_TRANSLATE_NOOP("Cli", "Stopped: %1"), {row});
+        case ec::Action::Cancel: return T(QT_TRANSLATE_NOOP("Cli", "Cancelled: %1"), {row});
     }
-    return "";
+    return row;
+}
+
+std::string NotDone(ec::Action action, const std::string& row, const std::string& why) {
+    switch (action) {
+        case ec::Action::Pause: return T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1: %2"), {row, why});
+        case ec::Action::Resume: return T(QT_TRANSLATE_NOOP("Cli", "Could not resume %1: %2"), {row, why});
+        case ec::Action::Stop: return T(QT_TRANSLATE_NOOP("Cli", "Could not stop %1: %2"), {row, why});
+        case ec::Action::Cancel: return T(QT_TRANSLATE_NOOP("Cli", "Could not cancel %1: %2"), {row, why});
+    }
+    return why;
 }
 
 std::string Row(const ec::DownloadQueue& queue, const Ed2kHash& hash) {
@@ -135,7 +154,7 @@ std::optional<std::vector<Ed2kHash>> ResolveAll(const ec::DownloadQueue& queue, 
     for (const std::string& target : targets) {
         const auto hash = ec::ResolveTarget(queue, target);
         if (!hash) {
-            io.err << "aMule has no download " << Visible(target) << ".\n";
+            io.err << T(QT_TRANSLATE_NOOP("Cli", "aMule has no download %1."), {Visible(target)}) << "\n";
             all = false;
         } else if (std::ranges::find(hashes, *hash) == hashes.end()) {
             hashes.push_back(*hash);
@@ -150,16 +169,20 @@ bool ConfirmCancel(const ec::DownloadQueue& queue, const std::vector<Ed2kHash>& 
                    const AmuleIo& io) {
     if (args.action != ec::Action::Cancel || args.yes) return true;
     if (!io.inTerminal) {
-        io.err << "Cancelling deletes the downloads in aMule: pass --yes to confirm.\n";
+        io.err << T(QT_TRANSLATE_NOOP("Cli", "Cancelling deletes the downloads in aMule: pass --yes to confirm.")) << "\n";
         return false;
     }
     for (const Ed2kHash& hash : hashes) io.err << "  " << Row(queue, hash) << "\n";
-    io.err << "Cancel " << (hashes.size() == 1 ? "this download" : std::to_string(hashes.size()) + " downloads")
-           << " in aMule and delete what has arrived? [y/N] " << std::flush;
+    // The answer stays y or yes in every language: the prompt keeps [y/N].
+    io.err << (hashes.size() == 1
+                   ? T(QT_TRANSLATE_NOOP("Cli", "Cancel this download in aMule and delete what has arrived? [y/N] "))
+                   : T(QT_TRANSLATE_NOOP("Cli", "Cancel %1 downloads in aMule and delete what has arrived? [y/N] "),
+                       {std::to_string(hashes.size())}))
+           << std::flush;
     std::string answer;
     std::getline(io.in, answer);
     if (ToLowerAscii(answer) == "y" || ToLowerAscii(answer) == "yes") return true;
-    io.err << "Nothing cancelled.\n";
+    io.err << T(QT_TRANSLATE_NOOP("Cli", "Nothing cancelled.")) << "\n";
     return false;
 }
 
@@ -174,25 +197,30 @@ int RunAmuleConnect(const HomeDirs& dirs, const AmuleConnectArgs& args, const Am
     if (!settings) return kCouldNotRun;
     const auto connection = ConnectAndLogin(*settings);
     if (!connection) {
-        io.err << Describe(connection.error()) << " (" << Visible(Where(*settings)) << "). Nothing stored.\n";
+        io.err << T(QT_TRANSLATE_NOOP("Cli", "%1 (%2). Nothing stored."),
+                    {Describe(connection.error()), Visible(Where(*settings))})
+               << "\n";
         return kCouldNotRun;
     }
     const std::string file = AmuleConnectionFile(dirs);
     if (!ec::StoreConnection(file, *settings)) {
-        io.err << "Connected, but could not write " << file << ".\n";
+        io.err << T(QT_TRANSLATE_NOOP("Cli", "Connected, but could not write %1."), {file}) << "\n";
         return kCouldNotRun;
     }
     if (io.quiet) return kOk;
     const std::string& version = connection->ServerVersion();
-    io.out << "Connected to aMule " << Visible(version.empty() ? "(version not given)" : version) << " at "
-           << Visible(Where(*settings)) << "; stored in " << file << ".\n";
+    const std::string shownVersion =
+        version.empty() ? T(QT_TRANSLATE_NOOP("Cli", "(version not given)")) : Visible(version);
+    io.out << T(QT_TRANSLATE_NOOP("Cli", "Connected to aMule %1 at %2; stored in %3."),
+                {shownVersion, Visible(Where(*settings)), file})
+           << "\n";
     return kOk;
 }
 
 int RunAmuleAct(const HomeDirs& dirs, const AmuleActArgs& args, const AmuleIo& io) {
     const auto settings = ec::ReadStoredConnection(AmuleConnectionFile(dirs));
     if (!settings) {
-        io.err << "No aMule connection stored: run 'kestrivane-cli amule connect' first.\n";
+        io.err << T(text::kNoAmuleConnection) << "\n";
         return kCouldNotRun;
     }
     auto connection = ConnectAndLogin(*settings);
@@ -210,15 +238,14 @@ int RunAmuleAct(const HomeDirs& dirs, const AmuleActArgs& args, const AmuleIo& i
     int status = kOk;
     for (const Ed2kHash& hash : *hashes) {
         if (const auto done = connection->Act(args.action, hash); !done) {
-            io.err << "Could not " << ec::ActionName(args.action) << " " << Row(*queue, hash) << ": "
-                   << Describe(done.error()) << "\n";
+            io.err << NotDone(args.action, Row(*queue, hash), Describe(done.error())) << "\n";
             status = kCouldNotRun;
             // A broken connection fails every one after it the same way.
             if (done.error().kind != ec::AmuleErrorKind::Failed && done.error().kind != ec::AmuleErrorKind::NotFound)
                 break;
             continue;
         }
-        if (!io.quiet) io.out << PastTense(args.action) << ": " << Row(*queue, hash) << "\n";
+        if (!io.quiet) io.out << Done(args.action, Row(*queue, hash)) << "\n";
     }
     return status;
 }

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/DirectoryWatch.h"
+#include "cli/QmCatalog.h"
 #include "cli/Terminal.h"
 #include "cli/Texts.h"
 #include "common/DirectoryLock.h"
@@ -28,6 +29,10 @@ namespace kv::cli {
 
 namespace {
 
+std::string PausedInAmule(const std::string& name) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Paused in aMule: %1"), {name});
+}
+
 // Ends a command whose operation could not run: its reason on one line.
 int Fail(std::ostream& err, const std::string& failure) {
     err << VisibleControls(FlattenToOneLine(ToDisplayUtf8(failure))) << '\n';
@@ -38,7 +43,7 @@ int Fail(std::ostream& err, const std::string& failure) {
 // that its writes land together or not at all; the writes inside only count.
 int LockFailed(const DirectoryLock& lock, const std::string& dir, std::ostream& err) {
     if (lock.Busy()) err << ToDisplayUtf8(text::DirectoryBusy(*lock.Busy())) << '\n';
-    else err << "Could not write in " << ToDisplayUtf8(dir) << ".\n";
+    else err << T(QT_TRANSLATE_NOOP("Cli", "Could not write in %1."), {ToDisplayUtf8(dir)}) << '\n';
     return kExitError;
 }
 
@@ -63,13 +68,13 @@ nlohmann::ordered_json FindingJson(const Finding& f) {
 
 // A check row: a field's own control bytes are shown, never taken for separators or line ends.
 std::string FindingRow(const Finding& f) {
-    return VisibleControls(f.part) + TAB + VisibleControls(f.download.name) + TAB + VisibleControls(VerdictOf(f));
+    return VisibleControls(f.part) + TAB + VisibleControls(f.download.name) + TAB + VisibleControls(VerdictOf(f, Words()));
 }
 
 void PrintCheckResult(const CheckReport& report, const CheckArgs& args, std::ostream& out) {
     switch (args.format) {
         case CheckFormat::Rows:
-            if (!args.noHeader) out << text::kCheckHead << "\n \n";
+            if (!args.noHeader) out << T(text::kCheckHead) << "\n \n";
             for (const auto& f : report.listed) out << ToDisplayUtf8Fields(FindingRow(f)) << '\n';
             break;
         case CheckFormat::Links:
@@ -95,11 +100,11 @@ class UpdateOutput : public UpdateObserver {
 public:
     UpdateOutput(StatusLog& log, bool showProgress) : log_(log), showProgress_(showProgress) {}
 
-    void VersionCheckStarted() override { log_.Status(text::kVersionCheckRunning); }
+    void VersionCheckStarted() override { log_.Status(T(text::kVersionCheckRunning)); }
     void VersionChecked(const ListSource&, const ListVersionCheck& check) override {
-        log_.Status(check.newer ? text::NewListVersion(check.serverVersion) : std::string(text::kNewestList));
+        log_.Status(check.newer ? text::NewListVersion(check.serverVersion) : T(text::kNewestList));
     }
-    void DownloadStarted(const std::string&) override { log_.Status(text::kOpeningUrl); }
+    void DownloadStarted(const std::string&) override { log_.Status(T(text::kOpeningUrl)); }
     TransferProgress* Progress(bool quiet) override {
         if (quiet || !showProgress_) return &silent_;
         return &log_.Progress();
@@ -107,9 +112,10 @@ public:
     void TransferEnded(const DownloadResult& result, const std::string& address, const std::string& target,
                        bool quiet) override {
         if (!result.ok()) lastFailed_ = result;
-        if (result.status == DownloadStatus::ProxyRefused) return log_.Box(result.proxyPage, text::kDownloadBoxTitle);
-        if (result.status == DownloadStatus::NotAvailable) log_.Box(text::kUrlNotAvailable, text::kDownloadBoxTitle);
-        if (result.status == DownloadStatus::Refused) log_.Box(result.refusal, text::kListRefusedTitle);
+        if (result.status == DownloadStatus::ProxyRefused) return log_.Box(result.proxyPage, T(text::kDownloadBoxTitle));
+        if (result.status == DownloadStatus::NotAvailable)
+            log_.Box(T(text::kUrlNotAvailable), T(text::kDownloadBoxTitle));
+        if (result.status == DownloadStatus::Refused) log_.Box(result.refusal, T(text::kListRefusedTitle));
         const std::optional<LockHolder> busy =
             result.status == DownloadStatus::NotWritten ? TakeLockBusy() : std::nullopt;
         const std::string status = busy ? text::DirectoryBusy(*busy) : text::TransferStatus(result, address, target, quiet);
@@ -138,13 +144,13 @@ bool Update(const ProgramHome& home, const Output& o) {
     ListUpdater updater(home, OnlineSetup{});
     const auto done = updater.Update(output);
     if (done) return true;
-    if (done.error().kind == UpdateError::ProxyRefusedBefore) log.Box(text::kProxyNotImplemented, text::kAppTitle);
+    if (done.error().kind == UpdateError::ProxyRefusedBefore) log.Box(T(text::kProxyNotImplemented), text::kAppTitle);
     if (o.quiet) {
         log.PrintBoxes();
         PrintStatus(log.LastStatus(), o.err);
     }
     if (const auto& failed = output.LastFailed(); failed && !failed->networkError.empty() && !failed->noAddress)
-        o.err << "Network error: " << ToDisplayUtf8(failed->networkError) << '\n';
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Network error: %1"), {ToDisplayUtf8(failed->networkError)}) << '\n';
     return false;
 }
 
@@ -155,10 +161,19 @@ void WarnAboutLists(const ListsLoaded& lists, std::ostream& err) {
     if (!lists.mainExists) {
         err << ToDisplayUtf8(text::NoListWarning(lists.mainPath)) << '\n';
     } else if (lists.mainShape == ListShape::Empty || lists.mainShape == ListShape::Utf16) {
-        err << "Warning: " << ToDisplayUtf8(lists.mainPath) << " " << ShapeText(lists.mainShape)
-            << "; no download can be found as a fake with it.\n";
+        // Whole sentences, so that a translation words the shape too.
+        const std::string path = ToDisplayUtf8(lists.mainPath);
+        err << (lists.mainShape == ListShape::Empty
+                    ? T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 is empty; no download can be found as a fake with it."),
+                        {path})
+                    : T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 is a UTF-16 text, not a list of lines in single bytes; "
+                                                 "no download can be found as a fake with it."),
+                        {path}))
+            << '\n';
     } else if (lists.records == 0) {
-        err << "Warning: the loaded fake lists hold no record; no download can be found as a fake.\n";
+        err << T(QT_TRANSLATE_NOOP("Cli",
+                                   "Warning: the loaded fake lists hold no record; no download can be found as a fake."))
+            << '\n';
     }
 }
 
@@ -218,12 +233,12 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
         PrintCheckResult(report, args, o.out);
     }
     for (const AmuleFinding& af : result->listed) {
-        if (af.paused && !o.quiet) o.err << "Paused in aMule: " << VisibleControls(ToDisplayUtf8(af.finding.download.name)) << '\n';
+        const std::string name = VisibleControls(ToDisplayUtf8(af.finding.download.name));
+        if (af.paused && !o.quiet) o.err << PausedInAmule(name) << '\n';
         if (!af.pauseError.empty())
-            o.err << "Could not pause " << VisibleControls(ToDisplayUtf8(af.finding.download.name)) << ": "
-                  << af.pauseError << '\n';
+            o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1: %2"), {name, af.pauseError}) << '\n';
     }
-    if (!o.quiet) PrintStatus(CheckFinished(result->found, result->suspects, result->checked), o.err);
+    if (!o.quiet) PrintStatus(CheckFinished(result->found, result->suspects, result->checked, 0, Words()), o.err);
     return result->found + result->suspects > 0 ? kExitFound : kExitOk;
 }
 
@@ -235,11 +250,11 @@ int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
     bool updateFailed = false;
     if (args.update && FakeListAddress(home, OnlineSetup{}).empty()) {
         // Nothing to fetch from: the check still runs on what is here, and says so.
-        o.err << "Warning: " << text::kNoUpdateAddress << '\n';
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Warning: %1"), {T(text::kNoUpdateAddress)}) << '\n';
     } else if (args.update) {
         updateFailed = !Update(home, o);
         // The local list still serves; the failure shows in the exit status.
-        if (updateFailed) o.err << "Update failed; checking with the local fake list.\n";
+        if (updateFailed) o.err << T(QT_TRANSLATE_NOOP("Cli", "Update failed; checking with the local fake list.")) << '\n';
     }
     ListStore lists(home);
     const auto result = CheckTempDirs(lists, RequestOf(args));
@@ -248,7 +263,8 @@ int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
     WarnAboutLists(result->lists, o.err);
     PrintCheckResult(result->report, args, o.out);
     const CheckReport& report = result->report;
-    if (!o.quiet) PrintStatus(CheckFinished(report.found, report.suspects, report.checked, report.unreadable), o.err);
+    if (!o.quiet)
+        PrintStatus(CheckFinished(report.found, report.suspects, report.checked, report.unreadable, Words()), o.err);
     const bool found = report.found + report.suspects > 0;
     if (updateFailed) return found ? kExitUpdateFailedFound : kExitError;
     return found ? kExitFound : kExitOk;
@@ -261,11 +277,13 @@ int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o) {
             o.err << ToDisplayUtf8(text::DirectoryBusy(*busy)) << '\n';
             return kExitError;
         }
-        o.err << "Could not store the update address in " << ToDisplayUtf8(home.settings.Path()) << ".\n";
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not store the update address in %1."),
+                   {ToDisplayUtf8(home.settings.Path())})
+              << '\n';
         return kExitError;
     }
     if (FakeListAddress(home, OnlineSetup{}).empty()) {
-        o.err << text::kNoUpdateAddress << '\n';  // nothing is sent anywhere
+        o.err << T(text::kNoUpdateAddress) << '\n';  // nothing is sent anywhere
         return kExitError;
     }
     return Update(home, o) ? kExitOk : kExitError;
@@ -295,19 +313,28 @@ int RunImportDetected(const HomeDirs& dirs, const std::string& home, const Outpu
     const DetectedClient* chosen = nullptr;
     for (const DetectedClient& d : found) {
         if (!o.quiet)
-            o.err << "Found " << ClientName(d.client) << ": " << ToDisplayUtf8(d.path)
-                  << (d.tempDir.empty() ? " (names no temp directory)" : " (temp directory " + ToDisplayUtf8(d.tempDir) + ")")
+            o.err << (d.tempDir.empty()
+                          ? T(QT_TRANSLATE_NOOP("Cli", "Found %1: %2 (names no temp directory)"),
+                              {ClientName(d.client), ToDisplayUtf8(d.path)})
+                          : T(QT_TRANSLATE_NOOP("Cli", "Found %1: %2 (temp directory %3)"),
+                              {ClientName(d.client), ToDisplayUtf8(d.path), ToDisplayUtf8(d.tempDir)}))
                   << '\n';
         if (!chosen && !d.tempDir.empty()) chosen = &d;
     }
     if (!chosen) {
-        o.err << (found.empty() ? "No client preference file found"
-                                : "No client preference file found that names a temp directory")
-              << " (looked for ~/.aMule/amule.conf, and eMule's preferences.ini and eDonkey's pref.met in the Wine "
-                 "prefix ~/.wine). Run 'kestrivane-cli import FILE' or pass --temp-dir DIR to 'check'.\n";
+        o.err << (found.empty()
+                      ? T(QT_TRANSLATE_NOOP("Cli", "No client preference file found (looked for ~/.aMule/amule.conf, "
+                                                   "and eMule's preferences.ini and eDonkey's pref.met in the Wine "
+                                                   "prefix ~/.wine). Run 'kestrivane-cli import FILE' or pass "
+                                                   "--temp-dir DIR to 'check'."))
+                      : T(QT_TRANSLATE_NOOP("Cli", "No client preference file found that names a temp directory "
+                                                   "(looked for ~/.aMule/amule.conf, and eMule's preferences.ini and "
+                                                   "eDonkey's pref.met in the Wine prefix ~/.wine). Run "
+                                                   "'kestrivane-cli import FILE' or pass --temp-dir DIR to 'check'.")))
+              << '\n';
         return kExitError;
     }
-    if (!o.quiet) o.err << "Importing " << ToDisplayUtf8(chosen->path) << '\n';
+    if (!o.quiet) o.err << T(QT_TRANSLATE_NOOP("Cli", "Importing %1"), {ToDisplayUtf8(chosen->path)}) << '\n';
     return Import(ProgramHome::At(dirs), chosen->path, chosen, o);
 }
 
@@ -349,8 +376,9 @@ int EditOwnList(const HomeDirs& dirs, const MarkArgs& args, const Output& o, Edi
 int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
     // A list line without its size cannot be shared: a hash alone says nothing of it.
     if (Ed2kHash::FromHex(args.target) && !args.size) {
-        o.err << "Cannot mark " << VisibleControls(ToDisplayUtf8(args.target))
-              << ": give the file's size with --size BYTES when marking a hash.\n";
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Cannot mark %1: give the file's size with --size BYTES when marking a hash."),
+                   {VisibleControls(ToDisplayUtf8(args.target))})
+              << '\n';
         return kExitError;
     }
     return EditOwnList(dirs, args, o, [&](const ProgramHome& home, const DownloadTarget& target) {
@@ -418,7 +446,8 @@ int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
             if (f.fake) lines += FindingListLine(f);
     }
     if (lines.empty()) {
-        o.err << (args.own ? text::kOwnListEmpty : "The check found no fake to export.") << '\n';
+        o.err << (args.own ? T(text::kOwnListEmpty) : T(QT_TRANSLATE_NOOP("Cli", "The check found no fake to export.")))
+              << '\n';
         return kExitFound;
     }
     lines = VisibleInLines(lines);
@@ -429,7 +458,9 @@ int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
         o.err << VisibleControls(ToDisplayUtf8(written.error())) << '\n';
         return kExitError;
     } else {
-        o.err << count << " list line(s) written to " << ToDisplayUtf8(args.file) << ".\n";
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "%1 list line(s) written to %2."),
+                   {std::to_string(count), ToDisplayUtf8(args.file)})
+              << '\n';
     }
     return kExitOk;
 }
@@ -478,10 +509,10 @@ void PrintLinks(const LinkReport& report, const LinksArgs& args, std::ostream& o
             if (listed(f) || f.verdict == LinkVerdict::Malformed) list.push_back(LinkJson(f));
         out << list.dump(2) << '\n';
     } else {
-        if (args.format == LinksFormat::Rows) out << text::kLinkCheckHead << "\n \n";
+        if (args.format == LinksFormat::Rows) out << T(text::kLinkCheckHead) << "\n \n";
         for (const LinkFinding& f : report.findings) {
             if (!listed(f)) continue;
-            out << ToDisplayUtf8(args.format == LinksFormat::Links ? f.link->Text() : LinkRow(f)) << '\n';
+            out << ToDisplayUtf8(args.format == LinksFormat::Links ? f.link->Text() : LinkRow(f, Words())) << '\n';
         }
     }
     out << std::flush;
@@ -494,21 +525,21 @@ int RunLinks(const HomeDirs& dirs, const LinksArgs& args, std::istream& in, cons
     std::expected<LinkReport, LinkCheckFailure> checked;
     if (args.file.empty() || args.file == "-") {
         const std::optional<std::string> input = ReadInput(in);
-        if (!input) return Fail(o.err, "Could not read the standard input.");
+        if (!input) return Fail(o.err, T(QT_TRANSLATE_NOOP("Cli", "Could not read the standard input.")));
         checked = CheckLinksIn(lists, *input, args.fakesFile);
     } else {
         checked = CheckLinksInFile(lists, args.file, args.fakesFile);
     }
     if (!checked) return Fail(o.err, text::LinkCheckFailed(checked.error()));
     const LinkReport& report = *checked;
-    if (report.listRecords == 0 && !o.quiet) o.err << text::kNoListForLinks << '\n';
+    if (report.listRecords == 0 && !o.quiet) o.err << T(text::kNoListForLinks) << '\n';
     PrintLinks(report, args, o.out);
     for (const LinkFinding& f : report.findings) {
         if (f.verdict != LinkVerdict::Malformed) continue;
-        if (f.line > 0) o.err << "Line " << f.line << ": ";
+        if (f.line > 0) o.err << T(QT_TRANSLATE_NOOP("Cli", "Line %1: "), {std::to_string(f.line)});
         o.err << FlattenToOneLine(ToDisplayUtf8(f.error)) << '\n';
     }
-    if (!o.quiet) o.err << LinkCheckSummary(report) << '\n';
+    if (!o.quiet) o.err << LinkCheckSummary(report, Words()) << '\n';
     return report.fakes + report.suspects > 0 ? kExitFound : kExitOk;
 }
 
@@ -520,7 +551,7 @@ void PrintWatchFinding(const Finding& f, bool json, std::ostream& out) {
         out << FindingJson(f).dump() << '\n';
     } else {
         out << VisibleControls(ToDisplayUtf8(f.part)) << '\t' << VisibleControls(ToDisplayUtf8(f.download.name)) << '\t'
-            << VisibleControls(ToDisplayUtf8(VerdictOf(f))) << '\n';
+            << VisibleControls(ToDisplayUtf8(VerdictOf(f, Words()))) << '\n';
     }
     out << std::flush;
 }
@@ -557,16 +588,16 @@ void PrintWatchNotice(const WatchNotice& n, const Output& o) {
     const std::string path = VisibleControls(ToDisplayUtf8(n.path));
     switch (n.kind) {
         case WatchNotice::Kind::ListReloaded:
-            if (!o.quiet) o.err << "Read again: " << path << '\n';
+            if (!o.quiet) o.err << T(QT_TRANSLATE_NOOP("Cli", "Read again: %1"), {path}) << '\n';
             break;
         case WatchNotice::Kind::ListKept:
-            o.err << "Cannot read " << path << " now; the list read before is used.\n";
+            o.err << T(QT_TRANSLATE_NOOP("Cli", "Cannot read %1 now; the list read before is used."), {path}) << '\n';
             break;
         case WatchNotice::Kind::Gone:
-            if (!o.quiet) o.err << "Gone: " << path << '\n';
+            if (!o.quiet) o.err << T(QT_TRANSLATE_NOOP("Cli", "Gone: %1"), {path}) << '\n';
             break;
         case WatchNotice::Kind::Reloaded:
-            if (!o.quiet) o.err << "Settings and lists read again.\n";
+            if (!o.quiet) o.err << T(QT_TRANSLATE_NOOP("Cli", "Settings and lists read again.")) << '\n';
             break;
     }
     o.err << std::flush;
@@ -574,10 +605,20 @@ void PrintWatchNotice(const WatchNotice& n, const Output& o) {
 
 void SayWatchStarted(const std::string& dir, size_t dirs, const Output& o) {
     if (o.quiet) return;
-    o.err << "Watching " << VisibleControls(ToDisplayUtf8(dir));
-    if (dirs > 1) o.err << " and " << dirs - 1 << " further temp director" << (dirs > 2 ? "ies" : "y");
-    o.err << "; changes are checked within " << kWatchDelayMs / 1000 << " s (Ctrl+C ends, SIGHUP reads the lists again)\n"
-          << std::flush;
+    const std::string shown = VisibleControls(ToDisplayUtf8(dir)), within = std::to_string(kWatchDelayMs / 1000);
+    if (dirs == 1)
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Watching %1; changes are checked within %2 s (Ctrl+C ends, SIGHUP reads "
+                                            "the lists again)"),
+                   {shown, within});
+    else if (dirs == 2)
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Watching %1 and 1 further temp directory; changes are checked within %2 s "
+                                            "(Ctrl+C ends, SIGHUP reads the lists again)"),
+                   {shown, within});
+    else
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Watching %1 and %2 further temp directories; changes are checked within "
+                                            "%3 s (Ctrl+C ends, SIGHUP reads the lists again)"),
+                   {shown, std::to_string(dirs - 1), within});
+    o.err << '\n' << std::flush;
 }
 
 }  // namespace
@@ -589,15 +630,18 @@ void PauseInAmule(const ProgramHome& home, const Finding& f, const Output& o) {
     if (!f.download.hash) return;
     const auto stored = ec::ReadStoredConnection(AmuleConnectionPath(home));
     if (!stored) {
-        o.err << "No aMule connection stored: run 'kestrivane-cli amule connect' first.\n" << std::flush;
+        o.err << T(text::kNoAmuleConnection) << '\n' << std::flush;
         return;
     }
     auto client = ec::AmuleClient::Connect(*stored, {"kestrivane", kVersionText});
     const auto done = client ? client->Act(ec::Action::Pause, *f.download.hash)
                              : kv::expected<void, ec::AmuleError>(kv::unexpected(client.error()));
     const std::string name = VisibleControls(ToDisplayUtf8(f.download.name));
-    if (!done) o.err << "Could not pause " << name << " in aMule: " << ec::Describe(done.error()) << '\n' << std::flush;
-    else if (!o.quiet) o.err << "Paused in aMule: " << name << '\n' << std::flush;
+    if (!done)
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1 in aMule: %2"), {name, ec::Describe(done.error())})
+              << '\n' << std::flush;
+    else if (!o.quiet)
+        o.err << PausedInAmule(name) << '\n' << std::flush;
 }
 
 }  // namespace
@@ -609,7 +653,10 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
         bool ok = false;
         command = SplitCommand(args.exec, &ok);
         if (!ok || command.empty()) {
-            o.err << "--exec: cannot split '" << args.exec << "' into a program and its arguments (unclosed quote?).\n";
+            o.err << T(QT_TRANSLATE_NOOP("Cli", "--exec: cannot split '%1' into a program and its arguments (unclosed "
+                                                "quote?)."),
+                       {args.exec})
+                  << '\n';
             return kExitError;
         }
     }

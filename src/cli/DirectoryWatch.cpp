@@ -1,5 +1,7 @@
 #include "cli/DirectoryWatch.h"
 
+#include "cli/QmCatalog.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -60,10 +62,16 @@ int PidFd(pid_t pid) {
 #endif
 }
 
-std::string StatusText(int status) {
-    if (WIFEXITED(status)) return "ended with status " + std::to_string(WEXITSTATUS(status));
-    if (WIFSIGNALED(status)) return std::string("was ended by signal ") + std::to_string(WTERMSIG(status));
-    return "ended";
+std::string StatusText(const std::string& command, int status) {
+    if (WIFEXITED(status))
+        return T(QT_TRANSLATE_NOOP("Cli", "--exec: %1 ended with status %2."), {command, std::to_string(WEXITSTATUS(status))});
+    if (WIFSIGNALED(status))
+        return T(QT_TRANSLATE_NOOP("Cli", "--exec: %1 was ended by signal %2."), {command, std::to_string(WTERMSIG(status))});
+    return T(QT_TRANSLATE_NOOP("Cli", "--exec: %1 ended."), {command});
+}
+
+std::string DirectoryGone(const std::string& path) {
+    return T(QT_TRANSLATE_NOOP("Cli", "The directory %1 is gone; watching for it to come back."), {path});
 }
 
 }  // namespace
@@ -74,7 +82,7 @@ void CommandQueue::Add(std::vector<std::string> argv, Environment env) {
     if (argv.empty()) return;
     if (waiting_.size() >= kMaxWaiting) {
         // A command that keeps failing to keep up must not make the watch grow.
-        if (dropped_++ == 0) say_("--exec: too many findings waiting for " + argv.front() + "; some are not run.");
+        if (dropped_++ == 0) say_(T(QT_TRANSLATE_NOOP("Cli", "--exec: too many findings waiting for %1; some are not run."), {argv.front()}));
         return;
     }
     waiting_.push_back({std::move(argv), std::move(env)});
@@ -100,7 +108,7 @@ bool CommandQueue::Reap(bool block) {
     while ((r = ::waitpid(pid_, &status, block ? 0 : WNOHANG)) < 0 && errno == EINTR) {}
     if (r == 0) return false;
     if (r == pid_ && !(WIFEXITED(status) && WEXITSTATUS(status) == 0) && killAt_ < 0)
-        say_("--exec: " + running_ + " " + StatusText(status) + ".");
+        say_(StatusText(running_, status));
     if (pidfd_ >= 0) ::close(pidfd_);
     pid_ = pidfd_ = -1;
     killAt_ = -1;
@@ -114,7 +122,8 @@ void CommandQueue::Service() {
             Signal(SIGKILL);
             Reap(true);
         } else if (killAt_ < 0 && now >= deadline_) {
-            say_("--exec: " + running_ + " ran longer than " + std::to_string(timeoutMs_ / 1000) + " s and is ended.");
+            say_(T(QT_TRANSLATE_NOOP("Cli", "--exec: %1 ran longer than %2 s and is ended."),
+                   {running_, std::to_string(timeoutMs_ / 1000)}));
             Signal(SIGTERM);
             killAt_ = now + kStopGraceMs;
         }
@@ -155,7 +164,7 @@ void CommandQueue::Start() {
     posix_spawnattr_destroy(&attr);
     posix_spawn_file_actions_destroy(&files);
     if (rc != 0) {
-        say_("--exec: could not start " + c.argv.front() + ".");
+        say_(T(QT_TRANSLATE_NOOP("Cli", "--exec: could not start %1."), {c.argv.front()}));
         return;
     }
     pid_ = pid;
@@ -166,7 +175,8 @@ void CommandQueue::Start() {
 }
 
 void CommandQueue::StopAll() {
-    if (!waiting_.empty()) say_("--exec: " + std::to_string(waiting_.size()) + " findings not handed on.");
+    if (!waiting_.empty())
+        say_(T(QT_TRANSLATE_NOOP("Cli", "--exec: %1 findings not handed on."), {std::to_string(waiting_.size())}));
     waiting_.clear();
     if (pid_ < 0) return;
     killAt_ = NowMs() + kStopGraceMs;
@@ -188,7 +198,8 @@ DirectoryWatch::DirectoryWatch(Say say, CommandQueue* commands) : say_(std::move
     sigprocmask(SIG_BLOCK, &watched, nullptr);
     signals_ = signalfd(-1, &watched, SFD_CLOEXEC | SFD_NONBLOCK);
     inotify_ = inotify_init1(IN_CLOEXEC | IN_NONBLOCK);
-    if (signals_ < 0 || inotify_ < 0) failure_ = std::string("Cannot watch for changes: ") + std::strerror(errno);
+    if (signals_ < 0 || inotify_ < 0)
+        failure_ = T(QT_TRANSLATE_NOOP("Cli", "Cannot watch for changes: %1"), {std::strerror(errno)});
 }
 
 DirectoryWatch::~DirectoryWatch() {
@@ -240,7 +251,8 @@ void DirectoryWatch::Follow(const std::vector<FollowedDirectory>& directories) {
             continue;
         }
         Followed f{d};
-        if (!Arm(f)) say_("The directory " + d.path + " is not there; watching for it to appear.");
+        if (!Arm(f))
+            say_(T(QT_TRANSLATE_NOOP("Cli", "The directory %1 is not there; watching for it to appear."), {d.path}));
         followed_.push_back(f);
     }
     for (Followed& f : before) {
@@ -261,11 +273,11 @@ void DirectoryWatch::CheckPaths(Changes& changes) {
         if (f.wd >= 0) {
             if (there && st.st_dev == f.device && st.st_ino == f.inode) continue;
             Disarm(f);
-            say_(there ? "Replaced: " + f.what.path + "; watching the new one."
-                       : "The directory " + f.what.path + " is gone; watching for it to come back.");
+            say_(there ? T(QT_TRANSLATE_NOOP("Cli", "Replaced: %1; watching the new one."), {f.what.path})
+                       : DirectoryGone(f.what.path));
         }
         if (there && Arm(f)) {
-            say_("Watching " + f.what.path + " again.");
+            say_(T(QT_TRANSLATE_NOOP("Cli", "Watching %1 again."), {f.what.path}));
             changes.relist.push_back(f.what.path);
         }
     }
@@ -279,7 +291,7 @@ void DirectoryWatch::Event(int wd, uint32_t mask, const char* name, Changes& cha
             if (!(mask & IN_IGNORED)) inotify_rm_watch(inotify_, wd);
             for (Followed& o : followed_)
                 if (o.wd == wd) o.wd = -1;
-            say_("The directory " + f.what.path + " is gone; watching for it to come back.");
+            say_(DirectoryGone(f.what.path));
             nextPathCheck_ = 0;
             return;
         }

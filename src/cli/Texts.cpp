@@ -1,89 +1,114 @@
 #include "cli/Texts.h"
 
+#include "cli/QmCatalog.h"
 #include "common/StringUtil.h"
 #include "lists/ListSources.h"
 
 namespace kv::cli::text {
 
 namespace {
-constexpr const char* kSetTempDir =
-    "No temp directory is set: run 'kestrivane-cli import FILE' or 'kestrivane-cli import --detect', or pass "
-    "--temp-dir DIR.";
+
+std::string SetTempDir() {
+    return T(QT_TRANSLATE_NOOP("Cli", "No temp directory is set: run 'kestrivane-cli import FILE' or 'kestrivane-cli "
+                                      "import --detect', or pass --temp-dir DIR."));
+}
+
+std::string TempDirMissing(const std::string& path) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Temp directory %1 not found!"), {path});
+}
+
+std::string TempDirUnreadable(const std::string& path, const std::string& cause) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Cannot read the temp directory %1: %2."), {path, cause});
+}
+
+std::string ListUnreadable(const std::string& path) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Could not read the fake list %1."), {path});
+}
+
+std::string CheckCouldNotRun() { return T(QT_TRANSLATE_NOOP("Cli", "The check could not run.")); }
+
 }  // namespace
 
 std::string CheckFailed(const CheckFailure& f) {
     switch (f.kind) {
         case CheckError::NoList:
         case CheckError::GivenListMissing:
-            return "No fake list: " + f.path + " does not exist. " + kHowToGetAList;
+            return T(QT_TRANSLATE_NOOP("Cli", "No fake list: %1 does not exist. %2"), {f.path, T(kHowToGetAList)});
         case CheckError::GivenListUnreadable:
-            return "Could not read the fake list " + f.path + (f.cause.empty() ? "" : ": " + f.cause) + ".";
-        case CheckError::NoTempDirSetting: return kSetTempDir;
-        case CheckError::TempDirMissing: return "Temp directory " + f.path + " not found!";
-        case CheckError::TempDirUnreadable:
-            return "Cannot read the temp directory " + f.path + ": " + f.cause + ".";
+            if (f.cause.empty()) return ListUnreadable(f.path);
+            return T(QT_TRANSLATE_NOOP("Cli", "Could not read the fake list %1: %2."), {f.path, f.cause});
+        case CheckError::NoTempDirSetting: return SetTempDir();
+        case CheckError::TempDirMissing: return TempDirMissing(f.path);
+        case CheckError::TempDirUnreadable: return TempDirUnreadable(f.path, f.cause);
     }
-    return "The check could not run.";
+    return CheckCouldNotRun();
 }
 
 std::string AmuleCheckFailed(const AmuleCheckFailure& f) {
     switch (f.kind) {
-        case AmuleCheckError::NoConnection:
-            return "No aMule connection stored: run 'kestrivane-cli amule connect' first.";
-        case AmuleCheckError::Connection: return "aMule: " + f.detail;
+        case AmuleCheckError::NoConnection: return T(kNoAmuleConnection);
+        case AmuleCheckError::Connection: return T(QT_TRANSLATE_NOOP("Cli", "aMule: %1"), {f.detail});
         case AmuleCheckError::NoList:
         case AmuleCheckError::GivenListMissing:
-            return "No fake list: " + f.detail + " does not exist. Run 'kestrivane-cli update' or pass --fakes FILE.";
-        case AmuleCheckError::GivenListUnreadable: return "Could not read the fake list " + f.detail + ".";
+            return T(QT_TRANSLATE_NOOP("Cli",
+                                       "No fake list: %1 does not exist. Run 'kestrivane-cli update' or pass --fakes FILE."),
+                     {f.detail});
+        case AmuleCheckError::GivenListUnreadable: return ListUnreadable(f.detail);
     }
-    return "The check could not run.";
+    return CheckCouldNotRun();
 }
 
 std::string TempDirFailed(const TempDirFailure& f) {
     switch (f.kind) {
-        case TempDirError::NotSet: return kSetTempDir;
-        case TempDirError::Missing: return "Temp directory " + f.path + " not found!";
-        case TempDirError::Unreadable: return "Cannot read the temp directory " + f.path + ": " + f.cause + ".";
+        case TempDirError::NotSet: return SetTempDir();
+        case TempDirError::Missing: return TempDirMissing(f.path);
+        case TempDirError::Unreadable: return TempDirUnreadable(f.path, f.cause);
     }
-    return kSetTempDir;
+    return SetTempDir();
 }
 
 std::string LinkCheckFailed(const LinkCheckFailure& f) {
     switch (f.kind) {
-        case LinkCheckError::GivenListUnreadable: return "Could not read the fake list " + f.path + ".";
+        case LinkCheckError::GivenListUnreadable: return ListUnreadable(f.path);
         case LinkCheckError::FileTooLarge:
-            return f.path + " is too large to check for links (" + std::to_string(f.length) + " bytes; at most " +
-                   std::to_string(kMaxLinkCheckInput >> 20) + " MiB are read).";
-        case LinkCheckError::FileUnreadable: return "Could not read " + f.path + ".";
+            return T(QT_TRANSLATE_NOOP("Cli", "%1 is too large to check for links (%2 bytes; at most %3 MiB are read)."),
+                     {f.path, std::to_string(f.length), std::to_string(kMaxLinkCheckInput >> 20)});
+        case LinkCheckError::FileUnreadable: return T(QT_TRANSLATE_NOOP("Cli", "Could not read %1."), {f.path});
         case LinkCheckError::Refused: return f.refusal;
     }
-    return "The link check could not run.";
+    return T(QT_TRANSLATE_NOOP("Cli", "The link check could not run."));
 }
 
 std::string ImportFailed(const ImportFailure& f, const std::string& settingsPath) {
     switch (f.kind) {
         case ImportError::NotAClientFile:
-            return "Cannot import " + f.path +
-                   ": the file must be named pref.met (eDonkey), preferences.ini (eMule) or amule.conf (aMule).";
-        case ImportError::NoSuchFile: return "Cannot import " + f.path + ": no such file.";
+            return T(QT_TRANSLATE_NOOP("Cli", "Cannot import %1: the file must be named pref.met (eDonkey), "
+                                              "preferences.ini (eMule) or amule.conf (aMule)."),
+                     {f.path});
+        case ImportError::NoSuchFile: return T(QT_TRANSLATE_NOOP("Cli", "Cannot import %1: no such file."), {f.path});
         case ImportError::NoTempDir:
-            if (f.file == ClientFile::EdonkeyPrefMet) return "Error: No 'temp!' entry in pref.met found!";
-            return f.file == ClientFile::AmuleConf ? "Error: No '[eMule] TempDir=' in amule.conf found!"
-                                                   : "Error: No '[eMule] TempDir=' in preferences.ini found!";
-        case ImportError::NotStored: return f.busy ? DirectoryBusy(*f.busy) : "Could not write " + settingsPath + ".";
+            if (f.file == ClientFile::EdonkeyPrefMet)
+                return T(QT_TRANSLATE_NOOP("Cli", "Error: No 'temp!' entry in pref.met found!"));
+            return f.file == ClientFile::AmuleConf
+                       ? T(QT_TRANSLATE_NOOP("Cli", "Error: No '[eMule] TempDir=' in amule.conf found!"))
+                       : T(QT_TRANSLATE_NOOP("Cli", "Error: No '[eMule] TempDir=' in preferences.ini found!"));
+        case ImportError::NotStored:
+            return f.busy ? DirectoryBusy(*f.busy) : T(QT_TRANSLATE_NOOP("Cli", "Could not write %1."), {settingsPath});
     }
-    return "The import stored no temp directory.";
+    return T(QT_TRANSLATE_NOOP("Cli", "The import stored no temp directory."));
 }
 
 std::string ImportDone(ClientFile file) {
     switch (file) {
         case ClientFile::EdonkeyPrefMet:
-            return "eDonkey PREF.MET successfully opened, 'PrefMetPath' and 'TempPath' written to KESTRIVANE.INI";
+            return T(QT_TRANSLATE_NOOP("Cli", "eDonkey PREF.MET successfully opened, 'PrefMetPath' and 'TempPath' "
+                                              "written to KESTRIVANE.INI"));
         case ClientFile::EmulePreferencesIni:
-            return "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and 'TempDir' written to "
-                   "KESTRIVANE.INI";
+            return T(QT_TRANSLATE_NOOP("Cli", "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and "
+                                              "'TempDir' written to KESTRIVANE.INI"));
         case ClientFile::AmuleConf:
-            return "aMule AMULE.CONF successfully opened, 'PreferencesIniPath' and 'TempDir' written to KESTRIVANE.INI";
+            return T(QT_TRANSLATE_NOOP("Cli", "aMule AMULE.CONF successfully opened, 'PreferencesIniPath' and "
+                                              "'TempDir' written to KESTRIVANE.INI"));
         case ClientFile::None: break;
     }
     return "";
@@ -92,64 +117,88 @@ std::string ImportDone(ClientFile file) {
 std::string TargetFailed(const TargetFailure& f, const std::string& target) {
     switch (f.kind) {
         case TargetError::NotPartOrHash:
-            return "Cannot mark " + target +
-                   ": give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.";
+            return T(QT_TRANSLATE_NOOP("Cli", "Cannot mark %1: give a .part.met name of the temp directory (001.part) "
+                                              "or a hash of 32 hex digits."),
+                     {target});
         case TargetError::NoTempDir:
-            return "No temp directory is set; use --temp-dir or import the client's preferences first.";
-        case TargetError::NoHash: return "Cannot mark " + f.path + ": the file holds no ed2k hash.";
-        case TargetError::NoSuchPart: return "Cannot mark " + target + ": no such .part.met in " + f.path + ".";
+            return T(QT_TRANSLATE_NOOP("Cli", "No temp directory is set; use --temp-dir or import the client's "
+                                              "preferences first."));
+        case TargetError::NoHash:
+            return T(QT_TRANSLATE_NOOP("Cli", "Cannot mark %1: the file holds no ed2k hash."), {f.path});
+        case TargetError::NoSuchPart:
+            return T(QT_TRANSLATE_NOOP("Cli", "Cannot mark %1: no such .part.met in %2."), {target, f.path});
     }
     return "";
 }
 
 std::string OwnListEditFailed(const ListEdit& edit) {
     if (edit.busy) return DirectoryBusy(*edit.busy);
-    return edit.failure.empty() ? "The own list could not be written." : edit.failure;
+    return edit.failure.empty() ? T(QT_TRANSLATE_NOOP("Cli", "The own list could not be written.")) : edit.failure;
 }
 
 std::string DirectoryBusy(const LockHolder& holder) {
-    std::string who;
-    if (!holder.program.empty() && holder.pid > 0) who = " (" + holder.program + ", pid " + std::to_string(holder.pid) + ")";
-    else if (holder.pid > 0) who = " (pid " + std::to_string(holder.pid) + ")";
-    return "Another Kestrivane" + who + " is writing in " + holder.directory + "; try again when it has finished.";
+    if (!holder.program.empty() && holder.pid > 0)
+        return T(QT_TRANSLATE_NOOP("Cli", "Another Kestrivane (%1, pid %2) is writing in %3; try again when it has "
+                                          "finished."),
+                 {holder.program, std::to_string(holder.pid), holder.directory});
+    if (holder.pid > 0)
+        return T(QT_TRANSLATE_NOOP("Cli", "Another Kestrivane (pid %1) is writing in %2; try again when it has "
+                                          "finished."),
+                 {std::to_string(holder.pid), holder.directory});
+    return T(QT_TRANSLATE_NOOP("Cli", "Another Kestrivane is writing in %1; try again when it has finished."),
+             {holder.directory});
 }
 
 std::string NoListWarning(const std::string& listPath) {
-    return "Warning: no fake list: " + listPath +
-           " does not exist, so only names, part hashes and the bytes already downloaded were checked. " +
-           kHowToGetAList;
+    return T(QT_TRANSLATE_NOOP("Cli", "Warning: no fake list: %1 does not exist, so only names, part hashes and the "
+                                      "bytes already downloaded were checked. %2"),
+             {listPath, T(kHowToGetAList)});
 }
 
-std::string Marked(const std::string& name) { return "Marked as fake in MYFAKES.DAT: " + name; }
-std::string Unmarked(const std::string& name) { return "Removed from MYFAKES.DAT: " + name; }
-std::string Allowed(const std::string& name) { return "Recorded as not a fake in MYFAKES.DAT: " + name; }
-std::string NotInOwnList(const std::string& name) { return "Your own list MYFAKES.DAT does not name " + name + "."; }
+std::string Marked(const std::string& name) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Marked as fake in MYFAKES.DAT: %1"), {name});
+}
+std::string Unmarked(const std::string& name) { return T(QT_TRANSLATE_NOOP("Cli", "Removed from MYFAKES.DAT: %1"), {name}); }
+std::string Allowed(const std::string& name) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Recorded as not a fake in MYFAKES.DAT: %1"), {name});
+}
+std::string NotInOwnList(const std::string& name) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Your own list MYFAKES.DAT does not name %1."), {name});
+}
 
 std::string SearchFinished(int64_t hits, const std::string& text) {
-    return "Finished! Found " + DecimalText(hits) + " part.met-File with Text '" + text + "'";
+    return T(QT_TRANSLATE_NOOP("Cli", "Finished! Found %1 part.met-File with Text '%2'"), {DecimalText(hits), text});
 }
 
 std::string NewListVersion(const std::string& version) {
-    return "New FAKE-DB - Version " + version + " available! Please download it now...";
+    return T(QT_TRANSLATE_NOOP("Cli", "New FAKE-DB - Version %1 available! Please download it now..."), {version});
 }
 
 std::string SourcesNotUpdated(const std::string& numbers) {
-    return "Not updated: fake list source " + numbers + " (the other sources were updated or are current).";
+    return T(QT_TRANSLATE_NOOP("Cli", "Not updated: fake list source %1 (the other sources were updated or are "
+                                      "current)."),
+             {numbers});
 }
 
 std::string TransferStatus(const DownloadResult& result, const std::string& address, const std::string& target,
                            bool quiet) {
     switch (result.status) {
-        case DownloadStatus::Written: return quiet ? "" : "Download finished! New " + target + " written...";
-        case DownloadStatus::NoConnection: return "Could not connect to the internet";
+        case DownloadStatus::Written:
+            return quiet ? "" : T(QT_TRANSLATE_NOOP("Cli", "Download finished! New %1 written..."), {target});
+        case DownloadStatus::NoConnection: return T(QT_TRANSLATE_NOOP("Cli", "Could not connect to the internet"));
         case DownloadStatus::NotOpened:
-            return result.noAddress ? std::string(kNoUpdateAddress) : "Could not open file " + address + ".";
-        case DownloadStatus::Interrupted: return "Download of " + address + " was interrupted.";
-        case DownloadStatus::NotAvailable: return "File actually not available: " + address;
+            return result.noAddress ? T(kNoUpdateAddress)
+                                    : T(QT_TRANSLATE_NOOP("Cli", "Could not open file %1."), {address});
+        case DownloadStatus::Interrupted:
+            return T(QT_TRANSLATE_NOOP("Cli", "Download of %1 was interrupted."), {address});
+        case DownloadStatus::NotAvailable:
+            return T(QT_TRANSLATE_NOOP("Cli", "File actually not available: %1"), {address});
         case DownloadStatus::NotWritten:
-            return result.refusal.empty() ? "Could not write file " + target + "." : result.refusal;
+            return result.refusal.empty() ? T(QT_TRANSLATE_NOOP("Cli", "Could not write file %1."), {target})
+                                          : result.refusal;
         case DownloadStatus::NotModified:
-            return "The fake list at " + address + " has not changed since the last download.";
+            return T(QT_TRANSLATE_NOOP("Cli", "The fake list at %1 has not changed since the last download."),
+                     {address});
         case DownloadStatus::Refused: return result.refusal;
         case DownloadStatus::ProxyRefused: break;
     }

@@ -2,12 +2,14 @@
 
 // Every text the command line writes of its own: errors name commands and
 // options, not the window's buttons. Bytes as the core gives them; the caller
-// converts them for the terminal.
+// converts them for the terminal. The functions give them in the user's
+// language (cli/QmCatalog.h); a constant is the English source, shown through T().
 
 #include <cstdint>
 #include <string>
 
 #include "common/DirectoryLock.h"
+#include "common/Translator.h"
 #include "online/HttpDownload.h"
 #include "usecases/AmuleCheck.h"
 #include "usecases/Check.h"
@@ -18,16 +20,20 @@
 
 namespace kv::cli::text {
 
-inline constexpr const char* kCheckHead = "Partname\tFilename\tError-Description";
-inline constexpr const char* kLinkCheckHead = "Line\tFilename\tError-Description";
+inline constexpr const char* kCheckHead = QT_TRANSLATE_NOOP("Cli", "Partname\tFilename\tError-Description");
+inline constexpr const char* kLinkCheckHead = QT_TRANSLATE_NOOP("Cli", "Line\tFilename\tError-Description");
 inline constexpr const char* kAppTitle = "Kestrivane";
 inline constexpr const char* kHowToGetAList =
-    "There is no public fake list; to get one, mark fakes yourself ('kestrivane-cli mark'), use a group's "
-    "address ('kestrivane-cli update --url URL') or pass a list file (--fakes FILE).";
+    QT_TRANSLATE_NOOP("Cli", "There is no public fake list; to get one, mark fakes yourself ('kestrivane-cli mark'), "
+                             "use a group's address ('kestrivane-cli update --url URL') or pass a list file (--fakes "
+                             "FILE).");
 inline constexpr const char* kNoUpdateAddress =
-    "No update address is set. There is no public fake list; the content check works without one. To get a "
-    "list, mark fakes yourself ('kestrivane-cli mark'), use a group's address ('kestrivane-cli update --url URL') "
-    "or pass a list file (--fakes FILE).";
+    QT_TRANSLATE_NOOP("Cli", "No update address is set. There is no public fake list; the content check works "
+                             "without one. To get a list, mark fakes yourself ('kestrivane-cli mark'), use a group's "
+                             "address ('kestrivane-cli update --url URL') or pass a list file (--fakes FILE).");
+
+inline constexpr const char* kNoAmuleConnection =
+    QT_TRANSLATE_NOOP("Cli", "No aMule connection stored: run 'kestrivane-cli amule connect' first.");
 
 std::string CheckFailed(const CheckFailure& failure);
 std::string AmuleCheckFailed(const AmuleCheckFailure& failure);
@@ -40,8 +46,9 @@ std::string OwnListEditFailed(const ListEdit& edit);
 std::string DirectoryBusy(const LockHolder& holder);
 std::string NoListWarning(const std::string& listPath);
 inline constexpr const char* kNoListForLinks =
-    "No fake list loaded: the links were checked by their names and part hashes only.";
-inline constexpr const char* kOwnListEmpty = "Your own fake list MYFAKES.DAT holds no record yet.";
+    QT_TRANSLATE_NOOP("Cli", "No fake list loaded: the links were checked by their names and part hashes only.");
+inline constexpr const char* kOwnListEmpty =
+    QT_TRANSLATE_NOOP("Cli", "Your own fake list MYFAKES.DAT holds no record yet.");
 std::string Marked(const std::string& name);
 std::string Unmarked(const std::string& name);
 std::string Allowed(const std::string& name);
@@ -49,13 +56,16 @@ std::string NotInOwnList(const std::string& name);
 std::string SearchFinished(int64_t hits, const std::string& text);
 
 // The update as it goes.
-inline constexpr const char* kVersionCheckRunning = "Please wait, version check is running...";
-inline constexpr const char* kNewestList = "You already have the newest FAKE-DB...";
-inline constexpr const char* kOpeningUrl = "Opening URL...";
-inline constexpr const char* kProxyNotImplemented = "Proxy Authentication is not implemented yet";
-inline constexpr const char* kDownloadBoxTitle = "Online-Check/Download not available!";
-inline constexpr const char* kUrlNotAvailable = "The choosen URL is temporary not available. Please try later!";
-inline constexpr const char* kListRefusedTitle = "Fake list not used";
+inline constexpr const char* kVersionCheckRunning =
+    QT_TRANSLATE_NOOP("Cli", "Please wait, version check is running...");
+inline constexpr const char* kNewestList = QT_TRANSLATE_NOOP("Cli", "You already have the newest FAKE-DB...");
+inline constexpr const char* kOpeningUrl = QT_TRANSLATE_NOOP("Cli", "Opening URL...");
+inline constexpr const char* kProxyNotImplemented =
+    QT_TRANSLATE_NOOP("Cli", "Proxy Authentication is not implemented yet");
+inline constexpr const char* kDownloadBoxTitle = QT_TRANSLATE_NOOP("Cli", "Online-Check/Download not available!");
+inline constexpr const char* kUrlNotAvailable =
+    QT_TRANSLATE_NOOP("Cli", "The choosen URL is temporary not available. Please try later!");
+inline constexpr const char* kListRefusedTitle = QT_TRANSLATE_NOOP("Cli", "Fake list not used");
 std::string NewListVersion(const std::string& version);
 std::string SourcesNotUpdated(const std::string& numbers);
 // A finished transfer's status line; "" for one that says nothing (a quiet success).

@@ -10,6 +10,7 @@
 
 #include "cli/AmuleCommands.h"
 #include "cli/Commands.h"
+#include "cli/QmCatalog.h"
 #include "common/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/Version.h"
@@ -56,9 +57,12 @@ std::string UnknownCommand(CLI::App& app, int argc, char** argv) {
             const size_t d = EditDistance(word, sub->get_name());
             if (d < best) best = d, nearest = sub->get_name();
         }
-        std::string text = "Unknown command '" + kv::VisibleControls(word) + "'";
-        if (best <= 2) text += "; did you mean '" + nearest + "'?";
-        return text + " ('kestrivane-cli --help' lists the commands)";
+        if (best <= 2)
+            return kv::cli::T(QT_TRANSLATE_NOOP("Cli", "Unknown command '%1'; did you mean '%2'? ('kestrivane-cli "
+                                                       "--help' lists the commands)"),
+                              {kv::VisibleControls(word), nearest});
+        return kv::cli::T(QT_TRANSLATE_NOOP("Cli", "Unknown command '%1' ('kestrivane-cli --help' lists the commands)"),
+                          {kv::VisibleControls(word)});
     }
     return "";
 }
@@ -216,7 +220,9 @@ struct Cli {
             if (linksLinks) linksArgs.format = LinksFormat::Links;
             if (linksJson) linksArgs.format = LinksFormat::Json;
             if ((linksArgs.file.empty() || linksArgs.file == "-") && ::isatty(STDIN_FILENO) && !quiet)
-                std::cerr << "Reading links from the keyboard: paste them, then press Ctrl+D (or give a FILE).\n";
+                std::cerr << T(QT_TRANSLATE_NOOP("Cli", "Reading links from the keyboard: paste them, then press "
+                                                        "Ctrl+D (or give a FILE)."))
+                          << '\n';
             return RunLinks(dirs, linksArgs, std::cin, o);
         }
         if (updateCmd->parsed()) return RunUpdate(dirs, update, o);
@@ -237,12 +243,15 @@ std::optional<kv::HomeDirs> ResolveDirs(std::string home) {
     if (home.empty()) {
         dirs = kv::CurrentHomeDirs();
         if (dirs.config.empty() || dirs.data.empty()) {
-            std::cerr << "No directory for the settings: HOME is not set. Pass --home DIR or set KESTRIVANE_HOME.\n";
+            std::cerr << T(QT_TRANSLATE_NOOP("Cli", "No directory for the settings: HOME is not set. Pass --home DIR "
+                                                    "or set KESTRIVANE_HOME."))
+                      << '\n';
             return std::nullopt;
         }
         // Created before the first write; an explicit --home must exist already.
         if (const auto failed = kv::ProgramHome::At(dirs).CreateDirectories()) {
-            std::cerr << "Cannot create the directory " << *failed << ". Pass --home DIR.\n";
+            std::cerr << T(QT_TRANSLATE_NOOP("Cli", "Cannot create the directory %1. Pass --home DIR."), {*failed})
+                      << '\n';
             return std::nullopt;
         }
     } else {
@@ -250,7 +259,7 @@ std::optional<kv::HomeDirs> ResolveDirs(std::string home) {
         const auto absolute = std::filesystem::absolute(home, ec);
         if (!ec) home = absolute.lexically_normal().string();
         if (!std::filesystem::is_directory(home, ec)) {
-            std::cerr << "--home " << home << ": no such directory.\n";
+            std::cerr << T(QT_TRANSLATE_NOOP("Cli", "--home %1: no such directory."), {home}) << '\n';
             return std::nullopt;
         }
         dirs = {home, home};
@@ -263,6 +272,8 @@ std::optional<kv::HomeDirs> ResolveDirs(std::string home) {
 int main(int argc, char** argv) {
     using namespace kv::cli;
     kv::DirectoryLock::SetProgramName("kestrivane-cli");
+    UseLanguage(ChosenLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"),
+                               std::getenv("LANGUAGE")));
 
     CLI::App app{"Checks the downloads of eDonkey, eMule and aMule against a list of known fakes.",
                  "kestrivane-cli"};

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/Translator.h"
 #include "inspect/Detector.h"
 #include "inspect/MediaLength.h"
 
@@ -26,15 +27,15 @@ constexpr double kLengthSlack = 300.0;
 
 std::string_view HeaderName(Format f) {
     switch (f) {
-        case Format::Avi: return "AVI header";
-        case Format::Asf: return "Windows Media header";
-        case Format::Matroska: return "Matroska header";
-        case Format::Mp4: return "MP4 header";
-        case Format::Mov: return "QuickTime header";
-        case Format::Mp3: return "MP3 header";
-        case Format::Flac: return "FLAC header";
-        case Format::Wav: return "WAV header";
-        default: return "header";
+        case Format::Avi: return QT_TRANSLATE_NOOP("Types", "AVI header");
+        case Format::Asf: return QT_TRANSLATE_NOOP("Types", "Windows Media header");
+        case Format::Matroska: return QT_TRANSLATE_NOOP("Types", "Matroska header");
+        case Format::Mp4: return QT_TRANSLATE_NOOP("Types", "MP4 header");
+        case Format::Mov: return QT_TRANSLATE_NOOP("Types", "QuickTime header");
+        case Format::Mp3: return QT_TRANSLATE_NOOP("Types", "MP3 header");
+        case Format::Flac: return QT_TRANSLATE_NOOP("Types", "FLAC header");
+        case Format::Wav: return QT_TRANSLATE_NOOP("Types", "WAV header");
+        default: return QT_TRANSLATE_NOOP("Types", "header");
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include "inspect/Suspicion.h"
 
+#include "common/Translator.h"
+
 namespace kv::inspect {
 
 namespace {
@@ -17,7 +19,22 @@ std::string Grouped(uint64_t n) {
     return out;
 }
 
-std::string Bytes(uint64_t n) { return Grouped(n) + (n == 1 ? " byte" : " bytes"); }
+// The verdicts' words are patterns a front end may translate; the figures in
+// them (grouped digits, units) stay as they are.
+constexpr const char* kContext = "Verdicts";
+
+std::string T(const Translator& tr, const char* source, std::initializer_list<std::string_view> parts = {}) {
+    return Tr(tr, kContext, source, parts);
+}
+
+// The names of types (the extension table's claims, the sniffer's findings,
+// the headers) are worded too; one built of several words stays as it is.
+std::string Type(const Translator& tr, const std::string& name) { return tr.Translate("Types", name.c_str()); }
+
+std::string Bytes(const Translator& tr, uint64_t n) {
+    return n == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 byte"), {Grouped(n)})
+                  : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 bytes"), {Grouped(n)});
+}
 
 // 7384 -> "2 h 3 min", 125 -> "2 min 5 s", 9 -> "9 s"
 std::string Duration(double seconds) {
@@ -33,45 +50,91 @@ std::string Mbits(uint64_t bitsPerSecond) {
     return text;
 }
 
-std::string Plural(uint64_t n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
-
 }  // namespace
 
-std::string ReasonText(const Reason& r) {
+std::string ReasonText(const Reason& r, const Translator& tr) {
+    const std::string count = std::to_string(r.count);
     switch (r.kind) {
         case ReasonKind::None: return {};
-        case ReasonKind::Content: return "claims " + r.claim + ", the data is " + r.data + r.detail;
-        case ReasonKind::PlayableContent: return "the data is " + r.data + ", named ." + r.ext + ": it will play";
+        case ReasonKind::Content:
+        case ReasonKind::Junk:
+            // The detail (DRM, a self-extractor) is appended as it is.
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is %2%3"),
+                     {Type(tr, r.claim), Type(tr, r.data), r.kind == ReasonKind::Content ? r.detail : ""});
+        case ReasonKind::PlayableContent:
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "the data is %1, named .%2: it will play"), {Type(tr, r.data), r.ext});
         case ReasonKind::ProgramBehindName: {
-            std::string text = "a program posing as " + r.claim + ": the name ends in ." + r.ext;
-            if (r.count > 0) text += ", " + Plural(r.count, "blank", "blanks") + " and ";
-            return text + "." + r.ext2;
+            if (r.count == 0)
+                return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a program posing as %1: the name ends in .%2.%3"),
+                         {Type(tr, r.claim), r.ext, r.ext2});
+            const std::string blanks = r.count == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 blank"), {count})
+                                                    : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 blanks"), {count});
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a program posing as %1: the name ends in .%2, %3 and .%4"),
+                     {Type(tr, r.claim), r.ext, blanks, r.ext2});
         }
         case ReasonKind::ProgramBehindBlanks:
-            return "a program hidden behind blanks: the name has " + std::to_string(r.count) + " blanks before ." + r.ext2;
-        case ReasonKind::RightToLeftMark: return "the name hides its real extension behind a right-to-left mark";
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a program hidden behind blanks: the name has %1 blanks before .%2"),
+                     {count, r.ext2});
+        case ReasonKind::RightToLeftMark:
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "the name hides its real extension behind a right-to-left mark"));
         case ReasonKind::MostlyZeros:
-            return "the published file is mostly zeros (" + std::to_string(r.count) + " of " + std::to_string(r.total) +
-                   " parts are empty)";
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "the published file is mostly zeros (%1 of %2 parts are empty)"),
+                     {count, std::to_string(r.total)});
         case ReasonKind::PaddedClip:
-            return "a short clip padded to a larger size: the " + r.data + " says it is " + Bytes(r.count) +
-                   " long, the download is published as " + Bytes(r.total);
+            return T(tr,
+                     QT_TRANSLATE_NOOP("Verdicts", "a short clip padded to a larger size: the %1 says it is %2 long, "
+                                                   "the download is published as %3"),
+                     {Type(tr, r.data), Bytes(tr, r.count), Bytes(tr, r.total)});
         case ReasonKind::TooShortForSize:
-            return "the " + r.data + " says it plays " + Duration(r.seconds) + ", too short for " + Bytes(r.total) +
-                   " (" + Mbits(r.count) + ", the most such a file carries is " + Mbits(r.limit) + ")";
+            return T(tr,
+                     QT_TRANSLATE_NOOP("Verdicts", "the %1 says it plays %2, too short for %3 (%4, the most such a "
+                                                   "file carries is %5)"),
+                     {Type(tr, r.data), Duration(r.seconds), Bytes(tr, r.total), Mbits(r.count), Mbits(r.limit)});
         case ReasonKind::LengthMismatch:
-            return "the " + r.data + " says it plays " + Duration(r.seconds) + ", the search result said " +
-                   Duration(static_cast<double>(r.count));
-        case ReasonKind::Junk: return "claims " + r.claim + ", the data is " + r.data;
-        case ReasonKind::ScriptCommands:
-            return "claims " + r.claim + ", the data is Windows Media that opens web pages as it plays (" +
-                   Plural(r.count, "URL command", "URL commands") + (r.detail.empty() ? "" : ": " + r.detail) + ")";
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "the %1 says it plays %2, the search result said %3"),
+                     {Type(tr, r.data), Duration(r.seconds), Duration(static_cast<double>(r.count))});
+        case ReasonKind::ScriptCommands: {
+            const std::string commands = r.count == 1
+                                             ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 URL command"), {count})
+                                             : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 URL commands"), {count});
+            if (r.detail.empty())
+                return T(tr,
+                         QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is Windows Media that opens web pages as "
+                                                       "it plays (%2)"),
+                         {Type(tr, r.claim), commands});
+            return T(tr,
+                     QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is Windows Media that opens web pages as it "
+                                                   "plays (%2: %3)"),
+                     {Type(tr, r.claim), commands, r.detail});
+        }
         case ReasonKind::CorruptedParts:
-            return Plural(r.count, "part", "parts") + " arrived corrupted: someone is feeding this download bad data";
+            return r.count == 1 ? T(tr,
+                                    QT_TRANSLATE_NOOP("Verdicts", "%1 part arrived corrupted: someone is feeding this "
+                                                                  "download bad data"),
+                                    {count})
+                                : T(tr,
+                                    QT_TRANSLATE_NOOP("Verdicts", "%1 parts arrived corrupted: someone is feeding this "
+                                                                  "download bad data"),
+                                    {count});
         case ReasonKind::CorruptedBytes:
-            return Bytes(r.count) + " were lost to corruption: someone is feeding this download bad data";
+            return T(tr,
+                     QT_TRANSLATE_NOOP("Verdicts",
+                                       "%1 were lost to corruption: someone is feeding this download bad data"),
+                     {Bytes(tr, r.count)});
         case ReasonKind::NeverComplete:
-            return "no source has had the whole file in " + Duration(static_cast<double>(r.count)) + " of downloading";
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "no source has had the whole file in %1 of downloading"),
+                     {Duration(static_cast<double>(r.count))});
+        case ReasonKind::ZeroPart:
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a part of the published file is all zeros (its part hashes "
+                                                       "hold the hash of an empty part)"));
+        case ReasonKind::ClientRatings: {
+            std::string text = r.total == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "rated Fake by %1 of %2 source"),
+                                                {count, std::to_string(r.total)})
+                                            : T(tr, QT_TRANSLATE_NOOP("Verdicts", "rated Fake by %1 of %2 sources"),
+                                                {count, std::to_string(r.total)});
+            if (!r.detail.empty()) text += ": '" + r.detail + "'";
+            return text;
+        }
     }
     return {};
 }

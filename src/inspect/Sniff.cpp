@@ -1,5 +1,6 @@
 #include <cstring>
 
+#include "common/Translator.h"
 #include "inspect/ContentType.h"
 #include "inspect/ByteView.h"
 #include "inspect/SniffMore.h"
@@ -469,64 +470,64 @@ Category CategoryOf(Format f) {
 
 std::string_view Describe(Format f) {
     switch (f) {
-        case Format::Unknown: return "of an unknown kind";
-        case Format::Avi: return "AVI video";
-        case Format::Wav: return "WAV audio";
-        case Format::Matroska: return "Matroska video";
-        case Format::Mp4: return "MP4 video";
-        case Format::Mov: return "QuickTime video";
-        case Format::MpegPs: return "MPEG video";
-        case Format::MpegVideo: return "MPEG video";
-        case Format::MpegTs: return "an MPEG transport stream";
-        case Format::Asf: return "a Windows Media file";
-        case Format::Flv: return "Flash video";
-        case Format::Ogg: return "Ogg media";
-        case Format::Flac: return "FLAC audio";
-        case Format::Mp3: return "MP3 audio";
-        case Format::RealMedia: return "RealMedia";
-        case Format::Iso9660: return "a disc image";
-        case Format::Zip: return "a ZIP archive";
-        case Format::Rar4: return "a RAR archive";
-        case Format::Rar5: return "a RAR archive";
-        case Format::SevenZip: return "a 7-Zip archive";
-        case Format::Cab: return "a cabinet archive";
-        case Format::Gzip: return "gzip-compressed data";
-        case Format::Bzip2: return "bzip2-compressed data";
-        case Format::Xz: return "xz-compressed data";
-        case Format::Pdf: return "a PDF document";
-        case Format::Jpeg: return "a JPEG image";
-        case Format::Png: return "a PNG image";
-        case Format::Gif: return "a GIF image";
-        case Format::Webp: return "a WebP image";
-        case Format::Pe: return "a Windows program";
-        case Format::Elf: return "a Linux program";
-        case Format::ShellScript: return "a shell script";
-        case Format::BatchScript: return "a Windows batch script";
-        case Format::Aiff: return "AIFF audio";
-        case Format::Midi: return "MIDI music";
-        case Format::WavPack: return "WavPack audio";
-        case Format::Musepack: return "Musepack audio";
-        case Format::Tta: return "TTA audio";
-        case Format::Ape: return "Monkey's Audio";
-        case Format::Ac3: return "AC-3 audio";
-        case Format::Dts: return "DTS audio";
-        case Format::Adts: return "AAC audio";
-        case Format::Swf: return "a Flash movie";
-        case Format::Bmp: return "a bitmap image";
-        case Format::Tiff: return "a TIFF image";
-        case Format::DjVu: return "a DjVu document";
-        case Format::Arj: return "an ARJ archive";
-        case Format::Tar: return "a tar archive";
-        case Format::Chm: return "a help file";
-        case Format::OfficeDoc: return "an office document";
-        case Format::Ole: return "an Office document or an installer";
-        case Format::Msi: return "a Windows installer";
-        case Format::Html: return "a web page";
-        case Format::Text: return "plain text";
-        case Format::ShellLink: return "a Windows shortcut";
-        case Format::Playlist: return "a playlist";
+        case Format::Unknown: return QT_TRANSLATE_NOOP("Types", "of an unknown kind");
+        case Format::Avi: return QT_TRANSLATE_NOOP("Types", "AVI video");
+        case Format::Wav: return QT_TRANSLATE_NOOP("Types", "WAV audio");
+        case Format::Matroska: return QT_TRANSLATE_NOOP("Types", "Matroska video");
+        case Format::Mp4: return QT_TRANSLATE_NOOP("Types", "MP4 video");
+        case Format::Mov: return QT_TRANSLATE_NOOP("Types", "QuickTime video");
+        case Format::MpegPs: return QT_TRANSLATE_NOOP("Types", "MPEG video");
+        case Format::MpegVideo: return QT_TRANSLATE_NOOP("Types", "MPEG video");
+        case Format::MpegTs: return QT_TRANSLATE_NOOP("Types", "an MPEG transport stream");
+        case Format::Asf: return QT_TRANSLATE_NOOP("Types", "a Windows Media file");
+        case Format::Flv: return QT_TRANSLATE_NOOP("Types", "Flash video");
+        case Format::Ogg: return QT_TRANSLATE_NOOP("Types", "Ogg media");
+        case Format::Flac: return QT_TRANSLATE_NOOP("Types", "FLAC audio");
+        case Format::Mp3: return QT_TRANSLATE_NOOP("Types", "MP3 audio");
+        case Format::RealMedia: return QT_TRANSLATE_NOOP("Types", "RealMedia");
+        case Format::Iso9660: return QT_TRANSLATE_NOOP("Types", "a disc image");
+        case Format::Zip: return QT_TRANSLATE_NOOP("Types", "a ZIP archive");
+        case Format::Rar4: return QT_TRANSLATE_NOOP("Types", "a RAR archive");
+        case Format::Rar5: return QT_TRANSLATE_NOOP("Types", "a RAR archive");
+        case Format::SevenZip: return QT_TRANSLATE_NOOP("Types", "a 7-Zip archive");
+        case Format::Cab: return QT_TRANSLATE_NOOP("Types", "a cabinet archive");
+        case Format::Gzip: return QT_TRANSLATE_NOOP("Types", "gzip-compressed data");
+        case Format::Bzip2: return QT_TRANSLATE_NOOP("Types", "bzip2-compressed data");
+        case Format::Xz: return QT_TRANSLATE_NOOP("Types", "xz-compressed data");
+        case Format::Pdf: return QT_TRANSLATE_NOOP("Types", "a PDF document");
+        case Format::Jpeg: return QT_TRANSLATE_NOOP("Types", "a JPEG image");
+        case Format::Png: return QT_TRANSLATE_NOOP("Types", "a PNG image");
+        case Format::Gif: return QT_TRANSLATE_NOOP("Types", "a GIF image");
+        case Format::Webp: return QT_TRANSLATE_NOOP("Types", "a WebP image");
+        case Format::Pe: return QT_TRANSLATE_NOOP("Types", "a Windows program");
+        case Format::Elf: return QT_TRANSLATE_NOOP("Types", "a Linux program");
+        case Format::ShellScript: return QT_TRANSLATE_NOOP("Types", "a shell script");
+        case Format::BatchScript: return QT_TRANSLATE_NOOP("Types", "a Windows batch script");
+        case Format::Aiff: return QT_TRANSLATE_NOOP("Types", "AIFF audio");
+        case Format::Midi: return QT_TRANSLATE_NOOP("Types", "MIDI music");
+        case Format::WavPack: return QT_TRANSLATE_NOOP("Types", "WavPack audio");
+        case Format::Musepack: return QT_TRANSLATE_NOOP("Types", "Musepack audio");
+        case Format::Tta: return QT_TRANSLATE_NOOP("Types", "TTA audio");
+        case Format::Ape: return QT_TRANSLATE_NOOP("Types", "Monkey's Audio");
+        case Format::Ac3: return QT_TRANSLATE_NOOP("Types", "AC-3 audio");
+        case Format::Dts: return QT_TRANSLATE_NOOP("Types", "DTS audio");
+        case Format::Adts: return QT_TRANSLATE_NOOP("Types", "AAC audio");
+        case Format::Swf: return QT_TRANSLATE_NOOP("Types", "a Flash movie");
+        case Format::Bmp: return QT_TRANSLATE_NOOP("Types", "a bitmap image");
+        case Format::Tiff: return QT_TRANSLATE_NOOP("Types", "a TIFF image");
+        case Format::DjVu: return QT_TRANSLATE_NOOP("Types", "a DjVu document");
+        case Format::Arj: return QT_TRANSLATE_NOOP("Types", "an ARJ archive");
+        case Format::Tar: return QT_TRANSLATE_NOOP("Types", "a tar archive");
+        case Format::Chm: return QT_TRANSLATE_NOOP("Types", "a help file");
+        case Format::OfficeDoc: return QT_TRANSLATE_NOOP("Types", "an office document");
+        case Format::Ole: return QT_TRANSLATE_NOOP("Types", "an Office document or an installer");
+        case Format::Msi: return QT_TRANSLATE_NOOP("Types", "a Windows installer");
+        case Format::Html: return QT_TRANSLATE_NOOP("Types", "a web page");
+        case Format::Text: return QT_TRANSLATE_NOOP("Types", "plain text");
+        case Format::ShellLink: return QT_TRANSLATE_NOOP("Types", "a Windows shortcut");
+        case Format::Playlist: return QT_TRANSLATE_NOOP("Types", "a playlist");
     }
-    return "of an unknown kind";
+    return QT_TRANSLATE_NOOP("Types", "of an unknown kind");
 }
 
 }  // namespace kv::inspect

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "common/Translator.h"
+
 namespace kv::inspect {
 
 // How strongly a finding says "fake", weakest first; the strongest is shown.
@@ -45,6 +47,8 @@ enum class ReasonKind : uint8_t {
     CorruptedParts,    // detail (the part numbers), count (how many)
     CorruptedBytes,    // count (bytes lost), total (published size)
     NeverComplete,     // count (seconds spent downloading)
+    ZeroPart,          // a published part hash is the hash of an empty part
+    ClientRatings,     // count (sources rating it Fake), total (sources rating it), detail (their comment)
 };
 
 struct Reason {
@@ -59,8 +63,10 @@ struct Reason {
 };
 
 // The sentence the check shows for a reason, in lower case ("claims AVI
-// video, the data is a ZIP archive"); see SuspectText.
-std::string ReasonText(const Reason& why);
+// video, the data is a ZIP archive"); see SuspectText. A front end passes its
+// translator, which also words the names of types (claim, data) that are
+// the tables' own; quoted details and composed names stay as found.
+std::string ReasonText(const Reason& why, const Translator& tr = Untranslated());
 
 struct Suspicion {
     Strength strength;

@@ -71,15 +71,14 @@ std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view) {
     const uint32_t fake = view.ratings[1];
     const uint32_t rated = std::accumulate(view.ratings.begin() + 1, view.ratings.end(), uint32_t{0});
     if (fake == 0 || fake * 2 < rated) return std::nullopt;
-    std::string reason = "rated Fake by " + std::to_string(fake) + " of " + std::to_string(rated) + " source" +
-                         (rated == 1 ? "" : "s");
+    inspect::Reason why{.kind = inspect::ReasonKind::ClientRatings, .count = fake, .total = rated};
     for (const ec::Comment& c : view.comments) {
         if (c.rating == 1 && !c.text.empty()) {
-            reason += ": '" + c.text + "'";
+            why.detail = c.text;
             break;
         }
     }
-    return inspect::Suspicion{inspect::Strength::TypeMismatch, reason};
+    return inspect::MakeSuspicion(inspect::Strength::TypeMismatch, std::move(why));
 }
 
 kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,

@@ -25,10 +25,12 @@ void Judge(LinkFinding& f, const FakeCatalogue& fakes, LinkReport& report) {
         ++report.malformed;
         return;
     }
-    if (auto reason = SuspectLink(*f.link)) f.suspect = std::move(*reason);
+    f.suspectWhy = SuspectLinkReasons(*f.link);
+    if (!f.suspectWhy.empty()) f.suspect = SuspectLinkText(f.suspectWhy);
     auto match = fakes.find(f.link->hash);
     if (match && match->kind == MatchKind::Allowed) {
         f.suspect.clear();  // the user's judgement wins over the rules
+        f.suspectWhy.clear();
         f.description = std::move(match->description);
         f.listName = std::move(match->listName);
         f.allowed = true;
@@ -49,19 +51,29 @@ void Judge(LinkFinding& f, const FakeCatalogue& fakes, LinkReport& report) {
 
 }  // namespace
 
-std::optional<std::string> SuspectLink(const Ed2kLink& link) {
-    std::string reasons;
-    const auto add = [&](const std::string& reason) {
-        if (!reasons.empty()) reasons += "; ";
-        reasons += reason;
-    };
-    if (auto name = inspect::InspectName(link.name)) add(*name);
-    if (auto mostly = inspect::InspectPartHashes(link.partHashes, link.size))
-        add(*mostly);
+std::vector<inspect::Reason> SuspectLinkReasons(const Ed2kLink& link) {
+    std::vector<inspect::Reason> why;
+    if (auto name = inspect::NameReason(link.name)) why.push_back(std::move(*name));
+    if (auto mostly = inspect::ZeroPartsReason(link.partHashes, link.size))
+        why.push_back(std::move(*mostly));
     else if (inspect::HoldsZeroPart(link.partHashes))
-        add("a part of the published file is all zeros (its part hashes hold the hash of an empty part)");
-    if (reasons.empty()) return std::nullopt;
-    return reasons;
+        why.push_back(inspect::Reason{.kind = inspect::ReasonKind::ZeroPart});
+    return why;
+}
+
+std::string SuspectLinkText(const std::vector<inspect::Reason>& why, const Translator& tr) {
+    std::string text;
+    for (const inspect::Reason& r : why) {
+        if (!text.empty()) text += "; ";
+        text += inspect::ReasonText(r, tr);
+    }
+    return text;
+}
+
+std::optional<std::string> SuspectLink(const Ed2kLink& link) {
+    const auto why = SuspectLinkReasons(link);
+    if (why.empty()) return std::nullopt;
+    return SuspectLinkText(why);
 }
 
 LinkReport CheckLinks(std::string_view input, const FakeCatalogue& fakes) {

@@ -14,6 +14,7 @@
 
 #include "lists/FakeCatalogue.h"
 #include "ed2k/Ed2kLink.h"
+#include "inspect/Suspicion.h"
 #include "usecases/Lists.h"
 
 namespace kv {
@@ -32,6 +33,7 @@ struct LinkFinding {
     std::string description;       // a list named it: the record's description
     std::string listName;          // ... and the list
     std::string suspect;           // a rule's reason (lower case), also kept for a listed fake
+    std::vector<inspect::Reason> suspectWhy;  // the rules' findings behind suspect (none: a list's words)
     std::string error;             // why a malformed link could not be read
     bool allowed = false;          // the own list says it is not a fake (description: the user's reason)
 
@@ -89,5 +91,8 @@ std::expected<LinkReport, LinkCheckFailure> CheckLinksInFile(ListStore& lists, c
 
 // The rules alone for one link: a reason in lower case, or nullopt.
 std::optional<std::string> SuspectLink(const Ed2kLink& link);
+// ... as figures, and worded: the reasons joined by "; ".
+std::vector<inspect::Reason> SuspectLinkReasons(const Ed2kLink& link);
+std::string SuspectLinkText(const std::vector<inspect::Reason>& why, const Translator& tr = Untranslated());
 
 }  // namespace kv

@@ -4,63 +4,105 @@
 
 namespace kv {
 
-std::string AllowedText(const std::string& reason) {
-    return std::string(kOkDescription) + "(allowed by you" + (reason.empty() ? "" : ": " + reason) + ")";
+namespace {
+
+std::string T(const Translator& tr, const char* source, std::initializer_list<std::string_view> parts = {}) {
+    return Tr(tr, "Verdicts", source, parts);
 }
 
-std::string VerdictOf(const Finding& f) {
+std::string Ok(const Translator& tr) { return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** OK ")); }
+
+}  // namespace
+
+std::string AllowedText(const std::string& reason, const Translator& tr) {
+    if (reason.empty()) return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** OK (allowed by you)"));
+    return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** OK (allowed by you: %1)"), {reason});
+}
+
+std::string SuspicionText(const inspect::Suspicion& s, const Translator& tr) {
+    return s.why.kind == inspect::ReasonKind::None ? s.reason : inspect::ReasonText(s.why, tr);
+}
+
+std::string VerdictOf(const Finding& f, const Translator& tr) {
     switch (f.problem) {
         case ReadProblem::None: break;
-        case ReadProblem::Unreadable: return "*** Not checked: the .met file could not be read";
-        case ReadProblem::TooLarge: return "*** Not checked: the .met file is larger than 64 MiB, no .part.met";
-        case ReadProblem::NoDownload: return "*** Not checked: the .met file is empty or damaged";
-        case ReadProblem::DirectoryUnlisted: return "*** Not checked: the temp directory could not be listed";
+        case ReadProblem::Unreadable:
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** Not checked: the .met file could not be read"));
+        case ReadProblem::TooLarge:
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts",
+                                           "*** Not checked: the .met file is larger than 64 MiB, no .part.met"));
+        case ReadProblem::NoDownload:
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** Not checked: the .met file is empty or damaged"));
+        case ReadProblem::DirectoryUnlisted:
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** Not checked: the temp directory could not be listed"));
     }
-    if (f.allowed) return AllowedText(f.description);
-    if (f.note()) return std::string(kOkDescription) + "(note: " + f.suspicion->reason + ")";
-    std::string verdict = f.fake ? f.description
-                          : f.suspicion ? inspect::SuspectText(f.suspicion->reason)
-                                        : std::string(kOkDescription);
-    if (f.fromBackup) verdict += " (read from the client's backup " + f.download.metFile + ")";
+    if (f.allowed) return AllowedText(f.description, tr);
+    if (f.note()) return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** OK (note: %1)"), {SuspicionText(*f.suspicion, tr)});
+    std::string verdict = f.fake       ? f.description
+                          : f.suspicion ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "Suspect: %1"),
+                                            {SuspicionText(*f.suspicion, tr)})
+                                        : Ok(tr);
+    if (f.fromBackup)
+        return T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 (read from the client's backup %2)"),
+                 {verdict, f.download.metFile});
     return verdict;
 }
 
-std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked, int32_t unreadable) {
-    const std::string counted = suspects > 0 ? " Fakes and " + DecimalText(suspects) + " Suspects in " : " Fakes in ";
-    std::string text = "Finished! Found " + DecimalText(found) + counted + DecimalText(checked, true) + " checked .part.met";
-    if (unreadable > 0) text += ", " + DecimalText(unreadable) + " could not be read";
-    return text;
+std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked, int32_t unreadable,
+                          const Translator& tr) {
+    const std::string f = DecimalText(found), s = DecimalText(suspects), n = DecimalText(checked, true),
+                      u = DecimalText(unreadable);
+    if (suspects > 0 && unreadable > 0)
+        return T(tr,
+                 QT_TRANSLATE_NOOP("Verdicts",
+                                   "Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met, %4 could not be read"),
+                 {f, s, n, u});
+    if (suspects > 0)
+        return T(tr, QT_TRANSLATE_NOOP("Verdicts", "Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met"),
+                 {f, s, n});
+    if (unreadable > 0)
+        return T(tr,
+                 QT_TRANSLATE_NOOP("Verdicts", "Finished! Found %1 Fakes in %2 checked .part.met, %3 could not be read"),
+                 {f, n, u});
+    return T(tr, QT_TRANSLATE_NOOP("Verdicts", "Finished! Found %1 Fakes in %2 checked .part.met"), {f, n});
 }
 
-std::string LinkVerdictText(const LinkFinding& f) {
+std::string LinkVerdictText(const LinkFinding& f, const Translator& tr) {
     switch (f.verdict) {
         case LinkVerdict::Fake:
             // A record without a description still has to read as a fake.
-            return f.description.empty() ? "Fake (" + f.listName + ")" : f.description;
-        case LinkVerdict::Suspect: return kSuspectPrefix + f.suspect;
-        case LinkVerdict::Malformed: return kMalformedPrefix + f.error;
+            return f.description.empty() ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "Fake (%1)"), {f.listName})
+                                         : f.description;
+        case LinkVerdict::Suspect:
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "Suspect: %1"),
+                     {f.suspectWhy.empty() ? f.suspect : SuspectLinkText(f.suspectWhy, tr)});
+        case LinkVerdict::Malformed: return T(tr, QT_TRANSLATE_NOOP("Verdicts", "Malformed link: %1"), {f.error});
         case LinkVerdict::Ok: break;
     }
-    return f.allowed ? AllowedText(f.description) : std::string(kOkDescription);
+    return f.allowed ? AllowedText(f.description, tr) : Ok(tr);
 }
 
 std::string LinkShownName(const LinkFinding& f) { return f.link ? f.link->name : f.raw; }
 
-std::string LinkRow(const LinkFinding& f) {
-    return std::to_string(f.line) + TAB + LinkShownName(f) + TAB + LinkVerdictText(f);
+std::string LinkRow(const LinkFinding& f, const Translator& tr) {
+    return std::to_string(f.line) + TAB + LinkShownName(f) + TAB + LinkVerdictText(f, tr);
 }
 
-namespace {
-std::string Counted(int64_t n, const char* one, const char* many) { return std::to_string(n) + " " + (n == 1 ? one : many); }
-}  // namespace
-
-std::string LinkCheckFinished(size_t links, int32_t fakes, int32_t suspects, int32_t malformed) {
-    return Counted(static_cast<int64_t>(links), "link", "links") + ": " + Counted(fakes, "fake", "fakes") + ", " +
-           Counted(suspects, "suspect", "suspects") + ", " + std::to_string(malformed) + " malformed";
+std::string LinkCheckFinished(size_t links, int32_t fakes, int32_t suspects, int32_t malformed,
+                              const Translator& tr) {
+    const std::string l = std::to_string(links), f = std::to_string(fakes), s = std::to_string(suspects);
+    return T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1: %2, %3, %4 malformed"),
+             {links == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 link"), {l})
+                         : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 links"), {l}),
+              fakes == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 fake"), {f})
+                         : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 fakes"), {f}),
+              suspects == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 suspect"), {s})
+                            : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 suspects"), {s}),
+              std::to_string(malformed)});
 }
 
-std::string LinkCheckSummary(const LinkReport& report) {
-    return LinkCheckFinished(report.links(), report.fakes, report.suspects, report.malformed);
+std::string LinkCheckSummary(const LinkReport& report, const Translator& tr) {
+    return LinkCheckFinished(report.links(), report.fakes, report.suspects, report.malformed, tr);
 }
 
 }  // namespace kv

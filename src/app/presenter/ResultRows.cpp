@@ -19,8 +19,8 @@ std::vector<std::string> ListColumns(ListKind kind) {
     }
 }
 
-std::vector<std::string> FindingCells(const Finding& f) {
-    return {VisibleControls(f.part), VisibleControls(f.download.name), VisibleControls(VerdictOf(f))};
+std::vector<std::string> FindingCells(const Finding& f, const Translator& tr) {
+    return {VisibleControls(f.part), VisibleControls(f.download.name), VisibleControls(VerdictOf(f, tr))};
 }
 
 std::vector<std::string> SearchHitCells(const SearchHit& hit) {

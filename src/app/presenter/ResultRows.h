@@ -12,7 +12,8 @@ std::vector<std::string> ListColumns(ListKind kind);
 
 // A row's cells as the list shows them: a field's own control bytes are
 // made visible, never taken for separators or line ends.
-std::vector<std::string> FindingCells(const Finding& finding);
+// The verdict is worded by tr (the window's language).
+std::vector<std::string> FindingCells(const Finding& finding, const Translator& tr = Untranslated());
 std::vector<std::string> SearchHitCells(const SearchHit& hit);
 
 inline RowKind KindOf(const Finding& f) {

@@ -1,0 +1,1089 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Paused in aMule: %1</source>
+        <translation>In aMule angehalten: %1</translation>
+    </message>
+    <message>
+        <source>Could not write in %1.</source>
+        <translation>Konnte nicht in %1 schreiben.</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>Netzwerkfehler: %1</translation>
+    </message>
+    <message>
+        <source>Warning: the loaded fake lists hold no record; no download can be found as a fake.</source>
+        <translation>Warnung: die geladenen Fake-Listen enthalten keinen Eintrag; kein Download kann als Fake erkannt werden.</translation>
+    </message>
+    <message>
+        <source>Could not pause %1: %2</source>
+        <translation>Konnte %1 nicht anhalten: %2</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>Update failed; checking with the local fake list.</source>
+        <translation>Aktualisierung fehlgeschlagen; geprüft wird mit der lokalen Fake-Liste.</translation>
+    </message>
+    <message>
+        <source>Could not store the update address in %1.</source>
+        <translation>Konnte die Update-Adresse nicht in %1 speichern.</translation>
+    </message>
+    <message>
+        <source>Found %1: %2 (names no temp directory)</source>
+        <translation>Gefunden %1: %2 (nennt kein Temp-Verzeichnis)</translation>
+    </message>
+    <message>
+        <source>Found %1: %2 (temp directory %3)</source>
+        <translation>Gefunden %1: %2 (Temp-Verzeichnis %3)</translation>
+    </message>
+    <message>
+        <source>No client preference file found (looked for ~/.aMule/amule.conf, and eMule&apos;s preferences.ini and eDonkey&apos;s pref.met in the Wine prefix ~/.wine). Run &apos;kestrivane-cli import FILE&apos; or pass --temp-dir DIR to &apos;check&apos;.</source>
+        <translation>Keine Einstellungsdatei eines Clients gefunden (gesucht wurden ~/.aMule/amule.conf sowie eMules preferences.ini und eDonkeys pref.met im Wine-Präfix ~/.wine). Führen Sie &apos;kestrivane-cli import FILE&apos; aus oder geben Sie &apos;check&apos; --temp-dir DIR an.</translation>
+    </message>
+    <message>
+        <source>No client preference file found that names a temp directory (looked for ~/.aMule/amule.conf, and eMule&apos;s preferences.ini and eDonkey&apos;s pref.met in the Wine prefix ~/.wine). Run &apos;kestrivane-cli import FILE&apos; or pass --temp-dir DIR to &apos;check&apos;.</source>
+        <translation>Keine Einstellungsdatei eines Clients gefunden, die ein Temp-Verzeichnis nennt (gesucht wurden ~/.aMule/amule.conf sowie eMules preferences.ini und eDonkeys pref.met im Wine-Präfix ~/.wine). Führen Sie &apos;kestrivane-cli import FILE&apos; aus oder geben Sie &apos;check&apos; --temp-dir DIR an.</translation>
+    </message>
+    <message>
+        <source>Importing %1</source>
+        <translation>Importiere %1</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: give the file&apos;s size with --size BYTES when marking a hash.</source>
+        <translation>Kann %1 nicht markieren: geben Sie beim Markieren eines Hashes die Dateigröße mit --size BYTES an.</translation>
+    </message>
+    <message>
+        <source>The check found no fake to export.</source>
+        <translation>Die Prüfung hat keinen Fake zum Exportieren gefunden.</translation>
+    </message>
+    <message>
+        <source>%1 list line(s) written to %2.</source>
+        <translation>%1 Listenzeile(n) nach %2 geschrieben.</translation>
+    </message>
+    <message>
+        <source>Could not read the standard input.</source>
+        <translation>Konnte die Standardeingabe nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Line %1: </source>
+        <translation>Zeile %1: </translation>
+    </message>
+    <message>
+        <source>Read again: %1</source>
+        <translation>Neu gelesen: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1 now; the list read before is used.</source>
+        <translation>Kann %1 jetzt nicht lesen; die zuvor gelesene Liste wird verwendet.</translation>
+    </message>
+    <message>
+        <source>Gone: %1</source>
+        <translation>Verschwunden: %1</translation>
+    </message>
+    <message>
+        <source>Settings and lists read again.</source>
+        <translation>Einstellungen und Listen neu gelesen.</translation>
+    </message>
+    <message>
+        <source>Watching %1; changes are checked within %2 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
+        <translation>Überwache %1; Änderungen werden binnen %2 s geprüft (Strg+C beendet, SIGHUP liest die Listen neu)</translation>
+    </message>
+    <message>
+        <source>Watching %1 and 1 further temp directory; changes are checked within %2 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
+        <translation>Überwache %1 und 1 weiteres Temp-Verzeichnis; Änderungen werden binnen %2 s geprüft (Strg+C beendet, SIGHUP liest die Listen neu)</translation>
+    </message>
+    <message>
+        <source>Watching %1 and %2 further temp directories; changes are checked within %3 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
+        <translation>Überwache %1 und %2 weitere Temp-Verzeichnisse; Änderungen werden binnen %3 s geprüft (Strg+C beendet, SIGHUP liest die Listen neu)</translation>
+    </message>
+    <message>
+        <source>Could not pause %1 in aMule: %2</source>
+        <translation>Konnte %1 in aMule nicht anhalten: %2</translation>
+    </message>
+    <message>
+        <source>--exec: cannot split &apos;%1&apos; into a program and its arguments (unclosed quote?).</source>
+        <translation>--exec: kann &apos;%1&apos; nicht in ein Programm und seine Argumente zerlegen (Anführungszeichen nicht geschlossen?).</translation>
+    </message>
+    <message>
+        <source>No temp directory is set: run &apos;kestrivane-cli import FILE&apos; or &apos;kestrivane-cli import --detect&apos;, or pass --temp-dir DIR.</source>
+        <translation>Kein Temp-Verzeichnis eingestellt: führen Sie &apos;kestrivane-cli import FILE&apos; oder &apos;kestrivane-cli import --detect&apos; aus oder geben Sie --temp-dir DIR an.</translation>
+    </message>
+    <message>
+        <source>Temp directory %1 not found!</source>
+        <translation>Temp-Verzeichnis %1 nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Cannot read the temp directory %1: %2.</source>
+        <translation>Kann das Temp-Verzeichnis %1 nicht lesen: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the fake list %1.</source>
+        <translation>Konnte die Fake-Liste %1 nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The check could not run.</source>
+        <translation>Die Prüfung konnte nicht laufen.</translation>
+    </message>
+    <message>
+        <source>No fake list: %1 does not exist. %2</source>
+        <translation>Keine Fake-Liste: %1 existiert nicht. %2</translation>
+    </message>
+    <message>
+        <source>Could not read the fake list %1: %2.</source>
+        <translation>Konnte die Fake-Liste %1 nicht lesen: %2.</translation>
+    </message>
+    <message>
+        <source>aMule: %1</source>
+        <translation>aMule: %1</translation>
+    </message>
+    <message>
+        <source>No fake list: %1 does not exist. Run &apos;kestrivane-cli update&apos; or pass --fakes FILE.</source>
+        <translation>Keine Fake-Liste: %1 existiert nicht. Führen Sie &apos;kestrivane-cli update&apos; aus oder geben Sie --fakes FILE an.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to check for links (%2 bytes; at most %3 MiB are read).</source>
+        <translation>%1 ist zu groß, um nach Links durchsucht zu werden (%2 Bytes; höchstens %3 MiB werden gelesen).</translation>
+    </message>
+    <message>
+        <source>Could not read %1.</source>
+        <translation>Konnte %1 nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The link check could not run.</source>
+        <translation>Die Link-Prüfung konnte nicht laufen.</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: the file must be named pref.met (eDonkey), preferences.ini (eMule) or amule.conf (aMule).</source>
+        <translation>Kann %1 nicht importieren: die Datei muss pref.met (eDonkey), preferences.ini (eMule) oder amule.conf (aMule) heißen.</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: no such file.</source>
+        <translation>Kann %1 nicht importieren: keine solche Datei.</translation>
+    </message>
+    <message>
+        <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
+        <translation>Fehler: Kein &apos;temp!&apos;-Eintrag in pref.met gefunden!</translation>
+    </message>
+    <message>
+        <source>Error: No &apos;[eMule] TempDir=&apos; in amule.conf found!</source>
+        <translation>Fehler: Kein &apos;[eMule] TempDir=&apos; in amule.conf gefunden!</translation>
+    </message>
+    <message>
+        <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
+        <translation>Fehler: Kein &apos;[eMule] TempDir=&apos; in preferences.ini gefunden!</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>Konnte %1 nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>The import stored no temp directory.</source>
+        <translation>Der Import hat kein Temp-Verzeichnis gespeichert.</translation>
+    </message>
+    <message>
+        <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
+        <translation>eDonkey PREF.MET geöffnet, &apos;PrefMetPath&apos; und &apos;TempPath&apos; in KESTRIVANE.INI geschrieben</translation>
+    </message>
+    <message>
+        <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
+        <translation>eMule PREFERENCES.INI geöffnet, &apos;PreferencesIniPath&apos; und &apos;TempDir&apos; in KESTRIVANE.INI geschrieben</translation>
+    </message>
+    <message>
+        <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
+        <translation>aMule AMULE.CONF geöffnet, &apos;PreferencesIniPath&apos; und &apos;TempDir&apos; in KESTRIVANE.INI geschrieben</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.</source>
+        <translation>Kann %1 nicht markieren: geben Sie einen .part.met-Namen des Temp-Verzeichnisses (001.part) oder einen Hash aus 32 Hexziffern an.</translation>
+    </message>
+    <message>
+        <source>No temp directory is set; use --temp-dir or import the client&apos;s preferences first.</source>
+        <translation>Kein Temp-Verzeichnis eingestellt; verwenden Sie --temp-dir oder importieren Sie zuerst die Einstellungen des Clients.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: the file holds no ed2k hash.</source>
+        <translation>Kann %1 nicht markieren: die Datei enthält keinen ed2k-Hash.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: no such .part.met in %2.</source>
+        <translation>Kann %1 nicht markieren: kein solches .part.met in %2.</translation>
+    </message>
+    <message>
+        <source>The own list could not be written.</source>
+        <translation>Die eigene Liste konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Another Kestrivane (%1, pid %2) is writing in %3; try again when it has finished.</source>
+        <translation>Ein anderes Kestrivane (%1, PID %2) schreibt in %3; versuchen Sie es erneut, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>Another Kestrivane (pid %1) is writing in %2; try again when it has finished.</source>
+        <translation>Ein anderes Kestrivane (PID %1) schreibt in %2; versuchen Sie es erneut, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>Another Kestrivane is writing in %1; try again when it has finished.</source>
+        <translation>Ein anderes Kestrivane schreibt in %1; versuchen Sie es erneut, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>Warning: no fake list: %1 does not exist, so only names, part hashes and the bytes already downloaded were checked. %2</source>
+        <translation>Warnung: keine Fake-Liste: %1 existiert nicht, daher wurden nur Namen, Teil-Hashes und die bereits geladenen Bytes geprüft. %2</translation>
+    </message>
+    <message>
+        <source>Marked as fake in MYFAKES.DAT: %1</source>
+        <translation>In MYFAKES.DAT als Fake markiert: %1</translation>
+    </message>
+    <message>
+        <source>Removed from MYFAKES.DAT: %1</source>
+        <translation>Aus MYFAKES.DAT entfernt: %1</translation>
+    </message>
+    <message>
+        <source>Recorded as not a fake in MYFAKES.DAT: %1</source>
+        <translation>In MYFAKES.DAT als kein Fake vermerkt: %1</translation>
+    </message>
+    <message>
+        <source>Your own list MYFAKES.DAT does not name %1.</source>
+        <translation>Ihre eigene Liste MYFAKES.DAT nennt %1 nicht.</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 part.met-File with Text &apos;%2&apos;</source>
+        <translation>Fertig! %1 part.met-Datei(en) mit dem Text &apos;%2&apos; gefunden</translation>
+    </message>
+    <message>
+        <source>New FAKE-DB - Version %1 available! Please download it now...</source>
+        <translation>Neue FAKE-DB - Version %1 verfügbar! Bitte jetzt herunterladen...</translation>
+    </message>
+    <message>
+        <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
+        <translation>Nicht aktualisiert: Quelle %1 der Fake-Liste (die anderen Quellen wurden aktualisiert oder sind aktuell).</translation>
+    </message>
+    <message>
+        <source>Download finished! New %1 written...</source>
+        <translation>Download fertig! Neue %1 geschrieben...</translation>
+    </message>
+    <message>
+        <source>Could not connect to the internet</source>
+        <translation>Keine Verbindung zum Internet</translation>
+    </message>
+    <message>
+        <source>Could not open file %1.</source>
+        <translation>Datei %1 konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Download of %1 was interrupted.</source>
+        <translation>Download von %1 wurde unterbrochen.</translation>
+    </message>
+    <message>
+        <source>File actually not available: %1</source>
+        <translation>Datei derzeit nicht verfügbar: %1</translation>
+    </message>
+    <message>
+        <source>Could not write file %1.</source>
+        <translation>Datei %1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The fake list at %1 has not changed since the last download.</source>
+        <translation>Die Fake-Liste unter %1 hat sich seit dem letzten Download nicht geändert.</translation>
+    </message>
+    <message>
+        <source>--exec: %1 ended with status %2.</source>
+        <translation>--exec: %1 endete mit Status %2.</translation>
+    </message>
+    <message>
+        <source>--exec: %1 was ended by signal %2.</source>
+        <translation>--exec: %1 wurde durch Signal %2 beendet.</translation>
+    </message>
+    <message>
+        <source>--exec: %1 ended.</source>
+        <translation>--exec: %1 endete.</translation>
+    </message>
+    <message>
+        <source>The directory %1 is gone; watching for it to come back.</source>
+        <translation>Das Verzeichnis %1 ist verschwunden; es wird auf seine Rückkehr gewartet.</translation>
+    </message>
+    <message>
+        <source>--exec: too many findings waiting for %1; some are not run.</source>
+        <translation>--exec: zu viele Funde warten auf %1; einige werden nicht ausgeführt.</translation>
+    </message>
+    <message>
+        <source>--exec: %1 ran longer than %2 s and is ended.</source>
+        <translation>--exec: %1 lief länger als %2 s und wird beendet.</translation>
+    </message>
+    <message>
+        <source>--exec: could not start %1.</source>
+        <translation>--exec: konnte %1 nicht starten.</translation>
+    </message>
+    <message>
+        <source>--exec: %1 findings not handed on.</source>
+        <translation>--exec: %1 Funde nicht weitergegeben.</translation>
+    </message>
+    <message>
+        <source>Cannot watch for changes: %1</source>
+        <translation>Kann Änderungen nicht überwachen: %1</translation>
+    </message>
+    <message>
+        <source>The directory %1 is not there; watching for it to appear.</source>
+        <translation>Das Verzeichnis %1 ist nicht da; es wird auf sein Erscheinen gewartet.</translation>
+    </message>
+    <message>
+        <source>Replaced: %1; watching the new one.</source>
+        <translation>Ersetzt: %1; die neue Datei wird überwacht.</translation>
+    </message>
+    <message>
+        <source>Watching %1 again.</source>
+        <translation>Überwache %1 wieder.</translation>
+    </message>
+    <message>
+        <source>aMule&apos;s External Connections password: </source>
+        <translation>Passwort der External Connections von aMule: </translation>
+    </message>
+    <message>
+        <source>Not a host or host:port: %1</source>
+        <translation>Kein Host oder Host:Port: %1</translation>
+    </message>
+    <message>
+        <source>The password is empty.</source>
+        <translation>Das Passwort ist leer.</translation>
+    </message>
+    <message>
+        <source>No password on the standard input.</source>
+        <translation>Kein Passwort auf der Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>No password: pass --password-stdin and give it on the standard input.</source>
+        <translation>Kein Passwort: geben Sie --password-stdin an und das Passwort auf der Standardeingabe.</translation>
+    </message>
+    <message>
+        <source>No amule.conf found: pass HOST[:PORT], or import aMule&apos;s amule.conf first (kestrivane-cli import FILE).</source>
+        <translation>Keine amule.conf gefunden: geben Sie HOST[:PORT] an oder importieren Sie zuerst aMules amule.conf (kestrivane-cli import FILE).</translation>
+    </message>
+    <message>
+        <source>aMule does not accept External Connections (AcceptExternalConnections in %1): turn on remote controls in aMule&apos;s preferences, or pass HOST[:PORT].</source>
+        <translation>aMule nimmt keine External Connections an (AcceptExternalConnections in %1): schalten Sie die Fernsteuerung in den Einstellungen von aMule ein oder geben Sie HOST[:PORT] an.</translation>
+    </message>
+    <message>
+        <source>aMule has no External Connections password set (ECPassword in %1).</source>
+        <translation>aMule hat kein Passwort für External Connections gesetzt (ECPassword in %1).</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>Angehalten: %1</translation>
+    </message>
+    <message>
+        <source>Resumed: %1</source>
+        <translation>Fortgesetzt: %1</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Gestoppt: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>Could not resume %1: %2</source>
+        <translation>Konnte %1 nicht fortsetzen: %2</translation>
+    </message>
+    <message>
+        <source>Could not stop %1: %2</source>
+        <translation>Konnte %1 nicht stoppen: %2</translation>
+    </message>
+    <message>
+        <source>Could not cancel %1: %2</source>
+        <translation>Konnte %1 nicht abbrechen: %2</translation>
+    </message>
+    <message>
+        <source>aMule has no download %1.</source>
+        <translation>aMule hat keinen Download %1.</translation>
+    </message>
+    <message>
+        <source>Cancelling deletes the downloads in aMule: pass --yes to confirm.</source>
+        <translation>Abbrechen löscht die Downloads in aMule: geben Sie zur Bestätigung --yes an.</translation>
+    </message>
+    <message>
+        <source>Cancel this download in aMule and delete what has arrived? [y/N] </source>
+        <translation>Diesen Download in aMule abbrechen und das bereits Geladene löschen? [y/N] </translation>
+    </message>
+    <message>
+        <source>Cancel %1 downloads in aMule and delete what has arrived? [y/N] </source>
+        <translation>%1 Downloads in aMule abbrechen und das bereits Geladene löschen? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing cancelled.</source>
+        <translation>Nichts abgebrochen.</translation>
+    </message>
+    <message>
+        <source>%1 (%2). Nothing stored.</source>
+        <translation>%1 (%2). Nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Connected, but could not write %1.</source>
+        <translation>Verbunden, aber konnte %1 nicht schreiben.</translation>
+    </message>
+    <message>
+        <source>(version not given)</source>
+        <translation>(Version nicht angegeben)</translation>
+    </message>
+    <message>
+        <source>Connected to aMule %1 at %2; stored in %3.</source>
+        <translation>Verbunden mit aMule %1 unter %2; gespeichert in %3.</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;; did you mean &apos;%2&apos;? (&apos;kestrivane-cli --help&apos; lists the commands)</source>
+        <translation>Unbekannter Befehl &apos;%1&apos;; meinten Sie &apos;%2&apos;? (&apos;kestrivane-cli --help&apos; listet die Befehle auf)</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos; (&apos;kestrivane-cli --help&apos; lists the commands)</source>
+        <translation>Unbekannter Befehl &apos;%1&apos; (&apos;kestrivane-cli --help&apos; listet die Befehle auf)</translation>
+    </message>
+    <message>
+        <source>Reading links from the keyboard: paste them, then press Ctrl+D (or give a FILE).</source>
+        <translation>Lese Links von der Tastatur: fügen Sie sie ein und drücken Sie dann Strg+D (oder geben Sie eine FILE an).</translation>
+    </message>
+    <message>
+        <source>No directory for the settings: HOME is not set. Pass --home DIR or set KESTRIVANE_HOME.</source>
+        <translation>Kein Verzeichnis für die Einstellungen: HOME ist nicht gesetzt. Geben Sie --home DIR an oder setzen Sie KESTRIVANE_HOME.</translation>
+    </message>
+    <message>
+        <source>Cannot create the directory %1. Pass --home DIR.</source>
+        <translation>Kann das Verzeichnis %1 nicht anlegen. Geben Sie --home DIR an.</translation>
+    </message>
+    <message>
+        <source>--home %1: no such directory.</source>
+        <translation>--home %1: kein solches Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>Partname	Filename	Error-Description</source>
+        <translation>Part-Name	Dateiname	Fehlerbeschreibung</translation>
+    </message>
+    <message>
+        <source>Line	Filename	Error-Description</source>
+        <translation>Zeile	Dateiname	Fehlerbeschreibung</translation>
+    </message>
+    <message>
+        <source>There is no public fake list; to get one, mark fakes yourself (&apos;kestrivane-cli mark&apos;), use a group&apos;s address (&apos;kestrivane-cli update --url URL&apos;) or pass a list file (--fakes FILE).</source>
+        <translation>Es gibt keine öffentliche Fake-Liste; um eine zu bekommen, markieren Sie Fakes selbst (&apos;kestrivane-cli mark&apos;), nutzen Sie die Adresse einer Gruppe (&apos;kestrivane-cli update --url URL&apos;) oder geben Sie eine Listendatei an (--fakes FILE).</translation>
+    </message>
+    <message>
+        <source>No update address is set. There is no public fake list; the content check works without one. To get a list, mark fakes yourself (&apos;kestrivane-cli mark&apos;), use a group&apos;s address (&apos;kestrivane-cli update --url URL&apos;) or pass a list file (--fakes FILE).</source>
+        <translation>Keine Update-Adresse eingestellt. Es gibt keine öffentliche Fake-Liste; die Inhaltsprüfung arbeitet auch ohne. Um eine Liste zu bekommen, markieren Sie Fakes selbst (&apos;kestrivane-cli mark&apos;), nutzen Sie die Adresse einer Gruppe (&apos;kestrivane-cli update --url URL&apos;) oder geben Sie eine Listendatei an (--fakes FILE).</translation>
+    </message>
+    <message>
+        <source>No aMule connection stored: run &apos;kestrivane-cli amule connect&apos; first.</source>
+        <translation>Keine aMule-Verbindung gespeichert: führen Sie zuerst &apos;kestrivane-cli amule connect&apos; aus.</translation>
+    </message>
+    <message>
+        <source>No fake list loaded: the links were checked by their names and part hashes only.</source>
+        <translation>Keine Fake-Liste geladen: die Links wurden nur nach Namen und Teil-Hashes geprüft.</translation>
+    </message>
+    <message>
+        <source>Your own fake list MYFAKES.DAT holds no record yet.</source>
+        <translation>Ihre eigene Fake-Liste MYFAKES.DAT enthält noch keinen Eintrag.</translation>
+    </message>
+    <message>
+        <source>Please wait, version check is running...</source>
+        <translation>Bitte warten, die Versionsprüfung läuft...</translation>
+    </message>
+    <message>
+        <source>You already have the newest FAKE-DB...</source>
+        <translation>Sie haben bereits die neueste FAKE-DB...</translation>
+    </message>
+    <message>
+        <source>Opening URL...</source>
+        <translation>Öffne URL...</translation>
+    </message>
+    <message>
+        <source>Proxy Authentication is not implemented yet</source>
+        <translation>Proxy-Anmeldung ist noch nicht umgesetzt</translation>
+    </message>
+    <message>
+        <source>Online-Check/Download not available!</source>
+        <translation>Online-Prüfung/Download nicht verfügbar!</translation>
+    </message>
+    <message>
+        <source>The choosen URL is temporary not available. Please try later!</source>
+        <translation>Die gewählte URL ist vorübergehend nicht erreichbar. Bitte später versuchen!</translation>
+    </message>
+    <message>
+        <source>Fake list not used</source>
+        <translation>Fake-Liste nicht verwendet</translation>
+    </message>
+    <message>
+        <source>Warning: %1 is empty; no download can be found as a fake with it.</source>
+        <translation>Warnung: %1 ist leer; damit kann kein Download als Fake erkannt werden.</translation>
+    </message>
+    <message>
+        <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
+        <translation>Warnung: %1 ist ein UTF-16-Text, keine Liste von Zeilen in Einzelbytes; damit kann kein Download als Fake erkannt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Types</name>
+    <message>
+        <source>AVI video</source>
+        <translation>AVI-Video</translation>
+    </message>
+    <message>
+        <source>DivX video</source>
+        <translation>DivX-Video</translation>
+    </message>
+    <message>
+        <source>Xvid video</source>
+        <translation>Xvid-Video</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>Matroska-Video</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>WebM-Video</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>MP4-Video</translation>
+    </message>
+    <message>
+        <source>QuickTime video</source>
+        <translation>QuickTime-Video</translation>
+    </message>
+    <message>
+        <source>3GP video</source>
+        <translation>3GP-Video</translation>
+    </message>
+    <message>
+        <source>Flash MP4 video</source>
+        <translation>Flash-MP4-Video</translation>
+    </message>
+    <message>
+        <source>MPEG video</source>
+        <translation>MPEG-Video</translation>
+    </message>
+    <message>
+        <source>DVD video</source>
+        <translation>DVD-Video</translation>
+    </message>
+    <message>
+        <source>an MPEG transport stream</source>
+        <translation>ein MPEG-Transportstrom</translation>
+    </message>
+    <message>
+        <source>Windows Media video</source>
+        <translation>Windows-Media-Video</translation>
+    </message>
+    <message>
+        <source>Flash video</source>
+        <translation>Flash-Video</translation>
+    </message>
+    <message>
+        <source>a Flash movie</source>
+        <translation>ein Flash-Film</translation>
+    </message>
+    <message>
+        <source>Ogg video</source>
+        <translation>Ogg-Video</translation>
+    </message>
+    <message>
+        <source>RealMedia video</source>
+        <translation>RealMedia-Video</translation>
+    </message>
+    <message>
+        <source>MP3 audio</source>
+        <translation>MP3-Audio</translation>
+    </message>
+    <message>
+        <source>MPEG audio</source>
+        <translation>MPEG-Audio</translation>
+    </message>
+    <message>
+        <source>Windows Media audio</source>
+        <translation>Windows-Media-Audio</translation>
+    </message>
+    <message>
+        <source>Ogg audio</source>
+        <translation>Ogg-Audio</translation>
+    </message>
+    <message>
+        <source>Opus audio</source>
+        <translation>Opus-Audio</translation>
+    </message>
+    <message>
+        <source>FLAC audio</source>
+        <translation>FLAC-Audio</translation>
+    </message>
+    <message>
+        <source>WAV audio</source>
+        <translation>WAV-Audio</translation>
+    </message>
+    <message>
+        <source>Matroska audio</source>
+        <translation>Matroska-Audio</translation>
+    </message>
+    <message>
+        <source>MP4 audio</source>
+        <translation>MP4-Audio</translation>
+    </message>
+    <message>
+        <source>AAC audio</source>
+        <translation>AAC-Audio</translation>
+    </message>
+    <message>
+        <source>RealAudio</source>
+        <translation>RealAudio</translation>
+    </message>
+    <message>
+        <source>AC-3 audio</source>
+        <translation>AC-3-Audio</translation>
+    </message>
+    <message>
+        <source>DTS audio</source>
+        <translation>DTS-Audio</translation>
+    </message>
+    <message>
+        <source>WavPack audio</source>
+        <translation>WavPack-Audio</translation>
+    </message>
+    <message>
+        <source>Musepack audio</source>
+        <translation>Musepack-Audio</translation>
+    </message>
+    <message>
+        <source>TTA audio</source>
+        <translation>TTA-Audio</translation>
+    </message>
+    <message>
+        <source>AIFF audio</source>
+        <translation>AIFF-Audio</translation>
+    </message>
+    <message>
+        <source>MIDI music</source>
+        <translation>MIDI-Musik</translation>
+    </message>
+    <message>
+        <source>Monkey&apos;s Audio</source>
+        <translation>Monkey&apos;s Audio</translation>
+    </message>
+    <message>
+        <source>a disc image</source>
+        <translation>ein Disc-Image</translation>
+    </message>
+    <message>
+        <source>a JPEG image</source>
+        <translation>ein JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>a PNG image</source>
+        <translation>ein PNG-Bild</translation>
+    </message>
+    <message>
+        <source>a GIF image</source>
+        <translation>ein GIF-Bild</translation>
+    </message>
+    <message>
+        <source>a WebP image</source>
+        <translation>ein WebP-Bild</translation>
+    </message>
+    <message>
+        <source>a bitmap image</source>
+        <translation>ein Bitmap-Bild</translation>
+    </message>
+    <message>
+        <source>a TIFF image</source>
+        <translation>ein TIFF-Bild</translation>
+    </message>
+    <message>
+        <source>a ZIP archive</source>
+        <translation>ein ZIP-Archiv</translation>
+    </message>
+    <message>
+        <source>a RAR archive</source>
+        <translation>ein RAR-Archiv</translation>
+    </message>
+    <message>
+        <source>a 7-Zip archive</source>
+        <translation>ein 7-Zip-Archiv</translation>
+    </message>
+    <message>
+        <source>a cabinet archive</source>
+        <translation>ein Cabinet-Archiv</translation>
+    </message>
+    <message>
+        <source>a gzip archive</source>
+        <translation>ein gzip-Archiv</translation>
+    </message>
+    <message>
+        <source>a bzip2 archive</source>
+        <translation>ein bzip2-Archiv</translation>
+    </message>
+    <message>
+        <source>an xz archive</source>
+        <translation>ein xz-Archiv</translation>
+    </message>
+    <message>
+        <source>a tar archive</source>
+        <translation>ein tar-Archiv</translation>
+    </message>
+    <message>
+        <source>an ARJ archive</source>
+        <translation>ein ARJ-Archiv</translation>
+    </message>
+    <message>
+        <source>an ACE archive</source>
+        <translation>ein ACE-Archiv</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>ein PDF-Dokument</translation>
+    </message>
+    <message>
+        <source>a document</source>
+        <translation>ein Dokument</translation>
+    </message>
+    <message>
+        <source>a text file</source>
+        <translation>eine Textdatei</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>Untertitel</translation>
+    </message>
+    <message>
+        <source>a cue sheet</source>
+        <translation>ein Cue-Sheet</translation>
+    </message>
+    <message>
+        <source>a checksum list</source>
+        <translation>eine Prüfsummenliste</translation>
+    </message>
+    <message>
+        <source>a playlist</source>
+        <translation>eine Wiedergabeliste</translation>
+    </message>
+    <message>
+        <source>a web page</source>
+        <translation>eine Webseite</translation>
+    </message>
+    <message>
+        <source>an e-book</source>
+        <translation>ein E-Book</translation>
+    </message>
+    <message>
+        <source>a help file</source>
+        <translation>eine Hilfedatei</translation>
+    </message>
+    <message>
+        <source>a comic book</source>
+        <translation>ein Comic</translation>
+    </message>
+    <message>
+        <source>a program</source>
+        <translation>ein Programm</translation>
+    </message>
+    <message>
+        <source>of an unknown kind</source>
+        <translation>unbekannter Art</translation>
+    </message>
+    <message>
+        <source>a Windows Media file</source>
+        <translation>eine Windows-Media-Datei</translation>
+    </message>
+    <message>
+        <source>Ogg media</source>
+        <translation>Ogg-Medien</translation>
+    </message>
+    <message>
+        <source>RealMedia</source>
+        <translation>RealMedia</translation>
+    </message>
+    <message>
+        <source>gzip-compressed data</source>
+        <translation>gzip-komprimierte Daten</translation>
+    </message>
+    <message>
+        <source>bzip2-compressed data</source>
+        <translation>bzip2-komprimierte Daten</translation>
+    </message>
+    <message>
+        <source>xz-compressed data</source>
+        <translation>xz-komprimierte Daten</translation>
+    </message>
+    <message>
+        <source>a Windows program</source>
+        <translation>ein Windows-Programm</translation>
+    </message>
+    <message>
+        <source>a Linux program</source>
+        <translation>ein Linux-Programm</translation>
+    </message>
+    <message>
+        <source>a shell script</source>
+        <translation>ein Shell-Skript</translation>
+    </message>
+    <message>
+        <source>a Windows batch script</source>
+        <translation>ein Windows-Batch-Skript</translation>
+    </message>
+    <message>
+        <source>a DjVu document</source>
+        <translation>ein DjVu-Dokument</translation>
+    </message>
+    <message>
+        <source>an office document</source>
+        <translation>ein Office-Dokument</translation>
+    </message>
+    <message>
+        <source>an Office document or an installer</source>
+        <translation>ein Office-Dokument oder ein Installer</translation>
+    </message>
+    <message>
+        <source>a Windows installer</source>
+        <translation>ein Windows-Installer</translation>
+    </message>
+    <message>
+        <source>plain text</source>
+        <translation>reiner Text</translation>
+    </message>
+    <message>
+        <source>a Windows shortcut</source>
+        <translation>eine Windows-Verknüpfung</translation>
+    </message>
+    <message>
+        <source>AVI header</source>
+        <translation>der AVI-Header</translation>
+    </message>
+    <message>
+        <source>Windows Media header</source>
+        <translation>der Windows-Media-Header</translation>
+    </message>
+    <message>
+        <source>Matroska header</source>
+        <translation>der Matroska-Header</translation>
+    </message>
+    <message>
+        <source>MP4 header</source>
+        <translation>der MP4-Header</translation>
+    </message>
+    <message>
+        <source>QuickTime header</source>
+        <translation>der QuickTime-Header</translation>
+    </message>
+    <message>
+        <source>MP3 header</source>
+        <translation>der MP3-Header</translation>
+    </message>
+    <message>
+        <source>FLAC header</source>
+        <translation>der FLAC-Header</translation>
+    </message>
+    <message>
+        <source>WAV header</source>
+        <translation>der WAV-Header</translation>
+    </message>
+    <message>
+        <source>header</source>
+        <translation>der Header</translation>
+    </message>
+</context>
+<context>
+    <name>Verdicts</name>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 Byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 Bytes</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is %2%3</source>
+        <translation>gibt sich als %1 aus, die Daten sind %2%3</translation>
+    </message>
+    <message>
+        <source>the data is %1, named .%2: it will play</source>
+        <translation>die Daten sind %1, benannt als .%2: es lässt sich abspielen</translation>
+    </message>
+    <message>
+        <source>a program posing as %1: the name ends in .%2.%3</source>
+        <translation>ein Programm, das sich als %1 ausgibt: der Name endet auf .%2.%3</translation>
+    </message>
+    <message>
+        <source>%1 blank</source>
+        <translation>%1 Leerzeichen</translation>
+    </message>
+    <message>
+        <source>%1 blanks</source>
+        <translation>%1 Leerzeichen</translation>
+    </message>
+    <message>
+        <source>a program posing as %1: the name ends in .%2, %3 and .%4</source>
+        <translation>ein Programm, das sich als %1 ausgibt: der Name endet auf .%2, %3 und .%4</translation>
+    </message>
+    <message>
+        <source>a program hidden behind blanks: the name has %1 blanks before .%2</source>
+        <translation>ein hinter Leerzeichen verstecktes Programm: der Name hat %1 Leerzeichen vor .%2</translation>
+    </message>
+    <message>
+        <source>the name hides its real extension behind a right-to-left mark</source>
+        <translation>der Name versteckt seine echte Endung hinter einem Rechts-nach-links-Zeichen</translation>
+    </message>
+    <message>
+        <source>the published file is mostly zeros (%1 of %2 parts are empty)</source>
+        <translation>die veröffentlichte Datei besteht größtenteils aus Nullen (%1 von %2 Teilen sind leer)</translation>
+    </message>
+    <message>
+        <source>a short clip padded to a larger size: the %1 says it is %2 long, the download is published as %3</source>
+        <translation>ein kurzer Clip, auf eine größere Größe aufgefüllt: %1 gibt %2 an, der Download ist mit %3 veröffentlicht</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2, too short for %3 (%4, the most such a file carries is %5)</source>
+        <translation>%1 gibt eine Spieldauer von %2 an, zu kurz für %3 (%4, mehr als %5 trägt eine solche Datei nicht)</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2, the search result said %3</source>
+        <translation>%1 gibt eine Spieldauer von %2 an, das Suchergebnis nannte %3</translation>
+    </message>
+    <message>
+        <source>%1 URL command</source>
+        <translation>%1 URL-Befehl</translation>
+    </message>
+    <message>
+        <source>%1 URL commands</source>
+        <translation>%1 URL-Befehle</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is Windows Media that opens web pages as it plays (%2)</source>
+        <translation>gibt sich als %1 aus, die Daten sind Windows Media, das beim Abspielen Webseiten öffnet (%2)</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is Windows Media that opens web pages as it plays (%2: %3)</source>
+        <translation>gibt sich als %1 aus, die Daten sind Windows Media, das beim Abspielen Webseiten öffnet (%2: %3)</translation>
+    </message>
+    <message>
+        <source>%1 part arrived corrupted: someone is feeding this download bad data</source>
+        <translation>%1 Teil kam beschädigt an: jemand füttert diesen Download mit schlechten Daten</translation>
+    </message>
+    <message>
+        <source>%1 parts arrived corrupted: someone is feeding this download bad data</source>
+        <translation>%1 Teile kamen beschädigt an: jemand füttert diesen Download mit schlechten Daten</translation>
+    </message>
+    <message>
+        <source>%1 were lost to corruption: someone is feeding this download bad data</source>
+        <translation>%1 gingen durch Beschädigung verloren: jemand füttert diesen Download mit schlechten Daten</translation>
+    </message>
+    <message>
+        <source>no source has had the whole file in %1 of downloading</source>
+        <translation>keine Quelle hatte die ganze Datei in %1 Download-Zeit</translation>
+    </message>
+    <message>
+        <source>a part of the published file is all zeros (its part hashes hold the hash of an empty part)</source>
+        <translation>ein Teil der veröffentlichten Datei besteht nur aus Nullen (ihre Teil-Hashes enthalten den Hash eines leeren Teils)</translation>
+    </message>
+    <message>
+        <source>rated Fake by %1 of %2 source</source>
+        <translation>von %1 von %2 Quelle als Fake bewertet</translation>
+    </message>
+    <message>
+        <source>rated Fake by %1 of %2 sources</source>
+        <translation>von %1 von %2 Quellen als Fake bewertet</translation>
+    </message>
+    <message>
+        <source>*** OK </source>
+        <translation>*** OK </translation>
+    </message>
+    <message>
+        <source>*** OK (allowed by you)</source>
+        <translation>*** OK (von Ihnen erlaubt)</translation>
+    </message>
+    <message>
+        <source>*** OK (allowed by you: %1)</source>
+        <translation>*** OK (von Ihnen erlaubt: %1)</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file could not be read</source>
+        <translation>*** Nicht geprüft: die .met-Datei konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file is larger than 64 MiB, no .part.met</source>
+        <translation>*** Nicht geprüft: die .met-Datei ist größer als 64 MiB, kein .part.met</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file is empty or damaged</source>
+        <translation>*** Nicht geprüft: die .met-Datei ist leer oder beschädigt</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the temp directory could not be listed</source>
+        <translation>*** Nicht geprüft: das Temp-Verzeichnis konnte nicht aufgelistet werden</translation>
+    </message>
+    <message>
+        <source>*** OK (note: %1)</source>
+        <translation>*** OK (Hinweis: %1)</translation>
+    </message>
+    <message>
+        <source>Suspect: %1</source>
+        <translation>Verdächtig: %1</translation>
+    </message>
+    <message>
+        <source>%1 (read from the client&apos;s backup %2)</source>
+        <translation>%1 (aus der Sicherung %2 des Clients gelesen)</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met, %4 could not be read</source>
+        <translation>Fertig! %1 Fakes und %2 Verdächtige in %3 geprüften .part.met gefunden, %4 konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met</source>
+        <translation>Fertig! %1 Fakes und %2 Verdächtige in %3 geprüften .part.met gefunden</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes in %2 checked .part.met, %3 could not be read</source>
+        <translation>Fertig! %1 Fakes in %2 geprüften .part.met gefunden, %3 konnten nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes in %2 checked .part.met</source>
+        <translation>Fertig! %1 Fakes in %2 geprüften .part.met gefunden</translation>
+    </message>
+    <message>
+        <source>Fake (%1)</source>
+        <translation>Fake (%1)</translation>
+    </message>
+    <message>
+        <source>Malformed link: %1</source>
+        <translation>Fehlerhafter Link: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4 malformed</source>
+        <translation>%1: %2, %3, %4 fehlerhaft</translation>
+    </message>
+    <message>
+        <source>%1 link</source>
+        <translation>%1 Link</translation>
+    </message>
+    <message>
+        <source>%1 links</source>
+        <translation>%1 Links</translation>
+    </message>
+    <message>
+        <source>%1 fake</source>
+        <translation>%1 Fake</translation>
+    </message>
+    <message>
+        <source>%1 fakes</source>
+        <translation>%1 Fakes</translation>
+    </message>
+    <message>
+        <source>%1 suspect</source>
+        <translation>%1 verdächtig</translation>
+    </message>
+    <message>
+        <source>%1 suspects</source>
+        <translation>%1 verdächtig</translation>
+    </message>
+</context>
+</TS>

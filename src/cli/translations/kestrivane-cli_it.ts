@@ -1,0 +1,1089 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it_IT">
+<context>
+    <name>Cli</name>
+    <message>
+        <source>Paused in aMule: %1</source>
+        <translation>Messo in pausa in aMule: %1</translation>
+    </message>
+    <message>
+        <source>Could not write in %1.</source>
+        <translation>Impossibile scrivere in %1.</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>Errore di rete: %1</translation>
+    </message>
+    <message>
+        <source>Warning: the loaded fake lists hold no record; no download can be found as a fake.</source>
+        <translation>Attenzione: le liste di fake caricate non contengono alcuna voce; nessun download può essere riconosciuto come fake.</translation>
+    </message>
+    <message>
+        <source>Could not pause %1: %2</source>
+        <translation>Impossibile mettere in pausa %1: %2</translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation>Attenzione: %1</translation>
+    </message>
+    <message>
+        <source>Update failed; checking with the local fake list.</source>
+        <translation>L&apos;aggiornamento non è riuscito; il controllo usa la lista di fake locale.</translation>
+    </message>
+    <message>
+        <source>Could not store the update address in %1.</source>
+        <translation>Impossibile salvare l&apos;indirizzo di aggiornamento in %1.</translation>
+    </message>
+    <message>
+        <source>Found %1: %2 (names no temp directory)</source>
+        <translation>Trovato %1: %2 (non indica alcuna cartella temporanea)</translation>
+    </message>
+    <message>
+        <source>Found %1: %2 (temp directory %3)</source>
+        <translation>Trovato %1: %2 (cartella temporanea %3)</translation>
+    </message>
+    <message>
+        <source>No client preference file found (looked for ~/.aMule/amule.conf, and eMule&apos;s preferences.ini and eDonkey&apos;s pref.met in the Wine prefix ~/.wine). Run &apos;kestrivane-cli import FILE&apos; or pass --temp-dir DIR to &apos;check&apos;.</source>
+        <translation>Nessun file di preferenze di un client trovato (cercati ~/.aMule/amule.conf, e preferences.ini di eMule e pref.met di eDonkey nel prefisso Wine ~/.wine). Esegui &apos;kestrivane-cli import FILE&apos; o passa --temp-dir DIR a &apos;check&apos;.</translation>
+    </message>
+    <message>
+        <source>No client preference file found that names a temp directory (looked for ~/.aMule/amule.conf, and eMule&apos;s preferences.ini and eDonkey&apos;s pref.met in the Wine prefix ~/.wine). Run &apos;kestrivane-cli import FILE&apos; or pass --temp-dir DIR to &apos;check&apos;.</source>
+        <translation>Nessun file di preferenze di un client che indichi una cartella temporanea (cercati ~/.aMule/amule.conf, e preferences.ini di eMule e pref.met di eDonkey nel prefisso Wine ~/.wine). Esegui &apos;kestrivane-cli import FILE&apos; o passa --temp-dir DIR a &apos;check&apos;.</translation>
+    </message>
+    <message>
+        <source>Importing %1</source>
+        <translation>Importazione di %1</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: give the file&apos;s size with --size BYTES when marking a hash.</source>
+        <translation>Impossibile segnare %1: indica la dimensione del file con --size BYTES quando segni un hash.</translation>
+    </message>
+    <message>
+        <source>The check found no fake to export.</source>
+        <translation>Il controllo non ha trovato alcun fake da esportare.</translation>
+    </message>
+    <message>
+        <source>%1 list line(s) written to %2.</source>
+        <translation>%1 riga/righe di lista scritte in %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the standard input.</source>
+        <translation>Impossibile leggere l&apos;input standard.</translation>
+    </message>
+    <message>
+        <source>Line %1: </source>
+        <translation>Riga %1: </translation>
+    </message>
+    <message>
+        <source>Read again: %1</source>
+        <translation>Riletto: %1</translation>
+    </message>
+    <message>
+        <source>Cannot read %1 now; the list read before is used.</source>
+        <translation>Impossibile leggere %1 ora; si usa la lista letta prima.</translation>
+    </message>
+    <message>
+        <source>Gone: %1</source>
+        <translation>Scomparso: %1</translation>
+    </message>
+    <message>
+        <source>Settings and lists read again.</source>
+        <translation>Impostazioni e liste rilette.</translation>
+    </message>
+    <message>
+        <source>Watching %1; changes are checked within %2 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
+        <translation>Sorveglio %1; le modifiche vengono controllate entro %2 s (Ctrl+C termina, SIGHUP rilegge le liste)</translation>
+    </message>
+    <message>
+        <source>Watching %1 and 1 further temp directory; changes are checked within %2 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
+        <translation>Sorveglio %1 e 1 altra cartella temporanea; le modifiche vengono controllate entro %2 s (Ctrl+C termina, SIGHUP rilegge le liste)</translation>
+    </message>
+    <message>
+        <source>Watching %1 and %2 further temp directories; changes are checked within %3 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
+        <translation>Sorveglio %1 e altre %2 cartelle temporanee; le modifiche vengono controllate entro %3 s (Ctrl+C termina, SIGHUP rilegge le liste)</translation>
+    </message>
+    <message>
+        <source>Could not pause %1 in aMule: %2</source>
+        <translation>Impossibile mettere in pausa %1 in aMule: %2</translation>
+    </message>
+    <message>
+        <source>--exec: cannot split &apos;%1&apos; into a program and its arguments (unclosed quote?).</source>
+        <translation>--exec: impossibile dividere &apos;%1&apos; in un programma e i suoi argomenti (virgolette non chiuse?).</translation>
+    </message>
+    <message>
+        <source>No temp directory is set: run &apos;kestrivane-cli import FILE&apos; or &apos;kestrivane-cli import --detect&apos;, or pass --temp-dir DIR.</source>
+        <translation>Nessuna cartella temporanea impostata: esegui &apos;kestrivane-cli import FILE&apos; o &apos;kestrivane-cli import --detect&apos;, oppure indica --temp-dir DIR.</translation>
+    </message>
+    <message>
+        <source>Temp directory %1 not found!</source>
+        <translation>Cartella temporanea %1 non trovata!</translation>
+    </message>
+    <message>
+        <source>Cannot read the temp directory %1: %2.</source>
+        <translation>Impossibile leggere la cartella temporanea %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the fake list %1.</source>
+        <translation>Impossibile leggere la lista di fake %1.</translation>
+    </message>
+    <message>
+        <source>The check could not run.</source>
+        <translation>Il controllo non è stato eseguito.</translation>
+    </message>
+    <message>
+        <source>No fake list: %1 does not exist. %2</source>
+        <translation>Nessuna lista di fake: %1 non esiste. %2</translation>
+    </message>
+    <message>
+        <source>Could not read the fake list %1: %2.</source>
+        <translation>Impossibile leggere la lista di fake %1: %2.</translation>
+    </message>
+    <message>
+        <source>aMule: %1</source>
+        <translation>aMule: %1</translation>
+    </message>
+    <message>
+        <source>No fake list: %1 does not exist. Run &apos;kestrivane-cli update&apos; or pass --fakes FILE.</source>
+        <translation>Nessuna lista di fake: %1 non esiste. Esegui &apos;kestrivane-cli update&apos; o indica --fakes FILE.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to check for links (%2 bytes; at most %3 MiB are read).</source>
+        <translation>%1 è troppo grande per cercarvi dei link (%2 byte; se ne leggono al massimo %3 MiB).</translation>
+    </message>
+    <message>
+        <source>Could not read %1.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>The link check could not run.</source>
+        <translation>Il controllo dei link non è stato eseguito.</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: the file must be named pref.met (eDonkey), preferences.ini (eMule) or amule.conf (aMule).</source>
+        <translation>Impossibile importare %1: il file deve chiamarsi pref.met (eDonkey), preferences.ini (eMule) o amule.conf (aMule).</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: no such file.</source>
+        <translation>Impossibile importare %1: file inesistente.</translation>
+    </message>
+    <message>
+        <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
+        <translation>Errore: nessuna voce &apos;temp!&apos; trovata in pref.met!</translation>
+    </message>
+    <message>
+        <source>Error: No &apos;[eMule] TempDir=&apos; in amule.conf found!</source>
+        <translation>Errore: nessun &apos;[eMule] TempDir=&apos; trovato in amule.conf!</translation>
+    </message>
+    <message>
+        <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
+        <translation>Errore: nessun &apos;[eMule] TempDir=&apos; trovato in preferences.ini!</translation>
+    </message>
+    <message>
+        <source>Could not write %1.</source>
+        <translation>Impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>The import stored no temp directory.</source>
+        <translation>L&apos;importazione non ha salvato alcuna cartella temporanea.</translation>
+    </message>
+    <message>
+        <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
+        <translation>PREF.MET di eDonkey aperto, &apos;PrefMetPath&apos; e &apos;TempPath&apos; scritti in KESTRIVANE.INI</translation>
+    </message>
+    <message>
+        <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
+        <translation>PREFERENCES.INI di eMule aperto, &apos;PreferencesIniPath&apos; e &apos;TempDir&apos; scritti in KESTRIVANE.INI</translation>
+    </message>
+    <message>
+        <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
+        <translation>AMULE.CONF di aMule aperto, &apos;PreferencesIniPath&apos; e &apos;TempDir&apos; scritti in KESTRIVANE.INI</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.</source>
+        <translation>Impossibile segnare %1: indica un nome di .part.met della cartella temporanea (001.part) o un hash di 32 cifre esadecimali.</translation>
+    </message>
+    <message>
+        <source>No temp directory is set; use --temp-dir or import the client&apos;s preferences first.</source>
+        <translation>Nessuna cartella temporanea impostata; usa --temp-dir o importa prima le preferenze del client.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: the file holds no ed2k hash.</source>
+        <translation>Impossibile segnare %1: il file non contiene alcun hash ed2k.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: no such .part.met in %2.</source>
+        <translation>Impossibile segnare %1: nessun .part.met simile in %2.</translation>
+    </message>
+    <message>
+        <source>The own list could not be written.</source>
+        <translation>Impossibile scrivere la lista personale.</translation>
+    </message>
+    <message>
+        <source>Another Kestrivane (%1, pid %2) is writing in %3; try again when it has finished.</source>
+        <translation>Un altro Kestrivane (%1, pid %2) sta scrivendo in %3; riprova quando ha finito.</translation>
+    </message>
+    <message>
+        <source>Another Kestrivane (pid %1) is writing in %2; try again when it has finished.</source>
+        <translation>Un altro Kestrivane (pid %1) sta scrivendo in %2; riprova quando ha finito.</translation>
+    </message>
+    <message>
+        <source>Another Kestrivane is writing in %1; try again when it has finished.</source>
+        <translation>Un altro Kestrivane sta scrivendo in %1; riprova quando ha finito.</translation>
+    </message>
+    <message>
+        <source>Warning: no fake list: %1 does not exist, so only names, part hashes and the bytes already downloaded were checked. %2</source>
+        <translation>Attenzione: nessuna lista di fake: %1 non esiste, quindi sono stati controllati solo i nomi, gli hash delle parti e i byte già scaricati. %2</translation>
+    </message>
+    <message>
+        <source>Marked as fake in MYFAKES.DAT: %1</source>
+        <translation>Segnato come fake in MYFAKES.DAT: %1</translation>
+    </message>
+    <message>
+        <source>Removed from MYFAKES.DAT: %1</source>
+        <translation>Rimosso da MYFAKES.DAT: %1</translation>
+    </message>
+    <message>
+        <source>Recorded as not a fake in MYFAKES.DAT: %1</source>
+        <translation>Registrato come non fake in MYFAKES.DAT: %1</translation>
+    </message>
+    <message>
+        <source>Your own list MYFAKES.DAT does not name %1.</source>
+        <translation>La tua lista MYFAKES.DAT non contiene %1.</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 part.met-File with Text &apos;%2&apos;</source>
+        <translation>Finito! Trovati %1 file part.met con il testo &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>New FAKE-DB - Version %1 available! Please download it now...</source>
+        <translation>Nuova FAKE-DB - versione %1 disponibile! Scaricala ora...</translation>
+    </message>
+    <message>
+        <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
+        <translation>Non aggiornata: fonte %1 della lista di fake (le altre fonti sono state aggiornate o sono attuali).</translation>
+    </message>
+    <message>
+        <source>Download finished! New %1 written...</source>
+        <translation>Download completato! Nuovo %1 scritto...</translation>
+    </message>
+    <message>
+        <source>Could not connect to the internet</source>
+        <translation>Impossibile connettersi a Internet</translation>
+    </message>
+    <message>
+        <source>Could not open file %1.</source>
+        <translation>Impossibile aprire il file %1.</translation>
+    </message>
+    <message>
+        <source>Download of %1 was interrupted.</source>
+        <translation>Il download di %1 è stato interrotto.</translation>
+    </message>
+    <message>
+        <source>File actually not available: %1</source>
+        <translation>File attualmente non disponibile: %1</translation>
+    </message>
+    <message>
+        <source>Could not write file %1.</source>
+        <translation>Impossibile scrivere il file %1.</translation>
+    </message>
+    <message>
+        <source>The fake list at %1 has not changed since the last download.</source>
+        <translation>La lista di fake su %1 non è cambiata dall&apos;ultimo download.</translation>
+    </message>
+    <message>
+        <source>--exec: %1 ended with status %2.</source>
+        <translation>--exec: %1 è terminato con lo stato %2.</translation>
+    </message>
+    <message>
+        <source>--exec: %1 was ended by signal %2.</source>
+        <translation>--exec: %1 è stato terminato dal segnale %2.</translation>
+    </message>
+    <message>
+        <source>--exec: %1 ended.</source>
+        <translation>--exec: %1 è terminato.</translation>
+    </message>
+    <message>
+        <source>The directory %1 is gone; watching for it to come back.</source>
+        <translation>La cartella %1 è scomparsa; si attende che ritorni.</translation>
+    </message>
+    <message>
+        <source>--exec: too many findings waiting for %1; some are not run.</source>
+        <translation>--exec: troppi risultati in attesa di %1; alcuni non vengono eseguiti.</translation>
+    </message>
+    <message>
+        <source>--exec: %1 ran longer than %2 s and is ended.</source>
+        <translation>--exec: %1 è durato più di %2 s e viene terminato.</translation>
+    </message>
+    <message>
+        <source>--exec: could not start %1.</source>
+        <translation>--exec: impossibile avviare %1.</translation>
+    </message>
+    <message>
+        <source>--exec: %1 findings not handed on.</source>
+        <translation>--exec: %1 risultati non trasmessi.</translation>
+    </message>
+    <message>
+        <source>Cannot watch for changes: %1</source>
+        <translation>Impossibile sorvegliare le modifiche: %1</translation>
+    </message>
+    <message>
+        <source>The directory %1 is not there; watching for it to appear.</source>
+        <translation>La cartella %1 non esiste; si attende che compaia.</translation>
+    </message>
+    <message>
+        <source>Replaced: %1; watching the new one.</source>
+        <translation>Sostituito: %1; si sorveglia il nuovo.</translation>
+    </message>
+    <message>
+        <source>Watching %1 again.</source>
+        <translation>Sorveglio di nuovo %1.</translation>
+    </message>
+    <message>
+        <source>aMule&apos;s External Connections password: </source>
+        <translation>Password delle External Connections di aMule: </translation>
+    </message>
+    <message>
+        <source>Not a host or host:port: %1</source>
+        <translation>Non è un host né host:porta: %1</translation>
+    </message>
+    <message>
+        <source>The password is empty.</source>
+        <translation>La password è vuota.</translation>
+    </message>
+    <message>
+        <source>No password on the standard input.</source>
+        <translation>Nessuna password sull&apos;input standard.</translation>
+    </message>
+    <message>
+        <source>No password: pass --password-stdin and give it on the standard input.</source>
+        <translation>Nessuna password: passa --password-stdin e forniscila sull&apos;input standard.</translation>
+    </message>
+    <message>
+        <source>No amule.conf found: pass HOST[:PORT], or import aMule&apos;s amule.conf first (kestrivane-cli import FILE).</source>
+        <translation>Nessun amule.conf trovato: indica HOST[:PORT] o importa prima l&apos;amule.conf di aMule (kestrivane-cli import FILE).</translation>
+    </message>
+    <message>
+        <source>aMule does not accept External Connections (AcceptExternalConnections in %1): turn on remote controls in aMule&apos;s preferences, or pass HOST[:PORT].</source>
+        <translation>aMule non accetta External Connections (AcceptExternalConnections in %1): attiva il controllo remoto nelle preferenze di aMule o indica HOST[:PORT].</translation>
+    </message>
+    <message>
+        <source>aMule has no External Connections password set (ECPassword in %1).</source>
+        <translation>aMule non ha una password per le External Connections (ECPassword in %1).</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>In pausa: %1</translation>
+    </message>
+    <message>
+        <source>Resumed: %1</source>
+        <translation>Ripreso: %1</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Fermato: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Annullato: %1</translation>
+    </message>
+    <message>
+        <source>Could not resume %1: %2</source>
+        <translation>Impossibile riprendere %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not stop %1: %2</source>
+        <translation>Impossibile fermare %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not cancel %1: %2</source>
+        <translation>Impossibile annullare %1: %2</translation>
+    </message>
+    <message>
+        <source>aMule has no download %1.</source>
+        <translation>aMule non ha alcun download %1.</translation>
+    </message>
+    <message>
+        <source>Cancelling deletes the downloads in aMule: pass --yes to confirm.</source>
+        <translation>Annullare elimina i download in aMule: passa --yes per confermare.</translation>
+    </message>
+    <message>
+        <source>Cancel this download in aMule and delete what has arrived? [y/N] </source>
+        <translation>Annullare questo download in aMule ed eliminare quanto arrivato? [y/N] </translation>
+    </message>
+    <message>
+        <source>Cancel %1 downloads in aMule and delete what has arrived? [y/N] </source>
+        <translation>Annullare %1 download in aMule ed eliminare quanto arrivato? [y/N] </translation>
+    </message>
+    <message>
+        <source>Nothing cancelled.</source>
+        <translation>Nulla annullato.</translation>
+    </message>
+    <message>
+        <source>%1 (%2). Nothing stored.</source>
+        <translation>%1 (%2). Nulla salvato.</translation>
+    </message>
+    <message>
+        <source>Connected, but could not write %1.</source>
+        <translation>Connesso, ma impossibile scrivere %1.</translation>
+    </message>
+    <message>
+        <source>(version not given)</source>
+        <translation>(versione non indicata)</translation>
+    </message>
+    <message>
+        <source>Connected to aMule %1 at %2; stored in %3.</source>
+        <translation>Connesso ad aMule %1 su %2; salvato in %3.</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos;; did you mean &apos;%2&apos;? (&apos;kestrivane-cli --help&apos; lists the commands)</source>
+        <translation>Comando sconosciuto &apos;%1&apos;; intendevi &apos;%2&apos;? (&apos;kestrivane-cli --help&apos; elenca i comandi)</translation>
+    </message>
+    <message>
+        <source>Unknown command &apos;%1&apos; (&apos;kestrivane-cli --help&apos; lists the commands)</source>
+        <translation>Comando sconosciuto &apos;%1&apos; (&apos;kestrivane-cli --help&apos; elenca i comandi)</translation>
+    </message>
+    <message>
+        <source>Reading links from the keyboard: paste them, then press Ctrl+D (or give a FILE).</source>
+        <translation>Lettura dei link dalla tastiera: incollali, poi premi Ctrl+D (o indica un FILE).</translation>
+    </message>
+    <message>
+        <source>No directory for the settings: HOME is not set. Pass --home DIR or set KESTRIVANE_HOME.</source>
+        <translation>Nessuna cartella per le impostazioni: HOME non è impostato. Indica --home DIR o imposta KESTRIVANE_HOME.</translation>
+    </message>
+    <message>
+        <source>Cannot create the directory %1. Pass --home DIR.</source>
+        <translation>Impossibile creare la cartella %1. Indica --home DIR.</translation>
+    </message>
+    <message>
+        <source>--home %1: no such directory.</source>
+        <translation>--home %1: cartella inesistente.</translation>
+    </message>
+    <message>
+        <source>Partname	Filename	Error-Description</source>
+        <translation>Nome del part	Nome del file	Descrizione dell&apos;errore</translation>
+    </message>
+    <message>
+        <source>Line	Filename	Error-Description</source>
+        <translation>Riga	Nome del file	Descrizione dell&apos;errore</translation>
+    </message>
+    <message>
+        <source>There is no public fake list; to get one, mark fakes yourself (&apos;kestrivane-cli mark&apos;), use a group&apos;s address (&apos;kestrivane-cli update --url URL&apos;) or pass a list file (--fakes FILE).</source>
+        <translation>Non esiste una lista di fake pubblica; per averne una, segna tu stesso i fake (&apos;kestrivane-cli mark&apos;), usa l&apos;indirizzo di un gruppo (&apos;kestrivane-cli update --url URL&apos;) o indica un file di lista (--fakes FILE).</translation>
+    </message>
+    <message>
+        <source>No update address is set. There is no public fake list; the content check works without one. To get a list, mark fakes yourself (&apos;kestrivane-cli mark&apos;), use a group&apos;s address (&apos;kestrivane-cli update --url URL&apos;) or pass a list file (--fakes FILE).</source>
+        <translation>Nessun indirizzo di aggiornamento impostato. Non esiste una lista di fake pubblica; il controllo del contenuto funziona anche senza. Per avere una lista, segna tu stesso i fake (&apos;kestrivane-cli mark&apos;), usa l&apos;indirizzo di un gruppo (&apos;kestrivane-cli update --url URL&apos;) o indica un file di lista (--fakes FILE).</translation>
+    </message>
+    <message>
+        <source>No aMule connection stored: run &apos;kestrivane-cli amule connect&apos; first.</source>
+        <translation>Nessuna connessione ad aMule salvata: esegui prima &apos;kestrivane-cli amule connect&apos;.</translation>
+    </message>
+    <message>
+        <source>No fake list loaded: the links were checked by their names and part hashes only.</source>
+        <translation>Nessuna lista di fake caricata: i link sono stati controllati solo in base a nomi e hash delle parti.</translation>
+    </message>
+    <message>
+        <source>Your own fake list MYFAKES.DAT holds no record yet.</source>
+        <translation>La tua lista di fake MYFAKES.DAT non contiene ancora alcun record.</translation>
+    </message>
+    <message>
+        <source>Please wait, version check is running...</source>
+        <translation>Attendere, controllo della versione in corso...</translation>
+    </message>
+    <message>
+        <source>You already have the newest FAKE-DB...</source>
+        <translation>Hai già la FAKE-DB più recente...</translation>
+    </message>
+    <message>
+        <source>Opening URL...</source>
+        <translation>Apertura URL...</translation>
+    </message>
+    <message>
+        <source>Proxy Authentication is not implemented yet</source>
+        <translation>L&apos;autenticazione proxy non è ancora supportata</translation>
+    </message>
+    <message>
+        <source>Online-Check/Download not available!</source>
+        <translation>Controllo/download online non disponibile!</translation>
+    </message>
+    <message>
+        <source>The choosen URL is temporary not available. Please try later!</source>
+        <translation>L&apos;URL scelto è temporaneamente non disponibile. Riprovare più tardi!</translation>
+    </message>
+    <message>
+        <source>Fake list not used</source>
+        <translation>Lista di fake non usata</translation>
+    </message>
+    <message>
+        <source>Warning: %1 is empty; no download can be found as a fake with it.</source>
+        <translation>Attenzione: %1 è vuota; con essa nessun download può essere riconosciuto come fake.</translation>
+    </message>
+    <message>
+        <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
+        <translation>Attenzione: %1 è un testo UTF-16, non una lista di righe in byte singoli; con essa nessun download può essere riconosciuto come fake.</translation>
+    </message>
+</context>
+<context>
+    <name>Types</name>
+    <message>
+        <source>AVI video</source>
+        <translation>video AVI</translation>
+    </message>
+    <message>
+        <source>DivX video</source>
+        <translation>video DivX</translation>
+    </message>
+    <message>
+        <source>Xvid video</source>
+        <translation>video Xvid</translation>
+    </message>
+    <message>
+        <source>Matroska video</source>
+        <translation>video Matroska</translation>
+    </message>
+    <message>
+        <source>WebM video</source>
+        <translation>video WebM</translation>
+    </message>
+    <message>
+        <source>MP4 video</source>
+        <translation>video MP4</translation>
+    </message>
+    <message>
+        <source>QuickTime video</source>
+        <translation>video QuickTime</translation>
+    </message>
+    <message>
+        <source>3GP video</source>
+        <translation>video 3GP</translation>
+    </message>
+    <message>
+        <source>Flash MP4 video</source>
+        <translation>video Flash MP4</translation>
+    </message>
+    <message>
+        <source>MPEG video</source>
+        <translation>video MPEG</translation>
+    </message>
+    <message>
+        <source>DVD video</source>
+        <translation>video DVD</translation>
+    </message>
+    <message>
+        <source>an MPEG transport stream</source>
+        <translation>un flusso di trasporto MPEG</translation>
+    </message>
+    <message>
+        <source>Windows Media video</source>
+        <translation>video Windows Media</translation>
+    </message>
+    <message>
+        <source>Flash video</source>
+        <translation>video Flash</translation>
+    </message>
+    <message>
+        <source>a Flash movie</source>
+        <translation>un filmato Flash</translation>
+    </message>
+    <message>
+        <source>Ogg video</source>
+        <translation>video Ogg</translation>
+    </message>
+    <message>
+        <source>RealMedia video</source>
+        <translation>video RealMedia</translation>
+    </message>
+    <message>
+        <source>MP3 audio</source>
+        <translation>audio MP3</translation>
+    </message>
+    <message>
+        <source>MPEG audio</source>
+        <translation>audio MPEG</translation>
+    </message>
+    <message>
+        <source>Windows Media audio</source>
+        <translation>audio Windows Media</translation>
+    </message>
+    <message>
+        <source>Ogg audio</source>
+        <translation>audio Ogg</translation>
+    </message>
+    <message>
+        <source>Opus audio</source>
+        <translation>audio Opus</translation>
+    </message>
+    <message>
+        <source>FLAC audio</source>
+        <translation>audio FLAC</translation>
+    </message>
+    <message>
+        <source>WAV audio</source>
+        <translation>audio WAV</translation>
+    </message>
+    <message>
+        <source>Matroska audio</source>
+        <translation>audio Matroska</translation>
+    </message>
+    <message>
+        <source>MP4 audio</source>
+        <translation>audio MP4</translation>
+    </message>
+    <message>
+        <source>AAC audio</source>
+        <translation>audio AAC</translation>
+    </message>
+    <message>
+        <source>RealAudio</source>
+        <translation>RealAudio</translation>
+    </message>
+    <message>
+        <source>AC-3 audio</source>
+        <translation>audio AC-3</translation>
+    </message>
+    <message>
+        <source>DTS audio</source>
+        <translation>audio DTS</translation>
+    </message>
+    <message>
+        <source>WavPack audio</source>
+        <translation>audio WavPack</translation>
+    </message>
+    <message>
+        <source>Musepack audio</source>
+        <translation>audio Musepack</translation>
+    </message>
+    <message>
+        <source>TTA audio</source>
+        <translation>audio TTA</translation>
+    </message>
+    <message>
+        <source>AIFF audio</source>
+        <translation>audio AIFF</translation>
+    </message>
+    <message>
+        <source>MIDI music</source>
+        <translation>musica MIDI</translation>
+    </message>
+    <message>
+        <source>Monkey&apos;s Audio</source>
+        <translation>Monkey&apos;s Audio</translation>
+    </message>
+    <message>
+        <source>a disc image</source>
+        <translation>un&apos;immagine disco</translation>
+    </message>
+    <message>
+        <source>a JPEG image</source>
+        <translation>un&apos;immagine JPEG</translation>
+    </message>
+    <message>
+        <source>a PNG image</source>
+        <translation>un&apos;immagine PNG</translation>
+    </message>
+    <message>
+        <source>a GIF image</source>
+        <translation>un&apos;immagine GIF</translation>
+    </message>
+    <message>
+        <source>a WebP image</source>
+        <translation>un&apos;immagine WebP</translation>
+    </message>
+    <message>
+        <source>a bitmap image</source>
+        <translation>un&apos;immagine bitmap</translation>
+    </message>
+    <message>
+        <source>a TIFF image</source>
+        <translation>un&apos;immagine TIFF</translation>
+    </message>
+    <message>
+        <source>a ZIP archive</source>
+        <translation>un archivio ZIP</translation>
+    </message>
+    <message>
+        <source>a RAR archive</source>
+        <translation>un archivio RAR</translation>
+    </message>
+    <message>
+        <source>a 7-Zip archive</source>
+        <translation>un archivio 7-Zip</translation>
+    </message>
+    <message>
+        <source>a cabinet archive</source>
+        <translation>un archivio cabinet</translation>
+    </message>
+    <message>
+        <source>a gzip archive</source>
+        <translation>un archivio gzip</translation>
+    </message>
+    <message>
+        <source>a bzip2 archive</source>
+        <translation>un archivio bzip2</translation>
+    </message>
+    <message>
+        <source>an xz archive</source>
+        <translation>un archivio xz</translation>
+    </message>
+    <message>
+        <source>a tar archive</source>
+        <translation>un archivio tar</translation>
+    </message>
+    <message>
+        <source>an ARJ archive</source>
+        <translation>un archivio ARJ</translation>
+    </message>
+    <message>
+        <source>an ACE archive</source>
+        <translation>un archivio ACE</translation>
+    </message>
+    <message>
+        <source>a PDF document</source>
+        <translation>un documento PDF</translation>
+    </message>
+    <message>
+        <source>a document</source>
+        <translation>un documento</translation>
+    </message>
+    <message>
+        <source>a text file</source>
+        <translation>un file di testo</translation>
+    </message>
+    <message>
+        <source>subtitles</source>
+        <translation>sottotitoli</translation>
+    </message>
+    <message>
+        <source>a cue sheet</source>
+        <translation>un cue sheet</translation>
+    </message>
+    <message>
+        <source>a checksum list</source>
+        <translation>un elenco di checksum</translation>
+    </message>
+    <message>
+        <source>a playlist</source>
+        <translation>una playlist</translation>
+    </message>
+    <message>
+        <source>a web page</source>
+        <translation>una pagina web</translation>
+    </message>
+    <message>
+        <source>an e-book</source>
+        <translation>un e-book</translation>
+    </message>
+    <message>
+        <source>a help file</source>
+        <translation>un file di guida</translation>
+    </message>
+    <message>
+        <source>a comic book</source>
+        <translation>un fumetto</translation>
+    </message>
+    <message>
+        <source>a program</source>
+        <translation>un programma</translation>
+    </message>
+    <message>
+        <source>of an unknown kind</source>
+        <translation>di un tipo sconosciuto</translation>
+    </message>
+    <message>
+        <source>a Windows Media file</source>
+        <translation>un file Windows Media</translation>
+    </message>
+    <message>
+        <source>Ogg media</source>
+        <translation>media Ogg</translation>
+    </message>
+    <message>
+        <source>RealMedia</source>
+        <translation>RealMedia</translation>
+    </message>
+    <message>
+        <source>gzip-compressed data</source>
+        <translation>dati compressi gzip</translation>
+    </message>
+    <message>
+        <source>bzip2-compressed data</source>
+        <translation>dati compressi bzip2</translation>
+    </message>
+    <message>
+        <source>xz-compressed data</source>
+        <translation>dati compressi xz</translation>
+    </message>
+    <message>
+        <source>a Windows program</source>
+        <translation>un programma Windows</translation>
+    </message>
+    <message>
+        <source>a Linux program</source>
+        <translation>un programma Linux</translation>
+    </message>
+    <message>
+        <source>a shell script</source>
+        <translation>uno script di shell</translation>
+    </message>
+    <message>
+        <source>a Windows batch script</source>
+        <translation>uno script batch di Windows</translation>
+    </message>
+    <message>
+        <source>a DjVu document</source>
+        <translation>un documento DjVu</translation>
+    </message>
+    <message>
+        <source>an office document</source>
+        <translation>un documento di Office</translation>
+    </message>
+    <message>
+        <source>an Office document or an installer</source>
+        <translation>un documento di Office o un programma di installazione</translation>
+    </message>
+    <message>
+        <source>a Windows installer</source>
+        <translation>un programma di installazione Windows</translation>
+    </message>
+    <message>
+        <source>plain text</source>
+        <translation>testo semplice</translation>
+    </message>
+    <message>
+        <source>a Windows shortcut</source>
+        <translation>un collegamento di Windows</translation>
+    </message>
+    <message>
+        <source>AVI header</source>
+        <translation>l&apos;intestazione AVI</translation>
+    </message>
+    <message>
+        <source>Windows Media header</source>
+        <translation>l&apos;intestazione Windows Media</translation>
+    </message>
+    <message>
+        <source>Matroska header</source>
+        <translation>l&apos;intestazione Matroska</translation>
+    </message>
+    <message>
+        <source>MP4 header</source>
+        <translation>l&apos;intestazione MP4</translation>
+    </message>
+    <message>
+        <source>QuickTime header</source>
+        <translation>l&apos;intestazione QuickTime</translation>
+    </message>
+    <message>
+        <source>MP3 header</source>
+        <translation>l&apos;intestazione MP3</translation>
+    </message>
+    <message>
+        <source>FLAC header</source>
+        <translation>l&apos;intestazione FLAC</translation>
+    </message>
+    <message>
+        <source>WAV header</source>
+        <translation>l&apos;intestazione WAV</translation>
+    </message>
+    <message>
+        <source>header</source>
+        <translation>l&apos;intestazione</translation>
+    </message>
+</context>
+<context>
+    <name>Verdicts</name>
+    <message>
+        <source>%1 byte</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 byte</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is %2%3</source>
+        <translation>dichiara %1, i dati sono %2%3</translation>
+    </message>
+    <message>
+        <source>the data is %1, named .%2: it will play</source>
+        <translation>i dati sono %1, chiamati .%2: si riprodurrà</translation>
+    </message>
+    <message>
+        <source>a program posing as %1: the name ends in .%2.%3</source>
+        <translation>un programma che si spaccia per %1: il nome termina in .%2.%3</translation>
+    </message>
+    <message>
+        <source>%1 blank</source>
+        <translation>%1 spazio</translation>
+    </message>
+    <message>
+        <source>%1 blanks</source>
+        <translation>%1 spazi</translation>
+    </message>
+    <message>
+        <source>a program posing as %1: the name ends in .%2, %3 and .%4</source>
+        <translation>un programma che si spaccia per %1: il nome termina in .%2, %3 e .%4</translation>
+    </message>
+    <message>
+        <source>a program hidden behind blanks: the name has %1 blanks before .%2</source>
+        <translation>un programma nascosto dietro spazi: il nome ha %1 spazi prima di .%2</translation>
+    </message>
+    <message>
+        <source>the name hides its real extension behind a right-to-left mark</source>
+        <translation>il nome nasconde la sua vera estensione dietro un segno da destra a sinistra</translation>
+    </message>
+    <message>
+        <source>the published file is mostly zeros (%1 of %2 parts are empty)</source>
+        <translation>il file pubblicato è fatto quasi solo di zeri (%1 parti su %2 sono vuote)</translation>
+    </message>
+    <message>
+        <source>a short clip padded to a larger size: the %1 says it is %2 long, the download is published as %3</source>
+        <translation>una clip breve gonfiata a una dimensione maggiore: %1 indica %2, il download è pubblicato come %3</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2, too short for %3 (%4, the most such a file carries is %5)</source>
+        <translation>%1 indica una durata di %2, troppo poco per %3 (%4, un file simile porta al massimo %5)</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2, the search result said %3</source>
+        <translation>%1 indica una durata di %2, il risultato della ricerca diceva %3</translation>
+    </message>
+    <message>
+        <source>%1 URL command</source>
+        <translation>%1 comando URL</translation>
+    </message>
+    <message>
+        <source>%1 URL commands</source>
+        <translation>%1 comandi URL</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is Windows Media that opens web pages as it plays (%2)</source>
+        <translation>dichiara %1, i dati sono Windows Media che apre pagine web durante la riproduzione (%2)</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is Windows Media that opens web pages as it plays (%2: %3)</source>
+        <translation>dichiara %1, i dati sono Windows Media che apre pagine web durante la riproduzione (%2: %3)</translation>
+    </message>
+    <message>
+        <source>%1 part arrived corrupted: someone is feeding this download bad data</source>
+        <translation>%1 parte è arrivata corrotta: qualcuno alimenta questo download con dati cattivi</translation>
+    </message>
+    <message>
+        <source>%1 parts arrived corrupted: someone is feeding this download bad data</source>
+        <translation>%1 parti sono arrivate corrotte: qualcuno alimenta questo download con dati cattivi</translation>
+    </message>
+    <message>
+        <source>%1 were lost to corruption: someone is feeding this download bad data</source>
+        <translation>%1 persi per corruzione: qualcuno alimenta questo download con dati cattivi</translation>
+    </message>
+    <message>
+        <source>no source has had the whole file in %1 of downloading</source>
+        <translation>nessuna fonte ha avuto il file intero in %1 di download</translation>
+    </message>
+    <message>
+        <source>a part of the published file is all zeros (its part hashes hold the hash of an empty part)</source>
+        <translation>una parte del file pubblicato è fatta solo di zeri (i suoi hash delle parti contengono l&apos;hash di una parte vuota)</translation>
+    </message>
+    <message>
+        <source>rated Fake by %1 of %2 source</source>
+        <translation>valutato Fake da %1 fonte su %2</translation>
+    </message>
+    <message>
+        <source>rated Fake by %1 of %2 sources</source>
+        <translation>valutato Fake da %1 fonti su %2</translation>
+    </message>
+    <message>
+        <source>*** OK </source>
+        <translation>*** OK </translation>
+    </message>
+    <message>
+        <source>*** OK (allowed by you)</source>
+        <translation>*** OK (consentito da te)</translation>
+    </message>
+    <message>
+        <source>*** OK (allowed by you: %1)</source>
+        <translation>*** OK (consentito da te: %1)</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file could not be read</source>
+        <translation>*** Non controllato: impossibile leggere il file .met</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file is larger than 64 MiB, no .part.met</source>
+        <translation>*** Non controllato: il file .met supera i 64 MiB, non è un .part.met</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the .met file is empty or damaged</source>
+        <translation>*** Non controllato: il file .met è vuoto o danneggiato</translation>
+    </message>
+    <message>
+        <source>*** Not checked: the temp directory could not be listed</source>
+        <translation>*** Non controllato: impossibile elencare la cartella temporanea</translation>
+    </message>
+    <message>
+        <source>*** OK (note: %1)</source>
+        <translation>*** OK (nota: %1)</translation>
+    </message>
+    <message>
+        <source>Suspect: %1</source>
+        <translation>Sospetto: %1</translation>
+    </message>
+    <message>
+        <source>%1 (read from the client&apos;s backup %2)</source>
+        <translation>%1 (letto dal backup %2 del client)</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met, %4 could not be read</source>
+        <translation>Finito! Trovati %1 fake e %2 sospetti in %3 .part.met controllati, %4 non leggibili</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 checked .part.met</source>
+        <translation>Finito! Trovati %1 fake e %2 sospetti in %3 .part.met controllati</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes in %2 checked .part.met, %3 could not be read</source>
+        <translation>Finito! Trovati %1 fake in %2 .part.met controllati, %3 non leggibili</translation>
+    </message>
+    <message>
+        <source>Finished! Found %1 Fakes in %2 checked .part.met</source>
+        <translation>Finito! Trovati %1 fake in %2 .part.met controllati</translation>
+    </message>
+    <message>
+        <source>Fake (%1)</source>
+        <translation>Fake (%1)</translation>
+    </message>
+    <message>
+        <source>Malformed link: %1</source>
+        <translation>Link malformato: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4 malformed</source>
+        <translation>%1: %2, %3, %4 malformati</translation>
+    </message>
+    <message>
+        <source>%1 link</source>
+        <translation>%1 link</translation>
+    </message>
+    <message>
+        <source>%1 links</source>
+        <translation>%1 link</translation>
+    </message>
+    <message>
+        <source>%1 fake</source>
+        <translation>%1 fake</translation>
+    </message>
+    <message>
+        <source>%1 fakes</source>
+        <translation>%1 fake</translation>
+    </message>
+    <message>
+        <source>%1 suspect</source>
+        <translation>%1 sospetto</translation>
+    </message>
+    <message>
+        <source>%1 suspects</source>
+        <translation>%1 sospetti</translation>
+    </message>
+</context>
+</TS>
