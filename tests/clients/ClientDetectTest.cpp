@@ -46,19 +46,6 @@ TEST(ClientDetect, FindsEachClientInItsUsualPlaceNativeFirstThenWineInOrder) {
     EXPECT_EQ(found, want);
 }
 
-TEST(ClientDetect, WinePathsMapDrivesAndLeaveOtherPathsAlone) {
-    struct Case { std::string windows, local; };
-    for (const Case& c : std::vector<Case>{
-             {"C:\\Program Files\\eMule\\Temp", "/p/drive_c/Program Files/eMule/Temp"},
-             {"c:/a//b\\", "/p/drive_c/a/b"},
-             {"E:\\", "/p/dosdevices/e:"},
-             {"/home/anna/Temp", "/home/anna/Temp"},
-             {"Temp", "Temp"},
-             {"", ""},
-         })
-        EXPECT_EQ(WinePathToLocal("/p", c.windows), c.local) << c.windows;
-}
-
 TEST(ClientDetect, TheDetectedWineTempDirectoryIsStoredAsThePathOnThisMachine) {
     ScopedTempDir home, program;
     home.Write(".wine/drive_c/Program Files/eMule/config/preferences.ini", "[eMule]\r\nTempDir=C:\\eMule\\Temp\r\n");

@@ -170,7 +170,6 @@ std::vector<FakeRow> Fakes() {
         {"Album.MP3", Sample("zip-encrypted"), Claims("MP3 audio", pw + "ZIP archive")},
         {"zip.avi", Sample("zip"), Claims("AVI video", "a ZIP archive")},
         {"rar4.avi", test::Rar4(RarLock::FileEncrypted), Claims("AVI video", pw + "RAR archive")},
-        {"rar5.mp4", test::Rar5(RarLock::None), Claims("MP4 video", "a RAR archive")},
         {"game.iso", Sample("7z-encrypted"), Claims("a disc image", "a 7-Zip archive")},
         {"photo.jpg", Sample("cab"), Claims("a JPEG image", "a cabinet archive")},
         {"pe.mkv", Sample("pe"), Claims("Matroska video", "a Windows program")},
@@ -201,11 +200,9 @@ std::vector<FakeRow> Fakes() {
         {"asx.wmv", asx, Claims("Windows Media video", "a playlist that opens " + codec)},
         {"Live.mp3", live + "\r\n" + backup, Claims("MP3 audio", "a playlist that opens " + live + " " + backup)},
         {"docx.avi", Sample("docx"), Claims("AVI video", "an office document"), kCd},
-        {"pdf.mp3", Sample("pdf"), Claims("MP3 audio", "a PDF document")},
         // Windows Media that opens web pages; ARJ and MSI.
         {"script.wmv", test::WithScriptCommands(wmv, {codec, ads}),
          Claims("Windows Media video", scripts + " (2 URL commands: " + codec + " " + ads + ")")},
-        {"arj.avi", Sample("arj"), Claims("AVI video", "an ARJ archive"), kCd},
         {"msi.avi", Sample("msi"), Claims("AVI video", "a Windows installer"), kCd},
         // What the client saw.
         {"corrupted parts.avi", avi, "suspect: 4 parts arrived corrupted" + bad, 0,

@@ -44,10 +44,9 @@ TEST(LoadFakeList, EveryHashFindsItsFirstRecordAndANearMissNone) {
                         "fffe" + std::string(28, 'f')};
     struct Row { const char* name; std::string prefix; size_t records; };
     std::mt19937 rng(7);
-    for (const Row& row : std::vector<Row>{{"one record", "", 1}, {"two", "", 2}, {"the key range's ends", "", 6},
+    for (const Row& row : std::vector<Row>{{"one record", "", 1}, {"the key range's ends", "", 6},
                                            {"the full table", "", 70000}, {"first 8 digits alike", "0123abcd", 3000},
-                                           {"first 31 digits alike", "0123456789abcdef0123456789abcde", 16},
-                                           {"all f but the run's place", "ffffffff", 200}}) {
+                                           {"first 31 digits alike", "0123456789abcdef0123456789abcde", 16}}) {
         SCOPED_TRACE(row.name);
         Rows hashes;
         if (row.prefix.empty()) hashes.assign(edges.begin(), edges.begin() + long(std::min(row.records, edges.size())));

@@ -51,13 +51,6 @@ TEST(HostileServer, SlowEndlessAndCancelledTransfersEndInTime) {
     }
 }
 
-TEST(HostileServer, LastModifiedIsUsedOnlyWhenItIsAPastDate) {
-    const int64_t now = 1'796'000'000;  // 2026-11-30
-    EXPECT_TRUE(UsableLastModified("Wed, 21 Oct 2026 07:28:00 GMT", now));
-    for (const char* value : {"Tue, 01 Dec 2026 08:00:00 GMT", "yesterday-ish", ""})
-        EXPECT_FALSE(UsableLastModified(value, now)) << value;
-}
-
 class HostileListServer : public ::testing::Test {
 protected:
     Server server;

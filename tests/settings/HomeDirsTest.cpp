@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 
@@ -67,21 +65,6 @@ TEST(HomeDirs, InstalledIsDecidedByTheLayoutNotByThePrefixOrWriteAccess) {
         EXPECT_EQ(IsInstalledLayout(prefix.File(c.exeDir)), c.installed) << c.name;
     }
     EXPECT_FALSE(IsInstalledLayout(""));
-}
-
-// The environment reader: this test program sits in the build tree, a portable place.
-TEST(HomeDirs, CurrentHomeDirsReadsTheEnvironment) {
-    ScopedTempDir dir;
-    const char* was = std::getenv("KESTRIVANE_HOME");
-    const std::string saved = was ? was : "";
-    ::setenv("KESTRIVANE_HOME", dir.path().c_str(), 1);
-    EXPECT_EQ(CurrentHomeDirs(), (HomeDirs{dir.path(), dir.path()}));
-    ::unsetenv("KESTRIVANE_HOME");
-    const std::string exe = ExecutableDirectory();
-    EXPECT_FALSE(IsInstalledLayout(exe));
-    ASSERT_EQ(::access(exe.c_str(), W_OK), 0);
-    EXPECT_EQ(CurrentHomeDirs(), (HomeDirs{exe, exe}));
-    if (was) ::setenv("KESTRIVANE_HOME", saved.c_str(), 1);
 }
 
 TEST(ProgramHome, SettingsGoToConfigListsAndDownloadsToData) {

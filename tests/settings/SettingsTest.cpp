@@ -4,7 +4,6 @@
 #include <tuple>
 
 #include "TempDir.h"
-#include "common/Paths.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 
@@ -63,14 +62,6 @@ TEST(IniFile, AddingAfterALastLineEndingInALoneCrKeepsThatLine) {
         EXPECT_EQ(ReadIniString("B", "y", "", 50, file), "2");
         EXPECT_EQ(dir.Read("a.ini"), std::string("[A]") + eol + "x=1\r\r\n[B]" + eol + "y=2" + eol);
     }
-}
-
-TEST(Paths, JoinPathAndProgramDirectoryRule) {
-    EXPECT_EQ(JoinPath("/", "/F") + "|" + JoinPath("/prog", "F") + "|" + JoinPath("", "F"), "/F|/prog/F|/F");
-    ScopedTempDir dir;  // beside the program when it may write there, else in the user's data directory
-    EXPECT_EQ(ResolveProgramDirectory("", dir.path(), "", "/none"), dir.path());
-    EXPECT_EQ(ResolveProgramDirectory("", dir.File("gone"), "", dir.path()), dir.path() + "/.local/share/kestrivane");
-    EXPECT_TRUE(std::filesystem::is_directory(dir.path() + "/.local/share/kestrivane"));
 }
 
 // A yes/no value keeps its stored text: start-up reads "yes" in any case, the options dialog only "YES".
