@@ -223,7 +223,6 @@ TEST(Detectors, TolerancesHoldAtTheirEdges) {
         {"avi at 150 Mbit/s", "Film.avi", AviOf(kCd, 979), kCd, "nothing"},
         {"avi at 170 Mbit/s", "Film.avi", AviOf(kCd, 863), kCd,
          TooShort("AVI", "35 s", "734,003,200", "170.1", "160.0")},
-        {"uhd remux 60 GB, 2 h (67 Mbit/s)", "Film.2160p.mkv", MatroskaOf(60000 * mb, 7200), 60000 * mb, "nothing"},
         {"published 1.9 times its length", "Film.mkv", MatroskaOf(100 * mb, 1800), 190 * mb, "nothing"},
         {"published 2.1 times its length", "Film.mkv", MatroskaOf(100 * mb, 1800), 210 * mb,
          Padded("Matroska", "100,000,000", "210,000,000")},
