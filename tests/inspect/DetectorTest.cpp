@@ -161,7 +161,6 @@ std::vector<FakeRow> Fakes() {
     const auto drm = [](const std::string& asf, const std::string& url, bool extended) {
         return test::LockWithDrm(asf, url, extended);
     };
-    using test::RarLock;
     return {
         // The classic fakes: DRM, archives and programs behind media names, other media.
         {"Film.DVDRip.avi", drm(wmv, "http://l/", false), Claims("AVI video", locked + " (licence: http://l/)")},
@@ -169,9 +168,6 @@ std::vector<FakeRow> Fakes() {
         {"Song.wma", drm(Sample("wma"), "", true), Claims("Windows Media audio", locked)},
         {"Album.MP3", Sample("zip-encrypted"), Claims("MP3 audio", pw + "ZIP archive")},
         {"zip.avi", Sample("zip"), Claims("AVI video", "a ZIP archive")},
-        {"rar4.avi", test::Rar4(RarLock::FileEncrypted), Claims("AVI video", pw + "RAR archive")},
-        {"game.iso", Sample("7z-encrypted"), Claims("a disc image", "a 7-Zip archive")},
-        {"photo.jpg", Sample("cab"), Claims("a JPEG image", "a cabinet archive")},
         {"pe.mkv", Sample("pe"), Claims("Matroska video", "a Windows program")},
         {"readme.txt", Sample("shell"), Claims("a text file", "a shell script")},
         {"setup.rar", Sample("pe"), Claims("a RAR archive", "a Windows program (perhaps a self-extracting archive)")},
