@@ -115,13 +115,4 @@ TEST(EcConnection, NothingListeningIsRefused) {
     EXPECT_EQ(connection.error().kind, AmuleErrorKind::Refused);
 }
 
-TEST(EcConnection, LogsInAndTellsTheVersion) {
-    StandIn standIn(AfterSalt(Answer(WritePacket(Packet{OpAuthOk, {StringTag(TagServerVersion, "2.3.3")}}))));
-    auto connection = EcConnection::Open("localhost", standIn.port());
-    ASSERT_TRUE(connection);
-    const auto info = Login(*connection, kMd5, "test", "1");
-    ASSERT_TRUE(info) << Describe(info.error());
-    EXPECT_EQ(info->version, "2.3.3");
-}
-
 }  // namespace
