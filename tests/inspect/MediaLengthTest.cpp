@@ -58,9 +58,8 @@ TEST(DeclaredLength, HostileAndPlaceholderFields) {
     const auto info = [](const std::string& children) {
         return test::Bytes("\x15\x49\xA9\x66") + static_cast<char>(0x80 | children.size()) + children;
     };
-    const std::string nan = test::Bytes("\x44\x89\x84\x7F\xC0\x00\x00");
     const std::string scale0 = test::Bytes("\x2A\xD7\xB1\x81") + std::string(1, '\0');
-    const std::string ms50 = test::Bytes("\x44\x89\x84\x42\x48\x00\x00"), sized = ebml + segment + "\x88";
+    const std::string ms50 = test::Bytes("\x44\x89\x84\x42\x48\x00\x00");
     const std::string ftyp = BE(16, 4) + "ftypisom" + BE(0, 4);
     const std::string mvhd = BE(28, 4) + "mvhd" + std::string(12, '\0') + BE(0, 4) + BE(500, 4) + BE(1000, 4);
     const std::string avi = Sample("avi"), wav = Sample("sox-wav"), mp3 = Sample("mp3-vbr");
@@ -68,11 +67,8 @@ TEST(DeclaredLength, HostileAndPlaceholderFields) {
     const struct { std::string what, head, found; } rows[] = {
         {"mkv unknown segment size", ebml + segment + "\x01" + std::string(7, '\xFF') + info(scale0 + ms50),
          "- bytes, - s max 160000k"},
-        {"mkv NaN duration", sized + info(nan), "22 bytes, - s max 160000k"},
         {"mp4 box of size 0", ftyp + BE(0, 4) + "mdat", "- bytes, - s"},
-        {"mp4 largesize past 2^64", ftyp + BE(1, 4) + "mdat" + BE(UINT64_MAX, 8), "- bytes, - s"},
         {"mp4 mvhd timescale 0", ftyp + BE(36, 4) + "moov" + mvhd + "mdat", "1052 bytes, - s max 160000k"},
-        {"avi riff placeholder", Patch(avi, 4, LE(0, 4)), "- bytes, 1.04 s max 160000k"},
         {"avi µs a frame 0", Patch(avi, 32, LE(0, 4)), "28488 bytes, - s max 160000k"},
         {"wav streamed (0xFFFFFFFF)", Patch(Patch(wav, 4, LE(0xFFFFFFFF, 4)), 40, LE(0xFFFFFFFF, 4)),
          "- bytes, - s max 1425k"},

