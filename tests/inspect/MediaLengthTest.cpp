@@ -58,10 +58,8 @@ TEST(DeclaredLength, HostileAndPlaceholderFields) {
     const auto info = [](const std::string& children) {
         return test::Bytes("\x15\x49\xA9\x66") + static_cast<char>(0x80 | children.size()) + children;
     };
-    const std::string nan = test::Bytes("\x44\x89\x84\x7F\xC0\x00\x00");
-    const std::string inf = test::Bytes("\x44\x89\x84\x7F\x80\x00\x00");
     const std::string scale0 = test::Bytes("\x2A\xD7\xB1\x81") + std::string(1, '\0');
-    const std::string ms50 = test::Bytes("\x44\x89\x84\x42\x48\x00\x00"), sized = ebml + segment + "\x88";
+    const std::string ms50 = test::Bytes("\x44\x89\x84\x42\x48\x00\x00");
     const std::string ftyp = BE(16, 4) + "ftypisom" + BE(0, 4);
     const std::string mvhd = BE(28, 4) + "mvhd" + std::string(12, '\0') + BE(0, 4) + BE(500, 4) + BE(1000, 4);
     const std::string avi = Sample("avi"), wav = Sample("sox-wav"), mp3 = Sample("mp3-vbr");
@@ -69,22 +67,11 @@ TEST(DeclaredLength, HostileAndPlaceholderFields) {
     const struct { std::string what, head, found; } rows[] = {
         {"mkv unknown segment size", ebml + segment + "\x01" + std::string(7, '\xFF') + info(scale0 + ms50),
          "- bytes, - s max 160000k"},
-        {"mkv unknown size, duration 50", ebml + segment + "\xFF" + info(ms50), "- bytes, 0.05 s max 160000k"},
-        {"mkv NaN duration", sized + info(nan), "22 bytes, - s max 160000k"},
-        {"mkv infinite duration", sized + info(inf), "22 bytes, - s max 160000k"},
-        {"mkv zero id byte", ebml + std::string(8, '\0'), "- bytes, - s max 160000k"},
-        {"mkv info past the head", sized + "\x15\x49\xA9\x66\x08\x44\x89\x84", "22 bytes, - s max 160000k"},
         {"mp4 box of size 0", ftyp + BE(0, 4) + "mdat", "- bytes, - s"},
-        {"mp4 box of size 3", ftyp + BE(3, 4) + "mdat", "- bytes, - s"},
-        {"mp4 largesize past 2^64", ftyp + BE(1, 4) + "mdat" + BE(UINT64_MAX, 8), "- bytes, - s"},
-        {"mp4 fragmented", ftyp + BE(16, 4) + "moov" + BE(8, 4) + "mvex" + BE(100, 4) + "mdat", "- bytes, - s"},
-        {"mp4 moof", ftyp + BE(8, 4) + "moof" + BE(100, 4) + "mdat", "- bytes, - s"},
         {"mp4 mvhd timescale 0", ftyp + BE(36, 4) + "moov" + mvhd + "mdat", "1052 bytes, - s max 160000k"},
-        {"avi riff placeholder", Patch(avi, 4, LE(0, 4)), "- bytes, 1.04 s max 160000k"},
         {"avi µs a frame 0", Patch(avi, 32, LE(0, 4)), "28488 bytes, - s max 160000k"},
         {"wav streamed (0xFFFFFFFF)", Patch(Patch(wav, 4, LE(0xFFFFFFFF, 4)), 40, LE(0xFFFFFFFF, 4)),
          "- bytes, - s max 1425k"},
-        {"wav chunk size past the head", Patch(wav, 16, LE(0xFFFFFFF0, 4)), "529244 bytes, - s"},
         {"mp3 xing without flags", Patch(mp3, xing + 4, BE(0, 4)), "- bytes, - s max 640k"},
         {"asf broadcast", AsfBroadcast(Sample("wmv")), "- bytes, - s"},
     };

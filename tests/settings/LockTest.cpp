@@ -114,13 +114,5 @@ TEST_F(LockTest, NestedInOneThreadOnlyCountsAndOtherThreadsWait) {
     Kill(free);
 }
 
-TEST(LockFileText, ReadsWhatTheHolderWrote) {
-    const auto parsed = ParseLockFileText(LockFileText(1234, "kestrivane-cli"));
-    ASSERT_TRUE(parsed);
-    EXPECT_EQ(std::to_string(parsed->pid) + " " + parsed->program, "1234 kestrivane-cli");
-    // Taken but not yet written, cut short, or no pid: no holder to name.
-    for (const char* text : {"", "1234", "x kestrivane\n"}) EXPECT_FALSE(ParseLockFileText(text)) << text;
-}
-
 }  // namespace
 }  // namespace kv::test

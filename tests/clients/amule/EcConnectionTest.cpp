@@ -93,16 +93,13 @@ TEST(EcConnection, ALoginFailsWithItsOwnKind) {
               AmuleErrorKind::EncryptionRequired},
              {"another protocol version", Answer(AuthFail("Invalid protocol version.( 0x0204 != 0x0300 )")),
               AmuleErrorKind::ProtocolMismatch},
-             {"speaks HTTP", Answer("HTTP/1.1 400 Bad Request\r\n\r\n"), AmuleErrorKind::ProtocolMismatch},
              {"has no password set", Answer(AuthFail("")), AmuleErrorKind::Refused},
              {"sends no salt", Answer(WritePacket(Packet{OpAuthSalt, {}})), AmuleErrorKind::BadReply},
-             {"sends a broken tree", Answer(std::string("\0\0\0\x20\0\0\0\x01\x4F", 9)), AmuleErrorKind::BadReply},
              {"refuses the password", AfterSalt(Answer(AuthFail("Authentication failed: wrong password."))),
               AmuleErrorKind::WrongPassword},
              {"has a broken password hash",
               AfterSalt(Answer(AuthFail("Authentication failed: invalid hash specified as EC password."))),
-              AmuleErrorKind::Refused},
-             {"closes after the password", AfterSalt([](int) {}), AmuleErrorKind::Closed}}) {
+              AmuleErrorKind::Refused}}) {
         StandIn standIn(c.script);
         auto connection = EcConnection::Open("127.0.0.1", standIn.port(), Timeouts{2000ms, 500ms});
         ASSERT_TRUE(connection) << c.name;
@@ -116,21 +113,6 @@ TEST(EcConnection, NothingListeningIsRefused) {
     const auto connection = EcConnection::Open("127.0.0.1", kv::test::FreeLoopbackPort());
     ASSERT_FALSE(connection);
     EXPECT_EQ(connection.error().kind, AmuleErrorKind::Refused);
-}
-
-TEST(EcConnection, LogsInAndTellsTheVersion) {
-    StandIn standIn(AfterSalt(Answer(WritePacket(Packet{OpAuthOk, {StringTag(TagServerVersion, "2.3.3")}}))));
-    auto connection = EcConnection::Open("localhost", standIn.port());
-    ASSERT_TRUE(connection);
-    const auto info = Login(*connection, kMd5, "test", "1");
-    ASSERT_TRUE(info) << Describe(info.error());
-    EXPECT_EQ(info->version, "2.3.3");
-}
-
-TEST(EcConnection, AServersTextIsMadeVisible) {
-    const std::string text = Describe(AmuleError{AmuleErrorKind::Failed, "no\x1B[2Jway\n"});
-    EXPECT_EQ(text.find('\x1B'), std::string::npos) << text;
-    EXPECT_EQ(text.find('\n'), std::string::npos) << text;
 }
 
 }  // namespace
