@@ -53,18 +53,4 @@ TEST_F(CheckInspectTest, SuspectsAreListedBesideFakesWithTheirReasonAndOnlyArriv
     EXPECT_EQ(view.rows, (Rows{"006.part\tListed.avi\tKnown fake"}));
 }
 
-// The reader takes the gaps the builder wrote, and a hostile gap table leaves no verdict and no hang.
-TEST_F(CheckInspectTest, GapTagsAreReadAndHostileOnesJudgeNothing) {
-    const std::string t = home.File("temp");
-    const LaidOut d = LayOut(t, "x.avi", Sample("pe"), 5000, {{100, 200}, {300, 400}}, {}, "010");
-    const auto read = ReadPartMet(d.metPath);
-    ASSERT_TRUE(read);
-    EXPECT_EQ(read->gaps, (std::vector<ByteRange>{{100, 200}, {300, 400}}));
-    std::vector<ByteRange> many;
-    for (uint64_t i = 0; i < 3000; ++i) many.push_back({i * 10 + 5000, i * 10 + 5002});
-    many.push_back({900, 100});  // reversed: dropped
-    const LaidOut h = LayOut(t, "y.avi", Sample("pe"), 1 << 20, many, {}, "011");
-    EXPECT_EQ(ReadPartMet(h.metPath)->gaps.size(), 3000u);
-}
-
 }  // namespace
