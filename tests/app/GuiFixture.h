@@ -59,10 +59,12 @@ struct GuiFixture {
         QTest::mouseClick(w->cbCheckFiles(), Qt::LeftButton);
         EXPECT_TRUE(Idle());
     }
-    // Answers the next text prompt with text; a null text cancels it.
+    // Answers the next text prompt with text, a null text cancelling it; asked: its title and the text it offered.
+    QString asked;
     void Answer(const QString& text) {
-        onDialog = [text](QDialog& d) {
+        onDialog = [this, text](QDialog& d) {
             auto& input = static_cast<QInputDialog&>(d);
+            asked = input.windowTitle() + "|" + input.textValue();
             if (text.isNull()) return input.reject();
             input.setTextValue(text);
             input.accept();
@@ -116,6 +118,12 @@ struct GuiFixture {
         QTableView* list = w->lbGefundeneFakes();
         const QPoint pos = list->visualRect(w->Model()->index(row, 1)).center();
         QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier, pos);
+    }
+    // What the named row-menu item put on the clipboard.
+    QString MenuCopy(int row, const char* item) {
+        QGuiApplication::clipboard()->clear();
+        MenuItem(row, item);
+        return QGuiApplication::clipboard()->text();
     }
 };
 

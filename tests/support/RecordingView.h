@@ -25,13 +25,9 @@ public:
     std::string caption;
     std::string head;                                 // the column titles, TAB-joined
     std::vector<std::string> rows;                    // each row's cells, TAB-joined
-    std::vector<RowKind> rowKinds;
     std::vector<std::optional<Finding>> rowFindings;  // none for search rows
     std::vector<size_t> selected;                     // rows, as a user may select them in any order
     std::vector<std::string> boxes;                   // their texts
-    bool clipboardSet = false;
-    std::string clipboard;
-    std::vector<std::string> openedAddresses;
     std::deque<FileChoice> choices;                   // answers for ChooseFile in order; then a cancel
     std::vector<FileChooserRequest> chooserRequests;
     std::deque<std::optional<std::string>> answers;   // answers for AskText in order; then a cancel
@@ -44,15 +40,15 @@ public:
     }
     void SetCaption(const std::string& text) override { caption = text, log.push_back("caption:" + text); }
     void ClearList() override {
-        head.clear(), rows.clear(), rowKinds.clear(), rowFindings.clear(), selected.clear(), log.push_back("clear");
+        head.clear(), rows.clear(), rowFindings.clear(), selected.clear(), log.push_back("clear");
     }
     void StartList(ListKind kind) override {
         head.clear();
         for (const std::string& c : ListColumns(kind)) head += (head.empty() ? "" : "\t") + c;
         log.push_back("head:" + head);
     }
-    void AddFinding(const Finding& f) override { AddRow(FindingCells(f), KindOf(f), f); }
-    void AddSearchHit(const SearchHit& hit) override { AddRow(SearchHitCells(hit), RowKind::Plain, std::nullopt); }
+    void AddFinding(const Finding& f) override { AddRow(FindingCells(f), f); }
+    void AddSearchHit(const SearchHit& hit) override { AddRow(SearchHitCells(hit), std::nullopt); }
     void RepaintList() override { log.push_back("repaint"); }
     size_t SelectedRowCount() const override { return selected.size(); }
     std::vector<Finding> SelectedFindings() const override {
@@ -98,13 +94,8 @@ public:
         choices.pop_front();
         return choice;
     }
-    void SetClipboardText(const std::string& text) override {
-        clipboardSet = true, clipboard = text, log.push_back("clipboard:" + text);
-    }
-    bool OpenAddress(const std::string& address) override {
-        openedAddresses.push_back(address), log.push_back("open:" + address);
-        return true;
-    }
+    void SetClipboardText(const std::string& text) override { log.push_back("clipboard:" + text); }
+    bool OpenAddress(const std::string& address) override { return log.push_back("open:" + address), true; }
     std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
                                        const std::string& initial) override {
         log.push_back("ask:" + title + ":" + prompt + ":" + initial);
@@ -116,10 +107,10 @@ public:
     void KeepPainted() override {}
     void SetBusyCursor(bool on) override { log.push_back(std::string("busy:") + (on ? "1" : "0")); }
 
-    void AddRow(const std::vector<std::string>& cells, RowKind kind, std::optional<Finding> finding) {
+    void AddRow(const std::vector<std::string>& cells, std::optional<Finding> finding) {
         std::string row;
         for (size_t i = 0; i < cells.size(); ++i) row += (i ? "\t" : "") + cells[i];
-        rows.push_back(row), rowKinds.push_back(kind), rowFindings.push_back(std::move(finding));
+        rows.push_back(row), rowFindings.push_back(std::move(finding));
         log.push_back("row:" + row);
     }
 

@@ -91,7 +91,7 @@ TEST_F(CheckRunTest, FakesOnlyThenAllFilesThenNoFakeListThenLinks) {
     EXPECT_EQ(view.LogWith("clipboard:"), Rows{"clipboard:"});
 }
 
-TEST_F(CheckRunTest, UnlistableTempDirectoryStopsWithoutAnOldListingAndEdonkeysKeyWins) {
+TEST_F(CheckRunTest, UnlistableTempDirectoryStopsWithoutAnOldListing) {
     const std::string missing = home.File("no such dir");
     Settings("YES", "[eMule]\r\nTempDir=" + missing);
     view.rows = {"old row"};
@@ -100,22 +100,4 @@ TEST_F(CheckRunTest, UnlistableTempDirectoryStopsWithoutAnOldListingAndEdonkeysK
     EXPECT_EQ(view.status, outcome.failure);
     EXPECT_TRUE(!outcome && view.rows.empty() && view.boxes.empty());
     EXPECT_EQ(view.LogWith("enable:"), Toggles("enable:"));
-    Settings("NO", "[eDonkey]\r\nTempPath=" + tempDir + "\r\n[eMule]\r\nTempDir=" + missing);
-    EXPECT_EQ(presenter.CheckDownloads().value->found, 1);
-}
-
-// Files the check cannot read are rows of their own, counted apart; a backup stands in for a missing .part.met.
-TEST_F(CheckRunTest, UnreadableFilesAreRowsOfTheirOwnAndABackupStandsIn) {
-    home.Write("temp/005.part.met", "\xE0");
-    std::filesystem::resize_file(home.Write("temp/007.part.met", ""), kMaxPartMetBytes + 1);
-    home.Write("temp/008.part.met.bak", BuildPartMet(Meta("saved.avi", 5, 0x08)));
-    Settings("NO", "[eMule]\r\nTempDir=" + tempDir);
-    presenter.CheckDownloads();
-    EXPECT_EQ(view.rows, (Rows{"002.part\tsecond, fake.avi\tFake film (German)",
-                               "005.part\t\t*** Not checked: the .met file is empty or damaged",
-                               "007.part\t\t*** Not checked: the .met file is larger than 64 MiB, no .part.met"}));
-    EXPECT_EQ(view.status, "Finished! Found 1 Fakes in  4 checked .part.met, 2 could not be read");
-    Settings("YES", "[eMule]\r\nTempDir=" + tempDir);
-    presenter.CheckDownloads();
-    EXPECT_EQ(view.rows.at(5), "008.part\tsaved.avi\t*** OK  (read from the client's backup 008.part.met.bak)");
 }

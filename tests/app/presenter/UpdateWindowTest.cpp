@@ -160,17 +160,6 @@ TEST_F(OnlineTest, FailedOrRejectedUpdatesLeaveListAndSettingsByteIdenticalAndAP
     EXPECT_EQ(dir.Read("Kestrivane.ini"), Ini("12" + std::string(48, '0')));
 }
 
-TEST_F(OnlineTest, AnUnchangedListSaysSoAndRewritesNothing) {
-    server.Handle(list, Server::Stamped(kList, "Wed, 21 Oct 2026 07:28:00 GMT"));
-    dir.Write("Kestrivane.ini", Ini("9"));
-    EXPECT_TRUE(UpdateList());
-    const std::string stored = Stored();
-    server.Serve(version, "13");  // a newer number, but the list itself has not changed
-    EXPECT_TRUE(UpdateList());
-    EXPECT_EQ(Stored(), stored);
-    EXPECT_EQ(view.status, "The fake list at " + Url(list) + " has not changed since the last download.");
-}
-
 TEST_F(OnlineTest, EverySourceIsFetchedInTurnAndAFailingOneIsNamed) {
     const std::string three = std::string(32, 'b') + ",1,from three\r\n" + std::string(32, 'c') + ",1,from three\r\n";
     server.Serve("/three/Fakes.txt", "5");
