@@ -1,23 +1,7 @@
-#include <cstdlib>
-
 #include "FrmFirstStart.h"
-#include "FrmOptions.h"
 #include "GuiFixture.h"
 
 using kv::app::FrmFirstStart;
-using kv::app::FrmOptions;
-
-namespace {
-
-// $HOME pointed at a temporary directory for the test's lifetime.
-struct FakeHome {
-    kv::test::ScopedTempDir dir;
-    std::string saved = std::getenv("HOME") ? std::getenv("HOME") : "";
-    FakeHome() { setenv("HOME", dir.path().c_str(), 1); unsetenv("WINEPREFIX"); }
-    ~FakeHome() { saved.empty() ? unsetenv("HOME") : setenv("HOME", saved.c_str(), 1); }
-};
-
-}  // namespace
 
 TEST(FirstStart, OnlyWithoutAnEarlierSettingsFileAndWithoutATempDirectory) {
     GuiFixture bare, withTemp("[eDonkey]\r\nTempPath=/srv/temp\r\n");
@@ -57,49 +41,6 @@ TEST(FirstStart, OffersTheFilesFoundExplainsTheListAndImportsTheChosenOne) {
     EXPECT_EQ(f.Ini("eMule", "PreferencesIniPath"), user.dir.File(".wine/drive_c/Program Files/eMule/config"));
     EXPECT_EQ(f.Ini("Internet", "FakesDatDownloadURL"), "http://127.0.0.1:9/lists");
     EXPECT_TRUE(f.w->stStatus()->text().startsWith("eMule PREFERENCES.INI successfully opened"));
-}
-
-TEST(ImportDialog, StartsInTheHomeDirectoryAndShowsHiddenFolders) {
-    FakeHome user;
-    user.dir.Write(".aMule/amule.conf", "[eMule]\nTempDir=/t\n");
-    GuiFixture f;
-    f.Open();
-    QString shownDir;
-    bool hidden = false, seen = false;
-    f.w->Hooks().chooseFile = kv::app::DefaultDesktopHooks().chooseFile;  // the real dialog, closed at once
-    QTimer::singleShot(50, [&] {
-        if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            seen = true;
-            shownDir = d->directory().absolutePath();
-            hidden = d->filter() & QDir::Hidden;
-            d->reject();
-        }
-    });
-    f.w->Action("FileOpenEMule")->trigger();
-    EXPECT_TRUE(seen && hidden);
-    EXPECT_EQ(shownDir, QString::fromStdString(user.dir.path()));
-}
-
-TEST(OptionsDialog, TempDirectoryIsShownBrowsedAndStoredUnderTheKeyTheCheckReads) {
-    struct Case { std::string ini; const char* section; const char* key; };
-    for (const Case& c : {Case{"", "eMule", "TempDir"}, Case{"[eDonkey]\nTempPath=/old\n", "eDonkey", "TempPath"}}) {
-        GuiFixture f(c.ini);
-        f.Open();
-        QString asked;
-        f.w->Hooks().chooseDirectory = [&](QWidget*, const QString& title, const QString& start) {
-            asked = title + "|" + start;
-            return QString::fromStdString(f.home.path());
-        };
-        f.With<FrmOptions>([&] { f.w->Action("ExtrasOptions")->trigger(); }, [&](FrmOptions& d) {
-            EXPECT_EQ(d.tbTempDir()->text().toStdString(), c.ini.empty() ? "" : "/old");
-            QTest::mouseClick(d.cbBrowseTempDir(), Qt::LeftButton);
-            EXPECT_TRUE(d.isVisible());  // Browse is no default button
-            QTest::mouseClick(d.cbOK(), Qt::LeftButton);
-        });
-        EXPECT_EQ(asked, "Choose the client's temp directory|" + QDir::homePath());
-        EXPECT_EQ(f.Ini(c.section, c.key), f.home.path()) << c.section;
-        EXPECT_EQ(f.Ini("eMule", "TempDir") == "<missing>", !c.ini.empty());
-    }
 }
 
 // No address is made up: the field starts empty, the text says there is no public list and how to get one, and

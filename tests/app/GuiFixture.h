@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdlib>
 #include <filesystem>
 
 #include <QTest>
@@ -17,6 +18,14 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 inline bool Activate(QWidget* w) { w->show(); w->activateWindow(); return QTest::qWaitForWindowActive(w); }
 // Settings that point the check at the repository's demo downloads.
 #define KV_DEMO_TEMP "[eMule]\r\nTempDir=" KV_EXAMPLES_DIR "/demo-temp\r\n"
+
+// $HOME pointed at a temporary directory for the test's lifetime.
+struct FakeHome {
+    kv::test::ScopedTempDir dir;
+    std::string saved = std::getenv("HOME") ? std::getenv("HOME") : "";
+    FakeHome() { setenv("HOME", dir.path().c_str(), 1); unsetenv("WINEPREFIX"); }
+    ~FakeHome() { saved.empty() ? unsetenv("HOME") : setenv("HOME", saved.c_str(), 1); }
+};
 
 // A main window on a temporary program directory, its desktop recorded; updates go to a closed loopback port.
 struct GuiFixture {

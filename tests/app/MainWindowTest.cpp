@@ -14,8 +14,7 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
     w.lbGefundeneFakes()->setFocus();
     QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_F3);
     ASSERT_TRUE(f.Idle());
-    EXPECT_EQ(w.stStatus()->text(), found.arg("SINTEL"));
-    EXPECT_EQ(f.Head(), "Partname\tFilename");
+    EXPECT_EQ(w.stStatus()->text() + "|" + f.Head(), found.arg("SINTEL") + "|Partname\tFilename");
     QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_Return);
     ASSERT_TRUE(f.Idle());
     EXPECT_EQ(w.stStatus()->text(), "Could not open file http://127.0.0.1:9/u/Fakes.txt.");
@@ -23,7 +22,6 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
     f.Check();
     const QString fake = QString::fromUtf8("Die Sch\xc3\xb6ne und das Biest, Teil 1 - DVDRip.avi");
     // The listed fake, then the fakes no list knows, each with what gave it away.
-    EXPECT_EQ(f.Head(), "Partname\tFilename\tError-Description");
     const QStringList rows{
         "002.part\t" + fake + "\tFake: only the trailer, looped, then a password request",
         "007.part\tDer Pate (1972) German DVDRip.avi\tSuspect: claims AVI video, the data is a Windows Media file "
@@ -32,7 +30,7 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
         "ZIP archive",
         "009.part\tUrlaubsfotos Mallorca.jpg                      .exe\tSuspect: a program posing as a JPEG image: the "
         "name ends in .jpg, 22 blanks and .exe"};
-    EXPECT_EQ(f.Rows(), rows);
+    EXPECT_EQ(QStringList{f.Head()} + f.Rows(), QStringList{"Partname\tFilename\tError-Description"} + rows);
     EXPECT_EQ(w.stStatus()->text(), "Finished! Found 1 Fakes and 3 Suspects in  9 checked .part.met");
     QStringList kinds;  // fakes and suspects stand out (colour and icon), told apart by their tool tips too
     for (int r = 0; r < w.Model()->rowCount(); ++r)
@@ -56,8 +54,7 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
     EXPECT_EQ(w.stStatus()->text(), found.arg("bunny"));
     QTest::keyClick(w.tbTitelSearch(), Qt::Key_F, Qt::AltModifier);  // Check Files, not the File menu
     ASSERT_TRUE(f.Idle());
-    EXPECT_EQ(f.Rows(), rows);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(f.Rows() == rows && QApplication::activePopupWidget() == nullptr);
     QTest::keyClick(w.tbTitelSearch(), Qt::Key_Escape);
     EXPECT_TRUE(f.quits == 1 && !w.isVisible() && f.boxes.empty());
     EXPECT_EQ(f.Ini("Search", "LastSearchString"), "bunny");
