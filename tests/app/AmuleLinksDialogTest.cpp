@@ -21,7 +21,8 @@ const std::string kFilm = "00112233445566778899aabbccddeeff";
 const std::string kSong = "fedcba9876543210fedcba9876543210";
 
 TEST(AmuleLinksDialog, AddsOnlyTheCleanLinksOnceAndSaysWhenAmuleCannotBeReached) {
-    if (!AmuleDaemon::Installed()) GTEST_SKIP() << "amuled or amulecmd is not installed (Debian: amule-daemon, amule-utils)";
+    if (!AmuleDaemon::Installed())
+        GTEST_SKIP() << "amuled or amulecmd is not installed (Debian: amule-daemon, amule-utils)";
     kv::test::ScopedTempDir root;
     std::filesystem::create_directories(root.path() + "/.aMule");
     AmuleDaemon daemon(root.path() + "/.aMule");
@@ -54,7 +55,8 @@ TEST(AmuleLinksDialog, AddsOnlyTheCleanLinksOnceAndSaysWhenAmuleCannotBeReached)
         check(links);
         ASSERT_TRUE(d.cbAddToAmule()->isEnabled());
         QTest::mouseClick(d.cbAddToAmule(), Qt::LeftButton);
-        EXPECT_TRUE(d.stStatus()->text().startsWith("aMule: aMule refused the connection")) << d.stStatus()->text().toStdString();
+        EXPECT_TRUE(d.stStatus()->text().startsWith("aMule: aMule refused the connection"))
+            << d.stStatus()->text().toStdString();
         EXPECT_TRUE(d.cbAddToAmule()->isEnabled()) << "to try again once aMule runs";
 
         store(daemon.Port());
@@ -63,18 +65,10 @@ TEST(AmuleLinksDialog, AddsOnlyTheCleanLinksOnceAndSaysWhenAmuleCannotBeReached)
         EXPECT_FALSE(d.cbAddToAmule()->isEnabled()) << "added once";
     });
     const std::string shown = kv::ToLowerAscii(daemon.Amulecmd("show dl"));
-    EXPECT_NE(shown.find(kFilm), std::string::npos) << shown;
-    EXPECT_NE(shown.find(kSong), std::string::npos) << shown;
+    EXPECT_TRUE(shown.find(kFilm) != std::string::npos && shown.find(kSong) != std::string::npos) << shown;
     EXPECT_EQ(shown.find(kFake), std::string::npos) << "the fake: " << shown;
     EXPECT_EQ(shown.find(kProgram), std::string::npos) << "the suspect: " << shown;
     EXPECT_TRUE(f.boxes.isEmpty()) << f.boxes.join(";").toStdString();
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,7 +1,6 @@
 #include "FrmCheckLinks.h"
 #include "GuiFixture.h"
 #include "LinkFindingsModel.h"
-#include "ed2k/Collection.h"
 
 using kv::app::FrmCheckLinks;
 
@@ -14,18 +13,13 @@ QString Q(const std::string& s) { return QString::fromUtf8(s); }
 
 }  // namespace
 
-TEST(CheckLinksDialog, ChecksPastedTextAndOpenedCollectionsAndMarksFakesAndSuspects) {
+TEST(CheckLinksDialog, ChecksPastedTextAndOpenedFilesAndMarksFakesAndSuspects) {
     GuiFixture f;
     f.home.Write("FAKES.DAT", kFake + ",100,Fake, trailer only\r\n");
-    kv::Collection c;
-    c.name = "Films";
-    kv::Ed2kLink one;
-    one.name = "one.avi", one.size = 100, one.hash = *kv::Ed2kHash::FromHex(kFake);
-    c.files = {one};
-    const std::string collection = f.home.Write("films.emulecollection", kv::WriteBinaryCollection(c));
+    const std::string saved = f.home.Write("films.txt", "ed2k://|file|one.avi|100|" + kFake + "|/\n");
     auto& w = f.Open();
     std::vector<kv::FileChooserRequest> asked;
-    kv::FileChoice choice;
+    const kv::FileChoice choice{true, saved, 0};
     w.Hooks().chooseFile = [&](QWidget*, const kv::FileChooserRequest& r) { asked.push_back(r); return choice; };
 
     f.With<FrmCheckLinks>([&] { QTest::keyClick(&w, Qt::Key_L, Qt::ControlModifier); }, [&](FrmCheckLinks& d) {
@@ -52,39 +46,14 @@ TEST(CheckLinksDialog, ChecksPastedTextAndOpenedCollectionsAndMarksFakesAndSuspe
         EXPECT_TRUE(d.Model()->index(0, 1).data(Qt::FontRole).value<QFont>().bold());
         EXPECT_TRUE(d.Model()->index(3, 1).data(Qt::FontRole).value<QFont>().italic());  // malformed: names no file
 
-        QTest::mouseClick(d.cbOpenFile(), Qt::LeftButton);  // cancelled: the rows stay
-        EXPECT_EQ(d.RowTexts().size(), 4);
-        choice = {true, collection, 0};
         QTest::mouseClick(d.cbOpenFile(), Qt::LeftButton);
         EXPECT_EQ(d.RowTexts(), QStringList{"1\tone.avi\tFake, trailer only"});
-        EXPECT_EQ(d.stStatus()->text(), "films.emulecollection: 1 link: 1 fake, 0 suspects, 0 malformed");
+        EXPECT_EQ(d.stStatus()->text(), "films.txt: 1 link: 1 fake, 0 suspects, 0 malformed");
         QTest::mouseClick(d.cbClose(), Qt::LeftButton);
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_EQ(f.dialogs, QStringList{"frmCheckLinks"});
-    ASSERT_EQ(asked.size(), 2u);
+    ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].filters.at(0).second, "*.emulecollection");
     EXPECT_TRUE(f.boxes.isEmpty());
-}
-
-TEST(CheckLinksDialog, WithoutAFakeListTheMenuItemStillChecksByTheRules) {
-    GuiFixture f;
-    auto& w = f.Open();
-    f.With<FrmCheckLinks>([&] { w.Action("FileCheckLinks")->trigger(); }, [&](FrmCheckLinks& d) {
-        d.tbLinks()->setPlainText(Q("ed2k://|file|a.jpg       .exe|7|" + kOk + "|/"));
-        ASSERT_TRUE(Activate(&d));
-        // Enter on the button beside the text box (where Tab leads) checks the links; it does not open a file.
-        QTest::keyClick(d.cbOpenFile(), Qt::Key_Return);
-        ASSERT_EQ(d.RowTexts().size(), 1);
-        EXPECT_TRUE(d.RowTexts()[0].contains("\tSuspect: ")) << d.RowTexts()[0].toStdString();
-        EXPECT_EQ(d.stStatus()->text(), "1 link: 0 fakes, 1 suspect, 0 malformed\nNo fake list loaded: the links "
-                                        "were checked by their names and part hashes only.");
-    });
-}
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdlib>
 #include <filesystem>
 
 #include <QTest>
@@ -17,6 +18,14 @@ inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.
 inline bool Activate(QWidget* w) { w->show(); w->activateWindow(); return QTest::qWaitForWindowActive(w); }
 // Settings that point the check at the repository's demo downloads.
 #define KV_DEMO_TEMP "[eMule]\r\nTempDir=" KV_EXAMPLES_DIR "/demo-temp\r\n"
+
+// $HOME pointed at a temporary directory for the test's lifetime.
+struct FakeHome {
+    kv::test::ScopedTempDir dir;
+    std::string saved = std::getenv("HOME") ? std::getenv("HOME") : "";
+    FakeHome() { setenv("HOME", dir.path().c_str(), 1); unsetenv("WINEPREFIX"); }
+    ~FakeHome() { saved.empty() ? unsetenv("HOME") : setenv("HOME", saved.c_str(), 1); }
+};
 
 // A main window on a temporary program directory, its desktop recorded; updates go to a closed loopback port.
 struct GuiFixture {
@@ -59,10 +68,12 @@ struct GuiFixture {
         QTest::mouseClick(w->cbCheckFiles(), Qt::LeftButton);
         EXPECT_TRUE(Idle());
     }
-    // Answers the next text prompt with text; a null text cancels it.
+    // Answers the next text prompt with text, a null text cancelling it; asked: its title and the text it offered.
+    QString asked;
     void Answer(const QString& text) {
-        onDialog = [text](QDialog& d) {
+        onDialog = [this, text](QDialog& d) {
             auto& input = static_cast<QInputDialog&>(d);
+            asked = input.windowTitle() + "|" + input.textValue();
             if (text.isNull()) return input.reject();
             input.setTextValue(text);
             input.accept();
@@ -116,6 +127,12 @@ struct GuiFixture {
         QTableView* list = w->lbGefundeneFakes();
         const QPoint pos = list->visualRect(w->Model()->index(row, 1)).center();
         QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier, pos);
+    }
+    // What the named row-menu item put on the clipboard.
+    QString MenuCopy(int row, const char* item) {
+        QGuiApplication::clipboard()->clear();
+        MenuItem(row, item);
+        return QGuiApplication::clipboard()->text();
     }
 };
 

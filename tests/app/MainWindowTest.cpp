@@ -2,18 +2,6 @@
 
 #include "GuiFixture.h"
 
-// Releases a mouse button over a row: what the named link-menu item put on the clipboard, or "no menu".
-static QString MenuCopy(kv::app::FrmStart& w, int row, const char* item, Qt::MouseButton b = Qt::RightButton) {
-    QString got = QStringLiteral("no menu");
-    w.Hooks().popupMenu = [&](QMenu& menu, const QPoint&) {
-        for (QAction* a : menu.actions()) if (a->objectName() == QLatin1String(item)) a->trigger();
-        got = QGuiApplication::clipboard()->text();
-    };
-    const QPoint pos = w.lbGefundeneFakes()->visualRect(w.Model()->index(row, 1)).center();
-    QTest::mouseClick(w.lbGefundeneFakes()->viewport(), b, Qt::NoModifier, pos);
-    return got;
-}
-
 // The demo downloads with the search box hidden: F3 searches for the stored text, Enter presses the
 // default button, which focusing the search box turns from Update DB into the search.
 TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) {
@@ -26,8 +14,7 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
     w.lbGefundeneFakes()->setFocus();
     QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_F3);
     ASSERT_TRUE(f.Idle());
-    EXPECT_EQ(w.stStatus()->text(), found.arg("SINTEL"));
-    EXPECT_EQ(f.Head(), "Partname\tFilename");
+    EXPECT_EQ(w.stStatus()->text() + "|" + f.Head(), found.arg("SINTEL") + "|Partname\tFilename");
     QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_Return);
     ASSERT_TRUE(f.Idle());
     EXPECT_EQ(w.stStatus()->text(), "Could not open file http://127.0.0.1:9/u/Fakes.txt.");
@@ -35,7 +22,6 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
     f.Check();
     const QString fake = QString::fromUtf8("Die Sch\xc3\xb6ne und das Biest, Teil 1 - DVDRip.avi");
     // The listed fake, then the fakes no list knows, each with what gave it away.
-    EXPECT_EQ(f.Head(), "Partname\tFilename\tError-Description");
     const QStringList rows{
         "002.part\t" + fake + "\tFake: only the trailer, looped, then a password request",
         "007.part\tDer Pate (1972) German DVDRip.avi\tSuspect: claims AVI video, the data is a Windows Media file "
@@ -44,7 +30,7 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
         "ZIP archive",
         "009.part\tUrlaubsfotos Mallorca.jpg                      .exe\tSuspect: a program posing as a JPEG image: the "
         "name ends in .jpg, 22 blanks and .exe"};
-    EXPECT_EQ(f.Rows(), rows);
+    EXPECT_EQ(QStringList{f.Head()} + f.Rows(), QStringList{"Partname\tFilename\tError-Description"} + rows);
     EXPECT_EQ(w.stStatus()->text(), "Finished! Found 1 Fakes and 3 Suspects in  9 checked .part.met");
     QStringList kinds;  // fakes and suspects stand out (colour and icon), told apart by their tool tips too
     for (int r = 0; r < w.Model()->rowCount(); ++r)
@@ -53,9 +39,11 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
                      (w.Model()->index(r, 0).data(Qt::DecorationRole).isNull() ? "" : "icon");
     EXPECT_EQ(kinds, (QStringList{"1:Fake:icon", "2:Suspect:icon", "2:Suspect:icon", "2:Suspect:icon"}));
     const QString link = "ed2k://|file|" + fake + "|734003200|3bd5ba5b199d13a55ab98766f2d08fcc|/";
-    EXPECT_EQ(MenuCopy(w, 0, "RechteMaustasteCopyLink"), link);
-    EXPECT_EQ(MenuCopy(w, 0, "RechteMaustasteCopyLinkHTML"), "<a href=\"" + link.chopped(1) + "\">" + fake + "</a>");
-    EXPECT_EQ(MenuCopy(w, 0, "RechteMaustasteCopyLink", Qt::LeftButton), "no menu");
+    EXPECT_EQ(f.MenuCopy(0, "RechteMaustasteCopyLink"), link);
+    EXPECT_EQ(f.MenuCopy(0, "RechteMaustasteCopyLinkHTML"), "<a href=\"" + link.chopped(1) + "\">" + fake + "</a>");
+    w.Hooks().popupMenu = [](QMenu&, const QPoint&) { ADD_FAILURE() << "a left click opens no menu"; };
+    QTest::mouseClick(w.lbGefundeneFakes()->viewport(), Qt::LeftButton, {},
+                      w.lbGefundeneFakes()->visualRect(w.Model()->index(0, 1)).center());
 
     w.Action("ViewTextSearch")->trigger();
     w.tbTitelSearch()->setText("bunny");
@@ -66,14 +54,13 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
     EXPECT_EQ(w.stStatus()->text(), found.arg("bunny"));
     QTest::keyClick(w.tbTitelSearch(), Qt::Key_F, Qt::AltModifier);  // Check Files, not the File menu
     ASSERT_TRUE(f.Idle());
-    EXPECT_EQ(f.Rows(), rows);
-    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    EXPECT_TRUE(f.Rows() == rows && QApplication::activePopupWidget() == nullptr);
     QTest::keyClick(w.tbTitelSearch(), Qt::Key_Escape);
     EXPECT_TRUE(f.quits == 1 && !w.isVisible() && f.boxes.empty());
     EXPECT_EQ(f.Ini("Search", "LastSearchString"), "bunny");
 }
 
-TEST(MainWindow, ListFollowsTheWindowDownToASizeThatShowsEveryControlUnlessMinimizedStatusIsPlain) {
+TEST(MainWindow, ListFollowsTheWindowDownToASizeThatShowsEveryControlAndTheStatusIsPlain) {
     GuiFixture f;
     auto& w = f.Open();
     QTableView* list = w.lbGefundeneFakes();
@@ -83,7 +70,6 @@ TEST(MainWindow, ListFollowsTheWindowDownToASizeThatShowsEveryControlUnlessMinim
     EXPECT_NEAR(list->width(), list0.width() + 150, 1);
     EXPECT_NEAR(list->height(), list0.height() + 90, 1);
     EXPECT_EQ(w.frmStatus()->width(), list->width());
-    const auto layout = [&] { return std::pair(list->geometry(), w.frmStatus()->geometry()); };
     // Made as small as it goes, every control is still inside the window and the list shows three rows.
     resize(-2000, 60);
     const QRect client = w.centralWidget()->rect();
@@ -93,23 +79,11 @@ TEST(MainWindow, ListFollowsTheWindowDownToASizeThatShowsEveryControlUnlessMinim
             << c->objectName().toStdString();
     }
     EXPECT_GE(list->viewport()->height(), 3 * list->verticalHeader()->defaultSectionSize());
-    const auto before = layout();
-    w.showMinimized();
-    resize(-100, 60);  // a minimized window keeps its layout whatever size it reports
-    EXPECT_EQ(layout(), before);
-    w.showNormal();
 
     // The status is plain text, bytes that are not UTF-8 read as Windows-1252, in a colour given as BGR.
     w.SetStatus("<b>M\xfc" "ller</b>", "255");
-    EXPECT_EQ(w.stStatus()->textFormat(), Qt::PlainText);
-    EXPECT_EQ(w.stStatus()->text(), QString::fromUtf8("<b>M\xc3\xbcller</b>"));
+    EXPECT_EQ(std::pair(w.stStatus()->textFormat(), w.stStatus()->text()),
+              std::pair(Qt::PlainText, QString::fromUtf8("<b>M\xc3\xbcller</b>")));
     w.SetStatus("next", "");  // no colour keeps the last one
     EXPECT_EQ(w.stStatus()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-}
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
 }

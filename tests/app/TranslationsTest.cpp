@@ -18,13 +18,10 @@ std::vector<Message> ReadTs(const QString& path) {
     std::vector<Message> out;
     if (!file.open(QIODevice::ReadOnly)) return out;
     QXmlStreamReader xml(&file);
-    QString context;
     Message m;
     while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement()) continue;
-        if (xml.name() == QLatin1String("name")) context = xml.readElementText();
-        if (xml.name() == QLatin1String("message")) m = Message{context, {}, {}, {}};
+        if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+        if (xml.name() == QLatin1String("name")) m.context = xml.readElementText();
         const auto text = [&] { return xml.readElementText(QXmlStreamReader::IncludeChildElements); };
         if (xml.name() == QLatin1String("source")) m.source = text();
         if (xml.name() == QLatin1String("translation")) {
@@ -112,8 +109,8 @@ TEST(Translations, GermanWindowTranslatesMenusHeaderAndTheLogicsTextsWithTheirPa
     w.lbGefundeneFakes()->setFocus();
     QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_F, Qt::AltModifier);
     EXPECT_TRUE(f.Idle());
-    EXPECT_EQ(f.boxes.size(), 1);  // no temp directory: the box, in German
-    EXPECT_TRUE(f.boxes.value(0).startsWith("Fehler:")) << f.boxes.value(0).toStdString();
+    // No temp directory: the box, in German.
+    EXPECT_TRUE(f.boxes.size() == 1 && f.boxes[0].startsWith("Fehler:")) << f.boxes.join(";").toStdString();
     f.w.reset();
     kv::app::RemoveTranslation();
     EXPECT_EQ(kv::app::ShownText("Opening URL..."), "Opening URL...");
@@ -121,20 +118,16 @@ TEST(Translations, GermanWindowTranslatesMenusHeaderAndTheLogicsTextsWithTheirPa
 
 // A fixed text is translated only when the pattern table holds it word for word.
 TEST(Translations, TheFixedTextsTheWindowShowsAreInThePatternTableWordForWord) {
-    namespace msg = kv::msg;
+    using namespace kv::msg;
     const char* const shown[] = {
-        msg::kTipOfTheDay, msg::kNoFakeList, msg::kReadingAndMatching, msg::kNoTempDirSetting,
-        msg::kVersionCheckRunning, msg::kProxyNotImplemented, msg::kNewestList, msg::kNewestProgram,
-        msg::kNoSetupFile, msg::kOpeningUrl, msg::kNoInternet, msg::kDownloadBoxTitle, msg::kUrlNotAvailable,
-        msg::kNoPrefMetTemp, msg::kNoIniTempDir, msg::kPrefMetImported, msg::kPreferencesIniImported,
-        msg::kAmuleConfImported, msg::kLinkOpenFailed, msg::kListRefusedTitle, msg::kMarkTitle, msg::kMarkPrompt,
-        msg::kAllowTitle, msg::kAllowPrompt, msg::kNoUpdateAddress, msg::kAmuleNoPassword, msg::kAmuleNoConnection,
-        msg::kAmuleAsking, msg::kAmuleCancelTitle, msg::kAmuleNoConf, msg::kAmuleNotAccepting,
-        msg::kTabStopNotANumber, msg::kSelectCheckRow, msg::kNoHashToMark, msg::kOwnListEmpty,
-        msg::kCheckLinksTitle, msg::kNoListForLinks, msg::kNoLinksPasted, msg::kFirstStartTitle,
-        msg::kFirstStartFakeList, msg::kFirstStartContentCheck, msg::kFirstStartClients, msg::kFirstStartNoClient,
-        msg::kFirstStartNoneFound, msg::kFirstStartUpdateAddress, msg::kOptionsTempDir, msg::kOptionsBrowse,
-        msg::kOptionsChooseTempDir};
+        kTipOfTheDay, kNoFakeList, kReadingAndMatching, kNoTempDirSetting, kVersionCheckRunning, kProxyNotImplemented,
+        kNewestList, kNewestProgram, kNoSetupFile, kOpeningUrl, kNoInternet, kDownloadBoxTitle, kUrlNotAvailable,
+        kNoPrefMetTemp, kNoIniTempDir, kPrefMetImported, kPreferencesIniImported, kAmuleConfImported, kLinkOpenFailed,
+        kListRefusedTitle, kMarkTitle, kMarkPrompt, kAllowTitle, kAllowPrompt, kNoUpdateAddress, kAmuleNoPassword,
+        kAmuleNoConnection, kAmuleAsking, kAmuleCancelTitle, kAmuleNoConf, kAmuleNotAccepting, kTabStopNotANumber,
+        kSelectCheckRow, kNoHashToMark, kOwnListEmpty, kCheckLinksTitle, kNoListForLinks, kNoLinksPasted,
+        kFirstStartTitle, kFirstStartFakeList, kFirstStartContentCheck, kFirstStartClients, kFirstStartNoClient,
+        kFirstStartNoneFound, kFirstStartUpdateAddress, kOptionsTempDir, kOptionsBrowse, kOptionsChooseTempDir};
     const auto& patterns = kv::app::MessagePatterns();
     for (const char* text : shown) {
         EXPECT_TRUE(std::ranges::any_of(patterns, [&](const char* p) { return std::string(p) == text; })) << text;

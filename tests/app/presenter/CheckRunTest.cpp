@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <filesystem>
 
 #include "PartMetBuilder.h"
@@ -50,7 +48,7 @@ protected:
     MainPresenter presenter{session, view};
 };
 
-TEST_F(CheckRunTest, FakesOnlyThenAllFilesThenNoFakeListThenLinks) {
+TEST_F(CheckRunTest, FakesOnlyThenAllFilesThenNoFakeListThenCopies) {
     Settings("NO", "[eMule]\r\nTempDir=" + tempDir);
     EXPECT_TRUE(presenter.CheckDownloads());
     // Disabled before loading; the first rows and the end repainted; the extent is the widest row + 500; enabled
@@ -69,75 +67,18 @@ TEST_F(CheckRunTest, FakesOnlyThenAllFilesThenNoFakeListThenLinks) {
 
     Settings("yes", "[eMule]\r\nTempDir=" + tempDir);
     presenter.CheckDownloads();
-    EXPECT_EQ(view.head, kHead);
-    const Rows all = {"001.part\tfirst.avi\t*** OK ", fakeRow, "003.part\t" + kOdd + "\t*** OK "};
-    EXPECT_EQ(view.rows, all);
-    // No fake list: the downloads are still inspected and the hint stays in the summary; with the inspection
-    // off there is nothing to check, and the check stops before anything changes.
+    EXPECT_EQ(view.rows, (Rows{"001.part\tfirst.avi\t*** OK ", fakeRow, "003.part\t" + kOdd + "\t*** OK "}));
+    // No fake list: the downloads are still inspected and the hint stays in the summary.
     std::filesystem::remove(home.File("FAKES.DAT"));
     EXPECT_EQ(presenter.CheckDownloads().value->found, 0);
     EXPECT_EQ(view.status, "Finished! Found 0 Fakes in  3 checked .part.met - No FAKES-DB found. Please 'Update DB'.");
-    view.log.clear();
-    CheckOverrides noInspection;
-    noInspection.inspect = false;
-    EXPECT_FALSE(presenter.CheckDownloads(noInspection));
-    EXPECT_EQ(view.log, Rows{"status:No FAKES-DB found. Please 'Update DB'."});
 
-    auto copy = [&](bool html, std::vector<size_t> rows) {
-        view.clipboardSet = false, view.selected = rows;
-        presenter.CopyLink(html);
-        return view.clipboardSet ? view.clipboard : "unchanged";
-    };
-    const bool plain = false, html = true;
-    // Several rows: one link a line, in list order whatever order they were selected in.
-    EXPECT_EQ(copy(plain, {2, 0}), "ed2k://|file|first.avi|1000|" + HashOf(1) + "|/\n" +
-                                       "ed2k://|file|3 %7C<&\">.mkv|5368709120|" + HashOf(3) + "|/");
-    EXPECT_EQ(copy(plain, {}), "");  // no row: the clipboard emptied
-    presenter.SearchTempFiles("avi", tempDir);  // text-search rows: the downloads are an earlier run's
-    for (auto click : {plain, html}) EXPECT_EQ(copy(click, {0}), "unchanged");
-}
-
-TEST_F(CheckRunTest, UnlistableTempDirectoryStopsWithoutAnOldListingAndEdonkeysKeyWins) {
-    const std::string missing = home.File("no such dir");
-    Settings("YES", "[eMule]\r\nTempDir=" + missing);
-    view.rows = {"old row"};
-    const auto outcome = presenter.CheckDownloads();
-    EXPECT_EQ(outcome.failure, "Temp directory " + missing + " not found!");
-    EXPECT_EQ(view.status, outcome.failure);
-    EXPECT_TRUE(!outcome && view.rows.empty() && view.boxes.empty());
-    EXPECT_EQ(view.LogWith("enable:"), Toggles("enable:"));
-    Settings("NO", "[eDonkey]\r\nTempPath=" + tempDir + "\r\n[eMule]\r\nTempDir=" + missing);
-    EXPECT_EQ(presenter.CheckDownloads().value->found, 1);
-}
-
-// Faults found by fault probes, each as the user met it.
-TEST_F(CheckRunTest, DamagedFilesBackupsControlBytesAndFragmentedDownloadsAreReportedAsTheyAre) {
-    // A download fragmented into 150 gaps has over 256 tags: name and size still found.
-    PartMetLayout fragmented = Meta("fragmented.avi", 1u << 30, 0x04);
-    for (int i = 0; i < 150; ++i) {
-        fragmented.extraTags.push_back(TagGap(true, i, uint64_t(i) * 4000000 + 100, false));
-        fragmented.extraTags.push_back(TagGap(false, i, uint64_t(i) * 4000000 + 200, false));
-    }
-    home.Write("temp/004.part.met", BuildPartMet(fragmented));
-    home.Write("temp/005.part.met", "\xE0");
-    std::filesystem::resize_file(home.Write("temp/007.part.met", ""), kMaxPartMetBytes + 1);
-    // eMule saving: no .part.met for a moment, its copy stands in.
-    home.Write("temp/008.part.met.bak", BuildPartMet(Meta("saved.avi", 5, 0x08)));
-    // Names and list texts with control bytes cannot forge rows or reach a terminal.
-    home.Write("temp/010.part.met", BuildPartMet(Meta("two\tfields\nand a row\x1B[2J.avi", 5, 0x0A)));
-    home.Write("FAKES.DAT", HashOf(0x0A) + ",5,tab\there\r\n");
-    // A FIFO in a .part.met's place is not waited on.
-    ASSERT_EQ(::mkfifo(home.File("temp/011.part.met").c_str(), 0600), 0);
-    Settings("NO", "[eMule]\r\nTempDir=" + tempDir);
-    const auto outcome = presenter.CheckDownloads();
-    EXPECT_EQ(view.rows,
-              (Rows{"005.part\t\t*** Not checked: the .met file is empty or damaged",
-                    "007.part\t\t*** Not checked: the .met file is larger than 64 MiB, no .part.met",
-                    "010.part\ttwo\\tfields\\nand a row\\x1B[2J.avi\ttab\\there"}));
-    EXPECT_EQ(view.status, "Finished! Found 1 Fakes in  6 checked .part.met, 2 could not be read");
-    Settings("YES", "[eMule]\r\nTempDir=" + tempDir);
-    presenter.CheckDownloads();
-    EXPECT_EQ(view.rows.at(3), "004.part\tfragmented.avi\t*** OK ");
-    EXPECT_EQ(view.rows.at(6), "008.part\tsaved.avi\t*** OK  (read from the client's backup 008.part.met.bak)");
-    EXPECT_EQ(view.rows.size(), 8u);
+    // Copies take the check's rows: none selected empties the clipboard; the rows of a text search are no link.
+    view.selected = {};
+    presenter.CopyLink(false);
+    EXPECT_EQ(view.LogWith("clipboard:"), Rows{"clipboard:"});
+    presenter.SearchTempFiles("avi", tempDir);
+    view.selected = {0};
+    presenter.CopyLink(false), presenter.CopyLink(true);
+    EXPECT_EQ(view.LogWith("clipboard:"), Rows{"clipboard:"});
 }

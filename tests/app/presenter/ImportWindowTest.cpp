@@ -1,6 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -8,7 +6,6 @@
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "clients/ClientImport.h"
-#include "ed2k/PartMetReader.h"
 #include "app/presenter/MainPresenter.h"
 #include "settings/IniFile.h"
 
@@ -66,17 +63,15 @@ TEST(ImportClientPrefs, FailuresKeepTheWorkingSettings) {
     for (const std::string& path : paths) f.Menu("eDonkey", f.home.Write("p/pref.met", PrefMet("temp!", path)));
     f.Menu("eMule", f.home.Write("q/preferences.ini", "[eMule]\nTempDir=\"'/x'\"\n"));
     EXPECT_EQ(f.view.LogWith("box:").size(), std::size(paths) + 1);
-    EXPECT_EQ(f.Ini("eDonkey", "TempPath"), "/good");
     f.view.log.clear();
     f.Menu("eDonkey", f.home.Write("a/pref.met", "no such entry" + kTerm));
     f.Menu("eDonkey", f.home.Write("m/preferences.ini", "[Other]\nTempDir=/wrong\n[eMule]\nTempDir=\n"));
     EXPECT_EQ(f.view.LogWith("box:"), (Strings{"box:16:Kestrivane:Error: No 'temp!' entry in pref.met found!",
                                                "box:16:Kestrivane:Error: No '[eMule] TempDir=' in preferences.ini "
                                                "found!"}));
-    EXPECT_EQ((Strings{f.Ini("eDonkey", "TempPath"), f.Ini("eMule", "TempDir")}), (Strings{"/good", "/kept"}));
     // A file that names no temp directory leaves no trace at all, not even where it lies.
-    EXPECT_EQ((Strings{f.Ini("eDonkey", "PrefMetPath"), f.Ini("eMule", "PreferencesIniPath")}),
-              (Strings{"<missing>", "<missing>"}));
+    EXPECT_EQ((Strings{f.Ini("eDonkey", "TempPath"), f.Ini("eMule", "TempDir"), f.Ini("eDonkey", "PrefMetPath"),
+                       f.Ini("eMule", "PreferencesIniPath")}), (Strings{"/good", "/kept", "<missing>", "<missing>"}));
     EXPECT_TRUE(f.view.statusHistory.empty());
     // The eMule dialog remembered its third entry, which the eDonkey dialog lacks.
     f.session.importFilterIndex = 2;
@@ -104,30 +99,11 @@ TEST(ImportClientPrefs, EitherMenuEntryImportsWhatTheFileNameSays) {
     }
 }
 
-TEST(ImportClientPrefs, EmulesFurtherTempDirectoriesComeAlongAndAreClearedByALaterImport) {
-    Fixture f;
-    f.Menu("eMule", f.home.Write("a/preferences.ini", "[eMule]\r\nTempDir=/t1\r\nTempDirs=/t2|/t3\r\n"));
-    EXPECT_EQ(f.Ini("eMule", "TempDirs"), "/t2|/t3");
-    f.Menu("eMule", f.home.Write("b/preferences.ini", "[eMule]\r\nTempDir=/t4\r\n"));
-    EXPECT_EQ(f.Ini("eMule", "TempDirs"), "");  // no stale directories of the earlier client
-    EXPECT_EQ(f.Ini("eMule", "TempDir"), "/t4");
-
-    Fixture plain;  // a client without further directories writes what an import always wrote
-    plain.Menu("eMule", plain.home.Write("c/preferences.ini", "[eMule]\r\nTempDir=/t1\r\n"));
-    EXPECT_EQ(plain.home.Read("Kestrivane.ini"),
-              "[eMule]\r\nPreferencesIniPath=" + plain.home.File("c") + "\r\nTempDir=/t1\r\n");
-}
-
-TEST(TextSearch, FindsTextInEveryReadableMetFileWithoutRegardToCaseAndNeedsATempDir) {
+// Which files are read is the temp directory listing's rule; here: the rows, the status and a missing setting.
+TEST(TextSearch, FindsTheTextWithoutRegardToCaseInNamesAndHashesAndNeedsATempDir) {
     Fixture f;
     f.Put("001.part.met", MetBytes("movie.avi", 0x10)), f.Put("003.part.met", MetBytes("Another.mkv", 0xF0));
-    f.Put("BACKUP.MET", MetBytes("x.Avi", 0x50)), f.Put("005.part.met.bak", MetBytes("z.avi", 0x70));
-    f.Put("notes.txt", MetBytes("w.avi", 0x80)), f.Put("empty.met", "");
-    std::filesystem::create_directories(f.home.File("temp/dir.met"));
-    std::filesystem::resize_file(f.Put("big.met", ""), kMaxPartMetBytes + 1);  // sparse; refused unread
-    if (::geteuid() != 0) ::chmod(f.Put("locked.met", MetBytes("secret.avi", 2)).c_str(), 0);  // root reads all
-
-    EXPECT_EQ(f.Search("").value->size(), 3u);  // the empty text is in every file that could be read
+    f.Put("BACKUP.MET", MetBytes("x.Avi", 0x50));
     f.Search("aVI");
     EXPECT_EQ(f.view.head, kHead);
     EXPECT_EQ(f.view.rows, (Strings{"001.part\tmovie.avi", "BACKUP\tx.Avi"}));
