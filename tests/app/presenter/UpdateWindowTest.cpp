@@ -9,6 +9,7 @@
 #include "TempDir.h"
 #include "common/FileUtil.h"
 #include "app/presenter/MainPresenter.h"
+#include "online/VersionCheck.h"
 
 // The update as the window runs it, against a loopback server.
 
@@ -113,6 +114,33 @@ TEST_F(OnlineTest, ListIsFetchedWhenNewerOrMissingAndOnlyTheVersionLineRecorded)
 }
 
 // One row per way an update fails: what the window says, in the status or a box; list and settings unchanged.
+TEST_F(OnlineTest, EverySourceIsFetchedInTurnAndAFailingOneIsNamed) {
+    const std::string three = std::string(32, 'b') + ",1,from three\r\n" + std::string(32, 'c') + ",1,from three\r\n";
+    server.Serve("/three/Fakes.txt", "5");
+    server.Serve("/three/FAKES.DAT", three);
+    // Source 2 answers 404 for everything.
+    dir.Write("Kestrivane.ini", Ini("9", "FakesDatDownloadURL2=" + Url("/two") + "\r\nFakesDatDownloadURL3=" +
+                                             Url("/three") + "\r\n"));
+    EXPECT_FALSE(UpdateList());
+    EXPECT_EQ(view.status, "Not updated: fake list source 2 (the other sources were updated or are current).");
+    EXPECT_EQ(dir.Read("FAKES.DAT") + "|" + dir.Read("FAKES2.DAT") + "|" + dir.Read("FAKES3.DAT"),
+              kList + "||" + three);
+    EXPECT_NE(dir.Read("Kestrivane.ini").find("FakesDatVersion3=5\r\n"), std::string::npos);
+    // FAKES.DAT wins the hash both name; the third source adds its own.
+    EXPECT_EQ(session.fakes().find(*Ed2kHash::FromHex(std::string(32, 'b')))->description, "Virus");
+    EXPECT_EQ(session.fakes().find(*Ed2kHash::FromHex(std::string(32, 'c')))->listName, "FAKES3.DAT");
+}
+
+// A dotted version is compared number by number; a plain number keeps its old meaning (digits joined: 1.0.0 = 100).
+TEST(VersionRecord, DottedVersionsComparePartByPart) {
+    struct Case { const char* record; int major, minor; bool newer; };
+    for (const Case& c : std::vector<Case>{{"1.10.0", 2, 0, false}, {"2.0.0", 1, 10, true}, {"1.0.1", 1, 0, true},
+                                           {"1.0.0", 1, 0, false}, {"1.1", 1, 0, true}, {"0.9.9", 1, 0, false},
+                                           {"101", 1, 0, true}, {"100", 1, 0, false}, {"", 1, 0, false},
+                                           {"1.0.0-beta", 1, 0, false}, {"99999999999999.0.0", 1, 0, true}})
+        EXPECT_EQ(IsNewerVersion(c.record, c.major, c.minor, 0), c.newer) << c.record;
+}
+
 TEST_F(OnlineTest, FailedOrRejectedUpdatesLeaveListAndSettingsByteIdenticalAndAProxyStopsThem) {
     dir.Write("Kestrivane.ini", Ini("9"));
     dir.Write("FAKES.DAT", kOldList);
