@@ -533,7 +533,7 @@ std::vector<Finding> FrmStart::SelectedFindings() const {
     std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     std::vector<Finding> out;
     for (const QModelIndex& i : rows)
-        if (const Finding* f = model_->FindingAt(i.row())) out.push_back(*f);
+        if (std::optional<Finding> f = model_->FindingAt(i.row())) out.push_back(std::move(*f));
     return out;
 }
 
@@ -870,8 +870,8 @@ void FrmStart::ApplyLayout() {
 
 void FrmStart::closeEvent(QCloseEvent* event) {
     if (Busy()) {
-        // The work cannot stop midway: the window goes now, and closes for good
-        // (settings written, program ended) when the work has ended.
+        // The window goes now and the work stops at its next step; the window
+        // closes for good (settings written, program ended) once it has.
         closePending_ = true;
         worker_->Cancel();
         hide();

@@ -48,7 +48,8 @@ TEST_F(CheckInspectTest, SuspectsAreListedBesideFakesWithTheirReasonAndOnlyArriv
     EXPECT_EQ(view.rowKinds, (std::vector<RowKind>{RowKind::Suspect, RowKind::Suspect, RowKind::Suspect, RowKind::Fake}));
     EXPECT_EQ(view.status, "Finished! Found 1 Fakes and 3 Suspects in  6 checked .part.met");
     // A listed fake keeps its list's description; what inspection says of it is still known.
-    EXPECT_TRUE(outcome.value->listed.back().suspicion.has_value());
+    ASSERT_TRUE(view.rowFindings.back());
+    EXPECT_TRUE(view.rowFindings.back()->suspicion.has_value());
 
     // Turned off in the View menu (and stored), the check is the list lookup alone.
     presenter.ToggleInspection();

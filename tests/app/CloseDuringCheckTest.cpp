@@ -1,0 +1,97 @@
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "FindingsModel.h"
+#include "FrmStart.h"
+#include "KvLineEdit.h"
+#include "PartMetBuilder.h"
+#include "TempDir.h"
+#include "settings/IniFile.h"
+
+namespace {
+
+constexpr int kDownloads = 500;
+
+// .met files opened in the watched directory since the last call.
+int MetFilesOpened(int watch) {
+    int opened = 0;
+    alignas(inotify_event) char buffer[64 * 1024];
+    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
+        for (ssize_t at = 0; at < n;) {
+            const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
+            const size_t length = e->len ? std::strlen(e->name) : 0;
+            if (length > 4 && std::strcmp(e->name + length - 4, ".met") == 0) ++opened;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
+        }
+    }
+    return opened;
+}
+
+// The window is closed while its check runs: the check stops where it is
+// instead of reading every download for nobody, and the program ends as a
+// close ends it, the settings written. The moment is made certain by a box the
+// check brings up after the lists are loaded (a FAKES.DAT line it skipped),
+// which waits for its answer: the window is closed from that box.
+TEST(CloseDuringCheck, ClosingTheWindowStopsTheCheckBeforeItReadsTheRest) {
+    kv::test::ScopedTempDir home;
+    for (int i = 0; i < kDownloads; ++i) {
+        kv::test::PartMetLayout meta;
+        meta.name = "download " + std::to_string(i) + ".avi";
+        meta.size = 700000000u + static_cast<uint64_t>(i);
+        meta.hash = kv::test::SequentialHash(static_cast<uint8_t>(i));
+        meta.hash[15] = static_cast<uint8_t>(i >> 8);
+        char file[32];
+        std::snprintf(file, sizeof file, "temp/%06d.part.met", i);
+        home.Write(file, kv::test::BuildPartMet(meta));
+    }
+    home.Write("FAKES.DAT", ",a line without hash\r\n,and another\r\n" + std::string(32, 'a') + ",1,Fake\r\n");
+    home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=http://127.0.0.1:9/u\r\n[eMule]\r\nTempDir=" +
+                                     home.File("temp") + "\r\n[Display]\r\nShowAllPartMet=YES\r\n");
+    qputenv("KESTRIVANE_SHOW_FAKESDAT_ERRORS", "YES");
+
+    std::unique_ptr<kv::app::FrmStart> window;
+    int boxes = 0, quits = 0;
+    kv::app::DesktopHooks hooks;
+    hooks.messageBox = [&](QWidget*, const QString&, int, const QString&) {
+        if (!window || !window->Busy()) return;  // the same box when the window loads the list at its start
+        ++boxes;
+        window->close();
+    };
+    hooks.quit = [&] { ++quits; };
+    window = std::make_unique<kv::app::FrmStart>(home.path(), hooks);
+    window->show();
+    window->tbTitelSearch()->setText("kept");
+
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, home.File("temp").c_str(), IN_OPEN), 0);
+    QTest::mouseClick(window->cbCheckFiles(), Qt::LeftButton);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return quits == 1; }, 60000)) << "the program never ended";
+    EXPECT_EQ(boxes, 1);  // closed from the check's box; its further boxes went to nobody
+    EXPECT_FALSE(window->Busy());
+    EXPECT_FALSE(window->isVisible());
+    const int opened = MetFilesOpened(watch);
+    ::close(watch);
+    EXPECT_LT(opened, kDownloads) << "the check read every download after the window had gone";
+    EXPECT_EQ(window->Model()->rowCount(), 0);
+    EXPECT_EQ(kv::ReadIniString("Search", "LastSearchString", "", 200, home.File("Kestrivane.ini")), "kept");
+    window.reset();
+    qunsetenv("KESTRIVANE_SHOW_FAKESDAT_ERRORS");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
