@@ -74,17 +74,17 @@ void ShowMessageBox(QWidget* parent, const QString& text, int style, const QStri
 }
 
 FileChoice ShowFileDialog(QWidget* parent, const FileChooserRequest& request) {
-    QFileDialog dialog(parent, QString::fromUtf8(ToDisplayUtf8(request.title)),
+    QFileDialog dialog(parent, ShownText(request.title),
                        QFile::decodeName(request.initialDir.c_str()));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::AnyFile);  // a name may be typed that does not exist
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setLabelText(QFileDialog::Accept, request.save ? QStringLiteral("Save") : QStringLiteral("Open"));
+    dialog.setLabelText(QFileDialog::Accept, ShownText(request.save ? "Save" : "Open"));
     // The clients keep their settings in dot-folders (~/.aMule, ~/.wine).
     dialog.setFilter(dialog.filter() | QDir::Hidden);
     QStringList filters;
     for (const auto& [description, pattern] : request.filters) {
-        filters << QStringLiteral("%1 (%2)").arg(Show(description), Show(pattern));
+        filters << QStringLiteral("%1 (%2)").arg(ShownText(description), Show(pattern));
     }
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 0 && request.filterIndex < filters.size()) {
