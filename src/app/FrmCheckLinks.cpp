@@ -12,6 +12,7 @@
 #include "LinkFindingsModel.h"
 #include "Translations.h"
 #include "common/DisplayText.h"
+#include "usecases/AmuleLinks.h"
 #include "usecases/ReportText.h"
 #include "app/presenter/MainPresenter.h"
 #include "app/presenter/Messages.h"
@@ -72,14 +73,23 @@ FrmCheckLinks::FrmCheckLinks(MainPresenter& presenter, QWidget* parent) : QDialo
     lvResults_->setColumnWidth(kName, 300);
     top->addWidget(lvResults_, 3);
 
+    auto* bottom = new QHBoxLayout;
     stStatus_ = new QLabel(this);
     stStatus_->setObjectName(QStringLiteral("stStatus"));
     stStatus_->setTextFormat(Qt::PlainText);
     stStatus_->setWordWrap(true);
-    top->addWidget(stStatus_);
+    bottom->addWidget(stStatus_, 1);
+    cbAddToAmule_ = new QPushButton(tr("&Add the clean links to aMule"), this);
+    cbAddToAmule_->setObjectName(QStringLiteral("cbAddToAmule"));
+    cbAddToAmule_->setToolTip(tr("Only the links judged OK, never a fake or a suspect; the aMule connection is set in Extras > Options"));
+    cbAddToAmule_->setAutoDefault(false);
+    cbAddToAmule_->setEnabled(false);
+    bottom->addWidget(cbAddToAmule_, 0, Qt::AlignTop);
+    top->addLayout(bottom);
 
     connect(cbCheck_, &QPushButton::clicked, this, &FrmCheckLinks::cbCheck_Click);
     connect(cbOpenFile_, &QPushButton::clicked, this, &FrmCheckLinks::cbOpenFile_Click);
+    connect(cbAddToAmule_, &QPushButton::clicked, this, &FrmCheckLinks::cbAddToAmule_Click);
     connect(cbClose_, &QPushButton::clicked, this, &QDialog::reject);
     resize(760, 520);
 }
@@ -88,6 +98,7 @@ void FrmCheckLinks::cbCheck_Click() {
     const QByteArray text = tbLinks_->toPlainText().toUtf8();
     if (text.trimmed().isEmpty()) {
         model_->Show({});
+        ShowCleanLinks({});
         stStatus_->setText(ShownText(msg::kNoLinksPasted));
         return;
     }
@@ -104,13 +115,35 @@ void FrmCheckLinks::cbOpenFile_Click() {
     ShowReport(*outcome.value, QFileInfo(QFile::decodeName(path.c_str())).fileName());
 }
 
+void FrmCheckLinks::cbAddToAmule_Click() {
+    if (clean_.empty()) return;
+    std::string said;
+    const bool all = presenter_.AddLinksToAmule(clean_, said);
+    QStringList lines;
+    for (size_t at = 0; at <= said.size();) {
+        const size_t end = std::min(said.find('\n', at), said.size());
+        lines << ShownText(said.substr(at, end - at));
+        at = end + 1;
+    }
+    stStatus_->setText(lines.join(QLatin1Char('\n')));
+    // Added once: a second click would only have aMule refuse them all.
+    if (all) ShowCleanLinks({});
+}
+
+void FrmCheckLinks::ShowCleanLinks(std::vector<Ed2kLink> clean) {
+    clean_ = std::move(clean);
+    cbAddToAmule_->setEnabled(!clean_.empty() && presenter_.AmuleConnectionStored());
+}
+
 void FrmCheckLinks::ShowFailure(const std::string& failure) {
     model_->Show({});
+    ShowCleanLinks({});
     stStatus_->setText(Show(failure));
 }
 
 void FrmCheckLinks::ShowReport(const LinkReport& report, const QString& source) {
     model_->Show(report.findings);
+    ShowCleanLinks(CleanLinks(report));
     QString status = Show(LinkCheckSummary(report));
     if (!source.isEmpty()) status = source + QStringLiteral(": ") + status;
     if (report.listRecords == 0) status += QStringLiteral("\n") + ShownText(msg::kNoListForLinks);

@@ -33,6 +33,7 @@ public:
     QTableView* lvResults() const { return lvResults_; }
     LinkFindingsModel* Model() const { return model_; }
     QLabel* stStatus() const { return stStatus_; }
+    QPushButton* cbAddToAmule() const { return cbAddToAmule_; }
 
     // The rows as "line<TAB>name<TAB>verdict", for tests and screenshots.
     QStringList RowTexts() const;
@@ -40,6 +41,7 @@ public:
 public slots:
     void cbCheck_Click();
     void cbOpenFile_Click();
+    void cbAddToAmule_Click();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -47,6 +49,7 @@ protected:
 private:
     void ShowReport(const LinkReport& report, const QString& source);
     void ShowFailure(const std::string& failure);
+    void ShowCleanLinks(std::vector<Ed2kLink> clean);
 
     MainPresenter& presenter_;
     QPlainTextEdit* tbLinks_ = nullptr;
@@ -56,6 +59,8 @@ private:
     QTableView* lvResults_ = nullptr;
     LinkFindingsModel* model_ = nullptr;
     QLabel* stStatus_ = nullptr;
+    QPushButton* cbAddToAmule_ = nullptr;
+    std::vector<Ed2kLink> clean_;  // the last check's clean links, until they are added
 };
 
 }  // namespace kv::app

@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QMenu>
+#include <QPainter>
 #include <QTableView>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -57,12 +58,75 @@ bool TakeLargeListShots(FrmStart& window, const QDir& dir) {
     return ok;
 }
 
+// Pastes a forum post into the link dialog and checks it: a listed fake, a name
+// that hides a program, a magnet and a plain download.
+void CheckForumPost(FrmCheckLinks& links) {
+    links.tbLinks()->setPlainText(QStringLiteral(
+        "Re: new releases this week\n"
+        "ed2k://|file|The%20Long%20Road%20(2006).DVDRip.avi|734003200|3BD5BA5B199D13A55AB98766F2D08FCC|/\n"
+        "ed2k://|file|Holiday%20Photos.jpg.exe|348160|5f0e2b6c9a1d4e7f8a3b2c1d0e9f8a7b|/\n"
+        "magnet:?xt=urn:ed2k:0a1b2c3d4e5f60718293a4b5c6d7e8f9&xl=1468006400&dn=Concert%20Live.mkv\n"
+        "ed2k://|file|Linux%20Install%20DVD.iso|4700000000|e3b0c44298fc1c149afbf4c8996fb924|/\n"));
+    links.cbCheck()->click();
+}
+
+// With an aMule connection stored: "Check aMule", the row menu over the
+// window with its aMule commands, the options holding the connection, and the
+// link dialog offering its clean links to aMule.
+bool TakeAmuleShots(FrmStart& window, const QDir& dir) {
+    window.cbCheckAmule()->click();
+    WaitForWork(window);
+    const FindingsModel& model = *window.Model();
+    for (int i = 0; i < model.rowCount(); ++i) {
+        if (model.index(i, 2).data().toString().startsWith(QStringLiteral("Fake"), Qt::CaseInsensitive)) {
+            window.lbGefundeneFakes()->selectRow(i);
+            break;
+        }
+    }
+    Settle();
+    QMenu* menu = window.MenuRechteMaustaste();
+    const QTableView* list = window.lbGefundeneFakes();
+    // Opened below the row, past the short names: the rows stay readable beside it.
+    const QRect row = list->visualRect(list->currentIndex());
+    const QPoint at = list->viewport()->mapTo(&window, QPoint(row.left() + 260, row.bottom()));
+    menu->popup(window.mapToGlobal(at));
+    Settle();
+    const QPixmap menuShot = menu->grab();
+    bool ok = menuShot.save(dir.filePath(QStringLiteral("row-menu.png")));
+    menu->hide();
+    // The menu is a window of its own: drawn over the window's picture where it opened.
+    QPixmap shot = window.grab();
+    {
+        QPainter painter(&shot);
+        painter.drawPixmap(at, menuShot);
+        painter.setPen(window.palette().color(QPalette::Mid));
+        painter.drawRect(QRect(at, menuShot.size()).adjusted(0, 0, -1, -1));
+    }
+    ok &= shot.save(dir.filePath(QStringLiteral("check-amule.png")));
+
+    const auto previous = window.Hooks().runDialog;
+    window.Hooks().runDialog = [&](QDialog& dialog) {
+        auto* links = qobject_cast<FrmCheckLinks*>(&dialog);
+        if (links) CheckForumPost(*links);
+        dialog.show();
+        Settle();
+        ok &= dialog.grab().save(dir.filePath(links ? QStringLiteral("check-links.png") : QStringLiteral("options.png")));
+        dialog.reject();
+        return int(QDialog::Rejected);
+    };
+    window.ExtrasOptions_Click();
+    window.FileCheckLinks_Click();
+    window.Hooks().runDialog = previous;
+    return ok;
+}
+
 }  // namespace
 
 bool TakeScreenshots(FrmStart& window, const QString& directory, const QString& set) {
     QDir().mkpath(directory);
     const QDir dir(directory);
     if (set == QLatin1String("large")) return TakeLargeListShots(window, dir);
+    if (set == QLatin1String("amule")) return TakeAmuleShots(window, dir);
     if (set == QLatin1String("german")) {
         window.cbCheckFiles()->click();
         WaitForWork(window);
@@ -110,18 +174,9 @@ bool TakeScreenshots(FrmStart& window, const QString& directory, const QString& 
     name = QStringLiteral("first-start.png");
     window.RunFirstStart();
 
-    // The link check on a pasted forum post: a listed fake, a name that hides
-    // a program, a magnet and a plain download.
+    // The link check on a pasted forum post.
     window.Hooks().runDialog = [&](QDialog& dialog) {
-        if (auto* links = qobject_cast<FrmCheckLinks*>(&dialog)) {
-            links->tbLinks()->setPlainText(QStringLiteral(
-                "Re: new releases this week\n"
-                "ed2k://|file|The%20Long%20Road%20(2006).DVDRip.avi|734003200|3BD5BA5B199D13A55AB98766F2D08FCC|/\n"
-                "ed2k://|file|Holiday%20Photos.jpg.exe|348160|5f0e2b6c9a1d4e7f8a3b2c1d0e9f8a7b|/\n"
-                "magnet:?xt=urn:ed2k:0a1b2c3d4e5f60718293a4b5c6d7e8f9&xl=1468006400&dn=Concert%20Live.mkv\n"
-                "ed2k://|file|Linux%20Install%20DVD.iso|4700000000|e3b0c44298fc1c149afbf4c8996fb924|/\n"));
-            links->cbCheck()->click();
-        }
+        if (auto* links = qobject_cast<FrmCheckLinks*>(&dialog)) CheckForumPost(*links);
         dialog.show();
         Settle();
         ok &= dialog.grab().save(dir.filePath(QStringLiteral("check-links.png")));

@@ -85,6 +85,8 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("Messages", "Cancelled in aMule: %1"),
     QT_TRANSLATE_NOOP("Messages", "aMule did not take the command for %1: %2"),
     QT_TRANSLATE_NOOP("Messages", "Cancel %1 in aMule and delete what has arrived?"),
+    QT_TRANSLATE_NOOP("Messages", "Clean links added to aMule: %1 of %2"),
+    QT_TRANSLATE_NOOP("Messages", "Not added to aMule: %1 (%2)"),
     QT_TRANSLATE_NOOP("Messages", "Not a fake"),
     QT_TRANSLATE_NOOP("Messages", "Why is this download not a fake? (kept in your own list MYFAKES.DAT)"),
     QT_TRANSLATE_NOOP("Messages", "No update address is set. There is no public fake list; the content check works "

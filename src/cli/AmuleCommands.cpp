@@ -182,6 +182,7 @@ int RunAmuleConnect(const HomeDirs& dirs, const AmuleConnectArgs& args, const Am
         io.err << "Connected, but could not write " << file << ".\n";
         return kCouldNotRun;
     }
+    if (io.quiet) return kOk;
     const std::string& version = connection->ServerVersion();
     io.out << "Connected to aMule " << Visible(version.empty() ? "(version not given)" : version) << " at "
            << Visible(Where(*settings)) << "; stored in " << file << ".\n";
@@ -217,7 +218,7 @@ int RunAmuleAct(const HomeDirs& dirs, const AmuleActArgs& args, const AmuleIo& i
                 break;
             continue;
         }
-        io.out << PastTense(args.action) << ": " << Row(*queue, hash) << "\n";
+        if (!io.quiet) io.out << PastTense(args.action) << ": " << Row(*queue, hash) << "\n";
     }
     return status;
 }
@@ -244,8 +245,8 @@ public:
 
     bool Parsed() const override { return amule_->parsed(); }
 
-    int Run(const HomeDirs& dirs) override {
-        const AmuleIo io{std::cin, std::cout, std::cerr, ::isatty(STDIN_FILENO) == 1};
+    int Run(const HomeDirs& dirs, bool quiet) override {
+        const AmuleIo io{std::cin, std::cout, std::cerr, ::isatty(STDIN_FILENO) == 1, quiet};
         if (connect_->parsed()) return RunAmuleConnect(dirs, connectArgs_, io);
         for (auto& [command, args] : actions_)
             if (command->parsed()) return RunAmuleAct(dirs, args, io);

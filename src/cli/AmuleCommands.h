@@ -34,6 +34,7 @@ struct AmuleIo {
     std::ostream& out;
     std::ostream& err;
     bool inTerminal = false;  // stdin is a terminal: passwords and confirmations are asked there
+    bool quiet = false;       // -q: errors and questions only, no report of what was done
 };
 
 // The stored connection's file in the settings directory.
@@ -47,7 +48,7 @@ class AmuleCommands {
 public:
     virtual ~AmuleCommands() = default;
     virtual bool Parsed() const = 0;
-    virtual int Run(const HomeDirs& dirs) = 0;
+    virtual int Run(const HomeDirs& dirs, bool quiet) = 0;
 };
 std::unique_ptr<AmuleCommands> AddAmuleCommands(CLI::App& app);
 

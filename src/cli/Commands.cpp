@@ -596,8 +596,8 @@ void PauseInAmule(const ProgramHome& home, const Finding& f, const Output& o) {
     const auto done = client ? client->Act(ec::Action::Pause, *f.download.hash)
                              : kv::expected<void, ec::AmuleError>(kv::unexpected(client.error()));
     const std::string name = VisibleControls(ToDisplayUtf8(f.download.name));
-    if (done) o.err << "Paused in aMule: " << name << '\n' << std::flush;
-    else o.err << "Could not pause " << name << " in aMule: " << ec::Describe(done.error()) << '\n' << std::flush;
+    if (!done) o.err << "Could not pause " << name << " in aMule: " << ec::Describe(done.error()) << '\n' << std::flush;
+    else if (!o.quiet) o.err << "Paused in aMule: " << name << '\n' << std::flush;
 }
 
 }  // namespace

@@ -305,6 +305,6 @@ int main(int argc, char** argv) {
     }
     const std::optional<kv::HomeDirs> dirs = ResolveDirs(home);
     if (!dirs) return kExitError;
-    if (amule->Parsed()) return amule->Run(*dirs);
+    if (amule->Parsed()) return amule->Run(*dirs, quiet);
     return cli.Run(*dirs, Output{std::cout, std::cerr, quiet, ::isatty(STDERR_FILENO) == 1}, quiet);
 }

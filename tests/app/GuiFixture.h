@@ -1,4 +1,6 @@
 #pragma once
+#include <filesystem>
+
 #include <QTest>
 #include <QtWidgets>
 #include <gtest/gtest.h>
@@ -52,6 +54,27 @@ struct GuiFixture {
         open();
         onDialog = nullptr;
     }
+    // Presses Check Files and waits for its end.
+    void Check() {
+        QTest::mouseClick(w->cbCheckFiles(), Qt::LeftButton);
+        EXPECT_TRUE(Idle());
+    }
+    // Answers the next text prompt with text; a null text cancels it.
+    void Answer(const QString& text) {
+        onDialog = [text](QDialog& d) {
+            auto& input = static_cast<QInputDialog&>(d);
+            if (text.isNull()) return input.reject();
+            input.setTextValue(text);
+            input.accept();
+        };
+    }
+    // Where a column starting at a tab stop of so many dialog units begins: a quarter of the average width of
+    // A-Z and a-z per unit, after the room of the row's icon.
+    int StopX(int units) const {
+        const QFontMetrics fm(w->lbGefundeneFakes()->font());
+        const double avg = fm.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0;
+        return fm.height() + 2 + qRound(units * avg / 4);
+    }
     // Waits until the check, search or download on the worker has ended and all it sent is shown.
     bool Idle() {
         const bool ended = QTest::qWaitFor([&] { return !w->Busy(); }, 60000);
@@ -61,9 +84,16 @@ struct GuiFixture {
     // The list's column titles and rows as the model gives them, cells joined by TAB.
     QString Head() const {
         QStringList titles;
-        for (int c = 0; c < w->Model()->columnCount(); ++c) titles << w->Model()->headerData(c, Qt::Horizontal).toString();
+        for (int c = 0; c < w->Model()->columnCount(); ++c)
+            titles << w->Model()->headerData(c, Qt::Horizontal).toString();
         return titles.join('\t');
     }
+    QStringList Column(int c) const {
+        QStringList cells;
+        for (int r = 0; r < w->Model()->rowCount(); ++r) cells << w->Model()->index(r, c).data().toString();
+        return cells;
+    }
+    int RowNamed(const QString& name) const { return Column(1).indexOf(name); }
     QStringList Rows() const {
         QStringList rows;
         for (int r = 0; r < w->Model()->rowCount(); ++r) {
@@ -86,5 +116,18 @@ struct GuiFixture {
         QTableView* list = w->lbGefundeneFakes();
         const QPoint pos = list->visualRect(w->Model()->index(row, 1)).center();
         QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier, pos);
+    }
+};
+
+// The demo downloads, every one listed; with the demo's FAKES.DAT unless told otherwise.
+struct DemoWindow : GuiFixture {
+    explicit DemoWindow(const std::string& ini = "", bool withList = true)
+        : GuiFixture(KV_DEMO_TEMP "[Display]\r\nShowAllPartMet=YES\r\n" + ini) {
+        if (withList) std::filesystem::copy_file(KV_EXAMPLES_DIR "/FAKES.DAT", home.File("FAKES.DAT"));
+    }
+    kv::app::FrmStart& Checked() {
+        auto& win = Open();
+        Check();
+        return win;
     }
 };

@@ -1,32 +1,16 @@
-#include <filesystem>
-
 #include "GuiFixture.h"
 #include "PartMetBuilder.h"
 #include "RowColours.h"
 #include "app/presenter/CommandLine.h"
+#include "common/StringUtil.h"
 
 namespace {
 
 using kv::app::FindingsModel;
 
-// The demo downloads, every one listed: a fake, three suspects and the OK ones.
-struct DemoWindow : GuiFixture {
-    explicit DemoWindow(const std::string& ini = "")
-        : GuiFixture(KV_DEMO_TEMP "[Display]\r\nShowAllPartMet=YES\r\n" + ini) {
-        std::filesystem::copy_file(KV_EXAMPLES_DIR "/FAKES.DAT", home.File("FAKES.DAT"));
-    }
-    kv::app::FrmStart& Checked() {
-        auto& win = Open();
-        QTest::mouseClick(win.cbCheckFiles(), Qt::LeftButton);
-        EXPECT_TRUE(Idle());
-        return win;
-    }
-    QStringList Column(int c) const {
-        QStringList cells;
-        for (int r = 0; r < w->Model()->rowCount(); ++r) cells << w->Model()->index(r, c).data().toString();
-        return cells;
-    }
-    int RowNamed(const QString& name) const { return Column(1).indexOf(name); }
+// The demo window, with its list's column headers clickable and its row menu's copies readable.
+struct ListWindow : DemoWindow {
+    using DemoWindow::DemoWindow;
     void ClickHeader(int section) {
         QHeaderView* head = w->lbGefundeneFakes()->horizontalHeader();
         const QPoint at(head->sectionViewportPosition(section) + head->sectionSize(section) / 2, head->height() / 2);
@@ -43,7 +27,7 @@ struct DemoWindow : GuiFixture {
 const QString kFakeName = QString::fromUtf8("Die Sch\xc3\xb6ne und das Biest, Teil 1 - DVDRip.avi");
 const QString kFakeLink = "ed2k://|file|" + kFakeName + "|734003200|3bd5ba5b199d13a55ab98766f2d08fcc|/";
 
-// Many downloads in a temp directory of their own, every tenth a listed fake.
+// Many downloads in a temp directory of their own, every tenth a listed fake: the settings that check them.
 std::string ManyDownloads(kv::test::ScopedTempDir& home, int count) {
     std::string fakes;
     for (int i = 0; i < count; ++i) {
@@ -51,16 +35,9 @@ std::string ManyDownloads(kv::test::ScopedTempDir& home, int count) {
         meta.name = "download " + std::to_string(i) + ".avi";
         meta.size = 700000000u + static_cast<uint64_t>(i);
         meta.hash = kv::test::SequentialHash(static_cast<uint8_t>(i));
-        meta.hash[15] = static_cast<uint8_t>(i >> 8), meta.hash[14] = static_cast<uint8_t>(i >> 16);
-        char file[32];
-        std::snprintf(file, sizeof file, "temp/%06d.part.met", i);
-        home.Write(file, kv::test::BuildPartMet(meta));
-        if (i % 10 == 0) {
-            static const char* hex = "0123456789abcdef";
-            std::string h;
-            for (uint8_t b : meta.hash) h += hex[b >> 4], h += hex[b & 15];
-            fakes += h + "," + std::to_string(meta.size) + ",Fake number " + std::to_string(i) + "\r\n";
-        }
+        meta.hash[15] = static_cast<uint8_t>(i >> 8);
+        home.Write("temp/" + std::to_string(100000 + i) + ".part.met", kv::test::BuildPartMet(meta));
+        if (i % 10 == 0) fakes += kv::HashText(meta.hash.data()) + "," + std::to_string(meta.size) + ",Fake\r\n";
     }
     home.Write("FAKES.DAT", fakes);
     return "[eMule]\r\nTempDir=" + home.File("temp") + "\r\n[Display]\r\nShowAllPartMet=YES\r\n";
@@ -69,52 +46,41 @@ std::string ManyDownloads(kv::test::ScopedTempDir& home, int count) {
 }  // namespace
 
 TEST(ResultList, HeaderIsNoRowClickingItSortsEitherWayAndTheSelectionKeepsItsFinding) {
-    DemoWindow f;
+    ListWindow f;
     auto& w = f.Checked();
     const QStringList found = f.Column(2);
     ASSERT_EQ(found.size(), 9);
     EXPECT_FALSE(f.Column(0).contains("Partname"));  // the titles are the header's, not a row's
-    EXPECT_TRUE(w.lbGefundeneFakes()->horizontalHeader()->isVisible());
     w.lbGefundeneFakes()->selectRow(f.RowNamed(kFakeName));
-
     const auto sortedAs = [](QStringList cells, bool up) {
         std::stable_sort(cells.begin(), cells.end(), [up](const QString& a, const QString& b) {
             return up ? a.compare(b, Qt::CaseInsensitive) < 0 : b.compare(a, Qt::CaseInsensitive) < 0;
         });
         return cells;
     };
-    f.ClickHeader(2);
-    EXPECT_EQ(f.Column(2), sortedAs(found, true));
-    EXPECT_EQ(f.Copy("RechteMaustasteCopyLink"), kFakeLink);  // the selection moved with its row
-    f.ClickHeader(2);
-    EXPECT_EQ(f.Column(2), sortedAs(found, false));
-    EXPECT_EQ(f.Copy("RechteMaustasteCopyLink"), kFakeLink);
-    f.ClickHeader(1);
-    EXPECT_EQ(f.Column(1), sortedAs(f.Column(1), true));
-    // A new check starts in the order the downloads were found.
-    QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
-    ASSERT_TRUE(f.Idle());
+    for (const bool up : {true, false}) {
+        f.ClickHeader(2);
+        EXPECT_EQ(f.Column(2), sortedAs(found, up));
+        EXPECT_EQ(f.Copy("RechteMaustasteCopyLink"), kFakeLink);  // the selection moved with its row
+    }
+    f.Check();  // a new check starts in the order the downloads were found
     EXPECT_EQ(f.Column(2), found);
 }
 
 TEST(ResultList, ColumnsStartAtTheTabStopsTheLastReachesItsWidestTextAndAllResize) {
-    DemoWindow f("[Tabs]\r\nTabStop1=100\r\nTabStop2=300\r\n");
+    ListWindow f("[Tabs]\r\nTabStop1=100\r\nTabStop2=300\r\n");
     auto& w = f.Checked();
     QHeaderView* head = w.lbGefundeneFakes()->horizontalHeader();
-    const QFontMetrics fm(w.lbGefundeneFakes()->font());
-    // A quarter of the average width of A-Z and a-z per unit, after the room of the row's icon.
-    const double avg = fm.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0;
-    const int gutter = fm.height() + 2;
-    EXPECT_EQ(head->sectionPosition(1), gutter + qRound(100 * avg / 4));
-    EXPECT_EQ(head->sectionPosition(2), gutter + qRound(300 * avg / 4));
+    EXPECT_EQ(head->sectionPosition(1), f.StopX(100));
+    EXPECT_EQ(head->sectionPosition(2), f.StopX(300));
     int widest = 0;
-    for (const QString& text : f.Column(2)) widest = std::max(widest, fm.horizontalAdvance(text));
+    for (const QString& text : f.Column(2))
+        widest = std::max(widest, QFontMetrics(w.lbGefundeneFakes()->font()).horizontalAdvance(text));
     EXPECT_GE(head->sectionSize(2), widest);
     for (int c = 0; c < 3; ++c) EXPECT_EQ(head->sectionResizeMode(c), QHeaderView::Interactive) << c;
     // A width the user gives a column stays through the next check and the search.
     head->resizeSection(1, 333);
-    QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
-    ASSERT_TRUE(f.Idle());
+    f.Check();
     EXPECT_EQ(head->sectionSize(1), 333);
     QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_F3);
     ASSERT_TRUE(f.Idle());
@@ -123,49 +89,42 @@ TEST(ResultList, ColumnsStartAtTheTabStopsTheLastReachesItsWidestTextAndAllResiz
 }
 
 TEST(ResultList, EveryRowMenuCopyTakesAllSelectedRowsOneALineInListOrder) {
-    DemoWindow f;
+    ListWindow f;
     auto& w = f.Checked();
     QTableView* list = w.lbGefundeneFakes();
-    const int fake = f.RowNamed(kFakeName), other = fake == 0 ? 1 : 0;
-    const QString otherName = f.Column(1)[other];
-    // Selected by clicks, the later row first.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualRect(f.w->Model()->index(std::max(fake, other), 1)).center());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, list->visualRect(f.w->Model()->index(std::min(fake, other), 1)).center());
-    ASSERT_EQ(list->selectionModel()->selectedRows().size(), 2);
-    const QString links = f.Copy("RechteMaustasteCopyLink");
-    const QStringList lines = links.split('\n');
-    ASSERT_EQ(lines.size(), 2) << links.toStdString();
-    EXPECT_EQ(lines[fake < other ? 0 : 1], kFakeLink);
-    EXPECT_TRUE(lines[fake < other ? 1 : 0].contains("|" + otherName + "|"));
+    ASSERT_EQ(f.RowNamed(kFakeName), 1);
+    const auto click = [&](int row, Qt::KeyboardModifier mod) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, mod, list->visualRect(w.Model()->index(row, 1)).center());
+    };
+    click(1, Qt::NoModifier), click(0, Qt::ControlModifier);  // the later row first
+    const QString other = f.Column(1)[0];
+    EXPECT_EQ(f.Copy("RechteMaustasteCopyName"), other + "\n" + kFakeName);
+    EXPECT_EQ(f.Copy("RechteMaustasteCopyLink").section('\n', 1), kFakeLink);
+    EXPECT_TRUE(f.Copy("RechteMaustasteCopyLink").section('\n', 0, 0).contains("|" + other + "|"));
     EXPECT_EQ(f.Copy("RechteMaustasteCopyLinkHTML").count("<a href=\"ed2k://"), 2);
-    const QStringList names = f.Copy("RechteMaustasteCopyName").split('\n');
-    EXPECT_EQ(names, fake < other ? QStringList({kFakeName, otherName}) : QStringList({otherName, kFakeName}));
-    const QStringList hashes = f.Copy("RechteMaustasteCopyHash").split('\n');
-    ASSERT_EQ(hashes.size(), 2);
-    EXPECT_EQ(hashes[fake < other ? 0 : 1], "3bd5ba5b199d13a55ab98766f2d08fcc");
+    EXPECT_EQ(f.Copy("RechteMaustasteCopyHash").section('\n', 1), "3bd5ba5b199d13a55ab98766f2d08fcc");
     EXPECT_EQ(f.Copy("RechteMaustasteCopyListLine").count("\r\n"), 2);
     EXPECT_EQ(w.stStatus()->text(), "2 list line(s) copied to the clipboard.");
 }
 
 TEST(ResultList, ShiftF10AndTheMenuKeyOpenTheRowMenuAtTheCurrentRow) {
-    DemoWindow f;
+    ListWindow f;
     auto& w = f.Checked();
     QTableView* list = w.lbGefundeneFakes();
     list->setFocus();
     list->selectRow(3);
-    const QRect row = list->visualRect(f.w->Model()->index(3, 0));
-    const struct { const char* name; Qt::Key key; Qt::KeyboardModifiers mods; } keys[] = {
-        {"Shift+F10", Qt::Key_F10, Qt::ShiftModifier}, {"Menu", Qt::Key_Menu, Qt::NoModifier}};
-    for (const auto& k : keys) {
+    const QRect row = list->visualRect(w.Model()->index(3, 0));
+    const std::pair<Qt::Key, Qt::KeyboardModifier> keys[] = {{Qt::Key_F10, Qt::ShiftModifier}, {Qt::Key_Menu, {}}};
+    for (const auto& [key, mods] : keys) {
         QStringList items;
         QPoint at;
         w.Hooks().popupMenu = [&](QMenu& menu, const QPoint& pos) {
-            for (QAction* a : menu.actions()) if (!a->isSeparator()) items << a->objectName();
+            for (QAction* a : menu.actions()) items << a->objectName();
             at = pos;
         };
-        QTest::keyClick(list, k.key, k.mods);
-        EXPECT_TRUE(items.contains("RechteMaustasteCopyLink") && items.contains("RechteMaustasteMarkFake")) << k.name;
-        EXPECT_EQ(list->viewport()->mapFromGlobal(at).y(), row.bottom()) << k.name;
+        QTest::keyClick(list, key, mods);
+        EXPECT_TRUE(items.contains("RechteMaustasteCopyLink") && items.contains("RechteMaustasteMarkFake")) << key;
+        EXPECT_EQ(list->viewport()->mapFromGlobal(at).y(), row.bottom()) << key;
     }
     w.Hooks().popupMenu = nullptr;
 }
@@ -183,13 +142,12 @@ TEST(ResultList, InTheSearchBoxTheEditingKeysEditTheTextAndNeverEndTheProgram) {
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "bunny");
     ctrl(Qt::Key_X);
     EXPECT_EQ(box->text(), "");
-    EXPECT_TRUE(f.quits == 0 && w.isVisible());
     ctrl(Qt::Key_V);
     ctrl(Qt::Key_V);
     EXPECT_EQ(box->text(), "bunnybunny");
     ctrl(Qt::Key_Z);
     EXPECT_EQ(box->text(), "bunny");
-    EXPECT_TRUE(f.dialogs.isEmpty() && f.quits == 0);
+    EXPECT_TRUE(f.dialogs.isEmpty() && f.quits == 0 && w.isVisible());
     // Ctrl+O, no editing key, still opens the options from there.
     f.onDialog = [](QDialog& d) { d.reject(); };
     ctrl(Qt::Key_O);
@@ -198,23 +156,18 @@ TEST(ResultList, InTheSearchBoxTheEditingKeysEditTheTextAndNeverEndTheProgram) {
 
 // Text and background of fake, suspect and OK rows read at 4.5:1 or better, whatever the theme.
 TEST(ResultList, RowsAreReadableInDarkLightAndOddPalettes) {
-    const auto palette = [](QColor base, QColor text) {
-        QPalette p;
-        p.setColor(QPalette::Base, base), p.setColor(QPalette::Text, text);
-        p.setColor(QPalette::Window, base), p.setColor(QPalette::WindowText, text);
-        return p;
-    };
-    const struct { const char* name; QPalette palette; } themes[] = {
-        {"dark", palette(QColor(0x1e, 0x1e, 0x1e), QColor(0xe6, 0xe6, 0xe6))},
-        {"light", palette(Qt::white, Qt::black)},
-        {"black on white text", palette(Qt::black, Qt::white)},
-        {"grey text", palette(QColor(0x30, 0x30, 0x30), QColor(0x90, 0x90, 0x90))},
-    };
-    DemoWindow f;
+    const struct { const char* name; QColor base, text; } themes[] = {
+        {"dark", QColor(0x1e, 0x1e, 0x1e), QColor(0xe6, 0xe6, 0xe6)}, {"light", Qt::white, Qt::black},
+        {"black on white text", Qt::black, Qt::white},
+        {"grey text", QColor(0x30, 0x30, 0x30), QColor(0x90, 0x90, 0x90)}};
+    ListWindow f;
     auto& w = f.Checked();
     const QPalette before = QApplication::palette();
     for (const auto& t : themes) {
-        QApplication::setPalette(t.palette);
+        QPalette p;
+        p.setColor(QPalette::Base, t.base), p.setColor(QPalette::Text, t.text);
+        p.setColor(QPalette::Window, t.base), p.setColor(QPalette::WindowText, t.text);
+        QApplication::setPalette(p);
         QCoreApplication::processEvents();
         QSet<int> kinds;
         for (int r = 0; r < w.Model()->rowCount(); ++r) {
@@ -228,7 +181,7 @@ TEST(ResultList, RowsAreReadableInDarkLightAndOddPalettes) {
             if (kind != 0) {
                 EXPECT_NE(back, shown.color(QPalette::Base)) << t.name << " row " << r;  // they stand out
                 // A tint of the theme's base: dark rows in a dark theme, light in a light one.
-                EXPECT_EQ(back.lightness() < 128, shown.color(QPalette::Base).lightness() < 128) << t.name << " row " << r;
+                EXPECT_EQ(back.lightness() < 128, shown.color(QPalette::Base).lightness() < 128) << t.name << r;
             }
             if (kind != 0 || std::string(t.name) != "grey text") {  // plain rows are the theme's own
                 EXPECT_GE(kv::app::ContrastRatio(text, back), 4.5) << t.name << " row " << r << " kind " << kind;
@@ -239,17 +192,25 @@ TEST(ResultList, RowsAreReadableInDarkLightAndOddPalettes) {
     QApplication::setPalette(before);
 }
 
-TEST(ResultList, WindowClosedDuringACheckGoesAtOnceAndClosesForGoodWhenTheCheckHasEnded) {
+// A full check's rows all arrive; a window closed during a check goes at once and ends when the check has
+// ended; one destroyed during a check waits for it.
+TEST(ResultList, WindowClosedOrDestroyedDuringACheckWaitsForItAndTheRowsOfAFullCheckAllArrive) {
     GuiFixture f;
-    f.home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=http://127.0.0.1:9/u\r\n" + ManyDownloads(f.home, 3000));
+    f.home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=http://127.0.0.1:9/u\r\n" +
+                                       ManyDownloads(f.home, 3000));
     auto& w = f.Open();
+    f.Check();
+    EXPECT_EQ(w.Model()->rowCount(), 3000);
+    EXPECT_EQ(w.stStatus()->text(), "Finished! Found 300 Fakes in  3000 checked .part.met");
+
     w.tbTitelSearch()->setText("closing");
     QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
     ASSERT_TRUE(w.Busy());
     // The five commands wait while the check runs, and so do those that change the settings.
-    EXPECT_FALSE(w.cbCheckFiles()->isEnabled() || w.cbTitelSearch()->isEnabled() || w.cbDownloadFakesDB()->isEnabled() ||
-                 w.Action("OnlineFakesDB")->isEnabled() || w.Action("OnlineKestrivane")->isEnabled());
-    EXPECT_FALSE(w.Action("ExtrasOptions")->isEnabled() || w.Action("RechteMaustasteMarkFake")->isEnabled());
+    for (QWidget* c : std::initializer_list<QWidget*>{w.cbCheckFiles(), w.cbTitelSearch(), w.cbDownloadFakesDB()})
+        EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
+    for (const char* a : {"OnlineFakesDB", "OnlineKestrivane", "ExtrasOptions", "RechteMaustasteMarkFake"})
+        EXPECT_FALSE(w.Action(a)->isEnabled()) << a;
     EXPECT_TRUE(w.Action("RechteMaustasteCopyLink")->isEnabled());  // copying touches no settings
     // The window takes a new size meanwhile: the list follows it.
     const int listWidth = w.lbGefundeneFakes()->width();
@@ -263,100 +224,68 @@ TEST(ResultList, WindowClosedDuringACheckGoesAtOnceAndClosesForGoodWhenTheCheckH
     EXPECT_EQ(f.Ini("Search", "LastSearchString"), "closing");
     EXPECT_EQ(f.Ini("Window", "Width"), std::to_string(w.width()));
     EXPECT_TRUE(f.boxes.empty());
-}
 
-TEST(ResultList, WindowDestroyedDuringACheckWaitsForItAndTheRowsOfAFullCheckAllArrive) {
-    GuiFixture f;
-    f.home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=http://127.0.0.1:9/u\r\n" + ManyDownloads(f.home, 3000));
-    auto& w = f.Open();
-    QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
-    ASSERT_TRUE(f.Idle());
-    EXPECT_EQ(w.Model()->rowCount(), 3000);
-    EXPECT_EQ(w.stStatus()->text(), "Finished! Found 300 Fakes in  3000 checked .part.met");
-    QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
+    w.cbCheckFiles()->click();
+    ASSERT_TRUE(w.Busy());
     f.w.reset();  // no hang, no call into a window that is gone
-    EXPECT_EQ(f.quits, 0);
+    EXPECT_EQ(f.quits, 1);
 }
 
 TEST(ResultList, SizePositionAndColumnWidthsAreKeptInTheirOwnSectionWrittenOnlyOnClosing) {
     GuiFixture f;
     auto& w = f.Open();
+    const QSize designed = w.size();
+    const int stop1 = w.lbGefundeneFakes()->horizontalHeader()->sectionPosition(1);
     EXPECT_EQ(f.home.Read("Kestrivane.ini").find("[Window]"), std::string::npos);  // a start writes what it wrote
     w.resize(w.width() + 120, w.height() + 80);
     QHeaderView* head = w.lbGefundeneFakes()->horizontalHeader();
     head->resizeSection(0, 70), head->resizeSection(1, 250), head->resizeSection(2, 400);
     const QSize size = w.size();
     w.close();
-    EXPECT_EQ(f.Ini("Window", "Width") + "x" + f.Ini("Window", "Height"),
-              std::to_string(size.width()) + "x" + std::to_string(size.height()));
-    EXPECT_EQ(f.Ini("Window", "Column1") + " " + f.Ini("Window", "Column2") + " " + f.Ini("Window", "Column3"),
-              "70 250 400");
+    const std::string stored = "Width=" + std::to_string(size.width()) + "\r\nHeight=" + std::to_string(size.height()) +
+                               "\r\nColumn1=70\r\nColumn2=250\r\nColumn3=400\r\n";
+    EXPECT_NE(f.home.Read("Kestrivane.ini").find("\r\n" + stored), std::string::npos) << f.home.Read("Kestrivane.ini");
 
-    GuiFixture again("[Window]\r\nWidth=" + f.Ini("Window", "Width") + "\r\nHeight=" + f.Ini("Window", "Height") +
-                     "\r\nColumn1=70\r\nColumn2=250\r\nColumn3=400\r\n");
+    GuiFixture again("[Window]\r\n" + stored);
     auto& restarted = again.Open();
     EXPECT_EQ(restarted.size(), size);
     QHeaderView* head2 = restarted.lbGefundeneFakes()->horizontalHeader();
-    EXPECT_EQ(QList<int>({head2->sectionSize(0), head2->sectionSize(1), head2->sectionSize(2)}), QList<int>({70, 250, 400}));
+    EXPECT_EQ(QList<int>({head2->sectionSize(0), head2->sectionSize(1), head2->sectionSize(2)}),
+              QList<int>({70, 250, 400}));
     // Figures that are no numbers are ignored: the designed size and the tab stops, as on a first start.
-    GuiFixture fresh;
-    const QSize designed = fresh.Open().size();
-    const int stop1 = fresh.w->lbGefundeneFakes()->horizontalHeader()->sectionPosition(1);
-    fresh.w.reset();
     GuiFixture odd("[Window]\r\nWidth=wide\r\nHeight=-5\r\nColumn1=x\r\nColumn2=250\r\nColumn3=400\r\n");
     auto& plain = odd.Open();
     EXPECT_EQ(plain.size(), designed);
     EXPECT_EQ(plain.lbGefundeneFakes()->horizontalHeader()->sectionPosition(1), stop1);
 }
 
-// The names of downloads as they come: long, with control bytes, right-to-left marks or not UTF-8.
-TEST(ResultList, OddNamesShowAsTheyDoEverywhereAndNeverBreakTheTable) {
-    GuiFixture f;
-    auto& w = f.Open();
-    w.StartList(kv::ListKind::Check);
-    const struct { const char* name; std::string bytes; QString shown; } rows[] = {
-        {"control bytes", "a\tb\nc\x1B.avi", "a\\tb\\nc\\x1B.avi"},
-        {"Windows-1252", "M\xfcller.avi", QString::fromUtf8("M\xc3\xbcller.avi")},
-        {"right-to-left mark", "\xe2\x80\x8f" "abc.avi", QString::fromUtf8("\xe2\x80\x8f" "abc.avi")},
-        {"4000 bytes", std::string(4000, 'n'), QString(4000, 'n')},
-    };
-    std::vector<kv::Finding> batch;
-    for (const auto& r : rows) {
-        kv::Finding finding;
-        finding.part = "001.part";
-        finding.download.name = r.bytes;
-        batch.push_back(finding);
-    }
-    w.AddFindings(std::move(batch));
-    ASSERT_EQ(w.Model()->rowCount(), 4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(w.Model()->index(i, 1).data().toString(), rows[i].shown) << rows[i].name;
-    w.FitListWidth(0);
-    QCoreApplication::processEvents();
-    EXPECT_EQ(w.lbGefundeneFakes()->verticalHeader()->sectionSize(3), w.lbGefundeneFakes()->verticalHeader()->sectionSize(0));
-}
-
 TEST(CommandLine, HelpVersionAndHomeAsTheCommandLineProgramHasThem) {
     kv::test::ScopedTempDir dir;
-    const struct { const char* name; std::vector<std::string> args; bool run; int code; std::string out, err; } rows[] = {
+    const std::string more = "\nRun with --help for more information.\n";
+    const std::string none = dir.File("none");
+    const struct {
+        const char* name;
+        std::vector<std::string> args;
+        bool run;
+        int code;
+        std::string out, err;
+    } rows[] = {
         {"nothing", {}, true, 0, "", ""},
         {"Qt's own", {"-platform", "offscreen", "-style", "fusion"}, true, 0, "", ""},
         {"version", {"--version"}, false, 0, "kestrivane 1.0.0\n", ""},
-        {"missing home", {"--home", dir.File("none")}, false, 2, "", "--home " + dir.File("none") + ": no such directory.\n"},
-        {"home without DIR", {"--home"}, false, 2, "", "--home: 1 required DIR missing\nRun with --help for more information.\n"},
-        {"unknown", {"--bogus"}, false, 2, "", "The following argument was not expected: --bogus\nRun with --help for more information.\n"},
-        {"a file name", {"FAKES.DAT"}, false, 2, "", "The following argument was not expected: FAKES.DAT\nRun with --help for more information.\n"},
+        {"missing home", {"--home", none}, false, 2, "", "--home " + none + ": no such directory.\n"},
+        {"home without DIR", {"--home"}, false, 2, "", "--home: 1 required DIR missing" + more},
+        {"unknown", {"--bogus"}, false, 2, "", "The following argument was not expected: --bogus" + more},
     };
     for (const auto& r : rows) {
         const kv::GuiCommandLine c = kv::ParseGuiCommandLine(r.args);
-        EXPECT_EQ(c.run, r.run) << r.name;
-        EXPECT_EQ(c.exitCode, r.code) << r.name;
-        EXPECT_EQ(c.out, r.out) << r.name;
-        EXPECT_EQ(c.err, r.err) << r.name;
+        EXPECT_EQ(std::tuple(c.run, c.exitCode, c.out, c.err), std::tuple(r.run, r.code, r.out, r.err)) << r.name;
     }
     const kv::GuiCommandLine help = kv::ParseGuiCommandLine({"--home", dir.path(), "-h"});
     EXPECT_TRUE(!help.run && help.exitCode == 0);
     EXPECT_NE(help.out.find("Usage: kestrivane [OPTIONS]"), std::string::npos);
-    EXPECT_NE(help.out.find("  --home DIR                  Directory holding Kestrivane.ini and FAKES.DAT"), std::string::npos);
+    EXPECT_NE(help.out.find("  --home DIR                  Directory holding Kestrivane.ini and FAKES.DAT"),
+              std::string::npos);
     for (const auto& args : {std::vector<std::string>{"--home", dir.path() + "/"}, {"--home=" + dir.path()}}) {
         const kv::GuiCommandLine c = kv::ParseGuiCommandLine(args);
         EXPECT_TRUE(c.run && c.home == dir.path()) << args.back();
@@ -376,15 +305,10 @@ TEST(CommandLine, TheProgramStartedWithHomeWritesItsSettingsThere) {
     program.start(KV_GUI_PATH, {"--home", QString::fromStdString(dir.path())});
     ASSERT_TRUE(program.waitForStarted());
     // The window's load stores the View switches it found missing.
-    const bool written = QTest::qWaitFor([&] { return dir.Read("Kestrivane.ini").find("ShowAllPartMet=YES") != std::string::npos; }, 30000);
+    const bool written = QTest::qWaitFor(
+        [&] { return dir.Read("Kestrivane.ini").find("ShowAllPartMet=YES") != std::string::npos; }, 30000);
     program.kill();
     program.waitForFinished();
     EXPECT_TRUE(written) << dir.Read("Kestrivane.ini");
     EXPECT_FALSE(std::filesystem::exists(dir.File("user/.config/kestrivane")));
-
-    QProcess version;
-    version.start(KV_GUI_PATH, {"--version"});
-    ASSERT_TRUE(version.waitForFinished());
-    EXPECT_EQ(version.readAllStandardOutput().toStdString(), "kestrivane 1.0.0\n");
-    EXPECT_EQ(version.exitCode(), 0);
 }

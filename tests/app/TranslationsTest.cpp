@@ -25,10 +25,11 @@ std::vector<Message> ReadTs(const QString& path) {
         if (!xml.isStartElement()) continue;
         if (xml.name() == QLatin1String("name")) context = xml.readElementText();
         if (xml.name() == QLatin1String("message")) m = Message{context, {}, {}, {}};
-        if (xml.name() == QLatin1String("source")) m.source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        const auto text = [&] { return xml.readElementText(QXmlStreamReader::IncludeChildElements); };
+        if (xml.name() == QLatin1String("source")) m.source = text();
         if (xml.name() == QLatin1String("translation")) {
             m.type = xml.attributes().value(QLatin1String("type")).toString();
-            m.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            m.translation = text();
             out.push_back(m);
         }
     }
@@ -89,10 +90,12 @@ TEST(Translations, GermanWindowTranslatesMenusHeaderAndTheLogicsTextsWithTheirPa
         {"fixed", "Opening URL...", "Öffne URL..."},
         {"a path with the pattern's words", "Temp directory /a not found!/b not found! not found!",
          "Temp-Verzeichnis /a not found!/b not found! nicht gefunden!"},
-        {"a part holding a placeholder", "Marked as fake in MYFAKES.DAT: %2 %1.avi", "In MYFAKES.DAT als Fake markiert: %2 %1.avi"},
+        {"a part holding a placeholder", "Marked as fake in MYFAKES.DAT: %2 %1.avi",
+         "In MYFAKES.DAT als Fake markiert: %2 %1.avi"},
         {"four parts", "Finished! Found 1 Fakes and 3 Suspects in  9 checked .part.met, 2 could not be read",
          "Fertig! 1 Fakes und 3 Verdächtige in  9 geprüften .part.met gefunden, 2 konnten nicht gelesen werden"},
-        {"summary without a list", "Finished! Found 0 Fakes in  3 checked .part.met - No FAKES-DB found. Please 'Update DB'.",
+        {"summary without a list",
+         "Finished! Found 0 Fakes in  3 checked .part.met - No FAKES-DB found. Please 'Update DB'.",
          "Fertig! 0 Fakes in  3 geprüften .part.met gefunden - Keine FAKES-DB gefunden. Bitte 'DB aktualisieren'."},
         {"not the program's", "Connection refused", "Connection refused"},
         {"not UTF-8", "Temp directory /M\xfcll not found!", "Temp-Verzeichnis /Müll nicht gefunden!"},
@@ -134,7 +137,6 @@ TEST(Translations, TheFixedTextsTheWindowShowsAreInThePatternTableWordForWord) {
         msg::kOptionsChooseTempDir};
     const auto& patterns = kv::app::MessagePatterns();
     for (const char* text : shown) {
-        EXPECT_TRUE(std::any_of(patterns.begin(), patterns.end(), [&](const char* p) { return std::string(p) == text; }))
-            << text;
+        EXPECT_TRUE(std::ranges::any_of(patterns, [&](const char* p) { return std::string(p) == text; })) << text;
     }
 }

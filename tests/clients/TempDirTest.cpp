@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "TempDir.h"
 #include "clients/TempDir.h"
@@ -16,30 +14,21 @@ namespace fs = std::filesystem;
 // created (a trailing '/' makes a directory, "name>target" a symbolic link),
 // with and without the backup copies.
 TEST(ListMetFiles, TakesRegularMetFilesAndStandInBackups) {
-    struct Row {
-        const char* name;
-        Rows entries;
-        Rows listed;
-        Rows withBackups;
-    };
-    const std::vector<Row> rows = {
-        {"any case, sorted", {"2.part.met", "1.PART.MET", "3.Part.Met", "x.txt"},
-         {"1.PART.MET", "2.part.met", "3.Part.Met"}, {"1.PART.MET", "2.part.met", "3.Part.Met"}},
-        {"only regular files", {"dir.met/", "ok.met", "to-ok.met>ok.met", "dangling.met>none"},
-         {"ok.met", "to-ok.met"}, {"ok.met", "to-ok.met"}},
-        {"a backup stands in only for a missing .part.met",
-         {"1.part.met", "1.part.met.bak", "2.part.met.backup", "3.part.met.tmp"},
-         {"1.part.met"}, {"1.part.met", "2.part.met.backup"}},
-        {".bak wins over .backup, whatever their case",
-         {"4.part.met.BACKUP", "4.part.met.Bak"}, {}, {"4.part.met.Bak"}},
-        {"backups must be files", {"5.part.met.bak/"}, {}, {}},
-        {"empty", {}, {}, {}},
-    };
-    for (const Row& row : rows) {
+    struct Row { const char* name; Rows entries, listed, withBackups; };
+    for (const Row& row : std::vector<Row>{
+             {"any case, sorted", {"2.part.met", "1.PART.MET", "3.Part.Met", "x.txt"},
+              {"1.PART.MET", "2.part.met", "3.Part.Met"}, {"1.PART.MET", "2.part.met", "3.Part.Met"}},
+             {"only regular files", {"dir.met/", "ok.met", "to-ok.met>ok.met", "dangling.met>none"},
+              {"ok.met", "to-ok.met"}, {"ok.met", "to-ok.met"}},
+             {"a backup stands in only for a missing .part.met",
+              {"1.part.met", "1.part.met.bak", "2.part.met.backup", "3.part.met.tmp"}, {"1.part.met"},
+              {"1.part.met", "2.part.met.backup"}},
+             {".bak wins over .backup, whatever their case", {"4.part.met.BACKUP", "4.part.met.Bak"}, {},
+              {"4.part.met.Bak"}},
+             {"backups must be files", {"5.part.met.bak/"}, {}, {}}}) {
         test::ScopedTempDir dir;
         for (const std::string& e : row.entries) {
-            const size_t arrow = e.find('>');
-            if (arrow != std::string::npos)
+            if (const size_t arrow = e.find('>'); arrow != std::string::npos)
                 fs::create_symlink(dir.File(e.substr(arrow + 1)), dir.File(e.substr(0, arrow)));
             else if (e.ends_with('/'))
                 fs::create_directory(dir.File(e.substr(0, e.size() - 1)));

@@ -1,85 +1,21 @@
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 #include "FileSizeLimit.h"
 #include "TempDir.h"
 #include "common/FileUtil.h"
 
 using namespace kv;
-
-TEST(FileUtil, ReadsWholeFilesRefusesOversizedOnesAndReplacesAtomically) {
-    test::ScopedTempDir dir;
-    const std::string path = dir.Write("a.bin", std::string("a\0b\r\n", 5));
-    EXPECT_EQ(ReadWholeFile(path).value(), std::string("a\0b\r\n", 5));
-    EXPECT_FALSE(ReadWholeFile(path, 4) || ReadWholeFile(dir.File("missing")) || ReadWholeFile(dir.path()));
-    ASSERT_TRUE(WriteFileAtomic(path, "new"));
-    EXPECT_FALSE(WriteFileAtomic(dir.File("no/such/dir/f.txt"), "x"));
-    EXPECT_EQ(dir.Read("a.bin"), "new");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary file left
-}
-
-// A replaced file keeps what the user set on it: its permissions, and a
-// symbolic link keeps pointing at the file that now holds the new bytes.
-TEST(FileUtil, ReplacingKeepsModesAndWritesThroughSymbolicLinks) {
-    namespace fs = std::filesystem;
-    test::ScopedTempDir dir;
-    for (const auto mode : {fs::perms(0444), fs::perms(0600), fs::perms(0640)}) {
-        const std::string path = dir.Write("list.dat", "old");
-        fs::permissions(path, mode);
-        ASSERT_TRUE(WriteFileAtomic(path, "new"));
-        EXPECT_EQ(fs::status(path).permissions(), mode);
-        EXPECT_EQ(ReadWholeFile(path).value(), "new");
-        fs::permissions(path, fs::perms(0644));
-    }
-    fs::create_directory(dir.File("shared"));
-    const std::string target = dir.Write("shared/FAKES.DAT", "old");
-    fs::create_symlink("shared/FAKES.DAT", dir.File("FAKES.DAT"));  // relative, to another directory
-    fs::create_symlink(dir.File("FAKES.DAT"), dir.File("chained"));  // a link to a link
-    ASSERT_TRUE(WriteFileAtomic(dir.File("chained"), "new"));
-    EXPECT_TRUE(fs::is_symlink(dir.File("chained")) && fs::is_symlink(dir.File("FAKES.DAT")));
-    EXPECT_EQ(ReadWholeFile(target).value(), "new");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.File("shared")), {}), 1);
-    // A dangling link gets its target created.
-    fs::create_symlink("made.dat", dir.File("dangling"));
-    ASSERT_TRUE(WriteFileAtomic(dir.File("dangling"), "made"));
-    EXPECT_EQ(dir.Read("made.dat"), "made");
-}
-
-// Something that is no regular file in a file's place (a FIFO swapped in, a
-// device) is refused at once instead of blocking the reader.
-TEST(FileUtil, ReadsRegularFilesOnlyAndNeverWaitsOnAFifo) {
-    test::ScopedTempDir dir;
-    const std::string fifo = dir.File("Kestrivane.ini");
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_FALSE(ReadWholeFile(fifo));
-    EXPECT_FALSE(ReadWholeFile("/dev/zero"));
-    EXPECT_FALSE(WriteFileAtomic(dir.File("Kestrivane.ini") + "/x", "x"));
-    // Files larger than the read buffer and exactly at the bound are whole.
-    const std::string big(300'000, 'x');
-    const std::string path = dir.Write("big", big);
-    EXPECT_EQ(ReadWholeFile(path, big.size()).value(), big);
-    EXPECT_FALSE(ReadWholeFile(path, big.size() - 1));
-    // A head is the start of a file of any size, and also refuses FIFOs and devices.
-    EXPECT_EQ(ReadFileHead(path, 4096).value(), big.substr(0, 4096));
-    EXPECT_EQ(ReadFileHead(dir.Write("small", "abc"), 4096).value(), "abc");
-    EXPECT_FALSE(ReadFileHead(fifo, 4096));
-    EXPECT_FALSE(ReadFileHead("/dev/zero", 4096));
-}
+namespace fs = std::filesystem;
 
 namespace {
-
-namespace fs = std::filesystem;
 
 std::vector<std::string> Names(const std::string& dir) {
     std::vector<std::string> names;
@@ -90,6 +26,56 @@ std::vector<std::string> Names(const std::string& dir) {
 
 }  // namespace
 
+// Whole files, heads and reads into one reused buffer (as the check reads its .part.met files) take exactly the
+// file's bytes up to a bound; something that is no regular file (a FIFO swapped in, a device) is refused at once
+// instead of blocking the reader.
+TEST(FileUtil, ReadsRegularFilesUpToABoundAndNeverWaitsOnAFifo) {
+    test::ScopedTempDir dir;
+    const std::string fifo = dir.File("Kestrivane.ini");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string buffer = "left over from before";
+    for (const std::string& bad : {fifo, std::string("/dev/zero"), dir.File("missing"), dir.path()})
+        EXPECT_FALSE(ReadWholeFile(bad) || ReadFileHead(bad, 4096) || ReadFileInto(bad, UINT64_MAX, buffer)) << bad;
+    struct Row { const char* name; std::string bytes; uint64_t limit; bool read; };
+    for (const Row& row : std::vector<Row>{{"larger than the read buffer", std::string(300'000, 'L'), UINT64_MAX, true},
+                                           {"shorter after a long one", std::string("a\0b\r\n", 5), UINT64_MAX, true},
+                                           {"empty", "", UINT64_MAX, true},
+                                           {"exactly at the limit", std::string(64, 'x'), 64, true},
+                                           {"one byte over the limit", std::string(65, 'x'), 64, false}}) {
+        const std::string path = dir.Write(std::string(row.name) + ".bin", row.bytes);
+        EXPECT_EQ(ReadWholeFile(path, row.limit), row.read ? std::optional(row.bytes) : std::nullopt) << row.name;
+        ASSERT_EQ(ReadFileInto(path, row.limit, buffer), row.read) << row.name;
+        if (row.read) {
+            EXPECT_EQ(buffer, row.bytes) << row.name;
+        }
+        EXPECT_EQ(ReadFileHead(path, 4096), row.bytes.substr(0, 4096)) << row.name;  // a head of a file of any size
+    }
+}
+
+// A replaced file keeps what the user set on it: its permissions, and a
+// symbolic link keeps pointing at the file that now holds the new bytes.
+TEST(FileUtil, ReplacingKeepsModesAndWritesThroughSymbolicLinks) {
+    test::ScopedTempDir dir;
+    for (const auto mode : {fs::perms(0444), fs::perms(0640)}) {
+        const std::string path = dir.Write(std::to_string(int(mode)), "old");
+        fs::permissions(path, mode);
+        ASSERT_TRUE(WriteFileAtomic(path, "new"));
+        EXPECT_EQ(fs::status(path).permissions(), mode);
+        EXPECT_EQ(ReadWholeFile(path).value(), "new");
+    }
+    fs::create_directory(dir.File("shared"));
+    const std::string target = dir.Write("shared/FAKES.DAT", "old");
+    fs::create_symlink("shared/FAKES.DAT", dir.File("FAKES.DAT"));  // relative, to another directory
+    fs::create_symlink(dir.File("FAKES.DAT"), dir.File("chained"));  // a link to a link
+    ASSERT_TRUE(WriteFileAtomic(dir.File("chained"), "new"));
+    EXPECT_TRUE(fs::is_symlink(dir.File("chained")) && fs::is_symlink(dir.File("FAKES.DAT")));
+    EXPECT_EQ(ReadWholeFile(target).value(), "new");
+    EXPECT_EQ(Names(dir.File("shared")), std::vector<std::string>{"FAKES.DAT"});  // no temporary file left
+    fs::create_symlink("made.dat", dir.File("dangling"));  // a dangling link gets its target created
+    ASSERT_TRUE(WriteFileAtomic(dir.File("dangling"), "made"));
+    EXPECT_EQ(dir.Read("made.dat"), "made");
+}
+
 // A name that leads to something other than a regular file is never replaced,
 // and the refusal names the link and what it leads to.
 TEST(FileUtil, WritesOnlyThroughLinksToRegularFilesOrToNothing) {
@@ -99,30 +85,26 @@ TEST(FileUtil, WritesOnlyThroughLinksToRegularFilesOrToNothing) {
     // A device node of our own where we may make one; otherwise the system's,
     // which an unprivileged test could not replace even if the check failed.
     std::string device = "/dev/null";
-    if (::geteuid() == 0 && ::mknod(dir.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0) device = dir.File("null");
-    fs::create_symlink(dir.File("fifo"), dir.File("to-fifo"));
-    fs::create_symlink(device, dir.File("to-device"));
-    fs::create_symlink("to-device", dir.File("to-link-to-device"));
-    fs::create_symlink(dir.File("folder"), dir.File("to-folder"));
-    fs::create_symlink("loop-b", dir.File("loop-a"));
-    fs::create_symlink("loop-a", dir.File("loop-b"));
+    if (::geteuid() == 0 && ::mknod(dir.File("null").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        device = dir.File("null");
+    for (const auto& [link, target] : std::vector<std::pair<std::string, std::string>>{
+             {"to-fifo", dir.File("fifo")}, {"to-device", device}, {"to-folder", dir.File("folder")},
+             {"loop-a", "loop-b"}, {"loop-b", "loop-a"}})
+        fs::create_symlink(target, dir.File(link));
     const std::vector<std::string> before = Names(dir.path());
-    struct Case { const char* name; std::string path; std::string message; };
+    const std::string link = "Not writing through the link " + dir.File("");
+    struct Case { const char* path; std::string message; };
     for (const Case& c : std::vector<Case>{
-             {"link to a FIFO", "to-fifo", "Not writing through the link " + dir.File("to-fifo") + ": it points to " +
-                                               dir.File("fifo") + ", a FIFO, not a regular file."},
-             {"link to a device", "to-device", "Not writing through the link " + dir.File("to-device") +
-                                                   ": it points to " + device + ", a character device, not a regular file."},
-             {"link to a link to a device", "to-link-to-device", "it points to " + device + ", a character device"},
-             {"link to a directory", "to-folder", "a directory, not a regular file."},
-             {"a FIFO itself", "fifo", "Not writing " + dir.File("fifo") + ": it is a FIFO, not a regular file."},
-             {"a directory itself", "folder", "it is a directory"},
-             {"a loop of links", "loop-a", "Not writing through the link " + dir.File("loop-a") +
-                                               ": its chain of links does not end."}}) {
+             {"to-fifo", link + "to-fifo: it points to " + dir.File("fifo") + ", a FIFO, not a regular file."},
+             {"to-device", link + "to-device: it points to " + device + ", a character device, not a regular file."},
+             {"to-folder", "a directory, not a regular file."},
+             {"fifo", "Not writing " + dir.File("fifo") + ": it is a FIFO, not a regular file."},
+             {"folder", "it is a directory"},
+             {"loop-a", link + "loop-a: its chain of links does not end."}}) {
         const WriteOutcome r = ReplaceFile(dir.File(c.path), "x");
-        ASSERT_FALSE(r) << c.name;
-        EXPECT_NE(r.error().find(c.message), std::string::npos) << c.name << ": " << r.error();
-        EXPECT_EQ(Names(dir.path()), before) << c.name;  // nothing replaced, nothing left behind
+        ASSERT_FALSE(r) << c.path;
+        EXPECT_NE(r.error().find(c.message), std::string::npos) << c.path << ": " << r.error();
+        EXPECT_EQ(Names(dir.path()), before) << c.path;  // nothing replaced, nothing left behind
     }
     EXPECT_TRUE(fs::is_fifo(dir.File("fifo")) && fs::is_character_file(device));
 }
@@ -132,24 +114,23 @@ TEST(FileUtil, WritesOnlyThroughLinksToRegularFilesOrToNothing) {
 TEST(FileUtil, AFailedWriteCarriesItsCauseAndLeavesNothingBehind) {
     test::ScopedTempDir dir;
     const std::string old = dir.Write("FAKES.DAT", "old list");
-    fs::create_directory(dir.File("locked"));
-    dir.Write("locked/FAKES.DAT", "old list");
+    const std::string locked = dir.Write("locked/FAKES.DAT", "old list");
     fs::permissions(dir.File("locked"), fs::perms(0500));
     const bool root = ::geteuid() == 0;  // root writes in a read-only directory all the same
-    struct Case { const char* name; std::string path; rlim_t limit; std::string cause; };
+    struct Case { std::string path; rlim_t limit; std::string cause, left; };
     for (const Case& c : std::vector<Case>{
-             {"past RLIMIT_FSIZE (ulimit -f)", old, 4096, "File too large"},
-             {"a read-only directory", dir.File("locked/FAKES.DAT"), RLIM_INFINITY, root ? "" : "Permission denied"},
-             {"a missing directory", dir.File("gone/FAKES.DAT"), RLIM_INFINITY, "No such file or directory"}}) {
+             {old, 4096, "File too large", "old list"},  // past RLIMIT_FSIZE (ulimit -f)
+             {locked, RLIM_INFINITY, root ? "" : "Permission denied", "old list"},
+             {dir.File("gone/FAKES.DAT"), RLIM_INFINITY, "No such file or directory", "(none)"}}) {
         if (c.cause.empty()) continue;
         WriteOutcome r;
         {
             const test::FileSizeLimit limit(c.limit);
             r = ReplaceFile(c.path, std::string(100'000, 'n'));  // killed by SIGXFSZ, unless it is ignored
         }
-        ASSERT_FALSE(r) << c.name;
-        EXPECT_EQ(r.error(), "Could not write " + c.path + ": " + c.cause + ".") << c.name;
-        EXPECT_EQ(ReadWholeFile(c.path).value_or("(none)"), c.path.find("gone") == std::string::npos ? "old list" : "(none)") << c.name;
+        ASSERT_FALSE(r) << c.path;
+        EXPECT_EQ(r.error(), "Could not write " + c.path + ": " + c.cause + ".");
+        EXPECT_EQ(ReadWholeFile(c.path).value_or("(none)"), c.left);
     }
     fs::permissions(dir.File("locked"), fs::perms(0700));
     EXPECT_EQ(Names(dir.path()), (std::vector<std::string>{"FAKES.DAT", "locked"}));
@@ -161,71 +142,22 @@ TEST(FileUtil, AFailedWriteCarriesItsCauseAndLeavesNothingBehind) {
 // when they are old (the pid may be another machine's on a shared directory).
 TEST(FileUtil, TemporariesOfGoneWritersAreRemovedOnTheNextWrite) {
     test::ScopedTempDir dir;
-    const std::string gone = std::to_string([] {
-        const pid_t child = ::fork();
-        if (child == 0) ::_exit(0);
-        ::waitpid(child, nullptr, 0);
-        return child;
-    }());
-    const auto old = [&](const std::string& name, const std::string& bytes) {
-        fs::last_write_time(dir.Write(name, bytes), fs::file_time_type::clock::now() - std::chrono::hours(1));
+    const pid_t child = ::fork();
+    if (child == 0) ::_exit(0);
+    ::waitpid(child, nullptr, 0);
+    const std::string gone = std::to_string(child);
+    const auto old = [&](const std::string& name) {
+        fs::last_write_time(dir.Write(name, "x"), fs::file_time_type::clock::now() - std::chrono::hours(1));
     };
-    old("FAKES.DAT.tmp-" + gone, "half");
-    old("FAKES.DAT.tmp-" + gone + ".old", "kept");
+    old("FAKES.DAT.tmp-" + gone);
+    old("FAKES.DAT.tmp-" + gone + ".old");
     dir.Write("FAKES.DAT.tmp-" + gone + "0", "a moment ago");  // recent: maybe another machine's
-    old("FAKES.DAT.tmp-1", "init's");                          // alive: not ours to judge
-    old("FAKES.DAT.tmp-notes", "a user's file");               // not a temporary name
-    old("OTHER.DAT.tmp-" + gone, "x");                         // another file's
+    old("FAKES.DAT.tmp-1");                                    // alive (init): not ours to judge
+    old("FAKES.DAT.tmp-notes");                                // not a temporary name
+    old("OTHER.DAT.tmp-" + gone);                              // another file's
     ASSERT_TRUE(ReplaceFile(dir.File("FAKES.DAT"), "new"));
     std::vector<std::string> left = {"FAKES.DAT", "FAKES.DAT.tmp-" + gone + "0", "FAKES.DAT.tmp-1",
                                      "FAKES.DAT.tmp-notes", "OTHER.DAT.tmp-" + gone};
     std::sort(left.begin(), left.end());
     EXPECT_EQ(Names(dir.path()), left);
-}
-
-// Several files are got onto the disk first and put in place later; one
-// dropped before its commit leaves no trace.
-TEST(FileUtil, APreparedFileTakesEffectOnlyOnCommit) {
-    test::ScopedTempDir dir;
-    dir.Write("a", "old a");
-    {
-        auto a = PreparedFile::Write(dir.File("a"), "new a");
-        auto b = PreparedFile::Write(dir.File("b"), "new b");
-        ASSERT_TRUE(a && b);
-        EXPECT_EQ(dir.Read("a") + "|" + dir.Read("b"), "old a|");
-        ASSERT_TRUE(a->Commit());
-        EXPECT_EQ(dir.Read("a") + "|" + dir.Read("b"), "new a|");
-    }  // b dropped
-    EXPECT_EQ(Names(dir.path()), std::vector<std::string>{"a"});
-}
-
-// One buffer reused from file to file, as the check reads its .part.met files: each read leaves exactly that
-// file's bytes, whatever the buffer held before; a file that cannot be read or is too large says so.
-TEST(FileUtil, ReadingIntoAReusedBufferLeavesExactlyEachFile) {
-    test::ScopedTempDir dir;
-    struct Row {
-        const char* name;
-        std::string bytes;
-        uint64_t limit;
-        bool read;
-    };
-    const std::vector<Row> rows = {
-        {"long", std::string(100000, 'L'), UINT64_MAX, true},
-        {"shorter after a long one", "short", UINT64_MAX, true},
-        {"empty", "", UINT64_MAX, true},
-        {"exactly at the limit", std::string(64, 'x'), 64, true},
-        {"one byte over the limit", std::string(65, 'x'), 64, false},
-        {"NULs and line ends", std::string("a\0b\r\n", 5), UINT64_MAX, true},
-    };
-    std::string buffer = "left over from before";
-    for (const Row& row : rows) {
-        const std::string path = dir.Write(std::string(row.name) + ".bin", row.bytes);
-        ASSERT_EQ(ReadFileInto(path, row.limit, buffer), row.read) << row.name;
-        if (row.read) {
-            EXPECT_EQ(buffer, row.bytes) << row.name;
-        }
-        EXPECT_EQ(ReadFileHead(path, 3), row.bytes.substr(0, 3)) << row.name;
-    }
-    EXPECT_FALSE(ReadFileInto(dir.File("missing"), UINT64_MAX, buffer));
-    EXPECT_FALSE(ReadFileInto(dir.path(), UINT64_MAX, buffer));
 }

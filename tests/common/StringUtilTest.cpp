@@ -15,13 +15,13 @@ TEST(GetField, CountsFromOneToleratesAMissingLastDelimiterAndKeepsEmptyFields) {
 }
 
 TEST(NumericValue, ReadsTheLeadingNumberAndRoundsHalvesToEven) {
-    const std::pair<const char*, double> cases[] = {
-        {"\t\n 12\r\n", 12}, {"-3.5abc", -3.5}, {"+1.5e2x", 150}, {"2e", 2}, {".5", 0.5},
-        {"120abc", 120},     {"word", 0},       {"-", 0},         {"1e999", 0}};
-    for (const auto& [text, value] : cases) EXPECT_EQ(NumericValue(text), value) << text;
-    EXPECT_EQ(RoundHalfEven32(0.5) + RoundHalfEven32(1.5) + RoundHalfEven32(2.5) + RoundHalfEven32(-2.5), 0 + 2 + 2 - 2);
-    EXPECT_EQ(RoundHalfEven32(2.5001), 3);
-    EXPECT_EQ(RoundHalfEven32(-1e12), INT32_MIN);
+    for (const auto& [text, value] : std::vector<std::pair<const char*, double>>{
+             {"\t\n 12\r\n", 12}, {"-3.5abc", -3.5}, {"+1.5e2x", 150}, {"2e", 2}, {".5", 0.5}, {"120abc", 120},
+             {"word", 0}, {"-", 0}, {"1e999", 0}})
+        EXPECT_EQ(NumericValue(text), value) << text;
+    for (const auto& [x, rounded] : std::vector<std::pair<double, int32_t>>{
+             {0.5, 0}, {1.5, 2}, {2.5, 2}, {-2.5, -2}, {2.5001, 3}, {-1e12, INT32_MIN}})
+        EXPECT_EQ(RoundHalfEven32(x), rounded) << x;
 }
 
 TEST(TextHelpers, HashTextCaseFoldingAndDecimals) {
@@ -46,16 +46,17 @@ TEST(RepaintThrottle, AllowsOneRepaintPerInterval) {
 // The search finds "überraschung" in "Überraschung" as it finds "avi" in "AVI".
 TEST(FoldCaseUtf8, EuropeanCapitalsFoldAndNothingElseChanges) {
     struct Row { const char* name; std::string text, folded; };
-    const std::vector<Row> rows = {
-        {"ASCII", "Film.AVI", "film.avi"},
-        {"Latin-1", "\xC3\x9C" "BER \xC3\x80 \xC3\x97", "\xC3\xBC" "ber \xC3\xA0 \xC3\x97"},  // the multiplication sign stays
-        {"Latin Extended-A", "\xC5\x81\xC3\xB3" "d\xC5\xBA \xC4\x8C", "\xC5\x82\xC3\xB3" "d\xC5\xBA \xC4\x8D"},  // Łódź Č
-        {"Greek", "\xCE\xA3\xCE\x91", "\xCF\x83\xCE\xB1"},                                       // ΣΑ
-        {"Cyrillic", "\xD0\x96\xD0\x81", "\xD0\xB6\xD1\x91"},                                    // ЖЁ
-        {"Windows-1252 bytes stay as they are", "\xDC" "ber", "\xDC" "ber"},
-        {"a cut sequence", "AB\xC3", "ab\xC3"},
-    };
-    for (const Row& r : rows) EXPECT_EQ(FoldCaseUtf8(r.text), r.folded) << r.name;
+    for (const Row& r : std::vector<Row>{
+             {"ASCII", "Film.AVI", "film.avi"},
+             // The multiplication sign stays.
+             {"Latin-1", "\xC3\x9C" "BER \xC3\x80 \xC3\x97", "\xC3\xBC" "ber \xC3\xA0 \xC3\x97"},
+             // Łódź Č
+             {"Latin Extended-A", "\xC5\x81\xC3\xB3" "d\xC5\xBA \xC4\x8C", "\xC5\x82\xC3\xB3" "d\xC5\xBA \xC4\x8D"},
+             {"Greek", "\xCE\xA3\xCE\x91", "\xCF\x83\xCE\xB1"},     // ΣΑ
+             {"Cyrillic", "\xD0\x96\xD0\x81", "\xD0\xB6\xD1\x91"},  // ЖЁ
+             {"Windows-1252 bytes stay as they are", "\xDC" "ber", "\xDC" "ber"},
+             {"a cut sequence", "AB\xC3", "ab\xC3"}})
+        EXPECT_EQ(FoldCaseUtf8(r.text), r.folded) << r.name;
     EXPECT_EQ(FindFoldedUtf8("x \xC3\x9C" "berraschung.avi", "\xC3\xBC" "BERRASCH"), 2u);
     EXPECT_EQ(FindFoldedUtf8("\xD0\x96\xD1\x83\xD0\xBA", "\xD0\xB6\xD0\xA3"), 0u);
     EXPECT_EQ(FindFoldedUtf8("nothing", "other"), std::string::npos);

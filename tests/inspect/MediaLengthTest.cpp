@@ -9,9 +9,10 @@
 namespace kv::inspect {
 namespace {
 
+using test::BE;
+using test::LE;
+using test::Patch;
 using test::Sample;
-
-std::string Patch(std::string head, size_t at, const std::string& bytes) { return head.replace(at, bytes.size(), bytes); }
 
 // The broadcast flag set in the File Properties object: size and duration void.
 std::string AsfBroadcast(std::string asf) {
@@ -20,88 +21,69 @@ std::string AsfBroadcast(std::string asf) {
     return asf;
 }
 
-std::string Show(const std::optional<uint64_t>& bytes, const std::optional<double>& seconds) {
-    char text[32] = "-";
-    if (seconds) std::snprintf(text, sizeof text, "%.2f", *seconds);
-    return (bytes ? std::to_string(*bytes) : std::string("-")) + " bytes, " + text + " s";
-}
-
 std::string Declared(const std::string& head) {
     const DeclaredLength d = ReadDeclaredLength(Sniff(head), head);
-    return Show(d.bytes, d.seconds) + (d.maxBitRate ? " max " + std::to_string(std::lround(*d.maxBitRate / 1000)) + "k" : "");
+    char seconds[32] = "-", max[32] = "";
+    if (d.seconds) std::snprintf(seconds, sizeof seconds, "%.2f", *d.seconds);
+    if (d.maxBitRate) std::snprintf(max, sizeof max, " max %ldk", std::lround(*d.maxBitRate / 1000));
+    return (d.bytes ? std::to_string(*d.bytes) : "-") + " bytes, " + seconds + " s" + max;
 }
 
 // Bytes as stated, seconds, the bit-rate ceiling in kbit/s; each clean file's stated length is its true size
 // (sizes.txt) but for an MP4 whose moov follows its mdat.
 TEST(DeclaredLength, RealHeads) {
     const struct { std::string sample, found; } rows[] = {
-        {"avi", "28488 bytes, 1.04 s max 160000k"},
-        {"avi-odml", "- bytes, 16.00 s"},
-        {"wmv", "32901 bytes, 1.05 s max 160000k"},
-        {"wma", "19744 bytes, 1.02 s max 160000k"},
-        {"mkv", "18026 bytes, 1.02 s max 160000k"},
-        {"mkvmerge", "24027 bytes, 1.04 s max 160000k"},
-        {"webm", "9168 bytes, 1.00 s max 160000k"},
-        {"remux-40mbit", "50177844 bytes, 10.01 s max 160000k"},
-        {"mp4", "17382 bytes, - s max 160000k"},
-        {"mp4-faststart", "19444 bytes, 1.00 s max 160000k"},
-        {"mov", "17374 bytes, - s max 160000k"},
-        {"m4a", "48369 bytes, - s max 160000k"},
-        {"mp3-vbr", "37716 bytes, 3.03 s max 640k"},
-        {"mp3-lame", "48900 bytes, 3.03 s max 640k"},
-        {"mp3-id3", "8586 bytes, 1.04 s max 640k"},
-        {"mp3-frames", "- bytes, - s max 640k"},
-        {"flac", "- bytes, 1.00 s max 741k"},
-        {"flac-tool", "- bytes, 3.00 s max 1482k"},
-        {"wav", "88278 bytes, 1.00 s max 713k"},
-        {"sox-wav", "529244 bytes, 3.00 s max 1425k"},
-        {"mp3-in-wav", "48588 bytes, 3.03 s max 129k"},
-        {"rf64", "- bytes, - s"},
-        {"ogg", "- bytes, - s"},
-        {"mpeg-ps", "- bytes, - s"},
+        {"avi", "28488 bytes, 1.04 s max 160000k"}, {"avi-odml", "- bytes, 16.00 s"},
+        {"wmv", "32901 bytes, 1.05 s max 160000k"}, {"wma", "19744 bytes, 1.02 s max 160000k"},
+        {"mkv", "18026 bytes, 1.02 s max 160000k"}, {"mkvmerge", "24027 bytes, 1.04 s max 160000k"},
+        {"webm", "9168 bytes, 1.00 s max 160000k"}, {"remux-40mbit", "50177844 bytes, 10.01 s max 160000k"},
+        {"mp4", "17382 bytes, - s max 160000k"}, {"mp4-faststart", "19444 bytes, 1.00 s max 160000k"},
+        {"mov", "17374 bytes, - s max 160000k"}, {"m4a", "48369 bytes, - s max 160000k"},
+        {"mp3-vbr", "37716 bytes, 3.03 s max 640k"}, {"mp3-lame", "48900 bytes, 3.03 s max 640k"},
+        {"mp3-id3", "8586 bytes, 1.04 s max 640k"}, {"mp3-frames", "- bytes, - s max 640k"},
+        {"flac", "- bytes, 1.00 s max 741k"}, {"flac-tool", "- bytes, 3.00 s max 1482k"},
+        {"wav", "88278 bytes, 1.00 s max 713k"}, {"sox-wav", "529244 bytes, 3.00 s max 1425k"},
+        {"mp3-in-wav", "48588 bytes, 3.03 s max 129k"}, {"rf64", "- bytes, - s"},
+        {"ogg", "- bytes, - s"}, {"mpeg-ps", "- bytes, - s"},
     };
     for (const auto& row : rows) EXPECT_EQ(Declared(Sample(row.sample)), row.found) << row.sample;
 }
 
-
-std::string BE(uint64_t v, int n) {
-    std::string out;
-    for (int i = n - 1; i >= 0; --i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
-    return out;
-}
-std::string LE(uint64_t v, int n) {
-    std::string out;
-    for (int i = 0; i < n; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
-    return out;
-}
 
 // Fields that lie, wrap, run past the head or say "unknown": no figure, or a
 // finite one, and never a read past the head (ASan) or a hang.
 TEST(DeclaredLength, HostileAndPlaceholderFields) {
     const std::string ebml = test::Bytes("\x1A\x45\xDF\xA3\x84\x42\x86\x81\x01");
     const std::string segment = test::Bytes("\x18\x53\x80\x67");
-    const auto info = [](const std::string& children) { return test::Bytes("\x15\x49\xA9\x66") + static_cast<char>(0x80 | children.size()) + children; };
-    const std::string nan = test::Bytes("\x44\x89\x84\x7F\xC0\x00\x00"), inf = test::Bytes("\x44\x89\x84\x7F\x80\x00\x00");
+    const auto info = [](const std::string& children) {
+        return test::Bytes("\x15\x49\xA9\x66") + static_cast<char>(0x80 | children.size()) + children;
+    };
+    const std::string nan = test::Bytes("\x44\x89\x84\x7F\xC0\x00\x00");
+    const std::string inf = test::Bytes("\x44\x89\x84\x7F\x80\x00\x00");
     const std::string scale0 = test::Bytes("\x2A\xD7\xB1\x81") + std::string(1, '\0');
+    const std::string ms50 = test::Bytes("\x44\x89\x84\x42\x48\x00\x00"), sized = ebml + segment + "\x88";
     const std::string ftyp = BE(16, 4) + "ftypisom" + BE(0, 4);
+    const std::string mvhd = BE(28, 4) + "mvhd" + std::string(12, '\0') + BE(0, 4) + BE(500, 4) + BE(1000, 4);
     const std::string avi = Sample("avi"), wav = Sample("sox-wav"), mp3 = Sample("mp3-vbr");
     const size_t xing = mp3.find("Xing");
     const struct { std::string what, head, found; } rows[] = {
-        {"mkv unknown segment size", ebml + segment + test::Bytes("\x01\xFF\xFF\xFF\xFF\xFF\xFF\xFF") + info(scale0 + test::Bytes("\x44\x89\x84\x42\x48\x00\x00")), "- bytes, - s max 160000k"},
-        {"mkv unknown size, duration 50", ebml + segment + test::Bytes("\xFF") + info(test::Bytes("\x44\x89\x84\x42\x48\x00\x00")), "- bytes, 0.05 s max 160000k"},
-        {"mkv NaN duration", ebml + segment + test::Bytes("\x88") + info(nan), "22 bytes, - s max 160000k"},
-        {"mkv infinite duration", ebml + segment + test::Bytes("\x88") + info(inf), "22 bytes, - s max 160000k"},
+        {"mkv unknown segment size", ebml + segment + "\x01" + std::string(7, '\xFF') + info(scale0 + ms50),
+         "- bytes, - s max 160000k"},
+        {"mkv unknown size, duration 50", ebml + segment + "\xFF" + info(ms50), "- bytes, 0.05 s max 160000k"},
+        {"mkv NaN duration", sized + info(nan), "22 bytes, - s max 160000k"},
+        {"mkv infinite duration", sized + info(inf), "22 bytes, - s max 160000k"},
         {"mkv zero id byte", ebml + std::string(8, '\0'), "- bytes, - s max 160000k"},
-        {"mkv info past the head", ebml + segment + test::Bytes("\x88\x15\x49\xA9\x66\x08\x44\x89\x84"), "22 bytes, - s max 160000k"},
+        {"mkv info past the head", sized + "\x15\x49\xA9\x66\x08\x44\x89\x84", "22 bytes, - s max 160000k"},
         {"mp4 box of size 0", ftyp + BE(0, 4) + "mdat", "- bytes, - s"},
         {"mp4 box of size 3", ftyp + BE(3, 4) + "mdat", "- bytes, - s"},
         {"mp4 largesize past 2^64", ftyp + BE(1, 4) + "mdat" + BE(UINT64_MAX, 8), "- bytes, - s"},
         {"mp4 fragmented", ftyp + BE(16, 4) + "moov" + BE(8, 4) + "mvex" + BE(100, 4) + "mdat", "- bytes, - s"},
         {"mp4 moof", ftyp + BE(8, 4) + "moof" + BE(100, 4) + "mdat", "- bytes, - s"},
-        {"mp4 mvhd timescale 0", ftyp + BE(36, 4) + "moov" + BE(28, 4) + "mvhd" + std::string(12, '\0') + BE(0, 4) + BE(500, 4) + BE(1000, 4) + "mdat", "1052 bytes, - s max 160000k"},
+        {"mp4 mvhd timescale 0", ftyp + BE(36, 4) + "moov" + mvhd + "mdat", "1052 bytes, - s max 160000k"},
         {"avi riff placeholder", Patch(avi, 4, LE(0, 4)), "- bytes, 1.04 s max 160000k"},
         {"avi µs a frame 0", Patch(avi, 32, LE(0, 4)), "28488 bytes, - s max 160000k"},
-        {"wav streamed (0xFFFFFFFF)", Patch(Patch(wav, 4, LE(0xFFFFFFFF, 4)), 40, LE(0xFFFFFFFF, 4)), "- bytes, - s max 1425k"},
+        {"wav streamed (0xFFFFFFFF)", Patch(Patch(wav, 4, LE(0xFFFFFFFF, 4)), 40, LE(0xFFFFFFFF, 4)),
+         "- bytes, - s max 1425k"},
         {"wav chunk size past the head", Patch(wav, 16, LE(0xFFFFFFF0, 4)), "529244 bytes, - s"},
         {"mp3 xing without flags", Patch(mp3, xing + 4, BE(0, 4)), "- bytes, - s max 640k"},
         {"asf broadcast", AsfBroadcast(Sample("wmv")), "- bytes, - s"},

@@ -1,22 +1,27 @@
 #include "Samples.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
+#include <sstream>
 #include <stdexcept>
 
 #include "PartMetBuilder.h"
 #include "common/FileUtil.h"
+#include "ed2k/PartMetReader.h"
 
 namespace kv::test {
-
-namespace {
 
 std::string LE(uint64_t v, int n) {
     std::string out;
     for (int i = 0; i < n; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
     return out;
 }
+
+std::string BE(uint64_t v, int n) {
+    std::string out;
+    for (int i = n - 1; i >= 0; --i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
+    return out;
+}
+
+namespace {
 
 uint32_t Crc32(const std::string& s) {
     uint32_t crc = 0xFFFFFFFF;
@@ -42,6 +47,9 @@ std::string Utf16(const std::string& ascii) {
     return out;
 }
 
+// The 12 bytes that start every raw CD sector.
+const std::string kSync = Bytes("\x00\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x00");
+
 // RAR 4 block: CRC16 (low half of CRC32 of the rest), type, flags, size, body.
 std::string Rar4Block(uint8_t type, uint16_t flags, const std::string& body) {
     const std::string rest = std::string(1, static_cast<char>(type)) + LE(flags, 2) + LE(7 + body.size(), 2) + body;
@@ -65,22 +73,11 @@ std::string Sample(const std::string& name) {
 }
 
 uint64_t SampleSize(const std::string& name) {
-    static const auto sizes = [] {
-        std::vector<std::pair<std::string, uint64_t>> out;
-        const auto text = ReadWholeFile(std::string(KV_INSPECT_DATA) + "/sizes.txt");
-        if (!text) throw std::runtime_error("missing sizes.txt");
-        size_t at = 0;
-        while (at < text->size()) {
-            size_t end = text->find('\n', at);
-            if (end == std::string::npos) end = text->size();
-            const std::string line = text->substr(at, end - at);
-            const size_t space = line.find(' ');
-            if (space != std::string::npos) out.emplace_back(line.substr(0, space), std::stoull(line.substr(space + 1)));
-            at = end + 1;
-        }
-        return out;
-    }();
-    for (const auto& [sample, size] : sizes)
+    const auto text = ReadWholeFile(std::string(KV_INSPECT_DATA) + "/sizes.txt");
+    std::istringstream lines(text.value_or(""));
+    std::string sample;
+    uint64_t size = 0;
+    while (lines >> sample >> size)
         if (sample == name) return size;
     throw std::runtime_error("no size for sample " + name);
 }
@@ -126,11 +123,12 @@ std::string VideoCdDat(const std::string& mpegPs) {
     for (size_t at = 0, n = 0; at < mpegPs.size(); at += 2324, ++n) {
         std::string payload = mpegPs.substr(at, 2324);
         payload.resize(2324, '\0');
-        sectors += Bytes("\x00\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x00") + "\x00\x02" +
-                   static_cast<char>(n) + "\x02" + Bytes("\x01\x01\x62\x0F\x01\x01\x62\x0F") + payload + LE(0, 4);
+        const std::string subheader = Bytes("\x01\x01\x62\x0F\x01\x01\x62\x0F");
+        sectors += kSync + Bytes("\x00\x02") + static_cast<char>(n) + "\x02" + subheader + payload + LE(0, 4);
     }
     const std::string fmt = "fmt " + LE(16, 4) + LE(0, 4) + LE(0, 4) + "\x11\x11XA" + LE(1, 1) + std::string(5, '\0');
-    return "RIFF" + LE(4 + fmt.size() + 8 + sectors.size(), 4) + "CDXA" + fmt + "data" + LE(sectors.size(), 4) + sectors;
+    const std::string data = "data" + LE(sectors.size(), 4) + sectors;
+    return "RIFF" + LE(4 + fmt.size() + data.size(), 4) + "CDXA" + fmt + data;
 }
 
 std::string Midi() {
@@ -139,24 +137,10 @@ std::string Midi() {
     std::string track;
     for (int i = 0; i < 400; ++i) {
         const char note = static_cast<char>(60 + i % 12);
-        track += std::string("\x00\x90", 2) + note + "\x40" + std::string("\x60\x80", 2) + note + std::string(1, '\0');
+        track += Bytes("\x00\x90") + note + "\x40" + Bytes("\x60\x80") + note + '\0';
     }
     track += std::string("\x00\xFF\x2F\x00", 4);
-    auto be = [](uint64_t v, int n) {
-        std::string out;
-        for (int i = n - 1; i >= 0; --i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
-        return out;
-    };
-    return "MThd" + be(6, 4) + be(0, 2) + be(1, 2) + be(96, 2) + "MTrk" + be(track.size(), 4) + track;
-}
-
-std::string RawCdImage() {
-    // Mode 1 sectors of 2,352 bytes: the pregap's are zeros but for their sync and header.
-    std::string image;
-    for (int n = 0; n < 4; ++n)
-        image += Bytes("\x00\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x00") + "\x00\x02" + static_cast<char>(n) + "\x01" +
-                 std::string(2336, '\0');
-    return image;
+    return "MThd" + BE(6, 4) + BE(0, 2) + BE(1, 2) + BE(96, 2) + "MTrk" + BE(track.size(), 4) + track;
 }
 
 std::string LockWithDrm(const std::string& asf, const std::string& url, bool extended) {
@@ -169,8 +153,9 @@ std::string LockWithDrm(const std::string& asf, const std::string& url, bool ext
                LE(data.size(), 4) + data;
     } else {
         const std::string lic = url.empty() ? "" : url + '\0';
-        data = LE(5, 4) + "s3cr3" + LE(4, 4) + std::string("DRM\0", 4) + LE(8, 4) + "keyid=42" + LE(lic.size(), 4) + lic;
-        data = Bytes("\xFB\xB3\x11\x22\x23\xBD\xD2\x11\xB4\xB7\x00\xA0\xC9\x55\xFC\x6E") + LE(24 + data.size(), 8) + data;
+        data = LE(5, 4) + "s3cr3" + LE(4, 4) + Bytes("DRM\0") + LE(8, 4) + "keyid=42" + LE(lic.size(), 4) + lic;
+        data = Bytes("\xFB\xB3\x11\x22\x23\xBD\xD2\x11\xB4\xB7\x00\xA0\xC9\x55\xFC\x6E") + LE(24 + data.size(), 8) +
+               data;
     }
     return InsertAsfObject(asf, data);
 }
@@ -209,6 +194,88 @@ std::string Rar5(RarLock lock) {
     return out.substr(0, 8192);
 }
 
+namespace {
+
+using F = inspect::Format;
+using Names = std::vector<std::string>;
+
+CleanFile Real(const std::string& sample, F format, Names names, Names usual = {}, bool encrypted = false) {
+    return {sample, Sample(sample), SampleSize(sample), format, std::move(names), std::move(usual), encrypted};
+}
+
+CleanFile Built(const std::string& what, const std::string& head, F format, Names names, bool encrypted = false,
+                uint64_t size = 0) {
+    return {what, head, size ? size : head.size(), format, std::move(names), {}, encrypted};
+}
+
+}  // namespace
+
+std::vector<CleanFile> Corpus() {
+    const auto lnk = ShellLink("C:\\x.exe", "http://example.invalid/");
+    return {
+        Real("avi", F::Avi, {"Film.DVDRip.avi", "film.divx", "film.xvid", "movie.exe"}),
+        Real("avi-odml", F::Avi, {"Film (1999) DVDRip.avi"}),
+        Real("mkv", F::Matroska, {"film.mkv", "film.mk3d"}, {"film.avi"}),
+        Real("mkvmerge", F::Matroska, {"film.mkv"}, {"film.avi", "film.webm"}),
+        Real("webm", F::Matroska, {"clip.webm", "clip.mkv"}, {"clip.avi"}),
+        Real("mka", F::Matroska, {"album.mka"}),
+        Real("remux-40mbit", F::Matroska, {"Film.2008.1080p.BluRay.REMUX.sample.mkv"}, {"sample.avi"}),
+        Real("mp4", F::Mp4, {"film.mp4", "film.m4v", "film.mov"}, {"film.avi", "film.flv"}),
+        Real("mp4-faststart", F::Mp4, {"film.mp4"}, {"film.avi"}),
+        Real("m4v", F::Mp4, {"film.m4v", "film.mp4"}, {"film.avi"}),
+        Real("mov", F::Mov, {"film.mov", "film.qt", "film.mp4"}, {"film.avi"}),
+        Real("3gp", F::Mp4, {"clip.3gp", "clip.mp4"}),
+        Real("mpeg-ps", F::MpegPs, {"film.mpg", "film.mpeg", "film.vob"}, {"film.avi"}),
+        Real("vob", F::MpegPs, {"VTS_01_1.VOB", "film.mpg"}, {"film.avi"}),
+        Built("video cd", VideoCdDat(Sample("mpeg-ps")), F::MpegPs, {"AVSEQ01.DAT", "film.mpg"}, false, 3 << 20),
+        Real("mpeg-ts", F::MpegTs, {"rec.ts", "rec.mpg", "rec.m2ts"}, {"rec.avi"}),
+        Real("m2ts", F::MpegTs, {"00001.m2ts", "00001.mts", "00001.ts"}, {"00001.avi"}),
+        Real("flv", F::Flv, {"clip.flv"}, {"clip.avi"}),
+        Real("wmv", F::Asf, {"film.wmv", "film.asf"}, {"film.avi", "film.mpg"}),
+        Real("wma", F::Asf, {"song.wma"}),
+        Real("rm", F::RealMedia, {"film.rm", "film.rmvb"}, {"film.avi"}),
+        Real("ogg", F::Ogg, {"film.ogv", "film.ogm", "film.ogg"}, {"film.avi"}),
+        Real("ogm", F::Ogg, {"film.ogm"}), Real("vorbis", F::Ogg, {"song.ogg", "song.oga"}),
+        Real("opus", F::Ogg, {"song.opus", "song.ogg"}), Real("swf", F::Swf, {"movie.swf"}),
+        Real("mp3-id3", F::Mp3, {"song.mp3"}), Real("mp3-frames", F::Mp3, {"song.mp3"}),
+        Real("mp3-vbr", F::Mp3, {"01 - Song (VBR V0).mp3"}), Real("mp3-lame", F::Mp3, {"song.mp3"}),
+        Real("mp3-in-wav", F::Wav, {"song.mp3", "song.wav"}), Real("mp2", F::Mp3, {"song.mp2", "song.mpa", "song.mp3"}),
+        Real("aac-adts", F::Adts, {"song.aac"}), Real("m4a", F::Mp4, {"song.m4a", "book.m4b", "song.mp4"}),
+        Real("alac", F::Mp4, {"song.m4a", "song.alac"}), Real("ac3", F::Ac3, {"track.ac3"}),
+        Real("dts", F::Dts, {"track.dts"}), Real("flac", F::Flac, {"song.flac"}),
+        Real("flac-tool", F::Flac, {"song.flac"}), Real("wavpack", F::WavPack, {"song.wv"}),
+        Real("musepack", F::Musepack, {"song.mpc"}), Real("tta", F::Tta, {"song.tta"}),
+        Real("aiff", F::Aiff, {"song.aiff", "song.aif"}), Real("wav", F::Wav, {"song.wav"}),
+        Real("sox-wav", F::Wav, {"song.wav"}), Real("rf64", F::Wav, {"song.wav"}),
+        Built("midi", Midi(), F::Midi, {"song.mid"}),
+        Real("jpeg", F::Jpeg, {"photo.jpg", "photo.jpeg"}), Real("png", F::Png, {"photo.png", "photo.bmp"}),
+        Real("gif", F::Gif, {"anim.gif"}), Real("bmp", F::Bmp, {"photo.bmp"}),
+        Real("tiff", F::Tiff, {"scan.tif", "scan.tiff"}), Real("djvu", F::DjVu, {"book.djvu"}),
+        Real("pdf", F::Pdf, {"book.pdf"}), Real("epub", F::OfficeDoc, {"book.epub"}),
+        Real("docx", F::OfficeDoc, {"paper.docx"}), Real("odt", F::OfficeDoc, {"paper.odt"}),
+        Real("cbz", F::Zip, {"comic.cbz"}), Real("zip", F::Zip, {"files.zip", "game.jar", "app.apk", "book.epub"}),
+        Real("zip-encrypted", F::Zip, {"files.zip"}, {}, true), Real("zip-aes", F::Zip, {"files.zip"}, {}, true),
+        Real("7z", F::SevenZip, {"files.7z"}), Real("7z-encrypted", F::SevenZip, {"files.7z"}),
+        Real("7z-volume", F::SevenZip, {"files.7z.001"}), Real("tar-gz", F::Gzip, {"files.tar.gz", "files.tgz"}),
+        Real("gzip", F::Gzip, {"file.gz"}), Real("bzip2", F::Bzip2, {"file.bz2"}), Real("xz", F::Xz, {"file.xz"}),
+        Real("tar", F::Tar, {"files.tar"}), Real("cab", F::Cab, {"files.cab"}), Real("arj", F::Arj, {"files.arj"}),
+        Built("rar4", Rar4(RarLock::None), F::Rar4, {"files.rar", "comic.cbr"}),
+        Built("rar4 file", Rar4(RarLock::FileEncrypted), F::Rar4, {"files.rar"}, true),
+        Built("rar4 headers", Rar4(RarLock::HeadersEncrypted), F::Rar4, {"files.rar"}, true),
+        Built("rar5", Rar5(RarLock::None), F::Rar5, {"files.rar", "files.r00"}),
+        Built("rar5 file", Rar5(RarLock::FileEncrypted), F::Rar5, {"files.rar"}, true),
+        Built("rar5 headers", Rar5(RarLock::HeadersEncrypted), F::Rar5, {"files.rar"}, true),
+        Real("msi", F::Msi, {"setup.msi"}), Real("deb", F::Unknown, {"film_1_all.deb"}),
+        Real("pe", F::Pe, {"setup.exe", "noextension", "file.xyz"}), Real("elf", F::Elf, {"program"}),
+        Built("shell", Sample("shell"), F::ShellScript, {"install.sh"}),
+        Built("batch", Sample("batch"), F::BatchScript, {"install.bat"}),
+        Built("shortcut", lnk, F::ShellLink, {"Film.lnk"}),
+        Real("srt", F::Text, {"film.srt", "film.sub", "film.txt"}), Real("html", F::Html, {"index.html", "index.htm"}),
+        Built("iso9660", Sample("iso9660"), F::Iso9660, {"disc.iso", "disc.bin", "disc.mdf"}, false, 700000000),
+        Built("udf", Sample("udf"), F::Iso9660, {"disc.iso", "disc.udf", "disc.img"}, false, 4700000000),
+    };
+}
+
 LaidOut LayOut(const std::string& dir, const std::string& name, const std::string& head, uint64_t size,
                const std::vector<ByteRange>& gaps, const std::vector<Ed2kHash>& partHashes,
                const std::string& stem) {
@@ -231,21 +298,20 @@ LaidOut LayOut(const std::string& dir, const std::string& name, const std::strin
     met.replace(21, 2, hashes);
     if (!WriteFileAtomic(d.metPath, met)) throw std::runtime_error("cannot write " + d.metPath);
 
-    const int fd = ::open(d.partPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) throw std::runtime_error("cannot write " + d.partPath);
-    std::vector<bool> present(head.size(), true);
+    // The .part ends after its last present byte, as a client's sparse file reads.
+    std::string part = head;
     for (const auto& g : gaps)
-        for (uint64_t i = g.begin; i < g.end && i < head.size(); ++i) present[i] = false;
-    for (uint64_t at = 0; at < head.size();) {  // present runs only; the gaps stay holes
-        uint64_t end = at;
-        while (end < head.size() && present[end] == present[at]) ++end;
-        if (present[at] &&
-            ::pwrite(fd, head.data() + at, end - at, static_cast<off_t>(at)) != static_cast<ssize_t>(end - at))
-            throw std::runtime_error("short write");
-        at = end;
+        for (uint64_t i = g.begin; i < g.end && i < part.size(); ++i) part[i] = '\0';
+    for (bool cut = true; cut;) {
+        cut = false;
+        for (const auto& g : gaps)
+            if (g.begin < part.size() && g.end >= part.size()) {
+                part.resize(g.begin);
+                cut = true;
+            }
     }
-    ::close(fd);
-    d.download = {stem + ".part.met", name, true, size, true, std::nullopt, partHashes, gaps};
+    if (!WriteFileAtomic(d.partPath, part)) throw std::runtime_error("cannot write " + d.partPath);
+    d.download = *ReadPartMet(d.metPath);
     return d;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "ed2k/Download.h"
+#include "inspect/ContentType.h"
 
 namespace kv::test {
 
@@ -13,8 +14,16 @@ namespace kv::test {
 template <size_t N>
 std::string Bytes(const char (&s)[N]) { return std::string(s, N - 1); }
 
-// A head in tests/inspect/data (made by make-samples.sh); "iso9660" is put
-// back together with its 32 KiB of leading zeros.
+// v in n bytes, little- or big-endian.
+std::string LE(uint64_t v, int n);
+std::string BE(uint64_t v, int n);
+// head with the bytes at `at` replaced.
+inline std::string Patch(std::string head, size_t at, const std::string& bytes) {
+    return head.replace(at, bytes.size(), bytes);
+}
+
+// A head in tests/inspect/data (made by make-samples.sh); "iso9660" and "udf"
+// are put back together with their 32 KiB of leading zeros.
 std::string Sample(const std::string& name);
 
 // The size of the whole file a sample is the head of (sizes.txt), at which
@@ -25,12 +34,11 @@ uint64_t SampleSize(const std::string& name);
 // an ASF head with a Script Command object of URL commands put first into its
 // header object; a Windows shortcut (shell link) to a program with a web
 // address as argument; a Video CD's RIFF CDXA file around the MPEG sample in
-// 2,352-byte sectors; a MIDI file; a raw CD image starting with its pregap.
+// 2,352-byte sectors; a MIDI file.
 std::string WithScriptCommands(const std::string& asf, const std::vector<std::string>& urls);
 std::string ShellLink(const std::string& target, const std::string& arguments);
 std::string VideoCdDat(const std::string& mpegPs);
 std::string Midi();
-std::string RawCdImage();
 
 // The ASF head with a Content Encryption object (extended = false) or an
 // Extended Content Encryption object with <WRMHEADER> XML (extended = true)
@@ -44,10 +52,22 @@ enum class RarLock { None, FileEncrypted, HeadersEncrypted };
 std::string Rar4(RarLock lock);
 std::string Rar5(RarLock lock);
 
+// A clean file of the corpus, published at its true size: what it sniffs as,
+// the names it is shared under (nothing to say on any of them), and usual
+// names of another container (a note at most).
+struct CleanFile {
+    std::string what, head;
+    uint64_t size;
+    inspect::Format format;
+    std::vector<std::string> names, usual;
+    bool encrypted;
+};
+std::vector<CleanFile> Corpus();
+
 // A download laid out as the client keeps it: dir/<stem>.part.met with size,
 // name, part hashes and gap tags, and dir/<stem>.part with the head's bytes at
-// their offsets except in the gaps (left as holes). The Download is what a
-// reader of that .part.met returns.
+// their offsets and zeros in the gaps, ending after its last present byte.
+// The Download is what the reader makes of that .part.met.
 struct LaidOut {
     std::string metPath, partPath;
     Download download;

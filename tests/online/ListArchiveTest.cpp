@@ -1,34 +1,44 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "Packing.h"
 #include "online/ListArchive.h"
 
 namespace kv {
 namespace {
 
-const std::string kList = std::string(32, 'a') + ",700000000,Fake movie\r\n" + std::string(32, 'b') + ",1,Virus\r\n";
+using test::Gzip, test::Zip;
 
-using test::Deflate, test::Zip;
-
+// Every gzip member is read, a zip must hold exactly one file, and no body inflates past the bound.
 TEST(UnpackList, PlainGzipAndZipBodiesAndBoundedInflation) {
+    const std::string list = std::string(32, 'a') + ",700000000,Fake movie\r\n" + std::string(32, 'b') + ",1,Virus\r\n";
+    const std::string more = std::string(32, 'c') + ",2,Second half\r\n";
     const std::string bomb(2 * 1024 * 1024, 'a');  // 2 MiB of one byte: a few KiB compressed
-    struct Case { std::string body; std::string list; std::string failureHas; };
+    ASSERT_LT(Gzip(bomb).size(), 8192u);
+    std::string badCrc = Zip(list, true);
+    badCrc[40] ^= 1;
+    struct Case { const char* name; std::string body, list, failureHas; };
     for (const Case& c : std::vector<Case>{
-             {kList, kList, ""}, {Deflate(kList, 31), kList, ""}, {Zip(kList), kList, ""},
-             {Zip(kList, true), kList, ""},
-             {Deflate(bomb, 31), "", "more than 1 MiB"}, {Zip(bomb), "", "more than 1 MiB"},
-             {Zip(bomb, true), "", "more than 1 MiB"}, {bomb, "", "larger than 1 MiB"},
-             {Deflate(kList, 31).substr(0, 20), "", "damaged or cut short"},
-             {Zip(kList).substr(0, 25), "", "cut short"}, {Zip(kList).substr(0, Zip(kList).size() - 1), "", "cut short"}}) {
+             {"plain", list, list, ""}, {"gzip", Gzip(list), list, ""},
+             {"zip", Zip(list), list, ""}, {"zip, stored", Zip(list, true), list, ""},
+             {"two gzip members", Gzip(list) + Gzip(more), list + more, ""},
+             {"three members, one empty", Gzip(list) + Gzip("") + Gzip(more), list + more, ""},
+             {"a folder and one list", Zip({{"lists/", ""}, {"lists/FAKES.DAT", list}}), list, ""},
+             {"gzip bomb", Gzip(bomb), "", "more than 1 MiB"}, {"zip bomb", Zip(bomb), "", "more than 1 MiB"},
+             {"stored bomb", Zip(bomb, true), "", "more than 1 MiB"}, {"plain bomb", bomb, "", "larger than 1 MiB"},
+             {"gzip cut", Gzip(list).substr(0, 20), "", "damaged or cut short"},
+             {"a member then junk", Gzip(list) + "junk", "", "damaged or cut short"},
+             {"a second member cut", Gzip(list) + Gzip(more).substr(0, 12), "", "damaged or cut short"},
+             {"zip header cut", Zip(list).substr(0, 25), "", "cut short"},
+             {"zip end record cut", Zip(list).substr(0, Zip(list).size() - 1), "", "cut short"},
+             {"a wrong checksum", badCrc, "", "damaged or cut short"},
+             {"two zip entries", Zip({{"FAKES.DAT", list}, {"readme.txt", more}}), "",
+              "holds 2 files (FAKES.DAT, readme.txt), not one fake list"},
+             {"an empty archive", Zip(std::vector<test::ZipEntry>{}), "", "holds no file"}}) {
         const UnpackedList u = UnpackList(c.body, 1024 * 1024);
-        EXPECT_EQ(u.list.value_or(""), c.list) << c.failureHas;
-        EXPECT_EQ(u.list.has_value(), c.failureHas.empty()) << c.failureHas;
-        EXPECT_NE(u.failure.find(c.failureHas), std::string::npos) << u.failure;
+        EXPECT_EQ(u.list.value_or(""), c.list) << c.name;
+        EXPECT_EQ(u.list.has_value(), c.failureHas.empty()) << c.name;
+        EXPECT_NE(u.failure.find(c.failureHas), std::string::npos) << c.name << ": " << u.failure;
     }
-    EXPECT_LT(Deflate(bomb, 31).size(), 8192u);  // the bomb is small as served
 }
 
 }  // namespace

@@ -3,10 +3,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <string>
 #include <thread>
-#include <vector>
 
 #include "TempDir.h"
 #include "common/DirectoryLock.h"
@@ -17,41 +14,26 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A child process that takes the directory's lock under its own program name
-// and keeps it until it is killed.
-class Holder {
-public:
-    explicit Holder(const std::string& dir) {
-        int ready[2];
-        if (::pipe(ready) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::close(ready[0]);
-            DirectoryLock::SetProgramName("holder-test");
-            const DirectoryLock lock(dir, 0ms);
-            const char state = lock ? 'y' : 'n';
-            [[maybe_unused]] const ssize_t sent = ::write(ready[1], &state, 1);
-            for (;;) ::pause();
-        }
-        ::close(ready[1]);
-        char state = 0;
-        held_ = ::read(ready[0], &state, 1) == 1 && state == 'y';
-        ::close(ready[0]);
+// A child process that takes the directory's lock under its own program name and keeps it until it is killed;
+// its pid, or -1 when it could not take the lock.
+pid_t HoldLock(const std::string& dir) {
+    int ready[2];
+    if (::pipe(ready) != 0) return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        DirectoryLock::SetProgramName("holder-test");
+        const DirectoryLock lock(dir, 0ms);
+        [[maybe_unused]] const ssize_t sent = ::write(ready[1], lock ? "y" : "n", 1);
+        for (;;) ::pause();
     }
-    ~Holder() { Kill(); }
-    void Kill() {
-        if (pid_ <= 0) return;
-        ::kill(pid_, SIGKILL);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = -1;
-    }
-    bool held() const { return held_; }
-    pid_t pid() const { return pid_; }
+    char state = 0;
+    const bool held = ::read(ready[0], &state, 1) == 1 && state == 'y';
+    ::close(ready[0]), ::close(ready[1]);
+    if (!held) ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0);
+    return held ? pid : -1;
+}
 
-private:
-    pid_t pid_ = -1;
-    bool held_ = false;
-};
+void Kill(pid_t pid) { ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0); }
 
 class LockTest : public ::testing::Test {
 protected:
@@ -67,14 +49,13 @@ TEST_F(LockTest, ConcurrentWritersEachKeepTheirOwnKey) {
     dir.Write("Kestrivane.ini", "[Other]\r\nKept=yes\r\n");
     std::vector<pid_t> children;
     for (int w = 0; w < kWriters; ++w) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            bool ok = true;
-            for (int r = 0; r < kRounds; ++r)
-                ok = WriteIniString("Writers", "Key" + std::to_string(w), std::to_string(w) + "-" + std::to_string(r), ini) && ok;
-            ::_exit(ok ? 0 : 1);
-        }
-        children.push_back(pid);
+        children.push_back(::fork());
+        if (children.back() != 0) continue;
+        const std::string key = "Key" + std::to_string(w);
+        bool ok = true;
+        for (int r = 0; r < kRounds; ++r)
+            ok = WriteIniString("Writers", key, std::to_string(w) + "-" + std::to_string(r), ini) && ok;
+        ::_exit(ok ? 0 : 1);
     }
     for (pid_t pid : children) {
         int status = -1;
@@ -90,24 +71,21 @@ TEST_F(LockTest, ConcurrentWritersEachKeepTheirOwnKey) {
 TEST_F(LockTest, AHeldLockMakesTheWriterWaitThenFailNamingTheHolder) {
     const std::string before = "[Internet]\r\nFakesDatVersion=3\r\n";
     dir.Write("Kestrivane.ini", before);
-    Holder holder(dir.path());
-    ASSERT_TRUE(holder.held());
-
+    const pid_t holder = HoldLock(dir.path());
+    ASSERT_GT(holder, 0);
     TakeLockBusy();
     const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(WriteIniString("Internet", "FakesDatVersion", "4", ini));
     EXPECT_GE(std::chrono::steady_clock::now() - start, 400ms);
     EXPECT_EQ(dir.Read("Kestrivane.ini"), before);
-
     const std::optional<LockHolder> busy = TakeLockBusy();
     ASSERT_TRUE(busy);
-    EXPECT_EQ(busy->pid, holder.pid());
-    EXPECT_EQ(busy->program, "holder-test");
-    EXPECT_EQ(busy->directory, dir.path());
+    EXPECT_EQ(busy->pid, holder);
+    EXPECT_EQ(busy->program + " in " + busy->directory, "holder-test in " + dir.path());
     EXPECT_FALSE(TakeLockBusy()) << "taken once";
 
     // Killed, the holder's flock goes with it; the file it wrote its name in stays and serves again.
-    holder.Kill();
+    Kill(holder);
     EXPECT_TRUE(WriteIniString("Internet", "FakesDatVersion", "4", ini));
     EXPECT_EQ(ReadIniString("Internet", "FakesDatVersion", "", 10, ini), "4");
     EXPECT_FALSE(TakeLockBusy());
@@ -120,45 +98,28 @@ TEST_F(LockTest, NestedInOneThreadOnlyCountsAndOtherThreadsWait) {
         EXPECT_EQ(dir.Read(DirectoryLock::kFileName), LockFileText(::getpid(), "kestrivane"));
         // The same directory spelled otherwise is the same lock, and a write inside does not wait on it.
         EXPECT_TRUE(WriteIniString("A", "B", "c", ini));
-        {
-            const DirectoryLock inner(dir.path() + "/.", 0ms);
-            EXPECT_TRUE(inner);
-        }
-        bool otherHad = true;
+        EXPECT_TRUE(DirectoryLock(dir.path() + "/.", 0ms));
         std::optional<LockHolder> otherSaw;
         std::thread([&] {
             const DirectoryLock other(dir.path(), 100ms);
-            otherHad = other.Held();
-            otherSaw = other.Busy();
+            if (!other.Held()) otherSaw = other.Busy();
         }).join();
-        EXPECT_FALSE(otherHad);
         ASSERT_TRUE(otherSaw);
         EXPECT_EQ(otherSaw->pid, ::getpid());
-        // Released only by the outermost: another process still finds it taken.
-        Holder blocked(dir.path());
-        EXPECT_FALSE(blocked.held());
+        EXPECT_EQ(HoldLock(dir.path()), -1);  // released only by the outermost: another process finds it taken
     }
-    Holder free(dir.path());
-    EXPECT_TRUE(free.held());
-    EXPECT_EQ(dir.Read(DirectoryLock::kFileName), LockFileText(free.pid(), "holder-test"));
+    const pid_t free = HoldLock(dir.path());
+    ASSERT_GT(free, 0);
+    EXPECT_EQ(dir.Read(DirectoryLock::kFileName), LockFileText(free, "holder-test"));
+    Kill(free);
 }
 
 TEST(LockFileText, ReadsWhatTheHolderWrote) {
-    struct Case { std::string text; std::optional<std::pair<long, std::string>> expected; };
-    const std::vector<Case> cases = {
-        {LockFileText(1234, "kestrivane-cli"), std::pair<long, std::string>{1234, "kestrivane-cli"}},
-        {"77 kestrivane", std::pair<long, std::string>{77, "kestrivane"}},
-        {"", std::nullopt},            // taken, not yet written
-        {"1234", std::nullopt},        // cut short
-        {"x kestrivane\n", std::nullopt},
-    };
-    for (const Case& c : cases) {
-        const auto parsed = ParseLockFileText(c.text);
-        ASSERT_EQ(parsed.has_value(), c.expected.has_value()) << c.text;
-        if (parsed) {
-            EXPECT_EQ(std::make_pair(parsed->pid, parsed->program), *c.expected) << c.text;
-        }
-    }
+    const auto parsed = ParseLockFileText(LockFileText(1234, "kestrivane-cli"));
+    ASSERT_TRUE(parsed);
+    EXPECT_EQ(std::to_string(parsed->pid) + " " + parsed->program, "1234 kestrivane-cli");
+    // Taken but not yet written, cut short, or no pid: no holder to name.
+    for (const char* text : {"", "1234", "x kestrivane\n"}) EXPECT_FALSE(ParseLockFileText(text)) << text;
 }
 
 }  // namespace

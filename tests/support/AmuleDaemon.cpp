@@ -13,28 +13,21 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
-#include <sstream>
 #include <thread>
 
+#include "common/FileUtil.h"
 
 namespace kv::test {
 namespace {
 
-bool OnPath(const std::string& program) {
-    const char* path = std::getenv("PATH");
-    std::istringstream dirs(path ? path : "/usr/bin:/bin");
-    for (std::string dir; std::getline(dirs, dir, ':');)
-        if (::access((dir + "/" + program).c_str(), X_OK) == 0) return true;
-    return false;
+sockaddr_in Loopback(uint16_t port) {
+    return {.sin_family = AF_INET, .sin_port = htons(port), .sin_addr = {htonl(INADDR_LOOPBACK)}, .sin_zero = {}};
 }
 
 bool Accepts(uint16_t port) {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons(port);
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool ok = ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+    const sockaddr_in addr = Loopback(port);
+    const bool ok = ::connect(fd, reinterpret_cast<const sockaddr*>(&addr), sizeof addr) == 0;
     ::close(fd);
     return ok;
 }
@@ -51,9 +44,7 @@ std::string Conf(const std::string& dir, uint16_t ecPort, uint16_t tcpPort, uint
 
 uint16_t FreeLoopbackPort() {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    sockaddr_in addr = Loopback(0);
     socklen_t length = sizeof addr;
     ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
     ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &length);
@@ -61,7 +52,9 @@ uint16_t FreeLoopbackPort() {
     return ntohs(addr.sin_port);
 }
 
-bool AmuleDaemon::Installed() { return OnPath("amuled") && OnPath("amulecmd"); }
+bool AmuleDaemon::Installed() {
+    return std::system("command -v amuled >/dev/null 2>&1 && command -v amulecmd >/dev/null 2>&1") == 0;
+}
 
 AmuleDaemon::AmuleDaemon(const std::string& dir) : dir_(dir), port_(FreeLoopbackPort()) {
     ::mkdir((dir_ + "/Temp").c_str(), 0700);
@@ -72,8 +65,7 @@ AmuleDaemon::AmuleDaemon(const std::string& dir) : dir_(dir), port_(FreeLoopback
     if (pid_ == 0) {
         ::setpgid(0, 0);
         const int log = ::open((dir_ + "/amuled.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int null = ::open("/dev/null", O_RDONLY);
-        ::dup2(null, 0);
+        ::dup2(::open("/dev/null", O_RDONLY), 0);
         ::dup2(log, 1);
         ::dup2(log, 2);
         ::putenv(const_cast<char*>(home.c_str()));
@@ -81,11 +73,7 @@ AmuleDaemon::AmuleDaemon(const std::string& dir) : dir_(dir), port_(FreeLoopback
         ::_exit(127);
     }
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (pid_ > 0 && std::chrono::steady_clock::now() < end) {
-        if (Accepts(port_)) {
-            running_ = true;
-            return;
-        }
+    while (std::chrono::steady_clock::now() < end && !(running_ = Accepts(port_))) {
         if (::waitpid(pid_, nullptr, WNOHANG) == pid_) {
             pid_ = -1;
             return;
@@ -99,24 +87,17 @@ AmuleDaemon::~AmuleDaemon() { Stop(); }
 void AmuleDaemon::Stop() {
     if (pid_ <= 0) return;
     ::kill(pid_, SIGTERM);
-    for (int i = 0; i < 100; ++i) {
-        if (::waitpid(pid_, nullptr, WNOHANG) == pid_) {
-            pid_ = -1;
-            return;
-        }
+    for (int i = 0; i < 100 && ::waitpid(pid_, nullptr, WNOHANG) != pid_; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        if (i == 99) {
+            ::kill(pid_, SIGKILL);
+            ::waitpid(pid_, nullptr, 0);
+        }
     }
-    ::kill(pid_, SIGKILL);
-    ::waitpid(pid_, nullptr, 0);
     pid_ = -1;
 }
 
-std::string AmuleDaemon::Log() const {
-    std::ifstream in(dir_ + "/amuled.out");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string AmuleDaemon::Log() const { return ReadWholeFile(dir_ + "/amuled.out").value_or(""); }
 
 std::string AmuleDaemon::Amulecmd(const std::string& command) const {
     // Links hold '|' but never a quote.
@@ -128,8 +109,7 @@ std::string AmuleDaemon::Amulecmd(const std::string& command) const {
         out.clear();
         if (FILE* pipe = ::popen(line.c_str(), "r")) {
             std::array<char, 4096> buffer;
-            size_t n;
-            while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) out.append(buffer.data(), n);
+            for (size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) out.append(buffer.data(), n);
             ::pclose(pipe);
         }
         if (out.find("Connection established") != std::string::npos && out.find(" > ") != std::string::npos) break;

@@ -12,22 +12,9 @@
 
 namespace kv::test {
 
-inline const char* CommandName(Command command) {
-    // The widgets' names.
-    static const char* const names[] = {"OnlineFakesDB", "OnlineKestrivane", "cbDownloadFakesDB", "cbCheckFiles",
-                                        "cbTitelSearch"};
-    return names[static_cast<int>(command)];
-}
-
 // A MainView that records every call, for tests of the core's operations.
 class RecordingView : public MainView {
 public:
-    struct Box {
-        std::string text;
-        int style;
-        std::string title;
-    };
-
     // Everything observed, in call order, as short strings ("status:...",
     // "disable:cbCheckFiles", "box:16:<title>:<text>", "clipboard:...", ...).
     std::vector<std::string> log;
@@ -36,30 +23,18 @@ public:
     std::vector<std::string> statusHistory;
     std::string statusColour;
     std::string caption;
-    std::string head;                          // the column titles, TAB-joined
-    std::vector<std::string> rows;             // each row's cells, TAB-joined
+    std::string head;                                 // the column titles, TAB-joined
+    std::vector<std::string> rows;                    // each row's cells, TAB-joined
     std::vector<RowKind> rowKinds;
     std::vector<std::optional<Finding>> rowFindings;  // none for search rows
-    bool inspectionChecked = false;
-    std::vector<size_t> selected;  // rows, as a user may select them in any order
-    int32_t horizontalExtent = -1;
-    std::vector<int32_t> tabStops;
-    int repaints = 0;
-    int paintEventPumps = 0;
-    std::vector<Box> boxes;
+    std::vector<size_t> selected;                     // rows, as a user may select them in any order
+    std::vector<std::string> boxes;                   // their texts
     bool clipboardSet = false;
     std::string clipboard;
     std::vector<std::string> openedAddresses;
-    bool openAddressResult = true;
-    bool allFilesChecked = false;
-    bool textSearchChecked = false;
-    bool searchControlsVisible = true;
-    bool busy = false;
-    bool enabled[5] = {true, true, true, true, true};  // the five commands, by Command
-
-    // Answers for ChooseFile, taken in order; a cancel when none is left.
-    std::deque<FileChoice> choices;
+    std::deque<FileChoice> choices;                   // answers for ChooseFile in order; then a cancel
     std::vector<FileChooserRequest> chooserRequests;
+    std::deque<std::optional<std::string>> answers;   // answers for AskText in order; then a cancel
 
     void SetStatus(const std::string& text, const std::string& colour) override {
         status = text;
@@ -78,7 +53,7 @@ public:
     }
     void AddFinding(const Finding& f) override { AddRow(FindingCells(f), KindOf(f), f); }
     void AddSearchHit(const SearchHit& hit) override { AddRow(SearchHitCells(hit), RowKind::Plain, std::nullopt); }
-    void RepaintList() override { ++repaints, log.push_back("repaint"); }
+    void RepaintList() override { log.push_back("repaint"); }
     size_t SelectedRowCount() const override { return selected.size(); }
     std::vector<Finding> SelectedFindings() const override {
         std::vector<size_t> inOrder = selected;
@@ -92,31 +67,27 @@ public:
     void FitListWidth(int32_t margin) override {
         size_t widest = 0;
         for (const std::string& row : rows) widest = std::max(widest, row.size());
-        horizontalExtent = static_cast<int32_t>(7 * widest) + margin;
-        log.push_back("extent:" + std::to_string(horizontalExtent));
+        log.push_back("extent:" + std::to_string(static_cast<int32_t>(7 * widest) + margin));
     }
     void SetListTabStops(const std::vector<int32_t>& stops) override {
-        tabStops = stops;
         std::string entry = "tabstops:";
-        for (size_t i = 0; i < tabStops.size(); ++i) entry += (i ? "," : "") + std::to_string(tabStops[i]);
+        for (size_t i = 0; i < stops.size(); ++i) entry += (i ? "," : "") + std::to_string(stops[i]);
         log.push_back(entry);
     }
     void SetCommandEnabled(Command command, bool on) override {
-        enabled[static_cast<int>(command)] = on;
-        log.push_back(std::string(on ? "enable:" : "disable:") + CommandName(command));
+        static const char* const names[] = {"OnlineFakesDB", "OnlineKestrivane", "cbDownloadFakesDB", "cbCheckFiles",
+                                            "cbTitelSearch"};  // the widgets' names
+        log.push_back(std::string(on ? "enable:" : "disable:") + names[static_cast<int>(command)]);
     }
     void SetMenuChecked(MenuCheck item, bool checked) override {
         const char* names[] = {"ViewAllFiles:", "ViewTextSearch:", "ViewInspection:"};
-        bool* ticks[] = {&allFilesChecked, &textSearchChecked, &inspectionChecked};
-        *ticks[static_cast<int>(item)] = checked;
         log.push_back(std::string("check:") + names[static_cast<int>(item)] + (checked ? "1" : "0"));
     }
     void SetSearchControlsVisible(bool visible) override {
-        searchControlsVisible = visible;
         log.push_back(std::string("searchcontrols:") + (visible ? "1" : "0"));
     }
     void MessageBox(const std::string& text, int style, const std::string& title) override {
-        boxes.push_back({text, style, title});
+        boxes.push_back(text);
         log.push_back("box:" + std::to_string(style) + ":" + title + ":" + text);
     }
     FileChoice ChooseFile(const FileChooserRequest& request) override {
@@ -132,10 +103,8 @@ public:
     }
     bool OpenAddress(const std::string& address) override {
         openedAddresses.push_back(address), log.push_back("open:" + address);
-        return openAddressResult;
+        return true;
     }
-    // Answers for AskText, taken in order; a cancel when none is left.
-    std::deque<std::optional<std::string>> answers;
     std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
                                        const std::string& initial) override {
         log.push_back("ask:" + title + ":" + prompt + ":" + initial);
@@ -144,8 +113,8 @@ public:
         answers.pop_front();
         return answer;
     }
-    void KeepPainted() override { ++paintEventPumps; }
-    void SetBusyCursor(bool on) override { busy = on, log.push_back(std::string("busy:") + (on ? "1" : "0")); }
+    void KeepPainted() override {}
+    void SetBusyCursor(bool on) override { log.push_back(std::string("busy:") + (on ? "1" : "0")); }
 
     void AddRow(const std::vector<std::string>& cells, RowKind kind, std::optional<Finding> finding) {
         std::string row;

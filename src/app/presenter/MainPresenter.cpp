@@ -17,6 +17,7 @@
 #include "online/VersionCheck.h"
 #include "common/Paths.h"
 #include "app/presenter/AmuleLink.h"
+#include "usecases/AmuleLinks.h"
 #include "app/presenter/Messages.h"
 #include "app/presenter/ResultRows.h"
 
@@ -343,6 +344,17 @@ bool MainPresenter::ActInAmule(ec::Action action) {
                     : action == ec::Action::Resume ? msg::AmuleResumed(names)
                                                    : msg::AmuleCancelled(names), "0");
     return true;
+}
+
+bool MainPresenter::AddLinksToAmule(const std::vector<Ed2kLink>& links, std::string& said) {
+    const auto result = kv::AddLinksToAmule(session_, links);
+    if (!result) {
+        said = AmuleCheckFailureText(result.error());
+        return false;
+    }
+    said = msg::AmuleLinksAdded(result->added, links.size());
+    for (const AmuleLinksAdded::Refusal& r : result->refused) said += "\n" + msg::AmuleLinkRefused(r.name, r.why);
+    return result->refused.empty();
 }
 
 void MainPresenter::ShowCheckFailure(const CheckFailure& failure, Outcome<CheckReport>& out) {

@@ -129,6 +129,10 @@ public:
     Outcome<LinkReport> CheckLinksFile(const std::string& path, const std::string& fakeList = "");
     // The file dialog for a links file or a collection; "" when cancelled.
     std::string ChooseLinksFile();
+    // A link check's clean links (CleanLinks) added to the stored aMule; true
+    // when aMule took them all. said: how many were added and a line for each
+    // link aMule did not take, or why none was.
+    bool AddLinksToAmule(const std::vector<Ed2kLink>& links, std::string& said);
 
 private:
     class ShownUpdate;

@@ -86,6 +86,12 @@ std::string AmuleActFailed(const std::string& name, const std::string& why) {
 std::string AmuleCancelQuestion(const std::string& names) {
     return "Cancel " + names + " in aMule and delete what has arrived?";
 }
+std::string AmuleLinksAdded(int32_t added, size_t links) {
+    return "Clean links added to aMule: " + std::to_string(added) + " of " + std::to_string(links);
+}
+std::string AmuleLinkRefused(const std::string& name, const std::string& why) {
+    return "Not added to aMule: " + name + " (" + why + ")";
+}
 std::string Allowed(const std::string& name) { return "Recorded as not a fake in MYFAKES.DAT: " + name; }
 std::string NotInOwnList(const std::string& name) { return "Your own list MYFAKES.DAT does not name " + name + "."; }
 

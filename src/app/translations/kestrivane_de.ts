@@ -344,6 +344,14 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
         <translation>%1 in aMule abbrechen und das bereits Empfangene löschen?</translation>
     </message>
     <message>
+        <source>Clean links added to aMule: %1 of %2</source>
+        <translation>Saubere Links zu aMule hinzugefügt: %1 von %2</translation>
+    </message>
+    <message>
+        <source>Not added to aMule: %1 (%2)</source>
+        <translation>Nicht zu aMule hinzugefügt: %1 (%2)</translation>
+    </message>
+    <message>
         <source>Search for eDonkey-PREF.MET-File</source>
         <translation>eDonkey-PREF.MET-Datei suchen</translation>
     </message>
@@ -472,6 +480,14 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Add the clean links to aMule</source>
+        <translation>Die sauberen Links zu &amp;aMule hinzufügen</translation>
+    </message>
+    <message>
+        <source>Only the links judged OK, never a fake or a suspect; the aMule connection is set in Extras &gt; Options</source>
+        <translation>Nur die als OK beurteilten Links, nie ein Fake oder ein Verdächtiger; die aMule-Verbindung wird unter Extras &gt; Optionen eingetragen</translation>
     </message>
 </context>
 <context>

@@ -344,6 +344,14 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <translation>¿Cancelar %1 en aMule y borrar lo que ya ha llegado?</translation>
     </message>
     <message>
+        <source>Clean links added to aMule: %1 of %2</source>
+        <translation>Enlaces limpios añadidos a aMule: %1 de %2</translation>
+    </message>
+    <message>
+        <source>Not added to aMule: %1 (%2)</source>
+        <translation>No añadido a aMule: %1 (%2)</translation>
+    </message>
+    <message>
         <source>Search for eDonkey-PREF.MET-File</source>
         <translation>Buscar el archivo PREF.MET de eDonkey</translation>
     </message>
@@ -472,6 +480,14 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Add the clean links to aMule</source>
+        <translation>Añadir los enlaces limpios a a&amp;Mule</translation>
+    </message>
+    <message>
+        <source>Only the links judged OK, never a fake or a suspect; the aMule connection is set in Extras &gt; Options</source>
+        <translation>Solo los enlaces juzgados OK, nunca un fake ni un sospechoso; la conexión con aMule se configura en Extras &gt; Opciones</translation>
     </message>
 </context>
 <context>

@@ -344,6 +344,14 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <translation>Annuler %1 dans aMule et supprimer ce qui est déjà arrivé ?</translation>
     </message>
     <message>
+        <source>Clean links added to aMule: %1 of %2</source>
+        <translation>Liens sains ajoutés à aMule : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Not added to aMule: %1 (%2)</source>
+        <translation>Non ajouté à aMule : %1 (%2)</translation>
+    </message>
+    <message>
         <source>Search for eDonkey-PREF.MET-File</source>
         <translation>Rechercher le fichier PREF.MET d&apos;eDonkey</translation>
     </message>
@@ -472,6 +480,14 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Add the clean links to aMule</source>
+        <translation>&amp;Ajouter les liens sains à aMule</translation>
+    </message>
+    <message>
+        <source>Only the links judged OK, never a fake or a suspect; the aMule connection is set in Extras &gt; Options</source>
+        <translation>Seulement les liens jugés OK, jamais un fake ni un suspect ; la connexion à aMule se règle dans Extras &gt; Options</translation>
     </message>
 </context>
 <context>

@@ -344,6 +344,14 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <translation>Annullare %1 in aMule ed eliminare ciò che è già arrivato?</translation>
     </message>
     <message>
+        <source>Clean links added to aMule: %1 of %2</source>
+        <translation>Link puliti aggiunti ad aMule: %1 di %2</translation>
+    </message>
+    <message>
+        <source>Not added to aMule: %1 (%2)</source>
+        <translation>Non aggiunto ad aMule: %1 (%2)</translation>
+    </message>
+    <message>
         <source>Search for eDonkey-PREF.MET-File</source>
         <translation>Cerca il file PREF.MET di eDonkey</translation>
     </message>
@@ -472,6 +480,14 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Add the clean links to aMule</source>
+        <translation>Aggiungi i link puliti ad a&amp;Mule</translation>
+    </message>
+    <message>
+        <source>Only the links judged OK, never a fake or a suspect; the aMule connection is set in Extras &gt; Options</source>
+        <translation>Solo i link giudicati OK, mai un fake o un sospetto; la connessione ad aMule si imposta in Extras &gt; Opzioni</translation>
     </message>
 </context>
 <context>

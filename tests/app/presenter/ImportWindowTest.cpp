@@ -35,7 +35,9 @@ struct Fixture {
     Session session = Session::At(home.path());
     test::RecordingView view;
     MainPresenter presenter{session, view};
-    std::string Ini(std::string s, std::string k) { return ReadIniString(s, k, "<missing>", 4000, session.settings.Path()); }
+    std::string Ini(std::string s, std::string k) {
+        return ReadIniString(s, k, "<missing>", 4000, session.settings.Path());
+    }
     void Menu(const std::string& client, const std::string& path = "") {
         if (!path.empty()) view.choices.push_back(FileChoice{true, path, 1});
         presenter.ImportClient(client == "eDonkey");

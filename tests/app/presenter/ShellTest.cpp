@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "../online/LoopbackServer.h"
-#include "PartMetBuilder.h"
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "common/DirectoryLock.h"
@@ -112,21 +111,16 @@ TEST(Dialogs, OptionsOkStoresOnlyExactYesTypedTextsOrDefaultsAndTheWholeAddressF
                                             "Kestrivane 1.0.0&body=My very important blabla"});
 }
 
-}  // namespace
-}  // namespace kv
-
-namespace kv {
-namespace {
 
 // Another process holding the program directory, as a window sees it: the
 // mark, the unmark, the import and the options say who and change nothing.
 TEST(Window, WritesBlockedByAnotherWriterNameItInTheMessageBox) {
-    test::ScopedTempDir temp;
-    temp.Write("001.part.met", test::BuildPartMet({.hash = test::SequentialHash(0x20), .name = "beta.avi",
-                                                   .size = 734003200, .extraTags = {}}));
-    Home h("[eMule]\r\nTempDir=" + temp.path() + "\r\n");
-    h.home.Write("FAKES.DAT", "");
-    ASSERT_TRUE(h.presenter.CheckDownloads({.tempDir = "", .fakeList = "", .listAll = true, .inspect = false}));
+    Home h;
+    Finding finding;
+    finding.download.name = "beta.avi", finding.download.size = 734003200;
+    finding.download.hash = Ed2kHash::FromHex(std::string(32, 'b'));
+    h.view.StartList(ListKind::Check);
+    h.view.AddFinding(finding);
     const std::string before = h.Ini();
 
     int ready[2];
@@ -149,8 +143,7 @@ TEST(Window, WritesBlockedByAnotherWriterNameItInTheMessageBox) {
     h.view.answers.push_back("trailer only");
     EXPECT_FALSE(h.presenter.MarkSelectedAsFake());
     EXPECT_FALSE(h.presenter.UnmarkSelected());
-    const std::string prefs = temp.Write("preferences.ini", "[eMule]\r\nTempDir=C:\\other\r\n");
-    EXPECT_FALSE(h.presenter.ImportClientFile(prefs));
+    EXPECT_FALSE(h.presenter.ImportClientFile(h.home.Write("c/preferences.ini", "[eMule]\r\nTempDir=/other\r\n")));
     OptionsValues options = LoadOptions(h.session);
     options.tabStop1 = "99", options.tempDir = "/elsewhere";
     SaveOptions(h.session, h.view, options);
@@ -158,8 +151,7 @@ TEST(Window, WritesBlockedByAnotherWriterNameItInTheMessageBox) {
     ::waitpid(holder, nullptr, 0);
     DirectoryLock::SetDefaultWait(std::chrono::milliseconds(10000));
 
-    ASSERT_EQ(h.view.boxes.size(), 4u);
-    for (const auto& box : h.view.boxes) EXPECT_EQ(box.text, busy);
+    EXPECT_EQ(h.view.boxes, std::vector<std::string>(4, busy));
     EXPECT_EQ(h.Ini(), before);
     EXPECT_FALSE(std::filesystem::exists(h.home.File("MYFAKES.DAT")));
 }

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,6 +9,8 @@
 #include "TempDir.h"
 #include "common/FileUtil.h"
 #include "app/presenter/MainPresenter.h"
+
+// The update as the window runs it, against a loopback server.
 
 namespace kv {
 namespace {
@@ -38,30 +38,31 @@ protected:
     MainPresenter presenter{session, view};
     // Long on purpose: the address must be used whole.
     const std::string updatePath = "/" + std::string(150, 'u') + "/fakecheck/update";
+    const std::string version = updatePath + "/Fakes.txt", list = updatePath + "/FAKES.DAT";
     void SetUp() override {
         session = Session::At(dir.path());
         session.addresses.defaultFakeList = server.BaseUrl() + updatePath;
         session.addresses.downloadSite = server.BaseUrl();
-        server.Serve(updatePath + "/FAKES.DAT", kList);
+        server.Serve(version, "12");
+        server.Serve(list, kList);
     }
     std::string Url(const std::string& path) const { return server.BaseUrl() + path; }
-    void Run(void (MainPresenter::*command)()) { view = {}; (presenter.*command)(); }
     bool UpdateList() { view = {}; return presenter.UpdateFakeList(); }
     DownloadResult Fetch(const std::string& address, const std::string& target, bool quiet = false) {
         view = {};
         return presenter.ShowDownload(address[0] == '/' ? Url(address) : address, target, quiet);
     }
-    std::string Ini(const std::string& recorded) const {
-        return "[Internet]\r\nFakesDatDownloadURL=" + Url(updatePath) + "\r\nFakesDatVersion=" + recorded + "\r\n";
+    std::string Ini(const std::string& recorded, const std::string& more = "") const {
+        return "[Internet]\r\nFakesDatDownloadURL=" + Url(updatePath) + "\r\nFakesDatVersion=" + recorded + "\r\n" +
+               more;
     }
-    // `sent` bytes without a length; then the body ends, or the connection closes, or
-    // with hold it ends after a long silence, which a client without a stall limit
-    // would wait out and accept.
-    Server::Handler Chunked(size_t sent, bool ends, bool hold = false) {
-        return [=, this](const Request&, Response& res) {
-            res.set_chunked_content_provider("text/plain", [=, this](size_t, DataSink& sink) {
+    // The list and the settings as they stand.
+    std::string Stored() const { return dir.Read("FAKES.DAT") + dir.Read("Kestrivane.ini"); }
+    // `sent` bytes without a length; then the body ends, or the connection closes.
+    static Server::Handler Chunked(size_t sent, bool ends) {
+        return [=](const Request&, Response& res) {
+            res.set_chunked_content_provider("text/plain", [=](size_t, DataSink& sink) {
                 sink.write(Bytes(sent).data(), sent);
-                if (hold) server.Hold();
                 if (ends) sink.done();
                 return ends;
             });
@@ -84,46 +85,12 @@ TEST_F(OnlineTest, ProgressAfterEveryTenthTwoKilobyteReadAndOnlyWholeBodiesWritt
         EXPECT_EQ(view.statusHistory, expected) << size;
         EXPECT_TRUE(ok && view.boxes.empty() && dir.Read("t") == Bytes(size)) << size;
     }
+    // Quiet hides progress, never a failure, and the failure names its cause: here the missing directory.
     const std::string unwritable = dir.File("no-such-dir/x");
-    EXPECT_FALSE(Fetch("/f", unwritable, true).ok());  // quiet hides progress, never a failure
-    ASSERT_EQ(view.statusHistory.size(), 1u);
-    EXPECT_TRUE(view.statusHistory[0].starts_with("Could not write " + unwritable + ": ")) << view.statusHistory[0];
-    // The cause is the missing directory, not another writer.
-    EXPECT_NE(view.statusHistory[0].find("No such file or directory"), std::string::npos) << view.statusHistory[0];
+    EXPECT_FALSE(Fetch("/f", unwritable, true).ok());
+    EXPECT_EQ(view.statusHistory, Strings{"Could not write " + unwritable + ": No such file or directory."});
     Fetch("file://" + target, dir.File("copy"), true);  // web addresses only
     EXPECT_EQ(view.statusHistory, Strings{"Could not open file file://" + target + "."});
-}
-
-// A body that cannot be stored is said with the file and the system's cause,
-// not a bare "could not write".
-TEST_F(OnlineTest, AnUnwritableTargetIsReportedWithItsCause) {
-    server.Serve("/f", Bytes(100));
-    const std::string taken = dir.File("taken");
-    ASSERT_TRUE(std::filesystem::create_directories(taken + "/inside"));  // a directory where the file should go
-    const DownloadResult result = Fetch("/f", taken);
-    EXPECT_EQ(result.status, DownloadStatus::NotWritten);
-    ASSERT_FALSE(view.statusHistory.empty());
-    EXPECT_EQ(view.statusHistory.back(), "Not writing " + taken + ": it is a directory, not a regular file.");
-    EXPECT_EQ(view.statusHistory.back(), result.refusal);
-}
-
-// With no address anywhere nothing is sent, and the status says why and what
-// the user can do, not that a made-up address could not be opened.
-TEST_F(OnlineTest, NoUpdateAddressSaysThereIsNoPublicListAndHowToGetOne) {
-    session.addresses.defaultFakeList.clear();
-    const std::string said =
-        "No update address is set. There is no public fake list; the content check works without one. "
-        "Mark fakes yourself, or enter a group's update address in Extras > Options.";
-    for (const bool full : {true, false}) {
-        view = {};
-        full ? (void)presenter.UpdateFakeList() : presenter.CheckFakeListVersion();
-        EXPECT_NE(std::find(view.statusHistory.begin(), view.statusHistory.end(), said), view.statusHistory.end())
-            << full;
-        for (const std::string& s : view.statusHistory) EXPECT_EQ(s.find("Could not open"), std::string::npos) << s;
-        EXPECT_TRUE(view.boxes.empty()) << full;
-    }
-    EXPECT_TRUE(server.Requests().empty());
-    EXPECT_FALSE(FileExists(dir.File("FAKES.DAT")));
 }
 
 TEST_F(OnlineTest, ListIsFetchedWhenNewerOrMissingAndOnlyTheVersionLineRecorded) {
@@ -135,11 +102,11 @@ TEST_F(OnlineTest, ListIsFetchedWhenNewerOrMissingAndOnlyTheVersionLineRecorded)
              {"12", "12", nullptr, "12"}, {"12", "12", "", "12"}, {"9", "<html>down</html>", kOldList.c_str(), "9"}}) {
         dir.Write("Kestrivane.ini", Ini(c.recorded));
         c.local ? (void)dir.Write("FAKES.DAT", c.local) : (void)RemoveFile(dir.File("FAKES.DAT"));
-        server.Serve(updatePath + "/Fakes.txt", c.server);
+        server.Serve(version, c.server);
         UpdateList();
         const bool isNewer = c.after != c.recorded, fetched = isNewer || !c.local || !*c.local;
         EXPECT_EQ(view.statusHistory.at(1), isNewer ? available : "You already have the newest FAKE-DB...");
-        EXPECT_EQ(dir.Read("FAKES.DAT") + dir.Read("Kestrivane.ini"), (fetched ? kList : kOldList) + Ini(c.after));
+        EXPECT_EQ(Stored(), (fetched ? kList : kOldList) + Ini(c.after));
         EXPECT_TRUE(!fetched || view.caption.find("Total  2 Fakes in DB") != std::string::npos) << view.caption;
         // All five commands locked during the update and released after it.
         EXPECT_EQ(view.LogWith("disable:").size() + view.LogWith("enable:").size(), 10u) << c.recorded;
@@ -150,29 +117,31 @@ TEST_F(OnlineTest, FailedOrRejectedUpdatesLeaveListAndSettingsByteIdenticalAndAP
     dir.Write("Kestrivane.ini", Ini("9"));
     dir.Write("FAKES.DAT", kOldList);
     session.downloadLimits = {.lowSpeedTimeSeconds = 1, .maxBytes = 4096};
-    const std::string version = updatePath + "/Fakes.txt", list = updatePath + "/FAKES.DAT";
-    const std::string gone = "Online-Check/Download not available!:The choosen URL is temporary not available. Please try later!";
+    const std::string gone = "Online-Check/Download not available!:The choosen URL is temporary not available. "
+                             "Please try later!";
     const std::string proxy = "Online-Check/Download not available!:";
     const std::string missing = "File actually not available: " + Url(list);
     const std::string cut = "Download of " + Url(list) + " was interrupted.";
     // A 200 page is judged by what it holds, whatever words it uses: not a list, so refused.
-    const std::string noRecord = "The downloaded fake list holds no record (no line starts with a 32-digit hash); "
-                                 "the list here was kept.";
-    const std::string refused = "Fake list not used:" + noRecord;
+    const auto notList = [](const std::string& why) {
+        return "The downloaded fake list " + why + "; the list here was kept.";
+    };
+    const std::string noRecord = notList("holds no record (no line starts with a 32-digit hash)");
+    const std::string binary = notList("holds NUL bytes (a binary file or a broken transfer)");
     const std::string both = "<b>PROXY Authentication required</b> Object Not Found" + Bytes(3000);
     const auto page = [](const std::string& body, int code = 200) { return Server::Fixed(body, code); };
     struct Case { std::string path; Server::Handler handler; std::string status, box; bool proxied = false; };
     for (const Case& c : std::vector<Case>{
              {version, page("", 404), "File actually not available: " + Url(version), gone},
-             {list, page("THE PAGE CANNOT BE FOUND"), noRecord, refused}, {list, page("Oops", 500), missing, gone},
-             {list, page("Object Not Found", 404), missing, gone},
-             {list, page("error: object not found"), noRecord, refused}, {list, Chunked(2000, false), cut, ""},
-             {list, [this](auto&&...) { server.Hold(); }, cut, ""}, {list, Chunked(1, true, true), cut, ""},  // stalled
+             {list, page("THE PAGE CANNOT BE FOUND"), noRecord, "Fake list not used:" + noRecord},
+             {list, page(""), notList("is empty"), "Fake list not used:" + notList("is empty")},
+             {list, page(std::string("MZ\x90\0\3\0\0\0", 8) + kList), binary, "Fake list not used:" + binary},
+             {list, page("Oops", 500), missing, gone}, {list, Chunked(2000, false), cut, ""},  // closed mid-body
              {list, page(Bytes(5000)), cut, ""}, {list, Chunked(9000, true), cut, ""},  // over the limit
              // Only the status names a proxy: its page is cut for the box, and no failure text follows it.
              {list, page("", 407), "Opening URL...", proxy + "Proxy Authentication Required", true},
              {list, page(both, 407), "Opening URL...", proxy + both.substr(0, 2000), true},
-             {list, page(both.substr(0, 3000)), noRecord, refused}}) {
+             {list, page(both.substr(0, 3000)), noRecord, "Fake list not used:" + noRecord}}) {
         session.proxyRefused = false;
         server.Serve(version, "12");  // the list's handler is each row's own
         server.Handle(c.path, c.handler);
@@ -180,7 +149,7 @@ TEST_F(OnlineTest, FailedOrRejectedUpdatesLeaveListAndSettingsByteIdenticalAndAP
         EXPECT_EQ(view.LogWith("box"), Strings(!c.box.empty(), "box:16:" + c.box)) << c.status;
         EXPECT_EQ(view.status, c.status);
         EXPECT_EQ(session.proxyRefused, c.proxied) << c.status;
-        EXPECT_EQ(dir.Read("FAKES.DAT") + dir.Read("Kestrivane.ini"), kOldList + Ini("9")) << c.status;
+        EXPECT_EQ(Stored(), kOldList + Ini("9")) << c.status;
         EXPECT_EQ(view.LogWith("enable:").size(), 5u) << c.status;
     }
     session.proxyRefused = true;
@@ -188,6 +157,67 @@ TEST_F(OnlineTest, FailedOrRejectedUpdatesLeaveListAndSettingsByteIdenticalAndAP
     UpdateList();  // after a proxy page the command only refuses: no request, no command touched
     EXPECT_EQ(view.log, (Strings{"box:0:Kestrivane:Proxy Authentication is not implemented yet"}));
     EXPECT_EQ(server.Requests().size(), requests);
+    // A version line over 50 characters is refused; 50 exactly is stored whole.
+    session.proxyRefused = false;
+    server.Serve(list, kList);
+    server.Serve(version, "12" + std::string(49, '0'));
+    EXPECT_FALSE(UpdateList());
+    EXPECT_EQ(Stored(), kOldList + Ini("9"));
+    EXPECT_EQ(view.status, "The version line of " + Url(version) + " is longer than 50 characters; the list was not "
+                           "updated.");
+    server.Serve(version, "12" + std::string(48, '0'));
+    EXPECT_TRUE(UpdateList());
+    EXPECT_EQ(dir.Read("Kestrivane.ini"), Ini("12" + std::string(48, '0')));
+}
+
+TEST_F(OnlineTest, MarksSurviveAnUpdateAndComeFirst) {
+    const std::string mine = std::string(32, 'A') + ",1,my own judgement\r\n";
+    dir.Write("MYFAKES.DAT", mine);
+    dir.Write("Kestrivane.ini", Ini("9"));
+    EXPECT_TRUE(UpdateList());
+    EXPECT_EQ(dir.Read("FAKES.DAT") + dir.Read("MYFAKES.DAT"), kList + mine);
+    const auto m = session.fakes().find(*Ed2kHash::FromHex(std::string(32, 'a')));
+    ASSERT_TRUE(m);
+    EXPECT_EQ(m->description + "|" + m->listName, "[mine] my own judgement|MYFAKES.DAT");
+    EXPECT_NE(view.caption.find("Total  3 Fakes in DB"), std::string::npos) << view.caption;
+}
+
+TEST_F(OnlineTest, LastModifiedIsSentBackAndA304RewritesNothing) {
+    const std::string stamp = "Wed, 21 Oct 2026 07:28:00 GMT";
+    Strings asked;
+    server.Handle(list, [&](const Request& req, Response& res) {
+        asked.push_back(req.get_header_value("If-Modified-Since"));
+        Server::Stamped(kList, stamp)(req, res);
+    });
+    dir.Write("Kestrivane.ini", Ini("9"));
+    EXPECT_TRUE(UpdateList());
+    const std::string stored = kList + Ini("12", "FakesDatLastModified=" + stamp + "\r\n");
+    EXPECT_EQ(Stored(), stored);
+    server.Serve(version, "13");  // a newer number, but the list itself has not changed
+    EXPECT_TRUE(UpdateList());
+    EXPECT_EQ(Stored(), stored);
+    EXPECT_EQ(view.status, "The fake list at " + Url(list) + " has not changed since the last download.");
+    RemoveFile(dir.File("FAKES.DAT"));  // a stamp without its list is not sent
+    EXPECT_TRUE(UpdateList());
+    EXPECT_EQ(asked, (Strings{"", stamp, ""}));
+    EXPECT_EQ(dir.Read("FAKES.DAT"), kList);
+}
+
+TEST_F(OnlineTest, EverySourceIsFetchedInTurnAndAFailingOneIsNamed) {
+    const std::string three = std::string(32, 'b') + ",1,from three\r\n" + std::string(32, 'c') + ",1,from three\r\n";
+    server.Serve("/three/Fakes.txt", "5");
+    server.Serve("/three/FAKES.DAT", three);
+    // Source 2 answers 404 for everything.
+    dir.Write("Kestrivane.ini", Ini("9", "FakesDatDownloadURL2=" + Url("/two") + "\r\nFakesDatDownloadURL3=" +
+                                             Url("/three") + "\r\n"));
+    EXPECT_FALSE(UpdateList());
+    EXPECT_EQ(view.status, "Not updated: fake list source 2 (the other sources were updated or are current).");
+    EXPECT_EQ(dir.Read("FAKES.DAT") + "|" + dir.Read("FAKES2.DAT") + "|" + dir.Read("FAKES3.DAT"),
+              kList + "||" + three);
+    EXPECT_NE(dir.Read("Kestrivane.ini").find("FakesDatVersion3=5\r\n"), std::string::npos);
+    // FAKES.DAT wins the hash both name; the third source adds its own.
+    EXPECT_EQ(session.fakes().find(*Ed2kHash::FromHex(std::string(32, 'b')))->description, "Virus");
+    EXPECT_EQ(session.fakes().find(*Ed2kHash::FromHex(std::string(32, 'c')))->listName, "FAKES3.DAT");
 }
 
 TEST_F(OnlineTest, ProgramVersionCheckStoresOnlyANewerSetupUnderAPlainName) {
@@ -202,29 +232,22 @@ TEST_F(OnlineTest, ProgramVersionCheckStoresOnlyANewerSetupUnderAPlainName) {
              {"101", "../x", unusable}, {"101", "..", unusable}, {"101", "..\\x", unusable}}) {
         server.Serve("/Download/KVVersion.txt",
                      "[Kestrivane]\r\nVersion=" + c[0] + "\r\nDisplay=1.0.1\r\nFileName=" + c[1] + "\r\n");
-        Run(&MainPresenter::UpdateProgram);
+        view = {};
+        presenter.UpdateProgram();
         EXPECT_EQ(view.statusHistory, Strings(c.begin() + 2, c.end())) << c[0] << " " << c[1];
     }
     EXPECT_EQ(dir.Read("KV101.exe"), "MZ setup bytes");
     EXPECT_NE(::access(setup.c_str(), X_OK), 0);  // stored, never made runnable
 }
 
-}  // namespace
-}  // namespace kv
-
-namespace kv {
-namespace {
-
 // A dotted version is compared number by number; a plain number keeps its old meaning (digits joined: 1.0.0 = 100).
 TEST(VersionRecord, DottedVersionsComparePartByPart) {
-    struct Case { const char* record; int major, minor, revision; bool newer; };
-    for (const Case& c : std::vector<Case>{{"1.10.0", 2, 0, 0, false}, {"2.0.0", 1, 10, 0, true},
-                                           {"1.0.1", 1, 0, 0, true}, {"1.0.0", 1, 0, 0, false},
-                                           {"1.1", 1, 0, 0, true}, {"0.9.9", 1, 0, 0, false},
-                                           {"101", 1, 0, 0, true}, {"100", 1, 0, 0, false},
-                                           {"", 1, 0, 0, false}, {"1.0.0-beta", 1, 0, 0, false},
-                                           {"99999999999999.0.0", 1, 0, 0, true}})
-        EXPECT_EQ(IsNewerVersion(c.record, c.major, c.minor, c.revision), c.newer) << c.record;
+    struct Case { const char* record; int major, minor; bool newer; };
+    for (const Case& c : std::vector<Case>{{"1.10.0", 2, 0, false}, {"2.0.0", 1, 10, true}, {"1.0.1", 1, 0, true},
+                                           {"1.0.0", 1, 0, false}, {"1.1", 1, 0, true}, {"0.9.9", 1, 0, false},
+                                           {"101", 1, 0, true}, {"100", 1, 0, false}, {"", 1, 0, false},
+                                           {"1.0.0-beta", 1, 0, false}, {"99999999999999.0.0", 1, 0, true}})
+        EXPECT_EQ(IsNewerVersion(c.record, c.major, c.minor, 0), c.newer) << c.record;
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "app/presenter/MainPresenter.h"
-#include "app/presenter/Messages.h"
 
 namespace kv {
 namespace {
@@ -36,14 +35,6 @@ TEST(ViewSwitches, StoredWordDecidesTheTicksAndEachClickFlipsAppliesAndStores) {
     EXPECT_EQ(Switches(""), "[Display]\r\nShowTextSearch=YES\r\nShowAllPartMet=YES\r\n" + calls +
                                 "[Display]\r\nShowTextSearch=NO\r\nShowAllPartMet=NO\r\n");
     EXPECT_EQ(Switches("", "missing/Kestrivane.ini"), calls);
-}
-
-// Who holds the program directory, in the window's words, with and without what the holder wrote.
-TEST(WindowTexts, DirectoryBusyNamesTheHolderAsFarAsItIsKnown) {
-    EXPECT_EQ(msg::DirectoryBusy({"/d", "kestrivane-cli", 42}),
-              "Another Kestrivane (kestrivane-cli, pid 42) is writing in /d; try again when it has finished.");
-    EXPECT_EQ(msg::DirectoryBusy({"/d", "", 7}), "Another Kestrivane (pid 7) is writing in /d; try again when it has finished.");
-    EXPECT_EQ(msg::DirectoryBusy({"/d", "", 0}), "Another Kestrivane is writing in /d; try again when it has finished.");
 }
 
 }  // namespace

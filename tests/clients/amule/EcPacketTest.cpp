@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "clients/amule/EcCodes.h"
 #include "clients/amule/EcConnection.h"
 #include "clients/amule/EcPacket.h"
+#include "common/FileUtil.h"
 #include "common/StringUtil.h"
 
 using namespace kv::ec;
@@ -15,18 +13,16 @@ using namespace std::string_literals;
 namespace {
 
 std::string Captured(const std::string& name) {
-    std::ifstream in(std::string(KV_AMULE_DATA_DIR) + "/" + name, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    EXPECT_FALSE(bytes.str().empty()) << name;
-    return bytes.str();
+    return kv::ReadWholeFile(std::string(KV_AMULE_DATA_DIR) + "/" + name).value_or("");
 }
 
 std::string Be32(uint32_t v) {
     return {static_cast<char>(v >> 24), static_cast<char>(v >> 16), static_cast<char>(v >> 8), static_cast<char>(v)};
 }
 
-std::string Frame(uint32_t flags, const std::string& body) { return Be32(flags) + Be32(static_cast<uint32_t>(body.size())) + body; }
+std::string Frame(uint32_t flags, const std::string& body) {
+    return Be32(flags) + Be32(static_cast<uint32_t>(body.size())) + body;
+}
 
 std::string DeflateBytes(const std::string& bytes) {
     uLongf size = compressBound(static_cast<uLong>(bytes.size()));
@@ -43,49 +39,32 @@ std::string TagHead(uint16_t name, bool children, uint8_t type, uint32_t length)
                        static_cast<char>(type)} + Be32(length);
 }
 
-struct CapturedCase {
-    const char* file;
-    uint8_t opcode;
-    uint16_t tag;          // a tag the reply must hold
-    const char* text;      // its text, or "" to check only that it is there
-};
-
-class CapturedReplies : public testing::TestWithParam<CapturedCase> {};
-
-TEST_P(CapturedReplies, ReadAndReEncodeByteForByte) {
-    const auto& c = GetParam();
-    const std::string bytes = Captured(c.file);
-    const auto packet = ReadPacket(bytes);
-    ASSERT_TRUE(packet) << Describe(packet.error().code) << " at " << packet.error().offset;
-    EXPECT_EQ(packet->opcode, c.opcode);
-    const EcTag* tag = packet->Tag(c.tag);
-    ASSERT_NE(tag, nullptr);
-    if (*c.text) {
-        EXPECT_EQ(tag->Text(), c.text);
+TEST(EcPacket, CapturedPacketsReadAndReEncodeByteForByte) {
+    struct Case { const char* file; uint8_t opcode; uint16_t tag; const char* text; };  // a tag it holds, its text
+    for (const Case& c : std::vector<Case>{
+             {"auth-req-reply.bin", OpAuthSalt, TagPasswdSalt, ""},
+             {"auth-passwd-reply.bin", OpAuthOk, TagServerVersion, "2.3.3"},
+             {"wrong-auth-passwd-reply.bin", OpAuthFail, TagString, "Authentication failed: wrong password."},
+             {"add-link-bad-reply.bin", OpFailed, TagString, "Invalid link or already on list."},
+             {"pause-unknown-reply.bin", OpFailed, TagString, "FileHash not found: 000102030405060708090A0B0C0D0E0F"},
+             {"dload-queue-reply.bin", OpDloadQueue, TagPartfile, ""},
+             {"auth-req-request.bin", OpAuthReq, TagClientName, "capture"},
+             {"zlib-auth-req-request.bin", OpAuthReq, TagProtocolVersion, ""},
+             {"auth-passwd-request.bin", OpAuthPasswd, TagPasswdHash, ""}}) {
+        SCOPED_TRACE(c.file);
+        const std::string bytes = Captured(c.file);
+        const auto packet = ReadPacket(bytes);
+        ASSERT_TRUE(packet) << Describe(packet.error().code) << " at " << packet.error().offset;
+        EXPECT_EQ(packet->opcode, c.opcode);
+        const EcTag* tag = packet->Tag(c.tag);
+        ASSERT_NE(tag, nullptr);
+        if (*c.text) {
+            EXPECT_EQ(tag->Text(), c.text);
+        }
+        // aMule computes lengths as we do: its uncompressed packets come out again unchanged.
+        EXPECT_EQ(WritePacket(*packet), bytes);
     }
-    // aMule computes lengths as we do: its uncompressed packets come out again unchanged.
-    EXPECT_EQ(WritePacket(*packet), bytes);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Amule233, CapturedReplies,
-    testing::Values(CapturedCase{"auth-req-reply.bin", OpAuthSalt, TagPasswdSalt, ""},
-                    CapturedCase{"auth-passwd-reply.bin", OpAuthOk, TagServerVersion, "2.3.3"},
-                    CapturedCase{"wrong-auth-passwd-reply.bin", OpAuthFail, TagString,
-                                 "Authentication failed: wrong password."},
-                    CapturedCase{"add-link-bad-reply.bin", OpFailed, TagString, "Invalid link or already on list."},
-                    CapturedCase{"pause-unknown-reply.bin", OpFailed, TagString,
-                                 "FileHash not found: 000102030405060708090A0B0C0D0E0F"},
-                    CapturedCase{"dload-queue-reply.bin", OpDloadQueue, TagPartfile, ""},
-                    CapturedCase{"auth-req-request.bin", OpAuthReq, TagClientName, "capture"},
-                    CapturedCase{"zlib-auth-req-request.bin", OpAuthReq, TagProtocolVersion, ""},
-                    CapturedCase{"auth-passwd-request.bin", OpAuthPasswd, TagPasswdHash, ""}),
-    [](const auto& row) {
-        std::string name = row.param.file;
-        name = name.substr(0, name.find('.'));
-        std::erase(name, '-');
-        return name;
-    });
 
 TEST(EcPacket, DeflatedQueueReadsAsThePlainOneCapturedBeforeIt) {
     const std::string deflated = Captured("zlib-dload-queue-reply.bin");
@@ -123,76 +102,60 @@ TEST(EcPacket, SaltedHashMatchesTheCapturedLogin) {
               SaltedPasswordHash("5ebe2294ecd0e0f08eab7690d2a6ee69", *salt));
 }
 
-struct HostileCase {
-    const char* name;
-    std::string bytes;
-    EcErrorCode code;
-    ReadLimits limits = {};
-};
-
-class HostilePackets : public testing::TestWithParam<HostileCase> {};
-
-TEST_P(HostilePackets, RefusedWithTheRightError) {
-    const auto packet = ReadPacket(GetParam().bytes, GetParam().limits);
-    ASSERT_FALSE(packet);
-    EXPECT_EQ(packet.error().code, GetParam().code) << Describe(packet.error().code);
-}
-
 std::string Nested(int depth) {
     // Each level: a tag with one child; the innermost has none.
     std::string inner = TagHead(1, false, TypeUint8, 1) + "\x07";
-    for (int i = 0; i < depth; ++i) inner = TagHead(1, true, TypeCustom, static_cast<uint32_t>(inner.size())) + "\x00\x01"s + inner;
+    for (int i = 0; i < depth; ++i)
+        inner = TagHead(1, true, TypeCustom, static_cast<uint32_t>(inner.size())) + "\x00\x01"s + inner;
     return Frame(0x20, "\x1F\x00\x01"s + inner);
 }
 
-std::vector<HostileCase> HostileCases() {
+TEST(EcPacket, HostilePacketsAreRefusedWithTheRightError) {
     const std::string oneTag = "\x1F\x00\x01"s + TagHead(1, false, TypeUint8, 1) + "\x05";
-    const std::string zeros(2u << 20, '\0');
-    return {
-        {"ShortHeader", "\x00\x00\x00\x20\x00"s, EcErrorCode::Truncated},
-        {"No0x20Flag", Frame(0x00, oneTag), EcErrorCode::BadFlags},
-        {"Utf8NumbersNeverAskedFor", Frame(0x22, oneTag), EcErrorCode::BadFlags},
-        {"Flag0x40", Frame(0x60, oneTag), EcErrorCode::BadFlags},
-        {"BodyLengthOverTheCap", Be32(0x20) + Be32(0xFFFFFFFF), EcErrorCode::TooLarge},
-        {"BodyShorterThanItsLength", Be32(0x20) + Be32(100) + oneTag, EcErrorCode::Truncated},
-        {"BytesAfterThePacket", Frame(0x20, oneTag) + "x", EcErrorCode::TrailingBytes},
-        {"BytesAfterTheLastTag", Frame(0x20, oneTag + "x"), EcErrorCode::TrailingBytes},
-        {"EmptyBody", Frame(0x20, ""), EcErrorCode::Truncated},
-        {"TagCountOverTheBytes", Frame(0x20, "\x1F\xFF\xFF"s + TagHead(1, false, TypeUint8, 0)), EcErrorCode::Truncated},
-        {"TagDataPastTheEnd", Frame(0x20, "\x1F\x00\x01"s + TagHead(1, false, TypeString, 0xFFFFFFF0) + "ab"),
-         EcErrorCode::Truncated},
-        {"TagHeaderCut", Frame(0x20, "\x1F\x00\x01"s + TagHead(1, false, TypeUint8, 1).substr(0, 5)),
-         EcErrorCode::Truncated},
-        {"ChildCountCut", Frame(0x20, "\x1F\x00\x01"s + TagHead(1, true, TypeCustom, 0) + "\x00"s), EcErrorCode::Truncated},
-        {"LengthShorterThanChildren",
-         Frame(0x20, "\x1F\x00\x01"s + TagHead(1, true, TypeCustom, 3) + "\x00\x01"s + TagHead(2, false, TypeUint8, 1) + "\x09"),
-         EcErrorCode::BadLength},
-        {"NestedTooDeep", Nested(40), EcErrorCode::TooDeep},
-        {"TooManyTags", Frame(0x20, "\x1F\x00\x03"s + (TagHead(1, false, TypeUint8, 1) + "\x05") +
-                                        (TagHead(1, false, TypeUint8, 1) + "\x05") + (TagHead(1, false, TypeUint8, 1) + "\x05")),
-         EcErrorCode::TooManyTags, ReadLimits{.maxTags = 2}},
-        {"ZlibBomb", Frame(0x21, DeflateBytes(zeros)), EcErrorCode::TooLarge, ReadLimits{.maxBody = 1u << 20}},
-        {"ZlibGarbage", Frame(0x21, "not deflated at all"), EcErrorCode::Inflate},
-        {"ZlibCut", Frame(0x21, DeflateBytes(oneTag).substr(0, 6)), EcErrorCode::Inflate},
-        {"ZlibBytesAfterTheStream", Frame(0x21, DeflateBytes(oneTag) + "tail"), EcErrorCode::TrailingBytes},
-    };
+    const std::string oneTagHead = "\x1F\x00\x01"s + TagHead(1, false, TypeUint8, 1);
+    struct Case { const char* name; std::string bytes; EcErrorCode code; ReadLimits limits = {}; };
+    for (const Case& c : std::vector<Case>{
+             {"short header", "\x00\x00\x00\x20\x00"s, EcErrorCode::Truncated},
+             {"no 0x20 flag", Frame(0x00, oneTag), EcErrorCode::BadFlags},
+             {"UTF-8 numbers never asked for", Frame(0x22, oneTag), EcErrorCode::BadFlags},
+             {"body length over the cap", Be32(0x20) + Be32(0xFFFFFFFF), EcErrorCode::TooLarge},
+             {"body shorter than its length", Be32(0x20) + Be32(100) + oneTag, EcErrorCode::Truncated},
+             {"bytes after the packet", Frame(0x20, oneTag) + "x", EcErrorCode::TrailingBytes},
+             {"bytes after the last tag", Frame(0x20, oneTag + "x"), EcErrorCode::TrailingBytes},
+             {"empty body", Frame(0x20, ""), EcErrorCode::Truncated},
+             {"tag count over the bytes", Frame(0x20, "\x1F\xFF\xFF"s + TagHead(1, false, TypeUint8, 0)),
+              EcErrorCode::Truncated},
+             {"tag data past the end", Frame(0x20, "\x1F\x00\x01"s + TagHead(1, false, TypeString, 0xFFFFFFF0) + "ab"),
+              EcErrorCode::Truncated},
+             {"tag header cut", Frame(0x20, oneTagHead.substr(0, 8)), EcErrorCode::Truncated},
+             {"child count cut", Frame(0x20, "\x1F\x00\x01"s + TagHead(1, true, TypeCustom, 0) + "\x00"s),
+              EcErrorCode::Truncated},
+             {"length shorter than the children",
+              Frame(0x20, "\x1F\x00\x01"s + TagHead(1, true, TypeCustom, 3) + "\x00\x01"s + oneTag.substr(3)),
+              EcErrorCode::BadLength},
+             {"nested too deep", Nested(40), EcErrorCode::TooDeep},
+             {"too many tags", Frame(0x20, "\x1F\x00\x03"s + oneTag.substr(3) + oneTag.substr(3) + oneTag.substr(3)),
+              EcErrorCode::TooManyTags, ReadLimits{.maxTags = 2}},
+             {"zlib bomb", Frame(0x21, DeflateBytes(std::string(2u << 20, '\0'))), EcErrorCode::TooLarge,
+              ReadLimits{.maxBody = 1u << 20}},
+             {"zlib garbage", Frame(0x21, "not deflated at all"), EcErrorCode::Inflate},
+             {"bytes after the zlib stream", Frame(0x21, DeflateBytes(oneTag) + "tail"), EcErrorCode::TrailingBytes}}) {
+        const auto packet = ReadPacket(c.bytes, c.limits);
+        ASSERT_FALSE(packet) << c.name;
+        EXPECT_EQ(packet.error().code, c.code) << c.name << ": " << Describe(packet.error().code);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Reader, HostilePackets, testing::ValuesIn(HostileCases()),
-                         [](const auto& row) { return std::string(row.param.name); });
-
-TEST(EcPacket, NestingWithinTheLimitReads) {
-    const auto packet = ReadPacket(Nested(14));
-    ASSERT_TRUE(packet);
-    EXPECT_EQ(ReadPacket(WritePacket(*packet)), packet);
-}
-
-TEST(EcPacket, HasChildrenBitWithoutChildrenReadsAsALeaf) {
-    // aMule writes the bit only with children; an empty list is the same tree.
-    const auto packet = ReadPacket(Frame(0x20, "\x1F\x00\x01"s + TagHead(3, true, TypeUint8, 1) + "\x00\x00\x04"s));
-    ASSERT_TRUE(packet);
-    EXPECT_TRUE(packet->tags[0].children.empty());
-    EXPECT_EQ(packet->tags[0].Int(), 4u);
+// Nesting within the limit reads; aMule writes the children bit only with children, yet an empty list of them
+// is the same tree, a leaf.
+TEST(EcPacket, NestingWithinTheLimitAndAChildrenBitWithoutChildrenRead) {
+    const auto nested = ReadPacket(Nested(14));
+    ASSERT_TRUE(nested);
+    EXPECT_EQ(ReadPacket(WritePacket(*nested)), nested);
+    const auto leaf = ReadPacket(Frame(0x20, "\x1F\x00\x01"s + TagHead(3, true, TypeUint8, 1) + "\x00\x00\x04"s));
+    ASSERT_TRUE(leaf);
+    EXPECT_TRUE(leaf->tags[0].children.empty());
+    EXPECT_EQ(leaf->tags[0].Int(), 4u);
 }
 
 }  // namespace
