@@ -6,11 +6,13 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
 
 #include "FindingsModel.h"
 #include "FrmStart.h"
 #include "KvLineEdit.h"
+#include "LoopbackServer.h"
 #include "PartMetBuilder.h"
 #include "TempDir.h"
 #include "settings/IniFile.h"
@@ -39,7 +41,7 @@ int MetFilesOpened(int watch) {
 // close ends it, the settings written. The moment is made certain by a box the
 // check brings up after the lists are loaded (a FAKES.DAT line it skipped),
 // which waits for its answer: the window is closed from that box.
-TEST(CloseDuringCheck, ClosingTheWindowStopsTheCheckBeforeItReadsTheRest) {
+TEST(CloseDuringWork, ClosingTheWindowStopsTheCheckBeforeItReadsTheRest) {
     kv::test::ScopedTempDir home;
     for (int i = 0; i < kDownloads; ++i) {
         kv::test::PartMetLayout meta;
@@ -85,6 +87,46 @@ TEST(CloseDuringCheck, ClosingTheWindowStopsTheCheckBeforeItReadsTheRest) {
     EXPECT_EQ(kv::ReadIniString("Search", "LastSearchString", "", 200, home.File("Kestrivane.ini")), "kept");
     window.reset();
     qunsetenv("KESTRIVANE_SHOW_FAKESDAT_ERRORS");
+}
+
+// The window is closed while "Update DB" receives the list: the transfer is
+// abandoned and nothing of it is written. The server holds the list back until
+// the window has been closed, then sends all of it, which a transfer left to
+// run would write.
+TEST(CloseDuringWork, ClosingTheWindowDuringADownloadWritesNothing) {
+    std::atomic<bool> asked{false}, release{false};
+    kv::test::StaticServer server;
+    struct Released {  // before the server stops, whatever the test's end
+        std::atomic<bool>& flag;
+        ~Released() { flag = true; }
+    } released{release};
+    const std::string newList = std::string(32, 'b') + ",1,New entry\r\n";
+    server.Serve("/u/Fakes.txt", "12");
+    server.Handle("/u/FAKES.DAT", [&](const httplib::Request&, httplib::Response& res) {
+        asked = true;
+        while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        res.set_content(newList, "application/octet-stream");
+    });
+    kv::test::ScopedTempDir home;
+    const std::string oldList = std::string(32, 'a') + ",1,Old entry\r\n";
+    home.Write("FAKES.DAT", oldList);
+    home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=" + server.BaseUrl() + "/u\r\nFakesDatVersion=1\r\n");
+
+    int quits = 0;
+    kv::app::DesktopHooks hooks;
+    hooks.messageBox = [](QWidget*, const QString&, int, const QString&) {};
+    hooks.quit = [&] { ++quits; };
+    kv::app::FrmStart window(home.path(), hooks);
+    window.show();
+    QTest::mouseClick(window.cbDownloadFakesDB(), Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return asked.load(); }, 60000)) << "the list was never asked for";
+    window.close();
+    release = true;
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return quits == 1; }, 60000)) << "the program never ended";
+    EXPECT_FALSE(window.Busy());
+    EXPECT_EQ(home.Read("FAKES.DAT"), oldList);
+    EXPECT_EQ(kv::ReadIniString("Internet", "FakesDatVersion", "", 50, home.File("Kestrivane.ini")), "1");
 }
 
 }  // namespace
