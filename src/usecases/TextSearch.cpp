@@ -32,7 +32,8 @@ std::vector<SearchHit> SearchTempFiles(const TempDir& dir, const std::string& te
     SearchDirectory(dir.path, dir.metFiles, "", text, cancelled, hits);
     // A further directory that cannot be listed has nothing to search.
     for (const std::string& further : dir.further)
-        if (const auto listed = ListMetFiles(further)) SearchDirectory(further, *listed, further, text, cancelled, hits);
+        if (const auto listed = ListMetFiles(further))
+            SearchDirectory(further, *listed, further, text, cancelled, hits);
     return hits;
 }
 

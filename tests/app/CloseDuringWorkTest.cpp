@@ -110,7 +110,8 @@ TEST(CloseDuringWork, ClosingTheWindowDuringADownloadWritesNothing) {
     kv::test::ScopedTempDir home;
     const std::string oldList = std::string(32, 'a') + ",1,Old entry\r\n";
     home.Write("FAKES.DAT", oldList);
-    home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=" + server.BaseUrl() + "/u\r\nFakesDatVersion=1\r\n");
+    home.Write("Kestrivane.ini",
+               "[Internet]\r\nFakesDatDownloadURL=" + server.BaseUrl() + "/u\r\nFakesDatVersion=1\r\n");
 
     int quits = 0;
     kv::app::DesktopHooks hooks;
