@@ -4,10 +4,6 @@
 //
 //   kv_bench_gui_check [--downloads N] [--rounds R]    (default: 5,000 and 20,000, 3 rounds)
 //   kv_bench_gui_check --make-home DIR N               (only writes such a directory)
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -27,40 +23,14 @@
 #include "PartMetBuilder.h"
 #include "TempDir.h"
 
-extern char** environ;
-
 namespace {
 
 using kv::bench::Clock;
+using kv::bench::Run;
+using kv::bench::RunProgram;
 using kv::bench::Seconds;
 
-struct Run {
-    double seconds = 0;  // as the process measured itself (the window), or from spawn to exit (the CLI)
-    double peakMiB = 0;
-};
-
-// Spawns a program with stdout to out (or /dev/null); its time and peak resident memory.
-Run Spawn(const std::vector<std::string>& args, const std::string& out = "/dev/null") {
-    std::vector<std::string> store = args;
-    std::vector<char*> argv;
-    for (auto& a : store) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    const auto start = Clock::now();
-    pid_t pid = 0;
-    Run run;
-    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) return run;
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    run.seconds = Seconds(start);
-    run.peakMiB = usage.ru_maxrss / 1024.0;
-    return run;
-}
+double MiB(const Run& run) { return static_cast<double>(run.peakKiB) / 1024.0; }
 
 void WriteFile(const std::string& path, const std::string& bytes) {
     std::filesystem::create_directories(std::filesystem::path(path).parent_path());
@@ -101,10 +71,10 @@ void MakeHome(const std::string& base, int count) {
     WriteFile(base + "/none/readme.txt", "no downloads here");
 }
 
-// The child: opens the window on home, clicks "Check Files" and prints the
-// seconds until every row is in the list and laid out. With expect 0 it only
-// opens the window (the process's size before any check).
-int RunWindow(int argc, char** argv, const std::string& home, int expect) {
+// The child: opens the window on home, clicks "Check Files" and writes to
+// secondsFile the CPU seconds until every row is in the list and laid out.
+// With expect 0 it only opens the window (the process's size before any check).
+int RunWindow(int argc, char** argv, const std::string& home, int expect, const std::string& secondsFile) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     kv::app::DesktopHooks hooks;
@@ -118,7 +88,7 @@ int RunWindow(int argc, char** argv, const std::string& home, int expect) {
     window.cbCheckFiles()->click();
     while (window.Busy() || window.Model()->rowCount() < expect) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     window.repaint();  // the rows in sight painted once
-    std::printf("%.6f\n", Seconds(start));
+    if (FILE* f = std::fopen(secondsFile.c_str(), "w")) std::fprintf(f, "%.6f\n", Seconds(start)), std::fclose(f);
     return window.Model()->rowCount() == expect ? 0 : 1;
 }
 
@@ -135,7 +105,10 @@ double ReadSeconds(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 4 && std::string(argv[1]) == "--window") return RunWindow(argc, argv, argv[2], std::atoi(argv[3]));
+    // Each program is run by a fresh copy of this one, so that its peak is its own.
+    if (const int launched = kv::bench::LaunchMode(argc, argv); launched >= 0) return launched;
+    if (argc >= 5 && std::string(argv[1]) == "--window")
+        return RunWindow(argc, argv, argv[2], std::atoi(argv[3]), argv[4]);
     // The pictures of the documentation use such a directory too.
     if (argc >= 4 && std::string(argv[1]) == "--make-home") return MakeHome(argv[2], std::atoi(argv[3])), 0;
     const int only = kv::bench::ArgValue(argc, argv, "--downloads", 0);
@@ -153,24 +126,25 @@ int main(int argc, char** argv) {
         MakeHome(root.path(), count);
         const std::string home = root.File("home");
         // Each process's size without downloads: the window opened, the CLI's check of an empty directory.
-        const Run idle = Spawn({self, "--window", home, "0"});
-        const Run cliIdle = Spawn({KV_CLI_PATH, "--home", root.File("empty"), "check", "--all"});
+        const std::string secondsFile = root.File("seconds.txt");
+        const Run idle = RunProgram({self, "--window", home, "0", secondsFile});
+        const Run cliIdle = RunProgram({KV_CLI_PATH, "--home", root.File("empty"), "check", "--all"});
         std::vector<double> cli, window;
         double cliPeak = 0, windowPeak = 0;
         for (int r = 0; r < rounds; ++r) {
-            const Run c = Spawn({KV_CLI_PATH, "--home", home, "check", "--all"});
-            const Run w = Spawn({self, "--window", home, std::to_string(count)}, root.File("seconds.txt"));
-            cli.push_back(c.seconds), window.push_back(ReadSeconds(root.File("seconds.txt")));
-            cliPeak = std::max(cliPeak, c.peakMiB), windowPeak = std::max(windowPeak, w.peakMiB);
+            const Run c = RunProgram({KV_CLI_PATH, "--home", home, "check", "--all"});
+            const Run w = RunProgram({self, "--window", home, std::to_string(count), secondsFile});
+            cli.push_back(c.seconds), window.push_back(ReadSeconds(secondsFile));
+            cliPeak = std::max(cliPeak, MiB(c)), windowPeak = std::max(windowPeak, MiB(w));
         }
         std::sort(cli.begin(), cli.end()), std::sort(window.begin(), window.end());
         const double c = cli[cli.size() / 2], w = window[window.size() / 2];  // medians
-        const double cliMore = cliPeak - cliIdle.peakMiB, windowMore = windowPeak - idle.peakMiB;
+        const double cliMore = cliPeak - MiB(cliIdle), windowMore = windowPeak - MiB(idle);
         std::printf("%9d  %8.3f %8.3f %5.2fx   %8.1f %8.1f %5.2fx   %9.1f %9.1f %5.2fx\n", count, c, w, w / c, cliPeak,
                     windowPeak, windowPeak / cliPeak, cliMore, windowMore, windowMore / cliMore);
         std::fflush(stdout);
     }
-    std::printf("CLI s: spawn to exit; window s: click to the last row laid out (medians of the rounds).\n"
+    std::printf("CPU seconds. CLI s: start to exit; window s: click to the last row laid out (medians of the rounds).\n"
                 "MiB: peak resident size; +MiB: above the same process without downloads (the window opened,\n"
                 "the CLI checking an empty directory with the same list).\n");
     return 0;

@@ -27,23 +27,59 @@ Finding SlimFinding(Finding f) {
 
 FindingsModel::FindingsModel(QObject* parent) : QAbstractTableModel(parent) { Start(ListKind::Check); }
 
+FindingsModel::Kept FindingsModel::Keep(Finding&& f) {
+    Kept k;
+    k.part = std::move(f.part);
+    k.download = std::move(f.download);
+    std::vector<Ed2kHash>().swap(k.download.partHashes);
+    std::vector<ByteRange>().swap(k.download.gaps);
+    k.description = std::move(f.description);
+    k.listName = std::move(f.listName);
+    if (f.suspicion) k.suspicion = std::make_unique<inspect::Suspicion>(std::move(*f.suspicion));
+    k.problem = f.problem;
+    k.fake = f.fake, k.fromBackup = f.fromBackup, k.allowed = f.allowed;
+    return k;
+}
+
+Finding FindingsModel::Restore(const Kept& k) {
+    Finding f;
+    f.part = k.part;
+    f.download = k.download;
+    f.fake = k.fake;
+    f.description = k.description;
+    f.listName = k.listName;
+    if (k.suspicion) f.suspicion = *k.suspicion;
+    f.problem = k.problem;
+    f.fromBackup = k.fromBackup;
+    f.allowed = k.allowed;
+    return f;
+}
+
+RowKind FindingsModel::KindOf(const Kept& k) {
+    if (k.fake) return RowKind::Fake;
+    const bool suspect = !k.allowed && k.suspicion && k.suspicion->severity == inspect::Severity::Suspect;
+    return suspect ? RowKind::Suspect : RowKind::Plain;
+}
+
+void FindingsModel::Reset() {
+    std::deque<Kept>().swap(findings_);
+    std::deque<SearchHit>().swap(hits_);
+    std::vector<Slot>().swap(rows_);
+}
+
 void FindingsModel::Start(ListKind kind) {
     beginResetModel();
     kind_ = kind;
     columns_.clear();
     for (const std::string& c : ListColumns(kind)) columns_ << ShownText(c);
-    rows_.clear();
-    rows_.shrink_to_fit();
-    arrivals_ = 0;
+    Reset();
     endResetModel();
 }
 
 void FindingsModel::Clear() {
     if (rows_.empty()) return;
-    beginRemoveRows({}, 0, static_cast<int>(rows_.size()) - 1);
-    rows_.clear();
-    rows_.shrink_to_fit();
-    arrivals_ = 0;
+    beginRemoveRows({}, 0, rowCount() - 1);
+    Reset();
     endRemoveRows();
 }
 
@@ -52,9 +88,10 @@ void FindingsModel::Append(std::vector<Finding>&& findings) {
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(findings.size()) - 1);
     for (Finding& f : findings) {
-        const RowKind kind = KindOf(f);
-        rows_.push_back(Row{SlimFinding(std::move(f)), {}, kind, arrivals_++});
+        rows_.push_back(Slot{static_cast<uint32_t>(findings_.size()), false});
+        findings_.push_back(Keep(std::move(f)));
     }
+    findings = {};
     endInsertRows();
 }
 
@@ -62,13 +99,17 @@ void FindingsModel::Append(std::vector<SearchHit>&& hits) {
     if (hits.empty()) return;
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(hits.size()) - 1);
-    for (SearchHit& h : hits) rows_.push_back(Row{std::nullopt, std::move(h), RowKind::Plain, arrivals_++});
+    for (SearchHit& h : hits) {
+        rows_.push_back(Slot{static_cast<uint32_t>(hits_.size()), true});
+        hits_.push_back(std::move(h));
+    }
+    hits = {};
     endInsertRows();
 }
 
-const Finding* FindingsModel::FindingAt(int row) const {
-    if (row < 0 || row >= rowCount() || !rows_[static_cast<size_t>(row)].finding) return nullptr;
-    return &*rows_[static_cast<size_t>(row)].finding;
+std::optional<Finding> FindingsModel::FindingAt(int row) const {
+    if (row < 0 || row >= rowCount() || rows_[static_cast<size_t>(row)].hit) return std::nullopt;
+    return Restore(findings_[rows_[static_cast<size_t>(row)].index]);
 }
 
 void FindingsModel::SetPalette(const QPalette& palette) {
@@ -84,33 +125,43 @@ int FindingsModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
-QString FindingsModel::Cell(const Row& row, int column) const {
-    const std::vector<std::string> cells = row.finding ? FindingCells(*row.finding, VerdictWords()) : SearchHitCells(row.hit);
-    return column >= 0 && static_cast<size_t>(column) < cells.size() ? Show(cells[static_cast<size_t>(column)])
-                                                                     : QString();
+// Made each time it is asked for: a long list keeps no text of its own.
+QString FindingsModel::Cell(Slot slot, int column) const {
+    if (slot.hit) {
+        const SearchHit& h = hits_[slot.index];
+        return column == 0 ? Show(VisibleControls(h.part)) : column == 1 ? Show(VisibleControls(h.name)) : QString();
+    }
+    const Kept& k = findings_[slot.index];
+    switch (column) {
+        case 0: return Show(VisibleControls(k.part));
+        case 1: return Show(VisibleControls(k.download.name));
+        case 2: return Show(FindingCells(Restore(k), VerdictWords())[2]);
+        default: return {};
+    }
 }
 
 QVariant FindingsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const Row& row = rows_[static_cast<size_t>(index.row())];
+    const Slot slot = rows_[static_cast<size_t>(index.row())];
+    const RowKind kind = slot.hit ? RowKind::Plain : KindOf(findings_[slot.index]);
     switch (role) {
-        case Qt::DisplayRole: return Cell(row, index.column());
-        case kRowKindRole: return static_cast<int>(row.kind);
+        case Qt::DisplayRole: return Cell(slot, index.column());
+        case kRowKindRole: return static_cast<int>(kind);
         case Qt::ToolTipRole:
-            if (row.kind == RowKind::Plain) return {};
-            return row.kind == RowKind::Fake ? tr("Fake") : tr("Suspect");
+            if (kind == RowKind::Plain) return {};
+            return kind == RowKind::Fake ? tr("Fake") : tr("Suspect");
         case Qt::DecorationRole: {
             // Fakes and suspects stand out by an icon too, so that the difference does not rest on colour alone.
-            if (index.column() != 0 || row.kind == RowKind::Plain) return {};
-            return QApplication::style()->standardIcon(row.kind == RowKind::Fake ? QStyle::SP_MessageBoxCritical
-                                                                                  : QStyle::SP_MessageBoxWarning);
+            if (index.column() != 0 || kind == RowKind::Plain) return {};
+            return QApplication::style()->standardIcon(kind == RowKind::Fake ? QStyle::SP_MessageBoxCritical
+                                                                              : QStyle::SP_MessageBoxWarning);
         }
         case Qt::BackgroundRole:
-            if (row.kind == RowKind::Plain) return {};
-            return ColoursFor(row.kind, palette_).background;
+            if (kind == RowKind::Plain) return {};
+            return ColoursFor(kind, palette_).background;
         case Qt::ForegroundRole:
-            if (row.kind == RowKind::Plain) return {};
-            return ColoursFor(row.kind, palette_).text;
+            if (kind == RowKind::Plain) return {};
+            return ColoursFor(kind, palette_).text;
         default: return {};
     }
 }
@@ -123,30 +174,29 @@ QVariant FindingsModel::headerData(int section, Qt::Orientation orientation, int
 
 void FindingsModel::sort(int column, Qt::SortOrder order) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    // A row's identity: its place among all rows in the order they came.
+    const auto arrival = [this](Slot s) { return s.hit ? findings_.size() + s.index : size_t{s.index}; };
     const QModelIndexList before = persistentIndexList();
     std::vector<size_t> arrivalsBefore;
     arrivalsBefore.reserve(static_cast<size_t>(before.size()));
-    for (const QModelIndex& i : before) arrivalsBefore.push_back(rows_[static_cast<size_t>(i.row())].arrival);
+    for (const QModelIndex& i : before) arrivalsBefore.push_back(arrival(rows_[static_cast<size_t>(i.row())]));
 
     if (column < 0 || column >= columnCount()) {
-        std::sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) { return a.arrival < b.arrival; });
+        std::sort(rows_.begin(), rows_.end(), [&](Slot a, Slot b) { return arrival(a) < arrival(b); });
     } else {
         // Each key made once; equal keys keep the order the rows came in.
-        std::vector<std::pair<QString, size_t>> keys;
+        std::vector<std::pair<QString, Slot>> keys;
         keys.reserve(rows_.size());
-        for (size_t i = 0; i < rows_.size(); ++i) keys.emplace_back(Cell(rows_[i], column), i);
+        for (const Slot s : rows_) keys.emplace_back(Cell(s, column), s);
         std::stable_sort(keys.begin(), keys.end(), [order](const auto& a, const auto& b) {
             const int c = a.first.compare(b.first, Qt::CaseInsensitive);
             return order == Qt::AscendingOrder ? c < 0 : c > 0;
         });
-        std::vector<Row> sorted;
-        sorted.reserve(rows_.size());
-        for (const auto& k : keys) sorted.push_back(std::move(rows_[k.second]));
-        rows_ = std::move(sorted);
+        for (size_t i = 0; i < keys.size(); ++i) rows_[i] = keys[i].second;
     }
 
-    std::vector<int> rowOfArrival(arrivals_, -1);
-    for (size_t i = 0; i < rows_.size(); ++i) rowOfArrival[rows_[i].arrival] = static_cast<int>(i);
+    std::vector<int> rowOfArrival(findings_.size() + hits_.size(), -1);
+    for (size_t i = 0; i < rows_.size(); ++i) rowOfArrival[arrival(rows_[i])] = static_cast<int>(i);
     QModelIndexList after;
     after.reserve(before.size());
     for (qsizetype i = 0; i < before.size(); ++i)

@@ -4,6 +4,8 @@
 #include <QPalette>
 #include <QStringList>
 
+#include <deque>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -34,8 +36,8 @@ public:
     void Append(std::vector<SearchHit>&& hits);
 
     ListKind Kind() const { return kind_; }
-    // The finding shown in row, or null for a search row or a row out of range.
-    const Finding* FindingAt(int row) const;
+    // The finding shown in row; none for a search row or a row out of range.
+    std::optional<Finding> FindingAt(int row) const;
     // The palette the row colours are chosen against.
     void SetPalette(const QPalette& palette);
 
@@ -47,18 +49,33 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
-    struct Row {
-        std::optional<Finding> finding;
-        SearchHit hit;
-        RowKind kind = RowKind::Plain;
-        size_t arrival = 0;
+    // A finding as a long list keeps it: the few rows with a suspicion hold
+    // it apart, and what the detectors said before the lists is dropped.
+    struct Kept {
+        std::string part;
+        Download download;
+        std::string description, listName;
+        std::unique_ptr<inspect::Suspicion> suspicion;
+        ReadProblem problem = ReadProblem::None;
+        bool fake = false, fromBackup = false, allowed = false;
     };
-    QString Cell(const Row& row, int column) const;
+    // A shown row: an index into the findings or the hits, in the order they came.
+    struct Slot {
+        uint32_t index = 0;
+        bool hit = false;
+    };
+    static Kept Keep(Finding&& f);
+    static Finding Restore(const Kept& k);
+    static RowKind KindOf(const Kept& k);
+    QString Cell(Slot slot, int column) const;
+    void Reset();
 
     ListKind kind_ = ListKind::Check;
     QStringList columns_;
-    std::vector<Row> rows_;
-    size_t arrivals_ = 0;
+    // Deques: a long list grows without a second copy of itself while it reallocates.
+    std::deque<Kept> findings_;
+    std::deque<SearchHit> hits_;
+    std::vector<Slot> rows_;
     QPalette palette_;
 };
 

@@ -74,17 +74,17 @@ void ShowMessageBox(QWidget* parent, const QString& text, int style, const QStri
 }
 
 FileChoice ShowFileDialog(QWidget* parent, const FileChooserRequest& request) {
-    QFileDialog dialog(parent, QString::fromUtf8(ToDisplayUtf8(request.title)),
+    QFileDialog dialog(parent, ShownText(request.title),
                        QFile::decodeName(request.initialDir.c_str()));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::AnyFile);  // a name may be typed that does not exist
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setLabelText(QFileDialog::Accept, request.save ? QStringLiteral("Save") : QStringLiteral("Open"));
+    dialog.setLabelText(QFileDialog::Accept, ShownText(request.save ? "Save" : "Open"));
     // The clients keep their settings in dot-folders (~/.aMule, ~/.wine).
     dialog.setFilter(dialog.filter() | QDir::Hidden);
     QStringList filters;
     for (const auto& [description, pattern] : request.filters) {
-        filters << QStringLiteral("%1 (%2)").arg(Show(description), Show(pattern));
+        filters << QStringLiteral("%1 (%2)").arg(ShownText(description), Show(pattern));
     }
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 0 && request.filterIndex < filters.size()) {
@@ -533,7 +533,7 @@ std::vector<Finding> FrmStart::SelectedFindings() const {
     std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     std::vector<Finding> out;
     for (const QModelIndex& i : rows)
-        if (const Finding* f = model_->FindingAt(i.row())) out.push_back(*f);
+        if (std::optional<Finding> f = model_->FindingAt(i.row())) out.push_back(std::move(*f));
     return out;
 }
 
@@ -870,8 +870,8 @@ void FrmStart::ApplyLayout() {
 
 void FrmStart::closeEvent(QCloseEvent* event) {
     if (Busy()) {
-        // The work cannot stop midway: the window goes now, and closes for good
-        // (settings written, program ended) when the work has ended.
+        // The window goes now and the work stops at its next step; the window
+        // closes for good (settings written, program ended) once it has.
         closePending_ = true;
         worker_->Cancel();
         hide();

@@ -19,8 +19,9 @@ RowKind KindOf(LinkVerdict v) {
 
 QString Tip(const LinkFinding& f) {
     QString tip = Shown(f.link ? f.link->Text() : f.raw);
-    if (f.fake()) tip += QStringLiteral("\nNamed by ") + Shown(f.listName);
-    if (f.fake() && !f.suspect.empty()) tip += QStringLiteral("\nAlso suspect: ") + Shown(f.suspect);
+    if (f.fake()) tip += QLatin1Char('\n') + LinkFindingsModel::tr("Named by %1").arg(Shown(f.listName));
+    if (f.fake() && !f.suspect.empty())
+        tip += QLatin1Char('\n') + LinkFindingsModel::tr("Also suspect: %1").arg(Shown(f.suspect));
     return tip;
 }
 

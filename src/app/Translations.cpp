@@ -116,6 +116,32 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("Messages", "No client settings found in ~/.aMule or the Wine prefix ~/.wine. Choose the file "
                                   "later with File, Open eMule or Open eDonkey."),
     QT_TRANSLATE_NOOP("Messages", "Update address of a group's fake list (optional):"),
+    // File dialogs and further texts of the window; a text comes before a shorter one it begins like.
+    QT_TRANSLATE_NOOP("Messages", "Search for eDonkey-PREF.MET-File"),
+    QT_TRANSLATE_NOOP("Messages", "Search for eMule-Preferences.INI-File"),
+    QT_TRANSLATE_NOOP("Messages", "eDonkey pref.met-File (pref.met)"),
+    QT_TRANSLATE_NOOP("Messages", "eMule preferences.ini-File (preferences.ini)"),
+    QT_TRANSLATE_NOOP("Messages", "aMule amule.conf-File (amule.conf)"),
+    QT_TRANSLATE_NOOP("Messages", "All Files (*.*)"),
+    QT_TRANSLATE_NOOP("Messages", "All files"),
+    QT_TRANSLATE_NOOP("Messages", "Fake lists (*.DAT)"),
+    QT_TRANSLATE_NOOP("Messages", "eMule collections"),
+    QT_TRANSLATE_NOOP("Messages", "Text files and web pages"),
+    QT_TRANSLATE_NOOP("Messages", "Open"),
+    QT_TRANSLATE_NOOP("Messages", "Save"),
+    QT_TRANSLATE_NOOP("Messages", "Export my fake list"),
+    QT_TRANSLATE_NOOP("Messages", "Choose another file: MYFAKES.DAT and FAKES.DAT in the program directory "
+                                  "are the lists in use."),
+    QT_TRANSLATE_NOOP("Messages", "Open ed2k links or an eMule collection"),
+    QT_TRANSLATE_NOOP("Messages", "What could this error be?"),
+    QT_TRANSLATE_NOOP("Messages", "Cannot read the temp directory %1: %2."),
+    QT_TRANSLATE_NOOP("Messages", "Could not read the fake list %1: %2."),
+    QT_TRANSLATE_NOOP("Messages", "Could not read the fake list %1."),
+    QT_TRANSLATE_NOOP("Messages", "%1 is too large to check for links (%2 bytes; at most %3 MiB are read)."),
+    QT_TRANSLATE_NOOP("Messages", "Could not read %1."),
+    QT_TRANSLATE_NOOP("Messages", "Another Kestrivane%1 is writing in %2; try again when it has finished."),
+    QT_TRANSLATE_NOOP("Messages", "NEWER Kestrivane-Version %1 already downloaded .-) Please install it ..."),
+    QT_TRANSLATE_NOOP("Messages", "Not updated: fake list source %1 (the other sources were updated or are current)."),
 };
 
 // A summary may end in the hint that no list was found.

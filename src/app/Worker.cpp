@@ -34,6 +34,10 @@ public:
         findings_.push_back(SlimFinding(f));  // rows waiting for the window hold no part hashes
         FlushWhenDue();
     }
+    void TakeFinding(Finding&& f) override {
+        findings_.push_back(SlimFinding(std::move(f)));
+        FlushWhenDue();
+    }
     void AddSearchHit(const SearchHit& hit) override {
         hits_.push_back(hit);
         FlushWhenDue();
@@ -52,6 +56,7 @@ public:
     void SetBusyCursor(bool busy) override { Post([=](MainView& v) { v.SetBusyCursor(busy); }); }
     // The window's thread is free: it paints by itself.
     void KeepPainted() override {}
+    bool WorkCancelled() const override { return *cancelled_; }
 
     void MessageBox(const std::string& text, int style, const std::string& title) override {
         Ask<bool>([&](MainView& v) { v.MessageBox(text, style, title); return true; }, false);

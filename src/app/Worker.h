@@ -29,8 +29,9 @@ public:
     // false when work runs already.
     bool Start(Job job);
     bool Running() const { return thread_ != nullptr; }
-    // From now on nothing reaches the window; the work itself runs to its end
-    // (the use cases cannot be stopped midway), and finished() follows.
+    // From now on nothing reaches the window, and the work stops at its next
+    // step (between two downloads, two files, two pieces of a transfer);
+    // finished() follows.
     void Cancel();
 
 signals:

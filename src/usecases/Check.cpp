@@ -41,21 +41,29 @@ void ApplyMatch(FakeMatch match, Finding& finding) {
     finding.listName = std::move(match.listName);
 }
 
+// A listed finding to the observer, and to the report unless the observer keeps it.
+void Hand(Finding&& finding, CheckProgress* progress, CheckReport& report) {
+    if (progress && progress->TakesFindings()) return progress->Take(std::move(finding));
+    if (progress) progress->Listed(finding);
+    report.listed.push_back(std::move(finding));
+}
+
 // The downloads of one directory; partDir prefixes the part names of a further temp directory.
 void CheckDirectory(const std::string& path, const std::vector<std::string>& metFiles, const std::string& partDir,
                     const FakeCatalogue& fakes, const CheckRules& rules, CheckProgress* progress,
                     CheckReport& report) {
     for (const std::string& entry : metFiles) {
+        if (progress && progress->Cancelled()) {
+            report.cancelled = true;
+            return;
+        }
         Finding finding = CheckOneDownload(path, entry, partDir, fakes, rules);
         const bool read = finding.problem == ReadProblem::None;
         if (finding.fake) ++report.found;
         if (finding.suspect()) ++report.suspects;
         if (read) ++report.checked;
         else ++report.unreadable;
-        if (finding.fake || finding.suspect() || !read || rules.listAll) {
-            if (progress) progress->Listed(finding);
-            report.listed.push_back(std::move(finding));
-        }
+        if (finding.fake || finding.suspect() || !read || rules.listAll) Hand(std::move(finding), progress, report);
     }
 }
 
@@ -100,6 +108,7 @@ CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const
     CheckReport report;
     CheckDirectory(dir.path, dir.metFiles, "", fakes, rules, progress, report);
     for (const std::string& further : dir.further) {
+        if (report.cancelled) break;
         if (const std::optional<TempDir> listed = ListTempDir(further)) {
             CheckDirectory(further, listed->metFiles, further, fakes, rules, progress, report);
             continue;
@@ -109,8 +118,7 @@ CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const
         missing.part = further;
         missing.problem = ReadProblem::DirectoryUnlisted;
         ++report.unreadable;
-        if (progress) progress->Listed(missing);
-        report.listed.push_back(std::move(missing));
+        Hand(std::move(missing), progress, report);
     }
     return report;
 }

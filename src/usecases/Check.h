@@ -46,6 +46,7 @@ struct CheckReport {
     int32_t suspects = 0;         // suspects that no list names
     int32_t checked = 0;          // .met files read and looked up
     int32_t unreadable = 0;       // .met files that told nothing (always listed)
+    bool cancelled = false;       // stopped midway: the counts cover the downloads read until then
 };
 
 struct CheckRules {
@@ -62,6 +63,12 @@ public:
     // The directory is listed: reading starts.
     virtual void Started() {}
     virtual void Listed(const Finding& finding) = 0;
+    // An observer that keeps the rows itself takes each finding over instead
+    // of Listed: the report then holds the counts only, not a second copy.
+    virtual bool TakesFindings() const { return false; }
+    virtual void Take(Finding&& finding) { Listed(finding); }
+    // Asked before each download: true stops the check there (report.cancelled).
+    virtual bool Cancelled() const { return false; }
 };
 
 // Reads every .met file of dir (and of its further directories), looks its

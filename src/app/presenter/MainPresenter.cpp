@@ -55,6 +55,7 @@ public:
         if (display_ && !quiet_) display_->Waiting();
         view_.KeepPainted();
     }
+    bool Cancelled() override { return view_.WorkCancelled(); }
 
 private:
     MainView& view_;
@@ -79,6 +80,13 @@ public:
         view_.AddFinding(f);
         if (throttle_.Due()) view_.RepaintList();
     }
+    // The view keeps the rows: the report need not hold them a second time.
+    bool TakesFindings() const override { return true; }
+    void Take(Finding&& f) override {
+        view_.TakeFinding(std::move(f));
+        if (throttle_.Due()) view_.RepaintList();
+    }
+    bool Cancelled() const override { return view_.WorkCancelled(); }
 
 private:
     MainView& view_;
@@ -238,6 +246,12 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
         return out;
     }
     const CheckReport& report = result->report;
+    // Stopped for a window that has gone: a summary of part of the downloads would mislead.
+    if (report.cancelled) {
+        SetWorkCommandsEnabled(true);
+        out.value = std::move(result->report);
+        return out;
+    }
     view_.RepaintList();
     view_.FitListWidth(500);
     const std::string finished = CheckFinished(report.found, report.suspects, report.checked, report.unreadable);
@@ -383,7 +397,7 @@ Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string
                                                                const std::string& tempDirOverride) {
     Outcome<std::vector<SearchHit>> out;
     view_.ClearList();
-    auto hits = SearchDownloads(session_.settings, tempDirOverride, text);
+    auto hits = SearchDownloads(session_.settings, tempDirOverride, text, [this] { return view_.WorkCancelled(); });
     if (!hits) {
         out.kind = hits.error().kind == TempDirError::NotSet ? FailureKind::NoTempDirSetting : FailureKind::TempDirMissing;
         out.failure = hits.error().kind == TempDirError::NotSet ? std::string(msg::kNoTempDirSetting)
@@ -391,6 +405,7 @@ Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string
         ShowTempDirFailure(hits.error());
         return out;
     }
+    if (view_.WorkCancelled()) return out;  // part of the files searched: no list to show
     view_.StartList(ListKind::Search);
     for (const SearchHit& hit : *hits) view_.AddSearchHit(hit);
     view_.FitListWidth(200);

@@ -59,6 +59,7 @@ public:
     // Stores a non-empty search text.
     void Unload(const std::string& searchText);
 
+    // The rows go to the view as they come; the report returned holds the counts.
     Outcome<CheckReport> CheckDownloads(const CheckOverrides& overrides = {});
     Outcome<std::vector<SearchHit>> SearchTempFiles(const std::string& text, const std::string& tempDirOverride = "");
 

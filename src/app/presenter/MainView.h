@@ -59,6 +59,8 @@ public:
     virtual void StartList(ListKind kind) = 0;
     virtual void AddFinding(const Finding& finding) = 0;
     virtual void AddSearchHit(const SearchHit& hit) = 0;
+    // As AddFinding, from a caller that has no further use for the finding.
+    virtual void TakeFinding(Finding&& finding) { AddFinding(finding); }
     // Many rows at once: a view may lay them out once.
     virtual void AddFindings(std::vector<Finding>&& batch) {
         for (const Finding& f : batch) AddFinding(f);
@@ -107,6 +109,10 @@ public:
     // returns its sink: it then gets the transfer's figures instead of the
     // "Reading" status texts. nullptr keeps the status texts.
     virtual TransferProgress* TransferDisplay() { return nullptr; }
+
+    // Long work asks between its steps: true once the window has gone and the
+    // work should stop where it is (nothing it shows reaches anyone anyway).
+    virtual bool WorkCancelled() const { return false; }
 };
 
 }  // namespace kv

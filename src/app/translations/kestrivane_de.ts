@@ -351,6 +351,102 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
         <source>Not added to aMule: %1 (%2)</source>
         <translation>Nicht zu aMule hinzugefügt: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Search for eDonkey-PREF.MET-File</source>
+        <translation>eDonkey-PREF.MET-Datei suchen</translation>
+    </message>
+    <message>
+        <source>Search for eMule-Preferences.INI-File</source>
+        <translation>eMule-Preferences.INI-Datei suchen</translation>
+    </message>
+    <message>
+        <source>eDonkey pref.met-File (pref.met)</source>
+        <translation>eDonkey-pref.met-Datei (pref.met)</translation>
+    </message>
+    <message>
+        <source>eMule preferences.ini-File (preferences.ini)</source>
+        <translation>eMule-preferences.ini-Datei (preferences.ini)</translation>
+    </message>
+    <message>
+        <source>aMule amule.conf-File (amule.conf)</source>
+        <translation>aMule-amule.conf-Datei (amule.conf)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Fake lists (*.DAT)</source>
+        <translation>Fake-Listen (*.DAT)</translation>
+    </message>
+    <message>
+        <source>eMule collections</source>
+        <translation>eMule-Collections</translation>
+    </message>
+    <message>
+        <source>Text files and web pages</source>
+        <translation>Textdateien und Webseiten</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Export my fake list</source>
+        <translation>Meine Fake-Liste exportieren</translation>
+    </message>
+    <message>
+        <source>Choose another file: MYFAKES.DAT and FAKES.DAT in the program directory are the lists in use.</source>
+        <translation>Wählen Sie eine andere Datei: MYFAKES.DAT und FAKES.DAT im Programmverzeichnis sind die verwendeten Listen.</translation>
+    </message>
+    <message>
+        <source>Open ed2k links or an eMule collection</source>
+        <translation>ed2k-Links oder eine eMule-Collection öffnen</translation>
+    </message>
+    <message>
+        <source>What could this error be?</source>
+        <translation>Was könnte das für ein Fehler sein?</translation>
+    </message>
+    <message>
+        <source>Cannot read the temp directory %1: %2.</source>
+        <translation>Das Temp-Verzeichnis %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the fake list %1: %2.</source>
+        <translation>Die Fake-Liste %1 konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the fake list %1.</source>
+        <translation>Die Fake-Liste %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to check for links (%2 bytes; at most %3 MiB are read).</source>
+        <translation>%1 ist zu groß, um nach Links durchsucht zu werden (%2 Bytes; höchstens %3 MiB werden gelesen).</translation>
+    </message>
+    <message>
+        <source>Could not read %1.</source>
+        <translation>%1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Another Kestrivane%1 is writing in %2; try again when it has finished.</source>
+        <translation>Ein anderes Kestrivane%1 schreibt in %2; versuchen Sie es erneut, wenn es fertig ist.</translation>
+    </message>
+    <message>
+        <source>NEWER Kestrivane-Version %1 already downloaded .-) Please install it ...</source>
+        <translation>NEUERE Kestrivane-Version %1 bereits heruntergeladen .-) Bitte installieren ...</translation>
+    </message>
+    <message>
+        <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
+        <translation>Nicht aktualisiert: Fake-Listen-Quelle %1 (die anderen Quellen wurden aktualisiert oder sind aktuell).</translation>
+    </message>
 </context>
 <context>
     <name>Types</name>
@@ -1210,6 +1306,14 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     <message>
         <source>Verdict</source>
         <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>Named by %1</source>
+        <translation>Genannt von %1</translation>
+    </message>
+    <message>
+        <source>Also suspect: %1</source>
+        <translation>Auch verdächtig: %1</translation>
     </message>
 </context>
 </TS>

@@ -351,6 +351,102 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <source>Not added to aMule: %1 (%2)</source>
         <translation>No añadido a aMule: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Search for eDonkey-PREF.MET-File</source>
+        <translation>Buscar el archivo PREF.MET de eDonkey</translation>
+    </message>
+    <message>
+        <source>Search for eMule-Preferences.INI-File</source>
+        <translation>Buscar el archivo Preferences.INI de eMule</translation>
+    </message>
+    <message>
+        <source>eDonkey pref.met-File (pref.met)</source>
+        <translation>Archivo pref.met de eDonkey (pref.met)</translation>
+    </message>
+    <message>
+        <source>eMule preferences.ini-File (preferences.ini)</source>
+        <translation>Archivo preferences.ini de eMule (preferences.ini)</translation>
+    </message>
+    <message>
+        <source>aMule amule.conf-File (amule.conf)</source>
+        <translation>Archivo amule.conf de aMule (amule.conf)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Todos los archivos (*.*)</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Todos los archivos</translation>
+    </message>
+    <message>
+        <source>Fake lists (*.DAT)</source>
+        <translation>Listas de fakes (*.DAT)</translation>
+    </message>
+    <message>
+        <source>eMule collections</source>
+        <translation>Colecciones de eMule</translation>
+    </message>
+    <message>
+        <source>Text files and web pages</source>
+        <translation>Archivos de texto y páginas web</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Export my fake list</source>
+        <translation>Exportar mi lista de fakes</translation>
+    </message>
+    <message>
+        <source>Choose another file: MYFAKES.DAT and FAKES.DAT in the program directory are the lists in use.</source>
+        <translation>Elija otro archivo: MYFAKES.DAT y FAKES.DAT en el directorio del programa son las listas en uso.</translation>
+    </message>
+    <message>
+        <source>Open ed2k links or an eMule collection</source>
+        <translation>Abrir enlaces ed2k o una colección de eMule</translation>
+    </message>
+    <message>
+        <source>What could this error be?</source>
+        <translation>¿Qué error podrá ser este?</translation>
+    </message>
+    <message>
+        <source>Cannot read the temp directory %1: %2.</source>
+        <translation>No se puede leer el directorio temporal %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the fake list %1: %2.</source>
+        <translation>No se pudo leer la lista de fakes %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the fake list %1.</source>
+        <translation>No se pudo leer la lista de fakes %1.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to check for links (%2 bytes; at most %3 MiB are read).</source>
+        <translation>%1 es demasiado grande para buscar enlaces (%2 bytes; se leen como máximo %3 MiB).</translation>
+    </message>
+    <message>
+        <source>Could not read %1.</source>
+        <translation>No se pudo leer %1.</translation>
+    </message>
+    <message>
+        <source>Another Kestrivane%1 is writing in %2; try again when it has finished.</source>
+        <translation>Otro Kestrivane%1 está escribiendo en %2; inténtelo de nuevo cuando haya terminado.</translation>
+    </message>
+    <message>
+        <source>NEWER Kestrivane-Version %1 already downloaded .-) Please install it ...</source>
+        <translation>Versión MÁS NUEVA de Kestrivane %1 ya descargada .-) Por favor, instálela ...</translation>
+    </message>
+    <message>
+        <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
+        <translation>Sin actualizar: fuente de lista de fakes %1 (las demás fuentes se actualizaron o ya estaban al día).</translation>
+    </message>
 </context>
 <context>
     <name>Types</name>
@@ -1210,6 +1306,14 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     <message>
         <source>Verdict</source>
         <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Named by %1</source>
+        <translation>Nombrado por %1</translation>
+    </message>
+    <message>
+        <source>Also suspect: %1</source>
+        <translation>También sospechoso: %1</translation>
     </message>
 </context>
 </TS>

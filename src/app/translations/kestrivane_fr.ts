@@ -351,6 +351,102 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <source>Not added to aMule: %1 (%2)</source>
         <translation>Non ajouté à aMule : %1 (%2)</translation>
     </message>
+    <message>
+        <source>Search for eDonkey-PREF.MET-File</source>
+        <translation>Rechercher le fichier PREF.MET d&apos;eDonkey</translation>
+    </message>
+    <message>
+        <source>Search for eMule-Preferences.INI-File</source>
+        <translation>Rechercher le fichier Preferences.INI d&apos;eMule</translation>
+    </message>
+    <message>
+        <source>eDonkey pref.met-File (pref.met)</source>
+        <translation>Fichier pref.met d&apos;eDonkey (pref.met)</translation>
+    </message>
+    <message>
+        <source>eMule preferences.ini-File (preferences.ini)</source>
+        <translation>Fichier preferences.ini d&apos;eMule (preferences.ini)</translation>
+    </message>
+    <message>
+        <source>aMule amule.conf-File (amule.conf)</source>
+        <translation>Fichier amule.conf d&apos;aMule (amule.conf)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>Fake lists (*.DAT)</source>
+        <translation>Listes de fakes (*.DAT)</translation>
+    </message>
+    <message>
+        <source>eMule collections</source>
+        <translation>Collections eMule</translation>
+    </message>
+    <message>
+        <source>Text files and web pages</source>
+        <translation>Fichiers texte et pages web</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Export my fake list</source>
+        <translation>Exporter ma liste de fakes</translation>
+    </message>
+    <message>
+        <source>Choose another file: MYFAKES.DAT and FAKES.DAT in the program directory are the lists in use.</source>
+        <translation>Choisissez un autre fichier : MYFAKES.DAT et FAKES.DAT dans le dossier du programme sont les listes utilisées.</translation>
+    </message>
+    <message>
+        <source>Open ed2k links or an eMule collection</source>
+        <translation>Ouvrir des liens ed2k ou une collection eMule</translation>
+    </message>
+    <message>
+        <source>What could this error be?</source>
+        <translation>Quelle peut bien être cette erreur ?</translation>
+    </message>
+    <message>
+        <source>Cannot read the temp directory %1: %2.</source>
+        <translation>Impossible de lire le dossier temporaire %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the fake list %1: %2.</source>
+        <translation>Impossible de lire la liste de fakes %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the fake list %1.</source>
+        <translation>Impossible de lire la liste de fakes %1.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to check for links (%2 bytes; at most %3 MiB are read).</source>
+        <translation>%1 est trop volumineux pour y chercher des liens (%2 octets ; au plus %3 Mio sont lus).</translation>
+    </message>
+    <message>
+        <source>Could not read %1.</source>
+        <translation>Impossible de lire %1.</translation>
+    </message>
+    <message>
+        <source>Another Kestrivane%1 is writing in %2; try again when it has finished.</source>
+        <translation>Un autre Kestrivane%1 écrit dans %2 ; réessayez quand il aura fini.</translation>
+    </message>
+    <message>
+        <source>NEWER Kestrivane-Version %1 already downloaded .-) Please install it ...</source>
+        <translation>Version PLUS RÉCENTE de Kestrivane %1 déjà téléchargée .-) Veuillez l&apos;installer ...</translation>
+    </message>
+    <message>
+        <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
+        <translation>Non mise à jour : source de liste de fakes %1 (les autres sources ont été mises à jour ou étaient déjà à jour).</translation>
+    </message>
 </context>
 <context>
     <name>Types</name>
@@ -1210,6 +1306,14 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     <message>
         <source>Verdict</source>
         <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Named by %1</source>
+        <translation>Nommé par %1</translation>
+    </message>
+    <message>
+        <source>Also suspect: %1</source>
+        <translation>Suspect aussi : %1</translation>
     </message>
 </context>
 </TS>

@@ -351,6 +351,102 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <source>Not added to aMule: %1 (%2)</source>
         <translation>Non aggiunto ad aMule: %1 (%2)</translation>
     </message>
+    <message>
+        <source>Search for eDonkey-PREF.MET-File</source>
+        <translation>Cerca il file PREF.MET di eDonkey</translation>
+    </message>
+    <message>
+        <source>Search for eMule-Preferences.INI-File</source>
+        <translation>Cerca il file Preferences.INI di eMule</translation>
+    </message>
+    <message>
+        <source>eDonkey pref.met-File (pref.met)</source>
+        <translation>File pref.met di eDonkey (pref.met)</translation>
+    </message>
+    <message>
+        <source>eMule preferences.ini-File (preferences.ini)</source>
+        <translation>File preferences.ini di eMule (preferences.ini)</translation>
+    </message>
+    <message>
+        <source>aMule amule.conf-File (amule.conf)</source>
+        <translation>File amule.conf di aMule (amule.conf)</translation>
+    </message>
+    <message>
+        <source>All Files (*.*)</source>
+        <translation>Tutti i file (*.*)</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Tutti i file</translation>
+    </message>
+    <message>
+        <source>Fake lists (*.DAT)</source>
+        <translation>Liste di fake (*.DAT)</translation>
+    </message>
+    <message>
+        <source>eMule collections</source>
+        <translation>Collezioni di eMule</translation>
+    </message>
+    <message>
+        <source>Text files and web pages</source>
+        <translation>File di testo e pagine web</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Export my fake list</source>
+        <translation>Esporta la mia lista di fake</translation>
+    </message>
+    <message>
+        <source>Choose another file: MYFAKES.DAT and FAKES.DAT in the program directory are the lists in use.</source>
+        <translation>Scegli un altro file: MYFAKES.DAT e FAKES.DAT nella cartella del programma sono le liste in uso.</translation>
+    </message>
+    <message>
+        <source>Open ed2k links or an eMule collection</source>
+        <translation>Apri link ed2k o una collezione di eMule</translation>
+    </message>
+    <message>
+        <source>What could this error be?</source>
+        <translation>Che errore potrà mai essere?</translation>
+    </message>
+    <message>
+        <source>Cannot read the temp directory %1: %2.</source>
+        <translation>Impossibile leggere la cartella temporanea %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the fake list %1: %2.</source>
+        <translation>Impossibile leggere la lista di fake %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not read the fake list %1.</source>
+        <translation>Impossibile leggere la lista di fake %1.</translation>
+    </message>
+    <message>
+        <source>%1 is too large to check for links (%2 bytes; at most %3 MiB are read).</source>
+        <translation>%1 è troppo grande per cercarvi link (%2 byte; si leggono al massimo %3 MiB).</translation>
+    </message>
+    <message>
+        <source>Could not read %1.</source>
+        <translation>Impossibile leggere %1.</translation>
+    </message>
+    <message>
+        <source>Another Kestrivane%1 is writing in %2; try again when it has finished.</source>
+        <translation>Un altro Kestrivane%1 sta scrivendo in %2; riprova quando avrà finito.</translation>
+    </message>
+    <message>
+        <source>NEWER Kestrivane-Version %1 already downloaded .-) Please install it ...</source>
+        <translation>Versione PIÙ RECENTE di Kestrivane %1 già scaricata .-) Per favore installala ...</translation>
+    </message>
+    <message>
+        <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
+        <translation>Non aggiornata: fonte della lista di fake %1 (le altre fonti sono state aggiornate o erano già attuali).</translation>
+    </message>
 </context>
 <context>
     <name>Types</name>
@@ -1210,6 +1306,14 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     <message>
         <source>Verdict</source>
         <translation>Verdetto</translation>
+    </message>
+    <message>
+        <source>Named by %1</source>
+        <translation>Indicato da %1</translation>
+    </message>
+    <message>
+        <source>Also suspect: %1</source>
+        <translation>Anche sospetto: %1</translation>
     </message>
 </context>
 </TS>
