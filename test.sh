@@ -7,6 +7,9 @@ source scripts/deps.sh
 kv_install_packages "${KV_BUILD_PACKAGES[@]}"
 
 export QT_QPA_PLATFORM=offscreen
+# The tests read the English texts; those that test a language set it themselves.
+unset LC_ALL LC_MESSAGES LANGUAGE
+export LANG=C.UTF-8
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=0"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
