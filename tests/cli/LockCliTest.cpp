@@ -10,6 +10,7 @@
 #include "../online/LoopbackServer.h"
 #include "PartMetBuilder.h"
 #include "Spawn.h"
+#include "LockHolder.h"
 #include "common/DirectoryLock.h"
 #include "common/StringUtil.h"
 
@@ -29,23 +30,6 @@ std::map<std::string, std::string> Files(const ScopedTempDir& dir) {
         if (name != DirectoryLock::kFileName) files[name] = dir.Read(name);
     }
     return files;
-}
-
-// The lock taken by a child of this test that stays until killed.
-pid_t HoldLock(const std::string& dir) {
-    int ready[2];
-    if (::pipe(ready) != 0) return -1;
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        DirectoryLock::SetProgramName("kestrivane");
-        const DirectoryLock lock(dir, 0ms);
-        [[maybe_unused]] const ssize_t sent = ::write(ready[1], lock ? "y" : "n", 1);
-        for (;;) ::pause();
-    }
-    char state = 0;
-    const bool held = ::read(ready[0], &state, 1) == 1 && state == 'y';
-    ::close(ready[0]), ::close(ready[1]);
-    return held ? pid : -1;
 }
 
 class LockCliTest : public CliFixture {
@@ -68,7 +52,7 @@ TEST_F(LockCliTest, WritingCommandsFailNamingTheHolderAndChangeNothing) {
     server.Serve("/u/Fakes.txt", "7\r\n");
     server.Serve("/u/FAKES.DAT", Hash(0x30) + ",1,new\r\n");
     const auto before = Files(home);
-    const pid_t holder = HoldLock(home.path());
+    const pid_t holder = HoldLock(home.path(), "kestrivane");
     ASSERT_GT(holder, 0);
     const std::string busy = "Another Kestrivane (kestrivane, pid " + std::to_string(holder) + ") is writing in " +
                              home.path() + "; try again when it has finished.\n";

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "TempDir.h"
+#include "LockHolder.h"
 #include "common/DirectoryLock.h"
 #include "settings/IniFile.h"
 
@@ -13,25 +14,6 @@ namespace kv::test {
 namespace {
 
 using namespace std::chrono_literals;
-
-// A child process that takes the directory's lock under its own program name and keeps it until it is killed;
-// its pid, or -1 when it could not take the lock.
-pid_t HoldLock(const std::string& dir) {
-    int ready[2];
-    if (::pipe(ready) != 0) return -1;
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        DirectoryLock::SetProgramName("holder-test");
-        const DirectoryLock lock(dir, 0ms);
-        [[maybe_unused]] const ssize_t sent = ::write(ready[1], lock ? "y" : "n", 1);
-        for (;;) ::pause();
-    }
-    char state = 0;
-    const bool held = ::read(ready[0], &state, 1) == 1 && state == 'y';
-    ::close(ready[0]), ::close(ready[1]);
-    if (!held) ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0);
-    return held ? pid : -1;
-}
 
 void Kill(pid_t pid) { ::kill(pid, SIGKILL), ::waitpid(pid, nullptr, 0); }
 
@@ -71,7 +53,7 @@ TEST_F(LockTest, ConcurrentWritersEachKeepTheirOwnKey) {
 TEST_F(LockTest, AHeldLockMakesTheWriterWaitThenFailNamingTheHolder) {
     const std::string before = "[Internet]\r\nFakesDatVersion=3\r\n";
     dir.Write("Kestrivane.ini", before);
-    const pid_t holder = HoldLock(dir.path());
+    const pid_t holder = HoldLock(dir.path(), "holder-test");
     ASSERT_GT(holder, 0);
     TakeLockBusy();
     const auto start = std::chrono::steady_clock::now();
@@ -106,9 +88,10 @@ TEST_F(LockTest, NestedInOneThreadOnlyCountsAndOtherThreadsWait) {
         }).join();
         ASSERT_TRUE(otherSaw);
         EXPECT_EQ(otherSaw->pid, ::getpid());
-        EXPECT_EQ(HoldLock(dir.path()), -1);  // released only by the outermost: another process finds it taken
+        // Released only by the outermost: another process finds it taken.
+        EXPECT_EQ(HoldLock(dir.path(), "holder-test"), -1);
     }
-    const pid_t free = HoldLock(dir.path());
+    const pid_t free = HoldLock(dir.path(), "holder-test");
     ASSERT_GT(free, 0);
     EXPECT_EQ(dir.Read(DirectoryLock::kFileName), LockFileText(free, "holder-test"));
     Kill(free);
