@@ -64,6 +64,7 @@ private:
     using FullKey = std::pair<uint64_t, uint64_t>;  // a key's two halves, ordered as its bytes
     static constexpr size_t kEntriesPerBucket = 8;  // on average 4 to 8
     static constexpr size_t kScannedBucket = 32;    // larger buckets (crafted keys) are sorted
+    static constexpr size_t kScatteredRun = 1 << 16;  // entries sorted through a buffer beside them
 
     static constexpr size_t kRecordsPerMark = 16;
 
