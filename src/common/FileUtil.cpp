@@ -14,6 +14,7 @@
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 namespace kv {
@@ -146,6 +147,17 @@ SteadyReading ReadWholeFileSteady(const std::string& path, uint64_t maxBytes) {
     }
     r.bytes = std::move(bytes);
     return r;
+}
+
+bool ReadWouldWait(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    char byte;
+    iovec one{&byte, 1};
+    // RWF_NOWAIT: the read is refused (EAGAIN) rather than waited for.
+    const bool waits = ::preadv2(fd, &one, 1, 0, RWF_NOWAIT) < 0 && errno == EAGAIN;
+    ::close(fd);
+    return waits;
 }
 
 bool FileExists(const std::string& path) {

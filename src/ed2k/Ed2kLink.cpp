@@ -1,6 +1,7 @@
 #include "ed2k/Ed2kLink.h"
 
 #include <algorithm>
+#include <array>
 
 namespace kv {
 
@@ -166,20 +167,36 @@ std::string HtmlEscape(std::string_view s) {
     return out;
 }
 
-std::vector<std::string_view> Split(std::string_view s, char sep) {
-    std::vector<std::string_view> out;
-    out.reserve(static_cast<size_t>(std::count(s.begin(), s.end(), sep)) + 1);  // one allocation a link
-    for (;;) {
-        const size_t at = s.find(sep);
-        out.push_back(s.substr(0, at));
-        if (at == std::string_view::npos) return out;
-        s.remove_prefix(at + 1);
+// The pieces of a text between separators; the usual handful without an allocation.
+class Fields {
+public:
+    Fields(std::string_view s, char sep) {
+        for (;;) {
+            const size_t at = s.find(sep);
+            if (size_ < inline_.size()) inline_[size_] = s.substr(0, at);
+            else {
+                if (more_.empty()) more_.assign(inline_.begin(), inline_.end());
+                more_.push_back(s.substr(0, at));
+            }
+            ++size_;
+            if (at == std::string_view::npos) break;
+            s.remove_prefix(at + 1);
+        }
     }
-}
+    size_t size() const { return size_; }
+    const std::string_view* begin() const { return more_.empty() ? inline_.data() : more_.data(); }
+    const std::string_view* end() const { return begin() + size_; }
+    const std::string_view& operator[](size_t i) const { return begin()[i]; }
+
+private:
+    std::array<std::string_view, 12> inline_;
+    std::vector<std::string_view> more_;
+    size_t size_ = 0;
+};
 
 // After the hash: optional parameters, then "/" ends the link; eMule may
 // append "|sources,…|/". A missing final "/" is tolerated.
-bool ParseTail(const std::vector<std::string_view>& fields, Ed2kLink& link, std::string* error) {
+bool ParseTail(const Fields& fields, Ed2kLink& link, std::string* error) {
     size_t i = 4;
     bool ended = false;
     for (; i < fields.size(); ++i) {
@@ -237,7 +254,7 @@ std::optional<Ed2kLink> Ed2kLink::Parse(std::string_view text, std::string* erro
         return std::nullopt;
     }
     text.remove_prefix(1);
-    const std::vector<std::string_view> fields = Split(text, '|');
+    const Fields fields(text, '|');
     if (!EqualsNoCase(fields[0], "file")) {
         Fail(error, "This is not a file link (ed2k://|" + std::string(fields[0].substr(0, 20)) + "|…).");
         return std::nullopt;
@@ -280,7 +297,7 @@ std::optional<Ed2kLink> ParseMagnet(std::string_view text, std::string* error) {
     std::optional<std::string_view> size, name;
     std::string aich;
     bool badHash = false;
-    for (std::string_view param : Split(text, '&')) {
+    for (std::string_view param : Fields(text, '&')) {
         const size_t eq = param.find('=');
         if (eq == std::string_view::npos) continue;
         const std::string_view key = param.substr(0, eq);

@@ -284,6 +284,13 @@ FakeRecord FakeList::record(size_t index) const {
     return r;
 }
 
+void FakeList::Prefetch(const Ed2kHash& hash, int step) const {
+    if (index_.empty()) return;
+    const size_t b = KeyHalf(hash.bytes(), 0) >> bucketShift_;
+    if (step == 0) __builtin_prefetch(buckets_.data() + b);
+    else __builtin_prefetch(index_.data() + buckets_[b]);
+}
+
 std::optional<FakeRecord> FakeList::find(const Ed2kHash& hash) const {
     if (index_.empty()) return std::nullopt;
     const FullKey key{KeyHalf(hash.bytes(), 0), KeyHalf(hash.bytes(), 8)};

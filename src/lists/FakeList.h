@@ -59,6 +59,11 @@ public:
     size_t byteSize() const { return text().size(); }
     FakeRecord record(size_t index) const;
     std::optional<FakeRecord> find(const Ed2kHash& hash) const;
+    // Asks for the memory a find of hash reads, without waiting for it: step
+    // 0 its bucket's bounds, step 1 (some lookups later, when they have come)
+    // its entries. Many lookups in a row then wait on memory together, not
+    // one after another.
+    void Prefetch(const Ed2kHash& hash, int step) const;
 
 private:
     using FullKey = std::pair<uint64_t, uint64_t>;  // a key's two halves, ordered as its bytes

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/FileUtil.h"
+#include "common/OrderedWork.h"
 #include "ed2k/PartMetReader.h"
 #include "lists/ListSources.h"
 #include "lists/OwnList.h"
@@ -41,14 +42,28 @@ void ApplyMatch(FakeMatch match, Finding& finding) {
     finding.listName = std::move(match.listName);
 }
 
+// Reads issued at once when the files are not in memory: a disk (and more so
+// a network share) answers several requests together faster than in a row.
+constexpr unsigned kColdReaders = 8;
+constexpr size_t kColdWindow = 64;  // findings done ahead of the one reported next
+
+// Whether the directory's files wait for the disk: its first, middle and last
+// .met file are asked without waiting. In memory, threads would only add
+// their own cost.
+bool ReadsWait(const std::string& path, const std::vector<std::string>& metFiles) {
+    if (metFiles.size() < 2) return false;
+    for (const size_t i : {size_t{0}, metFiles.size() / 2, metFiles.size() - 1})
+        if (ReadWouldWait(JoinPath(path, metFiles[i]))) return true;
+    return false;
+}
+
 // The downloads of one directory; partDir prefixes the part names of a further temp directory.
 void CheckDirectory(const std::string& path, const std::vector<std::string>& metFiles, const std::string& partDir,
                     const FakeCatalogue& fakes, const CheckRules& rules, CheckProgress* progress,
                     CheckReport& report) {
     // Listing every row, the report's size is known: no growing and moving as it fills.
     if (rules.listAll) report.listed.reserve(report.listed.size() + metFiles.size());
-    for (const std::string& entry : metFiles) {
-        Finding finding = CheckOneDownload(path, entry, partDir, fakes, rules);
+    const auto count = [&](size_t, Finding&& finding) {
         const bool read = finding.problem == ReadProblem::None;
         if (finding.fake) ++report.found;
         if (finding.suspect()) ++report.suspects;
@@ -58,7 +73,14 @@ void CheckDirectory(const std::string& path, const std::vector<std::string>& met
             if (progress) progress->Listed(finding);
             report.listed.push_back(std::move(finding));
         }
+        return true;
+    };
+    const auto check = [&](size_t i) { return CheckOneDownload(path, metFiles[i], partDir, fakes, rules); };
+    if (ReadsWait(path, metFiles)) {
+        RunInOrder<Finding>(metFiles.size(), kColdReaders, kColdWindow, check, count);
+        return;
     }
+    for (size_t i = 0; i < metFiles.size(); ++i) count(i, check(i));
 }
 
 }  // namespace
