@@ -186,6 +186,7 @@ inline size_t Evict(const std::string& path) {
 // exit status.
 struct Run {
     double seconds = 0;
+    double wall = 0;  // from start to exit, for what waits on the disk
     long peakKiB = -1;
     int status = -1;
 };
@@ -196,6 +197,8 @@ struct Run {
 // its data makes large. Call first in main; returns -1 when not launching.
 inline int LaunchMode(int argc, char** argv) {
     if (argc < 3 || std::strcmp(argv[1], "--launch") != 0) return -1;
+    timespec start{}, end{};
+    ::clock_gettime(CLOCK_MONOTONIC, &start);
     const pid_t pid = ::fork();
     if (pid == 0) {
         const int null = ::open("/dev/null", O_WRONLY);
@@ -207,9 +210,11 @@ inline int LaunchMode(int argc, char** argv) {
     int status = 0;
     struct rusage usage {};
     ::wait4(pid, &status, 0, &usage);
+    ::clock_gettime(CLOCK_MONOTONIC, &end);
     const auto cpu = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; };
-    std::printf("%.6f %ld %d\n", cpu(usage.ru_utime) + cpu(usage.ru_stime), usage.ru_maxrss,
-                WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    const double wall = static_cast<double>(end.tv_sec - start.tv_sec) + static_cast<double>(end.tv_nsec - start.tv_nsec) * 1e-9;
+    std::printf("%.6f %ld %d %.6f\n", cpu(usage.ru_utime) + cpu(usage.ru_stime), usage.ru_maxrss,
+                WIFEXITED(status) ? WEXITSTATUS(status) : -1, wall);
     return 0;
 }
 
@@ -234,8 +239,24 @@ inline Run RunProgram(const std::vector<std::string>& args) {
     const ssize_t n = rc == 0 ? ::read(fds[0], text, sizeof text - 1) : -1;
     ::close(fds[0]);
     if (rc == 0) ::waitpid(pid, nullptr, 0);
-    if (n > 0) std::sscanf(text, "%lf %ld %d", &run.seconds, &run.peakKiB, &run.status);
+    if (n > 0) std::sscanf(text, "%lf %ld %d %lf", &run.seconds, &run.peakKiB, &run.status, &run.wall);
     return run;
+}
+
+// Wall seconds of f.
+template <typename F>
+double WallSeconds(F&& f) {
+    timespec start{}, end{};
+    ::clock_gettime(CLOCK_MONOTONIC, &start);
+    f();
+    ::clock_gettime(CLOCK_MONOTONIC, &end);
+    return static_cast<double>(end.tv_sec - start.tv_sec) + static_cast<double>(end.tv_nsec - start.tv_nsec) * 1e-9;
+}
+
+inline double Median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 // The best time of several runs, with the largest peak among them.
