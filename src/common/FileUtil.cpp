@@ -35,15 +35,18 @@ int OpenRegular(const std::string& path, struct stat& st) {
     return fd;
 }
 
-// A large buffer is filled faster in 2 MiB pages: a five-hundredth of the page
-// faults. Only a hint; the kernel may say no.
-void AskForHugePages(char* p, size_t n) {
+}  // namespace
+
+void AskForHugePages(void* start, size_t n) {
+    char* p = static_cast<char*>(start);
     constexpr uintptr_t kHuge = uintptr_t{2} << 20;
     if (n < 4 * kHuge) return;
     const uintptr_t from = (reinterpret_cast<uintptr_t>(p) + kHuge - 1) & ~(kHuge - 1);
     const uintptr_t to = (reinterpret_cast<uintptr_t>(p) + n) & ~(kHuge - 1);
     if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
 }
+
+namespace {
 
 // Reads up to n bytes into p and returns how many came; failed on an error.
 // With stopShort a read that brings fewer bytes than asked ends it: for a

@@ -2,6 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kv {
 
@@ -39,6 +44,13 @@ std::string PercentDecode(std::string_view s, bool plusIsSpace) {
     std::string out;
     out.reserve(s.size());
     for (size_t i = 0; i < s.size(); ++i) {
+        // The bytes up to the next one that may change, copied as a run.
+        const size_t plain = plusIsSpace ? s.find_first_of("%+", i) : s.find('%', i);
+        if (plain != i) {
+            out.append(s.substr(i, plain - i));
+            if (plain == std::string_view::npos) break;
+            i = plain;
+        }
         if (s[i] == '%' && i + 2 < s.size()) {
             const int hi = HexDigitValue(s[i + 1]);
             const int lo = HexDigitValue(s[i + 2]);
@@ -171,17 +183,23 @@ std::string HtmlEscape(std::string_view s) {
 class Fields {
 public:
     Fields(std::string_view s, char sep) {
-        for (;;) {
-            const size_t at = s.find(sep);
-            if (size_ < inline_.size()) inline_[size_] = s.substr(0, at);
-            else {
-                if (more_.empty()) more_.assign(inline_.begin(), inline_.end());
-                more_.push_back(s.substr(0, at));
-            }
-            ++size_;
-            if (at == std::string_view::npos) break;
-            s.remove_prefix(at + 1);
+        size_t start = 0, k = 0;
+        const auto cut = [&](size_t at) {
+            Add(s.substr(start, at - start));
+            start = at + 1;
+        };
+#if defined(__SSE2__)
+        // The separators of 16 bytes at once: a link's fields are short, a call a field costs more.
+        for (; k + 16 <= s.size(); k += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.data() + k));
+            for (auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, _mm_set1_epi8(sep)))); mask != 0;
+                 mask &= mask - 1)
+                cut(k + static_cast<size_t>(std::countr_zero(mask)));
         }
+#endif
+        for (; k < s.size(); ++k)
+            if (s[k] == sep) cut(k);
+        Add(s.substr(start));
     }
     size_t size() const { return size_; }
     const std::string_view* begin() const { return more_.empty() ? inline_.data() : more_.data(); }
@@ -189,6 +207,16 @@ public:
     const std::string_view& operator[](size_t i) const { return begin()[i]; }
 
 private:
+    void Add(std::string_view field) {
+        if (size_ < inline_.size()) {
+            inline_[size_] = field;
+        } else {
+            if (more_.empty()) more_.assign(inline_.begin(), inline_.end());
+            more_.push_back(field);
+        }
+        ++size_;
+    }
+
     std::array<std::string_view, 12> inline_;
     std::vector<std::string_view> more_;
     size_t size_ = 0;

@@ -120,6 +120,7 @@ LinkReport CheckLinks(std::string_view input, const FakeCatalogue& fakes) {
     // no more than a link every 7 bytes) spares moving them as the list grows.
     const auto colons = static_cast<size_t>(std::count(input.begin(), input.end(), ':'));
     report.findings.reserve(std::min(colons, input.size() / 7 + 1));
+    AskForHugePages(report.findings.data(), report.findings.capacity() * sizeof(LinkFinding));
     FindLinks(input, read);
     // The lookups' memory is asked for some links ahead (see FakeList::Prefetch).
     constexpr size_t kAhead = 8;
