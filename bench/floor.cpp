@@ -6,8 +6,9 @@
 //                          open, fstat, read, close each *.met; pread the first
 //                          64 KiB of the .part beside it where there is one
 //   kv_floor check-parallel DIR [THREADS]
-//                          the same I/O on THREADS threads (default 8): the
-//                          floor of a check on a cold cache
+//                          the same I/O on THREADS threads (default 16, as
+//                          many as the check uses): the floor of a check
+//                          on a cold cache
 //   kv_floor evict PATH    takes the file, or a directory's files, out of the
 //                          page cache: the next read comes from the disk
 #include <cstdio>
@@ -26,7 +27,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "check-parallel") == 0) {
-        const unsigned threads = argc == 4 ? static_cast<unsigned>(std::atoi(argv[3])) : 8;
+        const unsigned threads = argc == 4 ? static_cast<unsigned>(std::atoi(argv[3])) : 16;
         const kv::bench::IoCount n = kv::bench::IoOnlyCheckParallel(argv[2], threads);
         std::printf("%zu .met files, %zu heads, %zu bytes\n", n.metFiles, n.heads, n.bytes);
         return 0;

@@ -44,8 +44,8 @@ void ApplyMatch(FakeMatch match, Finding& finding) {
 
 // Reads issued at once when the files are not in memory: a disk (and more so
 // a network share) answers several requests together faster than in a row.
-constexpr unsigned kColdReaders = 8;
-constexpr size_t kColdWindow = 64;  // findings done ahead of the one reported next
+constexpr unsigned kColdReaders = 16;
+constexpr size_t kColdWindow = 256;  // findings done ahead of the one reported next
 
 // Whether the directory's files wait for the disk: its first, middle and last
 // .met file are asked without waiting. In memory, threads would only add
