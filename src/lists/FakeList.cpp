@@ -99,7 +99,7 @@ void ScatterSort(uint64_t* a, size_t n, int shift, int width, size_t first, uint
     for (size_t d = 0; d < digits; ++d) at += std::exchange(begin[d], at);
     scratch.resize(n);
     for (size_t i = 0; i < n; ++i) scratch[begin[(a[i] >> shift) & mask]++ - first] = a[i];
-    std::memcpy(a, scratch.data(), n * sizeof *a);
+    if (n > 0) std::memcpy(a, scratch.data(), n * sizeof *a);
     // Each digit's counter has moved to where the next digit begins.
     std::memmove(begin + 1, begin, (digits - 1) * sizeof *begin);
     begin[0] = static_cast<uint32_t>(first);
