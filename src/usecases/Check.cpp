@@ -42,8 +42,8 @@ void ApplyMatch(FakeMatch match, Finding& finding) {
     finding.listName = std::move(match.listName);
 }
 
-// Reads issued at once when the files are not in memory: a disk (and more so
-// a network share) answers several requests together faster than in a row.
+// Reads issued at once when the files are not in memory: a disk answers
+// several requests together faster than the same requests in a row.
 constexpr unsigned kColdReaders = 16;
 constexpr size_t kColdWindow = 256;  // findings done ahead of the one reported next
 
