@@ -13,12 +13,14 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <ctime>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -117,11 +119,74 @@ inline IoCount IoOnlyCheck(const std::string& dir) {
     return count;
 }
 
+// Floor, cold: the same I/O as IoOnlyCheck on `threads` threads, each taking
+// the next file as it is done. What the disk gives when asked many things at once.
+inline IoCount IoOnlyCheckParallel(const std::string& dir, unsigned threads) {
+    std::vector<std::string> names;
+    if (DIR* d = ::opendir(dir.c_str())) {
+        while (const dirent* e = ::readdir(d)) {
+            const size_t length = std::strlen(e->d_name);
+            if (length >= 4 && std::strcmp(e->d_name + length - 4, ".met") == 0) names.emplace_back(e->d_name);
+        }
+        ::closedir(d);
+    }
+    std::atomic<size_t> next{0}, metFiles{0}, heads{0}, bytes{0};
+    const auto run = [&] {
+        std::vector<char> buffer(1 << 16);
+        for (size_t i; (i = next++) < names.size();) {
+            std::string path = dir + "/" + names[i];
+            int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0) continue;
+            struct stat st {};
+            ::fstat(fd, &st);
+            if (buffer.size() < static_cast<size_t>(st.st_size) + 1) buffer.resize(static_cast<size_t>(st.st_size) + 1);
+            const ssize_t n = ::read(fd, buffer.data(), static_cast<size_t>(st.st_size) + 1);
+            ::close(fd);
+            ++metFiles;
+            bytes += n > 0 ? static_cast<size_t>(n) : 0;
+            path.resize(path.size() - 4);
+            fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0) continue;
+            const ssize_t head = ::pread(fd, buffer.data(), 65536, 0);
+            ::close(fd);
+            ++heads;
+            bytes += head > 0 ? static_cast<size_t>(head) : 0;
+        }
+    };
+    std::vector<std::thread> pool;
+    for (unsigned t = 0; t < std::max(threads, 1u); ++t) pool.emplace_back(run);
+    for (auto& t : pool) t.join();
+    return {metFiles, heads, bytes};
+}
+
+// Takes the files of a directory (or one file) out of the page cache, so that
+// the next read of them comes from the disk. Needs no privileges for one's own files.
+inline size_t Evict(const std::string& path) {
+    size_t evicted = 0;
+    const auto drop = [&](const std::string& file) {
+        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return;
+        ::fdatasync(fd);
+        evicted += ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED) == 0;
+        ::close(fd);
+    };
+    DIR* d = ::opendir(path.c_str());
+    if (!d) {
+        drop(path);
+        return evicted;
+    }
+    while (const dirent* e = ::readdir(d))
+        if (e->d_type == DT_REG) drop(path + "/" + e->d_name);
+    ::closedir(d);
+    return evicted;
+}
+
 // A whole program's run: its CPU time (user and system, as the kernel
 // accounts for the finished child), its own peak resident memory and its
 // exit status.
 struct Run {
     double seconds = 0;
+    double wall = 0;  // from start to exit, for what waits on the disk
     long peakKiB = -1;
     int status = -1;
 };
@@ -132,6 +197,8 @@ struct Run {
 // its data makes large. Call first in main; returns -1 when not launching.
 inline int LaunchMode(int argc, char** argv) {
     if (argc < 3 || std::strcmp(argv[1], "--launch") != 0) return -1;
+    timespec start{}, end{};
+    ::clock_gettime(CLOCK_MONOTONIC, &start);
     const pid_t pid = ::fork();
     if (pid == 0) {
         const int null = ::open("/dev/null", O_WRONLY);
@@ -143,9 +210,11 @@ inline int LaunchMode(int argc, char** argv) {
     int status = 0;
     struct rusage usage {};
     ::wait4(pid, &status, 0, &usage);
+    ::clock_gettime(CLOCK_MONOTONIC, &end);
     const auto cpu = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; };
-    std::printf("%.6f %ld %d\n", cpu(usage.ru_utime) + cpu(usage.ru_stime), usage.ru_maxrss,
-                WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+    const double wall = static_cast<double>(end.tv_sec - start.tv_sec) + static_cast<double>(end.tv_nsec - start.tv_nsec) * 1e-9;
+    std::printf("%.6f %ld %d %.6f\n", cpu(usage.ru_utime) + cpu(usage.ru_stime), usage.ru_maxrss,
+                WIFEXITED(status) ? WEXITSTATUS(status) : -1, wall);
     return 0;
 }
 
@@ -170,8 +239,24 @@ inline Run RunProgram(const std::vector<std::string>& args) {
     const ssize_t n = rc == 0 ? ::read(fds[0], text, sizeof text - 1) : -1;
     ::close(fds[0]);
     if (rc == 0) ::waitpid(pid, nullptr, 0);
-    if (n > 0) std::sscanf(text, "%lf %ld %d", &run.seconds, &run.peakKiB, &run.status);
+    if (n > 0) std::sscanf(text, "%lf %ld %d %lf", &run.seconds, &run.peakKiB, &run.status, &run.wall);
     return run;
+}
+
+// Wall seconds of f.
+template <typename F>
+double WallSeconds(F&& f) {
+    timespec start{}, end{};
+    ::clock_gettime(CLOCK_MONOTONIC, &start);
+    f();
+    ::clock_gettime(CLOCK_MONOTONIC, &end);
+    return static_cast<double>(end.tv_sec - start.tv_sec) + static_cast<double>(end.tv_nsec - start.tv_nsec) * 1e-9;
+}
+
+inline double Median(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
 // The best time of several runs, with the largest peak among them.

@@ -48,13 +48,6 @@ using Wall = std::chrono::steady_clock;
 
 double Since(Wall::time_point from) { return std::chrono::duration<double>(Wall::now() - from).count(); }
 
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 kv::Ed2kHash RandomHash(Rng& rng) {
     std::array<uint8_t, 16> h{};
     for (auto& b : h) b = static_cast<uint8_t>(rng.Next() >> 24);

@@ -4,7 +4,10 @@
 // paste, so that start-up and the list load are in both). Prints figures and
 // ratios; nothing is asserted.
 //
-//   kv_bench_links_check [--records N] [--links N] [--rounds R]
+//   kv_bench_links_check [--records N] [--links N] [--rounds R] [--keep DIR]
+//
+// With --keep the home (FAKES.DAT, Kestrivane.ini) and the pastes (links.txt,
+// none.txt) are written to DIR and left there.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -12,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "BenchSupport.h"
@@ -38,7 +42,16 @@ int main(int argc, char** argv) {
     const int records = ArgValue(argc, argv, "--records", 1000000);
     const int links = ArgValue(argc, argv, "--links", 100000);
     const int rounds = std::max(1, ArgValue(argc, argv, "--rounds", 3));
-    kv::test::ScopedTempDir dir;
+    kv::test::ScopedTempDir scratch;
+    std::string keep;
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--keep") == 0) keep = argv[i + 1];
+    const std::string root = keep.empty() ? scratch.path() : keep;
+    std::filesystem::create_directories(root);
+    const auto write = [&](const std::string& name, const std::string& bytes) {
+        kv::WriteFileAtomic(root + "/" + name, bytes);
+        return root + "/" + name;
+    };
 
     // The list, and a paste of links of which one in ten names a listed hash;
     // the rest are links as forums carry them, names with blanks and escapes.
@@ -57,10 +70,10 @@ int main(int argc, char** argv) {
     for (int i = listed; i < links; ++i)
         paste += "ed2k://|file|Some%20Film%20(2006)%20" + std::to_string(i) + ".DVDRip.avi|" +
                  std::to_string(700000000 + i) + "|" + Hex(rng) + "|h=" + "ABCDEFGHIJKLMNOPQRSTUVWXYZ234567|/\n";
-    const std::string listPath = dir.Write("FAKES.DAT", list);
-    const std::string pastePath = dir.Write("links.txt", paste);
-    const std::string emptyPath = dir.Write("none.txt", "");
-    dir.Write("Kestrivane.ini", "[Display]\r\nShowAllPartMet=NO\r\n");
+    const std::string listPath = write("FAKES.DAT", list);
+    const std::string pastePath = write("links.txt", paste);
+    const std::string emptyPath = write("none.txt", "");
+    write("Kestrivane.ini", "[Display]\r\nShowAllPartMet=NO\r\n");
     const size_t listBytes = list.size(), pasteBytes = paste.size();
     list.clear();
     list.shrink_to_fit();
@@ -84,8 +97,8 @@ int main(int argc, char** argv) {
 
     const double floor = BestOf(rounds, [&] { ReadLoop(listPath); });
     const double mappedLoad = BestOf(rounds, [&] { found += !kv::FakeList::Load(listPath, "FAKES.DAT"); });
-    const Run cliEmpty = BestRun(rounds, {KV_CLI_PATH, "--home", dir.path(), "links", emptyPath});
-    const Run cliLinks = BestRun(rounds, {KV_CLI_PATH, "--home", dir.path(), "links", pastePath});
+    const Run cliEmpty = BestRun(rounds, {KV_CLI_PATH, "--home", root, "links", emptyPath});
+    const Run cliLinks = BestRun(rounds, {KV_CLI_PATH, "--home", root, "links", pastePath});
 
     std::printf("%d links (%.1f MB) against %d records (%.1f MB); floor: the list read in 1 MiB blocks %.4f s\n",
                 links, pasteBytes / 1e6, records, listBytes / 1e6, floor);

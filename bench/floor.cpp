@@ -5,6 +5,12 @@
 //   kv_floor check DIR     the I/O of a check of DIR and nothing else: list it;
 //                          open, fstat, read, close each *.met; pread the first
 //                          64 KiB of the .part beside it where there is one
+//   kv_floor check-parallel DIR [THREADS]
+//                          the same I/O on THREADS threads (default 16, as
+//                          many as the check uses): the floor of a check
+//                          on a cold cache
+//   kv_floor evict PATH    takes the file, or a directory's files, out of the
+//                          page cache: the next read comes from the disk
 #include <cstdio>
 #include <cstring>
 
@@ -20,6 +26,16 @@ int main(int argc, char** argv) {
         std::printf("%zu .met files, %zu heads, %zu bytes\n", n.metFiles, n.heads, n.bytes);
         return 0;
     }
-    std::fputs("usage: kv_floor read FILE | kv_floor check DIR\n", stderr);
+    if ((argc == 3 || argc == 4) && std::strcmp(argv[1], "check-parallel") == 0) {
+        const unsigned threads = argc == 4 ? static_cast<unsigned>(std::atoi(argv[3])) : 16;
+        const kv::bench::IoCount n = kv::bench::IoOnlyCheckParallel(argv[2], threads);
+        std::printf("%zu .met files, %zu heads, %zu bytes\n", n.metFiles, n.heads, n.bytes);
+        return 0;
+    }
+    if (argc == 3 && std::strcmp(argv[1], "evict") == 0) {
+        std::printf("%zu files evicted\n", kv::bench::Evict(argv[2]));
+        return 0;
+    }
+    std::fputs("usage: kv_floor read FILE | check DIR | check-parallel DIR [THREADS] | evict PATH\n", stderr);
     return 2;
 }

@@ -104,5 +104,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The library packages come from the binaries themselves (dpkg-shlibdeps).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# libcurl is opened at run time, out of dpkg-shlibdeps' sight: its package is named here.
+execute_process(COMMAND dpkg-query -S "${KV_CURL_FILE}" OUTPUT_VARIABLE KV_CURL_PACKAGE ERROR_QUIET)
+string(REGEX MATCH "^[^:,]+" KV_CURL_PACKAGE "${KV_CURL_PACKAGE}")
+if(KV_CURL_PACKAGE)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS "${KV_CURL_PACKAGE}")
+endif()
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS bash-completion)
 include(CPack)

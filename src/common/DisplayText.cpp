@@ -1,12 +1,19 @@
 #include "DisplayText.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace kv {
 
 bool IsValidUtf8(std::string_view s) {
     size_t i = 0;
     while (i < s.size()) {
+        // Plain ASCII, the usual case, eight bytes at a time.
+        uint64_t eight;
+        if (i + 8 <= s.size() && (std::memcpy(&eight, s.data() + i, 8), (eight & 0x8080808080808080ULL) == 0)) {
+            i += 8;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(s[i]);
         size_t extra;
         uint32_t cp;

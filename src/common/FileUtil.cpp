@@ -14,6 +14,7 @@
 #include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <unistd.h>
 
 namespace kv {
@@ -34,15 +35,18 @@ int OpenRegular(const std::string& path, struct stat& st) {
     return fd;
 }
 
-// A large buffer is filled faster in 2 MiB pages: a five-hundredth of the page
-// faults. Only a hint; the kernel may say no.
-void AskForHugePages(char* p, size_t n) {
+}  // namespace
+
+void AskForHugePages(void* start, size_t n) {
+    char* p = static_cast<char*>(start);
     constexpr uintptr_t kHuge = uintptr_t{2} << 20;
     if (n < 4 * kHuge) return;
     const uintptr_t from = (reinterpret_cast<uintptr_t>(p) + kHuge - 1) & ~(kHuge - 1);
     const uintptr_t to = (reinterpret_cast<uintptr_t>(p) + n) & ~(kHuge - 1);
     if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
 }
+
+namespace {
 
 // Reads up to n bytes into p and returns how many came; failed on an error.
 // With stopShort a read that brings fewer bytes than asked ends it: for a
@@ -146,6 +150,17 @@ SteadyReading ReadWholeFileSteady(const std::string& path, uint64_t maxBytes) {
     }
     r.bytes = std::move(bytes);
     return r;
+}
+
+bool ReadWouldWait(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    char byte;
+    iovec one{&byte, 1};
+    // RWF_NOWAIT: the read is refused (EAGAIN) rather than waited for.
+    const bool waits = ::preadv2(fd, &one, 1, 0, RWF_NOWAIT) < 0 && errno == EAGAIN;
+    ::close(fd);
+    return waits;
 }
 
 bool FileExists(const std::string& path) {

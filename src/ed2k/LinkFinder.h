@@ -31,4 +31,14 @@ inline constexpr size_t kMaxLinkLineLength = 64 * 1024;
 // input.
 std::vector<LinkCandidate> FindLinks(std::string_view text);
 
+// The same links handed over one by one as they are read, without a copy of
+// each: raw is a view into text (for a line too long to search: its first 80
+// bytes), error is empty when link is set.
+class LinkSink {
+public:
+    virtual ~LinkSink() = default;
+    virtual void Found(size_t line, std::string_view raw, std::optional<Ed2kLink>&& link, std::string&& error) = 0;
+};
+void FindLinks(std::string_view text, LinkSink& sink);
+
 }  // namespace kv

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace kv::inspect {
@@ -46,10 +47,17 @@ bool StartsNoCase(std::string_view s, std::string_view prefix) {
 // Text: no control bytes but tab, line feed, form feed and carriage return.
 // Bytes from 0x80 pass: UTF-8 and the old code pages alike.
 bool IsText(std::string_view s) {
-    for (const char c : s) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20 && u != '\t' && u != '\n' && u != '\r' && u != '\f') return false;
-        if (u == 0x7F) return false;
+    // Judged 64 bytes at a time without a branch a byte, which the compiler vectorises.
+    for (size_t at = 0; at < s.size(); at += 64) {
+        const size_t end = std::min(s.size(), at + 64);
+        uint8_t control = 0;
+        for (size_t i = at; i < end; ++i) {
+            const auto u = static_cast<uint8_t>(s[i]);
+            control |= static_cast<uint8_t>((uint8_t{u < 0x20} & uint8_t{u != '\t'} & uint8_t{u != '\n'} &
+                                             uint8_t{u != '\r'} & uint8_t{u != '\f'}) |
+                                            uint8_t{u == 0x7F});
+        }
+        if (control != 0) return false;
     }
     return !s.empty();
 }
@@ -80,15 +88,19 @@ std::string WebAddresses(std::string_view s) {
 // A run of one printable byte (index-poisoning junk) is no text.
 bool LooksWritten(std::string_view s) {
     size_t blanks = 0;
-    std::array<bool, 256> seen{};
-    size_t distinct = 0;
-    for (const char c : s) {
-        blanks += c == ' ' || c == '\n';
-        auto& was = seen[static_cast<unsigned char>(c)];
-        distinct += !was;
-        was = true;
+    for (size_t at = 0; at < s.size(); at += 128) {  // counted in bytes, 128 at a time
+        uint8_t some = 0;
+        for (size_t i = at; i < std::min(s.size(), at + 128); ++i)
+            some = static_cast<uint8_t>(some + (uint8_t{s[i] == ' '} | uint8_t{s[i] == '\n'}));
+        blanks += some;
     }
-    return blanks * 100 >= s.size() && distinct >= 10;
+    if (blanks * 100 < s.size()) return false;
+    // Two tables, so that a run of one byte does not wait on its own mark.
+    std::array<std::array<bool, 256>, 2> seen{};
+    for (size_t i = 0; i < s.size(); ++i) seen[i & 1][static_cast<unsigned char>(s[i])] = true;
+    size_t distinct = 0;
+    for (size_t c = 0; c < 256; ++c) distinct += seen[0][c] || seen[1][c];
+    return distinct >= 10;
 }
 
 bool IsPlaylist(std::string_view s) {

@@ -46,6 +46,11 @@ std::optional<FakeMatch> FakeCatalogue::find(const Ed2kHash& hash) const {
     return std::nullopt;
 }
 
+void FakeCatalogue::Prefetch(const Ed2kHash& hash, int step) const {
+    for (const Entry& e : entries_)
+        if (!e.holds) e.list.Prefetch(hash, step);
+}
+
 const FakeList* FakeCatalogue::list(std::string_view slot) const {
     for (const Entry& e : entries_)
         if (e.slot == slot && !e.holds) return &e.list;

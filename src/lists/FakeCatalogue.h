@@ -53,6 +53,8 @@ public:
     void Clear() { entries_.clear(); }
 
     std::optional<FakeMatch> find(const Ed2kHash& hash) const;
+    // See FakeList::Prefetch: for every list.
+    void Prefetch(const Ed2kHash& hash, int step) const;
     const FakeList* list(std::string_view slot) const;
     // Records in all lists (signals not counted).
     size_t records() const;

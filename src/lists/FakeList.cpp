@@ -75,10 +75,34 @@ void FlagSort(uint64_t* a, size_t n, int shift, int width, std::vector<size_t>& 
     for (size_t b = 0; b < digits; ++b) {
         while (next[b] < begin[b + 1]) {
             uint64_t v = a[next[b]];
-            for (size_t d = (v >> shift) & mask; d != b; d = (v >> shift) & mask) std::swap(v, a[next[d]++]);
+            for (size_t d = (v >> shift) & mask; d != b; d = (v >> shift) & mask) {
+                std::swap(v, a[next[d]++]);
+                // The digit's next entries, asked for before they are needed: more
+                // runs are written at once than the processor follows by itself.
+                if (next[d] + 16 < n) __builtin_prefetch(a + next[d] + 16, 1);
+            }
             a[next[b]++] = v;
         }
     }
+}
+
+// Sorts a[0, n) by the digit of `width` bits at `shift` through `scratch`, for
+// a run that fits in the cache: one move an entry instead of a chain of
+// swaps. begin[d] is set to first + where digit d's run begins.
+void ScatterSort(uint64_t* a, size_t n, int shift, int width, size_t first, uint32_t* begin,
+                 std::vector<uint64_t>& scratch) {
+    const uint64_t mask = (uint64_t{1} << width) - 1;
+    const size_t digits = size_t{1} << width;
+    std::fill(begin, begin + digits, 0);
+    for (size_t i = 0; i < n; ++i) ++begin[(a[i] >> shift) & mask];
+    auto at = static_cast<uint32_t>(first);
+    for (size_t d = 0; d < digits; ++d) at += std::exchange(begin[d], at);
+    scratch.resize(n);
+    for (size_t i = 0; i < n; ++i) scratch[begin[(a[i] >> shift) & mask]++ - first] = a[i];
+    if (n > 0) std::memcpy(a, scratch.data(), n * sizeof *a);
+    // Each digit's counter has moved to where the next digit begins.
+    std::memmove(begin + 1, begin, (digits - 1) * sizeof *begin);
+    begin[0] = static_cast<uint32_t>(first);
 }
 
 }  // namespace
@@ -188,17 +212,24 @@ void FakeList::Sort() {
     const size_t n = index_.size();
     const int bits = std::clamp(static_cast<int>(std::bit_width(n / kEntriesPerBucket)), 8, 20);
     bucketShift_ = 64 - bits;
-    std::vector<size_t> begin, next;
-    FlagSort(index_.data(), n, 56, 8, begin, next);
-    if (bits > 8) {
-        const std::vector<size_t> top = begin;
-        for (size_t b = 0; b < 256; ++b)
-            FlagSort(index_.data() + top[b], top[b + 1] - top[b], bucketShift_, bits - 8, begin, next);
-    }
     const size_t buckets = size_t{1} << bits;
-    buckets_.assign(buckets + 1, 0);
-    for (const uint64_t e : index_) ++buckets_[(e >> bucketShift_) + 1];
-    for (size_t b = 1; b <= buckets; ++b) buckets_[b] += buckets_[b - 1];
+    buckets_.assign(buckets + 1, static_cast<uint32_t>(n));
+    // The first pass in place: a second array as large as the index would raise the peak.
+    std::vector<size_t> top, begin, next;
+    FlagSort(index_.data(), n, 56, 8, top, next);
+    const int rest = bits - 8;
+    std::vector<uint64_t> scratch;
+    for (size_t b = 0; b < 256; ++b) {
+        uint64_t* run = index_.data() + top[b];
+        const size_t length = top[b + 1] - top[b];
+        if (length <= kScatteredRun) {
+            ScatterSort(run, length, bucketShift_, rest, top[b], buckets_.data() + (b << rest), scratch);
+            continue;
+        }
+        // A run crafted keys have swollen is sorted in place, whatever its size.
+        FlagSort(run, length, bucketShift_, rest, begin, next);
+        for (size_t d = 0; d < (size_t{1} << rest); ++d) buckets_[(b << rest) + d] = static_cast<uint32_t>(top[b] + begin[d]);
+    }
     // By key, the whole key read again from the text where the first 32 bits agree; equal keys in file order.
     const auto less = [this](uint64_t a, uint64_t b) {
         if (KeyTop(a) != KeyTop(b)) return a < b;
@@ -251,6 +282,13 @@ FakeRecord FakeList::record(size_t index) const {
         r.description = line.substr(p2 + 1);
     }
     return r;
+}
+
+void FakeList::Prefetch(const Ed2kHash& hash, int step) const {
+    if (index_.empty()) return;
+    const size_t b = KeyHalf(hash.bytes(), 0) >> bucketShift_;
+    if (step == 0) __builtin_prefetch(buckets_.data() + b);
+    else __builtin_prefetch(index_.data() + buckets_[b]);
 }
 
 std::optional<FakeRecord> FakeList::find(const Ed2kHash& hash) const {

@@ -59,11 +59,17 @@ public:
     size_t byteSize() const { return text().size(); }
     FakeRecord record(size_t index) const;
     std::optional<FakeRecord> find(const Ed2kHash& hash) const;
+    // Asks for the memory a find of hash reads, without waiting for it: step
+    // 0 its bucket's bounds, step 1 (some lookups later, when they have come)
+    // its entries. Many lookups in a row then wait on memory together, not
+    // one after another.
+    void Prefetch(const Ed2kHash& hash, int step) const;
 
 private:
     using FullKey = std::pair<uint64_t, uint64_t>;  // a key's two halves, ordered as its bytes
     static constexpr size_t kEntriesPerBucket = 8;  // on average 4 to 8
     static constexpr size_t kScannedBucket = 32;    // larger buckets (crafted keys) are sorted
+    static constexpr size_t kScatteredRun = 1 << 16;  // entries sorted through a buffer beside them
 
     static constexpr size_t kRecordsPerMark = 16;
 

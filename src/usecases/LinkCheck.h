@@ -27,7 +27,7 @@ enum class LinkVerdict { Ok, Fake, Suspect, Malformed };
 // What the check says about one link.
 struct LinkFinding {
     size_t line = 0;               // text: its line, from 1; binary collection: its place, from 1; 0 = none
-    std::string raw;               // as it stood in the text ("" for a binary collection's entries)
+    std::string raw;               // a link that could not be read, as it stood in the text (else "")
     std::optional<Ed2kLink> link;  // unset for a malformed link
     LinkVerdict verdict = LinkVerdict::Ok;
     std::string description;       // a list named it: the record's description
