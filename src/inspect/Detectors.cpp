@@ -2,6 +2,7 @@
 // reads() names; the head is the arrived bytes, never more.
 #include <array>
 
+#include "common/Translator.h"
 #include "inspect/Detector.h"
 #include "inspect/Extension.h"
 #include "inspect/NameRules.h"
@@ -32,9 +33,12 @@ Format Effective(const ContentType& t) {
     return t.format;
 }
 
-Suspicion Claimed(Strength s, const NameClaim& claim, std::string data, std::string detail = {}) {
+// detailPattern words the detail after the data (its %1 the detail), translated as a verdict.
+Suspicion Claimed(Strength s, const NameClaim& claim, std::string data, const char* detailPattern = "",
+                  std::string detail = {}) {
     return MakeSuspicion(s, Reason{.kind = ReasonKind::Content, .claim = std::string(claim.text),
-                                   .data = std::move(data), .detail = std::move(detail)});
+                                   .data = std::move(data), .detail = std::move(detail),
+                                   .detailPattern = detailPattern});
 }
 
 // ---------------------------------------------------------------------------
@@ -54,9 +58,10 @@ public:
         const Format f = Effective(t);
         if (f == Format::Unknown) return {};
         if (f == Format::Asf && t.drm) {
-            std::string detail = " locked by DRM";
-            if (!t.licenceUrl.empty()) detail += " (licence: " + t.licenceUrl + ")";
-            return Claimed(Strength::DrmMedia, *claim, std::string(Describe(f)), detail);
+            return Claimed(Strength::DrmMedia, *claim, std::string(Describe(f)),
+                           t.licenceUrl.empty() ? QT_TRANSLATE_NOOP("Verdicts", " locked by DRM")
+                                                : QT_TRANSLATE_NOOP("Verdicts", " locked by DRM (licence: %1)"),
+                           t.licenceUrl);
         }
         if (claim->accepted & (Bit(f) | Bit(t.format))) return {};
         return Mismatch(e, *claim, t, f);
@@ -69,18 +74,21 @@ private:
         if (IsTrueArchive(f) && media) {
             const bool tellsEncryption = f != Format::SevenZip && f != Format::Cab && f != Format::Arj;
             std::string data(Describe(f));
-            if (t.encrypted && tellsEncryption) data = "a password-protected " + data.substr(2);
+            if (t.encrypted && tellsEncryption)
+                data = f == Format::Zip ? QT_TRANSLATE_NOOP("Types", "a password-protected ZIP archive")
+                                        : QT_TRANSLATE_NOOP("Types", "a password-protected RAR archive");
             return Claimed(Strength::ArchiveAsMedia, claim, std::move(data));
         }
         if (IsPageLike(f) && media) {
-            std::string data(Describe(f));
-            if (f == Format::Playlist && !t.urls.empty()) data += " that opens " + t.urls;
-            return Claimed(Strength::PageAsMedia, claim, std::move(data));
+            if (f == Format::Playlist && !t.urls.empty())
+                return Claimed(Strength::PageAsMedia, claim, std::string(Describe(f)),
+                               QT_TRANSLATE_NOOP("Verdicts", " that opens %1"), t.urls);
+            return Claimed(Strength::PageAsMedia, claim, std::string(Describe(f)));
         }
         if (found == Category::Executable) {
             if (f == Format::Pe && claim.category == Category::Archive)
                 return Claimed(Strength::SelfExtractor, claim, std::string(Describe(f)),
-                               " (perhaps a self-extracting archive)");
+                               QT_TRANSLATE_NOOP("Verdicts", " (perhaps a self-extracting archive)"));
             return Claimed(Strength::ProgramContent, claim, std::string(Describe(f)));
         }
         if (!media) return {};

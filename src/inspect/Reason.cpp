@@ -58,9 +58,12 @@ std::string ReasonText(const Reason& r, const Translator& tr) {
         case ReasonKind::None: return {};
         case ReasonKind::Content:
         case ReasonKind::Junk:
-            // The detail (DRM, a self-extractor) is appended as it is.
+            // The detail (DRM, a self-extractor, a playlist's addresses) follows the data.
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is %2%3"),
-                     {Type(tr, r.claim), Type(tr, r.data), r.kind == ReasonKind::Content ? r.detail : ""});
+                     {Type(tr, r.claim), Type(tr, r.data),
+                      r.kind != ReasonKind::Content ? ""
+                      : r.detailPattern.empty()     ? r.detail
+                                                    : T(tr, r.detailPattern.c_str(), {r.detail})});
         case ReasonKind::PlayableContent:
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "the data is %1, named .%2: it will play"), {Type(tr, r.data), r.ext});
         case ReasonKind::ProgramBehindName: {

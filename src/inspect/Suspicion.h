@@ -33,7 +33,7 @@ enum class Severity : uint8_t { Suspect, Note };
 // way the check and its tests show it. The fields a kind uses:
 enum class ReasonKind : uint8_t {
     None,
-    Content,           // claim, data (what it is), detail (appended as is)
+    Content,           // claim, data (what it is), detail (appended, worded by detailPattern when set)
     PlayableContent,   // data ("Matroska video"), ext (the name's extension)
     ProgramBehindName, // claim, ext (inner extension), ext2 (program extension), count (blanks)
     ProgramBehindBlanks,  // ext2, count (blanks)
@@ -56,6 +56,7 @@ struct Reason {
     std::string claim{};   // what the name promises: "AVI video"
     std::string data{};    // what the data is: "a ZIP archive"
     std::string detail{};  // text the sentence quotes: addresses, part numbers
+    std::string detailPattern{};  // a Content detail's words, %1 the detail: " that opens %1"
     std::string ext{}, ext2{};
     uint64_t count = 0, total = 0, limit = 0;
     double seconds = 0;
@@ -65,7 +66,7 @@ struct Reason {
 // The sentence the check shows for a reason, in lower case ("claims AVI
 // video, the data is a ZIP archive"); see SuspectText. A front end passes its
 // translator, which also words the names of types (claim, data) that are
-// the tables' own; quoted details and composed names stay as found.
+// the tables' own; quoted details stay as found.
 std::string ReasonText(const Reason& why, const Translator& tr = Untranslated());
 
 struct Suspicion {

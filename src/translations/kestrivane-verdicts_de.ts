@@ -367,6 +367,14 @@
         <source>header</source>
         <translation>der Header</translation>
     </message>
+    <message>
+        <source>a password-protected ZIP archive</source>
+        <translation>ein passwortgeschütztes ZIP-Archiv</translation>
+    </message>
+    <message>
+        <source>a password-protected RAR archive</source>
+        <translation>ein passwortgeschütztes RAR-Archiv</translation>
+    </message>
 </context>
 <context>
     <name>Verdicts</name>
@@ -561,6 +569,22 @@
     <message>
         <source>%1 suspects</source>
         <translation>%1 verdächtig</translation>
+    </message>
+    <message>
+        <source> locked by DRM</source>
+        <translation>, durch DRM gesperrt</translation>
+    </message>
+    <message>
+        <source> locked by DRM (licence: %1)</source>
+        <translation>, durch DRM gesperrt (Lizenz: %1)</translation>
+    </message>
+    <message>
+        <source> that opens %1</source>
+        <translation>, die %1 öffnet</translation>
+    </message>
+    <message>
+        <source> (perhaps a self-extracting archive)</source>
+        <translation> (vielleicht ein selbstentpackendes Archiv)</translation>
     </message>
 </context>
 </TS>

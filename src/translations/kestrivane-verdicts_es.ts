@@ -367,6 +367,14 @@
         <source>header</source>
         <translation>la cabecera</translation>
     </message>
+    <message>
+        <source>a password-protected ZIP archive</source>
+        <translation>un archivo ZIP protegido con contraseña</translation>
+    </message>
+    <message>
+        <source>a password-protected RAR archive</source>
+        <translation>un archivo RAR protegido con contraseña</translation>
+    </message>
 </context>
 <context>
     <name>Verdicts</name>
@@ -561,6 +569,22 @@
     <message>
         <source>%1 suspects</source>
         <translation>%1 sospechosos</translation>
+    </message>
+    <message>
+        <source> locked by DRM</source>
+        <translation> bloqueado por DRM</translation>
+    </message>
+    <message>
+        <source> locked by DRM (licence: %1)</source>
+        <translation> bloqueado por DRM (licencia: %1)</translation>
+    </message>
+    <message>
+        <source> that opens %1</source>
+        <translation> que abre %1</translation>
+    </message>
+    <message>
+        <source> (perhaps a self-extracting archive)</source>
+        <translation> (quizá un archivo autoextraíble)</translation>
     </message>
 </context>
 </TS>

@@ -367,6 +367,14 @@
         <source>header</source>
         <translation>l&apos;en-tête</translation>
     </message>
+    <message>
+        <source>a password-protected ZIP archive</source>
+        <translation>une archive ZIP protégée par mot de passe</translation>
+    </message>
+    <message>
+        <source>a password-protected RAR archive</source>
+        <translation>une archive RAR protégée par mot de passe</translation>
+    </message>
 </context>
 <context>
     <name>Verdicts</name>
@@ -561,6 +569,22 @@
     <message>
         <source>%1 suspects</source>
         <translation>%1 suspects</translation>
+    </message>
+    <message>
+        <source> locked by DRM</source>
+        <translation> verrouillé par DRM</translation>
+    </message>
+    <message>
+        <source> locked by DRM (licence: %1)</source>
+        <translation> verrouillé par DRM (licence : %1)</translation>
+    </message>
+    <message>
+        <source> that opens %1</source>
+        <translation> qui ouvre %1</translation>
+    </message>
+    <message>
+        <source> (perhaps a self-extracting archive)</source>
+        <translation> (peut-être une archive auto-extractible)</translation>
     </message>
 </context>
 </TS>

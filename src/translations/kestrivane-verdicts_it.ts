@@ -367,6 +367,14 @@
         <source>header</source>
         <translation>l&apos;intestazione</translation>
     </message>
+    <message>
+        <source>a password-protected ZIP archive</source>
+        <translation>un archivio ZIP protetto da password</translation>
+    </message>
+    <message>
+        <source>a password-protected RAR archive</source>
+        <translation>un archivio RAR protetto da password</translation>
+    </message>
 </context>
 <context>
     <name>Verdicts</name>
@@ -561,6 +569,22 @@
     <message>
         <source>%1 suspects</source>
         <translation>%1 sospetti</translation>
+    </message>
+    <message>
+        <source> locked by DRM</source>
+        <translation> bloccato da DRM</translation>
+    </message>
+    <message>
+        <source> locked by DRM (licence: %1)</source>
+        <translation> bloccato da DRM (licenza: %1)</translation>
+    </message>
+    <message>
+        <source> that opens %1</source>
+        <translation> che apre %1</translation>
+    </message>
+    <message>
+        <source> (perhaps a self-extracting archive)</source>
+        <translation> (forse un archivio autoestraente)</translation>
     </message>
 </context>
 </TS>
