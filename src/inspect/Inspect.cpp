@@ -62,12 +62,6 @@ std::optional<std::string> InspectDownload(const Download& d, const std::string&
     return SuspectReason(JudgeDownload(d, partPath, options));
 }
 
-std::optional<Suspicion> JudgeLink(const Download& link, bool notes) {
-    const Evidence e(link);
-    const InspectOptions noData{.content = false, .clientTags = false, .notes = notes};
-    return Strongest(AllFindings(e, noData), notes);
-}
-
 std::string SuspectText(const std::string& reason) { return "Suspect: " + reason; }
 
 }  // namespace kv::inspect

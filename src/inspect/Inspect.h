@@ -41,9 +41,6 @@ std::optional<Suspicion> JudgeDownload(const Download& d, const std::string& par
 std::optional<std::string> InspectDownload(const Download& d, const std::string& partPath,
                                            const InspectOptions& options = {});
 
-// The same on an ed2k link: the detectors that need no data (name, part hashes).
-std::optional<Suspicion> JudgeLink(const Download& link, bool notes = false);
-
 // Every finding of every allowed detector, in registration order: for the
 // front ends that show all of them, and for tests.
 std::vector<Suspicion> AllFindings(const Evidence& e, const InspectOptions& options = {});
