@@ -87,41 +87,30 @@ inline size_t ReadLoop(const std::string& path) {
 struct IoCount {
     size_t metFiles = 0, heads = 0, bytes = 0;
 };
-inline IoCount IoOnlyCheck(const std::string& dir) {
+
+// One download's I/O: metPath is "DIR/NNN.part.met"; counts what was read.
+inline IoCount ReadOneDownload(std::string metPath, std::vector<char>& buffer) {
     IoCount count;
-    DIR* d = ::opendir(dir.c_str());
-    if (!d) return count;
-    static std::vector<char> buffer(1 << 16);
-    std::string path = dir + "/";
-    const size_t base = path.size();
-    while (const dirent* e = ::readdir(d)) {
-        const size_t length = std::strlen(e->d_name);
-        if (length < 4 || std::strcmp(e->d_name + length - 4, ".met") != 0) continue;
-        path.replace(base, std::string::npos, e->d_name);
-        int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) continue;
-        struct stat st {};
-        ::fstat(fd, &st);
-        if (buffer.size() < static_cast<size_t>(st.st_size) + 1) buffer.resize(static_cast<size_t>(st.st_size) + 1);
-        const ssize_t n = ::read(fd, buffer.data(), static_cast<size_t>(st.st_size) + 1);
-        ::close(fd);
-        ++count.metFiles;
-        count.bytes += n > 0 ? static_cast<size_t>(n) : 0;
-        path.resize(path.size() - 4);  // NNN.part.met -> NNN.part
-        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) continue;
-        const ssize_t head = ::pread(fd, buffer.data(), std::min<size_t>(buffer.size(), 65536), 0);
-        ::close(fd);
-        ++count.heads;
-        count.bytes += head > 0 ? static_cast<size_t>(head) : 0;
-    }
-    ::closedir(d);
+    int fd = ::open(metPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return count;
+    struct stat st {};
+    ::fstat(fd, &st);
+    if (buffer.size() < static_cast<size_t>(st.st_size) + 1) buffer.resize(static_cast<size_t>(st.st_size) + 1);
+    const ssize_t n = ::read(fd, buffer.data(), static_cast<size_t>(st.st_size) + 1);
+    ::close(fd);
+    count.metFiles = 1;
+    count.bytes += n > 0 ? static_cast<size_t>(n) : 0;
+    metPath.resize(metPath.size() - 4);  // NNN.part.met -> NNN.part
+    fd = ::open(metPath.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return count;
+    const ssize_t head = ::pread(fd, buffer.data(), std::min<size_t>(buffer.size(), 65536), 0);
+    ::close(fd);
+    count.heads = 1;
+    count.bytes += head > 0 ? static_cast<size_t>(head) : 0;
     return count;
 }
 
-// Floor, cold: the same I/O as IoOnlyCheck on `threads` threads, each taking
-// the next file as it is done. What the disk gives when asked many things at once.
-inline IoCount IoOnlyCheckParallel(const std::string& dir, unsigned threads) {
+inline std::vector<std::string> MetFiles(const std::string& dir) {
     std::vector<std::string> names;
     if (DIR* d = ::opendir(dir.c_str())) {
         while (const dirent* e = ::readdir(d)) {
@@ -130,27 +119,29 @@ inline IoCount IoOnlyCheckParallel(const std::string& dir, unsigned threads) {
         }
         ::closedir(d);
     }
+    return names;
+}
+
+inline IoCount IoOnlyCheck(const std::string& dir) {
+    IoCount count;
+    static std::vector<char> buffer(1 << 16);
+    for (const std::string& name : MetFiles(dir)) {
+        const IoCount one = ReadOneDownload(dir + "/" + name, buffer);
+        count.metFiles += one.metFiles, count.heads += one.heads, count.bytes += one.bytes;
+    }
+    return count;
+}
+
+// Floor, cold: the same I/O as IoOnlyCheck on `threads` threads, each taking
+// the next file as it is done. What the disk gives when asked many things at once.
+inline IoCount IoOnlyCheckParallel(const std::string& dir, unsigned threads) {
+    const std::vector<std::string> names = MetFiles(dir);
     std::atomic<size_t> next{0}, metFiles{0}, heads{0}, bytes{0};
     const auto run = [&] {
         std::vector<char> buffer(1 << 16);
         for (size_t i; (i = next++) < names.size();) {
-            std::string path = dir + "/" + names[i];
-            int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-            if (fd < 0) continue;
-            struct stat st {};
-            ::fstat(fd, &st);
-            if (buffer.size() < static_cast<size_t>(st.st_size) + 1) buffer.resize(static_cast<size_t>(st.st_size) + 1);
-            const ssize_t n = ::read(fd, buffer.data(), static_cast<size_t>(st.st_size) + 1);
-            ::close(fd);
-            ++metFiles;
-            bytes += n > 0 ? static_cast<size_t>(n) : 0;
-            path.resize(path.size() - 4);
-            fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-            if (fd < 0) continue;
-            const ssize_t head = ::pread(fd, buffer.data(), 65536, 0);
-            ::close(fd);
-            ++heads;
-            bytes += head > 0 ? static_cast<size_t>(head) : 0;
+            const IoCount one = ReadOneDownload(dir + "/" + names[i], buffer);
+            metFiles += one.metFiles, heads += one.heads, bytes += one.bytes;
         }
     };
     std::vector<std::thread> pool;
