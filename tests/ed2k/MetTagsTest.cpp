@@ -46,7 +46,6 @@ TEST(ReadTag, FormsAndSizesAsTheClientsReadThem) {
         {"float", Bytes({0x84, 0x05, 1, 2, 3, 4}) + "!", "4 5  0 , 6"},
         {"bool", Bytes({0x85, 0x05, 1}) + "!", "5 5  0 , 3"},
         // A bool array of n bits takes n/8 + 1 bytes, also when n is a multiple of 8.
-        {"bool array of 0 bits", Bytes({0x86, 0x05, 0, 0, 0}) + "!", "6 5  0 , 5"},
         {"bool array of 7 bits", Bytes({0x86, 0x05, 7, 0, 0x7F}) + "!", "6 5  0 , 5"},
         {"bool array of 8 bits", Bytes({0x86, 0x05, 8, 0, 0xFF, 0}) + "!", "6 5  0 , 6"},
         {"bool array of 16 bits", Bytes({0x86, 0x05, 16, 0, 0xFF, 0xFF, 0}) + "!", "6 5  0 , 7"},

@@ -16,9 +16,8 @@ std::string LE(uint64_t v, int n) {
 }
 
 std::string BE(uint64_t v, int n) {
-    std::string out;
-    for (int i = n - 1; i >= 0; --i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
-    return out;
+    const std::string le = LE(v, n);
+    return {le.rbegin(), le.rend()};
 }
 
 namespace {
