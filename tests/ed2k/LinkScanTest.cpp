@@ -11,15 +11,9 @@ namespace {
 const std::string kHash = "0123456789abcdef0123456789ABCDEF";
 const std::string kLink = "ed2k://|file|a.avi|5|" + kHash + "|/";
 
-struct Case {
-    const char* what;
-    std::string text;
-    std::vector<std::string> raws;  // the candidates found, as they stood
-};
-
 TEST(LinkScan, StartsAndEnds) {
     const std::string sized = "ed2k://|file|a.avi|";
-    const std::vector<Case> cases = {
+    const struct { const char* what; std::string text; std::vector<std::string> raws; } cases[] = {
         {"at the very start, then right after the previous link", kLink + kLink, {kLink, kLink}},
         {"colons before it, glued to a word", "a:b::c: x:see" + kLink, {kLink}},
         {"any case", "ED2K://|FILE|a.avi|5|" + kHash + "|/", {"ED2K://|FILE|a.avi|5|" + kHash + "|/"}},
@@ -37,12 +31,10 @@ TEST(LinkScan, StartsAndEnds) {
          {"ed2k://|file|a.avi|5|" + kHash}},
         {"quoted without entities", "<a href=\"" + kLink + "\">", {kLink}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        const std::vector<LinkCandidate> found = FindLinks(c.text);
-        std::vector<std::string> raws;
-        for (const LinkCandidate& f : found) raws.push_back(f.raw);
-        EXPECT_EQ(raws, c.raws);
+    for (const auto& c : cases) {
+        std::vector<std::string> raws;  // the candidates found, as they stood
+        for (const LinkCandidate& f : FindLinks(c.text)) raws.push_back(f.raw);
+        EXPECT_EQ(raws, c.raws) << c.what;
     }
 }
 
