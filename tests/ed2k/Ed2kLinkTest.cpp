@@ -43,17 +43,7 @@ TEST(Ed2kLink, TextAndAnchorEncodeOnlyWhatTheyMust) {
     }
 }
 
-TEST(Ed2kLink, RoundTripsKeepNameSizeAndHash) {
-    const std::pair<std::string, std::string> kCases[] = {
-        {"pipe|in|name", "pipe|in|name"}, {"100% real %20 not a blank", "100% real %20 not a blank"},
-        {"dir/file.avi", "dir_file.avi"}, {"Caf\xE9 cr\xE8me.avi", "Caf\xE9 cr\xE8me.avi"},  // Latin-1
-        {"ctl\x01\x1F\x7F", "ctl\x01\x1F\x7F"}, {" leading and trailing ", " leading and trailing "},
-    };
-    for (const uint64_t size : {uint64_t{1}, kMaxEd2kFileSize - 1})
-        for (const auto& [name, back] : kCases)
-            EXPECT_EQ(Link(Make(name, size).Text()), back + "|" + std::to_string(size));
-}
-
+// Written links read back (the fuzz target's property); "/" becomes "_" (the magnet test).
 // What eMule, aMule and people write, and what is refused with the reason.
 TEST(Ed2kLink, ReadsWhatEitherClientWritesAndSaysWhyNot) {
     const std::string h = "|" + kHex + "|/";

@@ -82,7 +82,6 @@ TEST(ParsePartMet, ClientNotesOnTheDownload) {
                num(d.activeSeconds) + "|" + num(d.mediaLength) + "|" + d.name + "|" + std::to_string(d.size);
     };
     const std::vector<std::pair<Rows, std::string>> rows = {
-        {{}, "|-|-|-|-|f.avi|50000000"},
         {{TagString(0x24, "3,7,12"), TagU32(0x1B, 29184000), TagU32(0x05, 0), TagU32(0x23, 259200), TagU32(0xD3, 5400)},
          "3,7,12|29184000|0|259200|5400|f.avi|50000000"},
         {{Bytes({0x93, 0x24}) + "3,7", TagU64(0x1B, 5000000000ull), TagU32(0x05, 1700000000)},

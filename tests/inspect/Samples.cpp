@@ -16,9 +16,8 @@ std::string LE(uint64_t v, int n) {
 }
 
 std::string BE(uint64_t v, int n) {
-    std::string out;
-    for (int i = n - 1; i >= 0; --i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
-    return out;
+    const std::string le = LE(v, n);
+    return {le.rbegin(), le.rend()};
 }
 
 namespace {
@@ -300,14 +299,9 @@ LaidOut LayOut(const std::string& dir, const std::string& name, const std::strin
     std::string part = head;
     for (const auto& g : gaps)
         for (uint64_t i = g.begin; i < g.end && i < part.size(); ++i) part[i] = '\0';
-    for (bool cut = true; cut;) {
-        cut = false;
+    for (size_t n = 0; n < gaps.size(); ++n)  // each pass cuts at most one more gap off the end
         for (const auto& g : gaps)
-            if (g.begin < part.size() && g.end >= part.size()) {
-                part.resize(g.begin);
-                cut = true;
-            }
-    }
+            if (g.begin < part.size() && g.end >= part.size()) part.resize(g.begin);
     if (!WriteFileAtomic(d.partPath, part)) throw std::runtime_error("cannot write " + d.partPath);
     d.download = *ReadPartMet(d.metPath);
     return d;

@@ -30,31 +30,19 @@ TEST(Sniff, RealHeadsAndEveryPrefixOfThem) {
     }
 }
 
+// Crash-freedom on hostile bytes is the fuzz target's; here, fields that point past their object.
 TEST(Sniff, HostileHeadersEndQuietly) {
     const std::string asf = test::Bytes("\x30\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C");
     const std::string ce = test::Bytes("\xFB\xB3\x11\x22\x23\xBD\xD2\x11\xB4\xB7\x00\xA0\xC9\x55\xFC\x6E");
     const std::string sc = test::Bytes("\x30\x1A\xFB\x1E\x62\x0B\xD0\x11\xA3\x9B\x00\xA0\xC9\x03\x48\xF6");
-    const std::string ole = test::Bytes("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1") + std::string(0x16, '\0');
-    const std::string rar4 = test::Bytes("Rar!\x1A\x07\0"), rar5 = test::Bytes("Rar!\x1A\x07\x01\0");
-    const std::string zip = "PK\x03\x04" + std::string(22, '\0'), pad(65536, '\0'), obj(16, '\x01');
-    const auto AsfHead = [&](uint64_t size, uint64_t count, const std::string& objects) {
-        return (asf + LE(size, 8) + LE(count, 4) + "\x01\x02" + objects + pad).substr(0, 65536);
+    const std::string pad(65536, '\0');
+    const auto AsfHead = [&](uint64_t size, const std::string& objects) {
+        return (asf + LE(size, 8) + LE(1, 4) + "\x01\x02" + objects + pad).substr(0, 65536);
     };
     const std::string script = sc + LE(48, 8) + std::string(16, '\0') + LE(1, 2) + LE(1, 2) + LE(3, 2) + "U\0R\0L\0";
     const struct { std::string what, head; Format format; } rows[] = {
-        {"asf object of size 0", AsfHead(65536, 5, obj + LE(0, 8)), F::Asf},
-        {"asf drm url past the end", AsfHead(200, 1, ce + LE(60, 8) + LE(0xFFFFFFF0, 4)), F::Asf},
-        {"asf script text past the object", AsfHead(65536, 1, script + LE(0, 4) + LE(0, 2) + LE(0xFFFF, 2)), F::Asf},
-        {"zip name past the end", zip + "\xFF\xFF\xFF\xFF", F::Zip},
-        {"rar4 huge data",
-         rar4 + test::Bytes("\0\0\x74\x00\x81\x28\x00") + LE(0xFFFFFFFF, 4) + std::string(21, '\0') +
-             LE(0xFFFFFFFF, 4) + pad.substr(0, 100),
-         F::Rar4},
-        {"rar5 endless vint", rar5 + std::string(4, '\0') + std::string(64, '\xFF'), F::Rar5},
-        {"pe offset past the end", "MZ" + std::string(0x3A, '\0') + LE(0xFFFFFFFF, 4) + pad.substr(0, 4096),
-         F::Unknown},
-        {"ole directory past 2^32", ole + LE(9, 2) + std::string(0x10, '\0') + LE(0xFFFFFF00, 4) + pad.substr(0, 600),
-         F::Ole},
+        {"asf drm url past the end", AsfHead(200, ce + LE(60, 8) + LE(0xFFFFFFF0, 4)), F::Asf},
+        {"asf script text past the object", AsfHead(65536, script + LE(0, 4) + LE(0, 2) + LE(0xFFFF, 2)), F::Asf},
         {"binary after a page's start", "<html>" + pad.substr(0, 100), F::Unknown},
     };
     for (const auto& row : rows) {
