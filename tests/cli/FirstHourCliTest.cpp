@@ -31,20 +31,6 @@ protected:
     }
 };
 
-TEST_F(FirstHour, AFakeListThatIsNoFileIsSaidWithItsCauseAndTheCheckDoesNotRun) {
-    const std::string list = home.File("FAKES.DAT");
-    struct Row { const char* name; std::function<void()> make; std::string cause; };
-    for (const Row& r : std::vector<Row>{
-             {"a FIFO", [&] { ASSERT_EQ(::mkfifo(list.c_str(), 0600), 0); }, "it is a FIFO, not a regular file"},
-             {"a directory", [&] { fs::create_directory(list); }, "it is a directory"},
-             {"a loop of links", [&] { fs::create_symlink(list, list); }, "Too many levels of symbolic links"}}) {
-        r.make();
-        EXPECT_EQ(Run({"check"}), (Ran{2, "", "Could not read the fake list " + list + ": " + r.cause + ".\n"}))
-            << r.name;
-        fs::remove(list);
-    }
-}
-
 TEST_F(FirstHour, WhatThisUserMayNotReadIsSaidAsSuch) {
     // Root reads everything: run the program as nobody then, in directories nobody may use.
     const bool root = ::geteuid() == 0;
@@ -64,14 +50,6 @@ TEST_F(FirstHour, WhatThisUserMayNotReadIsSaidAsSuch) {
     const Ran r = run({"check"});
     ::chmod(temp.path().c_str(), 0700);
     EXPECT_EQ(r, (Ran{2, "", "Cannot read the temp directory " + temp.path() + ": Permission denied.\n"}));
-}
-
-// An aMule settings file without a temp directory is named as what it is, and changes nothing.
-TEST_F(FirstHour, AFailedImportWritesNothing) {
-    const std::string before = home.Read("Kestrivane.ini");
-    EXPECT_EQ(Run({"import", user.Write("aMule/amule.conf", "[eMule]\nNick=someone\n")}),
-              (Ran{2, "", "Error: No '[eMule] TempDir=' in amule.conf found!\n"}));
-    EXPECT_EQ(home.Read("Kestrivane.ini"), before);
 }
 
 // A name or a description that carries terminal escapes never reaches the terminal raw, in any output form.

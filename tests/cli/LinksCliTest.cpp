@@ -36,9 +36,6 @@ TEST_F(LinksCli, RowsJsonAndLinksWithTheirExitStatuses) {
                    "3\tmovie.avi.exe\tSuspect: a program posing as AVI video: the name ends in .avi.exe\n"
                    "4\tcaf\xC3\xA9.mp3\t*** OK \n",  // a Latin-1 name shown in UTF-8
                    "Line 5: The file hash must be 32 hex digits.\n4 links: 1 fake, 1 suspect, 1 malformed\n"}));
-    const Ran fakesOnly = Links({"--no-all", "-"}, kPaste);
-    EXPECT_EQ(fakesOnly.code, 1);
-    EXPECT_EQ(fakesOnly.out.find("OK"), std::string::npos) << fakesOnly.out;
 
     const std::string paste = input.Write("paste.txt", kPaste);
     const Ran links = Links({"--links", "--no-all", paste});
@@ -54,7 +51,6 @@ TEST_F(LinksCli, RowsJsonAndLinksWithTheirExitStatuses) {
                                        {"suspect", nullptr}, {"link", kFakeLink}, {"error", nullptr}}));
     EXPECT_EQ(list[1]["suspect"], "a program posing as AVI video: the name ends in .avi.exe");
     EXPECT_EQ(list[1]["fake"], false);
-    EXPECT_EQ(list[2]["name"], "caf\xC3\xA9.mp3");
     EXPECT_EQ(list[3], nlohmann::json({{"line", 5}, {"name", nullptr}, {"size", nullptr}, {"hash", nullptr},
                                        {"fake", false}, {"description", ""}, {"list", nullptr}, {"suspect", nullptr},
                                        {"link", "ed2k://|file|bad.avi|12|nohash|/"},

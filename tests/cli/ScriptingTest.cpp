@@ -68,13 +68,11 @@ TEST_F(ScriptingTest, ProgressIsOneUpdatingLineOnATerminalAndAbsentOnAPipeOrWhen
 
 TEST_F(ScriptingTest, FailedUpdatesSayTheNetworkCauseEvenWhenQuiet) {
     const std::string url = "http://127.0.0.1:" + std::to_string(FreeLoopbackPort()) + "/u";
-    for (const Args& args : {Args{"update", "--url", url}, Args{"-q", "update"}}) {
-        const Ran run = Run(args);
-        EXPECT_EQ(run.code, 2);
-        EXPECT_NE(run.err.find("Could not open file " + url + "/Fakes.txt.\nNetwork error: "), std::string::npos)
-            << run.err;
-        EXPECT_NE(ToUpperAscii(run.err).find("CONNECT"), std::string::npos) << run.err;  // curl's own words
-    }
+    const Ran run = Run({"-q", "update", "--url", url});
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.err.find("Could not open file " + url + "/Fakes.txt.\nNetwork error: "), std::string::npos)
+        << run.err;
+    EXPECT_NE(ToUpperAscii(run.err).find("CONNECT"), std::string::npos) << run.err;  // curl's own words
 }
 
 // Without a list the check still inspects and says how to get one, also when quiet; told not to inspect, or given
@@ -176,9 +174,7 @@ TEST(TerminalProgress, OneLineRedrawnAtMostTenTimesASecond) {
 TEST(SplitCommand, QuotesAsAShellWithoutExpanding) {
     struct Case { std::string command; std::vector<std::string> words; bool ok; };
     for (const Case& c : std::vector<Case>{
-             {"notify-send Kestrivane", {"notify-send", "Kestrivane"}, true},
              {"  a\t 'b c'  \"d $X\" e\\ f", {"a", "b c", "d $X", "e f"}, true},
-             {"sh -c 'echo \"$KV_NAME\"'", {"sh", "-c", "echo \"$KV_NAME\""}, true},
              {"\"a\\\"b\" ''", {"a\"b", ""}, true},
              {"a 'open", {}, false},
          }) {
