@@ -133,16 +133,14 @@ TEST(ResultList, InTheSearchBoxTheEditingKeysEditTheTextAndNeverEndTheProgram) {
     box->setText("bunny");
     box->setFocus();
     const auto ctrl = [&](Qt::Key key) { QTest::keyClick(box, key, Qt::ControlModifier); };
-    ctrl(Qt::Key_A);
-    EXPECT_EQ(box->selectedText(), "bunny");
-    ctrl(Qt::Key_C);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "bunny");
-    ctrl(Qt::Key_X);
-    EXPECT_EQ(box->text(), "");
-    ctrl(Qt::Key_V), ctrl(Qt::Key_V);
-    EXPECT_EQ(box->text(), "bunnybunny");
-    ctrl(Qt::Key_Z);
-    EXPECT_EQ(box->text(), "bunny");
+    QGuiApplication::clipboard()->clear();
+    // Ctrl+A is About elsewhere, Ctrl+X Exit: in the box every editing key edits.
+    for (const auto& [key, after] : std::vector<std::pair<Qt::Key, QString>>{{Qt::Key_A, "bunny|bunny|"},
+             {Qt::Key_C, "bunny|bunny|bunny"}, {Qt::Key_X, "||bunny"}, {Qt::Key_V, "bunny||bunny"},
+             {Qt::Key_Z, "||bunny"}}) {
+        ctrl(key);
+        EXPECT_EQ(box->text() + "|" + box->selectedText() + "|" + QGuiApplication::clipboard()->text(), after) << key;
+    }
     EXPECT_TRUE(f.dialogs.isEmpty() && f.quits == 0 && w.isVisible());
     // Ctrl+O, no editing key, still opens the options from there.
     f.onDialog = [](QDialog& d) { d.reject(); };
@@ -267,10 +265,6 @@ TEST(CommandLine, HelpVersionAndHomeAsTheCommandLineProgramHasThem) {
         const kv::GuiCommandLine c = kv::ParseGuiCommandLine(r.args);
         EXPECT_EQ(std::tuple(c.run, c.exitCode, c.out, c.err), std::tuple(r.run, r.code, r.out, r.err)) << r.name;
     }
-    const kv::GuiCommandLine help = kv::ParseGuiCommandLine({"--home", dir.path(), "-h"});
-    EXPECT_TRUE(!help.run && help.exitCode == 0);
-    EXPECT_NE(help.out.find("  --home DIR                  Directory holding Kestrivane.ini and FAKES.DAT"),
-              std::string::npos);
     for (const auto& args : {std::vector<std::string>{"--home", dir.path() + "/"}, {"--home=" + dir.path()}}) {
         const kv::GuiCommandLine c = kv::ParseGuiCommandLine(args);
         EXPECT_TRUE(c.run && c.home == dir.path()) << args.back();
