@@ -22,6 +22,9 @@ TEST(OwnListWindow, MarkAsFakePromptsStoresAndTheNextCheckSaysMineUnmarkAndShare
     f.MenuItem(0, "RechteMaustasteUnmark");
     EXPECT_EQ(w.stStatus()->text(), "Removed from MYFAKES.DAT: " + name);
     EXPECT_EQ(f.home.Read("MYFAKES.DAT"), "");
+    w.lbGefundeneFakes()->clearSelection();
+    w.Action("RechteMaustasteMarkFake")->trigger();
+    EXPECT_EQ(w.stStatus()->text(), "Select a download in the result of a check first.");
     EXPECT_TRUE(f.boxes.empty()) << f.boxes.join(";").toStdString();
 }
 
