@@ -152,7 +152,6 @@ TEST(ResultList, InTheSearchBoxTheEditingKeysEditTheTextAndNeverEndTheProgram) {
 TEST(ResultList, RowsAreReadableInDarkLightAndOddPalettes) {
     const struct { const char* name; QColor base, text; } themes[] = {
         {"dark", QColor(0x1e, 0x1e, 0x1e), QColor(0xe6, 0xe6, 0xe6)}, {"light", Qt::white, Qt::black},
-        {"black on white text", Qt::black, Qt::white},
         {"grey text", QColor(0x30, 0x30, 0x30), QColor(0x90, 0x90, 0x90)}};
     ListWindow f;
     auto& w = f.Checked();
