@@ -114,13 +114,8 @@ struct GuiFixture {
         }
         return rows;
     }
-    // Right-clicks a row with the named item of the row menu chosen in the menu; row -1: the item with no row selected.
+    // Right-clicks a row with the named item of the row menu chosen in the menu.
     void MenuItem(int row, const char* item) {
-        if (row < 0) {
-            w->lbGefundeneFakes()->clearSelection();
-            w->Action(QString::fromLatin1(item))->trigger();
-            return;
-        }
         w->Hooks().popupMenu = [&](QMenu& menu, const QPoint&) {
             for (QAction* a : menu.actions()) if (a->objectName() == QLatin1String(item)) a->trigger();
         };

@@ -133,16 +133,14 @@ TEST(ResultList, InTheSearchBoxTheEditingKeysEditTheTextAndNeverEndTheProgram) {
     box->setText("bunny");
     box->setFocus();
     const auto ctrl = [&](Qt::Key key) { QTest::keyClick(box, key, Qt::ControlModifier); };
-    ctrl(Qt::Key_A);
-    EXPECT_EQ(box->selectedText(), "bunny");
-    ctrl(Qt::Key_C);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), "bunny");
-    ctrl(Qt::Key_X);
-    EXPECT_EQ(box->text(), "");
-    ctrl(Qt::Key_V), ctrl(Qt::Key_V);
-    EXPECT_EQ(box->text(), "bunnybunny");
-    ctrl(Qt::Key_Z);
-    EXPECT_EQ(box->text(), "bunny");
+    QGuiApplication::clipboard()->clear();
+    // Ctrl+A is About elsewhere, Ctrl+X Exit: in the box every editing key edits.
+    for (const auto& [key, after] : std::vector<std::pair<Qt::Key, QString>>{{Qt::Key_A, "bunny|bunny|"},
+             {Qt::Key_C, "bunny|bunny|bunny"}, {Qt::Key_X, "||bunny"}, {Qt::Key_V, "bunny||bunny"},
+             {Qt::Key_Z, "||bunny"}}) {
+        ctrl(key);
+        EXPECT_EQ(box->text() + "|" + box->selectedText() + "|" + QGuiApplication::clipboard()->text(), after) << key;
+    }
     EXPECT_TRUE(f.dialogs.isEmpty() && f.quits == 0 && w.isVisible());
     // Ctrl+O, no editing key, still opens the options from there.
     f.onDialog = [](QDialog& d) { d.reject(); };
@@ -154,7 +152,6 @@ TEST(ResultList, InTheSearchBoxTheEditingKeysEditTheTextAndNeverEndTheProgram) {
 TEST(ResultList, RowsAreReadableInDarkLightAndOddPalettes) {
     const struct { const char* name; QColor base, text; } themes[] = {
         {"dark", QColor(0x1e, 0x1e, 0x1e), QColor(0xe6, 0xe6, 0xe6)}, {"light", Qt::white, Qt::black},
-        {"black on white text", Qt::black, Qt::white},
         {"grey text", QColor(0x30, 0x30, 0x30), QColor(0x90, 0x90, 0x90)}};
     ListWindow f;
     auto& w = f.Checked();
@@ -188,9 +185,8 @@ TEST(ResultList, RowsAreReadableInDarkLightAndOddPalettes) {
     QApplication::setPalette(before);
 }
 
-// A full check's rows all arrive; a window closed during a check goes at once and ends when the check has
-// ended; one destroyed during a check waits for it.
-TEST(ResultList, WindowClosedOrDestroyedDuringACheckWaitsForItAndTheRowsOfAFullCheckAllArrive) {
+// A full check's rows all arrive; a window destroyed during a check waits for it (closing: CloseDuringWork).
+TEST(ResultList, WindowDestroyedDuringACheckWaitsForItAndTheRowsOfAFullCheckAllArrive) {
     GuiFixture f;
     f.home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=http://127.0.0.1:9/u\r\n" +
                                        ManyDownloads(f.home, 3000));
@@ -198,8 +194,6 @@ TEST(ResultList, WindowClosedOrDestroyedDuringACheckWaitsForItAndTheRowsOfAFullC
     f.Check();
     EXPECT_EQ(std::pair(w.Model()->rowCount(), w.stStatus()->text()),
               std::pair(3000, QString("Finished! Found 300 Fakes in  3000 checked .part.met")));
-
-    w.tbTitelSearch()->setText("closing");
     QTest::mouseClick(w.cbCheckFiles(), Qt::LeftButton);
     ASSERT_TRUE(w.Busy());
     // The five commands wait while the check runs, and so do those that change the settings.
@@ -208,17 +202,8 @@ TEST(ResultList, WindowClosedOrDestroyedDuringACheckWaitsForItAndTheRowsOfAFullC
     for (const char* a : {"OnlineFakesDB", "OnlineKestrivane", "ExtrasOptions", "RechteMaustasteMarkFake"})
         EXPECT_FALSE(w.Action(a)->isEnabled()) << a;
     EXPECT_TRUE(w.Action("RechteMaustasteCopyLink")->isEnabled());  // copying touches no settings
-    w.close();
-    EXPECT_FALSE(w.isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f.quits == 1; }, 60000) && !w.Busy());
-    EXPECT_EQ(f.Ini("Search", "LastSearchString") + "|" + f.Ini("Window", "Width"),
-              "closing|" + std::to_string(w.width()));
-    EXPECT_TRUE(f.boxes.empty());
-
-    w.cbCheckFiles()->click();
-    ASSERT_TRUE(w.Busy());
     f.w.reset();  // no hang, no call into a window that is gone
-    EXPECT_EQ(f.quits, 1);
+    EXPECT_EQ(f.quits, 0);
 }
 
 TEST(ResultList, SizePositionAndColumnWidthsAreKeptInTheirOwnSectionWrittenOnlyOnClosing) {
@@ -267,10 +252,6 @@ TEST(CommandLine, HelpVersionAndHomeAsTheCommandLineProgramHasThem) {
         const kv::GuiCommandLine c = kv::ParseGuiCommandLine(r.args);
         EXPECT_EQ(std::tuple(c.run, c.exitCode, c.out, c.err), std::tuple(r.run, r.code, r.out, r.err)) << r.name;
     }
-    const kv::GuiCommandLine help = kv::ParseGuiCommandLine({"--home", dir.path(), "-h"});
-    EXPECT_TRUE(!help.run && help.exitCode == 0);
-    EXPECT_NE(help.out.find("  --home DIR                  Directory holding Kestrivane.ini and FAKES.DAT"),
-              std::string::npos);
     for (const auto& args : {std::vector<std::string>{"--home", dir.path() + "/"}, {"--home=" + dir.path()}}) {
         const kv::GuiCommandLine c = kv::ParseGuiCommandLine(args);
         EXPECT_TRUE(c.run && c.home == dir.path()) << args.back();

@@ -1,19 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
-#include <chrono>
 #include <cmath>
-#include <filesystem>
-#include <future>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "../online/LoopbackServer.h"
 #include "RecordingView.h"
 #include "TempDir.h"
-#include "common/DirectoryLock.h"
 #include "app/presenter/About.h"
 #include "app/presenter/Layout.h"
 #include "app/presenter/Options.h"
@@ -118,43 +111,6 @@ TEST(Dialogs, OptionsOkStoresOnlyExactYesTypedTextsOrDefaultsAndTheWholeAddressF
                                             "Kestrivane 1.0.0&body=My very important blabla"});
 }
 
-
-// Another writer holding the program directory, as a window sees it: the
-// mark and the options say who and change nothing.
-TEST(Window, WritesBlockedByAnotherWriterNameItInTheMessageBox) {
-    Home h;
-    Finding finding;
-    finding.download.name = "beta.avi", finding.download.size = 734003200;
-    finding.download.hash = Ed2kHash::FromHex(std::string(32, 'b'));
-    h.view.StartList(ListKind::Check);
-    h.view.AddFinding(finding);
-    const std::string before = h.Ini();
-
-    // Held by another thread: this one waits for it as for another process.
-    std::promise<void> held, release;
-    std::thread holder([&] {
-        const DirectoryLock lock(h.session.programDir, std::chrono::milliseconds(0));
-        held.set_value();
-        release.get_future().wait();
-    });
-    held.get_future().wait();
-    DirectoryLock::SetDefaultWait(std::chrono::milliseconds(200));
-    const std::string busy = "Another Kestrivane (kestrivane, pid " + std::to_string(::getpid()) + ") is writing in " +
-                             h.home.path() + "; try again when it has finished.";
-    h.view.selected = {0};
-    h.view.answers.push_back("trailer only");
-    EXPECT_FALSE(h.presenter.MarkSelectedAsFake());
-    OptionsValues options = LoadOptions(h.session);
-    options.tabStop1 = "99", options.tempDir = "/elsewhere";
-    SaveOptions(h.session, h.view, options);
-    release.set_value();
-    holder.join();
-    DirectoryLock::SetDefaultWait(std::chrono::milliseconds(10000));
-
-    EXPECT_EQ(h.view.boxes, std::vector<std::string>(2, busy));
-    EXPECT_EQ(h.Ini(), before);
-    EXPECT_FALSE(std::filesystem::exists(h.home.File("MYFAKES.DAT")));
-}
 
 }  // namespace
 }  // namespace kv

@@ -126,9 +126,6 @@ TEST_F(OnlineTest, EverySourceIsFetchedInTurnAndAFailingOneIsNamed) {
     EXPECT_EQ(dir.Read("FAKES.DAT") + "|" + dir.Read("FAKES2.DAT") + "|" + dir.Read("FAKES3.DAT"),
               kList + "||" + three);
     EXPECT_NE(dir.Read("Kestrivane.ini").find("FakesDatVersion3=5\r\n"), std::string::npos);
-    // FAKES.DAT wins the hash both name; the third source adds its own.
-    EXPECT_EQ(session.fakes().find(*Ed2kHash::FromHex(std::string(32, 'b')))->description, "Virus");
-    EXPECT_EQ(session.fakes().find(*Ed2kHash::FromHex(std::string(32, 'c')))->listName, "FAKES3.DAT");
 }
 
 // A dotted version is compared number by number; a plain number keeps its old meaning (digits joined: 1.0.0 = 100).
