@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstring>
 
 #include "FindingsModel.h"
 #include "FrmStart.h"
@@ -21,18 +20,14 @@ namespace {
 
 constexpr int kDownloads = 500;
 
-// .met files opened in the watched directory since the last call.
-int MetFilesOpened(int watch) {
+// Opens in the watched directory (of its .met files, and of itself) since the last call.
+int Opened(int watch) {
     int opened = 0;
     alignas(inotify_event) char buffer[64 * 1024];
-    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
-        for (ssize_t at = 0; at < n;) {
-            const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
-            const size_t length = e->len ? std::strlen(e->name) : 0;
-            if (length > 4 && std::strcmp(e->name + length - 4, ".met") == 0) ++opened;
-            at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
-        }
-    }
+    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;)
+        for (ssize_t at = 0; at < n; ++opened)
+            at += static_cast<ssize_t>(sizeof(inotify_event) +
+                                       reinterpret_cast<const inotify_event*>(buffer + at)->len);
     return opened;
 }
 
@@ -80,7 +75,7 @@ TEST(CloseDuringWork, ClosingTheWindowStopsTheCheckBeforeItReadsTheRest) {
     EXPECT_EQ(boxes, 1);  // closed from the check's box; its further boxes went to nobody
     EXPECT_FALSE(window->Busy());
     EXPECT_FALSE(window->isVisible());
-    const int opened = MetFilesOpened(watch);
+    const int opened = Opened(watch);
     ::close(watch);
     EXPECT_LT(opened, kDownloads) << "the check read every download after the window had gone";
     EXPECT_EQ(window->Model()->rowCount(), 0);
