@@ -1,7 +1,6 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -43,10 +42,7 @@ TEST(CloseDuringWork, ClosingTheWindowStopsTheCheckBeforeItReadsTheRest) {
         meta.name = "download " + std::to_string(i) + ".avi";
         meta.size = 700000000u + static_cast<uint64_t>(i);
         meta.hash = kv::test::SequentialHash(static_cast<uint8_t>(i));
-        meta.hash[15] = static_cast<uint8_t>(i >> 8);
-        char file[32];
-        std::snprintf(file, sizeof file, "temp/%06d.part.met", i);
-        home.Write(file, kv::test::BuildPartMet(meta));
+        home.Write("temp/" + std::to_string(i) + ".part.met", kv::test::BuildPartMet(meta));
     }
     home.Write("FAKES.DAT", ",a line without hash\r\n,and another\r\n" + std::string(32, 'a') + ",1,Fake\r\n");
     home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=http://127.0.0.1:9/u\r\n[eMule]\r\nTempDir=" +
@@ -95,12 +91,11 @@ TEST(CloseDuringWork, ClosingTheWindowDuringADownloadWritesNothing) {
         std::atomic<bool>& flag;
         ~Released() { flag = true; }
     } released{release};
-    const std::string newList = std::string(32, 'b') + ",1,New entry\r\n";
     server.Serve("/u/Fakes.txt", "12");
     server.Handle("/u/FAKES.DAT", [&](const httplib::Request&, httplib::Response& res) {
         asked = true;
         while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        res.set_content(newList, "application/octet-stream");
+        res.set_content(std::string(32, 'b') + ",1,New entry\r\n", "application/octet-stream");
     });
     kv::test::ScopedTempDir home;
     const std::string oldList = std::string(32, 'a') + ",1,Old entry\r\n";

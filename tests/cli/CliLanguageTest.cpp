@@ -46,14 +46,6 @@ std::vector<Message> ReadTs(const std::string& path) {
     return out;
 }
 
-// The command line's own texts, then the verdicts' words it shares with the window.
-std::vector<Message> CliTs(const std::string& lang) {
-    const std::string src = KV_SOURCE_DIR;
-    std::vector<Message> all = ReadTs(src + "/src/cli/translations/kestrivane-cli_" + lang + ".ts");
-    std::ranges::move(ReadTs(src + "/src/translations/kestrivane-verdicts_" + lang + ".ts"), std::back_inserter(all));
-    return all;
-}
-
 }  // namespace
 
 TEST(CliLanguage, TheLocaleChoosesTheLanguageAsGettextDoes) {
@@ -73,9 +65,7 @@ TEST(CliLanguage, TheLocaleChoosesTheLanguageAsGettextDoes) {
         {nullptr, nullptr, "de_DE.UTF-8", "pt", ""},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(kv::cli::ChosenLanguage(r.lcAll, r.lcMessages, r.lang, r.language), r.chosen)
-            << (r.lcAll ? r.lcAll : "-") << " " << (r.lcMessages ? r.lcMessages : "-") << " " << (r.lang ? r.lang : "-")
-            << " " << (r.language ? r.language : "-");
+        EXPECT_EQ(kv::cli::ChosenLanguage(r.lcAll, r.lcMessages, r.lang, r.language), r.chosen) << "row " << &r - rows;
 }
 
 // The built-in .qm (lrelease's) read back to the .ts files' words. (That every text
@@ -83,16 +73,16 @@ TEST(CliLanguage, TheLocaleChoosesTheLanguageAsGettextDoes) {
 TEST(CliLanguage, EveryShippedLanguageTranslatesEveryTextAndTheBuiltInFilesSayTheSame) {
     for (const std::string& lang : kLanguages) {
         const QmCatalog qm(kv::cli::BuiltInCatalog(lang));
-        ASSERT_FALSE(qm.empty()) << lang;
-        const std::vector<Message> messages = CliTs(lang);
+        // The command line's own texts, then the verdicts' words it shares with the window.
+        std::vector<Message> messages = ReadTs(KV_SOURCE_DIR "/src/cli/translations/kestrivane-cli_" + lang + ".ts");
+        std::ranges::move(ReadTs(KV_SOURCE_DIR "/src/translations/kestrivane-verdicts_" + lang + ".ts"),
+                          std::back_inserter(messages));
         ASSERT_GT(messages.size(), 150u) << lang;
         for (const Message& m : messages)
             EXPECT_EQ(qm.Translate(m.context.c_str(), m.source.c_str()), m.translation) << lang << ": " << m.source;
         EXPECT_EQ(qm.Translate("Cli", "not one of ours"), "not one of ours");
         EXPECT_EQ(qm.Translate("Elsewhere", "Suspect: %1"), "Suspect: %1");
     }
-    EXPECT_TRUE(kv::cli::BuiltInCatalog("en").empty());
-    EXPECT_TRUE(kv::cli::BuiltInCatalog("").empty());
 }
 
 // A file cut anywhere translates correctly or not at all, and never reads outside itself
@@ -108,7 +98,6 @@ TEST(CliLanguage, ACutOrDamagedQmFileNeverReadsOutsideItself) {
         const std::string got = QmCatalog(cut).Translate("Verdicts", source);
         EXPECT_TRUE(got == source || got == german) << length;
     }
-    EXPECT_EQ(QmCatalog("").Translate("Cli", "x"), "x");
 }
 
 TEST(CliLanguage, PlaceholdersAreFilledInOnePass) {
@@ -125,14 +114,12 @@ TEST(CliLanguage, PlaceholdersAreFilledInOnePass) {
 
 // The same check in German and in the C locale: the C run is the English of every other run, byte for byte.
 TEST(CliLanguage, GermanLocalePrintsGermanAndTheCLocaleTheEnglishUnchanged) {
-    using kv::test::BuildPartMet;
     const kv::test::ScopedTempDir home, temp;
-    temp.Write("001.part.met",
-               BuildPartMet({.hash = kv::test::SequentialHash(1), .name = "movie.avi.exe", .size = 100, .extraTags = {}}));
-    const auto run = [&](const std::map<std::string, std::string>& env) {
-        std::map<std::string, std::string> all = {{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANGUAGE", ""}, {"LANG", ""}};
-        for (const auto& [k, v] : env) all[k] = v;
-        kv::test::Spawned cli({KV_CLI_PATH, "--home", home.path(), "check", "--temp-dir", temp.path()}, all, false);
+    temp.Write("001.part.met", kv::test::BuildPartMet({.hash = kv::test::SequentialHash(1), .name = "movie.avi.exe",
+                                                       .size = 100, .extraTags = {}}));
+    const auto run = [&](std::map<std::string, std::string> env) {
+        env.insert({{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANGUAGE", ""}, {"LANG", ""}});  // the rest unset
+        kv::test::Spawned cli({KV_CLI_PATH, "--home", home.path(), "check", "--temp-dir", temp.path()}, env, false);
         EXPECT_EQ(cli.Finish(), 1);
         return std::pair(cli.out, cli.err);
     };
