@@ -2,7 +2,6 @@
 // amuled on loopback: only the links judged OK reach aMule's queue, read back
 // with the daemon's own amulecmd.
 #include <filesystem>
-#include <memory>
 
 #include "AmuleDaemon.h"
 #include "FrmCheckLinks.h"

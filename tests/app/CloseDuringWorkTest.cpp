@@ -1,13 +1,11 @@
 #include <sys/inotify.h>
 #include <unistd.h>
 
-#include <QApplication>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <cstring>
 
 #include "FindingsModel.h"
 #include "FrmStart.h"
@@ -21,18 +19,14 @@ namespace {
 
 constexpr int kDownloads = 500;
 
-// .met files opened in the watched directory since the last call.
-int MetFilesOpened(int watch) {
+// Opens in the watched directory (of its .met files, and of itself) since the last call.
+int Opened(int watch) {
     int opened = 0;
     alignas(inotify_event) char buffer[64 * 1024];
-    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
-        for (ssize_t at = 0; at < n;) {
-            const auto* e = reinterpret_cast<const inotify_event*>(buffer + at);
-            const size_t length = e->len ? std::strlen(e->name) : 0;
-            if (length > 4 && std::strcmp(e->name + length - 4, ".met") == 0) ++opened;
-            at += static_cast<ssize_t>(sizeof(inotify_event) + e->len);
-        }
-    }
+    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;)
+        for (ssize_t at = 0; at < n; ++opened)
+            at += static_cast<ssize_t>(sizeof(inotify_event) +
+                                       reinterpret_cast<const inotify_event*>(buffer + at)->len);
     return opened;
 }
 
@@ -48,10 +42,7 @@ TEST(CloseDuringWork, ClosingTheWindowStopsTheCheckBeforeItReadsTheRest) {
         meta.name = "download " + std::to_string(i) + ".avi";
         meta.size = 700000000u + static_cast<uint64_t>(i);
         meta.hash = kv::test::SequentialHash(static_cast<uint8_t>(i));
-        meta.hash[15] = static_cast<uint8_t>(i >> 8);
-        char file[32];
-        std::snprintf(file, sizeof file, "temp/%06d.part.met", i);
-        home.Write(file, kv::test::BuildPartMet(meta));
+        home.Write("temp/" + std::to_string(i) + ".part.met", kv::test::BuildPartMet(meta));
     }
     home.Write("FAKES.DAT", ",a line without hash\r\n,and another\r\n" + std::string(32, 'a') + ",1,Fake\r\n");
     home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=http://127.0.0.1:9/u\r\n[eMule]\r\nTempDir=" +
@@ -80,7 +71,7 @@ TEST(CloseDuringWork, ClosingTheWindowStopsTheCheckBeforeItReadsTheRest) {
     EXPECT_EQ(boxes, 1);  // closed from the check's box; its further boxes went to nobody
     EXPECT_FALSE(window->Busy());
     EXPECT_FALSE(window->isVisible());
-    const int opened = MetFilesOpened(watch);
+    const int opened = Opened(watch);
     ::close(watch);
     EXPECT_LT(opened, kDownloads) << "the check read every download after the window had gone";
     EXPECT_EQ(window->Model()->rowCount(), 0);
@@ -100,12 +91,11 @@ TEST(CloseDuringWork, ClosingTheWindowDuringADownloadWritesNothing) {
         std::atomic<bool>& flag;
         ~Released() { flag = true; }
     } released{release};
-    const std::string newList = std::string(32, 'b') + ",1,New entry\r\n";
     server.Serve("/u/Fakes.txt", "12");
     server.Handle("/u/FAKES.DAT", [&](const httplib::Request&, httplib::Response& res) {
         asked = true;
         while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        res.set_content(newList, "application/octet-stream");
+        res.set_content(std::string(32, 'b') + ",1,New entry\r\n", "application/octet-stream");
     });
     kv::test::ScopedTempDir home;
     const std::string oldList = std::string(32, 'a') + ",1,Old entry\r\n";

@@ -1,5 +1,5 @@
 // The verdicts in the window's language: the core's patterns worded by the
-// installed translation, English without one; a list's own words never.
+// installed translation; a list's own words never.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -10,21 +10,14 @@
 #include "inspect/NameRules.h"
 #include "usecases/ReportText.h"
 
-namespace {
-
-kv::Finding Suspect(const std::string& name) {
-    kv::Finding f;
-    f.part = "001.part";
-    f.download.name = name;
-    f.suspicion = kv::inspect::MakeSuspicion(kv::inspect::Strength::ProgramName, *kv::inspect::NameReason(name));
-    return f;
-}
-
-}  // namespace
-
 TEST(VerdictWords, TheWindowWordsVerdictsInItsLanguageAndAListsWordsAsTheyAre) {
     using kv::app::VerdictWords;
-    kv::Finding suspect = Suspect("movie.avi.exe"), noted = suspect, listed, allowed;
+    kv::Finding suspect, listed, allowed;
+    suspect.part = "001.part";
+    suspect.download.name = "movie.avi.exe";
+    suspect.suspicion =
+        kv::inspect::MakeSuspicion(kv::inspect::Strength::ProgramName, *kv::inspect::NameReason("movie.avi.exe"));
+    kv::Finding noted = suspect;
     noted.suspicion->severity = kv::inspect::Severity::Note;
     listed.fake = true;
     listed.description = "Suspect: a trailer";  // a list's description, whatever it says
@@ -37,11 +30,7 @@ TEST(VerdictWords, TheWindowWordsVerdictsInItsLanguageAndAListsWordsAsTheyAre) {
     report.findings = {link};
     report.suspects = 1;
 
-    kv::app::RemoveTranslation();
-    EXPECT_EQ(kv::FindingCells(suspect, VerdictWords())[2],
-              "Suspect: a program posing as AVI video: the name ends in .avi.exe");
-    EXPECT_EQ(kv::LinkCheckSummary(report, VerdictWords()), "1 link: 0 fakes, 1 suspect, 0 malformed");
-
+    // (English without a translation is what every other test reads.)
     ASSERT_TRUE(kv::app::InstallTranslation(QLocale(QLocale::German, QLocale::Germany)));
     const struct {
         const kv::Finding& finding;
@@ -57,8 +46,6 @@ TEST(VerdictWords, TheWindowWordsVerdictsInItsLanguageAndAListsWordsAsTheyAre) {
               "Verdächtig: ein Teil der veröffentlichten Datei besteht nur aus Nullen (ihre Teil-Hashes enthalten den "
               "Hash eines leeren Teils)");
     EXPECT_EQ(kv::LinkCheckSummary(report, VerdictWords()), "1 Link: 0 Fakes, 1 verdächtig, 0 fehlerhaft");
-    kv::app::RemoveTranslation();
-    EXPECT_EQ(kv::FindingCells(allowed, VerdictWords())[2], "*** OK (allowed by you: my own film)");
 }
 
 int main(int argc, char** argv) {
