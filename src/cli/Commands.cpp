@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
@@ -498,47 +499,87 @@ nlohmann::ordered_json LinkJson(const LinkFinding& f) {
             {"error", NullOr(f.error)}};
 }
 
-void PrintLinks(const LinkReport& report, const LinksArgs& args, std::ostream& out) {
-    const auto listed = [&](const LinkFinding& f) {
-        return f.verdict == LinkVerdict::Fake || f.verdict == LinkVerdict::Suspect ||
-               (args.showAll && f.verdict == LinkVerdict::Ok);
-    };
-    if (args.format == LinksFormat::Json) {
-        nlohmann::ordered_json list = nlohmann::ordered_json::array();
-        for (const LinkFinding& f : report.findings)
-            if (listed(f) || f.verdict == LinkVerdict::Malformed) list.push_back(LinkJson(f));
-        out << list.dump(2) << '\n';
-    } else {
-        if (args.format == LinksFormat::Rows) out << T(text::kLinkCheckHead) << "\n \n";
-        for (const LinkFinding& f : report.findings) {
-            if (!listed(f)) continue;
-            out << ToDisplayUtf8(args.format == LinksFormat::Links ? f.link->Text() : LinkRow(f, Words())) << '\n';
-        }
+// Prints each listed link as it is judged, so that a long paste is never held
+// whole (JSON, one array, is printed at the end); the malformed links are told
+// on standard error after the list.
+class LinkPrinter final : public LinkProgress {
+public:
+    LinkPrinter(const LinksArgs& args, const Output& o) : args_(args), o_(o) {}
+
+    void Started(const LinkReport& report) override {
+        if (report.listRecords == 0 && !o_.quiet) o_.err << T(text::kNoListForLinks) << '\n';
+        if (args_.format == LinksFormat::Rows) out_ += T(text::kLinkCheckHead) + "\n \n";
+        ok_.clear();
+        AppendVisible(ok_, LinkVerdictText(LinkFinding{}, Words()));
     }
-    out << std::flush;
-}
+
+    void Take(LinkFinding&& f) override {
+        const bool malformed = f.verdict == LinkVerdict::Malformed;
+        if (malformed) {
+            if (f.line > 0) errors_ += T(QT_TRANSLATE_NOOP("Cli", "Line %1: "), {std::to_string(f.line)});
+            errors_ += FlattenToOneLine(ToDisplayUtf8(f.error)) + '\n';
+        }
+        const bool listed = f.verdict == LinkVerdict::Fake || f.verdict == LinkVerdict::Suspect ||
+                            (args_.showAll && f.verdict == LinkVerdict::Ok);
+        if (args_.format == LinksFormat::Json) {
+            if (listed || malformed) json_.push_back(LinkJson(f));
+            return;
+        }
+        if (!listed) return;
+        if (args_.format == LinksFormat::Links) {
+            AppendVisible(out_, f.link->Text());
+        } else {
+            char number[24];
+            out_.append(number, static_cast<size_t>(std::to_chars(number, number + sizeof number, f.line).ptr - number));
+            out_ += '\t';
+            AppendVisible(out_, LinkShownName(f));
+            out_ += '\t';
+            if (f.verdict == LinkVerdict::Ok && !f.allowed)
+                out_ += ok_;
+            else
+                AppendVisible(out_, LinkVerdictText(f, Words()));
+        }
+        out_ += '\n';
+        if (out_.size() >= kFlushAt) Flush();
+    }
+
+    // The rest of the list, then the malformed links.
+    void Finish() {
+        if (args_.format == LinksFormat::Json) out_ += json_.dump(2) + '\n';
+        Flush();
+        o_.out << std::flush;
+        o_.err << errors_;
+    }
+
+private:
+    static constexpr size_t kFlushAt = size_t{1} << 16;
+    void Flush() {
+        o_.out.write(out_.data(), static_cast<std::streamsize>(out_.size()));
+        out_.clear();
+    }
+
+    const LinksArgs& args_;
+    const Output& o_;
+    std::string out_, ok_, errors_;
+    nlohmann::ordered_json json_ = nlohmann::ordered_json::array();
+};
 
 }  // namespace
 
 int RunLinks(const HomeDirs& dirs, const LinksArgs& args, std::istream& in, const Output& o) {
     ListStore lists(ProgramHome::At(dirs));
+    LinkPrinter printer(args, o);
     std::expected<LinkReport, LinkCheckFailure> checked;
     if (args.file.empty() || args.file == "-") {
         const std::optional<std::string> input = ReadInput(in);
         if (!input) return Fail(o.err, T(QT_TRANSLATE_NOOP("Cli", "Could not read the standard input.")));
-        checked = CheckLinksIn(lists, *input, args.fakesFile);
+        checked = CheckLinksIn(lists, *input, args.fakesFile, &printer);
     } else {
-        checked = CheckLinksInFile(lists, args.file, args.fakesFile);
+        checked = CheckLinksInFile(lists, args.file, args.fakesFile, &printer);
     }
     if (!checked) return Fail(o.err, text::LinkCheckFailed(checked.error()));
+    printer.Finish();
     const LinkReport& report = *checked;
-    if (report.listRecords == 0 && !o.quiet) o.err << T(text::kNoListForLinks) << '\n';
-    PrintLinks(report, args, o.out);
-    for (const LinkFinding& f : report.findings) {
-        if (f.verdict != LinkVerdict::Malformed) continue;
-        if (f.line > 0) o.err << T(QT_TRANSLATE_NOOP("Cli", "Line %1: "), {std::to_string(f.line)});
-        o.err << FlattenToOneLine(ToDisplayUtf8(f.error)) << '\n';
-    }
     if (!o.quiet) o.err << LinkCheckSummary(report, Words()) << '\n';
     return report.fakes + report.suspects > 0 ? kExitFound : kExitOk;
 }

@@ -1,5 +1,6 @@
 #include "DisplayText.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -106,6 +107,17 @@ std::string VisibleControls(std::string_view bytes) {
         }
     }
     return out;
+}
+
+void AppendVisible(std::string& out, std::string_view bytes) {
+    const bool plain = std::none_of(bytes.begin(), bytes.end(), [](char ch) {
+        const auto c = static_cast<unsigned char>(ch);
+        return c < 0x20 || c == 0x7F;
+    });
+    if (plain && IsValidUtf8(bytes) && !bytes.starts_with("\xEF\xBB\xBF"))
+        out += bytes;
+    else
+        out += VisibleControls(ToDisplayUtf8(bytes));
 }
 
 }  // namespace kv

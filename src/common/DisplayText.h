@@ -23,4 +23,8 @@ std::string ToDisplayUtf8Fields(std::string_view row);
 // name or a server's text can neither forge rows nor drive a terminal.
 std::string VisibleControls(std::string_view bytes);
 
+// out += VisibleControls(ToDisplayUtf8(bytes)), without a copy when the bytes
+// are plain UTF-8 already (as nearly all names are).
+void AppendVisible(std::string& out, std::string_view bytes);
+
 }  // namespace kv

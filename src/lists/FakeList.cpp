@@ -257,20 +257,24 @@ size_t FakeList::NextRecord(size_t start) const {
     }
 }
 
-size_t FakeList::RecordAt(uint32_t offset) const {
-    const auto mark = static_cast<size_t>(std::upper_bound(marks_.begin(), marks_.end(), offset) - marks_.begin()) - 1;
-    size_t index = mark * kRecordsPerMark;
-    for (size_t at = marks_[mark], next; index + 1 < records_ && (next = NextRecord(at)) <= offset; at = next) ++index;
-    return index;
+FakeRecord FakeList::RecordHolding(uint32_t offset) const {
+    // Back to the line's start, no further than the mark before it: one line's bytes at most.
+    const uint32_t mark = *(std::upper_bound(marks_.begin(), marks_.end(), offset) - 1);
+    const char* t = text().data();
+    const auto* lf = static_cast<const char*>(memrchr(t + mark, '\n', offset - mark));
+    return RecordFrom(lf ? static_cast<size_t>(lf - t) + 1 : mark);
 }
 
 FakeRecord FakeList::record(size_t index) const {
     size_t start = marks_[index / kRecordsPerMark];
     for (size_t k = index % kRecordsPerMark; k > 0; --k) start = NextRecord(start);
+    return RecordFrom(start);
+}
+
+FakeRecord FakeList::RecordFrom(size_t start) const {
     const std::string_view line = RecordLine(text(), start);
     FakeRecord r;
     r.listName = name_;
-    r.index = index;
     const size_t p1 = line.find(',');
     r.hashText = line.substr(0, p1);
     const size_t p2 = line.find(',', p1 + 1);
@@ -304,13 +308,13 @@ std::optional<FakeRecord> FakeList::find(const Ed2kHash& hash) const {
         for (const uint64_t* e = first; e != last; ++e)
             if (KeyTop(*e) == top && (!best || *e < *best) && KeyAt(*e) == key) best = e;
         if (!best) return std::nullopt;
-        return record(RecordAt(OffsetOf(*best)));
+        return RecordHolding(OffsetOf(*best));
     }
     first = std::lower_bound(first, last, top << 32);
     last = std::upper_bound(first, last, top << 32 | UINT32_MAX);
     const auto* it = std::lower_bound(first, last, key, [this](uint64_t e, const FullKey& k) { return KeyAt(e) < k; });
     if (it == last || KeyAt(*it) != key) return std::nullopt;
-    return record(RecordAt(OffsetOf(*it)));
+    return RecordHolding(OffsetOf(*it));
 }
 
 }  // namespace kv

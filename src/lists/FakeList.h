@@ -18,7 +18,6 @@ struct FakeRecord {
     std::string_view sizeText;     // field 2
     std::string_view description;  // field 3: everything after the second comma
     std::string_view listName;     // the list it came from
-    size_t index = 0;              // its place in that list, from 0
 };
 
 // A fake list kept as the file's bytes with views into them. Each record is
@@ -73,8 +72,9 @@ private:
 
     static constexpr size_t kRecordsPerMark = 16;
 
-    // Where the window at a byte offset belongs: the record whose line holds it.
-    size_t RecordAt(uint32_t offset) const;
+    // The record whose line holds the byte at offset (a window's).
+    FakeRecord RecordHolding(uint32_t offset) const;
+    FakeRecord RecordFrom(size_t lineStart) const;
     size_t NextRecord(size_t start) const;
     FullKey KeyAt(uint64_t entry) const;  // read again from the text
     std::string_view text() const { return mapped_ ? std::string_view(mapped_.get(), mappedSize_) : owned_; }

@@ -1,6 +1,7 @@
 #include "usecases/LinkCheck.h"
 
 #include <algorithm>
+#include <array>
 
 #include "common/FileUtil.h"
 
@@ -51,6 +52,38 @@ void Judge(LinkFinding& f, const FakeCatalogue& fakes, LinkReport& report) {
     }
 }
 
+// Each link is judged some links after it was read, so that the memory
+// its lookup needs has been asked for in between (see FakeList::Prefetch);
+// only the links in that window are held besides those kept.
+template <class Settle>
+class JudgedAhead final : public LinkSink {
+public:
+    JudgedAhead(const FakeCatalogue& fakes, const Settle& settle) : fakes_(fakes), settle_(settle) {}
+    void Found(size_t line, std::string_view raw, std::optional<Ed2kLink>&& link, std::string&& error) override {
+        if (read_ >= kWindow) settle_(*window_[read_ % kWindow]);
+        LinkFinding& f = window_[read_ % kWindow].emplace();
+        f.line = line;
+        if (!link) f.raw = raw;  // a link that was read is shown from what was read
+        f.link = std::move(link);
+        f.error = std::move(error);
+        if (f.link) fakes_.Prefetch(f.link->hash, 0);
+        if (read_ >= kAhead)
+            if (const LinkFinding& earlier = *window_[(read_ - kAhead) % kWindow]; earlier.link)
+                fakes_.Prefetch(earlier.link->hash, 1);
+        ++read_;
+    }
+    void Finish() {
+        for (size_t i = read_ > kWindow ? read_ - kWindow : 0; i < read_; ++i) settle_(*window_[i % kWindow]);
+    }
+
+private:
+    static constexpr size_t kAhead = 8, kWindow = 2 * kAhead;
+    const FakeCatalogue& fakes_;
+    const Settle& settle_;
+    std::array<std::optional<LinkFinding>, kWindow> window_;
+    size_t read_ = 0;
+};
+
 }  // namespace
 
 std::vector<inspect::Reason> SuspectLinkReasons(const Ed2kLink& link) {
@@ -78,7 +111,7 @@ std::optional<std::string> SuspectLink(const Ed2kLink& link) {
     return SuspectLinkText(why);
 }
 
-LinkReport CheckLinks(std::string_view input, const FakeCatalogue& fakes) {
+LinkReport CheckLinks(std::string_view input, const FakeCatalogue& fakes, LinkProgress* progress) {
     LinkReport report;
     report.listRecords = fakes.records();
     if (input.size() > kMaxLinkCheckInput) {
@@ -86,6 +119,12 @@ LinkReport CheckLinks(std::string_view input, const FakeCatalogue& fakes) {
                          " bytes, at most " + std::to_string(kMaxLinkCheckInput >> 20) + " MiB are read.";
         return report;
     }
+    const auto settle = [&](LinkFinding& f) {
+        Judge(f, fakes, report);
+        ++report.checked;
+        if (progress) progress->Take(std::move(f));
+        else report.findings.push_back(std::move(f));
+    };
 
     if (LooksLikeBinaryCollection(input)) {
         report.source = LinkReport::Source::BinaryCollection;
@@ -96,52 +135,35 @@ LinkReport CheckLinks(std::string_view input, const FakeCatalogue& fakes) {
             return report;
         }
         report.collectionName = c->name;
-        report.findings.reserve(c->files.size() + c->errors.size());
+        if (progress) progress->Started(report);
+        else report.findings.reserve(c->files.size() + c->errors.size());
         for (size_t i = 0; i < c->files.size(); ++i) {
             LinkFinding f;
             f.line = i + 1;
             f.link = std::move(c->files[i]);
-            Judge(f, fakes, report);
-            report.findings.push_back(std::move(f));
+            settle(f);
         }
         // The reader names the entry in its text; the entries after a broken one are lost.
         for (std::string& e : c->errors) {
             LinkFinding f;
             f.error = std::move(e);
-            Judge(f, fakes, report);
-            report.findings.push_back(std::move(f));
+            settle(f);
         }
         return report;
     }
 
-    class Read final : public LinkSink {
-    public:
-        explicit Read(std::vector<LinkFinding>& findings) : findings_(findings) {}
-        void Found(size_t line, std::string_view raw, std::optional<Ed2kLink>&& link, std::string&& error) override {
-            LinkFinding& f = findings_.emplace_back();
-            f.line = line;
-            if (!link) f.raw = raw;  // a link that was read is shown from what was read
-            f.link = std::move(link);
-            f.error = std::move(error);
-        }
-
-    private:
-        std::vector<LinkFinding>& findings_;
-    } read(report.findings);
-    // Every link holds a colon: room for that many findings at most (and for
-    // no more than a link every 7 bytes) spares moving them as the list grows.
-    const auto colons = static_cast<size_t>(std::count(input.begin(), input.end(), ':'));
-    report.findings.reserve(std::min(colons, input.size() / 7 + 1));
-    AskForHugePages(report.findings.data(), report.findings.capacity() * sizeof(LinkFinding));
-    FindLinks(input, read);
-    // The lookups' memory is asked for some links ahead (see FakeList::Prefetch).
-    constexpr size_t kAhead = 8;
-    std::vector<LinkFinding>& all = report.findings;
-    for (size_t i = 0; i < all.size(); ++i) {
-        if (i + 2 * kAhead < all.size() && all[i + 2 * kAhead].link) fakes.Prefetch(all[i + 2 * kAhead].link->hash, 0);
-        if (i + kAhead < all.size() && all[i + kAhead].link) fakes.Prefetch(all[i + kAhead].link->hash, 1);
-        Judge(all[i], fakes, report);
+    JudgedAhead read(fakes, settle);
+    if (progress) {
+        progress->Started(report);
+    } else {
+        // Every link holds a colon: room for that many findings at most (and for
+        // no more than a link every 7 bytes) spares moving them as the list grows.
+        const auto colons = static_cast<size_t>(std::count(input.begin(), input.end(), ':'));
+        report.findings.reserve(std::min(colons, input.size() / 7 + 1));
+        AskForHugePages(report.findings.data(), report.findings.capacity() * sizeof(LinkFinding));
     }
+    FindLinks(input, read);
+    read.Finish();
     return report;
 }
 
@@ -158,22 +180,22 @@ LinkCheckFailure LinkFailure(LinkCheckError kind, const std::string& path, int64
 }  // namespace
 
 std::expected<LinkReport, LinkCheckFailure> CheckLinksIn(ListStore& lists, std::string_view textOrCollection,
-                                                         const std::string& fakeList) {
+                                                         const std::string& fakeList, LinkProgress* progress) {
     if (auto loaded = lists.Load(fakeList); !loaded)
         return std::unexpected(LinkFailure(LinkCheckError::GivenListUnreadable, loaded.error().path));
-    LinkReport report = CheckLinks(textOrCollection, lists.catalogue());
+    LinkReport report = CheckLinks(textOrCollection, lists.catalogue(), progress);
     if (report.Refused()) return std::unexpected(LinkFailure(LinkCheckError::Refused, "", 0, report.refused));
     return report;
 }
 
 std::expected<LinkReport, LinkCheckFailure> CheckLinksInFile(ListStore& lists, const std::string& path,
-                                                             const std::string& fakeList) {
+                                                             const std::string& fakeList, LinkProgress* progress) {
     const int64_t length = FileLength(path);
     if (length > static_cast<int64_t>(kMaxLinkCheckInput))
         return std::unexpected(LinkFailure(LinkCheckError::FileTooLarge, path, length));
     const std::optional<std::string> bytes = length < 0 ? std::nullopt : ReadWholeFile(path, kMaxLinkCheckInput);
     if (!bytes) return std::unexpected(LinkFailure(LinkCheckError::FileUnreadable, path));
-    return CheckLinksIn(lists, *bytes, fakeList);
+    return CheckLinksIn(lists, *bytes, fakeList, progress);
 }
 
 }  // namespace kv

@@ -44,7 +44,8 @@ struct LinkReport {
     // A text collection is text: one link a line.
     enum class Source { Text, BinaryCollection };
 
-    std::vector<LinkFinding> findings;  // in the order of the input
+    std::vector<LinkFinding> findings;  // in the order of the input (none when a LinkProgress took them)
+    size_t checked = 0;     // links read and judged
     int32_t fakes = 0;
     int32_t suspects = 0;   // not counting fakes a rule also suspects
     int32_t malformed = 0;
@@ -55,15 +56,27 @@ struct LinkReport {
     // collection header); the text says why, for a person.
     std::string refused;
 
-    size_t links() const { return findings.size(); }
+    size_t links() const { return checked; }
     bool Refused() const { return !refused.empty(); }
+};
+
+// Told of each link as it is judged, in the order of the input. A front end
+// that prints as it goes takes the findings over: the report then holds the
+// counts only, however long the paste.
+class LinkProgress {
+public:
+    virtual ~LinkProgress() = default;
+    // The input was accepted and its links follow (a refused input gets no call).
+    virtual void Started(const LinkReport& report) { (void)report; }
+    virtual void Take(LinkFinding&& finding) = 0;
 };
 
 // Reads links from a binary eMule collection (told by its version number at
 // the start) or else from text of any kind (one link a line, an HTML page, a
 // forum post, the text form of a collection), and judges each. Time and
 // memory linear in the input.
-LinkReport CheckLinks(std::string_view textOrCollectionBytes, const FakeCatalogue& fakes);
+LinkReport CheckLinks(std::string_view textOrCollectionBytes, const FakeCatalogue& fakes,
+                      LinkProgress* progress = nullptr);
 
 // ---- The link check as the front ends ask for it ---------------------------------
 
@@ -84,10 +97,12 @@ struct LinkCheckFailure {
 // Loads the lists as the download check does (the own list, FAKES.DAT or
 // fakeList, the sources, the signals) and checks the links in the input.
 std::expected<LinkReport, LinkCheckFailure> CheckLinksIn(ListStore& lists, std::string_view textOrCollection,
-                                                         const std::string& fakeList = "");
+                                                         const std::string& fakeList = "",
+                                                         LinkProgress* progress = nullptr);
 // The same on a file (text, or a collection in either form).
 std::expected<LinkReport, LinkCheckFailure> CheckLinksInFile(ListStore& lists, const std::string& path,
-                                                             const std::string& fakeList = "");
+                                                             const std::string& fakeList = "",
+                                                             LinkProgress* progress = nullptr);
 
 // The rules alone for one link: a reason in lower case, or nullopt.
 std::optional<std::string> SuspectLink(const Ed2kLink& link);

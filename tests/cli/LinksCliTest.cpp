@@ -36,6 +36,9 @@ TEST_F(LinksCli, RowsJsonAndLinksWithTheirExitStatuses) {
                    "3\tmovie.avi.exe\tSuspect: a program posing as AVI video: the name ends in .avi.exe\n"
                    "4\tcaf\xC3\xA9.mp3\t*** OK \n",  // a Latin-1 name shown in UTF-8
                    "Line 5: The file hash must be 32 hex digits.\n4 links: 1 fake, 1 suspect, 1 malformed\n"}));
+    // A name's control bytes can neither break a row nor drive the terminal.
+    EXPECT_EQ(Links({}, "ed2k://|file|a%0Ab%1B[31m.avi|100|" + kOk + "|/\n").out,
+              "Line\tFilename\tError-Description\n \n1\ta\\nb\\x1B[31m.avi\t*** OK \n");
 
     const std::string paste = input.Write("paste.txt", kPaste);
     const Ran links = Links({"--links", "--no-all", paste});

@@ -31,7 +31,7 @@ TEST(LoadFakeList, LongHexRunsAreIndexedOnlyAtTheirStart) {
     EXPECT_TRUE(list.find(H(run.substr(4, 32))));   // the fifth window
     EXPECT_FALSE(list.find(H(run.substr(5, 32))));  // the sixth
     EXPECT_FALSE(list.find(H(g)));
-    EXPECT_EQ(list.find(H(std::string(32, 'A')))->index, 1u);
+    EXPECT_EQ(list.find(H(std::string(32, 'A')))->description, "hex");
 }
 
 // Lookups start from a table of key prefixes and compare the rest of the key in the text: hashes at the ends of
@@ -42,12 +42,12 @@ TEST(LoadFakeList, EveryHashFindsItsFirstRecordAndANearMissNone) {
     const Rows hashes = {std::string(32, '0'), std::string(32, 'f'), "0000" + std::string(28, 'f'),
                          "ffff" + std::string(28, '0'), alike + "1", alike + "3"};
     std::string file;
-    for (size_t i = 0; i < hashes.size(); ++i) file += (i % 2 ? ToUpperAscii(hashes[i]) : hashes[i]) + ",1,r\r\n";
+    for (size_t i = 0; i < hashes.size(); ++i) file += (i % 2 ? ToUpperAscii(hashes[i]) : hashes[i]) + "," + std::to_string(i) + ",r\r\n";
     const FakeList list = FakeList::Parse(file + "x,2,again " + hashes[4] + "\n" + hashes[0] + ",dup,later\r\n");
     for (size_t i = 0; i < hashes.size(); ++i) {
         const auto found = list.find(H(hashes[i]));
         ASSERT_TRUE(found) << hashes[i];
-        EXPECT_EQ(found->index, i);  // the first record, not a later one
+        EXPECT_EQ(found->sizeText, std::to_string(i));  // the first record, not a later one
     }
     for (const std::string& near : {alike + "2", "0000" + std::string(27, 'f') + "e", std::string(31, 'f') + "e"})
         EXPECT_FALSE(list.find(H(near))) << near;
@@ -82,7 +82,7 @@ TEST(LoadFakeList, LoadFromAFileFindsWhatParsingItsBytesFinds) {
         for (size_t i = 0; i < hashes.size(); i += 7) {
             const auto found = copy->find(H(hashes[i]));
             ASSERT_TRUE(found) << i;
-            EXPECT_EQ(found->index, i);
+            EXPECT_EQ(found->sizeText, std::to_string(i));
             EXPECT_EQ(found->description, parsed.record(i).description);
         }
         EXPECT_FALSE(FakeList::Load(path, "list.dat", nullptr, file.size() - 1));
