@@ -28,6 +28,7 @@ TEST(VerdictWords, TheWindowWordsVerdictsInItsLanguageAndAListsWordsAsTheyAre) {
     link.suspectWhy = {kv::inspect::Reason{.kind = kv::inspect::ReasonKind::ZeroPart}};
     kv::LinkReport report;
     report.findings = {link};
+    report.checked = 1;
     report.suspects = 1;
 
     // (English without a translation is what every other test reads.)
