@@ -108,5 +108,39 @@ TEST(LinkCheck, RefusesInputOverTheLimitUnread) {
     EXPECT_EQ(atLimit.links(), 1u);
 }
 
+// A front end that takes the findings as they are judged gets each one once, in the order of the input, judged as
+// a kept report judges it, however many links there are beyond the few judged ahead; the report holds counts only.
+TEST(LinkCheck, FindingsTakenAsJudgedAreThoseOfAKeptReport) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 45; ++i) {
+        const std::string hash = i % 7 == 0 ? kFakeHash : i % 11 == 0 ? kOwnHash : kOkHash;
+        lines.push_back(i % 13 == 5 ? "ed2k://|file|bad|x|" + kOkHash + "|/"
+                                    : Link(i % 5 == 0 ? "f.avi.exe" : "f.avi", 9, hash));
+    }
+    for (const size_t links : {size_t{3}, size_t{45}}) {
+        std::string input = "words\n";
+        for (size_t i = 0; i < links; ++i) input += lines[i] + "\n";
+        class Taken final : public LinkProgress {
+        public:
+            void Started(const LinkReport& r) override { started = r.listRecords; }
+            void Take(LinkFinding&& f) override { taken.push_back(std::move(f)); }
+            size_t started = 0;
+            std::vector<LinkFinding> taken;
+        } progress;
+        const LinkReport kept = CheckLinks(input, Lists()), counted = CheckLinks(input, Lists(), &progress);
+        ASSERT_EQ(kept.links(), links);
+        EXPECT_EQ(counted.links(), links);
+        EXPECT_TRUE(counted.findings.empty());
+        EXPECT_EQ(progress.started, 2u);
+        EXPECT_EQ(std::tie(counted.fakes, counted.suspects, counted.malformed),
+                  std::tie(kept.fakes, kept.suspects, kept.malformed));
+        ASSERT_EQ(progress.taken.size(), links);
+        for (size_t i = 0; i < links; ++i) {
+            EXPECT_EQ(progress.taken[i].line, kept.findings[i].line);
+            EXPECT_EQ(LinkVerdictText(progress.taken[i]), LinkVerdictText(kept.findings[i])) << i;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace kv
