@@ -20,6 +20,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <thread>
 #include <vector>
 
@@ -79,6 +81,90 @@ inline size_t ReadLoop(const std::string& path) {
     for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;) total += static_cast<size_t>(n);
     ::close(fd);
     return total;
+}
+
+// Floor of a link check: the least a program can do for it. The list read
+// whole, the first 32 hex digits of each line its key, sorted and bucketed on
+// their first 20 bits; each pasted line cut at its '|', the name and the hash
+// taken, the hash looked up, and a row (number, name, verdict) written to out.
+struct KeyFloor {
+    std::vector<std::pair<uint64_t, uint64_t>> keys;
+    std::vector<uint32_t> buckets;
+};
+
+inline bool HexKeyFloor(const char* p, std::pair<uint64_t, uint64_t>& key) {
+    uint64_t half[2] = {0, 0};
+    for (int i = 0; i < 32; ++i) {
+        const char c = p[i];
+        const int v = c >= '0' && c <= '9' ? c - '0' : (c | 32) >= 'a' && (c | 32) <= 'f' ? (c | 32) - 'a' + 10 : -1;
+        if (v < 0) return false;
+        half[i / 16] = half[i / 16] << 4 | static_cast<uint64_t>(v);
+    }
+    key = {half[0], half[1]};
+    return true;
+}
+
+inline std::string ReadAllFloor(const std::string& path) {
+    std::string bytes;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0) return bytes;
+    bytes.resize_and_overwrite(static_cast<size_t>(st.st_size), [fd](char* p, size_t n) {
+        size_t got = 0;
+        for (ssize_t r; got < n && (r = ::read(fd, p + got, n - got)) > 0;) got += static_cast<size_t>(r);
+        return got;
+    });
+    ::close(fd);
+    return bytes;
+}
+
+inline KeyFloor LoadKeysFloor(const std::string& bytes) {
+    KeyFloor f;
+    for (size_t i = 0; i < bytes.size();) {
+        size_t e = bytes.find('\n', i);
+        if (e == std::string::npos) e = bytes.size();
+        std::pair<uint64_t, uint64_t> key;
+        if (e - i >= 32 && HexKeyFloor(bytes.data() + i, key)) f.keys.push_back(key);
+        i = e + 1;
+    }
+    std::sort(f.keys.begin(), f.keys.end());
+    f.buckets.assign((size_t{1} << 20) + 1, 0);
+    size_t k = 0;
+    for (uint32_t b = 0; b <= (1u << 20); ++b) {
+        while (k < f.keys.size() && (f.keys[k].first >> 44) < b) ++k;
+        f.buckets[b] = static_cast<uint32_t>(k);
+    }
+    return f;
+}
+
+// Returns the links found in the paste.
+inline size_t LinkRowsFloor(const KeyFloor& f, std::string_view paste, FILE* out) {
+    std::string rows;
+    size_t n = 0;
+    for (size_t i = 0; i < paste.size();) {
+        size_t e = paste.find('\n', i);
+        if (e == std::string::npos) e = paste.size();
+        const std::string_view line = paste.substr(i, e - i);
+        i = e + 1;
+        size_t bar[4], at = 0;
+        int bars = 0;
+        for (; bars < 4 && (at = line.find('|', at)) != std::string_view::npos; ++at) bar[bars++] = at;
+        std::pair<uint64_t, uint64_t> key;
+        if (bars < 4 || line.size() < bar[3] + 33 || !HexKeyFloor(line.data() + bar[3] + 1, key)) continue;
+        const size_t b = key.first >> 44;
+        bool listed = false;
+        for (uint32_t q = f.buckets[b]; q < f.buckets[b + 1]; ++q) listed |= f.keys[q] == key;
+        rows += std::to_string(++n);
+        rows += '\t';
+        rows += line.substr(bar[1] + 1, bar[2] - bar[1] - 1);
+        rows += listed ? "\tFake\n" : "\t*** OK \n";
+        if (rows.size() >= (1 << 16)) {
+            std::fwrite(rows.data(), 1, rows.size(), out);
+            rows.clear();
+        }
+    }
+    std::fwrite(rows.data(), 1, rows.size(), out);
+    return n;
 }
 
 // Floor: the file I/O of a check and nothing else. Lists the directory; opens,

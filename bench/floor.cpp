@@ -9,6 +9,10 @@
 //                          the same I/O on THREADS threads (default 16, as
 //                          many as the check uses): the floor of a check
 //                          on a cold cache
+//   kv_floor links LIST PASTE
+//                          the least a link check does: the list's keys
+//                          loaded and sorted, each pasted link's hash looked
+//                          up and its row printed (PASTE /dev/null: the load)
 //   kv_floor evict PATH    takes the file, or a directory's files, out of the
 //                          page cache: the next read comes from the disk
 #include <cstdio>
@@ -32,10 +36,16 @@ int main(int argc, char** argv) {
         std::printf("%zu .met files, %zu heads, %zu bytes\n", n.metFiles, n.heads, n.bytes);
         return 0;
     }
+    if (argc == 4 && std::strcmp(argv[1], "links") == 0) {
+        const kv::bench::KeyFloor keys = kv::bench::LoadKeysFloor(kv::bench::ReadAllFloor(argv[2]));
+        const size_t links = kv::bench::LinkRowsFloor(keys, kv::bench::ReadAllFloor(argv[3]), stdout);
+        std::fprintf(stderr, "%zu keys, %zu links\n", keys.keys.size(), links);
+        return 0;
+    }
     if (argc == 3 && std::strcmp(argv[1], "evict") == 0) {
         std::printf("%zu files evicted\n", kv::bench::Evict(argv[2]));
         return 0;
     }
-    std::fputs("usage: kv_floor read FILE | check DIR | check-parallel DIR [THREADS] | evict PATH\n", stderr);
+    std::fputs("usage: kv_floor read FILE | check DIR | check-parallel DIR [THREADS] | links LIST PASTE | evict PATH\n", stderr);
     return 2;
 }

@@ -2,8 +2,10 @@
 
 #include <cstdint>
 #include "common/Expected.h"
+#include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace kv {
@@ -16,6 +18,25 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 // nullopt (data then holds nothing of use). One read call for a file that does
 // not grow while it is read.
 bool ReadFileInto(const std::string& path, uint64_t maxBytes, std::string& data);
+
+// A regular file's bytes: a large one mapped read-only (the page cache's own
+// pages, no copy and no cleared memory beside them), a small one read. Copies
+// share the mapping. A file replaced by rename leaves the mapped one intact;
+// one cut short in place while mapped is not supported.
+class FileBytes {
+public:
+    FileBytes() = default;
+    explicit FileBytes(std::string bytes) : owned_(std::move(bytes)) {}
+    // nullopt when the file cannot be opened or read, is no regular file or
+    // is larger than maxBytes (then it is not read at all).
+    static std::optional<FileBytes> Open(const std::string& path, uint64_t maxBytes = UINT64_MAX);
+    std::string_view view() const { return mapped_ ? std::string_view(mapped_.get(), mappedSize_) : owned_; }
+
+private:
+    std::string owned_;
+    std::shared_ptr<const char> mapped_;
+    size_t mappedSize_ = 0;
+};
 
 // At most the first maxBytes of a regular file; nullopt when it cannot be
 // opened or read.

@@ -1,9 +1,5 @@
 #include "lists/FakeList.h"
 
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <bit>
@@ -23,8 +19,6 @@ namespace {
 constexpr size_t kHashDigits = 32;
 // Lines of records are rarely shorter; longer lists of short lines grow the tables as they go.
 constexpr size_t kBytesPerLineGuess = 40;
-// Smaller lists are read: a mapping costs more than the copy it saves.
-constexpr uint64_t kMappedFrom = uint64_t{1} << 20;
 
 // Bit k set when byte k of the 16 at p is a hex digit (either case).
 uint32_t HexMask16(const char* p) {
@@ -118,7 +112,7 @@ std::string_view RecordLine(std::string_view bytes, size_t start) {
 
 FakeList FakeList::Parse(std::string bytes, std::string listName, std::vector<SkippedLine>* skipped) {
     FakeList list;
-    list.owned_ = std::move(bytes);
+    list.bytes_ = FileBytes(std::move(bytes));
     list.name_ = std::move(listName);
     list.Build(skipped);
     return list;
@@ -126,28 +120,10 @@ FakeList FakeList::Parse(std::string bytes, std::string listName, std::vector<Sk
 
 std::optional<FakeList> FakeList::Load(const std::string& path, std::string listName,
                                        std::vector<SkippedLine>* skipped, uint64_t maxBytes) {
-    // O_NONBLOCK: a FIFO in the list's place must not wait for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return std::nullopt;
-    struct stat st {};
-    const bool regular = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    const auto size = static_cast<uint64_t>(st.st_size);
-    void* map = MAP_FAILED;
-    if (regular && size >= kMappedFrom && size <= maxBytes && size < SIZE_MAX)
-        map = ::mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-    ::close(fd);
-    if (!regular) return std::nullopt;
-    if (map == MAP_FAILED) {
-        // Small (or not mappable): read, into memory that is not cleared first.
-        std::string bytes;
-        if (!ReadFileInto(path, maxBytes, bytes)) return std::nullopt;
-        return Parse(std::move(bytes), std::move(listName), skipped);
-    }
+    std::optional<FileBytes> bytes = FileBytes::Open(path, maxBytes);
+    if (!bytes) return std::nullopt;
     FakeList list;
-    const auto length = static_cast<size_t>(size);
-    list.mapped_ = std::shared_ptr<const char>(static_cast<const char*>(map),
-                                               [length](const char* p) { ::munmap(const_cast<char*>(p), length); });
-    list.mappedSize_ = length;
+    list.bytes_ = std::move(*bytes);
     list.name_ = std::move(listName);
     list.Build(skipped);
     return list;

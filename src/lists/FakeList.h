@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/FileUtil.h"
 #include "ed2k/Ed2kHash.h"
 
 namespace kv {
@@ -77,14 +78,12 @@ private:
     FakeRecord RecordFrom(size_t lineStart) const;
     size_t NextRecord(size_t start) const;
     FullKey KeyAt(uint64_t entry) const;  // read again from the text
-    std::string_view text() const { return mapped_ ? std::string_view(mapped_.get(), mappedSize_) : owned_; }
+    std::string_view text() const { return bytes_.view(); }
     void Build(std::vector<SkippedLine>* skipped);
     void Index(const char* text, size_t lineStart, size_t lineEnd);
     void Sort();
 
-    std::string owned_;                   // the bytes, when read
-    std::shared_ptr<const char> mapped_;  // or mapped (shared by copies)
-    size_t mappedSize_ = 0;
+    FileBytes bytes_;  // read or mapped; copies of the list share a mapping
     std::string name_;
     // Where every kRecordsPerMark-th record's line starts: the records between
     // are found by reading on, which costs a look-up little and spares the

@@ -193,9 +193,9 @@ std::expected<LinkReport, LinkCheckFailure> CheckLinksInFile(ListStore& lists, c
     const int64_t length = FileLength(path);
     if (length > static_cast<int64_t>(kMaxLinkCheckInput))
         return std::unexpected(LinkFailure(LinkCheckError::FileTooLarge, path, length));
-    const std::optional<std::string> bytes = length < 0 ? std::nullopt : ReadWholeFile(path, kMaxLinkCheckInput);
+    const std::optional<FileBytes> bytes = length < 0 ? std::nullopt : FileBytes::Open(path, kMaxLinkCheckInput);
     if (!bytes) return std::unexpected(LinkFailure(LinkCheckError::FileUnreadable, path));
-    return CheckLinksIn(lists, *bytes, fakeList, progress);
+    return CheckLinksIn(lists, bytes->view(), fakeList, progress);
 }
 
 }  // namespace kv
