@@ -21,8 +21,9 @@ std::string TempDirUnreadable(const std::string& path, const std::string& cause)
     return T(QT_TRANSLATE_NOOP("Cli", "Cannot read the temp directory %1: %2."), {path, cause});
 }
 
-std::string ListUnreadable(const std::string& path) {
-    return T(QT_TRANSLATE_NOOP("Cli", "Could not read the fake list %1."), {path});
+std::string ListUnreadable(const std::string& path, const std::string& cause = "") {
+    if (cause.empty()) return T(QT_TRANSLATE_NOOP("Cli", "Could not read the fake list %1."), {path});
+    return T(QT_TRANSLATE_NOOP("Cli", "Could not read the fake list %1: %2."), {path, cause});
 }
 
 std::string CheckCouldNotRun() { return T(QT_TRANSLATE_NOOP("Cli", "The check could not run.")); }
@@ -34,9 +35,7 @@ std::string CheckFailed(const CheckFailure& f) {
         case CheckError::NoList:
         case CheckError::GivenListMissing:
             return T(QT_TRANSLATE_NOOP("Cli", "No fake list: %1 does not exist. %2"), {f.path, T(kHowToGetAList)});
-        case CheckError::GivenListUnreadable:
-            if (f.cause.empty()) return ListUnreadable(f.path);
-            return T(QT_TRANSLATE_NOOP("Cli", "Could not read the fake list %1: %2."), {f.path, f.cause});
+        case CheckError::GivenListUnreadable: return ListUnreadable(f.path, f.cause);
         case CheckError::NoTempDirSetting: return SetTempDir();
         case CheckError::TempDirMissing: return TempDirMissing(f.path);
         case CheckError::TempDirUnreadable: return TempDirUnreadable(f.path, f.cause);
@@ -69,7 +68,7 @@ std::string TempDirFailed(const TempDirFailure& f) {
 
 std::string LinkCheckFailed(const LinkCheckFailure& f) {
     switch (f.kind) {
-        case LinkCheckError::GivenListUnreadable: return ListUnreadable(f.path);
+        case LinkCheckError::GivenListUnreadable: return ListUnreadable(f.path, f.cause);
         case LinkCheckError::FileTooLarge:
             return T(QT_TRANSLATE_NOOP("Cli", "%1 is too large to check for links (%2 bytes; at most %3 MiB are read)."),
                      {f.path, std::to_string(f.length), std::to_string(kMaxLinkCheckInput >> 20)});

@@ -143,13 +143,22 @@ void FakeList::Build(std::vector<SkippedLine>* skipped) {
         const auto* lf = static_cast<const char*>(std::memchr(text + start, '\n', size - start));
         const size_t next = lf ? static_cast<size_t>(lf - text) : size;
         const size_t end = lf && next > start && text[next - 1] == '\r' ? next - 1 : next;
-        const auto* comma = static_cast<const char*>(std::memchr(text + start, ',', end - start));
+        // The usual record starts with its hash and a comma: no need to look for the comma.
+        const bool usual =
+            end > start + kHashDigits && text[start + kHashDigits] == ',' && HexMask32(text + start) == 0xFFFFFFFFu;
+        const auto* comma = usual ? text + start + kHashDigits
+                                  : static_cast<const char*>(std::memchr(text + start, ',', end - start));
         if (comma == text + start) {
             if (skipped) skipped->push_back({lineIndex, std::string(text + start, end - start)});
         } else if (comma) {
             if (records_ % kRecordsPerMark == 0) marks_.push_back(static_cast<uint32_t>(start));
             ++records_;
-            Index(text, start, end);
+            if (usual) {  // its one window, as Index would take it
+                index_.push_back(HexNumber(text + start, 8) << 32 | static_cast<uint32_t>(start));
+                Index(text, start + kHashDigits + 1, end);
+            } else {
+                Index(text, start, end);
+            }
         }
         if (!lf) break;
         start = next + 1;

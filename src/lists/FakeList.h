@@ -14,6 +14,10 @@
 namespace kv {
 
 // One record of a fake list: the line's three comma-separated fields.
+// The largest list read: the index's offsets are 32 bits. Lists are mapped,
+// not copied, so a large one costs the page cache and its index only.
+inline constexpr uint64_t kMaxFakeListBytes = UINT32_MAX;
+
 struct FakeRecord {
     std::string_view hashText;     // field 1 as written (normally 32 hex digits)
     std::string_view sizeText;     // field 2

@@ -23,8 +23,6 @@ constexpr Key kSourceKeys[kMaxListSources][3] = {
     {Key::FakesDatDownloadURL5, Key::FakesDatVersion5, Key::FakesDatLastModified5},
 };
 
-// The lists and the clients' files are read whole; the same bound as a download.
-constexpr uint64_t kListReadLimit = uint64_t{256} * 1024 * 1024;
 // A client's signal file holds hashes only; eMule caps its own far below this.
 constexpr uint64_t kSignalReadLimit = uint64_t{64} * 1024 * 1024;
 
@@ -138,7 +136,7 @@ std::string OwnListFile(const ProgramHome& home) { return JoinPath(home.programD
 
 size_t LoadOwnList(FakeCatalogue& fakes, const ProgramHome& home) {
     fakes.Remove(kOwnListFileName);
-    auto own = FakeList::Load(OwnListFile(home), kOwnListFileName, nullptr, kListReadLimit);
+    auto own = FakeList::Load(OwnListFile(home), kOwnListFileName, nullptr, kMaxFakeListBytes);
     if (!own) return 0;
     const size_t records = own->size();
     fakes.Put(std::move(*own), ListRank::Own, kOwnListFileName, kOwnListPrefix);
@@ -147,7 +145,7 @@ size_t LoadOwnList(FakeCatalogue& fakes, const ProgramHome& home) {
 
 bool LoadSourceList(FakeCatalogue& fakes, const ProgramHome& home, const ListSource& source) {
     fakes.Remove(SlotOf(source));
-    auto list = FakeList::Load(SourceListPath(home, source), source.fileName, nullptr, kListReadLimit);
+    auto list = FakeList::Load(SourceListPath(home, source), source.fileName, nullptr, kMaxFakeListBytes);
     if (!list || list->byteSize() == 0) return false;  // not fetched yet
     fakes.Put(std::move(*list), ListRank::Downloaded, SlotOf(source));
     return true;

@@ -181,8 +181,11 @@ LinkCheckFailure LinkFailure(LinkCheckError kind, const std::string& path, int64
 
 std::expected<LinkReport, LinkCheckFailure> CheckLinksIn(ListStore& lists, std::string_view textOrCollection,
                                                          const std::string& fakeList, LinkProgress* progress) {
-    if (auto loaded = lists.Load(fakeList); !loaded)
-        return std::unexpected(LinkFailure(LinkCheckError::GivenListUnreadable, loaded.error().path));
+    if (auto loaded = lists.Load(fakeList); !loaded) {
+        LinkCheckFailure failure = LinkFailure(LinkCheckError::GivenListUnreadable, loaded.error().path);
+        failure.cause = loaded.error().cause;
+        return std::unexpected(std::move(failure));
+    }
     LinkReport report = CheckLinks(textOrCollection, lists.catalogue(), progress);
     if (report.Refused()) return std::unexpected(LinkFailure(LinkCheckError::Refused, "", 0, report.refused));
     return report;

@@ -92,6 +92,7 @@ struct LinkCheckFailure {
     std::string path;     // the list or the links file
     int64_t length = 0;   // FileTooLarge: its size
     std::string refusal;  // Refused: why
+    std::string cause;    // GivenListUnreadable: why, when known
 };
 
 // Loads the lists as the download check does (the own list, FAKES.DAT or

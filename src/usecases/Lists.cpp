@@ -38,9 +38,6 @@ std::string UnreadableCause(const std::string& path) {
 }  // namespace
 
 namespace {
-// The main list is read whole; the same bound as a download.
-constexpr uint64_t kMainListReadLimit = uint64_t{256} * 1024 * 1024;
-
 bool Contains(const std::vector<std::string>& paths, const std::string& path) {
     return std::find(paths.begin(), paths.end(), path) != paths.end();
 }
@@ -63,8 +60,8 @@ std::optional<ListFailure> ListStore::ReloadMain(bool keepOnFailure) {
     std::optional<FakeList> list;
     std::string cause = UnreadableCause(path);
     if (cause.empty() && length > 0) {
-        list = FakeList::Load(path, FileNameOf(path), &loaded.skipped, kMainListReadLimit);
-        if (!list) cause = "it cannot be read";
+        list = FakeList::Load(path, FileNameOf(path), &loaded.skipped, kMaxFakeListBytes);
+        if (!list) cause = static_cast<uint64_t>(length) > kMaxFakeListBytes ? "it is larger than 4 GiB" : "it cannot be read";
     }
     if (cause.empty() && !mainGiven_.empty() && length == 0) cause = "it is empty";
     if (!cause.empty() || (!mainGiven_.empty() && !list)) {

@@ -64,6 +64,8 @@ TEST_F(LinksCli, ExitStatusTable) {
     const std::string ok = "ed2k://|file|fine.avi|5|" + kOk + "|/\n";
     const std::string tooLarge = input.Write("large.txt", "");
     std::filesystem::resize_file(tooLarge, 67108865);
+    const std::string hugeList = input.Write("huge.dat", "");  // sparse: past what a list's offsets reach
+    std::filesystem::resize_file(hugeList, (uint64_t{4} << 30) + 1);
     struct Row { Args args; int code; std::string errHas; };
     for (const Row& r : std::vector<Row>{
              {{input.Write("ok.txt", ok)}, 0, "1 link: 0 fakes, 0 suspects, 0 malformed"},
@@ -73,6 +75,7 @@ TEST_F(LinksCli, ExitStatusTable) {
              {{input.File("missing.txt")}, 2, "Could not read " + input.File("missing.txt") + "."},
              {{tooLarge}, 2, "is too large to check for links (67108865 bytes; at most 64 MiB are read)."},
              {{"--fakes", input.Write("empty.dat", ""), input.File("ok.txt")}, 2, "Could not read the fake list"},
+             {{"--fakes", hugeList, input.File("ok.txt")}, 2, "Could not read the fake list " + hugeList + ": it is larger than 4 GiB."},
              {{"--json", "--links"}, 2, "excludes"}}) {
         const Ran got = Links(r.args);
         EXPECT_EQ(got.code, r.code) << r.args[0] << "\n" << got.err;
