@@ -110,30 +110,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBy
     return data;
 }
 
-std::optional<FileBytes> FileBytes::Open(const std::string& path, uint64_t maxBytes) {
-    // Below this, reading costs less than setting up and tearing down a mapping.
-    constexpr uint64_t kMappedFrom = uint64_t{1} << 20;
-    struct stat st {};
-    const int fd = OpenRegular(path, st);
-    if (fd < 0) return std::nullopt;
-    const auto size = static_cast<uint64_t>(st.st_size);
-    void* map = MAP_FAILED;
-    if (size >= kMappedFrom && size <= maxBytes && size < SIZE_MAX)
-        map = ::mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0);
-    ::close(fd);
-    if (map == MAP_FAILED) {
-        std::string bytes;
-        if (!ReadFileInto(path, maxBytes, bytes)) return std::nullopt;
-        return FileBytes(std::move(bytes));
-    }
-    FileBytes file;
-    const auto length = static_cast<size_t>(size);
-    file.mapped_ = std::shared_ptr<const char>(static_cast<const char*>(map),
-                                               [length](const char* p) { ::munmap(const_cast<char*>(p), length); });
-    file.mappedSize_ = length;
-    return file;
-}
-
 std::optional<std::string> ReadFileHead(const std::string& path, uint64_t maxBytes) {
     struct stat st {};
     const int fd = OpenRegular(path, st);
@@ -156,6 +132,39 @@ FileStamp StampOf(const struct stat& st) {
 }
 
 }  // namespace
+
+std::optional<FileBytes> FileBytes::Open(const std::string& path, uint64_t maxBytes, bool populate) {
+    // Below this, reading costs less than setting up and tearing down a mapping.
+    constexpr uint64_t kMappedFrom = uint64_t{1} << 20;
+    struct stat st {};
+    const int fd = OpenRegular(path, st);
+    if (fd < 0) return std::nullopt;
+    const auto size = static_cast<uint64_t>(st.st_size);
+    void* map = MAP_FAILED;
+    if (size >= kMappedFrom && size <= maxBytes && size < SIZE_MAX)
+        map = ::mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_PRIVATE | (populate ? MAP_POPULATE : 0), fd, 0);
+    ::close(fd);
+    if (map == MAP_FAILED) {
+        std::string bytes;
+        if (!ReadFileInto(path, maxBytes, bytes)) return std::nullopt;
+        FileBytes file(std::move(bytes));
+        file.stamp_ = StampOf(st);
+        return file;
+    }
+    FileBytes file;
+    file.stamp_ = StampOf(st);
+    const auto length = static_cast<size_t>(size);
+    file.mapped_ = std::shared_ptr<const char>(static_cast<const char*>(map),
+                                               [length](const char* p) { ::munmap(const_cast<char*>(p), length); });
+    file.mappedSize_ = length;
+    return file;
+}
+
+void FileBytes::Populate() const {
+    // Page faults one by one cost more than asking for every page at once; an
+    // older kernel without the request just takes the faults.
+    if (mapped_) ::madvise(const_cast<char*>(mapped_.get()), mappedSize_, MADV_POPULATE_READ);
+}
 
 SteadyReading ReadWholeFileSteady(const std::string& path, uint64_t maxBytes) {
     SteadyReading r;

@@ -19,25 +19,6 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 // not grow while it is read.
 bool ReadFileInto(const std::string& path, uint64_t maxBytes, std::string& data);
 
-// A regular file's bytes: a large one mapped read-only (the page cache's own
-// pages, no copy and no cleared memory beside them), a small one read. Copies
-// share the mapping. A file replaced by rename leaves the mapped one intact;
-// one cut short in place while mapped is not supported.
-class FileBytes {
-public:
-    FileBytes() = default;
-    explicit FileBytes(std::string bytes) : owned_(std::move(bytes)) {}
-    // nullopt when the file cannot be opened or read, is no regular file or
-    // is larger than maxBytes (then it is not read at all).
-    static std::optional<FileBytes> Open(const std::string& path, uint64_t maxBytes = UINT64_MAX);
-    std::string_view view() const { return mapped_ ? std::string_view(mapped_.get(), mappedSize_) : owned_; }
-
-private:
-    std::string owned_;
-    std::shared_ptr<const char> mapped_;
-    size_t mappedSize_ = 0;
-};
-
 // At most the first maxBytes of a regular file; nullopt when it cannot be
 // opened or read.
 std::optional<std::string> ReadFileHead(const std::string& path, uint64_t maxBytes);
@@ -59,6 +40,33 @@ struct SteadyReading {
     FileStamp stamp;        // the file as it was read; readings of the same state compare equal
 };
 SteadyReading ReadWholeFileSteady(const std::string& path, uint64_t maxBytes = UINT64_MAX);
+
+// A regular file's bytes: a large one mapped read-only (the page cache's own
+// pages, no copy and no cleared memory beside them), a small one read. Copies
+// share the mapping. A file replaced by rename leaves the mapped one intact;
+// one cut short in place while mapped is not supported.
+class FileBytes {
+public:
+    FileBytes() = default;
+    explicit FileBytes(std::string bytes) : owned_(std::move(bytes)) {}
+    // nullopt when the file cannot be opened or read, is no regular file or
+    // is larger than maxBytes (then it is not read at all).
+    // A mapping is filled in at once unless populate is false: then pages
+    // come as they are first read (Populate asks for the rest later).
+    static std::optional<FileBytes> Open(const std::string& path, uint64_t maxBytes = UINT64_MAX,
+                                         bool populate = true);
+    void Populate() const;
+    std::string_view view() const { return mapped_ ? std::string_view(mapped_.get(), mappedSize_) : owned_; }
+    // The file as it was opened (size -1 for bytes that came from no file).
+    const FileStamp& stamp() const { return stamp_; }
+
+private:
+    std::string owned_;
+    std::shared_ptr<const char> mapped_;
+    size_t mappedSize_ = 0;
+    FileStamp stamp_;
+};
+
 
 bool FileExists(const std::string& path);         // a regular file
 // A large buffer about to be filled is faster in 2 MiB pages: a five-hundredth

@@ -119,13 +119,22 @@ FakeList FakeList::Parse(std::string bytes, std::string listName, std::vector<Sk
 }
 
 std::optional<FakeList> FakeList::Load(const std::string& path, std::string listName,
-                                       std::vector<SkippedLine>* skipped, uint64_t maxBytes) {
-    std::optional<FileBytes> bytes = FileBytes::Open(path, maxBytes);
+                                       std::vector<SkippedLine>* skipped, uint64_t maxBytes,
+                                       const std::string& keptIndex) {
+    // With a kept index only the pages a lookup reads are ever read.
+    std::optional<FileBytes> bytes = FileBytes::Open(path, maxBytes, keptIndex.empty());
     if (!bytes) return std::nullopt;
     FakeList list;
     list.bytes_ = std::move(*bytes);
     list.name_ = std::move(listName);
+    const bool keep = !keptIndex.empty() && list.text().size() >= kKeptIndexFrom;
+    if (keep) {
+        std::optional<FileBytes> kept = FileBytes::Open(keptIndex, UINT32_MAX, false);
+        if (kept && list.AdoptKeptIndex(std::move(*kept), skipped)) return list;
+    }
+    if (!keptIndex.empty()) list.bytes_.Populate();
     list.Build(skipped);
+    if (keep) list.KeepIndex(keptIndex);
     return list;
 }
 
@@ -149,7 +158,7 @@ void FakeList::Build(std::vector<SkippedLine>* skipped) {
         const auto* comma = usual ? text + start + kHashDigits
                                   : static_cast<const char*>(std::memchr(text + start, ',', end - start));
         if (comma == text + start) {
-            if (skipped) skipped->push_back({lineIndex, std::string(text + start, end - start)});
+            skippedAt_.push_back({lineIndex, static_cast<uint32_t>(start), static_cast<uint32_t>(end - start)});
         } else if (comma) {
             if (records_ % kRecordsPerMark == 0) marks_.push_back(static_cast<uint32_t>(start));
             ++records_;
@@ -164,6 +173,8 @@ void FakeList::Build(std::vector<SkippedLine>* skipped) {
         start = next + 1;
     }
     Sort();
+    if (skipped)
+        for (const SkippedAt& k : skippedAt_) skipped->push_back({k.index, std::string(text + k.start, k.length)});
 }
 
 void FakeList::Index(const char* text, size_t at, size_t lineEnd) {
@@ -185,7 +196,9 @@ void FakeList::Index(const char* text, size_t at, size_t lineEnd) {
 }
 
 FakeList::FullKey FakeList::KeyAt(uint64_t entry) const {
-    const char* digits = text().data() + OffsetOf(entry);
+    // Within the text whatever a kept index says (a window there is compared through UsableWindow).
+    const std::string_view t = text();
+    const char* digits = t.data() + std::min<size_t>(OffsetOf(entry), t.size() < kHashDigits ? 0 : t.size() - kHashDigits);
     return {HexNumber(digits, 16), HexNumber(digits + 16, 16)};
 }
 
@@ -242,16 +255,40 @@ size_t FakeList::NextRecord(size_t start) const {
     }
 }
 
+std::span<const uint64_t> FakeList::Entries() const {
+    if (!indexWasKept()) return index_;
+    return {reinterpret_cast<const uint64_t*>(keptFile_.view().data() + keptEntries_.at), keptEntries_.count};
+}
+
+std::span<const uint32_t> FakeList::Buckets() const {
+    if (!indexWasKept()) return buckets_;
+    return {reinterpret_cast<const uint32_t*>(keptFile_.view().data() + keptBuckets_.at), keptBuckets_.count};
+}
+
+std::span<const uint32_t> FakeList::Marks() const {
+    if (!indexWasKept()) return marks_;
+    return {reinterpret_cast<const uint32_t*>(keptFile_.view().data() + keptMarks_.at), keptMarks_.count};
+}
+
+// A window a record can hold: within the text, at or after the first record.
+// Always so for an index built here; a kept one is taken at its word only as
+// far as this.
+bool FakeList::UsableWindow(uint32_t offset) const {
+    const std::span<const uint32_t> marks = Marks();
+    return !marks.empty() && offset >= marks.front() && size_t{offset} + kHashDigits <= text().size();
+}
+
 FakeRecord FakeList::RecordHolding(uint32_t offset) const {
     // Back to the line's start, no further than the mark before it: one line's bytes at most.
-    const uint32_t mark = *(std::upper_bound(marks_.begin(), marks_.end(), offset) - 1);
+    const std::span<const uint32_t> marks = Marks();
+    const uint32_t mark = *(std::upper_bound(marks.begin(), marks.end(), offset) - 1);
     const char* t = text().data();
     const auto* lf = static_cast<const char*>(memrchr(t + mark, '\n', offset - mark));
     return RecordFrom(lf ? static_cast<size_t>(lf - t) + 1 : mark);
 }
 
 FakeRecord FakeList::record(size_t index) const {
-    size_t start = marks_[index / kRecordsPerMark];
+    size_t start = Marks()[index / kRecordsPerMark];
     for (size_t k = index % kRecordsPerMark; k > 0; --k) start = NextRecord(start);
     return RecordFrom(start);
 }
@@ -274,31 +311,36 @@ FakeRecord FakeList::RecordFrom(size_t start) const {
 }
 
 void FakeList::Prefetch(const Ed2kHash& hash, int step) const {
-    if (index_.empty()) return;
+    const std::span<const uint64_t> entries = Entries();
+    if (entries.empty()) return;
+    const std::span<const uint32_t> buckets = Buckets();
     const size_t b = KeyHalf(hash.bytes(), 0) >> bucketShift_;
-    if (step == 0) __builtin_prefetch(buckets_.data() + b);
-    else __builtin_prefetch(index_.data() + buckets_[b]);
+    if (step == 0) __builtin_prefetch(buckets.data() + b);
+    else __builtin_prefetch(entries.data() + buckets[b]);
 }
 
 std::optional<FakeRecord> FakeList::find(const Ed2kHash& hash) const {
-    if (index_.empty()) return std::nullopt;
+    const std::span<const uint64_t> entries = Entries();
+    if (entries.empty()) return std::nullopt;
+    const std::span<const uint32_t> buckets = Buckets();
     const FullKey key{KeyHalf(hash.bytes(), 0), KeyHalf(hash.bytes(), 8)};
     const uint64_t top = key.first >> 32;
     const size_t b = key.first >> bucketShift_;
-    const uint64_t* first = index_.data() + buckets_[b];
-    const uint64_t* last = index_.data() + buckets_[b + 1];
+    const uint64_t* first = entries.data() + buckets[b];
+    const uint64_t* last = entries.data() + buckets[b + 1];
+    const auto matches = [&](uint64_t e) { return UsableWindow(OffsetOf(e)) && KeyAt(e) == key; };
     if (static_cast<size_t>(last - first) <= kScannedBucket) {
         // Unsorted: the match at the smallest offset is the first record's.
         const uint64_t* best = nullptr;
         for (const uint64_t* e = first; e != last; ++e)
-            if (KeyTop(*e) == top && (!best || *e < *best) && KeyAt(*e) == key) best = e;
+            if (KeyTop(*e) == top && (!best || *e < *best) && matches(*e)) best = e;
         if (!best) return std::nullopt;
         return RecordHolding(OffsetOf(*best));
     }
     first = std::lower_bound(first, last, top << 32);
     last = std::upper_bound(first, last, top << 32 | UINT32_MAX);
     const auto* it = std::lower_bound(first, last, key, [this](uint64_t e, const FullKey& k) { return KeyAt(e) < k; });
-    if (it == last || KeyAt(*it) != key) return std::nullopt;
+    if (it == last || !matches(*it)) return std::nullopt;
     return RecordHolding(OffsetOf(*it));
 }
 

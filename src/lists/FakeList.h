@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -53,9 +54,19 @@ public:
     // lists) leaves the mapped one intact; one cut short in place while mapped
     // is not supported. nullopt when the file cannot be read, is no regular
     // file or is larger than maxBytes.
+    //
+    // keptIndex: where a large list's index is kept between runs ("": not
+    // kept). An index there is used only when it was made from this very file
+    // (its device, inode, size, times and first bytes); otherwise the list is
+    // indexed as usual and the index written there for the next run, beside
+    // and renamed over under the directory's lock, or not at all when that
+    // cannot be done. A damaged index file costs its use, never a wrong match:
+    // every key it leads to is compared with the list's own text.
     static std::optional<FakeList> Load(const std::string& path, std::string listName,
                                         std::vector<SkippedLine>* skipped = nullptr,
-                                        uint64_t maxBytes = UINT64_MAX);
+                                        uint64_t maxBytes = UINT64_MAX, const std::string& keptIndex = "");
+    // Lists from this size on have their index kept (see Load).
+    static constexpr uint64_t kKeptIndexFrom = uint64_t{8} << 20;
 
     size_t size() const { return records_; }
     bool empty() const { return records_ == 0; }
@@ -68,6 +79,8 @@ public:
     // its entries. Many lookups in a row then wait on memory together, not
     // one after another.
     void Prefetch(const Ed2kHash& hash, int step) const;
+    // The index came from its kept file, not from indexing the list now.
+    bool indexWasKept() const { return !keptFile_.view().empty(); }
 
 private:
     using FullKey = std::pair<uint64_t, uint64_t>;  // a key's two halves, ordered as its bytes
@@ -86,6 +99,15 @@ private:
     void Build(std::vector<SkippedLine>* skipped);
     void Index(const char* text, size_t lineStart, size_t lineEnd);
     void Sort();
+    // The kept index file: its bytes, and taking its tables when they fit this list.
+    std::string KeptIndexBytes() const;
+    bool AdoptKeptIndex(FileBytes file, std::vector<SkippedLine>* skipped);
+    void KeepIndex(const std::string& path) const;
+    // The tables, built here or mapped from the kept file.
+    std::span<const uint64_t> Entries() const;
+    std::span<const uint32_t> Buckets() const;
+    std::span<const uint32_t> Marks() const;
+    bool UsableWindow(uint32_t offset) const;
 
     FileBytes bytes_;  // read or mapped; copies of the list share a mapping
     std::string name_;
@@ -103,7 +125,22 @@ private:
     // spread, so a lookup looks at a handful of entries, not the whole index.
     std::vector<uint32_t> buckets_;
     int bucketShift_ = 56;
+    // Lines skipped for an empty first field: their index, start and length.
+    struct SkippedAt {
+        int32_t index;
+        uint32_t start, length;
+    };
+    std::vector<SkippedAt> skippedAt_;
+    // A kept index in use: the mapped file and where its tables lie in it.
+    FileBytes keptFile_;
+    struct Table {
+        size_t at = 0, count = 0;
+    } keptEntries_, keptBuckets_, keptMarks_;
 };
+
+// Where the index of the list at listPath is kept (see FakeList::Load): a
+// hidden file beside it.
+std::string KeptIndexPath(const std::string& listPath);
 
 // A record's line without its line end.
 std::string_view RecordLine(std::string_view bytes, size_t start);

@@ -145,7 +145,8 @@ size_t LoadOwnList(FakeCatalogue& fakes, const ProgramHome& home) {
 
 bool LoadSourceList(FakeCatalogue& fakes, const ProgramHome& home, const ListSource& source) {
     fakes.Remove(SlotOf(source));
-    auto list = FakeList::Load(SourceListPath(home, source), source.fileName, nullptr, kMaxFakeListBytes);
+    const std::string path = SourceListPath(home, source);
+    auto list = FakeList::Load(path, source.fileName, nullptr, kMaxFakeListBytes, KeptIndexPath(path));
     if (!list || list->byteSize() == 0) return false;  // not fetched yet
     fakes.Put(std::move(*list), ListRank::Downloaded, SlotOf(source));
     return true;

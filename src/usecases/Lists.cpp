@@ -60,7 +60,9 @@ std::optional<ListFailure> ListStore::ReloadMain(bool keepOnFailure) {
     std::optional<FakeList> list;
     std::string cause = UnreadableCause(path);
     if (cause.empty() && length > 0) {
-        list = FakeList::Load(path, FileNameOf(path), &loaded.skipped, kMaxFakeListBytes);
+        // Only the program's own FAKES.DAT keeps its index: a list given from elsewhere gets no file beside it.
+        list = FakeList::Load(path, FileNameOf(path), &loaded.skipped, kMaxFakeListBytes,
+                              mainGiven_.empty() ? KeptIndexPath(path) : "");
         if (!list) cause = static_cast<uint64_t>(length) > kMaxFakeListBytes ? "it is larger than 4 GiB" : "it cannot be read";
     }
     if (cause.empty() && !mainGiven_.empty() && length == 0) cause = "it is empty";

@@ -1,9 +1,13 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <random>
 
 #include "TempDir.h"
+#include "common/FileUtil.h"
 #include "common/StringUtil.h"
 #include "lists/FakeList.h"
 
@@ -91,4 +95,124 @@ TEST(LoadFakeList, LoadFromAFileFindsWhatParsingItsBytesFinds) {
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     for (const std::string& path : {dir.File("absent.dat"), dir.path(), fifo})
         EXPECT_FALSE(FakeList::Load(path, "x.dat")) << path;
+}
+
+// A large list keeps its index in a file beside it: the next load takes it and finds what indexing finds, the
+// skipped lines included. It is never taken for another state of the list: one renamed over it, or rewritten in
+// place with its size and modification time put back.
+TEST(KeptListIndex, TheNextLoadTakesItAndAChangedListIsIndexedAgain) {
+    test::ScopedTempDir dir;
+    std::mt19937 rng(11);
+    Rows hashes;
+    std::string file = ",1,skipped\r\n";
+    while (file.size() < FakeList::kKeptIndexFrom) {
+        hashes.push_back(RandomHash(rng));
+        file += hashes.back() + ",1," + std::to_string(hashes.size()) + " fake film " + RandomHash(rng) + "\r\n";
+    }
+    const std::string path = dir.Write("FAKES.DAT", file), kept = KeptIndexPath(path);
+    EXPECT_EQ(kept, dir.File(".FAKES.DAT.kvindex"));
+    const auto load = [&](std::vector<FakeList::SkippedLine>* skipped = nullptr) {
+        std::optional<FakeList> list = FakeList::Load(path, "FAKES.DAT", skipped, UINT64_MAX, kept);
+        EXPECT_TRUE(list);
+        return std::move(*list);
+    };
+    const auto findsAsBuilt = [&](const FakeList& list, const std::string& text) {
+        const FakeList built = FakeList::Parse(text);
+        ASSERT_EQ(list.size(), built.size());
+        for (size_t i = 0; i < hashes.size(); i += 97) {
+            const auto found = list.find(H(hashes[i])), expected = built.find(H(hashes[i]));
+            ASSERT_EQ(found.has_value(), expected.has_value()) << i;
+            if (found) {
+                EXPECT_EQ(found->description, expected->description);
+            }
+        }
+        EXPECT_EQ(list.record(hashes.size() / 2).description, built.record(hashes.size() / 2).description);
+    };
+
+    EXPECT_FALSE(load().indexWasKept());
+    std::vector<FakeList::SkippedLine> skipped;
+    const FakeList again = load(&skipped);
+    EXPECT_TRUE(again.indexWasKept());
+    ASSERT_EQ(skipped.size(), 1u);
+    EXPECT_EQ(skipped[0].line, ",1,skipped");
+    findsAsBuilt(again, file);
+
+    // Rewritten in place, the same size and modification time: not the list the index was made from.
+    struct stat before {};
+    ASSERT_EQ(::stat(path.c_str(), &before), 0);
+    std::string changed = file;
+    changed.replace(12, 32, RandomHash(rng));
+    {
+        std::FILE* f = std::fopen(path.c_str(), "r+b");
+        ASSERT_TRUE(f);
+        std::fwrite(changed.data(), 1, changed.size(), f);
+        std::fclose(f);
+    }
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    const FakeList rewritten = load();
+    EXPECT_FALSE(rewritten.indexWasKept());
+    findsAsBuilt(rewritten, changed);
+
+    // Renamed over by a new list: indexed afresh, and kept again for the run after.
+    dir.Write("new.dat", file);
+    std::filesystem::rename(dir.File("new.dat"), path);
+    EXPECT_FALSE(load().indexWasKept());
+    findsAsBuilt(load(), file);
+
+    // Where it cannot be written the list loads all the same.
+    const auto elsewhere = FakeList::Load(path, "FAKES.DAT", nullptr, UINT64_MAX, dir.File("absent/.x.kvindex"));
+    ASSERT_TRUE(elsewhere);
+    EXPECT_FALSE(elsewhere->indexWasKept());
+}
+
+// A damaged index file costs its use and never a wrong match: cut at many lengths or with bytes changed anywhere
+// (its tables too, which a load cannot check whole without reading them), every lookup finds what indexing finds or
+// nothing, and none reads outside the list or the file (the sanitizer build runs this too).
+TEST(KeptListIndex, ADamagedIndexFileNeverGivesAWrongMatch) {
+    test::ScopedTempDir dir;
+    std::mt19937 rng(12);
+    Rows hashes;
+    std::string file;
+    while (file.size() < FakeList::kKeptIndexFrom) {
+        hashes.push_back(RandomHash(rng));
+        file += hashes.back() + "," + std::to_string(hashes.size()) + ",fake\n";
+    }
+    const std::string path = dir.Write("FAKES.DAT", file), kept = KeptIndexPath(path);
+    ASSERT_TRUE(FakeList::Load(path, "FAKES.DAT", nullptr, UINT64_MAX, kept));
+    const std::string good = ReadWholeFile(kept).value();
+    const FakeList built = FakeList::Parse(file);
+    Rows probes(hashes.begin(), hashes.begin() + 200);
+    for (int i = 0; i < 50; ++i) probes.push_back(RandomHash(rng));
+
+    std::vector<std::string> damaged;
+    for (size_t cut : {size_t{0}, size_t{7}, size_t{100}, good.size() / 2, good.size() - 1}) damaged.push_back(good.substr(0, cut));
+    for (int i = 0; i < 60; ++i) {
+        std::string bytes = good;
+        // The header's fields, then anywhere in the tables.
+        const size_t at = i < 20 ? rng() % 112 : rng() % bytes.size();
+        bytes[at] = static_cast<char>(bytes[at] ^ (1 << (rng() % 8)));
+        damaged.push_back(bytes);
+    }
+    int taken = 0;
+    for (const std::string& bytes : damaged) {
+        // Written in place: the list's own file stays as the index was made from it.
+        {
+            std::FILE* f = std::fopen(kept.c_str(), "wb");
+            ASSERT_TRUE(f);
+            std::fwrite(bytes.data(), 1, bytes.size(), f);
+            std::fclose(f);
+        }
+        std::optional<FakeList> list = FakeList::Load(path, "FAKES.DAT", nullptr, UINT64_MAX, kept);
+        ASSERT_TRUE(list);
+        taken += list->indexWasKept();
+        for (const std::string& probe : probes) {
+            const auto found = list->find(H(probe));
+            if (!found) continue;
+            const auto expected = built.find(H(probe));
+            ASSERT_TRUE(expected) << probe;
+            EXPECT_EQ(found->sizeText, expected->sizeText) << probe;
+        }
+    }
+    EXPECT_GT(taken, 0);  // some damage was only in the tables, which lookups check as they go
 }
