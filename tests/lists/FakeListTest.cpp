@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <random>
 
@@ -166,9 +167,10 @@ TEST(KeptListIndex, TheNextLoadTakesItAndAChangedListIsIndexedAgain) {
     EXPECT_FALSE(elsewhere->indexWasKept());
 }
 
-// A damaged index file costs its use and never a wrong match: cut at many lengths or with bytes changed anywhere
-// (its tables too, which a load cannot check whole without reading them), every lookup finds what indexing finds or
-// nothing, and none reads outside the list or the file (the sanitizer build runs this too).
+// A damaged index file costs its use and never a wrong match. One cut short, with a header field changed or with
+// buckets out of order is not taken; one whose entries point past the list is taken (a load does not read every
+// entry) and its lookups find nothing and read nothing outside the list; with bytes changed anywhere in its tables,
+// every lookup finds what indexing finds or nothing. (The sanitizer build runs this too.)
 TEST(KeptListIndex, ADamagedIndexFileNeverGivesAWrongMatch) {
     test::ScopedTempDir dir;
     std::mt19937 rng(12);
@@ -178,41 +180,72 @@ TEST(KeptListIndex, ADamagedIndexFileNeverGivesAWrongMatch) {
         hashes.push_back(RandomHash(rng));
         file += hashes.back() + "," + std::to_string(hashes.size()) + ",fake\n";
     }
+    hashes.push_back(RandomHash(rng));
+    file += "x,0,the list ends in a hash " + hashes.back();  // a key in the last bytes: a window past them reads it
     const std::string path = dir.Write("FAKES.DAT", file), kept = KeptIndexPath(path);
     ASSERT_TRUE(FakeList::Load(path, "FAKES.DAT", nullptr, UINT64_MAX, kept));
     const std::string good = ReadWholeFile(kept).value();
+    // The file's layout: a 104-byte header whose last three fields count the entries (8 bytes each), the buckets
+    // and the marks (4 bytes each), then those tables in that order.
+    const auto count = [&](size_t at) {
+        uint64_t n;
+        std::memcpy(&n, good.data() + at, sizeof n);
+        return static_cast<size_t>(n);
+    };
+    const size_t entries = 104, buckets = entries + 8 * count(80), tablesEnd = buckets + 4 * count(88) + 4 * count(96);
+    ASSERT_LE(tablesEnd, good.size());
     const FakeList built = FakeList::Parse(file);
-    Rows probes(hashes.begin(), hashes.begin() + 200);
+    Rows probes(hashes.end() - 200, hashes.end());
     for (int i = 0; i < 50; ++i) probes.push_back(RandomHash(rng));
 
-    std::vector<std::string> damaged;
-    for (size_t cut : {size_t{0}, size_t{7}, size_t{100}, good.size() / 2, good.size() - 1}) damaged.push_back(good.substr(0, cut));
-    for (int i = 0; i < 60; ++i) {
-        std::string bytes = good;
-        // The header's fields, then anywhere in the tables.
-        const size_t at = i < 20 ? rng() % 112 : rng() % bytes.size();
-        bytes[at] = static_cast<char>(bytes[at] ^ (1 << (rng() % 8)));
-        damaged.push_back(bytes);
-    }
-    int taken = 0;
-    for (const std::string& bytes : damaged) {
-        // Written in place: the list's own file stays as the index was made from it.
-        {
-            std::FILE* f = std::fopen(kept.c_str(), "wb");
-            ASSERT_TRUE(f);
-            std::fwrite(bytes.data(), 1, bytes.size(), f);
-            std::fclose(f);
-        }
+    const auto load = [&](const std::string& bytes) {
+        // Written in place: the list stays the file the index was made from.
+        std::FILE* f = std::fopen(kept.c_str(), "wb");
+        EXPECT_TRUE(f);
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
         std::optional<FakeList> list = FakeList::Load(path, "FAKES.DAT", nullptr, UINT64_MAX, kept);
-        ASSERT_TRUE(list);
-        taken += list->indexWasKept();
+        EXPECT_TRUE(list);
+        return std::move(*list);
+    };
+    const auto neverWrong = [&](const FakeList& list) {
+        size_t found = 0;
         for (const std::string& probe : probes) {
-            const auto found = list->find(H(probe));
-            if (!found) continue;
+            const auto got = list.find(H(probe));
+            if (!got) continue;
+            ++found;
             const auto expected = built.find(H(probe));
-            ASSERT_TRUE(expected) << probe;
-            EXPECT_EQ(found->sizeText, expected->sizeText) << probe;
+            EXPECT_TRUE(expected && got->sizeText == expected->sizeText) << probe;
         }
+        return found;
+    };
+
+    for (size_t cut : {size_t{0}, size_t{103}, buckets, good.size() - 1}) EXPECT_FALSE(load(good.substr(0, cut)).indexWasKept()) << cut;
+    for (size_t at = 0; at < entries; at += 4) {
+        std::string bytes = good;
+        bytes[at] = static_cast<char>(bytes[at] ^ 0x10);
+        EXPECT_FALSE(load(bytes).indexWasKept()) << at;
     }
-    EXPECT_GT(taken, 0);  // some damage was only in the tables, which lookups check as they go
+    std::string backwards = good;
+    const uint32_t past = static_cast<uint32_t>(count(80)) + 1;
+    std::memcpy(backwards.data() + buckets + 4 * (count(88) / 2), &past, sizeof past);
+    EXPECT_FALSE(load(backwards).indexWasKept());
+
+    std::string pastTheList = good;
+    for (size_t e = entries; e < buckets; e += 8) std::memset(pastTheList.data() + e, 0xFF, 4);  // each offset
+    const FakeList misled = load(pastTheList);
+    EXPECT_TRUE(misled.indexWasKept());
+    EXPECT_EQ(neverWrong(misled), 0u);
+
+    int taken = 0;
+    for (int i = 0; i < 40; ++i) {
+        std::string bytes = good;
+        const size_t at = entries + rng() % (tablesEnd - entries);
+        bytes[at] = static_cast<char>(bytes[at] ^ (1 << (rng() % 8)));
+        const FakeList list = load(bytes);
+        taken += list.indexWasKept();
+        neverWrong(list);
+    }
+    EXPECT_GT(taken, 0);
+    EXPECT_EQ(neverWrong(load(good)), 200u);
 }
