@@ -294,7 +294,7 @@ void RemoveStaleTemporaries(const std::string& target) {
 }
 
 // Writes all of data to fd and flushes it; 0, or the errno of the failure.
-int WriteAll(int fd, const std::string& data) {
+int WriteAll(int fd, std::string_view data) {
     size_t written = 0;
     while (written < data.size()) {
         const ssize_t n = ::write(fd, data.data() + written, data.size() - written);
@@ -304,7 +304,7 @@ int WriteAll(int fd, const std::string& data) {
         }
         written += static_cast<size_t>(n);
     }
-    return ::fsync(fd) != 0 ? errno : 0;
+    return 0;
 }
 
 // A file being replaced keeps its permissions (read-only, private) and,
@@ -322,6 +322,12 @@ int KeepModeAndOwner(int fd, const std::string& target) {
 }  // namespace
 
 kv::expected<PreparedFile, std::string> PreparedFile::Write(const std::string& path, const std::string& data) {
+    const std::string_view part = data;
+    return Write(path, std::span(&part, 1), true);
+}
+
+kv::expected<PreparedFile, std::string> PreparedFile::Write(const std::string& path,
+                                                            std::span<const std::string_view> parts, bool durable) {
     IgnoreFileSizeSignal();
     const kv::expected<std::string, std::string> target = WriteTarget(path);
     if (!target) return kv::unexpected(target.error());
@@ -330,7 +336,9 @@ kv::expected<PreparedFile, std::string> PreparedFile::Write(const std::string& p
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
     if (fd < 0) return kv::unexpected(CouldNotWrite(path, *target, errno));
     int err = KeepModeAndOwner(fd, *target);
-    if (err == 0) err = WriteAll(fd, data);
+    for (const std::string_view part : parts)
+        if (err == 0) err = WriteAll(fd, part);
+    if (err == 0 && durable && ::fsync(fd) != 0) err = errno;
     if (::close(fd) != 0 && err == 0) err = errno;
     if (err != 0) {
         ::unlink(temp.c_str());
@@ -367,7 +375,12 @@ WriteOutcome PreparedFile::Commit() {
 }
 
 WriteOutcome ReplaceFile(const std::string& path, const std::string& data) {
-    kv::expected<PreparedFile, std::string> prepared = PreparedFile::Write(path, data);
+    const std::string_view part = data;
+    return ReplaceFile(path, std::span(&part, 1));
+}
+
+WriteOutcome ReplaceFile(const std::string& path, std::span<const std::string_view> parts, bool durable) {
+    kv::expected<PreparedFile, std::string> prepared = PreparedFile::Write(path, parts, durable);
     if (!prepared) return kv::unexpected(prepared.error());
     return prepared->Commit();
 }

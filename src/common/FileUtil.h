@@ -4,6 +4,7 @@
 #include "common/Expected.h"
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -94,6 +95,10 @@ public:
     // end exists and is no regular file (a device, a FIFO, a directory) or the
     // chain does not end.
     static kv::expected<PreparedFile, std::string> Write(const std::string& path, const std::string& data);
+    // The parts one after another. Not durable: not flushed to the disk
+    // first, for a file whose loss costs nothing (one checked when read).
+    static kv::expected<PreparedFile, std::string> Write(const std::string& path, std::span<const std::string_view> parts,
+                                                         bool durable);
     PreparedFile(PreparedFile&& other) noexcept;
     PreparedFile& operator=(PreparedFile&& other) noexcept;
     PreparedFile(const PreparedFile&) = delete;
@@ -113,6 +118,7 @@ private:
 // renamed over the old one, so that a failure leaves the old file as it was and
 // no temporary file behind. PreparedFile's rules for links.
 WriteOutcome ReplaceFile(const std::string& path, const std::string& data);
+WriteOutcome ReplaceFile(const std::string& path, std::span<const std::string_view> parts, bool durable = true);
 // The same, for callers that only need to know whether it worked.
 bool WriteFileAtomic(const std::string& path, const std::string& data);
 

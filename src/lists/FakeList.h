@@ -99,8 +99,7 @@ private:
     void Build(std::vector<SkippedLine>* skipped);
     void Index(const char* text, size_t lineStart, size_t lineEnd);
     void Sort();
-    // The kept index file: its bytes, and taking its tables when they fit this list.
-    std::string KeptIndexBytes() const;
+    // The kept index file: taking its tables when they fit this list, and writing it.
     bool AdoptKeptIndex(FileBytes file, std::vector<SkippedLine>* skipped);
     void KeepIndex(const std::string& path) const;
     // The tables, built here or mapped from the kept file.

@@ -46,8 +46,8 @@ uint64_t FileSize(const Header& h) {
 }
 
 template <typename T>
-void Append(std::string& out, const T* data, size_t count) {
-    out.append(reinterpret_cast<const char*>(data), count * sizeof(T));
+std::string_view Bytes(const T* data, size_t count) {
+    return {reinterpret_cast<const char*>(data), count * sizeof(T)};
 }
 
 }  // namespace
@@ -57,7 +57,8 @@ std::string KeptIndexPath(const std::string& listPath) {
     return (path.parent_path() / ("." + path.filename().string() + ".kvindex")).string();
 }
 
-std::string FakeList::KeptIndexBytes() const {
+// Written from the tables where they lie, with no copy of them beside.
+void FakeList::KeepIndex(const std::string& path) const {
     const FileStamp& stamp = bytes_.stamp();
     Header h{};
     std::memcpy(h.magic, kMagic, sizeof kMagic);
@@ -75,17 +76,16 @@ std::string FakeList::KeptIndexBytes() const {
     h.entries = index_.size();
     h.buckets = buckets_.size();
     h.marks = marks_.size();
-    std::string out;
-    out.reserve(FileSize(h));
-    Append(out, &h, 1);
-    Append(out, index_.data(), index_.size());
-    Append(out, buckets_.data(), buckets_.size());
-    Append(out, marks_.data(), marks_.size());
-    for (const SkippedAt& k : skippedAt_) {
-        const SkippedRecord r{k.index, k.start, k.length};
-        Append(out, &r, 1);
-    }
-    return out;
+    std::vector<SkippedRecord> skipped;
+    for (const SkippedAt& k : skippedAt_) skipped.push_back({k.index, k.start, k.length});
+    const std::string_view parts[] = {Bytes(&h, 1), Bytes(index_.data(), index_.size()),
+                                      Bytes(buckets_.data(), buckets_.size()), Bytes(marks_.data(), marks_.size()),
+                                      Bytes(skipped.data(), skipped.size())};
+    // Another process writing in the directory now is not waited for: the
+    // index is kept by a later run. Not flushed to the disk: a file lost or
+    // cut short in a crash is refused when read.
+    const DirectoryLock lock(std::filesystem::path(path).parent_path().string(), std::chrono::milliseconds(0));
+    if (lock) (void)ReplaceFile(path, parts, /*durable=*/false);
 }
 
 bool FakeList::AdoptKeptIndex(FileBytes file, std::vector<SkippedLine>* skipped) {
@@ -134,13 +134,6 @@ bool FakeList::AdoptKeptIndex(FileBytes file, std::vector<SkippedLine>* skipped)
     if (skipped)
         for (const SkippedAt& k : skippedAt_) skipped->push_back({k.index, std::string(list.substr(k.start, k.length))});
     return true;
-}
-
-void FakeList::KeepIndex(const std::string& path) const {
-    // Another process writing in the directory now is not waited for: the
-    // index is kept by a later run.
-    const DirectoryLock lock(std::filesystem::path(path).parent_path().string(), std::chrono::milliseconds(0));
-    if (lock) WriteFileAtomic(path, KeptIndexBytes());
 }
 
 }  // namespace kv
