@@ -336,17 +336,24 @@ inline double Median(std::vector<double> v) {
     return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
 }
 
-// The best time of several runs, with the largest peak among them.
-inline Run BestRun(int rounds, const std::vector<std::string>& args) {
+// The best time of several runs, with the largest peak among them; before
+// each, `before` (say, to remove what the last run left).
+template <typename F>
+Run BestRun(int rounds, const std::vector<std::string>& args, F&& before) {
     Run best;
     best.seconds = 1e9;
     for (int r = 0; r < rounds; ++r) {
+        before();
         const Run run = RunProgram(args);
         best.seconds = std::min(best.seconds, run.seconds);
         best.peakKiB = std::max(best.peakKiB, run.peakKiB);
         best.status = run.status;
     }
     return best;
+}
+
+inline Run BestRun(int rounds, const std::vector<std::string>& args) {
+    return BestRun(rounds, args, [] {});
 }
 
 }  // namespace kv::bench

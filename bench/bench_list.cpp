@@ -113,14 +113,7 @@ int main(int argc, char** argv) {
     }();
     const std::vector<std::string> check{KV_CLI_PATH, "--home", root + "/home", "check", "--temp-dir", root + "/empty"};
     // The first run after the list changed indexes it and keeps the index; the runs after take it.
-    Run first;
-    first.seconds = 1e9;
-    for (int r = 0; r < rounds; ++r) {
-        kv::RemoveFile(keptIndex);
-        const Run run = RunProgram(check);
-        first.seconds = std::min(first.seconds, run.seconds);
-        first.peakKiB = std::max(first.peakKiB, run.peakKiB);
-    }
+    const Run first = BestRun(rounds, check, [&] { kv::RemoveFile(keptIndex); });
     const Run cli = BestRun(rounds, check);
     const Run bare = BestRun(rounds, {KV_CLI_PATH, "--version"});
 
