@@ -1,5 +1,7 @@
 // A large list's index kept in a file between runs, so that a check, a window
 // or a link check after the first does not index the list again.
+#include <sys/stat.h>
+
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -85,7 +87,10 @@ void FakeList::KeepIndex(const std::string& path) const {
     // index is kept by a later run. Not flushed to the disk: a file lost or
     // cut short in a crash is refused when read.
     const DirectoryLock lock(std::filesystem::path(path).parent_path().string(), std::chrono::milliseconds(0));
-    if (lock) (void)ReplaceFile(path, parts, /*durable=*/false);
+    // Only a file of its own is replaced: a link in its place is not followed to another file.
+    struct stat st {};
+    if (!lock || (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))) return;
+    (void)ReplaceFile(path, parts, /*durable=*/false);
 }
 
 bool FakeList::AdoptKeptIndex(FileBytes file, std::vector<SkippedLine>* skipped) {

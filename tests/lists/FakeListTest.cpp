@@ -161,10 +161,15 @@ TEST(KeptListIndex, TheNextLoadTakesItAndAChangedListIsIndexedAgain) {
     EXPECT_FALSE(load().indexWasKept());
     findsAsBuilt(load(), file);
 
-    // Where it cannot be written the list loads all the same.
+    // Where it cannot be written the list loads all the same; a link in its place is not written through.
     const auto elsewhere = FakeList::Load(path, "FAKES.DAT", nullptr, UINT64_MAX, dir.File("absent/.x.kvindex"));
     ASSERT_TRUE(elsewhere);
     EXPECT_FALSE(elsewhere->indexWasKept());
+    const std::string other = dir.Write("other.txt", "mine");
+    std::filesystem::remove(kept);
+    std::filesystem::create_symlink(other, kept);
+    EXPECT_FALSE(load().indexWasKept());
+    EXPECT_EQ(ReadWholeFile(other), "mine");
 }
 
 // A damaged index file costs its use and never a wrong match. One cut short, with a header field changed or with
