@@ -166,6 +166,10 @@ void FileBytes::Populate() const {
     if (mapped_) ::madvise(const_cast<char*>(mapped_.get()), mappedSize_, MADV_POPULATE_READ);
 }
 
+void FileBytes::ReadHereAndThere() const {
+    if (mapped_) ::madvise(const_cast<char*>(mapped_.get()), mappedSize_, MADV_RANDOM);
+}
+
 SteadyReading ReadWholeFileSteady(const std::string& path, uint64_t maxBytes) {
     SteadyReading r;
     struct stat before {}, after {};

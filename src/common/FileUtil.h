@@ -57,6 +57,8 @@ public:
     static std::optional<FileBytes> Open(const std::string& path, uint64_t maxBytes = UINT64_MAX,
                                          bool populate = true);
     void Populate() const;
+    // Few pages will be read, here and there: only those are mapped as they are.
+    void ReadHereAndThere() const;
     std::string_view view() const { return mapped_ ? std::string_view(mapped_.get(), mappedSize_) : owned_; }
     // The file as it was opened (size -1 for bytes that came from no file).
     const FileStamp& stamp() const { return stamp_; }

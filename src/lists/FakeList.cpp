@@ -130,7 +130,12 @@ std::optional<FakeList> FakeList::Load(const std::string& path, std::string list
     const bool keep = !keptIndex.empty() && list.text().size() >= kKeptIndexFrom;
     if (keep) {
         std::optional<FileBytes> kept = FileBytes::Open(keptIndex, UINT32_MAX, false);
-        if (kept && list.AdoptKeptIndex(std::move(*kept), skipped)) return list;
+        if (kept && list.AdoptKeptIndex(std::move(*kept), skipped)) {
+            // A lookup reads a line or two of the list and a few entries of the index.
+            list.bytes_.ReadHereAndThere();
+            list.keptFile_.ReadHereAndThere();
+            return list;
+        }
     }
     if (!keptIndex.empty()) list.bytes_.Populate();
     list.Build(skipped);
