@@ -96,7 +96,8 @@ void MatroskaInfo(const ByteView& b, uint64_t at, uint64_t end, DeclaredLength& 
     std::optional<double> duration;
     for (int step = 0; step < kMaxSteps && at < end; ++step) {
         uint64_t id = 0, size = 0;
-        if (!Vint(b, at, true, id) || !Vint(b, at, false, size) || size > end - at) break;
+        // An element's header may itself run past the end of its parent.
+        if (!Vint(b, at, true, id) || !Vint(b, at, false, size) || at > end || size > end - at) break;
         if (id == 0x2AD7B1 && size >= 1 && size <= 8) scale = b.BE(at, static_cast<int>(size));
         if (id == 0x4489 && size == 4) duration = std::bit_cast<float>(static_cast<uint32_t>(b.BE(at, 4)));
         if (id == 0x4489 && size == 8) duration = std::bit_cast<double>(b.BE(at, 8));

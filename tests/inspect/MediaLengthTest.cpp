@@ -67,6 +67,10 @@ TEST(DeclaredLength, HostileAndPlaceholderFields) {
     const struct { std::string what, head, found; } rows[] = {
         {"mkv unknown segment size", ebml + segment + "\x01" + std::string(7, '\xFF') + info(scale0 + ms50),
          "- bytes, - s max 160000k"},
+        {"mkv info child whose header runs past the info and the head",
+         ebml + segment + test::Bytes("\x01\x00\x00\x00\x00\x00\x13\x88\x15\x49\xA9\x66\x8E\x2A\xD7\xB1\x83\x0E"
+                                      "\x2A\xD7\xB1\x83\x0F\x42\x40\x44\x89\x84"),
+         "5021 bytes, - s max 160000k"},
         {"mp4 mvhd timescale 0", ftyp + BE(36, 4) + "moov" + mvhd + "mdat", "1052 bytes, - s max 160000k"},
         {"avi µs a frame 0", Patch(avi, 32, LE(0, 4)), "28488 bytes, - s max 160000k"},
         {"wav streamed (0xFFFFFFFF)", Patch(Patch(wav, 4, LE(0xFFFFFFFF, 4)), 40, LE(0xFFFFFFFF, 4)),
