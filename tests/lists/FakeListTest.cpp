@@ -24,6 +24,23 @@ std::string RandomHash(std::mt19937& rng, std::string prefix = "") {
 
 Ed2kHash H(const std::string& hex) { return *Ed2kHash::FromHex(hex); }
 
+// A list just large enough to keep its index, after `head`: hashes[i] in the record whose size field is i + 1.
+std::string KeptSizeList(std::mt19937& rng, Rows& hashes, std::string head = "") {
+    while (head.size() < FakeList::kKeptIndexFrom) {
+        hashes.push_back(RandomHash(rng));
+        head += hashes.back() + "," + std::to_string(hashes.size()) + ",fake film " + RandomHash(rng) + "\r\n";
+    }
+    return head;
+}
+
+// Written over in place: the same file (inode), new bytes.
+void Overwrite(const std::string& path, const std::string& bytes) {
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    ASSERT_TRUE(f);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+}
+
 }  // namespace
 
 // Runs of hex digits longer than the indexed windows: a hash at the start of any run is found, one deep
@@ -105,13 +122,8 @@ TEST(KeptListIndex, TheNextLoadTakesItAndAChangedListIsIndexedAgain) {
     test::ScopedTempDir dir;
     std::mt19937 rng(11);
     Rows hashes;
-    std::string file = ",1,skipped\r\n";
-    while (file.size() < FakeList::kKeptIndexFrom) {
-        hashes.push_back(RandomHash(rng));
-        file += hashes.back() + ",1," + std::to_string(hashes.size()) + " fake film " + RandomHash(rng) + "\r\n";
-    }
+    const std::string file = KeptSizeList(rng, hashes, ",1,skipped\r\n");
     const std::string path = dir.Write("FAKES.DAT", file), kept = KeptIndexPath(path);
-    EXPECT_EQ(kept, dir.File(".FAKES.DAT.kvindex"));
     const auto load = [&](std::vector<FakeList::SkippedLine>* skipped = nullptr) {
         std::optional<FakeList> list = FakeList::Load(path, "FAKES.DAT", skipped, UINT64_MAX, kept);
         EXPECT_TRUE(list);
@@ -143,12 +155,7 @@ TEST(KeptListIndex, TheNextLoadTakesItAndAChangedListIsIndexedAgain) {
     ASSERT_EQ(::stat(path.c_str(), &before), 0);
     std::string changed = file;
     changed.replace(12, 32, RandomHash(rng));
-    {
-        std::FILE* f = std::fopen(path.c_str(), "r+b");
-        ASSERT_TRUE(f);
-        std::fwrite(changed.data(), 1, changed.size(), f);
-        std::fclose(f);
-    }
+    Overwrite(path, changed);
     const timespec times[2] = {before.st_atim, before.st_mtim};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
     const FakeList rewritten = load();
@@ -180,11 +187,7 @@ TEST(KeptListIndex, ADamagedIndexFileNeverGivesAWrongMatch) {
     test::ScopedTempDir dir;
     std::mt19937 rng(12);
     Rows hashes;
-    std::string file;
-    while (file.size() < FakeList::kKeptIndexFrom) {
-        hashes.push_back(RandomHash(rng));
-        file += hashes.back() + "," + std::to_string(hashes.size()) + ",fake\n";
-    }
+    std::string file = KeptSizeList(rng, hashes);
     hashes.push_back(RandomHash(rng));
     file += "x,0,the list ends in a hash " + hashes.back();  // a key in the last bytes: a window past them reads it
     const std::string path = dir.Write("FAKES.DAT", file), kept = KeptIndexPath(path);
@@ -204,11 +207,7 @@ TEST(KeptListIndex, ADamagedIndexFileNeverGivesAWrongMatch) {
     for (int i = 0; i < 50; ++i) probes.push_back(RandomHash(rng));
 
     const auto load = [&](const std::string& bytes) {
-        // Written in place: the list stays the file the index was made from.
-        std::FILE* f = std::fopen(kept.c_str(), "wb");
-        EXPECT_TRUE(f);
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
+        Overwrite(kept, bytes);  // the list stays the file the index was made from
         std::optional<FakeList> list = FakeList::Load(path, "FAKES.DAT", nullptr, UINT64_MAX, kept);
         EXPECT_TRUE(list);
         return std::move(*list);
