@@ -260,19 +260,24 @@ size_t FakeList::NextRecord(size_t start) const {
     }
 }
 
+namespace {
+// A table of the kept index file, where its header put it (checked on adoption).
+template <typename T>
+std::span<const T> TableIn(const FileBytes& file, size_t at, size_t count) {
+    return {reinterpret_cast<const T*>(file.view().data() + at), count};
+}
+}  // namespace
+
 std::span<const uint64_t> FakeList::Entries() const {
-    if (!indexWasKept()) return index_;
-    return {reinterpret_cast<const uint64_t*>(keptFile_.view().data() + keptEntries_.at), keptEntries_.count};
+    return indexWasKept() ? TableIn<uint64_t>(keptFile_, keptEntries_.at, keptEntries_.count) : index_;
 }
 
 std::span<const uint32_t> FakeList::Buckets() const {
-    if (!indexWasKept()) return buckets_;
-    return {reinterpret_cast<const uint32_t*>(keptFile_.view().data() + keptBuckets_.at), keptBuckets_.count};
+    return indexWasKept() ? TableIn<uint32_t>(keptFile_, keptBuckets_.at, keptBuckets_.count) : buckets_;
 }
 
 std::span<const uint32_t> FakeList::Marks() const {
-    if (!indexWasKept()) return marks_;
-    return {reinterpret_cast<const uint32_t*>(keptFile_.view().data() + keptMarks_.at), keptMarks_.count};
+    return indexWasKept() ? TableIn<uint32_t>(keptFile_, keptMarks_.at, keptMarks_.count) : marks_;
 }
 
 // A window a record can hold: within the text, at or after the first record.
