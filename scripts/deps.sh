@@ -11,8 +11,35 @@ kv_install_packages() {
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -qq
-    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    local deadline=$((SECONDS + ${KV_APT_LOCK_WAIT:-600}))
+    kv_apt_get "$deadline" $sudo update -qq || return
+    kv_apt_get "$deadline" $sudo install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+# apt-get, waiting until DEADLINE (in $SECONDS) while another package manager
+# (unattended-upgrades on a fresh machine, a second shell) holds apt's locks.
+# dpkg's lock is waited for by apt itself; the package lists' lock of
+# `apt-get update` is not, so a refused lock is tried again every 5 seconds.
+# Usage: kv_apt_get DEADLINE [sudo] ARGS...
+kv_apt_get() {
+    local deadline=$1; shift
+    local run=(apt-get)
+    [ "${1:-}" = sudo ] && { run=(sudo apt-get); shift; }
+    local err status left
+    while :; do
+        left=$((deadline - SECONDS))
+        [ "$left" -gt 0 ] || left=1
+        status=0
+        # stderr is kept to tell a lock from a real failure; stdout stays live.
+        { err=$("${run[@]}" -o "DPkg::Lock::Timeout=$left" "$@" 2>&1 1>&3 3>&-); } 3>&1 || status=$?
+        [ "$status" -eq 0 ] && { [ -z "$err" ] || echo "$err" >&2; return 0; }
+        if ! grep -qiE "could not get lock|unable to (acquire|lock)" <<<"$err" || [ "$SECONDS" -ge "$deadline" ]; then
+            echo "$err" >&2
+            return "$status"
+        fi
+        echo "apt is busy (another package manager holds its lock); waiting..." >&2
+        sleep 5
+    done
 }
 
 # What building and testing need.
