@@ -28,7 +28,7 @@ echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite build-asan -DKV_SANITIZE=ON
 
 echo "== Debian package: build, install, run, remove =="
-scripts/package-check.sh build
+scripts/package-check.sh build-release
 
 echo "== libFuzzer targets, 20 s each =="
 kv_install_packages "${KV_FUZZ_PACKAGES[@]}"

@@ -110,5 +110,12 @@ string(REGEX MATCH "^[^:,]+" KV_CURL_PACKAGE "${KV_CURL_PACKAGE}")
 if(KV_CURL_PACKAGE)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${KV_CURL_PACKAGE}")
 endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS bash-completion)
+# The watch's user unit reports through notify-send (libnotify-bin); the
+# completions need bash-completion. The programs run without either.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "bash-completion, libnotify-bin")
+# A package is built from an optimised tree only: cpack refuses a Debug one
+# (scripts/package-check.sh configures build-release for it).
+set(KV_PACKAGE_BUILD_TYPE "${CMAKE_BUILD_TYPE}")
+configure_file(${PROJECT_SOURCE_DIR}/cmake/CPackChecks.cmake.in ${CMAKE_BINARY_DIR}/CPackChecks.cmake @ONLY)
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/CPackChecks.cmake)
 include(CPack)
