@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <map>
 #include <regex>
 #include <set>
@@ -211,6 +213,70 @@ TEST_F(Documents, TheCompletionsNameEveryCommandAndOption) {
                 EXPECT_TRUE(words.count(option)) << path << " lacks " << option;
         }
     }
+}
+
+// The documents for readers: a README short enough to read first, and every
+// link in it and in docs/ and bench/ leading to a file of the tree (and to a
+// heading there, when it names one), so that moving a page breaks a test.
+std::string Slug(const std::string& heading) {
+    std::string slug;
+    for (const char c : heading) {
+        if (c == ' ') slug += '-';
+        else if (std::isalnum(static_cast<unsigned char>(c)) || c == '-' || c == '_')
+            slug += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return slug;
+}
+
+std::string WithoutCodeBlocks(const std::string& markdown) {
+    std::istringstream in(markdown);
+    std::string prose;
+    bool code = false;
+    for (std::string line; std::getline(in, line);) {
+        if (line.starts_with("```")) code = !code;
+        else if (!code) prose += line + "\n";
+    }
+    return prose;
+}
+
+TEST(ReadersDocuments, TheReadmeIsShortAndEveryLinkLeadsIntoTheTree) {
+    namespace fs = std::filesystem;
+    const fs::path root = fs::canonical(KV_SOURCE_DIR);
+    const std::optional<std::string> readme = ReadWholeFile((root / "README.md").string());
+    ASSERT_TRUE(readme);
+    EXPECT_LE(std::count(readme->begin(), readme->end(), '\n'), 200) << "README.md is for a first read";
+    std::vector<fs::path> pages{root / "README.md", root / "bench" / "README.md"};
+    for (const auto& entry : fs::directory_iterator(root / "docs"))
+        if (entry.path().extension() == ".md") pages.push_back(entry.path());
+    ASSERT_GE(pages.size(), 6u) << "the pages under docs/ were not found";
+    static const std::regex link(R"(\]\(([^)\s]+)\))"), heading(R"((?:^|\n)#+ ([^\n]*))");
+    int links = 0;
+    for (const fs::path& page : pages) {
+        const std::optional<std::string> text = ReadWholeFile(page.string());
+        ASSERT_TRUE(text) << page;
+        const std::string prose = WithoutCodeBlocks(*text);
+        for (auto it = std::sregex_iterator(prose.begin(), prose.end(), link); it != std::sregex_iterator(); ++it) {
+            const std::string target = (*it)[1];
+            if (target.starts_with("http://") || target.starts_with("https://")) continue;
+            ++links;
+            const size_t hash = target.find('#');
+            const fs::path file = hash == 0 ? page : page.parent_path() / target.substr(0, hash);
+            std::error_code error;
+            const fs::path found = fs::canonical(file, error);
+            if (error || !found.string().starts_with(root.string())) {
+                ADD_FAILURE() << page.filename() << " links to " << target << ", which is not in the tree";
+                continue;
+            }
+            if (hash == std::string::npos) continue;
+            const std::string body = WithoutCodeBlocks(ReadWholeFile(found.string()).value_or(""));
+            Words anchors;
+            for (auto h = std::sregex_iterator(body.begin(), body.end(), heading); h != std::sregex_iterator(); ++h)
+                anchors.insert(Slug((*h)[1]));
+            EXPECT_TRUE(anchors.count(target.substr(hash + 1))) << page.filename() << " links to " << target
+                                                                << ", a heading that is not there";
+        }
+    }
+    EXPECT_GT(links, 20) << "the links were not read";
 }
 
 #ifdef KV_GUI_PATH
