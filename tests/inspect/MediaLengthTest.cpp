@@ -5,6 +5,7 @@
 
 #include "Samples.h"
 #include "inspect/MediaLength.h"
+#include "inspect/MediaTracks.h"
 
 namespace kv::inspect {
 namespace {
@@ -26,22 +27,26 @@ std::string Declared(const std::string& head) {
     char seconds[32] = "-", max[32] = "";
     if (d.seconds) std::snprintf(seconds, sizeof seconds, "%.2f", *d.seconds);
     if (d.maxBitRate) std::snprintf(max, sizeof max, " max %ldk", std::lround(*d.maxBitRate / 1000));
-    return (d.bytes ? std::to_string(*d.bytes) : "-") + " bytes, " + seconds + " s" + max;
+    const std::string picture = d.pixelRate > 0 ? " for " + std::to_string(d.width) + "x" + std::to_string(d.height) : "";
+    const std::string meta = d.metaBytes > 0 ? ", " + std::to_string(d.metaBytes) + " meta" : "";
+    return (d.bytes ? std::to_string(*d.bytes) : "-") + " bytes, " + seconds + " s" + max + picture + meta;
 }
 
-// Bytes as stated, seconds, the bit-rate ceiling in kbit/s; each clean file's stated length is its true size
-// (sizes.txt) but for an MP4 whose moov follows its mdat.
+// Bytes as stated, seconds, the bit-rate ceiling in kbit/s (and the picture it follows), the bytes of
+// tags and pictures; each clean file's stated length is its true size (sizes.txt) but for an MP4 whose
+// moov follows its mdat. A 64x48 picture at 25 frames a second: 8 bits a pixel and 10 Mbit/s of sound;
+// at an unknown rate, 60 frames.
 TEST(DeclaredLength, RealHeads) {
     const struct { std::string sample, found; } rows[] = {
-        {"avi", "28488 bytes, 1.04 s max 160000k"}, {"avi-odml", "- bytes, 16.00 s"},
-        {"wmv", "32901 bytes, 1.05 s max 160000k"}, {"wma", "19744 bytes, 1.02 s max 160000k"},
-        {"mkv", "18026 bytes, 1.02 s max 160000k"}, {"mkvmerge", "24027 bytes, 1.04 s max 160000k"},
-        {"webm", "9168 bytes, 1.00 s max 160000k"}, {"remux-40mbit", "50177844 bytes, 10.01 s max 160000k"},
-        {"mp4", "17382 bytes, - s max 160000k"}, {"mp4-faststart", "19444 bytes, 1.00 s max 160000k"},
-        {"mov", "17374 bytes, - s max 160000k"}, {"m4a", "48369 bytes, - s max 160000k"},
+        {"avi", "28488 bytes, 1.04 s max 10614k for 64x48"}, {"avi-odml", "- bytes, 16.00 s"},
+        {"wmv", "32901 bytes, 1.05 s max 11475k for 64x48"}, {"wma", "19744 bytes, 1.02 s max 160000k"},
+        {"mkv", "18026 bytes, 1.02 s max 10614k for 64x48, 224 meta"}, {"mkvmerge", "24027 bytes, 1.04 s max 11475k for 64x48"},
+        {"webm", "9168 bytes, 1.00 s max 10614k for 64x48, 218 meta"}, {"remux-40mbit", "50177844 bytes, 10.01 s max 160000k, 222 meta"},
+        {"mp4", "17382 bytes, - s"}, {"mp4-faststart", "19444 bytes, 1.00 s max 10614k for 64x48, 2062 meta"},
+        {"mov", "17374 bytes, - s"}, {"m4a", "48369 bytes, - s"},
         {"mp3-vbr", "37716 bytes, 3.03 s max 640k"}, {"mp3-lame", "48900 bytes, 3.03 s max 640k"},
-        {"mp3-id3", "8586 bytes, 1.04 s max 640k"}, {"mp3-frames", "- bytes, - s max 640k"},
-        {"flac", "- bytes, 1.00 s max 741k"}, {"flac-tool", "- bytes, 3.00 s max 1482k"},
+        {"mp3-id3", "8586 bytes, 1.04 s max 640k, 45 meta"}, {"mp3-frames", "- bytes, - s max 640k"},
+        {"flac", "- bytes, 1.00 s max 741k, 8288 meta"}, {"flac-tool", "- bytes, 3.00 s max 1482k, 8304 meta"},
         {"wav", "88278 bytes, 1.00 s max 713k"}, {"sox-wav", "529244 bytes, 3.00 s max 1425k"},
         {"mp3-in-wav", "48588 bytes, 3.03 s max 129k"}, {"rf64", "- bytes, - s"},
         {"ogg", "- bytes, - s"}, {"mpeg-ps", "- bytes, - s"},
@@ -49,6 +54,38 @@ TEST(DeclaredLength, RealHeads) {
     for (const auto& row : rows) EXPECT_EQ(Declared(Sample(row.sample)), row.found) << row.sample;
 }
 
+// The first video track's codec family, picture and frame rate, and whether
+// the container holds sound only, from heads of files real encoders wrote.
+TEST(MediaTracks, CodecFamiliesFromRealHeads) {
+    const char* kFamilies[] = {"none", "lossy", "intra", "lossless", "raw", "undecided"};
+    const struct { std::string sample, found; } rows[] = {
+        {"avi", "lossy 64x48 25 fps"}, {"mkv", "lossy 64x48 25 fps"}, {"webm", "lossy 64x48 25 fps"},
+        {"mp4-faststart", "lossy 64x48 25 fps"}, {"m4v", "none"}, {"wmv", "lossy 64x48"},
+        {"flv", "lossy 64x48 25 fps"}, {"ogg", "lossy"},
+        {"ffv1-mkv", "lossless 1920x1080 25 fps"}, {"ffv1-avi", "lossless 1920x1080 25 fps"},
+        {"huffyuv", "lossless 1920x1080 25 fps"}, {"utvideo", "lossless 1920x1080 25 fps"},
+        {"utvideo-mkv", "lossless 1920x1080 25 fps"}, {"x264-lossless", "lossless 1920x1080 25 fps"},
+        {"x264-lossless-mp4", "lossless 1920x1080 25 fps"}, {"x264-lossless-flv", "lossless 1920x1080 25 fps"},
+        {"x265-lossless", "lossless 1920x1080 25 fps"},
+        {"prores-4444", "intra 1920x1080 25 fps"}, {"dnxhr", "intra 1920x1080 25 fps"},
+        {"dnxhd-mkv", "intra 1920x1080 25 fps"}, {"mjpeg", "intra 1920x1080 25 fps"},
+        {"x264-intra-422", "intra 1920x1080 25 fps"},
+        {"rawvideo-mkv", "raw 1920x1080 25 fps"}, {"uyvy-mov", "raw 1920x1080 25 fps"}, {"v210", "raw 1920x1080 25 fps"},
+        {"hevc", "lossy 1920x1080 25 fps"}, {"av1", "lossy 1920x1080 25 fps"}, {"vp9", "lossy 1920x1080 25 fps"},
+        {"x264-crf18", "lossy 1920x1080 25 fps"}, {"x264-444", "lossy 1920x1080 25 fps"},
+        {"m4a", "audio only"}, {"m4b-cover", "audio only"}, {"alac", "audio only"}, {"mka", "audio only"}, {"webm-audio", "audio only"},
+        {"mka-ac3", "audio only"}, {"wma", "audio only"}, {"vorbis", "audio only"}, {"opus", "audio only"},
+    };
+    for (const auto& row : rows) {
+        const std::string head = Sample(row.sample);
+        const MediaTracks t = ReadTracks(Sniff(head).format, ByteView{head});
+        std::string found = kFamilies[static_cast<int>(t.picture.family)];
+        if (t.picture.width) found += " " + std::to_string(t.picture.width) + "x" + std::to_string(t.picture.height);
+        if (t.picture.fps) found += " " + std::to_string(std::lround(t.picture.fps)) + " fps";
+        if (!AudioOnlyName(Sniff(head).format, t).empty()) found = "audio only";
+        EXPECT_EQ(found, row.found) << row.sample;
+    }
+}
 
 // Fields that lie, wrap, run past the head or say "unknown": no figure, or a
 // finite one, and never a read past the head (ASan) or a hang.
@@ -66,13 +103,13 @@ TEST(DeclaredLength, HostileAndPlaceholderFields) {
     const size_t xing = mp3.find("Xing");
     const struct { std::string what, head, found; } rows[] = {
         {"mkv unknown segment size", ebml + segment + "\x01" + std::string(7, '\xFF') + info(scale0 + ms50),
-         "- bytes, - s max 160000k"},
+         "- bytes, - s"},
         {"mkv info child whose header runs past the info and the head",
          ebml + segment + test::Bytes("\x01\x00\x00\x00\x00\x00\x13\x88\x15\x49\xA9\x66\x8E\x2A\xD7\xB1\x83\x0E"
                                       "\x2A\xD7\xB1\x83\x0F\x42\x40\x44\x89\x84"),
-         "5021 bytes, - s max 160000k"},
-        {"mp4 mvhd timescale 0", ftyp + BE(36, 4) + "moov" + mvhd + "mdat", "1052 bytes, - s max 160000k"},
-        {"avi µs a frame 0", Patch(avi, 32, LE(0, 4)), "28488 bytes, - s max 160000k"},
+         "5021 bytes, - s"},
+        {"mp4 mvhd timescale 0", ftyp + BE(36, 4) + "moov" + mvhd + "mdat", "1052 bytes, - s, 36 meta"},
+        {"avi µs a frame 0", Patch(avi, 32, LE(0, 4)), "28488 bytes, - s"},
         {"wav streamed (0xFFFFFFFF)", Patch(Patch(wav, 4, LE(0xFFFFFFFF, 4)), 40, LE(0xFFFFFFFF, 4)),
          "- bytes, - s max 1425k"},
         {"mp3 xing without flags", Patch(mp3, xing + 4, BE(0, 4)), "- bytes, - s max 640k"},
