@@ -423,12 +423,31 @@ MediaTracks IsoMedia(const ByteView& b) {
 
 // --- ASF -----------------------------------------------------------------
 
+// The Extended Stream Properties objects inside the Header Extension object:
+// a stream's average time a frame, in 100 ns units.
+double AsfFrameRate(const ByteView& b, uint64_t at, uint64_t end, uint64_t stream) {
+    static constexpr char kExtendedStreamProperties[] =
+        "\xCB\xA5\xE6\x14\x72\xC6\x32\x43\x83\x99\xA9\x69\x52\x06\x5B\x5A";
+    at += 46;  // its header, a reserved GUID and field, the data size
+    for (int step = 0; step < 256 && at + 24 <= end; ++step) {
+        uint64_t size = 0, number = 0, perFrame = 0;
+        if (!b.U64(at + 16, size) || size < 24) break;
+        if (b.Is(at, kExtendedStreamProperties) && b.U16(at + 72, number) && b.U64(at + 76, perFrame) &&
+            number == stream && perFrame > 0)
+            return 1e7 / static_cast<double>(perFrame);
+        if (size > end - at) break;
+        at += size;
+    }
+    return 0;
+}
+
 MediaTracks Asf(const ByteView& b) {
     static constexpr char kStreamProperties[] = "\x91\x07\xDC\xB7\xB7\xA9\xCF\x11\x8E\xE6\x00\xC0\x0C\x20\x53\x65";
+    static constexpr char kHeaderExtension[] = "\xB5\x03\xBF\x5F\x2E\xA9\xCF\x11\x8E\xE3\x00\xC0\x0C\x20\x53\x65";
     static constexpr char kVideo[] = "\xC0\xEF\x19\xBC\x4D\x5B\xCF\x11\xA8\xFD\x00\x80\x5F\x5C\x44\x2B";
     static constexpr char kAudio[] = "\x40\x9E\x69\xF8\x4D\x5B\xCF\x11\xA8\xFD\x00\x80\x5F\x5C\x44\x2B";
     MediaTracks t;
-    uint64_t headerSize = 0, count = 0;
+    uint64_t headerSize = 0, count = 0, videoStream = 0, extension = 0, extensionEnd = 0;
     if (!b.U64(16, headerSize) || !b.U32(24, count)) return t;
     t.complete = headerSize <= b.d.size();
     const uint64_t end = std::min<uint64_t>(headerSize, b.d.size());
@@ -436,11 +455,13 @@ MediaTracks Asf(const ByteView& b) {
     for (uint64_t i = 0; i < count && i < kMaxSteps; ++i) {
         uint64_t size = 0;
         if (at + 24 > end || !b.U64(at + 16, size) || size < 24) break;
+        if (b.Is(at, kHeaderExtension) && !extension) extension = at, extensionEnd = size > end - at ? end : at + size;
         if (b.Is(at, kStreamProperties) && b.Has(at + 24, 54)) {
             if (b.Is(at + 24, kAudio)) t.audio = true;
             // Type-specific data after 54 bytes: width, height, flags, format size, BITMAPINFOHEADER.
             if (b.Is(at + 24, kVideo) && !t.video && b.Has(at + 78, 11 + 20)) {
                 t.video = true;
+                videoStream = b.LE(at + 72, 2) & 0x7F;
                 t.picture.width = static_cast<uint32_t>(b.LE(at + 78, 4));
                 t.picture.height = static_cast<uint32_t>(b.LE(at + 82, 4));
                 t.picture.family = FamilyOfFourcc(b.d.substr(at + 78 + 11 + 16, 4));
@@ -449,6 +470,7 @@ MediaTracks Asf(const ByteView& b) {
         if (size > end - at) break;
         at += size;
     }
+    if (t.video && extension) t.picture.fps = AsfFrameRate(b, extension, extensionEnd, videoStream);
     return t;
 }
 

@@ -35,7 +35,8 @@ struct MediaTracks {
 };
 
 // AVI (strh/strf), Matroska (Tracks), MP4 and QuickTime (moov's traks: stsd,
-// mdhd, stts), ASF (stream properties), FLV (onMetaData and the AVC sequence
+// mdhd, stts), ASF (stream properties; the frame rate from
+// extended stream properties), FLV (onMetaData and the AVC sequence
 // header), Ogg (the streams' first pages). Empty for other formats.
 MediaTracks ReadTracks(Format f, const ByteView& b);
 

@@ -159,6 +159,22 @@ std::string LockWithDrm(const std::string& asf, const std::string& url, bool ext
     return InsertAsfObject(asf, data);
 }
 
+std::string WithFrameTime(const std::string& asf, int stream, uint64_t hundredNanoseconds) {
+    // Start and end time, bit rates, buffer sizes and fullness, the largest
+    // object, flags, stream number, language, the average time a frame, then
+    // no stream names and no payload extensions.
+    const std::string esp = LE(0, 8) + LE(0, 8) + LE(500000, 4) + LE(3000, 4) + LE(3000, 4) + LE(0, 4) + LE(0, 4) +
+                            LE(0, 4) + LE(0, 4) + LE(2, 4) + LE(stream, 2) + LE(0, 2) + LE(hundredNanoseconds, 8) +
+                            LE(0, 2) + LE(0, 2);
+    const std::string object = Bytes("\xCB\xA5\xE6\x14\x72\xC6\x32\x43\x83\x99\xA9\x69\x52\x06\x5B\x5A") +
+                               LE(24 + esp.size(), 8) + esp;
+    // Header Extension: reserved GUID ABD3D211-A9BA-11CF-8EE6-00C00C205365, reserved 6, data size.
+    const std::string data = Bytes("\x11\xD2\xD3\xAB\xBA\xA9\xCF\x11\x8E\xE6\x00\xC0\x0C\x20\x53\x65") + LE(6, 2) +
+                             LE(object.size(), 4) + object;
+    return InsertAsfObject(asf, Bytes("\xB5\x03\xBF\x5F\x2E\xA9\xCF\x11\x8E\xE3\x00\xC0\x0C\x20\x53\x65") +
+                                    LE(24 + data.size(), 8) + data);
+}
+
 std::string Rar4(RarLock lock) {
     const std::string name = "film.avi";
     const std::string file = LE(20000, 4) + LE(20000, 4) + "\x03" + LE(0x12345678, 4) + LE(0x5A8D1234, 4) + "\x1D" +
