@@ -70,17 +70,13 @@ DeclaredLength Asf(const ByteView& b) {
 
 // --- Matroska --------------------------------------------------------------
 
-bool Vint(const ByteView& b, uint64_t& at, bool keepMarker, uint64_t& v, bool* unknown = nullptr) {
-    return EbmlVint(b, at, keepMarker, v, unknown);
-}
-
 void MatroskaInfo(const ByteView& b, uint64_t at, uint64_t end, DeclaredLength& out) {
     uint64_t scale = 1000000;
     std::optional<double> duration;
     for (int step = 0; step < kMaxSteps && at < end; ++step) {
         uint64_t id = 0, size = 0;
         // An element's header may itself run past the end of its parent.
-        if (!Vint(b, at, true, id) || !Vint(b, at, false, size) || at > end || size > end - at) break;
+        if (!EbmlVint(b, at, true, id) || !EbmlVint(b, at, false, size) || at > end || size > end - at) break;
         if (id == 0x2AD7B1 && size >= 1 && size <= 8) scale = b.BE(at, static_cast<int>(size));
         if (id == 0x4489 && size == 4) duration = std::bit_cast<float>(static_cast<uint32_t>(b.BE(at, 4)));
         if (id == 0x4489 && size == 8) duration = std::bit_cast<double>(b.BE(at, 8));
@@ -95,12 +91,12 @@ DeclaredLength Matroska(const ByteView& b) {
     DeclaredLength out;
     uint64_t at = 0, id = 0, size = 0;
     bool unknown = false;
-    if (!Vint(b, at, true, id) || !Vint(b, at, false, size) || size > 4096) return out;  // the EBML header
+    if (!EbmlVint(b, at, true, id) || !EbmlVint(b, at, false, size) || size > 4096) return out;  // the EBML header
     at += size;
-    if (!Vint(b, at, true, id) || id != 0x18538067 || !Vint(b, at, false, size, &unknown)) return out;
+    if (!EbmlVint(b, at, true, id) || id != 0x18538067 || !EbmlVint(b, at, false, size, &unknown)) return out;
     if (!unknown) out.bytes = at + size;
     for (int step = 0; step < kMaxSteps; ++step) {  // the Segment's children, up to the first Cluster
-        if (!Vint(b, at, true, id) || !Vint(b, at, false, size, &unknown) || unknown || id == 0x1F43B675) break;
+        if (!EbmlVint(b, at, true, id) || !EbmlVint(b, at, false, size, &unknown) || unknown || id == 0x1F43B675) break;
         if (id == 0x1549A966 && b.Has(at, size)) MatroskaInfo(b, at, at + size, out);
         if (id == 0x1941A469 || id == 0x1254C367) out.metaBytes += size;  // Attachments (cover, fonts), Tags
         if (size > b.d.size() - at) break;
