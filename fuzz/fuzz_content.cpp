@@ -12,6 +12,7 @@
 #include "inspect/Extension.h"
 #include "inspect/Inspect.h"
 #include "inspect/MediaLength.h"
+#include "inspect/MediaTracks.h"
 
 #include <cmath>
 
@@ -37,6 +38,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const DeclaredLength declared = ReadDeclaredLength(t, head);
     if (declared.seconds) KV_FUZZ_CHECK(std::isfinite(*declared.seconds) && *declared.seconds > 0);
     if (declared.maxBitRate) KV_FUZZ_CHECK(std::isfinite(*declared.maxBitRate) && *declared.maxBitRate > 0);
+    KV_FUZZ_CHECK(declared.pixelRate == 0 || (declared.maxBitRate && declared.width > 0 && declared.height > 0));
+    const MediaTracks tracks = ReadTracks(t.format, ByteView{head});
+    KV_FUZZ_CHECK(std::isfinite(tracks.picture.fps) && tracks.picture.fps >= 0);
+    KV_FUZZ_CHECK(tracks.picture.family == VideoFamily::None || tracks.video);
 
     const auto judged = JudgeContent(name, head);
     const auto claim = ClaimOfName(name);
@@ -46,10 +51,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (claim && (claim->accepted & Bit(t.format)) != 0 && !t.drm) KV_FUZZ_CHECK(!judged);
     if (judged) KV_FUZZ_CHECK(!judged->reason.empty());
     const auto text = InspectContent(name, head);
-    // A note (playable video under another video name) is no suspect's reason.
+    // A note (playable video or audio under another name of its kind) is no suspect's reason.
     const bool suspect = judged && judged->severity == Severity::Suspect;
     KV_FUZZ_CHECK(text.has_value() == suspect && (!text || *text == judged->reason));
-    if (judged && !suspect) KV_FUZZ_CHECK(judged->strength == Strength::Playable && claim->category == Category::Video);
+    if (judged && !suspect)
+        KV_FUZZ_CHECK(judged->strength == Strength::Playable &&
+                      (claim->category == Category::Video || claim->category == Category::Audio));
 
     if (const auto byName = InspectName(name)) KV_FUZZ_CHECK(!byName->empty());
 
@@ -61,6 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (s.why.kind == ReasonKind::Junk || s.why.kind == ReasonKind::ScriptCommands)
             KV_FUZZ_CHECK(claim && (claim->category == Category::Video || claim->category == Category::Audio));
         if (s.why.kind == ReasonKind::PaddedClip) KV_FUZZ_CHECK(s.why.count > 0 && s.why.total > 2 * s.why.count - 1);
+        if (s.why.kind == ReasonKind::TooShortForPicture) KV_FUZZ_CHECK(s.why.count > s.why.limit && !s.why.detail.empty());
     }
 
     // The head's bytes as part hashes, for the empty-part rule.

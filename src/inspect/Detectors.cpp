@@ -5,6 +5,7 @@
 #include "common/Translator.h"
 #include "inspect/Detector.h"
 #include "inspect/Extension.h"
+#include "inspect/MediaTracks.h"
 #include "inspect/NameRules.h"
 #include "inspect/ZeroParts.h"
 
@@ -44,8 +45,9 @@ Suspicion Claimed(Strength s, const NameClaim& claim, std::string data, const ch
 // ---------------------------------------------------------------------------
 
 // The data against what the name claims: DRM, archives, programs, pages and
-// other media. Playable video under another video container's name is only
-// a note: a wrong container name is not a fake.
+// other media. Playable video under another video container's name, and
+// playable sound under another sound name, is only a note: a wrong container
+// name is not a fake.
 class ContentDetector final : public Detector {
 public:
     std::string_view id() const override { return "content"; }
@@ -92,15 +94,25 @@ private:
             return Claimed(Strength::ProgramContent, claim, std::string(Describe(f)));
         }
         if (!media) return {};
+        // A container that holds nothing but sound is audio, whatever its name suggests.
+        const MediaTracks tracks = ReadTracks(f, ByteView{*e.Head()});
+        const std::string_view audioName = AudioOnlyName(f, tracks);
+        const Category kind = audioName.empty() ? found : Category::Audio;
+        const std::string data(audioName.empty() ? Describe(f) : audioName);
         // A claim without a known signature is held to its category.
-        if (claim.accepted == 0 && found == claim.category) return {};
-        if (claim.category == Category::Video && found == Category::Video && IsPlayableMedia(f)) {
+        if (claim.accepted == 0 && kind == claim.category) return {};
+        // Video under another video name, sound under another sound name: players open it. A
+        // container whose track list is not in the head may be either: under a sound name, a note.
+        const bool mayBeSound = audioName.empty() && !tracks.complete &&
+                                (f == Format::Matroska || f == Format::Mp4 || f == Format::Mov || f == Format::Asf);
+        if ((claim.category == Category::Video || claim.category == Category::Audio) &&
+            (kind == claim.category || (claim.category == Category::Audio && mayBeSound)) && IsPlayableMedia(f)) {
             return MakeSuspicion(Strength::Playable,
-                                 Reason{.kind = ReasonKind::PlayableContent, .data = std::string(Describe(f)),
+                                 Reason{.kind = ReasonKind::PlayableContent, .data = data,
                                         .ext = std::string(LastExtension(e.name()))},
                                  Severity::Note);
         }
-        return Claimed(Strength::TypeMismatch, claim, std::string(Describe(f)));
+        return Claimed(Strength::TypeMismatch, claim, data);
     }
 };
 

@@ -28,7 +28,8 @@ struct InspectOptions {
 // (.mp4 holding QuickTime, .mpg holding a transport stream, .webm holding
 // Matroska, ...). Names of archives and documents are only checked for
 // programs; a Windows program named as an archive is only SelfExtractor.
-// Playable video under another video name is a note ("it will play").
+// Playable video under another video name, and playable audio under another
+// audio name, is a note ("it will play").
 std::optional<Suspicion> JudgeContent(std::string_view name, std::string_view head);
 // Its suspects' reasons; notes give nullopt.
 std::optional<std::string> InspectContent(std::string_view name, std::string_view head);

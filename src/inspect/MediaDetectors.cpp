@@ -35,6 +35,7 @@ std::string_view HeaderName(Format f) {
         case Format::Mp3: return QT_TRANSLATE_NOOP("Types", "MP3 header");
         case Format::Flac: return QT_TRANSLATE_NOOP("Types", "FLAC header");
         case Format::Wav: return QT_TRANSLATE_NOOP("Types", "WAV header");
+        case Format::Flv: return QT_TRANSLATE_NOOP("Types", "Flash video header");
         default: return QT_TRANSLATE_NOOP("Types", "header");
     }
 }
@@ -65,7 +66,9 @@ public:
     }
 };
 
-// A declared duration no real file of that size could have.
+// A declared duration no real file of that size could have. The pictures,
+// tags and attachments whose sizes the head gives are no media; lossy video
+// is held to the bits a pixel its picture allows.
 class DurationDetector final : public Detector {
 public:
     std::string_view id() const override { return "duration"; }
@@ -74,11 +77,19 @@ public:
         if (!e.hasSize() || e.size() < kMinPublished) return {};
         const auto d = Declared(e);
         if (!d || !d->seconds || !d->maxBitRate || *d->seconds <= 0) return {};
-        const double published = static_cast<double>(e.size()), rate = published * 8 / *d->seconds;
-        if (rate <= *d->maxBitRate || published <= *d->seconds * *d->maxBitRate / 8 + kDurationSlack) return {};
+        const double media = static_cast<double>(e.size() - std::min(d->metaBytes, e.size()));
+        const double rate = media * 8 / *d->seconds;
+        if (rate <= *d->maxBitRate || media <= *d->seconds * *d->maxBitRate / 8 + kDurationSlack) return {};
+        const std::string header(HeaderName(e.Content().format));
+        if (d->pixelRate > 0)
+            return MakeSuspicion(
+                Strength::DurationMismatch,
+                Reason{.kind = ReasonKind::TooShortForPicture, .data = header,
+                       .detail = std::to_string(d->width) + "x" + std::to_string(d->height),
+                       .count = static_cast<uint64_t>(std::min(rate / d->pixelRate, 1e12) * 100), .total = e.size(),
+                       .limit = static_cast<uint64_t>(d->maxBitsPerPixel * 100), .seconds = *d->seconds});
         return MakeSuspicion(Strength::DurationMismatch,
-                             Reason{.kind = ReasonKind::TooShortForSize,
-                                    .data = std::string(HeaderName(e.Content().format)),
+                             Reason{.kind = ReasonKind::TooShortForSize, .data = header,
                                     .count = static_cast<uint64_t>(std::min(rate, 1e18)), .total = e.size(),
                                     .limit = static_cast<uint64_t>(*d->maxBitRate), .seconds = *d->seconds});
     }

@@ -1,10 +1,12 @@
 #include "inspect/MediaLength.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstring>
 
 #include "inspect/ByteView.h"
+#include "inspect/MediaTracks.h"
 
 namespace kv::inspect {
 
@@ -13,6 +15,14 @@ namespace {
 // The most a lossy video file carries: UHD Blu-ray peaks at 144 Mbit/s,
 // ordinary Blu-ray at 48 (a 40 Mbit/s remux sample is far below).
 constexpr double kLossyVideoMax = 160e6;
+// The most bits a pixel lossy video spends: a 4:2:0 picture raw is 12; the
+// best-quality encodes of grainy film stay near 1, encoders pushed to their
+// finest quantiser on pure noise reach 8 to 13.
+constexpr double kLossyBitsPerPixel = 8.0;
+// What a clip's sound may add beside its picture: 7.1 PCM at 48 kHz and 24 bits is 9.2 Mbit/s.
+constexpr double kSoundAllowance = 10e6;
+// When the header gives no frame rate, the most a film runs at.
+constexpr double kAssumedFps = 60.0;
 // MPEG-1 Layer III tops out at 320 kbit/s; free format at 640.
 constexpr double kMp3Max = 640e3;
 // An AVI's RIFF or OpenDML's first segment is never smaller than this when an
@@ -20,20 +30,6 @@ constexpr double kMp3Max = 640e3;
 constexpr uint64_t kOdmlFirstRiff = 512ull << 20;
 
 // --- AVI -----------------------------------------------------------------
-
-bool LossyVideoCodec(const ByteView& b, uint64_t strh) {
-    if (!b.Has(strh + 16, 0) || !b.Is(strh + 8, "vids")) return false;
-    char cc[4];
-    for (int i = 0; i < 4; ++i) {
-        const char c = static_cast<char>(b.U8(strh + 12 + i));
-        cc[i] = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    const std::string_view code(cc, 4);
-    for (std::string_view lossy : {"XVID", "DIVX", "DX50", "DIV3", "DIV4", "FMP4", "MP4V", "MP42", "MP43", "H264",
-                                   "X264", "AVC1", "HEVC", "X265", "WMV3", "WVC1", "VP60", "VP62", "VP80"})
-        if (code == lossy) return true;
-    return false;
-}
 
 DeclaredLength Avi(const ByteView& b) {
     DeclaredLength out;
@@ -52,8 +48,6 @@ DeclaredLength Avi(const ByteView& b) {
     }
     if (odml && totalFrames > frames) frames = totalFrames;
     if (usPerFrame > 0 && frames > 0) out.seconds = static_cast<double>(frames) * static_cast<double>(usPerFrame) / 1e6;
-    const uint64_t strh = b.Find("strh", 12, 8192);
-    if (strh != std::string_view::npos && LossyVideoCodec(b, strh)) out.maxBitRate = kLossyVideoMax;
     return out;
 }
 
@@ -71,25 +65,10 @@ DeclaredLength Asf(const ByteView& b) {
     if (size > 0) out.bytes = size;
     const double seconds = static_cast<double>(duration) / 1e7 - static_cast<double>(preroll) / 1e3;
     if (seconds > 0) out.seconds = seconds;
-    out.maxBitRate = kLossyVideoMax;
     return out;
 }
 
 // --- Matroska --------------------------------------------------------------
-
-// An EBML variable-length integer; the marker bit is kept for ids, dropped
-// for sizes. `unknown` when a size has all its value bits set.
-bool Vint(const ByteView& b, uint64_t& at, bool keepMarker, uint64_t& v, bool* unknown = nullptr) {
-    if (!b.Has(at, 1) || b.U8(at) == 0) return false;
-    const int len = std::countl_zero(b.U8(at)) + 1;
-    if (!b.Has(at, static_cast<uint64_t>(len))) return false;
-    v = b.BE(at, len);
-    const uint64_t valueBits = (uint64_t{1} << (7 * len)) - 1;
-    if (!keepMarker) v &= valueBits;
-    if (unknown) *unknown = !keepMarker && v == valueBits;
-    at += static_cast<uint64_t>(len);
-    return true;
-}
 
 void MatroskaInfo(const ByteView& b, uint64_t at, uint64_t end, DeclaredLength& out) {
     uint64_t scale = 1000000;
@@ -97,7 +76,7 @@ void MatroskaInfo(const ByteView& b, uint64_t at, uint64_t end, DeclaredLength& 
     for (int step = 0; step < kMaxSteps && at < end; ++step) {
         uint64_t id = 0, size = 0;
         // An element's header may itself run past the end of its parent.
-        if (!Vint(b, at, true, id) || !Vint(b, at, false, size) || at > end || size > end - at) break;
+        if (!EbmlVint(b, at, true, id) || !EbmlVint(b, at, false, size) || at > end || size > end - at) break;
         if (id == 0x2AD7B1 && size >= 1 && size <= 8) scale = b.BE(at, static_cast<int>(size));
         if (id == 0x4489 && size == 4) duration = std::bit_cast<float>(static_cast<uint32_t>(b.BE(at, 4)));
         if (id == 0x4489 && size == 8) duration = std::bit_cast<double>(b.BE(at, 8));
@@ -110,19 +89,16 @@ void MatroskaInfo(const ByteView& b, uint64_t at, uint64_t end, DeclaredLength& 
 
 DeclaredLength Matroska(const ByteView& b) {
     DeclaredLength out;
-    out.maxBitRate = kLossyVideoMax;
     uint64_t at = 0, id = 0, size = 0;
     bool unknown = false;
-    if (!Vint(b, at, true, id) || !Vint(b, at, false, size) || size > 4096) return out;  // the EBML header
+    if (!EbmlVint(b, at, true, id) || !EbmlVint(b, at, false, size) || size > 4096) return out;  // the EBML header
     at += size;
-    if (!Vint(b, at, true, id) || id != 0x18538067 || !Vint(b, at, false, size, &unknown)) return out;
+    if (!EbmlVint(b, at, true, id) || id != 0x18538067 || !EbmlVint(b, at, false, size, &unknown)) return out;
     if (!unknown) out.bytes = at + size;
     for (int step = 0; step < kMaxSteps; ++step) {  // the Segment's children, up to the first Cluster
-        if (!Vint(b, at, true, id) || !Vint(b, at, false, size, &unknown) || unknown || id == 0x1F43B675) break;
-        if (id == 0x1549A966) {
-            if (b.Has(at, size)) MatroskaInfo(b, at, at + size, out);
-            break;
-        }
+        if (!EbmlVint(b, at, true, id) || !EbmlVint(b, at, false, size, &unknown) || unknown || id == 0x1F43B675) break;
+        if (id == 0x1549A966 && b.Has(at, size)) MatroskaInfo(b, at, at + size, out);
+        if (id == 0x1941A469 || id == 0x1254C367) out.metaBytes += size;  // Attachments (cover, fonts), Tags
         if (size > b.d.size() - at) break;
         at += size;
     }
@@ -160,16 +136,17 @@ bool Moov(const ByteView& b, uint64_t at, uint64_t end, DeclaredLength& out) {
 // (what follows an mdat written first is the moov, a few per cent at most).
 DeclaredLength IsoMedia(const ByteView& b) {
     DeclaredLength out;
-    out.maxBitRate = kLossyVideoMax;
     uint64_t at = 0;
     bool sawData = false;
     for (int step = 0; step < kMaxSteps && b.Has(at, 8); ++step) {
         uint64_t size = b.BE(at, 4), header = 8;
         if (size == 1 && !b.B64(at + 8, size)) break;
         if (size == 1) header = 16;
-        if (size == 0) return {};  // to the end of the file: says nothing
+        if (size == 0) return out;  // to the end of the file: no length, but the duration stands
         if (size < header) return {};
         if (b.Is(at + 4, "moof") || (b.Is(at + 4, "moov") && !Moov(b, at + header, at + size, out))) return {};
+        // The index and the tags (a cover among them) come before the media data in a streamable file.
+        if (b.Is(at + 4, "moov") && !sawData) out.metaBytes += size;
         sawData = sawData || b.Is(at + 4, "mdat");
         if (size > UINT64_MAX - at) return {};
         at += size;
@@ -222,6 +199,7 @@ DeclaredLength Mp3(const ByteView& b) {
         b.B32(at + 36 + 10, bytes);
         b.B32(at + 36 + 14, frames);
     }
+    out.metaBytes = at;
     if (bytes > 0) out.bytes = at + bytes;  // the tag before the frames, and the frames
     if (frames > 0) out.seconds = static_cast<double>(frames * samples) / static_cast<double>(f.rate);
     return out;
@@ -240,6 +218,17 @@ DeclaredLength Flac(const ByteView& b) {
     const uint64_t samples = v & 0xFFFFFFFFFull;
     if (rate == 0) return out;
     if (samples > 0) out.seconds = static_cast<double>(samples) / static_cast<double>(rate);
+    // The metadata blocks (pictures, tags, padding, a cue sheet) are no audio.
+    // When they run on past the head, how much more there is is unknown: no ceiling.
+    uint64_t block = at + 4;
+    for (int step = 0; step < kMaxSteps; ++step) {
+        if (!b.Has(block, 4)) return out;
+        const uint64_t length = b.BE(block + 1, 3);
+        const bool last = (b.U8(block) & 0x80) != 0;
+        block += 4 + length;
+        if (last) break;
+    }
+    out.metaBytes = block;  // an ID3 tag before "fLaC" too
     // FLAC never needs more than the PCM it codes (it falls back to verbatim frames).
     out.maxBitRate = static_cast<double>(rate * channels * bits) * 1.05;
     return out;
@@ -267,20 +256,67 @@ DeclaredLength Wav(const ByteView& b) {
     return out;
 }
 
+// --- FLV -------------------------------------------------------------------
+
+// onMetaData's duration, a double after its key.
+DeclaredLength Flv(const ByteView& b) {
+    DeclaredLength out;
+    if (!b.Has(13, 11) || b.U8(13) != 18) return out;
+    const uint64_t end = std::min<uint64_t>(24 + b.BE(14, 3), b.d.size());
+    const uint64_t at = b.Find(std::string_view("\0\x08" "duration\0", 11), 24, end);
+    uint64_t bits = 0;
+    if (at == std::string_view::npos || !b.B64(at + 11, bits)) return out;
+    const double seconds = std::bit_cast<double>(bits);
+    if (seconds > 0 && seconds < 1e9) out.seconds = seconds;
+    return out;
+}
+
+// --- the video's ceiling ----------------------------------------------------
+
+// Lossy video is held to its picture's pixels (and never above the flat
+// ceiling); intra, lossless and raw video and codecs not known here may
+// spend any number of bits. A video container whose head names no video
+// track keeps the flat ceiling; an AVI, as before, only with a lossy codec.
+void VideoCeiling(Format f, const MediaTracks& t, DeclaredLength& out) {
+    switch (t.picture.family) {
+        case VideoFamily::None:
+            if (f != Format::Avi && f != Format::Ogg) out.maxBitRate = kLossyVideoMax;
+            return;
+        case VideoFamily::Lossy: break;
+        default: return;
+    }
+    out.maxBitRate = kLossyVideoMax;
+    const VideoTrack& p = t.picture;
+    if (p.width < 16 || p.height < 16 || p.width > 16384 || p.height > 16384) return;
+    const double fps = p.fps >= 1 && p.fps <= 300 ? p.fps : kAssumedFps;
+    const double pixels = static_cast<double>(p.width) * static_cast<double>(p.height) * fps;
+    const double ceiling = pixels * kLossyBitsPerPixel + kSoundAllowance;
+    if (ceiling >= kLossyVideoMax) return;
+    out.maxBitRate = ceiling;
+    out.pixelRate = pixels;
+    out.maxBitsPerPixel = kLossyBitsPerPixel;
+    out.width = p.width;
+    out.height = p.height;
+}
+
 }  // namespace
 
 DeclaredLength ReadDeclaredLength(const ContentType& t, std::string_view head) {
     const ByteView b{head};
+    DeclaredLength out;
     switch (t.format) {
-        case Format::Avi: return Avi(b);
-        case Format::Asf: return Asf(b);
-        case Format::Matroska: return Matroska(b);
-        case Format::Mp4: case Format::Mov: return IsoMedia(b);
+        case Format::Avi: out = Avi(b); break;
+        case Format::Asf: out = Asf(b); break;
+        case Format::Matroska: out = Matroska(b); break;
+        case Format::Mp4: case Format::Mov: out = IsoMedia(b); break;
+        case Format::Flv: out = Flv(b); break;
         case Format::Mp3: return Mp3(b);
         case Format::Flac: return Flac(b);
         case Format::Wav: return Wav(b);
         default: return {};
     }
+    if (out.seconds) VideoCeiling(t.format, ReadTracks(t.format, b), out);
+    return out;
 }
 
 }  // namespace kv::inspect

@@ -50,6 +50,13 @@ std::string Mbits(uint64_t bitsPerSecond) {
     return text;
 }
 
+// 1124 -> "11.2"
+std::string Hundredths(uint64_t n) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", static_cast<double>(n) / 100);
+    return text;
+}
+
 }  // namespace
 
 std::string ReasonText(const Reason& r, const Translator& tr) {
@@ -138,6 +145,12 @@ std::string ReasonText(const Reason& r, const Translator& tr) {
             if (!r.detail.empty()) text += ": '" + r.detail + "'";
             return text;
         }
+        case ReasonKind::TooShortForPicture:
+            return T(tr,
+                     QT_TRANSLATE_NOOP("Verdicts", "the %1 says it plays %2 of %3 lossy video, too short for %4 (%5 "
+                                                   "bits a pixel, the most such video spends is %6)"),
+                     {Type(tr, r.data), Duration(r.seconds), r.detail, Bytes(tr, r.total), Hundredths(r.count),
+                      Hundredths(r.limit)});
     }
     return {};
 }

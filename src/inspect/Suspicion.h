@@ -49,6 +49,8 @@ enum class ReasonKind : uint8_t {
     NeverComplete,     // count (seconds spent downloading)
     ZeroPart,          // a published part hash is the hash of an empty part
     ClientRatings,     // count (sources rating it Fake), total (sources rating it), detail (their comment)
+    TooShortForPicture,  // data, seconds, total (published size), detail (the picture, "640x272"),
+                         // count and limit (bits a pixel implied and the most, in hundredths)
 };
 
 struct Reason {

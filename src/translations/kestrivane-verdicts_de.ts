@@ -364,6 +364,10 @@
         <translation>der WAV-Header</translation>
     </message>
     <message>
+        <source>Flash video header</source>
+        <translation>der Flash-Video-Header</translation>
+    </message>
+    <message>
         <source>header</source>
         <translation>der Header</translation>
     </message>
@@ -433,6 +437,10 @@
     <message>
         <source>the %1 says it plays %2, the search result said %3</source>
         <translation>%1 gibt eine Spieldauer von %2 an, das Suchergebnis nannte %3</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2 of %3 lossy video, too short for %4 (%5 bits a pixel, the most such video spends is %6)</source>
+        <translation>%1 gibt eine Spieldauer von %2 verlustbehaftet komprimiertem Video in %3 an, zu kurz für %4 (%5 Bit je Pixel, mehr als %6 verwendet solches Video nicht)</translation>
     </message>
     <message>
         <source>%1 URL command</source>

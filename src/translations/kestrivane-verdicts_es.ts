@@ -364,6 +364,10 @@
         <translation>la cabecera WAV</translation>
     </message>
     <message>
+        <source>Flash video header</source>
+        <translation>la cabecera Flash Video</translation>
+    </message>
+    <message>
         <source>header</source>
         <translation>la cabecera</translation>
     </message>
@@ -433,6 +437,10 @@
     <message>
         <source>the %1 says it plays %2, the search result said %3</source>
         <translation>%1 indica una duración de %2, el resultado de búsqueda decía %3</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2 of %3 lossy video, too short for %4 (%5 bits a pixel, the most such video spends is %6)</source>
+        <translation>%1 indica una duración de %2 de vídeo con pérdida en %3, demasiado corta para %4 (%5 bits por píxel, un vídeo así no gasta más de %6)</translation>
     </message>
     <message>
         <source>%1 URL command</source>

@@ -364,6 +364,10 @@
         <translation>l&apos;en-tête WAV</translation>
     </message>
     <message>
+        <source>Flash video header</source>
+        <translation>l&apos;en-tête Flash Video</translation>
+    </message>
+    <message>
         <source>header</source>
         <translation>l&apos;en-tête</translation>
     </message>
@@ -433,6 +437,10 @@
     <message>
         <source>the %1 says it plays %2, the search result said %3</source>
         <translation>%1 indique une durée de %2, le résultat de recherche disait %3</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2 of %3 lossy video, too short for %4 (%5 bits a pixel, the most such video spends is %6)</source>
+        <translation>%1 indique une durée de %2 de vidéo compressée avec pertes en %3, trop courte pour %4 (%5 bits par pixel, une telle vidéo n&apos;en utilise pas plus de %6)</translation>
     </message>
     <message>
         <source>%1 URL command</source>

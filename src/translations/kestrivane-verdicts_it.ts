@@ -364,6 +364,10 @@
         <translation>l&apos;intestazione WAV</translation>
     </message>
     <message>
+        <source>Flash video header</source>
+        <translation>l&apos;intestazione Flash Video</translation>
+    </message>
+    <message>
         <source>header</source>
         <translation>l&apos;intestazione</translation>
     </message>
@@ -433,6 +437,10 @@
     <message>
         <source>the %1 says it plays %2, the search result said %3</source>
         <translation>%1 indica una durata di %2, il risultato della ricerca diceva %3</translation>
+    </message>
+    <message>
+        <source>the %1 says it plays %2 of %3 lossy video, too short for %4 (%5 bits a pixel, the most such video spends is %6)</source>
+        <translation>%1 indica una durata di %2 di video con perdita in %3, troppo breve per %4 (%5 bit per pixel, un video simile non ne spende più di %6)</translation>
     </message>
     <message>
         <source>%1 URL command</source>

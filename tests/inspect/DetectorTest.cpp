@@ -116,9 +116,19 @@ std::string MatroskaOf(uint64_t bytes, double seconds) {
     return Patch(Patch(mkv, 44, "\x01" + BE(bytes - 52, 7)), 4251, ms);
 }
 
-// The real AVI (FMP4 video, 25 frames a second) with its RIFF size and frame count edited.
-std::string AviOf(uint64_t bytes, uint32_t frames) {
-    return Patch(Patch(Sample("avi"), 4, LE(bytes - 8, 4)), 48, LE(frames, 4));
+// The real AVI (FMP4 video, 64x48, 25 frames a second) with its RIFF size and
+// frame count edited; `hd` states a 1920x1080 picture in its strf instead.
+std::string AviOf(uint64_t bytes, uint32_t frames, bool hd = false) {
+    std::string avi = Patch(Patch(Sample("avi"), 4, LE(bytes - 8, 4)), 48, LE(frames, 4));
+    const size_t strf = avi.find("strf");
+    return hd ? Patch(avi, strf + 12, LE(1920, 4) + LE(1080, 4)) : avi;
+}
+
+std::string Stretched(const std::string& format, const std::string& plays, const std::string& picture,
+                      const std::string& size, const std::string& bpp) {
+    return "suspect: the " + format + " header says it plays " + plays + " of " + picture +
+           " lossy video, too short for " + size + " bytes (" + bpp +
+           " bits a pixel, the most such video spends is 8.0)";
 }
 
 // The VBR MP3 with its Xing frame count and byte count edited (44.1 kHz, 1,152 samples a frame).
@@ -134,6 +144,12 @@ std::string FlacOf(double seconds) {
     uint64_t v = 0;
     for (int i = 0; i < 8; ++i) v = v << 8 | static_cast<unsigned char>(flac[18 + i]);
     return Patch(flac, 18, BE((v & ~0xFFFFFFFFFull) | static_cast<uint64_t>(seconds * 44100), 8));
+}
+
+// The faststart MP4 with its mdat's size set to 0: it runs to the end of the file.
+std::string MdatToTheEnd(std::string mp4) {
+    const size_t mdat = mp4.find("mdat");
+    return Patch(mp4, mdat - 4, BE(0, 4));
 }
 
 // A fake, each under a name of its own; size 0 publishes the head as the whole file.
@@ -167,7 +183,9 @@ std::vector<FakeRow> Fakes() {
         {"readme.txt", Sample("shell"), Claims("a text file", "a shell script")},
         {"setup.rar", Sample("pe"), Claims("a RAR archive", "a Windows program (perhaps a self-extracting archive)")},
         {"disc.iso", avi, Claims("a disc image", "AVI video")},
-        {"flac.mp3", Sample("flac"), Claims("MP3 audio", "FLAC audio")},
+        {"film.mp3", Sample("mkv"), Claims("MP3 audio", "Matroska video")},
+        {"film.avi", Sample("webm-audio"), Claims("AVI video", "Matroska audio")},
+        {"clip.avi", Sample("m4a"), Claims("AVI video", "MP4 audio")},
         // Padded: a real clip published at a film's size.
         {"Film.2009.DVDRip.XviD.avi", avi, Padded("AVI", "28,488", "734,003,200"), kCd},
         {"Greatest Hits.mp3", mp3, Padded("MP3", "37,716", "120,000,000"), 120000000},
@@ -177,6 +195,17 @@ std::vector<FakeRow> Fakes() {
         {"search said 90 min.mkv", mkv, 
          "suspect: the Matroska header says it plays 1 s, the search result said 1 h 30 min",
          0, [](Download& d) { d.mediaLength = 5400; }},
+        // Lossy clips stretched to a film's size where the head gives no byte size
+        // (or one the faker edited): more bits a pixel than any lossy encoder spends.
+        {"Film.2009.DVDRip.XviD.avi", Patch(Sample("xvid-2min"), 4, LE(kCd - 8, 4)),
+         Stretched("AVI", "2 min 0 s", "640x272", "734,003,200", "11.2"), kCd},
+        {"Film.2009.DVDRip.mkv", Patch(Sample("xvid-2min-mkv"), 44, std::string("\x01") + std::string(7, '\xFF')),
+         Stretched("Matroska", "2 min 0 s", "640x272", "734,003,200", "11.2"), kCd},
+        {"Film.2009.DVDRip.mp4", Sample("mp4-10min"), Stretched("MP4", "10 min 0 s", "320x240", "4,700,000,000", "32.6"),
+         kDvd},
+        {"Film.2009.mp4", MdatToTheEnd(Sample("mp4-faststart")),
+         Stretched("MP4", "1 s", "64x48", "100,000,000", "10416.5"), 100000000},
+        {"Film.2009.flv", Sample("flv-2min"), Stretched("Flash video", "2 min 0 s", "320x240", "734,003,200", "25.5"), kCd},
         // Junk under media names.
         {"random.avi", Noise(65536, 1), Claims("AVI video", "random bytes of no known format (8.00 bits a byte)"), kCd},
         {"zeros.mkv", std::string(65536, '\0'), Claims("Matroska video", "nothing but zero bytes"), kDvd},
@@ -209,9 +238,13 @@ std::vector<FakeRow> Fakes() {
 TEST(Detectors, TolerancesHoldAtTheirEdges) {
     const uint64_t mb = 1000000;
     const struct { std::string what, name, head; uint64_t size; std::string found; } rows[] = {
-        {"avi at 150 Mbit/s", "Film.avi", AviOf(kCd, 979), kCd, "nothing"},
-        {"avi at 170 Mbit/s", "Film.avi", AviOf(kCd, 863), kCd,
+        {"1080p avi at 150 Mbit/s", "Film.avi", AviOf(kCd, 979, true), kCd, "nothing"},
+        {"1080p avi at 170 Mbit/s", "Film.avi", AviOf(kCd, 863, true), kCd,
          TooShort("AVI", "35 s", "734,003,200", "170.1", "160.0")},
+        // 64x48 at 25 frames: 8 bits a pixel and 10 Mbit/s of sound at most, 10.6 Mbit/s.
+        {"64x48 avi at 10.5 Mbit/s", "Film.avi", AviOf(kCd, 14000), kCd, "nothing"},
+        {"64x48 avi at 11.1 Mbit/s", "Film.avi", AviOf(kCd, 13250), kCd,
+         Stretched("AVI", "8 min 50 s", "64x48", "734,003,200", "144.3")},
         {"published 1.9 times its length", "Film.mkv", MatroskaOf(100 * mb, 1800), 190 * mb, "nothing"},
         {"published 2.1 times its length", "Film.mkv", MatroskaOf(100 * mb, 1800), 210 * mb,
          Padded("Matroska", "100,000,000", "210,000,000")},
@@ -244,6 +277,23 @@ TEST(Detectors, RangesNotYetArrivedAreNeverJudged) {
             if (!row.fromTags) continue;
             EXPECT_EQ(Describe(Judge(row.name, row.head, size, row.tweak, true, from)), row.found) << row.name;
         }
+    }
+}
+
+// Sound under another sound name plays: a note, as video under another video name.
+TEST(Detectors, MisnamedPlayableAudioIsANote) {
+    const struct { std::string name, sample, data; } rows[] = {
+        {"song.mp3", "opus", "Opus audio"}, {"song.mp3", "vorbis", "Ogg audio"}, {"song.mp3", "m4a", "MP4 audio"},
+        {"song.flac", "m4a", "MP4 audio"}, {"song.mp3", "alac", "MP4 audio"}, {"song.flac", "alac", "MP4 audio"},
+        {"song.mp3", "ac3", "AC-3 audio"}, {"book.m4b", "mp3-lame", "MP3 audio"}, {"song.mp3", "wma", "Windows Media audio"},
+        {"song.mp3", "webm-audio", "Matroska audio"}, {"song.mp3", "flac-tool", "FLAC audio"},
+        {"song.wav", "mp3-vbr", "MP3 audio"}, {"book.m4b", "m4b-cover", ""}, {"book.mp3", "m4b-cover", "MP4 audio"},
+        {"song.mp3", "mka-ac3", "Matroska audio"},
+    };
+    for (const auto& row : rows) {
+        const std::string ext = row.name.substr(row.name.rfind('.') + 1);
+        const std::string note = row.data.empty() ? "nothing" : "note: the data is " + row.data + ", named ." + ext + ": it will play";
+        EXPECT_EQ(Describe(Judge(row.name, Sample(row.sample), SampleSize(row.sample))), note) << row.name << " " << row.sample;
     }
 }
 

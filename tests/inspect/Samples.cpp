@@ -159,6 +159,22 @@ std::string LockWithDrm(const std::string& asf, const std::string& url, bool ext
     return InsertAsfObject(asf, data);
 }
 
+std::string WithFrameTime(const std::string& asf, int stream, uint64_t hundredNanoseconds) {
+    // Start and end time, bit rates, buffer sizes and fullness, the largest
+    // object, flags, stream number, language, the average time a frame, then
+    // no stream names and no payload extensions.
+    const std::string esp = LE(0, 8) + LE(0, 8) + LE(500000, 4) + LE(3000, 4) + LE(3000, 4) + LE(0, 4) + LE(0, 4) +
+                            LE(0, 4) + LE(0, 4) + LE(2, 4) + LE(stream, 2) + LE(0, 2) + LE(hundredNanoseconds, 8) +
+                            LE(0, 2) + LE(0, 2);
+    const std::string object = Bytes("\xCB\xA5\xE6\x14\x72\xC6\x32\x43\x83\x99\xA9\x69\x52\x06\x5B\x5A") +
+                               LE(24 + esp.size(), 8) + esp;
+    // Header Extension: reserved GUID ABD3D211-A9BA-11CF-8EE6-00C00C205365, reserved 6, data size.
+    const std::string data = Bytes("\x11\xD2\xD3\xAB\xBA\xA9\xCF\x11\x8E\xE6\x00\xC0\x0C\x20\x53\x65") + LE(6, 2) +
+                             LE(object.size(), 4) + object;
+    return InsertAsfObject(asf, Bytes("\xB5\x03\xBF\x5F\x2E\xA9\xCF\x11\x8E\xE3\x00\xC0\x0C\x20\x53\x65") +
+                                    LE(24 + data.size(), 8) + data);
+}
+
 std::string Rar4(RarLock lock) {
     const std::string name = "film.avi";
     const std::string file = LE(20000, 4) + LE(20000, 4) + "\x03" + LE(0x12345678, 4) + LE(0x5A8D1234, 4) + "\x1D" +
@@ -245,6 +261,23 @@ std::vector<CleanFile> Corpus() {
         Real("aiff", F::Aiff, {"song.aiff", "song.aif"}), Real("wav", F::Wav, {"song.wav"}),
         Real("sox-wav", F::Wav, {"song.wav"}), Real("rf64", F::Wav, {"song.wav"}),
         Built("midi", Midi(), F::Midi, {"song.mid"}),
+        // Video whose codec spends any number of bits a pixel, and lossy video at a high quality.
+        Real("ffv1-mkv", F::Matroska, {"capture.mkv"}, {"capture.avi"}), Real("ffv1-avi", F::Avi, {"capture.avi"}),
+        Real("prores-4444", F::Mov, {"master.mov", "master.mp4"}), Real("dnxhr", F::Mov, {"edit.mov"}),
+        Real("dnxhd-mkv", F::Matroska, {"edit.mkv"}), Real("huffyuv", F::Avi, {"capture.avi"}),
+        Real("utvideo", F::Avi, {"capture.avi"}), Real("utvideo-mkv", F::Matroska, {"capture.mkv"}),
+        Real("mjpeg", F::Avi, {"camera.avi"}), Real("rawvideo-mkv", F::Matroska, {"raw.mkv"}),
+        Real("uyvy-mov", F::Mov, {"raw.mov"}), Real("v210", F::Mov, {"raw.mov"}),
+        Real("x264-lossless", F::Matroska, {"screen.mkv"}, {"screen.avi"}),
+        Real("x264-lossless-mp4", F::Mp4, {"screen.mp4"}), Real("x264-lossless-flv", F::Flv, {"screen.flv"}),
+        Real("x264-intra-422", F::Matroska, {"camera.mkv"}), Real("x265-lossless", F::Matroska, {"film.mkv"}),
+        Real("hevc", F::Mp4, {"film.mp4"}), Real("av1", F::Matroska, {"film.mkv"}), Real("vp9", F::Matroska, {"film.webm"}),
+        Real("x264-crf18", F::Mp4, {"film.mp4"}), Real("x264-444", F::Matroska, {"film.mkv"}),
+        // Audio with its pictures and tags; sound-only containers.
+        Real("flac-scans", F::Flac, {"01 - Track.flac"}), Real("mp3-apic", F::Mp3, {"01 - Track.mp3"}),
+        Real("m4b-cover", F::Mp4, {"Book.m4b", "Book.m4a"}, {"Book.mp3"}),
+        Real("webm-audio", F::Matroska, {"song.webm", "song.mka"}, {"song.mp3"}),
+        Real("mka-ac3", F::Matroska, {"track.mka"}, {"track.mp3", "track.ac3"}),
         Real("jpeg", F::Jpeg, {"photo.jpg", "photo.jpeg"}), Real("png", F::Png, {"photo.png", "photo.bmp"}),
         Real("gif", F::Gif, {"anim.gif"}), Real("bmp", F::Bmp, {"photo.bmp"}),
         Real("tiff", F::Tiff, {"scan.tif", "scan.tiff"}), Real("djvu", F::DjVu, {"book.djvu"}),

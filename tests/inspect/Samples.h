@@ -46,6 +46,11 @@ std::string Midi();
 // url leaves the licence URL out.
 std::string LockWithDrm(const std::string& asf, const std::string& url, bool extended);
 
+// The ASF head with a Header Extension object holding an Extended Stream
+// Properties object (as Windows Media writers store a stream's frame rate)
+// put first into its header object.
+std::string WithFrameTime(const std::string& asf, int stream, uint64_t hundredNanoseconds);
+
 // RAR heads built from the format's block layout (no free tool writes RAR):
 // one 20,000-byte file entry named film.avi.
 enum class RarLock { None, FileEncrypted, HeadersEncrypted };

@@ -3,12 +3,13 @@
 # CI (the tools need not be installed there); run by hand after changing it:
 #   apt-get install ffmpeg xorriso zip p7zip-full gcab gzip bzip2 xz-utils qpdf gcc gcc-mingw-w64-x86-64 \
 #     sox lame flac vorbis-tools opus-tools wavpack musepack-tools mkvtoolnix genisoimage udftools wixl arj \
-#     pandoc djvulibre-bin
+#     pandoc djvulibre-bin python3-mutagen
 #   tests/inspect/data/make-samples.sh
 # Each sample keeps only the first 8 KiB of the tool's output (a download's
 # head is all the inspection ever sees), and sizes.txt the whole file's size,
 # at which the tests publish it. Exceptions, noted below: the ISO and UDF
-# samples, the AVI, OpenDML and MSI samples and the RAR samples.
+# samples, the AVI, OpenDML and MSI samples, the RAR samples, and the video
+# and audio by codec (64 KiB each).
 set -euo pipefail
 out=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
@@ -16,8 +17,8 @@ trap 'rm -rf "$work"' EXIT
 cd "$work"
 
 : > "$out/sizes.txt"
-keep() {  # file, sample name
-    head -c 8192 "$1" > "$out/$2"
+keep() {  # file, sample name[, bytes kept]
+    head -c "${3:-8192}" "$1" > "$out/$2"
     echo "${2%.head} $(stat -c %s "$1")" >> "$out/sizes.txt"
 }
 
@@ -123,6 +124,68 @@ opusenc --quiet s.wav o.opus;                          keep o.opus opus.head
 wavpack -q -y s.wav -o w.wv;                           keep w.wv wavpack.head
 mpcenc --silent s.wav m.mpc;                           keep m.mpc musepack.head
 ff -i s.wav -c:a pcm_s16le -f wav -rf64 always rf64.wav; keep rf64.wav rf64.head
+
+# --- Video by how its codec spends bits, audio with pictures and tags -------
+# 64 KiB heads: the whole window a download's head is read in, where the
+# tracks and their codec records are. Two seconds of grainy 1080p each, so
+# that the intra, lossless and raw ones run far above any lossy rate.
+grain=(-f lavfi -i "testsrc2=duration=2:size=1920x1080:rate=25,noise=alls=30:allf=t")
+ff "${grain[@]}" "${audio[@]}" -c:v ffv1 -c:a flac ffv1.mkv;                            keep ffv1.mkv ffv1-mkv.head 65536
+ff "${grain[@]}" -c:v ffv1 -level 3 ffv1.avi;                                          keep ffv1.avi ffv1-avi.head 65536
+ff "${grain[@]}" -c:v prores_ks -profile:v 4 -pix_fmt yuva444p10le -movflags +faststart prores.mov
+keep prores.mov prores-4444.head 65536
+ff "${grain[@]}" -c:v dnxhd -profile:v dnxhr_hqx -pix_fmt yuv422p10le -movflags +faststart dnxhr.mov
+keep dnxhr.mov dnxhr.head 65536
+ff "${grain[@]}" -c:v dnxhd -b:v 185M -pix_fmt yuv422p dnxhd.mkv;                    keep dnxhd.mkv dnxhd-mkv.head 65536
+ff "${grain[@]}" -c:v huffyuv huffyuv.avi;                                             keep huffyuv.avi huffyuv.head 65536
+ff "${grain[@]}" -c:v utvideo utvideo.avi;                                             keep utvideo.avi utvideo.head 65536
+ff "${grain[@]}" -c:v utvideo utvideo.mkv;                                             keep utvideo.mkv utvideo-mkv.head 65536
+ff "${grain[@]}" -c:v mjpeg -q:v 1 mjpeg.avi;                                          keep mjpeg.avi mjpeg.head 65536
+ff "${grain[@]}" -c:v rawvideo -pix_fmt uyvy422 raw.mkv;                               keep raw.mkv rawvideo-mkv.head 65536
+ff "${grain[@]}" -c:v rawvideo -pix_fmt uyvy422 -movflags +faststart uyvy.mov;         keep uyvy.mov uyvy-mov.head 65536
+ff "${grain[@]}" -c:v v210 -movflags +faststart v210.mov;                              keep v210.mov v210.head 65536
+# Lossless H.264 as screen recorders write it, and H.264 intra 4:2:2 10-bit.
+ff "${grain[@]}" -c:v libx264 -preset ultrafast -qp 0 x264-lossless.mkv;              keep x264-lossless.mkv x264-lossless.head 65536
+ff "${grain[@]}" -c:v libx264 -preset ultrafast -qp 0 -movflags +faststart x264-lossless.mp4
+keep x264-lossless.mp4 x264-lossless-mp4.head 65536
+ff "${grain[@]}" -c:v libx264 -preset ultrafast -qp 0 -f flv x264-lossless.flv;       keep x264-lossless.flv x264-lossless-flv.head 65536
+ff "${grain[@]}" -c:v libx264 -preset ultrafast -pix_fmt yuv422p10le -x264-params keyint=1:crf=1 x264-intra.mkv
+keep x264-intra.mkv x264-intra-422.head 65536
+ff "${grain[@]}" -c:v libx265 -preset ultrafast -x265-params lossless=1:log-level=error x265-lossless.mkv
+keep x265-lossless.mkv x265-lossless.head 65536
+# Lossy ones of today, at a high but real quality on lightly grained film: each must stay clean.
+film=(-f lavfi -i "testsrc2=duration=2:size=1920x1080:rate=25,noise=alls=8:allf=t")
+ff "${film[@]}" -c:v libx265 -preset ultrafast -crf 16 -x265-params log-level=error -tag:v hvc1 -movflags +faststart hevc.mp4
+keep hevc.mp4 hevc.head 65536
+ff "${film[@]}" -c:v libsvtav1 -preset 12 -crf 20 av1.mkv;                           keep av1.mkv av1.head 65536
+ff "${film[@]}" -c:v libvpx-vp9 -deadline realtime -cpu-used 8 -crf 10 -b:v 0 vp9.webm; keep vp9.webm vp9.head 65536
+ff "${film[@]}" -c:v libx264 -preset ultrafast -crf 18 -movflags +faststart x264-crf18.mp4
+keep x264-crf18.mp4 x264-crf18.head 65536
+ff "${film[@]}" -c:v libx264 -preset ultrafast -crf 14 -pix_fmt yuv444p x264-444.mkv; keep x264-444.mkv x264-444.head 65536
+# A ten-second FLAC track with two scans of 12 MB (the second's block starts past the head), an
+# MP3 whose ID3 tag holds a 5 MB scan, an audiobook with its cover.
+ff -f lavfi -i "nullsrc=size=2000x2000,geq=random(1)*255:random(2)*255:random(3)*255" -frames:v 1 -pix_fmt rgb24 scan1.png
+ff -f lavfi -i "nullsrc=size=2000x2000,geq=random(4)*255:random(5)*255:random(6)*255" -frames:v 1 -pix_fmt rgb24 scan2.png
+sox -D -n -r 44100 -c 2 -b 16 t.wav synth 10 sine 440
+flac -s -f --picture="3||front|2000x2000x24|scan1.png" --picture="4||back|2000x2000x24|scan2.png" -o scans.flac t.wav
+keep scans.flac flac-scans.head 65536
+head -c 5000000 /dev/urandom > cover.jpg
+lame --quiet -b 128 t.wav apic.mp3
+/usr/bin/python3 -c 'import sys; from mutagen.id3 import ID3, APIC; t = ID3(); t.add(APIC(encoding=3, mime="image/jpeg", type=3, desc="", data=open("cover.jpg", "rb").read())); t.save(sys.argv[1])' apic.mp3
+keep apic.mp3 mp3-apic.head 65536
+ff -f lavfi -i sine=frequency=300:duration=3600 -c:a aac -b:a 32k -ac 1 -movflags +faststart book.m4b
+/usr/bin/python3 -c 'import sys; from mutagen.mp4 import MP4, MP4Cover; f = MP4(sys.argv[1]); f["covr"] = [MP4Cover(open("cover.jpg", "rb").read(), MP4Cover.FORMAT_JPEG)]; f.save()' book.m4b
+keep book.m4b m4b-cover.head 65536
+ff "${audio[@]}" -c:a libopus a.webm;                                                 keep a.webm webm-audio.head
+ff "${audio[@]}" -c:a ac3 a-ac3.mka;                                                   keep a-ac3.mka mka-ac3.head
+# The fakes: lossy clips stretched to a film's size, where the head gives no
+# byte size (or one a faker edited), found from the bits a pixel they need.
+ff -f lavfi -i testsrc2=duration=120:size=640x272:rate=25 "${audio[@]}" -c:v libxvid -q:v 4 -vtag XVID -c:a libmp3lame xvid.avi
+keep xvid.avi xvid-2min.head 65536
+ff -f lavfi -i testsrc2=duration=120:size=640x272:rate=25 -c:v mpeg4 -vtag XVID xvid.mkv; keep xvid.mkv xvid-2min-mkv.head 65536
+ff -f lavfi -i testsrc2=duration=600:size=320x240:rate=25 -f lavfi -i sine=duration=600 -c:v mpeg4 -c:a aac -b:a 64k \
+   -movflags +faststart long.mp4;                                                      keep long.mp4 mp4-10min.head 65536
+ff -f lavfi -i testsrc2=duration=120:size=320x240:rate=25 -c:v flv1 -f flv clip.flv;  keep clip.flv flv-2min.head 65536
 
 # Pictures and documents.
 ff -f lavfi -i testsrc=size=64x48 -frames:v 1 p.bmp;   keep p.bmp bmp.head
