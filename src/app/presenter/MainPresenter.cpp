@@ -318,7 +318,7 @@ Outcome<CheckReport> MainPresenter::CheckAmuleDownloads() {
     return out;
 }
 
-bool MainPresenter::ActInAmule(ec::Action action) {
+bool MainPresenter::ActInAmule(AmuleAction action) {
     if (!SelectedFinding()) return false;
     std::vector<Finding> selected = view_.SelectedFindings();
     std::erase_if(selected, [](const Finding& f) { return !f.download.hash; });
@@ -327,7 +327,7 @@ bool MainPresenter::ActInAmule(ec::Action action) {
         return false;
     }
     // Cancelling deletes what has arrived: never without a yes.
-    if (action == ec::Action::Cancel &&
+    if (action == AmuleAction::Cancel &&
         !view_.Confirm(msg::AmuleCancelQuestion(JoinedNames(selected)), msg::kAmuleCancelTitle))
         return false;
     auto amule = AmuleSession::Open(session_);
@@ -342,8 +342,8 @@ bool MainPresenter::ActInAmule(ec::Action action) {
         return false;
     }
     const std::string names = JoinedNames(selected);
-    view_.SetStatus(action == ec::Action::Pause    ? msg::AmulePaused(names)
-                    : action == ec::Action::Resume ? msg::AmuleResumed(names)
+    view_.SetStatus(action == AmuleAction::Pause    ? msg::AmulePaused(names)
+                    : action == AmuleAction::Resume ? msg::AmuleResumed(names)
                                                    : msg::AmuleCancelled(names), "0");
     return true;
 }
