@@ -184,7 +184,7 @@ void FrmOptions::LoadValues() {
     tbTempDir_->setText(QFile::decodeName(values.tempDir.c_str()));
     tbTempDir_->setCursorPosition(0);
     tempDirLoaded_ = values.tempDirLoaded;
-    const ec::ConnectionSettings amule = StoredAmule(session_).value_or(ec::ConnectionSettings{});
+    const AmuleConnection amule = StoredAmule(session_).value_or(AmuleConnection{});
     tbAmuleHost_->setText(Show(amule.host));
     tbAmulePort_->setText(QString::number(amule.port));
 }
@@ -227,15 +227,15 @@ bool FrmOptions::StoreAmule() {
 }
 
 void FrmOptions::cbLocalAmule_Click() {
-    const std::optional<ec::AmuleConfEc> local = LocalAmule(UserHomeDirectory());
+    const std::optional<LocalAmuleConf> local = LocalAmule(UserHomeDirectory());
     if (!local || !local->accepted) {
         mainView_.MessageBox(local ? msg::kAmuleNotAccepting : msg::kAmuleNoConf, kMbCritical, msg::kAppTitle);
         return;
     }
-    tbAmuleHost_->setText(Show(local->settings.host));
-    tbAmulePort_->setText(QString::number(local->settings.port));
+    tbAmuleHost_->setText(Show(local->connection.host));
+    tbAmulePort_->setText(QString::number(local->connection.port));
     tbAmulePassword_->clear();
-    localAmuleMd5_ = local->settings.passwordMd5;
+    localAmuleMd5_ = local->connection.passwordMd5;
 }
 
 void FrmOptions::cbCancel_Click() { reject(); }

@@ -744,9 +744,9 @@ void FrmStart::ExtrasOptions_Click() {
 void FrmStart::FileCheckAmule_Click() {
     RunJob([](MainPresenter& p) { p.CheckAmuleDownloads(); });
 }
-void FrmStart::RechteMaustasteAmulePause_Click() { presenter_.ActInAmule(ec::Action::Pause); }
-void FrmStart::RechteMaustasteAmuleResume_Click() { presenter_.ActInAmule(ec::Action::Resume); }
-void FrmStart::RechteMaustasteAmuleCancel_Click() { presenter_.ActInAmule(ec::Action::Cancel); }
+void FrmStart::RechteMaustasteAmulePause_Click() { presenter_.ActInAmule(AmuleAction::Pause); }
+void FrmStart::RechteMaustasteAmuleResume_Click() { presenter_.ActInAmule(AmuleAction::Resume); }
+void FrmStart::RechteMaustasteAmuleCancel_Click() { presenter_.ActInAmule(AmuleAction::Cancel); }
 
 void FrmStart::HelpAbout_Click() {
     FrmInfo dialog(session_, *this, this);

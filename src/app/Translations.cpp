@@ -80,6 +80,9 @@ const char* const kPatterns[] = {
     QT_TRANSLATE_NOOP("Messages", "Could not log in to aMule: %1. Nothing stored."),
     QT_TRANSLATE_NOOP("Messages", "Connected to aMule %1; the connection is stored."),
     QT_TRANSLATE_NOOP("Messages", "aMule: %1"),
+    QT_TRANSLATE_NOOP("Messages", "Finished! Found %1 Fakes and %2 Suspects in %3 downloads of aMule; %4 not "
+                                  "inspected: their data is on the aMule machine. Run Kestrivane beside aMule to "
+                                  "inspect them."),
     QT_TRANSLATE_NOOP("Messages", "Paused in aMule: %1"),
     QT_TRANSLATE_NOOP("Messages", "Resumed in aMule: %1"),
     QT_TRANSLATE_NOOP("Messages", "Cancelled in aMule: %1"),

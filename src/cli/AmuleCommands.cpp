@@ -10,15 +10,9 @@
 
 #include "cli/QmCatalog.h"
 #include "cli/Texts.h"
-#include "clients/ClientDetect.h"
-#include "clients/amule/AmuleClient.h"
-#include "clients/amule/ConnectionSettings.h"
-#include "clients/amule/EcConnection.h"
 #include "common/DisplayText.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"
-#include "common/Version.h"
-#include "ed2k/Md5.h"
 #include "settings/Home.h"
 
 namespace kv::cli {
@@ -28,20 +22,6 @@ constexpr int kOk = 0;
 constexpr int kCouldNotRun = 2;
 
 std::string Visible(std::string_view bytes) { return VisibleControls(ToDisplayUtf8(bytes)); }
-
-std::string ClientVersion() {
-    return std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + "." + std::to_string(kVersionRevision);
-}
-
-// The imported amule.conf, else the one in its usual place; "" when neither exists.
-std::string FindAmuleConf(const HomeDirs& dirs) {
-    const ProgramHome home = ProgramHome::At(dirs);
-    const std::string imported = home.settings.Read(Key::EmulePreferencesIniPath);
-    if (!imported.empty() && FileExists(JoinPath(imported, "amule.conf"))) return JoinPath(imported, "amule.conf");
-    for (const DetectedClient& found : DetectClientFiles(UserHomeDirectory()))
-        if (found.client == ClientFile::AmuleConf) return found.path;
-    return "";
-}
 
 // Reads one line; with echo off when it comes from a terminal.
 std::optional<std::string> ReadPassword(const AmuleConnectArgs& args, const AmuleIo& io) {
@@ -67,10 +47,10 @@ std::optional<std::string> ReadPassword(const AmuleConnectArgs& args, const Amul
 }
 
 // The connection to use: HOST[:PORT] with a password, or the local amule.conf's settings.
-std::optional<ec::ConnectionSettings> ConnectionToTry(const HomeDirs& dirs, const AmuleConnectArgs& args,
+std::optional<AmuleConnection> ConnectionToTry(const HomeDirs& dirs, const AmuleConnectArgs& args,
                                                       const AmuleIo& io) {
     if (!args.hostPort.empty()) {
-        auto settings = ec::ParseHostPort(args.hostPort);
+        auto settings = ParseAmuleAddress(args.hostPort);
         if (!settings) {
             io.err << T(QT_TRANSLATE_NOOP("Cli", "Not a host or host:port: %1"), {Visible(args.hostPort)}) << "\n";
             return std::nullopt;
@@ -84,11 +64,11 @@ std::optional<ec::ConnectionSettings> ConnectionToTry(const HomeDirs& dirs, cons
                    << "\n";
             return std::nullopt;
         }
-        settings->passwordMd5 = HashText(Md5(*password).data());
+        settings->passwordMd5 = AmulePasswordMd5(*password);
         return settings;
     }
-    const std::string conf = FindAmuleConf(dirs);
-    const auto ec = conf.empty() ? std::nullopt : ec::ReadAmuleConfEc(conf);
+    const std::string conf = LocalAmuleConfPath(ProgramHome::At(dirs), UserHomeDirectory());
+    const auto ec = conf.empty() ? std::nullopt : ReadLocalAmuleConf(conf);
     if (!ec) {
         io.err << T(QT_TRANSLATE_NOOP("Cli", "No amule.conf found: pass HOST[:PORT], or import aMule's amule.conf "
                                              "first (kestrivane-cli import FILE)."))
@@ -102,57 +82,56 @@ std::optional<ec::ConnectionSettings> ConnectionToTry(const HomeDirs& dirs, cons
                << "\n";
         return std::nullopt;
     }
-    if (!Ed2kHash::FromHex(ec->settings.passwordMd5)) {
+    if (!ec->hasPassword) {
         io.err << T(QT_TRANSLATE_NOOP("Cli", "aMule has no External Connections password set (ECPassword in %1)."),
                     {Visible(conf)})
                << "\n";
         return std::nullopt;
     }
-    return ec->settings;
+    return ec->connection;
 }
 
-kv::expected<ec::AmuleClient, ec::AmuleError> ConnectAndLogin(const ec::ConnectionSettings& settings) {
-    return ec::AmuleClient::Connect(settings, {"kestrivane-cli", ClientVersion()});
+// What went wrong, where, and what to do next, in one line.
+std::string Failed(const AmuleFailure& failure) {
+    if (failure.kind == AmuleFailure::Kind::NoConnection) return T(text::kNoAmuleConnection);
+    return T(QT_TRANSLATE_NOOP("Cli", "%1 (%2). Check that aMule runs there and accepts External Connections, or run "
+                                      "'kestrivane-cli amule connect' again."),
+             {failure.Describe(), Visible(failure.where)});
 }
 
-std::string Where(const ec::ConnectionSettings& settings) {
-    const bool v6 = settings.host.find(':') != std::string::npos;
-    return (v6 ? "[" + settings.host + "]" : settings.host) + ":" + std::to_string(settings.port);
-}
-
-std::string Done(ec::Action action, const std::string& row) {
+std::string Done(AmuleAction action, const std::string& row) {
     switch (action) {
-        case ec::Action::Pause: return T(QT_TRANSLATE_NOOP("Cli", "Paused: %1"), {row});
-        case ec::Action::Resume: return T(QT_TRANSLATE_NOOP("Cli", "Resumed: %1"), {row});
-        case ec::Action::Stop: return T(QT_TRANSLATE_NOOP("Cli", "Stopped: %1"), {row});
-        case ec::Action::Cancel: return T(QT_TRANSLATE_NOOP("Cli", "Cancelled: %1"), {row});
+        case AmuleAction::Pause: return T(QT_TRANSLATE_NOOP("Cli", "Paused: %1"), {row});
+        case AmuleAction::Resume: return T(QT_TRANSLATE_NOOP("Cli", "Resumed: %1"), {row});
+        case AmuleAction::Stop: return T(QT_TRANSLATE_NOOP("Cli", "Stopped: %1"), {row});
+        case AmuleAction::Cancel: return T(QT_TRANSLATE_NOOP("Cli", "Cancelled: %1"), {row});
     }
     return row;
 }
 
-std::string NotDone(ec::Action action, const std::string& row, const std::string& why) {
+std::string NotDone(AmuleAction action, const std::string& row, const std::string& why) {
     switch (action) {
-        case ec::Action::Pause: return T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1: %2"), {row, why});
-        case ec::Action::Resume: return T(QT_TRANSLATE_NOOP("Cli", "Could not resume %1: %2"), {row, why});
-        case ec::Action::Stop: return T(QT_TRANSLATE_NOOP("Cli", "Could not stop %1: %2"), {row, why});
-        case ec::Action::Cancel: return T(QT_TRANSLATE_NOOP("Cli", "Could not cancel %1: %2"), {row, why});
+        case AmuleAction::Pause: return T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1: %2"), {row, why});
+        case AmuleAction::Resume: return T(QT_TRANSLATE_NOOP("Cli", "Could not resume %1: %2"), {row, why});
+        case AmuleAction::Stop: return T(QT_TRANSLATE_NOOP("Cli", "Could not stop %1: %2"), {row, why});
+        case AmuleAction::Cancel: return T(QT_TRANSLATE_NOOP("Cli", "Could not cancel %1: %2"), {row, why});
     }
     return why;
 }
 
-std::string Row(const ec::DownloadQueue& queue, const Ed2kHash& hash) {
+std::string Row(const AmuleQueue& queue, const Ed2kHash& hash) {
     for (const Download& d : queue.downloads)
         if (d.hash == hash) return Visible(d.name) + " (" + d.metFile + ", " + hash.ToHex() + ")";
     return hash.ToHex();
 }
 
 // Every target as a download of the queue; nullopt (each miss reported) when one is not there.
-std::optional<std::vector<Ed2kHash>> ResolveAll(const ec::DownloadQueue& queue, const std::vector<std::string>& targets,
+std::optional<std::vector<Ed2kHash>> ResolveAll(const AmuleQueue& queue, const std::vector<std::string>& targets,
                                                 const AmuleIo& io) {
     std::vector<Ed2kHash> hashes;
     bool all = true;
     for (const std::string& target : targets) {
-        const auto hash = ec::ResolveTarget(queue, target);
+        const auto hash = FindInAmuleQueue(queue, target);
         if (!hash) {
             io.err << T(QT_TRANSLATE_NOOP("Cli", "aMule has no download %1."), {Visible(target)}) << "\n";
             all = false;
@@ -165,9 +144,9 @@ std::optional<std::vector<Ed2kHash>> ResolveAll(const ec::DownloadQueue& queue, 
 }
 
 // Cancelling deletes what has arrived: asked on a terminal, refused in a script without --yes.
-bool ConfirmCancel(const ec::DownloadQueue& queue, const std::vector<Ed2kHash>& hashes, const AmuleActArgs& args,
+bool ConfirmCancel(const AmuleQueue& queue, const std::vector<Ed2kHash>& hashes, const AmuleActArgs& args,
                    const AmuleIo& io) {
-    if (args.action != ec::Action::Cancel || args.yes) return true;
+    if (args.action != AmuleAction::Cancel || args.yes) return true;
     if (!io.inTerminal) {
         io.err << T(QT_TRANSLATE_NOOP("Cli", "Cancelling deletes the downloads in aMule: pass --yes to confirm.")) << "\n";
         return false;
@@ -188,61 +167,52 @@ bool ConfirmCancel(const ec::DownloadQueue& queue, const std::vector<Ed2kHash>& 
 
 }  // namespace
 
-std::string AmuleConnectionFile(const HomeDirs& dirs) {
-    return JoinPath(ProgramHome::At(dirs).configDir, ec::kConnectionFileName);
-}
-
 int RunAmuleConnect(const HomeDirs& dirs, const AmuleConnectArgs& args, const AmuleIo& io) {
     const auto settings = ConnectionToTry(dirs, args, io);
     if (!settings) return kCouldNotRun;
-    const auto connection = ConnectAndLogin(*settings);
-    if (!connection) {
+    const auto session = AmuleSession::OpenAt(*settings);
+    if (!session) {
         io.err << T(QT_TRANSLATE_NOOP("Cli", "%1 (%2). Nothing stored."),
-                    {Describe(connection.error()), Visible(Where(*settings))})
+                    {session.error().Describe(), Visible(session.error().where)})
                << "\n";
         return kCouldNotRun;
     }
-    const std::string file = AmuleConnectionFile(dirs);
-    if (!ec::StoreConnection(file, *settings)) {
+    const ProgramHome home = ProgramHome::At(dirs);
+    const std::string file = AmuleConnectionPath(home);
+    if (!StoreAmuleConnection(home, *settings)) {
         io.err << T(QT_TRANSLATE_NOOP("Cli", "Connected, but could not write %1."), {file}) << "\n";
         return kCouldNotRun;
     }
     if (io.quiet) return kOk;
-    const std::string& version = connection->ServerVersion();
+    const std::string& version = session->ServerVersion();
     const std::string shownVersion =
         version.empty() ? T(QT_TRANSLATE_NOOP("Cli", "(version not given)")) : Visible(version);
     io.out << T(QT_TRANSLATE_NOOP("Cli", "Connected to aMule %1 at %2; stored in %3."),
-                {shownVersion, Visible(Where(*settings)), file})
+                {shownVersion, Visible(session->Where()), file})
            << "\n";
     return kOk;
 }
 
 int RunAmuleAct(const HomeDirs& dirs, const AmuleActArgs& args, const AmuleIo& io) {
-    const auto settings = ec::ReadStoredConnection(AmuleConnectionFile(dirs));
-    if (!settings) {
-        io.err << T(text::kNoAmuleConnection) << "\n";
+    auto session = AmuleSession::Open(ProgramHome::At(dirs));
+    if (!session) {
+        io.err << Failed(session.error()) << "\n";
         return kCouldNotRun;
     }
-    auto connection = ConnectAndLogin(*settings);
-    if (!connection) {
-        io.err << Describe(connection.error()) << " (" << Visible(Where(*settings)) << ").\n";
-        return kCouldNotRun;
-    }
-    const auto queue = connection->Queue();
+    const auto queue = session->Queue();
     if (!queue) {
-        io.err << Describe(queue.error()) << "\n";
+        io.err << Failed(queue.error()) << "\n";
         return kCouldNotRun;
     }
     const auto hashes = ResolveAll(*queue, args.targets, io);
     if (!hashes || !ConfirmCancel(*queue, *hashes, args, io)) return kCouldNotRun;
     int status = kOk;
     for (const Ed2kHash& hash : *hashes) {
-        if (const auto done = connection->Act(args.action, hash); !done) {
-            io.err << NotDone(args.action, Row(*queue, hash), Describe(done.error())) << "\n";
+        if (const auto done = session->Act(args.action, hash); !done) {
+            io.err << NotDone(args.action, Row(*queue, hash), done.error().Describe()) << "\n";
             status = kCouldNotRun;
             // A broken connection fails every one after it the same way.
-            if (done.error().kind != ec::AmuleErrorKind::Failed && done.error().kind != ec::AmuleErrorKind::NotFound)
-                break;
+            if (done.error().Broken()) break;
             continue;
         }
         if (!io.quiet) io.out << Done(args.action, Row(*queue, hash)) << "\n";
@@ -266,7 +236,7 @@ public:
                              "detected amule.conf, no password asked");
         connect_->add_flag("--password-stdin", connectArgs_.passwordStdin,
                            "Read the password from the first line of the standard input");
-        for (const ec::Action action : {ec::Action::Pause, ec::Action::Resume, ec::Action::Stop, ec::Action::Cancel})
+        for (const AmuleAction action : {AmuleAction::Pause, AmuleAction::Resume, AmuleAction::Stop, AmuleAction::Cancel})
             AddAction(action);
     }
 
@@ -281,17 +251,17 @@ public:
     }
 
 private:
-    void AddAction(ec::Action action) {
+    void AddAction(AmuleAction action) {
         static const char* const help[] = {"Pause downloads in aMule (undone with resume)",
                                            "Resume paused or stopped downloads in aMule",
                                            "Stop downloads in aMule (they keep their place but ask no sources)",
                                            "Cancel downloads in aMule: deletes what has arrived and lists the hash "
                                            "in aMule's canceled.met; asks first on a terminal"};
         auto& [command, args] = actions_.emplace_back(nullptr, AmuleActArgs{action, {}, false});
-        command = amule_->add_subcommand(ec::ActionName(action), help[static_cast<int>(action)]);
+        command = amule_->add_subcommand(AmuleActionName(action), help[static_cast<int>(action)]);
         command->add_option("PART|HASH", args.targets, "A download by its part file (001, 001.part) or its ed2k hash")
             ->required();
-        if (action == ec::Action::Cancel) command->add_flag("--yes", args.yes, "Do not ask (for scripts)");
+        if (action == AmuleAction::Cancel) command->add_flag("--yes", args.yes, "Do not ask (for scripts)");
     }
 
     CLI::App* amule_ = nullptr;

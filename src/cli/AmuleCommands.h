@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "clients/amule/DownloadQueue.h"
 #include "common/Paths.h"
+#include "usecases/AmuleSession.h"
 
 namespace CLI {
 class App;
@@ -24,7 +24,7 @@ struct AmuleConnectArgs {
 };
 
 struct AmuleActArgs {
-    ec::Action action = ec::Action::Pause;
+    AmuleAction action = AmuleAction::Pause;
     std::vector<std::string> targets;  // PART (001, 001.part, 001.part.met) or HASH
     bool yes = false;                  // cancel without asking
 };
@@ -36,9 +36,6 @@ struct AmuleIo {
     bool inTerminal = false;  // stdin is a terminal: passwords and confirmations are asked there
     bool quiet = false;       // -q: errors and questions only, no report of what was done
 };
-
-// The stored connection's file in the settings directory.
-std::string AmuleConnectionFile(const HomeDirs& dirs);
 
 int RunAmuleConnect(const HomeDirs& dirs, const AmuleConnectArgs& args, const AmuleIo& io);
 int RunAmuleAct(const HomeDirs& dirs, const AmuleActArgs& args, const AmuleIo& io);

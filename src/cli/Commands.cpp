@@ -17,6 +17,7 @@
 #include "common/Version.h"
 #include "ed2k/LinkText.h"
 #include "usecases/AmuleCheck.h"
+#include "usecases/AmulePauser.h"
 #include "usecases/Check.h"
 #include "usecases/ImportClient.h"
 #include "usecases/LinkCheck.h"
@@ -158,9 +159,10 @@ bool Update(const ProgramHome& home, const Output& o) {
 // Warns when the lists a check used can find nothing: no record at all, or a
 // main list that is empty or UTF-16. Warnings survive -q: a check that no list
 // can help is worth a line in a cron mail.
-void WarnAboutLists(const ListsLoaded& lists, std::ostream& err) {
+void WarnAboutLists(const ListsLoaded& lists, std::ostream& err, bool bytesRead = true) {
     if (!lists.mainExists) {
-        err << ToDisplayUtf8(text::NoListWarning(lists.mainPath)) << '\n';
+        err << ToDisplayUtf8(bytesRead ? text::NoListWarning(lists.mainPath) : text::NoListNamesOnlyWarning(lists.mainPath))
+            << '\n';
     } else if (lists.mainShape == ListShape::Empty || lists.mainShape == ListShape::Utf16) {
         // Whole sentences, so that a translation words the shape too.
         const std::string path = ToDisplayUtf8(lists.mainPath);
@@ -192,15 +194,15 @@ CheckRequest RequestOf(const CheckArgs& args) {
 namespace {
 
 nlohmann::ordered_json ClientJson(const AmuleFinding& af) {
-    const ec::ClientView& v = af.view;
+    const AmuleView& v = af.view;
     nlohmann::ordered_json comments = nlohmann::ordered_json::array();
-    for (const ec::Comment& c : v.comments)
+    for (const AmuleComment& c : v.comments)
         comments.push_back({{"user", ToDisplayUtf8(c.user)},
                             {"file", ToDisplayUtf8(c.fileName)},
                             {"rating", c.rating},
                             {"comment", ToDisplayUtf8(c.text)}});
     return {{"name", "aMule"},
-            {"state", ec::StateName(v.state)},
+            {"state", AmuleStateName(v.state)},
             {"sources", v.sources},
             {"done", v.done},
             {"ratings", {{"fake", v.ratings[1]}, {"poor", v.ratings[2]}, {"fair", v.ratings[3]},
@@ -219,7 +221,7 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
     request.pauseFakes = args.pauseFakes;
     const auto result = CheckAmule(lists, request);
     if (!result) return Fail(o.err, text::AmuleCheckFailed(result.error()));
-    WarnAboutLists(result->lists, o.err);
+    WarnAboutLists(result->lists, o.err, result->notInspected == 0);
     CheckReport report;
     for (const AmuleFinding& af : result->listed) report.listed.push_back(af.finding);
     if (args.format == CheckFormat::Json) {
@@ -240,7 +242,10 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
             o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1: %2"), {name, af.pauseError}) << '\n';
     }
     if (!o.quiet) PrintStatus(CheckFinished(result->found, result->suspects, result->checked, 0, Words()), o.err);
-    return result->found + result->suspects > 0 ? kExitFound : kExitOk;
+    // Not a clean bill: the bytes of these downloads were never looked at.
+    if (result->notInspected > 0) o.err << text::AmuleBytesElsewhere(result->notInspected) << '\n';
+    if (result->found + result->suspects > 0) return kExitFound;
+    return result->notInspected > 0 ? kExitError : kExitOk;
 }
 
 }  // namespace
@@ -362,7 +367,7 @@ namespace {
 template <typename Edit>
 int EditOwnList(const HomeDirs& dirs, const MarkArgs& args, const Output& o, Edit edit) {
     const ProgramHome home = ProgramHome::At(dirs);
-    const auto target = ResolveDownloadTarget(home.settings, args.target, args.size, args.tempDir);
+    const auto target = ResolveDownloadTarget(home, args.target, args.size, args.tempDir);
     if (!target) {
         o.err << VisibleControls(ToDisplayUtf8(text::TargetFailed(target.error(), args.target))) << '\n';
         return kExitError;
@@ -666,23 +671,22 @@ void SayWatchStarted(const std::string& dir, size_t dirs, const Output& o) {
 
 namespace {
 
-// A new fake stops costing bandwidth at once: paused in the aMule of 'amule connect'.
-void PauseInAmule(const ProgramHome& home, const Finding& f, const Output& o) {
-    if (!f.download.hash) return;
-    const auto stored = ec::ReadStoredConnection(AmuleConnectionPath(home));
-    if (!stored) {
-        o.err << T(text::kNoAmuleConnection) << '\n' << std::flush;
-        return;
+// What the pauser did, one whole line at a time: it speaks from its own thread.
+void SayPaused(const AmulePauser::Event& e, const Output& o) {
+    const std::string name = VisibleControls(ToDisplayUtf8(e.name));
+    std::string line;
+    switch (e.kind) {
+        case AmulePauser::Event::Kind::Paused:
+            if (o.quiet) return;
+            line = PausedInAmule(name);
+            break;
+        case AmulePauser::Event::Kind::Waiting: line = text::AmulePauseWaiting(name, e.why); break;
+        case AmulePauser::Event::Kind::Refused:
+            line = T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1 in aMule: %2"), {name, e.why});
+            break;
+        case AmulePauser::Event::Kind::NoConnection: line = T(text::kNoAmuleConnection); break;
     }
-    auto client = ec::AmuleClient::Connect(*stored, {"kestrivane", kVersionText});
-    const auto done = client ? client->Act(ec::Action::Pause, *f.download.hash)
-                             : kv::expected<void, ec::AmuleError>(kv::unexpected(client.error()));
-    const std::string name = VisibleControls(ToDisplayUtf8(f.download.name));
-    if (!done)
-        o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1 in aMule: %2"), {name, ec::Describe(done.error())})
-              << '\n' << std::flush;
-    else if (!o.quiet)
-        o.err << PausedInAmule(name) << '\n' << std::flush;
+    o.err << line + '\n' << std::flush;
 }
 
 }  // namespace
@@ -710,11 +714,15 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
     DirectoryWatch watch(say, command.empty() ? nullptr : &commands);
     if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
 
+    std::optional<AmulePauser> pauser;
+    if (args.amulePause) pauser.emplace(home, [&](const AmulePauser::Event& e) { SayPaused(e, o); });
+
     WatchHandlers handlers;
     handlers.started = [&] { SayWatchStarted(dir, WatchedDirs(home.settings, dir, !args.tempDir.empty()).size(), o); };
     handlers.finding = [&](const Finding& f) {
         PrintWatchFinding(f, args.json, o.out);
-        if (args.amulePause) PauseInAmule(home, f, o);
+        // A new fake stops costing bandwidth at once, without the watch waiting on aMule.
+        if (pauser && f.download.hash) pauser->Pause(*f.download.hash, f.download.name);
         if (!command.empty()) commands.Add(command, FindingEnvironment(f, dir));
     };
     handlers.problem = [&](const CheckFailure& failure) {
@@ -729,6 +737,7 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
     WatchTiming timing;
     timing.delayMs = kWatchDelayMs;
     RunWatch(lists, request, watch, handlers, timing);
+    pauser.reset();
     commands.StopAll();
     if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
     return kExitOk;

@@ -46,7 +46,10 @@ std::string CheckFailed(const CheckFailure& f) {
 std::string AmuleCheckFailed(const AmuleCheckFailure& f) {
     switch (f.kind) {
         case AmuleCheckError::NoConnection: return T(kNoAmuleConnection);
-        case AmuleCheckError::Connection: return T(QT_TRANSLATE_NOOP("Cli", "aMule: %1"), {f.detail});
+        case AmuleCheckError::Connection:
+            return T(QT_TRANSLATE_NOOP("Cli", "%1 (%2). Check that aMule runs there and accepts External Connections, "
+                                              "or run 'kestrivane-cli amule connect' again."),
+                     {f.detail, f.where});
         case AmuleCheckError::NoList:
         case AmuleCheckError::GivenListMissing:
             return T(QT_TRANSLATE_NOOP("Cli",
@@ -126,6 +129,12 @@ std::string TargetFailed(const TargetFailure& f, const std::string& target) {
             return T(QT_TRANSLATE_NOOP("Cli", "Cannot mark %1: the file holds no ed2k hash."), {f.path});
         case TargetError::NoSuchPart:
             return T(QT_TRANSLATE_NOOP("Cli", "Cannot mark %1: no such .part.met in %2."), {target, f.path});
+        case TargetError::NotInAmule:
+            return T(QT_TRANSLATE_NOOP("Cli", "Cannot mark %1: aMule at %2 has no such download."), {target, f.path});
+        case TargetError::AmuleFailed:
+            return T(QT_TRANSLATE_NOOP("Cli", "Cannot mark %1: no temp directory here, and aMule could not be asked: "
+                                              "%2. Run 'kestrivane-cli amule connect', or use --temp-dir."),
+                     {target, f.path});
     }
     return "";
 }
@@ -152,6 +161,22 @@ std::string NoListWarning(const std::string& listPath) {
     return T(QT_TRANSLATE_NOOP("Cli", "Warning: no fake list: %1 does not exist, so only names, part hashes and the "
                                       "bytes already downloaded were checked. %2"),
              {listPath, T(kHowToGetAList)});
+}
+
+std::string NoListNamesOnlyWarning(const std::string& listPath) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Warning: no fake list: %1 does not exist, so only the names were checked. %2"),
+             {listPath, T(kHowToGetAList)});
+}
+
+std::string AmuleBytesElsewhere(int32_t downloads) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Not inspected: %1 downloads, whose data is on the aMule machine and not "
+                                      "readable here. Run Kestrivane on that machine, beside aMule, to inspect them."),
+             {std::to_string(downloads)});
+}
+
+std::string AmulePauseWaiting(const std::string& name, const std::string& why) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1 in aMule yet: %2. It is paused once aMule answers."),
+             {name, why});
 }
 
 std::string Marked(const std::string& name) {

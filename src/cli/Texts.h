@@ -45,6 +45,12 @@ std::string TargetFailed(const TargetFailure& failure, const std::string& target
 std::string OwnListEditFailed(const ListEdit& edit);
 std::string DirectoryBusy(const LockHolder& holder);
 std::string NoListWarning(const std::string& listPath);
+// The same for a check that could not read the arrived bytes (aMule on another machine).
+std::string NoListNamesOnlyWarning(const std::string& listPath);
+// The summary's line for downloads whose bytes are on the aMule machine.
+std::string AmuleBytesElsewhere(int32_t downloads);
+// A pause that waits for aMule to answer.
+std::string AmulePauseWaiting(const std::string& name, const std::string& why);
 inline constexpr const char* kNoListForLinks =
     QT_TRANSLATE_NOOP("Cli", "No fake list loaded: the links were checked by their names and part hashes only.");
 inline constexpr const char* kOwnListEmpty =

@@ -1,6 +1,8 @@
 #include "ed2k/PartMetReader.h"
 
 #include <algorithm>
+#include <charconv>
+#include <cstdio>
 #include <map>
 
 #include "common/FileUtil.h"
@@ -197,6 +199,21 @@ std::optional<Download> ReadPartMet(const std::string& path) {
     thread_local std::string buffer;
     if (!ReadFileInto(path, kMaxPartMetBytes, buffer)) return std::nullopt;
     return ParsePartMet(buffer);
+}
+
+std::optional<uint32_t> PartNumberOf(std::string_view name) {
+    for (const std::string_view suffix : {".met", ".part"})
+        if (name.ends_with(suffix)) name.remove_suffix(suffix.size());
+    uint32_t number = 0;
+    const auto [end, ec] = std::from_chars(name.data(), name.data() + name.size(), number);
+    if (name.empty() || name.size() > 9 || ec != std::errc() || end != name.data() + name.size()) return std::nullopt;
+    return number;
+}
+
+std::string PartMetFileName(uint32_t number) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%03u.part.met", number);
+    return name;
 }
 
 }  // namespace kv

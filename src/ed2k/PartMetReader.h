@@ -23,4 +23,11 @@ std::string CutPartMetName(std::string_view bytes);
 // Reads and parses one file; nullopt when it cannot be read or is too large.
 std::optional<Download> ReadPartMet(const std::string& path);
 
+// The number of a part file as a user names it: "5", "005", "005.part" and
+// "005.part.met" all give 5; nullopt for anything else. Every command that
+// takes a download resolves it this way.
+std::optional<uint32_t> PartNumberOf(std::string_view name);
+// The client's name for part file number: 5 -> "005.part.met".
+std::string PartMetFileName(uint32_t number);
+
 }  // namespace kv

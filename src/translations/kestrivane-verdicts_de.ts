@@ -594,5 +594,9 @@
         <source> (perhaps a self-extracting archive)</source>
         <translation> (vielleicht ein selbstentpackendes Archiv)</translation>
     </message>
+    <message>
+        <source>*** Not inspected: the data is on the aMule machine</source>
+        <translation>*** Nicht untersucht: die Daten liegen auf dem aMule-Rechner</translation>
+    </message>
 </context>
 </TS>

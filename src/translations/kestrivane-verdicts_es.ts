@@ -594,5 +594,9 @@
         <source> (perhaps a self-extracting archive)</source>
         <translation> (quizá un archivo autoextraíble)</translation>
     </message>
+    <message>
+        <source>*** Not inspected: the data is on the aMule machine</source>
+        <translation>*** No examinado: los datos están en la máquina de aMule</translation>
+    </message>
 </context>
 </TS>

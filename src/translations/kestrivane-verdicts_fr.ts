@@ -594,5 +594,9 @@
         <source> (perhaps a self-extracting archive)</source>
         <translation> (peut-être une archive auto-extractible)</translation>
     </message>
+    <message>
+        <source>*** Not inspected: the data is on the aMule machine</source>
+        <translation>*** Non examiné : les données sont sur la machine d&apos;aMule</translation>
+    </message>
 </context>
 </TS>

@@ -594,5 +594,9 @@
         <source> (perhaps a self-extracting archive)</source>
         <translation> (forse un archivio autoestraente)</translation>
     </message>
+    <message>
+        <source>*** Not inspected: the data is on the aMule machine</source>
+        <translation>*** Non esaminato: i dati sono sulla macchina di aMule</translation>
+    </message>
 </context>
 </TS>

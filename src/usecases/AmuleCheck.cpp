@@ -1,26 +1,19 @@
 #include "usecases/AmuleCheck.h"
 
-#include <cstdio>
 #include <numeric>
 
 #include "common/FileUtil.h"
-#include "common/Version.h"
+#include "ed2k/PartMetReader.h"
 
 namespace kv {
 
 namespace {
 
-std::string PartMetName(uint32_t id) {
-    char name[32];
-    std::snprintf(name, sizeof name, "%03u.part.met", id);
-    return name;
-}
-
 // A download the client sent: read again from its .part.met when the temp
 // directory is here, so that part hashes and the arrived bytes count too.
 Finding Judge(const Download& d, const ec::ClientView& view, const std::string& tempDir, const FakeCatalogue& fakes,
               const CheckRules& rules) {
-    const std::string met = PartMetName(view.partMetId);
+    const std::string met = PartMetFileName(view.partMetId);
     if (!tempDir.empty() && view.partMetId != 0 && FileExists(JoinPath(tempDir, met))) {
         Finding local = CheckOneDownload(tempDir, met, "", fakes, rules);
         if (local.problem == ReadProblem::None && local.download.hash == d.hash) return local;
@@ -34,6 +27,7 @@ Finding Judge(const Download& d, const ec::ClientView& view, const std::string& 
         names.content = false;  // no bytes here to look at
         names.notes = true;
         f.inspected = inspect::JudgeDownload(f.download, "", names);
+        f.bytesElsewhere = true;
     }
     JudgeByLists(f, fakes);
     return f;
@@ -55,17 +49,31 @@ kv::expected<AmuleCheckResult, AmuleCheckFailure> LoadLists(ListStore& lists, co
     return result;
 }
 
-void PauseIfListed(ec::AmuleClient& client, AmuleFinding& af) {
+// Pauses a listed download that runs. After a failure that leaves no
+// connection (a timeout, above all) the rest is given up: each would wait as long.
+void PauseIfListed(AmuleSession& session, AmuleFinding& af, std::optional<std::string>& givenUp) {
     const bool listed = af.finding.fake || af.finding.suspect();
     const bool running = af.view.state != ec::DownloadState::Paused && af.view.state != ec::DownloadState::Stopped;
     if (!listed || !running || !af.finding.download.hash) return;
-    if (const auto done = client.Act(ec::Action::Pause, *af.finding.download.hash); done) af.paused = true;
-    else af.pauseError = ec::Describe(done.error());
+    if (givenUp) {
+        af.pauseError = *givenUp;
+        return;
+    }
+    const auto done = session.Act(AmuleAction::Pause, *af.finding.download.hash);
+    if (done) {
+        af.paused = true;
+        return;
+    }
+    af.pauseError = done.error().Describe();
+    if (done.error().Broken()) givenUp = af.pauseError;
+}
+
+AmuleCheckFailure ConnectionFailure(const AmuleFailure& failure) {
+    if (failure.kind == AmuleFailure::Kind::NoConnection) return {AmuleCheckError::NoConnection, "", ""};
+    return {AmuleCheckError::Connection, failure.Describe(), failure.where};
 }
 
 }  // namespace
-
-std::string AmuleConnectionPath(const ProgramHome& home) { return JoinPath(home.configDir, ec::kConnectionFileName); }
 
 std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view) {
     const uint32_t fake = view.ratings[1];
@@ -84,18 +92,18 @@ std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view) {
 kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
                                                              ec::Timeouts timeouts) {
     const Settings& settings = lists.home().settings;
-    const auto stored = ec::ReadStoredConnection(AmuleConnectionPath(lists.home()));
-    if (!stored) return kv::unexpected(AmuleCheckFailure{AmuleCheckError::NoConnection, ""});
+    if (!StoredAmuleConnection(lists.home())) return kv::unexpected(AmuleCheckFailure{AmuleCheckError::NoConnection, ""});
     const bool inspect = request.inspect.value_or(YesNo(settings.Read(Key::InspectContent)).IsYes());
     auto result = LoadLists(lists, request, inspect);
     if (!result) return result;
-    auto client = ec::AmuleClient::Connect(*stored, {"kestrivane", kVersionText}, timeouts);
-    if (!client) return kv::unexpected(AmuleCheckFailure{AmuleCheckError::Connection, ec::Describe(client.error())});
-    auto queue = client->Queue();
-    if (!queue) return kv::unexpected(AmuleCheckFailure{AmuleCheckError::Connection, ec::Describe(queue.error())});
-    result->serverVersion = client->ServerVersion();
+    auto session = AmuleSession::Open(lists.home(), timeouts);
+    if (!session) return kv::unexpected(ConnectionFailure(session.error()));
+    auto queue = session->Queue();
+    if (!queue) return kv::unexpected(ConnectionFailure(queue.error()));
+    result->serverVersion = session->ServerVersion();
     const bool listAll = request.listAll ? *request.listAll : ListAllSwitch(settings);
     const std::string tempDir = request.tempDir.empty() ? ConfiguredTempDir(settings) : request.tempDir;
+    std::optional<std::string> givenUp;
     for (const Download& d : queue->downloads) {
         const ec::ClientView* view = d.hash ? queue->ViewOf(*d.hash) : nullptr;
         AmuleFinding af{Judge(d, view ? *view : ec::ClientView{}, tempDir, lists.catalogue(), {listAll, inspect}),
@@ -107,7 +115,8 @@ kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, c
         ++result->checked;
         if (f.fake) ++result->found;
         if (f.suspect()) ++result->suspects;
-        if (request.pauseFakes) PauseIfListed(*client, af);
+        if (f.bytesElsewhere && !f.fake && !f.suspect()) ++result->notInspected;
+        if (request.pauseFakes) PauseIfListed(*session, af, givenUp);
         if (f.fake || f.suspect() || listAll) result->listed.push_back(std::move(af));
     }
     return result;

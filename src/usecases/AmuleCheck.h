@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "clients/amule/AmuleClient.h"
 #include "common/Expected.h"
+#include "usecases/AmuleSession.h"
 #include "usecases/Check.h"
 
 namespace kv {
@@ -25,12 +25,16 @@ struct AmuleFinding {
     Finding finding;
     ec::ClientView view;
     bool paused = false;     // paused by this check
-    std::string pauseError;  // why pausing failed, when it did
+    std::string pauseError;  // why pausing failed, when it did (or was not tried after aMule stopped answering)
 };
 
 struct AmuleCheckResult {
     std::vector<AmuleFinding> listed;
     int32_t found = 0, suspects = 0, checked = 0;
+    // Downloads that nothing marked but whose arrived bytes are not readable
+    // here (aMule on another machine): judged by name, lists and ratings only,
+    // and not called OK.
+    int32_t notInspected = 0;
     ListsLoaded lists;
     std::string serverVersion;
 };
@@ -40,14 +44,12 @@ enum class AmuleCheckError { NoConnection, Connection, NoList, GivenListMissing,
 struct AmuleCheckFailure {
     AmuleCheckError kind;
     std::string detail;  // Connection: the error in a line; the lists: the path
+    std::string where{};  // Connection: where aMule was looked for
 };
-
-// The connection Kestrivane stored (amule-connection.ini in the settings' directory).
-std::string AmuleConnectionPath(const ProgramHome& home);
 
 // Every download aMule reports, judged by the same lists and detectors as a
 // check of the temp directory, plus what other users' clients rated it.
-kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
+[[nodiscard]] kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
                                                              ec::Timeouts timeouts = {});
 
 // Other users' ratings as a suspicion: at least one "Fake" and at least half of all ratings.

@@ -2,8 +2,6 @@
 
 #include <unordered_set>
 
-#include "clients/amule/AmuleClient.h"
-#include "common/Version.h"
 
 namespace kv {
 
@@ -18,19 +16,21 @@ std::vector<Ed2kLink> CleanLinks(const LinkReport& report) {
 kv::expected<AmuleLinksAdded, AmuleCheckFailure> AddLinksToAmule(const ProgramHome& home,
                                                                  const std::vector<Ed2kLink>& links,
                                                                  ec::Timeouts timeouts) {
-    const auto stored = ec::ReadStoredConnection(AmuleConnectionPath(home));
-    if (!stored) return kv::unexpected(AmuleCheckFailure{AmuleCheckError::NoConnection, ""});
-    auto client = ec::AmuleClient::Connect(*stored, {"kestrivane", kVersionText}, timeouts);
-    if (!client) return kv::unexpected(AmuleCheckFailure{AmuleCheckError::Connection, ec::Describe(client.error())});
+    auto session = AmuleSession::Open(home, timeouts);
+    if (!session && session.error().kind == AmuleFailure::Kind::NoConnection)
+        return kv::unexpected(AmuleCheckFailure{AmuleCheckError::NoConnection, "", ""});
+    if (!session)
+        return kv::unexpected(
+            AmuleCheckFailure{AmuleCheckError::Connection, session.error().Describe(), session.error().where});
     AmuleLinksAdded result;
     for (const Ed2kLink& link : links) {
-        const auto added = client->AddLink(link.Text());
+        const auto added = session->AddLink(link.Text());
         if (added) {
             ++result.added;
             continue;
         }
-        result.refused.push_back({link.name, ec::Describe(added.error())});
-        if (added.error().kind != ec::AmuleErrorKind::Failed) break;
+        result.refused.push_back({link.name, added.error().Describe()});
+        if (added.error().Broken()) break;
     }
     return result;
 }

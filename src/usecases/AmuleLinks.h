@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "clients/amule/EcConnection.h"
 #include "common/Expected.h"
 #include "ed2k/Ed2kLink.h"
 #include "usecases/AmuleCheck.h"
@@ -30,7 +29,7 @@ struct AmuleLinksAdded {
 // Logs in to the aMule of amule-connection.ini and adds each link. A broken
 // connection ends the adding (the links after it are not tried); aMule's
 // refusal of one link does not.
-kv::expected<AmuleLinksAdded, AmuleCheckFailure> AddLinksToAmule(const ProgramHome& home,
+[[nodiscard]] kv::expected<AmuleLinksAdded, AmuleCheckFailure> AddLinksToAmule(const ProgramHome& home,
                                                                  const std::vector<Ed2kLink>& links,
                                                                  ec::Timeouts timeouts = {});
 

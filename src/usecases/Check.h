@@ -31,6 +31,9 @@ struct Finding {
     ReadProblem problem = ReadProblem::None;
     bool fromBackup = false;  // read from the client's backup copy: the .part.met was missing
     bool allowed = false;     // the own list says it is not a fake (description: the user's reason)
+    // The arrived bytes are on another machine (a remote aMule): judged by the
+    // name and the lists only, so never called OK.
+    bool bytesElsewhere = false;
 
     // Strong evidence that no list names: counted, and it changes the exit status.
     bool suspect() const {

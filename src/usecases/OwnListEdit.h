@@ -11,7 +11,9 @@
 
 namespace kv {
 
-// A download named by its part (001.part, 001.part.met) in the temp directory, or a hash.
+// A download named by its part (1, 001, 001.part, 001.part.met) in the temp
+// directory, or through the stored aMule connection when the temp directory
+// has no such part (aMule on another machine); or a hash.
 struct DownloadTarget {
     Ed2kHash hash;
     std::optional<uint64_t> size;
@@ -23,6 +25,8 @@ enum class TargetError {
     NoTempDir,      // a part was named and no temp directory is set or given
     NoHash,         // its .part.met holds no ed2k hash (path: the file)
     NoSuchPart,     // no such .part.met (path: the directory)
+    NotInAmule,     // no temp directory here, and aMule has no such download (path: where aMule listens)
+    AmuleFailed,    // no temp directory here, and aMule could not be asked (path: why, in a line)
 };
 
 struct TargetFailure {
@@ -30,9 +34,10 @@ struct TargetFailure {
     std::string path;
 };
 
-std::expected<DownloadTarget, TargetFailure> ResolveDownloadTarget(const Settings& settings, const std::string& target,
-                                                                   std::optional<uint64_t> size,
-                                                                   const std::string& tempDir);
+[[nodiscard]] std::expected<DownloadTarget, TargetFailure> ResolveDownloadTarget(const ProgramHome& home,
+                                                                                 const std::string& target,
+                                                                                 std::optional<uint64_t> size,
+                                                                                 const std::string& tempDir);
 
 // MYFAKES.DAT in the program directory.
 std::string OwnListPath(const ProgramHome& home);

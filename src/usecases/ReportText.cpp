@@ -37,6 +37,8 @@ std::string VerdictOf(const Finding& f, const Translator& tr) {
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** Not checked: the temp directory could not be listed"));
     }
     if (f.allowed) return AllowedText(f.description, tr);
+    if (f.bytesElsewhere && !f.fake && !f.suspect())
+        return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** Not inspected: the data is on the aMule machine"));
     if (f.note()) return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** OK (note: %1)"), {SuspicionText(*f.suspicion, tr)});
     std::string verdict = f.fake       ? f.description
                           : f.suspicion ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "Suspect: %1"),

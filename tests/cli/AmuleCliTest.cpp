@@ -3,12 +3,17 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <chrono>
 #include <filesystem>
+#include <iostream>
 #include <nlohmann/json.hpp>
 
 #include "AmuleDaemon.h"
 #include "Spawn.h"
+#include "PartMetBuilder.h"
 #include "common/FileUtil.h"
+#include "common/StringUtil.h"
+#include "ed2k/Ed2kHash.h"
 
 namespace kv::test {
 namespace {
@@ -68,6 +73,8 @@ TEST_F(AmuleCli, EachFailureSaysWhatAndStoresNothing) {
     struct Case { const char* name; Args args; std::string input; const char* says; };
     for (const Case& c : std::vector<Case>{
              {"wrong password", {"amule", "connect", Endpoint(), "--password-stdin"}, "x\n", "refused the password"},
+             {"a name that does not resolve", {"amule", "connect", "no-such-host.invalid", "--password-stdin"}, "x\n",
+              "aMule's host could not be found"},
              {"no password, no terminal", {"amule", "connect", Endpoint()}, "", "No password"},
              {"check without a connection", {"check", "--amule"}, "", "amule connect' first"},
              {"--pause-fakes without --amule", {"check", "--pause-fakes"}, "", "--amule"}}) {
@@ -155,6 +162,74 @@ TEST_F(AmuleCli, CheckAmuleListsTheFakesWithTheClientsViewAndPausesThem) {
     EXPECT_NE(run.err.find("Paused in aMule: Film One.avi"), std::string::npos) << run.err;
     EXPECT_TRUE(ShownAs(kFilmHash, "Paused")) << Shown(kFilmHash);
     EXPECT_TRUE(ShownAs(kSongHash, "Waiting")) << "only the fake is paused";
+}
+
+// aMule on another machine (a NAS): no temp directory here, so the arrived
+// bytes cannot be looked at. Nothing is called OK for it; parts still resolve through aMule.
+TEST_F(AmuleCli, ARemoteCheckSaysWhatItCouldNotSeeAndPartsResolveThroughAmule) {
+    daemon->Amulecmd(std::string("add ") + kFilm);
+    daemon->Amulecmd(std::string("add ") + kSong);
+    ASSERT_EQ(Connect().code, 0);
+    Ran run = Run({"check", "--amule", "--all", "--no-header"});
+    EXPECT_EQ(run.code, 2) << "as a check that could not look: " << run.err;
+    EXPECT_EQ(run.out.find("OK"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("were checked"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Film One.avi\t*** Not inspected: the data is on the aMule machine"), std::string::npos)
+        << run.out;
+    EXPECT_NE(run.err.find("Not inspected: 2 downloads"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("beside aMule"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("bytes already downloaded were checked"), std::string::npos) << run.err;
+
+    // Named as `amule pause` names it: the part's number alone.
+    run = Run({"mark", "001", "--reason", "Trailer only"});
+    ASSERT_EQ(run.code, 0) << run.err;
+    run = Run({"check", "--amule", "--all", "--no-header"});
+    EXPECT_EQ(run.code, 1) << run.err;
+    EXPECT_NE(run.out.find("Film One.avi\t[mine] Trailer only"), std::string::npos) << run.out;
+    EXPECT_NE(run.err.find("Not inspected: 1 downloads"), std::string::npos) << run.err;
+    EXPECT_NE(Run({"mark", "007", "--reason", "x"}).err.find("has no such download"), std::string::npos);
+
+    // aMule gone: one "aMule", and the next step.
+    daemon.reset();
+    for (const Args& args : {Args{"check", "--amule"}, Args{"amule", "pause", "001"}}) {
+        run = Run(args);
+        EXPECT_EQ(run.code, 2) << args[0];
+        EXPECT_EQ(run.err.find("aMule: aMule"), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("'kestrivane-cli amule connect' again"), std::string::npos) << run.err;
+    }
+}
+
+// A stopped aMule accepts connections and never answers. The watch's
+// findings keep coming meanwhile, and SIGTERM still ends it at once.
+TEST_F(AmuleCli, AWatchLivesThroughAHungAmule) {
+    daemon->Amulecmd(std::string("add ") + kFilm);
+    ASSERT_EQ(Connect().code, 0);
+    const auto partMet = [](uint8_t seed, const std::string& name) {
+        return BuildPartMet({.hash = SequentialHash(seed), .name = name, .size = 734003200, .extraTags = {}});
+    };
+    const auto listLine = [](uint8_t seed) {
+        return ToUpperAscii(HashText(SequentialHash(seed).data())) + ",734003200,Trailer only\r\n";
+    };
+    home.Write("FAKES.DAT", listLine(0x20) + listLine(0x40));
+    temp.Write("001.part.met", partMet(0x20, "first fake.avi"));
+    daemon->Suspend();
+    auto watch = Start({"watch", "--amule", "--pause-fakes", "--temp-dir", temp.path()});
+    ASSERT_TRUE(watch->ReadUntil([&] { return watch->out.find("first fake.avi") != std::string::npos; }, 30))
+        << watch->err;
+    temp.Write("002.part.met", partMet(0x40, "second fake.avi"));
+    const auto written = std::chrono::steady_clock::now();
+    EXPECT_TRUE(watch->ReadUntil([&] { return watch->out.find("second fake.avi") != std::string::npos; }, 30))
+        << "a finding while aMule hangs: " << watch->err;
+    const auto reported = std::chrono::steady_clock::now();
+    watch->Signal(SIGTERM);
+    const int status = watch->Finish(10);
+    const auto ended = std::chrono::steady_clock::now();
+    std::cout << "second finding " << std::chrono::duration_cast<std::chrono::milliseconds>(reported - written).count()
+              << " ms after its write; ended " << std::chrono::duration_cast<std::chrono::milliseconds>(ended - reported).count()
+              << " ms after SIGTERM\n";
+    EXPECT_EQ(status, 0) << watch->err;
+    EXPECT_LT(ended - reported, std::chrono::seconds(2)) << "systemd allows 90 s; the watch ends within 2 s";
+    daemon->Continue();
 }
 
 }  // namespace

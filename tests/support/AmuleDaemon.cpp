@@ -56,7 +56,8 @@ bool AmuleDaemon::Installed() {
     return std::system("command -v amuled >/dev/null 2>&1 && command -v amulecmd >/dev/null 2>&1") == 0;
 }
 
-AmuleDaemon::AmuleDaemon(const std::string& dir) : dir_(dir), port_(FreeLoopbackPort()) {
+AmuleDaemon::AmuleDaemon(const std::string& dir, uint16_t ecPort)
+    : dir_(dir), port_(ecPort != 0 ? ecPort : FreeLoopbackPort()) {
     ::mkdir((dir_ + "/Temp").c_str(), 0700);
     ::mkdir((dir_ + "/Incoming").c_str(), 0700);
     std::ofstream(ConfFile()) << Conf(dir_, port_, FreeLoopbackPort(), FreeLoopbackPort());
@@ -84,8 +85,17 @@ AmuleDaemon::AmuleDaemon(const std::string& dir) : dir_(dir), port_(FreeLoopback
 
 AmuleDaemon::~AmuleDaemon() { Stop(); }
 
+void AmuleDaemon::Suspend() const {
+    if (pid_ > 0) ::kill(pid_, SIGSTOP);
+}
+
+void AmuleDaemon::Continue() const {
+    if (pid_ > 0) ::kill(pid_, SIGCONT);
+}
+
 void AmuleDaemon::Stop() {
     if (pid_ <= 0) return;
+    ::kill(pid_, SIGCONT);  // a stopped one would not end
     ::kill(pid_, SIGTERM);
     for (int i = 0; i < 100 && ::waitpid(pid_, nullptr, WNOHANG) != pid_; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));

@@ -18,9 +18,9 @@ public:
     // Whether amuled and amulecmd are installed; the tests skip without them.
     static bool Installed();
 
-    // Starts it in dir (which must exist) and waits for its EC port;
-    // Running() says whether that worked, Log() what amuled said.
-    explicit AmuleDaemon(const std::string& dir);
+    // Starts it in dir (which must exist) and waits for its EC port (ecPort,
+    // or a free one); Running() says whether that worked, Log() what amuled said.
+    explicit AmuleDaemon(const std::string& dir, uint16_t ecPort = 0);
     ~AmuleDaemon();
     AmuleDaemon(const AmuleDaemon&) = delete;
     AmuleDaemon& operator=(const AmuleDaemon&) = delete;
@@ -30,6 +30,10 @@ public:
     const std::string& ConfigDir() const { return dir_; }
     std::string ConfFile() const { return dir_ + "/amule.conf"; }
     std::string Log() const;
+
+    // SIGSTOP and SIGCONT: a hung daemon whose port still takes connections.
+    void Suspend() const;
+    void Continue() const;
 
     // Runs amulecmd with one command against this daemon; its output.
     std::string Amulecmd(const std::string& command) const;

@@ -3,9 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "clients/amule/AmuleClient.h"
-#include "clients/amule/ConnectionSettings.h"
 #include "settings/Home.h"
+#include "usecases/AmuleSession.h"
 
 namespace kv {
 
@@ -19,19 +18,16 @@ struct AmuleLogin {
 };
 
 // The connection the login describes; the text of what is wrong otherwise.
-std::optional<ec::ConnectionSettings> LoginSettings(const AmuleLogin& login, std::string& wrong);
+std::optional<AmuleConnection> LoginSettings(const AmuleLogin& login, std::string& wrong);
 
 // Logs in to aMule and, only when that worked, stores the connection for the
 // window and the CLI. "" on success (version: the daemon's), else the failure.
 std::string ConnectAndStoreAmule(const ProgramHome& home, const AmuleLogin& login, std::string& version);
 
 // The External Connections settings of the user's own aMule (~/.aMule/amule.conf).
-std::optional<ec::AmuleConfEc> LocalAmule(const std::string& userHome);
-
-// How the window names itself to aMule.
-ec::AmuleClient::Identity AmuleIdentity();
+std::optional<LocalAmuleConf> LocalAmule(const std::string& userHome);
 
 // The connection stored by the window or `kestrivane-cli amule connect`.
-std::optional<ec::ConnectionSettings> StoredAmule(const ProgramHome& home);
+std::optional<AmuleConnection> StoredAmule(const ProgramHome& home);
 
 }  // namespace kv

@@ -308,40 +308,42 @@ Outcome<CheckReport> MainPresenter::CheckAmuleDownloads() {
     view_.AddFindings(std::vector<Finding>(report.listed));
     view_.RepaintList();
     view_.FitListWidth(500);
-    const std::string finished = CheckFinished(report.found, report.suspects, report.checked);
+    const std::string finished =
+        result->notInspected > 0
+            ? msg::AmuleCheckedElsewhere(report.found, report.suspects, report.checked, result->notInspected)
+            : CheckFinished(report.found, report.suspects, report.checked);
     view_.SetStatus(result->lists.mainLoaded ? finished : finished + " - " + msg::kNoFakeList, "0");
     SetWorkCommandsEnabled(true);
     out.value = std::move(report);
     return out;
 }
 
-bool MainPresenter::ActInAmule(ec::Action action) {
+bool MainPresenter::ActInAmule(AmuleAction action) {
     if (!SelectedFinding()) return false;
     std::vector<Finding> selected = view_.SelectedFindings();
     std::erase_if(selected, [](const Finding& f) { return !f.download.hash; });
-    const std::optional<ec::ConnectionSettings> stored = StoredAmule(session_);
-    if (!stored) {
+    if (!StoredAmule(session_)) {
         view_.SetStatus(msg::kAmuleNoConnection, "0");
         return false;
     }
     // Cancelling deletes what has arrived: never without a yes.
-    if (action == ec::Action::Cancel &&
+    if (action == AmuleAction::Cancel &&
         !view_.Confirm(msg::AmuleCancelQuestion(JoinedNames(selected)), msg::kAmuleCancelTitle))
         return false;
-    auto client = ec::AmuleClient::Connect(*stored, AmuleIdentity());
-    if (!client) {
-        view_.MessageBox(msg::AmuleFailed(ec::Describe(client.error())), kMbCritical, msg::kAppTitle);
+    auto amule = AmuleSession::Open(session_);
+    if (!amule) {
+        view_.MessageBox(msg::AmuleFailed(amule.error().Describe()), kMbCritical, msg::kAppTitle);
         return false;
     }
     for (const Finding& f : selected) {
-        const auto done = client->Act(action, *f.download.hash);
+        const auto done = amule->Act(action, *f.download.hash);
         if (done) continue;
-        view_.MessageBox(msg::AmuleActFailed(f.download.name, ec::Describe(done.error())), kMbCritical, msg::kAppTitle);
+        view_.MessageBox(msg::AmuleActFailed(f.download.name, done.error().Describe()), kMbCritical, msg::kAppTitle);
         return false;
     }
     const std::string names = JoinedNames(selected);
-    view_.SetStatus(action == ec::Action::Pause    ? msg::AmulePaused(names)
-                    : action == ec::Action::Resume ? msg::AmuleResumed(names)
+    view_.SetStatus(action == AmuleAction::Pause    ? msg::AmulePaused(names)
+                    : action == AmuleAction::Resume ? msg::AmuleResumed(names)
                                                    : msg::AmuleCancelled(names), "0");
     return true;
 }
@@ -596,7 +598,10 @@ Outcome<ImportResult> MainPresenter::Import(const std::string& path, const Detec
 }
 
 Outcome<ImportResult> MainPresenter::ImportDetectedClient(const DetectedClient& client) {
-    return Import(client.path, &client);
+    Outcome<ImportResult> imported = Import(client.path, &client);
+    // A local aMule that takes External Connections is set up at once, too.
+    if (imported && client.client == ClientFile::AmuleConf) (void)SetUpLocalAmule(session_, client.path);
+    return imported;
 }
 
 void MainPresenter::CopyLink(bool html) { CopySelected(html ? CopyWhat::LinkHtml : CopyWhat::Link); }

@@ -118,7 +118,7 @@ public:
     // The downloads aMule reports, judged as a check of the temp directory, into the list.
     Outcome<CheckReport> CheckAmuleDownloads();
     // Pause, Resume or Cancel (after asking) for the selected check rows; true when aMule took them all.
-    bool ActInAmule(ec::Action action);
+    bool ActInAmule(AmuleAction action);
 
     // ---- Links checked before downloading (File > Check ed2k links..., `links`)
     // Checks the links in a text or a collection's bytes. FAKES.DAT is loaded

@@ -77,6 +77,11 @@ std::string AmuleConnected(const std::string& version) {
     return "Connected to aMule " + version + "; the connection is stored.";
 }
 std::string AmuleFailed(const std::string& why) { return "aMule: " + why; }
+std::string AmuleCheckedElsewhere(int32_t found, int32_t suspects, int32_t checked, int32_t notInspected) {
+    return "Finished! Found " + std::to_string(found) + " Fakes and " + std::to_string(suspects) + " Suspects in " +
+           std::to_string(checked) + " downloads of aMule; " + std::to_string(notInspected) +
+           " not inspected: their data is on the aMule machine. Run Kestrivane beside aMule to inspect them.";
+}
 std::string AmulePaused(const std::string& names) { return "Paused in aMule: " + names; }
 std::string AmuleResumed(const std::string& names) { return "Resumed in aMule: " + names; }
 std::string AmuleCancelled(const std::string& names) { return "Cancelled in aMule: " + names; }

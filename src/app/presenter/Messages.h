@@ -109,6 +109,8 @@ std::string AmuleNotHostPort(const std::string& text);
 std::string AmuleNotConnected(const std::string& why);
 std::string AmuleConnected(const std::string& version);
 std::string AmuleFailed(const std::string& why);
+// A check of a remote aMule, whose arrived bytes could not be read here.
+std::string AmuleCheckedElsewhere(int32_t found, int32_t suspects, int32_t checked, int32_t notInspected);
 std::string AmulePaused(const std::string& names);
 std::string AmuleResumed(const std::string& names);
 std::string AmuleCancelled(const std::string& names);

@@ -447,6 +447,10 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
         <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
         <translation>Nicht aktualisiert: Fake-Listen-Quelle %1 (die anderen Quellen wurden aktualisiert oder sind aktuell).</translation>
     </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 downloads of aMule; %4 not inspected: their data is on the aMule machine. Run Kestrivane beside aMule to inspect them.</source>
+        <translation>Fertig! %1 Fakes und %2 Verdächtige in %3 Downloads von aMule gefunden; %4 nicht untersucht: ihre Daten liegen auf dem aMule-Rechner. Starten Sie Kestrivane neben aMule, um sie zu untersuchen.</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>

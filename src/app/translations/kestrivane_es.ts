@@ -447,6 +447,10 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
         <translation>Sin actualizar: fuente de lista de fakes %1 (las demás fuentes se actualizaron o ya estaban al día).</translation>
     </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 downloads of aMule; %4 not inspected: their data is on the aMule machine. Run Kestrivane beside aMule to inspect them.</source>
+        <translation>¡Terminado! Se encontraron %1 fakes y %2 sospechosos en %3 descargas de aMule; %4 sin examinar: sus datos están en la máquina de aMule. Ejecute Kestrivane junto a aMule para examinarlos.</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>

@@ -447,6 +447,10 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
         <translation>Non mise à jour : source de liste de fakes %1 (les autres sources ont été mises à jour ou étaient déjà à jour).</translation>
     </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 downloads of aMule; %4 not inspected: their data is on the aMule machine. Run Kestrivane beside aMule to inspect them.</source>
+        <translation>Terminé ! %1 fakes et %2 suspects trouvés dans %3 téléchargements d&apos;aMule ; %4 non examinés : leurs données sont sur la machine d&apos;aMule. Lancez Kestrivane à côté d&apos;aMule pour les examiner.</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>

@@ -447,6 +447,10 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
         <translation>Non aggiornata: fonte della lista di fake %1 (le altre fonti sono state aggiornate o erano già attuali).</translation>
     </message>
+    <message>
+        <source>Finished! Found %1 Fakes and %2 Suspects in %3 downloads of aMule; %4 not inspected: their data is on the aMule machine. Run Kestrivane beside aMule to inspect them.</source>
+        <translation>Finito! Trovati %1 fake e %2 sospetti in %3 download di aMule; %4 non esaminati: i loro dati sono sulla macchina di aMule. Avvia Kestrivane accanto ad aMule per esaminarli.</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>

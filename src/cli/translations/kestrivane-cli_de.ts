@@ -523,5 +523,29 @@
         <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
         <translation>Warnung: %1 ist ein UTF-16-Text, keine Liste von Zeilen in Einzelbytes; damit kann kein Download als Fake erkannt werden.</translation>
     </message>
+    <message>
+        <source>%1 (%2). Check that aMule runs there and accepts External Connections, or run &apos;kestrivane-cli amule connect&apos; again.</source>
+        <translation>%1 (%2). Prüfen Sie, ob aMule dort läuft und External Connections annimmt, oder führen Sie &apos;kestrivane-cli amule connect&apos; erneut aus.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: aMule at %2 has no such download.</source>
+        <translation>Kann %1 nicht markieren: aMule unter %2 hat keinen solchen Download.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: no temp directory here, and aMule could not be asked: %2. Run &apos;kestrivane-cli amule connect&apos;, or use --temp-dir.</source>
+        <translation>Kann %1 nicht markieren: hier gibt es kein Temp-Verzeichnis, und aMule konnte nicht gefragt werden: %2. Führen Sie &apos;kestrivane-cli amule connect&apos; aus oder verwenden Sie --temp-dir.</translation>
+    </message>
+    <message>
+        <source>Warning: no fake list: %1 does not exist, so only the names were checked. %2</source>
+        <translation>Warnung: keine Fake-Liste: %1 existiert nicht, daher wurden nur die Namen geprüft. %2</translation>
+    </message>
+    <message>
+        <source>Not inspected: %1 downloads, whose data is on the aMule machine and not readable here. Run Kestrivane on that machine, beside aMule, to inspect them.</source>
+        <translation>Nicht untersucht: %1 Downloads, deren Daten auf dem aMule-Rechner liegen und hier nicht lesbar sind. Starten Sie Kestrivane auf jenem Rechner neben aMule, um sie zu untersuchen.</translation>
+    </message>
+    <message>
+        <source>Could not pause %1 in aMule yet: %2. It is paused once aMule answers.</source>
+        <translation>%1 konnte in aMule noch nicht pausiert werden: %2. Es wird pausiert, sobald aMule antwortet.</translation>
+    </message>
 </context>
 </TS>

@@ -523,5 +523,29 @@
         <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
         <translation>Aviso: %1 es un texto UTF-16, no una lista de líneas en bytes simples; con ella no se puede reconocer ninguna descarga como fake.</translation>
     </message>
+    <message>
+        <source>%1 (%2). Check that aMule runs there and accepts External Connections, or run &apos;kestrivane-cli amule connect&apos; again.</source>
+        <translation>%1 (%2). Compruebe que aMule se ejecuta allí y acepta External Connections, o ejecute de nuevo &apos;kestrivane-cli amule connect&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: aMule at %2 has no such download.</source>
+        <translation>No se puede marcar %1: aMule en %2 no tiene esa descarga.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: no temp directory here, and aMule could not be asked: %2. Run &apos;kestrivane-cli amule connect&apos;, or use --temp-dir.</source>
+        <translation>No se puede marcar %1: aquí no hay directorio temporal y no se pudo preguntar a aMule: %2. Ejecute &apos;kestrivane-cli amule connect&apos; o use --temp-dir.</translation>
+    </message>
+    <message>
+        <source>Warning: no fake list: %1 does not exist, so only the names were checked. %2</source>
+        <translation>Aviso: no hay lista de fakes: %1 no existe, así que solo se comprobaron los nombres. %2</translation>
+    </message>
+    <message>
+        <source>Not inspected: %1 downloads, whose data is on the aMule machine and not readable here. Run Kestrivane on that machine, beside aMule, to inspect them.</source>
+        <translation>Sin examinar: %1 descargas, cuyos datos están en la máquina de aMule y no se pueden leer aquí. Ejecute Kestrivane en esa máquina, junto a aMule, para examinarlas.</translation>
+    </message>
+    <message>
+        <source>Could not pause %1 in aMule yet: %2. It is paused once aMule answers.</source>
+        <translation>Todavía no se pudo pausar %1 en aMule: %2. Se pausará en cuanto aMule responda.</translation>
+    </message>
 </context>
 </TS>

@@ -523,5 +523,29 @@
         <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
         <translation>Attention : %1 est un texte UTF-16, pas une liste de lignes en octets simples ; aucun téléchargement ne peut être reconnu comme fake avec elle.</translation>
     </message>
+    <message>
+        <source>%1 (%2). Check that aMule runs there and accepts External Connections, or run &apos;kestrivane-cli amule connect&apos; again.</source>
+        <translation>%1 (%2). Vérifiez qu&apos;aMule y tourne et accepte les External Connections, ou relancez &apos;kestrivane-cli amule connect&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: aMule at %2 has no such download.</source>
+        <translation>Impossible de marquer %1 : aMule à %2 n&apos;a pas ce téléchargement.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: no temp directory here, and aMule could not be asked: %2. Run &apos;kestrivane-cli amule connect&apos;, or use --temp-dir.</source>
+        <translation>Impossible de marquer %1 : pas de répertoire temporaire ici, et aMule n&apos;a pas pu être interrogé : %2. Lancez &apos;kestrivane-cli amule connect&apos;, ou utilisez --temp-dir.</translation>
+    </message>
+    <message>
+        <source>Warning: no fake list: %1 does not exist, so only the names were checked. %2</source>
+        <translation>Attention : pas de liste de fakes : %1 n&apos;existe pas, seuls les noms ont donc été vérifiés. %2</translation>
+    </message>
+    <message>
+        <source>Not inspected: %1 downloads, whose data is on the aMule machine and not readable here. Run Kestrivane on that machine, beside aMule, to inspect them.</source>
+        <translation>Non examinés : %1 téléchargements, dont les données sont sur la machine d&apos;aMule et illisibles ici. Lancez Kestrivane sur cette machine, à côté d&apos;aMule, pour les examiner.</translation>
+    </message>
+    <message>
+        <source>Could not pause %1 in aMule yet: %2. It is paused once aMule answers.</source>
+        <translation>Impossible de mettre %1 en pause dans aMule pour l&apos;instant : %2. Il sera mis en pause dès qu&apos;aMule répondra.</translation>
+    </message>
 </context>
 </TS>

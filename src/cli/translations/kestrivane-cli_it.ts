@@ -523,5 +523,29 @@
         <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
         <translation>Attenzione: %1 è un testo UTF-16, non una lista di righe in byte singoli; con essa nessun download può essere riconosciuto come fake.</translation>
     </message>
+    <message>
+        <source>%1 (%2). Check that aMule runs there and accepts External Connections, or run &apos;kestrivane-cli amule connect&apos; again.</source>
+        <translation>%1 (%2). Verifica che aMule sia in esecuzione lì e accetti le External Connections, oppure esegui di nuovo &apos;kestrivane-cli amule connect&apos;.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: aMule at %2 has no such download.</source>
+        <translation>Impossibile contrassegnare %1: aMule su %2 non ha questo download.</translation>
+    </message>
+    <message>
+        <source>Cannot mark %1: no temp directory here, and aMule could not be asked: %2. Run &apos;kestrivane-cli amule connect&apos;, or use --temp-dir.</source>
+        <translation>Impossibile contrassegnare %1: qui non c&apos;è una directory temporanea e non è stato possibile chiedere ad aMule: %2. Esegui &apos;kestrivane-cli amule connect&apos; oppure usa --temp-dir.</translation>
+    </message>
+    <message>
+        <source>Warning: no fake list: %1 does not exist, so only the names were checked. %2</source>
+        <translation>Attenzione: nessuna lista di fake: %1 non esiste, quindi sono stati controllati solo i nomi. %2</translation>
+    </message>
+    <message>
+        <source>Not inspected: %1 downloads, whose data is on the aMule machine and not readable here. Run Kestrivane on that machine, beside aMule, to inspect them.</source>
+        <translation>Non esaminati: %1 download, i cui dati sono sulla macchina di aMule e non leggibili qui. Avvia Kestrivane su quella macchina, accanto ad aMule, per esaminarli.</translation>
+    </message>
+    <message>
+        <source>Could not pause %1 in aMule yet: %2. It is paused once aMule answers.</source>
+        <translation>Non è ancora stato possibile mettere in pausa %1 in aMule: %2. Verrà messo in pausa non appena aMule risponde.</translation>
+    </message>
 </context>
 </TS>

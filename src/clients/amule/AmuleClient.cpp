@@ -3,15 +3,25 @@
 namespace kv::ec {
 namespace {
 
+// aMule's own drops come at once; a drop after this long is a daemon in
+// trouble, and sending again would only wait as long once more.
+constexpr std::chrono::milliseconds kQuickDrop{1000};
+
 bool Dropped(const AmuleError& error) { return error.kind == AmuleErrorKind::Closed; }
 
 }  // namespace
 
-kv::expected<void, AmuleError> AmuleClient::LogIn() {
+kv::expected<void, AmuleError> AmuleClient::LogIn(Clock::time_point deadline) {
     kv::expected<void, AmuleError> result;
     for (int attempt = 0; attempt < 2; ++attempt) {
-        auto connection = EcConnection::Open(settings_.host, settings_.port, timeouts_);
+        const auto started = Clock::now();
+        if (started >= deadline) return kv::unexpected(AmuleError{AmuleErrorKind::Timeout, {}});
+        Timeouts limited = timeouts_;
+        limited.connect = std::min(timeouts_.connect,
+                                   std::chrono::duration_cast<std::chrono::milliseconds>(deadline - started));
+        auto connection = EcConnection::Open(settings_.host, settings_.port, limited);
         if (!connection) return kv::unexpected(connection.error());
+        connection->LimitTo(deadline);
         const auto info = Login(*connection, settings_.passwordMd5, identity_.name, identity_.version);
         if (info) {
             connection_ = std::move(*connection);
@@ -19,7 +29,7 @@ kv::expected<void, AmuleError> AmuleClient::LogIn() {
             return {};
         }
         result = kv::unexpected(info.error());
-        if (!Dropped(info.error())) break;
+        if (!Dropped(info.error()) || Clock::now() - started > kQuickDrop) break;
     }
     return result;
 }
@@ -27,37 +37,42 @@ kv::expected<void, AmuleError> AmuleClient::LogIn() {
 kv::expected<AmuleClient, AmuleError> AmuleClient::Connect(const ConnectionSettings& settings, Identity identity,
                                                            Timeouts timeouts) {
     AmuleClient client(settings, std::move(identity), timeouts);
-    auto loggedIn = client.LogIn();
-    // aMule drops a connection now and then on its own, during the login too: one more try.
-    if (!loggedIn && Dropped(loggedIn.error())) loggedIn = client.LogIn();
-    if (!loggedIn) return kv::unexpected(loggedIn.error());
+    if (auto loggedIn = client.LogIn(Clock::now() + timeouts.reply); !loggedIn)
+        return kv::unexpected(loggedIn.error());
     return client;
 }
 
+template <typename T>
+kv::expected<T, AmuleError> AmuleClient::Request(const std::function<kv::expected<T, AmuleError>(bool)>& send) {
+    const auto started = Clock::now();
+    const auto deadline = started + timeouts_.reply;
+    if (!connection_.IsOpen())
+        if (auto loggedIn = LogIn(deadline); !loggedIn) return kv::unexpected(loggedIn.error());
+    connection_.LimitTo(deadline);
+    auto first = send(false);
+    if (first || !Dropped(first.error()) || Clock::now() - started > kQuickDrop) return first;
+    if (auto loggedIn = LogIn(deadline); !loggedIn) return kv::unexpected(loggedIn.error());
+    connection_.LimitTo(deadline);
+    return send(true);
+}
+
 kv::expected<DownloadQueue, AmuleError> AmuleClient::Queue() {
-    auto queue = GetDownloadQueue(connection_);
-    if (queue || !Dropped(queue.error())) return queue;
-    if (auto loggedIn = LogIn(); !loggedIn) return kv::unexpected(loggedIn.error());
-    return GetDownloadQueue(connection_);
+    return Request<DownloadQueue>([&](bool) { return GetDownloadQueue(connection_); });
 }
 
 kv::expected<void, AmuleError> AmuleClient::Act(Action action, const Ed2kHash& hash) {
-    auto done = ec::Act(connection_, action, hash);
-    if (done || !Dropped(done.error())) return done;
-    if (auto loggedIn = LogIn(); !loggedIn) return kv::unexpected(loggedIn.error());
-    if (action == Action::Cancel) {
-        // The daemon may have cancelled it before it dropped the connection.
-        const auto queue = GetDownloadQueue(connection_);
-        if (queue && !queue->ViewOf(hash)) return {};
-    }
-    return ec::Act(connection_, action, hash);
+    return Request<void>([&](bool retry) -> kv::expected<void, AmuleError> {
+        if (retry && action == Action::Cancel) {
+            // The daemon may have cancelled it before it dropped the connection.
+            const auto queue = GetDownloadQueue(connection_);
+            if (queue && !queue->ViewOf(hash)) return {};
+        }
+        return ec::Act(connection_, action, hash);
+    });
 }
 
 kv::expected<void, AmuleError> AmuleClient::AddLink(const std::string& link) {
-    auto added = ec::AddLink(connection_, link);
-    if (added || !Dropped(added.error())) return added;
-    if (auto loggedIn = LogIn(); !loggedIn) return kv::unexpected(loggedIn.error());
-    return ec::AddLink(connection_, link);
+    return Request<void>([&](bool) { return ec::AddLink(connection_, link); });
 }
 
 }  // namespace kv::ec

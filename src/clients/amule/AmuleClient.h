@@ -1,5 +1,7 @@
 #pragma once
 
+#include <chrono>
+#include <functional>
 #include <string>
 
 #include "clients/amule/ConnectionSettings.h"
@@ -11,12 +13,18 @@ namespace kv::ec {
 
 // A logged-in connection that survives the daemon dropping it: amuled 2.3.3
 // closes about one EC connection in fifty on its own (amulecmd sees the
-// same), before or after a request. Each request that meets a closed
-// connection logs in again and is sent once more.
+// same), before or after a request. A request that meets such a drop logs in
+// again and is sent once more; a connection this side closed (after a
+// timeout) is opened anew by the next request.
+//
+// Each request has one deadline, Timeouts::reply from its start, that covers
+// its login, its retry and every wait; the retry follows a quick drop only,
+// so a daemon that drops each request just before the deadline costs one
+// deadline, not several.
 class AmuleClient {
 public:
     struct Identity {
-        std::string name = "kestrivane";
+        std::string name;
         std::string version;
     };
 
@@ -32,9 +40,13 @@ public:
     kv::expected<void, AmuleError> AddLink(const std::string& link);
 
 private:
+    using Clock = std::chrono::steady_clock;
     AmuleClient(ConnectionSettings settings, Identity identity, Timeouts timeouts)
         : settings_(std::move(settings)), identity_(std::move(identity)), timeouts_(timeouts) {}
-    kv::expected<void, AmuleError> LogIn();
+    kv::expected<void, AmuleError> LogIn(Clock::time_point deadline);
+    // Runs one request within one deadline; retry: true for the second sending after a drop.
+    template <typename T>
+    kv::expected<T, AmuleError> Request(const std::function<kv::expected<T, AmuleError>(bool retry)>& send);
 
     ConnectionSettings settings_;
     Identity identity_;

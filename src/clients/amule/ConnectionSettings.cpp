@@ -35,10 +35,12 @@ bool PlainHost(std::string_view host) {
 
 bool WritePrivateFile(const std::string& path, const std::string& data) {
     const std::string temp = path + ".tmp-" + std::to_string(::getpid());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    // A file left by an earlier run goes; one planted meanwhile (a link to
+    // somewhere else, say) makes the open fail instead of being written through.
+    ::unlink(temp.c_str());
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0) return false;
-    // A file left from an earlier try may carry wider permissions.
-    bool ok = ::fchmod(fd, 0600) == 0;
+    bool ok = true;
     size_t written = 0;
     while (ok && written < data.size()) {
         const ssize_t n = ::write(fd, data.data() + written, data.size() - written);

@@ -5,6 +5,7 @@
 
 #include "clients/amule/EcCodes.h"
 #include "common/StringUtil.h"
+#include "ed2k/PartMetReader.h"
 
 namespace kv::ec {
 namespace {
@@ -100,9 +101,7 @@ bool ReadPartfile(const EcTag& tag, Download& download, ClientView& view) {
         download.hasSize = true;
     }
     view.partMetId = Clamp32(IntOf(tag, TagPartfilePartMetId));
-    char met[32];
-    std::snprintf(met, sizeof met, "%03u.part.met", view.partMetId);
-    download.metFile = met;
+    download.metFile = PartMetFileName(view.partMetId);
     view.status = static_cast<uint8_t>(std::min<uint64_t>(IntOf(tag, TagPartfileStatus), 255));
     view.stopped = IntOf(tag, TagPartfileStopped) != 0;
     view.done = IntOf(tag, TagPartfileSizeDone);
@@ -170,16 +169,9 @@ kv::expected<Ed2kHash, AmuleError> ResolveTarget(const DownloadQueue& queue, std
         if (queue.views.contains(*hash)) return *hash;
         return kv::unexpected(AmuleError{AmuleErrorKind::NotFound, std::string(target)});
     }
-    std::string_view stem = target;
-    for (const std::string_view suffix : {".met", ".part"})
-        if (stem.ends_with(suffix)) stem.remove_suffix(suffix.size());
-    const bool digits = !stem.empty() && stem.size() <= 9 && std::ranges::all_of(stem, [](char c) {
-        return c >= '0' && c <= '9';
-    });
-    if (digits) {
-        const auto id = static_cast<uint32_t>(std::stoul(std::string(stem)));
+    if (const auto id = PartNumberOf(target)) {
         for (const Download& d : queue.downloads)
-            if (queue.views.at(*d.hash).partMetId == id) return *d.hash;
+            if (queue.views.at(*d.hash).partMetId == *id) return *d.hash;
     }
     return kv::unexpected(AmuleError{AmuleErrorKind::NotFound, std::string(target)});
 }

@@ -6,6 +6,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -31,18 +32,25 @@ int MillisLeft(Clock::time_point deadline) {
 
 AmuleError SystemError(AmuleErrorKind kind, int error) { return {kind, std::strerror(error)}; }
 
-// Waits for one socket to become ready; false on a timeout.
-bool WaitFor(int fd, short events, Clock::time_point deadline) {
-    pollfd p{fd, events, 0};
+enum class Wait { Ready, TimedOut, Cancelled };
+
+// Waits for one socket to become ready, the deadline to pass or the cancel
+// descriptor to become readable.
+Wait WaitFor(int fd, short events, Clock::time_point deadline, int cancelFd) {
+    pollfd p[2] = {{fd, events, 0}, {cancelFd, POLLIN, 0}};
     for (;;) {
-        const int n = ::poll(&p, 1, MillisLeft(deadline));
-        if (n > 0) return true;
-        if (n == 0) return false;
-        if (errno != EINTR) return true;  // the following call reports the error
+        const int n = ::poll(p, cancelFd >= 0 ? 2 : 1, MillisLeft(deadline));
+        if (n > 0) return cancelFd >= 0 && p[1].revents != 0 ? Wait::Cancelled : Wait::Ready;
+        if (n == 0) return Wait::TimedOut;
+        if (errno != EINTR) return Wait::Ready;  // the following call reports the error
     }
 }
 
-kv::expected<int, AmuleError> ConnectOne(const addrinfo& ai, Clock::time_point deadline) {
+AmuleError WaitError(Wait wait, const char* what) {
+    return wait == Wait::Cancelled ? AmuleError{AmuleErrorKind::Cancelled, {}} : AmuleError{AmuleErrorKind::Timeout, what};
+}
+
+kv::expected<int, AmuleError> ConnectOne(const addrinfo& ai, Clock::time_point deadline, int cancelFd) {
     const int fd = ::socket(ai.ai_family, ai.ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, ai.ai_protocol);
     if (fd < 0) return kv::unexpected(SystemError(AmuleErrorKind::Refused, errno));
     if (::connect(fd, ai.ai_addr, ai.ai_addrlen) != 0 && errno != EINPROGRESS) {
@@ -50,9 +58,9 @@ kv::expected<int, AmuleError> ConnectOne(const addrinfo& ai, Clock::time_point d
         ::close(fd);
         return kv::unexpected(SystemError(AmuleErrorKind::Refused, error));
     }
-    if (!WaitFor(fd, POLLOUT, deadline)) {
+    if (const Wait wait = WaitFor(fd, POLLOUT, deadline, cancelFd); wait != Wait::Ready) {
         ::close(fd);
-        return kv::unexpected(AmuleError{AmuleErrorKind::Timeout, "no connection"});
+        return kv::unexpected(WaitError(wait, "no connection"));
     }
     int error = 0;
     socklen_t length = sizeof error;
@@ -64,7 +72,9 @@ kv::expected<int, AmuleError> ConnectOne(const addrinfo& ai, Clock::time_point d
     return fd;
 }
 
-// A TLS record where an EC header belongs: the daemon wants an encrypted connection.
+// A TLS record (an alert or a handshake) where an EC header belongs: the
+// daemon wants an encrypted connection. An alert is 7 bytes and then the
+// connection closes, so a short header counts too.
 bool LooksLikeTls(std::string_view header) {
     return header.size() >= 3 && (header[0] == 0x15 || header[0] == 0x16) && header[1] == 0x03;
 }
@@ -119,6 +129,8 @@ std::string Describe(const AmuleError& error) {
         case AmuleErrorKind::BadReply: text = "aMule sent a reply that makes no sense"; break;
         case AmuleErrorKind::Failed: text = "aMule could not do it"; break;
         case AmuleErrorKind::NotFound: text = "aMule has no such download"; break;
+        case AmuleErrorKind::UnknownHost: text = "aMule's host could not be found"; break;
+        case AmuleErrorKind::Cancelled: text = "stopped before aMule answered"; break;
     }
     if (!error.detail.empty()) text += ": " + VisibleControls(ToDisplayUtf8(error.detail));
     return text;
@@ -129,13 +141,14 @@ EcConnection::~EcConnection() {
 }
 
 EcConnection::EcConnection(EcConnection&& other) noexcept
-    : fd_(std::exchange(other.fd_, -1)), timeouts_(other.timeouts_) {}
+    : fd_(std::exchange(other.fd_, -1)), timeouts_(other.timeouts_), limit_(other.limit_) {}
 
 EcConnection& EcConnection::operator=(EcConnection&& other) noexcept {
     if (this != &other) {
         if (fd_ >= 0) ::close(fd_);
         fd_ = std::exchange(other.fd_, -1);
         timeouts_ = other.timeouts_;
+        limit_ = other.limit_;
     }
     return *this;
 }
@@ -148,12 +161,13 @@ kv::expected<EcConnection, AmuleError> EcConnection::Open(const std::string& hos
     addrinfo* list = nullptr;
     const std::string service = std::to_string(port);
     if (const int rc = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &list); rc != 0)
-        return kv::unexpected(AmuleError{AmuleErrorKind::Refused, ::gai_strerror(rc)});
+        return kv::unexpected(AmuleError{rc == EAI_SYSTEM ? AmuleErrorKind::Refused : AmuleErrorKind::UnknownHost,
+                                         rc == EAI_SYSTEM ? std::strerror(errno) : ::gai_strerror(rc)});
     const auto deadline = Clock::now() + timeouts.connect;
     kv::expected<int, AmuleError> fd = kv::unexpected(AmuleError{AmuleErrorKind::Refused, "no address"});
     for (const addrinfo* ai = list; ai != nullptr; ai = ai->ai_next) {
-        fd = ConnectOne(*ai, deadline);
-        if (fd || fd.error().kind == AmuleErrorKind::Timeout) break;
+        fd = ConnectOne(*ai, deadline, timeouts.cancelFd);
+        if (fd || fd.error().kind == AmuleErrorKind::Timeout || fd.error().kind == AmuleErrorKind::Cancelled) break;
     }
     ::freeaddrinfo(list);
     if (!fd) return kv::unexpected(fd.error());
@@ -163,16 +177,22 @@ kv::expected<EcConnection, AmuleError> EcConnection::Open(const std::string& hos
     return connection;
 }
 
-kv::expected<void, AmuleError> EcConnection::SendAll(const std::string& bytes) {
-    const auto deadline = Clock::now() + timeouts_.reply;
+void EcConnection::Close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+}
+
+Clock::time_point EcConnection::DeadlineFromNow() const { return std::min(Clock::now() + timeouts_.reply, limit_); }
+
+kv::expected<void, AmuleError> EcConnection::SendAll(const std::string& bytes, Clock::time_point deadline) {
     size_t sent = 0;
     while (sent < bytes.size()) {
         const ssize_t n = ::send(fd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
         if (n > 0) {
             sent += static_cast<size_t>(n);
         } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-            if (!WaitFor(fd_, POLLOUT, deadline))
-                return kv::unexpected(AmuleError{AmuleErrorKind::Timeout, "sending"});
+            if (const Wait wait = WaitFor(fd_, POLLOUT, deadline, timeouts_.cancelFd); wait != Wait::Ready)
+                return kv::unexpected(WaitError(wait, "sending"));
         } else if (n < 0 && errno != EINTR) {
             return kv::unexpected(SystemError(AmuleErrorKind::Closed, errno));
         }
@@ -180,47 +200,55 @@ kv::expected<void, AmuleError> EcConnection::SendAll(const std::string& bytes) {
     return {};
 }
 
-kv::expected<std::string, AmuleError> EcConnection::ReceiveExactly(size_t count, Clock::time_point deadline) {
-    std::string bytes;
+// Appends to bytes, so that what came before a close can still be told apart.
+kv::expected<void, AmuleError> EcConnection::ReceiveExactly(size_t count, Clock::time_point deadline,
+                                                            std::string& bytes) {
     char buffer[65536];
-    while (bytes.size() < count) {
-        const ssize_t n = ::recv(fd_, buffer, std::min(sizeof buffer, count - bytes.size()), 0);
+    const size_t wanted = bytes.size() + count;
+    while (bytes.size() < wanted) {
+        const ssize_t n = ::recv(fd_, buffer, std::min(sizeof buffer, wanted - bytes.size()), 0);
         if (n > 0) {
             bytes.append(buffer, static_cast<size_t>(n));
         } else if (n == 0) {
             return kv::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
         } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
-            if (!WaitFor(fd_, POLLIN, deadline)) return kv::unexpected(AmuleError{AmuleErrorKind::Timeout, {}});
+            if (const Wait wait = WaitFor(fd_, POLLIN, deadline, timeouts_.cancelFd); wait != Wait::Ready)
+                return kv::unexpected(WaitError(wait, ""));
         } else if (errno != EINTR) {
             return kv::unexpected(SystemError(AmuleErrorKind::Closed, errno));
         }
     }
-    return bytes;
+    return {};
 }
 
-kv::expected<Packet, AmuleError> EcConnection::Receive() {
-    const auto deadline = Clock::now() + timeouts_.reply;
-    auto headerBytes = ReceiveExactly(kHeaderSize, deadline);
-    if (!headerBytes) return kv::unexpected(headerBytes.error());
-    if (LooksLikeTls(*headerBytes)) return kv::unexpected(AmuleError{AmuleErrorKind::EncryptionRequired, {}});
-    const auto header = ReadHeader(*headerBytes);
-    if (!header) {
+kv::expected<Packet, AmuleError> EcConnection::Receive(Clock::time_point deadline) {
+    std::string headerBytes;
+    const auto header = ReceiveExactly(kHeaderSize, deadline, headerBytes);
+    if (LooksLikeTls(headerBytes)) return kv::unexpected(AmuleError{AmuleErrorKind::EncryptionRequired, {}});
+    if (!header) return kv::unexpected(header.error());
+    const auto read = ReadHeader(headerBytes);
+    if (!read) {
         // Other flags: another protocol (or another program) on that port.
-        const auto kind = header.error().code == EcErrorCode::BadFlags ? AmuleErrorKind::ProtocolMismatch
-                                                                        : AmuleErrorKind::BadReply;
-        return kv::unexpected(AmuleError{kind, Describe(header.error().code)});
+        const auto kind = read.error().code == EcErrorCode::BadFlags ? AmuleErrorKind::ProtocolMismatch
+                                                                      : AmuleErrorKind::BadReply;
+        return kv::unexpected(AmuleError{kind, Describe(read.error().code)});
     }
-    auto body = ReceiveExactly(header->bodyLength, deadline);
-    if (!body) return kv::unexpected(body.error());
-    auto packet = ReadBody(header->flags, *body);
+    std::string body;
+    if (auto got = ReceiveExactly(read->bodyLength, deadline, body); !got) return kv::unexpected(got.error());
+    auto packet = ReadBody(read->flags, body);
     if (!packet) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, Describe(packet.error().code)});
     return *std::move(packet);
 }
 
 kv::expected<Packet, AmuleError> EcConnection::Exchange(const Packet& request) {
     if (fd_ < 0) return kv::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
-    if (auto sent = SendAll(WritePacket(request)); !sent) return kv::unexpected(sent.error());
-    return Receive();
+    const auto deadline = DeadlineFromNow();
+    auto reply = [&]() -> kv::expected<Packet, AmuleError> {
+        if (auto sent = SendAll(WritePacket(request), deadline); !sent) return kv::unexpected(sent.error());
+        return Receive(deadline);
+    }();
+    if (!reply) Close();
+    return reply;
 }
 
 std::string SaltedPasswordHash(const std::string& passwordMd5Hex, uint64_t salt) {

@@ -19,6 +19,8 @@ enum class AmuleErrorKind {
     BadReply,            // a packet that does not read, or not the one expected
     Failed,              // the daemon refused the request (EC_OP_FAILED), with its reason
     NotFound,            // no download of that hash or part number
+    UnknownHost,         // the host name does not resolve: nothing was reached
+    Cancelled,           // the caller stopped waiting (the program is ending)
 };
 
 struct AmuleError {
@@ -32,6 +34,9 @@ std::string Describe(const AmuleError& error);
 struct Timeouts {
     std::chrono::milliseconds connect{5000};
     std::chrono::milliseconds reply{15000};
+    // While readable, every wait ends at once with Cancelled: a program that is
+    // ending does not sit out a silent daemon.
+    int cancelFd = -1;
 };
 
 // A blocking EC connection on the caller's thread: every wait is a poll with
@@ -48,16 +53,26 @@ public:
     static kv::expected<EcConnection, AmuleError> Open(const std::string& host, uint16_t port,
                                                         Timeouts timeouts = {});
 
-    // Sends a request and waits for its reply.
+    // Sends a request and waits for its reply, until the reply timeout or the
+    // limit, whichever comes first. Any failure closes the connection: a late
+    // reply must never be read as the answer to the next request.
     kv::expected<Packet, AmuleError> Exchange(const Packet& request);
 
+    // Caps the waits of the exchanges that follow (one command's whole budget).
+    void LimitTo(std::chrono::steady_clock::time_point limit) { limit_ = limit; }
+    bool IsOpen() const { return fd_ >= 0; }
+    void Close();
+
 private:
-    kv::expected<void, AmuleError> SendAll(const std::string& bytes);
-    kv::expected<std::string, AmuleError> ReceiveExactly(size_t count, std::chrono::steady_clock::time_point deadline);
-    kv::expected<Packet, AmuleError> Receive();
+    std::chrono::steady_clock::time_point DeadlineFromNow() const;
+    kv::expected<void, AmuleError> SendAll(const std::string& bytes, std::chrono::steady_clock::time_point deadline);
+    kv::expected<void, AmuleError> ReceiveExactly(size_t count, std::chrono::steady_clock::time_point deadline,
+                                                  std::string& bytes);
+    kv::expected<Packet, AmuleError> Receive(std::chrono::steady_clock::time_point deadline);
 
     int fd_ = -1;
     Timeouts timeouts_;
+    std::chrono::steady_clock::time_point limit_ = std::chrono::steady_clock::time_point::max();
 };
 
 // What the login learnt.

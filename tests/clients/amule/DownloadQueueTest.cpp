@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "TempDir.h"
 #include "clients/amule/ConnectionSettings.h"
@@ -144,6 +145,13 @@ TEST(ConnectionSettings, StoredPrivatelyAndReadBack) {
     EXPECT_EQ(ReadStoredConnection(path), settings) << "a refused store leaves the file alone";
     dir.Write(kConnectionFileName, "[aMule]\nHost=nas\nPort=4713\n");
     EXPECT_FALSE(ReadStoredConnection(path)) << "no password hash";
+    // A link planted where the file is written first is not written through.
+    dir.Write("victim", "untouched");
+    const std::string planted = path + ".tmp-" + std::to_string(::getpid());
+    ASSERT_EQ(::symlink(dir.File("victim").c_str(), planted.c_str()), 0);
+    ASSERT_TRUE(StoreConnection(path, settings));
+    EXPECT_EQ(kv::ReadWholeFile(dir.File("victim")), "untouched");
+    EXPECT_EQ(ReadStoredConnection(path), settings);
 }
 
 }  // namespace

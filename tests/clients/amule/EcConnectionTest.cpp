@@ -7,10 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 #include "AmuleDaemon.h"
 #include "clients/amule/EcCodes.h"
+#include "clients/amule/AmuleClient.h"
 #include "clients/amule/EcConnection.h"
 
 using namespace kv::ec;
@@ -20,23 +22,28 @@ namespace {
 
 const std::string kMd5 = "5ebe2294ecd0e0f08eab7690d2a6ee69";
 
-// Listens on a free loopback port; serves one connection with script, which
-// gets the socket after the first request has been read.
+// Listens on a free loopback port; serves one connection per script, which
+// gets the socket after the connection's first request has been read.
 class StandIn {
 public:
-    explicit StandIn(std::function<void(int)> script) : listener_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+    explicit StandIn(std::function<void(int)> script) : StandIn(std::vector{std::move(script)}) {}
+    explicit StandIn(std::vector<std::function<void(int)>> scripts)
+        : listener_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
         sockaddr_in addr{.sin_family = AF_INET, .sin_port = 0, .sin_addr = {htonl(INADDR_LOOPBACK)}, .sin_zero = {}};
         socklen_t length = sizeof addr;
         ::bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
         ::listen(listener_, 1);
         ::getsockname(listener_, reinterpret_cast<sockaddr*>(&addr), &length);
         port_ = ntohs(addr.sin_port);
-        thread_ = std::thread([this, script = std::move(script)] {
-            const int fd = ::accept(listener_, nullptr, nullptr);
-            if (fd < 0) return;
-            ReadRequest(fd);
-            script(fd);
-            ::close(fd);
+        thread_ = std::thread([this, scripts = std::move(scripts)] {
+            for (const auto& script : scripts) {
+                const int fd = ::accept(listener_, nullptr, nullptr);
+                if (fd < 0) return;
+                ++accepted_;
+                ReadRequest(fd);
+                script(fd);
+                ::close(fd);
+            }
         });
     }
     ~StandIn() {
@@ -45,6 +52,7 @@ public:
         ::close(listener_);
     }
     uint16_t port() const { return port_; }
+    int accepted() const { return accepted_; }
 
     static void ReadRequest(int fd) {
         unsigned char header[8];
@@ -57,6 +65,7 @@ public:
 private:
     int listener_;
     uint16_t port_ = 0;
+    std::atomic<int> accepted_ = 0;
     std::thread thread_;
 };
 
@@ -89,6 +98,9 @@ TEST(EcConnection, ALoginFailsWithItsOwnKind) {
               }, AmuleErrorKind::Timeout},
              {"speaks TLS", Answer(std::string("\x15\x03\x03\x00\x02\x02\x46\x00", 8)),
               AmuleErrorKind::EncryptionRequired},
+             // A TLS server's alert is 7 bytes, then it hangs up: shorter than an EC header.
+             {"sends a TLS alert and closes", Answer(std::string("\x15\x03\x01\x00\x02\x02\x46", 7)),
+              AmuleErrorKind::EncryptionRequired},
              {"asks for encryption", Answer(AuthFail("Encrypted connection required.")),
               AmuleErrorKind::EncryptionRequired},
              {"another protocol version", Answer(AuthFail("Invalid protocol version.( 0x0204 != 0x0300 )")),
@@ -109,10 +121,47 @@ TEST(EcConnection, ALoginFailsWithItsOwnKind) {
     }
 }
 
-TEST(EcConnection, NothingListeningIsRefused) {
-    const auto connection = EcConnection::Open("127.0.0.1", kv::test::FreeLoopbackPort());
-    ASSERT_FALSE(connection);
-    EXPECT_EQ(connection.error().kind, AmuleErrorKind::Refused);
+TEST(EcConnection, NothingListeningIsRefusedAndANameThatDoesNotResolveIsNotFound) {
+    const auto refused = EcConnection::Open("127.0.0.1", kv::test::FreeLoopbackPort());
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().kind, AmuleErrorKind::Refused);
+    const auto unknown = EcConnection::Open("no-such-host.invalid", 4712);
+    ASSERT_FALSE(unknown);
+    EXPECT_EQ(unknown.error().kind, AmuleErrorKind::UnknownHost) << Describe(unknown.error());
+}
+
+// A reply that comes after the timeout must never be taken for the next request's.
+TEST(EcConnection, ATimeoutClosesTheConnection) {
+    StandIn late([](int fd) {
+        std::this_thread::sleep_for(700ms);
+        StandIn::Send(fd, WritePacket(Packet{OpAuthSalt, {IntTag(TagPasswdSalt, 1)}}));
+        std::this_thread::sleep_for(300ms);
+    });
+    auto connection = EcConnection::Open("127.0.0.1", late.port(), Timeouts{2000ms, 300ms});
+    ASSERT_TRUE(connection);
+    const auto info = Login(*connection, kMd5, "test", "1");
+    ASSERT_FALSE(info);
+    EXPECT_EQ(info.error().kind, AmuleErrorKind::Timeout);
+    EXPECT_FALSE(connection->IsOpen());
+    std::this_thread::sleep_for(500ms);  // the late salt has arrived by now
+    EXPECT_EQ(connection->Exchange(Packet{OpAuthReq, {}}).error().kind, AmuleErrorKind::Closed);
+}
+
+// aMule drops a connection now and then at once: one more login. A drop that
+// comes late is a daemon in trouble: no second wait as long as the first.
+TEST(AmuleClient, LogsInAgainAfterAQuickDropOnly) {
+    const auto loginOk = AfterSalt(Answer(WritePacket(Packet{OpAuthOk, {StringTag(TagServerVersion, "2.3.3")}})));
+    const auto dropLate = [](int) { std::this_thread::sleep_for(2500ms); };
+    struct Case { const char* name; std::vector<std::function<void(int)>> scripts; bool connects; int accepted; };
+    for (const Case& c : std::vector<Case>{
+             {"dropped at once, then served", {[](int) {}, loginOk}, true, 2},
+             {"dropped late each time", {dropLate, dropLate, dropLate}, false, 1}}) {
+        StandIn standIn(c.scripts);
+        auto client = AmuleClient::Connect({"127.0.0.1", standIn.port(), kMd5}, {"test", "1"}, Timeouts{2000ms, 3000ms});
+        EXPECT_EQ(client.has_value(), c.connects) << c.name;
+        EXPECT_EQ(client ? client->ServerVersion() : "", c.connects ? "2.3.3" : "") << c.name;
+        EXPECT_EQ(standIn.accepted(), c.accepted) << c.name;
+    }
 }
 
 }  // namespace
