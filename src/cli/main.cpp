@@ -67,6 +67,89 @@ std::string UnknownCommand(CLI::App& app, int argc, char** argv) {
     return "";
 }
 
+// Every command's help ends in one line on the exit status instead of the whole paragraph.
+void ShortFooters(CLI::App& app) {
+    for (CLI::App* sub : app.get_subcommands([](CLI::App*) { return true; })) {
+        sub->footer(kv::cli::T(QT_TRANSLATE_NOOP("Cli", "Exit status: see 'kestrivane-cli --help'.")));
+        ShortFooters(*sub);
+    }
+}
+
+// The option names a command takes, its parents' included ("--home" follows the command too).
+void OptionNames(const CLI::App* app, std::vector<std::string>& names) {
+    for (; app; app = app->get_parent())
+        for (const CLI::Option* option : app->get_options()) {
+            for (const std::string& name : option->get_lnames()) names.push_back("--" + name);
+            for (const std::string& name : option->get_snames()) names.push_back("-" + name);
+        }
+}
+
+// A mistyped option ("--al") named with the nearest one of its command; "" when
+// every option is known (the parser's own words then say what is wrong).
+std::string UnknownOption(CLI::App& app, int argc, char** argv) {
+    // The deepest command named on the line: its options and its parents' count.
+    const CLI::App* command = &app;
+    for (bool deeper = true; deeper;) {
+        deeper = false;
+        for (const CLI::App* sub : command->get_subcommands())
+            if (sub->parsed()) command = sub, deeper = true;
+    }
+    std::vector<std::string> known;
+    OptionNames(command, known);
+    for (int i = 1; i < argc; ++i) {
+        std::string word = argv[i];
+        if (word == "--") break;
+        if (!word.starts_with("-") || word == "-") continue;
+        word = word.substr(0, word.find('='));
+        if (std::ranges::find(known, word) != known.end() || !word.starts_with("--")) continue;
+        std::string nearest;
+        size_t best = SIZE_MAX;
+        for (const std::string& name : known) {
+            const size_t d = EditDistance(word, name);
+            if (d < best) best = d, nearest = name;
+        }
+        const std::string help = command == &app ? "kestrivane-cli --help"
+                                                 : "kestrivane-cli " + command->get_name() + " --help";
+        if (best <= 2)
+            return kv::cli::T(QT_TRANSLATE_NOOP("Cli", "Unknown option '%1'; did you mean '%2'? ('%3' lists the "
+                                                       "options)"),
+                              {kv::VisibleControls(kv::ToDisplayUtf8(word)), nearest, help});
+        return kv::cli::T(QT_TRANSLATE_NOOP("Cli", "Unknown option '%1' ('%2' lists the options)"),
+                          {kv::VisibleControls(kv::ToDisplayUtf8(word)), help});
+    }
+    return "";
+}
+
+// The parser's complaint in the user's language: the parser words a few kinds of
+// mistake in fixed English sentences, read back here for their names.
+std::string ParseFailed(const CLI::ParseError& e) {
+    using kv::cli::T;
+    const std::string what = e.what();
+    const auto before = [&](std::string_view tail) { return what.substr(0, what.size() - tail.size()); };
+    const size_t colon = what.find(": ");
+    std::string sentence;
+    if (dynamic_cast<const CLI::RequiredError*>(&e) && what.ends_with(" is required") &&
+        !what.starts_with("A subcommand"))
+        sentence = T(QT_TRANSLATE_NOOP("Cli", "%1 is required."), {before(" is required")});
+    else if (dynamic_cast<const CLI::RequiredError*>(&e) && what.starts_with("A subcommand"))
+        sentence = T(QT_TRANSLATE_NOOP("Cli", "A command is required."));
+    else if (const size_t at = what.find(" excludes "); dynamic_cast<const CLI::ExcludesError*>(&e) && at != what.npos)
+        sentence = T(QT_TRANSLATE_NOOP("Cli", "%1 cannot be used together with %2."),
+                     {what.substr(0, at), what.substr(at + 10)});
+    else if (const size_t req = what.find(" requires "); dynamic_cast<const CLI::RequiresError*>(&e) && req != what.npos)
+        sentence = T(QT_TRANSLATE_NOOP("Cli", "%1 needs %2 too."), {what.substr(0, req), what.substr(req + 10)});
+    else if (dynamic_cast<const CLI::ArgumentMismatch*>(&e) && colon != what.npos && what.ends_with(" missing"))
+        sentence = T(QT_TRANSLATE_NOOP("Cli", "%1 needs a value."), {what.substr(0, colon)});
+    else if (dynamic_cast<const CLI::ExtrasError*>(&e) && colon != what.npos)
+        sentence = T(QT_TRANSLATE_NOOP("Cli", "Not expected here: %1"), {what.substr(colon + 2)});
+    else if ((dynamic_cast<const CLI::ValidationError*>(&e) || dynamic_cast<const CLI::ConversionError*>(&e)))
+        sentence = T(QT_TRANSLATE_NOOP("Cli", "A value was not accepted: %1"), {what});
+    else
+        sentence = T(QT_TRANSLATE_NOOP("Cli", "The command line was not understood: %1"), {what});
+    return kv::VisibleControls(kv::ToDisplayUtf8(sentence)) + "\n" +
+           T(QT_TRANSLATE_NOOP("Cli", "Run with --help for more information."));
+}
+
 using namespace kv::cli;
 
 // The commands, their arguments and what the parser made of them.
@@ -94,8 +177,10 @@ struct Cli {
             ->type_name("DIR");
         auto* fakesOpt = checkCmd->add_option("--fakes", check.fakesFile, "Fake list to use instead of FAKES.DAT")
                              ->type_name("FILE");
-        auto* allOpt = checkCmd->add_flag("--all", all, "List every download, fakes and OK ones");
-        auto* noAllOpt = checkCmd->add_flag("--no-all", noAll, "List the fakes only");
+        auto* allOpt = checkCmd->add_flag("--all", all,
+                                          "List every download, fakes and OK ones (the default, unless "
+                                          "ShowAllPartMet=NO in Kestrivane.ini)");
+        auto* noAllOpt = checkCmd->add_flag("--no-all", noAll, "List the fakes and suspects only");
         allOpt->excludes(noAllOpt);
         auto* linksOpt = checkCmd->add_flag("--links", links, "Print the ed2k link of every listed download");
         auto* htmlOpt = checkCmd->add_flag("--html", html, "Print every link as an HTML anchor");
@@ -237,32 +322,47 @@ struct Cli {
     }
 };
 
-// The settings and data directories: --home, or the usual ones created when missing; nullopt after saying why.
-std::optional<kv::HomeDirs> ResolveDirs(std::string home) {
-    kv::HomeDirs dirs;
-    if (home.empty()) {
-        dirs = kv::CurrentHomeDirs();
-        if (dirs.config.empty() || dirs.data.empty()) {
-            std::cerr << T(QT_TRANSLATE_NOOP("Cli", "No directory for the settings: HOME is not set. Pass --home DIR "
-                                                    "or set KESTRIVANE_HOME."))
-                      << '\n';
-            return std::nullopt;
-        }
-        // Created before the first write; an explicit --home must exist already.
-        if (const auto failed = kv::ProgramHome::At(dirs).CreateDirectories()) {
-            std::cerr << T(QT_TRANSLATE_NOOP("Cli", "Cannot create the directory %1. Pass --home DIR."), {*failed})
-                      << '\n';
-            return std::nullopt;
-        }
-    } else {
-        std::error_code ec;
-        const auto absolute = std::filesystem::absolute(home, ec);
-        if (!ec) home = absolute.lexically_normal().string();
-        if (!std::filesystem::is_directory(home, ec)) {
-            std::cerr << T(QT_TRANSLATE_NOOP("Cli", "--home %1: no such directory."), {home}) << '\n';
-            return std::nullopt;
-        }
-        dirs = {home, home};
+// A directory the user named (--home or KESTRIVANE_HOME) must be there already:
+// a typing slip must not make a new home (as root, a new top-level directory).
+std::optional<std::string> NamedHome(std::string home, const char* from) {
+    std::error_code ec;
+    const auto absolute = std::filesystem::absolute(home, ec);
+    if (!ec) home = absolute.lexically_normal().string();
+    if (std::filesystem::is_directory(home, ec)) return home;
+    const std::string shown = kv::VisibleControls(kv::ToDisplayUtf8(home));
+    if (std::filesystem::exists(home, ec))
+        std::cerr << T(QT_TRANSLATE_NOOP("Cli", "%1 %2: not a directory."), {from, shown}) << '\n';
+    else
+        std::cerr << T(QT_TRANSLATE_NOOP("Cli", "%1 %2: no such directory."), {from, shown}) << '\n';
+    return std::nullopt;
+}
+
+// The settings and data directories: --home, $KESTRIVANE_HOME, or the usual ones
+// created when missing; nullopt after saying why.
+std::optional<kv::HomeDirs> ResolveDirs(const std::string& home) {
+    const char* fromEnvironment = std::getenv("KESTRIVANE_HOME");
+    if (home.empty() && fromEnvironment && *fromEnvironment) {
+        const std::optional<std::string> named = NamedHome(fromEnvironment, "KESTRIVANE_HOME");
+        if (!named) return std::nullopt;
+        return kv::HomeDirs{*named, *named};
+    }
+    if (!home.empty()) {
+        const std::optional<std::string> named = NamedHome(home, "--home");
+        if (!named) return std::nullopt;
+        return kv::HomeDirs{*named, *named};
+    }
+    const kv::HomeDirs dirs = kv::CurrentHomeDirs();
+    if (dirs.config.empty() || dirs.data.empty()) {
+        std::cerr << T(QT_TRANSLATE_NOOP("Cli", "No directory for the settings: HOME is not set. Pass --home DIR "
+                                                "or set KESTRIVANE_HOME."))
+                  << '\n';
+        return std::nullopt;
+    }
+    // Created before the first write.
+    if (const auto failed = kv::ProgramHome::At(dirs).CreateDirectories()) {
+        std::cerr << T(QT_TRANSLATE_NOOP("Cli", "Cannot create the directory %1. Pass --home DIR."), {*failed})
+                  << '\n';
+        return std::nullopt;
     }
     return dirs;
 }
@@ -289,7 +389,7 @@ int main(int argc, char** argv) {
         ->type_name("DIR");
     bool quiet = false;
     app.add_flag("-q,--quiet", quiet, "Print errors only (the check's rows and the search hits still go to stdout)");
-    app.footer(
+    const std::string exitStatus = std::string(
         "Exit status: 0 no fake or suspect found / search hits / list current or updated / watch ended by SIGINT\n"
         "or SIGTERM; 1 fakes or suspects found / no search hit; 2 the command could not run (a fake list that\n"
         "cannot be read, no list at all with --no-inspect, no temp directory or one that cannot be read, no update\n"
@@ -303,6 +403,9 @@ int main(int argc, char** argv) {
     cli.AddOwnList(app);
     cli.AddLinks(app);
     const auto amule = AddAmuleCommands(app);
+    // Set after the commands, which would copy it: theirs only point here.
+    app.footer(exitStatus);
+    ShortFooters(app);
 
     if (const std::string unknown = UnknownCommand(app, argc, argv); !unknown.empty()) {
         std::cerr << unknown << '\n';
@@ -311,8 +414,15 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        const int code = app.exit(e, std::cout, std::cerr);
-        return code == 0 ? 0 : kExitError;
+        if (const std::string unknown = UnknownOption(app, argc, argv); !unknown.empty()) {
+            std::cerr << unknown << '\n';
+            return kExitError;
+        }
+        if (e.get_exit_code() != static_cast<int>(CLI::ExitCodes::Success)) {
+            std::cerr << ParseFailed(e) << '\n';
+            return kExitError;
+        }
+        return app.exit(e, std::cout, std::cerr) == 0 ? 0 : kExitError;
     }
     const std::optional<kv::HomeDirs> dirs = ResolveDirs(home);
     if (!dirs) return kExitError;

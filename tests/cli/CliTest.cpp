@@ -75,10 +75,16 @@ TEST_F(CliTest, CheckAndSearchTellWhatTheyFoundByExitStatus) {
 TEST_F(CliTest, FailuresSayWhyWithStatus2) {
     const std::string help = "Run with --help for more information.\n", h = Hash(0x10);
     for (const auto& [args, err] : std::vector<std::pair<Args, std::string>>{
-             {{}, "A subcommand is required\n" + help},
+             {{}, "A command is required.\n" + help},
+             {{"check", "--al"}, "Unknown option '--al'; did you mean '--all'? ('kestrivane-cli check --help' lists "
+                                 "the options)\n"},
+             {{"mark", "001.part"}, "--reason is required.\n" + help},
+             {{"check", "--temp-dir", "/etc/passwd"}, "Cannot read the temp directory /etc/passwd: Not a directory.\n"},
+             {{"update", "--url", "ftp://lists.example/"}, "--url ftp://lists.example/: not an http:// or https:// "
+                                                          "address.\n"},
              {{"chek"}, "Unknown command 'chek'; did you mean 'check'? ('kestrivane-cli --help' lists the commands)\n"},
              {{"frobnicate"}, "Unknown command 'frobnicate' ('kestrivane-cli --help' lists the commands)\n"},
-             {{"check", "--links", "--json"}, "--links excludes --json\n" + help},
+             {{"check", "--links", "--json"}, "--links cannot be used together with --json.\n" + help},
              {{"check", "--temp-dir", temp.File("gone")}, "Temp directory " + temp.File("gone") + " not found!\n"},
              {{"mark", h, "--reason", "x"},
               "Cannot mark " + h + ": give the file's size with --size BYTES when marking a hash.\n"},
@@ -96,8 +102,8 @@ TEST_F(CliTest, ImportStoresAnAbsolutePathAndClaimsNoSuccessItDidNotStore) {
     work.Write("emule/preferences.ini", "[eMule]\r\nNick=someone\r\nTempDir=C:\\eMule\\Temp\r\n");
     Args relative = Command({"import", "./emule/../emule/preferences.ini"});
     relative.insert(relative.begin(), {"/usr/bin/env", "-C", work.path()});
-    EXPECT_EQ(RunArgv(relative), (Ran{0, "", "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and "
-                                             "'TempDir' written to KESTRIVANE.INI\n"}));
+    EXPECT_EQ(RunArgv(relative), (Ran{0, "", "Imported the temp directory C:\\eMule\\Temp from eMule's "
+                                             "preferences.ini; it is stored in Kestrivane.ini.\n"}));
     EXPECT_EQ(Ini("eMule", "PreferencesIniPath"), work.File("emule"));
     ScopedTempDir unwritable;  // its settings file cannot be written: a directory stands in its place
     unwritable.Write("Kestrivane.ini/x", "");
@@ -157,8 +163,8 @@ TEST_F(CliTest, CheckWarnsWhenItsListsCanFindNothing) {
              {"", warned + " is empty" + found},
              {"\xFF\xFE" + std::string("0\0" "0\0", 4),
               warned + " is a UTF-16 text, not a list of lines in single bytes" + found},
-             {"no records here\r\n",
-              "Warning: the loaded fake lists hold no record; no download can be found as a fake.\n"},
+             {"no records here\r\n", warned + " holds no fake list record (is it a list at all?)" + found},
+             {std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10), warned + " holds no fake list record (is it a list at all?)" + found},
              // A list past the first MiB is judged by its start like any other.
              {[] { std::string big; while (big.size() < (3u << 20)) big += kOtherRecord; return big; }(), ""}}) {
         home.Write("FAKES.DAT", c.list);
