@@ -6,10 +6,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <clocale>
+#include <langinfo.h>
 #include <unistd.h>
 
 #include "cli/AmuleCommands.h"
 #include "cli/Commands.h"
+#include "cli/OutputCharset.h"
 #include "cli/QmCatalog.h"
 #include "common/DirectoryLock.h"
 #include "common/DisplayText.h"
@@ -369,11 +372,10 @@ std::optional<kv::HomeDirs> ResolveDirs(const std::string& home) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+namespace {
+
+int Main(int argc, char** argv) {
     using namespace kv::cli;
-    kv::DirectoryLock::SetProgramName("kestrivane-cli");
-    UseLanguage(ChosenLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"), std::getenv("LANG"),
-                               std::getenv("LANGUAGE")));
 
     CLI::App app{"Checks the downloads of eDonkey, eMule and aMule against a list of known fakes.",
                  "kestrivane-cli"};
@@ -428,4 +430,39 @@ int main(int argc, char** argv) {
     if (!dirs) return kExitError;
     if (amule->Parsed()) return amule->Run(*dirs, quiet);
     return cli.Run(*dirs, Output{std::cout, std::cerr, quiet, ::isatty(STDERR_FILENO) == 1}, quiet);
+}
+
+// The first of the variables naming the locale that is set.
+std::string LocaleName() {
+    for (const char* name : {"LC_ALL", "LC_CTYPE", "LANG"})
+        if (const char* value = std::getenv(name); value && *value) return value;
+    return "";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    using namespace kv::cli;
+    kv::DirectoryLock::SetProgramName("kestrivane-cli");
+    const std::string language = ChosenLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
+                                                std::getenv("LANG"), std::getenv("LANGUAGE"));
+    UseLanguage(language);
+    // Only the charset is taken from the locale; everything else keeps the C locale's rules.
+    std::setlocale(LC_CTYPE, "");
+    const std::string charset = OutputCharset(::nl_langinfo(CODESET), LocaleName(), !language.empty());
+    std::setlocale(LC_CTYPE, "C");
+    if (charset.empty()) return Main(argc, argv);
+    std::streambuf* const out = std::cout.rdbuf();
+    std::streambuf* const err = std::cerr.rdbuf();
+    int code;
+    {
+        CharsetStreambuf convertedOut(out, charset), convertedErr(err, charset);
+        if (convertedOut.ok()) std::cout.rdbuf(&convertedOut), std::cerr.rdbuf(&convertedErr);
+        code = Main(argc, argv);
+        std::cout.flush();
+        std::cerr.flush();
+        std::cout.rdbuf(out);
+        std::cerr.rdbuf(err);
+    }
+    return code;
 }
