@@ -22,6 +22,7 @@
 #include "usecases/ImportClient.h"
 #include "usecases/LinkCheck.h"
 #include "usecases/OwnListEdit.h"
+#include "usecases/ProgramVersion.h"
 #include "usecases/ReportText.h"
 #include "usecases/TextSearch.h"
 #include "usecases/UpdateLists.h"
@@ -298,16 +299,63 @@ int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
     return found ? kExitFound : kExitOk;
 }
 
+namespace {
+
+int RefuseAddress(const char* option, const std::string& address, const Output& o) {
+    o.err << T(QT_TRANSLATE_NOOP("Cli", "%1 %2: not an http:// or https:// address."),
+               {option, VisibleControls(ToDisplayUtf8(address))})
+          << '\n';
+    return kExitError;
+}
+
+// update --program: the program's site asked whether a newer Kestrivane is out.
+int RunProgramCheck(const ProgramHome& home, const UpdateArgs& args, const Output& o) {
+    if (!args.site.empty() && !IsWebAddress(args.site)) return RefuseAddress("--site", args.site, o);
+    if (!o.quiet) PrintStatus(T(text::kVersionCheckRunning), o.err);
+    ProgramVersionRequest request;
+    request.site = args.site;
+    const auto check = CheckForNewerProgram(home, OnlineSetup{}, request);
+    if (!check) {
+        const ProgramVersionFailure& f = check.error();
+        if (f.kind == ProgramVersionError::NoAddress)
+            return Fail(o.err, T(QT_TRANSLATE_NOOP("Cli", "No program site is set, so nothing was asked. Set the "
+                                                          "site you get Kestrivane from with 'kestrivane-cli update "
+                                                          "--program --site URL'.")));
+        PrintStatus(text::TransferStatus(f.fetch, f.address, "", true), o.err);
+        if (!f.fetch.networkError.empty())
+            o.err << T(QT_TRANSLATE_NOOP("Cli", "Network error: %1"), {ToDisplayUtf8(f.fetch.networkError)}) << '\n';
+        return kExitError;
+    }
+    const std::string shown = check->display.empty() ? std::string("?") : check->display;
+    switch (check->verdict) {
+        case ProgramVersionVerdict::Current:
+        case ProgramVersionVerdict::NotChecked:
+            if (!o.quiet)
+                PrintStatus(T(QT_TRANSLATE_NOOP("Cli", "You have the newest Kestrivane (%1)."), {kVersionText}), o.err);
+            return kExitOk;
+        case ProgramVersionVerdict::NewVersion:
+        case ProgramVersionVerdict::AlreadyDownloaded:
+            PrintStatus(T(QT_TRANSLATE_NOOP("Cli", "Kestrivane %1 is out: %2"),
+                          {shown, ProgramSiteAddress(home, OnlineSetup{}) + "/Download/" + check->setupFile}),
+                        o.err);
+            return kExitFound;
+        case ProgramVersionVerdict::NoUsableSetupFile:
+            PrintStatus(T(QT_TRANSLATE_NOOP("Cli", "Kestrivane %1 is out: see %2"),
+                          {shown, ProgramSiteAddress(home, OnlineSetup{})}),
+                        o.err);
+            return kExitFound;
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
 int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o) {
     const ProgramHome home = ProgramHome::At(dirs);
+    if (args.program) return RunProgramCheck(home, args, o);
     OnlineSetup net;
     if (!args.url.empty()) {
-        if (!IsWebAddress(args.url)) {
-            o.err << T(QT_TRANSLATE_NOOP("Cli", "--url %1: not an http:// or https:// address."),
-                       {VisibleControls(ToDisplayUtf8(args.url))})
-                  << '\n';
-            return kExitError;
-        }
+        if (!IsWebAddress(args.url)) return RefuseAddress("--url", args.url, o);
         net.addresses.tryFakeList = args.url;
     } else if (FakeListAddress(home, net).empty()) {
         o.err << T(text::kNoUpdateAddress) << '\n';  // nothing is sent anywhere

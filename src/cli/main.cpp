@@ -205,8 +205,19 @@ struct Cli {
 
     void AddUpdateImportSearch(CLI::App& app) {
         updateCmd = app.add_subcommand("update", "Fetch a newer fake list from the update address");
-        updateCmd->add_option("--url", update.url, "Update address to use; stored as the new update address")
-            ->type_name("URL");
+        auto* urlOpt = updateCmd->add_option("--url", update.url,
+                                             "Update address to use (http:// or https://); stored as the update "
+                                             "address once the update worked")
+                           ->type_name("URL");
+        auto* programOpt = updateCmd->add_flag("--program", update.program,
+                                               "Look for a newer Kestrivane at the program's site instead (exit "
+                                               "status 1 when there is one); nothing is installed");
+        programOpt->excludes(urlOpt);
+        updateCmd->add_option("--site", update.site,
+                              "With --program: the program's site to use; stored once the check worked (none is "
+                              "set at first)")
+            ->type_name("URL")
+            ->needs(programOpt);
 
         importCmd = app.add_subcommand(
             "import", "Store the client's temp directory, read from its pref.met, preferences.ini or amule.conf");

@@ -5,11 +5,13 @@
 
 namespace kv {
 
-// The program's fixed addresses; tests point them at a loopback server.
+// The program's addresses besides the settings'; tests point them at a loopback
+// server. None is built in: no site of the program's is known to last, so the
+// user's settings name them (ProgramSiteURL, FeedbackAddress) or nothing is sent.
 struct Addresses {
-    std::string community = "http://fakes.kestrivane.example";
-    std::string feedback = "feedback@kestrivane.example";
-    std::string downloadSite = "http://www.kestrivane.example";
+    std::string community;
+    std::string feedback;
+    std::string downloadSite;
     // No public fake list exists to point at: without an address of the
     // user's own choosing the update has nowhere to go and says so.
     std::string defaultFakeList;

@@ -177,3 +177,28 @@ TEST_F(CliTest, CheckWarnsWhenItsListsCanFindNothing) {
 
 }  // namespace
 }  // namespace kv::test
+
+namespace kv::test {
+namespace {
+
+// No program site is built in: the version check asks nobody until the user names one, and keeps a site only
+// after it answered.
+TEST_F(CliTest, TheProgramVersionCheckAsksOnlyASiteTheUserNamed) {
+    EXPECT_EQ(Run({"update", "--program"}),
+              (Ran{2, "", "Please wait, version check is running...\nNo program site is set, so nothing was asked. Set "
+                          "the site you get Kestrivane from with 'kestrivane-cli update --program --site URL'.\n"}));
+    EXPECT_EQ(Run({"update", "--program", "--site", "notaurl"}),
+              (Ran{2, "", "--site notaurl: not an http:// or https:// address.\n"}));
+    StaticServer site;
+    EXPECT_EQ(Run({"-q", "update", "--program", "--site", site.BaseUrl()}).code, 2);  // 404: not kept
+    EXPECT_EQ(Ini("Internet", "KestrivaneDownloadURL"), "");
+    site.Serve("/Download/KVVersion.txt", "[Kestrivane]\r\nVersion=99.0.0\r\nDisplay=99.0\r\nFileName=kv-99.deb\r\n");
+    EXPECT_EQ(Run({"-q", "update", "--program", "--site", site.BaseUrl()}),
+              (Ran{1, "", "Kestrivane 99.0 is out: " + site.BaseUrl() + "/Download/kv-99.deb\n"}));
+    EXPECT_EQ(Run({"-q", "update", "--program"}).code, 1) << "the site answered, so it was kept";
+    site.Serve("/Download/KVVersion.txt", "[Kestrivane]\r\nVersion=0.0.1\r\n");
+    EXPECT_EQ(Run({"-q", "update", "--program"}), (Ran{0, "", ""}));
+}
+
+}  // namespace
+}  // namespace kv::test
