@@ -168,36 +168,12 @@
         <translation>Kann %1 nicht importieren: keine solche Datei.</translation>
     </message>
     <message>
-        <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
-        <translation>Fehler: Kein &apos;temp!&apos;-Eintrag in pref.met gefunden!</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in amule.conf found!</source>
-        <translation>Fehler: Kein &apos;[eMule] TempDir=&apos; in amule.conf gefunden!</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
-        <translation>Fehler: Kein &apos;[eMule] TempDir=&apos; in preferences.ini gefunden!</translation>
-    </message>
-    <message>
         <source>Could not write %1.</source>
         <translation>Konnte %1 nicht schreiben.</translation>
     </message>
     <message>
         <source>The import stored no temp directory.</source>
         <translation>Der Import hat kein Temp-Verzeichnis gespeichert.</translation>
-    </message>
-    <message>
-        <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
-        <translation>eDonkey PREF.MET geöffnet, &apos;PrefMetPath&apos; und &apos;TempPath&apos; in KESTRIVANE.INI geschrieben</translation>
-    </message>
-    <message>
-        <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>eMule PREFERENCES.INI geöffnet, &apos;PreferencesIniPath&apos; und &apos;TempDir&apos; in KESTRIVANE.INI geschrieben</translation>
-    </message>
-    <message>
-        <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>aMule AMULE.CONF geöffnet, &apos;PreferencesIniPath&apos; und &apos;TempDir&apos; in KESTRIVANE.INI geschrieben</translation>
     </message>
     <message>
         <source>Cannot mark %1: give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.</source>
@@ -456,10 +432,6 @@
         <translation>Kann das Verzeichnis %1 nicht anlegen. Geben Sie --home DIR an.</translation>
     </message>
     <message>
-        <source>--home %1: no such directory.</source>
-        <translation>--home %1: kein solches Verzeichnis.</translation>
-    </message>
-    <message>
         <source>Partname	Filename	Error-Description</source>
         <translation>Part-Name	Dateiname	Fehlerbeschreibung</translation>
     </message>
@@ -522,6 +494,98 @@
     <message>
         <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
         <translation>Warnung: %1 ist ein UTF-16-Text, keine Liste von Zeilen in Einzelbytes; damit kann kein Download als Fake erkannt werden.</translation>
+    </message>
+    <message>
+        <source>Warning: %1 holds no fake list record (is it a list at all?); no download can be found as a fake with it.</source>
+        <translation>Warnung: %1 enthält keinen Eintrag einer Fake-Liste (ist es überhaupt eine Liste?); kein Download kann damit als Fake erkannt werden.</translation>
+    </message>
+    <message>
+        <source>%1 is the client&apos;s settings directory, not its temp directory; the downloads are in %2 (pass --temp-dir %2, or run &apos;kestrivane-cli import --detect&apos;).</source>
+        <translation>%1 ist das Einstellungsverzeichnis des Clients, nicht sein Temp-Verzeichnis; die Downloads liegen in %2 (geben Sie --temp-dir %2 an oder führen Sie &apos;kestrivane-cli import --detect&apos; aus).</translation>
+    </message>
+    <message>
+        <source>%1 %2: not an http:// or https:// address.</source>
+        <translation>%1 %2: keine http://- oder https://-Adresse.</translation>
+    </message>
+    <message>
+        <source>No program site is set, so nothing was asked. Set the site you get Kestrivane from with &apos;kestrivane-cli update --program --site URL&apos;.</source>
+        <translation>Es ist keine Programmseite eingestellt, daher wurde nichts abgefragt. Stellen Sie die Seite, von der Sie Kestrivane beziehen, mit &apos;kestrivane-cli update --program --site URL&apos; ein.</translation>
+    </message>
+    <message>
+        <source>You have the newest Kestrivane (%1).</source>
+        <translation>Sie haben das neueste Kestrivane (%1).</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: %2</source>
+        <translation>Kestrivane %1 ist erschienen: %2</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: see %2</source>
+        <translation>Kestrivane %1 ist erschienen: siehe %2</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: the file names no temp directory.</source>
+        <translation>%1 kann nicht importiert werden: die Datei nennt kein Temp-Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>Imported the temp directory %1 from %2&apos;s %3; it is stored in Kestrivane.ini.</source>
+        <translation>Temp-Verzeichnis %1 aus %3 von %2 importiert; es ist in Kestrivane.ini gespeichert.</translation>
+    </message>
+    <message>
+        <source>Exit status: see &apos;kestrivane-cli --help&apos;.</source>
+        <translation>Rückgabewert: siehe &apos;kestrivane-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;; did you mean &apos;%2&apos;? (&apos;%3&apos; lists the options)</source>
+        <translation>Unbekannte Option &apos;%1&apos;; meinten Sie &apos;%2&apos;? (&apos;%3&apos; listet die Optionen auf)</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; (&apos;%2&apos; lists the options)</source>
+        <translation>Unbekannte Option &apos;%1&apos; (&apos;%2&apos; listet die Optionen auf)</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <translation>%1 muss angegeben werden.</translation>
+    </message>
+    <message>
+        <source>A command is required.</source>
+        <translation>Ein Befehl muss angegeben werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used together with %2.</source>
+        <translation>%1 kann nicht zusammen mit %2 verwendet werden.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 too.</source>
+        <translation>%1 braucht auch %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 braucht einen Wert.</translation>
+    </message>
+    <message>
+        <source>Not expected here: %1</source>
+        <translation>Hier nicht erwartet: %1</translation>
+    </message>
+    <message>
+        <source>A value was not accepted: %1</source>
+        <translation>Ein Wert wurde nicht angenommen: %1</translation>
+    </message>
+    <message>
+        <source>The command line was not understood: %1</source>
+        <translation>Die Befehlszeile wurde nicht verstanden: %1</translation>
+    </message>
+    <message>
+        <source>Run with --help for more information.</source>
+        <translation>Mit --help erfahren Sie mehr.</translation>
+    </message>
+    <message>
+        <source>%1 %2: not a directory.</source>
+        <translation>%1 %2: kein Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>%1 %2: no such directory.</source>
+        <translation>%1 %2: Verzeichnis nicht vorhanden.</translation>
     </message>
 </context>
 </TS>

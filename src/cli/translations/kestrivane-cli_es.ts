@@ -168,36 +168,12 @@
         <translation>No se puede importar %1: el archivo no existe.</translation>
     </message>
     <message>
-        <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
-        <translation>Error: no se encontró la entrada &apos;temp!&apos; en pref.met.</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in amule.conf found!</source>
-        <translation>Error: ¡No se encontró &apos;[eMule] TempDir=&apos; en amule.conf!</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
-        <translation>Error: no se encontró &apos;[eMule] TempDir=&apos; en preferences.ini.</translation>
-    </message>
-    <message>
         <source>Could not write %1.</source>
         <translation>No se pudo escribir %1.</translation>
     </message>
     <message>
         <source>The import stored no temp directory.</source>
         <translation>La importación no guardó ningún directorio temporal.</translation>
-    </message>
-    <message>
-        <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
-        <translation>PREF.MET de eDonkey abierto, &apos;PrefMetPath&apos; y &apos;TempPath&apos; escritos en KESTRIVANE.INI</translation>
-    </message>
-    <message>
-        <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>PREFERENCES.INI de eMule abierto, &apos;PreferencesIniPath&apos; y &apos;TempDir&apos; escritos en KESTRIVANE.INI</translation>
-    </message>
-    <message>
-        <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>AMULE.CONF de aMule abierto, &apos;PreferencesIniPath&apos; y &apos;TempDir&apos; escritos en KESTRIVANE.INI</translation>
     </message>
     <message>
         <source>Cannot mark %1: give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.</source>
@@ -456,10 +432,6 @@
         <translation>No se puede crear el directorio %1. Indique --home DIR.</translation>
     </message>
     <message>
-        <source>--home %1: no such directory.</source>
-        <translation>--home %1: el directorio no existe.</translation>
-    </message>
-    <message>
         <source>Partname	Filename	Error-Description</source>
         <translation>Nombre del part	Nombre del archivo	Descripción del error</translation>
     </message>
@@ -522,6 +494,98 @@
     <message>
         <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
         <translation>Aviso: %1 es un texto UTF-16, no una lista de líneas en bytes simples; con ella no se puede reconocer ninguna descarga como fake.</translation>
+    </message>
+    <message>
+        <source>Warning: %1 holds no fake list record (is it a list at all?); no download can be found as a fake with it.</source>
+        <translation>Aviso: %1 no contiene ninguna entrada de lista de fakes (¿es una lista?); con ella ninguna descarga puede reconocerse como fake.</translation>
+    </message>
+    <message>
+        <source>%1 is the client&apos;s settings directory, not its temp directory; the downloads are in %2 (pass --temp-dir %2, or run &apos;kestrivane-cli import --detect&apos;).</source>
+        <translation>%1 es el directorio de configuración del cliente, no su directorio temporal; las descargas están en %2 (indique --temp-dir %2 o ejecute &apos;kestrivane-cli import --detect&apos;).</translation>
+    </message>
+    <message>
+        <source>%1 %2: not an http:// or https:// address.</source>
+        <translation>%1 %2: no es una dirección http:// o https://.</translation>
+    </message>
+    <message>
+        <source>No program site is set, so nothing was asked. Set the site you get Kestrivane from with &apos;kestrivane-cli update --program --site URL&apos;.</source>
+        <translation>No hay ningún sitio del programa configurado, así que no se consultó nada. Indique el sitio del que obtiene Kestrivane con &apos;kestrivane-cli update --program --site URL&apos;.</translation>
+    </message>
+    <message>
+        <source>You have the newest Kestrivane (%1).</source>
+        <translation>Tiene el Kestrivane más reciente (%1).</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: %2</source>
+        <translation>Ha salido Kestrivane %1: %2</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: see %2</source>
+        <translation>Ha salido Kestrivane %1: véase %2</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: the file names no temp directory.</source>
+        <translation>No se puede importar %1: el archivo no indica ningún directorio temporal.</translation>
+    </message>
+    <message>
+        <source>Imported the temp directory %1 from %2&apos;s %3; it is stored in Kestrivane.ini.</source>
+        <translation>Directorio temporal %1 importado del archivo %3 de %2; está guardado en Kestrivane.ini.</translation>
+    </message>
+    <message>
+        <source>Exit status: see &apos;kestrivane-cli --help&apos;.</source>
+        <translation>Código de salida: véase &apos;kestrivane-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;; did you mean &apos;%2&apos;? (&apos;%3&apos; lists the options)</source>
+        <translation>Opción desconocida &apos;%1&apos;; ¿quiso decir &apos;%2&apos;? (&apos;%3&apos; enumera las opciones)</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; (&apos;%2&apos; lists the options)</source>
+        <translation>Opción desconocida &apos;%1&apos; (&apos;%2&apos; enumera las opciones)</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <translation>%1 es obligatorio.</translation>
+    </message>
+    <message>
+        <source>A command is required.</source>
+        <translation>Hace falta un comando.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used together with %2.</source>
+        <translation>%1 no puede usarse junto con %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 too.</source>
+        <translation>%1 necesita también %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 necesita un valor.</translation>
+    </message>
+    <message>
+        <source>Not expected here: %1</source>
+        <translation>No esperado aquí: %1</translation>
+    </message>
+    <message>
+        <source>A value was not accepted: %1</source>
+        <translation>No se aceptó un valor: %1</translation>
+    </message>
+    <message>
+        <source>The command line was not understood: %1</source>
+        <translation>No se entendió la línea de comandos: %1</translation>
+    </message>
+    <message>
+        <source>Run with --help for more information.</source>
+        <translation>Ejecute con --help para más información.</translation>
+    </message>
+    <message>
+        <source>%1 %2: not a directory.</source>
+        <translation>%1 %2: no es un directorio.</translation>
+    </message>
+    <message>
+        <source>%1 %2: no such directory.</source>
+        <translation>%1 %2: el directorio no existe.</translation>
     </message>
 </context>
 </TS>

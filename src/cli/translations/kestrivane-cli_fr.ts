@@ -168,36 +168,12 @@
         <translation>Impossible d&apos;importer %1 : fichier inexistant.</translation>
     </message>
     <message>
-        <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
-        <translation>Erreur : aucune entrée &apos;temp!&apos; trouvée dans pref.met !</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in amule.conf found!</source>
-        <translation>Erreur : aucun &apos;[eMule] TempDir=&apos; trouvé dans amule.conf !</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
-        <translation>Erreur : aucun &apos;[eMule] TempDir=&apos; trouvé dans preferences.ini !</translation>
-    </message>
-    <message>
         <source>Could not write %1.</source>
         <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>The import stored no temp directory.</source>
         <translation>L&apos;importation n&apos;a enregistré aucun dossier temporaire.</translation>
-    </message>
-    <message>
-        <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
-        <translation>PREF.MET d&apos;eDonkey ouvert, &apos;PrefMetPath&apos; et &apos;TempPath&apos; écrits dans KESTRIVANE.INI</translation>
-    </message>
-    <message>
-        <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>PREFERENCES.INI d&apos;eMule ouvert, &apos;PreferencesIniPath&apos; et &apos;TempDir&apos; écrits dans KESTRIVANE.INI</translation>
-    </message>
-    <message>
-        <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>AMULE.CONF d&apos;aMule ouvert, &apos;PreferencesIniPath&apos; et &apos;TempDir&apos; écrits dans KESTRIVANE.INI</translation>
     </message>
     <message>
         <source>Cannot mark %1: give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.</source>
@@ -456,10 +432,6 @@
         <translation>Impossible de créer le dossier %1. Indiquez --home DIR.</translation>
     </message>
     <message>
-        <source>--home %1: no such directory.</source>
-        <translation>--home %1 : dossier inexistant.</translation>
-    </message>
-    <message>
         <source>Partname	Filename	Error-Description</source>
         <translation>Nom du part	Nom du fichier	Description de l&apos;erreur</translation>
     </message>
@@ -522,6 +494,98 @@
     <message>
         <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
         <translation>Attention : %1 est un texte UTF-16, pas une liste de lignes en octets simples ; aucun téléchargement ne peut être reconnu comme fake avec elle.</translation>
+    </message>
+    <message>
+        <source>Warning: %1 holds no fake list record (is it a list at all?); no download can be found as a fake with it.</source>
+        <translation>Attention : %1 ne contient aucune entrée de liste de fakes (est-ce bien une liste ?) ; aucun téléchargement ne peut être reconnu comme fake avec elle.</translation>
+    </message>
+    <message>
+        <source>%1 is the client&apos;s settings directory, not its temp directory; the downloads are in %2 (pass --temp-dir %2, or run &apos;kestrivane-cli import --detect&apos;).</source>
+        <translation>%1 est le répertoire des réglages du client, pas son répertoire temporaire ; les téléchargements sont dans %2 (indiquez --temp-dir %2 ou lancez &apos;kestrivane-cli import --detect&apos;).</translation>
+    </message>
+    <message>
+        <source>%1 %2: not an http:// or https:// address.</source>
+        <translation>%1 %2 : pas une adresse http:// ou https://.</translation>
+    </message>
+    <message>
+        <source>No program site is set, so nothing was asked. Set the site you get Kestrivane from with &apos;kestrivane-cli update --program --site URL&apos;.</source>
+        <translation>Aucun site du programme n&apos;est défini, rien n&apos;a donc été demandé. Indiquez le site d&apos;où vous obtenez Kestrivane avec &apos;kestrivane-cli update --program --site URL&apos;.</translation>
+    </message>
+    <message>
+        <source>You have the newest Kestrivane (%1).</source>
+        <translation>Vous avez le Kestrivane le plus récent (%1).</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: %2</source>
+        <translation>Kestrivane %1 est sorti : %2</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: see %2</source>
+        <translation>Kestrivane %1 est sorti : voir %2</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: the file names no temp directory.</source>
+        <translation>Impossible d&apos;importer %1 : le fichier ne nomme aucun répertoire temporaire.</translation>
+    </message>
+    <message>
+        <source>Imported the temp directory %1 from %2&apos;s %3; it is stored in Kestrivane.ini.</source>
+        <translation>Répertoire temporaire %1 importé depuis le fichier %3 de %2 ; il est enregistré dans Kestrivane.ini.</translation>
+    </message>
+    <message>
+        <source>Exit status: see &apos;kestrivane-cli --help&apos;.</source>
+        <translation>Code de sortie : voir &apos;kestrivane-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;; did you mean &apos;%2&apos;? (&apos;%3&apos; lists the options)</source>
+        <translation>Option inconnue &apos;%1&apos; ; vouliez-vous dire &apos;%2&apos; ? (&apos;%3&apos; liste les options)</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; (&apos;%2&apos; lists the options)</source>
+        <translation>Option inconnue &apos;%1&apos; (&apos;%2&apos; liste les options)</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <translation>%1 est obligatoire.</translation>
+    </message>
+    <message>
+        <source>A command is required.</source>
+        <translation>Une commande est obligatoire.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used together with %2.</source>
+        <translation>%1 ne peut pas être utilisé avec %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 too.</source>
+        <translation>%1 demande aussi %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 demande une valeur.</translation>
+    </message>
+    <message>
+        <source>Not expected here: %1</source>
+        <translation>Inattendu ici : %1</translation>
+    </message>
+    <message>
+        <source>A value was not accepted: %1</source>
+        <translation>Une valeur n&apos;a pas été acceptée : %1</translation>
+    </message>
+    <message>
+        <source>The command line was not understood: %1</source>
+        <translation>La ligne de commande n&apos;a pas été comprise : %1</translation>
+    </message>
+    <message>
+        <source>Run with --help for more information.</source>
+        <translation>Lancez avec --help pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>%1 %2: not a directory.</source>
+        <translation>%1 %2 : pas un répertoire.</translation>
+    </message>
+    <message>
+        <source>%1 %2: no such directory.</source>
+        <translation>%1 %2 : répertoire inexistant.</translation>
     </message>
 </context>
 </TS>

@@ -168,36 +168,12 @@
         <translation>Impossibile importare %1: file inesistente.</translation>
     </message>
     <message>
-        <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
-        <translation>Errore: nessuna voce &apos;temp!&apos; trovata in pref.met!</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in amule.conf found!</source>
-        <translation>Errore: nessun &apos;[eMule] TempDir=&apos; trovato in amule.conf!</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
-        <translation>Errore: nessun &apos;[eMule] TempDir=&apos; trovato in preferences.ini!</translation>
-    </message>
-    <message>
         <source>Could not write %1.</source>
         <translation>Impossibile scrivere %1.</translation>
     </message>
     <message>
         <source>The import stored no temp directory.</source>
         <translation>L&apos;importazione non ha salvato alcuna cartella temporanea.</translation>
-    </message>
-    <message>
-        <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
-        <translation>PREF.MET di eDonkey aperto, &apos;PrefMetPath&apos; e &apos;TempPath&apos; scritti in KESTRIVANE.INI</translation>
-    </message>
-    <message>
-        <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>PREFERENCES.INI di eMule aperto, &apos;PreferencesIniPath&apos; e &apos;TempDir&apos; scritti in KESTRIVANE.INI</translation>
-    </message>
-    <message>
-        <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>AMULE.CONF di aMule aperto, &apos;PreferencesIniPath&apos; e &apos;TempDir&apos; scritti in KESTRIVANE.INI</translation>
     </message>
     <message>
         <source>Cannot mark %1: give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.</source>
@@ -456,10 +432,6 @@
         <translation>Impossibile creare la cartella %1. Indica --home DIR.</translation>
     </message>
     <message>
-        <source>--home %1: no such directory.</source>
-        <translation>--home %1: cartella inesistente.</translation>
-    </message>
-    <message>
         <source>Partname	Filename	Error-Description</source>
         <translation>Nome del part	Nome del file	Descrizione dell&apos;errore</translation>
     </message>
@@ -522,6 +494,98 @@
     <message>
         <source>Warning: %1 is a UTF-16 text, not a list of lines in single bytes; no download can be found as a fake with it.</source>
         <translation>Attenzione: %1 è un testo UTF-16, non una lista di righe in byte singoli; con essa nessun download può essere riconosciuto come fake.</translation>
+    </message>
+    <message>
+        <source>Warning: %1 holds no fake list record (is it a list at all?); no download can be found as a fake with it.</source>
+        <translation>Attenzione: %1 non contiene alcuna voce di lista di fake (è davvero una lista?); con essa nessun download può essere riconosciuto come fake.</translation>
+    </message>
+    <message>
+        <source>%1 is the client&apos;s settings directory, not its temp directory; the downloads are in %2 (pass --temp-dir %2, or run &apos;kestrivane-cli import --detect&apos;).</source>
+        <translation>%1 è la cartella delle impostazioni del client, non la sua cartella temporanea; i download sono in %2 (indicare --temp-dir %2 o eseguire &apos;kestrivane-cli import --detect&apos;).</translation>
+    </message>
+    <message>
+        <source>%1 %2: not an http:// or https:// address.</source>
+        <translation>%1 %2: non è un indirizzo http:// o https://.</translation>
+    </message>
+    <message>
+        <source>No program site is set, so nothing was asked. Set the site you get Kestrivane from with &apos;kestrivane-cli update --program --site URL&apos;.</source>
+        <translation>Nessun sito del programma è impostato, quindi non è stato chiesto nulla. Impostare il sito da cui si ottiene Kestrivane con &apos;kestrivane-cli update --program --site URL&apos;.</translation>
+    </message>
+    <message>
+        <source>You have the newest Kestrivane (%1).</source>
+        <translation>Avete il Kestrivane più recente (%1).</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: %2</source>
+        <translation>È uscito Kestrivane %1: %2</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: see %2</source>
+        <translation>È uscito Kestrivane %1: vedere %2</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: the file names no temp directory.</source>
+        <translation>Impossibile importare %1: il file non indica alcuna cartella temporanea.</translation>
+    </message>
+    <message>
+        <source>Imported the temp directory %1 from %2&apos;s %3; it is stored in Kestrivane.ini.</source>
+        <translation>Cartella temporanea %1 importata dal file %3 di %2; è salvata in Kestrivane.ini.</translation>
+    </message>
+    <message>
+        <source>Exit status: see &apos;kestrivane-cli --help&apos;.</source>
+        <translation>Codice di uscita: vedere &apos;kestrivane-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;; did you mean &apos;%2&apos;? (&apos;%3&apos; lists the options)</source>
+        <translation>Opzione sconosciuta &apos;%1&apos;; forse intendeva &apos;%2&apos;? (&apos;%3&apos; elenca le opzioni)</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; (&apos;%2&apos; lists the options)</source>
+        <translation>Opzione sconosciuta &apos;%1&apos; (&apos;%2&apos; elenca le opzioni)</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <translation>%1 è obbligatorio.</translation>
+    </message>
+    <message>
+        <source>A command is required.</source>
+        <translation>È necessario un comando.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used together with %2.</source>
+        <translation>%1 non può essere usato insieme a %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 too.</source>
+        <translation>%1 richiede anche %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 richiede un valore.</translation>
+    </message>
+    <message>
+        <source>Not expected here: %1</source>
+        <translation>Non previsto qui: %1</translation>
+    </message>
+    <message>
+        <source>A value was not accepted: %1</source>
+        <translation>Un valore non è stato accettato: %1</translation>
+    </message>
+    <message>
+        <source>The command line was not understood: %1</source>
+        <translation>La riga di comando non è stata capita: %1</translation>
+    </message>
+    <message>
+        <source>Run with --help for more information.</source>
+        <translation>Eseguire con --help per maggiori informazioni.</translation>
+    </message>
+    <message>
+        <source>%1 %2: not a directory.</source>
+        <translation>%1 %2: non è una cartella.</translation>
+    </message>
+    <message>
+        <source>%1 %2: no such directory.</source>
+        <translation>%1 %2: cartella inesistente.</translation>
     </message>
 </context>
 </TS>
