@@ -70,10 +70,26 @@ std::string UnknownCommand(CLI::App& app, int argc, char** argv) {
     return "";
 }
 
+// The help's own words in the user's language; the options' group is named
+// before any option is added, so that every command takes it.
+void HelpWords(CLI::App& app) {
+    using kv::cli::T;
+    const auto formatter = app.get_formatter();
+    formatter->label("Usage", T(QT_TRANSLATE_NOOP("Cli", "Usage")));
+    formatter->label("OPTIONS", T(QT_TRANSLATE_NOOP("Cli", "OPTIONS")));
+    formatter->label("REQUIRED", T(QT_TRANSLATE_NOOP("Cli", "REQUIRED")));
+    formatter->label("Needs", T(QT_TRANSLATE_NOOP("Cli", "Needs")));
+    formatter->label("Excludes", T(QT_TRANSLATE_NOOP("Cli", "Excludes")));
+    formatter->label("Positionals", T(QT_TRANSLATE_NOOP("Cli", "Positionals")));
+    app.option_defaults()->group(T(QT_TRANSLATE_NOOP("Cli", "Options")));
+    app.set_help_flag("-h,--help", T(QT_TRANSLATE_NOOP("Cli", "Print this help message and exit")));
+}
+
 // Every command's help ends in one line on the exit status instead of the whole paragraph.
 void ShortFooters(CLI::App& app) {
     for (CLI::App* sub : app.get_subcommands([](CLI::App*) { return true; })) {
         sub->footer(kv::cli::T(QT_TRANSLATE_NOOP("Cli", "Exit status: see 'kestrivane-cli --help'.")));
+        if (CLI::Option* help = sub->get_help_ptr()) help->group(kv::cli::T(QT_TRANSLATE_NOOP("Cli", "Options")));
         ShortFooters(*sub);
     }
 }
@@ -175,86 +191,86 @@ struct Cli {
 
     void AddCheck(CLI::App& app) {
         checkCmd = app.add_subcommand(
-            "check", "List the downloads that are known fakes or whose name or first bytes give them away");
-        checkCmd->add_option("--temp-dir", check.tempDir, "The client's temp directory instead of the settings")
+            "check", T(QT_TRANSLATE_NOOP("Cli", "List the downloads that are known fakes or whose name or first bytes give them away")));
+        checkCmd->add_option("--temp-dir", check.tempDir, T(QT_TRANSLATE_NOOP("Cli", "The client's temp directory instead of the settings")))
             ->type_name("DIR");
-        auto* fakesOpt = checkCmd->add_option("--fakes", check.fakesFile, "Fake list to use instead of FAKES.DAT")
+        auto* fakesOpt = checkCmd->add_option("--fakes", check.fakesFile, T(QT_TRANSLATE_NOOP("Cli", "Fake list to use instead of FAKES.DAT")))
                              ->type_name("FILE");
         auto* allOpt = checkCmd->add_flag("--all", all,
-                                          "List every download, fakes and OK ones (the default, unless "
-                                          "ShowAllPartMet=NO in Kestrivane.ini)");
-        auto* noAllOpt = checkCmd->add_flag("--no-all", noAll, "List the fakes and suspects only");
+                                          T(QT_TRANSLATE_NOOP("Cli", "List every download, fakes and OK ones (the default, unless "
+                                          "ShowAllPartMet=NO in Kestrivane.ini)")));
+        auto* noAllOpt = checkCmd->add_flag("--no-all", noAll, T(QT_TRANSLATE_NOOP("Cli", "List the fakes and suspects only")));
         allOpt->excludes(noAllOpt);
-        auto* linksOpt = checkCmd->add_flag("--links", links, "Print the ed2k link of every listed download");
-        auto* htmlOpt = checkCmd->add_flag("--html", html, "Print every link as an HTML anchor");
-        auto* jsonOpt = checkCmd->add_flag("--json", json, "Print the listed downloads as a JSON array");
+        auto* linksOpt = checkCmd->add_flag("--links", links, T(QT_TRANSLATE_NOOP("Cli", "Print the ed2k link of every listed download")));
+        auto* htmlOpt = checkCmd->add_flag("--html", html, T(QT_TRANSLATE_NOOP("Cli", "Print every link as an HTML anchor")));
+        auto* jsonOpt = checkCmd->add_flag("--json", json, T(QT_TRANSLATE_NOOP("Cli", "Print the listed downloads as a JSON array")));
         linksOpt->excludes(htmlOpt)->excludes(jsonOpt);
         htmlOpt->excludes(jsonOpt);
         checkCmd->add_flag("--no-inspect", noInspect,
-                           "Do not look at names, part hashes and the bytes already downloaded for suspects");
-        auto* updateOpt = checkCmd->add_flag("--update", check.update, "Update the fake list first");
+                           T(QT_TRANSLATE_NOOP("Cli", "Do not look at names, part hashes and the bytes already downloaded for suspects")));
+        auto* updateOpt = checkCmd->add_flag("--update", check.update, T(QT_TRANSLATE_NOOP("Cli", "Update the fake list first")));
         updateOpt->excludes(fakesOpt);
-        checkCmd->add_flag("--no-header", check.noHeader, "Leave out the two head rows");
+        checkCmd->add_flag("--no-header", check.noHeader, T(QT_TRANSLATE_NOOP("Cli", "Leave out the two head rows")));
         auto* amuleOpt = checkCmd->add_flag("--amule", check.amule,
-                                            "Check the downloads aMule reports (see 'amule connect') instead of the temp "
-                                            "directory's .part.met files");
-        checkCmd->add_flag("--pause-fakes", check.pauseFakes, "With --amule: pause every listed fake and suspect in aMule")
+                                            T(QT_TRANSLATE_NOOP("Cli", "Check the downloads aMule reports (see 'amule connect') instead of the temp "
+                                            "directory's .part.met files")));
+        checkCmd->add_flag("--pause-fakes", check.pauseFakes, T(QT_TRANSLATE_NOOP("Cli", "With --amule: pause every listed fake and suspect in aMule")))
             ->needs(amuleOpt);
 
     }
 
     void AddUpdateImportSearch(CLI::App& app) {
-        updateCmd = app.add_subcommand("update", "Fetch a newer fake list from the update address");
+        updateCmd = app.add_subcommand("update", T(QT_TRANSLATE_NOOP("Cli", "Fetch a newer fake list from the update address")));
         auto* urlOpt = updateCmd->add_option("--url", update.url,
-                                             "Update address to use (http:// or https://); stored as the update "
-                                             "address once the update worked")
+                                             T(QT_TRANSLATE_NOOP("Cli", "Update address to use (http:// or https://); stored as the update "
+                                             "address once the update worked")))
                            ->type_name("URL");
         auto* programOpt = updateCmd->add_flag("--program", update.program,
-                                               "Look for a newer Kestrivane at the program's site instead (exit "
-                                               "status 1 when there is one); nothing is installed");
+                                               T(QT_TRANSLATE_NOOP("Cli", "Look for a newer Kestrivane at the program's site instead (exit "
+                                               "status 1 when there is one); nothing is installed")));
         programOpt->excludes(urlOpt);
         updateCmd->add_option("--site", update.site,
-                              "With --program: the program's site to use; stored once the check worked (none is "
-                              "set at first)")
+                              T(QT_TRANSLATE_NOOP("Cli", "With --program: the program's site to use; stored once the check worked (none is "
+                              "set at first)")))
             ->type_name("URL")
             ->needs(programOpt);
 
         importCmd = app.add_subcommand(
-            "import", "Store the client's temp directory, read from its pref.met, preferences.ini or amule.conf");
-        auto* importFileOpt = importCmd->add_option("FILE", importFile, "The client's preference file");
+            "import", T(QT_TRANSLATE_NOOP("Cli", "Store the client's temp directory, read from its pref.met, preferences.ini or amule.conf")));
+        auto* importFileOpt = importCmd->add_option("FILE", importFile, T(QT_TRANSLATE_NOOP("Cli", "The client's preference file")));
         auto* detectOpt = importCmd->add_flag(
             "--detect", detect,
-            "Look for ~/.aMule/amule.conf and eMule's or eDonkey's files under Wine (~/.wine, $WINEPREFIX); "
-            "import the first that names a temp directory");
+            T(QT_TRANSLATE_NOOP("Cli", "Look for ~/.aMule/amule.conf and eMule's or eDonkey's files under Wine (~/.wine, $WINEPREFIX); "
+            "import the first that names a temp directory")));
         detectOpt->excludes(importFileOpt);
         importCmd->require_option(1);
 
-        searchCmd = app.add_subcommand("search", "List the downloads whose .met file holds a text");
-        searchCmd->add_option("--temp-dir", search.tempDir, "The client's temp directory instead of the settings")
+        searchCmd = app.add_subcommand("search", T(QT_TRANSLATE_NOOP("Cli", "List the downloads whose .met file holds a text")));
+        searchCmd->add_option("--temp-dir", search.tempDir, T(QT_TRANSLATE_NOOP("Cli", "The client's temp directory instead of the settings")))
             ->type_name("DIR");
-        searchCmd->add_flag("--json", search.json, "Print the hits as a JSON array");
-        searchCmd->add_option("TEXT", search.text, "Text to look for (letters without regard to case)")->required();
+        searchCmd->add_flag("--json", search.json, T(QT_TRANSLATE_NOOP("Cli", "Print the hits as a JSON array")));
+        searchCmd->add_option("TEXT", search.text, T(QT_TRANSLATE_NOOP("Cli", "Text to look for (letters without regard to case)")))->required();
 
     }
 
     void AddWatch(CLI::App& app) {
         watchCmd = app.add_subcommand(
-            "watch", "Stay running; re-check a .part.met or a list when it changes and report each new fake once "
-                     "(SIGHUP reads the settings and lists again)");
-        watchCmd->add_option("--temp-dir", watchArgs.tempDir, "The client's temp directory instead of the settings")
+            "watch", T(QT_TRANSLATE_NOOP("Cli", "Stay running; re-check a .part.met or a list when it changes and report each new fake once "
+                     "(SIGHUP reads the settings and lists again)")));
+        watchCmd->add_option("--temp-dir", watchArgs.tempDir, T(QT_TRANSLATE_NOOP("Cli", "The client's temp directory instead of the settings")))
             ->type_name("DIR");
-        watchCmd->add_option("--fakes", watchArgs.fakesFile, "Fake list to use instead of FAKES.DAT")->type_name("FILE");
-        watchCmd->add_flag("--json", watchArgs.json, "One JSON object per line for each finding");
-        auto* watchAmuleOpt = watchCmd->add_flag("--amule", watchAmule, "Act in the aMule of 'amule connect' (with --pause-fakes)");
-        watchCmd->add_flag("--pause-fakes", watchArgs.amulePause, "With --amule: pause each new fake and suspect in aMule")
+        watchCmd->add_option("--fakes", watchArgs.fakesFile, T(QT_TRANSLATE_NOOP("Cli", "Fake list to use instead of FAKES.DAT")))->type_name("FILE");
+        watchCmd->add_flag("--json", watchArgs.json, T(QT_TRANSLATE_NOOP("Cli", "One JSON object per line for each finding")));
+        auto* watchAmuleOpt = watchCmd->add_flag("--amule", watchAmule, T(QT_TRANSLATE_NOOP("Cli", "Act in the aMule of 'amule connect' (with --pause-fakes)")));
+        watchCmd->add_flag("--pause-fakes", watchArgs.amulePause, T(QT_TRANSLATE_NOOP("Cli", "With --amule: pause each new fake and suspect in aMule")))
             ->needs(watchAmuleOpt);
         watchCmd->add_option("--exec", watchArgs.exec,
-                             "Run CMD for each finding (split like a shell would, never run by one); the finding is in "
+                             T(QT_TRANSLATE_NOOP("Cli", "Run CMD for each finding (split like a shell would, never run by one); the finding is in "
                              "KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; its "
-                             "output goes to standard error; one runs at a time")
+                             "output goes to standard error; one runs at a time")))
             ->type_name("CMD");
         watchCmd->add_option("--exec-timeout", watchArgs.execTimeoutSeconds,
-                             "End a command of --exec that runs longer than this (default 60)")
+                             T(QT_TRANSLATE_NOOP("Cli", "End a command of --exec that runs longer than this (default 60)")))
             ->type_name("SECONDS")
             ->check(CLI::Range(1, 86400));
 
@@ -262,45 +278,45 @@ struct Cli {
 
     void AddOwnList(CLI::App& app) {
         // The user's own list, and lists to share.
-        markCmd = app.add_subcommand("mark", "Add a download to your own fake list MYFAKES.DAT");
-        markCmd->add_option("PART|HASH", mark.target, "A .part.met of the temp directory (001.part) or an ed2k hash")
+        markCmd = app.add_subcommand("mark", T(QT_TRANSLATE_NOOP("Cli", "Add a download to your own fake list MYFAKES.DAT")));
+        markCmd->add_option("PART|HASH", mark.target, T(QT_TRANSLATE_NOOP("Cli", "A .part.met of the temp directory (001.part) or an ed2k hash")))
             ->required();
-        markCmd->add_option("--reason", mark.reason, "Why it is a fake (the list line's description)")->required();
-        markCmd->add_option("--size", mark.size, "The file size, for a HASH")->type_name("BYTES");
-        markCmd->add_option("--temp-dir", mark.tempDir, "The client's temp directory instead of the settings")
+        markCmd->add_option("--reason", mark.reason, T(QT_TRANSLATE_NOOP("Cli", "Why it is a fake (the list line's description)")))->required();
+        markCmd->add_option("--size", mark.size, T(QT_TRANSLATE_NOOP("Cli", "The file size, for a HASH")))->type_name("BYTES");
+        markCmd->add_option("--temp-dir", mark.tempDir, T(QT_TRANSLATE_NOOP("Cli", "The client's temp directory instead of the settings")))
             ->type_name("DIR");
-        allowCmd = app.add_subcommand("allow", "Record in MYFAKES.DAT that a download is not a fake, whatever "
-                                                     "a list, a client or the inspection says");
-        allowCmd->add_option("PART|HASH", allow.target, "A .part.met of the temp directory (001.part) or an ed2k hash")
+        allowCmd = app.add_subcommand("allow", T(QT_TRANSLATE_NOOP("Cli", "Record in MYFAKES.DAT that a download is not a fake, whatever "
+                                                     "a list, a client or the inspection says")));
+        allowCmd->add_option("PART|HASH", allow.target, T(QT_TRANSLATE_NOOP("Cli", "A .part.met of the temp directory (001.part) or an ed2k hash")))
             ->required();
-        allowCmd->add_option("--reason", allow.reason, "Why it is not a fake");
-        allowCmd->add_option("--temp-dir", allow.tempDir, "The client's temp directory instead of the settings")
+        allowCmd->add_option("--reason", allow.reason, T(QT_TRANSLATE_NOOP("Cli", "Why it is not a fake")));
+        allowCmd->add_option("--temp-dir", allow.tempDir, T(QT_TRANSLATE_NOOP("Cli", "The client's temp directory instead of the settings")))
             ->type_name("DIR");
-        unmarkCmd = app.add_subcommand("unmark", "Remove a download from your own fake list MYFAKES.DAT");
-        unmarkCmd->add_option("PART|HASH", unmark.target, "A .part.met of the temp directory or an ed2k hash")
+        unmarkCmd = app.add_subcommand("unmark", T(QT_TRANSLATE_NOOP("Cli", "Remove a download from your own fake list MYFAKES.DAT")));
+        unmarkCmd->add_option("PART|HASH", unmark.target, T(QT_TRANSLATE_NOOP("Cli", "A .part.met of the temp directory or an ed2k hash")))
             ->required();
-        unmarkCmd->add_option("--temp-dir", unmark.tempDir, "The client's temp directory instead of the settings")
+        unmarkCmd->add_option("--temp-dir", unmark.tempDir, T(QT_TRANSLATE_NOOP("Cli", "The client's temp directory instead of the settings")))
             ->type_name("DIR");
         exportCmd =
-            app.add_subcommand("export", "Print or write list lines (hash,size,description) of the fakes the check finds");
-        exportCmd->add_flag("--own", exportArgs.own, "Your own list MYFAKES.DAT instead");
-        exportCmd->add_option("--temp-dir", exportArgs.tempDir, "The client's temp directory instead of the settings")
+            app.add_subcommand("export", T(QT_TRANSLATE_NOOP("Cli", "Print or write list lines (hash,size,description) of the fakes the check finds")));
+        exportCmd->add_flag("--own", exportArgs.own, T(QT_TRANSLATE_NOOP("Cli", "Your own list MYFAKES.DAT instead")));
+        exportCmd->add_option("--temp-dir", exportArgs.tempDir, T(QT_TRANSLATE_NOOP("Cli", "The client's temp directory instead of the settings")))
             ->type_name("DIR");
-        exportCmd->add_option("FILE", exportArgs.file, "File to write (replaced whole); - or none: standard output");
+        exportCmd->add_option("FILE", exportArgs.file, T(QT_TRANSLATE_NOOP("Cli", "File to write (replaced whole); - or none: standard output")));
 
     }
 
     void AddLinks(CLI::App& app) {
         // links: the links in a text or a collection, checked before they are downloaded.
-        linksCmd = app.add_subcommand("links", "Check ed2k and magnet links (a text, a web page or an eMule "
-                                                     "collection) before they are downloaded");
-        linksCmd->add_option("FILE", linksArgs.file, "File holding the links; - or none for the standard input");
-        linksCmd->add_option("--fakes", linksArgs.fakesFile, "Fake list to use instead of FAKES.DAT")->type_name("FILE");
-        auto* linksAllOpt = linksCmd->add_flag("--all", linksAll, "List every link, fakes, suspects and OK ones (the default)");
-        auto* linksNoAllOpt = linksCmd->add_flag("--no-all", linksNoAll, "List the fakes and suspects only");
+        linksCmd = app.add_subcommand("links", T(QT_TRANSLATE_NOOP("Cli", "Check ed2k and magnet links (a text, a web page or an eMule "
+                                                     "collection) before they are downloaded")));
+        linksCmd->add_option("FILE", linksArgs.file, T(QT_TRANSLATE_NOOP("Cli", "File holding the links; - or none for the standard input")));
+        linksCmd->add_option("--fakes", linksArgs.fakesFile, T(QT_TRANSLATE_NOOP("Cli", "Fake list to use instead of FAKES.DAT")))->type_name("FILE");
+        auto* linksAllOpt = linksCmd->add_flag("--all", linksAll, T(QT_TRANSLATE_NOOP("Cli", "List every link, fakes, suspects and OK ones (the default)")));
+        auto* linksNoAllOpt = linksCmd->add_flag("--no-all", linksNoAll, T(QT_TRANSLATE_NOOP("Cli", "List the fakes and suspects only")));
         linksAllOpt->excludes(linksNoAllOpt);
-        auto* linksLinksOpt = linksCmd->add_flag("--links", linksLinks, "Print the ed2k link of every listed link");
-        auto* linksJsonOpt = linksCmd->add_flag("--json", linksJson, "Print every link as a JSON array, malformed ones too");
+        auto* linksLinksOpt = linksCmd->add_flag("--links", linksLinks, T(QT_TRANSLATE_NOOP("Cli", "Print the ed2k link of every listed link")));
+        auto* linksJsonOpt = linksCmd->add_flag("--json", linksJson, T(QT_TRANSLATE_NOOP("Cli", "Print every link as a JSON array, malformed ones too")));
         linksLinksOpt->excludes(linksJsonOpt);
     }
 
@@ -388,26 +404,28 @@ namespace {
 int Main(int argc, char** argv) {
     using namespace kv::cli;
 
-    CLI::App app{"Checks the downloads of eDonkey, eMule and aMule against a list of known fakes.",
+    CLI::App app{T(QT_TRANSLATE_NOOP("Cli", "Checks the downloads of eDonkey, eMule and aMule against a list of "
+                                            "known fakes.")),
                  "kestrivane-cli"};
-    app.set_version_flag("--version", VersionLine(), "Print the version and exit");
+    HelpWords(app);
+    app.set_version_flag("--version", VersionLine(), T(QT_TRANSLATE_NOOP("Cli", "Print the version and exit")));
     app.require_subcommand(1);
     app.fallthrough();  // --home may also follow the command
 
     std::string home;
     app.add_option("--home", home,
-                   "Directory holding Kestrivane.ini and FAKES.DAT; must exist "
+                   T(QT_TRANSLATE_NOOP("Cli", "Directory holding Kestrivane.ini and FAKES.DAT; must exist "
                    "(default: $KESTRIVANE_HOME, else ~/.config/kestrivane and ~/.local/share/kestrivane when "
-                   "installed, the program's own directory when portable)")
+                   "installed, the program's own directory when portable)")))
         ->type_name("DIR");
     bool quiet = false;
-    app.add_flag("-q,--quiet", quiet, "Print errors only (the check's rows and the search hits still go to stdout)");
-    const std::string exitStatus = std::string(
-        "Exit status: 0 no fake or suspect found / search hits / list current or updated / watch ended by SIGINT\n"
-        "or SIGTERM; 1 fakes or suspects found / no search hit; 2 the command could not run (a fake list that\n"
-        "cannot be read, no list at all with --no-inspect, no temp directory or one that cannot be read, no update\n"
-        "address or a failed update, a file that could not be written, no aMule connection, usage error); 3 check\n"
-        "--update: the update failed, the local list still found fakes or suspects.");
+    app.add_flag("-q,--quiet", quiet, T(QT_TRANSLATE_NOOP("Cli", "Print errors only (the check's rows and the search hits still go to stdout)")));
+    const std::string exitStatus = T(QT_TRANSLATE_NOOP("Cli",
+        "Exit status: 0 no fake or suspect found / search hits / list or program current or list updated / watch\n"
+        "ended by SIGINT or SIGTERM; 1 fakes or suspects found / no search hit / a newer program; 2 the command\n"
+        "could not run (a fake list that cannot be read, no list at all with --no-inspect, no temp directory or one\n"
+        "that cannot be read, no update address or a failed update, a file that could not be written, no aMule\n"
+        "connection, usage error); 3 check --update: the update failed, the local list still found fakes or suspects."));
 
     Cli cli;
     cli.AddCheck(app);
@@ -419,6 +437,8 @@ int Main(int argc, char** argv) {
     // Set after the commands, which would copy it: theirs only point here.
     app.footer(exitStatus);
     ShortFooters(app);
+    for (CLI::App* sub : app.get_subcommands([](CLI::App*) { return true; }))
+        sub->group(T(QT_TRANSLATE_NOOP("Cli", "Subcommands")));
 
     if (const std::string unknown = UnknownCommand(app, argc, argv); !unknown.empty()) {
         std::cerr << unknown << '\n';
