@@ -36,6 +36,9 @@ std::string PausedInAmule(const std::string& name) {
     return T(QT_TRANSLATE_NOOP("Cli", "Paused in aMule: %1"), {name});
 }
 
+// Bytes of a message (a path, a server's words) as the terminal may show them.
+std::string Shown(std::string_view bytes) { return VisibleControls(ToDisplayUtf8(bytes)); }
+
 // Ends a command whose operation could not run: its reason on one line.
 int Fail(std::ostream& err, const std::string& failure) {
     err << VisibleControls(FlattenToOneLine(ToDisplayUtf8(failure))) << '\n';
@@ -45,8 +48,8 @@ int Fail(std::ostream& err, const std::string& failure) {
 // A command that changes the program directory holds its lock throughout, so
 // that its writes land together or not at all; the writes inside only count.
 int LockFailed(const DirectoryLock& lock, const std::string& dir, std::ostream& err) {
-    if (lock.Busy()) err << ToDisplayUtf8(text::DirectoryBusy(*lock.Busy())) << '\n';
-    else err << T(QT_TRANSLATE_NOOP("Cli", "Could not write in %1."), {ToDisplayUtf8(dir)}) << '\n';
+    if (lock.Busy()) err << Shown(text::DirectoryBusy(*lock.Busy())) << '\n';
+    else err << T(QT_TRANSLATE_NOOP("Cli", "Could not write in %1."), {Shown(dir)}) << '\n';
     return kExitError;
 }
 
@@ -159,7 +162,7 @@ bool Update(const ProgramHome& home, const OnlineSetup& net, const Output& o) {
         PrintStatus(log.LastStatus(), o.err);
     }
     if (const auto& failed = output.LastFailed(); failed && !failed->networkError.empty() && !failed->noAddress)
-        o.err << T(QT_TRANSLATE_NOOP("Cli", "Network error: %1"), {ToDisplayUtf8(failed->networkError)}) << '\n';
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Network error: %1"), {Shown(failed->networkError)}) << '\n';
     return false;
 }
 
@@ -168,10 +171,10 @@ bool Update(const ProgramHome& home, const OnlineSetup& net, const Output& o) {
 // can help is worth a line in a cron mail.
 void WarnAboutLists(const ListsLoaded& lists, std::ostream& err) {
     if (!lists.mainExists) {
-        err << ToDisplayUtf8(text::NoListWarning(lists.mainPath)) << '\n';
+        err << Shown(text::NoListWarning(lists.mainPath)) << '\n';
     } else if (lists.mainShape == ListShape::Empty || lists.mainShape == ListShape::Utf16) {
         // Whole sentences, so that a translation words the shape too.
-        const std::string path = ToDisplayUtf8(lists.mainPath);
+        const std::string path = Shown(lists.mainPath);
         err << (lists.mainShape == ListShape::Empty
                     ? T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 is empty; no download can be found as a fake with it."),
                         {path})
@@ -183,7 +186,7 @@ void WarnAboutLists(const ListsLoaded& lists, std::ostream& err) {
         // A binary or some other file given for the list: taken in silence, it would find nothing.
         err << T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 holds no fake list record (is it a list at all?); no download "
                                           "can be found as a fake with it."),
-                 {ToDisplayUtf8(lists.mainPath)})
+                 {Shown(lists.mainPath)})
             << '\n';
     } else if (lists.records == 0) {
         err << T(QT_TRANSLATE_NOOP("Cli",
@@ -323,7 +326,7 @@ int RunProgramCheck(const ProgramHome& home, const UpdateArgs& args, const Outpu
                                                           "--program --site URL'.")));
         PrintStatus(text::TransferStatus(f.fetch, f.address, "", true), o.err);
         if (!f.fetch.networkError.empty())
-            o.err << T(QT_TRANSLATE_NOOP("Cli", "Network error: %1"), {ToDisplayUtf8(f.fetch.networkError)}) << '\n';
+            o.err << T(QT_TRANSLATE_NOOP("Cli", "Network error: %1"), {Shown(f.fetch.networkError)}) << '\n';
         return kExitError;
     }
     const std::string shown = check->display.empty() ? std::string("?") : check->display;
@@ -365,11 +368,11 @@ int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o) {
     // An address is kept only once it has served: a typing slip must not replace a good one.
     if (!args.url.empty() && !home.settings.Write(Key::FakesDatDownloadURL, args.url)) {
         if (const std::optional<LockHolder> busy = TakeLockBusy()) {
-            o.err << ToDisplayUtf8(text::DirectoryBusy(*busy)) << '\n';
+            o.err << Shown(text::DirectoryBusy(*busy)) << '\n';
             return kExitError;
         }
         o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not store the update address in %1."),
-                   {ToDisplayUtf8(home.settings.Path())})
+                   {Shown(home.settings.Path())})
               << '\n';
         return kExitError;
     }
@@ -402,9 +405,9 @@ int RunImportDetected(const HomeDirs& dirs, const std::string& home, const Outpu
         for (const DetectedClient& d : found)
             o.err << (d.tempDir.empty()
                           ? T(QT_TRANSLATE_NOOP("Cli", "Found %1: %2 (names no temp directory)"),
-                              {ClientNameOf(d.client), ToDisplayUtf8(d.path)})
+                              {ClientNameOf(d.client), Shown(d.path)})
                           : T(QT_TRANSLATE_NOOP("Cli", "Found %1: %2 (temp directory %3)"),
-                              {ClientNameOf(d.client), ToDisplayUtf8(d.path), ToDisplayUtf8(d.tempDir)}))
+                              {ClientNameOf(d.client), Shown(d.path), Shown(d.tempDir)}))
                   << '\n';
     if (!detected) {
         o.err << (detected.error().kind == ClientDetectionError::NothingFound
@@ -420,7 +423,7 @@ int RunImportDetected(const HomeDirs& dirs, const std::string& home, const Outpu
         return kExitError;
     }
     const DetectedClient& chosen = detected->found[detected->chosen];
-    if (!o.quiet) o.err << T(QT_TRANSLATE_NOOP("Cli", "Importing %1"), {ToDisplayUtf8(chosen.path)}) << '\n';
+    if (!o.quiet) o.err << T(QT_TRANSLATE_NOOP("Cli", "Importing %1"), {Shown(chosen.path)}) << '\n';
     return Import(ProgramHome::At(dirs), chosen.path, &chosen, o);
 }
 
@@ -546,7 +549,7 @@ int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
         return kExitError;
     } else {
         o.err << T(QT_TRANSLATE_NOOP("Cli", "%1 list line(s) written to %2."),
-                   {std::to_string(count), ToDisplayUtf8(args.file)})
+                   {std::to_string(count), Shown(args.file)})
               << '\n';
     }
     return kExitOk;

@@ -18,13 +18,31 @@ std::string TempDirMissing(const std::string& path) {
     return T(QT_TRANSLATE_NOOP("Cli", "Temp directory %1 not found!"), {path});
 }
 
+// The lower layers' and the system's words for why a file cannot be read, in
+// the user's language where they are known; others stay as they came.
+[[maybe_unused]] constexpr const char* kCauses[] = {
+    QT_TRANSLATE_NOOP("Cli", "Permission denied"),
+    QT_TRANSLATE_NOOP("Cli", "No such file or directory"),
+    QT_TRANSLATE_NOOP("Cli", "Not a directory"),
+    QT_TRANSLATE_NOOP("Cli", "Input/output error"),
+    QT_TRANSLATE_NOOP("Cli", "Too many levels of symbolic links"),
+    QT_TRANSLATE_NOOP("Cli", "it is a directory"),
+    QT_TRANSLATE_NOOP("Cli", "it is a FIFO, not a regular file"),
+    QT_TRANSLATE_NOOP("Cli", "it is not a regular file"),
+    QT_TRANSLATE_NOOP("Cli", "it is larger than 4 GiB"),
+    QT_TRANSLATE_NOOP("Cli", "it cannot be read"),
+    QT_TRANSLATE_NOOP("Cli", "it is empty"),
+};
+
+std::string Cause(const std::string& cause) { return T(cause.c_str()); }
+
 std::string TempDirUnreadable(const std::string& path, const std::string& cause) {
-    return T(QT_TRANSLATE_NOOP("Cli", "Cannot read the temp directory %1: %2."), {path, cause});
+    return T(QT_TRANSLATE_NOOP("Cli", "Cannot read the temp directory %1: %2."), {path, Cause(cause)});
 }
 
 std::string ListUnreadable(const std::string& path, const std::string& cause = "") {
     if (cause.empty()) return T(QT_TRANSLATE_NOOP("Cli", "Could not read the fake list %1."), {path});
-    return T(QT_TRANSLATE_NOOP("Cli", "Could not read the fake list %1: %2."), {path, cause});
+    return T(QT_TRANSLATE_NOOP("Cli", "Could not read the fake list %1: %2."), {path, Cause(cause)});
 }
 
 std::string CheckCouldNotRun() { return T(QT_TRANSLATE_NOOP("Cli", "The check could not run.")); }

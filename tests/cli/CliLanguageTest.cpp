@@ -156,6 +156,8 @@ TEST(CliLanguage, GermanLocalePrintsGermanAndTheCLocaleTheEnglishUnchanged) {
         EXPECT_NE(help.find(words), std::string::npos) << words << "\n" << help;
     EXPECT_EQ(german({"check", "--links", "--json"}),
               "--links kann nicht zusammen mit --json verwendet werden.\nMit --help erfahren Sie mehr.\n");
+    EXPECT_EQ(german({"check", "--temp-dir", "/etc/passwd"}),  // the system's words inside the sentence too
+              "Kann das Temp-Verzeichnis /etc/passwd nicht lesen: Kein Verzeichnis.\n");
     EXPECT_EQ(german({"check", "--al"}),
               "Unbekannte Option '--al'; meinten Sie '--all'? ('kestrivane-cli check --help' listet die Optionen auf)\n");
 }

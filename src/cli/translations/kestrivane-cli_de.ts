@@ -832,5 +832,49 @@ scheiterte, die lokale Liste fand trotzdem Fakes oder Verdächtige.</translation
         <source>Subcommands</source>
         <translation>Befehle</translation>
     </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>es ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>es ist ein FIFO, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than 4 GiB</source>
+        <translation>sie ist größer als 4 GiB</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
 </context>
 </TS>

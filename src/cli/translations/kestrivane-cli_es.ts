@@ -832,5 +832,49 @@ actualización falló, la lista local aun así encontró fakes o sospechosos.</t
         <source>Subcommands</source>
         <translation>Comandos</translation>
     </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o el directorio</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es un directorio</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Demasiados niveles de enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>es un directorio</translation>
+    </message>
+    <message>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>es un FIFO, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than 4 GiB</source>
+        <translation>es mayor de 4 GiB</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacía</translation>
+    </message>
 </context>
 </TS>

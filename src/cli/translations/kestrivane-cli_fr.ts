@@ -832,5 +832,49 @@ la mise à jour a échoué, la liste locale a tout de même trouvé des fakes ou
         <source>Subcommands</source>
         <translation>Commandes</translation>
     </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce type</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>N&apos;est pas un répertoire</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d&apos;entrée/sortie</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>c&apos;est un répertoire</translation>
+    </message>
+    <message>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>c&apos;est un FIFO, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than 4 GiB</source>
+        <translation>elle dépasse 4 Gio</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>elle ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>elle est vide</translation>
+    </message>
 </context>
 </TS>

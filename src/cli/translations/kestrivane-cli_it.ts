@@ -832,5 +832,49 @@ l&apos;aggiornamento è fallito, la lista locale ha comunque trovato fake o sosp
         <source>Subcommands</source>
         <translation>Comandi</translation>
     </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permesso negato</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>File o cartella inesistente</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Non è una cartella</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Errore di input/output</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Troppi livelli di collegamenti simbolici</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>è una FIFO, non un file normale</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it is larger than 4 GiB</source>
+        <translation>è più grande di 4 GiB</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>non può essere letta</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>è vuota</translation>
+    </message>
 </context>
 </TS>
