@@ -369,7 +369,7 @@ std::optional<std::string> NamedHome(std::string home, const char* from) {
 
 // The settings and data directories: --home, $KESTRIVANE_HOME, or the usual ones
 // created when missing; nullopt after saying why.
-std::optional<kv::HomeDirs> ResolveDirs(const std::string& home) {
+std::optional<kv::HomeDirs> ResolveDirs(const std::string& home, std::vector<std::string>& created) {
     const char* fromEnvironment = std::getenv("KESTRIVANE_HOME");
     if (home.empty() && fromEnvironment && *fromEnvironment) {
         const std::optional<std::string> named = NamedHome(fromEnvironment, "KESTRIVANE_HOME");
@@ -388,7 +388,12 @@ std::optional<kv::HomeDirs> ResolveDirs(const std::string& home) {
                   << '\n';
         return std::nullopt;
     }
-    // Created before the first write.
+    // Created before the first write; the ones made here are noted, so that a
+    // command that fails before writing leaves no empty home behind.
+    for (const std::string& dir : {dirs.config, dirs.data})  // deepest first, parents made with it after it
+        for (std::filesystem::path p = dir; !p.empty() && p != p.root_path() && !std::filesystem::exists(p);
+             p = p.parent_path())
+            if (std::ranges::find(created, p.string()) == created.end()) created.push_back(p.string());
     if (const auto failed = kv::ProgramHome::At(dirs).CreateDirectories()) {
         std::cerr << T(QT_TRANSLATE_NOOP("Cli", "Cannot create the directory %1. Pass --home DIR."), {*failed})
                   << '\n';
@@ -457,10 +462,16 @@ int Main(int argc, char** argv) {
         }
         return app.exit(e, std::cout, std::cerr) == 0 ? 0 : kExitError;
     }
-    const std::optional<kv::HomeDirs> dirs = ResolveDirs(home);
+    std::vector<std::string> created;
+    const std::optional<kv::HomeDirs> dirs = ResolveDirs(home, created);
     if (!dirs) return kExitError;
-    if (amule->Parsed()) return amule->Run(*dirs, quiet);
-    return cli.Run(*dirs, Output{std::cout, std::cerr, quiet, ::isatty(STDERR_FILENO) == 1}, quiet);
+    const int code = amule->Parsed() ? amule->Run(*dirs, quiet)
+                                     : cli.Run(*dirs, Output{std::cout, std::cerr, quiet, ::isatty(STDERR_FILENO) == 1},
+                                               quiet);
+    // Only an empty directory goes: whatever was written there stays.
+    if (code == kExitError)
+        for (const std::string& dir : created) ::rmdir(dir.c_str());
+    return code;
 }
 
 // The first of the variables naming the locale that is set.

@@ -144,5 +144,27 @@ TEST_F(FirstHour, AllowedDownloadsAreOkUntilUnmarked) {
     EXPECT_EQ(Run({"check", "--no-inspect"}).code, 1);
 }
 
+// Without --home, a user whose home has no Kestrivane yet: a failed first command leaves no empty directories.
+TEST_F(FirstHour, AFailedFirstCommandLeavesNoNewDirectories) {
+    // The build tree is writable to its owner, who would get a portable home there: run as nobody then.
+    if (::geteuid() != 0 || !fs::exists("/usr/bin/setpriv")) GTEST_SKIP() << "needs root and setpriv";
+    ScopedTempDir fresh;
+    ::chmod(fresh.path().c_str(), 0777);
+    env = {{"HOME", fresh.path()}, {"XDG_CONFIG_HOME", ""}, {"XDG_DATA_HOME", ""}, {"no_proxy", "*"}};
+    const Args nobody = {"/usr/bin/setpriv", "--reuid=65534", "--regid=65534", "--clear-groups", KV_CLI_PATH};
+    for (const Args& args : {Args{"check"}, Args{"update"}, Args{"search", "x"}}) {
+        Args argv = nobody;
+        argv.insert(argv.end(), args.begin(), args.end());
+        EXPECT_EQ(RunArgv(argv).code, 2) << args[0];
+        EXPECT_TRUE(fs::is_empty(fresh.path())) << args[0];
+    }
+    Args works = nobody;
+    works.insert(works.end(), {"check", "--temp-dir", temp.path()});
+    ::chmod(temp.path().c_str(), 0755);
+    const Ran ran = RunArgv(works);
+    EXPECT_NE(ran.code, 2) << ran.err;
+    EXPECT_FALSE(fs::is_empty(fresh.path())) << "a command that ran keeps its home";
+}
+
 }  // namespace
 }  // namespace kv::test
