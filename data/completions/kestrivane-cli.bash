@@ -13,7 +13,7 @@ _kestrivane_cli() {
             _filedir
             return
             ;;
-        --url | --exec | --exec-timeout | --reason | --size)
+        --url | --site | --exec | --exec-timeout | --reason | --size)
             return
             ;;
     esac
@@ -43,7 +43,7 @@ _kestrivane_cli() {
                   --no-header --amule --pause-fakes"
             ;;
         update)
-            opts="--help --home --url"
+            opts="--help --home --url --program --site"
             ;;
         import)
             if [[ $cur != -* ]]; then

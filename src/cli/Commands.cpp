@@ -19,9 +19,11 @@
 #include "usecases/AmuleCheck.h"
 #include "usecases/AmulePauser.h"
 #include "usecases/Check.h"
+#include "usecases/ClientDetection.h"
 #include "usecases/ImportClient.h"
 #include "usecases/LinkCheck.h"
 #include "usecases/OwnListEdit.h"
+#include "usecases/ProgramVersion.h"
 #include "usecases/ReportText.h"
 #include "usecases/TextSearch.h"
 #include "usecases/UpdateLists.h"
@@ -35,6 +37,9 @@ std::string PausedInAmule(const std::string& name) {
     return T(QT_TRANSLATE_NOOP("Cli", "Paused in aMule: %1"), {name});
 }
 
+// Bytes of a message (a path, a server's words) as the terminal may show them.
+std::string Shown(std::string_view bytes) { return VisibleControls(ToDisplayUtf8(bytes)); }
+
 // Ends a command whose operation could not run: its reason on one line.
 int Fail(std::ostream& err, const std::string& failure) {
     err << VisibleControls(FlattenToOneLine(ToDisplayUtf8(failure))) << '\n';
@@ -44,8 +49,8 @@ int Fail(std::ostream& err, const std::string& failure) {
 // A command that changes the program directory holds its lock throughout, so
 // that its writes land together or not at all; the writes inside only count.
 int LockFailed(const DirectoryLock& lock, const std::string& dir, std::ostream& err) {
-    if (lock.Busy()) err << ToDisplayUtf8(text::DirectoryBusy(*lock.Busy())) << '\n';
-    else err << T(QT_TRANSLATE_NOOP("Cli", "Could not write in %1."), {ToDisplayUtf8(dir)}) << '\n';
+    if (lock.Busy()) err << Shown(text::DirectoryBusy(*lock.Busy())) << '\n';
+    else err << T(QT_TRANSLATE_NOOP("Cli", "Could not write in %1."), {Shown(dir)}) << '\n';
     return kExitError;
 }
 
@@ -70,14 +75,20 @@ nlohmann::ordered_json FindingJson(const Finding& f) {
 
 // A check row: a field's own control bytes are shown, never taken for separators or line ends.
 std::string FindingRow(const Finding& f) {
-    return VisibleControls(f.part) + TAB + VisibleControls(f.download.name) + TAB + VisibleControls(VerdictOf(f, Words()));
+    std::string row;
+    AppendVisible(row, f.part);
+    row += TAB;
+    AppendVisible(row, f.download.name);
+    row += TAB;
+    AppendVisible(row, VerdictOf(f, Words()));
+    return row;
 }
 
 void PrintCheckResult(const CheckReport& report, const CheckArgs& args, std::ostream& out) {
     switch (args.format) {
         case CheckFormat::Rows:
             if (!args.noHeader) out << T(text::kCheckHead) << "\n \n";
-            for (const auto& f : report.listed) out << ToDisplayUtf8Fields(FindingRow(f)) << '\n';
+            for (const auto& f : report.listed) out << FindingRow(f) << '\n';
             break;
         case CheckFormat::Links:
         case CheckFormat::Html:
@@ -140,10 +151,10 @@ private:
 
 // The update as a terminal follows it. Quiet, nothing shows unless it fails;
 // a failed transfer adds the network library's own words.
-bool Update(const ProgramHome& home, const Output& o) {
+bool Update(const ProgramHome& home, const OnlineSetup& net, const Output& o) {
     StatusLog log(o.err, /*live=*/!o.quiet, /*progress=*/o.terminal && !o.quiet);
     UpdateOutput output(log, o.terminal && !o.quiet);
-    ListUpdater updater(home, OnlineSetup{});
+    ListUpdater updater(home, net);
     const auto done = updater.Update(output);
     if (done) return true;
     if (done.error().kind == UpdateError::ProxyRefusedBefore) log.Box(T(text::kProxyNotImplemented), text::kAppTitle);
@@ -152,7 +163,7 @@ bool Update(const ProgramHome& home, const Output& o) {
         PrintStatus(log.LastStatus(), o.err);
     }
     if (const auto& failed = output.LastFailed(); failed && !failed->networkError.empty() && !failed->noAddress)
-        o.err << T(QT_TRANSLATE_NOOP("Cli", "Network error: %1"), {ToDisplayUtf8(failed->networkError)}) << '\n';
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Network error: %1"), {Shown(failed->networkError)}) << '\n';
     return false;
 }
 
@@ -161,11 +172,12 @@ bool Update(const ProgramHome& home, const Output& o) {
 // can help is worth a line in a cron mail.
 void WarnAboutLists(const ListsLoaded& lists, std::ostream& err, bool bytesRead = true) {
     if (!lists.mainExists) {
-        err << ToDisplayUtf8(bytesRead ? text::NoListWarning(lists.mainPath) : text::NoListNamesOnlyWarning(lists.mainPath))
-            << '\n';
+        err << Shown(bytesRead ? text::NoListWarning(lists.mainPath) : text::NoListNamesOnlyWarning(lists.mainPath))
+            << '
+';
     } else if (lists.mainShape == ListShape::Empty || lists.mainShape == ListShape::Utf16) {
         // Whole sentences, so that a translation words the shape too.
-        const std::string path = ToDisplayUtf8(lists.mainPath);
+        const std::string path = Shown(lists.mainPath);
         err << (lists.mainShape == ListShape::Empty
                     ? T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 is empty; no download can be found as a fake with it."),
                         {path})
@@ -173,11 +185,30 @@ void WarnAboutLists(const ListsLoaded& lists, std::ostream& err, bool bytesRead 
                                                  "no download can be found as a fake with it."),
                         {path}))
             << '\n';
+    } else if (lists.mainShape == ListShape::HasNul || lists.mainShape == ListShape::NoRecords) {
+        // A binary or some other file given for the list: taken in silence, it would find nothing.
+        err << T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 holds no fake list record (is it a list at all?); no download "
+                                          "can be found as a fake with it."),
+                 {Shown(lists.mainPath)})
+            << '\n';
     } else if (lists.records == 0) {
         err << T(QT_TRANSLATE_NOOP("Cli",
                                    "Warning: the loaded fake lists hold no record; no download can be found as a fake."))
             << '\n';
     }
+}
+
+// A client's settings directory given for its temp directory: its known.met and
+// the like are no downloads, so the check would only call them damaged.
+int RefuseClientSettings(const ProgramHome& home, const std::string& given, const Output& o) {
+    const std::string dir = given.empty() ? ConfiguredTempDir(home.settings) : given;
+    if (dir.empty()) return 0;
+    const std::string temp = ClientTempBeside(dir);
+    if (temp.empty()) return 0;
+    return Fail(o.err, T(QT_TRANSLATE_NOOP("Cli", "%1 is the client's settings directory, not its temp directory; "
+                                                  "the downloads are in %2 (pass --temp-dir %2, or run "
+                                                  "'kestrivane-cli import --detect')."),
+                         {dir, temp}));
 }
 
 CheckRequest RequestOf(const CheckArgs& args) {
@@ -258,10 +289,11 @@ int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
         // Nothing to fetch from: the check still runs on what is here, and says so.
         o.err << T(QT_TRANSLATE_NOOP("Cli", "Warning: %1"), {T(text::kNoUpdateAddress)}) << '\n';
     } else if (args.update) {
-        updateFailed = !Update(home, o);
+        updateFailed = !Update(home, OnlineSetup{}, o);
         // The local list still serves; the failure shows in the exit status.
         if (updateFailed) o.err << T(QT_TRANSLATE_NOOP("Cli", "Update failed; checking with the local fake list.")) << '\n';
     }
+    if (const int refused = RefuseClientSettings(home, args.tempDir, o)) return refused;
     ListStore lists(home);
     const auto result = CheckTempDirs(lists, RequestOf(args));
     if (!result) return Fail(o.err, text::CheckFailed(result.error()));
@@ -276,23 +308,81 @@ int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
     return found ? kExitFound : kExitOk;
 }
 
-int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o) {
-    const ProgramHome home = ProgramHome::At(dirs);
-    if (!args.url.empty() && !home.settings.Write(Key::FakesDatDownloadURL, args.url)) {
-        if (const std::optional<LockHolder> busy = TakeLockBusy()) {
-            o.err << ToDisplayUtf8(text::DirectoryBusy(*busy)) << '\n';
-            return kExitError;
-        }
-        o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not store the update address in %1."),
-                   {ToDisplayUtf8(home.settings.Path())})
-              << '\n';
+namespace {
+
+int RefuseAddress(const char* option, const std::string& address, const Output& o) {
+    o.err << T(QT_TRANSLATE_NOOP("Cli", "%1 %2: not an http:// or https:// address."),
+               {option, VisibleControls(ToDisplayUtf8(address))})
+          << '\n';
+    return kExitError;
+}
+
+// update --program: the program's site asked whether a newer Kestrivane is out.
+int RunProgramCheck(const ProgramHome& home, const UpdateArgs& args, const Output& o) {
+    if (!args.site.empty() && !IsWebAddress(args.site)) return RefuseAddress("--site", args.site, o);
+    if (!o.quiet) PrintStatus(T(text::kVersionCheckRunning), o.err);
+    ProgramVersionRequest request;
+    request.site = args.site;
+    const auto check = CheckForNewerProgram(home, OnlineSetup{}, request);
+    if (!check) {
+        const ProgramVersionFailure& f = check.error();
+        if (f.kind == ProgramVersionError::NoAddress)
+            return Fail(o.err, T(QT_TRANSLATE_NOOP("Cli", "No program site is set, so nothing was asked. Set the "
+                                                          "site you get Kestrivane from with 'kestrivane-cli update "
+                                                          "--program --site URL'.")));
+        PrintStatus(text::TransferStatus(f.fetch, f.address, "", true), o.err);
+        if (!f.fetch.networkError.empty())
+            o.err << T(QT_TRANSLATE_NOOP("Cli", "Network error: %1"), {Shown(f.fetch.networkError)}) << '\n';
         return kExitError;
     }
-    if (FakeListAddress(home, OnlineSetup{}).empty()) {
+    const std::string shown = check->display.empty() ? std::string("?") : check->display;
+    switch (check->verdict) {
+        case ProgramVersionVerdict::Current:
+        case ProgramVersionVerdict::NotChecked:
+            if (!o.quiet)
+                PrintStatus(T(QT_TRANSLATE_NOOP("Cli", "You have the newest Kestrivane (%1)."), {kVersionText}), o.err);
+            return kExitOk;
+        case ProgramVersionVerdict::NewVersion:
+        case ProgramVersionVerdict::AlreadyDownloaded:
+            PrintStatus(T(QT_TRANSLATE_NOOP("Cli", "Kestrivane %1 is out: %2"),
+                          {shown, ProgramSiteAddress(home, OnlineSetup{}) + "/Download/" + check->setupFile}),
+                        o.err);
+            return kExitFound;
+        case ProgramVersionVerdict::NoUsableSetupFile:
+            PrintStatus(T(QT_TRANSLATE_NOOP("Cli", "Kestrivane %1 is out: see %2"),
+                          {shown, ProgramSiteAddress(home, OnlineSetup{})}),
+                        o.err);
+            return kExitFound;
+    }
+    return kExitOk;
+}
+
+}  // namespace
+
+int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o) {
+    const ProgramHome home = ProgramHome::At(dirs);
+    if (args.program) return RunProgramCheck(home, args, o);
+    OnlineSetup net;
+    if (!args.url.empty()) {
+        if (!IsWebAddress(args.url)) return RefuseAddress("--url", args.url, o);
+        net.addresses.tryFakeList = args.url;
+    } else if (FakeListAddress(home, net).empty()) {
         o.err << T(text::kNoUpdateAddress) << '\n';  // nothing is sent anywhere
         return kExitError;
     }
-    return Update(home, o) ? kExitOk : kExitError;
+    if (!Update(home, net, o)) return kExitError;
+    // An address is kept only once it has served: a typing slip must not replace a good one.
+    if (!args.url.empty() && !home.settings.Write(Key::FakesDatDownloadURL, args.url)) {
+        if (const std::optional<LockHolder> busy = TakeLockBusy()) {
+            o.err << Shown(text::DirectoryBusy(*busy)) << '\n';
+            return kExitError;
+        }
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not store the update address in %1."),
+                   {Shown(home.settings.Path())})
+              << '\n';
+        return kExitError;
+    }
+    return kExitOk;
 }
 
 namespace {
@@ -300,7 +390,7 @@ namespace {
 int Import(const ProgramHome& home, const std::string& path, const DetectedClient* detected, const Output& o) {
     const auto imported = ImportClient(home, path, detected);
     if (!imported) return Fail(o.err, text::ImportFailed(imported.error(), home.settings.Path()));
-    if (!o.quiet) PrintStatus(text::ImportDone(imported->file), o.err);
+    if (!o.quiet) PrintStatus(text::ImportDone(imported->file, ConfiguredTempDir(home.settings)), o.err);
     return kExitOk;
 }
 
@@ -315,20 +405,18 @@ int RunImport(const HomeDirs& dirs, const std::string& file, const Output& o) {
 
 int RunImportDetected(const HomeDirs& dirs, const std::string& home, const Output& o) {
     const char* winePrefix = std::getenv("WINEPREFIX");
-    const std::vector<DetectedClient> found = DetectClientFiles(home, {winePrefix ? winePrefix : ""});
-    const DetectedClient* chosen = nullptr;
-    for (const DetectedClient& d : found) {
-        if (!o.quiet)
+    const auto detected = DetectClients({home, {winePrefix ? winePrefix : ""}});
+    const std::vector<DetectedClient>& found = detected ? detected->found : detected.error().found;
+    if (!o.quiet)
+        for (const DetectedClient& d : found)
             o.err << (d.tempDir.empty()
                           ? T(QT_TRANSLATE_NOOP("Cli", "Found %1: %2 (names no temp directory)"),
-                              {ClientName(d.client), ToDisplayUtf8(d.path)})
+                              {ClientNameOf(d.client), Shown(d.path)})
                           : T(QT_TRANSLATE_NOOP("Cli", "Found %1: %2 (temp directory %3)"),
-                              {ClientName(d.client), ToDisplayUtf8(d.path), ToDisplayUtf8(d.tempDir)}))
+                              {ClientNameOf(d.client), Shown(d.path), Shown(d.tempDir)}))
                   << '\n';
-        if (!chosen && !d.tempDir.empty()) chosen = &d;
-    }
-    if (!chosen) {
-        o.err << (found.empty()
+    if (!detected) {
+        o.err << (detected.error().kind == ClientDetectionError::NothingFound
                       ? T(QT_TRANSLATE_NOOP("Cli", "No client preference file found (looked for ~/.aMule/amule.conf, "
                                                    "and eMule's preferences.ini and eDonkey's pref.met in the Wine "
                                                    "prefix ~/.wine). Run 'kestrivane-cli import FILE' or pass "
@@ -340,12 +428,14 @@ int RunImportDetected(const HomeDirs& dirs, const std::string& home, const Outpu
               << '\n';
         return kExitError;
     }
-    if (!o.quiet) o.err << T(QT_TRANSLATE_NOOP("Cli", "Importing %1"), {ToDisplayUtf8(chosen->path)}) << '\n';
-    return Import(ProgramHome::At(dirs), chosen->path, chosen, o);
+    const DetectedClient& chosen = detected->found[detected->chosen];
+    if (!o.quiet) o.err << T(QT_TRANSLATE_NOOP("Cli", "Importing %1"), {Shown(chosen.path)}) << '\n';
+    return Import(ProgramHome::At(dirs), chosen.path, &chosen, o);
 }
 
 int RunSearch(const HomeDirs& dirs, const SearchArgs& args, const Output& o) {
     const ProgramHome home = ProgramHome::At(dirs);
+    if (const int refused = RefuseClientSettings(home, args.tempDir, o)) return refused;
     const auto hits = SearchDownloads(home.settings, args.tempDir, args.text);
     if (!hits) return Fail(o.err, text::TempDirFailed(hits.error()));
     if (args.json) {
@@ -354,7 +444,7 @@ int RunSearch(const HomeDirs& dirs, const SearchArgs& args, const Output& o) {
         o.out << list.dump(2) << '\n';
     } else {
         for (const auto& hit : *hits)
-            o.out << ToDisplayUtf8(VisibleControls(hit.part)) << '\t' << ToDisplayUtf8(VisibleControls(hit.name)) << '\n';
+            o.out << VisibleControls(ToDisplayUtf8(hit.part)) << '\t' << VisibleControls(ToDisplayUtf8(hit.name)) << '\n';
     }
     o.out << std::flush;
     if (!o.quiet) PrintStatus(text::SearchFinished(static_cast<int64_t>(hits->size()), args.text), o.err);
@@ -465,7 +555,7 @@ int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
         return kExitError;
     } else {
         o.err << T(QT_TRANSLATE_NOOP("Cli", "%1 list line(s) written to %2."),
-                   {std::to_string(count), ToDisplayUtf8(args.file)})
+                   {std::to_string(count), Shown(args.file)})
               << '\n';
     }
     return kExitOk;
@@ -708,6 +798,7 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
     const std::string dir = args.tempDir.empty() ? ConfiguredTempDir(home.settings) : args.tempDir;
     if (dir.empty()) return Fail(o.err, text::TempDirFailed({TempDirError::NotSet, "", ""}));
     if (!IsDirectory(dir)) return Fail(o.err, text::TempDirFailed({TempDirError::Missing, dir, ""}));
+    if (const int refused = RefuseClientSettings(home, dir, o)) return refused;
 
     const Say say = [&](const std::string& line) { o.err << VisibleControls(ToDisplayUtf8(line)) << '\n' << std::flush; };
     CommandQueue commands(args.execTimeoutSeconds * 1000, say);

@@ -31,7 +31,9 @@ struct CheckArgs {
 };
 
 struct UpdateArgs {
-    std::string url;  // "" = the stored update address; else stored as the new one
+    std::string url;  // "" = the stored update address; else stored as the new one once it served
+    bool program = false;  // look for a newer Kestrivane instead
+    std::string site;      // with program: the site to try; stored once it served
 };
 
 struct SearchArgs {

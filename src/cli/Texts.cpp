@@ -3,6 +3,7 @@
 #include "cli/QmCatalog.h"
 #include "common/StringUtil.h"
 #include "lists/ListSources.h"
+#include "usecases/ClientDetection.h"
 
 namespace kv::cli::text {
 
@@ -17,13 +18,31 @@ std::string TempDirMissing(const std::string& path) {
     return T(QT_TRANSLATE_NOOP("Cli", "Temp directory %1 not found!"), {path});
 }
 
+// The lower layers' and the system's words for why a file cannot be read, in
+// the user's language where they are known; others stay as they came.
+[[maybe_unused]] constexpr const char* kCauses[] = {
+    QT_TRANSLATE_NOOP("Cli", "Permission denied"),
+    QT_TRANSLATE_NOOP("Cli", "No such file or directory"),
+    QT_TRANSLATE_NOOP("Cli", "Not a directory"),
+    QT_TRANSLATE_NOOP("Cli", "Input/output error"),
+    QT_TRANSLATE_NOOP("Cli", "Too many levels of symbolic links"),
+    QT_TRANSLATE_NOOP("Cli", "it is a directory"),
+    QT_TRANSLATE_NOOP("Cli", "it is a FIFO, not a regular file"),
+    QT_TRANSLATE_NOOP("Cli", "it is not a regular file"),
+    QT_TRANSLATE_NOOP("Cli", "it is larger than 4 GiB"),
+    QT_TRANSLATE_NOOP("Cli", "it cannot be read"),
+    QT_TRANSLATE_NOOP("Cli", "it is empty"),
+};
+
+std::string Cause(const std::string& cause) { return T(cause.c_str()); }
+
 std::string TempDirUnreadable(const std::string& path, const std::string& cause) {
-    return T(QT_TRANSLATE_NOOP("Cli", "Cannot read the temp directory %1: %2."), {path, cause});
+    return T(QT_TRANSLATE_NOOP("Cli", "Cannot read the temp directory %1: %2."), {path, Cause(cause)});
 }
 
 std::string ListUnreadable(const std::string& path, const std::string& cause = "") {
     if (cause.empty()) return T(QT_TRANSLATE_NOOP("Cli", "Could not read the fake list %1."), {path});
-    return T(QT_TRANSLATE_NOOP("Cli", "Could not read the fake list %1: %2."), {path, cause});
+    return T(QT_TRANSLATE_NOOP("Cli", "Could not read the fake list %1: %2."), {path, Cause(cause)});
 }
 
 std::string CheckCouldNotRun() { return T(QT_TRANSLATE_NOOP("Cli", "The check could not run.")); }
@@ -89,31 +108,17 @@ std::string ImportFailed(const ImportFailure& f, const std::string& settingsPath
                      {f.path});
         case ImportError::NoSuchFile: return T(QT_TRANSLATE_NOOP("Cli", "Cannot import %1: no such file."), {f.path});
         case ImportError::NoTempDir:
-            if (f.file == ClientFile::EdonkeyPrefMet)
-                return T(QT_TRANSLATE_NOOP("Cli", "Error: No 'temp!' entry in pref.met found!"));
-            return f.file == ClientFile::AmuleConf
-                       ? T(QT_TRANSLATE_NOOP("Cli", "Error: No '[eMule] TempDir=' in amule.conf found!"))
-                       : T(QT_TRANSLATE_NOOP("Cli", "Error: No '[eMule] TempDir=' in preferences.ini found!"));
+            return T(QT_TRANSLATE_NOOP("Cli", "Cannot import %1: the file names no temp directory."), {f.path});
         case ImportError::NotStored:
             return f.busy ? DirectoryBusy(*f.busy) : T(QT_TRANSLATE_NOOP("Cli", "Could not write %1."), {settingsPath});
     }
     return T(QT_TRANSLATE_NOOP("Cli", "The import stored no temp directory."));
 }
 
-std::string ImportDone(ClientFile file) {
-    switch (file) {
-        case ClientFile::EdonkeyPrefMet:
-            return T(QT_TRANSLATE_NOOP("Cli", "eDonkey PREF.MET successfully opened, 'PrefMetPath' and 'TempPath' "
-                                              "written to KESTRIVANE.INI"));
-        case ClientFile::EmulePreferencesIni:
-            return T(QT_TRANSLATE_NOOP("Cli", "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and "
-                                              "'TempDir' written to KESTRIVANE.INI"));
-        case ClientFile::AmuleConf:
-            return T(QT_TRANSLATE_NOOP("Cli", "aMule AMULE.CONF successfully opened, 'PreferencesIniPath' and "
-                                              "'TempDir' written to KESTRIVANE.INI"));
-        case ClientFile::None: break;
-    }
-    return "";
+std::string ImportDone(ClientFile file, const std::string& tempDir) {
+    if (file == ClientFile::None) return "";
+    return T(QT_TRANSLATE_NOOP("Cli", "Imported the temp directory %1 from %2's %3; it is stored in Kestrivane.ini."),
+             {tempDir, ClientNameOf(file), ClientFileNameOf(file)});
 }
 
 std::string TargetFailed(const TargetFailure& f, const std::string& target) {

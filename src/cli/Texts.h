@@ -40,7 +40,7 @@ std::string AmuleCheckFailed(const AmuleCheckFailure& failure);
 std::string TempDirFailed(const TempDirFailure& failure);
 std::string LinkCheckFailed(const LinkCheckFailure& failure);
 std::string ImportFailed(const ImportFailure& failure, const std::string& settingsPath);
-std::string ImportDone(ClientFile file);
+std::string ImportDone(ClientFile file, const std::string& tempDir);
 std::string TargetFailed(const TargetFailure& failure, const std::string& target);
 std::string OwnListEditFailed(const ListEdit& edit);
 std::string DirectoryBusy(const LockHolder& holder);

@@ -90,9 +90,17 @@ std::string VisibleControls(std::string_view bytes) {
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(bytes.size());
-    for (const char ch : bytes) {
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const char ch = bytes[i];
         const auto c = static_cast<unsigned char>(ch);
-        if (c >= 0x20 && c != 0x7F) {
+        // U+0080..U+009F in UTF-8: a terminal takes them for CSI, OSC and the like.
+        const auto next = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
+        if (c == 0xC2 && next >= 0x80 && next < 0xA0) {
+            out += "\\u00";
+            out += kHex[next >> 4];
+            out += kHex[next & 15];
+            ++i;
+        } else if (c >= 0x20 && c != 0x7F) {
             out += ch;
         } else if (c == '\t') {
             out += "\\t";
@@ -112,7 +120,7 @@ std::string VisibleControls(std::string_view bytes) {
 void AppendVisible(std::string& out, std::string_view bytes) {
     const bool plain = std::none_of(bytes.begin(), bytes.end(), [](char ch) {
         const auto c = static_cast<unsigned char>(ch);
-        return c < 0x20 || c == 0x7F;
+        return c < 0x20 || c == 0x7F || c == 0xC2;  // 0xC2: a C1 control may follow
     });
     if (plain && IsValidUtf8(bytes) && !bytes.starts_with("\xEF\xBB\xBF"))
         out += bytes;

@@ -19,8 +19,10 @@ std::string ToDisplayUtf8(std::string_view bytes);
 // encoding does not decide another's.
 std::string ToDisplayUtf8Fields(std::string_view row);
 
-// Control bytes made visible ("\t", "\n", "\r", "\x1B", ...), so that a
-// name or a server's text can neither forge rows nor drive a terminal.
+// Control bytes made visible ("\t", "\n", "\r", "\x1B", ...), and the C1
+// controls of UTF-8 text ("\u009B"), so that a name or a server's text can
+// neither forge rows nor drive a terminal. Give it text after ToDisplayUtf8:
+// the Windows-1252 reading of a stray byte may be a C1 control.
 std::string VisibleControls(std::string_view bytes);
 
 // out += VisibleControls(ToDisplayUtf8(bytes)), without a copy when the bytes

@@ -310,7 +310,7 @@ std::string Ed2kLink::Text() const {
 }
 
 std::string Ed2kLink::HtmlAnchor() const {
-    const std::string href = "ed2k://|file|" + EncodeName(name) + "|" + std::to_string(size) + "|" + hash.ToHex() + "|";
+    const std::string href = "ed2k://|file|" + EncodeName(name) + "|" + std::to_string(size) + "|" + hash.ToHex() + "|/";
     return "<a href=\"" + HtmlEscape(href) + "\">" + HtmlEscape(name) + "</a>";
 }
 

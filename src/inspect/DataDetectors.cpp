@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/Translator.h"
 #include "inspect/Detector.h"
 #include "inspect/Extension.h"
 #include "inspect/SniffMore.h"
@@ -72,21 +73,27 @@ std::string Hex(unsigned char c) {
     return text;
 }
 
-// What the bytes are, when they are junk.
-std::optional<std::string> JunkKind(std::string_view head) {
+// What the bytes are, when they are junk: a pattern of words ("Types", for a
+// front end to translate) and the figure that fills its %1.
+struct JunkText {
+    const char* pattern;
+    std::string figure;
+};
+
+std::optional<JunkText> JunkKind(std::string_view head) {
     const size_t period = Period(head);
     if (period == 1) {
         const auto c = static_cast<unsigned char>(head[0]);
-        if (c == 0) return "nothing but zero bytes";
-        if (c == 0xFF) return "nothing but 0xFF bytes";
-        return "one byte (" + Hex(c) + ") repeated";
+        if (c == 0) return JunkText{QT_TRANSLATE_NOOP("Types", "nothing but zero bytes"), ""};
+        if (c == 0xFF) return JunkText{QT_TRANSLATE_NOOP("Types", "nothing but 0xFF bytes"), ""};
+        return JunkText{QT_TRANSLATE_NOOP("Types", "one byte (%1) repeated"), Hex(c)};
     }
-    if (period > 1) return "a " + std::to_string(period) + "-byte pattern repeated";
+    if (period > 1) return JunkText{QT_TRANSLATE_NOOP("Types", "a %1-byte pattern repeated"), std::to_string(period)};
     const double bits = Entropy(head);
     if (bits < kRandomEntropy || MediaFurtherOn(ByteView{head})) return std::nullopt;
-    char text[80];
-    std::snprintf(text, sizeof text, "random bytes of no known format (%.2f bits a byte)", bits);
-    return text;
+    char figure[32];
+    std::snprintf(figure, sizeof figure, "%.2f", bits);
+    return JunkText{QT_TRANSLATE_NOOP("Types", "random bytes of no known format (%1 bits a byte)"), figure};
 }
 
 // Index-poisoning junk: a media name over bytes that start no format at all.
@@ -106,7 +113,8 @@ public:
         auto kind = JunkKind(*head);
         if (!kind) return {};
         return MakeSuspicion(Strength::Junk, Reason{.kind = ReasonKind::Junk, .claim = std::string(claim->text),
-                                                    .data = std::move(*kind), .count = head->size()});
+                                                    .data = kind->pattern, .detail = std::move(kind->figure),
+                                                    .count = head->size()});
     }
 };
 

@@ -66,8 +66,10 @@ std::string ReasonText(const Reason& r, const Translator& tr) {
         case ReasonKind::Content:
         case ReasonKind::Junk:
             // The detail (DRM, a self-extractor, a playlist's addresses) follows the data.
+            // Junk's data is a pattern whose figure is the detail ("%1 bits a byte").
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is %2%3"),
-                     {Type(tr, r.claim), Type(tr, r.data),
+                     {Type(tr, r.claim),
+                      r.kind == ReasonKind::Junk ? Tr(tr, "Types", r.data.c_str(), {r.detail}) : Type(tr, r.data),
                       r.kind != ReasonKind::Content ? ""
                       : r.detailPattern.empty()     ? r.detail
                                                     : T(tr, r.detailPattern.c_str(), {r.detail})});

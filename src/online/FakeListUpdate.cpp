@@ -44,6 +44,7 @@ std::string VersionLine(const std::string& text) {
 }  // namespace
 
 std::string FakeListAddress(const ProgramHome& home, const OnlineSetup& net) {
+    if (!net.addresses.tryFakeList.empty()) return net.addresses.tryFakeList;
     // Without a default there is nothing to ensure: the key is not written empty.
     if (net.addresses.defaultFakeList.empty()) return home.settings.Read(Key::FakesDatDownloadURL, "");
     return home.settings.Ensure(Key::FakesDatDownloadURL, net.addresses.defaultFakeList);
@@ -51,6 +52,7 @@ std::string FakeListAddress(const ProgramHome& home, const OnlineSetup& net) {
 
 std::string SourceAddress(const ProgramHome& home, const OnlineSetup& net, const ListSource& source) {
     if (source.number == 1) {
+        if (!net.addresses.tryFakeList.empty()) return net.addresses.tryFakeList;
         // The check has ensured the key; if the settings file could not take
         // it, the default the check used is still the address.
         std::string url = home.settings.Read(Key::FakesDatDownloadURL, "");

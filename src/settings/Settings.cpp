@@ -50,6 +50,8 @@ constexpr KeySpec kKeys[] = {
     {Key::WindowColumn1, "Window", "Column1", "", 50},
     {Key::WindowColumn2, "Window", "Column2", "", 50},
     {Key::WindowColumn3, "Window", "Column3", "", 50},
+    {Key::ProgramSiteURL, "Internet", "KestrivaneDownloadURL", "", kPathSize},
+    {Key::FeedbackAddress, "Internet", "FeedbackAddress", "", kPathSize},
 };
 
 }  // namespace

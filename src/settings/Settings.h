@@ -51,6 +51,10 @@ enum class Key {
     WindowColumn1,
     WindowColumn2,
     WindowColumn3,
+    // The program's own site (its version record and setup files) and the
+    // address feedback goes to: none until the user sets one.
+    ProgramSiteURL,
+    FeedbackAddress,
 };
 
 struct KeySpec {

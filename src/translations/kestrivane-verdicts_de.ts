@@ -379,6 +379,26 @@
         <source>a password-protected RAR archive</source>
         <translation>ein passwortgeschütztes RAR-Archiv</translation>
     </message>
+    <message>
+        <source>nothing but zero bytes</source>
+        <translation>nichts als Null-Bytes</translation>
+    </message>
+    <message>
+        <source>nothing but 0xFF bytes</source>
+        <translation>nichts als 0xFF-Bytes</translation>
+    </message>
+    <message>
+        <source>one byte (%1) repeated</source>
+        <translation>ein wiederholtes Byte (%1)</translation>
+    </message>
+    <message>
+        <source>a %1-byte pattern repeated</source>
+        <translation>ein wiederholtes Muster aus %1 Bytes</translation>
+    </message>
+    <message>
+        <source>random bytes of no known format (%1 bits a byte)</source>
+        <translation>Zufallsbytes ohne bekanntes Format (%1 Bit je Byte)</translation>
+    </message>
 </context>
 <context>
     <name>Verdicts</name>

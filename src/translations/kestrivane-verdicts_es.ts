@@ -379,6 +379,26 @@
         <source>a password-protected RAR archive</source>
         <translation>un archivo RAR protegido con contraseña</translation>
     </message>
+    <message>
+        <source>nothing but zero bytes</source>
+        <translation>nada más que bytes cero</translation>
+    </message>
+    <message>
+        <source>nothing but 0xFF bytes</source>
+        <translation>nada más que bytes 0xFF</translation>
+    </message>
+    <message>
+        <source>one byte (%1) repeated</source>
+        <translation>un byte (%1) repetido</translation>
+    </message>
+    <message>
+        <source>a %1-byte pattern repeated</source>
+        <translation>un patrón de %1 bytes repetido</translation>
+    </message>
+    <message>
+        <source>random bytes of no known format (%1 bits a byte)</source>
+        <translation>bytes aleatorios sin formato conocido (%1 bits por byte)</translation>
+    </message>
 </context>
 <context>
     <name>Verdicts</name>

@@ -379,6 +379,26 @@
         <source>a password-protected RAR archive</source>
         <translation>une archive RAR protégée par mot de passe</translation>
     </message>
+    <message>
+        <source>nothing but zero bytes</source>
+        <translation>rien que des octets nuls</translation>
+    </message>
+    <message>
+        <source>nothing but 0xFF bytes</source>
+        <translation>rien que des octets 0xFF</translation>
+    </message>
+    <message>
+        <source>one byte (%1) repeated</source>
+        <translation>un octet (%1) répété</translation>
+    </message>
+    <message>
+        <source>a %1-byte pattern repeated</source>
+        <translation>un motif de %1 octets répété</translation>
+    </message>
+    <message>
+        <source>random bytes of no known format (%1 bits a byte)</source>
+        <translation>des octets aléatoires sans format connu (%1 bits par octet)</translation>
+    </message>
 </context>
 <context>
     <name>Verdicts</name>

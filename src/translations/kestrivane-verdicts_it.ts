@@ -379,6 +379,26 @@
         <source>a password-protected RAR archive</source>
         <translation>un archivio RAR protetto da password</translation>
     </message>
+    <message>
+        <source>nothing but zero bytes</source>
+        <translation>nient&apos;altro che byte zero</translation>
+    </message>
+    <message>
+        <source>nothing but 0xFF bytes</source>
+        <translation>nient&apos;altro che byte 0xFF</translation>
+    </message>
+    <message>
+        <source>one byte (%1) repeated</source>
+        <translation>un byte (%1) ripetuto</translation>
+    </message>
+    <message>
+        <source>a %1-byte pattern repeated</source>
+        <translation>uno schema di %1 byte ripetuto</translation>
+    </message>
+    <message>
+        <source>random bytes of no known format (%1 bits a byte)</source>
+        <translation>byte casuali senza formato noto (%1 bit per byte)</translation>
+    </message>
 </context>
 <context>
     <name>Verdicts</name>

@@ -100,8 +100,10 @@ Finding CheckOneDownload(const std::string& dir, const std::string& metFile, con
     const std::string metPath = JoinPath(dir, metFile);
     if (auto download = ReadPartMet(metPath)) {
         finding.download = std::move(*download);
-        // An empty or damaged file has neither hash nor name: nothing was checked.
-        if (!finding.download.hash && !finding.download.hasName) finding.problem = ReadProblem::NoDownload;
+        // An empty or damaged file has neither hash nor name, and one cut after its
+        // hash neither name nor size: nothing could be checked.
+        const Download& d = finding.download;
+        if (!d.hasName && (!d.hash || !d.hasSize)) finding.problem = ReadProblem::NoDownload;
     } else {
         finding.problem = FileLength(metPath) > static_cast<int64_t>(kMaxPartMetBytes) ? ReadProblem::TooLarge
                                                                                       : ReadProblem::Unreadable;
@@ -167,7 +169,6 @@ std::expected<CheckResult, CheckFailure> CheckTempDirs(ListStore& lists, const C
     if (!inspect && !loaded->mainExists && !loaded->anyList())
         return std::unexpected(CheckFailure{CheckError::NoList, loaded->mainPath, ""});
     if (progress) progress->ListsLoaded(*loaded);
-    const bool listAll = request.listAll ? *request.listAll : ListAllSwitch(settings);
     auto dir = ResolveTempDir(settings, request.tempDir, /*backups=*/true);
     if (!dir) {
         const TempDirError kind = dir.error().kind;
@@ -176,6 +177,8 @@ std::expected<CheckResult, CheckFailure> CheckTempDirs(ListStore& lists, const C
                                                                  : CheckError::TempDirUnreadable;
         return std::unexpected(CheckFailure{error, dir.error().path, dir.error().cause});
     }
+    // Only a check that runs stores the switch: one that cannot start leaves the home as it was.
+    const bool listAll = request.listAll ? *request.listAll : ListAllSwitch(settings);
     if (progress) progress->Started();
     CheckResult result;
     result.report = CheckDownloads(*dir, lists.catalogue(), CheckRules{listAll, inspect}, progress);

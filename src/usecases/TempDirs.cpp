@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <unistd.h>
 
 #include "common/FileUtil.h"
@@ -15,7 +17,13 @@ std::expected<TempDir, TempDirFailure> ResolveTempDir(const Settings& settings, 
     std::optional<TempDir> dir = ListTempDir(path, backups);
     if (!dir) {
         // A directory the user may not read is there all the same: say why, not "not found".
-        if (!IsDirectory(path)) return std::unexpected(TempDirFailure{TempDirError::Missing, path, ""});
+        std::error_code ec;
+        if (!IsDirectory(path)) {
+            // A file where the directory should be is there, just not a directory.
+            if (std::filesystem::exists(path, ec))
+                return std::unexpected(TempDirFailure{TempDirError::Unreadable, path, std::strerror(ENOTDIR)});
+            return std::unexpected(TempDirFailure{TempDirError::Missing, path, ""});
+        }
         const int err = ::access(path.c_str(), R_OK | X_OK) == 0 ? EIO : errno;
         return std::unexpected(TempDirFailure{TempDirError::Unreadable, path, std::strerror(err)});
     }

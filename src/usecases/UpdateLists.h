@@ -1,7 +1,10 @@
 #pragma once
 
+#include <chrono>
 #include <expected>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "lists/ListSources.h"
 #include "online/FakeListUpdate.h"
@@ -30,6 +33,9 @@ public:
     // Some of several sources could not be updated ("2, 4").
     virtual void SourcesFailed(const std::string& numbers) { (void)numbers; }
 };
+
+// An address the update may go to: http:// or https:// and a host, no blanks or control bytes.
+bool IsWebAddress(std::string_view address);
 
 enum class UpdateError {
     ProxyRefusedBefore,  // a proxy asked for authentication earlier in this run: no more updates
@@ -64,9 +70,13 @@ private:
     void Ended(const DownloadResult& result, const std::string& address, const std::string& target, bool quiet,
                UpdateObserver& observer);
 
+    // The setup with each transfer's time cut to what is left of the update's.
+    OnlineSetup Bounded() const;
+
     ProgramHome home_;
     OnlineSetup net_;
     bool proxyRefused_ = false;
+    std::optional<std::chrono::steady_clock::time_point> deadline_;  // while Update runs
 };
 
 }  // namespace kv

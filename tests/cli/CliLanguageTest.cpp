@@ -140,4 +140,24 @@ TEST(CliLanguage, GermanLocalePrintsGermanAndTheCLocaleTheEnglishUnchanged) {
     EXPECT_NE(germanErr.find("\nFertig! 0 Fakes und 1 Verdächtige in  1 geprüften .part.met gefunden\n"),
               std::string::npos)
         << germanErr;
+
+    // The help and the parser's complaints too, not only what the commands say.
+    const auto german = [&](const kv::test::Args& args) {
+        kv::test::Args argv = {KV_CLI_PATH, "--home", home.path()};
+        argv.insert(argv.end(), args.begin(), args.end());
+        kv::test::Spawned cli(argv, {{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANGUAGE", ""}, {"LANG", "de_DE.UTF-8"}},
+                              false);
+        cli.Finish();
+        return cli.out + cli.err;
+    };
+    const std::string help = german({"check", "--help"});
+    for (const char* words : {"Aufruf: kestrivane-cli check [OPTIONEN]", "Optionen:",
+                              "Nur die Fakes und Verdächtigen auflisten", "Rückgabewert: siehe 'kestrivane-cli --help'."})
+        EXPECT_NE(help.find(words), std::string::npos) << words << "\n" << help;
+    EXPECT_EQ(german({"check", "--links", "--json"}),
+              "--links kann nicht zusammen mit --json verwendet werden.\nMit --help erfahren Sie mehr.\n");
+    EXPECT_EQ(german({"check", "--temp-dir", "/etc/passwd"}),  // the system's words inside the sentence too
+              "Kann das Temp-Verzeichnis /etc/passwd nicht lesen: Kein Verzeichnis.\n");
+    EXPECT_EQ(german({"check", "--al"}),
+              "Unbekannte Option '--al'; meinten Sie '--all'? ('kestrivane-cli check --help' listet die Optionen auf)\n");
 }

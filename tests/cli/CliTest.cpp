@@ -75,10 +75,16 @@ TEST_F(CliTest, CheckAndSearchTellWhatTheyFoundByExitStatus) {
 TEST_F(CliTest, FailuresSayWhyWithStatus2) {
     const std::string help = "Run with --help for more information.\n", h = Hash(0x10);
     for (const auto& [args, err] : std::vector<std::pair<Args, std::string>>{
-             {{}, "A subcommand is required\n" + help},
+             {{}, "A command is required.\n" + help},
+             {{"check", "--al"}, "Unknown option '--al'; did you mean '--all'? ('kestrivane-cli check --help' lists "
+                                 "the options)\n"},
+             {{"mark", "001.part"}, "--reason is required.\n" + help},
+             {{"check", "--temp-dir", "/etc/passwd"}, "Cannot read the temp directory /etc/passwd: Not a directory.\n"},
+             {{"update", "--url", "ftp://lists.example/"}, "--url ftp://lists.example/: not an http:// or https:// "
+                                                          "address.\n"},
              {{"chek"}, "Unknown command 'chek'; did you mean 'check'? ('kestrivane-cli --help' lists the commands)\n"},
              {{"frobnicate"}, "Unknown command 'frobnicate' ('kestrivane-cli --help' lists the commands)\n"},
-             {{"check", "--links", "--json"}, "--links excludes --json\n" + help},
+             {{"check", "--links", "--json"}, "--links cannot be used together with --json.\n" + help},
              {{"check", "--temp-dir", temp.File("gone")}, "Temp directory " + temp.File("gone") + " not found!\n"},
              {{"mark", h, "--reason", "x"},
               "Cannot mark " + h + ": give the file's size with --size BYTES when marking a hash.\n"},
@@ -96,8 +102,8 @@ TEST_F(CliTest, ImportStoresAnAbsolutePathAndClaimsNoSuccessItDidNotStore) {
     work.Write("emule/preferences.ini", "[eMule]\r\nNick=someone\r\nTempDir=C:\\eMule\\Temp\r\n");
     Args relative = Command({"import", "./emule/../emule/preferences.ini"});
     relative.insert(relative.begin(), {"/usr/bin/env", "-C", work.path()});
-    EXPECT_EQ(RunArgv(relative), (Ran{0, "", "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and "
-                                             "'TempDir' written to KESTRIVANE.INI\n"}));
+    EXPECT_EQ(RunArgv(relative), (Ran{0, "", "Imported the temp directory C:\\eMule\\Temp from eMule's "
+                                             "preferences.ini; it is stored in Kestrivane.ini.\n"}));
     EXPECT_EQ(Ini("eMule", "PreferencesIniPath"), work.File("emule"));
     ScopedTempDir unwritable;  // its settings file cannot be written: a directory stands in its place
     unwritable.Write("Kestrivane.ini/x", "");
@@ -157,8 +163,8 @@ TEST_F(CliTest, CheckWarnsWhenItsListsCanFindNothing) {
              {"", warned + " is empty" + found},
              {"\xFF\xFE" + std::string("0\0" "0\0", 4),
               warned + " is a UTF-16 text, not a list of lines in single bytes" + found},
-             {"no records here\r\n",
-              "Warning: the loaded fake lists hold no record; no download can be found as a fake.\n"},
+             {"no records here\r\n", warned + " holds no fake list record (is it a list at all?)" + found},
+             {std::string("\x7F" "ELF\x02\x01\x01\0\0\0", 10), warned + " holds no fake list record (is it a list at all?)" + found},
              // A list past the first MiB is judged by its start like any other.
              {[] { std::string big; while (big.size() < (3u << 20)) big += kOtherRecord; return big; }(), ""}}) {
         home.Write("FAKES.DAT", c.list);
@@ -167,6 +173,31 @@ TEST_F(CliTest, CheckWarnsWhenItsListsCanFindNothing) {
         EXPECT_EQ(r.err.substr(0, c.warning.size()), c.warning) << r.err;
         EXPECT_EQ(r.err.find("Warning") != std::string::npos, !c.warning.empty()) << r.err;
     }
+}
+
+}  // namespace
+}  // namespace kv::test
+
+namespace kv::test {
+namespace {
+
+// No program site is built in: the version check asks nobody until the user names one, and keeps a site only
+// after it answered.
+TEST_F(CliTest, TheProgramVersionCheckAsksOnlyASiteTheUserNamed) {
+    EXPECT_EQ(Run({"update", "--program"}),
+              (Ran{2, "", "Please wait, version check is running...\nNo program site is set, so nothing was asked. Set "
+                          "the site you get Kestrivane from with 'kestrivane-cli update --program --site URL'.\n"}));
+    EXPECT_EQ(Run({"update", "--program", "--site", "notaurl"}),
+              (Ran{2, "", "--site notaurl: not an http:// or https:// address.\n"}));
+    StaticServer site;
+    EXPECT_EQ(Run({"-q", "update", "--program", "--site", site.BaseUrl()}).code, 2);  // 404: not kept
+    EXPECT_EQ(Ini("Internet", "KestrivaneDownloadURL"), "");
+    site.Serve("/Download/KVVersion.txt", "[Kestrivane]\r\nVersion=99.0.0\r\nDisplay=99.0\r\nFileName=kv-99.deb\r\n");
+    EXPECT_EQ(Run({"-q", "update", "--program", "--site", site.BaseUrl()}),
+              (Ran{1, "", "Kestrivane 99.0 is out: " + site.BaseUrl() + "/Download/kv-99.deb\n"}));
+    EXPECT_EQ(Run({"-q", "update", "--program"}).code, 1) << "the site answered, so it was kept";
+    site.Serve("/Download/KVVersion.txt", "[Kestrivane]\r\nVersion=0.0.1\r\n");
+    EXPECT_EQ(Run({"-q", "update", "--program"}), (Ran{0, "", ""}));
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ TEST_F(LinksCli, ExitStatusTable) {
              {{tooLarge}, 2, "is too large to check for links (67108865 bytes; at most 64 MiB are read)."},
              {{"--fakes", input.Write("empty.dat", ""), input.File("ok.txt")}, 2, "Could not read the fake list"},
              {{"--fakes", hugeList, input.File("ok.txt")}, 2, "Could not read the fake list " + hugeList + ": it is larger than 4 GiB."},
-             {{"--json", "--links"}, 2, "excludes"}}) {
+             {{"--json", "--links"}, 2, "cannot be used together"}}) {
         const Ran got = Links(r.args);
         EXPECT_EQ(got.code, r.code) << r.args[0] << "\n" << got.err;
         EXPECT_NE(got.err.find(r.errHas), std::string::npos) << r.args[0] << "\n" << got.err;

@@ -73,6 +73,8 @@ TEST_F(ScriptingTest, FailedUpdatesSayTheNetworkCauseEvenWhenQuiet) {
     EXPECT_NE(run.err.find("Could not open file " + url + "/Fakes.txt.\nNetwork error: "), std::string::npos)
         << run.err;
     EXPECT_NE(ToUpperAscii(run.err).find("CONNECT"), std::string::npos) << run.err;  // curl's own words
+    // The address it failed with was not kept for the next update.
+    EXPECT_TRUE(Run({"update"}).err.starts_with("No update address is set.")) << Run({"update"}).err;
 }
 
 // Without a list the check still inspects and says how to get one, also when quiet; told not to inspect, or given
@@ -96,8 +98,16 @@ TEST_F(ScriptingTest, WithoutAListTheCheckInspectsAndSaysHowToGetOne) {
 }
 
 TEST_F(ScriptingTest, HomeDirectoryMustExistAndTheEnvironmentServesWithoutOne) {
-    EXPECT_EQ(RunArgv({KV_CLI_PATH, "--home", home.File("nope"), "check"}),
-              (Ran{2, "", "--home " + home.File("nope") + ": no such directory.\n"}));
+    // Named by the option or by the environment, a home is never made up: a slip must not become a new directory.
+    const std::string file = home.Write("a-file", "");
+    for (const auto& [argv, err] : std::vector<std::pair<Args, std::string>>{
+             {{KV_CLI_PATH, "--home", home.File("nope"), "check"}, "--home " + home.File("nope") + ": no such directory."},
+             {{KV_CLI_PATH, "--home", file, "check"}, "--home " + file + ": not a directory."},
+             {{"/usr/bin/env", "KESTRIVANE_HOME=" + home.File("nope"), KV_CLI_PATH, "check"},
+              "KESTRIVANE_HOME " + home.File("nope") + ": no such directory."},
+             {{"/usr/bin/env", "KESTRIVANE_HOME=" + file, KV_CLI_PATH, "update"},
+              "KESTRIVANE_HOME " + file + ": not a directory."}})
+        EXPECT_EQ(RunArgv(argv), (Ran{2, "", err + "\n"})) << argv[1];
     EXPECT_FALSE(std::filesystem::exists(home.File("nope")));
     // KESTRIVANE_HOME without --home: settings and list from there. Quiet, without a header: the rows only.
     temp.Write("001.part.met", PartMet(0x20, "fake.avi"));
@@ -120,8 +130,8 @@ TEST_F(ScriptingTest, ImportDetectTakesTheFirstClientFileThatNamesATempDirectory
     EXPECT_EQ(Run({"import", "--detect"}),
               (Ran{0, "", "Found aMule: " + user.File(".aMule/amule.conf") + " (names no temp directory)\n"
                           "Found eMule: " + ini + " (temp directory " + wineTemp + ")\nImporting " + ini + "\n"
-                          "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and 'TempDir' written to "
-                          "KESTRIVANE.INI\n"}));
+                          "Imported the temp directory " + wineTemp + " from eMule's preferences.ini; it is stored in "
+                          "Kestrivane.ini.\n"}));
     EXPECT_EQ(Ini("eMule", "TempDir"), wineTemp);
     EXPECT_EQ(Ini("eMule", "PreferencesIniPath"), DirectoryOf(ini));
 }

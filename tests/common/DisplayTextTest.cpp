@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "common/DisplayText.h"
 
 using namespace kv;
@@ -20,4 +24,15 @@ TEST(DisplayText, FieldsAreConvertedOneByOneAndControlBytesMadeVisible) {
     EXPECT_EQ(kv::ToDisplayUtf8Fields("\xEF\xBB\xBFx\t\xEF\xBB\xBFy"), "x\ty");
     EXPECT_EQ(kv::VisibleControls(std::string("a\tb\nc\rd\x1B[2J\x7F\0e", 14)), "a\\tb\\nc\\rd\\x1B[2J\\x7F\\x00e");
     EXPECT_EQ(kv::VisibleControls("Gr\xC3\xBC\xC3\x9F" "e"), "Gr\xC3\xBC\xC3\x9F" "e");
+    // C1 controls (CSI, OSC): as UTF-8, and as a stray byte whose Windows-1252 reading is one.
+    for (const auto& [bytes, shown] : std::vector<std::pair<std::string, std::string>>{
+             {"a\xC2\x9B" "2J\xC2\x9D" "0;x", "a\\u009B2J\\u009D0;x"},
+             {"\xE9\x81", "\xC3\xA9\\u0081"},
+             {"\x9B" "2J", "\xE2\x80\xBA" "2J"},              // 0x9B of Windows-1252 is a printable quote
+             {"\xC2\xA0\xC2\xBF", "\xC2\xA0\xC2\xBF"}}) {  // above U+009F nothing changes
+        EXPECT_EQ(kv::VisibleControls(kv::ToDisplayUtf8(bytes)), shown) << bytes;
+        std::string appended;
+        kv::AppendVisible(appended, bytes);
+        EXPECT_EQ(appended, shown) << bytes;
+    }
 }

@@ -39,7 +39,7 @@ TEST(Ed2kLink, TextAndAnchorEncodeOnlyWhatTheyMust) {
     const std::string tail = "|12345|" + kHex + "|";
     for (const auto& c : kCases) {
         EXPECT_EQ(Make(c.name).Text(), "ed2k://|file|" + c.text + tail + "/");
-        EXPECT_EQ(Make(c.name).HtmlAnchor(), "<a href=\"ed2k://|file|" + c.href + tail + "\">" + c.shown + "</a>");
+        EXPECT_EQ(Make(c.name).HtmlAnchor(), "<a href=\"ed2k://|file|" + c.href + tail + "/\">" + c.shown + "</a>");
     }
 }
 

@@ -547,5 +547,386 @@
         <source>Could not pause %1 in aMule yet: %2. It is paused once aMule answers.</source>
         <translation>%1 konnte in aMule noch nicht pausiert werden: %2. Es wird pausiert, sobald aMule antwortet.</translation>
     </message>
+    <message>
+        <source>Warning: %1 holds no fake list record (is it a list at all?); no download can be found as a fake with it.</source>
+        <translation>Warnung: %1 enthält keinen Eintrag einer Fake-Liste (ist es überhaupt eine Liste?); kein Download kann damit als Fake erkannt werden.</translation>
+    </message>
+    <message>
+        <source>%1 is the client&apos;s settings directory, not its temp directory; the downloads are in %2 (pass --temp-dir %2, or run &apos;kestrivane-cli import --detect&apos;).</source>
+        <translation>%1 ist das Einstellungsverzeichnis des Clients, nicht sein Temp-Verzeichnis; die Downloads liegen in %2 (geben Sie --temp-dir %2 an oder führen Sie &apos;kestrivane-cli import --detect&apos; aus).</translation>
+    </message>
+    <message>
+        <source>%1 %2: not an http:// or https:// address.</source>
+        <translation>%1 %2: keine http://- oder https://-Adresse.</translation>
+    </message>
+    <message>
+        <source>No program site is set, so nothing was asked. Set the site you get Kestrivane from with &apos;kestrivane-cli update --program --site URL&apos;.</source>
+        <translation>Es ist keine Programmseite eingestellt, daher wurde nichts abgefragt. Stellen Sie die Seite, von der Sie Kestrivane beziehen, mit &apos;kestrivane-cli update --program --site URL&apos; ein.</translation>
+    </message>
+    <message>
+        <source>You have the newest Kestrivane (%1).</source>
+        <translation>Sie haben das neueste Kestrivane (%1).</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: %2</source>
+        <translation>Kestrivane %1 ist erschienen: %2</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: see %2</source>
+        <translation>Kestrivane %1 ist erschienen: siehe %2</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: the file names no temp directory.</source>
+        <translation>%1 kann nicht importiert werden: die Datei nennt kein Temp-Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>Imported the temp directory %1 from %2&apos;s %3; it is stored in Kestrivane.ini.</source>
+        <translation>Temp-Verzeichnis %1 aus %3 von %2 importiert; es ist in Kestrivane.ini gespeichert.</translation>
+    </message>
+    <message>
+        <source>Exit status: see &apos;kestrivane-cli --help&apos;.</source>
+        <translation>Rückgabewert: siehe &apos;kestrivane-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;; did you mean &apos;%2&apos;? (&apos;%3&apos; lists the options)</source>
+        <translation>Unbekannte Option &apos;%1&apos;; meinten Sie &apos;%2&apos;? (&apos;%3&apos; listet die Optionen auf)</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; (&apos;%2&apos; lists the options)</source>
+        <translation>Unbekannte Option &apos;%1&apos; (&apos;%2&apos; listet die Optionen auf)</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <translation>%1 muss angegeben werden.</translation>
+    </message>
+    <message>
+        <source>A command is required.</source>
+        <translation>Ein Befehl muss angegeben werden.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used together with %2.</source>
+        <translation>%1 kann nicht zusammen mit %2 verwendet werden.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 too.</source>
+        <translation>%1 braucht auch %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 braucht einen Wert.</translation>
+    </message>
+    <message>
+        <source>Not expected here: %1</source>
+        <translation>Hier nicht erwartet: %1</translation>
+    </message>
+    <message>
+        <source>A value was not accepted: %1</source>
+        <translation>Ein Wert wurde nicht angenommen: %1</translation>
+    </message>
+    <message>
+        <source>The command line was not understood: %1</source>
+        <translation>Die Befehlszeile wurde nicht verstanden: %1</translation>
+    </message>
+    <message>
+        <source>Run with --help for more information.</source>
+        <translation>Mit --help erfahren Sie mehr.</translation>
+    </message>
+    <message>
+        <source>%1 %2: not a directory.</source>
+        <translation>%1 %2: kein Verzeichnis.</translation>
+    </message>
+    <message>
+        <source>%1 %2: no such directory.</source>
+        <translation>%1 %2: Verzeichnis nicht vorhanden.</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Aufruf</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONEN</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>PFLICHT</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>Braucht</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>Schließt aus</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>Argumente</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>Diese Hilfe ausgeben und beenden</translation>
+    </message>
+    <message>
+        <source>List the downloads that are known fakes or whose name or first bytes give them away</source>
+        <translation>Die Downloads auflisten, die bekannte Fakes sind oder die ihr Name oder ihre ersten Bytes verraten</translation>
+    </message>
+    <message>
+        <source>The client&apos;s temp directory instead of the settings</source>
+        <translation>Das Temp-Verzeichnis des Clients statt dem der Einstellungen</translation>
+    </message>
+    <message>
+        <source>Fake list to use instead of FAKES.DAT</source>
+        <translation>Fake-Liste, die statt FAKES.DAT verwendet wird</translation>
+    </message>
+    <message>
+        <source>List every download, fakes and OK ones (the default, unless ShowAllPartMet=NO in Kestrivane.ini)</source>
+        <translation>Jeden Download auflisten, Fakes und OK (die Vorgabe, außer bei ShowAllPartMet=NO in Kestrivane.ini)</translation>
+    </message>
+    <message>
+        <source>List the fakes and suspects only</source>
+        <translation>Nur die Fakes und Verdächtigen auflisten</translation>
+    </message>
+    <message>
+        <source>Print the ed2k link of every listed download</source>
+        <translation>Den ed2k-Link jedes aufgelisteten Downloads ausgeben</translation>
+    </message>
+    <message>
+        <source>Print every link as an HTML anchor</source>
+        <translation>Jeden Link als HTML-Anker ausgeben</translation>
+    </message>
+    <message>
+        <source>Print the listed downloads as a JSON array</source>
+        <translation>Die aufgelisteten Downloads als JSON-Array ausgeben</translation>
+    </message>
+    <message>
+        <source>Do not look at names, part hashes and the bytes already downloaded for suspects</source>
+        <translation>Namen, Teil-Hashes und bereits geladene Bytes nicht nach Verdächtigen untersuchen</translation>
+    </message>
+    <message>
+        <source>Update the fake list first</source>
+        <translation>Zuerst die Fake-Liste aktualisieren</translation>
+    </message>
+    <message>
+        <source>Leave out the two head rows</source>
+        <translation>Die beiden Kopfzeilen weglassen</translation>
+    </message>
+    <message>
+        <source>Check the downloads aMule reports (see &apos;amule connect&apos;) instead of the temp directory&apos;s .part.met files</source>
+        <translation>Die Downloads prüfen, die aMule meldet (siehe &apos;amule connect&apos;), statt der .part.met-Dateien des Temp-Verzeichnisses</translation>
+    </message>
+    <message>
+        <source>With --amule: pause every listed fake and suspect in aMule</source>
+        <translation>Mit --amule: jeden aufgelisteten Fake und Verdächtigen in aMule anhalten</translation>
+    </message>
+    <message>
+        <source>Fetch a newer fake list from the update address</source>
+        <translation>Eine neuere Fake-Liste von der Update-Adresse holen</translation>
+    </message>
+    <message>
+        <source>Update address to use (http:// or https://); stored as the update address once the update worked</source>
+        <translation>Zu verwendende Update-Adresse (http:// oder https://); als Update-Adresse gespeichert, sobald die Aktualisierung gelang</translation>
+    </message>
+    <message>
+        <source>Look for a newer Kestrivane at the program&apos;s site instead (exit status 1 when there is one); nothing is installed</source>
+        <translation>Stattdessen auf der Seite des Programms nach einem neueren Kestrivane sehen (Rückgabewert 1, wenn es eines gibt); nichts wird installiert</translation>
+    </message>
+    <message>
+        <source>With --program: the program&apos;s site to use; stored once the check worked (none is set at first)</source>
+        <translation>Mit --program: die zu verwendende Seite des Programms; gespeichert, sobald die Prüfung gelang (anfangs ist keine eingestellt)</translation>
+    </message>
+    <message>
+        <source>Store the client&apos;s temp directory, read from its pref.met, preferences.ini or amule.conf</source>
+        <translation>Das Temp-Verzeichnis des Clients speichern, gelesen aus seiner pref.met, preferences.ini oder amule.conf</translation>
+    </message>
+    <message>
+        <source>The client&apos;s preference file</source>
+        <translation>Die Einstellungsdatei des Clients</translation>
+    </message>
+    <message>
+        <source>Look for ~/.aMule/amule.conf and eMule&apos;s or eDonkey&apos;s files under Wine (~/.wine, $WINEPREFIX); import the first that names a temp directory</source>
+        <translation>Nach ~/.aMule/amule.conf und den Dateien von eMule oder eDonkey unter Wine (~/.wine, $WINEPREFIX) suchen; die erste importieren, die ein Temp-Verzeichnis nennt</translation>
+    </message>
+    <message>
+        <source>List the downloads whose .met file holds a text</source>
+        <translation>Die Downloads auflisten, deren .met-Datei einen Text enthält</translation>
+    </message>
+    <message>
+        <source>Print the hits as a JSON array</source>
+        <translation>Die Treffer als JSON-Array ausgeben</translation>
+    </message>
+    <message>
+        <source>Text to look for (letters without regard to case)</source>
+        <translation>Zu suchender Text (Buchstaben ohne Rücksicht auf Groß- und Kleinschreibung)</translation>
+    </message>
+    <message>
+        <source>Stay running; re-check a .part.met or a list when it changes and report each new fake once (SIGHUP reads the settings and lists again)</source>
+        <translation>Weiterlaufen; eine .part.met oder eine Liste bei jeder Änderung neu prüfen und jeden neuen Fake einmal melden (SIGHUP liest Einstellungen und Listen neu)</translation>
+    </message>
+    <message>
+        <source>One JSON object per line for each finding</source>
+        <translation>Ein JSON-Objekt pro Zeile für jeden Fund</translation>
+    </message>
+    <message>
+        <source>Act in the aMule of &apos;amule connect&apos; (with --pause-fakes)</source>
+        <translation>Im aMule von &apos;amule connect&apos; handeln (mit --pause-fakes)</translation>
+    </message>
+    <message>
+        <source>With --amule: pause each new fake and suspect in aMule</source>
+        <translation>Mit --amule: jeden neuen Fake und Verdächtigen in aMule anhalten</translation>
+    </message>
+    <message>
+        <source>Run CMD for each finding (split like a shell would, never run by one); the finding is in KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; its output goes to standard error; one runs at a time</source>
+        <translation>CMD für jeden Fund ausführen (zerlegt wie von einer Shell, nie von einer ausgeführt); der Fund steht in KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; seine Ausgabe geht auf die Standardfehlerausgabe; es läuft immer nur einer</translation>
+    </message>
+    <message>
+        <source>End a command of --exec that runs longer than this (default 60)</source>
+        <translation>Einen Befehl von --exec beenden, der länger läuft (Vorgabe 60)</translation>
+    </message>
+    <message>
+        <source>Add a download to your own fake list MYFAKES.DAT</source>
+        <translation>Einen Download in Ihre eigene Fake-Liste MYFAKES.DAT aufnehmen</translation>
+    </message>
+    <message>
+        <source>A .part.met of the temp directory (001.part) or an ed2k hash</source>
+        <translation>Eine .part.met des Temp-Verzeichnisses (001.part) oder ein ed2k-Hash</translation>
+    </message>
+    <message>
+        <source>Why it is a fake (the list line&apos;s description)</source>
+        <translation>Warum es ein Fake ist (die Beschreibung der Listenzeile)</translation>
+    </message>
+    <message>
+        <source>The file size, for a HASH</source>
+        <translation>Die Dateigröße, für einen HASH</translation>
+    </message>
+    <message>
+        <source>Record in MYFAKES.DAT that a download is not a fake, whatever a list, a client or the inspection says</source>
+        <translation>In MYFAKES.DAT vermerken, dass ein Download kein Fake ist, was auch immer eine Liste, ein Client oder die Untersuchung sagt</translation>
+    </message>
+    <message>
+        <source>Why it is not a fake</source>
+        <translation>Warum es kein Fake ist</translation>
+    </message>
+    <message>
+        <source>Remove a download from your own fake list MYFAKES.DAT</source>
+        <translation>Einen Download aus Ihrer eigenen Fake-Liste MYFAKES.DAT entfernen</translation>
+    </message>
+    <message>
+        <source>A .part.met of the temp directory or an ed2k hash</source>
+        <translation>Eine .part.met des Temp-Verzeichnisses oder ein ed2k-Hash</translation>
+    </message>
+    <message>
+        <source>Print or write list lines (hash,size,description) of the fakes the check finds</source>
+        <translation>Listenzeilen (Hash,Größe,Beschreibung) der Fakes, die die Prüfung findet, ausgeben oder schreiben</translation>
+    </message>
+    <message>
+        <source>Your own list MYFAKES.DAT instead</source>
+        <translation>Stattdessen Ihre eigene Liste MYFAKES.DAT</translation>
+    </message>
+    <message>
+        <source>File to write (replaced whole); - or none: standard output</source>
+        <translation>Zu schreibende Datei (ganz ersetzt); - oder keine: Standardausgabe</translation>
+    </message>
+    <message>
+        <source>Check ed2k and magnet links (a text, a web page or an eMule collection) before they are downloaded</source>
+        <translation>ed2k- und Magnet-Links prüfen (ein Text, eine Webseite oder eine eMule-Collection), bevor sie geladen werden</translation>
+    </message>
+    <message>
+        <source>File holding the links; - or none for the standard input</source>
+        <translation>Datei mit den Links; - oder keine für die Standardeingabe</translation>
+    </message>
+    <message>
+        <source>List every link, fakes, suspects and OK ones (the default)</source>
+        <translation>Jeden Link auflisten, Fakes, Verdächtige und OK (die Vorgabe)</translation>
+    </message>
+    <message>
+        <source>Print the ed2k link of every listed link</source>
+        <translation>Den ed2k-Link jedes aufgelisteten Links ausgeben</translation>
+    </message>
+    <message>
+        <source>Print every link as a JSON array, malformed ones too</source>
+        <translation>Jeden Link als JSON-Array ausgeben, auch fehlerhafte</translation>
+    </message>
+    <message>
+        <source>Checks the downloads of eDonkey, eMule and aMule against a list of known fakes.</source>
+        <translation>Prüft die Downloads von eDonkey, eMule und aMule anhand einer Liste bekannter Fakes.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit</source>
+        <translation>Die Version ausgeben und beenden</translation>
+    </message>
+    <message>
+        <source>Directory holding Kestrivane.ini and FAKES.DAT; must exist (default: $KESTRIVANE_HOME, else ~/.config/kestrivane and ~/.local/share/kestrivane when installed, the program&apos;s own directory when portable)</source>
+        <translation>Verzeichnis mit Kestrivane.ini und FAKES.DAT; muss existieren (Vorgabe: $KESTRIVANE_HOME, sonst ~/.config/kestrivane und ~/.local/share/kestrivane bei Installation, das Verzeichnis des Programms, wenn portabel)</translation>
+    </message>
+    <message>
+        <source>Print errors only (the check&apos;s rows and the search hits still go to stdout)</source>
+        <translation>Nur Fehler ausgeben (die Zeilen der Prüfung und die Suchtreffer gehen weiter auf stdout)</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 no fake or suspect found / search hits / list or program current or list updated / watch
+ended by SIGINT or SIGTERM; 1 fakes or suspects found / no search hit / a newer program; 2 the command
+could not run (a fake list that cannot be read, no list at all with --no-inspect, no temp directory or one
+that cannot be read, no update address or a failed update, a file that could not be written, no aMule
+connection, usage error); 3 check --update: the update failed, the local list still found fakes or suspects.</source>
+        <translation>Rückgabewert: 0 kein Fake oder Verdächtiger gefunden / Suchtreffer / Liste oder Programm aktuell oder Liste
+aktualisiert / watch durch SIGINT oder SIGTERM beendet; 1 Fakes oder Verdächtige gefunden / kein Suchtreffer /
+ein neueres Programm; 2 der Befehl konnte nicht laufen (eine Fake-Liste, die nicht lesbar ist, gar keine Liste
+mit --no-inspect, kein oder ein nicht lesbares Temp-Verzeichnis, keine Update-Adresse oder ein gescheitertes
+Update, eine nicht schreibbare Datei, keine aMule-Verbindung, falscher Aufruf); 3 check --update: das Update
+scheiterte, die lokale Liste fand trotzdem Fakes oder Verdächtige.</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Zugriff verweigert</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Datei oder Verzeichnis nicht vorhanden</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Kein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Ein-/Ausgabefehler</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Zu viele Ebenen symbolischer Verknüpfungen</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>es ist ein Verzeichnis</translation>
+    </message>
+    <message>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>es ist ein FIFO, keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than 4 GiB</source>
+        <translation>sie ist größer als 4 GiB</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>sie ist leer</translation>
+    </message>
 </context>
 </TS>

@@ -547,5 +547,386 @@
         <source>Could not pause %1 in aMule yet: %2. It is paused once aMule answers.</source>
         <translation>Todavía no se pudo pausar %1 en aMule: %2. Se pausará en cuanto aMule responda.</translation>
     </message>
+    <message>
+        <source>Warning: %1 holds no fake list record (is it a list at all?); no download can be found as a fake with it.</source>
+        <translation>Aviso: %1 no contiene ninguna entrada de lista de fakes (¿es una lista?); con ella ninguna descarga puede reconocerse como fake.</translation>
+    </message>
+    <message>
+        <source>%1 is the client&apos;s settings directory, not its temp directory; the downloads are in %2 (pass --temp-dir %2, or run &apos;kestrivane-cli import --detect&apos;).</source>
+        <translation>%1 es el directorio de configuración del cliente, no su directorio temporal; las descargas están en %2 (indique --temp-dir %2 o ejecute &apos;kestrivane-cli import --detect&apos;).</translation>
+    </message>
+    <message>
+        <source>%1 %2: not an http:// or https:// address.</source>
+        <translation>%1 %2: no es una dirección http:// o https://.</translation>
+    </message>
+    <message>
+        <source>No program site is set, so nothing was asked. Set the site you get Kestrivane from with &apos;kestrivane-cli update --program --site URL&apos;.</source>
+        <translation>No hay ningún sitio del programa configurado, así que no se consultó nada. Indique el sitio del que obtiene Kestrivane con &apos;kestrivane-cli update --program --site URL&apos;.</translation>
+    </message>
+    <message>
+        <source>You have the newest Kestrivane (%1).</source>
+        <translation>Tiene el Kestrivane más reciente (%1).</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: %2</source>
+        <translation>Ha salido Kestrivane %1: %2</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: see %2</source>
+        <translation>Ha salido Kestrivane %1: véase %2</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: the file names no temp directory.</source>
+        <translation>No se puede importar %1: el archivo no indica ningún directorio temporal.</translation>
+    </message>
+    <message>
+        <source>Imported the temp directory %1 from %2&apos;s %3; it is stored in Kestrivane.ini.</source>
+        <translation>Directorio temporal %1 importado del archivo %3 de %2; está guardado en Kestrivane.ini.</translation>
+    </message>
+    <message>
+        <source>Exit status: see &apos;kestrivane-cli --help&apos;.</source>
+        <translation>Código de salida: véase &apos;kestrivane-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;; did you mean &apos;%2&apos;? (&apos;%3&apos; lists the options)</source>
+        <translation>Opción desconocida &apos;%1&apos;; ¿quiso decir &apos;%2&apos;? (&apos;%3&apos; enumera las opciones)</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; (&apos;%2&apos; lists the options)</source>
+        <translation>Opción desconocida &apos;%1&apos; (&apos;%2&apos; enumera las opciones)</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <translation>%1 es obligatorio.</translation>
+    </message>
+    <message>
+        <source>A command is required.</source>
+        <translation>Hace falta un comando.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used together with %2.</source>
+        <translation>%1 no puede usarse junto con %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 too.</source>
+        <translation>%1 necesita también %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 necesita un valor.</translation>
+    </message>
+    <message>
+        <source>Not expected here: %1</source>
+        <translation>No esperado aquí: %1</translation>
+    </message>
+    <message>
+        <source>A value was not accepted: %1</source>
+        <translation>No se aceptó un valor: %1</translation>
+    </message>
+    <message>
+        <source>The command line was not understood: %1</source>
+        <translation>No se entendió la línea de comandos: %1</translation>
+    </message>
+    <message>
+        <source>Run with --help for more information.</source>
+        <translation>Ejecute con --help para más información.</translation>
+    </message>
+    <message>
+        <source>%1 %2: not a directory.</source>
+        <translation>%1 %2: no es un directorio.</translation>
+    </message>
+    <message>
+        <source>%1 %2: no such directory.</source>
+        <translation>%1 %2: el directorio no existe.</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Uso</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPCIONES</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>OBLIGATORIO</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>Necesita</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>Excluye</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>Argumentos</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>Mostrar esta ayuda y salir</translation>
+    </message>
+    <message>
+        <source>List the downloads that are known fakes or whose name or first bytes give them away</source>
+        <translation>Listar las descargas que son fakes conocidos o a las que delatan su nombre o sus primeros bytes</translation>
+    </message>
+    <message>
+        <source>The client&apos;s temp directory instead of the settings</source>
+        <translation>El directorio temporal del cliente en lugar del de la configuración</translation>
+    </message>
+    <message>
+        <source>Fake list to use instead of FAKES.DAT</source>
+        <translation>Lista de fakes que se usa en lugar de FAKES.DAT</translation>
+    </message>
+    <message>
+        <source>List every download, fakes and OK ones (the default, unless ShowAllPartMet=NO in Kestrivane.ini)</source>
+        <translation>Listar todas las descargas, fakes y correctas (lo predeterminado, salvo con ShowAllPartMet=NO en Kestrivane.ini)</translation>
+    </message>
+    <message>
+        <source>List the fakes and suspects only</source>
+        <translation>Listar solo los fakes y los sospechosos</translation>
+    </message>
+    <message>
+        <source>Print the ed2k link of every listed download</source>
+        <translation>Mostrar el enlace ed2k de cada descarga listada</translation>
+    </message>
+    <message>
+        <source>Print every link as an HTML anchor</source>
+        <translation>Mostrar cada enlace como ancla HTML</translation>
+    </message>
+    <message>
+        <source>Print the listed downloads as a JSON array</source>
+        <translation>Mostrar las descargas listadas como array JSON</translation>
+    </message>
+    <message>
+        <source>Do not look at names, part hashes and the bytes already downloaded for suspects</source>
+        <translation>No examinar nombres, hashes de partes ni bytes ya descargados en busca de sospechosos</translation>
+    </message>
+    <message>
+        <source>Update the fake list first</source>
+        <translation>Actualizar primero la lista de fakes</translation>
+    </message>
+    <message>
+        <source>Leave out the two head rows</source>
+        <translation>Omitir las dos filas de cabecera</translation>
+    </message>
+    <message>
+        <source>Check the downloads aMule reports (see &apos;amule connect&apos;) instead of the temp directory&apos;s .part.met files</source>
+        <translation>Comprobar las descargas que informa aMule (véase &apos;amule connect&apos;) en lugar de los archivos .part.met del directorio temporal</translation>
+    </message>
+    <message>
+        <source>With --amule: pause every listed fake and suspect in aMule</source>
+        <translation>Con --amule: pausar en aMule cada fake y sospechoso listado</translation>
+    </message>
+    <message>
+        <source>Fetch a newer fake list from the update address</source>
+        <translation>Obtener una lista de fakes más reciente de la dirección de actualización</translation>
+    </message>
+    <message>
+        <source>Update address to use (http:// or https://); stored as the update address once the update worked</source>
+        <translation>Dirección de actualización que usar (http:// o https://); se guarda como dirección de actualización cuando la actualización funcionó</translation>
+    </message>
+    <message>
+        <source>Look for a newer Kestrivane at the program&apos;s site instead (exit status 1 when there is one); nothing is installed</source>
+        <translation>Buscar en cambio un Kestrivane más reciente en el sitio del programa (código de salida 1 si lo hay); no se instala nada</translation>
+    </message>
+    <message>
+        <source>With --program: the program&apos;s site to use; stored once the check worked (none is set at first)</source>
+        <translation>Con --program: el sitio del programa que usar; se guarda cuando la comprobación funcionó (al principio no hay ninguno)</translation>
+    </message>
+    <message>
+        <source>Store the client&apos;s temp directory, read from its pref.met, preferences.ini or amule.conf</source>
+        <translation>Guardar el directorio temporal del cliente, leído de su pref.met, preferences.ini o amule.conf</translation>
+    </message>
+    <message>
+        <source>The client&apos;s preference file</source>
+        <translation>El archivo de configuración del cliente</translation>
+    </message>
+    <message>
+        <source>Look for ~/.aMule/amule.conf and eMule&apos;s or eDonkey&apos;s files under Wine (~/.wine, $WINEPREFIX); import the first that names a temp directory</source>
+        <translation>Buscar ~/.aMule/amule.conf y los archivos de eMule o eDonkey bajo Wine (~/.wine, $WINEPREFIX); importar el primero que indique un directorio temporal</translation>
+    </message>
+    <message>
+        <source>List the downloads whose .met file holds a text</source>
+        <translation>Listar las descargas cuyo archivo .met contiene un texto</translation>
+    </message>
+    <message>
+        <source>Print the hits as a JSON array</source>
+        <translation>Mostrar los resultados como array JSON</translation>
+    </message>
+    <message>
+        <source>Text to look for (letters without regard to case)</source>
+        <translation>Texto que buscar (letras sin distinguir mayúsculas y minúsculas)</translation>
+    </message>
+    <message>
+        <source>Stay running; re-check a .part.met or a list when it changes and report each new fake once (SIGHUP reads the settings and lists again)</source>
+        <translation>Seguir en marcha; volver a comprobar un .part.met o una lista cuando cambia y avisar de cada fake nuevo una vez (SIGHUP vuelve a leer la configuración y las listas)</translation>
+    </message>
+    <message>
+        <source>One JSON object per line for each finding</source>
+        <translation>Un objeto JSON por línea para cada hallazgo</translation>
+    </message>
+    <message>
+        <source>Act in the aMule of &apos;amule connect&apos; (with --pause-fakes)</source>
+        <translation>Actuar en el aMule de &apos;amule connect&apos; (con --pause-fakes)</translation>
+    </message>
+    <message>
+        <source>With --amule: pause each new fake and suspect in aMule</source>
+        <translation>Con --amule: pausar en aMule cada fake y sospechoso nuevo</translation>
+    </message>
+    <message>
+        <source>Run CMD for each finding (split like a shell would, never run by one); the finding is in KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; its output goes to standard error; one runs at a time</source>
+        <translation>Ejecutar CMD para cada hallazgo (dividido como lo haría un shell, nunca ejecutado por uno); el hallazgo está en KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; su salida va a la salida de error; uno cada vez</translation>
+    </message>
+    <message>
+        <source>End a command of --exec that runs longer than this (default 60)</source>
+        <translation>Terminar un comando de --exec que dure más (60 por omisión)</translation>
+    </message>
+    <message>
+        <source>Add a download to your own fake list MYFAKES.DAT</source>
+        <translation>Añadir una descarga a su propia lista de fakes MYFAKES.DAT</translation>
+    </message>
+    <message>
+        <source>A .part.met of the temp directory (001.part) or an ed2k hash</source>
+        <translation>Un .part.met del directorio temporal (001.part) o un hash ed2k</translation>
+    </message>
+    <message>
+        <source>Why it is a fake (the list line&apos;s description)</source>
+        <translation>Por qué es un fake (la descripción de la línea de la lista)</translation>
+    </message>
+    <message>
+        <source>The file size, for a HASH</source>
+        <translation>El tamaño del archivo, para un HASH</translation>
+    </message>
+    <message>
+        <source>Record in MYFAKES.DAT that a download is not a fake, whatever a list, a client or the inspection says</source>
+        <translation>Anotar en MYFAKES.DAT que una descarga no es un fake, diga lo que diga una lista, un cliente o el examen</translation>
+    </message>
+    <message>
+        <source>Why it is not a fake</source>
+        <translation>Por qué no es un fake</translation>
+    </message>
+    <message>
+        <source>Remove a download from your own fake list MYFAKES.DAT</source>
+        <translation>Quitar una descarga de su propia lista de fakes MYFAKES.DAT</translation>
+    </message>
+    <message>
+        <source>A .part.met of the temp directory or an ed2k hash</source>
+        <translation>Un .part.met del directorio temporal o un hash ed2k</translation>
+    </message>
+    <message>
+        <source>Print or write list lines (hash,size,description) of the fakes the check finds</source>
+        <translation>Mostrar o escribir líneas de lista (hash,tamaño,descripción) de los fakes que encuentra la comprobación</translation>
+    </message>
+    <message>
+        <source>Your own list MYFAKES.DAT instead</source>
+        <translation>Su propia lista MYFAKES.DAT en su lugar</translation>
+    </message>
+    <message>
+        <source>File to write (replaced whole); - or none: standard output</source>
+        <translation>Archivo que escribir (reemplazado entero); - o ninguno: salida estándar</translation>
+    </message>
+    <message>
+        <source>Check ed2k and magnet links (a text, a web page or an eMule collection) before they are downloaded</source>
+        <translation>Comprobar enlaces ed2k y magnet (un texto, una página web o una colección de eMule) antes de descargarlos</translation>
+    </message>
+    <message>
+        <source>File holding the links; - or none for the standard input</source>
+        <translation>Archivo con los enlaces; - o ninguno para la entrada estándar</translation>
+    </message>
+    <message>
+        <source>List every link, fakes, suspects and OK ones (the default)</source>
+        <translation>Listar todos los enlaces, fakes, sospechosos y correctos (lo predeterminado)</translation>
+    </message>
+    <message>
+        <source>Print the ed2k link of every listed link</source>
+        <translation>Mostrar el enlace ed2k de cada enlace listado</translation>
+    </message>
+    <message>
+        <source>Print every link as a JSON array, malformed ones too</source>
+        <translation>Mostrar cada enlace como array JSON, también los mal formados</translation>
+    </message>
+    <message>
+        <source>Checks the downloads of eDonkey, eMule and aMule against a list of known fakes.</source>
+        <translation>Comprueba las descargas de eDonkey, eMule y aMule con una lista de fakes conocidos.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit</source>
+        <translation>Mostrar la versión y salir</translation>
+    </message>
+    <message>
+        <source>Directory holding Kestrivane.ini and FAKES.DAT; must exist (default: $KESTRIVANE_HOME, else ~/.config/kestrivane and ~/.local/share/kestrivane when installed, the program&apos;s own directory when portable)</source>
+        <translation>Directorio con Kestrivane.ini y FAKES.DAT; debe existir (por omisión: $KESTRIVANE_HOME, si no ~/.config/kestrivane y ~/.local/share/kestrivane si está instalado, el directorio del programa si es portátil)</translation>
+    </message>
+    <message>
+        <source>Print errors only (the check&apos;s rows and the search hits still go to stdout)</source>
+        <translation>Mostrar solo errores (las filas de la comprobación y los resultados de búsqueda siguen yendo a stdout)</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 no fake or suspect found / search hits / list or program current or list updated / watch
+ended by SIGINT or SIGTERM; 1 fakes or suspects found / no search hit / a newer program; 2 the command
+could not run (a fake list that cannot be read, no list at all with --no-inspect, no temp directory or one
+that cannot be read, no update address or a failed update, a file that could not be written, no aMule
+connection, usage error); 3 check --update: the update failed, the local list still found fakes or suspects.</source>
+        <translation>Código de salida: 0 ningún fake ni sospechoso / resultados de búsqueda / lista o programa al día o lista
+actualizada / watch terminado por SIGINT o SIGTERM; 1 fakes o sospechosos encontrados / ningún resultado /
+un programa más reciente; 2 el comando no pudo ejecutarse (una lista de fakes ilegible, ninguna lista con
+--no-inspect, ningún directorio temporal o uno ilegible, ninguna dirección de actualización o una actualización
+fallida, un archivo que no pudo escribirse, ninguna conexión con aMule, error de uso); 3 check --update: la
+actualización falló, la lista local aun así encontró fakes o sospechosos.</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>Comandos</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe el archivo o el directorio</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es un directorio</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Demasiados niveles de enlaces simbólicos</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>es un directorio</translation>
+    </message>
+    <message>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>es un FIFO, no un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than 4 GiB</source>
+        <translation>es mayor de 4 GiB</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>está vacía</translation>
+    </message>
 </context>
 </TS>

@@ -547,5 +547,386 @@
         <source>Could not pause %1 in aMule yet: %2. It is paused once aMule answers.</source>
         <translation>Impossible de mettre %1 en pause dans aMule pour l&apos;instant : %2. Il sera mis en pause dès qu&apos;aMule répondra.</translation>
     </message>
+    <message>
+        <source>Warning: %1 holds no fake list record (is it a list at all?); no download can be found as a fake with it.</source>
+        <translation>Attention : %1 ne contient aucune entrée de liste de fakes (est-ce bien une liste ?) ; aucun téléchargement ne peut être reconnu comme fake avec elle.</translation>
+    </message>
+    <message>
+        <source>%1 is the client&apos;s settings directory, not its temp directory; the downloads are in %2 (pass --temp-dir %2, or run &apos;kestrivane-cli import --detect&apos;).</source>
+        <translation>%1 est le répertoire des réglages du client, pas son répertoire temporaire ; les téléchargements sont dans %2 (indiquez --temp-dir %2 ou lancez &apos;kestrivane-cli import --detect&apos;).</translation>
+    </message>
+    <message>
+        <source>%1 %2: not an http:// or https:// address.</source>
+        <translation>%1 %2 : pas une adresse http:// ou https://.</translation>
+    </message>
+    <message>
+        <source>No program site is set, so nothing was asked. Set the site you get Kestrivane from with &apos;kestrivane-cli update --program --site URL&apos;.</source>
+        <translation>Aucun site du programme n&apos;est défini, rien n&apos;a donc été demandé. Indiquez le site d&apos;où vous obtenez Kestrivane avec &apos;kestrivane-cli update --program --site URL&apos;.</translation>
+    </message>
+    <message>
+        <source>You have the newest Kestrivane (%1).</source>
+        <translation>Vous avez le Kestrivane le plus récent (%1).</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: %2</source>
+        <translation>Kestrivane %1 est sorti : %2</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: see %2</source>
+        <translation>Kestrivane %1 est sorti : voir %2</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: the file names no temp directory.</source>
+        <translation>Impossible d&apos;importer %1 : le fichier ne nomme aucun répertoire temporaire.</translation>
+    </message>
+    <message>
+        <source>Imported the temp directory %1 from %2&apos;s %3; it is stored in Kestrivane.ini.</source>
+        <translation>Répertoire temporaire %1 importé depuis le fichier %3 de %2 ; il est enregistré dans Kestrivane.ini.</translation>
+    </message>
+    <message>
+        <source>Exit status: see &apos;kestrivane-cli --help&apos;.</source>
+        <translation>Code de sortie : voir &apos;kestrivane-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;; did you mean &apos;%2&apos;? (&apos;%3&apos; lists the options)</source>
+        <translation>Option inconnue &apos;%1&apos; ; vouliez-vous dire &apos;%2&apos; ? (&apos;%3&apos; liste les options)</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; (&apos;%2&apos; lists the options)</source>
+        <translation>Option inconnue &apos;%1&apos; (&apos;%2&apos; liste les options)</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <translation>%1 est obligatoire.</translation>
+    </message>
+    <message>
+        <source>A command is required.</source>
+        <translation>Une commande est obligatoire.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used together with %2.</source>
+        <translation>%1 ne peut pas être utilisé avec %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 too.</source>
+        <translation>%1 demande aussi %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 demande une valeur.</translation>
+    </message>
+    <message>
+        <source>Not expected here: %1</source>
+        <translation>Inattendu ici : %1</translation>
+    </message>
+    <message>
+        <source>A value was not accepted: %1</source>
+        <translation>Une valeur n&apos;a pas été acceptée : %1</translation>
+    </message>
+    <message>
+        <source>The command line was not understood: %1</source>
+        <translation>La ligne de commande n&apos;a pas été comprise : %1</translation>
+    </message>
+    <message>
+        <source>Run with --help for more information.</source>
+        <translation>Lancez avec --help pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>%1 %2: not a directory.</source>
+        <translation>%1 %2 : pas un répertoire.</translation>
+    </message>
+    <message>
+        <source>%1 %2: no such directory.</source>
+        <translation>%1 %2 : répertoire inexistant.</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Utilisation</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPTIONS</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>OBLIGATOIRE</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>Demande</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>Exclut</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>Arguments</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>Afficher cette aide et quitter</translation>
+    </message>
+    <message>
+        <source>List the downloads that are known fakes or whose name or first bytes give them away</source>
+        <translation>Lister les téléchargements qui sont des fakes connus ou que leur nom ou leurs premiers octets trahissent</translation>
+    </message>
+    <message>
+        <source>The client&apos;s temp directory instead of the settings</source>
+        <translation>Le répertoire temporaire du client au lieu de celui des réglages</translation>
+    </message>
+    <message>
+        <source>Fake list to use instead of FAKES.DAT</source>
+        <translation>Liste de fakes à utiliser au lieu de FAKES.DAT</translation>
+    </message>
+    <message>
+        <source>List every download, fakes and OK ones (the default, unless ShowAllPartMet=NO in Kestrivane.ini)</source>
+        <translation>Lister chaque téléchargement, fakes et corrects (par défaut, sauf si ShowAllPartMet=NO dans Kestrivane.ini)</translation>
+    </message>
+    <message>
+        <source>List the fakes and suspects only</source>
+        <translation>Lister seulement les fakes et les suspects</translation>
+    </message>
+    <message>
+        <source>Print the ed2k link of every listed download</source>
+        <translation>Afficher le lien ed2k de chaque téléchargement listé</translation>
+    </message>
+    <message>
+        <source>Print every link as an HTML anchor</source>
+        <translation>Afficher chaque lien comme ancre HTML</translation>
+    </message>
+    <message>
+        <source>Print the listed downloads as a JSON array</source>
+        <translation>Afficher les téléchargements listés comme tableau JSON</translation>
+    </message>
+    <message>
+        <source>Do not look at names, part hashes and the bytes already downloaded for suspects</source>
+        <translation>Ne pas examiner les noms, les hachages de parties et les octets déjà téléchargés à la recherche de suspects</translation>
+    </message>
+    <message>
+        <source>Update the fake list first</source>
+        <translation>Mettre d&apos;abord à jour la liste de fakes</translation>
+    </message>
+    <message>
+        <source>Leave out the two head rows</source>
+        <translation>Omettre les deux lignes d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Check the downloads aMule reports (see &apos;amule connect&apos;) instead of the temp directory&apos;s .part.met files</source>
+        <translation>Vérifier les téléchargements qu&apos;aMule signale (voir &apos;amule connect&apos;) au lieu des fichiers .part.met du répertoire temporaire</translation>
+    </message>
+    <message>
+        <source>With --amule: pause every listed fake and suspect in aMule</source>
+        <translation>Avec --amule : mettre en pause dans aMule chaque fake et suspect listé</translation>
+    </message>
+    <message>
+        <source>Fetch a newer fake list from the update address</source>
+        <translation>Récupérer une liste de fakes plus récente à l&apos;adresse de mise à jour</translation>
+    </message>
+    <message>
+        <source>Update address to use (http:// or https://); stored as the update address once the update worked</source>
+        <translation>Adresse de mise à jour à utiliser (http:// ou https://) ; enregistrée comme adresse de mise à jour une fois la mise à jour réussie</translation>
+    </message>
+    <message>
+        <source>Look for a newer Kestrivane at the program&apos;s site instead (exit status 1 when there is one); nothing is installed</source>
+        <translation>Chercher plutôt un Kestrivane plus récent sur le site du programme (code de sortie 1 s&apos;il y en a un) ; rien n&apos;est installé</translation>
+    </message>
+    <message>
+        <source>With --program: the program&apos;s site to use; stored once the check worked (none is set at first)</source>
+        <translation>Avec --program : le site du programme à utiliser ; enregistré une fois la vérification réussie (aucun au départ)</translation>
+    </message>
+    <message>
+        <source>Store the client&apos;s temp directory, read from its pref.met, preferences.ini or amule.conf</source>
+        <translation>Enregistrer le répertoire temporaire du client, lu dans son pref.met, preferences.ini ou amule.conf</translation>
+    </message>
+    <message>
+        <source>The client&apos;s preference file</source>
+        <translation>Le fichier de réglages du client</translation>
+    </message>
+    <message>
+        <source>Look for ~/.aMule/amule.conf and eMule&apos;s or eDonkey&apos;s files under Wine (~/.wine, $WINEPREFIX); import the first that names a temp directory</source>
+        <translation>Chercher ~/.aMule/amule.conf et les fichiers d&apos;eMule ou d&apos;eDonkey sous Wine (~/.wine, $WINEPREFIX) ; importer le premier qui nomme un répertoire temporaire</translation>
+    </message>
+    <message>
+        <source>List the downloads whose .met file holds a text</source>
+        <translation>Lister les téléchargements dont le fichier .met contient un texte</translation>
+    </message>
+    <message>
+        <source>Print the hits as a JSON array</source>
+        <translation>Afficher les résultats comme tableau JSON</translation>
+    </message>
+    <message>
+        <source>Text to look for (letters without regard to case)</source>
+        <translation>Texte à chercher (lettres sans tenir compte de la casse)</translation>
+    </message>
+    <message>
+        <source>Stay running; re-check a .part.met or a list when it changes and report each new fake once (SIGHUP reads the settings and lists again)</source>
+        <translation>Rester actif ; revérifier un .part.met ou une liste à chaque changement et signaler chaque nouveau fake une fois (SIGHUP relit les réglages et les listes)</translation>
+    </message>
+    <message>
+        <source>One JSON object per line for each finding</source>
+        <translation>Un objet JSON par ligne pour chaque trouvaille</translation>
+    </message>
+    <message>
+        <source>Act in the aMule of &apos;amule connect&apos; (with --pause-fakes)</source>
+        <translation>Agir dans l&apos;aMule de &apos;amule connect&apos; (avec --pause-fakes)</translation>
+    </message>
+    <message>
+        <source>With --amule: pause each new fake and suspect in aMule</source>
+        <translation>Avec --amule : mettre en pause dans aMule chaque nouveau fake et suspect</translation>
+    </message>
+    <message>
+        <source>Run CMD for each finding (split like a shell would, never run by one); the finding is in KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; its output goes to standard error; one runs at a time</source>
+        <translation>Lancer CMD pour chaque trouvaille (découpé comme le ferait un shell, jamais lancé par un) ; la trouvaille est dans KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR ; sa sortie va sur la sortie d&apos;erreur ; un seul à la fois</translation>
+    </message>
+    <message>
+        <source>End a command of --exec that runs longer than this (default 60)</source>
+        <translation>Arrêter une commande de --exec qui dure plus longtemps (60 par défaut)</translation>
+    </message>
+    <message>
+        <source>Add a download to your own fake list MYFAKES.DAT</source>
+        <translation>Ajouter un téléchargement à votre propre liste de fakes MYFAKES.DAT</translation>
+    </message>
+    <message>
+        <source>A .part.met of the temp directory (001.part) or an ed2k hash</source>
+        <translation>Un .part.met du répertoire temporaire (001.part) ou un hachage ed2k</translation>
+    </message>
+    <message>
+        <source>Why it is a fake (the list line&apos;s description)</source>
+        <translation>Pourquoi c&apos;est un fake (la description de la ligne de liste)</translation>
+    </message>
+    <message>
+        <source>The file size, for a HASH</source>
+        <translation>La taille du fichier, pour un HASH</translation>
+    </message>
+    <message>
+        <source>Record in MYFAKES.DAT that a download is not a fake, whatever a list, a client or the inspection says</source>
+        <translation>Noter dans MYFAKES.DAT qu&apos;un téléchargement n&apos;est pas un fake, quoi que disent une liste, un client ou l&apos;examen</translation>
+    </message>
+    <message>
+        <source>Why it is not a fake</source>
+        <translation>Pourquoi ce n&apos;est pas un fake</translation>
+    </message>
+    <message>
+        <source>Remove a download from your own fake list MYFAKES.DAT</source>
+        <translation>Retirer un téléchargement de votre propre liste de fakes MYFAKES.DAT</translation>
+    </message>
+    <message>
+        <source>A .part.met of the temp directory or an ed2k hash</source>
+        <translation>Un .part.met du répertoire temporaire ou un hachage ed2k</translation>
+    </message>
+    <message>
+        <source>Print or write list lines (hash,size,description) of the fakes the check finds</source>
+        <translation>Afficher ou écrire les lignes de liste (hachage,taille,description) des fakes que la vérification trouve</translation>
+    </message>
+    <message>
+        <source>Your own list MYFAKES.DAT instead</source>
+        <translation>Votre propre liste MYFAKES.DAT à la place</translation>
+    </message>
+    <message>
+        <source>File to write (replaced whole); - or none: standard output</source>
+        <translation>Fichier à écrire (remplacé en entier) ; - ou aucun : sortie standard</translation>
+    </message>
+    <message>
+        <source>Check ed2k and magnet links (a text, a web page or an eMule collection) before they are downloaded</source>
+        <translation>Vérifier des liens ed2k et magnet (un texte, une page web ou une collection eMule) avant leur téléchargement</translation>
+    </message>
+    <message>
+        <source>File holding the links; - or none for the standard input</source>
+        <translation>Fichier contenant les liens ; - ou aucun pour l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>List every link, fakes, suspects and OK ones (the default)</source>
+        <translation>Lister chaque lien, fakes, suspects et corrects (par défaut)</translation>
+    </message>
+    <message>
+        <source>Print the ed2k link of every listed link</source>
+        <translation>Afficher le lien ed2k de chaque lien listé</translation>
+    </message>
+    <message>
+        <source>Print every link as a JSON array, malformed ones too</source>
+        <translation>Afficher chaque lien comme tableau JSON, y compris les mal formés</translation>
+    </message>
+    <message>
+        <source>Checks the downloads of eDonkey, eMule and aMule against a list of known fakes.</source>
+        <translation>Vérifie les téléchargements d&apos;eDonkey, eMule et aMule d&apos;après une liste de fakes connus.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit</source>
+        <translation>Afficher la version et quitter</translation>
+    </message>
+    <message>
+        <source>Directory holding Kestrivane.ini and FAKES.DAT; must exist (default: $KESTRIVANE_HOME, else ~/.config/kestrivane and ~/.local/share/kestrivane when installed, the program&apos;s own directory when portable)</source>
+        <translation>Répertoire contenant Kestrivane.ini et FAKES.DAT ; doit exister (par défaut : $KESTRIVANE_HOME, sinon ~/.config/kestrivane et ~/.local/share/kestrivane une fois installé, le répertoire du programme en version portable)</translation>
+    </message>
+    <message>
+        <source>Print errors only (the check&apos;s rows and the search hits still go to stdout)</source>
+        <translation>N&apos;afficher que les erreurs (les lignes de la vérification et les résultats de recherche vont toujours sur stdout)</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 no fake or suspect found / search hits / list or program current or list updated / watch
+ended by SIGINT or SIGTERM; 1 fakes or suspects found / no search hit / a newer program; 2 the command
+could not run (a fake list that cannot be read, no list at all with --no-inspect, no temp directory or one
+that cannot be read, no update address or a failed update, a file that could not be written, no aMule
+connection, usage error); 3 check --update: the update failed, the local list still found fakes or suspects.</source>
+        <translation>Code de sortie : 0 aucun fake ou suspect trouvé / recherche fructueuse / liste ou programme à jour ou liste
+mise à jour / watch arrêté par SIGINT ou SIGTERM ; 1 fakes ou suspects trouvés / aucun résultat de recherche /
+un programme plus récent ; 2 la commande n&apos;a pas pu s&apos;exécuter (liste de fakes illisible, aucune liste avec
+--no-inspect, pas de répertoire temporaire ou un répertoire illisible, pas d&apos;adresse de mise à jour ou une mise
+à jour échouée, un fichier impossible à écrire, pas de connexion aMule, erreur d&apos;utilisation) ; 3 check --update :
+la mise à jour a échoué, la liste locale a tout de même trouvé des fakes ou des suspects.</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Aucun fichier ou dossier de ce type</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>N&apos;est pas un répertoire</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Erreur d&apos;entrée/sortie</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Trop de niveaux de liens symboliques</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>c&apos;est un répertoire</translation>
+    </message>
+    <message>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>c&apos;est un FIFO, pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than 4 GiB</source>
+        <translation>elle dépasse 4 Gio</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>elle ne peut pas être lue</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>elle est vide</translation>
+    </message>
 </context>
 </TS>

@@ -547,5 +547,386 @@
         <source>Could not pause %1 in aMule yet: %2. It is paused once aMule answers.</source>
         <translation>Non è ancora stato possibile mettere in pausa %1 in aMule: %2. Verrà messo in pausa non appena aMule risponde.</translation>
     </message>
+    <message>
+        <source>Warning: %1 holds no fake list record (is it a list at all?); no download can be found as a fake with it.</source>
+        <translation>Attenzione: %1 non contiene alcuna voce di lista di fake (è davvero una lista?); con essa nessun download può essere riconosciuto come fake.</translation>
+    </message>
+    <message>
+        <source>%1 is the client&apos;s settings directory, not its temp directory; the downloads are in %2 (pass --temp-dir %2, or run &apos;kestrivane-cli import --detect&apos;).</source>
+        <translation>%1 è la cartella delle impostazioni del client, non la sua cartella temporanea; i download sono in %2 (indicare --temp-dir %2 o eseguire &apos;kestrivane-cli import --detect&apos;).</translation>
+    </message>
+    <message>
+        <source>%1 %2: not an http:// or https:// address.</source>
+        <translation>%1 %2: non è un indirizzo http:// o https://.</translation>
+    </message>
+    <message>
+        <source>No program site is set, so nothing was asked. Set the site you get Kestrivane from with &apos;kestrivane-cli update --program --site URL&apos;.</source>
+        <translation>Nessun sito del programma è impostato, quindi non è stato chiesto nulla. Impostare il sito da cui si ottiene Kestrivane con &apos;kestrivane-cli update --program --site URL&apos;.</translation>
+    </message>
+    <message>
+        <source>You have the newest Kestrivane (%1).</source>
+        <translation>Avete il Kestrivane più recente (%1).</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: %2</source>
+        <translation>È uscito Kestrivane %1: %2</translation>
+    </message>
+    <message>
+        <source>Kestrivane %1 is out: see %2</source>
+        <translation>È uscito Kestrivane %1: vedere %2</translation>
+    </message>
+    <message>
+        <source>Cannot import %1: the file names no temp directory.</source>
+        <translation>Impossibile importare %1: il file non indica alcuna cartella temporanea.</translation>
+    </message>
+    <message>
+        <source>Imported the temp directory %1 from %2&apos;s %3; it is stored in Kestrivane.ini.</source>
+        <translation>Cartella temporanea %1 importata dal file %3 di %2; è salvata in Kestrivane.ini.</translation>
+    </message>
+    <message>
+        <source>Exit status: see &apos;kestrivane-cli --help&apos;.</source>
+        <translation>Codice di uscita: vedere &apos;kestrivane-cli --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;; did you mean &apos;%2&apos;? (&apos;%3&apos; lists the options)</source>
+        <translation>Opzione sconosciuta &apos;%1&apos;; forse intendeva &apos;%2&apos;? (&apos;%3&apos; elenca le opzioni)</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos; (&apos;%2&apos; lists the options)</source>
+        <translation>Opzione sconosciuta &apos;%1&apos; (&apos;%2&apos; elenca le opzioni)</translation>
+    </message>
+    <message>
+        <source>%1 is required.</source>
+        <translation>%1 è obbligatorio.</translation>
+    </message>
+    <message>
+        <source>A command is required.</source>
+        <translation>È necessario un comando.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be used together with %2.</source>
+        <translation>%1 non può essere usato insieme a %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs %2 too.</source>
+        <translation>%1 richiede anche %2.</translation>
+    </message>
+    <message>
+        <source>%1 needs a value.</source>
+        <translation>%1 richiede un valore.</translation>
+    </message>
+    <message>
+        <source>Not expected here: %1</source>
+        <translation>Non previsto qui: %1</translation>
+    </message>
+    <message>
+        <source>A value was not accepted: %1</source>
+        <translation>Un valore non è stato accettato: %1</translation>
+    </message>
+    <message>
+        <source>The command line was not understood: %1</source>
+        <translation>La riga di comando non è stata capita: %1</translation>
+    </message>
+    <message>
+        <source>Run with --help for more information.</source>
+        <translation>Eseguire con --help per maggiori informazioni.</translation>
+    </message>
+    <message>
+        <source>%1 %2: not a directory.</source>
+        <translation>%1 %2: non è una cartella.</translation>
+    </message>
+    <message>
+        <source>%1 %2: no such directory.</source>
+        <translation>%1 %2: cartella inesistente.</translation>
+    </message>
+    <message>
+        <source>Usage</source>
+        <translation>Uso</translation>
+    </message>
+    <message>
+        <source>OPTIONS</source>
+        <translation>OPZIONI</translation>
+    </message>
+    <message>
+        <source>REQUIRED</source>
+        <translation>OBBLIGATORIO</translation>
+    </message>
+    <message>
+        <source>Needs</source>
+        <translation>Richiede</translation>
+    </message>
+    <message>
+        <source>Excludes</source>
+        <translation>Esclude</translation>
+    </message>
+    <message>
+        <source>Positionals</source>
+        <translation>Argomenti</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Print this help message and exit</source>
+        <translation>Mostrare questo aiuto e uscire</translation>
+    </message>
+    <message>
+        <source>List the downloads that are known fakes or whose name or first bytes give them away</source>
+        <translation>Elencare i download che sono fake noti o che il nome o i primi byte tradiscono</translation>
+    </message>
+    <message>
+        <source>The client&apos;s temp directory instead of the settings</source>
+        <translation>La cartella temporanea del client invece di quella delle impostazioni</translation>
+    </message>
+    <message>
+        <source>Fake list to use instead of FAKES.DAT</source>
+        <translation>Lista di fake da usare invece di FAKES.DAT</translation>
+    </message>
+    <message>
+        <source>List every download, fakes and OK ones (the default, unless ShowAllPartMet=NO in Kestrivane.ini)</source>
+        <translation>Elencare ogni download, fake e corretti (l&apos;impostazione predefinita, salvo ShowAllPartMet=NO in Kestrivane.ini)</translation>
+    </message>
+    <message>
+        <source>List the fakes and suspects only</source>
+        <translation>Elencare solo i fake e i sospetti</translation>
+    </message>
+    <message>
+        <source>Print the ed2k link of every listed download</source>
+        <translation>Stampare il link ed2k di ogni download elencato</translation>
+    </message>
+    <message>
+        <source>Print every link as an HTML anchor</source>
+        <translation>Stampare ogni link come ancora HTML</translation>
+    </message>
+    <message>
+        <source>Print the listed downloads as a JSON array</source>
+        <translation>Stampare i download elencati come array JSON</translation>
+    </message>
+    <message>
+        <source>Do not look at names, part hashes and the bytes already downloaded for suspects</source>
+        <translation>Non esaminare nomi, hash delle parti e byte già scaricati alla ricerca di sospetti</translation>
+    </message>
+    <message>
+        <source>Update the fake list first</source>
+        <translation>Aggiornare prima la lista di fake</translation>
+    </message>
+    <message>
+        <source>Leave out the two head rows</source>
+        <translation>Omettere le due righe di intestazione</translation>
+    </message>
+    <message>
+        <source>Check the downloads aMule reports (see &apos;amule connect&apos;) instead of the temp directory&apos;s .part.met files</source>
+        <translation>Controllare i download che aMule riporta (vedere &apos;amule connect&apos;) invece dei file .part.met della cartella temporanea</translation>
+    </message>
+    <message>
+        <source>With --amule: pause every listed fake and suspect in aMule</source>
+        <translation>Con --amule: mettere in pausa in aMule ogni fake e sospetto elencato</translation>
+    </message>
+    <message>
+        <source>Fetch a newer fake list from the update address</source>
+        <translation>Scaricare una lista di fake più recente dall&apos;indirizzo di aggiornamento</translation>
+    </message>
+    <message>
+        <source>Update address to use (http:// or https://); stored as the update address once the update worked</source>
+        <translation>Indirizzo di aggiornamento da usare (http:// o https://); salvato come indirizzo di aggiornamento quando l&apos;aggiornamento è riuscito</translation>
+    </message>
+    <message>
+        <source>Look for a newer Kestrivane at the program&apos;s site instead (exit status 1 when there is one); nothing is installed</source>
+        <translation>Cercare invece un Kestrivane più recente sul sito del programma (codice di uscita 1 se c&apos;è); non si installa nulla</translation>
+    </message>
+    <message>
+        <source>With --program: the program&apos;s site to use; stored once the check worked (none is set at first)</source>
+        <translation>Con --program: il sito del programma da usare; salvato quando il controllo è riuscito (all&apos;inizio non ce n&apos;è)</translation>
+    </message>
+    <message>
+        <source>Store the client&apos;s temp directory, read from its pref.met, preferences.ini or amule.conf</source>
+        <translation>Salvare la cartella temporanea del client, letta dal suo pref.met, preferences.ini o amule.conf</translation>
+    </message>
+    <message>
+        <source>The client&apos;s preference file</source>
+        <translation>Il file delle impostazioni del client</translation>
+    </message>
+    <message>
+        <source>Look for ~/.aMule/amule.conf and eMule&apos;s or eDonkey&apos;s files under Wine (~/.wine, $WINEPREFIX); import the first that names a temp directory</source>
+        <translation>Cercare ~/.aMule/amule.conf e i file di eMule o eDonkey sotto Wine (~/.wine, $WINEPREFIX); importare il primo che indica una cartella temporanea</translation>
+    </message>
+    <message>
+        <source>List the downloads whose .met file holds a text</source>
+        <translation>Elencare i download il cui file .met contiene un testo</translation>
+    </message>
+    <message>
+        <source>Print the hits as a JSON array</source>
+        <translation>Stampare i risultati come array JSON</translation>
+    </message>
+    <message>
+        <source>Text to look for (letters without regard to case)</source>
+        <translation>Testo da cercare (lettere senza distinguere maiuscole e minuscole)</translation>
+    </message>
+    <message>
+        <source>Stay running; re-check a .part.met or a list when it changes and report each new fake once (SIGHUP reads the settings and lists again)</source>
+        <translation>Restare attivo; ricontrollare un .part.met o una lista quando cambia e segnalare ogni nuovo fake una volta (SIGHUP rilegge impostazioni e liste)</translation>
+    </message>
+    <message>
+        <source>One JSON object per line for each finding</source>
+        <translation>Un oggetto JSON per riga per ogni risultato</translation>
+    </message>
+    <message>
+        <source>Act in the aMule of &apos;amule connect&apos; (with --pause-fakes)</source>
+        <translation>Agire nell&apos;aMule di &apos;amule connect&apos; (con --pause-fakes)</translation>
+    </message>
+    <message>
+        <source>With --amule: pause each new fake and suspect in aMule</source>
+        <translation>Con --amule: mettere in pausa in aMule ogni nuovo fake e sospetto</translation>
+    </message>
+    <message>
+        <source>Run CMD for each finding (split like a shell would, never run by one); the finding is in KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; its output goes to standard error; one runs at a time</source>
+        <translation>Eseguire CMD per ogni risultato (diviso come farebbe una shell, mai eseguito da una); il risultato è in KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; il suo output va sullo standard error; uno alla volta</translation>
+    </message>
+    <message>
+        <source>End a command of --exec that runs longer than this (default 60)</source>
+        <translation>Terminare un comando di --exec che dura di più (predefinito 60)</translation>
+    </message>
+    <message>
+        <source>Add a download to your own fake list MYFAKES.DAT</source>
+        <translation>Aggiungere un download alla propria lista di fake MYFAKES.DAT</translation>
+    </message>
+    <message>
+        <source>A .part.met of the temp directory (001.part) or an ed2k hash</source>
+        <translation>Un .part.met della cartella temporanea (001.part) o un hash ed2k</translation>
+    </message>
+    <message>
+        <source>Why it is a fake (the list line&apos;s description)</source>
+        <translation>Perché è un fake (la descrizione della riga della lista)</translation>
+    </message>
+    <message>
+        <source>The file size, for a HASH</source>
+        <translation>La dimensione del file, per un HASH</translation>
+    </message>
+    <message>
+        <source>Record in MYFAKES.DAT that a download is not a fake, whatever a list, a client or the inspection says</source>
+        <translation>Annotare in MYFAKES.DAT che un download non è un fake, qualunque cosa dicano una lista, un client o l&apos;esame</translation>
+    </message>
+    <message>
+        <source>Why it is not a fake</source>
+        <translation>Perché non è un fake</translation>
+    </message>
+    <message>
+        <source>Remove a download from your own fake list MYFAKES.DAT</source>
+        <translation>Togliere un download dalla propria lista di fake MYFAKES.DAT</translation>
+    </message>
+    <message>
+        <source>A .part.met of the temp directory or an ed2k hash</source>
+        <translation>Un .part.met della cartella temporanea o un hash ed2k</translation>
+    </message>
+    <message>
+        <source>Print or write list lines (hash,size,description) of the fakes the check finds</source>
+        <translation>Stampare o scrivere righe di lista (hash,dimensione,descrizione) dei fake che il controllo trova</translation>
+    </message>
+    <message>
+        <source>Your own list MYFAKES.DAT instead</source>
+        <translation>La propria lista MYFAKES.DAT invece</translation>
+    </message>
+    <message>
+        <source>File to write (replaced whole); - or none: standard output</source>
+        <translation>File da scrivere (sostituito per intero); - o nessuno: standard output</translation>
+    </message>
+    <message>
+        <source>Check ed2k and magnet links (a text, a web page or an eMule collection) before they are downloaded</source>
+        <translation>Controllare link ed2k e magnet (un testo, una pagina web o una collezione eMule) prima di scaricarli</translation>
+    </message>
+    <message>
+        <source>File holding the links; - or none for the standard input</source>
+        <translation>File con i link; - o nessuno per lo standard input</translation>
+    </message>
+    <message>
+        <source>List every link, fakes, suspects and OK ones (the default)</source>
+        <translation>Elencare ogni link, fake, sospetti e corretti (predefinito)</translation>
+    </message>
+    <message>
+        <source>Print the ed2k link of every listed link</source>
+        <translation>Stampare il link ed2k di ogni link elencato</translation>
+    </message>
+    <message>
+        <source>Print every link as a JSON array, malformed ones too</source>
+        <translation>Stampare ogni link come array JSON, anche quelli malformati</translation>
+    </message>
+    <message>
+        <source>Checks the downloads of eDonkey, eMule and aMule against a list of known fakes.</source>
+        <translation>Controlla i download di eDonkey, eMule e aMule con una lista di fake noti.</translation>
+    </message>
+    <message>
+        <source>Print the version and exit</source>
+        <translation>Mostrare la versione e uscire</translation>
+    </message>
+    <message>
+        <source>Directory holding Kestrivane.ini and FAKES.DAT; must exist (default: $KESTRIVANE_HOME, else ~/.config/kestrivane and ~/.local/share/kestrivane when installed, the program&apos;s own directory when portable)</source>
+        <translation>Cartella con Kestrivane.ini e FAKES.DAT; deve esistere (predefinito: $KESTRIVANE_HOME, altrimenti ~/.config/kestrivane e ~/.local/share/kestrivane se installato, la cartella del programma se portatile)</translation>
+    </message>
+    <message>
+        <source>Print errors only (the check&apos;s rows and the search hits still go to stdout)</source>
+        <translation>Stampare solo gli errori (le righe del controllo e i risultati della ricerca vanno comunque su stdout)</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 no fake or suspect found / search hits / list or program current or list updated / watch
+ended by SIGINT or SIGTERM; 1 fakes or suspects found / no search hit / a newer program; 2 the command
+could not run (a fake list that cannot be read, no list at all with --no-inspect, no temp directory or one
+that cannot be read, no update address or a failed update, a file that could not be written, no aMule
+connection, usage error); 3 check --update: the update failed, the local list still found fakes or suspects.</source>
+        <translation>Codice di uscita: 0 nessun fake o sospetto trovato / risultati di ricerca / lista o programma aggiornati o
+lista aggiornata / watch terminato da SIGINT o SIGTERM; 1 fake o sospetti trovati / nessun risultato / un
+programma più recente; 2 il comando non ha potuto girare (una lista di fake illeggibile, nessuna lista con
+--no-inspect, nessuna cartella temporanea o una illeggibile, nessun indirizzo di aggiornamento o un
+aggiornamento fallito, un file non scrivibile, nessuna connessione ad aMule, errore d&apos;uso); 3 check --update:
+l&apos;aggiornamento è fallito, la lista locale ha comunque trovato fake o sospetti.</translation>
+    </message>
+    <message>
+        <source>Subcommands</source>
+        <translation>Comandi</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permesso negato</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>File o cartella inesistente</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Non è una cartella</translation>
+    </message>
+    <message>
+        <source>Input/output error</source>
+        <translation>Errore di input/output</translation>
+    </message>
+    <message>
+        <source>Too many levels of symbolic links</source>
+        <translation>Troppi livelli di collegamenti simbolici</translation>
+    </message>
+    <message>
+        <source>it is a directory</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>it is a FIFO, not a regular file</source>
+        <translation>è una FIFO, non un file normale</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>it is larger than 4 GiB</source>
+        <translation>è più grande di 4 GiB</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>non può essere letta</translation>
+    </message>
+    <message>
+        <source>it is empty</source>
+        <translation>è vuota</translation>
+    </message>
 </context>
 </TS>

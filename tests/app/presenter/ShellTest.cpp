@@ -106,6 +106,7 @@ TEST(Dialogs, OptionsOkStoresOnlyExactYesTypedTextsOrDefaultsAndTheWholeAddressF
     Home e("[Internet]\r\nCheckFakesDatAtStart=yes\r\nCheckKestrivaneAtStart=YES\r\n" + tail);
     SaveOptions(e.session, e.view, LoadOptions(e.session));  // OK without editing keeps the 150-character address
     EXPECT_EQ(e.Ini(), "[Internet]\r\nCheckFakesDatAtStart=NO\r\nCheckKestrivaneAtStart=YES\r\n" + tail);
+    e.session.addresses.feedback = "feedback@kestrivane.example";  // none is built in
     SendFeedbackMail(e.session, e.view);
     EXPECT_EQ(e.view.LogWith("open:"), Texts{"open:mailto:feedback@kestrivane.example?Subject=Some feedback about "
                                             "Kestrivane 1.0.0&body=My very important blabla"});
