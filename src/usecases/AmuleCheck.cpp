@@ -82,7 +82,7 @@ std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view) {
 }
 
 kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
-                                                             ec::Timeouts timeouts) {
+                                                             ec::Timeouts timeouts, AmuleCheckObserver* observer) {
     const Settings& settings = lists.home().settings;
     const auto stored = ec::ReadStoredConnection(AmuleConnectionPath(lists.home()));
     if (!stored) return kv::unexpected(AmuleCheckFailure{AmuleCheckError::NoConnection, ""});
@@ -96,10 +96,12 @@ kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, c
     result->serverVersion = client->ServerVersion();
     const bool listAll = request.listAll ? *request.listAll : ListAllSwitch(settings);
     const std::string tempDir = request.tempDir.empty() ? ConfiguredTempDir(settings) : request.tempDir;
-    for (const Download& d : queue->downloads) {
-        const ec::ClientView* view = d.hash ? queue->ViewOf(*d.hash) : nullptr;
-        AmuleFinding af{Judge(d, view ? *view : ec::ClientView{}, tempDir, lists.catalogue(), {listAll, inspect}),
-                        view ? *view : ec::ClientView{}, false, ""};
+    if (observer) observer->Started(result->lists);
+    for (Download& d : queue->downloads) {
+        auto node = d.hash ? queue->views.extract(*d.hash) : decltype(queue->views)::node_type{};
+        ec::ClientView view = node ? std::move(node.mapped()) : ec::ClientView{};
+        // Braces evaluate in order: the view is judged before it moves into the finding.
+        AmuleFinding af{Judge(d, view, tempDir, lists.catalogue(), {listAll, inspect}), std::move(view), false, ""};
         Finding& f = af.finding;
         // What other users say counts where nothing stronger was found.
         if (!f.fake && !f.allowed && !f.suspect())
@@ -108,7 +110,12 @@ kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, c
         if (f.fake) ++result->found;
         if (f.suspect()) ++result->suspects;
         if (request.pauseFakes) PauseIfListed(*client, af);
-        if (f.fake || f.suspect() || listAll) result->listed.push_back(std::move(af));
+        if (f.fake || f.suspect() || listAll) {
+            if (observer) observer->Listed(std::move(af));
+            else result->listed.push_back(std::move(af));
+        }
+        // What was judged is let go at once: a long queue is never held twice.
+        d = Download{};
     }
     return result;
 }
