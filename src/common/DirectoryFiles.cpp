@@ -10,14 +10,17 @@ namespace kv {
 
 namespace {
 
-// Reads into p[have, n) until the end of the file or a full buffer; false on an error.
+// Reads into p[have, n) until a full buffer or a read that stops short of it:
+// a regular file's read does so only at its end, so a file that fits costs
+// one call. False on an error.
 bool ReadInto(int fd, char* p, size_t n, size_t& have) {
     while (have < n) {
-        const ssize_t got = ::read(fd, p + have, n - have);
+        const size_t asked = n - have;
+        const ssize_t got = ::read(fd, p + have, asked);
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return false;
-        if (got == 0) break;
         have += static_cast<size_t>(got);
+        if (static_cast<size_t>(got) < asked) break;
     }
     return true;
 }
@@ -49,6 +52,12 @@ bool ReadFileAt(int dirFd, const char* name, uint64_t maxBytes, std::string& dat
             ok = ReadInto(fd, p, n, have);
             return have;
         });
+        // Nothing at all is rare enough to ask whether it was a file (a FIFO
+        // without a writer reads as empty).
+        if (have == 0 && ok) {
+            struct stat st {};
+            ok = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+        }
         if (!ok || have < room) break;
         // Full: the file may go on. Only now its size and kind are asked for.
         struct stat st {};
@@ -63,7 +72,7 @@ bool ReadFileAt(int dirFd, const char* name, uint64_t maxBytes, std::string& dat
         }
         // One byte past the size: a file that grew meanwhile fills it and is asked again.
         room = std::max<size_t>(static_cast<size_t>(size) + 1, room * 2);
-        room = static_cast<size_t>(std::min<uint64_t>(room, maxBytes + 1));
+        if (room > maxBytes) room = static_cast<size_t>(maxBytes) + 1;  // a byte past the bound tells it was passed
     }
     ::close(fd);
     return ok && have <= maxBytes;

@@ -31,7 +31,8 @@ int OpenForReadingAt(int dirFd, const char* name);
 
 // Reads name (as for OpenForReadingAt) whole into data, reusing data's memory;
 // false when it cannot be read, is no regular file or holds more than maxBytes.
-// The file's size is asked for only when the buffer fills: most files fit.
+// The file's size and kind are asked for only when the buffer fills (or
+// nothing came): most files fit, and the listing has seen their kind.
 bool ReadFileAt(int dirFd, const char* name, uint64_t maxBytes, std::string& data);
 
 }  // namespace kv
