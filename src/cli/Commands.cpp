@@ -68,9 +68,17 @@ nlohmann::ordered_json FindingJson(const Finding& f) {
             {"allowed", f.allowed}};
 }
 
-// A check row: a field's own control bytes are shown, never taken for separators or line ends.
-std::string FindingRow(const Finding& f) {
-    return VisibleControls(f.part) + TAB + VisibleControls(f.download.name) + TAB + VisibleControls(VerdictOf(f, Words()));
+// A field of a check row: its own control bytes shown, never taken for a
+// separator or a line end. Plain ASCII, the most of them, as it is.
+void AppendField(std::string& out, std::string_view field) {
+    const bool plain = std::all_of(field.begin(), field.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+    if (plain) out += field;
+    else out += ToDisplayUtf8(VisibleControls(field));
+}
+
+// Whether the row's verdict is the plain OK, the same words for every such row.
+bool PlainOk(const Finding& f) {
+    return f.problem == ReadProblem::None && !f.allowed && !f.fake && !f.suspicion && !f.fromBackup;
 }
 
 // Warns when the lists a check used can find nothing: no record at all, or a
@@ -123,7 +131,9 @@ private:
 // rows nor their JSON are held whole; the lists' warnings come first.
 class CheckPrinter final : public CheckProgress {
 public:
-    CheckPrinter(const CheckArgs& args, const Output& o) : args_(args), o_(o), json_(out_) {}
+    CheckPrinter(const CheckArgs& args, const Output& o) : args_(args), o_(o), json_(out_) {
+        AppendField(ok_, VerdictOf(Finding{}, Words()));
+    }
 
     void ListsLoaded(const kv::ListsLoaded& lists) override {
         std::ostringstream warnings;
@@ -143,7 +153,12 @@ public:
     void Print(const Finding& f, const nlohmann::ordered_json* client) {
         switch (args_.format) {
             case CheckFormat::Rows:
-                out_ += ToDisplayUtf8Fields(FindingRow(f));
+                AppendField(out_, f.part);
+                out_ += '\t';
+                AppendField(out_, f.download.name);
+                out_ += '\t';
+                if (PlainOk(f)) out_ += ok_;
+                else AppendField(out_, VerdictOf(f, Words()));
                 out_ += '\n';
                 break;
             case CheckFormat::Links:
@@ -178,7 +193,7 @@ private:
 
     const CheckArgs& args_;
     const Output& o_;
-    std::string out_, warnings_;
+    std::string out_, warnings_, ok_;
     JsonArrayWriter json_;
 };
 
