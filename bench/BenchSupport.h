@@ -2,11 +2,12 @@
 
 // What the benchmarks share: a clock, a small reproducible random source,
 // their "--name N" options, the floors every figure is compared with (the
-// 1 MiB read loop of a file, the I/O of a check and nothing else) and a way
+// 1 MiB read loop of a file, the least I/O of a check) and a way
 // to time a whole program with its own peak memory.
 #include <dirent.h>
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -87,9 +88,19 @@ inline size_t ReadLoop(const std::string& path) {
 // whole, the first 32 hex digits of each line its key, sorted and bucketed on
 // their first 20 bits; each pasted line cut at its '|', the name and the hash
 // taken, the hash looked up, and a row (number, name, verdict) written to out.
+using Key = std::pair<uint64_t, uint64_t>;
+constexpr size_t kKeyBuckets = (size_t{1} << 20) + 1;
+
+// Sorted keys and where each bucket of them starts, wherever they are held.
+struct KeyView {
+    const Key* keys = nullptr;
+    const uint32_t* buckets = nullptr;
+};
+
 struct KeyFloor {
-    std::vector<std::pair<uint64_t, uint64_t>> keys;
+    std::vector<Key> keys;
     std::vector<uint32_t> buckets;
+    KeyView view() const { return {keys.data(), buckets.data()}; }
 };
 
 inline bool HexKeyFloor(const char* p, std::pair<uint64_t, uint64_t>& key) {
@@ -128,7 +139,7 @@ inline KeyFloor LoadKeysFloor(const std::string& bytes) {
         i = e + 1;
     }
     std::sort(f.keys.begin(), f.keys.end());
-    f.buckets.assign((size_t{1} << 20) + 1, 0);
+    f.buckets.assign(kKeyBuckets, 0);
     size_t k = 0;
     for (uint32_t b = 0; b <= (1u << 20); ++b) {
         while (k < f.keys.size() && (f.keys[k].first >> 44) < b) ++k;
@@ -137,8 +148,33 @@ inline KeyFloor LoadKeysFloor(const std::string& bytes) {
     return f;
 }
 
+// The keys as a file of their own, the buckets first (a floor's kept index:
+// mapped and used as it lies, nothing sorted or built again).
+inline bool WriteKeptKeys(const KeyFloor& f, const std::string& path) {
+    FILE* out = std::fopen(path.c_str(), "wb");
+    if (!out) return false;
+    const uint32_t pad = 0;  // the keys start 8-aligned
+    bool ok = std::fwrite(f.buckets.data(), sizeof(uint32_t), f.buckets.size(), out) == f.buckets.size();
+    ok = ok && std::fwrite(&pad, sizeof pad, 1, out) == 1;
+    ok = ok && std::fwrite(f.keys.data(), sizeof(Key), f.keys.size(), out) == f.keys.size();
+    return std::fclose(out) == 0 && ok;
+}
+
+// Maps a file of WriteKeptKeys; an empty view when it cannot.
+inline KeyView MapKeptKeys(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0 || static_cast<size_t>(st.st_size) < (kKeyBuckets + 1) * sizeof(uint32_t))
+        return {};
+    void* map = ::mmap(nullptr, static_cast<size_t>(st.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
+    ::close(fd);
+    if (map == MAP_FAILED) return {};
+    const auto* buckets = static_cast<const uint32_t*>(map);
+    return {reinterpret_cast<const Key*>(buckets + kKeyBuckets + 1), buckets};
+}
+
 // Returns the links found in the paste.
-inline size_t LinkRowsFloor(const KeyFloor& f, std::string_view paste, FILE* out) {
+inline size_t LinkRowsFloor(KeyView f, std::string_view paste, FILE* out) {
     std::string rows;
     size_t n = 0;
     for (size_t i = 0; i < paste.size();) {
@@ -167,35 +203,26 @@ inline size_t LinkRowsFloor(const KeyFloor& f, std::string_view paste, FILE* out
     return n;
 }
 
-// Floor: the file I/O of a check and nothing else. Lists the directory; opens,
-// fstats, reads and closes each *.met; preads the first 64 KiB of the .part
-// beside it where one is there (the downloads whose head has arrived).
+// Floor: the least file I/O a check needs. Lists the directory once; opens
+// each *.met by name from the directory's handle and reads it without asking
+// its size (one read into a buffer that holds it); preads the first 64 KiB of
+// the .part files named in heads, the downloads whose head has arrived, the
+// only ones a check reads (a sparse .part that has nothing at its start is
+// never opened).
 struct IoCount {
     size_t metFiles = 0, heads = 0, bytes = 0;
 };
 
-// One download's I/O: metPath is "DIR/NNN.part.met"; counts what was read.
-inline IoCount ReadOneDownload(std::string metPath, std::vector<char>& buffer) {
-    IoCount count;
-    int fd = ::open(metPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return count;
-    struct stat st {};
-    ::fstat(fd, &st);
-    if (buffer.size() < static_cast<size_t>(st.st_size) + 1) buffer.resize(static_cast<size_t>(st.st_size) + 1);
-    const ssize_t n = ::read(fd, buffer.data(), static_cast<size_t>(st.st_size) + 1);
+inline size_t ReadNamedAt(int dirFd, const char* name, std::vector<char>& buffer, off_t at = -1, size_t most = 0) {
+    const int fd = ::openat(dirFd, name, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return 0;
+    const size_t want = most ? std::min(most, buffer.size()) : buffer.size();
+    const ssize_t n = at < 0 ? ::read(fd, buffer.data(), want) : ::pread(fd, buffer.data(), want, at);
     ::close(fd);
-    count.metFiles = 1;
-    count.bytes += n > 0 ? static_cast<size_t>(n) : 0;
-    metPath.resize(metPath.size() - 4);  // NNN.part.met -> NNN.part
-    fd = ::open(metPath.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return count;
-    const ssize_t head = ::pread(fd, buffer.data(), std::min<size_t>(buffer.size(), 65536), 0);
-    ::close(fd);
-    count.heads = 1;
-    count.bytes += head > 0 ? static_cast<size_t>(head) : 0;
-    return count;
+    return n > 0 ? static_cast<size_t>(n) : 0;
 }
 
+// The names of the *.met files, as a check lists them (the backups beside them are passed over).
 inline std::vector<std::string> MetFiles(const std::string& dir) {
     std::vector<std::string> names;
     if (DIR* d = ::opendir(dir.c_str())) {
@@ -208,32 +235,70 @@ inline std::vector<std::string> MetFiles(const std::string& dir) {
     return names;
 }
 
-inline IoCount IoOnlyCheck(const std::string& dir) {
+// The .part names of the downloads whose head has arrived, one a line (as
+// the benchmarks write them beside the temp directory).
+inline std::vector<std::string> HeadNames(const std::string& file) {
+    std::vector<std::string> names;
+    if (FILE* f = std::fopen(file.c_str(), "r")) {
+        char line[512];
+        while (std::fgets(line, sizeof line, f)) {
+            line[std::strcspn(line, "\n")] = 0;
+            if (*line) names.emplace_back(line);
+        }
+        std::fclose(f);
+    }
+    return names;
+}
+
+inline IoCount IoOnlyCheck(const std::string& dir, const std::vector<std::string>& heads) {
     IoCount count;
     static std::vector<char> buffer(1 << 16);
+    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) return count;
     for (const std::string& name : MetFiles(dir)) {
-        const IoCount one = ReadOneDownload(dir + "/" + name, buffer);
-        count.metFiles += one.metFiles, count.heads += one.heads, count.bytes += one.bytes;
+        count.bytes += ReadNamedAt(dirFd, name.c_str(), buffer);
+        ++count.metFiles;
     }
+    for (const std::string& name : heads) {
+        count.bytes += ReadNamedAt(dirFd, name.c_str(), buffer, 0, 65536);
+        ++count.heads;
+    }
+    ::close(dirFd);
     return count;
 }
 
 // Floor, cold: the same I/O as IoOnlyCheck on `threads` threads, each taking
 // the next file as it is done. What the disk gives when asked many things at once.
-inline IoCount IoOnlyCheckParallel(const std::string& dir, unsigned threads) {
-    const std::vector<std::string> names = MetFiles(dir);
-    std::atomic<size_t> next{0}, metFiles{0}, heads{0}, bytes{0};
+inline IoCount IoOnlyCheckParallel(const std::string& dir, const std::vector<std::string>& heads, unsigned threads) {
+    std::vector<std::string> names = MetFiles(dir);
+    const size_t mets = names.size();
+    names.insert(names.end(), heads.begin(), heads.end());
+    const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) return {};
+    std::atomic<size_t> next{0}, bytes{0};
     const auto run = [&] {
         std::vector<char> buffer(1 << 16);
-        for (size_t i; (i = next++) < names.size();) {
-            const IoCount one = ReadOneDownload(dir + "/" + names[i], buffer);
-            metFiles += one.metFiles, heads += one.heads, bytes += one.bytes;
-        }
+        for (size_t i; (i = next++) < names.size();)
+            bytes += i < mets ? ReadNamedAt(dirFd, names[i].c_str(), buffer)
+                              : ReadNamedAt(dirFd, names[i].c_str(), buffer, 0, 65536);
     };
     std::vector<std::thread> pool;
     for (unsigned t = 0; t < std::max(threads, 1u); ++t) pool.emplace_back(run);
     for (auto& t : pool) t.join();
-    return {metFiles, heads, bytes};
+    ::close(dirFd);
+    return {mets, heads.size(), bytes};
+}
+
+// A cold machine has nothing of the directory cached: file data, directory
+// entries and inodes all dropped. Only root may; false otherwise (and then
+// nothing is measured cold).
+inline bool DropCaches() {
+    ::sync();
+    const int fd = ::open("/proc/sys/vm/drop_caches", O_WRONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool done = ::write(fd, "3\n", 2) == 2;
+    ::close(fd);
+    return done;
 }
 
 // Takes the files of a directory (or one file) out of the page cache, so that

@@ -171,10 +171,10 @@ int main(int argc, char** argv) {
     };
     std::vector<double> login, queue, listLoad, whole, floorIo;
     size_t queued = 0;
-    IoOnlyCheck(temp);  // the page cache holds the files for every measurement alike
+    IoOnlyCheck(temp, {});  // the page cache holds the files for every measurement alike
     for (int r = 0; r < rounds; ++r) {
         const auto f0 = Clock::now();
-        IoOnlyCheck(temp);
+        IoOnlyCheck(temp, {});
         floorIo.push_back(Seconds(f0));
         for (Row& row : rows) {
             const double before = CpuOf(amuled);

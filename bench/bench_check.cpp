@@ -1,20 +1,27 @@
-// The fake check against its floor, the same file I/O and nothing else (list
-// the directory; open, fstat, read and close each .part.met; pread the first
-// 64 KiB of each .part whose head has arrived), side by side in one run:
-// through kestrivane-cli, and in process with its phases. Warm page cache.
-// Prints figures and ratios; nothing is asserted.
+// The fake check against its floor, the least file I/O it needs (list the
+// directory; open each .part.met by name from the directory's handle and read
+// it; pread the first 64 KiB of each .part whose head has arrived, and no
+// other), side by side in one run: in process with its phases, and through
+// kestrivane-cli against kv_floor as whole commands. Warm page cache; CPU
+// time, best of R rounds. Prints figures and ratios; nothing is asserted.
 //
 //   kv_bench_check [--downloads N] [--records M] [--rounds R] [--keep DIR]
 //                  [--cold-rounds C]
 //
-// Cold: the temp directory's files are taken out of the page cache
-// (posix_fadvise) before each run, and the wall time of kestrivane-cli check
-// is compared with the same I/O done on 16 threads (the parallel floor: as
-// many as the check uses) and in a row (medians of C rounds, default 3; 0 leaves it out).
+// The temp directory is shaped as aMule leaves it: each download has its
+// .part.met.bak beside its .part.met and a .part; half of the .part files
+// hold their first 64 KiB, the others are sparse with nothing at their start
+// (the check never opens those). The peak memory of check --json is compared
+// with the same check printed as rows.
 //
-// Half of the downloads have their first 64 KiB arrived in a .part beside the
-// .part.met; the others are missing from byte 0 and have no .part. With --keep
-// the home and temp directory are written to DIR and left there.
+// Cold: as root, the page cache, dentries and inodes are dropped before each
+// run (a cold machine has none of them), and the wall time of kestrivane-cli
+// check is compared with the same I/O on 16 threads (the parallel floor: as
+// many as the check uses) and in a row (medians of C rounds, default 3; 0
+// leaves it out). Without root it is skipped, and said so.
+//
+// With --keep the home and temp directory are written to DIR and left there
+// (DIR/heads.txt names the arrived heads, for kv_floor check).
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -41,8 +48,10 @@ std::array<uint8_t, 16> RandomHash(Rng& rng) {
     return h;
 }
 
-// The downloads, eMule's and aMule's layouts with their part hashes; their hashes.
-std::vector<std::array<uint8_t, 16>> WriteDownloads(const std::string& temp, int downloads, Rng& rng) {
+// The downloads, eMule's and aMule's layouts with their part hashes, each with
+// its backup copy; their hashes. heads gets the .part names whose head arrived.
+std::vector<std::array<uint8_t, 16>> WriteDownloads(const std::string& temp, int downloads, Rng& rng,
+                                                    std::string& heads) {
     std::vector<std::array<uint8_t, 16>> hashes;
     const std::string head(65536, 'v');
     for (int i = 0; i < downloads; ++i) {
@@ -61,9 +70,13 @@ std::vector<std::array<uint8_t, 16>> WriteDownloads(const std::string& temp, int
         hashes.push_back(meta.hash);
         char name[32];
         std::snprintf(name, sizeof name, "/%05d.part.met", i);
-        kv::WriteFileAtomic(temp + name, kv::test::BuildPartMet(meta));
+        const std::string met = kv::test::BuildPartMet(meta);
+        kv::WriteFileAtomic(temp + name, met);
+        kv::WriteFileAtomic(temp + name + std::string(".bak"), met);
         std::snprintf(name, sizeof name, "/%05d.part", i);
-        if (arrived) kv::WriteFileAtomic(temp + name, head);
+        kv::WriteFileAtomic(temp + name, arrived ? head : "");
+        if (arrived) heads += std::string(name + 1) + "\n";
+        std::filesystem::resize_file(temp + name, meta.size);  // sparse past what arrived
     }
     return hashes;
 }
@@ -133,48 +146,69 @@ int main(int argc, char** argv) {
     for (const std::string& d : {home, temp, empty}) std::filesystem::create_directories(d);
 
     Rng rng;
-    const auto hashes = WriteDownloads(temp, downloads, rng);
+    std::string headList;
+    const auto hashes = WriteDownloads(temp, downloads, rng, headList);
+    const std::string headsFile = root + "/heads.txt";
+    kv::WriteFileAtomic(headsFile, headList);
+    const std::vector<std::string> heads = HeadNames(headsFile);
     const std::string fakes = FakeList(hashes, records, rng);
     kv::WriteFileAtomic(home + "/FAKES.DAT", fakes);
     kv::WriteFileAtomic(home + "/Kestrivane.ini", "[Display]\nShowAllPartMet=YES\n");
 
     IoCount io;
-    IoOnlyCheck(temp);  // the page cache holds the files for every measurement alike
-    const double floor = BestOf(rounds, [&] { io = IoOnlyCheck(temp); });
-    const Run cli = BestRun(rounds, {KV_CLI_PATH, "--home", home, "check", "--temp-dir", temp});
+    IoOnlyCheck(temp, heads);  // the page cache holds the files for every measurement alike
+    const double floor = BestOf(rounds, [&] { io = IoOnlyCheck(temp, heads); });
+    const std::vector<std::string> check = {KV_CLI_PATH, "--home", home, "check", "--temp-dir", temp};
+    const Run cli = BestRun(rounds, check);
     const Run fixed = BestRun(rounds, {KV_CLI_PATH, "--home", home, "check", "--temp-dir", empty});
+    const Run floorCommand = BestRun(rounds, {KV_FLOOR_PATH, "check", temp, headsFile});
+    const Run floorStart = BestRun(rounds, {KV_FLOOR_PATH, "check", empty});
+    std::vector<std::string> json = check;
+    json.push_back("--json");
+    const Run jsonRun = BestRun(rounds, json);
     kv::FakeCatalogue loaded;
     loaded.Put(kv::FakeList::Parse(fakes), kv::ListRank::Downloaded);
     const InProcess t = TimeInProcess(temp, loaded, rounds);
 
-    std::printf("%d downloads (%zu heads arrived), %d fake records (%.1f MB); floor: the check's I/O alone %.4f s\n",
-                downloads, io.heads, records, fakes.size() / 1e6, floor);
+    std::printf("%d downloads with their .bak (%zu heads arrived, the rest sparse), %d fake records (%.1f MB)\n",
+                downloads, io.heads, records, fakes.size() / 1e6);
+    std::printf("floor: the least I/O of the check, in process %.4f s; kv_floor check %.4f s (%.4f s of it start-up)\n",
+                floor, floorCommand.seconds, floorStart.seconds);
     std::printf("%-58s %8s %8s\n", "", "cpu s", "x floor");
-    const auto row = [&](const char* what, double s) { std::printf("%-58s %8.4f %8.2f\n", what, s, s / floor); };
-    row("kestrivane-cli check", cli.seconds);
-    row("  less start-up and list load (check of an empty dir)", cli.seconds - fixed.seconds);
-    row("in process: the check, list loaded (goal 1.5)", t.whole);
-    row("  listing", t.listing);
-    row("  reading and parsing each .part.met", t.readParse);
-    row("  lookups", t.lookups);
-    row("  the check without the content inspection", t.uninspected);
-    std::printf("kestrivane-cli exit %d, peak %.1f MB; in process %d fakes found\n", cli.status,
-                cli.peakKiB / 1024.0, t.found);
+    const auto row = [&](const char* what, double s, double base) {
+        std::printf("%-58s %8.4f %8.2f\n", what, s, s / base);
+    };
+    row("in process: the check, list loaded (goal 1.3)", t.whole, floor);
+    row("  listing", t.listing, floor);
+    row("  reading and parsing each .part.met", t.readParse, floor);
+    row("  lookups", t.lookups, floor);
+    row("  the check without the content inspection", t.uninspected, floor);
+    row("kestrivane-cli check against kv_floor check", cli.seconds, floorCommand.seconds);
+    row("  each less its start-up (check of an empty directory)", cli.seconds - fixed.seconds,
+        floorCommand.seconds - floorStart.seconds);
+    std::printf("kestrivane-cli exit %d; in process %d fakes found\n", cli.status, t.found);
+    std::printf("peak memory: check %.1f MB, check --json %.1f MB: %.2f x (goal 1.3)\n", cli.peakKiB / 1024.0,
+                jsonRun.peakKiB / 1024.0, static_cast<double>(jsonRun.peakKiB) / static_cast<double>(cli.peakKiB));
 
     const int coldRounds = ArgValue(argc, argv, "--cold-rounds", 3);
     if (coldRounds <= 0) return 0;
+    if (!DropCaches()) {
+        std::printf("cold: skipped: dropping the page cache, dentries and inodes needs root\n");
+        return 0;
+    }
     std::vector<double> coldCli, coldParallel, coldSerial;
     for (int r = 0; r < coldRounds; ++r) {
-        Evict(temp);
-        coldCli.push_back(RunProgram({KV_CLI_PATH, "--home", home, "check", "--temp-dir", temp}).wall);
-        Evict(temp);
-        coldParallel.push_back(WallSeconds([&] { IoOnlyCheckParallel(temp, 16); }));
-        Evict(temp);
-        coldSerial.push_back(WallSeconds([&] { IoOnlyCheck(temp); }));
+        DropCaches();
+        coldCli.push_back(RunProgram(check).wall);
+        DropCaches();
+        coldParallel.push_back(WallSeconds([&] { IoOnlyCheckParallel(temp, heads, 16); }));
+        DropCaches();
+        coldSerial.push_back(WallSeconds([&] { IoOnlyCheck(temp, heads); }));
     }
     const double parallel = Median(coldParallel);
-    std::printf("cold (files evicted), wall s, median of %d; floor: the I/O on 16 threads %.3f s\n", coldRounds, parallel);
-    std::printf("%-58s %8.3f %8.2f\n", "kestrivane-cli check (goal 1.3)", Median(coldCli), Median(coldCli) / parallel);
+    std::printf("cold (page cache, dentries and inodes dropped), wall s, median of %d; floor: the I/O on 16 threads %.3f s\n",
+                coldRounds, parallel);
+    std::printf("%-58s %8.3f %8.2f\n", "kestrivane-cli check", Median(coldCli), Median(coldCli) / parallel);
     std::printf("%-58s %8.3f %8.2f\n", "the I/O one file after another", Median(coldSerial), Median(coldSerial) / parallel);
     return 0;
 }

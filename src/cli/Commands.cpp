@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <nlohmann/json.hpp>
+#include <sstream>
 
 #include "cli/DirectoryWatch.h"
 #include "cli/QmCatalog.h"
@@ -73,40 +74,141 @@ nlohmann::ordered_json FindingJson(const Finding& f) {
             {"allowed", f.allowed}};
 }
 
-// A check row: a field's own control bytes are shown, never taken for separators or line ends.
-std::string FindingRow(const Finding& f) {
-    std::string row;
-    AppendVisible(row, f.part);
-    row += TAB;
-    AppendVisible(row, f.download.name);
-    row += TAB;
-    AppendVisible(row, VerdictOf(f, Words()));
-    return row;
+// A field of a check row: its own control bytes shown, never taken for a
+// separator or a line end. Plain ASCII, the most of them, as it is.
+void AppendField(std::string& out, std::string_view field) {
+    const bool plain = std::all_of(field.begin(), field.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+    if (plain) out += field;
+    else AppendVisible(out, field);
 }
 
-void PrintCheckResult(const CheckReport& report, const CheckArgs& args, std::ostream& out) {
-    switch (args.format) {
-        case CheckFormat::Rows:
-            if (!args.noHeader) out << T(text::kCheckHead) << "\n \n";
-            for (const auto& f : report.listed) out << FindingRow(f) << '\n';
-            break;
-        case CheckFormat::Links:
-        case CheckFormat::Html:
-            // A name's control bytes are percent-encoded in the link; in an anchor's text they are shown.
-            for (const auto& f : report.listed)
-                out << VisibleControls(ToDisplayUtf8(args.format == CheckFormat::Links ? LinkFor(f.download)
-                                                                                        : LinkHtmlFor(f.download)))
-                    << '\n';
-            break;
-        case CheckFormat::Json: {
-            nlohmann::ordered_json list = nlohmann::ordered_json::array();
-            for (const auto& f : report.listed) list.push_back(FindingJson(f));
-            out << list.dump(2) << '\n';
-            break;
+// Whether the row's verdict is the plain OK, the same words for every such row.
+bool PlainOk(const Finding& f) {
+    return f.problem == ReadProblem::None && !f.allowed && !f.fake && !f.suspicion && !f.fromBackup;
+}
+
+// Warns when the lists a check used can find nothing: no record at all, or a
+// main list that is empty or UTF-16. Warnings survive -q: a check that no list
+// can help is worth a line in a cron mail.
+void WarnAboutLists(const ListsLoaded& lists, std::ostream& err, bool bytesRead = true) {
+    if (!lists.mainExists) {
+        err << Shown(bytesRead ? text::NoListWarning(lists.mainPath) : text::NoListNamesOnlyWarning(lists.mainPath))
+            << '\n';
+    } else if (lists.mainShape == ListShape::Empty || lists.mainShape == ListShape::Utf16) {
+        // Whole sentences, so that a translation words the shape too.
+        const std::string path = Shown(lists.mainPath);
+        err << (lists.mainShape == ListShape::Empty
+                    ? T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 is empty; no download can be found as a fake with it."),
+                        {path})
+                    : T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 is a UTF-16 text, not a list of lines in single bytes; "
+                                                 "no download can be found as a fake with it."),
+                        {path}))
+            << '\n';
+    } else if (lists.mainShape == ListShape::HasNul || lists.mainShape == ListShape::NoRecords) {
+        // A binary or some other file given for the list: taken in silence, it would find nothing.
+        err << T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 holds no fake list record (is it a list at all?); no download "
+                                          "can be found as a fake with it."),
+                 {Shown(lists.mainPath)})
+            << '\n';
+    } else if (lists.records == 0) {
+        err << T(QT_TRANSLATE_NOOP("Cli",
+                                   "Warning: the loaded fake lists hold no record; no download can be found as a fake."))
+            << '\n';
+    }
+}
+
+// A JSON array written an element at a time, so that no list is held whole:
+// the same bytes as the whole array's dump(2).
+class JsonArrayWriter {
+public:
+    explicit JsonArrayWriter(std::string& out) : out_(out) {}
+
+    void Add(const nlohmann::ordered_json& element) {
+        out_ += empty_ ? "[\n  " : ",\n  ";
+        empty_ = false;
+        // One level deeper than on its own: every line after the first two spaces more.
+        // A string's own line ends are escaped, so each '\n' here ends a line of the layout.
+        for (const char c : element.dump(2)) {
+            out_ += c;
+            if (c == '\n') out_ += "  ";
         }
     }
-    out << std::flush;
-}
+    void Close() { out_ += empty_ ? "[]\n" : "\n]\n"; }
+
+private:
+    std::string& out_;
+    bool empty_ = true;
+};
+
+// Prints each listed download as the check hands it over, so that neither the
+// rows nor their JSON are held whole; the lists' warnings come first.
+class CheckPrinter final : public CheckProgress {
+public:
+    CheckPrinter(const CheckArgs& args, const Output& o) : args_(args), o_(o), json_(out_) {
+        AppendField(ok_, VerdictOf(Finding{}, Words()));
+    }
+
+    void ListsLoaded(const kv::ListsLoaded& lists) override {
+        std::ostringstream warnings;
+        WarnAboutLists(lists, warnings);
+        warnings_ = warnings.str();
+    }
+    // The check runs: nothing can fail any more.
+    void Started() override {
+        o_.err << warnings_ << std::flush;
+        if (args_.format == CheckFormat::Rows && !args_.noHeader) out_ += T(text::kCheckHead) + "\n \n";
+    }
+    bool TakesFindings() const override { return true; }
+    void Listed(const Finding& f) override { Print(f, nullptr); }
+    void Take(Finding&& f) override { Print(f, nullptr); }
+
+    // A row of the aMule check: with --json, what aMule says of it too.
+    void Print(const Finding& f, const nlohmann::ordered_json* client) {
+        switch (args_.format) {
+            case CheckFormat::Rows:
+                AppendField(out_, f.part);
+                out_ += '\t';
+                AppendField(out_, f.download.name);
+                out_ += '\t';
+                if (PlainOk(f)) out_ += ok_;
+                else AppendField(out_, VerdictOf(f, Words()));
+                out_ += '\n';
+                break;
+            case CheckFormat::Links:
+            case CheckFormat::Html:
+                // A name's control bytes are percent-encoded in the link; in an anchor's text they are shown.
+                out_ += VisibleControls(
+                    ToDisplayUtf8(args_.format == CheckFormat::Links ? LinkFor(f.download) : LinkHtmlFor(f.download)));
+                out_ += '\n';
+                break;
+            case CheckFormat::Json: {
+                nlohmann::ordered_json row = FindingJson(f);
+                if (client) row["client"] = *client;
+                json_.Add(row);
+                break;
+            }
+        }
+        if (out_.size() >= kFlushAt) Flush();
+    }
+
+    void Finish() {
+        if (args_.format == CheckFormat::Json) json_.Close();
+        Flush();
+        o_.out << std::flush;
+    }
+
+private:
+    static constexpr size_t kFlushAt = size_t{1} << 16;
+    void Flush() {
+        o_.out.write(out_.data(), static_cast<std::streamsize>(out_.size()));
+        out_.clear();
+    }
+
+    const CheckArgs& args_;
+    const Output& o_;
+    std::string out_, warnings_, ok_;
+    JsonArrayWriter json_;
+};
 
 // The update as a terminal follows it: each step a status line, transfers on one updating line.
 class UpdateOutput : public UpdateObserver {
@@ -167,37 +269,6 @@ bool Update(const ProgramHome& home, const OnlineSetup& net, const Output& o) {
     return false;
 }
 
-// Warns when the lists a check used can find nothing: no record at all, or a
-// main list that is empty or UTF-16. Warnings survive -q: a check that no list
-// can help is worth a line in a cron mail.
-void WarnAboutLists(const ListsLoaded& lists, std::ostream& err, bool bytesRead = true) {
-    if (!lists.mainExists) {
-        err << Shown(bytesRead ? text::NoListWarning(lists.mainPath) : text::NoListNamesOnlyWarning(lists.mainPath))
-            << '
-';
-    } else if (lists.mainShape == ListShape::Empty || lists.mainShape == ListShape::Utf16) {
-        // Whole sentences, so that a translation words the shape too.
-        const std::string path = Shown(lists.mainPath);
-        err << (lists.mainShape == ListShape::Empty
-                    ? T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 is empty; no download can be found as a fake with it."),
-                        {path})
-                    : T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 is a UTF-16 text, not a list of lines in single bytes; "
-                                                 "no download can be found as a fake with it."),
-                        {path}))
-            << '\n';
-    } else if (lists.mainShape == ListShape::HasNul || lists.mainShape == ListShape::NoRecords) {
-        // A binary or some other file given for the list: taken in silence, it would find nothing.
-        err << T(QT_TRANSLATE_NOOP("Cli", "Warning: %1 holds no fake list record (is it a list at all?); no download "
-                                          "can be found as a fake with it."),
-                 {Shown(lists.mainPath)})
-            << '\n';
-    } else if (lists.records == 0) {
-        err << T(QT_TRANSLATE_NOOP("Cli",
-                                   "Warning: the loaded fake lists hold no record; no download can be found as a fake."))
-            << '\n';
-    }
-}
-
 // A client's settings directory given for its temp directory: its known.met and
 // the like are no downloads, so the check would only call them damaged.
 int RefuseClientSettings(const ProgramHome& home, const std::string& given, const Output& o) {
@@ -250,28 +321,36 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
     request.inspect = args.inspect;
     request.tempDir = args.tempDir;
     request.pauseFakes = args.pauseFakes;
-    const auto result = CheckAmule(lists, request);
-    if (!result) return Fail(o.err, text::AmuleCheckFailed(result.error()));
-    WarnAboutLists(result->lists, o.err, result->notInspected == 0);
-    CheckReport report;
-    for (const AmuleFinding& af : result->listed) report.listed.push_back(af.finding);
-    if (args.format == CheckFormat::Json) {
-        nlohmann::ordered_json list = nlohmann::ordered_json::array();
-        for (const AmuleFinding& af : result->listed) {
-            nlohmann::ordered_json row = FindingJson(af.finding);
-            row["client"] = ClientJson(af);
-            list.push_back(std::move(row));
+    // Each row printed as aMule's queue is judged; what pausing did is told after the rows.
+    class Rows final : public AmuleCheckObserver {
+    public:
+        Rows(const CheckArgs& args, const Output& o) : printer(args, o), args_(args), o_(o) {}
+        // The lists' warnings follow the rows: only then is it known whether any bytes were read here.
+        void Started(const ListsLoaded&) override { printer.Started(); }
+        void Listed(AmuleFinding&& af) override {
+            if (args_.format == CheckFormat::Json) {
+                const nlohmann::ordered_json client = ClientJson(af);
+                printer.Print(af.finding, &client);
+            } else {
+                printer.Print(af.finding, nullptr);
+            }
+            const std::string name = VisibleControls(ToDisplayUtf8(af.finding.download.name));
+            if (af.paused && !o_.quiet) pauses += PausedInAmule(name) + '\n';
+            if (!af.pauseError.empty())
+                pauses += T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1: %2"), {name, af.pauseError}) + '\n';
         }
-        o.out << list.dump(2) << '\n' << std::flush;
-    } else {
-        PrintCheckResult(report, args, o.out);
-    }
-    for (const AmuleFinding& af : result->listed) {
-        const std::string name = VisibleControls(ToDisplayUtf8(af.finding.download.name));
-        if (af.paused && !o.quiet) o.err << PausedInAmule(name) << '\n';
-        if (!af.pauseError.empty())
-            o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1: %2"), {name, af.pauseError}) << '\n';
-    }
+        CheckPrinter printer;
+        std::string pauses;
+
+    private:
+        const CheckArgs& args_;
+        const Output& o_;
+    } rows(args, o);
+    const auto result = CheckAmule(lists, request, {}, &rows);
+    if (!result) return Fail(o.err, text::AmuleCheckFailed(result.error()));
+    rows.printer.Finish();
+    WarnAboutLists(result->lists, o.err, result->notInspected == 0);
+    o.err << rows.pauses;
     if (!o.quiet) PrintStatus(CheckFinished(result->found, result->suspects, result->checked, 0, Words()), o.err);
     // Not a clean bill: the bytes of these downloads were never looked at.
     if (result->notInspected > 0) o.err << text::AmuleBytesElsewhere(result->notInspected) << '\n';
@@ -295,11 +374,10 @@ int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
     }
     if (const int refused = RefuseClientSettings(home, args.tempDir, o)) return refused;
     ListStore lists(home);
-    const auto result = CheckTempDirs(lists, RequestOf(args));
+    CheckPrinter printer(args, o);
+    const auto result = CheckTempDirs(lists, RequestOf(args), &printer);
     if (!result) return Fail(o.err, text::CheckFailed(result.error()));
-
-    WarnAboutLists(result->lists, o.err);
-    PrintCheckResult(result->report, args, o.out);
+    printer.Finish();
     const CheckReport& report = result->report;
     if (!o.quiet)
         PrintStatus(CheckFinished(report.found, report.suspects, report.checked, report.unreadable, Words()), o.err);
@@ -595,11 +673,11 @@ nlohmann::ordered_json LinkJson(const LinkFinding& f) {
 }
 
 // Prints each listed link as it is judged, so that a long paste is never held
-// whole (JSON, one array, is printed at the end); the malformed links are told
+// whole (JSON too, an element at a time); the malformed links are told
 // on standard error after the list.
 class LinkPrinter final : public LinkProgress {
 public:
-    LinkPrinter(const LinksArgs& args, const Output& o) : args_(args), o_(o) {}
+    LinkPrinter(const LinksArgs& args, const Output& o) : args_(args), o_(o), json_(out_) {}
 
     void Started(const LinkReport& report) override {
         if (report.listRecords == 0 && !o_.quiet) o_.err << T(text::kNoListForLinks) << '\n';
@@ -617,7 +695,8 @@ public:
         const bool listed = f.verdict == LinkVerdict::Fake || f.verdict == LinkVerdict::Suspect ||
                             (args_.showAll && f.verdict == LinkVerdict::Ok);
         if (args_.format == LinksFormat::Json) {
-            if (listed || malformed) json_.push_back(LinkJson(f));
+            if (listed || malformed) json_.Add(LinkJson(f));
+            if (out_.size() >= kFlushAt) Flush();
             return;
         }
         if (!listed) return;
@@ -640,7 +719,7 @@ public:
 
     // The rest of the list, then the malformed links.
     void Finish() {
-        if (args_.format == LinksFormat::Json) out_ += json_.dump(2) + '\n';
+        if (args_.format == LinksFormat::Json) json_.Close();
         Flush();
         o_.out << std::flush;
         o_.err << errors_;
@@ -656,7 +735,7 @@ private:
     const LinksArgs& args_;
     const Output& o_;
     std::string out_, ok_, errors_;
-    nlohmann::ordered_json json_ = nlohmann::ordered_json::array();
+    JsonArrayWriter json_;
 };
 
 }  // namespace

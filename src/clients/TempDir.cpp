@@ -46,10 +46,22 @@ struct DirCloser {
     void operator()(DIR* d) const { ::closedir(d); }
 };
 
+// The backup copies seen while listing, packed into one buffer: most stand
+// beside their .part.met and are dropped without ever becoming a string.
+struct Copies {
+    std::string bytes;
+    std::vector<std::pair<uint32_t, uint16_t>> at;  // offset and length of each name in bytes
+
+    void Add(std::string_view name) {
+        at.emplace_back(static_cast<uint32_t>(bytes.size()), static_cast<uint16_t>(name.size()));
+        bytes += name;
+    }
+    std::string_view operator[](size_t i) const { return std::string_view(bytes).substr(at[i].first, at[i].second); }
+};
+
 // The names straight from readdir, without a path object or a copy for each
 // entry that is passed over.
-bool ReadNames(const std::string& directory, bool backups, std::vector<std::string>& names,
-               std::vector<std::string>& copies) {
+bool ReadNames(const std::string& directory, bool backups, std::vector<std::string>& names, Copies& copies) {
     const std::unique_ptr<DIR, DirCloser> dir(::opendir(directory.c_str()));
     if (!dir) return false;
     for (;;) {
@@ -60,33 +72,48 @@ bool ReadNames(const std::string& directory, bool backups, std::vector<std::stri
         const bool met = EndsWithNoCase(name, ".met");
         if (!met && !(backups && IsBackupName(name))) continue;
         if (!IsRegularEntry(dir.get(), *entry)) continue;  // directories, sockets, dangling links
-        (met ? names : copies).emplace_back(name);
+        if (met) names.emplace_back(name);
+        else if (copies.bytes.size() + name.size() <= UINT32_MAX) copies.Add(name);
     }
+}
+
+// The length of a backup copy's name without ".bak" or ".backup": its .part.met's name.
+size_t MetLengthOf(std::string_view copy) {
+    return EndsWithNoCase(copy, ".bak") ? copy.size() - 4 : copy.size() - 7;
 }
 
 }  // namespace
 
 std::optional<std::vector<std::string>> ListMetFiles(const std::string& directory, bool backups) {
     std::vector<std::string> names;
-    std::vector<std::string> copies;
+    Copies copies;
     if (!ReadNames(directory, backups, names, copies)) return std::nullopt;
     std::sort(names.begin(), names.end());
-    // ".bak" is the finished copy; ".backup" is written before the save and may be older.
-    const auto rank = [](const std::string& n) { return EndsWithNoCase(n, ".bak") ? 0 : 1; };
-    std::sort(copies.begin(), copies.end(), [&](const std::string& a, const std::string& b) {
-        return PartNameOf(a) != PartNameOf(b) ? PartNameOf(a) < PartNameOf(b) : rank(a) < rank(b);
+    // A copy stands in only where its .part.met is missing (the same name, in
+    // its own case); of two copies of one download ".bak" is the finished one,
+    // ".backup" is written before the save and may be older.
+    struct StandIn {
+        std::string_view part;  // the download's part name, computed once
+        bool bak;
+        size_t index;
+    };
+    std::vector<StandIn> missing;
+    for (size_t i = 0; i < copies.at.size(); ++i) {
+        const std::string_view copy = copies[i];
+        const std::string_view met = copy.substr(0, MetLengthOf(copy));
+        if (!std::binary_search(names.begin(), names.end(), met, std::less<>()))
+            missing.push_back({met.substr(0, met.size() - 4), met.size() + 4 == copy.size(), i});
+    }
+    if (missing.empty()) return names;
+    std::sort(missing.begin(), missing.end(), [](const StandIn& a, const StandIn& b) {
+        return a.part != b.part ? a.part < b.part : a.bak > b.bak;
     });
-    std::vector<std::string> standIns;
-    for (const std::string& copy : copies) {
-        const std::string met = PartNameOf(copy) + copy.substr(PartNameOf(copy).size(), 4);  // keeps its case
-        const bool metThere = std::binary_search(names.begin(), names.end(), met);
-        const bool taken = !standIns.empty() && PartNameOf(standIns.back()) == PartNameOf(copy);
-        if (!metThere && !taken) standIns.push_back(copy);
-    }
-    if (!standIns.empty()) {
-        names.insert(names.end(), standIns.begin(), standIns.end());
-        std::sort(names.begin(), names.end());
-    }
+    const size_t before = names.size();
+    for (size_t i = 0; i < missing.size(); ++i)
+        if (i == 0 || missing[i].part != missing[i - 1].part) names.emplace_back(copies[missing[i].index]);
+    // The few stand-ins sorted by name, then merged into the sorted .met names.
+    std::sort(names.begin() + static_cast<std::ptrdiff_t>(before), names.end());
+    std::inplace_merge(names.begin(), names.begin() + static_cast<std::ptrdiff_t>(before), names.end());
     return names;
 }
 

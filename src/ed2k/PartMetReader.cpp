@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <map>
+#include <utility>
+#include <vector>
 
 #include "common/FileUtil.h"
 #include "ed2k/MetTags.h"
@@ -45,8 +46,9 @@ std::optional<uint32_t> GapIndex(std::string_view name) {
 
 struct Walk {
     Download& out;
-    std::map<uint32_t, uint64_t> gapStarts;
-    std::map<uint32_t, uint64_t> gapEnds;
+    // (index, offset) as they come; a file has many, so no tree of them is built.
+    std::vector<std::pair<uint32_t, uint64_t>> gapStarts;
+    std::vector<std::pair<uint32_t, uint64_t>> gapEnds;
 
     // Takes what the tag says: one switch on the tag's id, the gaps (named
     // by strings) under id 0.
@@ -94,17 +96,28 @@ struct Walk {
         if (tag.name.empty() || (tag.name[0] != kGapStart && tag.name[0] != kGapEnd)) return;
         if (const auto index = GapIndex(tag.name)) {
             auto& side = tag.name[0] == kGapStart ? gapStarts : gapEnds;
-            side.emplace(*index, tag.number);
+            side.emplace_back(*index, tag.number);
         }
     }
 
     // Pairs starts and ends by index; unpaired, empty or reversed ones are
     // dropped, the rest clipped to the size, sorted and joined where they touch.
+    // By index, the first of each index kept.
+    static void FirstOfEach(std::vector<std::pair<uint32_t, uint64_t>>& side) {
+        const auto byIndex = [](const auto& a, const auto& b) { return a.first < b.first; };
+        std::stable_sort(side.begin(), side.end(), byIndex);
+        side.erase(std::unique(side.begin(), side.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
+                   side.end());
+    }
+
     void FinishGaps() {
+        FirstOfEach(gapStarts);
+        FirstOfEach(gapEnds);
         std::vector<ByteRange> gaps;
         for (const auto& [index, start] : gapStarts) {
-            const auto end = gapEnds.find(index);
-            if (end == gapEnds.end()) continue;
+            const auto end = std::lower_bound(gapEnds.begin(), gapEnds.end(), index,
+                                              [](const auto& e, uint32_t i) { return e.first < i; });
+            if (end == gapEnds.end() || end->first != index) continue;
             const uint64_t stop = out.hasSize ? std::min(end->second, out.size) : end->second;
             if (start < stop) gaps.push_back({start, stop});
         }

@@ -1,11 +1,12 @@
 #include "inspect/ArrivedHead.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+
+#include "common/DirectoryFiles.h"
 
 namespace kv::inspect {
 
@@ -29,6 +30,11 @@ private:
 
 std::optional<std::string> ReadArrivedHead(const std::string& partPath, const std::vector<ByteRange>& gaps,
                                            uint64_t size) {
+    return ReadArrivedHeadAt(AT_FDCWD, partPath, gaps, size);
+}
+
+std::optional<std::string> ReadArrivedHeadAt(int dirFd, const std::string& partName, const std::vector<ByteRange>& gaps,
+                                             uint64_t size) {
     if (size == 0) return std::nullopt;
     uint64_t want = std::min(size, kHeadWindow);
     for (const ByteRange& g : gaps)
@@ -36,13 +42,10 @@ std::optional<std::string> ReadArrivedHead(const std::string& partPath, const st
     const uint64_t need = std::min(size, kMinHead);
     if (want < need) return std::nullopt;
 
-    // O_NONBLOCK: opening a FIFO without a writer must not wait for one.
-    Fd fd(::open(partPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    // No size asked first: a shorter file gives fewer bytes, and what is no
+    // file fails the read (a directory, a FIFO: no seeking read).
+    Fd fd(OpenForReadingAt(dirFd, partName.c_str()));
     if (fd.get() < 0) return std::nullopt;
-    struct stat st {};
-    if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    want = std::min(want, static_cast<uint64_t>(std::max<off_t>(st.st_size, 0)));
-    if (want < need) return std::nullopt;
 
     // Not cleared first: the reads fill it, and it is cut to what came.
     std::string head;

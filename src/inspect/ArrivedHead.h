@@ -23,6 +23,9 @@ inline constexpr uint64_t kMinHead = 4 * 1024;      // judge nothing on less
 // empty, ignored) or past the size; one pass over them.
 std::optional<std::string> ReadArrivedHead(const std::string& partPath, const std::vector<ByteRange>& gaps,
                                            uint64_t size);
+// The same, the .part opened by name from the directory dirFd.
+std::optional<std::string> ReadArrivedHeadAt(int dirFd, const std::string& partName, const std::vector<ByteRange>& gaps,
+                                             uint64_t size);
 
 // "NNN.part.met" (or its ".bak"/".backup") -> "NNN.part", where the client
 // writes the download's bytes; "" for a name without ".part.met".

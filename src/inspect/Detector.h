@@ -1,5 +1,7 @@
 #pragma once
 
+#include <fcntl.h>
+
 #include <memory>
 #include <optional>
 #include <span>
@@ -18,8 +20,9 @@ namespace kv::inspect {
 // first missing byte. A detector judges nothing it was not given.
 class Evidence {
 public:
-    // A download: the head is read from partPath when a detector asks.
-    Evidence(const Download& d, std::string partPath);
+    // A download: the head is read from partPath when a detector asks (a
+    // name in the directory dirFd, when one is given).
+    Evidence(const Download& d, std::string partPath, int dirFd = AT_FDCWD);
     // A name (and size, 0 = unknown) with a head already in hand.
     Evidence(std::string_view name, std::string_view head, uint64_t size = 0);
     // A name, size and part hashes with no data: an ed2k link.
@@ -41,6 +44,7 @@ private:
     Download own_;             // for the name-and-head form
     const Download* d_;
     std::string partPath_;
+    int dirFd_ = AT_FDCWD;
     bool canRead_ = false;
     mutable bool loaded_ = false;
     mutable std::optional<std::string> head_;

@@ -3,7 +3,8 @@
 
 namespace kv::inspect {
 
-Evidence::Evidence(const Download& d, std::string partPath) : d_(&d), partPath_(std::move(partPath)), canRead_(true) {}
+Evidence::Evidence(const Download& d, std::string partPath, int dirFd)
+    : d_(&d), partPath_(std::move(partPath)), dirFd_(dirFd), canRead_(true) {}
 
 Evidence::Evidence(std::string_view name, std::string_view head, uint64_t size) : d_(&own_) {
     own_.name.assign(name);
@@ -19,7 +20,7 @@ Evidence::Evidence(const Download& d) : d_(&d) {}
 const std::string* Evidence::Head() const {
     if (!loaded_) {
         loaded_ = true;
-        if (canRead_ && d_->hasSize) head_ = ReadArrivedHead(partPath_, d_->gaps, d_->size);
+        if (canRead_ && d_->hasSize) head_ = ReadArrivedHeadAt(dirFd_, partPath_, d_->gaps, d_->size);
     }
     return head_ ? &*head_ : nullptr;
 }

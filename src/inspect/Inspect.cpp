@@ -57,6 +57,12 @@ std::optional<Suspicion> JudgeDownload(const Download& d, const std::string& par
     return Strongest(AllFindings(e, options), options.notes);
 }
 
+std::optional<Suspicion> JudgeDownloadAt(int dirFd, const Download& d, const std::string& partName,
+                                         const InspectOptions& options) {
+    const Evidence e(d, partName, dirFd);
+    return Strongest(AllFindings(e, options), options.notes);
+}
+
 std::optional<std::string> InspectDownload(const Download& d, const std::string& partPath,
                                            const InspectOptions& options) {
     return SuspectReason(JudgeDownload(d, partPath, options));

@@ -39,6 +39,9 @@ std::optional<std::string> InspectContent(std::string_view name, std::string_vie
 // options.notes the strongest note.
 std::optional<Suspicion> JudgeDownload(const Download& d, const std::string& partPath,
                                        const InspectOptions& options = {});
+// The same with the .part named in the directory dirFd.
+std::optional<Suspicion> JudgeDownloadAt(int dirFd, const Download& d, const std::string& partName,
+                                         const InspectOptions& options = {});
 std::optional<std::string> InspectDownload(const Download& d, const std::string& partPath,
                                            const InspectOptions& options = {});
 

@@ -90,7 +90,7 @@ std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view) {
 }
 
 kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
-                                                             ec::Timeouts timeouts) {
+                                                             ec::Timeouts timeouts, AmuleCheckObserver* observer) {
     const Settings& settings = lists.home().settings;
     if (!StoredAmuleConnection(lists.home())) return kv::unexpected(AmuleCheckFailure{AmuleCheckError::NoConnection, ""});
     const bool inspect = request.inspect.value_or(YesNo(settings.Read(Key::InspectContent)).IsYes());
@@ -104,10 +104,12 @@ kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, c
     const bool listAll = request.listAll ? *request.listAll : ListAllSwitch(settings);
     const std::string tempDir = request.tempDir.empty() ? ConfiguredTempDir(settings) : request.tempDir;
     std::optional<std::string> givenUp;
-    for (const Download& d : queue->downloads) {
-        const ec::ClientView* view = d.hash ? queue->ViewOf(*d.hash) : nullptr;
-        AmuleFinding af{Judge(d, view ? *view : ec::ClientView{}, tempDir, lists.catalogue(), {listAll, inspect}),
-                        view ? *view : ec::ClientView{}, false, ""};
+    if (observer) observer->Started(result->lists);
+    for (Download& d : queue->downloads) {
+        auto node = d.hash ? queue->views.extract(*d.hash) : decltype(queue->views)::node_type{};
+        ec::ClientView view = node ? std::move(node.mapped()) : ec::ClientView{};
+        // Braces evaluate in order: the view is judged before it moves into the finding.
+        AmuleFinding af{Judge(d, view, tempDir, lists.catalogue(), {listAll, inspect}), std::move(view), false, ""};
         Finding& f = af.finding;
         // What other users say counts where nothing stronger was found.
         if (!f.fake && !f.allowed && !f.suspect())
@@ -117,7 +119,12 @@ kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, c
         if (f.suspect()) ++result->suspects;
         if (f.bytesElsewhere && !f.fake && !f.suspect()) ++result->notInspected;
         if (request.pauseFakes) PauseIfListed(*session, af, givenUp);
-        if (f.fake || f.suspect() || listAll) result->listed.push_back(std::move(af));
+        if (f.fake || f.suspect() || listAll) {
+            if (observer) observer->Listed(std::move(af));
+            else result->listed.push_back(std::move(af));
+        }
+        // What was judged is let go at once: a long queue is never held twice.
+        d = Download{};
     }
     return result;
 }

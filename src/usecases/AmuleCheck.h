@@ -28,8 +28,18 @@ struct AmuleFinding {
     std::string pauseError;  // why pausing failed, when it did (or was not tried after aMule stopped answering)
 };
 
+// Takes each listed download as soon as it is judged, so that a long queue's
+// rows are never held together; the result's listed then stays empty.
+class AmuleCheckObserver {
+public:
+    virtual ~AmuleCheckObserver() = default;
+    // Connected, the queue read and the lists loaded: the rows follow.
+    virtual void Started(const ListsLoaded& lists) { (void)lists; }
+    virtual void Listed(AmuleFinding&& finding) = 0;
+};
+
 struct AmuleCheckResult {
-    std::vector<AmuleFinding> listed;
+    std::vector<AmuleFinding> listed;  // empty when an observer took the rows
     int32_t found = 0, suspects = 0, checked = 0;
     // Downloads that nothing marked but whose arrived bytes are not readable
     // here (aMule on another machine): judged by name, lists and ratings only,
@@ -50,7 +60,8 @@ struct AmuleCheckFailure {
 // Every download aMule reports, judged by the same lists and detectors as a
 // check of the temp directory, plus what other users' clients rated it.
 [[nodiscard]] kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
-                                                             ec::Timeouts timeouts = {});
+                                                                           ec::Timeouts timeouts = {},
+                                                                           AmuleCheckObserver* observer = nullptr);
 
 // Other users' ratings as a suspicion: at least one "Fake" and at least half of all ratings.
 std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/DirectoryFiles.h"
 #include "common/FileUtil.h"
 #include "common/OrderedWork.h"
 #include "ed2k/PartMetReader.h"
@@ -40,6 +41,39 @@ void ApplyMatch(FakeMatch match, Finding& finding) {
             break;
     }
     finding.listName = std::move(match.listName);
+}
+
+// One download, its files opened from dirFd by name (AT_FDCWD: by their
+// whole paths under dir).
+Finding CheckOneIn(int dirFd, const std::string& dir, const std::string& metFile, const std::string& partDir,
+                   const FakeCatalogue& fakes, const CheckRules& rules) {
+    Finding finding;
+    finding.part = partDir.empty() ? PartNameOf(metFile) : JoinPath(partDir, PartNameOf(metFile));
+    finding.fromBackup = IsBackupCopy(metFile);
+    const std::string metName = dirFd == AT_FDCWD ? JoinPath(dir, metFile) : metFile;
+    // One buffer a thread, reused from file to file: the parse copies out what it keeps.
+    thread_local std::string bytes;
+    if (ReadFileAt(dirFd, metName.c_str(), kMaxPartMetBytes, bytes)) {
+        finding.download = ParsePartMet(bytes);
+        // An empty or damaged file has neither hash nor name, and one cut after its
+        // hash neither name nor size: nothing could be checked.
+        const Download& d = finding.download;
+        if (!d.hasName && (!d.hash || !d.hasSize)) finding.problem = ReadProblem::NoDownload;
+    } else {
+        const std::string metPath = JoinPath(dir, metFile);
+        finding.problem = FileLength(metPath) > static_cast<int64_t>(kMaxPartMetBytes) ? ReadProblem::TooLarge
+                                                                                      : ReadProblem::Unreadable;
+    }
+    // A large file's buffer is not kept for the rest of the check.
+    if (bytes.capacity() > (size_t{1} << 20)) std::string().swap(bytes);
+    finding.download.metFile = metFile;
+    // A file that could not be read says nothing about the download.
+    if (finding.problem == ReadProblem::None && rules.inspect)
+        finding.inspected = inspect::JudgeDownloadAt(dirFd, finding.download, inspect::PartPathOf(metName), NotesToo());
+    // The part hashes served the detectors; a finding kept for long need not carry them.
+    std::vector<Ed2kHash>().swap(finding.download.partHashes);
+    JudgeByLists(finding, fakes);
+    return finding;
 }
 
 // A listed finding to the observer, and to the report unless the observer keeps it.
@@ -82,7 +116,12 @@ void CheckDirectory(const std::string& path, const std::vector<std::string>& met
         if (finding.fake || finding.suspect() || !read || rules.listAll) Hand(std::move(finding), progress, report);
         return true;
     };
-    const auto check = [&](size_t i) { return CheckOneDownload(path, metFiles[i], partDir, fakes, rules); };
+    // Each file opened by its name from the directory: one path walk, not one a file.
+    const DirectoryHandle dir(path);
+    const auto check = [&](size_t i) {
+        return dir.held() ? CheckOneIn(dir.fd(), path, metFiles[i], partDir, fakes, rules)
+                          : CheckOneDownload(path, metFiles[i], partDir, fakes, rules);
+    };
     if (ReadsWait(path, metFiles)) {
         RunInOrder<Finding>(metFiles.size(), kColdReaders, kColdWindow, check, count);
         return;
@@ -94,28 +133,7 @@ void CheckDirectory(const std::string& path, const std::vector<std::string>& met
 
 Finding CheckOneDownload(const std::string& dir, const std::string& metFile, const std::string& partDir,
                          const FakeCatalogue& fakes, const CheckRules& rules) {
-    Finding finding;
-    finding.part = partDir.empty() ? PartNameOf(metFile) : JoinPath(partDir, PartNameOf(metFile));
-    finding.fromBackup = IsBackupCopy(metFile);
-    const std::string metPath = JoinPath(dir, metFile);
-    if (auto download = ReadPartMet(metPath)) {
-        finding.download = std::move(*download);
-        // An empty or damaged file has neither hash nor name, and one cut after its
-        // hash neither name nor size: nothing could be checked.
-        const Download& d = finding.download;
-        if (!d.hasName && (!d.hash || !d.hasSize)) finding.problem = ReadProblem::NoDownload;
-    } else {
-        finding.problem = FileLength(metPath) > static_cast<int64_t>(kMaxPartMetBytes) ? ReadProblem::TooLarge
-                                                                                      : ReadProblem::Unreadable;
-    }
-    finding.download.metFile = metFile;
-    // A file that could not be read says nothing about the download.
-    if (finding.problem == ReadProblem::None && rules.inspect)
-        finding.inspected = inspect::JudgeDownload(finding.download, inspect::PartPathOf(metPath), NotesToo());
-    // The part hashes served the detectors; a finding kept for long need not carry them.
-    std::vector<Ed2kHash>().swap(finding.download.partHashes);
-    JudgeByLists(finding, fakes);
-    return finding;
+    return CheckOneIn(AT_FDCWD, dir, metFile, partDir, fakes, rules);
 }
 
 void JudgeByLists(Finding& finding, const FakeCatalogue& fakes) {

@@ -71,6 +71,30 @@ TEST_F(CliTest, CheckAndSearchTellWhatTheyFoundByExitStatus) {
     EXPECT_EQ(Run({"search", "no such text"}).code, 1);
 }
 
+// The JSON is written a download at a time: the same bytes as the whole array
+// laid out at once, across many flushes of the writer, with control bytes in
+// names, backups standing in, an unreadable file, and with nothing to list.
+TEST_F(CliTest, StreamedJsonIsTheWholeArrayByteForByte) {
+    ScopedTempDir many, empty;
+    for (int i = 0; i < 400; ++i) {
+        const std::string n = std::to_string(i);
+        const std::string name = i % 3 ? "film " + n + ".mkv" : "ctl\x1B[31m\n\t\x7F" + n + "\xE9.avi";
+        many.Write(std::string(5 - n.size(), '0') + n + (i % 7 ? ".part.met" : ".part.met.bak"),
+                   BuildPartMet({.hash = SequentialHash(static_cast<uint8_t>(i)), .name = name,
+                                 .size = 1000 + static_cast<uint64_t>(i), .extraTags = {}}));
+    }
+    many.Write("damaged.part.met", "x");
+    for (const Args& args : {Args{"check", "--json", "--temp-dir", many.path()},
+                             Args{"check", "--json", "--no-all", "--temp-dir", many.path()},
+                             Args{"check", "--json", "--temp-dir", empty.path()}}) {
+        const Ran run = Run(args);
+        ASSERT_FALSE(run.out.empty()) << run.err;
+        EXPECT_EQ(run.out, nlohmann::ordered_json::parse(run.out).dump(2) + "\n") << args[1];
+    }
+    EXPECT_EQ(nlohmann::json::parse(Run({"check", "--json", "--temp-dir", many.path()}).out).size(), 401u);
+    EXPECT_EQ(Run({"check", "--json", "--temp-dir", empty.path()}).out, "[]\n");
+}
+
 // Whatever cannot run says why, and what to do instead, on standard error alone with status 2.
 TEST_F(CliTest, FailuresSayWhyWithStatus2) {
     const std::string help = "Run with --help for more information.\n", h = Hash(0x10);

@@ -47,6 +47,9 @@ TEST_F(LinksCli, RowsJsonAndLinksWithTheirExitStatuses) {
 
     const Ran json = Links({"--json", paste});
     EXPECT_EQ(json.code, 1);
+    // Written a link at a time: the same bytes as the whole array at once.
+    EXPECT_EQ(json.out, nlohmann::ordered_json::parse(json.out).dump(2) + "\n");
+    EXPECT_EQ(Links({"--json"}, "no link here\n").out, "[]\n");
     const auto list = nlohmann::json::parse(json.out);
     ASSERT_EQ(list.size(), 4u);
     EXPECT_EQ(list[0], nlohmann::json({{"line", 2}, {"name", kFakeName}, {"size", 100}, {"hash", kFake}, {"fake", true},

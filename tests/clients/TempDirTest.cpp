@@ -25,7 +25,14 @@ TEST(ListMetFiles, TakesRegularMetFilesAndStandInBackups) {
               {"1.part.met", "2.part.met.backup"}},
              {".bak wins over .backup, whatever their case", {"4.part.met.BACKUP", "4.part.met.Bak"}, {},
               {"4.part.met.Bak"}},
-             {"backups must be files", {"5.part.met.bak/"}, {}, {}}}) {
+             {"backups must be files", {"5.part.met.bak/"}, {}, {}},
+             {"stand-ins sorted in among the .part.met files",
+              {"10.part.met", "10.part.met.bak", "2.part.met.backup", "2.part.met.bak", "3.part.met",
+               "3.part.met.backup", "1.part.met.backup"},
+              {"10.part.met", "3.part.met"}, {"1.part.met.backup", "10.part.met", "2.part.met.bak", "3.part.met"}},
+             // "ab" sorts before "ab!", but "ab!.part..." before "ab.part...": ordered by the names themselves.
+             {"ordered by name, not by part name", {"ab.part.met.bak", "ab!.part.met.bak", "ab.part.met.backup"}, {},
+              {"ab!.part.met.bak", "ab.part.met.bak"}}}) {
         test::ScopedTempDir dir;
         for (const std::string& e : row.entries) {
             if (const size_t arrow = e.find('>'); arrow != std::string::npos)

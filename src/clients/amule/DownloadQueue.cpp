@@ -114,14 +114,18 @@ bool ReadPartfile(const EcTag& tag, Download& download, ClientView& view) {
     return true;
 }
 
-DownloadQueue ReadDownloadQueue(const Packet& reply) {
+DownloadQueue ReadDownloadQueue(Packet reply) {
     DownloadQueue queue;
-    for (const EcTag& tag : reply.tags) {
+    queue.downloads.reserve(reply.tags.size());
+    for (EcTag& tag : reply.tags) {
         if (tag.name != TagPartfile) continue;
         Download download;
         ClientView view;
         // A hash twice would make two rows of one download; the first wins.
-        if (!ReadPartfile(tag, download, view) || queue.views.contains(*download.hash)) continue;
+        const bool read = ReadPartfile(tag, download, view) && !queue.views.contains(*download.hash);
+        // Each download's tags let go once read: a long queue is not held twice.
+        std::vector<EcTag>().swap(tag.children);
+        if (!read) continue;
         queue.views.emplace(*download.hash, std::move(view));
         queue.downloads.push_back(std::move(download));
     }
@@ -132,7 +136,7 @@ kv::expected<DownloadQueue, AmuleError> GetDownloadQueue(EcConnection& connectio
     auto reply = connection.Exchange(Packet{OpGetDloadQueue, {}});
     if (!reply) return kv::unexpected(reply.error());
     if (reply->opcode != OpDloadQueue) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, "no download queue"});
-    return ReadDownloadQueue(*reply);
+    return ReadDownloadQueue(std::move(*reply));
 }
 
 kv::expected<void, AmuleError> Act(EcConnection& connection, Action action, const Ed2kHash& hash) {

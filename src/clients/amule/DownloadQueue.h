@@ -53,7 +53,8 @@ struct DownloadQueue {
 
 // One EC_TAG_PARTFILE of a download queue reply; false when it lacks a hash.
 bool ReadPartfile(const EcTag& tag, Download& download, ClientView& view);
-DownloadQueue ReadDownloadQueue(const Packet& reply);
+// The reply is taken over and let go of as it is read.
+DownloadQueue ReadDownloadQueue(Packet reply);
 
 kv::expected<DownloadQueue, AmuleError> GetDownloadQueue(EcConnection& connection);
 
