@@ -105,6 +105,8 @@ std::string_view HeaderName(Format f) {
         case Format::Mov: return QT_TRANSLATE_NOOP("Types", "QuickTime header");
         case Format::MpegPs: return QT_TRANSLATE_NOOP("Types", "MPEG header");
         case Format::MpegTs: return QT_TRANSLATE_NOOP("Types", "MPEG transport stream header");
+        case Format::Flv: return QT_TRANSLATE_NOOP("Types", "Flash video header");
+        case Format::Ogg: return QT_TRANSLATE_NOOP("Types", "Ogg header");
         default: return QT_TRANSLATE_NOOP("Types", "header");
     }
 }

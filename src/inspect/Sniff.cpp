@@ -143,19 +143,20 @@ void AsfScriptUrls(const Bytes& b, uint64_t at, uint64_t end, ContentType& t) {
     }
 }
 
-// One data packet's error correction and payload parsing information, as
-// every writer fills it: error correction data of two bytes (or none),
-// one-byte stream numbers, a packet and padding length within the packet.
-bool AsfPacketSound(const Bytes& b, uint64_t at, uint64_t packetSize) {
-    if (!b.Has(at, 16)) return true;  // not arrived: nothing against it
+// One data packet's error correction and payload parsing information:
+// error correction data of two bytes or none, then length type flags and
+// property flags (one-byte stream numbers and replicated data lengths), a
+// packet and padding length within the packet. The property flags, 0 when
+// the packet is none.
+uint8_t AsfPacketProperties(const Bytes& b, uint64_t at, uint64_t packetSize) {
     uint64_t p = at;
     const uint8_t first = b.U8(p);
     if (first & 0x80) {
-        if (first != 0x82) return false;
+        if (first != 0x82) return 0;
         p += 3;
     }
     const uint8_t flags = b.U8(p), properties = b.U8(p + 1);
-    if ((flags & 0x80) || (properties >> 6) != 1) return false;
+    if ((flags & 0x80) || (properties & 0xC3) != 0x41) return 0;
     p += 2;
     const auto field = [&](int type) {
         static constexpr int kWidth[4] = {0, 1, 2, 4};
@@ -166,21 +167,31 @@ bool AsfPacketSound(const Bytes& b, uint64_t at, uint64_t packetSize) {
     const uint64_t length = field((flags >> 5) & 3);
     field((flags >> 1) & 3);  // sequence
     const uint64_t padding = field((flags >> 3) & 3);
-    return length <= packetSize && padding <= packetSize;
+    if (length > packetSize || padding > packetSize) return 0;
+    return properties;  // never 0: its stream number bits are 01
 }
 
 // After the header object the Data object (GUID, size, file id, packet
-// count, reserved), then packets of the File Properties' fixed size. Most
-// of the first four that arrived must be sound.
+// count, reserved), then packets of the File Properties' fixed size, which
+// a writer fills alike: from the first packet that is none, or that differs
+// from the first in its error correction or property flags, the rest that
+// arrived (one may match by chance) is junk.
 uint64_t AsfJunkFrom(const Bytes& b, uint64_t headerSize, uint64_t packetSize) {
     if (headerSize < 30 || !b.Has(headerSize, 50 + 16)) return 0;
     if (!b.Is(headerSize, kAsfData)) return headerSize;
     const uint64_t first = headerSize + 50;
-    if (packetSize == 0 || packetSize > 65536) return AsfPacketSound(b, first, UINT64_MAX) ? 0 : first;
-    int checked = 0, broken = 0;
-    for (uint64_t at = first; checked < 4 && b.Has(at, 16); at += packetSize, ++checked)
-        broken += !AsfPacketSound(b, at, packetSize);
-    return broken * 2 > checked ? first : 0;
+    const uint8_t usual = AsfPacketProperties(b, first, packetSize ? packetSize : UINT64_MAX);
+    const bool corrected = b.U8(first) == 0x82;
+    if (usual == 0) return first;
+    if (packetSize == 0 || packetSize > 65536) return 0;
+    uint64_t from = 0;
+    int after = 0, alike = 0;
+    for (uint64_t at = first + packetSize; b.Has(at, 16) && after < 24; at += packetSize) {
+        const bool same = AsfPacketProperties(b, at, packetSize) == usual && (b.U8(at) == 0x82) == corrected;
+        if (from == 0 && !same) from = at;
+        if (from != 0) ++after, alike += same;
+    }
+    return from != 0 && alike <= 1 && after > alike ? from : 0;
 }
 
 void AsfObjects(const Bytes& b, uint64_t at, uint64_t end, uint64_t count, ContentType& t, std::string& extUrl,

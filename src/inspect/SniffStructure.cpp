@@ -173,8 +173,9 @@ uint64_t IsoMediaJunkFrom(const ByteView& b) {
 // --- MPEG ----------------------------------------------------------------------
 
 // A program stream is packs and packets, each after a start code; a player
-// that loses them looks for the next pack header. Junk is where none
-// follows in the 16 KiB or more that arrived after the structure ended.
+// that loses them looks for the next pack header (Video CDs pad their
+// sectors between packs). Junk is where none follows in the 16 KiB or more
+// that arrived after the structure broke off.
 uint64_t MpegPsJunkFrom(const ByteView& b) {
     uint64_t at = 0;
     for (int step = 0; step < kMaxSteps && b.Has(at, 16); ++step) {
@@ -189,9 +190,10 @@ uint64_t MpegPsJunkFrom(const ByteView& b) {
             }
             continue;
         }
-        const uint64_t end = b.d.size();
-        if (end - at < 16384) return 0;
-        return b.Find(std::string_view("\0\0\x01\xBA", 4), at, end) == std::string_view::npos ? at : 0;
+        if (b.d.size() - at < 16384) return 0;
+        const uint64_t next = b.Find(std::string_view("\0\0\x01\xBA", 4), at, b.d.size());
+        if (next == std::string_view::npos) return at;
+        at = next;
     }
     return 0;
 }
@@ -217,6 +219,45 @@ uint64_t MpegTsJunkFrom(const ByteView& b) {
     return at;
 }
 
+// --- Flash video and Ogg ------------------------------------------------------
+
+// Tags after the header: audio, video or script data (8, 9, 18), stream id
+// 0, and after each the size of the tag just passed.
+uint64_t FlvJunkFrom(const ByteView& b) {
+    uint64_t at = b.BE(5, 4) + 4;  // the header's own size, then the first (zero) tag size
+    for (int step = 0; step < kMaxSteps && b.Has(at, 11); ++step) {
+        const uint8_t type = b.U8(at) & 0x1F;
+        const uint64_t size = b.BE(at + 1, 3);
+        if ((type != 8 && type != 9 && type != 18) || b.BE(at + 8, 3) != 0) return at;
+        if (!b.Has(at + 11 + size, 4)) return 0;
+        // Some old writers store the data size alone, or nothing; players do not read it.
+        if (const uint64_t back = b.BE(at + 11 + size, 4); back != 11 + size && back != size && back != 0) return at;
+        at += 11 + size + 4;
+    }
+    return 0;
+}
+
+// Pages, each opening with "OggS" and version 0; a player that loses them
+// looks for the next. Junk is where none follows in 16 KiB or more.
+uint64_t OggJunkFrom(const ByteView& b) {
+    uint64_t at = 0;
+    for (int step = 0; step < kMaxSteps && b.Has(at, 27); ++step) {
+        if (b.Is(at, "OggS\0", 5)) {
+            const uint64_t segments = b.U8(at + 26);
+            if (!b.Has(at + 27, segments)) return 0;
+            uint64_t body = 0;
+            for (uint64_t i = 0; i < segments; ++i) body += b.U8(at + 27 + i);
+            at += 27 + segments + body;
+            continue;
+        }
+        if (b.d.size() - at < 16384) return 0;
+        const uint64_t next = b.Find("OggS", at, b.d.size());
+        if (next == std::string_view::npos) return at;
+        at = next;
+    }
+    return 0;
+}
+
 // --- disc images -------------------------------------------------------------
 
 bool VolumeDescriptorAt(const ByteView& b, uint64_t at) {
@@ -233,6 +274,8 @@ uint64_t JunkAfterHeader(Format f, const ByteView& b) {
         case Format::Mp4: case Format::Mov: return IsoMediaJunkFrom(b);
         case Format::MpegPs: return b.Is(0, "\0\0\x01\xBA", 4) ? MpegPsJunkFrom(b) : 0;  // not Video CD's RIFF
         case Format::MpegTs: return MpegTsJunkFrom(b);
+        case Format::Flv: return b.Has(9, 0) ? FlvJunkFrom(b) : 0;
+        case Format::Ogg: return OggJunkFrom(b);
         default: return 0;
     }
 }
