@@ -375,6 +375,30 @@
         <source>a password-protected RAR archive</source>
         <translation>une archive RAR protégée par mot de passe</translation>
     </message>
+    <message>
+        <source>an Internet shortcut</source>
+        <translation>un raccourci Internet</translation>
+    </message>
+    <message>
+        <source>a Windows script</source>
+        <translation>un script Windows</translation>
+    </message>
+    <message>
+        <source>MPEG header</source>
+        <translation>l&apos;en-tête MPEG</translation>
+    </message>
+    <message>
+        <source>MPEG transport stream header</source>
+        <translation>l&apos;en-tête du flux de transport MPEG</translation>
+    </message>
+    <message>
+        <source>Flash video header</source>
+        <translation>l&apos;en-tête Flash vidéo</translation>
+    </message>
+    <message>
+        <source>Ogg header</source>
+        <translation>l&apos;en-tête Ogg</translation>
+    </message>
 </context>
 <context>
     <name>Verdicts</name>
@@ -585,6 +609,22 @@
     <message>
         <source> (perhaps a self-extracting archive)</source>
         <translation> (peut-être une archive auto-extractible)</translation>
+    </message>
+    <message>
+        <source>%1 FILENAME command</source>
+        <translation>%1 commande FILENAME</translation>
+    </message>
+    <message>
+        <source>%1 FILENAME commands</source>
+        <translation>%1 commandes FILENAME</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is junk behind a real %2 (the container&apos;s structure breaks off at byte %3)</source>
+        <translation>se présente comme %1, mais seul %2 est authentique : la structure du conteneur s&apos;interrompt à l&apos;octet %3</translation>
     </message>
 </context>
 </TS>

@@ -173,14 +173,18 @@ std::string JunkBehind(const std::string& claim, const std::string& header, size
 }
 
 // Where each sample's header ends: the Data object, the first Cluster, the
-// first chunk inside movi, the mdat box, the second pack, the fifth packet.
+// first chunk inside movi, the mdat box, the second pack, the sixth packet,
+// the second tag, the third page.
 struct HeaderEnd {
     std::string sample, name, claim, header;
     size_t at;
 };
 std::vector<HeaderEnd> HeaderEnds() {
     const std::string wmv = Sample("wmv"), mkv = Sample("mkv"), avi = Sample("avi"), mp4 = Sample("mp4-faststart");
-    const size_t asfHeader = static_cast<unsigned char>(wmv[16]) | static_cast<size_t>(static_cast<unsigned char>(wmv[17])) << 8;
+    const std::string flv = Sample("flv"), ogg = Sample("ogg");
+    const auto byte = [](const std::string& s, size_t at) { return static_cast<size_t>(static_cast<unsigned char>(s[at])); };
+    const size_t asfHeader = byte(wmv, 16) | byte(wmv, 17) << 8;
+    const size_t flvTag = 13 + 11 + (byte(flv, 14) << 16 | byte(flv, 15) << 8 | byte(flv, 16)) + 4;
     return {
         {"wmv", "Film.wmv", "Windows Media video", "Windows Media", asfHeader},
         {"wmv", "Film.asf", "Windows Media video", "Windows Media", asfHeader + 50},  // its Data object kept
@@ -190,6 +194,8 @@ std::vector<HeaderEnd> HeaderEnds() {
         {"mp4-faststart", "Film.mp4", "MP4 video", "MP4", mp4.find("mdat") - 4},
         {"mpeg-ps", "Film.mpg", "MPEG video", "MPEG", 2048},
         {"mpeg-ts", "Film.ts", "an MPEG transport stream", "MPEG transport stream", 188 * 5},
+        {"flv", "Film.flv", "Flash video", "Flash video", flvTag},
+        {"ogg", "Film.ogv", "Ogg video", "Ogg", ogg.find("OggS", ogg.find("OggS", 1) + 1)},
     };
 }
 
