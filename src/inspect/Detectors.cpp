@@ -91,6 +91,9 @@ private:
             if (f == Format::Playlist && e.hasSize() && e.size() < kPlaylistAtOwnSize) s.severity = Severity::Note;
             return s;
         }
+        // A script or shortcut in a text file's name runs nothing: a tutorial
+        // quoting one is text. Under a media name it is the fake's payload.
+        if ((f == Format::WindowsScript || f == Format::InternetShortcut) && !media) return {};
         if (found == Category::Executable) {
             if (f == Format::Pe && claim.category == Category::Archive)
                 return Claimed(Strength::SelfExtractor, claim, std::string(Describe(f)),

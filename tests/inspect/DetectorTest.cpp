@@ -105,7 +105,8 @@ TEST(Detectors, CleanStructuresAndFreeFormData) {
         {"disc.bin", zeros, 700000000}, {"disc.dmg", noise, 700000000}, {"files.7z.002", noise, 100000000},
         {"noextension", zeros, 700000000}, {"film.avi.part", noise, 700000000}, {"song.ape", ape, 30000000},
         {"help.chm", chm, 2000000}, {"hybrid.iso", hybrid, 700000000}, {"Film.nfo", nfo, nfo.size()},
-        {"Album.m3u", m3u, m3u.size()},
+        {"Album.m3u", m3u, m3u.size()}, {"Scripting tutorial.txt", test::JScriptDownloader(), test::JScriptDownloader().size()},
+        {"Bookmarks.txt", test::InternetShortcutFile(), test::InternetShortcutFile().size()},
         // Streams cut mid-frame by whoever shared them: a player finds the next frame.
         {"track.ac3", Sample("ac3").substr(1000), SampleSize("ac3") - 1000},
         {"song.mp3", Sample("mp3-lame").substr(777), SampleSize("mp3-lame") - 777},
