@@ -35,6 +35,11 @@ uint64_t AviJunkFrom(const ByteView& b) {
     uint64_t at = 12;
     for (int step = 0; step < 64 && at < riffEnd && b.Has(at, 12); ++step) {
         const uint64_t size = b.LE(at + 4, 4);
+        if (b.Is(at, "\0\0\0\0\0\0\0\0", 8)) {
+            // Zeros a writer left for alignment instead of a JUNK chunk.
+            while (b.Has(at, 2) && b.U8(at) == 0 && b.U8(at + 1) == 0) at += 2;
+            continue;
+        }
         if (!Printable(b, at, 4)) return at;
         if (b.Is(at, "LIST") && b.Is(at + 8, "movi")) {
             // A recorder that never came back to fill in the size leaves it 0.
@@ -91,6 +96,7 @@ bool SegmentChild(uint32_t id) {
         case 0x1941A469:  // Attachments
         case 0x1043A770:  // Chapters
         case 0x1254C367:  // Tags
+        case 0x1B538667:  // SignatureSlot
         case kCluster: case kVoid: case kCrc:
             return true;
         default:
