@@ -111,7 +111,7 @@ std::string_view HeaderName(Format f) {
     }
 }
 
-// Extensions of images whose first 34 KiB always hold a known structure;
+// Extensions of images whose first 36 KiB always hold a known structure;
 // .bin and .cdi may be raw tracks of anything, .dmg opens with compressed data.
 bool JudgedImage(std::string_view name) {
     const std::string_view ext = LastExtension(name);
@@ -125,8 +125,9 @@ bool JudgedImage(std::string_view name) {
 // a real media header whose packets are junk, a disc image's name over
 // random bytes where its descriptors belong. Media names must claim a
 // particular video or audio format (names that claim nothing promise
-// nothing); disc images (.bin .img .mdf .nrg) may start with a pregap of
-// zeros, so only random bytes count against them.
+// nothing); disc images may start with a pregap of zeros, so only random
+// bytes or a short pattern count against them, and only against the names
+// JudgedImage allows.
 class JunkDetector final : public Detector {
 public:
     std::string_view id() const override { return "junk"; }
