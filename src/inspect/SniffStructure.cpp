@@ -220,7 +220,9 @@ uint64_t MpegTsJunkFrom(const ByteView& b) {
     else return 0;  // cut mid-packet: where it starts is not ours to say
     while (b.Has(at, 1) && b.U8(at) == 0x47) at += stride;
     if (!b.Has(at, stride * 6 + 4096)) return 0;
-    for (uint64_t p = at; b.Has(p + stride * 4, 1); ++p)
+    // Only a 0x47 can start a run: memchr finds the candidates.
+    for (uint64_t p = b.d.find('\x47', at); p != std::string_view::npos && b.Has(p + stride * 4, 1);
+         p = b.d.find('\x47', p + 1))
         if (TsRun(b, p, stride, 5)) return 0;
     return at;
 }
