@@ -31,8 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     KV_FUZZ_CHECK(!t.encrypted || t.format == Format::Zip || t.format == Format::Rar4 || t.format == Format::Rar5 ||
                   t.format == Format::SevenZip);
     KV_FUZZ_CHECK(t.format == Format::Unknown || !Describe(t.format).empty());
-    KV_FUZZ_CHECK(t.scriptUrls == 0 || t.format == Format::Asf);
-    KV_FUZZ_CHECK(t.urls.empty() || t.format == Format::Asf || t.format == Format::Playlist);
+    KV_FUZZ_CHECK((t.scriptUrls == 0 && t.scriptFiles == 0) || t.format == Format::Asf);
+    KV_FUZZ_CHECK(t.urls.empty() || t.format == Format::Asf || t.format == Format::Playlist ||
+                  t.format == Format::InternetShortcut || t.format == Format::WindowsScript);
+    KV_FUZZ_CHECK(t.junkFrom < head.size());
     KV_FUZZ_CHECK(t.urls.size() <= 600);
 
     const DeclaredLength declared = ReadDeclaredLength(t, head);
@@ -65,8 +67,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Evidence evidence(name, head, published);
     for (const Suspicion& s : AllFindings(evidence)) {
         KV_FUZZ_CHECK(!s.reason.empty() && s.reason == ReasonText(s.why));
-        if (s.why.kind == ReasonKind::Junk || s.why.kind == ReasonKind::ScriptCommands)
+        if (s.why.kind == ReasonKind::HeaderOnJunk || s.why.kind == ReasonKind::ScriptCommands)
             KV_FUZZ_CHECK(claim && (claim->category == Category::Video || claim->category == Category::Audio));
+        if (s.why.kind == ReasonKind::Junk)
+            KV_FUZZ_CHECK(claim && (claim->category == Category::Video || claim->category == Category::Audio ||
+                                    claim->category == Category::DiscImage));
         if (s.why.kind == ReasonKind::PaddedClip) KV_FUZZ_CHECK(s.why.count > 0 && s.why.total > 2 * s.why.count - 1);
         if (s.why.kind == ReasonKind::TooShortForPicture) KV_FUZZ_CHECK(s.why.count > s.why.limit && !s.why.detail.empty());
     }

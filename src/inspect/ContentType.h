@@ -25,8 +25,10 @@ enum class Format : uint8_t {
     Bmp, Tiff, DjVu, Arj, Tar, Chm, OfficeDoc, Ole, Msi,
     // pages, text and pointers elsewhere
     Html, Text, ShellLink, Playlist,
+    // an Internet shortcut (.url), a JScript or VBScript file
+    InternetShortcut, WindowsScript,
 };
-inline constexpr int kFormatCount = static_cast<int>(Format::Playlist) + 1;
+inline constexpr int kFormatCount = static_cast<int>(Format::WindowsScript) + 1;
 static_assert(kFormatCount <= 64, "formats are bits of a uint64_t");
 
 // What a file is for, from the user's point of view.
@@ -39,12 +41,24 @@ struct ContentType {
     std::string licenceUrl;   // where a DRM-locked ASF sends the user; may be empty
     uint16_t wavCodec = 0;    // RIFF WAVE: the fmt chunk's format tag (1 PCM, 0x55 MP3)
     int scriptUrls = 0;       // ASF: URL commands of a Script Command object
-    std::string urls;         // their addresses, or a playlist's, joined by " "
+    int scriptFiles = 0;      // ASF: FILENAME commands that open a web address
+    std::string urls;         // their addresses, or a playlist's or shortcut's, joined by " "
+    uint64_t textLength = 0;  // text formats: the text's bytes before any zero padding
+    // Where the container's own structure breaks off after a sound header
+    // (packets, clusters, chunks, boxes or packs of no known form), 0 when it
+    // holds for as far as the head shows or cannot be told.
+    uint64_t junkFrom = 0;
 };
 
 Category CategoryOf(Format f);
 // "AVI video", "a ZIP archive", "a Windows program", ... (for "the data is ...").
 std::string_view Describe(Format f);
+
+// Whether the arrived head holds a disc or disk image's structure where it
+// belongs: volume descriptors at 32 KiB (ISO 9660, UDF; 2,048-byte or raw
+// sectors), a partition table, a file system's boot sector, a compressed
+// image's header. Only the bytes in `head` are looked at.
+bool HasDiscStructure(std::string_view head);
 
 // Formats whose data is media a player opens whatever the name says.
 bool IsPlayableMedia(Format f);

@@ -1,4 +1,5 @@
-// Detectors on the arrived bytes themselves: junk where media should start,
+// Detectors on the arrived bytes themselves: junk where media or a disc
+// image should start or where a media header's packets should follow,
 // Windows Media that opens web pages.
 #include <array>
 #include <cmath>
@@ -21,6 +22,11 @@ namespace {
 constexpr double kRandomEntropy = 7.92;
 // Repeats of a pattern up to this long are junk, not media.
 constexpr size_t kMaxPattern = 64;
+// A disc image's descriptors stand at 32 KiB: judged only when they and the
+// sector after them have arrived. Random bytes measure 7.995 bits a byte
+// over that much; a raw audio CD image's PCM stays under 7.9.
+constexpr size_t kDiscHead = 0x8800 + 2048;
+constexpr double kRandomDisc = 7.98;
 
 double Entropy(std::string_view s) {
     // Four tables, so that a run of one byte does not wait on its own count.
@@ -96,25 +102,72 @@ std::optional<JunkText> JunkKind(std::string_view head) {
     return JunkText{QT_TRANSLATE_NOOP("Types", "random bytes of no known format (%1 bits a byte)"), figure};
 }
 
-// Index-poisoning junk: a media name over bytes that start no format at all.
-// Only names that claim a particular video or audio format: disc images
-// (.bin .img .mdf .nrg) may start with a pregap of zeros, and names that
-// claim nothing promise nothing.
+std::string_view HeaderName(Format f) {
+    switch (f) {
+        case Format::Avi: return QT_TRANSLATE_NOOP("Types", "AVI header");
+        case Format::Asf: return QT_TRANSLATE_NOOP("Types", "Windows Media header");
+        case Format::Matroska: return QT_TRANSLATE_NOOP("Types", "Matroska header");
+        case Format::Mp4: return QT_TRANSLATE_NOOP("Types", "MP4 header");
+        case Format::Mov: return QT_TRANSLATE_NOOP("Types", "QuickTime header");
+        case Format::MpegPs: return QT_TRANSLATE_NOOP("Types", "MPEG header");
+        case Format::MpegTs: return QT_TRANSLATE_NOOP("Types", "MPEG transport stream header");
+        case Format::Flv: return QT_TRANSLATE_NOOP("Types", "Flash video header");
+        case Format::Ogg: return QT_TRANSLATE_NOOP("Types", "Ogg header");
+        default: return QT_TRANSLATE_NOOP("Types", "header");
+    }
+}
+
+// Extensions of images whose first 36 KiB always hold a known structure;
+// .bin and .cdi may be raw tracks of anything, .dmg opens with compressed data.
+bool JudgedImage(std::string_view name) {
+    const std::string_view ext = LastExtension(name);
+    if (ext.size() != 3) return false;
+    std::string lower(ext);
+    for (char& c : lower) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return lower == "iso" || lower == "img" || lower == "nrg" || lower == "mdf";
+}
+
+// Index-poisoning junk: a media name over bytes that start no format at all,
+// a real media header whose packets are junk, a disc image's name over
+// random bytes where its descriptors belong. Media names must claim a
+// particular video or audio format (names that claim nothing promise
+// nothing); disc images may start with a pregap of zeros, so only random
+// bytes or a short pattern count against them, and only against the names
+// JudgedImage allows.
 class JunkDetector final : public Detector {
 public:
     std::string_view id() const override { return "junk"; }
     Reads reads() const override { return Reads::Head; }
     std::optional<Suspicion> Examine(const Evidence& e) const override {
         const auto claim = ClaimOfName(e.name());
-        if (!claim || claim->accepted == 0 || (claim->category != Category::Video && claim->category != Category::Audio))
-            return {};
+        if (!claim || claim->accepted == 0) return {};
+        const bool media = claim->category == Category::Video || claim->category == Category::Audio;
+        if (!media && claim->category != Category::DiscImage) return {};
         const std::string* head = e.Head();
-        if (!head || head->size() < 4096 || e.Content().format != Format::Unknown) return {};
-        auto kind = JunkKind(*head);
+        if (!head || head->size() < 4096) return {};
+        const ContentType& t = e.Content();
+        if (media && t.junkFrom != 0 && IsPlayableMedia(t.format)) {
+            return MakeSuspicion(Strength::Junk,
+                                 Reason{.kind = ReasonKind::HeaderOnJunk, .claim = std::string(claim->text),
+                                        .data = std::string(HeaderName(t.format)), .count = t.junkFrom});
+        }
+        if (t.format != Format::Unknown) return {};
+        auto kind = media ? JunkKind(*head) : DiscJunkKind(e.name(), *head);
         if (!kind) return {};
         return MakeSuspicion(Strength::Junk, Reason{.kind = ReasonKind::Junk, .claim = std::string(claim->text),
                                                     .data = kind->pattern, .detail = std::move(kind->figure),
                                                     .count = head->size()});
+    }
+
+private:
+    static std::optional<std::string> DiscJunkKind(std::string_view name, std::string_view head) {
+        if (head.size() < kDiscHead || !JudgedImage(name) || HasDiscStructure(head)) return std::nullopt;
+        if (const size_t period = Period(head); period > 1) return "a " + std::to_string(period) + "-byte pattern repeated";
+        const double bits = Entropy(head);
+        if (bits < kRandomDisc) return std::nullopt;
+        char text[80];
+        std::snprintf(text, sizeof text, "random bytes of no known format (%.2f bits a byte)", bits);
+        return text;
     }
 };
 
@@ -129,10 +182,11 @@ public:
         if (!claim || (claim->category != Category::Video && claim->category != Category::Audio)) return {};
         if (!e.Head()) return {};
         const ContentType& t = e.Content();
-        if (t.format != Format::Asf || t.scriptUrls == 0) return {};
+        if (t.format != Format::Asf || t.scriptUrls + t.scriptFiles == 0) return {};
         return MakeSuspicion(Strength::ScriptedMedia,
                              Reason{.kind = ReasonKind::ScriptCommands, .claim = std::string(claim->text),
-                                    .detail = t.urls, .count = static_cast<uint64_t>(t.scriptUrls)});
+                                    .detail = t.urls, .count = static_cast<uint64_t>(t.scriptUrls),
+                                    .total = static_cast<uint64_t>(t.scriptFiles)});
     }
 };
 

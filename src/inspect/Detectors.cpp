@@ -24,8 +24,12 @@ bool IsMediaLike(Category c) {
 
 bool IsPageLike(Format f) {
     return f == Format::Html || f == Format::Text || f == Format::ShellLink || f == Format::Playlist ||
-           f == Format::OfficeDoc || f == Format::Ole;
+           f == Format::OfficeDoc || f == Format::Ole || f == Format::InternetShortcut;
 }
+
+// A playlist published at about its own size is the pointer to a stream it
+// says it is, which players open under a media name; a "film" is far larger.
+constexpr uint64_t kPlaylistAtOwnSize = 1 << 20;
 
 // An MP3 stream inside a RIFF WAVE wrapper (format tag 0x55, or 0x50 for
 // MPEG layers I and II) is MP3 audio to every player.
@@ -82,11 +86,16 @@ private:
             return Claimed(Strength::ArchiveAsMedia, claim, std::move(data));
         }
         if (IsPageLike(f) && media) {
-            if (f == Format::Playlist && !t.urls.empty())
-                return Claimed(Strength::PageAsMedia, claim, std::string(Describe(f)),
-                               QT_TRANSLATE_NOOP("Verdicts", " that opens %1"), t.urls);
-            return Claimed(Strength::PageAsMedia, claim, std::string(Describe(f)));
+            const bool opens = (f == Format::Playlist || f == Format::InternetShortcut) && !t.urls.empty();
+            auto s = opens ? Claimed(Strength::PageAsMedia, claim, std::string(Describe(f)),
+                                     QT_TRANSLATE_NOOP("Verdicts", " that opens %1"), t.urls)
+                           : Claimed(Strength::PageAsMedia, claim, std::string(Describe(f)));
+            if (f == Format::Playlist && e.hasSize() && e.size() < kPlaylistAtOwnSize) s.severity = Severity::Note;
+            return s;
         }
+        // A script or shortcut in a text file's name runs nothing: a tutorial
+        // quoting one is text. Under a media name it is the fake's payload.
+        if ((f == Format::WindowsScript || f == Format::InternetShortcut) && !media) return {};
         if (found == Category::Executable) {
             if (f == Format::Pe && claim.category == Category::Archive)
                 return Claimed(Strength::SelfExtractor, claim, std::string(Describe(f)),

@@ -81,7 +81,8 @@ constexpr Entry kEntries[] = {
     {"alac", {C::Audio, QT_TRANSLATE_NOOP("Types", "MP4 audio"), kIsoMedia}},
     {"ape", {C::Audio, QT_TRANSLATE_NOOP("Types", "Monkey's Audio"), Bit(F::Ape) | Bit(F::Mp3)}},  // Mp3: behind an ID3 tag
     {"iso", {C::DiscImage, QT_TRANSLATE_NOOP("Types", "a disc image"), Bit(F::Iso9660)}},
-    {"bin", {C::DiscImage, QT_TRANSLATE_NOOP("Types", "a disc image"), Bit(F::Iso9660)}},
+    // Linux self-extracting installers are named .bin too: a program under its own name.
+    {"bin", {C::DiscImage, QT_TRANSLATE_NOOP("Types", "a disc image"), Bit(F::Iso9660) | Bit(F::Elf) | Bit(F::ShellScript)}},
     {"img", {C::DiscImage, QT_TRANSLATE_NOOP("Types", "a disc image"), Bit(F::Iso9660)}},
     {"nrg", {C::DiscImage, QT_TRANSLATE_NOOP("Types", "a disc image"), Bit(F::Iso9660)}},
     {"mdf", {C::DiscImage, QT_TRANSLATE_NOOP("Types", "a disc image"), Bit(F::Iso9660)}},
@@ -156,6 +157,7 @@ constexpr Entry kEntries[] = {
     {"hta", {C::Executable, QT_TRANSLATE_NOOP("Types", "a program"), 0}},
     {"msi", {C::Executable, QT_TRANSLATE_NOOP("Types", "a program"), 0}},
     {"lnk", {C::Executable, QT_TRANSLATE_NOOP("Types", "a program"), 0}},
+    {"url", {C::Executable, QT_TRANSLATE_NOOP("Types", "a program"), 0}},
     {"cpl", {C::Executable, QT_TRANSLATE_NOOP("Types", "a program"), 0}},
     {"dll", {C::Executable, QT_TRANSLATE_NOOP("Types", "a program"), 0}},
     {"sh", {C::Executable, QT_TRANSLATE_NOOP("Types", "a program"), 0}},

@@ -7,7 +7,7 @@ namespace kv::inspect {
 namespace {
 
 constexpr std::string_view kProgramExtensions[] = {"exe", "scr", "pif", "com", "bat", "cmd", "vbs", "vbe",
-                                                   "js",  "jse", "wsf", "hta", "msi", "lnk", "cpl"};
+                                                   "js",  "jse", "wsf", "hta", "msi", "lnk", "cpl", "url"};
 
 // Blanks a name can be padded with: space, tab, no-break space (UTF-8 C2 A0),
 // and the Unicode spaces U+2000..U+200B (E2 80 80..8B), U+3000 (E3 80 80).

@@ -11,7 +11,7 @@ namespace kv::inspect {
 // Rules on a file name alone, shared by downloads and links (no data needed).
 // A reason in lower case ("a program posing as AVI video: ...") or nullopt.
 //  - a program extension (.exe .scr .pif .com .bat .cmd .vbs .vbe .js .jse
-//    .wsf .hta .msi .lnk .cpl) right after a known non-program extension,
+//    .wsf .hta .msi .lnk .cpl .url) right after a known non-program extension,
 //    blanks between them allowed: "movie.avi.exe", "photo.jpg .exe";
 //  - a program extension behind a run of 3 or more blanks, which pushes it
 //    out of sight in a narrow column: "movie                 .exe";

@@ -106,9 +106,14 @@ std::string ReasonText(const Reason& r, const Translator& tr) {
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "the %1 says it plays %2, the search result said %3"),
                      {Type(tr, r.data), Duration(r.seconds), Duration(static_cast<double>(r.count))});
         case ReasonKind::ScriptCommands: {
-            const std::string commands = r.count == 1
-                                             ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 URL command"), {count})
-                                             : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 URL commands"), {count});
+            const std::string urls = r.count == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 URL command"), {count})
+                                                  : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 URL commands"), {count});
+            const std::string files =
+                r.total == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 FILENAME command"), {std::to_string(r.total)})
+                             : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 FILENAME commands"), {std::to_string(r.total)});
+            const std::string commands = r.total == 0   ? urls
+                                         : r.count == 0 ? files
+                                                        : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 and %2"), {urls, files});
             if (r.detail.empty())
                 return T(tr,
                          QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is Windows Media that opens web pages as "
@@ -153,6 +158,11 @@ std::string ReasonText(const Reason& r, const Translator& tr) {
                                                    "bits a pixel, the most such video spends is %6)"),
                      {Type(tr, r.data), Duration(r.seconds), r.detail, Bytes(tr, r.total), Hundredths(r.count),
                       Hundredths(r.limit)});
+        case ReasonKind::HeaderOnJunk:
+            return T(tr,
+                     QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is junk behind a real %2 (the container's "
+                                                   "structure breaks off at byte %3)"),
+                     {Type(tr, r.claim), Type(tr, r.data), Grouped(r.count)});
     }
     return {};
 }

@@ -74,36 +74,53 @@ std::string ExtContentEncryptionUrl(const Bytes& b, uint64_t at, uint64_t end) {
 }
 
 constexpr char kAsfScriptCommand[] = "\x30\x1A\xFB\x1E\x62\x0B\xD0\x11\xA3\x9B\x00\xA0\xC9\x03\x48\xF6";
+constexpr char kAsfHeaderExtension[] = "\xB5\x03\xBF\x5F\x2E\xA9\xCF\x11\x8E\xE3\x00\xC0\x0C\x20\x53\x65";
+constexpr char kAsfAdvancedContentEncryption[] = "\x33\x85\x05\x43\x81\x69\xE6\x49\x9B\x74\xAD\x12\xCB\x86\xD5\x8C";
+constexpr char kAsfFileProperties[] = "\xA1\xDC\xAB\x8C\x47\xA9\xCF\x11\x8E\xE4\x00\xC0\x0C\x20\x53\x65";
+constexpr char kAsfData[] = "\x36\x26\xB2\x75\x8E\x66\xCF\x11\xA6\xD9\x00\xAA\x00\x62\xCE\x6C";
 
-// UTF-16LE text of `chars` characters at `at`, narrowed to ASCII; false when
-// it runs past `end`.
+// UTF-16LE text of `chars` characters at `at`, narrowed to ASCII and ending
+// at its first NUL (writers count the terminating NUL in the length); false
+// when it runs past `end`.
 bool Utf16At(const Bytes& b, uint64_t& at, uint64_t end, uint64_t chars, std::string& out) {
     if (chars > (end - std::min(at, end)) / 2) return false;
+    bool ended = false;
     for (uint64_t i = 0; i < chars; ++i, at += 2) {
         const uint8_t lo = b.U8(at), hi = b.U8(at + 1);
-        out += hi == 0 && lo < 0x80 ? static_cast<char>(lo) : '?';
+        ended = ended || (lo == 0 && hi == 0);
+        if (!ended) out += hi == 0 && lo < 0x80 ? static_cast<char>(lo) : '?';
     }
     return true;
 }
 
 bool NoCaseEqual(std::string_view a, std::string_view b);
 
+bool HasWebScheme(std::string_view s) {
+    const size_t colon = s.find("://");
+    return colon != std::string_view::npos && colon > 0 && colon < 8;
+}
+
 // Script Command object: reserved GUID, command count, type count, the type
 // names, then per command a time, a type index and its text. Commands of
-// the type "URL" open their text in a browser while the file plays.
+// the type "URL" open their text in a browser while the file plays; those
+// of the type "FILENAME" make the player open another file, a web address
+// as readily as a local one.
 void AsfScriptUrls(const Bytes& b, uint64_t at, uint64_t end, ContentType& t) {
     uint64_t commands = 0, types = 0;
     at += 16;
     if (at + 4 > end || !b.U16(at, commands) || !b.U16(at + 2, types)) return;
     at += 4;
-    std::vector<bool> isUrl;
-    for (uint64_t i = 0; i < types; ++i) {
+    enum class Kind : uint8_t { Other, Url, FileName };
+    std::vector<Kind> kinds;
+    for (uint64_t i = 0; i < types && i < kMaxSteps; ++i) {
         uint64_t len = 0;
         std::string name;
         if (at + 2 > end || !b.U16(at, len)) return;
         at += 2;
         if (!Utf16At(b, at, end, len, name)) return;
-        isUrl.push_back(NoCaseEqual(name, "URL"));
+        kinds.push_back(NoCaseEqual(name, "URL")        ? Kind::Url
+                        : NoCaseEqual(name, "FILENAME") ? Kind::FileName
+                                                        : Kind::Other);
     }
     for (uint64_t i = 0; i < commands; ++i) {
         uint64_t type = 0, len = 0;
@@ -111,21 +128,74 @@ void AsfScriptUrls(const Bytes& b, uint64_t at, uint64_t end, ContentType& t) {
         if (at + 8 > end || !b.U16(at + 4, type) || !b.U16(at + 6, len)) return;
         at += 8;
         if (!Utf16At(b, at, end, len, text)) return;
-        if (type >= isUrl.size() || !isUrl[type]) continue;
-        ++t.scriptUrls;
-        const std::string url = CleanUrl(text);
+        if (type >= kinds.size() || kinds[type] == Kind::Other) continue;
+        if (kinds[type] == Kind::FileName) {
+            // A local file beside the video is how presentations chain their parts.
+            if (!HasWebScheme(text)) continue;
+            ++t.scriptFiles;
+        } else {
+            ++t.scriptUrls;
+        }
+        // "address&&frame" names the browser frame the page opens in.
+        const std::string url = CleanUrl(std::string_view(text).substr(0, text.find("&&")));
         if (!url.empty() && t.urls.size() < 300 && t.urls.find(url) == std::string::npos)
             t.urls += (t.urls.empty() ? "" : " ") + url;
     }
 }
 
-void SniffAsf(const Bytes& b, ContentType& t) {
-    t.format = Format::Asf;
-    uint64_t headerSize = 0, count = 0;
-    if (!b.U64(16, headerSize) || !b.U32(24, count)) return;
-    const uint64_t end = std::min<uint64_t>(headerSize, b.d.size());
-    uint64_t at = 30;
-    std::string extUrl;
+// One data packet's error correction and payload parsing information:
+// error correction data of two bytes or none, then length type flags and
+// property flags (one-byte stream numbers and replicated data lengths), a
+// packet and padding length within the packet. The property flags, 0 when
+// the packet is none.
+uint8_t AsfPacketProperties(const Bytes& b, uint64_t at, uint64_t packetSize) {
+    uint64_t p = at;
+    const uint8_t first = b.U8(p);
+    if (first & 0x80) {
+        if (first != 0x82) return 0;
+        p += 3;
+    }
+    const uint8_t flags = b.U8(p), properties = b.U8(p + 1);
+    if ((flags & 0x80) || (properties & 0xC3) != 0x41) return 0;
+    p += 2;
+    const auto field = [&](int type) {
+        static constexpr int kWidth[4] = {0, 1, 2, 4};
+        const uint64_t v = kWidth[type] ? b.LE(p, kWidth[type]) : 0;
+        p += static_cast<uint64_t>(kWidth[type]);
+        return v;
+    };
+    const uint64_t length = field((flags >> 5) & 3);
+    field((flags >> 1) & 3);  // sequence
+    const uint64_t padding = field((flags >> 3) & 3);
+    if (length > packetSize || padding > packetSize) return 0;
+    return properties;  // never 0: its stream number bits are 01
+}
+
+// After the header object the Data object (GUID, size, file id, packet
+// count, reserved), then packets of the File Properties' fixed size, which
+// a writer fills alike: from the first packet that is none, or that differs
+// from the first in its error correction or property flags, the rest that
+// arrived (one may match by chance) is junk.
+uint64_t AsfJunkFrom(const Bytes& b, uint64_t headerSize, uint64_t packetSize) {
+    if (headerSize < 30 || !b.Has(headerSize, 50 + 16)) return 0;
+    if (!b.Is(headerSize, kAsfData)) return headerSize;
+    const uint64_t first = headerSize + 50;
+    const uint8_t usual = AsfPacketProperties(b, first, packetSize ? packetSize : UINT64_MAX);
+    const bool corrected = b.U8(first) == 0x82;
+    if (usual == 0) return first;
+    if (packetSize == 0 || packetSize > 65536) return 0;
+    uint64_t from = 0;
+    int after = 0, alike = 0;
+    for (uint64_t at = first + packetSize; b.Has(at, 16) && after < 24; at += packetSize) {
+        const bool same = AsfPacketProperties(b, at, packetSize) == usual && (b.U8(at) == 0x82) == corrected;
+        if (from == 0 && !same) from = at;
+        if (from != 0) ++after, alike += same;
+    }
+    return from != 0 && alike <= 1 && after > alike ? from : 0;
+}
+
+void AsfObjects(const Bytes& b, uint64_t at, uint64_t end, uint64_t count, ContentType& t, std::string& extUrl,
+                uint64_t& packetSize, int depth) {
     for (uint64_t i = 0; i < count && i < kMaxSteps; ++i) {
         uint64_t size = 0;
         if (at + 24 > end || !b.U64(at + 16, size)) break;
@@ -137,13 +207,32 @@ void SniffAsf(const Bytes& b, ContentType& t) {
         } else if (b.Is(at, kAsfExtContentEncryption)) {
             t.drm = true;
             if (extUrl.empty()) extUrl = ExtContentEncryptionUrl(b, at + 24, objEnd);
+        } else if (b.Is(at, kAsfAdvancedContentEncryption)) {
+            t.drm = true;  // its licence server stands in records this does not read
         } else if (b.Is(at, kAsfScriptCommand)) {
             AsfScriptUrls(b, at + 24, objEnd, t);
+        } else if (b.Is(at, kAsfFileProperties) && at + 100 <= objEnd) {
+            const uint64_t least = b.LE(at + 92, 4), most = b.LE(at + 96, 4);
+            packetSize = least == most ? least : 0;
+        } else if (b.Is(at, kAsfHeaderExtension) && depth == 0 && objEnd >= at + 46) {
+            // Reserved GUID and word, data size, then objects of the same form:
+            // DRM-locked files may declare their encryption here.
+            AsfObjects(b, at + 46, objEnd, kMaxSteps, t, extUrl, packetSize, 1);
         }
         if (size > end - at) break;
         at += size;
     }
+}
+
+void SniffAsf(const Bytes& b, ContentType& t) {
+    t.format = Format::Asf;
+    uint64_t headerSize = 0, count = 0, packetSize = 0;
+    if (!b.U64(16, headerSize) || !b.U32(24, count)) return;
+    const uint64_t end = std::min<uint64_t>(headerSize, b.d.size());
+    std::string extUrl;
+    AsfObjects(b, 30, end, count, t, extUrl, packetSize, 0);
     if (t.licenceUrl.empty()) t.licenceUrl = std::move(extUrl);
+    t.junkFrom = AsfJunkFrom(b, headerSize, packetSize);
 }
 
 // --- ZIP -------------------------------------------------------------------
@@ -239,12 +328,14 @@ bool Rar5Encrypted(const Bytes& b) {
 
 // --- MPEG ------------------------------------------------------------------
 
-// 0x47 sync bytes every `stride` bytes from `first`, over the packets present
-// (at least 4, at most 32 are looked at).
+// 0x47 sync bytes every `stride` bytes from `first`: four packets in a row,
+// and (over the 32 first) the packets present. What follows a stream's
+// first packets is the structure check's to judge: a broadcast's tables
+// transplanted onto junk stop syncing there.
 bool TsSyncs(const Bytes& b, uint64_t first, uint64_t stride) {
     int packets = 0;
     for (uint64_t at = first; b.Has(at, 1) && packets < 32; at += stride, ++packets)
-        if (b.U8(at) != 0x47) return false;
+        if (b.U8(at) != 0x47) return packets >= 4;
     return packets >= 4;
 }
 
@@ -417,6 +508,7 @@ ContentType Sniff(std::string_view head) {
     ContentType t;
     t.format = SniffLeading(b, t);
     if (t.format == Format::Asf) SniffAsf(b, t);
+    else t.junkFrom = JunkAfterHeader(t.format, b);
     // ISO 9660 (and UDF) volume descriptors start at sector 16; the system
     // area before them is zeros or a boot record of no fixed form.
     if (t.format == Format::Unknown &&
@@ -448,7 +540,7 @@ Category CategoryOf(Format f) {
         case Format::Jpeg: case Format::Png: case Format::Gif: case Format::Webp:
             return Category::Image;
         case Format::Pe: case Format::Elf: case Format::ShellScript: case Format::BatchScript:
-        case Format::Msi: case Format::ShellLink:
+        case Format::Msi: case Format::ShellLink: case Format::InternetShortcut: case Format::WindowsScript:
             return Category::Executable;
         case Format::Swf:
             return Category::Video;
@@ -526,6 +618,8 @@ std::string_view Describe(Format f) {
         case Format::Text: return QT_TRANSLATE_NOOP("Types", "plain text");
         case Format::ShellLink: return QT_TRANSLATE_NOOP("Types", "a Windows shortcut");
         case Format::Playlist: return QT_TRANSLATE_NOOP("Types", "a playlist");
+        case Format::InternetShortcut: return QT_TRANSLATE_NOOP("Types", "an Internet shortcut");
+        case Format::WindowsScript: return QT_TRANSLATE_NOOP("Types", "a Windows script");
     }
     return QT_TRANSLATE_NOOP("Types", "of an unknown kind");
 }

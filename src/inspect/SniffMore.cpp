@@ -126,6 +126,31 @@ bool IsAddressList(std::string_view s) {
     return addresses > 0;
 }
 
+// An Internet shortcut's [InternetShortcut] section, first or after the
+// sections Windows puts before it ([DEFAULT], a property store's GUID).
+bool IsInternetShortcut(std::string_view s) {
+    if (s.empty() || s[0] != '[') return false;
+    for (size_t at = 0; at < s.size() && at < 1024;) {
+        if (StartsNoCase(s.substr(at), "[internetshortcut]")) return true;
+        at = s.find('\n', at);
+        if (at == std::string_view::npos) break;
+        ++at;
+    }
+    return false;
+}
+
+// JScript and VBScript run by the Windows Script Host: the objects a
+// downloader creates to fetch and start its payload.
+bool IsWindowsScript(std::string_view s) {
+    static constexpr std::string_view kCalls[] = {"wscript.", "activexobject(", "createobject(", "getobject("};
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (Lower(s[i]) != 'w' && Lower(s[i]) != 'a' && Lower(s[i]) != 'c' && Lower(s[i]) != 'g') continue;
+        for (const std::string_view call : kCalls)
+            if (StartsNoCase(s.substr(i), call)) return true;
+    }
+    return false;
+}
+
 bool IsPage(std::string_view s) {
     for (std::string_view p : {"<!doctype html", "<html", "<head", "<body", "<script", "<meta", "<title", "<iframe"})
         if (StartsNoCase(s, p)) return true;
@@ -143,6 +168,15 @@ bool ElementaryAudioAt(const ByteView& b, uint64_t at) {
 Format SniffText(const ByteView& b, ContentType& t) {
     if (b.Is(0, "\x4C\0\0\0\x01\x14\x02\0\0\0\0\0\xC0\0\0\0\0\0\0\x46", 20)) return Format::ShellLink;
     std::string_view s = b.d.substr(0, 4096);
+    // A text padded with zeros to a larger size is still the text.
+    if (const size_t nul = s.find('\0'); nul != std::string_view::npos) {
+        if (nul == 0) return Format::Unknown;
+        if (s.find_first_not_of('\0', nul) != std::string_view::npos) return Format::Unknown;
+        if (b.d.size() > s.size() && b.d.substr(s.size()).find_first_not_of('\0') != std::string_view::npos)
+            return Format::Unknown;
+        s = s.substr(0, nul);
+    }
+    t.textLength = s.size();
     if (s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
     if (!IsText(s)) return Format::Unknown;
     const size_t start = s.find_first_not_of(" \t\r\n\f");
@@ -151,10 +185,18 @@ Format SniffText(const ByteView& b, ContentType& t) {
         t.urls = WebAddresses(body);
         return Format::Playlist;
     }
+    if (IsInternetShortcut(body)) {
+        t.urls = WebAddresses(body);
+        return Format::InternetShortcut;
+    }
     if (IsPage(body)) return Format::Html;
     if (IsAddressList(body)) {
         t.urls = WebAddresses(body);
         return Format::Playlist;
+    }
+    if (IsWindowsScript(body)) {
+        t.urls = WebAddresses(body);
+        return Format::WindowsScript;
     }
     // Below this many bytes any binary signature's first bytes look like text too.
     if (body.size() < 128 || !LooksWritten(body)) return Format::Unknown;

@@ -25,8 +25,14 @@ bool MpegAudioFramesAt(const ByteView& b, uint64_t at);
 // cut out of a stream mid-frame finds its next frame this way.
 bool ElementaryAudioAt(const ByteView& b, uint64_t at);
 
-// What is left when no binary format matched: a web page, a playlist (its
-// addresses go into t.urls), a Windows shortcut, or plain text.
+// What is left when no binary format matched: a web page, a playlist or an
+// Internet shortcut (their addresses go into t.urls), a Windows shortcut, a
+// JScript or VBScript file, or plain text. Text followed by nothing but zero
+// bytes is judged by the text (t.textLength).
 Format SniffText(const ByteView& b, ContentType& t);
+
+// Where the container's structure breaks off after its header, 0 when it
+// holds as far as the head shows, or when this cannot be told (SniffStructure.cpp).
+uint64_t JunkAfterHeader(Format f, const ByteView& b);
 
 }  // namespace kv::inspect

@@ -43,7 +43,7 @@ enum class ReasonKind : uint8_t {
     TooShortForSize,   // data, seconds (declared), count (implied bit/s), total (published size), limit (bit/s)
     LengthMismatch,    // data, seconds (declared), count (published seconds)
     Junk,              // claim, data (what the bytes look like), count (bytes looked at)
-    ScriptCommands,    // claim, detail (the addresses), count (URL commands)
+    ScriptCommands,    // claim, detail (the addresses), count (URL commands), total (FILENAME commands)
     CorruptedParts,    // detail (the part numbers), count (how many)
     CorruptedBytes,    // count (bytes lost), total (published size)
     NeverComplete,     // count (seconds spent downloading)
@@ -51,6 +51,7 @@ enum class ReasonKind : uint8_t {
     ClientRatings,     // count (sources rating it Fake), total (sources rating it), detail (their comment)
     TooShortForPicture,  // data, seconds, total (published size), detail (the picture, "640x272"),
                          // count and limit (bits a pixel implied and the most, in hundredths)
+    HeaderOnJunk,      // claim, data (the header: "AVI header"), count (the byte where the structure breaks off)
 };
 
 struct Reason {

@@ -399,6 +399,26 @@
         <source>random bytes of no known format (%1 bits a byte)</source>
         <translation>Zufallsbytes ohne bekanntes Format (%1 Bit je Byte)</translation>
     </message>
+    <message>
+        <source>an Internet shortcut</source>
+        <translation>eine Internetverknüpfung</translation>
+    </message>
+    <message>
+        <source>a Windows script</source>
+        <translation>ein Windows-Skript</translation>
+    </message>
+    <message>
+        <source>MPEG header</source>
+        <translation>der MPEG-Header</translation>
+    </message>
+    <message>
+        <source>MPEG transport stream header</source>
+        <translation>der Header des MPEG-Transportstroms</translation>
+    </message>
+    <message>
+        <source>Ogg header</source>
+        <translation>der Ogg-Header</translation>
+    </message>
 </context>
 <context>
     <name>Verdicts</name>
@@ -617,6 +637,22 @@
     <message>
         <source>*** Not inspected: the data is on the aMule machine</source>
         <translation>*** Nicht untersucht: die Daten liegen auf dem aMule-Rechner</translation>
+    </message>
+    <message>
+        <source>%1 FILENAME command</source>
+        <translation>%1 FILENAME-Befehl</translation>
+    </message>
+    <message>
+        <source>%1 FILENAME commands</source>
+        <translation>%1 FILENAME-Befehle</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is junk behind a real %2 (the container&apos;s structure breaks off at byte %3)</source>
+        <translation>gibt sich als %1 aus, aber nur %2 ist echt: die Struktur des Containers bricht bei Byte %3 ab</translation>
     </message>
 </context>
 </TS>

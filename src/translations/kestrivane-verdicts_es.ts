@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>Flash video header</source>
-        <translation>la cabecera Flash Video</translation>
+        <translation>la cabecera de vídeo Flash</translation>
     </message>
     <message>
         <source>header</source>
@@ -398,6 +398,26 @@
     <message>
         <source>random bytes of no known format (%1 bits a byte)</source>
         <translation>bytes aleatorios sin formato conocido (%1 bits por byte)</translation>
+    </message>
+    <message>
+        <source>an Internet shortcut</source>
+        <translation>un acceso directo a Internet</translation>
+    </message>
+    <message>
+        <source>a Windows script</source>
+        <translation>un script de Windows</translation>
+    </message>
+    <message>
+        <source>MPEG header</source>
+        <translation>la cabecera MPEG</translation>
+    </message>
+    <message>
+        <source>MPEG transport stream header</source>
+        <translation>la cabecera del flujo de transporte MPEG</translation>
+    </message>
+    <message>
+        <source>Ogg header</source>
+        <translation>la cabecera Ogg</translation>
     </message>
 </context>
 <context>
@@ -617,6 +637,22 @@
     <message>
         <source>*** Not inspected: the data is on the aMule machine</source>
         <translation>*** No examinado: los datos están en la máquina de aMule</translation>
+    </message>
+    <message>
+        <source>%1 FILENAME command</source>
+        <translation>%1 orden FILENAME</translation>
+    </message>
+    <message>
+        <source>%1 FILENAME commands</source>
+        <translation>%1 órdenes FILENAME</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is junk behind a real %2 (the container&apos;s structure breaks off at byte %3)</source>
+        <translation>dice ser %1, pero solo %2 es auténtica: la estructura del contenedor se interrumpe en el byte %3</translation>
     </message>
 </context>
 </TS>

@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>Flash video header</source>
-        <translation>l&apos;en-tête Flash Video</translation>
+        <translation>l&apos;en-tête Flash vidéo</translation>
     </message>
     <message>
         <source>header</source>
@@ -398,6 +398,26 @@
     <message>
         <source>random bytes of no known format (%1 bits a byte)</source>
         <translation>des octets aléatoires sans format connu (%1 bits par octet)</translation>
+    </message>
+    <message>
+        <source>an Internet shortcut</source>
+        <translation>un raccourci Internet</translation>
+    </message>
+    <message>
+        <source>a Windows script</source>
+        <translation>un script Windows</translation>
+    </message>
+    <message>
+        <source>MPEG header</source>
+        <translation>l&apos;en-tête MPEG</translation>
+    </message>
+    <message>
+        <source>MPEG transport stream header</source>
+        <translation>l&apos;en-tête du flux de transport MPEG</translation>
+    </message>
+    <message>
+        <source>Ogg header</source>
+        <translation>l&apos;en-tête Ogg</translation>
     </message>
 </context>
 <context>
@@ -617,6 +637,22 @@
     <message>
         <source>*** Not inspected: the data is on the aMule machine</source>
         <translation>*** Non examiné : les données sont sur la machine d&apos;aMule</translation>
+    </message>
+    <message>
+        <source>%1 FILENAME command</source>
+        <translation>%1 commande FILENAME</translation>
+    </message>
+    <message>
+        <source>%1 FILENAME commands</source>
+        <translation>%1 commandes FILENAME</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is junk behind a real %2 (the container&apos;s structure breaks off at byte %3)</source>
+        <translation>se présente comme %1, mais seul %2 est authentique : la structure du conteneur s&apos;interrompt à l&apos;octet %3</translation>
     </message>
 </context>
 </TS>

@@ -365,7 +365,7 @@
     </message>
     <message>
         <source>Flash video header</source>
-        <translation>l&apos;intestazione Flash Video</translation>
+        <translation>l&apos;intestazione video Flash</translation>
     </message>
     <message>
         <source>header</source>
@@ -398,6 +398,26 @@
     <message>
         <source>random bytes of no known format (%1 bits a byte)</source>
         <translation>byte casuali senza formato noto (%1 bit per byte)</translation>
+    </message>
+    <message>
+        <source>an Internet shortcut</source>
+        <translation>un collegamento Internet</translation>
+    </message>
+    <message>
+        <source>a Windows script</source>
+        <translation>uno script di Windows</translation>
+    </message>
+    <message>
+        <source>MPEG header</source>
+        <translation>l&apos;intestazione MPEG</translation>
+    </message>
+    <message>
+        <source>MPEG transport stream header</source>
+        <translation>l&apos;intestazione del flusso di trasporto MPEG</translation>
+    </message>
+    <message>
+        <source>Ogg header</source>
+        <translation>l&apos;intestazione Ogg</translation>
     </message>
 </context>
 <context>
@@ -617,6 +637,22 @@
     <message>
         <source>*** Not inspected: the data is on the aMule machine</source>
         <translation>*** Non esaminato: i dati sono sulla macchina di aMule</translation>
+    </message>
+    <message>
+        <source>%1 FILENAME command</source>
+        <translation>%1 comando FILENAME</translation>
+    </message>
+    <message>
+        <source>%1 FILENAME commands</source>
+        <translation>%1 comandi FILENAME</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>claims %1, the data is junk behind a real %2 (the container&apos;s structure breaks off at byte %3)</source>
+        <translation>dichiara %1, ma solo %2 è autentica: la struttura del contenitore si interrompe al byte %3</translation>
     </message>
 </context>
 </TS>

@@ -56,6 +56,8 @@ std::string TooShort(const std::string& format, const std::string& plays, const 
            rate + " Mbit/s, the most such a file carries is " + most + " Mbit/s)";
 }
 
+std::string Bytes12Sync() { return test::Bytes("\x00\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF\x00"); }
+
 // Random bytes; with a period, its first `period` bytes repeated.
 std::string Noise(size_t n, unsigned seed, size_t period = SIZE_MAX) {
     std::mt19937 random(seed);
@@ -77,6 +79,15 @@ TEST(Detectors, CleanFilesUnderTheirOwnAndUsualNames) {
     }
 }
 
+// Mode 1 sectors as a raw image has them: sync, address and mode, the 2,048
+// bytes, then (left zero here) the error codes.
+std::string RawSectors(const std::string& iso) {
+    std::string raw;
+    for (size_t at = 0, n = 0; at < iso.size(); at += 2048, ++n)
+        raw += Bytes12Sync() + std::string{0, 2, static_cast<char>(n), 1} + iso.substr(at, 2048) + std::string(288, '\0');
+    return raw;
+}
+
 // Data of no fixed form, or no known head, under names that allow it.
 TEST(Detectors, CleanStructuresAndFreeFormData) {
     const std::string zeros(65536, '\0'), noise = Noise(65536, 7);
@@ -94,12 +105,20 @@ TEST(Detectors, CleanStructuresAndFreeFormData) {
         {"disc.bin", zeros, 700000000}, {"disc.dmg", noise, 700000000}, {"files.7z.002", noise, 100000000},
         {"noextension", zeros, 700000000}, {"film.avi.part", noise, 700000000}, {"song.ape", ape, 30000000},
         {"help.chm", chm, 2000000}, {"hybrid.iso", hybrid, 700000000}, {"Film.nfo", nfo, nfo.size()},
-        {"Album.m3u", m3u, m3u.size()},
+        {"Album.m3u", m3u, m3u.size()}, {"Scripting tutorial.txt", test::JScriptDownloader(), test::JScriptDownloader().size()},
+        {"Bookmarks.txt", test::InternetShortcutFile(), test::InternetShortcutFile().size()},
         // Streams cut mid-frame by whoever shared them: a player finds the next frame.
         {"track.ac3", Sample("ac3").substr(1000), SampleSize("ac3") - 1000},
         {"song.mp3", Sample("mp3-lame").substr(777), SampleSize("mp3-lame") - 777},
         {"rec.ts", Sample("mpeg-ts").substr(100), SampleSize("mpeg-ts") - 100},
         {"rec.mpg", Sample("mpeg-ps").substr(5000), SampleSize("mpeg-ps") - 5000},
+        // What cannot be told stays unsaid: descriptors not yet arrived, raw
+        // tracks of anything, media data inside an mdat whose index is at the end.
+        {"disc.iso", noise.substr(0, 30000), 700000000}, {"disc.bin", noise, 700000000},
+        {"Film.mp4", Sample("mp4").substr(0, 48) + noise.substr(48, 12000), SampleSize("mp4")},
+        // A CloneCD image: raw 2,352-byte sectors; a presentation that chains its parts by FILENAME.
+        {"disc.img", RawSectors(Sample("iso-joliet")), 700000000},
+        {"lecture.wmv", test::WithScriptCommands(Sample("wmv"), {}, {"part2.wmv"}), SampleSize("wmv")},
     };
     for (const auto& row : rows) EXPECT_EQ(Describe(Judge(row.name, row.head, row.size)), "nothing") << row.name;
 }
@@ -161,6 +180,42 @@ struct FakeRow {
     bool fromTags = false;                   // found from the client's tags alone, without the head
 };
 
+// A real head cut where `cut` says and random bytes after it, to 64 KiB.
+std::string OnJunk(const std::string& sample, size_t cut) { return Sample(sample).substr(0, cut) + Noise(65536 - cut, 11); }
+std::string JunkBehind(const std::string& claim, const std::string& header, size_t at) {
+    return Claims(claim, "junk behind a real " + header + " header (the container's structure breaks off at byte " +
+                             (at >= 1000 ? std::to_string(at / 1000) + "," + std::to_string(at % 1000 + 1000).substr(1)
+                                         : std::to_string(at)) +
+                             ")");
+}
+
+// Where each sample's header ends: the Data object, the first Cluster, the
+// first chunk inside movi, the mdat box, the second pack, the sixth packet,
+// the second tag, the third page.
+struct HeaderEnd {
+    std::string sample, name, claim, header;
+    size_t at;
+};
+std::vector<HeaderEnd> HeaderEnds() {
+    const std::string wmv = Sample("wmv"), mkv = Sample("mkv"), avi = Sample("avi"), mp4 = Sample("mp4-faststart");
+    const std::string flv = Sample("flv"), ogg = Sample("ogg");
+    const auto byte = [](const std::string& s, size_t at) { return static_cast<size_t>(static_cast<unsigned char>(s[at])); };
+    const size_t asfHeader = byte(wmv, 16) | byte(wmv, 17) << 8;
+    const size_t flvTag = 13 + 11 + (byte(flv, 14) << 16 | byte(flv, 15) << 8 | byte(flv, 16)) + 4;
+    return {
+        {"wmv", "Film.wmv", "Windows Media video", "Windows Media", asfHeader},
+        {"wmv", "Film.asf", "Windows Media video", "Windows Media", asfHeader + 50},  // its Data object kept
+        {"mkv", "Film.mkv", "Matroska video", "Matroska", mkv.find("\x1F\x43\xB6\x75")},
+        {"avi", "Film.avi", "AVI video", "AVI", avi.find("movi") + 4},
+        {"avi", "Film.divx", "DivX video", "AVI", avi.find("movi") - 8},  // LIST movi itself junk
+        {"mp4-faststart", "Film.mp4", "MP4 video", "MP4", mp4.find("mdat") - 4},
+        {"mpeg-ps", "Film.mpg", "MPEG video", "MPEG", 2048},
+        {"mpeg-ts", "Film.ts", "an MPEG transport stream", "MPEG transport stream", 188 * 5},
+        {"flv", "Film.flv", "Flash video", "Flash video", flvTag},
+        {"ogg", "Film.ogv", "Ogg video", "Ogg", ogg.find("OggS", ogg.find("OggS", 1) + 1)},
+    };
+}
+
 std::vector<FakeRow> Fakes() {
     const std::string avi = Sample("avi"), mkv = Sample("mkvmerge"), wmv = Sample("wmv"), mp3 = Sample("mp3-vbr");
     const std::string codec = "http://codec.example.invalid/", ads = "http://ads.example.invalid/x";
@@ -173,7 +228,8 @@ std::vector<FakeRow> Fakes() {
     const auto drm = [](const std::string& asf, const std::string& url, bool extended) {
         return test::LockWithDrm(asf, url, extended);
     };
-    return {
+    const std::string zeros(65536, '\0');
+    std::vector<FakeRow> rows = {
         // The classic fakes: DRM, archives and programs behind media names, other media.
         {"Film.DVDRip.avi", drm(wmv, "http://l/", false), Claims("AVI video", locked + " (licence: http://l/)")},
         {"Film.mkv", drm(wmv, "http://l/?id=7", true), Claims("Matroska video", locked + " (licence: http://l/?id=7)")},
@@ -211,16 +267,38 @@ std::vector<FakeRow> Fakes() {
         {"zeros.mkv", std::string(65536, '\0'), Claims("Matroska video", "nothing but zero bytes"), kDvd},
         {"one byte.wmv", std::string(65536, 'Z'), Claims("Windows Media video", "one byte (0x5A) repeated"), kCd},
         {"pattern.flac", Noise(65536, 3, 61), Claims("FLAC audio", "a 61-byte pattern repeated"), 30000000},
+        // Random bytes where a disc image's volume descriptors belong.
+        {"random.iso", Noise(65536, 4), Claims("a disc image", "random bytes of no known format (8.00 bits a byte)"), kDvd},
+        {"random.img", Noise(40000, 5), Claims("a disc image", "random bytes of no known format (8.00 bits a byte)"), kCd},
+        {"pattern.nrg", Noise(65536, 6, 13), Claims("a disc image", "a 13-byte pattern repeated"), kCd},
         // Pages, text, shortcuts, playlists and documents named as media.
         {"html.avi", Sample("html"), Claims("AVI video", "a web page")},
         {"text.avi", Sample("srt"), Claims("AVI video", "plain text")},
         {"shortcut.avi", link, Claims("AVI video", "a Windows shortcut")},
-        {"asx.wmv", asx, Claims("Windows Media video", "a playlist that opens " + codec)},
-        {"Live.mp3", live + "\r\n" + backup, Claims("MP3 audio", "a playlist that opens " + live + " " + backup)},
+        // A playlist at its own size is the pointer to a stream it says it is (a note); padded with
+        // zeros to a film's size, a fake. Shortcuts and scripts are fakes at any size.
+        {"asx.wmv", asx, "note: c" + Claims("Windows Media video", "a playlist that opens " + codec).substr(10)},
+        {"Live.mp3", live + "\r\n" + backup,
+         "note: c" + Claims("MP3 audio", "a playlist that opens " + live + " " + backup).substr(10)},
+        {"Film.wmv", asx + zeros, Claims("Windows Media video", "a playlist that opens " + codec), 300000000},
+        {"Film.DVDRip.avi", test::InternetShortcutFile() + zeros,
+         Claims("AVI video", "an Internet shortcut that opens http://codec.example.invalid/film.php"), kCd},
+        {"Film.DVDRip.XviD.avi", test::JScriptDownloader() + zeros, Claims("AVI video", "a Windows script"), kCd},
+        {"Film.avi", test::JScriptDownloader(), Claims("AVI video", "a Windows script")},
         {"docx.avi", Sample("docx"), Claims("AVI video", "an office document"), kCd},
         // Windows Media that opens web pages; ARJ and MSI.
         {"script.wmv", test::WithScriptCommands(wmv, {codec, ads}),
          Claims("Windows Media video", scripts + " (2 URL commands: " + codec + " " + ads + ")")},
+        {"filename.wmv", test::WithScriptCommands(wmv, {}, {codec + "play.asp", "part2.wmv"}),
+         Claims("Windows Media video", scripts + " (1 FILENAME command: " + codec + "play.asp)")},
+        {"both.wma", test::WithScriptCommands(Sample("wma"), {ads + "&&_blank"}, {codec}),
+         Claims("Windows Media audio", scripts + " (1 URL command and 1 FILENAME command: " + ads + " " + codec + ")")},
+        // DRM declared inside the Header Extension object.
+        {"ext.wmv", test::WithExtensionDrm(wmv, test::DrmObject::Standard),
+         Claims("Windows Media video", locked + " (licence: http://licence.example.invalid/)")},
+        {"ext.avi", test::WithExtensionDrm(wmv, test::DrmObject::Extended),
+         Claims("AVI video", locked + " (licence: http://licence.example.invalid/)")},
+        {"playready.wmv", test::WithExtensionDrm(wmv, test::DrmObject::Advanced), Claims("Windows Media video", locked)},
         {"msi.avi", Sample("msi"), Claims("AVI video", "a Windows installer"), kCd},
         // What the client saw.
         {"corrupted parts.avi", avi, "suspect: 4 parts arrived corrupted" + bad, 0,
@@ -232,6 +310,9 @@ std::vector<FakeRow> Fakes() {
         {"never complete.avi", avi, "note: no source has had the whole file in 72 h 0 min of downloading", 0,
          [](Download& d) { d.lastSeenComplete = 0, d.activeSeconds = 259200; }, true},
     };
+    for (const auto& h : HeaderEnds())
+        rows.push_back({h.name, OnJunk(h.sample, h.at), JunkBehind(h.claim, h.header, h.at), kCd});
+    return rows;
 }
 
 // Honest figures at the edge of each tolerance stay clean; just past it, flagged.

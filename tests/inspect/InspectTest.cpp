@@ -21,6 +21,7 @@ TEST(InspectName, ProgramsBehindMediaNamesAndBlanks) {
     const struct { std::string name; Opt reason; } rows[] = {
         {"Movie.AVI.SCR", posing("AVI video", ".AVI.SCR")}, {"paper.doc.lnk", posing("a document", ".doc.lnk")},
         {"photo.jpg .exe", posing("a JPEG image", ".jpg, 1 blank and .exe")},
+        {"Film.2009.avi.url", posing("AVI video", ".avi.url")}, {"Song.mp3.pif", posing("MP3 audio", ".mp3.pif")},
         {"movie.avi\xC2\xA0\xE2\x80\x83.pif", posing("AVI video", ".avi, 2 blanks and .pif")},
         {"movie       .exe", "a program hidden behind blanks: the name has 7 blanks before .exe"},
         {"holiday\xE2\x80\xAEgpj.exe", "the name hides its real extension behind a right-to-left mark"},

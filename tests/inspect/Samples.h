@@ -22,8 +22,8 @@ inline std::string Patch(std::string head, size_t at, const std::string& bytes) 
     return head.replace(at, bytes.size(), bytes);
 }
 
-// A head in tests/inspect/data (made by make-samples.sh); "iso9660" and "udf"
-// are put back together with their 32 KiB of leading zeros.
+// A head in tests/inspect/data (made by make-samples.sh); "iso9660", "udf"
+// and "iso-..." are put back together with their 32 KiB of leading zeros.
 std::string Sample(const std::string& name);
 
 // The size of the whole file a sample is the head of (sizes.txt), at which
@@ -31,11 +31,13 @@ std::string Sample(const std::string& name);
 uint64_t SampleSize(const std::string& name);
 
 // Structures no free tool writes, built from their published layouts:
-// an ASF head with a Script Command object of URL commands put first into its
-// header object; a Windows shortcut (shell link) to a program with a web
+// an ASF head with a Script Command object of URL (and FILENAME) commands put
+// first into its header object, type names and texts NUL-terminated and
+// counted with their NUL as writers store them; a Windows shortcut (shell link) to a program with a web
 // address as argument; a Video CD's RIFF CDXA file around the MPEG sample in
 // 2,352-byte sectors; a MIDI file.
-std::string WithScriptCommands(const std::string& asf, const std::vector<std::string>& urls);
+std::string WithScriptCommands(const std::string& asf, const std::vector<std::string>& urls,
+                               const std::vector<std::string>& files = {});
 std::string ShellLink(const std::string& target, const std::string& arguments);
 std::string VideoCdDat(const std::string& mpegPs);
 std::string Midi();
@@ -50,6 +52,16 @@ std::string LockWithDrm(const std::string& asf, const std::string& url, bool ext
 // Properties object (as Windows Media writers store a stream's frame rate)
 // put first into its header object.
 std::string WithFrameTime(const std::string& asf, int stream, uint64_t hundredNanoseconds);
+// Small files that point elsewhere, as users' machines write them: an ASX
+// playlist of one stream, an Internet shortcut (.url), a JScript downloader.
+const std::string& AsxPlaylist();
+const std::string& InternetShortcutFile();
+const std::string& JScriptDownloader();
+
+// The ASF head with a content encryption object inside its Header
+// Extension object, where newer writers declare DRM.
+enum class DrmObject { Standard, Extended, Advanced };
+std::string WithExtensionDrm(const std::string& asf, DrmObject which);
 
 // RAR heads built from the format's block layout (no free tool writes RAR):
 // one 20,000-byte file entry named film.avi.

@@ -43,7 +43,7 @@ TEST(Sniff, HostileHeadersEndQuietly) {
     const struct { std::string what, head; Format format; } rows[] = {
         {"asf drm url past the end", AsfHead(200, ce + LE(60, 8) + LE(0xFFFFFFF0, 4)), F::Asf},
         {"asf script text past the object", AsfHead(65536, script + LE(0, 4) + LE(0, 2) + LE(0xFFFF, 2)), F::Asf},
-        {"binary after a page's start", "<html>" + pad.substr(0, 100), F::Unknown},
+        {"binary after a page's start", "<html>\x01\x02" + pad.substr(0, 100), F::Unknown},
     };
     for (const auto& row : rows) {
         const ContentType t = Sniff(row.head);

@@ -233,4 +233,7 @@ printf '1\r\n00:00:01,000 --> 00:00:04,000\r\nHello there, this is the first lin
 for i in $(seq 2 40); do printf '%d\r\n00:00:%02d,000 --> 00:00:%02d,500\r\nAnother line of talk in the film, number %d.\r\n\r\n' $i $i $i $i >> s.srt; done
 keep s.srt srt.head
 
+# Disc and disk images, installers.
+"$out/make-structure-samples.sh"
+
 ls -l "$out"
