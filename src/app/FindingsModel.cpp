@@ -13,11 +13,6 @@
 
 namespace kv::app {
 
-namespace {
-
-QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
-
-}  // namespace
 
 Finding SlimFinding(Finding f) {
     std::vector<Ed2kHash>().swap(f.download.partHashes);
@@ -71,7 +66,7 @@ void FindingsModel::Start(ListKind kind) {
     beginResetModel();
     kind_ = kind;
     columns_.clear();
-    for (const std::string& c : ListColumns(kind)) columns_ << ShownText(c);
+    for (const std::string& c : ListColumns(kind)) columns_ << Shown(c);
     Reset();
     endResetModel();
 }
@@ -129,13 +124,13 @@ int FindingsModel::columnCount(const QModelIndex& parent) const {
 QString FindingsModel::Cell(Slot slot, int column) const {
     if (slot.hit) {
         const SearchHit& h = hits_[slot.index];
-        return column == 0 ? Show(VisibleControls(h.part)) : column == 1 ? Show(VisibleControls(h.name)) : QString();
+        return column == 0 ? Shown(VisibleControls(h.part)) : column == 1 ? Shown(VisibleControls(h.name)) : QString();
     }
     const Kept& k = findings_[slot.index];
     switch (column) {
-        case 0: return Show(VisibleControls(k.part));
-        case 1: return Show(VisibleControls(k.download.name));
-        case 2: return Show(FindingCells(Restore(k), VerdictWords())[2]);
+        case 0: return Shown(VisibleControls(k.part));
+        case 1: return Shown(VisibleControls(k.download.name));
+        case 2: return Shown(FindingCells(Restore(k), VerdictWords())[2]);
         default: return {};
     }
 }

@@ -19,15 +19,10 @@
 
 namespace kv::app {
 
-namespace {
-
-QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
-
-}  // namespace
 
 FrmCheckLinks::FrmCheckLinks(MainPresenter& presenter, QWidget* parent) : QDialog(parent), presenter_(presenter) {
     setObjectName(QStringLiteral("frmCheckLinks"));
-    setWindowTitle(ShownText(msg::kCheckLinksTitle));
+    setWindowTitle(Shown(msg::CheckLinksTitle()));
     setModal(true);
 
     auto* top = new QVBoxLayout(this);
@@ -97,9 +92,9 @@ FrmCheckLinks::FrmCheckLinks(MainPresenter& presenter, QWidget* parent) : QDialo
 void FrmCheckLinks::cbCheck_Click() {
     const QByteArray text = tbLinks_->toPlainText().toUtf8();
     if (text.trimmed().isEmpty()) {
-        model_->Show({});
+        model_->Shown({});
         ShowCleanLinks({});
-        stStatus_->setText(ShownText(msg::kNoLinksPasted));
+        stStatus_->setText(Shown(msg::NoLinksPasted()));
         return;
     }
     const Outcome<LinkReport> outcome = presenter_.CheckLinks(std::string_view(text.constData(), size_t(text.size())));
@@ -122,7 +117,7 @@ void FrmCheckLinks::cbAddToAmule_Click() {
     QStringList lines;
     for (size_t at = 0; at <= said.size();) {
         const size_t end = std::min(said.find('\n', at), said.size());
-        lines << ShownText(said.substr(at, end - at));
+        lines << Shown(said.substr(at, end - at));
         at = end + 1;
     }
     stStatus_->setText(lines.join(QLatin1Char('\n')));
@@ -136,17 +131,17 @@ void FrmCheckLinks::ShowCleanLinks(std::vector<Ed2kLink> clean) {
 }
 
 void FrmCheckLinks::ShowFailure(const std::string& failure) {
-    model_->Show({});
+    model_->Shown({});
     ShowCleanLinks({});
-    stStatus_->setText(Show(failure));
+    stStatus_->setText(Shown(failure));
 }
 
 void FrmCheckLinks::ShowReport(const LinkReport& report, const QString& source) {
-    model_->Show(report.findings);
+    model_->Shown(report.findings);
     ShowCleanLinks(CleanLinks(report));
-    QString status = Show(LinkCheckSummary(report, VerdictWords()));
+    QString status = Shown(LinkCheckSummary(report, VerdictWords()));
     if (!source.isEmpty()) status = source + QStringLiteral(": ") + status;
-    if (report.listRecords == 0) status += QStringLiteral("\n") + ShownText(msg::kNoListForLinks);
+    if (report.listRecords == 0) status += QStringLiteral("\n") + Shown(msg::NoListForLinks());
     stStatus_->setText(status);
 }
 

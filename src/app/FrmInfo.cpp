@@ -1,5 +1,7 @@
 #include "FrmInfo.h"
 
+#include "Translations.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -14,8 +16,6 @@
 namespace kv::app {
 
 namespace {
-
-QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
 
 QLabel* Label(const QString& name, const QString& caption, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
@@ -51,7 +51,7 @@ FrmInfo::FrmInfo(const Session& session, MainView& mainView, QWidget* parent)
       mainView_(mainView) {
     EnsureResources();
     setObjectName(QStringLiteral("frmInfo"));
-    setWindowTitle(Show(AboutCaption()));
+    setWindowTitle(Shown(AboutCaption()));
     setModal(true);
     setFont(DesignFont(this));
     setFixedSize(TwipsSize(3915, 2430, this));
@@ -62,7 +62,7 @@ FrmInfo::FrmInfo(const Session& session, MainView& mainView, QWidget* parent)
     imInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(imInfo_, 90, 90, 690, 735);
 
-    QString credit = Show(AboutCreditText());
+    QString credit = Shown(AboutCreditText());
     credit.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lblText1_ = Label(QStringLiteral("lblText1"), credit, this);
     lblText1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -71,19 +71,19 @@ FrmInfo::FrmInfo(const Session& session, MainView& mainView, QWidget* parent)
     PlaceTwips(Label(QStringLiteral("lblFakesDB"), QStringLiteral("Fakes-DB:"), this), 180, 990, 735, 195);
     lblFakesDBText_ = new LinkLabel(this);
     lblFakesDBText_->setObjectName(QStringLiteral("lblFakesDBText"));
-    lblFakesDBText_->setText(Show(session.addresses.community));
+    lblFakesDBText_->setText(Shown(session.addresses.community));
     PlaceTwips(lblFakesDBText_, 1080, 990, 2445, 285);
 
     PlaceTwips(Label(QStringLiteral("lblMail"), QStringLiteral("Mailto:"), this), 180, 1260, 645, 195);
     lblMailText_ = new LinkLabel(this);
     lblMailText_->setObjectName(QStringLiteral("lblMailText"));
-    lblMailText_->setText(Show(session.addresses.feedback));
+    lblMailText_->setText(Shown(session.addresses.feedback));
     PlaceTwips(lblMailText_, 1080, 1260, 2445, 285);
 
     PlaceTwips(Label(QStringLiteral("lblDL"), QStringLiteral("DL:"), this), 180, 1530, 645, 285);
     lblDLText_ = new LinkLabel(this);
     lblDLText_->setObjectName(QStringLiteral("lblDLText"));
-    lblDLText_->setText(Show(session.addresses.downloadSite));
+    lblDLText_->setText(Shown(session.addresses.downloadSite));
     PlaceTwips(lblDLText_, 1080, 1530, 2445, 285);
 
     cbOK_ = new QPushButton(QStringLiteral("&OK"), this);

@@ -29,7 +29,6 @@ constexpr int kTempDirRowTwips = 810;
 constexpr int kAmuleRowTwips = 1170;
 constexpr int kMaxTabStop = 32767;
 
-QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
 std::string Bytes(const QString& text) { return text.toUtf8().toStdString(); }
 
 QGroupBox* Frame(const QString& name, const QString& caption, QWidget* parent) {
@@ -104,11 +103,11 @@ void FrmOptions::BuildControls() {
     tbCheckFakesDatURL_ = TextBox(QStringLiteral("tbCheckFakesDatURL"), fraUrl);
     PlaceTwips(tbCheckFakesDatURL_, 180, 270, 4965, 285);
 
-    QGroupBox* fraTemp = Frame(QStringLiteral("fraTempDir"), ShownText(msg::kOptionsTempDir), this);
+    QGroupBox* fraTemp = Frame(QStringLiteral("fraTempDir"), Shown(msg::OptionsTempDir()), this);
     PlaceTwips(fraTemp, 90, 2070, 5295, 705);
     tbTempDir_ = TextBox(QStringLiteral("tbTempDir"), fraTemp);
     PlaceTwips(tbTempDir_, 180, 270, 3825, 285);
-    cbBrowseTempDir_ = new QPushButton(ShownText(msg::kOptionsBrowse), fraTemp);
+    cbBrowseTempDir_ = new QPushButton(Shown(msg::OptionsBrowse()), fraTemp);
     cbBrowseTempDir_->setObjectName(QStringLiteral("cbBrowseTempDir"));
     cbBrowseTempDir_->setAutoDefault(false);
     PlaceTwips(cbBrowseTempDir_, 4095, 240, 1095, 345);
@@ -176,16 +175,16 @@ void FrmOptions::LoadValues() {
     const OptionsValues values = LoadOptions(session_);
     cbKestrivane_->setChecked(values.checkKestrivane);
     cbFakesDat_->setChecked(values.checkFakesDat);
-    tbTabStop1_->setText(Show(values.tabStop1));
-    tbTabStop2_->setText(Show(values.tabStop2));
-    tbCheckFakesDatURL_->setText(Show(values.fakesDatUrl));
+    tbTabStop1_->setText(Shown(values.tabStop1));
+    tbTabStop2_->setText(Shown(values.tabStop2));
+    tbCheckFakesDatURL_->setText(Shown(values.fakesDatUrl));
     tbCheckFakesDatURL_->setCursorPosition(0);
-    lblFakesDatVersion_->setText(Show(values.fakesDatVersionCaption));
+    lblFakesDatVersion_->setText(Shown(values.fakesDatVersionCaption));
     tbTempDir_->setText(QFile::decodeName(values.tempDir.c_str()));
     tbTempDir_->setCursorPosition(0);
     tempDirLoaded_ = values.tempDirLoaded;
     const ec::ConnectionSettings amule = StoredAmule(session_).value_or(ec::ConnectionSettings{});
-    tbAmuleHost_->setText(Show(amule.host));
+    tbAmuleHost_->setText(Shown(amule.host));
     tbAmulePort_->setText(QString::number(amule.port));
 }
 
@@ -193,7 +192,7 @@ void FrmOptions::cbOK_Click() {
     // A pasted or stored text that is no number is refused, not stored.
     for (KvLineEdit* box : {tbTabStop1_, tbTabStop2_}) {
         if (box->text().trimmed().isEmpty() || box->hasAcceptableInput()) continue;
-        mainView_.MessageBox(msg::kTabStopNotANumber, kMbCritical, msg::kAppTitle);
+        mainView_.MessageBox(msg::TabStopNotANumber(), BoxIcon::Critical, msg::kAppTitle);
         box->setFocus();
         box->selectAll();
         return;
@@ -218,21 +217,21 @@ bool FrmOptions::StoreAmule() {
     std::string version;
     const std::string failure = ConnectAndStoreAmule(session_, login, version);
     if (!failure.empty()) {
-        mainView_.MessageBox(failure, kMbCritical, msg::kAppTitle);
+        mainView_.MessageBox(failure, BoxIcon::Critical, msg::kAppTitle);
         tbAmulePassword_->setFocus();
         return false;
     }
-    mainView_.SetStatus(msg::AmuleConnected(version), "0");
+    mainView_.SetStatus(msg::AmuleConnected(version));
     return true;
 }
 
 void FrmOptions::cbLocalAmule_Click() {
     const std::optional<ec::AmuleConfEc> local = LocalAmule(UserHomeDirectory());
     if (!local || !local->accepted) {
-        mainView_.MessageBox(local ? msg::kAmuleNotAccepting : msg::kAmuleNoConf, kMbCritical, msg::kAppTitle);
+        mainView_.MessageBox(local ? msg::AmuleNotAccepting() : msg::AmuleNoConf(), BoxIcon::Critical, msg::kAppTitle);
         return;
     }
-    tbAmuleHost_->setText(Show(local->settings.host));
+    tbAmuleHost_->setText(Shown(local->settings.host));
     tbAmulePort_->setText(QString::number(local->settings.port));
     tbAmulePassword_->clear();
     localAmuleMd5_ = local->settings.passwordMd5;
@@ -241,7 +240,7 @@ void FrmOptions::cbLocalAmule_Click() {
 void FrmOptions::cbCancel_Click() { reject(); }
 
 void FrmOptions::cbBrowseTempDir_Click() {
-    const QString title = ShownText(msg::kOptionsChooseTempDir);
+    const QString title = Shown(msg::OptionsChooseTempDir());
     QString start = tbTempDir_->text();
     if (start.isEmpty() || !QDir(start).exists()) start = QDir::homePath();
     const QString chosen = chooseDirectory_ ? chooseDirectory_(this, title, start)

@@ -52,8 +52,6 @@ namespace kv::app {
 
 namespace {
 
-QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
-
 // Client area of the window as designed, in twips.
 constexpr int kClientWidthTwips = 10905;
 constexpr int kClientHeightTwips = 5685;
@@ -66,25 +64,26 @@ constexpr int kMinClientHeightTwips = 2530;
 constexpr Command kWorkCommands[] = {Command::UpdateListMenu, Command::UpdateProgramMenu, Command::UpdateListButton,
                                      Command::CheckButton, Command::SearchButton};
 
-void ShowMessageBox(QWidget* parent, const QString& text, int style, const QString& title) {
-    QMessageBox box(style == kMbCritical ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
+void ShowMessageBox(QWidget* parent, const QString& text, BoxIcon icon, const QString& title) {
+    QMessageBox box(icon == BoxIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
                     QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 FileChoice ShowFileDialog(QWidget* parent, const FileChooserRequest& request) {
-    QFileDialog dialog(parent, ShownText(request.title),
+    QFileDialog dialog(parent, Shown(request.title),
                        QFile::decodeName(request.initialDir.c_str()));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::AnyFile);  // a name may be typed that does not exist
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setLabelText(QFileDialog::Accept, ShownText(request.save ? "Save" : "Open"));
+    dialog.setLabelText(QFileDialog::Accept, request.save ? QCoreApplication::translate("Messages", "Save")
+                                                          : QCoreApplication::translate("Messages", "Open"));
     // The clients keep their settings in dot-folders (~/.aMule, ~/.wine).
     dialog.setFilter(dialog.filter() | QDir::Hidden);
     QStringList filters;
     for (const auto& [description, pattern] : request.filters) {
-        filters << QStringLiteral("%1 (%2)").arg(ShownText(description), Show(pattern));
+        filters << QStringLiteral("%1 (%2)").arg(Shown(description), Shown(pattern));
     }
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 0 && request.filterIndex < filters.size()) {
@@ -160,7 +159,7 @@ FrmStart::FrmStart(std::unique_ptr<Session> own, Session* session, DesktopHooks 
     connect(worker_, &Worker::finished, this, &FrmStart::JobEnded);
 
     const std::string searchText = presenter_.Load();
-    tbTitelSearch_->setText(Show(searchText));
+    tbTitelSearch_->setText(Shown(searchText));
     RestoreWindow();
 }
 
@@ -462,13 +461,13 @@ void FrmStart::BuildListMenus() {
         menuRechteMaustaste_->addAction(a);
     };
     item("RechteMaustasteMarkFake", QT_TR_NOOP("&Mark as fake..."), &FrmStart::RechteMaustasteMarkFake_Click);
-    item("RechteMaustasteAllow", QT_TR_NOOP("&Not a fake..."), &FrmStart::RechteMaustasteAllow_Click);
+    item("RechteMaustasteAllow", QT_TR_NOOP("N&ot a fake..."), &FrmStart::RechteMaustasteAllow_Click);
     item("RechteMaustasteUnmark", QT_TR_NOOP("&Unmark"), &FrmStart::RechteMaustasteUnmark_Click);
     item("RechteMaustasteCopyListLine", QT_TR_NOOP("Copy as &list line"), &FrmStart::RechteMaustasteCopyListLine_Click);
     menuRechteMaustaste_->addSeparator();
     item("RechteMaustasteAmulePause", QT_TR_NOOP("&Pause in aMule"), &FrmStart::RechteMaustasteAmulePause_Click);
     item("RechteMaustasteAmuleResume", QT_TR_NOOP("&Resume in aMule"), &FrmStart::RechteMaustasteAmuleResume_Click);
-    item("RechteMaustasteAmuleCancel", QT_TR_NOOP("Cance&l in aMule..."), &FrmStart::RechteMaustasteAmuleCancel_Click);
+    item("RechteMaustasteAmuleCancel", QT_TR_NOOP("&Cancel in aMule..."), &FrmStart::RechteMaustasteAmuleCancel_Click);
     RefreshAmuleActions(true);
 }
 
@@ -484,27 +483,14 @@ void FrmStart::SetDefaultButton(QPushButton* button) {
 
 // ---- MainView ------------------------------------------------------------
 
-void FrmStart::SetStatus(const std::string& text, const std::string& colour) {
-    if (!colour.empty()) {
-        const size_t first = colour.find_first_not_of(" \t\n");
-        const bool numeric = first != std::string::npos &&
-                             (std::isdigit(static_cast<unsigned char>(colour[first])) ||
-                              colour[first] == '-' || colour[first] == '+' || colour[first] == '.');
-        if (numeric) {
-            const auto bgr = static_cast<uint32_t>(RoundHalfEven(NumericValue(colour)));
-            QPalette pal = palette();
-            // Black is the plain text colour: the theme's, which a dark theme makes light.
-            if (bgr != 0) pal.setColor(QPalette::WindowText, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
-            stStatus_->setPalette(pal);
-        }
-    }
-    stStatus_->setText(ShownText(text));
+void FrmStart::SetStatus(const std::string& text) {
+    stStatus_->setText(Shown(text));
     stStatus_->repaint();
 }
 
 void FrmStart::SetCaption(const std::string& text) {
     captionBytes_ = text;
-    setWindowTitle(ShownText(text));
+    setWindowTitle(Shown(text));
 }
 
 std::string FrmStart::Caption() const { return captionBytes_; }
@@ -603,9 +589,9 @@ void FrmStart::SetSearchControlsVisible(bool visible) {
     cbTitelSearch_->setVisible(visible);
 }
 
-void FrmStart::MessageBox(const std::string& text, int style, const std::string& title) {
-    const QString caption = title.empty() ? QString::fromLatin1(msg::kAppTitle) : ShownText(title);
-    if (hooks_.messageBox) hooks_.messageBox(this, ShownText(text), style, caption);
+void FrmStart::MessageBox(const std::string& text, BoxIcon icon, const std::string& title) {
+    const QString caption = title.empty() ? QString::fromLatin1(msg::kAppTitle) : Shown(title);
+    if (hooks_.messageBox) hooks_.messageBox(this, Shown(text), icon, caption);
 }
 
 FileChoice FrmStart::ChooseFile(const FileChooserRequest& request) {
@@ -613,7 +599,7 @@ FileChoice FrmStart::ChooseFile(const FileChooserRequest& request) {
 }
 
 void FrmStart::SetClipboardText(const std::string& text) {
-    QGuiApplication::clipboard()->setText(Show(text));
+    QGuiApplication::clipboard()->setText(Shown(text));
 }
 
 std::optional<std::string> FrmStart::AskText(const std::string& prompt, const std::string& title,
@@ -621,9 +607,9 @@ std::optional<std::string> FrmStart::AskText(const std::string& prompt, const st
     QInputDialog dialog(this);
     dialog.setObjectName(QStringLiteral("FrmMarkFake"));
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(ShownText(title));
-    dialog.setLabelText(ShownText(prompt));
-    dialog.setTextValue(Show(initial));
+    dialog.setWindowTitle(Shown(title));
+    dialog.setLabelText(Shown(prompt));
+    dialog.setTextValue(Shown(initial));
     dialog.resize(520, dialog.sizeHint().height());
     const int result = hooks_.runDialog ? hooks_.runDialog(dialog) : int(QDialog::Rejected);
     if (result != QDialog::Accepted) return std::nullopt;
@@ -631,7 +617,7 @@ std::optional<std::string> FrmStart::AskText(const std::string& prompt, const st
 }
 
 bool FrmStart::Confirm(const std::string& question, const std::string& title) {
-    QMessageBox box(QMessageBox::Question, ShownText(title), ShownText(question), QMessageBox::Yes | QMessageBox::No,
+    QMessageBox box(QMessageBox::Question, Shown(title), Shown(question), QMessageBox::Yes | QMessageBox::No,
                     this);
     box.setObjectName(QStringLiteral("FrmConfirm"));
     box.setDefaultButton(QMessageBox::No);
@@ -641,7 +627,7 @@ bool FrmStart::Confirm(const std::string& question, const std::string& title) {
 }
 
 bool FrmStart::OpenAddress(const std::string& address) {
-    return hooks_.openAddress && hooks_.openAddress(Show(address));
+    return hooks_.openAddress && hooks_.openAddress(Shown(address));
 }
 
 void FrmStart::KeepPainted() {

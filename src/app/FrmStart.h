@@ -31,7 +31,7 @@ class Worker;
 // What the window does with the desktop. Tests replace these so that no modal
 // box, file dialog, browser or pop-up menu blocks them.
 struct DesktopHooks {
-    std::function<void(QWidget* parent, const QString& text, int style, const QString& title)>
+    std::function<void(QWidget* parent, const QString& text, BoxIcon icon, const QString& title)>
         messageBox;
     std::function<FileChoice(QWidget* parent, const FileChooserRequest& request)> chooseFile;
     std::function<bool(const QString& address)> openAddress;
@@ -90,7 +90,7 @@ public:
     bool Busy() const;
 
     // MainView
-    void SetStatus(const std::string& text, const std::string& colour) override;
+    void SetStatus(const std::string& text) override;
     void SetCaption(const std::string& text) override;
     std::string Caption() const;
     void ClearList() override;
@@ -107,7 +107,7 @@ public:
     void SetCommandEnabled(Command command, bool enabled) override;
     void SetMenuChecked(MenuCheck item, bool checked) override;
     void SetSearchControlsVisible(bool visible) override;
-    void MessageBox(const std::string& text, int style, const std::string& title) override;
+    void MessageBox(const std::string& text, BoxIcon icon, const std::string& title) override;
     FileChoice ChooseFile(const FileChooserRequest& request) override;
     void SetClipboardText(const std::string& text) override;
     // A QInputDialog (object name FrmMarkFake), shown through the runDialog hook.

@@ -21,8 +21,8 @@ public:
         : window_(window), relay_(relay), cancelled_(std::move(cancelled)) {}
     ~QueuedView() override { Flush(); }
 
-    void SetStatus(const std::string& text, const std::string& colour) override {
-        Post([=](MainView& v) { v.SetStatus(text, colour); });
+    void SetStatus(const std::string& text) override {
+        Post([=](MainView& v) { v.SetStatus(text); });
     }
     void SetCaption(const std::string& text) override { Post([=](MainView& v) { v.SetCaption(text); }); }
     void ClearList() override {
@@ -58,8 +58,8 @@ public:
     void KeepPainted() override {}
     bool WorkCancelled() const override { return *cancelled_; }
 
-    void MessageBox(const std::string& text, int style, const std::string& title) override {
-        Ask<bool>([&](MainView& v) { v.MessageBox(text, style, title); return true; }, false);
+    void MessageBox(const std::string& text, BoxIcon icon, const std::string& title) override {
+        Ask<bool>([&](MainView& v) { v.MessageBox(text, icon, title); return true; }, false);
     }
     FileChoice ChooseFile(const FileChooserRequest& request) override {
         return Ask<FileChoice>([&](MainView& v) { return v.ChooseFile(request); }, FileChoice{});

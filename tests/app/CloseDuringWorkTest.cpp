@@ -52,7 +52,7 @@ TEST(CloseDuringWork, ClosingTheWindowStopsTheCheckBeforeItReadsTheRest) {
     std::unique_ptr<kv::app::FrmStart> window;
     int boxes = 0, quits = 0;
     kv::app::DesktopHooks hooks;
-    hooks.messageBox = [&](QWidget*, const QString&, int, const QString&) {
+    hooks.messageBox = [&](QWidget*, const QString&, kv::BoxIcon, const QString&) {
         if (!window || !window->Busy()) return;  // the same box when the window loads the list at its start
         ++boxes;
         window->close();
@@ -105,7 +105,7 @@ TEST(CloseDuringWork, ClosingTheWindowDuringADownloadWritesNothing) {
 
     int quits = 0;
     kv::app::DesktopHooks hooks;
-    hooks.messageBox = [](QWidget*, const QString&, int, const QString&) {};
+    hooks.messageBox = [](QWidget*, const QString&, kv::BoxIcon, const QString&) {};
     hooks.quit = [&] { ++quits; };
     kv::app::FrmStart window(home.path(), hooks);
     window.show();

@@ -8,7 +8,7 @@ TEST(OptionsDialog, CancelAndEscWriteNothingEnterPressesOkWhichRefusesANonNumber
     GuiFixture f;
     f.Open();
     const std::string before = f.home.Read("Kestrivane.ini");
-    const QString refused = "A tab stop is a whole number of dialog units, 0 to 32767.|16|Kestrivane";
+    const QString refused = "A tab stop is a whole number of dialog units, 0 to 32767.|critical|Kestrivane";
     // Closed by Cancel, by Esc, then by Enter, which presses OK.
     for (int way : {0, 1, 2}) f.With<FrmOptions>([&] { f.w->Action("ExtrasOptions")->trigger(); }, [&](FrmOptions& d) {
         EXPECT_TRUE(!d.cbFakesDat()->isChecked() && d.tbTabStop1()->text() == "60");  // read afresh each time
@@ -45,8 +45,8 @@ TEST(AboutBox, CtrlKeysOpenItAndExitOutsideTheSearchBoxAndItsLinksReportWhatFail
         f.openResult = false;  // links that cannot be opened: the messages
         for (QLabel* link : {(QLabel*)info.lblFakesDBText(), (QLabel*)info.lblDLText(), (QLabel*)info.lblMailText()})
             QTest::mouseClick(link, Qt::LeftButton);
-        const QString failed = "Errors occurred.  Could not open link.|0|Kestrivane";
-        EXPECT_EQ(f.boxes, QStringList({failed, failed, "What could this error be?|0|Kestrivane"}));
+        const QString failed = "Errors occurred.  Could not open link.|plain|Kestrivane";
+        EXPECT_EQ(f.boxes, QStringList({failed, failed, "What could this error be?|plain|Kestrivane"}));
         EXPECT_TRUE(info.isVisible());  // the dialog stays
         QTest::keyClick(&info, Qt::Key_Escape);
         EXPECT_FALSE(info.isVisible());

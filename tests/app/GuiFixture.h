@@ -46,8 +46,8 @@ struct GuiFixture {
     // Builds the window, which runs its load, and activates it.
     kv::app::FrmStart& Open() {
         kv::app::DesktopHooks h;
-        h.messageBox = [this](QWidget*, const QString& text, int style, const QString& title) {
-            boxes << text + '|' + QString::number(style) + '|' + title;
+        h.messageBox = [this](QWidget*, const QString& text, kv::BoxIcon icon, const QString& title) {
+            boxes << text + '|' + (icon == kv::BoxIcon::Critical ? "critical" : "plain") + '|' + title;
         };
         h.openAddress = [this](const QString& a) { opened.push_back(a.toStdString()); return openResult; };
         h.runDialog = [this](QDialog& d) { dialogs << d.objectName(); if (onDialog) onDialog(d); return d.result(); };

@@ -27,7 +27,7 @@ std::optional<ec::ConnectionSettings> LoginSettings(const AmuleLogin& login, std
     } else if (Ed2kHash::FromHex(login.passwordMd5)) {
         settings->passwordMd5 = login.passwordMd5;
     } else {
-        wrong = msg::kAmuleNoPassword;
+        wrong = msg::AmuleNoPassword();
         return std::nullopt;
     }
     return settings;

@@ -25,9 +25,8 @@ enum class RowKind { Plain, Fake, Suspect };
 // What the result list holds; its columns follow from it.
 enum class ListKind { Check, Search };
 
-// Message box styles.
-inline constexpr int kMbOk = 0;         // OK button, no icon
-inline constexpr int kMbCritical = 16;  // critical icon, OK button
+// A message box's icon; every box has one OK button.
+enum class BoxIcon { None, Critical };
 
 struct FileChooserRequest {
     std::string title;
@@ -50,8 +49,8 @@ class MainView {
 public:
     virtual ~MainView() = default;
 
-    // Status line; repainted before the call returns. colour: decimal 0x00BBGGRR, "" keeps it.
-    virtual void SetStatus(const std::string& text, const std::string& colour) = 0;
+    // Status line; repainted before the call returns.
+    virtual void SetStatus(const std::string& text) = 0;
     virtual void SetCaption(const std::string& text) = 0;
 
     // The result list: its columns for what it will hold, then the rows.
@@ -84,7 +83,7 @@ public:
     virtual void SetSearchControlsVisible(bool visible) = 0;
 
     // Modal message box; returns when the user has closed it.
-    virtual void MessageBox(const std::string& text, int style, const std::string& title) = 0;
+    virtual void MessageBox(const std::string& text, BoxIcon icon, const std::string& title) = 0;
     virtual FileChoice ChooseFile(const FileChooserRequest& request) = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
     // Asks for one line of text; nullopt when cancelled (or nobody can be asked).

@@ -588,7 +588,7 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     </message>
     <message>
         <source>&amp;Update DB</source>
-        <translation>DB &amp;aktualisieren</translation>
+        <translation>DB a&amp;ktualisieren</translation>
     </message>
     <message>
         <source>Check &amp;Files</source>
@@ -624,7 +624,7 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     </message>
     <message>
         <source>&amp;Send Feedback</source>
-        <translation>&amp;Feedback senden</translation>
+        <translation>Feedback &amp;senden</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -704,30 +704,30 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     </message>
     <message>
         <source>&amp;Unmark</source>
-        <translation>Markierung &amp;entfernen</translation>
+        <translation>Markierung ent&amp;fernen</translation>
     </message>
     <message>
         <source>Copy as &amp;list line</source>
         <translation>Als &amp;Listenzeile kopieren</translation>
     </message>
     <message>
-        <source>&amp;Not a fake...</source>
+        <source>N&amp;ot a fake...</source>
         <translation>&amp;Kein Fake...</translation>
     </message>
     <message>
         <source>Check &amp;aMule</source>
-        <translation>&amp;aMule prüfen</translation>
+        <translation>aM&amp;ule prüfen</translation>
     </message>
     <message>
         <source>&amp;Pause in aMule</source>
-        <translation>In aMule an&amp;halten</translation>
+        <translation>In aMule anhal&amp;ten</translation>
     </message>
     <message>
         <source>&amp;Resume in aMule</source>
-        <translation>In aMule &amp;fortsetzen</translation>
+        <translation>In aMule f&amp;ortsetzen</translation>
     </message>
     <message>
-        <source>Cance&amp;l in aMule...</source>
+        <source>&amp;Cancel in aMule...</source>
         <translation>In aMule a&amp;bbrechen...</translation>
     </message>
 </context>

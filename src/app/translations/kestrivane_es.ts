@@ -588,7 +588,7 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     </message>
     <message>
         <source>&amp;Update DB</source>
-        <translation>&amp;Actualizar DB</translation>
+        <translation>Actuali&amp;zar DB</translation>
     </message>
     <message>
         <source>Check &amp;Files</source>
@@ -664,7 +664,7 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     </message>
     <message>
         <source>&amp;Extras</source>
-        <translation>&amp;Herramientas</translation>
+        <translation>Herra&amp;mientas</translation>
     </message>
     <message>
         <source>&amp;Options</source>
@@ -711,8 +711,8 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <translation>Copiar como línea de &amp;lista</translation>
     </message>
     <message>
-        <source>&amp;Not a fake...</source>
-        <translation>&amp;No es un fake...</translation>
+        <source>N&amp;ot a fake...</source>
+        <translation>N&amp;o es un fake...</translation>
     </message>
     <message>
         <source>Check &amp;aMule</source>
@@ -727,8 +727,8 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <translation>&amp;Reanudar en aMule</translation>
     </message>
     <message>
-        <source>Cance&amp;l in aMule...</source>
-        <translation>Cance&amp;lar en aMule...</translation>
+        <source>&amp;Cancel in aMule...</source>
+        <translation>&amp;Cancelar en aMule...</translation>
     </message>
 </context>
 <context>

@@ -704,19 +704,19 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     </message>
     <message>
         <source>&amp;Unmark</source>
-        <translation>&amp;Retirer la marque</translation>
+        <translation>Re&amp;tirer la marque</translation>
     </message>
     <message>
         <source>Copy as &amp;list line</source>
         <translation>Copier comme &amp;ligne de liste</translation>
     </message>
     <message>
-        <source>&amp;Not a fake...</source>
-        <translation>&amp;Pas un fake...</translation>
+        <source>N&amp;ot a fake...</source>
+        <translation>Pas un &amp;fake...</translation>
     </message>
     <message>
         <source>Check &amp;aMule</source>
-        <translation>Vérifier &amp;aMule</translation>
+        <translation>Vérifier aM&amp;ule</translation>
     </message>
     <message>
         <source>&amp;Pause in aMule</source>
@@ -727,8 +727,8 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <translation>&amp;Reprendre dans aMule</translation>
     </message>
     <message>
-        <source>Cance&amp;l in aMule...</source>
-        <translation>Annu&amp;ler dans aMule...</translation>
+        <source>&amp;Cancel in aMule...</source>
+        <translation>Ann&amp;uler dans aMule...</translation>
     </message>
 </context>
 <context>

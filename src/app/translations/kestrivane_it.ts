@@ -624,7 +624,7 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     </message>
     <message>
         <source>&amp;Send Feedback</source>
-        <translation>Invia &amp;feedback</translation>
+        <translation>&amp;Invia feedback</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
@@ -704,15 +704,15 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     </message>
     <message>
         <source>&amp;Unmark</source>
-        <translation>&amp;Rimuovi segno</translation>
+        <translation>Rimuovi se&amp;gno</translation>
     </message>
     <message>
         <source>Copy as &amp;list line</source>
         <translation>Copia come riga di &amp;lista</translation>
     </message>
     <message>
-        <source>&amp;Not a fake...</source>
-        <translation>&amp;Non è un fake...</translation>
+        <source>N&amp;ot a fake...</source>
+        <translation>N&amp;on è un fake...</translation>
     </message>
     <message>
         <source>Check &amp;aMule</source>
@@ -724,11 +724,11 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     </message>
     <message>
         <source>&amp;Resume in aMule</source>
-        <translation>&amp;Riprendi in aMule</translation>
+        <translation>R&amp;iprendi in aMule</translation>
     </message>
     <message>
-        <source>Cance&amp;l in aMule...</source>
-        <translation>Annu&amp;lla in aMule...</translation>
+        <source>&amp;Cancel in aMule...</source>
+        <translation>Ann&amp;ulla in aMule...</translation>
     </message>
 </context>
 <context>
