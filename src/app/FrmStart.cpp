@@ -192,14 +192,16 @@ void FrmStart::RestoreWindow() {
     }
     if (columns.size() == 3) {
         columnWidths_ = columns;
+        columnsGiven_ = true;
         ApplyColumnWidths();
     }
 }
 
 void FrmStart::StoreWindow() {
-    const QRect frame = geometry();
-    const std::pair<Key, int> values[] = {{Key::WindowLeft, frame.x()}, {Key::WindowTop, frame.y()},
-                                          {Key::WindowWidth, frame.width()}, {Key::WindowHeight, frame.height()}};
+    // The corner as move() takes it back (the frame's: the inner area's would
+    // put the window a title bar lower on every start), the size as resize() does.
+    const std::pair<Key, int> values[] = {{Key::WindowLeft, x()}, {Key::WindowTop, y()},
+                                          {Key::WindowWidth, width()}, {Key::WindowHeight, height()}};
     for (const auto& [key, value] : values) session_.settings.Write(key, std::to_string(value));
     // As the user left them (a search list's two columns are the check's first two).
     const Key columns[] = {Key::WindowColumn1, Key::WindowColumn2, Key::WindowColumn3};
@@ -506,6 +508,11 @@ void FrmStart::StartList(ListKind kind) {
 void FrmStart::AddFinding(const Finding& finding) { AddFindings({finding}); }
 void FrmStart::AddSearchHit(const SearchHit& hit) { AddSearchHits({hit}); }
 void FrmStart::AddFindings(std::vector<Finding>&& batch) { model_->Append(std::move(batch)); }
+void FrmStart::AddClientFindings(std::vector<Finding>&& batch, std::vector<ClientState>&& states) {
+    model_->Append(std::move(batch), std::move(states));
+}
+void FrmStart::SetClientState(const Ed2kHash& hash, ClientState state) { model_->SetClientState(hash, state); }
+void FrmStart::UpdateFindings(std::vector<Finding>&& findings) { model_->Update(std::move(findings)); }
 void FrmStart::AddSearchHits(std::vector<SearchHit>&& batch) { model_->Append(std::move(batch)); }
 
 void FrmStart::RepaintList() { lbGefundeneFakes_->viewport()->update(); }
@@ -532,7 +539,16 @@ void FrmStart::FitListWidth(int32_t marginPixels) {
     if (last < 0) return;
     QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
     const QSignalBlocker quiet(head);  // the next list starts as the user left the columns, not as this one
-    head->resizeSection(last, std::max(head->sectionSize(last), static_cast<const QAbstractItemView*>(lbGefundeneFakes_)->sizeHintForColumn(last)));
+    const auto* view = static_cast<const QAbstractItemView*>(lbGefundeneFakes_);
+    // The name column gives the verdict the room its names leave: a tab stop
+    // is where a column may start at the latest, not room to keep empty.
+    const int verdict = std::min(2, last);
+    if (verdict > 1 && !columnsGiven_) {
+        const int names = std::max(view->sizeHintForColumn(1), head->sectionSizeHint(1));
+        if (names < head->sectionSize(1)) head->resizeSection(1, names);
+    }
+    for (int c = verdict; c <= last; ++c)
+        head->resizeSection(c, std::max(head->sectionSize(c), view->sizeHintForColumn(c)));
     lbGefundeneFakes_->viewport()->update();
 }
 
@@ -564,7 +580,9 @@ void FrmStart::ApplyColumnWidths() {
 }
 
 void FrmStart::ColumnResized(int column, int width) {
-    if (!listResetting_ && column >= 0 && column < columnWidths_.size()) columnWidths_[column] = width;
+    if (listResetting_ || column < 0 || column >= columnWidths_.size()) return;
+    columnWidths_[column] = width;
+    columnsGiven_ = true;
 }
 
 void FrmStart::SetCommandEnabled(Command command, bool enabled) {

@@ -99,6 +99,9 @@ public:
     void AddSearchHit(const SearchHit& hit) override;
     void AddFindings(std::vector<Finding>&& batch) override;
     void AddSearchHits(std::vector<SearchHit>&& batch) override;
+    void AddClientFindings(std::vector<Finding>&& batch, std::vector<ClientState>&& states) override;
+    void SetClientState(const Ed2kHash& hash, ClientState state) override;
+    void UpdateFindings(std::vector<Finding>&& findings) override;
     void RepaintList() override;
     size_t SelectedRowCount() const override;
     std::vector<Finding> SelectedFindings() const override;
@@ -199,6 +202,7 @@ private:
     bool listResetting_ = false;  // closed while work ran: the window closes when it ends
     std::vector<int32_t> tabStopUnits_;
     QVector<int> columnWidths_;  // from the tab stops, the last run or the user's resizing
+    bool columnsGiven_ = false;  // by the user: a check keeps them as they are
     Worker* worker_ = nullptr;
 
     QWidget* central_ = nullptr;

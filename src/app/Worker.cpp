@@ -42,6 +42,12 @@ public:
         hits_.push_back(hit);
         FlushWhenDue();
     }
+    void AddClientFindings(std::vector<Finding>&& batch, std::vector<ClientState>&& states) override {
+        for (Finding& f : batch) f = SlimFinding(std::move(f));
+        Post([batch = std::move(batch), states = std::move(states)](MainView& v) mutable {
+            v.AddClientFindings(std::move(batch), std::move(states));
+        });
+    }
     void RepaintList() override { Flush(); }
     size_t SelectedRowCount() const override { return 0; }
     std::vector<Finding> SelectedFindings() const override { return {}; }

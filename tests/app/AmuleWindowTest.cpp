@@ -87,16 +87,22 @@ TEST_F(AmuleWindow, CheckAmuleListsItsDownloadsAndTheRowMenuPausesResumesAndCanc
     ASSERT_EQ(f.Rows().size(), 2) << f.Rows().join('\n').toStdString();
     const int film = f.RowNamed("Film One.avi"), song = f.RowNamed("Song.mp3");
     ASSERT_TRUE(film >= 0 && song >= 0);
-    EXPECT_TRUE(f.Rows()[film].endsWith("*** OK ")) << f.Rows()[film].toStdString();
+    EXPECT_EQ(f.Column(2)[film], "*** OK ");
     EXPECT_TRUE(f.w->stStatus()->text().startsWith("Finished! Found 0 Fakes")) << f.w->stStatus()->text().toStdString();
+    // aMule's own state of each download in a column of its own, following the row menu's commands.
+    EXPECT_TRUE(f.Head().endsWith("\tIn aMule")) << f.Head().toStdString();
+    const auto states = [&] { return f.Column(3)[film] + "|" + f.Column(3)[song]; };
+    EXPECT_EQ(states(), "Waiting|Waiting");
 
     f.MenuItem(film, "RechteMaustasteAmulePause");
     EXPECT_EQ(f.w->stStatus()->text(), "Paused in aMule: Film One.avi");
     EXPECT_NE(Shown(kFilmHash).find("Paused"), std::string::npos) << Shown(kFilmHash);
     EXPECT_NE(Shown(kSongHash).find("Waiting"), std::string::npos) << "only the selected row";
+    EXPECT_EQ(states(), "Paused|Waiting");
     f.MenuItem(film, "RechteMaustasteAmuleResume");
     EXPECT_EQ(f.w->stStatus()->text(), "Resumed in aMule: Film One.avi");
     EXPECT_NE(Shown(kFilmHash).find("Waiting"), std::string::npos) << Shown(kFilmHash);
+    EXPECT_EQ(states(), "Waiting|Waiting");
 
     // Cancel asks first, naming the file; No keeps the download.
     QString asked;
@@ -107,10 +113,12 @@ TEST_F(AmuleWindow, CheckAmuleListsItsDownloadsAndTheRowMenuPausesResumesAndCanc
     f.MenuItem(song, "RechteMaustasteAmuleCancel");
     EXPECT_EQ(asked, "Cancel Song.mp3 in aMule and delete what has arrived?");
     EXPECT_NE(Shown(kSongHash), "(not shown)");
+    EXPECT_EQ(states(), "Waiting|Waiting");
     f.onDialog = [](QDialog& d) { static_cast<QMessageBox&>(d).button(QMessageBox::Yes)->click(); };
     f.MenuItem(song, "RechteMaustasteAmuleCancel");
     EXPECT_EQ(f.w->stStatus()->text(), "Cancelled in aMule: Song.mp3");
     EXPECT_TRUE(Shown(kSongHash) == "(not shown)" && Shown(kFilmHash) != "(not shown)");
+    EXPECT_EQ(states(), "Waiting|Cancelled");
     EXPECT_TRUE(f.boxes.isEmpty()) << f.boxes.join(";").toStdString();
 }
 

@@ -11,17 +11,21 @@ TEST(OwnListWindow, MarkAsFakePromptsStoresAndTheNextCheckSaysMineUnmarkAndShare
     EXPECT_TRUE(f.dialogs == QStringList{"FrmMarkFake"} && !std::filesystem::exists(f.home.File("MYFAKES.DAT")));
     f.Answer("Renamed porn, not the film");
     f.MenuItem(0, "RechteMaustasteMarkFake");
-    EXPECT_EQ(f.asked, "Mark as fake|" + name);  // an OK row offers the file's name to start from
+    EXPECT_EQ(f.asked, "Mark as fake|");  // an OK row offers nothing: its name says nothing of why
     EXPECT_EQ(w.stStatus()->text(), "Marked as fake in MYFAKES.DAT: " + name);
     const std::string own = f.home.Read("MYFAKES.DAT");
     EXPECT_EQ(own.substr(32), own.substr(32, own.find(',', 33) - 32) + ",Renamed porn, not the film\r\n");
+    // The row says so at once, as the next check does.
+    const QString marked = before.section('\t', 0, 1) + "\t[mine] Renamed porn, not the film";
+    EXPECT_EQ(f.Rows()[0], marked);
     f.Check();
-    EXPECT_EQ(f.Rows()[0], before.section('\t', 0, 1) + "\t[mine] Renamed porn, not the film");
+    EXPECT_EQ(f.Rows()[0], marked);
     EXPECT_EQ(f.MenuCopy(0, "RechteMaustasteCopyListLine"), QString::fromUtf8(own.c_str()));
 
     f.MenuItem(0, "RechteMaustasteUnmark");
     EXPECT_EQ(w.stStatus()->text(), "Removed from MYFAKES.DAT: " + name);
     EXPECT_EQ(f.home.Read("MYFAKES.DAT"), "");
+    EXPECT_EQ(f.Rows()[0], before);
     w.lbGefundeneFakes()->clearSelection();
     w.Action("RechteMaustasteMarkFake")->trigger();
     EXPECT_EQ(w.stStatus()->text(), "Select a download in the result of a check first.");
@@ -58,13 +62,15 @@ TEST(OwnListWindow, NotAFakeOverridesTheListAndTheNextCheckSaysAllowedByYou) {
     f.MenuItem(row, "RechteMaustasteAllow");
     EXPECT_EQ(f.asked, "Not a fake|");  // the list's words are not offered
     EXPECT_EQ(w.stStatus()->text(), "Recorded as not a fake in MYFAKES.DAT: " + before[row].section('\t', 1, 1));
-    f.Check();
     QStringList expected = before;  // the others as they were
     expected[row] = before[row].section('\t', 0, 1) + "\t*** OK (allowed by you: My own holiday video)";
+    EXPECT_EQ(f.Rows(), expected);  // at once, as the next check says
+    f.Check();
     EXPECT_EQ(f.Rows(), expected);
 
-    // Unmark takes the record out again: the list's verdict is back.
+    // Unmark takes the record out again: the list's verdict is back, at once and after the next check.
     f.MenuItem(row, "RechteMaustasteUnmark");
+    EXPECT_EQ(f.Rows(), before);
     f.Check();
     EXPECT_EQ(f.Rows(), before);
     EXPECT_TRUE(f.boxes.empty()) << f.boxes.join(";").toStdString();

@@ -66,15 +66,23 @@ TEST(ResultList, HeaderIsNoRowClickingItSortsEitherWayAndTheSelectionKeepsItsFin
     EXPECT_EQ(f.Column(2), found);
 }
 
-TEST(ResultList, ColumnsStartAtTheTabStopsTheLastReachesItsWidestTextAndAllResize) {
+TEST(ResultList, ColumnsStartAtTheTabStopsTheVerdictsAfterTheNamesTheLastReachesItsWidestTextAndAllResize) {
     ListWindow f("[Tabs]\r\nTabStop1=100\r\nTabStop2=300\r\n");
-    auto& w = f.Checked();
+    auto& w = f.Open();
     QHeaderView* head = w.lbGefundeneFakes()->horizontalHeader();
     EXPECT_EQ(std::pair(head->sectionPosition(1), head->sectionPosition(2)), std::pair(f.StopX(100), f.StopX(300)));
-    int widest = 0;
-    for (const QString& text : f.Column(2))
-        widest = std::max(widest, QFontMetrics(w.lbGefundeneFakes()->font()).horizontalAdvance(text));
-    EXPECT_GE(head->sectionSize(2), widest);
+    f.Check();
+    const auto widest = [&](int column) {
+        int most = 0;
+        for (const QString& text : f.Column(column))
+            most = std::max(most, QFontMetrics(w.lbGefundeneFakes()->font()).horizontalAdvance(text));
+        return most;
+    };
+    // The verdicts start where the names end, at the tab stop at the latest: no empty room before them.
+    EXPECT_EQ(head->sectionPosition(1), f.StopX(100));
+    EXPECT_LE(head->sectionPosition(2), f.StopX(300));
+    EXPECT_TRUE(head->sectionPosition(2) == f.StopX(300) || head->sectionSize(1) >= widest(1));
+    EXPECT_GE(head->sectionSize(2), widest(2));
     for (int c = 0; c < 3; ++c) EXPECT_EQ(head->sectionResizeMode(c), QHeaderView::Interactive) << c;
     // A width the user gives a column stays through the next check and the search.
     head->resizeSection(1, 333);

@@ -276,6 +276,21 @@ std::string AmuleCheckFailureText(const AmuleCheckFailure& f) {
     return msg::AmuleFailed(f.detail);
 }
 
+ClientState StateOf(ec::DownloadState state) {
+    switch (state) {
+        case ec::DownloadState::Downloading: return ClientState::Downloading;
+        case ec::DownloadState::Waiting: return ClientState::Waiting;
+        case ec::DownloadState::Paused: return ClientState::Paused;
+        case ec::DownloadState::Stopped: return ClientState::Stopped;
+        case ec::DownloadState::Hashing: return ClientState::Hashing;
+        case ec::DownloadState::Completing: return ClientState::Completing;
+        case ec::DownloadState::Complete: return ClientState::Complete;
+        case ec::DownloadState::Error: return ClientState::Error;
+        case ec::DownloadState::Other: break;
+    }
+    return ClientState::Other;
+}
+
 std::string JoinedNames(const std::vector<Finding>& findings) {
     std::string joined;
     for (const Finding& f : findings) joined += (joined.empty() ? "" : ", ") + f.download.name;
@@ -302,10 +317,15 @@ Outcome<CheckReport> MainPresenter::CheckAmuleDownloads() {
     report.found = result->found;
     report.suspects = result->suspects;
     report.checked = result->checked;
-    for (const AmuleFinding& af : result->listed) report.listed.push_back(af.finding);
+    std::vector<ClientState> states;
+    for (const AmuleFinding& af : result->listed) {
+        report.listed.push_back(af.finding);
+        // A download this check paused is paused now, whatever aMule said before.
+        states.push_back(af.paused ? ClientState::Paused : StateOf(af.view.state));
+    }
     view_.ClearList();
-    view_.StartList(ListKind::Check);
-    view_.AddFindings(std::vector<Finding>(report.listed));
+    view_.StartList(ListKind::Amule);
+    view_.AddClientFindings(std::vector<Finding>(report.listed), std::move(states));
     view_.RepaintList();
     view_.FitListWidth(500);
     const std::string finished = CheckFinished(report.found, report.suspects, report.checked, 0, msg::Words());
@@ -339,6 +359,11 @@ bool MainPresenter::ActInAmule(ec::Action action) {
         view_.MessageBox(msg::AmuleActFailed(f.download.name, ec::Describe(done.error())), BoxIcon::Critical, msg::kAppTitle);
         return false;
     }
+    // aMule takes a resumed download up again when it has sources: until then it waits.
+    const ClientState now = action == ec::Action::Pause    ? ClientState::Paused
+                            : action == ec::Action::Resume ? ClientState::Waiting
+                                                           : ClientState::Cancelled;
+    for (const Finding& f : selected) view_.SetClientState(*f.download.hash, now);
     const std::string names = JoinedNames(selected);
     view_.SetStatus(action == ec::Action::Pause    ? msg::AmulePaused(names)
                     : action == ec::Action::Resume ? msg::AmuleResumed(names)
@@ -629,7 +654,8 @@ std::optional<Finding> MainPresenter::SelectedFinding() {
 bool MainPresenter::MarkSelectedAsFake() {
     const std::optional<Finding> f = SelectedFinding();
     if (!f) return false;
-    const std::string initial = f->fake ? PlainDescription(f->listName, f->description) : f->download.name;
+    // A list's words may be worth keeping; a file's name says nothing of why it is a fake.
+    const std::string initial = f->fake ? PlainDescription(f->listName, f->description) : std::string();
     const std::optional<std::string> reason = view_.AskText(msg::MarkPrompt(), msg::MarkTitle(), initial);
     if (!reason) return false;
     const ListEdit edit =
@@ -640,6 +666,7 @@ bool MainPresenter::MarkSelectedAsFake() {
     }
     const std::string name = f->download.name;
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
+    ShowJudgedAgain({*f});
     view_.SetStatus(msg::Marked(name));
     return true;
 }
@@ -663,6 +690,7 @@ bool MainPresenter::AllowSelected() {
     }
     if (names.empty()) return false;
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
+    ShowJudgedAgain(std::move(selected));
     std::string joined;
     for (const std::string& n : names) joined += (joined.empty() ? "" : ", ") + n;
     view_.SetStatus(msg::Allowed(joined));
@@ -683,8 +711,14 @@ bool MainPresenter::UnmarkSelected() {
         return false;
     }
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
+    ShowJudgedAgain({*f});
     view_.SetStatus(msg::Unmarked(name));
     return true;
+}
+
+void MainPresenter::ShowJudgedAgain(std::vector<Finding> findings) {
+    for (Finding& f : findings) JudgeByLists(f, session_.fakes());
+    view_.UpdateFindings(std::move(findings));
 }
 
 void MainPresenter::CopySelectedAsListLine() {

@@ -95,6 +95,7 @@ std::string CheckHead() {
     return W(QT_TRANSLATE_NOOP("Messages", "Partname")) + "\t" + W(QT_TRANSLATE_NOOP("Messages", "Filename")) + "\t" +
            W(QT_TRANSLATE_NOOP("Messages", "Error-Description"));
 }
+std::string AmuleStateHead() { return W(QT_TRANSLATE_NOOP("Messages", "In aMule")); }
 std::string SearchHead() {
     return W(QT_TRANSLATE_NOOP("Messages", "Partname")) + "\t" + W(QT_TRANSLATE_NOOP("Messages", "Filename"));
 }

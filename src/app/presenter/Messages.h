@@ -31,6 +31,7 @@ std::string TipOfTheDay();
 std::string NoFakeList();
 std::string ReadingAndMatching();
 std::string CheckHead();  // the column heads, TAB-separated
+std::string AmuleStateHead();  // the head of an aMule list's column for aMule's state
 std::string SearchHead();  // the column heads, TAB-separated
 std::string NoTempDirSetting();
 

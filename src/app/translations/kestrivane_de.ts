@@ -447,6 +447,10 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
         <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
         <translation>Nicht aktualisiert: Fake-Listen-Quelle %1 (die anderen Quellen wurden aktualisiert oder sind aktuell).</translation>
     </message>
+    <message>
+        <source>In aMule</source>
+        <translation>In aMule</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -457,6 +461,46 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     <message>
         <source>Suspect</source>
         <translation>Verdächtig</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Lädt</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
+    </message>
+    <message>
+        <source>Hashing</source>
+        <translation>Hasht</translation>
+    </message>
+    <message>
+        <source>Completing</source>
+        <translation>Wird abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>

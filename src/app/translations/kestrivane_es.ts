@@ -447,6 +447,10 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
         <translation>Sin actualizar: fuente de lista de fakes %1 (las demás fuentes se actualizaron o ya estaban al día).</translation>
     </message>
+    <message>
+        <source>In aMule</source>
+        <translation>En aMule</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -457,6 +461,46 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     <message>
         <source>Suspect</source>
         <translation>Sospechoso</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Descargando</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En espera</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Hashing</source>
+        <translation>Calculando hash</translation>
+    </message>
+    <message>
+        <source>Completing</source>
+        <translation>Completando</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completo</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
     </message>
 </context>
 <context>

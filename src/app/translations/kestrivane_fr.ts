@@ -447,6 +447,10 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
         <translation>Non mise à jour : source de liste de fakes %1 (les autres sources ont été mises à jour ou étaient déjà à jour).</translation>
     </message>
+    <message>
+        <source>In aMule</source>
+        <translation>Dans aMule</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -457,6 +461,46 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     <message>
         <source>Suspect</source>
         <translation>Suspect</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Hashing</source>
+        <translation>Hachage</translation>
+    </message>
+    <message>
+        <source>Completing</source>
+        <translation>Finalisation</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>

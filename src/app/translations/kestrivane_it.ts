@@ -447,6 +447,10 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <source>Not updated: fake list source %1 (the other sources were updated or are current).</source>
         <translation>Non aggiornata: fonte della lista di fake %1 (le altre fonti sono state aggiornate o erano già attuali).</translation>
     </message>
+    <message>
+        <source>In aMule</source>
+        <translation>In aMule</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -457,6 +461,46 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     <message>
         <source>Suspect</source>
         <translation>Sospetto</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>In download</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>In attesa</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Fermato</translation>
+    </message>
+    <message>
+        <source>Hashing</source>
+        <translation>Calcolo hash</translation>
+    </message>
+    <message>
+        <source>Completing</source>
+        <translation>In completamento</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
     </message>
 </context>
 <context>
