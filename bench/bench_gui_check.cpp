@@ -78,7 +78,7 @@ int RunWindow(int argc, char** argv, const std::string& home, int expect, const 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     kv::app::DesktopHooks hooks;
-    hooks.messageBox = [](QWidget*, const QString&, int, const QString&) {};
+    hooks.messageBox = [](QWidget*, const QString&, kv::BoxIcon, const QString&) {};
     hooks.quit = [] {};
     kv::app::FrmStart window(home, hooks);
     window.show();

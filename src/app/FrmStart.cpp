@@ -203,7 +203,9 @@ void FrmStart::StoreWindow() {
     const std::pair<Key, int> values[] = {{Key::WindowLeft, x()}, {Key::WindowTop, y()},
                                           {Key::WindowWidth, width()}, {Key::WindowHeight, height()}};
     for (const auto& [key, value] : values) session_.settings.Write(key, std::to_string(value));
-    // As the user left them (a search list's two columns are the check's first two).
+    // As the user left them (a search list's two columns are the check's first two);
+    // widths the tab stops gave are not the user's, and the tab stops may change.
+    if (!columnsGiven_) return;
     const Key columns[] = {Key::WindowColumn1, Key::WindowColumn2, Key::WindowColumn3};
     for (int c = 0; c < 3 && c < columnWidths_.size(); ++c)
         session_.settings.Write(columns[c], std::to_string(columnWidths_[c]));

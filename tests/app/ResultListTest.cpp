@@ -239,6 +239,11 @@ TEST(ResultList, SizePositionAndColumnWidthsAreKeptInTheirOwnSectionWrittenOnlyO
     auto& plain = odd.Open();
     EXPECT_EQ(std::pair(plain.size(), plain.lbGefundeneFakes()->horizontalHeader()->sectionPosition(1)),
               std::pair(designed, stop1));
+    // Widths the tab stops gave are not stored as the user's: the next start follows the tab stops again.
+    GuiFixture untouched;
+    untouched.Open().close();
+    const std::string ini = untouched.home.Read("Kestrivane.ini");
+    EXPECT_TRUE(ini.find("Width=") != std::string::npos && ini.find("Column1=") == std::string::npos) << ini;
 }
 
 TEST(CommandLine, HelpVersionAndHomeAsTheCommandLineProgramHasThem) {
