@@ -19,7 +19,7 @@
 
 #include "BenchSupport.h"
 #include "FindingsModel.h"
-#include "FrmStart.h"
+#include "MainWindow.h"
 #include "PartMetBuilder.h"
 #include "TempDir.h"
 
@@ -80,7 +80,7 @@ int RunWindow(int argc, char** argv, const std::string& home, int expect, const 
     kv::app::DesktopHooks hooks;
     hooks.messageBox = [](QWidget*, const QString&, kv::BoxIcon, const QString&) {};
     hooks.quit = [] {};
-    kv::app::FrmStart window(home, hooks);
+    kv::app::MainWindow window(home, hooks);
     window.show();
     QCoreApplication::processEvents();
     if (expect == 0) return 0;

@@ -133,8 +133,8 @@ TEST(Translations, GermanWindowShowsGermanMenusVerdictsAndStatusTextsWithTheirPa
     EXPECT_EQ(w.cbCheckFiles()->text(), "Dateien &prüfen");
     EXPECT_EQ(w.stStatus()->text(), "Keine FAKES-DB gefunden. Bitte 'DB aktualisieren'.");
     // Alt+F still starts the check, whatever letter the translation marks.
-    w.lbGefundeneFakes()->setFocus();
-    QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_F, Qt::AltModifier);
+    w.resultsView()->setFocus();
+    QTest::keyClick(w.resultsView(), Qt::Key_F, Qt::AltModifier);
     EXPECT_TRUE(f.Idle());
     EXPECT_EQ(f.Head(), "Part-Name\tDateiname\tFehlerbeschreibung");
     EXPECT_TRUE(w.stStatus()->text().startsWith("Fertig! 0 Fakes und ")) << w.stStatus()->text().toStdString();

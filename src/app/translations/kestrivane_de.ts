@@ -504,7 +504,7 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmCheckLinks</name>
+    <name>kv::app::CheckLinksDialog</name>
     <message>
         <source>Paste ed2k or magnet links, or any text holding them:</source>
         <translation>ed2k- oder Magnet-Links einfügen, oder einen Text, der sie enthält:</translation>
@@ -535,7 +535,7 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmFirstStart</name>
+    <name>kv::app::FirstStartDialog</name>
     <message>
         <source>names no temp directory</source>
         <translation>nennt kein Temp-Verzeichnis</translation>
@@ -554,7 +554,7 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmOptions</name>
+    <name>kv::app::OptionsDialog</name>
     <message>
         <source>Kestrivane-Options</source>
         <translation>Kestrivane-Optionen</translation>
@@ -617,7 +617,7 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmStart</name>
+    <name>kv::app::MainWindow</name>
     <message>
         <source>Search temporary file(s) with following content:</source>
         <translation>Temporäre Datei(en) mit folgendem Inhalt suchen:</translation>

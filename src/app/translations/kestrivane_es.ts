@@ -504,7 +504,7 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmCheckLinks</name>
+    <name>kv::app::CheckLinksDialog</name>
     <message>
         <source>Paste ed2k or magnet links, or any text holding them:</source>
         <translation>Pegue enlaces ed2k o magnet, o un texto que los contenga:</translation>
@@ -535,7 +535,7 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmFirstStart</name>
+    <name>kv::app::FirstStartDialog</name>
     <message>
         <source>names no temp directory</source>
         <translation>no indica directorio temporal</translation>
@@ -554,7 +554,7 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmOptions</name>
+    <name>kv::app::OptionsDialog</name>
     <message>
         <source>Kestrivane-Options</source>
         <translation>Opciones de Kestrivane</translation>
@@ -617,7 +617,7 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmStart</name>
+    <name>kv::app::MainWindow</name>
     <message>
         <source>Search temporary file(s) with following content:</source>
         <translation>Buscar archivos temporales con el contenido:</translation>

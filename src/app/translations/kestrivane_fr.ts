@@ -504,7 +504,7 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmCheckLinks</name>
+    <name>kv::app::CheckLinksDialog</name>
     <message>
         <source>Paste ed2k or magnet links, or any text holding them:</source>
         <translation>Collez des liens ed2k ou magnet, ou un texte qui en contient :</translation>
@@ -535,7 +535,7 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmFirstStart</name>
+    <name>kv::app::FirstStartDialog</name>
     <message>
         <source>names no temp directory</source>
         <translation>n&apos;indique aucun dossier temporaire</translation>
@@ -554,7 +554,7 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmOptions</name>
+    <name>kv::app::OptionsDialog</name>
     <message>
         <source>Kestrivane-Options</source>
         <translation>Options de Kestrivane</translation>
@@ -617,7 +617,7 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmStart</name>
+    <name>kv::app::MainWindow</name>
     <message>
         <source>Search temporary file(s) with following content:</source>
         <translation>Chercher les fichiers temporaires contenant :</translation>

@@ -504,7 +504,7 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmCheckLinks</name>
+    <name>kv::app::CheckLinksDialog</name>
     <message>
         <source>Paste ed2k or magnet links, or any text holding them:</source>
         <translation>Incolla link ed2k o magnet, o un testo che li contiene:</translation>
@@ -535,7 +535,7 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmFirstStart</name>
+    <name>kv::app::FirstStartDialog</name>
     <message>
         <source>names no temp directory</source>
         <translation>non indica alcuna cartella temporanea</translation>
@@ -554,7 +554,7 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmOptions</name>
+    <name>kv::app::OptionsDialog</name>
     <message>
         <source>Kestrivane-Options</source>
         <translation>Opzioni di Kestrivane</translation>
@@ -617,7 +617,7 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     </message>
 </context>
 <context>
-    <name>kv::app::FrmStart</name>
+    <name>kv::app::MainWindow</name>
     <message>
         <source>Search temporary file(s) with following content:</source>
         <translation>Cerca file temporanei con il contenuto:</translation>

@@ -1,4 +1,4 @@
-#include "FrmOptions.h"
+#include "OptionsDialog.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -54,7 +54,7 @@ KvLineEdit* TextBox(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, DirectoryChooser chooseDirectory)
+OptionsDialog::OptionsDialog(Session& session, MainView& mainView, QWidget* parent, DirectoryChooser chooseDirectory)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       session_(session),
@@ -76,7 +76,7 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, Di
     }
 }
 
-void FrmOptions::BuildControls() {
+void OptionsDialog::BuildControls() {
 
     QGroupBox* fraCheck = Frame(QStringLiteral("fraCheckNewVersions"), tr(" Check@Startup for:"), this);
     PlaceTwips(fraCheck, 90, 90, 2415, 1065);
@@ -111,13 +111,13 @@ void FrmOptions::BuildControls() {
     cbBrowseTempDir_->setObjectName(QStringLiteral("cbBrowseTempDir"));
     cbBrowseTempDir_->setAutoDefault(false);
     PlaceTwips(cbBrowseTempDir_, 4095, 240, 1095, 345);
-    connect(cbBrowseTempDir_, &QPushButton::clicked, this, &FrmOptions::cbBrowseTempDir_Click);
+    connect(cbBrowseTempDir_, &QPushButton::clicked, this, &OptionsDialog::onBrowseTempDir);
 
     BuildAmuleGroup();
     BuildButtons();
 }
 
-void FrmOptions::BuildAmuleGroup() {
+void OptionsDialog::BuildAmuleGroup() {
     QGroupBox* fraAmule = Frame(QStringLiteral("fraAmule"), tr(" aMule connection:"), this);
     PlaceTwips(fraAmule, 90, 2070 + kTempDirRowTwips, 5295, 1065);
     PlaceTwips(Label(QStringLiteral("lblAmuleHost"), tr("Host:"), fraAmule), 180, 315, 900, 285);
@@ -137,10 +137,10 @@ void FrmOptions::BuildAmuleGroup() {
     cbLocalAmule_->setObjectName(QStringLiteral("cbLocalAmule"));
     cbLocalAmule_->setAutoDefault(false);
     PlaceTwips(cbLocalAmule_, 3195, 600, 1995, 345);
-    connect(cbLocalAmule_, &QPushButton::clicked, this, &FrmOptions::cbLocalAmule_Click);
+    connect(cbLocalAmule_, &QPushButton::clicked, this, &OptionsDialog::onLocalAmule);
 }
 
-void FrmOptions::BuildButtons() {
+void OptionsDialog::BuildButtons() {
     lblFakesDatVersion_ = Label(QStringLiteral("lblFakesDatVersion"), QString(), this);
     PlaceTwips(lblFakesDatVersion_, 180, 2160 + kTempDirRowTwips + kAmuleRowTwips, 2445, 195);
 
@@ -152,9 +152,9 @@ void FrmOptions::BuildButtons() {
     cbCancel_->setObjectName(QStringLiteral("cbCancel"));
     cbCancel_->setAutoDefault(false);
     PlaceTwips(cbCancel_, 4320, 2070 + kTempDirRowTwips + kAmuleRowTwips, 1095, 375);
-    connect(cbOK_, &QPushButton::clicked, this, &FrmOptions::cbOK_Click);
+    connect(cbOK_, &QPushButton::clicked, this, &OptionsDialog::onOk);
     // Esc and the title-bar close reject the dialog as Cancel does.
-    connect(cbCancel_, &QPushButton::clicked, this, &FrmOptions::cbCancel_Click);
+    connect(cbCancel_, &QPushButton::clicked, this, &OptionsDialog::onCancel);
 
     setTabOrder(cbFakesDat_, cbKestrivane_);
     setTabOrder(cbKestrivane_, tbTabStop1_);
@@ -171,7 +171,7 @@ void FrmOptions::BuildButtons() {
 
 }
 
-void FrmOptions::LoadValues() {
+void OptionsDialog::LoadValues() {
     const OptionsValues values = LoadOptions(session_);
     cbKestrivane_->setChecked(values.checkKestrivane);
     cbFakesDat_->setChecked(values.checkFakesDat);
@@ -188,7 +188,7 @@ void FrmOptions::LoadValues() {
     tbAmulePort_->setText(QString::number(amule.port));
 }
 
-void FrmOptions::cbOK_Click() {
+void OptionsDialog::onOk() {
     // A pasted or stored text that is no number is refused, not stored.
     for (KvLineEdit* box : {tbTabStop1_, tbTabStop2_}) {
         if (box->text().trimmed().isEmpty() || box->hasAcceptableInput()) continue;
@@ -210,7 +210,7 @@ void FrmOptions::cbOK_Click() {
     accept();
 }
 
-bool FrmOptions::StoreAmule() {
+bool OptionsDialog::StoreAmule() {
     AmuleLogin login{Bytes(tbAmuleHost_->text().trimmed()), Bytes(tbAmulePort_->text().trimmed()),
                      Bytes(tbAmulePassword_->text()), localAmuleMd5_};
     if (login.password.empty() && login.passwordMd5.empty()) return true;  // the aMule group was not used
@@ -225,7 +225,7 @@ bool FrmOptions::StoreAmule() {
     return true;
 }
 
-void FrmOptions::cbLocalAmule_Click() {
+void OptionsDialog::onLocalAmule() {
     const std::optional<ec::AmuleConfEc> local = LocalAmule(UserHomeDirectory());
     if (!local || !local->accepted) {
         mainView_.MessageBox(local ? msg::AmuleNotAccepting() : msg::AmuleNoConf(), BoxIcon::Critical, msg::kAppTitle);
@@ -237,9 +237,9 @@ void FrmOptions::cbLocalAmule_Click() {
     localAmuleMd5_ = local->settings.passwordMd5;
 }
 
-void FrmOptions::cbCancel_Click() { reject(); }
+void OptionsDialog::onCancel() { reject(); }
 
-void FrmOptions::cbBrowseTempDir_Click() {
+void OptionsDialog::onBrowseTempDir() {
     const QString title = Shown(msg::OptionsChooseTempDir());
     QString start = tbTempDir_->text();
     if (start.isEmpty() || !QDir(start).exists()) start = QDir::homePath();

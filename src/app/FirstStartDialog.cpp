@@ -1,4 +1,4 @@
-#include "FrmFirstStart.h"
+#include "FirstStartDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -28,7 +28,7 @@ QString Path(const std::string& bytes) { return QFile::decodeName(bytes.c_str())
 
 }  // namespace
 
-FrmFirstStart::FrmFirstStart(Session& session, MainPresenter& presenter, std::vector<DetectedClient> found,
+FirstStartDialog::FirstStartDialog(Session& session, MainPresenter& presenter, std::vector<DetectedClient> found,
                              QWidget* parent)
     : QDialog(parent), session_(session), presenter_(presenter), found_(std::move(found)) {
     setObjectName(QStringLiteral("frmFirstStart"));
@@ -74,13 +74,13 @@ FrmFirstStart::FrmFirstStart(Session& session, MainPresenter& presenter, std::ve
     cbOK_->setDefault(true);
     cbCancel_ = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     cbCancel_->setObjectName(QStringLiteral("cbCancel"));
-    connect(cbOK_, &QPushButton::clicked, this, &FrmFirstStart::cbOK_Click);
+    connect(cbOK_, &QPushButton::clicked, this, &FirstStartDialog::onOk);
     connect(cbCancel_, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(560, sizeHint().height());
 }
 
-void FrmFirstStart::cbOK_Click() {
+void FirstStartDialog::onOk() {
     const std::string address = tbUpdateURL_->text().trimmed().toUtf8().toStdString();
     if (!address.empty()) session_.settings.Write(Key::FakesDatDownloadURL, address);
     const int row = lstClients_->currentRow();

@@ -1,4 +1,4 @@
-#include "FrmInfo.h"
+#include "AboutDialog.h"
 
 #include "Translations.h"
 
@@ -44,7 +44,7 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-FrmInfo::FrmInfo(const Session& session, MainView& mainView, QWidget* parent)
+AboutDialog::AboutDialog(const Session& session, MainView& mainView, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       session_(session),
@@ -92,9 +92,9 @@ FrmInfo::FrmInfo(const Session& session, MainView& mainView, QWidget* parent)
     PlaceTwips(cbOK_, 1530, 1980, 1095, 325);
     connect(cbOK_, &QPushButton::clicked, this, &QDialog::accept);
 
-    connect(lblFakesDBText_, &LinkLabel::clicked, this, &FrmInfo::lblFakesDBText_Click);
-    connect(lblMailText_, &LinkLabel::clicked, this, &FrmInfo::lblMailText_Click);
-    connect(lblDLText_, &LinkLabel::clicked, this, &FrmInfo::lblDLText_Click);
+    connect(lblFakesDBText_, &LinkLabel::clicked, this, &AboutDialog::onListLink);
+    connect(lblMailText_, &LinkLabel::clicked, this, &AboutDialog::onMailLink);
+    connect(lblDLText_, &LinkLabel::clicked, this, &AboutDialog::onDownloadLink);
 
     FitLabelFonts(this);
 
@@ -105,14 +105,14 @@ FrmInfo::FrmInfo(const Session& session, MainView& mainView, QWidget* parent)
     }
 }
 
-void FrmInfo::lblFakesDBText_Click() {
+void AboutDialog::onListLink() {
     OpenAboutLink(mainView_, lblFakesDBText_->text().toUtf8().toStdString());
 }
 
-void FrmInfo::lblDLText_Click() {
+void AboutDialog::onDownloadLink() {
     OpenAboutLink(mainView_, lblDLText_->text().toUtf8().toStdString());
 }
 
-void FrmInfo::lblMailText_Click() { SendFeedbackMail(session_, mainView_); }
+void AboutDialog::onMailLink() { SendFeedbackMail(session_, mainView_); }
 
 }  // namespace kv::app
