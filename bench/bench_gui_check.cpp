@@ -24,7 +24,7 @@
 
 #include "BenchSupport.h"
 #include "FindingsModel.h"
-#include "FrmStart.h"
+#include "MainWindow.h"
 #include "PartMetBuilder.h"
 #include "TempDir.h"
 
@@ -104,9 +104,9 @@ int RunWindow(int argc, char** argv, const std::string& home, int expect, const 
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     kv::app::DesktopHooks hooks;
-    hooks.messageBox = [](QWidget*, const QString&, int, const QString&) {};
+    hooks.messageBox = [](QWidget*, const QString&, kv::BoxIcon, const QString&) {};
     hooks.quit = [] {};
-    kv::app::FrmStart window(home, hooks);
+    kv::app::MainWindow window(home, hooks);
     window.show();
     QCoreApplication::processEvents();
     const auto start = Clock::now();

@@ -13,11 +13,6 @@
 
 namespace kv::app {
 
-namespace {
-
-QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
-
-}  // namespace
 
 Finding SlimFinding(Finding f) {
     std::vector<Ed2kHash>().swap(f.download.partHashes);
@@ -36,6 +31,9 @@ FindingsModel::Kept FindingsModel::Keep(Finding&& f) {
     k.description = std::move(f.description);
     k.listName = std::move(f.listName);
     if (f.suspicion) k.suspicion = std::make_unique<inspect::Suspicion>(std::move(*f.suspicion));
+    // Kept apart only where the lists changed what the detectors said: the own list may change its mind.
+    if (f.inspected && !(k.suspicion && *k.suspicion == *f.inspected))
+        k.inspected = std::make_unique<inspect::Suspicion>(std::move(*f.inspected));
     k.problem = f.problem;
     k.fake = f.fake, k.fromBackup = f.fromBackup, k.allowed = f.allowed;
     return k;
@@ -49,6 +47,7 @@ Finding FindingsModel::Restore(const Kept& k) {
     f.description = k.description;
     f.listName = k.listName;
     if (k.suspicion) f.suspicion = *k.suspicion;
+    f.inspected = k.inspected ? std::optional(*k.inspected) : f.suspicion;
     f.problem = k.problem;
     f.fromBackup = k.fromBackup;
     f.allowed = k.allowed;
@@ -71,7 +70,7 @@ void FindingsModel::Start(ListKind kind) {
     beginResetModel();
     kind_ = kind;
     columns_.clear();
-    for (const std::string& c : ListColumns(kind)) columns_ << ShownText(c);
+    for (const std::string& c : ListColumns(kind)) columns_ << Shown(c);
     Reset();
     endResetModel();
 }
@@ -83,13 +82,14 @@ void FindingsModel::Clear() {
     endRemoveRows();
 }
 
-void FindingsModel::Append(std::vector<Finding>&& findings) {
+void FindingsModel::Append(std::vector<Finding>&& findings, std::vector<ClientState>&& states) {
     if (findings.empty()) return;
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(findings.size()) - 1);
-    for (Finding& f : findings) {
+    for (size_t i = 0; i < findings.size(); ++i) {
         rows_.push_back(Slot{static_cast<uint32_t>(findings_.size()), false});
-        findings_.push_back(Keep(std::move(f)));
+        findings_.push_back(Keep(std::move(findings[i])));
+        if (i < states.size()) findings_.back().clientState = states[i];
     }
     findings = {};
     endInsertRows();
@@ -105,6 +105,28 @@ void FindingsModel::Append(std::vector<SearchHit>&& hits) {
     }
     hits = {};
     endInsertRows();
+}
+
+void FindingsModel::AllRowsChanged(int firstColumn, int lastColumn) {
+    if (!rows_.empty()) emit dataChanged(index(0, firstColumn), index(rowCount() - 1, lastColumn));
+}
+
+void FindingsModel::SetClientState(const Ed2kHash& hash, ClientState state) {
+    for (Kept& k : findings_)
+        if (k.download.hash == hash) k.clientState = state;
+    if (kind_ == ListKind::Amule) AllRowsChanged(kAmuleState, kAmuleState);
+}
+
+void FindingsModel::Update(std::vector<Finding>&& findings) {
+    for (Kept& k : findings_) {
+        for (Finding& f : findings) {
+            if (!f.download.hash || k.download.hash != f.download.hash || k.part != f.part) continue;
+            const std::optional<ClientState> state = k.clientState;
+            k = Keep(Finding(f));
+            k.clientState = state;
+        }
+    }
+    AllRowsChanged(0, columnCount() - 1);
 }
 
 std::optional<Finding> FindingsModel::FindingAt(int row) const {
@@ -129,15 +151,32 @@ int FindingsModel::columnCount(const QModelIndex& parent) const {
 QString FindingsModel::Cell(Slot slot, int column) const {
     if (slot.hit) {
         const SearchHit& h = hits_[slot.index];
-        return column == 0 ? Show(VisibleControls(h.part)) : column == 1 ? Show(VisibleControls(h.name)) : QString();
+        return column == 0 ? Shown(VisibleControls(h.part)) : column == 1 ? Shown(VisibleControls(h.name)) : QString();
     }
     const Kept& k = findings_[slot.index];
     switch (column) {
-        case 0: return Show(VisibleControls(k.part));
-        case 1: return Show(VisibleControls(k.download.name));
-        case 2: return Show(FindingCells(Restore(k), VerdictWords())[2]);
+        case 0: return Shown(VisibleControls(k.part));
+        case 1: return Shown(VisibleControls(k.download.name));
+        case 2: return Shown(FindingCells(Restore(k), VerdictWords())[2]);
+        case kAmuleState: return k.clientState ? StateText(*k.clientState) : QString();
         default: return {};
     }
+}
+
+QString FindingsModel::StateText(ClientState state) {
+    switch (state) {
+        case ClientState::Downloading: return tr("Downloading");
+        case ClientState::Waiting: return tr("Waiting");
+        case ClientState::Paused: return tr("Paused");
+        case ClientState::Stopped: return tr("Stopped");
+        case ClientState::Hashing: return tr("Hashing");
+        case ClientState::Completing: return tr("Completing");
+        case ClientState::Complete: return tr("Complete");
+        case ClientState::Error: return tr("Error");
+        case ClientState::Cancelled: return tr("Cancelled");
+        case ClientState::Other: break;
+    }
+    return tr("Unknown");
 }
 
 QVariant FindingsModel::data(const QModelIndex& index, int role) const {

@@ -32,10 +32,15 @@ public:
     void Start(ListKind kind);
     void Clear();
     // One insertion for the whole batch, so that the view lays it out once.
-    void Append(std::vector<Finding>&& findings);
+    // states: aMule's state of each finding, for an aMule list.
+    void Append(std::vector<Finding>&& findings, std::vector<ClientState>&& states = {});
     void Append(std::vector<SearchHit>&& hits);
 
     ListKind Kind() const { return kind_; }
+    // The rows of the download with hash show aMule's new state of it.
+    void SetClientState(const Ed2kHash& hash, ClientState state);
+    // The rows of these findings' downloads (same part file) show them as given.
+    void Update(std::vector<Finding>&& findings);
     // The finding shown in row; none for a search row or a row out of range.
     std::optional<Finding> FindingAt(int row) const;
     // The palette the row colours are chosen against.
@@ -55,9 +60,10 @@ private:
         std::string part;
         Download download;
         std::string description, listName;
-        std::unique_ptr<inspect::Suspicion> suspicion;
+        std::unique_ptr<inspect::Suspicion> suspicion, inspected;
         ReadProblem problem = ReadProblem::None;
         bool fake = false, fromBackup = false, allowed = false;
+        std::optional<ClientState> clientState;  // an aMule row's
     };
     // A shown row: an index into the findings or the hits, in the order they came.
     struct Slot {
@@ -67,8 +73,11 @@ private:
     static Kept Keep(Finding&& f);
     static Finding Restore(const Kept& k);
     static RowKind KindOf(const Kept& k);
+    static QString StateText(ClientState state);
+    static constexpr int kAmuleState = 3;
     QString Cell(Slot slot, int column) const;
     void Reset();
+    void AllRowsChanged(int firstColumn, int lastColumn);
 
     ListKind kind_ = ListKind::Check;
     QStringList columns_;

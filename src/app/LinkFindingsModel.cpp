@@ -11,8 +11,6 @@ namespace kv::app {
 
 namespace {
 
-QString Shown(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
-
 RowKind KindOf(LinkVerdict v) {
     return v == LinkVerdict::Fake ? RowKind::Fake : v == LinkVerdict::Suspect ? RowKind::Suspect : RowKind::Plain;
 }
@@ -27,7 +25,7 @@ QString Tip(const LinkFinding& f) {
 
 }  // namespace
 
-void LinkFindingsModel::Show(std::vector<LinkFinding> findings) {
+void LinkFindingsModel::Shown(std::vector<LinkFinding> findings) {
     beginResetModel();
     findings_ = std::move(findings);
     endResetModel();
@@ -51,10 +49,10 @@ QVariant LinkFindingsModel::data(const QModelIndex& index, int role) const {
     switch (role) {
         case Qt::DisplayRole:
             if (index.column() == kLine) return f.line > 0 ? QString::number(qulonglong(f.line)) : QString();
-            return Shown(index.column() == kName ? LinkShownName(f) : LinkVerdictText(f, VerdictWords()));
+            return app::Shown(index.column() == kName ? LinkShownName(f) : LinkVerdictText(f, VerdictWords()));
         case Qt::ToolTipRole:
             if (index.column() == kName) return Tip(f);
-            return index.column() == kVerdict ? Shown(LinkVerdictText(f, VerdictWords())) : QVariant();
+            return index.column() == kVerdict ? app::Shown(LinkVerdictText(f, VerdictWords())) : QVariant();
         // Fakes and suspects stand out by colour and bold type; a malformed link, naming no file, is italic.
         case Qt::BackgroundRole: return kind == RowKind::Plain ? QVariant() : QVariant(ColoursFor(kind, palette_).background);
         case Qt::ForegroundRole: return kind == RowKind::Plain ? QVariant() : QVariant(ColoursFor(kind, palette_).text);

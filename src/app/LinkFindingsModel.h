@@ -18,7 +18,7 @@ public:
 
     explicit LinkFindingsModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
 
-    void Show(std::vector<LinkFinding> findings);
+    void Shown(std::vector<LinkFinding> findings);
     void SetPalette(const QPalette& palette);
 
     int rowCount(const QModelIndex& parent = {}) const override;

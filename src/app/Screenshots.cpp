@@ -10,8 +10,8 @@
 #include <QPushButton>
 
 #include "FindingsModel.h"
-#include "FrmCheckLinks.h"
-#include "FrmStart.h"
+#include "CheckLinksDialog.h"
+#include "MainWindow.h"
 
 namespace kv::app {
 
@@ -21,7 +21,7 @@ void Settle() {
     for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
 }
 
-void WaitForWork(const FrmStart& window) {
+void WaitForWork(const MainWindow& window) {
     while (window.Busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
@@ -37,18 +37,18 @@ QPalette DarkPalette() {
 }
 
 // A large temp directory: the list sorted by its description, then the same in a dark theme.
-bool TakeLargeListShots(FrmStart& window, const QDir& dir) {
+bool TakeLargeListShots(MainWindow& window, const QDir& dir) {
     window.cbCheckFiles()->click();
     WaitForWork(window);
-    window.lbGefundeneFakes()->sortByColumn(2, Qt::DescendingOrder);
+    window.resultsView()->sortByColumn(2, Qt::DescendingOrder);
     // Where the suspects end and the fakes begin.
     const FindingsModel& model = *window.Model();
     int firstFake = 0;
     while (firstFake < model.rowCount() &&
            model.index(firstFake, 0).data(FindingsModel::kRowKindRole).toInt() != static_cast<int>(RowKind::Fake))
         ++firstFake;
-    window.lbGefundeneFakes()->scrollTo(model.index(std::max(0, firstFake - 6), 0), QAbstractItemView::PositionAtTop);
-    window.lbGefundeneFakes()->selectRow(firstFake + 1);
+    window.resultsView()->scrollTo(model.index(std::max(0, firstFake - 6), 0), QAbstractItemView::PositionAtTop);
+    window.resultsView()->selectRow(firstFake + 1);
     Settle();
     bool ok = window.grab().save(dir.filePath(QStringLiteral("main-window-5000.png")));
     QApplication::setStyle(QStringLiteral("Fusion"));
@@ -60,7 +60,7 @@ bool TakeLargeListShots(FrmStart& window, const QDir& dir) {
 
 // Pastes a forum post into the link dialog and checks it: a listed fake, a name
 // that hides a program, a magnet and a plain download.
-void CheckForumPost(FrmCheckLinks& links) {
+void CheckForumPost(CheckLinksDialog& links) {
     links.tbLinks()->setPlainText(QStringLiteral(
         "Re: new releases this week\n"
         "ed2k://|file|The%20Long%20Road%20(2006).DVDRip.avi|734003200|3BD5BA5B199D13A55AB98766F2D08FCC|/\n"
@@ -73,19 +73,19 @@ void CheckForumPost(FrmCheckLinks& links) {
 // With an aMule connection stored: "Check aMule", the row menu over the
 // window with its aMule commands, the options holding the connection, and the
 // link dialog offering its clean links to aMule.
-bool TakeAmuleShots(FrmStart& window, const QDir& dir) {
+bool TakeAmuleShots(MainWindow& window, const QDir& dir) {
     window.cbCheckAmule()->click();
     WaitForWork(window);
     const FindingsModel& model = *window.Model();
     for (int i = 0; i < model.rowCount(); ++i) {
         if (model.index(i, 2).data().toString().startsWith(QStringLiteral("Fake"), Qt::CaseInsensitive)) {
-            window.lbGefundeneFakes()->selectRow(i);
+            window.resultsView()->selectRow(i);
             break;
         }
     }
     Settle();
-    QMenu* menu = window.MenuRechteMaustaste();
-    const QTableView* list = window.lbGefundeneFakes();
+    QMenu* menu = window.RowMenu();
+    const QTableView* list = window.resultsView();
     // Opened below the row, past the short names: the rows stay readable beside it.
     const QRect row = list->visualRect(list->currentIndex());
     const QPoint at = list->viewport()->mapTo(&window, QPoint(row.left() + 260, row.bottom()));
@@ -106,7 +106,7 @@ bool TakeAmuleShots(FrmStart& window, const QDir& dir) {
 
     const auto previous = window.Hooks().runDialog;
     window.Hooks().runDialog = [&](QDialog& dialog) {
-        auto* links = qobject_cast<FrmCheckLinks*>(&dialog);
+        auto* links = qobject_cast<CheckLinksDialog*>(&dialog);
         if (links) CheckForumPost(*links);
         dialog.show();
         Settle();
@@ -114,15 +114,15 @@ bool TakeAmuleShots(FrmStart& window, const QDir& dir) {
         dialog.reject();
         return int(QDialog::Rejected);
     };
-    window.ExtrasOptions_Click();
-    window.FileCheckLinks_Click();
+    window.onOptions();
+    window.onCheckLinks();
     window.Hooks().runDialog = previous;
     return ok;
 }
 
 }  // namespace
 
-bool TakeScreenshots(FrmStart& window, const QString& directory, const QString& set) {
+bool TakeScreenshots(MainWindow& window, const QString& directory, const QString& set) {
     QDir().mkpath(directory);
     const QDir dir(directory);
     if (set == QLatin1String("large")) return TakeLargeListShots(window, dir);
@@ -141,15 +141,15 @@ bool TakeScreenshots(FrmStart& window, const QString& directory, const QString& 
     const FindingsModel& model = *window.Model();
     for (int i = 0; i < model.rowCount(); ++i) {
         if (model.index(i, 2).data().toString().contains(QStringLiteral("fake"), Qt::CaseInsensitive)) {
-            window.lbGefundeneFakes()->selectRow(i);
+            window.resultsView()->selectRow(i);
             break;
         }
     }
     Settle();
     ok &= window.grab().save(dir.filePath(QStringLiteral("main-window.png")));
     // The row menu of that row, with its own-list and aMule commands.
-    QMenu* menu = window.MenuRechteMaustaste();
-    const QTableView* list = window.lbGefundeneFakes();
+    QMenu* menu = window.RowMenu();
+    const QTableView* list = window.resultsView();
     menu->popup(list->viewport()->mapToGlobal(list->visualRect(list->currentIndex()).center()));
     Settle();
     ok &= menu->grab().save(dir.filePath(QStringLiteral("row-menu.png")));
@@ -165,25 +165,25 @@ bool TakeScreenshots(FrmStart& window, const QString& directory, const QString& 
         return int(QDialog::Rejected);
     };
     name = QStringLiteral("options.png");
-    window.ExtrasOptions_Click();
+    window.onOptions();
     name = QStringLiteral("about.png");
-    window.HelpAbout_Click();
+    window.onAbout();
     // The prompt of "Mark as fake..." on the selected row; cancelled, so nothing is stored.
     name = QStringLiteral("mark-fake.png");
-    window.RechteMaustasteMarkFake_Click();
+    window.onMarkFake();
     name = QStringLiteral("first-start.png");
     window.RunFirstStart();
 
     // The link check on a pasted forum post.
     window.Hooks().runDialog = [&](QDialog& dialog) {
-        if (auto* links = qobject_cast<FrmCheckLinks*>(&dialog)) CheckForumPost(*links);
+        if (auto* links = qobject_cast<CheckLinksDialog*>(&dialog)) CheckForumPost(*links);
         dialog.show();
         Settle();
         ok &= dialog.grab().save(dir.filePath(QStringLiteral("check-links.png")));
         dialog.reject();
         return int(QDialog::Rejected);
     };
-    window.FileCheckLinks_Click();
+    window.onCheckLinks();
     window.Hooks().runDialog = previous;
     return ok;
 }

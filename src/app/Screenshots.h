@@ -4,7 +4,7 @@
 
 namespace kv::app {
 
-class FrmStart;
+class MainWindow;
 
 // Runs "Check &Files" on the shown window, then saves pictures into
 // directory. set "": the main window, the dialogs (main-window.png,
@@ -13,6 +13,6 @@ class FrmStart;
 // "german": main-window-de.png; "amule" (a connection stored): "Check aMule",
 // then check-amule.png (the row menu drawn over the window), row-menu.png,
 // options.png and check-links.png again, the aMule commands enabled. Returns false when a picture could not be saved.
-bool TakeScreenshots(FrmStart& window, const QString& directory, const QString& set = {});
+bool TakeScreenshots(MainWindow& window, const QString& directory, const QString& set = {});
 
 }  // namespace kv::app

@@ -3,8 +3,7 @@
 #include <QLocale>
 #include <QString>
 
-#include <string>
-#include <vector>
+#include <string_view>
 
 #include "common/Translator.h"
 
@@ -17,17 +16,11 @@ bool InstallTranslation(const QLocale& locale);
 // Removes what InstallTranslation installed.
 void RemoveTranslation();
 
-// A text of the window's logic (bytes) as the window shows it: translated when
-// a translation is installed and the text is one of the program's own, fixed
-// or made from a pattern whose parts (names, paths, figures) are kept as they
-// are; else the bytes for display.
-QString ShownText(const std::string& bytes);
+// Bytes (a name, a path, a text worded by the window's logic) as the window
+// shows them: another encoding's bytes as their characters.
+QString Shown(std::string_view bytes);
 
-// The verdicts' words (context "Verdicts") in the installed translation:
-// for the core's VerdictOf and its kin, which build them from patterns.
+// The verdicts' words (context "Verdicts") in the installed translation.
 const Translator& VerdictWords();
-
-// The patterns of the window's logic, in English with %1... for their parts.
-const std::vector<const char*>& MessagePatterns();
 
 }  // namespace kv::app

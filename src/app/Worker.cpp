@@ -21,8 +21,8 @@ public:
         : window_(window), relay_(relay), cancelled_(std::move(cancelled)) {}
     ~QueuedView() override { Flush(); }
 
-    void SetStatus(const std::string& text, const std::string& colour) override {
-        Post([=](MainView& v) { v.SetStatus(text, colour); });
+    void SetStatus(const std::string& text) override {
+        Post([=](MainView& v) { v.SetStatus(text); });
     }
     void SetCaption(const std::string& text) override { Post([=](MainView& v) { v.SetCaption(text); }); }
     void ClearList() override {
@@ -42,6 +42,12 @@ public:
         hits_.push_back(hit);
         FlushWhenDue();
     }
+    void AddClientFindings(std::vector<Finding>&& batch, std::vector<ClientState>&& states) override {
+        for (Finding& f : batch) f = SlimFinding(std::move(f));
+        Post([batch = std::move(batch), states = std::move(states)](MainView& v) mutable {
+            v.AddClientFindings(std::move(batch), std::move(states));
+        });
+    }
     void RepaintList() override { Flush(); }
     size_t SelectedRowCount() const override { return 0; }
     std::vector<Finding> SelectedFindings() const override { return {}; }
@@ -58,8 +64,8 @@ public:
     void KeepPainted() override {}
     bool WorkCancelled() const override { return *cancelled_; }
 
-    void MessageBox(const std::string& text, int style, const std::string& title) override {
-        Ask<bool>([&](MainView& v) { v.MessageBox(text, style, title); return true; }, false);
+    void MessageBox(const std::string& text, BoxIcon icon, const std::string& title) override {
+        Ask<bool>([&](MainView& v) { v.MessageBox(text, icon, title); return true; }, false);
     }
     FileChoice ChooseFile(const FileChooserRequest& request) override {
         return Ask<FileChoice>([&](MainView& v) { return v.ChooseFile(request); }, FileChoice{});

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "FrmLogo.h"
-#include "FrmStart.h"
+#include "SplashWindow.h"
+#include "MainWindow.h"
 #include "Screenshots.h"
 #include "Translations.h"
 #include "common/Version.h"
@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     QElapsedTimer clock;
     clock.start();
 
-    auto* splash = new kv::app::FrmLogo;
+    auto* splash = new kv::app::SplashWindow;
     splash->show();
     splash->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
     kv::Session session = kv::Session::At(dirs);
     session.CreateDirectories();  // a failure shows as the settings' and list's own messages
     const bool settingsExisted = kv::FileExists(session.settings.Path());
-    kv::app::FrmStart window(session);
+    kv::app::MainWindow window(session);
     window.show();
     splash->close();
     delete splash;

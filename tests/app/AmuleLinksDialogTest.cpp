@@ -4,14 +4,14 @@
 #include <filesystem>
 
 #include "AmuleDaemon.h"
-#include "FrmCheckLinks.h"
+#include "CheckLinksDialog.h"
 #include "GuiFixture.h"
 #include "clients/amule/ConnectionSettings.h"
 #include "common/StringUtil.h"
 
 namespace {
 
-using kv::app::FrmCheckLinks;
+using kv::app::CheckLinksDialog;
 using kv::test::AmuleDaemon;
 
 const std::string kFake = "0123456789abcdef0123456789abcdef";
@@ -40,7 +40,7 @@ TEST(AmuleLinksDialog, AddsOnlyTheCleanLinksOnceAndSaysWhenAmuleCannotBeReached)
         "ed2k://|file|Film%20One.avi|734003200|" + kFilm + "|/\n"
         "ed2k://|file|bad|1|x|/\n");
     auto& w = f.Open();
-    f.With<FrmCheckLinks>([&] { w.Action("FileCheckLinks")->trigger(); }, [&](FrmCheckLinks& d) {
+    f.With<CheckLinksDialog>([&] { w.Action("FileCheckLinks")->trigger(); }, [&](CheckLinksDialog& d) {
         const auto check = [&](const QString& text) {
             d.tbLinks()->setPlainText(text);
             QTest::mouseClick(d.cbCheck(), Qt::LeftButton);

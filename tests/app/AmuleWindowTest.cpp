@@ -5,13 +5,13 @@
 #include <memory>
 
 #include "AmuleDaemon.h"
-#include "FrmOptions.h"
+#include "OptionsDialog.h"
 #include "GuiFixture.h"
 #include "common/FileUtil.h"
 
 namespace {
 
-using kv::app::FrmOptions;
+using kv::app::OptionsDialog;
 using kv::test::AmuleDaemon;
 
 const char* const kFilm = "ed2k://|file|Film%20One.avi|734003200|0123456789ABCDEF0123456789ABCDEF|/";
@@ -35,8 +35,8 @@ protected:
 
     std::string Stored() const { return f.home.File("amule-connection.ini"); }
     // The options dialog with the aMule group filled in by fill, then OK.
-    void Options(const std::function<void(FrmOptions&)>& fill) {
-        f.With<FrmOptions>([&] { f.w->Action("ExtrasOptions")->trigger(); }, [&](FrmOptions& d) {
+    void Options(const std::function<void(OptionsDialog&)>& fill) {
+        f.With<OptionsDialog>([&] { f.w->Action("ExtrasOptions")->trigger(); }, [&](OptionsDialog& d) {
             fill(d);
             QTest::mouseClick(d.cbOK(), Qt::LeftButton);
             if (d.isVisible()) d.reject();  // refused: the test goes on with Cancel
@@ -59,10 +59,10 @@ TEST_F(AmuleWindow, CheckAmuleListsItsDownloadsAndTheRowMenuPausesResumesAndCanc
     f.Open();
     const auto usable = [&] {
         return std::tuple(f.w->cbCheckAmule()->isVisible(), f.w->Action("FileCheckAmule")->isEnabled(),
-                          f.w->Action("RechteMaustasteAmulePause")->isEnabled());
+                          f.w->Action("RowMenuAmulePause")->isEnabled());
     };
     const QString port = QString::number(daemon->Port());
-    Options([&](FrmOptions& d) {
+    Options([&](OptionsDialog& d) {
         d.tbAmuleHost()->setText("127.0.0.1");
         d.tbAmulePort()->setText(port);
         d.tbAmulePassword()->setText("guess");
@@ -71,7 +71,7 @@ TEST_F(AmuleWindow, CheckAmuleListsItsDownloadsAndTheRowMenuPausesResumesAndCanc
         << f.boxes.join(";").toStdString();
     EXPECT_EQ(std::pair(kv::FileExists(Stored()), usable()), std::pair(false, std::tuple(false, false, false)));
     f.boxes.clear();
-    Options([&](FrmOptions& d) {
+    Options([&](OptionsDialog& d) {
         QTest::mouseClick(d.cbLocalAmule(), Qt::LeftButton);
         EXPECT_EQ(d.tbAmuleHost()->text() + ":" + d.tbAmulePort()->text(), "127.0.0.1:" + port);
     });
@@ -87,16 +87,22 @@ TEST_F(AmuleWindow, CheckAmuleListsItsDownloadsAndTheRowMenuPausesResumesAndCanc
     ASSERT_EQ(f.Rows().size(), 2) << f.Rows().join('\n').toStdString();
     const int film = f.RowNamed("Film One.avi"), song = f.RowNamed("Song.mp3");
     ASSERT_TRUE(film >= 0 && song >= 0);
-    EXPECT_TRUE(f.Rows()[film].endsWith("*** OK ")) << f.Rows()[film].toStdString();
+    EXPECT_EQ(f.Column(2)[film], "*** OK ");
     EXPECT_TRUE(f.w->stStatus()->text().startsWith("Finished! Found 0 Fakes")) << f.w->stStatus()->text().toStdString();
+    // aMule's own state of each download in a column of its own, following the row menu's commands.
+    EXPECT_TRUE(f.Head().endsWith("\tIn aMule")) << f.Head().toStdString();
+    const auto states = [&] { return f.Column(3)[film] + "|" + f.Column(3)[song]; };
+    EXPECT_EQ(states(), "Waiting|Waiting");
 
-    f.MenuItem(film, "RechteMaustasteAmulePause");
+    f.MenuItem(film, "RowMenuAmulePause");
     EXPECT_EQ(f.w->stStatus()->text(), "Paused in aMule: Film One.avi");
     EXPECT_NE(Shown(kFilmHash).find("Paused"), std::string::npos) << Shown(kFilmHash);
     EXPECT_NE(Shown(kSongHash).find("Waiting"), std::string::npos) << "only the selected row";
-    f.MenuItem(film, "RechteMaustasteAmuleResume");
+    EXPECT_EQ(states(), "Paused|Waiting");
+    f.MenuItem(film, "RowMenuAmuleResume");
     EXPECT_EQ(f.w->stStatus()->text(), "Resumed in aMule: Film One.avi");
     EXPECT_NE(Shown(kFilmHash).find("Waiting"), std::string::npos) << Shown(kFilmHash);
+    EXPECT_EQ(states(), "Waiting|Waiting");
 
     // Cancel asks first, naming the file; No keeps the download.
     QString asked;
@@ -104,13 +110,15 @@ TEST_F(AmuleWindow, CheckAmuleListsItsDownloadsAndTheRowMenuPausesResumesAndCanc
         asked = static_cast<QMessageBox&>(d).text();
         static_cast<QMessageBox&>(d).button(QMessageBox::No)->click();
     };
-    f.MenuItem(song, "RechteMaustasteAmuleCancel");
+    f.MenuItem(song, "RowMenuAmuleCancel");
     EXPECT_EQ(asked, "Cancel Song.mp3 in aMule and delete what has arrived?");
     EXPECT_NE(Shown(kSongHash), "(not shown)");
+    EXPECT_EQ(states(), "Waiting|Waiting");
     f.onDialog = [](QDialog& d) { static_cast<QMessageBox&>(d).button(QMessageBox::Yes)->click(); };
-    f.MenuItem(song, "RechteMaustasteAmuleCancel");
+    f.MenuItem(song, "RowMenuAmuleCancel");
     EXPECT_EQ(f.w->stStatus()->text(), "Cancelled in aMule: Song.mp3");
     EXPECT_TRUE(Shown(kSongHash) == "(not shown)" && Shown(kFilmHash) != "(not shown)");
+    EXPECT_EQ(states(), "Waiting|Cancelled");
     EXPECT_TRUE(f.boxes.isEmpty()) << f.boxes.join(";").toStdString();
 }
 

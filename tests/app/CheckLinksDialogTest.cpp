@@ -1,8 +1,8 @@
-#include "FrmCheckLinks.h"
+#include "CheckLinksDialog.h"
 #include "GuiFixture.h"
 #include "LinkFindingsModel.h"
 
-using kv::app::FrmCheckLinks;
+using kv::app::CheckLinksDialog;
 
 namespace {
 
@@ -22,7 +22,7 @@ TEST(CheckLinksDialog, ChecksPastedTextAndOpenedFilesAndMarksFakesAndSuspects) {
     const kv::FileChoice choice{true, saved, 0};
     w.Hooks().chooseFile = [&](QWidget*, const kv::FileChooserRequest& r) { asked.push_back(r); return choice; };
 
-    f.With<FrmCheckLinks>([&] { QTest::keyClick(&w, Qt::Key_L, Qt::ControlModifier); }, [&](FrmCheckLinks& d) {
+    f.With<CheckLinksDialog>([&] { QTest::keyClick(&w, Qt::Key_L, Qt::ControlModifier); }, [&](CheckLinksDialog& d) {
         QTest::mouseClick(d.cbCheck(), Qt::LeftButton);  // nothing pasted yet
         EXPECT_EQ(d.stStatus()->text(), "Paste ed2k or magnet links (or any text holding them) first.");
 

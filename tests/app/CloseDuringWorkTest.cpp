@@ -8,7 +8,7 @@
 #include <atomic>
 
 #include "FindingsModel.h"
-#include "FrmStart.h"
+#include "MainWindow.h"
 #include "KvLineEdit.h"
 #include "LoopbackServer.h"
 #include "PartMetBuilder.h"
@@ -49,16 +49,16 @@ TEST(CloseDuringWork, ClosingTheWindowStopsTheCheckBeforeItReadsTheRest) {
                                      home.File("temp") + "\r\n[Display]\r\nShowAllPartMet=YES\r\n");
     qputenv("KESTRIVANE_SHOW_FAKESDAT_ERRORS", "YES");
 
-    std::unique_ptr<kv::app::FrmStart> window;
+    std::unique_ptr<kv::app::MainWindow> window;
     int boxes = 0, quits = 0;
     kv::app::DesktopHooks hooks;
-    hooks.messageBox = [&](QWidget*, const QString&, int, const QString&) {
+    hooks.messageBox = [&](QWidget*, const QString&, kv::BoxIcon, const QString&) {
         if (!window || !window->Busy()) return;  // the same box when the window loads the list at its start
         ++boxes;
         window->close();
     };
     hooks.quit = [&] { ++quits; };
-    window = std::make_unique<kv::app::FrmStart>(home.path(), hooks);
+    window = std::make_unique<kv::app::MainWindow>(home.path(), hooks);
     window->show();
     window->tbTitelSearch()->setText("kept");
 
@@ -105,9 +105,9 @@ TEST(CloseDuringWork, ClosingTheWindowDuringADownloadWritesNothing) {
 
     int quits = 0;
     kv::app::DesktopHooks hooks;
-    hooks.messageBox = [](QWidget*, const QString&, int, const QString&) {};
+    hooks.messageBox = [](QWidget*, const QString&, kv::BoxIcon, const QString&) {};
     hooks.quit = [&] { ++quits; };
-    kv::app::FrmStart window(home.path(), hooks);
+    kv::app::MainWindow window(home.path(), hooks);
     window.show();
     QTest::mouseClick(window.cbDownloadFakesDB(), Qt::LeftButton);
     ASSERT_TRUE(QTest::qWaitFor([&] { return asked.load(); }, 60000)) << "the list was never asked for";

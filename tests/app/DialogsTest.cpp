@@ -1,16 +1,16 @@
-#include "FrmInfo.h"
-#include "FrmOptions.h"
+#include "AboutDialog.h"
+#include "OptionsDialog.h"
 #include "GuiFixture.h"
 
-using kv::app::FrmOptions;
+using kv::app::OptionsDialog;
 
 TEST(OptionsDialog, CancelAndEscWriteNothingEnterPressesOkWhichRefusesANonNumberThenStoresAndAppliesAtOnce) {
     GuiFixture f;
     f.Open();
     const std::string before = f.home.Read("Kestrivane.ini");
-    const QString refused = "A tab stop is a whole number of dialog units, 0 to 32767.|16|Kestrivane";
+    const QString refused = "A tab stop is a whole number of dialog units, 0 to 32767.|critical|Kestrivane";
     // Closed by Cancel, by Esc, then by Enter, which presses OK.
-    for (int way : {0, 1, 2}) f.With<FrmOptions>([&] { f.w->Action("ExtrasOptions")->trigger(); }, [&](FrmOptions& d) {
+    for (int way : {0, 1, 2}) f.With<OptionsDialog>([&] { f.w->Action("ExtrasOptions")->trigger(); }, [&](OptionsDialog& d) {
         EXPECT_TRUE(!d.cbFakesDat()->isChecked() && d.tbTabStop1()->text() == "60");  // read afresh each time
         d.cbFakesDat()->toggle();
         d.tbTabStop1()->setText("120abc");
@@ -30,7 +30,7 @@ TEST(OptionsDialog, CancelAndEscWriteNothingEnterPressesOkWhichRefusesANonNumber
     EXPECT_EQ(f.Ini("Internet", "CheckFakesDatAtStart") + " " + f.Ini("Tabs", "TabStop1") + " " +
                   f.Ini("Internet", "FakesDatDownloadURL"), "YES 120 http://127.0.0.1:9/other");
     // Applied at once: the second column starts at the new stop.
-    EXPECT_EQ(f.w->lbGefundeneFakes()->horizontalHeader()->sectionPosition(1), f.StopX(120));
+    EXPECT_EQ(f.w->resultsView()->horizontalHeader()->sectionPosition(1), f.StopX(120));
     EXPECT_TRUE(f.dialogs.size() == 3u && f.quits == 0 && f.w->isVisible());  // Esc closed the dialog only
 }
 
@@ -40,13 +40,13 @@ TEST(AboutBox, CtrlKeysOpenItAndExitOutsideTheSearchBoxAndItsLinksReportWhatFail
     auto& w = f.Open();
     w.tbTitelSearch()->setText("keep me");
     const auto ctrl = [&](QWidget* on, Qt::Key key) { QTest::keyClick(on, key, Qt::ControlModifier); };
-    w.lbGefundeneFakes()->setFocus();
-    f.With<kv::app::FrmInfo>([&] { ctrl(w.lbGefundeneFakes(), Qt::Key_A); }, [&](kv::app::FrmInfo& info) {
+    w.resultsView()->setFocus();
+    f.With<kv::app::AboutDialog>([&] { ctrl(w.resultsView(), Qt::Key_A); }, [&](kv::app::AboutDialog& info) {
         f.openResult = false;  // links that cannot be opened: the messages
         for (QLabel* link : {(QLabel*)info.lblFakesDBText(), (QLabel*)info.lblDLText(), (QLabel*)info.lblMailText()})
             QTest::mouseClick(link, Qt::LeftButton);
-        const QString failed = "Errors occurred.  Could not open link.|0|Kestrivane";
-        EXPECT_EQ(f.boxes, QStringList({failed, failed, "What could this error be?|0|Kestrivane"}));
+        const QString failed = "Errors occurred.  Could not open link.|plain|Kestrivane";
+        EXPECT_EQ(f.boxes, QStringList({failed, failed, "What could this error be?|plain|Kestrivane"}));
         EXPECT_TRUE(info.isVisible());  // the dialog stays
         QTest::keyClick(&info, Qt::Key_Escape);
         EXPECT_FALSE(info.isVisible());
@@ -55,8 +55,8 @@ TEST(AboutBox, CtrlKeysOpenItAndExitOutsideTheSearchBoxAndItsLinksReportWhatFail
     EXPECT_EQ(f.opened.at(0) + " " + f.opened.at(1),
               w.State().addresses.community + " " + w.State().addresses.downloadSite);
     ASSERT_TRUE(Activate(&w));  // the hook showed the box without a modal loop that would hand the focus back
-    w.lbGefundeneFakes()->setFocus();
-    ctrl(w.lbGefundeneFakes(), Qt::Key_X);  // Exit
+    w.resultsView()->setFocus();
+    ctrl(w.resultsView(), Qt::Key_X);  // Exit
     EXPECT_EQ(f.quits, 1);
     EXPECT_EQ(w.tbTitelSearch()->text().toStdString() + "|" + f.Ini("Search", "LastSearchString"), "keep me|keep me");
 }

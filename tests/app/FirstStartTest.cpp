@@ -1,7 +1,7 @@
-#include "FrmFirstStart.h"
+#include "FirstStartDialog.h"
 #include "GuiFixture.h"
 
-using kv::app::FrmFirstStart;
+using kv::app::FirstStartDialog;
 
 TEST(FirstStart, OnlyWithoutAnEarlierSettingsFileAndWithoutATempDirectory) {
     GuiFixture bare, withTemp("[eDonkey]\r\nTempPath=/srv/temp\r\n");
@@ -21,7 +21,7 @@ TEST(FirstStart, OffersTheFilesFoundExplainsTheListAndImportsTheChosenOne) {
     GuiFixture f;
     f.Open();
     const std::string before = f.home.Read("Kestrivane.ini");
-    f.With<FrmFirstStart>([&] { f.w->RunFirstStart(); }, [&](FrmFirstStart& d) {
+    f.With<FirstStartDialog>([&] { f.w->RunFirstStart(); }, [&](FirstStartDialog& d) {
         ASSERT_EQ(std::pair(d.lstClients()->count(), d.lstClients()->currentRow()), std::pair(4, 0));  // and "none"
         EXPECT_FALSE(d.lstClients()->item(2)->flags() & Qt::ItemIsEnabled);  // the pref.met names no temp directory
         EXPECT_EQ(d.tbUpdateURL()->text(), "http://127.0.0.1:9/u");
@@ -29,7 +29,7 @@ TEST(FirstStart, OffersTheFilesFoundExplainsTheListAndImportsTheChosenOne) {
     });
     EXPECT_EQ(f.home.Read("Kestrivane.ini"), before);  // Cancel stores nothing
 
-    f.With<FrmFirstStart>([&] { f.w->RunFirstStart(); }, [&](FrmFirstStart& d) {
+    f.With<FirstStartDialog>([&] { f.w->RunFirstStart(); }, [&](FirstStartDialog& d) {
         d.lstClients()->setCurrentRow(1);
         d.tbUpdateURL()->setText(" http://127.0.0.1:9/lists ");
         QTest::keyClick(&d, Qt::Key_Return);
@@ -47,7 +47,7 @@ TEST(FirstStart, WithoutAnAddressTheFieldStaysEmptyAndTheTextsSayThereIsNoPublic
     GuiFixture f;
     f.home.Write("Kestrivane.ini", "");
     f.Open();
-    f.With<FrmFirstStart>([&] { f.w->RunFirstStart(); }, [&](FrmFirstStart& d) {
+    f.With<FirstStartDialog>([&] { f.w->RunFirstStart(); }, [&](FirstStartDialog& d) {
         EXPECT_EQ(d.tbUpdateURL()->text() + d.tbUpdateURL()->placeholderText(), "");
         const QString text = d.lblFakeList()->text();
         for (const char* part : {"There is no public fake list", "the content check below works without one",

@@ -6,7 +6,7 @@
 #include <QtWidgets>
 #include <gtest/gtest.h>
 
-#include "FrmStart.h"
+#include "MainWindow.h"
 #include "FindingsModel.h"
 #include "KvLineEdit.h"
 #include "TabStops.h"
@@ -35,7 +35,7 @@ struct GuiFixture {
     bool openResult = true;
     int quits = 0;
     std::function<void(QDialog&)> onDialog;  // by default a dialog is cancelled: see With
-    std::unique_ptr<kv::app::FrmStart> w;
+    std::unique_ptr<kv::app::MainWindow> w;
 
     explicit GuiFixture(const std::string& ini = "") {
         home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=http://127.0.0.1:9/u\r\n" + ini);
@@ -44,15 +44,15 @@ struct GuiFixture {
         return kv::ReadIniString(section, key, "<missing>", 2000, home.File("Kestrivane.ini"));
     }
     // Builds the window, which runs its load, and activates it.
-    kv::app::FrmStart& Open() {
+    kv::app::MainWindow& Open() {
         kv::app::DesktopHooks h;
-        h.messageBox = [this](QWidget*, const QString& text, int style, const QString& title) {
-            boxes << text + '|' + QString::number(style) + '|' + title;
+        h.messageBox = [this](QWidget*, const QString& text, kv::BoxIcon icon, const QString& title) {
+            boxes << text + '|' + (icon == kv::BoxIcon::Critical ? "critical" : "plain") + '|' + title;
         };
         h.openAddress = [this](const QString& a) { opened.push_back(a.toStdString()); return openResult; };
         h.runDialog = [this](QDialog& d) { dialogs << d.objectName(); if (onDialog) onDialog(d); return d.result(); };
         h.quit = [this] { ++quits; };
-        w = std::make_unique<kv::app::FrmStart>(home.path(), h);
+        w = std::make_unique<kv::app::MainWindow>(home.path(), h);
         if (!Activate(w.get())) ADD_FAILURE() << "window never became active";
         return *w;
     }
@@ -82,7 +82,7 @@ struct GuiFixture {
     // Where a column starting at a tab stop of so many dialog units begins: a quarter of the average width of
     // A-Z and a-z per unit, after the room of the row's icon.
     int StopX(int units) const {
-        const QFontMetrics fm(w->lbGefundeneFakes()->font());
+        const QFontMetrics fm(w->resultsView()->font());
         const double avg = fm.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz") / 52.0;
         return fm.height() + 2 + qRound(units * avg / 4);
     }
@@ -119,7 +119,7 @@ struct GuiFixture {
         w->Hooks().popupMenu = [&](QMenu& menu, const QPoint&) {
             for (QAction* a : menu.actions()) if (a->objectName() == QLatin1String(item)) a->trigger();
         };
-        QTableView* list = w->lbGefundeneFakes();
+        QTableView* list = w->resultsView();
         const QPoint pos = list->visualRect(w->Model()->index(row, 1)).center();
         QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier, pos);
     }
@@ -137,7 +137,7 @@ struct DemoWindow : GuiFixture {
         : GuiFixture(KV_DEMO_TEMP "[Display]\r\nShowAllPartMet=YES\r\n" + ini) {
         if (withList) std::filesystem::copy_file(KV_EXAMPLES_DIR "/FAKES.DAT", home.File("FAKES.DAT"));
     }
-    kv::app::FrmStart& Checked() {
+    kv::app::MainWindow& Checked() {
         auto& win = Open();
         Check();
         return win;

@@ -11,11 +11,11 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
     auto& w = f.Open();
     const QString found = QStringLiteral("Finished! Found 1 part.met-File with Text '%1'");
     EXPECT_FALSE(w.tbTitelSearch()->isVisible() || w.lblTitelSearch()->isVisible() || w.cbTitelSearch()->isVisible());
-    w.lbGefundeneFakes()->setFocus();
-    QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_F3);
+    w.resultsView()->setFocus();
+    QTest::keyClick(w.resultsView(), Qt::Key_F3);
     ASSERT_TRUE(f.Idle());
     EXPECT_EQ(w.stStatus()->text() + "|" + f.Head(), found.arg("SINTEL") + "|Partname\tFilename");
-    QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_Return);
+    QTest::keyClick(w.resultsView(), Qt::Key_Return);
     ASSERT_TRUE(f.Idle());
     EXPECT_EQ(w.stStatus()->text(), "Could not open file http://127.0.0.1:9/u/Fakes.txt.");
 
@@ -33,11 +33,11 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
                      (w.Model()->index(r, 0).data(Qt::DecorationRole).isNull() ? "" : "icon");
     EXPECT_EQ(kinds, (QStringList{"1:Fake:icon", "2:Suspect:icon", "2:Suspect:icon", "2:Suspect:icon"}));
     const QString link = "ed2k://|file|" + fake + "|734003200|3bd5ba5b199d13a55ab98766f2d08fcc|/";
-    EXPECT_EQ(f.MenuCopy(0, "RechteMaustasteCopyLink"), link);
-    EXPECT_EQ(f.MenuCopy(0, "RechteMaustasteCopyLinkHTML"), "<a href=\"" + link + "\">" + fake + "</a>");
+    EXPECT_EQ(f.MenuCopy(0, "RowMenuCopyLink"), link);
+    EXPECT_EQ(f.MenuCopy(0, "RowMenuCopyLinkHTML"), "<a href=\"" + link + "\">" + fake + "</a>");
     w.Hooks().popupMenu = [](QMenu&, const QPoint&) { ADD_FAILURE() << "a left click opens no menu"; };
-    QTest::mouseClick(w.lbGefundeneFakes()->viewport(), Qt::LeftButton, {},
-                      w.lbGefundeneFakes()->visualRect(w.Model()->index(0, 1)).center());
+    QTest::mouseClick(w.resultsView()->viewport(), Qt::LeftButton, {},
+                      w.resultsView()->visualRect(w.Model()->index(0, 1)).center());
 
     w.Action("ViewTextSearch")->trigger();
     w.tbTitelSearch()->setText("bunny");
@@ -57,7 +57,7 @@ TEST(CheckRunWindow, DemoDataShowsItsOneFakeAndCopiesItsLinkKeysFollowTheFocus) 
 TEST(MainWindow, ListFollowsTheWindowDownToASizeThatShowsEveryControlAndTheStatusIsPlain) {
     GuiFixture f;
     auto& w = f.Open();
-    QTableView* list = w.lbGefundeneFakes();
+    QTableView* list = w.resultsView();
     const QRect list0 = list->geometry();
     const auto resize = [&](int dw, int h) { w.resize(w.width() + dw, h); QCoreApplication::processEvents(); };
     resize(150, w.height() + 90);
@@ -74,10 +74,8 @@ TEST(MainWindow, ListFollowsTheWindowDownToASizeThatShowsEveryControlAndTheStatu
     }
     EXPECT_GE(list->viewport()->height(), 3 * list->verticalHeader()->defaultSectionSize());
 
-    // The status is plain text, bytes that are not UTF-8 read as Windows-1252, in a colour given as BGR.
-    w.SetStatus("<b>M\xfc" "ller</b>", "255");
+    // The status is plain text, bytes that are not UTF-8 read as Windows-1252.
+    w.SetStatus("<b>M\xfc" "ller</b>");
     EXPECT_EQ(std::pair(w.stStatus()->textFormat(), w.stStatus()->text()),
               std::pair(Qt::PlainText, QString::fromUtf8("<b>M\xc3\xbcller</b>")));
-    w.SetStatus("next", "");  // no colour keeps the last one
-    EXPECT_EQ(w.stStatus()->palette().color(QPalette::WindowText), QColor(255, 0, 0));
 }

@@ -7,23 +7,27 @@ TEST(OwnListWindow, MarkAsFakePromptsStoresAndTheNextCheckSaysMineUnmarkAndShare
     ASSERT_TRUE(before.endsWith("*** OK ")) << before.toStdString();
     const QString name = before.section('\t', 1, 1);
     f.Answer(QString());  // cancelled: nothing stored
-    f.MenuItem(0, "RechteMaustasteMarkFake");
-    EXPECT_TRUE(f.dialogs == QStringList{"FrmMarkFake"} && !std::filesystem::exists(f.home.File("MYFAKES.DAT")));
+    f.MenuItem(0, "RowMenuMarkFake");
+    EXPECT_TRUE(f.dialogs == QStringList{"MarkFakeDialog"} && !std::filesystem::exists(f.home.File("MYFAKES.DAT")));
     f.Answer("Renamed porn, not the film");
-    f.MenuItem(0, "RechteMaustasteMarkFake");
-    EXPECT_EQ(f.asked, "Mark as fake|" + name);  // an OK row offers the file's name to start from
+    f.MenuItem(0, "RowMenuMarkFake");
+    EXPECT_EQ(f.asked, "Mark as fake|");  // an OK row offers nothing: its name says nothing of why
     EXPECT_EQ(w.stStatus()->text(), "Marked as fake in MYFAKES.DAT: " + name);
     const std::string own = f.home.Read("MYFAKES.DAT");
     EXPECT_EQ(own.substr(32), own.substr(32, own.find(',', 33) - 32) + ",Renamed porn, not the film\r\n");
+    // The row says so at once, as the next check does.
+    const QString marked = before.section('\t', 0, 1) + "\t[mine] Renamed porn, not the film";
+    EXPECT_EQ(f.Rows()[0], marked);
     f.Check();
-    EXPECT_EQ(f.Rows()[0], before.section('\t', 0, 1) + "\t[mine] Renamed porn, not the film");
-    EXPECT_EQ(f.MenuCopy(0, "RechteMaustasteCopyListLine"), QString::fromUtf8(own.c_str()));
+    EXPECT_EQ(f.Rows()[0], marked);
+    EXPECT_EQ(f.MenuCopy(0, "RowMenuCopyListLine"), QString::fromUtf8(own.c_str()));
 
-    f.MenuItem(0, "RechteMaustasteUnmark");
+    f.MenuItem(0, "RowMenuUnmark");
     EXPECT_EQ(w.stStatus()->text(), "Removed from MYFAKES.DAT: " + name);
     EXPECT_EQ(f.home.Read("MYFAKES.DAT"), "");
-    w.lbGefundeneFakes()->clearSelection();
-    w.Action("RechteMaustasteMarkFake")->trigger();
+    EXPECT_EQ(f.Rows()[0], before);
+    w.resultsView()->clearSelection();
+    w.Action("RowMenuMarkFake")->trigger();
     EXPECT_EQ(w.stStatus()->text(), "Select a download in the result of a check first.");
     EXPECT_TRUE(f.boxes.empty()) << f.boxes.join(";").toStdString();
 }
@@ -35,7 +39,7 @@ TEST(OwnListWindow, WithoutFakesDatAFreshWindowFindsWhatTheOwnListNames) {
     const QString before = f.Rows().value(0);
     ASSERT_TRUE(before.endsWith("*** OK ")) << before.toStdString();
     f.Answer("Seen it");
-    f.MenuItem(0, "RechteMaustasteMarkFake");
+    f.MenuItem(0, "RowMenuMarkFake");
 
     DemoWindow again("", false);
     std::filesystem::copy_file(f.home.File("MYFAKES.DAT"), again.home.File("MYFAKES.DAT"));
@@ -55,16 +59,18 @@ TEST(OwnListWindow, NotAFakeOverridesTheListAndTheNextCheckSaysAllowedByYou) {
         if (!before[r].section('\t', 2).startsWith("*** OK")) row = r;
     ASSERT_GE(row, 0) << before.join('\n').toStdString();
     f.Answer("My own holiday video");
-    f.MenuItem(row, "RechteMaustasteAllow");
+    f.MenuItem(row, "RowMenuAllow");
     EXPECT_EQ(f.asked, "Not a fake|");  // the list's words are not offered
     EXPECT_EQ(w.stStatus()->text(), "Recorded as not a fake in MYFAKES.DAT: " + before[row].section('\t', 1, 1));
-    f.Check();
     QStringList expected = before;  // the others as they were
     expected[row] = before[row].section('\t', 0, 1) + "\t*** OK (allowed by you: My own holiday video)";
+    EXPECT_EQ(f.Rows(), expected);  // at once, as the next check says
+    f.Check();
     EXPECT_EQ(f.Rows(), expected);
 
-    // Unmark takes the record out again: the list's verdict is back.
-    f.MenuItem(row, "RechteMaustasteUnmark");
+    // Unmark takes the record out again: the list's verdict is back, at once and after the next check.
+    f.MenuItem(row, "RowMenuUnmark");
+    EXPECT_EQ(f.Rows(), before);
     f.Check();
     EXPECT_EQ(f.Rows(), before);
     EXPECT_TRUE(f.boxes.empty()) << f.boxes.join(";").toStdString();

@@ -12,7 +12,7 @@ using kv::app::FindingsModel;
 struct ListWindow : DemoWindow {
     using DemoWindow::DemoWindow;
     void ClickHeader(int section) {
-        QHeaderView* head = w->lbGefundeneFakes()->horizontalHeader();
+        QHeaderView* head = w->resultsView()->horizontalHeader();
         const QPoint at(head->sectionViewportPosition(section) + head->sectionSize(section) / 2, head->height() / 2);
         QTest::mouseClick(head->viewport(), Qt::LeftButton, Qt::NoModifier, at);
     }
@@ -50,7 +50,7 @@ TEST(ResultList, HeaderIsNoRowClickingItSortsEitherWayAndTheSelectionKeepsItsFin
     auto& w = f.Checked();
     const QStringList found = f.Column(2);
     ASSERT_TRUE(found.size() == 9 && !f.Column(0).contains("Partname"));  // the titles are the header's, not a row's
-    w.lbGefundeneFakes()->selectRow(f.RowNamed(kFakeName));
+    w.resultsView()->selectRow(f.RowNamed(kFakeName));
     const auto sortedAs = [](QStringList cells, bool up) {
         std::stable_sort(cells.begin(), cells.end(), [up](const QString& a, const QString& b) {
             return up ? a.compare(b, Qt::CaseInsensitive) < 0 : b.compare(a, Qt::CaseInsensitive) < 0;
@@ -60,27 +60,35 @@ TEST(ResultList, HeaderIsNoRowClickingItSortsEitherWayAndTheSelectionKeepsItsFin
     for (const bool up : {true, false}) {
         f.ClickHeader(2);
         EXPECT_EQ(f.Column(2), sortedAs(found, up));
-        EXPECT_EQ(f.Copy("RechteMaustasteCopyLink"), kFakeLink);  // the selection moved with its row
+        EXPECT_EQ(f.Copy("RowMenuCopyLink"), kFakeLink);  // the selection moved with its row
     }
     f.Check();  // a new check starts in the order the downloads were found
     EXPECT_EQ(f.Column(2), found);
 }
 
-TEST(ResultList, ColumnsStartAtTheTabStopsTheLastReachesItsWidestTextAndAllResize) {
+TEST(ResultList, ColumnsStartAtTheTabStopsTheVerdictsAfterTheNamesTheLastReachesItsWidestTextAndAllResize) {
     ListWindow f("[Tabs]\r\nTabStop1=100\r\nTabStop2=300\r\n");
-    auto& w = f.Checked();
-    QHeaderView* head = w.lbGefundeneFakes()->horizontalHeader();
+    auto& w = f.Open();
+    QHeaderView* head = w.resultsView()->horizontalHeader();
     EXPECT_EQ(std::pair(head->sectionPosition(1), head->sectionPosition(2)), std::pair(f.StopX(100), f.StopX(300)));
-    int widest = 0;
-    for (const QString& text : f.Column(2))
-        widest = std::max(widest, QFontMetrics(w.lbGefundeneFakes()->font()).horizontalAdvance(text));
-    EXPECT_GE(head->sectionSize(2), widest);
+    f.Check();
+    const auto widest = [&](int column) {
+        int most = 0;
+        for (const QString& text : f.Column(column))
+            most = std::max(most, QFontMetrics(w.resultsView()->font()).horizontalAdvance(text));
+        return most;
+    };
+    // The verdicts start where the names end, at the tab stop at the latest: no empty room before them.
+    EXPECT_EQ(head->sectionPosition(1), f.StopX(100));
+    EXPECT_LE(head->sectionPosition(2), f.StopX(300));
+    EXPECT_TRUE(head->sectionPosition(2) == f.StopX(300) || head->sectionSize(1) >= widest(1));
+    EXPECT_GE(head->sectionSize(2), widest(2));
     for (int c = 0; c < 3; ++c) EXPECT_EQ(head->sectionResizeMode(c), QHeaderView::Interactive) << c;
     // A width the user gives a column stays through the next check and the search.
     head->resizeSection(1, 333);
     f.Check();
     EXPECT_EQ(head->sectionSize(1), 333);
-    QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_F3);
+    QTest::keyClick(w.resultsView(), Qt::Key_F3);
     ASSERT_TRUE(f.Idle());
     EXPECT_EQ(std::pair(head->count(), head->sectionSize(1)), std::pair(2, 333));
 }
@@ -88,26 +96,26 @@ TEST(ResultList, ColumnsStartAtTheTabStopsTheLastReachesItsWidestTextAndAllResiz
 TEST(ResultList, EveryRowMenuCopyTakesAllSelectedRowsOneALineInListOrder) {
     ListWindow f;
     auto& w = f.Checked();
-    QTableView* list = w.lbGefundeneFakes();
+    QTableView* list = w.resultsView();
     ASSERT_EQ(f.RowNamed(kFakeName), 1);
     const auto click = [&](int row, Qt::KeyboardModifier mod) {
         QTest::mouseClick(list->viewport(), Qt::LeftButton, mod, list->visualRect(w.Model()->index(row, 1)).center());
     };
     click(1, Qt::NoModifier), click(0, Qt::ControlModifier);  // the later row first
     const QString other = f.Column(1)[0];
-    EXPECT_EQ(f.Copy("RechteMaustasteCopyName"), other + "\n" + kFakeName);
-    EXPECT_EQ(f.Copy("RechteMaustasteCopyLink").section('\n', 1), kFakeLink);
-    EXPECT_TRUE(f.Copy("RechteMaustasteCopyLink").section('\n', 0, 0).contains("|" + other + "|"));
-    EXPECT_EQ(f.Copy("RechteMaustasteCopyLinkHTML").count("<a href=\"ed2k://"), 2);
-    EXPECT_EQ(f.Copy("RechteMaustasteCopyHash").section('\n', 1), "3bd5ba5b199d13a55ab98766f2d08fcc");
-    EXPECT_EQ(f.Copy("RechteMaustasteCopyListLine").count("\r\n"), 2);
+    EXPECT_EQ(f.Copy("RowMenuCopyName"), other + "\n" + kFakeName);
+    EXPECT_EQ(f.Copy("RowMenuCopyLink").section('\n', 1), kFakeLink);
+    EXPECT_TRUE(f.Copy("RowMenuCopyLink").section('\n', 0, 0).contains("|" + other + "|"));
+    EXPECT_EQ(f.Copy("RowMenuCopyLinkHTML").count("<a href=\"ed2k://"), 2);
+    EXPECT_EQ(f.Copy("RowMenuCopyHash").section('\n', 1), "3bd5ba5b199d13a55ab98766f2d08fcc");
+    EXPECT_EQ(f.Copy("RowMenuCopyListLine").count("\r\n"), 2);
     EXPECT_EQ(w.stStatus()->text(), "2 list line(s) copied to the clipboard.");
 }
 
 TEST(ResultList, ShiftF10AndTheMenuKeyOpenTheRowMenuAtTheCurrentRow) {
     ListWindow f;
     auto& w = f.Checked();
-    QTableView* list = w.lbGefundeneFakes();
+    QTableView* list = w.resultsView();
     list->setFocus();
     list->selectRow(3);
     const QRect row = list->visualRect(w.Model()->index(3, 0));
@@ -120,7 +128,7 @@ TEST(ResultList, ShiftF10AndTheMenuKeyOpenTheRowMenuAtTheCurrentRow) {
             at = pos;
         };
         QTest::keyClick(list, key, mods);
-        EXPECT_TRUE(items.contains("RechteMaustasteCopyLink") && items.contains("RechteMaustasteMarkFake")) << key;
+        EXPECT_TRUE(items.contains("RowMenuCopyLink") && items.contains("RowMenuMarkFake")) << key;
         EXPECT_EQ(list->viewport()->mapFromGlobal(at).y(), row.bottom()) << key;
     }
     w.Hooks().popupMenu = nullptr;
@@ -168,7 +176,7 @@ TEST(ResultList, RowsAreReadableInDarkLightAndOddPalettes) {
             const int kind = i.data(FindingsModel::kRowKindRole).toInt();
             kinds << kind;
             const QVariant fg = i.data(Qt::ForegroundRole), bg = i.data(Qt::BackgroundRole);
-            const QPalette shown = w.lbGefundeneFakes()->palette();
+            const QPalette shown = w.resultsView()->palette();
             const QColor text = fg.isValid() ? fg.value<QColor>() : shown.color(QPalette::Text);
             const QColor back = bg.isValid() ? bg.value<QColor>() : shown.color(QPalette::Base);
             if (kind != 0) {
@@ -199,9 +207,9 @@ TEST(ResultList, WindowDestroyedDuringACheckWaitsForItAndTheRowsOfAFullCheckAllA
     // The five commands wait while the check runs, and so do those that change the settings.
     for (QWidget* c : std::initializer_list<QWidget*>{w.cbCheckFiles(), w.cbTitelSearch(), w.cbDownloadFakesDB()})
         EXPECT_FALSE(c->isEnabled()) << c->objectName().toStdString();
-    for (const char* a : {"OnlineFakesDB", "OnlineKestrivane", "ExtrasOptions", "RechteMaustasteMarkFake"})
+    for (const char* a : {"OnlineFakesDB", "OnlineKestrivane", "ExtrasOptions", "RowMenuMarkFake"})
         EXPECT_FALSE(w.Action(a)->isEnabled()) << a;
-    EXPECT_TRUE(w.Action("RechteMaustasteCopyLink")->isEnabled());  // copying touches no settings
+    EXPECT_TRUE(w.Action("RowMenuCopyLink")->isEnabled());  // copying touches no settings
     f.w.reset();  // no hang, no call into a window that is gone
     EXPECT_EQ(f.quits, 0);
 }
@@ -210,10 +218,10 @@ TEST(ResultList, SizePositionAndColumnWidthsAreKeptInTheirOwnSectionWrittenOnlyO
     GuiFixture f;
     auto& w = f.Open();
     const QSize designed = w.size();
-    const int stop1 = w.lbGefundeneFakes()->horizontalHeader()->sectionPosition(1);
+    const int stop1 = w.resultsView()->horizontalHeader()->sectionPosition(1);
     EXPECT_EQ(f.home.Read("Kestrivane.ini").find("[Window]"), std::string::npos);  // a start writes what it wrote
     w.resize(w.width() + 120, w.height() + 80);
-    QHeaderView* head = w.lbGefundeneFakes()->horizontalHeader();
+    QHeaderView* head = w.resultsView()->horizontalHeader();
     head->resizeSection(0, 70), head->resizeSection(1, 250), head->resizeSection(2, 400);
     const QSize size = w.size();
     w.close();
@@ -223,14 +231,19 @@ TEST(ResultList, SizePositionAndColumnWidthsAreKeptInTheirOwnSectionWrittenOnlyO
 
     GuiFixture again("[Window]\r\n" + stored);
     auto& restarted = again.Open();
-    QHeaderView* head2 = restarted.lbGefundeneFakes()->horizontalHeader();
+    QHeaderView* head2 = restarted.resultsView()->horizontalHeader();
     EXPECT_EQ(std::tuple(restarted.size(), head2->sectionSize(0), head2->sectionSize(1), head2->sectionSize(2)),
               std::tuple(size, 70, 250, 400));
     // Figures that are no numbers are ignored: the designed size and the tab stops, as on a first start.
     GuiFixture odd("[Window]\r\nWidth=wide\r\nHeight=-5\r\nColumn1=x\r\nColumn2=250\r\nColumn3=400\r\n");
     auto& plain = odd.Open();
-    EXPECT_EQ(std::pair(plain.size(), plain.lbGefundeneFakes()->horizontalHeader()->sectionPosition(1)),
+    EXPECT_EQ(std::pair(plain.size(), plain.resultsView()->horizontalHeader()->sectionPosition(1)),
               std::pair(designed, stop1));
+    // Widths the tab stops gave are not stored as the user's: the next start follows the tab stops again.
+    GuiFixture untouched;
+    untouched.Open().close();
+    const std::string ini = untouched.home.Read("Kestrivane.ini");
+    EXPECT_TRUE(ini.find("Width=") != std::string::npos && ini.find("Column1=") == std::string::npos) << ini;
 }
 
 TEST(CommandLine, HelpVersionAndHomeAsTheCommandLineProgramHasThem) {

@@ -6,6 +6,7 @@
 #include "GuiFixture.h"
 #include "Translations.h"
 #include "app/presenter/Messages.h"
+#include "usecases/ReportText.h"
 
 namespace {
 
@@ -44,6 +45,28 @@ QStringList Marks(const QString& text) {
 
 const QStringList kLanguages{"de", "fr", "es", "it"};
 
+// Every text the window's sources mark for context "Messages", adjacent literals joined.
+QStringList MarkedMessages() {
+    static const QRegularExpression marked(
+        QStringLiteral(R"re((?:QT_TRANSLATE_NOOP|translate)\("Messages",\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\))re"));
+    static const QRegularExpression literal(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
+    QStringList found;
+    for (const QString& dir : {QStringLiteral(KV_TS_DIR "/.."), QStringLiteral(KV_TS_DIR "/../presenter")}) {
+        for (const QString& name : QDir(dir).entryList({"*.cpp", "*.h"})) {
+            QFile file(dir + "/" + name);
+            if (!file.open(QIODevice::ReadOnly)) continue;
+            const QString code = QString::fromUtf8(file.readAll());
+            for (auto it = marked.globalMatch(code); it.hasNext();) {
+                QString text;
+                for (auto lit = literal.globalMatch(it.next().captured(1)); lit.hasNext();) text += lit.next().captured(1);
+                text.replace("\\r", "\r").replace("\\n", "\n").replace("\\\"", "\"").replace("\\t", "\t");
+                found << text;
+            }
+        }
+    }
+    return found;
+}
+
 }  // namespace
 
 TEST(Translations, EveryShippedLanguageTranslatesEveryTextKeepingItsPlaceholdersAndAccelerator) {
@@ -67,67 +90,100 @@ TEST(Translations, EveryShippedLanguageTranslatesEveryTextKeepingItsPlaceholders
         }
         if (!ts.contains("/kestrivane_%1")) continue;  // the window's own file only
         // (A CR is written as an element of its own, which the reader drops.)
-        for (const char* pattern : kv::app::MessagePatterns())
-            EXPECT_TRUE(sources.contains("Messages|" + QString::fromUtf8(pattern).remove('\r'))) << pattern;
+        for (const QString& source : MarkedMessages())
+            EXPECT_TRUE(sources.contains("Messages|" + QString(source).remove('\r'))) << source.toStdString();
         EXPECT_EQ(QDir(QStringLiteral(KV_TS_DIR)).entryList({"*.ts"}).size(), kLanguages.size());
     }
 }
 
+TEST(Translations, TheWindowsSourcesMarkTheirTexts) {
+    // The scan above sees the texts at all: a change to how texts are marked must not empty it.
+    const QStringList marked = MarkedMessages();
+    EXPECT_GT(marked.size(), 100);
+    for (const char* text : {"No FAKES-DB found. Please 'Update DB'.", "Marked as fake in MYFAKES.DAT: %1",
+                             "Error:\r\nNo '[eDonkey] TempPath=' or '[eMule] TempDir='\r\nin Kestrivane.ini found!"
+                             "\r\n\r\nUse Menu 'File, Open ...'"})
+        EXPECT_TRUE(marked.contains(QString::fromUtf8(text))) << text;
+}
+
 // The user's language picks the translation; English and the C locale (the tests') keep every text.
-TEST(Translations, GermanWindowTranslatesMenusHeaderAndTheLogicsTextsWithTheirPartsKept) {
+TEST(Translations, GermanWindowShowsGermanMenusVerdictsAndStatusTextsWithTheirPartsKept) {
     EXPECT_FALSE(kv::app::InstallTranslation(QLocale::c()));  // as for English or any language not shipped
-    EXPECT_EQ(kv::app::ShownText("Temp directory /t not found!"), "Temp directory /t not found!");
+    EXPECT_EQ(kv::msg::TempDirMissing("/t"), "Temp directory /t not found!");
     for (const QString& lang : kLanguages) {
         ASSERT_TRUE(kv::app::InstallTranslation(QLocale(lang))) << lang.toStdString();
-        EXPECT_NE(kv::app::ShownText("Opening URL..."), "Opening URL...") << lang.toStdString();
+        EXPECT_NE(kv::msg::OpeningUrl(), "Opening URL...") << lang.toStdString();
     }
 
     ASSERT_TRUE(kv::app::InstallTranslation(QLocale(QLocale::German, QLocale::Austria)));
-    const struct { const char* name; std::string text; QString shown; } rows[] = {
-        {"fixed", "Opening URL...", "Öffne URL..."},
-        {"a path with the pattern's words", "Temp directory /a not found!/b not found! not found!",
+    const struct { const char* name; std::string worded; std::string shown; } rows[] = {
+        {"fixed", kv::msg::OpeningUrl(), "Öffne URL..."},
+        {"a path with the text's words", kv::msg::TempDirMissing("/a not found!/b not found!"),
          "Temp-Verzeichnis /a not found!/b not found! nicht gefunden!"},
-        {"a part holding a placeholder", "Marked as fake in MYFAKES.DAT: %2 %1.avi",
-         "In MYFAKES.DAT als Fake markiert: %2 %1.avi"},
-        {"four parts", "Finished! Found 1 Fakes and 3 Suspects in  9 checked .part.met, 2 could not be read",
+        {"a part holding a placeholder", kv::msg::Marked("%2 %1.avi"), "In MYFAKES.DAT als Fake markiert: %2 %1.avi"},
+        {"four parts", kv::CheckFinished(1, 3, 9, 2, kv::msg::Words()),
          "Fertig! 1 Fakes und 3 Verdächtige in  9 geprüften .part.met gefunden, 2 konnten nicht gelesen werden"},
-        {"summary without a list",
-         "Finished! Found 0 Fakes in  3 checked .part.met - No FAKES-DB found. Please 'Update DB'.",
-         "Fertig! 0 Fakes in  3 geprüften .part.met gefunden - Keine FAKES-DB gefunden. Bitte 'DB aktualisieren'."},
-        {"not the program's", "Connection refused", "Connection refused"},
-        {"not UTF-8", "Temp directory /M\xfcll not found!", "Temp-Verzeichnis /Müll nicht gefunden!"},
+        {"not UTF-8", kv::msg::TempDirMissing("/M\xfcll"), "Temp-Verzeichnis /Müll nicht gefunden!"},
     };
-    for (const auto& r : rows) EXPECT_EQ(kv::app::ShownText(r.text), r.shown) << r.name;
+    for (const auto& r : rows) EXPECT_EQ(r.worded, r.shown) << r.name;
 
-    GuiFixture f;
+    GuiFixture f(KV_DEMO_TEMP);
     auto& w = f.Open();
     EXPECT_EQ(w.findChild<QMenu*>("MenuFile")->title(), "&Datei");
     EXPECT_EQ(w.cbCheckFiles()->text(), "Dateien &prüfen");
-    EXPECT_EQ(f.Head(), "Part-Name\tDateiname\tFehlerbeschreibung");
     EXPECT_EQ(w.stStatus()->text(), "Keine FAKES-DB gefunden. Bitte 'DB aktualisieren'.");
     // Alt+F still starts the check, whatever letter the translation marks.
-    w.lbGefundeneFakes()->setFocus();
-    QTest::keyClick(w.lbGefundeneFakes(), Qt::Key_F, Qt::AltModifier);
+    w.resultsView()->setFocus();
+    QTest::keyClick(w.resultsView(), Qt::Key_F, Qt::AltModifier);
     EXPECT_TRUE(f.Idle());
-    // No temp directory: the box, in German.
+    EXPECT_EQ(f.Head(), "Part-Name\tDateiname\tFehlerbeschreibung");
+    EXPECT_TRUE(w.stStatus()->text().startsWith("Fertig! 0 Fakes und ")) << w.stStatus()->text().toStdString();
+    EXPECT_TRUE(w.stStatus()->text().endsWith(" - Keine FAKES-DB gefunden. Bitte 'DB aktualisieren'."));
+    const QStringList verdicts = f.Column(2);
+    EXPECT_TRUE(verdicts.contains("*** OK ")) << verdicts.join('|').toStdString();
+    EXPECT_TRUE(std::ranges::any_of(verdicts, [](const QString& v) { return v.startsWith("Verdächtig: "); }))
+        << verdicts.join('|').toStdString();
+    f.w.reset();
+    kv::app::RemoveTranslation();
+}
+
+// Without a temp directory the check's box comes in German too.
+TEST(Translations, GermanWindowSaysInGermanThatNoTempDirectoryIsSet) {
+    ASSERT_TRUE(kv::app::InstallTranslation(QLocale(QLocale::German)));
+    GuiFixture f;
+    f.Open();
+    f.Check();
     EXPECT_TRUE(f.boxes.size() == 1 && f.boxes[0].startsWith("Fehler:")) << f.boxes.join(";").toStdString();
     f.w.reset();
     kv::app::RemoveTranslation();
 }
 
-// A fixed text is translated only when the pattern table holds it word for word.
-TEST(Translations, TheFixedTextsTheWindowShowsAreInThePatternTableWordForWord) {
-    using namespace kv::msg;
-    const char* const shown[] = {
-        kTipOfTheDay, kNoFakeList, kReadingAndMatching, kNoTempDirSetting, kVersionCheckRunning, kProxyNotImplemented,
-        kNewestList, kNewestProgram, kNoSetupFile, kOpeningUrl, kNoInternet, kDownloadBoxTitle, kUrlNotAvailable,
-        kNoPrefMetTemp, kNoIniTempDir, kPrefMetImported, kPreferencesIniImported, kAmuleConfImported, kLinkOpenFailed,
-        kListRefusedTitle, kMarkTitle, kMarkPrompt, kAllowTitle, kAllowPrompt, kNoUpdateAddress, kAmuleNoPassword,
-        kAmuleNoConnection, kAmuleAsking, kAmuleCancelTitle, kAmuleNoConf, kAmuleNotAccepting, kTabStopNotANumber,
-        kSelectCheckRow, kNoHashToMark, kOwnListEmpty, kCheckLinksTitle, kNoListForLinks, kNoLinksPasted,
-        kFirstStartTitle, kFirstStartFakeList, kFirstStartContentCheck, kFirstStartClients, kFirstStartNoClient,
-        kFirstStartNoneFound, kFirstStartUpdateAddress, kOptionsTempDir, kOptionsBrowse, kOptionsChooseTempDir};
-    for (const char* text : shown)
-        EXPECT_TRUE(std::ranges::any_of(kv::app::MessagePatterns(), [&](std::string_view p) { return p == text; }))
-            << text;
+// In every language each command an Alt letter reaches has a letter of its own:
+// in each menu, and among the window's buttons and the menu bar (but Alt+F,
+// the check's key, which the window takes before the menu bar).
+TEST(Translations, EveryLanguageGivesEachCommandItsOwnAltLetter) {
+    const auto clashes = [](const QStringList& texts, const QKeySequence& allowed = {}) {
+        QStringList seen, twice;
+        for (const QString& text : texts) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (key.isEmpty() || key == allowed) continue;
+            (seen.contains(key.toString()) ? twice : seen) << key.toString();
+        }
+        return twice;
+    };
+    for (const QString& lang : QStringList{"en"} + kLanguages) {
+        kv::app::InstallTranslation(QLocale(lang));
+        GuiFixture f;
+        auto& w = f.Open();
+        for (const QMenu* menu : w.findChildren<QMenu*>()) {
+            QStringList items;
+            for (const QAction* a : menu->actions()) items << a->text();
+            EXPECT_EQ(clashes(items), QStringList()) << lang.toStdString() << " " << menu->objectName().toStdString();
+        }
+        QStringList window{w.cbDownloadFakesDB()->text(), w.cbCheckFiles()->text(), w.cbCheckAmule()->text()};
+        for (const QAction* a : w.menuBar()->actions()) window << a->text();
+        EXPECT_EQ(clashes(window, QKeySequence(Qt::ALT | Qt::Key_F)), QStringList()) << lang.toStdString();
+        f.w.reset();
+    }
+    kv::app::RemoveTranslation();
 }

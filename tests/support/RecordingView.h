@@ -16,12 +16,11 @@ namespace kv::test {
 class RecordingView : public MainView {
 public:
     // Everything observed, in call order, as short strings ("status:...",
-    // "disable:cbCheckFiles", "box:16:<title>:<text>", "clipboard:...", ...).
+    // "disable:cbCheckFiles", "box:critical:<title>:<text>", "clipboard:...", ...).
     std::vector<std::string> log;
 
     std::string status;  // last status text
     std::vector<std::string> statusHistory;
-    std::string statusColour;
     std::string caption;
     std::string head;                                 // the column titles, TAB-joined
     std::vector<std::string> rows;                    // each row's cells, TAB-joined
@@ -32,8 +31,8 @@ public:
     std::vector<FileChooserRequest> chooserRequests;
     std::deque<std::optional<std::string>> answers;   // answers for AskText in order; then a cancel
 
-    void SetStatus(const std::string& text, const std::string& colour) override {
-        status = text, statusColour = colour.empty() ? statusColour : colour;
+    void SetStatus(const std::string& text) override {
+        status = text;
         statusHistory.push_back(text), log.push_back("status:" + text);
     }
     void SetCaption(const std::string& text) override { caption = text, log.push_back("caption:" + text); }
@@ -78,8 +77,9 @@ public:
     void SetSearchControlsVisible(bool visible) override {
         log.push_back(std::string("searchcontrols:") + (visible ? "1" : "0"));
     }
-    void MessageBox(const std::string& text, int style, const std::string& title) override {
-        boxes.push_back(text), log.push_back("box:" + std::to_string(style) + ":" + title + ":" + text);
+    void MessageBox(const std::string& text, kv::BoxIcon icon, const std::string& title) override {
+        const char* shown = icon == kv::BoxIcon::Critical ? "critical" : "plain";
+        boxes.push_back(text), log.push_back("box:" + std::string(shown) + ":" + title + ":" + text);
     }
     FileChoice ChooseFile(const FileChooserRequest& request) override {
         chooserRequests.push_back(request), log.push_back("choose:" + request.title);

@@ -18,11 +18,11 @@ std::string FeedbackMailAddress(const Addresses& addresses) {
 }
 
 void OpenAboutLink(MainView& view, const std::string& address) {
-    if (!view.OpenAddress(address)) view.MessageBox(msg::kLinkOpenFailed, kMbOk, msg::kAppTitle);
+    if (!view.OpenAddress(address)) view.MessageBox(msg::LinkOpenFailed(), BoxIcon::None, msg::kAppTitle);
 }
 
 void SendFeedbackMail(const Session& session, MainView& view) {
-    if (!view.OpenAddress(FeedbackMailAddress(session.addresses))) view.MessageBox(msg::kMailFailed, kMbOk, msg::kAppTitle);
+    if (!view.OpenAddress(FeedbackMailAddress(session.addresses))) view.MessageBox(msg::MailFailed(), BoxIcon::None, msg::kAppTitle);
 }
 
 }  // namespace kv

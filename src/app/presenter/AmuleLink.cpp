@@ -22,7 +22,7 @@ std::optional<AmuleConnection> LoginSettings(const AmuleLogin& login, std::strin
     } else if (Ed2kHash::FromHex(login.passwordMd5)) {
         settings->passwordMd5 = login.passwordMd5;
     } else {
-        wrong = msg::kAmuleNoPassword;
+        wrong = msg::AmuleNoPassword();
         return std::nullopt;
     }
     return settings;

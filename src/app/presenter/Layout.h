@@ -8,7 +8,7 @@ namespace kv {
 struct MainLayout {
     int32_t searchFrameWidth = 10725;  // frmSearch
     int32_t searchFrameHeight = 735;
-    int32_t listTop = 810;  // lbGefundeneFakes
+    int32_t listTop = 810;  // resultsView
     int32_t listWidth = 10725;
     int32_t listHeight = 4155;
     int32_t statusFrameTop = 5040;  // frmStatus
@@ -18,7 +18,7 @@ struct MainLayout {
     bool operator==(const MainLayout&) const = default;
 };
 
-// Form_Resize: the new geometry for a window whose outer size (frame and title
+// FollowResize: the new geometry for a window whose outer size (frame and title
 // bar included) is outerWidth x outerHeight twips. A minimized window changes
 // nothing. A step whose result would be negative keeps that control's previous
 // value and the next step still runs; the status frame sits 50 twips below the

@@ -26,9 +26,9 @@ namespace kv {
 namespace {
 
 std::string ImportedText(ClientFile file) {
-    return file == ClientFile::EdonkeyPrefMet        ? msg::kPrefMetImported
-           : file == ClientFile::EmulePreferencesIni ? msg::kPreferencesIniImported
-                                                      : msg::kAmuleConfImported;
+    return file == ClientFile::EdonkeyPrefMet        ? msg::PrefMetImported()
+           : file == ClientFile::EmulePreferencesIni ? msg::PreferencesIniImported()
+                                                      : msg::AmuleConfImported();
 }
 
 // A transfer as the window follows it: the "Reading" figure after every tenth
@@ -48,7 +48,7 @@ public:
         if (cycle_ == 100) cycle_ = -100;
         if (cycle_ % 10 == 0) {
             sampled_ += static_cast<int32_t>(bytes);
-            if (!quiet_) view_.SetStatus(msg::Reading(int64_t{sampled_} * 10), "0");
+            if (!quiet_) view_.SetStatus(msg::Reading(int64_t{sampled_} * 10));
         }
     }
     void Waiting() override {
@@ -74,7 +74,7 @@ public:
     void Started() override {
         view_.StartList(ListKind::Check);
         if (throttle_.Due()) view_.RepaintList();
-        view_.SetStatus(msg::kReadingAndMatching, "0");
+        view_.SetStatus(msg::ReadingAndMatching());
     }
     void Listed(const Finding& f) override {
         view_.AddFinding(f);
@@ -121,12 +121,12 @@ std::string MainPresenter::Load() {
     if (YesNo(session_.settings.Ensure(Key::CheckFakesDatAtStart)).IsYes()) {
         CheckFakeListVersion();
     } else {
-        view_.SetStatus(msg::kTipOfTheDay, "0");
+        view_.SetStatus(msg::TipOfTheDay());
     }
     if (YesNo(session_.settings.Ensure(Key::CheckKestrivaneAtStart)).IsYes()) {
         CheckProgramVersion();
     } else {
-        view_.SetStatus(msg::kTipOfTheDay, "0");
+        view_.SetStatus(msg::TipOfTheDay());
     }
 
     const std::string searchText = session_.settings.Read(Key::LastSearchString);
@@ -138,7 +138,7 @@ std::string MainPresenter::Load() {
     if (FileExists(session_.FakeListPath())) {
         LoadFakeList(session_.FakeListPath());
     } else {
-        view_.SetStatus(msg::kNoFakeList, "0");
+        view_.SetStatus(msg::NoFakeList());
     }
     view_.SetBusyCursor(false);
     return searchText;
@@ -207,19 +207,19 @@ void MainPresenter::LoadFakeList(const std::string& path) {
 
 void MainPresenter::ShowLoadedLists(const std::expected<ListsLoaded, ListFailure>& loaded, const std::string& path) {
     if (!loaded || !loaded->mainLoaded) {
-        view_.SetStatus(msg::ListFileMissing(loaded ? loaded->mainPath : path), "0");
+        view_.SetStatus(msg::ListFileMissing(loaded ? loaded->mainPath : path));
         return;
     }
     if (ListLinesWanted(session_)) {
-        for (const auto& s : loaded->skipped) view_.MessageBox(msg::SkippedListLine(s.index, s.line), kMbOk, msg::kAppTitle);
+        for (const auto& s : loaded->skipped) view_.MessageBox(msg::SkippedListLine(s.index, s.line), BoxIcon::None, msg::kAppTitle);
     }
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(loaded->records)));
 }
 
 void MainPresenter::ShowTempDirFailure(const TempDirFailure& failure) {
-    if (failure.kind == TempDirError::NotSet) view_.MessageBox(msg::kNoTempDirSetting, kMbCritical, msg::kAppTitle);
-    else if (failure.kind == TempDirError::Missing) view_.SetStatus(msg::TempDirMissing(failure.path), "0");
-    else view_.SetStatus(msg::TempDirUnreadable(failure.path, failure.cause), "0");
+    if (failure.kind == TempDirError::NotSet) view_.MessageBox(msg::NoTempDirSetting(), BoxIcon::Critical, msg::kAppTitle);
+    else if (failure.kind == TempDirError::Missing) view_.SetStatus(msg::TempDirMissing(failure.path));
+    else view_.SetStatus(msg::TempDirUnreadable(failure.path, failure.cause));
 }
 
 Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrides) {
@@ -235,7 +235,7 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
         started = true;
         SetWorkCommandsEnabled(false);
         if (lists.mainExists) ShowLoadedLists(lists, lists.mainPath);
-        else view_.SetStatus(msg::kNoFakeList, "0");
+        else view_.SetStatus(msg::NoFakeList());
         if (!overrides.listAll) ReadAllFilesSwitch();
         view_.ClearList();
     });
@@ -254,9 +254,9 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     }
     view_.RepaintList();
     view_.FitListWidth(500);
-    const std::string finished = CheckFinished(report.found, report.suspects, report.checked, report.unreadable);
+    const std::string finished = CheckFinished(report.found, report.suspects, report.checked, report.unreadable, msg::Words());
     // Without a list the downloads were still inspected; the hint stays in the summary.
-    view_.SetStatus(result->lists.mainLoaded ? finished : finished + " - " + msg::kNoFakeList, "0");
+    view_.SetStatus(result->lists.mainLoaded ? finished : finished + " - " + msg::NoFakeList());
     SetWorkCommandsEnabled(true);
     out.value = std::move(result->report);
     return out;
@@ -267,13 +267,28 @@ bool MainPresenter::AmuleConnectionStored() const { return StoredAmule(session_)
 namespace {
 std::string AmuleCheckFailureText(const AmuleCheckFailure& f) {
     switch (f.kind) {
-        case AmuleCheckError::NoConnection: return msg::kAmuleNoConnection;
+        case AmuleCheckError::NoConnection: return msg::AmuleNoConnection();
         case AmuleCheckError::Connection: return msg::AmuleFailed(f.detail);
         case AmuleCheckError::NoList:
         case AmuleCheckError::GivenListMissing: return msg::ListFileMissing(f.detail);
         case AmuleCheckError::GivenListUnreadable: return msg::ListUnreadable(f.detail, "");
     }
     return msg::AmuleFailed(f.detail);
+}
+
+ClientState StateOf(AmuleState state) {
+    switch (state) {
+        case AmuleState::Downloading: return ClientState::Downloading;
+        case AmuleState::Waiting: return ClientState::Waiting;
+        case AmuleState::Paused: return ClientState::Paused;
+        case AmuleState::Stopped: return ClientState::Stopped;
+        case AmuleState::Hashing: return ClientState::Hashing;
+        case AmuleState::Completing: return ClientState::Completing;
+        case AmuleState::Complete: return ClientState::Complete;
+        case AmuleState::Error: return ClientState::Error;
+        case AmuleState::Other: break;
+    }
+    return ClientState::Other;
 }
 
 std::string JoinedNames(const std::vector<Finding>& findings) {
@@ -286,14 +301,14 @@ std::string JoinedNames(const std::vector<Finding>& findings) {
 Outcome<CheckReport> MainPresenter::CheckAmuleDownloads() {
     Outcome<CheckReport> out;
     SetWorkCommandsEnabled(false);
-    view_.SetStatus(msg::kAmuleAsking, "0");
+    view_.SetStatus(msg::AmuleAsking());
     ReadAllFilesSwitch();
     AmuleCheckRequest request;
     request.inspect = session_.inspectContent.IsYes();
     auto result = CheckAmule(session_.lists, request);
     if (!result) {
         out.failure = AmuleCheckFailureText(result.error());
-        view_.SetStatus(out.failure, "0");
+        view_.SetStatus(out.failure);
         SetWorkCommandsEnabled(true);
         return out;
     }
@@ -302,17 +317,22 @@ Outcome<CheckReport> MainPresenter::CheckAmuleDownloads() {
     report.found = result->found;
     report.suspects = result->suspects;
     report.checked = result->checked;
-    for (const AmuleFinding& af : result->listed) report.listed.push_back(af.finding);
+    std::vector<ClientState> states;
+    for (const AmuleFinding& af : result->listed) {
+        report.listed.push_back(af.finding);
+        // A download this check paused is paused now, whatever aMule said before.
+        states.push_back(af.paused ? ClientState::Paused : StateOf(af.view.state));
+    }
     view_.ClearList();
-    view_.StartList(ListKind::Check);
-    view_.AddFindings(std::vector<Finding>(report.listed));
+    view_.StartList(ListKind::Amule);
+    view_.AddClientFindings(std::vector<Finding>(report.listed), std::move(states));
     view_.RepaintList();
     view_.FitListWidth(500);
     const std::string finished =
         result->notInspected > 0
             ? msg::AmuleCheckedElsewhere(report.found, report.suspects, report.checked, result->notInspected)
-            : CheckFinished(report.found, report.suspects, report.checked);
-    view_.SetStatus(result->lists.mainLoaded ? finished : finished + " - " + msg::kNoFakeList, "0");
+            : CheckFinished(report.found, report.suspects, report.checked, 0, msg::Words());
+    view_.SetStatus(result->lists.mainLoaded ? finished : finished + " - " + msg::NoFakeList());
     SetWorkCommandsEnabled(true);
     out.value = std::move(report);
     return out;
@@ -323,28 +343,33 @@ bool MainPresenter::ActInAmule(AmuleAction action) {
     std::vector<Finding> selected = view_.SelectedFindings();
     std::erase_if(selected, [](const Finding& f) { return !f.download.hash; });
     if (!StoredAmule(session_)) {
-        view_.SetStatus(msg::kAmuleNoConnection, "0");
+        view_.SetStatus(msg::AmuleNoConnection());
         return false;
     }
     // Cancelling deletes what has arrived: never without a yes.
     if (action == AmuleAction::Cancel &&
-        !view_.Confirm(msg::AmuleCancelQuestion(JoinedNames(selected)), msg::kAmuleCancelTitle))
+        !view_.Confirm(msg::AmuleCancelQuestion(JoinedNames(selected)), msg::AmuleCancelTitle()))
         return false;
     auto amule = AmuleSession::Open(session_);
     if (!amule) {
-        view_.MessageBox(msg::AmuleFailed(amule.error().Describe()), kMbCritical, msg::kAppTitle);
+        view_.MessageBox(msg::AmuleFailed(amule.error().Describe()), BoxIcon::Critical, msg::kAppTitle);
         return false;
     }
     for (const Finding& f : selected) {
         const auto done = amule->Act(action, *f.download.hash);
         if (done) continue;
-        view_.MessageBox(msg::AmuleActFailed(f.download.name, done.error().Describe()), kMbCritical, msg::kAppTitle);
+        view_.MessageBox(msg::AmuleActFailed(f.download.name, done.error().Describe()), BoxIcon::Critical, msg::kAppTitle);
         return false;
     }
+    // aMule takes a resumed download up again when it has sources: until then it waits.
+    const ClientState now = action == AmuleAction::Pause    ? ClientState::Paused
+                            : action == AmuleAction::Resume ? ClientState::Waiting
+                                                           : ClientState::Cancelled;
+    for (const Finding& f : selected) view_.SetClientState(*f.download.hash, now);
     const std::string names = JoinedNames(selected);
     view_.SetStatus(action == AmuleAction::Pause    ? msg::AmulePaused(names)
                     : action == AmuleAction::Resume ? msg::AmuleResumed(names)
-                                                   : msg::AmuleCancelled(names), "0");
+                                                   : msg::AmuleCancelled(names));
     return true;
 }
 
@@ -363,22 +388,22 @@ void MainPresenter::ShowCheckFailure(const CheckFailure& failure, Outcome<CheckR
     switch (failure.kind) {
         case CheckError::NoList:
             out.kind = FailureKind::NoFakeList;
-            out.failure = msg::kNoFakeList;
-            view_.SetStatus(out.failure, "0");
+            out.failure = msg::NoFakeList();
+            view_.SetStatus(out.failure);
             return;
         case CheckError::GivenListMissing:
             out.kind = FailureKind::NoFakeList;
             out.failure = msg::ListFileMissing(failure.path);
-            view_.SetStatus(out.failure, "0");
+            view_.SetStatus(out.failure);
             return;
         case CheckError::GivenListUnreadable:
             out.kind = FailureKind::NoFakeList;
             out.failure = msg::ListUnreadable(failure.path, failure.cause);
-            view_.SetStatus(out.failure, "0");
+            view_.SetStatus(out.failure);
             return;
         case CheckError::NoTempDirSetting:
             out.kind = FailureKind::NoTempDirSetting;
-            out.failure = msg::kNoTempDirSetting;
+            out.failure = msg::NoTempDirSetting();
             break;
         case CheckError::TempDirMissing:
             out.kind = FailureKind::TempDirMissing;
@@ -402,7 +427,7 @@ Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string
     auto hits = SearchDownloads(session_.settings, tempDirOverride, text, [this] { return view_.WorkCancelled(); });
     if (!hits) {
         out.kind = hits.error().kind == TempDirError::NotSet ? FailureKind::NoTempDirSetting : FailureKind::TempDirMissing;
-        out.failure = hits.error().kind == TempDirError::NotSet ? std::string(msg::kNoTempDirSetting)
+        out.failure = hits.error().kind == TempDirError::NotSet ? std::string(msg::NoTempDirSetting())
                                                                  : msg::TempDirMissing(hits.error().path);
         ShowTempDirFailure(hits.error());
         return out;
@@ -412,7 +437,7 @@ Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string
     for (const SearchHit& hit : *hits) view_.AddSearchHit(hit);
     view_.FitListWidth(200);
     view_.RepaintList();
-    view_.SetStatus(msg::SearchFinished(static_cast<int64_t>(hits->size()), text), "0");
+    view_.SetStatus(msg::SearchFinished(static_cast<int64_t>(hits->size()), text));
     out.value = std::move(*hits);
     return out;
 }
@@ -422,38 +447,38 @@ void MainPresenter::Report(const DownloadResult& result, const std::string& addr
     if (!result.ok()) lastFailedTransfer_ = result;
     switch (result.status) {
         case DownloadStatus::Written:
-            if (!quiet) view_.SetStatus(msg::DownloadFinished(target), "0");
+            if (!quiet) view_.SetStatus(msg::DownloadFinished(target));
             break;
-        case DownloadStatus::NoConnection: view_.SetStatus(msg::kNoInternet, "0"); break;
+        case DownloadStatus::NoConnection: view_.SetStatus(msg::NoInternet()); break;
         case DownloadStatus::NotOpened:
-            view_.SetStatus(result.noAddress ? msg::kNoUpdateAddress : msg::CouldNotOpen(address), "0");
+            view_.SetStatus(result.noAddress ? msg::NoUpdateAddress() : msg::CouldNotOpen(address));
             break;
-        case DownloadStatus::Interrupted: view_.SetStatus(msg::Interrupted(address), "0"); break;
+        case DownloadStatus::Interrupted: view_.SetStatus(msg::Interrupted(address)); break;
         case DownloadStatus::ProxyRefused:
-            view_.MessageBox(result.proxyPage, kMbCritical, msg::kDownloadBoxTitle);
+            view_.MessageBox(result.proxyPage, BoxIcon::Critical, msg::DownloadBoxTitle());
             session_.proxyRefused = true;  // every address goes through the same proxy
             break;
         case DownloadStatus::NotAvailable:
-            view_.MessageBox(msg::kUrlNotAvailable, kMbCritical, msg::kDownloadBoxTitle);
-            view_.SetStatus(msg::NotAvailable(address), "0");
+            view_.MessageBox(msg::UrlNotAvailable(), BoxIcon::Critical, msg::DownloadBoxTitle());
+            view_.SetStatus(msg::NotAvailable(address));
             break;
         case DownloadStatus::NotWritten: {
             const std::optional<LockHolder> busy = TakeLockBusy();
             // The refusal names the file and the system's cause; the bare text is for when none came.
             view_.SetStatus(busy ? msg::DirectoryBusy(*busy)
-                                 : !result.refusal.empty() ? result.refusal : msg::CouldNotWrite(target), "0");
+                                 : !result.refusal.empty() ? result.refusal : msg::CouldNotWrite(target));
             break;
         }
-        case DownloadStatus::NotModified: view_.SetStatus(msg::ListNotModified(address), "0"); break;
+        case DownloadStatus::NotModified: view_.SetStatus(msg::ListNotModified(address)); break;
         case DownloadStatus::Refused:
-            view_.MessageBox(result.refusal, kMbCritical, msg::kListRefusedTitle);
-            view_.SetStatus(result.refusal, "0");
+            view_.MessageBox(result.refusal, BoxIcon::Critical, msg::ListRefusedTitle());
+            view_.SetStatus(result.refusal);
             break;
     }
 }
 
 DownloadResult MainPresenter::ShowDownload(const std::string& address, const std::string& target, bool quiet) {
-    if (!quiet) view_.SetStatus(msg::kOpeningUrl, "0");
+    if (!quiet) view_.SetStatus(msg::OpeningUrl());
     ShownTransfer shown(view_, quiet);
     const DownloadResult result = DownloadToFile(address, target, session_.downloadLimits, &shown);
     Report(result, address, target, quiet);
@@ -466,18 +491,18 @@ class MainPresenter::ShownUpdate : public UpdateObserver {
 public:
     explicit ShownUpdate(MainPresenter& presenter) : p_(presenter), quiet_(presenter.view_, true),
                                                      loud_(presenter.view_, false) {}
-    void VersionCheckStarted() override { p_.view_.SetStatus(msg::kVersionCheckRunning, "0"); }
+    void VersionCheckStarted() override { p_.view_.SetStatus(msg::VersionCheckRunning()); }
     void VersionChecked(const ListSource&, const ListVersionCheck& check) override {
-        p_.view_.SetStatus(check.newer ? msg::NewListVersion(check.serverVersion) : msg::kNewestList, "0");
+        p_.view_.SetStatus(check.newer ? msg::NewListVersion(check.serverVersion) : msg::NewestList());
     }
-    void DownloadStarted(const std::string&) override { p_.view_.SetStatus(msg::kOpeningUrl, "0"); }
+    void DownloadStarted(const std::string&) override { p_.view_.SetStatus(msg::OpeningUrl()); }
     TransferProgress* Progress(bool quiet) override { return quiet ? &quiet_ : &loud_; }
     void TransferEnded(const DownloadResult& result, const std::string& address, const std::string& target,
                        bool quiet) override {
         p_.Report(result, address, target, quiet);
     }
     void SourcesFailed(const std::string& numbers) override {
-        p_.view_.SetStatus(msg::SourcesNotUpdated(numbers), "0");
+        p_.view_.SetStatus(msg::SourcesNotUpdated(numbers));
     }
 
 private:
@@ -494,7 +519,7 @@ void MainPresenter::CheckFakeListVersion() {
 
 bool MainPresenter::UpdateFakeList() {
     if (session_.proxyRefused) {
-        view_.MessageBox(msg::kProxyNotImplemented, kMbOk, msg::kAppTitle);
+        view_.MessageBox(msg::ProxyNotImplemented(), BoxIcon::None, msg::kAppTitle);
         return false;
     }
     SetWorkCommandsEnabled(false);
@@ -513,12 +538,12 @@ std::optional<ProgramVersionCheck> MainPresenter::ProgramVersion() {
            JoinPath(session_.programDir, "KVVersion.txt"), true);
     switch (check.verdict) {
         case ProgramVersionVerdict::NotChecked: return std::nullopt;
-        case ProgramVersionVerdict::Current: view_.SetStatus(msg::kNewestProgram, "0"); break;
-        case ProgramVersionVerdict::NoUsableSetupFile: view_.SetStatus(msg::kNoSetupFile, "0"); break;
+        case ProgramVersionVerdict::Current: view_.SetStatus(msg::NewestProgram()); break;
+        case ProgramVersionVerdict::NoUsableSetupFile: view_.SetStatus(msg::NoSetupFile()); break;
         case ProgramVersionVerdict::AlreadyDownloaded:
-            view_.SetStatus(msg::ProgramAlreadyDownloaded(check.display), "0");
+            view_.SetStatus(msg::ProgramAlreadyDownloaded(check.display));
             break;
-        case ProgramVersionVerdict::NewVersion: view_.SetStatus(msg::NewProgramVersion(check.display), "0"); break;
+        case ProgramVersionVerdict::NewVersion: view_.SetStatus(msg::NewProgramVersion(check.display)); break;
     }
     return check;
 }
@@ -528,7 +553,7 @@ void MainPresenter::CheckProgramVersion() { ProgramVersion(); }
 void MainPresenter::UpdateProgram() {
     const std::optional<ProgramVersionCheck> check = ProgramVersion();
     if (!check || check->verdict != ProgramVersionVerdict::NewVersion) return;
-    view_.SetStatus(msg::kOpeningUrl, "0");
+    view_.SetStatus(msg::OpeningUrl());
     ShownTransfer shown(view_, false);
     const DownloadResult result = DownloadProgramSetup(session_, session_, check->setupFile, &shown);
     Report(result, session_.addresses.downloadSite + "/Download/" + check->setupFile,
@@ -538,14 +563,14 @@ void MainPresenter::UpdateProgram() {
 void MainPresenter::ImportClient(bool edonkey) {
     FileChooserRequest request;
     if (edonkey) {
-        request.title = "Search for eDonkey-PREF.MET-File";
-        request.filters = {{"eDonkey pref.met-File (pref.met)", "pref.met"}, {"All Files (*.*)", "*.*"}};
+        request.title = msg::Word(QT_TRANSLATE_NOOP("Messages", "Search for eDonkey-PREF.MET-File"));
+        request.filters = {{msg::Word(QT_TRANSLATE_NOOP("Messages", "eDonkey pref.met-File (pref.met)")), "pref.met"}, {msg::Word(QT_TRANSLATE_NOOP("Messages", "All Files (*.*)")), "*.*"}};
         request.initialFileName = "pref.met";
     } else {
-        request.title = "Search for eMule-Preferences.INI-File";
-        request.filters = {{"eMule preferences.ini-File (preferences.ini)", "preferences.ini"},
-                           {"All Files (*.*)", "*.*"},
-                           {"aMule amule.conf-File (amule.conf)", "amule.conf"}};
+        request.title = msg::Word(QT_TRANSLATE_NOOP("Messages", "Search for eMule-Preferences.INI-File"));
+        request.filters = {{msg::Word(QT_TRANSLATE_NOOP("Messages", "eMule preferences.ini-File (preferences.ini)")), "preferences.ini"},
+                           {msg::Word(QT_TRANSLATE_NOOP("Messages", "All Files (*.*)")), "*.*"},
+                           {msg::Word(QT_TRANSLATE_NOOP("Messages", "aMule amule.conf-File (amule.conf)")), "amule.conf"}};
         request.initialFileName = "preferences.ini";
     }
     // The clients keep their files under the user's home (~/.aMule, ~/.wine).
@@ -571,7 +596,7 @@ Outcome<ImportResult> MainPresenter::Import(const std::string& path, const Detec
     Outcome<ImportResult> out;
     const auto imported = kv::ImportClient(session_, path, detected);
     if (imported) {
-        view_.SetStatus(ImportedText(imported->file), "0");
+        view_.SetStatus(ImportedText(imported->file));
         out.value = *imported;
         return out;
     }
@@ -580,17 +605,17 @@ Outcome<ImportResult> MainPresenter::Import(const std::string& path, const Detec
         case ImportError::NotAClientFile:
         case ImportError::NoSuchFile: return out;
         case ImportError::NoTempDir:
-            out.failure = f.file == ClientFile::EdonkeyPrefMet ? msg::kNoPrefMetTemp : msg::kNoIniTempDir;
+            out.failure = f.file == ClientFile::EdonkeyPrefMet ? msg::NoPrefMetTemp() : msg::NoIniTempDir();
             out.kind = FailureKind::NoTempInClientFile;
             view_.SetBusyCursor(false);
-            view_.MessageBox(out.failure, kMbCritical, msg::kAppTitle);
+            view_.MessageBox(out.failure, BoxIcon::Critical, msg::kAppTitle);
             return out;
         case ImportError::NotStored:
-            view_.SetStatus(ImportedText(f.file), "0");
+            view_.SetStatus(ImportedText(f.file));
             out.kind = FailureKind::NotStored;
             if (f.busy) {
                 out.failure = msg::DirectoryBusy(*f.busy);
-                view_.MessageBox(out.failure, kMbCritical, msg::kAppTitle);
+                view_.MessageBox(out.failure, BoxIcon::Critical, msg::kAppTitle);
             }
             return out;
     }
@@ -621,11 +646,11 @@ void MainPresenter::CopySelected(CopyWhat what) {
 std::optional<Finding> MainPresenter::SelectedFinding() {
     const std::vector<Finding> selected = view_.SelectedFindings();
     if (selected.empty()) {
-        view_.SetStatus(msg::kSelectCheckRow, "0");
+        view_.SetStatus(msg::SelectCheckRow());
         return std::nullopt;
     }
     if (!selected.front().download.hash) {
-        view_.SetStatus(msg::kNoHashToMark, "0");
+        view_.SetStatus(msg::NoHashToMark());
         return std::nullopt;
     }
     return selected.front();
@@ -634,18 +659,20 @@ std::optional<Finding> MainPresenter::SelectedFinding() {
 bool MainPresenter::MarkSelectedAsFake() {
     const std::optional<Finding> f = SelectedFinding();
     if (!f) return false;
-    const std::string initial = f->fake ? PlainDescription(f->listName, f->description) : f->download.name;
-    const std::optional<std::string> reason = view_.AskText(msg::kMarkPrompt, msg::kMarkTitle, initial);
+    // A list's words may be worth keeping; a file's name says nothing of why it is a fake.
+    const std::string initial = f->fake ? PlainDescription(f->listName, f->description) : std::string();
+    const std::optional<std::string> reason = view_.AskText(msg::MarkPrompt(), msg::MarkTitle(), initial);
     if (!reason) return false;
     const ListEdit edit =
         MarkInOwnList(session_, DownloadTarget{*f->download.hash, f->download.size, f->download.name}, *reason);
     if (!edit.ok) {
-        view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, kMbCritical, msg::kAppTitle);
+        view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, BoxIcon::Critical, msg::kAppTitle);
         return false;
     }
     const std::string name = f->download.name;
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
-    view_.SetStatus(msg::Marked(name), "0");
+    ShowJudgedAgain({*f});
+    view_.SetStatus(msg::Marked(name));
     return true;
 }
 
@@ -654,23 +681,24 @@ bool MainPresenter::AllowSelected() {
     std::vector<Finding> selected = view_.SelectedFindings();
     std::erase_if(selected, [](const Finding& f) { return !f.download.hash; });
     // Nothing offered: the list's words are what the user disagrees with.
-    const std::optional<std::string> reason = view_.AskText(msg::kAllowPrompt, msg::kAllowTitle, "");
+    const std::optional<std::string> reason = view_.AskText(msg::AllowPrompt(), msg::AllowTitle(), "");
     if (!reason) return false;
     std::vector<std::string> names;
     for (const Finding& f : selected) {
         const ListEdit edit =
             AllowInOwnList(session_, DownloadTarget{*f.download.hash, f.download.size, f.download.name}, *reason);
         if (!edit.ok) {
-            view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, kMbCritical, msg::kAppTitle);
+            view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, BoxIcon::Critical, msg::kAppTitle);
             break;
         }
         names.push_back(f.download.name);
     }
     if (names.empty()) return false;
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
+    ShowJudgedAgain(std::move(selected));
     std::string joined;
     for (const std::string& n : names) joined += (joined.empty() ? "" : ", ") + n;
-    view_.SetStatus(msg::Allowed(joined), "0");
+    view_.SetStatus(msg::Allowed(joined));
     return true;
 }
 
@@ -679,17 +707,23 @@ bool MainPresenter::UnmarkSelected() {
     if (!f) return false;
     const ListEdit edit = UnmarkInOwnList(session_, *f->download.hash);
     if (!edit.ok) {
-        view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, kMbCritical, msg::kAppTitle);
+        view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, BoxIcon::Critical, msg::kAppTitle);
         return false;
     }
     const std::string name = f->download.name;
     if (edit.changed == 0) {
-        view_.SetStatus(msg::NotInOwnList(name), "0");
+        view_.SetStatus(msg::NotInOwnList(name));
         return false;
     }
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
-    view_.SetStatus(msg::Unmarked(name), "0");
+    ShowJudgedAgain({*f});
+    view_.SetStatus(msg::Unmarked(name));
     return true;
+}
+
+void MainPresenter::ShowJudgedAgain(std::vector<Finding> findings) {
+    for (Finding& f : findings) JudgeByLists(f, session_.fakes());
+    view_.UpdateFindings(std::move(findings));
 }
 
 void MainPresenter::CopySelectedAsListLine() {
@@ -697,19 +731,19 @@ void MainPresenter::CopySelectedAsListLine() {
     std::vector<Finding> selected = view_.SelectedFindings();
     std::erase_if(selected, [](const Finding& f) { return !f.download.hash; });
     view_.SetClipboardText(CopyText(selected, CopyWhat::ListLine));
-    view_.SetStatus(msg::ListLinesCopied(static_cast<int64_t>(selected.size())), "0");
+    view_.SetStatus(msg::ListLinesCopied(static_cast<int64_t>(selected.size())));
 }
 
 void MainPresenter::ExportOwnList() {
     const std::string own = OwnListPath(session_);
     const std::string lines = OwnListLines(own);
     if (lines.empty()) {
-        view_.MessageBox(msg::kOwnListEmpty, kMbOk, msg::kAppTitle);
+        view_.MessageBox(msg::OwnListEmpty(), BoxIcon::None, msg::kAppTitle);
         return;
     }
     FileChooserRequest request;
-    request.title = msg::kExportOwnTitle;
-    request.filters = {{"Fake lists (*.DAT)", "*.DAT"}, {"All Files (*.*)", "*.*"}};
+    request.title = msg::ExportOwnTitle();
+    request.filters = {{msg::Word(QT_TRANSLATE_NOOP("Messages", "Fake lists (*.DAT)")), "*.DAT"}, {msg::Word(QT_TRANSLATE_NOOP("Messages", "All Files (*.*)")), "*.*"}};
     request.initialDir = session_.programDir;
     request.initialFileName = "FAKES.DAT";
     request.save = true;
@@ -717,15 +751,15 @@ void MainPresenter::ExportOwnList() {
     if (!choice.accepted) return;
     // Never over the own list itself, nor over the list the check uses.
     if (choice.path == own || choice.path == session_.FakeListPath()) {
-        view_.MessageBox(msg::kExportOverList, kMbCritical, msg::kAppTitle);
+        view_.MessageBox(msg::ExportOverList(), BoxIcon::Critical, msg::kAppTitle);
         return;
     }
     if (!WriteFileAtomic(choice.path, lines)) {
-        view_.MessageBox(msg::CouldNotWrite(choice.path), kMbCritical, msg::kAppTitle);
+        view_.MessageBox(msg::CouldNotWrite(choice.path), BoxIcon::Critical, msg::kAppTitle);
         return;
     }
     view_.SetStatus(msg::OwnListExported(static_cast<int64_t>(std::count(lines.begin(), lines.end(), '\n')),
-                                         choice.path), "0");
+                                         choice.path));
 }
 
 // ---- Links checked before downloading ------------------------------------------
@@ -759,10 +793,10 @@ Outcome<LinkReport> MainPresenter::CheckLinksFile(const std::string& path, const
 
 std::string MainPresenter::ChooseLinksFile() {
     FileChooserRequest request;
-    request.title = msg::kOpenLinksTitle;
-    request.filters = {{"eMule collections", "*.emulecollection"},
-                       {"Text files and web pages", "*.txt *.htm *.html"},
-                       {"All files", "*"}};
+    request.title = msg::OpenLinksTitle();
+    request.filters = {{msg::Word(QT_TRANSLATE_NOOP("Messages", "eMule collections")), "*.emulecollection"},
+                       {msg::Word(QT_TRANSLATE_NOOP("Messages", "Text files and web pages")), "*.txt *.htm *.html"},
+                       {msg::Word(QT_TRANSLATE_NOOP("Messages", "All files")), "*"}};
     request.initialDir = session_.programDir;
     const FileChoice choice = view_.ChooseFile(request);
     return choice.accepted ? choice.path : std::string();

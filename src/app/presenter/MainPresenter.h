@@ -147,6 +147,8 @@ private:
     std::optional<ProgramVersionCheck> ProgramVersion();
     // The first selected check row's finding, or none (with a status saying why).
     std::optional<Finding> SelectedFinding();
+    // Rows whose download the own list now judges otherwise, shown as the next check would show them.
+    void ShowJudgedAgain(std::vector<Finding> findings);
 
 
     Session& session_;

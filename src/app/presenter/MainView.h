@@ -22,12 +22,17 @@ enum class MenuCheck { AllFiles, TextSearch, Inspection };
 // How a result row stands out: fakes and suspects with a colour and an icon.
 enum class RowKind { Plain, Fake, Suspect };
 
-// What the result list holds; its columns follow from it.
-enum class ListKind { Check, Search };
+// What the result list holds; its columns follow from it. An aMule list has
+// a column for aMule's state of each download.
+enum class ListKind { Check, Search, Amule };
 
-// Message box styles.
-inline constexpr int kMbOk = 0;         // OK button, no icon
-inline constexpr int kMbCritical = 16;  // critical icon, OK button
+// aMule's state of a download as an aMule row shows it; Cancelled once this
+// window cancelled it there.
+enum class ClientState : uint8_t { Downloading, Waiting, Paused, Stopped, Hashing, Completing, Complete, Error, Other,
+                                   Cancelled };
+
+// A message box's icon; every box has one OK button.
+enum class BoxIcon { None, Critical };
 
 struct FileChooserRequest {
     std::string title;
@@ -50,8 +55,8 @@ class MainView {
 public:
     virtual ~MainView() = default;
 
-    // Status line; repainted before the call returns. colour: decimal 0x00BBGGRR, "" keeps it.
-    virtual void SetStatus(const std::string& text, const std::string& colour) = 0;
+    // Status line; repainted before the call returns.
+    virtual void SetStatus(const std::string& text) = 0;
     virtual void SetCaption(const std::string& text) = 0;
 
     // The result list: its columns for what it will hold, then the rows.
@@ -68,6 +73,15 @@ public:
     virtual void AddSearchHits(std::vector<SearchHit>&& batch) {
         for (const SearchHit& h : batch) AddSearchHit(h);
     }
+    // The rows of an aMule list with aMule's state of each (states[i] for batch[i]).
+    virtual void AddClientFindings(std::vector<Finding>&& batch, std::vector<ClientState>&& states) {
+        (void)states;
+        AddFindings(std::move(batch));
+    }
+    // After a command in aMule: the rows of that download show its new state.
+    virtual void SetClientState(const Ed2kHash& hash, ClientState state) { (void)hash, (void)state; }
+    // After the own list changed: the rows of these downloads show them judged again.
+    virtual void UpdateFindings(std::vector<Finding>&& findings) { (void)findings; }
     // The rows added so far are shown.
     virtual void RepaintList() = 0;
     // How many rows are selected, and the findings among them in list order
@@ -84,7 +98,7 @@ public:
     virtual void SetSearchControlsVisible(bool visible) = 0;
 
     // Modal message box; returns when the user has closed it.
-    virtual void MessageBox(const std::string& text, int style, const std::string& title) = 0;
+    virtual void MessageBox(const std::string& text, BoxIcon icon, const std::string& title) = 0;
     virtual FileChoice ChooseFile(const FileChooserRequest& request) = 0;
     virtual void SetClipboardText(const std::string& text) = 0;
     // Asks for one line of text; nullopt when cancelled (or nobody can be asked).

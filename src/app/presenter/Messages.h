@@ -4,10 +4,15 @@
 #include <cstdint>
 #include <string>
 
-#include "usecases/ReportText.h"
+#include <initializer_list>
+#include <string_view>
 
-// Every text the user sees, verbatim, spelling and spacing included: stored
-// settings, published lists and users' habits depend on them.
+#include "common/Translator.h"
+
+// Every text of the window's logic, verbatim, spelling and spacing included
+// (stored settings, published lists and users' habits depend on them), worded
+// here in the installed translation. Names, paths and figures are put in as
+// they are shown (bytes of another encoding as their characters).
 namespace kv {
 struct LockHolder;
 struct Finding;
@@ -15,37 +20,40 @@ struct Finding;
 
 namespace kv::msg {
 
+// The installed translation (Qt's), for the shared verdicts and the texts below.
+const Translator& Words();
+// A text of context "Messages", marked with QT_TRANSLATE_NOOP where it is
+// written, in the installed translation with its parts filled in as shown.
+std::string Word(const char* source, std::initializer_list<std::string_view> parts = {});
+
 inline constexpr const char* kAppTitle = "Kestrivane";
-inline constexpr const char* kTipOfTheDay = "Tip of the day: ALT-F (Check File), CTRL-F (Download Fakes-DB)";
-inline constexpr const char* kNoFakeList = "No FAKES-DB found. Please 'Update DB'.";
-inline constexpr const char* kReadingAndMatching = "Reading *.part.met and matching with FAKE-DB...";
-inline constexpr const char* kCheckHead = "Partname\tFilename\tError-Description";
-inline constexpr const char* kSearchHead = "Partname\tFilename";
-inline constexpr const char* kNoTempDirSetting =
-    "Error:\r\nNo '[eDonkey] TempPath=' or '[eMule] TempDir='\r\nin Kestrivane.ini found!\r\n\r\nUse Menu 'File, Open ...'";
+std::string TipOfTheDay();
+std::string NoFakeList();
+std::string ReadingAndMatching();
+std::string CheckHead();  // the column heads, TAB-separated
+std::string AmuleStateHead();  // the head of an aMule list's column for aMule's state
+std::string SearchHead();  // the column heads, TAB-separated
+std::string NoTempDirSetting();
 
-inline constexpr const char* kVersionCheckRunning = "Please wait, version check is running...";
-inline constexpr const char* kProxyNotImplemented = "Proxy Authentication is not implemented yet";
-inline constexpr const char* kNewestList = "You already have the newest FAKE-DB...";
-inline constexpr const char* kNewestProgram = "You already have the newest Kestrivane-Version...";
-inline constexpr const char* kNoSetupFile = "The version record names no usable setup file.";
-inline constexpr const char* kOpeningUrl = "Opening URL...";
-inline constexpr const char* kNoInternet = "Could not connect to the internet";
-inline constexpr const char* kDownloadBoxTitle = "Online-Check/Download not available!";
-inline constexpr const char* kUrlNotAvailable = "The choosen URL is temporary not available. Please try later!";
-inline constexpr const char* kProxyRequired = "Proxy Authentication Required";
+std::string VersionCheckRunning();
+std::string ProxyNotImplemented();
+std::string NewestList();
+std::string NewestProgram();
+std::string NoSetupFile();
+std::string OpeningUrl();
+std::string NoInternet();
+std::string DownloadBoxTitle();
+std::string UrlNotAvailable();
 
-inline constexpr const char* kNoPrefMetTemp = "Error: No 'temp!' entry in pref.met found!";
-inline constexpr const char* kNoIniTempDir = "Error: No '[eMule] TempDir=' in preferences.ini found!";
-inline constexpr const char* kPrefMetImported =
-    "eDonkey PREF.MET successfully opened, 'PrefMetPath' and 'TempPath' written to KESTRIVANE.INI";
-inline constexpr const char* kPreferencesIniImported =
-    "eMule PREFERENCES.INI successfully opened, 'PreferencesIniPath' and 'TempDir' written to KESTRIVANE.INI";
-inline constexpr const char* kAmuleConfImported =
-    "aMule AMULE.CONF successfully opened, 'PreferencesIniPath' and 'TempDir' written to KESTRIVANE.INI";
 
-inline constexpr const char* kLinkOpenFailed = "Errors occurred.  Could not open link.";
-inline constexpr const char* kMailFailed = "What could this error be?";
+std::string NoPrefMetTemp();
+std::string NoIniTempDir();
+std::string PrefMetImported();
+std::string PreferencesIniImported();
+std::string AmuleConfImported();
+
+std::string LinkOpenFailed();
+std::string MailFailed();
 
 // "Kestrivane Version 1.0.0"
 std::string VersionText();
@@ -62,9 +70,7 @@ std::string SearchFinished(int64_t hits, const std::string& text);
 
 std::string Reading(int64_t bytes);
 std::string CouldNotOpen(const std::string& address);
-inline constexpr const char* kNoUpdateAddress =
-    "No update address is set. There is no public fake list; the content check works without one. "
-    "Mark fakes yourself, or enter a group's update address in Extras > Options.";
+std::string NoUpdateAddress();
 std::string Interrupted(const std::string& address);
 std::string NotAvailable(const std::string& address);
 std::string CouldNotWrite(const std::string& path);
@@ -76,18 +82,17 @@ std::string ProgramAlreadyDownloaded(const std::string& display);
 std::string NewProgramVersion(const std::string& display);
 
 // Fake lists: checked before they replace one, the user's own list, several sources.
-inline constexpr const char* kListRefusedTitle = "Fake list not used";
-inline constexpr const char* kMarkTitle = "Mark as fake";
-inline constexpr const char* kMarkPrompt = "Why is this download a fake? (kept in your own list MYFAKES.DAT)";
-inline constexpr const char* kAllowTitle = "Not a fake";
-inline constexpr const char* kAllowPrompt = "Why is this download not a fake? (kept in your own list MYFAKES.DAT)";
-inline constexpr const char* kTabStopNotANumber = "A tab stop is a whole number of dialog units, 0 to 32767.";
-inline constexpr const char* kSelectCheckRow = "Select a download in the result of a check first.";
-inline constexpr const char* kNoHashToMark = "This download has no ed2k hash; it cannot be marked.";
-inline constexpr const char* kExportOwnTitle = "Export my fake list";
-inline constexpr const char* kExportOverList =
-    "Choose another file: MYFAKES.DAT and FAKES.DAT in the program directory are the lists in use.";
-inline constexpr const char* kOwnListEmpty = "Your own fake list MYFAKES.DAT holds no record yet.";
+std::string ListRefusedTitle();
+std::string MarkTitle();
+std::string MarkPrompt();
+std::string AllowTitle();
+std::string AllowPrompt();
+std::string TabStopNotANumber();
+std::string SelectCheckRow();
+std::string NoHashToMark();
+std::string ExportOwnTitle();
+std::string ExportOverList();
+std::string OwnListEmpty();
 std::string ListNotModified(const std::string& address);
 std::string SourcesNotUpdated(const std::string& numbers);
 std::string Marked(const std::string& name);
@@ -98,13 +103,12 @@ std::string ListLinesCopied(int64_t lines);
 std::string OwnListExported(int64_t lines, const std::string& path);
 
 // ---- aMule reached over its External Connections
-inline constexpr const char* kAmuleNoPassword = "Enter the password of aMule's External Connections.";
-inline constexpr const char* kAmuleNoConnection = "No aMule connection stored: enter it in Extras > Options.";
-inline constexpr const char* kAmuleAsking = "Asking aMule for its downloads...";
-inline constexpr const char* kAmuleCancelTitle = "Cancel in aMule";
-inline constexpr const char* kAmuleNoConf = "No amule.conf found in ~/.aMule.";
-inline constexpr const char* kAmuleNotAccepting =
-    "aMule does not accept External Connections: turn on remote controls in aMule's preferences.";
+std::string AmuleNoPassword();
+std::string AmuleNoConnection();
+std::string AmuleAsking();
+std::string AmuleCancelTitle();
+std::string AmuleNoConf();
+std::string AmuleNotAccepting();
 std::string AmuleNotHostPort(const std::string& text);
 std::string AmuleNotConnected(const std::string& why);
 std::string AmuleConnected(const std::string& version);
@@ -120,12 +124,10 @@ std::string AmuleLinksAdded(int32_t added, size_t links);
 std::string AmuleLinkRefused(const std::string& name, const std::string& why);
 
 // ---- Links checked before downloading ----------------------------------------
-inline constexpr const char* kCheckLinksTitle = "Check ed2k links";
-inline constexpr const char* kLinkCheckHead = "Line\tFilename\tError-Description";
-inline constexpr const char* kNoListForLinks =
-    "No fake list loaded: the links were checked by their names and part hashes only.";
-inline constexpr const char* kOpenLinksTitle = "Open ed2k links or an eMule collection";
-inline constexpr const char* kNoLinksPasted = "Paste ed2k or magnet links (or any text holding them) first.";
+std::string CheckLinksTitle();
+std::string NoListForLinks();
+std::string OpenLinksTitle();
+std::string NoLinksPasted();
 
 std::string LinksFileUnreadable(const std::string& path);
 std::string LinksFileTooLarge(const std::string& path, int64_t bytes);
@@ -136,26 +138,17 @@ std::string LinksListUnreadable(const std::string& path);
 // The first-start dialog.
 namespace kv::msg {
 
-inline constexpr const char* kFirstStartTitle = "Welcome to Kestrivane";
-inline constexpr const char* kFirstStartFakeList =
-    "Kestrivane compares every unfinished download of your eMule, aMule or eDonkey client with fake lists: "
-    "files of ed2k hashes found to be fakes (a trailer, an advertisement, another film). "
-    "There is no public fake list, and the content check below works without one. To have a list, mark the "
-    "fakes you find yourself (right click on a row, 'Mark as fake'), or, if a group you belong to keeps a list, "
-    "enter its update address in the field below. The field may stay empty.";
-inline constexpr const char* kFirstStartContentCheck =
-    "Without a list the check still looks at the first bytes each download has received and marks what does "
-    "not match its name as \"Suspect: ...\".";
-inline constexpr const char* kFirstStartClients = "Client settings found on this computer (the check reads its temp directory):";
-inline constexpr const char* kFirstStartNoClient = "None of these: I will choose the file later (File, Open eMule / Open eDonkey)";
-inline constexpr const char* kFirstStartNoneFound =
-    "No client settings found in ~/.aMule or the Wine prefix ~/.wine. Choose the file later with File, Open eMule "
-    "or Open eDonkey.";
-inline constexpr const char* kFirstStartUpdateAddress = "Update address of a group's fake list (optional):";
+std::string FirstStartTitle();
+std::string FirstStartFakeList();
+std::string FirstStartContentCheck();
+std::string FirstStartClients();
+std::string FirstStartNoClient();
+std::string FirstStartNoneFound();
+std::string FirstStartUpdateAddress();
 
 // The options dialog's temp directory.
-inline constexpr const char* kOptionsTempDir = " Temp directory of the client:";
-inline constexpr const char* kOptionsBrowse = "&Browse...";
-inline constexpr const char* kOptionsChooseTempDir = "Choose the client's temp directory";
+std::string OptionsTempDir();
+std::string OptionsBrowse();
+std::string OptionsChooseTempDir();
 
 }  // namespace kv::msg

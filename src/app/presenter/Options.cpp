@@ -38,7 +38,7 @@ void SaveOptions(Session& session, MainView& view, const OptionsValues& values) 
     // The dialog's values are stored together or, when another writer keeps the directory, not at all.
     const DirectoryLock lock(session.programDir);
     if (!lock) {
-        if (lock.Busy()) view.MessageBox(msg::DirectoryBusy(*lock.Busy()), kMbCritical, msg::kAppTitle);
+        if (lock.Busy()) view.MessageBox(msg::DirectoryBusy(*lock.Busy()), BoxIcon::Critical, msg::kAppTitle);
         return;
     }
     const Settings& s = session.settings;

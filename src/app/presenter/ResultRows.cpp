@@ -9,7 +9,9 @@
 namespace kv {
 
 std::vector<std::string> ListColumns(ListKind kind) {
-    const std::string head = kind == ListKind::Search ? msg::kSearchHead : msg::kCheckHead;
+    const std::string head = kind == ListKind::Search  ? msg::SearchHead()
+                             : kind == ListKind::Amule ? msg::CheckHead() + "\t" + msg::AmuleStateHead()
+                                                       : msg::CheckHead();
     std::vector<std::string> columns;
     for (size_t start = 0;;) {
         const size_t tab = head.find('\t', start);

@@ -451,6 +451,10 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
         <source>Finished! Found %1 Fakes and %2 Suspects in %3 downloads of aMule; %4 not inspected: their data is on the aMule machine. Run Kestrivane beside aMule to inspect them.</source>
         <translation>Fertig! %1 Fakes und %2 Verdächtige in %3 Downloads von aMule gefunden; %4 nicht untersucht: ihre Daten liegen auf dem aMule-Rechner. Starten Sie Kestrivane neben aMule, um sie zu untersuchen.</translation>
     </message>
+    <message>
+        <source>In aMule</source>
+        <translation>In aMule</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -461,6 +465,46 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     <message>
         <source>Suspect</source>
         <translation>Verdächtig</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Lädt</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
+    </message>
+    <message>
+        <source>Hashing</source>
+        <translation>Hasht</translation>
+    </message>
+    <message>
+        <source>Completing</source>
+        <translation>Wird abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Abgebrochen</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
     </message>
 </context>
 <context>
@@ -756,6 +800,278 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
     <message>
         <source>Also suspect: %1</source>
         <translation>Auch verdächtig: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::CheckLinksDialog</name>
+    <message>
+        <source>Paste ed2k or magnet links, or any text holding them:</source>
+        <translation>ed2k- oder Magnet-Links einfügen, oder einen Text, der sie enthält:</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>Datei ö&amp;ffnen...</translation>
+    </message>
+    <message>
+        <source>Check an eMule collection or a text file</source>
+        <translation>Eine eMule-Collection oder eine Textdatei prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Prüfen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>&amp;Add the clean links to aMule</source>
+        <translation>Die sauberen Links zu &amp;aMule hinzufügen</translation>
+    </message>
+    <message>
+        <source>Only the links judged OK, never a fake or a suspect; the aMule connection is set in Extras &gt; Options</source>
+        <translation>Nur die als OK beurteilten Links, nie ein Fake oder ein Verdächtiger; die aMule-Verbindung wird unter Extras &gt; Optionen eingetragen</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FirstStartDialog</name>
+    <message>
+        <source>names no temp directory</source>
+        <translation>nennt kein Temp-Verzeichnis</translation>
+    </message>
+    <message>
+        <source>temp directory %1</source>
+        <translation>Temp-Verzeichnis %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::OptionsDialog</name>
+    <message>
+        <source>Kestrivane-Options</source>
+        <translation>Kestrivane-Optionen</translation>
+    </message>
+    <message>
+        <source> Check@Startup for:</source>
+        <translation> Beim Start prüfen auf:</translation>
+    </message>
+    <message>
+        <source>New Fakes-DB</source>
+        <translation>Neue Fakes-DB</translation>
+    </message>
+    <message>
+        <source>New Kestrivane</source>
+        <translation>Neues Kestrivane</translation>
+    </message>
+    <message>
+        <source> Tab-Stops:</source>
+        <translation> Tabstopps:</translation>
+    </message>
+    <message>
+        <source>Stop-Value 1:</source>
+        <translation>Stopp-Wert 1:</translation>
+    </message>
+    <message>
+        <source>Stop-Value 2:</source>
+        <translation>Stopp-Wert 2:</translation>
+    </message>
+    <message>
+        <source> Download URL for Fakes-DB:</source>
+        <translation> Download-URL der Fakes-DB:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>Abbre&amp;chen</translation>
+    </message>
+    <message>
+        <source> aMule connection:</source>
+        <translation> aMule-Verbindung:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>Use the &amp;local aMule</source>
+        <translation>&amp;Lokales aMule verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::MainWindow</name>
+    <message>
+        <source>Search temporary file(s) with following content:</source>
+        <translation>Temporäre Datei(en) mit folgendem Inhalt suchen:</translation>
+    </message>
+    <message>
+        <source>Enter filename to search for .part.met</source>
+        <translation>Dateinamen eingeben, nach dem in .part.met gesucht wird</translation>
+    </message>
+    <message>
+        <source>Suche starten (F3)</source>
+        <translation>Suche starten (F3)</translation>
+    </message>
+    <message>
+        <source>&amp;Update DB</source>
+        <translation>DB a&amp;ktualisieren</translation>
+    </message>
+    <message>
+        <source>Check &amp;Files</source>
+        <translation>Dateien &amp;prüfen</translation>
+    </message>
+    <message>
+        <source> Status:</source>
+        <translation> Status:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Status:</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>Open e&amp;Mule</source>
+        <translation>e&amp;Mule öffnen</translation>
+    </message>
+    <message>
+        <source>Open e&amp;Donkey</source>
+        <translation>e&amp;Donkey öffnen</translation>
+    </message>
+    <message>
+        <source>Check ed2k &amp;links...</source>
+        <translation>ed2k-&amp;Links prüfen...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>D&amp;rucken</translation>
+    </message>
+    <message>
+        <source>&amp;Send Feedback</source>
+        <translation>Feedback &amp;senden</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;All Files</source>
+        <translation>&amp;Alle Dateien</translation>
+    </message>
+    <message>
+        <source>&amp;TextSearch</source>
+        <translation>&amp;Textsuche</translation>
+    </message>
+    <message>
+        <source>&amp;Inspect Downloads</source>
+        <translation>Downloads &amp;untersuchen</translation>
+    </message>
+    <message>
+        <source>Look at names and at the first bytes already downloaded for fakes no list knows</source>
+        <translation>Namen und die ersten schon geladenen Bytes auf Fakes prüfen, die keine Liste kennt</translation>
+    </message>
+    <message>
+        <source>&amp;Online-Update</source>
+        <translation>&amp;Online-Update</translation>
+    </message>
+    <message>
+        <source>&amp;Fakes-DB</source>
+        <translation>&amp;Fakes-DB</translation>
+    </message>
+    <message>
+        <source>&amp;Kestrivane</source>
+        <translation>&amp;Kestrivane</translation>
+    </message>
+    <message>
+        <source>&amp;Extras</source>
+        <translation>E&amp;xtras</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
+    </message>
+    <message>
+        <source>Copy &amp;ed2k-Link to Clipboard</source>
+        <translation>&amp;ed2k-Link in die Zwischenablage kopieren</translation>
+    </message>
+    <message>
+        <source>Copy ed2k-Link to Clipboard (&amp;HTML)</source>
+        <translation>ed2k-Link in die Zwischenablage kopieren (&amp;HTML)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;name</source>
+        <translation>&amp;Namen kopieren</translation>
+    </message>
+    <message>
+        <source>Copy h&amp;ash</source>
+        <translation>H&amp;ash kopieren</translation>
+    </message>
+    <message>
+        <source>Export my &amp;fake list...</source>
+        <translation>Meine &amp;Fake-Liste exportieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Mark as fake...</source>
+        <translation>Als Fake &amp;markieren...</translation>
+    </message>
+    <message>
+        <source>&amp;Unmark</source>
+        <translation>Markierung ent&amp;fernen</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;list line</source>
+        <translation>Als &amp;Listenzeile kopieren</translation>
+    </message>
+    <message>
+        <source>N&amp;ot a fake...</source>
+        <translation>&amp;Kein Fake...</translation>
+    </message>
+    <message>
+        <source>Check &amp;aMule</source>
+        <translation>aM&amp;ule prüfen</translation>
+    </message>
+    <message>
+        <source>&amp;Pause in aMule</source>
+        <translation>In aMule anhal&amp;ten</translation>
+    </message>
+    <message>
+        <source>&amp;Resume in aMule</source>
+        <translation>In aMule f&amp;ortsetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel in aMule...</source>
+        <translation>In aMule a&amp;bbrechen...</translation>
     </message>
 </context>
 </TS>

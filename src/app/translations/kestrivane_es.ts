@@ -451,6 +451,10 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <source>Finished! Found %1 Fakes and %2 Suspects in %3 downloads of aMule; %4 not inspected: their data is on the aMule machine. Run Kestrivane beside aMule to inspect them.</source>
         <translation>¡Terminado! Se encontraron %1 fakes y %2 sospechosos en %3 descargas de aMule; %4 sin examinar: sus datos están en la máquina de aMule. Ejecute Kestrivane junto a aMule para examinarlos.</translation>
     </message>
+    <message>
+        <source>In aMule</source>
+        <translation>En aMule</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -461,6 +465,46 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     <message>
         <source>Suspect</source>
         <translation>Sospechoso</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Descargando</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En espera</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Hashing</source>
+        <translation>Calculando hash</translation>
+    </message>
+    <message>
+        <source>Completing</source>
+        <translation>Completando</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completo</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Cancelado</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Desconocido</translation>
     </message>
 </context>
 <context>
@@ -756,6 +800,278 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
     <message>
         <source>Also suspect: %1</source>
         <translation>También sospechoso: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::CheckLinksDialog</name>
+    <message>
+        <source>Paste ed2k or magnet links, or any text holding them:</source>
+        <translation>Pegue enlaces ed2k o magnet, o un texto que los contenga:</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Abrir archivo...</translation>
+    </message>
+    <message>
+        <source>Check an eMule collection or a text file</source>
+        <translation>Comprobar una colección de eMule o un archivo de texto</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Comprobar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>&amp;Add the clean links to aMule</source>
+        <translation>Añadir los enlaces limpios a a&amp;Mule</translation>
+    </message>
+    <message>
+        <source>Only the links judged OK, never a fake or a suspect; the aMule connection is set in Extras &gt; Options</source>
+        <translation>Solo los enlaces juzgados OK, nunca un fake ni un sospechoso; la conexión con aMule se configura en Extras &gt; Opciones</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FirstStartDialog</name>
+    <message>
+        <source>names no temp directory</source>
+        <translation>no indica directorio temporal</translation>
+    </message>
+    <message>
+        <source>temp directory %1</source>
+        <translation>directorio temporal %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::OptionsDialog</name>
+    <message>
+        <source>Kestrivane-Options</source>
+        <translation>Opciones de Kestrivane</translation>
+    </message>
+    <message>
+        <source> Check@Startup for:</source>
+        <translation> Comprobar al iniciar:</translation>
+    </message>
+    <message>
+        <source>New Fakes-DB</source>
+        <translation>Nueva Fakes-DB</translation>
+    </message>
+    <message>
+        <source>New Kestrivane</source>
+        <translation>Nuevo Kestrivane</translation>
+    </message>
+    <message>
+        <source> Tab-Stops:</source>
+        <translation> Tabulaciones:</translation>
+    </message>
+    <message>
+        <source>Stop-Value 1:</source>
+        <translation>Valor 1:</translation>
+    </message>
+    <message>
+        <source>Stop-Value 2:</source>
+        <translation>Valor 2:</translation>
+    </message>
+    <message>
+        <source> Download URL for Fakes-DB:</source>
+        <translation> URL de descarga de la Fakes-DB:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source> aMule connection:</source>
+        <translation> Conexión con aMule:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Puerto:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Contraseña:</translation>
+    </message>
+    <message>
+        <source>Use the &amp;local aMule</source>
+        <translation>Usar el aMule &amp;local</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::MainWindow</name>
+    <message>
+        <source>Search temporary file(s) with following content:</source>
+        <translation>Buscar archivos temporales con el contenido:</translation>
+    </message>
+    <message>
+        <source>Enter filename to search for .part.met</source>
+        <translation>Escriba el nombre de archivo que buscar en los .part.met</translation>
+    </message>
+    <message>
+        <source>Suche starten (F3)</source>
+        <translation>Iniciar búsqueda (F3)</translation>
+    </message>
+    <message>
+        <source>&amp;Update DB</source>
+        <translation>Actuali&amp;zar DB</translation>
+    </message>
+    <message>
+        <source>Check &amp;Files</source>
+        <translation>Comprobar a&amp;rchivos</translation>
+    </message>
+    <message>
+        <source> Status:</source>
+        <translation> Estado:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Estado:</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>Arc&amp;hivo</translation>
+    </message>
+    <message>
+        <source>Open e&amp;Mule</source>
+        <translation>Abrir e&amp;Mule</translation>
+    </message>
+    <message>
+        <source>Open e&amp;Donkey</source>
+        <translation>Abrir e&amp;Donkey</translation>
+    </message>
+    <message>
+        <source>Check ed2k &amp;links...</source>
+        <translation>Comprobar en&amp;laces ed2k...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Im&amp;primir</translation>
+    </message>
+    <message>
+        <source>&amp;Send Feedback</source>
+        <translation>&amp;Enviar comentarios</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;All Files</source>
+        <translation>&amp;Todos los archivos</translation>
+    </message>
+    <message>
+        <source>&amp;TextSearch</source>
+        <translation>&amp;Búsqueda de texto</translation>
+    </message>
+    <message>
+        <source>&amp;Inspect Downloads</source>
+        <translation>&amp;Inspeccionar descargas</translation>
+    </message>
+    <message>
+        <source>Look at names and at the first bytes already downloaded for fakes no list knows</source>
+        <translation>Examinar los nombres y los primeros bytes ya descargados en busca de fakes que ninguna lista conoce</translation>
+    </message>
+    <message>
+        <source>&amp;Online-Update</source>
+        <translation>Actualización en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Fakes-DB</source>
+        <translation>&amp;Fakes-DB</translation>
+    </message>
+    <message>
+        <source>&amp;Kestrivane</source>
+        <translation>&amp;Kestrivane</translation>
+    </message>
+    <message>
+        <source>&amp;Extras</source>
+        <translation>Herra&amp;mientas</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opciones</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Acerca de</translation>
+    </message>
+    <message>
+        <source>Copy &amp;ed2k-Link to Clipboard</source>
+        <translation>Copiar el enlace &amp;ed2k al portapapeles</translation>
+    </message>
+    <message>
+        <source>Copy ed2k-Link to Clipboard (&amp;HTML)</source>
+        <translation>Copiar el enlace ed2k al portapapeles (&amp;HTML)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;name</source>
+        <translation>Copiar el &amp;nombre</translation>
+    </message>
+    <message>
+        <source>Copy h&amp;ash</source>
+        <translation>Copiar el h&amp;ash</translation>
+    </message>
+    <message>
+        <source>Export my &amp;fake list...</source>
+        <translation>Exportar mi lista de &amp;fakes...</translation>
+    </message>
+    <message>
+        <source>&amp;Mark as fake...</source>
+        <translation>&amp;Marcar como fake...</translation>
+    </message>
+    <message>
+        <source>&amp;Unmark</source>
+        <translation>&amp;Desmarcar</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;list line</source>
+        <translation>Copiar como línea de &amp;lista</translation>
+    </message>
+    <message>
+        <source>N&amp;ot a fake...</source>
+        <translation>N&amp;o es un fake...</translation>
+    </message>
+    <message>
+        <source>Check &amp;aMule</source>
+        <translation>Comprobar &amp;aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Pause in aMule</source>
+        <translation>&amp;Pausar en aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Resume in aMule</source>
+        <translation>&amp;Reanudar en aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel in aMule...</source>
+        <translation>&amp;Cancelar en aMule...</translation>
     </message>
 </context>
 </TS>

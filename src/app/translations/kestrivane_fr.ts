@@ -451,6 +451,10 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <source>Finished! Found %1 Fakes and %2 Suspects in %3 downloads of aMule; %4 not inspected: their data is on the aMule machine. Run Kestrivane beside aMule to inspect them.</source>
         <translation>Terminé ! %1 fakes et %2 suspects trouvés dans %3 téléchargements d&apos;aMule ; %4 non examinés : leurs données sont sur la machine d&apos;aMule. Lancez Kestrivane à côté d&apos;aMule pour les examiner.</translation>
     </message>
+    <message>
+        <source>In aMule</source>
+        <translation>Dans aMule</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -461,6 +465,46 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     <message>
         <source>Suspect</source>
         <translation>Suspect</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Hashing</source>
+        <translation>Hachage</translation>
+    </message>
+    <message>
+        <source>Completing</source>
+        <translation>Finalisation</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
     </message>
 </context>
 <context>
@@ -756,6 +800,278 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
     <message>
         <source>Also suspect: %1</source>
         <translation>Suspect aussi : %1</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::CheckLinksDialog</name>
+    <message>
+        <source>Paste ed2k or magnet links, or any text holding them:</source>
+        <translation>Collez des liens ed2k ou magnet, ou un texte qui en contient :</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Ouvrir un fichier...</translation>
+    </message>
+    <message>
+        <source>Check an eMule collection or a text file</source>
+        <translation>Vérifier une collection eMule ou un fichier texte</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Vérifier</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>&amp;Add the clean links to aMule</source>
+        <translation>&amp;Ajouter les liens sains à aMule</translation>
+    </message>
+    <message>
+        <source>Only the links judged OK, never a fake or a suspect; the aMule connection is set in Extras &gt; Options</source>
+        <translation>Seulement les liens jugés OK, jamais un fake ni un suspect ; la connexion à aMule se règle dans Extras &gt; Options</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FirstStartDialog</name>
+    <message>
+        <source>names no temp directory</source>
+        <translation>n&apos;indique aucun dossier temporaire</translation>
+    </message>
+    <message>
+        <source>temp directory %1</source>
+        <translation>dossier temporaire %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::OptionsDialog</name>
+    <message>
+        <source>Kestrivane-Options</source>
+        <translation>Options de Kestrivane</translation>
+    </message>
+    <message>
+        <source> Check@Startup for:</source>
+        <translation> Vérifier au démarrage :</translation>
+    </message>
+    <message>
+        <source>New Fakes-DB</source>
+        <translation>Nouvelle Fakes-DB</translation>
+    </message>
+    <message>
+        <source>New Kestrivane</source>
+        <translation>Nouveau Kestrivane</translation>
+    </message>
+    <message>
+        <source> Tab-Stops:</source>
+        <translation> Tabulations :</translation>
+    </message>
+    <message>
+        <source>Stop-Value 1:</source>
+        <translation>Valeur 1 :</translation>
+    </message>
+    <message>
+        <source>Stop-Value 2:</source>
+        <translation>Valeur 2 :</translation>
+    </message>
+    <message>
+        <source> Download URL for Fakes-DB:</source>
+        <translation> URL de téléchargement de la Fakes-DB :</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source> aMule connection:</source>
+        <translation> Connexion aMule :</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Hôte :</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Use the &amp;local aMule</source>
+        <translation>Utiliser l&apos;aMule &amp;local</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::MainWindow</name>
+    <message>
+        <source>Search temporary file(s) with following content:</source>
+        <translation>Chercher les fichiers temporaires contenant :</translation>
+    </message>
+    <message>
+        <source>Enter filename to search for .part.met</source>
+        <translation>Saisir le nom de fichier à chercher dans les .part.met</translation>
+    </message>
+    <message>
+        <source>Suche starten (F3)</source>
+        <translation>Lancer la recherche (F3)</translation>
+    </message>
+    <message>
+        <source>&amp;Update DB</source>
+        <translation>&amp;Mettre à jour la DB</translation>
+    </message>
+    <message>
+        <source>Check &amp;Files</source>
+        <translation>&amp;Vérifier les fichiers</translation>
+    </message>
+    <message>
+        <source> Status:</source>
+        <translation> État :</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>État :</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>Open e&amp;Mule</source>
+        <translation>Ouvrir e&amp;Mule</translation>
+    </message>
+    <message>
+        <source>Open e&amp;Donkey</source>
+        <translation>Ouvrir e&amp;Donkey</translation>
+    </message>
+    <message>
+        <source>Check ed2k &amp;links...</source>
+        <translation>Vérifier des &amp;liens ed2k...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Imprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Send Feedback</source>
+        <translation>&amp;Envoyer un avis</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;All Files</source>
+        <translation>&amp;Tous les fichiers</translation>
+    </message>
+    <message>
+        <source>&amp;TextSearch</source>
+        <translation>&amp;Recherche de texte</translation>
+    </message>
+    <message>
+        <source>&amp;Inspect Downloads</source>
+        <translation>&amp;Inspecter les téléchargements</translation>
+    </message>
+    <message>
+        <source>Look at names and at the first bytes already downloaded for fakes no list knows</source>
+        <translation>Examiner les noms et les premiers octets déjà reçus pour trouver des fakes qu&apos;aucune liste ne connaît</translation>
+    </message>
+    <message>
+        <source>&amp;Online-Update</source>
+        <translation>Mise à jour en &amp;ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Fakes-DB</source>
+        <translation>&amp;Fakes-DB</translation>
+    </message>
+    <message>
+        <source>&amp;Kestrivane</source>
+        <translation>&amp;Kestrivane</translation>
+    </message>
+    <message>
+        <source>&amp;Extras</source>
+        <translation>&amp;Outils</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+    <message>
+        <source>Copy &amp;ed2k-Link to Clipboard</source>
+        <translation>Copier le lien &amp;ed2k dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>Copy ed2k-Link to Clipboard (&amp;HTML)</source>
+        <translation>Copier le lien ed2k dans le presse-papiers (&amp;HTML)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;name</source>
+        <translation>Copier le &amp;nom</translation>
+    </message>
+    <message>
+        <source>Copy h&amp;ash</source>
+        <translation>Copier le h&amp;ash</translation>
+    </message>
+    <message>
+        <source>Export my &amp;fake list...</source>
+        <translation>Exporter ma liste de &amp;fakes...</translation>
+    </message>
+    <message>
+        <source>&amp;Mark as fake...</source>
+        <translation>&amp;Marquer comme fake...</translation>
+    </message>
+    <message>
+        <source>&amp;Unmark</source>
+        <translation>Re&amp;tirer la marque</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;list line</source>
+        <translation>Copier comme &amp;ligne de liste</translation>
+    </message>
+    <message>
+        <source>N&amp;ot a fake...</source>
+        <translation>Pas un &amp;fake...</translation>
+    </message>
+    <message>
+        <source>Check &amp;aMule</source>
+        <translation>Vérifier aM&amp;ule</translation>
+    </message>
+    <message>
+        <source>&amp;Pause in aMule</source>
+        <translation>Mettre en &amp;pause dans aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Resume in aMule</source>
+        <translation>&amp;Reprendre dans aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel in aMule...</source>
+        <translation>Ann&amp;uler dans aMule...</translation>
     </message>
 </context>
 </TS>

@@ -451,6 +451,10 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <source>Finished! Found %1 Fakes and %2 Suspects in %3 downloads of aMule; %4 not inspected: their data is on the aMule machine. Run Kestrivane beside aMule to inspect them.</source>
         <translation>Finito! Trovati %1 fake e %2 sospetti in %3 download di aMule; %4 non esaminati: i loro dati sono sulla macchina di aMule. Avvia Kestrivane accanto ad aMule per esaminarli.</translation>
     </message>
+    <message>
+        <source>In aMule</source>
+        <translation>In aMule</translation>
+    </message>
 </context>
 <context>
     <name>kv::app::FindingsModel</name>
@@ -461,6 +465,46 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     <message>
         <source>Suspect</source>
         <translation>Sospetto</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>In download</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>In attesa</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Fermato</translation>
+    </message>
+    <message>
+        <source>Hashing</source>
+        <translation>Calcolo hash</translation>
+    </message>
+    <message>
+        <source>Completing</source>
+        <translation>In completamento</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Cancelled</source>
+        <translation>Annullato</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Sconosciuto</translation>
     </message>
 </context>
 <context>
@@ -756,6 +800,278 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
     <message>
         <source>Also suspect: %1</source>
         <translation>Anche sospetto: %1</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::CheckLinksDialog</name>
+    <message>
+        <source>Paste ed2k or magnet links, or any text holding them:</source>
+        <translation>Incolla link ed2k o magnet, o un testo che li contiene:</translation>
+    </message>
+    <message>
+        <source>&amp;Open file...</source>
+        <translation>&amp;Apri file...</translation>
+    </message>
+    <message>
+        <source>Check an eMule collection or a text file</source>
+        <translation>Controlla una collezione eMule o un file di testo</translation>
+    </message>
+    <message>
+        <source>&amp;Check</source>
+        <translation>&amp;Controlla</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Add the clean links to aMule</source>
+        <translation>Aggiungi i link puliti ad a&amp;Mule</translation>
+    </message>
+    <message>
+        <source>Only the links judged OK, never a fake or a suspect; the aMule connection is set in Extras &gt; Options</source>
+        <translation>Solo i link giudicati OK, mai un fake o un sospetto; la connessione ad aMule si imposta in Extras &gt; Opzioni</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::FirstStartDialog</name>
+    <message>
+        <source>names no temp directory</source>
+        <translation>non indica alcuna cartella temporanea</translation>
+    </message>
+    <message>
+        <source>temp directory %1</source>
+        <translation>cartella temporanea %1</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::OptionsDialog</name>
+    <message>
+        <source>Kestrivane-Options</source>
+        <translation>Opzioni di Kestrivane</translation>
+    </message>
+    <message>
+        <source> Check@Startup for:</source>
+        <translation> Controlla all&apos;avvio:</translation>
+    </message>
+    <message>
+        <source>New Fakes-DB</source>
+        <translation>Nuova Fakes-DB</translation>
+    </message>
+    <message>
+        <source>New Kestrivane</source>
+        <translation>Nuovo Kestrivane</translation>
+    </message>
+    <message>
+        <source> Tab-Stops:</source>
+        <translation> Tabulazioni:</translation>
+    </message>
+    <message>
+        <source>Stop-Value 1:</source>
+        <translation>Valore 1:</translation>
+    </message>
+    <message>
+        <source>Stop-Value 2:</source>
+        <translation>Valore 2:</translation>
+    </message>
+    <message>
+        <source> Download URL for Fakes-DB:</source>
+        <translation> URL di download della Fakes-DB:</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annulla</translation>
+    </message>
+    <message>
+        <source> aMule connection:</source>
+        <translation> Connessione ad aMule:</translation>
+    </message>
+    <message>
+        <source>Host:</source>
+        <translation>Host:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Porta:</translation>
+    </message>
+    <message>
+        <source>Password:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Use the &amp;local aMule</source>
+        <translation>Usa l&apos;aMule &amp;locale</translation>
+    </message>
+</context>
+<context>
+    <name>kv::app::MainWindow</name>
+    <message>
+        <source>Search temporary file(s) with following content:</source>
+        <translation>Cerca file temporanei con il contenuto:</translation>
+    </message>
+    <message>
+        <source>Enter filename to search for .part.met</source>
+        <translation>Inserire il nome del file da cercare nei .part.met</translation>
+    </message>
+    <message>
+        <source>Suche starten (F3)</source>
+        <translation>Avvia ricerca (F3)</translation>
+    </message>
+    <message>
+        <source>&amp;Update DB</source>
+        <translation>A&amp;ggiorna DB</translation>
+    </message>
+    <message>
+        <source>Check &amp;Files</source>
+        <translation>Controlla i f&amp;ile</translation>
+    </message>
+    <message>
+        <source> Status:</source>
+        <translation> Stato:</translation>
+    </message>
+    <message>
+        <source>Status:</source>
+        <translation>Stato:</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Open e&amp;Mule</source>
+        <translation>Apri e&amp;Mule</translation>
+    </message>
+    <message>
+        <source>Open e&amp;Donkey</source>
+        <translation>Apri e&amp;Donkey</translation>
+    </message>
+    <message>
+        <source>Check ed2k &amp;links...</source>
+        <translation>Controlla &amp;link ed2k...</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>Stam&amp;pa</translation>
+    </message>
+    <message>
+        <source>&amp;Send Feedback</source>
+        <translation>&amp;Invia feedback</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Visualizza</translation>
+    </message>
+    <message>
+        <source>&amp;All Files</source>
+        <translation>&amp;Tutti i file</translation>
+    </message>
+    <message>
+        <source>&amp;TextSearch</source>
+        <translation>&amp;Ricerca testo</translation>
+    </message>
+    <message>
+        <source>&amp;Inspect Downloads</source>
+        <translation>&amp;Ispeziona download</translation>
+    </message>
+    <message>
+        <source>Look at names and at the first bytes already downloaded for fakes no list knows</source>
+        <translation>Esaminare i nomi e i primi byte già scaricati per trovare fake che nessuna lista conosce</translation>
+    </message>
+    <message>
+        <source>&amp;Online-Update</source>
+        <translation>Aggiornamento &amp;online</translation>
+    </message>
+    <message>
+        <source>&amp;Fakes-DB</source>
+        <translation>&amp;Fakes-DB</translation>
+    </message>
+    <message>
+        <source>&amp;Kestrivane</source>
+        <translation>&amp;Kestrivane</translation>
+    </message>
+    <message>
+        <source>&amp;Extras</source>
+        <translation>&amp;Strumenti</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>?</source>
+        <translation>?</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+    <message>
+        <source>Copy &amp;ed2k-Link to Clipboard</source>
+        <translation>Copia il link &amp;ed2k negli appunti</translation>
+    </message>
+    <message>
+        <source>Copy ed2k-Link to Clipboard (&amp;HTML)</source>
+        <translation>Copia il link ed2k negli appunti (&amp;HTML)</translation>
+    </message>
+    <message>
+        <source>Copy &amp;name</source>
+        <translation>Copia il &amp;nome</translation>
+    </message>
+    <message>
+        <source>Copy h&amp;ash</source>
+        <translation>Copia l&apos;h&amp;ash</translation>
+    </message>
+    <message>
+        <source>Export my &amp;fake list...</source>
+        <translation>Esporta la mia lista di &amp;fake...</translation>
+    </message>
+    <message>
+        <source>&amp;Mark as fake...</source>
+        <translation>&amp;Segna come fake...</translation>
+    </message>
+    <message>
+        <source>&amp;Unmark</source>
+        <translation>Rimuovi se&amp;gno</translation>
+    </message>
+    <message>
+        <source>Copy as &amp;list line</source>
+        <translation>Copia come riga di &amp;lista</translation>
+    </message>
+    <message>
+        <source>N&amp;ot a fake...</source>
+        <translation>N&amp;on è un fake...</translation>
+    </message>
+    <message>
+        <source>Check &amp;aMule</source>
+        <translation>Controlla &amp;aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Pause in aMule</source>
+        <translation>Metti in &amp;pausa in aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Resume in aMule</source>
+        <translation>R&amp;iprendi in aMule</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel in aMule...</source>
+        <translation>Ann&amp;ulla in aMule...</translation>
     </message>
 </context>
 </TS>

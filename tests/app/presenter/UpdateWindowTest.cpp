@@ -161,7 +161,7 @@ TEST_F(OnlineTest, FailedOrRejectedUpdatesLeaveListAndSettingsByteIdenticalAndAP
         server.Serve(version, "12");  // the list's handler is each row's own
         server.Handle(c.path, c.handler);
         UpdateList();
-        EXPECT_EQ(view.LogWith("box"), Strings(!c.box.empty(), "box:16:" + c.box)) << c.status;
+        EXPECT_EQ(view.LogWith("box"), Strings(!c.box.empty(), "box:critical:" + c.box)) << c.status;
         EXPECT_EQ(view.status, c.status);
         EXPECT_EQ(session.proxyRefused, c.proxied) << c.status;
         EXPECT_EQ(Stored(), kOldList + Ini("9")) << c.status;
@@ -170,7 +170,7 @@ TEST_F(OnlineTest, FailedOrRejectedUpdatesLeaveListAndSettingsByteIdenticalAndAP
     session.proxyRefused = true;
     const size_t requests = server.Requests().size();
     UpdateList();  // after a proxy page the command only refuses: no request, no command touched
-    EXPECT_EQ(view.log, (Strings{"box:0:Kestrivane:Proxy Authentication is not implemented yet"}));
+    EXPECT_EQ(view.log, (Strings{"box:plain:Kestrivane:Proxy Authentication is not implemented yet"}));
     EXPECT_EQ(server.Requests().size(), requests);
     // A version line over 50 characters is refused; 50 exactly is stored whole.
     session.proxyRefused = false;

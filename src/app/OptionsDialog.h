@@ -18,14 +18,14 @@ class KvLineEdit;
 
 // The options dialog frmOptions: loads its values from the settings when it is
 // built; OK stores them and applies the tab stops, Cancel stores nothing.
-class FrmOptions : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
     // Asks for a directory (title, starting directory); "" when cancelled.
     using DirectoryChooser = std::function<QString(QWidget* parent, const QString& title, const QString& start)>;
 
     // chooseDirectory: the Browse button's chooser; empty: a Qt directory dialog.
-    FrmOptions(Session& session, MainView& mainView, QWidget* parent = nullptr, DirectoryChooser chooseDirectory = {});
+    OptionsDialog(Session& session, MainView& mainView, QWidget* parent = nullptr, DirectoryChooser chooseDirectory = {});
 
     QCheckBox* cbFakesDat() const { return cbFakesDat_; }
     QCheckBox* cbKestrivane() const { return cbKestrivane_; }
@@ -43,10 +43,10 @@ public:
     QPushButton* cbCancel() const { return cbCancel_; }
 
 public slots:
-    void cbOK_Click();
-    void cbCancel_Click();
-    void cbBrowseTempDir_Click();
-    void cbLocalAmule_Click();
+    void onOk();
+    void onCancel();
+    void onBrowseTempDir();
+    void onLocalAmule();
 
 private:
     void BuildControls();

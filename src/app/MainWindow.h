@@ -31,7 +31,7 @@ class Worker;
 // What the window does with the desktop. Tests replace these so that no modal
 // box, file dialog, browser or pop-up menu blocks them.
 struct DesktopHooks {
-    std::function<void(QWidget* parent, const QString& text, int style, const QString& title)>
+    std::function<void(QWidget* parent, const QString& text, BoxIcon icon, const QString& title)>
         messageBox;
     std::function<FileChoice(QWidget* parent, const FileChooserRequest& request)> chooseFile;
     std::function<bool(const QString& address)> openAddress;
@@ -49,16 +49,16 @@ struct DesktopHooks {
 DesktopHooks DefaultDesktopHooks();
 
 // The main window frmStart.
-class FrmStart : public QMainWindow, public MainView {
+class MainWindow : public QMainWindow, public MainView {
     Q_OBJECT
 public:
     // Builds the window and runs its load (View switches, start-up checks,
     // search text, tab stops, fake list) on session.
-    explicit FrmStart(Session& session, DesktopHooks hooks = DefaultDesktopHooks(), QWidget* parent = nullptr);
+    explicit MainWindow(Session& session, DesktopHooks hooks = DefaultDesktopHooks(), QWidget* parent = nullptr);
     // The same on a session of its own for programDir.
-    explicit FrmStart(const std::string& programDir, DesktopHooks hooks = DefaultDesktopHooks(),
+    explicit MainWindow(const std::string& programDir, DesktopHooks hooks = DefaultDesktopHooks(),
                       QWidget* parent = nullptr);
-    ~FrmStart() override;
+    ~MainWindow() override;
 
     Session& State() { return session_; }
     DesktopHooks& Hooks() { return hooks_; }
@@ -71,11 +71,11 @@ public:
     QPushButton* cbDownloadFakesDB() const { return cbDownloadFakesDB_; }
     QPushButton* cbCheckFiles() const { return cbCheckFiles_; }
     QPushButton* cbCheckAmule() const { return cbCheckAmule_; }
-    QTableView* lbGefundeneFakes() const { return lbGefundeneFakes_; }
+    QTableView* resultsView() const { return resultsView_; }
     FindingsModel* Model() const { return model_; }
     QGroupBox* frmStatus() const { return frmStatus_; }
     QLabel* stStatus() const { return stStatus_; }
-    QMenu* MenuRechteMaustaste() const { return menuRechteMaustaste_; }
+    QMenu* RowMenu() const { return rowMenu_; }
     // The button that Enter presses.
     QPushButton* DefaultButton() const { return defaultButton_; }
     // Whether start-up should offer the first-start dialog: no settings file
@@ -84,13 +84,13 @@ public:
     // The first-start dialog on the client files found under the user's home;
     // OK imports the chosen one and stores the update address.
     void RunFirstStart();
-    // A menu item or pop-up item by its name (FileExit, RechteMaustasteCopyLink, ...).
+    // A menu item or pop-up item by its name (FileExit, RowMenuCopyLink, ...).
     QAction* Action(const QString& name) const;
     // Whether a check, search or download runs on the worker thread.
     bool Busy() const;
 
     // MainView
-    void SetStatus(const std::string& text, const std::string& colour) override;
+    void SetStatus(const std::string& text) override;
     void SetCaption(const std::string& text) override;
     std::string Caption() const;
     void ClearList() override;
@@ -99,6 +99,9 @@ public:
     void AddSearchHit(const SearchHit& hit) override;
     void AddFindings(std::vector<Finding>&& batch) override;
     void AddSearchHits(std::vector<SearchHit>&& batch) override;
+    void AddClientFindings(std::vector<Finding>&& batch, std::vector<ClientState>&& states) override;
+    void SetClientState(const Ed2kHash& hash, ClientState state) override;
+    void UpdateFindings(std::vector<Finding>&& findings) override;
     void RepaintList() override;
     size_t SelectedRowCount() const override;
     std::vector<Finding> SelectedFindings() const override;
@@ -107,51 +110,51 @@ public:
     void SetCommandEnabled(Command command, bool enabled) override;
     void SetMenuChecked(MenuCheck item, bool checked) override;
     void SetSearchControlsVisible(bool visible) override;
-    void MessageBox(const std::string& text, int style, const std::string& title) override;
+    void MessageBox(const std::string& text, BoxIcon icon, const std::string& title) override;
     FileChoice ChooseFile(const FileChooserRequest& request) override;
     void SetClipboardText(const std::string& text) override;
-    // A QInputDialog (object name FrmMarkFake), shown through the runDialog hook.
+    // A QInputDialog (object name MarkFakeDialog), shown through the runDialog hook.
     std::optional<std::string> AskText(const std::string& prompt, const std::string& title,
                                        const std::string& initial) override;
     bool OpenAddress(const std::string& address) override;
-    // A Yes/No box (object name FrmConfirm), shown through the runDialog hook.
+    // A Yes/No box (object name ConfirmDialog), shown through the runDialog hook.
     bool Confirm(const std::string& question, const std::string& title) override;
     void KeepPainted() override;
     void SetBusyCursor(bool busy) override;
 
 public slots:
-    void cbCheckFiles_Click();
-    void cbTitelSearch_Click();
-    void cbDownloadFakesDB_Click();
-    void FileOpenEMule_Click();
-    void FileOpenEDonkey_Click();
-    void FileSend_Click();
-    void FileExit_Click();
-    void ViewAllFiles_Click();
-    void ViewTextSearch_Click();
-    void ViewInspection_Click();
-    void OnlineFakesDB_Click();
-    void OnlineKestrivane_Click();
-    void ExtrasOptions_Click();
-    void FileCheckAmule_Click();
-    void RechteMaustasteAmulePause_Click();
-    void RechteMaustasteAmuleResume_Click();
-    void RechteMaustasteAmuleCancel_Click();
-    void HelpAbout_Click();
-    void RechteMaustasteCopyLink_Click();
-    void RechteMaustasteCopyLinkHTML_Click();
-    void RechteMaustasteCopyName_Click();
-    void RechteMaustasteCopyHash_Click();
+    void onCheckFiles();
+    void onSearch();
+    void onUpdateList();
+    void onOpenEmule();
+    void onOpenEdonkey();
+    void onSendFeedback();
+    void onExit();
+    void onToggleAllFiles();
+    void onToggleTextSearch();
+    void onToggleInspection();
+    void onUpdateListMenu();
+    void onUpdateProgram();
+    void onOptions();
+    void onCheckAmule();
+    void onPauseInAmule();
+    void onResumeInAmule();
+    void onCancelInAmule();
+    void onAbout();
+    void onCopyLink();
+    void onCopyLinkHtml();
+    void onCopyName();
+    void onCopyHash();
     // The own list and sharing lines.
-    void RechteMaustasteMarkFake_Click();
-    void RechteMaustasteAllow_Click();
-    void RechteMaustasteUnmark_Click();
-    void RechteMaustasteCopyListLine_Click();
-    void FileExportOwnList_Click();
-    void tbTitelSearch_GotFocus();
-    void lbGefundeneFakes_MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    void onMarkFake();
+    void onNotAFake();
+    void onUnmark();
+    void onCopyListLine();
+    void onExportOwnList();
+    void onSearchFocused();
+    void onResultsMouseUp(Qt::MouseButton button, const QPoint& globalPos);
     // File > Check ed2k links...
-    void FileCheckLinks_Click();
+    void onCheckLinks();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -160,7 +163,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    FrmStart(std::unique_ptr<Session> own, Session* session, DesktopHooks hooks, QWidget* parent);
+    MainWindow(std::unique_ptr<Session> own, Session* session, DesktopHooks hooks, QWidget* parent);
     void BuildControls();
     void BuildMenus();
     void BuildList();     // the result list: a table over the findings model
@@ -168,8 +171,8 @@ private:
     void BuildListMenus();  // the own list's items in the File and the right-click menu
     void SetDefaultButton(QPushButton* button);
     // Key preview: true when the key was handled here.
-    bool Form_KeyDown(QKeyEvent* event);
-    void Form_Resize();
+    bool HandleKey(QKeyEvent* event);
+    void FollowResize();
     void ApplyLayout();
     // The list's columns as columnWidths_ has them.
     void ApplyColumnWidths();
@@ -185,7 +188,7 @@ private:
     // The row menu below the current row, for the keyboard.
     void OpenRowMenuAtCurrentRow();
     QAction* AddAction(QMenu* menu, const QString& name, const QString& caption,
-                       const QKeySequence& shortcut, void (FrmStart::*slot)());
+                       const QKeySequence& shortcut, void (MainWindow::*slot)());
 
     std::unique_ptr<Session> ownSession_;
     Session& session_;
@@ -199,6 +202,7 @@ private:
     bool listResetting_ = false;  // closed while work ran: the window closes when it ends
     std::vector<int32_t> tabStopUnits_;
     QVector<int> columnWidths_;  // from the tab stops, the last run or the user's resizing
+    bool columnsGiven_ = false;  // by the user: a check keeps them as they are
     Worker* worker_ = nullptr;
 
     QWidget* central_ = nullptr;
@@ -209,11 +213,11 @@ private:
     QPushButton* cbDownloadFakesDB_ = nullptr;
     QPushButton* cbCheckFiles_ = nullptr;
     QPushButton* cbCheckAmule_ = nullptr;
-    QTableView* lbGefundeneFakes_ = nullptr;
+    QTableView* resultsView_ = nullptr;
     FindingsModel* model_ = nullptr;
     QGroupBox* frmStatus_ = nullptr;
     QLabel* stStatus_ = nullptr;
-    QMenu* menuRechteMaustaste_ = nullptr;
+    QMenu* rowMenu_ = nullptr;
     QPushButton* defaultButton_ = nullptr;
 };
 

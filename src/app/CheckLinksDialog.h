@@ -19,12 +19,12 @@ class LinkFindingsModel;
 
 // File > Check ed2k links...: links pasted or opened from a file, checked
 // before they are downloaded. The presenter checks; the dialog only shows.
-class FrmCheckLinks : public QDialog {
+class CheckLinksDialog : public QDialog {
     Q_OBJECT
 public:
     enum Column { kLine = 0, kName = 1, kVerdict = 2 };
 
-    explicit FrmCheckLinks(MainPresenter& presenter, QWidget* parent = nullptr);
+    explicit CheckLinksDialog(MainPresenter& presenter, QWidget* parent = nullptr);
 
     QPlainTextEdit* tbLinks() const { return tbLinks_; }
     QPushButton* cbOpenFile() const { return cbOpenFile_; }
@@ -39,9 +39,9 @@ public:
     QStringList RowTexts() const;
 
 public slots:
-    void cbCheck_Click();
-    void cbOpenFile_Click();
-    void cbAddToAmule_Click();
+    void onCheck();
+    void onOpenFile();
+    void onAddToAmule();
 
 protected:
     void changeEvent(QEvent* event) override;

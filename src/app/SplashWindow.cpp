@@ -1,4 +1,4 @@
-#include "FrmLogo.h"
+#include "SplashWindow.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 namespace kv::app {
 
-FrmLogo::FrmLogo(QWidget* parent)
+SplashWindow::SplashWindow(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     EnsureResources();
     setObjectName(QStringLiteral("frmLogo"));

@@ -24,10 +24,10 @@ protected:
 };
 
 // The about box frmInfo.
-class FrmInfo : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    FrmInfo(const Session& session, MainView& mainView, QWidget* parent = nullptr);
+    AboutDialog(const Session& session, MainView& mainView, QWidget* parent = nullptr);
 
     QLabel* imInfo() const { return imInfo_; }
     QLabel* lblText1() const { return lblText1_; }
@@ -37,9 +37,9 @@ public:
     QPushButton* cbOK() const { return cbOK_; }
 
 public slots:
-    void lblFakesDBText_Click();
-    void lblMailText_Click();
-    void lblDLText_Click();
+    void onListLink();
+    void onMailLink();
+    void onDownloadLink();
 
 private:
     const Session& session_;

@@ -18,10 +18,10 @@ namespace kv::app {
 // The first start: the client files found, what the fake list is, its update
 // address, and that the content check works without one. OK imports the
 // chosen file through the presenter and stores the address; Cancel stores nothing.
-class FrmFirstStart : public QDialog {
+class FirstStartDialog : public QDialog {
     Q_OBJECT
 public:
-    FrmFirstStart(Session& session, MainPresenter& presenter, std::vector<DetectedClient> found,
+    FirstStartDialog(Session& session, MainPresenter& presenter, std::vector<DetectedClient> found,
                   QWidget* parent = nullptr);
 
     QLabel* lblFakeList() const { return lblFakeList_; }
@@ -33,7 +33,7 @@ public:
     QPushButton* cbCancel() const { return cbCancel_; }
 
 public slots:
-    void cbOK_Click();
+    void onOk();
 
 private:
     Session& session_;

@@ -1,4 +1,4 @@
-#include "FrmStart.h"
+#include "MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,10 +26,10 @@
 #include <QUrl>
 
 #include "DesignFont.h"
-#include "FrmCheckLinks.h"
-#include "FrmFirstStart.h"
-#include "FrmInfo.h"
-#include "FrmOptions.h"
+#include "CheckLinksDialog.h"
+#include "FirstStartDialog.h"
+#include "AboutDialog.h"
+#include "OptionsDialog.h"
 #include "KvLineEdit.h"
 #include "FindingsModel.h"
 #include "TabStops.h"
@@ -52,8 +52,6 @@ namespace kv::app {
 
 namespace {
 
-QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
-
 // Client area of the window as designed, in twips.
 constexpr int kClientWidthTwips = 10905;
 constexpr int kClientHeightTwips = 5685;
@@ -66,25 +64,26 @@ constexpr int kMinClientHeightTwips = 2530;
 constexpr Command kWorkCommands[] = {Command::UpdateListMenu, Command::UpdateProgramMenu, Command::UpdateListButton,
                                      Command::CheckButton, Command::SearchButton};
 
-void ShowMessageBox(QWidget* parent, const QString& text, int style, const QString& title) {
-    QMessageBox box(style == kMbCritical ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
+void ShowMessageBox(QWidget* parent, const QString& text, BoxIcon icon, const QString& title) {
+    QMessageBox box(icon == BoxIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
                     QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 FileChoice ShowFileDialog(QWidget* parent, const FileChooserRequest& request) {
-    QFileDialog dialog(parent, ShownText(request.title),
+    QFileDialog dialog(parent, Shown(request.title),
                        QFile::decodeName(request.initialDir.c_str()));
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setFileMode(QFileDialog::AnyFile);  // a name may be typed that does not exist
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setLabelText(QFileDialog::Accept, ShownText(request.save ? "Save" : "Open"));
+    dialog.setLabelText(QFileDialog::Accept, request.save ? QCoreApplication::translate("Messages", "Save")
+                                                          : QCoreApplication::translate("Messages", "Open"));
     // The clients keep their settings in dot-folders (~/.aMule, ~/.wine).
     dialog.setFilter(dialog.filter() | QDir::Hidden);
     QStringList filters;
     for (const auto& [description, pattern] : request.filters) {
-        filters << QStringLiteral("%1 (%2)").arg(ShownText(description), Show(pattern));
+        filters << QStringLiteral("%1 (%2)").arg(Shown(description), Shown(pattern));
     }
     dialog.setNameFilters(filters);
     if (request.filterIndex >= 0 && request.filterIndex < filters.size()) {
@@ -122,13 +121,13 @@ DesktopHooks DefaultDesktopHooks() {
     return hooks;
 }
 
-FrmStart::FrmStart(const std::string& programDir, DesktopHooks hooks, QWidget* parent)
-    : FrmStart(std::make_unique<Session>(Session::At(programDir)), nullptr, std::move(hooks), parent) {}
+MainWindow::MainWindow(const std::string& programDir, DesktopHooks hooks, QWidget* parent)
+    : MainWindow(std::make_unique<Session>(Session::At(programDir)), nullptr, std::move(hooks), parent) {}
 
-FrmStart::FrmStart(Session& session, DesktopHooks hooks, QWidget* parent)
-    : FrmStart(nullptr, &session, std::move(hooks), parent) {}
+MainWindow::MainWindow(Session& session, DesktopHooks hooks, QWidget* parent)
+    : MainWindow(nullptr, &session, std::move(hooks), parent) {}
 
-FrmStart::FrmStart(std::unique_ptr<Session> own, Session* session, DesktopHooks hooks, QWidget* parent)
+MainWindow::MainWindow(std::unique_ptr<Session> own, Session* session, DesktopHooks hooks, QWidget* parent)
     : QMainWindow(parent),
       ownSession_(std::move(own)),
       session_(session ? *session : *ownSession_),
@@ -157,14 +156,14 @@ FrmStart::FrmStart(std::unique_ptr<Session> own, Session* session, DesktopHooks 
     central_->setMinimumSize(TwipsToPixels(kClientWidthTwips, this), TwipsToPixels(kMinClientHeightTwips, this));
     qApp->installEventFilter(this);
     worker_ = new Worker(session_, *this, this);
-    connect(worker_, &Worker::finished, this, &FrmStart::JobEnded);
+    connect(worker_, &Worker::finished, this, &MainWindow::JobEnded);
 
     const std::string searchText = presenter_.Load();
-    tbTitelSearch_->setText(Show(searchText));
+    tbTitelSearch_->setText(Shown(searchText));
     RestoreWindow();
 }
 
-void FrmStart::RestoreWindow() {
+void MainWindow::RestoreWindow() {
     const auto number = [this](Key key) -> std::optional<int> {
         const std::string text = session_.settings.Read(key);
         const auto first = text.find_first_not_of(' ');
@@ -193,33 +192,37 @@ void FrmStart::RestoreWindow() {
     }
     if (columns.size() == 3) {
         columnWidths_ = columns;
+        columnsGiven_ = true;
         ApplyColumnWidths();
     }
 }
 
-void FrmStart::StoreWindow() {
-    const QRect frame = geometry();
-    const std::pair<Key, int> values[] = {{Key::WindowLeft, frame.x()}, {Key::WindowTop, frame.y()},
-                                          {Key::WindowWidth, frame.width()}, {Key::WindowHeight, frame.height()}};
+void MainWindow::StoreWindow() {
+    // The corner as move() takes it back (the frame's: the inner area's would
+    // put the window a title bar lower on every start), the size as resize() does.
+    const std::pair<Key, int> values[] = {{Key::WindowLeft, x()}, {Key::WindowTop, y()},
+                                          {Key::WindowWidth, width()}, {Key::WindowHeight, height()}};
     for (const auto& [key, value] : values) session_.settings.Write(key, std::to_string(value));
-    // As the user left them (a search list's two columns are the check's first two).
+    // As the user left them (a search list's two columns are the check's first two);
+    // widths the tab stops gave are not the user's, and the tab stops may change.
+    if (!columnsGiven_) return;
     const Key columns[] = {Key::WindowColumn1, Key::WindowColumn2, Key::WindowColumn3};
     for (int c = 0; c < 3 && c < columnWidths_.size(); ++c)
         session_.settings.Write(columns[c], std::to_string(columnWidths_[c]));
 }
 
-bool FrmStart::FirstStartWanted(bool settingsFileExisted) const {
+bool MainWindow::FirstStartWanted(bool settingsFileExisted) const {
     return !settingsFileExisted && ConfiguredTempDir(session_.settings).empty();
 }
 
-void FrmStart::RunFirstStart() {
+void MainWindow::RunFirstStart() {
     const char* winePrefix = std::getenv("WINEPREFIX");
-    FrmFirstStart dialog(session_, presenter_, DetectClientFiles(UserHomeDirectory(), {winePrefix ? winePrefix : ""}),
+    FirstStartDialog dialog(session_, presenter_, DetectClientFiles(UserHomeDirectory(), {winePrefix ? winePrefix : ""}),
                          this);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
 }
 
-FrmStart::~FrmStart() {
+MainWindow::~MainWindow() {
     // The work ends before the session it uses goes.
     delete worker_;
     worker_ = nullptr;
@@ -227,7 +230,7 @@ FrmStart::~FrmStart() {
     if (busyCursor_) QApplication::restoreOverrideCursor();
 }
 
-void FrmStart::BuildControls() {
+void MainWindow::BuildControls() {
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(central_);
@@ -246,7 +249,7 @@ void FrmStart::BuildControls() {
     tbTitelSearch_->setText(QStringLiteral("avi"));
     tbTitelSearch_->setToolTip(tr("Enter filename to search for .part.met"));
     PlaceTwips(tbTitelSearch_, 3420, 270, 1995, 285);
-    connect(tbTitelSearch_, &KvLineEdit::gotFocus, this, &FrmStart::tbTitelSearch_GotFocus);
+    connect(tbTitelSearch_, &KvLineEdit::gotFocus, this, &MainWindow::onSearchFocused);
 
     cbTitelSearch_ = new QPushButton(frmSearch_);
     cbTitelSearch_->setObjectName(QStringLiteral("cbTitelSearch"));
@@ -258,17 +261,17 @@ void FrmStart::BuildControls() {
         cbTitelSearch_->setIconSize(QSize(16, 16));
     }
     PlaceTwips(cbTitelSearch_, 5490, 270, 375, 315);
-    connect(cbTitelSearch_, &QPushButton::clicked, this, &FrmStart::cbTitelSearch_Click);
+    connect(cbTitelSearch_, &QPushButton::clicked, this, &MainWindow::onSearch);
 
     cbDownloadFakesDB_ = new QPushButton(tr("&Update DB"), frmSearch_);
     cbDownloadFakesDB_->setObjectName(QStringLiteral("cbDownloadFakesDB"));
     PlaceTwips(cbDownloadFakesDB_, 8010, 230, 1185, 375);
-    connect(cbDownloadFakesDB_, &QPushButton::clicked, this, &FrmStart::cbDownloadFakesDB_Click);
+    connect(cbDownloadFakesDB_, &QPushButton::clicked, this, &MainWindow::onUpdateList);
 
     cbCheckFiles_ = new QPushButton(tr("Check &Files"), frmSearch_);
     cbCheckFiles_->setObjectName(QStringLiteral("cbCheckFiles"));
     PlaceTwips(cbCheckFiles_, 9360, 230, 1185, 375);
-    connect(cbCheckFiles_, &QPushButton::clicked, this, &FrmStart::cbCheckFiles_Click);
+    connect(cbCheckFiles_, &QPushButton::clicked, this, &MainWindow::onCheckFiles);
 
     // Left of "Update DB", shown only while an aMule connection is stored: the
     // window of those without aMule stays as designed.
@@ -276,7 +279,7 @@ void FrmStart::BuildControls() {
     cbCheckAmule_->setObjectName(QStringLiteral("cbCheckAmule"));
     PlaceTwips(cbCheckAmule_, 6660, 230, 1185, 375);
     cbCheckAmule_->hide();
-    connect(cbCheckAmule_, &QPushButton::clicked, this, &FrmStart::FileCheckAmule_Click);
+    connect(cbCheckAmule_, &QPushButton::clicked, this, &MainWindow::onCheckAmule);
 
     BuildList();
 
@@ -294,34 +297,34 @@ void FrmStart::BuildControls() {
     setTabOrder(cbCheckFiles_, cbCheckAmule_);
     setTabOrder(cbCheckAmule_, tbTitelSearch_);
     setTabOrder(tbTitelSearch_, cbTitelSearch_);
-    setTabOrder(cbTitelSearch_, lbGefundeneFakes_);
+    setTabOrder(cbTitelSearch_, resultsView_);
     for (QPushButton* b : {cbTitelSearch_, cbDownloadFakesDB_, cbCheckFiles_, cbCheckAmule_}) {
         b->setAutoDefault(false);
     }
     SetDefaultButton(cbDownloadFakesDB_);
 }
 
-void FrmStart::BuildList() {
-    lbGefundeneFakes_ = new QTableView(central_);
-    lbGefundeneFakes_->setObjectName(QStringLiteral("lbGefundeneFakes"));
+void MainWindow::BuildList() {
+    resultsView_ = new QTableView(central_);
+    resultsView_->setObjectName(QStringLiteral("resultsView"));
     model_ = new FindingsModel(this);
-    model_->SetPalette(lbGefundeneFakes_->palette());
-    lbGefundeneFakes_->setModel(model_);
-    lbGefundeneFakes_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    lbGefundeneFakes_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    lbGefundeneFakes_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    lbGefundeneFakes_->setShowGrid(false);
-    lbGefundeneFakes_->setWordWrap(false);
-    lbGefundeneFakes_->setTextElideMode(Qt::ElideRight);
-    lbGefundeneFakes_->setContextMenuPolicy(Qt::PreventContextMenu);
+    model_->SetPalette(resultsView_->palette());
+    resultsView_->setModel(model_);
+    resultsView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    resultsView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    resultsView_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    resultsView_->setShowGrid(false);
+    resultsView_->setWordWrap(false);
+    resultsView_->setTextElideMode(Qt::ElideRight);
+    resultsView_->setContextMenuPolicy(Qt::PreventContextMenu);
     // Every row as high as one line of text: nothing is measured per row.
-    QHeaderView* rowsHead = lbGefundeneFakes_->verticalHeader();
+    QHeaderView* rowsHead = resultsView_->verticalHeader();
     rowsHead->hide();
     rowsHead->setSectionResizeMode(QHeaderView::Fixed);
-    const int lineHeight = QFontMetrics(lbGefundeneFakes_->font()).height();
+    const int lineHeight = QFontMetrics(resultsView_->font()).height();
     rowsHead->setDefaultSectionSize(lineHeight + 4);
-    lbGefundeneFakes_->setIconSize(QSize(lineHeight, lineHeight));
-    QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    resultsView_->setIconSize(QSize(lineHeight, lineHeight));
+    QHeaderView* head = resultsView_->horizontalHeader();
     head->setSectionResizeMode(QHeaderView::Interactive);
     head->setStretchLastSection(false);
     head->setHighlightSections(false);
@@ -329,7 +332,7 @@ void FrmStart::BuildList() {
     head->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     head->setSortIndicatorShown(true);
     head->setSortIndicator(-1, Qt::AscendingOrder);  // the order the check found them in
-    lbGefundeneFakes_->setSortingEnabled(true);
+    resultsView_->setSortingEnabled(true);
     // A new list's columns keep the widths the user gave them.
     // (The header lays its sections out afresh meanwhile: that is no resizing by the user.)
     connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] { listResetting_ = true; });
@@ -340,11 +343,11 @@ void FrmStart::BuildList() {
     connect(head, &QHeaderView::sectionResized, this, [this](int c, int, int width) { ColumnResized(c, width); });
     // The application-wide filter (see the constructor) already sees the
     // viewport's mouse releases; a second filter here opened the menu twice.
-    PlaceTwips(lbGefundeneFakes_, 90, 810, 10725, 4155);
+    PlaceTwips(resultsView_, 90, 810, 10725, 4155);
 }
 
-QAction* FrmStart::AddAction(QMenu* menu, const QString& name, const QString& caption,
-                             const QKeySequence& shortcut, void (FrmStart::*slot)()) {
+QAction* MainWindow::AddAction(QMenu* menu, const QString& name, const QString& caption,
+                             const QKeySequence& shortcut, void (MainWindow::*slot)()) {
     auto* action = new QAction(caption, this);
     action->setObjectName(name);
     if (!shortcut.isEmpty()) {
@@ -357,33 +360,33 @@ QAction* FrmStart::AddAction(QMenu* menu, const QString& name, const QString& ca
     return action;
 }
 
-void FrmStart::BuildMenus() {
+void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("MenuFile"));
     AddAction(file, QStringLiteral("FileOpenEMule"), tr("Open e&Mule"),
-              QKeySequence(Qt::CTRL | Qt::Key_M), &FrmStart::FileOpenEMule_Click);
+              QKeySequence(Qt::CTRL | Qt::Key_M), &MainWindow::onOpenEmule);
     AddAction(file, QStringLiteral("FileOpenEDonkey"), tr("Open e&Donkey"),
-              QKeySequence(Qt::CTRL | Qt::Key_D), &FrmStart::FileOpenEDonkey_Click);
+              QKeySequence(Qt::CTRL | Qt::Key_D), &MainWindow::onOpenEdonkey);
     AddAction(file, QStringLiteral("FileCheckLinks"), tr("Check ed2k &links..."),
-              QKeySequence(Qt::CTRL | Qt::Key_L), &FrmStart::FileCheckLinks_Click);
-    AddAction(file, QStringLiteral("FileCheckAmule"), tr("Check &aMule"), {}, &FrmStart::FileCheckAmule_Click);
+              QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::onCheckLinks);
+    AddAction(file, QStringLiteral("FileCheckAmule"), tr("Check &aMule"), {}, &MainWindow::onCheckAmule);
     AddAction(file, QStringLiteral("FilePrint"), tr("&Print"),
               QKeySequence(Qt::CTRL | Qt::Key_P), nullptr)
         ->setEnabled(false);
     AddAction(file, QStringLiteral("FileSend"), tr("&Send Feedback"),
-              QKeySequence(Qt::CTRL | Qt::Key_S), &FrmStart::FileSend_Click);
+              QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::onSendFeedback);
     AddAction(file, QStringLiteral("FileExit"), tr("E&xit"),
-              QKeySequence(Qt::CTRL | Qt::Key_X), &FrmStart::FileExit_Click);
+              QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::onExit);
 
     QMenu* view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("MenuView"));
     QAction* all = AddAction(view, QStringLiteral("ViewAllFiles"), tr("&All Files"), {},
-                             &FrmStart::ViewAllFiles_Click);
+                             &MainWindow::onToggleAllFiles);
     QAction* text = AddAction(view, QStringLiteral("ViewTextSearch"), tr("&TextSearch"),
-                              {}, &FrmStart::ViewTextSearch_Click);
+                              {}, &MainWindow::onToggleTextSearch);
     QAction* inspect = AddAction(view, QStringLiteral("ViewInspection"), tr("&Inspect Downloads"), {},
-                                 &FrmStart::ViewInspection_Click);
+                                 &MainWindow::onToggleInspection);
     inspect->setToolTip(tr("Look at names and at the first bytes already downloaded for fakes no list knows"));
     for (QAction* a : {all, text, inspect}) {
         a->setCheckable(true);
@@ -393,19 +396,19 @@ void FrmStart::BuildMenus() {
     QMenu* online = bar->addMenu(tr("&Online-Update"));
     online->setObjectName(QStringLiteral("MenuOnline"));
     AddAction(online, QStringLiteral("OnlineFakesDB"), tr("&Fakes-DB"),
-              QKeySequence(Qt::CTRL | Qt::Key_F), &FrmStart::OnlineFakesDB_Click);
+              QKeySequence(Qt::CTRL | Qt::Key_F), &MainWindow::onUpdateListMenu);
     AddAction(online, QStringLiteral("OnlineKestrivane"), tr("&Kestrivane"),
-              QKeySequence(Qt::CTRL | Qt::Key_B), &FrmStart::OnlineKestrivane_Click);
+              QKeySequence(Qt::CTRL | Qt::Key_B), &MainWindow::onUpdateProgram);
 
     QMenu* extras = bar->addMenu(tr("&Extras"));
     extras->setObjectName(QStringLiteral("MenuExtras"));
     AddAction(extras, QStringLiteral("ExtrasOptions"), tr("&Options"),
-              QKeySequence(Qt::CTRL | Qt::Key_O), &FrmStart::ExtrasOptions_Click);
+              QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::onOptions);
 
     QMenu* help = bar->addMenu(tr("?"));
     help->setObjectName(QStringLiteral("Help"));
     AddAction(help, QStringLiteral("HelpAbout"), tr("&About"),
-              QKeySequence(Qt::CTRL | Qt::Key_A), &FrmStart::HelpAbout_Click);
+              QKeySequence(Qt::CTRL | Qt::Key_A), &MainWindow::onAbout);
 
     BuildRowMenu();
     BuildListMenus();
@@ -423,60 +426,60 @@ void FrmStart::BuildMenus() {
     tbTitelSearch_->SetPassThroughShortcuts(keys);
 }
 
-void FrmStart::BuildRowMenu() {
+void MainWindow::BuildRowMenu() {
     // The link menu: not in the menu bar, opened by a right click on the list.
-    menuRechteMaustaste_ = new QMenu(QStringLiteral("RechteMaustaste"), this);
-    menuRechteMaustaste_->setObjectName(QStringLiteral("MenuRechteMaustaste"));
-    auto* copy = new QAction(tr("Copy &ed2k-Link to Clipboard"), menuRechteMaustaste_);
-    copy->setObjectName(QStringLiteral("RechteMaustasteCopyLink"));
-    connect(copy, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyLink_Click);
+    rowMenu_ = new QMenu(QStringLiteral("RowMenu"), this);
+    rowMenu_->setObjectName(QStringLiteral("RowMenu"));
+    auto* copy = new QAction(tr("Copy &ed2k-Link to Clipboard"), rowMenu_);
+    copy->setObjectName(QStringLiteral("RowMenuCopyLink"));
+    connect(copy, &QAction::triggered, this, &MainWindow::onCopyLink);
     auto* html =
-        new QAction(tr("Copy ed2k-Link to Clipboard (&HTML)"), menuRechteMaustaste_);
-    html->setObjectName(QStringLiteral("RechteMaustasteCopyLinkHTML"));
-    connect(html, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyLinkHTML_Click);
-    menuRechteMaustaste_->addAction(copy);
-    menuRechteMaustaste_->addAction(html);
-    auto* name = new QAction(tr("Copy &name"), menuRechteMaustaste_);
-    name->setObjectName(QStringLiteral("RechteMaustasteCopyName"));
-    connect(name, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyName_Click);
-    auto* hash = new QAction(tr("Copy h&ash"), menuRechteMaustaste_);
-    hash->setObjectName(QStringLiteral("RechteMaustasteCopyHash"));
-    connect(hash, &QAction::triggered, this, &FrmStart::RechteMaustasteCopyHash_Click);
-    menuRechteMaustaste_->addAction(name);
-    menuRechteMaustaste_->addAction(hash);
+        new QAction(tr("Copy ed2k-Link to Clipboard (&HTML)"), rowMenu_);
+    html->setObjectName(QStringLiteral("RowMenuCopyLinkHTML"));
+    connect(html, &QAction::triggered, this, &MainWindow::onCopyLinkHtml);
+    rowMenu_->addAction(copy);
+    rowMenu_->addAction(html);
+    auto* name = new QAction(tr("Copy &name"), rowMenu_);
+    name->setObjectName(QStringLiteral("RowMenuCopyName"));
+    connect(name, &QAction::triggered, this, &MainWindow::onCopyName);
+    auto* hash = new QAction(tr("Copy h&ash"), rowMenu_);
+    hash->setObjectName(QStringLiteral("RowMenuCopyHash"));
+    connect(hash, &QAction::triggered, this, &MainWindow::onCopyHash);
+    rowMenu_->addAction(name);
+    rowMenu_->addAction(hash);
 }
 
-void FrmStart::BuildListMenus() {
+void MainWindow::BuildListMenus() {
     QMenu* file = findChild<QMenu*>(QStringLiteral("MenuFile"));
     QAction* exportOwn = AddAction(file, QStringLiteral("FileExportOwnList"), tr("Export my &fake list..."),
-                                   {}, &FrmStart::FileExportOwnList_Click);
+                                   {}, &MainWindow::onExportOwnList);
     // Beside the other file commands, before Print.
     file->removeAction(exportOwn);
     file->insertAction(Action(QStringLiteral("FilePrint")), exportOwn);
 
-    menuRechteMaustaste_->addSeparator();
-    const auto item = [this](const char* name, const char* caption, void (FrmStart::*slot)()) {
-        auto* a = new QAction(tr(caption), menuRechteMaustaste_);
+    rowMenu_->addSeparator();
+    const auto item = [this](const char* name, const char* caption, void (MainWindow::*slot)()) {
+        auto* a = new QAction(tr(caption), rowMenu_);
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, slot);
-        menuRechteMaustaste_->addAction(a);
+        rowMenu_->addAction(a);
     };
-    item("RechteMaustasteMarkFake", QT_TR_NOOP("&Mark as fake..."), &FrmStart::RechteMaustasteMarkFake_Click);
-    item("RechteMaustasteAllow", QT_TR_NOOP("&Not a fake..."), &FrmStart::RechteMaustasteAllow_Click);
-    item("RechteMaustasteUnmark", QT_TR_NOOP("&Unmark"), &FrmStart::RechteMaustasteUnmark_Click);
-    item("RechteMaustasteCopyListLine", QT_TR_NOOP("Copy as &list line"), &FrmStart::RechteMaustasteCopyListLine_Click);
-    menuRechteMaustaste_->addSeparator();
-    item("RechteMaustasteAmulePause", QT_TR_NOOP("&Pause in aMule"), &FrmStart::RechteMaustasteAmulePause_Click);
-    item("RechteMaustasteAmuleResume", QT_TR_NOOP("&Resume in aMule"), &FrmStart::RechteMaustasteAmuleResume_Click);
-    item("RechteMaustasteAmuleCancel", QT_TR_NOOP("Cance&l in aMule..."), &FrmStart::RechteMaustasteAmuleCancel_Click);
+    item("RowMenuMarkFake", QT_TR_NOOP("&Mark as fake..."), &MainWindow::onMarkFake);
+    item("RowMenuAllow", QT_TR_NOOP("N&ot a fake..."), &MainWindow::onNotAFake);
+    item("RowMenuUnmark", QT_TR_NOOP("&Unmark"), &MainWindow::onUnmark);
+    item("RowMenuCopyListLine", QT_TR_NOOP("Copy as &list line"), &MainWindow::onCopyListLine);
+    rowMenu_->addSeparator();
+    item("RowMenuAmulePause", QT_TR_NOOP("&Pause in aMule"), &MainWindow::onPauseInAmule);
+    item("RowMenuAmuleResume", QT_TR_NOOP("&Resume in aMule"), &MainWindow::onResumeInAmule);
+    item("RowMenuAmuleCancel", QT_TR_NOOP("&Cancel in aMule..."), &MainWindow::onCancelInAmule);
     RefreshAmuleActions(true);
 }
 
-QAction* FrmStart::Action(const QString& name) const {
+QAction* MainWindow::Action(const QString& name) const {
     return findChild<QAction*>(name);
 }
 
-void FrmStart::SetDefaultButton(QPushButton* button) {
+void MainWindow::SetDefaultButton(QPushButton* button) {
     if (defaultButton_) defaultButton_->setDefault(false);
     defaultButton_ = button;
     if (button) button->setDefault(true);
@@ -484,52 +487,44 @@ void FrmStart::SetDefaultButton(QPushButton* button) {
 
 // ---- MainView ------------------------------------------------------------
 
-void FrmStart::SetStatus(const std::string& text, const std::string& colour) {
-    if (!colour.empty()) {
-        const size_t first = colour.find_first_not_of(" \t\n");
-        const bool numeric = first != std::string::npos &&
-                             (std::isdigit(static_cast<unsigned char>(colour[first])) ||
-                              colour[first] == '-' || colour[first] == '+' || colour[first] == '.');
-        if (numeric) {
-            const auto bgr = static_cast<uint32_t>(RoundHalfEven(NumericValue(colour)));
-            QPalette pal = palette();
-            // Black is the plain text colour: the theme's, which a dark theme makes light.
-            if (bgr != 0) pal.setColor(QPalette::WindowText, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
-            stStatus_->setPalette(pal);
-        }
-    }
-    stStatus_->setText(ShownText(text));
+void MainWindow::SetStatus(const std::string& text) {
+    stStatus_->setText(Shown(text));
     stStatus_->repaint();
 }
 
-void FrmStart::SetCaption(const std::string& text) {
+void MainWindow::SetCaption(const std::string& text) {
     captionBytes_ = text;
-    setWindowTitle(ShownText(text));
+    setWindowTitle(Shown(text));
 }
 
-std::string FrmStart::Caption() const { return captionBytes_; }
+std::string MainWindow::Caption() const { return captionBytes_; }
 
-void FrmStart::ClearList() { model_->Clear(); }
+void MainWindow::ClearList() { model_->Clear(); }
 
-void FrmStart::StartList(ListKind kind) {
+void MainWindow::StartList(ListKind kind) {
     // A new list shows the order it was found in until a column is clicked.
-    lbGefundeneFakes_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    resultsView_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     model_->Start(kind);
 }
 
-void FrmStart::AddFinding(const Finding& finding) { AddFindings({finding}); }
-void FrmStart::AddSearchHit(const SearchHit& hit) { AddSearchHits({hit}); }
-void FrmStart::AddFindings(std::vector<Finding>&& batch) { model_->Append(std::move(batch)); }
-void FrmStart::AddSearchHits(std::vector<SearchHit>&& batch) { model_->Append(std::move(batch)); }
+void MainWindow::AddFinding(const Finding& finding) { AddFindings({finding}); }
+void MainWindow::AddSearchHit(const SearchHit& hit) { AddSearchHits({hit}); }
+void MainWindow::AddFindings(std::vector<Finding>&& batch) { model_->Append(std::move(batch)); }
+void MainWindow::AddClientFindings(std::vector<Finding>&& batch, std::vector<ClientState>&& states) {
+    model_->Append(std::move(batch), std::move(states));
+}
+void MainWindow::SetClientState(const Ed2kHash& hash, ClientState state) { model_->SetClientState(hash, state); }
+void MainWindow::UpdateFindings(std::vector<Finding>&& findings) { model_->Update(std::move(findings)); }
+void MainWindow::AddSearchHits(std::vector<SearchHit>&& batch) { model_->Append(std::move(batch)); }
 
-void FrmStart::RepaintList() { lbGefundeneFakes_->viewport()->update(); }
+void MainWindow::RepaintList() { resultsView_->viewport()->update(); }
 
-size_t FrmStart::SelectedRowCount() const {
-    return static_cast<size_t>(lbGefundeneFakes_->selectionModel()->selectedRows().size());
+size_t MainWindow::SelectedRowCount() const {
+    return static_cast<size_t>(resultsView_->selectionModel()->selectedRows().size());
 }
 
-std::vector<Finding> FrmStart::SelectedFindings() const {
-    QModelIndexList rows = lbGefundeneFakes_->selectionModel()->selectedRows();
+std::vector<Finding> MainWindow::SelectedFindings() const {
+    QModelIndexList rows = resultsView_->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
     std::vector<Finding> out;
     for (const QModelIndex& i : rows)
@@ -537,23 +532,32 @@ std::vector<Finding> FrmStart::SelectedFindings() const {
     return out;
 }
 
-void FrmStart::FitListWidth(int32_t marginPixels) {
+void MainWindow::FitListWidth(int32_t marginPixels) {
     // The last column reaches the end of its widest text (as far as the view
     // measures: the first thousand rows and those in sight); the user may
     // still narrow it. The margin of a list box's scroll range has no use here.
     (void)marginPixels;
     const int last = model_->columnCount() - 1;
     if (last < 0) return;
-    QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    QHeaderView* head = resultsView_->horizontalHeader();
     const QSignalBlocker quiet(head);  // the next list starts as the user left the columns, not as this one
-    head->resizeSection(last, std::max(head->sectionSize(last), static_cast<const QAbstractItemView*>(lbGefundeneFakes_)->sizeHintForColumn(last)));
-    lbGefundeneFakes_->viewport()->update();
+    const auto* view = static_cast<const QAbstractItemView*>(resultsView_);
+    // The name column gives the verdict the room its names leave: a tab stop
+    // is where a column may start at the latest, not room to keep empty.
+    const int verdict = std::min(2, last);
+    if (verdict > 1 && !columnsGiven_) {
+        const int names = std::max(view->sizeHintForColumn(1), head->sectionSizeHint(1));
+        if (names < head->sectionSize(1)) head->resizeSection(1, names);
+    }
+    for (int c = verdict; c <= last; ++c)
+        head->resizeSection(c, std::max(head->sectionSize(c), view->sizeHintForColumn(c)));
+    resultsView_->viewport()->update();
 }
 
-void FrmStart::SetListTabStops(const std::vector<int32_t>& stops) {
+void MainWindow::SetListTabStops(const std::vector<int32_t>& stops) {
     // The first column holds the fake and suspect icons too: the text columns
     // start where the tab stops put the fields of old, after that room.
-    const QFontMetrics metrics(lbGefundeneFakes_->font());
+    const QFontMetrics metrics(resultsView_->font());
     QVector<int> units;
     for (const int32_t u : stops) units.push_back(u);
     const QVector<int> px = TabStopsToPixels(units, metrics);
@@ -565,23 +569,25 @@ void FrmStart::SetListTabStops(const std::vector<int32_t>& stops) {
         start = gutter + stop;
     }
     // The last column until a check finds its widest text.
-    while (widths.size() < 3) widths.push_back(std::max(lbGefundeneFakes_->horizontalHeader()->defaultSectionSize(),
+    while (widths.size() < 3) widths.push_back(std::max(resultsView_->horizontalHeader()->defaultSectionSize(),
                                                         10 * gutter));
     columnWidths_ = widths;
     ApplyColumnWidths();
 }
 
-void FrmStart::ApplyColumnWidths() {
-    QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+void MainWindow::ApplyColumnWidths() {
+    QHeaderView* head = resultsView_->horizontalHeader();
     const QSignalBlocker quiet(head);  // not the user's resizing
     for (int c = 0; c < head->count() && c < columnWidths_.size(); ++c) head->resizeSection(c, columnWidths_[c]);
 }
 
-void FrmStart::ColumnResized(int column, int width) {
-    if (!listResetting_ && column >= 0 && column < columnWidths_.size()) columnWidths_[column] = width;
+void MainWindow::ColumnResized(int column, int width) {
+    if (listResetting_ || column < 0 || column >= columnWidths_.size()) return;
+    columnWidths_[column] = width;
+    columnsGiven_ = true;
 }
 
-void FrmStart::SetCommandEnabled(Command command, bool enabled) {
+void MainWindow::SetCommandEnabled(Command command, bool enabled) {
     switch (command) {
         case Command::UpdateListMenu: Action(QStringLiteral("OnlineFakesDB"))->setEnabled(enabled); break;
         case Command::UpdateProgramMenu: Action(QStringLiteral("OnlineKestrivane"))->setEnabled(enabled); break;
@@ -591,64 +597,64 @@ void FrmStart::SetCommandEnabled(Command command, bool enabled) {
     }
 }
 
-void FrmStart::SetMenuChecked(MenuCheck item, bool checked) {
+void MainWindow::SetMenuChecked(MenuCheck item, bool checked) {
     const QString names[] = {QStringLiteral("ViewAllFiles"), QStringLiteral("ViewTextSearch"),
                              QStringLiteral("ViewInspection")};
     Action(names[static_cast<int>(item)])->setChecked(checked);
 }
 
-void FrmStart::SetSearchControlsVisible(bool visible) {
+void MainWindow::SetSearchControlsVisible(bool visible) {
     lblTitelSearch_->setVisible(visible);
     tbTitelSearch_->setVisible(visible);
     cbTitelSearch_->setVisible(visible);
 }
 
-void FrmStart::MessageBox(const std::string& text, int style, const std::string& title) {
-    const QString caption = title.empty() ? QString::fromLatin1(msg::kAppTitle) : ShownText(title);
-    if (hooks_.messageBox) hooks_.messageBox(this, ShownText(text), style, caption);
+void MainWindow::MessageBox(const std::string& text, BoxIcon icon, const std::string& title) {
+    const QString caption = title.empty() ? QString::fromLatin1(msg::kAppTitle) : Shown(title);
+    if (hooks_.messageBox) hooks_.messageBox(this, Shown(text), icon, caption);
 }
 
-FileChoice FrmStart::ChooseFile(const FileChooserRequest& request) {
+FileChoice MainWindow::ChooseFile(const FileChooserRequest& request) {
     return hooks_.chooseFile ? hooks_.chooseFile(this, request) : FileChoice{};
 }
 
-void FrmStart::SetClipboardText(const std::string& text) {
-    QGuiApplication::clipboard()->setText(Show(text));
+void MainWindow::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(Shown(text));
 }
 
-std::optional<std::string> FrmStart::AskText(const std::string& prompt, const std::string& title,
+std::optional<std::string> MainWindow::AskText(const std::string& prompt, const std::string& title,
                                              const std::string& initial) {
     QInputDialog dialog(this);
-    dialog.setObjectName(QStringLiteral("FrmMarkFake"));
+    dialog.setObjectName(QStringLiteral("MarkFakeDialog"));
     dialog.setInputMode(QInputDialog::TextInput);
-    dialog.setWindowTitle(ShownText(title));
-    dialog.setLabelText(ShownText(prompt));
-    dialog.setTextValue(Show(initial));
+    dialog.setWindowTitle(Shown(title));
+    dialog.setLabelText(Shown(prompt));
+    dialog.setTextValue(Shown(initial));
     dialog.resize(520, dialog.sizeHint().height());
     const int result = hooks_.runDialog ? hooks_.runDialog(dialog) : int(QDialog::Rejected);
     if (result != QDialog::Accepted) return std::nullopt;
     return dialog.textValue().toUtf8().toStdString();
 }
 
-bool FrmStart::Confirm(const std::string& question, const std::string& title) {
-    QMessageBox box(QMessageBox::Question, ShownText(title), ShownText(question), QMessageBox::Yes | QMessageBox::No,
+bool MainWindow::Confirm(const std::string& question, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, Shown(title), Shown(question), QMessageBox::Yes | QMessageBox::No,
                     this);
-    box.setObjectName(QStringLiteral("FrmConfirm"));
+    box.setObjectName(QStringLiteral("ConfirmDialog"));
     box.setDefaultButton(QMessageBox::No);
     box.setTextFormat(Qt::PlainText);
     const int result = hooks_.runDialog ? hooks_.runDialog(box) : int(QMessageBox::No);
     return result == QMessageBox::Yes;
 }
 
-bool FrmStart::OpenAddress(const std::string& address) {
-    return hooks_.openAddress && hooks_.openAddress(Show(address));
+bool MainWindow::OpenAddress(const std::string& address) {
+    return hooks_.openAddress && hooks_.openAddress(Shown(address));
 }
 
-void FrmStart::KeepPainted() {
+void MainWindow::KeepPainted() {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-void FrmStart::SetBusyCursor(bool busy) {
+void MainWindow::SetBusyCursor(bool busy) {
     if (busy == busyCursor_) return;
     busyCursor_ = busy;
     if (busy) {
@@ -660,27 +666,27 @@ void FrmStart::SetBusyCursor(bool busy) {
 
 // ---- Handlers --------------------------------------------------------------
 
-void FrmStart::cbCheckFiles_Click() {
+void MainWindow::onCheckFiles() {
     RunJob([](MainPresenter& p) { p.CheckDownloads(); });
 }
 
-void FrmStart::cbTitelSearch_Click() {
+void MainWindow::onSearch() {
     // F3 reaches here with the search button disabled: one piece of work at a time.
     if (Busy()) return;
     RunJob([text = tbTitelSearch_->text().toUtf8().toStdString()](MainPresenter& p) { p.SearchTempFiles(text); });
 }
 
-void FrmStart::cbDownloadFakesDB_Click() { OnlineFakesDB_Click(); }
-void FrmStart::OnlineFakesDB_Click() {
+void MainWindow::onUpdateList() { onUpdateListMenu(); }
+void MainWindow::onUpdateListMenu() {
     RunJob([](MainPresenter& p) { p.UpdateFakeList(); });
 }
-void FrmStart::OnlineKestrivane_Click() {
+void MainWindow::onUpdateProgram() {
     RunJob([](MainPresenter& p) { p.UpdateProgram(); });
 }
 
-bool FrmStart::Busy() const { return worker_ && worker_->Running(); }
+bool MainWindow::Busy() const { return worker_ && worker_->Running(); }
 
-void FrmStart::RunJob(std::function<void(MainPresenter&)> job) {
+void MainWindow::RunJob(std::function<void(MainPresenter&)> job) {
     if (Busy()) return;
     // At once, not when the work's first call arrives: a second click must find them disabled.
     for (const Command c : kWorkCommands) SetCommandEnabled(c, false);
@@ -688,109 +694,109 @@ void FrmStart::RunJob(std::function<void(MainPresenter&)> job) {
     worker_->Start(std::move(job));
 }
 
-void FrmStart::JobEnded() {
+void MainWindow::JobEnded() {
     for (const Command c : kWorkCommands) SetCommandEnabled(c, true);
     SetSessionActionsEnabled(true);
     // Rows that came after a column was clicked take their place in its order.
-    const QHeaderView* head = lbGefundeneFakes_->horizontalHeader();
+    const QHeaderView* head = resultsView_->horizontalHeader();
     if (head->sortIndicatorSection() >= 0) model_->sort(head->sortIndicatorSection(), head->sortIndicatorOrder());
     if (closePending_) close();
 }
 
-void FrmStart::SetSessionActionsEnabled(bool enabled) {
+void MainWindow::SetSessionActionsEnabled(bool enabled) {
     // The work uses the session (settings, lists): what changes it waits.
     static const char* const kNames[] = {"FileOpenEMule", "FileOpenEDonkey", "FileCheckLinks", "FileSend",
                                          "FileExportOwnList", "ViewAllFiles", "ViewTextSearch", "ViewInspection",
-                                         "ExtrasOptions", "HelpAbout", "RechteMaustasteMarkFake",
-                                         "RechteMaustasteAllow", "RechteMaustasteUnmark"};
+                                         "ExtrasOptions", "HelpAbout", "RowMenuMarkFake",
+                                         "RowMenuAllow", "RowMenuUnmark"};
     for (const char* name : kNames)
         if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(enabled);
     RefreshAmuleActions(enabled);
 }
 
-void FrmStart::RefreshAmuleActions(bool idle) {
+void MainWindow::RefreshAmuleActions(bool idle) {
     const bool stored = presenter_.AmuleConnectionStored();
-    for (const char* name : {"FileCheckAmule", "RechteMaustasteAmulePause", "RechteMaustasteAmuleResume",
-                             "RechteMaustasteAmuleCancel"})
+    for (const char* name : {"FileCheckAmule", "RowMenuAmulePause", "RowMenuAmuleResume",
+                             "RowMenuAmuleCancel"})
         if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(idle && stored);
     if (cbCheckAmule_) {
         cbCheckAmule_->setVisible(stored);
         cbCheckAmule_->setEnabled(idle && stored);
     }
 }
-void FrmStart::FileOpenEMule_Click() { presenter_.ImportClient(false); }
-void FrmStart::FileOpenEDonkey_Click() { presenter_.ImportClient(true); }
-void FrmStart::FileSend_Click() { SendFeedbackMail(session_, *this); }
-void FrmStart::FileExit_Click() { close(); }
-void FrmStart::ViewAllFiles_Click() { presenter_.ToggleAllFiles(); }
-void FrmStart::ViewTextSearch_Click() { presenter_.ToggleTextSearch(); }
-void FrmStart::ViewInspection_Click() { presenter_.ToggleInspection(); }
-void FrmStart::RechteMaustasteCopyLink_Click() { presenter_.CopyLink(false); }
-void FrmStart::RechteMaustasteCopyLinkHTML_Click() { presenter_.CopyLink(true); }
-void FrmStart::RechteMaustasteCopyName_Click() { presenter_.CopySelected(CopyWhat::Name); }
-void FrmStart::RechteMaustasteCopyHash_Click() { presenter_.CopySelected(CopyWhat::Hash); }
-void FrmStart::RechteMaustasteMarkFake_Click() { presenter_.MarkSelectedAsFake(); }
-void FrmStart::RechteMaustasteAllow_Click() { presenter_.AllowSelected(); }
-void FrmStart::RechteMaustasteUnmark_Click() { presenter_.UnmarkSelected(); }
-void FrmStart::RechteMaustasteCopyListLine_Click() { presenter_.CopySelectedAsListLine(); }
-void FrmStart::FileExportOwnList_Click() { presenter_.ExportOwnList(); }
+void MainWindow::onOpenEmule() { presenter_.ImportClient(false); }
+void MainWindow::onOpenEdonkey() { presenter_.ImportClient(true); }
+void MainWindow::onSendFeedback() { SendFeedbackMail(session_, *this); }
+void MainWindow::onExit() { close(); }
+void MainWindow::onToggleAllFiles() { presenter_.ToggleAllFiles(); }
+void MainWindow::onToggleTextSearch() { presenter_.ToggleTextSearch(); }
+void MainWindow::onToggleInspection() { presenter_.ToggleInspection(); }
+void MainWindow::onCopyLink() { presenter_.CopyLink(false); }
+void MainWindow::onCopyLinkHtml() { presenter_.CopyLink(true); }
+void MainWindow::onCopyName() { presenter_.CopySelected(CopyWhat::Name); }
+void MainWindow::onCopyHash() { presenter_.CopySelected(CopyWhat::Hash); }
+void MainWindow::onMarkFake() { presenter_.MarkSelectedAsFake(); }
+void MainWindow::onNotAFake() { presenter_.AllowSelected(); }
+void MainWindow::onUnmark() { presenter_.UnmarkSelected(); }
+void MainWindow::onCopyListLine() { presenter_.CopySelectedAsListLine(); }
+void MainWindow::onExportOwnList() { presenter_.ExportOwnList(); }
 
-void FrmStart::ExtrasOptions_Click() {
-    FrmOptions dialog(session_, *this, this, hooks_.chooseDirectory);
+void MainWindow::onOptions() {
+    OptionsDialog dialog(session_, *this, this, hooks_.chooseDirectory);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
     RefreshAmuleActions(!Busy());  // a connection may have been stored
 }
 
-void FrmStart::FileCheckAmule_Click() {
+void MainWindow::onCheckAmule() {
     RunJob([](MainPresenter& p) { p.CheckAmuleDownloads(); });
 }
-void FrmStart::RechteMaustasteAmulePause_Click() { presenter_.ActInAmule(AmuleAction::Pause); }
-void FrmStart::RechteMaustasteAmuleResume_Click() { presenter_.ActInAmule(AmuleAction::Resume); }
-void FrmStart::RechteMaustasteAmuleCancel_Click() { presenter_.ActInAmule(AmuleAction::Cancel); }
+void MainWindow::onPauseInAmule() { presenter_.ActInAmule(AmuleAction::Pause); }
+void MainWindow::onResumeInAmule() { presenter_.ActInAmule(AmuleAction::Resume); }
+void MainWindow::onCancelInAmule() { presenter_.ActInAmule(AmuleAction::Cancel); }
 
-void FrmStart::HelpAbout_Click() {
-    FrmInfo dialog(session_, *this, this);
+void MainWindow::onAbout() {
+    AboutDialog dialog(session_, *this, this);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
 }
 
-void FrmStart::FileCheckLinks_Click() {
-    FrmCheckLinks dialog(presenter_, this);
+void MainWindow::onCheckLinks() {
+    CheckLinksDialog dialog(presenter_, this);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
 }
 
-void FrmStart::tbTitelSearch_GotFocus() {
+void MainWindow::onSearchFocused() {
     tbTitelSearch_->selectAll();
     SetDefaultButton(cbTitelSearch_);
 }
 
-void FrmStart::lbGefundeneFakes_MouseUp(Qt::MouseButton button, const QPoint& globalPos) {
+void MainWindow::onResultsMouseUp(Qt::MouseButton button, const QPoint& globalPos) {
     if (button != Qt::RightButton) return;
-    if (hooks_.popupMenu) hooks_.popupMenu(*menuRechteMaustaste_, globalPos);
+    if (hooks_.popupMenu) hooks_.popupMenu(*rowMenu_, globalPos);
 }
 
-void FrmStart::OpenRowMenuAtCurrentRow() {
-    const QModelIndex current = lbGefundeneFakes_->currentIndex();
-    const QRect cell = current.isValid() ? lbGefundeneFakes_->visualRect(current) : QRect();
+void MainWindow::OpenRowMenuAtCurrentRow() {
+    const QModelIndex current = resultsView_->currentIndex();
+    const QRect cell = current.isValid() ? resultsView_->visualRect(current) : QRect();
     const QPoint local = cell.isValid() ? cell.bottomLeft() : QPoint(0, 0);
-    if (hooks_.popupMenu) hooks_.popupMenu(*menuRechteMaustaste_, lbGefundeneFakes_->viewport()->mapToGlobal(local));
+    if (hooks_.popupMenu) hooks_.popupMenu(*rowMenu_, resultsView_->viewport()->mapToGlobal(local));
 }
 
 // ---- Events ----------------------------------------------------------------
 
-bool FrmStart::Form_KeyDown(QKeyEvent* event) {
+bool MainWindow::HandleKey(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Escape) {
-        FileExit_Click();
+        onExit();
         return true;
     }
     if (key == Qt::Key_F3) {
-        cbTitelSearch_Click();
+        onSearch();
         return true;
     }
     // The keyboard's way to the row menu.
     const bool menuKey = key == Qt::Key_Menu || (key == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier);
     QWidget* focus = QApplication::focusWidget();
-    if (menuKey && (focus == lbGefundeneFakes_ || lbGefundeneFakes_->isAncestorOf(focus))) {
+    if (menuKey && (focus == resultsView_ || resultsView_->isAncestorOf(focus))) {
         OpenRowMenuAtCurrentRow();
         return true;
     }
@@ -809,7 +815,7 @@ bool FrmStart::Form_KeyDown(QKeyEvent* event) {
     return false;
 }
 
-bool FrmStart::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type == QEvent::KeyPress || type == QEvent::ShortcutOverride) {
         auto* widget = qobject_cast<QWidget*>(watched);
@@ -826,28 +832,28 @@ bool FrmStart::eventFilter(QObject* watched, QEvent* event) {
             }
             return false;
         }
-        return Form_KeyDown(key);
+        return HandleKey(key);
     }
-    if (watched == lbGefundeneFakes_->viewport() && type == QEvent::MouseButtonRelease) {
+    if (watched == resultsView_->viewport() && type == QEvent::MouseButtonRelease) {
         auto* mouse = static_cast<QMouseEvent*>(event);
-        lbGefundeneFakes_MouseUp(mouse->button(), mouse->globalPosition().toPoint());
+        onResultsMouseUp(mouse->button(), mouse->globalPosition().toPoint());
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-void FrmStart::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    Form_Resize();
+    FollowResize();
 }
 
-void FrmStart::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     // The window's palette is the list's (the list's own may not have followed yet).
     if (event->type() == QEvent::PaletteChange && model_) model_->SetPalette(palette());
-    if (event->type() == QEvent::WindowStateChange) Form_Resize();
+    if (event->type() == QEvent::WindowStateChange) FollowResize();
 }
 
-void FrmStart::Form_Resize() {
+void MainWindow::FollowResize() {
     if (!central_) return;
     // The design's outer size counts a frame and title and menu bars around the
     // client area; the client area plus that fixed frame gives the same layout
@@ -858,17 +864,17 @@ void FrmStart::Form_Resize() {
     ApplyLayout();
 }
 
-void FrmStart::ApplyLayout() {
+void MainWindow::ApplyLayout() {
     auto px = [this](int twips) { return TwipsToPixels(twips, this); };
     frmSearch_->resize(px(layout_.searchFrameWidth), px(layout_.searchFrameHeight));
-    lbGefundeneFakes_->setGeometry(lbGefundeneFakes_->x(), px(layout_.listTop),
+    resultsView_->setGeometry(resultsView_->x(), px(layout_.listTop),
                                    px(layout_.listWidth), px(layout_.listHeight));
     frmStatus_->setGeometry(frmStatus_->x(), px(layout_.statusFrameTop), px(layout_.statusFrameWidth),
                             frmStatus_->height());
     stStatus_->resize(px(layout_.statusLabelWidth), stStatus_->height());
 }
 
-void FrmStart::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (Busy()) {
         // The window goes now and the work stops at its next step; the window
         // closes for good (settings written, program ended) once it has.

@@ -1,4 +1,4 @@
-#include "FrmCheckLinks.h"
+#include "CheckLinksDialog.h"
 
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -19,15 +19,10 @@
 
 namespace kv::app {
 
-namespace {
 
-QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
-
-}  // namespace
-
-FrmCheckLinks::FrmCheckLinks(MainPresenter& presenter, QWidget* parent) : QDialog(parent), presenter_(presenter) {
+CheckLinksDialog::CheckLinksDialog(MainPresenter& presenter, QWidget* parent) : QDialog(parent), presenter_(presenter) {
     setObjectName(QStringLiteral("frmCheckLinks"));
-    setWindowTitle(ShownText(msg::kCheckLinksTitle));
+    setWindowTitle(Shown(msg::CheckLinksTitle()));
     setModal(true);
 
     auto* top = new QVBoxLayout(this);
@@ -87,19 +82,19 @@ FrmCheckLinks::FrmCheckLinks(MainPresenter& presenter, QWidget* parent) : QDialo
     bottom->addWidget(cbAddToAmule_, 0, Qt::AlignTop);
     top->addLayout(bottom);
 
-    connect(cbCheck_, &QPushButton::clicked, this, &FrmCheckLinks::cbCheck_Click);
-    connect(cbOpenFile_, &QPushButton::clicked, this, &FrmCheckLinks::cbOpenFile_Click);
-    connect(cbAddToAmule_, &QPushButton::clicked, this, &FrmCheckLinks::cbAddToAmule_Click);
+    connect(cbCheck_, &QPushButton::clicked, this, &CheckLinksDialog::onCheck);
+    connect(cbOpenFile_, &QPushButton::clicked, this, &CheckLinksDialog::onOpenFile);
+    connect(cbAddToAmule_, &QPushButton::clicked, this, &CheckLinksDialog::onAddToAmule);
     connect(cbClose_, &QPushButton::clicked, this, &QDialog::reject);
     resize(760, 520);
 }
 
-void FrmCheckLinks::cbCheck_Click() {
+void CheckLinksDialog::onCheck() {
     const QByteArray text = tbLinks_->toPlainText().toUtf8();
     if (text.trimmed().isEmpty()) {
-        model_->Show({});
+        model_->Shown({});
         ShowCleanLinks({});
-        stStatus_->setText(ShownText(msg::kNoLinksPasted));
+        stStatus_->setText(Shown(msg::NoLinksPasted()));
         return;
     }
     const Outcome<LinkReport> outcome = presenter_.CheckLinks(std::string_view(text.constData(), size_t(text.size())));
@@ -107,7 +102,7 @@ void FrmCheckLinks::cbCheck_Click() {
     ShowReport(*outcome.value, QString());
 }
 
-void FrmCheckLinks::cbOpenFile_Click() {
+void CheckLinksDialog::onOpenFile() {
     const std::string path = presenter_.ChooseLinksFile();
     if (path.empty()) return;
     const Outcome<LinkReport> outcome = presenter_.CheckLinksFile(path);
@@ -115,14 +110,14 @@ void FrmCheckLinks::cbOpenFile_Click() {
     ShowReport(*outcome.value, QFileInfo(QFile::decodeName(path.c_str())).fileName());
 }
 
-void FrmCheckLinks::cbAddToAmule_Click() {
+void CheckLinksDialog::onAddToAmule() {
     if (clean_.empty()) return;
     std::string said;
     const bool all = presenter_.AddLinksToAmule(clean_, said);
     QStringList lines;
     for (size_t at = 0; at <= said.size();) {
         const size_t end = std::min(said.find('\n', at), said.size());
-        lines << ShownText(said.substr(at, end - at));
+        lines << Shown(said.substr(at, end - at));
         at = end + 1;
     }
     stStatus_->setText(lines.join(QLatin1Char('\n')));
@@ -130,27 +125,27 @@ void FrmCheckLinks::cbAddToAmule_Click() {
     if (all) ShowCleanLinks({});
 }
 
-void FrmCheckLinks::ShowCleanLinks(std::vector<Ed2kLink> clean) {
+void CheckLinksDialog::ShowCleanLinks(std::vector<Ed2kLink> clean) {
     clean_ = std::move(clean);
     cbAddToAmule_->setEnabled(!clean_.empty() && presenter_.AmuleConnectionStored());
 }
 
-void FrmCheckLinks::ShowFailure(const std::string& failure) {
-    model_->Show({});
+void CheckLinksDialog::ShowFailure(const std::string& failure) {
+    model_->Shown({});
     ShowCleanLinks({});
-    stStatus_->setText(Show(failure));
+    stStatus_->setText(Shown(failure));
 }
 
-void FrmCheckLinks::ShowReport(const LinkReport& report, const QString& source) {
-    model_->Show(report.findings);
+void CheckLinksDialog::ShowReport(const LinkReport& report, const QString& source) {
+    model_->Shown(report.findings);
     ShowCleanLinks(CleanLinks(report));
-    QString status = Show(LinkCheckSummary(report, VerdictWords()));
+    QString status = Shown(LinkCheckSummary(report, VerdictWords()));
     if (!source.isEmpty()) status = source + QStringLiteral(": ") + status;
-    if (report.listRecords == 0) status += QStringLiteral("\n") + ShownText(msg::kNoListForLinks);
+    if (report.listRecords == 0) status += QStringLiteral("\n") + Shown(msg::NoListForLinks());
     stStatus_->setText(status);
 }
 
-QStringList FrmCheckLinks::RowTexts() const {
+QStringList CheckLinksDialog::RowTexts() const {
     QStringList rows;
     for (int r = 0; r < model_->rowCount(); ++r) {
         QStringList cells;
@@ -160,7 +155,7 @@ QStringList FrmCheckLinks::RowTexts() const {
     return rows;
 }
 
-void FrmCheckLinks::changeEvent(QEvent* event) {
+void CheckLinksDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() == QEvent::PaletteChange && model_) model_->SetPalette(palette());
 }

@@ -7,10 +7,10 @@ class QLabel;
 namespace kv::app {
 
 // The splash window frmLogo: no frame, centred, the splash picture.
-class FrmLogo : public QWidget {
+class SplashWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit FrmLogo(QWidget* parent = nullptr);
+    explicit SplashWindow(QWidget* parent = nullptr);
     QLabel* imLogo() const { return imLogo_; }
 
 private:

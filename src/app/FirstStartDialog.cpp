@@ -1,4 +1,4 @@
-#include "FrmFirstStart.h"
+#include "FirstStartDialog.h"
 
 #include <QDialogButtonBox>
 #include <QFile>
@@ -16,8 +16,8 @@ namespace kv::app {
 
 namespace {
 
-QLabel* Text(const QString& name, const char* text, QWidget* parent) {
-    auto* label = new QLabel(ShownText(text), parent);
+QLabel* Text(const QString& name, const std::string& text, QWidget* parent) {
+    auto* label = new QLabel(Shown(text), parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
@@ -28,27 +28,27 @@ QString Path(const std::string& bytes) { return QFile::decodeName(bytes.c_str())
 
 }  // namespace
 
-FrmFirstStart::FrmFirstStart(Session& session, MainPresenter& presenter, std::vector<DetectedClient> found,
+FirstStartDialog::FirstStartDialog(Session& session, MainPresenter& presenter, std::vector<DetectedClient> found,
                              QWidget* parent)
     : QDialog(parent), session_(session), presenter_(presenter), found_(std::move(found)) {
     setObjectName(QStringLiteral("frmFirstStart"));
-    setWindowTitle(ShownText(msg::kFirstStartTitle));
+    setWindowTitle(Shown(msg::FirstStartTitle()));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
 
-    lblFakeList_ = Text(QStringLiteral("lblFakeList"), msg::kFirstStartFakeList, this);
+    lblFakeList_ = Text(QStringLiteral("lblFakeList"), msg::FirstStartFakeList(), this);
     layout->addWidget(lblFakeList_);
-    layout->addWidget(Text(QStringLiteral("lblUpdateURL"), msg::kFirstStartUpdateAddress, this));
+    layout->addWidget(Text(QStringLiteral("lblUpdateURL"), msg::FirstStartUpdateAddress(), this));
     tbUpdateURL_ = new QLineEdit(this);
     tbUpdateURL_->setObjectName(QStringLiteral("tbUpdateURL"));
     tbUpdateURL_->setText(QString::fromUtf8(
         ToDisplayUtf8(session_.settings.Read(Key::FakesDatDownloadURL, session_.addresses.defaultFakeList))));
     layout->addWidget(tbUpdateURL_);
-    lblContentCheck_ = Text(QStringLiteral("lblContentCheck"), msg::kFirstStartContentCheck, this);
+    lblContentCheck_ = Text(QStringLiteral("lblContentCheck"), msg::FirstStartContentCheck(), this);
     layout->addWidget(lblContentCheck_);
 
     layout->addWidget(Text(QStringLiteral("lblClients"),
-                           found_.empty() ? msg::kFirstStartNoneFound : msg::kFirstStartClients, this));
+                           found_.empty() ? msg::FirstStartNoneFound() : msg::FirstStartClients(), this));
     lstClients_ = new QListWidget(this);
     lstClients_->setObjectName(QStringLiteral("lstClients"));
     int chosen = -1;
@@ -63,7 +63,7 @@ FrmFirstStart::FrmFirstStart(Session& session, MainPresenter& presenter, std::ve
         if (d.tempDir.empty()) item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
         else if (chosen < 0) chosen = static_cast<int>(i);
     }
-    new QListWidgetItem(ShownText(msg::kFirstStartNoClient), lstClients_);
+    new QListWidgetItem(Shown(msg::FirstStartNoClient()), lstClients_);
     lstClients_->setCurrentRow(chosen >= 0 ? chosen : lstClients_->count() - 1);
     lstClients_->setMaximumHeight(lstClients_->sizeHintForRow(0) * 5 + 2 * lstClients_->frameWidth());
     layout->addWidget(lstClients_);
@@ -74,13 +74,13 @@ FrmFirstStart::FrmFirstStart(Session& session, MainPresenter& presenter, std::ve
     cbOK_->setDefault(true);
     cbCancel_ = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
     cbCancel_->setObjectName(QStringLiteral("cbCancel"));
-    connect(cbOK_, &QPushButton::clicked, this, &FrmFirstStart::cbOK_Click);
+    connect(cbOK_, &QPushButton::clicked, this, &FirstStartDialog::onOk);
     connect(cbCancel_, &QPushButton::clicked, this, &QDialog::reject);
     layout->addWidget(buttons);
     resize(560, sizeHint().height());
 }
 
-void FrmFirstStart::cbOK_Click() {
+void FirstStartDialog::onOk() {
     const std::string address = tbUpdateURL_->text().trimmed().toUtf8().toStdString();
     if (!address.empty()) session_.settings.Write(Key::FakesDatDownloadURL, address);
     const int row = lstClients_->currentRow();

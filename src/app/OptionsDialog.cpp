@@ -1,4 +1,4 @@
-#include "FrmOptions.h"
+#include "OptionsDialog.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -29,7 +29,6 @@ constexpr int kTempDirRowTwips = 810;
 constexpr int kAmuleRowTwips = 1170;
 constexpr int kMaxTabStop = 32767;
 
-QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
 std::string Bytes(const QString& text) { return text.toUtf8().toStdString(); }
 
 QGroupBox* Frame(const QString& name, const QString& caption, QWidget* parent) {
@@ -55,7 +54,7 @@ KvLineEdit* TextBox(const QString& name, QWidget* parent) {
 
 }  // namespace
 
-FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, DirectoryChooser chooseDirectory)
+OptionsDialog::OptionsDialog(Session& session, MainView& mainView, QWidget* parent, DirectoryChooser chooseDirectory)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       session_(session),
@@ -77,7 +76,7 @@ FrmOptions::FrmOptions(Session& session, MainView& mainView, QWidget* parent, Di
     }
 }
 
-void FrmOptions::BuildControls() {
+void OptionsDialog::BuildControls() {
 
     QGroupBox* fraCheck = Frame(QStringLiteral("fraCheckNewVersions"), tr(" Check@Startup for:"), this);
     PlaceTwips(fraCheck, 90, 90, 2415, 1065);
@@ -104,21 +103,21 @@ void FrmOptions::BuildControls() {
     tbCheckFakesDatURL_ = TextBox(QStringLiteral("tbCheckFakesDatURL"), fraUrl);
     PlaceTwips(tbCheckFakesDatURL_, 180, 270, 4965, 285);
 
-    QGroupBox* fraTemp = Frame(QStringLiteral("fraTempDir"), ShownText(msg::kOptionsTempDir), this);
+    QGroupBox* fraTemp = Frame(QStringLiteral("fraTempDir"), Shown(msg::OptionsTempDir()), this);
     PlaceTwips(fraTemp, 90, 2070, 5295, 705);
     tbTempDir_ = TextBox(QStringLiteral("tbTempDir"), fraTemp);
     PlaceTwips(tbTempDir_, 180, 270, 3825, 285);
-    cbBrowseTempDir_ = new QPushButton(ShownText(msg::kOptionsBrowse), fraTemp);
+    cbBrowseTempDir_ = new QPushButton(Shown(msg::OptionsBrowse()), fraTemp);
     cbBrowseTempDir_->setObjectName(QStringLiteral("cbBrowseTempDir"));
     cbBrowseTempDir_->setAutoDefault(false);
     PlaceTwips(cbBrowseTempDir_, 4095, 240, 1095, 345);
-    connect(cbBrowseTempDir_, &QPushButton::clicked, this, &FrmOptions::cbBrowseTempDir_Click);
+    connect(cbBrowseTempDir_, &QPushButton::clicked, this, &OptionsDialog::onBrowseTempDir);
 
     BuildAmuleGroup();
     BuildButtons();
 }
 
-void FrmOptions::BuildAmuleGroup() {
+void OptionsDialog::BuildAmuleGroup() {
     QGroupBox* fraAmule = Frame(QStringLiteral("fraAmule"), tr(" aMule connection:"), this);
     PlaceTwips(fraAmule, 90, 2070 + kTempDirRowTwips, 5295, 1065);
     PlaceTwips(Label(QStringLiteral("lblAmuleHost"), tr("Host:"), fraAmule), 180, 315, 900, 285);
@@ -138,10 +137,10 @@ void FrmOptions::BuildAmuleGroup() {
     cbLocalAmule_->setObjectName(QStringLiteral("cbLocalAmule"));
     cbLocalAmule_->setAutoDefault(false);
     PlaceTwips(cbLocalAmule_, 3195, 600, 1995, 345);
-    connect(cbLocalAmule_, &QPushButton::clicked, this, &FrmOptions::cbLocalAmule_Click);
+    connect(cbLocalAmule_, &QPushButton::clicked, this, &OptionsDialog::onLocalAmule);
 }
 
-void FrmOptions::BuildButtons() {
+void OptionsDialog::BuildButtons() {
     lblFakesDatVersion_ = Label(QStringLiteral("lblFakesDatVersion"), QString(), this);
     PlaceTwips(lblFakesDatVersion_, 180, 2160 + kTempDirRowTwips + kAmuleRowTwips, 2445, 195);
 
@@ -153,9 +152,9 @@ void FrmOptions::BuildButtons() {
     cbCancel_->setObjectName(QStringLiteral("cbCancel"));
     cbCancel_->setAutoDefault(false);
     PlaceTwips(cbCancel_, 4320, 2070 + kTempDirRowTwips + kAmuleRowTwips, 1095, 375);
-    connect(cbOK_, &QPushButton::clicked, this, &FrmOptions::cbOK_Click);
+    connect(cbOK_, &QPushButton::clicked, this, &OptionsDialog::onOk);
     // Esc and the title-bar close reject the dialog as Cancel does.
-    connect(cbCancel_, &QPushButton::clicked, this, &FrmOptions::cbCancel_Click);
+    connect(cbCancel_, &QPushButton::clicked, this, &OptionsDialog::onCancel);
 
     setTabOrder(cbFakesDat_, cbKestrivane_);
     setTabOrder(cbKestrivane_, tbTabStop1_);
@@ -172,28 +171,28 @@ void FrmOptions::BuildButtons() {
 
 }
 
-void FrmOptions::LoadValues() {
+void OptionsDialog::LoadValues() {
     const OptionsValues values = LoadOptions(session_);
     cbKestrivane_->setChecked(values.checkKestrivane);
     cbFakesDat_->setChecked(values.checkFakesDat);
-    tbTabStop1_->setText(Show(values.tabStop1));
-    tbTabStop2_->setText(Show(values.tabStop2));
-    tbCheckFakesDatURL_->setText(Show(values.fakesDatUrl));
+    tbTabStop1_->setText(Shown(values.tabStop1));
+    tbTabStop2_->setText(Shown(values.tabStop2));
+    tbCheckFakesDatURL_->setText(Shown(values.fakesDatUrl));
     tbCheckFakesDatURL_->setCursorPosition(0);
-    lblFakesDatVersion_->setText(Show(values.fakesDatVersionCaption));
+    lblFakesDatVersion_->setText(Shown(values.fakesDatVersionCaption));
     tbTempDir_->setText(QFile::decodeName(values.tempDir.c_str()));
     tbTempDir_->setCursorPosition(0);
     tempDirLoaded_ = values.tempDirLoaded;
     const AmuleConnection amule = StoredAmule(session_).value_or(AmuleConnection{});
-    tbAmuleHost_->setText(Show(amule.host));
+    tbAmuleHost_->setText(Shown(amule.host));
     tbAmulePort_->setText(QString::number(amule.port));
 }
 
-void FrmOptions::cbOK_Click() {
+void OptionsDialog::onOk() {
     // A pasted or stored text that is no number is refused, not stored.
     for (KvLineEdit* box : {tbTabStop1_, tbTabStop2_}) {
         if (box->text().trimmed().isEmpty() || box->hasAcceptableInput()) continue;
-        mainView_.MessageBox(msg::kTabStopNotANumber, kMbCritical, msg::kAppTitle);
+        mainView_.MessageBox(msg::TabStopNotANumber(), BoxIcon::Critical, msg::kAppTitle);
         box->setFocus();
         box->selectAll();
         return;
@@ -211,37 +210,37 @@ void FrmOptions::cbOK_Click() {
     accept();
 }
 
-bool FrmOptions::StoreAmule() {
+bool OptionsDialog::StoreAmule() {
     AmuleLogin login{Bytes(tbAmuleHost_->text().trimmed()), Bytes(tbAmulePort_->text().trimmed()),
                      Bytes(tbAmulePassword_->text()), localAmuleMd5_};
     if (login.password.empty() && login.passwordMd5.empty()) return true;  // the aMule group was not used
     std::string version;
     const std::string failure = ConnectAndStoreAmule(session_, login, version);
     if (!failure.empty()) {
-        mainView_.MessageBox(failure, kMbCritical, msg::kAppTitle);
+        mainView_.MessageBox(failure, BoxIcon::Critical, msg::kAppTitle);
         tbAmulePassword_->setFocus();
         return false;
     }
-    mainView_.SetStatus(msg::AmuleConnected(version), "0");
+    mainView_.SetStatus(msg::AmuleConnected(version));
     return true;
 }
 
-void FrmOptions::cbLocalAmule_Click() {
+void OptionsDialog::onLocalAmule() {
     const std::optional<LocalAmuleConf> local = LocalAmule(UserHomeDirectory());
     if (!local || !local->accepted) {
-        mainView_.MessageBox(local ? msg::kAmuleNotAccepting : msg::kAmuleNoConf, kMbCritical, msg::kAppTitle);
+        mainView_.MessageBox(local ? msg::AmuleNotAccepting() : msg::AmuleNoConf(), BoxIcon::Critical, msg::kAppTitle);
         return;
     }
-    tbAmuleHost_->setText(Show(local->connection.host));
+    tbAmuleHost_->setText(Shown(local->connection.host));
     tbAmulePort_->setText(QString::number(local->connection.port));
     tbAmulePassword_->clear();
     localAmuleMd5_ = local->connection.passwordMd5;
 }
 
-void FrmOptions::cbCancel_Click() { reject(); }
+void OptionsDialog::onCancel() { reject(); }
 
-void FrmOptions::cbBrowseTempDir_Click() {
-    const QString title = ShownText(msg::kOptionsChooseTempDir);
+void OptionsDialog::onBrowseTempDir() {
+    const QString title = Shown(msg::OptionsChooseTempDir());
     QString start = tbTempDir_->text();
     if (start.isEmpty() || !QDir(start).exists()) start = QDir::homePath();
     const QString chosen = chooseDirectory_ ? chooseDirectory_(this, title, start)

@@ -1,4 +1,6 @@
-#include "FrmInfo.h"
+#include "AboutDialog.h"
+
+#include "Translations.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -14,8 +16,6 @@
 namespace kv::app {
 
 namespace {
-
-QString Show(const std::string& bytes) { return QString::fromUtf8(ToDisplayUtf8(bytes)); }
 
 QLabel* Label(const QString& name, const QString& caption, QWidget* parent) {
     auto* label = new QLabel(caption, parent);
@@ -44,14 +44,14 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-FrmInfo::FrmInfo(const Session& session, MainView& mainView, QWidget* parent)
+AboutDialog::AboutDialog(const Session& session, MainView& mainView, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       session_(session),
       mainView_(mainView) {
     EnsureResources();
     setObjectName(QStringLiteral("frmInfo"));
-    setWindowTitle(Show(AboutCaption()));
+    setWindowTitle(Shown(AboutCaption()));
     setModal(true);
     setFont(DesignFont(this));
     setFixedSize(TwipsSize(3915, 2430, this));
@@ -62,7 +62,7 @@ FrmInfo::FrmInfo(const Session& session, MainView& mainView, QWidget* parent)
     imInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     PlaceTwips(imInfo_, 90, 90, 690, 735);
 
-    QString credit = Show(AboutCreditText());
+    QString credit = Shown(AboutCreditText());
     credit.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lblText1_ = Label(QStringLiteral("lblText1"), credit, this);
     lblText1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -71,19 +71,19 @@ FrmInfo::FrmInfo(const Session& session, MainView& mainView, QWidget* parent)
     PlaceTwips(Label(QStringLiteral("lblFakesDB"), QStringLiteral("Fakes-DB:"), this), 180, 990, 735, 195);
     lblFakesDBText_ = new LinkLabel(this);
     lblFakesDBText_->setObjectName(QStringLiteral("lblFakesDBText"));
-    lblFakesDBText_->setText(Show(session.addresses.community));
+    lblFakesDBText_->setText(Shown(session.addresses.community));
     PlaceTwips(lblFakesDBText_, 1080, 990, 2445, 285);
 
     PlaceTwips(Label(QStringLiteral("lblMail"), QStringLiteral("Mailto:"), this), 180, 1260, 645, 195);
     lblMailText_ = new LinkLabel(this);
     lblMailText_->setObjectName(QStringLiteral("lblMailText"));
-    lblMailText_->setText(Show(session.addresses.feedback));
+    lblMailText_->setText(Shown(session.addresses.feedback));
     PlaceTwips(lblMailText_, 1080, 1260, 2445, 285);
 
     PlaceTwips(Label(QStringLiteral("lblDL"), QStringLiteral("DL:"), this), 180, 1530, 645, 285);
     lblDLText_ = new LinkLabel(this);
     lblDLText_->setObjectName(QStringLiteral("lblDLText"));
-    lblDLText_->setText(Show(session.addresses.downloadSite));
+    lblDLText_->setText(Shown(session.addresses.downloadSite));
     PlaceTwips(lblDLText_, 1080, 1530, 2445, 285);
 
     cbOK_ = new QPushButton(QStringLiteral("&OK"), this);
@@ -92,9 +92,9 @@ FrmInfo::FrmInfo(const Session& session, MainView& mainView, QWidget* parent)
     PlaceTwips(cbOK_, 1530, 1980, 1095, 325);
     connect(cbOK_, &QPushButton::clicked, this, &QDialog::accept);
 
-    connect(lblFakesDBText_, &LinkLabel::clicked, this, &FrmInfo::lblFakesDBText_Click);
-    connect(lblMailText_, &LinkLabel::clicked, this, &FrmInfo::lblMailText_Click);
-    connect(lblDLText_, &LinkLabel::clicked, this, &FrmInfo::lblDLText_Click);
+    connect(lblFakesDBText_, &LinkLabel::clicked, this, &AboutDialog::onListLink);
+    connect(lblMailText_, &LinkLabel::clicked, this, &AboutDialog::onMailLink);
+    connect(lblDLText_, &LinkLabel::clicked, this, &AboutDialog::onDownloadLink);
 
     FitLabelFonts(this);
 
@@ -105,14 +105,14 @@ FrmInfo::FrmInfo(const Session& session, MainView& mainView, QWidget* parent)
     }
 }
 
-void FrmInfo::lblFakesDBText_Click() {
+void AboutDialog::onListLink() {
     OpenAboutLink(mainView_, lblFakesDBText_->text().toUtf8().toStdString());
 }
 
-void FrmInfo::lblDLText_Click() {
+void AboutDialog::onDownloadLink() {
     OpenAboutLink(mainView_, lblDLText_->text().toUtf8().toStdString());
 }
 
-void FrmInfo::lblMailText_Click() { SendFeedbackMail(session_, mainView_); }
+void AboutDialog::onMailLink() { SendFeedbackMail(session_, mainView_); }
 
 }  // namespace kv::app
