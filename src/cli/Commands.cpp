@@ -84,7 +84,7 @@ void AppendField(std::string& out, std::string_view field) {
 
 // Whether the row's verdict is the plain OK, the same words for every such row.
 bool PlainOk(const Finding& f) {
-    return f.problem == ReadProblem::None && !f.allowed && !f.fake && !f.suspicion && !f.fromBackup;
+    return f.problem == ReadProblem::None && !f.allowed && !f.fake && !f.suspicion && !f.fromBackup && !f.bytesElsewhere;
 }
 
 // Warns when the lists a check used can find nothing: no record at all, or a

@@ -160,14 +160,15 @@ public:
     }
 
 private:
-    static std::optional<std::string> DiscJunkKind(std::string_view name, std::string_view head) {
+    static std::optional<JunkText> DiscJunkKind(std::string_view name, std::string_view head) {
         if (head.size() < kDiscHead || !JudgedImage(name) || HasDiscStructure(head)) return std::nullopt;
-        if (const size_t period = Period(head); period > 1) return "a " + std::to_string(period) + "-byte pattern repeated";
+        if (const size_t period = Period(head); period > 1)
+            return JunkText{QT_TRANSLATE_NOOP("Types", "a %1-byte pattern repeated"), std::to_string(period)};
         const double bits = Entropy(head);
         if (bits < kRandomDisc) return std::nullopt;
-        char text[80];
-        std::snprintf(text, sizeof text, "random bytes of no known format (%.2f bits a byte)", bits);
-        return text;
+        char figure[32];
+        std::snprintf(figure, sizeof figure, "%.2f", bits);
+        return JunkText{QT_TRANSLATE_NOOP("Types", "random bytes of no known format (%1 bits a byte)"), figure};
     }
 };
 
