@@ -12,6 +12,7 @@
 #include "Twips.h"
 #include "common/DisplayText.h"
 #include "app/presenter/About.h"
+#include "usecases/ProgramVersion.h"
 
 namespace kv::app {
 
@@ -77,13 +78,13 @@ AboutDialog::AboutDialog(const Session& session, MainView& mainView, QWidget* pa
     PlaceTwips(Label(QStringLiteral("lblMail"), QStringLiteral("Mailto:"), this), 180, 1260, 645, 195);
     lblMailText_ = new LinkLabel(this);
     lblMailText_->setObjectName(QStringLiteral("lblMailText"));
-    lblMailText_->setText(Shown(session.addresses.feedback));
+    lblMailText_->setText(Shown(FeedbackAddress(session, session)));
     PlaceTwips(lblMailText_, 1080, 1260, 2445, 285);
 
     PlaceTwips(Label(QStringLiteral("lblDL"), QStringLiteral("DL:"), this), 180, 1530, 645, 285);
     lblDLText_ = new LinkLabel(this);
     lblDLText_->setObjectName(QStringLiteral("lblDLText"));
-    lblDLText_->setText(Shown(session.addresses.downloadSite));
+    lblDLText_->setText(Shown(ProgramSiteAddress(session, session)));
     PlaceTwips(lblDLText_, 1080, 1530, 2445, 285);
 
     cbOK_ = new QPushButton(QStringLiteral("&OK"), this);

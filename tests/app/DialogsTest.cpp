@@ -36,7 +36,7 @@ TEST(OptionsDialog, CancelAndEscWriteNothingEnterPressesOkWhichRefusesANonNumber
 
 // Ctrl+A and Ctrl+X, which edit the search box while it has the focus, elsewhere open About and exit.
 TEST(AboutBox, CtrlKeysOpenItAndExitOutsideTheSearchBoxAndItsLinksReportWhatFailsToOpen) {
-    GuiFixture f;
+    GuiFixture f("FeedbackAddress=feedback@example.org\r\n");
     auto& w = f.Open();
     w.tbTitelSearch()->setText("keep me");
     const auto ctrl = [&](QWidget* on, Qt::Key key) { QTest::keyClick(on, key, Qt::ControlModifier); };
@@ -47,6 +47,10 @@ TEST(AboutBox, CtrlKeysOpenItAndExitOutsideTheSearchBoxAndItsLinksReportWhatFail
             QTest::mouseClick(link, Qt::LeftButton);
         const QString failed = "Errors occurred.  Could not open link.|plain|Kestrivane";
         EXPECT_EQ(f.boxes, QStringList({failed, failed, "What could this error be?|plain|Kestrivane"}));
+        // No address is built in: with none set, no empty mail form is opened.
+        f.home.Write("Kestrivane.ini", "[Internet]\r\nFakesDatDownloadURL=http://127.0.0.1:9/u\r\n");
+        QTest::mouseClick(info.lblMailText(), Qt::LeftButton);
+        EXPECT_EQ(f.boxes.last(), "No feedback address is set: store one as FeedbackAddress in Kestrivane.ini.|plain|Kestrivane");
         EXPECT_TRUE(info.isVisible());  // the dialog stays
         QTest::keyClick(&info, Qt::Key_Escape);
         EXPECT_FALSE(info.isVisible());

@@ -1,6 +1,7 @@
 #include "app/presenter/About.h"
 
 #include "app/presenter/Messages.h"
+#include "usecases/ProgramVersion.h"
 
 namespace kv {
 
@@ -12,8 +13,8 @@ std::string AboutCreditText() {
            "Thanks to all the SupportinG gUyZ!";
 }
 
-std::string FeedbackMailAddress(const Addresses& addresses) {
-    return "mailto:" + addresses.feedback + "?Subject=Some feedback about Kestrivane" + msg::VersionWithLeadingBlank() +
+std::string FeedbackMailAddress(const std::string& address) {
+    return "mailto:" + address + "?Subject=Some feedback about Kestrivane" + msg::VersionWithLeadingBlank() +
            "&body=My very important blabla";
 }
 
@@ -22,7 +23,13 @@ void OpenAboutLink(MainView& view, const std::string& address) {
 }
 
 void SendFeedbackMail(const Session& session, MainView& view) {
-    if (!view.OpenAddress(FeedbackMailAddress(session.addresses))) view.MessageBox(msg::MailFailed(), BoxIcon::None, msg::kAppTitle);
+    // No address is built in: a mail to nobody would only open an empty form.
+    const std::string address = FeedbackAddress(session, session);
+    if (address.empty()) {
+        view.MessageBox(msg::NoFeedbackAddress(), BoxIcon::None, msg::kAppTitle);
+        return;
+    }
+    if (!view.OpenAddress(FeedbackMailAddress(address))) view.MessageBox(msg::MailFailed(), BoxIcon::None, msg::kAppTitle);
 }
 
 }  // namespace kv

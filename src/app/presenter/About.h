@@ -9,7 +9,7 @@ namespace kv {
 
 std::string AboutCaption();     // "Kestrivane-Info  1.0.0"
 std::string AboutCreditText();  // three lines joined by CR LF
-std::string FeedbackMailAddress(const Addresses& addresses);
+std::string FeedbackMailAddress(const std::string& address);
 
 // Opens a link of the about box; tells the user when it cannot be opened.
 void OpenAboutLink(MainView& view, const std::string& address);

@@ -12,6 +12,7 @@
 #include "ed2k/LinkText.h"
 #include "lists/OwnList.h"
 #include "usecases/OwnListEdit.h"
+#include "usecases/ProgramVersion.h"
 #include "usecases/ReportText.h"
 #include "online/FakeListUpdate.h"
 #include "online/VersionCheck.h"
@@ -137,6 +138,9 @@ std::string MainPresenter::Load() {
 
     if (FileExists(session_.FakeListPath())) {
         LoadFakeList(session_.FakeListPath());
+    } else if (session_.settings.Read(Key::FakesDatDownloadURL, session_.addresses.defaultFakeList).empty()) {
+        // "Update DB" would only say that no address is set: say where a list comes from instead.
+        view_.SetStatus(msg::NoFakeList() + " " + msg::NoFakeListAddress());
     } else {
         view_.SetStatus(msg::NoFakeList());
     }
@@ -532,6 +536,12 @@ bool MainPresenter::UpdateFakeList() {
 }
 
 std::optional<ProgramVersionCheck> MainPresenter::ProgramVersion() {
+    // No site is built in: without one the check has nowhere to ask.
+    session_.addresses.downloadSite = ProgramSiteAddress(session_, session_);
+    if (session_.addresses.downloadSite.empty()) {
+        view_.SetStatus(msg::NoProgramSite());
+        return std::nullopt;
+    }
     ShownTransfer shown(view_, true);
     ProgramVersionCheck check = kv::CheckProgramVersion(session_, session_, &shown);
     Report(check.fetch, session_.addresses.downloadSite + "/Download/KVVersion.txt",

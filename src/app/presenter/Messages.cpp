@@ -33,6 +33,19 @@ std::string S(std::string_view bytes) { return ToDisplayUtf8(bytes); }
 
 std::string TipOfTheDay() { return W(QT_TRANSLATE_NOOP("Messages", "Tip of the day: ALT-F (Check File), CTRL-F (Download Fakes-DB)")); }
 std::string NoFakeList() { return W(QT_TRANSLATE_NOOP("Messages", "No FAKES-DB found. Please 'Update DB'.")); }
+std::string NoFakeListAddress() {
+    return W(QT_TRANSLATE_NOOP("Messages", "There is no public fake list: mark fakes yourself (right-click > Mark as "
+                                           "fake...), or set a group's address in Extras > Options."));
+}
+std::string NoProgramSite() {
+    return W(QT_TRANSLATE_NOOP("Messages", "No site to ask for a newer Kestrivane is set: store one as "
+                                           "KestrivaneDownloadURL in Kestrivane.ini, or run 'kestrivane-cli update "
+                                           "--program --site URL'."));
+}
+std::string NoFeedbackAddress() {
+    return W(QT_TRANSLATE_NOOP("Messages", "No feedback address is set: store one as FeedbackAddress in "
+                                           "Kestrivane.ini."));
+}
 std::string ReadingAndMatching() { return W(QT_TRANSLATE_NOOP("Messages", "Reading *.part.met and matching with FAKE-DB...")); }
 std::string NoTempDirSetting() { return W(QT_TRANSLATE_NOOP("Messages", "Error:\r\nNo '[eDonkey] TempPath=' or '[eMule] TempDir='\r\nin Kestrivane.ini found!\r\n\r\nUse Menu 'File, Open ...'")); }
 std::string VersionCheckRunning() { return W(QT_TRANSLATE_NOOP("Messages", "Please wait, version check is running...")); }

@@ -29,6 +29,9 @@ std::string Word(const char* source, std::initializer_list<std::string_view> par
 inline constexpr const char* kAppTitle = "Kestrivane";
 std::string TipOfTheDay();
 std::string NoFakeList();
+std::string NoFakeListAddress();  // where a list comes from when no update address is set
+std::string NoProgramSite();
+std::string NoFeedbackAddress();
 std::string ReadingAndMatching();
 std::string CheckHead();  // the column heads, TAB-separated
 std::string AmuleStateHead();  // the head of an aMule list's column for aMule's state

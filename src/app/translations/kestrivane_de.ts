@@ -4,6 +4,18 @@
 <context>
     <name>Messages</name>
     <message>
+        <source>There is no public fake list: mark fakes yourself (right-click &gt; Mark as fake...), or set a group&apos;s address in Extras &gt; Options.</source>
+        <translation>Es gibt keine öffentliche Fake-Liste: Markieren Sie Fakes selbst (Rechtsklick &gt; Als Fake markieren...) oder tragen Sie die Adresse einer Gruppe unter Extras &gt; Optionen ein.</translation>
+    </message>
+    <message>
+        <source>No site to ask for a newer Kestrivane is set: store one as KestrivaneDownloadURL in Kestrivane.ini, or run &apos;kestrivane-cli update --program --site URL&apos;.</source>
+        <translation>Es ist keine Seite eingestellt, die nach einem neueren Kestrivane gefragt werden kann: Tragen Sie eine als KestrivaneDownloadURL in Kestrivane.ini ein oder rufen Sie &apos;kestrivane-cli update --program --site URL&apos; auf.</translation>
+    </message>
+    <message>
+        <source>No feedback address is set: store one as FeedbackAddress in Kestrivane.ini.</source>
+        <translation>Es ist keine Feedback-Adresse eingestellt: Tragen Sie eine als FeedbackAddress in Kestrivane.ini ein.</translation>
+    </message>
+    <message>
         <source>Tip of the day: ALT-F (Check File), CTRL-F (Download Fakes-DB)</source>
         <translation>Tipp des Tages: ALT-F (Dateien prüfen), STRG-F (Fakes-DB herunterladen)</translation>
     </message>

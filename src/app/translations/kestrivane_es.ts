@@ -4,6 +4,18 @@
 <context>
     <name>Messages</name>
     <message>
+        <source>There is no public fake list: mark fakes yourself (right-click &gt; Mark as fake...), or set a group&apos;s address in Extras &gt; Options.</source>
+        <translation>No hay ninguna lista pública de falsos: marque usted mismo los falsos (clic derecho &gt; Marcar como falso...) o indique la dirección de un grupo en Extras &gt; Opciones.</translation>
+    </message>
+    <message>
+        <source>No site to ask for a newer Kestrivane is set: store one as KestrivaneDownloadURL in Kestrivane.ini, or run &apos;kestrivane-cli update --program --site URL&apos;.</source>
+        <translation>No hay ningún sitio al que preguntar por un Kestrivane más reciente: guarde uno como KestrivaneDownloadURL en Kestrivane.ini o ejecute &apos;kestrivane-cli update --program --site URL&apos;.</translation>
+    </message>
+    <message>
+        <source>No feedback address is set: store one as FeedbackAddress in Kestrivane.ini.</source>
+        <translation>No hay ninguna dirección de comentarios: guarde una como FeedbackAddress en Kestrivane.ini.</translation>
+    </message>
+    <message>
         <source>Tip of the day: ALT-F (Check File), CTRL-F (Download Fakes-DB)</source>
         <translation>Consejo del día: ALT-F (comprobar archivos), CTRL-F (descargar la Fakes-DB)</translation>
     </message>

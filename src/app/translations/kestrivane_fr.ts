@@ -4,6 +4,18 @@
 <context>
     <name>Messages</name>
     <message>
+        <source>There is no public fake list: mark fakes yourself (right-click &gt; Mark as fake...), or set a group&apos;s address in Extras &gt; Options.</source>
+        <translation>Il n&apos;existe pas de liste publique de faux : marquez vous-même les faux (clic droit &gt; Marquer comme faux...) ou indiquez l&apos;adresse d&apos;un groupe dans Extras &gt; Options.</translation>
+    </message>
+    <message>
+        <source>No site to ask for a newer Kestrivane is set: store one as KestrivaneDownloadURL in Kestrivane.ini, or run &apos;kestrivane-cli update --program --site URL&apos;.</source>
+        <translation>Aucun site à interroger pour une version plus récente de Kestrivane n&apos;est défini : indiquez-en un comme KestrivaneDownloadURL dans Kestrivane.ini, ou lancez &apos;kestrivane-cli update --program --site URL&apos;.</translation>
+    </message>
+    <message>
+        <source>No feedback address is set: store one as FeedbackAddress in Kestrivane.ini.</source>
+        <translation>Aucune adresse de retour n&apos;est définie : indiquez-en une comme FeedbackAddress dans Kestrivane.ini.</translation>
+    </message>
+    <message>
         <source>Tip of the day: ALT-F (Check File), CTRL-F (Download Fakes-DB)</source>
         <translation>Astuce du jour : ALT-F (vérifier les fichiers), CTRL-F (télécharger la Fakes-DB)</translation>
     </message>

@@ -4,6 +4,18 @@
 <context>
     <name>Messages</name>
     <message>
+        <source>There is no public fake list: mark fakes yourself (right-click &gt; Mark as fake...), or set a group&apos;s address in Extras &gt; Options.</source>
+        <translation>Non esiste un elenco pubblico di falsi: segnali i falsi da sé (clic destro &gt; Segna come falso...) o imposti l&apos;indirizzo di un gruppo in Extra &gt; Opzioni.</translation>
+    </message>
+    <message>
+        <source>No site to ask for a newer Kestrivane is set: store one as KestrivaneDownloadURL in Kestrivane.ini, or run &apos;kestrivane-cli update --program --site URL&apos;.</source>
+        <translation>Non è impostato alcun sito a cui chiedere un Kestrivane più recente: ne memorizzi uno come KestrivaneDownloadURL in Kestrivane.ini, oppure esegua &apos;kestrivane-cli update --program --site URL&apos;.</translation>
+    </message>
+    <message>
+        <source>No feedback address is set: store one as FeedbackAddress in Kestrivane.ini.</source>
+        <translation>Non è impostato alcun indirizzo per i commenti: ne memorizzi uno come FeedbackAddress in Kestrivane.ini.</translation>
+    </message>
+    <message>
         <source>Tip of the day: ALT-F (Check File), CTRL-F (Download Fakes-DB)</source>
         <translation>Suggerimento del giorno: ALT-F (controlla file), CTRL-F (scarica la Fakes-DB)</translation>
     </message>

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -50,6 +51,13 @@ TEST(Startup, FirstStartWritesSettingsInOrderLaterStartsUseThemAsStoredAndYesInA
                                      "check:ViewInspection:1", kTip, kTip,
                                      "tabstops:60,355", "status:No FAKES-DB found. Please 'Update DB'.", "busy:0"}));
     }
+    // With no update address either, the missing list's line says where a list comes from.
+    Home bare;
+    bare.session.addresses.defaultFakeList.clear();
+    (void)bare.presenter.Load();
+    const std::string hint = "status:No FAKES-DB found. Please 'Update DB'. There is no public fake list: mark fakes "
+                             "yourself (right-click > Mark as fake...), or set a group's address in Extras > Options.";
+    EXPECT_NE(std::find(bare.view.log.begin(), bare.view.log.end(), hint), bare.view.log.end());
     // Later starts use the stored values as they are; an empty search box keeps the stored text.
     const std::string ini = "[Tabs]\nTabStop1=wide\nTabStop2=  120.5  \n[Search]\nLastSearchString=  \"matrix\"  \n"
                             "[Display]\nShowTextSearch=NO\nShowAllPartMet=NO\n"
