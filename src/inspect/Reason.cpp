@@ -57,6 +57,48 @@ std::string Hundredths(uint64_t n) {
     return text;
 }
 
+std::string ProgramBehindNameText(const Reason& r, const Translator& tr) {
+    const std::string count = std::to_string(r.count);
+    if (r.count == 0)
+        return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a program posing as %1: the name ends in .%2.%3"),
+                 {Type(tr, r.claim), r.ext, r.ext2});
+    const std::string blanks = r.count == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 blank"), {count})
+                                            : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 blanks"), {count});
+    return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a program posing as %1: the name ends in .%2, %3 and .%4"),
+             {Type(tr, r.claim), r.ext, blanks, r.ext2});
+}
+
+std::string ScriptCommandsText(const Reason& r, const Translator& tr) {
+    const std::string count = std::to_string(r.count);
+    const std::string urls = r.count == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 URL command"), {count})
+                                          : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 URL commands"), {count});
+    const std::string files =
+        r.total == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 FILENAME command"), {std::to_string(r.total)})
+                     : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 FILENAME commands"), {std::to_string(r.total)});
+    const std::string commands = r.total == 0   ? urls
+                                 : r.count == 0 ? files
+                                                : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 and %2"), {urls, files});
+    if (r.detail.empty())
+        return T(tr,
+                 QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is Windows Media that opens web pages as "
+                                               "it plays (%2)"),
+                 {Type(tr, r.claim), commands});
+    return T(tr,
+             QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is Windows Media that opens web pages as it "
+                                           "plays (%2: %3)"),
+             {Type(tr, r.claim), commands, r.detail});
+}
+
+std::string ClientRatingsText(const Reason& r, const Translator& tr) {
+    const std::string count = std::to_string(r.count);
+    std::string text = r.total == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "rated Fake by %1 of %2 source"),
+                                        {count, std::to_string(r.total)})
+                                    : T(tr, QT_TRANSLATE_NOOP("Verdicts", "rated Fake by %1 of %2 sources"),
+                                        {count, std::to_string(r.total)});
+    if (!r.detail.empty()) text += ": '" + r.detail + "'";
+    return text;
+}
+
 }  // namespace
 
 std::string ReasonText(const Reason& r, const Translator& tr) {
@@ -75,15 +117,7 @@ std::string ReasonText(const Reason& r, const Translator& tr) {
                                                     : T(tr, r.detailPattern.c_str(), {r.detail})});
         case ReasonKind::PlayableContent:
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "the data is %1, named .%2: it will play"), {Type(tr, r.data), r.ext});
-        case ReasonKind::ProgramBehindName: {
-            if (r.count == 0)
-                return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a program posing as %1: the name ends in .%2.%3"),
-                         {Type(tr, r.claim), r.ext, r.ext2});
-            const std::string blanks = r.count == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 blank"), {count})
-                                                    : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 blanks"), {count});
-            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a program posing as %1: the name ends in .%2, %3 and .%4"),
-                     {Type(tr, r.claim), r.ext, blanks, r.ext2});
-        }
+        case ReasonKind::ProgramBehindName: return ProgramBehindNameText(r, tr);
         case ReasonKind::ProgramBehindBlanks:
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a program hidden behind blanks: the name has %1 blanks before .%2"),
                      {count, r.ext2});
@@ -105,25 +139,7 @@ std::string ReasonText(const Reason& r, const Translator& tr) {
         case ReasonKind::LengthMismatch:
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "the %1 says it plays %2, the search result said %3"),
                      {Type(tr, r.data), Duration(r.seconds), Duration(static_cast<double>(r.count))});
-        case ReasonKind::ScriptCommands: {
-            const std::string urls = r.count == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 URL command"), {count})
-                                                  : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 URL commands"), {count});
-            const std::string files =
-                r.total == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 FILENAME command"), {std::to_string(r.total)})
-                             : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 FILENAME commands"), {std::to_string(r.total)});
-            const std::string commands = r.total == 0   ? urls
-                                         : r.count == 0 ? files
-                                                        : T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 and %2"), {urls, files});
-            if (r.detail.empty())
-                return T(tr,
-                         QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is Windows Media that opens web pages as "
-                                                       "it plays (%2)"),
-                         {Type(tr, r.claim), commands});
-            return T(tr,
-                     QT_TRANSLATE_NOOP("Verdicts", "claims %1, the data is Windows Media that opens web pages as it "
-                                                   "plays (%2: %3)"),
-                     {Type(tr, r.claim), commands, r.detail});
-        }
+        case ReasonKind::ScriptCommands: return ScriptCommandsText(r, tr);
         case ReasonKind::CorruptedParts:
             return r.count == 1 ? T(tr,
                                     QT_TRANSLATE_NOOP("Verdicts", "%1 part arrived corrupted: someone is feeding this "
@@ -144,14 +160,7 @@ std::string ReasonText(const Reason& r, const Translator& tr) {
         case ReasonKind::ZeroPart:
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a part of the published file is all zeros (its part hashes "
                                                        "hold the hash of an empty part)"));
-        case ReasonKind::ClientRatings: {
-            std::string text = r.total == 1 ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "rated Fake by %1 of %2 source"),
-                                                {count, std::to_string(r.total)})
-                                            : T(tr, QT_TRANSLATE_NOOP("Verdicts", "rated Fake by %1 of %2 sources"),
-                                                {count, std::to_string(r.total)});
-            if (!r.detail.empty()) text += ": '" + r.detail + "'";
-            return text;
-        }
+        case ReasonKind::ClientRatings: return ClientRatingsText(r, tr);
         case ReasonKind::TooShortForPicture:
             return T(tr,
                      QT_TRANSLATE_NOOP("Verdicts", "the %1 says it plays %2 of %3 lossy video, too short for %4 (%5 "
