@@ -7,18 +7,6 @@
 
 namespace kv {
 
-std::string GetField(const std::string& text, int32_t n, const std::string& delimiter) {
-    if (n < 1 || delimiter.empty()) return {};
-    const std::string work = text + delimiter;
-    size_t pos = 0;
-    for (int32_t field = 1;; ++field) {
-        const size_t end = work.find(delimiter, pos);
-        if (end == std::string::npos) return {};
-        if (field == n) return work.substr(pos, end - pos);
-        pos = end + 1;  // one character past the delimiter's first character
-    }
-}
-
 double NumericValue(std::string_view text) {
     size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r')) ++i;

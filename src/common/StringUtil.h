@@ -9,24 +9,6 @@ namespace kv {
 
 inline constexpr char TAB = '\t';
 
-// Field n (from 1) of text split at delimiter; "" when there is no such field.
-std::string GetField(const std::string& text, int32_t n, const std::string& delimiter);
-inline std::string GetField(const std::string& text, int32_t n, char delimiter) {
-    return GetField(text, n, std::string(1, delimiter));
-}
-
-// Grows list by one element. position -1 (or past the new end) appends, otherwise
-// value is inserted there. Returns the new element count.
-template <typename T>
-int32_t AppendToArray(std::vector<T>& list, T value, int32_t position = -1) {
-    if (position < 0 || static_cast<size_t>(position) >= list.size()) {
-        list.push_back(std::move(value));
-    } else {
-        list.insert(list.begin() + position, std::move(value));
-    }
-    return static_cast<int32_t>(list.size());
-}
-
 // The number at the start of text (sign, fraction, exponent; blanks, tabs and
 // line feeds skipped); 0 when the text does not start with a number.
 double NumericValue(std::string_view text);

@@ -171,13 +171,6 @@ void PutShortHashTag(std::string& out, uint8_t id, const uint8_t* sixteenBytes) 
     out.append(reinterpret_cast<const char*>(sixteenBytes), 16);
 }
 
-void PutShortBlobTag(std::string& out, uint8_t id, std::string_view value) {
-    PutU8(out, 0x80 | kBlob);
-    PutU8(out, id);
-    PutU32(out, static_cast<uint32_t>(value.size()));
-    out.append(value);
-}
-
 void PutLongStringTag(std::string& out, uint8_t id, std::string_view value) {
     const size_t n = value.size() > 0xFFFF ? 0xFFFF : value.size();
     PutU8(out, kString);

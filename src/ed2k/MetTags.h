@@ -93,7 +93,6 @@ void PutU64(std::string& out, uint64_t v);
 void PutShortIntTag(std::string& out, uint8_t id, uint64_t value);
 void PutShortStringTag(std::string& out, uint8_t id, std::string_view value);
 void PutShortHashTag(std::string& out, uint8_t id, const uint8_t* sixteenBytes);
-void PutShortBlobTag(std::string& out, uint8_t id, std::string_view value);
 
 // The old long form with a one-byte name (type, uint16 1, id), as eMule writes
 // a collection's header.

@@ -95,10 +95,6 @@ ListVersionCheck CheckSourceVersion(const ProgramHome& home, const OnlineSetup& 
     return check;
 }
 
-DownloadResult DownloadFakeList(const ProgramHome& home, const OnlineSetup& net, const std::string& serverVersion, TransferProgress* progress) {
-    return DownloadSourceList(home, net, ListSourceNumber(1), serverVersion, progress);
-}
-
 std::string RefusalOf(const std::string& plainList) {
     const ListJudgement j = JudgeList(plainList);
     if (j.usable()) return "";

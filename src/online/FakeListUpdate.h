@@ -31,9 +31,6 @@ std::string SourceAddress(const ProgramHome& home, const OnlineSetup& net, const
 ListVersionCheck CheckFakeListVersion(const ProgramHome& home, const OnlineSetup& net, TransferProgress* progress);
 ListVersionCheck CheckSourceVersion(const ProgramHome& home, const OnlineSetup& net, const ListSource& source, TransferProgress* progress);
 
-// Fetches FAKES.DAT; after a good download the server's version is recorded.
-DownloadResult DownloadFakeList(const ProgramHome& home, const OnlineSetup& net, const std::string& serverVersion, TransferProgress* progress);
-
 // Fetches a source's list (plain, .gz or .zip body) and stores it only when it
 // is a fake list (see JudgeList); then its version and Last-Modified are
 // recorded: the list and those settings change together or not at all, and a

@@ -20,8 +20,6 @@ double VersionNumber(int major, int minor, int revision) {
     return NumericValue(std::to_string(major) + std::to_string(minor) + std::to_string(revision));
 }
 
-double RunningVersionNumber() { return VersionNumber(kVersionMajor, kVersionMinor, kVersionRevision); }
-
 bool IsNewerVersion(const std::string& recordVersion, int major, int minor, int revision) {
     const std::string v = recordVersion.substr(0, recordVersion.find_first_of("\r\n"));
     size_t dots = 0;

@@ -11,9 +11,6 @@ namespace kv {
 // A version as a number: the three numbers' decimal digits joined (1, 10, 0 -> 1100).
 double VersionNumber(int major, int minor, int revision);
 
-// The running version as a number: major, minor and revision digits joined (1.0.0 -> 100).
-double RunningVersionNumber();
-
 // Whether the version record's version is newer than the running one. A dotted
 // version ("1.10.0") is compared number by number; a plain number keeps its
 // old meaning, the running version's digits joined (1.0.0 -> 100).

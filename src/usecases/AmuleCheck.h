@@ -64,6 +64,6 @@ struct AmuleCheckFailure {
                                                                            AmuleCheckObserver* observer = nullptr);
 
 // Other users' ratings as a suspicion: at least one "Fake" and at least half of all ratings.
-std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view);
+[[nodiscard]] std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view);
 
 }  // namespace kv

@@ -15,7 +15,7 @@ namespace kv {
 
 // The links judged OK (the own list's allowed ones too), each file once, in
 // the order of the input: never a fake, a suspect or a malformed link.
-std::vector<Ed2kLink> CleanLinks(const LinkReport& report);
+[[nodiscard]] std::vector<Ed2kLink> CleanLinks(const LinkReport& report);
 
 struct AmuleLinksAdded {
     struct Refusal {

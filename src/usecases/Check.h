@@ -77,12 +77,12 @@ public:
 // Reads every .met file of dir (and of its further directories), looks its
 // hash up in fakes and, by the rules, inspects what has arrived. Fakes and suspects are always listed, the other
 // downloads when rules.listAll.
-CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
+[[nodiscard]] CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
                            CheckProgress* progress = nullptr);
 
 // One download: reads dir/metFile, looks its hash up in fakes and, by the
 // rules, inspects it. partDir as for a further temp directory ("" for the first).
-Finding CheckOneDownload(const std::string& dir, const std::string& metFile, const std::string& partDir,
+[[nodiscard]] Finding CheckOneDownload(const std::string& dir, const std::string& metFile, const std::string& partDir,
                          const FakeCatalogue& fakes, const CheckRules& rules);
 // The finding's fake, description and list as fakes name its hash now.
 void JudgeByLists(Finding& finding, const FakeCatalogue& fakes);
@@ -118,15 +118,15 @@ struct CheckResult {
 
 // Loads the lists (ListStore::Load), lists the temp directories and checks
 // every download. The same for every front end.
-std::expected<CheckResult, CheckFailure> CheckTempDirs(ListStore& lists, const CheckRequest& request,
+[[nodiscard]] std::expected<CheckResult, CheckFailure> CheckTempDirs(ListStore& lists, const CheckRequest& request,
                                                        CheckProgress* progress = nullptr);
 
 // The "ShowAllPartMet" switch; a missing one is stored as "YES".
-bool ListAllSwitch(const Settings& settings);
+[[nodiscard]] bool ListAllSwitch(const Settings& settings);
 
 // A check's finding as a line to share: its hash and size, and the description
 // that named it (without the own list's mark), or the download's name for an OK row.
 // "" for a download without a hash.
-std::string FindingListLine(const Finding& finding);
+[[nodiscard]] std::string FindingListLine(const Finding& finding);
 
 }  // namespace kv

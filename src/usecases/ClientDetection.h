@@ -31,15 +31,15 @@ struct ClientDetectionFailure {
 
 // The clients' preference files in their usual places, and the one to import.
 // Reads files, writes nothing.
-std::expected<ClientDetection, ClientDetectionFailure> DetectClients(const ClientDetectionRequest& request);
+[[nodiscard]] std::expected<ClientDetection, ClientDetectionFailure> DetectClients(const ClientDetectionRequest& request);
 
 // "aMule", "eMule" or "eDonkey"; and the preference file's own name ("amule.conf").
-std::string ClientNameOf(ClientFile client);
-std::string ClientFileNameOf(ClientFile client);
+[[nodiscard]] std::string ClientNameOf(ClientFile client);
+[[nodiscard]] std::string ClientFileNameOf(ClientFile client);
 
 // When dir is a client's settings directory rather than its temp directory (it
 // holds amule.conf, preferences.ini or known.met, and no .part.met), the temp directory beside it
 // ("Temp" inside, or next to eMule's config); "" otherwise.
-std::string ClientTempBeside(const std::string& dir);
+[[nodiscard]] std::string ClientTempBeside(const std::string& dir);
 
 }  // namespace kv

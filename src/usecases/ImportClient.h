@@ -28,7 +28,7 @@ struct ImportFailure {
 // The client's temp directory (and its preference file's directory) into the
 // settings, under the program directory's lock. A detected Wine client's
 // Windows temp path is stored as the path on this machine.
-std::expected<ImportResult, ImportFailure> ImportClient(const ProgramHome& home, const std::string& path,
+[[nodiscard]] std::expected<ImportResult, ImportFailure> ImportClient(const ProgramHome& home, const std::string& path,
                                                         const DetectedClient* detected = nullptr);
 
 }  // namespace kv

@@ -105,12 +105,6 @@ std::string SuspectLinkText(const std::vector<inspect::Reason>& why, const Trans
     return text;
 }
 
-std::optional<std::string> SuspectLink(const Ed2kLink& link) {
-    const auto why = SuspectLinkReasons(link);
-    if (why.empty()) return std::nullopt;
-    return SuspectLinkText(why);
-}
-
 LinkReport CheckLinks(std::string_view input, const FakeCatalogue& fakes, LinkProgress* progress) {
     LinkReport report;
     report.listRecords = fakes.records();

@@ -75,7 +75,7 @@ public:
 // the start) or else from text of any kind (one link a line, an HTML page, a
 // forum post, the text form of a collection), and judges each. Time and
 // memory linear in the input.
-LinkReport CheckLinks(std::string_view textOrCollectionBytes, const FakeCatalogue& fakes,
+[[nodiscard]] LinkReport CheckLinks(std::string_view textOrCollectionBytes, const FakeCatalogue& fakes,
                       LinkProgress* progress = nullptr);
 
 // ---- The link check as the front ends ask for it ---------------------------------
@@ -97,18 +97,16 @@ struct LinkCheckFailure {
 
 // Loads the lists as the download check does (the own list, FAKES.DAT or
 // fakeList, the sources, the signals) and checks the links in the input.
-std::expected<LinkReport, LinkCheckFailure> CheckLinksIn(ListStore& lists, std::string_view textOrCollection,
+[[nodiscard]] std::expected<LinkReport, LinkCheckFailure> CheckLinksIn(ListStore& lists, std::string_view textOrCollection,
                                                          const std::string& fakeList = "",
                                                          LinkProgress* progress = nullptr);
 // The same on a file (text, or a collection in either form).
-std::expected<LinkReport, LinkCheckFailure> CheckLinksInFile(ListStore& lists, const std::string& path,
+[[nodiscard]] std::expected<LinkReport, LinkCheckFailure> CheckLinksInFile(ListStore& lists, const std::string& path,
                                                              const std::string& fakeList = "",
                                                              LinkProgress* progress = nullptr);
 
-// The rules alone for one link: a reason in lower case, or nullopt.
-std::optional<std::string> SuspectLink(const Ed2kLink& link);
 // ... as figures, and worded: the reasons joined by "; ".
-std::vector<inspect::Reason> SuspectLinkReasons(const Ed2kLink& link);
-std::string SuspectLinkText(const std::vector<inspect::Reason>& why, const Translator& tr = Untranslated());
+[[nodiscard]] std::vector<inspect::Reason> SuspectLinkReasons(const Ed2kLink& link);
+[[nodiscard]] std::string SuspectLinkText(const std::vector<inspect::Reason>& why, const Translator& tr = Untranslated());
 
 }  // namespace kv

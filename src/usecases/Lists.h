@@ -55,7 +55,7 @@ public:
 
     // Loads every list afresh. mainList "" is FAKES.DAT, which may be missing;
     // a list given by name must be readable.
-    std::expected<ListsLoaded, ListFailure> Load(const std::string& mainList = "");
+    [[nodiscard]] std::expected<ListsLoaded, ListFailure> Load(const std::string& mainList = "");
     // After the own list changed: the lists beside the main one again.
     const ListsLoaded& ReloadExtras();
 
@@ -74,7 +74,7 @@ public:
 
 private:
     std::string MainPath() const { return mainGiven_.empty() ? home_.FakeListPath() : mainGiven_; }
-    std::optional<ListFailure> ReloadMain(bool keepOnFailure);
+    [[nodiscard]] std::optional<ListFailure> ReloadMain(bool keepOnFailure);
     std::vector<int> SourceNumbers() const;
     bool ReloadForSettings(ListsRefresh& refresh);
 

@@ -40,15 +40,15 @@ struct TargetFailure {
                                                                                  const std::string& tempDir);
 
 // MYFAKES.DAT in the program directory.
-std::string OwnListPath(const ProgramHome& home);
+[[nodiscard]] std::string OwnListPath(const ProgramHome& home);
 
 // The target into the own list with reason as its description (replacing a
 // record of the same hash); under the program directory's lock.
-ListEdit MarkInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason);
+[[nodiscard]] ListEdit MarkInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason);
 // The target recorded as not a fake: from then on it is OK whatever a list, a
 // client's signal or a detector says.
-ListEdit AllowInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason);
+[[nodiscard]] ListEdit AllowInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason);
 // Every own-list record of the hash (marks and allows) removed; changed 0 when none named it.
-ListEdit UnmarkInOwnList(const ProgramHome& home, const Ed2kHash& hash);
+[[nodiscard]] ListEdit UnmarkInOwnList(const ProgramHome& home, const Ed2kHash& hash);
 
 }  // namespace kv

@@ -27,13 +27,13 @@ struct ProgramVersionFailure {
 };
 
 // The program's site: the setting, else the setup's (none unless a test gives one).
-std::string ProgramSiteAddress(const ProgramHome& home, const OnlineSetup& net);
+[[nodiscard]] std::string ProgramSiteAddress(const ProgramHome& home, const OnlineSetup& net);
 // Where feedback goes: the setting, else the setup's (none unless a test gives one).
-std::string FeedbackAddress(const ProgramHome& home, const OnlineSetup& net);
+[[nodiscard]] std::string FeedbackAddress(const ProgramHome& home, const OnlineSetup& net);
 
 // Fetches the site's version record and compares it with the running version.
 // A site given in the request is stored once its record came.
-std::expected<ProgramVersionCheck, ProgramVersionFailure> CheckForNewerProgram(const ProgramHome& home,
+[[nodiscard]] std::expected<ProgramVersionCheck, ProgramVersionFailure> CheckForNewerProgram(const ProgramHome& home,
                                                                               OnlineSetup net,
                                                                               const ProgramVersionRequest& request);
 

@@ -86,10 +86,6 @@ std::string LinkVerdictText(const LinkFinding& f, const Translator& tr) {
 
 std::string LinkShownName(const LinkFinding& f) { return f.link ? f.link->name : f.raw; }
 
-std::string LinkRow(const LinkFinding& f, const Translator& tr) {
-    return std::to_string(f.line) + TAB + LinkShownName(f) + TAB + LinkVerdictText(f, tr);
-}
-
 std::string LinkCheckFinished(size_t links, int32_t fakes, int32_t suspects, int32_t malformed,
                               const Translator& tr) {
     const std::string l = std::to_string(links), f = std::to_string(fakes), s = std::to_string(suspects);

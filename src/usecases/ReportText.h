@@ -18,29 +18,27 @@ inline constexpr const char* kSuspectPrefix = "Suspect: ";
 inline constexpr const char* kMalformedPrefix = "Malformed link: ";
 
 // "*** OK (allowed by you: reason)": the own list says it is no fake.
-std::string AllowedText(const std::string& reason, const Translator& tr = Untranslated());
+[[nodiscard]] std::string AllowedText(const std::string& reason, const Translator& tr = Untranslated());
 
 // A check row's description column: the list's description, "Suspect: " and
 // the reason, why the file told nothing, or "*** OK ".
-std::string VerdictOf(const Finding& finding, const Translator& tr = Untranslated());
+[[nodiscard]] std::string VerdictOf(const Finding& finding, const Translator& tr = Untranslated());
 // "Finished! Found F Fakes [and S Suspects] in N checked .part.met[, U could not be read]"
-std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked, int32_t unreadable = 0,
+[[nodiscard]] std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked, int32_t unreadable = 0,
                           const Translator& tr = Untranslated());
 
 // The description column: the list's description for a fake, "Suspect: …",
 // "Malformed link: …", or "*** OK " as for a download.
-std::string LinkVerdictText(const LinkFinding& finding, const Translator& tr = Untranslated());
+[[nodiscard]] std::string LinkVerdictText(const LinkFinding& finding, const Translator& tr = Untranslated());
 // The file name, or for a malformed link the text that could not be read.
-std::string LinkShownName(const LinkFinding& finding);
-// "line<TAB>name<TAB>verdict", bytes as the input held them.
-std::string LinkRow(const LinkFinding& finding, const Translator& tr = Untranslated());
+[[nodiscard]] std::string LinkShownName(const LinkFinding& finding);
 // "3 links: 1 fake, 1 suspect, 0 malformed"
-std::string LinkCheckFinished(size_t links, int32_t fakes, int32_t suspects, int32_t malformed,
+[[nodiscard]] std::string LinkCheckFinished(size_t links, int32_t fakes, int32_t suspects, int32_t malformed,
                               const Translator& tr = Untranslated());
 // The summary of a finished link check.
-std::string LinkCheckSummary(const LinkReport& report, const Translator& tr = Untranslated());
+[[nodiscard]] std::string LinkCheckSummary(const LinkReport& report, const Translator& tr = Untranslated());
 
 // The reason a finding's suspicion gives, in tr's words when it has figures.
-std::string SuspicionText(const inspect::Suspicion& suspicion, const Translator& tr = Untranslated());
+[[nodiscard]] std::string SuspicionText(const inspect::Suspicion& suspicion, const Translator& tr = Untranslated());
 
 }  // namespace kv

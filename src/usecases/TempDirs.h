@@ -22,7 +22,7 @@ struct TempDirFailure {
 
 // The temp directory given, or the one the settings name together with eMule's
 // further directories; listed with the clients' backup copies when backups.
-std::expected<TempDir, TempDirFailure> ResolveTempDir(const Settings& settings, const std::string& given,
+[[nodiscard]] std::expected<TempDir, TempDirFailure> ResolveTempDir(const Settings& settings, const std::string& given,
                                                       bool backups);
 
 }  // namespace kv

@@ -18,12 +18,12 @@ struct SearchHit {
 // Every .met file of dir whose bytes hold text (letters without regard to
 // case). Unreadable and empty files are no hits. cancelled, when given, is
 // asked before each file: true stops the search there, with the hits so far.
-std::vector<SearchHit> SearchTempFiles(const TempDir& dir, const std::string& text,
+[[nodiscard]] std::vector<SearchHit> SearchTempFiles(const TempDir& dir, const std::string& text,
                                        const std::function<bool()>& cancelled = {});
 
 // The search as the front ends ask for it: the temp directory given, or the
 // settings' one (the .met files as they are: backups are copies of them).
-std::expected<std::vector<SearchHit>, TempDirFailure> SearchDownloads(const Settings& settings,
+[[nodiscard]] std::expected<std::vector<SearchHit>, TempDirFailure> SearchDownloads(const Settings& settings,
                                                                       const std::string& tempDir,
                                                                       const std::string& text,
                                                                       const std::function<bool()>& cancelled = {});

@@ -35,7 +35,7 @@ public:
 };
 
 // An address the update may go to: http:// or https:// and a host, no blanks or control bytes.
-bool IsWebAddress(std::string_view address);
+[[nodiscard]] bool IsWebAddress(std::string_view address);
 
 enum class UpdateError {
     ProxyRefusedBefore,  // a proxy asked for authentication earlier in this run: no more updates
