@@ -10,9 +10,11 @@
 #include "cli/QmCatalog.h"
 #include "cli/Terminal.h"
 #include "cli/Texts.h"
-#include "common/DirectoryLock.h"
+#include "common/Paths.h"
+#include "platform/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 #include "common/StringUtil.h"
 #include "common/Version.h"
 #include "ed2k/LinkText.h"
@@ -42,8 +44,8 @@ int Fail(std::ostream& err, const std::string& failure) {
 
 // A command that changes the program directory holds its lock throughout, so
 // that its writes land together or not at all; the writes inside only count.
-int LockFailed(const DirectoryLock& lock, const std::string& dir, std::ostream& err) {
-    if (lock.Busy()) err << ToDisplayUtf8(text::DirectoryBusy(*lock.Busy())) << '\n';
+int LockFailed(const LockRefused& refused, const std::string& dir, std::ostream& err) {
+    if (refused.holder) err << ToDisplayUtf8(text::DirectoryBusy(*refused.holder)) << '\n';
     else err << T(QT_TRANSLATE_NOOP("Cli", "Could not write in %1."), {ToDisplayUtf8(dir)}) << '\n';
     return kExitError;
 }
@@ -118,7 +120,7 @@ public:
             log_.Box(T(text::kUrlNotAvailable), T(text::kDownloadBoxTitle));
         if (result.status == DownloadStatus::Refused) log_.Box(result.refusal, T(text::kListRefusedTitle));
         const std::optional<LockHolder> busy =
-            result.status == DownloadStatus::NotWritten ? TakeLockBusy() : std::nullopt;
+            result.status == DownloadStatus::NotWritten ? result.busy : std::nullopt;
         const std::string status = busy ? text::DirectoryBusy(*busy) : text::TransferStatus(result, address, target, quiet);
         if (!status.empty()) log_.Status(status);
     }
@@ -273,11 +275,15 @@ int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
 
 int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o) {
     const ProgramHome home = ProgramHome::At(dirs);
+    // Held here, so that another writer is named; the write inside only counts.
+    const auto settingsLock =
+        args.url.empty() ? std::expected<DirectoryLock, LockRefused>(std::unexpected(LockRefused{}))
+                         : DirectoryLock::Take(DirectoryOf(home.settings.Path()));
+    if (!args.url.empty() && !settingsLock && settingsLock.error().holder) {
+        o.err << ToDisplayUtf8(text::DirectoryBusy(*settingsLock.error().holder)) << '\n';
+        return kExitError;
+    }
     if (!args.url.empty() && !home.settings.Write(Key::FakesDatDownloadURL, args.url)) {
-        if (const std::optional<LockHolder> busy = TakeLockBusy()) {
-            o.err << ToDisplayUtf8(text::DirectoryBusy(*busy)) << '\n';
-            return kExitError;
-        }
         o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not store the update address in %1."),
                    {ToDisplayUtf8(home.settings.Path())})
               << '\n';
@@ -367,8 +373,8 @@ int EditOwnList(const HomeDirs& dirs, const MarkArgs& args, const Output& o, Edi
         o.err << VisibleControls(ToDisplayUtf8(text::TargetFailed(target.error(), args.target))) << '\n';
         return kExitError;
     }
-    const DirectoryLock lock(home.programDir);
-    if (!lock) return LockFailed(lock, home.programDir, o.err);
+    const auto lock = DirectoryLock::Take(home.programDir);
+    if (!lock) return LockFailed(lock.error(), home.programDir, o.err);
     return edit(home, *target);
 }
 

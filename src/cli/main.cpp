@@ -11,7 +11,7 @@
 #include "cli/AmuleCommands.h"
 #include "cli/Commands.h"
 #include "cli/QmCatalog.h"
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/Version.h"
 #include "settings/Home.h"

@@ -1,6 +1,6 @@
 #include "app/presenter/Messages.h"
 
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/StringUtil.h"
 #include "common/Version.h"
 #include "usecases/Check.h"
