@@ -12,6 +12,7 @@
 #include "cli/Texts.h"
 #include "clients/ClientDetect.h"
 #include "clients/amule/AmuleClient.h"
+#include "platform/HomeDirectories.h"
 #include "clients/amule/ConnectionSettings.h"
 #include "clients/amule/EcConnection.h"
 #include "common/DisplayText.h"

@@ -16,6 +16,7 @@
 #include "common/Version.h"
 #include "settings/Home.h"
 #include "common/Paths.h"
+#include "platform/HomeDirectories.h"
 
 namespace {
 

@@ -124,17 +124,24 @@ FakeList FakeList::Parse(std::string bytes, std::string listName, std::vector<Sk
 
 void WaitWhileWritten(const std::string& path) {
     using namespace std::chrono;
-    // Written this recently, it may still be being written; cut to nothing
-    // this recently, its writer may not have begun to write again.
-    constexpr milliseconds kQuiet(200), kEmptied(2000);
+    // Written this recently, it may still be being written. Empty, it may have
+    // just been cut by a writer about to write (cp's cut leaves its times as
+    // they were, so only its size tells).
+    constexpr milliseconds kQuiet(200), kEmptied(2000), kAtMost(2000), kLook(10);
     const auto start = steady_clock::now();
     for (;;) {
         const std::optional<FileStamp> stamp = StampOfFile(path);
         if (!stamp) return;
+        const auto waited = steady_clock::now() - start;
+        if (waited >= kAtMost) return;
+        if (stamp->size == 0) {
+            if (waited >= kEmptied) return;
+            std::this_thread::sleep_for(kLook);
+            continue;
+        }
         const auto since = system_clock::now().time_since_epoch() - nanoseconds(stamp->modified);
-        const auto wait = stamp->size == 0 ? kEmptied : kQuiet;
-        if (since >= wait || since < nanoseconds(0) || steady_clock::now() - start >= kEmptied) return;
-        std::this_thread::sleep_for(std::min<nanoseconds>(wait - since, kQuiet));
+        if (since >= kQuiet || since < nanoseconds(0)) return;
+        std::this_thread::sleep_for(kQuiet - since);
     }
 }
 

@@ -152,8 +152,8 @@ std::string KeptIndexPath(const std::string& listPath);
 
 // Waits, at most about 2 s, until the file at path has been left alone for a
 // moment: one copied over in place (cp cuts it, then writes it) is read once
-// written, not empty or half written. A list emptied for good is taken as
-// empty 2 s after.
+// written, not empty or half written. An empty one is taken as empty after
+// 2 s: a writer's cut can last that long on a busy machine.
 void WaitWhileWritten(const std::string& path);
 
 // A record's line without its line end.

@@ -124,8 +124,9 @@ TEST(LoadFakeList, LoadFromAFileFindsWhatParsingItsBytesFinds) {
 }
 
 // A large list keeps its index in a file beside it: the next load takes it and finds what indexing finds, the
-// skipped lines included. It is never taken for another state of the list: one renamed over it, or rewritten in
-// place with its size and modification time put back.
+// skipped lines included. It is not taken when written within the timestamps' resolution of the list's change, nor
+// for another state of the list: one renamed over it, or rewritten in place with its size and modification time put
+// back (the list loaded with it then says it changed).
 TEST(KeptListIndex, TheNextLoadTakesItAndAChangedListIsIndexedAgain) {
     test::ScopedTempDir dir;
     std::mt19937 rng(11);
@@ -169,6 +170,7 @@ TEST(KeptListIndex, TheNextLoadTakesItAndAChangedListIsIndexedAgain) {
     Overwrite(path, changed);
     const timespec times[2] = {before.st_atim, before.st_mtim};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    EXPECT_TRUE(again.Changed()) << "the list taken with its index is mapped, and says its file changed under it";
     const FakeList rewritten = load();
     EXPECT_FALSE(rewritten.indexWasKept());
     findsAsBuilt(rewritten, changed);

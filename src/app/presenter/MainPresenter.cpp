@@ -17,6 +17,7 @@
 #include "online/FakeListUpdate.h"
 #include "online/VersionCheck.h"
 #include "common/Paths.h"
+#include "platform/HomeDirectories.h"
 #include "app/presenter/AmuleLink.h"
 #include "usecases/AmuleLinks.h"
 #include "app/presenter/Messages.h"
