@@ -14,6 +14,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
 #include <atomic>
 #include <ctime>
 #include <cstdint>
@@ -42,6 +43,19 @@ struct Clock {
     }
 };
 
+// A list's index is kept only when written past the file system's timestamp
+// resolution (2 s) after the list last changed: waits until then.
+inline void PastTimestampResolution(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return;
+    for (;;) {
+        timespec now {};
+        ::clock_gettime(CLOCK_REALTIME, &now);
+        const double age = static_cast<double>(now.tv_sec - st.st_ctim.tv_sec) + (now.tv_nsec - st.st_ctim.tv_nsec) / 1e9;
+        if (age > 2.1) return;
+        std::this_thread::sleep_for(std::chrono::duration<double>(2.1 - age));
+    }
+}
 inline double Seconds(Clock::time_point from) { return Clock::now() - from; }
 
 // The best of several rounds: the one least disturbed by the rest of the machine.

@@ -37,6 +37,7 @@
 #include "clients/amule/AmuleClient.h"
 #include "clients/amule/ConnectionSettings.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 #include "common/StringUtil.h"
 #include "ed2k/Ed2kLink.h"
 #include "usecases/AmuleCheck.h"

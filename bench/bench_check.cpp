@@ -32,6 +32,7 @@
 #include "TempDir.h"
 #include "clients/TempDir.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 #include "common/StringUtil.h"
 #include "ed2k/PartMetReader.h"
 #include "lists/FakeCatalogue.h"

@@ -24,6 +24,7 @@
 #include "BenchSupport.h"
 #include "TempDir.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 #include "lists/FakeCatalogue.h"
 #include "lists/FakeList.h"
 #include "usecases/LinkCheck.h"
@@ -144,6 +145,7 @@ int main(int argc, char** argv) {
     // each run the first after the list changed (it indexes the list).
     const std::string keptIndex = kv::KeptIndexPath(listPath);
     const auto forget = [&] { kv::RemoveFile(keptIndex); };
+    PastTimestampResolution(listPath);
     const Run firstLinks = BestRun(rounds, {KV_CLI_PATH, "--home", root, "links", pastePath}, forget);
     const Run cliEmpty = BestRun(rounds, {KV_CLI_PATH, "--home", root, "links", emptyPath});
     const Run cliLinks = BestRun(rounds, {KV_CLI_PATH, "--home", root, "links", pastePath});

@@ -45,6 +45,7 @@
 #include "clients/ClientDetect.h"
 #include "clients/TempDir.h"
 #include "common/Paths.h"
+#include "platform/HomeDirectories.h"
 #include <QDir>
 #include <cstdlib>
 

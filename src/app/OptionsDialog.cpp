@@ -18,6 +18,7 @@
 #include "app/presenter/AmuleLink.h"
 #include "app/presenter/Options.h"
 #include "common/Paths.h"
+#include "platform/HomeDirectories.h"
 
 namespace kv::app {
 

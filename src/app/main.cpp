@@ -14,6 +14,7 @@
 #include "common/Version.h"
 #include "common/FileUtil.h"
 #include "common/Paths.h"
+#include "platform/HomeDirectories.h"
 #include "app/presenter/CommandLine.h"
 #include "app/presenter/Startup.h"
 

@@ -10,6 +10,7 @@
 
 #include "cli/QmCatalog.h"
 #include "cli/Texts.h"
+#include "platform/HomeDirectories.h"
 #include "common/DisplayText.h"
 #include "common/FileUtil.h"
 #include "common/StringUtil.h"

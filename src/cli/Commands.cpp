@@ -11,9 +11,11 @@
 #include "cli/QmCatalog.h"
 #include "cli/Terminal.h"
 #include "cli/Texts.h"
-#include "common/DirectoryLock.h"
+#include "common/Paths.h"
+#include "platform/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 #include "common/StringUtil.h"
 #include "common/Version.h"
 #include "ed2k/LinkText.h"
@@ -49,8 +51,8 @@ int Fail(std::ostream& err, const std::string& failure) {
 
 // A command that changes the program directory holds its lock throughout, so
 // that its writes land together or not at all; the writes inside only count.
-int LockFailed(const DirectoryLock& lock, const std::string& dir, std::ostream& err) {
-    if (lock.Busy()) err << Shown(text::DirectoryBusy(*lock.Busy())) << '\n';
+int LockFailed(const LockRefused& refused, const std::string& dir, std::ostream& err) {
+    if (refused.holder) err << Shown(text::DirectoryBusy(*refused.holder)) << '\n';
     else err << T(QT_TRANSLATE_NOOP("Cli", "Could not write in %1."), {Shown(dir)}) << '\n';
     return kExitError;
 }
@@ -232,7 +234,7 @@ public:
             log_.Box(T(text::kUrlNotAvailable), T(text::kDownloadBoxTitle));
         if (result.status == DownloadStatus::Refused) log_.Box(result.refusal, T(text::kListRefusedTitle));
         const std::optional<LockHolder> busy =
-            result.status == DownloadStatus::NotWritten ? TakeLockBusy() : std::nullopt;
+            result.status == DownloadStatus::NotWritten ? result.busy : std::nullopt;
         const std::string status = busy ? text::DirectoryBusy(*busy) : text::TransferStatus(result, address, target, quiet);
         if (!status.empty()) log_.Status(status);
     }
@@ -450,11 +452,14 @@ int RunUpdate(const HomeDirs& dirs, const UpdateArgs& args, const Output& o) {
     }
     if (!Update(home, net, o)) return kExitError;
     // An address is kept only once it has served: a typing slip must not replace a good one.
-    if (!args.url.empty() && !home.settings.Write(Key::FakesDatDownloadURL, args.url)) {
-        if (const std::optional<LockHolder> busy = TakeLockBusy()) {
-            o.err << Shown(text::DirectoryBusy(*busy)) << '\n';
-            return kExitError;
-        }
+    if (args.url.empty()) return kExitOk;
+    // Held here, so that another writer is named; the write inside only counts.
+    const auto settingsLock = DirectoryLock::Take(DirectoryOf(home.settings.Path()));
+    if (!settingsLock && settingsLock.error().holder) {
+        o.err << Shown(text::DirectoryBusy(*settingsLock.error().holder)) << '\n';
+        return kExitError;
+    }
+    if (!home.settings.Write(Key::FakesDatDownloadURL, args.url)) {
         o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not store the update address in %1."),
                    {Shown(home.settings.Path())})
               << '\n';
@@ -540,8 +545,8 @@ int EditOwnList(const HomeDirs& dirs, const MarkArgs& args, const Output& o, Edi
         o.err << VisibleControls(ToDisplayUtf8(text::TargetFailed(target.error(), args.target))) << '\n';
         return kExitError;
     }
-    const DirectoryLock lock(home.programDir);
-    if (!lock) return LockFailed(lock, home.programDir, o.err);
+    const auto lock = DirectoryLock::Take(home.programDir);
+    if (!lock) return LockFailed(lock.error(), home.programDir, o.err);
     return edit(home, *target);
 }
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/Translator.h"
 #include "online/HttpDownload.h"
 #include "usecases/AmuleCheck.h"

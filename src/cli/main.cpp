@@ -14,11 +14,12 @@
 #include "cli/Commands.h"
 #include "cli/OutputCharset.h"
 #include "cli/QmCatalog.h"
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/Version.h"
 #include "settings/Home.h"
 #include "common/Paths.h"
+#include "platform/HomeDirectories.h"
 
 namespace {
 

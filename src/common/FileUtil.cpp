@@ -2,16 +2,12 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <csignal>
-#include <mutex>
 #include <utility>
 #include <fcntl.h>
 #include <filesystem>
 #include <string>
-#include <signal.h>
 #include <sys/mman.h>
 #include <sys/stat.h>
 #include <sys/uio.h>
@@ -133,41 +129,10 @@ FileStamp StampOf(const struct stat& st) {
 
 }  // namespace
 
-std::optional<FileBytes> FileBytes::Open(const std::string& path, uint64_t maxBytes, bool populate) {
-    // Below this, reading costs less than setting up and tearing down a mapping.
-    constexpr uint64_t kMappedFrom = uint64_t{1} << 20;
+std::optional<FileStamp> StampOfFile(const std::string& path) {
     struct stat st {};
-    const int fd = OpenRegular(path, st);
-    if (fd < 0) return std::nullopt;
-    const auto size = static_cast<uint64_t>(st.st_size);
-    void* map = MAP_FAILED;
-    if (size >= kMappedFrom && size <= maxBytes && size < SIZE_MAX)
-        map = ::mmap(nullptr, static_cast<size_t>(size), PROT_READ, MAP_PRIVATE | (populate ? MAP_POPULATE : 0), fd, 0);
-    ::close(fd);
-    if (map == MAP_FAILED) {
-        std::string bytes;
-        if (!ReadFileInto(path, maxBytes, bytes)) return std::nullopt;
-        FileBytes file(std::move(bytes));
-        file.stamp_ = StampOf(st);
-        return file;
-    }
-    FileBytes file;
-    file.stamp_ = StampOf(st);
-    const auto length = static_cast<size_t>(size);
-    file.mapped_ = std::shared_ptr<const char>(static_cast<const char*>(map),
-                                               [length](const char* p) { ::munmap(const_cast<char*>(p), length); });
-    file.mappedSize_ = length;
-    return file;
-}
-
-void FileBytes::Populate() const {
-    // Page faults one by one cost more than asking for every page at once; an
-    // older kernel without the request just takes the faults.
-    if (mapped_) ::madvise(const_cast<char*>(mapped_.get()), mappedSize_, MADV_POPULATE_READ);
-}
-
-void FileBytes::ReadHereAndThere() const {
-    if (mapped_) ::madvise(const_cast<char*>(mapped_.get()), mappedSize_, MADV_RANDOM);
+    if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+    return StampOf(st);
 }
 
 SteadyReading ReadWholeFileSteady(const std::string& path, uint64_t maxBytes) {
@@ -216,180 +181,6 @@ bool IsDirectory(const std::string& path) {
     std::error_code ec;
     return fs::is_directory(path, ec);
 }
-
-namespace {
-
-std::string Cause(int err) { return std::strerror(err); }
-
-std::string CouldNotWrite(const std::string& path, const std::string& target, int err) {
-    const std::string where = path == target ? path : path + " (a link to " + target + ")";
-    return "Could not write " + where + ": " + Cause(err) + ".";
-}
-
-const char* KindOf(mode_t mode) {
-    if (S_ISDIR(mode)) return "a directory";
-    if (S_ISFIFO(mode)) return "a FIFO";
-    if (S_ISCHR(mode)) return "a character device";
-    if (S_ISBLK(mode)) return "a block device";
-    if (S_ISSOCK(mode)) return "a socket";
-    return "not a regular file";
-}
-
-// By default SIGXFSZ ends the process when a write passes RLIMIT_FSIZE
-// (ulimit -f), leaving the temporary file and no word of why. Ignored, the
-// write fails with EFBIG and is reported and cleaned up like a full disk. A
-// handler someone installed is left alone.
-void IgnoreFileSizeSignal() {
-    static std::once_flag once;
-    std::call_once(once, [] {
-        struct sigaction current {};
-        if (::sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) ::signal(SIGXFSZ, SIG_IGN);
-    });
-}
-
-// Where a write to path lands: the end of its chain of symbolic links, so that
-// a link the user made (to a shared list, say) keeps pointing at the new bytes.
-// Only a regular file, or nothing yet, is written there: renaming over a
-// device or a FIFO would replace the node itself (FAKES.DAT -> /dev/null run
-// as root would replace the system's /dev/null).
-kv::expected<std::string, std::string> WriteTarget(const std::string& path) {
-    fs::path target(path);
-    for (int hops = 0;; ++hops) {
-        struct stat st {};
-        if (::lstat(target.c_str(), &st) != 0) {
-            if (errno == ENOENT) return target.string();  // made new (a dangling link gets its file)
-            return kv::unexpected(CouldNotWrite(path, target.string(), errno));
-        }
-        if (S_ISREG(st.st_mode)) return target.string();
-        if (!S_ISLNK(st.st_mode)) {
-            if (hops == 0) return kv::unexpected("Not writing " + path + ": it is " + KindOf(st.st_mode) + ", not a regular file.");
-            return kv::unexpected("Not writing through the link " + path + ": it points to " + target.string() + ", " +
-                                   KindOf(st.st_mode) + ", not a regular file.");
-        }
-        std::error_code ec;
-        const fs::path next = fs::read_symlink(target, ec);
-        if (ec) return kv::unexpected(CouldNotWrite(path, target.string(), ec.value()));
-        target = next.is_absolute() ? next : target.parent_path() / next;
-        if (hops == 40) return kv::unexpected("Not writing through the link " + path + ": its chain of links does not end.");
-    }
-}
-
-// A process killed while writing (SIGKILL, a power cut) leaves its temporary
-// file; the next writer of the same file removes those of processes gone. Only
-// old ones: on a directory shared over the network the pid may be another
-// machine's, whose write of a moment ago is still going on.
-constexpr auto kStaleTemporaryAge = std::chrono::minutes(10);
-
-void RemoveStaleTemporaries(const std::string& target) {
-    const fs::path t(target);
-    const std::string prefix = t.filename().string() + ".tmp-";
-    std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(t.parent_path().empty() ? "." : t.parent_path(), ec)) {
-        const std::string name = entry.path().filename().string();
-        if (name.compare(0, prefix.size(), prefix) != 0 || name.size() == prefix.size()) continue;
-        // "<pid>", or "<pid>.old" for a list kept while its settings are committed.
-        std::string pid = name.substr(prefix.size());
-        if (pid.size() > 4 && pid.ends_with(".old")) pid.resize(pid.size() - 4);
-        if (pid.find_first_not_of("0123456789") != std::string::npos || pid.size() > 9) continue;
-        const auto written = fs::last_write_time(entry.path(), ec);
-        if (ec || fs::file_time_type::clock::now() - written < kStaleTemporaryAge) continue;
-        if (::kill(static_cast<pid_t>(std::stol(pid)), 0) != 0 && errno == ESRCH) ::unlink(entry.path().c_str());
-    }
-}
-
-// Writes all of data to fd and flushes it; 0, or the errno of the failure.
-int WriteAll(int fd, std::string_view data) {
-    size_t written = 0;
-    while (written < data.size()) {
-        const ssize_t n = ::write(fd, data.data() + written, data.size() - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return errno;
-        }
-        written += static_cast<size_t>(n);
-    }
-    return 0;
-}
-
-// A file being replaced keeps its permissions (read-only, private) and,
-// where we may, its owner; 0 or the errno.
-int KeepModeAndOwner(int fd, const std::string& target) {
-    struct stat old {};
-    if (::stat(target.c_str(), &old) != 0 || !S_ISREG(old.st_mode)) return 0;
-    if (::fchmod(fd, old.st_mode & 07777) != 0) return errno;
-    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
-        [[maybe_unused]] const int ignored = ::fchown(fd, old.st_uid, old.st_gid);
-    }
-    return 0;
-}
-
-}  // namespace
-
-kv::expected<PreparedFile, std::string> PreparedFile::Write(const std::string& path, const std::string& data) {
-    const std::string_view part = data;
-    return Write(path, std::span(&part, 1), true);
-}
-
-kv::expected<PreparedFile, std::string> PreparedFile::Write(const std::string& path,
-                                                            std::span<const std::string_view> parts, bool durable) {
-    IgnoreFileSizeSignal();
-    const kv::expected<std::string, std::string> target = WriteTarget(path);
-    if (!target) return kv::unexpected(target.error());
-    RemoveStaleTemporaries(*target);
-    const std::string temp = *target + ".tmp-" + std::to_string(::getpid());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) return kv::unexpected(CouldNotWrite(path, *target, errno));
-    int err = KeepModeAndOwner(fd, *target);
-    for (const std::string_view part : parts)
-        if (err == 0) err = WriteAll(fd, part);
-    if (err == 0 && durable && ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err != 0) {
-        ::unlink(temp.c_str());
-        return kv::unexpected(CouldNotWrite(path, *target, err));
-    }
-    return PreparedFile(*target, temp);
-}
-
-PreparedFile::PreparedFile(PreparedFile&& other) noexcept
-    : target_(std::move(other.target_)), temp_(std::exchange(other.temp_, {})) {}
-
-PreparedFile& PreparedFile::operator=(PreparedFile&& other) noexcept {
-    if (this != &other) {
-        if (!temp_.empty()) ::unlink(temp_.c_str());
-        target_ = std::move(other.target_);
-        temp_ = std::exchange(other.temp_, {});
-    }
-    return *this;
-}
-
-PreparedFile::~PreparedFile() {
-    if (!temp_.empty()) ::unlink(temp_.c_str());
-}
-
-WriteOutcome PreparedFile::Commit() {
-    if (temp_.empty()) return {};
-    const std::string temp = std::exchange(temp_, {});
-    if (std::rename(temp.c_str(), target_.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(temp.c_str());
-        return kv::unexpected(CouldNotWrite(target_, target_, err));
-    }
-    return {};
-}
-
-WriteOutcome ReplaceFile(const std::string& path, const std::string& data) {
-    const std::string_view part = data;
-    return ReplaceFile(path, std::span(&part, 1));
-}
-
-WriteOutcome ReplaceFile(const std::string& path, std::span<const std::string_view> parts, bool durable) {
-    kv::expected<PreparedFile, std::string> prepared = PreparedFile::Write(path, parts, durable);
-    if (!prepared) return kv::unexpected(prepared.error());
-    return prepared->Commit();
-}
-
-bool WriteFileAtomic(const std::string& path, const std::string& data) { return ReplaceFile(path, data).has_value(); }
 
 bool RemoveFile(const std::string& path) {
     std::error_code ec;

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <string>
 #include <system_error>
-#include <pwd.h>
 #include <unistd.h>
 
 namespace kv {
@@ -29,14 +28,6 @@ std::string FileNameOf(const std::string& path) {
     return sep == std::string::npos ? path : path.substr(sep + 1);
 }
 
-std::string ExecutableDirectory() {
-    std::error_code ec;
-    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && !exe.empty()) return exe.parent_path().string();
-    const fs::path current = fs::current_path(ec);
-    return ec ? std::string(".") : current.string();
-}
-
 std::string ResolveProgramDirectory(const std::string& kestrivaneHome, const std::string& executableDir,
                                     const std::string& xdgDataHome, const std::string& home) {
     if (!kestrivaneHome.empty()) return kestrivaneHome;
@@ -58,29 +49,13 @@ std::string ResolveProgramDirectory(const std::string& kestrivaneHome, const std
     return dir.string();
 }
 
-std::string ProgramDirectory() {
-    auto env = [](const char* name) {
-        const char* value = std::getenv(name);
-        return std::string(value ? value : "");
-    };
-    return ResolveProgramDirectory(env("KESTRIVANE_HOME"), ExecutableDirectory(), env("XDG_DATA_HOME"),
-                                   env("HOME"));
+std::string XdgBase(const std::string& variable, const std::string& home, const char* fallback) {
+    if (!variable.empty() && fs::path(variable).is_absolute()) return variable;
+    if (home.empty()) return {};
+    return (fs::path(home) / fallback).string();
 }
 
 namespace {
-
-std::string Env(const char* name) {
-    const char* value = std::getenv(name);
-    return std::string(value ? value : "");
-}
-
-// An XDG base directory: the variable when it holds an absolute path, else
-// home/fallback; "" without either.
-fs::path XdgBase(const std::string& variable, const std::string& home, const char* fallback) {
-    if (!variable.empty() && fs::path(variable).is_absolute()) return variable;
-    if (home.empty()) return {};
-    return fs::path(home) / fallback;
-}
 
 std::string Normalised(const std::string& dir) {
     fs::path p = fs::path(dir).lexically_normal();
@@ -118,37 +93,6 @@ bool IsInstalledLayout(const std::string& executableDir) {
     std::error_code ec;
     return fs::is_directory(share / "kestrivane", ec) ||
            fs::is_regular_file(share / "applications" / (std::string(KV_APP_ID) + ".desktop"), ec);
-}
-
-HomeDirs CurrentHomeDirs() {
-    HomeInputs in;
-    in.kestrivaneHome = Env("KESTRIVANE_HOME");
-    in.executableDir = ExecutableDirectory();
-    std::error_code ec;
-    // ExecutableDirectory is /proc/self/exe's, links resolved: a program
-    // reached through a link (/usr/local/bin/x -> /opt/kv/bin/x) is judged where it is.
-    in.installed = IsInstalledLayout(in.executableDir);
-    in.executableDirWritable = ::access(in.executableDir.c_str(), W_OK) == 0;
-    in.xdgConfigHome = Env("XDG_CONFIG_HOME");
-    in.xdgDataHome = Env("XDG_DATA_HOME");
-    in.home = Env("HOME");
-    if (in.home.empty()) {
-        if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) in.home = pw->pw_dir;
-    }
-    const fs::path data = XdgBase(in.xdgDataHome, in.home, ".local/share");
-    in.earlierHomeExists = !data.empty() && fs::is_regular_file(data / "kestrivane" / "Kestrivane.ini", ec);
-    return ResolveHomeDirs(in);
-}
-
-}  // namespace kv
-
-namespace kv {
-
-std::string UserHomeDirectory() {
-    const char* home = std::getenv("HOME");
-    if (home && *home) return home;
-    if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
-    return "";
 }
 
 }  // namespace kv

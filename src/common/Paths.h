@@ -22,12 +22,7 @@ std::string JoinPath(std::string directory, std::string fileName);
 std::string DirectoryOf(const std::string& path);
 std::string FileNameOf(const std::string& path);
 
-// The program directory: $KESTRIVANE_HOME when set; else the executable's
-// directory when it is writable; else $XDG_DATA_HOME/kestrivane (default
-// ~/.local/share/kestrivane), created on first use.
-std::string ProgramDirectory();
-
-// The rule of ProgramDirectory with its inputs given (empty = not set): the
+// The rule of ProgramDirectory (platform/HomeDirectories.h) with its inputs given (empty = not set): the
 // environment's KESTRIVANE_HOME, the executable's directory, XDG_DATA_HOME, HOME.
 std::string ResolveProgramDirectory(const std::string& kestrivaneHome, const std::string& executableDir,
                                     const std::string& xdgDataHome, const std::string& home);
@@ -70,15 +65,8 @@ HomeDirs ResolveHomeDirs(const HomeInputs& in);
 // program run from it stays portable. Looks at the file system only.
 bool IsInstalledLayout(const std::string& executableDir);
 
-// ResolveHomeDirs with the inputs of this process: the environment, this
-// executable's directory and the earlier directory's Kestrivane.ini. Creates nothing.
-HomeDirs CurrentHomeDirs();
-
-}  // namespace kv
-
-namespace kv {
-
-// The user's home directory: $HOME, else the password database's; "" without either.
-std::string UserHomeDirectory();
+// An XDG base directory: the variable when it holds an absolute path, else
+// home/fallback; "" without either.
+std::string XdgBase(const std::string& variable, const std::string& home, const char* fallback);
 
 }  // namespace kv

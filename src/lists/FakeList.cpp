@@ -3,7 +3,11 @@
 
 #include <algorithm>
 #include <bit>
+#include <chrono>
 #include <cstring>
+#include <iterator>
+#include <ranges>
+#include <thread>
 #include <utility>
 
 #include "common/FileUtil.h"
@@ -118,28 +122,79 @@ FakeList FakeList::Parse(std::string bytes, std::string listName, std::vector<Sk
     return list;
 }
 
+void WaitWhileWritten(const std::string& path) {
+    using namespace std::chrono;
+    // Written this recently, it may still be being written. Empty, it may have
+    // just been cut by a writer about to write (cp's cut leaves its times as
+    // they were, so only its size tells).
+    constexpr milliseconds kQuiet(200), kEmptied(2000), kAtMost(2000), kLook(10);
+    const auto start = steady_clock::now();
+    for (;;) {
+        const std::optional<FileStamp> stamp = StampOfFile(path);
+        if (!stamp) return;
+        const auto waited = steady_clock::now() - start;
+        if (waited >= kAtMost) return;
+        if (stamp->size == 0) {
+            if (waited >= kEmptied) return;
+            std::this_thread::sleep_for(kLook);
+            continue;
+        }
+        const auto since = system_clock::now().time_since_epoch() - nanoseconds(stamp->modified);
+        if (since >= kQuiet || since < nanoseconds(0)) return;
+        std::this_thread::sleep_for(kQuiet - since);
+    }
+}
+
 std::optional<FakeList> FakeList::Load(const std::string& path, std::string listName,
                                        std::vector<SkippedLine>* skipped, uint64_t maxBytes,
                                        const std::string& keptIndex) {
-    // With a kept index only the pages a lookup reads are ever read.
-    std::optional<FileBytes> bytes = FileBytes::Open(path, maxBytes, keptIndex.empty());
-    if (!bytes) return std::nullopt;
+    // A list rewritten in place while it is read (`cp new.dat FAKES.DAT`) is
+    // read again once the writer had time to finish, the new one; one that
+    // never holds still (0.6 s) is taken as it is.
+    constexpr int kTries = 7;
+    for (int attempt = 1;; ++attempt) {
+        std::optional<FakeList> list = LoadOnce(path, listName, skipped, maxBytes, keptIndex, attempt == kTries);
+        if (list || attempt == kTries || !FileExists(path)) return list;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10 << (attempt - 1)));
+    }
+}
+
+std::optional<FakeList> FakeList::LoadOnce(const std::string& path, const std::string& listName,
+                                           std::vector<SkippedLine>* skipped, uint64_t maxBytes,
+                                           const std::string& keptIndex, bool lastTry) {
     FakeList list;
-    list.bytes_ = std::move(*bytes);
-    list.name_ = std::move(listName);
-    const bool keep = !keptIndex.empty() && list.text().size() >= kKeptIndexFrom;
+    list.name_ = listName;
+    // A kept index: the list mapped, and of its pages only those a lookup
+    // reads are ever read. The one place a list is mapped: its bytes may
+    // change under the lookups (FileBytes says what becomes of them then).
+    const int64_t length = FileLength(path);
+    const bool keep = !keptIndex.empty() && length >= static_cast<int64_t>(kKeptIndexFrom);
     if (keep) {
-        std::optional<FileBytes> kept = FileBytes::Open(keptIndex, UINT32_MAX, false);
-        if (kept && list.AdoptKeptIndex(std::move(*kept), skipped)) {
-            // A lookup reads a line or two of the list and a few entries of the index.
-            list.bytes_.ReadHereAndThere();
-            list.keptFile_.ReadHereAndThere();
-            return list;
+        std::optional<FileBytes> bytes = FileBytes::Open(path, maxBytes, false);
+        std::optional<FileBytes> kept = bytes ? FileBytes::Open(keptIndex, UINT32_MAX, false) : std::nullopt;
+        if (kept) {
+            list.bytes_ = std::move(*bytes);
+            std::vector<SkippedLine> lines;
+            if (list.AdoptKeptIndex(std::move(*kept), &lines) && !list.Changed()) {
+                // A lookup reads a line or two of the list and a few entries of the index.
+                list.bytes_.ReadHereAndThere();
+                list.keptFile_.ReadHereAndThere();
+                if (skipped) std::ranges::move(lines, std::back_inserter(*skipped));
+                return list;
+            }
+            list = FakeList();
+            list.name_ = listName;
         }
     }
-    if (!keptIndex.empty()) list.bytes_.Populate();
+    // Otherwise a copy of it, read whole, as it was from start to end: the
+    // index is built from every byte anyway, and no later change reaches it.
+    SteadyReading read = ReadWholeFileSteady(path, maxBytes);
+    if (read.changing && !lastTry) return std::nullopt;
+    if (read.changing) read.bytes = ReadWholeFile(path, maxBytes);
+    if (!read.bytes) return std::nullopt;
+    list.bytes_ = FileBytes(std::move(*read.bytes), read.stamp);
     list.Build(skipped);
-    if (keep) list.KeepIndex(keptIndex);
+    if (keep && !read.changing) list.KeepIndex(keptIndex);
     return list;
 }
 
@@ -288,13 +343,20 @@ bool FakeList::UsableWindow(uint32_t offset) const {
     return !marks.empty() && offset >= marks.front() && size_t{offset} + kHashDigits <= text().size();
 }
 
-FakeRecord FakeList::RecordHolding(uint32_t offset) const {
+std::optional<FakeRecord> FakeList::RecordHolding(uint32_t offset) const {
     // Back to the line's start, no further than the mark before it: one line's bytes at most.
     const std::span<const uint32_t> marks = Marks();
     const uint32_t mark = *(std::upper_bound(marks.begin(), marks.end(), offset) - 1);
     const char* t = text().data();
     const auto* lf = static_cast<const char*>(memrchr(t + mark, '\n', offset - mark));
-    return RecordFrom(lf ? static_cast<size_t>(lf - t) + 1 : mark);
+    const size_t start = lf ? static_cast<size_t>(lf - t) + 1 : mark;
+    // Only a record's line, from its start, as Build counts records: a kept
+    // index may lead into a comment, a skipped line or the middle of a line.
+    if (start > 0 && t[start - 1] != '\n') return std::nullopt;
+    const std::string_view line = RecordLine(text(), start);
+    const size_t comma = line.find(',');
+    if (comma == 0 || comma == std::string_view::npos) return std::nullopt;
+    return RecordFrom(start);
 }
 
 FakeRecord FakeList::record(size_t index) const {
@@ -338,7 +400,7 @@ std::optional<FakeRecord> FakeList::find(const Ed2kHash& hash) const {
     const size_t b = key.first >> bucketShift_;
     const uint64_t* first = entries.data() + buckets[b];
     const uint64_t* last = entries.data() + buckets[b + 1];
-    const auto matches = [&](uint64_t e) { return UsableWindow(OffsetOf(e)) && KeyAt(e) == key; };
+    const auto matches = [&](uint64_t e) { return UsableWindow(OffsetOf(e)) && KeyAt(e) == key && RecordHolding(OffsetOf(e)); };
     if (static_cast<size_t>(last - first) <= kScannedBucket) {
         // Unsorted: the match at the smallest offset is the first record's.
         const uint64_t* best = nullptr;

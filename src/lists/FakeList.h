@@ -9,14 +9,13 @@
 #include <utility>
 #include <vector>
 
-#include "common/FileUtil.h"
+#include "platform/MappedFile.h"
 #include "ed2k/Ed2kHash.h"
 
 namespace kv {
 
 // One record of a fake list: the line's three comma-separated fields.
-// The largest list read: the index's offsets are 32 bits. Lists are mapped,
-// not copied, so a large one costs the page cache and its index only.
+// The largest list read: the index's offsets are 32 bits.
 inline constexpr uint64_t kMaxFakeListBytes = UINT32_MAX;
 
 struct FakeRecord {
@@ -48,16 +47,18 @@ public:
     // a comma is no record; one whose first field is empty is reported in skipped.
     static FakeList Parse(std::string bytes, std::string listName = "FAKES.DAT",
                           std::vector<SkippedLine>* skipped = nullptr);
-    // The list in the file at path, as Parse reads it. A large file is mapped,
-    // not copied: its bytes are the page cache's, with no copy and no cleared
-    // memory beside them. A list replaced by rename (as this program writes
-    // lists) leaves the mapped one intact; one cut short in place while mapped
-    // is not supported. nullopt when the file cannot be read, is no regular
-    // file or is larger than maxBytes.
+    // The list in the file at path, as Parse reads it: read whole, as it was
+    // from the read's start to its end (one rewritten in place meanwhile is
+    // read again). A list whose kept index is taken is mapped instead, so that
+    // only the pages lookups touch are read: one renamed over (as this program
+    // writes lists) leaves the mapped one intact; one rewritten in place never
+    // stops the program, and Changed() says so. nullopt when the file cannot
+    // be read, is no regular file or is larger than maxBytes.
     //
     // keptIndex: where a large list's index is kept between runs ("": not
     // kept). An index there is used only when it was made from this very file
-    // (its device, inode, size, times and first bytes); otherwise the list is
+    // (its device, inode, size, times and first bytes) and written well after
+    // the list last changed, past any file system's timestamp resolution; otherwise the list is
     // indexed as usual and the index written there for the next run, beside
     // and renamed over under the directory's lock, or not at all when that
     // cannot be done. A damaged index file costs its use, never a wrong match:
@@ -81,6 +82,9 @@ public:
     void Prefetch(const Ed2kHash& hash, int step) const;
     // The index came from its kept file, not from indexing the list now.
     bool indexWasKept() const { return !keptFile_.view().empty(); }
+    // The file was rewritten in place since it was loaded: lookups may have
+    // seen some of its new bytes, and a load now gives the new list.
+    [[nodiscard]] bool Changed() const { return bytes_.Changed() || keptFile_.Changed(); }
 
 private:
     using FullKey = std::pair<uint64_t, uint64_t>;  // a key's two halves, ordered as its bytes
@@ -91,7 +95,8 @@ private:
     static constexpr size_t kRecordsPerMark = 16;
 
     // The record whose line holds the byte at offset (a window's).
-    FakeRecord RecordHolding(uint32_t offset) const;
+    // nullopt where that line is no record (a kept index may lead anywhere).
+    std::optional<FakeRecord> RecordHolding(uint32_t offset) const;
     FakeRecord RecordFrom(size_t lineStart) const;
     size_t NextRecord(size_t start) const;
     FullKey KeyAt(uint64_t entry) const;  // read again from the text
@@ -99,6 +104,10 @@ private:
     void Build(std::vector<SkippedLine>* skipped);
     void Index(const char* text, size_t lineStart, size_t lineEnd);
     void Sort();
+    // nullopt also where the list changed while it was read (and lastTry is false).
+    static std::optional<FakeList> LoadOnce(const std::string& path, const std::string& listName,
+                                            std::vector<SkippedLine>* skipped, uint64_t maxBytes,
+                                            const std::string& keptIndex, bool lastTry);
     // The kept index file: taking its tables when they fit this list, and writing it.
     bool AdoptKeptIndex(FileBytes file, std::vector<SkippedLine>* skipped);
     void KeepIndex(const std::string& path) const;
@@ -140,6 +149,12 @@ private:
 // Where the index of the list at listPath is kept (see FakeList::Load): a
 // hidden file beside it.
 std::string KeptIndexPath(const std::string& listPath);
+
+// Waits, at most about 2 s, until the file at path has been left alone for a
+// moment: one copied over in place (cp cuts it, then writes it) is read once
+// written, not empty or half written. An empty one is taken as empty after
+// 2 s: a writer's cut can last that long on a busy machine.
+void WaitWhileWritten(const std::string& path);
 
 // A record's line without its line end.
 std::string_view RecordLine(std::string_view bytes, size_t start);

@@ -2,12 +2,15 @@
 // or a link check after the first does not index the list again.
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
 
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
+#include "platform/MappedFile.h"
 #include "lists/FakeList.h"
 
 namespace kv {
@@ -17,6 +20,10 @@ namespace {
 constexpr char kMagic[8] = {'K', 'V', 'F', 'L', 'I', 'D', 'X', '1'};
 constexpr uint32_t kByteOrder = 0x01020304;  // a file from a machine of the other order is not read
 constexpr size_t kFirstBytes = 64 << 10;
+// File systems keep times in whole seconds (ext3, FAT: two), or in ticks of
+// the kernel's clock: an edit of the list within this of the index's writing
+// may leave every time the index compares unchanged.
+constexpr int64_t kTimestampResolutionNs = 2'000'000'000;
 
 // The list the index was made from, and the sizes of its tables.
 struct Header {
@@ -86,7 +93,7 @@ void FakeList::KeepIndex(const std::string& path) const {
     // Another process writing in the directory now is not waited for: the
     // index is kept by a later run. Not flushed to the disk: a file lost or
     // cut short in a crash is refused when read.
-    const DirectoryLock lock(std::filesystem::path(path).parent_path().string(), std::chrono::milliseconds(0));
+    const auto lock = DirectoryLock::Take(std::filesystem::path(path).parent_path().string(), std::chrono::milliseconds(0));
     // Only a file of its own is replaced: a link in its place is not followed to another file.
     struct stat st {};
     if (!lock || (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))) return;
@@ -100,6 +107,7 @@ bool FakeList::AdoptKeptIndex(FileBytes file, std::vector<SkippedLine>* skipped)
     std::memcpy(&h, bytes.data(), sizeof h);
     // Made by this program from this very file, and whole.
     const FileStamp& stamp = bytes_.stamp();
+    if (file.stamp().modified - std::max(stamp.modified, stamp.changed) < kTimestampResolutionNs) return false;
     if (std::memcmp(h.magic, kMagic, sizeof kMagic) != 0 || h.byteOrder != kByteOrder || h.version != 1 ||
         h.device != stamp.device || h.inode != stamp.inode || h.size != stamp.size || h.modified != stamp.modified ||
         h.changed != stamp.changed || static_cast<uint64_t>(h.size) != list.size())

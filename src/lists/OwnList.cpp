@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 #include "lists/FakeCatalogue.h"
 #include "lists/FakeList.h"
 #include "lists/ListSources.h"
@@ -32,10 +33,10 @@ bool NamesHash(std::string_view line, const Ed2kHash& hash) {
 // Rewrites path keeping every line that does not name hash, then adds `added` (if any).
 ListEdit Rewrite(const std::string& path, const Ed2kHash& hash, const std::string& added) {
     ListEdit edit;
-    const DirectoryLock lock(std::filesystem::path(path).parent_path().string());
+    const auto lock = DirectoryLock::Take(std::filesystem::path(path).parent_path().string());
     if (!lock) {
-        edit.error = lock.Busy() ? ListEditError::Busy : ListEditError::NotWritten;
-        edit.busy = lock.Busy();
+        edit.error = lock.error().holder ? ListEditError::Busy : ListEditError::NotWritten;
+        edit.busy = lock.error().holder;
         edit.failure = "Could not write file " + path + ".";
         return edit;
     }

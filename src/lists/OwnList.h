@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "ed2k/Ed2kHash.h"
 
 namespace kv {

@@ -7,8 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 #include "common/StringUtil.h"
 #include "lists/ListShape.h"
 #include "online/ListArchive.h"
@@ -103,9 +104,10 @@ std::string RefusalOf(const std::string& plainList) {
 
 namespace {
 
-DownloadResult NotWritten(DownloadResult result, std::string cause) {
+DownloadResult NotWritten(DownloadResult result, std::string cause, std::optional<LockHolder> busy = std::nullopt) {
     result.status = DownloadStatus::NotWritten;
     result.refusal = std::move(cause);
+    result.busy = std::move(busy);
     return result;
 }
 
@@ -145,9 +147,10 @@ WriteOutcome CommitTogether(PreparedFile& list, PreparedFile& settings) {
 // disk or neither does, and a failure says why.
 DownloadResult StoreList(const ProgramHome& home, const ListSource& source, const std::string& list,
                          const std::string& serverVersion, DownloadResult result) {
-    const DirectoryLock lock(home.programDir);
+    const auto lock = DirectoryLock::Take(home.programDir);
     if (!lock) return NotWritten(std::move(result), "Could not write " + SourceListPath(home, source) +
-                                                        ": another program is writing in its directory.");
+                                                        ": another program is writing in its directory.",
+                                 lock.error().holder);
     kv::expected<PreparedFile, std::string> listFile = PreparedFile::Write(SourceListPath(home, source), list);
     if (!listFile) return NotWritten(std::move(result), listFile.error());
 
@@ -161,9 +164,10 @@ DownloadResult StoreList(const ProgramHome& home, const ListSource& source, cons
         if (WriteOutcome done = listFile->Commit(); !done) return NotWritten(std::move(result), done.error());
         return result;
     }
-    const DirectoryLock settingsLock(DirectoryOf(home.settings.Path()));
+    const auto settingsLock = DirectoryLock::Take(DirectoryOf(home.settings.Path()));
     if (!settingsLock) return NotWritten(std::move(result), "Could not write " + home.settings.Path() +
-                                                                ": another program is writing in its directory.");
+                                                                ": another program is writing in its directory.",
+                                         settingsLock.error().holder);
     kv::expected<PreparedFile, std::string> settingsFile = home.settings.Prepare(values);
     if (!settingsFile) return NotWritten(std::move(result), settingsFile.error());
     if (WriteOutcome done = CommitTogether(*listFile, *settingsFile); !done)

@@ -12,8 +12,9 @@
 #include <string_view>
 #include <utility>
 
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 #include "common/RepaintThrottle.h"
 #include "common/StringUtil.h"
 
@@ -268,16 +269,17 @@ DownloadResult DownloadToFile(const std::string& address, const std::string& tar
     DownloadResult result = DownloadToMemory(address, limits, progress);
     if (result.status != DownloadStatus::Written) return result;
     const std::string dir = std::filesystem::path(targetPath).parent_path().string();
-    const DirectoryLock lock(dir);
+    const auto lock = DirectoryLock::Take(dir);
     // Only a lock someone holds means someone is writing; a lock not had otherwise (no such
     // directory, no permission) is said by the write itself, with the system's cause.
-    WriteOutcome written = lock || !lock.Busy() ? ReplaceFile(targetPath, result.body)
+    WriteOutcome written = lock || !lock.error().holder ? ReplaceFile(targetPath, result.body)
                                                 : kv::unexpected("Could not write " + targetPath +
                                                                   ": another program is writing in its directory.");
     result.body.clear();
     if (!written) {
         result.status = DownloadStatus::NotWritten;
         result.refusal = written.error();
+        if (!lock) result.busy = lock.error().holder;
     }
     return result;
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 
 #include "online/OnlineSetup.h"
+#include "platform/DirectoryLock.h"
 
 namespace kv {
 
@@ -32,6 +34,7 @@ struct DownloadResult {
     bool cancelled = false;    // Interrupted because the progress asked to stop
     bool timedOut = false;     // a time limit ended it: the deadline, the minimum rate or the connect time-out
     bool noAddress = false;    // NotOpened because no address is set: nothing was sent
+    std::optional<LockHolder> busy;  // NotWritten because another program writes in the directory
     bool ok() const { return status == DownloadStatus::Written; }
 };
 

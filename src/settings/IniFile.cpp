@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "common/DisplayText.h"
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 #include "common/StringUtil.h"
 
 namespace kv {
@@ -256,10 +257,10 @@ kv::expected<std::string, std::string> IniTextWith(const std::string& section, c
     return out;
 }
 
-std::string Busy(const std::string& file, const DirectoryLock& lock) {
+std::string Busy(const std::string& file, const LockRefused& refused) {
     std::string who;
-    if (lock.Busy()) who = " (" + (lock.Busy()->program.empty() ? "pid" : lock.Busy()->program + ", pid") + " " +
-                           std::to_string(lock.Busy()->pid) + ")";
+    if (const std::optional<LockHolder>& h = refused.holder)
+        who = " (" + (h->program.empty() ? "pid" : h->program + ", pid") + " " + std::to_string(h->pid) + ")";
     return "Could not write " + file + ": another program is writing in its directory" + who + ".";
 }
 
@@ -276,8 +277,8 @@ WriteOutcome WriteIniStrings(const std::string& section, const IniValues& values
     if (file.empty()) return kv::unexpected("No settings file to write.");
     // Another process may be changing another key of the same file: the read
     // and the rename must not interleave with its own.
-    const DirectoryLock lock(std::filesystem::path(file).parent_path().string());
-    if (!lock) return kv::unexpected(Busy(file, lock));
+    const auto lock = DirectoryLock::Take(std::filesystem::path(file).parent_path().string());
+    if (!lock) return kv::unexpected(Busy(file, lock.error()));
     kv::expected<PreparedFile, std::string> prepared = PrepareIniStrings(section, values, file);
     if (!prepared) return kv::unexpected(prepared.error());
     return prepared->Commit();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 
 namespace kv {
 

@@ -6,7 +6,7 @@
 
 #include "clients/ClientDetect.h"
 #include "clients/ClientImport.h"
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "settings/Home.h"
 
 namespace kv {

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "common/FileUtil.h"
+#include "platform/MappedFile.h"
 
 #include "inspect/NameRules.h"
 #include "inspect/ZeroParts.h"

@@ -56,14 +56,24 @@ std::optional<ListFailure> ListStore::ReloadMain(bool keepOnFailure) {
     const std::string path = MainPath();
     ListsLoaded loaded;
     loaded.mainPath = path;
-    const int64_t length = FileLength(path);
+    int64_t length = -1;
     std::optional<FakeList> list;
-    std::string cause = UnreadableCause(path);
-    if (cause.empty() && length > 0) {
-        // Only the program's own FAKES.DAT keeps its index: a list given from elsewhere gets no file beside it.
-        list = FakeList::Load(path, FileNameOf(path), &loaded.skipped, kMaxFakeListBytes,
-                              mainGiven_.empty() ? KeptIndexPath(path) : "");
-        if (!list) cause = static_cast<uint64_t>(length) > kMaxFakeListBytes ? "it is larger than 4 GiB" : "it cannot be read";
+    std::string cause;
+    // A list copied over in place meanwhile (cp cuts it, then writes it) is read again once written.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        WaitWhileWritten(path);
+        const std::optional<FileStamp> before = StampOfFile(path);
+        length = FileLength(path);
+        list.reset();
+        loaded.skipped.clear();
+        cause = UnreadableCause(path);
+        if (cause.empty() && length > 0) {
+            // Only the program's own FAKES.DAT keeps its index: a list given from elsewhere gets no file beside it.
+            list = FakeList::Load(path, FileNameOf(path), &loaded.skipped, kMaxFakeListBytes,
+                                  mainGiven_.empty() ? KeptIndexPath(path) : "");
+            if (!list) cause = static_cast<uint64_t>(length) > kMaxFakeListBytes ? "it is larger than 4 GiB" : "it cannot be read";
+        }
+        if (StampOfFile(path) == before) break;
     }
     if (cause.empty() && !mainGiven_.empty() && length == 0) cause = "it is empty";
     if (!cause.empty() || (!mainGiven_.empty() && !list)) {

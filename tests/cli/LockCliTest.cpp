@@ -11,7 +11,7 @@
 #include "PartMetBuilder.h"
 #include "Spawn.h"
 #include "LockHolder.h"
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/StringUtil.h"
 
 namespace kv::test {

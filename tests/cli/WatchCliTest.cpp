@@ -6,7 +6,11 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <map>
 #include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -200,6 +204,52 @@ TEST_F(WatchCliTest, SighupReadsTheListsAgainAndSigintEndsTheWatch) {
     EXPECT_EQ(Stop(*watch, SIGINT), 0);
     EXPECT_EQ(watch->out, "001.part\tlinked.avi\tListed elsewhere\n");
     EXPECT_NE(watch->err.find("Settings and lists read again.\n"), std::string::npos) << watch->err;
+}
+
+// A 4 MiB list copied over in place (cp cuts it, then writes it) 50 times while a watch and 200 checks read it:
+// nobody is stopped by a signal, every check reads the old list or the new one (both name 001 a fake, at their
+// ends), and the watch lives on and takes the last list (which alone names 002).
+TEST_F(WatchCliTest, AListCopiedOverInPlaceStopsNobodyAndTheWatchTakesTheNewOne) {
+    temp.Write("001.part.met", PartMet(0x60, "in-both.avi"));
+    temp.Write("002.part.met", PartMet(0x61, "in-the-last.avi"));
+    const auto list = [](size_t bytes, const std::string& end) {
+        std::string text;
+        char hash[33];
+        for (unsigned i = 0; text.size() < bytes; ++i) {
+            std::snprintf(hash, sizeof hash, "e%031x", i);
+            text += std::string(hash) + ",734003200,a filler record of a list large enough to be mapped\r\n";
+        }
+        return text + end;
+    };
+    const std::string first = input.Write("first.dat", list(4u << 20, ListLine(0x60, "Fake, in both"))),
+                      last = input.Write("last.dat", list((4u << 20) - 300000, ListLine(0x60, "Fake, in both") +
+                                                                                ListLine(0x61, "Fake, in the last")));
+    fs::copy_file(first, home.File("FAKES.DAT"), fs::copy_options::overwrite_existing);
+    auto watch = Watch();
+
+    std::atomic<int> checks = 0;
+    std::thread copier([&] {
+        for (int copy = 1; copy <= 50; ++copy) {
+            while (checks < 4 * copy - 3) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            const std::string command = "cp '" + (copy % 2 ? first : last) + "' '" + home.File("FAKES.DAT") + "'";
+            EXPECT_EQ(std::system(command.c_str()), 0);
+        }
+    });
+    std::map<int, int> codes;  // exit status: how many checks
+    while (checks < 200) {  // four at a time
+        std::vector<std::unique_ptr<Spawned>> running;
+        for (int i = 0; i < 4; ++i) running.push_back(Start({"check", "--temp-dir", temp.path()}));
+        for (auto& check : running) {
+            const int code = check->Finish();
+            EXPECT_EQ(code, 1) << check->out << check->err;
+            ++codes[code], ++checks;
+        }
+    }
+    copier.join();
+    EXPECT_EQ(codes, (std::map<int, int>{{1, 200}}));  // 1: fakes found
+
+    EXPECT_TRUE(Reported(*watch, "002.part", 1, kGenerous)) << watch->out << watch->err;
+    EXPECT_EQ(Stop(*watch), 0) << watch->err;
 }
 
 }  // namespace

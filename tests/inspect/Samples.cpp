@@ -5,6 +5,7 @@
 
 #include "PartMetBuilder.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 #include "ed2k/PartMetReader.h"
 
 namespace kv::test {

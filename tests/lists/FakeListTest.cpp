@@ -41,6 +41,14 @@ void Overwrite(const std::string& path, const std::string& bytes) {
     std::fclose(f);
 }
 
+// The index's file as if written some seconds after the list last changed: only then is it taken.
+void WrittenLater(const std::string& kept, const std::string& list) {
+    struct stat st {};
+    ASSERT_EQ(::stat(list.c_str(), &st), 0);
+    const timespec times[2] = {{0, UTIME_OMIT}, {st.st_ctim.tv_sec + 3, st.st_ctim.tv_nsec}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, kept.c_str(), times, 0), 0);
+}
+
 }  // namespace
 
 // Runs of hex digits longer than the indexed windows: a hash at the start of any run is found, one deep
@@ -116,8 +124,9 @@ TEST(LoadFakeList, LoadFromAFileFindsWhatParsingItsBytesFinds) {
 }
 
 // A large list keeps its index in a file beside it: the next load takes it and finds what indexing finds, the
-// skipped lines included. It is never taken for another state of the list: one renamed over it, or rewritten in
-// place with its size and modification time put back.
+// skipped lines included. It is not taken when written within the timestamps' resolution of the list's change, nor
+// for another state of the list: one renamed over it, or rewritten in place with its size and modification time put
+// back (the list loaded with it then says it changed).
 TEST(KeptListIndex, TheNextLoadTakesItAndAChangedListIsIndexedAgain) {
     test::ScopedTempDir dir;
     std::mt19937 rng(11);
@@ -143,6 +152,9 @@ TEST(KeptListIndex, TheNextLoadTakesItAndAChangedListIsIndexedAgain) {
     };
 
     EXPECT_FALSE(load().indexWasKept());
+    // Written within the timestamps' resolution of the list's change: an edit now might leave every time as it is.
+    EXPECT_FALSE(load().indexWasKept());
+    WrittenLater(kept, path);
     std::vector<FakeList::SkippedLine> skipped;
     const FakeList again = load(&skipped);
     EXPECT_TRUE(again.indexWasKept());
@@ -158,6 +170,7 @@ TEST(KeptListIndex, TheNextLoadTakesItAndAChangedListIsIndexedAgain) {
     Overwrite(path, changed);
     const timespec times[2] = {before.st_atim, before.st_mtim};
     ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
+    EXPECT_TRUE(again.Changed()) << "the list taken with its index is mapped, and says its file changed under it";
     const FakeList rewritten = load();
     EXPECT_FALSE(rewritten.indexWasKept());
     findsAsBuilt(rewritten, changed);
@@ -182,7 +195,8 @@ TEST(KeptListIndex, TheNextLoadTakesItAndAChangedListIsIndexedAgain) {
 // A damaged index file costs its use and never a wrong match. One cut short, with a header field changed or with
 // buckets out of order is not taken; one whose entries point past the list is taken (a load does not read every
 // entry) and its lookups find nothing and read nothing outside the list; with bytes changed anywhere in its tables,
-// every lookup finds what indexing finds or nothing. (The sanitizer build runs this too.)
+// every lookup finds what indexing finds or nothing; one leading a hash to a line that is no record (a comment
+// naming it) finds nothing there. (The sanitizer build runs this too.)
 TEST(KeptListIndex, ADamagedIndexFileNeverGivesAWrongMatch) {
     test::ScopedTempDir dir;
     std::mt19937 rng(12);
@@ -190,6 +204,8 @@ TEST(KeptListIndex, ADamagedIndexFileNeverGivesAWrongMatch) {
     std::string file = KeptSizeList(rng, hashes);
     hashes.push_back(RandomHash(rng));
     file += "x,0,the list ends in a hash " + hashes.back();  // a key in the last bytes: a window past them reads it
+    const std::string named = hashes[1000], comment = "# no record: " + named + "\r\n";
+    file.insert(file.find('\n') + 1, comment);
     const std::string path = dir.Write("FAKES.DAT", file), kept = KeptIndexPath(path);
     ASSERT_TRUE(FakeList::Load(path, "FAKES.DAT", nullptr, UINT64_MAX, kept));
     const std::string good = ReadWholeFile(kept).value();
@@ -208,6 +224,7 @@ TEST(KeptListIndex, ADamagedIndexFileNeverGivesAWrongMatch) {
 
     const auto load = [&](const std::string& bytes) {
         Overwrite(kept, bytes);  // the list stays the file the index was made from
+        WrittenLater(kept, path);
         std::optional<FakeList> list = FakeList::Load(path, "FAKES.DAT", nullptr, UINT64_MAX, kept);
         EXPECT_TRUE(list);
         return std::move(*list);
@@ -240,6 +257,16 @@ TEST(KeptListIndex, ADamagedIndexFileNeverGivesAWrongMatch) {
     const FakeList misled = load(pastTheList);
     EXPECT_TRUE(misled.indexWasKept());
     EXPECT_EQ(neverWrong(misled), 0u);
+
+    std::string toComment = good;
+    const uint32_t record = static_cast<uint32_t>(file.find(named + ",")), inComment = static_cast<uint32_t>(file.find(named));
+    for (size_t e = entries; e < buckets; e += 8)
+        if (std::memcmp(toComment.data() + e, &record, 4) == 0) std::memcpy(toComment.data() + e, &inComment, 4);
+    ASSERT_NE(toComment, good);
+    const FakeList ledAstray = load(toComment);
+    EXPECT_TRUE(ledAstray.indexWasKept());
+    EXPECT_FALSE(ledAstray.find(H(named)));
+    EXPECT_EQ(built.find(H(named))->sizeText, "1001");
 
     int taken = 0;
     for (int i = 0; i < 40; ++i) {

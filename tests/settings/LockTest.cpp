@@ -7,7 +7,7 @@
 
 #include "TempDir.h"
 #include "LockHolder.h"
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "settings/IniFile.h"
 
 namespace kv::test {
@@ -55,36 +55,37 @@ TEST_F(LockTest, AHeldLockMakesTheWriterWaitThenFailNamingTheHolder) {
     dir.Write("Kestrivane.ini", before);
     const pid_t holder = HoldLock(dir.path(), "holder-test");
     ASSERT_GT(holder, 0);
-    TakeLockBusy();
     const auto start = std::chrono::steady_clock::now();
-    EXPECT_FALSE(WriteIniString("Internet", "FakesDatVersion", "4", ini));
+    const WriteOutcome written = WriteIniStrings("Internet", {{"FakesDatVersion", "4"}}, ini);
     EXPECT_GE(std::chrono::steady_clock::now() - start, 400ms);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(written.error(), "Could not write " + ini + ": another program is writing in its directory (holder-test, pid " +
+                                   std::to_string(holder) + ").");
     EXPECT_EQ(dir.Read("Kestrivane.ini"), before);
-    const std::optional<LockHolder> busy = TakeLockBusy();
-    ASSERT_TRUE(busy);
-    EXPECT_EQ(busy->pid, holder);
-    EXPECT_EQ(busy->program + " in " + busy->directory, "holder-test in " + dir.path());
-    EXPECT_FALSE(TakeLockBusy()) << "taken once";
+    const auto refused = DirectoryLock::Take(dir.path(), 0ms);
+    ASSERT_FALSE(refused);
+    ASSERT_TRUE(refused.error().holder);
+    EXPECT_EQ(refused.error().holder->pid, holder);
+    EXPECT_EQ(refused.error().holder->program + " in " + refused.error().holder->directory, "holder-test in " + dir.path());
 
     // Killed, the holder's flock goes with it; the file it wrote its name in stays and serves again.
     Kill(holder);
     EXPECT_TRUE(WriteIniString("Internet", "FakesDatVersion", "4", ini));
     EXPECT_EQ(ReadIniString("Internet", "FakesDatVersion", "", 10, ini), "4");
-    EXPECT_FALSE(TakeLockBusy());
 }
 
 TEST_F(LockTest, NestedInOneThreadOnlyCountsAndOtherThreadsWait) {
     {
-        const DirectoryLock outer(dir.path() + "/");
+        const auto outer = DirectoryLock::Take(dir.path() + "/");
         ASSERT_TRUE(outer);
         EXPECT_EQ(dir.Read(DirectoryLock::kFileName), LockFileText(::getpid(), "kestrivane"));
         // The same directory spelled otherwise is the same lock, and a write inside does not wait on it.
         EXPECT_TRUE(WriteIniString("A", "B", "c", ini));
-        EXPECT_TRUE(DirectoryLock(dir.path() + "/.", 0ms));
+        EXPECT_TRUE(DirectoryLock::Take(dir.path() + "/.", 0ms));
         std::optional<LockHolder> otherSaw;
         std::thread([&] {
-            const DirectoryLock other(dir.path(), 100ms);
-            if (!other.Held()) otherSaw = other.Busy();
+            const auto other = DirectoryLock::Take(dir.path(), 100ms);
+            if (!other) otherSaw = other.error().holder;
         }).join();
         ASSERT_TRUE(otherSaw);
         EXPECT_EQ(otherSaw->pid, ::getpid());

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <string>
 
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 
 namespace kv::test {
 
@@ -19,7 +19,7 @@ inline pid_t HoldLock(const std::string& dir, const char* programName) {
     const pid_t pid = ::fork();
     if (pid == 0) {
         DirectoryLock::SetProgramName(programName);
-        const DirectoryLock lock(dir, std::chrono::milliseconds(0));
+        const auto lock = DirectoryLock::Take(dir, std::chrono::milliseconds(0));
         [[maybe_unused]] const ssize_t sent = ::write(ready[1], lock ? "y" : "n", 1);
         for (;;) ::pause();
     }

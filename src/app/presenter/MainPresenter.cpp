@@ -4,9 +4,10 @@
 #include <cstdlib>
 #include <functional>
 
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 #include "common/RepaintThrottle.h"
 #include "common/StringUtil.h"
 #include "ed2k/LinkText.h"
@@ -17,6 +18,7 @@
 #include "online/FakeListUpdate.h"
 #include "online/VersionCheck.h"
 #include "common/Paths.h"
+#include "platform/HomeDirectories.h"
 #include "app/presenter/AmuleLink.h"
 #include "usecases/AmuleLinks.h"
 #include "app/presenter/Messages.h"
@@ -467,7 +469,7 @@ void MainPresenter::Report(const DownloadResult& result, const std::string& addr
             view_.SetStatus(msg::NotAvailable(address));
             break;
         case DownloadStatus::NotWritten: {
-            const std::optional<LockHolder> busy = TakeLockBusy();
+            const std::optional<LockHolder>& busy = result.busy;
             // The refusal names the file and the system's cause; the bare text is for when none came.
             view_.SetStatus(busy ? msg::DirectoryBusy(*busy)
                                  : !result.refusal.empty() ? result.refusal : msg::CouldNotWrite(target));

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/StringUtil.h"
 #include "common/Version.h"

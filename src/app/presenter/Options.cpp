@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/DirectoryLock.h"
+#include "platform/DirectoryLock.h"
 #include "common/StringUtil.h"
 #include "clients/TempDir.h"
 #include "app/presenter/Messages.h"
@@ -36,9 +36,9 @@ OptionsValues LoadOptions(const Session& session) {
 
 void SaveOptions(Session& session, MainView& view, const OptionsValues& values) {
     // The dialog's values are stored together or, when another writer keeps the directory, not at all.
-    const DirectoryLock lock(session.programDir);
+    const auto lock = DirectoryLock::Take(session.programDir);
     if (!lock) {
-        if (lock.Busy()) view.MessageBox(msg::DirectoryBusy(*lock.Busy()), BoxIcon::Critical, msg::kAppTitle);
+        if (lock.error().holder) view.MessageBox(msg::DirectoryBusy(*lock.error().holder), BoxIcon::Critical, msg::kAppTitle);
         return;
     }
     const Settings& s = session.settings;

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <chrono>
+#include <expected>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace kv {
 
@@ -13,29 +15,33 @@ struct LockHolder {
     long pid = 0;
 };
 
+// Why a lock was not had: another writer holds it (holder), or no lock file
+// can be made there (no such directory, no permission: no holder), which a
+// write there then reports with the system's own cause.
+struct LockRefused {
+    std::optional<LockHolder> holder;
+};
+
 // Serialises the processes that write in one directory (the program directory:
-// Kestrivane.ini, FAKES.DAT, the own list). An advisory flock on a lock file
-// that is never deleted, so every process always locks the same inode.
+// Kestrivane.ini, FAKES.DAT, the own list), through a lock file that is never
+// deleted, so that every process always locks the same file.
 //
 // Re-entrant within a process: a nested lock of the same directory by the
-// thread that holds it only counts, as flock would not see a second open file
-// description as the same owner. Other threads of the process wait like other
-// processes do.
+// thread that holds it only counts. Other threads of the process wait like
+// other processes do.
 class DirectoryLock {
 public:
     static constexpr const char* kFileName = ".kestrivane.lock";
 
-    // Waits up to DefaultWait() for the lock.
-    explicit DirectoryLock(const std::string& directory);
-    DirectoryLock(const std::string& directory, std::chrono::milliseconds wait);
-    ~DirectoryLock();
+    // The lock, waited for up to DefaultWait() (or wait), or why not.
+    [[nodiscard]] static std::expected<DirectoryLock, LockRefused> Take(const std::string& directory);
+    [[nodiscard]] static std::expected<DirectoryLock, LockRefused> Take(const std::string& directory,
+                                                                        std::chrono::milliseconds wait);
+    DirectoryLock(DirectoryLock&& other) noexcept;
+    DirectoryLock& operator=(DirectoryLock&&) = delete;
     DirectoryLock(const DirectoryLock&) = delete;
     DirectoryLock& operator=(const DirectoryLock&) = delete;
-
-    bool Held() const { return held_; }
-    explicit operator bool() const { return held_; }
-    // When the lock was not had because another writer holds it: that writer.
-    const std::optional<LockHolder>& Busy() const { return busy_; }
+    ~DirectoryLock();
 
     // 10 s unless set (tests) or given in KESTRIVANE_LOCK_WAIT_MS.
     static std::chrono::milliseconds DefaultWait();
@@ -44,14 +50,9 @@ public:
     static void SetProgramName(const std::string& name);
 
 private:
-    std::string key_;
-    bool held_ = false;
-    std::optional<LockHolder> busy_;
+    explicit DirectoryLock(std::string key) : key_(std::move(key)) {}
+    std::string key_;  // empty once moved from
 };
-
-// The holder that most recently kept this thread from a lock, taken (and so
-// forgotten): a write that only reports false is explained by it.
-std::optional<LockHolder> TakeLockBusy();
 
 // A lock file's text: "pid program" as the holder writes it.
 std::string LockFileText(long pid, const std::string& program);
