@@ -21,6 +21,7 @@
 #include "clients/amule/EcCodes.h"
 #include "clients/amule/EcPacket.h"
 #include "common/FileUtil.h"
+#include "platform/ReplacedFile.h"
 #include "common/StringUtil.h"
 
 namespace {
