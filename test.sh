@@ -32,7 +32,7 @@ scripts/package-check.sh build-release
 
 echo "== libFuzzer targets, 20 s each =="
 kv_install_packages "${KV_FUZZ_PACKAGES[@]}"
-if command -v clang >/dev/null; then
+if command -v clang-16 >/dev/null; then
     # A fixed seed: the short run repeats what was fuzzed here rather than
     # gambling on a new path in every build; the long runs explore.
     FUZZ_SEED=1 scripts/fuzz.sh 20

@@ -62,7 +62,7 @@ KV_BUILD_PACKAGES+=(zlib1g-dev)
 KV_BUILD_PACKAGES+=(qt6-l10n-tools qt6-tools-dev)
 
 # The libFuzzer targets (scripts/fuzz.sh): clang and its fuzzer runtime.
-KV_FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+KV_FUZZ_PACKAGES=(clang-16 libclang-rt-16-dev)
 
 # The aMule External Connections tests start a throwaway amuled on loopback
 # and read what it says with amulecmd.

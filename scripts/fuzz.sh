@@ -17,7 +17,7 @@ all="fuzz_partmet fuzz_fakelist fuzz_ini fuzz_import fuzz_version fuzz_links fuz
      fuzz_listbody fuzz_signals fuzz_ec fuzz_qm"
 targets=${FUZZ_TARGETS:-$all}
 
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+CC=clang-16 CXX=clang++-16 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DKV_BUILD_GUI=OFF -DKV_BUILD_TESTS=OFF -DKV_FUZZ=ON >/dev/null
 # shellcheck disable=SC2086
 cmake --build build-fuzz -j2 --target $targets

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include "common/Expected.h"
+#include <expected>
 #include <memory>
 #include <optional>
 #include <string>

@@ -151,7 +151,7 @@ DownloadResult StoreList(const ProgramHome& home, const ListSource& source, cons
     if (!lock) return NotWritten(std::move(result), "Could not write " + SourceListPath(home, source) +
                                                         ": another program is writing in its directory.",
                                  lock.error().holder);
-    kv::expected<PreparedFile, std::string> listFile = PreparedFile::Write(SourceListPath(home, source), list);
+    std::expected<PreparedFile, std::string> listFile = PreparedFile::Write(SourceListPath(home, source), list);
     if (!listFile) return NotWritten(std::move(result), listFile.error());
 
     std::vector<std::pair<Key, std::string>> values;
@@ -168,7 +168,7 @@ DownloadResult StoreList(const ProgramHome& home, const ListSource& source, cons
     if (!settingsLock) return NotWritten(std::move(result), "Could not write " + home.settings.Path() +
                                                                 ": another program is writing in its directory.",
                                          settingsLock.error().holder);
-    kv::expected<PreparedFile, std::string> settingsFile = home.settings.Prepare(values);
+    std::expected<PreparedFile, std::string> settingsFile = home.settings.Prepare(values);
     if (!settingsFile) return NotWritten(std::move(result), settingsFile.error());
     if (WriteOutcome done = CommitTogether(*listFile, *settingsFile); !done)
         return NotWritten(std::move(result), done.error());

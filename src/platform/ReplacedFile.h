@@ -5,13 +5,13 @@
 #include <string_view>
 #include <utility>
 
-#include "common/Expected.h"
+#include <expected>
 
 namespace kv {
 
 // Nothing, or why a write failed: a sentence naming the file and the cause
 // (the system's words, as strerror gives them).
-using WriteOutcome = kv::expected<void, std::string>;
+using WriteOutcome = std::expected<void, std::string>;
 
 // New content for path, written and flushed to a temporary file beside it but
 // not yet in its place: Commit renames it over path. Dropped uncommitted, the
@@ -23,10 +23,10 @@ public:
     // replaced, so the link keeps pointing at the new bytes. Refused when that
     // end exists and is no regular file (a device, a FIFO, a directory) or the
     // chain does not end.
-    static kv::expected<PreparedFile, std::string> Write(const std::string& path, const std::string& data);
+    static std::expected<PreparedFile, std::string> Write(const std::string& path, const std::string& data);
     // The parts one after another. Not durable: not flushed to the disk
     // first, for a file whose loss costs nothing (one checked when read).
-    static kv::expected<PreparedFile, std::string> Write(const std::string& path, std::span<const std::string_view> parts,
+    static std::expected<PreparedFile, std::string> Write(const std::string& path, std::span<const std::string_view> parts,
                                                          bool durable);
     PreparedFile(PreparedFile&& other) noexcept;
     PreparedFile& operator=(PreparedFile&& other) noexcept;

@@ -224,16 +224,16 @@ void StoreValue(std::vector<Line>& lines, const std::string& section, const std:
 }
 
 // The text file will hold with values stored in section.
-kv::expected<std::string, std::string> IniTextWith(const std::string& section, const IniValues& values,
+std::expected<std::string, std::string> IniTextWith(const std::string& section, const IniValues& values,
                                                     const std::string& file) {
-    if (file.empty() || section.empty()) return kv::unexpected("No settings file to write.");
+    if (file.empty() || section.empty()) return std::unexpected("No settings file to write.");
     std::string prefix;
     std::vector<Line> lines;
     if (const std::optional<std::string> raw = ReadWholeFile(file, kMaxIniBytes)) {
         lines = SplitLines(DecodeIniText(*raw, &prefix));
     } else if (FileExists(file)) {
         // Present but unreadable (or too large): never replace it blindly.
-        return kv::unexpected("Could not write " + file + ": it cannot be read, so its other settings would be lost.");
+        return std::unexpected("Could not write " + file + ": it cannot be read, so its other settings would be lost.");
     }
     // New lines take the file's own line ending; a new file gets CR LF.
     std::string eol = "\r\n";
@@ -244,7 +244,7 @@ kv::expected<std::string, std::string> IniTextWith(const std::string& section, c
         }
     }
     for (const auto& [key, value] : values) {
-        if (key.empty()) return kv::unexpected("No key to write in " + file + ".");
+        if (key.empty()) return std::unexpected("No key to write in " + file + ".");
         // A value never spans lines: whatever follows a line break would become
         // lines of its own in the file.
         StoreValue(lines, section, key, value.substr(0, value.find_first_of("\r\n")), eol);
@@ -266,21 +266,21 @@ std::string Busy(const std::string& file, const LockRefused& refused) {
 
 }  // namespace
 
-kv::expected<PreparedFile, std::string> PrepareIniStrings(const std::string& section, const IniValues& values,
+std::expected<PreparedFile, std::string> PrepareIniStrings(const std::string& section, const IniValues& values,
                                                            const std::string& file) {
-    const kv::expected<std::string, std::string> text = IniTextWith(section, values, file);
-    if (!text) return kv::unexpected(text.error());
+    const std::expected<std::string, std::string> text = IniTextWith(section, values, file);
+    if (!text) return std::unexpected(text.error());
     return PreparedFile::Write(file, *text);
 }
 
 WriteOutcome WriteIniStrings(const std::string& section, const IniValues& values, const std::string& file) {
-    if (file.empty()) return kv::unexpected("No settings file to write.");
+    if (file.empty()) return std::unexpected("No settings file to write.");
     // Another process may be changing another key of the same file: the read
     // and the rename must not interleave with its own.
     const auto lock = DirectoryLock::Take(std::filesystem::path(file).parent_path().string());
-    if (!lock) return kv::unexpected(Busy(file, lock.error()));
-    kv::expected<PreparedFile, std::string> prepared = PrepareIniStrings(section, values, file);
-    if (!prepared) return kv::unexpected(prepared.error());
+    if (!lock) return std::unexpected(Busy(file, lock.error()));
+    std::expected<PreparedFile, std::string> prepared = PrepareIniStrings(section, values, file);
+    if (!prepared) return std::unexpected(prepared.error());
     return prepared->Commit();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include "common/Expected.h"
+#include <expected>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,7 +39,7 @@ WriteOutcome WriteIniStrings(const std::string& section, const IniValues& values
 
 // The same replacement written beside the file but not yet renamed over it
 // (PreparedFile). The caller holds the directory lock of file until it commits.
-kv::expected<PreparedFile, std::string> PrepareIniStrings(const std::string& section, const IniValues& values,
+std::expected<PreparedFile, std::string> PrepareIniStrings(const std::string& section, const IniValues& values,
                                                            const std::string& file);
 
 // The ensure-key read: when the key reads empty, defaultValue is written and

@@ -102,13 +102,13 @@ std::pair<std::string, IniValues> SectionValues(const std::vector<std::pair<Key,
 
 WriteOutcome Settings::Write(const std::vector<std::pair<Key, std::string>>& values) const {
     const auto [section, named] = SectionValues(values);
-    if (section.empty()) return kv::unexpected("The settings to write do not share one section.");
+    if (section.empty()) return std::unexpected("The settings to write do not share one section.");
     return WriteIniStrings(section, named, path_);
 }
 
-kv::expected<PreparedFile, std::string> Settings::Prepare(const std::vector<std::pair<Key, std::string>>& values) const {
+std::expected<PreparedFile, std::string> Settings::Prepare(const std::vector<std::pair<Key, std::string>>& values) const {
     const auto [section, named] = SectionValues(values);
-    if (section.empty()) return kv::unexpected("The settings to write do not share one section.");
+    if (section.empty()) return std::unexpected("The settings to write do not share one section.");
     return PrepareIniStrings(section, named, path_);
 }
 

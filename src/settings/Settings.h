@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include "common/Expected.h"
+#include <expected>
 #include <string>
 #include <utility>
 #include <vector>
@@ -113,7 +113,7 @@ public:
     WriteOutcome Write(const std::vector<std::pair<Key, std::string>>& values) const;
     // The same, written beside the file to be committed later; the caller holds
     // the settings directory's lock (DirectoryLock of DirectoryOf(Path())).
-    kv::expected<PreparedFile, std::string> Prepare(const std::vector<std::pair<Key, std::string>>& values) const;
+    std::expected<PreparedFile, std::string> Prepare(const std::vector<std::pair<Key, std::string>>& values) const;
 
 private:
     std::string path_;

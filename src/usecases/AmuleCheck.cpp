@@ -33,17 +33,17 @@ Finding Judge(const Download& d, const ec::ClientView& view, const std::string& 
     return f;
 }
 
-kv::expected<AmuleCheckResult, AmuleCheckFailure> LoadLists(ListStore& lists, const AmuleCheckRequest& request,
+std::expected<AmuleCheckResult, AmuleCheckFailure> LoadLists(ListStore& lists, const AmuleCheckRequest& request,
                                                             bool inspect) {
     auto loaded = lists.Load(request.fakeList);
     if (!loaded) {
         const bool missing = loaded.error().kind == ListError::GivenListMissing;
-        return kv::unexpected(AmuleCheckFailure{
+        return std::unexpected(AmuleCheckFailure{
             missing ? AmuleCheckError::GivenListMissing : AmuleCheckError::GivenListUnreadable,
             loaded.error().cause.empty() ? loaded.error().path : loaded.error().path + ": " + loaded.error().cause});
     }
     if (!inspect && !loaded->mainExists && !loaded->anyList())
-        return kv::unexpected(AmuleCheckFailure{AmuleCheckError::NoList, loaded->mainPath});
+        return std::unexpected(AmuleCheckFailure{AmuleCheckError::NoList, loaded->mainPath});
     AmuleCheckResult result;
     result.lists = std::move(*loaded);
     return result;
@@ -89,17 +89,17 @@ std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view) {
     return inspect::MakeSuspicion(inspect::Strength::TypeMismatch, std::move(why));
 }
 
-kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
+std::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
                                                              ec::Timeouts timeouts, AmuleCheckObserver* observer) {
     const Settings& settings = lists.home().settings;
-    if (!StoredAmuleConnection(lists.home())) return kv::unexpected(AmuleCheckFailure{AmuleCheckError::NoConnection, ""});
+    if (!StoredAmuleConnection(lists.home())) return std::unexpected(AmuleCheckFailure{AmuleCheckError::NoConnection, ""});
     const bool inspect = request.inspect.value_or(YesNo(settings.Read(Key::InspectContent)).IsYes());
     auto result = LoadLists(lists, request, inspect);
     if (!result) return result;
     auto session = AmuleSession::Open(lists.home(), timeouts);
-    if (!session) return kv::unexpected(ConnectionFailure(session.error()));
+    if (!session) return std::unexpected(ConnectionFailure(session.error()));
     auto queue = session->Queue();
-    if (!queue) return kv::unexpected(ConnectionFailure(queue.error()));
+    if (!queue) return std::unexpected(ConnectionFailure(queue.error()));
     result->serverVersion = session->ServerVersion();
     const bool listAll = request.listAll ? *request.listAll : ListAllSwitch(settings);
     const std::string tempDir = request.tempDir.empty() ? ConfiguredTempDir(settings) : request.tempDir;

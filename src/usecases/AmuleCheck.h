@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "common/Expected.h"
+#include <expected>
 #include "usecases/AmuleSession.h"
 #include "usecases/Check.h"
 
@@ -59,7 +59,7 @@ struct AmuleCheckFailure {
 
 // Every download aMule reports, judged by the same lists and detectors as a
 // check of the temp directory, plus what other users' clients rated it.
-[[nodiscard]] kv::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
+[[nodiscard]] std::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
                                                                            ec::Timeouts timeouts = {},
                                                                            AmuleCheckObserver* observer = nullptr);
 

@@ -13,14 +13,14 @@ std::vector<Ed2kLink> CleanLinks(const LinkReport& report) {
     return clean;
 }
 
-kv::expected<AmuleLinksAdded, AmuleCheckFailure> AddLinksToAmule(const ProgramHome& home,
+std::expected<AmuleLinksAdded, AmuleCheckFailure> AddLinksToAmule(const ProgramHome& home,
                                                                  const std::vector<Ed2kLink>& links,
                                                                  ec::Timeouts timeouts) {
     auto session = AmuleSession::Open(home, timeouts);
     if (!session && session.error().kind == AmuleFailure::Kind::NoConnection)
-        return kv::unexpected(AmuleCheckFailure{AmuleCheckError::NoConnection, "", ""});
+        return std::unexpected(AmuleCheckFailure{AmuleCheckError::NoConnection, "", ""});
     if (!session)
-        return kv::unexpected(
+        return std::unexpected(
             AmuleCheckFailure{AmuleCheckError::Connection, session.error().Describe(), session.error().where});
     AmuleLinksAdded result;
     for (const Ed2kLink& link : links) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "common/Expected.h"
+#include <expected>
 #include "ed2k/Ed2kLink.h"
 #include "usecases/AmuleCheck.h"
 #include "usecases/LinkCheck.h"
@@ -29,7 +29,7 @@ struct AmuleLinksAdded {
 // Logs in to the aMule of amule-connection.ini and adds each link. A broken
 // connection ends the adding (the links after it are not tried); aMule's
 // refusal of one link does not.
-[[nodiscard]] kv::expected<AmuleLinksAdded, AmuleCheckFailure> AddLinksToAmule(const ProgramHome& home,
+[[nodiscard]] std::expected<AmuleLinksAdded, AmuleCheckFailure> AddLinksToAmule(const ProgramHome& home,
                                                                  const std::vector<Ed2kLink>& links,
                                                                  ec::Timeouts timeouts = {});
 

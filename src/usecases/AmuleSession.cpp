@@ -51,32 +51,32 @@ std::string LocalAmuleConfPath(const ProgramHome& home, const std::string& userH
     return "";
 }
 
-kv::expected<AmuleSession, AmuleFailure> AmuleSession::Open(const ProgramHome& home, ec::Timeouts timeouts) {
+std::expected<AmuleSession, AmuleFailure> AmuleSession::Open(const ProgramHome& home, ec::Timeouts timeouts) {
     const auto stored = StoredAmuleConnection(home);
-    if (!stored) return kv::unexpected(AmuleFailure{});
+    if (!stored) return std::unexpected(AmuleFailure{});
     return OpenAt(*stored, timeouts);
 }
 
-kv::expected<AmuleSession, AmuleFailure> AmuleSession::OpenAt(const AmuleConnection& connection,
+std::expected<AmuleSession, AmuleFailure> AmuleSession::OpenAt(const AmuleConnection& connection,
                                                               ec::Timeouts timeouts) {
     auto client = ec::AmuleClient::Connect(connection, Identity(), timeouts);
-    if (!client) return kv::unexpected(AmuleFailure{AmuleFailure::Kind::Failed, client.error(), AmuleWhere(connection)});
+    if (!client) return std::unexpected(AmuleFailure{AmuleFailure::Kind::Failed, client.error(), AmuleWhere(connection)});
     return AmuleSession(std::move(*client), AmuleWhere(connection));
 }
 
-kv::expected<AmuleQueue, AmuleFailure> AmuleSession::Queue() {
+std::expected<AmuleQueue, AmuleFailure> AmuleSession::Queue() {
     auto queue = client_.Queue();
-    if (!queue) return kv::unexpected(Failure(queue.error()));
+    if (!queue) return std::unexpected(Failure(queue.error()));
     return *std::move(queue);
 }
 
-kv::expected<void, AmuleFailure> AmuleSession::Act(AmuleAction action, const Ed2kHash& hash) {
-    if (auto done = client_.Act(action, hash); !done) return kv::unexpected(Failure(done.error()));
+std::expected<void, AmuleFailure> AmuleSession::Act(AmuleAction action, const Ed2kHash& hash) {
+    if (auto done = client_.Act(action, hash); !done) return std::unexpected(Failure(done.error()));
     return {};
 }
 
-kv::expected<void, AmuleFailure> AmuleSession::AddLink(const std::string& link) {
-    if (auto added = client_.AddLink(link); !added) return kv::unexpected(Failure(added.error()));
+std::expected<void, AmuleFailure> AmuleSession::AddLink(const std::string& link) {
+    if (auto added = client_.AddLink(link); !added) return std::unexpected(Failure(added.error()));
     return {};
 }
 

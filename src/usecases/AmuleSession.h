@@ -10,7 +10,7 @@
 #include "clients/amule/AmuleClient.h"
 #include "clients/amule/ConnectionSettings.h"
 #include "clients/amule/DownloadQueue.h"
-#include "common/Expected.h"
+#include <expected>
 #include "ed2k/Ed2kHash.h"
 #include "settings/Home.h"
 
@@ -82,17 +82,17 @@ class AmuleSession;
 class AmuleSession {
 public:
     // Logs in to the stored connection, or to the one given.
-    [[nodiscard]] static kv::expected<AmuleSession, AmuleFailure> Open(const ProgramHome& home, ec::Timeouts timeouts = {});
-    [[nodiscard]] static kv::expected<AmuleSession, AmuleFailure> OpenAt(const AmuleConnection& connection,
+    [[nodiscard]] static std::expected<AmuleSession, AmuleFailure> Open(const ProgramHome& home, ec::Timeouts timeouts = {});
+    [[nodiscard]] static std::expected<AmuleSession, AmuleFailure> OpenAt(const AmuleConnection& connection,
                                                                        ec::Timeouts timeouts = {std::chrono::milliseconds(2000),
                                                                                  std::chrono::milliseconds(5000)});
 
     [[nodiscard]] const std::string& ServerVersion() const { return client_.ServerVersion(); }
     [[nodiscard]] const std::string& Where() const { return where_; }
 
-    [[nodiscard]] kv::expected<AmuleQueue, AmuleFailure> Queue();
-    [[nodiscard]] kv::expected<void, AmuleFailure> Act(AmuleAction action, const Ed2kHash& hash);
-    [[nodiscard]] kv::expected<void, AmuleFailure> AddLink(const std::string& link);
+    [[nodiscard]] std::expected<AmuleQueue, AmuleFailure> Queue();
+    [[nodiscard]] std::expected<void, AmuleFailure> Act(AmuleAction action, const Ed2kHash& hash);
+    [[nodiscard]] std::expected<void, AmuleFailure> AddLink(const std::string& link);
 
 private:
     AmuleSession(ec::AmuleClient client, std::string where) : client_(std::move(client)), where_(std::move(where)) {}

@@ -11,16 +11,16 @@ bool Dropped(const AmuleError& error) { return error.kind == AmuleErrorKind::Clo
 
 }  // namespace
 
-kv::expected<void, AmuleError> AmuleClient::LogIn(Clock::time_point deadline) {
-    kv::expected<void, AmuleError> result;
+std::expected<void, AmuleError> AmuleClient::LogIn(Clock::time_point deadline) {
+    std::expected<void, AmuleError> result;
     for (int attempt = 0; attempt < 2; ++attempt) {
         const auto started = Clock::now();
-        if (started >= deadline) return kv::unexpected(AmuleError{AmuleErrorKind::Timeout, {}});
+        if (started >= deadline) return std::unexpected(AmuleError{AmuleErrorKind::Timeout, {}});
         Timeouts limited = timeouts_;
         limited.connect = std::min(timeouts_.connect,
                                    std::chrono::duration_cast<std::chrono::milliseconds>(deadline - started));
         auto connection = EcConnection::Open(settings_.host, settings_.port, limited);
-        if (!connection) return kv::unexpected(connection.error());
+        if (!connection) return std::unexpected(connection.error());
         connection->LimitTo(deadline);
         const auto info = Login(*connection, settings_.passwordMd5, identity_.name, identity_.version);
         if (info) {
@@ -28,40 +28,40 @@ kv::expected<void, AmuleError> AmuleClient::LogIn(Clock::time_point deadline) {
             serverVersion_ = info->version;
             return {};
         }
-        result = kv::unexpected(info.error());
+        result = std::unexpected(info.error());
         if (!Dropped(info.error()) || Clock::now() - started > kQuickDrop) break;
     }
     return result;
 }
 
-kv::expected<AmuleClient, AmuleError> AmuleClient::Connect(const ConnectionSettings& settings, Identity identity,
+std::expected<AmuleClient, AmuleError> AmuleClient::Connect(const ConnectionSettings& settings, Identity identity,
                                                            Timeouts timeouts) {
     AmuleClient client(settings, std::move(identity), timeouts);
     if (auto loggedIn = client.LogIn(Clock::now() + timeouts.reply); !loggedIn)
-        return kv::unexpected(loggedIn.error());
+        return std::unexpected(loggedIn.error());
     return client;
 }
 
 template <typename T>
-kv::expected<T, AmuleError> AmuleClient::Request(const std::function<kv::expected<T, AmuleError>(bool)>& send) {
+std::expected<T, AmuleError> AmuleClient::Request(const std::function<std::expected<T, AmuleError>(bool)>& send) {
     const auto started = Clock::now();
     const auto deadline = started + timeouts_.reply;
     if (!connection_.IsOpen())
-        if (auto loggedIn = LogIn(deadline); !loggedIn) return kv::unexpected(loggedIn.error());
+        if (auto loggedIn = LogIn(deadline); !loggedIn) return std::unexpected(loggedIn.error());
     connection_.LimitTo(deadline);
     auto first = send(false);
     if (first || !Dropped(first.error()) || Clock::now() - started > kQuickDrop) return first;
-    if (auto loggedIn = LogIn(deadline); !loggedIn) return kv::unexpected(loggedIn.error());
+    if (auto loggedIn = LogIn(deadline); !loggedIn) return std::unexpected(loggedIn.error());
     connection_.LimitTo(deadline);
     return send(true);
 }
 
-kv::expected<DownloadQueue, AmuleError> AmuleClient::Queue() {
+std::expected<DownloadQueue, AmuleError> AmuleClient::Queue() {
     return Request<DownloadQueue>([&](bool) { return GetDownloadQueue(connection_); });
 }
 
-kv::expected<void, AmuleError> AmuleClient::Act(Action action, const Ed2kHash& hash) {
-    return Request<void>([&](bool retry) -> kv::expected<void, AmuleError> {
+std::expected<void, AmuleError> AmuleClient::Act(Action action, const Ed2kHash& hash) {
+    return Request<void>([&](bool retry) -> std::expected<void, AmuleError> {
         if (retry && action == Action::Cancel) {
             // The daemon may have cancelled it before it dropped the connection.
             const auto queue = GetDownloadQueue(connection_);
@@ -71,7 +71,7 @@ kv::expected<void, AmuleError> AmuleClient::Act(Action action, const Ed2kHash& h
     });
 }
 
-kv::expected<void, AmuleError> AmuleClient::AddLink(const std::string& link) {
+std::expected<void, AmuleError> AmuleClient::AddLink(const std::string& link) {
     return Request<void>([&](bool) { return ec::AddLink(connection_, link); });
 }
 

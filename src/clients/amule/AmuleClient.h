@@ -7,7 +7,7 @@
 #include "clients/amule/ConnectionSettings.h"
 #include "clients/amule/DownloadQueue.h"
 #include "clients/amule/EcConnection.h"
-#include "common/Expected.h"
+#include <expected>
 
 namespace kv::ec {
 
@@ -28,25 +28,25 @@ public:
         std::string version;
     };
 
-    static kv::expected<AmuleClient, AmuleError> Connect(const ConnectionSettings& settings, Identity identity,
+    static std::expected<AmuleClient, AmuleError> Connect(const ConnectionSettings& settings, Identity identity,
                                                          Timeouts timeouts = {});
 
     const std::string& ServerVersion() const { return serverVersion_; }
 
-    kv::expected<DownloadQueue, AmuleError> Queue();
+    std::expected<DownloadQueue, AmuleError> Queue();
     // Pausing, resuming and stopping twice does no harm; a cancel whose
     // download is gone after the connection dropped counts as done.
-    kv::expected<void, AmuleError> Act(Action action, const Ed2kHash& hash);
-    kv::expected<void, AmuleError> AddLink(const std::string& link);
+    std::expected<void, AmuleError> Act(Action action, const Ed2kHash& hash);
+    std::expected<void, AmuleError> AddLink(const std::string& link);
 
 private:
     using Clock = std::chrono::steady_clock;
     AmuleClient(ConnectionSettings settings, Identity identity, Timeouts timeouts)
         : settings_(std::move(settings)), identity_(std::move(identity)), timeouts_(timeouts) {}
-    kv::expected<void, AmuleError> LogIn(Clock::time_point deadline);
+    std::expected<void, AmuleError> LogIn(Clock::time_point deadline);
     // Runs one request within one deadline; retry: true for the second sending after a drop.
     template <typename T>
-    kv::expected<T, AmuleError> Request(const std::function<kv::expected<T, AmuleError>(bool retry)>& send);
+    std::expected<T, AmuleError> Request(const std::function<std::expected<T, AmuleError>(bool retry)>& send);
 
     ConnectionSettings settings_;
     Identity identity_;

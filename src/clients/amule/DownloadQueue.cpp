@@ -44,16 +44,16 @@ std::vector<Comment> ReadComments(const EcTag* tag) {
     return comments;
 }
 
-kv::expected<void, AmuleError> ExpectNoop(kv::expected<Packet, AmuleError> reply) {
-    if (!reply) return kv::unexpected(reply.error());
+std::expected<void, AmuleError> ExpectNoop(std::expected<Packet, AmuleError> reply) {
+    if (!reply) return std::unexpected(reply.error());
     if (reply->opcode == OpNoop) return {};
     if (reply->opcode == OpFailed) {
         const EcTag* text = reply->Tag(TagString);
         const std::string reason = text ? text->Text() : std::string();
         const auto kind = ContainsNoCase(reason, "not found") ? AmuleErrorKind::NotFound : AmuleErrorKind::Failed;
-        return kv::unexpected(AmuleError{kind, reason});
+        return std::unexpected(AmuleError{kind, reason});
     }
-    return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, "unexpected answer"});
+    return std::unexpected(AmuleError{AmuleErrorKind::BadReply, "unexpected answer"});
 }
 
 }  // namespace
@@ -132,14 +132,14 @@ DownloadQueue ReadDownloadQueue(Packet reply) {
     return queue;
 }
 
-kv::expected<DownloadQueue, AmuleError> GetDownloadQueue(EcConnection& connection) {
+std::expected<DownloadQueue, AmuleError> GetDownloadQueue(EcConnection& connection) {
     auto reply = connection.Exchange(Packet{OpGetDloadQueue, {}});
-    if (!reply) return kv::unexpected(reply.error());
-    if (reply->opcode != OpDloadQueue) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, "no download queue"});
+    if (!reply) return std::unexpected(reply.error());
+    if (reply->opcode != OpDloadQueue) return std::unexpected(AmuleError{AmuleErrorKind::BadReply, "no download queue"});
     return ReadDownloadQueue(std::move(*reply));
 }
 
-kv::expected<void, AmuleError> Act(EcConnection& connection, Action action, const Ed2kHash& hash) {
+std::expected<void, AmuleError> Act(EcConnection& connection, Action action, const Ed2kHash& hash) {
     uint8_t opcode = OpPartfilePause;
     switch (action) {
         case Action::Pause: opcode = OpPartfilePause; break;
@@ -151,7 +151,7 @@ kv::expected<void, AmuleError> Act(EcConnection& connection, Action action, cons
     return ExpectNoop(connection.Exchange(Packet{opcode, {HashTag(TagPartfile, raw)}}));
 }
 
-kv::expected<void, AmuleError> AddLink(EcConnection& connection, const std::string& link) {
+std::expected<void, AmuleError> AddLink(EcConnection& connection, const std::string& link) {
     // aMule 2.3.3 decodes an escape that follows a raw UTF-8 character at the
     // wrong place ("Caf\xC3\xA9%20del" becomes "Caf\xC3\xA9\rdel"); escaped, every
     // byte comes through.
@@ -168,16 +168,16 @@ kv::expected<void, AmuleError> AddLink(EcConnection& connection, const std::stri
     return ExpectNoop(connection.Exchange(Packet{OpAddLink, {StringTag(TagString, escaped)}}));
 }
 
-kv::expected<Ed2kHash, AmuleError> ResolveTarget(const DownloadQueue& queue, std::string_view target) {
+std::expected<Ed2kHash, AmuleError> ResolveTarget(const DownloadQueue& queue, std::string_view target) {
     if (const auto hash = Ed2kHash::FromHex(target)) {
         if (queue.views.contains(*hash)) return *hash;
-        return kv::unexpected(AmuleError{AmuleErrorKind::NotFound, std::string(target)});
+        return std::unexpected(AmuleError{AmuleErrorKind::NotFound, std::string(target)});
     }
     if (const auto id = PartNumberOf(target)) {
         for (const Download& d : queue.downloads)
             if (queue.views.at(*d.hash).partMetId == *id) return *d.hash;
     }
-    return kv::unexpected(AmuleError{AmuleErrorKind::NotFound, std::string(target)});
+    return std::unexpected(AmuleError{AmuleErrorKind::NotFound, std::string(target)});
 }
 
 }  // namespace kv::ec

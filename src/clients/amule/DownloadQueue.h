@@ -2,7 +2,7 @@
 
 #include <array>
 #include <cstdint>
-#include "common/Expected.h"
+#include <expected>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -56,17 +56,17 @@ bool ReadPartfile(const EcTag& tag, Download& download, ClientView& view);
 // The reply is taken over and let go of as it is read.
 DownloadQueue ReadDownloadQueue(Packet reply);
 
-kv::expected<DownloadQueue, AmuleError> GetDownloadQueue(EcConnection& connection);
+std::expected<DownloadQueue, AmuleError> GetDownloadQueue(EcConnection& connection);
 
 enum class Action { Pause, Resume, Stop, Cancel };
 const char* ActionName(Action action);  // "pause", ...
 
 // Cancelling deletes the download (and aMule lists its hash in canceled.met).
-kv::expected<void, AmuleError> Act(EcConnection& connection, Action action, const Ed2kHash& hash);
-kv::expected<void, AmuleError> AddLink(EcConnection& connection, const std::string& link);
+std::expected<void, AmuleError> Act(EcConnection& connection, Action action, const Ed2kHash& hash);
+std::expected<void, AmuleError> AddLink(EcConnection& connection, const std::string& link);
 
 // A part file name (001, 001.part, 001.part.met) or a hash, as the hash of a
 // download in the queue; NotFound otherwise.
-kv::expected<Ed2kHash, AmuleError> ResolveTarget(const DownloadQueue& queue, std::string_view target);
+std::expected<Ed2kHash, AmuleError> ResolveTarget(const DownloadQueue& queue, std::string_view target);
 
 }  // namespace kv::ec

@@ -50,24 +50,24 @@ AmuleError WaitError(Wait wait, const char* what) {
     return wait == Wait::Cancelled ? AmuleError{AmuleErrorKind::Cancelled, {}} : AmuleError{AmuleErrorKind::Timeout, what};
 }
 
-kv::expected<int, AmuleError> ConnectOne(const addrinfo& ai, Clock::time_point deadline, int cancelFd) {
+std::expected<int, AmuleError> ConnectOne(const addrinfo& ai, Clock::time_point deadline, int cancelFd) {
     const int fd = ::socket(ai.ai_family, ai.ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, ai.ai_protocol);
-    if (fd < 0) return kv::unexpected(SystemError(AmuleErrorKind::Refused, errno));
+    if (fd < 0) return std::unexpected(SystemError(AmuleErrorKind::Refused, errno));
     if (::connect(fd, ai.ai_addr, ai.ai_addrlen) != 0 && errno != EINPROGRESS) {
         const int error = errno;
         ::close(fd);
-        return kv::unexpected(SystemError(AmuleErrorKind::Refused, error));
+        return std::unexpected(SystemError(AmuleErrorKind::Refused, error));
     }
     if (const Wait wait = WaitFor(fd, POLLOUT, deadline, cancelFd); wait != Wait::Ready) {
         ::close(fd);
-        return kv::unexpected(WaitError(wait, "no connection"));
+        return std::unexpected(WaitError(wait, "no connection"));
     }
     int error = 0;
     socklen_t length = sizeof error;
     ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length);
     if (error != 0) {
         ::close(fd);
-        return kv::unexpected(SystemError(AmuleErrorKind::Refused, error));
+        return std::unexpected(SystemError(AmuleErrorKind::Refused, error));
     }
     return fd;
 }
@@ -95,21 +95,21 @@ std::string ReasonOf(const Packet& reply) {
     return text ? text->Text() : std::string();
 }
 
-kv::expected<uint64_t, AmuleError> RequestSalt(EcConnection& connection, const std::string& clientName,
+std::expected<uint64_t, AmuleError> RequestSalt(EcConnection& connection, const std::string& clientName,
                                                 const std::string& clientVersion) {
     Packet request{OpAuthReq,
                    {StringTag(TagClientName, clientName), StringTag(TagClientVersion, clientVersion),
                     IntTag(TagProtocolVersion, kProtocolVersion)}};
     auto reply = connection.Exchange(request);
-    if (!reply) return kv::unexpected(reply.error());
+    if (!reply) return std::unexpected(reply.error());
     if (reply->opcode == OpAuthFail) {
         const std::string reason = ReasonOf(*reply);
         // No reason at all: aMule has no External Connections password set and lets nobody in.
-        if (reason.empty()) return kv::unexpected(AmuleError{AmuleErrorKind::Refused, "it has no password set"});
-        return kv::unexpected(AmuleError{ClassifyAuthFail(reason, AmuleErrorKind::Refused), reason});
+        if (reason.empty()) return std::unexpected(AmuleError{AmuleErrorKind::Refused, "it has no password set"});
+        return std::unexpected(AmuleError{ClassifyAuthFail(reason, AmuleErrorKind::Refused), reason});
     }
     const EcTag* salt = reply->opcode == OpAuthSalt ? reply->Tag(TagPasswdSalt) : nullptr;
-    if (!salt || !salt->Int()) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, "no salt in the login reply"});
+    if (!salt || !salt->Int()) return std::unexpected(AmuleError{AmuleErrorKind::BadReply, "no salt in the login reply"});
     return *salt->Int();
 }
 
@@ -153,7 +153,7 @@ EcConnection& EcConnection::operator=(EcConnection&& other) noexcept {
     return *this;
 }
 
-kv::expected<EcConnection, AmuleError> EcConnection::Open(const std::string& host, uint16_t port,
+std::expected<EcConnection, AmuleError> EcConnection::Open(const std::string& host, uint16_t port,
                                                            Timeouts timeouts) {
     addrinfo hints{};
     hints.ai_family = AF_UNSPEC;
@@ -161,16 +161,16 @@ kv::expected<EcConnection, AmuleError> EcConnection::Open(const std::string& hos
     addrinfo* list = nullptr;
     const std::string service = std::to_string(port);
     if (const int rc = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &list); rc != 0)
-        return kv::unexpected(AmuleError{rc == EAI_SYSTEM ? AmuleErrorKind::Refused : AmuleErrorKind::UnknownHost,
+        return std::unexpected(AmuleError{rc == EAI_SYSTEM ? AmuleErrorKind::Refused : AmuleErrorKind::UnknownHost,
                                          rc == EAI_SYSTEM ? std::strerror(errno) : ::gai_strerror(rc)});
     const auto deadline = Clock::now() + timeouts.connect;
-    kv::expected<int, AmuleError> fd = kv::unexpected(AmuleError{AmuleErrorKind::Refused, "no address"});
+    std::expected<int, AmuleError> fd = std::unexpected(AmuleError{AmuleErrorKind::Refused, "no address"});
     for (const addrinfo* ai = list; ai != nullptr; ai = ai->ai_next) {
         fd = ConnectOne(*ai, deadline, timeouts.cancelFd);
         if (fd || fd.error().kind == AmuleErrorKind::Timeout || fd.error().kind == AmuleErrorKind::Cancelled) break;
     }
     ::freeaddrinfo(list);
-    if (!fd) return kv::unexpected(fd.error());
+    if (!fd) return std::unexpected(fd.error());
     EcConnection connection;
     connection.fd_ = *fd;
     connection.timeouts_ = timeouts;
@@ -184,7 +184,7 @@ void EcConnection::Close() {
 
 Clock::time_point EcConnection::DeadlineFromNow() const { return std::min(Clock::now() + timeouts_.reply, limit_); }
 
-kv::expected<void, AmuleError> EcConnection::SendAll(const std::string& bytes, Clock::time_point deadline) {
+std::expected<void, AmuleError> EcConnection::SendAll(const std::string& bytes, Clock::time_point deadline) {
     size_t sent = 0;
     while (sent < bytes.size()) {
         const ssize_t n = ::send(fd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
@@ -192,16 +192,16 @@ kv::expected<void, AmuleError> EcConnection::SendAll(const std::string& bytes, C
             sent += static_cast<size_t>(n);
         } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             if (const Wait wait = WaitFor(fd_, POLLOUT, deadline, timeouts_.cancelFd); wait != Wait::Ready)
-                return kv::unexpected(WaitError(wait, "sending"));
+                return std::unexpected(WaitError(wait, "sending"));
         } else if (n < 0 && errno != EINTR) {
-            return kv::unexpected(SystemError(AmuleErrorKind::Closed, errno));
+            return std::unexpected(SystemError(AmuleErrorKind::Closed, errno));
         }
     }
     return {};
 }
 
 // Appends to bytes, so that what came before a close can still be told apart.
-kv::expected<void, AmuleError> EcConnection::ReceiveExactly(size_t count, Clock::time_point deadline,
+std::expected<void, AmuleError> EcConnection::ReceiveExactly(size_t count, Clock::time_point deadline,
                                                             std::string& bytes) {
     char buffer[65536];
     const size_t wanted = bytes.size() + count;
@@ -210,41 +210,41 @@ kv::expected<void, AmuleError> EcConnection::ReceiveExactly(size_t count, Clock:
         if (n > 0) {
             bytes.append(buffer, static_cast<size_t>(n));
         } else if (n == 0) {
-            return kv::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
+            return std::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
         } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
             if (const Wait wait = WaitFor(fd_, POLLIN, deadline, timeouts_.cancelFd); wait != Wait::Ready)
-                return kv::unexpected(WaitError(wait, ""));
+                return std::unexpected(WaitError(wait, ""));
         } else if (errno != EINTR) {
-            return kv::unexpected(SystemError(AmuleErrorKind::Closed, errno));
+            return std::unexpected(SystemError(AmuleErrorKind::Closed, errno));
         }
     }
     return {};
 }
 
-kv::expected<Packet, AmuleError> EcConnection::Receive(Clock::time_point deadline) {
+std::expected<Packet, AmuleError> EcConnection::Receive(Clock::time_point deadline) {
     std::string headerBytes;
     const auto header = ReceiveExactly(kHeaderSize, deadline, headerBytes);
-    if (LooksLikeTls(headerBytes)) return kv::unexpected(AmuleError{AmuleErrorKind::EncryptionRequired, {}});
-    if (!header) return kv::unexpected(header.error());
+    if (LooksLikeTls(headerBytes)) return std::unexpected(AmuleError{AmuleErrorKind::EncryptionRequired, {}});
+    if (!header) return std::unexpected(header.error());
     const auto read = ReadHeader(headerBytes);
     if (!read) {
         // Other flags: another protocol (or another program) on that port.
         const auto kind = read.error().code == EcErrorCode::BadFlags ? AmuleErrorKind::ProtocolMismatch
                                                                       : AmuleErrorKind::BadReply;
-        return kv::unexpected(AmuleError{kind, Describe(read.error().code)});
+        return std::unexpected(AmuleError{kind, Describe(read.error().code)});
     }
     std::string body;
-    if (auto got = ReceiveExactly(read->bodyLength, deadline, body); !got) return kv::unexpected(got.error());
+    if (auto got = ReceiveExactly(read->bodyLength, deadline, body); !got) return std::unexpected(got.error());
     auto packet = ReadBody(read->flags, body);
-    if (!packet) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, Describe(packet.error().code)});
+    if (!packet) return std::unexpected(AmuleError{AmuleErrorKind::BadReply, Describe(packet.error().code)});
     return *std::move(packet);
 }
 
-kv::expected<Packet, AmuleError> EcConnection::Exchange(const Packet& request) {
-    if (fd_ < 0) return kv::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
+std::expected<Packet, AmuleError> EcConnection::Exchange(const Packet& request) {
+    if (fd_ < 0) return std::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
     const auto deadline = DeadlineFromNow();
-    auto reply = [&]() -> kv::expected<Packet, AmuleError> {
-        if (auto sent = SendAll(WritePacket(request), deadline); !sent) return kv::unexpected(sent.error());
+    auto reply = [&]() -> std::expected<Packet, AmuleError> {
+        if (auto sent = SendAll(WritePacket(request), deadline); !sent) return std::unexpected(sent.error());
         return Receive(deadline);
     }();
     if (!reply) Close();
@@ -257,21 +257,21 @@ std::string SaltedPasswordHash(const std::string& passwordMd5Hex, uint64_t salt)
     return Md5Hex(ToLowerAscii(passwordMd5Hex) + Md5Hex(saltText));
 }
 
-kv::expected<ServerInfo, AmuleError> Login(EcConnection& connection, const std::string& passwordMd5Hex,
+std::expected<ServerInfo, AmuleError> Login(EcConnection& connection, const std::string& passwordMd5Hex,
                                             const std::string& clientName, const std::string& clientVersion) {
     if (!Ed2kHash::FromHex(passwordMd5Hex))
-        return kv::unexpected(AmuleError{AmuleErrorKind::WrongPassword, "the password's MD5 is not 32 hex digits"});
+        return std::unexpected(AmuleError{AmuleErrorKind::WrongPassword, "the password's MD5 is not 32 hex digits"});
     const auto salt = RequestSalt(connection, clientName, clientVersion);
-    if (!salt) return kv::unexpected(salt.error());
+    if (!salt) return std::unexpected(salt.error());
     const auto answer = Ed2kHash::FromHex(SaltedPasswordHash(passwordMd5Hex, *salt));
     const std::string raw(answer->bytes().begin(), answer->bytes().end());
     auto reply = connection.Exchange(Packet{OpAuthPasswd, {HashTag(TagPasswdHash, raw)}});
-    if (!reply) return kv::unexpected(reply.error());
+    if (!reply) return std::unexpected(reply.error());
     if (reply->opcode == OpAuthFail) {
         const std::string reason = ReasonOf(*reply);
-        return kv::unexpected(AmuleError{ClassifyAuthFail(reason, AmuleErrorKind::WrongPassword), reason});
+        return std::unexpected(AmuleError{ClassifyAuthFail(reason, AmuleErrorKind::WrongPassword), reason});
     }
-    if (reply->opcode != OpAuthOk) return kv::unexpected(AmuleError{AmuleErrorKind::BadReply, "no login answer"});
+    if (reply->opcode != OpAuthOk) return std::unexpected(AmuleError{AmuleErrorKind::BadReply, "no login answer"});
     const EcTag* version = reply->Tag(TagServerVersion);
     return ServerInfo{version ? version->Text() : std::string()};
 }

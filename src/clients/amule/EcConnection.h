@@ -2,7 +2,7 @@
 
 #include <chrono>
 #include <cstdint>
-#include "common/Expected.h"
+#include <expected>
 #include <string>
 
 #include "clients/amule/EcPacket.h"
@@ -50,13 +50,13 @@ public:
     EcConnection(const EcConnection&) = delete;
     EcConnection& operator=(const EcConnection&) = delete;
 
-    static kv::expected<EcConnection, AmuleError> Open(const std::string& host, uint16_t port,
+    static std::expected<EcConnection, AmuleError> Open(const std::string& host, uint16_t port,
                                                         Timeouts timeouts = {});
 
     // Sends a request and waits for its reply, until the reply timeout or the
     // limit, whichever comes first. Any failure closes the connection: a late
     // reply must never be read as the answer to the next request.
-    kv::expected<Packet, AmuleError> Exchange(const Packet& request);
+    std::expected<Packet, AmuleError> Exchange(const Packet& request);
 
     // Caps the waits of the exchanges that follow (one command's whole budget).
     void LimitTo(std::chrono::steady_clock::time_point limit) { limit_ = limit; }
@@ -65,10 +65,10 @@ public:
 
 private:
     std::chrono::steady_clock::time_point DeadlineFromNow() const;
-    kv::expected<void, AmuleError> SendAll(const std::string& bytes, std::chrono::steady_clock::time_point deadline);
-    kv::expected<void, AmuleError> ReceiveExactly(size_t count, std::chrono::steady_clock::time_point deadline,
+    std::expected<void, AmuleError> SendAll(const std::string& bytes, std::chrono::steady_clock::time_point deadline);
+    std::expected<void, AmuleError> ReceiveExactly(size_t count, std::chrono::steady_clock::time_point deadline,
                                                   std::string& bytes);
-    kv::expected<Packet, AmuleError> Receive(std::chrono::steady_clock::time_point deadline);
+    std::expected<Packet, AmuleError> Receive(std::chrono::steady_clock::time_point deadline);
 
     int fd_ = -1;
     Timeouts timeouts_;
@@ -85,7 +85,7 @@ struct ServerInfo {
 std::string SaltedPasswordHash(const std::string& passwordMd5Hex, uint64_t salt);
 
 // Logs in with the password's MD5 in hex (what amule.conf keeps as ECPassword).
-kv::expected<ServerInfo, AmuleError> Login(EcConnection& connection, const std::string& passwordMd5Hex,
+std::expected<ServerInfo, AmuleError> Login(EcConnection& connection, const std::string& passwordMd5Hex,
                                             const std::string& clientName, const std::string& clientVersion);
 
 }  // namespace kv::ec

@@ -25,21 +25,21 @@ class TagReader {
 public:
     TagReader(std::string_view body, const ReadLimits& limits) : body_(body), limits_(limits) {}
 
-    kv::expected<Packet, EcError> Read() {
+    std::expected<Packet, EcError> Read() {
         Packet packet;
         if (body_.size() < 3) return Fail(EcErrorCode::Truncated);
         packet.opcode = static_cast<uint8_t>(body_[0]);
         const auto count = static_cast<size_t>(BigEndian(body_.substr(1, 2)));
         pos_ = 3;
-        if (auto read = ReadList(count, 0, packet.tags); !read) return kv::unexpected(read.error());
+        if (auto read = ReadList(count, 0, packet.tags); !read) return std::unexpected(read.error());
         if (pos_ != body_.size()) return Fail(EcErrorCode::TrailingBytes);
         return packet;
     }
 
 private:
-    kv::unexpected<EcError> Fail(EcErrorCode code) const { return kv::unexpected(EcError{code, pos_}); }
+    std::unexpected<EcError> Fail(EcErrorCode code) const { return std::unexpected(EcError{code, pos_}); }
 
-    kv::expected<void, EcError> ReadList(size_t count, size_t depth, std::vector<EcTag>& out) {
+    std::expected<void, EcError> ReadList(size_t count, size_t depth, std::vector<EcTag>& out) {
         if (depth >= limits_.maxDepth) return Fail(EcErrorCode::TooDeep);
         // Every tag takes at least a header: a count the bytes cannot hold is a lie.
         if (count > (body_.size() - pos_) / kTagHeaderSize) return Fail(EcErrorCode::Truncated);
@@ -52,7 +52,7 @@ private:
         return {};
     }
 
-    kv::expected<void, EcError> ReadTag(size_t depth, EcTag& tag) {
+    std::expected<void, EcError> ReadTag(size_t depth, EcTag& tag) {
         if (body_.size() - pos_ < kTagHeaderSize) return Fail(EcErrorCode::Truncated);
         const auto nameField = static_cast<uint16_t>(BigEndian(body_.substr(pos_, 2)));
         tag.name = nameField >> 1;
@@ -82,9 +82,9 @@ private:
     size_t tags_ = 0;
 };
 
-kv::expected<std::string, EcError> Inflate(std::string_view deflated, size_t cap) {
+std::expected<std::string, EcError> Inflate(std::string_view deflated, size_t cap) {
     z_stream z{};
-    if (inflateInit(&z) != Z_OK) return kv::unexpected(EcError{EcErrorCode::Inflate, 0});
+    if (inflateInit(&z) != Z_OK) return std::unexpected(EcError{EcErrorCode::Inflate, 0});
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(deflated.data()));
     z.avail_in = static_cast<uInt>(deflated.size());
     std::string out;
@@ -97,14 +97,14 @@ kv::expected<std::string, EcError> Inflate(std::string_view deflated, size_t cap
         const size_t produced = sizeof chunk - z.avail_out;
         if (out.size() + produced > cap) {
             inflateEnd(&z);
-            return kv::unexpected(EcError{EcErrorCode::TooLarge, out.size()});
+            return std::unexpected(EcError{EcErrorCode::TooLarge, out.size()});
         }
         out.append(chunk, produced);
     }
     const size_t consumed = deflated.size() - z.avail_in;
     inflateEnd(&z);
-    if (status != Z_STREAM_END) return kv::unexpected(EcError{EcErrorCode::Inflate, consumed});
-    if (consumed != deflated.size()) return kv::unexpected(EcError{EcErrorCode::TrailingBytes, consumed});
+    if (status != Z_STREAM_END) return std::unexpected(EcError{EcErrorCode::Inflate, consumed});
+    if (consumed != deflated.size()) return std::unexpected(EcError{EcErrorCode::TrailingBytes, consumed});
     return out;
 }
 
@@ -174,30 +174,30 @@ const EcTag* Packet::Tag(uint16_t tagName) const {
     return it == tags.end() ? nullptr : &*it;
 }
 
-kv::expected<Header, EcError> ReadHeader(std::string_view header, const ReadLimits& limits) {
-    if (header.size() < kHeaderSize) return kv::unexpected(EcError{EcErrorCode::Truncated, 0});
+std::expected<Header, EcError> ReadHeader(std::string_view header, const ReadLimits& limits) {
+    if (header.size() < kHeaderSize) return std::unexpected(EcError{EcErrorCode::Truncated, 0});
     Header h{static_cast<uint32_t>(BigEndian(header.substr(0, 4))),
              static_cast<uint32_t>(BigEndian(header.substr(4, 4)))};
     // Never asked for UTF-8 numbers nor anything newer: a server that sends them is not talking to us.
-    if ((h.flags & ~kFlagZlib) != kFlagBase) return kv::unexpected(EcError{EcErrorCode::BadFlags, 0});
-    if (h.bodyLength > limits.maxBody) return kv::unexpected(EcError{EcErrorCode::TooLarge, 4});
+    if ((h.flags & ~kFlagZlib) != kFlagBase) return std::unexpected(EcError{EcErrorCode::BadFlags, 0});
+    if (h.bodyLength > limits.maxBody) return std::unexpected(EcError{EcErrorCode::TooLarge, 4});
     return h;
 }
 
-kv::expected<Packet, EcError> ReadBody(uint32_t flags, std::string_view body, const ReadLimits& limits) {
+std::expected<Packet, EcError> ReadBody(uint32_t flags, std::string_view body, const ReadLimits& limits) {
     if (!(flags & kFlagZlib)) return TagReader(body, limits).Read();
     auto inflated = Inflate(body, limits.maxBody);
-    if (!inflated) return kv::unexpected(inflated.error());
+    if (!inflated) return std::unexpected(inflated.error());
     return TagReader(*inflated, limits).Read();
 }
 
-kv::expected<Packet, EcError> ReadPacket(std::string_view bytes, const ReadLimits& limits) {
+std::expected<Packet, EcError> ReadPacket(std::string_view bytes, const ReadLimits& limits) {
     auto header = ReadHeader(bytes, limits);
-    if (!header) return kv::unexpected(header.error());
+    if (!header) return std::unexpected(header.error());
     const std::string_view body = bytes.substr(kHeaderSize);
-    if (body.size() < header->bodyLength) return kv::unexpected(EcError{EcErrorCode::Truncated, body.size()});
+    if (body.size() < header->bodyLength) return std::unexpected(EcError{EcErrorCode::Truncated, body.size()});
     if (body.size() > header->bodyLength)
-        return kv::unexpected(EcError{EcErrorCode::TrailingBytes, header->bodyLength});
+        return std::unexpected(EcError{EcErrorCode::TrailingBytes, header->bodyLength});
     return ReadBody(header->flags, body, limits);
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include "common/Expected.h"
+#include <expected>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,13 +71,13 @@ struct Header {
 };
 
 // The 8 header bytes; BadFlags or TooLarge before a byte of the body is read.
-kv::expected<Header, EcError> ReadHeader(std::string_view header, const ReadLimits& limits = {});
+std::expected<Header, EcError> ReadHeader(std::string_view header, const ReadLimits& limits = {});
 
 // A body as the header described it (deflated when flags hold kFlagZlib).
-kv::expected<Packet, EcError> ReadBody(uint32_t flags, std::string_view body, const ReadLimits& limits = {});
+std::expected<Packet, EcError> ReadBody(uint32_t flags, std::string_view body, const ReadLimits& limits = {});
 
 // A whole packet, header and body, and nothing after it.
-kv::expected<Packet, EcError> ReadPacket(std::string_view bytes, const ReadLimits& limits = {});
+std::expected<Packet, EcError> ReadPacket(std::string_view bytes, const ReadLimits& limits = {});
 
 // Header and body; deflated when compress is set.
 std::string WritePacket(const Packet& packet, bool compress = false);

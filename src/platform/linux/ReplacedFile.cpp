@@ -51,25 +51,25 @@ void IgnoreFileSizeSignal() {
 // Only a regular file, or nothing yet, is written there: renaming over a
 // device or a FIFO would replace the node itself (FAKES.DAT -> /dev/null run
 // as root would replace the system's /dev/null).
-kv::expected<std::string, std::string> WriteTarget(const std::string& path) {
+std::expected<std::string, std::string> WriteTarget(const std::string& path) {
     fs::path target(path);
     for (int hops = 0;; ++hops) {
         struct stat st {};
         if (::lstat(target.c_str(), &st) != 0) {
             if (errno == ENOENT) return target.string();  // made new (a dangling link gets its file)
-            return kv::unexpected(CouldNotWrite(path, target.string(), errno));
+            return std::unexpected(CouldNotWrite(path, target.string(), errno));
         }
         if (S_ISREG(st.st_mode)) return target.string();
         if (!S_ISLNK(st.st_mode)) {
-            if (hops == 0) return kv::unexpected("Not writing " + path + ": it is " + KindOf(st.st_mode) + ", not a regular file.");
-            return kv::unexpected("Not writing through the link " + path + ": it points to " + target.string() + ", " +
+            if (hops == 0) return std::unexpected("Not writing " + path + ": it is " + KindOf(st.st_mode) + ", not a regular file.");
+            return std::unexpected("Not writing through the link " + path + ": it points to " + target.string() + ", " +
                                    KindOf(st.st_mode) + ", not a regular file.");
         }
         std::error_code ec;
         const fs::path next = fs::read_symlink(target, ec);
-        if (ec) return kv::unexpected(CouldNotWrite(path, target.string(), ec.value()));
+        if (ec) return std::unexpected(CouldNotWrite(path, target.string(), ec.value()));
         target = next.is_absolute() ? next : target.parent_path() / next;
-        if (hops == 40) return kv::unexpected("Not writing through the link " + path + ": its chain of links does not end.");
+        if (hops == 40) return std::unexpected("Not writing through the link " + path + ": its chain of links does not end.");
     }
 }
 
@@ -124,20 +124,20 @@ int KeepModeAndOwner(int fd, const std::string& target) {
 
 }  // namespace
 
-kv::expected<PreparedFile, std::string> PreparedFile::Write(const std::string& path, const std::string& data) {
+std::expected<PreparedFile, std::string> PreparedFile::Write(const std::string& path, const std::string& data) {
     const std::string_view part = data;
     return Write(path, std::span(&part, 1), true);
 }
 
-kv::expected<PreparedFile, std::string> PreparedFile::Write(const std::string& path,
+std::expected<PreparedFile, std::string> PreparedFile::Write(const std::string& path,
                                                             std::span<const std::string_view> parts, bool durable) {
     IgnoreFileSizeSignal();
-    const kv::expected<std::string, std::string> target = WriteTarget(path);
-    if (!target) return kv::unexpected(target.error());
+    const std::expected<std::string, std::string> target = WriteTarget(path);
+    if (!target) return std::unexpected(target.error());
     RemoveStaleTemporaries(*target);
     const std::string temp = *target + ".tmp-" + std::to_string(::getpid());
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0644);
-    if (fd < 0) return kv::unexpected(CouldNotWrite(path, *target, errno));
+    if (fd < 0) return std::unexpected(CouldNotWrite(path, *target, errno));
     int err = KeepModeAndOwner(fd, *target);
     for (const std::string_view part : parts)
         if (err == 0) err = WriteAll(fd, part);
@@ -145,7 +145,7 @@ kv::expected<PreparedFile, std::string> PreparedFile::Write(const std::string& p
     if (::close(fd) != 0 && err == 0) err = errno;
     if (err != 0) {
         ::unlink(temp.c_str());
-        return kv::unexpected(CouldNotWrite(path, *target, err));
+        return std::unexpected(CouldNotWrite(path, *target, err));
     }
     return PreparedFile(*target, temp);
 }
@@ -172,7 +172,7 @@ WriteOutcome PreparedFile::Commit() {
     if (std::rename(temp.c_str(), target_.c_str()) != 0) {
         const int err = errno;
         ::unlink(temp.c_str());
-        return kv::unexpected(CouldNotWrite(target_, target_, err));
+        return std::unexpected(CouldNotWrite(target_, target_, err));
     }
     return {};
 }
@@ -183,8 +183,8 @@ WriteOutcome ReplaceFile(const std::string& path, const std::string& data) {
 }
 
 WriteOutcome ReplaceFile(const std::string& path, std::span<const std::string_view> parts, bool durable) {
-    kv::expected<PreparedFile, std::string> prepared = PreparedFile::Write(path, parts, durable);
-    if (!prepared) return kv::unexpected(prepared.error());
+    std::expected<PreparedFile, std::string> prepared = PreparedFile::Write(path, parts, durable);
+    if (!prepared) return std::unexpected(prepared.error());
     return prepared->Commit();
 }
 

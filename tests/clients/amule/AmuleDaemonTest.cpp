@@ -41,7 +41,7 @@ protected:
         ASSERT_TRUE(daemon_->Running()) << daemon_->Log();
     }
 
-    kv::expected<AmuleClient, AmuleError> Connect() const {
+    std::expected<AmuleClient, AmuleError> Connect() const {
         return AmuleClient::Connect({"127.0.0.1", daemon_->Port(), AmuleDaemon::kPasswordMd5}, {"kv-test", "1"});
     }
 
