@@ -140,10 +140,6 @@
         <translation>Konnte die Fake-Liste %1 nicht lesen: %2.</translation>
     </message>
     <message>
-        <source>aMule: %1</source>
-        <translation>aMule: %1</translation>
-    </message>
-    <message>
         <source>No fake list: %1 does not exist. Run &apos;kestrivane-cli update&apos; or pass --fakes FILE.</source>
         <translation>Keine Fake-Liste: %1 existiert nicht. Führen Sie &apos;kestrivane-cli update&apos; aus oder geben Sie --fakes FILE an.</translation>
     </message>
@@ -168,36 +164,12 @@
         <translation>Kann %1 nicht importieren: keine solche Datei.</translation>
     </message>
     <message>
-        <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
-        <translation>Fehler: Kein &apos;temp!&apos;-Eintrag in pref.met gefunden!</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in amule.conf found!</source>
-        <translation>Fehler: Kein &apos;[eMule] TempDir=&apos; in amule.conf gefunden!</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
-        <translation>Fehler: Kein &apos;[eMule] TempDir=&apos; in preferences.ini gefunden!</translation>
-    </message>
-    <message>
         <source>Could not write %1.</source>
         <translation>Konnte %1 nicht schreiben.</translation>
     </message>
     <message>
         <source>The import stored no temp directory.</source>
         <translation>Der Import hat kein Temp-Verzeichnis gespeichert.</translation>
-    </message>
-    <message>
-        <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
-        <translation>eDonkey PREF.MET geöffnet, &apos;PrefMetPath&apos; und &apos;TempPath&apos; in KESTRIVANE.INI geschrieben</translation>
-    </message>
-    <message>
-        <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>eMule PREFERENCES.INI geöffnet, &apos;PreferencesIniPath&apos; und &apos;TempDir&apos; in KESTRIVANE.INI geschrieben</translation>
-    </message>
-    <message>
-        <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>aMule AMULE.CONF geöffnet, &apos;PreferencesIniPath&apos; und &apos;TempDir&apos; in KESTRIVANE.INI geschrieben</translation>
     </message>
     <message>
         <source>Cannot mark %1: give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.</source>
@@ -454,10 +426,6 @@
     <message>
         <source>Cannot create the directory %1. Pass --home DIR.</source>
         <translation>Kann das Verzeichnis %1 nicht anlegen. Geben Sie --home DIR an.</translation>
-    </message>
-    <message>
-        <source>--home %1: no such directory.</source>
-        <translation>--home %1: kein solches Verzeichnis.</translation>
     </message>
     <message>
         <source>Partname	Filename	Error-Description</source>

@@ -140,10 +140,6 @@
         <translation>No se pudo leer la lista de fakes %1: %2.</translation>
     </message>
     <message>
-        <source>aMule: %1</source>
-        <translation>aMule: %1</translation>
-    </message>
-    <message>
         <source>No fake list: %1 does not exist. Run &apos;kestrivane-cli update&apos; or pass --fakes FILE.</source>
         <translation>No hay lista de fakes: %1 no existe. Ejecute &apos;kestrivane-cli update&apos; o indique --fakes FILE.</translation>
     </message>
@@ -168,36 +164,12 @@
         <translation>No se puede importar %1: el archivo no existe.</translation>
     </message>
     <message>
-        <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
-        <translation>Error: no se encontró la entrada &apos;temp!&apos; en pref.met.</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in amule.conf found!</source>
-        <translation>Error: ¡No se encontró &apos;[eMule] TempDir=&apos; en amule.conf!</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
-        <translation>Error: no se encontró &apos;[eMule] TempDir=&apos; en preferences.ini.</translation>
-    </message>
-    <message>
         <source>Could not write %1.</source>
         <translation>No se pudo escribir %1.</translation>
     </message>
     <message>
         <source>The import stored no temp directory.</source>
         <translation>La importación no guardó ningún directorio temporal.</translation>
-    </message>
-    <message>
-        <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
-        <translation>PREF.MET de eDonkey abierto, &apos;PrefMetPath&apos; y &apos;TempPath&apos; escritos en KESTRIVANE.INI</translation>
-    </message>
-    <message>
-        <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>PREFERENCES.INI de eMule abierto, &apos;PreferencesIniPath&apos; y &apos;TempDir&apos; escritos en KESTRIVANE.INI</translation>
-    </message>
-    <message>
-        <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>AMULE.CONF de aMule abierto, &apos;PreferencesIniPath&apos; y &apos;TempDir&apos; escritos en KESTRIVANE.INI</translation>
     </message>
     <message>
         <source>Cannot mark %1: give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.</source>
@@ -454,10 +426,6 @@
     <message>
         <source>Cannot create the directory %1. Pass --home DIR.</source>
         <translation>No se puede crear el directorio %1. Indique --home DIR.</translation>
-    </message>
-    <message>
-        <source>--home %1: no such directory.</source>
-        <translation>--home %1: el directorio no existe.</translation>
     </message>
     <message>
         <source>Partname	Filename	Error-Description</source>

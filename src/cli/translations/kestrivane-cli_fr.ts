@@ -140,10 +140,6 @@
         <translation>Impossible de lire la liste de fakes %1 : %2.</translation>
     </message>
     <message>
-        <source>aMule: %1</source>
-        <translation>aMule : %1</translation>
-    </message>
-    <message>
         <source>No fake list: %1 does not exist. Run &apos;kestrivane-cli update&apos; or pass --fakes FILE.</source>
         <translation>Aucune liste de fakes : %1 n&apos;existe pas. Lancez &apos;kestrivane-cli update&apos; ou indiquez --fakes FILE.</translation>
     </message>
@@ -168,36 +164,12 @@
         <translation>Impossible d&apos;importer %1 : fichier inexistant.</translation>
     </message>
     <message>
-        <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
-        <translation>Erreur : aucune entrée &apos;temp!&apos; trouvée dans pref.met !</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in amule.conf found!</source>
-        <translation>Erreur : aucun &apos;[eMule] TempDir=&apos; trouvé dans amule.conf !</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
-        <translation>Erreur : aucun &apos;[eMule] TempDir=&apos; trouvé dans preferences.ini !</translation>
-    </message>
-    <message>
         <source>Could not write %1.</source>
         <translation>Impossible d&apos;écrire %1.</translation>
     </message>
     <message>
         <source>The import stored no temp directory.</source>
         <translation>L&apos;importation n&apos;a enregistré aucun dossier temporaire.</translation>
-    </message>
-    <message>
-        <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
-        <translation>PREF.MET d&apos;eDonkey ouvert, &apos;PrefMetPath&apos; et &apos;TempPath&apos; écrits dans KESTRIVANE.INI</translation>
-    </message>
-    <message>
-        <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>PREFERENCES.INI d&apos;eMule ouvert, &apos;PreferencesIniPath&apos; et &apos;TempDir&apos; écrits dans KESTRIVANE.INI</translation>
-    </message>
-    <message>
-        <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>AMULE.CONF d&apos;aMule ouvert, &apos;PreferencesIniPath&apos; et &apos;TempDir&apos; écrits dans KESTRIVANE.INI</translation>
     </message>
     <message>
         <source>Cannot mark %1: give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.</source>
@@ -454,10 +426,6 @@
     <message>
         <source>Cannot create the directory %1. Pass --home DIR.</source>
         <translation>Impossible de créer le dossier %1. Indiquez --home DIR.</translation>
-    </message>
-    <message>
-        <source>--home %1: no such directory.</source>
-        <translation>--home %1 : dossier inexistant.</translation>
     </message>
     <message>
         <source>Partname	Filename	Error-Description</source>

@@ -140,10 +140,6 @@
         <translation>Impossibile leggere la lista di fake %1: %2.</translation>
     </message>
     <message>
-        <source>aMule: %1</source>
-        <translation>aMule: %1</translation>
-    </message>
-    <message>
         <source>No fake list: %1 does not exist. Run &apos;kestrivane-cli update&apos; or pass --fakes FILE.</source>
         <translation>Nessuna lista di fake: %1 non esiste. Esegui &apos;kestrivane-cli update&apos; o indica --fakes FILE.</translation>
     </message>
@@ -168,36 +164,12 @@
         <translation>Impossibile importare %1: file inesistente.</translation>
     </message>
     <message>
-        <source>Error: No &apos;temp!&apos; entry in pref.met found!</source>
-        <translation>Errore: nessuna voce &apos;temp!&apos; trovata in pref.met!</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in amule.conf found!</source>
-        <translation>Errore: nessun &apos;[eMule] TempDir=&apos; trovato in amule.conf!</translation>
-    </message>
-    <message>
-        <source>Error: No &apos;[eMule] TempDir=&apos; in preferences.ini found!</source>
-        <translation>Errore: nessun &apos;[eMule] TempDir=&apos; trovato in preferences.ini!</translation>
-    </message>
-    <message>
         <source>Could not write %1.</source>
         <translation>Impossibile scrivere %1.</translation>
     </message>
     <message>
         <source>The import stored no temp directory.</source>
         <translation>L&apos;importazione non ha salvato alcuna cartella temporanea.</translation>
-    </message>
-    <message>
-        <source>eDonkey PREF.MET successfully opened, &apos;PrefMetPath&apos; and &apos;TempPath&apos; written to KESTRIVANE.INI</source>
-        <translation>PREF.MET di eDonkey aperto, &apos;PrefMetPath&apos; e &apos;TempPath&apos; scritti in KESTRIVANE.INI</translation>
-    </message>
-    <message>
-        <source>eMule PREFERENCES.INI successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>PREFERENCES.INI di eMule aperto, &apos;PreferencesIniPath&apos; e &apos;TempDir&apos; scritti in KESTRIVANE.INI</translation>
-    </message>
-    <message>
-        <source>aMule AMULE.CONF successfully opened, &apos;PreferencesIniPath&apos; and &apos;TempDir&apos; written to KESTRIVANE.INI</source>
-        <translation>AMULE.CONF di aMule aperto, &apos;PreferencesIniPath&apos; e &apos;TempDir&apos; scritti in KESTRIVANE.INI</translation>
     </message>
     <message>
         <source>Cannot mark %1: give a .part.met name of the temp directory (001.part) or a hash of 32 hex digits.</source>
@@ -454,10 +426,6 @@
     <message>
         <source>Cannot create the directory %1. Pass --home DIR.</source>
         <translation>Impossibile creare la cartella %1. Indica --home DIR.</translation>
-    </message>
-    <message>
-        <source>--home %1: no such directory.</source>
-        <translation>--home %1: cartella inesistente.</translation>
     </message>
     <message>
         <source>Partname	Filename	Error-Description</source>
