@@ -61,6 +61,28 @@ void PrintStatus(const std::string& status, std::ostream& err) {
     if (!status.empty()) err << VisibleControls(ToDisplayUtf8(status)) << '\n';
 }
 
+// JSON text with C1 control characters escaped as well: the library escapes
+// only those below U+0020, and a raw CSI or OSC would reach a terminal that
+// shows the output.
+std::string JsonDump(const nlohmann::ordered_json& j, int indent = -1) {
+    std::string text = j.dump(indent);
+    if (text.find('\xC2') == std::string::npos) return text;
+    std::string out;
+    out.reserve(text.size() + 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (text[i] == '\xC2' && next >= 0x80 && next <= 0x9F) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", next);
+            out += escaped;
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 nlohmann::ordered_json FindingJson(const Finding& f) {
     const Download& d = f.download;
     return {{"part", ToDisplayUtf8(f.part)},
@@ -130,7 +152,7 @@ public:
         empty_ = false;
         // One level deeper than on its own: every line after the first two spaces more.
         // A string's own line ends are escaped, so each '\n' here ends a line of the layout.
-        for (const char c : element.dump(2)) {
+        for (const char c : JsonDump(element, 2)) {
             out_ += c;
             if (c == '\n') out_ += "  ";
         }
@@ -331,7 +353,9 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
         void Started(const ListsLoaded&) override { printer.Started(); }
         void Listed(AmuleFinding&& af) override {
             if (args_.format == CheckFormat::Json) {
-                const nlohmann::ordered_json client = ClientJson(af);
+                nlohmann::ordered_json client = ClientJson(af);
+                // The row's bytes were not read here: its verdict rests on lists, names and aMule alone.
+                client["inspected"] = !af.finding.bytesElsewhere;
                 printer.Print(af.finding, &client);
             } else {
                 printer.Print(af.finding, nullptr);
@@ -524,7 +548,7 @@ int RunSearch(const HomeDirs& dirs, const SearchArgs& args, const Output& o) {
     if (args.json) {
         nlohmann::ordered_json list = nlohmann::ordered_json::array();
         for (const auto& hit : *hits) list.push_back({{"part", ToDisplayUtf8(hit.part)}, {"name", ToDisplayUtf8(hit.name)}});
-        o.out << list.dump(2) << '\n';
+        o.out << JsonDump(list, 2) << '\n';
     } else {
         for (const auto& hit : *hits)
             o.out << VisibleControls(ToDisplayUtf8(hit.part)) << '\t' << VisibleControls(ToDisplayUtf8(hit.name)) << '\n';
@@ -768,7 +792,7 @@ namespace {
 // One line per finding, whatever a name holds; or one JSON object per line.
 void PrintWatchFinding(const Finding& f, bool json, std::ostream& out) {
     if (json) {
-        out << FindingJson(f).dump() << '\n';
+        out << JsonDump(FindingJson(f)) << '\n';
     } else {
         out << VisibleControls(ToDisplayUtf8(f.part)) << '\t' << VisibleControls(ToDisplayUtf8(f.download.name)) << '\t'
             << VisibleControls(ToDisplayUtf8(VerdictOf(f, Words()))) << '\n';

@@ -77,7 +77,7 @@ TEST_F(FirstHour, HostileNamesAreShownNotObeyed) {
     // An anchor's address ends as the link's does.
     EXPECT_NE(Run({"check", "--html"}).out.find("|" + kHash + "|/\">"), std::string::npos);
     for (const Args& args : std::vector<Args>{{"check"}, {"check", "--html"}, {"check", "--links"}, {"export"},
-                                              {"search", "o"}, {"check", "--fakes", input.Write("l\xC2\x9B" "2J", "")},
+                                              {"check", "--json"}, {"search", "o"}, {"search", "--json", "o"}, {"check", "--fakes", input.Write("l\xC2\x9B" "2J", "")},
                                               {"check", "--fakes", input.File("gone\xC2\x9B" "2J")},
                                               {"mark", "001.part", "--reason", "r"},
                                               {"mark", "002.part", "--reason", "r"}, {"mark", "003.part", "--reason", "r"}}) {
