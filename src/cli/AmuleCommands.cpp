@@ -226,17 +226,17 @@ namespace {
 class Registered final : public AmuleCommands {
 public:
     explicit Registered(CLI::App& app) {
-        amule_ = app.add_subcommand("amule", "Act in aMule over its External Connections (amuled, the remote GUI's "
-                                             "daemon, on this machine or another)");
+        amule_ = app.add_subcommand("amule", T(QT_TRANSLATE_NOOP("Cli", "Act in aMule over its External Connections (amuled, the remote GUI's "
+                                             "daemon, on this machine or another)")));
         amule_->require_subcommand(1);
         connect_ = amule_->add_subcommand(
-            "connect", "Log in to aMule and store the connection (host, port, the password's MD5) for the "
-                       "other amule commands; prints the aMule version reached");
+            "connect", T(QT_TRANSLATE_NOOP("Cli", "Log in to aMule and store the connection (host, port, the password's MD5) for the "
+                       "other amule commands; prints the aMule version reached")));
         connect_->add_option("HOST[:PORT]", connectArgs_.hostPort,
-                             "Where aMule listens (port default 4712); none: the EC settings of the imported or "
-                             "detected amule.conf, no password asked");
+                             T(QT_TRANSLATE_NOOP("Cli", "Where aMule listens (port default 4712); none: the EC settings of the imported or "
+                             "detected amule.conf, no password asked")));
         connect_->add_flag("--password-stdin", connectArgs_.passwordStdin,
-                           "Read the password from the first line of the standard input");
+                           T(QT_TRANSLATE_NOOP("Cli", "Read the password from the first line of the standard input")));
         for (const AmuleAction action : {AmuleAction::Pause, AmuleAction::Resume, AmuleAction::Stop, AmuleAction::Cancel})
             AddAction(action);
     }
@@ -253,16 +253,16 @@ public:
 
 private:
     void AddAction(AmuleAction action) {
-        static const char* const help[] = {"Pause downloads in aMule (undone with resume)",
-                                           "Resume paused or stopped downloads in aMule",
-                                           "Stop downloads in aMule (they keep their place but ask no sources)",
-                                           "Cancel downloads in aMule: deletes what has arrived and lists the hash "
-                                           "in aMule's canceled.met; asks first on a terminal"};
+        static const char* const help[] = {QT_TRANSLATE_NOOP("Cli", "Pause downloads in aMule (undone with resume)"),
+                                           QT_TRANSLATE_NOOP("Cli", "Resume paused or stopped downloads in aMule"),
+                                           QT_TRANSLATE_NOOP("Cli", "Stop downloads in aMule (they keep their place but ask no sources)"),
+                                           QT_TRANSLATE_NOOP("Cli", "Cancel downloads in aMule: deletes what has arrived and lists the hash "
+                                           "in aMule's canceled.met; asks first on a terminal")};
         auto& [command, args] = actions_.emplace_back(nullptr, AmuleActArgs{action, {}, false});
-        command = amule_->add_subcommand(AmuleActionName(action), help[static_cast<int>(action)]);
-        command->add_option("PART|HASH", args.targets, "A download by its part file (001, 001.part) or its ed2k hash")
+        command = amule_->add_subcommand(AmuleActionName(action), T(help[static_cast<int>(action)]));
+        command->add_option("PART|HASH", args.targets, T(QT_TRANSLATE_NOOP("Cli", "A download by its part file (001, 001.part) or its ed2k hash")))
             ->required();
-        if (action == AmuleAction::Cancel) command->add_flag("--yes", args.yes, "Do not ask (for scripts)");
+        if (action == AmuleAction::Cancel) command->add_flag("--yes", args.yes, T(QT_TRANSLATE_NOOP("Cli", "Do not ask (for scripts)")));
     }
 
     CLI::App* amule_ = nullptr;

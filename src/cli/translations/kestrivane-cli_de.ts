@@ -4,6 +4,46 @@
 <context>
     <name>Cli</name>
     <message>
+        <source>Act in aMule over its External Connections (amuled, the remote GUI&apos;s daemon, on this machine or another)</source>
+        <translation>In aMule über seine External Connections handeln (amuled, der Dienst der Fernsteuerung, auf diesem oder einem anderen Rechner)</translation>
+    </message>
+    <message>
+        <source>Log in to aMule and store the connection (host, port, the password&apos;s MD5) for the other amule commands; prints the aMule version reached</source>
+        <translation>Bei aMule anmelden und die Verbindung (Rechner, Port, MD5 des Passworts) für die anderen amule-Befehle speichern; gibt die erreichte aMule-Version aus</translation>
+    </message>
+    <message>
+        <source>Where aMule listens (port default 4712); none: the EC settings of the imported or detected amule.conf, no password asked</source>
+        <translation>Wo aMule lauscht (Port standardmäßig 4712); ohne Angabe: die EC-Einstellungen der importierten oder gefundenen amule.conf, ohne Passwortabfrage</translation>
+    </message>
+    <message>
+        <source>Read the password from the first line of the standard input</source>
+        <translation>Das Passwort aus der ersten Zeile der Standardeingabe lesen</translation>
+    </message>
+    <message>
+        <source>Pause downloads in aMule (undone with resume)</source>
+        <translation>Downloads in aMule anhalten (mit resume rückgängig zu machen)</translation>
+    </message>
+    <message>
+        <source>Resume paused or stopped downloads in aMule</source>
+        <translation>Angehaltene oder gestoppte Downloads in aMule fortsetzen</translation>
+    </message>
+    <message>
+        <source>Stop downloads in aMule (they keep their place but ask no sources)</source>
+        <translation>Downloads in aMule stoppen (sie behalten ihren Platz, fragen aber keine Quellen)</translation>
+    </message>
+    <message>
+        <source>Cancel downloads in aMule: deletes what has arrived and lists the hash in aMule&apos;s canceled.met; asks first on a terminal</source>
+        <translation>Downloads in aMule abbrechen: löscht, was angekommen ist, und trägt den Hash in aMules canceled.met ein; fragt am Terminal zuerst nach</translation>
+    </message>
+    <message>
+        <source>A download by its part file (001, 001.part) or its ed2k hash</source>
+        <translation>Ein Download, benannt durch seine Part-Datei (001, 001.part) oder seinen ed2k-Hash</translation>
+    </message>
+    <message>
+        <source>Do not ask (for scripts)</source>
+        <translation>Nicht nachfragen (für Skripte)</translation>
+    </message>
+    <message>
         <source>Paused in aMule: %1</source>
         <translation>In aMule angehalten: %1</translation>
     </message>

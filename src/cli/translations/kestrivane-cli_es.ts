@@ -4,6 +4,46 @@
 <context>
     <name>Cli</name>
     <message>
+        <source>Act in aMule over its External Connections (amuled, the remote GUI&apos;s daemon, on this machine or another)</source>
+        <translation>Actuar en aMule mediante sus External Connections (amuled, el demonio de la interfaz remota, en esta máquina o en otra)</translation>
+    </message>
+    <message>
+        <source>Log in to aMule and store the connection (host, port, the password&apos;s MD5) for the other amule commands; prints the aMule version reached</source>
+        <translation>Iniciar sesión en aMule y guardar la conexión (host, puerto, MD5 de la contraseña) para las demás órdenes amule; muestra la versión de aMule alcanzada</translation>
+    </message>
+    <message>
+        <source>Where aMule listens (port default 4712); none: the EC settings of the imported or detected amule.conf, no password asked</source>
+        <translation>Dónde escucha aMule (puerto 4712 por defecto); sin valor: los ajustes EC del amule.conf importado o encontrado, sin pedir contraseña</translation>
+    </message>
+    <message>
+        <source>Read the password from the first line of the standard input</source>
+        <translation>Leer la contraseña de la primera línea de la entrada estándar</translation>
+    </message>
+    <message>
+        <source>Pause downloads in aMule (undone with resume)</source>
+        <translation>Pausar descargas en aMule (se deshace con resume)</translation>
+    </message>
+    <message>
+        <source>Resume paused or stopped downloads in aMule</source>
+        <translation>Reanudar en aMule descargas pausadas o detenidas</translation>
+    </message>
+    <message>
+        <source>Stop downloads in aMule (they keep their place but ask no sources)</source>
+        <translation>Detener descargas en aMule (conservan su lugar pero no piden fuentes)</translation>
+    </message>
+    <message>
+        <source>Cancel downloads in aMule: deletes what has arrived and lists the hash in aMule&apos;s canceled.met; asks first on a terminal</source>
+        <translation>Cancelar descargas en aMule: borra lo que ha llegado y anota el hash en el canceled.met de aMule; pregunta antes en un terminal</translation>
+    </message>
+    <message>
+        <source>A download by its part file (001, 001.part) or its ed2k hash</source>
+        <translation>Una descarga indicada por su archivo part (001, 001.part) o su hash ed2k</translation>
+    </message>
+    <message>
+        <source>Do not ask (for scripts)</source>
+        <translation>No preguntar (para scripts)</translation>
+    </message>
+    <message>
         <source>Paused in aMule: %1</source>
         <translation>Pausado en aMule: %1</translation>
     </message>

@@ -4,6 +4,46 @@
 <context>
     <name>Cli</name>
     <message>
+        <source>Act in aMule over its External Connections (amuled, the remote GUI&apos;s daemon, on this machine or another)</source>
+        <translation>Agir dans aMule par ses External Connections (amuled, le démon de l&apos;interface distante, sur cette machine ou une autre)</translation>
+    </message>
+    <message>
+        <source>Log in to aMule and store the connection (host, port, the password&apos;s MD5) for the other amule commands; prints the aMule version reached</source>
+        <translation>Se connecter à aMule et enregistrer la connexion (hôte, port, MD5 du mot de passe) pour les autres commandes amule ; affiche la version d&apos;aMule atteinte</translation>
+    </message>
+    <message>
+        <source>Where aMule listens (port default 4712); none: the EC settings of the imported or detected amule.conf, no password asked</source>
+        <translation>Où aMule écoute (port 4712 par défaut) ; sans valeur : les réglages EC de l&apos;amule.conf importé ou trouvé, sans demander de mot de passe</translation>
+    </message>
+    <message>
+        <source>Read the password from the first line of the standard input</source>
+        <translation>Lire le mot de passe sur la première ligne de l&apos;entrée standard</translation>
+    </message>
+    <message>
+        <source>Pause downloads in aMule (undone with resume)</source>
+        <translation>Mettre des téléchargements en pause dans aMule (annulé par resume)</translation>
+    </message>
+    <message>
+        <source>Resume paused or stopped downloads in aMule</source>
+        <translation>Reprendre dans aMule des téléchargements en pause ou arrêtés</translation>
+    </message>
+    <message>
+        <source>Stop downloads in aMule (they keep their place but ask no sources)</source>
+        <translation>Arrêter des téléchargements dans aMule (ils gardent leur place mais ne demandent aucune source)</translation>
+    </message>
+    <message>
+        <source>Cancel downloads in aMule: deletes what has arrived and lists the hash in aMule&apos;s canceled.met; asks first on a terminal</source>
+        <translation>Annuler des téléchargements dans aMule : supprime ce qui est arrivé et inscrit le hash dans le canceled.met d&apos;aMule ; demande d&apos;abord sur un terminal</translation>
+    </message>
+    <message>
+        <source>A download by its part file (001, 001.part) or its ed2k hash</source>
+        <translation>Un téléchargement désigné par son fichier part (001, 001.part) ou son hash ed2k</translation>
+    </message>
+    <message>
+        <source>Do not ask (for scripts)</source>
+        <translation>Ne pas demander (pour les scripts)</translation>
+    </message>
+    <message>
         <source>Paused in aMule: %1</source>
         <translation>Mis en pause dans aMule : %1</translation>
     </message>

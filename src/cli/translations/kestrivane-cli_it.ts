@@ -4,6 +4,46 @@
 <context>
     <name>Cli</name>
     <message>
+        <source>Act in aMule over its External Connections (amuled, the remote GUI&apos;s daemon, on this machine or another)</source>
+        <translation>Agire in aMule tramite le sue External Connections (amuled, il demone dell&apos;interfaccia remota, su questa macchina o su un&apos;altra)</translation>
+    </message>
+    <message>
+        <source>Log in to aMule and store the connection (host, port, the password&apos;s MD5) for the other amule commands; prints the aMule version reached</source>
+        <translation>Accedere ad aMule e memorizzare la connessione (host, porta, MD5 della password) per gli altri comandi amule; stampa la versione di aMule raggiunta</translation>
+    </message>
+    <message>
+        <source>Where aMule listens (port default 4712); none: the EC settings of the imported or detected amule.conf, no password asked</source>
+        <translation>Dove ascolta aMule (porta 4712 predefinita); senza valore: le impostazioni EC dell&apos;amule.conf importato o trovato, senza chiedere la password</translation>
+    </message>
+    <message>
+        <source>Read the password from the first line of the standard input</source>
+        <translation>Leggere la password dalla prima riga dello standard input</translation>
+    </message>
+    <message>
+        <source>Pause downloads in aMule (undone with resume)</source>
+        <translation>Mettere in pausa download in aMule (annullabile con resume)</translation>
+    </message>
+    <message>
+        <source>Resume paused or stopped downloads in aMule</source>
+        <translation>Riprendere in aMule download in pausa o fermati</translation>
+    </message>
+    <message>
+        <source>Stop downloads in aMule (they keep their place but ask no sources)</source>
+        <translation>Fermare download in aMule (mantengono il loro posto ma non chiedono fonti)</translation>
+    </message>
+    <message>
+        <source>Cancel downloads in aMule: deletes what has arrived and lists the hash in aMule&apos;s canceled.met; asks first on a terminal</source>
+        <translation>Annullare download in aMule: cancella ciò che è arrivato e registra l&apos;hash nel canceled.met di aMule; chiede prima su un terminale</translation>
+    </message>
+    <message>
+        <source>A download by its part file (001, 001.part) or its ed2k hash</source>
+        <translation>Un download indicato dal suo file part (001, 001.part) o dal suo hash ed2k</translation>
+    </message>
+    <message>
+        <source>Do not ask (for scripts)</source>
+        <translation>Non chiedere (per gli script)</translation>
+    </message>
+    <message>
         <source>Paused in aMule: %1</source>
         <translation>Messo in pausa in aMule: %1</translation>
     </message>
