@@ -96,5 +96,10 @@ TEST(MappedFileDeathTest, AForeignFaultStillStopsTheProcess) {
             std::printf("%d", static_cast<volatile const char*>(map)[kLarge - 1]);
             std::_Exit(0);
         },
+#if defined(__SANITIZE_ADDRESS__)
+        // AddressSanitizer takes the signal itself, reports it and exits.
+        ::testing::ExitedWithCode(1), "AddressSanitizer: BUS");
+#else
         ::testing::KilledBySignal(SIGBUS), "");
+#endif
 }
