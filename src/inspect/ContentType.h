@@ -53,6 +53,8 @@ struct ContentType {
 Category CategoryOf(Format f);
 // "AVI video", "a ZIP archive", "a Windows program", ... (for "the data is ...").
 std::string_view Describe(Format f);
+// A container's header as a verdict names it ("AVI header"), for a front end to translate.
+std::string_view HeaderName(Format f);
 
 // Whether the arrived head holds a disc or disk image's structure where it
 // belongs: volume descriptors at 32 KiB (ISO 9660, UDF; 2,048-byte or raw

@@ -102,21 +102,6 @@ std::optional<JunkText> JunkKind(std::string_view head) {
     return JunkText{QT_TRANSLATE_NOOP("Types", "random bytes of no known format (%1 bits a byte)"), figure};
 }
 
-std::string_view HeaderName(Format f) {
-    switch (f) {
-        case Format::Avi: return QT_TRANSLATE_NOOP("Types", "AVI header");
-        case Format::Asf: return QT_TRANSLATE_NOOP("Types", "Windows Media header");
-        case Format::Matroska: return QT_TRANSLATE_NOOP("Types", "Matroska header");
-        case Format::Mp4: return QT_TRANSLATE_NOOP("Types", "MP4 header");
-        case Format::Mov: return QT_TRANSLATE_NOOP("Types", "QuickTime header");
-        case Format::MpegPs: return QT_TRANSLATE_NOOP("Types", "MPEG header");
-        case Format::MpegTs: return QT_TRANSLATE_NOOP("Types", "MPEG transport stream header");
-        case Format::Flv: return QT_TRANSLATE_NOOP("Types", "Flash video header");
-        case Format::Ogg: return QT_TRANSLATE_NOOP("Types", "Ogg header");
-        default: return QT_TRANSLATE_NOOP("Types", "header");
-    }
-}
-
 // Extensions of images whose first 36 KiB always hold a known structure;
 // .bin and .cdi may be raw tracks of anything, .dmg opens with compressed data.
 bool JudgedImage(std::string_view name) {

@@ -25,21 +25,6 @@ constexpr double kDurationSlack = 16.0 * 1024 * 1024;
 constexpr double kLengthFactor = 4.0;
 constexpr double kLengthSlack = 300.0;
 
-std::string_view HeaderName(Format f) {
-    switch (f) {
-        case Format::Avi: return QT_TRANSLATE_NOOP("Types", "AVI header");
-        case Format::Asf: return QT_TRANSLATE_NOOP("Types", "Windows Media header");
-        case Format::Matroska: return QT_TRANSLATE_NOOP("Types", "Matroska header");
-        case Format::Mp4: return QT_TRANSLATE_NOOP("Types", "MP4 header");
-        case Format::Mov: return QT_TRANSLATE_NOOP("Types", "QuickTime header");
-        case Format::Mp3: return QT_TRANSLATE_NOOP("Types", "MP3 header");
-        case Format::Flac: return QT_TRANSLATE_NOOP("Types", "FLAC header");
-        case Format::Wav: return QT_TRANSLATE_NOOP("Types", "WAV header");
-        case Format::Flv: return QT_TRANSLATE_NOOP("Types", "Flash video header");
-        default: return QT_TRANSLATE_NOOP("Types", "header");
-    }
-}
-
 std::optional<DeclaredLength> Declared(const Evidence& e) {
     const std::string* head = e.Head();
     if (!head) return std::nullopt;

@@ -560,6 +560,24 @@ Category CategoryOf(Format f) {
     return Category::Unknown;
 }
 
+std::string_view HeaderName(Format f) {
+    switch (f) {
+        case Format::Avi: return QT_TRANSLATE_NOOP("Types", "AVI header");
+        case Format::Asf: return QT_TRANSLATE_NOOP("Types", "Windows Media header");
+        case Format::Matroska: return QT_TRANSLATE_NOOP("Types", "Matroska header");
+        case Format::Mp4: return QT_TRANSLATE_NOOP("Types", "MP4 header");
+        case Format::Mov: return QT_TRANSLATE_NOOP("Types", "QuickTime header");
+        case Format::Mp3: return QT_TRANSLATE_NOOP("Types", "MP3 header");
+        case Format::Flac: return QT_TRANSLATE_NOOP("Types", "FLAC header");
+        case Format::Wav: return QT_TRANSLATE_NOOP("Types", "WAV header");
+        case Format::Flv: return QT_TRANSLATE_NOOP("Types", "Flash video header");
+        case Format::MpegPs: return QT_TRANSLATE_NOOP("Types", "MPEG header");
+        case Format::MpegTs: return QT_TRANSLATE_NOOP("Types", "MPEG transport stream header");
+        case Format::Ogg: return QT_TRANSLATE_NOOP("Types", "Ogg header");
+        default: return QT_TRANSLATE_NOOP("Types", "header");
+    }
+}
+
 std::string_view Describe(Format f) {
     switch (f) {
         case Format::Unknown: return QT_TRANSLATE_NOOP("Types", "of an unknown kind");
