@@ -936,5 +936,41 @@ scheiterte, die lokale Liste fand trotzdem Fakes oder Verdächtige.</translation
         <source>it is empty</source>
         <translation>sie ist leer</translation>
     </message>
+    <message>
+        <source>Watch the downloads and show the findings as a web page and a JSON API (on this machine only, unless --listen says otherwise)</source>
+        <translation>Die Downloads beobachten und die Funde als Webseite und JSON-API zeigen (nur auf diesem Rechner, außer --listen sagt anderes)</translation>
+    </message>
+    <message>
+        <source>Address and port to listen on (default 127.0.0.1:4719; 0.0.0.0:PORT for every network)</source>
+        <translation>Adresse und Port, auf denen gelauscht wird (Vorgabe 127.0.0.1:4719; 0.0.0.0:PORT für alle Netze)</translation>
+    </message>
+    <message>
+        <source>File holding the access token (default: serve-token beside the lists; made when missing, readable by you only)</source>
+        <translation>Datei mit dem Zugangsschlüssel (Vorgabe: serve-token neben den Listen; wird angelegt, wenn sie fehlt, nur für Sie lesbar)</translation>
+    </message>
+    <message>
+        <source>A name the page may be opened by besides this machine&apos;s own name and addresses (repeatable)</source>
+        <translation>Ein Name, unter dem die Seite außer dem eigenen Namen und den Adressen dieses Rechners geöffnet werden darf (wiederholbar)</translation>
+    </message>
+    <message>
+        <source>--listen %1: not an address and port (such as 127.0.0.1:4719).</source>
+        <translation>--listen %1: keine Adresse mit Port (etwa 127.0.0.1:4719).</translation>
+    </message>
+    <message>
+        <source>Serving the page; open this address (it holds the access token):</source>
+        <translation>Die Seite wird bereitgestellt; öffnen Sie diese Adresse (sie enthält den Zugangsschlüssel):</translation>
+    </message>
+    <message>
+        <source>Another &apos;%1&apos; (process %2) serves %3 already.</source>
+        <translation>Ein anderes &apos;%1&apos; (Prozess %2) stellt %3 bereits bereit.</translation>
+    </message>
+    <message>
+        <source>Cannot read or make the token file %1: %2</source>
+        <translation>Die Schlüsseldatei %1 kann weder gelesen noch angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1: %2</source>
+        <translation>Auf %1 kann nicht gelauscht werden: %2</translation>
+    </message>
 </context>
 </TS>

@@ -936,5 +936,41 @@ actualización falló, la lista local aun así encontró fakes o sospechosos.</t
         <source>it is empty</source>
         <translation>está vacía</translation>
     </message>
+    <message>
+        <source>Watch the downloads and show the findings as a web page and a JSON API (on this machine only, unless --listen says otherwise)</source>
+        <translation>Vigilar las descargas y mostrar los hallazgos como página web y API JSON (solo en esta máquina, salvo que --listen diga otra cosa)</translation>
+    </message>
+    <message>
+        <source>Address and port to listen on (default 127.0.0.1:4719; 0.0.0.0:PORT for every network)</source>
+        <translation>Dirección y puerto en que escuchar (por defecto 127.0.0.1:4719; 0.0.0.0:PUERTO para todas las redes)</translation>
+    </message>
+    <message>
+        <source>File holding the access token (default: serve-token beside the lists; made when missing, readable by you only)</source>
+        <translation>Archivo con el token de acceso (por defecto: serve-token junto a las listas; se crea si falta, legible solo por usted)</translation>
+    </message>
+    <message>
+        <source>A name the page may be opened by besides this machine&apos;s own name and addresses (repeatable)</source>
+        <translation>Un nombre con el que se puede abrir la página, además del nombre y las direcciones de esta máquina (repetible)</translation>
+    </message>
+    <message>
+        <source>--listen %1: not an address and port (such as 127.0.0.1:4719).</source>
+        <translation>--listen %1: no es una dirección y un puerto (como 127.0.0.1:4719).</translation>
+    </message>
+    <message>
+        <source>Serving the page; open this address (it holds the access token):</source>
+        <translation>Sirviendo la página; abra esta dirección (contiene el token de acceso):</translation>
+    </message>
+    <message>
+        <source>Another &apos;%1&apos; (process %2) serves %3 already.</source>
+        <translation>Otro &apos;%1&apos; (proceso %2) ya sirve %3.</translation>
+    </message>
+    <message>
+        <source>Cannot read or make the token file %1: %2</source>
+        <translation>No se puede leer ni crear el archivo del token %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1: %2</source>
+        <translation>No se puede escuchar en %1: %2</translation>
+    </message>
 </context>
 </TS>

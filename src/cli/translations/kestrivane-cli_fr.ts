@@ -936,5 +936,41 @@ la mise à jour a échoué, la liste locale a tout de même trouvé des fakes ou
         <source>it is empty</source>
         <translation>elle est vide</translation>
     </message>
+    <message>
+        <source>Watch the downloads and show the findings as a web page and a JSON API (on this machine only, unless --listen says otherwise)</source>
+        <translation>Surveiller les téléchargements et montrer les résultats dans une page web et une API JSON (sur cette machine seulement, sauf indication contraire de --listen)</translation>
+    </message>
+    <message>
+        <source>Address and port to listen on (default 127.0.0.1:4719; 0.0.0.0:PORT for every network)</source>
+        <translation>Adresse et port d&apos;écoute (par défaut 127.0.0.1:4719 ; 0.0.0.0:PORT pour tous les réseaux)</translation>
+    </message>
+    <message>
+        <source>File holding the access token (default: serve-token beside the lists; made when missing, readable by you only)</source>
+        <translation>Fichier contenant le jeton d&apos;accès (par défaut : serve-token à côté des listes ; créé s&apos;il manque, lisible par vous seul)</translation>
+    </message>
+    <message>
+        <source>A name the page may be opened by besides this machine&apos;s own name and addresses (repeatable)</source>
+        <translation>Un nom sous lequel la page peut être ouverte, en plus du nom et des adresses de cette machine (répétable)</translation>
+    </message>
+    <message>
+        <source>--listen %1: not an address and port (such as 127.0.0.1:4719).</source>
+        <translation>--listen %1 : ce n&apos;est pas une adresse et un port (tel que 127.0.0.1:4719).</translation>
+    </message>
+    <message>
+        <source>Serving the page; open this address (it holds the access token):</source>
+        <translation>La page est servie ; ouvrez cette adresse (elle contient le jeton d&apos;accès) :</translation>
+    </message>
+    <message>
+        <source>Another &apos;%1&apos; (process %2) serves %3 already.</source>
+        <translation>Un autre &apos;%1&apos; (processus %2) sert déjà %3.</translation>
+    </message>
+    <message>
+        <source>Cannot read or make the token file %1: %2</source>
+        <translation>Impossible de lire ou de créer le fichier de jeton %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1: %2</source>
+        <translation>Impossible d&apos;écouter sur %1 : %2</translation>
+    </message>
 </context>
 </TS>

@@ -936,5 +936,41 @@ l&apos;aggiornamento è fallito, la lista locale ha comunque trovato fake o sosp
         <source>it is empty</source>
         <translation>è vuota</translation>
     </message>
+    <message>
+        <source>Watch the downloads and show the findings as a web page and a JSON API (on this machine only, unless --listen says otherwise)</source>
+        <translation>Sorvegliare i download e mostrare i risultati come pagina web e API JSON (solo su questa macchina, salvo diversa indicazione di --listen)</translation>
+    </message>
+    <message>
+        <source>Address and port to listen on (default 127.0.0.1:4719; 0.0.0.0:PORT for every network)</source>
+        <translation>Indirizzo e porta su cui ascoltare (predefinito 127.0.0.1:4719; 0.0.0.0:PORTA per tutte le reti)</translation>
+    </message>
+    <message>
+        <source>File holding the access token (default: serve-token beside the lists; made when missing, readable by you only)</source>
+        <translation>File con il token di accesso (predefinito: serve-token accanto alle liste; creato se manca, leggibile solo da lei)</translation>
+    </message>
+    <message>
+        <source>A name the page may be opened by besides this machine&apos;s own name and addresses (repeatable)</source>
+        <translation>Un nome con cui la pagina può essere aperta, oltre al nome e agli indirizzi di questa macchina (ripetibile)</translation>
+    </message>
+    <message>
+        <source>--listen %1: not an address and port (such as 127.0.0.1:4719).</source>
+        <translation>--listen %1: non è un indirizzo con porta (come 127.0.0.1:4719).</translation>
+    </message>
+    <message>
+        <source>Serving the page; open this address (it holds the access token):</source>
+        <translation>La pagina è servita; apra questo indirizzo (contiene il token di accesso):</translation>
+    </message>
+    <message>
+        <source>Another &apos;%1&apos; (process %2) serves %3 already.</source>
+        <translation>Un altro &apos;%1&apos; (processo %2) serve già %3.</translation>
+    </message>
+    <message>
+        <source>Cannot read or make the token file %1: %2</source>
+        <translation>Impossibile leggere o creare il file del token %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1: %2</source>
+        <translation>Impossibile ascoltare su %1: %2</translation>
+    </message>
 </context>
 </TS>
