@@ -6,7 +6,9 @@
 #include <deque>
 #include <mutex>
 #include <optional>
+#include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "common/Paths.h"
@@ -37,6 +39,31 @@ private:
     std::deque<std::pair<uint64_t, std::string>> frames_;
 };
 
+// Work that takes time (aMule, the network, a paste of links) done in order on
+// a thread of its own, never on the server's; a bounded queue.
+class Worker {
+public:
+    Worker();
+    ~Worker();
+    // false when kMaxWaiting jobs wait already.
+    bool Add(std::function<void()> job);
+    // Runs fn every intervalMs between jobs (first after intervalMs).
+    void Every(int intervalMs, std::function<void()> fn);
+    void Stop();
+
+    static constexpr size_t kMaxWaiting = 16;
+
+private:
+    void Run();
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<std::function<void()>> jobs_;
+    std::function<void()> tick_;
+    std::chrono::milliseconds tickEvery_{0};
+    bool stop_ = false;
+    std::thread thread_;
+};
+
 // The API and the page over the use cases. Requests are handled on the
 // server's thread; the check runs on its own (CheckLoop) and hands its
 // result over; the watch's reports arrive from the watch's thread.
@@ -56,6 +83,8 @@ public:
     void Problem(const CheckFailure& failure);
     void Notice(const WatchNotice& n);
     void FilesChanged();
+    // Ends the work thread (before the server stops).
+    void StopWork();
 
     // A file change in a temp directory is followed by a check of every
     // download at most this often (the client rewrites its files all the
@@ -74,6 +103,15 @@ private:
     Response Events(const Request& r);
     Response Health() const;
     void Finish(ConnectionId id, Response response);
+    // The answer computed by work on the worker's thread; 503 when too much waits.
+    std::optional<Response> Defer(ConnectionId id, std::function<Response()> work);
+    std::optional<Response> Download(const Request& r, ConnectionId id);
+    std::optional<Response> Links(const Request& r, ConnectionId id, bool toAmule);
+    Response Lists() const;
+    Response Update();
+    Response Status() const;
+    // The worker's thread: whether aMule answers, told as an event when it changes.
+    void ProbeAmule();
     void Publish(std::string type, std::string data);  // any thread
     void CheckSoon(bool urgent);                        // any thread
     void Adopt(Snapshot snapshot);                       // server thread
@@ -87,6 +125,9 @@ private:
     Snapshot snapshot_;
     std::vector<ConnectionId> waiting_;  // findings asked for before the first check ended
     bool watching_ = false;
+    std::string amule_ = "{\"configured\":false,\"connected\":false}";  // its last state as JSON
+    std::optional<bool> amuleConnected_;  // the worker's thread
+    Worker worker_;
 
     std::mutex mutex_;
     std::condition_variable wake_;

@@ -120,6 +120,7 @@ std::expected<void, ServeFailure> RunServe(const HomeDirs& dirs, const ServeOpti
     RunWatch(lists, request, noticing, handlers);
 
     api.StopChecking();
+    api.StopWork();
     server.Stop();
     checking.join();
     serving.join();

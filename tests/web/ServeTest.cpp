@@ -156,8 +156,9 @@ TEST_F(ServeTest, TheTokenTheHostAndTheOriginAreCheckedAndSizesCapped) {
     Serve();
     const std::string bearer = "Authorization: Bearer " + token_ + "\r\n";
     const std::string cookie = "Cookie: kestrivane_token=" + token_ + "\r\n";
-    const auto post = [&](const std::string& headers, const std::string& body = "") {
-        return "POST /api/v1/check HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n" + headers +
+    const auto post = [&](const std::string& headers, const std::string& body = "",
+                          const std::string& path = "/api/v1/check") {
+        return "POST " + path + " HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n" + headers +
                "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
     };
     const auto get = [&](const std::string& target, const std::string& headers, const std::string& host = "127.0.0.1") {
@@ -167,7 +168,7 @@ TEST_F(ServeTest, TheTokenTheHostAndTheOriginAreCheckedAndSizesCapped) {
         const char* what;
         std::string request;
         int status;
-        const char* has;  // in the response
+        std::string has;  // in the response
     } cases[] = {
         {"health needs no token", get("/health", ""), 200, "\"status\":\"ok\""},
         {"no token", get("/api/v1/findings", ""), 401, "WWW-Authenticate: Bearer"},
@@ -185,6 +186,13 @@ TEST_F(ServeTest, TheTokenTheHostAndTheOriginAreCheckedAndSizesCapped) {
         {"an oversized body", post(bearer, std::string(1024 * 1024 + 1, 'x')), 413, ""},
         {"an oversized head", get("/health", "X-Pad: " + std::string(20000, 'x') + "\r\n"), 431, ""},
         {"a smuggled length", get("/health", "Transfer-Encoding: chunked\r\n"), 501, ""},
+        // The row actions, by part or hash.
+        {"a mark", post(bearer, R"({"reason":"<b>mine</b>"})", "/api/v1/downloads/002/mark"), 200, Hash(0x30)},
+        {"the own list", get("/api/v1/lists", bearer), 200, R"("allowed":false,"description":"<b>mine</b>")"},
+        {"a mark without a reason", post(bearer, "{}", "/api/v1/downloads/002/mark"), 400, ""},
+        {"no such download", post(bearer, R"({"reason":"x"})", "/api/v1/downloads/077/mark"), 404, ""},
+        {"pause with no aMule", post(bearer, "", "/api/v1/downloads/002/pause"), 409, "amule connect"},
+        {"no such action", post(bearer, "", "/api/v1/downloads/002/explode"), 404, ""},
     };
     for (const auto& c : cases) {
         const std::string response = Ask(c.request);
