@@ -72,7 +72,8 @@ void AppendField(std::string& out, std::string_view field) {
 
 // Whether the row's verdict is the plain OK, the same words for every such row.
 bool PlainOk(const Finding& f) {
-    return f.problem == ReadProblem::None && !f.allowed && !f.fake && !f.suspicion && !f.fromBackup && !f.bytesElsewhere;
+    return f.problem == ReadProblem::None && f.verdict.kind == VerdictKind::Clean && !f.verdict.allowed &&
+           f.verdict.reasons.empty() && !f.fromBackup;
 }
 
 // Warns when the lists a check used can find nothing: no record at all, or a
@@ -110,7 +111,7 @@ void WarnAboutLists(const ListsLoaded& lists, std::ostream& err, bool bytesRead 
 class CheckPrinter final : public CheckProgress {
 public:
     CheckPrinter(const CheckArgs& args, const Output& o) : args_(args), o_(o), json_(out_) {
-        AppendField(ok_, VerdictOf(Finding{}, Words()));
+        AppendField(ok_, VerdictText(Verdict{}, Words()));
     }
 
     void ListsLoaded(const kv::ListsLoaded& lists) override {
@@ -569,7 +570,7 @@ int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
         const auto result = CheckTempDirs(lists, request);
         if (!result) return Fail(o.err, text::CheckFailed(result.error()));
         for (const Finding& f : result->report.listed)
-            if (f.fake) lines += FindingListLine(f);
+            if (f.verdict.fake()) lines += FindingListLine(f);
     }
     if (lines.empty()) {
         o.err << (args.own ? T(text::kOwnListEmpty) : T(QT_TRANSLATE_NOOP("Cli", "The check found no fake to export.")))
@@ -616,17 +617,17 @@ public:
         if (report.listRecords == 0 && !o_.quiet) o_.err << T(text::kNoListForLinks) << '\n';
         if (args_.format == LinksFormat::Rows) out_ += T(text::kLinkCheckHead) + "\n \n";
         ok_.clear();
-        AppendVisible(ok_, LinkVerdictText(LinkFinding{}, Words()));
+        AppendVisible(ok_, VerdictText(Verdict{}, Words()));
     }
 
     void Take(LinkFinding&& f) override {
-        const bool malformed = f.verdict == LinkVerdict::Malformed;
+        const VerdictKind kind = f.verdict.kind;
+        const bool malformed = kind == VerdictKind::NotChecked;
         if (malformed) {
             if (f.line > 0) errors_ += T(QT_TRANSLATE_NOOP("Cli", "Line %1: "), {std::to_string(f.line)});
             errors_ += FlattenToOneLine(ToDisplayUtf8(f.error)) + '\n';
         }
-        const bool listed = f.verdict == LinkVerdict::Fake || f.verdict == LinkVerdict::Suspect ||
-                            (args_.showAll && f.verdict == LinkVerdict::Ok);
+        const bool listed = f.verdict.Listed() || (args_.showAll && kind == VerdictKind::Clean);
         if (args_.format == LinksFormat::Json) {
             if (listed || malformed) json_.Add(LinkJson(f));
             if (out_.size() >= kFlushAt) Flush();
@@ -641,7 +642,7 @@ public:
             out_ += '\t';
             AppendVisible(out_, LinkShownName(f));
             out_ += '\t';
-            if (f.verdict == LinkVerdict::Ok && !f.allowed)
+            if (kind == VerdictKind::Clean && !f.verdict.allowed)
                 out_ += ok_;
             else
                 AppendVisible(out_, LinkVerdictText(f, Words()));
@@ -715,7 +716,7 @@ Environment FindingEnvironment(const Finding& f, const std::string& dir) {
             {"KV_NAME", ToDisplayUtf8(d.name)},
             {"KV_SIZE", std::to_string(d.size)},
             {"KV_HASH", d.hash ? d.hash->ToHex() : std::string()},
-            {"KV_KIND", f.fake ? "fake" : "suspect"},
+            {"KV_KIND", f.verdict.fake() ? "fake" : "suspect"},
             {"KV_DESCRIPTION", ToDisplayUtf8(VerdictOf(f))},
             {"KV_LINK", ToDisplayUtf8(LinkFor(d))},
             {"KV_TEMP_DIR", ToDisplayUtf8(dir)}};

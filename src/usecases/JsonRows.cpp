@@ -5,6 +5,7 @@
 #include "common/DisplayText.h"
 #include "ed2k/LinkText.h"
 #include "usecases/AmuleSession.h"
+#include "usecases/Verdict.h"
 
 namespace kv {
 
@@ -16,16 +17,17 @@ OrderedJson NullOr(const std::string& s) { return s.empty() ? OrderedJson(nullpt
 
 OrderedJson FindingJson(const Finding& f) {
     const Download& d = f.download;
+    const Verdict& v = f.verdict;
     return {{"part", ToDisplayUtf8(f.part)},
             {"name", ToDisplayUtf8(d.name)},
             {"size", static_cast<int64_t>(d.size)},
             {"hash", d.hash ? d.hash->ToHex() : std::string()},
-            {"fake", f.fake},
-            {"description", ToDisplayUtf8(f.description)},
+            {"fake", v.fake()},
+            {"description", ToDisplayUtf8(v.entry.description)},
             {"link", ToDisplayUtf8(LinkFor(d))},
-            {"suspect", f.suspect() ? OrderedJson(ToDisplayUtf8(f.suspicion->reason)) : OrderedJson(nullptr)},
-            {"note", f.note() ? OrderedJson(ToDisplayUtf8(f.suspicion->reason)) : OrderedJson(nullptr)},
-            {"allowed", f.allowed}};
+            {"suspect", v.suspect() ? OrderedJson(ToDisplayUtf8(v.reasons.front().reason)) : OrderedJson(nullptr)},
+            {"note", v.Note() ? OrderedJson(ToDisplayUtf8(v.Note()->reason)) : OrderedJson(nullptr)},
+            {"allowed", v.allowed}};
 }
 
 OrderedJson ClientJson(const AmuleFinding& af) {
@@ -52,10 +54,10 @@ OrderedJson LinkJson(const LinkFinding& f) {
             {"name", read ? OrderedJson(ToDisplayUtf8(f.link->name)) : OrderedJson(nullptr)},
             {"size", read ? OrderedJson(f.link->size) : OrderedJson(nullptr)},
             {"hash", read ? OrderedJson(f.link->hash.ToHex()) : OrderedJson(nullptr)},
-            {"fake", f.fake()},
-            {"description", ToDisplayUtf8(f.description)},
-            {"list", NullOr(f.listName)},
-            {"suspect", NullOr(f.suspect)},
+            {"fake", f.verdict.fake()},
+            {"description", ToDisplayUtf8(f.verdict.entry.description)},
+            {"list", NullOr(f.verdict.entry.listName)},
+            {"suspect", NullOr(ReasonsText(f.verdict))},
             {"link", read ? OrderedJson(ToDisplayUtf8(f.link->Text())) : NullOr(f.raw)},
             {"error", NullOr(f.error)}};
 }
