@@ -197,7 +197,8 @@
   let rows = [];
   let checking = false;
   let findingsTag = null;
-  let amuleState = "none";
+  // "unknown" until the server tells: the actions are offered and the server says when aMule cannot do them.
+  let amuleState = "unknown";
   const view = { filter: "flagged", search: "", sort: "verdict", descending: false };
 
   function rank(row) {
@@ -250,7 +251,7 @@
 
   // What a row offers: the aMule actions when aMule has it, the own list's always.
   function rowActions(row) {
-    const inAmule = !!row.client && amuleState === "connected" && !!row.hash;
+    const inAmule = !!row.hash && amuleState !== "none" && amuleState !== "lost";
     const state = row.client ? row.client.state : "";
     const actions = [
       { action: "pause", label: t("Pause"), enabled: inAmule && state !== "paused" && state !== "stopped" },
@@ -393,7 +394,7 @@
     table.hidden = linkRows.length === 0;
     const clean = linkRows.filter(linkClean).length;
     const add = document.getElementById("links-add");
-    add.disabled = clean === 0 || amuleState !== "connected";
+    add.disabled = clean === 0 || amuleState === "none" || amuleState === "lost";
   }
 
   async function checkLinks(addClean) {
@@ -560,7 +561,6 @@
   async function start() {
     await loadWords();
     translateStatic();
-    showAmule("none");
     showLive("lost");
     document.documentElement.classList.remove("loading");
     wire();
