@@ -293,6 +293,8 @@
     const shownRows = rows.filter(visible).sort((a, b) => (view.descending ? -1 : 1) * compare(a, b) ||
                                                          COMPARE.name(a, b));
     body.replaceChildren(...shownRows.map(findingRow));
+    // aMule's column only when the server tells what aMule says of the rows.
+    table.classList.toggle("no-client", !rows.some((r) => r.client));
     for (const th of table.tHead.rows[0].cells) {
       const button = th.querySelector("button.sort");
       if (!button) continue;
@@ -436,11 +438,16 @@
     document.getElementById("own-empty").hidden = own.length > 0;
   }
 
+  // The lists' trouble is told in their own section: the downloads stay the page's news.
   async function loadLists() {
+    const problem = document.getElementById("lists-problem");
     try {
       renderLists((await api("GET", `${API}/lists`)).data);
+      problem.hidden = true;
     } catch (e) {
-      failed(e);
+      renderLists(null);
+      problem.textContent = e instanceof ApiError ? e.message : shown(e);
+      problem.hidden = false;
     }
   }
 
