@@ -105,6 +105,16 @@ protected:
         return false;
     }
 
+    static std::string Action(const std::string& action, const std::string& hash) {
+        return "button[data-action=" + action + "][data-hash=\"" + hash + "\"]";
+    }
+
+    bool StatusIs(const std::string& text) {
+        const bool is = browser->WaitFor("document.getElementById('status').textContent === " + Js(text), 30);
+        if (!is) ADD_FAILURE() << "the status line says " << browser->Evaluate("document.getElementById('status').textContent");
+        return is;
+    }
+
     void Screenshot(const char* name) {
         const char* dir = std::getenv("KV_PAGE_SCREENSHOTS");
         if (!dir || !*dir) return;
@@ -135,20 +145,30 @@ TEST_F(PageInBrowser, ShowsAPlantedFakeByItsEventAndPausesItInAmule) {
     EXPECT_EQ(browser->Evaluate("document.querySelector('button[data-sort=name]').parentElement.getAttribute('aria-sort')"),
               "ascending");
 
-    // Cancel asks first; Escape leaves the download alone.
-    PressEnter("button[data-action=cancel][data-hash=\"" + kFakeHash + "\"]");
+    PressEnter(Action("pause", kFakeHash));
+    EXPECT_TRUE(ShownInAmuleAs(kFakeHash, "Paused", 30)) << daemon->Amulecmd("show dl");
+    EXPECT_TRUE(StatusIs("Paused: Film One.avi"));
+    EXPECT_TRUE(ShownInAmuleAs(kHostileHash, "Waiting", 1)) << "only the row's own download";
+
+    // Cancel asks first, with "Keep it" focused; a yes cancels in aMule.
+    PressEnter(Action("cancel", kHostileHash));
     EXPECT_EQ(browser->Evaluate("document.getElementById('confirm').open"), true);
     EXPECT_EQ(browser->Evaluate("document.activeElement.id"), "confirm-no");
+    PressEnter("#confirm-yes");
+    EXPECT_TRUE(browser->WaitFor(Row(kHostileHash) + " === null", 30)) << daemon->Amulecmd("show dl");
+    EXPECT_EQ(ToLowerAscii(daemon->Amulecmd("show dl")).find(kHostileHash), std::string::npos);
+
+    // Escape on the next question keeps the download, though the last answer was a yes.
+    PressEnter(Action("cancel", kFakeHash));
+    ASSERT_EQ(browser->Evaluate("document.getElementById('confirm').open"), true);
     for (const char* type : {"keyDown", "keyUp"})
         browser->Call("Input.dispatchKeyEvent",
                       {{"type", type}, {"key", "Escape"}, {"code", "Escape"}, {"windowsVirtualKeyCode", 27}});
     EXPECT_TRUE(browser->WaitFor("!document.getElementById('confirm').open", 5));
-
-    PressEnter("button[data-action=pause][data-hash=\"" + kFakeHash + "\"]");
-    EXPECT_TRUE(ShownInAmuleAs(kFakeHash, "Paused", 30)) << daemon->Amulecmd("show dl");
-    EXPECT_TRUE(browser->WaitFor("document.getElementById('status').textContent === 'Paused: Film One.avi'", 10))
-        << browser->Evaluate("document.getElementById('status').textContent");
-    EXPECT_TRUE(ShownInAmuleAs(kHostileHash, "Waiting", 1)) << "only the row's own download";
+    // A request after it: a cancel sent on Escape would have reached aMule first.
+    PressEnter(Action("resume", kFakeHash));
+    EXPECT_TRUE(StatusIs("Resumed: Film One.avi"));
+    EXPECT_TRUE(ShownInAmuleAs(kFakeHash, "Waiting", 30)) << daemon->Amulecmd("show dl");
 }
 
 TEST_F(PageInBrowser, SpeaksTheBrowsersLanguageInLightAndDark) {

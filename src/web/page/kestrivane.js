@@ -252,10 +252,12 @@
   // What a row offers: the aMule actions when aMule has it, the own list's always.
   function rowActions(row) {
     const inAmule = !!row.hash && amuleState !== "none" && amuleState !== "lost";
-    const state = row.client ? row.client.state : "";
+    // aMule's state of the row, when the server gives it, leaves out what would change nothing.
+    const state = row.client ? row.client.state : null;
+    const held = state === "paused" || state === "stopped";
     const actions = [
-      { action: "pause", label: t("Pause"), enabled: inAmule && state !== "paused" && state !== "stopped" },
-      { action: "resume", label: t("Resume"), enabled: inAmule && (state === "paused" || state === "stopped") },
+      { action: "pause", label: t("Pause"), enabled: inAmule && (state === null || !held) },
+      { action: "resume", label: t("Resume"), enabled: inAmule && (state === null || held) },
       { action: "stop", label: t("Stop"), enabled: inAmule && state !== "stopped" },
       { action: "cancel", label: t("Cancel..."), enabled: inAmule, danger: true },
     ];
@@ -370,6 +372,8 @@
     document.getElementById("confirm-name").textContent = row ? shown(row.name) : button.dataset.hash;
     dialog.dataset.hash = button.dataset.hash;
     confirmReturn = button;
+    // Escape closes without a value and would leave the last one standing: a cancel.
+    dialog.returnValue = "";
     dialog.showModal();
     document.getElementById("confirm-no").focus();
   }
@@ -491,8 +495,15 @@
       reloadSoon();
     };
     source.onerror = () => {
-      if (loggedOut) source.close();
       showLive("lost");
+      // The browser tries again by itself unless the server refused the stream
+      // (a restart that changed the token, a proxy's error page): then the page
+      // does, after asking the findings whether it is still logged in.
+      if (source.readyState !== EventSource.CLOSED) return;
+      setTimeout(async () => {
+        await loadFindings();
+        if (!loggedOut) listen();
+      }, 5000);
     };
     // Any change of the downloads: the table is fetched again (with its ETag,
     // so that an unchanged one costs nothing); "reset" means events were missed.
