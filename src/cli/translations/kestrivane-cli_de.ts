@@ -1020,22 +1020,6 @@ scheiterte, die lokale Liste fand trotzdem Fakes oder Verdächtige.</translation
         <translation>Zeile</translation>
     </message>
     <message>
-        <source>List</source>
-        <translation>Liste</translation>
-    </message>
-    <message>
-        <source>Records</source>
-        <translation>Einträge</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Version</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>Zustand</translation>
-    </message>
-    <message>
         <source>Update the fake list</source>
         <translation>Fake-Liste aktualisieren</translation>
     </message>
@@ -1274,6 +1258,50 @@ scheiterte, die lokale Liste fand trotzdem Fakes oder Verdächtige.</translation
     <message>
         <source>Check started.</source>
         <translation>Prüfung gestartet.</translation>
+    </message>
+    <message>
+        <source>Fake list</source>
+        <translation>Fake-Liste</translation>
+    </message>
+    <message>
+        <source>Records loaded</source>
+        <translation>Geladene Einträge</translation>
+    </message>
+    <message>
+        <source>Records in your own list</source>
+        <translation>Einträge in Ihrer eigenen Liste</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Why is it a fake? (kept in your own list)</source>
+        <translation>Warum ist es ein Fake? (wird in Ihrer eigenen Liste vermerkt)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Not added: %1 (%2)</source>
+        <translation>Nicht hinzugefügt: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>loaded</source>
+        <translation>geladen</translation>
+    </message>
+    <message>
+        <source>not loaded</source>
+        <translation>nicht geladen</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>The fake list was updated.</source>
+        <translation>Die Fake-Liste wurde aktualisiert.</translation>
     </message>
 </context>
 </TS>

@@ -1020,22 +1020,6 @@ actualización falló, la lista local aun así encontró fakes o sospechosos.</t
         <translation>Línea</translation>
     </message>
     <message>
-        <source>List</source>
-        <translation>Lista</translation>
-    </message>
-    <message>
-        <source>Records</source>
-        <translation>Registros</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Versión</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
         <source>Update the fake list</source>
         <translation>Actualizar la lista de fakes</translation>
     </message>
@@ -1274,6 +1258,50 @@ actualización falló, la lista local aun así encontró fakes o sospechosos.</t
     <message>
         <source>Check started.</source>
         <translation>Comprobación iniciada.</translation>
+    </message>
+    <message>
+        <source>Fake list</source>
+        <translation>Lista de fakes</translation>
+    </message>
+    <message>
+        <source>Records loaded</source>
+        <translation>Registros cargados</translation>
+    </message>
+    <message>
+        <source>Records in your own list</source>
+        <translation>Registros en su propia lista</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Why is it a fake? (kept in your own list)</source>
+        <translation>¿Por qué es un fake? (se guarda en su propia lista)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Not added: %1 (%2)</source>
+        <translation>No añadido: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>loaded</source>
+        <translation>cargada</translation>
+    </message>
+    <message>
+        <source>not loaded</source>
+        <translation>no cargada</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>The fake list was updated.</source>
+        <translation>La lista de fakes se ha actualizado.</translation>
     </message>
 </context>
 </TS>

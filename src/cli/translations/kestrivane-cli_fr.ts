@@ -1020,22 +1020,6 @@ la mise à jour a échoué, la liste locale a tout de même trouvé des fakes ou
         <translation>Ligne</translation>
     </message>
     <message>
-        <source>List</source>
-        <translation>Liste</translation>
-    </message>
-    <message>
-        <source>Records</source>
-        <translation>Entrées</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Version</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>État</translation>
-    </message>
-    <message>
         <source>Update the fake list</source>
         <translation>Mettre à jour la liste de fakes</translation>
     </message>
@@ -1274,6 +1258,50 @@ la mise à jour a échoué, la liste locale a tout de même trouvé des fakes ou
     <message>
         <source>Check started.</source>
         <translation>Vérification lancée.</translation>
+    </message>
+    <message>
+        <source>Fake list</source>
+        <translation>Liste de fakes</translation>
+    </message>
+    <message>
+        <source>Records loaded</source>
+        <translation>Entrées chargées</translation>
+    </message>
+    <message>
+        <source>Records in your own list</source>
+        <translation>Entrées de votre propre liste</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Why is it a fake? (kept in your own list)</source>
+        <translation>Pourquoi est-ce un fake ? (noté dans votre propre liste)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Not added: %1 (%2)</source>
+        <translation>Non ajouté : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>loaded</source>
+        <translation>chargée</translation>
+    </message>
+    <message>
+        <source>not loaded</source>
+        <translation>non chargée</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>absente</translation>
+    </message>
+    <message>
+        <source>The fake list was updated.</source>
+        <translation>La liste de fakes a été mise à jour.</translation>
     </message>
 </context>
 </TS>

@@ -1020,22 +1020,6 @@ l&apos;aggiornamento è fallito, la lista locale ha comunque trovato fake o sosp
         <translation>Riga</translation>
     </message>
     <message>
-        <source>List</source>
-        <translation>Lista</translation>
-    </message>
-    <message>
-        <source>Records</source>
-        <translation>Voci</translation>
-    </message>
-    <message>
-        <source>Version</source>
-        <translation>Versione</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>Stato</translation>
-    </message>
-    <message>
         <source>Update the fake list</source>
         <translation>Aggiorna la lista di fake</translation>
     </message>
@@ -1274,6 +1258,50 @@ l&apos;aggiornamento è fallito, la lista locale ha comunque trovato fake o sosp
     <message>
         <source>Check started.</source>
         <translation>Controllo avviato.</translation>
+    </message>
+    <message>
+        <source>Fake list</source>
+        <translation>Lista di fake</translation>
+    </message>
+    <message>
+        <source>Records loaded</source>
+        <translation>Voci caricate</translation>
+    </message>
+    <message>
+        <source>Records in your own list</source>
+        <translation>Voci nella tua lista</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Why is it a fake? (kept in your own list)</source>
+        <translation>Perché è un fake? (annotato nella tua lista)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Not added: %1 (%2)</source>
+        <translation>Non aggiunto: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>loaded</source>
+        <translation>caricata</translation>
+    </message>
+    <message>
+        <source>not loaded</source>
+        <translation>non caricata</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>mancante</translation>
+    </message>
+    <message>
+        <source>The fake list was updated.</source>
+        <translation>La lista di fake è stata aggiornata.</translation>
     </message>
 </context>
 </TS>

@@ -117,7 +117,10 @@
   let loggedOut = false;
   async function api(method, path, body, headers) {
     const init = { method, credentials: "same-origin", headers: Object.assign({ Accept: "application/json" }, headers) };
-    if (body !== undefined) {
+    if (typeof body === "string") {
+      init.headers["Content-Type"] = "text/plain; charset=utf-8";
+      init.body = body;
+    } else if (body !== undefined) {
       init.headers["Content-Type"] = "application/json";
       init.body = JSON.stringify(body);
     }
@@ -352,11 +355,11 @@
     pause: N("Paused: %1"), resume: N("Resumed: %1"), stop: N("Stopped: %1"), cancel: N("Cancelled: %1"),
     allow: N("Not a fake any more: %1"), mark: N("Marked as a fake: %1"),
   };
-  async function act(action, hash) {
+  async function act(action, hash, body) {
     const row = rows.find((r) => r.hash === hash);
     const name = row ? shown(row.name) : hash;
     try {
-      await api("POST", `${API}/downloads/${encodeURIComponent(hash)}/${action}`);
+      await api("POST", `${API}/downloads/${encodeURIComponent(hash)}/${action}`, body);
       say(t(DONE[action], name), "done");
       findingsTag = null;
       await loadFindings();
@@ -376,6 +379,19 @@
     dialog.returnValue = "";
     dialog.showModal();
     document.getElementById("confirm-no").focus();
+  }
+
+  // A mark needs its reason: it is the description the own list keeps.
+  function askMark(button) {
+    const dialog = document.getElementById("mark");
+    const row = rows.find((r) => r.hash === button.dataset.hash);
+    document.getElementById("mark-name").textContent = row ? shown(row.name) : button.dataset.hash;
+    document.getElementById("mark-reason").value = "";
+    dialog.dataset.hash = button.dataset.hash;
+    confirmReturn = button;
+    dialog.returnValue = "";
+    dialog.showModal();
+    document.getElementById("mark-reason").focus();
   }
 
   // ---- Links --------------------------------------------------------------------------
@@ -410,13 +426,20 @@
       return;
     }
     try {
-      const answer = await api("POST", `${API}/links`, addClean ? { text, add: true } : { text });
-      const data = answer.data;
-      linkRows = Array.isArray(data) ? data : (data && Array.isArray(data.links) ? data.links : []);
+      if (addClean) {
+        // The server checks the text again and adds only what it finds clean itself.
+        const data = (await api("POST", `${API}/links/amule`, text)).data || {};
+        const refused = Array.isArray(data.refused) ? data.refused : [];
+        say([t("Clean links added to aMule: %1", numbers().format(data.added || 0)),
+             ...refused.map((r) => t("Not added: %1 (%2)", shown(r.name), shown(r.why)))].join(" "),
+            refused.length ? "error" : "done");
+        return;
+      }
+      const data = (await api("POST", `${API}/links`, text)).data;
+      linkRows = Array.isArray(data) ? data : [];
       renderLinks();
       const fakes = linkRows.filter((r) => r.fake).length;
-      if (addClean) say(t("Clean links added to aMule: %1", numbers().format(data && typeof data.added === "number" ? data.added : linkRows.filter(linkClean).length)), "done");
-      else say(t("Links checked: %1, fakes: %2", numbers().format(linkRows.length), numbers().format(fakes)), "done");
+      say(t("Links checked: %1, fakes: %2", numbers().format(linkRows.length), numbers().format(fakes)), "done");
     } catch (e) {
       failed(e);
     }
@@ -424,20 +447,25 @@
 
   // ---- Lists --------------------------------------------------------------------------
   function renderLists(data) {
-    const lists = Array.isArray(data) ? data : (data && Array.isArray(data.lists) ? data.lists : []);
-    document.querySelector("#lists-table tbody").replaceChildren(...lists.map((list) =>
-      el("tr", {},
-        el("td", { class: "name" }, el("span", { class: "name" }, shown(list.name ?? list.path))),
-        el("td", { class: "num" }, typeof list.records === "number" ? numbers().format(list.records) : ""),
-        el("td", {}, shown(list.version ?? "")),
-        el("td", {}, shown(list.state ?? list.error ?? "")))));
+    const main = data && data.main ? data.main : null;
+    document.getElementById("lists-facts").hidden = !main;
+    if (main) {
+      const state = main.loaded ? t("loaded") : main.exists ? t("not loaded") : t("missing");
+      document.getElementById("lists-main").replaceChildren(el("span", { class: "name" }, shown(main.path)), " \u2014 " + state);
+      document.getElementById("lists-records").textContent = numbers().format(data.records || 0);
+      document.getElementById("lists-own").textContent = numbers().format(data.ownRecords || 0);
+    }
+    const problems = data && Array.isArray(data.problems) ? data.problems : [];
+    const problemList = document.getElementById("lists-problems");
+    problemList.replaceChildren(...problems.map((p) => el("li", {}, shown(p))));
+    problemList.hidden = problems.length === 0;
     const own = data && Array.isArray(data.own) ? data.own : [];
     document.querySelector("#own-table tbody").replaceChildren(...own.map((record) =>
-      el("tr", {},
-        el("td", { class: "name" }, el("span", { class: "name" }, shown(record.name))),
-        el("td", { class: "num" }, size(record.size)),
+      el("tr", { "data-rank": record.allowed ? "3" : "0" },
         el("td", { class: "hash" }, shown(record.hash)),
-        el("td", {}, shown(record.description)))));
+        el("td", { class: "num" }, size(record.size)),
+        el("td", {}, record.allowed ? t("Not a fake") : t("Fake")),
+        el("td", { class: "name" }, el("span", { class: "name" }, shown(record.description))))));
     document.getElementById("own-table").hidden = own.length === 0;
     document.getElementById("own-empty").hidden = own.length > 0;
   }
@@ -460,14 +488,24 @@
     button.disabled = true;
     say(t("Updating the fake list..."), "info");
     try {
-      const answer = await api("POST", `${API}/lists/update`);
-      const data = answer.data;
-      say(data && data.message ? shown(data.message) : t("The fake list is up to date."), "done");
+      const data = (await api("POST", `${API}/lists/update`)).data || {};
+      say(data.fetched ? t("The fake list was updated.") : t("The fake list is up to date."), "done");
       await loadLists();
     } catch (e) {
       failed(e);
     } finally {
       button.disabled = false;
+    }
+  }
+
+  // aMule's state and the check's, as the server last saw them.
+  async function loadStatus() {
+    try {
+      const data = (await api("GET", `${API}/status`)).data;
+      if (data) readAmule(data.amule);
+      if (data && data.check && typeof data.check === "object") say(failureText(data.check), "failure");
+    } catch (e) {
+      // The findings say the same trouble.
     }
   }
 
@@ -508,6 +546,11 @@
     // Any change of the downloads: the table is fetched again (with its ETag,
     // so that an unchanged one costs nothing); "reset" means events were missed.
     for (const name of ["finding", "gone", "findings", "reset"]) source.addEventListener(name, () => reloadSoon());
+    // A mark or an allow changes the own list too.
+    source.addEventListener("action", () => {
+      reloadSoon();
+      loadLists();
+    });
     source.addEventListener("problem", (event) => {
       try {
         say(failureText(JSON.parse(event.data)), "failure");
@@ -530,7 +573,7 @@
       readAmule(data && data.amule !== undefined ? data.amule : data);
       reloadSoon();
     };
-    for (const name of ["amule", "amule-connected", "amule-lost"]) source.addEventListener(name, amule);
+    source.addEventListener("amule", amule);
   }
 
   // ---- Wiring -------------------------------------------------------------------------
@@ -559,6 +602,7 @@
       const button = event.target.closest("button[data-action]");
       if (!button || button.disabled) return;
       if (button.dataset.action === "cancel") askCancel(button);
+      else if (button.dataset.action === "mark") askMark(button);
       else act(button.dataset.action, button.dataset.hash);
     });
     const dialog = document.getElementById("confirm");
@@ -569,6 +613,14 @@
       if (confirmReturn && confirmReturn.isConnected) confirmReturn.focus();
       confirmReturn = null;
       if (dialog.returnValue === "cancel") act("cancel", hash);
+    });
+    const mark = document.getElementById("mark");
+    document.getElementById("mark-no").addEventListener("click", () => mark.close(""));
+    mark.addEventListener("close", () => {
+      if (confirmReturn && confirmReturn.isConnected) confirmReturn.focus();
+      confirmReturn = null;
+      const reason = document.getElementById("mark-reason").value.trim();
+      if (mark.returnValue === "mark" && reason) act("mark", mark.dataset.hash, { reason });
     });
     document.getElementById("check-now").addEventListener("click", checkNow);
     document.getElementById("links-check").addEventListener("click", () => checkLinks(false));
@@ -585,6 +637,7 @@
     renderFindings();
     await loadFindings();
     if (loggedOut) return;
+    loadStatus();
     loadLists();
     listen();
   }
