@@ -23,6 +23,7 @@ namespace {
 
 const std::string kFakeHash = "0123456789abcdef0123456789abcdef";
 const std::string kHostileHash = "fedcba9876543210fedcba9876543210";
+const std::string kSongHash = "00112233445566778899aabbccddeeff";
 // Markup, a script and a right-to-left override: each must reach the page as text.
 const std::string kHostileName = "<img src=x onerror=window.owned=1><svg onload=window.owned=2>\u202Eiva.exe";
 
@@ -138,6 +139,19 @@ TEST_F(PageInBrowser, ShowsAPlantedFakeByItsEventAndPausesItInAmule) {
               "<img src=x onerror=window.owned=1><svg onload=window.owned=2>\\u202Eiva.exe");
     EXPECT_EQ(browser->Evaluate("document.querySelectorAll('tbody img, tbody svg').length"), 0);
     EXPECT_EQ(browser->Evaluate("window.owned === undefined"), true);
+
+    // A pasted post: the fake's link judged, the clean one added to aMule.
+    ASSERT_EQ(browser->Evaluate("(() => { document.getElementById('links-text').focus(); return true; })()"), true);
+    browser->Call("Input.insertText", {{"text", "Have a look:\n" + Link("Film One.avi", "734003200", kFakeHash) + "\n" +
+                                                    Link("Song.mp3", "5242880", kSongHash) + "\n"}});
+    PressEnter("#links-check");
+    ASSERT_TRUE(browser->WaitFor("document.querySelectorAll('#links-table tbody tr').length === 2", 30))
+        << browser->Evaluate("document.getElementById('status').textContent");
+    EXPECT_EQ(browser->Evaluate("[...document.querySelectorAll('#links-table tbody tr')].map(r => r.dataset.rank).join()"),
+              "0,2");
+    PressEnter("#links-add");
+    EXPECT_TRUE(StatusIs("Clean links added to aMule: 1"));
+    EXPECT_NE(ToLowerAscii(daemon->Amulecmd("show dl")).find(kSongHash), std::string::npos);
     Screenshot("serve-page.png");
 
     // The column header sorts by the keyboard.
@@ -171,10 +185,25 @@ TEST_F(PageInBrowser, ShowsAPlantedFakeByItsEventAndPausesItInAmule) {
     EXPECT_TRUE(ShownInAmuleAs(kFakeHash, "Waiting", 30)) << daemon->Amulecmd("show dl");
 }
 
-TEST_F(PageInBrowser, SpeaksTheBrowsersLanguageInLightAndDark) {
+TEST_F(PageInBrowser, MarksWithAReasonAndSpeaksTheBrowsersLanguageInLightAndDark) {
     daemon->Amulecmd("add " + Link("Film One.avi", "734003200", kFakeHash));
+    daemon->Amulecmd("add " + Link("Song.mp3", "5242880", kSongHash));
     Open();
-    ASSERT_TRUE(browser->WaitFor(Row(kFakeHash) + " !== null", 60)) << browser->Console();
+    ASSERT_EQ(browser->Evaluate("(() => { document.querySelector('input[name=filter][value=all]').click(); return true; })()"),
+              true);
+    ASSERT_TRUE(browser->WaitFor(Row(kFakeHash) + " !== null && " + Row(kSongHash) + " !== null", 60))
+        << browser->Console();
+
+    // A mark asks why; the answer becomes the own list's description and the row a fake.
+    PressEnter(Action("mark", kSongHash));
+    ASSERT_EQ(browser->Evaluate("document.activeElement.id"), "mark-reason");
+    browser->Call("Input.insertText", {{"text", "Silence <b>only</b>"}});
+    PressEnter("#mark-reason");
+    EXPECT_TRUE(StatusIs("Marked as a fake: Song.mp3"));
+    EXPECT_TRUE(browser->WaitFor("document.querySelector('#own-table td.name')?.textContent === 'Silence <b>only</b>'", 30))
+        << browser->Evaluate("document.getElementById('own-table').textContent");
+    EXPECT_TRUE(browser->WaitFor(Row(kSongHash) + "?.dataset.rank === '0'", 30));
+    EXPECT_NE(home.Read("MYFAKES.DAT").find("Silence <b>only</b>"), std::string::npos) << home.Read("MYFAKES.DAT");
     EXPECT_EQ(browser->Evaluate("document.getElementById('links-title').textContent"), "Check links");
     browser->Call("Emulation.setEmulatedMedia", {{"features", {{{"name", "prefers-color-scheme"}, {"value", "dark"}}}}});
     // The scheme reaches the page's colours, not only the media query.
