@@ -1303,5 +1303,13 @@ scheiterte, die lokale Liste fand trotzdem Fakes oder Verdächtige.</translation
         <source>The fake list was updated.</source>
         <translation>Die Fake-Liste wurde aktualisiert.</translation>
     </message>
+    <message>
+        <source>Show them all</source>
+        <translation>Alle zeigen</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2 rows.</source>
+        <translation>%1 von %2 Zeilen gezeigt.</translation>
+    </message>
 </context>
 </TS>

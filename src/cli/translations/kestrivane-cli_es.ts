@@ -1303,5 +1303,13 @@ actualización falló, la lista local aun así encontró fakes o sospechosos.</t
         <source>The fake list was updated.</source>
         <translation>La lista de fakes se ha actualizado.</translation>
     </message>
+    <message>
+        <source>Show them all</source>
+        <translation>Mostrar todas</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2 rows.</source>
+        <translation>Se muestran %1 de %2 filas.</translation>
+    </message>
 </context>
 </TS>

@@ -1303,5 +1303,13 @@ la mise à jour a échoué, la liste locale a tout de même trouvé des fakes ou
         <source>The fake list was updated.</source>
         <translation>La liste de fakes a été mise à jour.</translation>
     </message>
+    <message>
+        <source>Show them all</source>
+        <translation>Tout afficher</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2 rows.</source>
+        <translation>%1 lignes affichées sur %2.</translation>
+    </message>
 </context>
 </TS>

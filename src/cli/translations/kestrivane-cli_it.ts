@@ -1303,5 +1303,13 @@ l&apos;aggiornamento è fallito, la lista locale ha comunque trovato fake o sosp
         <source>The fake list was updated.</source>
         <translation>La lista di fake è stata aggiornata.</translation>
     </message>
+    <message>
+        <source>Show them all</source>
+        <translation>Mostrale tutte</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2 rows.</source>
+        <translation>Mostrate %1 di %2 righe.</translation>
+    </message>
 </context>
 </TS>

@@ -76,7 +76,14 @@
     return node;
   }
 
-  const numbers = () => new Intl.NumberFormat(document.documentElement.lang);
+  // Number formats of the page's language, made once: a table of thousands of rows formats a lot.
+  const formats = new Map();
+  function format(options) {
+    const key = JSON.stringify(options);
+    if (!formats.has(key)) formats.set(key, new Intl.NumberFormat(document.documentElement.lang, options));
+    return formats.get(key);
+  }
+  const numbers = () => format({});
   function size(bytes) {
     if (typeof bytes !== "number" || !isFinite(bytes)) return "";
     const units = ["B", "KiB", "MiB", "GiB", "TiB"];
@@ -86,9 +93,7 @@
       value /= 1024;
       ++unit;
     }
-    const digits = unit === 0 ? 0 : 1;
-    return new Intl.NumberFormat(document.documentElement.lang, { maximumFractionDigits: digits }).format(value) +
-           "\u00a0" + units[unit];
+    return format({ maximumFractionDigits: unit === 0 ? 0 : 1 }).format(value) + "\u00a0" + units[unit];
   }
 
   // ---- Status line --------------------------------------------------------------------
@@ -198,11 +203,20 @@
 
   // ---- Findings -----------------------------------------------------------------------
   let rows = [];
+  let items = [];
+  function setRows(list) {
+    rows = list;
+    collator = collator || new Intl.Collator(document.documentElement.lang, { numeric: true, sensitivity: "base" });
+    items = rows.map(prepare);
+  }
   let checking = false;
   let findingsTag = null;
   // "unknown" until the server tells: the actions are offered and the server says when aMule cannot do them.
   let amuleState = "unknown";
-  const view = { filter: "flagged", search: "", sort: "verdict", descending: false };
+  // A browser takes seconds to draw or drop thousands of rows of buttons: the
+  // first ones are drawn, the rest on asking (or by narrowing the filter or search).
+  const ROWS_DRAWN = 500;
+  const view = { filter: "flagged", search: "", sort: "verdict", descending: false, all: false };
 
   function rank(row) {
     if (row.fake && !row.allowed) return 0;
@@ -212,8 +226,8 @@
   }
 
   function verdictText(row) {
-    if (row.description) return shown(row.description);
     if (row.allowed) return t("Not a fake (allowed)");
+    if (row.description) return shown(row.description);
     if (row.fake) return t("Fake");
     if (row.suspect) return t("Suspect: %1", shown(row.suspect));
     if (row.note) return shown(row.note);
@@ -230,26 +244,34 @@
     const parts = [t(CLIENT_STATES[c.state] || "Other")];
     if (typeof c.sources === "number") parts.push(t("Sources: %1", numbers().format(c.sources)));
     if (typeof c.done === "number" && row.size > 0)
-      parts.push(new Intl.NumberFormat(document.documentElement.lang, { style: "percent", maximumFractionDigits: 0 })
-                   .format(Math.min(1, c.done / row.size)));
+      parts.push(format({ style: "percent", maximumFractionDigits: 0 }).format(Math.min(1, c.done / row.size)));
     return parts.join(" \u00b7 ");
   }
 
+  // What sorting and searching look at, worked out once a row arrives: a
+  // queue of thousands is sorted and searched at every key.
+  let collator = null;
+  function prepare(row) {
+    const name = shown(row.name);
+    const verdict = verdictText(row);
+    return {
+      row, name, verdict, client: clientText(row), rank: rank(row),
+      search: [name, shown(row.part), shown(row.hash), verdict].join("\n").toLocaleLowerCase(),
+    };
+  }
+
   const COMPARE = {
-    name: (a, b) => shown(a.name).localeCompare(shown(b.name), undefined, { numeric: true, sensitivity: "base" }),
-    size: (a, b) => (a.size || 0) - (b.size || 0),
-    verdict: (a, b) => rank(a) - rank(b) || verdictText(a).localeCompare(verdictText(b)),
-    client: (a, b) => clientText(a).localeCompare(clientText(b)),
+    name: (a, b) => collator.compare(a.name, b.name),
+    size: (a, b) => (a.row.size || 0) - (b.row.size || 0),
+    verdict: (a, b) => a.rank - b.rank || collator.compare(a.verdict, b.verdict),
+    client: (a, b) => collator.compare(a.client, b.client),
   };
 
-  function visible(row) {
-    const flagged = rank(row) <= 1;
-    if (view.filter === "flagged" && !flagged) return false;
-    if (view.filter === "fakes" && rank(row) !== 0) return false;
-    if (view.filter === "suspects" && rank(row) !== 1) return false;
-    if (!view.search) return true;
-    const needle = view.search.toLocaleLowerCase();
-    return [row.name, row.part, row.hash, verdictText(row)].some((f) => shown(f).toLocaleLowerCase().includes(needle));
+  function visible(item) {
+    if (view.filter === "flagged" && item.rank > 1) return false;
+    if (view.filter === "fakes" && item.rank !== 0) return false;
+    if (view.filter === "suspects" && item.rank !== 1) return false;
+    return !view.search || item.search.includes(view.search.toLocaleLowerCase());
   }
 
   // What a row offers: the aMule actions when aMule has it, the own list's always.
@@ -269,8 +291,8 @@
     return actions;
   }
 
-  function findingRow(row) {
-    const name = shown(row.name);
+  function findingRow(item) {
+    const { row, name } = item;
     const actions = el("td", { class: "actions" });
     for (const a of rowActions(row)) {
       actions.append(el("button", {
@@ -278,13 +300,12 @@
         "data-action": a.action, "data-hash": row.hash, "aria-label": `${a.label} ${name}`,
       }, a.label));
     }
-    const tr = el("tr", { "data-hash": row.hash, "data-rank": String(rank(row)) },
+    return el("tr", { "data-hash": row.hash, "data-rank": String(item.rank) },
       el("td", { class: "name" }, el("span", { class: "name" }, name), row.part ? el("small", {}, shown(row.part)) : null),
       el("td", { class: "num" }, size(row.size)),
-      el("td", { class: "verdict" }, verdictText(row)),
-      el("td", { class: "client" }, clientText(row)),
+      el("td", { class: "verdict" }, item.verdict),
+      el("td", { class: "client" }, item.client),
       actions);
-    return tr;
   }
 
   function renderFindings() {
@@ -295,9 +316,17 @@
     const keep = focused && body.contains(focused) ? { hash: focused.dataset.hash, action: focused.dataset.action } : null;
 
     const compare = COMPARE[view.sort];
-    const shownRows = rows.filter(visible).sort((a, b) => (view.descending ? -1 : 1) * compare(a, b) ||
-                                                         COMPARE.name(a, b));
-    body.replaceChildren(...shownRows.map(findingRow));
+    const shownRows = items.filter(visible).sort((a, b) => (view.descending ? -1 : 1) * compare(a, b) ||
+                                                          COMPARE.name(a, b));
+    // A new body in place of the old one: dropping thousands of rows one by one costs seconds.
+    const fresh = document.createElement("tbody");
+    const drawn = view.all ? shownRows : shownRows.slice(0, ROWS_DRAWN);
+    fresh.append(...drawn.map(findingRow));
+    body.replaceWith(fresh);
+    const more = document.getElementById("findings-more");
+    more.hidden = drawn.length === shownRows.length;
+    document.getElementById("findings-more-text").textContent =
+      t("Showing %1 of %2 rows.", numbers().format(drawn.length), numbers().format(shownRows.length));
     // aMule's column only when the server tells what aMule says of the rows.
     table.classList.toggle("no-client", !rows.some((r) => r.client));
     for (const th of table.tHead.rows[0].cells) {
@@ -305,15 +334,15 @@
       if (!button) continue;
       th.setAttribute("aria-sort", button.dataset.sort === view.sort ? (view.descending ? "descending" : "ascending") : "none");
     }
-    const fakes = rows.filter((r) => rank(r) === 0).length;
-    const suspects = rows.filter((r) => rank(r) === 1).length;
+    const fakes = items.filter((item) => item.rank === 0).length;
+    const suspects = items.filter((item) => item.rank === 1).length;
     document.getElementById("summary").textContent =
       t("Downloads: %1, fakes: %2, suspects: %3", numbers().format(rows.length), numbers().format(fakes), numbers().format(suspects));
     const empty = document.getElementById("findings-empty");
     empty.hidden = shownRows.length > 0;
     empty.textContent = rows.length ? t("No download matches.") : t("No download to show.");
     if (keep) {
-      const again = [...body.querySelectorAll("button")].find((b) => b.dataset.hash === keep.hash && b.dataset.action === keep.action);
+      const again = [...fresh.querySelectorAll("button")].find((b) => b.dataset.hash === keep.hash && b.dataset.action === keep.action);
       if (again && !again.disabled) again.focus();
       else table.querySelector("button.sort").focus();
     }
@@ -325,7 +354,7 @@
       if (answer.notModified) return;
       findingsTag = answer.etag;
       const data = answer.data;
-      rows = Array.isArray(data) ? data : (data && Array.isArray(data.findings) ? data.findings : []);
+      setRows(Array.isArray(data) ? data : (data && Array.isArray(data.findings) ? data.findings : []));
       if (data && !Array.isArray(data)) readAmule(data.amule);
       renderFindings();
       if (checking) {
@@ -598,7 +627,8 @@
         renderFindings();
       });
     }
-    document.querySelector("#findings-table tbody").addEventListener("click", (event) => {
+    // On the table: its body is made anew at each redraw.
+    document.getElementById("findings-table").addEventListener("click", (event) => {
       const button = event.target.closest("button[data-action]");
       if (!button || button.disabled) return;
       if (button.dataset.action === "cancel") askCancel(button);
@@ -623,6 +653,10 @@
       if (mark.returnValue === "mark" && reason) act("mark", mark.dataset.hash, { reason });
     });
     document.getElementById("check-now").addEventListener("click", checkNow);
+    document.getElementById("findings-all").addEventListener("click", () => {
+      view.all = true;
+      renderFindings();
+    });
     document.getElementById("links-check").addEventListener("click", () => checkLinks(false));
     document.getElementById("links-add").addEventListener("click", () => checkLinks(true));
     document.getElementById("lists-update").addEventListener("click", updateLists);
