@@ -44,10 +44,10 @@ std::string Row(const std::string& hash) { return "document.querySelector('tr[da
 
 class PageInBrowser : public CliFixture {
 protected:
+    ScopedTempDir profile;  // outlives the browser that writes into it
     std::unique_ptr<AmuleDaemon> daemon;
     std::unique_ptr<Spawned> serve;
     std::unique_ptr<Chromium> browser;
-    ScopedTempDir profile;
     std::string address;
 
     void SetUp() override {
