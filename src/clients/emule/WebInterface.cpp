@@ -330,7 +330,7 @@ std::expected<std::vector<WebDownload>, WebError> WebClient::Transfers() {
 }
 
 std::expected<void, WebError> WebClient::Act(WebAction action, const Ed2kHash& hash) {
-    const auto page = TransferPage(std::string("&op=") + OpName(action) + "&file=" + hash.ToHex());
+    const auto page = TransferPage(std::string("&op=") + OpName(action) + "&file=" + ToUpperAscii(hash.ToHex()));
     if (!page) return std::unexpected(page.error());
     const auto after = ReadTransfers(*page);
     const auto it = std::ranges::find_if(after, [&](const WebDownload& d) { return d.hash == hash; });
