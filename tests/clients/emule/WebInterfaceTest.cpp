@@ -19,6 +19,7 @@ Fetch LoopbackFetch() {
     return [](const std::string& url) -> std::expected<WebAnswer, FetchError> {
         const size_t path = url.find('/', 7);
         httplib::Client client(url.substr(0, path));
+        client.set_decompress(false);
         const auto answer = client.Get(url.substr(path));
         if (!answer) return std::unexpected(FetchError{FetchErrorKind::NotReached, httplib::to_string(answer.error())});
         return WebAnswer{answer->status, answer->body};
