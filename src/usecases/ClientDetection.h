@@ -15,7 +15,7 @@ struct ClientDetectionRequest {
     std::vector<std::string> winePrefixes;  // further Wine prefixes ($WINEPREFIX), besides ~/.wine
     // eMule's preferences.ini in its own places (Windows); unset: from the
     // environment (%LOCALAPPDATA%, %ProgramFiles%, %ProgramFiles(x86)%), none elsewhere.
-    std::optional<std::vector<std::string>> emulePreferences;
+    std::optional<std::vector<std::string>> emulePreferences{};
 };
 
 struct ClientDetection {
