@@ -122,4 +122,25 @@ std::expected<AmuleCheckResult, AmuleCheckFailure> CheckEmule(ListStore& lists, 
     return result;
 }
 
+std::expected<AmuleLinksAdded, AmuleCheckFailure> AddLinksToEmule(const ProgramHome& home,
+                                                                 const std::vector<Ed2kLink>& links) {
+    auto session = EmuleSession::Open(home);
+    if (!session && session.error().kind == EmuleFailure::Kind::NoConnection)
+        return std::unexpected(AmuleCheckFailure{AmuleCheckError::NoConnection, "", ""});
+    if (!session)
+        return std::unexpected(
+            AmuleCheckFailure{AmuleCheckError::Connection, session.error().Describe(), session.error().where});
+    AmuleLinksAdded result;
+    for (const Ed2kLink& link : links) {
+        const auto added = session->AddLink(link.Text());
+        if (added) {
+            ++result.added;
+            continue;
+        }
+        result.refused.push_back({link.name, added.error().Describe()});
+        if (added.error().Broken()) break;
+    }
+    return result;
+}
+
 }  // namespace kv

@@ -3,6 +3,7 @@
 #include <expected>
 
 #include "usecases/AmuleCheck.h"
+#include "usecases/AmuleLinks.h"
 #include "usecases/EmuleSession.h"
 
 namespace kv {
@@ -15,5 +16,11 @@ namespace kv {
 [[nodiscard]] std::expected<AmuleCheckResult, AmuleCheckFailure> CheckEmule(ListStore& lists,
                                                                            const AmuleCheckRequest& request,
                                                                            AmuleCheckObserver* observer = nullptr);
+
+// Logs in to the eMule Web Interface of emule-connection.ini and adds each
+// link, as AddLinksToAmule does for aMule: a broken connection ends the adding,
+// eMule's refusal of one link does not.
+[[nodiscard]] std::expected<AmuleLinksAdded, AmuleCheckFailure> AddLinksToEmule(const ProgramHome& home,
+                                                                                const std::vector<Ed2kLink>& links);
 
 }  // namespace kv
