@@ -49,7 +49,7 @@ Finding Judge(const Download& d, const std::unordered_map<Ed2kHash, LocalPart>& 
 }
 
 void PauseIfListed(EmuleSession& session, AmuleFinding& af, std::optional<std::string>& givenUp) {
-    const bool listed = af.finding.fake || af.finding.suspect();
+    const bool listed = af.finding.verdict.Listed();
     const bool running = af.view.state != AmuleState::Paused && af.view.state != AmuleState::Stopped;
     if (!listed || !running || !af.finding.download.hash) return;
     if (givenUp) {
@@ -107,13 +107,13 @@ std::expected<AmuleCheckResult, AmuleCheckFailure> CheckEmule(ListStore& lists, 
         auto node = d.hash ? queue->views.extract(*d.hash) : decltype(queue->views)::node_type{};
         AmuleView view = node ? std::move(node.mapped()) : AmuleView{};
         AmuleFinding af{Judge(d, local, lists.catalogue(), {listAll, inspect}), std::move(view), false, ""};
-        const Finding& f = af.finding;
+        const Verdict& v = af.finding.verdict;
         ++result.checked;
-        if (f.fake) ++result.found;
-        if (f.suspect()) ++result.suspects;
-        if (f.bytesElsewhere && !f.fake && !f.suspect()) ++result.notInspected;
+        if (v.fake()) ++result.found;
+        if (v.suspect()) ++result.suspects;
+        if (af.finding.bytesElsewhere && !v.Listed()) ++result.notInspected;
         if (request.pauseFakes) PauseIfListed(*session, af, givenUp);
-        if (f.fake || f.suspect() || listAll) {
+        if (v.Listed() || listAll) {
             if (observer) observer->Listed(std::move(af));
             else result.listed.push_back(std::move(af));
         }
