@@ -15,6 +15,7 @@
 #include "cli/Commands.h"
 #include "cli/OutputCharset.h"
 #include "cli/QmCatalog.h"
+#include "cli/ServeCommand.h"
 #include "platform/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/Version.h"
@@ -446,6 +447,7 @@ int Main(int argc, char** argv) {
     cli.AddLinks(app);
     const auto amule = AddAmuleCommands(app);
     const auto emule = AddEmuleCommands(app);
+    const auto serve = AddServeCommand(app);
     // Set after the commands, which would copy it: theirs only point here.
     app.footer(exitStatus);
     ShortFooters(app);
@@ -472,10 +474,11 @@ int Main(int argc, char** argv) {
     std::vector<std::string> created;
     const std::optional<kv::HomeDirs> dirs = ResolveDirs(home, created);
     if (!dirs) return kExitError;
+    const Output output{std::cout, std::cerr, quiet, ::isatty(STDERR_FILENO) == 1};
     const int code = amule->Parsed()   ? amule->Run(*dirs, quiet)
                      : emule->Parsed() ? emule->Run(*dirs, quiet)
-                                       : cli.Run(*dirs, Output{std::cout, std::cerr, quiet, ::isatty(STDERR_FILENO) == 1},
-                                               quiet);
+                     : serve->Parsed() ? serve->Run(*dirs, output)
+                                       : cli.Run(*dirs, output, quiet);
     // Only an empty directory goes: whatever was written there stays.
     if (code == kExitError)
         for (const std::string& dir : created) ::rmdir(dir.c_str());
