@@ -143,10 +143,22 @@ bool IsInternetShortcut(std::string_view s) {
 // downloader creates to fetch and start its payload.
 bool IsWindowsScript(std::string_view s) {
     static constexpr std::string_view kCalls[] = {"wscript.", "activexobject(", "createobject(", "getobject("};
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (Lower(s[i]) != 'w' && Lower(s[i]) != 'a' && Lower(s[i]) != 'c' && Lower(s[i]) != 'g') continue;
-        for (const std::string_view call : kCalls)
-            if (StartsNoCase(s.substr(i), call)) return true;
+    // A byte with 0x20 set is a, c, g or w exactly when the byte is that letter in either case.
+    const auto first = [](char c) {
+        const auto l = static_cast<uint8_t>(static_cast<uint8_t>(c) | 0x20);
+        return static_cast<uint8_t>(uint8_t{l == 'a'} | uint8_t{l == 'c'} | uint8_t{l == 'g'} | uint8_t{l == 'w'});
+    };
+    // 64 bytes at a time without a branch a byte: most of a head has no such letter.
+    for (size_t at = 0; at < s.size(); at += 64) {
+        const size_t end = std::min(s.size(), at + 64);
+        uint8_t any = 0;
+        for (size_t i = at; i < end; ++i) any |= first(s[i]);
+        if (any == 0) continue;
+        for (size_t i = at; i < end; ++i) {
+            if (first(s[i]) == 0) continue;
+            for (const std::string_view call : kCalls)
+                if (StartsNoCase(s.substr(i), call)) return true;
+        }
     }
     return false;
 }

