@@ -44,22 +44,34 @@ bool StartsNoCase(std::string_view s, std::string_view prefix) {
     return true;
 }
 
+// Scans of a head judge 64 bytes at a time without a branch a byte: a block
+// of fixed length the compiler turns into a few vector steps. mark(byte) is
+// 0 or 1. The offset of the first block from `from` (a multiple of 64) that
+// holds a marked byte, npos when none does.
+constexpr size_t kBlock = 64;
+template <typename Mark>
+size_t FirstMarkedBlock(std::string_view s, size_t from, Mark mark) {
+    const auto* p = reinterpret_cast<const uint8_t*>(s.data());
+    size_t at = from;
+    for (; at + kBlock <= s.size(); at += kBlock) {
+        uint8_t any = 0;
+        for (size_t i = 0; i < kBlock; ++i) any |= mark(p[at + i]);
+        if (any != 0) return at;
+    }
+    uint8_t any = 0;
+    for (size_t i = at; i < s.size(); ++i) any |= mark(p[i]);
+    return any != 0 ? at : std::string_view::npos;
+}
+
 // Text: no control bytes but tab, line feed, form feed and carriage return.
 // Bytes from 0x80 pass: UTF-8 and the old code pages alike.
 bool IsText(std::string_view s) {
-    // Judged 64 bytes at a time without a branch a byte, which the compiler vectorises.
-    for (size_t at = 0; at < s.size(); at += 64) {
-        const size_t end = std::min(s.size(), at + 64);
-        uint8_t control = 0;
-        for (size_t i = at; i < end; ++i) {
-            const auto u = static_cast<uint8_t>(s[i]);
-            control |= static_cast<uint8_t>((uint8_t{u < 0x20} & uint8_t{u != '\t'} & uint8_t{u != '\n'} &
-                                             uint8_t{u != '\r'} & uint8_t{u != '\f'}) |
-                                            uint8_t{u == 0x7F});
-        }
-        if (control != 0) return false;
-    }
-    return !s.empty();
+    const auto control = [](uint8_t u) {
+        return static_cast<uint8_t>((uint8_t{u < 0x20} & uint8_t{u != '\t'} & uint8_t{u != '\n'} &
+                                     uint8_t{u != '\r'} & uint8_t{u != '\f'}) |
+                                    uint8_t{u == 0x7F});
+    };
+    return !s.empty() && FirstMarkedBlock(s, 0, control) == std::string_view::npos;
 }
 
 bool IsWebAddress(std::string_view s) {
@@ -87,13 +99,14 @@ std::string WebAddresses(std::string_view s) {
 // Written text has words: blanks every so often and more than a few letters.
 // A run of one printable byte (index-poisoning junk) is no text.
 bool LooksWritten(std::string_view s) {
-    size_t blanks = 0;
-    for (size_t at = 0; at < s.size(); at += 128) {  // counted in bytes, 128 at a time
+    const auto blank = [](char c) { return static_cast<uint8_t>(uint8_t{c == ' '} | uint8_t{c == '\n'}); };
+    size_t blanks = 0, at = 0;
+    for (; at + 128 <= s.size(); at += 128) {  // counted in bytes, 128 at a time
         uint8_t some = 0;
-        for (size_t i = at; i < std::min(s.size(), at + 128); ++i)
-            some = static_cast<uint8_t>(some + (uint8_t{s[i] == ' '} | uint8_t{s[i] == '\n'}));
+        for (size_t i = 0; i < 128; ++i) some = static_cast<uint8_t>(some + blank(s[at + i]));
         blanks += some;
     }
+    for (; at < s.size(); ++at) blanks += blank(s[at]);
     if (blanks * 100 < s.size()) return false;
     // Two tables, so that a run of one byte does not wait on its own mark.
     std::array<std::array<bool, 256>, 2> seen{};
@@ -144,18 +157,14 @@ bool IsInternetShortcut(std::string_view s) {
 bool IsWindowsScript(std::string_view s) {
     static constexpr std::string_view kCalls[] = {"wscript.", "activexobject(", "createobject(", "getobject("};
     // A byte with 0x20 set is a, c, g or w exactly when the byte is that letter in either case.
-    const auto first = [](char c) {
-        const auto l = static_cast<uint8_t>(static_cast<uint8_t>(c) | 0x20);
+    const auto first = [](uint8_t u) {
+        const auto l = static_cast<uint8_t>(u | 0x20);
         return static_cast<uint8_t>(uint8_t{l == 'a'} | uint8_t{l == 'c'} | uint8_t{l == 'g'} | uint8_t{l == 'w'});
     };
-    // 64 bytes at a time without a branch a byte: most of a head has no such letter.
-    for (size_t at = 0; at < s.size(); at += 64) {
-        const size_t end = std::min(s.size(), at + 64);
-        uint8_t any = 0;
-        for (size_t i = at; i < end; ++i) any |= first(s[i]);
-        if (any == 0) continue;
-        for (size_t i = at; i < end; ++i) {
-            if (first(s[i]) == 0) continue;
+    // Most of a head has no such letter: only the blocks that do are searched.
+    for (size_t at = 0; (at = FirstMarkedBlock(s, at, first)) != std::string_view::npos; at += kBlock) {
+        for (size_t i = at; i < std::min(s.size(), at + kBlock); ++i) {
+            if (first(static_cast<uint8_t>(s[i])) == 0) continue;
             for (const std::string_view call : kCalls)
                 if (StartsNoCase(s.substr(i), call)) return true;
         }
