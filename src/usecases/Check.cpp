@@ -1,6 +1,8 @@
 #include "usecases/Check.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <utility>
 
 #include "common/DirectoryFiles.h"
 #include "common/FileUtil.h"
@@ -44,9 +46,10 @@ void ApplyMatch(FakeMatch match, Finding& finding) {
 }
 
 // One download, its files opened from dirFd by name (AT_FDCWD: by their
-// whole paths under dir).
+// whole paths under dir). Unless judge, the lists' judgement is left to the
+// caller: the first memory its lookup reads has been asked for (FakeList::Prefetch).
 Finding CheckOneIn(int dirFd, const std::string& dir, const std::string& metFile, const std::string& partDir,
-                   const FakeCatalogue& fakes, const CheckRules& rules) {
+                   const FakeCatalogue& fakes, const CheckRules& rules, bool judge = true) {
     Finding finding;
     finding.part = partDir.empty() ? PartNameOf(metFile) : JoinPath(partDir, PartNameOf(metFile));
     finding.fromBackup = IsBackupCopy(metFile);
@@ -59,6 +62,7 @@ Finding CheckOneIn(int dirFd, const std::string& dir, const std::string& metFile
         // hash neither name nor size: nothing could be checked.
         const Download& d = finding.download;
         if (!d.hasName && (!d.hash || !d.hasSize)) finding.problem = ReadProblem::NoDownload;
+        if (d.hash) fakes.Prefetch(*d.hash, 0);
     } else {
         const std::string metPath = JoinPath(dir, metFile);
         finding.problem = FileLength(metPath) > static_cast<int64_t>(kMaxPartMetBytes) ? ReadProblem::TooLarge
@@ -72,7 +76,7 @@ Finding CheckOneIn(int dirFd, const std::string& dir, const std::string& metFile
         finding.inspected = inspect::JudgeDownloadAt(dirFd, finding.download, inspect::PartPathOf(metName), NotesToo());
     // The part hashes served the detectors; a finding kept for long need not carry them.
     std::vector<Ed2kHash>().swap(finding.download.partHashes);
-    JudgeByLists(finding, fakes);
+    if (judge) JudgeByLists(finding, fakes);
     return finding;
 }
 
@@ -118,15 +122,38 @@ void CheckDirectory(const std::string& path, const std::vector<std::string>& met
     };
     // Each file opened by its name from the directory: one path walk, not one a file.
     const DirectoryHandle dir(path);
-    const auto check = [&](size_t i) {
-        return dir.held() ? CheckOneIn(dir.fd(), path, metFiles[i], partDir, fakes, rules)
-                          : CheckOneDownload(path, metFiles[i], partDir, fakes, rules);
+    const auto check = [&](size_t i, bool judge) {
+        return CheckOneIn(dir.held() ? dir.fd() : AT_FDCWD, path, metFiles[i], partDir, fakes, rules, judge);
     };
     if (ReadsWait(path, metFiles)) {
-        RunInOrder<Finding>(metFiles.size(), kColdReaders, kColdWindow, check, count);
+        RunInOrder<Finding>(metFiles.size(), kColdReaders, kColdWindow, [&](size_t i) { return check(i, true); },
+                            count);
         return;
     }
-    for (size_t i = 0; i < metFiles.size() && !cancelled(); ++i) count(i, check(i));
+    // A download's lookup in the lists waits on memory twice: its bucket, then
+    // its entries. Each is asked for a download ahead (the bucket while its
+    // download is read, the entries while the next one is), and the download
+    // judged while the one after that is read.
+    constexpr size_t kNone = SIZE_MAX;
+    Finding older, newer;
+    size_t olderAt = kNone, newerAt = kNone;
+    const auto step = [&] {  // the pipeline one download on
+        if (newerAt != kNone && newer.download.hash) fakes.Prefetch(*newer.download.hash, 1);
+        if (olderAt != kNone) {
+            JudgeByLists(older, fakes);
+            count(olderAt, std::move(older));  // refused when cancelled
+        }
+        older = std::move(newer);
+        olderAt = std::exchange(newerAt, kNone);
+    };
+    for (size_t i = 0; i < metFiles.size() && !cancelled(); ++i) {
+        Finding next = check(i, false);
+        step();
+        newer = std::move(next);
+        newerAt = i;
+    }
+    step();
+    step();
 }
 
 }  // namespace
