@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <string>
 
@@ -44,34 +45,55 @@ bool StartsNoCase(std::string_view s, std::string_view prefix) {
     return true;
 }
 
-// Scans of a head judge 64 bytes at a time without a branch a byte: a block
-// of fixed length the compiler turns into a few vector steps. mark(byte) is
-// 0 or 1. The offset of the first block from `from` (a multiple of 64) that
-// holds a marked byte, npos when none does.
-constexpr size_t kBlock = 64;
-template <typename Mark>
-size_t FirstMarkedBlock(std::string_view s, size_t from, Mark mark) {
-    const auto* p = reinterpret_cast<const uint8_t*>(s.data());
-    size_t at = from;
-    for (; at + kBlock <= s.size(); at += kBlock) {
-        uint8_t any = 0;
-        for (size_t i = 0; i < kBlock; ++i) any |= mark(p[at + i]);
-        if (any != 0) return at;
-    }
-    uint8_t any = 0;
-    for (size_t i = at; i < s.size(); ++i) any |= mark(p[i]);
-    return any != 0 ? at : std::string_view::npos;
-}
+// A text is judged in one pass over its first bytes, 128 at a time without a
+// branch a byte: a block of fixed length the compiler turns into a few vector steps.
+constexpr size_t kBlock = 128;
+constexpr size_t kTextWindow = 4096;
+static_assert(kTextWindow <= 64 * kBlock, "a block's mark is a bit of one 64-bit word");
 
-// Text: no control bytes but tab, line feed, form feed and carriage return.
-// Bytes from 0x80 pass: UTF-8 and the old code pages alike.
-bool IsText(std::string_view s) {
-    const auto control = [](uint8_t u) {
-        return static_cast<uint8_t>((uint8_t{u < 0x20} & uint8_t{u != '\t'} & uint8_t{u != '\n'} &
-                                     uint8_t{u != '\r'} & uint8_t{u != '\f'}) |
-                                    uint8_t{u == 0x7F});
+// Control bytes are no text: all below 0x20 but tab, line feed, form feed and
+// carriage return, and DEL. Bytes from 0x80 pass: UTF-8 and the old code pages alike.
+uint8_t Control(uint8_t u) {
+    // Tab, line feed, form feed and carriage return are 9 to 13 but 11: three compares, not four.
+    const auto allowed = static_cast<uint8_t>(uint8_t{static_cast<uint8_t>(u - '\t') <= 4} & uint8_t{u != 11});
+    return static_cast<uint8_t>((uint8_t{u < 0x20} & static_cast<uint8_t>(allowed ^ 1)) | uint8_t{u == 0x7F});
+}
+// The letters a Windows Script Host call starts with (a, c, g, w): with 0x20
+// set, a byte is one of them exactly when it is that letter in either case.
+uint8_t CallLetter(uint8_t u) {
+    const auto l = static_cast<uint8_t>(u | 0x20);
+    return static_cast<uint8_t>(uint8_t{l == 'a'} | uint8_t{l == 'c'} | uint8_t{l == 'g'} | uint8_t{l == 'w'});
+}
+uint8_t Blank(uint8_t u) { return static_cast<uint8_t>(uint8_t{u == ' '} | uint8_t{u == '\n'}); }
+
+struct TextScan {
+    bool control = false;     // a control byte: no text
+    uint64_t callBlocks = 0;  // bit k: block k holds a letter a call starts with
+    size_t blanks = 0;
+};
+
+// s is at most kTextWindow bytes.
+TextScan ScanText(std::string_view s) {
+    TextScan scan;
+    const auto* p = reinterpret_cast<const uint8_t*>(s.data());
+    const auto block = [&](size_t at, size_t length) {
+        uint8_t control = 0, letter = 0, blanks = 0;
+        for (size_t i = 0; i < length; ++i) {
+            const uint8_t u = p[at + i];
+            control |= Control(u);
+            letter |= CallLetter(u);
+            blanks = static_cast<uint8_t>(blanks + Blank(u));
+        }
+        scan.control = control != 0;
+        scan.callBlocks |= uint64_t{letter} << (at / kBlock);
+        scan.blanks += blanks;
+        return !scan.control;
     };
-    return !s.empty() && FirstMarkedBlock(s, 0, control) == std::string_view::npos;
+    size_t at = 0;
+    for (; at + kBlock <= s.size(); at += kBlock)
+        if (!block(at, kBlock)) return scan;
+    if (at < s.size()) block(at, s.size() - at);
+    return scan;
 }
 
 bool IsWebAddress(std::string_view s) {
@@ -98,15 +120,7 @@ std::string WebAddresses(std::string_view s) {
 
 // Written text has words: blanks every so often and more than a few letters.
 // A run of one printable byte (index-poisoning junk) is no text.
-bool LooksWritten(std::string_view s) {
-    const auto blank = [](char c) { return static_cast<uint8_t>(uint8_t{c == ' '} | uint8_t{c == '\n'}); };
-    size_t blanks = 0, at = 0;
-    for (; at + 128 <= s.size(); at += 128) {  // counted in bytes, 128 at a time
-        uint8_t some = 0;
-        for (size_t i = 0; i < 128; ++i) some = static_cast<uint8_t>(some + blank(s[at + i]));
-        blanks += some;
-    }
-    for (; at < s.size(); ++at) blanks += blank(s[at]);
+bool LooksWritten(std::string_view s, size_t blanks) {
     if (blanks * 100 < s.size()) return false;
     // Two tables, so that a run of one byte does not wait on its own mark.
     std::array<std::array<bool, 256>, 2> seen{};
@@ -154,17 +168,13 @@ bool IsInternetShortcut(std::string_view s) {
 
 // JScript and VBScript run by the Windows Script Host: the objects a
 // downloader creates to fetch and start its payload.
-bool IsWindowsScript(std::string_view s) {
+bool IsWindowsScript(std::string_view s, uint64_t callBlocks) {
     static constexpr std::string_view kCalls[] = {"wscript.", "activexobject(", "createobject(", "getobject("};
-    // A byte with 0x20 set is a, c, g or w exactly when the byte is that letter in either case.
-    const auto first = [](uint8_t u) {
-        const auto l = static_cast<uint8_t>(u | 0x20);
-        return static_cast<uint8_t>(uint8_t{l == 'a'} | uint8_t{l == 'c'} | uint8_t{l == 'g'} | uint8_t{l == 'w'});
-    };
     // Most of a head has no such letter: only the blocks that do are searched.
-    for (size_t at = 0; (at = FirstMarkedBlock(s, at, first)) != std::string_view::npos; at += kBlock) {
+    for (; callBlocks != 0; callBlocks &= callBlocks - 1) {
+        const size_t at = static_cast<size_t>(std::countr_zero(callBlocks)) * kBlock;
         for (size_t i = at; i < std::min(s.size(), at + kBlock); ++i) {
-            if (first(static_cast<uint8_t>(s[i])) == 0) continue;
+            if (CallLetter(static_cast<uint8_t>(s[i])) == 0) continue;
             for (const std::string_view call : kCalls)
                 if (StartsNoCase(s.substr(i), call)) return true;
         }
@@ -188,7 +198,7 @@ bool ElementaryAudioAt(const ByteView& b, uint64_t at) {
 
 Format SniffText(const ByteView& b, ContentType& t) {
     if (b.Is(0, "\x4C\0\0\0\x01\x14\x02\0\0\0\0\0\xC0\0\0\0\0\0\0\x46", 20)) return Format::ShellLink;
-    std::string_view s = b.d.substr(0, 4096);
+    std::string_view s = b.d.substr(0, kTextWindow);
     // A text padded with zeros to a larger size is still the text.
     if (const size_t nul = s.find('\0'); nul != std::string_view::npos) {
         if (nul == 0) return Format::Unknown;
@@ -199,9 +209,11 @@ Format SniffText(const ByteView& b, ContentType& t) {
     }
     t.textLength = s.size();
     if (s.substr(0, 3) == "\xEF\xBB\xBF") s.remove_prefix(3);
-    if (!IsText(s)) return Format::Unknown;
     const size_t start = s.find_first_not_of(" \t\r\n\f");
     const std::string_view body = start == std::string_view::npos ? std::string_view() : s.substr(start);
+    // What comes before the body is blanks, which are text: s is text when the body is.
+    const TextScan scan = ScanText(body);
+    if (s.empty() || scan.control) return Format::Unknown;
     if (IsPlaylist(body)) {
         t.urls = WebAddresses(body);
         return Format::Playlist;
@@ -215,12 +227,12 @@ Format SniffText(const ByteView& b, ContentType& t) {
         t.urls = WebAddresses(body);
         return Format::Playlist;
     }
-    if (IsWindowsScript(body)) {
+    if (IsWindowsScript(body, scan.callBlocks)) {
         t.urls = WebAddresses(body);
         return Format::WindowsScript;
     }
     // Below this many bytes any binary signature's first bytes look like text too.
-    if (body.size() < 128 || !LooksWritten(body)) return Format::Unknown;
+    if (body.size() < 128 || !LooksWritten(body, scan.blanks)) return Format::Unknown;
     return Format::Text;
 }
 

