@@ -196,8 +196,10 @@ void WalkFromName(std::string_view bytes, Walk& walk, bool wantSize) {
     }
 }
 
-Download Parse(std::string_view bytes, bool wantSize) {
+Download Parse(std::string_view bytes, bool wantSize, std::vector<Ed2kHash>&& spare = {}) {
     Download d;
+    d.partHashes = std::move(spare);
+    d.partHashes.clear();
     bool current = false;
     const size_t hashAt = HashOffset(bytes, current);
     if (hashAt != std::string_view::npos && bytes.size() >= hashAt + 16)
@@ -222,6 +224,10 @@ Download Parse(std::string_view bytes, bool wantSize) {
 }  // namespace
 
 Download ParsePartMet(std::string_view bytes) { return Parse(bytes, true); }
+
+Download ParsePartMet(std::string_view bytes, std::vector<Ed2kHash>&& spare) {
+    return Parse(bytes, true, std::move(spare));
+}
 
 std::string CutPartMetName(std::string_view bytes) { return Parse(bytes, false).name; }
 

@@ -56,8 +56,10 @@ Finding CheckOneIn(int dirFd, const std::string& dir, const std::string& metFile
     const std::string metName = dirFd == AT_FDCWD ? JoinPath(dir, metFile) : metFile;
     // One buffer a thread, reused from file to file: the parse copies out what it keeps.
     thread_local std::string bytes;
+    // The part hashes' buffer, too: handed from download to download.
+    thread_local std::vector<Ed2kHash> partHashes;
     if (ReadFileAt(dirFd, metName.c_str(), kMaxPartMetBytes, bytes)) {
-        finding.download = ParsePartMet(bytes);
+        finding.download = ParsePartMet(bytes, std::move(partHashes));
         // An empty or damaged file has neither hash nor name, and one cut after its
         // hash neither name nor size: nothing could be checked.
         const Download& d = finding.download;
@@ -75,7 +77,9 @@ Finding CheckOneIn(int dirFd, const std::string& dir, const std::string& metFile
     if (finding.problem == ReadProblem::None && rules.inspect)
         finding.inspected = inspect::JudgeDownloadAt(dirFd, finding.download, inspect::PartPathOf(metName), NotesToo());
     // The part hashes served the detectors; a finding kept for long need not carry them.
-    std::vector<Ed2kHash>().swap(finding.download.partHashes);
+    partHashes = std::move(finding.download.partHashes);
+    finding.download.partHashes = {};
+    if (partHashes.capacity() > 4096) std::vector<Ed2kHash>().swap(partHashes);
     if (judge) JudgeByLists(finding, fakes);
     return finding;
 }
