@@ -10,8 +10,10 @@ const Translator& Untranslated() {
 }
 
 std::string FillIn(std::string_view pattern, std::initializer_list<std::string_view> parts) {
+    size_t partsSize = 0;
+    for (const std::string_view part : parts) partsSize += part.size();
     std::string out;
-    out.reserve(pattern.size() + 32);
+    out.reserve(pattern.size() + partsSize);  // one allocation unless a part is used twice
     // The bytes between placeholders are copied a run at a time: a check fills in thousands of verdicts.
     size_t copied = 0;
     for (size_t i = pattern.find('%'); i != std::string_view::npos && i + 1 < pattern.size();
