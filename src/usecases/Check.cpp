@@ -1,8 +1,7 @@
 #include "usecases/Check.h"
 
 #include <algorithm>
-#include <cstdint>
-#include <utility>
+#include <array>
 
 #include "common/DirectoryFiles.h"
 #include "common/FileUtil.h"
@@ -138,26 +137,22 @@ void CheckDirectory(const std::string& path, const std::vector<std::string>& met
     // its entries. Each is asked for a download ahead (the bucket while its
     // download is read, the entries while the next one is), and the download
     // judged while the one after that is read.
-    constexpr size_t kNone = SIZE_MAX;
-    Finding older, newer;
-    size_t olderAt = kNone, newerAt = kNone;
-    const auto step = [&] {  // the pipeline one download on
-        if (newerAt != kNone && newer.download.hash) fakes.Prefetch(*newer.download.hash, 1);
-        if (olderAt != kNone) {
-            JudgeByLists(older, fakes);
-            count(olderAt, std::move(older));  // refused when cancelled
-        }
-        older = std::move(newer);
-        olderAt = std::exchange(newerAt, kNone);
+    // Three downloads in flight, each in its slot: the one being read, the
+    // one whose entries are asked for, the one judged.
+    std::array<Finding, 3> slots;
+    const auto judge = [&](size_t i) {
+        Finding& finding = slots[i % 3];
+        JudgeByLists(finding, fakes);
+        count(i, std::move(finding));  // refused when cancelled
     };
-    for (size_t i = 0; i < metFiles.size() && !cancelled(); ++i) {
-        Finding next = check(i, false);
-        step();
-        newer = std::move(next);
-        newerAt = i;
+    size_t read = 0;
+    for (; read < metFiles.size() && !cancelled(); ++read) {
+        slots[read % 3] = check(read, false);
+        if (read >= 1)
+            if (const auto& hash = slots[(read - 1) % 3].download.hash) fakes.Prefetch(*hash, 1);
+        if (read >= 2) judge(read - 2);
     }
-    step();
-    step();
+    for (size_t i = read >= 2 ? read - 2 : 0; i < read; ++i) judge(i);
 }
 
 }  // namespace
