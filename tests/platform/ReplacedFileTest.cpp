@@ -27,9 +27,6 @@ std::vector<std::string> Names(const std::string& dir) {
 
 }  // namespace
 
-// Whole files, heads and reads into one reused buffer (as the check reads its .part.met files) take exactly the
-// file's bytes up to a bound; something that is no regular file (a FIFO swapped in, a device) is refused at once
-// instead of blocking the reader.
 // A replaced file keeps what the user set on it: its permissions, and a
 // symbolic link keeps pointing at the file that now holds the new bytes.
 TEST(ReplacedFile, ReplacingKeepsModesAndWritesThroughSymbolicLinks) {
