@@ -659,7 +659,7 @@ int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
     const int64_t count = std::count(lines.begin(), lines.end(), '\n');
     if (args.file.empty() || args.file == "-") {
         o.out << lines << std::flush;
-    } else if (const WriteOutcome written = ReplaceFile(args.file, lines); !written) {
+    } else if (const auto written = ReplaceFile(args.file, lines); !written) {
         o.err << VisibleControls(ToDisplayUtf8(written.error())) << '\n';
         return kExitError;
     } else {
