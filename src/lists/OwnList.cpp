@@ -31,25 +31,19 @@ bool NamesHash(std::string_view line, const Ed2kHash& hash) {
 }
 
 // Rewrites path keeping every line that does not name hash, then adds `added` (if any).
-ListEdit Rewrite(const std::string& path, const Ed2kHash& hash, const std::string& added) {
-    ListEdit edit;
+std::expected<ListEdited, ListEditFailure> Rewrite(const std::string& path, const Ed2kHash& hash,
+                                                   const std::string& added) {
     const auto lock = DirectoryLock::Take(std::filesystem::path(path).parent_path().string());
-    if (!lock) {
-        edit.error = lock.error().holder ? ListEditError::Busy : ListEditError::NotWritten;
-        edit.busy = lock.error().holder;
-        edit.failure = "Could not write file " + path + ".";
-        return edit;
-    }
+    if (!lock)
+        return std::unexpected(ListEditFailure{lock.error().holder ? ListEditError::Busy : ListEditError::NotWritten,
+                                               lock.error().holder, "Could not write file " + path + "."});
     std::string old;
     if (FileExists(path)) {
         auto content = ReadWholeFile(path, kOwnListLimit);
-        if (!content) {
-            edit.error = ListEditError::Unreadable;
-            edit.failure = "Could not read " + path + ".";
-            return edit;
-        }
+        if (!content) return std::unexpected(ListEditFailure{ListEditError::Unreadable, {}, "Could not read " + path + "."});
         old = std::move(*content);
     }
+    ListEdited edit;
     std::string kept;
     kept.reserve(old.size() + added.size() + 2);
     size_t start = 0;
@@ -69,16 +63,10 @@ ListEdit Rewrite(const std::string& path, const Ed2kHash& hash, const std::strin
         kept += added;
         edit.changed = 1;
     }
-    if (edit.changed == 0) {
-        edit.ok = true;  // nothing to change: the file stays as it is
-        return edit;
-    }
-    const WriteOutcome written = ReplaceFile(path, kept);
-    edit.ok = written.has_value();
-    if (!edit.ok) {
-        edit.error = ListEditError::NotWritten;
-        edit.failure = written.error();  // names the file and the system's cause
-    }
+    if (edit.changed == 0) return edit;  // nothing to change: the file stays as it is
+    // The sentence names the file and the system's cause.
+    if (auto written = ReplaceFile(path, kept); !written)
+        return std::unexpected(ListEditFailure{ListEditError::NotWritten, {}, std::move(written.error())});
     return edit;
 }
 
@@ -90,18 +78,21 @@ std::string ListLine(const Ed2kHash& hash, std::optional<uint64_t> size, std::st
     return ToUpperHex(hash) + "," + (size ? std::to_string(*size) : std::string()) + "," + text + "\r\n";
 }
 
-ListEdit MarkFake(const std::string& path, const Ed2kHash& hash, std::optional<uint64_t> size,
-                  std::string_view description) {
+std::expected<ListEdited, ListEditFailure> MarkFake(const std::string& path, const Ed2kHash& hash,
+                                                    std::optional<uint64_t> size, std::string_view description) {
     return Rewrite(path, hash, ListLine(hash, size, description));
 }
 
-ListEdit AllowHash(const std::string& path, const Ed2kHash& hash, std::string_view reason) {
+std::expected<ListEdited, ListEditFailure> AllowHash(const std::string& path, const Ed2kHash& hash,
+                                                     std::string_view reason) {
     std::string text(reason);
     std::replace_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n' || c == '\0'; }, ' ');
     return Rewrite(path, hash, ToUpperHex(hash) + "," + std::string(kAllowedSizeField) + "," + text + "\r\n");
 }
 
-ListEdit UnmarkFake(const std::string& path, const Ed2kHash& hash) { return Rewrite(path, hash, ""); }
+std::expected<ListEdited, ListEditFailure> UnmarkFake(const std::string& path, const Ed2kHash& hash) {
+    return Rewrite(path, hash, "");
+}
 
 std::string OwnListLines(const std::string& path) {
     auto content = ReadWholeFile(path, kOwnListLimit);

@@ -72,7 +72,7 @@ TEST(ReplacedFile, WritesOnlyThroughLinksToRegularFilesOrToNothing) {
              {"to-device", link + "to-device: it points to " + device + ", a character device, not a regular file."},
              {"fifo", "Not writing " + dir.File("fifo") + ": it is a FIFO, not a regular file."},
              {"loop-a", link + "loop-a: its chain of links does not end."}}) {
-        const WriteOutcome r = ReplaceFile(dir.File(c.path), "x");
+        const auto r = ReplaceFile(dir.File(c.path), "x");
         ASSERT_FALSE(r) << c.path;
         EXPECT_NE(r.error().find(c.message), std::string::npos) << c.path << ": " << r.error();
         EXPECT_EQ(Names(dir.path()), before) << c.path;  // nothing replaced, nothing left behind
@@ -94,7 +94,7 @@ TEST(ReplacedFile, AFailedWriteCarriesItsCauseAndLeavesNothingBehind) {
              {locked, RLIM_INFINITY, root ? "" : "Permission denied", "old list"},
              {dir.File("gone/FAKES.DAT"), RLIM_INFINITY, "No such file or directory", "(none)"}}) {
         if (c.cause.empty()) continue;
-        WriteOutcome r;
+        std::expected<void, std::string> r;
         {
             const test::FileSizeLimit limit(c.limit);
             r = ReplaceFile(c.path, std::string(100'000, 'n'));  // killed by SIGXFSZ, unless it is ignored

@@ -676,10 +676,10 @@ bool MainPresenter::MarkSelectedAsFake() {
     const std::string initial = f->verdict.fake() ? PlainDescription(entry.listName, entry.description) : std::string();
     const std::optional<std::string> reason = view_.AskText(msg::MarkPrompt(), msg::MarkTitle(), initial);
     if (!reason) return false;
-    const ListEdit edit =
+    const auto edit =
         MarkInOwnList(session_, DownloadTarget{*f->download.hash, f->download.size, f->download.name}, *reason);
-    if (!edit.ok) {
-        view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, BoxIcon::Critical, msg::kAppTitle);
+    if (!edit) {
+        view_.MessageBox(edit.error().busy ? msg::DirectoryBusy(*edit.error().busy) : edit.error().failure, BoxIcon::Critical, msg::kAppTitle);
         return false;
     }
     const std::string name = f->download.name;
@@ -698,10 +698,10 @@ bool MainPresenter::AllowSelected() {
     if (!reason) return false;
     std::vector<std::string> names;
     for (const Finding& f : selected) {
-        const ListEdit edit =
+        const auto edit =
             AllowInOwnList(session_, DownloadTarget{*f.download.hash, f.download.size, f.download.name}, *reason);
-        if (!edit.ok) {
-            view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, BoxIcon::Critical, msg::kAppTitle);
+        if (!edit) {
+            view_.MessageBox(edit.error().busy ? msg::DirectoryBusy(*edit.error().busy) : edit.error().failure, BoxIcon::Critical, msg::kAppTitle);
             break;
         }
         names.push_back(f.download.name);
@@ -718,13 +718,13 @@ bool MainPresenter::AllowSelected() {
 bool MainPresenter::UnmarkSelected() {
     const std::optional<Finding> f = SelectedFinding();
     if (!f) return false;
-    const ListEdit edit = UnmarkInOwnList(session_, *f->download.hash);
-    if (!edit.ok) {
-        view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, BoxIcon::Critical, msg::kAppTitle);
+    const auto edit = UnmarkInOwnList(session_, *f->download.hash);
+    if (!edit) {
+        view_.MessageBox(edit.error().busy ? msg::DirectoryBusy(*edit.error().busy) : edit.error().failure, BoxIcon::Critical, msg::kAppTitle);
         return false;
     }
     const std::string name = f->download.name;
-    if (edit.changed == 0) {
+    if (edit->changed == 0) {
         view_.SetStatus(msg::NotInOwnList(name));
         return false;
     }
