@@ -139,9 +139,17 @@ std::optional<Response> Api::Handle(Request& r, ConnectionId id) {
 std::optional<Response> Api::Route(Request& r, ConnectionId id) {
     const auto now = Clock::now();
     if (r.path == "/health") return r.method == "GET" ? Health() : JsonError(405, "method not allowed");
-    if (auto login = gate_.Login(r, now)) return login;
-    if (auto refused = gate_.Check(r, now)) return refused;
     const bool get = r.method == "GET";
+    if (auto login = gate_.Login(r, now)) return login;
+    // The page's files hold no secret: a page that asks for the token may show before it.
+    if (r.path.starts_with("/assets/") && get && gate_.HostAllowed(r))
+        if (const std::optional<PageFile> file = PageAsset(r.path)) {
+            Response asset;
+            asset.contentType = std::string(file->contentType);
+            asset.body = std::string(file->bytes);
+            return asset;
+        }
+    if (auto refused = gate_.Check(r, now)) return refused;
     if (r.path == "/api/v1/findings") {
         if (!get) return JsonError(405, "method not allowed");
         if (!snapshot_.ready) {
