@@ -95,6 +95,7 @@ int main(int argc, char** argv) {
     const int idleSeconds = ArgValue(argc, argv, "--idle-seconds", 60);
     const int seconds = ArgValue(argc, argv, "--seconds", 600);
     const int sampleEvery = std::max(1, ArgValue(argc, argv, "--sample-every", 30));
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
     kv::test::ScopedTempDir home, temp;
     Rng rng;
@@ -159,10 +160,12 @@ int main(int argc, char** argv) {
     }
     rss.push_back(RssKiB(pid));
     const long peak = *std::max_element(rss.begin(), rss.end());
+    const double eventCpu = CpuSeconds(pid) - cpu0 - idleCpu;
     std::printf("serve memory over %d s of events (one new fake and one gone a second): start %.1f MiB, "
                 "first sample %.1f, last %.1f, peak %.1f MiB; last / first %.2f x\n",
                 seconds, start / 1024.0, rss.front() / 1024.0, rss.back() / 1024.0, peak / 1024.0,
                 double(rss.back()) / double(rss.front()));
+    std::printf("serve CPU over the events: %.2f s = %.2f %% of a core\n", eventCpu, 100.0 * eventCpu / seconds);
     std::printf("samples (MiB):");
     for (const long k : rss) std::printf(" %.1f", k / 1024.0);
     std::printf("\n");

@@ -261,7 +261,8 @@ void Api::CheckLoop() {
             // A burst of changes is checked once, when it has settled; the
             // client's own rewrites at most every kRecheckMs.
             const bool urgent = urgent_;
-            const auto until = urgent ? Clock::now() + std::chrono::milliseconds(kSettleMs)
+            const auto until = urgent ? std::max(Clock::now() + std::chrono::milliseconds(kSettleMs),
+                                                 last + std::chrono::milliseconds(kGapMs))
                                       : std::max(Clock::now(), last + std::chrono::milliseconds(kRecheckMs));
             wake_.wait_until(lock, until, [&] { return stop_ || (!urgent && urgent_); });
             if (stop_) return;
@@ -286,6 +287,7 @@ void Api::CheckLoop() {
             snapshot.failure = result.error();
         }
         server_->Post([this, s = std::move(snapshot)]() mutable { Adopt(std::move(s)); });
+        last = Clock::now();  // the gap runs from the end of the check
         lock.lock();
     }
 }
