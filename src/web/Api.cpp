@@ -5,7 +5,6 @@
 
 #include "common/DisplayText.h"
 #include "settings/Home.h"
-#include "ed2k/Ed2kLink.h"
 #include "usecases/AmuleLinks.h"
 #include "usecases/AmuleSession.h"
 #include "usecases/JsonRows.h"
