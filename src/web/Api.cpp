@@ -447,12 +447,13 @@ std::optional<Response> Api::Download(const Request& r, ConnectionId id) {
             if (!session) return AmuleRefused(session.error());
             if (auto acted = session->Act(*amule, t.hash); !acted) return AmuleRefused(acted.error());
         } else {
-            const ListEdit edit = action == "mark"    ? MarkInOwnList(home, t, reason)
-                                  : action == "allow" ? AllowInOwnList(home, t, reason)
-                                                      : UnmarkInOwnList(home, t.hash);
-            if (!edit.ok) {
-                if (edit.busy) return JsonError(409, "another Kestrivane is writing the own list; try again");
-                return JsonError(500, ToDisplayUtf8(edit.failure));
+            const auto edit = action == "mark"    ? MarkInOwnList(home, t, reason)
+                              : action == "allow" ? AllowInOwnList(home, t, reason)
+                                                  : UnmarkInOwnList(home, t.hash);
+            if (!edit) {
+                if (edit.error().kind == ListEditError::Busy)
+                    return JsonError(409, "another Kestrivane is writing the own list; try again");
+                return JsonError(500, ToDisplayUtf8(edit.error().failure));
             }
         }
         Publish("action", JsonDump(done));
