@@ -26,21 +26,20 @@ FindingsModel::FindingsModel(QObject* parent) : QAbstractTableModel(parent) { St
 FindingsModel::Row FindingsModel::RowOf(Finding&& f) {
     Row r;
     r.verdict = VisibleControls(VerdictOf(f, VerdictWords()));
-    r.kind = KindOf(f);
+    r.kind = KindOf(f.verdict);
     r.part = std::move(f.part);
     auto j = std::make_unique<Judged>();
     j->download = std::move(f.download);
     r.name = std::move(j->download.name);  // kept once, in the row
     std::vector<Ed2kHash>().swap(j->download.partHashes);
     std::vector<ByteRange>().swap(j->download.gaps);
-    j->description = std::move(f.description);
-    j->listName = std::move(f.listName);
-    if (f.suspicion) j->suspicion = std::make_unique<inspect::Suspicion>(std::move(*f.suspicion));
     // Kept apart only where the lists changed what the detectors said: the own list may change its mind.
-    if (f.inspected && !(j->suspicion && *j->suspicion == *f.inspected))
-        j->inspected = std::make_unique<inspect::Suspicion>(std::move(*f.inspected));
+    const std::vector<inspect::Suspicion>& reasons = f.verdict.reasons;
+    j->inspectedIsReason = f.inspected && reasons.size() == 1 && reasons.front() == *f.inspected;
+    if (f.inspected && !j->inspectedIsReason) j->inspected = std::make_unique<inspect::Suspicion>(std::move(*f.inspected));
+    j->verdict = std::move(f.verdict);
     j->problem = f.problem;
-    j->fake = f.fake, j->fromBackup = f.fromBackup, j->allowed = f.allowed, j->bytesElsewhere = f.bytesElsewhere;
+    j->fromBackup = f.fromBackup, j->bytesElsewhere = f.bytesElsewhere;
     r.judged = std::move(j);
     return r;
 }
@@ -124,14 +123,11 @@ std::optional<Finding> FindingsModel::FindingAt(int row) const {
     f.part = r.part;
     f.download = j.download;
     f.download.name = r.name;
-    f.fake = j.fake;
-    f.description = j.description;
-    f.listName = j.listName;
-    if (j.suspicion) f.suspicion = *j.suspicion;
-    f.inspected = j.inspected ? std::optional(*j.inspected) : f.suspicion;
+    f.verdict = j.verdict;
+    if (j.inspected) f.inspected = *j.inspected;
+    else if (j.inspectedIsReason) f.inspected = j.verdict.reasons.front();
     f.problem = j.problem;
     f.fromBackup = j.fromBackup;
-    f.allowed = j.allowed;
     f.bytesElsewhere = j.bytesElsewhere;
     return f;
 }

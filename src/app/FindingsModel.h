@@ -64,10 +64,11 @@ private:
     // hashes, and what the detectors said before the lists only where it differs.
     struct Judged {
         Download download;
-        std::string description, listName;
-        std::unique_ptr<inspect::Suspicion> suspicion, inspected;
+        Verdict verdict;
+        std::unique_ptr<inspect::Suspicion> inspected;
         ReadProblem problem = ReadProblem::None;
-        bool fake = false, fromBackup = false, allowed = false, bytesElsewhere = false;
+        bool fromBackup = false, bytesElsewhere = false;
+        bool inspectedIsReason = false;  // what the detectors said is the verdict's one reason
     };
     // One row of either list.
     struct Row {
