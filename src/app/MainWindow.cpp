@@ -222,7 +222,40 @@ void MainWindow::BuildControls() {
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(central_);
+    BuildSearchFrame();
+    BuildList();
 
+    frmStatus_ = new QGroupBox(tr(" Status:"), central_);
+    frmStatus_->setObjectName(QStringLiteral("frmStatus"));
+    stStatus_ = new QLabel(tr("Status:"), frmStatus_);
+    stStatus_->setObjectName(QStringLiteral("stStatus"));
+    stStatus_->setTextFormat(Qt::PlainText);
+    // A long status is cut at the frame, never widening the window.
+    stStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* status = new QHBoxLayout(frmStatus_);
+    status->setContentsMargins(Chars(this, 1), 4, Chars(this, 1), 4);
+    status->addWidget(stStatus_);
+
+    auto* column = new QVBoxLayout(central_);
+    column->setContentsMargins(6, 0, 6, 6);
+    column->setSpacing(5);
+    column->addWidget(frmSearch_);
+    column->addWidget(resultsView_, 1);
+    column->addWidget(frmStatus_);
+
+    // Focus order: the tab indexes of the design, focusable controls only.
+    setTabOrder(cbDownloadFakesDB_, cbCheckFiles_);
+    setTabOrder(cbCheckFiles_, cbCheckAmule_);
+    setTabOrder(cbCheckAmule_, tbTitelSearch_);
+    setTabOrder(tbTitelSearch_, cbTitelSearch_);
+    setTabOrder(cbTitelSearch_, resultsView_);
+    for (QPushButton* b : {cbTitelSearch_, cbDownloadFakesDB_, cbCheckFiles_, cbCheckAmule_}) {
+        b->setAutoDefault(false);
+    }
+    SetDefaultButton(cbDownloadFakesDB_);
+}
+
+void MainWindow::BuildSearchFrame() {
     frmSearch_ = new QGroupBox(central_);
     frmSearch_->setObjectName(QStringLiteral("frmSearch"));
     lblTitelSearch_ = new QLabel(tr("Search temporary file(s) with following content:"), frmSearch_);
@@ -269,37 +302,6 @@ void MainWindow::BuildControls() {
         search->addSpacing(Chars(this, 1));
         search->addWidget(b);
     }
-
-    BuildList();
-
-    frmStatus_ = new QGroupBox(tr(" Status:"), central_);
-    frmStatus_->setObjectName(QStringLiteral("frmStatus"));
-    stStatus_ = new QLabel(tr("Status:"), frmStatus_);
-    stStatus_->setObjectName(QStringLiteral("stStatus"));
-    stStatus_->setTextFormat(Qt::PlainText);
-    // A long status is cut at the frame, never widening the window.
-    stStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    auto* status = new QHBoxLayout(frmStatus_);
-    status->setContentsMargins(Chars(this, 1), 4, Chars(this, 1), 4);
-    status->addWidget(stStatus_);
-
-    auto* column = new QVBoxLayout(central_);
-    column->setContentsMargins(6, 0, 6, 6);
-    column->setSpacing(5);
-    column->addWidget(frmSearch_);
-    column->addWidget(resultsView_, 1);
-    column->addWidget(frmStatus_);
-
-    // Focus order: the tab indexes of the design, focusable controls only.
-    setTabOrder(cbDownloadFakesDB_, cbCheckFiles_);
-    setTabOrder(cbCheckFiles_, cbCheckAmule_);
-    setTabOrder(cbCheckAmule_, tbTitelSearch_);
-    setTabOrder(tbTitelSearch_, cbTitelSearch_);
-    setTabOrder(cbTitelSearch_, resultsView_);
-    for (QPushButton* b : {cbTitelSearch_, cbDownloadFakesDB_, cbCheckFiles_, cbCheckAmule_}) {
-        b->setAutoDefault(false);
-    }
-    SetDefaultButton(cbDownloadFakesDB_);
 }
 
 void MainWindow::BuildList() {

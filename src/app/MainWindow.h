@@ -163,6 +163,7 @@ protected:
 private:
     MainWindow(std::unique_ptr<Session> own, Session* session, DesktopHooks hooks, QWidget* parent);
     void BuildControls();
+    void BuildSearchFrame();  // the search box and the buttons above the list
     void BuildMenus();
     void BuildList();     // the result list: a table over the findings model
     void BuildRowMenu();  // the link menu of the rows
