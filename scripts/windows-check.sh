@@ -48,15 +48,25 @@ if ! cmp -s "$work/linux.txt" "$work/windows.txt" || [ "$rc_linux" != "$rc_windo
 fi
 echo "check --temp-dir under Wine: $(wc -l < "$work/linux.txt") rows, the same bytes as Linux (exit $rc_linux)"
 
-# update through WinHTTP from a loopback server.
-mkdir -p "$work/server"
-cp examples/FAKES.DAT "$work/server/fakes.txt"
-python3 -m http.server 0 --bind 127.0.0.1 --directory "$work/server" > "$work/server.log" 2>&1 &
+# update through WinHTTP from a loopback server (the demo's update directory).
+python3 -m http.server 0 --bind 127.0.0.1 --directory examples/demo-server > "$work/server.log" 2>&1 &
 server=$!
 for _ in $(seq 50); do grep -q "Serving HTTP" "$work/server.log" && break; sleep 0.1; done
 port=$(sed -n 's/.*port \([0-9]*\).*/\1/p' "$work/server.log" | head -1)
 mkdir -p "$work/update-home"
-wine "$exe" --home "$(winpath "$work/update-home")" update --url "http://127.0.0.1:$port/fakes.txt"
-cmp "$work/server/fakes.txt" "$work/update-home/FAKES.DAT"
-grep -q 'GET /fakes.txt' "$work/server.log"
+wine "$exe" --home "$(winpath "$work/update-home")" update --url "http://127.0.0.1:$port/fakecheck/update" >/dev/null
+cmp examples/demo-server/fakecheck/update/FAKES.DAT "$work/update-home/FAKES.DAT"
+grep -q 'GET /fakecheck/update/FAKES.DAT' "$work/server.log"
 echo "update under Wine: the list came through WinHTTP from 127.0.0.1:$port"
+
+# The watch reports a fake that arrives in the followed directory.
+mkdir -p "$work/watched"
+wine "$exe" --home "$(winpath "$work/home")" watch --temp-dir "$(winpath "$work/watched")" > "$work/watch.txt" 2>&1 &
+watch=$!
+for _ in $(seq 100); do grep -q "^Watching" "$work/watch.txt" && break; sleep 0.2; done
+cp examples/demo-temp/003.part.met examples/demo-temp/002.part.met "$work/watched/"
+for _ in $(seq 100); do grep -q "^002.part" "$work/watch.txt" && break; sleep 0.2; done
+kill "$watch" 2>/dev/null || true
+wait "$watch" 2>/dev/null || true
+grep -q "^002.part.*Fake:" "$work/watch.txt" || { echo "the watch under Wine did not report the fake:" >&2; cat "$work/watch.txt" >&2; exit 1; }
+echo "watch under Wine: the new fake was reported"
