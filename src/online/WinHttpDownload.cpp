@@ -186,7 +186,6 @@ private:
                 windowBytes = 0;
             }
         }
-        if (progress_) progress_->Read(0);
     }
 
     DownloadLimits limits_;
@@ -212,6 +211,7 @@ DownloadResult DownloadToMemory(const std::string& address, const DownloadLimits
                                 const DownloadRequest& request) {
     DownloadResult result;
     Outcome out = Transfer(limits, progress).Run(address, request);
+    if (progress) progress->Read(0);  // the end, whether the body came whole or not
     result.httpStatus = out.code;
     if (out.error != 0) {
         // As with libcurl: nothing back at all is an address not opened; a
