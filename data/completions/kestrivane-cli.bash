@@ -22,7 +22,7 @@ _kestrivane_cli() {
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
             --home) ((i++)) ;;
-            check | update | import | search | watch | mark | allow | unmark | export | links | amule)
+            check | update | import | search | watch | serve | mark | allow | unmark | export | links | amule)
                 if [[ -z $cmd ]]; then
                     cmd=${words[i]}
                 fi
@@ -36,7 +36,7 @@ _kestrivane_cli() {
     local opts
     case $cmd in
         "")
-            opts="--help --version --home -q --quiet check update import search watch mark allow unmark export links amule"
+            opts="--help --version --home -q --quiet check update import search watch serve mark allow unmark export links amule"
             ;;
         check)
             opts="--help --home --temp-dir --fakes --all --no-all --links --html --json --no-inspect --update
@@ -55,6 +55,9 @@ _kestrivane_cli() {
             ;;
         watch)
             opts="--help --home --temp-dir --fakes --json --exec --exec-timeout --amule --pause-fakes"
+            ;;
+        serve)
+            opts="--help --home --listen --token-file --allow-host --temp-dir --fakes"
             ;;
         search)
             opts="--help --home --temp-dir --json"

@@ -24,6 +24,7 @@
 #include "usecases/Check.h"
 #include "usecases/ClientDetection.h"
 #include "usecases/ImportClient.h"
+#include "usecases/JsonRows.h"
 #include "usecases/LinkCheck.h"
 #include "usecases/OwnListEdit.h"
 #include "usecases/ProgramVersion.h"
@@ -61,43 +62,6 @@ void PrintStatus(const std::string& status, std::ostream& err) {
     if (!status.empty()) err << VisibleControls(ToDisplayUtf8(status)) << '\n';
 }
 
-// JSON text with C1 control characters escaped as well: the library escapes
-// only those below U+0020, and a raw CSI or OSC would reach a terminal that
-// shows the output.
-std::string JsonDump(const nlohmann::ordered_json& j, int indent = -1) {
-    std::string text = j.dump(indent);
-    if (text.find('\xC2') == std::string::npos) return text;
-    std::string out;
-    out.reserve(text.size() + 16);
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-        if (text[i] == '\xC2' && next >= 0x80 && next <= 0x9F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", next);
-            out += escaped;
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-nlohmann::ordered_json FindingJson(const Finding& f) {
-    const Download& d = f.download;
-    return {{"part", ToDisplayUtf8(f.part)},
-            {"name", ToDisplayUtf8(d.name)},
-            {"size", static_cast<int64_t>(d.size)},
-            {"hash", d.hash ? d.hash->ToHex() : std::string()},
-            {"fake", f.fake},
-            {"description", ToDisplayUtf8(f.description)},
-            {"link", ToDisplayUtf8(LinkFor(d))},
-            {"suspect", f.suspect() ? nlohmann::ordered_json(ToDisplayUtf8(f.suspicion->reason))
-                                    : nlohmann::ordered_json(nullptr)},
-            {"note", f.note() ? nlohmann::ordered_json(ToDisplayUtf8(f.suspicion->reason)) : nlohmann::ordered_json(nullptr)},
-            {"allowed", f.allowed}};
-}
-
 // A field of a check row: its own control bytes shown, never taken for a
 // separator or a line end. Plain ASCII, the most of them, as it is.
 void AppendField(std::string& out, std::string_view field) {
@@ -108,7 +72,8 @@ void AppendField(std::string& out, std::string_view field) {
 
 // Whether the row's verdict is the plain OK, the same words for every such row.
 bool PlainOk(const Finding& f) {
-    return f.problem == ReadProblem::None && !f.allowed && !f.fake && !f.suspicion && !f.fromBackup && !f.bytesElsewhere;
+    return f.problem == ReadProblem::None && f.verdict.kind == VerdictKind::Clean && !f.verdict.allowed &&
+           f.verdict.reasons.empty() && !f.fromBackup;
 }
 
 // Warns when the lists a check used can find nothing: no record at all, or a
@@ -141,35 +106,12 @@ void WarnAboutLists(const ListsLoaded& lists, std::ostream& err, bool bytesRead 
     }
 }
 
-// A JSON array written an element at a time, so that no list is held whole:
-// the same bytes as the whole array's dump(2).
-class JsonArrayWriter {
-public:
-    explicit JsonArrayWriter(std::string& out) : out_(out) {}
-
-    void Add(const nlohmann::ordered_json& element) {
-        out_ += empty_ ? "[\n  " : ",\n  ";
-        empty_ = false;
-        // One level deeper than on its own: every line after the first two spaces more.
-        // A string's own line ends are escaped, so each '\n' here ends a line of the layout.
-        for (const char c : JsonDump(element, 2)) {
-            out_ += c;
-            if (c == '\n') out_ += "  ";
-        }
-    }
-    void Close() { out_ += empty_ ? "[]\n" : "\n]\n"; }
-
-private:
-    std::string& out_;
-    bool empty_ = true;
-};
-
 // Prints each listed download as the check hands it over, so that neither the
 // rows nor their JSON are held whole; the lists' warnings come first.
 class CheckPrinter final : public CheckProgress {
 public:
     CheckPrinter(const CheckArgs& args, const Output& o) : args_(args), o_(o), json_(out_) {
-        AppendField(ok_, VerdictOf(Finding{}, Words()));
+        AppendField(ok_, VerdictText(Verdict{}, Words()));
     }
 
     void ListsLoaded(const kv::ListsLoaded& lists) override {
@@ -318,24 +260,6 @@ CheckRequest RequestOf(const CheckArgs& args) {
 }  // namespace
 
 namespace {
-
-nlohmann::ordered_json ClientJson(const AmuleFinding& af) {
-    const AmuleView& v = af.view;
-    nlohmann::ordered_json comments = nlohmann::ordered_json::array();
-    for (const AmuleComment& c : v.comments)
-        comments.push_back({{"user", ToDisplayUtf8(c.user)},
-                            {"file", ToDisplayUtf8(c.fileName)},
-                            {"rating", c.rating},
-                            {"comment", ToDisplayUtf8(c.text)}});
-    return {{"name", "aMule"},
-            {"state", AmuleStateName(v.state)},
-            {"sources", v.sources},
-            {"done", v.done},
-            {"ratings", {{"fake", v.ratings[1]}, {"poor", v.ratings[2]}, {"fair", v.ratings[3]},
-                         {"good", v.ratings[4]}, {"excellent", v.ratings[5]}}},
-            {"comments", comments},
-            {"paused", af.paused}};
-}
 
 int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& o) {
     ListStore lists(home);
@@ -646,7 +570,7 @@ int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
         const auto result = CheckTempDirs(lists, request);
         if (!result) return Fail(o.err, text::CheckFailed(result.error()));
         for (const Finding& f : result->report.listed)
-            if (f.fake) lines += FindingListLine(f);
+            if (f.verdict.fake()) lines += FindingListLine(f);
     }
     if (lines.empty()) {
         o.err << (args.own ? T(text::kOwnListEmpty) : T(QT_TRANSLATE_NOOP("Cli", "The check found no fake to export.")))
@@ -682,25 +606,6 @@ std::optional<std::string> ReadInput(std::istream& in) {
     return bytes;
 }
 
-nlohmann::ordered_json NullOr(const std::string& s) {
-    return s.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(ToDisplayUtf8(s));
-}
-
-nlohmann::ordered_json LinkJson(const LinkFinding& f) {
-    using json = nlohmann::ordered_json;
-    const bool read = f.link.has_value();
-    return {{"line", f.line},
-            {"name", read ? json(ToDisplayUtf8(f.link->name)) : json(nullptr)},
-            {"size", read ? json(f.link->size) : json(nullptr)},
-            {"hash", read ? json(f.link->hash.ToHex()) : json(nullptr)},
-            {"fake", f.fake()},
-            {"description", ToDisplayUtf8(f.description)},
-            {"list", NullOr(f.listName)},
-            {"suspect", NullOr(f.suspect)},
-            {"link", read ? json(ToDisplayUtf8(f.link->Text())) : NullOr(f.raw)},
-            {"error", NullOr(f.error)}};
-}
-
 // Prints each listed link as it is judged, so that a long paste is never held
 // whole (JSON too, an element at a time); the malformed links are told
 // on standard error after the list.
@@ -712,17 +617,17 @@ public:
         if (report.listRecords == 0 && !o_.quiet) o_.err << T(text::kNoListForLinks) << '\n';
         if (args_.format == LinksFormat::Rows) out_ += T(text::kLinkCheckHead) + "\n \n";
         ok_.clear();
-        AppendVisible(ok_, LinkVerdictText(LinkFinding{}, Words()));
+        AppendVisible(ok_, VerdictText(Verdict{}, Words()));
     }
 
     void Take(LinkFinding&& f) override {
-        const bool malformed = f.verdict == LinkVerdict::Malformed;
+        const VerdictKind kind = f.verdict.kind;
+        const bool malformed = kind == VerdictKind::NotChecked;
         if (malformed) {
             if (f.line > 0) errors_ += T(QT_TRANSLATE_NOOP("Cli", "Line %1: "), {std::to_string(f.line)});
             errors_ += FlattenToOneLine(ToDisplayUtf8(f.error)) + '\n';
         }
-        const bool listed = f.verdict == LinkVerdict::Fake || f.verdict == LinkVerdict::Suspect ||
-                            (args_.showAll && f.verdict == LinkVerdict::Ok);
+        const bool listed = f.verdict.Listed() || (args_.showAll && kind == VerdictKind::Clean);
         if (args_.format == LinksFormat::Json) {
             if (listed || malformed) json_.Add(LinkJson(f));
             if (out_.size() >= kFlushAt) Flush();
@@ -737,7 +642,7 @@ public:
             out_ += '\t';
             AppendVisible(out_, LinkShownName(f));
             out_ += '\t';
-            if (f.verdict == LinkVerdict::Ok && !f.allowed)
+            if (kind == VerdictKind::Clean && !f.verdict.allowed)
                 out_ += ok_;
             else
                 AppendVisible(out_, LinkVerdictText(f, Words()));
@@ -811,7 +716,7 @@ Environment FindingEnvironment(const Finding& f, const std::string& dir) {
             {"KV_NAME", ToDisplayUtf8(d.name)},
             {"KV_SIZE", std::to_string(d.size)},
             {"KV_HASH", d.hash ? d.hash->ToHex() : std::string()},
-            {"KV_KIND", f.fake ? "fake" : "suspect"},
+            {"KV_KIND", f.verdict.fake() ? "fake" : "suspect"},
             {"KV_DESCRIPTION", ToDisplayUtf8(VerdictOf(f))},
             {"KV_LINK", ToDisplayUtf8(LinkFor(d))},
             {"KV_TEMP_DIR", ToDisplayUtf8(dir)}};

@@ -12,6 +12,7 @@
 #include "cli/Commands.h"
 #include "cli/OutputCharset.h"
 #include "cli/QmCatalog.h"
+#include "cli/ServeCommand.h"
 #include "platform/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/Version.h"
@@ -440,6 +441,7 @@ int Main(int argc, char** argv) {
     cli.AddOwnList(app);
     cli.AddLinks(app);
     const auto amule = AddAmuleCommands(app);
+    const auto serve = AddServeCommand(app);
     // Set after the commands, which would copy it: theirs only point here.
     app.footer(exitStatus);
     ShortFooters(app);
@@ -466,9 +468,10 @@ int Main(int argc, char** argv) {
     std::vector<std::string> created;
     const std::optional<kv::HomeDirs> dirs = ResolveDirs(home, created);
     if (!dirs) return kExitError;
-    const int code = amule->Parsed() ? amule->Run(*dirs, quiet)
-                                     : cli.Run(*dirs, Output{std::cout, std::cerr, quiet, kv::console::IsTerminal(kv::console::Stream::Err)},
-                                               quiet);
+    const Output output{std::cout, std::cerr, quiet, kv::console::IsTerminal(kv::console::Stream::Err)};
+    const int code = amule->Parsed()   ? amule->Run(*dirs, quiet)
+                     : serve->Parsed() ? serve->Run(*dirs, output)
+                                       : cli.Run(*dirs, output, quiet);
     // Only an empty directory goes: whatever was written there stays.
     if (code == kExitError)
         for (const std::string& dir : created) {

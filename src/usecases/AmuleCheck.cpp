@@ -52,7 +52,7 @@ std::expected<AmuleCheckResult, AmuleCheckFailure> LoadLists(ListStore& lists, c
 // Pauses a listed download that runs. After a failure that leaves no
 // connection (a timeout, above all) the rest is given up: each would wait as long.
 void PauseIfListed(AmuleSession& session, AmuleFinding& af, std::optional<std::string>& givenUp) {
-    const bool listed = af.finding.fake || af.finding.suspect();
+    const bool listed = af.finding.verdict.Listed();
     const bool running = af.view.state != ec::DownloadState::Paused && af.view.state != ec::DownloadState::Stopped;
     if (!listed || !running || !af.finding.download.hash) return;
     if (givenUp) {
@@ -110,16 +110,15 @@ std::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, 
         ec::ClientView view = node ? std::move(node.mapped()) : ec::ClientView{};
         // Braces evaluate in order: the view is judged before it moves into the finding.
         AmuleFinding af{Judge(d, view, tempDir, lists.catalogue(), {listAll, inspect}), std::move(view), false, ""};
-        Finding& f = af.finding;
+        Verdict& v = af.finding.verdict;
         // What other users say counts where nothing stronger was found.
-        if (!f.fake && !f.allowed && !f.suspect())
-            if (auto rated = RatedFake(af.view)) f.suspicion = std::move(rated);
+        if (auto rated = RatedFake(af.view)) SuspectBy(v, std::move(*rated));
         ++result->checked;
-        if (f.fake) ++result->found;
-        if (f.suspect()) ++result->suspects;
-        if (f.bytesElsewhere && !f.fake && !f.suspect()) ++result->notInspected;
+        if (v.fake()) ++result->found;
+        if (v.suspect()) ++result->suspects;
+        if (af.finding.bytesElsewhere && !v.Listed()) ++result->notInspected;
         if (request.pauseFakes) PauseIfListed(*session, af, givenUp);
-        if (f.fake || f.suspect() || listAll) {
+        if (v.Listed() || listAll) {
             if (observer) observer->Listed(std::move(af));
             else result->listed.push_back(std::move(af));
         }
