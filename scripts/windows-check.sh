@@ -59,6 +59,25 @@ cmp examples/demo-server/fakecheck/update/FAKES.DAT "$work/update-home/FAKES.DAT
 grep -q 'GET /fakecheck/update/FAKES.DAT' "$work/server.log"
 echo "update under Wine: the list came through WinHTTP from 127.0.0.1:$port"
 
+# serve under Wine: Winsock, the page's address on standard output, the API's rows.
+wine "$exe" --home "$(winpath "$work/home")" serve --listen 127.0.0.1:0 --temp-dir "$(winpath "$temp")" \
+    > "$work/serve.txt" 2>/dev/null &
+serve=$!
+for _ in $(seq 100); do grep -q "^http" "$work/serve.txt" && break; sleep 0.2; done
+address=$(head -1 "$work/serve.txt")
+python3 - "$address" <<'PY'
+import json, sys, urllib.request
+address = sys.argv[1]
+base, token = address.split("/?")[0], address.split("token=")[1]
+request = urllib.request.Request(base + "/api/v1/findings", headers={"Authorization": "Bearer " + token})
+rows = json.load(urllib.request.urlopen(request, timeout=30))
+fakes = [r["part"] for r in rows if r["fake"]]
+assert len(rows) == 9 and fakes == ["002.part"], (len(rows), fakes)
+PY
+kill "$serve" 2>/dev/null || true
+wait "$serve" 2>/dev/null || true
+echo "serve under Wine: the API lists the 9 downloads and the fake"
+
 # The watch reports a fake that arrives in the followed directory.
 mkdir -p "$work/watched"
 wine "$exe" --home "$(winpath "$work/home")" watch --temp-dir "$(winpath "$work/watched")" > "$work/watch.txt" 2>&1 &
