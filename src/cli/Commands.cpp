@@ -21,6 +21,7 @@
 #include "ed2k/LinkText.h"
 #include "usecases/AmuleCheck.h"
 #include "usecases/AmulePauser.h"
+#include "usecases/EmuleCheck.h"
 #include "usecases/Check.h"
 #include "usecases/ClientDetection.h"
 #include "usecases/ImportClient.h"
@@ -39,6 +40,10 @@ namespace {
 
 std::string PausedInAmule(const std::string& name) {
     return T(QT_TRANSLATE_NOOP("Cli", "Paused in aMule: %1"), {name});
+}
+
+std::string PausedInEmule(const std::string& name) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Paused in eMule: %1"), {name});
 }
 
 // Bytes of a message (a path, a server's words) as the terminal may show them.
@@ -261,7 +266,8 @@ CheckRequest RequestOf(const CheckArgs& args) {
 
 namespace {
 
-int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& o) {
+// aMule's queue over External Connections, or eMule's transfer list over its Web Interface: the same rows.
+int RunCheckClient(const ProgramHome& home, const CheckArgs& args, const Output& o) {
     ListStore lists(home);
     AmuleCheckRequest request;
     request.fakeList = args.fakesFile;
@@ -277,7 +283,7 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
         void Started(const ListsLoaded&) override { printer.Started(); }
         void Listed(AmuleFinding&& af) override {
             if (args_.format == CheckFormat::Json) {
-                nlohmann::ordered_json client = ClientJson(af);
+                nlohmann::ordered_json client = ClientJson(af, args_.emule ? "eMule" : "aMule");
                 // The row's bytes were not read here: its verdict rests on lists, names and aMule alone.
                 client["inspected"] = !af.finding.bytesElsewhere;
                 printer.Print(af.finding, &client);
@@ -285,7 +291,7 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
                 printer.Print(af.finding, nullptr);
             }
             const std::string name = VisibleControls(ToDisplayUtf8(af.finding.download.name));
-            if (af.paused && !o_.quiet) pauses += PausedInAmule(name) + '\n';
+            if (af.paused && !o_.quiet) pauses += (args_.emule ? PausedInEmule(name) : PausedInAmule(name)) + '\n';
             if (!af.pauseError.empty())
                 pauses += T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1: %2"), {name, af.pauseError}) + '\n';
         }
@@ -296,14 +302,17 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
         const CheckArgs& args_;
         const Output& o_;
     } rows(args, o);
-    const auto result = CheckAmule(lists, request, {}, &rows);
-    if (!result) return Fail(o.err, text::AmuleCheckFailed(result.error()));
+    const auto result = args.emule ? CheckEmule(lists, request, &rows) : CheckAmule(lists, request, {}, &rows);
+    if (!result) return Fail(o.err, args.emule ? text::EmuleCheckFailed(result.error()) : text::AmuleCheckFailed(result.error()));
     rows.printer.Finish();
     WarnAboutLists(result->lists, o.err, result->notInspected == 0);
     o.err << rows.pauses;
     if (!o.quiet) PrintStatus(CheckFinished(result->found, result->suspects, result->checked, 0, Words()), o.err);
     // Not a clean bill: the bytes of these downloads were never looked at.
-    if (result->notInspected > 0) o.err << text::AmuleBytesElsewhere(result->notInspected) << '\n';
+    if (result->notInspected > 0)
+        o.err << (args.emule ? text::EmuleBytesElsewhere(result->notInspected)
+                             : text::AmuleBytesElsewhere(result->notInspected))
+              << '\n';
     if (result->found + result->suspects > 0) return kExitFound;
     return result->notInspected > 0 ? kExitError : kExitOk;
 }
@@ -312,7 +321,9 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
 
 int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
     const ProgramHome home = ProgramHome::At(dirs);
-    if (args.amule) return RunCheckAmule(home, args, o);
+    if (args.pauseFakes && !args.amule && !args.emule)
+        return Fail(o.err, T(QT_TRANSLATE_NOOP("Cli", "--pause-fakes needs --amule or --emule.")));
+    if (args.amule || args.emule) return RunCheckClient(home, args, o);
     bool updateFailed = false;
     if (args.update && FakeListAddress(home, OnlineSetup{}).empty()) {
         // Nothing to fetch from: the check still runs on what is here, and says so.

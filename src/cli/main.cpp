@@ -9,6 +9,7 @@
 #include <clocale>
 
 #include "cli/AmuleCommands.h"
+#include "cli/EmuleCommands.h"
 #include "cli/Commands.h"
 #include "cli/OutputCharset.h"
 #include "cli/QmCatalog.h"
@@ -216,8 +217,12 @@ struct Cli {
         auto* amuleOpt = checkCmd->add_flag("--amule", check.amule,
                                             T(QT_TRANSLATE_NOOP("Cli", "Check the downloads aMule reports (see 'amule connect') instead of the temp "
                                             "directory's .part.met files")));
-        checkCmd->add_flag("--pause-fakes", check.pauseFakes, T(QT_TRANSLATE_NOOP("Cli", "With --amule: pause every listed fake and suspect in aMule")))
-            ->needs(amuleOpt);
+        auto* emuleOpt = checkCmd->add_flag("--emule", check.emule,
+                                            T(QT_TRANSLATE_NOOP("Cli", "Check the downloads eMule's Web Interface lists (see 'emule connect') "
+                                            "instead of the temp directory's .part.met files")));
+        emuleOpt->excludes(amuleOpt);
+        checkCmd->add_flag("--pause-fakes", check.pauseFakes,
+                           T(QT_TRANSLATE_NOOP("Cli", "With --amule or --emule: pause every listed fake and suspect in that client")));
 
     }
 
@@ -442,6 +447,7 @@ int Main(int argc, char** argv) {
     cli.AddLinks(app);
     const auto amule = AddAmuleCommands(app);
     const auto serve = AddServeCommand(app);
+    const auto emule = AddEmuleCommands(app);
     // Set after the commands, which would copy it: theirs only point here.
     app.footer(exitStatus);
     ShortFooters(app);
@@ -470,6 +476,7 @@ int Main(int argc, char** argv) {
     if (!dirs) return kExitError;
     const Output output{std::cout, std::cerr, quiet, kv::console::IsTerminal(kv::console::Stream::Err)};
     const int code = amule->Parsed()   ? amule->Run(*dirs, quiet)
+                     : emule->Parsed() ? emule->Run(*dirs, quiet)
                      : serve->Parsed() ? serve->Run(*dirs, output)
                                        : cli.Run(*dirs, output, quiet);
     // Only an empty directory goes: whatever was written there stays.

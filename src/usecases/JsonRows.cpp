@@ -30,7 +30,7 @@ OrderedJson FindingJson(const Finding& f) {
             {"allowed", v.allowed}};
 }
 
-OrderedJson ClientJson(const AmuleFinding& af) {
+OrderedJson ClientJson(const AmuleFinding& af, std::string_view client) {
     const AmuleView& v = af.view;
     OrderedJson comments = OrderedJson::array();
     for (const AmuleComment& c : v.comments)
@@ -38,7 +38,7 @@ OrderedJson ClientJson(const AmuleFinding& af) {
                             {"file", ToDisplayUtf8(c.fileName)},
                             {"rating", c.rating},
                             {"comment", ToDisplayUtf8(c.text)}});
-    return {{"name", "aMule"},
+    return {{"name", client},
             {"state", AmuleStateName(v.state)},
             {"sources", v.sources},
             {"done", v.done},

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 #include <string>
+#include <string_view>
 
 #include "usecases/AmuleCheck.h"
 #include "usecases/Check.h"
@@ -14,8 +15,8 @@ namespace kv {
 using OrderedJson = nlohmann::ordered_json;
 
 [[nodiscard]] OrderedJson FindingJson(const Finding& f);
-// What aMule says of a download: its "client" object.
-[[nodiscard]] OrderedJson ClientJson(const AmuleFinding& af);
+// What the client (aMule, eMule) says of a download: its "client" object.
+[[nodiscard]] OrderedJson ClientJson(const AmuleFinding& af, std::string_view client = "aMule");
 [[nodiscard]] OrderedJson LinkJson(const LinkFinding& f);
 
 // JSON text with C1 control characters escaped as well: the library escapes

@@ -139,6 +139,8 @@ TEST_F(PageInBrowser, ShowsAPlantedFakeByItsEventAndPausesItInAmule) {
               "<img src=x onerror=window.owned=1><svg onload=window.owned=2>\\u202Eiva.exe");
     EXPECT_EQ(browser->Evaluate("document.querySelectorAll('tbody img, tbody svg').length"), 0);
     EXPECT_EQ(browser->Evaluate("window.owned === undefined"), true);
+    // Every row is drawn: no offer to draw the rest.
+    EXPECT_EQ(browser->Evaluate("getComputedStyle(document.getElementById('findings-more')).display"), "none");
 
     // A pasted post: the fake's link judged, the clean one added to aMule.
     ASSERT_EQ(browser->Evaluate("(() => { document.getElementById('links-text').focus(); return true; })()"), true);
@@ -179,6 +181,9 @@ TEST_F(PageInBrowser, ShowsAPlantedFakeByItsEventAndPausesItInAmule) {
         browser->Call("Input.dispatchKeyEvent",
                       {{"type", type}, {"key", "Escape"}, {"code", "Escape"}, {"windowsVirtualKeyCode", 27}});
     EXPECT_TRUE(browser->WaitFor("!document.getElementById('confirm').open", 5));
+    // The keyboard is back on the button that asked.
+    EXPECT_TRUE(browser->WaitFor("document.activeElement === document.querySelector(" +
+                                 Js(Action("cancel", kFakeHash)) + ")", 5));
     // A request after it: a cancel sent on Escape would have reached aMule first.
     PressEnter(Action("resume", kFakeHash));
     EXPECT_TRUE(StatusIs("Resumed: Film One.avi"));

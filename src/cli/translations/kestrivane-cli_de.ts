@@ -972,6 +972,98 @@ scheiterte, die lokale Liste fand trotzdem Fakes oder Verdächtige.</translation
         <source>Cannot listen on %1: %2</source>
         <translation>Auf %1 kann nicht gelauscht werden: %2</translation>
     </message>
+    <message>
+        <source>Paused in eMule: %1</source>
+        <translation>In eMule angehalten: %1</translation>
+    </message>
+    <message>
+        <source>--pause-fakes needs --amule or --emule.</source>
+        <translation>--pause-fakes braucht --amule oder --emule.</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface password: </source>
+        <translation>Passwort der Web-Oberfläche von eMule: </translation>
+    </message>
+    <message>
+        <source>No preferences.ini of eMule found: pass HOST[:PORT], or import eMule&apos;s preferences.ini first (kestrivane-cli import FILE).</source>
+        <translation>Keine preferences.ini von eMule gefunden: HOST[:PORT] angeben oder zuerst die preferences.ini von eMule importieren (kestrivane-cli import DATEI).</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface is off (Enabled in %1): turn it on in eMule&apos;s options, Web Interface, or pass HOST[:PORT].</source>
+        <translation>Die Web-Oberfläche von eMule ist aus (Enabled in %1): in den Optionen von eMule unter Web-Oberfläche einschalten oder HOST[:PORT] angeben.</translation>
+    </message>
+    <message>
+        <source>%1 (%2). Check that eMule runs there with its Web Interface on, or run &apos;kestrivane-cli emule connect&apos; again.</source>
+        <translation>%1 (%2). Prüfen, ob eMule dort läuft und seine Web-Oberfläche eingeschaltet ist, oder &apos;kestrivane-cli emule connect&apos; erneut ausführen.</translation>
+    </message>
+    <message>
+        <source>Cancelling deletes the downloads in eMule: pass --yes to confirm.</source>
+        <translation>Abbrechen löscht die Downloads in eMule: zum Bestätigen --yes angeben.</translation>
+    </message>
+    <message>
+        <source>Cancel this download in eMule and delete what has arrived? [y/N] </source>
+        <translation>Diesen Download in eMule abbrechen und das bereits Geladene löschen? [y/N] </translation>
+    </message>
+    <message>
+        <source>Cancel %1 downloads in eMule and delete what has arrived? [y/N] </source>
+        <translation>%1 Downloads in eMule abbrechen und das bereits Geladene löschen? [y/N] </translation>
+    </message>
+    <message>
+        <source>Connected to eMule&apos;s Web Interface at %1; stored in %2.</source>
+        <translation>Mit der Web-Oberfläche von eMule unter %1 verbunden; gespeichert in %2.</translation>
+    </message>
+    <message>
+        <source>eMule has no download %1.</source>
+        <translation>eMule hat keinen Download %1.</translation>
+    </message>
+    <message>
+        <source>Act in eMule over its Web Interface (on this machine, under Wine or on another machine)</source>
+        <translation>In eMule über seine Web-Oberfläche handeln (auf diesem Rechner, unter Wine oder auf einem anderen Rechner)</translation>
+    </message>
+    <message>
+        <source>Log in to eMule&apos;s Web Interface and store where it is and its password (readable by you only) for the other emule commands</source>
+        <translation>Bei der Web-Oberfläche von eMule anmelden und ihre Adresse und ihr Passwort (nur für Sie lesbar) für die anderen emule-Befehle speichern</translation>
+    </message>
+    <message>
+        <source>Where eMule&apos;s Web Interface listens (port default 4711); none: this machine, at the port of the imported or detected preferences.ini</source>
+        <translation>Wo die Web-Oberfläche von eMule lauscht (Port vorgegeben 4711); keine Angabe: dieser Rechner, am Port der importierten oder gefundenen preferences.ini</translation>
+    </message>
+    <message>
+        <source>Pause downloads in eMule (undone with resume)</source>
+        <translation>Downloads in eMule anhalten (mit resume rückgängig)</translation>
+    </message>
+    <message>
+        <source>Resume paused or stopped downloads in eMule</source>
+        <translation>Angehaltene oder gestoppte Downloads in eMule fortsetzen</translation>
+    </message>
+    <message>
+        <source>Stop downloads in eMule (they keep their place but ask no sources)</source>
+        <translation>Downloads in eMule stoppen (sie behalten ihren Platz, fragen aber keine Quellen)</translation>
+    </message>
+    <message>
+        <source>Cancel downloads in eMule: deletes what has arrived; asks first on a terminal</source>
+        <translation>Downloads in eMule abbrechen: löscht das bereits Geladene; fragt im Terminal zuerst nach</translation>
+    </message>
+    <message>
+        <source>A download by its ed2k hash</source>
+        <translation>Ein Download über seinen ed2k-Hash</translation>
+    </message>
+    <message>
+        <source>Check the downloads eMule&apos;s Web Interface lists (see &apos;emule connect&apos;) instead of the temp directory&apos;s .part.met files</source>
+        <translation>Die Downloads prüfen, die die Web-Oberfläche von eMule auflistet (siehe &apos;emule connect&apos;), statt der .part.met-Dateien des Temp-Verzeichnisses</translation>
+    </message>
+    <message>
+        <source>With --amule or --emule: pause every listed fake and suspect in that client</source>
+        <translation>Mit --amule oder --emule: jeden aufgelisteten Fake und Verdächtigen in diesem Client anhalten</translation>
+    </message>
+    <message>
+        <source>Not inspected: %1 downloads, whose data is not readable here. Pass eMule&apos;s temp directory with --temp-dir, or run Kestrivane on the eMule machine, to inspect them.</source>
+        <translation>Nicht untersucht: %1 Downloads, deren Daten hier nicht lesbar sind. Das Temp-Verzeichnis von eMule mit --temp-dir angeben oder Kestrivane auf dem eMule-Rechner ausführen, um sie zu untersuchen.</translation>
+    </message>
+    <message>
+        <source>No eMule Web Interface stored: run &apos;kestrivane-cli emule connect&apos; first.</source>
+        <translation>Keine Web-Oberfläche von eMule gespeichert: zuerst &apos;kestrivane-cli emule connect&apos; ausführen.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -972,6 +972,98 @@ actualización falló, la lista local aun así encontró fakes o sospechosos.</t
         <source>Cannot listen on %1: %2</source>
         <translation>No se puede escuchar en %1: %2</translation>
     </message>
+    <message>
+        <source>Paused in eMule: %1</source>
+        <translation>Pausado en eMule: %1</translation>
+    </message>
+    <message>
+        <source>--pause-fakes needs --amule or --emule.</source>
+        <translation>--pause-fakes necesita --amule o --emule.</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface password: </source>
+        <translation>Contraseña de la interfaz web de eMule: </translation>
+    </message>
+    <message>
+        <source>No preferences.ini of eMule found: pass HOST[:PORT], or import eMule&apos;s preferences.ini first (kestrivane-cli import FILE).</source>
+        <translation>No se encontró el preferences.ini de eMule: indique HOST[:PUERTO], o importe antes el preferences.ini de eMule (kestrivane-cli import ARCHIVO).</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface is off (Enabled in %1): turn it on in eMule&apos;s options, Web Interface, or pass HOST[:PORT].</source>
+        <translation>La interfaz web de eMule está desactivada (Enabled en %1): actívela en las opciones de eMule, Interfaz web, o indique HOST[:PUERTO].</translation>
+    </message>
+    <message>
+        <source>%1 (%2). Check that eMule runs there with its Web Interface on, or run &apos;kestrivane-cli emule connect&apos; again.</source>
+        <translation>%1 (%2). Compruebe que eMule se ejecuta allí con su interfaz web activada, o ejecute de nuevo &apos;kestrivane-cli emule connect&apos;.</translation>
+    </message>
+    <message>
+        <source>Cancelling deletes the downloads in eMule: pass --yes to confirm.</source>
+        <translation>Cancelar borra las descargas en eMule: pase --yes para confirmar.</translation>
+    </message>
+    <message>
+        <source>Cancel this download in eMule and delete what has arrived? [y/N] </source>
+        <translation>¿Cancelar esta descarga en eMule y borrar lo que ha llegado? [y/N] </translation>
+    </message>
+    <message>
+        <source>Cancel %1 downloads in eMule and delete what has arrived? [y/N] </source>
+        <translation>¿Cancelar %1 descargas en eMule y borrar lo que ha llegado? [y/N] </translation>
+    </message>
+    <message>
+        <source>Connected to eMule&apos;s Web Interface at %1; stored in %2.</source>
+        <translation>Conectado a la interfaz web de eMule en %1; guardado en %2.</translation>
+    </message>
+    <message>
+        <source>eMule has no download %1.</source>
+        <translation>eMule no tiene la descarga %1.</translation>
+    </message>
+    <message>
+        <source>Act in eMule over its Web Interface (on this machine, under Wine or on another machine)</source>
+        <translation>Actuar en eMule a través de su interfaz web (en esta máquina, bajo Wine o en otra máquina)</translation>
+    </message>
+    <message>
+        <source>Log in to eMule&apos;s Web Interface and store where it is and its password (readable by you only) for the other emule commands</source>
+        <translation>Iniciar sesión en la interfaz web de eMule y guardar su dirección y su contraseña (legible solo por usted) para los demás comandos emule</translation>
+    </message>
+    <message>
+        <source>Where eMule&apos;s Web Interface listens (port default 4711); none: this machine, at the port of the imported or detected preferences.ini</source>
+        <translation>Dónde escucha la interfaz web de eMule (puerto por defecto 4711); ninguno: esta máquina, en el puerto del preferences.ini importado o detectado</translation>
+    </message>
+    <message>
+        <source>Pause downloads in eMule (undone with resume)</source>
+        <translation>Pausar descargas en eMule (se deshace con resume)</translation>
+    </message>
+    <message>
+        <source>Resume paused or stopped downloads in eMule</source>
+        <translation>Reanudar en eMule descargas pausadas o detenidas</translation>
+    </message>
+    <message>
+        <source>Stop downloads in eMule (they keep their place but ask no sources)</source>
+        <translation>Detener descargas en eMule (conservan su sitio pero no piden fuentes)</translation>
+    </message>
+    <message>
+        <source>Cancel downloads in eMule: deletes what has arrived; asks first on a terminal</source>
+        <translation>Cancelar descargas en eMule: borra lo que ha llegado; pregunta antes en un terminal</translation>
+    </message>
+    <message>
+        <source>A download by its ed2k hash</source>
+        <translation>Una descarga por su hash ed2k</translation>
+    </message>
+    <message>
+        <source>Check the downloads eMule&apos;s Web Interface lists (see &apos;emule connect&apos;) instead of the temp directory&apos;s .part.met files</source>
+        <translation>Comprobar las descargas que lista la interfaz web de eMule (véase &apos;emule connect&apos;) en lugar de los archivos .part.met del directorio temporal</translation>
+    </message>
+    <message>
+        <source>With --amule or --emule: pause every listed fake and suspect in that client</source>
+        <translation>Con --amule o --emule: pausar en ese cliente cada fake y sospechoso listado</translation>
+    </message>
+    <message>
+        <source>Not inspected: %1 downloads, whose data is not readable here. Pass eMule&apos;s temp directory with --temp-dir, or run Kestrivane on the eMule machine, to inspect them.</source>
+        <translation>No inspeccionadas: %1 descargas, cuyos datos no se pueden leer aquí. Indique el directorio temporal de eMule con --temp-dir, o ejecute Kestrivane en la máquina de eMule, para inspeccionarlas.</translation>
+    </message>
+    <message>
+        <source>No eMule Web Interface stored: run &apos;kestrivane-cli emule connect&apos; first.</source>
+        <translation>No hay ninguna interfaz web de eMule guardada: ejecute primero &apos;kestrivane-cli emule connect&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

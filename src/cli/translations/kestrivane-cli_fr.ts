@@ -972,6 +972,98 @@ la mise à jour a échoué, la liste locale a tout de même trouvé des fakes ou
         <source>Cannot listen on %1: %2</source>
         <translation>Impossible d&apos;écouter sur %1 : %2</translation>
     </message>
+    <message>
+        <source>Paused in eMule: %1</source>
+        <translation>Mis en pause dans eMule : %1</translation>
+    </message>
+    <message>
+        <source>--pause-fakes needs --amule or --emule.</source>
+        <translation>--pause-fakes demande --amule ou --emule.</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface password: </source>
+        <translation>Mot de passe de l&apos;interface web d&apos;eMule : </translation>
+    </message>
+    <message>
+        <source>No preferences.ini of eMule found: pass HOST[:PORT], or import eMule&apos;s preferences.ini first (kestrivane-cli import FILE).</source>
+        <translation>Aucun preferences.ini d&apos;eMule trouvé : indiquez HOTE[:PORT], ou importez d&apos;abord le preferences.ini d&apos;eMule (kestrivane-cli import FICHIER).</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface is off (Enabled in %1): turn it on in eMule&apos;s options, Web Interface, or pass HOST[:PORT].</source>
+        <translation>L&apos;interface web d&apos;eMule est désactivée (Enabled dans %1) : activez-la dans les options d&apos;eMule, Interface web, ou indiquez HOTE[:PORT].</translation>
+    </message>
+    <message>
+        <source>%1 (%2). Check that eMule runs there with its Web Interface on, or run &apos;kestrivane-cli emule connect&apos; again.</source>
+        <translation>%1 (%2). Vérifiez qu&apos;eMule tourne là avec son interface web activée, ou relancez &apos;kestrivane-cli emule connect&apos;.</translation>
+    </message>
+    <message>
+        <source>Cancelling deletes the downloads in eMule: pass --yes to confirm.</source>
+        <translation>Annuler supprime les téléchargements dans eMule : passez --yes pour confirmer.</translation>
+    </message>
+    <message>
+        <source>Cancel this download in eMule and delete what has arrived? [y/N] </source>
+        <translation>Annuler ce téléchargement dans eMule et supprimer ce qui est arrivé ? [y/N] </translation>
+    </message>
+    <message>
+        <source>Cancel %1 downloads in eMule and delete what has arrived? [y/N] </source>
+        <translation>Annuler %1 téléchargements dans eMule et supprimer ce qui est arrivé ? [y/N] </translation>
+    </message>
+    <message>
+        <source>Connected to eMule&apos;s Web Interface at %1; stored in %2.</source>
+        <translation>Connecté à l&apos;interface web d&apos;eMule à %1 ; enregistré dans %2.</translation>
+    </message>
+    <message>
+        <source>eMule has no download %1.</source>
+        <translation>eMule n&apos;a pas de téléchargement %1.</translation>
+    </message>
+    <message>
+        <source>Act in eMule over its Web Interface (on this machine, under Wine or on another machine)</source>
+        <translation>Agir dans eMule par son interface web (sur cette machine, sous Wine ou sur une autre machine)</translation>
+    </message>
+    <message>
+        <source>Log in to eMule&apos;s Web Interface and store where it is and its password (readable by you only) for the other emule commands</source>
+        <translation>Se connecter à l&apos;interface web d&apos;eMule et enregistrer son adresse et son mot de passe (lisible par vous seul) pour les autres commandes emule</translation>
+    </message>
+    <message>
+        <source>Where eMule&apos;s Web Interface listens (port default 4711); none: this machine, at the port of the imported or detected preferences.ini</source>
+        <translation>Où écoute l&apos;interface web d&apos;eMule (port par défaut 4711) ; aucun : cette machine, au port du preferences.ini importé ou détecté</translation>
+    </message>
+    <message>
+        <source>Pause downloads in eMule (undone with resume)</source>
+        <translation>Mettre en pause des téléchargements dans eMule (annulé par resume)</translation>
+    </message>
+    <message>
+        <source>Resume paused or stopped downloads in eMule</source>
+        <translation>Reprendre dans eMule des téléchargements en pause ou arrêtés</translation>
+    </message>
+    <message>
+        <source>Stop downloads in eMule (they keep their place but ask no sources)</source>
+        <translation>Arrêter des téléchargements dans eMule (ils gardent leur place mais ne demandent aucune source)</translation>
+    </message>
+    <message>
+        <source>Cancel downloads in eMule: deletes what has arrived; asks first on a terminal</source>
+        <translation>Annuler des téléchargements dans eMule : supprime ce qui est arrivé ; demande d&apos;abord sur un terminal</translation>
+    </message>
+    <message>
+        <source>A download by its ed2k hash</source>
+        <translation>Un téléchargement par son hash ed2k</translation>
+    </message>
+    <message>
+        <source>Check the downloads eMule&apos;s Web Interface lists (see &apos;emule connect&apos;) instead of the temp directory&apos;s .part.met files</source>
+        <translation>Vérifier les téléchargements que liste l&apos;interface web d&apos;eMule (voir &apos;emule connect&apos;) au lieu des fichiers .part.met du dossier temporaire</translation>
+    </message>
+    <message>
+        <source>With --amule or --emule: pause every listed fake and suspect in that client</source>
+        <translation>Avec --amule ou --emule : mettre en pause dans ce client chaque fake et suspect listé</translation>
+    </message>
+    <message>
+        <source>Not inspected: %1 downloads, whose data is not readable here. Pass eMule&apos;s temp directory with --temp-dir, or run Kestrivane on the eMule machine, to inspect them.</source>
+        <translation>Non inspectés : %1 téléchargements, dont les données ne sont pas lisibles ici. Indiquez le dossier temporaire d&apos;eMule avec --temp-dir, ou lancez Kestrivane sur la machine d&apos;eMule, pour les inspecter.</translation>
+    </message>
+    <message>
+        <source>No eMule Web Interface stored: run &apos;kestrivane-cli emule connect&apos; first.</source>
+        <translation>Aucune interface web d&apos;eMule enregistrée : lancez d&apos;abord &apos;kestrivane-cli emule connect&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -972,6 +972,98 @@ l&apos;aggiornamento è fallito, la lista locale ha comunque trovato fake o sosp
         <source>Cannot listen on %1: %2</source>
         <translation>Impossibile ascoltare su %1: %2</translation>
     </message>
+    <message>
+        <source>Paused in eMule: %1</source>
+        <translation>Messo in pausa in eMule: %1</translation>
+    </message>
+    <message>
+        <source>--pause-fakes needs --amule or --emule.</source>
+        <translation>--pause-fakes richiede --amule o --emule.</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface password: </source>
+        <translation>Password dell&apos;interfaccia web di eMule: </translation>
+    </message>
+    <message>
+        <source>No preferences.ini of eMule found: pass HOST[:PORT], or import eMule&apos;s preferences.ini first (kestrivane-cli import FILE).</source>
+        <translation>Nessun preferences.ini di eMule trovato: indicare HOST[:PORTA], o importare prima il preferences.ini di eMule (kestrivane-cli import FILE).</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface is off (Enabled in %1): turn it on in eMule&apos;s options, Web Interface, or pass HOST[:PORT].</source>
+        <translation>L&apos;interfaccia web di eMule è disattivata (Enabled in %1): attivarla nelle opzioni di eMule, Interfaccia web, o indicare HOST[:PORTA].</translation>
+    </message>
+    <message>
+        <source>%1 (%2). Check that eMule runs there with its Web Interface on, or run &apos;kestrivane-cli emule connect&apos; again.</source>
+        <translation>%1 (%2). Verificare che eMule sia in esecuzione lì con l&apos;interfaccia web attiva, o eseguire di nuovo &apos;kestrivane-cli emule connect&apos;.</translation>
+    </message>
+    <message>
+        <source>Cancelling deletes the downloads in eMule: pass --yes to confirm.</source>
+        <translation>Annullare elimina i download in eMule: passare --yes per confermare.</translation>
+    </message>
+    <message>
+        <source>Cancel this download in eMule and delete what has arrived? [y/N] </source>
+        <translation>Annullare questo download in eMule ed eliminare quanto arrivato? [y/N] </translation>
+    </message>
+    <message>
+        <source>Cancel %1 downloads in eMule and delete what has arrived? [y/N] </source>
+        <translation>Annullare %1 download in eMule ed eliminare quanto arrivato? [y/N] </translation>
+    </message>
+    <message>
+        <source>Connected to eMule&apos;s Web Interface at %1; stored in %2.</source>
+        <translation>Connesso all&apos;interfaccia web di eMule su %1; salvato in %2.</translation>
+    </message>
+    <message>
+        <source>eMule has no download %1.</source>
+        <translation>eMule non ha il download %1.</translation>
+    </message>
+    <message>
+        <source>Act in eMule over its Web Interface (on this machine, under Wine or on another machine)</source>
+        <translation>Agire in eMule tramite la sua interfaccia web (su questa macchina, sotto Wine o su un&apos;altra macchina)</translation>
+    </message>
+    <message>
+        <source>Log in to eMule&apos;s Web Interface and store where it is and its password (readable by you only) for the other emule commands</source>
+        <translation>Accedere all&apos;interfaccia web di eMule e salvarne indirizzo e password (leggibile solo da te) per gli altri comandi emule</translation>
+    </message>
+    <message>
+        <source>Where eMule&apos;s Web Interface listens (port default 4711); none: this machine, at the port of the imported or detected preferences.ini</source>
+        <translation>Dove ascolta l&apos;interfaccia web di eMule (porta predefinita 4711); nessuno: questa macchina, alla porta del preferences.ini importato o rilevato</translation>
+    </message>
+    <message>
+        <source>Pause downloads in eMule (undone with resume)</source>
+        <translation>Mettere in pausa download in eMule (annullato con resume)</translation>
+    </message>
+    <message>
+        <source>Resume paused or stopped downloads in eMule</source>
+        <translation>Riprendere in eMule download in pausa o fermati</translation>
+    </message>
+    <message>
+        <source>Stop downloads in eMule (they keep their place but ask no sources)</source>
+        <translation>Fermare download in eMule (mantengono il posto ma non chiedono fonti)</translation>
+    </message>
+    <message>
+        <source>Cancel downloads in eMule: deletes what has arrived; asks first on a terminal</source>
+        <translation>Annullare download in eMule: elimina quanto arrivato; chiede prima su un terminale</translation>
+    </message>
+    <message>
+        <source>A download by its ed2k hash</source>
+        <translation>Un download tramite il suo hash ed2k</translation>
+    </message>
+    <message>
+        <source>Check the downloads eMule&apos;s Web Interface lists (see &apos;emule connect&apos;) instead of the temp directory&apos;s .part.met files</source>
+        <translation>Controllare i download elencati dall&apos;interfaccia web di eMule (vedere &apos;emule connect&apos;) invece dei file .part.met della cartella temporanea</translation>
+    </message>
+    <message>
+        <source>With --amule or --emule: pause every listed fake and suspect in that client</source>
+        <translation>Con --amule o --emule: mettere in pausa in quel client ogni fake e sospetto elencato</translation>
+    </message>
+    <message>
+        <source>Not inspected: %1 downloads, whose data is not readable here. Pass eMule&apos;s temp directory with --temp-dir, or run Kestrivane on the eMule machine, to inspect them.</source>
+        <translation>Non ispezionati: %1 download, i cui dati non sono leggibili qui. Indicare la cartella temporanea di eMule con --temp-dir, o eseguire Kestrivane sulla macchina di eMule, per ispezionarli.</translation>
+    </message>
+    <message>
+        <source>No eMule Web Interface stored: run &apos;kestrivane-cli emule connect&apos; first.</source>
+        <translation>Nessuna interfaccia web di eMule salvata: eseguire prima &apos;kestrivane-cli emule connect&apos;.</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -36,6 +36,8 @@ bool PlainHost(std::string_view host) {
     });
 }
 
+}  // namespace
+
 #ifdef _WIN32
 // The user's profile directory is the user's own: no mode to set.
 bool WritePrivateFile(const std::string& path, const std::string& data) { return WriteFileAtomic(path, data); }
@@ -62,8 +64,6 @@ bool WritePrivateFile(const std::string& path, const std::string& data) {
     return ok;
 }
 #endif
-
-}  // namespace
 
 std::optional<AmuleConfEc> ReadAmuleConfEc(const std::string& amuleConfPath) {
     if (!FileExists(amuleConfPath)) return std::nullopt;

@@ -192,11 +192,9 @@
     badge.textContent = state === "live" ? t("Live") : t("Live updates lost; trying again...");
   }
 
-  // The aMule part of an answer: {"amule": {"connected": true, "error": "..."}} or a word.
+  // aMule's state as the server tells it: {"configured": true, "connected": false, "error": "..."}.
   function readAmule(value) {
-    if (value === undefined) return;
-    if (value === null || value === false) return showAmule("none");
-    if (typeof value === "string") return showAmule(value === "connected" ? "connected" : value === "lost" ? "lost" : "none");
+    if (!value || typeof value !== "object") return;
     if (value.connected) return showAmule("connected", value.version ? "aMule " + value.version : "");
     return showAmule(value.configured === false ? "none" : "lost", value.error || "");
   }
@@ -354,8 +352,8 @@
       if (answer.notModified) return;
       findingsTag = answer.etag;
       const data = answer.data;
-      setRows(Array.isArray(data) ? data : (data && Array.isArray(data.findings) ? data.findings : []));
-      if (data && !Array.isArray(data)) readAmule(data.amule);
+      // The rows as check --json gives them.
+      setRows(Array.isArray(data) ? data : []);
       renderFindings();
       if (checking) {
         checking = false;
@@ -599,7 +597,7 @@
       } catch (e) {
         data = event.data;
       }
-      readAmule(data && data.amule !== undefined ? data.amule : data);
+      readAmule(data);
       reloadSoon();
     };
     source.addEventListener("amule", amule);
