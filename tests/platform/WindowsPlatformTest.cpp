@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+// windows.h names its own ReplaceFile (ReplaceFileW) as a macro.
+#undef ReplaceFile
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 
 #include "TempDir.h"
 #include "common/FileUtil.h"
@@ -82,7 +85,7 @@ TEST(WindowsPlatform, AChildEndsWithItsCodeAndKillEndsItsJob) {
     EXPECT_FALSE(killed->Succeeded());
 }
 
-TEST(WindowsPlatform, TheWatchTellsOfADownloadWrittenAndRemoved) {
+TEST(WindowsPlatform, TheWatchTellsOfADownloadWrittenAndOfNoOtherFile) {
     const test::ScopedTempDir dir;
     std::vector<std::string> notes;
     auto watch = DirectoryWatch::Create([&](WatchNote, const std::string& path) { notes.push_back(path); }, nullptr);
