@@ -18,7 +18,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 # zlib as the static archive, not the DLL's import library.
 set(ZLIB_USE_STATIC_LIBS ON)
 
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# GCC 12's MinGW libstdc++ defines std::type_info::operator== in libstdc++.a as
+# well as inline for C++23 (GCC bug 110572): an unoptimised program gets both.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++ -Wl,--allow-multiple-definition")
 # Windows 10's API (ReplaceFileW, CreateFile2, the console's UTF-8 code page);
 # UNICODE: the W functions unless a call names its A one.
 set(CMAKE_CXX_FLAGS_INIT "-D_WIN32_WINNT=0x0A00 -DUNICODE -D_UNICODE")
