@@ -27,6 +27,11 @@ run_suite build -DKV_WERROR=ON
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer build =="
 run_suite build-asan -DKV_SANITIZE=ON
 
+echo "== Windows: cross-built with mingw-w64, tested under Wine =="
+windows_start=$SECONDS
+scripts/windows-check.sh build
+echo "Windows step: $((SECONDS - windows_start)) s"
+
 echo "== Debian package: build, install, run, remove =="
 scripts/package-check.sh build-release
 

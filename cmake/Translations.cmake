@@ -1,7 +1,16 @@
 # The texts of the core that both front ends show (the verdicts and the names
 # of types in them) are translated once, in src/translations; each front end's
 # .qm holds its own texts and these.
-find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+if(CMAKE_CROSSCOMPILING)
+  # The build machine's lrelease; the catalogues are kept up to date by the native build's lupdate.
+  find_program(KV_LRELEASE NAMES lrelease lrelease-qt6 PATHS /usr/lib/qt6/bin REQUIRED)
+  add_executable(Qt6::lrelease IMPORTED)
+  set_target_properties(Qt6::lrelease PROPERTIES IMPORTED_LOCATION ${KV_LRELEASE})
+  function(qt6_add_lupdate)
+  endfunction()
+else()
+  find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+endif()
 
 set(KV_LANGUAGES de fr es it)
 set(KV_VERDICT_SOURCES

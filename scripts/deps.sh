@@ -70,3 +70,9 @@ KV_FUZZ_PACKAGES=(clang-16 libclang-rt-16-dev)
 # The aMule External Connections tests start a throwaway amuled on loopback
 # and read what it says with amulecmd.
 KV_BUILD_PACKAGES+=(amule-daemon amule-utils)
+
+# The Windows build (scripts/windows-check.sh): the mingw-w64 C++ compiler with
+# POSIX threads (std::thread, std::mutex), zlib built for MinGW, and Wine to
+# run the programs and their tests; GoogleTest is built from libgtest-dev's
+# sources in /usr/src/googletest.
+KV_WINDOWS_PACKAGES=(g++-mingw-w64-x86-64-posix libz-mingw-w64-dev wine wine64 libgtest-dev groff-base)

@@ -1,7 +1,6 @@
+#include "platform/Console.h"
 #include "cli/AmuleCommands.h"
 
-#include <termios.h>
-#include <unistd.h>
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -27,19 +26,14 @@ std::string Visible(std::string_view bytes) { return VisibleControls(ToDisplayUt
 // Reads one line; with echo off when it comes from a terminal.
 std::optional<std::string> ReadPassword(const AmuleConnectArgs& args, const AmuleIo& io) {
     if (!args.passwordStdin && !io.inTerminal) return std::nullopt;
-    termios saved{};
-    const bool hide = !args.passwordStdin && ::tcgetattr(STDIN_FILENO, &saved) == 0;
     // Echo goes off before the prompt: what is typed after it must not be flushed.
-    if (hide) {
-        termios quiet = saved;
-        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
-    }
+    std::optional<console::HiddenInput> hidden;
+    if (!args.passwordStdin) hidden.emplace();
     if (!args.passwordStdin) io.err << T(QT_TRANSLATE_NOOP("Cli", "aMule's External Connections password: ")) << std::flush;
     std::string line;
     const bool read = static_cast<bool>(std::getline(io.in, line));
-    if (hide) {
-        ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    if (hidden && hidden->hiding()) {
+        hidden.reset();
         io.err << "\n";
     }
     if (!read) return std::nullopt;
@@ -244,7 +238,7 @@ public:
     bool Parsed() const override { return amule_->parsed(); }
 
     int Run(const HomeDirs& dirs, bool quiet) override {
-        const AmuleIo io{std::cin, std::cout, std::cerr, ::isatty(STDIN_FILENO) == 1, quiet};
+        const AmuleIo io{std::cin, std::cout, std::cerr, console::IsTerminal(console::Stream::In), quiet};
         if (connect_->parsed()) return RunAmuleConnect(dirs, connectArgs_, io);
         for (auto& [command, args] : actions_)
             if (command->parsed()) return RunAmuleAct(dirs, args, io);

@@ -1,8 +1,5 @@
 #include "cli/EmuleCommands.h"
 
-#include <termios.h>
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <deque>
@@ -12,6 +9,7 @@
 #include "cli/Texts.h"
 #include "common/DisplayText.h"
 #include "common/StringUtil.h"
+#include "platform/Console.h"
 #include "platform/HomeDirectories.h"
 #include "settings/Home.h"
 #include "usecases/EmuleSession.h"
@@ -27,18 +25,13 @@ std::string Visible(std::string_view bytes) { return VisibleControls(ToDisplayUt
 // One line from stdin; with echo off when it is typed on a terminal.
 std::optional<std::string> ReadPassword(const EmuleConnectArgs& args, const AmuleIo& io) {
     if (!args.passwordStdin && !io.inTerminal) return std::nullopt;
-    termios saved{};
-    const bool hide = !args.passwordStdin && ::tcgetattr(STDIN_FILENO, &saved) == 0;
-    if (hide) {
-        termios quiet = saved;
-        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-        ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &quiet);
-    }
+    std::optional<console::HiddenInput> hidden;
+    if (!args.passwordStdin) hidden.emplace();
     if (!args.passwordStdin) io.err << T(QT_TRANSLATE_NOOP("Cli", "eMule's Web Interface password: ")) << std::flush;
     std::string line;
     const bool read = static_cast<bool>(std::getline(io.in, line));
-    if (hide) {
-        ::tcsetattr(STDIN_FILENO, TCSANOW, &saved);
+    if (hidden && hidden->hiding()) {
+        hidden.reset();
         io.err << "\n";
     }
     if (!read) return std::nullopt;
@@ -222,7 +215,7 @@ public:
     bool Parsed() const override { return emule_->parsed(); }
 
     int Run(const HomeDirs& dirs, bool quiet) override {
-        const AmuleIo io{std::cin, std::cout, std::cerr, ::isatty(STDIN_FILENO) == 1, quiet};
+        const AmuleIo io{std::cin, std::cout, std::cerr, console::IsTerminal(console::Stream::In), quiet};
         if (connect_->parsed()) return RunEmuleConnect(dirs, connectArgs_, io);
         for (auto& [command, args] : actions_)
             if (command->parsed()) return RunEmuleAct(dirs, args, io);

@@ -4,6 +4,13 @@
 
 #include "common/StringUtil.h"
 
+#ifdef _WIN32
+// No converter: the charset is always UTF-8 there, so none is asked for.
+static iconv_t iconv_open(const char*, const char*) { return reinterpret_cast<iconv_t>(-1); }
+static int iconv_close(iconv_t) { return 0; }
+static size_t iconv(iconv_t, char**, size_t*, char**, size_t*) { return static_cast<size_t>(-1); }
+#endif
+
 namespace kv::cli {
 
 namespace {

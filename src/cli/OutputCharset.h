@@ -5,7 +5,12 @@
 // no letter for one. Names keep their bytes under the plain C locale, where
 // nothing is translated: scripts and cron mails read what they always read.
 
+#ifdef _WIN32
+// Windows' console is switched to UTF-8 (console::Prepare): nothing is converted there.
+using iconv_t = void*;
+#else
 #include <iconv.h>
+#endif
 
 #include <memory>
 #include <streambuf>

@@ -7,8 +7,6 @@
 #include <filesystem>
 #include <iostream>
 #include <clocale>
-#include <langinfo.h>
-#include <unistd.h>
 
 #include "cli/AmuleCommands.h"
 #include "cli/EmuleCommands.h"
@@ -21,7 +19,9 @@
 #include "common/Version.h"
 #include "settings/Home.h"
 #include "common/Paths.h"
+#include "platform/Console.h"
 #include "platform/HomeDirectories.h"
+#include "common/FsPath.h"
 
 namespace {
 
@@ -341,7 +341,7 @@ struct Cli {
             linksArgs.showAll = !linksNoAll;
             if (linksLinks) linksArgs.format = LinksFormat::Links;
             if (linksJson) linksArgs.format = LinksFormat::Json;
-            if ((linksArgs.file.empty() || linksArgs.file == "-") && ::isatty(STDIN_FILENO) && !quiet)
+            if ((linksArgs.file.empty() || linksArgs.file == "-") && kv::console::IsTerminal(kv::console::Stream::In) && !quiet)
                 std::cerr << T(QT_TRANSLATE_NOOP("Cli", "Reading links from the keyboard: paste them, then press "
                                                         "Ctrl+D (or give a FILE)."))
                           << '\n';
@@ -363,11 +363,11 @@ struct Cli {
 // a typing slip must not make a new home (as root, a new top-level directory).
 std::optional<std::string> NamedHome(std::string home, const char* from) {
     std::error_code ec;
-    const auto absolute = std::filesystem::absolute(home, ec);
-    if (!ec) home = absolute.lexically_normal().string();
-    if (std::filesystem::is_directory(home, ec)) return home;
+    const auto absolute = std::filesystem::absolute(kv::FsPath(home), ec);
+    if (!ec) home = kv::PathText(absolute.lexically_normal());
+    if (std::filesystem::is_directory(kv::FsPath(home), ec)) return home;
     const std::string shown = kv::VisibleControls(kv::ToDisplayUtf8(home));
-    if (std::filesystem::exists(home, ec))
+    if (std::filesystem::exists(kv::FsPath(home), ec))
         std::cerr << T(QT_TRANSLATE_NOOP("Cli", "%1 %2: not a directory."), {from, shown}) << '\n';
     else
         std::cerr << T(QT_TRANSLATE_NOOP("Cli", "%1 %2: no such directory."), {from, shown}) << '\n';
@@ -398,9 +398,9 @@ std::optional<kv::HomeDirs> ResolveDirs(const std::string& home, std::vector<std
     // Created before the first write; the ones made here are noted, so that a
     // command that fails before writing leaves no empty home behind.
     for (const std::string& dir : {dirs.config, dirs.data})  // deepest first, parents made with it after it
-        for (std::filesystem::path p = dir; !p.empty() && p != p.root_path() && !std::filesystem::exists(p);
+        for (std::filesystem::path p = kv::FsPath(dir); !p.empty() && p != p.root_path() && !std::filesystem::exists(p);
              p = p.parent_path())
-            if (std::ranges::find(created, p.string()) == created.end()) created.push_back(p.string());
+            if (std::ranges::find(created, kv::PathText(p)) == created.end()) created.push_back(kv::PathText(p));
     if (const auto failed = kv::ProgramHome::At(dirs).CreateDirectories()) {
         std::cerr << T(QT_TRANSLATE_NOOP("Cli", "Cannot create the directory %1. Pass --home DIR."), {*failed})
                   << '\n';
@@ -474,14 +474,17 @@ int Main(int argc, char** argv) {
     std::vector<std::string> created;
     const std::optional<kv::HomeDirs> dirs = ResolveDirs(home, created);
     if (!dirs) return kExitError;
-    const Output output{std::cout, std::cerr, quiet, ::isatty(STDERR_FILENO) == 1};
+    const Output output{std::cout, std::cerr, quiet, kv::console::IsTerminal(kv::console::Stream::Err)};
     const int code = amule->Parsed()   ? amule->Run(*dirs, quiet)
                      : emule->Parsed() ? emule->Run(*dirs, quiet)
                      : serve->Parsed() ? serve->Run(*dirs, output)
                                        : cli.Run(*dirs, output, quiet);
     // Only an empty directory goes: whatever was written there stays.
     if (code == kExitError)
-        for (const std::string& dir : created) ::rmdir(dir.c_str());
+        for (const std::string& dir : created) {
+            std::error_code ec;
+            std::filesystem::remove(kv::FsPath(dir), ec);
+        }
     return code;
 }
 
@@ -496,13 +499,20 @@ std::string LocaleName() {
 
 int main(int argc, char** argv) {
     using namespace kv::cli;
+    kv::console::Prepare();
+    std::vector<std::string> words = kv::console::Arguments(argc, argv);
+    std::vector<char*> pointers;
+    for (std::string& w : words) pointers.push_back(w.data());
+    pointers.push_back(nullptr);
+    argc = static_cast<int>(words.size());
+    argv = pointers.data();
     kv::DirectoryLock::SetProgramName("kestrivane-cli");
     const std::string language = ChosenLanguage(std::getenv("LC_ALL"), std::getenv("LC_MESSAGES"),
                                                 std::getenv("LANG"), std::getenv("LANGUAGE"));
     UseLanguage(language);
     // Only the charset is taken from the locale; everything else keeps the C locale's rules.
     std::setlocale(LC_CTYPE, "");
-    const std::string charset = OutputCharset(::nl_langinfo(CODESET), LocaleName(), !language.empty());
+    const std::string charset = OutputCharset(kv::console::LocaleCodeset(), LocaleName(), !language.empty());
     std::setlocale(LC_CTYPE, "C");
     if (charset.empty()) return Main(argc, argv);
     std::streambuf* const out = std::cout.rdbuf();

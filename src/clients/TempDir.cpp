@@ -1,7 +1,13 @@
 #include "clients/TempDir.h"
 
+#ifdef _WIN32
+#include <windows.h>
+
+#include "common/WindowsText.h"
+#else
 #include <dirent.h>
 #include <sys/stat.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -34,6 +40,7 @@ bool IsBackupName(std::string_view name) {
     return false;
 }
 
+#ifndef _WIN32
 // Whether the entry is a regular file, a link to one included; the kernel's
 // type from the listing spares a stat for most entries.
 bool IsRegularEntry(DIR* dir, const dirent& entry) {
@@ -46,6 +53,7 @@ bool IsRegularEntry(DIR* dir, const dirent& entry) {
 struct DirCloser {
     void operator()(DIR* d) const { ::closedir(d); }
 };
+#endif
 
 // The backup copies seen while listing, packed into one buffer: most stand
 // beside their .part.met and are dropped without ever becoming a string.
@@ -60,6 +68,28 @@ struct Copies {
     std::string_view operator[](size_t i) const { return std::string_view(bytes).substr(at[i].first, at[i].second); }
 };
 
+#ifdef _WIN32
+// The names as FindFirstFileExW lists them (without the short names, in
+// large batches); directories and devices are passed over.
+bool ReadNames(const std::string& directory, bool backups, std::vector<std::string>& names, Copies& copies) {
+    WIN32_FIND_DATAW found;
+    const std::wstring pattern = win::Wide(directory + (directory.ends_with('\\') || directory.ends_with('/') ? "*" : "\\*"));
+    const HANDLE find = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr,
+                                           FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE) return ::GetLastError() == ERROR_FILE_NOT_FOUND;
+    do {
+        if (found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) continue;
+        const std::string name = win::Utf8(found.cFileName);
+        const bool met = EndsWithNoCase(name, ".met");
+        if (!met && !(backups && IsBackupName(name))) continue;
+        if (met) names.push_back(name);
+        else if (copies.bytes.size() + name.size() <= UINT32_MAX) copies.Add(name);
+    } while (::FindNextFileW(find, &found));
+    const bool complete = ::GetLastError() == ERROR_NO_MORE_FILES;
+    ::FindClose(find);
+    return complete;
+}
+#else
 // The names straight from readdir, without a path object or a copy for each
 // entry that is passed over.
 bool ReadNames(const std::string& directory, bool backups, std::vector<std::string>& names, Copies& copies) {
@@ -77,6 +107,7 @@ bool ReadNames(const std::string& directory, bool backups, std::vector<std::stri
         else if (copies.bytes.size() + name.size() <= UINT32_MAX) copies.Add(name);
     }
 }
+#endif
 
 // The length of a backup copy's name without ".bak" or ".backup": its .part.met's name.
 size_t MetLengthOf(std::string_view copy) {

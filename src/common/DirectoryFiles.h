@@ -5,6 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#ifndef AT_FDCWD
+// Windows has no descriptors of directories: names there are whole paths, or
+// relative to a DirectoryHandle's path kept by the handle's number.
+#define AT_FDCWD (-100)
+#endif
+
 namespace kv {
 
 // A directory held open, so that its files are opened by name from it: the
@@ -24,6 +30,10 @@ public:
 private:
     int fd_ = -1;
 };
+
+// One read of up to n bytes at offset, the descriptor's position untouched;
+// the count read, 0 at the end, -1 on an error.
+long long ReadAtOffset(int fd, char* p, size_t n, uint64_t offset);
 
 // Opens name (relative to dirFd; a whole path with AT_FDCWD) for reading;
 // O_NONBLOCK, so that a FIFO in a file's place never waits for a writer. -1 on failure.

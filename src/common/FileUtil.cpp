@@ -8,16 +8,45 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <string>
-#include <sys/mman.h>
 #include <sys/stat.h>
-#include <sys/uio.h>
 #include <unistd.h>
+
+#include "common/FsPath.h"
+#ifdef _WIN32
+#include <io.h>
+
+#include "common/WindowsText.h"
+#else
+#include <sys/mman.h>
+#include <sys/uio.h>
+#endif
 
 namespace kv {
 
 namespace fs = std::filesystem;
 
 namespace {
+
+#ifdef _WIN32
+// Only the size is used of what fstat gives.
+struct SizeOnly {
+    int64_t st_size = 0;
+};
+using FileStatus = SizeOnly;
+
+int OpenRegular(const std::string& path, FileStatus& st) {
+    const int fd = win::OpenForReadingFd(path);
+    if (fd < 0) return -1;
+    const std::optional<FileStamp> stamp = win::StampOfDescriptor(fd);
+    if (!stamp) {
+        ::_close(fd);
+        return -1;
+    }
+    st.st_size = stamp->size;
+    return fd;
+}
+#else
+using FileStatus = struct stat;
 
 // O_NONBLOCK: opening a FIFO put in a file's place must not wait for a
 // writer; only regular files are read at all. -1 otherwise.
@@ -30,16 +59,22 @@ int OpenRegular(const std::string& path, struct stat& st) {
     }
     return fd;
 }
+#endif
 
 }  // namespace
 
 void AskForHugePages(void* start, size_t n) {
+#ifdef _WIN32
+    (void)start;
+    (void)n;
+#else
     char* p = static_cast<char*>(start);
     constexpr uintptr_t kHuge = uintptr_t{2} << 20;
     if (n < 4 * kHuge) return;
     const uintptr_t from = (reinterpret_cast<uintptr_t>(p) + kHuge - 1) & ~(kHuge - 1);
     const uintptr_t to = (reinterpret_cast<uintptr_t>(p) + n) & ~(kHuge - 1);
     if (to > from) ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+#endif
 }
 
 namespace {
@@ -66,7 +101,7 @@ size_t ReadUpTo(int fd, char* p, size_t n, bool stopShort, bool& failed) {
 }  // namespace
 
 bool ReadFileInto(const std::string& path, uint64_t maxBytes, std::string& data) {
-    struct stat st {};
+    FileStatus st {};
     const int fd = OpenRegular(path, st);
     if (fd < 0) return false;
     const auto size = static_cast<uint64_t>(st.st_size);
@@ -107,7 +142,7 @@ std::optional<std::string> ReadWholeFile(const std::string& path, uint64_t maxBy
 }
 
 std::optional<std::string> ReadFileHead(const std::string& path, uint64_t maxBytes) {
-    struct stat st {};
+    FileStatus st {};
     const int fd = OpenRegular(path, st);
     if (fd < 0) return std::nullopt;
     std::string data;
@@ -119,6 +154,33 @@ std::optional<std::string> ReadFileHead(const std::string& path, uint64_t maxByt
     return data;
 }
 
+#ifdef _WIN32
+std::optional<FileStamp> StampOfFile(const std::string& path) {
+    const int fd = win::OpenForReadingFd(path);
+    if (fd < 0) return std::nullopt;
+    std::optional<FileStamp> stamp = win::StampOfDescriptor(fd);
+    ::_close(fd);
+    return stamp;
+}
+
+SteadyReading ReadWholeFileSteady(const std::string& path, uint64_t maxBytes) {
+    SteadyReading r;
+    const std::optional<FileStamp> before = StampOfFile(path);
+    if (!before) return r;
+    std::optional<std::string> bytes = ReadWholeFile(path, maxBytes);
+    r.stamp = *before;
+    const std::optional<FileStamp> after = StampOfFile(path);
+    if (!after || *after != r.stamp || (bytes && static_cast<int64_t>(bytes->size()) != after->size)) {
+        r.changing = true;
+        return r;
+    }
+    r.bytes = std::move(bytes);
+    return r;
+}
+
+// Windows cannot tell without reading.
+bool ReadWouldWait(const std::string&) { return false; }
+#else
 namespace {
 
 FileStamp StampOf(const struct stat& st) {
@@ -165,26 +227,28 @@ bool ReadWouldWait(const std::string& path) {
     return waits;
 }
 
+#endif
+
 bool FileExists(const std::string& path) {
     std::error_code ec;
-    return fs::is_regular_file(path, ec);
+    return fs::is_regular_file(FsPath(path), ec);
 }
 
 int64_t FileLength(const std::string& path) {
     std::error_code ec;
-    if (!fs::is_regular_file(path, ec)) return -1;
-    const auto size = fs::file_size(path, ec);
+    if (!fs::is_regular_file(FsPath(path), ec)) return -1;
+    const auto size = fs::file_size(FsPath(path), ec);
     return ec ? -1 : static_cast<int64_t>(size);
 }
 
 bool IsDirectory(const std::string& path) {
     std::error_code ec;
-    return fs::is_directory(path, ec);
+    return fs::is_directory(FsPath(path), ec);
 }
 
 bool RemoveFile(const std::string& path) {
     std::error_code ec;
-    return fs::remove(path, ec);
+    return fs::remove(FsPath(path), ec);
 }
 
 }  // namespace kv

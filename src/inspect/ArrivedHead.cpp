@@ -52,7 +52,7 @@ std::optional<std::string> ReadArrivedHeadAt(int dirFd, const std::string& partN
     head.resize_and_overwrite(static_cast<size_t>(want), [&](char* p, size_t n) {
         size_t got = 0;
         while (got < n) {
-            const ssize_t r = ::pread(fd.get(), p + got, n - got, static_cast<off_t>(got));
+            const long long r = ReadAtOffset(fd.get(), p + got, n - got, got);
             if (r < 0 && errno == EINTR) continue;
             if (r <= 0) break;  // an error or a file that shrank: keep what came
             got += static_cast<size_t>(r);

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <fcntl.h>
-
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "common/DirectoryFiles.h"
 #include "ed2k/Download.h"
 #include "inspect/ContentType.h"
 #include "inspect/Suspicion.h"

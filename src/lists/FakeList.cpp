@@ -348,8 +348,8 @@ std::optional<FakeRecord> FakeList::RecordHolding(uint32_t offset) const {
     const std::span<const uint32_t> marks = Marks();
     const uint32_t mark = *(std::upper_bound(marks.begin(), marks.end(), offset) - 1);
     const char* t = text().data();
-    const auto* lf = static_cast<const char*>(memrchr(t + mark, '\n', offset - mark));
-    const size_t start = lf ? static_cast<size_t>(lf - t) + 1 : mark;
+    const size_t lf = std::string_view(t + mark, offset - mark).rfind('\n');
+    const size_t start = lf != std::string_view::npos ? mark + lf + 1 : mark;
     // Only a record's line, from its start, as Build counts records: a kept
     // index may lead into a comment, a skipped line or the middle of a line.
     if (start > 0 && t[start - 1] != '\n') return std::nullopt;

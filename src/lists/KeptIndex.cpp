@@ -1,7 +1,5 @@
 // A large list's index kept in a file between runs, so that a check, a window
 // or a link check after the first does not index the list again.
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -9,6 +7,7 @@
 
 #include "platform/DirectoryLock.h"
 #include "common/FileUtil.h"
+#include "common/FsPath.h"
 #include "platform/ReplacedFile.h"
 #include "platform/MappedFile.h"
 #include "lists/FakeList.h"
@@ -93,10 +92,11 @@ void FakeList::KeepIndex(const std::string& path) const {
     // Another process writing in the directory now is not waited for: the
     // index is kept by a later run. Not flushed to the disk: a file lost or
     // cut short in a crash is refused when read.
-    const auto lock = DirectoryLock::Take(std::filesystem::path(path).parent_path().string(), std::chrono::milliseconds(0));
+    const auto lock = DirectoryLock::Take(PathText(FsPath(path).parent_path()), std::chrono::milliseconds(0));
     // Only a file of its own is replaced: a link in its place is not followed to another file.
-    struct stat st {};
-    if (!lock || (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))) return;
+    std::error_code ec;
+    const auto status = std::filesystem::symlink_status(FsPath(path), ec);
+    if (!lock || (!ec && std::filesystem::exists(status) && !std::filesystem::is_regular_file(status))) return;
     (void)ReplaceFile(path, parts, /*durable=*/false);
 }
 

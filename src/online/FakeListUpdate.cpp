@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unistd.h>
+#include <filesystem>
+
+#include "common/FsPath.h"
+#include "platform/LockFile.h"
 #include <utility>
 #include <vector>
 
@@ -130,16 +133,20 @@ std::optional<std::string> AcceptedList(DownloadResult& result, const OnlineSetu
 // the same, the old list goes back from a hard link kept meanwhile (or the new
 // one goes, when there was none).
 std::expected<void, std::string> CommitTogether(PreparedFile& list, PreparedFile& settings) {
-    const std::string keep = list.Target() + ".tmp-" + std::to_string(::getpid()) + ".old";
+    namespace fs = std::filesystem;
+    const fs::path target = FsPath(list.Target());
+    const fs::path keep = FsPath(list.Target() + ".tmp-" + std::to_string(lockfile::ProcessId()) + ".old");
     const bool hadList = FileExists(list.Target());
-    const bool kept = hadList && ::link(list.Target().c_str(), keep.c_str()) == 0;
+    std::error_code ec;
+    fs::create_hard_link(target, keep, ec);
+    const bool kept = hadList && !ec;
     auto done = list.Commit();
     if (done) {
         done = settings.Commit();
-        if (!done && kept) ::rename(keep.c_str(), list.Target().c_str());
-        if (!done && !hadList) ::unlink(list.Target().c_str());
+        if (!done && kept) fs::rename(keep, target, ec);
+        if (!done && !hadList) fs::remove(target, ec);
     }
-    if (kept) ::unlink(keep.c_str());
+    if (kept) fs::remove(keep, ec);
     return done;
 }
 

@@ -1,3 +1,4 @@
+#include "common/FsPath.h"
 #include "platform/DirectoryLock.h"
 
 #include <cstdlib>
@@ -51,8 +52,8 @@ void WatchForks() {
 // One name per directory however it is spelled ("dir", "dir/", "./dir").
 std::string KeyOf(const std::string& directory) {
     std::error_code ec;
-    const fs::path canonical = fs::weakly_canonical(fs::absolute(directory.empty() ? "." : directory, ec), ec);
-    return ec ? directory : canonical.string();
+    const fs::path canonical = fs::weakly_canonical(fs::absolute(FsPath(directory.empty() ? "." : directory), ec), ec);
+    return ec ? directory : PathText(canonical);
 }
 
 // First among the threads of this process: true when this thread may go on
@@ -138,7 +139,7 @@ std::expected<DirectoryLock, LockRefused> DirectoryLock::Take(const std::string&
     };
 
     // Then among the processes.
-    const std::optional<lockfile::Handle> file = lockfile::Open((fs::path(key) / kFileName).string());
+    const std::optional<lockfile::Handle> file = lockfile::Open(PathText(FsPath(key) / kFileName));
     if (!file) {
         forget();
         return std::unexpected(LockRefused{});

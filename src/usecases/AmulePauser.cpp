@@ -7,7 +7,10 @@ namespace kv {
 
 AmulePauser::AmulePauser(ProgramHome home, std::function<void(const Event&)> told, Options options)
     : home_(std::move(home)), told_(std::move(told)), options_(options) {
+#ifndef _WIN32
+    // Windows: no descriptor to poll beside a socket; a stop waits for the reply's time-out.
     if (::pipe2(cancel_, O_CLOEXEC) == 0) options_.timeouts.cancelFd = cancel_[0];
+#endif
     thread_ = std::thread([this] { Run(); });
 }
 

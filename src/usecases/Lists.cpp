@@ -7,8 +7,10 @@
 #include <cstring>
 
 #include <algorithm>
+#include <filesystem>
 
 #include "common/FileUtil.h"
+#include "common/FsPath.h"
 #include "common/Paths.h"
 #include "lists/OwnList.h"
 
@@ -19,6 +21,17 @@ namespace {
 constexpr const char* kNothingThere = "there is no such file";
 
 // Why the list at path cannot be read, or "" when it can (or may: the read says the rest).
+#ifdef _WIN32
+std::string UnreadableCause(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status st = fs::status(FsPath(path), ec);
+    if (!fs::exists(st)) return kNothingThere;
+    if (fs::is_directory(st)) return "it is a directory";
+    if (!fs::is_regular_file(st)) return "it is not a regular file";
+    return "";
+}
+#else
 std::string UnreadableCause(const std::string& path) {
     struct stat st{};
     if (::stat(path.c_str(), &st) != 0) {
@@ -34,6 +47,7 @@ std::string UnreadableCause(const std::string& path) {
     if (::access(path.c_str(), R_OK) != 0) return std::strerror(errno);
     return "";
 }
+#endif
 
 }  // namespace
 

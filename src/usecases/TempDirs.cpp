@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "common/FileUtil.h"
+#include "common/FsPath.h"
 
 namespace kv {
 
@@ -20,11 +21,15 @@ std::expected<TempDir, TempDirFailure> ResolveTempDir(const Settings& settings, 
         std::error_code ec;
         if (!IsDirectory(path)) {
             // A file where the directory should be is there, just not a directory.
-            if (std::filesystem::exists(path, ec))
+            if (std::filesystem::exists(FsPath(path), ec))
                 return std::unexpected(TempDirFailure{TempDirError::Unreadable, path, std::strerror(ENOTDIR)});
             return std::unexpected(TempDirFailure{TempDirError::Missing, path, ""});
         }
+#ifdef _WIN32
+        const int err = EACCES;  // a directory that cannot be listed is one the user may not read
+#else
         const int err = ::access(path.c_str(), R_OK | X_OK) == 0 ? EIO : errno;
+#endif
         return std::unexpected(TempDirFailure{TempDirError::Unreadable, path, std::strerror(err)});
     }
     if (given.empty()) dir->further = FurtherTempDirs(settings);

@@ -1,7 +1,5 @@
 #include "usecases/Watch.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <chrono>
 #include <limits>
@@ -20,18 +18,9 @@ namespace {
 
 // What tells a file's version apart without reading it: a save either
 // replaces the file (another inode) or writes it (another time and size).
-struct FileStamp {
-    uint64_t device = 0, inode = 0;
-    int64_t size = 0, modifiedNs = 0, changedNs = 0;
-    bool operator==(const FileStamp&) const = default;
-};
-
 std::optional<FileStamp> StampOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-    const auto ns = [](const timespec& t) { return int64_t{t.tv_sec} * 1'000'000'000 + t.tv_nsec; };
-    return FileStamp{static_cast<uint64_t>(st.st_dev), static_cast<uint64_t>(st.st_ino), static_cast<int64_t>(st.st_size),
-                     ns(st.st_mtim), ns(st.st_ctim)};
+    if (!FileExists(path)) return std::nullopt;
+    return StampOfFile(path);
 }
 
 bool IsMetName(const std::string& name) {

@@ -3,6 +3,9 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#ifdef _WIN32
+#include "platform/ReplacedFile.h"
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -35,6 +38,10 @@ bool PlainHost(std::string_view host) {
 
 }  // namespace
 
+#ifdef _WIN32
+// The user's profile directory is the user's own: no mode to set.
+bool WritePrivateFile(const std::string& path, const std::string& data) { return WriteFileAtomic(path, data); }
+#else
 bool WritePrivateFile(const std::string& path, const std::string& data) {
     const std::string temp = path + ".tmp-" + std::to_string(::getpid());
     // A file left by an earlier run goes; one planted meanwhile (a link to
@@ -56,6 +63,7 @@ bool WritePrivateFile(const std::string& path, const std::string& data) {
     if (!ok) ::unlink(temp.c_str());
     return ok;
 }
+#endif
 
 std::optional<AmuleConfEc> ReadAmuleConfEc(const std::string& amuleConfPath) {
     if (!FileExists(amuleConfPath)) return std::nullopt;

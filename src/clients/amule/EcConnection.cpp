@@ -1,10 +1,17 @@
 #include "clients/amule/EcConnection.h"
 
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include "common/WindowsText.h"
+#else
 #include <fcntl.h>
 #include <netdb.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -21,6 +28,43 @@
 namespace kv::ec {
 namespace {
 
+#ifdef _WIN32
+// Winsock: the same calls under other names, errors from WSAGetLastError, and
+// no cancel descriptor (a CRT pipe cannot be polled with a socket).
+constexpr int MSG_NOSIGNAL = 0;
+int SocketError() { return ::WSAGetLastError(); }
+bool WouldBlock(int error) { return error == WSAEWOULDBLOCK; }
+bool Interrupted(int error) { return error == WSAEINTR; }
+void CloseSocket(int fd) { ::closesocket(static_cast<SOCKET>(fd)); }
+int PollSockets(WSAPOLLFD* p, int count, int ms) { return ::WSAPoll(p, static_cast<ULONG>(count), ms); }
+using PollEntry = WSAPOLLFD;
+std::string ErrorWords(int error) { return win::ErrorText(static_cast<unsigned long>(error)); }
+
+int OpenSocket(const addrinfo& ai) {
+    static const bool started = [] {
+        WSADATA data;
+        return ::WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }();
+    if (!started) return -1;
+    const SOCKET s = ::WSASocketW(ai.ai_family, ai.ai_socktype, ai.ai_protocol, nullptr, 0, WSA_FLAG_NO_HANDLE_INHERIT);
+    if (s == INVALID_SOCKET) return -1;
+    u_long nonBlocking = 1;
+    ::ioctlsocket(s, FIONBIO, &nonBlocking);
+    return static_cast<int>(s);
+}
+#else
+int SocketError() { return errno; }
+bool WouldBlock(int error) { return error == EAGAIN || error == EWOULDBLOCK || error == EINPROGRESS; }
+bool Interrupted(int error) { return error == EINTR; }
+void CloseSocket(int fd) { ::close(fd); }
+int PollSockets(pollfd* p, int count, int ms) { return ::poll(p, static_cast<nfds_t>(count), ms); }
+using PollEntry = pollfd;
+std::string ErrorWords(int error) { return std::strerror(error); }
+int OpenSocket(const addrinfo& ai) {
+    return ::socket(ai.ai_family, ai.ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, ai.ai_protocol);
+}
+#endif
+
 using Clock = std::chrono::steady_clock;
 
 std::string Md5Hex(std::string_view bytes) { return HashText(Md5(bytes).data()); }
@@ -30,19 +74,24 @@ int MillisLeft(Clock::time_point deadline) {
     return left <= 0 ? 0 : static_cast<int>(std::min<long long>(left, 1 << 30));
 }
 
-AmuleError SystemError(AmuleErrorKind kind, int error) { return {kind, std::strerror(error)}; }
+AmuleError SystemError(AmuleErrorKind kind, int error) { return {kind, ErrorWords(error)}; }
 
 enum class Wait { Ready, TimedOut, Cancelled };
 
 // Waits for one socket to become ready, the deadline to pass or the cancel
 // descriptor to become readable.
 Wait WaitFor(int fd, short events, Clock::time_point deadline, int cancelFd) {
-    pollfd p[2] = {{fd, events, 0}, {cancelFd, POLLIN, 0}};
+#ifdef _WIN32
+    PollEntry p[1] = {{static_cast<SOCKET>(fd), events, 0}};
+    cancelFd = -1;
+#else
+    PollEntry p[2] = {{fd, events, 0}, {cancelFd, POLLIN, 0}};
+#endif
     for (;;) {
-        const int n = ::poll(p, cancelFd >= 0 ? 2 : 1, MillisLeft(deadline));
-        if (n > 0) return cancelFd >= 0 && p[1].revents != 0 ? Wait::Cancelled : Wait::Ready;
+        const int n = PollSockets(p, cancelFd >= 0 ? 2 : 1, MillisLeft(deadline));
+        if (n > 0) return cancelFd >= 0 && p[cancelFd >= 0 ? 1 : 0].revents != 0 ? Wait::Cancelled : Wait::Ready;
         if (n == 0) return Wait::TimedOut;
-        if (errno != EINTR) return Wait::Ready;  // the following call reports the error
+        if (!Interrupted(SocketError())) return Wait::Ready;  // the following call reports the error
     }
 }
 
@@ -51,22 +100,22 @@ AmuleError WaitError(Wait wait, const char* what) {
 }
 
 std::expected<int, AmuleError> ConnectOne(const addrinfo& ai, Clock::time_point deadline, int cancelFd) {
-    const int fd = ::socket(ai.ai_family, ai.ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, ai.ai_protocol);
-    if (fd < 0) return std::unexpected(SystemError(AmuleErrorKind::Refused, errno));
-    if (::connect(fd, ai.ai_addr, ai.ai_addrlen) != 0 && errno != EINPROGRESS) {
-        const int error = errno;
-        ::close(fd);
+    const int fd = OpenSocket(ai);
+    if (fd < 0) return std::unexpected(SystemError(AmuleErrorKind::Refused, SocketError()));
+    if (::connect(fd, ai.ai_addr, static_cast<socklen_t>(ai.ai_addrlen)) != 0 && !WouldBlock(SocketError())) {
+        const int error = SocketError();
+        CloseSocket(fd);
         return std::unexpected(SystemError(AmuleErrorKind::Refused, error));
     }
     if (const Wait wait = WaitFor(fd, POLLOUT, deadline, cancelFd); wait != Wait::Ready) {
-        ::close(fd);
+        CloseSocket(fd);
         return std::unexpected(WaitError(wait, "no connection"));
     }
     int error = 0;
     socklen_t length = sizeof error;
-    ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &error, &length);
+    ::getsockopt(fd, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length);
     if (error != 0) {
-        ::close(fd);
+        CloseSocket(fd);
         return std::unexpected(SystemError(AmuleErrorKind::Refused, error));
     }
     return fd;
@@ -137,7 +186,7 @@ std::string Describe(const AmuleError& error) {
 }
 
 EcConnection::~EcConnection() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) CloseSocket(fd_);
 }
 
 EcConnection::EcConnection(EcConnection&& other) noexcept
@@ -145,7 +194,7 @@ EcConnection::EcConnection(EcConnection&& other) noexcept
 
 EcConnection& EcConnection::operator=(EcConnection&& other) noexcept {
     if (this != &other) {
-        if (fd_ >= 0) ::close(fd_);
+        if (fd_ >= 0) CloseSocket(fd_);
         fd_ = std::exchange(other.fd_, -1);
         timeouts_ = other.timeouts_;
         limit_ = other.limit_;
@@ -160,9 +209,19 @@ std::expected<EcConnection, AmuleError> EcConnection::Open(const std::string& ho
     hints.ai_socktype = SOCK_STREAM;
     addrinfo* list = nullptr;
     const std::string service = std::to_string(port);
+#ifdef _WIN32
+    static const bool started = [] {
+        WSADATA data;
+        return ::WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    }();
+    (void)started;
+    if (const int rc = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &list); rc != 0)
+        return std::unexpected(AmuleError{AmuleErrorKind::UnknownHost, ErrorWords(rc)});
+#else
     if (const int rc = ::getaddrinfo(host.c_str(), service.c_str(), &hints, &list); rc != 0)
         return std::unexpected(AmuleError{rc == EAI_SYSTEM ? AmuleErrorKind::Refused : AmuleErrorKind::UnknownHost,
                                          rc == EAI_SYSTEM ? std::strerror(errno) : ::gai_strerror(rc)});
+#endif
     const auto deadline = Clock::now() + timeouts.connect;
     std::expected<int, AmuleError> fd = std::unexpected(AmuleError{AmuleErrorKind::Refused, "no address"});
     for (const addrinfo* ai = list; ai != nullptr; ai = ai->ai_next) {
@@ -178,7 +237,7 @@ std::expected<EcConnection, AmuleError> EcConnection::Open(const std::string& ho
 }
 
 void EcConnection::Close() {
-    if (fd_ >= 0) ::close(fd_);
+    if (fd_ >= 0) CloseSocket(fd_);
     fd_ = -1;
 }
 
@@ -187,14 +246,16 @@ Clock::time_point EcConnection::DeadlineFromNow() const { return std::min(Clock:
 std::expected<void, AmuleError> EcConnection::SendAll(const std::string& bytes, Clock::time_point deadline) {
     size_t sent = 0;
     while (sent < bytes.size()) {
-        const ssize_t n = ::send(fd_, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        const int chunk = static_cast<int>(std::min<size_t>(bytes.size() - sent, 1 << 20));
+        const ssize_t n = ::send(fd_, bytes.data() + sent, chunk, MSG_NOSIGNAL);
+        const int error = n < 0 ? SocketError() : 0;
         if (n > 0) {
             sent += static_cast<size_t>(n);
-        } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+        } else if (n < 0 && WouldBlock(error)) {
             if (const Wait wait = WaitFor(fd_, POLLOUT, deadline, timeouts_.cancelFd); wait != Wait::Ready)
                 return std::unexpected(WaitError(wait, "sending"));
-        } else if (n < 0 && errno != EINTR) {
-            return std::unexpected(SystemError(AmuleErrorKind::Closed, errno));
+        } else if (n < 0 && !Interrupted(error)) {
+            return std::unexpected(SystemError(AmuleErrorKind::Closed, error));
         }
     }
     return {};
@@ -206,16 +267,17 @@ std::expected<void, AmuleError> EcConnection::ReceiveExactly(size_t count, Clock
     char buffer[65536];
     const size_t wanted = bytes.size() + count;
     while (bytes.size() < wanted) {
-        const ssize_t n = ::recv(fd_, buffer, std::min(sizeof buffer, wanted - bytes.size()), 0);
+        const ssize_t n = ::recv(fd_, buffer, static_cast<int>(std::min(sizeof buffer, wanted - bytes.size())), 0);
+        const int error = n < 0 ? SocketError() : 0;
         if (n > 0) {
             bytes.append(buffer, static_cast<size_t>(n));
         } else if (n == 0) {
             return std::unexpected(AmuleError{AmuleErrorKind::Closed, {}});
-        } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+        } else if (WouldBlock(error)) {
             if (const Wait wait = WaitFor(fd_, POLLIN, deadline, timeouts_.cancelFd); wait != Wait::Ready)
                 return std::unexpected(WaitError(wait, ""));
-        } else if (errno != EINTR) {
-            return std::unexpected(SystemError(AmuleErrorKind::Closed, errno));
+        } else if (!Interrupted(error)) {
+            return std::unexpected(SystemError(AmuleErrorKind::Closed, error));
         }
     }
     return {};
