@@ -21,6 +21,7 @@
 #include "ed2k/LinkText.h"
 #include "usecases/AmuleCheck.h"
 #include "usecases/AmulePauser.h"
+#include "usecases/Guard.h"
 #include "usecases/Check.h"
 #include "usecases/ClientDetection.h"
 #include "usecases/ImportClient.h"
@@ -803,6 +804,9 @@ void PrintWatchFinding(const Finding& f, bool json, std::ostream& out) {
 // A change in a temp directory or a list is checked at the latest this long
 // after it, however busy the client keeps the directory.
 constexpr int kWatchDelayMs = 2000;
+// A download added to aMule's queue is judged within this: one reading a
+// second, and its reply.
+constexpr int kQueueCheckedWithinS = 4;
 
 // The finding travels in the environment only: no shell ever parses a download's name.
 Environment FindingEnvironment(const Finding& f, const std::string& dir) {
@@ -889,6 +893,92 @@ void SayPaused(const AmulePauser::Event& e, const Output& o) {
 
 }  // namespace
 
+namespace {
+
+// What the guard and the queue watch did in aMule, one whole line at a time.
+void SayGuard(const GuardEvent& e, const Output& o) {
+    const std::string name = VisibleControls(ToDisplayUtf8(e.name));
+    const std::string why = VisibleControls(ToDisplayUtf8(e.why));
+    std::string line;
+    switch (e.kind) {
+        case GuardEvent::Kind::Paused:
+            if (o.quiet) return;
+            line = PausedInAmule(name);
+            break;
+        case GuardEvent::Kind::Cancelled:
+            if (o.quiet) return;
+            line = T(QT_TRANSLATE_NOOP("Cli", "Cancelled in aMule: %1"), {name});
+            break;
+        case GuardEvent::Kind::CancelledAgain:
+            line = why.empty() ? T(QT_TRANSLATE_NOOP("Cli", "Cancelled in aMule, it came back: %1"), {name})
+                               : T(QT_TRANSLATE_NOOP("Cli", "Cancelled in aMule, it came back: %1 (seen before as %2)"),
+                                   {name, why});
+            break;
+        case GuardEvent::Kind::Refused:
+            line = T(QT_TRANSLATE_NOOP("Cli", "aMule refused to act on %1: %2"), {name, why});
+            break;
+        case GuardEvent::Kind::NotRecorded:
+            line = T(QT_TRANSLATE_NOOP("Cli", "Could not record %1 in MYFAKES.DAT: %2"), {name, why});
+            break;
+        case GuardEvent::Kind::Unreachable:
+            line = T(QT_TRANSLATE_NOOP("Cli", "aMule does not answer (%1); the watch goes on and acts once it does."),
+                     {why});
+            break;
+        case GuardEvent::Kind::Reachable:
+            if (o.quiet) return;
+            line = T(QT_TRANSLATE_NOOP("Cli", "aMule answers again at %1."), {why});
+            break;
+        case GuardEvent::Kind::NoConnection: line = T(text::kNoAmuleConnection); break;
+    }
+    o.err << line + '\n' << std::flush;
+}
+
+// `watch --amule` over External Connections: with --guard, and wherever aMule's
+// temp directory cannot be read here.
+int RunQueueWatchCommand(const ProgramHome& home, const WatchArgs& args, const std::vector<std::string>& command,
+                         const Output& o) {
+    const Say say = [&](const std::string& line) { o.err << VisibleControls(ToDisplayUtf8(line)) << '\n' << std::flush; };
+    CommandQueue commands(args.execTimeoutSeconds * 1000, say);
+    DirectoryWatch watch(say, command.empty() ? nullptr : &commands);
+    if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
+    QueueWatchRequest request;
+    request.fakeList = args.fakesFile;
+    request.tempDir = args.tempDir;
+    request.pause = args.amulePause;
+    request.guard = args.guard;
+    request.cancel = args.cancelFakes;
+    request.suspects = args.guardSuspects;
+    const std::string dir = args.tempDir.empty() ? ConfiguredTempDir(home.settings) : args.tempDir;
+    QueueWatchHandlers handlers;
+    handlers.started = [&] {
+        if (o.quiet) return;
+        const auto stored = StoredAmuleConnection(home);
+        const std::string where = stored ? AmuleWhere(*stored) : std::string("-");
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Watching the aMule queue at %1; new downloads are checked within %2 s "
+                                            "(Ctrl+C ends, SIGHUP reads the lists again)"),
+                   {VisibleControls(where), std::to_string(kQueueCheckedWithinS)});
+        if (!TempDirReadable(dir))
+            o.err << ' ' << T(QT_TRANSLATE_NOOP("Cli", "The temp directory is not readable here: downloads are judged by "
+                                                       "name, the lists and what aMule says."));
+        o.err << '\n' << std::flush;
+    };
+    handlers.finding = [&](const Finding& f) {
+        PrintWatchFinding(f, args.json, o.out);
+        if (!command.empty()) commands.Add(command, FindingEnvironment(f, dir));
+    };
+    handlers.event = [&](const GuardEvent& e) { SayGuard(e, o); };
+    handlers.problem = [&](const CheckFailure& failure) {
+        o.err << FlattenToOneLine(ToDisplayUtf8(text::CheckFailed(failure))) << '\n' << std::flush;
+    };
+    ListStore lists(home);
+    RunQueueWatch(lists, request, watch, handlers);
+    commands.StopAll();
+    if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
+    return kExitOk;
+}
+
+}  // namespace
+
 int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o) {
     const ProgramHome home = ProgramHome::At(dirs);
     std::vector<std::string> command;
@@ -904,6 +994,8 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
         }
     }
     const std::string dir = args.tempDir.empty() ? ConfiguredTempDir(home.settings) : args.tempDir;
+    // aMule on another machine, or the guard: aMule's queue is what is followed.
+    if (args.amule && (args.guard || !TempDirReadable(dir))) return RunQueueWatchCommand(home, args, command, o);
     if (dir.empty()) return Fail(o.err, text::TempDirFailed({TempDirError::NotSet, "", ""}));
     if (!IsDirectory(dir)) return Fail(o.err, text::TempDirFailed({TempDirError::Missing, dir, ""}));
     if (const int refused = RefuseClientSettings(home, dir, o)) return refused;
