@@ -71,7 +71,10 @@ public:
     QueueWatch(ListStore& lists, const QueueWatchRequest& request, ChangeSource& changes,
                const QueueWatchHandlers& handlers, const QueueWatchTiming& timing)
         : lists_(lists), request_(request), changes_(changes), handlers_(handlers), timing_(timing),
-          ownPath_(OwnListPath(lists.home())) {}
+          ownPath_(OwnListPath(lists.home())) {
+        timeouts_ = timing.timeouts;
+        timeouts_.cancelFd = changes.RequestFd();  // Ctrl+C ends a wait on aMule at once
+    }
 
     void Run() {
         LoadLists();
@@ -108,6 +111,7 @@ private:
     const QueueWatchHandlers& handlers_;
     const QueueWatchTiming& timing_;
     const std::string ownPath_;
+    ec::Timeouts timeouts_;
 
     std::optional<AmuleSession> session_;
     std::unordered_map<Ed2kHash, Seen> seen_;  // in aMule's queue at its last reading
@@ -178,6 +182,8 @@ void QueueWatch::OwnListChanged() {
 
 void QueueWatch::Lost(const AmuleFailure& failure) {
     session_.reset();
+    // A stop or reload cut the wait short: aMule is not to blame.
+    if (failure.kind == AmuleFailure::Kind::Failed && failure.error.kind == AmuleErrorKind::Cancelled) return;
     if (saidLost_) return;
     saidLost_ = true;
     if (failure.kind == AmuleFailure::Kind::NoConnection) Event(GuardEvent::Kind::NoConnection);
@@ -188,7 +194,7 @@ void QueueWatch::Poll() {
     lastPoll_ = Clock::now();
     OwnListChanged();
     if (!session_) {
-        auto opened = AmuleSession::Open(lists_.home(), timing_.timeouts);
+        auto opened = AmuleSession::Open(lists_.home(), timeouts_);
         if (!opened) return Lost(opened.error());
         session_.emplace(std::move(*opened));
     }
