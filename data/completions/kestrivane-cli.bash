@@ -54,7 +54,7 @@ _kestrivane_cli() {
             opts="--help --home --detect"
             ;;
         watch)
-            opts="--help --home --temp-dir --fakes --json --exec --exec-timeout --amule --pause-fakes --guard --cancel-fakes --guard-suspects"
+            opts="--help --home --temp-dir --fakes --json --exec --exec-timeout --amule --pause-fakes --guard --cancel-fakes --guard-suspects --notify-url"
             ;;
         search)
             opts="--help --home --temp-dir --json"

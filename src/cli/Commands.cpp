@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <unordered_map>
 
 #include "cli/DirectoryWatch.h"
 #include "cli/QmCatalog.h"
@@ -22,6 +24,7 @@
 #include "usecases/AmuleCheck.h"
 #include "usecases/AmulePauser.h"
 #include "usecases/Guard.h"
+#include "usecases/Notify.h"
 #include "usecases/Check.h"
 #include "usecases/ClientDetection.h"
 #include "usecases/ImportClient.h"
@@ -895,6 +898,17 @@ void SayPaused(const AmulePauser::Event& e, const Output& o) {
 
 namespace {
 
+// --notify-url: findings and actions posted from a thread of their own; a notice given up is said.
+void StartWebHook(std::optional<WebHook>& hook, const WatchArgs& args, const Output& o) {
+    if (args.notifyUrl.empty()) return;
+    hook.emplace(args.notifyUrl, [&o](const FakeNotice& n, const std::string& why) {
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not post the notice of %1 to --notify-url: %2"),
+                   {VisibleControls(ToDisplayUtf8(n.name)), VisibleControls(ToDisplayUtf8(why))}) +
+                     '\n'
+              << std::flush;
+    });
+}
+
 // What the guard and the queue watch did in aMule, one whole line at a time.
 void SayGuard(const GuardEvent& e, const Output& o) {
     const std::string name = VisibleControls(ToDisplayUtf8(e.name));
@@ -962,16 +976,38 @@ int RunQueueWatchCommand(const ProgramHome& home, const WatchArgs& args, const s
                                                        "name, the lists and what aMule says."));
         o.err << '\n' << std::flush;
     };
+    std::optional<WebHook> hook;
+    StartWebHook(hook, args, o);
+    std::unordered_map<Ed2kHash, FakeNotice> notices;  // what was found, for the notice of what was done
     handlers.finding = [&](const Finding& f) {
         PrintWatchFinding(f, args.json, o.out);
         if (!command.empty()) commands.Add(command, FindingEnvironment(f, dir));
+        if (!hook) return;
+        FakeNotice n = NoticeOf(f);
+        hook->Post(n);
+        if (f.download.hash) notices[*f.download.hash] = std::move(n);
     };
-    handlers.event = [&](const GuardEvent& e) { SayGuard(e, o); };
+    handlers.event = [&](const GuardEvent& e) {
+        SayGuard(e, o);
+        if (!hook || !e.hash) return;
+        const char* action = e.kind == GuardEvent::Kind::Paused           ? "paused"
+                             : e.kind == GuardEvent::Kind::Cancelled      ? "cancelled"
+                             : e.kind == GuardEvent::Kind::CancelledAgain ? "cancelled-again"
+                                                                          : nullptr;
+        if (!action) return;
+        const auto found = notices.find(*e.hash);
+        FakeNotice n = found != notices.end() ? found->second : FakeNotice{e.hash->ToHex(), e.name, 0, "fake", {}, "", 0};
+        n.name = e.name;
+        n.action = action;
+        n.time = static_cast<int64_t>(std::time(nullptr));
+        hook->Post(std::move(n));
+    };
     handlers.problem = [&](const CheckFailure& failure) {
         o.err << FlattenToOneLine(ToDisplayUtf8(text::CheckFailed(failure))) << '\n' << std::flush;
     };
     ListStore lists(home);
     RunQueueWatch(lists, request, watch, handlers);
+    hook.reset();
     commands.StopAll();
     if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
     return kExitOk;
@@ -1007,6 +1043,8 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
 
     std::optional<AmulePauser> pauser;
     if (args.amulePause) pauser.emplace(home, [&](const AmulePauser::Event& e) { SayPaused(e, o); });
+    std::optional<WebHook> hook;
+    StartWebHook(hook, args, o);
 
     WatchHandlers handlers;
     handlers.started = [&] { SayWatchStarted(dir, WatchedDirs(home.settings, dir, !args.tempDir.empty()).size(), o); };
@@ -1015,6 +1053,7 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
         // A new fake stops costing bandwidth at once, without the watch waiting on aMule.
         if (pauser && f.download.hash) pauser->Pause(*f.download.hash, f.download.name);
         if (!command.empty()) commands.Add(command, FindingEnvironment(f, dir));
+        if (hook) hook->Post(NoticeOf(f));
     };
     handlers.problem = [&](const CheckFailure& failure) {
         // Watching goes on: the list or the directory may come back.
@@ -1028,6 +1067,7 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
     WatchTiming timing;
     timing.delayMs = kWatchDelayMs;
     RunWatch(lists, request, watch, handlers, timing);
+    hook.reset();
     pauser.reset();
     commands.StopAll();
     if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());

@@ -67,6 +67,7 @@ struct WatchArgs {
     bool guard = false;           // keep fakes out of aMule for good (--guard)
     bool cancelFakes = false;     // the guard cancels fakes rather than pausing them
     bool guardSuspects = false;   // the guard acts on suspects too
+    std::string notifyUrl;        // each finding and guard action posted there as JSON ("" = none)
 };
 
 // Where a command writes and how much.

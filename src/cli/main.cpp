@@ -274,6 +274,11 @@ struct Cli {
         watchCmd->add_flag("--guard-suspects", watchArgs.guardSuspects,
                            T(QT_TRANSLATE_NOOP("Cli", "With --guard: suspects too, not only what a list or you marked")))
             ->needs(guardOpt);
+        watchCmd->add_option("--notify-url", watchArgs.notifyUrl,
+                             T(QT_TRANSLATE_NOOP("Cli", "POST each finding and each action of the guard to URL as JSON "
+                                                        "(hash, name, size, verdict, reasons, action, time); never holds up "
+                                                        "the watch")))
+            ->type_name("URL");
         watchCmd->add_option("--exec", watchArgs.exec,
                              T(QT_TRANSLATE_NOOP("Cli", "Run CMD for each finding (split like a shell would, never run by one); the finding is in "
                              "KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; its "

@@ -984,5 +984,13 @@ scheiterte, die lokale Liste fand trotzdem Fakes oder Verdächtige.</translation
         <source>The temp directory is not readable here: downloads are judged by name, the lists and what aMule says.</source>
         <translation>Das Temp-Verzeichnis ist hier nicht lesbar: Downloads werden nach Name, Listen und den Angaben von aMule beurteilt.</translation>
     </message>
+    <message>
+        <source>POST each finding and each action of the guard to URL as JSON (hash, name, size, verdict, reasons, action, time); never holds up the watch</source>
+        <translation>Jeden Fund und jede Aktion des Wächters als JSON an URL senden (POST: hash, name, size, verdict, reasons, action, time); hält die Überwachung nie auf</translation>
+    </message>
+    <message>
+        <source>Could not post the notice of %1 to --notify-url: %2</source>
+        <translation>Konnte die Meldung zu %1 nicht an --notify-url senden: %2</translation>
+    </message>
 </context>
 </TS>

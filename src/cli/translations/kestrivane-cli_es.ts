@@ -984,5 +984,13 @@ actualización falló, la lista local aun así encontró fakes o sospechosos.</t
         <source>The temp directory is not readable here: downloads are judged by name, the lists and what aMule says.</source>
         <translation>La carpeta temporal no se puede leer aquí: las descargas se juzgan por el nombre, las listas y lo que dice aMule.</translation>
     </message>
+    <message>
+        <source>POST each finding and each action of the guard to URL as JSON (hash, name, size, verdict, reasons, action, time); never holds up the watch</source>
+        <translation>Enviar cada hallazgo y cada acción de la guardia a URL como JSON (POST: hash, name, size, verdict, reasons, action, time); nunca detiene la vigilancia</translation>
+    </message>
+    <message>
+        <source>Could not post the notice of %1 to --notify-url: %2</source>
+        <translation>No se pudo enviar el aviso de %1 a --notify-url: %2</translation>
+    </message>
 </context>
 </TS>

@@ -984,5 +984,13 @@ la mise à jour a échoué, la liste locale a tout de même trouvé des fakes ou
         <source>The temp directory is not readable here: downloads are judged by name, the lists and what aMule says.</source>
         <translation>Le dossier temporaire n&apos;est pas lisible ici : les téléchargements sont jugés sur leur nom, les listes et ce que dit aMule.</translation>
     </message>
+    <message>
+        <source>POST each finding and each action of the guard to URL as JSON (hash, name, size, verdict, reasons, action, time); never holds up the watch</source>
+        <translation>Envoyer chaque trouvaille et chaque action de la garde à URL en JSON (POST : hash, name, size, verdict, reasons, action, time) ; ne retient jamais la surveillance</translation>
+    </message>
+    <message>
+        <source>Could not post the notice of %1 to --notify-url: %2</source>
+        <translation>Impossible d&apos;envoyer l&apos;avis concernant %1 à --notify-url : %2</translation>
+    </message>
 </context>
 </TS>

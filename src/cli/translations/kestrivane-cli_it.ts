@@ -984,5 +984,13 @@ l&apos;aggiornamento è fallito, la lista locale ha comunque trovato fake o sosp
         <source>The temp directory is not readable here: downloads are judged by name, the lists and what aMule says.</source>
         <translation>La cartella temporanea non è leggibile qui: i download sono giudicati dal nome, dalle liste e da ciò che dice aMule.</translation>
     </message>
+    <message>
+        <source>POST each finding and each action of the guard to URL as JSON (hash, name, size, verdict, reasons, action, time); never holds up the watch</source>
+        <translation>Inviare ogni rilevamento e ogni azione della guardia a URL come JSON (POST: hash, name, size, verdict, reasons, action, time); non trattiene mai la sorveglianza</translation>
+    </message>
+    <message>
+        <source>Could not post the notice of %1 to --notify-url: %2</source>
+        <translation>Impossibile inviare l&apos;avviso di %1 a --notify-url: %2</translation>
+    </message>
 </context>
 </TS>
