@@ -8,7 +8,7 @@ set(KV_VERDICT_SOURCES
   ${PROJECT_SOURCE_DIR}/src/inspect/Reason.cpp ${PROJECT_SOURCE_DIR}/src/inspect/Extension.cpp
   ${PROJECT_SOURCE_DIR}/src/inspect/Sniff.cpp ${PROJECT_SOURCE_DIR}/src/inspect/MediaDetectors.cpp
   ${PROJECT_SOURCE_DIR}/src/inspect/Detectors.cpp ${PROJECT_SOURCE_DIR}/src/inspect/DataDetectors.cpp
-  ${PROJECT_SOURCE_DIR}/src/usecases/ReportText.cpp)
+  ${PROJECT_SOURCE_DIR}/src/usecases/ReportText.cpp ${PROJECT_SOURCE_DIR}/src/usecases/Verdict.cpp)
 set(KV_VERDICT_TS_FILES)
 foreach(lang IN LISTS KV_LANGUAGES)
   list(APPEND KV_VERDICT_TS_FILES ${PROJECT_SOURCE_DIR}/src/translations/kestrivane-verdicts_${lang}.ts)

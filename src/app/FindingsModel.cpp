@@ -28,14 +28,13 @@ FindingsModel::Kept FindingsModel::Keep(Finding&& f) {
     k.download = std::move(f.download);
     std::vector<Ed2kHash>().swap(k.download.partHashes);
     std::vector<ByteRange>().swap(k.download.gaps);
-    k.description = std::move(f.description);
-    k.listName = std::move(f.listName);
-    if (f.suspicion) k.suspicion = std::make_unique<inspect::Suspicion>(std::move(*f.suspicion));
     // Kept apart only where the lists changed what the detectors said: the own list may change its mind.
-    if (f.inspected && !(k.suspicion && *k.suspicion == *f.inspected))
-        k.inspected = std::make_unique<inspect::Suspicion>(std::move(*f.inspected));
+    const std::vector<inspect::Suspicion>& reasons = f.verdict.reasons;
+    k.inspectedIsReason = f.inspected && reasons.size() == 1 && reasons.front() == *f.inspected;
+    if (f.inspected && !k.inspectedIsReason) k.inspected = std::make_unique<inspect::Suspicion>(std::move(*f.inspected));
+    k.verdict = std::move(f.verdict);
     k.problem = f.problem;
-    k.fake = f.fake, k.fromBackup = f.fromBackup, k.allowed = f.allowed;
+    k.fromBackup = f.fromBackup, k.bytesElsewhere = f.bytesElsewhere;
     return k;
 }
 
@@ -43,21 +42,13 @@ Finding FindingsModel::Restore(const Kept& k) {
     Finding f;
     f.part = k.part;
     f.download = k.download;
-    f.fake = k.fake;
-    f.description = k.description;
-    f.listName = k.listName;
-    if (k.suspicion) f.suspicion = *k.suspicion;
-    f.inspected = k.inspected ? std::optional(*k.inspected) : f.suspicion;
+    f.verdict = k.verdict;
+    if (k.inspected) f.inspected = *k.inspected;
+    else if (k.inspectedIsReason) f.inspected = k.verdict.reasons.front();
     f.problem = k.problem;
     f.fromBackup = k.fromBackup;
-    f.allowed = k.allowed;
+    f.bytesElsewhere = k.bytesElsewhere;
     return f;
-}
-
-RowKind FindingsModel::KindOf(const Kept& k) {
-    if (k.fake) return RowKind::Fake;
-    const bool suspect = !k.allowed && k.suspicion && k.suspicion->severity == inspect::Severity::Suspect;
-    return suspect ? RowKind::Suspect : RowKind::Plain;
 }
 
 void FindingsModel::Reset() {
@@ -182,7 +173,7 @@ QString FindingsModel::StateText(ClientState state) {
 QVariant FindingsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const Slot slot = rows_[static_cast<size_t>(index.row())];
-    const RowKind kind = slot.hit ? RowKind::Plain : KindOf(findings_[slot.index]);
+    const RowKind kind = slot.hit ? RowKind::Plain : KindOf(findings_[slot.index].verdict);
     switch (role) {
         case Qt::DisplayRole: return Cell(slot, index.column());
         case kRowKindRole: return static_cast<int>(kind);

@@ -54,15 +54,16 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
-    // A finding as a long list keeps it: the few rows with a suspicion hold
-    // it apart, and what the detectors said before the lists is dropped.
+    // A finding as a long list keeps it: the few rows with reasons hold them
+    // apart, and what the detectors said before the lists only where it differs.
     struct Kept {
         std::string part;
         Download download;
-        std::string description, listName;
-        std::unique_ptr<inspect::Suspicion> suspicion, inspected;
+        Verdict verdict;
+        std::unique_ptr<inspect::Suspicion> inspected;
         ReadProblem problem = ReadProblem::None;
-        bool fake = false, fromBackup = false, allowed = false;
+        bool fromBackup = false, bytesElsewhere = false;
+        bool inspectedIsReason = false;  // what the detectors said is the verdict's one reason
         std::optional<ClientState> clientState;  // an aMule row's
     };
     // A shown row: an index into the findings or the hits, in the order they came.
@@ -72,7 +73,6 @@ private:
     };
     static Kept Keep(Finding&& f);
     static Finding Restore(const Kept& k);
-    static RowKind KindOf(const Kept& k);
     static QString StateText(ClientState state);
     static constexpr int kAmuleState = 3;
     QString Cell(Slot slot, int column) const;

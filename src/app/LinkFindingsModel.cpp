@@ -5,21 +5,19 @@
 #include "RowColours.h"
 #include "Translations.h"
 #include "common/DisplayText.h"
+#include "app/presenter/ResultRows.h"
 #include "usecases/ReportText.h"
 
 namespace kv::app {
 
 namespace {
 
-RowKind KindOf(LinkVerdict v) {
-    return v == LinkVerdict::Fake ? RowKind::Fake : v == LinkVerdict::Suspect ? RowKind::Suspect : RowKind::Plain;
-}
-
 QString Tip(const LinkFinding& f) {
     QString tip = Shown(f.link ? f.link->Text() : f.raw);
-    if (f.fake()) tip += QLatin1Char('\n') + LinkFindingsModel::tr("Named by %1").arg(Shown(f.listName));
-    if (f.fake() && !f.suspect.empty())
-        tip += QLatin1Char('\n') + LinkFindingsModel::tr("Also suspect: %1").arg(Shown(f.suspect));
+    if (!f.verdict.fake()) return tip;
+    tip += QLatin1Char('\n') + LinkFindingsModel::tr("Named by %1").arg(Shown(f.verdict.entry.listName));
+    if (!f.verdict.reasons.empty())
+        tip += QLatin1Char('\n') + LinkFindingsModel::tr("Also suspect: %1").arg(Shown(ReasonsText(f.verdict)));
     return tip;
 }
 
@@ -57,10 +55,10 @@ QVariant LinkFindingsModel::data(const QModelIndex& index, int role) const {
         case Qt::BackgroundRole: return kind == RowKind::Plain ? QVariant() : QVariant(ColoursFor(kind, palette_).background);
         case Qt::ForegroundRole: return kind == RowKind::Plain ? QVariant() : QVariant(ColoursFor(kind, palette_).text);
         case Qt::FontRole: {
-            if (kind == RowKind::Plain && f.verdict != LinkVerdict::Malformed) return {};
+            if (kind == RowKind::Plain && f.verdict.kind != VerdictKind::NotChecked) return {};
             QFont font;
             font.setBold(kind != RowKind::Plain);
-            font.setItalic(f.verdict == LinkVerdict::Malformed);
+            font.setItalic(f.verdict.kind == VerdictKind::NotChecked);
             return font;
         }
         default: return {};

@@ -89,17 +89,18 @@ std::string JsonDump(const nlohmann::ordered_json& j, int indent = -1) {
 
 nlohmann::ordered_json FindingJson(const Finding& f) {
     const Download& d = f.download;
+    const Verdict& v = f.verdict;
     return {{"part", ToDisplayUtf8(f.part)},
             {"name", ToDisplayUtf8(d.name)},
             {"size", static_cast<int64_t>(d.size)},
             {"hash", d.hash ? d.hash->ToHex() : std::string()},
-            {"fake", f.fake},
-            {"description", ToDisplayUtf8(f.description)},
+            {"fake", v.fake()},
+            {"description", ToDisplayUtf8(v.entry.description)},
             {"link", ToDisplayUtf8(LinkFor(d))},
-            {"suspect", f.suspect() ? nlohmann::ordered_json(ToDisplayUtf8(f.suspicion->reason))
+            {"suspect", v.suspect() ? nlohmann::ordered_json(ToDisplayUtf8(v.reasons.front().reason))
                                     : nlohmann::ordered_json(nullptr)},
-            {"note", f.note() ? nlohmann::ordered_json(ToDisplayUtf8(f.suspicion->reason)) : nlohmann::ordered_json(nullptr)},
-            {"allowed", f.allowed}};
+            {"note", v.Note() ? nlohmann::ordered_json(ToDisplayUtf8(v.Note()->reason)) : nlohmann::ordered_json(nullptr)},
+            {"allowed", v.allowed}};
 }
 
 // A field of a check row: its own control bytes shown, never taken for a
@@ -112,7 +113,8 @@ void AppendField(std::string& out, std::string_view field) {
 
 // Whether the row's verdict is the plain OK, the same words for every such row.
 bool PlainOk(const Finding& f) {
-    return f.problem == ReadProblem::None && !f.allowed && !f.fake && !f.suspicion && !f.fromBackup && !f.bytesElsewhere;
+    return f.problem == ReadProblem::None && f.verdict.kind == VerdictKind::Clean && !f.verdict.allowed &&
+           f.verdict.reasons.empty() && !f.fromBackup;
 }
 
 // Warns when the lists a check used can find nothing: no record at all, or a
@@ -173,7 +175,7 @@ private:
 class CheckPrinter final : public CheckProgress {
 public:
     CheckPrinter(const CheckArgs& args, const Output& o) : args_(args), o_(o), json_(out_) {
-        AppendField(ok_, VerdictOf(Finding{}, Words()));
+        AppendField(ok_, VerdictText(Verdict{}, Words()));
     }
 
     void ListsLoaded(const kv::ListsLoaded& lists) override {
@@ -650,7 +652,7 @@ int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
         const auto result = CheckTempDirs(lists, request);
         if (!result) return Fail(o.err, text::CheckFailed(result.error()));
         for (const Finding& f : result->report.listed)
-            if (f.fake) lines += FindingListLine(f);
+            if (f.verdict.fake()) lines += FindingListLine(f);
     }
     if (lines.empty()) {
         o.err << (args.own ? T(text::kOwnListEmpty) : T(QT_TRANSLATE_NOOP("Cli", "The check found no fake to export.")))
@@ -697,10 +699,10 @@ nlohmann::ordered_json LinkJson(const LinkFinding& f) {
             {"name", read ? json(ToDisplayUtf8(f.link->name)) : json(nullptr)},
             {"size", read ? json(f.link->size) : json(nullptr)},
             {"hash", read ? json(f.link->hash.ToHex()) : json(nullptr)},
-            {"fake", f.fake()},
-            {"description", ToDisplayUtf8(f.description)},
-            {"list", NullOr(f.listName)},
-            {"suspect", NullOr(f.suspect)},
+            {"fake", f.verdict.fake()},
+            {"description", ToDisplayUtf8(f.verdict.entry.description)},
+            {"list", NullOr(f.verdict.entry.listName)},
+            {"suspect", NullOr(ReasonsText(f.verdict))},
             {"link", read ? json(ToDisplayUtf8(f.link->Text())) : NullOr(f.raw)},
             {"error", NullOr(f.error)}};
 }
@@ -716,17 +718,17 @@ public:
         if (report.listRecords == 0 && !o_.quiet) o_.err << T(text::kNoListForLinks) << '\n';
         if (args_.format == LinksFormat::Rows) out_ += T(text::kLinkCheckHead) + "\n \n";
         ok_.clear();
-        AppendVisible(ok_, LinkVerdictText(LinkFinding{}, Words()));
+        AppendVisible(ok_, VerdictText(Verdict{}, Words()));
     }
 
     void Take(LinkFinding&& f) override {
-        const bool malformed = f.verdict == LinkVerdict::Malformed;
+        const VerdictKind kind = f.verdict.kind;
+        const bool malformed = kind == VerdictKind::NotChecked;
         if (malformed) {
             if (f.line > 0) errors_ += T(QT_TRANSLATE_NOOP("Cli", "Line %1: "), {std::to_string(f.line)});
             errors_ += FlattenToOneLine(ToDisplayUtf8(f.error)) + '\n';
         }
-        const bool listed = f.verdict == LinkVerdict::Fake || f.verdict == LinkVerdict::Suspect ||
-                            (args_.showAll && f.verdict == LinkVerdict::Ok);
+        const bool listed = f.verdict.Listed() || (args_.showAll && kind == VerdictKind::Clean);
         if (args_.format == LinksFormat::Json) {
             if (listed || malformed) json_.Add(LinkJson(f));
             if (out_.size() >= kFlushAt) Flush();
@@ -741,7 +743,7 @@ public:
             out_ += '\t';
             AppendVisible(out_, LinkShownName(f));
             out_ += '\t';
-            if (f.verdict == LinkVerdict::Ok && !f.allowed)
+            if (kind == VerdictKind::Clean && !f.verdict.allowed)
                 out_ += ok_;
             else
                 AppendVisible(out_, LinkVerdictText(f, Words()));
@@ -818,7 +820,7 @@ Environment FindingEnvironment(const Finding& f, const std::string& dir) {
             {"KV_NAME", ToDisplayUtf8(d.name)},
             {"KV_SIZE", std::to_string(d.size)},
             {"KV_HASH", d.hash ? d.hash->ToHex() : std::string()},
-            {"KV_KIND", f.fake ? "fake" : "suspect"},
+            {"KV_KIND", f.verdict.fake() ? "fake" : "suspect"},
             {"KV_DESCRIPTION", ToDisplayUtf8(VerdictOf(f))},
             {"KV_LINK", ToDisplayUtf8(LinkFor(d))},
             {"KV_TEMP_DIR", ToDisplayUtf8(dir)}};

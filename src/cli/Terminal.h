@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "online/HttpDownload.h"
+#include "usecases/Transfer.h"
 
 namespace kv::cli {
 

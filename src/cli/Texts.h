@@ -10,13 +10,13 @@
 
 #include "platform/DirectoryLock.h"
 #include "common/Translator.h"
-#include "online/HttpDownload.h"
 #include "usecases/AmuleCheck.h"
 #include "usecases/Check.h"
 #include "usecases/ImportClient.h"
 #include "usecases/LinkCheck.h"
 #include "usecases/OwnListEdit.h"
 #include "usecases/TempDirs.h"
+#include "usecases/Transfer.h"
 
 namespace kv::cli::text {
 

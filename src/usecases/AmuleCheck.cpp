@@ -72,7 +72,7 @@ std::expected<AmuleCheckResult, AmuleCheckFailure> LoadLists(ListStore& lists, c
 // Pauses a listed download that runs. After a failure that leaves no
 // connection (a timeout, above all) the rest is given up: each would wait as long.
 void PauseIfListed(AmuleSession& session, AmuleFinding& af, std::optional<std::string>& givenUp) {
-    const bool listed = af.finding.fake || af.finding.suspect();
+    const bool listed = af.finding.verdict.Listed();
     const bool running = af.view.state != ec::DownloadState::Paused && af.view.state != ec::DownloadState::Stopped;
     if (!listed || !running || !af.finding.download.hash) return;
     if (givenUp) {
@@ -115,8 +115,7 @@ Finding JudgeAmuleDownload(const Download& d, const ec::ClientView& view, const 
     withNames.sourceNames = view.sourceNames;
     Finding f = JudgeOnce(withNames, view, tempDir, fakes, rules);
     // What other users say counts where nothing stronger was found.
-    if (!f.fake && !f.allowed && !f.suspect())
-        if (auto rated = RatedFake(view)) f.suspicion = std::move(rated);
+    if (auto rated = RatedFake(view)) SuspectBy(f.verdict, std::move(*rated));
     return f;
 }
 
@@ -142,13 +141,13 @@ std::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, 
         // Braces evaluate in order: the view is judged before it moves into the finding.
         AmuleFinding af{JudgeAmuleDownload(d, view, tempDir, lists.catalogue(), {listAll, inspect}), std::move(view),
                         false, ""};
-        Finding& f = af.finding;
+        Verdict& v = af.finding.verdict;
         ++result->checked;
-        if (f.fake) ++result->found;
-        if (f.suspect()) ++result->suspects;
-        if (f.bytesElsewhere && !f.fake && !f.suspect()) ++result->notInspected;
+        if (v.fake()) ++result->found;
+        if (v.suspect()) ++result->suspects;
+        if (af.finding.bytesElsewhere && !v.Listed()) ++result->notInspected;
         if (request.pauseFakes) PauseIfListed(*session, af, givenUp);
-        if (f.fake || f.suspect() || listAll) {
+        if (v.Listed() || listAll) {
             if (observer) observer->Listed(std::move(af));
             else result->listed.push_back(std::move(af));
         }

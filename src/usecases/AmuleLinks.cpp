@@ -9,7 +9,7 @@ std::vector<Ed2kLink> CleanLinks(const LinkReport& report) {
     std::vector<Ed2kLink> clean;
     std::unordered_set<Ed2kHash> seen;
     for (const LinkFinding& f : report.findings)
-        if (f.verdict == LinkVerdict::Ok && f.link && seen.insert(f.link->hash).second) clean.push_back(*f.link);
+        if (f.verdict.kind == VerdictKind::Clean && f.link && seen.insert(f.link->hash).second) clean.push_back(*f.link);
     return clean;
 }
 

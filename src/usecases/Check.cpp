@@ -21,28 +21,6 @@ inspect::InspectOptions NotesToo() {
     return options;
 }
 
-// What a list's match makes of a finding: a fake, one the user allowed (whatever
-// the inspection said), or a suspect for a client's memory that is no proof.
-void ApplyMatch(FakeMatch match, Finding& finding) {
-    switch (match.kind) {
-        case MatchKind::Fake:
-            finding.fake = true;
-            finding.description = std::move(match.description);
-            break;
-        case MatchKind::Allowed:
-            finding.allowed = true;
-            finding.suspicion.reset();
-            finding.description = std::move(match.description);
-            break;
-        case MatchKind::Suspect:
-            if (!finding.suspicion)
-                finding.suspicion =
-                    inspect::Suspicion{inspect::Strength::SelfExtractor, SignalReason(match.description)};
-            break;
-    }
-    finding.listName = std::move(match.listName);
-}
-
 // One download, its files opened from dirFd by name (AT_FDCWD: by their
 // whole paths under dir).
 Finding CheckOneIn(int dirFd, const std::string& dir, const std::string& metFile, const std::string& partDir,
@@ -109,11 +87,11 @@ void CheckDirectory(const std::string& path, const std::vector<std::string>& met
     const auto count = [&](size_t, Finding&& finding) {
         if (cancelled()) return false;
         const bool read = finding.problem == ReadProblem::None;
-        if (finding.fake) ++report.found;
-        if (finding.suspect()) ++report.suspects;
+        if (finding.verdict.fake()) ++report.found;
+        if (finding.verdict.suspect()) ++report.suspects;
         if (read) ++report.checked;
         else ++report.unreadable;
-        if (finding.fake || finding.suspect() || !read || rules.listAll) Hand(std::move(finding), progress, report);
+        if (finding.verdict.Listed() || !read || rules.listAll) Hand(std::move(finding), progress, report);
         return true;
     };
     // Each file opened by its name from the directory: one path walk, not one a file.
@@ -137,13 +115,13 @@ Finding CheckOneDownload(const std::string& dir, const std::string& metFile, con
 }
 
 void JudgeByLists(Finding& finding, const FakeCatalogue& fakes) {
-    finding.fake = false;
-    finding.allowed = false;
-    finding.description.clear();
-    finding.listName.clear();
-    finding.suspicion = finding.inspected;
-    if (!finding.download.hash) return;
-    if (auto match = fakes.find(*finding.download.hash)) ApplyMatch(std::move(*match), finding);
+    std::vector<inspect::Suspicion> evidence;
+    if (finding.inspected) evidence.push_back(*finding.inspected);
+    const VerdictKind otherwise = finding.problem != ReadProblem::None ? VerdictKind::NotChecked
+                                  : finding.bytesElsewhere            ? VerdictKind::NotInspected
+                                                                      : VerdictKind::Clean;
+    finding.verdict = Judged(std::move(evidence),
+                             finding.download.hash ? fakes.find(*finding.download.hash) : std::nullopt, otherwise);
 }
 
 CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const CheckRules& rules,
@@ -160,6 +138,7 @@ CheckReport CheckDownloads(const TempDir& dir, const FakeCatalogue& fakes, const
         Finding missing;
         missing.part = further;
         missing.problem = ReadProblem::DirectoryUnlisted;
+        missing.verdict.kind = VerdictKind::NotChecked;
         ++report.unreadable;
         Hand(std::move(missing), progress, report);
     }
@@ -207,7 +186,8 @@ std::expected<CheckResult, CheckFailure> CheckTempDirs(ListStore& lists, const C
 std::string FindingListLine(const Finding& finding) {
     if (!finding.download.hash) return "";
     const std::string description =
-        finding.fake ? PlainDescription(finding.listName, finding.description) : finding.download.name;
+        finding.verdict.fake() ? PlainDescription(finding.verdict.entry.listName, finding.verdict.entry.description)
+                               : finding.download.name;
     return ListLine(*finding.download.hash, finding.download.size, description);
 }
 

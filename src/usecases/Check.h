@@ -10,6 +10,7 @@
 #include "clients/TempDir.h"
 #include "inspect/Inspect.h"
 #include "usecases/Lists.h"
+#include "usecases/Verdict.h"
 
 namespace kv {
 
@@ -21,26 +22,13 @@ enum class ReadProblem { None, Unreadable, TooLarge, NoDownload, DirectoryUnlist
 struct Finding {
     std::string part;            // the .met name without its last 4 characters (a further temp directory's: its path too)
     Download download;
-    bool fake = false;
-    std::string description;     // the fake record's description; "" for OK rows
-    std::string listName;        // the list that named it
-    // What the download's name, part hashes and first bytes give away, whether
-    // or not a list names it.
-    std::optional<inspect::Suspicion> suspicion;
+    Verdict verdict;             // by the lists, the name, the part hashes and the first bytes
     std::optional<inspect::Suspicion> inspected;  // what the detectors said, before the lists had their say
     ReadProblem problem = ReadProblem::None;
     bool fromBackup = false;  // read from the client's backup copy: the .part.met was missing
-    bool allowed = false;     // the own list says it is not a fake (description: the user's reason)
     // The arrived bytes are on another machine (a remote aMule): judged by the
     // name and the lists only, so never called OK.
     bool bytesElsewhere = false;
-
-    // Strong evidence that no list names: counted, and it changes the exit status.
-    bool suspect() const {
-        return !fake && !allowed && suspicion && suspicion->severity == inspect::Severity::Suspect;
-    }
-    // Weak evidence (playable media under another container's name): shown, not counted.
-    bool note() const { return !fake && !allowed && suspicion && suspicion->severity == inspect::Severity::Note; }
 };
 
 struct CheckReport {
@@ -84,7 +72,7 @@ public:
 // rules, inspects it. partDir as for a further temp directory ("" for the first).
 [[nodiscard]] Finding CheckOneDownload(const std::string& dir, const std::string& metFile, const std::string& partDir,
                          const FakeCatalogue& fakes, const CheckRules& rules);
-// The finding's fake, description and list as fakes name its hash now.
+// The finding's verdict as fakes name its hash now, from what the detectors said.
 void JudgeByLists(Finding& finding, const FakeCatalogue& fakes);
 
 // ---- The check as the front ends ask for it ----------------------------------------

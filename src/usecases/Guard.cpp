@@ -23,16 +23,16 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 // The verdict's weight: a heavier one than reported (or acted on) before is news.
-int Weight(const Finding& f) { return f.fake ? 2 : f.suspect() ? 1 : 0; }
+int Weight(const Finding& f) { return f.verdict.fake() ? 2 : f.verdict.suspect() ? 1 : 0; }
 
 bool Running(const AmuleView& v) { return v.state != AmuleState::Paused && v.state != AmuleState::Stopped; }
 
 // Why the guard keeps a hash out, for its record: the list and its words, or the suspicion.
 std::string WhyOf(const Finding& f) {
-    if (!f.fake) return f.suspicion ? f.suspicion->reason : std::string();
-    std::string said = f.description;
+    if (!f.verdict.fake()) return ReasonsText(f.verdict);
+    std::string said = f.verdict.entry.description;
     if (said.starts_with(kOwnListPrefix)) said.erase(0, std::strlen(kOwnListPrefix));
-    return f.listName.empty() ? said : f.listName + ": " + said;
+    return f.verdict.entry.listName.empty() ? said : f.verdict.entry.listName + ": " + said;
 }
 
 std::string NamesOf(const GuardedRecord& record) {
@@ -266,7 +266,7 @@ void QueueWatch::Process(AmuleQueue& queue) {
             s.reported = weight;
             if (handlers_.finding) handlers_.finding(f);
         }
-        if (f.allowed) {
+        if (f.verdict.allowed) {
             s.pending.reset();  // what the user allowed is never touched
         } else if (request_.guard && isNew && guarded_.contains(*d.hash) && (!firstRead_ || Running(view))) {
             // Back in the queue: out at once. At the first reading a paused
@@ -275,7 +275,7 @@ void QueueWatch::Process(AmuleQueue& queue) {
             s.again = true;
             s.decided = 2;
         } else if (weight > s.decided && (request_.guard || request_.pause)) {
-            const bool target = f.fake || (f.suspect() && (request_.pause || request_.suspects));
+            const bool target = f.verdict.fake() || (f.verdict.suspect() && (request_.pause || request_.suspects));
             if (target) {
                 s.decided = weight;
                 if (act == AmuleAction::Cancel || Running(view)) s.pending = act;

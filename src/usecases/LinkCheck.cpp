@@ -25,32 +25,13 @@ bool LooksLikeBinaryCollection(std::string_view bytes) {
 
 void Judge(LinkFinding& f, const FakeCatalogue& fakes, LinkReport& report) {
     if (!f.link) {
-        f.verdict = LinkVerdict::Malformed;
+        f.verdict.kind = VerdictKind::NotChecked;
         ++report.malformed;
         return;
     }
-    f.suspectWhy = SuspectLinkReasons(*f.link);
-    if (!f.suspectWhy.empty()) f.suspect = SuspectLinkText(f.suspectWhy);
-    auto match = fakes.find(f.link->hash);
-    if (match && match->kind == MatchKind::Allowed) {
-        f.suspect.clear();  // the user's judgement wins over the rules
-        f.suspectWhy.clear();
-        f.description = std::move(match->description);
-        f.listName = std::move(match->listName);
-        f.allowed = true;
-    } else if (match && match->kind == MatchKind::Fake) {
-        f.verdict = LinkVerdict::Fake;
-        f.description = std::move(match->description);
-        f.listName = std::move(match->listName);
-        ++report.fakes;
-    } else if (match && f.suspect.empty()) {
-        f.suspect = SignalReason(match->description);
-        f.verdict = LinkVerdict::Suspect;
-        ++report.suspects;
-    } else if (!f.suspect.empty()) {
-        f.verdict = LinkVerdict::Suspect;
-        ++report.suspects;
-    }
+    f.verdict = Judged(SuspectLinkReasons(*f.link), fakes.find(f.link->hash));
+    if (f.verdict.fake()) ++report.fakes;
+    if (f.verdict.suspect()) ++report.suspects;
 }
 
 // Each link is judged some links after it was read, so that the memory
@@ -87,23 +68,15 @@ private:
 
 }  // namespace
 
-std::vector<inspect::Reason> SuspectLinkReasons(const Ed2kLink& link) {
-    std::vector<inspect::Reason> why;
-    if (auto name = inspect::NameReason(link.name)) why.push_back(std::move(*name));
+std::vector<inspect::Suspicion> SuspectLinkReasons(const Ed2kLink& link) {
+    std::vector<inspect::Suspicion> why;
+    if (auto name = inspect::NameReason(link.name))
+        why.push_back(inspect::MakeSuspicion(inspect::Strength::ProgramName, std::move(*name)));
     if (auto mostly = inspect::ZeroPartsReason(link.partHashes, link.size))
-        why.push_back(std::move(*mostly));
+        why.push_back(inspect::MakeSuspicion(inspect::Strength::MostlyZeros, std::move(*mostly)));
     else if (inspect::HoldsZeroPart(link.partHashes))
-        why.push_back(inspect::Reason{.kind = inspect::ReasonKind::ZeroPart});
+        why.push_back(inspect::MakeSuspicion(inspect::Strength::MostlyZeros, {.kind = inspect::ReasonKind::ZeroPart}));
     return why;
-}
-
-std::string SuspectLinkText(const std::vector<inspect::Reason>& why, const Translator& tr) {
-    std::string text;
-    for (const inspect::Reason& r : why) {
-        if (!text.empty()) text += "; ";
-        text += inspect::ReasonText(r, tr);
-    }
-    return text;
 }
 
 LinkReport CheckLinks(std::string_view input, const FakeCatalogue& fakes, LinkProgress* progress) {

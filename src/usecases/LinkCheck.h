@@ -16,28 +16,20 @@
 #include "ed2k/Ed2kLink.h"
 #include "inspect/Suspicion.h"
 #include "usecases/Lists.h"
+#include "usecases/Verdict.h"
 
 namespace kv {
 
 // More than any paste or collection holds; larger input is refused unread.
 inline constexpr size_t kMaxLinkCheckInput = size_t{64} << 20;
 
-enum class LinkVerdict { Ok, Fake, Suspect, Malformed };
-
 // What the check says about one link.
 struct LinkFinding {
     size_t line = 0;               // text: its line, from 1; binary collection: its place, from 1; 0 = none
     std::string raw;               // a link that could not be read, as it stood in the text (else "")
-    std::optional<Ed2kLink> link;  // unset for a malformed link
-    LinkVerdict verdict = LinkVerdict::Ok;
-    std::string description;       // a list named it: the record's description
-    std::string listName;          // ... and the list
-    std::string suspect;           // a rule's reason (lower case), also kept for a listed fake
-    std::vector<inspect::Reason> suspectWhy;  // the rules' findings behind suspect (none: a list's words)
+    std::optional<Ed2kLink> link;  // unset for a malformed link (its verdict: NotChecked)
+    Verdict verdict;               // by the lists, the name and the published part hashes
     std::string error;             // why a malformed link could not be read
-    bool allowed = false;          // the own list says it is not a fake (description: the user's reason)
-
-    bool fake() const { return verdict == LinkVerdict::Fake; }
 };
 
 struct LinkReport {
@@ -105,8 +97,7 @@ struct LinkCheckFailure {
                                                              const std::string& fakeList = "",
                                                              LinkProgress* progress = nullptr);
 
-// ... as figures, and worded: the reasons joined by "; ".
-[[nodiscard]] std::vector<inspect::Reason> SuspectLinkReasons(const Ed2kLink& link);
-[[nodiscard]] std::string SuspectLinkText(const std::vector<inspect::Reason>& why, const Translator& tr = Untranslated());
+// What the rules that need no data find in a link: its name, its published part hashes.
+[[nodiscard]] std::vector<inspect::Suspicion> SuspectLinkReasons(const Ed2kLink& link);
 
 }  // namespace kv

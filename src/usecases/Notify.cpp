@@ -51,9 +51,11 @@ FakeNotice NoticeOf(const Finding& f) {
     n.hash = f.download.hash ? f.download.hash->ToHex() : std::string();
     n.name = f.download.name;
     n.size = f.download.size;
-    n.verdict = f.fake ? "fake" : "suspect";
-    if (f.fake && !f.description.empty()) n.reasons.push_back(f.description);
-    if (f.suspicion && !f.suspicion->reason.empty()) n.reasons.push_back(f.suspicion->reason);
+    const Verdict& v = f.verdict;
+    n.verdict = v.fake() ? "fake" : "suspect";
+    if (v.fake() && !v.entry.description.empty()) n.reasons.push_back(v.entry.description);
+    for (const inspect::Suspicion& s : v.reasons)
+        if (s.severity == inspect::Severity::Suspect || v.fake()) n.reasons.push_back(SuspicionText(s));
     n.action = "found";
     n.time = static_cast<int64_t>(std::time(nullptr));
     return n;

@@ -3,7 +3,7 @@
 #include <expected>
 #include <string>
 
-#include "online/HttpDownload.h"
+#include "usecases/Transfer.h"
 #include "online/OnlineSetup.h"
 #include "online/VersionCheck.h"
 #include "settings/Home.h"

@@ -10,18 +10,7 @@ std::string T(const Translator& tr, const char* source, std::initializer_list<st
     return Tr(tr, "Verdicts", source, parts);
 }
 
-std::string Ok(const Translator& tr) { return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** OK ")); }
-
 }  // namespace
-
-std::string AllowedText(const std::string& reason, const Translator& tr) {
-    if (reason.empty()) return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** OK (allowed by you)"));
-    return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** OK (allowed by you: %1)"), {reason});
-}
-
-std::string SuspicionText(const inspect::Suspicion& s, const Translator& tr) {
-    return s.why.kind == inspect::ReasonKind::None ? s.reason : inspect::ReasonText(s.why, tr);
-}
 
 std::string VerdictOf(const Finding& f, const Translator& tr) {
     switch (f.problem) {
@@ -36,14 +25,7 @@ std::string VerdictOf(const Finding& f, const Translator& tr) {
         case ReadProblem::DirectoryUnlisted:
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** Not checked: the temp directory could not be listed"));
     }
-    if (f.allowed) return AllowedText(f.description, tr);
-    if (f.bytesElsewhere && !f.fake && !f.suspect())
-        return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** Not inspected: the data is on the aMule machine"));
-    if (f.note()) return T(tr, QT_TRANSLATE_NOOP("Verdicts", "*** OK (note: %1)"), {SuspicionText(*f.suspicion, tr)});
-    std::string verdict = f.fake       ? f.description
-                          : f.suspicion ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "Suspect: %1"),
-                                            {SuspicionText(*f.suspicion, tr)})
-                                        : Ok(tr);
+    std::string verdict = VerdictText(f.verdict, tr);
     if (f.fromBackup)
         return T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 (read from the client's backup %2)"),
                  {verdict, f.download.metFile});
@@ -70,18 +52,8 @@ std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked, int3
 }
 
 std::string LinkVerdictText(const LinkFinding& f, const Translator& tr) {
-    switch (f.verdict) {
-        case LinkVerdict::Fake:
-            // A record without a description still has to read as a fake.
-            return f.description.empty() ? T(tr, QT_TRANSLATE_NOOP("Verdicts", "Fake (%1)"), {f.listName})
-                                         : f.description;
-        case LinkVerdict::Suspect:
-            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "Suspect: %1"),
-                     {f.suspectWhy.empty() ? f.suspect : SuspectLinkText(f.suspectWhy, tr)});
-        case LinkVerdict::Malformed: return T(tr, QT_TRANSLATE_NOOP("Verdicts", "Malformed link: %1"), {f.error});
-        case LinkVerdict::Ok: break;
-    }
-    return f.allowed ? AllowedText(f.description, tr) : Ok(tr);
+    if (!f.link) return T(tr, QT_TRANSLATE_NOOP("Verdicts", "Malformed link: %1"), {f.error});
+    return VerdictText(f.verdict, tr);
 }
 
 std::string LinkShownName(const LinkFinding& f) { return f.link ? f.link->name : f.raw; }

@@ -10,25 +10,18 @@
 #include "common/Translator.h"
 #include "usecases/Check.h"
 #include "usecases/LinkCheck.h"
+#include "usecases/Verdict.h"
 
 namespace kv {
 
-inline constexpr const char* kOkDescription = "*** OK ";
-inline constexpr const char* kSuspectPrefix = "Suspect: ";
-inline constexpr const char* kMalformedPrefix = "Malformed link: ";
-
-// "*** OK (allowed by you: reason)": the own list says it is no fake.
-[[nodiscard]] std::string AllowedText(const std::string& reason, const Translator& tr = Untranslated());
-
-// A check row's description column: the list's description, "Suspect: " and
-// the reason, why the file told nothing, or "*** OK ".
+// A check row's description column: why the file told nothing, or its
+// verdict's words (VerdictText), noting a backup copy read instead.
 [[nodiscard]] std::string VerdictOf(const Finding& finding, const Translator& tr = Untranslated());
 // "Finished! Found F Fakes [and S Suspects] in N checked .part.met[, U could not be read]"
 [[nodiscard]] std::string CheckFinished(int32_t found, int32_t suspects, int32_t checked, int32_t unreadable = 0,
                           const Translator& tr = Untranslated());
 
-// The description column: the list's description for a fake, "Suspect: …",
-// "Malformed link: …", or "*** OK " as for a download.
+// The description column: "Malformed link: …", or the verdict's words as for a download.
 [[nodiscard]] std::string LinkVerdictText(const LinkFinding& finding, const Translator& tr = Untranslated());
 // The file name, or for a malformed link the text that could not be read.
 [[nodiscard]] std::string LinkShownName(const LinkFinding& finding);
@@ -37,8 +30,5 @@ inline constexpr const char* kMalformedPrefix = "Malformed link: ";
                               const Translator& tr = Untranslated());
 // The summary of a finished link check.
 [[nodiscard]] std::string LinkCheckSummary(const LinkReport& report, const Translator& tr = Untranslated());
-
-// The reason a finding's suspicion gives, in tr's words when it has figures.
-[[nodiscard]] std::string SuspicionText(const inspect::Suspicion& suspicion, const Translator& tr = Untranslated());
 
 }  // namespace kv

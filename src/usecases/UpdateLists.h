@@ -8,7 +8,7 @@
 
 #include "lists/ListSources.h"
 #include "online/FakeListUpdate.h"
-#include "online/HttpDownload.h"
+#include "usecases/Transfer.h"
 #include "online/OnlineSetup.h"
 #include "settings/Home.h"
 

@@ -39,7 +39,7 @@ bool IsMetName(const std::string& name) {
 }
 
 // The verdict's weight: a heavier one than reported before is news.
-int Weight(const Finding& f) { return f.fake ? 2 : f.suspect() ? 1 : 0; }
+int Weight(const Finding& f) { return f.verdict.fake() ? 2 : f.verdict.suspect() ? 1 : 0; }
 
 // A .met caught in the middle of a write can show a hash before the name and
 // size that follow it; such a read waits for the file's next write.

@@ -15,17 +15,21 @@ TEST(VerdictWords, TheWindowWordsVerdictsInItsLanguageAndAListsWordsAsTheyAre) {
     kv::Finding suspect, listed, allowed;
     suspect.part = "001.part";
     suspect.download.name = "movie.avi.exe";
-    suspect.suspicion =
-        kv::inspect::MakeSuspicion(kv::inspect::Strength::ProgramName, *kv::inspect::NameReason("movie.avi.exe"));
+    suspect.verdict.kind = kv::VerdictKind::Suspect;
+    suspect.verdict.reasons = {
+        kv::inspect::MakeSuspicion(kv::inspect::Strength::ProgramName, *kv::inspect::NameReason("movie.avi.exe"))};
     kv::Finding noted = suspect;
-    noted.suspicion->severity = kv::inspect::Severity::Note;
-    listed.fake = true;
-    listed.description = "Suspect: a trailer";  // a list's description, whatever it says
-    allowed.allowed = true;
-    allowed.description = "my own film";
+    noted.verdict.kind = kv::VerdictKind::Clean;
+    noted.verdict.reasons[0].severity = kv::inspect::Severity::Note;
+    listed.verdict.kind = kv::VerdictKind::Fake;
+    listed.verdict.entry.description = "Suspect: a trailer";  // a list's description, whatever it says
+    allowed.verdict.allowed = true;
+    allowed.verdict.entry.description = "my own film";
     kv::LinkFinding link;
-    link.verdict = kv::LinkVerdict::Suspect;
-    link.suspectWhy = {kv::inspect::Reason{.kind = kv::inspect::ReasonKind::ZeroPart}};
+    link.link = kv::Ed2kLink{};
+    link.verdict.kind = kv::VerdictKind::Suspect;
+    link.verdict.reasons = {kv::inspect::MakeSuspicion(kv::inspect::Strength::MostlyZeros,
+                                                       kv::inspect::Reason{.kind = kv::inspect::ReasonKind::ZeroPart})};
     kv::LinkReport report;
     report.findings = {link};
     report.checked = 1;

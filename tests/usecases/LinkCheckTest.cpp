@@ -25,29 +25,29 @@ std::string Link(const std::string& name, uint64_t size, const std::string& hash
 }
 
 // One row per link: its verdict, the text the list shows for it (LinkVerdictText) and its name (LinkShownName).
-struct Case { const char* what; std::string text; LinkVerdict verdict; std::string shown, name; };
+struct Case { const char* what; std::string text; VerdictKind verdict; std::string shown, name; };
 
 TEST(LinkCheck, JudgesEveryKindOfLinkInAText) {
     const std::string twoZeroParts = "p=" + kZero + ":" + kZero + ":" + kOkHash + "|";
     const std::string oneZeroOfThree = "p=" + kOkHash + ":" + kZero + ":" + kOkHash + ":" + kOkHash + "|";
     const std::string noZeroPart = "p=" + kOkHash + ":" + kOkHash + ":" + kOkHash + "|";
     const Case cases[] = {
-        {"listed", Link("film.avi", 100, kFakeHash), LinkVerdict::Fake, "Fake: trailer looped", "film.avi"},
-        {"listed and suspect: the list wins", Link("film.avi.exe", 100, kFakeHash), LinkVerdict::Fake,
+        {"listed", Link("film.avi", 100, kFakeHash), VerdictKind::Fake, "Fake: trailer looped", "film.avi"},
+        {"listed and suspect: the list wins", Link("film.avi.exe", 100, kFakeHash), VerdictKind::Fake,
          "Fake: trailer looped", "film.avi.exe"},
-        {"double extension", Link("movie.avi.exe", 700, kOkHash), LinkVerdict::Suspect,
+        {"double extension", Link("movie.avi.exe", 700, kOkHash), VerdictKind::Suspect,
          "Suspect: a program posing as AVI video: the name ends in .avi.exe", "movie.avi.exe"},
-        {"mostly zeros", Link("m.avi", 2 * inspect::kPartSize + 5, kOkHash, twoZeroParts), LinkVerdict::Suspect,
+        {"mostly zeros", Link("m.avi", 2 * inspect::kPartSize + 5, kOkHash, twoZeroParts), VerdictKind::Suspect,
          "Suspect: the published file is mostly zeros (2 of 2 parts are empty)", "m.avi"},
-        {"one zero part", Link("m.avi", 3 * inspect::kPartSize + 5, kOkHash, oneZeroOfThree), LinkVerdict::Suspect,
+        {"one zero part", Link("m.avi", 3 * inspect::kPartSize + 5, kOkHash, oneZeroOfThree), VerdictKind::Suspect,
          "Suspect: a part of the published file is all zeros (its part hashes hold the hash of an empty part)",
          "m.avi"},
-        {"ok", Link("holiday.avi", 700, kOkHash), LinkVerdict::Ok, "*** OK ", "holiday.avi"},
-        {"ok part hashes", Link("m.avi", 2 * inspect::kPartSize + 5, kOkHash, noZeroPart), LinkVerdict::Ok, "*** OK ",
+        {"ok", Link("holiday.avi", 700, kOkHash), VerdictKind::Clean, "*** OK ", "holiday.avi"},
+        {"ok part hashes", Link("m.avi", 2 * inspect::kPartSize + 5, kOkHash, noZeroPart), VerdictKind::Clean, "*** OK ",
          "m.avi"},
-        {"magnet, listed", "magnet:?xt=urn:ed2k:" + kFakeHash + "&xl=100&dn=clip+one.avi", LinkVerdict::Fake,
+        {"magnet, listed", "magnet:?xt=urn:ed2k:" + kFakeHash + "&xl=100&dn=clip+one.avi", VerdictKind::Fake,
          "Fake: trailer looped", "clip one.avi"},
-        {"bad hash", Link("a.avi", 5, "zz"), LinkVerdict::Malformed,
+        {"bad hash", Link("a.avi", 5, "zz"), VerdictKind::NotChecked,
          "Malformed link: The file hash must be 32 hex digits.", Link("a.avi", 5, "zz")},
     };
     const FakeCatalogue lists = Lists();
@@ -55,14 +55,14 @@ TEST(LinkCheck, JudgesEveryKindOfLinkInAText) {
         const LinkReport r = CheckLinks("look: " + c.text + " \r\n", lists);
         ASSERT_EQ(r.links(), 1u) << c.what;
         const LinkFinding& f = r.findings[0];
-        EXPECT_EQ(f.verdict, c.verdict) << c.what;
+        EXPECT_EQ(f.verdict.kind, c.verdict) << c.what;
         EXPECT_EQ(f.line, 1u) << c.what;
         EXPECT_EQ(LinkVerdictText(f), c.shown) << c.what;
         EXPECT_EQ(LinkShownName(f), c.name) << c.what;
-        EXPECT_EQ(r.fakes + r.suspects + r.malformed, c.verdict == LinkVerdict::Ok ? 0 : 1) << c.what;
+        EXPECT_EQ(r.fakes + r.suspects + r.malformed, c.verdict == VerdictKind::Clean ? 0 : 1) << c.what;
         // A rule's reason is kept for a listed fake too.
-        const bool suspected = c.verdict == LinkVerdict::Suspect || c.name.ends_with(".exe");
-        EXPECT_EQ(f.suspect.empty(), !suspected) << c.what;
+        const bool suspected = c.verdict == VerdictKind::Suspect || c.name.ends_with(".exe");
+        EXPECT_EQ(f.verdict.reasons.empty(), !suspected) << c.what;
     }
 }
 
@@ -82,9 +82,9 @@ TEST(LinkCheck, ReadsCollectionsInBothFormsAndKeepsWhatABrokenOneHeld) {
         ASSERT_FALSE(r.Refused()) << r.refused;
         EXPECT_EQ(r.source, binary ? LinkReport::Source::BinaryCollection : LinkReport::Source::Text);
         ASSERT_EQ(r.links(), 3u) << binary;
-        EXPECT_EQ(r.findings[0].verdict, LinkVerdict::Fake);
-        EXPECT_EQ(r.findings[1].verdict, LinkVerdict::Suspect);
-        EXPECT_EQ(r.findings[2].verdict, LinkVerdict::Ok);
+        EXPECT_EQ(r.findings[0].verdict.kind, VerdictKind::Fake);
+        EXPECT_EQ(r.findings[1].verdict.kind, VerdictKind::Suspect);
+        EXPECT_EQ(r.findings[2].verdict.kind, VerdictKind::Clean);
         EXPECT_EQ(r.findings[2].link->name, "three|<\"&.avi") << binary;  // '|' percent-encoded in the text form
         EXPECT_EQ(r.findings[2].line, binary ? 3u : 4u);
         EXPECT_EQ(r.collectionName, binary ? "Films" : "");
@@ -93,7 +93,7 @@ TEST(LinkCheck, ReadsCollectionsInBothFormsAndKeepsWhatABrokenOneHeld) {
     const std::string bytes = WriteBinaryCollection(c);
     const LinkReport cut = CheckLinks(bytes.substr(0, bytes.size() - 3), Lists());
     ASSERT_EQ(cut.links(), 3u);
-    EXPECT_EQ(cut.findings[2].verdict, LinkVerdict::Malformed);
+    EXPECT_EQ(cut.findings[2].verdict.kind, VerdictKind::NotChecked);
     EXPECT_EQ(cut.malformed, 1);
     EXPECT_TRUE(CheckLinks(std::string("\x01\x00\x00\x00\x05", 5), Lists()).Refused());
 }

@@ -72,7 +72,7 @@ protected:
         ListStore lists(ProgramHome::At(home.path()));
         WatchHandlers handlers;
         handlers.finding = [&](const Finding& f) {
-            log.push_back(f.part + " " + f.download.name + ": " + (f.fake ? f.description : "suspect"));
+            log.push_back(f.part + " " + f.download.name + ": " + (f.verdict.fake() ? f.verdict.entry.description : "suspect"));
             reportedAt.push_back(source.now);
         };
         handlers.problem = [&](const CheckFailure& f) { log.push_back("problem " + std::to_string(int(f.kind))); };

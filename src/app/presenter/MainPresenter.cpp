@@ -672,7 +672,8 @@ bool MainPresenter::MarkSelectedAsFake() {
     const std::optional<Finding> f = SelectedFinding();
     if (!f) return false;
     // A list's words may be worth keeping; a file's name says nothing of why it is a fake.
-    const std::string initial = f->fake ? PlainDescription(f->listName, f->description) : std::string();
+    const ListEntry& entry = f->verdict.entry;
+    const std::string initial = f->verdict.fake() ? PlainDescription(entry.listName, entry.description) : std::string();
     const std::optional<std::string> reason = view_.AskText(msg::MarkPrompt(), msg::MarkTitle(), initial);
     if (!reason) return false;
     const ListEdit edit =

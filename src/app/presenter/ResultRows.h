@@ -16,8 +16,9 @@ std::vector<std::string> ListColumns(ListKind kind);
 std::vector<std::string> FindingCells(const Finding& finding, const Translator& tr = Untranslated());
 std::vector<std::string> SearchHitCells(const SearchHit& hit);
 
-inline RowKind KindOf(const Finding& f) {
-    return f.fake ? RowKind::Fake : f.suspect() ? RowKind::Suspect : RowKind::Plain;
+// How a row of any list is painted: a download's, a link's, an aMule row's.
+inline RowKind KindOf(const Verdict& v) {
+    return v.fake() ? RowKind::Fake : v.suspect() ? RowKind::Suspect : RowKind::Plain;
 }
 
 // What the row menu copies of each selected finding, one line each.
