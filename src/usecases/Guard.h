@@ -55,7 +55,8 @@ struct QueueWatchTiming {
     // aMule's queue is read this often: a download added is judged within about
     // this, plus one reply's time.
     int pollMs = 1000;
-    ec::Timeouts timeouts{std::chrono::milliseconds(2000), std::chrono::milliseconds(2500)};
+    // A long queue on a slow link takes a while; Ctrl+C ends any wait at once.
+    ec::Timeouts timeouts{std::chrono::milliseconds(3000), std::chrono::milliseconds(10000)};
     // A download whose bytes are readable here is read again at most this
     // often while they arrive.
     int reinspectMs = 30000;
