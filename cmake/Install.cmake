@@ -51,13 +51,15 @@ install(CODE "
   if(DEFINED CPACK_PACKAGING_INSTALL_PREFIX OR \"\${CMAKE_INSTALL_PREFIX}\" MATCHES \"/_CPack_Packages/\")
     set(KV_BINDIR \"${KV_PACKAGE_PREFIX}/${CMAKE_INSTALL_BINDIR}\")
   endif()
-  foreach(unit kestrivane-check.service kestrivane-watch.service)
+  foreach(unit kestrivane-check.service kestrivane-watch.service kestrivane-serve.service system/kestrivane-serve.service)
     configure_file(\"${PROJECT_SOURCE_DIR}/data/systemd/\${unit}.in\" \"${KV_UNIT_DIR}/\${unit}\" @ONLY)
   endforeach()
 ")
 install(FILES ${KV_UNIT_DIR}/kestrivane-check.service ${KV_UNIT_DIR}/kestrivane-watch.service
-              ${PROJECT_SOURCE_DIR}/data/systemd/kestrivane-check.timer
+              ${KV_UNIT_DIR}/kestrivane-serve.service ${PROJECT_SOURCE_DIR}/data/systemd/kestrivane-check.timer
         DESTINATION lib/systemd/user)
+# serve beside Debian's amule-daemon, as its user; shipped, not enabled.
+install(FILES ${KV_UNIT_DIR}/system/kestrivane-serve.service DESTINATION lib/systemd/system)
 
 # Debian's documents: the copyright and the changelog of this version, dated
 # with KV_RELEASE_DATE (the weekday by Zeller's congruence).

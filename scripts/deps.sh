@@ -58,6 +58,9 @@ KV_BUILD_PACKAGES+=(lintian)
 # Compressed fake lists (.gz, .zip) are inflated with zlib.
 KV_BUILD_PACKAGES+=(zlib1g-dev)
 
+# The page of serve is tested in Debian's headless Chromium.
+KV_BUILD_PACKAGES+=(chromium)
+
 # The window's translations: lupdate and lrelease, and their CMake functions.
 KV_BUILD_PACKAGES+=(qt6-l10n-tools qt6-tools-dev)
 

@@ -22,13 +22,13 @@ _kestrivane_cli() {
     for ((i = 1; i < cword; i++)); do
         case ${words[i]} in
             --home) ((i++)) ;;
-            check | update | import | search | watch | mark | allow | unmark | export | links | amule)
+            check | update | import | search | watch | serve | mark | allow | unmark | export | links | amule | emule)
                 if [[ -z $cmd ]]; then
                     cmd=${words[i]}
                 fi
                 ;;
             connect | pause | resume | stop | cancel)
-                [[ $cmd == amule ]] && sub=${words[i]}
+                [[ $cmd == amule || $cmd == emule ]] && sub=${words[i]}
                 ;;
         esac
     done
@@ -36,11 +36,11 @@ _kestrivane_cli() {
     local opts
     case $cmd in
         "")
-            opts="--help --version --home -q --quiet check update import search watch mark allow unmark export links amule"
+            opts="--help --version --home -q --quiet check update import search watch serve mark allow unmark export links amule emule"
             ;;
         check)
             opts="--help --home --temp-dir --fakes --all --no-all --links --html --json --no-inspect --update
-                  --no-header --amule --pause-fakes"
+                  --no-header --amule --emule --pause-fakes"
             ;;
         update)
             opts="--help --home --url --program --site"
@@ -55,6 +55,9 @@ _kestrivane_cli() {
             ;;
         watch)
             opts="--help --home --temp-dir --fakes --json --exec --exec-timeout --amule --pause-fakes --guard --cancel-fakes --guard-suspects --notify-url"
+            ;;
+        serve)
+            opts="--help --home --listen --token-file --allow-host --temp-dir --fakes"
             ;;
         search)
             opts="--help --home --temp-dir --json"
@@ -78,7 +81,7 @@ _kestrivane_cli() {
             fi
             opts="--help --home --fakes --all --no-all --links --json"
             ;;
-        amule)
+        amule | emule)
             case $sub in
                 "") opts="--help connect pause resume stop cancel" ;;
                 connect) opts="--help --password-stdin" ;;

@@ -25,9 +25,11 @@
 #include "usecases/AmulePauser.h"
 #include "usecases/Guard.h"
 #include "usecases/Notify.h"
+#include "usecases/EmuleCheck.h"
 #include "usecases/Check.h"
 #include "usecases/ClientDetection.h"
 #include "usecases/ImportClient.h"
+#include "usecases/JsonRows.h"
 #include "usecases/LinkCheck.h"
 #include "usecases/OwnListEdit.h"
 #include "usecases/ProgramVersion.h"
@@ -42,6 +44,10 @@ namespace {
 
 std::string PausedInAmule(const std::string& name) {
     return T(QT_TRANSLATE_NOOP("Cli", "Paused in aMule: %1"), {name});
+}
+
+std::string PausedInEmule(const std::string& name) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Paused in eMule: %1"), {name});
 }
 
 // Bytes of a message (a path, a server's words) as the terminal may show them.
@@ -63,44 +69,6 @@ int LockFailed(const LockRefused& refused, const std::string& dir, std::ostream&
 
 void PrintStatus(const std::string& status, std::ostream& err) {
     if (!status.empty()) err << VisibleControls(ToDisplayUtf8(status)) << '\n';
-}
-
-// JSON text with C1 control characters escaped as well: the library escapes
-// only those below U+0020, and a raw CSI or OSC would reach a terminal that
-// shows the output.
-std::string JsonDump(const nlohmann::ordered_json& j, int indent = -1) {
-    std::string text = j.dump(indent);
-    if (text.find('\xC2') == std::string::npos) return text;
-    std::string out;
-    out.reserve(text.size() + 16);
-    for (size_t i = 0; i < text.size(); ++i) {
-        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-        if (text[i] == '\xC2' && next >= 0x80 && next <= 0x9F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", next);
-            out += escaped;
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
-nlohmann::ordered_json FindingJson(const Finding& f) {
-    const Download& d = f.download;
-    const Verdict& v = f.verdict;
-    return {{"part", ToDisplayUtf8(f.part)},
-            {"name", ToDisplayUtf8(d.name)},
-            {"size", static_cast<int64_t>(d.size)},
-            {"hash", d.hash ? d.hash->ToHex() : std::string()},
-            {"fake", v.fake()},
-            {"description", ToDisplayUtf8(v.entry.description)},
-            {"link", ToDisplayUtf8(LinkFor(d))},
-            {"suspect", v.suspect() ? nlohmann::ordered_json(ToDisplayUtf8(v.reasons.front().reason))
-                                    : nlohmann::ordered_json(nullptr)},
-            {"note", v.Note() ? nlohmann::ordered_json(ToDisplayUtf8(v.Note()->reason)) : nlohmann::ordered_json(nullptr)},
-            {"allowed", v.allowed}};
 }
 
 // A field of a check row: its own control bytes shown, never taken for a
@@ -146,29 +114,6 @@ void WarnAboutLists(const ListsLoaded& lists, std::ostream& err, bool bytesRead 
             << '\n';
     }
 }
-
-// A JSON array written an element at a time, so that no list is held whole:
-// the same bytes as the whole array's dump(2).
-class JsonArrayWriter {
-public:
-    explicit JsonArrayWriter(std::string& out) : out_(out) {}
-
-    void Add(const nlohmann::ordered_json& element) {
-        out_ += empty_ ? "[\n  " : ",\n  ";
-        empty_ = false;
-        // One level deeper than on its own: every line after the first two spaces more.
-        // A string's own line ends are escaped, so each '\n' here ends a line of the layout.
-        for (const char c : JsonDump(element, 2)) {
-            out_ += c;
-            if (c == '\n') out_ += "  ";
-        }
-    }
-    void Close() { out_ += empty_ ? "[]\n" : "\n]\n"; }
-
-private:
-    std::string& out_;
-    bool empty_ = true;
-};
 
 // Prints each listed download as the check hands it over, so that neither the
 // rows nor their JSON are held whole; the lists' warnings come first.
@@ -325,25 +270,8 @@ CheckRequest RequestOf(const CheckArgs& args) {
 
 namespace {
 
-nlohmann::ordered_json ClientJson(const AmuleFinding& af) {
-    const AmuleView& v = af.view;
-    nlohmann::ordered_json comments = nlohmann::ordered_json::array();
-    for (const AmuleComment& c : v.comments)
-        comments.push_back({{"user", ToDisplayUtf8(c.user)},
-                            {"file", ToDisplayUtf8(c.fileName)},
-                            {"rating", c.rating},
-                            {"comment", ToDisplayUtf8(c.text)}});
-    return {{"name", "aMule"},
-            {"state", AmuleStateName(v.state)},
-            {"sources", v.sources},
-            {"done", v.done},
-            {"ratings", {{"fake", v.ratings[1]}, {"poor", v.ratings[2]}, {"fair", v.ratings[3]},
-                         {"good", v.ratings[4]}, {"excellent", v.ratings[5]}}},
-            {"comments", comments},
-            {"paused", af.paused}};
-}
-
-int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& o) {
+// aMule's queue over External Connections, or eMule's transfer list over its Web Interface: the same rows.
+int RunCheckClient(const ProgramHome& home, const CheckArgs& args, const Output& o) {
     ListStore lists(home);
     AmuleCheckRequest request;
     request.fakeList = args.fakesFile;
@@ -359,7 +287,7 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
         void Started(const ListsLoaded&) override { printer.Started(); }
         void Listed(AmuleFinding&& af) override {
             if (args_.format == CheckFormat::Json) {
-                nlohmann::ordered_json client = ClientJson(af);
+                nlohmann::ordered_json client = ClientJson(af, args_.emule ? "eMule" : "aMule");
                 // The row's bytes were not read here: its verdict rests on lists, names and aMule alone.
                 client["inspected"] = !af.finding.bytesElsewhere;
                 printer.Print(af.finding, &client);
@@ -367,7 +295,7 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
                 printer.Print(af.finding, nullptr);
             }
             const std::string name = VisibleControls(ToDisplayUtf8(af.finding.download.name));
-            if (af.paused && !o_.quiet) pauses += PausedInAmule(name) + '\n';
+            if (af.paused && !o_.quiet) pauses += (args_.emule ? PausedInEmule(name) : PausedInAmule(name)) + '\n';
             if (!af.pauseError.empty())
                 pauses += T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1: %2"), {name, af.pauseError}) + '\n';
         }
@@ -378,14 +306,17 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
         const CheckArgs& args_;
         const Output& o_;
     } rows(args, o);
-    const auto result = CheckAmule(lists, request, {}, &rows);
-    if (!result) return Fail(o.err, text::AmuleCheckFailed(result.error()));
+    const auto result = args.emule ? CheckEmule(lists, request, &rows) : CheckAmule(lists, request, {}, &rows);
+    if (!result) return Fail(o.err, args.emule ? text::EmuleCheckFailed(result.error()) : text::AmuleCheckFailed(result.error()));
     rows.printer.Finish();
     WarnAboutLists(result->lists, o.err, result->notInspected == 0);
     o.err << rows.pauses;
     if (!o.quiet) PrintStatus(CheckFinished(result->found, result->suspects, result->checked, 0, Words()), o.err);
     // Not a clean bill: the bytes of these downloads were never looked at.
-    if (result->notInspected > 0) o.err << text::AmuleBytesElsewhere(result->notInspected) << '\n';
+    if (result->notInspected > 0)
+        o.err << (args.emule ? text::EmuleBytesElsewhere(result->notInspected)
+                             : text::AmuleBytesElsewhere(result->notInspected))
+              << '\n';
     if (result->found + result->suspects > 0) return kExitFound;
     return result->notInspected > 0 ? kExitError : kExitOk;
 }
@@ -394,7 +325,9 @@ int RunCheckAmule(const ProgramHome& home, const CheckArgs& args, const Output& 
 
 int RunCheck(const HomeDirs& dirs, const CheckArgs& args, const Output& o) {
     const ProgramHome home = ProgramHome::At(dirs);
-    if (args.amule) return RunCheckAmule(home, args, o);
+    if (args.pauseFakes && !args.amule && !args.emule)
+        return Fail(o.err, T(QT_TRANSLATE_NOOP("Cli", "--pause-fakes needs --amule or --emule.")));
+    if (args.amule || args.emule) return RunCheckClient(home, args, o);
     bool updateFailed = false;
     if (args.update && FakeListAddress(home, OnlineSetup{}).empty()) {
         // Nothing to fetch from: the check still runs on what is here, and says so.
@@ -688,25 +621,6 @@ std::optional<std::string> ReadInput(std::istream& in) {
     return bytes;
 }
 
-nlohmann::ordered_json NullOr(const std::string& s) {
-    return s.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(ToDisplayUtf8(s));
-}
-
-nlohmann::ordered_json LinkJson(const LinkFinding& f) {
-    using json = nlohmann::ordered_json;
-    const bool read = f.link.has_value();
-    return {{"line", f.line},
-            {"name", read ? json(ToDisplayUtf8(f.link->name)) : json(nullptr)},
-            {"size", read ? json(f.link->size) : json(nullptr)},
-            {"hash", read ? json(f.link->hash.ToHex()) : json(nullptr)},
-            {"fake", f.verdict.fake()},
-            {"description", ToDisplayUtf8(f.verdict.entry.description)},
-            {"list", NullOr(f.verdict.entry.listName)},
-            {"suspect", NullOr(ReasonsText(f.verdict))},
-            {"link", read ? json(ToDisplayUtf8(f.link->Text())) : NullOr(f.raw)},
-            {"error", NullOr(f.error)}};
-}
-
 // Prints each listed link as it is judged, so that a long paste is never held
 // whole (JSON too, an element at a time); the malformed links are told
 // on standard error after the list.
@@ -970,13 +884,14 @@ int RunQueueWatchCommand(const ProgramHome& home, const WatchArgs& args, const s
         if (o.quiet) return;
         const auto stored = StoredAmuleConnection(home);
         const std::string where = stored ? AmuleWhere(*stored) : std::string("-");
-        o.err << T(QT_TRANSLATE_NOOP("Cli", "Watching the aMule queue at %1; new downloads are checked within %2 s "
-                                            "(Ctrl+C ends, SIGHUP reads the lists again)"),
-                   {VisibleControls(where), std::to_string(kQueueCheckedWithinS)});
+        // One write: the line never reaches a reader in pieces.
+        std::string line = T(QT_TRANSLATE_NOOP("Cli", "Watching the aMule queue at %1; new downloads are checked within "
+                                                      "%2 s (Ctrl+C ends, SIGHUP reads the lists again)"),
+                             {VisibleControls(where), std::to_string(kQueueCheckedWithinS)});
         if (!TempDirReadable(dir))
-            o.err << ' ' << T(QT_TRANSLATE_NOOP("Cli", "The temp directory is not readable here: downloads are judged by "
-                                                       "name, the lists and what aMule says."));
-        o.err << '\n' << std::flush;
+            line += ' ' + T(QT_TRANSLATE_NOOP("Cli", "The temp directory is not readable here: downloads are judged by "
+                                                     "name, the lists and what aMule says."));
+        o.err << line + '\n' << std::flush;
     };
     std::optional<WebHook> hook;
     StartWebHook(hook, args, o);

@@ -27,7 +27,8 @@ struct CheckArgs {
     bool inspect = true;           // inspect names and arrived bytes
     bool noHeader = false;         // rows without the two head rows
     bool amule = false;            // the downloads aMule reports over its connection
-    bool pauseFakes = false;       // with amule: pause every listed fake and suspect
+    bool emule = false;            // the downloads eMule's Web Interface lists
+    bool pauseFakes = false;       // with amule or emule: pause every listed fake and suspect
 };
 
 struct UpdateArgs {

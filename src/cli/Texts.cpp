@@ -168,6 +168,15 @@ std::string NoListWarning(const std::string& listPath) {
              {listPath, T(kHowToGetAList)});
 }
 
+std::string EmuleCheckFailed(const AmuleCheckFailure& f) {
+    if (f.kind == AmuleCheckError::NoConnection) return T(kNoEmuleConnection);
+    if (f.kind == AmuleCheckError::Connection)
+        return T(QT_TRANSLATE_NOOP("Cli", "%1 (%2). Check that eMule runs there with its Web Interface on, or run "
+                                          "'kestrivane-cli emule connect' again."),
+                 {f.detail, f.where});
+    return AmuleCheckFailed(f);
+}
+
 std::string NoListNamesOnlyWarning(const std::string& listPath) {
     return T(QT_TRANSLATE_NOOP("Cli", "Warning: no fake list: %1 does not exist, so only the names were checked. %2"),
              {listPath, T(kHowToGetAList)});
@@ -176,6 +185,12 @@ std::string NoListNamesOnlyWarning(const std::string& listPath) {
 std::string AmuleBytesElsewhere(int32_t downloads) {
     return T(QT_TRANSLATE_NOOP("Cli", "Not inspected: %1 downloads, whose data is on the aMule machine and not "
                                       "readable here. Run Kestrivane on that machine, beside aMule, to inspect them."),
+             {std::to_string(downloads)});
+}
+
+std::string EmuleBytesElsewhere(int32_t downloads) {
+    return T(QT_TRANSLATE_NOOP("Cli", "Not inspected: %1 downloads, whose data is not readable here. Pass eMule's temp "
+                                      "directory with --temp-dir, or run Kestrivane on the eMule machine, to inspect them."),
              {std::to_string(downloads)});
 }
 

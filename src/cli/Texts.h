@@ -32,11 +32,16 @@ inline constexpr const char* kNoUpdateAddress =
                              "without one. To get a list, mark fakes yourself ('kestrivane-cli mark'), use a group's "
                              "address ('kestrivane-cli update --url URL') or pass a list file (--fakes FILE).");
 
+inline constexpr const char* kNoEmuleConnection =
+    QT_TRANSLATE_NOOP("Cli", "No eMule Web Interface stored: run 'kestrivane-cli emule connect' first.");
+
 inline constexpr const char* kNoAmuleConnection =
     QT_TRANSLATE_NOOP("Cli", "No aMule connection stored: run 'kestrivane-cli amule connect' first.");
 
 std::string CheckFailed(const CheckFailure& failure);
 std::string AmuleCheckFailed(const AmuleCheckFailure& failure);
+// The same failures of a check of eMule's Web Interface.
+std::string EmuleCheckFailed(const AmuleCheckFailure& failure);
 std::string TempDirFailed(const TempDirFailure& failure);
 std::string LinkCheckFailed(const LinkCheckFailure& failure);
 std::string ImportFailed(const ImportFailure& failure, const std::string& settingsPath);
@@ -49,6 +54,7 @@ std::string NoListWarning(const std::string& listPath);
 std::string NoListNamesOnlyWarning(const std::string& listPath);
 // The summary's line for downloads whose bytes are on the aMule machine.
 std::string AmuleBytesElsewhere(int32_t downloads);
+std::string EmuleBytesElsewhere(int32_t downloads);
 // A pause that waits for aMule to answer.
 std::string AmulePauseWaiting(const std::string& name, const std::string& why);
 inline constexpr const char* kNoListForLinks =

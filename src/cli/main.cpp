@@ -11,9 +11,11 @@
 #include <unistd.h>
 
 #include "cli/AmuleCommands.h"
+#include "cli/EmuleCommands.h"
 #include "cli/Commands.h"
 #include "cli/OutputCharset.h"
 #include "cli/QmCatalog.h"
+#include "cli/ServeCommand.h"
 #include "platform/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/Version.h"
@@ -214,8 +216,12 @@ struct Cli {
         auto* amuleOpt = checkCmd->add_flag("--amule", check.amule,
                                             T(QT_TRANSLATE_NOOP("Cli", "Check the downloads aMule reports (see 'amule connect') instead of the temp "
                                             "directory's .part.met files")));
-        checkCmd->add_flag("--pause-fakes", check.pauseFakes, T(QT_TRANSLATE_NOOP("Cli", "With --amule: pause every listed fake and suspect in aMule")))
-            ->needs(amuleOpt);
+        auto* emuleOpt = checkCmd->add_flag("--emule", check.emule,
+                                            T(QT_TRANSLATE_NOOP("Cli", "Check the downloads eMule's Web Interface lists (see 'emule connect') "
+                                            "instead of the temp directory's .part.met files")));
+        emuleOpt->excludes(amuleOpt);
+        checkCmd->add_flag("--pause-fakes", check.pauseFakes,
+                           T(QT_TRANSLATE_NOOP("Cli", "With --amule or --emule: pause every listed fake and suspect in that client")));
 
     }
 
@@ -454,6 +460,8 @@ int Main(int argc, char** argv) {
     cli.AddOwnList(app);
     cli.AddLinks(app);
     const auto amule = AddAmuleCommands(app);
+    const auto serve = AddServeCommand(app);
+    const auto emule = AddEmuleCommands(app);
     // Set after the commands, which would copy it: theirs only point here.
     app.footer(exitStatus);
     ShortFooters(app);
@@ -480,9 +488,11 @@ int Main(int argc, char** argv) {
     std::vector<std::string> created;
     const std::optional<kv::HomeDirs> dirs = ResolveDirs(home, created);
     if (!dirs) return kExitError;
-    const int code = amule->Parsed() ? amule->Run(*dirs, quiet)
-                                     : cli.Run(*dirs, Output{std::cout, std::cerr, quiet, ::isatty(STDERR_FILENO) == 1},
-                                               quiet);
+    const Output output{std::cout, std::cerr, quiet, ::isatty(STDERR_FILENO) == 1};
+    const int code = amule->Parsed()   ? amule->Run(*dirs, quiet)
+                     : emule->Parsed() ? emule->Run(*dirs, quiet)
+                     : serve->Parsed() ? serve->Run(*dirs, output)
+                                       : cli.Run(*dirs, output, quiet);
     // Only an empty directory goes: whatever was written there stays.
     if (code == kExitError)
         for (const std::string& dir : created) ::rmdir(dir.c_str());

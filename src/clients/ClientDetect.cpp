@@ -92,9 +92,11 @@ std::string WinePathToLocal(const std::string& prefix, const std::string& window
     return out.lexically_normal().string();
 }
 
-std::vector<DetectedClient> DetectClientFiles(const std::string& home, const std::vector<std::string>& extraWinePrefixes) {
+std::vector<DetectedClient> DetectClientFiles(const std::string& home, const std::vector<std::string>& extraWinePrefixes,
+                                              const std::vector<std::string>& nativeEmuleFiles) {
     std::vector<DetectedClient> found;
     if (!home.empty()) AddIfPresent(found, fs::path(home) / ".aMule" / "amule.conf", ClientFile::AmuleConf, "");
+    for (const std::string& file : nativeEmuleFiles) AddIfPresent(found, file, ClientFile::EmulePreferencesIni, "");
     std::vector<fs::path> prefixes;
     if (!home.empty()) prefixes.push_back(fs::path(home) / ".wine");
     for (const std::string& extra : extraWinePrefixes)

@@ -24,8 +24,11 @@ const char* ClientName(ClientFile client);
 // in that order: native aMule first, then eMule, then eDonkey per prefix. Only
 // existing regular files are returned; a file that names no temp directory is
 // returned with an empty tempDir. Reads the files, writes nothing.
+// nativeEmuleFiles: eMule's preferences.ini in its own places on Windows
+// (emule::PreferencesLocations), looked at after native aMule.
 std::vector<DetectedClient> DetectClientFiles(const std::string& home,
-                                              const std::vector<std::string>& extraWinePrefixes = {});
+                                              const std::vector<std::string>& extraWinePrefixes = {},
+                                              const std::vector<std::string>& nativeEmuleFiles = {});
 
 // A Windows path inside a Wine prefix as a path on this machine: "C:\a\b" is
 // prefix/drive_c/a/b; other drive letters go through prefix/dosdevices/x:.

@@ -1,19 +1,35 @@
 #include "usecases/ClientDetection.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
+#include "clients/emule/EmulePreferences.h"
 #include "common/FileUtil.h"
 #include "common/Paths.h"
 
 namespace kv {
 
 std::expected<ClientDetection, ClientDetectionFailure> DetectClients(const ClientDetectionRequest& request) {
-    std::vector<DetectedClient> found = DetectClientFiles(request.home, request.winePrefixes);
+    std::vector<DetectedClient> found =
+        DetectClientFiles(request.home, request.winePrefixes, request.emulePreferences.value_or(NativeEmulePreferences()));
     for (size_t i = 0; i < found.size(); ++i)
         if (!found[i].tempDir.empty()) return ClientDetection{std::move(found), i};
     const ClientDetectionError kind = found.empty() ? ClientDetectionError::NothingFound : ClientDetectionError::NoTempDir;
     return std::unexpected(ClientDetectionFailure{kind, std::move(found)});
+}
+
+std::vector<std::string> NativeEmulePreferences() {
+    const auto env = [](const char* name) {
+        const char* value = std::getenv(name);
+        return std::string(value ? value : "");
+    };
+    // A multi-user install keeps its config per user; a single-user one beside the program.
+    std::vector<std::string> files = emule::PreferencesLocations(env("LOCALAPPDATA"), "");
+    for (const char* programs : {"ProgramFiles", "ProgramFiles(x86)"})
+        if (const std::string dir = env(programs); !dir.empty())
+            for (std::string& file : emule::PreferencesLocations("", dir + "\\eMule")) files.push_back(std::move(file));
+    return files;
 }
 
 std::string ClientNameOf(ClientFile client) { return ClientName(client); }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <expected>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,9 @@ namespace kv {
 struct ClientDetectionRequest {
     std::string home;                       // the user's home directory
     std::vector<std::string> winePrefixes;  // further Wine prefixes ($WINEPREFIX), besides ~/.wine
+    // eMule's preferences.ini in its own places (Windows); unset: from the
+    // environment (%LOCALAPPDATA%, %ProgramFiles%, %ProgramFiles(x86)%), none elsewhere.
+    std::optional<std::vector<std::string>> emulePreferences{};
 };
 
 struct ClientDetection {
@@ -32,6 +36,9 @@ struct ClientDetectionFailure {
 // The clients' preference files in their usual places, and the one to import.
 // Reads files, writes nothing.
 [[nodiscard]] std::expected<ClientDetection, ClientDetectionFailure> DetectClients(const ClientDetectionRequest& request);
+
+// eMule's preferences.ini in its own places on Windows, from the environment; none elsewhere.
+[[nodiscard]] std::vector<std::string> NativeEmulePreferences();
 
 // "aMule", "eMule" or "eDonkey"; and the preference file's own name ("amule.conf").
 [[nodiscard]] std::string ClientNameOf(ClientFile client);

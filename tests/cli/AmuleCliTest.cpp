@@ -246,6 +246,7 @@ TEST_F(AmuleCli, AGuardOverExternalConnectionsAloneKeepsAFakeOut) {
     auto watch = Start({"watch", "--amule", "--guard", "--cancel-fakes", "--temp-dir", home.File("nas/Temp")});
     ASSERT_TRUE(watch->ReadUntil([&] { return watch->err.find("Watching the aMule queue") != std::string::npos; }, 30))
         << watch->err;
+    watch->ReadUntil([&] { return watch->err.find('\n') != std::string::npos; }, 30);
     EXPECT_NE(watch->err.find("not readable here"), std::string::npos) << watch->err;
     daemon->Amulecmd(std::string("add ") + kFilm);
     ASSERT_TRUE(watch->ReadUntil([&] { return watch->err.find("Cancelled in aMule: Film One.avi") != std::string::npos; },

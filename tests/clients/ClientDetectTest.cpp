@@ -27,11 +27,14 @@ TEST(ClientDetect, FindsEachClientInItsUsualPlaceNativeFirstThenWineInOrder) {
     const std::string other =
         extra.Write("drive_c/Program Files/eMule/config/preferences.ini", "[eMule]\nTempDir=C:\\T");
     home.Write(".wine/drive_c/Program Files/eMule/config/preferences.ini/not-a-file", "");  // a directory is no file
+    // eMule in its own places (as on Windows): after native aMule, before any Wine prefix.
+    const std::string native = extra.Write("LocalAppData/eMule/config/preferences.ini", "[eMule]\nTempDir=/srv/t\n");
 
     // path, client, temp directory, as stored, wine prefix
     using Want = std::tuple<std::string, ClientFile, std::string, std::string, std::string>;
     const std::vector<Want> want = {
         {amule, ClientFile::AmuleConf, "/home/anna/.aMule/Temp", "/home/anna/.aMule/Temp", ""},
+        {native, ClientFile::EmulePreferencesIni, "/srv/t", "/srv/t", ""},
         {x86, ClientFile::EmulePreferencesIni, wine + "/dosdevices/d:/Downloads/Temp", "D:\\Downloads\\Temp", wine},
         {local, ClientFile::EmulePreferencesIni, c + "users/anna/Temp", "C:\\users\\anna\\Temp", wine},
         {xp, ClientFile::EmulePreferencesIni, "", "", wine},
@@ -39,7 +42,7 @@ TEST(ClientDetect, FindsEachClientInItsUsualPlaceNativeFirstThenWineInOrder) {
         {other, ClientFile::EmulePreferencesIni, extra.File("drive_c/T"), "C:\\T", extra.path()},
     };
     std::vector<Want> found;
-    for (const auto& f : DetectClientFiles(home.path(), {extra.path(), wine}))
+    for (const auto& f : DetectClientFiles(home.path(), {extra.path(), wine}, {native, extra.File("missing.ini")}))
         found.emplace_back(f.path, f.client, f.tempDir, f.storedTemp, f.winePrefix);
     EXPECT_EQ(found, want);
 }

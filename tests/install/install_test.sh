@@ -29,7 +29,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 # The tree holds exactly what is meant to be installed.
 sizes=(16 22 24 32 48 64 128 256)
 units=(lib/systemd/user/kestrivane-check.service lib/systemd/user/kestrivane-check.timer
-       lib/systemd/user/kestrivane-watch.service)
+       lib/systemd/user/kestrivane-watch.service lib/systemd/user/kestrivane-serve.service
+       lib/systemd/system/kestrivane-serve.service)
 expected=(bin/kestrivane-cli share/man/man1/kestrivane-cli.1.gz
           share/bash-completion/completions/kestrivane-cli share/zsh/vendor-completions/_kestrivane-cli
           share/kestrivane/layout.txt share/doc/kestrivane/copyright share/doc/kestrivane/changelog.gz "${units[@]}")
@@ -63,8 +64,12 @@ mkdir -p "$tmp/own-home"
 KESTRIVANE_HOME=$tmp/own-home "$cli" check --temp-dir "$tmp/temp" >/dev/null 2>&1
 [ -f "$tmp/own-home/Kestrivane.ini" ] || fail "KESTRIVANE_HOME did not win over the installed layout"
 
-# The systemd user units start the installed checker by its full path.
+# The systemd units start the installed checker by its full path (the system
+# unit through a shell that becomes the aMule daemon's user first).
+grep -qF "$prefix/bin/kestrivane-cli serve" "$prefix/lib/systemd/system/kestrivane-serve.service" ||
+    fail "the system unit does not start the installed kestrivane-cli serve"
 for unit in "${units[@]}"; do
+    [[ $unit == lib/systemd/system/* ]] && continue
     grep -q "^ExecStart=" "$prefix/$unit" || continue
     grep "^ExecStart=" "$prefix/$unit" | grep -vq "^ExecStart=$prefix/bin/kestrivane-cli " &&
         fail "$unit starts another program: $(grep '^ExecStart=' "$prefix/$unit")"

@@ -992,5 +992,508 @@ scheiterte, die lokale Liste fand trotzdem Fakes oder Verdächtige.</translation
         <source>Could not post the notice of %1 to --notify-url: %2</source>
         <translation>Konnte die Meldung zu %1 nicht an --notify-url senden: %2</translation>
     </message>
+    <message>
+        <source>Watch the downloads and show the findings as a web page and a JSON API (on this machine only, unless --listen says otherwise)</source>
+        <translation>Die Downloads beobachten und die Funde als Webseite und JSON-API zeigen (nur auf diesem Rechner, außer --listen sagt anderes)</translation>
+    </message>
+    <message>
+        <source>Address and port to listen on (default 127.0.0.1:4719; 0.0.0.0:PORT for every network)</source>
+        <translation>Adresse und Port, auf denen gelauscht wird (Vorgabe 127.0.0.1:4719; 0.0.0.0:PORT für alle Netze)</translation>
+    </message>
+    <message>
+        <source>File holding the access token (default: serve-token beside the lists; made when missing, readable by you only)</source>
+        <translation>Datei mit dem Zugangsschlüssel (Vorgabe: serve-token neben den Listen; wird angelegt, wenn sie fehlt, nur für Sie lesbar)</translation>
+    </message>
+    <message>
+        <source>A name the page may be opened by besides this machine&apos;s own name and addresses (repeatable)</source>
+        <translation>Ein Name, unter dem die Seite außer dem eigenen Namen und den Adressen dieses Rechners geöffnet werden darf (wiederholbar)</translation>
+    </message>
+    <message>
+        <source>--listen %1: not an address and port (such as 127.0.0.1:4719).</source>
+        <translation>--listen %1: keine Adresse mit Port (etwa 127.0.0.1:4719).</translation>
+    </message>
+    <message>
+        <source>Serving the page; open this address (it holds the access token):</source>
+        <translation>Die Seite wird bereitgestellt; öffnen Sie diese Adresse (sie enthält den Zugangsschlüssel):</translation>
+    </message>
+    <message>
+        <source>Another &apos;%1&apos; (process %2) serves %3 already.</source>
+        <translation>Ein anderes &apos;%1&apos; (Prozess %2) stellt %3 bereits bereit.</translation>
+    </message>
+    <message>
+        <source>Cannot read or make the token file %1: %2</source>
+        <translation>Die Schlüsseldatei %1 kann weder gelesen noch angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1: %2</source>
+        <translation>Auf %1 kann nicht gelauscht werden: %2</translation>
+    </message>
+    <message>
+        <source>Paused in eMule: %1</source>
+        <translation>In eMule angehalten: %1</translation>
+    </message>
+    <message>
+        <source>--pause-fakes needs --amule or --emule.</source>
+        <translation>--pause-fakes braucht --amule oder --emule.</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface password: </source>
+        <translation>Passwort der Web-Oberfläche von eMule: </translation>
+    </message>
+    <message>
+        <source>No preferences.ini of eMule found: pass HOST[:PORT], or import eMule&apos;s preferences.ini first (kestrivane-cli import FILE).</source>
+        <translation>Keine preferences.ini von eMule gefunden: HOST[:PORT] angeben oder zuerst die preferences.ini von eMule importieren (kestrivane-cli import DATEI).</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface is off (Enabled in %1): turn it on in eMule&apos;s options, Web Interface, or pass HOST[:PORT].</source>
+        <translation>Die Web-Oberfläche von eMule ist aus (Enabled in %1): in den Optionen von eMule unter Web-Oberfläche einschalten oder HOST[:PORT] angeben.</translation>
+    </message>
+    <message>
+        <source>%1 (%2). Check that eMule runs there with its Web Interface on, or run &apos;kestrivane-cli emule connect&apos; again.</source>
+        <translation>%1 (%2). Prüfen, ob eMule dort läuft und seine Web-Oberfläche eingeschaltet ist, oder &apos;kestrivane-cli emule connect&apos; erneut ausführen.</translation>
+    </message>
+    <message>
+        <source>Cancelling deletes the downloads in eMule: pass --yes to confirm.</source>
+        <translation>Abbrechen löscht die Downloads in eMule: zum Bestätigen --yes angeben.</translation>
+    </message>
+    <message>
+        <source>Cancel this download in eMule and delete what has arrived? [y/N] </source>
+        <translation>Diesen Download in eMule abbrechen und das bereits Geladene löschen? [y/N] </translation>
+    </message>
+    <message>
+        <source>Cancel %1 downloads in eMule and delete what has arrived? [y/N] </source>
+        <translation>%1 Downloads in eMule abbrechen und das bereits Geladene löschen? [y/N] </translation>
+    </message>
+    <message>
+        <source>Connected to eMule&apos;s Web Interface at %1; stored in %2.</source>
+        <translation>Mit der Web-Oberfläche von eMule unter %1 verbunden; gespeichert in %2.</translation>
+    </message>
+    <message>
+        <source>eMule has no download %1.</source>
+        <translation>eMule hat keinen Download %1.</translation>
+    </message>
+    <message>
+        <source>Act in eMule over its Web Interface (on this machine, under Wine or on another machine)</source>
+        <translation>In eMule über seine Web-Oberfläche handeln (auf diesem Rechner, unter Wine oder auf einem anderen Rechner)</translation>
+    </message>
+    <message>
+        <source>Log in to eMule&apos;s Web Interface and store where it is and its password (readable by you only) for the other emule commands</source>
+        <translation>Bei der Web-Oberfläche von eMule anmelden und ihre Adresse und ihr Passwort (nur für Sie lesbar) für die anderen emule-Befehle speichern</translation>
+    </message>
+    <message>
+        <source>Where eMule&apos;s Web Interface listens (port default 4711); none: this machine, at the port of the imported or detected preferences.ini</source>
+        <translation>Wo die Web-Oberfläche von eMule lauscht (Port vorgegeben 4711); keine Angabe: dieser Rechner, am Port der importierten oder gefundenen preferences.ini</translation>
+    </message>
+    <message>
+        <source>Pause downloads in eMule (undone with resume)</source>
+        <translation>Downloads in eMule anhalten (mit resume rückgängig)</translation>
+    </message>
+    <message>
+        <source>Resume paused or stopped downloads in eMule</source>
+        <translation>Angehaltene oder gestoppte Downloads in eMule fortsetzen</translation>
+    </message>
+    <message>
+        <source>Stop downloads in eMule (they keep their place but ask no sources)</source>
+        <translation>Downloads in eMule stoppen (sie behalten ihren Platz, fragen aber keine Quellen)</translation>
+    </message>
+    <message>
+        <source>Cancel downloads in eMule: deletes what has arrived; asks first on a terminal</source>
+        <translation>Downloads in eMule abbrechen: löscht das bereits Geladene; fragt im Terminal zuerst nach</translation>
+    </message>
+    <message>
+        <source>A download by its ed2k hash</source>
+        <translation>Ein Download über seinen ed2k-Hash</translation>
+    </message>
+    <message>
+        <source>Check the downloads eMule&apos;s Web Interface lists (see &apos;emule connect&apos;) instead of the temp directory&apos;s .part.met files</source>
+        <translation>Die Downloads prüfen, die die Web-Oberfläche von eMule auflistet (siehe &apos;emule connect&apos;), statt der .part.met-Dateien des Temp-Verzeichnisses</translation>
+    </message>
+    <message>
+        <source>With --amule or --emule: pause every listed fake and suspect in that client</source>
+        <translation>Mit --amule oder --emule: jeden aufgelisteten Fake und Verdächtigen in diesem Client anhalten</translation>
+    </message>
+    <message>
+        <source>Not inspected: %1 downloads, whose data is not readable here. Pass eMule&apos;s temp directory with --temp-dir, or run Kestrivane on the eMule machine, to inspect them.</source>
+        <translation>Nicht untersucht: %1 Downloads, deren Daten hier nicht lesbar sind. Das Temp-Verzeichnis von eMule mit --temp-dir angeben oder Kestrivane auf dem eMule-Rechner ausführen, um sie zu untersuchen.</translation>
+    </message>
+    <message>
+        <source>No eMule Web Interface stored: run &apos;kestrivane-cli emule connect&apos; first.</source>
+        <translation>Keine Web-Oberfläche von eMule gespeichert: zuerst &apos;kestrivane-cli emule connect&apos; ausführen.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Sections</source>
+        <translation>Abschnitte</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Downloads</translation>
+    </message>
+    <message>
+        <source>Check links</source>
+        <translation>Links prüfen</translation>
+    </message>
+    <message>
+        <source>Fake lists</source>
+        <translation>Fake-Listen</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Fakes and suspects</source>
+        <translation>Fakes und Verdächtige</translation>
+    </message>
+    <message>
+        <source>Fakes</source>
+        <translation>Fakes</translation>
+    </message>
+    <message>
+        <source>Suspects</source>
+        <translation>Verdächtige</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Jetzt prüfen</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Urteil</translation>
+    </message>
+    <message>
+        <source>In aMule</source>
+        <translation>In aMule</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Aktionen</translation>
+    </message>
+    <message>
+        <source>Paste ed2k links (one a line, or any text that holds them):</source>
+        <translation>ed2k-Links einfügen (einer pro Zeile oder ein beliebiger Text, der sie enthält):</translation>
+    </message>
+    <message>
+        <source>Check the links</source>
+        <translation>Links prüfen</translation>
+    </message>
+    <message>
+        <source>Add the clean ones to aMule</source>
+        <translation>Die sauberen zu aMule hinzufügen</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Update the fake list</source>
+        <translation>Fake-Liste aktualisieren</translation>
+    </message>
+    <message>
+        <source>Your own list</source>
+        <translation>Ihre eigene Liste</translation>
+    </message>
+    <message>
+        <source>Hash</source>
+        <translation>Hash</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Your own list holds no record yet.</source>
+        <translation>Ihre eigene Liste enthält noch keinen Eintrag.</translation>
+    </message>
+    <message>
+        <source>Cancel the download?</source>
+        <translation>Download abbrechen?</translation>
+    </message>
+    <message>
+        <source>aMule stops it and deletes what it has downloaded of it.</source>
+        <translation>aMule beendet ihn und löscht, was davon schon heruntergeladen ist.</translation>
+    </message>
+    <message>
+        <source>Cancel the download</source>
+        <translation>Download abbrechen</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Der Server antwortete %1.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached.</source>
+        <translation>Der Server ist nicht erreichbar.</translation>
+    </message>
+    <message>
+        <source>Not logged in: open the address with the token that &apos;kestrivane-cli serve&apos; printed.</source>
+        <translation>Nicht angemeldet: Öffnen Sie die Adresse mit dem Token, die &apos;kestrivane-cli serve&apos; ausgegeben hat.</translation>
+    </message>
+    <message>
+        <source>No fake list is loaded and the content check is off: mark fakes or set an update address.</source>
+        <translation>Keine Fake-Liste geladen und die Inhaltsprüfung ist aus: markieren Sie Fakes oder setzen Sie eine Update-Adresse.</translation>
+    </message>
+    <message>
+        <source>The fake list %1 is missing.</source>
+        <translation>Die Fake-Liste %1 fehlt.</translation>
+    </message>
+    <message>
+        <source>The fake list %1 cannot be read: %2</source>
+        <translation>Die Fake-Liste %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>No temp directory is set: import the client&apos;s settings or start serve with --temp-dir.</source>
+        <translation>Kein Temp-Verzeichnis gesetzt: importieren Sie die Einstellungen des Clients oder starten Sie serve mit --temp-dir.</translation>
+    </message>
+    <message>
+        <source>The temp directory %1 is gone.</source>
+        <translation>Das Temp-Verzeichnis %1 ist verschwunden.</translation>
+    </message>
+    <message>
+        <source>The temp directory %1 cannot be read: %2</source>
+        <translation>Das Temp-Verzeichnis %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Something went wrong: %1</source>
+        <translation>Etwas ist schiefgegangen: %1</translation>
+    </message>
+    <message>
+        <source>aMule connected</source>
+        <translation>aMule verbunden</translation>
+    </message>
+    <message>
+        <source>aMule lost</source>
+        <translation>aMule verloren</translation>
+    </message>
+    <message>
+        <source>No aMule connection</source>
+        <translation>Keine aMule-Verbindung</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>Live</translation>
+    </message>
+    <message>
+        <source>Live updates lost; trying again...</source>
+        <translation>Live-Aktualisierung verloren; neuer Versuch...</translation>
+    </message>
+    <message>
+        <source>Not a fake (allowed)</source>
+        <translation>Kein Fake (erlaubt)</translation>
+    </message>
+    <message>
+        <source>Fake</source>
+        <translation>Fake</translation>
+    </message>
+    <message>
+        <source>Suspect: %1</source>
+        <translation>Verdächtig: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Lädt</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>Wartet</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Angehalten</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Gestoppt</translation>
+    </message>
+    <message>
+        <source>Hashing</source>
+        <translation>Hasht</translation>
+    </message>
+    <message>
+        <source>Completing</source>
+        <translation>Wird abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Anderer Zustand</translation>
+    </message>
+    <message>
+        <source>Sources: %1</source>
+        <translation>Quellen: %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Fortsetzen</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stoppen</translation>
+    </message>
+    <message>
+        <source>Cancel...</source>
+        <translation>Abbrechen...</translation>
+    </message>
+    <message>
+        <source>Not a fake</source>
+        <translation>Kein Fake</translation>
+    </message>
+    <message>
+        <source>Mark as fake</source>
+        <translation>Als Fake markieren</translation>
+    </message>
+    <message>
+        <source>Downloads: %1, fakes: %2, suspects: %3</source>
+        <translation>Downloads: %1, Fakes: %2, Verdächtige: %3</translation>
+    </message>
+    <message>
+        <source>No download matches.</source>
+        <translation>Kein Download passt.</translation>
+    </message>
+    <message>
+        <source>No download to show.</source>
+        <translation>Kein Download anzuzeigen.</translation>
+    </message>
+    <message>
+        <source>Check finished.</source>
+        <translation>Prüfung beendet.</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>Angehalten: %1</translation>
+    </message>
+    <message>
+        <source>Resumed: %1</source>
+        <translation>Fortgesetzt: %1</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Gestoppt: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>Not a fake any more: %1</source>
+        <translation>Kein Fake mehr: %1</translation>
+    </message>
+    <message>
+        <source>Marked as a fake: %1</source>
+        <translation>Als Fake markiert: %1</translation>
+    </message>
+    <message>
+        <source>Paste one or more ed2k links first.</source>
+        <translation>Fügen Sie zuerst einen oder mehrere ed2k-Links ein.</translation>
+    </message>
+    <message>
+        <source>Clean links added to aMule: %1</source>
+        <translation>Saubere Links zu aMule hinzugefügt: %1</translation>
+    </message>
+    <message>
+        <source>Links checked: %1, fakes: %2</source>
+        <translation>Links geprüft: %1, Fakes: %2</translation>
+    </message>
+    <message>
+        <source>Updating the fake list...</source>
+        <translation>Fake-Liste wird aktualisiert...</translation>
+    </message>
+    <message>
+        <source>The fake list is up to date.</source>
+        <translation>Die Fake-Liste ist aktuell.</translation>
+    </message>
+    <message>
+        <source>Check started.</source>
+        <translation>Prüfung gestartet.</translation>
+    </message>
+    <message>
+        <source>Fake list</source>
+        <translation>Fake-Liste</translation>
+    </message>
+    <message>
+        <source>Records loaded</source>
+        <translation>Geladene Einträge</translation>
+    </message>
+    <message>
+        <source>Records in your own list</source>
+        <translation>Einträge in Ihrer eigenen Liste</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Why is it a fake? (kept in your own list)</source>
+        <translation>Warum ist es ein Fake? (wird in Ihrer eigenen Liste vermerkt)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Not added: %1 (%2)</source>
+        <translation>Nicht hinzugefügt: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>loaded</source>
+        <translation>geladen</translation>
+    </message>
+    <message>
+        <source>not loaded</source>
+        <translation>nicht geladen</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>The fake list was updated.</source>
+        <translation>Die Fake-Liste wurde aktualisiert.</translation>
+    </message>
+    <message>
+        <source>Show them all</source>
+        <translation>Alle zeigen</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2 rows.</source>
+        <translation>%1 von %2 Zeilen gezeigt.</translation>
+    </message>
 </context>
 </TS>

@@ -992,5 +992,508 @@ actualización falló, la lista local aun así encontró fakes o sospechosos.</t
         <source>Could not post the notice of %1 to --notify-url: %2</source>
         <translation>No se pudo enviar el aviso de %1 a --notify-url: %2</translation>
     </message>
+    <message>
+        <source>Watch the downloads and show the findings as a web page and a JSON API (on this machine only, unless --listen says otherwise)</source>
+        <translation>Vigilar las descargas y mostrar los hallazgos como página web y API JSON (solo en esta máquina, salvo que --listen diga otra cosa)</translation>
+    </message>
+    <message>
+        <source>Address and port to listen on (default 127.0.0.1:4719; 0.0.0.0:PORT for every network)</source>
+        <translation>Dirección y puerto en que escuchar (por defecto 127.0.0.1:4719; 0.0.0.0:PUERTO para todas las redes)</translation>
+    </message>
+    <message>
+        <source>File holding the access token (default: serve-token beside the lists; made when missing, readable by you only)</source>
+        <translation>Archivo con el token de acceso (por defecto: serve-token junto a las listas; se crea si falta, legible solo por usted)</translation>
+    </message>
+    <message>
+        <source>A name the page may be opened by besides this machine&apos;s own name and addresses (repeatable)</source>
+        <translation>Un nombre con el que se puede abrir la página, además del nombre y las direcciones de esta máquina (repetible)</translation>
+    </message>
+    <message>
+        <source>--listen %1: not an address and port (such as 127.0.0.1:4719).</source>
+        <translation>--listen %1: no es una dirección y un puerto (como 127.0.0.1:4719).</translation>
+    </message>
+    <message>
+        <source>Serving the page; open this address (it holds the access token):</source>
+        <translation>Sirviendo la página; abra esta dirección (contiene el token de acceso):</translation>
+    </message>
+    <message>
+        <source>Another &apos;%1&apos; (process %2) serves %3 already.</source>
+        <translation>Otro &apos;%1&apos; (proceso %2) ya sirve %3.</translation>
+    </message>
+    <message>
+        <source>Cannot read or make the token file %1: %2</source>
+        <translation>No se puede leer ni crear el archivo del token %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1: %2</source>
+        <translation>No se puede escuchar en %1: %2</translation>
+    </message>
+    <message>
+        <source>Paused in eMule: %1</source>
+        <translation>Pausado en eMule: %1</translation>
+    </message>
+    <message>
+        <source>--pause-fakes needs --amule or --emule.</source>
+        <translation>--pause-fakes necesita --amule o --emule.</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface password: </source>
+        <translation>Contraseña de la interfaz web de eMule: </translation>
+    </message>
+    <message>
+        <source>No preferences.ini of eMule found: pass HOST[:PORT], or import eMule&apos;s preferences.ini first (kestrivane-cli import FILE).</source>
+        <translation>No se encontró el preferences.ini de eMule: indique HOST[:PUERTO], o importe antes el preferences.ini de eMule (kestrivane-cli import ARCHIVO).</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface is off (Enabled in %1): turn it on in eMule&apos;s options, Web Interface, or pass HOST[:PORT].</source>
+        <translation>La interfaz web de eMule está desactivada (Enabled en %1): actívela en las opciones de eMule, Interfaz web, o indique HOST[:PUERTO].</translation>
+    </message>
+    <message>
+        <source>%1 (%2). Check that eMule runs there with its Web Interface on, or run &apos;kestrivane-cli emule connect&apos; again.</source>
+        <translation>%1 (%2). Compruebe que eMule se ejecuta allí con su interfaz web activada, o ejecute de nuevo &apos;kestrivane-cli emule connect&apos;.</translation>
+    </message>
+    <message>
+        <source>Cancelling deletes the downloads in eMule: pass --yes to confirm.</source>
+        <translation>Cancelar borra las descargas en eMule: pase --yes para confirmar.</translation>
+    </message>
+    <message>
+        <source>Cancel this download in eMule and delete what has arrived? [y/N] </source>
+        <translation>¿Cancelar esta descarga en eMule y borrar lo que ha llegado? [y/N] </translation>
+    </message>
+    <message>
+        <source>Cancel %1 downloads in eMule and delete what has arrived? [y/N] </source>
+        <translation>¿Cancelar %1 descargas en eMule y borrar lo que ha llegado? [y/N] </translation>
+    </message>
+    <message>
+        <source>Connected to eMule&apos;s Web Interface at %1; stored in %2.</source>
+        <translation>Conectado a la interfaz web de eMule en %1; guardado en %2.</translation>
+    </message>
+    <message>
+        <source>eMule has no download %1.</source>
+        <translation>eMule no tiene la descarga %1.</translation>
+    </message>
+    <message>
+        <source>Act in eMule over its Web Interface (on this machine, under Wine or on another machine)</source>
+        <translation>Actuar en eMule a través de su interfaz web (en esta máquina, bajo Wine o en otra máquina)</translation>
+    </message>
+    <message>
+        <source>Log in to eMule&apos;s Web Interface and store where it is and its password (readable by you only) for the other emule commands</source>
+        <translation>Iniciar sesión en la interfaz web de eMule y guardar su dirección y su contraseña (legible solo por usted) para los demás comandos emule</translation>
+    </message>
+    <message>
+        <source>Where eMule&apos;s Web Interface listens (port default 4711); none: this machine, at the port of the imported or detected preferences.ini</source>
+        <translation>Dónde escucha la interfaz web de eMule (puerto por defecto 4711); ninguno: esta máquina, en el puerto del preferences.ini importado o detectado</translation>
+    </message>
+    <message>
+        <source>Pause downloads in eMule (undone with resume)</source>
+        <translation>Pausar descargas en eMule (se deshace con resume)</translation>
+    </message>
+    <message>
+        <source>Resume paused or stopped downloads in eMule</source>
+        <translation>Reanudar en eMule descargas pausadas o detenidas</translation>
+    </message>
+    <message>
+        <source>Stop downloads in eMule (they keep their place but ask no sources)</source>
+        <translation>Detener descargas en eMule (conservan su sitio pero no piden fuentes)</translation>
+    </message>
+    <message>
+        <source>Cancel downloads in eMule: deletes what has arrived; asks first on a terminal</source>
+        <translation>Cancelar descargas en eMule: borra lo que ha llegado; pregunta antes en un terminal</translation>
+    </message>
+    <message>
+        <source>A download by its ed2k hash</source>
+        <translation>Una descarga por su hash ed2k</translation>
+    </message>
+    <message>
+        <source>Check the downloads eMule&apos;s Web Interface lists (see &apos;emule connect&apos;) instead of the temp directory&apos;s .part.met files</source>
+        <translation>Comprobar las descargas que lista la interfaz web de eMule (véase &apos;emule connect&apos;) en lugar de los archivos .part.met del directorio temporal</translation>
+    </message>
+    <message>
+        <source>With --amule or --emule: pause every listed fake and suspect in that client</source>
+        <translation>Con --amule o --emule: pausar en ese cliente cada fake y sospechoso listado</translation>
+    </message>
+    <message>
+        <source>Not inspected: %1 downloads, whose data is not readable here. Pass eMule&apos;s temp directory with --temp-dir, or run Kestrivane on the eMule machine, to inspect them.</source>
+        <translation>No inspeccionadas: %1 descargas, cuyos datos no se pueden leer aquí. Indique el directorio temporal de eMule con --temp-dir, o ejecute Kestrivane en la máquina de eMule, para inspeccionarlas.</translation>
+    </message>
+    <message>
+        <source>No eMule Web Interface stored: run &apos;kestrivane-cli emule connect&apos; first.</source>
+        <translation>No hay ninguna interfaz web de eMule guardada: ejecute primero &apos;kestrivane-cli emule connect&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Sections</source>
+        <translation>Secciones</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Descargas</translation>
+    </message>
+    <message>
+        <source>Check links</source>
+        <translation>Comprobar enlaces</translation>
+    </message>
+    <message>
+        <source>Fake lists</source>
+        <translation>Listas de fakes</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Fakes and suspects</source>
+        <translation>Fakes y sospechosos</translation>
+    </message>
+    <message>
+        <source>Fakes</source>
+        <translation>Fakes</translation>
+    </message>
+    <message>
+        <source>Suspects</source>
+        <translation>Sospechosos</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todos</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Comprobar ahora</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>In aMule</source>
+        <translation>En aMule</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Acciones</translation>
+    </message>
+    <message>
+        <source>Paste ed2k links (one a line, or any text that holds them):</source>
+        <translation>Pegue enlaces ed2k (uno por línea, o cualquier texto que los contenga):</translation>
+    </message>
+    <message>
+        <source>Check the links</source>
+        <translation>Comprobar los enlaces</translation>
+    </message>
+    <message>
+        <source>Add the clean ones to aMule</source>
+        <translation>Añadir los limpios a aMule</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Update the fake list</source>
+        <translation>Actualizar la lista de fakes</translation>
+    </message>
+    <message>
+        <source>Your own list</source>
+        <translation>Su propia lista</translation>
+    </message>
+    <message>
+        <source>Hash</source>
+        <translation>Hash</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>Your own list holds no record yet.</source>
+        <translation>Su propia lista aún no contiene ningún registro.</translation>
+    </message>
+    <message>
+        <source>Cancel the download?</source>
+        <translation>¿Cancelar la descarga?</translation>
+    </message>
+    <message>
+        <source>aMule stops it and deletes what it has downloaded of it.</source>
+        <translation>aMule la detiene y borra lo que ya ha descargado de ella.</translation>
+    </message>
+    <message>
+        <source>Cancel the download</source>
+        <translation>Cancelar la descarga</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Conservarla</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>El servidor respondió %1.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached.</source>
+        <translation>No se puede contactar con el servidor.</translation>
+    </message>
+    <message>
+        <source>Not logged in: open the address with the token that &apos;kestrivane-cli serve&apos; printed.</source>
+        <translation>Sin sesión: abra la dirección con el token que mostró &apos;kestrivane-cli serve&apos;.</translation>
+    </message>
+    <message>
+        <source>No fake list is loaded and the content check is off: mark fakes or set an update address.</source>
+        <translation>No hay ninguna lista de fakes cargada y la comprobación del contenido está desactivada: marque fakes o indique una dirección de actualización.</translation>
+    </message>
+    <message>
+        <source>The fake list %1 is missing.</source>
+        <translation>Falta la lista de fakes %1.</translation>
+    </message>
+    <message>
+        <source>The fake list %1 cannot be read: %2</source>
+        <translation>No se puede leer la lista de fakes %1: %2</translation>
+    </message>
+    <message>
+        <source>No temp directory is set: import the client&apos;s settings or start serve with --temp-dir.</source>
+        <translation>No hay ningún directorio temporal: importe los ajustes del cliente o inicie serve con --temp-dir.</translation>
+    </message>
+    <message>
+        <source>The temp directory %1 is gone.</source>
+        <translation>El directorio temporal %1 ha desaparecido.</translation>
+    </message>
+    <message>
+        <source>The temp directory %1 cannot be read: %2</source>
+        <translation>No se puede leer el directorio temporal %1: %2</translation>
+    </message>
+    <message>
+        <source>Something went wrong: %1</source>
+        <translation>Algo salió mal: %1</translation>
+    </message>
+    <message>
+        <source>aMule connected</source>
+        <translation>aMule conectado</translation>
+    </message>
+    <message>
+        <source>aMule lost</source>
+        <translation>aMule perdido</translation>
+    </message>
+    <message>
+        <source>No aMule connection</source>
+        <translation>Sin conexión con aMule</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>En directo</translation>
+    </message>
+    <message>
+        <source>Live updates lost; trying again...</source>
+        <translation>Actualizaciones en directo perdidas; reintentando...</translation>
+    </message>
+    <message>
+        <source>Not a fake (allowed)</source>
+        <translation>No es un fake (permitido)</translation>
+    </message>
+    <message>
+        <source>Fake</source>
+        <translation>Fake</translation>
+    </message>
+    <message>
+        <source>Suspect: %1</source>
+        <translation>Sospechoso: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Descargando</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En espera</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pausa</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Detenido</translation>
+    </message>
+    <message>
+        <source>Hashing</source>
+        <translation>Calculando hash</translation>
+    </message>
+    <message>
+        <source>Completing</source>
+        <translation>Completando</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completo</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Otro</translation>
+    </message>
+    <message>
+        <source>Sources: %1</source>
+        <translation>Fuentes: %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausar</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reanudar</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Cancel...</source>
+        <translation>Cancelar...</translation>
+    </message>
+    <message>
+        <source>Not a fake</source>
+        <translation>No es un fake</translation>
+    </message>
+    <message>
+        <source>Mark as fake</source>
+        <translation>Marcar como fake</translation>
+    </message>
+    <message>
+        <source>Downloads: %1, fakes: %2, suspects: %3</source>
+        <translation>Descargas: %1, fakes: %2, sospechosos: %3</translation>
+    </message>
+    <message>
+        <source>No download matches.</source>
+        <translation>Ninguna descarga coincide.</translation>
+    </message>
+    <message>
+        <source>No download to show.</source>
+        <translation>No hay descargas que mostrar.</translation>
+    </message>
+    <message>
+        <source>Check finished.</source>
+        <translation>Comprobación terminada.</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>En pausa: %1</translation>
+    </message>
+    <message>
+        <source>Resumed: %1</source>
+        <translation>Reanudado: %1</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Detenido: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Cancelado: %1</translation>
+    </message>
+    <message>
+        <source>Not a fake any more: %1</source>
+        <translation>Ya no es un fake: %1</translation>
+    </message>
+    <message>
+        <source>Marked as a fake: %1</source>
+        <translation>Marcado como fake: %1</translation>
+    </message>
+    <message>
+        <source>Paste one or more ed2k links first.</source>
+        <translation>Pegue primero uno o más enlaces ed2k.</translation>
+    </message>
+    <message>
+        <source>Clean links added to aMule: %1</source>
+        <translation>Enlaces limpios añadidos a aMule: %1</translation>
+    </message>
+    <message>
+        <source>Links checked: %1, fakes: %2</source>
+        <translation>Enlaces comprobados: %1, fakes: %2</translation>
+    </message>
+    <message>
+        <source>Updating the fake list...</source>
+        <translation>Actualizando la lista de fakes...</translation>
+    </message>
+    <message>
+        <source>The fake list is up to date.</source>
+        <translation>La lista de fakes está al día.</translation>
+    </message>
+    <message>
+        <source>Check started.</source>
+        <translation>Comprobación iniciada.</translation>
+    </message>
+    <message>
+        <source>Fake list</source>
+        <translation>Lista de fakes</translation>
+    </message>
+    <message>
+        <source>Records loaded</source>
+        <translation>Registros cargados</translation>
+    </message>
+    <message>
+        <source>Records in your own list</source>
+        <translation>Registros en su propia lista</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Why is it a fake? (kept in your own list)</source>
+        <translation>¿Por qué es un fake? (se guarda en su propia lista)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Volver</translation>
+    </message>
+    <message>
+        <source>Not added: %1 (%2)</source>
+        <translation>No añadido: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>loaded</source>
+        <translation>cargada</translation>
+    </message>
+    <message>
+        <source>not loaded</source>
+        <translation>no cargada</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>falta</translation>
+    </message>
+    <message>
+        <source>The fake list was updated.</source>
+        <translation>La lista de fakes se ha actualizado.</translation>
+    </message>
+    <message>
+        <source>Show them all</source>
+        <translation>Mostrar todas</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2 rows.</source>
+        <translation>Se muestran %1 de %2 filas.</translation>
+    </message>
 </context>
 </TS>

@@ -992,5 +992,508 @@ la mise à jour a échoué, la liste locale a tout de même trouvé des fakes ou
         <source>Could not post the notice of %1 to --notify-url: %2</source>
         <translation>Impossible d&apos;envoyer l&apos;avis concernant %1 à --notify-url : %2</translation>
     </message>
+    <message>
+        <source>Watch the downloads and show the findings as a web page and a JSON API (on this machine only, unless --listen says otherwise)</source>
+        <translation>Surveiller les téléchargements et montrer les résultats dans une page web et une API JSON (sur cette machine seulement, sauf indication contraire de --listen)</translation>
+    </message>
+    <message>
+        <source>Address and port to listen on (default 127.0.0.1:4719; 0.0.0.0:PORT for every network)</source>
+        <translation>Adresse et port d&apos;écoute (par défaut 127.0.0.1:4719 ; 0.0.0.0:PORT pour tous les réseaux)</translation>
+    </message>
+    <message>
+        <source>File holding the access token (default: serve-token beside the lists; made when missing, readable by you only)</source>
+        <translation>Fichier contenant le jeton d&apos;accès (par défaut : serve-token à côté des listes ; créé s&apos;il manque, lisible par vous seul)</translation>
+    </message>
+    <message>
+        <source>A name the page may be opened by besides this machine&apos;s own name and addresses (repeatable)</source>
+        <translation>Un nom sous lequel la page peut être ouverte, en plus du nom et des adresses de cette machine (répétable)</translation>
+    </message>
+    <message>
+        <source>--listen %1: not an address and port (such as 127.0.0.1:4719).</source>
+        <translation>--listen %1 : ce n&apos;est pas une adresse et un port (tel que 127.0.0.1:4719).</translation>
+    </message>
+    <message>
+        <source>Serving the page; open this address (it holds the access token):</source>
+        <translation>La page est servie ; ouvrez cette adresse (elle contient le jeton d&apos;accès) :</translation>
+    </message>
+    <message>
+        <source>Another &apos;%1&apos; (process %2) serves %3 already.</source>
+        <translation>Un autre &apos;%1&apos; (processus %2) sert déjà %3.</translation>
+    </message>
+    <message>
+        <source>Cannot read or make the token file %1: %2</source>
+        <translation>Impossible de lire ou de créer le fichier de jeton %1 : %2</translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1: %2</source>
+        <translation>Impossible d&apos;écouter sur %1 : %2</translation>
+    </message>
+    <message>
+        <source>Paused in eMule: %1</source>
+        <translation>Mis en pause dans eMule : %1</translation>
+    </message>
+    <message>
+        <source>--pause-fakes needs --amule or --emule.</source>
+        <translation>--pause-fakes demande --amule ou --emule.</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface password: </source>
+        <translation>Mot de passe de l&apos;interface web d&apos;eMule : </translation>
+    </message>
+    <message>
+        <source>No preferences.ini of eMule found: pass HOST[:PORT], or import eMule&apos;s preferences.ini first (kestrivane-cli import FILE).</source>
+        <translation>Aucun preferences.ini d&apos;eMule trouvé : indiquez HOTE[:PORT], ou importez d&apos;abord le preferences.ini d&apos;eMule (kestrivane-cli import FICHIER).</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface is off (Enabled in %1): turn it on in eMule&apos;s options, Web Interface, or pass HOST[:PORT].</source>
+        <translation>L&apos;interface web d&apos;eMule est désactivée (Enabled dans %1) : activez-la dans les options d&apos;eMule, Interface web, ou indiquez HOTE[:PORT].</translation>
+    </message>
+    <message>
+        <source>%1 (%2). Check that eMule runs there with its Web Interface on, or run &apos;kestrivane-cli emule connect&apos; again.</source>
+        <translation>%1 (%2). Vérifiez qu&apos;eMule tourne là avec son interface web activée, ou relancez &apos;kestrivane-cli emule connect&apos;.</translation>
+    </message>
+    <message>
+        <source>Cancelling deletes the downloads in eMule: pass --yes to confirm.</source>
+        <translation>Annuler supprime les téléchargements dans eMule : passez --yes pour confirmer.</translation>
+    </message>
+    <message>
+        <source>Cancel this download in eMule and delete what has arrived? [y/N] </source>
+        <translation>Annuler ce téléchargement dans eMule et supprimer ce qui est arrivé ? [y/N] </translation>
+    </message>
+    <message>
+        <source>Cancel %1 downloads in eMule and delete what has arrived? [y/N] </source>
+        <translation>Annuler %1 téléchargements dans eMule et supprimer ce qui est arrivé ? [y/N] </translation>
+    </message>
+    <message>
+        <source>Connected to eMule&apos;s Web Interface at %1; stored in %2.</source>
+        <translation>Connecté à l&apos;interface web d&apos;eMule à %1 ; enregistré dans %2.</translation>
+    </message>
+    <message>
+        <source>eMule has no download %1.</source>
+        <translation>eMule n&apos;a pas de téléchargement %1.</translation>
+    </message>
+    <message>
+        <source>Act in eMule over its Web Interface (on this machine, under Wine or on another machine)</source>
+        <translation>Agir dans eMule par son interface web (sur cette machine, sous Wine ou sur une autre machine)</translation>
+    </message>
+    <message>
+        <source>Log in to eMule&apos;s Web Interface and store where it is and its password (readable by you only) for the other emule commands</source>
+        <translation>Se connecter à l&apos;interface web d&apos;eMule et enregistrer son adresse et son mot de passe (lisible par vous seul) pour les autres commandes emule</translation>
+    </message>
+    <message>
+        <source>Where eMule&apos;s Web Interface listens (port default 4711); none: this machine, at the port of the imported or detected preferences.ini</source>
+        <translation>Où écoute l&apos;interface web d&apos;eMule (port par défaut 4711) ; aucun : cette machine, au port du preferences.ini importé ou détecté</translation>
+    </message>
+    <message>
+        <source>Pause downloads in eMule (undone with resume)</source>
+        <translation>Mettre en pause des téléchargements dans eMule (annulé par resume)</translation>
+    </message>
+    <message>
+        <source>Resume paused or stopped downloads in eMule</source>
+        <translation>Reprendre dans eMule des téléchargements en pause ou arrêtés</translation>
+    </message>
+    <message>
+        <source>Stop downloads in eMule (they keep their place but ask no sources)</source>
+        <translation>Arrêter des téléchargements dans eMule (ils gardent leur place mais ne demandent aucune source)</translation>
+    </message>
+    <message>
+        <source>Cancel downloads in eMule: deletes what has arrived; asks first on a terminal</source>
+        <translation>Annuler des téléchargements dans eMule : supprime ce qui est arrivé ; demande d&apos;abord sur un terminal</translation>
+    </message>
+    <message>
+        <source>A download by its ed2k hash</source>
+        <translation>Un téléchargement par son hash ed2k</translation>
+    </message>
+    <message>
+        <source>Check the downloads eMule&apos;s Web Interface lists (see &apos;emule connect&apos;) instead of the temp directory&apos;s .part.met files</source>
+        <translation>Vérifier les téléchargements que liste l&apos;interface web d&apos;eMule (voir &apos;emule connect&apos;) au lieu des fichiers .part.met du dossier temporaire</translation>
+    </message>
+    <message>
+        <source>With --amule or --emule: pause every listed fake and suspect in that client</source>
+        <translation>Avec --amule ou --emule : mettre en pause dans ce client chaque fake et suspect listé</translation>
+    </message>
+    <message>
+        <source>Not inspected: %1 downloads, whose data is not readable here. Pass eMule&apos;s temp directory with --temp-dir, or run Kestrivane on the eMule machine, to inspect them.</source>
+        <translation>Non inspectés : %1 téléchargements, dont les données ne sont pas lisibles ici. Indiquez le dossier temporaire d&apos;eMule avec --temp-dir, ou lancez Kestrivane sur la machine d&apos;eMule, pour les inspecter.</translation>
+    </message>
+    <message>
+        <source>No eMule Web Interface stored: run &apos;kestrivane-cli emule connect&apos; first.</source>
+        <translation>Aucune interface web d&apos;eMule enregistrée : lancez d&apos;abord &apos;kestrivane-cli emule connect&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Sections</source>
+        <translation>Sections</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Téléchargements</translation>
+    </message>
+    <message>
+        <source>Check links</source>
+        <translation>Vérifier des liens</translation>
+    </message>
+    <message>
+        <source>Fake lists</source>
+        <translation>Listes de fakes</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Fakes and suspects</source>
+        <translation>Fakes et suspects</translation>
+    </message>
+    <message>
+        <source>Fakes</source>
+        <translation>Fakes</translation>
+    </message>
+    <message>
+        <source>Suspects</source>
+        <translation>Suspects</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tous</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Vérifier maintenant</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>In aMule</source>
+        <translation>Dans aMule</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Paste ed2k links (one a line, or any text that holds them):</source>
+        <translation>Collez des liens ed2k (un par ligne, ou tout texte qui en contient) :</translation>
+    </message>
+    <message>
+        <source>Check the links</source>
+        <translation>Vérifier les liens</translation>
+    </message>
+    <message>
+        <source>Add the clean ones to aMule</source>
+        <translation>Ajouter les liens sains à aMule</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Update the fake list</source>
+        <translation>Mettre à jour la liste de fakes</translation>
+    </message>
+    <message>
+        <source>Your own list</source>
+        <translation>Votre propre liste</translation>
+    </message>
+    <message>
+        <source>Hash</source>
+        <translation>Hash</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Your own list holds no record yet.</source>
+        <translation>Votre propre liste ne contient encore aucune entrée.</translation>
+    </message>
+    <message>
+        <source>Cancel the download?</source>
+        <translation>Annuler le téléchargement ?</translation>
+    </message>
+    <message>
+        <source>aMule stops it and deletes what it has downloaded of it.</source>
+        <translation>aMule l&apos;arrête et supprime ce qui en a déjà été téléchargé.</translation>
+    </message>
+    <message>
+        <source>Cancel the download</source>
+        <translation>Annuler le téléchargement</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Le garder</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Le serveur a répondu %1.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached.</source>
+        <translation>Le serveur est injoignable.</translation>
+    </message>
+    <message>
+        <source>Not logged in: open the address with the token that &apos;kestrivane-cli serve&apos; printed.</source>
+        <translation>Non connecté : ouvrez l&apos;adresse avec le jeton qu&apos;a affichée &apos;kestrivane-cli serve&apos;.</translation>
+    </message>
+    <message>
+        <source>No fake list is loaded and the content check is off: mark fakes or set an update address.</source>
+        <translation>Aucune liste de fakes n&apos;est chargée et la vérification du contenu est désactivée : marquez des fakes ou indiquez une adresse de mise à jour.</translation>
+    </message>
+    <message>
+        <source>The fake list %1 is missing.</source>
+        <translation>La liste de fakes %1 est introuvable.</translation>
+    </message>
+    <message>
+        <source>The fake list %1 cannot be read: %2</source>
+        <translation>La liste de fakes %1 ne peut pas être lue : %2</translation>
+    </message>
+    <message>
+        <source>No temp directory is set: import the client&apos;s settings or start serve with --temp-dir.</source>
+        <translation>Aucun dossier temporaire n&apos;est défini : importez les réglages du client ou lancez serve avec --temp-dir.</translation>
+    </message>
+    <message>
+        <source>The temp directory %1 is gone.</source>
+        <translation>Le dossier temporaire %1 a disparu.</translation>
+    </message>
+    <message>
+        <source>The temp directory %1 cannot be read: %2</source>
+        <translation>Le dossier temporaire %1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>Something went wrong: %1</source>
+        <translation>Une erreur s&apos;est produite : %1</translation>
+    </message>
+    <message>
+        <source>aMule connected</source>
+        <translation>aMule connecté</translation>
+    </message>
+    <message>
+        <source>aMule lost</source>
+        <translation>aMule perdu</translation>
+    </message>
+    <message>
+        <source>No aMule connection</source>
+        <translation>Pas de connexion à aMule</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>En direct</translation>
+    </message>
+    <message>
+        <source>Live updates lost; trying again...</source>
+        <translation>Mises à jour en direct perdues ; nouvel essai...</translation>
+    </message>
+    <message>
+        <source>Not a fake (allowed)</source>
+        <translation>Pas un fake (autorisé)</translation>
+    </message>
+    <message>
+        <source>Fake</source>
+        <translation>Fake</translation>
+    </message>
+    <message>
+        <source>Suspect: %1</source>
+        <translation>Suspect : %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>Téléchargement</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>En attente</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>En pause</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Arrêté</translation>
+    </message>
+    <message>
+        <source>Hashing</source>
+        <translation>Calcul du hash</translation>
+    </message>
+    <message>
+        <source>Completing</source>
+        <translation>Finalisation</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Terminé</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Autre</translation>
+    </message>
+    <message>
+        <source>Sources: %1</source>
+        <translation>Sources : %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Reprendre</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Cancel...</source>
+        <translation>Annuler...</translation>
+    </message>
+    <message>
+        <source>Not a fake</source>
+        <translation>Pas un fake</translation>
+    </message>
+    <message>
+        <source>Mark as fake</source>
+        <translation>Marquer comme fake</translation>
+    </message>
+    <message>
+        <source>Downloads: %1, fakes: %2, suspects: %3</source>
+        <translation>Téléchargements : %1, fakes : %2, suspects : %3</translation>
+    </message>
+    <message>
+        <source>No download matches.</source>
+        <translation>Aucun téléchargement ne correspond.</translation>
+    </message>
+    <message>
+        <source>No download to show.</source>
+        <translation>Aucun téléchargement à afficher.</translation>
+    </message>
+    <message>
+        <source>Check finished.</source>
+        <translation>Vérification terminée.</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>En pause : %1</translation>
+    </message>
+    <message>
+        <source>Resumed: %1</source>
+        <translation>Repris : %1</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Arrêté : %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Annulé : %1</translation>
+    </message>
+    <message>
+        <source>Not a fake any more: %1</source>
+        <translation>N&apos;est plus un fake : %1</translation>
+    </message>
+    <message>
+        <source>Marked as a fake: %1</source>
+        <translation>Marqué comme fake : %1</translation>
+    </message>
+    <message>
+        <source>Paste one or more ed2k links first.</source>
+        <translation>Collez d&apos;abord un ou plusieurs liens ed2k.</translation>
+    </message>
+    <message>
+        <source>Clean links added to aMule: %1</source>
+        <translation>Liens sains ajoutés à aMule : %1</translation>
+    </message>
+    <message>
+        <source>Links checked: %1, fakes: %2</source>
+        <translation>Liens vérifiés : %1, fakes : %2</translation>
+    </message>
+    <message>
+        <source>Updating the fake list...</source>
+        <translation>Mise à jour de la liste de fakes...</translation>
+    </message>
+    <message>
+        <source>The fake list is up to date.</source>
+        <translation>La liste de fakes est à jour.</translation>
+    </message>
+    <message>
+        <source>Check started.</source>
+        <translation>Vérification lancée.</translation>
+    </message>
+    <message>
+        <source>Fake list</source>
+        <translation>Liste de fakes</translation>
+    </message>
+    <message>
+        <source>Records loaded</source>
+        <translation>Entrées chargées</translation>
+    </message>
+    <message>
+        <source>Records in your own list</source>
+        <translation>Entrées de votre propre liste</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Why is it a fake? (kept in your own list)</source>
+        <translation>Pourquoi est-ce un fake ? (noté dans votre propre liste)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Not added: %1 (%2)</source>
+        <translation>Non ajouté : %1 (%2)</translation>
+    </message>
+    <message>
+        <source>loaded</source>
+        <translation>chargée</translation>
+    </message>
+    <message>
+        <source>not loaded</source>
+        <translation>non chargée</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>absente</translation>
+    </message>
+    <message>
+        <source>The fake list was updated.</source>
+        <translation>La liste de fakes a été mise à jour.</translation>
+    </message>
+    <message>
+        <source>Show them all</source>
+        <translation>Tout afficher</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2 rows.</source>
+        <translation>%1 lignes affichées sur %2.</translation>
+    </message>
 </context>
 </TS>

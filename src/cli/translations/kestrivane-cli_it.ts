@@ -992,5 +992,508 @@ l&apos;aggiornamento è fallito, la lista locale ha comunque trovato fake o sosp
         <source>Could not post the notice of %1 to --notify-url: %2</source>
         <translation>Impossibile inviare l&apos;avviso di %1 a --notify-url: %2</translation>
     </message>
+    <message>
+        <source>Watch the downloads and show the findings as a web page and a JSON API (on this machine only, unless --listen says otherwise)</source>
+        <translation>Sorvegliare i download e mostrare i risultati come pagina web e API JSON (solo su questa macchina, salvo diversa indicazione di --listen)</translation>
+    </message>
+    <message>
+        <source>Address and port to listen on (default 127.0.0.1:4719; 0.0.0.0:PORT for every network)</source>
+        <translation>Indirizzo e porta su cui ascoltare (predefinito 127.0.0.1:4719; 0.0.0.0:PORTA per tutte le reti)</translation>
+    </message>
+    <message>
+        <source>File holding the access token (default: serve-token beside the lists; made when missing, readable by you only)</source>
+        <translation>File con il token di accesso (predefinito: serve-token accanto alle liste; creato se manca, leggibile solo da lei)</translation>
+    </message>
+    <message>
+        <source>A name the page may be opened by besides this machine&apos;s own name and addresses (repeatable)</source>
+        <translation>Un nome con cui la pagina può essere aperta, oltre al nome e agli indirizzi di questa macchina (ripetibile)</translation>
+    </message>
+    <message>
+        <source>--listen %1: not an address and port (such as 127.0.0.1:4719).</source>
+        <translation>--listen %1: non è un indirizzo con porta (come 127.0.0.1:4719).</translation>
+    </message>
+    <message>
+        <source>Serving the page; open this address (it holds the access token):</source>
+        <translation>La pagina è servita; apra questo indirizzo (contiene il token di accesso):</translation>
+    </message>
+    <message>
+        <source>Another &apos;%1&apos; (process %2) serves %3 already.</source>
+        <translation>Un altro &apos;%1&apos; (processo %2) serve già %3.</translation>
+    </message>
+    <message>
+        <source>Cannot read or make the token file %1: %2</source>
+        <translation>Impossibile leggere o creare il file del token %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot listen on %1: %2</source>
+        <translation>Impossibile ascoltare su %1: %2</translation>
+    </message>
+    <message>
+        <source>Paused in eMule: %1</source>
+        <translation>Messo in pausa in eMule: %1</translation>
+    </message>
+    <message>
+        <source>--pause-fakes needs --amule or --emule.</source>
+        <translation>--pause-fakes richiede --amule o --emule.</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface password: </source>
+        <translation>Password dell&apos;interfaccia web di eMule: </translation>
+    </message>
+    <message>
+        <source>No preferences.ini of eMule found: pass HOST[:PORT], or import eMule&apos;s preferences.ini first (kestrivane-cli import FILE).</source>
+        <translation>Nessun preferences.ini di eMule trovato: indicare HOST[:PORTA], o importare prima il preferences.ini di eMule (kestrivane-cli import FILE).</translation>
+    </message>
+    <message>
+        <source>eMule&apos;s Web Interface is off (Enabled in %1): turn it on in eMule&apos;s options, Web Interface, or pass HOST[:PORT].</source>
+        <translation>L&apos;interfaccia web di eMule è disattivata (Enabled in %1): attivarla nelle opzioni di eMule, Interfaccia web, o indicare HOST[:PORTA].</translation>
+    </message>
+    <message>
+        <source>%1 (%2). Check that eMule runs there with its Web Interface on, or run &apos;kestrivane-cli emule connect&apos; again.</source>
+        <translation>%1 (%2). Verificare che eMule sia in esecuzione lì con l&apos;interfaccia web attiva, o eseguire di nuovo &apos;kestrivane-cli emule connect&apos;.</translation>
+    </message>
+    <message>
+        <source>Cancelling deletes the downloads in eMule: pass --yes to confirm.</source>
+        <translation>Annullare elimina i download in eMule: passare --yes per confermare.</translation>
+    </message>
+    <message>
+        <source>Cancel this download in eMule and delete what has arrived? [y/N] </source>
+        <translation>Annullare questo download in eMule ed eliminare quanto arrivato? [y/N] </translation>
+    </message>
+    <message>
+        <source>Cancel %1 downloads in eMule and delete what has arrived? [y/N] </source>
+        <translation>Annullare %1 download in eMule ed eliminare quanto arrivato? [y/N] </translation>
+    </message>
+    <message>
+        <source>Connected to eMule&apos;s Web Interface at %1; stored in %2.</source>
+        <translation>Connesso all&apos;interfaccia web di eMule su %1; salvato in %2.</translation>
+    </message>
+    <message>
+        <source>eMule has no download %1.</source>
+        <translation>eMule non ha il download %1.</translation>
+    </message>
+    <message>
+        <source>Act in eMule over its Web Interface (on this machine, under Wine or on another machine)</source>
+        <translation>Agire in eMule tramite la sua interfaccia web (su questa macchina, sotto Wine o su un&apos;altra macchina)</translation>
+    </message>
+    <message>
+        <source>Log in to eMule&apos;s Web Interface and store where it is and its password (readable by you only) for the other emule commands</source>
+        <translation>Accedere all&apos;interfaccia web di eMule e salvarne indirizzo e password (leggibile solo da te) per gli altri comandi emule</translation>
+    </message>
+    <message>
+        <source>Where eMule&apos;s Web Interface listens (port default 4711); none: this machine, at the port of the imported or detected preferences.ini</source>
+        <translation>Dove ascolta l&apos;interfaccia web di eMule (porta predefinita 4711); nessuno: questa macchina, alla porta del preferences.ini importato o rilevato</translation>
+    </message>
+    <message>
+        <source>Pause downloads in eMule (undone with resume)</source>
+        <translation>Mettere in pausa download in eMule (annullato con resume)</translation>
+    </message>
+    <message>
+        <source>Resume paused or stopped downloads in eMule</source>
+        <translation>Riprendere in eMule download in pausa o fermati</translation>
+    </message>
+    <message>
+        <source>Stop downloads in eMule (they keep their place but ask no sources)</source>
+        <translation>Fermare download in eMule (mantengono il posto ma non chiedono fonti)</translation>
+    </message>
+    <message>
+        <source>Cancel downloads in eMule: deletes what has arrived; asks first on a terminal</source>
+        <translation>Annullare download in eMule: elimina quanto arrivato; chiede prima su un terminale</translation>
+    </message>
+    <message>
+        <source>A download by its ed2k hash</source>
+        <translation>Un download tramite il suo hash ed2k</translation>
+    </message>
+    <message>
+        <source>Check the downloads eMule&apos;s Web Interface lists (see &apos;emule connect&apos;) instead of the temp directory&apos;s .part.met files</source>
+        <translation>Controllare i download elencati dall&apos;interfaccia web di eMule (vedere &apos;emule connect&apos;) invece dei file .part.met della cartella temporanea</translation>
+    </message>
+    <message>
+        <source>With --amule or --emule: pause every listed fake and suspect in that client</source>
+        <translation>Con --amule o --emule: mettere in pausa in quel client ogni fake e sospetto elencato</translation>
+    </message>
+    <message>
+        <source>Not inspected: %1 downloads, whose data is not readable here. Pass eMule&apos;s temp directory with --temp-dir, or run Kestrivane on the eMule machine, to inspect them.</source>
+        <translation>Non ispezionati: %1 download, i cui dati non sono leggibili qui. Indicare la cartella temporanea di eMule con --temp-dir, o eseguire Kestrivane sulla macchina di eMule, per ispezionarli.</translation>
+    </message>
+    <message>
+        <source>No eMule Web Interface stored: run &apos;kestrivane-cli emule connect&apos; first.</source>
+        <translation>Nessuna interfaccia web di eMule salvata: eseguire prima &apos;kestrivane-cli emule connect&apos;.</translation>
+    </message>
+</context>
+<context>
+    <name>Page</name>
+    <message>
+        <source>Sections</source>
+        <translation>Sezioni</translation>
+    </message>
+    <message>
+        <source>Downloads</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>Check links</source>
+        <translation>Controlla link</translation>
+    </message>
+    <message>
+        <source>Fake lists</source>
+        <translation>Liste di fake</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostra</translation>
+    </message>
+    <message>
+        <source>Fakes and suspects</source>
+        <translation>Fake e sospetti</translation>
+    </message>
+    <message>
+        <source>Fakes</source>
+        <translation>Fake</translation>
+    </message>
+    <message>
+        <source>Suspects</source>
+        <translation>Sospetti</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutti</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Cerca</translation>
+    </message>
+    <message>
+        <source>Check now</source>
+        <translation>Controlla ora</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensione</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdetto</translation>
+    </message>
+    <message>
+        <source>In aMule</source>
+        <translation>In aMule</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Azioni</translation>
+    </message>
+    <message>
+        <source>Paste ed2k links (one a line, or any text that holds them):</source>
+        <translation>Incolla link ed2k (uno per riga, o qualsiasi testo che li contenga):</translation>
+    </message>
+    <message>
+        <source>Check the links</source>
+        <translation>Controlla i link</translation>
+    </message>
+    <message>
+        <source>Add the clean ones to aMule</source>
+        <translation>Aggiungi quelli puliti ad aMule</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Riga</translation>
+    </message>
+    <message>
+        <source>Update the fake list</source>
+        <translation>Aggiorna la lista di fake</translation>
+    </message>
+    <message>
+        <source>Your own list</source>
+        <translation>La tua lista</translation>
+    </message>
+    <message>
+        <source>Hash</source>
+        <translation>Hash</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>Your own list holds no record yet.</source>
+        <translation>La tua lista non contiene ancora alcuna voce.</translation>
+    </message>
+    <message>
+        <source>Cancel the download?</source>
+        <translation>Annullare il download?</translation>
+    </message>
+    <message>
+        <source>aMule stops it and deletes what it has downloaded of it.</source>
+        <translation>aMule lo ferma e cancella quanto ne ha già scaricato.</translation>
+    </message>
+    <message>
+        <source>Cancel the download</source>
+        <translation>Annulla il download</translation>
+    </message>
+    <message>
+        <source>Keep it</source>
+        <translation>Tienilo</translation>
+    </message>
+    <message>
+        <source>The server answered %1.</source>
+        <translation>Il server ha risposto %1.</translation>
+    </message>
+    <message>
+        <source>The server cannot be reached.</source>
+        <translation>Il server non è raggiungibile.</translation>
+    </message>
+    <message>
+        <source>Not logged in: open the address with the token that &apos;kestrivane-cli serve&apos; printed.</source>
+        <translation>Accesso non effettuato: apri l&apos;indirizzo con il token stampato da &apos;kestrivane-cli serve&apos;.</translation>
+    </message>
+    <message>
+        <source>No fake list is loaded and the content check is off: mark fakes or set an update address.</source>
+        <translation>Nessuna lista di fake caricata e il controllo del contenuto è disattivato: segna dei fake o imposta un indirizzo di aggiornamento.</translation>
+    </message>
+    <message>
+        <source>The fake list %1 is missing.</source>
+        <translation>La lista di fake %1 manca.</translation>
+    </message>
+    <message>
+        <source>The fake list %1 cannot be read: %2</source>
+        <translation>Impossibile leggere la lista di fake %1: %2</translation>
+    </message>
+    <message>
+        <source>No temp directory is set: import the client&apos;s settings or start serve with --temp-dir.</source>
+        <translation>Nessuna cartella temporanea impostata: importa le impostazioni del client o avvia serve con --temp-dir.</translation>
+    </message>
+    <message>
+        <source>The temp directory %1 is gone.</source>
+        <translation>La cartella temporanea %1 è sparita.</translation>
+    </message>
+    <message>
+        <source>The temp directory %1 cannot be read: %2</source>
+        <translation>Impossibile leggere la cartella temporanea %1: %2</translation>
+    </message>
+    <message>
+        <source>Something went wrong: %1</source>
+        <translation>Qualcosa è andato storto: %1</translation>
+    </message>
+    <message>
+        <source>aMule connected</source>
+        <translation>aMule connesso</translation>
+    </message>
+    <message>
+        <source>aMule lost</source>
+        <translation>aMule perso</translation>
+    </message>
+    <message>
+        <source>No aMule connection</source>
+        <translation>Nessuna connessione ad aMule</translation>
+    </message>
+    <message>
+        <source>Live</source>
+        <translation>In diretta</translation>
+    </message>
+    <message>
+        <source>Live updates lost; trying again...</source>
+        <translation>Aggiornamenti in diretta persi; nuovo tentativo...</translation>
+    </message>
+    <message>
+        <source>Not a fake (allowed)</source>
+        <translation>Non è un fake (consentito)</translation>
+    </message>
+    <message>
+        <source>Fake</source>
+        <translation>Fake</translation>
+    </message>
+    <message>
+        <source>Suspect: %1</source>
+        <translation>Sospetto: %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Downloading</source>
+        <translation>In download</translation>
+    </message>
+    <message>
+        <source>Waiting</source>
+        <translation>In attesa</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>In pausa</translation>
+    </message>
+    <message>
+        <source>Stopped</source>
+        <translation>Fermato</translation>
+    </message>
+    <message>
+        <source>Hashing</source>
+        <translation>Calcolo hash</translation>
+    </message>
+    <message>
+        <source>Completing</source>
+        <translation>Completamento</translation>
+    </message>
+    <message>
+        <source>Complete</source>
+        <translation>Completato</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>Other</source>
+        <translation>Altro</translation>
+    </message>
+    <message>
+        <source>Sources: %1</source>
+        <translation>Fonti: %1</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Resume</source>
+        <translation>Riprendi</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Ferma</translation>
+    </message>
+    <message>
+        <source>Cancel...</source>
+        <translation>Annulla...</translation>
+    </message>
+    <message>
+        <source>Not a fake</source>
+        <translation>Non è un fake</translation>
+    </message>
+    <message>
+        <source>Mark as fake</source>
+        <translation>Segna come fake</translation>
+    </message>
+    <message>
+        <source>Downloads: %1, fakes: %2, suspects: %3</source>
+        <translation>Download: %1, fake: %2, sospetti: %3</translation>
+    </message>
+    <message>
+        <source>No download matches.</source>
+        <translation>Nessun download corrisponde.</translation>
+    </message>
+    <message>
+        <source>No download to show.</source>
+        <translation>Nessun download da mostrare.</translation>
+    </message>
+    <message>
+        <source>Check finished.</source>
+        <translation>Controllo terminato.</translation>
+    </message>
+    <message>
+        <source>Paused: %1</source>
+        <translation>In pausa: %1</translation>
+    </message>
+    <message>
+        <source>Resumed: %1</source>
+        <translation>Ripreso: %1</translation>
+    </message>
+    <message>
+        <source>Stopped: %1</source>
+        <translation>Fermato: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1</source>
+        <translation>Annullato: %1</translation>
+    </message>
+    <message>
+        <source>Not a fake any more: %1</source>
+        <translation>Non più un fake: %1</translation>
+    </message>
+    <message>
+        <source>Marked as a fake: %1</source>
+        <translation>Segnato come fake: %1</translation>
+    </message>
+    <message>
+        <source>Paste one or more ed2k links first.</source>
+        <translation>Incolla prima uno o più link ed2k.</translation>
+    </message>
+    <message>
+        <source>Clean links added to aMule: %1</source>
+        <translation>Link puliti aggiunti ad aMule: %1</translation>
+    </message>
+    <message>
+        <source>Links checked: %1, fakes: %2</source>
+        <translation>Link controllati: %1, fake: %2</translation>
+    </message>
+    <message>
+        <source>Updating the fake list...</source>
+        <translation>Aggiornamento della lista di fake...</translation>
+    </message>
+    <message>
+        <source>The fake list is up to date.</source>
+        <translation>La lista di fake è aggiornata.</translation>
+    </message>
+    <message>
+        <source>Check started.</source>
+        <translation>Controllo avviato.</translation>
+    </message>
+    <message>
+        <source>Fake list</source>
+        <translation>Lista di fake</translation>
+    </message>
+    <message>
+        <source>Records loaded</source>
+        <translation>Voci caricate</translation>
+    </message>
+    <message>
+        <source>Records in your own list</source>
+        <translation>Voci nella tua lista</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Why is it a fake? (kept in your own list)</source>
+        <translation>Perché è un fake? (annotato nella tua lista)</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message>
+        <source>Not added: %1 (%2)</source>
+        <translation>Non aggiunto: %1 (%2)</translation>
+    </message>
+    <message>
+        <source>loaded</source>
+        <translation>caricata</translation>
+    </message>
+    <message>
+        <source>not loaded</source>
+        <translation>non caricata</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>mancante</translation>
+    </message>
+    <message>
+        <source>The fake list was updated.</source>
+        <translation>La lista di fake è stata aggiornata.</translation>
+    </message>
+    <message>
+        <source>Show them all</source>
+        <translation>Mostrale tutte</translation>
+    </message>
+    <message>
+        <source>Showing %1 of %2 rows.</source>
+        <translation>Mostrate %1 di %2 righe.</translation>
+    </message>
 </context>
 </TS>

@@ -33,6 +33,8 @@ bool PlainHost(std::string_view host) {
     });
 }
 
+}  // namespace
+
 bool WritePrivateFile(const std::string& path, const std::string& data) {
     const std::string temp = path + ".tmp-" + std::to_string(::getpid());
     // A file left by an earlier run goes; one planted meanwhile (a link to
@@ -54,8 +56,6 @@ bool WritePrivateFile(const std::string& path, const std::string& data) {
     if (!ok) ::unlink(temp.c_str());
     return ok;
 }
-
-}  // namespace
 
 std::optional<AmuleConfEc> ReadAmuleConfEc(const std::string& amuleConfPath) {
     if (!FileExists(amuleConfPath)) return std::nullopt;

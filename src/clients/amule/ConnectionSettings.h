@@ -31,6 +31,10 @@ std::optional<AmuleConfEc> ReadAmuleConfEc(const std::string& amuleConfPath);
 // The stored connection (amule-connection.ini); nullopt when missing or incomplete.
 std::optional<ConnectionSettings> ReadStoredConnection(const std::string& path);
 
+// Replaces path with data atomically, the new file readable by its owner only
+// (a stored password). False when it could not be written.
+bool WritePrivateFile(const std::string& path, const std::string& data);
+
 // Replaces the file atomically, readable by its owner only.
 bool StoreConnection(const std::string& path, const ConnectionSettings& settings);
 
