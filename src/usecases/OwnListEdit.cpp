@@ -56,6 +56,10 @@ ListEdit AllowInOwnList(const ProgramHome& home, const DownloadTarget& target, c
     return AllowHash(OwnListPath(home), target.hash, reason);
 }
 
+ListEdit GuardInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& why) {
+    return RecordGuarded(OwnListPath(home), target.hash, target.size, target.name, why);
+}
+
 ListEdit UnmarkInOwnList(const ProgramHome& home, const Ed2kHash& hash) { return UnmarkFake(OwnListPath(home), hash); }
 
 }  // namespace kv

@@ -48,6 +48,10 @@ struct TargetFailure {
 // The target recorded as not a fake: from then on it is OK whatever a list, a
 // client's signal or a detector says.
 [[nodiscard]] ListEdit AllowInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason);
+// The target kept out of aMule for good ("and never download it again?"):
+// recorded as the guard records a fake, with why and the name it had, so that
+// `watch --amule --guard` cancels it whenever it comes back.
+[[nodiscard]] ListEdit GuardInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& why);
 // Every own-list record of the hash (marks and allows) removed; changed 0 when none named it.
 [[nodiscard]] ListEdit UnmarkInOwnList(const ProgramHome& home, const Ed2kHash& hash);
 
