@@ -4,11 +4,13 @@
 // page fetching the findings after each). Prints figures against the goals;
 // nothing is asserted.
 //
-//   kv_bench_serve [--downloads N] [--records M] [--idle-seconds I] [--seconds T] [--sample-every K]
+//   kv_bench_serve [--downloads N] [--records M] [--settle-seconds S] [--idle-seconds I] [--seconds T]
+//                  [--sample-every K]
 //
 // N downloads (default 5,000) in the temp directory, a list of M records
 // (default 100,000); CPU measured over I idle seconds (default 60), events for
-// T seconds (default 600), memory sampled every K seconds (default 30).
+// T seconds (default 600), memory sampled every K seconds (default 30). The
+// idle time starts S seconds (default 40) after the first check.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -95,6 +97,7 @@ int main(int argc, char** argv) {
     const int idleSeconds = ArgValue(argc, argv, "--idle-seconds", 60);
     const int seconds = ArgValue(argc, argv, "--seconds", 600);
     const int sampleEvery = std::max(1, ArgValue(argc, argv, "--sample-every", 30));
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
 
     kv::test::ScopedTempDir home, temp;
     Rng rng;
@@ -131,7 +134,9 @@ int main(int argc, char** argv) {
     while (Ask(port, "GET /health HTTP/1.1\r\nHost: 127.0.0.1\r\nConnection: close\r\n\r\n").find("\"watching\":true,\"check\":\"ok\"") ==
            std::string::npos)
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    std::this_thread::sleep_for(std::chrono::seconds(3));
+    // And past the start's own aftermath: the settings written once, the list's
+    // index kept once the list is old enough, the check that follows.
+    std::this_thread::sleep_for(std::chrono::seconds(ArgValue(argc, argv, "--settle-seconds", 40)));
 
     // A page open: its events stream.
     kv::net::Socket events = kv::net::Connect("127.0.0.1", port);
@@ -159,10 +164,12 @@ int main(int argc, char** argv) {
     }
     rss.push_back(RssKiB(pid));
     const long peak = *std::max_element(rss.begin(), rss.end());
+    const double eventCpu = CpuSeconds(pid) - cpu0 - idleCpu;
     std::printf("serve memory over %d s of events (one new fake and one gone a second): start %.1f MiB, "
                 "first sample %.1f, last %.1f, peak %.1f MiB; last / first %.2f x\n",
                 seconds, start / 1024.0, rss.front() / 1024.0, rss.back() / 1024.0, peak / 1024.0,
                 double(rss.back()) / double(rss.front()));
+    std::printf("serve CPU over the events: %.2f s = %.2f %% of a core\n", eventCpu, 100.0 * eventCpu / seconds);
     std::printf("samples (MiB):");
     for (const long k : rss) std::printf(" %.1f", k / 1024.0);
     std::printf("\n");

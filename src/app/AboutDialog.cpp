@@ -2,6 +2,8 @@
 
 #include "Translations.h"
 
+#include <QBoxLayout>
+#include <QFormLayout>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -9,7 +11,6 @@
 
 #include "DesignFont.h"
 #include "Resources.h"
-#include "Twips.h"
 #include "common/DisplayText.h"
 #include "app/presenter/About.h"
 #include "usecases/ProgramVersion.h"
@@ -55,49 +56,56 @@ AboutDialog::AboutDialog(const Session& session, MainView& mainView, QWidget* pa
     setWindowTitle(Shown(AboutCaption()));
     setModal(true);
     setFont(DesignFont(this));
-    setFixedSize(TwipsSize(3915, 2430, this));
 
     imInfo_ = new QLabel(this);
     imInfo_->setObjectName(QStringLiteral("imInfo"));
     imInfo_->setPixmap(QPixmap(QStringLiteral(":/kestrivane/about.png")));
     imInfo_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceTwips(imInfo_, 90, 90, 690, 735);
 
     QString credit = Shown(AboutCreditText());
     credit.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     lblText1_ = Label(QStringLiteral("lblText1"), credit, this);
     lblText1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    PlaceTwips(lblText1_, 1080, 180, 2625, 645);
+    auto* head = new QHBoxLayout;
+    head->setSpacing(18);
+    head->addWidget(imInfo_, 0, Qt::AlignTop);
+    head->addWidget(lblText1_, 1, Qt::AlignTop);
 
-    PlaceTwips(Label(QStringLiteral("lblFakesDB"), QStringLiteral("Fakes-DB:"), this), 180, 990, 735, 195);
-    lblFakesDBText_ = new LinkLabel(this);
-    lblFakesDBText_->setObjectName(QStringLiteral("lblFakesDBText"));
-    lblFakesDBText_->setText(Shown(session.addresses.community));
-    PlaceTwips(lblFakesDBText_, 1080, 990, 2445, 285);
-
-    PlaceTwips(Label(QStringLiteral("lblMail"), QStringLiteral("Mailto:"), this), 180, 1260, 645, 195);
-    lblMailText_ = new LinkLabel(this);
-    lblMailText_->setObjectName(QStringLiteral("lblMailText"));
-    lblMailText_->setText(Shown(FeedbackAddress(session, session)));
-    PlaceTwips(lblMailText_, 1080, 1260, 2445, 285);
-
-    PlaceTwips(Label(QStringLiteral("lblDL"), QStringLiteral("DL:"), this), 180, 1530, 645, 285);
-    lblDLText_ = new LinkLabel(this);
-    lblDLText_->setObjectName(QStringLiteral("lblDLText"));
-    lblDLText_->setText(Shown(ProgramSiteAddress(session, session)));
-    PlaceTwips(lblDLText_, 1080, 1530, 2445, 285);
+    const auto link = [this](const QString& name, const std::string& address) {
+        auto* label = new LinkLabel(this);
+        label->setObjectName(name);
+        label->setText(Shown(address));
+        return label;
+    };
+    lblFakesDBText_ = link(QStringLiteral("lblFakesDBText"), session.addresses.community);
+    lblMailText_ = link(QStringLiteral("lblMailText"), FeedbackAddress(session, session));
+    lblDLText_ = link(QStringLiteral("lblDLText"), ProgramSiteAddress(session, session));
+    auto* links = new QFormLayout;
+    links->setContentsMargins(6, 6, 0, 0);
+    links->setHorizontalSpacing(18);
+    links->setVerticalSpacing(4);
+    links->setLabelAlignment(Qt::AlignLeft);
+    links->addRow(Label(QStringLiteral("lblFakesDB"), QStringLiteral("Fakes-DB:"), this), lblFakesDBText_);
+    links->addRow(Label(QStringLiteral("lblMail"), QStringLiteral("Mailto:"), this), lblMailText_);
+    links->addRow(Label(QStringLiteral("lblDL"), QStringLiteral("DL:"), this), lblDLText_);
 
     cbOK_ = new QPushButton(QStringLiteral("&OK"), this);
     cbOK_->setObjectName(QStringLiteral("cbOK"));
     cbOK_->setDefault(true);  // Enter presses it; Esc rejects, which also closes
-    PlaceTwips(cbOK_, 1530, 1980, 1095, 325);
+    cbOK_->setMinimumWidth(fontMetrics().averageCharWidth() * 12);
     connect(cbOK_, &QPushButton::clicked, this, &QDialog::accept);
 
     connect(lblFakesDBText_, &LinkLabel::clicked, this, &AboutDialog::onListLink);
     connect(lblMailText_, &LinkLabel::clicked, this, &AboutDialog::onMailLink);
     connect(lblDLText_, &LinkLabel::clicked, this, &AboutDialog::onDownloadLink);
 
-    FitLabelFonts(this);
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(6, 6, 12, 8);
+    column->addLayout(head);
+    column->addLayout(links);
+    column->addSpacing(6);
+    column->addWidget(cbOK_, 0, Qt::AlignHCenter);
+    column->setSizeConstraint(QLayout::SetFixedSize);
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r(QPoint(0, 0), size());

@@ -10,6 +10,7 @@
 #include "Translations.h"
 #include "app/presenter/ResultRows.h"
 #include "common/DisplayText.h"
+#include "usecases/ReportText.h"
 
 namespace kv::app {
 
@@ -22,39 +23,30 @@ Finding SlimFinding(Finding f) {
 
 FindingsModel::FindingsModel(QObject* parent) : QAbstractTableModel(parent) { Start(ListKind::Check); }
 
-FindingsModel::Kept FindingsModel::Keep(Finding&& f) {
-    Kept k;
-    k.part = std::move(f.part);
-    k.download = std::move(f.download);
-    std::vector<Ed2kHash>().swap(k.download.partHashes);
-    std::vector<ByteRange>().swap(k.download.gaps);
+FindingsModel::Row FindingsModel::RowOf(Finding&& f) {
+    Row r;
+    r.verdict = VisibleControls(VerdictOf(f, VerdictWords()));
+    r.kind = KindOf(f.verdict);
+    r.part = std::move(f.part);
+    auto j = std::make_unique<Judged>();
+    j->download = std::move(f.download);
+    r.name = std::move(j->download.name);  // kept once, in the row
+    std::vector<Ed2kHash>().swap(j->download.partHashes);
+    std::vector<ByteRange>().swap(j->download.gaps);
     // Kept apart only where the lists changed what the detectors said: the own list may change its mind.
     const std::vector<inspect::Suspicion>& reasons = f.verdict.reasons;
-    k.inspectedIsReason = f.inspected && reasons.size() == 1 && reasons.front() == *f.inspected;
-    if (f.inspected && !k.inspectedIsReason) k.inspected = std::make_unique<inspect::Suspicion>(std::move(*f.inspected));
-    k.verdict = std::move(f.verdict);
-    k.problem = f.problem;
-    k.fromBackup = f.fromBackup, k.bytesElsewhere = f.bytesElsewhere;
-    return k;
-}
-
-Finding FindingsModel::Restore(const Kept& k) {
-    Finding f;
-    f.part = k.part;
-    f.download = k.download;
-    f.verdict = k.verdict;
-    if (k.inspected) f.inspected = *k.inspected;
-    else if (k.inspectedIsReason) f.inspected = k.verdict.reasons.front();
-    f.problem = k.problem;
-    f.fromBackup = k.fromBackup;
-    f.bytesElsewhere = k.bytesElsewhere;
-    return f;
+    j->inspectedIsReason = f.inspected && reasons.size() == 1 && reasons.front() == *f.inspected;
+    if (f.inspected && !j->inspectedIsReason) j->inspected = std::make_unique<inspect::Suspicion>(std::move(*f.inspected));
+    j->verdict = std::move(f.verdict);
+    j->problem = f.problem;
+    j->fromBackup = f.fromBackup, j->bytesElsewhere = f.bytesElsewhere;
+    r.judged = std::move(j);
+    return r;
 }
 
 void FindingsModel::Reset() {
-    std::deque<Kept>().swap(findings_);
-    std::deque<SearchHit>().swap(hits_);
-    std::vector<Slot>().swap(rows_);
+    std::deque<Row>().swap(rows_);
+    std::vector<uint32_t>().swap(order_);
 }
 
 void FindingsModel::Start(ListKind kind) {
@@ -78,9 +70,9 @@ void FindingsModel::Append(std::vector<Finding>&& findings, std::vector<ClientSt
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(findings.size()) - 1);
     for (size_t i = 0; i < findings.size(); ++i) {
-        rows_.push_back(Slot{static_cast<uint32_t>(findings_.size()), false});
-        findings_.push_back(Keep(std::move(findings[i])));
-        if (i < states.size()) findings_.back().clientState = states[i];
+        order_.push_back(static_cast<uint32_t>(rows_.size()));
+        rows_.push_back(RowOf(std::move(findings[i])));
+        if (i < states.size()) rows_.back().state = states[i];
     }
     findings = {};
     endInsertRows();
@@ -91,38 +83,53 @@ void FindingsModel::Append(std::vector<SearchHit>&& hits) {
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(hits.size()) - 1);
     for (SearchHit& h : hits) {
-        rows_.push_back(Slot{static_cast<uint32_t>(hits_.size()), true});
-        hits_.push_back(std::move(h));
+        order_.push_back(static_cast<uint32_t>(rows_.size()));
+        Row& row = rows_.emplace_back();
+        row.part = std::move(h.part), row.name = std::move(h.name);
     }
     hits = {};
     endInsertRows();
 }
 
-void FindingsModel::AllRowsChanged(int firstColumn, int lastColumn) {
-    if (!rows_.empty()) emit dataChanged(index(0, firstColumn), index(rowCount() - 1, lastColumn));
+void FindingsModel::AllRowsChanged(Column first, Column last) {
+    if (!rows_.empty()) emit dataChanged(index(0, static_cast<int>(first)), index(rowCount() - 1, static_cast<int>(last)));
 }
 
 void FindingsModel::SetClientState(const Ed2kHash& hash, ClientState state) {
-    for (Kept& k : findings_)
-        if (k.download.hash == hash) k.clientState = state;
-    if (kind_ == ListKind::Amule) AllRowsChanged(kAmuleState, kAmuleState);
+    for (Row& r : rows_)
+        if (r.judged && r.judged->download.hash == hash) r.state = state;
+    if (kind_ == ListKind::Amule) AllRowsChanged(Column::State, Column::State);
 }
 
 void FindingsModel::Update(std::vector<Finding>&& findings) {
-    for (Kept& k : findings_) {
-        for (Finding& f : findings) {
-            if (!f.download.hash || k.download.hash != f.download.hash || k.part != f.part) continue;
-            const std::optional<ClientState> state = k.clientState;
-            k = Keep(Finding(f));
-            k.clientState = state;
+    for (Row& r : rows_) {
+        if (!r.judged) continue;
+        for (const Finding& f : findings) {
+            if (!f.download.hash || r.judged->download.hash != f.download.hash || r.part != f.part)
+                continue;
+            const std::optional<ClientState> state = r.state;
+            r = RowOf(Finding(f));
+            r.state = state;
         }
     }
-    AllRowsChanged(0, columnCount() - 1);
+    AllRowsChanged(Column::Part, static_cast<Column>(columnCount() - 1));
 }
 
 std::optional<Finding> FindingsModel::FindingAt(int row) const {
-    if (row < 0 || row >= rowCount() || rows_[static_cast<size_t>(row)].hit) return std::nullopt;
-    return Restore(findings_[rows_[static_cast<size_t>(row)].index]);
+    if (row < 0 || row >= rowCount() || !RowAt(row).judged) return std::nullopt;
+    const Row& r = RowAt(row);
+    const Judged& j = *r.judged;
+    Finding f;
+    f.part = r.part;
+    f.download = j.download;
+    f.download.name = r.name;
+    f.verdict = j.verdict;
+    if (j.inspected) f.inspected = *j.inspected;
+    else if (j.inspectedIsReason) f.inspected = j.verdict.reasons.front();
+    f.problem = j.problem;
+    f.fromBackup = j.fromBackup;
+    f.bytesElsewhere = j.bytesElsewhere;
+    return f;
 }
 
 void FindingsModel::SetPalette(const QPalette& palette) {
@@ -138,20 +145,19 @@ int FindingsModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
-// Made each time it is asked for: a long list keeps no text of its own.
-QString FindingsModel::Cell(Slot slot, int column) const {
-    if (slot.hit) {
-        const SearchHit& h = hits_[slot.index];
-        return column == 0 ? Shown(VisibleControls(h.part)) : column == 1 ? Shown(VisibleControls(h.name)) : QString();
-    }
-    const Kept& k = findings_[slot.index];
+QString FindingsModel::Cell(const Row& row, Column column) const {
     switch (column) {
-        case 0: return Shown(VisibleControls(k.part));
-        case 1: return Shown(VisibleControls(k.download.name));
-        case 2: return Shown(FindingCells(Restore(k), VerdictWords())[2]);
-        case kAmuleState: return k.clientState ? StateText(*k.clientState) : QString();
-        default: return {};
+        case Column::Part: return Shown(VisibleControls(row.part));
+        case Column::Name: return Shown(VisibleControls(row.name));
+        case Column::Verdict: return Shown(row.verdict);
+        case Column::State: return row.state ? StateText(*row.state) : QString();
     }
+    return {};
+}
+
+QVariant FindingsModel::SortKey(const Row& row, Column column) const {
+    if (column == Column::State) return row.state ? static_cast<int>(*row.state) : -1;
+    return Cell(row, column);
 }
 
 QString FindingsModel::StateText(ClientState state) {
@@ -172,10 +178,11 @@ QString FindingsModel::StateText(ClientState state) {
 
 QVariant FindingsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
-    const Slot slot = rows_[static_cast<size_t>(index.row())];
-    const RowKind kind = slot.hit ? RowKind::Plain : KindOf(findings_[slot.index].verdict);
+    const Row& row = RowAt(index.row());
+    const RowKind kind = row.kind;
     switch (role) {
-        case Qt::DisplayRole: return Cell(slot, index.column());
+        case Qt::DisplayRole: return Cell(row, static_cast<Column>(index.column()));
+        case kSortRole: return SortKey(row, static_cast<Column>(index.column()));
         case kRowKindRole: return static_cast<int>(kind);
         case Qt::ToolTipRole:
             if (kind == RowKind::Plain) return {};
@@ -204,29 +211,32 @@ QVariant FindingsModel::headerData(int section, Qt::Orientation orientation, int
 
 void FindingsModel::sort(int column, Qt::SortOrder order) {
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    // A row's identity: its place among all rows in the order they came.
-    const auto arrival = [this](Slot s) { return s.hit ? findings_.size() + s.index : size_t{s.index}; };
+    // A row's identity is its place in rows_: the order it came in.
     const QModelIndexList before = persistentIndexList();
-    std::vector<size_t> arrivalsBefore;
+    std::vector<uint32_t> arrivalsBefore;
     arrivalsBefore.reserve(static_cast<size_t>(before.size()));
-    for (const QModelIndex& i : before) arrivalsBefore.push_back(arrival(rows_[static_cast<size_t>(i.row())]));
+    for (const QModelIndex& i : before) arrivalsBefore.push_back(order_[static_cast<size_t>(i.row())]);
 
     if (column < 0 || column >= columnCount()) {
-        std::sort(rows_.begin(), rows_.end(), [&](Slot a, Slot b) { return arrival(a) < arrival(b); });
+        std::sort(order_.begin(), order_.end());
     } else {
         // Each key made once; equal keys keep the order the rows came in.
-        std::vector<std::pair<QString, Slot>> keys;
-        keys.reserve(rows_.size());
-        for (const Slot s : rows_) keys.emplace_back(Cell(s, column), s);
-        std::stable_sort(keys.begin(), keys.end(), [order](const auto& a, const auto& b) {
-            const int c = a.first.compare(b.first, Qt::CaseInsensitive);
+        std::vector<std::pair<QVariant, uint32_t>> keys;
+        keys.reserve(order_.size());
+        for (const uint32_t r : order_) keys.emplace_back(SortKey(rows_[r], static_cast<Column>(column)), r);
+        const auto compare = [](const QVariant& a, const QVariant& b) {
+            if (a.typeId() == QMetaType::QString) return a.toString().compare(b.toString(), Qt::CaseInsensitive);
+            return a.toInt() - b.toInt();
+        };
+        std::stable_sort(keys.begin(), keys.end(), [&](const auto& a, const auto& b) {
+            const int c = compare(a.first, b.first);
             return order == Qt::AscendingOrder ? c < 0 : c > 0;
         });
-        for (size_t i = 0; i < keys.size(); ++i) rows_[i] = keys[i].second;
+        for (size_t i = 0; i < keys.size(); ++i) order_[i] = keys[i].second;
     }
 
-    std::vector<int> rowOfArrival(findings_.size() + hits_.size(), -1);
-    for (size_t i = 0; i < rows_.size(); ++i) rowOfArrival[arrival(rows_[i])] = static_cast<int>(i);
+    std::vector<int> rowOfArrival(rows_.size(), -1);
+    for (size_t i = 0; i < order_.size(); ++i) rowOfArrival[order_[i]] = static_cast<int>(i);
     QModelIndexList after;
     after.reserve(before.size());
     for (qsizetype i = 0; i < before.size(); ++i)

@@ -18,13 +18,19 @@ namespace kv::app {
 Finding SlimFinding(Finding finding);
 
 // The result list's rows: the findings of a check or the hits of a text
-// search, in the order they came, sortable by any column. The view never holds
-// the data: a selection is turned back into findings here.
+// search, in the order they came, sortable by any column. Each row keeps its
+// cells' bytes as they were worded when it came, and what the row menu needs
+// to act on its download; a selection is turned back into findings here.
 class FindingsModel : public QAbstractTableModel {
     Q_OBJECT
 public:
+    // The columns, in the order a list shows them: a search list has the first
+    // two, a check list three, an aMule list all four.
+    enum class Column { Part, Name, Verdict, State };
     // A row's kind (kv::RowKind as int).
     static constexpr int kRowKindRole = Qt::UserRole + 1;
+    // What a column sorts on: the shown text, aMule's state as its place in a download's life.
+    static constexpr int kSortRole = Qt::UserRole + 2;
 
     explicit FindingsModel(QObject* parent = nullptr);
 
@@ -54,37 +60,37 @@ public:
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
 private:
-    // A finding as a long list keeps it: the few rows with reasons hold them
-    // apart, and what the detectors said before the lists only where it differs.
-    struct Kept {
-        std::string part;
+    // What the row menu acts on beyond the cells: a long list keeps no part
+    // hashes, and what the detectors said before the lists only where it differs.
+    struct Judged {
         Download download;
         Verdict verdict;
         std::unique_ptr<inspect::Suspicion> inspected;
         ReadProblem problem = ReadProblem::None;
         bool fromBackup = false, bytesElsewhere = false;
         bool inspectedIsReason = false;  // what the detectors said is the verdict's one reason
-        std::optional<ClientState> clientState;  // an aMule row's
     };
-    // A shown row: an index into the findings or the hits, in the order they came.
-    struct Slot {
-        uint32_t index = 0;
-        bool hit = false;
+    // One row of either list.
+    struct Row {
+        std::string part, name;           // the bytes as found
+        std::string verdict;              // worded once when the row came, control bytes made visible
+        std::unique_ptr<Judged> judged;   // none for a search row
+        RowKind kind = RowKind::Plain;
+        std::optional<ClientState> state;  // an aMule row's
     };
-    static Kept Keep(Finding&& f);
-    static Finding Restore(const Kept& k);
+    static Row RowOf(Finding&& f);
     static QString StateText(ClientState state);
-    static constexpr int kAmuleState = 3;
-    QString Cell(Slot slot, int column) const;
+    QString Cell(const Row& row, Column column) const;
+    QVariant SortKey(const Row& row, Column column) const;
+    const Row& RowAt(int row) const { return rows_[order_[static_cast<size_t>(row)]]; }
     void Reset();
-    void AllRowsChanged(int firstColumn, int lastColumn);
+    void AllRowsChanged(Column first, Column last);
 
     ListKind kind_ = ListKind::Check;
     QStringList columns_;
-    // Deques: a long list grows without a second copy of itself while it reallocates.
-    std::deque<Kept> findings_;
-    std::deque<SearchHit> hits_;
-    std::vector<Slot> rows_;
+    // A deque: a long list grows without a second copy of itself while it reallocates.
+    std::deque<Row> rows_;         // in the order they came
+    std::vector<uint32_t> order_;  // shown row -> index into rows_
     QPalette palette_;
 };
 

@@ -57,7 +57,7 @@ FirstStartDialog::FirstStartDialog(Session& session, MainPresenter& presenter, s
         const QString temp = d.tempDir.empty() ? tr("names no temp directory")
                                                : tr("temp directory %1").arg(Path(d.tempDir));
         auto* item = new QListWidgetItem(
-            QStringLiteral("%1: %2 (%3)").arg(QString::fromLatin1(ClientName(d.client)), Path(d.path), temp), lstClients_);
+            QStringLiteral("%1: %2 (%3)").arg(QString::fromStdString(ClientNameOf(d.client)), Path(d.path), temp), lstClients_);
         item->setToolTip(item->text());  // long Wine paths do not fit the row
         // A file that names no temp directory has nothing to import.
         if (d.tempDir.empty()) item->setFlags(item->flags() & ~Qt::ItemIsEnabled);

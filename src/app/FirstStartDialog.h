@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "clients/ClientDetect.h"
+#include "usecases/ClientDetection.h"
 #include "app/presenter/Session.h"
 #include "app/presenter/MainPresenter.h"
 

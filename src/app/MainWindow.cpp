@@ -9,7 +9,8 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
-#include <QLayout>
+#include <QBoxLayout>
+#include <QScrollBar>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,14 +37,12 @@
 #include "Translations.h"
 #include "Worker.h"
 #include "Resources.h"
-#include "Twips.h"
 #include "common/DisplayText.h"
 #include "common/StringUtil.h"
 #include "app/presenter/About.h"
-#include "app/presenter/Layout.h"
 #include "app/presenter/Messages.h"
-#include "clients/ClientDetect.h"
-#include "clients/TempDir.h"
+#include "usecases/ClientDetection.h"
+#include "usecases/TempDirs.h"
 #include "common/Paths.h"
 #include "platform/HomeDirectories.h"
 #include <QDir>
@@ -53,17 +52,12 @@ namespace kv::app {
 
 namespace {
 
-// Client area of the window as designed, in twips.
-constexpr int kClientWidthTwips = 10905;
-constexpr int kClientHeightTwips = 5685;
-// The frame and the title and menu bars around that client area in the design.
-constexpr int kFrameWidthTwips = 90;
-constexpr int kNonClientHeightTwips = 705;
-// The lowest client area that still shows the list with three rows and the status frame below it.
-constexpr int kMinClientHeightTwips = 2530;
+// The window's first size, in pixels at 96 dpi: the list shows its three columns and a dozen rows.
+constexpr QSize kFirstSize(727, 400);
 
-constexpr Command kWorkCommands[] = {Command::UpdateListMenu, Command::UpdateProgramMenu, Command::UpdateListButton,
-                                     Command::CheckButton, Command::SearchButton};
+// A width of n average characters of widget's font.
+int Chars(const QWidget* widget, int n) { return widget->fontMetrics().averageCharWidth() * n; }
+
 
 void ShowMessageBox(QWidget* parent, const QString& text, BoxIcon icon, const QString& title) {
     QMessageBox box(icon == BoxIcon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, title, text,
@@ -140,21 +134,14 @@ MainWindow::MainWindow(std::unique_ptr<Session> own, Session* session, DesktopHo
     setFont(DesignFont(this));
     BuildControls();
     BuildMenus();
-    FitLabelFonts(this);
 
-    // The client area below the menu bar gets the designed size.
-    const QSize client(TwipsToPixels(kClientWidthTwips, this), TwipsToPixels(kClientHeightTwips, this));
-    resize(client.width(), client.height() + menuBar()->sizeHint().height());
-    layout()->activate();
-    resize(size() + client - central_->size());
+    const double scale = logicalDpiX() / 96.0;
+    resize(kFirstSize * scale);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect r(QPoint(0, 0), size());
         r.moveCenter(screen->availableGeometry().center());
         move(r.topLeft());
     }
-    // Every control stays in sight: the buttons at the right of the search
-    // frame, the list with a few rows, the status frame below it.
-    central_->setMinimumSize(TwipsToPixels(kClientWidthTwips, this), TwipsToPixels(kMinClientHeightTwips, this));
     qApp->installEventFilter(this);
     worker_ = new Worker(session_, *this, this);
     connect(worker_, &Worker::finished, this, &MainWindow::JobEnded);
@@ -213,13 +200,13 @@ void MainWindow::StoreWindow() {
 }
 
 bool MainWindow::FirstStartWanted(bool settingsFileExisted) const {
-    return !settingsFileExisted && ConfiguredTempDir(session_.settings).empty();
+    return !settingsFileExisted && StoredTempDir(session_.settings).empty();
 }
 
 void MainWindow::RunFirstStart() {
     const char* winePrefix = std::getenv("WINEPREFIX");
-    FirstStartDialog dialog(session_, presenter_, DetectClientFiles(UserHomeDirectory(), {winePrefix ? winePrefix : ""}),
-                         this);
+    const auto detected = DetectClients({UserHomeDirectory(), {winePrefix ? winePrefix : ""}});
+    FirstStartDialog dialog(session_, presenter_, detected ? detected->found : detected.error().found, this);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
 }
 
@@ -235,63 +222,26 @@ void MainWindow::BuildControls() {
     central_ = new QWidget(this);
     central_->setObjectName(QStringLiteral("clientArea"));
     setCentralWidget(central_);
-
-    frmSearch_ = new QGroupBox(central_);
-    frmSearch_->setObjectName(QStringLiteral("frmSearch"));
-    PlaceTwips(frmSearch_, 90, 0, 10725, 735);
-
-    lblTitelSearch_ = new QLabel(tr("Search temporary file(s) with following content:"),
-                                 frmSearch_);
-    lblTitelSearch_->setObjectName(QStringLiteral("lblTitelSearch"));
-    lblTitelSearch_->setTextFormat(Qt::PlainText);
-    PlaceTwips(lblTitelSearch_, 90, 315, 3345, 195);
-    tbTitelSearch_ = new KvLineEdit(frmSearch_);
-    tbTitelSearch_->setObjectName(QStringLiteral("tbTitelSearch"));
-    tbTitelSearch_->setText(QStringLiteral("avi"));
-    tbTitelSearch_->setToolTip(tr("Enter filename to search for .part.met"));
-    PlaceTwips(tbTitelSearch_, 3420, 270, 1995, 285);
-    connect(tbTitelSearch_, &KvLineEdit::gotFocus, this, &MainWindow::onSearchFocused);
-
-    cbTitelSearch_ = new QPushButton(frmSearch_);
-    cbTitelSearch_->setObjectName(QStringLiteral("cbTitelSearch"));
-    cbTitelSearch_->setToolTip(tr("Suche starten (F3)"));
-    {
-        QPixmap glass(QStringLiteral(":/kestrivane/magnifier.png"));
-        glass.setMask(glass.createMaskFromColor(QColor(255, 0, 255), Qt::MaskInColor));
-        cbTitelSearch_->setIcon(QIcon(glass));
-        cbTitelSearch_->setIconSize(QSize(16, 16));
-    }
-    PlaceTwips(cbTitelSearch_, 5490, 270, 375, 315);
-    connect(cbTitelSearch_, &QPushButton::clicked, this, &MainWindow::onSearch);
-
-    cbDownloadFakesDB_ = new QPushButton(tr("&Update DB"), frmSearch_);
-    cbDownloadFakesDB_->setObjectName(QStringLiteral("cbDownloadFakesDB"));
-    PlaceTwips(cbDownloadFakesDB_, 8010, 230, 1185, 375);
-    connect(cbDownloadFakesDB_, &QPushButton::clicked, this, &MainWindow::onUpdateList);
-
-    cbCheckFiles_ = new QPushButton(tr("Check &Files"), frmSearch_);
-    cbCheckFiles_->setObjectName(QStringLiteral("cbCheckFiles"));
-    PlaceTwips(cbCheckFiles_, 9360, 230, 1185, 375);
-    connect(cbCheckFiles_, &QPushButton::clicked, this, &MainWindow::onCheckFiles);
-
-    // Left of "Update DB", shown only while an aMule connection is stored: the
-    // window of those without aMule stays as designed.
-    cbCheckAmule_ = new QPushButton(tr("Check &aMule"), frmSearch_);
-    cbCheckAmule_->setObjectName(QStringLiteral("cbCheckAmule"));
-    PlaceTwips(cbCheckAmule_, 6660, 230, 1185, 375);
-    cbCheckAmule_->hide();
-    connect(cbCheckAmule_, &QPushButton::clicked, this, &MainWindow::onCheckAmule);
-
+    BuildSearchFrame();
     BuildList();
 
     frmStatus_ = new QGroupBox(tr(" Status:"), central_);
     frmStatus_->setObjectName(QStringLiteral("frmStatus"));
-    PlaceTwips(frmStatus_, 90, 5040, 10725, 555);
-
     stStatus_ = new QLabel(tr("Status:"), frmStatus_);
     stStatus_->setObjectName(QStringLiteral("stStatus"));
     stStatus_->setTextFormat(Qt::PlainText);
-    PlaceTwips(stStatus_, 180, 250, 10365, 195);
+    // A long status is cut at the frame, never widening the window.
+    stStatus_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    auto* status = new QHBoxLayout(frmStatus_);
+    status->setContentsMargins(Chars(this, 1), 4, Chars(this, 1), 4);
+    status->addWidget(stStatus_);
+
+    auto* column = new QVBoxLayout(central_);
+    column->setContentsMargins(6, 0, 6, 6);
+    column->setSpacing(5);
+    column->addWidget(frmSearch_);
+    column->addWidget(resultsView_, 1);
+    column->addWidget(frmStatus_);
 
     // Focus order: the tab indexes of the design, focusable controls only.
     setTabOrder(cbDownloadFakesDB_, cbCheckFiles_);
@@ -303,6 +253,55 @@ void MainWindow::BuildControls() {
         b->setAutoDefault(false);
     }
     SetDefaultButton(cbDownloadFakesDB_);
+}
+
+void MainWindow::BuildSearchFrame() {
+    frmSearch_ = new QGroupBox(central_);
+    frmSearch_->setObjectName(QStringLiteral("frmSearch"));
+    lblTitelSearch_ = new QLabel(tr("Search temporary file(s) with following content:"), frmSearch_);
+    lblTitelSearch_->setObjectName(QStringLiteral("lblTitelSearch"));
+    lblTitelSearch_->setTextFormat(Qt::PlainText);
+    tbTitelSearch_ = new KvLineEdit(frmSearch_);
+    tbTitelSearch_->setObjectName(QStringLiteral("tbTitelSearch"));
+    tbTitelSearch_->setText(QStringLiteral("avi"));
+    tbTitelSearch_->setToolTip(tr("Enter filename to search for .part.met"));
+    tbTitelSearch_->setFixedWidth(Chars(this, 22));
+    connect(tbTitelSearch_, &KvLineEdit::gotFocus, this, &MainWindow::onSearchFocused);
+
+    cbTitelSearch_ = new QPushButton(frmSearch_);
+    cbTitelSearch_->setObjectName(QStringLiteral("cbTitelSearch"));
+    cbTitelSearch_->setToolTip(tr("Suche starten (F3)"));
+    {
+        QPixmap glass(QStringLiteral(":/kestrivane/magnifier.png"));
+        glass.setMask(glass.createMaskFromColor(QColor(255, 0, 255), Qt::MaskInColor));
+        cbTitelSearch_->setIcon(QIcon(glass));
+        cbTitelSearch_->setIconSize(QSize(16, 16));
+    }
+    connect(cbTitelSearch_, &QPushButton::clicked, this, &MainWindow::onSearch);
+
+    cbDownloadFakesDB_ = new QPushButton(tr("&Update DB"), frmSearch_);
+    cbDownloadFakesDB_->setObjectName(QStringLiteral("cbDownloadFakesDB"));
+    connect(cbDownloadFakesDB_, &QPushButton::clicked, this, &MainWindow::onUpdateList);
+    cbCheckFiles_ = new QPushButton(tr("Check &Files"), frmSearch_);
+    cbCheckFiles_->setObjectName(QStringLiteral("cbCheckFiles"));
+    connect(cbCheckFiles_, &QPushButton::clicked, this, &MainWindow::onCheckFiles);
+    // Left of "Update DB", shown only while an aMule connection is stored: the
+    // window of those without aMule stays as it was.
+    cbCheckAmule_ = new QPushButton(tr("Check &aMule"), frmSearch_);
+    cbCheckAmule_->setObjectName(QStringLiteral("cbCheckAmule"));
+    cbCheckAmule_->hide();
+    connect(cbCheckAmule_, &QPushButton::clicked, this, &MainWindow::onCheckAmule);
+
+    auto* search = new QHBoxLayout(frmSearch_);
+    search->addWidget(lblTitelSearch_);
+    search->addWidget(tbTitelSearch_);
+    search->addWidget(cbTitelSearch_);
+    search->addStretch(1);
+    for (QPushButton* b : {cbCheckAmule_, cbDownloadFakesDB_, cbCheckFiles_}) {
+        b->setMinimumWidth(Chars(this, 13));
+        search->addSpacing(Chars(this, 1));
+        search->addWidget(b);
+    }
 }
 
 void MainWindow::BuildList() {
@@ -344,12 +343,15 @@ void MainWindow::BuildList() {
     connect(head, &QHeaderView::sectionResized, this, [this](int c, int, int width) { ColumnResized(c, width); });
     // The application-wide filter (see the constructor) already sees the
     // viewport's mouse releases; a second filter here opened the menu twice.
-    PlaceTwips(resultsView_, 90, 810, 10725, 4155);
+    // However small the window, the list shows its header and three rows.
+    resultsView_->setMinimumHeight(head->sizeHint().height() + 3 * rowsHead->defaultSectionSize() +
+                                   resultsView_->horizontalScrollBar()->sizeHint().height() + 2 * resultsView_->frameWidth());
 }
 
 QAction* MainWindow::AddAction(QMenu* menu, const QString& name, const QString& caption,
-                             const QKeySequence& shortcut, void (MainWindow::*slot)()) {
+                             const QKeySequence& shortcut, void (MainWindow::*slot)(), Needs needs) {
     auto* action = new QAction(caption, this);
+    if (needs != Needs::Nothing) commands_.emplace_back(action, needs);
     action->setObjectName(name);
     if (!shortcut.isEmpty()) {
         action->setShortcut(shortcut);
@@ -371,14 +373,15 @@ void MainWindow::BuildMenus() {
               QKeySequence(Qt::CTRL | Qt::Key_D), &MainWindow::onOpenEdonkey);
     AddAction(file, QStringLiteral("FileCheckLinks"), tr("Check ed2k &links..."),
               QKeySequence(Qt::CTRL | Qt::Key_L), &MainWindow::onCheckLinks);
-    AddAction(file, QStringLiteral("FileCheckAmule"), tr("Check &aMule"), {}, &MainWindow::onCheckAmule);
-    AddAction(file, QStringLiteral("FilePrint"), tr("&Print"),
-              QKeySequence(Qt::CTRL | Qt::Key_P), nullptr)
+    AddAction(file, QStringLiteral("FileCheckAmule"), tr("Check &aMule"), {}, &MainWindow::onCheckAmule,
+              Needs::IdleAndAmule);
+    AddAction(file, QStringLiteral("FilePrint"), tr("&Print"), QKeySequence(Qt::CTRL | Qt::Key_P), nullptr,
+              Needs::Nothing)
         ->setEnabled(false);
     AddAction(file, QStringLiteral("FileSend"), tr("&Send Feedback"),
               QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::onSendFeedback);
-    AddAction(file, QStringLiteral("FileExit"), tr("E&xit"),
-              QKeySequence(Qt::CTRL | Qt::Key_X), &MainWindow::onExit);
+    AddAction(file, QStringLiteral("FileExit"), tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_X),
+              &MainWindow::onExit, Needs::Nothing);
 
     QMenu* view = bar->addMenu(tr("&View"));
     view->setObjectName(QStringLiteral("MenuView"));
@@ -459,21 +462,24 @@ void MainWindow::BuildListMenus() {
     file->insertAction(Action(QStringLiteral("FilePrint")), exportOwn);
 
     rowMenu_->addSeparator();
-    const auto item = [this](const char* name, const char* caption, void (MainWindow::*slot)()) {
+    const auto item = [this](const char* name, const char* caption, void (MainWindow::*slot)(), Needs needs) {
         auto* a = new QAction(tr(caption), rowMenu_);
         a->setObjectName(QString::fromLatin1(name));
         connect(a, &QAction::triggered, this, slot);
         rowMenu_->addAction(a);
+        if (needs != Needs::Nothing) commands_.emplace_back(a, needs);
     };
-    item("RowMenuMarkFake", QT_TR_NOOP("&Mark as fake..."), &MainWindow::onMarkFake);
-    item("RowMenuAllow", QT_TR_NOOP("N&ot a fake..."), &MainWindow::onNotAFake);
-    item("RowMenuUnmark", QT_TR_NOOP("&Unmark"), &MainWindow::onUnmark);
-    item("RowMenuCopyListLine", QT_TR_NOOP("Copy as &list line"), &MainWindow::onCopyListLine);
+    item("RowMenuMarkFake", QT_TR_NOOP("&Mark as fake..."), &MainWindow::onMarkFake, Needs::Idle);
+    item("RowMenuAllow", QT_TR_NOOP("N&ot a fake..."), &MainWindow::onNotAFake, Needs::Idle);
+    item("RowMenuUnmark", QT_TR_NOOP("&Unmark"), &MainWindow::onUnmark, Needs::Idle);
+    // Copying touches no settings.
+    item("RowMenuCopyListLine", QT_TR_NOOP("Copy as &list line"), &MainWindow::onCopyListLine, Needs::Nothing);
     rowMenu_->addSeparator();
-    item("RowMenuAmulePause", QT_TR_NOOP("&Pause in aMule"), &MainWindow::onPauseInAmule);
-    item("RowMenuAmuleResume", QT_TR_NOOP("&Resume in aMule"), &MainWindow::onResumeInAmule);
-    item("RowMenuAmuleCancel", QT_TR_NOOP("&Cancel in aMule..."), &MainWindow::onCancelInAmule);
-    RefreshAmuleActions(true);
+    item("RowMenuAmulePause", QT_TR_NOOP("&Pause in aMule"), &MainWindow::onPauseInAmule, Needs::IdleAndAmule);
+    item("RowMenuAmuleResume", QT_TR_NOOP("&Resume in aMule"), &MainWindow::onResumeInAmule, Needs::IdleAndAmule);
+    item("RowMenuAmuleCancel", QT_TR_NOOP("&Cancel in aMule..."), &MainWindow::onCancelInAmule,
+         Needs::IdleAndAmule);
+    RefreshCommands();
 }
 
 QAction* MainWindow::Action(const QString& name) const {
@@ -588,14 +594,9 @@ void MainWindow::ColumnResized(int column, int width) {
     columnsGiven_ = true;
 }
 
-void MainWindow::SetCommandEnabled(Command command, bool enabled) {
-    switch (command) {
-        case Command::UpdateListMenu: Action(QStringLiteral("OnlineFakesDB"))->setEnabled(enabled); break;
-        case Command::UpdateProgramMenu: Action(QStringLiteral("OnlineKestrivane"))->setEnabled(enabled); break;
-        case Command::UpdateListButton: cbDownloadFakesDB_->setEnabled(enabled); break;
-        case Command::CheckButton: cbCheckFiles_->setEnabled(enabled); break;
-        case Command::SearchButton: cbTitelSearch_->setEnabled(enabled); break;
-    }
+void MainWindow::SetBusy(bool busy) {
+    busy_ = busy;
+    RefreshCommands();
 }
 
 void MainWindow::SetMenuChecked(MenuCheck item, bool checked) {
@@ -689,42 +690,29 @@ bool MainWindow::Busy() const { return worker_ && worker_->Running(); }
 
 void MainWindow::RunJob(std::function<void(MainPresenter&)> job) {
     if (Busy()) return;
-    // At once, not when the work's first call arrives: a second click must find them disabled.
-    for (const Command c : kWorkCommands) SetCommandEnabled(c, false);
-    SetSessionActionsEnabled(false);
+    // At once, not when the work's first call arrives: a second click must find the commands disabled.
+    SetBusy(true);
     worker_->Start(std::move(job));
 }
 
 void MainWindow::JobEnded() {
-    for (const Command c : kWorkCommands) SetCommandEnabled(c, true);
-    SetSessionActionsEnabled(true);
+    SetBusy(false);
     // Rows that came after a column was clicked take their place in its order.
     const QHeaderView* head = resultsView_->horizontalHeader();
     if (head->sortIndicatorSection() >= 0) model_->sort(head->sortIndicatorSection(), head->sortIndicatorOrder());
     if (closePending_) close();
 }
 
-void MainWindow::SetSessionActionsEnabled(bool enabled) {
-    // The work uses the session (settings, lists): what changes it waits.
-    static const char* const kNames[] = {"FileOpenEMule", "FileOpenEDonkey", "FileCheckLinks", "FileSend",
-                                         "FileExportOwnList", "ViewAllFiles", "ViewTextSearch", "ViewInspection",
-                                         "ExtrasOptions", "HelpAbout", "RowMenuMarkFake",
-                                         "RowMenuAllow", "RowMenuUnmark"};
-    for (const char* name : kNames)
-        if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(enabled);
-    RefreshAmuleActions(enabled);
+void MainWindow::RefreshCommands() {
+    // The work uses the session (settings, lists): what changes it or starts more work waits.
+    const bool idle = !busy_;
+    const bool amule = presenter_.AmuleConnectionStored();
+    for (const auto& [action, needs] : commands_) action->setEnabled(idle && (needs == Needs::Idle || amule));
+    for (QPushButton* b : {cbDownloadFakesDB_, cbCheckFiles_, cbTitelSearch_}) b->setEnabled(idle);
+    cbCheckAmule_->setVisible(amule);
+    cbCheckAmule_->setEnabled(idle && amule);
 }
 
-void MainWindow::RefreshAmuleActions(bool idle) {
-    const bool stored = presenter_.AmuleConnectionStored();
-    for (const char* name : {"FileCheckAmule", "RowMenuAmulePause", "RowMenuAmuleResume",
-                             "RowMenuAmuleCancel"})
-        if (QAction* a = Action(QString::fromLatin1(name))) a->setEnabled(idle && stored);
-    if (cbCheckAmule_) {
-        cbCheckAmule_->setVisible(stored);
-        cbCheckAmule_->setEnabled(idle && stored);
-    }
-}
 void MainWindow::onOpenEmule() { presenter_.ImportClient(false); }
 void MainWindow::onOpenEdonkey() { presenter_.ImportClient(true); }
 void MainWindow::onSendFeedback() { SendFeedbackMail(session_, *this); }
@@ -745,7 +733,7 @@ void MainWindow::onExportOwnList() { presenter_.ExportOwnList(); }
 void MainWindow::onOptions() {
     OptionsDialog dialog(session_, *this, this, hooks_.chooseDirectory);
     if (hooks_.runDialog) hooks_.runDialog(dialog);
-    RefreshAmuleActions(!Busy());  // a connection may have been stored
+    RefreshCommands();  // a connection may have been stored
 }
 
 void MainWindow::onCheckAmule() {
@@ -842,37 +830,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    FollowResize();
-}
-
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     // The window's palette is the list's (the list's own may not have followed yet).
     if (event->type() == QEvent::PaletteChange && model_) model_->SetPalette(palette());
-    if (event->type() == QEvent::WindowStateChange) FollowResize();
-}
-
-void MainWindow::FollowResize() {
-    if (!central_) return;
-    // The design's outer size counts a frame and title and menu bars around the
-    // client area; the client area plus that fixed frame gives the same layout
-    // under every window manager (and under none).
-    const int outerWidth = PixelsToTwips(central_->width(), this) + kFrameWidthTwips;
-    const int outerHeight = PixelsToTwips(central_->height(), this) + kNonClientHeightTwips;
-    layout_ = ComputeFormResize(layout_, outerWidth, outerHeight, isMinimized());
-    ApplyLayout();
-}
-
-void MainWindow::ApplyLayout() {
-    auto px = [this](int twips) { return TwipsToPixels(twips, this); };
-    frmSearch_->resize(px(layout_.searchFrameWidth), px(layout_.searchFrameHeight));
-    resultsView_->setGeometry(resultsView_->x(), px(layout_.listTop),
-                                   px(layout_.listWidth), px(layout_.listHeight));
-    frmStatus_->setGeometry(frmStatus_->x(), px(layout_.statusFrameTop), px(layout_.statusFrameWidth),
-                            frmStatus_->height());
-    stStatus_->resize(px(layout_.statusLabelWidth), stStatus_->height());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

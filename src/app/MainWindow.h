@@ -12,7 +12,6 @@
 #include "app/presenter/Session.h"
 #include "app/presenter/MainPresenter.h"
 #include "app/presenter/MainView.h"
-#include "app/presenter/Layout.h"
 
 class QAction;
 class QDialog;
@@ -107,7 +106,7 @@ public:
     std::vector<Finding> SelectedFindings() const override;
     void FitListWidth(int32_t marginPixels) override;
     void SetListTabStops(const std::vector<int32_t>& stops) override;
-    void SetCommandEnabled(Command command, bool enabled) override;
+    void SetBusy(bool busy) override;
     void SetMenuChecked(MenuCheck item, bool checked) override;
     void SetSearchControlsVisible(bool visible) override;
     void MessageBox(const std::string& text, BoxIcon icon, const std::string& title) override;
@@ -158,13 +157,13 @@ public slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     MainWindow(std::unique_ptr<Session> own, Session* session, DesktopHooks hooks, QWidget* parent);
     void BuildControls();
+    void BuildSearchFrame();  // the search box and the buttons above the list
     void BuildMenus();
     void BuildList();     // the result list: a table over the findings model
     void BuildRowMenu();  // the link menu of the rows
@@ -172,8 +171,6 @@ private:
     void SetDefaultButton(QPushButton* button);
     // Key preview: true when the key was handled here.
     bool HandleKey(QKeyEvent* event);
-    void FollowResize();
-    void ApplyLayout();
     // The list's columns as columnWidths_ has them.
     void ApplyColumnWidths();
     void ColumnResized(int column, int width);
@@ -182,23 +179,25 @@ private:
     // Long work on the worker thread; the commands that touch the session wait meanwhile.
     void RunJob(std::function<void(MainPresenter&)> job);
     void JobEnded();
-    void SetSessionActionsEnabled(bool enabled);
-    // The aMule commands: only with a stored connection and no work running (idle).
-    void RefreshAmuleActions(bool idle);
+    // Every command as the busy state and a stored aMule connection allow.
+    void RefreshCommands();
     // The row menu below the current row, for the keyboard.
     void OpenRowMenuAtCurrentRow();
-    QAction* AddAction(QMenu* menu, const QString& name, const QString& caption,
-                       const QKeySequence& shortcut, void (MainWindow::*slot)());
+    // What a command needs to be enabled: no work running, and for some a stored aMule connection.
+    enum class Needs { Nothing, Idle, IdleAndAmule };
+    QAction* AddAction(QMenu* menu, const QString& name, const QString& caption, const QKeySequence& shortcut,
+                       void (MainWindow::*slot)(), Needs needs = Needs::Idle);
 
     std::unique_ptr<Session> ownSession_;
     Session& session_;
     MainPresenter presenter_;
-    MainLayout layout_;  // twips, as the last resize left it
     DesktopHooks hooks_;
     std::string captionBytes_;
     bool unloaded_ = false;
     bool busyCursor_ = false;
     bool closePending_ = false;
+    bool busy_ = false;  // a check or an update runs
+    std::vector<std::pair<QAction*, Needs>> commands_;
     bool listResetting_ = false;  // closed while work ran: the window closes when it ends
     std::vector<int32_t> tabStopUnits_;
     QVector<int> columnWidths_;  // from the tab stops, the last run or the user's resizing

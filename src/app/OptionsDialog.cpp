@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QBoxLayout>
+#include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QIntValidator>
 #include <QLabel>
@@ -12,7 +15,6 @@
 #include "DesignFont.h"
 #include "KvLineEdit.h"
 #include "Translations.h"
-#include "Twips.h"
 #include "common/DisplayText.h"
 #include "app/presenter/Messages.h"
 #include "app/presenter/AmuleLink.h"
@@ -24,13 +26,12 @@ namespace kv::app {
 
 namespace {
 
-// The temp directory's row below the update address pushes the rest down.
-constexpr int kTempDirRowTwips = 810;
-// The aMule group below it, likewise.
-constexpr int kAmuleRowTwips = 1170;
 constexpr int kMaxTabStop = 32767;
 
 std::string Bytes(const QString& text) { return text.toUtf8().toStdString(); }
+
+// A width of n average characters of widget's font.
+int Chars(const QWidget* widget, int n) { return widget->fontMetrics().averageCharWidth() * n; }
 
 QGroupBox* Frame(const QString& name, const QString& caption, QWidget* parent) {
     auto* frame = new QGroupBox(caption, parent);
@@ -65,10 +66,10 @@ OptionsDialog::OptionsDialog(Session& session, MainView& mainView, QWidget* pare
     setWindowTitle(tr("Kestrivane-Options"));
     setModal(true);
     setFont(DesignFont(this));
-    setFixedSize(TwipsSize(5475, 2535 + kTempDirRowTwips + kAmuleRowTwips, this));
     BuildControls();
     LoadValues();
-    FitLabelFonts(this);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
 
     if (parent) {
         QRect r(QPoint(0, 0), size());
@@ -78,81 +79,87 @@ OptionsDialog::OptionsDialog(Session& session, MainView& mainView, QWidget* pare
 }
 
 void OptionsDialog::BuildControls() {
-
     QGroupBox* fraCheck = Frame(QStringLiteral("fraCheckNewVersions"), tr(" Check@Startup for:"), this);
-    PlaceTwips(fraCheck, 90, 90, 2415, 1065);
     cbFakesDat_ = new QCheckBox(tr("New Fakes-DB"), fraCheck);
     cbFakesDat_->setObjectName(QStringLiteral("cbFakesDat"));
-    PlaceTwips(cbFakesDat_, 180, 270, 2085, 285);
     cbKestrivane_ = new QCheckBox(tr("New Kestrivane"), fraCheck);
     cbKestrivane_->setObjectName(QStringLiteral("cbKestrivane"));
-    PlaceTwips(cbKestrivane_, 180, 630, 1995, 285);
+    auto* checks = new QVBoxLayout(fraCheck);
+    checks->addWidget(cbFakesDat_);
+    checks->addWidget(cbKestrivane_);
 
     QGroupBox* fraTabs = Frame(QStringLiteral("frmTabStops"), tr(" Tab-Stops:"), this);
-    PlaceTwips(fraTabs, 2970, 90, 2415, 1065);
-    PlaceTwips(Label(QStringLiteral("lblTabStop1"), tr("Stop-Value 1:"), fraTabs), 180, 315, 1005, 285);
     tbTabStop1_ = TextBox(QStringLiteral("tbTabStop1"), fraTabs);
-    PlaceTwips(tbTabStop1_, 1530, 270, 735, 285);
-    PlaceTwips(Label(QStringLiteral("lblTabStop2"), tr("Stop-Value 2:"), fraTabs), 180, 675, 1005, 285);
     tbTabStop2_ = TextBox(QStringLiteral("tbTabStop2"), fraTabs);
-    PlaceTwips(tbTabStop2_, 1530, 630, 735, 285);
+    auto* tabs = new QFormLayout(fraTabs);
+    tabs->addRow(Label(QStringLiteral("lblTabStop1"), tr("Stop-Value 1:"), fraTabs), tbTabStop1_);
+    tabs->addRow(Label(QStringLiteral("lblTabStop2"), tr("Stop-Value 2:"), fraTabs), tbTabStop2_);
     // Tab stops are whole dialog units: other keys are refused as typed.
-    for (KvLineEdit* box : {tbTabStop1_, tbTabStop2_}) box->setValidator(new QIntValidator(0, kMaxTabStop, box));
+    for (KvLineEdit* box : {tbTabStop1_, tbTabStop2_}) {
+        box->setValidator(new QIntValidator(0, kMaxTabStop, box));
+        box->setFixedWidth(Chars(box, 8));
+    }
 
     QGroupBox* fraUrl = Frame(QStringLiteral("fraInternetDLURL"), tr(" Download URL for Fakes-DB:"), this);
-    PlaceTwips(fraUrl, 90, 1260, 5295, 705);
     tbCheckFakesDatURL_ = TextBox(QStringLiteral("tbCheckFakesDatURL"), fraUrl);
-    PlaceTwips(tbCheckFakesDatURL_, 180, 270, 4965, 285);
+    tbCheckFakesDatURL_->setMinimumWidth(Chars(tbCheckFakesDatURL_, 54));
+    (new QHBoxLayout(fraUrl))->addWidget(tbCheckFakesDatURL_);
 
     QGroupBox* fraTemp = Frame(QStringLiteral("fraTempDir"), Shown(msg::OptionsTempDir()), this);
-    PlaceTwips(fraTemp, 90, 2070, 5295, 705);
     tbTempDir_ = TextBox(QStringLiteral("tbTempDir"), fraTemp);
-    PlaceTwips(tbTempDir_, 180, 270, 3825, 285);
     cbBrowseTempDir_ = new QPushButton(Shown(msg::OptionsBrowse()), fraTemp);
     cbBrowseTempDir_->setObjectName(QStringLiteral("cbBrowseTempDir"));
     cbBrowseTempDir_->setAutoDefault(false);
-    PlaceTwips(cbBrowseTempDir_, 4095, 240, 1095, 345);
     connect(cbBrowseTempDir_, &QPushButton::clicked, this, &OptionsDialog::onBrowseTempDir);
+    auto* temp = new QHBoxLayout(fraTemp);
+    temp->addWidget(tbTempDir_, 1);
+    temp->addWidget(cbBrowseTempDir_);
 
-    BuildAmuleGroup();
-    BuildButtons();
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(fraCheck, 0, 0);
+    grid->addWidget(fraTabs, 0, 1);
+    grid->addWidget(fraUrl, 1, 0, 1, 2);
+    grid->addWidget(fraTemp, 2, 0, 1, 2);
+    grid->addWidget(BuildAmuleGroup(), 3, 0, 1, 2);
+    grid->addLayout(BuildButtons(), 4, 0, 1, 2);
 }
 
-void OptionsDialog::BuildAmuleGroup() {
+QGroupBox* OptionsDialog::BuildAmuleGroup() {
     QGroupBox* fraAmule = Frame(QStringLiteral("fraAmule"), tr(" aMule connection:"), this);
-    PlaceTwips(fraAmule, 90, 2070 + kTempDirRowTwips, 5295, 1065);
-    PlaceTwips(Label(QStringLiteral("lblAmuleHost"), tr("Host:"), fraAmule), 180, 315, 900, 285);
     tbAmuleHost_ = TextBox(QStringLiteral("tbAmuleHost"), fraAmule);
-    PlaceTwips(tbAmuleHost_, 1080, 270, 1935, 285);
-    PlaceTwips(Label(QStringLiteral("lblAmulePort"), tr("Port:"), fraAmule), 3195, 315, 600, 285);
     tbAmulePort_ = TextBox(QStringLiteral("tbAmulePort"), fraAmule);
     tbAmulePort_->setValidator(new QIntValidator(1, 65535, tbAmulePort_));
-    PlaceTwips(tbAmulePort_, 3870, 270, 1320, 285);
-    PlaceTwips(Label(QStringLiteral("lblAmulePassword"), tr("Password:"), fraAmule), 180, 675, 900, 285);
     tbAmulePassword_ = TextBox(QStringLiteral("tbAmulePassword"), fraAmule);
     tbAmulePassword_->setEchoMode(QLineEdit::Password);
-    PlaceTwips(tbAmulePassword_, 1080, 630, 1935, 285);
     // A typed password replaces the one taken from amule.conf.
     connect(tbAmulePassword_, &QLineEdit::textEdited, this, [this] { localAmuleMd5_.clear(); });
     cbLocalAmule_ = new QPushButton(tr("Use the &local aMule"), fraAmule);
     cbLocalAmule_->setObjectName(QStringLiteral("cbLocalAmule"));
     cbLocalAmule_->setAutoDefault(false);
-    PlaceTwips(cbLocalAmule_, 3195, 600, 1995, 345);
     connect(cbLocalAmule_, &QPushButton::clicked, this, &OptionsDialog::onLocalAmule);
+
+    auto* grid = new QGridLayout(fraAmule);
+    grid->addWidget(Label(QStringLiteral("lblAmuleHost"), tr("Host:"), fraAmule), 0, 0);
+    grid->addWidget(tbAmuleHost_, 0, 1);
+    grid->addWidget(Label(QStringLiteral("lblAmulePort"), tr("Port:"), fraAmule), 0, 2);
+    grid->addWidget(tbAmulePort_, 0, 3);
+    grid->addWidget(Label(QStringLiteral("lblAmulePassword"), tr("Password:"), fraAmule), 1, 0);
+    grid->addWidget(tbAmulePassword_, 1, 1);
+    grid->addWidget(cbLocalAmule_, 1, 2, 1, 2);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    return fraAmule;
 }
 
-void OptionsDialog::BuildButtons() {
+QLayout* OptionsDialog::BuildButtons() {
     lblFakesDatVersion_ = Label(QStringLiteral("lblFakesDatVersion"), QString(), this);
-    PlaceTwips(lblFakesDatVersion_, 180, 2160 + kTempDirRowTwips + kAmuleRowTwips, 2445, 195);
 
     cbOK_ = new QPushButton(tr("&OK"), this);
     cbOK_->setObjectName(QStringLiteral("cbOK"));
     cbOK_->setDefault(true);
-    PlaceTwips(cbOK_, 2970, 2070 + kTempDirRowTwips + kAmuleRowTwips, 1095, 375);
     cbCancel_ = new QPushButton(tr("&Cancel"), this);
     cbCancel_->setObjectName(QStringLiteral("cbCancel"));
     cbCancel_->setAutoDefault(false);
-    PlaceTwips(cbCancel_, 4320, 2070 + kTempDirRowTwips + kAmuleRowTwips, 1095, 375);
     connect(cbOK_, &QPushButton::clicked, this, &OptionsDialog::onOk);
     // Esc and the title-bar close reject the dialog as Cancel does.
     connect(cbCancel_, &QPushButton::clicked, this, &OptionsDialog::onCancel);
@@ -170,6 +177,14 @@ void OptionsDialog::BuildButtons() {
     setTabOrder(cbLocalAmule_, cbOK_);
     setTabOrder(cbOK_, cbCancel_);
 
+    auto* row = new QHBoxLayout;
+    row->setContentsMargins(6, 0, 0, 0);
+    row->addWidget(lblFakesDatVersion_, 1);
+    for (QPushButton* b : {cbOK_, cbCancel_}) {
+        b->setMinimumWidth(Chars(b, 12));
+        row->addWidget(b);
+    }
+    return row;
 }
 
 void OptionsDialog::LoadValues() {

@@ -10,6 +10,7 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 
 namespace kv::app {
@@ -50,8 +51,8 @@ public slots:
 
 private:
     void BuildControls();
-    void BuildAmuleGroup();
-    void BuildButtons();
+    QGroupBox* BuildAmuleGroup();
+    QLayout* BuildButtons();
     // Logs in and stores the connection when a password was given or the local
     // aMule's taken; false (the failure shown) when that did not work.
     bool StoreAmule();

@@ -55,7 +55,7 @@ public:
     void SetListTabStops(const std::vector<int32_t>& stops) override {
         Post([=](MainView& v) { v.SetListTabStops(stops); });
     }
-    void SetCommandEnabled(Command c, bool on) override { Post([=](MainView& v) { v.SetCommandEnabled(c, on); }); }
+    void SetBusy(bool busy) override { Post([=](MainView& v) { v.SetBusy(busy); }); }
     void SetMenuChecked(MenuCheck item, bool on) override { Post([=](MainView& v) { v.SetMenuChecked(item, on); }); }
     void SetSearchControlsVisible(bool on) override { Post([=](MainView& v) { v.SetSearchControlsVisible(on); }); }
     void SetClipboardText(const std::string& text) override { Post([=](MainView& v) { v.SetClipboardText(text); }); }

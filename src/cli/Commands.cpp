@@ -524,8 +524,8 @@ int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
         return kExitError;
     }
     return EditOwnList(dirs, args, o, [&](const ProgramHome& home, const DownloadTarget& target) {
-        const ListEdit edit = MarkInOwnList(home, target, args.reason);
-        if (!edit.ok) return Fail(o.err, text::OwnListEditFailed(edit));
+        const auto edit = MarkInOwnList(home, target, args.reason);
+        if (!edit) return Fail(o.err, text::OwnListEditFailed(edit.error()));
         if (!o.quiet) o.err << VisibleControls(ToDisplayUtf8(text::Marked(target.name))) << '\n';
         return kExitOk;
     });
@@ -533,9 +533,9 @@ int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
 
 int RunUnmark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
     return EditOwnList(dirs, args, o, [&](const ProgramHome& home, const DownloadTarget& target) {
-        const ListEdit edit = UnmarkInOwnList(home, target.hash);
-        if (!edit.ok) return Fail(o.err, text::OwnListEditFailed(edit));
-        if (edit.changed == 0) {
+        const auto edit = UnmarkInOwnList(home, target.hash);
+        if (!edit) return Fail(o.err, text::OwnListEditFailed(edit.error()));
+        if (edit->changed == 0) {
             o.err << VisibleControls(ToDisplayUtf8(text::NotInOwnList(target.name))) << '\n';
             return kExitFound;
         }
@@ -546,8 +546,8 @@ int RunUnmark(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
 
 int RunAllow(const HomeDirs& dirs, const MarkArgs& args, const Output& o) {
     return EditOwnList(dirs, args, o, [&](const ProgramHome& home, const DownloadTarget& target) {
-        const ListEdit edit = AllowInOwnList(home, target, args.reason);
-        if (!edit.ok) return Fail(o.err, text::OwnListEditFailed(edit));
+        const auto edit = AllowInOwnList(home, target, args.reason);
+        if (!edit) return Fail(o.err, text::OwnListEditFailed(edit.error()));
         if (!o.quiet) o.err << VisibleControls(ToDisplayUtf8(text::Allowed(target.name))) << '\n';
         return kExitOk;
     });
@@ -596,7 +596,7 @@ int RunExport(const HomeDirs& dirs, const ExportArgs& args, const Output& o) {
     const int64_t count = std::count(lines.begin(), lines.end(), '\n');
     if (args.file.empty() || args.file == "-") {
         o.out << lines << std::flush;
-    } else if (const WriteOutcome written = ReplaceFile(args.file, lines); !written) {
+    } else if (const auto written = ReplaceFile(args.file, lines); !written) {
         o.err << VisibleControls(ToDisplayUtf8(written.error())) << '\n';
         return kExitError;
     } else {

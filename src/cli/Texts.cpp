@@ -144,7 +144,7 @@ std::string TargetFailed(const TargetFailure& f, const std::string& target) {
     return "";
 }
 
-std::string OwnListEditFailed(const ListEdit& edit) {
+std::string OwnListEditFailed(const ListEditFailure& edit) {
     if (edit.busy) return DirectoryBusy(*edit.busy);
     return edit.failure.empty() ? T(QT_TRANSLATE_NOOP("Cli", "The own list could not be written.")) : edit.failure;
 }

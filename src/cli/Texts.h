@@ -47,7 +47,7 @@ std::string LinkCheckFailed(const LinkCheckFailure& failure);
 std::string ImportFailed(const ImportFailure& failure, const std::string& settingsPath);
 std::string ImportDone(ClientFile file, const std::string& tempDir);
 std::string TargetFailed(const TargetFailure& failure, const std::string& target);
-std::string OwnListEditFailed(const ListEdit& edit);
+std::string OwnListEditFailed(const ListEditFailure& edit);
 std::string DirectoryBusy(const LockHolder& holder);
 std::string NoListWarning(const std::string& listPath);
 // The same for a check that could not read the arrived bytes (aMule on another machine).

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <memory>
 
 #include "common/StringUtil.h"
@@ -82,13 +83,33 @@ size_t MetLengthOf(std::string_view copy) {
     return EndsWithNoCase(copy, ".bak") ? copy.size() - 4 : copy.size() - 7;
 }
 
+// Sorts names as std::sort would, by their first 8 bytes as one number
+// (names are never equal there but for a few) and the whole name only on a tie.
+void SortNames(std::vector<std::string>& names) {
+    const auto prefix = [](const std::string& name) {
+        uint64_t key = 0;
+        for (size_t i = 0; i < 8; ++i)
+            key = key << 8 | (i < name.size() ? static_cast<unsigned char>(name[i]) : 0u);
+        return key;
+    };
+    std::vector<std::pair<uint64_t, uint32_t>> order(names.size());
+    for (size_t i = 0; i < names.size(); ++i) order[i] = {prefix(names[i]), static_cast<uint32_t>(i)};
+    std::sort(order.begin(), order.end(), [&names](const auto& a, const auto& b) {
+        return a.first != b.first ? a.first < b.first : names[a.second] < names[b.second];
+    });
+    std::vector<std::string> sorted;
+    sorted.reserve(names.size());
+    for (const auto& [key, index] : order) sorted.push_back(std::move(names[index]));
+    names = std::move(sorted);
+}
+
 }  // namespace
 
 std::optional<std::vector<std::string>> ListMetFiles(const std::string& directory, bool backups) {
     std::vector<std::string> names;
     Copies copies;
     if (!ReadNames(directory, backups, names, copies)) return std::nullopt;
-    std::sort(names.begin(), names.end());
+    SortNames(names);
     // A copy stands in only where its .part.met is missing (the same name, in
     // its own case); of two copies of one download ".bak" is the finished one,
     // ".backup" is written before the save and may be older.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -47,8 +49,9 @@ std::optional<uint32_t> GapIndex(std::string_view name) {
 struct Walk {
     Download& out;
     // (index, offset) as they come; a file has many, so no tree of them is built.
-    std::vector<std::pair<uint32_t, uint64_t>> gapStarts;
-    std::vector<std::pair<uint32_t, uint64_t>> gapEnds;
+    // The thread's own, emptied for each file: a check parses thousands.
+    std::vector<std::pair<uint32_t, uint64_t>>& gapStarts;
+    std::vector<std::pair<uint32_t, uint64_t>>& gapEnds;
 
     // Takes what the tag says: one switch on the tag's id, the gaps (named
     // by strings) under id 0.
@@ -105,7 +108,8 @@ struct Walk {
     // By index, the first of each index kept.
     static void FirstOfEach(std::vector<std::pair<uint32_t, uint64_t>>& side) {
         const auto byIndex = [](const auto& a, const auto& b) { return a.first < b.first; };
-        std::stable_sort(side.begin(), side.end(), byIndex);
+        // The clients write them in order: then there is nothing to sort (nor a buffer to sort through).
+        if (!std::is_sorted(side.begin(), side.end(), byIndex)) std::stable_sort(side.begin(), side.end(), byIndex);
         side.erase(std::unique(side.begin(), side.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
                    side.end());
     }
@@ -113,7 +117,9 @@ struct Walk {
     void FinishGaps() {
         FirstOfEach(gapStarts);
         FirstOfEach(gapEnds);
-        std::vector<ByteRange> gaps;
+        // Paired into out.gaps, then sorted and joined there.
+        std::vector<ByteRange>& gaps = out.gaps;
+        gaps.clear();
         for (const auto& [index, start] : gapStarts) {
             const auto end = std::lower_bound(gapEnds.begin(), gapEnds.end(), index,
                                               [](const auto& e, uint32_t i) { return e.first < i; });
@@ -121,14 +127,17 @@ struct Walk {
             const uint64_t stop = out.hasSize ? std::min(end->second, out.size) : end->second;
             if (start < stop) gaps.push_back({start, stop});
         }
-        std::sort(gaps.begin(), gaps.end(), [](auto& a, auto& b) { return a.begin < b.begin; });
-        for (const ByteRange& g : gaps) {
-            if (!out.gaps.empty() && g.begin <= out.gaps.back().end) {
-                out.gaps.back().end = std::max(out.gaps.back().end, g.end);
+        const auto byBegin = [](const ByteRange& a, const ByteRange& b) { return a.begin < b.begin; };
+        if (!std::is_sorted(gaps.begin(), gaps.end(), byBegin)) std::sort(gaps.begin(), gaps.end(), byBegin);
+        size_t joined = 0;
+        for (size_t i = 0; i < gaps.size(); ++i) {
+            if (joined > 0 && gaps[i].begin <= gaps[joined - 1].end) {
+                gaps[joined - 1].end = std::max(gaps[joined - 1].end, gaps[i].end);
             } else {
-                out.gaps.push_back(g);
+                gaps[joined++] = gaps[i];
             }
         }
+        gaps.resize(joined);
     }
 };
 
@@ -161,8 +170,10 @@ bool WalkFromCount(std::string_view bytes, Walk& walk) {
     // All at once: checked against what the file holds before anything is reserved.
     std::string_view parts;
     if (!in.Bytes(size_t{16} * partCount, parts)) return false;
-    walk.out.partHashes.reserve(partCount);
-    for (size_t at = 0; at < parts.size(); at += 16) walk.out.partHashes.push_back(Ed2kHash::FromRaw(parts.data() + at));
+    // A hash is its 16 raw bytes: the file's copied as they lie.
+    static_assert(sizeof(Ed2kHash) == 16 && std::is_trivially_copyable_v<Ed2kHash>);
+    walk.out.partHashes.resize(partCount);
+    if (partCount > 0) std::memcpy(static_cast<void*>(walk.out.partHashes.data()), parts.data(), parts.size());
     uint32_t count = 0;
     if (!in.U32(count)) return false;
     for (uint32_t i = 0; i < count; ++i) {
@@ -185,24 +196,38 @@ void WalkFromName(std::string_view bytes, Walk& walk, bool wantSize) {
     }
 }
 
-Download Parse(std::string_view bytes, bool wantSize) {
+Download Parse(std::string_view bytes, bool wantSize, std::vector<Ed2kHash>&& spare = {}) {
     Download d;
+    d.partHashes = std::move(spare);
+    d.partHashes.clear();
     bool current = false;
     const size_t hashAt = HashOffset(bytes, current);
     if (hashAt != std::string_view::npos && bytes.size() >= hashAt + 16)
         d.hash = Ed2kHash::FromRaw(bytes.data() + hashAt);
-    Walk walk{d, {}, {}};
+    thread_local std::vector<std::pair<uint32_t, uint64_t>> starts, ends;
+    starts.clear();
+    ends.clear();
+    Walk walk{d, starts, ends};
     if (!(current && WalkFromCount(bytes, walk))) {
         d.partHashes.clear();
         WalkFromName(bytes, walk, wantSize);
     }
     walk.FinishGaps();
+    // A damaged file's thousands of gaps are not kept for the rest of the run.
+    if (starts.capacity() + ends.capacity() > 4096) {
+        std::vector<std::pair<uint32_t, uint64_t>>().swap(starts);
+        std::vector<std::pair<uint32_t, uint64_t>>().swap(ends);
+    }
     return d;
 }
 
 }  // namespace
 
 Download ParsePartMet(std::string_view bytes) { return Parse(bytes, true); }
+
+Download ParsePartMet(std::string_view bytes, std::vector<Ed2kHash>&& spare) {
+    return Parse(bytes, true, std::move(spare));
+}
 
 std::string CutPartMetName(std::string_view bytes) { return Parse(bytes, false).name; }
 

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ed2k/Download.h"
 
@@ -16,6 +17,9 @@ inline constexpr uint64_t kMaxPartMetBytes = uint64_t{64} * 1024 * 1024;
 // of a .part.met. The tags are walked from their count in eMule's and aMule's
 // layouts; in the older eDonkey layouts and unknown versions from the name tag.
 Download ParsePartMet(std::string_view bytes);
+// The same, the part hashes written into spare's buffer: a caller parsing
+// thousands hands each download's buffer on to the next.
+Download ParsePartMet(std::string_view bytes, std::vector<Ed2kHash>&& spare);
 
 // The download's name ("" when it has none), by the same rule, for the text search.
 std::string CutPartMetName(std::string_view bytes);

@@ -74,9 +74,8 @@ bool MediaFurtherOn(const ByteView& b) {
 }
 
 std::string Hex(unsigned char c) {
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", c);
-    return text;
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    return {'0', 'x', kDigits[c >> 4], kDigits[c & 15]};
 }
 
 // What the bytes are, when they are junk: a pattern of words ("Types", for a

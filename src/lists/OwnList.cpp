@@ -39,25 +39,19 @@ using LineFor = std::function<std::optional<std::string>(std::string_view curren
 
 // Rewrites path keeping every line that does not name hash, then adds the
 // line lineFor gives; the file is read and written under the directory lock.
-ListEdit Rewrite(const std::string& path, const Ed2kHash& hash, const LineFor& lineFor) {
-    ListEdit edit;
+std::expected<ListEdited, ListEditFailure> Rewrite(const std::string& path, const Ed2kHash& hash,
+                                                   const LineFor& lineFor) {
     const auto lock = DirectoryLock::Take(std::filesystem::path(path).parent_path().string());
-    if (!lock) {
-        edit.error = lock.error().holder ? ListEditError::Busy : ListEditError::NotWritten;
-        edit.busy = lock.error().holder;
-        edit.failure = "Could not write file " + path + ".";
-        return edit;
-    }
+    if (!lock)
+        return std::unexpected(ListEditFailure{lock.error().holder ? ListEditError::Busy : ListEditError::NotWritten,
+                                               lock.error().holder, "Could not write file " + path + "."});
     std::string old;
     if (FileExists(path)) {
         auto content = ReadWholeFile(path, kOwnListLimit);
-        if (!content) {
-            edit.error = ListEditError::Unreadable;
-            edit.failure = "Could not read " + path + ".";
-            return edit;
-        }
+        if (!content) return std::unexpected(ListEditFailure{ListEditError::Unreadable, {}, "Could not read " + path + "."});
         old = std::move(*content);
     }
+    ListEdited edit;
     std::string_view current;
     for (size_t start = 0; start < old.size();) {
         const std::string_view line = RecordLine(old, start);
@@ -66,10 +60,7 @@ ListEdit Rewrite(const std::string& path, const Ed2kHash& hash, const LineFor& l
         start = next == std::string::npos ? old.size() : next + 1;
     }
     const std::optional<std::string> added = lineFor(current);
-    if (!added) {
-        edit.ok = true;  // nothing to change: the file stays as it is
-        return edit;
-    }
+    if (!added) return edit;  // nothing to change: the file stays as it is
     std::string kept;
     kept.reserve(old.size() + added->size() + 2);
     size_t start = 0;
@@ -89,16 +80,10 @@ ListEdit Rewrite(const std::string& path, const Ed2kHash& hash, const LineFor& l
         kept += *added;
         edit.changed = 1;
     }
-    if (edit.changed == 0) {
-        edit.ok = true;
-        return edit;
-    }
-    const WriteOutcome written = ReplaceFile(path, kept);
-    edit.ok = written.has_value();
-    if (!edit.ok) {
-        edit.error = ListEditError::NotWritten;
-        edit.failure = written.error();  // names the file and the system's cause
-    }
+    if (edit.changed == 0) return edit;
+    // The sentence names the file and the system's cause.
+    if (auto written = ReplaceFile(path, kept); !written)
+        return std::unexpected(ListEditFailure{ListEditError::NotWritten, {}, std::move(written.error())});
     return edit;
 }
 
@@ -130,18 +115,18 @@ std::string ListLine(const Ed2kHash& hash, std::optional<uint64_t> size, std::st
     return ToUpperHex(hash) + "," + (size ? std::to_string(*size) : std::string()) + "," + text + "\r\n";
 }
 
-ListEdit MarkFake(const std::string& path, const Ed2kHash& hash, std::optional<uint64_t> size,
+std::expected<ListEdited, ListEditFailure> MarkFake(const std::string& path, const Ed2kHash& hash, std::optional<uint64_t> size,
                   std::string_view description) {
     const std::string line = ListLine(hash, size, description);
     return Rewrite(path, hash, [&](std::string_view) { return line; });
 }
 
-ListEdit AllowHash(const std::string& path, const Ed2kHash& hash, std::string_view reason) {
+std::expected<ListEdited, ListEditFailure> AllowHash(const std::string& path, const Ed2kHash& hash, std::string_view reason) {
     const std::string line = ToUpperHex(hash) + "," + std::string(kAllowedSizeField) + "," + Printable(reason) + "\r\n";
     return Rewrite(path, hash, [&](std::string_view) { return line; });
 }
 
-ListEdit UnmarkFake(const std::string& path, const Ed2kHash& hash) {
+std::expected<ListEdited, ListEditFailure> UnmarkFake(const std::string& path, const Ed2kHash& hash) {
     return Rewrite(path, hash, [](std::string_view) { return std::string(); });
 }
 
@@ -173,7 +158,7 @@ std::optional<GuardedRecord> ParseGuarded(std::string_view description) {
     return record;
 }
 
-ListEdit RecordGuarded(const std::string& path, const Ed2kHash& hash, std::optional<uint64_t> size,
+std::expected<ListEdited, ListEditFailure> RecordGuarded(const std::string& path, const Ed2kHash& hash, std::optional<uint64_t> size,
                        std::string_view name, std::string_view why) {
     const std::string shown = Printable(name);
     return Rewrite(path, hash, [&](std::string_view current) -> std::optional<std::string> {

@@ -129,11 +129,11 @@ std::optional<std::string> AcceptedList(DownloadResult& result, const OnlineSetu
 // the old version is only fetched again. Should the settings' rename fail all
 // the same, the old list goes back from a hard link kept meanwhile (or the new
 // one goes, when there was none).
-WriteOutcome CommitTogether(PreparedFile& list, PreparedFile& settings) {
+std::expected<void, std::string> CommitTogether(PreparedFile& list, PreparedFile& settings) {
     const std::string keep = list.Target() + ".tmp-" + std::to_string(::getpid()) + ".old";
     const bool hadList = FileExists(list.Target());
     const bool kept = hadList && ::link(list.Target().c_str(), keep.c_str()) == 0;
-    WriteOutcome done = list.Commit();
+    auto done = list.Commit();
     if (done) {
         done = settings.Commit();
         if (!done && kept) ::rename(keep.c_str(), list.Target().c_str());
@@ -161,7 +161,7 @@ DownloadResult StoreList(const ProgramHome& home, const ListSource& source, cons
     if (result.lastModified != home.settings.Read(source.lastModified, ""))
         values.emplace_back(source.lastModified, result.lastModified);
     if (values.empty()) {
-        if (WriteOutcome done = listFile->Commit(); !done) return NotWritten(std::move(result), done.error());
+        if (auto done = listFile->Commit(); !done) return NotWritten(std::move(result), done.error());
         return result;
     }
     const auto settingsLock = DirectoryLock::Take(DirectoryOf(home.settings.Path()));
@@ -170,7 +170,7 @@ DownloadResult StoreList(const ProgramHome& home, const ListSource& source, cons
                                          settingsLock.error().holder);
     std::expected<PreparedFile, std::string> settingsFile = home.settings.Prepare(values);
     if (!settingsFile) return NotWritten(std::move(result), settingsFile.error());
-    if (WriteOutcome done = CommitTogether(*listFile, *settingsFile); !done)
+    if (auto done = CommitTogether(*listFile, *settingsFile); !done)
         return NotWritten(std::move(result), done.error());
     return result;
 }

@@ -280,9 +280,10 @@ DownloadResult DownloadToFile(const std::string& address, const std::string& tar
     const auto lock = DirectoryLock::Take(dir);
     // Only a lock someone holds means someone is writing; a lock not had otherwise (no such
     // directory, no permission) is said by the write itself, with the system's cause.
-    WriteOutcome written = lock || !lock.error().holder ? ReplaceFile(targetPath, result.body)
-                                                : std::unexpected("Could not write " + targetPath +
-                                                                  ": another program is writing in its directory.");
+    const std::expected<void, std::string> written =
+        lock || !lock.error().holder
+            ? ReplaceFile(targetPath, result.body)
+            : std::unexpected("Could not write " + targetPath + ": another program is writing in its directory.");
     result.body.clear();
     if (!written) {
         result.status = DownloadStatus::NotWritten;

@@ -9,10 +9,6 @@
 
 namespace kv {
 
-// Nothing, or why a write failed: a sentence naming the file and the cause
-// (the system's words, as strerror gives them).
-using WriteOutcome = std::expected<void, std::string>;
-
 // New content for path, written and flushed to a temporary file beside it but
 // not yet in its place: Commit renames it over path. Dropped uncommitted, the
 // temporary file is removed. Lets a caller get every write of a change onto
@@ -23,18 +19,22 @@ public:
     // replaced, so the link keeps pointing at the new bytes. Refused when that
     // end exists and is no regular file (a device, a FIFO, a directory) or the
     // chain does not end.
-    static std::expected<PreparedFile, std::string> Write(const std::string& path, const std::string& data);
+    [[nodiscard]] static std::expected<PreparedFile, std::string> Write(const std::string& path,
+                                                                       const std::string& data);
     // The parts one after another. Not durable: not flushed to the disk
     // first, for a file whose loss costs nothing (one checked when read).
-    static std::expected<PreparedFile, std::string> Write(const std::string& path, std::span<const std::string_view> parts,
-                                                         bool durable);
+    [[nodiscard]] static std::expected<PreparedFile, std::string> Write(const std::string& path,
+                                                                       std::span<const std::string_view> parts,
+                                                                       bool durable);
     PreparedFile(PreparedFile&& other) noexcept;
     PreparedFile& operator=(PreparedFile&& other) noexcept;
     PreparedFile(const PreparedFile&) = delete;
     PreparedFile& operator=(const PreparedFile&) = delete;
     ~PreparedFile();
 
-    WriteOutcome Commit();
+    // Nothing, or why the rename failed: a sentence naming the file and the
+    // cause (the system's words, as strerror gives them); so for every write here.
+    [[nodiscard]] std::expected<void, std::string> Commit();
     const std::string& Target() const { return target_; }
 
 private:
@@ -46,8 +46,10 @@ private:
 // Replaces path with data: written to a temporary file beside it, flushed and
 // renamed over the old one, so that a failure leaves the old file as it was and
 // no temporary file behind. PreparedFile's rules for links.
-WriteOutcome ReplaceFile(const std::string& path, const std::string& data);
-WriteOutcome ReplaceFile(const std::string& path, std::span<const std::string_view> parts, bool durable = true);
+[[nodiscard]] std::expected<void, std::string> ReplaceFile(const std::string& path, const std::string& data);
+[[nodiscard]] std::expected<void, std::string> ReplaceFile(const std::string& path,
+                                                           std::span<const std::string_view> parts,
+                                                           bool durable = true);
 // The same, for callers that only need to know whether it worked.
 bool WriteFileAtomic(const std::string& path, const std::string& data);
 

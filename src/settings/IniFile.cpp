@@ -273,7 +273,8 @@ std::expected<PreparedFile, std::string> PrepareIniStrings(const std::string& se
     return PreparedFile::Write(file, *text);
 }
 
-WriteOutcome WriteIniStrings(const std::string& section, const IniValues& values, const std::string& file) {
+std::expected<void, std::string> WriteIniStrings(const std::string& section, const IniValues& values,
+                                                 const std::string& file) {
     if (file.empty()) return std::unexpected("No settings file to write.");
     // Another process may be changing another key of the same file: the read
     // and the rename must not interleave with its own.

@@ -35,7 +35,8 @@ using IniValues = std::vector<std::pair<std::string, std::string>>;
 
 // WriteIniString for several keys of one section in one replacement of the
 // file: all of them reach it or none. The failure names the file and the cause.
-WriteOutcome WriteIniStrings(const std::string& section, const IniValues& values, const std::string& file);
+[[nodiscard]] std::expected<void, std::string> WriteIniStrings(const std::string& section, const IniValues& values,
+                                                               const std::string& file);
 
 // The same replacement written beside the file but not yet renamed over it
 // (PreparedFile). The caller holds the directory lock of file until it commits.

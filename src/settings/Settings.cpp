@@ -100,7 +100,7 @@ std::pair<std::string, IniValues> SectionValues(const std::vector<std::pair<Key,
 
 }  // namespace
 
-WriteOutcome Settings::Write(const std::vector<std::pair<Key, std::string>>& values) const {
+std::expected<void, std::string> Settings::Write(const std::vector<std::pair<Key, std::string>>& values) const {
     const auto [section, named] = SectionValues(values);
     if (section.empty()) return std::unexpected("The settings to write do not share one section.");
     return WriteIniStrings(section, named, path_);

@@ -110,7 +110,7 @@ public:
     bool Write(Key key, const std::string& value) const;
     // Several keys of one section in one replacement of the file; the failure
     // names the file and the cause.
-    WriteOutcome Write(const std::vector<std::pair<Key, std::string>>& values) const;
+    [[nodiscard]] std::expected<void, std::string> Write(const std::vector<std::pair<Key, std::string>>& values) const;
     // The same, written beside the file to be committed later; the caller holds
     // the settings directory's lock (DirectoryLock of DirectoryOf(Path())).
     std::expected<PreparedFile, std::string> Prepare(const std::vector<std::pair<Key, std::string>>& values) const;

@@ -1,6 +1,7 @@
 #include "usecases/Check.h"
 
 #include <algorithm>
+#include <array>
 
 #include "common/DirectoryFiles.h"
 #include "common/FileUtil.h"
@@ -22,21 +23,25 @@ inspect::InspectOptions NotesToo() {
 }
 
 // One download, its files opened from dirFd by name (AT_FDCWD: by their
-// whole paths under dir).
+// whole paths under dir). Unless judge, the lists' judgement is left to the
+// caller: the first memory its lookup reads has been asked for (FakeList::Prefetch).
 Finding CheckOneIn(int dirFd, const std::string& dir, const std::string& metFile, const std::string& partDir,
-                   const FakeCatalogue& fakes, const CheckRules& rules) {
+                   const FakeCatalogue& fakes, const CheckRules& rules, bool judge = true) {
     Finding finding;
     finding.part = partDir.empty() ? PartNameOf(metFile) : JoinPath(partDir, PartNameOf(metFile));
     finding.fromBackup = IsBackupCopy(metFile);
     const std::string metName = dirFd == AT_FDCWD ? JoinPath(dir, metFile) : metFile;
     // One buffer a thread, reused from file to file: the parse copies out what it keeps.
     thread_local std::string bytes;
+    // The part hashes' buffer, too: handed from download to download.
+    thread_local std::vector<Ed2kHash> partHashes;
     if (ReadFileAt(dirFd, metName.c_str(), kMaxPartMetBytes, bytes)) {
-        finding.download = ParsePartMet(bytes);
+        finding.download = ParsePartMet(bytes, std::move(partHashes));
         // An empty or damaged file has neither hash nor name, and one cut after its
         // hash neither name nor size: nothing could be checked.
         const Download& d = finding.download;
         if (!d.hasName && (!d.hash || !d.hasSize)) finding.problem = ReadProblem::NoDownload;
+        if (d.hash) fakes.Prefetch(*d.hash, 0);
     } else {
         const std::string metPath = JoinPath(dir, metFile);
         finding.problem = FileLength(metPath) > static_cast<int64_t>(kMaxPartMetBytes) ? ReadProblem::TooLarge
@@ -49,8 +54,10 @@ Finding CheckOneIn(int dirFd, const std::string& dir, const std::string& metFile
     if (finding.problem == ReadProblem::None && rules.inspect)
         finding.inspected = inspect::JudgeDownloadAt(dirFd, finding.download, inspect::PartPathOf(metName), NotesToo());
     // The part hashes served the detectors; a finding kept for long need not carry them.
-    std::vector<Ed2kHash>().swap(finding.download.partHashes);
-    JudgeByLists(finding, fakes);
+    partHashes = std::move(finding.download.partHashes);
+    finding.download.partHashes = {};
+    if (partHashes.capacity() > 4096) std::vector<Ed2kHash>().swap(partHashes);
+    if (judge) JudgeByLists(finding, fakes);
     return finding;
 }
 
@@ -96,15 +103,34 @@ void CheckDirectory(const std::string& path, const std::vector<std::string>& met
     };
     // Each file opened by its name from the directory: one path walk, not one a file.
     const DirectoryHandle dir(path);
-    const auto check = [&](size_t i) {
-        return dir.held() ? CheckOneIn(dir.fd(), path, metFiles[i], partDir, fakes, rules)
-                          : CheckOneDownload(path, metFiles[i], partDir, fakes, rules);
+    const auto check = [&](size_t i, bool judge) {
+        return CheckOneIn(dir.held() ? dir.fd() : AT_FDCWD, path, metFiles[i], partDir, fakes, rules, judge);
     };
     if (ReadsWait(path, metFiles)) {
-        RunInOrder<Finding>(metFiles.size(), kColdReaders, kColdWindow, check, count);
+        RunInOrder<Finding>(metFiles.size(), kColdReaders, kColdWindow, [&](size_t i) { return check(i, true); },
+                            count);
         return;
     }
-    for (size_t i = 0; i < metFiles.size() && !cancelled(); ++i) count(i, check(i));
+    // A download's lookup in the lists waits on memory twice: its bucket, then
+    // its entries. Each is asked for a download ahead (the bucket while its
+    // download is read, the entries while the next one is), and the download
+    // judged while the one after that is read.
+    // Three downloads in flight, each in its slot: the one being read, the
+    // one whose entries are asked for, the one judged.
+    std::array<Finding, 3> slots;
+    const auto judge = [&](size_t i) {
+        Finding& finding = slots[i % 3];
+        JudgeByLists(finding, fakes);
+        count(i, std::move(finding));  // refused when cancelled
+    };
+    size_t read = 0;
+    for (; read < metFiles.size() && !cancelled(); ++read) {
+        slots[read % 3] = check(read, false);
+        if (read >= 1)
+            if (const auto& hash = slots[(read - 1) % 3].download.hash) fakes.Prefetch(*hash, 1);
+        if (read >= 2) judge(read - 2);
+    }
+    for (size_t i = read >= 2 ? read - 2 : 0; i < read; ++i) judge(i);
 }
 
 }  // namespace

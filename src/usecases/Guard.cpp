@@ -207,9 +207,9 @@ void QueueWatch::Poll() {
 }
 
 void QueueWatch::Record(const Ed2kHash& hash, const Finding& f, const std::string& why) {
-    const ListEdit edit = RecordGuarded(ownPath_, hash, f.download.hasSize ? std::optional(f.download.size) : std::nullopt,
+    const auto edit = RecordGuarded(ownPath_, hash, f.download.hasSize ? std::optional(f.download.size) : std::nullopt,
                                         f.download.name, why);
-    if (!edit.ok) Event(GuardEvent::Kind::NotRecorded, f.download.name, hash, edit.failure);
+    if (!edit) Event(GuardEvent::Kind::NotRecorded, f.download.name, hash, edit.error().failure);
 }
 
 // Does what s wants; false when aMule stopped answering (nothing more is asked this round).

@@ -45,14 +45,14 @@ bool Contains(const std::vector<std::string>& paths, const std::string& path) {
 
 std::expected<ListsLoaded, ListFailure> ListStore::Load(const std::string& mainList) {
     mainGiven_ = mainList;
-    if (auto failed = ReloadMain(/*keepOnFailure=*/false)) return std::unexpected(*failed);
+    if (auto reloaded = ReloadMain(/*keepOnFailure=*/false); !reloaded) return std::unexpected(reloaded.error());
     ReloadExtras();
     return loaded_;
 }
 
 // Reads the main list into its slot. A given list must be readable; with
 // keepOnFailure an unreadable one leaves what was loaded before.
-std::optional<ListFailure> ListStore::ReloadMain(bool keepOnFailure) {
+std::expected<void, ListFailure> ListStore::ReloadMain(bool keepOnFailure) {
     const std::string path = MainPath();
     ListsLoaded loaded;
     loaded.mainPath = path;
@@ -86,7 +86,7 @@ std::optional<ListFailure> ListStore::ReloadMain(bool keepOnFailure) {
             const ListError kind = absent               ? ListError::GivenListMissing
                                    : !mainGiven_.empty() ? ListError::GivenListUnreadable
                                                          : ListError::ListUnreadable;
-            return ListFailure{kind, path, cause};
+            return std::unexpected(ListFailure{kind, path, cause});
         }
     }
     fakes_.Remove(kMainListSlot);
@@ -102,7 +102,7 @@ std::optional<ListFailure> ListStore::ReloadMain(bool keepOnFailure) {
     loaded.extra = std::move(loaded_.extra);
     loaded_ = std::move(loaded);
     loaded_.records = fakes_.records();
-    return std::nullopt;
+    return {};
 }
 
 const ListsLoaded& ListStore::ReloadExtras() {
@@ -132,16 +132,15 @@ std::vector<std::string> ListStore::FollowedFiles() const {
 
 // The settings may name other further sources or other client directories:
 // those lists come and go, the others stay.
-bool ListStore::ReloadForSettings(ListsRefresh& refresh) {
+std::vector<std::string> ListStore::ReloadForSettings() {
+    std::vector<std::string> reloaded;
     const std::vector<int> numbers = SourceNumbers();
-    bool changed = false;
     for (int n = 2; n <= kMaxListSources; ++n) {
         const bool before = std::ranges::count(sourceNumbers_, n) > 0, now = std::ranges::count(numbers, n) > 0;
         if (before == now) continue;
         const ListSource source = ListSourceNumber(n);
         LoadSourceList(fakes_, home_, source);
-        if (now) refresh.reloaded.push_back(SourceListPath(home_, source));
-        changed = true;
+        if (now) reloaded.push_back(SourceListPath(home_, source));
     }
     sourceNumbers_ = numbers;
     const std::vector<std::string> dirs = ClientSignalDirs(home_.settings);
@@ -149,19 +148,17 @@ bool ListStore::ReloadForSettings(ListsRefresh& refresh) {
         signalDirs_ = dirs;
         loaded_.extra.problems.clear();
         LoadClientSignals(fakes_, home_, loaded_.extra);
-        refresh.reloaded.insert(refresh.reloaded.end(), loaded_.extra.signalFiles.begin(),
-                                loaded_.extra.signalFiles.end());
-        changed = true;
+        reloaded.insert(reloaded.end(), loaded_.extra.signalFiles.begin(), loaded_.extra.signalFiles.end());
     }
-    return changed;
+    return reloaded;
 }
 
 ListsRefresh ListStore::Refresh(const std::vector<std::string>& paths) {
     ListsRefresh refresh;
-    if (Contains(paths, home_.settings.Path())) ReloadForSettings(refresh);
+    if (Contains(paths, home_.settings.Path())) refresh.reloaded = ReloadForSettings();
     if (Contains(paths, MainPath())) {
-        refresh.failure = ReloadMain(/*keepOnFailure=*/true);
-        if (!refresh.failure) refresh.reloaded.push_back(MainPath());
+        if (auto reloaded = ReloadMain(/*keepOnFailure=*/true); reloaded) refresh.reloaded.push_back(MainPath());
+        else refresh.failure = std::move(reloaded.error());
     }
     if (Contains(paths, OwnListFile(home_))) {
         loaded_.extra.ownRecords = LoadOwnList(fakes_, home_);

@@ -74,9 +74,10 @@ public:
 
 private:
     std::string MainPath() const { return mainGiven_.empty() ? home_.FakeListPath() : mainGiven_; }
-    [[nodiscard]] std::optional<ListFailure> ReloadMain(bool keepOnFailure);
+    [[nodiscard]] std::expected<void, ListFailure> ReloadMain(bool keepOnFailure);
     std::vector<int> SourceNumbers() const;
-    bool ReloadForSettings(ListsRefresh& refresh);
+    // The files read again.
+    std::vector<std::string> ReloadForSettings();
 
     ProgramHome home_;
     std::string mainGiven_;               // the list given instead of FAKES.DAT

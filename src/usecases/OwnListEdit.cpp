@@ -48,18 +48,21 @@ std::expected<DownloadTarget, TargetFailure> ResolveDownloadTarget(const Program
 
 std::string OwnListPath(const ProgramHome& home) { return JoinPath(home.programDir, kOwnListFileName); }
 
-ListEdit MarkInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason) {
+std::expected<ListEdited, ListEditFailure> MarkInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason) {
     return MarkFake(OwnListPath(home), target.hash, target.size, reason);
 }
 
-ListEdit AllowInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason) {
+std::expected<ListEdited, ListEditFailure> AllowInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason) {
     return AllowHash(OwnListPath(home), target.hash, reason);
 }
 
-ListEdit GuardInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& why) {
+std::expected<ListEdited, ListEditFailure> GuardInOwnList(const ProgramHome& home, const DownloadTarget& target,
+                                                          const std::string& why) {
     return RecordGuarded(OwnListPath(home), target.hash, target.size, target.name, why);
 }
 
-ListEdit UnmarkInOwnList(const ProgramHome& home, const Ed2kHash& hash) { return UnmarkFake(OwnListPath(home), hash); }
+std::expected<ListEdited, ListEditFailure> UnmarkInOwnList(const ProgramHome& home, const Ed2kHash& hash) {
+    return UnmarkFake(OwnListPath(home), hash);
+}
 
 }  // namespace kv

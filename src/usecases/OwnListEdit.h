@@ -44,15 +44,21 @@ struct TargetFailure {
 
 // The target into the own list with reason as its description (replacing a
 // record of the same hash); under the program directory's lock.
-[[nodiscard]] ListEdit MarkInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason);
+[[nodiscard]] std::expected<ListEdited, ListEditFailure> MarkInOwnList(const ProgramHome& home,
+                                                                      const DownloadTarget& target,
+                                                                      const std::string& reason);
 // The target recorded as not a fake: from then on it is OK whatever a list, a
 // client's signal or a detector says.
-[[nodiscard]] ListEdit AllowInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& reason);
+[[nodiscard]] std::expected<ListEdited, ListEditFailure> AllowInOwnList(const ProgramHome& home,
+                                                                       const DownloadTarget& target,
+                                                                       const std::string& reason);
 // The target kept out of aMule for good ("and never download it again?"):
 // recorded as the guard records a fake, with why and the name it had, so that
 // `watch --amule --guard` cancels it whenever it comes back.
-[[nodiscard]] ListEdit GuardInOwnList(const ProgramHome& home, const DownloadTarget& target, const std::string& why);
+[[nodiscard]] std::expected<ListEdited, ListEditFailure> GuardInOwnList(const ProgramHome& home,
+                                                                       const DownloadTarget& target,
+                                                                       const std::string& why);
 // Every own-list record of the hash (marks and allows) removed; changed 0 when none named it.
-[[nodiscard]] ListEdit UnmarkInOwnList(const ProgramHome& home, const Ed2kHash& hash);
+[[nodiscard]] std::expected<ListEdited, ListEditFailure> UnmarkInOwnList(const ProgramHome& home, const Ed2kHash& hash);
 
 }  // namespace kv

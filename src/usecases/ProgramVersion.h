@@ -37,4 +37,11 @@ struct ProgramVersionFailure {
                                                                               OnlineSetup net,
                                                                               const ProgramVersionRequest& request);
 
+// The setup file a check found into the program directory: stored only, never run.
+[[nodiscard]] inline DownloadResult DownloadNewerProgram(const ProgramHome& home, const OnlineSetup& net,
+                                                         const ProgramVersionCheck& check,
+                                                         TransferProgress* progress) {
+    return DownloadProgramSetup(home, net, check.setupFile, progress);
+}
+
 }  // namespace kv

@@ -20,6 +20,9 @@ struct TempDirFailure {
     std::string cause;
 };
 
+// The temp directory the settings name ("" when none).
+[[nodiscard]] inline std::string StoredTempDir(const Settings& settings) { return ConfiguredTempDir(settings); }
+
 // The temp directory given, or the one the settings name together with eMule's
 // further directories; listed with the clients' backup copies when backups.
 [[nodiscard]] std::expected<TempDir, TempDirFailure> ResolveTempDir(const Settings& settings, const std::string& given,

@@ -5,7 +5,6 @@
 
 #include "common/DisplayText.h"
 #include "settings/Home.h"
-#include "ed2k/Ed2kLink.h"
 #include "usecases/AmuleLinks.h"
 #include "usecases/AmuleSession.h"
 #include "usecases/JsonRows.h"
@@ -139,9 +138,17 @@ std::optional<Response> Api::Handle(Request& r, ConnectionId id) {
 std::optional<Response> Api::Route(Request& r, ConnectionId id) {
     const auto now = Clock::now();
     if (r.path == "/health") return r.method == "GET" ? Health() : JsonError(405, "method not allowed");
-    if (auto login = gate_.Login(r, now)) return login;
-    if (auto refused = gate_.Check(r, now)) return refused;
     const bool get = r.method == "GET";
+    if (auto login = gate_.Login(r, now)) return login;
+    // The page's files hold no secret: a page that asks for the token may show before it.
+    if (r.path.starts_with("/assets/") && get && gate_.HostAllowed(r))
+        if (const std::optional<PageFile> file = PageAsset(r.path)) {
+            Response asset;
+            asset.contentType = std::string(file->contentType);
+            asset.body = std::string(file->bytes);
+            return asset;
+        }
+    if (auto refused = gate_.Check(r, now)) return refused;
     if (r.path == "/api/v1/findings") {
         if (!get) return JsonError(405, "method not allowed");
         if (!snapshot_.ready) {
@@ -253,7 +260,8 @@ void Api::CheckLoop() {
             // A burst of changes is checked once, when it has settled; the
             // client's own rewrites at most every kRecheckMs.
             const bool urgent = urgent_;
-            const auto until = urgent ? Clock::now() + std::chrono::milliseconds(kSettleMs)
+            const auto until = urgent ? std::max(Clock::now() + std::chrono::milliseconds(kSettleMs),
+                                                 last + std::chrono::milliseconds(kGapMs))
                                       : std::max(Clock::now(), last + std::chrono::milliseconds(kRecheckMs));
             wake_.wait_until(lock, until, [&] { return stop_ || (!urgent && urgent_); });
             if (stop_) return;
@@ -278,6 +286,7 @@ void Api::CheckLoop() {
             snapshot.failure = result.error();
         }
         server_->Post([this, s = std::move(snapshot)]() mutable { Adopt(std::move(s)); });
+        last = Clock::now();  // the gap runs from the end of the check
         lock.lock();
     }
 }
@@ -438,12 +447,13 @@ std::optional<Response> Api::Download(const Request& r, ConnectionId id) {
             if (!session) return AmuleRefused(session.error());
             if (auto acted = session->Act(*amule, t.hash); !acted) return AmuleRefused(acted.error());
         } else {
-            const ListEdit edit = action == "mark"    ? MarkInOwnList(home, t, reason)
-                                  : action == "allow" ? AllowInOwnList(home, t, reason)
-                                                      : UnmarkInOwnList(home, t.hash);
-            if (!edit.ok) {
-                if (edit.busy) return JsonError(409, "another Kestrivane is writing the own list; try again");
-                return JsonError(500, ToDisplayUtf8(edit.failure));
+            const auto edit = action == "mark"    ? MarkInOwnList(home, t, reason)
+                              : action == "allow" ? AllowInOwnList(home, t, reason)
+                                                  : UnmarkInOwnList(home, t.hash);
+            if (!edit) {
+                if (edit.error().kind == ListEditError::Busy)
+                    return JsonError(409, "another Kestrivane is writing the own list; try again");
+                return JsonError(500, ToDisplayUtf8(edit.error().failure));
             }
         }
         Publish("action", JsonDump(done));

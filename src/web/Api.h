@@ -89,8 +89,12 @@ public:
     // A file change in a temp directory is followed by a check of every
     // download at most this often (the client rewrites its files all the
     // time); what the watch reports is checked after kSettleMs.
+    // A burst of reports is checked once, and never sooner than kGapMs after
+    // the check before: a client finding fakes every second does not keep
+    // serve checking its whole queue.
     static constexpr int kRecheckMs = 30'000;
     static constexpr int kSettleMs = 300;
+    static constexpr int kGapMs = 5'000;
 
 private:
     struct Snapshot {

@@ -111,6 +111,7 @@ struct HttpServer::Connection {
     bool keepAlive = true;
     bool closeAfterWrite = false;
     bool peerDone = false;    // the client ended its side
+    bool headBegun = true;    // a byte of the current request has come (its head's deadline runs)
     Clock::time_point deadline = Clock::time_point::max();
     Clock::time_point lastWrite{};
     bool Idle() const { return state == State::Head && in.empty() && out.size() == sent; }
@@ -261,7 +262,11 @@ void HttpServer::ReadSome(Connection& c) {
             break;
         }
         if (c.state == Connection::State::Stream) continue;  // a stream's client has nothing to say
-        if (c.Idle()) c.deadline = Clock::now() + std::chrono::milliseconds(limits_.headMs);
+        if (c.state == Connection::State::Head && !c.headBegun) {
+            // The next request on a kept-alive connection: from its first byte the head's deadline runs.
+            c.headBegun = true;
+            c.deadline = Clock::now() + std::chrono::milliseconds(limits_.headMs);
+        }
         c.in.append(buffer.data(), r.bytes);
     }
     if (broken) {
@@ -291,7 +296,8 @@ void HttpServer::Refuse(Connection& c, int status) {
 void HttpServer::Parse(Connection& c) {
     while (c.state == Connection::State::Head && !c.in.empty()) {
         // Empty lines before a request are allowed (a client's stray CRLF after a body).
-        while (!c.in.empty() && (c.in[0] == '\r' || c.in[0] == '\n')) c.in.erase(0, 1);
+        c.in.erase(0, std::min(c.in.find_first_not_of("\r\n"), c.in.size()));
+        if (c.in.empty()) return;
         const size_t lineEnd = c.in.find('\n');
         if (lineEnd == std::string::npos ? c.in.size() > limits_.maxLine : lineEnd > limits_.maxLine)
             return Refuse(c, 414);
@@ -401,6 +407,7 @@ void HttpServer::Queue(Connection& c, Response&& response, bool keepAlive) {
     if (!head && response.status != 304 && response.status != 204) out += response.body;
     c.closeAfterWrite = !keepAlive;
     c.state = keepAlive ? Connection::State::Head : Connection::State::Closing;
+    c.headBegun = false;
     c.request = Request{};
     c.lastWrite = Clock::now();
     c.deadline = c.lastWrite + std::chrono::milliseconds(keepAlive ? limits_.idleMs : limits_.stallMs);

@@ -25,7 +25,9 @@ public:
     void Follow(const std::vector<FollowedDirectory>& directories) override { inner_.Follow(directories); }
     Changes Wait(int timeoutMs) override {
         Changes changes = inner_.Wait(timeoutMs);
-        if (!changes.empty() && !changes.stopped) changed_();
+        // A directory listed again whole (followed anew) is the watch's to sort
+        // out: what changed in it comes as a finding or a download gone.
+        if ((!changes.files.empty() || changes.reload) && !changes.stopped) changed_();
         return changes;
     }
 

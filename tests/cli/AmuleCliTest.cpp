@@ -95,15 +95,22 @@ TEST_F(AmuleCli, EachFailureSaysWhatAndStoresNothing) {
 TEST_F(AmuleCli, PausesResumesAndCancelsByPartOrHash) {
     daemon->Amulecmd(std::string("add ") + kFilm);
     daemon->Amulecmd(std::string("add ") + kSong);
-    ASSERT_EQ(Connect().code, 0);
+    // Quiet (-q before the command or after it, or --quiet), what was done is
+    // not said and is done all the same; errors are said.
+    EXPECT_EQ(Run({"-q", "amule", "connect", Endpoint(), "--password-stdin"}, AmuleDaemon::kPassword + std::string("\n")),
+              (Ran{0, "", ""}));
     EXPECT_EQ(Run({"amule", "pause", "001"}),
               (Ran{0, "Paused: Film One.avi (001.part.met, 0123456789abcdef0123456789abcdef)\n", ""}));
     EXPECT_TRUE(ShownAs(kFilmHash, "Paused")) << Shown(kFilmHash);
     EXPECT_TRUE(ShownAs(kSongHash, "Waiting")) << Shown(kSongHash);
+    EXPECT_EQ(Run({"amule", "resume", "-q", kFilmHash}), (Ran{0, "", ""}));
+    EXPECT_TRUE(ShownAs(kFilmHash, "Waiting")) << Shown(kFilmHash);
+    EXPECT_EQ(Run({"amule", "pause", "--quiet", kFilmHash}), (Ran{0, "", ""}));
+    EXPECT_TRUE(ShownAs(kFilmHash, "Paused")) << Shown(kFilmHash);
     ASSERT_EQ(Run({"amule", "resume", kFilmHash}).code, 0);
     EXPECT_TRUE(ShownAs(kFilmHash, "Waiting")) << Shown(kFilmHash);
     // One unknown target: nothing is done at all.
-    Ran run = Run({"amule", "pause", "001", "009"});
+    Ran run = Run({"-q", "amule", "pause", "001", "009"});
     EXPECT_EQ(run.code, 2);
     EXPECT_NE(run.err.find("no download 009"), std::string::npos) << run.err;
     EXPECT_TRUE(ShownAs(kFilmHash, "Waiting"));
@@ -158,6 +165,16 @@ TEST_F(AmuleCli, CheckAmuleListsTheFakesWithTheClientsViewAndPausesThem) {
     EXPECT_EQ(rows[1]["fake"], false);
     EXPECT_EQ(rows[1]["hash"], "fedcba9876543210fedcba9876543210");
     EXPECT_TRUE(ShownAs(kFilmHash, "Waiting")) << "a check alone changes nothing";
+
+    // Quiet, the rows stay (they are the result), the note of the pause and the summary go (the
+    // warning that there is no FAKES.DAT stays).
+    run = Run({"-q", "check", "--amule", "--pause-fakes", "--no-all", "--no-header", "--no-inspect"});
+    EXPECT_EQ(run.code, 1) << run.err;
+    EXPECT_EQ(run.out, "001.part\tFilm One.avi\t[mine] Trailer only\n");
+    EXPECT_EQ(run.err.find("Paused"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Finished"), std::string::npos) << run.err;
+    EXPECT_TRUE(ShownAs(kFilmHash, "Paused")) << Shown(kFilmHash);
+    ASSERT_EQ(Run({"amule", "resume", "001"}).code, 0);
 
     run = Run({"check", "--amule", "--pause-fakes", "--no-all", "--no-header", "--no-inspect"});
     ASSERT_EQ(run.code, 1) << run.err;

@@ -108,6 +108,7 @@ TEST(CliLanguage, PlaceholdersAreFilledInOnePass) {
         {"a part holding %1: %2", "%2", "x", "a part holding %2: x"},
         {"%1 and %3", "a", "b", "a and %3"},
         {"100% sure, %", "a", "b", "100% sure, %"},
+        {"%%1%2.", "a", "b", "%ab."},
     };
     for (const auto& r : rows) EXPECT_EQ(kv::FillIn(r.pattern, {r.first, r.second}), r.filled) << r.pattern;
 }

@@ -168,6 +168,15 @@ TEST_F(CliTest, MarkUnmarkAndExportTellByExitStatusAndMarksShowInTheCheck) {
     const std::string own = h1 + ",5368709120,Surprise, renamed\r\n" + other + ",99,by hash\r\n";
     // The check names whose judgement it is; FAKES.DAT rows stay as they were.
     EXPECT_EQ(Run({"check", "--no-all"}).out, kHead + "001.part\t" + kUber + "\t[mine] Surprise, renamed\n" + kFakeRow);
+    // The mark counts in the link check too, and without FAKES.DAT: the own list alone is a list.
+    const std::string fakes = home.Read("FAKES.DAT");
+    std::filesystem::remove(home.File("FAKES.DAT"));
+    const Ran links = Run({"links", "--no-all"}, "ed2k://|file|" + kUber + "|5368709120|" + Hash(0x10) + "|/\n");
+    EXPECT_EQ(links.code, 1) << links.err;
+    EXPECT_NE(links.out.find("\t[mine] Surprise, renamed\n"), std::string::npos) << links.out;
+    EXPECT_EQ(links.err.find("No fake list loaded"), std::string::npos) << links.err;
+    EXPECT_EQ(Run({"check", "--no-all", "--no-inspect"}).code, 1);
+    home.Write("FAKES.DAT", fakes);
     EXPECT_EQ(Run({"export", "-"}).out, h1 + ",5368709120,Surprise, renamed\r\n" + ToUpperAscii(Hash(0x20)) +
                                             ",734003200,Fake, trailer only\r\n");
     EXPECT_EQ(Run({"export", "--own", input.File("FAKES.DAT")}).code, 0);
@@ -176,6 +185,9 @@ TEST_F(CliTest, MarkUnmarkAndExportTellByExitStatusAndMarksShowInTheCheck) {
     EXPECT_EQ(Run({"unmark", "001.part"}).code, 0);
     EXPECT_EQ(Run({"unmark", other}).code, 0);
     EXPECT_EQ(Run({"export", "--own"}), (Ran{1, "", "Your own fake list MYFAKES.DAT holds no record yet.\n"}));
+    // Unmarked, and with no list left at all, nothing could be found.
+    std::filesystem::remove(home.File("FAKES.DAT"));
+    EXPECT_EQ(Run({"check", "--no-inspect"}).code, 2);
     std::filesystem::remove(home.File("MYFAKES.DAT"));
 }
 

@@ -18,6 +18,13 @@ TEST(ListMetFiles, TakesRegularMetFilesAndStandInBackups) {
     for (const Row& row : std::vector<Row>{
              {"any case, sorted", {"2.part.met", "1.PART.MET", "3.Part.Met", "x.txt"},
               {"1.PART.MET", "2.part.met", "3.Part.Met"}, {"1.PART.MET", "2.part.met", "3.Part.Met"}},
+             {"sorted by their bytes, long names alike in their first ones too",
+              {"Download 2.part.met", "Download 10.part.met", "Download 1.part.met", "\xC3\x9C.met", "Z.met",
+               "Downloa.met"},
+              {"Downloa.met", "Download 1.part.met", "Download 10.part.met", "Download 2.part.met", "Z.met",
+               "\xC3\x9C.met"},
+              {"Downloa.met", "Download 1.part.met", "Download 10.part.met", "Download 2.part.met", "Z.met",
+               "\xC3\x9C.met"}},
              {"only regular files", {"dir.met/", "ok.met", "to-ok.met>ok.met", "dangling.met>none"},
               {"ok.met", "to-ok.met"}, {"ok.met", "to-ok.met"}},
              {"a backup stands in only for a missing .part.met",

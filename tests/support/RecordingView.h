@@ -65,11 +65,7 @@ public:
         for (size_t i = 0; i < stops.size(); ++i) entry += (i ? "," : "") + std::to_string(stops[i]);
         log.push_back(entry);
     }
-    void SetCommandEnabled(Command command, bool on) override {
-        static const char* const names[] = {"OnlineFakesDB", "OnlineKestrivane", "cbDownloadFakesDB", "cbCheckFiles",
-                                            "cbTitelSearch"};  // the widgets' names
-        log.push_back(std::string(on ? "enable:" : "disable:") + names[static_cast<int>(command)]);
-    }
+    void SetBusy(bool busy) override { log.push_back(busy ? "busy:1" : "busy:0"); }
     void SetMenuChecked(MenuCheck item, bool checked) override {
         const char* names[] = {"ViewAllFiles:", "ViewTextSearch:", "ViewInspection:"};
         log.push_back(std::string("check:") + names[static_cast<int>(item)] + (checked ? "1" : "0"));

@@ -112,7 +112,7 @@ protected:
         ASSERT_EQ(home.FakeListPath(), root.File("kv/FAKES.DAT"));
         root.Write("kv/FAKES.DAT", std::string(kFakeHash) + ",734003200,Fake film\r\n" + kAllowedHash +
                                        ",734003200,Fake as well\r\n");
-        ASSERT_TRUE(AllowHash(OwnListPath(home), *Ed2kHash::FromHex(kAllowedHash), "my own film").ok);
+        ASSERT_TRUE(AllowHash(OwnListPath(home), *Ed2kHash::FromHex(kAllowedHash), "my own film"));
         request.guard = true;
         request.cancel = true;
         request.inspect = false;

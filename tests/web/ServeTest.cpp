@@ -107,6 +107,9 @@ protected:
 
 TEST_F(ServeTest, FindingsAreCheckJsonAndANewFakeIsAnEventWithinSeconds) {
     Serve();
+    // The token made on the first start is its owner's alone.
+    EXPECT_EQ(std::filesystem::status(home.File("serve-token")).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     const std::string check = Run({"check", "--json"}).out;
     const std::string findings = Get("/api/v1/findings");
     ASSERT_EQ(StatusOf(findings), 200) << findings;

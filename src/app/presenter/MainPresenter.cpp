@@ -15,8 +15,6 @@
 #include "usecases/OwnListEdit.h"
 #include "usecases/ProgramVersion.h"
 #include "usecases/ReportText.h"
-#include "online/FakeListUpdate.h"
-#include "online/VersionCheck.h"
 #include "common/Paths.h"
 #include "platform/HomeDirectories.h"
 #include "app/presenter/AmuleLink.h"
@@ -108,12 +106,6 @@ std::vector<int32_t> TabStops(const std::string& first, const std::string& secon
 }
 
 }  // namespace
-
-void MainPresenter::SetWorkCommandsEnabled(bool enabled) {
-    for (const Command c : {Command::UpdateListMenu, Command::UpdateProgramMenu, Command::UpdateListButton,
-                            Command::CheckButton, Command::SearchButton})
-        view_.SetCommandEnabled(c, enabled);
-}
 
 std::string MainPresenter::Load() {
     view_.SetCaption(msg::VersionText());
@@ -239,7 +231,7 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     // Once the lists are loaded the check runs: the commands wait, the switch is read again, the list empties.
     ShownCheck shown(view_, [&](const ListsLoaded& lists) {
         started = true;
-        SetWorkCommandsEnabled(false);
+        view_.SetBusy(true);
         if (lists.mainExists) ShowLoadedLists(lists, lists.mainPath);
         else view_.SetStatus(msg::NoFakeList());
         if (!overrides.listAll) ReadAllFilesSwitch();
@@ -248,13 +240,13 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     auto result = CheckTempDirs(session_.lists, request, &shown);
     if (!result) {
         ShowCheckFailure(result.error(), out);
-        if (started) SetWorkCommandsEnabled(true);
+        if (started) view_.SetBusy(false);
         return out;
     }
     const CheckReport& report = result->report;
     // Stopped for a window that has gone: a summary of part of the downloads would mislead.
     if (report.cancelled) {
-        SetWorkCommandsEnabled(true);
+        view_.SetBusy(false);
         out.value = std::move(result->report);
         return out;
     }
@@ -263,7 +255,7 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     const std::string finished = CheckFinished(report.found, report.suspects, report.checked, report.unreadable, msg::Words());
     // Without a list the downloads were still inspected; the hint stays in the summary.
     view_.SetStatus(result->lists.mainLoaded ? finished : finished + " - " + msg::NoFakeList());
-    SetWorkCommandsEnabled(true);
+    view_.SetBusy(false);
     out.value = std::move(result->report);
     return out;
 }
@@ -306,7 +298,7 @@ std::string JoinedNames(const std::vector<Finding>& findings) {
 
 Outcome<CheckReport> MainPresenter::CheckAmuleDownloads() {
     Outcome<CheckReport> out;
-    SetWorkCommandsEnabled(false);
+    view_.SetBusy(true);
     view_.SetStatus(msg::AmuleAsking());
     ReadAllFilesSwitch();
     AmuleCheckRequest request;
@@ -315,7 +307,7 @@ Outcome<CheckReport> MainPresenter::CheckAmuleDownloads() {
     if (!result) {
         out.failure = AmuleCheckFailureText(result.error());
         view_.SetStatus(out.failure);
-        SetWorkCommandsEnabled(true);
+        view_.SetBusy(false);
         return out;
     }
     if (result->lists.mainExists) ShowLoadedLists(result->lists, result->lists.mainPath);
@@ -339,7 +331,7 @@ Outcome<CheckReport> MainPresenter::CheckAmuleDownloads() {
             ? msg::AmuleCheckedElsewhere(report.found, report.suspects, report.checked, result->notInspected)
             : CheckFinished(report.found, report.suspects, report.checked, 0, msg::Words());
     view_.SetStatus(result->lists.mainLoaded ? finished : finished + " - " + msg::NoFakeList());
-    SetWorkCommandsEnabled(true);
+    view_.SetBusy(false);
     out.value = std::move(report);
     return out;
 }
@@ -483,14 +475,6 @@ void MainPresenter::Report(const DownloadResult& result, const std::string& addr
     }
 }
 
-DownloadResult MainPresenter::ShowDownload(const std::string& address, const std::string& target, bool quiet) {
-    if (!quiet) view_.SetStatus(msg::OpeningUrl());
-    ShownTransfer shown(view_, quiet);
-    const DownloadResult result = DownloadToFile(address, target, session_.downloadLimits, &shown);
-    Report(result, address, target, quiet);
-    return result;
-}
-
 // The update as the window follows it: every step a status text, boxes for
 // what needs the user's attention.
 class MainPresenter::ShownUpdate : public UpdateObserver {
@@ -528,36 +512,35 @@ bool MainPresenter::UpdateFakeList() {
         view_.MessageBox(msg::ProxyNotImplemented(), BoxIcon::None, msg::kAppTitle);
         return false;
     }
-    SetWorkCommandsEnabled(false);
+    view_.SetBusy(true);
     ShownUpdate shown(*this);
     const auto done = Updater().Update(shown);
     // Whatever the downloads did, the list shows what the files now hold.
     if (done ? done->listFetched : done.error().listFetched) LoadFakeList(session_.FakeListPath());
-    SetWorkCommandsEnabled(true);
+    view_.SetBusy(false);
     return done.has_value();
 }
 
 std::optional<ProgramVersionCheck> MainPresenter::ProgramVersion() {
     // No site is built in: without one the check has nowhere to ask.
     session_.addresses.downloadSite = ProgramSiteAddress(session_, session_);
-    if (session_.addresses.downloadSite.empty()) {
-        view_.SetStatus(msg::NoProgramSite());
+    ShownTransfer shown(view_, true);
+    auto check = CheckForNewerProgram(session_, session_, {.site = "", .progress = &shown});
+    if (!check) {
+        if (check.error().kind == ProgramVersionError::NoAddress) view_.SetStatus(msg::NoProgramSite());
+        else Report(check.error().fetch, check.error().address, JoinPath(session_.programDir, "KVVersion.txt"), true);
         return std::nullopt;
     }
-    ShownTransfer shown(view_, true);
-    ProgramVersionCheck check = kv::CheckProgramVersion(session_, session_, &shown);
-    Report(check.fetch, session_.addresses.downloadSite + "/Download/KVVersion.txt",
-           JoinPath(session_.programDir, "KVVersion.txt"), true);
-    switch (check.verdict) {
+    switch (check->verdict) {
         case ProgramVersionVerdict::NotChecked: return std::nullopt;
         case ProgramVersionVerdict::Current: view_.SetStatus(msg::NewestProgram()); break;
         case ProgramVersionVerdict::NoUsableSetupFile: view_.SetStatus(msg::NoSetupFile()); break;
         case ProgramVersionVerdict::AlreadyDownloaded:
-            view_.SetStatus(msg::ProgramAlreadyDownloaded(check.display));
+            view_.SetStatus(msg::ProgramAlreadyDownloaded(check->display));
             break;
-        case ProgramVersionVerdict::NewVersion: view_.SetStatus(msg::NewProgramVersion(check.display)); break;
+        case ProgramVersionVerdict::NewVersion: view_.SetStatus(msg::NewProgramVersion(check->display)); break;
     }
-    return check;
+    return *check;
 }
 
 void MainPresenter::CheckProgramVersion() { ProgramVersion(); }
@@ -567,7 +550,7 @@ void MainPresenter::UpdateProgram() {
     if (!check || check->verdict != ProgramVersionVerdict::NewVersion) return;
     view_.SetStatus(msg::OpeningUrl());
     ShownTransfer shown(view_, false);
-    const DownloadResult result = DownloadProgramSetup(session_, session_, check->setupFile, &shown);
+    const DownloadResult result = DownloadNewerProgram(session_, session_, *check, &shown);
     Report(result, session_.addresses.downloadSite + "/Download/" + check->setupFile,
            JoinPath(session_.programDir, check->setupFile), false);
 }
@@ -676,10 +659,10 @@ bool MainPresenter::MarkSelectedAsFake() {
     const std::string initial = f->verdict.fake() ? PlainDescription(entry.listName, entry.description) : std::string();
     const std::optional<std::string> reason = view_.AskText(msg::MarkPrompt(), msg::MarkTitle(), initial);
     if (!reason) return false;
-    const ListEdit edit =
+    const auto edit =
         MarkInOwnList(session_, DownloadTarget{*f->download.hash, f->download.size, f->download.name}, *reason);
-    if (!edit.ok) {
-        view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, BoxIcon::Critical, msg::kAppTitle);
+    if (!edit) {
+        view_.MessageBox(edit.error().busy ? msg::DirectoryBusy(*edit.error().busy) : edit.error().failure, BoxIcon::Critical, msg::kAppTitle);
         return false;
     }
     const std::string name = f->download.name;
@@ -698,10 +681,10 @@ bool MainPresenter::AllowSelected() {
     if (!reason) return false;
     std::vector<std::string> names;
     for (const Finding& f : selected) {
-        const ListEdit edit =
+        const auto edit =
             AllowInOwnList(session_, DownloadTarget{*f.download.hash, f.download.size, f.download.name}, *reason);
-        if (!edit.ok) {
-            view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, BoxIcon::Critical, msg::kAppTitle);
+        if (!edit) {
+            view_.MessageBox(edit.error().busy ? msg::DirectoryBusy(*edit.error().busy) : edit.error().failure, BoxIcon::Critical, msg::kAppTitle);
             break;
         }
         names.push_back(f.download.name);
@@ -718,13 +701,13 @@ bool MainPresenter::AllowSelected() {
 bool MainPresenter::UnmarkSelected() {
     const std::optional<Finding> f = SelectedFinding();
     if (!f) return false;
-    const ListEdit edit = UnmarkInOwnList(session_, *f->download.hash);
-    if (!edit.ok) {
-        view_.MessageBox(edit.busy ? msg::DirectoryBusy(*edit.busy) : edit.failure, BoxIcon::Critical, msg::kAppTitle);
+    const auto edit = UnmarkInOwnList(session_, *f->download.hash);
+    if (!edit) {
+        view_.MessageBox(edit.error().busy ? msg::DirectoryBusy(*edit.error().busy) : edit.error().failure, BoxIcon::Critical, msg::kAppTitle);
         return false;
     }
     const std::string name = f->download.name;
-    if (edit.changed == 0) {
+    if (edit->changed == 0) {
         view_.SetStatus(msg::NotInOwnList(name));
         return false;
     }

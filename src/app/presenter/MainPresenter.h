@@ -5,18 +5,14 @@
 #include <string_view>
 
 #include "app/presenter/Session.h"
-#include "clients/ClientDetect.h"
-#include "clients/ClientImport.h"
 #include "lists/ListSources.h"
 #include "usecases/AmuleCheck.h"
 #include "usecases/Check.h"
 #include "usecases/ImportClient.h"
 #include "usecases/LinkCheck.h"
+#include "usecases/ProgramVersion.h"
 #include "usecases/TextSearch.h"
 #include "usecases/UpdateLists.h"
-#include "online/FakeListUpdate.h"
-#include "online/HttpDownload.h"
-#include "online/VersionCheck.h"
 #include "app/presenter/MainView.h"
 #include "app/presenter/ResultRows.h"
 
@@ -70,9 +66,6 @@ public:
     void UpdateProgram();
     // Checks and reports the program's version only (start-up).
     void CheckProgramVersion();
-
-    // One download as the window shows it: "Opening URL...", the progress and the outcome.
-    DownloadResult ShowDownload(const std::string& address, const std::string& target, bool quiet);
 
     // File > Open eDonkey / Open eMule: a file dialog, then the import.
     void ImportClient(bool edonkey);
@@ -136,7 +129,6 @@ public:
 
 private:
     class ShownUpdate;
-    void SetWorkCommandsEnabled(bool enabled);
     void ShowLoadedLists(const std::expected<ListsLoaded, ListFailure>& loaded, const std::string& path);
     void ShowTempDirFailure(const TempDirFailure& failure);
     void ShowCheckFailure(const CheckFailure& failure, Outcome<CheckReport>& out);

@@ -13,9 +13,6 @@ namespace kv {
 
 class TransferProgress;
 
-// The five commands that start long work; disabled while such work runs.
-enum class Command { UpdateListMenu, UpdateProgramMenu, UpdateListButton, CheckButton, SearchButton };
-
 // The View menu switches.
 enum class MenuCheck { AllFiles, TextSearch, Inspection };
 
@@ -93,7 +90,9 @@ public:
     // Where the columns start, in dialog units (a quarter of the average character width).
     virtual void SetListTabStops(const std::vector<int32_t>& stops) = 0;
 
-    virtual void SetCommandEnabled(Command command, bool enabled) = 0;
+    // A check or an update runs: the commands that start work or change the
+    // settings and lists wait until it has ended.
+    virtual void SetBusy(bool busy) = 0;
     virtual void SetMenuChecked(MenuCheck item, bool checked) = 0;
     virtual void SetSearchControlsVisible(bool visible) = 0;
 

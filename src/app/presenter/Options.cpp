@@ -4,7 +4,7 @@
 
 #include "platform/DirectoryLock.h"
 #include "common/StringUtil.h"
-#include "clients/TempDir.h"
+#include "usecases/TempDirs.h"
 #include "app/presenter/Messages.h"
 
 namespace kv {
@@ -30,7 +30,7 @@ OptionsValues LoadOptions(const Session& session) {
     values.tabStop2 = s.Read(Key::TabStop2, "");
     values.fakesDatUrl = s.Read(Key::FakesDatDownloadURL, session.addresses.defaultFakeList);
     values.fakesDatVersionCaption = "Fakes-DB-Version: " + s.Read(Key::FakesDatVersion, "0");
-    values.tempDir = values.tempDirLoaded = ConfiguredTempDir(s);
+    values.tempDir = values.tempDirLoaded = StoredTempDir(s);
     return values;
 }
 

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "online/OnlineSetup.h"
 #include "settings/Home.h"
 #include "usecases/Check.h"
 #include "usecases/Lists.h"

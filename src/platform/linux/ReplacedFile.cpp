@@ -166,7 +166,7 @@ PreparedFile::~PreparedFile() {
     if (!temp_.empty()) ::unlink(temp_.c_str());
 }
 
-WriteOutcome PreparedFile::Commit() {
+std::expected<void, std::string> PreparedFile::Commit() {
     if (temp_.empty()) return {};
     const std::string temp = std::exchange(temp_, {});
     if (std::rename(temp.c_str(), target_.c_str()) != 0) {
@@ -177,12 +177,13 @@ WriteOutcome PreparedFile::Commit() {
     return {};
 }
 
-WriteOutcome ReplaceFile(const std::string& path, const std::string& data) {
+std::expected<void, std::string> ReplaceFile(const std::string& path, const std::string& data) {
     const std::string_view part = data;
     return ReplaceFile(path, std::span(&part, 1));
 }
 
-WriteOutcome ReplaceFile(const std::string& path, std::span<const std::string_view> parts, bool durable) {
+std::expected<void, std::string> ReplaceFile(const std::string& path, std::span<const std::string_view> parts,
+                                             bool durable) {
     std::expected<PreparedFile, std::string> prepared = PreparedFile::Write(path, parts, durable);
     if (!prepared) return std::unexpected(prepared.error());
     return prepared->Commit();

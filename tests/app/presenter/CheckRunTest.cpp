@@ -24,10 +24,6 @@ PartMetLayout Meta(const std::string& name, uint64_t size = 0, uint8_t seed = 0x
 
 const std::string kHead = "Partname\tFilename\tError-Description";
 const std::string kOdd = "3 |<&\">.mkv";  // blanks, the link separator, HTML markup characters
-Rows Toggles(const std::string& verb) {
-    return {verb + "OnlineFakesDB", verb + "OnlineKestrivane", verb + "cbDownloadFakesDB", verb + "cbCheckFiles",
-            verb + "cbTitelSearch"};
-}
 
 // Three downloads, the second a listed fake.
 class CheckRunTest : public ::testing::Test {
@@ -51,15 +47,15 @@ protected:
 TEST_F(CheckRunTest, FakesOnlyThenAllFilesThenNoFakeListThenCopies) {
     Settings("NO", "[eMule]\r\nTempDir=" + tempDir);
     EXPECT_TRUE(presenter.CheckDownloads());
-    // Disabled before loading; the first rows and the end repainted; the extent is the widest row + 500; enabled
-    // after the summary. Only a repaint in between depends on the clock.
+    // Busy once the lists are loaded; the first rows and the end repainted; the extent is the widest row + 500;
+    // idle after the summary. Only a repaint in between depends on the clock.
     const std::string fakeRow = "002.part\tsecond, fake.avi\tFake film (German)";
-    Rows log = Toggles("disable:");
+    Rows log = {"busy:1"};
     log.insert(log.end(), {"caption:Kestrivane Version 1.0.0 / Total  2 Fakes in DB", "check:ViewAllFiles:0", "clear",
                            "head:" + kHead, "repaint", "status:Reading *.part.met and matching with FAKE-DB...",
                            "row:" + fakeRow, "repaint", "extent:" + std::to_string(7 * fakeRow.size() + 500),
                            "status:Finished! Found 1 Fakes in  3 checked .part.met"});
-    for (const auto& e : Toggles("enable:")) log.push_back(e);
+    log.push_back("busy:0");
     Rows seen;
     for (size_t i = 0; i < view.log.size(); ++i)
         if (view.log[i] != "repaint" || view.log.at(i + 1) != "repaint") seen.push_back(view.log[i]);

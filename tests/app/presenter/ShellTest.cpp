@@ -9,7 +9,6 @@
 #include "RecordingView.h"
 #include "TempDir.h"
 #include "app/presenter/About.h"
-#include "app/presenter/Layout.h"
 #include "app/presenter/Options.h"
 #include "app/presenter/MainPresenter.h"
 #include "app/presenter/Startup.h"
@@ -84,15 +83,7 @@ TEST(Startup, FirstStartWritesSettingsInOrderLaterStartsUseThemAsStoredAndYesInA
     EXPECT_EQ(c.view.LogWith(kTip), Texts{});
 }
 
-TEST(Window, ResizeKeepsLastValidValuesWhenTooSmallOrMinimizedAndTheSplashWaitIsBounded) {
-    const MainLayout big = ComputeFormResize(MainLayout{}, 15270, 9000, false);
-    // Too low: the list keeps its height and the status frame its place; the width steps still run.
-    const MainLayout low = ComputeFormResize(big, 12000, 2000, false);
-    EXPECT_EQ(low, (MainLayout{11730, 735, 810, 11730, 6765, 7625, 11730, 11480}));
-    // Narrow: the frames fit (400 - 270), the status label (400 - 520) does not.
-    EXPECT_EQ(ComputeFormResize(low, 400, 5000, false), (MainLayout{130, 735, 810, 130, 2765, 3625, 130, 11480}));
-    EXPECT_EQ(ComputeFormResize(big, 2000, 400, true), big);  // minimized: a tiny size nothing may follow
-    EXPECT_DOUBLE_EQ(TwipsPerPixel(0), 15.0);  // an unknown screen counts as 96 dpi
+TEST(Window, TheSplashWaitIsBounded) {
     // At most 1500 ms, in half-second steps, whatever the clock reports.
     EXPECT_EQ((std::vector{SplashWaitMilliseconds(1.6), SplashWaitMilliseconds(-100), SplashWaitMilliseconds(NAN)}),
               (std::vector{500, 1500, 0}));

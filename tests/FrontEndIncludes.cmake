@@ -1,0 +1,16 @@
+# Fails when a front end includes a header of the layers below the use cases:
+#   cmake -DSOURCE_DIR=<repo> -DFRONT_ENDS="src/app;src/cli" -P FrontEndIncludes.cmake
+set(offenders "")
+foreach(front_end IN LISTS FRONT_ENDS)
+  file(GLOB_RECURSE files "${SOURCE_DIR}/${front_end}/*.h" "${SOURCE_DIR}/${front_end}/*.cpp")
+  foreach(file IN LISTS files)
+    file(STRINGS "${file}" lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](clients|online)/")
+    foreach(line IN LISTS lines)
+      file(RELATIVE_PATH shown "${SOURCE_DIR}" "${file}")
+      string(APPEND offenders "\n  ${shown}: ${line}")
+    endforeach()
+  endforeach()
+endforeach()
+if(offenders)
+  message(FATAL_ERROR "Front ends call the use cases, not clients/ or online/:${offenders}")
+endif()
