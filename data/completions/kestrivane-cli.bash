@@ -54,7 +54,7 @@ _kestrivane_cli() {
             opts="--help --home --detect"
             ;;
         watch)
-            opts="--help --home --temp-dir --fakes --json --exec --exec-timeout --amule --pause-fakes"
+            opts="--help --home --temp-dir --fakes --json --exec --exec-timeout --amule --pause-fakes --guard --cancel-fakes --guard-suspects --notify-url"
             ;;
         serve)
             opts="--help --home --listen --token-file --allow-host --temp-dir --fakes"

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <unordered_map>
 
 #include "cli/DirectoryWatch.h"
 #include "cli/QmCatalog.h"
@@ -21,6 +23,8 @@
 #include "ed2k/LinkText.h"
 #include "usecases/AmuleCheck.h"
 #include "usecases/AmulePauser.h"
+#include "usecases/Guard.h"
+#include "usecases/Notify.h"
 #include "usecases/EmuleCheck.h"
 #include "usecases/Check.h"
 #include "usecases/ClientDetection.h"
@@ -719,6 +723,9 @@ void PrintWatchFinding(const Finding& f, bool json, std::ostream& out) {
 // A change in a temp directory or a list is checked at the latest this long
 // after it, however busy the client keeps the directory.
 constexpr int kWatchDelayMs = 2000;
+// A download added to aMule's queue is judged within this: one reading a
+// second, and its reply.
+constexpr int kQueueCheckedWithinS = 4;
 
 // The finding travels in the environment only: no shell ever parses a download's name.
 Environment FindingEnvironment(const Finding& f, const std::string& dir) {
@@ -805,6 +812,126 @@ void SayPaused(const AmulePauser::Event& e, const Output& o) {
 
 }  // namespace
 
+namespace {
+
+// --notify-url: findings and actions posted from a thread of their own; a notice given up is said.
+void StartWebHook(std::optional<WebHook>& hook, const WatchArgs& args, const Output& o) {
+    if (args.notifyUrl.empty()) return;
+    hook.emplace(args.notifyUrl, [&o](const FakeNotice& n, const std::string& why) {
+        o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not post the notice of %1 to --notify-url: %2"),
+                   {VisibleControls(ToDisplayUtf8(n.name)), VisibleControls(ToDisplayUtf8(why))}) +
+                     '\n'
+              << std::flush;
+    });
+}
+
+// What the guard and the queue watch did in aMule, one whole line at a time.
+void SayGuard(const GuardEvent& e, const Output& o) {
+    const std::string name = VisibleControls(ToDisplayUtf8(e.name));
+    const std::string why = VisibleControls(ToDisplayUtf8(e.why));
+    std::string line;
+    switch (e.kind) {
+        case GuardEvent::Kind::Paused:
+            if (o.quiet) return;
+            line = PausedInAmule(name);
+            break;
+        case GuardEvent::Kind::Cancelled:
+            if (o.quiet) return;
+            line = T(QT_TRANSLATE_NOOP("Cli", "Cancelled in aMule: %1"), {name});
+            break;
+        case GuardEvent::Kind::CancelledAgain:
+            line = why.empty() ? T(QT_TRANSLATE_NOOP("Cli", "Cancelled in aMule, it came back: %1"), {name})
+                               : T(QT_TRANSLATE_NOOP("Cli", "Cancelled in aMule, it came back: %1 (seen before as %2)"),
+                                   {name, why});
+            break;
+        case GuardEvent::Kind::Refused:
+            line = T(QT_TRANSLATE_NOOP("Cli", "aMule refused to act on %1: %2"), {name, why});
+            break;
+        case GuardEvent::Kind::NotRecorded:
+            line = T(QT_TRANSLATE_NOOP("Cli", "Could not record %1 in MYFAKES.DAT: %2"), {name, why});
+            break;
+        case GuardEvent::Kind::Unreachable:
+            line = T(QT_TRANSLATE_NOOP("Cli", "aMule does not answer (%1); the watch goes on and acts once it does."),
+                     {why});
+            break;
+        case GuardEvent::Kind::Reachable:
+            if (o.quiet) return;
+            line = T(QT_TRANSLATE_NOOP("Cli", "aMule answers again at %1."), {why});
+            break;
+        case GuardEvent::Kind::NoConnection: line = T(text::kNoAmuleConnection); break;
+    }
+    o.err << line + '\n' << std::flush;
+}
+
+// `watch --amule` over External Connections: with --guard, and wherever aMule's
+// temp directory cannot be read here.
+int RunQueueWatchCommand(const ProgramHome& home, const WatchArgs& args, const std::vector<std::string>& command,
+                         const Output& o) {
+    const Say say = [&](const std::string& line) { o.err << VisibleControls(ToDisplayUtf8(line)) << '\n' << std::flush; };
+    CommandQueue commands(args.execTimeoutSeconds * 1000, say);
+    DirectoryWatch watch(say, command.empty() ? nullptr : &commands);
+    if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
+    QueueWatchRequest request;
+    request.fakeList = args.fakesFile;
+    request.tempDir = args.tempDir;
+    request.pause = args.amulePause;
+    request.guard = args.guard;
+    request.cancel = args.cancelFakes;
+    request.suspects = args.guardSuspects;
+    const std::string dir = args.tempDir.empty() ? ConfiguredTempDir(home.settings) : args.tempDir;
+    QueueWatchHandlers handlers;
+    handlers.started = [&] {
+        if (o.quiet) return;
+        const auto stored = StoredAmuleConnection(home);
+        const std::string where = stored ? AmuleWhere(*stored) : std::string("-");
+        // One write: the line never reaches a reader in pieces.
+        std::string line = T(QT_TRANSLATE_NOOP("Cli", "Watching the aMule queue at %1; new downloads are checked within "
+                                                      "%2 s (Ctrl+C ends, SIGHUP reads the lists again)"),
+                             {VisibleControls(where), std::to_string(kQueueCheckedWithinS)});
+        if (!TempDirReadable(dir))
+            line += ' ' + T(QT_TRANSLATE_NOOP("Cli", "The temp directory is not readable here: downloads are judged by "
+                                                     "name, the lists and what aMule says."));
+        o.err << line + '\n' << std::flush;
+    };
+    std::optional<WebHook> hook;
+    StartWebHook(hook, args, o);
+    std::unordered_map<Ed2kHash, FakeNotice> notices;  // what was found, for the notice of what was done
+    handlers.finding = [&](const Finding& f) {
+        PrintWatchFinding(f, args.json, o.out);
+        if (!command.empty()) commands.Add(command, FindingEnvironment(f, dir));
+        if (!hook) return;
+        FakeNotice n = NoticeOf(f);
+        hook->Post(n);
+        if (f.download.hash) notices[*f.download.hash] = std::move(n);
+    };
+    handlers.event = [&](const GuardEvent& e) {
+        SayGuard(e, o);
+        if (!hook || !e.hash) return;
+        const char* action = e.kind == GuardEvent::Kind::Paused           ? "paused"
+                             : e.kind == GuardEvent::Kind::Cancelled      ? "cancelled"
+                             : e.kind == GuardEvent::Kind::CancelledAgain ? "cancelled-again"
+                                                                          : nullptr;
+        if (!action) return;
+        const auto found = notices.find(*e.hash);
+        FakeNotice n = found != notices.end() ? found->second : FakeNotice{e.hash->ToHex(), e.name, 0, "fake", {}, "", 0};
+        n.name = e.name;
+        n.action = action;
+        n.time = static_cast<int64_t>(std::time(nullptr));
+        hook->Post(std::move(n));
+    };
+    handlers.problem = [&](const CheckFailure& failure) {
+        o.err << FlattenToOneLine(ToDisplayUtf8(text::CheckFailed(failure))) << '\n' << std::flush;
+    };
+    ListStore lists(home);
+    RunQueueWatch(lists, request, watch, handlers);
+    hook.reset();
+    commands.StopAll();
+    if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
+    return kExitOk;
+}
+
+}  // namespace
+
 int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o) {
     const ProgramHome home = ProgramHome::At(dirs);
     std::vector<std::string> command;
@@ -820,6 +947,8 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
         }
     }
     const std::string dir = args.tempDir.empty() ? ConfiguredTempDir(home.settings) : args.tempDir;
+    // aMule on another machine, or the guard: aMule's queue is what is followed.
+    if (args.amule && (args.guard || !TempDirReadable(dir))) return RunQueueWatchCommand(home, args, command, o);
     if (dir.empty()) return Fail(o.err, text::TempDirFailed({TempDirError::NotSet, "", ""}));
     if (!IsDirectory(dir)) return Fail(o.err, text::TempDirFailed({TempDirError::Missing, dir, ""}));
     if (const int refused = RefuseClientSettings(home, dir, o)) return refused;
@@ -831,6 +960,8 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
 
     std::optional<AmulePauser> pauser;
     if (args.amulePause) pauser.emplace(home, [&](const AmulePauser::Event& e) { SayPaused(e, o); });
+    std::optional<WebHook> hook;
+    StartWebHook(hook, args, o);
 
     WatchHandlers handlers;
     handlers.started = [&] { SayWatchStarted(dir, WatchedDirs(home.settings, dir, !args.tempDir.empty()).size(), o); };
@@ -839,6 +970,7 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
         // A new fake stops costing bandwidth at once, without the watch waiting on aMule.
         if (pauser && f.download.hash) pauser->Pause(*f.download.hash, f.download.name);
         if (!command.empty()) commands.Add(command, FindingEnvironment(f, dir));
+        if (hook) hook->Post(NoticeOf(f));
     };
     handlers.problem = [&](const CheckFailure& failure) {
         // Watching goes on: the list or the directory may come back.
@@ -852,6 +984,7 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
     WatchTiming timing;
     timing.delayMs = kWatchDelayMs;
     RunWatch(lists, request, watch, handlers, timing);
+    hook.reset();
     pauser.reset();
     commands.StopAll();
     if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());

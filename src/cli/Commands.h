@@ -64,6 +64,11 @@ struct WatchArgs {
     std::string exec;       // a command run for each finding ("" = none)
     int execTimeoutSeconds = 60;  // a command running longer is ended
     bool amulePause = false;      // pause each new fake and suspect in aMule (--amule --pause-fakes)
+    bool amule = false;           // act in the aMule of `amule connect`; its queue is followed where its temp directory is not here
+    bool guard = false;           // keep fakes out of aMule for good (--guard)
+    bool cancelFakes = false;     // the guard cancels fakes rather than pausing them
+    bool guardSuspects = false;   // the guard acts on suspects too
+    std::string notifyUrl;        // each finding and guard action posted there as JSON ("" = none)
 };
 
 // Where a command writes and how much.

@@ -68,6 +68,7 @@ public:
     const std::string& Failure() const { return failure_; }
     void Follow(const std::vector<FollowedDirectory>& directories) override;
     Changes Wait(int timeoutMs) override;
+    int RequestFd() const override { return watch_ ? watch_->RequestFd() : -1; }
 
 private:
     std::unique_ptr<kv::DirectoryWatch> watch_;

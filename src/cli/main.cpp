@@ -182,7 +182,6 @@ struct Cli {
     std::string importFile;
     bool detect = false;
     WatchArgs watchArgs;
-    bool watchAmule = false;
     SearchArgs search;
     MarkArgs mark, unmark, allow;
     ExportArgs exportArgs;
@@ -268,9 +267,24 @@ struct Cli {
             ->type_name("DIR");
         watchCmd->add_option("--fakes", watchArgs.fakesFile, T(QT_TRANSLATE_NOOP("Cli", "Fake list to use instead of FAKES.DAT")))->type_name("FILE");
         watchCmd->add_flag("--json", watchArgs.json, T(QT_TRANSLATE_NOOP("Cli", "One JSON object per line for each finding")));
-        auto* watchAmuleOpt = watchCmd->add_flag("--amule", watchAmule, T(QT_TRANSLATE_NOOP("Cli", "Act in the aMule of 'amule connect' (with --pause-fakes)")));
+        auto* watchAmuleOpt = watchCmd->add_flag("--amule", watchArgs.amule, T(QT_TRANSLATE_NOOP("Cli", "Act in the aMule of 'amule connect' (with --pause-fakes)")));
         watchCmd->add_flag("--pause-fakes", watchArgs.amulePause, T(QT_TRANSLATE_NOOP("Cli", "With --amule: pause each new fake and suspect in aMule")))
             ->needs(watchAmuleOpt);
+        auto* guardOpt = watchCmd->add_flag("--guard", watchArgs.guard,
+                             T(QT_TRANSLATE_NOOP("Cli", "With --amule: pause each fake, record it in MYFAKES.DAT and cancel it "
+                                                        "whenever it comes back under any name")))
+            ->needs(watchAmuleOpt);
+        watchCmd->add_flag("--cancel-fakes", watchArgs.cancelFakes,
+                           T(QT_TRANSLATE_NOOP("Cli", "With --guard: cancel each fake rather than pausing it")))
+            ->needs(guardOpt);
+        watchCmd->add_flag("--guard-suspects", watchArgs.guardSuspects,
+                           T(QT_TRANSLATE_NOOP("Cli", "With --guard: suspects too, not only what a list or you marked")))
+            ->needs(guardOpt);
+        watchCmd->add_option("--notify-url", watchArgs.notifyUrl,
+                             T(QT_TRANSLATE_NOOP("Cli", "POST each finding and each action of the guard to URL as JSON "
+                                                        "(hash, name, size, verdict, reasons, action, time); never holds up "
+                                                        "the watch")))
+            ->type_name("URL");
         watchCmd->add_option("--exec", watchArgs.exec,
                              T(QT_TRANSLATE_NOOP("Cli", "Run CMD for each finding (split like a shell would, never run by one); the finding is in "
                              "KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; its "

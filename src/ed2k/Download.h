@@ -16,6 +16,13 @@ struct ByteRange {
     bool operator==(const ByteRange&) const = default;
 };
 
+// A name the download's sources share it under, and how many of them do.
+struct SourceName {
+    std::string name;
+    uint32_t count = 0;
+    bool operator==(const SourceName&) const = default;
+};
+
 // One unfinished download, as its .part.met describes it.
 struct Download {
     std::string metFile;                 // the .met file's name in the temp directory
@@ -32,6 +39,8 @@ struct Download {
     std::optional<uint64_t> lastSeenComplete{};  // FT_LASTSEENCOMPLETE: unix time, 0 = never
     std::optional<uint64_t> activeSeconds{};   // FT_DL_ACTIVE_TIME: time spent downloading
     std::optional<uint64_t> mediaLength{};     // FT_MEDIA_LENGTH: seconds, from the search result
+    // The names its sources give it, when the client was asked (aMule over EC); empty otherwise.
+    std::vector<SourceName> sourceNames{};
 };
 
 }  // namespace kv

@@ -8,6 +8,7 @@
 #include "inspect/MediaTracks.h"
 #include "inspect/NameRules.h"
 #include "inspect/ZeroParts.h"
+#include "inspect/SourceNames.h"
 
 namespace kv::inspect {
 
@@ -160,7 +161,7 @@ std::unique_ptr<Detector> MakeNeverCompleteDetector();
 
 std::span<const std::unique_ptr<Detector>> Detectors() {
     static const auto kAll = [] {
-        std::array<std::unique_ptr<Detector>, 10> all{
+        std::array<std::unique_ptr<Detector>, 11> all{
             std::make_unique<ContentDetector>(),  // the content's finding first on a tie, then the name's
             std::make_unique<NameDetector>(),
             std::make_unique<ZeroPartsDetector>(),
@@ -171,6 +172,7 @@ std::span<const std::unique_ptr<Detector>> Detectors() {
             MakeScriptDetector(),
             MakeCorruptionDetector(),
             MakeNeverCompleteDetector(),
+            MakeSourceNamesDetector(),
         };
         return all;
     }();

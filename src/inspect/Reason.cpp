@@ -161,6 +161,12 @@ std::string ReasonText(const Reason& r, const Translator& tr) {
             return T(tr, QT_TRANSLATE_NOOP("Verdicts", "a part of the published file is all zeros (its part hashes "
                                                        "hold the hash of an empty part)"));
         case ReasonKind::ClientRatings: return ClientRatingsText(r, tr);
+        case ReasonKind::SourceNamesBait:
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 of %2 sources share it as '%3'"),
+                     {count, std::to_string(r.total), r.detail});
+        case ReasonKind::SourceNamesOtherTitle:
+            return T(tr, QT_TRANSLATE_NOOP("Verdicts", "%1 of %2 sources share it under another title: '%3'"),
+                     {count, std::to_string(r.total), r.detail});
         case ReasonKind::TooShortForPicture:
             return T(tr,
                      QT_TRANSLATE_NOOP("Verdicts", "the %1 says it plays %2 of %3 lossy video, too short for %4 (%5 "

@@ -12,6 +12,7 @@ enum class Strength {
     Playable = 0,       // media of another container than the name says: it plays (a note)
     SelfExtractor,      // a program named as an archive: often a self-extracting one
     ClientSawDamage,    // the client saw corrupted parts, or never a complete copy
+    SourceNames,        // the sources share it as a program, an archive or another title
     TypeMismatch,       // media, picture or disc data of another type than the name says
     DurationMismatch,   // the container's duration against the size or the published length
     PaddedClip,         // the published size is several times the container's own length
@@ -52,6 +53,8 @@ enum class ReasonKind : uint8_t {
     TooShortForPicture,  // data, seconds, total (published size), detail (the picture, "640x272"),
                          // count and limit (bits a pixel implied and the most, in hundredths)
     HeaderOnJunk,      // claim, data (the header: "AVI header"), count (the byte where the structure breaks off)
+    SourceNamesBait,   // detail (the names, joined by "', '"), count (sources using them), total (sources named)
+    SourceNamesOtherTitle,  // as SourceNamesBait: names of another title
 };
 
 struct Reason {

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/DirectoryLock.h"
 #include "ed2k/Ed2kHash.h"
@@ -44,6 +46,27 @@ struct ListEditFailure {
 // Removes every record whose first field is hash (marks and allows); changed 0 when none did.
 [[nodiscard]] std::expected<ListEdited, ListEditFailure> UnmarkFake(const std::string& path, const Ed2kHash& hash);
 
+
+// The guard's record of a hash it keeps out of the client: why, and every
+// name the download came under ("guarded: WHY; seen as: NAME | NAME").
+inline constexpr const char* kGuardedPrefix = "guarded: ";
+struct GuardedRecord {
+    std::string why;
+    std::vector<std::string> names;
+    bool operator==(const GuardedRecord&) const = default;
+};
+std::string GuardedDescription(const GuardedRecord& record);
+// nullopt for a description the guard did not write.
+std::optional<GuardedRecord> ParseGuarded(std::string_view description);
+
+// That the guard kept hash out, seen under name, because of why: a new
+// record, or name added to the guard's record of it (changed 0 when the
+// record has it already). A record allowing the hash stays as it is; the
+// user's own mark becomes the guard's with the user's words as its why.
+[[nodiscard]] std::expected<ListEdited, ListEditFailure> RecordGuarded(const std::string& path, const Ed2kHash& hash, std::optional<uint64_t> size,
+                       std::string_view name, std::string_view why);
+// Every hash the guard keeps out, from the list at path (empty when it cannot be read).
+std::unordered_map<Ed2kHash, GuardedRecord> ReadGuarded(const std::string& path);
 
 // Every fake record of the list at path as a line with CR LF, in file order
 // (the allows are the user's own business); "" when the file is missing or holds none.

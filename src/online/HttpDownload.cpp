@@ -59,6 +59,14 @@ public:
             request.ifModifiedSince.find_first_of("\r\n") == std::string::npos)
             headers_ = curl_slist_append(headers_, ("If-Modified-Since: " + request.ifModifiedSince).c_str());
 
+        if (request.postBody) {
+            if (!request.contentType.empty() && request.contentType.find_first_of("\r\n") == std::string::npos)
+                headers_ = curl_slist_append(headers_, ("Content-Type: " + request.contentType).c_str());
+            curl_easy_setopt(easy_, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(request.postBody->size()));
+            curl_easy_setopt(easy_, CURLOPT_POSTFIELDS, request.postBody->data());
+            // A redirected notice is not sent on as a GET.
+            curl_easy_setopt(easy_, CURLOPT_POSTREDIR, static_cast<long>(CURL_REDIR_POST_ALL));
+        }
         curl_easy_setopt(easy_, CURLOPT_URL, address.c_str());
         curl_easy_setopt(easy_, CURLOPT_USERAGENT, kUserAgent);
         curl_easy_setopt(easy_, CURLOPT_HTTPHEADER, headers_);

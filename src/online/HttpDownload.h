@@ -60,6 +60,9 @@ bool UsableLastModified(const std::string& value, int64_t now);
 
 struct DownloadRequest {
     std::string ifModifiedSince;  // sent as If-Modified-Since when set; a 304 gives NotModified
+    // Sent as a POST with this body when set (a notice to a web hook), else a GET.
+    std::optional<std::string> postBody{};
+    std::string contentType{};  // with postBody: its Content-Type
 };
 
 // Fetches address into result.body ("Written" then means: held in memory). The

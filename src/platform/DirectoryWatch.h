@@ -65,6 +65,9 @@ public:
     virtual void Follow(const std::vector<WatchedDirectory>& directories) = 0;
     // Waits at most timeoutMs (-1: without limit); empty: the time passed.
     virtual WatchEvents Wait(int timeoutMs) = 0;
+    // Readable while a stop or reload request waits to be taken by Wait, so
+    // that a wait elsewhere (on a network reply) can end at once; -1 for none.
+    virtual int RequestFd() const { return -1; }
 };
 
 }  // namespace kv

@@ -654,5 +654,13 @@
         <source>claims %1, the data is junk behind a real %2 (the container&apos;s structure breaks off at byte %3)</source>
         <translation>gibt sich als %1 aus, aber nur %2 ist echt: die Struktur des Containers bricht bei Byte %3 ab</translation>
     </message>
+    <message>
+        <source>%1 of %2 sources share it as &apos;%3&apos;</source>
+        <translation>%1 von %2 Quellen teilen es als &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sources share it under another title: &apos;%3&apos;</source>
+        <translation>%1 von %2 Quellen teilen es unter einem anderen Titel: &apos;%3&apos;</translation>
+    </message>
 </context>
 </TS>

@@ -654,5 +654,13 @@
         <source>claims %1, the data is junk behind a real %2 (the container&apos;s structure breaks off at byte %3)</source>
         <translation>dice ser %1, pero solo %2 es auténtica: la estructura del contenedor se interrumpe en el byte %3</translation>
     </message>
+    <message>
+        <source>%1 of %2 sources share it as &apos;%3&apos;</source>
+        <translation>%1 de %2 fuentes lo comparten como &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sources share it under another title: &apos;%3&apos;</source>
+        <translation>%1 de %2 fuentes lo comparten con otro título: &apos;%3&apos;</translation>
+    </message>
 </context>
 </TS>

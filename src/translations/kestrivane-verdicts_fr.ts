@@ -654,5 +654,13 @@
         <source>claims %1, the data is junk behind a real %2 (the container&apos;s structure breaks off at byte %3)</source>
         <translation>se présente comme %1, mais seul %2 est authentique : la structure du conteneur s&apos;interrompt à l&apos;octet %3</translation>
     </message>
+    <message>
+        <source>%1 of %2 sources share it as &apos;%3&apos;</source>
+        <translation>%1 sources sur %2 le partagent sous &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sources share it under another title: &apos;%3&apos;</source>
+        <translation>%1 sources sur %2 le partagent sous un autre titre : &apos;%3&apos;</translation>
+    </message>
 </context>
 </TS>

@@ -654,5 +654,13 @@
         <source>claims %1, the data is junk behind a real %2 (the container&apos;s structure breaks off at byte %3)</source>
         <translation>dichiara %1, ma solo %2 è autentica: la struttura del contenitore si interrompe al byte %3</translation>
     </message>
+    <message>
+        <source>%1 of %2 sources share it as &apos;%3&apos;</source>
+        <translation>%1 fonti su %2 lo condividono come &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sources share it under another title: &apos;%3&apos;</source>
+        <translation>%1 fonti su %2 lo condividono con un altro titolo: &apos;%3&apos;</translation>
+    </message>
 </context>
 </TS>

@@ -4,19 +4,39 @@
 
 #include "common/FileUtil.h"
 #include "ed2k/PartMetReader.h"
+#include "inspect/Detector.h"
 
 namespace kv {
 
 namespace {
 
+// What the sources' names say, beside what the .part.met and the bytes said.
+void AddNetworkSignals(Finding& f, const FakeCatalogue& fakes) {
+    const inspect::Detector* names = inspect::FindDetector("source-names");
+    if (!names || f.download.sourceNames.empty()) return;
+    // Only where it is stronger than what was found already: a suspect over a note, a note over nothing.
+    auto said = names->Examine(inspect::Evidence(f.download));
+    if (!said) return;
+    const bool stronger = !f.inspected || (f.inspected->severity == inspect::Severity::Note &&
+                                           said->severity == inspect::Severity::Suspect);
+    if (!stronger) return;
+    f.inspected = std::move(said);
+    JudgeByLists(f, fakes);
+}
+
 // A download the client sent: read again from its .part.met when the temp
 // directory is here, so that part hashes and the arrived bytes count too.
-Finding Judge(const Download& d, const ec::ClientView& view, const std::string& tempDir, const FakeCatalogue& fakes,
-              const CheckRules& rules) {
+Finding JudgeOnce(const Download& d, const ec::ClientView& view, const std::string& tempDir, const FakeCatalogue& fakes,
+                  const CheckRules& rules) {
     const std::string met = PartMetFileName(view.partMetId);
     if (!tempDir.empty() && view.partMetId != 0 && FileExists(JoinPath(tempDir, met))) {
         Finding local = CheckOneDownload(tempDir, met, "", fakes, rules);
-        if (local.problem == ReadProblem::None && local.download.hash == d.hash) return local;
+        if (local.problem == ReadProblem::None && local.download.hash == d.hash) {
+            // The names the sources give it are the network's, not the .part.met's.
+            local.download.sourceNames = d.sourceNames;
+            if (rules.inspect) AddNetworkSignals(local, fakes);
+            return local;
+        }
     }
     Finding f;
     f.part = PartNameOf(met);
@@ -89,6 +109,16 @@ std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view) {
     return inspect::MakeSuspicion(inspect::Strength::TypeMismatch, std::move(why));
 }
 
+Finding JudgeAmuleDownload(const Download& d, const ec::ClientView& view, const std::string& tempDir,
+                           const FakeCatalogue& fakes, const CheckRules& rules) {
+    Download withNames = d;
+    withNames.sourceNames = view.sourceNames;
+    Finding f = JudgeOnce(withNames, view, tempDir, fakes, rules);
+    // What other users say counts where nothing stronger was found.
+    if (auto rated = RatedFake(view)) SuspectBy(f.verdict, std::move(*rated));
+    return f;
+}
+
 std::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, const AmuleCheckRequest& request,
                                                              ec::Timeouts timeouts, AmuleCheckObserver* observer) {
     const Settings& settings = lists.home().settings;
@@ -109,10 +139,9 @@ std::expected<AmuleCheckResult, AmuleCheckFailure> CheckAmule(ListStore& lists, 
         auto node = d.hash ? queue->views.extract(*d.hash) : decltype(queue->views)::node_type{};
         ec::ClientView view = node ? std::move(node.mapped()) : ec::ClientView{};
         // Braces evaluate in order: the view is judged before it moves into the finding.
-        AmuleFinding af{Judge(d, view, tempDir, lists.catalogue(), {listAll, inspect}), std::move(view), false, ""};
+        AmuleFinding af{JudgeAmuleDownload(d, view, tempDir, lists.catalogue(), {listAll, inspect}), std::move(view),
+                        false, ""};
         Verdict& v = af.finding.verdict;
-        // What other users say counts where nothing stronger was found.
-        if (auto rated = RatedFake(af.view)) SuspectBy(v, std::move(*rated));
         ++result->checked;
         if (v.fake()) ++result->found;
         if (v.suspect()) ++result->suspects;

@@ -63,6 +63,13 @@ struct AmuleCheckFailure {
                                                                            ec::Timeouts timeouts = {},
                                                                            AmuleCheckObserver* observer = nullptr);
 
+// One download of aMule's queue judged as the check judges it: from its
+// .part.met and bytes when tempDir holds them, else by name, the lists and
+// what the client says (the sources' names, lost bytes, never complete);
+// other users' ratings where nothing stronger was found.
+[[nodiscard]] Finding JudgeAmuleDownload(const Download& d, const ec::ClientView& view, const std::string& tempDir,
+                                         const FakeCatalogue& fakes, const CheckRules& rules);
+
 // Other users' ratings as a suspicion: at least one "Fake" and at least half of all ratings.
 [[nodiscard]] std::optional<inspect::Suspicion> RatedFake(const ec::ClientView& view);
 

@@ -56,6 +56,11 @@ std::expected<ListEdited, ListEditFailure> AllowInOwnList(const ProgramHome& hom
     return AllowHash(OwnListPath(home), target.hash, reason);
 }
 
+std::expected<ListEdited, ListEditFailure> GuardInOwnList(const ProgramHome& home, const DownloadTarget& target,
+                                                          const std::string& why) {
+    return RecordGuarded(OwnListPath(home), target.hash, target.size, target.name, why);
+}
+
 std::expected<ListEdited, ListEditFailure> UnmarkInOwnList(const ProgramHome& home, const Ed2kHash& hash) {
     return UnmarkFake(OwnListPath(home), hash);
 }

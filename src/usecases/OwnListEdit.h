@@ -52,6 +52,12 @@ struct TargetFailure {
 [[nodiscard]] std::expected<ListEdited, ListEditFailure> AllowInOwnList(const ProgramHome& home,
                                                                        const DownloadTarget& target,
                                                                        const std::string& reason);
+// The target kept out of aMule for good ("and never download it again?"):
+// recorded as the guard records a fake, with why and the name it had, so that
+// `watch --amule --guard` cancels it whenever it comes back.
+[[nodiscard]] std::expected<ListEdited, ListEditFailure> GuardInOwnList(const ProgramHome& home,
+                                                                       const DownloadTarget& target,
+                                                                       const std::string& why);
 // Every own-list record of the hash (marks and allows) removed; changed 0 when none named it.
 [[nodiscard]] std::expected<ListEdited, ListEditFailure> UnmarkInOwnList(const ProgramHome& home, const Ed2kHash& hash);
 

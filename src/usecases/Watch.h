@@ -48,6 +48,8 @@ public:
     virtual void Follow(const std::vector<FollowedDirectory>& directories) = 0;
     // Waits at most timeoutMs (-1: without limit); nothing in the result: the time passed.
     virtual Changes Wait(int timeoutMs) = 0;
+    // Readable while a stop or reload waits for Wait: a wait on aMule ends at once. -1 for none.
+    virtual int RequestFd() const { return -1; }
 };
 
 struct WatchTiming {

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <thread>
 #include <nlohmann/json.hpp>
 
 #include "AmuleDaemon.h"
@@ -248,6 +249,41 @@ TEST_F(AmuleCli, AWatchLivesThroughAHungAmule) {
               << " ms after SIGTERM\n";
     EXPECT_EQ(status, 0) << watch->err;
     EXPECT_LT(ended - reported, std::chrono::seconds(2)) << "systemd allows 90 s; the watch ends within 2 s";
+    daemon->Continue();
+}
+
+// The guard with no temp directory here: aMule's queue alone is followed. A
+// listed fake is cancelled and recorded; a clean one runs on; SIGTERM ends the
+// watch at once even while aMule hangs in the middle of a reply.
+TEST_F(AmuleCli, AGuardOverExternalConnectionsAloneKeepsAFakeOut) {
+    home.Write("FAKES.DAT", std::string(kFilmHash) + ",734003200,Trailer only\r\n");
+    ASSERT_EQ(Connect().code, 0);
+    daemon->Amulecmd(std::string("add ") + kSong);
+    // aMule's temp directory as another machine would have it: not here.
+    auto watch = Start({"watch", "--amule", "--guard", "--cancel-fakes", "--temp-dir", home.File("nas/Temp")});
+    ASSERT_TRUE(watch->ReadUntil([&] { return watch->err.find("Watching the aMule queue") != std::string::npos; }, 30))
+        << watch->err;
+    watch->ReadUntil([&] { return watch->err.find('\n') != std::string::npos; }, 30);
+    EXPECT_NE(watch->err.find("not readable here"), std::string::npos) << watch->err;
+    daemon->Amulecmd(std::string("add ") + kFilm);
+    ASSERT_TRUE(watch->ReadUntil([&] { return watch->err.find("Cancelled in aMule: Film One.avi") != std::string::npos; },
+                                 30))
+        << watch->err;
+    EXPECT_NE(watch->out.find("Film One.avi"), std::string::npos) << watch->out;
+    const std::string own = ReadWholeFile(home.File("MYFAKES.DAT")).value_or("");
+    EXPECT_NE(own.find(std::string(kFilmHash) + ",734003200,guarded: FAKES.DAT: Trailer only; seen as: Film One.avi"),
+              std::string::npos)
+        << own;
+    EXPECT_EQ(Shown(kFilmHash), "(not shown)");
+    EXPECT_FALSE(ShownAs(kSongHash, "Paused"));
+
+    daemon->Suspend();
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));  // a reading of the queue now waits on aMule
+    const auto signalled = std::chrono::steady_clock::now();
+    watch->Signal(SIGTERM);
+    EXPECT_EQ(watch->Finish(10), 0) << watch->err;
+    std::cout << "ended " << std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - signalled).count()
+              << " ms after SIGTERM while aMule hung\n";
     daemon->Continue();
 }
 

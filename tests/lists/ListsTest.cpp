@@ -64,6 +64,35 @@ TEST(OwnList, MarkReplacesUnmarkRemovesAndOtherLinesStay) {
     EXPECT_NE(failed.error().failure.find("no-dir/MYFAKES.DAT"), std::string::npos);
 }
 
+// The guard's records: one a hash, each name once, the user's words kept.
+TEST(OwnList, TheGuardRecordsEachHashOnceWithEveryNameItCameUnder) {
+    ScopedTempDir dir;
+    const std::string path = dir.File(kOwnListFileName);
+    dir.Write(kOwnListFileName, kB + ",allowed,my holiday film\r\n" + kC + ",,the user's reason\r\n");
+    struct Step { std::string hash; const char* name; const char* why; size_t changed; };
+    for (const Step& s : std::vector<Step>{
+             {kA, "Film.avi", "FAKES.DAT: Trailer only", 1},
+             {kA, "Film.avi", "ignored: the record has it", 0},  // the same name again: nothing new
+             {kA, "Other\nname.mkv", "ignored", 1},                // a new name: added to the same record
+             {kB, "Holiday.avi", "a suspect", 0},                  // the user allowed it: never recorded
+             {kC, "Marked.avi", "ignored", 1}}) {                  // the user's mark becomes the guard's
+        const auto edit = RecordGuarded(path, H(s.hash), 700, s.name, s.why);
+        ASSERT_TRUE(edit) << s.name;
+        EXPECT_EQ(edit->changed, s.changed) << s.name;
+    }
+    EXPECT_EQ(dir.Read(kOwnListFileName),
+              kB + ",allowed,my holiday film\r\n" + kUpperA +
+                  ",700,guarded: FAKES.DAT: Trailer only; seen as: Film.avi | Other name.mkv\r\n" + std::string(32, 'C') +
+                  ",700,guarded: the user's reason; seen as: Marked.avi\r\n");
+    const auto guarded = ReadGuarded(path);
+    EXPECT_EQ(guarded.size(), 2u);
+    EXPECT_EQ(guarded.at(H(kA)), (GuardedRecord{"FAKES.DAT: Trailer only", {"Film.avi", "Other name.mkv"}}));
+    EXPECT_FALSE(guarded.contains(H(kB)));
+    // Unmarked by the user: no longer kept out.
+    EXPECT_TRUE(UnmarkFake(path, H(kA)));
+    EXPECT_FALSE(ReadGuarded(path).contains(H(kA)));
+}
+
 class ExtraListsTest : public ::testing::Test {
 protected:
     ScopedTempDir home, prefs;

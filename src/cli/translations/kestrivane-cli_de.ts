@@ -937,6 +937,62 @@ scheiterte, die lokale Liste fand trotzdem Fakes oder Verdächtige.</translation
         <translation>sie ist leer</translation>
     </message>
     <message>
+        <source>With --amule: pause each fake, record it in MYFAKES.DAT and cancel it whenever it comes back under any name</source>
+        <translation>Mit --amule: jeden Fake anhalten, in MYFAKES.DAT eintragen und abbrechen, wann immer er unter irgendeinem Namen wiederkommt</translation>
+    </message>
+    <message>
+        <source>With --guard: cancel each fake rather than pausing it</source>
+        <translation>Mit --guard: jeden Fake abbrechen statt ihn anzuhalten</translation>
+    </message>
+    <message>
+        <source>With --guard: suspects too, not only what a list or you marked</source>
+        <translation>Mit --guard: auch Verdächtige, nicht nur was eine Liste oder Sie markiert haben</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule: %1</source>
+        <translation>In aMule abgebrochen: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule, it came back: %1</source>
+        <translation>In aMule abgebrochen, er kam wieder: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule, it came back: %1 (seen before as %2)</source>
+        <translation>In aMule abgebrochen, er kam wieder: %1 (zuvor gesehen als %2)</translation>
+    </message>
+    <message>
+        <source>aMule refused to act on %1: %2</source>
+        <translation>aMule hat die Aktion für %1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>Could not record %1 in MYFAKES.DAT: %2</source>
+        <translation>Konnte %1 nicht in MYFAKES.DAT eintragen: %2</translation>
+    </message>
+    <message>
+        <source>aMule does not answer (%1); the watch goes on and acts once it does.</source>
+        <translation>aMule antwortet nicht (%1); die Überwachung läuft weiter und handelt, sobald es antwortet.</translation>
+    </message>
+    <message>
+        <source>aMule answers again at %1.</source>
+        <translation>aMule antwortet wieder unter %1.</translation>
+    </message>
+    <message>
+        <source>Watching the aMule queue at %1; new downloads are checked within %2 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
+        <translation>Überwache die Warteschlange von aMule unter %1; neue Downloads werden innerhalb von %2 s geprüft (Strg+C beendet, SIGHUP liest die Listen neu)</translation>
+    </message>
+    <message>
+        <source>The temp directory is not readable here: downloads are judged by name, the lists and what aMule says.</source>
+        <translation>Das Temp-Verzeichnis ist hier nicht lesbar: Downloads werden nach Name, Listen und den Angaben von aMule beurteilt.</translation>
+    </message>
+    <message>
+        <source>POST each finding and each action of the guard to URL as JSON (hash, name, size, verdict, reasons, action, time); never holds up the watch</source>
+        <translation>Jeden Fund und jede Aktion des Wächters als JSON an URL senden (POST: hash, name, size, verdict, reasons, action, time); hält die Überwachung nie auf</translation>
+    </message>
+    <message>
+        <source>Could not post the notice of %1 to --notify-url: %2</source>
+        <translation>Konnte die Meldung zu %1 nicht an --notify-url senden: %2</translation>
+    </message>
+    <message>
         <source>Watch the downloads and show the findings as a web page and a JSON API (on this machine only, unless --listen says otherwise)</source>
         <translation>Die Downloads beobachten und die Funde als Webseite und JSON-API zeigen (nur auf diesem Rechner, außer --listen sagt anderes)</translation>
     </message>

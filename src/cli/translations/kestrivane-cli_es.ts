@@ -937,6 +937,62 @@ actualización falló, la lista local aun así encontró fakes o sospechosos.</t
         <translation>está vacía</translation>
     </message>
     <message>
+        <source>With --amule: pause each fake, record it in MYFAKES.DAT and cancel it whenever it comes back under any name</source>
+        <translation>Con --amule: pausar cada fake, anotarlo en MYFAKES.DAT y cancelarlo cada vez que vuelva con cualquier nombre</translation>
+    </message>
+    <message>
+        <source>With --guard: cancel each fake rather than pausing it</source>
+        <translation>Con --guard: cancelar cada fake en lugar de pausarlo</translation>
+    </message>
+    <message>
+        <source>With --guard: suspects too, not only what a list or you marked</source>
+        <translation>Con --guard: también los sospechosos, no solo lo que una lista o usted marcó</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule: %1</source>
+        <translation>Cancelado en aMule: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule, it came back: %1</source>
+        <translation>Cancelado en aMule, ha vuelto: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule, it came back: %1 (seen before as %2)</source>
+        <translation>Cancelado en aMule, ha vuelto: %1 (visto antes como %2)</translation>
+    </message>
+    <message>
+        <source>aMule refused to act on %1: %2</source>
+        <translation>aMule se negó a actuar sobre %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not record %1 in MYFAKES.DAT: %2</source>
+        <translation>No se pudo anotar %1 en MYFAKES.DAT: %2</translation>
+    </message>
+    <message>
+        <source>aMule does not answer (%1); the watch goes on and acts once it does.</source>
+        <translation>aMule no responde (%1); la vigilancia sigue y actúa en cuanto responda.</translation>
+    </message>
+    <message>
+        <source>aMule answers again at %1.</source>
+        <translation>aMule vuelve a responder en %1.</translation>
+    </message>
+    <message>
+        <source>Watching the aMule queue at %1; new downloads are checked within %2 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
+        <translation>Vigilando la cola de aMule en %1; las descargas nuevas se comprueban en %2 s (Ctrl+C termina, SIGHUP vuelve a leer las listas)</translation>
+    </message>
+    <message>
+        <source>The temp directory is not readable here: downloads are judged by name, the lists and what aMule says.</source>
+        <translation>La carpeta temporal no se puede leer aquí: las descargas se juzgan por el nombre, las listas y lo que dice aMule.</translation>
+    </message>
+    <message>
+        <source>POST each finding and each action of the guard to URL as JSON (hash, name, size, verdict, reasons, action, time); never holds up the watch</source>
+        <translation>Enviar cada hallazgo y cada acción de la guardia a URL como JSON (POST: hash, name, size, verdict, reasons, action, time); nunca detiene la vigilancia</translation>
+    </message>
+    <message>
+        <source>Could not post the notice of %1 to --notify-url: %2</source>
+        <translation>No se pudo enviar el aviso de %1 a --notify-url: %2</translation>
+    </message>
+    <message>
         <source>Watch the downloads and show the findings as a web page and a JSON API (on this machine only, unless --listen says otherwise)</source>
         <translation>Vigilar las descargas y mostrar los hallazgos como página web y API JSON (solo en esta máquina, salvo que --listen diga otra cosa)</translation>
     </message>

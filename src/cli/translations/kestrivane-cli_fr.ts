@@ -937,6 +937,62 @@ la mise à jour a échoué, la liste locale a tout de même trouvé des fakes ou
         <translation>elle est vide</translation>
     </message>
     <message>
+        <source>With --amule: pause each fake, record it in MYFAKES.DAT and cancel it whenever it comes back under any name</source>
+        <translation>Avec --amule : mettre en pause chaque fake, l&apos;inscrire dans MYFAKES.DAT et l&apos;annuler chaque fois qu&apos;il revient, sous n&apos;importe quel nom</translation>
+    </message>
+    <message>
+        <source>With --guard: cancel each fake rather than pausing it</source>
+        <translation>Avec --guard : annuler chaque fake au lieu de le mettre en pause</translation>
+    </message>
+    <message>
+        <source>With --guard: suspects too, not only what a list or you marked</source>
+        <translation>Avec --guard : les suspects aussi, pas seulement ce qu&apos;une liste ou vous avez marqué</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule: %1</source>
+        <translation>Annulé dans aMule : %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule, it came back: %1</source>
+        <translation>Annulé dans aMule, il est revenu : %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule, it came back: %1 (seen before as %2)</source>
+        <translation>Annulé dans aMule, il est revenu : %1 (vu auparavant sous %2)</translation>
+    </message>
+    <message>
+        <source>aMule refused to act on %1: %2</source>
+        <translation>aMule a refusé d&apos;agir sur %1 : %2</translation>
+    </message>
+    <message>
+        <source>Could not record %1 in MYFAKES.DAT: %2</source>
+        <translation>Impossible d&apos;inscrire %1 dans MYFAKES.DAT : %2</translation>
+    </message>
+    <message>
+        <source>aMule does not answer (%1); the watch goes on and acts once it does.</source>
+        <translation>aMule ne répond pas (%1) ; la surveillance continue et agit dès qu&apos;il répond.</translation>
+    </message>
+    <message>
+        <source>aMule answers again at %1.</source>
+        <translation>aMule répond de nouveau à %1.</translation>
+    </message>
+    <message>
+        <source>Watching the aMule queue at %1; new downloads are checked within %2 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
+        <translation>Surveillance de la file d&apos;aMule à %1 ; les nouveaux téléchargements sont vérifiés en %2 s (Ctrl+C termine, SIGHUP relit les listes)</translation>
+    </message>
+    <message>
+        <source>The temp directory is not readable here: downloads are judged by name, the lists and what aMule says.</source>
+        <translation>Le dossier temporaire n&apos;est pas lisible ici : les téléchargements sont jugés sur leur nom, les listes et ce que dit aMule.</translation>
+    </message>
+    <message>
+        <source>POST each finding and each action of the guard to URL as JSON (hash, name, size, verdict, reasons, action, time); never holds up the watch</source>
+        <translation>Envoyer chaque trouvaille et chaque action de la garde à URL en JSON (POST : hash, name, size, verdict, reasons, action, time) ; ne retient jamais la surveillance</translation>
+    </message>
+    <message>
+        <source>Could not post the notice of %1 to --notify-url: %2</source>
+        <translation>Impossible d&apos;envoyer l&apos;avis concernant %1 à --notify-url : %2</translation>
+    </message>
+    <message>
         <source>Watch the downloads and show the findings as a web page and a JSON API (on this machine only, unless --listen says otherwise)</source>
         <translation>Surveiller les téléchargements et montrer les résultats dans une page web et une API JSON (sur cette machine seulement, sauf indication contraire de --listen)</translation>
     </message>

@@ -937,6 +937,62 @@ l&apos;aggiornamento è fallito, la lista locale ha comunque trovato fake o sosp
         <translation>è vuota</translation>
     </message>
     <message>
+        <source>With --amule: pause each fake, record it in MYFAKES.DAT and cancel it whenever it comes back under any name</source>
+        <translation>Con --amule: mettere in pausa ogni fake, annotarlo in MYFAKES.DAT e annullarlo ogni volta che ritorna, con qualsiasi nome</translation>
+    </message>
+    <message>
+        <source>With --guard: cancel each fake rather than pausing it</source>
+        <translation>Con --guard: annullare ogni fake invece di metterlo in pausa</translation>
+    </message>
+    <message>
+        <source>With --guard: suspects too, not only what a list or you marked</source>
+        <translation>Con --guard: anche i sospetti, non solo ciò che una lista o lei ha segnato</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule: %1</source>
+        <translation>Annullato in aMule: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule, it came back: %1</source>
+        <translation>Annullato in aMule, è tornato: %1</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule, it came back: %1 (seen before as %2)</source>
+        <translation>Annullato in aMule, è tornato: %1 (visto prima come %2)</translation>
+    </message>
+    <message>
+        <source>aMule refused to act on %1: %2</source>
+        <translation>aMule ha rifiutato di agire su %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not record %1 in MYFAKES.DAT: %2</source>
+        <translation>Impossibile annotare %1 in MYFAKES.DAT: %2</translation>
+    </message>
+    <message>
+        <source>aMule does not answer (%1); the watch goes on and acts once it does.</source>
+        <translation>aMule non risponde (%1); la sorveglianza continua e agisce appena risponde.</translation>
+    </message>
+    <message>
+        <source>aMule answers again at %1.</source>
+        <translation>aMule risponde di nuovo a %1.</translation>
+    </message>
+    <message>
+        <source>Watching the aMule queue at %1; new downloads are checked within %2 s (Ctrl+C ends, SIGHUP reads the lists again)</source>
+        <translation>Sorveglio la coda di aMule a %1; i nuovi download sono controllati entro %2 s (Ctrl+C termina, SIGHUP rilegge le liste)</translation>
+    </message>
+    <message>
+        <source>The temp directory is not readable here: downloads are judged by name, the lists and what aMule says.</source>
+        <translation>La cartella temporanea non è leggibile qui: i download sono giudicati dal nome, dalle liste e da ciò che dice aMule.</translation>
+    </message>
+    <message>
+        <source>POST each finding and each action of the guard to URL as JSON (hash, name, size, verdict, reasons, action, time); never holds up the watch</source>
+        <translation>Inviare ogni rilevamento e ogni azione della guardia a URL come JSON (POST: hash, name, size, verdict, reasons, action, time); non trattiene mai la sorveglianza</translation>
+    </message>
+    <message>
+        <source>Could not post the notice of %1 to --notify-url: %2</source>
+        <translation>Impossibile inviare l&apos;avviso di %1 a --notify-url: %2</translation>
+    </message>
+    <message>
         <source>Watch the downloads and show the findings as a web page and a JSON API (on this machine only, unless --listen says otherwise)</source>
         <translation>Sorvegliare i download e mostrare i risultati come pagina web e API JSON (solo su questa macchina, salvo diversa indicazione di --listen)</translation>
     </message>

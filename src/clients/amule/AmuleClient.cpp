@@ -26,6 +26,7 @@ std::expected<void, AmuleError> AmuleClient::LogIn(Clock::time_point deadline) {
         if (info) {
             connection_ = std::move(*connection);
             serverVersion_ = info->version;
+            names_.Reset();  // a new connection is told every name anew
             return {};
         }
         result = std::unexpected(info.error());
@@ -57,14 +58,19 @@ std::expected<T, AmuleError> AmuleClient::Request(const std::function<std::expec
 }
 
 std::expected<DownloadQueue, AmuleError> AmuleClient::Queue() {
-    return Request<DownloadQueue>([&](bool) { return GetDownloadQueue(connection_); });
+    auto queue = Request<DownloadQueue>([&](bool) { return GetDownloadQueue(connection_); });
+    if (queue) names_.Apply(*queue);
+    // A reply lost or refused may have carried changes: a new connection hears every name again.
+    else connection_ = EcConnection{};
+    return queue;
 }
 
 std::expected<void, AmuleError> AmuleClient::Act(Action action, const Ed2kHash& hash) {
     return Request<void>([&](bool retry) -> std::expected<void, AmuleError> {
         if (retry && action == Action::Cancel) {
             // The daemon may have cancelled it before it dropped the connection.
-            const auto queue = GetDownloadQueue(connection_);
+            auto queue = GetDownloadQueue(connection_);
+            if (queue) names_.Apply(*queue);  // this connection's first names, kept for the next Queue
             if (queue && !queue->ViewOf(hash)) return {};
         }
         return ec::Act(connection_, action, hash);

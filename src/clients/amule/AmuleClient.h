@@ -33,6 +33,7 @@ public:
 
     const std::string& ServerVersion() const { return serverVersion_; }
 
+    // Each download's source names complete, whatever connection the reply came on.
     std::expected<DownloadQueue, AmuleError> Queue();
     // Pausing, resuming and stopping twice does no harm; a cancel whose
     // download is gone after the connection dropped counts as done.
@@ -53,6 +54,7 @@ private:
     Timeouts timeouts_;
     EcConnection connection_;
     std::string serverVersion_;
+    SourceNameMaps names_;  // what this connection was told of the sources' names
 };
 
 }  // namespace kv::ec

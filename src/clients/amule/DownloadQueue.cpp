@@ -31,17 +31,41 @@ DownloadState StateOf(uint8_t status, bool stopped, uint32_t transferring) {
     }
 }
 
+// aMule's core keeps a rating of 0 (none) to 5 and sends it as a number;
+// a comment without a rating may come as -1 (all bits set at any width), and
+// a rating scaled to a byte (x51) is read back to its step. Anything else is
+// no rating.
+uint8_t RatingOf(uint64_t wire) {
+    if (wire <= 5) return static_cast<uint8_t>(wire);
+    if (wire <= 255 && wire % 51 == 0) return static_cast<uint8_t>(wire / 51);
+    return 0;
+}
+
 // Comments come as a flat list, four children per source, in this order.
 std::vector<Comment> ReadComments(const EcTag* tag) {
     std::vector<Comment> comments;
     if (!tag) return comments;
     const auto& c = tag->children;
     for (size_t i = 0; i + 4 <= c.size(); i += 4) {
-        const auto rating = c[i + 2].Int().value_or(0);
-        comments.push_back({c[i].Text(), c[i + 1].Text(), static_cast<uint8_t>(rating <= 5 ? rating : 0),
-                            c[i + 3].Text()});
+        comments.push_back({c[i].Text(), c[i + 1].Text(), RatingOf(c[i + 2].Int().value_or(0)), c[i + 3].Text()});
     }
     return comments;
+}
+
+// aMule's SOURCE_NAMES: one child per change, keyed by an id the
+// connection keeps; a new id carries its name as a child of the same tag name.
+std::vector<SourceNameChange> ReadNameChanges(const EcTag* tag) {
+    std::vector<SourceNameChange> changes;
+    if (!tag) return changes;
+    for (const EcTag& child : tag->children) {
+        if (child.name != TagPartfileSourceNames) continue;
+        const auto id = child.Int();
+        if (!id) continue;
+        SourceNameChange change{Clamp32(*id), Clamp32(IntOf(child, TagPartfileSourceNamesCounts)), std::nullopt};
+        if (const EcTag* name = child.Child(TagPartfileSourceNames)) change.name = name->Text();
+        changes.push_back(std::move(change));
+    }
+    return changes;
 }
 
 std::expected<void, AmuleError> ExpectNoop(std::expected<Packet, AmuleError> reply) {
@@ -108,6 +132,13 @@ bool ReadPartfile(const EcTag& tag, Download& download, ClientView& view) {
     view.sources = Clamp32(IntOf(tag, TagPartfileSourceCount));
     view.transferringSources = Clamp32(IntOf(tag, TagPartfileSourceCountXfer));
     view.lastSeenComplete = Clamp32(IntOf(tag, TagPartfileLastSeenComplete));
+    view.activeSeconds = IntOf(tag, TagPartfileDownloadActive);
+    view.lostToCorruption = IntOf(tag, TagPartfileLostCorruption);
+    view.nameChanges = ReadNameChanges(tag.Child(TagPartfileSourceNames));
+    // What the client noted, as a .part.met would hold it, for the detectors of a download read over EC alone.
+    download.lastSeenComplete = view.lastSeenComplete;
+    download.activeSeconds = view.activeSeconds;
+    if (view.lostToCorruption > 0) download.corruptedBytes = view.lostToCorruption;
     view.state = StateOf(view.status, view.stopped, view.transferringSources);
     view.comments = ReadComments(tag.Child(TagPartfileComments));
     for (const Comment& c : view.comments) ++view.ratings[c.rating];
@@ -137,6 +168,28 @@ std::expected<DownloadQueue, AmuleError> GetDownloadQueue(EcConnection& connecti
     if (!reply) return std::unexpected(reply.error());
     if (reply->opcode != OpDloadQueue) return std::unexpected(AmuleError{AmuleErrorKind::BadReply, "no download queue"});
     return ReadDownloadQueue(std::move(*reply));
+}
+
+void SourceNameMaps::Apply(DownloadQueue& queue) {
+    std::erase_if(maps_, [&](const auto& entry) { return !queue.views.contains(entry.first); });
+    for (auto& [hash, view] : queue.views) {
+        auto& names = maps_[hash];
+        for (SourceNameChange& change : view.nameChanges) {
+            if (change.count == 0) {
+                names.erase(change.id);
+                continue;
+            }
+            SourceName& known = names[change.id];
+            if (change.name) known.name = std::move(*change.name);
+            known.count = change.count;
+        }
+        std::vector<SourceNameChange>().swap(view.nameChanges);
+        view.sourceNames.clear();
+        for (const auto& [id, name] : names)
+            if (!name.name.empty()) view.sourceNames.push_back(name);
+        // Most shared first, as a user would read them.
+        std::ranges::stable_sort(view.sourceNames, [](const SourceName& a, const SourceName& b) { return a.count > b.count; });
+    }
 }
 
 std::expected<void, AmuleError> Act(EcConnection& connection, Action action, const Ed2kHash& hash) {

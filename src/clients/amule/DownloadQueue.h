@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 #include <expected>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -23,6 +25,16 @@ struct Comment {
     bool operator==(const Comment&) const = default;
 };
 
+// One change to the names a download's sources give it, as aMule sends it:
+// per connection, the first reply has every name (each under a new id), later
+// replies only what changed since (count 0: the name is gone).
+struct SourceNameChange {
+    uint32_t id = 0;
+    uint32_t count = 0;
+    std::optional<std::string> name;  // with a new id only
+    bool operator==(const SourceNameChange&) const = default;
+};
+
 enum class DownloadState { Downloading, Waiting, Paused, Stopped, Hashing, Completing, Complete, Error, Other };
 const char* StateName(DownloadState state);  // "downloading", "paused", ...
 
@@ -36,8 +48,12 @@ struct ClientView {
     uint32_t sources = 0;
     uint32_t transferringSources = 0;
     uint32_t lastSeenComplete = 0;  // unix time, 0 never
+    uint64_t activeSeconds = 0;     // time spent downloading
+    uint64_t lostToCorruption = 0;  // bytes thrown away because their part's hash failed
     std::array<uint32_t, 6> ratings{};  // count per rating value, [1] = fake
     std::vector<Comment> comments;
+    std::vector<SourceNameChange> nameChanges;  // as this reply sent them
+    std::vector<SourceName> sourceNames;        // every name the sources give it now (SourceNameMaps)
 };
 
 // The daemon's downloads: the same records a temp-directory check reads
@@ -57,6 +73,20 @@ bool ReadPartfile(const EcTag& tag, Download& download, ClientView& view);
 DownloadQueue ReadDownloadQueue(Packet reply);
 
 std::expected<DownloadQueue, AmuleError> GetDownloadQueue(EcConnection& connection);
+
+// The names of every download as one connection has been told them so far:
+// each reply's changes applied in turn give the whole set. A new connection
+// starts from nothing (aMule sends it every name again).
+class SourceNameMaps {
+public:
+    // Applies the queue's changes and fills each view's sourceNames; the
+    // downloads no longer in the queue are forgotten.
+    void Apply(DownloadQueue& queue);
+    void Reset() { maps_.clear(); }
+
+private:
+    std::unordered_map<Ed2kHash, std::map<uint32_t, SourceName>> maps_;
+};
 
 enum class Action { Pause, Resume, Stop, Cancel };
 const char* ActionName(Action action);  // "pause", ...

@@ -50,8 +50,12 @@ enum Tag : uint16_t {
     TagPartfileSourceCount = 0x030A,
     TagPartfileSourceCountXfer = 0x030D,
     TagPartfileLastSeenComplete = 0x0311,
+    TagPartfileSourceNames = 0x0315,
     TagPartfileComments = 0x0316,
     TagPartfileStopped = 0x0317,
+    TagPartfileDownloadActive = 0x0318,
+    TagPartfileLostCorruption = 0x0319,
+    TagPartfileSourceNamesCounts = 0x031C,
     TagPartfileHash = 0x031E,
     TagServerVersion = 0x050B,
 };

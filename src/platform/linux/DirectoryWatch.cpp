@@ -91,6 +91,7 @@ public:
     const std::string& Failure() const override { return failure_; }
     void Follow(const std::vector<WatchedDirectory>& directories) override;
     WatchEvents Wait(int timeoutMs) override;
+    int RequestFd() const override { return signals_.Fd(); }
 
 private:
     struct Followed {

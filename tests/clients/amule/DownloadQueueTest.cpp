@@ -57,11 +57,15 @@ EcTag Partfile(const std::string& hash16, std::vector<EcTag> extra) {
 
 TEST(DownloadQueue, CommentsComeFourChildrenPerSource) {
     EcTag comments = EmptyTag(TagPartfileComments);
-    // A rating out of range counts as none; a cut group of three is dropped.
-    for (const Comment& c : {Comment{"alice", "trailer.avi", 1, "only the trailer, looped"},
-                             Comment{"bob", "x.avi", 1, ""}, Comment{"carol", "x.avi", 4, "fine"},
-                             Comment{"dave", "x.avi", 9, "?"}, Comment{"eve", "x.avi", 1, "cut"}}) {
-        for (EcTag part : {StringTag(TagPartfileComments, c.user), StringTag(TagPartfileComments, c.fileName),
+    // A rating out of range counts as none, and so does -1 (a comment without
+    // a rating, all bits set); one scaled to a byte (x51) is read back to its
+    // step. A cut group of three is dropped.
+    struct Sent { const char* user; const char* file; uint64_t rating; const char* text; };
+    for (const Sent& c : {Sent{"alice", "trailer.avi", 1, "only the trailer, looped"}, Sent{"bob", "x.avi", 1, ""},
+                          Sent{"carol", "x.avi", 4, "fine"}, Sent{"dave", "x.avi", 9, "?"},
+                          Sent{"frank", "x.avi", 204, "good"}, Sent{"gina", "x.avi", UINT64_MAX, "no rating"},
+                          Sent{"eve", "x.avi", 1, "cut"}}) {
+        for (EcTag part : {StringTag(TagPartfileComments, c.user), StringTag(TagPartfileComments, c.file),
                            IntTag(TagPartfileComments, c.rating), StringTag(TagPartfileComments, c.text)})
             comments.children.push_back(std::move(part));
     }
@@ -69,11 +73,24 @@ TEST(DownloadQueue, CommentsComeFourChildrenPerSource) {
     kv::Download d;
     ClientView view;
     ASSERT_TRUE(ReadPartfile(Partfile(std::string(16, 'a'), {comments, IntTag(TagPartfileStatus, 7)}), d, view));
-    ASSERT_EQ(view.comments.size(), 4u);
+    ASSERT_EQ(view.comments.size(), 6u);
     EXPECT_EQ(view.comments[0], (Comment{"alice", "trailer.avi", 1, "only the trailer, looped"}));
-    EXPECT_EQ(view.ratings, (std::array<uint32_t, 6>{1, 2, 0, 0, 1, 0}));
+    EXPECT_EQ(view.comments[4].rating, 4);
+    EXPECT_EQ(view.ratings, (std::array<uint32_t, 6>{2, 2, 0, 0, 2, 0}));
     EXPECT_EQ(view.state, DownloadState::Paused);
     EXPECT_EQ(d.metFile, "012.part.met");
+}
+
+TEST(DownloadQueue, TheClientsNotesBecomeTheDownloadsTags) {
+    kv::Download d;
+    ClientView view;
+    ASSERT_TRUE(ReadPartfile(Partfile(std::string(16, 'e'), {IntTag(TagPartfileLostCorruption, 29184000),
+                                                              IntTag(TagPartfileLastSeenComplete, 0),
+                                                              IntTag(TagPartfileDownloadActive, 200000)}),
+                             d, view));
+    EXPECT_EQ(d.corruptedBytes, 29184000u);
+    EXPECT_EQ(d.lastSeenComplete, 0u);
+    EXPECT_EQ(d.activeSeconds, 200000u);
 }
 
 TEST(DownloadQueue, StatesFromStatusAndStopped) {

@@ -9,11 +9,13 @@
 
 #include <atomic>
 #include <thread>
+#include <tuple>
 
 #include "AmuleDaemon.h"
 #include "clients/amule/EcCodes.h"
 #include "clients/amule/AmuleClient.h"
 #include "clients/amule/EcConnection.h"
+#include "common/FileUtil.h"
 
 using namespace kv::ec;
 using namespace std::chrono_literals;
@@ -162,6 +164,65 @@ TEST(AmuleClient, LogsInAgainAfterAQuickDropOnly) {
         EXPECT_EQ(client ? client->ServerVersion() : "", c.connects ? "2.3.3" : "") << c.name;
         EXPECT_EQ(standIn.accepted(), c.accepted) << c.name;
     }
+}
+
+// The queue aMule 2.3.3 sent (captured), with the source names filled in the
+// way aMule's encoder sends them: every name under a new id on a connection's
+// first reply, then only the changes; a new connection hears them all again.
+Packet RecordedQueueWithNames(std::vector<std::tuple<uint32_t, uint32_t, const char*>> changes) {
+    auto packet = ReadPacket(kv::ReadWholeFile(KV_AMULE_DATA_DIR "/dload-queue-reply.bin").value_or(""));
+    EXPECT_TRUE(packet);
+    if (!packet) return {};
+    EcTag names = EmptyTag(TagPartfileSourceNames);
+    for (const auto& [id, count, name] : changes) {
+        EcTag change = IntTag(TagPartfileSourceNames, id);
+        if (name) change.children.push_back(StringTag(TagPartfileSourceNames, name));
+        change.children.push_back(IntTag(TagPartfileSourceNamesCounts, count));
+        names.children.push_back(std::move(change));
+    }
+    packet->tags.at(0).children.push_back(std::move(names));  // Film One.avi
+    return *packet;
+}
+
+TEST(AmuleClient, KeepsTheSourceNamesOfEachConnection) {
+    const auto login = [](int fd) {
+        StandIn::Send(fd, WritePacket(Packet{OpAuthSalt, {IntTag(TagPasswdSalt, 0x1234)}}));
+        StandIn::ReadRequest(fd);
+        StandIn::Send(fd, WritePacket(Packet{OpAuthOk, {StringTag(TagServerVersion, "2.3.3")}}));
+    };
+    const auto replies = [login](std::vector<Packet> packets) {
+        return [login, packets](int fd) {
+            login(fd);
+            for (const Packet& p : packets) {
+                StandIn::ReadRequest(fd);
+                StandIn::Send(fd, WritePacket(p, /*compress=*/true));
+            }
+        };
+    };
+    StandIn standIn({replies({RecordedQueueWithNames({{1, 9, "Film One.avi"}, {2, 3, "setup.exe"}, {3, 1, "Film.One.DVDRip.avi"}}),
+                              // One more on setup.exe, the DVDRip gone, a new name.
+                              RecordedQueueWithNames({{2, 4, nullptr}, {3, 0, nullptr}, {4, 2, "codec.zip"}}),
+                              RecordedQueueWithNames({})}),
+                     // The daemon dropped the connection: the next one starts its ids anew.
+                     replies({RecordedQueueWithNames({{1, 9, "Film One.avi"}, {2, 4, "setup.exe"}, {3, 2, "codec.zip"}})})});
+    auto client = AmuleClient::Connect({"127.0.0.1", standIn.port(), kMd5}, {"test", "1"}, Timeouts{2000ms, 3000ms});
+    ASSERT_TRUE(client);
+    const auto namesNow = [&] {
+        auto queue = client->Queue();
+        EXPECT_TRUE(queue) << (queue ? "" : Describe(queue.error()));
+        std::string shown;
+        if (!queue) return shown;
+        for (const kv::SourceName& n : queue->views.at(*queue->downloads.at(0).hash).sourceNames)
+            shown += n.name + "=" + std::to_string(n.count) + " ";
+        EXPECT_TRUE(queue->views.at(*queue->downloads.at(1).hash).sourceNames.empty()) << "another download's names";
+        return shown;
+    };
+    const std::vector<std::string> expected = {"Film One.avi=9 setup.exe=3 Film.One.DVDRip.avi=1 ",
+                                               "Film One.avi=9 setup.exe=4 codec.zip=2 ",
+                                               "Film One.avi=9 setup.exe=4 codec.zip=2 ",  // no changes: as before
+                                               "Film One.avi=9 setup.exe=4 codec.zip=2 "};  // all anew, same names
+    for (size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(namesNow(), expected[i]) << "reply " << i;
+    EXPECT_EQ(standIn.accepted(), 2);
 }
 
 }  // namespace
