@@ -114,7 +114,7 @@ public:
         ::WinHttpSetTimeouts(session.h, connectMs, connectMs, stallMs, stallMs);
         const Handle connection(::WinHttpConnect(session.h, host.c_str(), parts.nPort, 0));
         if (!connection) return fail(::GetLastError());
-        const Handle req(::WinHttpOpenRequest(connection.h, L"GET", path.empty() ? L"/" : path.c_str(), nullptr,
+        const Handle req(::WinHttpOpenRequest(connection.h, request.postBody ? L"POST" : L"GET", path.empty() ? L"/" : path.c_str(), nullptr,
                                               WINHTTP_NO_REFERER, WINHTTP_DEFAULT_ACCEPT_TYPES,
                                               parts.nScheme == INTERNET_SCHEME_HTTPS ? WINHTTP_FLAG_SECURE : 0));
         if (!req) return fail(::GetLastError());
@@ -125,8 +125,15 @@ public:
         if (UsableLastModified(request.ifModifiedSince, static_cast<int64_t>(std::time(nullptr))) &&
             request.ifModifiedSince.find_first_of("\r\n") == std::string::npos)
             headers += L"If-Modified-Since: " + win::Wide(request.ifModifiedSince) + L"\r\n";
-        if (!::WinHttpSendRequest(req.h, headers.c_str(), static_cast<DWORD>(headers.size()), WINHTTP_NO_REQUEST_DATA, 0,
-                                  0, 0) ||
+        if (request.postBody && !request.contentType.empty() &&
+            request.contentType.find_first_of("\r\n") == std::string::npos)
+            headers += L"Content-Type: " + win::Wide(request.contentType) + L"\r\n";
+        // A POST's body goes with the request (the webhook's notices); a GET has none.
+        const std::string* body = request.postBody ? &*request.postBody : nullptr;
+        const DWORD bodySize = body ? static_cast<DWORD>(body->size()) : 0;
+        if (!::WinHttpSendRequest(req.h, headers.c_str(), static_cast<DWORD>(headers.size()),
+                                  body ? const_cast<char*>(body->data()) : WINHTTP_NO_REQUEST_DATA, bodySize, bodySize,
+                                  0) ||
             !::WinHttpReceiveResponse(req.h, nullptr)) {
             out.timedOut = ::GetLastError() == ERROR_WINHTTP_TIMEOUT;
             return fail(::GetLastError());
