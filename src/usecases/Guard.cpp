@@ -1,7 +1,5 @@
 #include "usecases/Guard.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
@@ -42,18 +40,9 @@ std::string NamesOf(const GuardedRecord& record) {
 }
 
 // What tells one version of the own list from the next without reading it.
-struct Stamp {
-    int64_t size = -1, modifiedNs = 0;
-    uint64_t inode = 0;
-    bool operator==(const Stamp&) const = default;
-};
+using Stamp = std::optional<FileStamp>;
 
-Stamp StampOf(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return {};
-    return {static_cast<int64_t>(st.st_size), int64_t{st.st_mtim.tv_sec} * 1'000'000'000 + st.st_mtim.tv_nsec,
-            static_cast<uint64_t>(st.st_ino)};
-}
+Stamp StampOf(const std::string& path) { return StampOfFile(path); }
 
 struct Seen {
     Finding finding;
