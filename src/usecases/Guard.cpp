@@ -295,4 +295,12 @@ void RunQueueWatch(ListStore& lists, const QueueWatchRequest& request, ChangeSou
     QueueWatch(lists, request, changes, handlers, timing).Run();
 }
 
+std::expected<ListEdited, ListEditFailure> KeepOutForGood(const ProgramHome& home, const Finding& f) {
+    if (!f.download.hash) return std::unexpected(ListEditFailure{ListEditError::NotWritten, {}, "no ed2k hash"});
+    const std::string why = WhyOf(f);
+    return RecordGuarded(OwnListPath(home), *f.download.hash,
+                         f.download.hasSize ? std::optional(f.download.size) : std::nullopt, f.download.name,
+                         why.empty() ? "cancelled by the user" : why);
+}
+
 }  // namespace kv

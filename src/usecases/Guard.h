@@ -3,11 +3,14 @@
 // The watch over aMule's queue, and the guard that keeps fakes out of it.
 
 #include <chrono>
+#include <expected>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "ed2k/Ed2kHash.h"
+#include "lists/OwnList.h"
+#include "settings/Home.h"
 #include "usecases/AmuleSession.h"
 #include "usecases/Check.h"
 #include "usecases/Watch.h"
@@ -73,6 +76,11 @@ struct QueueWatchTiming {
 // once and the watch acts again once it answers. Returns when changes stop.
 void RunQueueWatch(ListStore& lists, const QueueWatchRequest& request, ChangeSource& changes,
                    const QueueWatchHandlers& handlers, const QueueWatchTiming& timing = {});
+
+// A download the user cancelled and wants never again: its hash into the own
+// list with why it was judged so and the name it came under, so that the guard
+// cancels it whenever it comes back, under any name.
+[[nodiscard]] std::expected<ListEdited, ListEditFailure> KeepOutForGood(const ProgramHome& home, const Finding& f);
 
 // Whether the temp directory at path can be read here (aMule on this machine).
 [[nodiscard]] bool TempDirReadable(const std::string& path);

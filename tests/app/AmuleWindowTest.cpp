@@ -115,11 +115,36 @@ TEST_F(AmuleWindow, CheckAmuleListsItsDownloadsAndTheRowMenuPausesResumesAndCanc
     EXPECT_EQ(asked, "Cancel Song.mp3 in aMule and delete what has arrived?");
     EXPECT_NE(Shown(kSongHash), "(not shown)");
     EXPECT_EQ(states(), "Waiting|Waiting");
-    f.onDialog = [](QDialog& d) { static_cast<QMessageBox&>(d).button(QMessageBox::Yes)->click(); };
+    // Yes to the cancel, then "never again?": No cancels it only; Yes keeps its hash out for good.
+    QStringList answers;
+    const auto answer = [&](std::initializer_list<QMessageBox::StandardButton> buttons) {
+        auto left = std::make_shared<std::vector<QMessageBox::StandardButton>>(buttons);
+        f.onDialog = [&answers, left](QDialog& d) {
+            auto& box = static_cast<QMessageBox&>(d);
+            answers << box.text();
+            box.button(left->front())->click();
+            left->erase(left->begin());
+        };
+    };
+    answer({QMessageBox::Yes, QMessageBox::No});
     f.MenuItem(song, "RowMenuAmuleCancel");
     EXPECT_EQ(f.w->stStatus()->text(), "Cancelled in aMule: Song.mp3");
     EXPECT_TRUE(Shown(kSongHash) == "(not shown)" && Shown(kFilmHash) != "(not shown)");
     EXPECT_EQ(states(), "Waiting|Cancelled");
+    const std::string own = f.home.File("MYFAKES.DAT");
+    EXPECT_FALSE(kv::FileExists(own)) << "a cancel alone records nothing";
+
+    answers.clear();
+    answer({QMessageBox::Yes, QMessageBox::Yes});
+    f.MenuItem(film, "RowMenuAmuleCancel");
+    ASSERT_EQ(answers.size(), 2);
+    EXPECT_TRUE(answers[1].startsWith("And never download Film One.avi again?")) << answers[1].toStdString();
+    EXPECT_EQ(f.w->stStatus()->text(), "Cancelled in aMule and kept out for good: Film One.avi");
+    EXPECT_EQ(Shown(kFilmHash), "(not shown)");
+    const std::string record = kv::ReadWholeFile(own).value_or("");
+    EXPECT_NE(record.find(kFilmHash), std::string::npos) << record;
+    EXPECT_NE(record.find("Film One.avi"), std::string::npos) << record;
+    EXPECT_EQ(record.find(kSongHash), std::string::npos) << record;
     EXPECT_TRUE(f.boxes.isEmpty()) << f.boxes.join(";").toStdString();
 }
 

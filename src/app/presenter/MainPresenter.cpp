@@ -12,6 +12,7 @@
 #include "common/StringUtil.h"
 #include "ed2k/LinkText.h"
 #include "lists/OwnList.h"
+#include "usecases/Guard.h"
 #include "usecases/OwnListEdit.h"
 #include "usecases/ProgramVersion.h"
 #include "usecases/ReportText.h"
@@ -348,6 +349,9 @@ bool MainPresenter::ActInAmule(AmuleAction action) {
     if (action == AmuleAction::Cancel &&
         !view_.Confirm(msg::AmuleCancelQuestion(JoinedNames(selected)), msg::AmuleCancelTitle()))
         return false;
+    // Cancelled alone, the same file comes back from the next search or link: kept out, it never does.
+    const bool forGood = action == AmuleAction::Cancel &&
+                         view_.Confirm(msg::AmuleNeverAgainQuestion(JoinedNames(selected)), msg::AmuleCancelTitle());
     auto amule = AmuleSession::Open(session_);
     if (!amule) {
         view_.MessageBox(msg::AmuleFailed(amule.error().Describe()), BoxIcon::Critical, msg::kAppTitle);
@@ -365,6 +369,18 @@ bool MainPresenter::ActInAmule(AmuleAction action) {
                                                            : ClientState::Cancelled;
     for (const Finding& f : selected) view_.SetClientState(*f.download.hash, now);
     const std::string names = JoinedNames(selected);
+    if (forGood) {
+        for (const Finding& f : selected) {
+            if (const auto kept = KeepOutForGood(session_, f); !kept) {
+                view_.MessageBox(kept.error().busy ? msg::DirectoryBusy(*kept.error().busy) : kept.error().failure,
+                                 BoxIcon::Critical, msg::kAppTitle);
+                return false;
+            }
+        }
+        view_.SetCaption(msg::ListCaption(static_cast<int64_t>(session_.lists.ReloadExtras().records)));
+        view_.SetStatus(msg::AmuleKeptOut(names));
+        return true;
+    }
     view_.SetStatus(action == AmuleAction::Pause    ? msg::AmulePaused(names)
                     : action == AmuleAction::Resume ? msg::AmuleResumed(names)
                                                    : msg::AmuleCancelled(names));

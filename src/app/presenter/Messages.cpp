@@ -251,6 +251,14 @@ std::string AmuleActFailed(const std::string& name, const std::string& why) {
 std::string AmuleCancelQuestion(const std::string& names) {
     return W(QT_TRANSLATE_NOOP("Messages", "Cancel %1 in aMule and delete what has arrived?"), {S(names)});
 }
+std::string AmuleNeverAgainQuestion(const std::string& names) {
+    return W(QT_TRANSLATE_NOOP("Messages", "And never download %1 again? Its hash goes into your own list, and the "
+                                           "guard cancels it whenever it comes back, under any name."),
+             {S(names)});
+}
+std::string AmuleKeptOut(const std::string& names) {
+    return W(QT_TRANSLATE_NOOP("Messages", "Cancelled in aMule and kept out for good: %1"), {S(names)});
+}
 std::string AmuleLinksAdded(int32_t added, size_t links) {
     return W(QT_TRANSLATE_NOOP("Messages", "Clean links added to aMule: %1 of %2"),
              {std::to_string(added), std::to_string(links)});

@@ -123,6 +123,8 @@ std::string AmuleResumed(const std::string& names);
 std::string AmuleCancelled(const std::string& names);
 std::string AmuleActFailed(const std::string& name, const std::string& why);
 std::string AmuleCancelQuestion(const std::string& names);
+std::string AmuleNeverAgainQuestion(const std::string& names);
+std::string AmuleKeptOut(const std::string& names);
 std::string AmuleLinksAdded(int32_t added, size_t links);
 std::string AmuleLinkRefused(const std::string& name, const std::string& why);
 

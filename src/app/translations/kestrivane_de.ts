@@ -356,6 +356,14 @@ Menü &apos;Datei, Öffnen ...&apos; benutzen</translation>
         <translation>%1 in aMule abbrechen und das bereits Empfangene löschen?</translation>
     </message>
     <message>
+        <source>And never download %1 again? Its hash goes into your own list, and the guard cancels it whenever it comes back, under any name.</source>
+        <translation>Und %1 nie wieder herunterladen? Der Hash kommt in Ihre eigene Liste, und der Wächter bricht den Download ab, wann immer er wiederkommt, unter welchem Namen auch immer.</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule and kept out for good: %1</source>
+        <translation>In aMule abgebrochen und für immer ferngehalten: %1</translation>
+    </message>
+    <message>
         <source>Clean links added to aMule: %1 of %2</source>
         <translation>Saubere Links zu aMule hinzugefügt: %1 von %2</translation>
     </message>

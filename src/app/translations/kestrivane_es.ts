@@ -356,6 +356,14 @@ Use el menú &apos;Archivo, Abrir ...&apos;</translation>
         <translation>¿Cancelar %1 en aMule y borrar lo que ya ha llegado?</translation>
     </message>
     <message>
+        <source>And never download %1 again? Its hash goes into your own list, and the guard cancels it whenever it comes back, under any name.</source>
+        <translation>¿Y no volver a descargar nunca %1? Su hash va a su propia lista, y la guardia lo cancela siempre que vuelva, con cualquier nombre.</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule and kept out for good: %1</source>
+        <translation>Cancelado en aMule y apartado para siempre: %1</translation>
+    </message>
+    <message>
         <source>Clean links added to aMule: %1 of %2</source>
         <translation>Enlaces limpios añadidos a aMule: %1 de %2</translation>
     </message>

@@ -356,6 +356,14 @@ Utilisez le menu &apos;Fichier, Ouvrir ...&apos;</translation>
         <translation>Annuler %1 dans aMule et supprimer ce qui est déjà arrivé ?</translation>
     </message>
     <message>
+        <source>And never download %1 again? Its hash goes into your own list, and the guard cancels it whenever it comes back, under any name.</source>
+        <translation>Et ne plus jamais télécharger %1 ? Son hash va dans votre propre liste, et la garde l'annule chaque fois qu'il revient, sous n'importe quel nom.</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule and kept out for good: %1</source>
+        <translation>Annulé dans aMule et écarté pour de bon : %1</translation>
+    </message>
+    <message>
         <source>Clean links added to aMule: %1 of %2</source>
         <translation>Liens sains ajoutés à aMule : %1 sur %2</translation>
     </message>

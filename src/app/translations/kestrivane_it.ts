@@ -356,6 +356,14 @@ Usare il menu &apos;File, Apri ...&apos;</translation>
         <translation>Annullare %1 in aMule ed eliminare ciò che è già arrivato?</translation>
     </message>
     <message>
+        <source>And never download %1 again? Its hash goes into your own list, and the guard cancels it whenever it comes back, under any name.</source>
+        <translation>E non scaricare mai più %1? Il suo hash va nella tua lista personale, e la guardia lo annulla ogni volta che ritorna, con qualsiasi nome.</translation>
+    </message>
+    <message>
+        <source>Cancelled in aMule and kept out for good: %1</source>
+        <translation>Annullato in aMule e tenuto fuori per sempre: %1</translation>
+    </message>
+    <message>
         <source>Clean links added to aMule: %1 of %2</source>
         <translation>Link puliti aggiunti ad aMule: %1 di %2</translation>
     </message>
