@@ -22,18 +22,17 @@ void CheckSameFiles(const kv::Collection& a, const kv::Collection& b) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    std::string error;
-    const auto c = kv::ReadCollection(bytes, &error);
+    const auto c = kv::ReadCollection(bytes);
     if (!c) {
-        KV_FUZZ_CHECK(!error.empty());
+        KV_FUZZ_CHECK(!c.error().empty());
         return 0;
     }
     // Each file costs at least a hash of 16 bytes (binary) or a 32-digit one (text).
     KV_FUZZ_CHECK(c->files.size() <= size / 16);
     if (c->files.empty()) return 0;
 
-    const auto binary = kv::ReadCollection(kv::WriteBinaryCollection(*c), &error);
-    if (!binary) std::fprintf(stderr, "%s\n", error.c_str());
+    const auto binary = kv::ReadCollection(kv::WriteBinaryCollection(*c));
+    if (!binary) std::fprintf(stderr, "%s\n", binary.error().c_str());
     KV_FUZZ_CHECK(binary.has_value());
     KV_FUZZ_CHECK(binary->form == kv::Collection::Form::kBinary && binary->errors.empty());
     CheckSameFiles(*c, *binary);
@@ -41,8 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         KV_FUZZ_CHECK(binary->name == c->name && binary->author == c->author);
     }
 
-    const auto text = kv::ReadCollection(kv::WriteTextCollection(*c), &error);
-    if (!text) std::fprintf(stderr, "%s\n", error.c_str());
+    const auto text = kv::ReadCollection(kv::WriteTextCollection(*c));
+    if (!text) std::fprintf(stderr, "%s\n", text.error().c_str());
     KV_FUZZ_CHECK(text.has_value());
     KV_FUZZ_CHECK(text->form == kv::Collection::Form::kText);
     CheckSameFiles(*c, *text);

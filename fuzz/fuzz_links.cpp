@@ -13,9 +13,8 @@ namespace {
 void CheckRoundTrip(const kv::Ed2kLink& link) {
     KV_FUZZ_CHECK(link.size > 0 && link.size < kv::kMaxEd2kFileSize);
     const std::string text = link.Text();
-    std::string error;
-    const auto again = kv::Ed2kLink::Parse(text, &error);
-    if (!again) std::fprintf(stderr, "%s\n", error.c_str());
+    const auto again = kv::Ed2kLink::Parse(text);
+    if (!again) std::fprintf(stderr, "%s\n", again.error().c_str());
     KV_FUZZ_CHECK(again.has_value());
     KV_FUZZ_CHECK(again->name == link.name);
     KV_FUZZ_CHECK(again->size == link.size);
@@ -26,12 +25,10 @@ void CheckRoundTrip(const kv::Ed2kLink& link) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    std::string error;
-    if (const auto link = kv::Ed2kLink::Parse(text, &error)) CheckRoundTrip(*link);
-    else KV_FUZZ_CHECK(!error.empty());
-    error.clear();
-    if (const auto magnet = kv::ParseMagnet(text, &error)) CheckRoundTrip(*magnet);
-    else KV_FUZZ_CHECK(!error.empty());
+    if (const auto link = kv::Ed2kLink::Parse(text)) CheckRoundTrip(*link);
+    else KV_FUZZ_CHECK(!link.error().empty());
+    if (const auto magnet = kv::ParseMagnet(text)) CheckRoundTrip(*magnet);
+    else KV_FUZZ_CHECK(!magnet.error().empty());
 
     for (const kv::LinkCandidate& c : kv::FindLinks(text)) {
         KV_FUZZ_CHECK(c.ok() || !c.error.empty());

@@ -10,19 +10,17 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    std::string error;
-    if (const auto spam = kv::ReadSearchSpam(bytes, &error)) {
+    if (const auto spam = kv::ReadSearchSpam(bytes)) {
         KV_FUZZ_CHECK((spam->spam.size() + spam->notSpam.size()) * 16 <= size);
-        const auto again = kv::ReadSearchSpam(kv::WriteSearchSpam(*spam), &error);
+        const auto again = kv::ReadSearchSpam(kv::WriteSearchSpam(*spam));
         KV_FUZZ_CHECK(again.has_value());
         KV_FUZZ_CHECK(again->spam == spam->spam && again->notSpam == spam->notSpam);
         KV_FUZZ_CHECK(again->names == spam->names && again->sizes == spam->sizes);
     } else {
-        KV_FUZZ_CHECK(!error.empty());
+        KV_FUZZ_CHECK(!spam.error().empty());
     }
 
-    error.clear();
-    if (const auto cancelled = kv::ReadCancelled(bytes, &error)) {
+    if (const auto cancelled = kv::ReadCancelled(bytes)) {
         KV_FUZZ_CHECK(cancelled->size() * 16 <= size);
         // Hashes from the input: whether they count as cancelled survives a rewrite.
         std::vector<kv::Ed2kHash> probes;
@@ -31,19 +29,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::vector<kv::Ed2kHash> in;
             for (const auto& h : probes)
                 if (cancelled->Contains(h)) in.push_back(h);
-            const auto again = kv::ReadCancelled(kv::WriteAmuleCanceled(in), &error);
+            const auto again = kv::ReadCancelled(kv::WriteAmuleCanceled(in));
             KV_FUZZ_CHECK(again.has_value() && again->size() <= in.size());
             for (const auto& h : probes) KV_FUZZ_CHECK(again->Contains(h) == cancelled->Contains(h));
         } else if (cancelled->form() == kv::CancelledList::Form::kEmuleSalted) {
             std::vector<kv::Ed2kHash> in;
             for (const auto& h : probes)
                 if (cancelled->Contains(h)) in.push_back(h);
-            const auto again = kv::ReadCancelled(kv::WriteEmuleCancelled(cancelled->seed(), in), &error);
+            const auto again = kv::ReadCancelled(kv::WriteEmuleCancelled(cancelled->seed(), in));
             KV_FUZZ_CHECK(again.has_value());
             for (const auto& h : probes) KV_FUZZ_CHECK(again->Contains(h) == cancelled->Contains(h));
         }
     } else {
-        KV_FUZZ_CHECK(!error.empty());
+        KV_FUZZ_CHECK(!cancelled.error().empty());
     }
     return 0;
 }

@@ -22,11 +22,7 @@ constexpr uint8_t kEmuleCancelled = 0x0F;
 constexpr uint8_t kEmuleCancelledVersion = 0x01;
 constexpr uint8_t kAmuleCanceled = 0x21;
 
-template <typename T>
-std::optional<T> Fail(std::string* error, std::string text) {
-    if (error) *error = std::move(text);
-    return std::nullopt;
-}
+std::unexpected<std::string> Fail(std::string text) { return std::unexpected(std::move(text)); }
 
 std::string Counted(uint32_t count, uint32_t read, const char* what) {
     return "The file says it holds " + std::to_string(count) + " " + what + ", but it ends after " +
@@ -35,19 +31,19 @@ std::string Counted(uint32_t count, uint32_t read, const char* what) {
 
 }  // namespace
 
-std::optional<SpamList> ReadSearchSpam(std::string_view bytes, std::string* error) {
+std::expected<SpamList, std::string> ReadSearchSpam(std::string_view bytes) {
     met::ByteReader in(bytes);
     uint8_t header = 0;
     if (!in.U8(header) || header != kSpamHeader)
-        return Fail<SpamList>(error, "This is not an eMule SearchSpam.met (wrong first byte).");
+        return Fail("This is not an eMule SearchSpam.met (wrong first byte).");
     uint32_t count = 0;
-    if (!in.U32(count)) return Fail<SpamList>(error, "The SearchSpam.met ends inside its header.");
+    if (!in.U32(count)) return Fail("The SearchSpam.met ends inside its header.");
     SpamList list;
     std::string why;
     for (uint32_t i = 0; i < count; ++i) {
         met::Tag tag;
         if (!met::ReadTag(in, tag, &why)) {
-            return Fail<SpamList>(error, in.AtEnd() ? Counted(count, i, "entries")
+            return Fail(in.AtEnd() ? Counted(count, i, "entries")
                                                     : "Entry " + std::to_string(i + 1) +
                                                           " of the SearchSpam.met cannot be read: " + why + ".");
         }
@@ -107,26 +103,26 @@ bool CancelledList::Contains(const Ed2kHash& fileHash) const {
     return entries_.count(fileHash) != 0;
 }
 
-std::optional<CancelledList> ReadCancelled(std::string_view bytes, std::string* error) {
+std::expected<CancelledList, std::string> ReadCancelled(std::string_view bytes) {
     met::ByteReader in(bytes);
     uint8_t header = 0;
-    if (!in.U8(header)) return Fail<CancelledList>(error, "The list of cancelled downloads is empty.");
+    if (!in.U8(header)) return Fail("The list of cancelled downloads is empty.");
 
     if (header == kAmuleCanceled) {
         // aMule: count, then plain 16-byte hashes.
         uint32_t count = 0;
-        if (!in.U32(count)) return Fail<CancelledList>(error, "The canceled.met ends inside its header.");
+        if (!in.U32(count)) return Fail("The canceled.met ends inside its header.");
         CancelledList list(CancelledList::Form::kAmule, 0);
         for (uint32_t i = 0; i < count; ++i) {
             std::string_view raw;
-            if (!in.Bytes(16, raw)) return Fail<CancelledList>(error, Counted(count, i, "hashes"));
+            if (!in.Bytes(16, raw)) return Fail(Counted(count, i, "hashes"));
             const Ed2kHash h = Ed2kHash::FromRaw(raw.data());
             if (!h.IsZero()) list.AddStored(h);
         }
         return list;
     }
     if (header != kEmuleCancelled && header != kEmuleCancelledOld)
-        return Fail<CancelledList>(error, "This is not a list of cancelled downloads (wrong first byte).");
+        return Fail("This is not a list of cancelled downloads (wrong first byte).");
 
     // eMule: [version, seed,] count, then per entry a hash and a count of tags
     // kept for later versions. The old form (0x0E) stored plain hashes.
@@ -135,23 +131,23 @@ std::optional<CancelledList> ReadCancelled(std::string_view bytes, std::string* 
     if (salted) {
         uint8_t version = 0;
         if (!in.U8(version) || !in.U32(seed))
-            return Fail<CancelledList>(error, "The cancelled.met ends inside its header.");
+            return Fail("The cancelled.met ends inside its header.");
         if (version > kEmuleCancelledVersion)
-            return Fail<CancelledList>(error, "The cancelled.met has version " + std::to_string(version) +
+            return Fail("The cancelled.met has version " + std::to_string(version) +
                                                   ", newer than this program reads.");
     }
     uint32_t count = 0;
-    if (!in.U32(count)) return Fail<CancelledList>(error, "The cancelled.met ends inside its header.");
+    if (!in.U32(count)) return Fail("The cancelled.met ends inside its header.");
     CancelledList list(salted ? CancelledList::Form::kEmuleSalted : CancelledList::Form::kEmuleUnsalted, seed);
     std::string why;
     for (uint32_t i = 0; i < count; ++i) {
         std::string_view raw;
         uint8_t tagCount = 0;
-        if (!in.Bytes(16, raw) || !in.U8(tagCount)) return Fail<CancelledList>(error, Counted(count, i, "entries"));
+        if (!in.Bytes(16, raw) || !in.U8(tagCount)) return Fail(Counted(count, i, "entries"));
         for (uint8_t t = 0; t < tagCount; ++t) {
             met::Tag tag;
             if (!met::ReadTag(in, tag, &why))
-                return Fail<CancelledList>(error, in.AtEnd() ? Counted(count, i, "entries")
+                return Fail(in.AtEnd() ? Counted(count, i, "entries")
                                                              : "Entry " + std::to_string(i + 1) +
                                                                    " of the cancelled.met cannot be read: " + why + ".");
         }

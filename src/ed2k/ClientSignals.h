@@ -4,6 +4,7 @@
 // filter and both clients' lists of cancelled downloads.
 
 #include <cstdint>
+#include <expected>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,8 +26,8 @@ struct SpamList {
     bool IsSpam(const Ed2kHash& hash) const { return spam.count(hash) != 0; }
 };
 
-// nullopt (with `error`) when the file is not a SearchSpam.met or is cut short.
-std::optional<SpamList> ReadSearchSpam(std::string_view bytes, std::string* error = nullptr);
+// What is wrong, for a person, when the file is not a SearchSpam.met or is cut short.
+[[nodiscard]] std::expected<SpamList, std::string> ReadSearchSpam(std::string_view bytes);
 // As eMule writes it: names, sizes, then the hashes.
 std::string WriteSearchSpam(const SpamList& list);
 
@@ -57,7 +58,7 @@ private:
 Ed2kHash SaltedCancelledEntry(uint32_t seed, const Ed2kHash& fileHash);
 
 // Either client's file, told apart by its first byte.
-std::optional<CancelledList> ReadCancelled(std::string_view bytes, std::string* error = nullptr);
+[[nodiscard]] std::expected<CancelledList, std::string> ReadCancelled(std::string_view bytes);
 
 // Writers that build the files the way the clients do.
 std::string WriteEmuleCancelled(uint32_t seed, const std::vector<Ed2kHash>& fileHashes);

@@ -26,10 +26,7 @@ bool IsBase32(std::string_view s) {
     });
 }
 
-std::optional<Collection> Fail(std::string* error, std::string text) {
-    if (error) *error = std::move(text);
-    return std::nullopt;
-}
+std::unexpected<std::string> Fail(std::string text) { return std::unexpected(std::move(text)); }
 
 // One file record's tags made into a link; nullopt (with `why`) when it lacks
 // what a link needs.
@@ -79,25 +76,25 @@ std::optional<Ed2kLink> LinkFromTags(const std::vector<met::Tag>& tags, std::str
     return link;
 }
 
-std::optional<Collection> ReadBinary(std::string_view bytes, std::string* error) {
+std::expected<Collection, std::string> ReadBinary(std::string_view bytes) {
     met::ByteReader in(bytes);
     uint32_t version = 0, headerTags = 0;
     in.U32(version);
-    if (!in.U32(headerTags)) return Fail(error, "The collection ends inside its header.");
+    if (!in.U32(headerTags)) return Fail("The collection ends inside its header.");
 
     Collection c;
     c.form = Collection::Form::kBinary;
     std::string why;
     for (uint32_t i = 0; i < headerTags; ++i) {
         met::Tag tag;
-        if (!met::ReadTag(in, tag, &why)) return Fail(error, "The collection header cannot be read: " + why + ".");
+        if (!met::ReadTag(in, tag, &why)) return Fail("The collection header cannot be read: " + why + ".");
         if (!tag.name.empty()) continue;
         if (tag.id == kTagName && tag.IsString()) c.name = std::string(met::WithoutBom(tag.bytes));
         if (tag.id == kTagAuthor && tag.IsString()) c.author = std::string(met::WithoutBom(tag.bytes));
         if (tag.id == kTagAuthorKey && tag.type == met::kBlob) c.authorKey = std::string(tag.bytes);
     }
     uint32_t fileCount = 0;
-    if (!in.U32(fileCount)) return Fail(error, "The collection ends before its list of files.");
+    if (!in.U32(fileCount)) return Fail("The collection ends before its list of files.");
 
     // Counts come from the file: nothing is reserved from them, and every
     // step consumes bytes, so a false count ends at the end of the data.
@@ -136,7 +133,7 @@ std::optional<Collection> ReadBinary(std::string_view bytes, std::string* error)
     return c;
 }
 
-std::optional<Collection> ReadText(std::string_view bytes, std::string* error) {
+std::expected<Collection, std::string> ReadText(std::string_view bytes) {
     Collection c;
     c.form = Collection::Form::kText;
     bytes = met::WithoutBom(bytes);
@@ -154,30 +151,29 @@ std::optional<Collection> ReadText(std::string_view bytes, std::string* error) {
             c.errors.push_back(where + "longer than 64 KiB, skipped.");
             continue;
         }
-        std::string why;
-        if (auto link = Ed2kLink::Parse(line, &why))
+        if (auto link = Ed2kLink::Parse(line))
             c.files.push_back(std::move(*link));
         else
-            c.errors.push_back(where + why);
+            c.errors.push_back(where + link.error());
     }
     if (c.files.empty()) {
         std::string text = "This is not an eMule collection: it holds no ed2k file links.";
         if (!c.errors.empty()) text += " (" + c.errors.front() + ")";
-        return Fail(error, text);
+        return Fail(text);
     }
     return c;
 }
 
 }  // namespace
 
-std::optional<Collection> ReadCollection(std::string_view bytes, std::string* error) {
+std::expected<Collection, std::string> ReadCollection(std::string_view bytes) {
     if (bytes.size() >= 4) {
         met::ByteReader in(bytes);
         uint32_t version = 0;
         in.U32(version);
-        if (version == 1 || version == 2) return ReadBinary(bytes, error);
+        if (version == 1 || version == 2) return ReadBinary(bytes);
     }
-    return ReadText(bytes, error);
+    return ReadText(bytes);
 }
 
 std::string WriteBinaryCollection(const Collection& collection) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <expected>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,7 +28,7 @@ struct Collection {
 // Either form: the binary one starts with version 1 or 2 as a uint32, anything
 // else is read as text. nullopt (with `error`) when nothing in it is a
 // collection: a broken binary header, or text without a single link.
-std::optional<Collection> ReadCollection(std::string_view bytes, std::string* error = nullptr);
+[[nodiscard]] std::expected<Collection, std::string> ReadCollection(std::string_view bytes);
 
 // The binary form as eMule writes it: version 2 only when a file needs it,
 // the header in old long-form tags, the files in short-form tags. No signature.

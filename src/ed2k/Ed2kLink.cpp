@@ -270,7 +270,9 @@ bool ParseTail(const Fields& fields, Ed2kLink& link, std::string* error) {
 
 }  // namespace
 
-std::optional<Ed2kLink> Ed2kLink::Parse(std::string_view text, std::string* error) {
+namespace {
+
+std::optional<Ed2kLink> ParseFileLink(std::string_view text, std::string* error) {
     text = Trim(text);
     if (!StartsWithNoCase(text, "ed2k://")) {
         Fail(error, "This is not an ed2k link (it does not start with ed2k://).");
@@ -305,6 +307,14 @@ std::optional<Ed2kLink> Ed2kLink::Parse(std::string_view text, std::string* erro
     return link;
 }
 
+}  // namespace
+
+std::expected<Ed2kLink, std::string> Ed2kLink::Parse(std::string_view text) {
+    std::string error;
+    if (auto link = ParseFileLink(text, &error)) return std::move(*link);
+    return std::unexpected(std::move(error));
+}
+
 std::string Ed2kLink::Text() const {
     return "ed2k://|file|" + EncodeName(name) + "|" + std::to_string(size) + "|" + hash.ToHex() + "|/";
 }
@@ -314,7 +324,9 @@ std::string Ed2kLink::HtmlAnchor() const {
     return "<a href=\"" + HtmlEscape(href) + "\">" + HtmlEscape(name) + "</a>";
 }
 
-std::optional<Ed2kLink> ParseMagnet(std::string_view text, std::string* error) {
+namespace {
+
+std::optional<Ed2kLink> ParseMagnetLink(std::string_view text, std::string* error) {
     text = Trim(text);
     if (!StartsWithNoCase(text, "magnet:?")) {
         Fail(error, "This is not a magnet link (it does not start with magnet:?).");
@@ -367,6 +379,14 @@ std::optional<Ed2kLink> ParseMagnet(std::string_view text, std::string* error) {
     }
     if (!ParseName(*name, link.name, true, error)) return std::nullopt;
     return link;
+}
+
+}  // namespace
+
+std::expected<Ed2kLink, std::string> ParseMagnet(std::string_view text) {
+    std::string error;
+    if (auto link = ParseMagnetLink(text, &error)) return std::move(*link);
+    return std::unexpected(std::move(error));
 }
 
 }  // namespace kv

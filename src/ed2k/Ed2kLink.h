@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <expected>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,9 +24,8 @@ struct Ed2kLink {
     std::vector<std::string> urls;      // s=
     std::vector<std::string> sources;   // "host:port" from the |sources,…| part
 
-    // nullopt for anything that is not a well-formed file link; `error` then
-    // says what is wrong, for a person.
-    static std::optional<Ed2kLink> Parse(std::string_view text, std::string* error = nullptr);
+    // Anything that is not a well-formed file link: what is wrong, for a person.
+    [[nodiscard]] static std::expected<Ed2kLink, std::string> Parse(std::string_view text);
 
     // ed2k://|file|NAME|SIZE|HASH|/ with '%', '|' and control bytes of the
     // name percent-encoded; every other byte is kept as it is.
@@ -35,9 +35,9 @@ struct Ed2kLink {
     std::string HtmlAnchor() const;
 };
 
-// A magnet link carrying xt=urn:ed2k:HASH (xl= size, dn= name). nullopt when
-// it has no ed2k hash (a BitTorrent magnet) or no usable size or name.
-std::optional<Ed2kLink> ParseMagnet(std::string_view text, std::string* error = nullptr);
+// A magnet link carrying xt=urn:ed2k:HASH (xl= size, dn= name). What is wrong
+// when it has no ed2k hash (a BitTorrent magnet) or no usable size or name.
+[[nodiscard]] std::expected<Ed2kLink, std::string> ParseMagnet(std::string_view text);
 
 // Files larger than this are refused by both clients.
 inline constexpr uint64_t kMaxEd2kFileSize = 256ULL << 30;

@@ -152,20 +152,21 @@ void ScanLine(std::string_view line, size_t lineNumber, LinkSink& sink) {
         const bool escaped = quoted && raw.find('&') != std::string_view::npos;
         const std::string decoded = escaped ? HtmlDecode(raw) : std::string();
         const std::string_view text = escaped ? std::string_view(decoded) : raw;
-        std::string error;
-        std::optional<Ed2kLink> link;
+        std::expected<Ed2kLink, std::string> parsed;
         if (isMagnet) {
             if (!ContainsNoCase(text, "urn:ed2k")) continue;
-            link = ParseMagnet(text, &error);
+            parsed = ParseMagnet(text);
         } else {
             static constexpr std::string_view kOthers[] = {"|server|", "|serverlist|", "|nodeslist|", "|search|"};
             bool other = false;
             for (std::string_view o : kOthers) other = other || MatchAt(text, 7, o);
             if (other) continue;
-            link = Ed2kLink::Parse(text, &error);
+            parsed = Ed2kLink::Parse(text);
         }
-        if (link) error.clear();
-        sink.Found(lineNumber, raw, std::move(link), std::move(error));
+        if (parsed)
+            sink.Found(lineNumber, raw, std::move(*parsed), std::string());
+        else
+            sink.Found(lineNumber, raw, std::nullopt, std::move(parsed.error()));
     }
 }
 

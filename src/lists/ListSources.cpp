@@ -52,13 +52,17 @@ SignalReading ReadSignalOnce(const std::string& path, const std::string& name) {
     if (!read.bytes) {
         r.error = "cannot be read";
     } else if (name == "SearchSpam.met") {
-        if (auto spam = ReadSearchSpam(*read.bytes, &r.error)) {
+        if (auto spam = ReadSearchSpam(*read.bytes)) {
             auto kept = std::make_shared<SpamList>(std::move(*spam));
             r.holds = [kept](const Ed2kHash& h) { return kept->IsSpam(h); };
+        } else {
+            r.error = spam.error();
         }
-    } else if (auto cancelled = ReadCancelled(*read.bytes, &r.error)) {
+    } else if (auto cancelled = ReadCancelled(*read.bytes)) {
         auto kept = std::make_shared<CancelledList>(std::move(*cancelled));
         r.holds = [kept](const Ed2kHash& h) { return kept->Contains(h); };
+    } else {
+        r.error = cancelled.error();
     }
     if (!r.holds && r.error.empty()) r.error = "not readable";
     return r;

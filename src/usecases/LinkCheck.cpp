@@ -96,10 +96,9 @@ LinkReport CheckLinks(std::string_view input, const FakeCatalogue& fakes, LinkPr
 
     if (LooksLikeBinaryCollection(input)) {
         report.source = LinkReport::Source::BinaryCollection;
-        std::string error;
-        std::optional<Collection> c = ReadCollection(input, &error);
+        auto c = ReadCollection(input);
         if (!c) {
-            report.refused = error;
+            report.refused = c.error();
             return report;
         }
         report.collectionName = c->name;

@@ -15,8 +15,8 @@ std::string Raw(const Ed2kHash& h) { return std::string(reinterpret_cast<const c
 // What a reader says of bytes it refuses ("read" when it takes them).
 template <typename Reader>
 std::string ErrorOf(Reader read, const std::string& bytes) {
-    std::string error;
-    return read(bytes, &error) ? "read" : error;
+    const auto r = read(bytes);
+    return r ? "read" : r.error();
 }
 
 // Which of kH1, kH2, kH3 a list of cancelled downloads holds, e.g. "1-3".
@@ -36,9 +36,8 @@ TEST(SearchSpam, ReadsEmulesTags) {
     b += std::string("\x81\x03", 2) + Raw(kH2);                           // ... cleared by the user
     b += std::string("\x83\x05", 2) + Le32(0x04030201);                   // server IP
     b += std::string("\x87\x08", 2) + Le32(12) + std::string(12, '\0');   // UDP server ratio
-    std::string error;
-    const auto list = ReadSearchSpam(b, &error);
-    ASSERT_TRUE(list) << error;
+    const auto list = ReadSearchSpam(b);
+    ASSERT_TRUE(list) << list.error();
     EXPECT_TRUE(list->IsSpam(kH1));
     EXPECT_FALSE(list->IsSpam(kH2));
 }
@@ -64,9 +63,8 @@ TEST(Cancelled, EmuleSaltsEntriesWithTheSeed) {
     // The file as eMule writes it: header, version, seed, count, entries with a tag count.
     const std::string bytes = std::string("\x0F\x01", 2) + Le32(seed) + Le32(2) + Raw(expected) + '\0' +
                               Raw(SaltedCancelledEntry(seed, kH1)) + std::string("\x01\x89\x01\x07", 4);
-    std::string error;
-    const auto list = ReadCancelled(bytes, &error);
-    ASSERT_TRUE(list) << error;
+    const auto list = ReadCancelled(bytes);
+    ASSERT_TRUE(list) << list.error();
     EXPECT_EQ(list->size(), 2u);
     EXPECT_TRUE(list->Contains(fileHash));
     EXPECT_FALSE(list->Contains(expected));  // the stored value is not itself a cancelled hash

@@ -38,9 +38,8 @@ TEST(Collection, ReadsEmulesBinaryLayout) {
     b += std::string("\x9D\x01", 2) + "Some film.avi";           // short string: 0x11 + 13 - 1
     b += std::string("\x89\xF7\x04", 3);                         // rating
     b += std::string("\x82\xF6", 2) + std::string("\x14\x00", 2) + "a twenty-byte remark";  // comment
-    std::string error;
-    const auto c = ReadCollection(b, &error);
-    ASSERT_TRUE(c) << error;
+    const auto c = ReadCollection(b);
+    ASSERT_TRUE(c) << c.error();
     EXPECT_EQ(c->form, Collection::Form::kBinary);
     EXPECT_EQ(c->name, "Films");
     EXPECT_EQ(Files(*c), std::vector<std::string>{File("Some film.avi", 734003200, kH1).Text() + " "});
@@ -55,9 +54,8 @@ TEST(Collection, TruncatedAndLyingBinaryFiles) {
     const std::string whole = WriteBinaryCollection(in);
     ASSERT_EQ(whole.substr(0, 4), Le32(2));
     // A cut keeps the files before it and says so.
-    std::string error;
-    const auto cut = ReadCollection(whole.substr(0, whole.size() - 3), &error);
-    ASSERT_TRUE(cut) << error;
+    const auto cut = ReadCollection(whole.substr(0, whole.size() - 3));
+    ASSERT_TRUE(cut) << cut.error();
     EXPECT_EQ(Files(*cut), (std::vector<std::string>{in.files[0].Text() + " ", cut->errors.at(0)}));
 
     const std::string head = Le32(1) + Le32(0), one = head + Le32(1);
@@ -74,9 +72,9 @@ TEST(Collection, TruncatedAndLyingBinaryFiles) {
          "read: File 1 of the collection is skipped: its file name contains a NUL byte."},
     };
     for (const auto& [bytes, said] : kCases) {
-        const auto c = ReadCollection(bytes, &error);
+        const auto c = ReadCollection(bytes);
         const auto files = c ? Files(*c) : std::vector<std::string>{};  // no file, one error
-        EXPECT_EQ(c ? "read: " + (files.size() == 1 ? files[0] : "?") : error, said);
+        EXPECT_EQ(c ? "read: " + (files.size() == 1 ? files[0] : "?") : c.error(), said);
     }
 }
 
@@ -86,15 +84,13 @@ TEST(Collection, TextForm) {
     const std::string text = "\xEF\xBB\xBF# made by hand\r\n" + a + "\r\n\r\n   \r\n#ed2k://|file|hidden|1|" +
                              std::string(32, '3') + "|/\n" + "ed2k://|file|bad|0|" + std::string(32, '4') +
                              "|/\n  " + b + "  \n" + std::string(kMaxLinkLineLength + 1, 'x');
-    std::string error;
-    const auto c = ReadCollection(text, &error);
-    ASSERT_TRUE(c) << error;
+    const auto c = ReadCollection(text);
+    ASSERT_TRUE(c) << c.error();
     EXPECT_EQ(c->form, Collection::Form::kText);
     EXPECT_EQ(Files(*c), (std::vector<std::string>{a + " ", b + " ", "Line 6: The file size is 0.",
                                                    "Line 8: longer than 64 KiB, skipped."}));
     // Nothing readable: not a collection.
-    EXPECT_FALSE(ReadCollection("", &error));
-    EXPECT_EQ(error, "This is not an eMule collection: it holds no ed2k file links.");
+    EXPECT_EQ(ReadCollection("").error_or(""), "This is not an eMule collection: it holds no ed2k file links.");
 }
 
 }  // namespace
