@@ -41,16 +41,22 @@ TEST(ListMetFiles, TakesRegularMetFilesAndStandInBackups) {
              {"ordered by name, not by part name", {"ab.part.met.bak", "ab!.part.met.bak", "ab.part.met.backup"}, {},
               {"ab!.part.met.bak", "ab.part.met.bak"}}}) {
         test::ScopedTempDir dir;
+        Row expected = row;
         for (const std::string& e : row.entries) {
-            if (const size_t arrow = e.find('>'); arrow != std::string::npos)
+            if (const size_t arrow = e.find('>'); arrow != std::string::npos) {
+#ifdef _WIN32
+                // No symbolic links on Windows (MinGW's library cannot make them): the row without its links.
+                for (Rows* rows : {&expected.listed, &expected.withBackups}) std::erase(*rows, e.substr(0, arrow));
+#else
                 fs::create_symlink(dir.File(e.substr(arrow + 1)), dir.File(e.substr(0, arrow)));
-            else if (e.ends_with('/'))
+#endif
+            } else if (e.ends_with('/'))
                 fs::create_directory(dir.File(e.substr(0, e.size() - 1)));
             else
                 dir.Write(e, "x");
         }
-        EXPECT_EQ(ListMetFiles(dir.path()), row.listed) << row.name;
-        EXPECT_EQ(ListMetFiles(dir.path(), true), row.withBackups) << row.name;
+        EXPECT_EQ(ListMetFiles(dir.path()), expected.listed) << row.name;
+        EXPECT_EQ(ListMetFiles(dir.path(), true), expected.withBackups) << row.name;
     }
     EXPECT_FALSE(ListMetFiles("/nonexistent/kestrivane/temp"));
 }

@@ -59,9 +59,10 @@ TEST(OwnList, MarkReplacesUnmarkRemovesAndOtherLinesStay) {
     EXPECT_EQ(dir.Read(kOwnListFileName), "# my marks\r\n" + kC + ",5,kept\r\n" + kUpperA + ",701,again\r\n");
     EXPECT_EQ(OwnListLines(path), kC + ",5,kept\r\n" + kUpperA + ",701,again\r\n");  // records only
 
-    const auto failed = MarkFake(dir.File("no-dir/MYFAKES.DAT"), H(kA), 1, "x");
+    const std::string missing = dir.File("no-dir/MYFAKES.DAT");
+    const auto failed = MarkFake(missing, H(kA), 1, "x");
     ASSERT_FALSE(failed);
-    EXPECT_NE(failed.error().failure.find("no-dir/MYFAKES.DAT"), std::string::npos);
+    EXPECT_NE(failed.error().failure.find(missing), std::string::npos);
 }
 
 // The guard's records: one a hash, each name once, the user's words kept.

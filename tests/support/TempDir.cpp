@@ -42,7 +42,17 @@ ScopedTempDir::~ScopedTempDir() {
     fs::remove_all(FsPath(path_), ec);
 }
 
+#ifdef _WIN32
+// The native separator, as the program's own joins of a directory and a name give it.
+std::string ScopedTempDir::File(const std::string& name) const {
+    std::string native = name;
+    for (char& c : native)
+        if (c == '/') c = '\\';
+    return path_ + "\\" + native;
+}
+#else
 std::string ScopedTempDir::File(const std::string& name) const { return path_ + "/" + name; }
+#endif
 
 std::string ScopedTempDir::Write(const std::string& name, const std::string& bytes) const {
     const std::string full = File(name);

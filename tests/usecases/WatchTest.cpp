@@ -84,11 +84,12 @@ protected:
         timing.clock = [this] { return source.now; };
         RunWatch(lists, request, source, handlers, timing);
     }
-    // A save as aMule makes it: written beside, renamed over, copied to .bak.
+    // A save as aMule makes it: written beside, renamed over, copied to .bak. The copy is written, not
+    // fs::copy_file'd: MinGW's libstdc++ takes any two files of one drive for the same file (no inode numbers).
     void SaveAsAmule(const std::string& name, const std::string& bytes) {
         temp.Write(name + ".backup", bytes);
         fs::rename(temp.File(name + ".backup"), temp.File(name));
-        fs::copy_file(temp.File(name), temp.File(name + ".bak"), fs::copy_options::overwrite_existing);
+        temp.Write(name + ".bak", bytes);
     }
 };
 
