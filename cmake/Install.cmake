@@ -112,9 +112,8 @@ string(REGEX MATCH "^[^:,]+" KV_CURL_PACKAGE "${KV_CURL_PACKAGE}")
 if(KV_CURL_PACKAGE)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "${KV_CURL_PACKAGE}")
 endif()
-# The watch's user unit reports through notify-send (libnotify-bin); the
-# completions need bash-completion. The programs run without either.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "bash-completion, libnotify-bin")
+# The completions need bash-completion; the programs run without it.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "bash-completion")
 # A package is built from an optimised tree only: cpack refuses a Debug one
 # (scripts/package-check.sh configures build-release for it).
 set(KV_PACKAGE_BUILD_TYPE "${CMAKE_BUILD_TYPE}")

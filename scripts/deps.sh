@@ -57,6 +57,8 @@ KV_BUILD_PACKAGES+=(lintian)
 
 # Compressed fake lists (.gz, .zip) are inflated with zlib.
 KV_BUILD_PACKAGES+=(zlib1g-dev)
+# Desktop notifications over D-Bus (GIO); dbus-daemon for their test's private session bus.
+KV_BUILD_PACKAGES+=(libglib2.0-dev dbus-daemon)
 
 # The page of serve is tested in Debian's headless Chromium.
 KV_BUILD_PACKAGES+=(chromium)

@@ -54,10 +54,10 @@ _kestrivane_cli() {
             opts="--help --home --detect"
             ;;
         watch)
-            opts="--help --home --temp-dir --fakes --json --exec --exec-timeout --amule --pause-fakes --guard --cancel-fakes --guard-suspects --notify-url"
+            opts="--help --home --temp-dir --fakes --json --exec --exec-timeout --amule --pause-fakes --guard --cancel-fakes --guard-suspects --notify-url --notify-desktop"
             ;;
         serve)
-            opts="--help --home --listen --token-file --allow-host --temp-dir --fakes"
+            opts="--help --home --listen --token-file --allow-host --temp-dir --fakes --notify-desktop"
             ;;
         search)
             opts="--help --home --temp-dir --json"

@@ -14,6 +14,7 @@
 #include "cli/Terminal.h"
 #include "cli/Texts.h"
 #include "common/Paths.h"
+#include "platform/DesktopNotifier.h"
 #include "platform/DirectoryLock.h"
 #include "common/DisplayText.h"
 #include "common/FileUtil.h"
@@ -814,17 +815,6 @@ void SayPaused(const AmulePauser::Event& e, const Output& o) {
 
 namespace {
 
-// --notify-url: findings and actions posted from a thread of their own; a notice given up is said.
-void StartWebHook(std::optional<WebHook>& hook, const WatchArgs& args, const Output& o) {
-    if (args.notifyUrl.empty()) return;
-    hook.emplace(args.notifyUrl, [&o](const FakeNotice& n, const std::string& why) {
-        o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not post the notice of %1 to --notify-url: %2"),
-                   {VisibleControls(ToDisplayUtf8(n.name)), VisibleControls(ToDisplayUtf8(why))}) +
-                     '\n'
-              << std::flush;
-    });
-}
-
 // What the guard and the queue watch did in aMule, one whole line at a time.
 void SayGuard(const GuardEvent& e, const Output& o) {
     const std::string name = VisibleControls(ToDisplayUtf8(e.name));
@@ -893,20 +883,19 @@ int RunQueueWatchCommand(const ProgramHome& home, const WatchArgs& args, const s
                                                      "name, the lists and what aMule says."));
         o.err << line + '\n' << std::flush;
     };
-    std::optional<WebHook> hook;
-    StartWebHook(hook, args, o);
+    std::optional<Notices> notify(std::in_place, args.notifyUrl, args.notifyDesktop, o);
     std::unordered_map<Ed2kHash, FakeNotice> notices;  // what was found, for the notice of what was done
     handlers.finding = [&](const Finding& f) {
         PrintWatchFinding(f, args.json, o.out);
         if (!command.empty()) commands.Add(command, FindingEnvironment(f, dir));
-        if (!hook) return;
+        if (!notify->Any()) return;
         FakeNotice n = NoticeOf(f);
-        hook->Post(n);
+        notify->Post(n);
         if (f.download.hash) notices[*f.download.hash] = std::move(n);
     };
     handlers.event = [&](const GuardEvent& e) {
         SayGuard(e, o);
-        if (!hook || !e.hash) return;
+        if (!notify->Any() || !e.hash) return;
         const char* action = e.kind == GuardEvent::Kind::Paused           ? "paused"
                              : e.kind == GuardEvent::Kind::Cancelled      ? "cancelled"
                              : e.kind == GuardEvent::Kind::CancelledAgain ? "cancelled-again"
@@ -917,20 +906,58 @@ int RunQueueWatchCommand(const ProgramHome& home, const WatchArgs& args, const s
         n.name = e.name;
         n.action = action;
         n.time = static_cast<int64_t>(std::time(nullptr));
-        hook->Post(std::move(n));
+        notify->Post(n);
     };
     handlers.problem = [&](const CheckFailure& failure) {
         o.err << FlattenToOneLine(ToDisplayUtf8(text::CheckFailed(failure))) << '\n' << std::flush;
     };
     ListStore lists(home);
     RunQueueWatch(lists, request, watch, handlers);
-    hook.reset();
+    notify.reset();
     commands.StopAll();
     if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());
     return kExitOk;
 }
 
 }  // namespace
+
+Notices::Notices(const std::string& url, bool desktop, const Output& o) {
+    if (!url.empty())
+        hook_.emplace(url, [&o](const FakeNotice& n, const std::string& why) {
+            o.err << T(QT_TRANSLATE_NOOP("Cli", "Could not post the notice of %1 to --notify-url: %2"),
+                       {VisibleControls(ToDisplayUtf8(n.name)), VisibleControls(ToDisplayUtf8(why))}) +
+                         '\n'
+                  << std::flush;
+        });
+    if (desktop)
+        desktop_.emplace("Kestrivane", [&o](const std::string& why) {
+            o.err << T(QT_TRANSLATE_NOOP("Cli", "Desktop notifications cannot be shown (%1); the watch goes on "
+                                                "without them."),
+                       {VisibleControls(ToDisplayUtf8(why))}) +
+                         '\n'
+                  << std::flush;
+        });
+}
+
+Notices::~Notices() = default;
+
+void Notices::Post(const FakeNotice& n) {
+    if (desktop_) desktop_->Show(Summary(n), NoticeBody(n));
+    if (hook_) hook_->Post(n);
+}
+
+std::string Notices::Summary(const FakeNotice& n) {
+    const bool fake = n.verdict == "fake";
+    if (n.action == "paused")
+        return fake ? T(QT_TRANSLATE_NOOP("Cli", "Kestrivane: fake paused in aMule"))
+                    : T(QT_TRANSLATE_NOOP("Cli", "Kestrivane: suspect paused in aMule"));
+    if (n.action == "cancelled")
+        return fake ? T(QT_TRANSLATE_NOOP("Cli", "Kestrivane: fake cancelled in aMule"))
+                    : T(QT_TRANSLATE_NOOP("Cli", "Kestrivane: suspect cancelled in aMule"));
+    if (n.action == "cancelled-again") return T(QT_TRANSLATE_NOOP("Cli", "Kestrivane: fake came back, cancelled in aMule"));
+    return fake ? T(QT_TRANSLATE_NOOP("Cli", "Kestrivane: fake found"))
+                : T(QT_TRANSLATE_NOOP("Cli", "Kestrivane: suspect found"));
+}
 
 int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o) {
     const ProgramHome home = ProgramHome::At(dirs);
@@ -960,8 +987,7 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
 
     std::optional<AmulePauser> pauser;
     if (args.amulePause) pauser.emplace(home, [&](const AmulePauser::Event& e) { SayPaused(e, o); });
-    std::optional<WebHook> hook;
-    StartWebHook(hook, args, o);
+    std::optional<Notices> notify(std::in_place, args.notifyUrl, args.notifyDesktop, o);
 
     WatchHandlers handlers;
     handlers.started = [&] { SayWatchStarted(dir, WatchedDirs(home.settings, dir, !args.tempDir.empty()).size(), o); };
@@ -970,7 +996,7 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
         // A new fake stops costing bandwidth at once, without the watch waiting on aMule.
         if (pauser && f.download.hash) pauser->Pause(*f.download.hash, f.download.name);
         if (!command.empty()) commands.Add(command, FindingEnvironment(f, dir));
-        if (hook) hook->Post(NoticeOf(f));
+        if (notify->Any()) notify->Post(NoticeOf(f));
     };
     handlers.problem = [&](const CheckFailure& failure) {
         // Watching goes on: the list or the directory may come back.
@@ -984,7 +1010,7 @@ int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o
     WatchTiming timing;
     timing.delayMs = kWatchDelayMs;
     RunWatch(lists, request, watch, handlers, timing);
-    hook.reset();
+    notify.reset();
     pauser.reset();
     commands.StopAll();
     if (!watch.Failure().empty()) return Fail(o.err, watch.Failure());

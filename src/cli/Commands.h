@@ -7,6 +7,8 @@
 #include <string>
 
 #include "common/Paths.h"
+#include "platform/DesktopNotifier.h"
+#include "usecases/Notify.h"
 
 namespace kv::cli {
 
@@ -69,6 +71,7 @@ struct WatchArgs {
     bool cancelFakes = false;     // the guard cancels fakes rather than pausing them
     bool guardSuspects = false;   // the guard acts on suspects too
     std::string notifyUrl;        // each finding and guard action posted there as JSON ("" = none)
+    bool notifyDesktop = false;   // and shown on the desktop
 };
 
 // Where a command writes and how much.
@@ -89,6 +92,24 @@ int RunSearch(const HomeDirs& dirs, const SearchArgs& args, const Output& o);
 // Stays running and reports each new fake or suspect download once; ends with
 // kExitOk on SIGINT or SIGTERM; SIGHUP reads the settings and lists again.
 int RunWatchCommand(const HomeDirs& dirs, const WatchArgs& args, const Output& o);
+
+// Where findings and the guard's actions are told beside the terminal (watch, serve):
+// posted to --notify-url from a thread of its own (a notice given up is said on o.err),
+// shown on the desktop with --notify-desktop (no desktop: said once). Never waits.
+class Notices {
+public:
+    Notices(const std::string& url, bool desktop, const Output& o);
+    ~Notices();
+    Notices(const Notices&) = delete;
+    Notices& operator=(const Notices&) = delete;
+    bool Any() const { return hook_ || desktop_; }
+    void Post(const FakeNotice& notice);
+
+private:
+    static std::string Summary(const FakeNotice& notice);
+    std::optional<WebHook> hook_;
+    std::optional<DesktopNotifier> desktop_;
+};
 // 0 marked; 2 no such download, no hash, or the own list could not be written.
 int RunMark(const HomeDirs& dirs, const MarkArgs& args, const Output& o);
 // 0 removed; 1 the own list does not name it; 2 as mark.

@@ -68,6 +68,9 @@ public:
         command_->add_option("--fakes", options_.fakesFile,
                              T(QT_TRANSLATE_NOOP("Cli", "Fake list to use instead of FAKES.DAT")))
             ->type_name("FILE");
+        command_->add_flag("--notify-desktop", notifyDesktop_,
+                           T(QT_TRANSLATE_NOOP("Cli", "Show each finding as a desktop notification (the session bus's "
+                                                      "Notifications service)")));
     }
 
     bool Parsed() const override { return command_->parsed(); }
@@ -85,7 +88,9 @@ public:
             o.err << Shown(watch.Failure()) << '\n';
             return kExitError;
         }
+        std::optional<Notices> notify(std::in_place, std::string(), notifyDesktop_, o);
         web::ServeReports reports;
+        if (notify->Any()) reports.finding = [&](const Finding& f) { notify->Post(NoticeOf(f)); };
         reports.listening = [&](const std::string& address) {
             // On standard output, alone on its line: a script or a service log finds it there.
             if (!o.quiet)
@@ -97,6 +102,7 @@ public:
             o.err << FlattenToOneLine(ToDisplayUtf8(text::CheckFailed(failure))) << '\n' << std::flush;
         };
         const auto served = web::RunServe(dirs, options_, watch, reports);
+        notify.reset();
         if (served) return kExitOk;
         const web::ServeFailure& f = served.error();
         switch (f.kind) {
@@ -122,6 +128,7 @@ public:
 private:
     CLI::App* command_ = nullptr;
     std::string listen_;
+    bool notifyDesktop_ = false;
     web::ServeOptions options_;
 };
 

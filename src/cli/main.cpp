@@ -285,6 +285,9 @@ struct Cli {
                                                         "(hash, name, size, verdict, reasons, action, time); never holds up "
                                                         "the watch")))
             ->type_name("URL");
+        watchCmd->add_flag("--notify-desktop", watchArgs.notifyDesktop,
+                           T(QT_TRANSLATE_NOOP("Cli", "Show each finding and each action of the guard as a desktop "
+                                                      "notification (the session bus's Notifications service)")));
         watchCmd->add_option("--exec", watchArgs.exec,
                              T(QT_TRANSLATE_NOOP("Cli", "Run CMD for each finding (split like a shell would, never run by one); the finding is in "
                              "KV_PART, KV_NAME, KV_SIZE, KV_HASH, KV_KIND, KV_DESCRIPTION, KV_LINK, KV_TEMP_DIR; its "

@@ -79,6 +79,15 @@ std::string NoticeJson(const FakeNotice& n) {
     return out;
 }
 
+std::string NoticeBody(const FakeNotice& n) {
+    std::string body = VisibleControls(ToDisplayUtf8(n.name));
+    for (size_t i = 0; i < n.reasons.size(); ++i) {
+        body += i == 0 ? "\n" : "; ";
+        body += VisibleControls(ToDisplayUtf8(n.reasons[i]));
+    }
+    return body;
+}
+
 WebHook::WebHook(std::string url, std::function<void(const FakeNotice&, const std::string&)> failed, Options options)
     : url_(std::move(url)), failed_(std::move(failed)), options_(options) {
     thread_ = std::thread([this] { Run(); });

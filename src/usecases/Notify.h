@@ -36,6 +36,10 @@ struct FakeNotice {
 // control characters escaped.
 [[nodiscard]] std::string NoticeJson(const FakeNotice& notice);
 
+// The body of a desktop notice: the name (control bytes made visible) on the
+// first line, the reasons on the next, "; " between them.
+[[nodiscard]] std::string NoticeBody(const FakeNotice& notice);
+
 // Posts each notice to url on a thread of its own: the caller never waits.
 // Each post has a time limit and is tried a bounded number of times (a 2xx
 // answer ends it); notices beyond a bounded backlog are dropped, oldest

@@ -105,7 +105,10 @@ std::expected<void, ServeFailure> RunServe(const HomeDirs& dirs, const ServeOpti
 
     WatchHandlers handlers;
     handlers.started = [&] { api.WatchStarted(); };
-    handlers.finding = [&](const Finding& f) { api.Found(f); };
+    handlers.finding = [&](const Finding& f) {
+        api.Found(f);
+        if (reports.finding) reports.finding(f);
+    };
     handlers.problem = [&](const CheckFailure& failure) {
         api.Problem(failure);
         if (reports.problem) reports.problem(failure);

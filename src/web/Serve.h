@@ -39,6 +39,7 @@ struct ServeReports {
     std::function<void(const std::string& pageAddress)> listening;  // the page's address with the token
     std::function<void(const CheckFailure&)> problem;  // the check cannot run now (the watch goes on)
     std::function<void(const WatchNotice&)> notice;
+    std::function<void(const Finding&)> finding;  // each new fake or suspect, besides the page's list
 };
 
 // Runs the watch on the calling thread and the server beside it until

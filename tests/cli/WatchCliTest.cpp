@@ -16,6 +16,7 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
+#include "NotificationsReceiver.h"
 #include "PartMetBuilder.h"
 #include "Spawn.h"
 #include "common/StringUtil.h"
@@ -124,6 +125,33 @@ TEST_F(WatchCliTest, AHashAddedToAListIsReportedWithoutTouchingTheDownload) {
     EXPECT_EQ(Stop(*watch), 0);
     EXPECT_EQ(Count(watch->out, "\n"), 2u) << watch->out;
     EXPECT_EQ(fs::last_write_time(temp.File("002.part.met")), before);
+}
+
+// --notify-desktop: a notice per finding on the session's Notifications service, the name's
+// control bytes made visible; with no bus, said once while the findings go on.
+TEST_F(WatchCliTest, DesktopNotificationsReachTheSessionBusOrAreSaidUnavailableOnce) {
+    PrivateBus bus;
+    ASSERT_FALSE(bus.Address().empty()) << "dbus-daemon did not start: " << bus.Why();
+    ReceiverThread receiver(bus.Address());
+    env["DBUS_SESSION_BUS_ADDRESS"] = bus.Address();
+    temp.Write("004.part.met", PartMet(0x20, "fake\x1b[2J.avi"));
+    auto watch = Watch({"--json", "--notify-desktop"});
+    const std::vector<Shown> shown = receiver.Get().WaitFor(1, kGenerous);
+    ASSERT_EQ(shown.size(), 1u) << watch->err;
+    EXPECT_EQ(shown[0].app, "Kestrivane");
+    EXPECT_EQ(shown[0].summary, "Kestrivane: fake found");
+    EXPECT_EQ(shown[0].body, "fake\\x1B[2J.avi\nFake, trailer only");
+    EXPECT_EQ(Stop(*watch), 0) << watch->err;
+    EXPECT_EQ(Count(watch->err, "Desktop notifications"), 0u) << watch->err;
+
+    env["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + temp.File("no-bus-here");
+    temp.Write("005.part.met", PartMet(0x20, "second.avi"));
+    auto unheard = Watch({"--json", "--notify-desktop"});
+    ASSERT_TRUE(Reported(*unheard, "005.part", 1, kGenerous)) << unheard->err;
+    EXPECT_TRUE(Reported(*unheard, "004.part", 1, kGenerous)) << unheard->err;
+    EXPECT_TRUE(unheard->ReadUntilErrHas("the watch goes on without them.\n", kGenerous)) << unheard->err;
+    EXPECT_EQ(Stop(*unheard), 0) << unheard->err;
+    EXPECT_EQ(Count(unheard->err, "Desktop notifications cannot be shown"), 1u) << unheard->err;
 }
 
 // Renamed away and made again, or mounted over (without an event for the old one), the directory is watched anew.

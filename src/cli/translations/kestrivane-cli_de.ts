@@ -1120,6 +1120,46 @@ scheiterte, die lokale Liste fand trotzdem Fakes oder Verdächtige.</translation
         <source>No eMule Web Interface stored: run &apos;kestrivane-cli emule connect&apos; first.</source>
         <translation>Keine Web-Oberfläche von eMule gespeichert: zuerst &apos;kestrivane-cli emule connect&apos; ausführen.</translation>
     </message>
+    <message>
+        <source>Show each finding and each action of the guard as a desktop notification (the session bus&apos;s Notifications service)</source>
+        <translation>Jeden Fund und jede Aktion des Wächters als Desktop-Benachrichtigung zeigen (Dienst Notifications am Session-Bus)</translation>
+    </message>
+    <message>
+        <source>Show each finding as a desktop notification (the session bus&apos;s Notifications service)</source>
+        <translation>Jeden Fund als Desktop-Benachrichtigung zeigen (Dienst Notifications am Session-Bus)</translation>
+    </message>
+    <message>
+        <source>Desktop notifications cannot be shown (%1); the watch goes on without them.</source>
+        <translation>Desktop-Benachrichtigungen können nicht gezeigt werden (%1); die Überwachung läuft ohne sie weiter.</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake paused in aMule</source>
+        <translation>Kestrivane: Fake in aMule angehalten</translation>
+    </message>
+    <message>
+        <source>Kestrivane: suspect paused in aMule</source>
+        <translation>Kestrivane: Verdächtiges in aMule angehalten</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake cancelled in aMule</source>
+        <translation>Kestrivane: Fake in aMule abgebrochen</translation>
+    </message>
+    <message>
+        <source>Kestrivane: suspect cancelled in aMule</source>
+        <translation>Kestrivane: Verdächtiges in aMule abgebrochen</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake came back, cancelled in aMule</source>
+        <translation>Kestrivane: Fake kam wieder, in aMule abgebrochen</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake found</source>
+        <translation>Kestrivane: Fake gefunden</translation>
+    </message>
+    <message>
+        <source>Kestrivane: suspect found</source>
+        <translation>Kestrivane: Verdächtiges gefunden</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -1120,6 +1120,46 @@ actualización falló, la lista local aun así encontró fakes o sospechosos.</t
         <source>No eMule Web Interface stored: run &apos;kestrivane-cli emule connect&apos; first.</source>
         <translation>No hay ninguna interfaz web de eMule guardada: ejecute primero &apos;kestrivane-cli emule connect&apos;.</translation>
     </message>
+    <message>
+        <source>Show each finding and each action of the guard as a desktop notification (the session bus&apos;s Notifications service)</source>
+        <translation>Mostrar cada hallazgo y cada acción del guardián como notificación de escritorio (servicio Notifications del bus de sesión)</translation>
+    </message>
+    <message>
+        <source>Show each finding as a desktop notification (the session bus&apos;s Notifications service)</source>
+        <translation>Mostrar cada hallazgo como notificación de escritorio (servicio Notifications del bus de sesión)</translation>
+    </message>
+    <message>
+        <source>Desktop notifications cannot be shown (%1); the watch goes on without them.</source>
+        <translation>No se pueden mostrar notificaciones de escritorio (%1); la vigilancia sigue sin ellas.</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake paused in aMule</source>
+        <translation>Kestrivane: falso pausado en aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: suspect paused in aMule</source>
+        <translation>Kestrivane: sospechoso pausado en aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake cancelled in aMule</source>
+        <translation>Kestrivane: falso cancelado en aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: suspect cancelled in aMule</source>
+        <translation>Kestrivane: sospechoso cancelado en aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake came back, cancelled in aMule</source>
+        <translation>Kestrivane: el falso volvió, cancelado en aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake found</source>
+        <translation>Kestrivane: falso encontrado</translation>
+    </message>
+    <message>
+        <source>Kestrivane: suspect found</source>
+        <translation>Kestrivane: sospechoso encontrado</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -1120,6 +1120,46 @@ la mise à jour a échoué, la liste locale a tout de même trouvé des fakes ou
         <source>No eMule Web Interface stored: run &apos;kestrivane-cli emule connect&apos; first.</source>
         <translation>Aucune interface web d&apos;eMule enregistrée : lancez d&apos;abord &apos;kestrivane-cli emule connect&apos;.</translation>
     </message>
+    <message>
+        <source>Show each finding and each action of the guard as a desktop notification (the session bus&apos;s Notifications service)</source>
+        <translation>Afficher chaque découverte et chaque action du gardien en notification de bureau (service Notifications du bus de session)</translation>
+    </message>
+    <message>
+        <source>Show each finding as a desktop notification (the session bus&apos;s Notifications service)</source>
+        <translation>Afficher chaque découverte en notification de bureau (service Notifications du bus de session)</translation>
+    </message>
+    <message>
+        <source>Desktop notifications cannot be shown (%1); the watch goes on without them.</source>
+        <translation>Les notifications de bureau ne peuvent pas être affichées (%1) ; la surveillance continue sans elles.</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake paused in aMule</source>
+        <translation>Kestrivane : faux mis en pause dans aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: suspect paused in aMule</source>
+        <translation>Kestrivane : suspect mis en pause dans aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake cancelled in aMule</source>
+        <translation>Kestrivane : faux annulé dans aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: suspect cancelled in aMule</source>
+        <translation>Kestrivane : suspect annulé dans aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake came back, cancelled in aMule</source>
+        <translation>Kestrivane : faux revenu, annulé dans aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake found</source>
+        <translation>Kestrivane : faux trouvé</translation>
+    </message>
+    <message>
+        <source>Kestrivane: suspect found</source>
+        <translation>Kestrivane : suspect trouvé</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>

@@ -1120,6 +1120,46 @@ l&apos;aggiornamento è fallito, la lista locale ha comunque trovato fake o sosp
         <source>No eMule Web Interface stored: run &apos;kestrivane-cli emule connect&apos; first.</source>
         <translation>Nessuna interfaccia web di eMule salvata: eseguire prima &apos;kestrivane-cli emule connect&apos;.</translation>
     </message>
+    <message>
+        <source>Show each finding and each action of the guard as a desktop notification (the session bus&apos;s Notifications service)</source>
+        <translation>Mostrare ogni rilevamento e ogni azione del guardiano come notifica del desktop (servizio Notifications del bus di sessione)</translation>
+    </message>
+    <message>
+        <source>Show each finding as a desktop notification (the session bus&apos;s Notifications service)</source>
+        <translation>Mostrare ogni rilevamento come notifica del desktop (servizio Notifications del bus di sessione)</translation>
+    </message>
+    <message>
+        <source>Desktop notifications cannot be shown (%1); the watch goes on without them.</source>
+        <translation>Le notifiche del desktop non si possono mostrare (%1); la sorveglianza continua senza di esse.</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake paused in aMule</source>
+        <translation>Kestrivane: falso messo in pausa in aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: suspect paused in aMule</source>
+        <translation>Kestrivane: sospetto messo in pausa in aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake cancelled in aMule</source>
+        <translation>Kestrivane: falso annullato in aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: suspect cancelled in aMule</source>
+        <translation>Kestrivane: sospetto annullato in aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake came back, cancelled in aMule</source>
+        <translation>Kestrivane: il falso è tornato, annullato in aMule</translation>
+    </message>
+    <message>
+        <source>Kestrivane: fake found</source>
+        <translation>Kestrivane: falso trovato</translation>
+    </message>
+    <message>
+        <source>Kestrivane: suspect found</source>
+        <translation>Kestrivane: sospetto trovato</translation>
+    </message>
 </context>
 <context>
     <name>Page</name>
