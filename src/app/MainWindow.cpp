@@ -145,6 +145,16 @@ MainWindow::MainWindow(std::unique_ptr<Session> own, Session* session, DesktopHo
     qApp->installEventFilter(this);
     worker_ = new Worker(session_, *this, this);
     connect(worker_, &Worker::finished, this, &MainWindow::JobEnded);
+    connect(worker_, &Worker::checkListsLoaded, this,
+            [this](const ListsLoaded& lists) { presenter_.ShowCheckStarting(lists, /*listAllGiven=*/false); });
+    connect(worker_, &Worker::checkReading, this, [this] { presenter_.ShowCheckReading(); });
+    connect(worker_, &Worker::checkFindings, this,
+            [this](const std::vector<Finding>& batch) { AddFindings(std::vector<Finding>(batch)); });
+    connect(worker_, &Worker::checkEnded, this,
+            [this](const CheckResult& result) { (void)presenter_.ShowCheckEnded(result, true); });
+    connect(worker_, &Worker::checkFailed, this, [this](const CheckFailure& failure, bool started) {
+        (void)presenter_.ShowCheckEnded(std::unexpected(failure), started);
+    });
 
     const std::string searchText = presenter_.Load();
     tbTitelSearch_->setText(Shown(searchText));
@@ -669,7 +679,9 @@ void MainWindow::SetBusyCursor(bool busy) {
 // ---- Handlers --------------------------------------------------------------
 
 void MainWindow::onCheckFiles() {
-    RunJob([](MainPresenter& p) { p.CheckDownloads(); });
+    if (Busy()) return;
+    SetBusy(true);
+    worker_->StartCheck(presenter_.CheckRequestFor());
 }
 
 void MainWindow::onSearch() {

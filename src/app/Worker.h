@@ -28,6 +28,8 @@ public:
 
     // false when work runs already.
     bool Start(Job job);
+    // The check of the temp directories; its steps come as the check* signals.
+    bool StartCheck(CheckRequest request);
     bool Running() const { return thread_ != nullptr; }
     // From now on nothing reaches the window, and the work stops at its next
     // step (between two downloads, two files, two pieces of a transfer);
@@ -38,8 +40,23 @@ signals:
     // After every call the work made has reached the window.
     void finished();
 
+    // The check's steps, on this object's thread, none once cancelled.
+    void checkListsLoaded(const kv::ListsLoaded& lists);
+    void checkReading();
+    // Rows in list order, handed over in batches; they hold no part hashes.
+    void checkFindings(const std::vector<kv::Finding>& batch);
+    // The check ran to its end (or to the cancel of a window that has gone).
+    void checkEnded(const kv::CheckResult& result);
+    // It could not run; started: whether checkListsLoaded came.
+    void checkFailed(const kv::CheckFailure& failure, bool started);
+
 private:
     class QueuedView;
+    class EmittedCheck;
+    bool StartThread(std::function<void()> work);
+    // Runs call on this object's thread later, unless cancelled by then.
+    template <class Call>
+    void Emit(const std::shared_ptr<std::atomic<bool>>& cancelled, Call call);
     void Ended();
 
     Session& session_;
