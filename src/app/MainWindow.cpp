@@ -152,6 +152,12 @@ MainWindow::MainWindow(std::unique_ptr<Session> own, Session* session, DesktopHo
             [this](const std::vector<Finding>& batch) { AddFindings(std::vector<Finding>(batch)); });
     connect(worker_, &Worker::checkEnded, this,
             [this](const CheckResult& result) { (void)presenter_.ShowCheckEnded(result, true); });
+    connect(worker_, &Worker::searchEnded, this, [this](const std::string& text, const std::vector<SearchHit>& hits) {
+        (void)presenter_.ShowSearchEnded(text, hits);
+    });
+    connect(worker_, &Worker::searchFailed, this, [this](const std::string& text, const TempDirFailure& failure) {
+        (void)presenter_.ShowSearchEnded(text, std::unexpected(failure));
+    });
     connect(worker_, &Worker::checkFailed, this, [this](const CheckFailure& failure, bool started) {
         (void)presenter_.ShowCheckEnded(std::unexpected(failure), started);
     });
@@ -687,7 +693,9 @@ void MainWindow::onCheckFiles() {
 void MainWindow::onSearch() {
     // F3 reaches here with the search button disabled: one piece of work at a time.
     if (Busy()) return;
-    RunJob([text = tbTitelSearch_->text().toUtf8().toStdString()](MainPresenter& p) { p.SearchTempFiles(text); });
+    SetBusy(true);
+    ClearList();
+    worker_->StartSearch(tbTitelSearch_->text().toUtf8().toStdString());
 }
 
 void MainWindow::onUpdateList() { onUpdateListMenu(); }

@@ -215,6 +215,16 @@ bool Worker::StartCheck(CheckRequest request) {
     });
 }
 
+bool Worker::StartSearch(std::string text) {
+    if (thread_) return false;
+    cancelled_ = std::make_shared<std::atomic<bool>>(false);
+    return StartThread([this, text = std::move(text), cancelled = cancelled_] {
+        auto hits = SearchDownloads(session_.settings, "", text, [cancelled] { return cancelled->load(); });
+        if (hits) Emit(cancelled, [text, hits = std::move(*hits)](Worker& w) { emit w.searchEnded(text, hits); });
+        else Emit(cancelled, [text, failure = hits.error()](Worker& w) { emit w.searchFailed(text, failure); });
+    });
+}
+
 bool Worker::StartThread(std::function<void()> work) {
     thread_ = QThread::create(std::move(work));
     // Queued behind every call the work posted to this object and to the relay, which live on the same thread.

@@ -30,6 +30,8 @@ public:
     bool Start(Job job);
     // The check of the temp directories; its steps come as the check* signals.
     bool StartCheck(CheckRequest request);
+    // The text search in the temp directories; its end comes as searchEnded or searchFailed.
+    bool StartSearch(std::string text);
     bool Running() const { return thread_ != nullptr; }
     // From now on nothing reaches the window, and the work stops at its next
     // step (between two downloads, two files, two pieces of a transfer);
@@ -49,6 +51,8 @@ signals:
     void checkEnded(const kv::CheckResult& result);
     // It could not run; started: whether checkListsLoaded came.
     void checkFailed(const kv::CheckFailure& failure, bool started);
+    void searchEnded(const std::string& text, const std::vector<kv::SearchHit>& hits);
+    void searchFailed(const std::string& text, const kv::TempDirFailure& failure);
 
 private:
     class QueuedView;

@@ -461,9 +461,14 @@ void MainPresenter::ShowCheckFailure(const CheckFailure& failure, Outcome<CheckR
 
 Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string& text,
                                                                const std::string& tempDirOverride) {
-    Outcome<std::vector<SearchHit>> out;
     view_.ClearList();
-    auto hits = SearchDownloads(session_.settings, tempDirOverride, text, [this] { return view_.WorkCancelled(); });
+    return ShowSearchEnded(text,
+                           SearchDownloads(session_.settings, tempDirOverride, text, [this] { return view_.WorkCancelled(); }));
+}
+
+Outcome<std::vector<SearchHit>> MainPresenter::ShowSearchEnded(const std::string& text,
+                                                               std::expected<std::vector<SearchHit>, TempDirFailure> hits) {
+    Outcome<std::vector<SearchHit>> out;
     if (!hits) {
         out.kind = hits.error().kind == TempDirError::NotSet ? FailureKind::NoTempDirSetting : FailureKind::TempDirMissing;
         out.failure = hits.error().kind == TempDirError::NotSet ? std::string(msg::NoTempDirSetting())

@@ -66,6 +66,9 @@ public:
     void ShowCheckReading();
     // started: whether ShowCheckStarting was shown.
     Outcome<CheckReport> ShowCheckEnded(std::expected<CheckResult, CheckFailure> result, bool started);
+    // The search's end as the window shows it (the list emptied before the search).
+    Outcome<std::vector<SearchHit>> ShowSearchEnded(const std::string& text,
+                                                    std::expected<std::vector<SearchHit>, TempDirFailure> hits);
     Outcome<std::vector<SearchHit>> SearchTempFiles(const std::string& text, const std::string& tempDirOverride = "");
 
     // The whole update; true when the list is current or was updated.
