@@ -145,6 +145,22 @@ MainWindow::MainWindow(std::unique_ptr<Session> own, Session* session, DesktopHo
     qApp->installEventFilter(this);
     worker_ = new Worker(session_, *this, this);
     connect(worker_, &Worker::finished, this, &MainWindow::JobEnded);
+    connect(worker_, &Worker::checkListsLoaded, this,
+            [this](const ListsLoaded& lists) { presenter_.ShowCheckStarting(lists, /*listAllGiven=*/false); });
+    connect(worker_, &Worker::checkReading, this, [this] { presenter_.ShowCheckReading(); });
+    connect(worker_, &Worker::checkFindings, this,
+            [this](const std::vector<Finding>& batch) { AddFindings(std::vector<Finding>(batch)); });
+    connect(worker_, &Worker::checkEnded, this,
+            [this](const CheckResult& result) { (void)presenter_.ShowCheckEnded(result, true); });
+    connect(worker_, &Worker::searchEnded, this, [this](const std::string& text, const std::vector<SearchHit>& hits) {
+        (void)presenter_.ShowSearchEnded(text, hits);
+    });
+    connect(worker_, &Worker::searchFailed, this, [this](const std::string& text, const TempDirFailure& failure) {
+        (void)presenter_.ShowSearchEnded(text, std::unexpected(failure));
+    });
+    connect(worker_, &Worker::checkFailed, this, [this](const CheckFailure& failure, bool started) {
+        (void)presenter_.ShowCheckEnded(std::unexpected(failure), started);
+    });
 
     const std::string searchText = presenter_.Load();
     tbTitelSearch_->setText(Shown(searchText));
@@ -669,13 +685,17 @@ void MainWindow::SetBusyCursor(bool busy) {
 // ---- Handlers --------------------------------------------------------------
 
 void MainWindow::onCheckFiles() {
-    RunJob([](MainPresenter& p) { p.CheckDownloads(); });
+    if (Busy()) return;
+    SetBusy(true);
+    worker_->StartCheck(presenter_.CheckRequestFor());
 }
 
 void MainWindow::onSearch() {
     // F3 reaches here with the search button disabled: one piece of work at a time.
     if (Busy()) return;
-    RunJob([text = tbTitelSearch_->text().toUtf8().toStdString()](MainPresenter& p) { p.SearchTempFiles(text); });
+    SetBusy(true);
+    ClearList();
+    worker_->StartSearch(tbTitelSearch_->text().toUtf8().toStdString());
 }
 
 void MainWindow::onUpdateList() { onUpdateListMenu(); }

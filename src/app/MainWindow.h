@@ -120,6 +120,8 @@ public:
     bool Confirm(const std::string& question, const std::string& title) override;
     void KeepPainted() override;
     void SetBusyCursor(bool busy) override;
+    // Closed during work: what the work still shows goes to nobody.
+    bool WorkCancelled() const override { return closePending_; }
 
 public slots:
     void onCheckFiles();

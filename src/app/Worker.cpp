@@ -137,19 +137,97 @@ Worker::~Worker() {
     if (!thread_) return;
     Cancel();
     // The work may wait for an answer from this thread: dropping its call releases it.
-    while (!thread_->wait(QDeadlineTimer(20))) QCoreApplication::removePostedEvents(relay_, QEvent::MetaCall);
+    while (!thread_->wait(QDeadlineTimer(20))) {
+        QCoreApplication::removePostedEvents(relay_, QEvent::MetaCall);
+        QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    }
     delete thread_;
 }
 
 bool Worker::Start(Job job) {
     if (thread_) return false;
     cancelled_ = std::make_shared<std::atomic<bool>>(false);
-    thread_ = QThread::create([this, job = std::move(job), cancelled = cancelled_] {
+    return StartThread([this, job = std::move(job), cancelled = cancelled_] {
         QueuedView view(window_, relay_, cancelled);
         MainPresenter presenter(session_, view);
         job(presenter);
     });
-    // Queued behind every call the work posted to the relay, which lives on the same thread as this.
+}
+
+template <class Call>
+void Worker::Emit(const std::shared_ptr<std::atomic<bool>>& cancelled, Call call) {
+    if (*cancelled) return;
+    QMetaObject::invokeMethod(
+        this, [this, cancelled, call = std::move(call)]() mutable { if (!*cancelled) call(*this); },
+        Qt::QueuedConnection);
+}
+
+// The check's progress as signals: rows collected and handed over in batches.
+class Worker::EmittedCheck : public CheckProgress {
+public:
+    EmittedCheck(Worker& worker, std::shared_ptr<std::atomic<bool>> cancelled)
+        : worker_(worker), cancelled_(std::move(cancelled)) {}
+    // Waits for the window: boxes about the list's lines hold the check until they are answered.
+    void ListsLoaded(const kv::ListsLoaded& lists) override {
+        started = true;
+        if (*cancelled_) return;
+        QMetaObject::invokeMethod(
+            &worker_, [&, cancelled = cancelled_] { if (!*cancelled) emit worker_.checkListsLoaded(lists); },
+            Qt::BlockingQueuedConnection);
+    }
+    void Started() override {
+        worker_.Emit(cancelled_, [](Worker& w) { emit w.checkReading(); });
+    }
+    void Listed(const Finding& f) override { Take(Finding(f)); }
+    bool TakesFindings() const override { return true; }
+    void Take(Finding&& f) override {
+        batch_.push_back(SlimFinding(std::move(f)));
+        if (batch_.size() >= kBatchRows || std::chrono::steady_clock::now() - lastFlush_ >= kBatchInterval) Flush();
+    }
+    bool Cancelled() const override { return *cancelled_; }
+    void Flush() {
+        lastFlush_ = std::chrono::steady_clock::now();
+        if (batch_.empty()) return;
+        worker_.Emit(cancelled_, [batch = std::move(batch_)](Worker& w) { emit w.checkFindings(batch); });
+        batch_ = {};
+    }
+
+    bool started = false;
+
+private:
+    Worker& worker_;
+    std::shared_ptr<std::atomic<bool>> cancelled_;
+    std::vector<Finding> batch_;
+    std::chrono::steady_clock::time_point lastFlush_ = std::chrono::steady_clock::now();
+};
+
+bool Worker::StartCheck(CheckRequest request) {
+    if (thread_) return false;
+    cancelled_ = std::make_shared<std::atomic<bool>>(false);
+    return StartThread([this, request = std::move(request), cancelled = cancelled_] {
+        EmittedCheck progress(*this, cancelled);
+        auto result = CheckTempDirs(session_.lists, request, &progress);
+        progress.Flush();
+        if (result) Emit(cancelled, [result = std::move(*result)](Worker& w) { emit w.checkEnded(result); });
+        else Emit(cancelled, [failure = result.error(), started = progress.started](Worker& w) {
+            emit w.checkFailed(failure, started);
+        });
+    });
+}
+
+bool Worker::StartSearch(std::string text) {
+    if (thread_) return false;
+    cancelled_ = std::make_shared<std::atomic<bool>>(false);
+    return StartThread([this, text = std::move(text), cancelled = cancelled_] {
+        auto hits = SearchDownloads(session_.settings, "", text, [cancelled] { return cancelled->load(); });
+        if (hits) Emit(cancelled, [text, hits = std::move(*hits)](Worker& w) { emit w.searchEnded(text, hits); });
+        else Emit(cancelled, [text, failure = hits.error()](Worker& w) { emit w.searchFailed(text, failure); });
+    });
+}
+
+bool Worker::StartThread(std::function<void()> work) {
+    thread_ = QThread::create(std::move(work));
+    // Queued behind every call the work posted to this object and to the relay, which live on the same thread.
     connect(thread_, &QThread::finished, this, &Worker::Ended, Qt::QueuedConnection);
     thread_->start();
     return true;

@@ -28,6 +28,10 @@ public:
 
     // false when work runs already.
     bool Start(Job job);
+    // The check of the temp directories; its steps come as the check* signals.
+    bool StartCheck(CheckRequest request);
+    // The text search in the temp directories; its end comes as searchEnded or searchFailed.
+    bool StartSearch(std::string text);
     bool Running() const { return thread_ != nullptr; }
     // From now on nothing reaches the window, and the work stops at its next
     // step (between two downloads, two files, two pieces of a transfer);
@@ -38,8 +42,25 @@ signals:
     // After every call the work made has reached the window.
     void finished();
 
+    // The check's steps, on this object's thread, none once cancelled.
+    void checkListsLoaded(const kv::ListsLoaded& lists);
+    void checkReading();
+    // Rows in list order, handed over in batches; they hold no part hashes.
+    void checkFindings(const std::vector<kv::Finding>& batch);
+    // The check ran to its end (or to the cancel of a window that has gone).
+    void checkEnded(const kv::CheckResult& result);
+    // It could not run; started: whether checkListsLoaded came.
+    void checkFailed(const kv::CheckFailure& failure, bool started);
+    void searchEnded(const std::string& text, const std::vector<kv::SearchHit>& hits);
+    void searchFailed(const std::string& text, const kv::TempDirFailure& failure);
+
 private:
     class QueuedView;
+    class EmittedCheck;
+    bool StartThread(std::function<void()> work);
+    // Runs call on this object's thread later, unless cancelled by then.
+    template <class Call>
+    void Emit(const std::shared_ptr<std::atomic<bool>>& cancelled, Call call);
     void Ended();
 
     Session& session_;

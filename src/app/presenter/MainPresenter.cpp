@@ -70,14 +70,10 @@ private:
 // Adds the check's rows as they come, repainting at most ~30 times a second.
 class ShownCheck : public CheckProgress {
 public:
-    explicit ShownCheck(MainView& view, std::function<void(const kv::ListsLoaded&)> loaded)
-        : view_(view), loaded_(std::move(loaded)) {}
+    ShownCheck(MainView& view, std::function<void(const kv::ListsLoaded&)> loaded, std::function<void()> started)
+        : view_(view), loaded_(std::move(loaded)), started_(std::move(started)) {}
     void ListsLoaded(const kv::ListsLoaded& lists) override { loaded_(lists); }
-    void Started() override {
-        view_.StartList(ListKind::Check);
-        if (throttle_.Due()) view_.RepaintList();
-        view_.SetStatus(msg::ReadingAndMatching());
-    }
+    void Started() override { started_(); }
     void Listed(const Finding& f) override {
         view_.AddFinding(f);
         if (throttle_.Due()) view_.RepaintList();
@@ -93,6 +89,7 @@ public:
 private:
     MainView& view_;
     std::function<void(const kv::ListsLoaded&)> loaded_;
+    std::function<void()> started_;
     RepaintThrottle throttle_;
 };
 
@@ -209,10 +206,17 @@ void MainPresenter::ShowLoadedLists(const std::expected<ListsLoaded, ListFailure
         view_.SetStatus(msg::ListFileMissing(loaded ? loaded->mainPath : path));
         return;
     }
-    if (ListLinesWanted(session_)) {
-        for (const auto& s : loaded->skipped) view_.MessageBox(msg::SkippedListLine(s.index, s.line), BoxIcon::None, msg::kAppTitle);
-    }
+    ShowSkippedListLines(*loaded);
     view_.SetCaption(msg::ListCaption(static_cast<int64_t>(loaded->records)));
+}
+
+void MainPresenter::ShowSkippedListLines(const ListsLoaded& loaded) {
+    if (!loaded.mainLoaded || !ListLinesWanted(session_)) return;
+    for (const auto& s : loaded.skipped) {
+        // A window closed from one of these boxes shows no more of them.
+        if (view_.WorkCancelled()) return;
+        view_.MessageBox(msg::SkippedListLine(s.index, s.line), BoxIcon::None, msg::kAppTitle);
+    }
 }
 
 void MainPresenter::ShowTempDirFailure(const TempDirFailure& failure) {
@@ -221,24 +225,31 @@ void MainPresenter::ShowTempDirFailure(const TempDirFailure& failure) {
     else view_.SetStatus(msg::TempDirUnreadable(failure.path, failure.cause));
 }
 
-Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrides) {
-    Outcome<CheckReport> out;
+CheckRequest MainPresenter::CheckRequestFor(const CheckOverrides& overrides) const {
     CheckRequest request;
     request.tempDir = overrides.tempDir;
     request.fakeList = overrides.fakeList;
     request.inspect = overrides.inspect.value_or(session_.inspectContent.IsYes());
     request.listAll = overrides.listAll;
-    bool started = false;
-    // Once the lists are loaded the check runs: the commands wait, the switch is read again, the list empties.
-    ShownCheck shown(view_, [&](const ListsLoaded& lists) {
-        started = true;
-        view_.SetBusy(true);
-        if (lists.mainExists) ShowLoadedLists(lists, lists.mainPath);
-        else view_.SetStatus(msg::NoFakeList());
-        if (!overrides.listAll) ReadAllFilesSwitch();
-        view_.ClearList();
-    });
-    auto result = CheckTempDirs(session_.lists, request, &shown);
+    return request;
+}
+
+void MainPresenter::ShowCheckStarting(const ListsLoaded& lists, bool listAllGiven) {
+    view_.SetBusy(true);
+    if (lists.mainExists) ShowLoadedLists(lists, lists.mainPath);
+    else view_.SetStatus(msg::NoFakeList());
+    if (!listAllGiven) ReadAllFilesSwitch();
+    view_.ClearList();
+}
+
+void MainPresenter::ShowCheckReading() {
+    view_.StartList(ListKind::Check);
+    view_.RepaintList();
+    view_.SetStatus(msg::ReadingAndMatching());
+}
+
+Outcome<CheckReport> MainPresenter::ShowCheckEnded(std::expected<CheckResult, CheckFailure> result, bool started) {
+    Outcome<CheckReport> out;
     if (!result) {
         ShowCheckFailure(result.error(), out);
         if (started) view_.SetBusy(false);
@@ -259,6 +270,20 @@ Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrid
     view_.SetBusy(false);
     out.value = std::move(result->report);
     return out;
+}
+
+Outcome<CheckReport> MainPresenter::CheckDownloads(const CheckOverrides& overrides) {
+    bool started = false;
+    // Once the lists are loaded the check runs: the commands wait, the switch is read again, the list empties.
+    ShownCheck shown(
+        view_,
+        [&](const ListsLoaded& lists) {
+            started = true;
+            ShowCheckStarting(lists, overrides.listAll.has_value());
+        },
+        [&] { ShowCheckReading(); });
+    auto result = CheckTempDirs(session_.lists, CheckRequestFor(overrides), &shown);
+    return ShowCheckEnded(std::move(result), started);
 }
 
 bool MainPresenter::AmuleConnectionStored() const { return StoredAmule(session_).has_value(); }
@@ -436,9 +461,14 @@ void MainPresenter::ShowCheckFailure(const CheckFailure& failure, Outcome<CheckR
 
 Outcome<std::vector<SearchHit>> MainPresenter::SearchTempFiles(const std::string& text,
                                                                const std::string& tempDirOverride) {
-    Outcome<std::vector<SearchHit>> out;
     view_.ClearList();
-    auto hits = SearchDownloads(session_.settings, tempDirOverride, text, [this] { return view_.WorkCancelled(); });
+    return ShowSearchEnded(text,
+                           SearchDownloads(session_.settings, tempDirOverride, text, [this] { return view_.WorkCancelled(); }));
+}
+
+Outcome<std::vector<SearchHit>> MainPresenter::ShowSearchEnded(const std::string& text,
+                                                               std::expected<std::vector<SearchHit>, TempDirFailure> hits) {
+    Outcome<std::vector<SearchHit>> out;
     if (!hits) {
         out.kind = hits.error().kind == TempDirError::NotSet ? FailureKind::NoTempDirSetting : FailureKind::TempDirMissing;
         out.failure = hits.error().kind == TempDirError::NotSet ? std::string(msg::NoTempDirSetting())

@@ -57,6 +57,18 @@ public:
 
     // The rows go to the view as they come; the report returned holds the counts.
     Outcome<CheckReport> CheckDownloads(const CheckOverrides& overrides = {});
+    // The check in three steps for a window that runs the use case on another
+    // thread: the request, then what the window shows at each step.
+    [[nodiscard]] CheckRequest CheckRequestFor(const CheckOverrides& overrides = {}) const;
+    // The lists are loaded: busy, their caption, the switch read again (unless given), the list emptied.
+    void ShowCheckStarting(const ListsLoaded& lists, bool listAllGiven);
+    // The temp directory is listed: the rows come next.
+    void ShowCheckReading();
+    // started: whether ShowCheckStarting was shown.
+    Outcome<CheckReport> ShowCheckEnded(std::expected<CheckResult, CheckFailure> result, bool started);
+    // The search's end as the window shows it (the list emptied before the search).
+    Outcome<std::vector<SearchHit>> ShowSearchEnded(const std::string& text,
+                                                    std::expected<std::vector<SearchHit>, TempDirFailure> hits);
     Outcome<std::vector<SearchHit>> SearchTempFiles(const std::string& text, const std::string& tempDirOverride = "");
 
     // The whole update; true when the list is current or was updated.
@@ -130,6 +142,7 @@ public:
 private:
     class ShownUpdate;
     void ShowLoadedLists(const std::expected<ListsLoaded, ListFailure>& loaded, const std::string& path);
+    void ShowSkippedListLines(const ListsLoaded& loaded);
     void ShowTempDirFailure(const TempDirFailure& failure);
     void ShowCheckFailure(const CheckFailure& failure, Outcome<CheckReport>& out);
     Outcome<ImportResult> Import(const std::string& path, const DetectedClient* detected);
