@@ -66,19 +66,22 @@ uint8_t CallLetter(uint8_t u) {
 }
 uint8_t Blank(uint8_t u) { return static_cast<uint8_t>(uint8_t{u == ' '} | uint8_t{u == '\n'}); }
 
+// Plain data, zeroed by `{}`: a type with a constructor of its own does not
+// link in clang's clones of ScanText.
 struct TextScan {
-    bool control = false;     // a control byte: no text
-    uint64_t callBlocks = 0;  // bit k: block k holds a letter a call starts with
-    size_t blanks = 0;
+    bool control;         // a control byte: no text
+    uint64_t callBlocks;  // bit k: block k holds a letter a call starts with
+    size_t blanks;
 };
 
 // s is at most kTextWindow bytes. Where the loader picks a function's version
 // by the processor (an ifunc), there is an AVX2 one too: twice the bytes a step.
-#if defined(__x86_64__) && defined(__linux__)
+// GCC builds the program; clang (the fuzz targets) gets the one version.
+#if defined(__x86_64__) && defined(__linux__) && !defined(__clang__)
 __attribute__((target_clones("avx2", "default")))
 #endif
 TextScan ScanText(std::string_view s) {
-    TextScan scan;
+    TextScan scan{};
     const auto* p = reinterpret_cast<const uint8_t*>(s.data());
     const auto block = [&](size_t at, size_t length) {
         uint8_t control = 0, letter = 0, blanks = 0;

@@ -90,7 +90,9 @@ TEST(Collection, TextForm) {
     EXPECT_EQ(Files(*c), (std::vector<std::string>{a + " ", b + " ", "Line 6: The file size is 0.",
                                                    "Line 8: longer than 64 KiB, skipped."}));
     // Nothing readable: not a collection.
-    EXPECT_EQ(ReadCollection("").error_or(""), "This is not an eMule collection: it holds no ed2k file links.");
+    const auto none = ReadCollection("");
+    ASSERT_FALSE(none);
+    EXPECT_EQ(none.error(), "This is not an eMule collection: it holds no ed2k file links.");
 }
 
 }  // namespace

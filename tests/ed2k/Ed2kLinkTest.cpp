@@ -19,9 +19,8 @@ Ed2kLink Make(std::string name, uint64_t size = 12345) {
 // "name|size" of what a parser read (with "|hash" when it is not kHash), or "error: why".
 template <typename Parser>
 std::string Read(Parser parse, std::string_view text) {
-    std::string error;
-    const auto l = parse(text, &error);
-    if (!l) return "error: " + error;
+    const auto l = parse(text);
+    if (!l) return "error: " + l.error();
     return l->name + "|" + std::to_string(l->size) + (l->hash == kHash ? "" : "|" + l->hash.ToHex());
 }
 std::string Link(std::string_view text) { return Read(Ed2kLink::Parse, text); }
