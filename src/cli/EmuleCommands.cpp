@@ -73,26 +73,6 @@ std::string Failed(const EmuleFailure& failure) {
              {failure.Describe(), Visible(failure.where)});
 }
 
-std::string Done(AmuleAction action, const std::string& row) {
-    switch (action) {
-        case AmuleAction::Pause: return T(QT_TRANSLATE_NOOP("Cli", "Paused: %1"), {row});
-        case AmuleAction::Resume: return T(QT_TRANSLATE_NOOP("Cli", "Resumed: %1"), {row});
-        case AmuleAction::Stop: return T(QT_TRANSLATE_NOOP("Cli", "Stopped: %1"), {row});
-        case AmuleAction::Cancel: return T(QT_TRANSLATE_NOOP("Cli", "Cancelled: %1"), {row});
-    }
-    return row;
-}
-
-std::string NotDone(AmuleAction action, const std::string& row, const std::string& why) {
-    switch (action) {
-        case AmuleAction::Pause: return T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1: %2"), {row, why});
-        case AmuleAction::Resume: return T(QT_TRANSLATE_NOOP("Cli", "Could not resume %1: %2"), {row, why});
-        case AmuleAction::Stop: return T(QT_TRANSLATE_NOOP("Cli", "Could not stop %1: %2"), {row, why});
-        case AmuleAction::Cancel: return T(QT_TRANSLATE_NOOP("Cli", "Could not cancel %1: %2"), {row, why});
-    }
-    return why;
-}
-
 std::string Row(const AmuleQueue& queue, const Ed2kHash& hash) {
     for (const Download& d : queue.downloads)
         if (d.hash == hash) return Visible(d.name) + " (" + hash.ToHex() + ")";
@@ -180,12 +160,12 @@ int RunEmuleAct(const HomeDirs& dirs, const EmuleActArgs& args, const AmuleIo& i
     int status = kOk;
     for (const Ed2kHash& hash : hashes) {
         if (const auto done = session->Act(args.action, hash); !done) {
-            io.err << NotDone(args.action, Row(*queue, hash), done.error().Describe()) << "\n";
+            io.err << text::ActionNotDone(args.action, Row(*queue, hash), done.error().Describe()) << "\n";
             status = kCouldNotRun;
             if (done.error().Broken()) break;
             continue;
         }
-        if (!io.quiet) io.out << Done(args.action, Row(*queue, hash)) << "\n";
+        if (!io.quiet) io.out << text::ActionDone(args.action, Row(*queue, hash)) << "\n";
     }
     return status;
 }

@@ -249,4 +249,24 @@ std::string TransferStatus(const DownloadResult& result, const std::string& addr
     return "";
 }
 
+std::string ActionDone(AmuleAction action, const std::string& row) {
+    switch (action) {
+        case AmuleAction::Pause: return T(QT_TRANSLATE_NOOP("Cli", "Paused: %1"), {row});
+        case AmuleAction::Resume: return T(QT_TRANSLATE_NOOP("Cli", "Resumed: %1"), {row});
+        case AmuleAction::Stop: return T(QT_TRANSLATE_NOOP("Cli", "Stopped: %1"), {row});
+        case AmuleAction::Cancel: return T(QT_TRANSLATE_NOOP("Cli", "Cancelled: %1"), {row});
+    }
+    return row;
+}
+
+std::string ActionNotDone(AmuleAction action, const std::string& row, const std::string& why) {
+    switch (action) {
+        case AmuleAction::Pause: return T(QT_TRANSLATE_NOOP("Cli", "Could not pause %1: %2"), {row, why});
+        case AmuleAction::Resume: return T(QT_TRANSLATE_NOOP("Cli", "Could not resume %1: %2"), {row, why});
+        case AmuleAction::Stop: return T(QT_TRANSLATE_NOOP("Cli", "Could not stop %1: %2"), {row, why});
+        case AmuleAction::Cancel: return T(QT_TRANSLATE_NOOP("Cli", "Could not cancel %1: %2"), {row, why});
+    }
+    return why;
+}
+
 }  // namespace kv::cli::text

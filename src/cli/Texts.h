@@ -11,6 +11,7 @@
 #include "platform/DirectoryLock.h"
 #include "common/Translator.h"
 #include "usecases/AmuleCheck.h"
+#include "usecases/AmuleSession.h"
 #include "usecases/Check.h"
 #include "usecases/ImportClient.h"
 #include "usecases/LinkCheck.h"
@@ -83,5 +84,9 @@ std::string SourcesNotUpdated(const std::string& numbers);
 // A finished transfer's status line; "" for one that says nothing (a quiet success).
 std::string TransferStatus(const DownloadResult& result, const std::string& address, const std::string& target,
                            bool quiet);
+
+// What a client (aMule, eMule) did with a download, or why it did not.
+std::string ActionDone(AmuleAction action, const std::string& row);
+std::string ActionNotDone(AmuleAction action, const std::string& row, const std::string& why);
 
 }  // namespace kv::cli::text
